@@ -1,0 +1,165 @@
+// Core services: error reporting and the debug log, message boxes and the dialog launcher, the
+// message pump, random numbers and integer arithmetic, bounded strings and text formats, line
+// and CSV-field readers, small file helpers. What every other subsystem may call.
+#pragma once
+
+#include <stdint.h>
+#include <stdio.h>
+
+#include "../platform/windows.h"
+
+// ---- command-line flags and the error reporter -------------------------------------------------
+#define IS_NOT_RANDOM 0x1
+#define SHOW_SYSTEM_ERRORS 0x4
+#define DTXT_PBPDIAGRAM 0x10000
+#define DTXT_PBPSELECTOR 0x20000
+#define DTXT_AGG 0x40000
+
+#define TEXT_BUFFER_SIZE 2048
+#define RECENT_ERRORS_SIZE 2048
+
+extern int gCommandLineFlags;
+extern char gRecentErrors[RECENT_ERRORS_SIZE];
+extern int gAskEnterDebugger;
+
+int Report_Error(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
+void Log_Debug_Line(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
+int Print_Debug_Message(int nMask, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));
+const char* Get_Recent_Errors(void);
+
+// ---- message boxes, dialogs, the message pump --------------------------------------------------
+extern int gMessageBoxOpen;
+extern int gChooseStatDialogId;
+
+// What the skinned message dialog receives in WM_INITDIALOG. No text is ever null; an empty
+// button caption means that button is not shown.
+typedef struct {
+    const char* szCaption;
+    const char* szText;
+    const char* szEmpty;
+    const char* szButton[3];
+} USER_MESSAGE;
+
+int Show_Message_Box(const char* szCaption, const char* szFormat, ...)
+    __attribute__((format(printf, 2, 3)));
+int Do_Message_Box(const char* szText, const char* szCaption, UINT uType);
+int User_Message_Dialog(const char* szCaption, const char* szText, const char* szUnused,
+                        const char* szButton1, const char* szButton2, const char* szButton3);
+INT_PTR Do_Dialog(HWND hParent, int idDialog, LPARAM lParam);
+INT_PTR Open_Dialog(HWND hParent, int idDialog);
+// A dialog procedure that ends its dialog with IDCANCEL as soon as it starts.
+INT_PTR Cancel_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+int Pump_Messages(void);
+int Are_Trades_Allowed(void);
+
+HINSTANCE Get_App_Instance(void);
+HWND Get_Main_Window(void);
+int Release_Main_Window_DC(HDC hDC);
+void Set_Big_Icon(HWND hWnd);
+
+// ---- random numbers and integer arithmetic -----------------------------------------------------
+#define DEFAULT_RANDOM_SEED 4357
+#define FIXED_RANDOM_SEED 12345
+#define MT_STATE_WORDS 624
+
+extern uint32_t gMtState[MT_STATE_WORDS];
+extern int gMtIndex;  // next word to hand out; 625 = never seeded, 624 = regenerate first
+
+void Seed_Random(uint32_t uSeed);
+void Set_Random_State(const uint32_t* pWords);
+uint32_t Random_Number(void);
+double Random_Unit(void);
+int Random_Below(int n);
+int Random_Range(int a, int b);
+float Random_Float(float x);
+int Random_Spread(int nValue, int nSpread);
+float Random_Spread_Float(float x, float d);
+
+int Mul_Div(int a, int b, int c);
+int Signed_Root(int v);
+float Signed_Root_Float(float x);
+int Percent_Of(int a, int b);
+int Round_To_Multiple(int a, int b);
+int Round_Down_To_Multiple(int a, int b);
+int Count_Divisions(int a, int b);
+int Get_Rank_Grade(int nRank);
+int Get_Rating_Grade(int nValue);
+int Grade_To_Rating(int nGrade);
+int Get_Rating_Grade5(int nValue);
+int Grade5_To_Rating(int nGrade);
+int Clamp(int nValue, int nLow, int nHigh);
+int Min_Int(int a, int b);
+int Max_Int(int a, int b);
+float Min_Float(float a, float b);
+double Min_Double(double a, double b);
+void Swap_Ints(int* a, int* b);
+void Toggle_Flag(int* pFlag);
+int Is_Rect_Inside(const RECT* pA, const RECT* pB);
+int Do_Rects_Overlap(const RECT* pA, const RECT* pB);
+
+// ---- bounded strings and text formats ----------------------------------------------------------
+int safe_strncpy(char* dst, const char* src, int nSize);
+int safe_strncat(char* dst, const char* src, int nSize);
+int Format_String(char* szBuffer, int nSize, const char* szFormat, ...)
+    __attribute__((format(printf, 3, 4)));
+int Append_Format_String(char* szBuffer, int nSize, const char* szFormat, ...)
+    __attribute__((format(printf, 3, 4)));
+char* Find_Text_No_Case(const char* szText, const char* szPattern);
+int Remove_Char(char* szText, char ch);
+int Pad_Left(char* szText, int nWidth);
+void Pad_Left_Double(char* szText, int nWidth);
+void Make_Upper_Case(char* szText);
+void Make_Lower_Case(char* szText);
+int Load_String(UINT nId, char* szOut, int nSize);
+
+void Format_With_Commas(int nValue, char* szOut);
+void Format_Dollars(int nValue, char* szOut);
+void Format_Money(int nThousands, char* szOut);
+void Format_Money_Dollars(int nDollars, char* szOut);
+int Parse_Money(char* szText);
+void Format_Thousandths(int nValue, char* szOut);
+void Format_Ordinal_Number(char* szOut, int n);
+void Get_Cardinal_Words(char* szOut, int n);
+void Get_Ordinal_Words(char* szOut, int n);
+
+void Get_Date_Text(int nDay, char* szOut);
+void Format_Date_With_Year(int nDay, int nYear, char* szOut);
+void Get_Month_Name(int nMonth, char* szOut);
+void Get_Weekday_Name(int nWeekday, char* szOut);
+
+void Get_Position_Name(int nPosition, char* szOut);
+void Get_Position_Name_Lowercase(int nPosition, char* szOut);
+void Get_Position_Abbreviation(int nPosition, char* szOut);
+void Get_Depth_Role_Name(int nRole, char* szOut);
+void Get_Depth_Role_Abbreviation(int nRole, char* szOut);
+void Get_Rating_Name(int nRating, char* szOut);
+
+// ---- text files and CSV fields -----------------------------------------------------------------
+extern int gLineTooLongShown;
+
+int Read_Line_Limit(const char* szFileName, char* szOut, FILE* pFile, int nLimit);
+int Read_Line(char* szOut, FILE* pFile);
+int Skip_Line(FILE* pFile);
+int Pop_Field(char* szField, char* szText, char chDelimiter);
+int Append_Line_To_File(const char* szFileName, const char* szText);
+int Append_Format_To_File(const char* szFileName, const char* szFormat, ...)
+    __attribute__((format(printf, 2, 3)));
+int Append_Format_Line(const char* szFileName, const char* szFormat, ...)
+    __attribute__((format(printf, 2, 3)));
+int Count_File_Lines(const char* szPath);
+int Get_File_Length(FILE* pFile);
+const char* Get_Errno_Text(void);
+int File_Exists(const char* szPath);
+
+// ---- league texts (need the league database) ---------------------------------------------------
+#define TEAM_LABEL_SIZE 64
+#define WEEK_NAME_SIZE 32
+#define MANAGER_FACE_FILE_SIZE 32
+
+void Get_Team_Label(int nTeam, char* szOut);
+void Get_Team_City(int nTeam, char* szOut);
+void Get_Team_Nickname(int nTeam, char* szOut);
+void Get_Team_Short_Name(int nTeam, char* szOut);
+void Get_Manager_Face_File(int nTeam, char* szOut);
+void Get_Week_Name(int nWeek, char* szOut);
+void Get_Week_Short_Name(int nWeek, char* szOut);

@@ -1,0 +1,952 @@
+// League database: the saved state block, its records and the checked accessors every other
+// subsystem goes through. What other subsystems may call.
+#pragma once
+
+#include <stdint.h>
+
+#include "core/core.h"
+#include "database/saved_state.h"
+
+// ---- team numbers, slots, calendar -------------------------------------------------------------
+typedef int8_t TNUM;
+typedef int8_t INDEX;
+
+#define LEAGUE_TEAM_COUNT 36
+#define FREE_AGENT_TEAM 36
+#define HALL_OF_FAME_TEAM 37
+#define FIRST_DRAFT_POOL_TEAM 38
+#define LAST_DRAFT_POOL_TEAM 40
+#define RETIRED_TEAM 41
+#define TOTAL_NUMBER_OF_TEAMS 41
+#define NO_TEAM (-128)
+#define NO_PLAYER (-1)
+#define NO_SLOT_BYTE 255  // a slot returned as a byte: none
+#define OFF_SEASON_WEEK 100
+#define NO_DRAFT_ROUND 7
+
+// ---- positions ---------------------------------------------------------------------------------
+enum POSITION {
+    POS_QB = 0, POS_RB, POS_FB, POS_TE, POS_WR, POS_T, POS_G, POS_C,
+    POS_DE, POS_DT, POS_LB, POS_CB, POS_S, POS_K, POS_P,
+    POSITION_COUNT,
+    POS_ANY = 15,
+    POS_ALL_DEFENCE = 16,
+    POS_ALL_LINEMEN = 17
+};
+
+// ---- team fields -------------------------------------------------------------------------------
+enum TEAM_STRING {
+    TEAM_ABBREVIATION = 0, TEAM_CITY, TEAM_NICKNAME, TEAM_HOME_LOCATION, TEAM_STADIUM_NAME,
+    TEAM_MANAGER_NAME
+};
+
+enum TEAM_STAT_ID {
+    TEAM_DIVISION = 0, TEAM_TIME_ZONE = 1, TEAM_CONTROL = 2, TEAM_CITY_INDEX = 3,
+    TEAM_DEFENSIVE_SCHEME = 4, TEAM_OFFENSIVE_SYSTEM = 5, TEAM_PRE_TITLE_GAMES = 6,
+    TEAM_PRE_TITLES = 7, TEAM_TRADE_MODIFIER = 8, TEAM_PLAYOFF_SEED = 9, TEAM_RUN_PASS_BALANCE = 10,
+    TEAM_IMPORT_STRENGTH = 11, IN_RED_ZONE = 12
+};
+
+#define CONTROL_NOT_IN_USE (-1)
+#define CONTROL_COMPUTER 0
+#define CONTROL_HUMAN 1
+
+enum SCHEDULE_FIELD {
+    SCHEDULE_OPPONENT = 0, SCHEDULE_PLAY_BY_PLAY, SCHEDULE_KICKOFF, SCHEDULE_GAME_INDEX,
+    SCHEDULE_WEEKDAY
+};
+
+#define STADIUM_PICTURE_NAME_SIZE 48  // "stadiums\" + name + ".jpg"
+#define KICK_RETURNER 0
+#define PUNT_RETURNER 1
+#define VITAL_POSITION 1
+
+// ---- league settings ---------------------------------------------------------------------------
+enum UNIVERSE_STAT {
+    UNIVERSE_SEASON_GAMES = 0, WILD_CARD_TEAMS = 1, UNIVERSE_SALARY_CAP = 2,
+    UNIVERSE_FIRST_YEAR = 3, UNIVERSE_FANTASY_DRAFT = 4, UNIVERSE_ANNOUNCE_PICKS = 5,
+    UNIVERSE_KEEP_RATINGS = 6, UNIVERSE_TRADE_GOODWILL = 7, UNIVERSE_INFLATION = 9,
+    UNIVERSE_LEAGUE_REVENUE = 10, UNIVERSE_WEALTH = 11, UNIVERSE_INT_RETURN_TDS = 12,
+    UNIVERSE_FUMBLE_RETURN_TDS = 13, UNIVERSE_AGING = 14, UNIVERSE_SALARY_DEMANDS = 15,
+    UNIVERSE_REVENUE_SETTING = 16, UNIVERSE_INJURY_FREQUENCY = 17, UNIVERSE_INJURY_SEVERITY = 18,
+    UNIVERSE_DRAFT_TALENT = 19
+};
+
+#define TEAM_RECORD_TEXT_SIZE 16  // "%d-%d-%d"
+#define MAX_SEASON_GAMES 17
+#define MAX_WILD_CARD_TEAMS 4
+#define TRADE_GOODWILL_LIMIT 2000
+
+// ---- cities ------------------------------------------------------------------------------------
+enum CITY_STAT {
+    CITY_POPULATION = 0, CITY_REGION_POPULATION, CITY_GROWTH, CITY_INCOME, CITY_ALTITUDE,
+    CITY_LONGITUDE, CITY_LATITUDE, CITY_TIME_ZONE
+};
+
+#define CITIES_FILE_NAME "Cities.txt"
+
+// ---- the block (saved_state.cpp) ---------------------------------------------------------------
+void Clear_League_Database(void);
+
+// ---- user preferences (user_preferences.cpp) ---------------------------------------------------
+int Get_User_Preference(int nPreference);
+void Set_User_Preference(int nPreference, int nValue);
+
+// ---- team record (team_record.cpp) -------------------------------------------------------------
+extern int gActiveTeamCount;
+
+void Get_Team_String(char* st, int nTeam, int nString);
+void Set_Team_String(int nTeam, int nString, const char* st);
+void Get_Team_City_Name(char* st, int nTeam);
+void Get_Team_Home_Location(char* st, int nTeam);
+void Set_Team_City_Name(int nTeam, const char* st);
+void Set_Team_Nickname(int nTeam, const char* st);
+void Set_Team_Home_Location(int nTeam, const char* st);
+void Get_Stadium_Picture_Name(char* st, int nTeam);
+int Get_Team_Stat(int nTeam, int nStat);
+void Set_Team_Stat(int nTeam, int nStat, int nValue);
+int Get_Team_Stadium_Stat(int nTeam, int nStat);
+void Set_Team_Stadium_Stat(int nTeam, int nStat, int nValue);
+int Get_Team_City_Stat(int nTeam, int nStat);
+int Is_Returning_Position(int nPosition);  // RB, FB, TE, WR, CB, S
+void Set_Team_Returner(int nTeam, int nKind, int nSlot);
+uint8_t Get_Team_Returner(int nTeam, int nKind);
+void Set_All_Teams_Control(int nValue);
+int Backup_Team_Structure(TEAM* pBuffer, int nTeam);
+int Restore_Team_Structure(int nTeam, const TEAM* pBuffer);
+void Clear_Team(int nTeam);
+void Clear_League_Teams(void);
+void Clear_All_Teams(void);
+void Clear_All_Team_Nicknames(void);
+uint32_t Get_Teams_And_Cities_Sum(void);
+
+// Scheme and formation names.
+int Get_Defensive_Formation_Index(const char* szName);
+int Get_Offensive_Formation_Index(const char* szName);
+void Set_Team_Defensive_Formation(int nTeam, const char* szName);
+void Set_Team_Offensive_Formation(int nTeam, const char* szName);
+void Get_Defensive_Formation_Name(int nIndex, char* szOut);
+void Get_Offensive_Formation_Name(int nIndex, char* szOut);
+
+// ---- team slot operations (team_slots.cpp) -----------------------------------------------------
+void Swap_Teams(int nTeamA, int nTeamB);
+void Compact_Team_Slots(void);
+void Sort_Teams_By_Name(void);
+int Erase_Team(int nTeam, int bDiscardPlayers);
+
+// ---- roster moves (roster_release.cpp) ---------------------------------------------------------
+void Release_Player_To_Free_Agents(int nTeam, int nSlot);
+
+// ---- league structure and settings (league_settings.cpp) ---------------------------------------
+int Get_Universe_Stat(int nStat);
+void Set_Universe_Stat(int nStat, int nValue);
+int Modify_For_Universe_Stat(int nValue, int nStat);
+void Adjust_Trade_Goodwill(int nAmount);
+int Get_Head_Short(int nIndex);
+void Set_Head_Short(int nIndex, int nValue);
+void Get_Database_Notes(char* szOut);
+void Set_Database_Notes(const char* szText);
+void Get_Skin_Name(char* szOut);
+void Set_Skin_Name(const char* szText);
+void Get_Saved_Game_Name(char* szOut);
+void Set_Saved_Game_Name(const char* szText);
+void Get_Manager_Name(char* szOut);
+void Set_Manager_Name(const char* szText);
+
+void Get_League_Name(int nLeague, char* szOut);
+void Set_League_Abbreviation(int nLeague, const char* szText);
+void Get_Division_Name(int nDivision, char* szOut);
+void Set_Division_Name(int nDivision, const char* szText);
+void Clear_Unused_League_Names(void);
+void Swap_Leagues(void);
+
+int Get_Team_Division(int nTeam);
+int Get_Team_League(int nTeam);
+int Get_Division_League(int nDivision);
+int Are_Teams_In_Same_Division(int nTeamA, int nTeamB);
+void Get_Team_Time_Zone_Name(int nTeam, char* szOut);
+int Get_Nth_League_Team(int nLeague, int n);
+int Get_Nth_Division_Team(int nDivision, int n);
+
+int Count_Active_Teams(void);
+int Count_Division_Teams(int nDivision);
+int Count_League_Teams(int nLeague);
+int Count_League_Divisions(int nLeague);
+int Count_Active_Leagues(void);
+int Get_Max_League_Team_Count(void);
+int Get_Max_Division_Team_Count(void);
+
+int Is_Team_Active(int nTeam);
+int Is_Valid_Team(int nTeam);
+int Is_Free_Agent_Team(int nTeam);
+int Is_Hall_Of_Fame_Team(int nTeam);
+int Is_Draft_Pool_Team(int nTeam);
+int Get_User_Team(void);
+void Set_User_Team(int nTeam);
+
+int Get_Min_Wild_Card_Teams(void);
+int Get_Max_Wild_Card_Teams(void);
+
+int Get_Season_Year(void);
+int Get_Season_Number(void);
+int Get_Current_Week(void);
+void Set_Current_Week(int nWeek);
+int Get_Current_Day_Of_Year(void);
+int Get_Current_Month(void);
+int Get_Current_Calendar_Year(void);
+int Get_Postseason_Week(int n);
+int Get_Regular_Season_Week_Count(void);
+
+int Get_Draft_Order_Team(int nPick);
+int Get_Draft_Pick_Owner(int nYear, int nRound, int nColumn);
+void Set_Draft_Pick_Owner(int nYear, int nRound, int nColumn, int nTeam);
+int Find_Team_Draft_Pick(int nTeam, int n, int* pYear, int* pRound, int* pColumn);
+
+int Get_Division_Standings_Team(int nDivision, int nPlace);
+int Get_Team_Division_Standing(int nTeam);
+int Get_Playoff_Team(int nSlot);
+void Refresh_Standings(void);
+int Has_No_Magic_Number(int nTeam);
+void Format_Team_Schedule_Record(int nTeam, int nWeeks, char* szOut);
+GAME* Get_Game_Record(int n);
+int Is_Game_Index_Used(int n);
+int Is_Stored_Game_Over(int n);
+
+void Check_Computer_Team_Rosters(void);
+void Check_Team_Defensive_Scheme(int nTeam);
+void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
+float Get_Season_Scoring_Base(void);
+void Get_Default_Team_Abbreviation(int nIndex, char* szOut);
+
+// ---- standings (standings.cpp) ---------------------------------------------------------------
+void Update_Standings(void);
+int Get_Team_Magic_Number(int nTeam);
+
+// ---- cities (cities.cpp) -----------------------------------------------------------------------
+void Set_City_Name(int nCity, const char* szText);
+void Set_City_Photo(int nCity, const char* szText);
+void Set_City_Stat(int nCity, int nStat, int nValue);
+void Get_City_Name(int nCity, char* szOut);
+void Get_City_Photo(int nCity, char* szOut);
+int Get_City_Stat(int nCity, int nStat);
+int Is_City_Used(int nCity);
+void Clear_City(int nCity);
+void Set_Default_City_Stats(int nCity);
+void Swap_Cities(int nCityA, int nCityB);
+void Compact_Cities(void);
+void Sort_Cities(void);
+int Count_Cities(void);
+int Add_City(void);
+void Erase_City(void);
+void Export_Cities_File(void);
+void Import_Cities_File(void);
+// Replaces the city table with the file's cities, sorted; the number read, -1 when the file
+// cannot be opened. Import_Cities_File asks first and reports.
+int Read_Cities_File(const char* szPath);
+
+// ---- player ratings (player_ratings.cpp, position_value.cpp) -----------------------------------
+enum RATING {
+    RATING_HEALTH = 0, RATING_DURABILITY, RATING_ACCURACY, RATING_DISTANCE, RATING_CONTROL,
+    RATING_RED_ZONE, RATING_MOBILITY, RATING_SPEED, RATING_POWER, RATING_QUICKNESS,
+    RATING_VISION, RATING_RECEIVING, RATING_HANDS, RATING_KICK_RETURNS, RATING_PUNT_RETURNS,
+    RATING_PASS_BLOCKING, RATING_RUN_BLOCKING, RATING_DISCIPLINE, RATING_RUN_DEFENSE,
+    RATING_PASS_RUSH, RATING_PASS_COVERAGE, RATING_TURNOVERS, RATING_TACKLING,
+    RATING_FG_ACCURACY, RATING_FG_DISTANCE, RATING_PUNT_ACCURACY, RATING_PUNT_DISTANCE,
+    RATING_COUNT,
+    // Composites, computed on every read.
+    RATING_RUSHING = 27, RATING_RECEIVING_SKILL = 28, RATING_PASSING = 29, RATING_BLOCKING = 30
+};
+
+#define RATING_FLOOR 20.0f
+#define RATING_BOUND 1000.0f  // a store of a larger magnitude is reported
+
+// Team 0..40 and slot 0..99: the indexes of a player record.
+int Is_Valid_Player_Index(int nTeam, int nSlot);
+float Get_Player_Rating(int nTeam, int nSlot, int nRating);
+void Set_Player_Rating(int nTeam, int nSlot, float fValue, int nRating);
+float Get_Rating_Target_Mean(int nRating);
+float Get_Lifted_Rating(int nTeam, int nSlot, int nRating);
+void Repair_Missing_Ratings(void);
+
+float Compute_Position_Rating(int nTeam, int nSlot, int nPosition);
+float Get_Player_Overall_Rating(int nTeam, int nSlot);
+float Get_Checked_Overall_Rating(int nTeam, int nSlot);
+void Scale_Player_Ratings_To_Overall(int nTeam, int nSlot, float fTarget);
+
+// ---- rating statistics and normalisation (rating_normalisation.cpp) ---------------------------
+int Get_Rating_Position_Group(int nRating);
+int Rating_Applies_To_Position(int nPosition, int nRating);
+float Get_Rating_Mean(int nRating);
+float Get_Rating_Spread(int nRating);
+float Get_Rating_Target_Spread(int nRating);
+void Normalize_Player_Ratings(void);
+
+// ---- team finances (team_finances.cpp, finance_market.cpp, finance_steps.cpp) -----------------
+// Stored ids 0..79 of a team's finances; 80..109 are derived on every read.
+enum FINANCIAL_STAT {
+    FIN_FAN_SUPPORT = 0, FIN_TICKET_PRICE = 1, FIN_SCOUTING_LEVEL = 2, FIN_MEDICAL_LEVEL = 3,
+    FIN_NEUTRAL_LEVEL = 4,  // unused; reads 1000 in General Manager Mode like 0, 2 and 3
+    FIN_WEEK_LEAGUE_PAYMENT = 9, FIN_LEAGUE_PAYMENTS = 10, FIN_PROJECTED_LEAGUE_PAYMENTS = 11,
+    FIN_LAST_GATE = 12, FIN_LAST_ATTENDANCE = 13, FIN_GATE_REVENUE = 14, FIN_HOME_ATTENDANCE = 15,
+    FIN_PROJECTED_GATE = 16, FIN_PROJECTED_ATTENDANCE = 17, FIN_ROAD_ATTENDANCE = 19,
+    // Three concession blocks of four: price (cents), last game's net, season net, projection.
+    FIN_FOOD_PRICE = 20, FIN_FOOD_LAST_NET, FIN_FOOD_NET, FIN_FOOD_PROJECTION,
+    FIN_BEVERAGE_PRICE = 27, FIN_BEVERAGE_LAST_NET, FIN_BEVERAGE_NET, FIN_BEVERAGE_PROJECTION,
+    FIN_SOUVENIR_PRICE = 34, FIN_SOUVENIR_LAST_NET, FIN_SOUVENIR_NET, FIN_SOUVENIR_PROJECTION,
+    FIN_LAST_CITY_COST = 50, FIN_CITY_COSTS = 51, FIN_PROJECTED_CITY_COSTS = 52,
+    FIN_LAST_PAYROLL_COST = 53, FIN_PAYROLL_COSTS = 54, FIN_PROJECTED_PAYROLL_COSTS = 55,
+    FIN_OPERATING_COST = 56, FIN_OPERATING_COSTS = 57, FIN_PROJECTED_OPERATING_COSTS = 58,
+    FIN_SPENDING_A = 59, FIN_SPENDING_A_TOTAL = 60, FIN_PROJECTED_SPENDING_A = 61,
+    FIN_SPENDING_B = 62, FIN_SPENDING_B_TOTAL = 63, FIN_PROJECTED_SPENDING_B = 64,
+    FIN_CASH = 68, FIN_PROJECTED_REVENUE = 69, FIN_HOME_GAMES = 70, FIN_SEASON_HOME_GAMES = 71,
+    FIN_GAMES = 72, FIN_SEASON_GAMES = 73, FIN_REVENUE_INDEX = 74,
+    // Derived.
+    FIN_EXPENSES = 80, FIN_LAST_EXPENSES = 81, FIN_REVENUE = 82, FIN_LAST_REVENUE = 83,
+    FIN_PROFIT = 84, FIN_LAST_PROFIT = 85, FIN_PAYROLL = 89, FIN_CAP_ROOM = 90,
+    FIN_CASH_RATIO = 98, FIN_PAYROLL_RATIO = 99, FIN_REVENUE_RATIO = 100,
+    FIN_REVENUE_FORECAST = 101, FIN_EXPENSES_FORECAST = 102, FIN_PROFIT_FORECAST = 103,
+    FINANCIAL_STAT_COUNT = 110
+};
+
+// Stadium stats of the team record that the finances and the game set-up read.
+enum STADIUM_STAT {
+    STADIUM_CAPACITY = 0, STADIUM_STRUCTURE = 1, STADIUM_SURFACE = 2, STADIUM_YEAR_BUILT = 3,
+    STADIUM_VALUE = 4, STADIUM_CONVENIENCE = 5, STADIUM_COMFORT = 6, STADIUM_SIGHT_LINES = 7
+};
+
+#define LEAGUE_AVERAGE_TEAM 255  // team number of the league average (the byte value of -1)
+#define MIN_TEAM_CASH (-100000000)
+#define MAX_TEAM_CASH 1000000000
+#define MIN_FAN_SUPPORT 700
+#define MAX_FAN_SUPPORT 1300
+
+// Accessors.
+int Get_Team_Financial_Stat(int nTeam, int nStat);
+void Set_Team_Financial_Stat(int nTeam, int nStat, int nValue);
+int Get_Team_Financial_Rank(int nTeam, int nStat);
+int Get_Team_Ticket_Price(int nTeam);
+void Clear_Previous_Financial_Stats(int nTeam);
+
+// Money.
+int Apply_Inflation(int nValue);
+int Get_Base_Team_Cash(void);
+int Get_Price_Step(int nValue);
+int Get_Money_Step_Thousands(void);
+int Round_To_Price_Step(int nValue);
+int Get_Team_Payroll_Budget(int nTeam);
+int Get_Team_Spending_Limit(int nTeam);
+int Get_Team_City_Income_Value(int nTeam);
+int Get_Team_Payroll_Per_Game(int nTeam);
+
+// League wealth and the weekly league payment.
+int Compute_League_Wealth_Index(void);
+int Get_League_Wealth_Index(void);
+int Compute_Weekly_League_Revenue(void);
+void Pay_Weekly_League_Revenue(void);
+void Pay_Team_Weekly_League_Revenue(int nTeam);
+
+// A team's market, prices, spending and projections.
+int Get_Team_Competition_Factor(int nTeam);
+int Get_Team_Market_Size(int nTeam);
+int Update_Team_Projected_Revenue(int nTeam);
+int Get_Team_Market_Ticket_Price(int nTeam);
+void Set_Team_Prices(int nTeam);
+void Update_All_Team_Prices(int bSkipHuman);
+void Set_Team_Spending_A(int nTeam);
+void Set_Team_Spending_B(int nTeam);
+void Set_Team_Spending_Levels(int nTeam);
+int Get_Team_Operating_Cost(int nTeam);
+void Set_Team_Season_Projections(int nTeam);
+void Set_Team_Revenue_Index(void);
+void Initialize_Team_Finances(int nTeam);
+void Reset_All_Team_Finances(void);
+
+// The books of a played game and of the season's end.
+void Record_Game_Gate_Revenue(GAME* pGame);
+int Record_Game_Concessions(int nTeam, GAME* pGame);
+void Adjust_Fan_Support_For_Price(int nTeam);
+void Raise_Fan_Support(int nTeam);
+void Lower_Fan_Support(int nTeam);
+void Update_Team_Fan_Support(int nTeam);
+int Record_Team_Season_Finish(int nTeam);
+
+// ---- player statistics (player_stats.cpp, derived_stats.cpp, stat_tables.cpp) -----------------
+enum SEASON_KIND {
+    SEASON_CURRENT = 0, SEASON_PREVIOUS = 1, SEASON_CAREER = 2, SEASON_PREDICTED = 3,
+    SEASON_FIRST_LINE = 4,  // kinds 4..33: the player's season-line links 0..29
+    SEASON_KIND_COUNT = 34
+};
+
+#define FIRST_DERIVED_STAT 100
+#define DERIVED_STAT_CACHE_SIZE 55   // ids 100..154
+#define DERIVED_STAT_CACHE2_SIZE 40  // ids 200..239
+#define FIRST_GRADE_STAT 200
+
+// Predicted (kind 3) derived statistics cached while a week's games are played; 0 = not cached.
+extern int gDerivedStatCache[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM][DERIVED_STAT_CACHE_SIZE];
+extern int gDerivedStatCache2[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM][DERIVED_STAT_CACHE2_SIZE];
+extern int gDerivedStatCacheOn;
+
+int Get_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat);
+void Set_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat, int nValue);
+void Add_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat, int nValue);
+void Clear_Player_Season_Stats(int nTeam, int nSlot, int nSeason);
+void Clear_Player_Stat_History(int nTeam, int nSlot);
+void Clear_All_Current_Season_Stats(void);
+void Copy_Player_Season_Stats(int nFromTeam, int nFromSlot, int nToTeam, int nToSlot, int nSeason);
+void Copy_Player_Season_Kind(int nTeam, int nSlot, int nFromSeason, int nToSeason);
+int Has_Any_Season_Stat(int nTeam, int nSlot, int nSeason);
+int Get_Predicted_Stat(int nTeam, int nSlot, int nStat);
+int Rank_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat);
+int Scale_Games_To_17(int nTeam, int nSlot);
+int Clamp_Tenths_To_99(int nValue);
+int Blend_Root_Score(int a, int b);
+
+void Enable_Derived_Stat_Cache(void);
+void Disable_Derived_Stat_Cache(void);
+int Is_Derived_Stat_Cache_Enabled(void);
+
+int Compute_Passer_Rating(int nAttempts, int nCompletions, int nYards, int nTouchdowns,
+                          int nInterceptions);
+
+int Get_Average_Stat(int nPosition, int nStat);
+int Get_Historical_Average_Stat(int nStat, int nYear);
+int Get_Smoothed_Era_Value(int nYear);
+
+// ---- derived player grades (player_grades.cpp) -------------------------------------------------
+int Get_Career_Reception_Rate(int nTeam, int nSlot);
+int Get_Player_Run_Block_Grade(int nTeam, int nSlot);  // 0..100
+
+// ==== players: the record, vital stats, slots and positions ====================================
+// (player_record.cpp, player_slots.cpp, player_positions.cpp)
+
+// A player reference: the team in the low byte, the slot in the high byte.
+typedef uint16_t PLAYER_REF;
+#define NO_PLAYER_REF 0xFF80  // NO_TEAM, slot 255
+
+// VITAL_STAT ids (VITAL_POSITION, 1, is above).
+#define VITAL_PLAYER_ID 0
+#define VITAL_HEIGHT 2
+#define VITAL_WEIGHT 3
+#define VITAL_FORTY_TIME 4
+#define VITAL_BIRTH_DATE 5
+#define VITAL_WEEKLY_COUNTER 6
+#define VITAL_EXPERIENCE 8
+#define VITAL_SIGNING_BONUS 10
+#define VITAL_SALARY 11
+#define VITAL_CONTRACT_YEARS_LEFT 12
+#define VITAL_DRAFT_RECORD 13
+#define VITAL_INJURY 14
+#define VITAL_INJURY_WEEKS 15
+#define VITAL_DRAFT_PICK 16
+#define VITAL_HALL_OF_FAME_YEAR 19
+#define VITAL_POTENTIAL 20
+#define VITAL_PRIME_START 21
+#define VITAL_PRIME_END 22
+#define VITAL_CONTRACT_LENGTH 25
+#define VITAL_DRAFTED_TO 26
+#define VITAL_DRAFT_MOVED 27
+#define VITAL_SCOUTING_SCORE 28
+#define VITAL_EXPANSION_PROTECTED 29
+#define VITAL_CAP_IMPACT 100             // derived: salary + prorated bonus
+#define VITAL_NORMALIZED_CAP_IMPACT 101  // derived: the cap impact on the base-cap scale
+#define VITAL_PRORATED_BONUS 102         // derived: bonus / contract length
+#define MAX_EXPERIENCE 30
+
+// Byte stats.
+#define BYTE_UNIFORM_NUMBER 0
+#define BYTE_RINGS 1
+#define BYTE_EXPANDED_POSITION 2
+#define BYTE_DEPTH_RANK 3
+
+// Depth-chart roles, the expanded positions 15..42.
+enum EXPANDED_POSITION {
+    ROLE_WR1 = 15, ROLE_WR2, ROLE_SWR, ROLE_RS, ROLE_ST, ROLE_OE,
+    ROLE_LT, ROLE_LG, ROLE_RG, ROLE_RT, ROLE_LS,
+    ROLE_LDE, ROLE_LDT, ROLE_NT, ROLE_RDT, ROLE_RDE,
+    ROLE_MLB, ROLE_ILB, ROLE_OLB, ROLE_LILB, ROLE_RILB, ROLE_LOLB, ROLE_ROLB,
+    ROLE_LCB, ROLE_RCB, ROLE_NB, ROLE_SS, ROLE_FS,
+    EXPANDED_POSITION_LIMIT
+};
+
+// Position groups and sides.
+#define GROUP_SKILL 0
+#define GROUP_LINE 1
+#define GROUP_DEFENCE 2
+#define GROUP_KICKERS 3
+#define GROUP_QUARTERBACK 4  // the QB variants of the group queries
+#define SIDE_OFFENCE 0
+#define SIDE_DEFENCE 1
+#define SIDE_KICKING 2
+
+#define POSITION_NAME_SIZE 16
+
+// Slot queries and vital stats (player_record.cpp).
+int Is_Player_Slot_Used(int nTeam, int nSlot);
+int Is_Player_Ref_Used(PLAYER_REF nRef);
+PLAYER_REF Pack_Player_Ref(int nTeam, int nSlot);
+void Unpack_Player_Ref(PLAYER_REF nRef, int* pTeam, int* pSlot);  // NO_TEAM, NO_PLAYER for none
+int Find_Free_Player_Slot(int nTeam);
+uint8_t Get_First_Empty_Player_Slot(int nTeam);
+int Get_Player_ID(int nTeam, int nSlot);
+void Set_Player_ID(int nTeam, int nSlot, int nId);
+int Get_Player_Vital_Stat(int nTeam, int nSlot, int nStat);
+int Get_Player_Vital_Stat_Raw(int nTeam, int nSlot, int nStat);
+void Set_Player_Vital_Stat(int nTeam, int nSlot, int nStat, int nValue);
+int Get_Player_Byte_Stat(int nTeam, int nSlot, int n);
+void Set_Player_Byte_Stat(int nTeam, int nSlot, int n, int nValue);
+int Get_Player_Expanded_Position(int nTeam, int nSlot, char* szOut);  // szOut may be NULL
+int16_t Get_Player_Grade(int nTeam, int nSlot, int n);
+void Set_Player_Grade(int nTeam, int nSlot, int n, int nValue);
+int Get_Player_Original_Team(int nTeam, int nSlot);
+int Get_Player_Draft_Year(int nTeam, int nSlot);
+int Get_Player_Age(int nTeam, int nSlot);
+int Get_Player_Exact_Age(int nTeam, int nSlot);
+void Set_Player_Exact_Age(int nTeam, int nSlot, int nAge);
+void Set_Player_Age_22(int nTeam, int nSlot);
+uint32_t Get_Player_Record_Checksum(int nId);
+void Reset_Implausible_Birth_Dates(void);
+
+// Whole records (player_slots.cpp).
+int Clear_Player(int nTeam, int nSlot);  // 1 when cleared
+void Copy_Player(int nDstTeam, int nDstSlot, int nSrcTeam, int nSrcSlot);
+void Copy_Player_To_Memory(int nTeam, int nSlot, PLAYER* pBuffer);
+void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer);
+int Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB);  // 1 when swapped
+void Remove_Player_Slot(int nTeam, int nSlot);
+void Delete_Player(int nTeam, int nSlot);
+void Delete_Player_In_Place(int nTeam, int nSlot);
+void Remove_Player_Gap_At(int nTeam, int nSlot);
+void Delete_All_League_Players(void);
+void Compact_Team_Roster(int nTeam);
+
+// Positions (player_positions.cpp).
+int Translate_Expanded_Position(int nCode);
+int Get_Position_Group(int nCode);
+int Get_Position_Group_QB4(int nCode);
+int Get_Player_Position_Group(int nTeam, int nSlot);
+int Get_Player_Position_Group_QB3(int nTeam, int nSlot);
+int Get_Position_Side(int nCode);
+int Get_Player_Side(int nTeam, int nSlot);
+int Is_Returner_Position(int nTeam, int nSlot);
+int Get_Player_Position_Filter(int nTeam, int nSlot);
+int Get_Player_Position_Name(char* szOut, int nTeam, int nSlot);  // szOut may be NULL
+char* Get_Player_Position_Text(char* szOut, int nTeam, int nSlot);  // returns szOut
+int Is_Player_Within_Position_Quota(int nTeam, int nSlot);
+int Is_Player_In_Unit_Window(int nTeam, int nSlot);
+int Is_Position_Code_Valid(int nCode);
+int Is_Expanded_Position_Valid(int nCode);
+int Is_Secondary_Position(int nCode);
+int Is_Player_Secondary_Position(int nTeam, int nSlot);
+int Is_Offensive_Skill_Position(int nCode);
+int Is_Player_Offensive_Skill_Position(int nTeam, int nSlot);
+int Is_Player_Quarterback(int nTeam, int nSlot);
+
+// ==== players: lookup hashes (player_hashes.cpp) ================================================
+#define PLAYER_HASH_SIZE 8192
+#define PLAYER_HASH_NAME_SIZE 33
+
+// The three tables map a key to its player's team and slot (255 = not known).
+typedef struct PLAYER_ID_HASH {
+    int32_t anKeys[PLAYER_HASH_SIZE];  // -1 = empty
+    int8_t anTeams[PLAYER_HASH_SIZE];
+    int8_t anSlots[PLAYER_HASH_SIZE];
+    int nCount;
+} PLAYER_ID_HASH;
+
+typedef struct OSTREL_ID_HASH {
+    char aszKeys[PLAYER_HASH_SIZE][PLAYER_OUTSIDE_ID_SIZE];  // "" = empty
+    int8_t anTeams[PLAYER_HASH_SIZE];
+    int8_t anSlots[PLAYER_HASH_SIZE];
+    int nCount;
+} OSTREL_ID_HASH;
+
+typedef struct PLAYER_NAME_HASH {
+    char aszKeys[PLAYER_HASH_SIZE][PLAYER_HASH_NAME_SIZE];  // "" = empty
+    int8_t anTeams[PLAYER_HASH_SIZE];
+    int8_t anSlots[PLAYER_HASH_SIZE];
+    int nCount;
+} PLAYER_NAME_HASH;
+
+extern PLAYER_ID_HASH gPlayerIdHash;
+extern OSTREL_ID_HASH gOstrelIdHash;
+extern PLAYER_NAME_HASH gPlayerNameHash;
+
+void Rebuild_Player_ID_Hash(void);
+void Rebuild_Ostrel_ID_Hash(void);
+void Rebuild_Player_Name_Hash(void);
+int Find_Player_ID(PLAYER_REF* pRef, int nId);  // pRef may be NULL
+int Get_Player_By_ID(int* pTeam, int* pSlot, int nId);
+int Find_Player_ID_Split(int* pTeam, int* pSlot, int nId);
+int Find_Ostrel_ID(PLAYER_REF* pRef, const char* szId);
+int Get_Player_By_Ostrel_ID(int* pTeam, int* pSlot, const char* szId);
+int Get_Player_By_Name(int* pTeam, int* pSlot, const char* szFullName);
+
+// ==== players: career season lines (season_lines.cpp) ===========================================
+#define NO_SEASON_LINE (-1)
+#define SEASON_LINE_FIELD_GOALS_MADE 121
+#define SEASON_LINE_FIELD_GOALS_TRIED 122
+
+int Get_Season_Line_Stat(int nLine, int iStat);
+void Set_Season_Line_Stat(int nLine, int nStat, int nValue);
+void Add_Season_Line_Stat(int nStat, int nLine, int nValue);
+int Get_Season_Line_Year(int nLine);
+int Get_Season_Line_Team(int nLine);
+int Get_Season_Line_Flag(int nLine);
+void Set_Season_Line_Year(int nLine, int nValue);
+void Set_Season_Line_Team(int nLine, int nValue);
+void Set_Season_Line_Flag(int nLine, int nValue);
+void Set_Season_Line_Marker(int nLine, int nValue);  // byte 9; generated history lines: 128
+int Get_Season_Line_Marker(int nLine);
+int Is_Season_Line_Blank(int nLine);
+int Erase_Season_Line(int nLine);
+void Clear_All_Season_Lines(void);
+int Find_Free_Season_Line(void);
+int Is_Season_Line_Linked(int nLine);
+
+int Get_Player_Season_Line(int nTeam, int nSlot, int n);
+void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine);
+int Count_Player_Season_Links(int nTeam, int nSlot);
+int Find_Free_Season_Link(int nTeam, int nSlot);
+void Remove_Player_Season_Link(int nTeam, int nSlot, int n);
+int Erase_Player_Season_Line(int nTeam, int nSlot, int n);
+void Erase_Player_Season_Lines(int nTeam, int nSlot);
+void Clear_Player_Season_Links(int nTeam, int nSlot);
+void Clear_Team_Season_Links(int nTeam);
+void Prune_Empty_Season_Links(int nTeam, int nSlot);
+int Has_Season_Line_Year(int nTeam, int nSlot, int nYear);
+int Get_Player_Main_Team_In_Year(int nTeam, int nSlot, int nYear);
+int Get_Latest_Season_Line(int nTeam, int nSlot);
+void Recompute_Current_Season_Line(int nTeam, int nSlot);
+int Count_NFL_Seasons(int nTeam, int nSlot);
+void Sort_Player_Season_Links(int nTeam, int nSlot);
+void Sort_All_Player_Season_Links(void);
+
+int Add_Player_Season_Line(int nTeam, int nSlot, int nYear, int nLineTeam);
+int Get_Current_Season_Line(int nTeam, int nSlot);
+int Add_Current_Season_Line(int nTeam, int nSlot, int bCache);
+int Get_Current_Season_Line_Stat(int nTeam, int nSlot, int nStat);
+void Set_Current_Season_Line_Stat(int nTeam, int nSlot, int nStat, int nValue);
+void Add_Current_Season_Line_Stat(int nTeam, int nSlot, int nStat, int nValue);
+int Get_Player_Season_Line_Cache(int nTeam, int nSlot);
+void Set_Player_Season_Line_Cache(int nTeam, int nSlot, int nLine);
+void Reset_Current_Season_Line_Cache(void);
+void Purge_Unreferenced_Season_Lines(void);
+
+// ==== players: names and the id sanity check (player_names.cpp) =================================
+#define PLAYER_NAME_TEXT_SIZE 48  // room for every name form below
+
+void Copy_Bounded_String(const char* szSource, char* pField, int nSize);
+void Set_Player_Last_Name(int nTeam, int nSlot, const char* szName);
+void Set_Player_First_Name(int nTeam, int nSlot, const char* szName);
+void Set_Player_Ostrel_ID(int nTeam, int nSlot, const char* szId);
+void Set_Player_College_Name(int nTeam, int nSlot, char* szName);  // '&' becomes '+' in szName
+const char* Get_Player_Ostrel_ID(int nTeam, int nSlot);
+const char* Get_Player_First_Name_Ptr(int nTeam, int nSlot);
+const char* Get_Player_Last_Name_Ptr(int nTeam, int nSlot);
+void Copy_Player_Ostrel_ID(int nTeam, int nSlot, char* szOut);
+void Get_Player_College_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_College_Display_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_First_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_Full_Name_Plain(int nTeam, int nSlot, char* szOut);
+void Get_Player_Last_First_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_Last_First_Name_Raw(int nTeam, int nSlot, char* szOut);
+void Get_Player_First_Name_Full(int nTeam, int nSlot, char* szOut);
+void Get_Player_Abbreviated_Name(int nTeam, int nSlot, char* szOut);
+void Get_Player_Short_Full_Name(int nTeam, int nSlot, char* szOut);
+int Sanity_Check_Player_IDs(void);
+
+// ==== the game record (game_record.cpp) =========================================================
+// DOWN_FLAG: the low byte of a game's flags word.
+enum DOWN_FLAG {
+    FIRST_DOWN = 0, SECOND_DOWN = 1, THIRD_DOWN = 2, FOURTH_DOWN = 3, TURNOVER_ON_DOWNS = 4,
+    KICKOFF = 8, FREE_KICK = 9, CHANGED_HANDS_BY_KICK = 10, CONVERSION_ATTEMPT = 11
+};
+
+// Bits of a game's flags word above the DOWN_FLAG.
+#define GAME_FLAG_DOWN_MASK 0xFF
+#define GAME_FLAG_CLOCK_STOPPED 0x300        // bits 8..9: a timeout or a period start
+#define GAME_FLAG_PREVIOUS_STOPPED 0xC00     // bits 10..11
+#define GAME_FLAG_POSSESSION_CHANGED 0x3000  // bits 12..13
+#define GAME_FLAG_VISITOR_KICKS_OFF 0x4000   // bit 14: the coin toss
+
+// PLAY_RESULT, bits 25..31 of a play's result word; 0..14 are plays from scrimmage.
+enum PLAY_RESULT {
+    RESULT_INCOMPLETE = 0, RESULT_COMPLETE, RESULT_INTERCEPTED, RESULT_SACK, RESULT_KNOCKED_DOWN,
+    RESULT_FUMBLE_LOST, RESULT_TOUCHDOWN_PASS, RESULT_INTERCEPTION_TOUCHDOWN, RESULT_SAFETY,
+    RESULT_RUN, RESULT_PLAIN_RUN, RESULT_OTHER_RUN, RESULT_TOUCHDOWN_RUN, RESULT_FUMBLE_RECOVERED,
+    RESULT_FUMBLE_TOUCHDOWN, RESULT_FIELD_GOAL_GOOD, RESULT_FIELD_GOAL_MISSED, RESULT_PUNT_RETURNED,
+    RESULT_PUNT_TOUCHBACK, RESULT_PUNT_RETURN_TOUCHDOWN, RESULT_PUNT_FUMBLED,
+    RESULT_KICKOFF_RETURNED, RESULT_KICKOFF_TOUCHBACK, RESULT_KICKOFF_RETURN_TOUCHDOWN,
+    RESULT_KICKOFF_FUMBLED, RESULT_ONSIDE_KICKING_TEAM, RESULT_ONSIDE_RECEIVING_TEAM,
+    RESULT_EXTRA_POINT_GOOD, RESULT_EXTRA_POINT_MISSED, RESULT_TWO_POINT_GOOD,
+    RESULT_TWO_POINT_FAILED, RESULT_PENALTY, RESULT_NONE,
+    LAST_SCRIMMAGE_RESULT = RESULT_FUMBLE_TOUCHDOWN, LAST_VALID_RESULT = RESULT_PENALTY
+};
+
+// A play's result word: DOWN_FLAG, yards to go and yard line at the snap, the side with the ball.
+#define PLAY_WORD_TO_GO_SHIFT 8
+#define PLAY_WORD_YARD_LINE_SHIFT 16
+#define PLAY_WORD_HOME_BALL 0x1000000  // bit 24
+#define PLAY_WORD_RESULT_SHIFT 25
+
+#define NARRATION_ENTRY_EMPTY 255
+#define ON_FIELD_EMPTY 255
+
+// Indexes of a game's info shorts (from offset 28) and ints (from offset 48).
+enum GAME_INFO {
+    GAME_INFO_YEAR = 0, GAME_INFO_POINT_SPREAD, GAME_INFO_WEEK, GAME_INFO_OVER_UNDER,
+    GAME_INFO_KICKOFF, GAME_INFO_OVERTIME_BITS, GAME_INFO_TEMPERATURE, GAME_INFO_WIND_SPEED,
+    GAME_INFO_PRECIPITATION, GAME_INFO_WIND_ANGLE
+};
+#define GAME_INFO_ATTENDANCE 0
+#define GAME_INFO_OFFSET 1000  // added to the stored point spread and over/under
+#define OVERTIME_VISITOR_HAD_BALL 1
+#define OVERTIME_HOME_HAD_BALL 2
+
+#define VISITOR_SIDE 0
+#define HOME_SIDE 1
+#define GAME_LEADER_SLOTS 51        // roster slots 0..50 take part in the game leaders
+#define QUARTER_SECONDS 900
+#define REGULATION_SECONDS 3600
+
+extern GAME* gLiveGame;  // the game being played; NULL between games
+
+GAME* Get_Live_Game(void);
+int Is_Game_Live(void);
+int Clear_Game(GAME* pGame);  // 0 for NULL, else 1
+int Get_Game_Quarter(GAME* pGame);
+int Get_Offensive_Team(GAME* pGame);
+int Get_Defensive_Team(GAME* pGame);
+int Get_Offensive_Side(GAME* pGame);
+int Get_Defensive_Side(GAME* pGame);
+int Get_Game_Side(GAME* pGame, int nTeam);  // VISITOR_SIDE, HOME_SIDE or NO_TEAM
+int Is_League_Game(GAME* pGame);
+int Is_Visitor_Leading(GAME* pGame);
+int Is_Home_Leading(GAME* pGame);
+int Get_Game_Winner(GAME* pGame);
+int Get_Game_Loser(GAME* pGame);
+int Get_Game_Winner_Or_Loser(GAME* pGame, int bWinner);
+int Get_Game_Player_Counter(GAME* pGame, int nSide, int nSlot, int nCounter);
+int Get_Game_Stat_Leader(GAME* pGame, int nCounter, int nPositionFilter, int nSide);
+int Get_Stored_Game_Home_Team(int nIndex);
+int Get_Game_Info(GAME* pGame, int n);
+void Set_Game_Info(GAME* pGame, int n, int nValue);
+int Get_Game_Info_Int(GAME* pGame, int n);
+void Set_Game_Info_Int(GAME* pGame, int n, int nValue);
+int Is_Play_From_Scrimmage(int nResult);
+
+// ==== game records and league queries (game_queries.cpp, league_queries.cpp) ====================
+#define NO_GAME_INDEX (-1)
+#define NO_WEEK_GAME 301          // first record of a week that has no started game
+#define RECENT_GAMES_SCAN_LAST 288  // the recent-results and streak scans start here
+#define SEASON_GAMES_SUM_COUNT 288  // the game-total sums read records 0..287
+
+// Kinds of Count_Team_Game_Results: the yearly record bytes of wins, losses and ties.
+#define RESULT_KIND_WINS 0
+#define RESULT_KIND_LOSSES 4
+#define RESULT_KIND_TIES 8
+// Kinds of Count_Team_Recent_Results.
+#define RECENT_WINS 1
+#define RECENT_LOSSES 2
+#define RECENT_TIES 3
+// Filters of Count_Team_Game_Results: a team 0..35, or a value above 35 with these bits.
+#define RESULTS_ALL_GAMES 0x80
+#define RESULTS_SAME_DIVISION 0x100
+#define RESULTS_SAME_LEAGUE 0x200
+#define RESULTS_SKIP_ROAD_GAMES 0x800
+
+int Count_Stored_Games(void);
+int Is_Game_Record_Played(GAME* pGame);
+int Is_Game_Record_Used(GAME* pGame);
+int Get_Week_First_Game_Index(int nWeek);
+int Count_Week_Games(int nWeek);
+GAME* Find_Team_Game_In_Week(int nWeek, int nTeam);
+int Find_Team_Game_Index_In_Week(int nWeek, int nTeam);   // position within the week
+int Find_Team_Game_Record_In_Week(int nWeek, int nTeam);  // record index
+int Find_Team_Latest_Game(int nTeam);
+int Find_Team_Latest_Played_Game(int nTeam);
+int Count_Team_Recent_Results(int nTeam, int nGames, int nKind);
+void Format_Team_Recent_Record(char* st, int nTeam, int nGames);
+int Get_Team_Winning_Streak(int nTeam);
+int Get_Team_Losing_Streak(int nTeam);
+int Count_Team_Game_Results(int nTeam, int nKind, int nFilter);
+int Sum_League_Game_Team_Total(int nStat);
+int Sum_Team_Game_Team_Total(int nTeam, int nStat);
+int Sum_Total_Points_Scored(void);
+int Sum_Team_Points(int nTeam, int bScored);
+int Get_Team_Points_Rank(int nTeam, int bScored);
+
+int Get_Playoff_Score(int nSlot);
+void Set_Playoff_Score(int nSlot, int nScore);
+void Set_Playoff_Team(int nSlot, int nTeam);
+void Set_Postseason_Week(int n, int nWeek);
+void Set_Current_Page(int nPage);
+void Set_Commissioner_Mode(int nValue);
+void Set_Team_Checksum(int nValue);
+void Clear_All_Games(void);
+void Increment_Universe_Stat(int nStat);
+int Get_League_Playoff_Team_Count(int nLeague);
+int Get_Universe_Extra_Stat(int n);  // universe stat 20 + n
+void Set_Universe_Extra_Stat(int n, int nValue);
+int Get_Max_League_Division_Count(void);
+int Get_Weeks_Left_In_Postseason(void);
+int Get_Current_Season_Year(void);    // the season just played while in the off-season
+int Get_Current_Season_Index(void);
+int Get_Next_Season_Year(void);
+int Get_Current_Day_Of_Month(void);
+
+// ==== team season records and totals (team_records.cpp, team_totals.cpp) =======================
+// TEAM_YEARLY_CHAR bytes of a season row.
+enum TEAM_YEARLY_CHAR {
+    YEARLY_WINS = 0, YEARLY_DIVISION_PLACE = 1, YEARLY_LOSSES = 4, YEARLY_TIES = 8,
+    YEARLY_HOME_WINS = 12, YEARLY_HOME_LOSSES = 16, YEARLY_HOME_TIES = 20,
+    YEARLY_PLAYOFF_WINS = 24, YEARLY_PLAYOFF_LOSSES = 28
+};
+// TEAM_YEARLY_INT values of a season row.
+enum TEAM_YEARLY_INT {
+    YEARLY_FINANCE_A = 0, YEARLY_FINANCE_B = 1, YEARLY_LEAGUE_PLACE = 2, YEARLY_FINISH = 3
+};
+#define MAX_YEARLY_CHAR 127
+// Kinds of Get_Team_History_Stat.
+enum TEAM_HISTORY_STAT {
+    HISTORY_SUCCESS = 0, HISTORY_WINS, HISTORY_LOSSES, HISTORY_TIES, HISTORY_PLAYOFF_WINS,
+    HISTORY_PLAYOFF_LOSSES, HISTORY_PLAYOFF_SEASONS, HISTORY_FINALS, HISTORY_TITLES
+};
+#define ALL_TEAMS_AVERAGE (-1)
+#define TEAM_RECORD_SPACED_TEXT_SIZE 24  // "%d - %d - %d"
+
+int Get_Team_Yearly_Char(int nTeam, int nSeason, int nStat);
+void Set_Team_Yearly_Char(int nTeam, int nSeason, int nStat, int cValue);
+int Get_Team_Yearly_Int(int nTeam, int nSeason, int nStat);
+void Set_Team_Yearly_Int(int nTeam, int nSeason, int nStat, int nValue);
+void Set_Team_Record_Char(int nTeam, int nStat, int cValue);
+void Set_Team_Record_Int(int nTeam, int nStat, int nValue);
+int Get_Team_Record_Char(int nTeam, int nStat);
+int Get_Team_Wins(int nTeam);
+int Get_Team_Losses(int nTeam);
+int Get_Team_Ties(int nTeam);
+int Get_Team_Home_Wins(int nTeam);
+int Get_Team_Home_Losses(int nTeam);
+int Get_Team_Home_Ties(int nTeam);
+int Get_Team_Road_Wins(int nTeam);
+int Get_Team_Road_Losses(int nTeam);
+int Get_Team_Road_Ties(int nTeam);
+int Get_Team_Playoff_Wins(int nTeam);
+int Get_Team_Playoff_Losses(int nTeam);
+void Add_Team_Win(int nTeam, int bHome);
+void Add_Team_Loss(int nTeam, int bHome);
+void Add_Team_Tie(int nTeam, int bHome);
+int Get_Team_Winning_Percentage(int nTeam);
+int Get_Team_Games_Played(int nTeam);
+int Get_Team_Games_With_Playoffs(int nTeam);
+int Count_League_Games_Played(void);
+int Sum_League_Team_Record_Char(int nStat);
+int Format_Team_Record(char* st, int nTeam);  // 1 when the team has a win or a loss
+int Format_Team_Record_Spaced(char* st, int nTeam);
+int Format_Team_Yearly_Record(char* st, int nTeam, int nSeasonsBack);
+int Get_Team_History_Stat(int nTeam, int nKind);
+int Find_Playoff_Slot(int nTeam);
+int Get_Team_Playoff_Round(int nTeam);
+void Rebuild_Team_Records(void);
+
+// Team totals: stored stats 0..19 by category and season kind; ids from 100 are derived.
+#define TOTALS_CURRENT 0
+#define TOTALS_PREVIOUS 1
+#define TOTALS_KEPT 2
+
+void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue);
+int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat);
+int Get_League_Totals_Stat(int nCategory, int nSeason, int nStat);
+int Get_Team_Totals_Rank(int nTeam, int nCategory, int nStat);
+void Clear_Team_Current_Totals(int nTeam);
+void Clear_Team_Totals(int nTeam);
+void Clear_All_Team_Totals(void);
+void Copy_Team_Totals_To_Previous(int nTeam);
+
+// ==== team roster queries (team_roster.cpp) =====================================================
+enum UNIT { UNIT_OFFENCE = 0, UNIT_DEFENCE = 1, UNIT_KICKERS = 2, UNIT_COUNT = 3 };
+#define ROSTER_FLOOR 51
+#define ALL_ROSTERS (-1)  // Count_Players: every active team, or every position
+
+uint8_t Get_Team_Position_Player(int nTeam, int nPosition, int n);
+uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n);
+int Count_Team_Position_Players(int nTeam, int nPosition);
+int Count_Team_Available_Position_Players(int nTeam, int nPosition);
+int Get_Position_Unit(int nPosition);  // -1 outside 0..14
+int Count_Team_Unit_Players(int nTeam, int nUnit);
+uint8_t Find_Or_Create_Team_Unit_Player(int nTeam, int nUnit);
+uint8_t Find_Team_Unit_Last_Player(int nTeam, int nUnit);
+int Get_Unit_Starter_Count(int nUnit);
+int Get_Unit_First_Reserve_Slot(int nTeam, int nUnit);
+int Is_Unit_Reserve(int nTeam, int nSlot);
+void Move_Player_Within_Unit(int nUnit, int nTeam, int nPlace, int nSlot);
+int Count_Players(int nTeam, int nPosition);
+uint8_t Get_N_Position_Player(int nPosition, int n);
+uint8_t Get_N_Universe_Player(int n);
+uint8_t Get_N_Team_Position_Player(int nTeam, int nPosition, int n);
+uint8_t Get_N_Team_Unit_Player(int nUnit, int nTeam, int n);
+int Count_League_Players_By_Initial(int ch);
+int Has_Team_Expiring_Contract(int nTeam);
+int Get_Position_Player_Value(int nPosition, int nTeam, int n);
+int Count_Team_Draft_Picks(int nTeam);
+int Get_Team_Roster_Floor(int nTeam);
+
+// ==== schedule rows and calendar flags (schedule_rows.cpp) ======================================
+#define REGULAR_SCHEDULE_WEEKS 18  // the home and away counts look at weeks 0..17
+
+int Get_Team_Schedule_Stat(int nTeam, int nWeek, int nField);
+void Set_Team_Schedule_Stat(int nTeam, int nWeek, int nField, int nValue);
+int Get_Team_Home_Away(int nTeam, int nWeek);  // 0 no game, 1 home, 2 away
+int Get_Team_Opponent(int nTeam, int nWeek);
+int Count_Team_Home_Games(int nTeam);
+int Count_Team_Away_Games(int nTeam);
+int Count_Team_Home_Games_Against(int nTeam, int nOther);
+int Count_Team_Away_Games_At(int nTeam, int nOther);
+int Count_Team_Games_Against(int nTeam, int nOther);
+int Count_Team_Weeks_With_Game(int nTeam, int nWeeks);
+int Game_Scheduled_Today(int nTeam, int nWeek);
+int Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek);
+void Clear_Scheduled_Games(int nTeam);
+int Get_Team_Raw_PBP_Flag(int nTeam, int nWeek);
+int Get_Calendar_PBP_Flag(int nTeam, int nWeek);
+void Set_Calendar_PBP_Flag(int nWeek, int nTeam, int nValue);
+void Toggle_Calendar_PBP_Flag(int nTeam, int nWeek);
+int Schedule_Matchup(int nVisitor, int nHome, int nWeek);
+
+// ==== saved games and universe databases (saved_game_file.cpp, universe_load.cpp) ===============
+#define GAME_FILE_VERSION 1904
+#define AUTO_SAVE_FILE_NAME "[Auto Save].vnt"
+#define DEFAULT_UNIVERSE_FILE_NAME "Databases/Universe-2019.dat"
+#define UNIVERSE_FILE_FORMAT "databases/universe-%d.dat"
+#define TEAM_CHECKSUM_OFFSET 7200
+
+// Results of Save_Game_File.
+#define SAVE_OK 0
+#define SAVE_NOT_CREATED 1   // the file could not be created
+#define SAVE_WRITE_FAILED 2  // compressing or writing failed; the old file is kept
+#define SAVE_NO_MEMORY 3     // already told to the user
+
+extern int gDatabaseLoaded;
+
+int Save_Game_File(const char* szPath, HWND hDialog);  // hDialog may be NULL
+int Save_Universe_Database(int nYear);
+int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle);
+int Load_Game_File(const char* szPath);
+int Load_Universe(const char* szPath);
+int Compute_Team_Table_Checksum(void);
+int Get_Team_Checksum(void);
+int Is_Database_Loaded(void);
+void Store_Manager_Name_In_Fame_File(const char* szName);
+void Rebuild_Records_From_Schedule(void);
+void Set_All_Players_Vital_6(void);  // every player's weekly counter back to its start
+
+// Old file layouts brought to the current one in place (layout_conversions.cpp).
+int Convert_Old_Universe_File(SAVED_STATE* pBlock);
+int Convert_Old_Saved_Block(SAVED_STATE* pBlock);
+
+// Repairs of old files' team settings (defensive_schemes.cpp).
+void Set_Default_Defensive_Schemes(void);
+void Reset_Run_Pass_Balance(void);

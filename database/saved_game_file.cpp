@@ -1,0 +1,297 @@
+// The saved-game file: a 25-byte header, then the saved state block cut into 100 pieces, each
+// one independent zlib stream behind its 4-byte length. Saved games and universe databases share
+// it. A save goes to a temporary file that replaces the old one only when it is complete; a load
+// reads into a scratch block that replaces the league only when the whole file was read.
+#include <stdlib.h>
+#include <string.h>
+#include <strings.h>
+#include <zlib.h>
+
+#include "database/database.h"
+#include "database/saved_game_internal.h"
+#include "shell/shell.h"
+
+#define FILE_MAGIC "RUROZEVIZODIR"
+#define FILE_MAGIC_SIZE 13
+#define HEADER_SIZE 25
+#define HEADER_CHECKED_SIZE 17  // the word and the version digits
+#define CHUNK_COUNT 100
+#define CHUNK_SIZE 229752
+#define LAST_CHUNK_SIZE 229824
+#define READER_BUFFER_SIZE 459505
+#define SAVE_LEVEL 6
+#define AUTO_SAVE_LEVEL 1
+#define TEMPORARY_SUFFIX ".tmp"
+#define PROGRAM_NAME "Football Vanto"
+#define TITLE_SIZE 64
+#define PATH_SIZE 1024
+#define TEAM_CHECKSUM_ENTRY 98  // gTeamChecksum's preference entry
+
+static_assert((CHUNK_COUNT - 1) * CHUNK_SIZE + LAST_CHUNK_SIZE == SAVED_STATE_SIZE);
+
+// ---- the header ---------------------------------------------------------------------------------
+
+static void Format_File_Header(char* pHeader) {
+    memset(pHeader, 0, HEADER_SIZE);
+    snprintf(pHeader, HEADER_SIZE, "%s%04d%4s%c%c", FILE_MAGIC, GAME_FILE_VERSION, "    ", 'C',
+             'c');
+}
+
+// Below 2180 the last digit is dropped, except for this edition's own "1904".
+int Read_Header_Version(const char* pDigits) {
+    char szOwn[8];
+    snprintf(szOwn, sizeof(szOwn), "%04d", GAME_FILE_VERSION);
+    if (memcmp(pDigits, szOwn, 4) == 0)
+        return GAME_FILE_VERSION;
+    int nVersion = 1000 * (pDigits[0] - '0') + 100 * (pDigits[1] - '0') + 10 * (pDigits[2] - '0');
+    if (nVersion > FIRST_THOUSANDS_VERSION - 10)
+        nVersion += pDigits[3] - '0';
+    return nVersion;
+}
+
+int Get_Version_Route(int nVersion) {
+    if (nVersion < FIRST_THOUSANDS_VERSION)
+        return ROUTE_CURRENT_LAYOUT;
+    if (nVersion <= LAST_OLD_UNIVERSE_VERSION)
+        return ROUTE_OLD_UNIVERSE;
+    if (nVersion == UNSUPPORTED_VERSION)
+        return ROUTE_UNSUPPORTED;
+    if (nVersion <= LAST_OLD_BLOCK_VERSION)
+        return ROUTE_OLD_BLOCK;
+    return ROUTE_CHECKSUM_TESTED;
+}
+
+static void Format_Version_Title(char* szOut, int nVersion) {
+    if (nVersion < FIRST_THOUSANDS_VERSION)
+        Format_String(szOut, TITLE_SIZE, "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
+    else
+        Format_String(szOut, TITLE_SIZE, "Loading Game (v%d.%03d)", nVersion / 1000,
+                      nVersion % 1000);
+}
+
+static int Is_Default_Universe_Path(const char* szPath) {
+    return strcasecmp(szPath, DEFAULT_UNIVERSE_FILE_NAME) == 0;
+}
+
+// ---- saving -------------------------------------------------------------------------------------
+
+static int Get_Chunk_Size(int nChunk) {
+    return nChunk == CHUNK_COUNT - 1 ? LAST_CHUNK_SIZE : CHUNK_SIZE;
+}
+
+static int Write_Chunk_Length(FILE* pFile, int nLength) {
+    uint8_t ab[4] = {(uint8_t)nLength, (uint8_t)(nLength >> 8), (uint8_t)(nLength >> 16),
+                     (uint8_t)(nLength >> 24)};
+    return fwrite(ab, 1, sizeof(ab), pFile) == sizeof(ab);
+}
+
+// Writes the header and the 100 chunks of the block; 1 when all were written.
+static int Write_Compressed_Block(FILE* pFile, int nLevel, uint8_t* pBuffer, int bProgress) {
+    char abHeader[HEADER_SIZE];
+    Format_File_Header(abHeader);
+    z_stream stream;
+    memset(&stream, 0, sizeof(stream));
+    if (deflateInit(&stream, nLevel) != Z_OK)
+        return 0;
+    int bOk = fwrite(abHeader, 1, HEADER_SIZE, pFile) == HEADER_SIZE;
+    const uint8_t* pBlock = reinterpret_cast<const uint8_t*>(&gSavedState);
+    for (int nChunk = 0; bOk && nChunk < CHUNK_COUNT; nChunk++) {
+        if (nChunk > 0)
+            deflateReset(&stream);
+        int nRaw = Get_Chunk_Size(nChunk);
+        stream.next_in = const_cast<Bytef*>(pBlock + nChunk * CHUNK_SIZE);
+        stream.avail_in = (uInt)nRaw;
+        stream.next_out = pBuffer;
+        stream.avail_out = (uInt)nRaw;  // a chunk never grows
+        if (deflate(&stream, Z_FINISH) != Z_STREAM_END) {
+            bOk = 0;
+            break;
+        }
+        int nLength = nRaw - (int)stream.avail_out;
+        bOk = Write_Chunk_Length(pFile, nLength) &&
+              fwrite(pBuffer, 1, (size_t)nLength, pFile) == (size_t)nLength;
+        if (bProgress)
+            Step_Progress_Window(1);
+    }
+    deflateEnd(&stream);
+    return bOk;
+}
+
+// Closes the file after flushing it; 1 when everything reached the disk's cache.
+static int Close_Written_File(FILE* pFile) {
+    int bFlushed = fflush(pFile) == 0;
+    return fclose(pFile) == 0 && bFlushed;
+}
+
+int Save_Game_File(const char* szPath, HWND hDialog) {
+    int bAutoSave = strcmp(szPath, AUTO_SAVE_FILE_NAME) == 0;
+    char szTemporary[PATH_SIZE];
+    if (Format_String(szTemporary, sizeof(szTemporary), "%s%s", szPath, TEMPORARY_SUFFIX) >=
+        (int)sizeof(szTemporary))
+        return SAVE_NOT_CREATED;
+
+    uint8_t* pBuffer = static_cast<uint8_t*>(calloc(1, LAST_CHUNK_SIZE));
+    if (!pBuffer) {
+        Show_Message_Box("Memory Allocation Error",
+                         "Unable to allocate save game compression buffer!\n\nPlease close any "
+                         "open programs and try again.");
+        return SAVE_NO_MEMORY;
+    }
+    // The new checksum travels in the file; the league keeps the old one unless the save succeeds.
+    int nOldChecksum = gTeamChecksum;
+    gTeamChecksum = Compute_Team_Table_Checksum();
+
+    FILE* pFile = Platform_Open_File(szTemporary, "wb");
+    if (!pFile) {
+        gTeamChecksum = nOldChecksum;
+        free(pBuffer);
+        return SAVE_NOT_CREATED;
+    }
+    if (hDialog)
+        EndDialog(hDialog, 1);
+    if (!bAutoSave)
+        Open_Progress_Window("Compressing...", CHUNK_COUNT);
+
+    int bOk = Write_Compressed_Block(pFile, bAutoSave ? AUTO_SAVE_LEVEL : SAVE_LEVEL, pBuffer,
+                                     !bAutoSave);
+    bOk = Close_Written_File(pFile) && bOk;
+    bOk = bOk && Platform_Rename_File(szTemporary, szPath);
+    if (!bOk) {
+        Platform_Remove_File(szTemporary);
+        gTeamChecksum = nOldChecksum;
+    }
+    free(pBuffer);
+    if (!bAutoSave)
+        Close_Progress_Window();
+    return bOk ? SAVE_OK : SAVE_WRITE_FAILED;
+}
+
+int Save_Universe_Database(int nYear) {
+    char szPath[PATH_SIZE];
+    Format_String(szPath, sizeof(szPath), UNIVERSE_FILE_FORMAT, nYear);
+    return Save_Game_File(szPath, NULL);
+}
+
+// ---- reading ------------------------------------------------------------------------------------
+
+// One chunk into the block at *pTotal; 1 when it was a complete stream that fit.
+static int Read_One_Chunk(FILE* pFile, uint8_t* pBlock, int* pTotal, uint8_t* pBuffer) {
+    uint8_t abLength[4];
+    if (fread(abLength, 1, sizeof(abLength), pFile) != sizeof(abLength))
+        return 0;
+    int32_t nLength = (int32_t)((uint32_t)abLength[0] | (uint32_t)abLength[1] << 8 |
+                                (uint32_t)abLength[2] << 16 | (uint32_t)abLength[3] << 24);
+    if (nLength < 0 || nLength > READER_BUFFER_SIZE)
+        return 0;
+    if (fread(pBuffer, 1, (size_t)nLength, pFile) != (size_t)nLength)
+        return 0;
+
+    z_stream stream;
+    memset(&stream, 0, sizeof(stream));
+    if (inflateInit(&stream) != Z_OK)
+        return 0;
+    stream.next_in = pBuffer;
+    stream.avail_in = (uInt)nLength;
+    stream.next_out = pBlock + *pTotal;
+    stream.avail_out = (uInt)Min_Int(READER_BUFFER_SIZE, SAVED_STATE_SIZE - *pTotal);
+    int nResult = inflate(&stream, Z_FINISH);
+    *pTotal += (int)stream.total_out;
+    inflateEnd(&stream);
+    return nResult == Z_STREAM_END;
+}
+
+int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle) {
+    uint8_t* pBuffer = static_cast<uint8_t*>(malloc(READER_BUFFER_SIZE));
+    if (!pBuffer) {
+        Show_Message_Box("Insufficient Memory",
+                         "Please try closing one or more programs and trying again.");
+        return 0;
+    }
+    int bProgress = szTitle && szTitle[0];
+    if (bProgress)
+        Open_Progress_Window(szTitle, CHUNK_COUNT);
+    int nTotal = 0;
+    int bOk = 1;
+    for (int nChunk = 0; bOk && nChunk < CHUNK_COUNT && nTotal < SAVED_STATE_SIZE; nChunk++) {
+        bOk = Read_One_Chunk(pFile, static_cast<uint8_t*>(pBlock), &nTotal, pBuffer);
+        if (bOk && bProgress)
+            Step_Progress_Window(1);
+    }
+    if (bProgress)
+        Close_Progress_Window();
+    free(pBuffer);
+    return bOk;
+}
+
+// ---- loading ------------------------------------------------------------------------------------
+
+// Converts the block by its version's route; 0 when the file cannot be used.
+static int Convert_Block_By_Route(SAVED_STATE* pBlock, int nVersion) {
+    switch (Get_Version_Route(nVersion)) {
+    case ROUTE_OLD_UNIVERSE:
+        return Convert_Old_Universe_File(pBlock);
+    case ROUTE_UNSUPPORTED:
+        Show_Message_Box("Unsupported Version",
+                         "Unable to load V%d.%03d vnt file.  Please start a new game.",
+                         nVersion / 1000, nVersion % 1000);
+        return 0;
+    case ROUTE_OLD_BLOCK:
+        return Convert_Old_Saved_Block(pBlock);
+    case ROUTE_CHECKSUM_TESTED:
+        if (pBlock->anPreferenceInts[TEAM_CHECKSUM_ENTRY] != Compute_Block_Team_Checksum(pBlock))
+            Show_Message_Box("Load Game Warning",
+                             "Game data has changed since last written to disk.\n\nThe file may "
+                             "have been edited, or corrupted.");
+        return 1;
+    default:
+        return 1;
+    }
+}
+
+int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion) {
+    FILE* pFile = Platform_Open_File(szPath, "rb");
+    if (!pFile) {
+        Show_Message_Box("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install " PROGRAM_NAME ".",
+                         szPath);
+        return 0;
+    }
+    // A short file leaves zeros; bytes 17..24 have no meaning.
+    char abHeader[HEADER_SIZE] = {0};
+    if (fread(abHeader, 1, HEADER_SIZE, pFile) < HEADER_CHECKED_SIZE ||
+        memcmp(abHeader, FILE_MAGIC, FILE_MAGIC_SIZE) != 0) {
+        Show_Message_Box("Read Error", "The file \"%s\" is not a valid %s file.", szPath,
+                         PROGRAM_NAME);
+        fclose(pFile);
+        return 0;
+    }
+    int nVersion = Read_Header_Version(abHeader + FILE_MAGIC_SIZE);
+
+    char szVersion[TITLE_SIZE];
+    Format_Version_Title(szVersion, nVersion);
+    Debug_Print("%s", szVersion);
+    int bRead = Read_Compressed_Chunks(
+        pFile, pBlock, Is_Default_Universe_Path(szPath) ? "Loading Database..." : szVersion);
+    fclose(pFile);
+    if (!bRead || !Convert_Block_By_Route(pBlock, nVersion))
+        return 0;
+    *pVersion = nVersion;
+    return 1;
+}
+
+int Load_Game_File(const char* szPath) {
+    SAVED_STATE* pScratch = static_cast<SAVED_STATE*>(calloc(1, sizeof(SAVED_STATE)));
+    if (!pScratch) {
+        Show_Message_Box("Insufficient Memory",
+                         "Please try closing one or more programs and trying again.");
+        return 0;
+    }
+    int nVersion = 0;
+    int bRead = Read_Game_File_Block(szPath, pScratch, &nVersion);
+    if (bRead)
+        memcpy(&gSavedState, pScratch, sizeof(SAVED_STATE));
+    free(pScratch);
+    if (!bRead)
+        return 0;
+    Run_Load_Steps(nVersion);
+    return 1;
+}

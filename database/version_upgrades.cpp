@@ -1,0 +1,290 @@
+// The upgrade steps that bring a file of an older version up to date. Each step is guarded by a
+// version threshold; files below 2180 and files from 2180 on have a chain each.
+#include <string.h>
+
+#include "database/database.h"
+#include "database/saved_game_internal.h"
+#include "engine/engine.h"
+#include "personnel/personnel.h"
+#include "setup/setup.h"
+#include "shell/shell.h"
+#include "tools/tools.h"
+
+#define OVERTIME_YEAR 2013
+#define SHORT_PLAYER_HEIGHT 48  // inches; shorter is a damaged record
+#define WEIGHT_PER_INCH 10
+#define NEW_LEAGUE_NAME_YEAR 1970
+#define LEAGUE_NAME_TEXT_SIZE 4
+#define DRAFT_CLASS_YEAR 2021
+#define PHOTO_PROGRESS_STEPS 75
+#define UNUSED_PREFERENCE_52 52
+#define VITAL_OLD_UNIFORM 9
+#define VITAL_OLD_RINGS 18
+#define OLD_DRAFT_PICK_SCALE 10000
+#define NEW_DRAFT_PICK_SCALE 100000
+#define GAME_OFFSET_WIND_SPEED 42
+#define GAME_OFFSET_OLD_WIND_SPEED 52
+#define GAME_OFFSET_WIND_ANGLE 46
+#define GAME_OFFSET_OLD_WIND_ANGLE 56
+
+static_assert(offsetof(GAME, anInfo) + 2 * GAME_INFO_WIND_SPEED == GAME_OFFSET_WIND_SPEED);
+static_assert(offsetof(GAME, anInfo) + 2 * GAME_INFO_WIND_ANGLE == GAME_OFFSET_WIND_ANGLE);
+
+// ---- the steps of old files ---------------------------------------------------------------------
+
+static int Is_Draft_Under_Way_Or_Later(void) {
+    return gCurrentWeek >= Get_Postseason_Week(0);
+}
+
+static void Reset_Draft_Pool_After_Season(void) {
+    if (Is_Draft_Under_Way_Or_Later() && !Is_College_Draft_On())
+        Reset_Draft_Pool();
+}
+
+static void Set_Modern_Overtime_Rule(void) {
+    if (Get_Season_Year() > OVERTIME_YEAR)
+        gOvertimeRule = 1;
+}
+
+static void Recalculate_All_Ratings(void) {
+    Calculate_All_Player_Ratings();
+    Repair_Missing_Ratings();
+    Normalize_Player_Ratings();
+}
+
+static void Repair_Player_Height(int nTeam, int nSlot) {
+    if (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_HEIGHT) >= SHORT_PLAYER_HEIGHT)
+        return;
+    int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    if (!Is_Position_Code_Valid(nPosition))
+        return;
+    int nExtraWeight =
+        Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT) - Get_Position_Mean_Weight(nPosition);
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_HEIGHT,
+                          Get_Position_Mean_Height(nPosition) + nExtraWeight / WEIGHT_PER_INCH);
+}
+
+static void Repair_Player_Heights(void) {
+    For_Each_Roster_Player(Repair_Player_Height);
+}
+
+static void Update_League_Finances(void) {
+    Compute_League_Wealth_Index();
+    Compute_Weekly_League_Revenue();
+}
+
+static void Load_Fantasy_Draft_If_Running(void) {
+    if (Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT) >= 1)
+        Load_Fantasy_Draft_State();
+}
+
+static void Install_Photos_And_Logos(void) {
+    Open_Progress_Window("Downloading Player Photos and Team Logos", PHOTO_PROGRESS_STEPS);
+    Install_Player_Photos();
+    Install_Team_Logos();
+    Close_Progress_Window();
+}
+
+static void Set_Old_Overtime_Period_Length(void) {
+    Set_Overtime_Period_Length();
+}
+
+static void Set_Kickoff_And_Missed_Field_Goal_Spots(void) {
+    Set_Kickoff_Location();
+    Set_Missed_Field_Goal_Spot();
+}
+
+// Each league name becomes its first letter and "FC", or "FL" before 1970.
+static void Rebuild_League_Names(void) {
+    const char* szFormat = Get_Season_Year() >= NEW_LEAGUE_NAME_YEAR ? "%cFC" : "%cFL";
+    for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
+        if (!gLeagueNames[nLeague][0])
+            continue;
+        char szName[LEAGUE_NAME_TEXT_SIZE];
+        Format_String(szName, sizeof(szName), szFormat, gLeagueNames[nLeague][0]);
+        Set_League_Abbreviation(nLeague, szName);
+    }
+}
+
+static void Apply_Old_Rookie_Contract_Options(void) {
+    Apply_Rookie_Contract_Options(0);
+}
+
+static void Reset_First_Draft_Class_And_Birth_Dates(void) {
+    if (gSeasonNumber == 0 && Get_Universe_Stat(UNIVERSE_FIRST_YEAR) == DRAFT_CLASS_YEAR &&
+        !Is_College_Draft_On())
+        Reset_Draft_Pool();
+    Reset_Implausible_Birth_Dates();
+}
+
+static void Reset_Expanded_Position_Byte(int nTeam, int nSlot) {
+    int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    int nCode = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION);
+    if (!Is_Expanded_Position_Valid(nCode) || Translate_Expanded_Position(nCode) != nPosition)
+        Set_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION, nPosition);
+}
+
+void Reset_Expanded_Position_Bytes(void) {
+    For_Each_Roster_Player(Reset_Expanded_Position_Byte);
+}
+
+// ---- the steps of files from 2180 ---------------------------------------------------------------
+
+static void Clear_Record_Book(void) {
+    memset(&gRecordBook, 0, sizeof(gRecordBook));
+}
+
+static void End_Old_Draft(void) {
+    gDraftRound = NO_DRAFT_ROUND;
+}
+
+static void Clear_Preference_52(void) {
+    Set_User_Preference(UNUSED_PREFERENCE_52, 0);
+}
+
+static void Reset_Defensive_Schemes_And_Balance(void) {
+    Set_Default_Defensive_Schemes();
+    Reset_Run_Pass_Balance();
+}
+
+// Old files marked the unplayed weeks with game index 0 instead of "none".
+static void Repair_Future_Game_Indexes(void) {
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (!Is_Team_Active(nTeam))
+            continue;
+        for (int nWeek = Max_Int(gCurrentWeek, 0); nWeek < SCHEDULE_WEEKS; nWeek++) {
+            if (Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_GAME_INDEX) == 0)
+                Set_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_GAME_INDEX, NO_GAME_INDEX);
+        }
+    }
+}
+
+static void Compute_Draft_Order_After_Season(void) {
+    if (Is_Draft_Under_Way_Or_Later())
+        Compute_Draft_Order();
+}
+
+void Copy_Old_Game_Weather(void) {
+    for (int n = 0; n < GAME_COUNT; n++) {
+        uint8_t* pGame = reinterpret_cast<uint8_t*>(&gGames[n]);
+        memmove(pGame + GAME_OFFSET_WIND_SPEED, pGame + GAME_OFFSET_OLD_WIND_SPEED, sizeof(int16_t));
+        memmove(pGame + GAME_OFFSET_WIND_ANGLE, pGame + GAME_OFFSET_OLD_WIND_ANGLE, sizeof(int16_t));
+    }
+}
+
+static void Apply_Season_Rules_And_Weather(void) {
+    Apply_Season_Rules();
+    Copy_Old_Game_Weather();
+}
+
+static void Allow_Roster_Auto_Fill(void) {
+    gAutoFillRosters = 1;
+}
+
+static void Set_Overtime_Rules_And_Skin(void) {
+    Set_Overtime_Rules();
+    Set_Skin_Name("earth");
+}
+
+// Old records kept the uniform number and the rings in vital stats and the draft pick's year in
+// thousands.
+static void Convert_Old_Player_Record(int nTeam, int nSlot) {
+    PLAYER* pPlayer = &gTeams[nTeam].aPlayers[nSlot];
+    int32_t* pVital = pPlayer->anVitalStats;
+    pPlayer->anByteStats[BYTE_UNIFORM_NUMBER] = (int8_t)pVital[VITAL_OLD_UNIFORM];
+    if (pVital[VITAL_OLD_RINGS] < 256)
+        pPlayer->anByteStats[BYTE_RINGS] = (int8_t)pVital[VITAL_OLD_RINGS];
+    pVital[VITAL_OLD_RINGS] = 0;
+    int64_t nPick = pVital[VITAL_DRAFT_PICK];
+    int64_t nConverted = nPick / OLD_DRAFT_PICK_SCALE * NEW_DRAFT_PICK_SCALE + nPick % OLD_DRAFT_PICK_SCALE;
+    if (nConverted >= INT32_MIN && nConverted <= INT32_MAX)
+        pVital[VITAL_DRAFT_PICK] = (int32_t)nConverted;
+}
+
+void Convert_Old_Player_Fields(void) {
+    For_Each_Roster_Player(Convert_Old_Player_Record);
+}
+
+static void Convert_Players_And_Ratings(void) {
+    Convert_Old_Player_Fields();
+    Recalculate_All_Ratings();
+}
+
+// ---- the chains ---------------------------------------------------------------------------------
+
+// Which versions a step runs for, by its threshold.
+enum UPGRADE_GUARD { BELOW = 0, AT_MOST, ALWAYS };
+
+typedef struct UPGRADE_STEP {
+    int nThreshold;
+    UPGRADE_GUARD nGuard;
+    void (*pfnStep)(void);
+} UPGRADE_STEP;
+
+static const UPGRADE_STEP kChainBelow2180[] = {
+    {1100, AT_MOST, Set_Modern_Overtime_Rule},
+    {1163, BELOW, Recalculate_All_Ratings},
+    {1210, BELOW, Repair_Player_Heights},
+    {1287, BELOW, Update_League_Finances},
+    {1306, BELOW, Load_Fantasy_Draft_If_Running},
+    {1310, AT_MOST, Normalize_Player_Ratings},
+    {1410, BELOW, Set_Old_Overtime_Period_Length},
+    {1490, AT_MOST, Reset_Listview_Column_Preferences},
+    {1507, BELOW, Apply_Red_Zone_Blend},
+    {1560, BELOW, Reset_Expanded_Position_Bytes},
+    {1600, BELOW, Install_Photos_And_Logos},
+    {1605, BELOW, Set_Kickoff_And_Missed_Field_Goal_Spots},
+    {1690, AT_MOST, Rebuild_League_Names},
+    {1803, BELOW, Repair_Corrupted_Season_Counter},
+    {1900, AT_MOST, Apply_Old_Rookie_Contract_Options},
+    {1904, BELOW, Reset_First_Draft_Class_And_Birth_Dates},
+};
+
+static const UPGRADE_STEP kChainFrom2180[] = {
+    {2502, BELOW, Clear_Record_Book},
+    {5050, BELOW, End_Old_Draft},
+    {5140, BELOW, Clear_Preference_52},
+    {6010, BELOW, Set_All_Players_Vital_6},
+    {6500, AT_MOST, Reset_All_Playbooks},
+    {6520, BELOW, Reset_Defensive_Schemes_And_Balance},
+    {6540, BELOW, Convert_Old_Position_Codes},
+    {6700, BELOW, Repair_Future_Game_Indexes},
+    {7050, BELOW, Compute_Draft_Order_After_Season},
+    {7700, BELOW, Apply_Season_Rules_And_Weather},
+    {8020, BELOW, Set_Two_Point_Conversions},
+    {8030, BELOW, Allow_Roster_Auto_Fill},
+    {8050, BELOW, Repair_Corrupt_Salaries},
+    {8510, BELOW, Set_Overtime_Rules_And_Skin},
+    {0, ALWAYS, Convert_Players_And_Ratings},
+};
+
+#define COUNT_OF(a) ((int)(sizeof(a) / sizeof((a)[0])))
+
+static void Run_Chain(const UPGRADE_STEP* pSteps, int nCount, int nVersion) {
+    for (int n = 0; n < nCount; n++) {
+        const UPGRADE_STEP* pStep = &pSteps[n];
+        int bRuns = pStep->nGuard == ALWAYS || nVersion < pStep->nThreshold ||
+                    (pStep->nGuard == AT_MOST && nVersion == pStep->nThreshold);
+        if (bRuns)
+            pStep->pfnStep();
+    }
+}
+
+void Run_New_Game_Defaults_Upgrade(int nVersion) {
+    if (nVersion >= FIRST_THOUSANDS_VERSION && nVersion <= 3600)
+        Set_New_Game_Defaults();
+}
+
+void Run_Roster_Upgrades(int nVersion) {
+    if (nVersion < 1400)
+        Remove_Two_Way_Specialists();
+    if (nVersion >= FIRST_THOUSANDS_VERSION && nVersion <= 2501)
+        Reset_Draft_Pool_After_Season();
+}
+
+void Run_Version_Upgrade_Chain(int nVersion) {
+    if (nVersion < FIRST_THOUSANDS_VERSION)
+        Run_Chain(kChainBelow2180, COUNT_OF(kChainBelow2180), nVersion);
+    else
+        Run_Chain(kChainFrom2180, COUNT_OF(kChainFrom2180), nVersion);
+}

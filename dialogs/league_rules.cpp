@@ -1,0 +1,286 @@
+// The league's structure rules and new teams: how many games and wild cards a league may have,
+// the limits on inflation and cash, how leagues and divisions close up when one empties, and a
+// new team with its stadium, finances and roster.
+#include <string.h>
+
+#include "core/core.h"
+#include "database/database.h"
+#include "dialogs/dialogs.h"
+#include "engine/engine.h"
+#include "personnel/personnel.h"
+#include "setup/setup.h"
+
+#define MIN_SEASON_GAMES 4
+#define MAX_INFLATION_FACTOR 3000
+#define MAX_CONFERENCE_TEAMS 18
+#define MAX_DIVISION_TEAMS 13
+#define DIVISIONS_PER_LEAGUE 4
+#define NICKNAME_DISPLAY_LENGTH 13
+#define TEAM_CASH_NOTICE_LIMIT 1000000000
+#define PER_MILLE 1000
+
+// Fan loyalty grades: the grade shown is (loyalty + 29) / 59 - 9; a chosen grade stores the middle
+// of the loyalties that show it, so the choice is what shows next time.
+#define LOYALTY_GRADE_ROUNDING 29
+#define LOYALTY_GRADE_STEP 59
+#define LOYALTY_GRADE_OFFSET 9
+#define LOYALTY_GRADE_COUNT 13
+
+// A new team's stadium and prices.
+#define NEW_STADIUM_CAPACITY 55000
+#define NEW_STADIUM_GRADE 1000
+#define NEW_TICKET_PRICE_BASE 5000
+#define NEW_TEAM_HANDICAP 10
+
+// The fewest players of each position a new team starts with, QB .. P (57 in all).
+static const int kNewTeamPositionCounts[POSITION_COUNT] = {3, 4, 2, 4, 6, 4, 4, 2,
+                                                           5, 4, 7, 5, 5, 1, 1};
+
+// Wild-card limits of a conference by its number of divisions, 1..4.
+static const int kMinWildCards[DIVISIONS_PER_LEAGUE] = {0, 0, 1, 0};
+static const int kMaxWildCards[DIVISIONS_PER_LEAGUE] = {0, 0, 5, 4};
+
+#define INVALID_ENTRY_CAPTION "Invalid Entry"
+
+// ---- league settings read back from the League Editor ------------------------------------------
+
+int Check_Season_Games(int nGames) {
+    if (nGames >= MIN_SEASON_GAMES && nGames <= MAX_SEASON_GAMES &&
+        (nGames % 2 == 0 || nGames == MAX_SEASON_GAMES))
+        return nGames;
+    if (nGames < MIN_SEASON_GAMES) {
+        Show_Message_Box(INVALID_ENTRY_CAPTION,
+                         "The schedule must have at least %d games per team.\n\n'Games per season' "
+                         "has been set to %d.",
+                         MIN_SEASON_GAMES, MIN_SEASON_GAMES);
+        return MIN_SEASON_GAMES;
+    }
+    if (nGames > MAX_SEASON_GAMES) {
+        Show_Message_Box(INVALID_ENTRY_CAPTION,
+                         "The schedule must have no more than %d games per team.\n\n'Games per "
+                         "season' has been set to %d.",
+                         MAX_SEASON_GAMES, MAX_SEASON_GAMES);
+        return MAX_SEASON_GAMES;
+    }
+    nGames--;
+    Show_Message_Box(INVALID_ENTRY_CAPTION,
+                     "The number of games per season must be even.\n\n'Games per season' has been "
+                     "set to %d.",
+                     nGames);
+    return nGames;
+}
+
+// The divisions holding teams in a league, taken as 1..4.
+static int Get_League_Division_Band(int nLeague) {
+    return Clamp(Count_League_Divisions(nLeague), 1, DIVISIONS_PER_LEAGUE);
+}
+
+int Check_Wild_Card_Teams(int nWildCards) {
+    for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
+        if (Count_League_Teams(nLeague) == 0)
+            continue;
+        int nDivisions = Get_League_Division_Band(nLeague);
+        int nMinimum = kMinWildCards[nDivisions - 1];
+        int nMaximum = kMaxWildCards[nDivisions - 1];
+        const char* szDivisions = nDivisions > 1 ? "s" : "";
+        if (nWildCards < nMinimum) {
+            Show_Message_Box(INVALID_ENTRY_CAPTION,
+                             "Conferences with %d division%s must have at least %d wild card "
+                             "team%s.",
+                             nDivisions, szDivisions, nMinimum, nMinimum > 1 ? "s" : "");
+            nWildCards = nMinimum;
+        } else if (nWildCards > nMaximum) {
+            Show_Message_Box(INVALID_ENTRY_CAPTION,
+                             "Conferences with %d division%s cannot have more than %d wild card "
+                             "team%s.",
+                             nDivisions, szDivisions, nMaximum, nMaximum > 1 ? "s" : "");
+            nWildCards = nMaximum;
+        }
+    }
+    return nWildCards;
+}
+
+int Get_Shown_Wild_Card_Teams(int nWildCards) {
+    int bAnyLargeLeague = 0;
+    for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
+        if (Count_League_Divisions(nLeague) > 2)
+            bAnyLargeLeague = 1;
+    }
+    if (!bAnyLargeLeague)
+        return 0;
+    nWildCards = Min_Int(nWildCards, Get_Max_Wild_Card_Teams());
+    return Max_Int(nWildCards, Get_Min_Wild_Card_Teams());
+}
+
+int Check_Inflation_Factor(int nFactor) {
+    if (nFactor <= MAX_INFLATION_FACTOR)
+        return nFactor;
+    Show_Message_Box("Inflation Ratio", "Inflation Factor cannot be higher than %d. It is being set to %d.",
+                     MAX_INFLATION_FACTOR, MAX_INFLATION_FACTOR);
+    return MAX_INFLATION_FACTOR;
+}
+
+int Change_Start_Year(int nYear) {
+    if (nYear == Get_Universe_Stat(UNIVERSE_FIRST_YEAR))
+        return 0;
+    if (Do_Message_Box("Editing the Start Year is a method to create custom databases. This will "
+                       "reset any seasons already simulated. OK?",
+                       "Start Year", MB_OKCANCEL) != IDOK)
+        return 0;
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    if (nCap == 0)
+        nCap = Get_Season_Salary_Cap(nYear + gSeasonNumber);
+    Set_Universe_Stat(UNIVERSE_INFLATION, Get_Cap_Inflation_Factor(nCap));
+    gSeasonNumber = 0;
+    return 1;
+}
+
+// ---- team fields read back from the League Editor ----------------------------------------------
+
+void Check_Team_Nickname_Length(const char* szNickname) {
+    if ((int)strlen(szNickname) > NICKNAME_DISPLAY_LENGTH)
+        Show_Message_Box("Team Nickname",
+                         "For display purposes, we recommend limiting the team nickname (%s) to %d "
+                         "characters.",
+                         szNickname, NICKNAME_DISPLAY_LENGTH);
+}
+
+int Get_Fan_Loyalty_Grade(int nLoyalty) {
+    int nItem = (nLoyalty + LOYALTY_GRADE_ROUNDING) / LOYALTY_GRADE_STEP - LOYALTY_GRADE_OFFSET;
+    return Clamp(nItem, 0, LOYALTY_GRADE_COUNT - 1);
+}
+
+int Get_Grade_Fan_Loyalty(int nItem) {
+    return (nItem + LOYALTY_GRADE_OFFSET) * LOYALTY_GRADE_STEP;
+}
+
+int Check_Team_Cash(int nCash) {
+    char szLimit[TEXT_BUFFER_SIZE];
+    Format_Dollars(TEAM_CASH_NOTICE_LIMIT, szLimit);
+    if (nCash > TEAM_CASH_NOTICE_LIMIT) {
+        Show_Message_Box("Cash Limit", "No team may have more than %s.", szLimit);
+        nCash = TEAM_CASH_NOTICE_LIMIT;
+    } else if (nCash < -TEAM_CASH_NOTICE_LIMIT) {
+        Show_Message_Box("Debt Limit", "No team may be in debt for more than %s.", szLimit);
+        nCash = -TEAM_CASH_NOTICE_LIMIT;
+    }
+    return Clamp(nCash, MIN_TEAM_CASH, MAX_TEAM_CASH);
+}
+
+// ---- the league's structure --------------------------------------------------------------------
+
+// Every active team of division nFrom moves to nTo, and so does the name; nFrom's name is emptied.
+static void Move_Division(int nFrom, int nTo) {
+    int nTeams = Count_Active_Teams();
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+        if (Get_Team_Stat(nTeam, TEAM_DIVISION) == nFrom)
+            Set_Team_Stat(nTeam, TEAM_DIVISION, nTo);
+    }
+    char szName[DIVISION_NAME_SIZE];
+    Get_Division_Name(nFrom, szName);
+    Set_Division_Name(nTo, szName);
+    Set_Division_Name(nFrom, "");
+}
+
+static int Is_League_Structure_Legal(void) {
+    for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
+        if (Count_League_Teams(nLeague) > MAX_CONFERENCE_TEAMS) {
+            Show_Message_Box("Illegal Conference", "No conference may have more than %d teams.",
+                             MAX_CONFERENCE_TEAMS);
+            return 0;
+        }
+    }
+    for (int nDivision = 0; nDivision < DIVISION_COUNT; nDivision++) {
+        if (Count_Division_Teams(nDivision) > MAX_DIVISION_TEAMS) {
+            Show_Message_Box("Illegal Division", "No division may have more than %d teams.",
+                             MAX_DIVISION_TEAMS);
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int Close_Up_League_Structure(void) {
+    if (!Is_League_Structure_Legal())
+        return 0;
+    Clear_Unused_League_Names();
+    if (Count_League_Teams(0) == 0 && Count_League_Teams(1) > 0) {
+        for (int k = 0; k < DIVISIONS_PER_LEAGUE; k++)
+            Move_Division(DIVISIONS_PER_LEAGUE + k, k);
+        char szName[LEAGUE_NAME_SIZE];
+        Get_League_Name(1, szName);
+        Set_League_Abbreviation(0, szName);
+        Set_League_Abbreviation(1, "");
+    }
+    for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
+        for (int k = 0; k < DIVISIONS_PER_LEAGUE - 1; k++) {
+            int nDivision = nLeague * DIVISIONS_PER_LEAGUE + k;
+            if (Count_Division_Teams(nDivision) == 0 && Count_Division_Teams(nDivision + 1) > 0)
+                Move_Division(nDivision + 1, nDivision);
+        }
+    }
+    return 1;
+}
+
+// ---- new teams ---------------------------------------------------------------------------------
+
+int Get_New_Team_Position_Count(int nPosition) {
+    if (nPosition < 0 || nPosition >= POSITION_COUNT)
+        return 0;
+    return kNewTeamPositionCounts[nPosition];
+}
+
+void Fill_New_Team_Roster(int nTeam) {
+    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
+        int nMissing = kNewTeamPositionCounts[nPosition] - Count_Team_Position_Players(nTeam, nPosition);
+        for (; nMissing > 0; nMissing--) {
+            int nSlot = Find_Free_Player_Slot(nTeam);
+            if (nSlot >= PLAYERS_PER_TEAM || Is_Player_Slot_Used(nTeam, nSlot))
+                return;  // a full roster, or a team not in use
+            Create_Player_Of_Quality(nTeam, nSlot, 0.0f, nPosition);
+        }
+    }
+    if (nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT)
+        return;
+    Trim_Roster(nTeam);
+    for (int nUnit = 0; nUnit < UNIT_COUNT; nUnit++)
+        Fill_Depth_Chart_Unit(nUnit, nTeam, 0);
+    Choose_Team_Returners(nTeam);
+    Sort_Team_Roster_Units(nTeam);
+    Compact_Team_Roster(nTeam);
+}
+
+int Add_New_Team(int bFillRoster) {
+    Sort_Teams_By_Name();
+    int nTeam = Count_Active_Teams();
+    if (nTeam >= LEAGUE_TEAM_COUNT)
+        return -1;
+    Set_Team_String(nTeam, TEAM_NICKNAME, "Team]");
+    Set_Team_String(nTeam, TEAM_CITY, "[Empty");
+    Set_Team_String(nTeam, TEAM_ABBREVIATION, "XXX");
+    Set_Team_String(nTeam, TEAM_HOME_LOCATION, "Generic Stadium");
+    Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
+
+    Set_Team_Stadium_Stat(nTeam, STADIUM_CAPACITY, NEW_STADIUM_CAPACITY);
+    Set_Team_Stadium_Stat(nTeam, STADIUM_STRUCTURE, STADIUM_OPEN);
+    Set_Team_Stadium_Stat(nTeam, STADIUM_SURFACE, STADIUM_NATURAL_GRASS);
+    Set_Team_Stadium_Stat(nTeam, STADIUM_YEAR_BUILT, Get_Season_Year());
+    Set_Team_Stadium_Stat(nTeam, STADIUM_CONVENIENCE, NEW_STADIUM_GRADE);
+    Set_Team_Stadium_Stat(nTeam, STADIUM_COMFORT, NEW_STADIUM_GRADE);
+    Set_Team_Stadium_Stat(nTeam, STADIUM_SIGHT_LINES, NEW_STADIUM_GRADE);
+    Set_Team_Stadium_Stat(nTeam, STADIUM_VALUE, Compute_Stadium_Value(nTeam));
+
+    int nInflation = Get_Universe_Stat(UNIVERSE_INFLATION);
+    Set_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE,
+                            (nInflation * NEW_TICKET_PRICE_BASE + 500) / PER_MILLE);
+    Set_Team_Stat(nTeam, TEAM_RUN_PASS_BALANCE, NEW_TEAM_HANDICAP);
+
+    Initialize_Team_Finances(nTeam);
+    Set_Team_Prices(nTeam);
+    if (bFillRoster)
+        Fill_New_Team_Roster(nTeam);
+    Set_Team_Default_Playbook(nTeam);
+    Reset_Team_Draft_Picks(nTeam);
+    return nTeam;
+}

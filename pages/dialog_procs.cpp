@@ -1,0 +1,7 @@
+// The scouting report's dialog.
+
+#include "pages/pages.h"
+
+INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
+}

@@ -1,0 +1,27 @@
+// Main-window pages: the news pages and their painters, the game-day screen and the scouting
+// report. What other subsystems may call.
+#pragma once
+
+#include "core/core.h"
+
+// ---- state kept between paints ------------------------------------------------------------------
+#define FIELD_PLAYER_ROWS 34  // game-day side-panel rows, 17 a side
+
+extern int gLastPaintedPage;
+extern int gFieldPlayerIds[FIELD_PLAYER_ROWS];
+extern int gFieldPlayerRatings[FIELD_PLAYER_ROWS];
+
+void Clear_Field_Player_Tables(void);
+
+// ---- dialog procedures --------------------------------------------------------------------------
+INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// ---- team results -------------------------------------------------------------------------------
+int Count_Team_Wins(int nTeam, int nWeeks);
+int Count_Team_Losses(int nTeam, int nWeeks);
+int Count_Team_Ties(int nTeam, int nWeeks);
+int Count_Team_Home_Wins(int nTeam);
+int Count_Team_Home_Losses(int nTeam);
+int Count_Team_Home_Ties(int nTeam);
+int Count_Team_Playoff_Wins(int nTeam);
+int Count_Team_Playoff_Losses(int nTeam);

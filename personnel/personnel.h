@@ -1,0 +1,270 @@
+// Personnel and computer manager: player generation, ratings, contracts, drafts and the computer
+// manager's roster work. What other subsystems may call.
+#pragma once
+
+#include <stdint.h>
+
+#include "database/saved_state.h"
+
+// ---- depth charts and returners -----------------------------------------------------------------
+int Choose_Team_Returner(int nTeam, int nKind);
+void Fill_Depth_Chart_Unit(int nUnit, int nTeam, int bKeepInjured);
+void Sort_Depth_Chart_Unit(int nTeam, int nUnit);
+void Choose_Team_Returners(int nTeam);
+void Sort_Team_Roster_Units(int nTeam);
+
+// ---- roster moves -------------------------------------------------------------------------------
+void Release_Surplus_Player(int nTeam);
+void Sort_Free_Agent_Pool(void);
+void Trim_Roster(int nTeam);
+
+// ---- the college draft --------------------------------------------------------------------------
+int Is_College_Draft_On(void);
+void Compute_Draft_Order(void);
+void Start_College_Draft_File(void);
+void Run_College_Draft(void);
+
+// ---- draft picks (draft_picks.cpp) --------------------------------------------------------------
+void Reset_Draft_Pick_Ownership(void);
+void Reset_Team_Draft_Picks(int nTeam);
+void Project_Draft_Order(void);
+
+// ---- ratings and roster shape --------------------------------------------------------------------
+int Get_Position_Roster_Target(int nPosition);
+void Set_All_Depth_Charts(int nFlag);
+
+
+// ---- trade values (trade_values.cpp) -------------------------------------------------------------
+int Get_Team_Roster_Trade_Value(int nTeam);
+
+// ---- player creation (player_creation.cpp) ------------------------------------------------------
+void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
+
+// ---- contract renewal (contract_renewal.cpp) ----------------------------------------------------
+int Get_Desired_Contract_Years(int nTeam, int nSlot);  // 0 for an empty slot
+
+// ==== money, player value and predicted season lines ============================================
+// Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
+// 55,000,000 cap and scaled to the league's money by Scale_To_Base_Cap.
+
+// ---- money scales, minimum salaries, draft-slot money (salary_tables.cpp) ----------------------
+int Scale_To_Base_Cap(int nAmount);
+int Normalize_Money_To_Cap(int nAmount);
+int Get_Salary_Sanity_Limit(void);
+int Get_League_Minimum_Salary(int nExperience);
+int Get_Player_Minimum_Salary(int nTeam, int nSlot);
+int Round_Salary_To_Minimum(int nTeam, int nSlot, int nAmount);
+int Apply_Age_Salary_Factor(int nAmount, int nAge);
+int Get_Draft_Slot_Value(int nRound, int nPick);  // round 0..6, pick 0..teams-1; 0 outside
+int Get_Rookie_Salary(int nRound, int nPick);
+int Get_Current_Rookie_Salary(void);
+int Get_Rookie_Package_Value(int nRound, int nPick);
+int Get_Rookie_Contract_Years(void);
+int Store_Draft_Pool_Values(void);  // the highest value stored
+int Get_Draft_Pool_Asking_Value(int nTeam, int nSlot);
+
+// ---- rating values, potential and worth (player_value.cpp) -------------------------------------
+#define NO_PLAYER_SLOT 255  // with NO_TEAM: "no player", for the bare rating-value curve
+
+int Get_Rating_Value(int nTeam, int nSlot, float fRating);
+int Get_Bare_Rating_Value(float fRating);
+float Get_Rating_From_Value(float fValue);
+float Get_Running_Back_Era_Factor(void);
+float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
+int Get_Overall_Value(int nTeam, int nSlot);
+int Get_Potential_Value(int nTeam, int nSlot);
+int Get_Potential_Grade(int nTeam, int nSlot);  // 0..9
+int Get_Player_Worth(int nTeam, int nSlot);
+
+// ---- production values and scores (production_value.cpp) ---------------------------------------
+int Get_League_Average_Passer_Rating(void);  // tenths
+int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason);
+int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason);
+int Get_Player_Production_Value(int nTeam, int nSlot, int nSeason);
+int Get_Player_Production_Score(int nTeam, int nSlot);
+int Get_Player_Production_With_Honours(int nTeam, int nSlot);
+int Has_Career_Games(int nTeam, int nSlot);
+
+// ---- salaries and demands (contracts.cpp) ------------------------------------------------------
+int Get_Comparable_Salary(int nTeam, int nSlot);
+int Get_Fair_Salary(int nTeam, int nSlot, int nWorth);     // nWorth 0: computed
+int Get_Salary_Demand(int nTeam, int nSlot, int nWorth);   // the asked signing bonus
+int Get_League_Payroll_Ratio(void);
+void Set_Desired_Contract(int nTeam, int nSlot);
+
+// ---- rookie options, repairs and database-build contracts (contract_repairs.cpp) ---------------
+void Apply_Rookie_Contract_Option(int nTeam, int nSlot, int bRaiseBonus);
+void Apply_Rookie_Contract_Options(int bRaiseBonus);
+void Repair_Contract_Demand(int nTeam, int nSlot);
+void Repair_All_Contract_Demands(void);
+void Repair_Corrupt_Salaries(void);
+int Get_Initial_Contract_Years_Left(int nTeam, int nSlot);
+void Assign_Initial_Contract(int nTeam, int nSlot);
+void Assign_All_Initial_Contracts(void);
+void Scale_Salaries_To_Cap(void);
+
+// ---- the predicted season line (predicted_stats.cpp) -------------------------------------------
+// Effect kinds of Modify_Predicted_Player_Stats select a column of its per-cent table.
+#define PREDICTED_EFFECT_KINDS 5
+#define DRAFT_SLOT_EFFECT 3
+
+int Get_Base_Predicted_Stat(int nPosition, int nStat);
+void Add_Base_Predicted_Line(int nTeam, int nSlot, int nPerMille);
+void Modify_Predicted_Player_Stats(int nTeam, int nSlot, int nSeason, int nStat, int nModifier,
+                                   int nEffect, int bRandom);
+void Modify_Predicted_Line(int nTeam, int nSlot, int nModifier, int nEffect, int bRandom);
+void Modify_Predicted_Line_Random(int nTeam, int nSlot, int nModifier, int nEffect);
+void Modify_And_Fix_Predicted_Line(int nTeam, int nSlot, int nModifier, int nEffect,
+                                   int bRandom = 1);
+void Set_Lineman_Predicted_Stats(int nTeam, int nSlot);
+void Fix_Predicted_Stat_Line(int nTeam, int nSlot);
+
+// ---- completing predicted lines (projections.cpp) ----------------------------------------------
+int Get_Projection_Parameter(int nPosition, int nStat);
+int Is_Projected_Stat(int nPosition, int nStat);
+void Add_Projection_Parameters(int nTeam, int nSlot, int nWeight);
+void Scale_Predicted_Stats(int nTeam, int nSlot, int nPerMille);
+void Adjust_Predicted_Stats_For_Draft_Slot(int nTeam, int nSlot, int nWeight);
+void Derive_Predicted_Line_Stats(int nTeam, int nSlot);
+void Complete_Player_Predicted_Stats(int nTeam, int nSlot, int nWeight);
+void Complete_All_Predicted_Stats(int nWeight);
+void Complete_League_Predicted_Stats(void);
+int Get_Draft_Round(int nTeam, int nSlot);         // 1..7, 0 undrafted
+int Get_Draft_Overall_Pick(int nTeam, int nSlot);
+
+// ---- kickers' and punters' derived lines (kicking_lines.cpp) -----------------------------------
+void Derive_Longest_Punt(int nTeam, int nSlot, int nSeason);
+void Derive_Longest_Field_Goal(int nTeam, int nSlot, int nSeason);
+void Fill_Kicker_Longest_Field_Goals(int nTeam, int nSlot);
+void Fill_Missing_Kicker_Stats(void);
+void Generate_Punter_Season(void);
+
+// ---- record-book order (record_book_order.cpp) -------------------------------------------------
+int Compare_Record_Book_Entries(const void* pRowA, const void* pRowB);  // qsort order
+
+// ==== new players: ratings, aging, scouting, the draft pool and career histories ===============
+
+// The personnel code's random draw d(n): the integer part of n x u / 4294967295 for the next
+// generator output u, so 0..n-1 (n only for the largest u). The order of draws decides what a
+// seed produces.
+int Draw_Random(int n);
+// nBase + d(n) - d(n), the added draw first.
+int Draw_Random_Around(int nBase, int n);
+
+// ---- rating generation (rating_generation.cpp) -------------------------------------------------
+#define FABRICATE_ATTEMPTS 10000
+
+void Generate_Player_Ratings(int nTeam, int nSlot);
+int Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int bHistory);  // always 0
+int Is_Prospect_Rejected(int nTeam, int nSlot);
+void Set_Default_Position_Ratings(int nTeam, int nSlot);
+void Modify_Player_Ratings_Weighted(int nTeam, int nSlot, float fFraction);
+void Modify_Player_Ratings_Plain(int nTeam, int nSlot, float fFraction);
+
+// ---- aging and development (aging.cpp) ---------------------------------------------------------
+// Development fields of an active player (vital 21 and 22 are VITAL_PRIME_START and _END).
+#define VITAL_DECLINE_RATE 19  // per cent, 100 normal; divides the yearly decline
+#define VITAL_GROWTH_RATE 20   // per cent, 100 normal; multiplies the yearly growth
+
+void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
+float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
+void Age_Player_Ratings(int nTeam, int nSlot, int bReal);
+int Get_Position_Peak_Age(int nPosition);
+float Get_Rating_Aging_Weight(int nRating);
+void Age_All_Players_Projected(void);
+
+// ---- scouting error and letter grades (scouting.cpp) -------------------------------------------
+#define LETTER_GRADE_COUNT 14
+#define MAX_SCOUTING_ERROR 12
+
+int Get_Team_Scouting_Level(int nTeam);
+int Get_Scouting_Divisor(int nTeam);
+int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId);
+int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
+int Get_Scouting_Hash(int a, int b);
+void Get_Letter_Grade(int n, char* szOut);  // szOut holds at least 3 bytes
+
+// ---- draft inputs and name tables (draft_inputs.cpp, name_lists.cpp) ---------------------------
+#define NAME_TABLE_SIZE 100
+#define DRAFT_TALENT_CENTRE 0
+#define DRAFT_TALENT_SPREAD 1
+#define DRAFT_TALENT_GROWTH 2
+
+extern char gFirstNames[NAME_TABLE_SIZE][PLAYER_FIRST_NAME_SIZE];
+extern char gLastNames[NAME_TABLE_SIZE][PLAYER_LAST_NAME_SIZE];
+extern int gFirstNameFileLines;  // lines of the name files; 0 = not counted yet
+extern int gLastNameFileLines;
+
+void Load_Draft_Strategy(void);
+void Load_Draft_Talent(void);
+void Load_First_Names(void);
+void Load_Last_Names(void);
+int Take_First_Name(char* szOut);  // 0 when the table is used up
+int Pick_Last_Name(char* szOut);
+void Generate_Player_Name(int nTeam, int nSlot);
+int Make_Unique_Player_Id(int nTeam, int nSlot);
+
+// ---- new players (new_players.cpp) -------------------------------------------------------------
+#define COLLEGE_COUNT 121
+#define VITAL_RANDOM_PROSPECT 24  // 1 for a generated prospect, 0 for a named one
+
+void Get_College_Name(int n, char* szOut);  // szOut holds PLAYER_COLLEGE_SIZE bytes
+void Assign_Random_College(int nTeam, int nSlot);
+int Get_Position_Mean_Height(int nPosition);  // inches; draws one number
+int Get_Position_Mean_Weight(int nPosition);  // pounds
+int Generate_Player_Height(int nPosition);
+int Generate_Player_Weight(int nTeam, int nSlot);
+void Regenerate_Player_Body(int nTeam, int nSlot);
+void Set_Player_Birthday(int nTeam, int nSlot, int nAge);
+void Init_Career_Curve(int nTeam, int nSlot);
+void Init_New_Player_Record(int nTeam, int nSlot);
+void Init_Empty_Player_Contract(int nTeam, int nSlot);
+int Choose_Prospect_Position(void);
+int Draw_Uniform_Number(int nPosition);
+int Generate_New_Player(int nTeam, int nSlot, int nExpandedPosition, int bHistory);
+void Create_Veteran_Player(int nTeam, int nSlot, float fQuality, int nPosition);
+void Convert_Old_Position_Codes(void);
+
+// ---- uniform numbers (uniform_numbers.cpp) -----------------------------------------------------
+int Is_Uniform_Number_Taken(int nTeam, int nNumber);
+void Assign_Uniform_Number(int nTeam, int nSlot);
+
+// ---- the college draft pool (draft_pool.cpp, prospects_2021.cpp) -------------------------------
+#define DRAFT_POOL_SIZE 291      // prospects of a 32-team league
+#define PROSPECT_TABLE_YEAR 2021  // the season whose pool comes from the named prospects
+#define PROSPECT_TABLE_ROWS 300
+#define PROSPECT_TEXT_SIZE 64
+
+// One named prospect of the fixed table.
+typedef struct PROSPECT_ROW {
+    char szLastName[PROSPECT_TEXT_SIZE];
+    char szFirstName[PROSPECT_TEXT_SIZE];
+    int32_t nPosition;
+    char szCollege[PROSPECT_TEXT_SIZE];
+    int32_t nHeight;  // inches; 0 = none
+    int32_t nWeight;  // pounds; 0 = none
+    int32_t nBirthMonth;
+    int32_t nBirthDay;
+    int32_t nBirthYear;
+    int32_t nExperience;
+} PROSPECT_ROW;
+
+const PROSPECT_ROW* Get_Prospect_Row(int nIndex);  // NULL outside 0..299
+int Get_Prospect_Table_Overall(int nTeam, int nSlot);
+void Fill_Draft_Pool(void);
+int Add_Draft_Prospect(void);  // 0 when the three pool rosters are full
+void Grade_Draft_Pool(void);
+void Clear_Draft_Pool(void);
+void End_Off_Season(void);
+void Resume_College_Draft(void);
+
+// ---- career histories (career_history.cpp) -----------------------------------------------------
+void Generate_Player_Career_History(int nTeam, int nSlot, int nYearOffset);
+void Generate_Season_Stat_Line(int nTeam, int nSlot, float fStarts, int nGames, int nRatingShift);
+void Scale_Season_Stats_To_Games(int nTeam, int nSlot, int nGames);
+void Fix_Season_Stat_Line(int nTeam, int nSlot);
+void Store_History_Season(int nTeam, int nSlot, int nYear, int nLevel);
+
+// ---- a new draft pool (draft_pool_reset.cpp) and old fantasy-draft files (fantasy_draft_state.cpp)
+void Reset_Draft_Pool(void);
+void Load_Fantasy_Draft_State(void);

@@ -1,0 +1,178 @@
+// The league's money tables: base-cap scaling, minimum salaries, the age factor of salaries and
+// the money of draft slots.
+#include "core/core.h"
+#include "database/database.h"
+#include "dialogs/dialogs.h"
+#include "personnel/contracts_internal.h"
+#include "personnel/personnel.h"
+
+#define BASE_SALARY_CAP 55000000
+#define LEAGUE_BASE_CAP 182500000  // the base cap in the league's money, before inflation
+#define PER_MILLE 1000
+#define SALARY_STEP 5              // salaries above the minimum are whole multiples of this
+
+#define MINIMUM_TABLE_FIRST_YEAR 2015
+#define MINIMUM_TABLE_LAST_YEAR 2022
+#define MINIMUM_TABLE_DEFAULT_YEAR 2021
+#define MAX_MINIMUM_EXPERIENCE 10
+
+#define AGE_FACTOR_FIRST_AGE 20
+#define AGE_FACTOR_COUNT 20
+
+#define DRAFT_TABLE_ROUNDS 7
+#define ROOKIE_CONTRACT_YEARS 4
+#define PROJECTED_DRAFT_VALUE_STAT 299  // derived stat of the predicted season
+
+// Thousands, by season 2015..2022 and years of experience 0..10.
+static const int kMinimumSalaries[MINIMUM_TABLE_LAST_YEAR - MINIMUM_TABLE_FIRST_YEAR + 1]
+                                 [MAX_MINIMUM_EXPERIENCE + 1] = {
+    {435, 510, 585, 660, 745, 745, 745, 870, 870, 870, 970},
+    {450, 525, 600, 675, 760, 760, 760, 885, 885, 885, 985},
+    {465, 540, 615, 690, 775, 775, 775, 900, 900, 900, 1000},
+    {480, 555, 630, 705, 790, 790, 790, 915, 915, 915, 1015},
+    {495, 570, 645, 720, 805, 805, 805, 930, 930, 930, 1030},
+    {610, 675, 750, 825, 910, 910, 910, 1050, 1050, 1050, 1050},
+    {660, 780, 850, 920, 990, 990, 990, 1075, 1075, 1075, 1075},
+    {705, 825, 895, 965, 1035, 1035, 1035, 1120, 1120, 1120, 1120},
+};
+
+// Per cent of the amount paid by age 20..39.
+static const int kAgeSalaryFactors[AGE_FACTOR_COUNT] = {
+    75, 78, 80, 83, 85, 88, 90, 92, 95, 98, 100, 100, 98, 96, 94, 92, 90, 88, 86, 84,
+};
+
+// Base-cap thousands per round: the first pick, the middle pick and the last pick.
+typedef struct DRAFT_ROUND_MONEY {
+    int nFirst;
+    int nMiddle;
+    int nLast;
+} DRAFT_ROUND_MONEY;
+
+static const DRAFT_ROUND_MONEY kDraftSlotValues[DRAFT_TABLE_ROUNDS] = {
+    {6675, 2195, 1200}, {1000, 680, 385}, {325, 275, 235}, {230, 205, 140},
+    {100, 85, 65},      {60, 48, 38},     {32, 27, 22},
+};
+
+static const DRAFT_ROUND_MONEY kRookieSalaries[DRAFT_TABLE_ROUNDS] = {
+    {833, 417, 333}, {277, 253, 243}, {208, 205, 200}, {180, 160, 140},
+    {100, 100, 100}, {100, 100, 100}, {100, 100, 100},
+};
+
+// ---- money scales ------------------------------------------------------------------------------
+
+int Scale_To_Base_Cap(int nAmount) {
+    return Apply_Inflation(Mul_Div(nAmount, LEAGUE_BASE_CAP, BASE_SALARY_CAP));
+}
+
+// The inflated base cap in dollars.
+static int Get_Inflated_Base_Cap(void) {
+    return Mul_Div(Get_Universe_Stat(UNIVERSE_INFLATION), LEAGUE_BASE_CAP, PER_MILLE);
+}
+
+// The amount as it would be under the 55,000,000 cap. A league without a cap counts with the
+// inflated base cap.
+int Normalize_Money_To_Cap(int nAmount) {
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    if (nCap <= 0)
+        nCap = Get_Inflated_Base_Cap();
+    return Mul_Div(nAmount, BASE_SALARY_CAP, nCap);
+}
+
+// A third of the inflated base cap, in thousands: no sound salary is larger.
+int Get_Salary_Sanity_Limit(void) {
+    return Mul_Div(Get_Inflated_Base_Cap(), 1, 3 * PER_MILLE);
+}
+
+// ---- minimum salaries --------------------------------------------------------------------------
+
+// The table row of the season year; other years take the 2021 row, inflated.
+int Get_League_Minimum_Salary(int nExperience) {
+    int nColumn = Clamp(nExperience, 0, MAX_MINIMUM_EXPERIENCE);
+    int nYear = Get_Season_Year();
+    if (nYear >= MINIMUM_TABLE_FIRST_YEAR && nYear <= MINIMUM_TABLE_LAST_YEAR)
+        return kMinimumSalaries[nYear - MINIMUM_TABLE_FIRST_YEAR][nColumn];
+    return Apply_Inflation(
+        kMinimumSalaries[MINIMUM_TABLE_DEFAULT_YEAR - MINIMUM_TABLE_FIRST_YEAR][nColumn]);
+}
+
+int Get_Player_Minimum_Salary(int nTeam, int nSlot) {
+    return Get_League_Minimum_Salary(
+        Max_Int(0, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE)));
+}
+
+// A positive amount rounded up to a multiple of 5.
+int Round_Up_To_Salary_Step(int nAmount) {
+    return nAmount + (SALARY_STEP - 1) - (nAmount + SALARY_STEP - 1) % SALARY_STEP;
+}
+
+// An amount above the player's minimum rounded up to a multiple of 5, else the minimum.
+int Round_Salary_To_Minimum(int nTeam, int nSlot, int nAmount) {
+    int nMinimum = Get_Player_Minimum_Salary(nTeam, nSlot);
+    if (nAmount <= nMinimum)
+        return nMinimum;
+    return Round_Up_To_Salary_Step(nAmount);
+}
+
+// Younger and older players are paid less than those around 30.
+int Apply_Age_Salary_Factor(int nAmount, int nAge) {
+    int nIndex = Clamp(nAge - AGE_FACTOR_FIRST_AGE, 0, AGE_FACTOR_COUNT - 1);
+    return Mul_Div(nAmount, kAgeSalaryFactors[nIndex], 100);
+}
+
+// ---- draft slots -------------------------------------------------------------------------------
+
+// The amount of a pick on a table: from the round's first pick down to its middle pick over the
+// first half of the round, then down to its last pick. 0 outside the rounds and the league's picks.
+static int Interpolate_Draft_Money(const DRAFT_ROUND_MONEY* pTable, int nRound, int nPick) {
+    int nTeams = Count_Active_Teams();
+    if (nRound < 0 || nRound >= DRAFT_TABLE_ROUNDS || nPick < 0 || nPick >= nTeams)
+        return 0;
+    const DRAFT_ROUND_MONEY* pRound = &pTable[nRound];
+    int nHalf = nTeams / 2;
+    if (nPick < nHalf)
+        return pRound->nFirst - Mul_Div(pRound->nFirst - pRound->nMiddle, nPick, nHalf);
+    return pRound->nMiddle - Mul_Div(pRound->nMiddle - pRound->nLast, nPick - nHalf, nHalf);
+}
+
+int Get_Draft_Slot_Value(int nRound, int nPick) {
+    return Scale_To_Base_Cap(Interpolate_Draft_Money(kDraftSlotValues, nRound, nPick));
+}
+
+int Get_Rookie_Salary(int nRound, int nPick) {
+    int nSalary = Scale_To_Base_Cap(Interpolate_Draft_Money(kRookieSalaries, nRound, nPick));
+    return Max_Int(nSalary, Get_League_Minimum_Salary(0));
+}
+
+int Get_Current_Rookie_Salary(void) {
+    return Get_Rookie_Salary(gDraftRound, gDraftPick);
+}
+
+int Get_Rookie_Package_Value(int nRound, int nPick) {
+    return Get_Rookie_Salary(nRound, nPick) + Get_Draft_Slot_Value(nRound, nPick) / 4;
+}
+
+int Get_Rookie_Contract_Years(void) {
+    return ROOKIE_CONTRACT_YEARS;
+}
+
+// Copies every prospect's projected draft value into his vital 28.
+int Store_Draft_Pool_Values(void) {
+    int nHighest = 0;
+    int nCount = Count_Draft_Pool_Players();
+    for (int n = 0; n < nCount; n++) {
+        int nTeam = NO_TEAM;
+        int nSlot = NO_PLAYER;
+        Get_Draft_Pool_Player(n, &nTeam, &nSlot);
+        int nValue = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, PROJECTED_DRAFT_VALUE_STAT);
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SCOUTING_SCORE, nValue);
+        nHighest = Max_Int(nHighest, nValue);
+    }
+    return nHighest;
+}
+
+// A prospect asks the current pick's slot value in the share of his value to the pool's best.
+int Get_Draft_Pool_Asking_Value(int nTeam, int nSlot) {
+    int nHighest = Store_Draft_Pool_Values();
+    return Mul_Div(Get_Draft_Slot_Value(gDraftRound, gDraftPick),
+                   Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SCOUTING_SCORE), nHighest);
+}

@@ -1,0 +1,5 @@
+// Device contexts. No context can be obtained yet (the drawing layer comes later), so there is
+// never one to release.
+#include "../platform_internal.h"
+
+int ReleaseDC(HWND /*hWnd*/, HDC /*hDC*/) { return 0; }

@@ -1,0 +1,57 @@
+// What tests use to drive the headless platform: scripted answers for message boxes and
+// dialogs, the transcript of everything shown, the debugger output and the virtual clock.
+#pragma once
+
+#include "windows.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+enum TEST_SHOWN_KIND { TEST_SHOWN_MESSAGE_BOX = 0, TEST_SHOWN_DIALOG = 1 };
+
+// One message box or dialog that was shown.
+struct TEST_SHOWN {
+    TEST_SHOWN_KIND nKind;
+    int nTemplateId;      // dialogs: the template id; boxes: 0
+    std::string stCaption;  // dialogs: the caption as it stood when the dialog ended
+    std::string stText;   // boxes: the text; dialogs: empty
+    UINT uType;           // boxes: the MessageBoxA type; dialogs: 0
+    LPARAM lParam;        // dialogs: the init parameter
+    INT_PTR nResult;      // what the box or dialog returned
+    bool bScripted;       // whether a script answered it
+};
+
+// Back to a fresh state: windows, queue, scripts, transcript, debugger output, clock, strict off.
+void Test_Reset_Platform();
+
+// Message boxes. Answers are used once each, in the order they were scripted; the first unused
+// answer whose match fits the box is taken. An empty match fits every box.
+void Test_Answer_Message_Box(int nAnswer);
+void Test_Answer_Message_Box_With_Text(const std::string& stTextPart, int nAnswer);
+void Test_Answer_Message_Box_With_Caption(const std::string& stCaption, int nAnswer);
+
+// Dialogs. The action runs once the dialog has had WM_INITDIALOG; it may send messages to the
+// dialog and its controls and call EndDialog. A dialog the action leaves open ends with IDCANCEL.
+// Scripts are used once each, matched by template id.
+void Test_Script_Dialog(int nTemplateId, std::function<void(HWND hDlg)> action);
+
+// Strict mode: a box or dialog with no script calls the handler (tests install one that fails).
+// Without strict mode, an unscripted box takes its default button and a dialog ends IDCANCEL.
+// A dialog that ends by itself (from WM_INITDIALOG or a posted message) needs no script.
+void Test_Set_Strict(bool bStrict, std::function<void(const TEST_SHOWN&)> onUnscripted = nullptr);
+
+const std::vector<TEST_SHOWN>& Test_Get_Transcript();
+void Test_Clear_Transcript();
+
+// Everything sent to OutputDebugStringA since the last clear.
+const std::string& Test_Get_Debug_Output();
+void Test_Clear_Debug_Output();
+
+// DebugBreak calls made while no debugger was attached.
+int Test_Get_Debug_Break_Count();
+
+// The virtual clock: when on, GetTickCount, GetLocalTime, GetSystemTime and Platform_Time read
+// it and Sleep advances it instead of waiting.
+void Test_Use_Virtual_Clock(time_t nUnixSeconds, DWORD nTickCount);
+void Test_Advance_Clock(DWORD nMilliseconds);

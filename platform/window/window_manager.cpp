@@ -1,0 +1,399 @@
+// Window classes, windows and their data, window text, visibility, the paint flag, child ids and
+// the keyboard focus. A window handle is a number that is never reused, so a stale handle is
+// simply not a window any more.
+#include "../platform_internal.h"
+
+#include <string.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+struct WINDOW_CLASS {
+    std::string stName;
+    WNDPROC pProc;
+    int nExtraBytes;
+    UINT_PTR uAtom;
+};
+
+struct WINDOW_DATA {
+    HWND hWnd;
+    std::string stClass;
+    WNDPROC pProc;
+    HWND hParent;  // the parent of a child window, the owner of a top-level one
+    std::vector<HWND> aChildren;
+    std::string stText;
+    DWORD dwStyle;
+    DWORD dwExStyle;
+    RECT rcWindow;
+    int nId;
+    LONG_PTR nUserData;
+    std::vector<uint8_t> aExtra;  // cbWndExtra bytes; dialogs keep DWLP_* values here
+    bool bInvalid;
+    bool bDestroying;
+};
+
+// Class names compare without regard to case, as they do on the real system.
+struct NO_CASE_LESS {
+    bool operator()(const std::string& a, const std::string& b) const {
+        return strcasecmp(a.c_str(), b.c_str()) < 0;
+    }
+};
+
+std::map<std::string, WINDOW_CLASS, NO_CASE_LESS> gClasses;
+std::unordered_map<uintptr_t, std::unique_ptr<WINDOW_DATA>> gWindows;
+uintptr_t gNextHandle = 1;
+UINT_PTR gNextAtom = 0xC000;
+HWND gFocus = nullptr;
+bool gBuiltInsRegistered = false;
+
+// Control classes whose behaviour a later module supplies; until then they are plain windows.
+const char* const kBuiltInClasses[] = {"BUTTON", "STATIC", "EDIT", "COMBOBOX", "LISTBOX",
+                                       "SCROLLBAR", "msctls_progress32", "SysListView32",
+                                       "msctls_updown32", "msctls_statusbar32"};
+
+void Register_Class(const char* szName, WNDPROC pProc, int nExtraBytes) {
+    WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++};
+    gClasses[szName] = cls;
+}
+
+void Ensure_Built_In_Classes() {
+    if (gBuiltInsRegistered) return;
+    gBuiltInsRegistered = true;
+    Register_Class(DIALOG_CLASS_NAME, Dialog_Window_Proc, DIALOG_EXTRA_BYTES);
+    for (const char* szName : kBuiltInClasses) Register_Class(szName, DefWindowProcA, 0);
+}
+
+WINDOW_DATA* Find(HWND hWnd) {
+    auto it = gWindows.find(reinterpret_cast<uintptr_t>(hWnd));
+    return it == gWindows.end() ? nullptr : it->second.get();
+}
+
+HWND Next_Handle() {
+    // Multiples of 16 keep handles looking like aligned pointers; 0 is never a handle.
+    return reinterpret_cast<HWND>((gNextHandle++) << 4);
+}
+
+HWND Create_Window(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle, int x, int y,
+                   int nWidth, int nHeight, HWND hParent, int nId, HINSTANCE hInstance,
+                   LPVOID pParam, bool bAllowUnregistered) {
+    Ensure_Built_In_Classes();
+    if (!szClass || (hParent && !Find(hParent))) return nullptr;
+    if ((dwStyle & WS_CHILD) && !hParent) return nullptr;
+    auto itClass = gClasses.find(szClass);
+    if (itClass == gClasses.end() && !bAllowUnregistered) return nullptr;
+
+    auto pWnd = std::make_unique<WINDOW_DATA>();
+    WINDOW_DATA* w = pWnd.get();
+    w->hWnd = Next_Handle();
+    w->stClass = szClass;
+    w->pProc = itClass != gClasses.end() ? itClass->second.pProc : DefWindowProcA;
+    w->hParent = hParent;
+    w->stText = szTitle ? szTitle : "";
+    w->dwStyle = dwStyle;
+    w->dwExStyle = dwExStyle;
+    if (x == CW_USEDEFAULT) x = y = 0;
+    if (nWidth == CW_USEDEFAULT) nWidth = nHeight = 0;
+    w->rcWindow = {x, y, x + nWidth, y + nHeight};
+    w->nId = nId;
+    w->nUserData = 0;
+    w->aExtra.assign(itClass != gClasses.end() ? itClass->second.nExtraBytes : 0, 0);
+    w->bInvalid = (dwStyle & WS_VISIBLE) != 0;
+    w->bDestroying = false;
+
+    HWND hWnd = w->hWnd;
+    gWindows[reinterpret_cast<uintptr_t>(hWnd)] = std::move(pWnd);
+    if (WINDOW_DATA* pParent = Find(hParent)) pParent->aChildren.push_back(hWnd);
+
+    CREATESTRUCTA cs = {pParam, hInstance, reinterpret_cast<HMENU>(static_cast<intptr_t>(nId)),
+                        hParent, nHeight, nWidth, y, x, static_cast<LONG>(dwStyle),
+                        szTitle, szClass, dwExStyle};
+    if (SendMessageA(hWnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        DestroyWindow(hWnd);
+        return nullptr;
+    }
+    return IsWindow(hWnd) ? hWnd : nullptr;
+}
+
+// Reads or writes a LONG_PTR in the window's extra bytes; false when it does not fit.
+bool Access_Extra(WINDOW_DATA* w, int nIndex, LONG_PTR* pValue, bool bWrite) {
+    if (nIndex < 0 || static_cast<size_t>(nIndex) + sizeof(LONG_PTR) > w->aExtra.size())
+        return false;
+    if (bWrite)
+        memcpy(&w->aExtra[nIndex], pValue, sizeof(LONG_PTR));
+    else
+        memcpy(pValue, &w->aExtra[nIndex], sizeof(LONG_PTR));
+    return true;
+}
+
+}  // namespace
+
+// ---- classes ----------------------------------------------------------------------------------
+
+UINT_PTR RegisterClassA(const WNDCLASSA* pClass) {
+    Ensure_Built_In_Classes();
+    if (!pClass || !pClass->lpszClassName || !pClass->lpfnWndProc || pClass->cbWndExtra < 0)
+        return 0;
+    if (gClasses.count(pClass->lpszClassName)) return 0;
+    Register_Class(pClass->lpszClassName, pClass->lpfnWndProc, pClass->cbWndExtra);
+    return gClasses[pClass->lpszClassName].uAtom;
+}
+
+BOOL UnregisterClassA(LPCSTR szClass, HINSTANCE /*hInstance*/) {
+    if (!szClass) return FALSE;
+    for (const auto& entry : gWindows)
+        if (strcasecmp(entry.second->stClass.c_str(), szClass) == 0) return FALSE;  // in use
+    return gClasses.erase(szClass) ? TRUE : FALSE;
+}
+
+// ---- creating and destroying ------------------------------------------------------------------
+
+HWND CreateWindowExA(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle, int x, int y,
+                     int nWidth, int nHeight, HWND hParent, HMENU hMenu, HINSTANCE hInstance,
+                     LPVOID pParam) {
+    // A child window's "menu" is its control id.
+    int nId = (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<intptr_t>(hMenu)) : 0;
+    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent,
+                         nId, hInstance, pParam, false);
+}
+
+HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle,
+                             int x, int y, int nWidth, int nHeight, HWND hParent, int nId,
+                             LPVOID pParam) {
+    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent,
+                         nId, GetModuleHandleA(nullptr), pParam, true);
+}
+
+BOOL DestroyWindow(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w || w->bDestroying) return FALSE;
+    w->bDestroying = true;
+    SendMessageA(hWnd, WM_DESTROY, 0, 0);
+    // Children (and owned windows) go after their parent has seen WM_DESTROY.
+    if ((w = Find(hWnd))) {
+        std::vector<HWND> aChildren = w->aChildren;
+        for (HWND hChild : aChildren) DestroyWindow(hChild);
+    }
+    SendMessageA(hWnd, WM_NCDESTROY, 0, 0);
+    if (!(w = Find(hWnd))) return TRUE;
+    if (WINDOW_DATA* pParent = Find(w->hParent)) {
+        auto& v = pParent->aChildren;
+        v.erase(std::remove(v.begin(), v.end(), hWnd), v.end());
+    }
+    if (gFocus == hWnd) gFocus = nullptr;
+    Queue_Forget_Window(hWnd);
+    gWindows.erase(reinterpret_cast<uintptr_t>(hWnd));
+    return TRUE;
+}
+
+BOOL IsWindow(HWND hWnd) { return Find(hWnd) ? TRUE : FALSE; }
+
+HWND GetParent(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    return w ? w->hParent : nullptr;
+}
+
+void Window_Reset(void) {
+    gWindows.clear();
+    gClasses.clear();
+    gFocus = nullptr;
+    gBuiltInsRegistered = false;
+    Ensure_Built_In_Classes();
+}
+
+// ---- window procedures ----------------------------------------------------------------------
+
+LRESULT SendMessageA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return 0;
+    return w->pProc(hWnd, uMsg, wParam, lParam);
+}
+
+LRESULT CallWindowProcA(WNDPROC pProc, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return pProc ? pProc(hWnd, uMsg, wParam, lParam) : 0;
+}
+
+LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return 0;
+    switch (uMsg) {
+        case WM_SETTEXT:
+            w->stText = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            return TRUE;
+        case WM_GETTEXT: {
+            char* szOut = reinterpret_cast<char*>(lParam);
+            if (!szOut || wParam == 0) return 0;
+            size_t n = std::min(w->stText.size(), static_cast<size_t>(wParam) - 1);
+            memcpy(szOut, w->stText.data(), n);
+            szOut[n] = 0;
+            return static_cast<LRESULT>(n);
+        }
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(w->stText.size());
+        case WM_CLOSE:
+            DestroyWindow(hWnd);
+            return 0;
+        case WM_PAINT:
+            w->bInvalid = false;
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+// ---- window data ------------------------------------------------------------------------------
+
+LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return 0;
+    switch (nIndex) {
+        case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->pProc);
+        case GWLP_USERDATA: return w->nUserData;
+        case GWL_STYLE: return static_cast<LONG_PTR>(w->dwStyle);
+        case GWL_EXSTYLE: return static_cast<LONG_PTR>(w->dwExStyle);
+        case GWLP_ID: return w->nId;
+    }
+    LONG_PTR nValue = 0;
+    Access_Extra(w, nIndex, &nValue, false);
+    return nValue;
+}
+
+LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR nValue) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return 0;
+    LONG_PTR nOld = GetWindowLongPtrA(hWnd, nIndex);
+    switch (nIndex) {
+        case GWLP_WNDPROC:
+            if (nValue) w->pProc = reinterpret_cast<WNDPROC>(nValue);
+            return nValue ? nOld : 0;
+        case GWLP_USERDATA: w->nUserData = nValue; return nOld;
+        case GWL_STYLE: w->dwStyle = static_cast<DWORD>(nValue); return nOld;
+        case GWL_EXSTYLE: w->dwExStyle = static_cast<DWORD>(nValue); return nOld;
+        case GWLP_ID: w->nId = static_cast<int>(nValue); return nOld;
+    }
+    return Access_Extra(w, nIndex, &nValue, true) ? nOld : 0;
+}
+
+BOOL SetWindowTextA(HWND hWnd, LPCSTR szText) {
+    if (!Find(hWnd)) return FALSE;
+    return SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(szText ? szText : ""))
+               ? TRUE
+               : FALSE;
+}
+
+int GetWindowTextA(HWND hWnd, LPSTR szText, int nMax) {
+    if (!szText || nMax <= 0) return 0;
+    szText[0] = 0;
+    if (!Find(hWnd)) return 0;
+    return static_cast<int>(
+        SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMax), reinterpret_cast<LPARAM>(szText)));
+}
+
+// ---- visibility and painting -------------------------------------------------------------------
+
+BOOL ShowWindow(HWND hWnd, int nCmdShow) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return FALSE;
+    bool bWasVisible = (w->dwStyle & WS_VISIBLE) != 0;
+    bool bShow = nCmdShow != SW_HIDE;
+    if (bShow != bWasVisible) {
+        SendMessageA(hWnd, WM_SHOWWINDOW, bShow ? TRUE : FALSE, 0);
+        if ((w = Find(hWnd))) {
+            if (bShow) {
+                w->dwStyle |= WS_VISIBLE;
+                w->bInvalid = true;
+            } else {
+                w->dwStyle &= ~static_cast<DWORD>(WS_VISIBLE);
+            }
+        }
+    }
+    return bWasVisible ? TRUE : FALSE;
+}
+
+BOOL IsWindowVisible(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return FALSE;
+    // A child shows only while every window it sits in shows.
+    for (; w; w = (w->dwStyle & WS_CHILD) ? Find(w->hParent) : nullptr)
+        if (!(w->dwStyle & WS_VISIBLE)) return FALSE;
+    return TRUE;
+}
+
+BOOL InvalidateRect(HWND hWnd, const RECT* /*pRect*/, BOOL /*bErase*/) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return FALSE;
+    w->bInvalid = true;
+    return TRUE;
+}
+
+BOOL UpdateWindow(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return FALSE;
+    if (w->bInvalid && IsWindowVisible(hWnd)) {
+        // The flag drops before the paint: a procedure that never validates is not repainted
+        // forever.
+        w->bInvalid = false;
+        SendMessageA(hWnd, WM_PAINT, 0, 0);
+    }
+    return TRUE;
+}
+
+HWND Window_Find_Invalid(HWND hFilter) {
+    if (hFilter) {
+        WINDOW_DATA* w = Find(hFilter);
+        return w && w->bInvalid && IsWindowVisible(hFilter) ? hFilter : nullptr;
+    }
+    // The oldest window first, so repaints come in creation order.
+    HWND hBest = nullptr;
+    for (const auto& entry : gWindows) {
+        const WINDOW_DATA* w = entry.second.get();
+        if (w->bInvalid && (!hBest || entry.first < reinterpret_cast<uintptr_t>(hBest)) &&
+            IsWindowVisible(w->hWnd))
+            hBest = w->hWnd;
+    }
+    return hBest;
+}
+
+void Window_Validate(HWND hWnd) {
+    if (WINDOW_DATA* w = Find(hWnd)) w->bInvalid = false;
+}
+
+// ---- child ids ---------------------------------------------------------------------------------
+
+int GetDlgCtrlID(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    return w && (w->dwStyle & WS_CHILD) ? w->nId : 0;
+}
+
+HWND GetDlgItem(HWND hDlg, int nId) {
+    WINDOW_DATA* w = Find(hDlg);
+    if (!w) return nullptr;
+    for (HWND hChild : w->aChildren) {
+        WINDOW_DATA* c = Find(hChild);
+        if (c && (c->dwStyle & WS_CHILD) && c->nId == nId) return hChild;
+    }
+    return nullptr;
+}
+
+// ---- focus ---------------------------------------------------------------------------------------
+
+HWND SetFocus(HWND hWnd) {
+    if (hWnd && !Find(hWnd)) return nullptr;
+    HWND hOld = gFocus;
+    if (hOld == hWnd) return hOld;
+    gFocus = hWnd;
+    if (hOld) SendMessageA(hOld, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+    if (hWnd && gFocus == hWnd)
+        SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(hOld), 0);
+    return hOld;
+}
+
+HWND GetFocus(void) { return gFocus; }

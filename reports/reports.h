@@ -1,0 +1,8 @@
+// Reports and exports: box scores, season reports, the encyclopedia and the card-game export.
+// What other subsystems may call.
+#pragma once
+
+// ---- card-game values ---------------------------------------------------------------------------
+int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
+int Get_Gridiron_Salary(int nTeam, int nSlot);
+int Get_Gridiron_Value(int nTeam, int nSlot);

@@ -1,0 +1,81 @@
+// Resource ids shared by the resource script and the program.
+#pragma once
+
+// ---- dialog templates -----------------------------------------------------------------------
+#define IDD_ABOUT                  103
+#define IDD_SIMULATION_TOOL        104
+#define IDD_NEW_GAME               105
+#define IDD_WELCOME                110
+#define IDD_TRADES                 111
+#define IDD_SORTABLE_STATS         114
+#define IDD_EXPENSES               116
+#define IDD_RESUME_GAME            118
+#define IDD_OFFENSE                119
+#define IDD_SAVE_GAME              120
+#define IDD_SCOUTING_REPORT        127
+#define IDD_DEFENSE                128
+#define IDD_OTHER_TEAM             131
+#define IDD_CONTRACT_OFFER         132
+#define IDD_CONCESSIONS            133
+#define IDD_TICKETS                135
+#define IDD_CHANGE_POSITION        137
+#define IDD_TRADE_OFFER_RESPONSE   138
+#define IDD_HALL_OF_FAME           139
+#define IDD_FIND_PLAYERS           140
+#define IDD_CHOOSE_STAT            143
+#define IDD_LEADER_HEADING         144
+#define IDD_CHOOSE_STAT_B          145
+#define IDD_STADIUM_EDITOR         146
+#define IDD_OPTIONS                147
+#define IDD_TRADE_HINT             149
+#define IDD_EDIT_PLAYER            150
+#define IDD_TRADE_OFFER            152
+#define IDD_PRINT                  155
+#define IDD_DID_YOU_KNOW           156
+#define IDD_INJURY_CONTINGENCY     158
+#define IDD_LEAGUE_EDITOR          159
+#define IDD_CITY_EDITOR            160
+#define IDD_RENAME_CITY            161
+#define IDD_SPECIAL_TEAMS          162
+#define IDD_CHOOSE_STAT_C          163
+#define IDD_DATABASE_NOTES         164
+#define IDD_START_FANTASY_DRAFT    165
+#define IDD_FANTASY_DRAFT_ORDER    169
+#define IDD_STAT_COLUMN_CHOOSER    172
+#define IDD_TRADING_BLOCK          173
+#define IDD_HISTORY                174
+#define IDD_ADVANCED_TOOLS         175
+#define IDD_PLAY_MULTIPLE_SEASONS  179
+#define IDD_GAME_MATCHUP           181
+#define IDD_VIEW_ENCYCLOPEDIA      182
+#define IDD_CHOOSE_EXPORT_FOLDER   183
+#define IDD_PLAYBOOK_EDITOR        185
+#define IDD_SAVE_PLAYBOOK          195
+#define IDD_LOAD_PLAYBOOK          196
+#define IDD_NEW_VERSION            199
+#define IDD_EDIT_RATINGS           200
+#define IDD_PROGRESS               189
+#define IDD_USER_MESSAGE           41008
+
+// Dialog ids that open template IDD_SORTABLE_STATS in its other two forms.
+#define IDD_FREE_AGENTS            130
+#define IDD_COLLEGE_DRAFT          170
+
+// ---- controls -----------------------------------------------------------------------------
+#define IDC_PROGRESS_TEXT          1435
+#define IDC_MESSAGE_BUTTON1        41009
+#define IDC_MESSAGE_BUTTON2        41010
+#define IDC_MESSAGE_BUTTON3        41011
+#define IDC_MESSAGE_TEXT           41012
+
+// ---- the string table: the first id of each run of words -----------------------------------
+#define IDS_FAN_MOODS              13
+#define IDS_WEEKDAYS               21
+#define IDS_POSITION_NAMES         28
+#define IDS_MONTHS                 43
+#define IDS_POSITION_ABBREVIATIONS 59
+#define IDS_ORDINALS               74
+#define IDS_ORDINAL_TENS           93
+#define IDS_CARDINALS              101
+#define IDS_TENS                   121
+#define IDS_ORDINAL_SUFFIXES       129

@@ -1,0 +1,248 @@
+// The saved-game file: its bytes, the round trip of a whole league, the two compression levels,
+// saves that fail and files that cannot be loaded.
+#include "fixtures/fixture_league.h"
+#include "saved_game_fixture.h"
+#include "setup/setup.h"
+
+namespace {
+
+constexpr int kChunkSize = 229752;
+constexpr int kLastChunkSize = 229824;
+
+int Read_Int32(const BYTES& data, size_t nAt) {
+    return (int)((uint32_t)data[nAt] | (uint32_t)data[nAt + 1] << 8 |
+                 (uint32_t)data[nAt + 2] << 16 | (uint32_t)data[nAt + 3] << 24);
+}
+
+void Write_Int32(BYTES* pData, size_t nAt, int nValue) {
+    if (nAt + 4 > pData->size())
+        return;
+    for (int k = 0; k < 4; k++)
+        (*pData)[nAt + k] = (uint8_t)((uint32_t)nValue >> (8 * k));
+}
+
+bool Exists(const std::string& stPath) {
+    return std::ifstream(stPath).good();
+}
+
+}  // namespace
+
+// The header is the word, "1904", four blanks, "Cc" and a NUL; each chunk is one zlib stream of
+// its own 229,752 bytes of the block (the last of 229,824), and nothing follows the last.
+TEST_F(SavedGameTest, FileIsTheHeaderAndOneStreamPerChunkOfTheBlock) {
+    Build_Fixture_League();
+    ASSERT_EQ(Save_Game_File("round_trip.vnt", NULL), SAVE_OK);
+    EXPECT_EQ(gTeamChecksum, Compute_Team_Table_Checksum());
+
+    BYTES file = Read_File("round_trip.vnt");
+    ASSERT_GT(file.size(), (size_t)kHeaderSize);
+    EXPECT_EQ(0, memcmp(file.data(), "RUROZEVIZODIR1904    Cc\0", 24));
+    const uint8_t* pBlock = reinterpret_cast<const uint8_t*>(&gSavedState);
+    size_t nAt = kHeaderSize;
+    BYTES raw(kLastChunkSize + 1);
+    for (int nChunk = 0; nChunk < kChunkCount; nChunk++) {
+        SCOPED_TRACE(nChunk);
+        ASSERT_LE(nAt + 4, file.size());
+        int nLength = Read_Int32(file, nAt);
+        ASSERT_LE(nAt + 4 + nLength, file.size());
+        uLongf nRaw = (uLongf)raw.size();
+        ASSERT_EQ(uncompress(raw.data(), &nRaw, file.data() + nAt + 4, (uLong)nLength), Z_OK);
+        ASSERT_EQ(nRaw, (uLongf)(nChunk == kChunkCount - 1 ? kLastChunkSize : kChunkSize));
+        EXPECT_EQ(0, memcmp(raw.data(), pBlock + (size_t)nChunk * kChunkSize, nRaw));
+        nAt += 4 + (size_t)nLength;
+    }
+    EXPECT_EQ(nAt, file.size());
+
+    // Read back, the block is the league byte for byte, before any load step runs.
+    auto pRead = New_Block();
+    int nVersion = 0;
+    ASSERT_EQ(Read_Game_File_Block("round_trip.vnt", pRead.get(), &nVersion), 1);
+    EXPECT_EQ(nVersion, GAME_FILE_VERSION);
+    EXPECT_TRUE(Is_League(pRead.get()));
+    EXPECT_NE(Test_Get_Debug_Output().find("Loading Game (v19.04)"), std::string::npos);
+}
+
+// Only the exact auto-save name compresses at level 1 (zlib header 78 01); any other name at 6.
+// Names differing in case name one file, so each is removed before the next.
+TEST_F(SavedGameTest, OnlyTheAutoSaveNameCompressesFast) {
+    const struct {
+        const char* szPath;
+        uint8_t bLevelByte;
+    } kCases[] = {{"[Auto Save].vnt", 0x01}, {"[auto save].vnt", 0x9C}, {"Other.vnt", 0x9C}};
+    for (const auto& test : kCases) {
+        SCOPED_TRACE(test.szPath);
+        ASSERT_EQ(Save_Game_File(test.szPath, NULL), SAVE_OK);
+        BYTES file = Read_File(test.szPath);
+        ASSERT_GT(file.size(), (size_t)kHeaderSize + 6);
+        EXPECT_EQ(file[kHeaderSize + 4], 0x78);
+        EXPECT_EQ(file[kHeaderSize + 5], test.bLevelByte);
+        remove(test.szPath);
+    }
+}
+
+// A universe saved with a calendar year as its season number comes back as season 7 of 1998; the
+// loaded league is counted, its players can be found and its teams are in name order.
+TEST_F(SavedGameTest, LoadUniverseGivesTheSavedLeagueBack) {
+    Build_Fixture_League();
+    Swap_Teams(0, 1);
+    gSeasonNumber = 2005;
+    gAllTeamsComputer = 1;
+    ASSERT_EQ(Save_Game_File("universe.vnt", NULL), SAVE_OK);
+    Clear_League_Database();
+    gActiveTeamCount = -1;
+
+    ASSERT_EQ(Load_Universe("universe.vnt"), 1);
+    EXPECT_EQ(Is_Database_Loaded(), 1);
+    EXPECT_EQ(gActiveTeamCount, FIXTURE_TEAM_COUNT);
+    EXPECT_EQ(Get_Universe_Stat(UNIVERSE_FIRST_YEAR), 1998);
+    EXPECT_EQ(gSeasonNumber, 7);
+    EXPECT_EQ(gAllTeamsComputer, 0);
+    EXPECT_EQ(gSavedState.nShufflingPlayers, 1);
+    char szCity[TEAM_STRING_SIZE];
+    Get_Team_String(szCity, 0, TEAM_CITY);
+    EXPECT_STREQ(szCity, "Alder Creek");
+    int nTeam = NO_TEAM, nSlot = NO_PLAYER;
+    ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nSlot, Fixture_Player_Id(5, 7)));
+    EXPECT_EQ(nTeam, 5);
+    EXPECT_EQ(nSlot, 7);
+}
+
+// Every kind of file that cannot be loaded leaves the league as it was, still loaded, and says so.
+TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
+    Build_Fixture_League();
+    ASSERT_EQ(Save_Game_File("good.vnt", NULL), SAVE_OK);
+    BYTES good = Read_File("good.vnt");
+    Set_Team_String(0, TEAM_NICKNAME, "Changed");  // a load that went through would undo this
+    gDatabaseLoaded = 1;
+    gActiveTeamCount = FIXTURE_TEAM_COUNT;
+
+    BYTES lower = good;
+    memcpy(lower.data(), "rurozevizodir", 13);
+    BYTES truncated(good.begin(), good.begin() + (long)good.size() / 2);
+    BYTES tooLong = good;
+    Write_Int32(&tooLong, kHeaderSize, 459506);
+    BYTES cutStream = good;
+    Write_Int32(&cutStream, kHeaderSize, Read_Int32(good, kHeaderSize) - 1);
+    BYTES unsupported = good;
+    memcpy(unsupported.data() + 13, "4101", 4);
+    Write_File("empty.vnt", BYTES());
+    Write_File("lower.vnt", lower);
+    Write_File("truncated.vnt", truncated);
+    Write_File("too_long.vnt", tooLong);
+    Write_File("cut_stream.vnt", cutStream);
+    Write_File("unsupported.vnt", unsupported);
+
+    const std::string stReadError = "Read Error|Couldn't load the game \"";
+    const std::string stReadErrorEnd = "\".\n\nThere was an error in reading the file.";
+    const struct {
+        const char* szPath;
+        const char* szFirstBox;  // "" when Load_Universe's message is the only one
+    } kCases[] = {
+        {"missing.vnt",
+         "File Load Error|Couldn't open \"missing.vnt\".\n\nPlease re-install Football Vanto."},
+        {"empty.vnt", "Read Error|The file \"empty.vnt\" is not a valid Football Vanto file."},
+        {"lower.vnt", "Read Error|The file \"lower.vnt\" is not a valid Football Vanto file."},
+        {"truncated.vnt", ""},
+        {"too_long.vnt", ""},
+        {"cut_stream.vnt", ""},
+        {"unsupported.vnt",
+         "Unsupported Version|Unable to load V4.101 vnt file.  Please start a new game."},
+    };
+    auto pBefore = Copy_League();
+    for (const auto& test : kCases) {
+        SCOPED_TRACE(test.szPath);
+        Test_Clear_Transcript();
+        EXPECT_EQ(Load_Universe(test.szPath), 0);
+        EXPECT_TRUE(Is_League(pBefore.get()));
+        EXPECT_EQ(Is_Database_Loaded(), 1);
+        EXPECT_EQ(gActiveTeamCount, FIXTURE_TEAM_COUNT);
+        std::vector<std::string> expected;
+        if (test.szFirstBox[0])
+            expected.push_back(test.szFirstBox);
+        expected.push_back(stReadError + test.szPath + stReadErrorEnd);
+        EXPECT_EQ(Boxes(), expected);
+    }
+
+    // The default universe has its own words.
+    Test_Clear_Transcript();
+    EXPECT_EQ(Load_Universe("databases/UNIVERSE-2019.DAT"), 0);
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[1], "Read Error|Couldn't load game data. Please re-install Football Vanto.");
+}
+
+// A save that cannot be written keeps the old file and the league's unsaved state.
+TEST_F(SavedGameTest, FailedSaveKeepsTheOldFileAndTheUnsavedState) {
+    Build_Fixture_League();
+    ASSERT_EQ(Save_Game_File("keep.vnt", NULL), SAVE_OK);
+    BYTES before = Read_File("keep.vnt");
+    int nChecksum = gTeamChecksum;
+    Set_Team_String(3, TEAM_NICKNAME, "Unsaved");
+
+    EXPECT_EQ(Save_Game_File("no_such_folder/keep.vnt", NULL), SAVE_NOT_CREATED);
+    EXPECT_EQ(gTeamChecksum, nChecksum);
+
+    // Bytes that do not compress: a chunk would grow, so the save fails.
+    uint32_t uSeed = 12345;
+    uint8_t* pLines = reinterpret_cast<uint8_t*>(gSeasonLines);
+    for (size_t n = 0; n < sizeof(gSeasonLines); n++) {
+        uSeed = uSeed * 1103515245u + 12345u;
+        pLines[n] = (uint8_t)(uSeed >> 24);
+    }
+    EXPECT_EQ(Save_Game_File("keep.vnt", NULL), SAVE_WRITE_FAILED);
+    EXPECT_EQ(gTeamChecksum, nChecksum);
+    EXPECT_EQ(Read_File("keep.vnt"), before);
+    EXPECT_FALSE(Exists("keep.vnt.tmp"));
+}
+
+// The question is asked only when the teams changed since the last save.
+TEST_F(SavedGameTest, ConfirmSaveChangesAsksOnlyAfterAChange) {
+    Build_Fixture_League();
+    ASSERT_EQ(Save_Game_File("confirm.vnt", NULL), SAVE_OK);
+    EXPECT_EQ(Confirm_Save_Changes(NULL), 1);
+    EXPECT_TRUE(Boxes().empty());
+
+    Set_Player_Vital_Stat(2, 4, VITAL_SALARY, 999);
+    Test_Answer_Message_Box(IDNO);
+    EXPECT_EQ(Confirm_Save_Changes(NULL), 1);
+    Test_Answer_Message_Box(IDCANCEL);
+    EXPECT_EQ(Confirm_Save_Changes(NULL), 0);
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[0], "Game Not Saved|Save changes to current game since last save?");
+}
+
+// Both teams of a scheduled game are written into its record, and the current season's record
+// bytes are counted from the finished games.
+TEST_F(SavedGameTest, RecordsAreRebuiltFromTheSchedule) {
+    Add_Team(0, "Ashford", "Comets");
+    Add_Team(1, "Bellmont", "Foxes");
+    Add_Team(2, "Carver City", "Miners");
+    gPostseasonWeeks[0] = 17;
+    gCurrentWeek = 2;
+    // Week 0: team 1 at team 0, 14-21. Week 1: team 0 at team 2, 10-10 and not over.
+    const struct {
+        int nWeek, nVisitor, nHome, nGame, nVisitorScore, nHomeScore, nClock;
+    } kGames[] = {{0, 1, 0, 4, 14, 21, REGULATION_SECONDS}, {1, 0, 2, 9, 10, 10, 1800}};
+    for (const auto& game : kGames) {
+        Set_Team_Schedule_Stat(game.nHome, game.nWeek, SCHEDULE_OPPONENT, game.nVisitor + 1);
+        Set_Team_Schedule_Stat(game.nVisitor, game.nWeek, SCHEDULE_OPPONENT, -1 - game.nHome);
+        Set_Team_Schedule_Stat(game.nHome, game.nWeek, SCHEDULE_GAME_INDEX, game.nGame);
+        Set_Team_Schedule_Stat(game.nVisitor, game.nWeek, SCHEDULE_GAME_INDEX, game.nGame);
+        GAME* pGame = &gGames[game.nGame];
+        pGame->anInfo[GAME_INFO_YEAR] = 2021;
+        pGame->anTeams[0] = pGame->anTeams[1] = 35;  // wrong until rebuilt
+        pGame->anScores[VISITOR_SIDE] = game.nVisitorScore;
+        pGame->anScores[HOME_SIDE] = game.nHomeScore;
+        pGame->nClock = (int16_t)game.nClock;
+    }
+
+    Rebuild_Records_From_Schedule();
+    EXPECT_EQ(gGames[4].anTeams[VISITOR_SIDE], 1);
+    EXPECT_EQ(gGames[4].anTeams[HOME_SIDE], 0);
+    EXPECT_EQ(gGames[9].anTeams[VISITOR_SIDE], 0);
+    EXPECT_EQ(gGames[9].anTeams[HOME_SIDE], 2);
+    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_WINS), 1);
+    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_HOME_WINS), 1);
+    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_TIES), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(1, 0, YEARLY_LOSSES), 1);
+    EXPECT_EQ(Get_Team_Yearly_Char(1, 0, YEARLY_HOME_LOSSES), 0);
+}

@@ -1,0 +1,11 @@
+// Ratings rebuilt from a player's predicted grades.
+#include "tools/tools.h"
+
+// No grades are kept yet: nothing to answer from.
+float Get_Player_Base_Rating(int nTeam, int nSlot, int nRating)
+{
+    (void)nTeam;
+    (void)nSlot;
+    (void)nRating;
+    return 0.0f;
+}

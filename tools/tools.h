@@ -1,0 +1,41 @@
+// Data import, database builder and tools. What other subsystems may call.
+#pragma once
+
+#include "core/core.h"
+
+// ---- dialog procedures --------------------------------------------------------------------------
+INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// ---- ratings kept in the predicted grades -------------------------------------------------------
+float Get_Player_Base_Rating(int nTeam, int nSlot, int nRating);
+
+// ---- offensive linemen's predicted line (lineman_stats.cpp) -------------------------------------
+void Derive_Lineman_Stats(int nTeam, int nSlot);
+
+// ---- steering a player's potential (player_potential.cpp) ---------------------------------------
+int Set_Player_Potential_For_Overall(int nTeam, int nSlot, int nTarget);  // the steps taken
+
+// ---- the timing line of the debug log (timestamp_log.cpp) ---------------------------------------
+void Log_Timestamp(const char* szText);
+
+// ---- payroll scaling (payroll_scaling.cpp) ------------------------------------------------------
+int Fit_Team_Payroll(int nTeam, int nTarget);  // target in dollars; the first ratio per mille
+int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mille
+
+// ---- the league frame of a build (league_import.cpp) --------------------------------------------
+int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
+void Import_League_File(void);
+void Import_Teams_File(void);
+int Import_Team_Line(FILE* pFile);  // 1 to stop: the end of the file or 32 teams
+
+// ---- a new league's defaults (imported_league.cpp) ----------------------------------------------
+void Init_Imported_League(void);
+
+// ---- clean-ups after a league is read (load_cleanups.cpp) ---------------------------------------
+void Remove_Invalid_Position_Players(void);
+void Remove_Two_Way_Specialists(void);
+void Calculate_All_Player_Ratings(void);
+
+// ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
+void Install_Player_Photos(void);
+void Install_Team_Logos(void);
