@@ -94,8 +94,8 @@ static_assert(22257072 + sizeof(RECORD_BOOK) == OLD_BLOCK_SIZE);
 
 static void Copy_Pieces(uint8_t* pNew, const uint8_t* pOld, const LAYOUT_PIECE* pPieces,
                         int nCount) {
-    for (int n = 0; n < nCount; n++)
-        memcpy(pNew + pPieces[n].nNewOffset, pOld + pPieces[n].nOldOffset, (size_t)pPieces[n].nSize);
+    for (const LAYOUT_PIECE* pPiece = pPieces; pPiece < pPieces + nCount; pPiece++)
+        memcpy(pNew + pPiece->nNewOffset, pOld + pPiece->nOldOffset, (size_t)pPiece->nSize);
 }
 
 // Each old schedule row is opponent, kick-off, game index and weekday; the play-by-play flag of

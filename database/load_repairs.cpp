@@ -97,10 +97,9 @@ static void Repair_Slow_Player(int nTeam, int nSlot) {
     if (nPosition < POS_QB || nPosition > POS_WR)
         return;
     float fWhole = floorf(Get_Player_Rating(nTeam, nSlot, RATING_SPEED));
+    int nLift = nPosition == POS_WR ? WIDE_RECEIVER_SPEED_LIFT : OTHER_SPEED_LIFT;
     if (fWhole < SLOW_SPEED)
-        Set_Player_Rating(nTeam, nSlot,
-                          fWhole + (nPosition == POS_WR ? WIDE_RECEIVER_SPEED_LIFT : OTHER_SPEED_LIFT),
-                          RATING_SPEED);
+        Set_Player_Rating(nTeam, nSlot, fWhole + nLift, RATING_SPEED);
 }
 
 void Repair_Player_Speed(void) {
@@ -120,7 +119,8 @@ void Set_Statistics_First_Year(void) {
                 Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) != POS_WR)
                 continue;
             nReceivers++;
-            nWithHistory += Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_RECEIVING_HISTORY) > 0;
+            nWithHistory +=
+                Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_RECEIVING_HISTORY) > 0;
         }
     }
     if (nWithHistory < nReceivers / STATISTICS_SHARE_DIVISOR)

@@ -251,8 +251,8 @@ static int Convert_Block_By_Route(SAVED_STATE* pBlock, int nVersion) {
 int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion) {
     FILE* pFile = Platform_Open_File(szPath, "rb");
     if (!pFile) {
-        Show_Message_Box("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install " PROGRAM_NAME ".",
-                         szPath);
+        Show_Message_Box("File Load Error",
+                         "Couldn't open \"%s\".\n\nPlease re-install " PROGRAM_NAME ".", szPath);
         return 0;
     }
     // A short file leaves zeros; bytes 17..24 have no meaning.

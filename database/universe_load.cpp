@@ -98,7 +98,8 @@ static void Show_Load_Failure(const char* szPath) {
                          PROGRAM_NAME);
     else
         Show_Message_Box("Read Error",
-                         "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.",
+                         "Couldn't load the game \"%s\".\n\nThere was an error in reading the "
+                         "file.",
                          szPath);
 }
 

@@ -32,12 +32,12 @@ static_assert(offsetof(GAME, anInfo) + 2 * GAME_INFO_WIND_ANGLE == GAME_OFFSET_W
 
 // ---- the steps of old files ---------------------------------------------------------------------
 
-static int Is_Draft_Under_Way_Or_Later(void) {
+static int Is_Regular_Season_Over(void) {
     return gCurrentWeek >= Get_Postseason_Week(0);
 }
 
 static void Reset_Draft_Pool_After_Season(void) {
-    if (Is_Draft_Under_Way_Or_Later() && !Is_College_Draft_On())
+    if (Is_Regular_Season_Over() && !Is_College_Draft_On())
         Reset_Draft_Pool();
 }
 
@@ -160,15 +160,17 @@ static void Repair_Future_Game_Indexes(void) {
 }
 
 static void Compute_Draft_Order_After_Season(void) {
-    if (Is_Draft_Under_Way_Or_Later())
+    if (Is_Regular_Season_Over())
         Compute_Draft_Order();
 }
 
+// Old records kept the wind in two 16-bit fields further on.
 void Copy_Old_Game_Weather(void) {
+    const size_t nField = sizeof(int16_t);
     for (int n = 0; n < GAME_COUNT; n++) {
-        uint8_t* pGame = reinterpret_cast<uint8_t*>(&gGames[n]);
-        memmove(pGame + GAME_OFFSET_WIND_SPEED, pGame + GAME_OFFSET_OLD_WIND_SPEED, sizeof(int16_t));
-        memmove(pGame + GAME_OFFSET_WIND_ANGLE, pGame + GAME_OFFSET_OLD_WIND_ANGLE, sizeof(int16_t));
+        uint8_t* pRecord = reinterpret_cast<uint8_t*>(&gGames[n]);
+        memmove(pRecord + GAME_OFFSET_WIND_SPEED, pRecord + GAME_OFFSET_OLD_WIND_SPEED, nField);
+        memmove(pRecord + GAME_OFFSET_WIND_ANGLE, pRecord + GAME_OFFSET_OLD_WIND_ANGLE, nField);
     }
 }
 
@@ -196,7 +198,8 @@ static void Convert_Old_Player_Record(int nTeam, int nSlot) {
         pPlayer->anByteStats[BYTE_RINGS] = (int8_t)pVital[VITAL_OLD_RINGS];
     pVital[VITAL_OLD_RINGS] = 0;
     int64_t nPick = pVital[VITAL_DRAFT_PICK];
-    int64_t nConverted = nPick / OLD_DRAFT_PICK_SCALE * NEW_DRAFT_PICK_SCALE + nPick % OLD_DRAFT_PICK_SCALE;
+    int64_t nConverted =
+        nPick / OLD_DRAFT_PICK_SCALE * NEW_DRAFT_PICK_SCALE + nPick % OLD_DRAFT_PICK_SCALE;
     if (nConverted >= INT32_MIN && nConverted <= INT32_MAX)
         pVital[VITAL_DRAFT_PICK] = (int32_t)nConverted;
 }

@@ -11,7 +11,8 @@ int Read_Fame_File(void* pRecord) {
     memset(pRecord, 0, FAME_FILE_SIZE);
     FILE* pFile = Platform_Open_File(FAME_FILE_NAME, "rb");
     if (!pFile) {
-        Show_System_Error(errno, "File Error", "Could not open \"" FAME_FILE_NAME "\" for reading.");
+        Show_System_Error(errno, "File Error",
+                          "Could not open \"" FAME_FILE_NAME "\" for reading.");
         return 0;
     }
     size_t nRead = fread(pRecord, 1, FAME_FILE_SIZE, pFile);

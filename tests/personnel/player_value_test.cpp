@@ -132,6 +132,16 @@ TEST_F(PlayerValueTest, ModifierMovesAStatByItsShareOfTheFullSeason) {
                                       c.nModifier, c.nEffect, 0);
         EXPECT_EQ(Predicted(FREE_AGENT_TEAM, nSlot, c.nStat), c.nExpected) << c.szWhat;
     }
+
+    // An oversized modifier is logged and applied all the same.
+    Test_Clear_Debug_Output();
+    Set_Player_Stat(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, SEASON_PREDICTED, 8, 100);
+    Modify_Predicted_Player_Stats(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, SEASON_PREDICTED, 8, 960,
+                                  2, 0);
+    EXPECT_NE(Test_Get_Debug_Output().find(
+                  "Modifier too large in Modify_Predicted_Player_Stats(36,6,3,8,960)"),
+              std::string::npos);
+    EXPECT_EQ(Predicted(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, 8), 100 + 1382);  // RB: 1440 x 96 %
 }
 
 TEST_F(PlayerValueTest, ZeroModifierLeavesTheLineAndTheGeneratorAlone) {
