@@ -43,3 +43,7 @@ void Set_New_Game_Defaults(void);
 // ---- the main menu and the pages (draft_menu.cpp, news_page_switch.cpp) -------------------------
 void Set_Draft_Menu_Items(int bFantasyDraft);
 void Show_News_Page(int nPage);
+
+// ---- start-up (startup_random.cpp) -------------------------------------------------------------
+// Seeds the generator once: the fixed seed with IS_NOT_RANDOM, else the time XOR the tick count.
+void Seed_Startup_Random(void);
