@@ -146,9 +146,10 @@ static float Pull_Rating_Into_Range(float fValue)
     return fValue > PULL_LIMIT_HIGH ? PULL_LIMIT_HIGH : fValue;
 }
 
-static void Normalize_Rating(int nRating)
+// Moves the league mean of the rating to its target, then its spread to the target spread.
+static void Shift_And_Rescale_Rating(int nRating, float fLeagueMean)
 {
-    float fShift = Get_Rating_Target_Mean(nRating) - Get_Rating_Mean(nRating);
+    float fShift = Get_Rating_Target_Mean(nRating) - fLeagueMean;
     For_Each_Player(FREE_AGENT_TEAM, [&](int nTeam, int nSlot) {
         Set_Player_Rating(nTeam, nSlot, Get_Player_Rating(nTeam, nSlot, nRating) + fShift,
                           nRating);
@@ -163,6 +164,14 @@ static void Normalize_Rating(int nRating)
             Set_Player_Rating(nTeam, nSlot, (fValue - fMean) * fFactor + fMean, nRating);
         });
     }
+}
+
+static void Normalize_Rating(int nRating)
+{
+    // A mean of 0 means no player counts: shifting by the whole target would ruin every value.
+    float fLeagueMean = Get_Rating_Mean(nRating);
+    if (fLeagueMean > 0.0f)
+        Shift_And_Rescale_Rating(nRating, fLeagueMean);
 
     // Read as stored: the pull must see values below the floor.
     For_Each_Player(LAST_DRAFT_POOL_TEAM, [&](int nTeam, int nSlot) {

@@ -43,9 +43,11 @@ int Read_Header_Version(const char* pDigits) {
     snprintf(szOwn, sizeof(szOwn), "%04d", GAME_FILE_VERSION);
     if (memcmp(pDigits, szOwn, 4) == 0)
         return GAME_FILE_VERSION;
-    int nVersion = 1000 * (pDigits[0] - '0') + 100 * (pDigits[1] - '0') + 10 * (pDigits[2] - '0');
+    // Each digit is its byte value (0..255) minus '0', unchecked.
+    const uint8_t* pBytes = reinterpret_cast<const uint8_t*>(pDigits);
+    int nVersion = 1000 * (pBytes[0] - '0') + 100 * (pBytes[1] - '0') + 10 * (pBytes[2] - '0');
     if (nVersion > FIRST_THOUSANDS_VERSION - 10)
-        nVersion += pDigits[3] - '0';
+        nVersion += pBytes[3] - '0';
     return nVersion;
 }
 

@@ -34,8 +34,6 @@ int Get_Team_Schedule_Stat(int nTeam, int nWeek, int nField) {
 }
 
 void Set_Team_Schedule_Stat(int nTeam, int nWeek, int nField, int nValue) {
-    if (nTeam == NO_TEAM)
-        return;
     if (!Is_Schedule_Team(nTeam)) {
         Log_Debug_Line("Invalid nTeam in Set_Team_Schedule_Stat(%d,%d,%d)", nTeam, nWeek, nField);
         return;

@@ -231,7 +231,8 @@ int Get_New_Team_Position_Count(int nPosition) {
     return kNewTeamPositionCounts[nPosition];
 }
 
-void Fill_New_Team_Roster(int nTeam) {
+// Creates the players each position lacks, each in the first free slot, until the roster is full.
+static void Create_Missing_Players(int nTeam) {
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
         int nMissing = kNewTeamPositionCounts[nPosition] - Count_Team_Position_Players(nTeam, nPosition);
         for (; nMissing > 0; nMissing--) {
@@ -241,6 +242,10 @@ void Fill_New_Team_Roster(int nTeam) {
             Create_Player_Of_Quality(nTeam, nSlot, 0.0f, nPosition);
         }
     }
+}
+
+void Fill_New_Team_Roster(int nTeam) {
+    Create_Missing_Players(nTeam);
     if (nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT)
         return;
     Trim_Roster(nTeam);

@@ -18,7 +18,8 @@ static void Init_Message_Dialog(HWND hDlg, const USER_MESSAGE* pMessage) {
     }
 }
 
-// Ends with 6, 7 or 2 for the first, second and third button; closing it counts as the third.
+// Ends with 6, 7 or 2 for the first, second and third button; OK counts as the first, closing
+// it as the third.
 INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_INITDIALOG:
@@ -26,6 +27,7 @@ INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
+        case IDOK:
         case IDC_MESSAGE_BUTTON1:
             EndDialog(hDlg, IDYES);
             return TRUE;

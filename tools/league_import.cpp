@@ -18,6 +18,9 @@
 #define MOST_IMPORTED_TEAMS 32
 #define DIVISIONS_PER_LEAGUE 4
 
+// The teams file being read, named in the notice about an over-long line.
+static char gTeamsFilePath[PATH_BUFFER_SIZE] = "";
+
 int Find_City_By_Name(const char* szName) {
     int nCities = Count_Cities();
     for (int nCity = 0; nCity < nCities; nCity++) {
@@ -53,8 +56,7 @@ void Import_League_File(void) {
     char szLine[IMPORT_LINE_LIMIT];
     Skip_Line(pFile);
     for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
-        szLine[0] = 0;
-        Read_Line(szLine, pFile);
+        Read_Line_Limit(szPath, szLine, pFile, IMPORT_LINE_LIMIT);
         Import_League_Line(nLeague, szLine);
     }
     fclose(pFile);
@@ -99,7 +101,7 @@ int Import_Team_Line(FILE* pFile) {
         return 1;
     }
     char szLine[IMPORT_LINE_LIMIT] = "";
-    int bEnd = Read_Line(szLine, pFile);
+    int bEnd = Read_Line_Limit(gTeamsFilePath, szLine, pFile, IMPORT_LINE_LIMIT);
     if ((int)strlen(szLine) <= SHORTEST_TEAM_LINE)
         return bEnd;
     int nTeam = Count_Active_Teams();
@@ -139,15 +141,14 @@ int Import_Team_Line(FILE* pFile) {
 }
 
 void Import_Teams_File(void) {
-    char szPath[PATH_BUFFER_SIZE];
-    Format_String(szPath, sizeof(szPath), TEAMS_FILE_FORMAT,
+    Format_String(gTeamsFilePath, sizeof(gTeamsFilePath), TEAMS_FILE_FORMAT,
                   Get_Universe_Stat(UNIVERSE_FIRST_YEAR), "teams");
-    FILE* pFile = Platform_Open_File(szPath, "rt");
+    FILE* pFile = Platform_Open_File(gTeamsFilePath, "rt");
     if (pFile == NULL) {
         Show_Message_Box("File Read Error",
                          "Can't open input file: %s\nPlease re-install Football Vanto.\n\n(Vanto "
                          "Error #535)",
-                         szPath);
+                         gTeamsFilePath);
         return;
     }
     Skip_Line(pFile);

@@ -2,6 +2,7 @@
 // repaint after every dialog.
 
 #include "core_test_fixture.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -10,6 +11,29 @@ int gPaintCount = 0;
 LRESULT Count_Paints(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_PAINT) gPaintCount++;
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// What each bar received, in order: 'S' for WM_SIZE, 'P' for WM_PAINT.
+std::string gButtonBarLog;
+std::string gNewsBarLog;
+
+LRESULT Log_Bar_Messages(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    std::string& stLog = hWnd == gButtonBar ? gButtonBarLog : gNewsBarLog;
+    if (uMsg == WM_SIZE) stLog += 'S';
+    if (uMsg == WM_PAINT) stLog += 'P';
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// A hidden child window of the main window with the bar's message log.
+HWND Create_Bar(const char* szClass) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Log_Bar_Messages;
+    wc.hInstance = Get_App_Instance();
+    wc.lpszClassName = szClass;
+    UnregisterClassA(szClass, wc.hInstance);
+    if (!RegisterClassA(&wc)) return NULL;
+    return CreateWindowExA(0, szClass, "", WS_CHILD, 0, 0, 640, 30, gMainWindow, NULL,
+                           wc.hInstance, NULL);
 }
 
 class DialogLauncherTest : public CoreTest {
@@ -83,6 +107,28 @@ TEST_F(DialogLauncherTest, OpenDialogRunsWithoutParameter) {
     EXPECT_EQ(Shown_Dialogs()[0].nTemplateId, 118);
     EXPECT_EQ(Shown_Dialogs()[0].lParam, 0);
     Expect_Repaint_Forced();
+}
+
+TEST_F(DialogLauncherTest, OpenDialogLaysOutAndShowsTheBarsFirst) {
+    ASSERT_NE(Create_Main_Window(Count_Paints), nullptr);
+    gButtonBar = Create_Bar("CoreTestButtonBar");
+    gNewsBar = Create_Bar("CoreTestNewsBar");
+    ASSERT_NE(gButtonBar, nullptr);
+    ASSERT_NE(gNewsBar, nullptr);
+    gButtonBarLog.clear();
+    gNewsBarLog.clear();
+    std::string stBarsWhenOpened;
+    // The skinned message dialog stays open until its script has run.
+    Test_Script_Dialog(IDD_USER_MESSAGE, [&stBarsWhenOpened](HWND) {
+        stBarsWhenOpened = gButtonBarLog + "/" + gNewsBarLog;
+        stBarsWhenOpened += IsWindowVisible(gButtonBar) && IsWindowVisible(gNewsBar) ? "+" : "-";
+    });
+
+    Open_Dialog(NULL, IDD_USER_MESSAGE);
+
+    EXPECT_EQ(stBarsWhenOpened, "SP/SP+");
+    gButtonBar = NULL;
+    gNewsBar = NULL;
 }
 
 TEST_F(DialogLauncherTest, MainWindowIsRepaintedAfterEveryDialog) {

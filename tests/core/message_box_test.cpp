@@ -72,6 +72,17 @@ TEST_F(MessageBoxTest, SkinnedDialogButtonsAndAnswersByBoxType) {
     }
 }
 
+// An OK command answers like the first button.
+TEST_F(MessageBoxTest, OkCommandAnswersLikeTheFirstButton) {
+    Pretend_Back_Buffer_Exists();
+    for (UINT uType : {MB_YESNO, MB_OKCANCEL}) {
+        Test_Script_Dialog(IDD_USER_MESSAGE,
+                           [](HWND hDlg) { SendMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+        EXPECT_EQ(Do_Message_Box("Sign him?", "Contract", uType),
+                  uType == MB_YESNO ? IDYES : IDOK);
+    }
+}
+
 TEST_F(MessageBoxTest, OtherBoxTypesShowNothingAndAnswerOk) {
     Pretend_Back_Buffer_Exists();
     EXPECT_EQ(Do_Message_Box("Retry?", "Disk", MB_RETRYCANCEL), IDOK);

@@ -1,6 +1,6 @@
 // League structure and settings: the universe stats, grouping of teams, counts, wild-card
-// limits, the calendar and the draft-pick lookup.
-#include "database_test_fixture.h"
+// limits, the calendar, the draft-pick lookup and schedule records.
+#include "records_fixture.h"
 
 class LeagueTest : public DatabaseTest {
 protected:
@@ -200,4 +200,23 @@ TEST_F(LeagueTest, ScoringBaseAndDefaultAbbreviations) {
     EXPECT_STREQ(sz, "WAS");
     Get_Default_Team_Abbreviation(32, sz);
     EXPECT_STREQ(sz, "");
+}
+
+TEST_F(ShortSeasonTest, ScheduleRecordShowsTiesOnlyWhenThereAreAny) {
+    Play_Short_Season();
+    const struct {
+        int nTeam, nWeeks;
+        const char* szRecord;
+    } kRecords[] = {
+        {0, 3, "2-1"},    // Archers: two wins, then a loss to the Dukes
+        {0, 4, "3-1"},    // the playoff week counts when asked for
+        {2, 3, "0-2-1"},  // Comets: a tie, then two losses
+        {2, 1, "0-0-1"},
+        {4, 0, "0-0"},
+    };
+    for (const auto& record : kRecords) {
+        char sz[TEAM_RECORD_TEXT_SIZE];
+        Format_Team_Schedule_Record(record.nTeam, record.nWeeks, sz);
+        EXPECT_STREQ(sz, record.szRecord) << record.nTeam << "," << record.nWeeks;
+    }
 }

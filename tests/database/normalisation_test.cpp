@@ -102,3 +102,13 @@ TEST_F(NormalisationTest, DraftPoolValuesArePulledIntoRange) {
             << "stored " << kCases[n].fStored;
     EXPECT_EQ(Last_Error(), "");
 }
+
+TEST_F(NormalisationTest, ARatingNoPlayerCountsForIsOnlyPulled) {
+    Add_Blocker(0, POS_G, 70.0f);  // no kicker: nobody counts for FG Accuracy
+    int nFreeAgent = Add_Blocker(FREE_AGENT_TEAM, POS_G, 70.0f);
+    Set_Player_Rating(0, 0, 50.0f, RATING_FG_ACCURACY);
+    Set_Player_Rating(FREE_AGENT_TEAM, nFreeAgent, 97.0f, RATING_FG_ACCURACY);
+    Normalize_Player_Ratings();
+    EXPECT_EQ(gTeams[0].aPlayers[0].afRatings[RATING_FG_ACCURACY], 50.0f);
+    EXPECT_EQ(gTeams[FREE_AGENT_TEAM].aPlayers[nFreeAgent].afRatings[RATING_FG_ACCURACY], 96.0f);
+}

@@ -170,6 +170,40 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
     EXPECT_EQ(Boxes()[1], "Read Error|Couldn't load game data. Please re-install Football Vanto.");
 }
 
+// The reader takes a chunk length of up to 459,505 bytes, and a body larger than the block fails
+// without a byte written past the block's end.
+TEST_F(SavedGameTest, ChunkReaderKeepsToItsBuffersAndTheBlock) {
+    Build_Fixture_League();
+    ASSERT_EQ(Save_Game_File("limits.vnt", NULL), SAVE_OK);
+    BYTES good = Read_File("limits.vnt");
+
+    // Chunk 0's stream followed by padding up to the largest accepted length.
+    size_t nFirst = (size_t)Read_Int32(good, kHeaderSize);
+    BYTES padded(good.begin(), good.begin() + kHeaderSize + 4 + (long)nFirst);
+    padded.resize(kHeaderSize + 4 + 459505, 0);
+    Write_Int32(&padded, kHeaderSize, 459505);
+    padded.insert(padded.end(), good.begin() + kHeaderSize + 4 + (long)nFirst, good.end());
+    Write_File("padded.vnt", padded);
+    auto pRead = New_Block();
+    int nVersion = 0;
+    ASSERT_EQ(Read_Game_File_Block("padded.vnt", pRead.get(), &nVersion), 1);
+    EXPECT_TRUE(Is_League(pRead.get()));
+
+    // A body 1000 bytes longer than the block, read into a block with a guard behind it.
+    BYTES body(sizeof(SAVED_STATE) + 1000, 0x11);
+    Write_Block_File("too_big.vnt", "1904", body.data(), body.size());
+    const size_t nGuard = 4096;
+    std::unique_ptr<uint8_t[]> pTarget(new uint8_t[sizeof(SAVED_STATE) + nGuard]);
+    memset(pTarget.get(), 0xEE, sizeof(SAVED_STATE) + nGuard);
+    FILE* pFile = fopen("too_big.vnt", "rb");
+    ASSERT_NE(pFile, nullptr);
+    ASSERT_EQ(fseek(pFile, kHeaderSize, SEEK_SET), 0);
+    EXPECT_EQ(Read_Compressed_Chunks(pFile, pTarget.get(), ""), 0);
+    fclose(pFile);
+    const uint8_t* pGuard = pTarget.get() + sizeof(SAVED_STATE);
+    EXPECT_EQ(std::count(pGuard, pGuard + nGuard, 0xEE), (long)nGuard);
+}
+
 // A save that cannot be written keeps the old file and the league's unsaved state.
 TEST_F(SavedGameTest, FailedSaveKeepsTheOldFileAndTheUnsavedState) {
     Build_Fixture_League();

@@ -60,6 +60,8 @@ TEST_F(ScheduleRowsTest, BadRowIndexesAreLoggedAndReadZero) {
     EXPECT_TRUE(Debug_Output_Has("Invalid nWeek in Set_Team_Schedule_Stat(2,-1,2,5)"));
     Set_Team_Schedule_Stat(41, 0, SCHEDULE_KICKOFF, 5);
     EXPECT_TRUE(Debug_Output_Has("Invalid nTeam in Set_Team_Schedule_Stat(41,0,2)"));
+    Set_Team_Schedule_Stat(NO_TEAM, 0, SCHEDULE_KICKOFF, 5);
+    EXPECT_TRUE(Debug_Output_Has("Invalid nTeam in Set_Team_Schedule_Stat(-128,0,2)"));
     EXPECT_EQ(Last_Error(), "");  // logged, not reported
 
     EXPECT_EQ(Game_Scheduled_Today(36, 0), 0);

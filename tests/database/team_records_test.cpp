@@ -101,12 +101,16 @@ TEST_F(TeamRecordsTest, PercentageAndRecordTexts) {
 
 TEST_F(TeamRecordsTest, CurrentRecordIsLastSeasonsDuringTheDraft) {
     Set_Record(0, 11, 6, 0);
+    Set_Team_Record_Char(0, YEARLY_PLAYOFF_WINS, 2);
+    Set_Team_Record_Char(0, YEARLY_PLAYOFF_LOSSES, 1);
     gSeasonNumber = 3;
     EXPECT_EQ(Get_Team_Wins(0), 0);
     Add_Player(FIRST_DRAFT_POOL_TEAM, 0, 9001, POS_QB);  // a prospect keeps the draft running
     gDraftRound = 2;
     EXPECT_EQ(Get_Team_Wins(0), 11);
     EXPECT_EQ(Get_Team_Losses(0), 6);
+    EXPECT_EQ(Get_Team_Playoff_Wins(0), 2);  // the same row as the playoff losses
+    EXPECT_EQ(Get_Team_Playoff_Losses(0), 1);
     char sz[TEAM_RECORD_TEXT_SIZE];
     Format_Team_Yearly_Record(sz, 0, 1);
     EXPECT_STREQ(sz, "11-6");

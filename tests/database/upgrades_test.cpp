@@ -55,6 +55,7 @@ TEST(SavedGameVersions, HeaderDigitsAndRoutes) {
         {"4100", 4100, ROUTE_OLD_UNIVERSE},    {"4101", 4101, ROUTE_UNSUPPORTED},
         {"4102", 4102, ROUTE_OLD_BLOCK},       {"7799", 7799, ROUTE_OLD_BLOCK},
         {"7800", 7800, ROUTE_CHECKSUM_TESTED}, {"8510", 8510, ROUTE_CHECKSUM_TESTED},
+        {"\xB0" "000", 128000, ROUTE_CHECKSUM_TESTED},  // a byte above 127 counts as its value
     };
     for (const auto& test : kCases) {
         SCOPED_TRACE(test.szDigits);

@@ -208,4 +208,17 @@ TEST_F(LeagueRulesTest, NewTeamRosterCoversEveryPosition) {
     EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), 57);
 }
 
+// A full roster gets no new players, but the team is still set up: here, its returners chosen.
+TEST_F(LeagueRulesTest, FullRosterIsStillSetUp) {
+    Add_Team(0, 0);
+    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+        gTeams[0].aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] = nSlot + 1;
+        gTeams[0].aPlayers[nSlot].anVitalStats[VITAL_POSITION] = POS_WR;
+    }
+    Set_Team_Returner(0, KICK_RETURNER, NO_SLOT_BYTE);
+    Fill_New_Team_Roster(0);
+    EXPECT_EQ(Count_Players(0, ALL_ROSTERS), PLAYERS_PER_TEAM);
+    EXPECT_EQ(Get_Team_Returner(0, KICK_RETURNER), 0);
+}
+
 }  // namespace

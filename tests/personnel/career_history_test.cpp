@@ -105,3 +105,34 @@ TEST_F(CareerHistoryTest, FreeAgentsGetNoLines) {
     Generate_Player_Career_History(FREE_AGENT_TEAM, 50, 0);
     EXPECT_EQ(Count_Player_Season_Links(FREE_AGENT_TEAM, 50), 0);
 }
+
+TEST_F(CareerHistoryTest, SeasonLinesAreMadeConsistentByPositionGroup) {
+    struct CASE {
+        int nPosition;
+        std::vector<std::pair<int, int>> before;  // stat, value
+        std::vector<std::pair<int, int>> after;
+    };
+    const CASE kCases[] = {
+        // Stat 4 at least (stat 6 + 10) / 20.
+        {POS_RB, {{6, 90}, {4, 1}}, {{4, 5}}},
+        // A lineman's stat 11 within 6..9 times stat 10 in steps of 5; returns made sane.
+        {POS_G,
+         {{10, 3}, {11, 40}, {14, 2}, {15, 100}, {16, 1}, {17, -1}, {18, 5}, {19, 1}},
+         {{11, 25}, {15, 62}, {16, 0}, {17, 0}, {18, 0}, {19, 0}}},
+        {POS_T, {{10, 4}, {11, 0}}, {{11, 25}}},
+        // No negative defensive figures; stat 10 at least stat 11.
+        {POS_DE, {{3, -4}, {9, -1}, {10, 2}, {11, 5}}, {{3, 0}, {9, 0}, {10, 5}, {11, 5}}},
+        // In each pair 8/9 .. 16/17 the second at most the first.
+        {POS_K, {{8, 10}, {9, 12}, {16, 3}, {17, 5}, {12, 4}, {13, 2}},
+         {{9, 10}, {17, 3}, {13, 2}}},
+    };
+    for (const CASE& c : kCases) {
+        Make_Player(TEAM, SLOT, c.nPosition, 22, 70.0f);
+        for (const auto& stat : c.before)
+            Set_Player_Stat(TEAM, SLOT, SEASON_CURRENT, stat.first, stat.second);
+        Fix_Season_Stat_Line(TEAM, SLOT);
+        for (const auto& stat : c.after)
+            EXPECT_EQ(Get_Player_Stat(TEAM, SLOT, SEASON_CURRENT, stat.first), stat.second)
+                << "position " << c.nPosition << " stat " << stat.first;
+    }
+}

@@ -153,6 +153,65 @@ TEST_F(FairSalaryTest, DemandFromFairSalaryMinimumAndAge) {
     }
 }
 
+// Human-run teams pay more on harder levels and more again for famous players; a holdout on a
+// losing team asks more. The 45-year-old passer has no comparable player.
+TEST_F(FairSalaryTest, HumanTeamsAndHoldoutsPayMore) {
+    const int nSlot = FIXTURE_ROSTER_SIZE;
+    gDraftRound = NO_DRAFT_ROUND;  // the current season's record counts
+    struct {
+        int nTeam, nDifficulty, nRings, bAllComputer, nWins, nLosses, bHoldout, nExpected;
+    } kCases[] = {
+        {FIXTURE_HUMAN_TEAM, 0, 0, 0, 0, 0, 0, 5810},   // 17420 / 3, as for a free agent
+        {FIXTURE_HUMAN_TEAM, 2, 0, 0, 0, 0, 0, 6970},   // x 12 / 10
+        {FIXTURE_HUMAN_TEAM, 0, 20, 0, 0, 0, 0, 6530},  // score 60: x 1124 / 1000
+        {FIXTURE_HUMAN_TEAM, 2, 20, 0, 0, 0, 0, 9570},  // x 12 / 10, then x 1373 / 1000
+        {FIXTURE_HUMAN_TEAM, 2, 20, 1, 0, 0, 0, 5810},  // the computer runs every team
+        {1, 2, 20, 0, 0, 0, 0, 5810},                   // a computer team
+        {1, 0, 0, 0, 2, 10, 1, 8130},                   // 5250 x 1400 / 1000 before scaling
+        {1, 0, 0, 0, 10, 2, 1, 5810},                   // a winning team's holdout asks no more
+    };
+    for (const auto& c : kCases) {
+        Add_Test_Player(c.nTeam, nSlot, POS_QB, 45, 0, 30.0f);
+        ASSERT_EQ(Get_Comparable_Salary(c.nTeam, nSlot), 0);
+        Set_Player_Byte_Stat(c.nTeam, nSlot, BYTE_RINGS, c.nRings);
+        if (c.bHoldout) {
+            Set_Player_Vital_Stat(c.nTeam, nSlot, VITAL_INJURY, 185);
+            Set_Player_Vital_Stat(c.nTeam, nSlot, VITAL_INJURY_WEEKS, 3);
+        }
+        Set_Team_Yearly_Char(c.nTeam, gSeasonNumber, YEARLY_WINS, c.nWins);
+        Set_Team_Yearly_Char(c.nTeam, gSeasonNumber, YEARLY_LOSSES, c.nLosses);
+        gDifficulty = c.nDifficulty;
+        gAllTeamsComputer = c.bAllComputer;
+        EXPECT_EQ(Get_Fair_Salary(c.nTeam, nSlot, 6250), c.nExpected)
+            << "team " << c.nTeam << " difficulty " << c.nDifficulty << " rings " << c.nRings;
+        Clear_Player(c.nTeam, nSlot);
+    }
+}
+
+// Players of his position weigh 5, less a point per 4 years of age and per point of overall.
+TEST_F(FairSalaryTest, ComparableSalaryWeighsAgeAndOverall) {
+    const int nSlot = FIXTURE_ROSTER_SIZE;
+    struct {
+        int nPosition, nAge;
+        float fRating;
+        int nSalary;
+    } kPeers[] = {
+        {POS_K, 45, 30.0f, 1000},   // weight 5
+        {POS_K, 53, 30.0f, 2000},   // weight 3
+        {POS_K, 45, 40.0f, 50000},  // overall too far off
+        {POS_P, 45, 30.0f, 50000},  // another position
+    };
+    for (int n = 0; n < 4; n++) {
+        Add_Test_Player(1, nSlot + n, kPeers[n].nPosition, kPeers[n].nAge, 0, kPeers[n].fRating);
+        Set_Player_Vital_Stat(1, nSlot + n, VITAL_SALARY, kPeers[n].nSalary);
+        Set_Player_Vital_Stat(1, nSlot + n, VITAL_CONTRACT_LENGTH, 2);
+    }
+    int nKicker = Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT + 2, POS_K, 45, 0, 30.0f);
+    EXPECT_EQ(Get_Comparable_Salary(FREE_AGENT_TEAM, nKicker), (5 * 1000 + 3 * 2000) / 8);
+    // (17420 + 2 x 1375) / 3 = 6723, up to a multiple of 5.
+    EXPECT_EQ(Get_Fair_Salary(FREE_AGENT_TEAM, nKicker, 6250), 6725);
+}
+
 // ---- worth -------------------------------------------------------------------------------------
 
 TEST_F(ContractsTest, WorthFallsATwelfthPerYearPastThePeak) {

@@ -259,3 +259,42 @@ TEST_F(DraftPoolTest, FullPoolTakesNoProspect) {
             Set_Player_ID(nTeam, nSlot, 500000 + nTeam * 100 + nSlot);
     EXPECT_EQ(Add_Draft_Prospect(), 0);
 }
+
+TEST_F(DraftPoolTest, UniformNumbersSuitThePosition) {
+    struct CASE {
+        int nPosition;
+        int nLow1, nHigh1, nLow2, nHigh2;  // the numbers lie in one of the two ranges
+    };
+    const CASE kCases[] = {
+        {POS_QB, 1, 19, 1, 19},   {POS_RB, 20, 49, 20, 49}, {POS_TE, 40, 49, 80, 89},
+        {POS_WR, 10, 19, 80, 89}, {POS_G, 60, 79, 60, 79},  {POS_C, 50, 79, 50, 79},
+        {POS_DT, 50, 79, 90, 99}, {POS_LB, 40, 59, 90, 99}, {POS_S, 20, 49, 20, 49},
+        {POS_K, 1, 19, 1, 19},
+    };
+    for (const CASE& c : kCases) {
+        int anHits[2] = {0, 0};
+        for (int n = 0; n < 300; n++) {
+            int nNumber = Draw_Uniform_Number(c.nPosition);
+            int bFirst = nNumber >= c.nLow1 && nNumber <= c.nHigh1;
+            int bSecond = nNumber >= c.nLow2 && nNumber <= c.nHigh2;
+            EXPECT_TRUE(bFirst || bSecond) << "position " << c.nPosition << ": " << nNumber;
+            anHits[0] += bFirst;
+            anHits[1] += bSecond;
+        }
+        EXPECT_GT(anHits[0], 0) << "position " << c.nPosition;
+        EXPECT_GT(anHits[1], 0) << "position " << c.nPosition;
+    }
+}
+
+TEST_F(DraftPoolTest, OldPositionCodesMakeRoomForFullbacks) {
+    // Old codes: 0 QB, 1 RB, 2 TE, ..., 13 P. A back who is no blocker stays a running back.
+    const int kOldCodes[] = {0, 1, 2, 13};
+    const int kNewCodes[] = {POS_QB, POS_RB, POS_TE, POS_P};
+    for (int n = 0; n < 4; n++)
+        Make_Player(0, 60 + n, kOldCodes[n], 25, 60.0f);
+    ASSERT_LT(Get_Player_Run_Block_Grade(0, 61), 70);
+
+    Convert_Old_Position_Codes();
+    for (int n = 0; n < 4; n++)
+        EXPECT_EQ(Get_Player_Vital_Stat(0, 60 + n, VITAL_POSITION), kNewCodes[n]) << kOldCodes[n];
+}

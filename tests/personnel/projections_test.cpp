@@ -77,6 +77,30 @@ TEST_F(ProjectionsTest, CompletingLines) {
     }
 }
 
+// A drafted rookie's line grows by 130 less his overall pick in round 1, 100 less 10 a round
+// later (kickers and punters two rounds earlier), through the effect table's draft column.
+TEST_F(ProjectionsTest, DraftSlotRaisesARookiesLine) {
+    struct {
+        int nPosition, nRound, nOverallPick, nWeight, nStat, nExpected;
+    } kCases[] = {
+        {POS_LB, 1, 5, 1000, 2, 19},   // 125 x 150 %: 100 x 0.188 = 18.8
+        {POS_LB, 1, 5, 500, 2, 9},     // 63 x 150 %: 100 x 0.095
+        {POS_LB, 3, 70, 1000, 2, 10},  // 70 x 150 %: 100 x 0.105, the half stays down
+        {POS_P, 2, 40, 1000, 3, 101},  // as round 1: 90 x 50 %: 2250 x 0.045
+        {POS_P, 5, 140, 1000, 3, 79},  // as round 3: 70 x 50 %: 2250 x 0.035 = 78.75
+        {POS_LB, 0, 0, 1000, 2, 0},    // undrafted
+    };
+    for (const auto& c : kCases) {
+        int nSlot = Add_Rookie(c.nPosition, 22);
+        int nPickInRound = c.nRound == 0 ? 0 : (c.nOverallPick - 1) % 32 + 1;
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_DRAFT_PICK,
+                              c.nRound * 100000 + nPickInRound * 1000 + c.nOverallPick);
+        Adjust_Predicted_Stats_For_Draft_Slot(FREE_AGENT_TEAM, nSlot, c.nWeight);
+        EXPECT_EQ(Predicted(FREE_AGENT_TEAM, nSlot, c.nStat), c.nExpected)
+            << "position " << c.nPosition << " round " << c.nRound;
+    }
+}
+
 TEST_F(ProjectionsTest, VeryOldPlayerIsLoggedAndLeftUnfixed) {
     int nSlot = Add_Rookie(POS_QB, 47);
     Set_Player_First_Name(FREE_AGENT_TEAM, nSlot, "Walter");

@@ -135,6 +135,22 @@ TEST_F(LeagueImportTest, OnlyProperLinesMakeTeams) {
     EXPECT_STREQ(szText, "T0");
 }
 
+// An over-long line is cut at 2,047 characters with the one-time notice; the next line still reads.
+TEST_F(LeagueImportTest, OverlongLineIsCutWithNotice) {
+    gLineTooLongShown = 0;
+    std::string stLong = Team_Line("ATL", 1, "Atlanta");
+    stLong.insert(stLong.size() - 1, std::string(3000, ','));  // unread trailing fields
+    Write_File("input/stats/2019_teams.csv",
+               std::string(kTeamsHeader) + stLong + Team_Line("DEN", 6, "Denver"));
+    Import_Teams_File();
+    EXPECT_EQ(Count_Boxes_With("Line too long in input/stats/2019_teams.csv.\n\nLimit = 2048 "
+                               "characters.\n\nExtra character(s) ignored."),
+              1);
+    EXPECT_EQ(Count_Active_Teams(), 2);
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_CITY_INDEX), 1);
+    gLineTooLongShown = 0;
+}
+
 TEST_F(LeagueImportTest, UnknownCityFallsBackToTheFirst) {
     Write_File("input/stats/2019_teams.csv", std::string(kTeamsHeader) + Team_Line("ZZZ", 2, "Atlantis"));
     Import_Teams_File();
