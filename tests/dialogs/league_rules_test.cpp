@@ -218,7 +218,7 @@ TEST_F(LeagueRulesTest, FullRosterIsStillSetUp) {
     Set_Team_Returner(0, KICK_RETURNER, NO_SLOT_BYTE);
     Fill_New_Team_Roster(0);
     EXPECT_EQ(Count_Players(0, ALL_ROSTERS), PLAYERS_PER_TEAM);
-    EXPECT_EQ(Get_Team_Returner(0, KICK_RETURNER), 0);
+    EXPECT_EQ(gTeams[0].abReturners[KICK_RETURNER], 0);
 }
 
 }  // namespace

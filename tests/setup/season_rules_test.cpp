@@ -111,6 +111,19 @@ TEST_F(SeasonRulesTest, SalaryCapUpdates) {
     }
 }
 
+// In Owner Mode the raise follows the league's wealth, and the cap is rounded to the price step.
+TEST_F(SeasonRulesTest, OwnerModeScalesTheCapRaiseByWealth) {
+    Set_Season(2019, 1);
+    gOwnerMode = 1;
+    Set_Universe_Stat(UNIVERSE_WEALTH, 750);
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, 180000000);
+    Set_Universe_Stat(UNIVERSE_INFLATION, 1000);
+    Update_Salary_Cap();
+    // 180,000,000 + 18,200,000 x 0.75 = 193,650,000, rounded half up to a 100,000 step.
+    EXPECT_EQ(Get_Universe_Stat(UNIVERSE_SALARY_CAP), 193700000);
+    gOwnerMode = 0;
+}
+
 TEST_F(SeasonRulesTest, InflationFactorIsTheCapPerMilleOfTheBase) {
     Set_Season(2019, 0);
     Set_Universe_Stat(UNIVERSE_SALARY_CAP, 91250000);

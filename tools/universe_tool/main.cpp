@@ -120,14 +120,18 @@ static void Reset_Tables_Outside_League(void) {
     Rebuild_Player_Name_Hash();
 }
 
-// Builds the league of the first season nYear and saves it; 1 when it was saved.
+// Builds the league of the first season nYear and saves it; 1 when it was saved, else 0 with the
+// reason on stderr.
 static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     Seed_Random(FIXED_RANDOM_SEED);
     Clear_League_Database();
     Reset_Tables_Outside_League();
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
     Update_Inflation_Factor();
-    Read_Cities_File(CITIES_FILE_NAME);
+    if (Read_Cities_File(CITIES_FILE_NAME) <= 0) {
+        fprintf(stderr, "universe_tool: no cities in %s\n", CITIES_FILE_NAME);
+        return 0;
+    }
     Import_League_File();
     Import_Teams_File();
     Sort_Teams_By_Name();
@@ -142,7 +146,11 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     Normalize_Player_Ratings();
     Recalculate_Contracts();
     Set_Skin_Name(DEFAULT_SKIN);
-    return Save_Game_File(szPath, NULL) == SAVE_OK;
+    if (Save_Game_File(szPath, NULL) != SAVE_OK) {
+        fprintf(stderr, "universe_tool: could not write %s\n", szPath);
+        return 0;
+    }
+    return 1;
 }
 
 // ---- the program --------------------------------------------------------------------------------
@@ -169,10 +177,8 @@ static int Make_Universe_File(int nYear, int bFillDraftPool, const char* szFolde
     char szPath[PATH_SIZE];
     Format_String(szPath, sizeof(szPath), "%s/%s", szFolder, szName);
     double fStart = Get_Seconds();
-    if (!Build_Universe(nYear, bFillDraftPool, szPath)) {
-        fprintf(stderr, "universe_tool: could not write %s\n", szPath);
+    if (!Build_Universe(nYear, bFillDraftPool, szPath))
         return 0;
-    }
     if (Count_Active_Teams() == 0) {
         fprintf(stderr, "universe_tool: the %d league has no teams\n", nYear);
         return 0;
