@@ -18,9 +18,6 @@
 #define MOST_IMPORTED_TEAMS 32
 #define DIVISIONS_PER_LEAGUE 4
 
-// The teams file being read, named in the notice about an over-long line.
-static char gTeamsFilePath[PATH_BUFFER_SIZE] = "";
-
 int Find_City_By_Name(const char* szName) {
     int nCities = Count_Cities();
     for (int nCity = 0; nCity < nCities; nCity++) {
@@ -95,13 +92,13 @@ static void Import_Team_City(int nTeam, const char* szName) {
     Set_Team_Stat(nTeam, TEAM_TIME_ZONE, Get_City_Stat(nCity, CITY_TIME_ZONE));
 }
 
-int Import_Team_Line(FILE* pFile) {
+int Import_Team_Line(const char* szPath, FILE* pFile) {
     if (pFile == NULL) {
         Show_Message_Box("File Read Error", "I can't read from an input file!\n\nVanto Error #533");
         return 1;
     }
     char szLine[IMPORT_LINE_LIMIT] = "";
-    int bEnd = Read_Line_Limit(gTeamsFilePath, szLine, pFile, IMPORT_LINE_LIMIT);
+    int bEnd = Read_Line_Limit(szPath, szLine, pFile, IMPORT_LINE_LIMIT);
     if ((int)strlen(szLine) <= SHORTEST_TEAM_LINE)
         return bEnd;
     int nTeam = Count_Active_Teams();
@@ -141,18 +138,19 @@ int Import_Team_Line(FILE* pFile) {
 }
 
 void Import_Teams_File(void) {
-    Format_String(gTeamsFilePath, sizeof(gTeamsFilePath), TEAMS_FILE_FORMAT,
+    char szPath[PATH_BUFFER_SIZE];
+    Format_String(szPath, sizeof(szPath), TEAMS_FILE_FORMAT,
                   Get_Universe_Stat(UNIVERSE_FIRST_YEAR), "teams");
-    FILE* pFile = Platform_Open_File(gTeamsFilePath, "rt");
+    FILE* pFile = Platform_Open_File(szPath, "rt");
     if (pFile == NULL) {
         Show_Message_Box("File Read Error",
                          "Can't open input file: %s\nPlease re-install Football Vanto.\n\n(Vanto "
                          "Error #535)",
-                         gTeamsFilePath);
+                         szPath);
         return;
     }
     Skip_Line(pFile);
-    while (!Import_Team_Line(pFile)) {
+    while (!Import_Team_Line(szPath, pFile)) {
     }
     fclose(pFile);
 }

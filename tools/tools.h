@@ -26,7 +26,7 @@ int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mi
 int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 void Import_League_File(void);
 void Import_Teams_File(void);
-int Import_Team_Line(FILE* pFile);  // 1 to stop: the end of the file or 32 teams
+int Import_Team_Line(const char* szPath, FILE* pFile);  // 1 to stop: the end of the file or 32 teams
 
 // ---- a new league's defaults (imported_league.cpp) ----------------------------------------------
 void Init_Imported_League(void);
