@@ -74,3 +74,6 @@ int Write_Fame_File(const void* pRecord);
 // ---- leaving an unsaved league (save_prompt.cpp) ------------------------------------------------
 int Open_Save_Game_Dialog(HWND hParent);
 int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
+
+// ---- the game matchup dialog --------------------------------------------------------------------
+void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
