@@ -221,6 +221,8 @@ void Get_Default_Team_Abbreviation(int nIndex, char* szOut);
 // ---- standings (standings.cpp) ---------------------------------------------------------------
 void Update_Standings(void);
 int Get_Team_Magic_Number(int nTeam);
+int Has_Team_Clinched(int nTeam);
+int Is_Team_In_Contention(int nTeam);
 
 // ---- cities (cities.cpp) -----------------------------------------------------------------------
 void Set_City_Name(int nCity, const char* szText);

@@ -5,9 +5,12 @@
 
 // ---- the play loop ------------------------------------------------------------------------------
 int Is_Game_Over(GAME* pGame);
+int Is_Game_Watched(GAME* pGame);
 
 // ---- the game clock -----------------------------------------------------------------------------
 int Get_Overtime_Period_Length(GAME* pGame);  // seconds
+int Get_Game_Seconds_Left(GAME* pGame);
+int Is_Offense_Hurrying(GAME* pGame);
 
 // ---- game set-up (game_setup.cpp) ---------------------------------------------------------------
 void Set_Game_Lineups(GAME* pGame);
@@ -15,14 +18,341 @@ void Set_Game_Lineups(GAME* pGame);
 // ---- the stadium (stadium_rating.cpp) -----------------------------------------------------------
 int Get_Team_Stadium_Rating(int nTeam);
 
-// ---- default playbooks (default_playbooks.cpp) --------------------------------------------------
-void Set_Team_Default_Playbook(int nTeam);
-void Reset_All_Playbooks(void);  // playbook_reset.cpp
+// ================================================================================================
+// Formations, playbooks and pass routes
+// ================================================================================================
 
-// ==== one game: set-up, play loop, clock, downs and statistics ====================================
-#define VITAL_ON_FIELD 27  // set when a player is put on the field in the current game
+// ---- formations: names and spots (formation_names.cpp, formation_spots.cpp) ---------------------
+// FORMATION numbers: 0..21 offence, 22..38 defence, 39..47 special teams.
+enum FORMATION_NUMBER {
+    FORMATION_PRO_SET = 3,
+    FIRST_DEFENSIVE_FORMATION = 22,
+    FORMATION_4_3 = 22, FORMATION_3_4 = 25, FORMATION_3_4_EAGLE = 27, FORMATION_5_2 = 28,
+    FORMATION_FORTY_SIX = 29, FORMATION_NICKEL = 30, FORMATION_DIME = 34, FORMATION_3_4_DIME = 35,
+    FORMATION_PREVENT = 36, FORMATION_4_4 = 37,
+    FIRST_SPECIAL_FORMATION = 39,
+    FORMATION_KICKOFF = 39, FORMATION_ONSIDE_KICK = 40, FORMATION_PUNT = 41,
+    FORMATION_FIELD_GOAL = 42, FORMATION_EXTRA_POINT = 43, FORMATION_KICKOFF_RETURN = 44,
+    FORMATION_ONSIDE_RETURN = 45, FORMATION_PUNT_RETURN = 46, FORMATION_FIELD_GOAL_BLOCK = 47,
+    LAST_FORMATION = 47
+};
+
+#define FORMATION_NAME_SIZE 32
+#define FORMATION_RETURNER 15   // a returner spot: depth 1 returns kicks, depth 2 punts
+#define SPOT_FIELD_POSITION 0
+#define SPOT_FIELD_DEPTH 1
+#define VITAL_ON_FIELD 27       // set on a player put on the field in the current game
+#define LINEUP_EMPTY (-1)
+#define LINEUP_MODE_STARTERS 0
+#define LINEUP_MODE_REST_QB 1   // the backup quarterback takes the starter's spots
+
+// One spot of a formation: who fills it (position and depth from 1) and where it stands.
+typedef struct FORMATION_SPOT {
+    int nPosition;
+    int nDepth;
+    double x;  // yards across, negative to the offence's left
+    double y;  // yards along, negative in the offence's backfield
+} FORMATION_SPOT;
+
+extern const FORMATION_SPOT FORMATION_SPOT_TABLE[FORMATION_COUNT][FORMATION_SPOTS];
+
+void Get_Formation_Name(int nFormation, char* st);  // st holds FORMATION_NAME_SIZE
+int Is_Shotgun_Formation(int nFormation);
+void Get_Formation_Coordinate(int nFormation, int nPlayer, double* pX, double* pY);
+int Get_Formation_Spot_Position(int nFormation, int nSpot, int nField);  // depth from 0
+int Get_Position_Starter_Count(int nTeam, int nPosition);
+
+// ---- depth-chart and surplus lookups (position_players.cpp) -------------------------------------
+uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n);
+uint8_t Get_Team_Position_Player_Checked(int nTeam, int nPosition, int n);
+int Find_Team_Surplus_Position(int nTeam);
+uint8_t Find_Least_Valuable_Surplus_Player(int nTeam);
+
+// ---- formation lineups (formation_lineups.cpp) --------------------------------------------------
+uint8_t Get_Formation_Spot_Player(int nFormation, int nTeam, int nSpot, int bBackup);
+int Get_Formation_Lineup_Entry(int nFormation, int nTeam, int nSpot);  // 1 when it holds an id
+void Set_Formation_Lineup_Entry(int nFormation, int nTeam, int nSpot, int nId);
+PLAYER_REF Get_Formation_Lineup_Player(int nFormation, int nTeam, int nSpot);
+int Is_In_Formation_Lineup(int nTeam, int nFormation, int nSlot);
+int Fill_Formation_Lineup(int nFormation, int nTeam, int nMode);  // 1 when every spot was filled
+int Fill_Team_Formation_Lineups(int nTeam, int nMode);
+
+// ---- the formations of a play (play_formations.cpp) ---------------------------------------------
+void Set_Default_Formations(GAME* pGame);
+void Set_Play_Formations(GAME* pGame);
+void Fill_On_Field_Players(GAME* pGame, int nSide);
+
+// ---- the computer's defensive formation (defensive_formation.cpp) -------------------------------
+int Set_Team_Formations(GAME* pGame);  // -1 for an unknown DOWN_FLAG
+
+// ---- kicking range (kicking_range.cpp) ----------------------------------------------------------
+int Get_Kicker_Range(int nTeam, int nSlot);
+int Get_Field_Goal_Range(GAME* pGame);
+
+// ---- game decisions (two_point_try.cpp, resting_starters.cpp) -----------------------------------
+int Decide_Two_Point_Try(GAME* pGame);
+int Ask_Two_Point_Try(GAME* pGame);
+int Should_Rest_Starters(GAME* pGame);
+
+// ---- playbooks: records and images -------------------------------------------------------------
+#define OFFENSIVE_PLAY_COUNT 60
+#define TEAM_OFFENSIVE_PLAY_COUNT 54  // plays 54..59 always come from the default table
+#define DEFENSIVE_PLAY_COUNT 30
+#define KICKING_PLAY_COUNT 10
+#define PLAY_NAME_SIZE 64
+#define PLAY_DESCRIPTION_SIZE 128
+#define PLAY_RECEIVERS 5
+#define PLAY_DEFENDERS 11
+#define PLAYBOOK_CATEGORY_SIZE 32
+#define OFFENSIVE_CATEGORY_COUNT 6
+#define DEFENSIVE_CATEGORY_COUNT 3
+#define PLAYBOOK_DESCRIPTION_SIZE 512
+#define PLAYBOOK_NAME_SIZE 40
+#define OFFENSIVE_SITUATION_COUNT 5
+#define PLAY_CLASS_COUNT 6
+#define DEFAULT_PLAYBOOK (-1)  // the team number that reads the built-in tables
+
+#define KNEEL_DOWN_PLAY 54
 #define HARD_CODED_PUNT_PLAY 58
 #define HARD_CODED_FIELD_GOAL_PLAY 59
+
+enum PLAY_TYPE {
+    PLAY_DIVE = 0, PLAY_PITCH = 1, PLAY_SWEEP = 2, PLAY_DRAW = 3, PLAY_TRAP = 4,
+    PLAY_END_AROUND = 5, PLAY_PASS = 6, PLAY_ROLLOUT = 7, PLAY_OPTION = 8,
+    PLAY_PUNT = 16, PLAY_FIELD_GOAL = 17, PLAY_KICKOFF = 18, PLAY_ONSIDE_KICK = 19,
+    PLAY_KNEEL = 20
+};
+
+enum PLAY_CLASS {
+    CLASS_INSIDE_RUN = 0, CLASS_OUTSIDE_RUN, CLASS_DRAW, CLASS_SHORT_PASS, CLASS_MEDIUM_PASS,
+    CLASS_LONG_PASS
+};
+
+// The situations of the offensive result counters.
+enum OFFENSIVE_SITUATION {
+    SITUATION_ALL = 0, SITUATION_LATE_DOWN, SITUATION_SHORT_YARDAGE, SITUATION_LONG_YARDAGE,
+    SITUATION_AGAINST_BLITZ
+};
+
+#define LAST_RUSHING_ROLE 3  // DEFENSIVE_ROLE 0..3 rush the passer
+#define DOUBLE_TEAM_ROLE 18
+
+enum OFFENSIVE_SYSTEM {
+    SYSTEM_DEFAULT = 0, SYSTEM_WEST_COAST, SYSTEM_DOUBLE_TIGHT_END, SYSTEM_TWO_BACK
+};
+
+typedef struct OFFENSIVE_PLAY {
+    char szName[PLAY_NAME_SIZE];  // empty: no play
+    int32_t nFormation;           // low byte; the second byte is a play-action fake's hole
+    int32_t nType;                // PLAY_TYPE
+    int32_t nPrimaryPlayer;       // 1 the quarterback, 2..6 receivers 0..4, -1 none
+    int32_t nHole;                // 0..9, -1 none
+    int32_t anRoutes[PLAY_RECEIVERS];
+    char szDescription[PLAY_DESCRIPTION_SIZE];
+} OFFENSIVE_PLAY;
+
+typedef struct DEFENSIVE_PLAY {
+    char szName[PLAY_NAME_SIZE];
+    int32_t nFormation;
+    int32_t anRoles[PLAY_DEFENDERS];  // DEFENSIVE_ROLE by formation spot
+    char szDescription[PLAY_DESCRIPTION_SIZE];
+} DEFENSIVE_PLAY;
+
+static_assert(sizeof(OFFENSIVE_PLAY) == 228);
+static_assert(offsetof(OFFENSIVE_PLAY, anRoutes) == 80);
+static_assert(sizeof(DEFENSIVE_PLAY) == 240);
+static_assert(offsetof(DEFENSIVE_PLAY, szDescription) == 112);
+
+// The image of TEAM.abOffensivePlaybook and of an .opb file.
+typedef struct OFFENSIVE_PLAYBOOK {
+    char aszCategories[OFFENSIVE_CATEGORY_COUNT][PLAYBOOK_CATEGORY_SIZE];
+    OFFENSIVE_PLAY aPlays[OFFENSIVE_PLAY_COUNT];
+    uint8_t abUnused[752];
+    int16_t aanYards[OFFENSIVE_PLAY_COUNT][OFFENSIVE_SITUATION_COUNT];
+    int16_t aanPlays[OFFENSIVE_PLAY_COUNT][OFFENSIVE_SITUATION_COUNT];
+    uint8_t aabSacks[OFFENSIVE_PLAY_COUNT][OFFENSIVE_SITUATION_COUNT];  // and lost fumbles
+    uint8_t aabTouchdowns[OFFENSIVE_PLAY_COUNT][OFFENSIVE_SITUATION_COUNT];
+    uint8_t aabTurnovers[OFFENSIVE_PLAY_COUNT][OFFENSIVE_SITUATION_COUNT];
+    uint8_t aabConversions[OFFENSIVE_PLAY_COUNT][OFFENSIVE_SITUATION_COUNT];
+    char szDescription[PLAYBOOK_DESCRIPTION_SIZE];
+    char szName[PLAYBOOK_NAME_SIZE];
+    uint8_t abCardData[2104];  // the play-card editor's; never touched here
+} OFFENSIVE_PLAYBOOK;
+
+// The image of TEAM.abDefensivePlaybook and of a .dpb file; counters by PLAY_CLASS faced.
+typedef struct DEFENSIVE_PLAYBOOK {
+    char aszCategories[DEFENSIVE_CATEGORY_COUNT][PLAYBOOK_CATEGORY_SIZE];
+    DEFENSIVE_PLAY aPlays[DEFENSIVE_PLAY_COUNT];
+    int16_t aanYards[DEFENSIVE_PLAY_COUNT][PLAY_CLASS_COUNT];
+    int16_t aanPlays[DEFENSIVE_PLAY_COUNT][PLAY_CLASS_COUNT];
+    uint8_t aabSacks[DEFENSIVE_PLAY_COUNT][PLAY_CLASS_COUNT];
+    uint8_t aabTouchdowns[DEFENSIVE_PLAY_COUNT][PLAY_CLASS_COUNT];
+    uint8_t aabTurnovers[DEFENSIVE_PLAY_COUNT][PLAY_CLASS_COUNT];
+    uint8_t aabConversions[DEFENSIVE_PLAY_COUNT][PLAY_CLASS_COUNT];
+    char szDescription[PLAYBOOK_DESCRIPTION_SIZE];
+    char szName[PLAYBOOK_NAME_SIZE];
+    uint8_t abUnused[228];
+} DEFENSIVE_PLAYBOOK;
+
+static_assert(sizeof(OFFENSIVE_PLAYBOOK) == OFFENSIVE_PLAYBOOK_BYTES);
+static_assert(offsetof(OFFENSIVE_PLAYBOOK, aanYards) == 14624);
+static_assert(offsetof(OFFENSIVE_PLAYBOOK, aabConversions) == 16724);
+static_assert(offsetof(OFFENSIVE_PLAYBOOK, szName) == 17536);
+static_assert(sizeof(DEFENSIVE_PLAYBOOK) == DEFENSIVE_PLAYBOOK_BYTES);
+static_assert(offsetof(DEFENSIVE_PLAYBOOK, aanYards) == 7296);
+static_assert(offsetof(DEFENSIVE_PLAYBOOK, szDescription) == 8736);
+static_assert(offsetof(DEFENSIVE_PLAYBOOK, szName) == 9248);
+
+// The built-in plays (default_offensive_plays.cpp, default_defensive_plays.cpp, kicking_plays.cpp).
+extern const OFFENSIVE_PLAY gDefaultOffensivePlays[OFFENSIVE_PLAY_COUNT];
+extern const DEFENSIVE_PLAY gDefaultDefensivePlays[DEFENSIVE_PLAY_COUNT];
+extern const OFFENSIVE_PLAY gKickingPlays[KICKING_PLAY_COUNT];
+
+// A team's images (playbook_images.cpp): teams in use and 36..40, else NULL.
+OFFENSIVE_PLAYBOOK* Get_Team_Offensive_Playbook(int nTeam);
+DEFENSIVE_PLAYBOOK* Get_Team_Defensive_Playbook(int nTeam);
+
+// ---- playbooks: reading plays (offensive_plays.cpp, defensive_plays.cpp, kicking_plays.cpp) ----
+// Team DEFAULT_PLAYBOOK reads the built-in tables. Name and description outputs hold
+// PLAY_NAME_SIZE and PLAY_DESCRIPTION_SIZE bytes; a play out of range reads empty.
+void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st);
+void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st);
+int Get_Offensive_Play_Formation(int nTeam, int nPlay);
+int Get_Offensive_Play_Type(int nTeam, int nPlay);
+int Get_Offensive_Play_Primary_Player(int nTeam, int nPlay);
+int Get_Offensive_Play_Hole(int nTeam, int nPlay);
+int Get_Offensive_Play_Fake_Hole(int nTeam, int nPlay);
+int Get_Offensive_Play_Route(int nTeam, int nPlay, int nReceiver);
+int Get_Offensive_Play_Depth_Class(int nTeam, int nPlay);
+int Is_Run_Play(int nTeam, int nPlay);
+int Is_Pass_Play(int nTeam, int nPlay);
+int Is_Rollout_Or_Option_Play(int nTeam, int nPlay);
+int Is_Kneel_Down_Play(int nTeam, int nPlay);
+int Is_Offensive_Play_Defined(int nTeam, int nPlay);
+void Get_Offensive_Playbook_Description(int nTeam, char* st);  // PLAYBOOK_DESCRIPTION_SIZE
+
+void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st);
+void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st);
+int Get_Defensive_Play_Formation(int nTeam, int nPlay);
+int Get_Defensive_Play_Role(int nTeam, int nPlay, int nDefender);
+int Is_Blitz_Play(int nTeam, int nPlay);
+int Is_Defensive_Play_Defined(int nTeam, int nPlay);
+void Get_Defensive_Playbook_Description(int nTeam, char* st);
+
+// Kicking plays by number modulo 10.
+void Get_Kicking_Play_Name(int nPlay, char* st);
+void Get_Kicking_Play_Description(int nPlay, char* st);
+int Is_Kicking_Play_Defined(int nPlay);
+int Get_Kicking_Play_Formation(int nPlay);
+int Get_Kicking_Play_Type(int nPlay);
+int Get_Kicking_Play_Route(int nPlay, int nReceiver);
+
+// ---- playbooks: editing and defaults (playbook_edits.cpp, default_playbooks.cpp) ----------------
+void Set_Offensive_Play_Route(int nTeam, int nPlay, int nReceiver, int nRoute);
+int Set_Offensive_Play_Primary_Player(int nTeam, int nPlay, int n);
+void Set_Defensive_Play_Role(int nTeam, int nPlay, int nPlayer, int nRole);
+void Set_Team_Default_Playbook(int nTeam);
+void Reset_All_Playbooks(void);
+
+// ---- playbooks: styles by era (playbook_styles.cpp, playbook_assignment.cpp) -------------------
+const char* Get_Team_Playbook_Style(int nTeam, int nYear);  // NULL for a team without a style
+const char* Get_System_Playbook_Name(int nSystem);
+int Choose_Team_Offensive_System(int nTeam);
+void Assign_Default_Playbooks(void);
+
+// ---- playbooks: result counters (play_results.cpp) ---------------------------------------------
+#define PLAYBOOK_SIDE_OFFENCE 0
+#define PLAYBOOK_SIDE_DEFENCE 1
+
+void Reset_Playbook_Usage_Counters(int nTeam, int nSide);
+void Reset_Play_Usage_Counters(int nTeam, int nSide, int nPlay);
+void Reset_All_Play_Usage_Counters(void);
+void Record_Play_Result_Counts(GAME* pGame);
+void Write_Play_Results_Summary(void);
+
+// ---- playbooks: the calls of the game being played (play_uses.cpp) -----------------------------
+extern int gGameOffensivePlayUses[2][OFFENSIVE_PLAY_COUNT];  // by side with the ball and call
+extern int gGameDefensivePlayUses[2][DEFENSIVE_PLAY_COUNT];  // by defending side and call
+extern int gLastOffensiveCall;
+extern int gLastDefensiveCall;
+
+void Reset_Game_Play_Uses(void);
+void Record_Offensive_Play_Use(int nSide, int nCall);  // also the last offensive call
+void Record_Defensive_Play_Use(int nSide, int nCall);
+
+// ---- pass routes (pass_route_table.cpp, pass_routes.cpp) ---------------------------------------
+#define PASS_ROUTE_COUNT 57
+#define ROUTE_POINT_COUNT 4
+#define PASS_ROUTE_NAME_SIZE 32
+
+// ROUTE_SEGMENT_FLAG bits.
+#define ROUTE_WIGGLE 0x1
+#define ROUTE_HITCH 0x2
+#define ROUTE_ARROW 0x4
+#define ROUTE_DOTTED_LINE 0x8
+#define ROUTE_BLOCK 0x10
+#define ROUTE_TOP_SEMI 0x20
+#define ROUTE_BOTTOM_SEMI 0x40
+#define ROUTE_NO_LINE 0x80
+#define ROUTE_MEDIUM_ARROW 0x100
+#define ROUTE_LARGE_ARROW 0x200
+#define ROUTE_NEW_PATH 0x400
+
+enum ROUTE_KIND {
+    ROUTE_KIND_DOWNFIELD = 0, ROUTE_KIND_BACKFIELD, ROUTE_KIND_TRICK, ROUTE_KIND_RUN_BLOCK,
+    ROUTE_KIND_DELAYED
+};
+
+// Route codes the engine asks for by name.
+enum PASS_ROUTE_CODE {
+    ROUTE_PLAY_ACTION_DUMP = 31, ROUTE_PLAY_ACTION_FLAT = 32, ROUTE_PLAY_ACTION = 37,
+    ROUTE_PASS_BLOCK = 39, ROUTE_LEAD_BLOCK = 40, ROUTE_KICKOFF = 52, ROUTE_FIELD_GOAL = 53,
+    ROUTE_RUSH = 54, ROUTE_BACKFIELD_SCREEN = 55, NO_ROUTE = -1
+};
+
+typedef struct ROUTE_POINT {
+    double x;  // yards across, positive to the right of the formation's picture
+    double y;  // yards downfield
+} ROUTE_POINT;
+
+typedef struct PASS_ROUTE {
+    const char* szName;
+    ROUTE_POINT aPoints[ROUTE_POINT_COUNT];  // trailing (0, 0) points end the path
+    int32_t anSegmentFlags[ROUTE_POINT_COUNT];
+    int32_t nKind;      // ROUTE_KIND
+    int32_t nMinDepth;  // yards past the line where a pass can reach the receiver
+    int32_t nMaxDepth;
+} PASS_ROUTE;
+
+extern const PASS_ROUTE gPassRoutes[PASS_ROUTE_COUNT];
+
+void Get_Pass_Route_Name(int nRoute, char* st);  // st holds PASS_ROUTE_NAME_SIZE
+ROUTE_POINT Get_Pass_Route_Point(int nRoute, int n);
+void Get_Route_Segment_Ends(int nSegment, int nRoute, ROUTE_POINT* pStart, ROUTE_POINT* pEnd);
+int Get_Pass_Route_Segment_Flag(int nRoute, int nSegment);
+int Get_Route_Min_Depth(int nRoute);
+int Get_Route_Max_Depth(int nRoute);
+int Get_Route_Kind(int nRoute);
+int Get_Route_Average_Depth(int nRoute);
+int Valid_Receiving_Route(int nRoute);
+int Is_Play_Action_Route(int nRoute);
+int Has_Arrow_Flag(int nFlags);
+int Get_Hole_Lateral_Offset(int nHole);
+
+// Route questions about a play (play_routes.cpp).
+int Offensive_Play_Has_Lead_Block(int nTeam, int nPlay);
+int Is_Play_Action_Play(int nTeam, int nPlay);
+int Is_Read_Option_Play(int nTeam, int nPlay);
+int Is_End_Around_Play(int nTeam, int nPlay);
+int Get_Play_Run_Hole(GAME* pGame);
+
+// Players of the play being run, as on-field roster slots; 255 none (route_players.cpp).
+uint8_t Find_Play_Action_Back(GAME* pGame);
+uint8_t Pick_Pass_Blocker(GAME* pGame);
+uint8_t Pick_Random_Rusher(GAME* pGame);
+uint8_t Find_Defensive_Play_Action_Player(GAME* pGame);
+
+// ==== one game: set-up, play loop, clock, downs and statistics ====================================
 #define GAME_FLAG_TIMEOUT_STOP 0x100  // flags bit 8: the clock stopped before the snap
 #define GAME_FLAG_OTHER_STOP 0x200    // flags bit 9: its companion
 
@@ -40,17 +370,9 @@ void Set_Game_Attendance(GAME* pGame);
 int Get_Game_Weather(GAME* pGame);  // weather kind 0..7
 
 // ---- the play loop (play_loop.cpp, play_runner.cpp, watched_game.cpp) ---------------------------
-extern int gGameOffensivePlayUses[2][60];
-extern int gGameDefensivePlayUses[2][30];
-extern int gLastOffensiveCall;
-extern int gLastDefensiveCall;
-
 int Begin_Game(GAME* pGame);  // 1 when played to its end, 0 when the advance stopped inside it
 void Run_Game_Plays(GAME* pGame);
 void Run_Play(GAME* pGame);
-int Is_Offense_Hurrying(GAME* pGame);
-int Is_Game_Watched(GAME* pGame);
-int Is_Human_Team(int nTeam);  // a league team in use run by a person
 GAME* Get_Displayed_Game(void);
 int Get_Play_Call_Stage(void);
 void Make_Computer_Play_Calls(void);
@@ -71,7 +393,6 @@ int Get_Coin_Toss_Bit(GAME* pGame);
 int Get_Period_Length(GAME* pGame);
 int Get_Period_Seconds_Left(GAME* pGame);
 int Get_Half_Seconds_Left(GAME* pGame);
-int Get_Game_Seconds_Left(GAME* pGame);
 int Get_Game_Half(GAME* pGame);  // 0 first half, 1 second, 2 overtime
 int Is_Postseason_Week(int nWeek);
 

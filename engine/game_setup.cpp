@@ -1,17 +1,12 @@
 // Setting up a game: the record, the players who can be credited, weather, crowd, line-ups and
 // starters, then the game itself.
 #include "engine/engine.h"
-#include "engine/pending_13a.h"
 #include "pages/pages.h"
 #include "personnel/personnel.h"
 #include "setup/setup.h"
 
-#define LINEUP_STARTERS 0
-#define LINEUP_REST_QUARTERBACK 1
 #define STAT_GAMES_STARTED 1
 #define DEFENCE_3_4 1
-#define BASE_3_4_FORMATION 25
-#define BASE_4_3_FORMATION 22
 
 static int Is_Home_Team_Playable(int nTeam) {
     if (nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT)
@@ -87,8 +82,8 @@ void Set_Side_Lineups(GAME* pGame, int nSide) {
         return;
     int nTeam = pGame->anTeams[nSide];
     int bPersonWatches = Is_Game_Watched(pGame) && Is_Human_Team(nTeam);
-    int nMode = Should_Rest_Starters(pGame) && !bPersonWatches ? LINEUP_REST_QUARTERBACK
-                                                               : LINEUP_STARTERS;
+    int nMode = Should_Rest_Starters(pGame) && !bPersonWatches ? LINEUP_MODE_REST_QB
+                                                               : LINEUP_MODE_STARTERS;
     Fill_Team_Formation_Lineups(nTeam, nMode);
 }
 
@@ -104,8 +99,7 @@ static int Get_Base_Offensive_Formation(int nTeam) {
 }
 
 static int Get_Base_Defensive_Formation(int nTeam) {
-    return Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME) == DEFENCE_3_4 ? BASE_3_4_FORMATION
-                                                                     : BASE_4_3_FORMATION;
+    return Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME) == DEFENCE_3_4 ? FORMATION_3_4 : FORMATION_4_3;
 }
 
 // The players of a base formation's line-up each get a game started; an empty spot is skipped.

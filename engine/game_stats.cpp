@@ -4,7 +4,6 @@
 #include <string.h>
 
 #include "engine/engine.h"
-#include "engine/pending_13a.h"
 
 #define RETURN_GROUP 4
 #define NO_COUNTER (-1)

@@ -1,11 +1,9 @@
 // The computer's play calls.
 #include "engine/engine.h"
-#include "engine/pending_13a.h"
 
-#define LAST_PLAIN_PLAY 53
+#define LAST_PLAIN_PLAY (KNEEL_DOWN_PLAY - 1)
 #define FIELD_GOAL_REACH 37   // the farthest yard line a kick is tried from
 #define GO_FOR_IT_LINE 45     // inside it a fourth and one is run
-#define DEFENSIVE_PLAYS 30
 
 // STAND-IN(engine): calls from the playbook by situation, tendencies and the play history; this
 // one runs a drawn plain play, kicks off with play 0, punts or kicks on fourth down and goes for
@@ -29,7 +27,7 @@ int Choose_Offensive_Play(GAME* pGame) {
 // STAND-IN(engine): picks the defensive play that best meets the expected offensive call.
 int Choose_Defensive_Play(GAME* pGame) {
     (void)pGame;
-    return Random_Below(DEFENSIVE_PLAYS);
+    return Random_Below(DEFENSIVE_PLAY_COUNT);
 }
 
 // STAND-IN(engine): rates every offensive play of the team with the ball against every defensive

@@ -1,9 +1,6 @@
 // The play loop: the coin toss and opening kickoff, then plays until the game ends or the advance
 // stops.
-#include <string.h>
-
 #include "engine/engine.h"
-#include "engine/pending_13a.h"
 #include "reports/reports.h"
 #include "shell/shell.h"
 
@@ -12,11 +9,6 @@
 #define HALF_CIRCLE 180
 #define YARD_LINE_MIN 1
 #define YARD_LINE_MAX 99
-
-int gGameOffensivePlayUses[2][60];
-int gGameDefensivePlayUses[2][30];
-int gLastOffensiveCall = -1;
-int gLastDefensiveCall = -1;
 
 static int Is_Advance_Running(void) {
     return gSimulationRunning && gCurrentWeek < gRunTargetWeek;
@@ -63,10 +55,7 @@ int Begin_Game(GAME* pGame) {
     } else {
         Toss_Coin(pGame);
         Orient_Wind_To_Kicking_Team(pGame);
-        gLastOffensiveCall = -1;
-        gLastDefensiveCall = -1;
-        memset(gGameOffensivePlayUses, 0, sizeof(gGameOffensivePlayUses));
-        memset(gGameDefensivePlayUses, 0, sizeof(gGameDefensivePlayUses));
+        Reset_Game_Play_Uses();
         Fill_Play_Matchup_Table(pGame);
         Set_Up_Kickoff(pGame);
         Write_Scoring_Plays_Header(pGame);
@@ -97,14 +86,8 @@ int Get_Extra_Point_Line(void) {
 static void Count_Play_Calls(GAME* pGame) {
     if ((pGame->nFlags & GAME_FLAG_DOWN_MASK) > FOURTH_DOWN)
         return;
-    int nOffence = pGame->currentPlay.nOffensiveCall;
-    int nDefence = pGame->currentPlay.nDefensiveCall;
-    if (nOffence >= 0 && nOffence < 60)
-        gGameOffensivePlayUses[Get_Offensive_Side(pGame)][nOffence]++;
-    if (nDefence >= 0 && nDefence < 30)
-        gGameDefensivePlayUses[Get_Defensive_Side(pGame)][nDefence]++;
-    gLastOffensiveCall = nOffence;
-    gLastDefensiveCall = nDefence;
+    Record_Offensive_Play_Use(Get_Offensive_Side(pGame), pGame->currentPlay.nOffensiveCall);
+    Record_Defensive_Play_Use(Get_Defensive_Side(pGame), pGame->currentPlay.nDefensiveCall);
 }
 
 void Run_Game_Plays(GAME* pGame) {

@@ -1,16 +1,7 @@
 // One play: the clock preset, the formations and players, the play itself by the kind of
 // formation, then downs, statistics, injuries and the clock.
 #include "engine/engine.h"
-#include "engine/pending_13a.h"
 
-#define KICKOFF_FORMATION 39
-#define ONSIDE_FORMATION 40
-#define PUNT_FORMATION 41
-#define FIELD_GOAL_FORMATION 42
-#define EXTRA_POINT_FORMATION 43
-#define PUNT_PLAY_TYPE 16
-#define FIELD_GOAL_PLAY_TYPE 17
-#define ONSIDE_PLAY_TYPE 19
 #define HURRY_FIRST_HALF_SECONDS 120
 #define HURRY_TRAILING_SECONDS 600
 #define HURRY_TRAILING_MARGIN 8
@@ -62,26 +53,26 @@ static void Run_Formation_Play(GAME* pGame) {
     int nTeam = Get_Offensive_Team(pGame);
     int nCall = pGame->currentPlay.nOffensiveCall;
     switch (pGame->anFormations[Get_Offensive_Side(pGame)]) {
-    case KICKOFF_FORMATION:
-    case ONSIDE_FORMATION:
-        if (Get_Kicking_Play_Type(nCall) == ONSIDE_PLAY_TYPE)
+    case FORMATION_KICKOFF:
+    case FORMATION_ONSIDE_KICK:
+        if (Get_Kicking_Play_Type(nCall) == PLAY_ONSIDE_KICK)
             Onside_Kick(pGame);
         else
             Kick_Off(pGame);
         break;
-    case PUNT_FORMATION:
-        if (Get_Offensive_Play_Type(nTeam, nCall) == PUNT_PLAY_TYPE)
+    case FORMATION_PUNT:
+        if (Get_Offensive_Play_Type(nTeam, nCall) == PLAY_PUNT)
             Punt(pGame);
         else
             Run_Scrimmage_Play(pGame);
         break;
-    case FIELD_GOAL_FORMATION:
-        if (Get_Offensive_Play_Type(nTeam, nCall) == FIELD_GOAL_PLAY_TYPE)
+    case FORMATION_FIELD_GOAL:
+        if (Get_Offensive_Play_Type(nTeam, nCall) == PLAY_FIELD_GOAL)
             Kick_Field_Goal(pGame);
         else
             Run_Scrimmage_Play(pGame);
         break;
-    case EXTRA_POINT_FORMATION:
+    case FORMATION_EXTRA_POINT:
         Kick_Extra_Point(pGame);
         break;
     default:
@@ -126,7 +117,7 @@ void Run_Play(GAME* pGame) {
     Note_Period_End(pGame);
     Advance_Down_And_Distance(pGame);
     Append_Play_Result(pGame);
-    if (!bPenalty && nOffenceFormation != EXTRA_POINT_FORMATION)
+    if (!bPenalty && nOffenceFormation != FORMATION_EXTRA_POINT)
         Check_For_Injury(pGame);
     Update_Game_Clock(pGame);
 }

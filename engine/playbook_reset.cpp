@@ -1,4 +1,4 @@
-// Every team's playbooks back to the defaults after a load.
+// Every team's playbooks back to the defaults, then the offensive playbook of its era and style.
 #include "engine/engine.h"
 
 void Reset_All_Playbooks(void) {
@@ -6,4 +6,5 @@ void Reset_All_Playbooks(void) {
         if (Is_Team_Active(nTeam))
             Set_Team_Default_Playbook(nTeam);
     }
+    Assign_Default_Playbooks();
 }

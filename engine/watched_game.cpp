@@ -2,15 +2,13 @@
 // starts the next one. Every wait for the person goes through the platform, which refuses it when
 // nobody can answer; a game with no watched team never waits or draws.
 #include "engine/engine.h"
-#include "engine/pending_13a.h"
 #include "pages/pages.h"
+#include "setup/setup.h"
 #include "shell/shell.h"
 
 #define GAMES_PAGE 40086
 #define ANIMATION_FRAMES 11
 #define FINAL_FRAME (-1)
-#define PUNT_PLAY_TYPE 16
-#define FIELD_GOAL_PLAY_TYPE 17
 #define EXTRA_POINT_CALL HARD_CODED_FIELD_GOAL_PLAY
 #define NO_CALL (-1)
 
@@ -18,11 +16,6 @@ enum PLAY_CALL_STAGE {
     STAGE_NO_GAME = 0, STAGE_OFFENCE_CALLS = 1, STAGE_DEFENCE_CALLS = 2, STAGE_KICKOFF_CALL = 3,
     STAGE_CALLS_MADE = 4
 };
-
-int Is_Human_Team(int nTeam) {
-    return nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT && Is_Team_Active(nTeam) &&
-           Get_Team_Stat(nTeam, TEAM_CONTROL) == CONTROL_HUMAN && !gAllTeamsComputer;
-}
 
 int Is_Game_Watched(GAME* pGame) {
     if (pGame == NULL || !gSimulationRunning)
@@ -67,7 +60,7 @@ static int Is_Kickoff_Down(GAME* pGame) {
 // A punt or field-goal call needs no defensive call from the person.
 static int Is_Kicking_Call(GAME* pGame, int nCall) {
     int nType = Get_Offensive_Play_Type(Get_Offensive_Team(pGame), nCall);
-    return nType == PUNT_PLAY_TYPE || nType == FIELD_GOAL_PLAY_TYPE;
+    return nType == PLAY_PUNT || nType == PLAY_FIELD_GOAL;
 }
 
 static int Is_Defensive_Call_Needed(GAME* pGame) {

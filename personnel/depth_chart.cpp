@@ -46,3 +46,25 @@ void Sort_Team_Roster_Units(int nTeam) {
     for (int nUnit = 0; nUnit < UNIT_COUNT; nUnit++)
         Sort_Depth_Chart_Unit(nTeam, nUnit);
 }
+
+#define OWN_POSITION_BONUS 5000
+#define EMPTY_SLOT_SCORE (-2147483647)
+
+// STAND-IN(personnel): the overall at the wanted position, plus a bonus at the player's own
+// position, a tenth for an injured player; the real score weighs the rating value and how well
+// the player's position switches to the wanted one.
+int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured) {
+    if (!Is_Player_Slot_Used(nTeam, nSlot))
+        return EMPTY_SLOT_SCORE;
+    int nOwn = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    int nScore;
+    if (nPosition >= POSITION_COUNT)
+        nScore = Is_Returning_Position(nOwn) ? (int)Compute_Position_Rating(nTeam, nSlot, nOwn) : 0;
+    else if (nOwn == nPosition)
+        nScore = OWN_POSITION_BONUS + (int)Compute_Position_Rating(nTeam, nSlot, nPosition);
+    else
+        nScore = (int)Compute_Position_Rating(nTeam, nSlot, nPosition);
+    if (!bKeepInjured && Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0)
+        nScore = Mul_Div(nScore, 100, 1000);
+    return nScore;
+}

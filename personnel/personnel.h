@@ -12,11 +12,13 @@ void Fill_Depth_Chart_Unit(int nUnit, int nTeam, int bKeepInjured);
 void Sort_Depth_Chart_Unit(int nTeam, int nUnit);
 void Choose_Team_Returners(int nTeam);
 void Sort_Team_Roster_Units(int nTeam);
+int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured);
 
 // ---- roster moves -------------------------------------------------------------------------------
 void Release_Surplus_Player(int nTeam);
 void Sort_Free_Agent_Pool(void);
 void Trim_Roster(int nTeam);
+int Fill_Team_Position_Minimums(int nTeam);  // 1 when nothing was missing
 
 // ---- the college draft --------------------------------------------------------------------------
 int Is_College_Draft_On(void);

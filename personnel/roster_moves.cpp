@@ -24,3 +24,10 @@ void Trim_Roster(int nTeam) {
             Release_Surplus_Player(nTeam);
     }
 }
+
+// STAND-IN(personnel): signs nobody; the real one fills every position below its minimum from
+// the free agents or with new players, and returns 1 when nothing was missing.
+int Fill_Team_Position_Minimums(int nTeam) {
+    (void)nTeam;
+    return 0;
+}

@@ -11,3 +11,10 @@ int Get_Gridiron_Value(int nTeam, int nSlot);
 struct GAME;
 void Write_Scoring_Plays_Header(struct GAME* pGame);
 void Close_Box_Score_Html(void);
+
+// ---- playbook model teams (playbook_model_teams.cpp) --------------------------------------------
+#define PLAYBOOK_MODEL_TEAM_SIZE 16
+void Get_Default_Playbook_Team(int nIndex, char* szOut);  // szOut holds PLAYBOOK_MODEL_TEAM_SIZE
+
+// ---- developer reports (red_zone_report.cpp) ----------------------------------------------------
+void Write_Red_Zone_Report(void);

@@ -77,3 +77,14 @@ int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 
 // ---- the game matchup dialog --------------------------------------------------------------------
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
+
+// ---- human-run teams (human_team.cpp) -----------------------------------------------------------
+int Is_Human_Team(int nTeam);
+
+// ---- playbook files (playbook_files.cpp) --------------------------------------------------------
+#define PLAYBOOK_FILE_OFFENCE 0
+#define PLAYBOOK_FILE_DEFENCE 1
+
+// "playbooks/<name>.opb" or ".dpb" into the team's image; 1 on success, 0 with the image unchanged
+// when the file is missing or short.
+int Read_Playbook_File(int nTeam, int nFlag, const char* szName);

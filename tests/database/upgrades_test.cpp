@@ -131,9 +131,10 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
     const int kRow[SCHEDULE_FIELDS] = {-2, 1, 1330, 12, 6};
     for (int n = 0; n < SCHEDULE_FIELDS; n++)
         old.Put(nTeam0 + 68100 + 2 * 20 + 4 * (size_t)n, kRow[n]);
-    old.Put_Text(nTeam0 + 68540, "OFFENCE");
+    // The playbook names: the playbook reset of such old files leaves them alone.
+    old.Put_Text(nTeam0 + 68540 + 17536, "OFFENCE");
     old.Put(nTeam0 + 88220, 5);  // the first formation line-up spot
-    old.Put_Text(nTeam0 + 90332, "DEFENCE");
+    old.Put_Text(nTeam0 + 90332 + 9248, "DEFENCE");
     size_t nGame12 = 4104240 + 12 * sizeof(GAME);
     old.Put(nGame12 + 4, 17);       // visitor's score
     old.Put(nGame12 + 52, 15);      // the old wind speed
@@ -151,9 +152,9 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
     for (int n = 0; n < SCHEDULE_FIELDS; n++)
         EXPECT_EQ(Get_Team_Schedule_Stat(0, 2, n), kRow[n]) << "field " << n;
     EXPECT_EQ(Get_Team_Schedule_Stat(0, 5, SCHEDULE_GAME_INDEX), NO_GAME_INDEX);
-    EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abOffensivePlaybook), "OFFENCE");
+    EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abOffensivePlaybook + 17536), "OFFENCE");
     EXPECT_EQ(gTeams[0].aanFormationLineups[0][0], 5);
-    EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abDefensivePlaybook), "DEFENCE");
+    EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abDefensivePlaybook + 9248), "DEFENCE");
     EXPECT_EQ(gGames[12].anScores[VISITOR_SIDE], 17);
     EXPECT_EQ(gGames[12].anInfo[GAME_INFO_WIND_SPEED], 15);
     EXPECT_EQ(Get_User_Preference(300), 1234);

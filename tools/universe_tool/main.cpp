@@ -12,6 +12,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "dialogs/dialogs.h"
+#include "engine/engine.h"
 #include "personnel/personnel.h"
 #include "setup/setup.h"
 #include "tools/tools.h"
@@ -144,6 +145,7 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     if (bFillDraftPool)
         Fill_Draft_Pool();
     Normalize_Player_Ratings();
+    Reset_All_Playbooks();
     Recalculate_Contracts();
     Set_Skin_Name(DEFAULT_SKIN);
     if (Save_Game_File(szPath, NULL) != SAVE_OK) {

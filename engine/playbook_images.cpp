@@ -1,0 +1,23 @@
+// The two playbook images inside a team record, seen as their records.
+#include "engine/engine.h"
+
+// Teams in use and the pseudo-teams carry playbooks.
+static int Has_Playbooks(int nTeam) {
+    return Is_Team_Active(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM);
+}
+
+// The images are 4-byte aligned within the team record and hold nothing but these records.
+OFFENSIVE_PLAYBOOK* Get_Team_Offensive_Playbook(int nTeam) {
+    if (!Has_Playbooks(nTeam))
+        return NULL;
+    return reinterpret_cast<OFFENSIVE_PLAYBOOK*>(gTeams[nTeam].abOffensivePlaybook);
+}
+
+DEFENSIVE_PLAYBOOK* Get_Team_Defensive_Playbook(int nTeam) {
+    if (!Has_Playbooks(nTeam))
+        return NULL;
+    return reinterpret_cast<DEFENSIVE_PLAYBOOK*>(gTeams[nTeam].abDefensivePlaybook);
+}
+
+static_assert(offsetof(TEAM, abOffensivePlaybook) % alignof(OFFENSIVE_PLAYBOOK) == 0);
+static_assert(offsetof(TEAM, abDefensivePlaybook) % alignof(DEFENSIVE_PLAYBOOK) == 0);

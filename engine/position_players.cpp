@@ -1,0 +1,103 @@
+// Depth-chart lookups of the engine and the computer manager: the available player at a depth,
+// and the roster's surplus position and the player it can best spare.
+#include "engine/engine.h"
+#include "personnel/personnel.h"
+
+#define WIDE_RECEIVER_RETURNER_DEPTH 2  // the third available wide receiver
+#define SURPLUS_COUNT_WEIGHT 11
+#define SURPLUS_FULL_WEIGHT 10
+#define REROLL_OVERALL 25
+#define KEEP_VALUE_SCALE 2500
+
+// Positions a roster is full at.
+static const int kFullCounts[POSITION_COUNT] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
+
+static int Is_Player_Injured(int nTeam, int nSlot) {
+    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0;
+}
+
+// Returner n (0 kicks, 1 punts); the other returner stands in for an injured one, and the third
+// wide receiver when both are out or the other one plays on the kicking unit.
+static uint8_t Get_Available_Returner(int nTeam, int n) {
+    if (n != KICK_RETURNER && n != PUNT_RETURNER)
+        return Get_Available_Position_Player(nTeam, POS_WR, WIDE_RECEIVER_RETURNER_DEPTH);
+    uint8_t nSlot = Get_Team_Returner(nTeam, n);
+    if (nSlot < PLAYERS_PER_TEAM && !Is_Player_Injured(nTeam, nSlot))
+        return nSlot;
+    nSlot = Get_Team_Returner(nTeam, 1 - n);
+    if (nSlot < PLAYERS_PER_TEAM && !Is_Player_Injured(nTeam, nSlot) &&
+        Get_Player_Side(nTeam, nSlot) != SIDE_KICKING)
+        return nSlot;
+    return Get_Available_Position_Player(nTeam, POS_WR, WIDE_RECEIVER_RETURNER_DEPTH);
+}
+
+// The n-th (from 0) available player of a position; positions above 14 are returner n.
+uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
+    if (nPosition >= POSITION_COUNT)
+        return Get_Available_Returner(nTeam, n);
+    if (n < 0 || n >= Count_Team_Available_Position_Players(nTeam, nPosition))
+        return NO_SLOT_BYTE;
+    uint8_t nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
+    if (nSlot == NO_SLOT_BYTE) {
+        Fill_Team_Position_Minimums(nTeam);
+        nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
+    }
+    return nSlot;
+}
+
+uint8_t Get_Team_Position_Player_Checked(int nTeam, int nPosition, int n) {
+    if (n < 0 || n >= Count_Team_Position_Players(nTeam, nPosition))
+        return NO_SLOT_BYTE;
+    return Get_Team_Position_Player(nTeam, nPosition, n);
+}
+
+// The position with the most available players beyond a full roster's count; a later position
+// wins a tie. The free agents count kickers and punters too.
+int Find_Team_Surplus_Position(int nTeam) {
+    int nLast = nTeam == FREE_AGENT_TEAM ? POS_P : POS_S;
+    int nBest = 0;
+    int nBestScore = 0;
+    for (int nPosition = 0; nPosition <= nLast; nPosition++) {
+        int nCount = Count_Team_Available_Position_Players(nTeam, nPosition);
+        int nScore = SURPLUS_COUNT_WEIGHT * nCount - SURPLUS_FULL_WEIGHT * kFullCounts[nPosition];
+        if (nPosition == 0 || nScore >= nBestScore) {
+            nBest = nPosition;
+            nBestScore = nScore;
+        }
+    }
+    return nBest;
+}
+
+// What a team loses by letting the player go: his worth scaled by his overall squared, less his
+// cap charge on a league team. A player whose overall has fallen below 25 is rolled anew first.
+static int Get_Keep_Value(int nTeam, int nSlot, int nPosition) {
+    int nWorth = Get_Player_Worth(nTeam, nSlot);
+    int nOverall = (int)Compute_Position_Rating(nTeam, nSlot, nPosition);
+    if (nOverall < REROLL_OVERALL) {
+        Generate_Player_Ratings(nTeam, nSlot);
+        nOverall = (int)Compute_Position_Rating(nTeam, nSlot, nPosition);
+    }
+    int nValue = Mul_Div(nWorth, nOverall * nOverall, KEEP_VALUE_SCALE);
+    if (nTeam < LEAGUE_TEAM_COUNT)
+        nValue -= Get_Player_Vital_Stat(nTeam, nSlot, VITAL_NORMALIZED_CAP_IMPACT);
+    return nValue;
+}
+
+// The player of the surplus position with the smallest keep value; the first one on a tie.
+uint8_t Find_Least_Valuable_Surplus_Player(int nTeam) {
+    int nPosition = Find_Team_Surplus_Position(nTeam);
+    int nCount = Count_Team_Position_Players(nTeam, nPosition);
+    uint8_t nBest = NO_SLOT_BYTE;
+    int nBestValue = 0;
+    for (int n = 0; n < nCount; n++) {
+        uint8_t nSlot = Get_Team_Position_Player(nTeam, nPosition, n);
+        if (nSlot == NO_SLOT_BYTE)
+            continue;
+        int nValue = Get_Keep_Value(nTeam, nSlot, nPosition);
+        if (nBest == NO_SLOT_BYTE || nValue < nBestValue) {
+            nBest = nSlot;
+            nBestValue = nValue;
+        }
+    }
+    return nBest;
+}
