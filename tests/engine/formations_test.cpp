@@ -27,8 +27,9 @@ TEST_F(EngineTest, SpotTableShape) {
         int nFormation, nSpot, nPosition, nDepth;
         double x, y;
     } kSamples[] = {
-        {0, 1, POS_RB, 1, -0.01, -5},  {18, 2, POS_RB, 2, -3.4, -3.31}, {21, 0, POS_RB, 2, 0, -1.6},
-        {29, 10, POS_S, 2, 2, 7},      {40, 6, POS_TE, 2, 13.25, -2},   {42, 1, POS_K, 1, -1.6, -8.8},
+        {0, 1, POS_RB, 1, -0.01, -5},    {18, 2, POS_RB, 2, -3.4, -3.31},
+        {21, 0, POS_RB, 2, 0, -1.6},     {29, 10, POS_S, 2, 2, 7},
+        {40, 6, POS_TE, 2, 13.25, -2},   {42, 1, POS_K, 1, -1.6, -8.8},
         {44, 0, FORMATION_RETURNER, 1, 0, 14}, {46, 0, FORMATION_RETURNER, 2, -6, 2},
         {47, 0, POS_DE, 3, -6, 2},
     };
