@@ -42,6 +42,7 @@ TEST_F(PlayerValueTest, SeasonProductionInThousands) {
         {"guard half a season", POS_G, 80, SEASON_PREVIOUS, {{0, 8}, {1, 8}}, 529},
         {"guard with a fraction of discipline", POS_G, 80.4f, SEASON_PREDICTED, {}, 1391},  // r 802.4
         {"weak guard", POS_G, 40, SEASON_PREVIOUS, {{0, 16}, {1, 16}}, 0},
+        {"receiver of 2 yards", POS_WR, 50, SEASON_PREVIOUS, {{11, 2}}, 2},  // 4400 + 500 x 1
         {"running back", POS_RB, 50, SEASON_PREVIOUS,
          {{8, 1200}, {9, 10}, {10, 40}, {11, 300}, {12, 2}}, 2420},
         {"blocking fullback", POS_FB, 80, SEASON_PREVIOUS,
