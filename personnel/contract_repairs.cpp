@@ -179,8 +179,8 @@ void Scale_Salaries_To_Cap(void) {
         if (!Is_Team_Active(nTeam))
             continue;
         int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
-        int nTarget =
-            Mul_Div(CAP_TARGET_PERCENT, Mul_Div(Get_Universe_Stat(UNIVERSE_SALARY_CAP), 1, 1000), 100);
+        int nCapThousands = Mul_Div(Get_Universe_Stat(UNIVERSE_SALARY_CAP), 1, 1000);
+        int nTarget = Mul_Div(CAP_TARGET_PERCENT, nCapThousands, 100);
         if (nTarget <= 0)
             nTarget = Mul_Div(Get_Universe_Stat(UNIVERSE_INFLATION), BASE_CAP_THOUSANDS, 1000);
 
