@@ -102,6 +102,7 @@ TEST_P(UniverseTest, LeagueSettingsFollowTheFirstSeason) {
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_SEASON_GAMES), universe.nSeasonGames);
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_SALARY_CAP), Get_Season_Salary_Cap(universe.nYear));
     EXPECT_EQ(gDraftRound, NO_DRAFT_ROUND);
+    EXPECT_EQ(gCommissionerMode, 0);
     char szSkin[1024];
     Get_Skin_Name(szSkin);
     EXPECT_STREQ(szSkin, "earth");
