@@ -155,6 +155,8 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
         EXPECT_EQ(Get_Team_Schedule_Stat(0, 2, n), kRow[n]) << "field " << n;
     EXPECT_EQ(Get_Team_Schedule_Stat(0, 5, SCHEDULE_GAME_INDEX), NO_GAME_INDEX);
     EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abOffensivePlaybook + 17536), "OFFENCE");
+    // ... while its plays are the default ones again.
+    EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abOffensivePlaybook + 192), "Pro 21 Dive");
     EXPECT_EQ(gTeams[0].aanFormationLineups[0][0], 5);
     EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abDefensivePlaybook + 9248), "DEFENCE");
     EXPECT_EQ(gGames[12].anScores[VISITOR_SIDE], 17);

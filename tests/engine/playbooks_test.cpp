@@ -217,3 +217,15 @@ TEST_F(EngineTest, AssignedPlaybooksComeFromTheStyleFiles) {
     EXPECT_STREQ(szName, "Pro 21 Dive");
     remove("playbooks/Default.opb");
 }
+
+// Loading a saved game of this edition keeps the playbooks as the user left them.
+TEST_F(EngineTest, SavedGameKeepsEditedPlaybooks) {
+    Set_Offensive_Play_Route(TEST_HOME, 0, 4, 9);
+    Set_Defensive_Play_Role(TEST_HOME, 0, 10, 12);
+    ASSERT_EQ(Save_Game_File("edited.vnt", NULL), SAVE_OK);
+    Set_Team_Default_Playbook(TEST_HOME);
+    ASSERT_EQ(Load_Game_File("edited.vnt"), 1);
+    EXPECT_EQ(Get_Offensive_Play_Route(TEST_HOME, 0, 4), 9);
+    EXPECT_EQ(Get_Defensive_Play_Role(TEST_HOME, 0, 10), 12);
+    remove("edited.vnt");
+}
