@@ -131,9 +131,9 @@ static int Get_Finish_Code(int nPlayoffSlot, int nPlace) {
 }
 
 int Record_Team_Season_Finish(int nTeam) {
+    // A team in no standings row has no place: the byte writer refuses it and says so.
     int nPlace = Get_Team_Division_Standing(nTeam);
-    if (nPlace >= 0)
-        Set_Team_Record_Char(nTeam, YEARLY_DIVISION_PLACE, nPlace);
+    Set_Team_Record_Char(nTeam, YEARLY_DIVISION_PLACE, nPlace);
     return Get_Finish_Code(Find_Playoff_Slot(nTeam), nPlace);
 }
 

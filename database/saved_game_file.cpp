@@ -14,7 +14,6 @@
 #define FILE_MAGIC "RUROZEVIZODIR"
 #define FILE_MAGIC_SIZE 13
 #define HEADER_SIZE 25
-#define HEADER_CHECKED_SIZE 17  // the word and the version digits
 #define CHUNK_COUNT 100
 #define CHUNK_SIZE 229752
 #define LAST_CHUNK_SIZE 229824
@@ -257,9 +256,9 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
                          "Couldn't open \"%s\".\n\nPlease re-install " PROGRAM_NAME ".", szPath);
         return 0;
     }
-    // A short file leaves zeros; bytes 17..24 have no meaning.
+    // A short file leaves zeros, and its chunks then fail to read; bytes 17..24 have no meaning.
     char abHeader[HEADER_SIZE] = {0};
-    if (fread(abHeader, 1, HEADER_SIZE, pFile) < HEADER_CHECKED_SIZE ||
+    if (fread(abHeader, 1, HEADER_SIZE, pFile) < FILE_MAGIC_SIZE ||
         memcmp(abHeader, FILE_MAGIC, FILE_MAGIC_SIZE) != 0) {
         Show_Message_Box("Read Error", "The file \"%s\" is not a valid %s file.", szPath,
                          PROGRAM_NAME);

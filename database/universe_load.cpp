@@ -59,10 +59,14 @@ static void Count_Team_Season_Record(int nTeam) {
         Set_Team_Yearly_Char(nTeam, gSeasonNumber, count.nStat, count.nCount);
 }
 
+// In the off-season the schedule still holds the finished season's games while the current row
+// is already the next season's: the saved rows are kept then.
 void Rebuild_Records_From_Schedule(void) {
     int nTeams = Count_Active_Teams();
     for (int nTeam = 0; nTeam < nTeams; nTeam++)
         Set_Game_Teams_From_Schedule(nTeam);
+    if (gCurrentWeek == OFF_SEASON_WEEK)
+        return;
     for (int nTeam = 0; nTeam < nTeams; nTeam++)
         Count_Team_Season_Record(nTeam);
 }

@@ -120,7 +120,7 @@ static void Reset_First_Draft_Class_And_Birth_Dates(void) {
 static void Reset_Expanded_Position_Byte(int nTeam, int nSlot) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     int nCode = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION);
-    if (!Is_Expanded_Position_Valid(nCode) || Translate_Expanded_Position(nCode) != nPosition)
+    if (Translate_Expanded_Position(nCode) != nPosition)
         Set_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION, nPosition);
 }
 

@@ -10,11 +10,6 @@ static int Is_Lineup_Index(int nFormation, int nSpot) {
            nSpot < FORMATION_SPOTS;
 }
 
-// League teams in use and the pseudo-teams keep lineups.
-static int Is_Lineup_Team(int nTeam) {
-    return Is_Team_Active(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM);
-}
-
 static int32_t* Get_Lineup(int nTeam, int nFormation) {
     return gTeams[nTeam].aanFormationLineups[nFormation];
 }
@@ -89,7 +84,7 @@ static uint8_t Find_Best_Spare_Player(int nTeam, int nFormation, int nPosition) 
 // next quarterback at scrimmage); a spot left empty takes the best spare player. 0 when a spot
 // stays empty.
 int Fill_Formation_Lineup(int nFormation, int nTeam, int nMode) {
-    if (!Is_Lineup_Team(nTeam) || !Is_Lineup_Index(nFormation, 0))
+    if (!Is_Valid_Team(nTeam) || !Is_Lineup_Index(nFormation, 0))
         return 0;
     int32_t* pLineup = Get_Lineup(nTeam, nFormation);
     for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++)
@@ -114,7 +109,7 @@ int Fill_Formation_Lineup(int nFormation, int nTeam, int nMode) {
 
 // Every formation is rebuilt even after one fails, so no lineup keeps players of an older fill.
 int Fill_Team_Formation_Lineups(int nTeam, int nMode) {
-    if (!Is_Lineup_Team(nTeam))
+    if (!Is_Valid_Team(nTeam))
         return 0;
     int bAllFilled = 1;
     for (int nFormation = 0; nFormation < FORMATION_COUNT; nFormation++) {

@@ -55,7 +55,7 @@ void Apply_Rookie_Contract_Option(int nTeam, int nSlot, int bRaiseBonus) {
     int nPickInRound =
         Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_PICK) / DRAFT_PICK_FACTOR % 100;
     int nValue = Get_Draft_Slot_Value(Get_Draft_Round(nTeam, nSlot) - 1, nPickInRound - 1);
-    nValue -= nValue / 5;
+    nValue -= Mul_Div(nValue, 1, 5);
     if (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS) < nValue)
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, nValue);
 }
@@ -179,8 +179,8 @@ void Scale_Salaries_To_Cap(void) {
         if (!Is_Team_Active(nTeam))
             continue;
         int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
-        int nTarget =
-            Mul_Div(CAP_TARGET_PERCENT, Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1000, 100);
+        int nCapThousands = Mul_Div(Get_Universe_Stat(UNIVERSE_SALARY_CAP), 1, 1000);
+        int nTarget = Mul_Div(CAP_TARGET_PERCENT, nCapThousands, 100);
         if (nTarget <= 0)
             nTarget = Mul_Div(Get_Universe_Stat(UNIVERSE_INFLATION), BASE_CAP_THOUSANDS, 1000);
 

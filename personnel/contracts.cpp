@@ -42,7 +42,8 @@ int Get_Comparable_Salary(int nTeam, int nSlot) {
     while (Next_League_Player(&nOtherTeam, &nOtherSlot)) {
         if (Get_Player_Vital_Stat(nOtherTeam, nOtherSlot, VITAL_POSITION) != nPosition)
             continue;
-        int nWeight = COMPARABLE_WEIGHT - abs(Get_Player_Age(nOtherTeam, nOtherSlot) - nAge) / 4 -
+        int nWeight = COMPARABLE_WEIGHT -
+                      Mul_Div(abs(Get_Player_Age(nOtherTeam, nOtherSlot) - nAge), 1, 4) -
                       abs((int)Get_Player_Overall_Rating(nOtherTeam, nOtherSlot) - nOverall);
         if (nWeight > 0) {
             nSum += (int64_t)nWeight *
@@ -50,7 +51,10 @@ int Get_Comparable_Salary(int nTeam, int nSlot) {
             nTotal += nWeight;
         }
     }
-    return nTotal > 0 ? (int)(nSum / nTotal) : 0;
+    if (nTotal == 0)
+        return 0;
+    int64_t nHalf = nTotal / 2;  // the mean rounded half away from zero
+    return (int)((nSum >= 0 ? nSum + nHalf : nSum - nHalf) / nTotal);
 }
 
 // The worth after his age, his unreached potential, his experience and his situation (a free
@@ -64,7 +68,7 @@ static int Get_Base_Salary(int nTeam, int nSlot, int nWorth) {
 
     int nFloor = 100 * Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE);
     if (f < nFloor)
-        f = f + (f + nFloor) / 2;
+        f = f + Mul_Div(f + nFloor, 1, 2);
 
     if (nTeam == FREE_AGENT_TEAM && gCurrentWeek <= gPostseasonWeeks[LAST_POSTSEASON_WEEK_INDEX])
         f = Mul_Div(f, 5, gCurrentWeek + FREE_AGENT_WEEK_OFFSET);
@@ -83,7 +87,7 @@ int Get_Fair_Salary(int nTeam, int nSlot, int nWorth) {
     if (nWorth == 0)
         nWorth = Get_Player_Worth(nTeam, nSlot);
     int f = Get_Base_Salary(nTeam, nSlot, nWorth);
-    int v = (Scale_To_Base_Cap(f) + 2 * Get_Comparable_Salary(nTeam, nSlot)) / 3;
+    int v = Mul_Div(Scale_To_Base_Cap(f) + 2 * Get_Comparable_Salary(nTeam, nSlot), 1, 3);
 
     // Humans pay more on harder levels, and more again for proven players.
     int nDifficulty = gDifficulty;
@@ -105,8 +109,8 @@ int Get_Fair_Salary(int nTeam, int nSlot, int nWorth) {
     // Above a tenth of the cap salaries grow at half speed, except quarterbacks'.
     int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
     if (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) != POS_QB && nCap != 0 &&
-        nCap / 10000 < v)
-        v = nCap / 20000 + v / 2;
+        Mul_Div(nCap, 1, 10000) < v)
+        v = Mul_Div(nCap, 1, 20000) + Mul_Div(v, 1, 2);
 
     v = Mul_Div(v, Get_Universe_Stat(UNIVERSE_SALARY_DEMANDS) + 100, 100);
     return Round_Salary_To_Minimum(nTeam, nSlot, v);
@@ -121,7 +125,7 @@ int Get_Salary_Demand(int nTeam, int nSlot, int nWorth) {
     } else {
         int nFair = Get_Fair_Salary(nTeam, nSlot, nWorth);
         int nMinimum = Get_Player_Minimum_Salary(nTeam, nSlot);
-        d = Mul_Div(DEMAND_FACTOR * (nFair / 2 - nMinimum), 1,
+        d = Mul_Div(DEMAND_FACTOR * (Mul_Div(nFair, 1, 2) - nMinimum), 1,
                     Get_Player_Age(nTeam, nSlot) - DEMAND_AGE_OFFSET);
     }
     d = Mul_Div(d, Get_Universe_Stat(UNIVERSE_SALARY_DEMANDS) + 100, 100);
@@ -137,7 +141,7 @@ int Get_League_Payroll_Ratio(void) {
             nPayroll += Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
     }
     return Mul_Div(1000, nPayroll,
-                   Count_Active_Teams() * (Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1000));
+                   Count_Active_Teams() * Mul_Div(Get_Universe_Stat(UNIVERSE_SALARY_CAP), 1, 1000));
 }
 
 // The contract he wants: its length and the demand for it.

@@ -126,8 +126,9 @@ int Get_Player_Worth(int nTeam, int nSlot) {
         return 0;
     float fOverall = Get_Checked_Overall_Rating(nTeam, nSlot);
     float fPotential = Get_Player_Potential(nTeam, nSlot);
-    int nRatingPart = (Get_Rating_Value(nTeam, nSlot, truncf(fOverall)) +
-                       Get_Rating_Value(nTeam, nSlot, truncf(fPotential))) / 2;
+    int nRatingPart = Mul_Div(Get_Rating_Value(nTeam, nSlot, truncf(fOverall)) +
+                                  Get_Rating_Value(nTeam, nSlot, truncf(fPotential)),
+                              1, 2);
     int nProductionPart = Get_Player_Stat_Value(nTeam, nSlot, SEASON_PREVIOUS) +
                           Get_Return_Yards_Value(nTeam, nSlot, SEASON_PREVIOUS);
 

@@ -151,7 +151,7 @@ void Modify_Predicted_Player_Stats(int nTeam, int nSlot, int nSeason, int nStat,
     int nNew = nCurrent + m / 1000;
     if (abs(m) % 1000 > nThreshold)
         nNew += m > 0 ? 1 : -1;
-    if (nNew < nCurrent / 2)
+    if (2 * (int64_t)nNew < nCurrent)  // below the exact half
         nNew = Mul_Div(nCurrent, 1000 + h, 1000);
     Set_Player_Stat(nTeam, nSlot, nSeason, nStat, nNew);
 }

@@ -40,10 +40,10 @@ static int Get_Stored_Position_Group(int nPosition) {
 // Thousands a year from a season's production in dollars: a third of it up to 1,500,000, in
 // full less 1,000,000 above; never negative.
 static int Get_Production_Thousands(int nDollars) {
-    int k = nDollars / 1000;
+    int k = Mul_Div(nDollars, 1, 1000);
     if (k > FULL_VALUE_THRESHOLD)
         return Max_Int(0, k - 1000);
-    return Max_Int(0, k / 3);
+    return Max_Int(0, Mul_Div(k, 1, 3));
 }
 
 // A rating of the player; 20 when the indexes are no roster slot.
@@ -80,7 +80,7 @@ static int Get_Offence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition)
         g = Mul_Div(g, 85, 100);
     g += S(12) * 55000 + S(11) * 2200;
     if (nPosition != POS_QB) {
-        g += (S(6) != 0 ? S(6) : S(11) / 3) * 500;
+        g += (S(6) != 0 ? S(6) : Mul_Div(S(11), 1, 3)) * 500;
         if (S(4) > 0 && S(5) > 0)
             g += S(5) * 1000 - S(4) * 370;
         if (S(4) > 0)
@@ -102,16 +102,16 @@ static int Get_Offence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition)
     return g;
 }
 
-// Offensive linemen, in dollars: their blocking ratings, scaled by the share of a season played
-// (the predicted season counts in full).
+// Offensive linemen, in dollars: their blocking ratings (Discipline with its fraction), scaled
+// by the share of a season played (the predicted season counts in full).
 static int Get_Line_Dollars(int nTeam, int nSlot, int nSeason) {
-    int r = (int)(4.5f * Get_Value_Rating(nTeam, nSlot, RATING_RUN_BLOCKING) +
-                  (int)(4.5f * Get_Value_Rating(nTeam, nSlot, RATING_PASS_BLOCKING))) +
-            (int)Get_Value_Rating(nTeam, nSlot, RATING_DISCIPLINE);
-    if (r <= 350)
+    int nBlocking = (int)(4.5f * Get_Value_Rating(nTeam, nSlot, RATING_RUN_BLOCKING) +
+                          (int)(4.5f * Get_Value_Rating(nTeam, nSlot, RATING_PASS_BLOCKING)));
+    double r = nBlocking + (double)Get_Value_Rating(nTeam, nSlot, RATING_DISCIPLINE);
+    if (r <= 350.0)
         return 0;
-    int64_t nDollars = 15 * (int64_t)Max_Int(0, (r - 350) * (r - 450));
-    int g = nDollars > INT_MAX ? INT_MAX : (int)nDollars;
+    double dDollars = 15.0 * fmax(0.0, (r - 350.0) * (r - 450.0));
+    int g = dDollars >= INT_MAX ? INT_MAX : (int)lround(dDollars);
     if (nSeason != SEASON_PREDICTED) {
         int nGames = Get_Player_Stat(nTeam, nSlot, nSeason, 0);
         int nStarts = Get_Player_Stat(nTeam, nSlot, nSeason, 1);
@@ -124,8 +124,8 @@ static int Get_Line_Dollars(int nTeam, int nSlot, int nSeason) {
 static int Get_Defence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, nSeason, nStat); };
     int bTackle = nPosition == POS_DT;
-    int g = S(7) * 200000 + (S(2) + S(3) / 2) * (bTackle ? 32500 : 25000) + S(4) * 100000 +
-            S(6) * 75000;
+    int g = S(7) * 200000 + (S(2) + Mul_Div(S(3), 1, 2)) * (bTackle ? 32500 : 25000) +
+            S(4) * 100000 + S(6) * 75000;
     if (bTackle)
         g += S(6) * 25000;
     return g;
@@ -133,7 +133,8 @@ static int Get_Defence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition)
 
 static int Get_Kicker_Dollars(int nTeam, int nSlot, int nSeason) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, nSeason, nStat); };
-    int a = S(STAT_FIELD_GOALS_TRIED) - S(16) / 3 + S(12) / 3 + S(10) / 2;
+    int a = S(STAT_FIELD_GOALS_TRIED) - Mul_Div(S(16), 1, 3) + Mul_Div(S(12), 1, 3) +
+            Mul_Div(S(10), 1, 2);
     double s = (a == 0 ? 0.0 : floor(1000.0 * S(STAT_FIELD_GOALS_MADE) / a)) - 650.0;
     double u = floor(s * 1500000.0 / 300.0);
     int v = (int)floor(S(STAT_FIELD_GOALS_MADE) * u / 30.0);
@@ -177,7 +178,7 @@ int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason) {
         return 0;
     int s = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_KICK_RETURN_YARDS_GRADE) +
             Get_Player_Stat(nTeam, nSlot, nSeason, STAT_PUNT_RETURN_YARDS_GRADE);
-    return s <= RETURN_HALF_LIMIT ? s / 2 : s - 50;
+    return s <= RETURN_HALF_LIMIT ? Mul_Div(s, 1, 2) : s - 50;
 }
 
 int Get_Player_Production_Value(int nTeam, int nSlot, int nSeason) {

@@ -68,6 +68,7 @@ int Get_Projection_Parameter(int nPosition, int nStat) {
             continue;
         int nNow = Get_Historical_Average_Stat(scaled.nHistoricalStat, Get_Season_Year());
         int nBase = Get_Historical_Average_Stat(scaled.nHistoricalStat, PROJECTION_BASE_YEAR);
+        // Without a base-year average the entry is kept: there is nothing to scale it by.
         if (nNow != nBase && nBase != 0)
             nEntry = Mul_Div(nEntry, nNow, nBase);
     }

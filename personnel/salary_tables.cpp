@@ -148,7 +148,7 @@ int Get_Current_Rookie_Salary(void) {
 }
 
 int Get_Rookie_Package_Value(int nRound, int nPick) {
-    return Get_Rookie_Salary(nRound, nPick) + Get_Draft_Slot_Value(nRound, nPick) / 4;
+    return Get_Rookie_Salary(nRound, nPick) + Mul_Div(Get_Draft_Slot_Value(nRound, nPick), 1, 4);
 }
 
 int Get_Rookie_Contract_Years(void) {

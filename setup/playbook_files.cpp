@@ -9,9 +9,7 @@
 // STAND-IN(setup): reads only into the image of a team in use or of a pseudo-team; the real one
 // also loads the playbook tools' scratch image for any other team number.
 int Read_Playbook_File(int nTeam, int nFlag, const char* szName) {
-    int bInUse =
-        Is_Team_Active(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM);
-    if (!bInUse || szName == NULL)
+    if (!Is_Valid_Team(nTeam) || szName == NULL)
         return 0;
     int bDefence = nFlag == PLAYBOOK_FILE_DEFENCE;
     uint8_t* pImage =

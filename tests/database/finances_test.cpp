@@ -1,6 +1,7 @@
 // Team finances: the financial accessors, money rules, market and prices, the books of a played
 // game, the weekly league payment, fan support and the season's finish, on known figures.
 #include <algorithm>
+#include <functional>
 
 #include "database_test_fixture.h"
 
@@ -293,6 +294,61 @@ TEST_F(FinanceTest, MarketRevenueAndPricesOnKnownFigures) {
     EXPECT_EQ(Update_Team_Projected_Revenue(0), 1973783);
 }
 
+// The branches of the market rules on one team of known figures: a market ticket price of
+// 24,000 at the base cash, a projected revenue of 1,794,348 and an operating cost of 4,365,409.
+TEST_F(FinanceTest, MarketRulesAtTheirLimits) {
+    auto Ticket_Price = [] { return Get_Team_Market_Ticket_Price(0); };
+    auto Cash = [](int nCash) { return [nCash] { Set_Team_Financial_Stat(0, FIN_CASH, nCash); }; };
+    auto Projected = [](int nStat) {
+        return [nStat] {
+            Set_Team_Season_Projections(0);
+            return Fin(0, nStat);
+        };
+    };
+    auto Prices_Set = [] {
+        Update_All_Team_Prices(0);
+        return Fin(0, FIN_TICKET_PRICE);
+    };
+    auto Nothing = [] {};
+    auto Ticket_12000 = [] { Set_Team_Financial_Stat(0, FIN_TICKET_PRICE, 12000); };
+    const struct {
+        const char* szWhat;
+        std::function<void()> prepare;
+        std::function<int()> value;
+        int nExpected;
+    } kCases[] = {
+        {"price, cash 125,000,000", Cash(125000000), Ticket_Price, 19200},  // x 100M / cash
+        {"price, cash 250,000,000", Cash(250000000), Ticket_Price, 9600},
+        {"price, cash 1.5 bases in debt", Cash(-BASE_CASH * 3 / 2), Ticket_Price, 36000},
+        {"price, cash 3 bases in debt", Cash(-BASE_CASH * 3), Ticket_Price, 72000},
+        {"price, cash 100,000,000", Cash(100000000), Ticket_Price, 24000},
+        {"operating cost, cash 40 x revenue", Cash(40 * 1794348),
+         [] { return Get_Team_Operating_Cost(0); }, 2 * 4365409},
+        // Gate 11,600 x 526,400 / 100, a quarter of it x 17,000 / 10,000 = 25,951,520.
+        {"food projection", Ticket_12000, Projected(FIN_FOOD_PROJECTION), 9083032},
+        {"beverage projection", Ticket_12000, Projected(FIN_BEVERAGE_PROJECTION), 11678184},
+        {"souvenir projection", Ticket_12000, Projected(FIN_SOUVENIR_PROJECTION), 5190304},
+        // A quarter of the cash above the base (truncated) and half of no revenue yet plus
+        // 182,500,000.
+        {"payroll budget", Cash(BASE_CASH + 4000003), [] { return Get_Team_Payroll_Budget(0); },
+         92250000},
+        {"spending limit without a cap", Cash(BASE_CASH + 4000003),
+         [] { return Get_Team_Spending_Limit(0); }, 92250000},
+        {"spending limit under a cap", [] { Set_Universe_Stat(UNIVERSE_SALARY_CAP, 200000000); },
+         [] { return Get_Team_Spending_Limit(0); }, 200000000},
+        {"prices set", Nothing, Prices_Set, 12000},
+        {"prices left in Commissioner Mode", [] { gCommissionerMode = 1; }, Prices_Set, 777},
+    };
+    for (const auto& c : kCases) {
+        SetUp();  // a fresh league for every case
+        Add_Market_Team(0, 0, 0, 0);
+        Set_Universe_Stat(UNIVERSE_WEALTH, 1000);
+        Set_Team_Financial_Stat(0, FIN_TICKET_PRICE, 777);
+        c.prepare();
+        EXPECT_EQ(c.value(), c.nExpected) << c.szWhat;
+    }
+}
+
 TEST_F(FinanceTest, NewTeamGetsItsSpendingCostsAndCash) {
     Add_Market_Team(0, 0, 0, 0);
     Initialize_Team_Finances(0);
@@ -478,4 +534,12 @@ TEST_F(FinanceTest, SeasonFinishFromPlayoffSlotAndDivisionPlace) {
         EXPECT_EQ(Record_Team_Season_Finish(nTeam), c.nFinish) << c.nSlot << "," << c.nPlace;
         EXPECT_EQ(Get_Team_Yearly_Char(nTeam, 0, YEARLY_DIVISION_PLACE), c.nPlace);
     }
+
+    // A team in no standings row: its place byte is refused by the writer and stays as it was.
+    memset(gDivisionStandings, NO_TEAM, sizeof gDivisionStandings);
+    memset(gPlayoffSlots, NO_TEAM, sizeof gPlayoffSlots);
+    Clear_Errors();
+    EXPECT_EQ(Record_Team_Season_Finish(nTeam), 0);
+    EXPECT_EQ(Last_Error(), "cValue out of bounds in Set_Team_Yearly_Char()");
+    EXPECT_EQ(Get_Team_Yearly_Char(nTeam, 0, YEARLY_DIVISION_PLACE), 4);
 }

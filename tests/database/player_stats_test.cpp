@@ -162,11 +162,25 @@ TEST_F(PlayerStatsTest, UndefinedIdsReportAndReadZero) {
     }
 }
 
-TEST_F(PlayerStatsTest, GradeAndCardIdsAreServedWithoutAnError) {
+// Grades, summaries and card-game values are served at both ends of their id ranges; the ids
+// just outside them are unknown.
+TEST_F(PlayerStatsTest, GradeAndCardIdRangesEndWhereTheyShould) {
     Add_Player(0, 0, 7, POS_QB);
-    for (int nStat : {200, 225, 233, 299, 305, 400, 410, 411, 412, 420, 430}) {
-        Get_Player_Stat(0, 0, SEASON_PREDICTED, nStat);
-        EXPECT_EQ(Last_Error(), "") << "id " << nStat;
+    const struct {
+        int nStat;
+        bool bKnown;
+    } kCases[] = {
+        {200, true},  {233, true},  {234, false}, {298, false}, {299, true},  {305, true},
+        {306, false}, {399, false}, {400, true},  {412, true},  {413, false}, {419, false},
+        {420, true},  {430, true},  {431, false},
+    };
+    for (const auto& c : kCases) {
+        Clear_Errors();
+        Get_Player_Stat(0, 0, SEASON_PREDICTED, c.nStat);
+        EXPECT_EQ(Last_Error(), c.bKnown ? "" :
+                                "Unrecognized SEASON_STAT in Get_Player_Stat(0,0,3," +
+                                    std::to_string(c.nStat) + ")")
+            << "id " << c.nStat;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "database_test_fixture.h"
+#include "tools/tools.h"
 
 class RatingsTest : public DatabaseTest {
 protected:
@@ -72,13 +73,25 @@ TEST_F(RatingsTest, HugeValuesAreReportedButStored) {
     delete pBefore;
 }
 
-TEST_F(RatingsTest, HealthOutsideItsRangeIsNotTakenFromTheRecord) {
+// Health and Durability outside 0..120 are answered from the predicted grades, and the record
+// keeps what it holds; inside the range, and for any other rating, the record answers.
+TEST_F(RatingsTest, HealthOutsideItsRangeIsAnsweredFromTheGrades) {
     Add_Rated_Player(0, POS_QB, 80.0f);
-    Set_Player_Rating(0, 0, 150.0f, RATING_HEALTH);
-    EXPECT_NE(Get_Player_Rating(0, 0, RATING_HEALTH), 150.0f);
-    EXPECT_EQ(Stored(0, RATING_HEALTH), 150.0f);
-    Set_Player_Rating(0, 0, 110.0f, RATING_DURABILITY);
-    EXPECT_EQ(Get_Player_Rating(0, 0, RATING_DURABILITY), 110.0f);
+    const float fGrade = Get_Player_Base_Rating(0, 0, RATING_HEALTH);
+    ASSERT_EQ(Get_Player_Base_Rating(0, 0, RATING_DURABILITY), fGrade);
+    const struct {
+        int nRating;
+        float fStored, fRead;
+    } kCases[] = {
+        {RATING_HEALTH, 150.0f, fGrade},     {RATING_HEALTH, 120.5f, fGrade},
+        {RATING_HEALTH, 120.0f, 120.0f},     {RATING_DURABILITY, 110.0f, 110.0f},
+        {RATING_DURABILITY, 121.0f, fGrade}, {RATING_SPEED, 150.0f, 150.0f},
+    };
+    for (const auto& c : kCases) {
+        Set_Player_Rating(0, 0, c.fStored, c.nRating);
+        EXPECT_EQ(Get_Player_Rating(0, 0, c.nRating), c.fRead) << c.nRating << " " << c.fStored;
+        EXPECT_EQ(Stored(0, c.nRating), c.fStored);
+    }
 }
 
 TEST_F(RatingsTest, CompositesWeighTheirRatings) {

@@ -52,6 +52,22 @@ protected:
         Write_File(stPath, file);
     }
 
+    // A game of the schedule in its game record: both teams' rows point at it, its teams are left
+    // wrong for the load to rebuild, and it is over once its clock reaches the end of regulation.
+    static void Schedule_Game(int nWeek, int nVisitor, int nHome, int nGame, int nVisitorScore,
+                              int nHomeScore, int nClock = REGULATION_SECONDS) {
+        Set_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_OPPONENT, nVisitor + 1);
+        Set_Team_Schedule_Stat(nVisitor, nWeek, SCHEDULE_OPPONENT, -1 - nHome);
+        Set_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_GAME_INDEX, nGame);
+        Set_Team_Schedule_Stat(nVisitor, nWeek, SCHEDULE_GAME_INDEX, nGame);
+        GAME* pGame = &gGames[nGame];
+        pGame->anInfo[GAME_INFO_YEAR] = 2021;
+        pGame->anTeams[0] = pGame->anTeams[1] = 35;
+        pGame->anScores[VISITOR_SIDE] = nVisitorScore;
+        pGame->anScores[HOME_SIDE] = nHomeScore;
+        pGame->nClock = (int16_t)nClock;
+    }
+
     static std::unique_ptr<SAVED_STATE> New_Block() {
         std::unique_ptr<SAVED_STATE> pBlock(new SAVED_STATE);
         memset(pBlock.get(), 0, sizeof(SAVED_STATE));

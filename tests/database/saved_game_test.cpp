@@ -119,6 +119,7 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
     BYTES lower = good;
     memcpy(lower.data(), "rurozevizodir", 13);
     BYTES truncated(good.begin(), good.begin() + (long)good.size() / 2);
+    BYTES shortHeader(good.begin(), good.begin() + 15);  // the word and two version digits
     BYTES tooLong = good;
     Write_Int32(&tooLong, kHeaderSize, 459506);
     BYTES cutStream = good;
@@ -128,6 +129,7 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
     Write_File("empty.vnt", BYTES());
     Write_File("lower.vnt", lower);
     Write_File("truncated.vnt", truncated);
+    Write_File("short_header.vnt", shortHeader);
     Write_File("too_long.vnt", tooLong);
     Write_File("cut_stream.vnt", cutStream);
     Write_File("unsupported.vnt", unsupported);
@@ -143,6 +145,7 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
         {"empty.vnt", "Read Error|The file \"empty.vnt\" is not a valid Football Vanto file."},
         {"lower.vnt", "Read Error|The file \"lower.vnt\" is not a valid Football Vanto file."},
         {"truncated.vnt", ""},
+        {"short_header.vnt", ""},
         {"too_long.vnt", ""},
         {"cut_stream.vnt", ""},
         {"unsupported.vnt",
@@ -253,21 +256,8 @@ TEST_F(SavedGameTest, RecordsAreRebuiltFromTheSchedule) {
     gPostseasonWeeks[0] = 17;
     gCurrentWeek = 2;
     // Week 0: team 1 at team 0, 14-21. Week 1: team 0 at team 2, 10-10 and not over.
-    const struct {
-        int nWeek, nVisitor, nHome, nGame, nVisitorScore, nHomeScore, nClock;
-    } kGames[] = {{0, 1, 0, 4, 14, 21, REGULATION_SECONDS}, {1, 0, 2, 9, 10, 10, 1800}};
-    for (const auto& game : kGames) {
-        Set_Team_Schedule_Stat(game.nHome, game.nWeek, SCHEDULE_OPPONENT, game.nVisitor + 1);
-        Set_Team_Schedule_Stat(game.nVisitor, game.nWeek, SCHEDULE_OPPONENT, -1 - game.nHome);
-        Set_Team_Schedule_Stat(game.nHome, game.nWeek, SCHEDULE_GAME_INDEX, game.nGame);
-        Set_Team_Schedule_Stat(game.nVisitor, game.nWeek, SCHEDULE_GAME_INDEX, game.nGame);
-        GAME* pGame = &gGames[game.nGame];
-        pGame->anInfo[GAME_INFO_YEAR] = 2021;
-        pGame->anTeams[0] = pGame->anTeams[1] = 35;  // wrong until rebuilt
-        pGame->anScores[VISITOR_SIDE] = game.nVisitorScore;
-        pGame->anScores[HOME_SIDE] = game.nHomeScore;
-        pGame->nClock = (int16_t)game.nClock;
-    }
+    Schedule_Game(0, 1, 0, 4, 14, 21);
+    Schedule_Game(1, 0, 2, 9, 10, 10, 1800);
 
     Rebuild_Records_From_Schedule();
     EXPECT_EQ(gGames[4].anTeams[VISITOR_SIDE], 1);
@@ -279,4 +269,31 @@ TEST_F(SavedGameTest, RecordsAreRebuiltFromTheSchedule) {
     EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_TIES), 0);
     EXPECT_EQ(Get_Team_Yearly_Char(1, 0, YEARLY_LOSSES), 1);
     EXPECT_EQ(Get_Team_Yearly_Char(1, 0, YEARLY_HOME_LOSSES), 0);
+}
+
+// A game saved in the off-season still holds the finished season's schedule: its home win and
+// playoff win stay in last season's row, and the new season's row comes back empty from the load.
+TEST_F(SavedGameTest, OffSeasonLoadLeavesTheNewSeasonEmpty) {
+    Build_Fixture_League();
+    gPostseasonWeeks[0] = 17;
+    Schedule_Game(0, 1, 0, 4, 14, 21);
+    Schedule_Game(17, 1, 0, 5, 3, 24);
+    gSeasonNumber = 0;
+    Add_Team_Win(0, 1);
+    gCurrentWeek = 17;
+    Add_Team_Win(0, 1);
+    gCurrentWeek = OFF_SEASON_WEEK;
+    gSeasonNumber = 1;
+    gDraftRound = NO_DRAFT_ROUND;
+    ASSERT_EQ(Save_Game_File("off_season.vnt", NULL), SAVE_OK);
+    Clear_League_Database();
+
+    ASSERT_EQ(Load_Universe("off_season.vnt"), 1);
+    ASSERT_EQ(gSeasonNumber, 1);
+    for (int nStat : {YEARLY_WINS, YEARLY_HOME_WINS, YEARLY_PLAYOFF_WINS}) {
+        EXPECT_EQ(Get_Team_Yearly_Char(0, 0, nStat), 1) << nStat;
+        EXPECT_EQ(Get_Team_Yearly_Char(0, 1, nStat), 0) << nStat;
+    }
+    EXPECT_EQ(Get_Team_Yearly_Char(1, 1, YEARLY_LOSSES), 0);
+    EXPECT_EQ(Get_Team_Wins(0), 0);
 }

@@ -1,5 +1,7 @@
 // Files of older versions: how the header digits are read, the route each version takes, the two
 // old layouts brought to the current one, and the upgrade steps of old files.
+#include <functional>
+
 #include "fixtures/fixture_league.h"
 #include "saved_game_fixture.h"
 
@@ -153,6 +155,8 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
         EXPECT_EQ(Get_Team_Schedule_Stat(0, 2, n), kRow[n]) << "field " << n;
     EXPECT_EQ(Get_Team_Schedule_Stat(0, 5, SCHEDULE_GAME_INDEX), NO_GAME_INDEX);
     EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abOffensivePlaybook + 17536), "OFFENCE");
+    // ... while its plays are the default ones again.
+    EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abOffensivePlaybook + 192), "Pro 21 Dive");
     EXPECT_EQ(gTeams[0].aanFormationLineups[0][0], 5);
     EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abDefensivePlaybook + 9248), "DEFENCE");
     EXPECT_EQ(gGames[12].anScores[VISITOR_SIDE], 17);
@@ -216,7 +220,7 @@ TEST_F(SavedGameTest, OnlyOlderFilesResetImplausibleBirthDates) {
 }
 
 // The player fields of old records: rings only when they fit a byte, and depth-chart roles that
-// no longer match the player's position.
+// no longer match the player's position; a code beyond the roles is said to be one.
 TEST_F(SavedGameTest, OldPlayerFieldsAndRolesAreConverted) {
     Add_Team(0, "Ashford", "Comets");
     const struct {
@@ -233,8 +237,11 @@ TEST_F(SavedGameTest, OldPlayerFieldsAndRolesAreConverted) {
         pPlayer->anByteStats[BYTE_EXPANDED_POSITION] = (int8_t)test.nRole;
         pPlayer->anVitalStats[18] = test.nOldRings;
     }
+    Test_Clear_Transcript();
     Reset_Expanded_Position_Bytes();
     Convert_Old_Player_Fields();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Unhandled Parameter|Unhandled nExpandedPosition "
+                                                "in Translate_Expanded_Position([60])"});
     nSlot = 0;
     for (const auto& test : kCases) {
         SCOPED_TRACE(nSlot);
@@ -270,4 +277,49 @@ TEST_F(SavedGameTest, OldFilesGetDefaultSchemesAndEvenBalance) {
     const int kSchemes1985[] = {1, 1, 0, 0};
     for (int nTeam = 0; nTeam < 4; nTeam++)
         EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME), kSchemes1985[nTeam]) << nTeam;
+}
+
+// Each guarded step runs up to its version and no further: per step, the last version that takes
+// it and the next one, with what the step leaves behind.
+TEST_F(SavedGameTest, UpgradeStepsStopAtTheirVersions) {
+    Build_Fixture_League();
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 2019);
+    auto League_Name = [] {
+        char szName[LEAGUE_NAME_SIZE];
+        Get_League_Name(0, szName);
+        return std::string(szName);
+    };
+    auto Skin = [] {
+        char szSkin[1024];
+        Get_Skin_Name(szSkin);
+        return std::string(szSkin);
+    };
+    uint8_t* pRecordBook = reinterpret_cast<uint8_t*>(&gRecordBook);
+    const struct {
+        const char* szStep;
+        int nLastVersion;
+        std::function<void()> prepare;
+        std::function<bool()> ran;
+    } kSteps[] = {
+        {"overtime rule", 1100, [] { gOvertimeRule = 0; }, [] { return gOvertimeRule == 1; }},
+        {"league revenue", 1286, [] { Set_Universe_Stat(UNIVERSE_LEAGUE_REVENUE, 0); },
+         [] { return Get_Universe_Stat(UNIVERSE_LEAGUE_REVENUE) != 0; }},
+        {"league names", 1690, [] { Set_League_Abbreviation(0, "Xyz"); },
+         [&] { return League_Name() == "XFC"; }},
+        {"record book", 2501, [&] { pRecordBook[100] = 0x5A; },
+         [&] { return pRecordBook[100] == 0; }},
+        {"roster auto-fill", 8029, [] { gAutoFillRosters = 0; },
+         [] { return gAutoFillRosters == 1; }},
+        {"skin", 8509, [] { Set_Skin_Name("night"); }, [&] { return Skin() == "earth"; }},
+    };
+    auto pLeague = Copy_League();
+    for (const auto& step : kSteps) {
+        for (int nVersion : {step.nLastVersion, step.nLastVersion + 1}) {
+            SCOPED_TRACE(std::string(step.szStep) + " " + std::to_string(nVersion));
+            memcpy(&gSavedState, pLeague.get(), sizeof(SAVED_STATE));
+            step.prepare();
+            Run_Version_Upgrade_Chain(nVersion);
+            EXPECT_EQ(step.ran(), nVersion == step.nLastVersion);
+        }
+    }
 }

@@ -118,12 +118,14 @@ TEST_F(FairSalaryTest, FreeAgentSalaryBySeasonAndSettings) {
         int nSlotOffset, nWorth, nWeek, nDifficulty, nDemandSetting, nExpected;
     } kCases[] = {
         {0, 6250, OFF_SEASON_WEEK, 0, 0, 5810},  // 5250 scaled = 17420, / 3, up to a 5
+        {0, 6249, OFF_SEASON_WEEK, 0, 0, 5810},  // 17417 / 3 = 5805.7 rounds to 5806
         {0, 6250, 3, 0, 0, 2905},                // week 3: 5 / 10 of it
         {0, 6250, TEST_LAST_POSTSEASON_WEEK, 0, 0, 1005},  // 5 / 29
         {0, 6250, OFF_SEASON_WEEK, 2, 0, 6970},  // difficulty 2: x 12 / 10
         {0, 6250, OFF_SEASON_WEEK, 0, 10, 6390}, // salary demands +10 %
         {0, 100000, OFF_SEASON_WEEK, 0, 0, 92910},  // quarterbacks above a tenth of the cap
         {1, 100000, OFF_SEASON_WEEK, 0, 0, 55580},  // others grow at half speed above it
+        {1, 99992, OFF_SEASON_WEEK, 0, 0, 55580},   // 9125 + 92901 / 2, the half rounded
         {0, 100, OFF_SEASON_WEEK, 0, 0, 660},    // never below the minimum
     };
     for (const auto& c : kCases) {
@@ -134,6 +136,13 @@ TEST_F(FairSalaryTest, FreeAgentSalaryBySeasonAndSettings) {
                   c.nExpected)
             << "worth " << c.nWorth << " week " << c.nWeek;
     }
+
+    // Ten years in: 999 is raised by half of 999 + 1000, rounded, to 1999, scaled 6633, / 3.
+    gCurrentWeek = OFF_SEASON_WEEK;
+    gDifficulty = 0;
+    Set_Universe_Stat(UNIVERSE_SALARY_DEMANDS, 0);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, VITAL_EXPERIENCE, 10);
+    EXPECT_EQ(Get_Fair_Salary(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, 1189), 2215);
 }
 
 TEST_F(FairSalaryTest, DemandFromFairSalaryMinimumAndAge) {
@@ -143,6 +152,7 @@ TEST_F(FairSalaryTest, DemandFromFairSalaryMinimumAndAge) {
         {6250, OFF_SEASON_WEEK, 0, 1000},  // 17 x (2905 - 660) / 35 = 1090, less 1090 mod 100
         {6250, 3, 0, 300},                 // 17 x (1452 - 660) / 35 = 385
         {6250, OFF_SEASON_WEEK, 10, 1300}, // both +10 %: 17 x (3195 - 660) / 35 x 1.1 = 1354
+        {3187, OFF_SEASON_WEEK, 0, 400},   // fair 2965: 17 x (1483 - 660) / 35 = 399.7
         {100, OFF_SEASON_WEEK, 0, 0},      // half the fair salary is below the minimum
     };
     for (const auto& c : kCases) {
@@ -188,7 +198,8 @@ TEST_F(FairSalaryTest, HumanTeamsAndHoldoutsPayMore) {
     }
 }
 
-// Players of his position weigh 5, less a point per 4 years of age and per point of overall.
+// Players of his position weigh 5, less a point per 4 years of age (rounded) and per point of
+// overall; the weighted mean is rounded.
 TEST_F(FairSalaryTest, ComparableSalaryWeighsAgeAndOverall) {
     const int nSlot = FIXTURE_ROSTER_SIZE;
     struct {
@@ -197,7 +208,7 @@ TEST_F(FairSalaryTest, ComparableSalaryWeighsAgeAndOverall) {
         int nSalary;
     } kPeers[] = {
         {POS_K, 45, 30.0f, 1000},   // weight 5
-        {POS_K, 53, 30.0f, 2000},   // weight 3
+        {POS_K, 51, 30.0f, 2004},   // weight 3: 6 years count 2 points
         {POS_K, 45, 40.0f, 50000},  // overall too far off
         {POS_P, 45, 30.0f, 50000},  // another position
     };
@@ -207,8 +218,8 @@ TEST_F(FairSalaryTest, ComparableSalaryWeighsAgeAndOverall) {
         Set_Player_Vital_Stat(1, nSlot + n, VITAL_CONTRACT_LENGTH, 2);
     }
     int nKicker = Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT + 2, POS_K, 45, 0, 30.0f);
-    EXPECT_EQ(Get_Comparable_Salary(FREE_AGENT_TEAM, nKicker), (5 * 1000 + 3 * 2000) / 8);
-    // (17420 + 2 x 1375) / 3 = 6723, up to a multiple of 5.
+    EXPECT_EQ(Get_Comparable_Salary(FREE_AGENT_TEAM, nKicker), 1377);  // 11012 / 8 = 1376.5
+    // (17420 + 2 x 1377) / 3 = 6724.7, up to a multiple of 5.
     EXPECT_EQ(Get_Fair_Salary(FREE_AGENT_TEAM, nKicker, 6250), 6725);
 }
 
@@ -224,6 +235,13 @@ TEST_F(ContractsTest, WorthFallsATwelfthPerYearPastThePeak) {
     EXPECT_EQ(Get_Player_Worth(FREE_AGENT_TEAM, nSpent), 0);
     EXPECT_LT(Get_Player_Worth(FREE_AGENT_TEAM, nGone), 0);
     EXPECT_EQ(Get_Player_Worth(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT + 3), 0);  // empty slot
+}
+
+// A rookie without a season: 88 % of the mean value of his overall and his potential.
+TEST_F(ContractsTest, RookieWorthIsTheRoundedMeanOfOverallAndPotential) {
+    int nSlot = Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, POS_WR, 21, 0, 55.0f);
+    // Overall 61 is worth 145, potential 65 270: the mean 207.5 rounds to 208, 88 % of it 183.
+    EXPECT_EQ(Get_Player_Worth(FREE_AGENT_TEAM, nSlot), 183);
 }
 
 // ---- the rookie option -------------------------------------------------------------------------
@@ -256,10 +274,10 @@ TEST_F(ContractsTest, RookieOptionAddsTheFourthYear) {
 }
 
 TEST_F(ContractsTest, RookieOptionRaisesABonusToFourFifthsOfTheSlot) {
-    // Round 1, fifth pick: the slot is worth 18433, four fifths 14747.
+    // Round 1, fifth pick: the slot is worth 18433, less a fifth (3686.6, rounded) 14746.
     struct {
         int bRaise, nBonus, nExpected;
-    } kCases[] = {{1, 1000, 14747}, {1, 20000, 20000}, {0, 1000, 1000}};
+    } kCases[] = {{1, 1000, 14746}, {1, 20000, 20000}, {0, 1000, 1000}};
     for (const auto& c : kCases) {
         int nSlot = Add_Test_Player(1, TEST_FREE_AGENT_SLOT, POS_WR, 22, 0, 60.0f);
         Set_Player_Vital_Stat(1, nSlot, VITAL_DRAFT_RECORD, 2 * 10000 + 2021);

@@ -33,12 +33,16 @@ TEST_F(PlayerValueTest, SeasonProductionInThousands) {
         {"linebacker", POS_LB, 60, SEASON_PREVIOUS,
          {{7, 1}, {2, 40}, {3, 20}, {4, 5}, {6, 2}}, 1100},
         {"backup linebacker", POS_LB, 60, SEASON_PREVIOUS, {{2, 10}}, 83},  // a third below it
+        {"a third rounded", POS_LB, 60, SEASON_PREVIOUS, {{2, 10}, {4, 1}}, 117},  // 350 / 3
+        {"half an assist", POS_LB, 60, SEASON_PREVIOUS, {{2, 10}, {3, 1}}, 92},    // 275 / 3
         {"punter", POS_P, 60, SEASON_PREVIOUS, {{2, 60}, {3, 2700}}, 150},
         {"kicker", POS_K, 60, SEASON_PREVIOUS,
-         {{10, 10}, {11, 10}, {12, 10}, {13, 9}, {14, 10}, {15, 8}, {16, 5}, {17, 3}}, 106},
-        {"guard predicted", POS_G, 80, SEASON_PREDICTED, {{0, 8}, {1, 8}}, 1362},
-        {"guard half a season", POS_G, 80, SEASON_PREVIOUS, {{0, 8}, {1, 8}}, 528},
+         {{10, 10}, {11, 10}, {12, 10}, {13, 9}, {14, 10}, {15, 8}, {16, 5}, {17, 3}}, 135},
+        {"guard predicted", POS_G, 80, SEASON_PREDICTED, {{0, 8}, {1, 8}}, 1363},  // 2362.5
+        {"guard half a season", POS_G, 80, SEASON_PREVIOUS, {{0, 8}, {1, 8}}, 529},
+        {"guard with a fraction of discipline", POS_G, 80.4f, SEASON_PREDICTED, {}, 1391},  // r 802.4
         {"weak guard", POS_G, 40, SEASON_PREVIOUS, {{0, 16}, {1, 16}}, 0},
+        {"receiver of 2 yards", POS_WR, 50, SEASON_PREVIOUS, {{11, 2}}, 2},  // 4400 + 500 x 1
         {"running back", POS_RB, 50, SEASON_PREVIOUS,
          {{8, 1200}, {9, 10}, {10, 40}, {11, 300}, {12, 2}}, 2420},
         {"blocking fullback", POS_FB, 80, SEASON_PREVIOUS,
@@ -119,6 +123,7 @@ TEST_F(PlayerValueTest, ModifierMovesAStatByItsShareOfTheFullSeason) {
     } kCases[] = {
         {"rush yards +10 %", POS_RB, 8, 1000, 100, 2, 1144},  // + 1440 x 10 %
         {"more than half lost", POS_RB, 8, 1000, -600, 2, 400},  // x (1000 - 600) / 1000
+        {"2 is below half of 5", POS_RB, 9, 5, -300, 2, 4},      // 5 x 700 / 1000, rounded
         {"fraction above half", POS_RB, 9, 5, 55, 2, 6},        // + 0.55 rounds up
         {"fraction below half", POS_RB, 9, 5, 45, 2, 5},
         {"quarterback row", POS_QB, 4, 10, 100, 3, 8},          // 8 x -200 % x 10 %

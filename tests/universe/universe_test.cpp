@@ -16,6 +16,7 @@
 
 #include "database/database.h"
 #include "dialogs/dialogs.h"
+#include "engine/engine.h"
 #include "personnel/personnel.h"
 #include "setup/setup.h"
 
@@ -102,6 +103,7 @@ TEST_P(UniverseTest, LeagueSettingsFollowTheFirstSeason) {
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_SEASON_GAMES), universe.nSeasonGames);
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_SALARY_CAP), Get_Season_Salary_Cap(universe.nYear));
     EXPECT_EQ(gDraftRound, NO_DRAFT_ROUND);
+    EXPECT_EQ(gCommissionerMode, 0);
     char szSkin[1024];
     Get_Skin_Name(szSkin);
     EXPECT_STREQ(szSkin, "earth");
@@ -215,6 +217,18 @@ TEST_P(UniverseTest, PayrollsAreJustUnderTheCap) {
         int64_t nPayroll = (int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000;
         EXPECT_LE(nPayroll, nCap) << "team " << nTeam;
         EXPECT_GE(nPayroll, nCap * 90 / 100) << "team " << nTeam;
+    }
+}
+
+// Every team starts with the default playbooks and the offensive system of its model team.
+TEST_P(UniverseTest, TeamsCarryTheDefaultPlaybooks) {
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        char szName[PLAY_NAME_SIZE];
+        Get_Offensive_Play_Name(nTeam, 0, szName);
+        EXPECT_STREQ(szName, "Pro 21 Dive") << "team " << nTeam;
+        Get_Defensive_Play_Name(nTeam, 29, szName);
+        EXPECT_STREQ(szName, "Deep Prevent") << "team " << nTeam;
+        EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_OFFENSIVE_SYSTEM), Choose_Team_Offensive_System(nTeam));
     }
 }
 

@@ -147,6 +147,7 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     Normalize_Player_Ratings();
     Reset_All_Playbooks();
     Recalculate_Contracts();
+    gCommissionerMode = 0;  // held on for the build; a new league starts with it off
     Set_Skin_Name(DEFAULT_SKIN);
     if (Save_Game_File(szPath, NULL) != SAVE_OK) {
         fprintf(stderr, "universe_tool: could not write %s\n", szPath);
