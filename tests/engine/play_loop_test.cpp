@@ -4,7 +4,15 @@
 
 namespace {
 
-class PlayLoopTest : public GameTest {};
+class PlayLoopTest : public GameTest {
+protected:
+    // The week's schedule holds the game, and the home team's calendar asks to watch it.
+    static void Watch_Game() {
+        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
+        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
+        Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
+    }
+};
 
 struct CLOCK_CASE {
     int nClock, nDown, bPostseason, nOvertimeRule;
@@ -209,14 +217,20 @@ TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
     Test_Set_Strict(false);
     Set_Team_Stat(GAME_TEST_HOME, TEAM_CONTROL, CONTROL_HUMAN);
     gSkipPregameDialog = 1;
-    gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
-    gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
-    Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
+    Watch_Game();
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     int nWaits = 0;
     for (const TEST_SHOWN& shown : Test_Get_Transcript())
         nWaits += shown.nKind == TEST_SHOWN_USER_WAIT;
     EXPECT_GT(nWaits, 0);
+}
+
+// Watching two computer teams never waits: the strict layer fails the test if it did.
+TEST_F(PlayLoopTest, AWatchedGameOfComputerTeamsNeverWaits) {
+    Watch_Game();
+    ASSERT_TRUE(Is_Game_Watched(pGame));
+    EXPECT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    EXPECT_TRUE(Test_Get_Transcript().empty());
 }
 
 // An advance that stops leaves the game unfinished in its record.
