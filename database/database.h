@@ -303,9 +303,22 @@ enum FINANCIAL_STAT {
     FIN_GAMES = 72, FIN_SEASON_GAMES = 73, FIN_REVENUE_INDEX = 74,
     // Derived.
     FIN_EXPENSES = 80, FIN_LAST_EXPENSES = 81, FIN_REVENUE = 82, FIN_LAST_REVENUE = 83,
-    FIN_PROFIT = 84, FIN_LAST_PROFIT = 85, FIN_PAYROLL = 89, FIN_CAP_ROOM = 90,
+    FIN_PROFIT = 84, FIN_LAST_PROFIT = 85,
+    FIN_OTHER_COSTS = 86,            // city, payroll and spending costs this season
+    FIN_PROJECTED_OTHER_COSTS = 87,
+    FIN_PRORATED_BONUSES = 88,       // thousands
+    FIN_PAYROLL = 89, FIN_CAP_ROOM = 90,
+    FIN_CITY_AND_OPERATING_COSTS = 91,
+    FIN_AVERAGE_HOME_ATTENDANCE = 92, FIN_AVERAGE_ROAD_ATTENDANCE = 93,
+    FIN_AVERAGE_SALARY = 94,         // of roster slots 0..50, thousands
+    FIN_AVERAGE_AGE = 95,            // tenths
+    FIN_AVERAGE_YEARS_LEFT = 96,     // tenths
+    FIN_CASH_TO_REVENUE = 97,        // per mille: cash in thousands against projected revenue
     FIN_CASH_RATIO = 98, FIN_PAYROLL_RATIO = 99, FIN_REVENUE_RATIO = 100,
     FIN_REVENUE_FORECAST = 101, FIN_EXPENSES_FORECAST = 102, FIN_PROFIT_FORECAST = 103,
+    FIN_AVERAGE_BONUS = 104,         // thousands
+    FIN_CONCESSIONS_LAST_NET = 105, FIN_CONCESSIONS_NET = 106, FIN_CONCESSIONS_PROJECTION = 107,
+    FIN_SEASON_SPENDING_B = 108, FIN_SEASON_SPENDING_A = 109,  // per game x season games
     FINANCIAL_STAT_COUNT = 110
 };
 
@@ -388,7 +401,10 @@ enum SEASON_STAT {
 
 // Offence: passing (quarterbacks), rushing and receiving.
 enum OFFENCE_STAT {
-    OFF_PASS_ATTEMPTS = 2, OFF_COMPLETIONS = 3, OFF_INTERCEPTIONS = 4, OFF_PASSING_YARDS = 5,
+    OFF_PASS_ATTEMPTS = 2, OFF_COMPLETIONS = 3, OFF_INTERCEPTIONS = 4,
+    OFF_TARGETS = 4,  // a receiver's 4: the passes thrown to him
+    OFF_PASSING_YARDS = 5,
+    OFF_FIRST_DOWNS = 5,  // a back's or receiver's 5
     OFF_PASSING_TOUCHDOWNS = 6,
     OFF_YARDS_AFTER_CATCH = 6,  // a receiver's 6
     OFF_RUSHES = 7, OFF_RUSHING_YARDS = 8, OFF_RUSHING_TOUCHDOWNS = 9, OFF_RECEPTIONS = 10,
@@ -446,7 +462,9 @@ enum DERIVED_STAT {
     STAT_FIELD_GOALS_MADE = 121,
     STAT_FIELD_GOALS_TRIED = 122,
     STAT_FIELD_GOAL_RATE = 123,
-    STAT_FG_RATE_UNDER_30 = 124,         // 124..127: one rate a distance band
+    STAT_FG_RATE_UNDER_30 = 124,
+    STAT_FG_RATE_30_39 = 125,
+    STAT_FG_RATE_40_49 = 126,
     STAT_FG_RATE_50_PLUS = 127,
     STAT_FG_RATE_UNDER_40 = 128,
     STAT_FG_RATE_40_PLUS = 129,
@@ -698,8 +716,8 @@ int Get_Player_By_Name(int* pTeam, int* pSlot, const char* szFullName);
 
 // ==== players: career season lines (season_lines.cpp) ===========================================
 #define NO_SEASON_LINE (-1)
-#define SEASON_LINE_FIELD_GOALS_MADE 121
-#define SEASON_LINE_FIELD_GOALS_TRIED 122
+#define SEASON_LINE_FIELD_GOALS_MADE STAT_FIELD_GOALS_MADE    // a line's one derived pair
+#define SEASON_LINE_FIELD_GOALS_TRIED STAT_FIELD_GOALS_TRIED
 
 int Get_Season_Line_Stat(int nLine, int iStat);
 void Set_Season_Line_Stat(int nLine, int nStat, int nValue);

@@ -32,7 +32,7 @@ enum SAVE_VERSION {
     SAVE_VERSION_LAST_OLD_UNIVERSE = 4100,     // up to: the old universe layout
     SAVE_VERSION_UNSUPPORTED = 4101,           // refused
     SAVE_VERSION_DRAFT_ROUND = 5050,           // no draft under way
-    SAVE_VERSION_RETIRED_SETTING = 5140,       // preference 52 cleared
+    SAVE_VERSION_RETIRED_SETTING = 5140,       // PREF_RETIRED_SETTING cleared
     SAVE_VERSION_WEEKLY_COUNTER = 6010,        // every player's weekly counter reset
     SAVE_VERSION_PLAYBOOKS = 6500,             // up to: playbooks reset
     SAVE_VERSION_DEFENSIVE_SCHEMES = 6520,     // defensive schemes and run-pass balance
