@@ -19,7 +19,8 @@ void Set_New_Game_Defaults(void) {
     static const int kCalendarColumns[] = {18, 2, 3, 4, 5};
     Set_Preferences(PREF_STANDINGS_COLUMNS, kStandingsColumns);
     Set_Preferences(PREF_FINANCES_COLUMNS, kFinancesColumns);
-    Set_User_Preference(PREF_FINANCES_LAST_COLUMN, Get_Season_Year() < AVERAGE_AGE_COLUMN_YEAR ? 9 : 1);
+    Set_User_Preference(PREF_FINANCES_LAST_COLUMN,
+                        Get_Season_Year() < AVERAGE_AGE_COLUMN_YEAR ? 9 : 1);
     Set_Preferences(PREF_LEADER_CATEGORIES, kLeadersCategories);
     Set_User_Preference(PREF_LEADER_VIEW, 0);
     Set_Preferences(PREF_CALENDAR_COLUMNS, kCalendarColumns);
