@@ -471,6 +471,9 @@ enum DERIVED_STAT {
     STAT_SCRIMMAGE_YARDS = 130,
     STAT_ALL_PURPOSE_YARDS = 131,        // scrimmage and return yards
     STAT_SCRIMMAGE_TOUCHDOWNS = 132,
+    STAT_SCRIMMAGE_YARDS_PER_GAME = 133,  // 133..135: team totals only, t
+    STAT_RUSHING_YARDS_PER_GAME = 134,
+    STAT_RECEIVING_YARDS_PER_GAME = 135,
     STAT_KICKS = 136,                    // field-goal attempts and punts
     STAT_TOTAL_YARDS = 137,              // scrimmage, passing and return yards
     STAT_TOUCHDOWNS = 138,
@@ -577,6 +580,7 @@ enum VITAL_STAT {
     VITAL_CONTRACT_LENGTH = 25,      // years
     VITAL_DRAFTED_TO = 26,           // team the player is drafted to
     VITAL_DRAFT_MOVED = 27,          // moved flag of the draft hand-over
+    VITAL_ON_FIELD = 27,             // set on a player put on the field in the current game
     VITAL_SCOUTING_SCORE = 28,
     VITAL_EXPANSION_PROTECTED = 29,  // nonzero keeps him out of the expansion draft
     VITAL_CAP_IMPACT = 100,             // derived: salary + prorated bonus
