@@ -401,7 +401,8 @@ enum SEASON_STAT {
 
 // Offence: passing (quarterbacks), rushing and receiving.
 enum OFFENCE_STAT {
-    OFF_PASS_ATTEMPTS = 2, OFF_COMPLETIONS = 3, OFF_INTERCEPTIONS = 4,
+    OFF_PASS_ATTEMPTS = 2, OFF_COMPLETIONS = 3,
+    OFF_INTERCEPTIONS = 4,  // thrown
     OFF_TARGETS = 4,  // a receiver's 4: the passes thrown to him
     OFF_PASSING_YARDS = 5,
     OFF_FIRST_DOWNS = 5,  // a back's or receiver's 5
