@@ -57,12 +57,12 @@ void Set_City_Stat(int nCity, int nStat, int nValue) {
     gCities[nCity].anStats[nStat] = nValue;
 }
 
-void Get_City_Name(int nCity, char* szOut) {
-    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szName : "", CITY_NAME_SIZE);
+void Get_City_Name(int nCity, char* szOut, int nSize) {
+    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szName : "", nSize);
 }
 
-void Get_City_Photo(int nCity, char* szOut) {
-    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szPhoto : "", CITY_PHOTO_SIZE);
+void Get_City_Photo(int nCity, char* szOut, int nSize) {
+    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szPhoto : "", nSize);
 }
 
 int Get_City_Stat(int nCity, int nStat) {
@@ -187,12 +187,12 @@ void Export_Cities_File(void) {
 // Reads one record from a line of the file; 1 when the line named a city.
 static int Read_City_Line(int nCity, char* szLine) {
     char szField[TEXT_BUFFER_SIZE];
-    Pop_Field(szField, szLine, ',');
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     if (szField[0] == 0)
         return 0;
     Set_City_Name(nCity, szField);
     for (int nStat = 0; nStat < CITY_STAT_COUNT && szLine[0] != 0; nStat++) {
-        Pop_Field(szField, szLine, ',');
+        Pop_Field(szField, sizeof(szField), szLine, ',');
         gCities[nCity].anStats[nStat] = Parse_City_Stat(szField);
     }
     return 1;
@@ -206,7 +206,7 @@ int Read_Cities_File(const char* szPath) {
     for (int nCity = 0; nCity < CITY_COUNT; nCity++) {
         char szLine[TEXT_BUFFER_SIZE] = "";
         Clear_City(nCity);
-        Read_Line(szLine, pFile);
+        Read_Line(szLine, sizeof(szLine), pFile);
         nRead += Read_City_Line(nCity, szLine);
     }
     fclose(pFile);

@@ -26,7 +26,7 @@ static void Load_Draft_Input(const char* szPath, const char* szLabel, int16_t* c
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
         Read_Line_Limit(szLabel, szLine, pFile, DRAFT_INPUT_LINE_LIMIT);
         for (int nValue = 0; nValue < nValues; nValue++) {
-            Pop_Field(szField, szLine, ',');
+            Pop_Field(szField, sizeof(szField), szLine, ',');
             apTables[nValue][nPosition] = (int16_t)atoi(szField);
         }
     }
