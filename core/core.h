@@ -140,6 +140,7 @@ extern int gLineTooLongShown;
 int Read_Line_Limit(const char* szFileName, char* szOut, FILE* pFile, int nLimit);
 int Read_Line(char* szOut, int nSize, FILE* pFile);
 int Skip_Line(FILE* pFile);
+// A field longer than nSize - 1 characters is cut to fit.
 int Pop_Field(char* szField, int nSize, char* szText, char chDelimiter);
 int Append_Line_To_File(const char* szFileName, const char* szText);
 int Append_Format_To_File(const char* szFileName, const char* szFormat, ...)
@@ -150,6 +151,21 @@ int Count_File_Lines(const char* szPath);
 int Get_File_Length(FILE* pFile);
 const char* Get_Errno_Text(void);
 int File_Exists(const char* szPath);
+
+// ---- numbers in the fields of a file ------------------------------------------------------------
+// What a field held: a number (blanks around it allowed), nothing but blanks, or anything else
+// (junk, junk after the number, a number out of range).
+#define FIELD_NUMBER 0
+#define FIELD_EMPTY 1
+#define FIELD_NOT_NUMBER 2
+
+// An empty field reads 0; a field that is not a number reads its leading number (kept within
+// the type) or 0 when it has none.
+int Parse_Int_Field(const char* szField, int* pValue);
+int Parse_Decimal_Field(const char* szField, double* pValue);
+// The same, reporting a field of szFileName that is not a number.
+int Read_Int_Field(const char* szFileName, const char* szField);
+double Read_Decimal_Field(const char* szFileName, const char* szField);
 
 // ---- league texts (need the league database) ---------------------------------------------------
 #define TEAM_LABEL_SIZE 64

@@ -1,6 +1,5 @@
 // The league's city table: records, sorting and the Cities.txt exchange.
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "core/core.h"
@@ -10,10 +9,10 @@ static const int32_t kDefaultCityStats[CITY_STAT_COUNT] = {
     1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0,
 };
 
-// A decimal number with a fraction, truncated; 0 for what is not a number, and kept within the
-// int range.
-static int32_t Parse_City_Stat(const char* szField) {
-    double fValue = atof(szField);
+// A decimal number with a fraction, truncated; 0 for what is not a number (which is reported),
+// and kept within the int range.
+static int32_t Parse_City_Stat(const char* szPath, const char* szField) {
+    double fValue = Read_Decimal_Field(szPath, szField);
     if (!(fValue == fValue))
         return 0;
     if (fValue <= INT32_MIN)
@@ -185,7 +184,7 @@ void Export_Cities_File(void) {
 }
 
 // Reads one record from a line of the file; 1 when the line named a city.
-static int Read_City_Line(int nCity, char* szLine) {
+static int Read_City_Line(const char* szPath, int nCity, char* szLine) {
     char szField[TEXT_BUFFER_SIZE];
     Pop_Field(szField, sizeof(szField), szLine, ',');
     if (szField[0] == 0)
@@ -193,7 +192,7 @@ static int Read_City_Line(int nCity, char* szLine) {
     Set_City_Name(nCity, szField);
     for (int nStat = 0; nStat < CITY_STAT_COUNT && szLine[0] != 0; nStat++) {
         Pop_Field(szField, sizeof(szField), szLine, ',');
-        gCities[nCity].anStats[nStat] = Parse_City_Stat(szField);
+        gCities[nCity].anStats[nStat] = Parse_City_Stat(szPath, szField);
     }
     return 1;
 }
@@ -207,7 +206,7 @@ int Read_Cities_File(const char* szPath) {
         char szLine[TEXT_BUFFER_SIZE] = "";
         Clear_City(nCity);
         Read_Line(szLine, sizeof(szLine), pFile);
-        nRead += Read_City_Line(nCity, szLine);
+        nRead += Read_City_Line(szPath, nCity, szLine);
     }
     fclose(pFile);
     Compact_Cities();

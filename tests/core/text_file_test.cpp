@@ -108,6 +108,18 @@ TEST_F(TextFileTest, PopFieldSplitsAtEveryDelimiter) {
     EXPECT_EQ(Pop_Field(szField, sizeof(szField), szText, ';'), 1);
 }
 
+// A field longer than its buffer is cut to fit, and the text still loses the whole field.
+TEST_F(TextFileTest, PopFieldCutsAtTheFieldSize) {
+    char szText[32];
+    char szField[8];
+    memset(szField, 'x', sizeof(szField));
+    safe_strncpy(szText, "abcdefghij,k", sizeof(szText));
+    EXPECT_EQ(Pop_Field(szField, 4, szText, ','), 0);
+    EXPECT_STREQ(szField, "abc");
+    EXPECT_EQ(szField[4], 'x');
+    EXPECT_STREQ(szText, "k");
+}
+
 TEST_F(TextFileTest, AppendsCreateTheFileAndAddNewlines) {
     remove("append.txt");
     EXPECT_EQ(Append_Line_To_File("append.txt", "one"), 1);

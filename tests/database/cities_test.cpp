@@ -151,6 +151,17 @@ TEST_F(CitiesTest, ExportThenImportGivesTheSameTable) {
     }
 }
 
+// A stat that is not a number reads 0 and is reported with the file's name.
+TEST_F(CitiesTest, ImportReportsAStatThatIsNotANumber) {
+    Write_Cities_File("Austin,950000,12x,20000\n");
+    memset(gRecentErrors, 0, sizeof(gRecentErrors));
+    EXPECT_EQ(::Read_Cities_File(CITIES_FILE_NAME), 1);
+    EXPECT_EQ(Get_City_Stat(0, 0), 950000);
+    EXPECT_EQ(Get_City_Stat(0, 1), 12);
+    EXPECT_EQ(Get_City_Stat(0, 2), 20000);
+    EXPECT_NE(strstr(gRecentErrors, "Not a number in Cities.txt: \"12x\""), nullptr);
+}
+
 TEST_F(CitiesTest, QuestionsAnsweredNoAndAMissingFile) {
     Add_Named_City("Denver", 1);
     Test_Answer_Message_Box(IDNO);
