@@ -21,42 +21,39 @@ static const char* Find_Number_Start(const char* szField) {
     return p;
 }
 
-static int Get_Field_Result(const char* pStop) {
+// The value of a number out of range: the nearest the type holds.
+static int Get_Out_Of_Range_Value(const char* p, int) {
+    return *p == '-' ? INT_MIN : INT_MAX;
+}
+
+static double Get_Out_Of_Range_Value(const char* p, double) {
+    return strtod(p, NULL);  // infinite, or zero for a number too small
+}
+
+template <typename NUMBER>
+static int Parse_Number_Field(const char* szField, NUMBER* pValue) {
+    *pValue = 0;
+    const char* p = Find_Number_Start(szField);
+    if (*p == 0)
+        return FIELD_EMPTY;
+    NUMBER value = 0;
+    auto [pStop, error] = std::from_chars(p, p + strlen(p), value);
+    if (error == std::errc::invalid_argument)
+        return FIELD_NOT_NUMBER;
+    if (error == std::errc::result_out_of_range) {
+        *pValue = Get_Out_Of_Range_Value(p, value);
+        return FIELD_NOT_NUMBER;
+    }
+    *pValue = value;
     return *Skip_Blanks(pStop) == 0 ? FIELD_NUMBER : FIELD_NOT_NUMBER;
 }
 
 int Parse_Int_Field(const char* szField, int* pValue) {
-    *pValue = 0;
-    const char* p = Find_Number_Start(szField);
-    if (*p == 0)
-        return FIELD_EMPTY;
-    int nValue = 0;
-    auto [pStop, error] = std::from_chars(p, p + strlen(p), nValue);
-    if (error == std::errc::invalid_argument)
-        return FIELD_NOT_NUMBER;
-    if (error == std::errc::result_out_of_range) {
-        *pValue = *p == '-' ? INT_MIN : INT_MAX;
-        return FIELD_NOT_NUMBER;
-    }
-    *pValue = nValue;
-    return Get_Field_Result(pStop);
+    return Parse_Number_Field(szField, pValue);
 }
 
 int Parse_Decimal_Field(const char* szField, double* pValue) {
-    *pValue = 0;
-    const char* p = Find_Number_Start(szField);
-    if (*p == 0)
-        return FIELD_EMPTY;
-    double fValue = 0;
-    auto [pStop, error] = std::from_chars(p, p + strlen(p), fValue);
-    if (error == std::errc::invalid_argument)
-        return FIELD_NOT_NUMBER;
-    if (error == std::errc::result_out_of_range) {
-        *pValue = strtod(p, NULL);  // the nearest the type holds: infinite or zero
-        return FIELD_NOT_NUMBER;
-    }
-    *pValue = fValue;
-    return Get_Field_Result(pStop);
+    return Parse_Number_Field(szField, pValue);
 }
 
 static void Report_Bad_Field(const char* szFileName, const char* szField) {
