@@ -286,12 +286,12 @@ TEST_F(SavedGameTest, UpgradeStepsStopAtTheirVersions) {
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 2019);
     auto League_Name = [] {
         char szName[LEAGUE_NAME_SIZE];
-        Get_League_Name(0, szName);
+        Get_League_Name(0, szName, sizeof(szName));
         return std::string(szName);
     };
     auto Skin = [] {
         char szSkin[1024];
-        Get_Skin_Name(szSkin);
+        Get_Skin_Name(szSkin, sizeof(szSkin));
         return std::string(szSkin);
     };
     uint8_t* pRecordBook = reinterpret_cast<uint8_t*>(&gRecordBook);
