@@ -57,11 +57,13 @@ void Set_City_Stat(int nCity, int nStat, int nValue) {
 }
 
 void Get_City_Name(int nCity, char* szOut, int nSize) {
-    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szName : "", nSize);
+    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szName : "",
+                 Min_Int(nSize, CITY_NAME_SIZE));
 }
 
 void Get_City_Photo(int nCity, char* szOut, int nSize) {
-    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szPhoto : "", nSize);
+    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szPhoto : "",
+                 Min_Int(nSize, CITY_PHOTO_SIZE));
 }
 
 int Get_City_Stat(int nCity, int nStat) {

@@ -62,7 +62,8 @@ void Set_Head_Short(int nIndex, int nValue) {
 }
 
 void Get_Database_Notes(char* szOut, int nSize) {
-    safe_strncpy(szOut, gSavedState.szDatabaseNotes, nSize);
+    safe_strncpy(szOut, gSavedState.szDatabaseNotes,
+                 Min_Int(nSize, (int)sizeof(gSavedState.szDatabaseNotes)));
 }
 
 void Set_Database_Notes(const char* szText) {
@@ -70,7 +71,7 @@ void Set_Database_Notes(const char* szText) {
 }
 
 void Get_Skin_Name(char* szOut, int nSize) {
-    safe_strncpy(szOut, gSkinName, nSize);
+    safe_strncpy(szOut, gSkinName, Min_Int(nSize, (int)sizeof(gSkinName)));
 }
 
 void Set_Skin_Name(const char* szText) {
@@ -78,7 +79,8 @@ void Set_Skin_Name(const char* szText) {
 }
 
 void Get_Saved_Game_Name(char* szOut, int nSize) {
-    safe_strncpy(szOut, gSavedState.szSavedGameName, nSize);
+    safe_strncpy(szOut, gSavedState.szSavedGameName,
+                 Min_Int(nSize, (int)sizeof(gSavedState.szSavedGameName)));
 }
 
 void Set_Saved_Game_Name(const char* szText) {
@@ -86,7 +88,8 @@ void Set_Saved_Game_Name(const char* szText) {
 }
 
 void Get_Manager_Name(char* szOut, int nSize) {
-    safe_strncpy(szOut, gSavedState.szManagerName, nSize);
+    safe_strncpy(szOut, gSavedState.szManagerName,
+                 Min_Int(nSize, (int)sizeof(gSavedState.szManagerName)));
 }
 
 void Set_Manager_Name(const char* szText) {
@@ -105,7 +108,7 @@ static int Is_Name_Index(int nIndex, int nCount, const char* szFunction) {
 
 void Get_League_Name(int nLeague, char* szOut, int nSize) {
     if (Is_Name_Index(nLeague, LEAGUE_COUNT, "Get_League_Name"))
-        safe_strncpy(szOut, gLeagueNames[nLeague], nSize);
+        safe_strncpy(szOut, gLeagueNames[nLeague], Min_Int(nSize, LEAGUE_NAME_SIZE));
 }
 
 void Set_League_Abbreviation(int nLeague, const char* szText) {
@@ -115,7 +118,7 @@ void Set_League_Abbreviation(int nLeague, const char* szText) {
 
 void Get_Division_Name(int nDivision, char* szOut, int nSize) {
     if (Is_Name_Index(nDivision, DIVISION_COUNT, "Get_Division_Name"))
-        safe_strncpy(szOut, gDivisionNames[nDivision], nSize);
+        safe_strncpy(szOut, gDivisionNames[nDivision], Min_Int(nSize, DIVISION_NAME_SIZE));
 }
 
 void Set_Division_Name(int nDivision, const char* szText) {

@@ -89,12 +89,12 @@ const char* Get_Player_Last_Name_Ptr(int nTeam, int nSlot) {
 }
 
 void Copy_Player_Ostrel_ID(int nTeam, int nSlot, char* szOut, int nSize) {
-    safe_strncpy(szOut, Get_Player_Ostrel_ID(nTeam, nSlot), nSize);
+    safe_strncpy(szOut, Get_Player_Ostrel_ID(nTeam, nSlot), Min_Int(nSize, PLAYER_OUTSIDE_ID_SIZE));
 }
 
 void Get_Player_College_Name(int nTeam, int nSlot, char* szOut, int nSize) {
     const PLAYER* pPlayer = Get_Player_Record(nTeam, nSlot);
-    safe_strncpy(szOut, pPlayer ? pPlayer->szCollege : "", nSize);
+    safe_strncpy(szOut, pPlayer ? pPlayer->szCollege : "", Min_Int(nSize, PLAYER_COLLEGE_SIZE));
 }
 
 // A long name is matched as the field stores it, cut to 23 characters.

@@ -224,9 +224,9 @@ TEST_P(UniverseTest, PayrollsAreJustUnderTheCap) {
 TEST_P(UniverseTest, TeamsCarryTheDefaultPlaybooks) {
     for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
         char szName[PLAY_NAME_SIZE];
-        Get_Offensive_Play_Name(nTeam, 0, szName);
+        Get_Offensive_Play_Name(nTeam, 0, szName, sizeof(szName));
         EXPECT_STREQ(szName, "Pro 21 Dive") << "team " << nTeam;
-        Get_Defensive_Play_Name(nTeam, 29, szName);
+        Get_Defensive_Play_Name(nTeam, 29, szName, sizeof(szName));
         EXPECT_STREQ(szName, "Deep Prevent") << "team " << nTeam;
         EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_OFFENSIVE_SYSTEM), Choose_Team_Offensive_System(nTeam));
     }
