@@ -106,41 +106,42 @@ int Append_Format_String(char* szBuffer, int nSize, const char* szFormat, ...)
     __attribute__((format(printf, 3, 4)));
 char* Find_Text_No_Case(const char* szText, const char* szPattern);
 int Remove_Char(char* szText, char ch);
-int Pad_Left(char* szText, int nWidth);
-void Pad_Left_Double(char* szText, int nWidth);
+int Pad_Left(char* szText, int nSize, int nWidth);
+void Pad_Left_Double(char* szText, int nSize, int nWidth);
 void Make_Upper_Case(char* szText);
 void Make_Lower_Case(char* szText);
 int Load_String(UINT nId, char* szOut, int nSize);
 
-void Format_With_Commas(int nValue, char* szOut);
-void Format_Dollars(int nValue, char* szOut);
-void Format_Money(int nThousands, char* szOut);
-void Format_Money_Dollars(int nDollars, char* szOut);
+void Format_With_Commas(int nValue, char* szOut, int nSize);
+void Format_Dollars(int nValue, char* szOut, int nSize);
+void Format_Money(int nThousands, char* szOut, int nSize);
+void Format_Money_Dollars(int nDollars, char* szOut, int nSize);
 int Parse_Money(char* szText);
-void Format_Thousandths(int nValue, char* szOut);
-void Format_Ordinal_Number(char* szOut, int n);
-void Get_Cardinal_Words(char* szOut, int n);
-void Get_Ordinal_Words(char* szOut, int n);
+void Format_Thousandths(int nValue, char* szOut, int nSize);
+void Format_Ordinal_Number(char* szOut, int nSize, int n);
+void Get_Cardinal_Words(char* szOut, int nSize, int n);
+void Get_Ordinal_Words(char* szOut, int nSize, int n);
 
-void Get_Date_Text(int nDay, char* szOut);
-void Format_Date_With_Year(int nDay, int nYear, char* szOut);
-void Get_Month_Name(int nMonth, char* szOut);
-void Get_Weekday_Name(int nWeekday, char* szOut);
+void Get_Date_Text(int nDay, char* szOut, int nSize);
+void Format_Date_With_Year(int nDay, int nYear, char* szOut, int nSize);
+void Get_Month_Name(int nMonth, char* szOut, int nSize);
+void Get_Weekday_Name(int nWeekday, char* szOut, int nSize);
 
-void Get_Position_Name(int nPosition, char* szOut);
-void Get_Position_Name_Lowercase(int nPosition, char* szOut);
-void Get_Position_Abbreviation(int nPosition, char* szOut);
-void Get_Depth_Role_Name(int nRole, char* szOut);
-void Get_Depth_Role_Abbreviation(int nRole, char* szOut);
-void Get_Rating_Name(int nRating, char* szOut);
+void Get_Position_Name(int nPosition, char* szOut, int nSize);
+void Get_Position_Name_Lowercase(int nPosition, char* szOut, int nSize);
+void Get_Position_Abbreviation(int nPosition, char* szOut, int nSize);
+void Get_Depth_Role_Name(int nRole, char* szOut, int nSize);
+void Get_Depth_Role_Abbreviation(int nRole, char* szOut, int nSize);
+void Get_Rating_Name(int nRating, char* szOut, int nSize);
 
 // ---- text files and CSV fields -----------------------------------------------------------------
 extern int gLineTooLongShown;
 
 int Read_Line_Limit(const char* szFileName, char* szOut, FILE* pFile, int nLimit);
-int Read_Line(char* szOut, FILE* pFile);
+int Read_Line(char* szOut, int nSize, FILE* pFile);
 int Skip_Line(FILE* pFile);
-int Pop_Field(char* szField, char* szText, char chDelimiter);
+// A field longer than nSize - 1 characters is cut to fit.
+int Pop_Field(char* szField, int nSize, char* szText, char chDelimiter);
 int Append_Line_To_File(const char* szFileName, const char* szText);
 int Append_Format_To_File(const char* szFileName, const char* szFormat, ...)
     __attribute__((format(printf, 2, 3)));
@@ -151,15 +152,30 @@ int Get_File_Length(FILE* pFile);
 const char* Get_Errno_Text(void);
 int File_Exists(const char* szPath);
 
+// ---- numbers in the fields of a file ------------------------------------------------------------
+// What a field held: a number (blanks around it allowed), nothing but blanks, or anything else
+// (junk, junk after the number, a number out of range).
+#define FIELD_NUMBER 0
+#define FIELD_EMPTY 1
+#define FIELD_NOT_NUMBER 2
+
+// An empty field reads 0; a field that is not a number reads its leading number (kept within
+// the type) or 0 when it has none.
+int Parse_Int_Field(const char* szField, int* pValue);
+int Parse_Decimal_Field(const char* szField, double* pValue);
+// The same, reporting a field of szFileName that is not a number.
+int Read_Int_Field(const char* szFileName, const char* szField);
+double Read_Decimal_Field(const char* szFileName, const char* szField);
+
 // ---- league texts (need the league database) ---------------------------------------------------
 #define TEAM_LABEL_SIZE 64
 #define WEEK_NAME_SIZE 32
 #define MANAGER_FACE_FILE_SIZE 32
 
-void Get_Team_Label(int nTeam, char* szOut);
-void Get_Team_City(int nTeam, char* szOut);
-void Get_Team_Nickname(int nTeam, char* szOut);
-void Get_Team_Short_Name(int nTeam, char* szOut);
-void Get_Manager_Face_File(int nTeam, char* szOut);
-void Get_Week_Name(int nWeek, char* szOut);
-void Get_Week_Short_Name(int nWeek, char* szOut);
+void Get_Team_Label(int nTeam, char* szOut, int nSize);
+void Get_Team_City(int nTeam, char* szOut, int nSize);
+void Get_Team_Nickname(int nTeam, char* szOut, int nSize);
+void Get_Team_Short_Name(int nTeam, char* szOut, int nSize);
+void Get_Manager_Face_File(int nTeam, char* szOut, int nSize);
+void Get_Week_Name(int nWeek, char* szOut, int nSize);
+void Get_Week_Short_Name(int nWeek, char* szOut, int nSize);

@@ -22,13 +22,16 @@ static long Get_Log_Time(void) {
     return (long)Platform_Time();
 }
 
-// Appends the finished line to the log file, then adds its newline in place (szLine has room
-// for it) and sends it to the debugger output. Returns the line's length without the newline.
-static int Emit_Log_Line(char* szLine) {
+// Appends the finished line to the log file, then adds its newline in place when the nSize-byte
+// buffer has room for it, and sends it to the debugger output. Returns the line's length
+// without the newline.
+static int Emit_Log_Line(char* szLine, int nSize) {
     int nLength = (int)strlen(szLine);
     Append_Line_To_File(DEBUG_LOG_FILE, szLine);
-    szLine[nLength] = '\n';
-    szLine[nLength + 1] = 0;
+    if (nLength + 1 < nSize) {
+        szLine[nLength] = '\n';
+        szLine[nLength + 1] = 0;
+    }
     OutputDebugStringA(szLine);
     return nLength;
 }
@@ -67,7 +70,7 @@ int Report_Error(const char* szFormat, ...) {
     va_end(args);
 
     Format_String(szLine, TEXT_BUFFER_SIZE, "%ld ERROR: %s", Get_Log_Time(), szText);
-    int nLength = Emit_Log_Line(szLine);
+    int nLength = Emit_Log_Line(szLine, sizeof(szLine));
     Push_Recent_Error(szLine, nLength);
     Ask_Enter_Debugger(szText);
     return -1;
@@ -82,7 +85,7 @@ void Log_Debug_Line(const char* szFormat, ...) {
     va_end(args);
 
     Format_String(szLine, TEXT_BUFFER_SIZE, "%ld %s", Get_Log_Time(), szText);
-    Emit_Log_Line(szLine);
+    Emit_Log_Line(szLine, sizeof(szLine));
 }
 
 int Print_Debug_Message(int nMask, const char* szFormat, ...) {

@@ -59,10 +59,11 @@ int Read_Line_Limit(const char* szFileName, char* szOut, FILE* pFile, int nLimit
     return nAtEnd;
 }
 
-// The callers pass text buffers; a longer line is cut to fit one.
-int Read_Line(char* szOut, FILE* pFile) {
+// A line longer than the buffer is cut to fit it.
+int Read_Line(char* szOut, int nSize, FILE* pFile) {
+    if (nSize < 1) return Skip_Line(pFile);
     int bCut;
-    return Read_Line_Into(szOut, pFile, TEXT_BUFFER_SIZE, &bCut);
+    return Read_Line_Into(szOut, pFile, nSize, &bCut);
 }
 
 int Skip_Line(FILE* pFile) {
@@ -74,12 +75,15 @@ int Skip_Line(FILE* pFile) {
     }
 }
 
-int Pop_Field(char* szField, char* szText, char chDelimiter) {
+// A field longer than its nSize-byte buffer is cut to fit; the text still loses all of it.
+int Pop_Field(char* szField, int nSize, char* szText, char chDelimiter) {
     char* pEnd = szText;
     while (*pEnd && *pEnd != chDelimiter) pEnd++;
-    size_t nLength = (size_t)(pEnd - szText);
-    memcpy(szField, szText, nLength);
-    szField[nLength] = 0;
+    if (nSize > 0) {
+        size_t nLength = (size_t)Min_Int((int)(pEnd - szText), nSize - 1);
+        memcpy(szField, szText, nLength);
+        szField[nLength] = 0;
+    }
     if (!*pEnd) {
         szText[0] = 0;
         return 1;

@@ -10,51 +10,51 @@
 #define LEAGUE_AVERAGE_ROW 255
 #define FIRST_MERGED_SEASON 1970
 
-void Get_Team_Label(int nTeam, char* szOut) {
+void Get_Team_Label(int nTeam, char* szOut, int nSize) {
     szOut[0] = 0;
     if (nTeam == FREE_AGENT_TEAM) {
-        strcpy(szOut, "Free Agent");
+        safe_strncpy(szOut, "Free Agent", nSize);
     } else if (nTeam == HALL_OF_FAME_TEAM) {
-        strcpy(szOut, "Hall Of Fame Inductee");
+        safe_strncpy(szOut, "Hall Of Fame Inductee", nSize);
     } else if (Is_Draft_Pool_Team(nTeam)) {
         char szRound[TEAM_LABEL_SIZE];
-        Get_Ordinal_Words(szRound, gDraftRound + 1);
+        Get_Ordinal_Words(szRound, sizeof(szRound), gDraftRound + 1);
         szRound[0] = (char)toupper((unsigned char)szRound[0]);
-        Format_String(szOut, TEAM_LABEL_SIZE, "%s Round Draft Pick", szRound);
+        Format_String(szOut, nSize, "%s Round Draft Pick", szRound);
     } else if (Is_Team_Active(nTeam)) {
         char szCity[TEAM_STRING_SIZE], szNickname[TEAM_STRING_SIZE];
-        Get_Team_String(szCity, nTeam, TEAM_CITY);
-        Get_Team_String(szNickname, nTeam, TEAM_NICKNAME);
-        Format_String(szOut, TEAM_LABEL_SIZE, "%s %s", szCity, szNickname);
+        Get_Team_String(szCity, sizeof(szCity), nTeam, TEAM_CITY);
+        Get_Team_String(szNickname, sizeof(szNickname), nTeam, TEAM_NICKNAME);
+        Format_String(szOut, nSize, "%s %s", szCity, szNickname);
     }
 }
 
-void Get_Team_City(int nTeam, char* szOut) {
+void Get_Team_City(int nTeam, char* szOut, int nSize) {
     if (nTeam >= 0 && nTeam <= FREE_AGENT_TEAM)
-        Get_Team_String(szOut, nTeam, TEAM_CITY);
+        Get_Team_String(szOut, nSize, nTeam, TEAM_CITY);
     else
-        strcpy(szOut, nTeam == LEAGUE_AVERAGE_ROW ? "NFL Average" : "");
+        safe_strncpy(szOut, nTeam == LEAGUE_AVERAGE_ROW ? "NFL Average" : "", nSize);
 }
 
-void Get_Team_Nickname(int nTeam, char* szOut) {
+void Get_Team_Nickname(int nTeam, char* szOut, int nSize) {
     if (nTeam >= 0 && nTeam <= HALL_OF_FAME_TEAM)
-        Get_Team_String(szOut, nTeam, TEAM_NICKNAME);
+        Get_Team_String(szOut, nSize, nTeam, TEAM_NICKNAME);
     else
         szOut[0] = 0;
 }
 
 // The nickname, or the city for a team whose nickname is only "Football Team".
-void Get_Team_Short_Name(int nTeam, char* szOut) {
-    Get_Team_Nickname(nTeam, szOut);
+void Get_Team_Short_Name(int nTeam, char* szOut, int nSize) {
+    Get_Team_Nickname(nTeam, szOut, nSize);
     if (strcasecmp(szOut, "Football Team") == 0)
-        Get_Team_String(szOut, nTeam, TEAM_CITY);
+        Get_Team_String(szOut, nSize, nTeam, TEAM_CITY);
 }
 
-void Get_Manager_Face_File(int nTeam, char* szOut) {
+void Get_Manager_Face_File(int nTeam, char* szOut, int nSize) {
     int nFace = nTeam * 11 % 36;
     if (nFace < gSeasonNumber - 15)
         nFace += 36;
-    Format_String(szOut, MANAGER_FACE_FILE_SIZE, "dialogs/faces/gm%d.jpg", nFace % 45);
+    Format_String(szOut, nSize, "dialogs/faces/gm%d.jpg", nFace % 45);
 }
 
 // ---- week names --------------------------------------------------------------------------------
@@ -87,13 +87,13 @@ static int Is_Bye_Round(int nRound) {
            (nRound == CONFERENCE_ROUND && nField <= 1);
 }
 
-static void Format_Week_Name(int nWeek, char* szOut, int bShort) {
+static void Format_Week_Name(int nWeek, char* szOut, int nSize, int bShort) {
     if (nWeek == -1)
         nWeek = gCurrentWeek;
     int nRound = Get_Postseason_Round(nWeek);
     const char* szName = "Offseason";
     if (nRound < 0) {
-        Format_String(szOut, WEEK_NAME_SIZE, "Week %d", nWeek + 1);
+        Format_String(szOut, nSize, "Week %d", nWeek + 1);
         return;
     }
     if (bShort && Is_Bye_Round(nRound))
@@ -106,13 +106,13 @@ static void Format_Week_Name(int nWeek, char* szOut, int bShort) {
         szName = Get_Title_Round_Name(bShort ? "Conference" : "Conference Championship");
     else if (nRound == FINAL_ROUND)
         szName = "Super Bowl";
-    safe_strncpy(szOut, szName, WEEK_NAME_SIZE);
+    safe_strncpy(szOut, szName, nSize);
 }
 
-void Get_Week_Name(int nWeek, char* szOut) {
-    Format_Week_Name(nWeek, szOut, 0);
+void Get_Week_Name(int nWeek, char* szOut, int nSize) {
+    Format_Week_Name(nWeek, szOut, nSize, 0);
 }
 
-void Get_Week_Short_Name(int nWeek, char* szOut) {
-    Format_Week_Name(nWeek, szOut, 1);
+void Get_Week_Short_Name(int nWeek, char* szOut, int nSize) {
+    Format_Week_Name(nWeek, szOut, nSize, 1);
 }

@@ -61,24 +61,24 @@ static const char* const gRatingNames[RATING_COUNT] = {
 };
 
 // The string-table word nFirstId + nIndex for 0 <= nIndex < nCount, else the empty text.
-static void Load_Indexed_Word(UINT nFirstId, int nIndex, int nCount, char* szOut) {
+static void Load_Indexed_Word(UINT nFirstId, int nIndex, int nCount, char* szOut, int nSize) {
     if (nIndex < 0 || nIndex >= nCount) {
         szOut[0] = 0;
         return;
     }
-    Load_String(nFirstId + (UINT)nIndex, szOut, NAME_SIZE);
+    Load_String(nFirstId + (UINT)nIndex, szOut, nSize);
 }
 
-void Get_Month_Name(int nMonth, char* szOut) {
-    Load_Indexed_Word(IDS_MONTHS, nMonth, 12, szOut);
+void Get_Month_Name(int nMonth, char* szOut, int nSize) {
+    Load_Indexed_Word(IDS_MONTHS, nMonth, 12, szOut, nSize);
 }
 
-void Get_Weekday_Name(int nWeekday, char* szOut) {
-    Load_Indexed_Word(IDS_WEEKDAYS, nWeekday, 7, szOut);
+void Get_Weekday_Name(int nWeekday, char* szOut, int nSize) {
+    Load_Indexed_Word(IDS_WEEKDAYS, nWeekday, 7, szOut, nSize);
 }
 
 // Day 0 is 1 January; the calendar has no leap years.
-void Get_Date_Text(int nDay, char* szOut) {
+void Get_Date_Text(int nDay, char* szOut, int nSize) {
     int nDayOfYear = (nDay % DAYS_PER_YEAR + DAYS_PER_YEAR) % DAYS_PER_YEAR;
     int nMonth = 0;
     while (nDayOfYear >= gMonthLengths[nMonth]) {
@@ -86,58 +86,58 @@ void Get_Date_Text(int nDay, char* szOut) {
         nMonth++;
     }
     char szMonth[NAME_SIZE];
-    Get_Month_Name(nMonth, szMonth);
-    sprintf(szOut, "%s %d", szMonth, nDayOfYear + 1);
+    Get_Month_Name(nMonth, szMonth, sizeof(szMonth));
+    Format_String(szOut, nSize, "%s %d", szMonth, nDayOfYear + 1);
 }
 
-void Format_Date_With_Year(int nDay, int nYear, char* szOut) {
-    Get_Date_Text(nDay, szOut);
-    sprintf(szOut + strlen(szOut), ", %d", nYear);
+void Format_Date_With_Year(int nDay, int nYear, char* szOut, int nSize) {
+    Get_Date_Text(nDay, szOut, nSize);
+    Append_Format_String(szOut, nSize, ", %d", nYear);
 }
 
-void Get_Position_Name(int nPosition, char* szOut) {
+void Get_Position_Name(int nPosition, char* szOut, int nSize) {
     if (nPosition == ANY_POSITION) {
-        strcpy(szOut, "Any Position");
+        safe_strncpy(szOut, "Any Position", nSize);
     } else if (nPosition < 0 || nPosition >= POSITION_COUNT) {
-        strcpy(szOut, "<Error>");
+        safe_strncpy(szOut, "<Error>", nSize);
     } else {
-        Load_Indexed_Word(IDS_POSITION_NAMES, nPosition, POSITION_COUNT, szOut);
+        Load_Indexed_Word(IDS_POSITION_NAMES, nPosition, POSITION_COUNT, szOut, nSize);
     }
 }
 
-void Get_Position_Name_Lowercase(int nPosition, char* szOut) {
-    Get_Position_Name(nPosition, szOut);
+void Get_Position_Name_Lowercase(int nPosition, char* szOut, int nSize) {
+    Get_Position_Name(nPosition, szOut, nSize);
     Make_Lower_Case(szOut);
 }
 
-void Get_Position_Abbreviation(int nPosition, char* szOut) {
+void Get_Position_Abbreviation(int nPosition, char* szOut, int nSize) {
     if (nPosition == ANY_POSITION) {
-        strcpy(szOut, "Any");
+        safe_strncpy(szOut, "Any", nSize);
     } else {
-        Load_Indexed_Word(IDS_POSITION_ABBREVIATIONS, nPosition, POSITION_COUNT, szOut);
+        Load_Indexed_Word(IDS_POSITION_ABBREVIATIONS, nPosition, POSITION_COUNT, szOut, nSize);
     }
 }
 
-void Get_Depth_Role_Name(int nRole, char* szOut) {
+void Get_Depth_Role_Name(int nRole, char* szOut, int nSize) {
     if (nRole >= DEPTH_ROLE_FIRST && nRole <= DEPTH_ROLE_LAST) {
-        strcpy(szOut, gDepthRoleTexts[nRole - DEPTH_ROLE_FIRST].szName);
+        safe_strncpy(szOut, gDepthRoleTexts[nRole - DEPTH_ROLE_FIRST].szName, nSize);
     } else {
-        Load_Indexed_Word(IDS_POSITION_NAMES, nRole, POSITION_COUNT, szOut);
+        Load_Indexed_Word(IDS_POSITION_NAMES, nRole, POSITION_COUNT, szOut, nSize);
     }
 }
 
-void Get_Depth_Role_Abbreviation(int nRole, char* szOut) {
+void Get_Depth_Role_Abbreviation(int nRole, char* szOut, int nSize) {
     if (nRole >= DEPTH_ROLE_FIRST && nRole <= DEPTH_ROLE_LAST) {
-        strcpy(szOut, gDepthRoleTexts[nRole - DEPTH_ROLE_FIRST].szAbbreviation);
+        safe_strncpy(szOut, gDepthRoleTexts[nRole - DEPTH_ROLE_FIRST].szAbbreviation, nSize);
     } else {
-        Load_Indexed_Word(IDS_POSITION_ABBREVIATIONS, nRole, POSITION_COUNT, szOut);
+        Load_Indexed_Word(IDS_POSITION_ABBREVIATIONS, nRole, POSITION_COUNT, szOut, nSize);
     }
 }
 
-void Get_Rating_Name(int nRating, char* szOut) {
+void Get_Rating_Name(int nRating, char* szOut, int nSize) {
     if (nRating < 0 || nRating >= RATING_COUNT) {
         szOut[0] = 0;
         return;
     }
-    strcpy(szOut, gRatingNames[nRating]);
+    safe_strncpy(szOut, gRatingNames[nRating], nSize);
 }

@@ -12,44 +12,46 @@
 #define WORD_SIZE 64
 #define NUMBER_TEXT_SIZE 32
 
-void Format_With_Commas(int nValue, char* szOut) {
+void Format_With_Commas(int nValue, char* szOut, int nSize) {
     char szDigits[NUMBER_TEXT_SIZE];
     int64_t nMagnitude = nValue < 0 ? -(int64_t)nValue : (int64_t)nValue;
     snprintf(szDigits, sizeof(szDigits), "%lld", (long long)nMagnitude);
     int nDigits = (int)strlen(szDigits);
+    char szText[NUMBER_TEXT_SIZE];
     int nOut = 0;
-    if (nValue < 0) szOut[nOut++] = '-';
+    if (nValue < 0) szText[nOut++] = '-';
     for (int k = 0; k < nDigits; k++) {
-        if (k > 0 && (nDigits - k) % 3 == 0) szOut[nOut++] = ',';
-        szOut[nOut++] = szDigits[k];
+        if (k > 0 && (nDigits - k) % 3 == 0) szText[nOut++] = ',';
+        szText[nOut++] = szDigits[k];
     }
-    szOut[nOut] = 0;
+    szText[nOut] = 0;
+    safe_strncpy(szOut, szText, nSize);
 }
 
-void Format_Dollars(int nValue, char* szOut) {
+void Format_Dollars(int nValue, char* szOut, int nSize) {
     char szCommas[NUMBER_TEXT_SIZE];
-    Format_With_Commas(nValue, szCommas);
-    sprintf(szOut, "$%s", szCommas);
+    Format_With_Commas(nValue, szCommas, sizeof(szCommas));
+    Format_String(szOut, nSize, "$%s", szCommas);
 }
 
-void Format_Money(int nThousands, char* szOut) {
+void Format_Money(int nThousands, char* szOut, int nSize) {
     int64_t nAmount = llabs((int64_t)nThousands);
     const char* szSign = nThousands < 0 ? "-" : "";
     if (nAmount < 1000) {
-        sprintf(szOut, "%s$%lldK", szSign, (long long)nAmount);
+        Format_String(szOut, nSize, "%s$%lldK", szSign, (long long)nAmount);
     } else if (nAmount < 100000) {
-        sprintf(szOut, "%s$%lld.%lldM", szSign, (long long)(nAmount / 1000),
-                (long long)(nAmount % 1000 / 100));
+        Format_String(szOut, nSize, "%s$%lld.%lldM", szSign, (long long)(nAmount / 1000),
+                      (long long)(nAmount % 1000 / 100));
     } else if (nAmount < 1000000) {
-        sprintf(szOut, "%s$%lldM", szSign, (long long)(nAmount / 1000));
+        Format_String(szOut, nSize, "%s$%lldM", szSign, (long long)(nAmount / 1000));
     } else {
-        sprintf(szOut, "%s$%lld.%02lldB", szSign, (long long)(nAmount / 1000000),
-                (long long)(nAmount % 1000000 / 10000));
+        Format_String(szOut, nSize, "%s$%lld.%02lldB", szSign, (long long)(nAmount / 1000000),
+                      (long long)(nAmount % 1000000 / 10000));
     }
 }
 
-void Format_Money_Dollars(int nDollars, char* szOut) {
-    Format_Money(nDollars / 1000, szOut);
+void Format_Money_Dollars(int nDollars, char* szOut, int nSize) {
+    Format_Money(nDollars / 1000, szOut, nSize);
 }
 
 int Parse_Money(char* szText) {
@@ -61,15 +63,15 @@ int Parse_Money(char* szText) {
     return (int)nValue;
 }
 
-void Format_Thousandths(int nValue, char* szOut) {
+void Format_Thousandths(int nValue, char* szOut, int nSize) {
     if (nValue < 1000) {
-        sprintf(szOut, ".%03d", nValue);
+        Format_String(szOut, nSize, ".%03d", nValue);
     } else {
-        sprintf(szOut, "%d.%03d", nValue / 1000, nValue % 1000);
+        Format_String(szOut, nSize, "%d.%03d", nValue / 1000, nValue % 1000);
     }
 }
 
-void Format_Ordinal_Number(char* szOut, int n) {
+void Format_Ordinal_Number(char* szOut, int nSize, int n) {
     int nLastTwo = abs(n % 100);
     int nLastDigit = nLastTwo % 10;
     // 11th, 12th and 13th also in 111th, 212th, ...
@@ -79,12 +81,12 @@ void Format_Ordinal_Number(char* szOut, int n) {
     }
     char szSuffix[WORD_SIZE];
     Load_String(nSuffixId, szSuffix, sizeof(szSuffix));
-    sprintf(szOut, "%d%s", n, szSuffix);
+    Format_String(szOut, nSize, "%d%s", n, szSuffix);
 }
 
 // ---- numbers in words --------------------------------------------------------------------------
 
-typedef void (*NUMBER_WORDS_FUNCTION)(char* szOut, int n);
+typedef void (*NUMBER_WORDS_FUNCTION)(char* szOut, int nSize, int n);
 
 typedef struct {
     int nUnit;
@@ -102,12 +104,12 @@ static const NUMBER_SCALE gNumberScales[] = {
 // The words of n >= 20 that the largest scale at or below n composes: the cardinal words of the
 // count of units, the scale's name, then the rest in words by pRestWords. A whole multiple
 // ends in the name and szWholeSuffix ("th" for ordinals). Returns 0 when n is below every scale.
-static int Compose_Scaled_Words(char* szOut, int n, NUMBER_WORDS_FUNCTION pRestWords,
+static int Compose_Scaled_Words(char* szOut, int nSize, int n, NUMBER_WORDS_FUNCTION pRestWords,
                                 const char* szWholeSuffix) {
     for (const NUMBER_SCALE& scale : gNumberScales) {
         if (n < scale.nUnit) continue;
         char szCount[TEXT_BUFFER_SIZE];
-        Get_Cardinal_Words(szCount, n / scale.nUnit);
+        Get_Cardinal_Words(szCount, sizeof(szCount), n / scale.nUnit);
         char szWords[TEXT_BUFFER_SIZE];
         int nRest = n % scale.nUnit;
         if (nRest == 0) {
@@ -115,55 +117,55 @@ static int Compose_Scaled_Words(char* szOut, int n, NUMBER_WORDS_FUNCTION pRestW
                           szWholeSuffix);
         } else {
             char szRest[TEXT_BUFFER_SIZE];
-            pRestWords(szRest, nRest);
+            pRestWords(szRest, sizeof(szRest), nRest);
             const char* szJoin = (scale.bAndBeforeSmallRest && nRest < 100) ? " and " : " ";
             Format_String(szWords, sizeof(szWords), "%s %s%s%s", szCount, scale.szName, szJoin,
                           szRest);
         }
-        strcpy(szOut, szWords);
+        safe_strncpy(szOut, szWords, nSize);
         return 1;
     }
     return 0;
 }
 
-void Get_Cardinal_Words(char* szOut, int n) {
+void Get_Cardinal_Words(char* szOut, int nSize, int n) {
     if (n < 0) {
-        sprintf(szOut, "Cardinal error: %d", n);
+        Format_String(szOut, nSize, "Cardinal error: %d", n);
         return;
     }
     if (n < 20) {
-        Load_String(IDS_CARDINALS + (UINT)n, szOut, WORD_SIZE);
+        Load_String(IDS_CARDINALS + (UINT)n, szOut, nSize);
         return;
     }
-    if (Compose_Scaled_Words(szOut, n, Get_Cardinal_Words, "")) return;
+    if (Compose_Scaled_Words(szOut, nSize, n, Get_Cardinal_Words, "")) return;
     char szTens[WORD_SIZE];
     Load_String(IDS_TENS + (UINT)(n / 10 - 2), szTens, sizeof(szTens));
     if (n % 10 == 0) {
-        strcpy(szOut, szTens);
+        safe_strncpy(szOut, szTens, nSize);
         return;
     }
     char szUnit[WORD_SIZE];
     Load_String(IDS_CARDINALS + (UINT)(n % 10), szUnit, sizeof(szUnit));
-    sprintf(szOut, "%s-%s", szTens, szUnit);
+    Format_String(szOut, nSize, "%s-%s", szTens, szUnit);
 }
 
-void Get_Ordinal_Words(char* szOut, int n) {
+void Get_Ordinal_Words(char* szOut, int nSize, int n) {
     if (n < 1 || n > 999999) {
-        sprintf(szOut, "Ordinal error: %d", n);
+        Format_String(szOut, nSize, "Ordinal error: %d", n);
         return;
     }
-    if (Compose_Scaled_Words(szOut, n, Get_Ordinal_Words, "th")) return;
+    if (Compose_Scaled_Words(szOut, nSize, n, Get_Ordinal_Words, "th")) return;
     if (n < 20) {
-        Load_String(IDS_ORDINALS + (UINT)(n - 1), szOut, WORD_SIZE);
+        Load_String(IDS_ORDINALS + (UINT)(n - 1), szOut, nSize);
         return;
     }
     char szStem[WORD_SIZE];
     Load_String(IDS_ORDINAL_TENS + (UINT)(n / 10 - 2), szStem, sizeof(szStem));
     if (n % 10 == 0) {
-        sprintf(szOut, "%sieth", szStem);
+        Format_String(szOut, nSize, "%sieth", szStem);
         return;
     }
     char szUnit[WORD_SIZE];
     Load_String(IDS_ORDINALS + (UINT)(n % 10 - 1), szUnit, sizeof(szUnit));
-    sprintf(szOut, "%sy-%s", szStem, szUnit);
+    Format_String(szOut, nSize, "%sy-%s", szStem, szUnit);
 }

@@ -95,22 +95,27 @@ int Remove_Char(char* szText, char ch) {
     return nOut;
 }
 
-// Moves the text right by nBlanks and fills the front with blanks.
-static void Insert_Blanks(char* szText, int nBlanks) {
-    memmove(szText + nBlanks, szText, strlen(szText) + 1);
+// Moves the text right by nBlanks and fills the front with blanks; what would pass the end of
+// the nSize-byte buffer is cut.
+static void Insert_Blanks(char* szText, int nSize, int nBlanks) {
+    if (nSize < 1) return;
+    nBlanks = Min_Int(nBlanks, nSize - 1);
+    int nKept = Min_Int((int)strlen(szText), nSize - 1 - nBlanks);
+    memmove(szText + nBlanks, szText, (size_t)nKept);
+    szText[nBlanks + nKept] = 0;
     memset(szText, ' ', (size_t)nBlanks);
 }
 
 // Returns the number of blanks put in front, negative when the text is longer than nWidth.
-int Pad_Left(char* szText, int nWidth) {
+int Pad_Left(char* szText, int nSize, int nWidth) {
     int nMissing = nWidth - (int)strlen(szText);
-    if (nMissing > 0) Insert_Blanks(szText, nMissing);
+    if (nMissing > 0) Insert_Blanks(szText, nSize, nMissing);
     return nMissing;
 }
 
-void Pad_Left_Double(char* szText, int nWidth) {
+void Pad_Left_Double(char* szText, int nSize, int nWidth) {
     int nMissing = nWidth - (int)strlen(szText);
-    if (nMissing > 0) Insert_Blanks(szText, 2 * nMissing);
+    if (nMissing > 0) Insert_Blanks(szText, nSize, 2 * nMissing);
 }
 
 void Make_Upper_Case(char* szText) {

@@ -1,6 +1,5 @@
 // The league's city table: records, sorting and the Cities.txt exchange.
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "core/core.h"
@@ -10,10 +9,10 @@ static const int32_t kDefaultCityStats[CITY_STAT_COUNT] = {
     1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0,
 };
 
-// A decimal number with a fraction, truncated; 0 for what is not a number, and kept within the
-// int range.
-static int32_t Parse_City_Stat(const char* szField) {
-    double fValue = atof(szField);
+// A decimal number with a fraction, truncated; 0 for what is not a number (which is reported),
+// and kept within the int range.
+static int32_t Parse_City_Stat(const char* szPath, const char* szField) {
+    double fValue = Read_Decimal_Field(szPath, szField);
     if (!(fValue == fValue))
         return 0;
     if (fValue <= INT32_MIN)
@@ -57,12 +56,14 @@ void Set_City_Stat(int nCity, int nStat, int nValue) {
     gCities[nCity].anStats[nStat] = nValue;
 }
 
-void Get_City_Name(int nCity, char* szOut) {
-    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szName : "", CITY_NAME_SIZE);
+void Get_City_Name(int nCity, char* szOut, int nSize) {
+    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szName : "",
+                 Min_Int(nSize, CITY_NAME_SIZE));
 }
 
-void Get_City_Photo(int nCity, char* szOut) {
-    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szPhoto : "", CITY_PHOTO_SIZE);
+void Get_City_Photo(int nCity, char* szOut, int nSize) {
+    safe_strncpy(szOut, Is_City_Index(nCity) ? gCities[nCity].szPhoto : "",
+                 Min_Int(nSize, CITY_PHOTO_SIZE));
 }
 
 int Get_City_Stat(int nCity, int nStat) {
@@ -185,15 +186,15 @@ void Export_Cities_File(void) {
 }
 
 // Reads one record from a line of the file; 1 when the line named a city.
-static int Read_City_Line(int nCity, char* szLine) {
+static int Read_City_Line(const char* szPath, int nCity, char* szLine) {
     char szField[TEXT_BUFFER_SIZE];
-    Pop_Field(szField, szLine, ',');
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     if (szField[0] == 0)
         return 0;
     Set_City_Name(nCity, szField);
     for (int nStat = 0; nStat < CITY_STAT_COUNT && szLine[0] != 0; nStat++) {
-        Pop_Field(szField, szLine, ',');
-        gCities[nCity].anStats[nStat] = Parse_City_Stat(szField);
+        Pop_Field(szField, sizeof(szField), szLine, ',');
+        gCities[nCity].anStats[nStat] = Parse_City_Stat(szPath, szField);
     }
     return 1;
 }
@@ -206,8 +207,8 @@ int Read_Cities_File(const char* szPath) {
     for (int nCity = 0; nCity < CITY_COUNT; nCity++) {
         char szLine[TEXT_BUFFER_SIZE] = "";
         Clear_City(nCity);
-        Read_Line(szLine, pFile);
-        nRead += Read_City_Line(nCity, szLine);
+        Read_Line(szLine, sizeof(szLine), pFile);
+        nRead += Read_City_Line(szPath, nCity, szLine);
     }
     fclose(pFile);
     Compact_Cities();

@@ -94,14 +94,14 @@ void Set_User_Preference(int nPreference, int nValue);
 // ---- team record (team_record.cpp) -------------------------------------------------------------
 extern int gActiveTeamCount;
 
-void Get_Team_String(char* st, int nTeam, int nString);
+void Get_Team_String(char* st, int nSize, int nTeam, int nString);
 void Set_Team_String(int nTeam, int nString, const char* st);
-void Get_Team_City_Name(char* st, int nTeam);
-void Get_Team_Home_Location(char* st, int nTeam);
+void Get_Team_City_Name(char* st, int nSize, int nTeam);
+void Get_Team_Home_Location(char* st, int nSize, int nTeam);
 void Set_Team_City_Name(int nTeam, const char* st);
 void Set_Team_Nickname(int nTeam, const char* st);
 void Set_Team_Home_Location(int nTeam, const char* st);
-void Get_Stadium_Picture_Name(char* st, int nTeam);
+void Get_Stadium_Picture_Name(char* st, int nSize, int nTeam);
 int Get_Team_Stat(int nTeam, int nStat);
 void Set_Team_Stat(int nTeam, int nStat, int nValue);
 int Get_Team_Stadium_Stat(int nTeam, int nStat);
@@ -124,8 +124,8 @@ int Get_Defensive_Formation_Index(const char* szName);
 int Get_Offensive_Formation_Index(const char* szName);
 void Set_Team_Defensive_Formation(int nTeam, const char* szName);
 void Set_Team_Offensive_Formation(int nTeam, const char* szName);
-void Get_Defensive_Formation_Name(int nIndex, char* szOut);
-void Get_Offensive_Formation_Name(int nIndex, char* szOut);
+void Get_Defensive_Formation_Name(int nIndex, char* szOut, int nSize);
+void Get_Offensive_Formation_Name(int nIndex, char* szOut, int nSize);
 
 // ---- team slot operations (team_slots.cpp) -----------------------------------------------------
 void Swap_Teams(int nTeamA, int nTeamB);
@@ -143,18 +143,18 @@ int Modify_For_Universe_Stat(int nValue, int nStat);
 void Adjust_Trade_Goodwill(int nAmount);
 int Get_Head_Short(int nIndex);
 void Set_Head_Short(int nIndex, int nValue);
-void Get_Database_Notes(char* szOut);
+void Get_Database_Notes(char* szOut, int nSize);
 void Set_Database_Notes(const char* szText);
-void Get_Skin_Name(char* szOut);
+void Get_Skin_Name(char* szOut, int nSize);
 void Set_Skin_Name(const char* szText);
-void Get_Saved_Game_Name(char* szOut);
+void Get_Saved_Game_Name(char* szOut, int nSize);
 void Set_Saved_Game_Name(const char* szText);
-void Get_Manager_Name(char* szOut);
+void Get_Manager_Name(char* szOut, int nSize);
 void Set_Manager_Name(const char* szText);
 
-void Get_League_Name(int nLeague, char* szOut);
+void Get_League_Name(int nLeague, char* szOut, int nSize);
 void Set_League_Abbreviation(int nLeague, const char* szText);
-void Get_Division_Name(int nDivision, char* szOut);
+void Get_Division_Name(int nDivision, char* szOut, int nSize);
 void Set_Division_Name(int nDivision, const char* szText);
 void Clear_Unused_League_Names(void);
 void Swap_Leagues(void);
@@ -163,7 +163,7 @@ int Get_Team_Division(int nTeam);
 int Get_Team_League(int nTeam);
 int Get_Division_League(int nDivision);
 int Are_Teams_In_Same_Division(int nTeamA, int nTeamB);
-void Get_Team_Time_Zone_Name(int nTeam, char* szOut);
+void Get_Team_Time_Zone_Name(int nTeam, char* szOut, int nSize);
 int Get_Nth_League_Team(int nLeague, int n);
 int Get_Nth_Division_Team(int nDivision, int n);
 
@@ -206,7 +206,7 @@ int Get_Team_Division_Standing(int nTeam);
 int Get_Playoff_Team(int nSlot);
 void Refresh_Standings(void);
 int Has_No_Magic_Number(int nTeam);
-void Format_Team_Schedule_Record(int nTeam, int nWeeks, char* szOut);
+void Format_Team_Schedule_Record(int nTeam, int nWeeks, char* szOut, int nSize);
 GAME* Get_Game_Record(int n);
 int Is_Game_Index_Used(int n);
 int Is_Stored_Game_Over(int n);
@@ -215,7 +215,7 @@ void Check_Computer_Team_Rosters(void);
 void Check_Team_Defensive_Scheme(int nTeam);
 void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
 float Get_Season_Scoring_Base(void);
-void Get_Default_Team_Abbreviation(int nIndex, char* szOut);
+void Get_Default_Team_Abbreviation(int nIndex, char* szOut, int nSize);
 
 // ---- standings (standings.cpp) ---------------------------------------------------------------
 void Update_Standings(void);
@@ -227,8 +227,8 @@ int Is_Team_In_Contention(int nTeam);
 void Set_City_Name(int nCity, const char* szText);
 void Set_City_Photo(int nCity, const char* szText);
 void Set_City_Stat(int nCity, int nStat, int nValue);
-void Get_City_Name(int nCity, char* szOut);
-void Get_City_Photo(int nCity, char* szOut);
+void Get_City_Name(int nCity, char* szOut, int nSize);
+void Get_City_Photo(int nCity, char* szOut, int nSize);
 int Get_City_Stat(int nCity, int nStat);
 int Is_City_Used(int nCity);
 void Clear_City(int nCity);
@@ -642,7 +642,8 @@ int Get_Player_Vital_Stat_Raw(int nTeam, int nSlot, int nStat);
 void Set_Player_Vital_Stat(int nTeam, int nSlot, int nStat, int nValue);
 int Get_Player_Byte_Stat(int nTeam, int nSlot, int n);
 void Set_Player_Byte_Stat(int nTeam, int nSlot, int n, int nValue);
-int Get_Player_Expanded_Position(int nTeam, int nSlot, char* szOut);  // szOut may be NULL
+// szOut may be NULL.
+int Get_Player_Expanded_Position(int nTeam, int nSlot, char* szOut, int nSize);
 int16_t Get_Player_Grade(int nTeam, int nSlot, int n);
 void Set_Player_Grade(int nTeam, int nSlot, int n, int nValue);
 int Get_Player_Original_Team(int nTeam, int nSlot);
@@ -677,8 +678,8 @@ int Get_Position_Side(int nCode);
 int Get_Player_Side(int nTeam, int nSlot);
 int Is_Returner_Position(int nTeam, int nSlot);
 int Get_Player_Position_Filter(int nTeam, int nSlot);
-int Get_Player_Position_Name(char* szOut, int nTeam, int nSlot);  // szOut may be NULL
-char* Get_Player_Position_Text(char* szOut, int nTeam, int nSlot);  // returns szOut
+int Get_Player_Position_Name(char* szOut, int nSize, int nTeam, int nSlot);  // szOut may be NULL
+char* Get_Player_Position_Text(char* szOut, int nSize, int nTeam, int nSlot);  // returns szOut
 int Is_Player_Within_Position_Quota(int nTeam, int nSlot);
 int Is_Player_In_Unit_Window(int nTeam, int nSlot);
 int Is_Position_Code_Valid(int nCode);
@@ -791,18 +792,18 @@ void Set_Player_College_Name(int nTeam, int nSlot, char* szName);  // '&' become
 const char* Get_Player_Ostrel_ID(int nTeam, int nSlot);
 const char* Get_Player_First_Name_Ptr(int nTeam, int nSlot);
 const char* Get_Player_Last_Name_Ptr(int nTeam, int nSlot);
-void Copy_Player_Ostrel_ID(int nTeam, int nSlot, char* szOut);
-void Get_Player_College_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_College_Display_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_First_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_Full_Name_Plain(int nTeam, int nSlot, char* szOut);
-void Get_Player_Last_First_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_Last_First_Name_Raw(int nTeam, int nSlot, char* szOut);
-void Get_Player_First_Name_Full(int nTeam, int nSlot, char* szOut);
-void Get_Player_Abbreviated_Name(int nTeam, int nSlot, char* szOut);
-void Get_Player_Short_Full_Name(int nTeam, int nSlot, char* szOut);
+void Copy_Player_Ostrel_ID(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_College_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_College_Display_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_First_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Full_Name_Plain(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Last_First_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Last_First_Name_Raw(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_First_Name_Full(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Abbreviated_Name(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Short_Full_Name(int nTeam, int nSlot, char* szOut, int nSize);
 int Sanity_Check_Player_IDs(void);
 
 // ==== the game record (game_record.cpp) =========================================================
@@ -916,7 +917,7 @@ int Find_Team_Game_Record_In_Week(int nWeek, int nTeam);  // record index
 int Find_Team_Latest_Game(int nTeam);
 int Find_Team_Latest_Played_Game(int nTeam);
 int Count_Team_Recent_Results(int nTeam, int nGames, int nKind);
-void Format_Team_Recent_Record(char* st, int nTeam, int nGames);
+void Format_Team_Recent_Record(char* st, int nSize, int nTeam, int nGames);
 int Get_Team_Winning_Streak(int nTeam);
 int Get_Team_Losing_Streak(int nTeam);
 int Count_Team_Game_Results(int nTeam, int nKind, int nFilter);
@@ -991,9 +992,9 @@ int Get_Team_Games_Played(int nTeam);
 int Get_Team_Games_With_Playoffs(int nTeam);
 int Count_League_Games_Played(void);
 int Sum_League_Team_Record_Char(int nStat);
-int Format_Team_Record(char* st, int nTeam);  // 1 when the team has a win or a loss
-int Format_Team_Record_Spaced(char* st, int nTeam);
-int Format_Team_Yearly_Record(char* st, int nTeam, int nSeasonsBack);
+int Format_Team_Record(char* st, int nSize, int nTeam);  // 1 when the team has a win or a loss
+int Format_Team_Record_Spaced(char* st, int nSize, int nTeam);
+int Format_Team_Yearly_Record(char* st, int nSize, int nTeam, int nSeasonsBack);
 int Get_Team_History_Stat(int nTeam, int nKind);
 int Find_Playoff_Slot(int nTeam);
 int Get_Team_Playoff_Round(int nTeam);

@@ -51,7 +51,7 @@ static void Set_Schemes_By_Nickname(int nFirstYear) {
         if (!Is_Team_Active(nTeam))
             continue;
         char szNickname[TEAM_STRING_SIZE];
-        Get_Team_String(szNickname, nTeam, TEAM_NICKNAME);
+        Get_Team_String(szNickname, sizeof(szNickname), nTeam, TEAM_NICKNAME);
         for (const auto& team : kThreeFourNicknames) {
             if (strcasecmp(szNickname, team.szNickname) == 0 && nFirstYear >= team.nFirstYear &&
                 nFirstYear <= team.nLastYear)

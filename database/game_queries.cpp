@@ -146,14 +146,14 @@ int Count_Team_Recent_Results(int nTeam, int nGames, int nKind) {
     return nCount;
 }
 
-void Format_Team_Recent_Record(char* st, int nTeam, int nGames) {
+void Format_Team_Recent_Record(char* st, int nSize, int nTeam, int nGames) {
     int nWins = Count_Team_Recent_Results(nTeam, nGames, RECENT_WINS);
     int nLosses = Count_Team_Recent_Results(nTeam, nGames, RECENT_LOSSES);
     int nTies = Count_Team_Recent_Results(nTeam, nGames, RECENT_TIES);
     if (nTies > 0)
-        Format_String(st, TEAM_RECORD_TEXT_SIZE, "%d-%d-%d", nWins, nLosses, nTies);
+        Format_String(st, nSize, "%d-%d-%d", nWins, nLosses, nTies);
     else
-        Format_String(st, TEAM_RECORD_TEXT_SIZE, "%d-%d", nWins, nLosses);
+        Format_String(st, nSize, "%d-%d", nWins, nLosses);
 }
 
 // Consecutive finished games, newest first, that the team won (bWins) or lost.

@@ -61,32 +61,35 @@ void Set_Head_Short(int nIndex, int nValue) {
         memcpy(pShort, &nShort, sizeof(nShort));
 }
 
-void Get_Database_Notes(char* szOut) {
-    safe_strncpy(szOut, gSavedState.szDatabaseNotes, sizeof(gSavedState.szDatabaseNotes));
+void Get_Database_Notes(char* szOut, int nSize) {
+    safe_strncpy(szOut, gSavedState.szDatabaseNotes,
+                 Min_Int(nSize, (int)sizeof(gSavedState.szDatabaseNotes)));
 }
 
 void Set_Database_Notes(const char* szText) {
     safe_strncpy(gSavedState.szDatabaseNotes, szText, sizeof(gSavedState.szDatabaseNotes));
 }
 
-void Get_Skin_Name(char* szOut) {
-    safe_strncpy(szOut, gSkinName, sizeof(gSkinName));
+void Get_Skin_Name(char* szOut, int nSize) {
+    safe_strncpy(szOut, gSkinName, Min_Int(nSize, (int)sizeof(gSkinName)));
 }
 
 void Set_Skin_Name(const char* szText) {
     safe_strncpy(gSkinName, szText, sizeof(gSkinName));
 }
 
-void Get_Saved_Game_Name(char* szOut) {
-    safe_strncpy(szOut, gSavedState.szSavedGameName, sizeof(gSavedState.szSavedGameName));
+void Get_Saved_Game_Name(char* szOut, int nSize) {
+    safe_strncpy(szOut, gSavedState.szSavedGameName,
+                 Min_Int(nSize, (int)sizeof(gSavedState.szSavedGameName)));
 }
 
 void Set_Saved_Game_Name(const char* szText) {
     safe_strncpy(gSavedState.szSavedGameName, szText, sizeof(gSavedState.szSavedGameName));
 }
 
-void Get_Manager_Name(char* szOut) {
-    safe_strncpy(szOut, gSavedState.szManagerName, sizeof(gSavedState.szManagerName));
+void Get_Manager_Name(char* szOut, int nSize) {
+    safe_strncpy(szOut, gSavedState.szManagerName,
+                 Min_Int(nSize, (int)sizeof(gSavedState.szManagerName)));
 }
 
 void Set_Manager_Name(const char* szText) {
@@ -103,9 +106,9 @@ static int Is_Name_Index(int nIndex, int nCount, const char* szFunction) {
     return 0;
 }
 
-void Get_League_Name(int nLeague, char* szOut) {
+void Get_League_Name(int nLeague, char* szOut, int nSize) {
     if (Is_Name_Index(nLeague, LEAGUE_COUNT, "Get_League_Name"))
-        safe_strncpy(szOut, gLeagueNames[nLeague], LEAGUE_NAME_SIZE);
+        safe_strncpy(szOut, gLeagueNames[nLeague], Min_Int(nSize, LEAGUE_NAME_SIZE));
 }
 
 void Set_League_Abbreviation(int nLeague, const char* szText) {
@@ -113,9 +116,9 @@ void Set_League_Abbreviation(int nLeague, const char* szText) {
         safe_strncpy(gLeagueNames[nLeague], szText, LEAGUE_NAME_SIZE);
 }
 
-void Get_Division_Name(int nDivision, char* szOut) {
+void Get_Division_Name(int nDivision, char* szOut, int nSize) {
     if (Is_Name_Index(nDivision, DIVISION_COUNT, "Get_Division_Name"))
-        safe_strncpy(szOut, gDivisionNames[nDivision], DIVISION_NAME_SIZE);
+        safe_strncpy(szOut, gDivisionNames[nDivision], Min_Int(nSize, DIVISION_NAME_SIZE));
 }
 
 void Set_Division_Name(int nDivision, const char* szText) {

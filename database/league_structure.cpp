@@ -95,9 +95,9 @@ int Are_Teams_In_Same_Division(int nTeamA, int nTeamB) {
     return Get_Team_Division(nTeamA) == Get_Team_Division(nTeamB);
 }
 
-void Get_Team_Time_Zone_Name(int nTeam, char* szOut) {
+void Get_Team_Time_Zone_Name(int nTeam, char* szOut, int nSize) {
     int nZone = Clamp(Get_Team_Stat(nTeam, TEAM_TIME_ZONE), 0, 3);
-    strcpy(szOut, kTimeZoneNames[nZone]);
+    safe_strncpy(szOut, kTimeZoneNames[nZone], nSize);
 }
 
 // The n-th team, in team-number order, whose group (by the reader) equals nGroup.
@@ -205,7 +205,7 @@ int Get_Current_Week(void) {
 void Set_Current_Week(int nWeek) {
     gCurrentWeek = nWeek;
     char szTitle[TEXT_BUFFER_SIZE];
-    Build_Main_Window_Title(szTitle);
+    Build_Main_Window_Title(szTitle, sizeof(szTitle));
     HWND hMain = Get_Main_Window();
     if (hMain)
         SetWindowTextA(hMain, szTitle);
@@ -328,14 +328,14 @@ int Has_No_Magic_Number(int nTeam) {
     return Get_Team_Magic_Number(nTeam) == INT_MIN;
 }
 
-void Format_Team_Schedule_Record(int nTeam, int nWeeks, char* szOut) {
+void Format_Team_Schedule_Record(int nTeam, int nWeeks, char* szOut, int nSize) {
     int nWins = Count_Team_Wins(nTeam, nWeeks);
     int nLosses = Count_Team_Losses(nTeam, nWeeks);
     int nTies = Count_Team_Ties(nTeam, nWeeks);
     if (nTies > 0)
-        Format_String(szOut, TEAM_RECORD_TEXT_SIZE, "%d-%d-%d", nWins, nLosses, nTies);
+        Format_String(szOut, nSize, "%d-%d-%d", nWins, nLosses, nTies);
     else
-        Format_String(szOut, TEAM_RECORD_TEXT_SIZE, "%d-%d", nWins, nLosses);
+        Format_String(szOut, nSize, "%d-%d", nWins, nLosses);
 }
 
 GAME* Get_Game_Record(int n) {
@@ -378,6 +378,6 @@ float Get_Season_Scoring_Base(void) {
     return kScoringBase[nYear - FIRST_SCORING_YEAR];
 }
 
-void Get_Default_Team_Abbreviation(int nIndex, char* szOut) {
-    strcpy(szOut, nIndex >= 0 && nIndex < 32 ? kDefaultTeamAbbreviations[nIndex] : "");
+void Get_Default_Team_Abbreviation(int nIndex, char* szOut, int nSize) {
+    safe_strncpy(szOut, nIndex >= 0 && nIndex < 32 ? kDefaultTeamAbbreviations[nIndex] : "", nSize);
 }

@@ -108,7 +108,7 @@ static int Get_Player_Name_Key(const PLAYER* pPlayer, HASH_KEY* pKey) {
     if (pPlayer->szFirstName[0] == 0 && pPlayer->szLastName[0] == 0)
         return 0;
     pKey->nId = 0;
-    Format_Stored_Full_Name(pPlayer, pKey->szText);
+    Format_Stored_Full_Name(pPlayer, pKey->szText, sizeof(pKey->szText));
     return 1;
 }
 

@@ -10,4 +10,4 @@ PLAYER* Get_Used_Player_Record(int nTeam, int nSlot);
 // An empty record: zero bytes, no season lines.
 void Empty_Player_Record(PLAYER* pPlayer);
 // "first last" from the stored fields, no filling.
-void Format_Stored_Full_Name(const PLAYER* pPlayer, char* szOut);
+void Format_Stored_Full_Name(const PLAYER* pPlayer, char* szOut, int nSize);

@@ -88,81 +88,84 @@ const char* Get_Player_Last_Name_Ptr(int nTeam, int nSlot) {
     return pPlayer ? pPlayer->szLastName : "";
 }
 
-void Copy_Player_Ostrel_ID(int nTeam, int nSlot, char* szOut) {
-    safe_strncpy(szOut, Get_Player_Ostrel_ID(nTeam, nSlot), PLAYER_OUTSIDE_ID_SIZE);
+void Copy_Player_Ostrel_ID(int nTeam, int nSlot, char* szOut, int nSize) {
+    safe_strncpy(szOut, Get_Player_Ostrel_ID(nTeam, nSlot), Min_Int(nSize, PLAYER_OUTSIDE_ID_SIZE));
 }
 
-void Get_Player_College_Name(int nTeam, int nSlot, char* szOut) {
+void Get_Player_College_Name(int nTeam, int nSlot, char* szOut, int nSize) {
     const PLAYER* pPlayer = Get_Player_Record(nTeam, nSlot);
-    safe_strncpy(szOut, pPlayer ? pPlayer->szCollege : "", PLAYER_COLLEGE_SIZE);
+    safe_strncpy(szOut, pPlayer ? pPlayer->szCollege : "", Min_Int(nSize, PLAYER_COLLEGE_SIZE));
 }
 
 // A long name is matched as the field stores it, cut to 23 characters.
-void Get_Player_College_Display_Name(int nTeam, int nSlot, char* szOut) {
-    Get_Player_College_Name(nTeam, nSlot, szOut);
+void Get_Player_College_Display_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    Get_Player_College_Name(nTeam, nSlot, szOut, nSize);
     for (const auto& names : kCollegeDisplayNames) {
         char szStored[PLAYER_COLLEGE_SIZE];
         Copy_Bounded_String(names[0], szStored, PLAYER_COLLEGE_SIZE);
         if (strcasecmp(szOut, szStored) == 0) {
-            strcpy(szOut, names[1]);
+            safe_strncpy(szOut, names[1], nSize);
             return;
         }
     }
 }
 
-void Format_Stored_Full_Name(const PLAYER* pPlayer, char* szOut) {
-    Format_String(szOut, PLAYER_NAME_TEXT_SIZE, "%s %s", pPlayer->szFirstName,
+void Format_Stored_Full_Name(const PLAYER* pPlayer, char* szOut, int nSize) {
+    Format_String(szOut, nSize, "%s %s", pPlayer->szFirstName,
                   pPlayer->szLastName);
 }
 
 // ---- names filled on first use -----------------------------------------------------------------
 
-static void Draw_First_Name(char* szName) {
-    if (Take_First_Name(szName))
+static void Draw_First_Name(char* szName, int nSize) {
+    if (Take_First_Name(szName, nSize))
         return;
     Load_First_Names();
-    if (!Take_First_Name(szName) || szName[0] == 0)
-        strcpy(szName, FALLBACK_FIRST_NAME);
+    if (!Take_First_Name(szName, nSize) || szName[0] == 0)
+        safe_strncpy(szName, FALLBACK_FIRST_NAME, nSize);
 }
 
-static void Draw_Last_Name(char* szName) {
-    if (!Pick_Last_Name(szName) || szName[0] == 0)
-        strcpy(szName, FALLBACK_LAST_NAME);
+static void Draw_Last_Name(char* szName, int nSize) {
+    if (!Pick_Last_Name(szName, nSize) || szName[0] == 0)
+        safe_strncpy(szName, FALLBACK_LAST_NAME, nSize);
 }
 
 // Copies out a name field of a used slot, drawing a name into it first when it is empty.
-static void Get_Filled_Name(int nTeam, int nSlot, char* szOut, int bFirstName) {
+static void Get_Filled_Name(int nTeam, int nSlot, char* szOut, int nSize, int bFirstName) {
     PLAYER* pPlayer = Get_Used_Player_Record(nTeam, nSlot);
     if (!pPlayer) {
         szOut[0] = 0;
         return;
     }
     char* pField = bFirstName ? pPlayer->szFirstName : pPlayer->szLastName;
-    int nSize = bFirstName ? PLAYER_FIRST_NAME_SIZE : PLAYER_LAST_NAME_SIZE;
+    int nFieldSize = bFirstName ? PLAYER_FIRST_NAME_SIZE : PLAYER_LAST_NAME_SIZE;
     if (pField[0] == 0) {
         char szName[PLAYER_NAME_TEXT_SIZE] = "";
         if (bFirstName)
-            Draw_First_Name(szName);
+            Draw_First_Name(szName, nSize);
         else
-            Draw_Last_Name(szName);
-        Copy_Bounded_String(szName, pField, nSize);
+            Draw_Last_Name(szName, nSize);
+        Copy_Bounded_String(szName, pField, nFieldSize);
     }
-    safe_strncpy(szOut, pField, nSize);
+    safe_strncpy(szOut, pField, Min_Int(nSize, nFieldSize));
 }
 
-void Get_Player_First_Name(int nTeam, int nSlot, char* szOut) {
-    Get_Filled_Name(nTeam, nSlot, szOut, 1);
+void Get_Player_First_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    Get_Filled_Name(nTeam, nSlot, szOut, nSize, 1);
 }
 
-void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut) {
-    Get_Filled_Name(nTeam, nSlot, szOut, 0);
+void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    Get_Filled_Name(nTeam, nSlot, szOut, nSize, 0);
 }
 
 // ---- printed forms -----------------------------------------------------------------------------
 
-// Appends the lost last letter when the name is the cut-off form of an over-long first name.
-static void Restore_Over_Long_First_Name(char* szName) {
+// Appends the lost last letter when the name is the cut-off form of an over-long first name
+// and the buffer has room for it.
+static void Restore_Over_Long_First_Name(char* szName, int nSize) {
     const int nStored = PLAYER_FIRST_NAME_SIZE - 1;
+    if (nSize < nStored + 2)
+        return;
     for (const char* szLong : kOverLongFirstNames) {
         if ((int)strlen(szName) == nStored && strncasecmp(szName, szLong, nStored) == 0) {
             szName[nStored] = szLong[nStored];
@@ -172,66 +175,66 @@ static void Restore_Over_Long_First_Name(char* szName) {
     }
 }
 
-void Get_Player_First_Name_Full(int nTeam, int nSlot, char* szOut) {
-    Get_Player_First_Name(nTeam, nSlot, szOut);
-    Restore_Over_Long_First_Name(szOut);
+void Get_Player_First_Name_Full(int nTeam, int nSlot, char* szOut, int nSize) {
+    Get_Player_First_Name(nTeam, nSlot, szOut, nSize);
+    Restore_Over_Long_First_Name(szOut, nSize);
 }
 
 // "first last", the first name restored when asked; the bad team or empty slot is reported.
-static void Format_Full_Name(int nTeam, int nSlot, char* szOut, int bRestore) {
+static void Format_Full_Name(int nTeam, int nSlot, char* szOut, int nSize, int bRestore) {
     if (!Is_Valid_Team(nTeam)) {
         Report_Error("Invalid team in Get_Player_Full_Name(%d,%d,)", nTeam, nSlot);
-        strcpy(szOut, "INVALID-TEAM");
+        safe_strncpy(szOut, "INVALID-TEAM", nSize);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot)) {
         Report_Error("Invalid player in Get_Player_Full_Name(%d,%d,)", nTeam, nSlot);
-        strcpy(szOut, "INVALID-PLAYER");
+        safe_strncpy(szOut, "INVALID-PLAYER", nSize);
         return;
     }
     char szFirst[PLAYER_NAME_TEXT_SIZE];
     char szLast[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_First_Name(nTeam, nSlot, szFirst);
+    Get_Player_First_Name(nTeam, nSlot, szFirst, sizeof(szFirst));
     if (bRestore)
-        Restore_Over_Long_First_Name(szFirst);
-    Get_Player_Last_Name(nTeam, nSlot, szLast);
-    Format_String(szOut, PLAYER_NAME_TEXT_SIZE, "%s %s", szFirst, szLast);
+        Restore_Over_Long_First_Name(szFirst, sizeof(szFirst));
+    Get_Player_Last_Name(nTeam, nSlot, szLast, sizeof(szLast));
+    Format_String(szOut, nSize, "%s %s", szFirst, szLast);
 }
 
-void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut) {
-    Format_Full_Name(nTeam, nSlot, szOut, 1);
+void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    Format_Full_Name(nTeam, nSlot, szOut, nSize, 1);
 }
 
-void Get_Player_Full_Name_Plain(int nTeam, int nSlot, char* szOut) {
-    Format_Full_Name(nTeam, nSlot, szOut, 0);
+void Get_Player_Full_Name_Plain(int nTeam, int nSlot, char* szOut, int nSize) {
+    Format_Full_Name(nTeam, nSlot, szOut, nSize, 0);
 }
 
-void Get_Player_Last_First_Name(int nTeam, int nSlot, char* szOut) {
+void Get_Player_Last_First_Name(int nTeam, int nSlot, char* szOut, int nSize) {
     szOut[0] = 0;
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
     char szFirst[PLAYER_NAME_TEXT_SIZE];
     char szLast[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_First_Name_Full(nTeam, nSlot, szFirst);
-    Get_Player_Last_Name(nTeam, nSlot, szLast);
-    Format_String(szOut, PLAYER_NAME_TEXT_SIZE, "%s, %s", szLast, szFirst);
+    Get_Player_First_Name_Full(nTeam, nSlot, szFirst, sizeof(szFirst));
+    Get_Player_Last_Name(nTeam, nSlot, szLast, sizeof(szLast));
+    Format_String(szOut, nSize, "%s, %s", szLast, szFirst);
 }
 
-void Get_Player_Last_First_Name_Raw(int nTeam, int nSlot, char* szOut) {
-    Format_String(szOut, PLAYER_NAME_TEXT_SIZE, "%s, %s", Get_Player_Last_Name_Ptr(nTeam, nSlot),
+void Get_Player_Last_First_Name_Raw(int nTeam, int nSlot, char* szOut, int nSize) {
+    Format_String(szOut, nSize, "%s, %s", Get_Player_Last_Name_Ptr(nTeam, nSlot),
                   Get_Player_First_Name_Ptr(nTeam, nSlot));
 }
 
 // "F. Last" from the stored names.
-void Get_Player_Abbreviated_Name(int nTeam, int nSlot, char* szOut) {
-    Format_String(szOut, PLAYER_NAME_TEXT_SIZE, "%c. %s", Get_Player_First_Name_Ptr(nTeam, nSlot)[0],
+void Get_Player_Abbreviated_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    Format_String(szOut, nSize, "%c. %s", Get_Player_First_Name_Ptr(nTeam, nSlot)[0],
                   Get_Player_Last_Name_Ptr(nTeam, nSlot));
 }
 
-void Get_Player_Short_Full_Name(int nTeam, int nSlot, char* szOut) {
-    Get_Player_Full_Name(nTeam, nSlot, szOut);
+void Get_Player_Short_Full_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    Get_Player_Full_Name(nTeam, nSlot, szOut, nSize);
     if ((int)strlen(szOut) >= SHORT_NAME_LIMIT)
-        Get_Player_Abbreviated_Name(nTeam, nSlot, szOut);
+        Get_Player_Abbreviated_Name(nTeam, nSlot, szOut, nSize);
 }
 
 // ---- id sanity check ---------------------------------------------------------------------------

@@ -98,15 +98,15 @@ int Get_Player_Position_Filter(int nTeam, int nSlot) {
 
 // ---- names -------------------------------------------------------------------------------------
 
-int Get_Player_Position_Name(char* szOut, int nTeam, int nSlot) {
+int Get_Player_Position_Name(char* szOut, int nSize, int nTeam, int nSlot) {
     int nPosition = Get_Player_Position(nTeam, nSlot);
     if (szOut)
-        Get_Position_Abbreviation(nPosition, szOut);
+        Get_Position_Abbreviation(nPosition, szOut, nSize);
     return nPosition;
 }
 
-char* Get_Player_Position_Text(char* szOut, int nTeam, int nSlot) {
-    Get_Player_Position_Name(szOut, nTeam, nSlot);
+char* Get_Player_Position_Text(char* szOut, int nSize, int nTeam, int nSlot) {
+    Get_Player_Position_Name(szOut, nSize, nTeam, nSlot);
     return szOut;
 }
 

@@ -171,10 +171,10 @@ void Set_Player_Byte_Stat(int nTeam, int nSlot, int n, int nValue) {
         pPlayer->anByteStats[n] = (int8_t)nValue;
 }
 
-int Get_Player_Expanded_Position(int nTeam, int nSlot, char* szOut) {
+int Get_Player_Expanded_Position(int nTeam, int nSlot, char* szOut, int nSize) {
     int nCode = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION);
     if (szOut)
-        Get_Depth_Role_Abbreviation(nCode, szOut);
+        Get_Depth_Role_Abbreviation(nCode, szOut, nSize);
     return nCode;
 }
 

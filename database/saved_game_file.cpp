@@ -29,9 +29,9 @@ static_assert((CHUNK_COUNT - 1) * CHUNK_SIZE + LAST_CHUNK_SIZE == SAVED_STATE_SI
 
 // ---- the header ---------------------------------------------------------------------------------
 
-static void Format_File_Header(char* pHeader) {
-    memset(pHeader, 0, HEADER_SIZE);
-    snprintf(pHeader, HEADER_SIZE, "%s%04d%4s%c%c", FILE_MAGIC, GAME_FILE_VERSION, "    ", 'C',
+static void Format_File_Header(char* pHeader, int nSize) {
+    memset(pHeader, 0, (size_t)nSize);
+    snprintf(pHeader, (size_t)nSize, "%s%04d%4s%c%c", FILE_MAGIC, GAME_FILE_VERSION, "    ", 'C',
              'c');
 }
 
@@ -61,11 +61,11 @@ int Get_Version_Route(int nVersion) {
     return ROUTE_CHECKSUM_TESTED;
 }
 
-static void Format_Version_Title(char* szOut, int nVersion) {
+static void Format_Version_Title(char* szOut, int nSize, int nVersion) {
     if (nVersion < SAVE_VERSION_FIRST_THOUSANDS)
-        Format_String(szOut, TITLE_SIZE, "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
+        Format_String(szOut, nSize, "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
     else
-        Format_String(szOut, TITLE_SIZE, "Loading Game (v%d.%03d)", nVersion / 1000,
+        Format_String(szOut, nSize, "Loading Game (v%d.%03d)", nVersion / 1000,
                       nVersion % 1000);
 }
 
@@ -88,7 +88,7 @@ static int Write_Chunk_Length(FILE* pFile, int nLength) {
 // Writes the header and the 100 chunks of the block; 1 when all were written.
 static int Write_Compressed_Block(FILE* pFile, int nLevel, uint8_t* pBuffer, int bProgress) {
     char abHeader[HEADER_SIZE];
-    Format_File_Header(abHeader);
+    Format_File_Header(abHeader, sizeof(abHeader));
     z_stream stream;
     memset(&stream, 0, sizeof(stream));
     if (deflateInit(&stream, nLevel) != Z_OK)
@@ -267,7 +267,7 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     int nVersion = Read_Header_Version(abHeader + FILE_MAGIC_SIZE);
 
     char szVersion[TITLE_SIZE];
-    Format_Version_Title(szVersion, nVersion);
+    Format_Version_Title(szVersion, sizeof(szVersion), nVersion);
     Debug_Print("%s", szVersion);
     int bRead = Read_Compressed_Chunks(
         pFile, pBlock, Is_Default_Universe_Path(szPath) ? "Loading Database..." : szVersion);

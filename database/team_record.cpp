@@ -27,16 +27,16 @@ static int Is_Team_Record(int nTeam) {
 
 // ---- strings -----------------------------------------------------------------------------------
 
-void Get_Team_String(char* st, int nTeam, int nString) {
+void Get_Team_String(char* st, int nSize, int nTeam, int nString) {
     if (nTeam < 0) {
         Report_Error("Negative nTeam in Get_Team_String(st, [%d], %d)", nTeam, nString);
-        strcpy(st, "OUTOFRANGE");
+        safe_strncpy(st, "OUTOFRANGE", nSize);
         return;
     }
     if (nTeam >= TOTAL_NUMBER_OF_TEAMS) {
         Report_Error("nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [%d], %d)", nTeam,
                      nString);
-        strcpy(st, "OUTOFRANGE");
+        safe_strncpy(st, "OUTOFRANGE", nSize);
         return;
     }
     if (nString < 0 || nString >= TEAM_STRING_COUNT) {
@@ -44,10 +44,11 @@ void Get_Team_String(char* st, int nTeam, int nString) {
         return;
     }
     if (nTeam >= FREE_AGENT_TEAM) {
-        strcpy(st, nString < 2 ? kPseudoTeamLabels[nTeam - FREE_AGENT_TEAM][nString] : "");
+        const char* szLabel = nString < 2 ? kPseudoTeamLabels[nTeam - FREE_AGENT_TEAM][nString] : "";
+        safe_strncpy(st, szLabel, nSize);
         return;
     }
-    safe_strncpy(st, gTeams[nTeam].aszStrings[nString], TEAM_STRING_SIZE);
+    safe_strncpy(st, gTeams[nTeam].aszStrings[nString], Min_Int(nSize, TEAM_STRING_SIZE));
 }
 
 void Set_Team_String(int nTeam, int nString, const char* st) {
@@ -62,12 +63,12 @@ void Set_Team_String(int nTeam, int nString, const char* st) {
     safe_strncpy(gTeams[nTeam].aszStrings[nString], st, TEAM_STRING_SIZE);
 }
 
-void Get_Team_City_Name(char* st, int nTeam) {
-    Get_Team_String(st, nTeam, TEAM_CITY);
+void Get_Team_City_Name(char* st, int nSize, int nTeam) {
+    Get_Team_String(st, nSize, nTeam, TEAM_CITY);
 }
 
-void Get_Team_Home_Location(char* st, int nTeam) {
-    Get_Team_String(st, nTeam, TEAM_HOME_LOCATION);
+void Get_Team_Home_Location(char* st, int nSize, int nTeam) {
+    Get_Team_String(st, nSize, nTeam, TEAM_HOME_LOCATION);
 }
 
 void Set_Team_City_Name(int nTeam, const char* st) {
@@ -82,10 +83,10 @@ void Set_Team_Home_Location(int nTeam, const char* st) {
     Set_Team_String(nTeam, TEAM_HOME_LOCATION, st);
 }
 
-void Get_Stadium_Picture_Name(char* st, int nTeam) {
+void Get_Stadium_Picture_Name(char* st, int nSize, int nTeam) {
     char szStadium[TEAM_STRING_SIZE];
-    Get_Team_String(szStadium, nTeam, TEAM_STADIUM_NAME);
-    Format_String(st, STADIUM_PICTURE_NAME_SIZE, "stadiums\\%s.jpg", szStadium);
+    Get_Team_String(szStadium, sizeof(szStadium), nTeam, TEAM_STADIUM_NAME);
+    Format_String(st, nSize, "stadiums\\%s.jpg", szStadium);
 }
 
 // ---- stats -------------------------------------------------------------------------------------
@@ -242,8 +243,9 @@ static int Find_Name_Index(const char* const* pNames, int nCount, const char* sz
     return 0;
 }
 
-static void Copy_Name_At(const char* const* pNames, int nCount, int nIndex, char* szOut) {
-    strcpy(szOut, nIndex >= 0 && nIndex < nCount ? pNames[nIndex] : "");
+static void Copy_Name_At(const char* const* pNames, int nCount, int nIndex, char* szOut,
+                         int nSize) {
+    safe_strncpy(szOut, nIndex >= 0 && nIndex < nCount ? pNames[nIndex] : "", nSize);
 }
 
 int Get_Defensive_Formation_Index(const char* szName) {
@@ -262,10 +264,10 @@ void Set_Team_Offensive_Formation(int nTeam, const char* szName) {
     Set_Team_Stat(nTeam, TEAM_OFFENSIVE_SYSTEM, Get_Offensive_Formation_Index(szName));
 }
 
-void Get_Defensive_Formation_Name(int nIndex, char* szOut) {
-    Copy_Name_At(kDefensiveFormationNames, 2, nIndex, szOut);
+void Get_Defensive_Formation_Name(int nIndex, char* szOut, int nSize) {
+    Copy_Name_At(kDefensiveFormationNames, 2, nIndex, szOut, nSize);
 }
 
-void Get_Offensive_Formation_Name(int nIndex, char* szOut) {
-    Copy_Name_At(kOffensiveFormationNames, 4, nIndex, szOut);
+void Get_Offensive_Formation_Name(int nIndex, char* szOut, int nSize) {
+    Copy_Name_At(kOffensiveFormationNames, 4, nIndex, szOut, nSize);
 }

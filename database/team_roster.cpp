@@ -124,9 +124,9 @@ uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n) {
         char szTeam[TEAM_STRING_SIZE] = "";
         char szPosition[POSITION_NAME_SIZE] = "";
         if (Is_Roster_Team(nTeam))
-            Get_Team_String(szTeam, nTeam, TEAM_ABBREVIATION);
+            Get_Team_String(szTeam, sizeof(szTeam), nTeam, TEAM_ABBREVIATION);
         if (nPosition >= 0 && nPosition <= POS_ANY)
-            Get_Position_Abbreviation(nPosition, szPosition);
+            Get_Position_Abbreviation(nPosition, szPosition, sizeof(szPosition));
         Log_Debug_Line(
             "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(%s, %s, [%d]) [%d]",
             szTeam, szPosition, n, Get_Season_Year());

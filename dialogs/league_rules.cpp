@@ -157,7 +157,7 @@ int Get_Grade_Fan_Loyalty(int nItem) {
 
 int Check_Team_Cash(int nCash) {
     char szLimit[TEXT_BUFFER_SIZE];
-    Format_Dollars(TEAM_CASH_NOTICE_LIMIT, szLimit);
+    Format_Dollars(TEAM_CASH_NOTICE_LIMIT, szLimit, sizeof(szLimit));
     if (nCash > TEAM_CASH_NOTICE_LIMIT) {
         Show_Message_Box("Cash Limit", "No team may have more than %s.", szLimit);
         nCash = TEAM_CASH_NOTICE_LIMIT;
@@ -178,7 +178,7 @@ static void Move_Division(int nFrom, int nTo) {
             Set_Team_Stat(nTeam, TEAM_DIVISION, nTo);
     }
     char szName[DIVISION_NAME_SIZE];
-    Get_Division_Name(nFrom, szName);
+    Get_Division_Name(nFrom, szName, sizeof(szName));
     Set_Division_Name(nTo, szName);
     Set_Division_Name(nFrom, "");
 }
@@ -209,7 +209,7 @@ int Close_Up_League_Structure(void) {
         for (int k = 0; k < DIVISIONS_PER_LEAGUE; k++)
             Move_Division(DIVISIONS_PER_LEAGUE + k, k);
         char szName[LEAGUE_NAME_SIZE];
-        Get_League_Name(1, szName);
+        Get_League_Name(1, szName, sizeof(szName));
         Set_League_Abbreviation(0, szName);
         Set_League_Abbreviation(1, "");
     }

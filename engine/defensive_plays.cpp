@@ -13,14 +13,15 @@ static const DEFENSIVE_PLAY* Get_Defensive_Play(int nTeam, int nPlay) {
     return pBook != NULL ? &pBook->aPlays[nPlay] : &gDefaultDefensivePlays[nPlay];
 }
 
-void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st) {
+void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st, int nSize) {
     const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nTeam, nPlay);
-    safe_strncpy(st, pPlay != NULL ? pPlay->szName : "", PLAY_NAME_SIZE);
+    safe_strncpy(st, pPlay != NULL ? pPlay->szName : "", Min_Int(nSize, PLAY_NAME_SIZE));
 }
 
-void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st) {
+void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st, int nSize) {
     const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nTeam, nPlay);
-    safe_strncpy(st, pPlay != NULL ? pPlay->szDescription : "", PLAY_DESCRIPTION_SIZE);
+    safe_strncpy(st, pPlay != NULL ? pPlay->szDescription : "",
+                 Min_Int(nSize, PLAY_DESCRIPTION_SIZE));
 }
 
 // -1 for no play.
@@ -53,7 +54,8 @@ int Is_Defensive_Play_Defined(int nTeam, int nPlay) {
     return pPlay != NULL && pPlay->szName[0] != 0;
 }
 
-void Get_Defensive_Playbook_Description(int nTeam, char* st) {
+void Get_Defensive_Playbook_Description(int nTeam, char* st, int nSize) {
     const DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(nTeam);
-    safe_strncpy(st, pBook != NULL ? pBook->szDescription : "", PLAYBOOK_DESCRIPTION_SIZE);
+    safe_strncpy(st, pBook != NULL ? pBook->szDescription : "",
+                 Min_Int(nSize, PLAYBOOK_DESCRIPTION_SIZE));
 }

@@ -43,7 +43,7 @@ typedef struct FORMATION_SPOT {
 
 extern const FORMATION_SPOT FORMATION_SPOT_TABLE[FORMATION_COUNT][FORMATION_SPOTS];
 
-void Get_Formation_Name(int nFormation, char* st);  // st holds FORMATION_NAME_SIZE
+void Get_Formation_Name(int nFormation, char* st, int nSize);  // st holds FORMATION_NAME_SIZE
 int Is_Shotgun_Formation(int nFormation);
 void Get_Formation_Coordinate(int nFormation, int nPlayer, double* pX, double* pY);
 int Get_Formation_Spot_Position(int nFormation, int nSpot, int nField);  // depth from 0
@@ -202,8 +202,8 @@ DEFENSIVE_PLAYBOOK* Get_Team_Defensive_Playbook(int nTeam);
 // ---- playbooks: reading plays (offensive_plays.cpp, defensive_plays.cpp, kicking_plays.cpp) ----
 // Team DEFAULT_PLAYBOOK reads the built-in tables. Name and description outputs hold
 // PLAY_NAME_SIZE and PLAY_DESCRIPTION_SIZE bytes; a play out of range reads empty.
-void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st);
-void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st);
+void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st, int nSize);
+void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st, int nSize);
 int Get_Offensive_Play_Formation(int nTeam, int nPlay);
 int Get_Offensive_Play_Type(int nTeam, int nPlay);
 int Get_Offensive_Play_Primary_Player(int nTeam, int nPlay);
@@ -216,19 +216,20 @@ int Is_Pass_Play(int nTeam, int nPlay);
 int Is_Rollout_Or_Option_Play(int nTeam, int nPlay);
 int Is_Kneel_Down_Play(int nTeam, int nPlay);
 int Is_Offensive_Play_Defined(int nTeam, int nPlay);
-void Get_Offensive_Playbook_Description(int nTeam, char* st);  // PLAYBOOK_DESCRIPTION_SIZE
+// A PLAYBOOK_DESCRIPTION_SIZE buffer holds any description.
+void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize);
 
-void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st);
-void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st);
+void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st, int nSize);
+void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st, int nSize);
 int Get_Defensive_Play_Formation(int nTeam, int nPlay);
 int Get_Defensive_Play_Role(int nTeam, int nPlay, int nDefender);
 int Is_Blitz_Play(int nTeam, int nPlay);
 int Is_Defensive_Play_Defined(int nTeam, int nPlay);
-void Get_Defensive_Playbook_Description(int nTeam, char* st);
+void Get_Defensive_Playbook_Description(int nTeam, char* st, int nSize);
 
 // Kicking plays by number modulo 10.
-void Get_Kicking_Play_Name(int nPlay, char* st);
-void Get_Kicking_Play_Description(int nPlay, char* st);
+void Get_Kicking_Play_Name(int nPlay, char* st, int nSize);
+void Get_Kicking_Play_Description(int nPlay, char* st, int nSize);
 int Is_Kicking_Play_Defined(int nPlay);
 int Get_Kicking_Play_Formation(int nPlay);
 int Get_Kicking_Play_Type(int nPlay);
@@ -313,7 +314,7 @@ typedef struct PASS_ROUTE {
 
 extern const PASS_ROUTE gPassRoutes[PASS_ROUTE_COUNT];
 
-void Get_Pass_Route_Name(int nRoute, char* st);  // st holds PASS_ROUTE_NAME_SIZE
+void Get_Pass_Route_Name(int nRoute, char* st, int nSize);  // st holds PASS_ROUTE_NAME_SIZE
 ROUTE_POINT Get_Pass_Route_Point(int nRoute, int n);
 void Get_Route_Segment_Ends(int nSegment, int nRoute, ROUTE_POINT* pStart, ROUTE_POINT* pEnd);
 int Get_Pass_Route_Segment_Flag(int nRoute, int nSegment);
@@ -422,7 +423,7 @@ void Set_Play_Result(PLAY* pPlay, int nResult);
 // ---- points by play (game_points.cpp) ------------------------------------------------------------
 void Add_Play_Points(int bHome, int nResult, int anScore[2]);
 int Get_Game_Period_Points(GAME* pGame, int nPeriod, int bTeam);
-void Get_Title_Game_Name(GAME* pGame, char* st);
+void Get_Title_Game_Name(GAME* pGame, char* st, int nSize);
 
 // ---- play calling, play resolution, injuries and the game's text (play_calling.cpp,
 // simple_plays.cpp, game_events.cpp, play_text.cpp) ----------------------------------------------

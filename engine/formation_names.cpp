@@ -13,9 +13,9 @@ static const char* const kFormationNames[FORMATION_COUNT] = {
 };
 
 // A number out of range is taken as the nearest formation.
-void Get_Formation_Name(int nFormation, char* st) {
+void Get_Formation_Name(int nFormation, char* st, int nSize) {
     nFormation = Clamp(nFormation, 0, LAST_FORMATION);
-    safe_strncpy(st, kFormationNames[nFormation], FORMATION_NAME_SIZE);
+    safe_strncpy(st, kFormationNames[nFormation], nSize);
 }
 
 // No quarterback under centre.

@@ -88,22 +88,22 @@ int Get_Game_Weather(GAME* pGame) {
 }
 
 // The week's name; a conference championship is named after the home team's league.
-void Get_Title_Game_Name(GAME* pGame, char* st) {
+void Get_Title_Game_Name(GAME* pGame, char* st, int nSize) {
     st[0] = '\0';
     if (pGame == NULL)
         return;
     char szWeek[WEEK_NAME_SIZE];
-    Get_Week_Name(pGame->anInfo[GAME_INFO_WEEK], szWeek);
+    Get_Week_Name(pGame->anInfo[GAME_INFO_WEEK], szWeek, sizeof(szWeek));
     if (strcmp(szWeek, TITLE_GAME_WEEK_NAME) != 0) {
-        safe_strncpy(st, szWeek, WEEK_NAME_SIZE);
+        safe_strncpy(st, szWeek, nSize);
         return;
     }
     char szLeague[LEAGUE_NAME_SIZE + 1] = "";
     int nHome = pGame->anTeams[HOME_SIDE];
     if ((nHome >= 0 && nHome < LEAGUE_TEAM_COUNT && Is_Team_Active(nHome)) ||
         (nHome >= FREE_AGENT_TEAM && nHome <= LAST_DRAFT_POOL_TEAM))
-        Get_League_Name(Get_Team_League(nHome), szLeague);
+        Get_League_Name(Get_Team_League(nHome), szLeague, sizeof(szLeague));
     else
         Report_Error("Invalid Get_League_Name(%d) call.", nHome);
-    snprintf(st, WEEK_NAME_SIZE, "%s Title Game", szLeague);
+    snprintf(st, nSize, "%s Title Game", szLeague);
 }

@@ -6,12 +6,13 @@ static const OFFENSIVE_PLAY* Get_Kicking_Play(int nPlay) {
     return &gKickingPlays[n < 0 ? n + KICKING_PLAY_COUNT : n];
 }
 
-void Get_Kicking_Play_Name(int nPlay, char* st) {
-    safe_strncpy(st, Get_Kicking_Play(nPlay)->szName, PLAY_NAME_SIZE);
+void Get_Kicking_Play_Name(int nPlay, char* st, int nSize) {
+    safe_strncpy(st, Get_Kicking_Play(nPlay)->szName, Min_Int(nSize, PLAY_NAME_SIZE));
 }
 
-void Get_Kicking_Play_Description(int nPlay, char* st) {
-    safe_strncpy(st, Get_Kicking_Play(nPlay)->szDescription, PLAY_DESCRIPTION_SIZE);
+void Get_Kicking_Play_Description(int nPlay, char* st, int nSize) {
+    safe_strncpy(st, Get_Kicking_Play(nPlay)->szDescription,
+                 Min_Int(nSize, PLAY_DESCRIPTION_SIZE));
 }
 
 int Is_Kicking_Play_Defined(int nPlay) {

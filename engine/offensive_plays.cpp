@@ -17,27 +17,30 @@ static const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay) {
     return &pBook->aPlays[nPlay];
 }
 
-void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st) {
+void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st, int nSize) {
     const OFFENSIVE_PLAY* pPlay = Get_Offensive_Play(nTeam, nPlay);
-    safe_strncpy(st, pPlay != NULL ? pPlay->szName : "", PLAY_NAME_SIZE);
+    safe_strncpy(st, pPlay != NULL ? pPlay->szName : "", Min_Int(nSize, PLAY_NAME_SIZE));
 }
 
 // The field goal describes the kick of the live game.
-void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st) {
+void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st, int nSize) {
+    if (nSize < 1)
+        return;
     st[0] = 0;
     if (nPlay == HARD_CODED_FIELD_GOAL_PLAY) {
         if (gLiveGame != NULL) {
             int nSpot = Get_Season_Year() < GOALPOSTS_MOVED_YEAR ? OLD_GOALPOST_SPOT_YARDS
                                                                  : FIELD_GOAL_SPOT_YARDS;
-            Format_String(st, PLAY_DESCRIPTION_SIZE, "%d-Yard Field Goal Attempt",
+            Format_String(st, Min_Int(nSize, PLAY_DESCRIPTION_SIZE), "%d-Yard Field Goal Attempt",
                           gLiveGame->nYardLine + nSpot);
         }
         return;
     }
     const OFFENSIVE_PLAY* pPlay = Get_Offensive_Play(nTeam, nPlay);
+    int nCopied = Min_Int(nSize, PLAY_DESCRIPTION_SIZE) - 1;
     if (pPlay != NULL)
-        memcpy(st, pPlay->szDescription, PLAY_DESCRIPTION_SIZE - 1);
-    st[PLAY_DESCRIPTION_SIZE - 1] = 0;
+        memcpy(st, pPlay->szDescription, (size_t)nCopied);
+    st[nCopied] = 0;
 }
 
 // The low byte, signed; -1 for no play.
@@ -122,7 +125,8 @@ int Is_Offensive_Play_Defined(int nTeam, int nPlay) {
     return pPlay != NULL && pPlay->szName[0] != 0;
 }
 
-void Get_Offensive_Playbook_Description(int nTeam, char* st) {
+void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize) {
     const OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(nTeam);
-    safe_strncpy(st, pBook != NULL ? pBook->szDescription : "", PLAYBOOK_DESCRIPTION_SIZE);
+    safe_strncpy(st, pBook != NULL ? pBook->szDescription : "",
+                 Min_Int(nSize, PLAYBOOK_DESCRIPTION_SIZE));
 }

@@ -7,9 +7,9 @@ static const PASS_ROUTE* Get_Route(int nRoute) {
     return nRoute >= 0 && nRoute < PASS_ROUTE_COUNT ? &gPassRoutes[nRoute] : NULL;
 }
 
-void Get_Pass_Route_Name(int nRoute, char* st) {
+void Get_Pass_Route_Name(int nRoute, char* st, int nSize) {
     const PASS_ROUTE* pRoute = Get_Route(nRoute);
-    safe_strncpy(st, pRoute != NULL ? pRoute->szName : "", PASS_ROUTE_NAME_SIZE);
+    safe_strncpy(st, pRoute != NULL ? pRoute->szName : "", Min_Int(nSize, PASS_ROUTE_NAME_SIZE));
 }
 
 // (0, 0) for a route or point out of range.

@@ -134,12 +134,12 @@ void Write_Play_Results_Summary(void) {
     fprintf(pFile, "SEASON SUMMARY\n\nPlay,Attempts,Yards\n");
     char szName[PLAY_NAME_SIZE];
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++) {
-        Get_Offensive_Play_Name(0, nPlay, szName);
+        Get_Offensive_Play_Name(0, nPlay, szName, sizeof(szName));
         Write_Summary_Line(pFile, Get_Team_Offensive_Playbook, nPlay, SITUATION_ALL, szName);
     }
     fprintf(pFile, "\n");
     for (int nPlay = 0; nPlay < DEFENSIVE_PLAY_COUNT; nPlay++) {
-        Get_Defensive_Play_Name(0, nPlay, szName);
+        Get_Defensive_Play_Name(0, nPlay, szName, sizeof(szName));
         Write_Summary_Line(pFile, Get_Team_Defensive_Playbook, nPlay, CLASS_INSIDE_RUN, szName);
     }
     fclose(pFile);

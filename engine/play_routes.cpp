@@ -32,7 +32,7 @@ int Is_Read_Option_Play(int nTeam, int nPlay) {
     if (!Is_Play_Action_Play(nTeam, nPlay))
         return 0;
     char szName[PLAY_NAME_SIZE];
-    Get_Offensive_Play_Name(nTeam, nPlay, szName);
+    Get_Offensive_Play_Name(nTeam, nPlay, szName, sizeof(szName));
     return strstr(szName, "Read") != NULL || strstr(szName, "Option") != NULL;
 }
 

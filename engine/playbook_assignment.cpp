@@ -26,7 +26,7 @@ const char* Get_System_Playbook_Name(int nSystem) {
 // By the model team of the franchise; franchises beyond the model table run the default system.
 int Choose_Team_Offensive_System(int nTeam) {
     char szModel[PLAYBOOK_MODEL_TEAM_SIZE];
-    Get_Default_Playbook_Team(nTeam, szModel);
+    Get_Default_Playbook_Team(nTeam, szModel, sizeof(szModel));
     if (szModel[0] == 0)
         return SYSTEM_DEFAULT;
     if (strcasecmp(szModel, "49ers") == 0 || strcasecmp(szModel, "Saints") == 0)

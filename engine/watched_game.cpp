@@ -207,8 +207,8 @@ int Choose_Timeout_Team(GAME* pGame) {
     if (bVisitorHuman && bHomeHuman) {
         char szVisitor[TEAM_STRING_SIZE];
         char szHome[TEAM_STRING_SIZE];
-        Get_Team_Short_Name(pGame->anTeams[VISITOR_SIDE], szVisitor);
-        Get_Team_Short_Name(pGame->anTeams[HOME_SIDE], szHome);
+        Get_Team_Short_Name(pGame->anTeams[VISITOR_SIDE], szVisitor, sizeof(szVisitor));
+        Get_Team_Short_Name(pGame->anTeams[HOME_SIDE], szHome, sizeof(szHome));
         int nAnswer = User_Message_Dialog("Which team?", "Which team calls the timeout?", "",
                                           szVisitor, szHome, "");
         return nAnswer == IDYES || nAnswer == IDOK ? VISITOR_SIDE : HOME_SIDE;

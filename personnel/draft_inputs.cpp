@@ -1,6 +1,5 @@
 // The two draft input files: the computer's per-position draft strategy and the per-position
 // talent of new prospects. A missing file leaves the tables as they were.
-#include <stdlib.h>
 
 #include "core/core.h"
 #include "database/database.h"
@@ -26,8 +25,8 @@ static void Load_Draft_Input(const char* szPath, const char* szLabel, int16_t* c
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
         Read_Line_Limit(szLabel, szLine, pFile, DRAFT_INPUT_LINE_LIMIT);
         for (int nValue = 0; nValue < nValues; nValue++) {
-            Pop_Field(szField, szLine, ',');
-            apTables[nValue][nPosition] = (int16_t)atoi(szField);
+            Pop_Field(szField, sizeof(szField), szLine, ',');
+            apTables[nValue][nPosition] = (int16_t)Read_Int_Field(szPath, szField);
         }
     }
     fclose(pFile);

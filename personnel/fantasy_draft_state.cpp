@@ -11,7 +11,7 @@
 void Load_Fantasy_Draft_State(void) {
     char szName[sizeof(gSavedState.szSavedGameName)];
     char szPath[DRAFT_FILE_NAME_SIZE];
-    Get_Saved_Game_Name(szName);
+    Get_Saved_Game_Name(szName, sizeof(szName));
     Format_String(szPath, sizeof(szPath), "%s.draft", szName);
     FILE* pFile = Platform_Open_File(szPath, "rb");
     if (!pFile)

@@ -38,7 +38,7 @@ static void Load_Name_Table(const char* szPath, char* pTable, int nEntrySize, in
         int nSkip = Min_Int(Draw_Random(2 * ((nLinesLeft - 2) / nLeft)), nLinesLeft - 1);
         for (int n = 0; n < nSkip; n++)
             Skip_Line(pFile);
-        Read_Line(szLine, pFile);
+        Read_Line(szLine, sizeof(szLine), pFile);
         safe_strncpy(pTable + (NAME_TABLE_SIZE - nLeft) * nEntrySize, szLine, nEntrySize);
         nLinesLeft -= Max_Int(nSkip, 0) + 1;
     }
@@ -65,11 +65,11 @@ void Load_Last_Names(void) {
 }
 
 // Copies the first name left in the table into szOut and blanks it; 0 when none is left.
-static int Take_Name(char* pTable, int nEntrySize, char* szOut) {
+static int Take_Name(char* pTable, int nEntrySize, char* szOut, int nSize) {
     for (int n = 0; n < NAME_TABLE_SIZE; n++) {
         char* szEntry = pTable + n * nEntrySize;
         if (szEntry[0] != 0) {
-            safe_strncpy(szOut, szEntry, nEntrySize);
+            safe_strncpy(szOut, szEntry, Min_Int(nSize, nEntrySize));
             szEntry[0] = 0;
             return 1;
         }
@@ -78,26 +78,26 @@ static int Take_Name(char* pTable, int nEntrySize, char* szOut) {
     return 0;
 }
 
-int Take_First_Name(char* szOut) {
-    return Take_Name(&gFirstNames[0][0], PLAYER_FIRST_NAME_SIZE, szOut);
+int Take_First_Name(char* szOut, int nSize) {
+    return Take_Name(&gFirstNames[0][0], PLAYER_FIRST_NAME_SIZE, szOut, nSize);
 }
 
-int Pick_Last_Name(char* szOut) {
-    return Take_Name(&gLastNames[0][0], PLAYER_LAST_NAME_SIZE, szOut);
+int Pick_Last_Name(char* szOut, int nSize) {
+    return Take_Name(&gLastNames[0][0], PLAYER_LAST_NAME_SIZE, szOut, nSize);
 }
 
 void Generate_Player_Name(int nTeam, int nSlot) {
     char szName[PLAYER_LAST_NAME_SIZE];
-    if (!Take_First_Name(szName)) {
+    if (!Take_First_Name(szName, sizeof(szName))) {
         Load_First_Names();
-        if (!Take_First_Name(szName))
-            strcpy(szName, FALLBACK_FIRST_NAME);
+        if (!Take_First_Name(szName, sizeof(szName)))
+            safe_strncpy(szName, FALLBACK_FIRST_NAME, sizeof(szName));
     }
     Set_Player_First_Name(nTeam, nSlot, szName);
-    if (!Pick_Last_Name(szName)) {
+    if (!Pick_Last_Name(szName, sizeof(szName))) {
         Load_Last_Names();
-        if (!Pick_Last_Name(szName))
-            strcpy(szName, FALLBACK_LAST_NAME);
+        if (!Pick_Last_Name(szName, sizeof(szName)))
+            safe_strncpy(szName, FALLBACK_LAST_NAME, sizeof(szName));
     }
     Set_Player_Last_Name(nTeam, nSlot, szName);
 }

@@ -76,8 +76,8 @@ static const int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30
 
 // ---- colleges -----------------------------------------------------------------------------------
 
-void Get_College_Name(int n, char* szOut) {
-    safe_strncpy(szOut, kColleges[Clamp(n, 0, COLLEGE_COUNT - 1)], PLAYER_COLLEGE_SIZE);
+void Get_College_Name(int n, char* szOut, int nSize) {
+    safe_strncpy(szOut, kColleges[Clamp(n, 0, COLLEGE_COUNT - 1)], nSize);
 }
 
 // The smaller of two draws, so the colleges early in the list come more often.
@@ -85,7 +85,7 @@ void Assign_Random_College(int nTeam, int nSlot) {
     int nFirst = Draw_Random(COLLEGE_COUNT);
     int nIndex = Min_Int(nFirst, Draw_Random(COLLEGE_COUNT));
     char szCollege[PLAYER_COLLEGE_SIZE];
-    Get_College_Name(nIndex, szCollege);
+    Get_College_Name(nIndex, szCollege, sizeof(szCollege));
     Set_Player_College_Name(nTeam, nSlot, szCollege);
 }
 

@@ -183,7 +183,7 @@ int Get_Scouting_Divisor(int nTeam);
 int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId);
 int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
 int Get_Scouting_Hash(int a, int b);
-void Get_Letter_Grade(int n, char* szOut);  // szOut holds at least 3 bytes
+void Get_Letter_Grade(int n, char* szOut, int nSize);  // szOut holds at least 3 bytes
 
 // ---- draft inputs and name tables (draft_inputs.cpp, name_lists.cpp) ---------------------------
 #define NAME_TABLE_SIZE 100
@@ -200,15 +200,15 @@ void Load_Draft_Strategy(void);
 void Load_Draft_Talent(void);
 void Load_First_Names(void);
 void Load_Last_Names(void);
-int Take_First_Name(char* szOut);  // 0 when the table is used up
-int Pick_Last_Name(char* szOut);
+int Take_First_Name(char* szOut, int nSize);  // 0 when the table is used up
+int Pick_Last_Name(char* szOut, int nSize);
 void Generate_Player_Name(int nTeam, int nSlot);
 int Make_Unique_Player_Id(int nTeam, int nSlot);
 
 // ---- new players (new_players.cpp) -------------------------------------------------------------
 #define COLLEGE_COUNT 121
 
-void Get_College_Name(int n, char* szOut);  // szOut holds PLAYER_COLLEGE_SIZE bytes
+void Get_College_Name(int n, char* szOut, int nSize);  // szOut holds PLAYER_COLLEGE_SIZE bytes
 void Assign_Random_College(int nTeam, int nSlot);
 int Get_Position_Mean_Height(int nPosition);  // inches; draws one number
 int Get_Position_Mean_Weight(int nPosition);  // pounds

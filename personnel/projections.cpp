@@ -237,8 +237,8 @@ void Complete_Player_Predicted_Stats(int nTeam, int nSlot, int nWeight) {
     if (nAge >= OLDEST_PROJECTED_AGE) {
         char szFirst[PLAYER_NAME_TEXT_SIZE];
         char szLast[PLAYER_NAME_TEXT_SIZE];
-        Get_Player_First_Name(nTeam, nSlot, szFirst);
-        Get_Player_Last_Name(nTeam, nSlot, szLast);
+        Get_Player_First_Name(nTeam, nSlot, szFirst, sizeof(szFirst));
+        Get_Player_Last_Name(nTeam, nSlot, szLast, sizeof(szLast));
         Log_Debug_Line("Warning: %s %s is %d years old in Complete_Player_Predicted_Stats()",
                        szFirst, szLast, nAge);
         return;

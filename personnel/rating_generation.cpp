@@ -262,7 +262,7 @@ int Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int bHistory)
             return 0;
     }
     char szName[POSITION_NAME_SIZE];
-    Get_Position_Name(nPosition, szName);
+    Get_Position_Name(nPosition, szName, sizeof(szName));
     Log_Debug_Line("Fabricate_Position_Player() unable to create %s after %d attempts.", szName,
                    FABRICATE_ATTEMPTS);
     return 0;

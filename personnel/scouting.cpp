@@ -82,6 +82,6 @@ int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue) {
     return nValue + nError;
 }
 
-void Get_Letter_Grade(int n, char* szOut) {
-    strcpy(szOut, kLetterGrades[Clamp(n, 0, LETTER_GRADE_COUNT - 1)]);
+void Get_Letter_Grade(int n, char* szOut, int nSize) {
+    safe_strncpy(szOut, kLetterGrades[Clamp(n, 0, LETTER_GRADE_COUNT - 1)], nSize);
 }

@@ -12,7 +12,7 @@ static const char* const kModelTeams[MODEL_TEAM_COUNT] = {
 };
 
 // An index without a model team gives the empty name.
-void Get_Default_Playbook_Team(int nIndex, char* szOut) {
+void Get_Default_Playbook_Team(int nIndex, char* szOut, int nSize) {
     const char* szName = nIndex >= 0 && nIndex < MODEL_TEAM_COUNT ? kModelTeams[nIndex] : "";
-    safe_strncpy(szOut, szName, PLAYBOOK_MODEL_TEAM_SIZE);
+    safe_strncpy(szOut, szName, nSize);
 }

@@ -14,7 +14,8 @@ void Close_Box_Score_Html(void);
 
 // ---- playbook model teams (playbook_model_teams.cpp) --------------------------------------------
 #define PLAYBOOK_MODEL_TEAM_SIZE 16
-void Get_Default_Playbook_Team(int nIndex, char* szOut);  // szOut holds PLAYBOOK_MODEL_TEAM_SIZE
+// A PLAYBOOK_MODEL_TEAM_SIZE buffer holds any name.
+void Get_Default_Playbook_Team(int nIndex, char* szOut, int nSize);
 
 // ---- developer reports (red_zone_report.cpp) ----------------------------------------------------
 void Write_Red_Zone_Report(void);

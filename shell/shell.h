@@ -24,7 +24,7 @@ INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
 
 // ---- the dialog team and the window title --------------------------------------------------------
 int Get_Dialog_Team(void);
-void Build_Main_Window_Title(char* szOut);
+void Build_Main_Window_Title(char* szOut, int nSize);
 
 // ---- debugger output (debug_output.cpp) ----------------------------------------------------------
 void Debug_Print(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));

@@ -2,6 +2,6 @@
 
 #include "shell/shell.h"
 
-void Build_Main_Window_Title(char* szOut) {
-    safe_strncpy(szOut, "Football Vanto", TEXT_BUFFER_SIZE);
+void Build_Main_Window_Title(char* szOut, int nSize) {
+    safe_strncpy(szOut, "Football Vanto", nSize);
 }

@@ -2,7 +2,6 @@
 // their names, stadiums, fans, ticket prices, divisions and cities.
 #include <ctype.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "core/core.h"
@@ -32,10 +31,10 @@ int Find_City_By_Name(const char* szName) {
 // One league line: the league's name, then the names of its four divisions.
 static void Import_League_Line(int nLeague, char* szLine) {
     char szField[IMPORT_LINE_LIMIT];
-    Pop_Field(szField, szLine, ',');
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     Set_League_Abbreviation(nLeague, szField);
     for (int k = 0; k < DIVISIONS_PER_LEAGUE; k++) {
-        Pop_Field(szField, szLine, ',');
+        Pop_Field(szField, sizeof(szField), szLine, ',');
         Set_Division_Name(nLeague * DIVISIONS_PER_LEAGUE + k, szField);
     }
 }
@@ -74,9 +73,10 @@ static int Get_Stadium_Surface_Code(const char* szText) {
     return strcmp(szText, "CARPET") == 0 ? STADIUM_ARTIFICIAL_TURF : STADIUM_NATURAL_GRASS;
 }
 
-static int Pop_Number(char* szField, char* szLine) {
-    Pop_Field(szField, szLine, ',');
-    return atoi(szField);
+// The next field of a line of szPath as a whole number; a field that is not one is reported.
+static int Pop_Number(const char* szPath, char* szField, int nSize, char* szLine) {
+    Pop_Field(szField, nSize, szLine, ',');
+    return Read_Int_Field(szPath, szField);
 }
 
 // The team's city from the city table, city 0 when the name is not there; the team takes the
@@ -106,7 +106,7 @@ int Import_Team_Line(const char* szPath, FILE* pFile) {
         return 1;
 
     char szField[IMPORT_LINE_LIMIT];
-    Pop_Field(szField, szLine, ',');
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     if (!isalpha((unsigned char)szField[0]))
         return bEnd;
     Set_Team_String(nTeam, TEAM_ABBREVIATION, szField);
@@ -114,24 +114,27 @@ int Import_Team_Line(const char* szPath, FILE* pFile) {
     Set_Team_Financial_Stat(nTeam, FIN_CASH, Get_Base_Team_Cash());
 
     for (int nString = TEAM_CITY; nString <= TEAM_HOME_LOCATION; nString++) {
-        Pop_Field(szField, szLine, ',');
+        Pop_Field(szField, sizeof(szField), szLine, ',');
         Set_Team_String(nTeam, nString, szField);
     }
-    Set_Team_Stadium_Stat(nTeam, STADIUM_CAPACITY, Pop_Number(szField, szLine));
-    Pop_Field(szField, szLine, ',');
+    Set_Team_Stadium_Stat(nTeam, STADIUM_CAPACITY,
+                          Pop_Number(szPath, szField, sizeof(szField), szLine));
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     Set_Team_Stadium_Stat(nTeam, STADIUM_STRUCTURE, Get_Stadium_Structure_Code(szField));
-    Pop_Field(szField, szLine, ',');
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     Set_Team_Stadium_Stat(nTeam, STADIUM_SURFACE, Get_Stadium_Surface_Code(szField));
     for (int nStat = STADIUM_YEAR_BUILT; nStat <= STADIUM_SIGHT_LINES; nStat++)
-        Set_Team_Stadium_Stat(nTeam, nStat, Pop_Number(szField, szLine));
+        Set_Team_Stadium_Stat(nTeam, nStat, Pop_Number(szPath, szField, sizeof(szField), szLine));
 
-    Set_Team_Financial_Stat(nTeam, FIN_FAN_SUPPORT, Pop_Number(szField, szLine));
+    Set_Team_Financial_Stat(nTeam, FIN_FAN_SUPPORT,
+                            Pop_Number(szPath, szField, sizeof(szField), szLine));
+    int nTicketPrice = Pop_Number(szPath, szField, sizeof(szField), szLine);
     Set_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE,
-                            Round_To_Price_Step(Apply_Inflation(Pop_Number(szField, szLine))));
-    Set_Team_Stat(nTeam, TEAM_DIVISION, Pop_Number(szField, szLine));
-    Pop_Field(szField, szLine, ',');
+                            Round_To_Price_Step(Apply_Inflation(nTicketPrice)));
+    Set_Team_Stat(nTeam, TEAM_DIVISION, Pop_Number(szPath, szField, sizeof(szField), szLine));
+    Pop_Field(szField, sizeof(szField), szLine, ',');
     Import_Team_City(nTeam, szField);
-    int nStrength = Pop_Number(szField, szLine);
+    int nStrength = Pop_Number(szPath, szField, sizeof(szField), szLine);
     if (nStrength > 0)
         Set_Team_Stat(nTeam, TEAM_IMPORT_STRENGTH, nStrength);
     return bEnd;

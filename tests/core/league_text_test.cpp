@@ -43,7 +43,7 @@ protected:
     template <typename FUNCTION>
     static std::string Text_Of(FUNCTION function, int n) {
         char sz[TEXT_BUFFER_SIZE] = "untouched";
-        function(n, sz);
+        function(n, sz, sizeof(sz));
         return sz;
     }
 };

@@ -60,16 +60,16 @@ TEST_F(TextFileTest, LineOfExactlyTheLimitIsKeptWithoutMessage) {
 TEST_F(TextFileTest, ReadLineDropsCarriageReturnsAndSignalsTheEnd) {
     Open_With("Boston,1\r\n\r\nlast\rline");
     char szLine[TEXT_BUFFER_SIZE];
-    EXPECT_EQ(Read_Line(szLine, pFile), 0);
+    EXPECT_EQ(Read_Line(szLine, sizeof(szLine), pFile), 0);
     EXPECT_STREQ(szLine, "Boston,1");
-    EXPECT_EQ(Read_Line(szLine, pFile), 0);
+    EXPECT_EQ(Read_Line(szLine, sizeof(szLine), pFile), 0);
     EXPECT_STREQ(szLine, "");
-    EXPECT_EQ(Read_Line(szLine, pFile), 1);
+    EXPECT_EQ(Read_Line(szLine, sizeof(szLine), pFile), 1);
     EXPECT_STREQ(szLine, "last\rline");
-    EXPECT_EQ(Read_Line(szLine, pFile), 1);
+    EXPECT_EQ(Read_Line(szLine, sizeof(szLine), pFile), 1);
     EXPECT_STREQ(szLine, "");
 
-    EXPECT_EQ(Read_Line(szLine, nullptr), 1);
+    EXPECT_EQ(Read_Line(szLine, sizeof(szLine), nullptr), 1);
     EXPECT_STREQ(szLine, "");
 }
 
@@ -77,7 +77,7 @@ TEST_F(TextFileTest, SkipLineDropsOneLine) {
     Open_With("header,row\nvalue\n");
     char szLine[TEXT_BUFFER_SIZE];
     EXPECT_EQ(Skip_Line(pFile), 0);
-    EXPECT_EQ(Read_Line(szLine, pFile), 0);
+    EXPECT_EQ(Read_Line(szLine, sizeof(szLine), pFile), 0);
     EXPECT_STREQ(szLine, "value");
     EXPECT_EQ(Skip_Line(pFile), 1);
     EXPECT_EQ(Skip_Line(nullptr), 1);
@@ -91,21 +91,33 @@ TEST_F(TextFileTest, PopFieldSplitsAtEveryDelimiter) {
     char szText[32];
     char szField[32];
 
-    strcpy(szText, "a,b,,\"c\"");
+    safe_strncpy(szText, "a,b,,\"c\"", sizeof(szText));
     const FIELD aExpected[] = {{"a", 0}, {"b", 0}, {"", 0}, {"\"c\"", 1}};
     for (const FIELD& expected : aExpected) {
-        EXPECT_EQ(Pop_Field(szField, szText, ','), expected.nLast);
+        EXPECT_EQ(Pop_Field(szField, sizeof(szField), szText, ','), expected.nLast);
         EXPECT_STREQ(szField, expected.szField);
     }
     EXPECT_STREQ(szText, "");
 
     // An empty text is one empty last field; a trailing delimiter leaves one more.
-    EXPECT_EQ(Pop_Field(szField, szText, ','), 1);
+    EXPECT_EQ(Pop_Field(szField, sizeof(szField), szText, ','), 1);
     EXPECT_STREQ(szField, "");
-    strcpy(szText, "x;");
-    EXPECT_EQ(Pop_Field(szField, szText, ';'), 0);
+    safe_strncpy(szText, "x;", sizeof(szText));
+    EXPECT_EQ(Pop_Field(szField, sizeof(szField), szText, ';'), 0);
     EXPECT_STREQ(szText, "");
-    EXPECT_EQ(Pop_Field(szField, szText, ';'), 1);
+    EXPECT_EQ(Pop_Field(szField, sizeof(szField), szText, ';'), 1);
+}
+
+// A field longer than its buffer is cut to fit, and the text still loses the whole field.
+TEST_F(TextFileTest, PopFieldCutsAtTheFieldSize) {
+    char szText[32];
+    char szField[8];
+    memset(szField, 'x', sizeof(szField));
+    safe_strncpy(szText, "abcdefghij,k", sizeof(szText));
+    EXPECT_EQ(Pop_Field(szField, 4, szText, ','), 0);
+    EXPECT_STREQ(szField, "abc");
+    EXPECT_EQ(szField[4], 'x');
+    EXPECT_STREQ(szText, "k");
 }
 
 TEST_F(TextFileTest, AppendsCreateTheFileAndAddNewlines) {

@@ -56,7 +56,7 @@ TEST_F(TextTest, SafeAppendReportsAFilledBuffer) {
         memset(gRecentErrors, 0, sizeof(gRecentErrors));
         char szBuffer[16];
         memset(szBuffer, 'x', sizeof(szBuffer));
-        strcpy(szBuffer, test.szStart);
+        safe_strncpy(szBuffer, test.szStart, sizeof(szBuffer));
         EXPECT_EQ(safe_strncat(szBuffer, test.szSource, test.nSize), test.nResult);
         EXPECT_STREQ(szBuffer, test.szExpected);
         EXPECT_EQ(Was_Reported(kBufferFilled + std::to_string(test.nSize - 1)), test.bReported)
@@ -91,7 +91,7 @@ TEST_F(TextTest, FormatIntoSizedBuffers) {
     EXPECT_STREQ(szBuffer, "1234");
     EXPECT_EQ(szBuffer[5], 'x');
 
-    strcpy(szBuffer, "ab");
+    safe_strncpy(szBuffer, "ab", sizeof(szBuffer));
     Append_Format_String(szBuffer, 6, "%s", "cdefg");
     EXPECT_STREQ(szBuffer, "abcde");
 
@@ -112,14 +112,14 @@ TEST_F(TextTest, SmallEdits) {
     EXPECT_STREQ(szMoney, "$1234567");
 
     char szPad[16] = "abc";
-    EXPECT_EQ(Pad_Left(szPad, 5), 2);
+    EXPECT_EQ(Pad_Left(szPad, sizeof(szPad), 5), 2);
     EXPECT_STREQ(szPad, "  abc");
-    EXPECT_EQ(Pad_Left(szPad, 3), -2);
+    EXPECT_EQ(Pad_Left(szPad, sizeof(szPad), 3), -2);
     EXPECT_STREQ(szPad, "  abc");
     char szDouble[16] = "abc";
-    Pad_Left_Double(szDouble, 5);
+    Pad_Left_Double(szDouble, sizeof(szDouble), 5);
     EXPECT_STREQ(szDouble, "    abc");
-    Pad_Left_Double(szDouble, 2);
+    Pad_Left_Double(szDouble, sizeof(szDouble), 2);
     EXPECT_STREQ(szDouble, "    abc");
 
     char szCase[] = "Joe's 2nd \xc9t\xe9";  // bytes above 127 stay as they are
@@ -149,19 +149,19 @@ TEST_F(TextTest, NumbersWithCommasAndMoney) {
     };
     for (const CASE& test : cases) {
         char szOut[32];
-        Format_With_Commas(test.nValue, szOut);
+        Format_With_Commas(test.nValue, szOut, sizeof(szOut));
         EXPECT_STREQ(szOut, test.szCommas);
-        Format_Money(test.nValue, szOut);
+        Format_Money(test.nValue, szOut, sizeof(szOut));
         EXPECT_STREQ(szOut, test.szMoney) << test.nValue;
     }
     char szOut[32];
-    Format_Dollars(-1234567, szOut);
+    Format_Dollars(-1234567, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "$-1,234,567");
-    Format_Money_Dollars(2500999, szOut);
+    Format_Money_Dollars(2500999, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "$2.5M");
-    Format_Thousandths(5, szOut);
+    Format_Thousandths(5, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, ".005");
-    Format_Thousandths(1234, szOut);
+    Format_Thousandths(1234, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "1.234");
 }
 
@@ -176,7 +176,7 @@ TEST_F(TextTest, ParseMoney) {
     };
     for (const CASE& test : cases) {
         char szText[32];
-        strcpy(szText, test.szText);
+        safe_strncpy(szText, test.szText, sizeof(szText));
         EXPECT_EQ(Parse_Money(szText), test.nValue) << test.szText;
     }
     char szText[] = "$1,250";
@@ -189,10 +189,11 @@ struct NUMBER_TEXT {
     const char* szExpected;
 };
 
-void Expect_Texts(void (*pFormat)(char* szOut, int n), std::initializer_list<NUMBER_TEXT> cases) {
+void Expect_Texts(void (*pFormat)(char* szOut, int nSize, int n),
+                  std::initializer_list<NUMBER_TEXT> cases) {
     for (const NUMBER_TEXT& test : cases) {
         char szOut[TEXT_BUFFER_SIZE];
-        pFormat(szOut, test.n);
+        pFormat(szOut, sizeof(szOut), test.n);
         EXPECT_STREQ(szOut, test.szExpected) << test.n;
     }
 }
@@ -241,14 +242,14 @@ TEST_F(TextTest, OrdinalWords) {
 }
 
 TEST_F(TextTest, Dates) {
-    Expect_Texts([](char* szOut, int nDay) { Get_Date_Text(nDay, szOut); },
+    Expect_Texts([](char* szOut, int nSize, int nDay) { Get_Date_Text(nDay, szOut, nSize); },
                  {{0, "January 1"}, {30, "January 31"}, {58, "February 28"}, {59, "March 1"},
                   {104, "April 15"}, {249, "September 7"}, {364, "December 31"},
                   {365, "January 1"}, {-1, "December 31"}});
     char szOut[64];
-    Format_Date_With_Year(249, 2022, szOut);
+    Format_Date_With_Year(249, 2022, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "September 7, 2022");
-    Get_Weekday_Name(6, szOut);
+    Get_Weekday_Name(6, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "Sunday");
 }
 
@@ -271,19 +272,19 @@ TEST_F(TextTest, PositionRoleAndRatingNames) {
     };
     for (const CASE& test : cases) {
         char szOut[64];
-        Get_Position_Name(test.n, szOut);
+        Get_Position_Name(test.n, szOut, sizeof(szOut));
         EXPECT_STREQ(szOut, test.szPosition) << test.n;
-        Get_Depth_Role_Name(test.n, szOut);
+        Get_Depth_Role_Name(test.n, szOut, sizeof(szOut));
         EXPECT_STREQ(szOut, test.szRoleName) << test.n;
-        Get_Depth_Role_Abbreviation(test.n, szOut);
+        Get_Depth_Role_Abbreviation(test.n, szOut, sizeof(szOut));
         EXPECT_STREQ(szOut, test.szRoleAbbreviation) << test.n;
-        Get_Rating_Name(test.n, szOut);
+        Get_Rating_Name(test.n, szOut, sizeof(szOut));
         EXPECT_STREQ(szOut, test.szRating) << test.n;
     }
     char szOut[64];
-    Get_Position_Name_Lowercase(1, szOut);
+    Get_Position_Name_Lowercase(1, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "running back");
-    Get_Position_Abbreviation(15, szOut);
+    Get_Position_Abbreviation(15, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "Any");
 }
 

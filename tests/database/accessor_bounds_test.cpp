@@ -27,9 +27,10 @@ TEST_F(AccessorBoundsTest, BadIndexesReportTheirTextAndWriteNothing) {
     static TEAM teamBuffer;
     char sz[TEXT_BUFFER_SIZE];
     const BAD_CALL kCalls[] = {
-        {"Negative nTeam in Get_Team_String(st, [-1], 2)", [&] { Get_Team_String(sz, -1, 2); }},
+        {"Negative nTeam in Get_Team_String(st, [-1], 2)",
+         [&] { Get_Team_String(sz, sizeof(sz), -1, 2); }},
         {"nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [41], 1)",
-         [&] { Get_Team_String(sz, 41, 1); }},
+         [&] { Get_Team_String(sz, sizeof(sz), 41, 1); }},
         {"nTeam out of bounds in Set_Team_String()", [] { Set_Team_String(41, 1, "X"); }},
         {"nTeam out of bounds in Set_Team_Stat(<41>,2,5)", [] { Set_Team_Stat(41, 2, 5); }},
         {"nTeam out of bounds in Set_Team_Stat(<-1>,2,5)", [] { Set_Team_Stat(-1, 2, 5); }},
@@ -55,9 +56,9 @@ TEST_F(AccessorBoundsTest, BadIndexesReportTheirTextAndWriteNothing) {
         {"", [] { Set_User_Preference(360, 7); }},
         {"", [] { Set_User_Preference(-1, 7); }},
         {"Invalid nStat in Modify_For_Universe_Stat()", [] { Modify_For_Universe_Stat(100, 3); }},
-        {"Invalid Get_League_Name(2) call.", [&] { Get_League_Name(2, sz); }},
+        {"Invalid Get_League_Name(2) call.", [&] { Get_League_Name(2, sz, sizeof(sz)); }},
         {"Invalid Set_League_Abbreviation(2) call.", [] { Set_League_Abbreviation(2, "X"); }},
-        {"Invalid Get_Division_Name(8) call.", [&] { Get_Division_Name(8, sz); }},
+        {"Invalid Get_Division_Name(8) call.", [&] { Get_Division_Name(8, sz, sizeof(sz)); }},
         {"Invalid Set_Division_Name(-1) call.", [] { Set_Division_Name(-1, "X"); }},
         {"Invalid playoff slot in Get_Playoff_Team(-1)", [] { Get_Playoff_Team(-1); }},
         {"Invalid playoff slot in Get_Playoff_Team(31)", [] { Get_Playoff_Team(31); }},
@@ -82,7 +83,7 @@ TEST_F(AccessorBoundsTest, BadIndexesReportTheirTextAndWriteNothing) {
 
 TEST_F(AccessorBoundsTest, BadTeamReadsGiveSafeValues) {
     char sz[TEXT_BUFFER_SIZE] = "unchanged";
-    Get_Team_String(sz, 41, 0);
+    Get_Team_String(sz, sizeof(sz), 41, 0);
     EXPECT_STREQ(sz, "OUTOFRANGE");
     Clear_Errors();
     EXPECT_EQ(Get_Team_Stat(41, 2), 0);

@@ -19,7 +19,7 @@ protected:
 
     static std::string City_Name(int nCity) {
         char sz[CITY_NAME_SIZE];
-        Get_City_Name(nCity, sz);
+        Get_City_Name(nCity, sz, sizeof(sz));
         return sz;
     }
 
@@ -50,7 +50,7 @@ protected:
 TEST_F(CitiesTest, NewCitiesGetDefaultsUntilTheTableIsFull) {
     ASSERT_EQ(Add_City(), 0);
     char szPhoto[CITY_PHOTO_SIZE];
-    Get_City_Photo(0, szPhoto);
+    Get_City_Photo(0, szPhoto, sizeof(szPhoto));
     EXPECT_EQ(City_Name(0), "New City");
     EXPECT_STREQ(szPhoto, "Default");
     const int kDefaults[CITY_STAT_COUNT] = {1000000, 2500000, 20000, 25000, 0,
@@ -122,7 +122,7 @@ TEST_F(CitiesTest, ImportReplacesTheTableSortedWithEmptyPhotos) {
     for (int nStat = 0; nStat < CITY_STAT_COUNT; nStat++)
         EXPECT_EQ(Get_City_Stat(3, nStat), 0);
     char szPhoto[CITY_PHOTO_SIZE];
-    Get_City_Photo(2, szPhoto);
+    Get_City_Photo(2, szPhoto, sizeof(szPhoto));
     EXPECT_STREQ(szPhoto, "");
     EXPECT_EQ(gCurrentCity, 0);
 }
@@ -149,6 +149,17 @@ TEST_F(CitiesTest, ExportThenImportGivesTheSameTable) {
             memcmp(gCities[nCity].anStats, before[nCity].anStats, sizeof(before[nCity].anStats)),
             0);
     }
+}
+
+// A stat that is not a number reads 0 and is reported with the file's name.
+TEST_F(CitiesTest, ImportReportsAStatThatIsNotANumber) {
+    Write_Cities_File("Austin,950000,12x,20000\n");
+    memset(gRecentErrors, 0, sizeof(gRecentErrors));
+    EXPECT_EQ(::Read_Cities_File(CITIES_FILE_NAME), 1);
+    EXPECT_EQ(Get_City_Stat(0, 0), 950000);
+    EXPECT_EQ(Get_City_Stat(0, 1), 12);
+    EXPECT_EQ(Get_City_Stat(0, 2), 20000);
+    EXPECT_NE(strstr(gRecentErrors, "Not a number in Cities.txt: \"12x\""), nullptr);
 }
 
 TEST_F(CitiesTest, QuestionsAnsweredNoAndAMissingFile) {

@@ -32,11 +32,11 @@ TEST_F(FixtureTest, LeagueShape) {
     std::set<std::string> names;
     for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++) {
         char szAbbreviation[TEAM_STRING_SIZE];
-        Get_Team_String(szAbbreviation, nTeam, TEAM_ABBREVIATION);
+        Get_Team_String(szAbbreviation, sizeof(szAbbreviation), nTeam, TEAM_ABBREVIATION);
         names.insert(szAbbreviation);
         char szCity[CITY_NAME_SIZE];
-        Get_City_Name(Get_Team_Stat(nTeam, TEAM_CITY_INDEX), szCity);
-        Get_Team_String(szAbbreviation, nTeam, TEAM_CITY);
+        Get_City_Name(Get_Team_Stat(nTeam, TEAM_CITY_INDEX), szCity, sizeof(szCity));
+        Get_Team_String(szAbbreviation, sizeof(szAbbreviation), nTeam, TEAM_CITY);
         EXPECT_STREQ(szCity, szAbbreviation);
         EXPECT_EQ(Find_Free_Player_Slot(nTeam), FIXTURE_ROSTER_SIZE);
     }
@@ -52,7 +52,7 @@ TEST_F(FixtureTest, PlayersAreUniqueAndEveryPositionIsManned) {
         int anCounts[POSITION_COUNT] = {};
         for (int nSlot = 0; nSlot < Find_Free_Player_Slot(nTeam); nSlot++) {
             char szName[PLAYER_NAME_TEXT_SIZE];
-            Get_Player_Full_Name_Plain(nTeam, nSlot, szName);
+            Get_Player_Full_Name_Plain(nTeam, nSlot, szName, sizeof(szName));
             fullNames.insert(szName);
             anCounts[Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION)]++;
             EXPECT_EQ(Get_Player_ID(nTeam, nSlot), Fixture_Player_Id(nTeam, nSlot));
@@ -73,7 +73,7 @@ TEST_F(FixtureTest, LookupsFindEveryPlayer) {
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
         for (int nSlot = 0; nSlot < Find_Free_Player_Slot(nTeam); nSlot++) {
             char szName[PLAYER_NAME_TEXT_SIZE];
-            Get_Player_Full_Name_Plain(nTeam, nSlot, szName);
+            Get_Player_Full_Name_Plain(nTeam, nSlot, szName, sizeof(szName));
             int nFoundTeam = NO_TEAM, nFoundSlot = NO_PLAYER;
             ASSERT_TRUE(Get_Player_By_ID(&nFoundTeam, &nFoundSlot, Get_Player_ID(nTeam, nSlot)));
             EXPECT_EQ(Pack_Player_Ref(nFoundTeam, nFoundSlot), Pack_Player_Ref(nTeam, nSlot));

@@ -188,9 +188,9 @@ TEST_F(ShortSeasonTest, RecentResultsAndStreaksReadBackFromTheLatestGame) {
     EXPECT_EQ(Count_Team_Recent_Results(0, 3, RECENT_WINS), 2);
     EXPECT_EQ(Count_Team_Recent_Results(0, 3, RECENT_LOSSES), 1);
     char sz[TEAM_RECORD_TEXT_SIZE];
-    Format_Team_Recent_Record(sz, 2, 5);
+    Format_Team_Recent_Record(sz, sizeof(sz), 2, 5);
     EXPECT_STREQ(sz, "0-2-1");
-    Format_Team_Recent_Record(sz, 5, 5);
+    Format_Team_Recent_Record(sz, sizeof(sz), 5, 5);
     EXPECT_STREQ(sz, "0-0");
     EXPECT_EQ(Get_Team_Winning_Streak(5), 0);
     EXPECT_EQ(Get_Team_Losing_Streak(5), 0);

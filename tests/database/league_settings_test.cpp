@@ -52,15 +52,15 @@ TEST_F(LeagueTest, TextsAreCutToTheirFields) {
     std::string stLong(600, 'n');
     Set_Database_Notes(stLong.c_str());
     char szNotes[512];
-    Get_Database_Notes(szNotes);
+    Get_Database_Notes(szNotes, sizeof(szNotes));
     EXPECT_EQ(strlen(szNotes), 511u);
     Set_League_Abbreviation(1, "A Very Long League Name");
     char szLeague[LEAGUE_NAME_SIZE];
-    Get_League_Name(1, szLeague);
+    Get_League_Name(1, szLeague, sizeof(szLeague));
     EXPECT_STREQ(szLeague, "A Very Long Lea");
     Set_Division_Name(7, "Southwestern Division");
     char szDivision[DIVISION_NAME_SIZE];
-    Get_Division_Name(7, szDivision);
+    Get_Division_Name(7, szDivision, sizeof(szDivision));
     EXPECT_STREQ(szDivision, "Southwester");
 }
 
@@ -90,9 +90,9 @@ TEST_F(LeagueTest, TeamGroupingAndClasses) {
     EXPECT_EQ(Get_User_Team(), 37);
     char szZone[16];
     Set_Team_Stat(3, TEAM_TIME_ZONE, 7);
-    Get_Team_Time_Zone_Name(3, szZone);
+    Get_Team_Time_Zone_Name(3, szZone, sizeof(szZone));
     EXPECT_STREQ(szZone, "Eastern");
-    Get_Team_Time_Zone_Name(99, szZone);
+    Get_Team_Time_Zone_Name(99, szZone, sizeof(szZone));
     EXPECT_STREQ(szZone, "Pacific");
 }
 
@@ -129,13 +129,13 @@ TEST_F(LeagueTest, SwapLeaguesMovesDivisionsAndNames) {
     EXPECT_EQ(Get_Team_Stat(0, TEAM_DIVISION), 4);
     EXPECT_EQ(Get_Team_Stat(1, TEAM_DIVISION), 1);
     char szName[LEAGUE_NAME_SIZE];
-    Get_League_Name(0, szName);
+    Get_League_Name(0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "NFL");
     Set_Division_Name(6, "Empty");
     Clear_Unused_League_Names();
-    Get_Division_Name(6, szName);
+    Get_Division_Name(6, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");
-    Get_League_Name(1, szName);
+    Get_League_Name(1, szName, sizeof(szName));
     EXPECT_STREQ(szName, "AFL");
 }
 
@@ -196,9 +196,9 @@ TEST_F(LeagueTest, ScoringBaseAndDefaultAbbreviations) {
         EXPECT_FLOAT_EQ(Get_Season_Scoring_Base(), year.fBase) << year.nYear;
     }
     char sz[8];
-    Get_Default_Team_Abbreviation(31, sz);
+    Get_Default_Team_Abbreviation(31, sz, sizeof(sz));
     EXPECT_STREQ(sz, "WAS");
-    Get_Default_Team_Abbreviation(32, sz);
+    Get_Default_Team_Abbreviation(32, sz, sizeof(sz));
     EXPECT_STREQ(sz, "");
 }
 
@@ -216,7 +216,7 @@ TEST_F(ShortSeasonTest, ScheduleRecordShowsTiesOnlyWhenThereAreAny) {
     };
     for (const auto& record : kRecords) {
         char sz[TEAM_RECORD_TEXT_SIZE];
-        Format_Team_Schedule_Record(record.nTeam, record.nWeeks, sz);
+        Format_Team_Schedule_Record(record.nTeam, record.nWeeks, sz, sizeof(sz));
         EXPECT_STREQ(sz, record.szRecord) << record.nTeam << "," << record.nWeeks;
     }
 }

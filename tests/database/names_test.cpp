@@ -31,7 +31,7 @@ TEST_F(PlayerTest, SettersKeepWithinTheirFieldsAndClearTheRest) {
     Set_Player_First_Name(0, 0, "Al");
     EXPECT_TRUE(Field_Holds(pPlayer->szFirstName, PLAYER_FIRST_NAME_SIZE, "Al"));
     char szId[PLAYER_OUTSIDE_ID_SIZE];
-    Copy_Player_Ostrel_ID(0, 0, szId);
+    Copy_Player_Ostrel_ID(0, 0, szId, sizeof(szId));
     EXPECT_STREQ(szId, "ABCDEFGHIJK");
     EXPECT_STREQ(Get_Player_Ostrel_ID(41, 0), "");
     EXPECT_STREQ(Get_Player_Last_Name_Ptr(0, 100), "");
@@ -42,17 +42,17 @@ TEST_F(PlayerTest, EmptyNamesAreFilledOnceOnFirstRead) {
     Set_Player_First_Name(0, 0, "");
     Set_Player_Last_Name(0, 0, "");
     char szName[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_First_Name(0, 0, szName);
+    Get_Player_First_Name(0, 0, szName, sizeof(szName));
     EXPECT_STRNE(szName, "");
     EXPECT_STREQ(Get_Player_First_Name_Ptr(0, 0), szName);
     std::string stFirst = szName;
-    Get_Player_First_Name(0, 0, szName);
+    Get_Player_First_Name(0, 0, szName, sizeof(szName));
     EXPECT_EQ(stFirst, szName);
-    Get_Player_Last_Name(0, 0, szName);
+    Get_Player_Last_Name(0, 0, szName, sizeof(szName));
     EXPECT_STRNE(szName, "");
     EXPECT_STREQ(Get_Player_Last_Name_Ptr(0, 0), szName);
 
-    Get_Player_First_Name(0, 1, szName);  // an empty slot is never named
+    Get_Player_First_Name(0, 1, szName, sizeof(szName));  // an empty slot is never named
     EXPECT_STREQ(szName, "");
     EXPECT_STREQ(Get_Player_First_Name_Ptr(0, 1), "");
 }
@@ -63,7 +63,7 @@ TEST_F(PlayerTest, NameForms) {
     Set_Player_Last_Name(FREE_AGENT_TEAM, 0, "Ross");
     char szName[PLAYER_NAME_TEXT_SIZE];
     struct {
-        void (*pGet)(int, int, char*);
+        void (*pGet)(int, int, char*, int);
         const char* szExpected;
     } forms[] = {
         {Get_Player_Full_Name, "Michelangelo Ross"},
@@ -75,7 +75,7 @@ TEST_F(PlayerTest, NameForms) {
         {Get_Player_Short_Full_Name, "Michelangelo Ross"},
     };
     for (const auto& form : forms) {
-        form.pGet(FREE_AGENT_TEAM, 0, szName);
+        form.pGet(FREE_AGENT_TEAM, 0, szName, sizeof(szName));
         EXPECT_STREQ(szName, form.szExpected);
     }
     EXPECT_EQ(Last_Error(), "");
@@ -83,24 +83,24 @@ TEST_F(PlayerTest, NameForms) {
 
 TEST_F(PlayerTest, FullNamesOfBadSlotsAndLongNames) {
     char szName[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_Full_Name(0, 5, szName);
+    Get_Player_Full_Name(0, 5, szName, sizeof(szName));
     EXPECT_STREQ(szName, "INVALID-PLAYER");
     EXPECT_EQ(Last_Error(), "Invalid player in Get_Player_Full_Name(0,5,)");
-    Get_Player_Full_Name(7, 0, szName);  // team 7 is not in use
+    Get_Player_Full_Name(7, 0, szName, sizeof(szName));  // team 7 is not in use
     EXPECT_STREQ(szName, "INVALID-TEAM");
     EXPECT_EQ(Last_Error(), "Invalid team in Get_Player_Full_Name(7,0,)");
     Clear_Errors();
-    Get_Player_Last_First_Name(7, 0, szName);
+    Get_Player_Last_First_Name(7, 0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");
     EXPECT_EQ(Last_Error(), "");
 
     Put_Player(0, 0, 11);
     Set_Player_First_Name(0, 0, "Christopher");
     Set_Player_Last_Name(0, 0, "Abcdefghijkl");  // 24 characters in all
-    Get_Player_Short_Full_Name(0, 0, szName);
+    Get_Player_Short_Full_Name(0, 0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Christopher Abcdefghijkl");
     Set_Player_Last_Name(0, 0, "Abcdefghijklm");  // 25
-    Get_Player_Short_Full_Name(0, 0, szName);
+    Get_Player_Short_Full_Name(0, 0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "C. Abcdefghijklm");
 }
 
@@ -117,10 +117,10 @@ TEST_F(PlayerTest, CollegeDisplayNames) {
     };
     for (const auto& c : cases) {
         char szCollege[PLAYER_COLLEGE_SIZE + 8];
-        strcpy(szCollege, c.szStored);
+        safe_strncpy(szCollege, c.szStored, sizeof(szCollege));
         Set_Player_College_Name(0, 0, szCollege);
         char szShown[PLAYER_NAME_TEXT_SIZE];
-        Get_Player_College_Display_Name(0, 0, szShown);
+        Get_Player_College_Display_Name(0, 0, szShown, sizeof(szShown));
         EXPECT_STREQ(szShown, c.szShown);
     }
 }

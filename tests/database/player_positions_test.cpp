@@ -58,12 +58,12 @@ TEST_F(PlayerTest, PlayerPositionQueries) {
         EXPECT_EQ(Is_Returner_Position(0, c.nSlot), c.bReturner) << c.nSlot;
         EXPECT_EQ(Is_Player_Secondary_Position(0, c.nSlot), c.bSecondary) << c.nSlot;
         EXPECT_EQ(Is_Player_Offensive_Skill_Position(0, c.nSlot), c.bSkill) << c.nSlot;
-        EXPECT_STREQ(Get_Player_Position_Text(szName, 0, c.nSlot), c.szName);
+        EXPECT_STREQ(Get_Player_Position_Text(szName, sizeof(szName), 0, c.nSlot), c.szName);
     }
     EXPECT_EQ(Get_Player_Position_Group_QB3(NO_TEAM, 0), 3);
     EXPECT_EQ(Get_Player_Position_Group_QB3(0, NO_PLAYER), 3);
     EXPECT_TRUE(Is_Player_Quarterback(0, 0));
-    EXPECT_EQ(Get_Player_Position_Name(NULL, 0, 2), POS_CB);
+    EXPECT_EQ(Get_Player_Position_Name(NULL, 0, 0, 2), POS_CB);
 }
 
 TEST_F(PlayerTest, QuotaCountsPlayersOfThePositionInSlotOrder) {

@@ -85,7 +85,7 @@ TEST_F(PlayerTest, ByteStatsAndGradesIgnoreBadIndexes) {
     Set_Player_Grade(0, 0, 5, -300);
     Set_Player_Grade(0, 0, 6, 77);
     char szRole[POSITION_NAME_SIZE];
-    EXPECT_EQ(Get_Player_Expanded_Position(0, 0, szRole), ROLE_NT);
+    EXPECT_EQ(Get_Player_Expanded_Position(0, 0, szRole, sizeof(szRole)), ROLE_NT);
     EXPECT_STREQ(szRole, "NT");
     EXPECT_EQ(Get_Player_Byte_Stat(0, 0, 4), 0);
     EXPECT_EQ(Get_Player_Grade(0, 0, 5), -300);

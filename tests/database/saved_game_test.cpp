@@ -99,7 +99,7 @@ TEST_F(SavedGameTest, LoadUniverseGivesTheSavedLeagueBack) {
     EXPECT_EQ(gAllTeamsComputer, 0);
     EXPECT_EQ(gSavedState.nShufflingPlayers, 1);
     char szCity[TEAM_STRING_SIZE];
-    Get_Team_String(szCity, 0, TEAM_CITY);
+    Get_Team_String(szCity, sizeof(szCity), 0, TEAM_CITY);
     EXPECT_STREQ(szCity, "Alder Creek");
     int nTeam = NO_TEAM, nSlot = NO_PLAYER;
     ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nSlot, Fixture_Player_Id(5, 7)));

@@ -22,7 +22,7 @@ TEST_F(DatabaseTest, PseudoTeamsShowFixedLabels) {
     Set_Team_String(37, 1, "stored but never shown");
     for (const auto& label : kLabels) {
         char sz[TEAM_STRING_SIZE] = "x";
-        Get_Team_String(sz, label.nTeam, label.nString);
+        Get_Team_String(sz, sizeof(sz), label.nTeam, label.nString);
         EXPECT_STREQ(sz, label.szExpected) << label.nTeam << "," << label.nString;
     }
 }
@@ -30,10 +30,10 @@ TEST_F(DatabaseTest, PseudoTeamsShowFixedLabels) {
 TEST_F(DatabaseTest, StringsAreCutTo31Characters) {
     Set_Team_String(4, TEAM_STADIUM_NAME, "A Stadium Name Far Longer Than Thirty-One Characters");
     char sz[TEAM_STRING_SIZE];
-    Get_Team_String(sz, 4, TEAM_STADIUM_NAME);
+    Get_Team_String(sz, sizeof(sz), 4, TEAM_STADIUM_NAME);
     EXPECT_EQ(strlen(sz), 31u);
     char szPicture[STADIUM_PICTURE_NAME_SIZE];
-    Get_Stadium_Picture_Name(szPicture, 4);
+    Get_Stadium_Picture_Name(szPicture, sizeof(szPicture), 4);
     EXPECT_STREQ(szPicture, "stadiums\\A Stadium Name Far Longer Than .jpg");
 }
 
@@ -82,9 +82,9 @@ TEST_F(DatabaseTest, SchemeAndFormationNames) {
     Set_Team_Offensive_Formation(1, "3 wideouts");
     EXPECT_EQ(Get_Team_Stat(1, TEAM_OFFENSIVE_SYSTEM), 1);
     char sz[32];
-    Get_Offensive_Formation_Name(2, sz);
+    Get_Offensive_Formation_Name(2, sz, sizeof(sz));
     EXPECT_STREQ(sz, "2 Tight Ends");
-    Get_Defensive_Formation_Name(2, sz);
+    Get_Defensive_Formation_Name(2, sz, sizeof(sz));
     EXPECT_STREQ(sz, "");
 }
 

@@ -92,9 +92,9 @@ TEST_F(TeamRecordsTest, PercentageAndRecordTexts) {
         EXPECT_EQ(Get_Team_Winning_Percentage(0), c.nPercent) << c.szRecord;
         EXPECT_EQ(Get_Team_Games_Played(0), c.nWins + c.nLosses + c.nTies);
         char sz[TEAM_RECORD_SPACED_TEXT_SIZE];
-        EXPECT_EQ(Format_Team_Record(sz, 0), c.bHasDecision);
+        EXPECT_EQ(Format_Team_Record(sz, sizeof(sz), 0), c.bHasDecision);
         EXPECT_STREQ(sz, c.szRecord);
-        Format_Team_Record_Spaced(sz, 0);
+        Format_Team_Record_Spaced(sz, sizeof(sz), 0);
         EXPECT_STREQ(sz, c.szSpaced);
     }
 }
@@ -112,7 +112,7 @@ TEST_F(TeamRecordsTest, CurrentRecordIsLastSeasonsDuringTheDraft) {
     EXPECT_EQ(Get_Team_Playoff_Wins(0), 2);  // the same row as the playoff losses
     EXPECT_EQ(Get_Team_Playoff_Losses(0), 1);
     char sz[TEAM_RECORD_TEXT_SIZE];
-    Format_Team_Yearly_Record(sz, 0, 1);
+    Format_Team_Yearly_Record(sz, sizeof(sz), 0, 1);
     EXPECT_STREQ(sz, "11-6");
 }
 

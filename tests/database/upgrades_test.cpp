@@ -97,7 +97,7 @@ TEST_F(SavedGameTest, OldUniverseFileIsConvertedAndUpgraded) {
     EXPECT_NE(Test_Get_Debug_Output().find("Loading Game (v2.180)"), std::string::npos);
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_FIRST_YEAR), 2000);
     char szText[TEAM_STRING_SIZE];
-    Get_Team_String(szText, 1, TEAM_NICKNAME);
+    Get_Team_String(szText, sizeof(szText), 1, TEAM_NICKNAME);
     EXPECT_STREQ(szText, "Foxes");
     EXPECT_EQ(Get_Team_Stat(1, TEAM_DIVISION), 4);
     EXPECT_EQ(gTeams[1].anStadiumStats[STADIUM_CAPACITY], 65000);
@@ -111,7 +111,7 @@ TEST_F(SavedGameTest, OldUniverseFileIsConvertedAndUpgraded) {
     for (int n = 0; n < SCHEDULE_FIELDS; n++)
         EXPECT_EQ(Get_Team_Schedule_Stat(0, 3, n), kNewRow[n]) << "field " << n;
     char szCity[CITY_NAME_SIZE];
-    Get_City_Name(0, szCity);
+    Get_City_Name(0, szCity, sizeof(szCity));
     EXPECT_STREQ(szCity, "Oldtown");
     EXPECT_EQ(gPostseasonWeeks[5], 22);
     EXPECT_EQ(gDraftRound, NO_DRAFT_ROUND);
@@ -286,12 +286,12 @@ TEST_F(SavedGameTest, UpgradeStepsStopAtTheirVersions) {
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 2019);
     auto League_Name = [] {
         char szName[LEAGUE_NAME_SIZE];
-        Get_League_Name(0, szName);
+        Get_League_Name(0, szName, sizeof(szName));
         return std::string(szName);
     };
     auto Skin = [] {
         char szSkin[1024];
-        Get_Skin_Name(szSkin);
+        Get_Skin_Name(szSkin, sizeof(szSkin));
         return std::string(szSkin);
     };
     uint8_t* pRecordBook = reinterpret_cast<uint8_t*>(&gRecordBook);

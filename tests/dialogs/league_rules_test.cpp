@@ -129,9 +129,9 @@ TEST_F(LeagueRulesTest, EmptyDivisionsAndLeaguesCloseUp) {
     Set_Division_Name(3, "Fourth");
     EXPECT_EQ(Close_Up_League_Structure(), 1);
     char szName[DIVISION_NAME_SIZE];
-    Get_Division_Name(0, szName);
+    Get_Division_Name(0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Second");
-    Get_Division_Name(1, szName);
+    Get_Division_Name(1, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");
     EXPECT_EQ(Get_Team_Stat(0, TEAM_DIVISION), 0);
     EXPECT_EQ(Get_Team_Stat(2, TEAM_DIVISION), 2);  // one pass: 3 moves to 2 after 1 moved to 0
@@ -141,7 +141,7 @@ TEST_F(LeagueRulesTest, EmptyDivisionsAndLeaguesCloseUp) {
     Set_League_Abbreviation(1, "Second");
     EXPECT_EQ(Close_Up_League_Structure(), 1);
     char szLeague[LEAGUE_NAME_SIZE];
-    Get_League_Name(0, szLeague);
+    Get_League_Name(0, szLeague, sizeof(szLeague));
     EXPECT_STREQ(szLeague, "Second");
     EXPECT_EQ(Get_Team_Stat(0, TEAM_DIVISION), 0);
     EXPECT_EQ(Get_Team_Stat(1, TEAM_DIVISION), 1);
@@ -171,11 +171,11 @@ TEST_F(LeagueRulesTest, NewTeamIsSetUp) {
     Set_Team_Stat(2, TEAM_CITY_INDEX, 0);
     EXPECT_EQ(Add_New_Team(0), 2);
     char szText[TEAM_STRING_SIZE];
-    Get_Team_String(szText, 2, TEAM_NICKNAME);
+    Get_Team_String(szText, sizeof(szText), 2, TEAM_NICKNAME);
     EXPECT_STREQ(szText, "Team]");
-    Get_Team_String(szText, 2, TEAM_CITY);
+    Get_Team_String(szText, sizeof(szText), 2, TEAM_CITY);
     EXPECT_STREQ(szText, "[Empty");
-    Get_Team_String(szText, 2, TEAM_ABBREVIATION);
+    Get_Team_String(szText, sizeof(szText), 2, TEAM_ABBREVIATION);
     EXPECT_STREQ(szText, "XXX");
     EXPECT_EQ(Get_Team_Stat(2, TEAM_CONTROL), CONTROL_COMPUTER);
     EXPECT_EQ(Get_Team_Stadium_Stat(2, STADIUM_CAPACITY), 55000);

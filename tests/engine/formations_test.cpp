@@ -53,7 +53,7 @@ TEST_F(EngineTest, FormationNamesCoordinatesAndStarters) {
     } kNames[] = {{-5, "'I' Formation"}, {21, "Wildcat"}, {22, "4-3"}, {38, "Goal Line"},
                   {39, ""},              {60, ""}};
     for (const auto& name : kNames) {
-        Get_Formation_Name(name.nFormation, szName);
+        Get_Formation_Name(name.nFormation, szName, sizeof(szName));
         EXPECT_STREQ(szName, name.szName);
     }
     double x = 1, y = 1;

@@ -12,17 +12,17 @@ TEST_F(EngineTest, DefaultPlaybookFillsTheImages) {
     EXPECT_STREQ(pOffence->aszCategories[5], "Trick/Special");
     EXPECT_STREQ(pDefence->aszCategories[2], "Pass Defense");
     char szText[PLAYBOOK_DESCRIPTION_SIZE];
-    Get_Offensive_Playbook_Description(TEST_HOME, szText);
+    Get_Offensive_Playbook_Description(TEST_HOME, szText, sizeof(szText));
     EXPECT_STREQ(szText,
                  "The default offensive playbook includes 20 running plays and 34 passing plays.");
-    Get_Defensive_Playbook_Description(TEST_HOME, szText);
+    Get_Defensive_Playbook_Description(TEST_HOME, szText, sizeof(szText));
     EXPECT_STREQ(szText,
                  "The default defensive playbook is primarily built around the 4-3 formation.");
 
     char szName[PLAY_NAME_SIZE];
-    Get_Offensive_Play_Name(TEST_HOME, 53, szName);
+    Get_Offensive_Play_Name(TEST_HOME, 53, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Gun 59 End Around");
-    Get_Defensive_Play_Name(TEST_HOME, 29, szName);
+    Get_Defensive_Play_Name(TEST_HOME, 29, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Deep Prevent");
     EXPECT_EQ(Get_Defensive_Play_Role(TEST_HOME, 8, 6), DOUBLE_TEAM_ROLE);
     EXPECT_TRUE(Is_Offensive_Play_Defined(TEST_HOME, 59));
@@ -65,14 +65,14 @@ TEST_F(EngineTest, FixedPlaysAndOutOfRangeReads) {
     snprintf(Get_Team_Offensive_Playbook(TEST_HOME)->aPlays[58].szName, PLAY_NAME_SIZE, "Trick");
     Get_Team_Offensive_Playbook(TEST_HOME)->aPlays[58].nType = PLAY_PASS;
     char szName[PLAY_NAME_SIZE];
-    Get_Offensive_Play_Name(TEST_HOME, HARD_CODED_PUNT_PLAY, szName);
+    Get_Offensive_Play_Name(TEST_HOME, HARD_CODED_PUNT_PLAY, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Punt");
     EXPECT_EQ(Get_Offensive_Play_Formation(TEST_HOME, HARD_CODED_PUNT_PLAY), FORMATION_PUNT);
     EXPECT_EQ(Get_Offensive_Play_Type(TEST_HOME, HARD_CODED_PUNT_PLAY), PLAY_PUNT);
     EXPECT_EQ(Get_Offensive_Play_Type(TEST_HOME, 60), -1);
     EXPECT_FALSE(Is_Run_Play(TEST_HOME, 60) || Is_Pass_Play(TEST_HOME, 60));
     EXPECT_TRUE(Is_Kneel_Down_Play(TEST_HOME, KNEEL_DOWN_PLAY));
-    Get_Offensive_Play_Name(TEST_HOME, -1, szName);
+    Get_Offensive_Play_Name(TEST_HOME, -1, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");
 
     Set_Offensive_Play_Route(TEST_HOME, 54, 0, 3);
@@ -91,7 +91,7 @@ TEST_F(EngineTest, FixedPlaysAndOutOfRangeReads) {
     EXPECT_EQ(Last_Error(), "Invalid nPlayer in Set_Defensive_Play_Role(2, 0, [11], 3)");
 
     char szKick[PLAY_NAME_SIZE];
-    Get_Kicking_Play_Name(13, szKick);
+    Get_Kicking_Play_Name(13, szKick, sizeof(szKick));
     EXPECT_STREQ(szKick, "Surprise Onside");
     EXPECT_EQ(Get_Kicking_Play_Type(2), PLAY_ONSIDE_KICK);
     EXPECT_FALSE(Is_Kicking_Play_Defined(7));
@@ -100,15 +100,15 @@ TEST_F(EngineTest, FixedPlaysAndOutOfRangeReads) {
 // The field goal describes the kick of the live game; the goalposts moved back in 1974.
 TEST_F(EngineTest, FieldGoalDescriptionNamesTheDistance) {
     char szText[PLAY_DESCRIPTION_SIZE];
-    Get_Offensive_Play_Description(TEST_HOME, HARD_CODED_FIELD_GOAL_PLAY, szText);
+    Get_Offensive_Play_Description(TEST_HOME, HARD_CODED_FIELD_GOAL_PLAY, szText, sizeof(szText));
     EXPECT_STREQ(szText, "");
     gLiveGame = pGame;
     pGame->nYardLine = 30;
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 1973);
-    Get_Offensive_Play_Description(TEST_HOME, HARD_CODED_FIELD_GOAL_PLAY, szText);
+    Get_Offensive_Play_Description(TEST_HOME, HARD_CODED_FIELD_GOAL_PLAY, szText, sizeof(szText));
     EXPECT_STREQ(szText, "37-Yard Field Goal Attempt");
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 1974);
-    Get_Offensive_Play_Description(TEST_HOME, HARD_CODED_FIELD_GOAL_PLAY, szText);
+    Get_Offensive_Play_Description(TEST_HOME, HARD_CODED_FIELD_GOAL_PLAY, szText, sizeof(szText));
     EXPECT_STREQ(szText, "47-Yard Field Goal Attempt");
     gLiveGame = NULL;
 }
@@ -211,9 +211,9 @@ TEST_F(EngineTest, AssignedPlaybooksComeFromTheStyleFiles) {
     // The whole reset puts the default plays back first, keeping the file's name.
     Reset_All_Playbooks();
     char szName[PLAY_NAME_SIZE];
-    Get_Offensive_Play_Name(3, 0, szName);
+    Get_Offensive_Play_Name(3, 0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");  // the file's plays replaced the defaults again
-    Get_Offensive_Play_Name(TEST_HOME, 0, szName);
+    Get_Offensive_Play_Name(TEST_HOME, 0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Pro 21 Dive");
     remove("playbooks/Default.opb");
 }

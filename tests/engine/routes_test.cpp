@@ -9,11 +9,11 @@ TEST_F(EngineTest, RouteTableShape) {
         EXPECT_TRUE(route.nKind >= ROUTE_KIND_DOWNFIELD && route.nKind <= ROUTE_KIND_DELAYED);
     }
     char szName[PASS_ROUTE_NAME_SIZE];
-    Get_Pass_Route_Name(48, szName);
+    Get_Pass_Route_Name(48, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Rollout");
-    Get_Pass_Route_Name(49, szName);
+    Get_Pass_Route_Name(49, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Rollout");
-    Get_Pass_Route_Name(0, szName);
+    Get_Pass_Route_Name(0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "(0) Hitch");
     ROUTE_POINT point = Get_Pass_Route_Point(46, 3);
     EXPECT_EQ(point.x, -22);

@@ -151,13 +151,13 @@ TEST_F(DraftPoolTest, NameTablesHandOutEachNameOnce) {
     Load_Last_Names();
     std::vector<std::string> names;
     char szName[PLAYER_LAST_NAME_SIZE];
-    while (Take_First_Name(szName))
+    while (Take_First_Name(szName, sizeof(szName)))
         names.push_back(szName);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Alan", "Bert", "Carl"}));
-    EXPECT_TRUE(Pick_Last_Name(szName));
+    EXPECT_TRUE(Pick_Last_Name(szName, sizeof(szName)));
     EXPECT_STREQ(szName, "Archibald-Worthingt");  // 19 characters kept
-    EXPECT_FALSE(Pick_Last_Name(szName));
+    EXPECT_FALSE(Pick_Last_Name(szName, sizeof(szName)));
 
     // An emptied table is loaded again; without files the names fall back.
     Make_Player(0, 60, POS_QB, 22, 60.0f);
@@ -179,7 +179,7 @@ TEST_F(DraftPoolTest, NamesComeFromAllOverALongFile) {
     Load_First_Names();
     std::vector<std::string> names;
     char szName[PLAYER_FIRST_NAME_SIZE];
-    while (Take_First_Name(szName))
+    while (Take_First_Name(szName, sizeof(szName)))
         names.push_back(szName);
     ASSERT_GE(names.size(), 95u);
     std::sort(names.begin(), names.end());

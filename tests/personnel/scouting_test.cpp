@@ -102,7 +102,7 @@ TEST_F(ScoutingTest, LetterGrades) {
     const CASE kCases[] = {{-5, "F "}, {0, "F "}, {1, "F"}, {7, "C+"}, {13, "A+"}, {20, "A+"}};
     char szGrade[8];
     for (const CASE& c : kCases) {
-        Get_Letter_Grade(c.n, szGrade);
+        Get_Letter_Grade(c.n, szGrade, sizeof(szGrade));
         EXPECT_STREQ(szGrade, c.szGrade) << c.n;
     }
 }

@@ -73,13 +73,13 @@ TEST_F(LeagueImportTest, LeagueFileNamesLeaguesAndDivisions) {
                "An Overlong Division\n");
     Import_League_File();
     char szName[LEAGUE_NAME_SIZE];
-    Get_League_Name(0, szName);
+    Get_League_Name(0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Alpha");
-    Get_League_Name(1, szName);
+    Get_League_Name(1, szName, sizeof(szName));
     EXPECT_STREQ(szName, "An Overlong Lea");
-    Get_Division_Name(3, szName);
+    Get_Division_Name(3, szName, sizeof(szName));
     EXPECT_STREQ(szName, "West");
-    Get_Division_Name(7, szName);
+    Get_Division_Name(7, szName, sizeof(szName));
     EXPECT_STREQ(szName, "An Overlong");
 }
 
@@ -90,11 +90,11 @@ TEST_F(LeagueImportTest, TeamLineFillsTheTeam) {
     Import_Teams_File();
     ASSERT_EQ(Count_Active_Teams(), 2);
     char szText[TEAM_STRING_SIZE];
-    Get_Team_String(szText, 0, TEAM_ABBREVIATION);
+    Get_Team_String(szText, sizeof(szText), 0, TEAM_ABBREVIATION);
     EXPECT_STREQ(szText, "ATL");
-    Get_Team_String(szText, 0, TEAM_NICKNAME);
+    Get_Team_String(szText, sizeof(szText), 0, TEAM_NICKNAME);
     EXPECT_STREQ(szText, "Nick ATL");
-    Get_Team_String(szText, 0, TEAM_HOME_LOCATION);
+    Get_Team_String(szText, sizeof(szText), 0, TEAM_HOME_LOCATION);
     EXPECT_STREQ(szText, "Some Stadium");
     EXPECT_EQ(Get_Team_Stat(0, TEAM_CONTROL), CONTROL_COMPUTER);
     EXPECT_EQ(Get_Team_Stat(0, TEAM_DIVISION), 1);
@@ -131,7 +131,7 @@ TEST_F(LeagueImportTest, OnlyProperLinesMakeTeams) {
     Import_Teams_File();
     EXPECT_EQ(Count_Active_Teams(), 32);
     char szText[TEAM_STRING_SIZE];
-    Get_Team_String(szText, 0, TEAM_ABBREVIATION);
+    Get_Team_String(szText, sizeof(szText), 0, TEAM_ABBREVIATION);
     EXPECT_STREQ(szText, "T0");
 }
 

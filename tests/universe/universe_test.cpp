@@ -105,7 +105,7 @@ TEST_P(UniverseTest, LeagueSettingsFollowTheFirstSeason) {
     EXPECT_EQ(gDraftRound, NO_DRAFT_ROUND);
     EXPECT_EQ(gCommissionerMode, 0);
     char szSkin[1024];
-    Get_Skin_Name(szSkin);
+    Get_Skin_Name(szSkin, sizeof(szSkin));
     EXPECT_STREQ(szSkin, "earth");
     EXPECT_EQ(Get_User_Preference(92), (int)Read_Lines(Game_Path("names/first.txt")).size() + 1);
     EXPECT_EQ(Get_User_Preference(93), (int)Read_Lines(Game_Path("names/last.txt")).size() + 1);
@@ -129,13 +129,13 @@ TEST_P(UniverseTest, TeamsAreTheTeamsFileInTheirDivisions) {
     std::set<std::string> builtIn;
     for (int n = 0; n < 32; n++) {
         char szAbbreviation[TEAM_STRING_SIZE];
-        Get_Default_Team_Abbreviation(n, szAbbreviation);
+        Get_Default_Team_Abbreviation(n, szAbbreviation, sizeof(szAbbreviation));
         builtIn.insert(szAbbreviation);
     }
     std::set<std::string> seen;
     for (int nTeam = 0; nTeam < 32; nTeam++) {
         char szText[TEAM_STRING_SIZE];
-        Get_Team_String(szText, nTeam, TEAM_ABBREVIATION);
+        Get_Team_String(szText, sizeof(szText), nTeam, TEAM_ABBREVIATION);
         SCOPED_TRACE(szText);
         ASSERT_TRUE(teamLines.count(szText));
         EXPECT_TRUE(builtIn.count(szText));
@@ -143,10 +143,10 @@ TEST_P(UniverseTest, TeamsAreTheTeamsFileInTheirDivisions) {
         const std::vector<std::string>& aFields = teamLines[szText];
         EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_DIVISION), atoi(aFields[14].c_str()));
         EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_CONTROL), CONTROL_COMPUTER);
-        Get_Team_String(szText, nTeam, TEAM_NICKNAME);
+        Get_Team_String(szText, sizeof(szText), nTeam, TEAM_NICKNAME);
         EXPECT_EQ(szText, aFields[2]);
         char szCity[CITY_NAME_SIZE];
-        Get_City_Name(Get_Team_Stat(nTeam, TEAM_CITY_INDEX), szCity);
+        Get_City_Name(Get_Team_Stat(nTeam, TEAM_CITY_INDEX), szCity, sizeof(szCity));
         EXPECT_EQ(szCity, aFields[15]);
     }
     EXPECT_EQ(seen.size(), 32u);
@@ -224,9 +224,9 @@ TEST_P(UniverseTest, PayrollsAreJustUnderTheCap) {
 TEST_P(UniverseTest, TeamsCarryTheDefaultPlaybooks) {
     for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
         char szName[PLAY_NAME_SIZE];
-        Get_Offensive_Play_Name(nTeam, 0, szName);
+        Get_Offensive_Play_Name(nTeam, 0, szName, sizeof(szName));
         EXPECT_STREQ(szName, "Pro 21 Dive") << "team " << nTeam;
-        Get_Defensive_Play_Name(nTeam, 29, szName);
+        Get_Defensive_Play_Name(nTeam, 29, szName, sizeof(szName));
         EXPECT_STREQ(szName, "Deep Prevent") << "team " << nTeam;
         EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_OFFENSIVE_SYSTEM), Choose_Team_Offensive_System(nTeam));
     }
