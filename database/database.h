@@ -861,6 +861,7 @@ void Rebuild_Team_Records(void);
 
 void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue);
 int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat);
+void Add_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nAmount);
 int Get_League_Totals_Stat(int nCategory, int nSeason, int nStat);
 int Get_Team_Totals_Rank(int nTeam, int nCategory, int nStat);
 void Clear_Team_Current_Totals(int nTeam);

@@ -113,6 +113,14 @@ int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat) {
     return Get_Totals_Value(&source, nCategory, nStat);
 }
 
+// Adds to one stored total; the setter reports a bad index.
+void Add_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nAmount) {
+    int nOld = 0;
+    if (Is_Totals_Team(nTeam) && Is_Totals_Index(nCategory, nSeason, nStat))
+        nOld = gTeams[nTeam].aaanTotals[nCategory][nSeason][nStat];
+    Set_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat, nOld + nAmount);
+}
+
 int Get_League_Totals_Stat(int nCategory, int nSeason, int nStat) {
     if (nCategory < 0 || nCategory >= TEAM_TOTALS_CATEGORIES || nSeason < 0 ||
         nSeason >= TEAM_TOTALS_KINDS)

@@ -1,43 +1,120 @@
-// The play loop and the game clock.
+// The play loop: the coin toss and opening kickoff, then plays until the game ends or the advance
+// stops.
 #include "engine/engine.h"
+#include "reports/reports.h"
+#include "shell/shell.h"
 
-// A game is over once regulation has been played.
-int Is_Game_Over(GAME* pGame) {
-    return pGame != NULL && pGame->nClock >= 3600;
+#define EXTRA_POINT_CALL HARD_CODED_FIELD_GOAL_PLAY
+#define FULL_CIRCLE 360
+#define HALF_CIRCLE 180
+#define YARD_LINE_MIN 1
+#define YARD_LINE_MAX 99
+
+static int Is_Advance_Running(void) {
+    return gSimulationRunning && gCurrentWeek < gRunTargetWeek;
 }
 
-// 900 seconds in the postseason, the overtime preference's minutes in the regular season.
-int Get_Overtime_Period_Length(GAME* pGame) {
-    int nWeek = pGame != NULL ? pGame->anInfo[GAME_INFO_WEEK] : gCurrentWeek;
-    if (nWeek >= gPostseasonWeeks[0])
-        return QUARTER_SECONDS;
-    return gOvertimePeriodLength * 60;
+// The wind angle is turned to read from the kicking team's end; indoors it stays -1.
+static void Orient_Wind_To_Kicking_Team(GAME* pGame) {
+    int nAngle = pGame->anInfo[GAME_INFO_WIND_ANGLE];
+    if (nAngle < 0)
+        return;
+    int bHomeKicks = Get_Offensive_Side(pGame) == HOME_SIDE;
+    if ((bHomeKicks && nAngle < HALF_CIRCLE) || (!bHomeKicks && nAngle > HALF_CIRCLE))
+        pGame->anInfo[GAME_INFO_WIND_ANGLE] = (int16_t)(FULL_CIRCLE - nAngle);
 }
 
-// A game is watched while games are being played and either team's calendar asks for it.
-int Is_Game_Watched(GAME* pGame) {
-    if (pGame == NULL || !gSimulationRunning)
-        return 0;
-    return Get_Calendar_PBP_Flag(pGame->anTeams[VISITOR_SIDE], gCurrentWeek) ||
-           Get_Calendar_PBP_Flag(pGame->anTeams[HOME_SIDE], gCurrentWeek);
+// The coin toss picks the team that kicks off: bit 14 set, the visitor.
+static void Toss_Coin(GAME* pGame) {
+    int bVisitorKicks = Random_Below(2);
+    if (bVisitorKicks)
+        pGame->nFlags |= GAME_FLAG_VISITOR_KICKS_OFF;
+    else
+        pGame->nFlags &= ~GAME_FLAG_VISITOR_KICKS_OFF;
+    pGame->nPossession = pGame->anTeams[bVisitorKicks ? VISITOR_SIDE : HOME_SIDE];
 }
 
-// STAND-IN(engine): regulation seconds left, and in overtime the seconds left in the period; the
-// real clock gives 9000 in an untimed overtime.
-int Get_Game_Seconds_Left(GAME* pGame) {
+static void Finish_Game(GAME* pGame) {
+    gSkipToQuarter = 0;
+    Enable_Derived_Stat_Cache();
+    if (pGame->nClock > REGULATION_SECONDS)
+        Write_Period_Header(pGame);
+    Close_Box_Score_Html();
+    if (Is_Game_Watched(pGame))
+        Draw_Live_Score_Box(pGame);
+    gLiveGame = NULL;
+    Set_Game_Menu(NULL);
+}
+
+int Begin_Game(GAME* pGame) {
     if (pGame == NULL)
         return 0;
-    if (pGame->nClock < REGULATION_SECONDS)
-        return REGULATION_SECONDS - pGame->nClock;
-    int nLength = Get_Overtime_Period_Length(pGame);
-    if (nLength <= 0)
+    gLiveGame = pGame;
+    if (gResumeAdvance) {
+        gResumeAdvance = 0;
+    } else {
+        Toss_Coin(pGame);
+        Orient_Wind_To_Kicking_Team(pGame);
+        Reset_Game_Play_Uses();
+        Fill_Play_Matchup_Table(pGame);
+        Set_Up_Kickoff(pGame);
+        Write_Scoring_Plays_Header(pGame);
+    }
+    Run_Game_Plays(pGame);
+    if (!Is_Advance_Running())
         return 0;
-    return nLength - (pGame->nClock - REGULATION_SECONDS) % nLength;
+    Finish_Game(pGame);
+    return 1;
 }
 
-// STAND-IN(engine): never hurries; the real clock hurries at the end of the half and when
-// behind late in the game.
-int Is_Offense_Hurrying(GAME* pGame) {
-    (void)pGame;
-    return 0;
+// The result word of the play takes the situation at the snap.
+static void Store_Snap_Situation(GAME* pGame) {
+    pGame->nYardLine = (int8_t)Clamp(pGame->nYardLine, YARD_LINE_MIN, YARD_LINE_MAX);
+    uint32_t uWord = (uint32_t)(pGame->nFlags & GAME_FLAG_DOWN_MASK) |
+                     ((uint32_t)(uint8_t)pGame->nYardsToGo << PLAY_WORD_TO_GO_SHIFT) |
+                     ((uint32_t)(uint8_t)pGame->nYardLine << PLAY_WORD_YARD_LINE_SHIFT);
+    PLAY* pPlay = &pGame->currentPlay;
+    pPlay->nResult = (int32_t)(((uint32_t)pPlay->nResult & ~0xFFFFFFu) | uWord);
+}
+
+// A try from the kicking formation is placed at the extra-point line.
+int Get_Extra_Point_Line(void) {
+    static const int EXTRA_POINT_LINES[5] = {2, 15, 20, 25, 30};
+    return gExtraPointLine >= 0 && gExtraPointLine < 5 ? EXTRA_POINT_LINES[gExtraPointLine] : 2;
+}
+
+static void Count_Play_Calls(GAME* pGame) {
+    if ((pGame->nFlags & GAME_FLAG_DOWN_MASK) > FOURTH_DOWN)
+        return;
+    Record_Offensive_Play_Use(Get_Offensive_Side(pGame), pGame->currentPlay.nOffensiveCall);
+    Record_Defensive_Play_Use(Get_Defensive_Side(pGame), pGame->currentPlay.nDefensiveCall);
+}
+
+void Run_Game_Plays(GAME* pGame) {
+    if (pGame == NULL)
+        return;
+    while (Is_Advance_Running() && !Is_Game_Over(pGame)) {
+        Reset_Current_Play(pGame);
+        Update_Red_Zone_Entry(pGame);
+        Store_Snap_Situation(pGame);
+        Set_Default_Formations(pGame);
+        int nOffenceCall = Choose_Offensive_Play(pGame);
+        int nDefenceCall = Choose_Defensive_Play(pGame);
+        if (Is_Game_Watched(pGame) && gSkipToQuarter <= 0) {
+            Take_Watched_Play_Calls(pGame, nOffenceCall, nDefenceCall);
+        } else {
+            pGame->currentPlay.nOffensiveCall = (int8_t)nOffenceCall;
+            pGame->currentPlay.nDefensiveCall = (int8_t)nDefenceCall;
+            Pump_Messages();
+        }
+        if ((pGame->nFlags & GAME_FLAG_DOWN_MASK) == CONVERSION_ATTEMPT &&
+            pGame->currentPlay.nOffensiveCall == EXTRA_POINT_CALL)
+            pGame->nYardLine = (int8_t)Get_Extra_Point_Line();
+        Count_Play_Calls(pGame);
+        Run_Play(pGame);
+        if (gSkipToQuarter > 0 && (Get_Game_Quarter(pGame) >= gSkipToQuarter || Is_Game_Over(pGame)))
+            gSkipToQuarter = 0;
+        if (Is_Game_Watched(pGame))
+            Show_Watched_Play(pGame);
+    }
 }

@@ -25,3 +25,8 @@ int Count_Team_Home_Losses(int nTeam);
 int Count_Team_Home_Ties(int nTeam);
 int Count_Team_Playoff_Wins(int nTeam);
 int Count_Team_Playoff_Losses(int nTeam);
+
+// ---- the game-day screen ------------------------------------------------------------------------
+int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
+int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
+int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn

@@ -270,3 +270,6 @@ void Store_History_Season(int nTeam, int nSlot, int nYear, int nLevel);
 // ---- a new draft pool (draft_pool_reset.cpp) and old fantasy-draft files (fantasy_draft_state.cpp)
 void Reset_Draft_Pool(void);
 void Load_Fantasy_Draft_State(void);
+
+// ---- returners ----------------------------------------------------------------------------------
+void Check_Team_Returners(int nTeam);

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-enum TEST_SHOWN_KIND { TEST_SHOWN_MESSAGE_BOX = 0, TEST_SHOWN_DIALOG = 1 };
+// A user wait is the game starting to wait for input outside a dialog (stText names the wait);
+// the headless layer refuses it and, in strict mode, reports it as unscripted.
+enum TEST_SHOWN_KIND { TEST_SHOWN_MESSAGE_BOX = 0, TEST_SHOWN_DIALOG = 1, TEST_SHOWN_USER_WAIT = 2 };
 
 // One message box or dialog that was shown.
 struct TEST_SHOWN {

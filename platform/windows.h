@@ -296,6 +296,11 @@ void Sleep(DWORD nMilliseconds);
 // Seconds since 1970, from the layer's clock (virtual in tests).
 time_t Platform_Time(void);
 
+// ---- waiting for the person at the screen ----------------------------------------------------
+// Called before the game waits for the user's input outside a dialog (a watched game's play calls
+// and clicks). FALSE when nobody can answer, as in the headless layer: the caller must not wait.
+BOOL Platform_Begin_User_Wait(LPCSTR szWhat);
+
 // ---- files ------------------------------------------------------------------------------------
 // Every game file open goes through the resolver: '\' becomes '/', and a path whose exact
 // name does not exist has each component matched without regard to letter case.

@@ -7,6 +7,11 @@ int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
 int Get_Gridiron_Salary(int nTeam, int nSlot);
 int Get_Gridiron_Value(int nTeam, int nSlot);
 
+// ---- box-score tables ---------------------------------------------------------------------------
+struct GAME;
+void Write_Scoring_Plays_Header(struct GAME* pGame);
+void Close_Box_Score_Html(void);
+
 // ---- playbook model teams (playbook_model_teams.cpp) --------------------------------------------
 #define PLAYBOOK_MODEL_TEAM_SIZE 16
 void Get_Default_Playbook_Team(int nIndex, char* szOut);  // szOut holds PLAYBOOK_MODEL_TEAM_SIZE

@@ -75,6 +75,9 @@ int Write_Fame_File(const void* pRecord);
 int Open_Save_Game_Dialog(HWND hParent);
 int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 
+// ---- the game matchup dialog --------------------------------------------------------------------
+void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
+
 // ---- human-run teams (human_team.cpp) -----------------------------------------------------------
 int Is_Human_Team(int nTeam);
 

@@ -47,3 +47,6 @@ void Show_News_Page(int nPage);
 // ---- start-up (startup_random.cpp) -------------------------------------------------------------
 // Seeds the generator once: the fixed seed with IS_NOT_RANDOM, else the time XOR the tick count.
 void Seed_Startup_Random(void);
+
+// ---- the Play menu ------------------------------------------------------------------------------
+void Set_Game_Menu(HMENU hMenu);
