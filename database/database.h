@@ -415,9 +415,19 @@ int Get_Average_Stat(int nPosition, int nStat);
 int Get_Historical_Average_Stat(int nStat, int nYear);
 int Get_Smoothed_Era_Value(int nYear);
 
-// ---- derived player grades (player_grades.cpp) -------------------------------------------------
-int Get_Career_Reception_Rate(int nTeam, int nSlot);
+// ---- derived player grades (player_grades.cpp, grade_helpers.cpp, card_grades.cpp) -------------
+int Get_Career_Reception_Rate(int nTeam, int nSlot);   // per mille
 int Get_Player_Run_Block_Grade(int nTeam, int nSlot);  // 0..100
+int Is_Run_Blocker(int nTeam, int nSlot);
+int Get_Player_Blocking_Score(int nTeam, int nSlot);   // 0..100
+int Get_Lineman_Vital_Score(int nTeam, int nSlot);
+float Compress_Rating_Scale(float v);
+int Get_Back_Usage_Weight(int nTeam, int nSlot);
+int Get_Rushing_TD_Share(int nTeam, int nSlot, int nSeason);
+int Get_Rushing_Production(int nTeam, int nSlot, int nSeason);
+int Get_Receiving_TD_Share(int nTeam, int nSlot, int nSeason);
+int Get_Receiving_Production(int nTeam, int nSlot, int nSeason);
+int Get_Body_Speed_Score(int nTeam, int nSlot);
 
 // ==== players: the record, vital stats, slots and positions ====================================
 // (player_record.cpp, player_slots.cpp, player_positions.cpp)

@@ -1,29 +1,513 @@
-// Derived player grades: rating-like grades, summaries and card-game values drawn from a
-// player's statistics.
+// Derived player grades: rating-like grades 200..233 drawn from a player's statistics, and the
+// summaries 299..305.
 #include "database/database.h"
 #include "database/player_stats_internal.h"
+#include "personnel/personnel.h"
 
-// No grade is computed yet.
-int Get_Player_Grade_Stat(int nTeam, int nSlot, int nSeason, int nStat)
-{
-    (void)nTeam;
-    (void)nSlot;
-    (void)nSeason;
-    (void)nStat;
+#define FIRST_KICKING_GRADE 220
+#define LAST_KICKING_GRADE 223
+#define OVERALL_GRADE 225
+#define PEAK_GRADE 226
+#define GRADE_FLOOR 20
+#define GRADE_CEILING 99
+#define KICKING_REFERENCE_YEAR 2021
+
+// One player and the season kind the grades read.
+typedef struct GRADED_PLAYER {
+    int nTeam;
+    int nSlot;
+    int nSeason;
+    int nPosition;
+    int nGroup;
+    int nAge;
+    int nWeight;
+} GRADED_PLAYER;
+
+static int S(const GRADED_PLAYER* p, int nStat) {
+    return Get_Player_Stat(p->nTeam, p->nSlot, p->nSeason, nStat);
+}
+
+static int SK(const GRADED_PLAYER* p, int nSeason, int nStat) {
+    return Get_Player_Stat(p->nTeam, p->nSlot, nSeason, nStat);
+}
+
+static int H(int nStat) {
+    return Get_Historical_Average_Stat(nStat, Get_Season_Year());
+}
+
+static int Is_Receiver(const GRADED_PLAYER* p) {
+    return p->nPosition == POS_TE || p->nPosition == POS_WR;
+}
+
+static int Is_Back(const GRADED_PLAYER* p) {
+    return p->nPosition == POS_RB || p->nPosition == POS_FB;
+}
+
+static int Is_Lineman(const GRADED_PLAYER* p) {
+    return p->nPosition == POS_T || p->nPosition == POS_G || p->nPosition == POS_C;
+}
+
+// The running or the receiving grade, whichever suits the position.
+static int Skill_Base(const GRADED_PLAYER* p) {
+    return Is_Receiver(p) ? S(p, 206) : S(p, 205);
+}
+
+// A passing grade from a per-mille rate: 70 at 1000, the low end squeezed up.
+static int Passing_Grade(int nRate) {
+    int g = Mul_Div(nRate, 70, 1000);
+    return g < 70 ? (2 * g + 70) / 3 : g;
+}
+
+// What receiving yards beyond the league's average add to a grade.
+static int Receiving_Depth_Term(const GRADED_PLAYER* p) {
+    return Mul_Div(2 * S(p, 113) - 2 * H(113), S(p, 10), 100 * S(p, 111) + 2000);
+}
+
+static int Catch_Rate_Term(const GRADED_PLAYER* p) {
+    return Mul_Div(S(p, 114) - 40, 2 * S(p, 10), 100 * S(p, 111) + 2000);
+}
+
+static int Run_Grade(const GRADED_PLAYER* p) {
+    if (p->nGroup == GROUP_SKILL) {
+        int V = S(p, 8);
+        if (p->nPosition == POS_QB)
+            V = Mul_Div(V, 175, 100);
+        int W = Clamp(S(p, 112), 250, 750);
+        int A = Mul_Div(V, H(112) + W, 2 * H(112));
+        if (p->nPosition == POS_FB)
+            A = (A + 1000) / 2;
+        int F = Signed_Root(2 * A + 200) + 40;
+        return p->nPosition == POS_QB ? (F + S(p, 204)) / 2 : F;
+    }
+    if (p->nGroup == GROUP_DEFENCE)
+        return Max_Int(S(p, 217) / 2 + S(p, 218) / 2 + S(p, 232) / 10 + S(p, 231) / 15 - 40, 20);
+    return 40;
+}
+
+static int Receive_Grade(const GRADED_PLAYER* p) {
+    if (p->nGroup == GROUP_SKILL) {
+        int W = S(p, 11) + 100;
+        if (Is_Back(p))
+            W = Mul_Div(W, 175, 100);
+        return Signed_Root(2 * (W + S(p, 113) - H(113))) + 40;
+    }
+    if (p->nGroup == GROUP_DEFENCE)
+        return Max_Int(S(p, 217) + S(p, 218) / 2 + S(p, 232) / 10 + S(p, 231) / 15 - 75, 20);
+    return 40;
+}
+
+static int Ball_Security_Grade(const GRADED_PLAYER* p) {
+    if (p->nPosition == POS_QB) {
+        int V = S(p, 2) + 5 * S(p, 7) + 15 * S(p, 10) + 10;
+        int nLost = V - 5 * S(p, 13) - 10 * S(p, 19) - S(p, 0) - S(p, 1);
+        return Max_Int(Mul_Div(400, nLost, V) - 300, 50);
+    }
+    if (p->nGroup == GROUP_SKILL) {
+        int V = S(p, 7) / 2 + 5 * S(p, 10) + 3 * S(p, 140) + 10;
+        int M = Mul_Div(400, V - S(p, 2) - 1, V);
+        int P = Mul_Div(100, S(p, 10), S(p, 1) + 2 * S(p, 0) + 6);
+        return (P / 6 + (M >= 350 ? M - 240 : 110)) / 2 - 5;
+    }
+    if (p->nGroup == GROUP_DEFENCE)
+        return Mul_Div(20, 2 * (S(p, 5) + S(p, 6) + S(p, 7) + S(p, 8)), S(p, 0) + S(p, 1)) + 20;
+    return 20;
+}
+
+// Blocking grades 210 (pass) and 211 (run): the games of the last seasons, the run-blocking grade
+// and, for linemen, their build.
+static int Blocking_Grade(const GRADED_PLAYER* p, int bRun) {
+    int A = (SK(p, SEASON_PREDICTED, 1) + SK(p, SEASON_CAREER, 1) + SK(p, SEASON_PREDICTED, 0) +
+             SK(p, SEASON_PREVIOUS, 1) + SK(p, SEASON_CAREER, 0) + SK(p, SEASON_PREVIOUS, 0)) /
+            3;
+    int nRoot = Signed_Root(A);
+    int RBG = Get_Player_Run_Block_Grade(p->nTeam, p->nSlot);
+    int D = 0;
+    if (p->nPosition == POS_FB || p->nPosition == POS_TE)
+        D = bRun ? nRoot + RBG / 5 + 12 : nRoot + RBG / 10 + 10;
+    else if (p->nPosition == POS_T)
+        D = nRoot + (bRun ? 13 : 16);
+    else if (p->nPosition == POS_G)
+        D = nRoot + (bRun ? 16 : 13);
+    else if (p->nPosition == POS_C)
+        D = nRoot + 13;
+    else if (p->nGroup == GROUP_SKILL)
+        D = bRun ? RBG / 5 - 5 : RBG / 10;
+    int nValue = Mul_Div(D, 50 - p->nAge, 25) + 50;
+    if (Is_Lineman(p))
+        nValue += Get_Lineman_Vital_Score(p->nTeam, p->nSlot);
+    return nValue;
+}
+
+static int Sacks_Allowed_Grade(const GRADED_PLAYER* p) {
+    if (!Is_Lineman(p))
+        return 20;
+    int P = Mul_Div(1000, S(p, 10) + S(p, 11), S(p, 0) + S(p, 1));
+    auto Avg = [p](int nStat) { return Get_Average_Stat(p->nPosition, nStat); };
+    int Q = Mul_Div(1000, Avg(10) + Avg(11), Avg(0) + Avg(1));
+    int R = Mul_Div(1000, P, Q);
+    return 99 - Mul_Div(R, 40, 1000);
+}
+
+static int Lineman_Strength_Grade(const GRADED_PLAYER* p) {
+    if (!Is_Lineman(p))
+        return 20;
+    int X = Mul_Div(S(p, 0) + S(p, 1), 500, 25);
+    int Y = Clamp(Get_Season_Year() - 1700, 270, 310);
+    int B = Mul_Div(X + 500, Y, p->nWeight);
+    int C = Mul_Div(B, 27, p->nAge);
+    return Min_Int(C / 25 + 20, 100);
+}
+
+static int Compressed(int v) {
+    return (int)Compress_Rating_Scale((float)v);
+}
+
+static int Pass_Rush_Grade(const GRADED_PLAYER* p) {
+    int V = 2 * S(p, 2) + S(p, 3) + S(p, 0) / 2 + S(p, 1) / 2;
+    if (p->nPosition == POS_DT)
+        V = Mul_Div(V, 130, 100) + (p->nWeight - 200) / 3;
+    else if (p->nPosition == POS_DE)
+        V = Mul_Div(V, 112, 100) + (p->nWeight - 200) / 7 - 40;
+    return Compressed(V / 10 + Signed_Root(4 * V) + 39);
+}
+
+static int Run_Stop_Grade(const GRADED_PLAYER* p) {
+    int V = 50 * S(p, 4) + 50 * S(p, 5) + 5 * S(p, 0) + 5 * S(p, 1);
+    if (p->nPosition == POS_DE || p->nPosition == POS_DT)
+        V += 5 * S(p, 6);
+    if (p->nPosition == POS_DT)
+        V += Mul_Div(10 * (400 - p->nWeight), 1, 6);
+    else if (p->nPosition == POS_DE)
+        V += Mul_Div(10 * (400 - p->nWeight), 1, 14);
+    return Compressed(V / 100 + Signed_Root(V) + 44);
+}
+
+static int Coverage_Grade(const GRADED_PLAYER* p, int E) {
+    return Compressed(Signed_Root(E + 5 * S(p, 0) + 5 * S(p, 1)) + 40);
+}
+
+static int Playmaking_Grade(const GRADED_PLAYER* p) {
+    int E = 315 * S(p, 7) + 60 * S(p, 6) + 375 * S(p, 5) + 150 * S(p, 8) + 120 * S(p, 9) +
+            30 * S(p, 4) + 15 * S(p, 1) + 15 * S(p, 0) + 75 * S(p, 19) + 60 * S(p, 16) +
+            S(p, 18) / 3;
+    return Compressed(Signed_Root(E) + 28);
+}
+
+static int Tackling_Grade(const GRADED_PLAYER* p) {
+    int E = 20 * S(p, 147) + 12 * S(p, 3);
+    if (p->nPosition == POS_CB)
+        E = Mul_Div(E, 50, 100);
+    else if (p->nPosition == POS_S)
+        E = Mul_Div(E, 70, 100);
+    return Coverage_Grade(p, E);
+}
+
+static int Kicking_Accuracy_Grade(const GRADED_PLAYER* p) {
+    int Q = Mul_Div(1000, S(p, 121), S(p, 122) + S(p, 17) - S(p, 16));
+    int V = Mul_Div(Q, Get_Historical_Average_Stat(123, KICKING_REFERENCE_YEAR), H(123));
+    V = V / 8 < 136 ? V / 8 - 35 : 100;
+    V = Max_Int(V, S(p, 0) / 2 + 50);
+    int B = Min_Int(S(p, 121) + 65, V);
+    return Max_Int(B, Signed_Root(S(p, 121)) + S(p, 0) / 2 + 60);
+}
+
+static int Kicking_Distance_Grade(const GRADED_PLAYER* p) {
+    int V = S(p, 15) + 2 * S(p, 17) + S(p, 17) / 2;
+    int R = Clamp(Mul_Div(1000, V, S(p, 122) + 4), 0, 2000);
+    int nLongest = S(p, 18);
+    int W = R + 27 * (nLongest < 20 ? 45 : nLongest);
+    int nYear = Get_Season_Year();
+    if (nYear < 2010)
+        W = Mul_Div(W, 50 + Min_Int(2010 - nYear, 20), 50);
+    W += 500;
+    int X = Max_Int(Min_Int(Mul_Div(W, 70, 2000), 100), S(p, 0) / 3 + 10);
+    return Max_Int(Min_Int(V + 65, X), Signed_Root(V) + S(p, 0) / 2 + 60);
+}
+
+static int Punting_Grade(const GRADED_PLAYER* p) {
+    if (S(p, 2) == 0)
+        return 70;
+    int X = Mul_Div(S(p, 115), 210, 1000);
+    int nYear = Get_Season_Year();
+    if (nYear > 1995)
+        X -= Min_Int(nYear - 1995, 18);
+    return Max_Int(Signed_Root(S(p, 2)) + 60, X);
+}
+
+// Grades 220..223 of a kicker or a punter; others read 20 and are not cached.
+static int Kicking_Grade(const GRADED_PLAYER* p, int nStat, int* pCacheable) {
+    int bKicker = p->nPosition == POS_K;
+    if (!bKicker && p->nPosition != POS_P) {
+        *pCacheable = 0;
+        return GRADE_FLOOR;
+    }
+    switch (nStat) {
+    case 220:
+        return bKicker ? Kicking_Accuracy_Grade(p) : S(p, 223) / 2 + 10;
+    case 221:
+        return bKicker ? Kicking_Distance_Grade(p) : S(p, 222) / 2 + 10;
+    case 222:
+        return bKicker ? S(p, 221) / 2 + 10 : Punting_Grade(p);
+    default:
+        return bKicker ? S(p, 221) / 2 + 10 : 70;
+    }
+}
+
+static int Scouted_Whole(const GRADED_PLAYER* p, float fValue) {
+    return Clamp(Get_Scouted_Rating_Value(p->nTeam, p->nSlot, (int)fValue), GRADE_FLOOR,
+                 GRADE_CEILING);
+}
+
+static int Peak_Grade(const GRADED_PLAYER* p) {
+    int P = Scouted_Whole(p, Get_Player_Potential(p->nTeam, p->nSlot));
+    int O = SK(p, SEASON_PREDICTED, OVERALL_GRADE);
+    P = Max_Int(P, O);
+    return p->nAge > 25 ? O : Min_Int(P, O - 4 * p->nAge + 100);
+}
+
+static int Elusiveness_Grade(const GRADED_PLAYER* p) {
+    int BS = Get_Player_Blocking_Score(p->nTeam, p->nSlot);
+    int nAge = p->nAge;
+    int nWeight = p->nWeight;
+    int S210 = SK(p, SEASON_PREDICTED, 210);
+    switch (p->nPosition) {
+    case POS_QB:
+    case POS_RB:
+    case POS_FB: {
+        int B = Skill_Base(p) + (BS - 50) / -7;
+        int X = Max_Int(Min_Int(H(112) + S(p, 7), S(p, 112)), 250);
+        return Mul_Div(B, H(112) + X, 2 * H(112));
+    }
+    case POS_TE:
+    case POS_WR:
+        return Skill_Base(p) + (BS - 50) / -7 + Receiving_Depth_Term(p);
+    case POS_T: return 43 + S210 / 10 - nAge / 2;
+    case POS_G:
+    case POS_C: return 40 + S210 / 10 - nAge / 2;
+    case POS_DE: return 107 - nWeight / 10 - nAge;
+    case POS_DT: return 84 - nAge / 2 - nWeight / 10;
+    case POS_LB: return 82 - nAge / 3 - nWeight / 20;
+    case POS_CB: return SK(p, SEASON_PREDICTED, 217) / 4 - nAge / 2 + 70;
+    case POS_S: return SK(p, SEASON_PREDICTED, 217) / 5 - nAge / 2 + 67;
+    default: return 70 - nAge;
+    }
+}
+
+static int Scoring_Grade(const GRADED_PLAYER* p) {
+    int B = Skill_Base(p) + (Get_Player_Blocking_Score(p->nTeam, p->nSlot) - 50) / 10;
+    if (p->nGroup != GROUP_SKILL)
+        return B;
+    B += (Mul_Div(39800 * S(p, 12) + 99500 * S(p, 9) + 59700, 100, 2110 * S(p, 111) + 232100) -
+          100) /
+         14;
+    if (S(p, 114) > 20)
+        B += Catch_Rate_Term(p);
+    return p->nPosition == POS_QB ? B : B + 8;
+}
+
+static int Hands_Grade(const GRADED_PLAYER* p) {
+    int W = Skill_Base(p);
+    int R = Is_Back(p) ? 2 * S(p, 10) : S(p, 10);
+    int P = Mul_Div(100, R, S(p, 1) + 2 * S(p, 0) + 6);
+    int BS = Get_Player_Blocking_Score(p->nTeam, p->nSlot);
+    int g = (3 * (W - (BS - 50) / 7) + P / 3 + 50) / 4;
+    if (Is_Receiver(p))
+        g -= Receiving_Depth_Term(p);
+    if (Is_Back(p))
+        g = Mul_Div(g, H(112) + Clamp(S(p, 112), 250, 750), 2 * H(112));
+    if (p->nPosition == POS_QB)
+        g += 5;
+    if (p->nPosition == POS_WR && g > 80)
+        g = (g + 80) / 2;
+    return g;
+}
+
+static int Speed_Grade(const GRADED_PLAYER* p) {
+    if (p->nGroup != GROUP_SKILL)
+        return p->nAge;
+    int g = Max_Int(S(p, 205), S(p, 206));
+    if (p->nPosition != POS_QB) {
+        g += Catch_Rate_Term(p);
+        if (S(p, 5) > 0)
+            g += (Mul_Div(100, S(p, 5) + 5, S(p, 10) + 10) - 62) / 2;
+    }
+    return g + 6;
+}
+
+// Return grades: 231 kick returns, 232 punt returns.
+static int Return_Grade(const GRADED_PLAYER* p, int bPunts) {
+    int nKick = SK(p, SEASON_PREDICTED, 300);
+    int nPunt = SK(p, SEASON_PREDICTED, 301);
+    int F = bPunts ? nKick + 10 * nPunt : nPunt + 5 * nKick;
+    if (p->nGroup == GROUP_SKILL) {
+        F += bPunts ? 3 * SK(p, SEASON_PREDICTED, 10)
+                    : SK(p, SEASON_PREDICTED, 8) / 8 + SK(p, SEASON_PREDICTED, 11) / 15 +
+                          SK(p, SEASON_PREDICTED, 7) / 2;
+    } else if (F < 50) {
+        F += SK(p, SEASON_PREDICTED, bPunts ? 218 : 217) / 5 -
+             Get_Player_Run_Block_Grade(p->nTeam, p->nSlot) / 3;
+    }
+    return Signed_Root(F) + 40;
+}
+
+// The games-per-season setting is held to 17 here, and written back when it was larger.
+static int Durability_Grade(const GRADED_PLAYER* p) {
+    int G = Get_Universe_Stat(UNIVERSE_SEASON_GAMES);
+    if (G > MAX_SEASON_GAMES) {
+        G = MAX_SEASON_GAMES;
+        Set_Universe_Stat(UNIVERSE_SEASON_GAMES, G);
+    }
+    int X = S(p, 121) + 5 * S(p, 9) + S(p, 0);
+    int C = Mul_Div(1000, X, 5 * S(p, 8) + S(p, 122) / 2 + 2 * G) / 5 - 95;
+    int V = Min_Int(X + 70, Max_Int(S(p, 0) + 45, C));
+    return Max_Int(V, Signed_Root(X / 5) + S(p, 0) / 2 + 60);
+}
+
+static int Quarterback_Grade(const GRADED_PLAYER* p, int nStat) {
+    switch (nStat) {
+    case 200: return Passing_Grade(S(p, 172));
+    case 201: return Passing_Grade(S(p, 170));
+    case 202: return Passing_Grade(S(p, 173));
+    case 203: return Passing_Grade(S(p, p->nSeason == SEASON_PREDICTED ? 106 : 171));
+    default: {
+        int X = Signed_Root(4 * S(p, 8) - 4 * S(p, 7) + 100);
+        int Y = Mul_Div(S(p, 15) + 8 * S(p, 14), 20, S(p, 2));
+        return Mul_Div(X + 62 - Y, S(p, 1) + 100, 117);
+    }
+    }
+}
+
+// Grades 200..204 of a player who is not a quarterback.
+static int Passer_Grade_Of_Others(const GRADED_PLAYER* p, int nStat) {
+    if (nStat == 204)
+        return S(p, 229) / 2 + S(p, 228) / 4;
+    if (nStat == 203 && p->nGroup == GROUP_SKILL)
+        return (3 * S(p, 227) + 4 * S(p, 228) + 2 * S(p, 230)) / 9;
+    return nStat != 203 && p->nGroup == GROUP_SKILL ? 40 : 20;
+}
+
+// Grades 200..233 before the scouting step.
+static int Compute_Grade(const GRADED_PLAYER* p, int nStat, int* pCacheable) {
+    if (nStat <= 204)
+        return p->nPosition == POS_QB ? Quarterback_Grade(p, nStat)
+                                      : Passer_Grade_Of_Others(p, nStat);
+    int bDefence = p->nGroup == GROUP_DEFENCE;
+    switch (nStat) {
+    case 205: return Run_Grade(p);
+    case 206: return Receive_Grade(p);
+    case 207: return Ball_Security_Grade(p);
+    case 208: return S(p, 0) + S(p, 1) < 21 ? 70 : 2 * (S(p, 0) + S(p, 1)) + 30;
+    case 209: {
+        if (p->nGroup != GROUP_SKILL)
+            return S(p, 208);
+        int V = S(p, 111) - 2 * S(p, 1) - 2 * S(p, 0) + S(p, 11) / 5;
+        if (p->nPosition == POS_QB)
+            V += S(p, 111) + S(p, 14) + S(p, 2) / 5;
+        return Signed_Root(20 * V + 900) + 20;
+    }
+    case 210: return Blocking_Grade(p, 0);
+    case 211: return Blocking_Grade(p, 1);
+    case 212: return Sacks_Allowed_Grade(p);
+    case 213: return Lineman_Strength_Grade(p);
+    case 215: return bDefence ? Pass_Rush_Grade(p) : 20;
+    case 216: return bDefence ? Run_Stop_Grade(p) : 20;
+    case 217: return bDefence ? Coverage_Grade(p, 95 * S(p, 6) + 125 * S(p, 7)) : 20;
+    case 218: return bDefence ? Playmaking_Grade(p) : 20;
+    case 219: return bDefence ? Tackling_Grade(p) : 20;
+    case 220:
+    case 221:
+    case 222:
+    case 223: return Kicking_Grade(p, nStat, pCacheable);
+    case 227: return Elusiveness_Grade(p);
+    case 228: return Scoring_Grade(p);
+    case 229: return Hands_Grade(p);
+    case 230: return Speed_Grade(p);
+    case 231: return Return_Grade(p, 0);
+    case 232: return Return_Grade(p, 1);
+    case 233: return Durability_Grade(p);
+    default: return 0;  // 214, 224
+    }
+}
+
+// ---- summaries 299..305 ---------------------------------------------------------------------------
+
+static int Return_Value(const GRADED_PLAYER* p, int nReturns, int nTouchdowns, int nAverage,
+                        int nDivisor) {
+    int X = S(p, nReturns) / 2 + 25 * S(p, nTouchdowns);
+    return X == 0 ? 0 : Mul_Div(X * S(p, nAverage), 1, nDivisor);
+}
+
+static int Return_Rating_Value(const GRADED_PLAYER* p, int nRating) {
+    float fRating = Get_Player_Rating(p->nTeam, p->nSlot, nRating);
+    return Max_Int(0, (int)((fRating - 50.0f) * 15.0f));
+}
+
+static int Get_Depth_Chart_Level(const GRADED_PLAYER* p) {
+    if (p->nTeam >= LEAGUE_TEAM_COUNT)
+        return 0;
+    int nCount = Count_Team_Position_Players(p->nTeam, p->nPosition);
+    for (int i = 0; i < nCount; i++)
+        if (Get_Team_Position_Player(p->nTeam, p->nPosition, i) == p->nSlot)
+            return i + 1;
     return 0;
 }
 
-int Get_Career_Reception_Rate(int nTeam, int nSlot)
-{
-    (void)nTeam;
-    (void)nSlot;
-    return 0;
+static int Value_For_Money(const GRADED_PLAYER* p) {
+    float W = Get_Checked_Overall_Rating(p->nTeam, p->nSlot) - 50.0f;
+    float X = Get_Player_Potential(p->nTeam, p->nSlot) - 50.0f;
+    W = W > 0.0f ? W : 0.0f;
+    X = X > 0.0f ? X : 0.0f;
+    int nProduct = (int)((float)(int)W * X);
+    int nValue = (int)(2.0f * (nProduct * X / 10.0f));
+    return Mul_Div(1000, nValue,
+                   Get_Player_Vital_Stat(p->nTeam, p->nSlot, VITAL_NORMALIZED_CAP_IMPACT));
 }
 
-// No blocking grade is computed yet: nobody counts as a run blocker.
-int Get_Player_Run_Block_Grade(int nTeam, int nSlot)
-{
-    (void)nTeam;
-    (void)nSlot;
-    return 0;
+static int Compute_Summary(const GRADED_PLAYER* p, int nStat) {
+    int bReturner = Is_Returner_Position(p->nTeam, p->nSlot);
+    int bPredicted = p->nSeason == SEASON_PREDICTED;
+    switch (nStat) {
+    case 299: {
+        int nOverall = (int)Get_Checked_Overall_Rating(p->nTeam, p->nSlot);
+        int nPotential = (int)Get_Player_Potential(p->nTeam, p->nSlot);
+        return Min_Int((nOverall + nPotential) / 2, 100);
+    }
+    case 300: return bReturner ? Return_Value(p, 15, 16, 118, 260) : 0;
+    case 301: return bReturner ? Return_Value(p, 18, 19, 119, 85) : 0;
+    case 302:
+        if (!bReturner)
+            return 0;
+        return bPredicted ? Return_Rating_Value(p, RATING_KICK_RETURNS) : S(p, 300);
+    case 303:
+        if (!bReturner)
+            return 0;
+        return bPredicted ? Return_Rating_Value(p, RATING_PUNT_RETURNS) : S(p, 301);
+    case 304: return Get_Depth_Chart_Level(p);
+    case 305: return Value_For_Money(p);
+    default: return 0;
+    }
+}
+
+int Get_Player_Grade_Stat(int nTeam, int nSlot, int nSeason, int nStat, int* pCacheable) {
+    *pCacheable = 1;
+    GRADED_PLAYER player;
+    player.nTeam = nTeam;
+    player.nSlot = nSlot;
+    player.nSeason = nSeason;
+    player.nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    player.nGroup = Get_Position_Group(player.nPosition);
+    player.nAge = Get_Player_Age(nTeam, nSlot);
+    player.nWeight = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT);
+    if (nStat >= FIRST_CARD_GRADE_STAT)
+        return Get_Card_Grade(nTeam, nSlot, nSeason, nStat);
+    if (nStat >= FIRST_SUMMARY_STAT)
+        return Compute_Summary(&player, nStat);
+    if (nStat == OVERALL_GRADE)
+        return Scouted_Whole(&player, Get_Checked_Overall_Rating(nTeam, nSlot));
+    if (nStat == PEAK_GRADE)
+        return Peak_Grade(&player);
+    int nValue = Compute_Grade(&player, nStat, pCacheable);
+    if (!*pCacheable)
+        return nValue;
+    return Clamp(Get_Scouted_Rating_Value(nTeam, nSlot, nValue), GRADE_FLOOR, GRADE_CEILING);
 }

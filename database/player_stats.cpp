@@ -14,15 +14,10 @@
 #define PREDICTED_LONGEST_FIELD_GOAL_LIMIT 67
 #define LAST_CACHED_STAT 146    // ids 147..154 are looked up but never stored
 // Derived ids served elsewhere: grades, summaries and card-game values.
-#define LAST_GRADE_STAT 233
-#define FIRST_SUMMARY_STAT 299
-#define LAST_SUMMARY_STAT 305
 #define FIRST_GRIDIRON_SKILL_STAT 400
 #define LAST_GRIDIRON_SKILL_STAT 410
 #define GRIDIRON_SALARY_STAT 411
 #define GRIDIRON_VALUE_STAT 412
-#define FIRST_CARD_GRADE_STAT 420
-#define LAST_CARD_GRADE_STAT 430
 #define EARLY_SEASON_PROGRESS 120  // per mille: before this the previous season's games count
 
 int gDerivedStatCache[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM][DERIVED_STAT_CACHE_SIZE];
@@ -255,12 +250,13 @@ int Report_Unknown_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
     return 0;
 }
 
-static int Compute_Derived_Stat(int nTeam, int nSlot, int nSeason, int nStat)
+static int Compute_Derived_Stat(int nTeam, int nSlot, int nSeason, int nStat, int* pCacheable)
 {
+    *pCacheable = 1;
     if (nStat >= FIRST_DERIVED_STAT && nStat < FIRST_GRADE_STAT)
         return Get_Ratio_Player_Stat(nTeam, nSlot, nSeason, nStat);
     if (Is_Grade_Stat(nStat))
-        return Get_Player_Grade_Stat(nTeam, nSlot, nSeason, nStat);
+        return Get_Player_Grade_Stat(nTeam, nSlot, nSeason, nStat, pCacheable);
     if (nStat >= FIRST_GRIDIRON_SKILL_STAT && nStat <= LAST_GRIDIRON_SKILL_STAT)
         return Get_Gridiron_Skill(nTeam, nSlot, nStat);
     if (nStat == GRIDIRON_SALARY_STAT)
@@ -283,8 +279,9 @@ int Get_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
     int* pCached = Find_Cache_Entry(nTeam, nSlot, nSeason, nStat);
     if (pCached != NULL && *pCached != 0)
         return *pCached;
-    int nValue = Compute_Derived_Stat(nTeam, nSlot, nSeason, nStat);
-    if (pCached != NULL && (nStat <= LAST_CACHED_STAT || nStat >= FIRST_GRADE_STAT))
+    int bCacheable = 1;
+    int nValue = Compute_Derived_Stat(nTeam, nSlot, nSeason, nStat, &bCacheable);
+    if (pCached != NULL && bCacheable && (nStat <= LAST_CACHED_STAT || nStat >= FIRST_GRADE_STAT))
         *pCached = nValue;
     return nValue;
 }

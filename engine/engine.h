@@ -374,6 +374,7 @@ int Get_Game_Weather(GAME* pGame);  // weather kind 0..7
 int Begin_Game(GAME* pGame);  // 1 when played to its end, 0 when the advance stopped inside it
 void Run_Game_Plays(GAME* pGame);
 void Run_Play(GAME* pGame);
+void Set_Play_Runoff(GAME* pGame);  // the seconds before the snap into the play's seconds
 GAME* Get_Displayed_Game(void);
 int Get_Play_Call_Stage(void);
 void Make_Computer_Play_Calls(void);

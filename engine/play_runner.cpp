@@ -36,7 +36,7 @@ int Is_Offense_Hurrying(GAME* pGame) {
 
 // The seconds that run off before the snap: none after a timeout or a period start, fewer after a
 // play that stopped the clock and in the hurry-up.
-static void Preset_Play_Clock(GAME* pGame) {
+void Set_Play_Runoff(GAME* pGame) {
     Check_For_Timeout(pGame);
     int bPreviousStopped = (pGame->nFlags & GAME_FLAG_PREVIOUS_STOPPED) != 0;
     int nSeconds;
@@ -97,7 +97,7 @@ static void Note_Period_End(GAME* pGame) {
 void Run_Play(GAME* pGame) {
     if (pGame == NULL)
         return;
-    Preset_Play_Clock(pGame);
+    Set_Play_Runoff(pGame);
     pGame->nFlags &= ~(GAME_FLAG_CLOCK_STOPPED | GAME_FLAG_PREVIOUS_STOPPED);
     Set_Play_Formations(pGame);
     Fill_On_Field_Players(pGame, VISITOR_SIDE);

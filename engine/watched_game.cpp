@@ -187,13 +187,14 @@ void Wait_For_Next_Play(void) {
     gWaitingForClick = 0;
 }
 
+// Only a person's game waits for the click.
 void Show_Watched_Play(GAME* pGame) {
-    (void)pGame;
     Redraw_Main_Window();
     if (Is_Fast_Forwarding())
         return;
     Animate_Play();
-    Wait_For_Next_Play();
+    if (Is_Human_Team(pGame->anTeams[VISITOR_SIDE]) || Is_Human_Team(pGame->anTeams[HOME_SIDE]))
+        Wait_For_Next_Play();
     Draw_Play_By_Play_Text(gMainWindowDC, FINAL_FRAME, 1);
 }
 

@@ -4,7 +4,15 @@
 
 namespace {
 
-class PlayLoopTest : public GameTest {};
+class PlayLoopTest : public GameTest {
+protected:
+    // The week's schedule holds the game, and the home team's calendar asks to watch it.
+    static void Watch_Game() {
+        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
+        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
+        Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
+    }
+};
 
 struct CLOCK_CASE {
     int nClock, nDown, bPostseason, nOvertimeRule;
@@ -141,6 +149,36 @@ TEST_F(PlayLoopTest, HurryUpPoints) {
     }
 }
 
+struct RUNOFF_CASE {
+    int nClock, nFlags, nSeconds;
+};
+
+// Before the snap: none after a stop, 37 or 14 at normal pace, 12 or 2 in the hurry-up.
+TEST_F(PlayLoopTest, SecondsRunOffBeforeTheSnap) {
+    const RUNOFF_CASE kCases[] = {
+        {600, 0, 37}, {600, 0x400, 14}, {600, 0x800, 14}, {600, 0x100, 0}, {600, 0x200, 0},
+        {1700, 0, 12}, {1700, 0x400, 2}, {1700, 0x100, 0},
+    };
+    for (const RUNOFF_CASE& c : kCases) {
+        SCOPED_TRACE(c.nClock * 10000 + c.nFlags);
+        pGame->nClock = (int16_t)c.nClock;
+        pGame->nFlags = c.nFlags;
+        Set_Play_Runoff(pGame);
+        EXPECT_EQ(pGame->nPlaySeconds, c.nSeconds);
+    }
+}
+
+// A game already over is not resumed, and its record stays as it was.
+TEST_F(PlayLoopTest, ResumingAFinishedGameDoesNothing) {
+    pGame->nClock = REGULATION_SECONDS;
+    pGame->anScores[HOME_SIDE] = 10;
+    gResumeAdvance = 1;
+    EXPECT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 0);
+    EXPECT_EQ(pGame->anScores[HOME_SIDE], 10);
+    EXPECT_EQ(pGame->nPlayCount, 0);
+    gResumeAdvance = 0;
+}
+
 // Everything that scored is in the log, and the teams' totals are their players' counters.
 TEST_F(PlayLoopTest, AWholeGameAddsUp) {
     const int kTotalsStats[3][2] = {{0, 7}, {0, 8}, {3, 2}};  // rushes, rush yards, pass attempts
@@ -209,14 +247,20 @@ TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
     Test_Set_Strict(false);
     Set_Team_Stat(GAME_TEST_HOME, TEAM_CONTROL, CONTROL_HUMAN);
     gSkipPregameDialog = 1;
-    gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
-    gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
-    Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
+    Watch_Game();
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     int nWaits = 0;
     for (const TEST_SHOWN& shown : Test_Get_Transcript())
         nWaits += shown.nKind == TEST_SHOWN_USER_WAIT;
     EXPECT_GT(nWaits, 0);
+}
+
+// Watching two computer teams never waits: the strict layer fails the test if it did.
+TEST_F(PlayLoopTest, AWatchedGameOfComputerTeamsNeverWaits) {
+    Watch_Game();
+    ASSERT_TRUE(Is_Game_Watched(pGame));
+    EXPECT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    EXPECT_TRUE(Test_Get_Transcript().empty());
 }
 
 // An advance that stops leaves the game unfinished in its record.
