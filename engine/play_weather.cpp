@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 
 #define NO_WEATHER (-1)  // wind speed of a dome or of a game without weather
+#define BALL_SECURITY_SHARE 0.5f
 
 static int Has_Weather(GAME* pGame) {
     return pGame->anInfo[GAME_INFO_WIND_SPEED] != NO_WEATHER;
@@ -54,11 +55,18 @@ float Get_Pass_Weather_Factor(GAME* pGame) {
     return (200 - s) / 200.0f * Get_Wind_Factor(pGame) * kKinds[nKind];
 }
 
+// The ball-security value of the team with the ball: half the defence's fumble-forcing strength,
+// so that a carrier with Hands 70 against a defence of league-mean ratings loses about one ball in
+// 185 carries.
+static float Get_Ball_Security_Value(GAME* pGame) {
+    return BALL_SECURITY_SHARE * Get_Fumble_Forcing_Strength(pGame);
+}
+
 // Ball security: the defence's fumble-forcing strength, the carrier's Hands and the footing.
 int Get_Fumble_Factor(GAME* pGame, int nSlot) {
     float c = Get_Footing_Factor(pGame, 1.0f);
     float fHands = Get_Player_Rating(Get_Offensive_Team(pGame), nSlot, RATING_HANDS);
     float h = fminf(floorf(fHands), 100.0f);
-    float fSecurity = Get_Fumble_Forcing_Strength(pGame);
+    float fSecurity = Get_Ball_Security_Value(pGame);
     return (int)floorf(fSecurity * (sqrtf(102.0f - h) / 5.5f + 1.0f) * 0.5f * (110.0f / c));
 }
