@@ -3,18 +3,6 @@
 
 #include "database/database.h"
 
-// ---- the play loop ------------------------------------------------------------------------------
-int Is_Game_Over(GAME* pGame);
-int Is_Game_Watched(GAME* pGame);
-
-// ---- the game clock -----------------------------------------------------------------------------
-int Get_Overtime_Period_Length(GAME* pGame);  // seconds
-int Get_Game_Seconds_Left(GAME* pGame);
-int Is_Offense_Hurrying(GAME* pGame);
-
-// ---- game set-up (game_setup.cpp) ---------------------------------------------------------------
-void Set_Game_Lineups(GAME* pGame);
-
 // ---- the stadium (stadium_rating.cpp) -----------------------------------------------------------
 int Get_Team_Stadium_Rating(int nTeam);
 
@@ -359,6 +347,7 @@ uint8_t Find_Defensive_Play_Action_Player(GAME* pGame);
 
 // ---- game set-up (game_setup.cpp, game_weather.cpp, game_attendance.cpp) ------------------------
 int Play_Game(int nHome, int nVisitor, int nWeek, GAME* pGame);  // 1 when the game is over
+void Set_Game_Lineups(GAME* pGame);
 void Prepare_Game(GAME* pGame);
 void Snapshot_Game_Player_Ids(GAME* pGame);
 void Clear_On_Field_Markers(GAME* pGame);
@@ -375,6 +364,8 @@ int Begin_Game(GAME* pGame);  // 1 when played to its end, 0 when the advance st
 void Run_Game_Plays(GAME* pGame);
 void Run_Play(GAME* pGame);
 void Set_Play_Runoff(GAME* pGame);  // the seconds before the snap into the play's seconds
+int Is_Offense_Hurrying(GAME* pGame);
+int Is_Game_Watched(GAME* pGame);
 GAME* Get_Displayed_Game(void);
 int Get_Play_Call_Stage(void);
 void Make_Computer_Play_Calls(void);
@@ -392,13 +383,16 @@ int Get_Touchback_Yard_Line(void);
 int Get_Coin_Toss_Bit(GAME* pGame);
 
 // ---- the game clock (game_clock.cpp) -----------------------------------------------------------
+int Is_Game_Over(GAME* pGame);
+int Get_Overtime_Period_Length(GAME* pGame);  // seconds
+int Get_Game_Seconds_Left(GAME* pGame);
 int Get_Period_Length(GAME* pGame);
 int Get_Period_Seconds_Left(GAME* pGame);
 int Get_Half_Seconds_Left(GAME* pGame);
 int Get_Game_Half(GAME* pGame);  // 0 first half, 1 second, 2 overtime
 int Is_Postseason_Week(int nWeek);
 
-// ---- down, distance and scoring (downs.cpp) ------------------------------------------------------
+// ---- down, distance and scoring (downs.cpp, possession.cpp) -------------------------------------
 void Advance_Down_And_Distance(GAME* pGame);
 void Update_Red_Zone_Entry(GAME* pGame);
 int Get_Kickoff_Yard_Line(void);
@@ -406,7 +400,7 @@ void Change_Possession(GAME* pGame);
 void Reset_Drive_Counters(GAME* pGame);
 void Set_Up_Kickoff(GAME* pGame);
 
-// ---- game statistics (game_stats.cpp, game_credits.cpp) ----------------------------------------
+// ---- game statistics (game_stats.cpp) ------------------------------------------------------------
 void Increment_Game_Team_Stat(GAME* pGame, int bTeam, int nStat);
 void Set_Game_Team_Stat(GAME* pGame, int bTeam, int nStat, int nValue);
 void Increment_Game_Team_Total(GAME* pGame, int bTeam, int nStat, int nAmount);
@@ -432,7 +426,8 @@ void Add_Play_Points(int bHome, int nResult, int anScore[2]);
 int Get_Game_Period_Points(GAME* pGame, int nPeriod, int bTeam);
 void Get_Title_Game_Name(GAME* pGame, char* st);
 
-// ---- later parts of the engine: play calling, play resolution, injuries, reports ----------------
+// ---- play calling, play resolution, injuries and the game's text (play_calling.cpp,
+// simple_plays.cpp, game_events.cpp, play_text.cpp) ----------------------------------------------
 int Choose_Offensive_Play(GAME* pGame);
 int Choose_Defensive_Play(GAME* pGame);
 void Fill_Play_Matchup_Table(GAME* pGame);

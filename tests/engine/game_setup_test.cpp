@@ -34,6 +34,13 @@ TEST_F(GameSetupTest, AnOpenStadiumHasWindFromSomewhere) {
     EXPECT_LT(pGame->anInfo[GAME_INFO_WIND_ANGLE], 360);
 }
 
+// Far west in midsummer the dry-season factor turns negative: no rain, never below none.
+TEST_F(GameSetupTest, PrecipitationIsNeverNegative) {
+    Set_City_Stat(Get_Team_Stat(GAME_TEST_HOME, TEAM_CITY_INDEX), CITY_LONGITUDE, 160000);
+    for (int i = 0; i < 20; i++)
+        EXPECT_GE(Roll_Precipitation(GAME_TEST_HOME, 6), 0);
+}
+
 // Whatever the price, the crowd stays within 0 and 110 % of the seats; no seats, no crowd.
 TEST_F(GameSetupTest, AttendanceStaysWithinTheStadium) {
     const int kPrices[] = {0, 1, 500, 5000, 50000, 5000000};
