@@ -539,3 +539,5 @@ uint8_t Get_On_Field_Slot(GAME* pGame, int bSide, int nSpot);  // 255 outside 0.
 int Is_Try_Play(GAME* pGame);
 void Set_Play_Yards(GAME* pGame, int nYards);
 void Stop_Play_Clock(GAME* pGame);
+#define GAME_FLAG_TURNOVER 0x1000  // flags bit 12: the ball changed hands during the play
+void Turn_Ball_Over(GAME* pGame);

@@ -89,12 +89,6 @@ static int Is_Fourth_Down(GAME* pGame) {
     return (pGame->nFlags & GAME_FLAG_DOWN_MASK) == FOURTH_DOWN;
 }
 
-// Possession passes with bit 12 of the change flags set and bit 13 clear.
-static void Turn_Over(GAME* pGame) {
-    Change_Possession(pGame);
-    pGame->nFlags = (pGame->nFlags & ~GAME_FLAG_POSSESSION_CHANGED) | 0x1000;
-}
-
 static void Fall_Incomplete(GAME* pGame, const PASS* p, int nOutcome) {
     Set_Play_Yards(pGame, 0);
     pGame->nFlags &= ~(GAME_FLAG_OTHER_STOP | GAME_FLAG_POSSESSION_CHANGED);
@@ -199,7 +193,7 @@ static void Intercept(GAME* pGame, const PASS* p) {
     Credit_Defender(pGame, p, nInterceptor, STAT_INTERCEPTION, 1);
     Increment_Game_Team_Total(pGame, p->bSide, TOTAL_PASS_ATTEMPTS, 1);
     Increment_Game_Team_Total(pGame, p->bSide, TOTAL_TURNOVERS, 1);
-    Turn_Over(pGame);
+    Turn_Ball_Over(pGame);
     int bTouchdown = nYards >= pGame->nYardLine;
     if (bTouchdown) {
         nYards = pGame->nYardLine;
@@ -275,7 +269,7 @@ static void Sack_Fumble(GAME* pGame, const PASS* p) {
     pGame->currentPlay.nPlayer1 = nRecovererId;
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
     float fSpeed = Get_Player_Rating(p->nDefence, nRecoverer, RATING_SPEED) / 6.0f;
-    Turn_Over(pGame);
+    Turn_Ball_Over(pGame);
     int r = Random_Below_Float(fSpeed) * Random_Below_Float(fSpeed) - Random_Below(50);
     r = Clamp(r, 0, MAX_RETURN);
     int nYards = nLoss + r;

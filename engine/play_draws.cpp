@@ -49,3 +49,9 @@ void Set_Play_Yards(GAME* pGame, int nYards) {
 void Stop_Play_Clock(GAME* pGame) {
     pGame->nFlags = (pGame->nFlags | GAME_FLAG_TIMEOUT_STOP) & ~GAME_FLAG_OTHER_STOP;
 }
+
+// Possession passes during the play: bit 12 of the change flags set, bit 13 clear.
+void Turn_Ball_Over(GAME* pGame) {
+    Change_Possession(pGame);
+    pGame->nFlags = (pGame->nFlags & ~GAME_FLAG_POSSESSION_CHANGED) | GAME_FLAG_TURNOVER;
+}

@@ -282,12 +282,6 @@ static void Finish_Clean_Run(GAME* pGame, RUN* pRun, int nYards, int bOutOfBound
         Narrate_Play_Event(pGame, EVENT_TURNOVER_ON_DOWNS, 0, 0, 0, -1, -1);
 }
 
-// Possession passes with bit 12 of the change flags set and bit 13 clear.
-static void Turn_Over(GAME* pGame) {
-    Change_Possession(pGame);
-    pGame->nFlags = (pGame->nFlags & ~GAME_FLAG_POSSESSION_CHANGED) | 0x1000;
-}
-
 static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     int nYardLine = pGame->nYardLine;
     int g = Random_Below(10) + Random_Below(10) - 5;
@@ -315,7 +309,7 @@ static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     pGame->currentPlay.nPlayer1 = Defence_Id(pGame, nForcer);
     pGame->currentPlay.nPlayer2 = Offence_Id(pGame, pRun->nCarrier);
     float fSpeed = Get_Player_Rating(nDefence, nForcer, RATING_SPEED) / 6.0f;
-    Turn_Over(pGame);
+    Turn_Ball_Over(pGame);
     int r = Random_Below_Float(fSpeed) * Random_Below_Float(fSpeed) - Random_Below(50);
     r = Clamp(r, 0, MAX_RETURN);
     int nYards = r - g;

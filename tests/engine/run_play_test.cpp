@@ -59,7 +59,7 @@ TEST_F(RunPlayTest, ALostFumbleGivesTheBallAway) {
     EXPECT_EQ(pGame->nPossession, TEST_VISITOR);
     EXPECT_EQ(pGame->nYardLine, 40);
     EXPECT_EQ(pGame->nPlayYards, -5);  // the ball stays where the carrier lost it
-    EXPECT_EQ(pGame->nFlags & GAME_FLAG_POSSESSION_CHANGED, 0x1000);
+    EXPECT_EQ(pGame->nFlags & GAME_FLAG_POSSESSION_CHANGED, GAME_FLAG_TURNOVER);
     EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS], 1);
     EXPECT_EQ(pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES_LOST], 1);
     EXPECT_EQ(pGame->currentPlay.nPlayer2, Carrier_Id());
