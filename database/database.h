@@ -59,7 +59,6 @@ enum SCHEDULE_FIELD {
 #define STADIUM_PICTURE_NAME_SIZE 48  // "stadiums\" + name + ".jpg"
 #define KICK_RETURNER 0
 #define PUNT_RETURNER 1
-#define VITAL_POSITION 1
 
 // ---- league settings ---------------------------------------------------------------------------
 enum UNIVERSE_STAT {
@@ -304,9 +303,22 @@ enum FINANCIAL_STAT {
     FIN_GAMES = 72, FIN_SEASON_GAMES = 73, FIN_REVENUE_INDEX = 74,
     // Derived.
     FIN_EXPENSES = 80, FIN_LAST_EXPENSES = 81, FIN_REVENUE = 82, FIN_LAST_REVENUE = 83,
-    FIN_PROFIT = 84, FIN_LAST_PROFIT = 85, FIN_PAYROLL = 89, FIN_CAP_ROOM = 90,
+    FIN_PROFIT = 84, FIN_LAST_PROFIT = 85,
+    FIN_OTHER_COSTS = 86,            // city, payroll and spending costs this season
+    FIN_PROJECTED_OTHER_COSTS = 87,
+    FIN_PRORATED_BONUSES = 88,       // thousands
+    FIN_PAYROLL = 89, FIN_CAP_ROOM = 90,
+    FIN_CITY_AND_OPERATING_COSTS = 91,
+    FIN_AVERAGE_HOME_ATTENDANCE = 92, FIN_AVERAGE_ROAD_ATTENDANCE = 93,
+    FIN_AVERAGE_SALARY = 94,         // of roster slots 0..50, thousands
+    FIN_AVERAGE_AGE = 95,            // tenths
+    FIN_AVERAGE_YEARS_LEFT = 96,     // tenths
+    FIN_CASH_TO_REVENUE = 97,        // per mille: cash in thousands against projected revenue
     FIN_CASH_RATIO = 98, FIN_PAYROLL_RATIO = 99, FIN_REVENUE_RATIO = 100,
     FIN_REVENUE_FORECAST = 101, FIN_EXPENSES_FORECAST = 102, FIN_PROFIT_FORECAST = 103,
+    FIN_AVERAGE_BONUS = 104,         // thousands
+    FIN_CONCESSIONS_LAST_NET = 105, FIN_CONCESSIONS_NET = 106, FIN_CONCESSIONS_PROJECTION = 107,
+    FIN_SEASON_SPENDING_B = 108, FIN_SEASON_SPENDING_A = 109,  // per game x season games
     FINANCIAL_STAT_COUNT = 110
 };
 
@@ -379,6 +391,119 @@ enum SEASON_KIND {
     SEASON_KIND_COUNT = 34
 };
 
+// SEASON_STAT ids 0..19 are stored; what 2..19 hold depends on the side of the player's position.
+// Every side keeps games and starts; the returners of both sides keep their returns in 14..19.
+enum SEASON_STAT {
+    STAT_GAMES = 0, STAT_STARTS = 1,
+    STAT_KICK_RETURNS = 14, STAT_KICK_RETURN_YARDS = 15, STAT_KICK_RETURN_TOUCHDOWNS = 16,
+    STAT_PUNT_RETURNS = 17, STAT_PUNT_RETURN_YARDS = 18, STAT_PUNT_RETURN_TOUCHDOWNS = 19
+};
+
+// Offence: passing (quarterbacks), rushing and receiving.
+enum OFFENCE_STAT {
+    OFF_PASS_ATTEMPTS = 2, OFF_COMPLETIONS = 3,
+    OFF_INTERCEPTIONS = 4,  // thrown
+    OFF_TARGETS = 4,  // a receiver's 4: the passes thrown to him
+    OFF_PASSING_YARDS = 5,
+    OFF_FIRST_DOWNS = 5,  // a back's or receiver's 5
+    OFF_PASSING_TOUCHDOWNS = 6,
+    OFF_YARDS_AFTER_CATCH = 6,  // a receiver's 6
+    OFF_RUSHES = 7, OFF_RUSHING_YARDS = 8, OFF_RUSHING_TOUCHDOWNS = 9, OFF_RECEPTIONS = 10,
+    OFF_RECEIVING_YARDS = 11, OFF_RECEIVING_TOUCHDOWNS = 12, OFF_FUMBLES_LOST = 13,
+    OFF_TIMES_SACKED = 14, OFF_SACK_YARDS = 15  // a quarterback's 14 and 15
+};
+
+// Offensive line; rushes and rushing yards as OFF_RUSHES and OFF_RUSHING_YARDS.
+enum LINE_STAT {
+    LINE_SACKS_ALLOWED = 4, LINE_RUN_BLOCKING = 5, LINE_PASS_BLOCKING = 6, LINE_PENALTIES = 10,
+    LINE_PENALTY_YARDS = 11
+};
+
+// Defence.
+enum DEFENCE_STAT {
+    DEF_SOLO_TACKLES = 2, DEF_TACKLE_ASSISTS = 3,
+    DEF_SACKS = 4,  // halves
+    DEF_FORCED_FUMBLES = 5, DEF_PASSES_DEFENSED = 6, DEF_INTERCEPTIONS = 7,
+    DEF_FUMBLES_RECOVERED = 8, DEF_TOUCHDOWNS = 9, DEF_PASSES_THROWN_AT = 10,
+    DEF_COMPLETIONS_ALLOWED = 11
+};
+
+// Kickers and punters; field goals by distance band.
+enum KICKING_STAT {
+    KICK_PUNTS = 2, KICK_PUNT_YARDS = 3, KICK_PUNTS_INSIDE_20 = 4, KICK_LONGEST_PUNT = 5,
+    KICK_TOUCHBACKS = 6, KICK_EXTRA_POINT_ATTEMPTS = 8, KICK_EXTRA_POINTS_MADE = 9,
+    KICK_FG_ATTEMPTS_UNDER_30 = 10, KICK_FG_MADE_UNDER_30 = 11,
+    KICK_FG_ATTEMPTS_30_39 = 12, KICK_FG_MADE_30_39 = 13,
+    KICK_FG_ATTEMPTS_40_49 = 14, KICK_FG_MADE_40_49 = 15,
+    KICK_FG_ATTEMPTS_50_PLUS = 16, KICK_FG_MADE_50_PLUS = 17,
+    KICK_LONGEST_FIELD_GOAL = 18
+};
+
+// Derived ratios and sums 100..173. Rates are per mille; averages in hundredths (h) or tenths (t).
+enum DERIVED_STAT {
+    STAT_PASSER_RATING = 100,            // t
+    STAT_COMPLETION_RATE = 101,
+    STAT_COMPLETION_SCORE = 102,         // the passer rating's four parts, 0..2375 each
+    STAT_YARDS_PER_ATTEMPT = 103,        // h
+    STAT_YARDS_PER_ATTEMPT_SCORE = 104,
+    STAT_TOUCHDOWN_RATE = 105,
+    STAT_TOUCHDOWN_SCORE = 106,
+    STAT_INTERCEPTION_RATE = 107,
+    STAT_INTERCEPTION_SCORE = 108,
+    STAT_YARDS_PER_COMPLETION = 109,     // h
+    STAT_PASSING_YARDS_PER_GAME = 110,   // t
+    STAT_TOUCHES = 111,                  // rushes + receptions
+    STAT_YARDS_PER_RUSH = 112,           // h
+    STAT_YARDS_PER_RECEPTION = 113,      // t
+    STAT_YARDS_AFTER_CATCH_AVERAGE = 114,  // t
+    STAT_PUNT_AVERAGE = 115,             // t
+    STAT_KICK_RETURN_AVERAGE = 118,      // t
+    STAT_PUNT_RETURN_AVERAGE = 119,      // t
+    STAT_EXTRA_POINT_RATE = 120,
+    STAT_FIELD_GOALS_MADE = 121,
+    STAT_FIELD_GOALS_TRIED = 122,
+    STAT_FIELD_GOAL_RATE = 123,
+    STAT_FG_RATE_UNDER_30 = 124,
+    STAT_FG_RATE_30_39 = 125,
+    STAT_FG_RATE_40_49 = 126,
+    STAT_FG_RATE_50_PLUS = 127,
+    STAT_FG_RATE_UNDER_40 = 128,
+    STAT_FG_RATE_40_PLUS = 129,
+    STAT_SCRIMMAGE_YARDS = 130,
+    STAT_ALL_PURPOSE_YARDS = 131,        // scrimmage and return yards
+    STAT_SCRIMMAGE_TOUCHDOWNS = 132,
+    STAT_SCRIMMAGE_YARDS_PER_GAME = 133,  // 133..135: team totals only, t
+    STAT_RUSHING_YARDS_PER_GAME = 134,
+    STAT_RECEIVING_YARDS_PER_GAME = 135,
+    STAT_KICKS = 136,                    // field-goal attempts and punts
+    STAT_TOTAL_YARDS = 137,              // scrimmage, passing and return yards
+    STAT_TOUCHDOWNS = 138,
+    STAT_POINTS = 139,
+    STAT_RETURNS = 140,
+    STAT_RETURN_YARDS = 141,
+    STAT_RETURN_TOUCHDOWNS = 142,
+    STAT_SACK_TENTHS = 143,
+    STAT_SACKS_ALLOWED_WEIGHT = 144,     // 25 x sacks allowed
+    STAT_SACKS_ALLOWED_PER_GAME = 145,   // weighted as 144
+    STAT_TACKLES_PER_GAME = 146,         // t
+    STAT_TACKLES = 147,
+    STAT_RECEPTION_RATE = 148,
+    STAT_COVERAGE_COMPLETION_RATE = 153,
+    STAT_TACKLE_POINTS = 160,
+    STAT_TACKLE_SHARE = 161,             // per cent of the team's
+    STAT_RELATIVE_YARDS_PER_COMPLETION = 170,  // 170..173: against the season's league average
+    STAT_RELATIVE_TOUCHDOWN_RATE = 171,
+    STAT_RELATIVE_COMPLETION_RATE = 172,
+    STAT_RELATIVE_INTERCEPTION_SCORE = 173
+};
+
+// Derived grades and summaries that other subsystems read.
+enum GRADE_STAT {
+    STAT_PROSPECT_VALUE = 299,     // overall and potential, halved, at most 100
+    STAT_KICK_RETURN_GRADE = 302,
+    STAT_PUNT_RETURN_GRADE = 303
+};
+
 #define FIRST_DERIVED_STAT 100
 #define DERIVED_STAT_CACHE_SIZE 55   // ids 100..154
 #define DERIVED_STAT_CACHE2_SIZE 40  // ids 200..239
@@ -436,33 +561,43 @@ int Get_Body_Speed_Score(int nTeam, int nSlot);
 typedef uint16_t PLAYER_REF;
 #define NO_PLAYER_REF 0xFF80  // NO_TEAM, slot 255
 
-// VITAL_STAT ids (VITAL_POSITION, 1, is above).
-#define VITAL_PLAYER_ID 0
-#define VITAL_HEIGHT 2
-#define VITAL_WEIGHT 3
-#define VITAL_FORTY_TIME 4
-#define VITAL_BIRTH_DATE 5
-#define VITAL_WEEKLY_COUNTER 6
-#define VITAL_EXPERIENCE 8
-#define VITAL_SIGNING_BONUS 10
-#define VITAL_SALARY 11
-#define VITAL_CONTRACT_YEARS_LEFT 12
-#define VITAL_DRAFT_RECORD 13
-#define VITAL_INJURY 14
-#define VITAL_INJURY_WEEKS 15
-#define VITAL_DRAFT_PICK 16
-#define VITAL_HALL_OF_FAME_YEAR 19
-#define VITAL_POTENTIAL 20
-#define VITAL_PRIME_START 21
-#define VITAL_PRIME_END 22
-#define VITAL_CONTRACT_LENGTH 25
-#define VITAL_DRAFTED_TO 26
-#define VITAL_DRAFT_MOVED 27
-#define VITAL_SCOUTING_SCORE 28
-#define VITAL_EXPANSION_PROTECTED 29
-#define VITAL_CAP_IMPACT 100             // derived: salary + prorated bonus
-#define VITAL_NORMALIZED_CAP_IMPACT 101  // derived: the cap impact on the base-cap scale
-#define VITAL_PRORATED_BONUS 102         // derived: bonus / contract length
+// VITAL_STAT ids: 0..29 are stored, 100..102 derived on every read.
+enum VITAL_STAT {
+    VITAL_PLAYER_ID = 0,             // 0 = empty slot
+    VITAL_POSITION = 1,              // POSITION 0..14
+    VITAL_HEIGHT = 2,                // inches
+    VITAL_WEIGHT = 3,                // pounds
+    VITAL_FORTY_TIME = 4,            // hundredths of a second
+    VITAL_BIRTH_DATE = 5,            // yyyymmdd
+    VITAL_WEEKLY_COUNTER = 6,        // advanced by the weekly player step
+    VITAL_EXPERIENCE = 8,            // seasons, at most MAX_EXPERIENCE
+    VITAL_OLD_UNIFORM = 9,           // old files: the uniform number
+    VITAL_SIGNING_BONUS = 10,        // thousands
+    VITAL_SALARY = 11,               // thousands
+    VITAL_CONTRACT_YEARS_LEFT = 12,
+    VITAL_DRAFT_RECORD = 13,         // (drafting team + 1) x 10000 + draft year
+    VITAL_INJURY = 14,               // injury code, -1 none
+    VITAL_INJURY_WEEKS = 15,
+    VITAL_DRAFT_PICK = 16,           // round x 100000 + pick in round x 1000 + overall pick
+    VITAL_PHOTO_SOURCE = 18,         // 256: the photo is named by the outside-database id
+    VITAL_OLD_RINGS = 18,            // old files: championship rings
+    VITAL_HALL_OF_FAME_YEAR = 19,
+    VITAL_DECLINE_RATE = 19,         // an active player's: per cent, divides the yearly decline
+    VITAL_POTENTIAL = 20,            // potential factor 75..134; a Hall-of-Famer's voting share
+    VITAL_GROWTH_RATE = 20,          // per cent, multiplies the yearly growth
+    VITAL_PRIME_START = 21,          // age
+    VITAL_PRIME_END = 22,            // age
+    VITAL_RANDOM_PROSPECT = 24,      // 1 for a generated prospect, 0 for a named one
+    VITAL_CONTRACT_LENGTH = 25,      // years
+    VITAL_DRAFTED_TO = 26,           // team the player is drafted to
+    VITAL_DRAFT_MOVED = 27,          // moved flag of the draft hand-over
+    VITAL_ON_FIELD = 27,             // set on a player put on the field in the current game
+    VITAL_SCOUTING_SCORE = 28,
+    VITAL_EXPANSION_PROTECTED = 29,  // nonzero keeps him out of the expansion draft
+    VITAL_CAP_IMPACT = 100,             // derived: salary + prorated bonus
+    VITAL_NORMALIZED_CAP_IMPACT = 101,  // derived: the cap impact on the base-cap scale
+    VITAL_PRORATED_BONUS = 102          // derived: bonus / contract length
+};
 #define MAX_EXPERIENCE 30
 
 // Byte stats.
@@ -596,8 +731,8 @@ int Get_Player_By_Name(int* pTeam, int* pSlot, const char* szFullName);
 
 // ==== players: career season lines (season_lines.cpp) ===========================================
 #define NO_SEASON_LINE (-1)
-#define SEASON_LINE_FIELD_GOALS_MADE 121
-#define SEASON_LINE_FIELD_GOALS_TRIED 122
+#define SEASON_LINE_FIELD_GOALS_MADE STAT_FIELD_GOALS_MADE    // a line's one derived pair
+#define SEASON_LINE_FIELD_GOALS_TRIED STAT_FIELD_GOALS_TRIED
 
 int Get_Season_Line_Stat(int nLine, int iStat);
 void Set_Season_Line_Stat(int nLine, int nStat, int nValue);

@@ -60,115 +60,132 @@ int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
     int bReceiver = nPosition >= POS_RB && nPosition <= POS_WR;
 
     switch (nStat) {
-    case 100:
-        return Max_Int((S(102) + S(104) + S(106) + S(108)) / 6, 0);
-    case 101:
-        return Ratio(S(3), S(2), 1000);
-    case 102:
-        return Passer_Completion_Score(S(101));
-    case 103:
-        return Ratio(S(5), S(2), 100);
-    case 104:
-        return Passer_Yards_Score(S(103));
-    case 105:
-        return Ratio(S(6), S(2), 1000);
-    case 106:
-        return bQuarterback ? Passer_Touchdown_Score(S(105)) : 0;
-    case 107:
-        return bQuarterback ? Ratio(S(4), S(2), 1000) : 0;
-    case 108:
-        return bQuarterback ? Passer_Interception_Score(S(107)) : 0;
-    case 109:
-        return Ratio(S(5), S(3), 100);
-    case 110:
-        return bQuarterback ? Ratio(S(5), S(0), 10) : 0;
-    case 111:
-        return S(7) + S(10);
-    case 112:
-        return Ratio(S(8), S(7), 100);
-    case 113:
-        return Ratio(S(11), S(10), 10);
-    case 114:
-        return bReceiver ? Ratio(S(6), S(10), 10) : 0;
-    case 115:
-        return Ratio(S(3), S(2), 10);
-    case 118:
-        return Ratio(S(15), S(14), 10);
-    case 119:
-        return Ratio(S(18), S(17), 10);
-    case 120:
-        return bKicker ? Ratio(S(9), S(8), 1000) : 0;
-    case 121:
-        return bKicker ? S(11) + S(13) + S(15) + S(17) : 0;
-    case 122:
-        return bKicker ? S(10) + S(12) + S(14) + S(16) : 0;
-    case 123:
-        return bKicker ? Ratio(S(121), S(122), 1000) : 0;
-    case 124:
-    case 125:
-    case 126:
-    case 127: {
-        // Made over attempted in one distance band: stats 10/11, 12/13, 14/15, 16/17.
-        int nAttempts = 10 + 2 * (nStat - 124);
+    case STAT_PASSER_RATING: {
+        int nSum = S(STAT_COMPLETION_SCORE) + S(STAT_YARDS_PER_ATTEMPT_SCORE) +
+                   S(STAT_TOUCHDOWN_SCORE) + S(STAT_INTERCEPTION_SCORE);
+        return Max_Int(nSum / 6, 0);
+    }
+    case STAT_COMPLETION_RATE:
+        return Ratio(S(OFF_COMPLETIONS), S(OFF_PASS_ATTEMPTS), 1000);
+    case STAT_COMPLETION_SCORE:
+        return Passer_Completion_Score(S(STAT_COMPLETION_RATE));
+    case STAT_YARDS_PER_ATTEMPT:
+        return Ratio(S(OFF_PASSING_YARDS), S(OFF_PASS_ATTEMPTS), 100);
+    case STAT_YARDS_PER_ATTEMPT_SCORE:
+        return Passer_Yards_Score(S(STAT_YARDS_PER_ATTEMPT));
+    case STAT_TOUCHDOWN_RATE:
+        return Ratio(S(OFF_PASSING_TOUCHDOWNS), S(OFF_PASS_ATTEMPTS), 1000);
+    case STAT_TOUCHDOWN_SCORE:
+        return bQuarterback ? Passer_Touchdown_Score(S(STAT_TOUCHDOWN_RATE)) : 0;
+    case STAT_INTERCEPTION_RATE:
+        return bQuarterback ? Ratio(S(OFF_INTERCEPTIONS), S(OFF_PASS_ATTEMPTS), 1000) : 0;
+    case STAT_INTERCEPTION_SCORE:
+        return bQuarterback ? Passer_Interception_Score(S(STAT_INTERCEPTION_RATE)) : 0;
+    case STAT_YARDS_PER_COMPLETION:
+        return Ratio(S(OFF_PASSING_YARDS), S(OFF_COMPLETIONS), 100);
+    case STAT_PASSING_YARDS_PER_GAME:
+        return bQuarterback ? Ratio(S(OFF_PASSING_YARDS), S(STAT_GAMES), 10) : 0;
+    case STAT_TOUCHES:
+        return S(OFF_RUSHES) + S(OFF_RECEPTIONS);
+    case STAT_YARDS_PER_RUSH:
+        return Ratio(S(OFF_RUSHING_YARDS), S(OFF_RUSHES), 100);
+    case STAT_YARDS_PER_RECEPTION:
+        return Ratio(S(OFF_RECEIVING_YARDS), S(OFF_RECEPTIONS), 10);
+    case STAT_YARDS_AFTER_CATCH_AVERAGE:
+        return bReceiver ? Ratio(S(OFF_YARDS_AFTER_CATCH), S(OFF_RECEPTIONS), 10) : 0;
+    case STAT_PUNT_AVERAGE:
+        return Ratio(S(KICK_PUNT_YARDS), S(KICK_PUNTS), 10);
+    case STAT_KICK_RETURN_AVERAGE:
+        return Ratio(S(STAT_KICK_RETURN_YARDS), S(STAT_KICK_RETURNS), 10);
+    case STAT_PUNT_RETURN_AVERAGE:
+        return Ratio(S(STAT_PUNT_RETURN_YARDS), S(STAT_PUNT_RETURNS), 10);
+    case STAT_EXTRA_POINT_RATE:
+        return bKicker ? Ratio(S(KICK_EXTRA_POINTS_MADE), S(KICK_EXTRA_POINT_ATTEMPTS), 1000) : 0;
+    case STAT_FIELD_GOALS_MADE:
+        return bKicker ? S(KICK_FG_MADE_UNDER_30) + S(KICK_FG_MADE_30_39) +
+                             S(KICK_FG_MADE_40_49) + S(KICK_FG_MADE_50_PLUS)
+                       : 0;
+    case STAT_FIELD_GOALS_TRIED:
+        return bKicker ? S(KICK_FG_ATTEMPTS_UNDER_30) + S(KICK_FG_ATTEMPTS_30_39) +
+                             S(KICK_FG_ATTEMPTS_40_49) + S(KICK_FG_ATTEMPTS_50_PLUS)
+                       : 0;
+    case STAT_FIELD_GOAL_RATE:
+        return bKicker ? Ratio(S(STAT_FIELD_GOALS_MADE), S(STAT_FIELD_GOALS_TRIED), 1000) : 0;
+    case STAT_FG_RATE_UNDER_30:
+    case STAT_FG_RATE_30_39:
+    case STAT_FG_RATE_40_49:
+    case STAT_FG_RATE_50_PLUS: {
+        // Made over attempted in one distance band; each band keeps attempts, then made.
+        int nAttempts = KICK_FG_ATTEMPTS_UNDER_30 + 2 * (nStat - STAT_FG_RATE_UNDER_30);
         return bKicker ? Ratio(S(nAttempts + 1), S(nAttempts), 1000) : 0;
     }
-    case 128:
-        return bKicker ? Ratio(S(11) + S(13), S(10) + S(12), 1000) : 0;
-    case 129:
-        return bKicker ? Ratio(S(15) + S(17), S(14) + S(16), 1000) : 0;
-    case 130:
-        return nGroup == GROUP_SKILL ? S(11) + S(8) : 0;
-    case 131:
-        return S(130) + S(141);
-    case 132:
-        return S(12) + S(9);
-    case 136:
-        return S(122) + S(2);
-    case 137:
-        return S(130) + S(5) + S(141);
-    case 138:
-        return bKicker ? 0 : S(132) + S(142);
-    case 139:
-        return bKicker ? 3 * S(121) + S(9) : 6 * S(132) + 6 * S(142);
-    case 140:
-        return S(14) + S(17);
-    case 141:
-        return S(15) + S(18);
-    case 142:
-        return S(16) + S(19);
-    case 143:
-        return 5 * S(4);
-    case 144:
-        return 25 * S(4);
-    case 145:
-        return Ratio(25 * S(4), S(0), 1);
-    case 146:
-        return Ratio(S(147), S(0), 10);
-    case 147:
-        return S(2) + S(3);
-    case 148:
+    case STAT_FG_RATE_UNDER_40:
+        return bKicker ? Ratio(S(KICK_FG_MADE_UNDER_30) + S(KICK_FG_MADE_30_39),
+                               S(KICK_FG_ATTEMPTS_UNDER_30) + S(KICK_FG_ATTEMPTS_30_39), 1000)
+                       : 0;
+    case STAT_FG_RATE_40_PLUS:
+        return bKicker ? Ratio(S(KICK_FG_MADE_40_49) + S(KICK_FG_MADE_50_PLUS),
+                               S(KICK_FG_ATTEMPTS_40_49) + S(KICK_FG_ATTEMPTS_50_PLUS), 1000)
+                       : 0;
+    case STAT_SCRIMMAGE_YARDS:
+        return nGroup == GROUP_SKILL ? S(OFF_RECEIVING_YARDS) + S(OFF_RUSHING_YARDS) : 0;
+    case STAT_ALL_PURPOSE_YARDS:
+        return S(STAT_SCRIMMAGE_YARDS) + S(STAT_RETURN_YARDS);
+    case STAT_SCRIMMAGE_TOUCHDOWNS:
+        return S(OFF_RECEIVING_TOUCHDOWNS) + S(OFF_RUSHING_TOUCHDOWNS);
+    case STAT_KICKS:
+        return S(STAT_FIELD_GOALS_TRIED) + S(KICK_PUNTS);
+    case STAT_TOTAL_YARDS:
+        return S(STAT_SCRIMMAGE_YARDS) + S(OFF_PASSING_YARDS) + S(STAT_RETURN_YARDS);
+    case STAT_TOUCHDOWNS:
+        return bKicker ? 0 : S(STAT_SCRIMMAGE_TOUCHDOWNS) + S(STAT_RETURN_TOUCHDOWNS);
+    case STAT_POINTS:
+        return bKicker ? 3 * S(STAT_FIELD_GOALS_MADE) + S(KICK_EXTRA_POINTS_MADE)
+                       : 6 * S(STAT_SCRIMMAGE_TOUCHDOWNS) + 6 * S(STAT_RETURN_TOUCHDOWNS);
+    case STAT_RETURNS:
+        return S(STAT_KICK_RETURNS) + S(STAT_PUNT_RETURNS);
+    case STAT_RETURN_YARDS:
+        return S(STAT_KICK_RETURN_YARDS) + S(STAT_PUNT_RETURN_YARDS);
+    case STAT_RETURN_TOUCHDOWNS:
+        return S(STAT_KICK_RETURN_TOUCHDOWNS) + S(STAT_PUNT_RETURN_TOUCHDOWNS);
+    case STAT_SACK_TENTHS:
+        return 5 * S(DEF_SACKS);
+    case STAT_SACKS_ALLOWED_WEIGHT:
+        return 25 * S(LINE_SACKS_ALLOWED);
+    case STAT_SACKS_ALLOWED_PER_GAME:
+        return Ratio(25 * S(LINE_SACKS_ALLOWED), S(STAT_GAMES), 1);
+    case STAT_TACKLES_PER_GAME:
+        return Ratio(S(STAT_TACKLES), S(STAT_GAMES), 10);
+    case STAT_TACKLES:
+        return S(DEF_SOLO_TACKLES) + S(DEF_TACKLE_ASSISTS);
+    case STAT_RECEPTION_RATE:
         if (nSeason == SEASON_CAREER)
             return Get_Career_Reception_Rate(nTeam, nSlot);
-        return Ratio(S(10), S(4), 1000);
-    case 153:
-        return Ratio(S(11), S(10), 1000);
-    case 160:
-        return 10 * S(2) + 5 * S(3);
-    case 161: {
-        int nTeamShare = Get_Team_Totals_Stat(nTeam, DEFENCE_TOTALS_CATEGORY, nSeason, 160) +
-                         Get_Team_Totals_Stat(nTeam, DEFENCE_TOTALS_CATEGORY, nSeason, 143);
-        return Ratio(S(160) + S(143), nTeamShare, 100);
+        return Ratio(S(OFF_RECEPTIONS), S(OFF_TARGETS), 1000);
+    case STAT_COVERAGE_COMPLETION_RATE:
+        return Ratio(S(DEF_COMPLETIONS_ALLOWED), S(DEF_PASSES_THROWN_AT), 1000);
+    case STAT_TACKLE_POINTS:
+        return 10 * S(DEF_SOLO_TACKLES) + 5 * S(DEF_TACKLE_ASSISTS);
+    case STAT_TACKLE_SHARE: {
+        int nTeamShare =
+            Get_Team_Totals_Stat(nTeam, DEFENCE_TOTALS_CATEGORY, nSeason, STAT_TACKLE_POINTS) +
+            Get_Team_Totals_Stat(nTeam, DEFENCE_TOTALS_CATEGORY, nSeason, STAT_SACK_TENTHS);
+        return Ratio(S(STAT_TACKLE_POINTS) + S(STAT_SACK_TENTHS), nTeamShare, 100);
     }
-    case 170:
-        return bQuarterback ? Clamp(Ratio(S(109), H(109), 3000) - 2000, 0, 2000) : 0;
-    case 171:
-        return Ratio(S(105), H(105), 1000);
-    case 172:
-        return bQuarterback ? Ratio(S(101), H(101), 1000) : 0;
-    case 173: {
+    case STAT_RELATIVE_YARDS_PER_COMPLETION: {
         if (!bQuarterback)
             return 0;
-        int nRelative = Ratio(S(107), H(107), 1000);
+        int nRelative = Ratio(S(STAT_YARDS_PER_COMPLETION), H(STAT_YARDS_PER_COMPLETION), 3000);
+        return Clamp(nRelative - 2000, 0, 2000);
+    }
+    case STAT_RELATIVE_TOUCHDOWN_RATE:
+        return Ratio(S(STAT_TOUCHDOWN_RATE), H(STAT_TOUCHDOWN_RATE), 1000);
+    case STAT_RELATIVE_COMPLETION_RATE:
+        return bQuarterback ? Ratio(S(STAT_COMPLETION_RATE), H(STAT_COMPLETION_RATE), 1000) : 0;
+    case STAT_RELATIVE_INTERCEPTION_SCORE: {
+        if (!bQuarterback)
+            return 0;
+        int nRelative = Ratio(S(STAT_INTERCEPTION_RATE), H(STAT_INTERCEPTION_RATE), 1000);
         return nRelative <= 2000 ? 2000 - nRelative : 0;
     }
     default:

@@ -8,9 +8,6 @@
 
 #define CORRUPTED_DAY_OF_YEAR 100
 #define FIRST_DAY_OF_SEASON 249
-#define STAT_GAMES_STARTED 1
-#define STAT_RECEIVING_HISTORY 6
-#define STATISTICS_FIRST_YEAR_ENTRY 237
 #define STATISTICS_SHARE_DIVISOR 10
 #define DEFAULT_WEEKLY_COUNTER 22
 #define SLOW_SPEED 40
@@ -41,7 +38,7 @@ void Repair_Corrupted_Season_Counter(void) {
     int nStarts = 0;
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
-            nStarts += Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, STAT_GAMES_STARTED);
+            nStarts += Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, STAT_STARTS);
     }
     if (nStarts > 0) {
         Show_Message_Box("Converting Game From Previous Version",
@@ -120,9 +117,9 @@ void Set_Statistics_First_Year(void) {
                 continue;
             nReceivers++;
             nWithHistory +=
-                Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_RECEIVING_HISTORY) > 0;
+                Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, OFF_YARDS_AFTER_CATCH) > 0;
         }
     }
     if (nWithHistory < nReceivers / STATISTICS_SHARE_DIVISOR)
-        Set_User_Preference(STATISTICS_FIRST_YEAR_ENTRY, Get_Universe_Stat(UNIVERSE_FIRST_YEAR));
+        Set_User_Preference(PREF_STATISTICS_FIRST_YEAR, Get_Universe_Stat(UNIVERSE_FIRST_YEAR));
 }

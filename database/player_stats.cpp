@@ -9,8 +9,6 @@
 #include "reports/reports.h"
 #include "season/season.h"
 
-#define LONGEST_PUNT_STAT 5
-#define LONGEST_FIELD_GOAL_STAT 18
 #define PREDICTED_LONGEST_FIELD_GOAL_LIMIT 67
 #define LAST_CACHED_STAT 146    // ids 147..154 are looked up but never stored
 // Derived ids served elsewhere: grades, summaries and card-game values.
@@ -66,10 +64,10 @@ static int Get_Stored_Stat(int nTeam, int nSlot, int nSeason, int nStat)
     }
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     if (nSeason == SEASON_CAREER && Get_Position_Side(nPosition) == SIDE_KICKING &&
-        (nStat == LONGEST_PUNT_STAT || nStat == LONGEST_FIELD_GOAL_STAT))
+        (nStat == KICK_LONGEST_PUNT || nStat == KICK_LONGEST_FIELD_GOAL))
         return Get_Career_Longest(nTeam, nSlot, nStat);
     int nValue = gTeams[nTeam].aPlayers[nSlot].aanSeasonStats[nSeason][nStat];
-    if (nSeason == SEASON_PREDICTED && nStat == LONGEST_FIELD_GOAL_STAT &&
+    if (nSeason == SEASON_PREDICTED && nStat == KICK_LONGEST_FIELD_GOAL &&
         Get_Position_Group(nPosition) == GROUP_KICKERS)
         nValue = Min_Int(nValue, PREDICTED_LONGEST_FIELD_GOAL_LIMIT);
     return nValue;
@@ -191,7 +189,7 @@ int Rank_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
 int Scale_Games_To_17(int nTeam, int nSlot)
 {
     int nSeason = Get_Season_Progress() < EARLY_SEASON_PROGRESS ? SEASON_PREVIOUS : SEASON_CURRENT;
-    return Mul_Div(Get_Player_Stat(nTeam, nSlot, nSeason, 0), 1000, 17);
+    return Mul_Div(Get_Player_Stat(nTeam, nSlot, nSeason, STAT_GAMES), 1000, 17);
 }
 
 int Clamp_Tenths_To_99(int nValue)

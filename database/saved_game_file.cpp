@@ -24,7 +24,6 @@
 #define PROGRAM_NAME "Football Vanto"
 #define TITLE_SIZE 64
 #define PATH_SIZE 1024
-#define TEAM_CHECKSUM_ENTRY 98  // gTeamChecksum's preference entry
 
 static_assert((CHUNK_COUNT - 1) * CHUNK_SIZE + LAST_CHUNK_SIZE == SAVED_STATE_SIZE);
 
@@ -45,25 +44,25 @@ int Read_Header_Version(const char* pDigits) {
     // Each digit is its byte value (0..255) minus '0', unchecked.
     const uint8_t* pBytes = reinterpret_cast<const uint8_t*>(pDigits);
     int nVersion = 1000 * (pBytes[0] - '0') + 100 * (pBytes[1] - '0') + 10 * (pBytes[2] - '0');
-    if (nVersion > FIRST_THOUSANDS_VERSION - 10)
+    if (nVersion > SAVE_VERSION_FIRST_THOUSANDS - 10)
         nVersion += pBytes[3] - '0';
     return nVersion;
 }
 
 int Get_Version_Route(int nVersion) {
-    if (nVersion < FIRST_THOUSANDS_VERSION)
+    if (nVersion < SAVE_VERSION_FIRST_THOUSANDS)
         return ROUTE_CURRENT_LAYOUT;
-    if (nVersion <= LAST_OLD_UNIVERSE_VERSION)
+    if (nVersion <= SAVE_VERSION_LAST_OLD_UNIVERSE)
         return ROUTE_OLD_UNIVERSE;
-    if (nVersion == UNSUPPORTED_VERSION)
+    if (nVersion == SAVE_VERSION_UNSUPPORTED)
         return ROUTE_UNSUPPORTED;
-    if (nVersion <= LAST_OLD_BLOCK_VERSION)
+    if (nVersion <= SAVE_VERSION_LAST_OLD_BLOCK)
         return ROUTE_OLD_BLOCK;
     return ROUTE_CHECKSUM_TESTED;
 }
 
 static void Format_Version_Title(char* szOut, int nVersion) {
-    if (nVersion < FIRST_THOUSANDS_VERSION)
+    if (nVersion < SAVE_VERSION_FIRST_THOUSANDS)
         Format_String(szOut, TITLE_SIZE, "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
     else
         Format_String(szOut, TITLE_SIZE, "Loading Game (v%d.%03d)", nVersion / 1000,
@@ -239,7 +238,7 @@ static int Convert_Block_By_Route(SAVED_STATE* pBlock, int nVersion) {
     case ROUTE_OLD_BLOCK:
         return Convert_Old_Saved_Block(pBlock);
     case ROUTE_CHECKSUM_TESTED:
-        if (pBlock->anPreferenceInts[TEAM_CHECKSUM_ENTRY] != Compute_Block_Team_Checksum(pBlock))
+        if (pBlock->anPreferenceInts[PREF_TEAM_CHECKSUM] != Compute_Block_Team_Checksum(pBlock))
             Show_Message_Box("Load Game Warning",
                              "Game data has changed since last written to disk.\n\nThe file may "
                              "have been edited, or corrupted.");

@@ -7,9 +7,9 @@
 #include "database/database.h"
 #include "database/player_internal.h"
 
-#define STAT_GAMES 0
-#define FIRST_FIELD_GOALS_TRIED 10  // attempts and makes alternate over four distance bands
-#define FIRST_FIELD_GOALS_MADE 11
+// Attempts and makes alternate over four distance bands.
+#define FIRST_FIELD_GOALS_TRIED KICK_FG_ATTEMPTS_UNDER_30
+#define FIRST_FIELD_GOALS_MADE KICK_FG_MADE_UNDER_30
 #define FIELD_GOAL_BANDS 4
 #define ERASE_ALL_ROUNDS (SEASON_LINK_COUNT + 1)
 

@@ -64,42 +64,42 @@ static const int16_t kAverageStats[][SEASON_STAT_STORED] = {
 static_assert(Count_Of(kAverageStats) == AVERAGE_STAT_ROWS);
 
 // League averages by season, 1950 first.
-static const int16_t kCompletionRates[] = {  // stat 101, per mille
+static const int16_t kCompletionRates[] = {  // STAT_COMPLETION_RATE, per mille
     466, 463, 473, 504, 479, 505, 504, 494, 500, 502, 521, 533, 516, 514, 513, 515, 510, 516,
     526, 513, 510, 516, 526, 530, 532, 531, 518, 537, 547, 567, 552, 575, 575, 574, 552, 557,
     558, 545, 561, 566, 579, 584, 586, 588, 602, 581, 568, 574, 574, 588, 600, 610, 615, 616,
     618, 620, 622, 623, 624, 625, 626, 627, 628, 631, 630, 630, 621, 649, 635, 652};
 
-static const int16_t kTouchdownRates[] = {  // stat 105, per mille
+static const int16_t kTouchdownRates[] = {  // STAT_TOUCHDOWN_RATE, per mille
     52, 54, 44, 50, 47, 49, 51, 53, 53, 54, 54, 56, 56, 51, 57, 46, 50, 51, 51, 43, 41, 44, 44, 42,
     44, 45, 41, 41, 42, 45, 43, 41, 46, 45, 43, 42, 48, 40, 41, 43, 37, 40, 36, 40, 41, 40, 41, 46,
     40, 40, 40, 41, 42, 47, 41, 42, 43, 43, 43, 43, 43, 43, 42, 44, 46, 43, 42, 48, 45, 48};
 
-static const int16_t kInterceptionRates[] = {  // stat 107, per mille
+static const int16_t kInterceptionRates[] = {  // STAT_INTERCEPTION_RATE, per mille
     74, 74, 72, 69, 68, 73, 69, 62, 59, 67, 63, 61, 56, 48, 51, 52, 57, 54, 49, 53, 57, 51, 51, 49,
     52, 47, 54, 52, 45, 46, 42, 44, 43, 40, 41, 39, 38, 39, 38, 34, 34, 37, 31, 31, 30, 33, 29, 31,
     34, 32, 32, 29, 31, 31, 31, 31, 31, 31, 31, 30, 29, 28, 27, 27, 24, 23, 25, 24, 23, 22};
 
-static const int16_t kYardsPerCompletion[] = {  // stat 109, hundredths
+static const int16_t kYardsPerCompletion[] = {  // STAT_YARDS_PER_COMPLETION, hundredths
     1460, 1440, 1380, 1420, 1380, 1400, 1470, 1450, 1450, 1440, 1430, 1470, 1460, 1390,
     1450, 1340, 1360, 1360, 1330, 1356, 1326, 1308, 1261, 1240, 1283, 1284, 1275, 1264,
     1266, 1246, 1284, 1236, 1266, 1259, 1283, 1270, 1278, 1288, 1275, 1251, 1199, 1195,
     1147, 1158, 1140, 1159, 1187, 1218, 1188, 1158, 1150, 1140, 1130, 1125, 1125, 1125,
     1125, 1125, 1125, 1125, 1125, 1125, 1125, 1125, 1125, 1140, 1140, 1140, 1140, 1110};
 
-static const int16_t kYardsPerRush[] = {  // stat 112, hundredths
+static const int16_t kYardsPerRush[] = {  // STAT_YARDS_PER_RUSH, hundredths
     405, 381, 400, 398, 399, 411, 390, 423, 422, 408, 422, 407, 405, 400, 392, 390, 392, 402,
     400, 383, 400, 410, 410, 390, 400, 410, 380, 400, 400, 400, 400, 400, 410, 410, 410, 410,
     410, 410, 410, 410, 410, 400, 400, 390, 390, 380, 400, 400, 410, 410, 410, 420, 420, 410,
     400, 410, 410, 420, 420, 420, 420, 426, 417, 416, 413, 419, 408, 441, 430, 440};
 
-static const int16_t kPuntingAverages[] = {  // stat 115, tenths
+static const int16_t kPuntingAverages[] = {  // STAT_PUNT_AVERAGE, tenths
     404, 412, 411, 405, 410, 405, 412, 407, 429, 422, 426, 420, 429, 432, 425, 407, 403, 400,
     400, 410, 408, 409, 410, 390, 396, 391, 389, 390, 398, 406, 411, 409, 410, 413, 417, 409,
     398, 406, 406, 408, 417, 424, 424, 418, 420, 431, 430, 434, 419, 419, 421, 413, 413, 420,
     425, 434, 434, 439, 441, 434, 450, 455, 450, 448, 452, 453, 454, 450, 452, 456};
 
-static const int16_t kFieldGoalRates[] = {  // stat 123, per mille
+static const int16_t kFieldGoalRates[] = {  // STAT_FIELD_GOAL_RATE, per mille
     516, 430, 466, 536, 460, 511, 522, 469, 468, 560, 481, 495, 496, 531, 538, 557, 492, 556,
     527, 594, 587, 611, 631, 606, 642, 595, 583, 631, 631, 636, 659, 682, 715, 717, 722, 686,
     703, 717, 725, 744, 735, 726, 766, 789, 774, 800, 781, 796, 777, 797, 763, 775, 792, 808,
@@ -142,14 +142,17 @@ int Get_Historical_Average_Stat(int nStat, int nYear)
     const int16_t* pTable;
     int nDivisor = 2;
     switch (nStat) {
-    case 101: pTable = kCompletionRates; break;
-    case 105: pTable = kTouchdownRates; break;
-    case 107: pTable = kInterceptionRates; break;
-    case 109: pTable = kYardsPerCompletion; break;
-    case 112: pTable = kYardsPerRush; break;
-    case 113: pTable = kYardsPerCompletion; nDivisor = 20; break;  // tenths per reception
-    case 115: pTable = kPuntingAverages; break;
-    case 123: pTable = kFieldGoalRates; break;
+    case STAT_COMPLETION_RATE: pTable = kCompletionRates; break;
+    case STAT_TOUCHDOWN_RATE: pTable = kTouchdownRates; break;
+    case STAT_INTERCEPTION_RATE: pTable = kInterceptionRates; break;
+    case STAT_YARDS_PER_COMPLETION: pTable = kYardsPerCompletion; break;
+    case STAT_YARDS_PER_RUSH: pTable = kYardsPerRush; break;
+    case STAT_YARDS_PER_RECEPTION:  // tenths
+        pTable = kYardsPerCompletion;
+        nDivisor = 20;
+        break;
+    case STAT_PUNT_AVERAGE: pTable = kPuntingAverages; break;
+    case STAT_FIELD_GOAL_RATE: pTable = kFieldGoalRates; break;
     default:
         Show_Message_Box("Code Error", "Unhandled nStat in int Get_Historical_Average_Stat()");
         return 0;

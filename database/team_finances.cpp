@@ -11,7 +11,11 @@
 #define FANTASY_DRAFT_UNDER_WAY 1
 
 // The per-season values cleared at the season change.
-static const int kSeasonFinancialStats[] = {10, 14, 15, 19, 22, 29, 36, 51, 54, 57, 60, 63, 70, 72};
+static const int kSeasonFinancialStats[] = {
+    FIN_LEAGUE_PAYMENTS, FIN_GATE_REVENUE,      FIN_HOME_ATTENDANCE,  FIN_ROAD_ATTENDANCE,
+    FIN_FOOD_NET,        FIN_BEVERAGE_NET,      FIN_SOUVENIR_NET,     FIN_CITY_COSTS,
+    FIN_PAYROLL_COSTS,   FIN_OPERATING_COSTS,   FIN_SPENDING_A_TOTAL, FIN_SPENDING_B_TOTAL,
+    FIN_HOME_GAMES,      FIN_GAMES};
 
 // ---- shared helpers ----------------------------------------------------------------------------
 
@@ -139,51 +143,68 @@ static int Get_Derived_Financial_Stat(int nTeam, int nStat) {
 #define V(n) Get_Team_Financial_Stat(nTeam, (n))
     int G = Get_Season_Game_Count();
     switch (nStat) {
-    case 50: {
-        int nValue = gTeams[nTeam].anFinancialStats[50];
+    case FIN_LAST_CITY_COST: {
+        int nValue = gTeams[nTeam].anFinancialStats[FIN_LAST_CITY_COST];
         return nValue ? nValue : Get_Team_City_Income_Value(nTeam);
     }
-    case 53: {
-        int nValue = gTeams[nTeam].anFinancialStats[53];
+    case FIN_LAST_PAYROLL_COST: {
+        int nValue = gTeams[nTeam].anFinancialStats[FIN_LAST_PAYROLL_COST];
         return nValue ? nValue : Get_Team_Payroll_Per_Game(nTeam);
     }
-    case 80: return V(86) + V(57);
-    case 81: return V(87) + V(58);
-    case 82: return V(14) + V(10) + V(22) + V(29) + V(36);
-    case 83: return V(16) + V(11) + V(23) + V(30) + V(37);
-    case 84: return V(82) - V(80);
-    case 85: return V(83) - V(81);
-    case 86: return V(51) + V(54) + V(60) + V(63);
-    case 87: return V(52) + V(55) + V(61) + V(64);
-    case 88: return Sum_Team_Player_Values(nTeam, VITAL_PRORATED_BONUS, 0);
-    case 89: return Sum_Team_Player_Values(nTeam, VITAL_CAP_IMPACT, PAYROLL_SLOTS);
-    case 90: return Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1000 - V(89);
-    case 91: return V(51) + V(57);
-    case 92: return V(70) >= 1 ? V(15) / V(70) : V(15);
-    case 93: {
-        int nRoadGames = V(72) - V(70);
-        return nRoadGames >= 1 ? V(19) / nRoadGames : V(19);
+    case FIN_EXPENSES: return V(FIN_OTHER_COSTS) + V(FIN_OPERATING_COSTS);
+    case FIN_LAST_EXPENSES: return V(FIN_PROJECTED_OTHER_COSTS) + V(FIN_PROJECTED_OPERATING_COSTS);
+    case FIN_REVENUE:
+        return V(FIN_GATE_REVENUE) + V(FIN_LEAGUE_PAYMENTS) + V(FIN_FOOD_NET) +
+               V(FIN_BEVERAGE_NET) + V(FIN_SOUVENIR_NET);
+    case FIN_LAST_REVENUE:
+        return V(FIN_PROJECTED_GATE) + V(FIN_PROJECTED_LEAGUE_PAYMENTS) + V(FIN_FOOD_PROJECTION) +
+               V(FIN_BEVERAGE_PROJECTION) + V(FIN_SOUVENIR_PROJECTION);
+    case FIN_PROFIT: return V(FIN_REVENUE) - V(FIN_EXPENSES);
+    case FIN_LAST_PROFIT: return V(FIN_LAST_REVENUE) - V(FIN_LAST_EXPENSES);
+    case FIN_OTHER_COSTS:
+        return V(FIN_CITY_COSTS) + V(FIN_PAYROLL_COSTS) + V(FIN_SPENDING_A_TOTAL) +
+               V(FIN_SPENDING_B_TOTAL);
+    case FIN_PROJECTED_OTHER_COSTS:
+        return V(FIN_PROJECTED_CITY_COSTS) + V(FIN_PROJECTED_PAYROLL_COSTS) +
+               V(FIN_PROJECTED_SPENDING_A) + V(FIN_PROJECTED_SPENDING_B);
+    case FIN_PRORATED_BONUSES: return Sum_Team_Player_Values(nTeam, VITAL_PRORATED_BONUS, 0);
+    case FIN_PAYROLL: return Sum_Team_Player_Values(nTeam, VITAL_CAP_IMPACT, PAYROLL_SLOTS);
+    case FIN_CAP_ROOM: return Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1000 - V(FIN_PAYROLL);
+    case FIN_CITY_AND_OPERATING_COSTS: return V(FIN_CITY_COSTS) + V(FIN_OPERATING_COSTS);
+    case FIN_AVERAGE_HOME_ATTENDANCE:
+        return V(FIN_HOME_GAMES) >= 1 ? V(FIN_HOME_ATTENDANCE) / V(FIN_HOME_GAMES)
+                                      : V(FIN_HOME_ATTENDANCE);
+    case FIN_AVERAGE_ROAD_ATTENDANCE: {
+        int nRoadGames = V(FIN_GAMES) - V(FIN_HOME_GAMES);
+        return nRoadGames >= 1 ? V(FIN_ROAD_ATTENDANCE) / nRoadGames : V(FIN_ROAD_ATTENDANCE);
     }
-    case 94: return (int)(Sum_Payroll_Slots(nTeam, VITAL_SALARY) / PAYROLL_SLOTS);
-    case 95: return Round_Ratio(Sum_Payroll_Slots(nTeam, -1), PAYROLL_SLOTS, 10);
-    case 96:
+    case FIN_AVERAGE_SALARY: return (int)(Sum_Payroll_Slots(nTeam, VITAL_SALARY) / PAYROLL_SLOTS);
+    case FIN_AVERAGE_AGE: return Round_Ratio(Sum_Payroll_Slots(nTeam, -1), PAYROLL_SLOTS, 10);
+    case FIN_AVERAGE_YEARS_LEFT:
         return Round_Ratio(Sum_Payroll_Slots(nTeam, VITAL_CONTRACT_YEARS_LEFT), PAYROLL_SLOTS, 10);
-    case 97: return Round_Ratio(V(68) / 1000, V(69), 1000);
-    case 98: return Max_Int(0, Round_Ratio(V(68), Get_Base_Team_Cash(), 1000));
-    case 99: return Round_Ratio(V(89), Apply_Inflation(BASE_PAYROLL_THOUSANDS), 1000);
-    case 100: return Round_Ratio(V(69), Apply_Inflation(BASE_REVENUE_PROJECTION), 1000);
-    case 101: {
+    case FIN_CASH_TO_REVENUE:
+        return Round_Ratio(V(FIN_CASH) / 1000, V(FIN_PROJECTED_REVENUE), 1000);
+    case FIN_CASH_RATIO: return Max_Int(0, Round_Ratio(V(FIN_CASH), Get_Base_Team_Cash(), 1000));
+    case FIN_PAYROLL_RATIO:
+        return Round_Ratio(V(FIN_PAYROLL), Apply_Inflation(BASE_PAYROLL_THOUSANDS), 1000);
+    case FIN_REVENUE_RATIO:
+        return Round_Ratio(V(FIN_PROJECTED_REVENUE), Apply_Inflation(BASE_REVENUE_PROJECTION),
+                           1000);
+    case FIN_REVENUE_FORECAST: {
         int g = Get_Team_Games_Played(nTeam);
-        return g == 0 ? V(83) : Mul_Div(V(82), G, g);
+        return g == 0 ? V(FIN_LAST_REVENUE) : Mul_Div(V(FIN_REVENUE), G, g);
     }
-    case 102: return Forecast_Season_Expenses(nTeam);
-    case 103: return V(101) - V(102);
-    case 104: return (int)(Sum_Payroll_Slots(nTeam, VITAL_SIGNING_BONUS) / PAYROLL_SLOTS);
-    case 105: return V(35) + V(21) + V(28);
-    case 106: return V(36) + V(22) + V(29);
-    case 107: return V(37) + V(23) + V(30);
-    case 108: return V(62) * G;
-    case 109: return V(59) * G;
+    case FIN_EXPENSES_FORECAST: return Forecast_Season_Expenses(nTeam);
+    case FIN_PROFIT_FORECAST: return V(FIN_REVENUE_FORECAST) - V(FIN_EXPENSES_FORECAST);
+    case FIN_AVERAGE_BONUS:
+        return (int)(Sum_Payroll_Slots(nTeam, VITAL_SIGNING_BONUS) / PAYROLL_SLOTS);
+    case FIN_CONCESSIONS_LAST_NET:
+        return V(FIN_SOUVENIR_LAST_NET) + V(FIN_FOOD_LAST_NET) + V(FIN_BEVERAGE_LAST_NET);
+    case FIN_CONCESSIONS_NET: return V(FIN_SOUVENIR_NET) + V(FIN_FOOD_NET) + V(FIN_BEVERAGE_NET);
+    case FIN_CONCESSIONS_PROJECTION:
+        return V(FIN_SOUVENIR_PROJECTION) + V(FIN_FOOD_PROJECTION) + V(FIN_BEVERAGE_PROJECTION);
+    case FIN_SEASON_SPENDING_B: return V(FIN_SPENDING_B) * G;
+    case FIN_SEASON_SPENDING_A: return V(FIN_SPENDING_A) * G;
     default: return 0;
     }
 #undef V

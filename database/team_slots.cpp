@@ -82,15 +82,16 @@ static void Remap_Player_Teams(int a, int b) {
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
             int32_t* pVitals = gTeams[nTeam].aPlayers[nSlot].anVitalStats;
-            if (pVitals[0] == 0)
+            if (pVitals[VITAL_PLAYER_ID] == 0)
                 continue;
-            int nDraftRecord = pVitals[13];
+            int nDraftRecord = pVitals[VITAL_DRAFT_RECORD];
             if (nDraftRecord >= 10000) {
                 int nDraftTeam = nDraftRecord / 10000 - 1;
-                pVitals[13] = (Remap_Team(nDraftTeam, a, b) + 1) * 10000 + nDraftRecord % 10000;
+                pVitals[VITAL_DRAFT_RECORD] =
+                    (Remap_Team(nDraftTeam, a, b) + 1) * 10000 + nDraftRecord % 10000;
             }
             if (bDraftRunning)
-                pVitals[26] = Remap_Team(pVitals[26], a, b);
+                pVitals[VITAL_DRAFTED_TO] = Remap_Team(pVitals[VITAL_DRAFTED_TO], a, b);
         }
     }
 }
@@ -225,7 +226,7 @@ int Erase_Team(int nTeam, int bDiscardPlayers) {
         if (!Confirm_Free_Agent_Overflow(nPlayers, Find_Free_Player_Slot(FREE_AGENT_TEAM)))
             return 0;
         for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0; nSlot--) {
-            if (gTeams[nTeam].aPlayers[nSlot].anVitalStats[0] != 0)
+            if (gTeams[nTeam].aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] != 0)
                 Release_Player_To_Free_Agents(nTeam, nSlot);
         }
     }

@@ -82,25 +82,42 @@ static int Get_Totals_Value(const TOTALS_SOURCE* pSource, int c, int nStat) {
         return Read_Stored_Total(pSource, c, nStat);
     const TOTALS_SOURCE* p = pSource;
     switch (nStat) {
-    case 101: return Round_Ratio(Read_Stored_Total(p, c, 3), Read_Stored_Total(p, c, 2), 1000);
-    case 103:
-        return Round_Ratio(Read_Stored_Total(p, PASSING_CATEGORY, 5),
-                           Read_Stored_Total(p, PASSING_CATEGORY, 2), 10);
-    case 112: return Round_Ratio(Read_Paired_Total(p, c, 8), Read_Paired_Total(p, c, 7), 100);
-    case 113: return Round_Ratio(Read_Stored_Total(p, c, 11), Read_Stored_Total(p, c, 10), 10);
-    case 130: return Read_Paired_Total(p, c, 8) + Read_Stored_Total(p, c, 11);
-    case 132: return Read_Stored_Total(p, c, 12) + Read_Paired_Total(p, c, 9);
-    case 133:
-        return Round_Ratio(Read_Paired_Total(p, c, 8) + Read_Stored_Total(p, c, 11),
+    case STAT_COMPLETION_RATE:
+        return Round_Ratio(Read_Stored_Total(p, c, OFF_COMPLETIONS),
+                           Read_Stored_Total(p, c, OFF_PASS_ATTEMPTS), 1000);
+    case STAT_YARDS_PER_ATTEMPT:
+        return Round_Ratio(Read_Stored_Total(p, PASSING_CATEGORY, OFF_PASSING_YARDS),
+                           Read_Stored_Total(p, PASSING_CATEGORY, OFF_PASS_ATTEMPTS), 10);
+    case STAT_YARDS_PER_RUSH:
+        return Round_Ratio(Read_Paired_Total(p, c, OFF_RUSHING_YARDS),
+                           Read_Paired_Total(p, c, OFF_RUSHES), 100);
+    case STAT_YARDS_PER_RECEPTION:
+        return Round_Ratio(Read_Stored_Total(p, c, OFF_RECEIVING_YARDS),
+                           Read_Stored_Total(p, c, OFF_RECEPTIONS), 10);
+    case STAT_SCRIMMAGE_YARDS:
+        return Read_Paired_Total(p, c, OFF_RUSHING_YARDS) +
+               Read_Stored_Total(p, c, OFF_RECEIVING_YARDS);
+    case STAT_SCRIMMAGE_TOUCHDOWNS:
+        return Read_Stored_Total(p, c, OFF_RECEIVING_TOUCHDOWNS) +
+               Read_Paired_Total(p, c, OFF_RUSHING_TOUCHDOWNS);
+    case STAT_SCRIMMAGE_YARDS_PER_GAME:
+        return Round_Ratio(Read_Paired_Total(p, c, OFF_RUSHING_YARDS) +
+                               Read_Stored_Total(p, c, OFF_RECEIVING_YARDS),
                            Get_Source_Games(p), 10);
-    case 134: return Round_Ratio(Read_Paired_Total(p, c, 8), Get_Source_Games(p), 10);
-    case 135: return Round_Ratio(Read_Stored_Total(p, c, 11), Get_Source_Games(p), 10);
-    case 143: return 5 * Read_Stored_Total(p, c, 4);
-    case 147: return Read_Stored_Total(p, c, 2) + Read_Stored_Total(p, c, 3);
-    case 148:
-        return Min_Int(PERCENT_LIMIT, Round_Ratio(Read_Stored_Total(p, c, 10),
-                                                  Read_Stored_Total(p, c, 4), 1000));
-    case 153: return Round_Ratio(Read_Stored_Total(p, c, 11), Read_Stored_Total(p, c, 10), 1000);
+    case STAT_RUSHING_YARDS_PER_GAME:
+        return Round_Ratio(Read_Paired_Total(p, c, OFF_RUSHING_YARDS), Get_Source_Games(p), 10);
+    case STAT_RECEIVING_YARDS_PER_GAME:
+        return Round_Ratio(Read_Stored_Total(p, c, OFF_RECEIVING_YARDS), Get_Source_Games(p), 10);
+    case STAT_SACK_TENTHS: return 5 * Read_Stored_Total(p, c, DEF_SACKS);
+    case STAT_TACKLES:
+        return Read_Stored_Total(p, c, DEF_SOLO_TACKLES) +
+               Read_Stored_Total(p, c, DEF_TACKLE_ASSISTS);
+    case STAT_RECEPTION_RATE:
+        return Min_Int(PERCENT_LIMIT, Round_Ratio(Read_Stored_Total(p, c, OFF_RECEPTIONS),
+                                                  Read_Stored_Total(p, c, OFF_TARGETS), 1000));
+    case STAT_COVERAGE_COMPLETION_RATE:
+        return Round_Ratio(Read_Stored_Total(p, c, DEF_COMPLETIONS_ALLOWED),
+                           Read_Stored_Total(p, c, DEF_PASSES_THROWN_AT), 1000);
     default: return 0;
     }
 }

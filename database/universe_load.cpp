@@ -15,7 +15,6 @@
 #define PROGRAM_NAME "Football Vanto"
 #define CALENDAR_YEAR_SEASON 100  // a season number this large holds a calendar year
 #define CALENDAR_YEAR_BASE 1998
-#define RUN_TRADE_ATTEMPTS_ENTRY 94
 #define RECORD_BOOK_LOAD_KIND 2
 
 static void Rebuild_Player_Hashes(void) {
@@ -126,7 +125,7 @@ int Load_Universe(const char* szPath) {
         Set_Universe_Stat(UNIVERSE_FIRST_YEAR, CALENDAR_YEAR_BASE);
         gSeasonNumber -= CALENDAR_YEAR_BASE;
     }
-    Set_User_Preference(RUN_TRADE_ATTEMPTS_ENTRY, 0);
+    Set_User_Preference(PREF_RUN_TRADE_ATTEMPTS, 0);
     gSkipToQuarter = 0;
     Sort_Teams_By_Name();
     gActiveTeamCount = Count_Active_Teams();

@@ -17,9 +17,6 @@
 #define LEAGUE_NAME_TEXT_SIZE 4
 #define DRAFT_CLASS_YEAR 2021
 #define PHOTO_PROGRESS_STEPS 75
-#define UNUSED_PREFERENCE_52 52
-#define VITAL_OLD_UNIFORM 9
-#define VITAL_OLD_RINGS 18
 #define OLD_DRAFT_PICK_SCALE 10000
 #define NEW_DRAFT_PICK_SCALE 100000
 #define GAME_OFFSET_WIND_SPEED 42
@@ -138,8 +135,8 @@ static void End_Old_Draft(void) {
     gDraftRound = NO_DRAFT_ROUND;
 }
 
-static void Clear_Preference_52(void) {
-    Set_User_Preference(UNUSED_PREFERENCE_52, 0);
+static void Clear_Retired_Setting(void) {
+    Set_User_Preference(PREF_RETIRED_SETTING, 0);
 }
 
 static void Reset_Defensive_Schemes_And_Balance(void) {
@@ -225,39 +222,39 @@ typedef struct UPGRADE_STEP {
 } UPGRADE_STEP;
 
 static const UPGRADE_STEP kChainBelow2180[] = {
-    {1100, AT_MOST, Set_Modern_Overtime_Rule},
-    {1163, BELOW, Recalculate_All_Ratings},
-    {1210, BELOW, Repair_Player_Heights},
-    {1287, BELOW, Update_League_Finances},
-    {1306, BELOW, Load_Fantasy_Draft_If_Running},
-    {1310, AT_MOST, Normalize_Player_Ratings},
-    {1410, BELOW, Set_Old_Overtime_Period_Length},
-    {1490, AT_MOST, Reset_Listview_Column_Preferences},
-    {1507, BELOW, Apply_Red_Zone_Blend},
-    {1560, BELOW, Reset_Expanded_Position_Bytes},
-    {1600, BELOW, Install_Photos_And_Logos},
-    {1605, BELOW, Set_Kickoff_And_Missed_Field_Goal_Spots},
-    {1690, AT_MOST, Rebuild_League_Names},
-    {1803, BELOW, Repair_Corrupted_Season_Counter},
-    {1900, AT_MOST, Apply_Old_Rookie_Contract_Options},
-    {1904, BELOW, Reset_First_Draft_Class_And_Birth_Dates},
+    {SAVE_VERSION_OVERTIME_RULE, AT_MOST, Set_Modern_Overtime_Rule},
+    {SAVE_VERSION_RATINGS_RECALCULATED, BELOW, Recalculate_All_Ratings},
+    {SAVE_VERSION_HEIGHT_REPAIR, BELOW, Repair_Player_Heights},
+    {SAVE_VERSION_LEAGUE_WEALTH, BELOW, Update_League_Finances},
+    {SAVE_VERSION_FANTASY_DRAFT_STATE, BELOW, Load_Fantasy_Draft_If_Running},
+    {SAVE_VERSION_RATINGS_NORMALIZED, AT_MOST, Normalize_Player_Ratings},
+    {SAVE_VERSION_OVERTIME_LENGTH, BELOW, Set_Old_Overtime_Period_Length},
+    {SAVE_VERSION_LIST_COLUMNS, AT_MOST, Reset_Listview_Column_Preferences},
+    {SAVE_VERSION_RED_ZONE_BLEND, BELOW, Apply_Red_Zone_Blend},
+    {SAVE_VERSION_EXPANDED_POSITIONS, BELOW, Reset_Expanded_Position_Bytes},
+    {SAVE_VERSION_PHOTOS_AND_LOGOS, BELOW, Install_Photos_And_Logos},
+    {SAVE_VERSION_KICKOFF_SPOTS, BELOW, Set_Kickoff_And_Missed_Field_Goal_Spots},
+    {SAVE_VERSION_LEAGUE_NAMES, AT_MOST, Rebuild_League_Names},
+    {SAVE_VERSION_SEASON_COUNTER, BELOW, Repair_Corrupted_Season_Counter},
+    {SAVE_VERSION_ROOKIE_OPTIONS, AT_MOST, Apply_Old_Rookie_Contract_Options},
+    {SAVE_VERSION_BIRTH_DATES, BELOW, Reset_First_Draft_Class_And_Birth_Dates},
 };
 
 static const UPGRADE_STEP kChainFrom2180[] = {
-    {2502, BELOW, Clear_Record_Book},
-    {5050, BELOW, End_Old_Draft},
-    {5140, BELOW, Clear_Preference_52},
-    {6010, BELOW, Set_All_Players_Vital_6},
-    {6500, AT_MOST, Reset_All_Playbooks},
-    {6520, BELOW, Reset_Defensive_Schemes_And_Balance},
-    {6540, BELOW, Convert_Old_Position_Codes},
-    {6700, BELOW, Repair_Future_Game_Indexes},
-    {7050, BELOW, Compute_Draft_Order_After_Season},
-    {7700, BELOW, Apply_Season_Rules_And_Weather},
-    {8020, BELOW, Set_Two_Point_Conversions},
-    {8030, BELOW, Allow_Roster_Auto_Fill},
-    {8050, BELOW, Repair_Corrupt_Salaries},
-    {8510, BELOW, Set_Overtime_Rules_And_Skin},
+    {SAVE_VERSION_RECORD_BOOK, BELOW, Clear_Record_Book},
+    {SAVE_VERSION_DRAFT_ROUND, BELOW, End_Old_Draft},
+    {SAVE_VERSION_RETIRED_SETTING, BELOW, Clear_Retired_Setting},
+    {SAVE_VERSION_WEEKLY_COUNTER, BELOW, Set_All_Players_Vital_6},
+    {SAVE_VERSION_PLAYBOOKS, AT_MOST, Reset_All_Playbooks},
+    {SAVE_VERSION_DEFENSIVE_SCHEMES, BELOW, Reset_Defensive_Schemes_And_Balance},
+    {SAVE_VERSION_POSITION_CODES, BELOW, Convert_Old_Position_Codes},
+    {SAVE_VERSION_FUTURE_GAME_INDEXES, BELOW, Repair_Future_Game_Indexes},
+    {SAVE_VERSION_DRAFT_ORDER, BELOW, Compute_Draft_Order_After_Season},
+    {SAVE_VERSION_SEASON_RULES, BELOW, Apply_Season_Rules_And_Weather},
+    {SAVE_VERSION_TWO_POINT_RULE, BELOW, Set_Two_Point_Conversions},
+    {SAVE_VERSION_AUTO_FILL_ROSTERS, BELOW, Allow_Roster_Auto_Fill},
+    {SAVE_VERSION_SALARY_REPAIR, BELOW, Repair_Corrupt_Salaries},
+    {SAVE_VERSION_OVERTIME_RULES, BELOW, Set_Overtime_Rules_And_Skin},
     {0, ALWAYS, Convert_Players_And_Ratings},
 };
 
@@ -274,19 +271,19 @@ static void Run_Chain(const UPGRADE_STEP* pSteps, int nCount, int nVersion) {
 }
 
 void Run_New_Game_Defaults_Upgrade(int nVersion) {
-    if (nVersion >= FIRST_THOUSANDS_VERSION && nVersion <= 3600)
+    if (nVersion >= SAVE_VERSION_FIRST_THOUSANDS && nVersion <= SAVE_VERSION_NEW_GAME_DEFAULTS)
         Set_New_Game_Defaults();
 }
 
 void Run_Roster_Upgrades(int nVersion) {
-    if (nVersion < 1400)
+    if (nVersion < SAVE_VERSION_TWO_WAY_PLAYERS)
         Remove_Two_Way_Specialists();
-    if (nVersion >= FIRST_THOUSANDS_VERSION && nVersion <= 2501)
+    if (nVersion >= SAVE_VERSION_FIRST_THOUSANDS && nVersion <= SAVE_VERSION_DRAFT_POOL_RESET)
         Reset_Draft_Pool_After_Season();
 }
 
 void Run_Version_Upgrade_Chain(int nVersion) {
-    if (nVersion < FIRST_THOUSANDS_VERSION)
+    if (nVersion < SAVE_VERSION_FIRST_THOUSANDS)
         Run_Chain(kChainBelow2180, COUNT_OF(kChainBelow2180), nVersion);
     else
         Run_Chain(kChainFrom2180, COUNT_OF(kChainFrom2180), nVersion);

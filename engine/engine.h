@@ -29,7 +29,6 @@ enum FORMATION_NUMBER {
 #define FORMATION_RETURNER 15   // a returner spot: depth 1 returns kicks, depth 2 punts
 #define SPOT_FIELD_POSITION 0
 #define SPOT_FIELD_DEPTH 1
-#define VITAL_ON_FIELD 27       // set on a player put on the field in the current game
 #define LINEUP_EMPTY (-1)
 #define LINEUP_MODE_STARTERS 0
 #define LINEUP_MODE_REST_QB 1   // the backup quarterback takes the starter's spots

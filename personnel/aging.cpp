@@ -1,7 +1,7 @@
-// Aging: players grow until their prime starts (vital 21), hold through it and decline after
-// their peak age (vital 22). One routine moves all 27 ratings by a fraction; the yearly step also
-// costs speed, trims the best players a little and pulls very high ratings back. Without
-// randomness the same step projects a player's potential.
+// Aging: players grow until their prime starts (VITAL_PRIME_START), hold through it and decline
+// after their peak age (VITAL_PRIME_END). One routine moves all 27 ratings by a fraction; the
+// yearly step also costs speed, trims the best players a little and pulls very high ratings back.
+// Without randomness the same step projects a player's potential.
 #include <math.h>
 #include <stddef.h>
 

@@ -16,8 +16,6 @@
 #define FULL_SEASON_GAMES 17000     // 17 games in thousandths
 #define STAT_NOISE_ROLL 200
 #define SMALL_STAT 32
-#define GAMES_STAT 0
-#define STARTS_STAT 1
 #define RETURNS_ABOVE 65.0f
 
 // Start-share bases of the newest seasons, oldest first; earlier seasons have none.
@@ -72,19 +70,19 @@ static void Generate_Passer_Line(const HISTORY_SEASON* p, float fRushing) {
     float fRun = (fRushing + r[RATING_MOBILITY]) / 2.0f;
     float a = (r[RATING_ACCURACY] + 100.0f) * 30.0f / 170.0f * w;
     float c = (r[RATING_ACCURACY] / 300.0f + 0.43f) * a;
-    Set_Work_Stat(p, 2, a);
-    Set_Work_Stat(p, 3, c);
-    Set_Work_Stat(p, 4, (105.0f - r[RATING_CONTROL]) / 1400.0f * a);
-    Set_Work_Stat(p, 5, (r[RATING_DISTANCE] + 50.0f) * c / 10.0f);
-    Set_Work_Stat(p, 6, a * r[RATING_RED_ZONE] / 1000.0f);
+    Set_Work_Stat(p, OFF_PASS_ATTEMPTS, a);
+    Set_Work_Stat(p, OFF_COMPLETIONS, c);
+    Set_Work_Stat(p, OFF_INTERCEPTIONS, (105.0f - r[RATING_CONTROL]) / 1400.0f * a);
+    Set_Work_Stat(p, OFF_PASSING_YARDS, (r[RATING_DISTANCE] + 50.0f) * c / 10.0f);
+    Set_Work_Stat(p, OFF_PASSING_TOUCHDOWNS, a * r[RATING_RED_ZONE] / 1000.0f);
     float fRuns = Max_Float((fRun - 60.0f) / 1.8f, (fRun - 35.0f) / 18.0f) * w;
     float fYards = Max_Float(0.0f, (fRun - 20.0f) * fRuns / 10.0f);
-    Set_Work_Stat(p, 7, fRuns);
-    Set_Work_Stat(p, 8, fYards);
-    Set_Work_Stat(p, 9, fYards / 100.0f);
+    Set_Work_Stat(p, OFF_RUSHES, fRuns);
+    Set_Work_Stat(p, OFF_RUSHING_YARDS, fYards);
+    Set_Work_Stat(p, OFF_RUSHING_TOUCHDOWNS, fYards / 100.0f);
     float k = (110.0f - r[RATING_MOBILITY]) * a / 1000.0f;
-    Set_Work_Stat(p, 14, k);
-    Set_Work_Stat(p, 15, 9.0f * k);
+    Set_Work_Stat(p, OFF_TIMES_SACKED, k);
+    Set_Work_Stat(p, OFF_SACK_YARDS, 9.0f * k);
 }
 
 static void Generate_Back_Line(const HISTORY_SEASON* p, float fRushing, float fReceiving) {
@@ -92,20 +90,21 @@ static void Generate_Back_Line(const HISTORY_SEASON* p, float fRushing, float fR
     float w = p->fPlay;
     int bFullback = p->nPosition == POS_FB;
     float fRuns = (bFullback ? 5.0f : 20.0f) * w;
-    Set_Work_Stat(p, 7, fRuns);
-    Set_Work_Stat(p, 8, fRushing / 12.5f * fRuns);
+    Set_Work_Stat(p, OFF_RUSHES, fRuns);
+    Set_Work_Stat(p, OFF_RUSHING_YARDS, fRushing / 12.5f * fRuns);
     if (bFullback)
-        Set_Work_Stat(p, 9, (r[RATING_POWER] - 25.0f) * w / 40.0f);
+        Set_Work_Stat(p, OFF_RUSHING_TOUCHDOWNS, (r[RATING_POWER] - 25.0f) * w / 40.0f);
     else
-        Set_Work_Stat(p, 9, (r[RATING_POWER] + r[RATING_RED_ZONE] - 75.0f) * w / 60.0f);
+        Set_Work_Stat(p, OFF_RUSHING_TOUCHDOWNS,
+                      (r[RATING_POWER] + r[RATING_RED_ZONE] - 75.0f) * w / 60.0f);
     float v = (fReceiving - 50.0f) * (fReceiving - 50.0f) * w / 12.0f;
     float q = v / 9.0f;
-    Set_Work_Stat(p, 11, v);
-    Set_Work_Stat(p, 10, q);
-    Set_Work_Stat(p, 12, v / 150.0f);
-    Set_Work_Stat(p, 4, (1.5f - (fReceiving + r[RATING_HANDS]) / 600.0f) * q);
-    Set_Work_Stat(p, 6, (r[RATING_POWER] + r[RATING_VISION]) / 275.0f * fRuns);
-    Set_Work_Stat(p, 5, r[RATING_VISION] / 125.0f * q);
+    Set_Work_Stat(p, OFF_RECEIVING_YARDS, v);
+    Set_Work_Stat(p, OFF_RECEPTIONS, q);
+    Set_Work_Stat(p, OFF_RECEIVING_TOUCHDOWNS, v / 150.0f);
+    Set_Work_Stat(p, OFF_TARGETS, (1.5f - (fReceiving + r[RATING_HANDS]) / 600.0f) * q);
+    Set_Work_Stat(p, OFF_YARDS_AFTER_CATCH, (r[RATING_POWER] + r[RATING_VISION]) / 275.0f * fRuns);
+    Set_Work_Stat(p, OFF_FIRST_DOWNS, r[RATING_VISION] / 125.0f * q);
 }
 
 // Tight ends and wide receivers: catches, then a few runs on end-arounds.
@@ -115,16 +114,16 @@ static void Generate_Receiver_Line(const HISTORY_SEASON* p, float fRushing, floa
     int bTightEnd = p->nPosition == POS_TE;
     float q = bTightEnd ? (fReceiving - 20.0f) * w / 12.0f : fReceiving / 9.0f * w;
     float v = bTightEnd ? fReceiving / 5.5f * q : 0.25f * fReceiving * q;
-    Set_Work_Stat(p, 10, q);
-    Set_Work_Stat(p, 11, v);
+    Set_Work_Stat(p, OFF_RECEPTIONS, q);
+    Set_Work_Stat(p, OFF_RECEIVING_YARDS, v);
     if (bTightEnd)
-        Set_Work_Stat(p, 12, r[RATING_POWER] / 70.0f * v / 125.0f);
+        Set_Work_Stat(p, OFF_RECEIVING_TOUCHDOWNS, r[RATING_POWER] / 70.0f * v / 125.0f);
     else
-        Set_Work_Stat(p, 12, v / 150.0f);
+        Set_Work_Stat(p, OFF_RECEIVING_TOUCHDOWNS, v / 150.0f);
     float fDrops = bTightEnd ? 1.65f : 1.7f;
-    Set_Work_Stat(p, 4, (fDrops - (fReceiving + r[RATING_HANDS]) / 500.0f) * q);
-    Set_Work_Stat(p, 6, (r[RATING_POWER] + r[RATING_VISION]) * v / 300.0f);
-    Set_Work_Stat(p, 5, r[RATING_VISION] / (bTightEnd ? 110.0f : 100.0f) * q);
+    Set_Work_Stat(p, OFF_TARGETS, (fDrops - (fReceiving + r[RATING_HANDS]) / 500.0f) * q);
+    Set_Work_Stat(p, OFF_YARDS_AFTER_CATCH, (r[RATING_POWER] + r[RATING_VISION]) * v / 300.0f);
+    Set_Work_Stat(p, OFF_FIRST_DOWNS, r[RATING_VISION] / (bTightEnd ? 110.0f : 100.0f) * q);
     int nRuns = 0;
     int nYards = 0;
     int nTries = bTightEnd ? 3 : 5;
@@ -134,8 +133,8 @@ static void Generate_Receiver_Line(const HISTORY_SEASON* p, float fRushing, floa
             nYards += Draw_Random(25) - 6;
         }
     }
-    Set_Work_Stat(p, 7, (float)nRuns);
-    Set_Work_Stat(p, 8, (float)nYards);
+    Set_Work_Stat(p, OFF_RUSHES, (float)nRuns);
+    Set_Work_Stat(p, OFF_RUSHING_YARDS, (float)nYards);
 }
 
 static void Generate_Defender_Line(const HISTORY_SEASON* p) {
@@ -143,48 +142,48 @@ static void Generate_Defender_Line(const HISTORY_SEASON* p) {
     const float* c = kDefensiveRows[p->nPosition - POS_DE];
     float w = p->fPlay;
     float d = (r[RATING_TURNOVERS] - 25.0f) / 50.0f * w;
-    Set_Work_Stat(p, 2, (r[RATING_TACKLING] - 25.0f) / 50.0f * w * c[0]);
-    Set_Work_Stat(p, 3, (r[RATING_RUN_DEFENSE] - 25.0f) / 50.0f * w * c[1]);
-    Set_Work_Stat(p, 4, (r[RATING_PASS_RUSH] - 25.0f) / 50.0f * w * c[2]);
-    Set_Work_Stat(p, 5, c[3] * d);
-    Set_Work_Stat(p, 6, (r[RATING_PASS_COVERAGE] - 25.0f) / 50.0f * w * c[4]);
-    Set_Work_Stat(p, 7, c[5] * d);
-    Set_Work_Stat(p, 8, c[6] * w);
-    Set_Work_Stat(p, 9, (r[RATING_SPEED] - 35.0f) / 125.0f *
-                            (float)(Get_Work_Stat(p, 7) + Get_Work_Stat(p, 8)));
+    Set_Work_Stat(p, DEF_SOLO_TACKLES, (r[RATING_TACKLING] - 25.0f) / 50.0f * w * c[0]);
+    Set_Work_Stat(p, DEF_TACKLE_ASSISTS, (r[RATING_RUN_DEFENSE] - 25.0f) / 50.0f * w * c[1]);
+    Set_Work_Stat(p, DEF_SACKS, (r[RATING_PASS_RUSH] - 25.0f) / 50.0f * w * c[2]);
+    Set_Work_Stat(p, DEF_FORCED_FUMBLES, c[3] * d);
+    Set_Work_Stat(p, DEF_PASSES_DEFENSED, (r[RATING_PASS_COVERAGE] - 25.0f) / 50.0f * w * c[4]);
+    Set_Work_Stat(p, DEF_INTERCEPTIONS, c[5] * d);
+    Set_Work_Stat(p, DEF_FUMBLES_RECOVERED, c[6] * w);
+    int nTakeaways = Get_Work_Stat(p, DEF_INTERCEPTIONS) + Get_Work_Stat(p, DEF_FUMBLES_RECOVERED);
+    Set_Work_Stat(p, DEF_TOUCHDOWNS, (r[RATING_SPEED] - 35.0f) / 125.0f * (float)nTakeaways);
 }
 
 static void Generate_Kicker_Line(const HISTORY_SEASON* p) {
     float fAccuracy = p->afRatings[RATING_FG_ACCURACY];
     float fDistance = p->afRatings[RATING_FG_DISTANCE];
     float w = p->fPlay;
-    Set_Work_Stat(p, 8, 5.0f * w);
-    Set_Work_Stat(p, 9, fAccuracy / 70.0f * 5.0f * w);
-    Set_Work_Stat(p, 10, 2.0f * w);
+    Set_Work_Stat(p, KICK_EXTRA_POINT_ATTEMPTS, 5.0f * w);
+    Set_Work_Stat(p, KICK_EXTRA_POINTS_MADE, fAccuracy / 70.0f * 5.0f * w);
+    Set_Work_Stat(p, KICK_FG_ATTEMPTS_UNDER_30, 2.0f * w);
     float h = (fAccuracy - 27.0f) * 2.0f * w;
-    Set_Work_Stat(p, 11, h / 40.0f);
-    Set_Work_Stat(p, 12, 2.0f * w);
-    Set_Work_Stat(p, 13, h / 45.0f);
+    Set_Work_Stat(p, KICK_FG_MADE_UNDER_30, h / 40.0f);
+    Set_Work_Stat(p, KICK_FG_ATTEMPTS_30_39, 2.0f * w);
+    Set_Work_Stat(p, KICK_FG_MADE_30_39, h / 45.0f);
     float g = 0.8f * w;
-    Set_Work_Stat(p, 14, g);
-    Set_Work_Stat(p, 15, (fAccuracy + fDistance - 110.0f) * g / 50.0f);
+    Set_Work_Stat(p, KICK_FG_ATTEMPTS_40_49, g);
+    Set_Work_Stat(p, KICK_FG_MADE_40_49, (fAccuracy + fDistance - 110.0f) * g / 50.0f);
     float f = (fDistance - 60.0f) * w / 30.0f;
-    Set_Work_Stat(p, 16, f);
-    Set_Work_Stat(p, 17, (fDistance - 50.0f) * f / 35.0f);
-    if (Get_Work_Stat(p, 17) > 0)
-        Set_Work_Stat(p, 18, fDistance / 3.0f + 30.0f);
+    Set_Work_Stat(p, KICK_FG_ATTEMPTS_50_PLUS, f);
+    Set_Work_Stat(p, KICK_FG_MADE_50_PLUS, (fDistance - 50.0f) * f / 35.0f);
+    if (Get_Work_Stat(p, KICK_FG_MADE_50_PLUS) > 0)
+        Set_Work_Stat(p, KICK_LONGEST_FIELD_GOAL, fDistance / 3.0f + 30.0f);
     else
-        Set_Work_Stat(p, 18, (float)(44 + Draw_Random(5)));
+        Set_Work_Stat(p, KICK_LONGEST_FIELD_GOAL, (float)(44 + Draw_Random(5)));
 }
 
 static void Generate_Punter_Line(const HISTORY_SEASON* p) {
     int nLongBonus = Draw_Random(12);
     float fDistance = p->afRatings[RATING_PUNT_DISTANCE];
     float k = 5.0f * p->fPlay;
-    Set_Work_Stat(p, 2, k);
-    Set_Work_Stat(p, 3, fDistance / 70.0f * k * 45.0f);
-    Set_Work_Stat(p, 5, k / 10.0f + 38.0f + fDistance / 5.0f + (float)nLongBonus);
-    Set_Work_Stat(p, 6, (100.0f - p->afRatings[RATING_PUNT_ACCURACY]) / 250.0f * k);
+    Set_Work_Stat(p, KICK_PUNTS, k);
+    Set_Work_Stat(p, KICK_PUNT_YARDS, fDistance / 70.0f * k * 45.0f);
+    Set_Work_Stat(p, KICK_LONGEST_PUNT, k / 10.0f + 38.0f + fDistance / 5.0f + (float)nLongBonus);
+    Set_Work_Stat(p, KICK_TOUCHBACKS, (100.0f - p->afRatings[RATING_PUNT_ACCURACY]) / 250.0f * k);
 }
 
 // Kick and punt returns of any good returner.
@@ -192,16 +191,18 @@ static void Generate_Return_Lines(const HISTORY_SEASON* p) {
     float fKick = p->afRatings[RATING_KICK_RETURNS];
     if (fKick > RETURNS_ABOVE) {
         float fReturns = (fKick - 50.0f) / 10.0f * p->fPlay;
-        Set_Work_Stat(p, 14, fReturns);
-        Set_Work_Stat(p, 15, fKick / 3.0f * fReturns);
-        Set_Work_Stat(p, 16, (float)(Get_Work_Stat(p, 15) / 400));
+        Set_Work_Stat(p, STAT_KICK_RETURNS, fReturns);
+        Set_Work_Stat(p, STAT_KICK_RETURN_YARDS, fKick / 3.0f * fReturns);
+        Set_Work_Stat(p, STAT_KICK_RETURN_TOUCHDOWNS,
+                      (float)(Get_Work_Stat(p, STAT_KICK_RETURN_YARDS) / 400));
     }
     float fPunt = p->afRatings[RATING_PUNT_RETURNS];
     if (fPunt > RETURNS_ABOVE) {
         float fReturns = (fPunt - 50.0f) / 12.0f * p->fPlay;
-        Set_Work_Stat(p, 17, fReturns);
-        Set_Work_Stat(p, 18, 0.125f * fPunt * fReturns);
-        Set_Work_Stat(p, 19, (float)(Get_Work_Stat(p, 18) / 250));
+        Set_Work_Stat(p, STAT_PUNT_RETURNS, fReturns);
+        Set_Work_Stat(p, STAT_PUNT_RETURN_YARDS, 0.125f * fPunt * fReturns);
+        Set_Work_Stat(p, STAT_PUNT_RETURN_TOUCHDOWNS,
+                      (float)(Get_Work_Stat(p, STAT_PUNT_RETURN_YARDS) / 250));
     }
 }
 
@@ -261,13 +262,14 @@ void Scale_Season_Stats_To_Games(int nTeam, int nSlot, int nGames) {
     int nScale = nGames == 0 ? 0 : (FULL_SEASON_GAMES + nGames / 2) / nGames;
     for (int nStat = 0; nStat < SEASON_STAT_STORED; nStat++) {
         int nNoise = 0;
-        if (nStat >= 2)
+        if (nStat > STAT_STARTS)
             nNoise = Draw_Random_Around(0, STAT_NOISE_ROLL);
         int nStatScale = nScale;
-        if (bKicking && (nStat == 5 || nStat == 18)) {
+        if (bKicking && (nStat == KICK_LONGEST_PUNT || nStat == KICK_LONGEST_FIELD_GOAL)) {
             nStatScale = 1000;
             nNoise /= 2;
-        } else if (nPosition == POS_K && nStat >= 8 && nStat <= 17) {
+        } else if (nPosition == POS_K && nStat >= KICK_EXTRA_POINT_ATTEMPTS &&
+                   nStat <= KICK_FG_MADE_50_PLUS) {
             nStatScale = 2 * nScale;
             nNoise *= 5;
         }
@@ -294,41 +296,48 @@ static void Cap_Stat(int nTeam, int nSlot, int nStat, int nMost) {
 }
 
 static void Fix_Lineman_Season(int nTeam, int nSlot) {
-    int nBase = Get_Stat(nTeam, nSlot, 10);
-    int nValue = Clamp(Get_Stat(nTeam, nSlot, 11), 6 * nBase, 9 * nBase);
-    Set_Stat(nTeam, nSlot, 11, nValue - (nValue + 2) % 5 + 2);
-    Clear_Negative_Stats(nTeam, nSlot, 14, 19);
-    Cap_Stat(nTeam, nSlot, 15, 31 * Get_Stat(nTeam, nSlot, 14));
-    Cap_Stat(nTeam, nSlot, 18, 17 * Get_Stat(nTeam, nSlot, 17));
-    if (Get_Stat(nTeam, nSlot, 15) < 225 * Get_Stat(nTeam, nSlot, 16))
-        Set_Stat(nTeam, nSlot, 16, 0);
-    if (Get_Stat(nTeam, nSlot, 18) < 175 * Get_Stat(nTeam, nSlot, 19))
-        Set_Stat(nTeam, nSlot, 19, 0);
+    int nBase = Get_Stat(nTeam, nSlot, LINE_PENALTIES);
+    int nValue = Clamp(Get_Stat(nTeam, nSlot, LINE_PENALTY_YARDS), 6 * nBase, 9 * nBase);
+    Set_Stat(nTeam, nSlot, LINE_PENALTY_YARDS, nValue - (nValue + 2) % 5 + 2);
+    Clear_Negative_Stats(nTeam, nSlot, STAT_KICK_RETURNS, STAT_PUNT_RETURN_TOUCHDOWNS);
+    Cap_Stat(nTeam, nSlot, STAT_KICK_RETURN_YARDS, 31 * Get_Stat(nTeam, nSlot, STAT_KICK_RETURNS));
+    Cap_Stat(nTeam, nSlot, STAT_PUNT_RETURN_YARDS, 17 * Get_Stat(nTeam, nSlot, STAT_PUNT_RETURNS));
+    if (Get_Stat(nTeam, nSlot, STAT_KICK_RETURN_YARDS) <
+        225 * Get_Stat(nTeam, nSlot, STAT_KICK_RETURN_TOUCHDOWNS))
+        Set_Stat(nTeam, nSlot, STAT_KICK_RETURN_TOUCHDOWNS, 0);
+    if (Get_Stat(nTeam, nSlot, STAT_PUNT_RETURN_YARDS) <
+        175 * Get_Stat(nTeam, nSlot, STAT_PUNT_RETURN_TOUCHDOWNS))
+        Set_Stat(nTeam, nSlot, STAT_PUNT_RETURN_TOUCHDOWNS, 0);
 }
 
 static void Fix_Kicking_Season(int nTeam, int nSlot) {
-    for (int nStat = 8; nStat <= 16; nStat += 2)
+    for (int nStat = KICK_EXTRA_POINT_ATTEMPTS; nStat <= KICK_FG_ATTEMPTS_50_PLUS; nStat += 2)
         Cap_Stat(nTeam, nSlot, nStat + 1, Get_Stat(nTeam, nSlot, nStat));
-    if (Get_Stat(nTeam, nSlot, 18) > 68)
+    if (Get_Stat(nTeam, nSlot, KICK_LONGEST_FIELD_GOAL) > 68)
         Derive_Longest_Field_Goal(nTeam, nSlot, SEASON_CURRENT);
-    if (Get_Stat(nTeam, nSlot, 5) > 75)
+    if (Get_Stat(nTeam, nSlot, KICK_LONGEST_PUNT) > 75)
         Derive_Longest_Punt(nTeam, nSlot, SEASON_CURRENT);
 }
 
 void Fix_Season_Stat_Line(int nTeam, int nSlot) {
     switch (Get_Position_Group(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION))) {
-    case GROUP_SKILL:
-        if (Get_Stat(nTeam, nSlot, 4) < (Get_Stat(nTeam, nSlot, 6) + 10) / 20)
-            Set_Stat(nTeam, nSlot, 4, (Get_Stat(nTeam, nSlot, 6) + 10) / 20);
+    case GROUP_SKILL: {
+        // A quarterback's interceptions against his touchdown passes alike.
+        int nLeast = (Get_Stat(nTeam, nSlot, OFF_YARDS_AFTER_CATCH) + 10) / 20;
+        if (Get_Stat(nTeam, nSlot, OFF_TARGETS) < nLeast)
+            Set_Stat(nTeam, nSlot, OFF_TARGETS, nLeast);
         break;
+    }
     case GROUP_LINE:
         Fix_Lineman_Season(nTeam, nSlot);
         break;
-    case GROUP_DEFENCE:
-        Clear_Negative_Stats(nTeam, nSlot, 2, 11);
-        if (Get_Stat(nTeam, nSlot, 10) < Get_Stat(nTeam, nSlot, 11))
-            Set_Stat(nTeam, nSlot, 10, Get_Stat(nTeam, nSlot, 11));
+    case GROUP_DEFENCE: {
+        Clear_Negative_Stats(nTeam, nSlot, DEF_SOLO_TACKLES, DEF_COMPLETIONS_ALLOWED);
+        int nAllowed = Get_Stat(nTeam, nSlot, DEF_COMPLETIONS_ALLOWED);
+        if (Get_Stat(nTeam, nSlot, DEF_PASSES_THROWN_AT) < nAllowed)
+            Set_Stat(nTeam, nSlot, DEF_PASSES_THROWN_AT, nAllowed);
         break;
+    }
     case GROUP_KICKERS:
         Fix_Kicking_Season(nTeam, nSlot);
         break;
@@ -377,8 +386,8 @@ void Generate_Player_Career_History(int nTeam, int nSlot, int nYearOffset) {
         Generate_Season_Stat_Line(nTeam, nSlot, (float)nStarts, nGames,
                                   RATING_SHIFT_PER_SEASON * (i - NEWEST_SEASON_LEVEL));
         Scale_Season_Stats_To_Games(nTeam, nSlot, nGames);
-        Set_Stat(nTeam, nSlot, GAMES_STAT, nGames);
-        Set_Stat(nTeam, nSlot, STARTS_STAT, nStarts);
+        Set_Stat(nTeam, nSlot, STAT_GAMES, nGames);
+        Set_Stat(nTeam, nSlot, STAT_STARTS, nStarts);
         if (nPosition == POS_K || nPosition == POS_P) {
             Derive_Longest_Field_Goal(nTeam, nSlot, SEASON_CURRENT);
             Derive_Longest_Punt(nTeam, nSlot, SEASON_CURRENT);

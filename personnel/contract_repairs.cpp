@@ -10,8 +10,8 @@
 #include "shell/shell.h"
 
 #define ROOKIE_OPTION_FIRST_CLASS 2018  // draft classes from here have the fourth-year option
-#define DRAFT_YEAR_FACTOR 10000         // vital 13: (drafting team + 1) x 10000 + draft year
-#define DRAFT_PICK_FACTOR 1000          // vital 16: round x 100000 + pick in round x 1000 + pick
+#define DRAFT_YEAR_FACTOR 10000         // VITAL_DRAFT_RECORD: (drafting team + 1) x 10000 + draft year
+#define DRAFT_PICK_FACTOR 1000          // VITAL_DRAFT_PICK: round x 100000 + pick in round x 1000 + pick
 
 #define CORRUPT_MONEY_LIMIT 177938      // bonuses and lengths this large are garbage
 

@@ -10,7 +10,7 @@ int Choose_Team_Returner(int nTeam, int nKind) {
     int nChoice = NO_SLOT_BYTE;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
         const PLAYER* pPlayer = &gTeams[nTeam].aPlayers[nSlot];
-        if (pPlayer->anVitalStats[0] != 0 &&
+        if (pPlayer->anVitalStats[VITAL_PLAYER_ID] != 0 &&
             Is_Returning_Position(pPlayer->anVitalStats[VITAL_POSITION])) {
             nChoice = nSlot;
             break;

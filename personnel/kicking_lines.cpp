@@ -6,20 +6,13 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-#define STAT_GAMES 0
-#define STAT_PUNTS 2
-#define STAT_PUNT_YARDS 3
-#define STAT_LONGEST_PUNT 5
-#define STAT_PUNTS_INSIDE_20 6
-#define STAT_LONGEST_FIELD_GOAL 18
-#define STAT_FIELD_GOALS_MADE 121
 #define ROOT_LIMIT 1000000000
 
 // Longest punt: one punt is its own longest; more punts give the average plus a random part
 // growing with the root of their number.
 void Derive_Longest_Punt(int nTeam, int nSlot, int nSeason) {
-    int n = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_PUNTS);
-    int y = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_PUNT_YARDS);
+    int n = Get_Player_Stat(nTeam, nSlot, nSeason, KICK_PUNTS);
+    int y = Get_Player_Stat(nTeam, nSlot, nSeason, KICK_PUNT_YARDS);
     int nLongest = 0;
     if (n == 1) {
         nLongest = y;
@@ -28,7 +21,7 @@ void Derive_Longest_Punt(int nTeam, int nSlot, int nSeason) {
         int s = Signed_Root(nSpread > ROOT_LIMIT ? ROOT_LIMIT : (int)nSpread);
         nLongest = y / n + s / 2 + Draw_Random(s);
     }
-    Set_Player_Stat(nTeam, nSlot, nSeason, STAT_LONGEST_PUNT, nLongest);
+    Set_Player_Stat(nTeam, nSlot, nSeason, KICK_LONGEST_PUNT, nLongest);
 }
 
 // Longest field goal from the made kicks of the longest distance bands, with a small random
@@ -41,21 +34,22 @@ void Derive_Longest_Field_Goal(int nTeam, int nSlot, int nSeason) {
     }
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, nSeason, nStat); };
     int nLongest;
-    if (S(17) > 0)
-        nLongest = Max_Int(2 * S(17) + z - S(16) / 2 + 48, z / 2 + 51);
-    else if (S(15) > 0)
+    if (S(KICK_FG_MADE_50_PLUS) > 0)
+        nLongest = Max_Int(2 * S(KICK_FG_MADE_50_PLUS) + z - S(KICK_FG_ATTEMPTS_50_PLUS) / 2 + 48,
+                           z / 2 + 51);
+    else if (S(KICK_FG_MADE_40_49) > 0)
         nLongest = 47 + z;
-    else if (S(13) > 0)
+    else if (S(KICK_FG_MADE_30_39) > 0)
         nLongest = 37 + z;
     else
         nLongest = 27 + z;
-    Set_Player_Stat(nTeam, nSlot, nSeason, STAT_LONGEST_FIELD_GOAL, nLongest);
+    Set_Player_Stat(nTeam, nSlot, nSeason, KICK_LONGEST_FIELD_GOAL, nLongest);
 }
 
 // Every season of the player with made field goals but no longest one.
 void Fill_Kicker_Longest_Field_Goals(int nTeam, int nSlot) {
     for (int nSeason = 0; nSeason < SEASON_KIND_COUNT; nSeason++) {
-        if (Get_Player_Stat(nTeam, nSlot, nSeason, STAT_LONGEST_FIELD_GOAL) == 0 &&
+        if (Get_Player_Stat(nTeam, nSlot, nSeason, KICK_LONGEST_FIELD_GOAL) == 0 &&
             Get_Player_Stat(nTeam, nSlot, nSeason, STAT_FIELD_GOALS_MADE) > 0)
             Derive_Longest_Field_Goal(nTeam, nSlot, nSeason);
     }
@@ -87,10 +81,10 @@ static void Generate_Punter_Last_Season(int nTeam, int nSlot) {
     int nPunts = Draw_Between(40, 60);
     int nTenths = 400 + Draw_Between(0, 24);
     nTenths += Draw_Between(0, 24);
-    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_PUNTS, nPunts);
-    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_PUNT_YARDS, nPunts * nTenths / 10);
-    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_LONGEST_PUNT, Draw_Between(55, 65));
-    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_PUNTS_INSIDE_20, Draw_Between(4, 8));
+    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, KICK_PUNTS, nPunts);
+    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, KICK_PUNT_YARDS, nPunts * nTenths / 10);
+    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, KICK_LONGEST_PUNT, Draw_Between(55, 65));
+    Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, KICK_TOUCHBACKS, Draw_Between(4, 8));
     Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES,
                     Min_Int(17, nPunts / 3 + Draw_Between(0, 4)));
 }

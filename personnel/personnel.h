@@ -164,9 +164,8 @@ void Modify_Player_Ratings_Weighted(int nTeam, int nSlot, float fFraction);
 void Modify_Player_Ratings_Plain(int nTeam, int nSlot, float fFraction);
 
 // ---- aging and development (aging.cpp) ---------------------------------------------------------
-// Development fields of an active player (vital 21 and 22 are VITAL_PRIME_START and _END).
-#define VITAL_DECLINE_RATE 19  // per cent, 100 normal; divides the yearly decline
-#define VITAL_GROWTH_RATE 20   // per cent, 100 normal; multiplies the yearly growth
+// An active player's development: VITAL_PRIME_START, VITAL_PRIME_END, VITAL_DECLINE_RATE and
+// VITAL_GROWTH_RATE (100 normal).
 
 void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
 float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
@@ -208,7 +207,6 @@ int Make_Unique_Player_Id(int nTeam, int nSlot);
 
 // ---- new players (new_players.cpp) -------------------------------------------------------------
 #define COLLEGE_COUNT 121
-#define VITAL_RANDOM_PROSPECT 24  // 1 for a generated prospect, 0 for a named one
 
 void Get_College_Name(int n, char* szOut);  // szOut holds PLAYER_COLLEGE_SIZE bytes
 void Assign_Random_College(int nTeam, int nSlot);

@@ -12,10 +12,6 @@
 #define MODIFIER_LOG_LIMIT 950
 #define FIXED_THRESHOLD 500   // per mille of a unit beyond which a change rounds away from zero
 
-// Derived statistics of the predicted line read by the consistency rules.
-#define STAT_PUNT_AVERAGE 115  // tenths
-#define STAT_FIELD_GOALS_TRIED 122
-
 // A full season's line per position, stats 0..19.
 static const int kBasePredictedLines[POSITION_COUNT][PREDICTED_STAT_COUNT] = {
     {16, 16, 450, 300, 8, 3800, 30, 50, 200, 2, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0},        // QB
@@ -102,11 +98,12 @@ static const int kPredictedEffects[EFFECT_ROW_QUARTERBACK + 1][PREDICTED_STAT_CO
 };
 
 // Receivers' floors when they are predicted fewer than 16 catches, RB, FB, TE, WR: the yards and
-// the stat 6 added per catch, and the per-catch bounds of stat 6 in tenths.
+// the yards after catch added per catch, and the per-catch bounds of the yards after catch in
+// tenths.
 static const int kCatchYards[4] = {7, 6, 10, 13};
-static const int kCatchStat6[4] = {8, 7, 5, 5};
-static const int kStat6HighTenths[4] = {110, 100, 70, 68};
-static const int kStat6LowTenths[4] = {70, 50, 28, 28};
+static const int kCatchAfterCatchYards[4] = {8, 7, 5, 5};
+static const int kAfterCatchHighTenths[4] = {110, 100, 70, 68};
+static const int kAfterCatchLowTenths[4] = {70, 50, 28, 28};
 
 #define RECEIVER_CATCH_FLOOR 16
 
@@ -200,35 +197,36 @@ static void Raise_Predicted(int nTeam, int nSlot, int nStat, int nLow) {
     Set_Predicted(nTeam, nSlot, nStat, Max_Int(Get_Predicted(nTeam, nSlot, nStat), nLow));
 }
 
-// Offensive linemen: stats 4, 7 and 8 from the position's projection and stats 5 and 6.
+// Offensive linemen: sacks allowed, rushes and rushing yards from the position's projection and
+// the blocking figures.
 void Set_Lineman_Predicted_Stats(int nTeam, int nSlot) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     if (nPosition < POS_T || nPosition > POS_C)
         return;
-    Set_Predicted(nTeam, nSlot, 4,
-                  Mul_Div(Get_Projection_Parameter(nPosition, 4),
-                          100 - Get_Predicted(nTeam, nSlot, 6), 30));
-    Set_Predicted(nTeam, nSlot, 7, Get_Projection_Parameter(nPosition, 7));
-    Set_Predicted(nTeam, nSlot, 8,
-                  Mul_Div(Get_Predicted(nTeam, nSlot, 5),
-                          Get_Projection_Parameter(nPosition, 8), 70));
+    Set_Predicted(nTeam, nSlot, LINE_SACKS_ALLOWED,
+                  Mul_Div(Get_Projection_Parameter(nPosition, LINE_SACKS_ALLOWED),
+                          100 - Get_Predicted(nTeam, nSlot, LINE_PASS_BLOCKING), 30));
+    Set_Predicted(nTeam, nSlot, OFF_RUSHES, Get_Projection_Parameter(nPosition, OFF_RUSHES));
+    Set_Predicted(nTeam, nSlot, OFF_RUSHING_YARDS,
+                  Mul_Div(Get_Predicted(nTeam, nSlot, LINE_RUN_BLOCKING),
+                          Get_Projection_Parameter(nPosition, OFF_RUSHING_YARDS), 70));
 }
 
 // Kickers and punters: 30..80 kicks of a plausible length; a kicker with too few field-goal
 // attempts gets a full projection added.
 static void Fix_Kicking_Line(int nTeam, int nSlot, int nPosition) {
     int bPunter = nPosition == POS_P;
-    int nKicks = Get_Predicted(nTeam, nSlot, 2);
+    int nKicks = Get_Predicted(nTeam, nSlot, KICK_PUNTS);
     int nLength = nKicks / 2 + (bPunter ? 400 : 350);
     nLength = Min_Int(nLength, Get_Predicted(nTeam, nSlot, STAT_PUNT_AVERAGE));
     nLength = Max_Int(nLength, bPunter ? 350 : 300);
     int nBounded = Clamp(nKicks, 30, 80);
-    Set_Predicted(nTeam, nSlot, 2, nBounded);
-    Set_Predicted(nTeam, nSlot, 3, Mul_Div(nBounded, nLength, 10));
+    Set_Predicted(nTeam, nSlot, KICK_PUNTS, nBounded);
+    Set_Predicted(nTeam, nSlot, KICK_PUNT_YARDS, Mul_Div(nBounded, nLength, 10));
     if (!bPunter && Get_Predicted(nTeam, nSlot, STAT_FIELD_GOALS_TRIED) < 20) {
         Add_Projection_Parameters(nTeam, nSlot, 1000);
-        Set_Predicted(nTeam, nSlot, 18,
-                      Min_Int(Get_Predicted(nTeam, nSlot, 18),
+        Set_Predicted(nTeam, nSlot, KICK_LONGEST_FIELD_GOAL,
+                      Min_Int(Get_Predicted(nTeam, nSlot, KICK_LONGEST_FIELD_GOAL),
                               Get_Predicted(nTeam, nSlot, STAT_FIELD_GOALS_TRIED) + 40));
     }
 }
@@ -237,18 +235,19 @@ static void Fix_Kicking_Line(int nTeam, int nSlot, int nPosition) {
 // other catch figures in proportion to the catches.
 static void Fix_Receiving_Line(int nTeam, int nSlot, int nPosition) {
     int i = nPosition - POS_RB;
-    int e = Get_Predicted(nTeam, nSlot, 10);
+    int e = Get_Predicted(nTeam, nSlot, OFF_RECEPTIONS);
     if (e < RECEIVER_CATCH_FLOOR) {
         int s = (RECEIVER_CATCH_FLOOR - e) / 2;
-        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 10, s);
-        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 5, s / 2);
-        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 11, s * kCatchYards[i]);
-        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 6, s * kCatchStat6[i]);
+        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_RECEPTIONS, s);
+        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_FIRST_DOWNS, s / 2);
+        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_RECEIVING_YARDS, s * kCatchYards[i]);
+        Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_YARDS_AFTER_CATCH,
+                        s * kCatchAfterCatchYards[i]);
     }
-    Bound_Predicted(nTeam, nSlot, 11, 5 * e, Mul_Div(e, 210 - e / 2, 10));
-    Bound_Predicted(nTeam, nSlot, 6, Mul_Div(e, kStat6LowTenths[i], 10),
-                    Mul_Div(e, kStat6HighTenths[i], 10));
-    Bound_Predicted(nTeam, nSlot, 5, Mul_Div(e, 55, 100), Mul_Div(e, 75, 100));
+    Bound_Predicted(nTeam, nSlot, OFF_RECEIVING_YARDS, 5 * e, Mul_Div(e, 210 - e / 2, 10));
+    Bound_Predicted(nTeam, nSlot, OFF_YARDS_AFTER_CATCH, Mul_Div(e, kAfterCatchLowTenths[i], 10),
+                    Mul_Div(e, kAfterCatchHighTenths[i], 10));
+    Bound_Predicted(nTeam, nSlot, OFF_FIRST_DOWNS, Mul_Div(e, 55, 100), Mul_Div(e, 75, 100));
 }
 
 void Fix_Predicted_Stat_Line(int nTeam, int nSlot) {
@@ -257,13 +256,14 @@ void Fix_Predicted_Stat_Line(int nTeam, int nSlot) {
         return;
     int nGroup = Get_Position_Group(nPosition);
     if (nPosition == POS_QB) {
-        int nCompletions = Get_Predicted(nTeam, nSlot, 3);
-        Bound_Predicted(nTeam, nSlot, 5, 8 * nCompletions, 15 * nCompletions);
+        int nCompletions = Get_Predicted(nTeam, nSlot, OFF_COMPLETIONS);
+        Bound_Predicted(nTeam, nSlot, OFF_PASSING_YARDS, 8 * nCompletions, 15 * nCompletions);
     }
     if (nGroup == GROUP_LINE) {
-        Raise_Predicted(nTeam, nSlot, 8, 3 * Get_Predicted(nTeam, nSlot, 7));
-        Raise_Predicted(nTeam, nSlot, 5, 20);
-        Raise_Predicted(nTeam, nSlot, 6, 20);
+        Raise_Predicted(nTeam, nSlot, OFF_RUSHING_YARDS,
+                        3 * Get_Predicted(nTeam, nSlot, OFF_RUSHES));
+        Raise_Predicted(nTeam, nSlot, LINE_RUN_BLOCKING, 20);
+        Raise_Predicted(nTeam, nSlot, LINE_PASS_BLOCKING, 20);
     }
     if (nGroup == GROUP_KICKERS)
         Fix_Kicking_Line(nTeam, nSlot, nPosition);
@@ -271,13 +271,16 @@ void Fix_Predicted_Stat_Line(int nTeam, int nSlot) {
     // Rushing: backs carry at least 15 times and at most 6 yards a carry, skill players rush for
     // at most 1750 yards.
     if (nPosition == POS_QB || nPosition == POS_RB)
-        Raise_Predicted(nTeam, nSlot, 7, 15);
+        Raise_Predicted(nTeam, nSlot, OFF_RUSHES, 15);
     if (nGroup == GROUP_SKILL)
-        Set_Predicted(nTeam, nSlot, 8, Min_Int(Get_Predicted(nTeam, nSlot, 8), 1750));
+        Set_Predicted(nTeam, nSlot, OFF_RUSHING_YARDS,
+                      Min_Int(Get_Predicted(nTeam, nSlot, OFF_RUSHING_YARDS), 1750));
     if (nPosition == POS_RB) {
-        if (6 * Get_Predicted(nTeam, nSlot, 7) < Get_Predicted(nTeam, nSlot, 8))
-            Set_Predicted(nTeam, nSlot, 7, Get_Predicted(nTeam, nSlot, 8) / 6 + 1);
-        Raise_Predicted(nTeam, nSlot, 8, 3 * Get_Predicted(nTeam, nSlot, 7));
+        int nRushingYards = Get_Predicted(nTeam, nSlot, OFF_RUSHING_YARDS);
+        if (6 * Get_Predicted(nTeam, nSlot, OFF_RUSHES) < nRushingYards)
+            Set_Predicted(nTeam, nSlot, OFF_RUSHES, nRushingYards / 6 + 1);
+        Raise_Predicted(nTeam, nSlot, OFF_RUSHING_YARDS,
+                        3 * Get_Predicted(nTeam, nSlot, OFF_RUSHES));
     }
     if (nPosition == POS_QB)
         return;
@@ -286,9 +289,9 @@ void Fix_Predicted_Stat_Line(int nTeam, int nSlot) {
 
     // Return yards need at least one return.
     if (Is_Returning_Position(nPosition)) {
-        if (Get_Predicted(nTeam, nSlot, 15) > 0)
-            Raise_Predicted(nTeam, nSlot, 14, 1);
-        if (Get_Predicted(nTeam, nSlot, 18) > 0)
-            Raise_Predicted(nTeam, nSlot, 17, 1);
+        if (Get_Predicted(nTeam, nSlot, STAT_KICK_RETURN_YARDS) > 0)
+            Raise_Predicted(nTeam, nSlot, STAT_KICK_RETURNS, 1);
+        if (Get_Predicted(nTeam, nSlot, STAT_PUNT_RETURN_YARDS) > 0)
+            Raise_Predicted(nTeam, nSlot, STAT_PUNT_RETURNS, 1);
     }
 }

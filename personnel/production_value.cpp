@@ -7,21 +7,6 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-// Derived statistics read here.
-#define STAT_PASSER_RATING 100     // tenths
-#define STAT_COMPLETION_RATE 101   // per mille
-#define STAT_TOUCHDOWN_RATE 105    // per mille
-#define STAT_INTERCEPTION_RATE 107 // per mille
-#define STAT_YARDS_PER_COMPLETION 109
-#define STAT_LINE_YARDS_RATE 112
-#define STAT_PUNT_AVERAGE 115      // tenths
-#define STAT_EXTRA_POINT_RATE 120  // per mille
-#define STAT_FIELD_GOALS_MADE 121
-#define STAT_FIELD_GOALS_TRIED 122
-#define STAT_SACKS_ALLOWED_WEIGHT 144
-#define STAT_KICK_RETURN_YARDS_GRADE 302
-#define STAT_PUNT_RETURN_YARDS_GRADE 303
-
 #define FULL_VALUE_THRESHOLD 1500  // thousands: above this production counts in full
 #define RETURN_HALF_LIMIT 100
 #define NO_PLAYER_RATING 20.0f
@@ -70,24 +55,25 @@ static int Get_Offence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition)
     if (nPosition == POS_QB) {
         int o = Get_League_Average_Passer_Rating() - 200;
         if (S(STAT_PASSER_RATING) > o)
-            g = Mul_Div(S(2) * (S(STAT_PASSER_RATING) - o) * 36, 2125,
+            g = Mul_Div(S(OFF_PASS_ATTEMPTS) * (S(STAT_PASSER_RATING) - o) * 36, 2125,
                         S(STAT_COMPLETION_RATE) + 1500);
     }
-    if (S(8) > 500)
-        g += S(8) * 3000 - 1500000;
-    g += S(9) * 50000;
+    if (S(OFF_RUSHING_YARDS) > 500)
+        g += S(OFF_RUSHING_YARDS) * 3000 - 1500000;
+    g += S(OFF_RUSHING_TOUCHDOWNS) * 50000;
     if (nPosition == POS_FB)
         g = Mul_Div(g, 85, 100);
-    g += S(12) * 55000 + S(11) * 2200;
+    g += S(OFF_RECEIVING_TOUCHDOWNS) * 55000 + S(OFF_RECEIVING_YARDS) * 2200;
     if (nPosition != POS_QB) {
-        g += (S(6) != 0 ? S(6) : Mul_Div(S(11), 1, 3)) * 500;
-        if (S(4) > 0 && S(5) > 0)
-            g += S(5) * 1000 - S(4) * 370;
-        if (S(4) > 0)
-            g += S(10) * 1000 - S(4) * 570;
+        int nAfterCatch = S(OFF_YARDS_AFTER_CATCH);
+        g += (nAfterCatch != 0 ? nAfterCatch : Mul_Div(S(OFF_RECEIVING_YARDS), 1, 3)) * 500;
+        if (S(OFF_TARGETS) > 0 && S(OFF_FIRST_DOWNS) > 0)
+            g += S(OFF_FIRST_DOWNS) * 1000 - S(OFF_TARGETS) * 370;
+        if (S(OFF_TARGETS) > 0)
+            g += S(OFF_RECEPTIONS) * 1000 - S(OFF_TARGETS) * 570;
     }
     if (nPosition == POS_TE)
-        g += S(12) * 20000 + S(11) * 800;
+        g += S(OFF_RECEIVING_TOUCHDOWNS) * 20000 + S(OFF_RECEIVING_YARDS) * 800;
     if (nPosition != POS_QB) {
         // Blocking backs and tight ends earn more.
         int b = (int)((Get_Value_Rating(nTeam, nSlot, RATING_PASS_BLOCKING) +
@@ -113,8 +99,8 @@ static int Get_Line_Dollars(int nTeam, int nSlot, int nSeason) {
     double dDollars = 15.0 * fmax(0.0, (r - 350.0) * (r - 450.0));
     int g = dDollars >= INT_MAX ? INT_MAX : (int)lround(dDollars);
     if (nSeason != SEASON_PREDICTED) {
-        int nGames = Get_Player_Stat(nTeam, nSlot, nSeason, 0);
-        int nStarts = Get_Player_Stat(nTeam, nSlot, nSeason, 1);
+        int nGames = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_GAMES);
+        int nStarts = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_STARTS);
         int t = Min_Int(nGames, 17) + (nStarts < 18 ? nStarts + 17 : 34);
         g = Mul_Div(g, t, 51);
     }
@@ -124,27 +110,28 @@ static int Get_Line_Dollars(int nTeam, int nSlot, int nSeason) {
 static int Get_Defence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, nSeason, nStat); };
     int bTackle = nPosition == POS_DT;
-    int g = S(7) * 200000 + (S(2) + Mul_Div(S(3), 1, 2)) * (bTackle ? 32500 : 25000) +
-            S(4) * 100000 + S(6) * 75000;
+    int nTackles = S(DEF_SOLO_TACKLES) + Mul_Div(S(DEF_TACKLE_ASSISTS), 1, 2);
+    int g = S(DEF_INTERCEPTIONS) * 200000 + nTackles * (bTackle ? 32500 : 25000) +
+            S(DEF_SACKS) * 100000 + S(DEF_PASSES_DEFENSED) * 75000;
     if (bTackle)
-        g += S(6) * 25000;
+        g += S(DEF_PASSES_DEFENSED) * 25000;
     return g;
 }
 
 static int Get_Kicker_Dollars(int nTeam, int nSlot, int nSeason) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, nSeason, nStat); };
-    int a = S(STAT_FIELD_GOALS_TRIED) - Mul_Div(S(16), 1, 3) + Mul_Div(S(12), 1, 3) +
-            Mul_Div(S(10), 1, 2);
+    int a = S(STAT_FIELD_GOALS_TRIED) - Mul_Div(S(KICK_FG_ATTEMPTS_50_PLUS), 1, 3) +
+            Mul_Div(S(KICK_FG_ATTEMPTS_30_39), 1, 3) + Mul_Div(S(KICK_FG_ATTEMPTS_UNDER_30), 1, 2);
     double s = (a == 0 ? 0.0 : floor(1000.0 * S(STAT_FIELD_GOALS_MADE) / a)) - 650.0;
     double u = floor(s * 1500000.0 / 300.0);
     int v = (int)floor(S(STAT_FIELD_GOALS_MADE) * u / 30.0);
-    int c = 1000 - Min_Int(100 * S(8), 1000 - S(STAT_EXTRA_POINT_RATE));
+    int c = 1000 - Min_Int(100 * S(KICK_EXTRA_POINT_ATTEMPTS), 1000 - S(STAT_EXTRA_POINT_RATE));
     return Mul_Div(v, c, 1000);
 }
 
 static int Get_Punter_Dollars(int nTeam, int nSlot, int nSeason) {
     int l = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_PUNT_AVERAGE) * 6000 - 2100000;
-    int nPunts = Min_Int(Get_Player_Stat(nTeam, nSlot, nSeason, 2), 80);
+    int nPunts = Min_Int(Get_Player_Stat(nTeam, nSlot, nSeason, KICK_PUNTS), 80);
     return (int)floor((double)l * nPunts / 80.0);
 }
 
@@ -176,8 +163,8 @@ int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason) {
 int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason) {
     if (!Is_Returning_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION)))
         return 0;
-    int s = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_KICK_RETURN_YARDS_GRADE) +
-            Get_Player_Stat(nTeam, nSlot, nSeason, STAT_PUNT_RETURN_YARDS_GRADE);
+    int s = Get_Player_Stat(nTeam, nSlot, nSeason, STAT_KICK_RETURN_GRADE) +
+            Get_Player_Stat(nTeam, nSlot, nSeason, STAT_PUNT_RETURN_GRADE);
     return s <= RETURN_HALF_LIMIT ? Mul_Div(s, 1, 2) : s - 50;
 }
 
@@ -198,12 +185,13 @@ static int Scale_Long_Career(int x, int nExperience) {
 
 static int Get_Skill_Score(int nTeam, int nSlot, int nPosition, int nExperience) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, nStat); };
-    int r = Mul_Div(S(8), 22, 10) + S(11) * 3 + 60 * S(9) + 100 * S(12);
+    int r = Mul_Div(S(OFF_RUSHING_YARDS), 22, 10) + S(OFF_RECEIVING_YARDS) * 3 +
+            60 * S(OFF_RUSHING_TOUCHDOWNS) + 100 * S(OFF_RECEIVING_TOUCHDOWNS);
     if (nPosition == POS_QB) {
-        r += S(5) + 30 * S(6);
+        r += S(OFF_PASSING_YARDS) + 30 * S(OFF_PASSING_TOUCHDOWNS);
         r = Mul_Div(r, S(STAT_PASSER_RATING), 850);
     } else if (Is_Returning_Position(nPosition)) {
-        r += 60 * S(16) + 50 * S(19);
+        r += 60 * S(STAT_KICK_RETURN_TOUCHDOWNS) + 50 * S(STAT_PUNT_RETURN_TOUCHDOWNS);
     }
     r = Scale_Long_Career(r, nExperience);
     if (nPosition == POS_TE)
@@ -214,7 +202,8 @@ static int Get_Skill_Score(int nTeam, int nSlot, int nPosition, int nExperience)
 static int Get_Line_Score(int nTeam, int nSlot, int nPosition, int nExperience) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, nStat); };
     int h = Max_Int(0, nExperience - gSeasonNumber);
-    int m = Mul_Div(70 * S(0) + 70 * S(1), 100 * h + S(STAT_LINE_YARDS_RATE) - 100, 100 * (h + 3));
+    int m = Mul_Div(70 * S(STAT_GAMES) + 70 * S(STAT_STARTS),
+                    100 * h + S(STAT_YARDS_PER_RUSH) - 100, 100 * (h + 3));
     int o = m - 400 * h - S(STAT_SACKS_ALLOWED_WEIGHT);
     o = Scale_Long_Career(o, nExperience);
     if (nPosition == POS_T || nPosition == POS_G)
@@ -226,8 +215,8 @@ static int Get_Defence_Score(int nTeam, int nSlot, int nPosition, int nExperienc
     int f = Get_Player_Production_Value(nTeam, nSlot, SEASON_CAREER);
     int h = Mul_Div(f, kDefenceScoreFactors[nPosition - POS_DE], 100);
     if (Is_Returning_Position(nPosition))
-        h += 60 * Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, 16) +
-             50 * Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, 19);
+        h += 60 * Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_KICK_RETURN_TOUCHDOWNS) +
+             50 * Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_PUNT_RETURN_TOUCHDOWNS);
     if (nExperience >= LONG_CAREER_YEARS)
         h = Mul_Div(h, 22, nExperience + 10);
     return h / 920;
@@ -235,8 +224,10 @@ static int Get_Defence_Score(int nTeam, int nSlot, int nPosition, int nExperienc
 
 static int Get_Kicking_Score(int nTeam, int nSlot, int nExperience) {
     auto S = [=](int nStat) { return Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, nStat); };
-    int f = (S(STAT_FIELD_GOALS_MADE) + S(11) + S(13) + S(17) - S(10) - S(12)) / 3 + S(3) / 35 -
-            S(2);
+    int nShortMade = S(KICK_FG_MADE_UNDER_30) + S(KICK_FG_MADE_30_39);
+    int nShortTried = S(KICK_FG_ATTEMPTS_UNDER_30) + S(KICK_FG_ATTEMPTS_30_39);
+    int f = (S(STAT_FIELD_GOALS_MADE) + nShortMade + S(KICK_FG_MADE_50_PLUS) - nShortTried) / 3 +
+            S(KICK_PUNT_YARDS) / 35 - S(KICK_PUNTS);
     return Scale_Long_Career(f, nExperience) / 5;
 }
 
@@ -264,5 +255,5 @@ int Get_Player_Production_With_Honours(int nTeam, int nSlot) {
 }
 
 int Has_Career_Games(int nTeam, int nSlot) {
-    return Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, 0) != 0;
+    return Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_GAMES) != 0;
 }

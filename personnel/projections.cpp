@@ -13,7 +13,7 @@
 #define OLDEST_PROJECTED_AGE 46
 #define LAST_ROOKIE_GAMES 17        // career games up to this still count as a rookie's
 
-#define DRAFT_ROUND_FACTOR 100000   // vital 16: round x 100000 + pick in round x 1000 + pick
+#define DRAFT_ROUND_FACTOR 100000   // VITAL_DRAFT_PICK: round x 100000 + pick in round x 1000 + pick
 #define DRAFT_OVERALL_FACTOR 1000
 
 #define LINEMAN_PRIME_AGE 32
@@ -45,8 +45,14 @@ typedef struct ERA_SCALED_ENTRY {
 } ERA_SCALED_ENTRY;
 
 static const ERA_SCALED_ENTRY kEraScaledEntries[] = {
-    {POS_QB, 3, 101}, {POS_QB, 6, 105}, {POS_QB, 7, 107}, {POS_K, 11, 123},
-    {POS_K, 13, 123}, {POS_K, 15, 123}, {POS_K, 17, 123}, {POS_P, 3, 115},
+    {POS_QB, OFF_COMPLETIONS, STAT_COMPLETION_RATE},
+    {POS_QB, OFF_PASSING_TOUCHDOWNS, STAT_TOUCHDOWN_RATE},
+    {POS_QB, OFF_RUSHES, STAT_INTERCEPTION_RATE},
+    {POS_K, KICK_FG_MADE_UNDER_30, STAT_FIELD_GOAL_RATE},
+    {POS_K, KICK_FG_MADE_30_39, STAT_FIELD_GOAL_RATE},
+    {POS_K, KICK_FG_MADE_40_49, STAT_FIELD_GOAL_RATE},
+    {POS_K, KICK_FG_MADE_50_PLUS, STAT_FIELD_GOAL_RATE},
+    {POS_P, KICK_PUNT_YARDS, STAT_PUNT_AVERAGE},
 };
 
 static int Is_Table_Position(int nPosition) {
@@ -75,13 +81,13 @@ int Get_Projection_Parameter(int nPosition, int nStat) {
     return nEntry;
 }
 
-// 1 when the table writes the stat; linemen's 5 and 6 and kickers' and punters' 5 and 18 are
-// derived from other numbers instead.
+// 1 when the table writes the stat; linemen's blocking figures and kickers' and punters' longest
+// kicks are derived from other numbers instead.
 int Is_Projected_Stat(int nPosition, int nStat) {
     if (nPosition >= POS_T && nPosition <= POS_C)
-        return nStat != 5 && nStat != 6;
+        return nStat != LINE_RUN_BLOCKING && nStat != LINE_PASS_BLOCKING;
     if (nPosition == POS_K || nPosition == POS_P)
-        return nStat != 5 && nStat != 18;
+        return nStat != KICK_LONGEST_PUNT && nStat != KICK_LONGEST_FIELD_GOAL;
     return 1;
 }
 
@@ -105,7 +111,7 @@ void Add_Projection_Parameters(int nTeam, int nSlot, int nWeight) {
                             Mul_Div(nWeight, Get_Projection_Parameter(nPosition, nStat), 1000));
     }
     if (Get_Season_Year() == PROJECTION_BASE_YEAR &&
-        Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, 0) <= LAST_ROOKIE_GAMES)
+        Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_GAMES) <= LAST_ROOKIE_GAMES)
         Adjust_Predicted_Stats_For_Draft_Slot(nTeam, nSlot, nWeight);
 }
 
@@ -144,14 +150,14 @@ void Adjust_Predicted_Stats_For_Draft_Slot(int nTeam, int nSlot, int nWeight) {
 static const int kPassBlockOffsets[3] = {2, -3, -2};
 static const int kRunBlockOffsets[3] = {-2, 1, -1};
 
-// An offensive lineman's blocking figures (predicted 5 and 6) from his games and starts, a young
+// An offensive lineman's blocking figures from his predicted games and starts, a young
 // lineman's playing time stretched toward his prime; then the numbers they imply.
 void Derive_Predicted_Line_Stats(int nTeam, int nSlot) {
     int nPosition = Get_Position(nTeam, nSlot);
     if (nPosition < POS_T || nPosition > POS_C)
         return;
-    int G = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 0);
-    int S = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 1);
+    int G = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_GAMES);
+    int S = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_STARTS);
     int n = Count_NFL_Seasons(nTeam, nSlot);
     int A = gSeasonNumber + PROJECTION_BASE_YEAR -
             Get_Player_Vital_Stat(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
@@ -163,8 +169,10 @@ void Derive_Predicted_Line_Stats(int nTeam, int nSlot) {
     int m = Signed_Root(Max_Int(0, G / 2));
     int o = Signed_Root(Max_Int(0, G / 3)) + S / 13 + 60;
     int p = S / 15 + m + 60;
-    Set_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 5, p + kRunBlockOffsets[nPosition - POS_T]);
-    Set_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 6, o + kPassBlockOffsets[nPosition - POS_T]);
+    Set_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, LINE_RUN_BLOCKING,
+                    p + kRunBlockOffsets[nPosition - POS_T]);
+    Set_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, LINE_PASS_BLOCKING,
+                    o + kPassBlockOffsets[nPosition - POS_T]);
     Derive_Lineman_Stats(nTeam, nSlot);
 }
 
@@ -205,23 +213,23 @@ static void Complete_Playing_Line(int nTeam, int nSlot, int c, int nWeight) {
     }
     int nPosition = Get_Position(nTeam, nSlot);
     if (Is_Returning_Position(nPosition))
-        Double_Predicted_Stats(nTeam, nSlot, 14, 19);
+        Double_Predicted_Stats(nTeam, nSlot, STAT_KICK_RETURNS, STAT_PUNT_RETURN_TOUCHDOWNS);
     else if (nPosition == POS_K)
-        Double_Predicted_Stats(nTeam, nSlot, 8, 17);
+        Double_Predicted_Stats(nTeam, nSlot, KICK_EXTRA_POINT_ATTEMPTS, KICK_FG_MADE_50_PLUS);
     Scale_Predicted_Stats(nTeam, nSlot, 1000 - Mul_Div(FULL_SEASON_TIME * 1000, 1, c));
 }
 
 void Complete_Player_Predicted_Stats(int nTeam, int nSlot, int nWeight) {
     Derive_Predicted_Line_Stats(nTeam, nSlot);
-    int c = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 1) +
-            4 * Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 0);
+    int c = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_STARTS) +
+            4 * Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_GAMES);
     if (c < 1)
         Complete_Idle_Line(nTeam, nSlot);
     else
         Complete_Playing_Line(nTeam, nSlot, c, nWeight);
     Add_Projection_Parameters(nTeam, nSlot, 3 * nWeight);
 
-    int nStarts = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 1);
+    int nStarts = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_STARTS);
     if (nStarts > MAX_PREDICTED_GAMES)
         Scale_Predicted_Stats(nTeam, nSlot, 1000 - Mul_Div(MAX_PREDICTED_GAMES * 1000, 1, nStarts));
 
@@ -235,7 +243,7 @@ void Complete_Player_Predicted_Stats(int nTeam, int nSlot, int nWeight) {
                        szFirst, szLast, nAge);
         return;
     }
-    for (int nStat = 0; nStat <= 1; nStat++)
+    for (int nStat = STAT_GAMES; nStat <= STAT_STARTS; nStat++)
         Set_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, nStat,
                         Min_Int(Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, nStat),
                                 MAX_PREDICTED_GAMES));

@@ -21,7 +21,6 @@
 
 #define DRAFT_TABLE_ROUNDS 7
 #define ROOKIE_CONTRACT_YEARS 4
-#define PROJECTED_DRAFT_VALUE_STAT 299  // derived stat of the predicted season
 
 // Thousands, by season 2015..2022 and years of experience 0..10.
 static const int kMinimumSalaries[MINIMUM_TABLE_LAST_YEAR - MINIMUM_TABLE_FIRST_YEAR + 1]
@@ -155,7 +154,7 @@ int Get_Rookie_Contract_Years(void) {
     return ROOKIE_CONTRACT_YEARS;
 }
 
-// Copies every prospect's projected draft value into his vital 28.
+// Copies every prospect's projected draft value into his VITAL_SCOUTING_SCORE.
 int Store_Draft_Pool_Values(void) {
     int nHighest = 0;
     int nCount = Count_Draft_Pool_Players();
@@ -163,7 +162,7 @@ int Store_Draft_Pool_Values(void) {
         int nTeam = NO_TEAM;
         int nSlot = NO_PLAYER;
         Get_Draft_Pool_Player(n, &nTeam, &nSlot);
-        int nValue = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, PROJECTED_DRAFT_VALUE_STAT);
+        int nValue = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_PROSPECT_VALUE);
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SCOUTING_SCORE, nValue);
         nHighest = Max_Int(nHighest, nValue);
     }

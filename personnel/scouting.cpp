@@ -8,10 +8,6 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-#define PREFERENCE_SCOUTING_DIVISOR 16
-#define PREFERENCE_DIFFICULTY 25
-#define PREFERENCE_PERFECT_SCOUTING 53
-
 #define NO_TEAM_SCOUTING_LEVEL 1000
 #define RANKED_SCOUTING_FLOOR 500  // budgets from here on count by league rank
 #define TOP_SCOUTING_LEVEL 1500
@@ -36,13 +32,13 @@ int Get_Team_Scouting_Level(int nTeam) {
 }
 
 int Get_Scouting_Divisor(int nTeam) {
-    int nDivisor = Get_User_Preference(PREFERENCE_SCOUTING_DIVISOR);
+    int nDivisor = Get_User_Preference(PREF_SCOUTING_RADIUS);
     if (nDivisor == 0) {
-        int nDifficulty = Get_User_Preference(PREFERENCE_DIFFICULTY);
+        int nDifficulty = Get_User_Preference(PREF_DIFFICULTY);
         nDivisor =
             Max_Int(1, ((nDifficulty + DIFFICULTY_OFFSET) * 100 - Get_Team_Scouting_Level(nTeam)) /
                            4);
-        Set_User_Preference(PREFERENCE_SCOUTING_DIVISOR, nDivisor);
+        Set_User_Preference(PREF_SCOUTING_RADIUS, nDivisor);
     }
     return nDivisor;
 }
@@ -63,11 +59,11 @@ int Get_Scouting_Hash(int a, int b) {
 }
 
 int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId) {
-    if (gCommissionerMode || Get_User_Preference(PREFERENCE_PERFECT_SCOUTING) != 0)
+    if (gCommissionerMode || Get_User_Preference(PREF_PERFECT_SCOUTING) != 0)
         return 0;
     int nDivisor = Get_Scouting_Divisor(Get_User_Team());
     int nKnown = Clamp(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE), 0, MAX_KNOWN_SEASONS);
-    int nStarts = Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, 1);
+    int nStarts = Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_STARTS);
     // Starts are never negative in a sound record; a broken one must not divide by zero.
     int nMix = (int)(Get_Scouting_Mix(nPlayerId) % 100);
     int nSpread = Max_Int(1, 15 * nKnown + 12 + 2 * nStarts + nMix);

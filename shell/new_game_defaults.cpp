@@ -17,12 +17,13 @@ void Set_New_Game_Defaults(void) {
     static const int kFinancesColumns[] = {46, 8, 17, 47, 48, 49, 2};
     static const int kLeadersCategories[] = {2, 11, 15, 24};
     static const int kCalendarColumns[] = {18, 2, 3, 4, 5};
-    Set_Preferences(100, kStandingsColumns);
-    Set_Preferences(105, kFinancesColumns);
-    Set_User_Preference(112, Get_Season_Year() < AVERAGE_AGE_COLUMN_YEAR ? 9 : 1);
-    Set_Preferences(113, kLeadersCategories);
-    Set_User_Preference(118, 0);
-    Set_Preferences(119, kCalendarColumns);
+    Set_Preferences(PREF_STANDINGS_COLUMNS, kStandingsColumns);
+    Set_Preferences(PREF_FINANCES_COLUMNS, kFinancesColumns);
+    Set_User_Preference(PREF_FINANCES_LAST_COLUMN,
+                        Get_Season_Year() < AVERAGE_AGE_COLUMN_YEAR ? 9 : 1);
+    Set_Preferences(PREF_LEADER_CATEGORIES, kLeadersCategories);
+    Set_User_Preference(PREF_LEADER_VIEW, 0);
+    Set_Preferences(PREF_CALENDAR_COLUMNS, kCalendarColumns);
     gShowNewsTicker = 1;
     gStatPeriod = 1;
     gScoutSlot = 0;

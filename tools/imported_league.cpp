@@ -11,13 +11,16 @@
 #define LAST_NAMES_FILE "names\\last.txt"
 
 // User preferences a new league starts with, as (entry, value); their readers give them meaning.
-static const int kFirstPreferences[][2] = {{35, 0}, {40, 3}};
-static const int kLeaguePreferences[][2] = {{64, 50}, {65, 50}, {66, 50}, {67, 50},
-                                           {68, 50}, {69, 50}, {70, 20000}};
+static const int kFirstPreferences[][2] = {{PREF_NEW_LEAGUE_SETTING, 0},
+                                           {PREF_NEW_LEAGUE_LEVEL, 3}};
+static const int kLeaguePreferences[][2] = {
+    {PREF_LEAGUE_SETTINGS_FIRST, 50},     {PREF_LEAGUE_SETTINGS_FIRST + 1, 50},
+    {PREF_LEAGUE_SETTINGS_FIRST + 2, 50}, {PREF_LEAGUE_SETTINGS_FIRST + 3, 50},
+    {PREF_LEAGUE_SETTINGS_FIRST + 4, 50}, {PREF_LEAGUE_SETTINGS_FIRST + 5, 50},
+    {PREF_LEAGUE_AMOUNT, 20000}};
 // Automatic standings, awards and finances text output.
-static const int kOutputPreferences[][2] = {{79, 1}, {80, 1}, {81, 1}};
-#define PREF_FIRST_NAME_LINES 92
-#define PREF_LAST_NAME_LINES 93
+static const int kOutputPreferences[][2] = {
+    {PREF_STANDINGS_OUTPUT, 1}, {PREF_AWARDS_OUTPUT, 1}, {PREF_FINANCES_OUTPUT, 1}};
 
 static void Set_Preferences(const int (*pEntries)[2], int nCount) {
     for (int i = 0; i < nCount; i++)

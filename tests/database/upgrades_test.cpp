@@ -246,7 +246,7 @@ TEST_F(SavedGameTest, OldPlayerFieldsAndRolesAreConverted) {
     for (const auto& test : kCases) {
         SCOPED_TRACE(nSlot);
         EXPECT_EQ(Get_Player_Byte_Stat(0, nSlot, BYTE_RINGS), test.nRings);
-        EXPECT_EQ(Get_Player_Vital_Stat(0, nSlot, 18), 0);
+        EXPECT_EQ(Get_Player_Vital_Stat(0, nSlot, VITAL_OLD_RINGS), 0);
         EXPECT_EQ(Get_Player_Byte_Stat(0, nSlot, BYTE_EXPANDED_POSITION), test.nNewRole);
         nSlot++;
     }

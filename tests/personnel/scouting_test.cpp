@@ -2,9 +2,6 @@
 // by hand, its stability within a month, how a shown value moves, and the letter grades.
 #include "new_player_test_support.h"
 
-#define PREFERENCE_SCOUTING_DIVISOR 16
-#define PREFERENCE_DIFFICULTY 25
-#define PREFERENCE_PERFECT_SCOUTING 53
 #define SCOUTED_TEAM 5
 #define SCOUTED_SLOT 60
 #define SCOUTED_ID 1234
@@ -20,8 +17,8 @@ protected:
             Set_Team_Financial_Stat(nTeam, FIN_SCOUTING_LEVEL, 600 + 10 * nTeam);
         // ...until the tests give it the largest.
         Set_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_SCOUTING_LEVEL, 2000);
-        Set_User_Preference(PREFERENCE_DIFFICULTY, 10);
-        Set_User_Preference(PREFERENCE_SCOUTING_DIVISOR, 0);
+        Set_User_Preference(PREF_DIFFICULTY, 10);
+        Set_User_Preference(PREF_SCOUTING_RADIUS, 0);
         Make_Player(SCOUTED_TEAM, SCOUTED_SLOT, POS_WR, 23, 70.0f);
         Set_Player_ID(SCOUTED_TEAM, SCOUTED_SLOT, SCOUTED_ID);
         Set_Player_Vital_Stat(SCOUTED_TEAM, SCOUTED_SLOT, VITAL_EXPERIENCE, 0);
@@ -44,9 +41,9 @@ TEST_F(ScoutingTest, LevelsFollowTheBudgetRank) {
 TEST_F(ScoutingTest, DivisorIsCachedUntilReset) {
     // ((10 + 15) x 100 - 1500) / 4
     EXPECT_EQ(Get_Scouting_Divisor(FIXTURE_HUMAN_TEAM), 250);
-    Set_User_Preference(PREFERENCE_DIFFICULTY, 0);
+    Set_User_Preference(PREF_DIFFICULTY, 0);
     EXPECT_EQ(Get_Scouting_Divisor(FIXTURE_HUMAN_TEAM), 250);
-    Set_User_Preference(PREFERENCE_SCOUTING_DIVISOR, 0);
+    Set_User_Preference(PREF_SCOUTING_RADIUS, 0);
     EXPECT_EQ(Get_Scouting_Divisor(FIXTURE_HUMAN_TEAM), 1);  // (1500 - 1500) / 4, at least 1
 }
 
@@ -81,7 +78,7 @@ TEST_F(ScoutingTest, CommissionerAndPerfectScoutingShowTheTruth) {
     gCommissionerMode = 1;
     EXPECT_EQ(Shown(72), 72);
     gCommissionerMode = 0;
-    Set_User_Preference(PREFERENCE_PERFECT_SCOUTING, 1);
+    Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
     EXPECT_EQ(Shown(71), 71);
 }
 
