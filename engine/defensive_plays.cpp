@@ -59,3 +59,18 @@ void Get_Defensive_Playbook_Description(int nTeam, char* st, int nSize) {
     safe_strncpy(st, pBook != NULL ? pBook->szDescription : "",
                  Min_Int(nSize, PLAYBOOK_DESCRIPTION_SIZE));
 }
+
+static int Count_Role(int nTeam, int nPlay, int nRole) {
+    int n = 0;
+    for (int nDefender = 0; nDefender < PLAY_DEFENDERS; nDefender++)
+        n += Get_Defensive_Play_Role(nTeam, nPlay, nDefender) == nRole;
+    return n;
+}
+
+int Has_Double_Team_Role(int nTeam, int nPlay) {
+    return Count_Role(nTeam, nPlay, DOUBLE_TEAM_ROLE) > 0;
+}
+
+int Count_Deep_Zone_Defenders(int nTeam, int nPlay) {
+    return Count_Role(nTeam, nPlay, DEEP_ZONE_ROLE);
+}

@@ -122,6 +122,7 @@ enum OFFENSIVE_SITUATION {
 };
 
 #define LAST_RUSHING_ROLE 3  // DEFENSIVE_ROLE 0..3 rush the passer
+#define DEEP_ZONE_ROLE 8
 #define DOUBLE_TEAM_ROLE 18
 
 enum OFFENSIVE_SYSTEM {
@@ -409,7 +410,7 @@ void Credit_Player_Game_Event(int nTeam, GAME* pGame, int nSlot, int nGroup, int
 void Add_Player_Game_Counter(GAME* pGame, int bTeam, int nSlot, int nCounter, int nAmount);
 void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole);
 void Charge_Sack_Allowed(GAME* pGame);
-void Credit_Sack(GAME* pGame, int nQuarterbackSlot);
+int Credit_Sack(GAME* pGame, int nQuarterbackSlot);  // the (first) sacker's slot
 void Credit_Games_Played(GAME* pGame);
 void Reset_Current_Play(GAME* pGame);
 void Add_Game_Score(GAME* pGame, int bTeam, int nPoints);
@@ -447,3 +448,96 @@ void Format_Play_Line(char* st, GAME* pGame, int bHtml);
 void Append_Play_Result(GAME* pGame);
 void Queue_Period_End_Event(GAME* pGame);
 void Draw_Live_Score_Box(GAME* pGame);
+
+// ==== play resolution: unit strengths, event players, runs and passes ===========================
+// ---- unit strengths of the players on the field (unit_strength.cpp) -----------------------------
+float Soft_Limit(float x, float fLow, float fHigh);
+float Limit_Ratio(float x, float b);
+float Scale_Near_Goal_20(GAME* pGame, float x);
+float Scale_Near_Goal_2(GAME* pGame, float x);
+int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue);
+float Get_Receiving_Corps_Strength(GAME* pGame);
+float Get_Backfield_Running_Strength(GAME* pGame);
+float Get_Skill_Position_Strength(GAME* pGame);
+float Get_Run_Blocking_Strength(GAME* pGame);
+float Get_Pass_Protection_Strength(GAME* pGame);
+float Get_Line_Discipline_Strength(GAME* pGame);
+float Get_Run_Defense_Strength(GAME* pGame);
+float Get_Tackling_Strength(GAME* pGame);
+float Get_Pass_Coverage_Strength(GAME* pGame);
+float Get_Pass_Rush_Strength(GAME* pGame);
+float Get_Ball_Hawking_Strength(GAME* pGame);
+float Get_Fumble_Forcing_Strength(GAME* pGame);
+
+// ---- the player an event credits (event_players.cpp) --------------------------------------------
+#define EVENT_ANY_PLAYER (-1)  // nStat of Choose_Game_Event_Player: every player weighs the same
+int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat);
+
+// ---- weather and ball security of a play (play_weather.cpp) ------------------------------------
+float Get_Run_Weather_Factor(GAME* pGame);
+float Get_Wind_Factor(GAME* pGame);
+float Get_Pass_Weather_Factor(GAME* pGame);
+int Get_Fumble_Factor(GAME* pGame, int nSlot);  // lost fumbles per 10,000 carries
+
+// ---- out of bounds (out_of_bounds.cpp) ----------------------------------------------------------
+#define GAME_FLAG_OUT_OF_BOUNDS 0x400         // flags bit 10
+#define GAME_FLAG_OUT_OF_BOUNDS_HURRY 0x800   // flags bit 11
+void Set_Out_Of_Bounds(GAME* pGame);
+int Get_Route_Out_Of_Bounds_Chance(int nRoute);
+
+// ---- what play calling tells the play (play_matchups.cpp, offensive_plays.cpp, defensive_plays.cpp)
+int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
+int Get_Defensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
+float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                   int nDefensivePlay);
+float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                               int nDefensivePlay);
+float Get_Run_Defence_Multiplier(GAME* pGame, int nOffensiveCall, int nDefensiveCall);
+int Get_Play_Yardage(int nTeam, int nPlay);
+int Is_Quick_Pass_Play(int nTeam, int nPlay);
+int Has_Double_Team_Role(int nTeam, int nPlay);
+int Count_Deep_Zone_Defenders(int nTeam, int nPlay);
+
+// ---- narration of a watched play (narration.cpp) -------------------------------------------------
+void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nFlag, int nPlayer0,
+                        int nPlayer1);  // player ids, -1 none
+void Narrate_Snap(GAME* pGame);
+void Narrate_Run_Start(GAME* pGame);
+void Narrate_Incomplete_Pass(GAME* pGame, int nTarget, int nDefender, int nDistance);
+void Narrate_Completed_Pass(GAME* pGame, int nTarget, int nYardsAfterCatch, int nDistance);
+void Narrate_Sack(GAME* pGame, int nSacker);
+int Is_Drop_Back_Play(GAME* pGame);
+
+// ---- runs (run_plays.cpp, run_model.cpp) --------------------------------------------------------
+void Run_Kneel_Down(GAME* pGame);
+int Should_Scramble(GAME* pGame);
+void Resolve_Run_Play(GAME* pGame, int bScramble);
+int Get_Run_Kind(GAME* pGame, int bScramble);
+int Get_Scramble_Yardage_Class(int nKind);
+uint8_t Get_Ball_Carrier_Slot(GAME* pGame);
+uint8_t Find_Point_Of_Attack_Blocker(GAME* pGame);
+int Does_Play_End_Half(GAME* pGame);
+
+// ---- passes (pass_plays.cpp, pass_outcome.cpp) --------------------------------------------------
+enum PASS_OUTCOME {
+    PASS_INCOMPLETE = 0, PASS_COMPLETE, PASS_INTERCEPTED, PASS_SACKED, PASS_KNOCKED_DOWN,
+    PASS_SACK_FUMBLE
+};
+void Run_Pass_Play(GAME* pGame);
+int Choose_Pass_Target(GAME* pGame, int* pbPrimary);
+int Get_Pass_Depth(GAME* pGame, int nReceiver);
+int Get_Pass_Outcome(GAME* pGame, int nReceiver, float fCatch, float fTotal, int bPrimary);
+void Implement_Pass_Result(GAME* pGame, int nReceiver, int nOutcome, int nRoute, int nCatch,
+                           int nTotal);
+uint8_t Get_Receiver_Slot(GAME* pGame, int nReceiver);  // route slot 0..4
+
+// Shared by the play models (play_draws.cpp).
+int Random_Below_Float(double x);  // floor(u x), at most the last whole number below x
+int Get_League_Average(int n);     // gLeagueAverages entry n, its default until one is computed
+int Get_Play_Player_Id(GAME* pGame, int bSide, int nSlot);  // -1 for an empty spot
+uint8_t Get_On_Field_Slot(GAME* pGame, int bSide, int nSpot);  // 255 outside 0..10
+int Is_Try_Play(GAME* pGame);
+void Set_Play_Yards(GAME* pGame, int nYards);
+void Stop_Play_Clock(GAME* pGame);
+#define GAME_FLAG_TURNOVER 0x1000  // flags bit 12: the ball changed hands during the play
+void Turn_Ball_Over(GAME* pGame);

@@ -1,4 +1,4 @@
-// Penalties, injuries, timeouts, the clock after a play and the player an event credits.
+// Penalties, injuries, timeouts and the clock after a play.
 #include "engine/engine.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
@@ -31,13 +31,4 @@ void Update_Game_Clock(GAME* pGame) {
         return;
     if (pGame->nClock <= REGULATION_SECONDS && !Is_Game_Over(pGame))
         Set_Up_Kickoff(pGame);
-}
-
-// STAND-IN(engine): weighs the 11 players of a side on the field by how often they make the event;
-// this one takes a random one of them.
-int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty) {
-    (void)nStat;
-    (void)bPenalty;
-    int bSide = nGroup == GROUP_DEFENCE ? Get_Defensive_Side(pGame) : Get_Offensive_Side(pGame);
-    return pGame->aabOnField[bSide][Random_Below(FORMATION_SPOTS)];
 }

@@ -204,9 +204,9 @@ void Charge_Sack_Allowed(GAME* pGame) {
 
 // Sacks are counted in halves: a solo sacker gets both halves and a tackle, two sharers one half
 // and an assist each.
-void Credit_Sack(GAME* pGame, int nQuarterbackSlot) {
+int Credit_Sack(GAME* pGame, int nQuarterbackSlot) {
     if (pGame == NULL)
-        return;
+        return ON_FIELD_EMPTY;
     int nDefence = Get_Defensive_Team(pGame);
     int anSackers[2];
     anSackers[0] = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, 4, 0);
@@ -230,6 +230,7 @@ void Credit_Sack(GAME* pGame, int nQuarterbackSlot) {
         Credit_Player_Game_Event(nOffence, pGame, nQuarterbackSlot, GROUP_SKILL, 14, 1);
         Credit_Player_Game_Event(nOffence, pGame, nQuarterbackSlot, GROUP_SKILL, 15, abs(nGain));
     }
+    return anSackers[0];
 }
 
 void Credit_Games_Played(GAME* pGame) {

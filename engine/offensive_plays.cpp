@@ -130,3 +130,71 @@ void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize) {
     safe_strncpy(st, pBook != NULL ? pBook->szDescription : "",
                  Min_Int(nSize, PLAYBOOK_DESCRIPTION_SIZE));
 }
+
+// The route of the play's primary receiver; NO_ROUTE when the primary is not a receiver.
+static int Get_Primary_Route(int nTeam, int nPlay) {
+    int nReceiver = Get_Offensive_Play_Primary_Player(nTeam, nPlay) - 1;
+    if (nReceiver < 0 || nReceiver >= PLAY_RECEIVERS)
+        return NO_ROUTE;
+    return Get_Offensive_Play_Route(nTeam, nPlay, nReceiver);
+}
+
+// The gain a play is designed for: runs by their hole and ball carrier, passes by the primary
+// receiver's route.
+int Get_Play_Yardage(int nTeam, int nPlay) {
+    int h = Get_Offensive_Play_Hole(nTeam, nPlay);
+    int m = h / 2;
+    int nType = Get_Offensive_Play_Type(nTeam, nPlay);
+    switch (nType) {
+    case PLAY_DIVE:
+    case 10: {
+        int nPrimary = Get_Offensive_Play_Primary_Player(nTeam, nPlay) + 1;
+        int y = m + 1;
+        if (nPrimary == 1)
+            y = h > 3 ? m + 3 : m + 1;
+        else if (nPrimary == 2)
+            y = m + 3;
+        else if (nPrimary == 3)
+            y = m + 2;
+        else if (nPrimary > 3)
+            y = h < 8 ? m + 4 : m + 6;
+        if (Offensive_Play_Has_Lead_Block(nTeam, nPlay))
+            y -= 2;
+        return Max_Int(y, 1);
+    }
+    case PLAY_PITCH:
+    case PLAY_TRAP:
+        return m + 3;
+    case PLAY_SWEEP:
+    case PLAY_END_AROUND:
+        return m + 6;
+    case PLAY_DRAW:
+    case 15:
+    case 22:
+        return m + 9;
+    case PLAY_PUNT:
+    case PLAY_FIELD_GOAL:
+        return -1;
+    default:
+        break;
+    }
+    if (Is_Pass_Play(nTeam, nPlay)) {
+        int v = Get_Route_Average_Depth(Get_Primary_Route(nTeam, nPlay));
+        return v <= 0 ? v + 8 : v;
+    }
+    Report_Error("Unhandled nPlayType in Get_Play_Yardage()");
+    return m + 1;
+}
+
+// Screens, swings, flares and the other throws that come out at once.
+int Is_Quick_Pass_Play(int nTeam, int nPlay) {
+    int nType = Get_Offensive_Play_Type(nTeam, nPlay);
+    if (nType == 11 || nType == 12 || nType == 14)
+        return 1;
+    switch (Get_Primary_Route(nTeam, nPlay)) {
+    case 11: case 12: case 13: case 27: case 33: case 34: case ROUTE_BACKFIELD_SCREEN:
+        return 1;
+    default:
+        return 0;
+    }
+}

@@ -1,27 +1,12 @@
-// Play resolution: runs, passes, kicks and returns. Until the rating-based models exist, each play
-// draws a plausible outcome from the one generator and reports it as the real plays do: yards,
-// seconds, result, possession, and the credits of its players.
+// Kicks and returns. Until the rating-based models exist, each kick draws a plausible outcome from
+// the one generator and reports it as the real plays do: yards, seconds, result, possession, and
+// the credits of its players.
 #include "engine/engine.h"
 
-#define STAT_RUSHES 7
-#define STAT_RUSH_YARDS 8
-#define STAT_RUSH_TDS 9
-#define STAT_PASS_ATTEMPTS 2
-#define STAT_COMPLETIONS 3
-#define STAT_INTERCEPTIONS 4
-#define STAT_PASS_YARDS 5
-#define STAT_PASS_TDS 6
-#define STAT_RECEPTIONS 10
-#define STAT_RECEIVING_YARDS 11
-#define STAT_RECEIVING_TDS 12
-#define STAT_TACKLES 2
 #define STAT_EXTRA_POINTS_TRIED 8
 #define STAT_EXTRA_POINTS_MADE 9
 #define STAT_KICK_RETURNS 14
 #define STAT_KICK_RETURN_YARDS 15
-#define TOTAL_PASS_ATTEMPTS 7
-#define TOTAL_COMPLETIONS 8
-#define TOTAL_PASS_YARDS 9
 #define TEAM_STAT_KICK_RETURNS 5
 #define TEAM_STAT_PUNT_RETURNS 4
 #define TEAM_STAT_PUNTS 6
@@ -31,7 +16,6 @@
 #define FIELD_GOAL_POINTS 3
 #define EXTRA_POINT_POINTS 1
 #define PUNT_TOUCHBACK_LINE 20
-#define RUNNING_HOLES 3
 #define RETURN_GROUP 4
 
 // The n-th healthy player of a position on the roster; the first of any kind when there is none.
@@ -59,109 +43,6 @@ static void Set_Result(GAME* pGame, int nResult, int nYards, int nSeconds) {
 
 static void Stop_Clock(GAME* pGame) {
     pGame->nFlags |= GAME_FLAG_TIMEOUT_STOP;
-}
-
-// A gain that would leave the field at the back of the own end zone is a safety.
-static int Is_Safety(GAME* pGame, int nYards) {
-    return pGame->nYardLine - nYards >= 100;
-}
-
-static void Run_Ball(GAME* pGame) {
-    int nTeam = Get_Offensive_Team(pGame);
-    int nCarrier = Find_Position_Player(nTeam, POS_RB, Random_Below(2));
-    int nYards = Random_Range(-3, 9);
-    if (Random_Below(20) == 0)
-        nYards += Random_Below(40);
-    nYards = Min_Int(nYards, pGame->nYardLine);
-    pGame->currentPlay.nPlayer1 = Get_Player_ID(nTeam, nCarrier);
-    if (Random_Below(70) == 0) {
-        Set_Result(pGame, RESULT_FUMBLE_LOST, 0, 5);
-        Change_Possession(pGame);
-        return;
-    }
-    if (Is_Safety(pGame, nYards)) {
-        Set_Result(pGame, RESULT_SAFETY, nYards, 5);
-        return;
-    }
-    int bTouchdown = nYards >= pGame->nYardLine;
-    Set_Result(pGame, bTouchdown ? RESULT_TOUCHDOWN_RUN : RESULT_RUN, nYards, 5);
-    Credit_Rushing_Play(nCarrier, pGame, nYards, Random_Below(RUNNING_HOLES));
-    if (bTouchdown)
-        Credit_Player_Game_Event(nTeam, pGame, nCarrier, GROUP_SKILL, STAT_RUSH_TDS, 1);
-    else
-        Credit_Player_Game_Event(Get_Defensive_Team(pGame), pGame,
-                                 Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_TACKLES, 0),
-                                 GROUP_DEFENCE, STAT_TACKLES, 1);
-}
-
-static void Credit_Pass(GAME* pGame, int nPasser, int nStat, int nAmount) {
-    Credit_Player_Game_Event(Get_Offensive_Team(pGame), pGame, nPasser, GROUP_SKILL, nStat,
-                             nAmount);
-}
-
-static void Throw_Ball(GAME* pGame) {
-    int nTeam = Get_Offensive_Team(pGame);
-    int bSide = Get_Offensive_Side(pGame);
-    int nPasser = Find_Position_Player(nTeam, POS_QB, 0);
-    int nTarget = Find_Position_Player(nTeam, Random_Below(3) ? POS_WR : POS_TE, Random_Below(3));
-    pGame->currentPlay.nPlayer1 = Get_Player_ID(nTeam, nPasser);
-    int r = Random_Below(100);
-    if (r < 7) {
-        int nLoss = Random_Range(1, 9);
-        if (Is_Safety(pGame, -nLoss)) {
-            Set_Result(pGame, RESULT_SAFETY, -nLoss, 5);
-            return;
-        }
-        Set_Result(pGame, RESULT_SACK, -nLoss, 5);
-        Credit_Sack(pGame, nPasser);
-        return;
-    }
-    Credit_Pass(pGame, nPasser, STAT_PASS_ATTEMPTS, 1);
-    Increment_Game_Team_Total(pGame, bSide, TOTAL_PASS_ATTEMPTS, 1);
-    if (r < 10) {
-        Credit_Pass(pGame, nPasser, STAT_INTERCEPTIONS, 1);
-        Set_Result(pGame, RESULT_INTERCEPTED, 0, 6);
-        Change_Possession(pGame);
-        int nReturn = Random_Below(25);
-        if (nReturn >= pGame->nYardLine)
-            Set_Result(pGame, RESULT_INTERCEPTION_TOUCHDOWN, pGame->nYardLine, 0);
-        else
-            Set_Result(pGame, RESULT_INTERCEPTED, nReturn, 0);
-        return;
-    }
-    if (r < 42) {
-        Set_Result(pGame, RESULT_INCOMPLETE, 0, 5);
-        Stop_Clock(pGame);
-        return;
-    }
-    int nYards = Min_Int(Random_Range(-2, 18) + (Random_Below(8) == 0 ? Random_Below(40) : 0),
-                         pGame->nYardLine);
-    if (Is_Safety(pGame, nYards)) {
-        Set_Result(pGame, RESULT_SAFETY, nYards, 5);
-        return;
-    }
-    int bTouchdown = nYards >= pGame->nYardLine;
-    Set_Result(pGame, bTouchdown ? RESULT_TOUCHDOWN_PASS : RESULT_COMPLETE, nYards, 6);
-    pGame->currentPlay.nPlayer2 = Get_Player_ID(nTeam, nTarget);
-    Credit_Pass(pGame, nPasser, STAT_COMPLETIONS, 1);
-    Credit_Pass(pGame, nPasser, STAT_PASS_YARDS, nYards);
-    Credit_Pass(pGame, nTarget, STAT_RECEPTIONS, 1);
-    Credit_Pass(pGame, nTarget, STAT_RECEIVING_YARDS, nYards);
-    if (bTouchdown) {
-        Credit_Pass(pGame, nPasser, STAT_PASS_TDS, 1);
-        Credit_Pass(pGame, nTarget, STAT_RECEIVING_TDS, 1);
-    }
-    Increment_Game_Team_Total(pGame, bSide, TOTAL_COMPLETIONS, 1);
-    Increment_Game_Team_Total(pGame, bSide, TOTAL_PASS_YARDS, nYards);
-}
-
-// STAND-IN(engine): a play from scrimmage sent to a kneel-down, a designed run, a scramble or a
-// pass resolved against the ratings; this one draws a run or a pass of random yardage.
-void Run_Scrimmage_Play(GAME* pGame) {
-    if (Random_Below(100) < 45)
-        Run_Ball(pGame);
-    else
-        Throw_Ball(pGame);
 }
 
 // STAND-IN(engine): a kickoff by the kicker's distance and the returner's ratings; this one kicks

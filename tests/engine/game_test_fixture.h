@@ -38,6 +38,8 @@ protected:
         gPlayoffOvertimeRule = 0;
         gOvertimePeriodLength = 10;
         gKickoffLocation = 1;
+        Set_Team_Default_Playbook(GAME_TEST_VISITOR);
+        Set_Team_Default_Playbook(GAME_TEST_HOME);
         Reset_Game();
     }
 

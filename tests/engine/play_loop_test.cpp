@@ -183,11 +183,17 @@ TEST_F(PlayLoopTest, ResumingAFinishedGameDoesNothing) {
 TEST_F(PlayLoopTest, AWholeGameAddsUp) {
     const int kTotalsStats[3][2] = {{0, 7}, {0, 8}, {3, 2}};  // rushes, rush yards, pass attempts
     const int kCounters[3] = {0, 1, 0};
+    const int kPasserCategory = 3;
+    const int kRushes = 7;
     int anBefore[2][3];
-    for (int bSide = 0; bSide < 2; bSide++)
+    int anPasserRushesBefore[2];
+    for (int bSide = 0; bSide < 2; bSide++) {
         for (int i = 0; i < 3; i++)
             anBefore[bSide][i] = Get_Team_Totals_Stat(pGame->anTeams[bSide], kTotalsStats[i][0],
                                                       SEASON_CURRENT, kTotalsStats[i][1]);
+        anPasserRushesBefore[bSide] = Get_Team_Totals_Stat(pGame->anTeams[bSide], kPasserCategory,
+                                                           SEASON_CURRENT, kRushes);
+    }
 
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
 
@@ -221,8 +227,11 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
             int nAfter = Get_Team_Totals_Stat(nTeam, kTotalsStats[i][0], SEASON_CURRENT,
                                               kTotalsStats[i][1]);
             EXPECT_EQ(nAfter - anBefore[bSide][i], nSum) << "side " << bSide << " stat " << i;
-            if (i == 0) {
-                EXPECT_EQ(pGame->aanTeamTotals[bSide][5], nSum) << "side " << bSide;
+            if (i == 0) {  // quarterbacks' scrambles and kneels count in the passer totals
+                int nPasserRushes = Get_Team_Totals_Stat(nTeam, kPasserCategory, SEASON_CURRENT,
+                                                         kRushes) -
+                                    anPasserRushesBefore[bSide];
+                EXPECT_EQ(pGame->aanTeamTotals[bSide][5], nSum + nPasserRushes) << "side " << bSide;
             }
         }
     }

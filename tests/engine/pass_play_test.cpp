@@ -1,0 +1,146 @@
+// Passes: each outcome applied (completion, touchdown, try, incompletion, knock-down,
+// interception, sack, safety, sack fumble) and the outcome draw at its ends and on a try.
+#include "engine/play_test_fixture.h"
+
+namespace {
+
+#define PRO_852 31  // primary: the tight end in spot 4 on route 5 "(5) Flag"
+#define FLAG_ROUTE 5
+#define PRIMARY_SPOT 4
+#define FOUR_THREE_CONTAIN 3
+#define DEFENCE_TOTALS 1
+#define PASSER_TOTALS 3
+#define STAT_PASSES_DEFENSED 6
+#define STAT_INTERCEPTIONS 7
+#define STAT_PASSING_TDS 6
+#define HIGH 0.9999
+
+class PassPlayTest : public PlayTest {
+protected:
+    void Set_Up_Pass(int nDown, int nYardLine) {
+        Set_Situation(nDown, 10, nYardLine, 0, 0, 0);
+        Call_Play(PRO_852, FOUR_THREE_CONTAIN);
+        Rate_Side(VISITOR_SIDE, 70.0f);
+        Rate_Side(HOME_SIDE, 70.0f);
+    }
+
+    uint8_t Receiver() { return pGame->aabOnField[HOME_SIDE][PRIMARY_SPOT]; }
+    int Receiver_Id() { return Get_Player_ID(TEST_HOME, Receiver()); }
+    int Passer_Id() { return Get_Player_ID(TEST_HOME, pGame->aabOnField[HOME_SIDE][0]); }
+    int Result() { return Get_Play_Result(&pGame->currentPlay); }
+
+    int Totals(int nTeam, int nCategory, int nStat) {
+        return Get_Team_Totals_Stat(nTeam, nCategory, SEASON_CURRENT, nStat);
+    }
+
+    // A pass caught 5 yards out that goes for 12.
+    void Apply(int nOutcome, std::initializer_list<double> draws) {
+        Queue_Draws(draws);
+        Implement_Pass_Result(pGame, Receiver(), nOutcome, FLAG_ROUTE, 5, 12);
+    }
+};
+
+TEST_F(PassPlayTest, ACompletionGainsTheTotalAndCreditsBothEnds) {
+    Set_Up_Pass(FIRST_DOWN, 60);
+    Apply(PASS_COMPLETE, {HIGH, Below(3, 6)});
+    EXPECT_EQ(Result(), RESULT_COMPLETE);
+    EXPECT_EQ(pGame->nPlayYards, 12);
+    EXPECT_EQ(pGame->nPlaySeconds, 12 / 5 + 3 + 5);
+    EXPECT_EQ(pGame->currentPlay.nPlayer1, Receiver_Id());
+    EXPECT_EQ(pGame->currentPlay.nPlayer2, Passer_Id());
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][7], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][8], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][9], 12);
+    EXPECT_EQ(pGame->nFlags & GAME_FLAG_OUT_OF_BOUNDS, 0);
+}
+
+TEST_F(PassPlayTest, ACompletionPastTheGoalLineScoresAndOnATryIsGood) {
+    int nTouchdowns = Totals(TEST_HOME, PASSER_TOTALS, STAT_PASSING_TDS);
+    Set_Up_Pass(FIRST_DOWN, 8);
+    Apply(PASS_COMPLETE, {HIGH});
+    EXPECT_EQ(Result(), RESULT_TOUCHDOWN_PASS);
+    EXPECT_EQ(pGame->nPlayYards, 8);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][9], 8);  // passing yards stop at the goal line
+    EXPECT_EQ(Totals(TEST_HOME, PASSER_TOTALS, STAT_PASSING_TDS), nTouchdowns + 1);
+
+    Set_Up_Pass(CONVERSION_ATTEMPT, 2);
+    Apply(PASS_COMPLETE, {HIGH});
+    EXPECT_EQ(Result(), RESULT_TWO_POINT_GOOD);
+}
+
+TEST_F(PassPlayTest, IncompleteAndKnockedDownStopTheClock) {
+    int nDefensed = Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_PASSES_DEFENSED);
+    Set_Up_Pass(SECOND_DOWN, 60);
+    Apply(PASS_INCOMPLETE, {Below(0, 5)});
+    EXPECT_EQ(Result(), RESULT_INCOMPLETE);
+    EXPECT_EQ(pGame->nPlayYards, 0);
+    EXPECT_EQ(pGame->nPlaySeconds, 12 / 10 + 4);
+    EXPECT_NE(pGame->nFlags & GAME_FLAG_TIMEOUT_STOP, 0);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][7], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][8], 0);
+
+    Set_Up_Pass(SECOND_DOWN, 60);
+    Apply(PASS_KNOCKED_DOWN, {});
+    EXPECT_EQ(Result(), RESULT_KNOCKED_DOWN);
+    EXPECT_EQ(pGame->currentPlay.nPlayer2, Receiver_Id());
+    EXPECT_EQ(Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_PASSES_DEFENSED), nDefensed + 1);
+}
+
+// No return: the ball stays at the catch point, 5 yards past the line of scrimmage.
+TEST_F(PassPlayTest, AnInterceptionChangesPossession) {
+    int nInterceptions = Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_INTERCEPTIONS);
+    Set_Up_Pass(THIRD_DOWN, 60);
+    Apply(PASS_INTERCEPTED, {0.5, 0.5, 0.0, 0.0, 0.0});
+    EXPECT_EQ(Result(), RESULT_INTERCEPTED);
+    EXPECT_EQ(pGame->nPossession, TEST_VISITOR);
+    EXPECT_EQ(pGame->nYardLine, 40);
+    EXPECT_EQ(pGame->nPlayYards, -5);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][10], 1);
+    EXPECT_EQ(Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_INTERCEPTIONS), nInterceptions + 1);
+}
+
+// The loss is the smaller of 5 + a draw and half of that plus the total.
+TEST_F(PassPlayTest, ASackLosesYardsAndFromTheThreeIsASafety) {
+    Set_Up_Pass(SECOND_DOWN, 60);
+    Apply(PASS_SACKED, {Below(0, 5)});
+    EXPECT_EQ(Result(), RESULT_SACK);
+    EXPECT_EQ(pGame->nPlayYards, -5);
+    EXPECT_EQ(pGame->currentPlay.nPlayer1, Passer_Id());
+    EXPECT_EQ(pGame->aanTeamTotals[VISITOR_SIDE][11], 1);
+
+    Set_Up_Pass(SECOND_DOWN, 97);
+    Apply(PASS_SACKED, {Below(0, 5)});
+    EXPECT_EQ(Result(), RESULT_SAFETY);
+    EXPECT_EQ(pGame->nPlayYards, -3);
+
+    Set_Up_Pass(SECOND_DOWN, 60);
+    Apply(PASS_SACK_FUMBLE, {Below(0, 5), 0.5, 0.5, 0.5, 0.0, 0.0, 0.0});
+    EXPECT_EQ(Result(), RESULT_FUMBLE_LOST);
+    EXPECT_EQ(pGame->nPossession, TEST_VISITOR);
+    EXPECT_EQ(pGame->nPlayYards, 5);  // the ball is recovered where the passer went down
+}
+
+// The outcome draw: 0 is incomplete, 1 knocked down; on a try no interception at any draw.
+TEST_F(PassPlayTest, TheOutcomeDrawAtItsEndsAndOnATry) {
+    Set_Up_Pass(FIRST_DOWN, 60);
+    Queue_Draws({0.0});
+    EXPECT_EQ(Get_Pass_Outcome(pGame, Receiver(), 8.0f, 12.0f, 1), PASS_INCOMPLETE);
+    Queue_Draws({1.0});
+    EXPECT_EQ(Get_Pass_Outcome(pGame, Receiver(), 8.0f, 12.0f, 1), PASS_KNOCKED_DOWN);
+
+    Set_Up_Pass(CONVERSION_ATTEMPT, 2);
+    for (int k = 0; k <= 100; k++) {
+        Queue_Draws({k / 100.0, HIGH});
+        EXPECT_NE(Get_Pass_Outcome(pGame, Receiver(), 2.0f, 3.0f, 1), PASS_INTERCEPTED) << k;
+    }
+}
+
+TEST_F(PassPlayTest, ALowDrawThrowsToThePrimary) {
+    Set_Up_Pass(FIRST_DOWN, 60);
+    int bPrimary = 0;
+    Queue_Draws({0.0});
+    EXPECT_EQ(Choose_Pass_Target(pGame, &bPrimary), PRIMARY_SPOT - 1);
+    EXPECT_EQ(bPrimary, 1);
+}
+
+}  // namespace
