@@ -4,6 +4,7 @@
 #include "database/database.h"
 
 // Keeps the team's scheme.
+// STAND-IN(database): switches a computer team's scheme to fit its roster.
 void Check_Team_Defensive_Scheme(int nTeam) {
     (void)nTeam;
 }

@@ -2,6 +2,7 @@
 // one independent zlib stream behind its 4-byte length. Saved games and universe databases share
 // it. A save goes to a temporary file that replaces the old one only when it is complete; a load
 // reads into a scratch block that replaces the league only when the whole file was read.
+#include <bit>
 #include <stdlib.h>
 #include <string.h>
 #include <strings.h>
@@ -26,6 +27,8 @@
 #define PATH_SIZE 1024
 
 static_assert((CHUNK_COUNT - 1) * CHUNK_SIZE + LAST_CHUNK_SIZE == SAVED_STATE_SIZE);
+// The block goes to the file as it lies in memory, and the file's numbers are little-endian.
+static_assert(std::endian::native == std::endian::little);
 
 // ---- the header ---------------------------------------------------------------------------------
 
@@ -117,10 +120,11 @@ static int Write_Compressed_Block(FILE* pFile, int nLevel, uint8_t* pBuffer, int
     return bOk;
 }
 
-// Closes the file after flushing it; 1 when everything reached the disk's cache.
+// Closes the file once it is on disk, so that the rename never puts a file that a crash could
+// still cut short in place of a good one; 1 when everything was written.
 static int Close_Written_File(FILE* pFile) {
-    int bFlushed = fflush(pFile) == 0;
-    return fclose(pFile) == 0 && bFlushed;
+    int bSynced = Platform_Sync_File(pFile);
+    return fclose(pFile) == 0 && bSynced;
 }
 
 int Save_Game_File(const char* szPath, HWND hDialog) {

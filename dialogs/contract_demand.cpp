@@ -3,8 +3,9 @@
 #include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
-// For now the demand ignores the years offered: the asked bonus (never below the bonus already
-// offered) and the fair salary.
+// The asked bonus (never below the bonus already offered) and the fair salary, whatever the
+// years offered.
+// STAND-IN(dialogs): the bonus and salary asked, weighed by the years offered.
 void Calculate_Contract_Demand(int nTeam, int nSlot, int nWorth) {
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;

@@ -7,10 +7,11 @@ int Is_College_Draft_On(void) {
     return gDraftRound >= 0 && gDraftRound < NO_DRAFT_ROUND;
 }
 
-// Stand-ins until the college draft is built: no order is computed, no file written, no pick
-// made.
+// STAND-IN(personnel): the college draft order from the season's results, worst first.
 void Compute_Draft_Order(void) {}
 
+// STAND-IN(personnel): starts the draft's text file, written round by round.
 void Start_College_Draft_File(void) {}
 
+// STAND-IN(personnel): the computer picks until a human-run team is on the clock.
 void Run_College_Draft(void) {}

@@ -20,28 +20,33 @@ int Choose_Team_Returner(int nTeam, int nKind) {
     return nChoice;
 }
 
+// STAND-IN(personnel): puts the best-scoring player at each starter spot of the unit.
 void Fill_Depth_Chart_Unit(int nUnit, int nTeam, int bKeepInjured) {
     (void)nUnit;
     (void)nTeam;
     (void)bKeepInjured;
 }
 
+// STAND-IN(personnel): orders the unit's reserves by position, then by depth-chart score.
 void Sort_Depth_Chart_Unit(int nTeam, int nUnit) {
     (void)nTeam;
     (void)nUnit;
 }
 
+// STAND-IN(personnel): automatic depth charts for every league team, stepping the progress window.
 void Set_All_Depth_Charts(int nFlag) {
     (void)nFlag;
 }
 
-// Stand-ins until the automatic depth chart is built: each returner by the plain choice above,
-// and each unit's reserves as Sort_Depth_Chart_Unit leaves them.
+// Each returner by the plain choice above.
+// STAND-IN(personnel): picks the best kick and punt returners.
 void Choose_Team_Returners(int nTeam) {
     Choose_Team_Returner(nTeam, KICK_RETURNER);
     Choose_Team_Returner(nTeam, PUNT_RETURNER);
 }
 
+// Each unit's reserves as Sort_Depth_Chart_Unit leaves them.
+// STAND-IN(personnel): sorts the reserves of all three units.
 void Sort_Team_Roster_Units(int nTeam) {
     for (int nUnit = 0; nUnit < UNIT_COUNT; nUnit++)
         Sort_Depth_Chart_Unit(nTeam, nUnit);

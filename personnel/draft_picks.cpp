@@ -17,7 +17,8 @@ void Reset_Team_Draft_Picks(int nTeam) {
             Set_Draft_Pick_Owner(nYear, nRound, nTeam, nTeam);
 }
 
-// Stand-in until the college draft is built: the teams pick in team-number order.
+// The teams pick in team-number order.
+// STAND-IN(personnel): the draft order the standings would give, the champion last.
 void Project_Draft_Order(void) {
     int nTeams = Count_Active_Teams();
     for (int nPick = 0; nPick < DRAFT_COLUMNS; nPick++)

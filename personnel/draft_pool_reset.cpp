@@ -1,5 +1,6 @@
 // A new college draft pool in place of the old one.
 #include "personnel/personnel.h"
 
-// Stand-in until the draft classes are built: the pool stays as it is.
+// The pool stays as it is.
+// STAND-IN(personnel): empties the draft-pool rosters and generates and ranks a new college class.
 void Reset_Draft_Pool(void) {}

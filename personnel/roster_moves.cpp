@@ -4,10 +4,12 @@
 #include "personnel/personnel.h"
 
 // Leaves the roster as it is: a full free-agent list then gives up the player in its last slot.
+// STAND-IN(personnel): above 51 players drops the one the computer values least.
 void Release_Surplus_Player(int nTeam) {
     (void)nTeam;
 }
 
+// STAND-IN(personnel): sorts the free agents by the pool's sort mode.
 void Sort_Free_Agent_Pool(void) {}
 
 #define TRIM_FIRST_SLOT 97

@@ -1,7 +1,8 @@
 // What the computer manager thinks players are worth in a trade.
 #include "personnel/personnel.h"
 
-// No trade values yet: a roster adds nothing to its team's projected revenue.
+// A roster adds nothing to its team's projected revenue.
+// STAND-IN(personnel): the sum of the roster's trade values, times 2000.
 int Get_Team_Roster_Trade_Value(int nTeam) {
     (void)nTeam;
     return 0;

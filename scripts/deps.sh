@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 # Safe to run again; needs root (or sudo) only when something is missing.
+#   scripts/deps.sh           what make run, make test and make bench need
+#   scripts/deps.sh --format  that and clang-format, for make format
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,12 @@ packages=(
   libfreetype-dev libfontconfig-dev libsdl2-dev libcurl4-openssl-dev
   fonts-liberation2 fonts-dejavu-core
 )
+
+case "${1:-}" in
+  "") ;;
+  --format) packages+=(clang-format) ;;
+  *) echo "usage: $0 [--format]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,8 @@
 
 #define ORDINARY_LEAGUE 1000
 
-// The teams' average cap room against the usual share of the cap; for now every league is an
-// ordinary one.
+// Every league counts as an ordinary one.
+// STAND-IN(season): the league's average cap room against the usual share, in thousandths.
 int Get_League_Average_Team_Stat_Scaled(void) {
     return ORDINARY_LEAGUE;
 }

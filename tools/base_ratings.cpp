@@ -1,7 +1,8 @@
 // Ratings rebuilt from a player's predicted grades.
 #include "tools/tools.h"
 
-// No grades are kept yet: nothing to answer from.
+// No grades are kept: nothing to answer from.
+// STAND-IN(tools): the rating as kept in the player's predicted grades.
 float Get_Player_Base_Rating(int nTeam, int nSlot, int nRating)
 {
     (void)nTeam;

@@ -50,5 +50,6 @@ void Remove_Two_Way_Specialists(void) {
     Remove_Players_Where(Is_Two_Way_Specialist);
 }
 
-// Stand-in until the predicted grades are kept: the ratings stay as they are.
+// The ratings stay as they are.
+// STAND-IN(tools): recomputes every player's ratings from his predicted grades.
 void Calculate_All_Player_Ratings(void) {}

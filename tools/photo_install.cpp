@@ -1,7 +1,8 @@
 // Downloaded player photos and team logos copied into the installation folder.
 #include "tools/tools.h"
 
-// Stand-ins until the downloads are built: there is nothing to copy.
+// STAND-IN(tools): copies the downloaded player photos into Photos/Downloads.
 void Install_Player_Photos(void) {}
 
+// STAND-IN(tools): copies the season's team logos into Logos/Downloads.
 void Install_Team_Logos(void) {}

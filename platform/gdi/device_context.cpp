@@ -2,4 +2,5 @@
 // never one to release.
 #include "../platform_internal.h"
 
+// STAND-IN(platform): releases a device context once the drawing layer hands them out.
 int ReleaseDC(HWND /*hWnd*/, HDC /*hDC*/) { return 0; }

@@ -1,12 +1,13 @@
 // The one path resolver every file access goes through: '\' becomes '/', and where the exact name
 // does not exist each component is matched against its folder's entries without regard to ASCII
-// letter case. The file operations below open, remove, rename and create what it resolves.
+// letter case. The file operations below open, remove, rename, sync and create what it resolves.
 #include "../platform_internal.h"
 
 #include <dirent.h>
 #include <errno.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -130,6 +131,11 @@ int Platform_Rename_File(const char* szFrom, const char* szTo) {
     if (!szTarget[0]) return 0;
     // rename(2) replaces an existing target in one step.
     return rename(szSource, szTarget) == 0 ? 1 : 0;
+}
+
+int Platform_Sync_File(FILE* pFile) {
+    if (!pFile || fflush(pFile) != 0) return 0;
+    return fsync(fileno(pFile)) == 0 ? 1 : 0;
 }
 
 int Platform_Make_Directory(const char* szPath) {

@@ -26,4 +26,5 @@ int LoadStringA(HINSTANCE /*hInstance*/, UINT nId, LPSTR szBuffer, int nMax) {
 }
 
 // The resource script has no accelerator tables yet.
+// STAND-IN(platform): the accelerator table of the resource script.
 HACCEL LoadAcceleratorsA(HINSTANCE /*hInstance*/, LPCSTR /*szName*/) { return nullptr; }

@@ -178,8 +178,8 @@ LRESULT DispatchMessageA(const MSG* pMsg) {
     return SendMessageA(pMsg->hwnd, pMsg->message, pMsg->wParam, pMsg->lParam);
 }
 
-// No accelerator tables exist yet (LoadAcceleratorsA gives none), so no message is taken; the
-// tables of the resource script will be looked up here.
+// No accelerator tables exist (LoadAcceleratorsA gives none), so no message is taken.
+// STAND-IN(platform): turns a key matching the accelerator table into its command.
 int TranslateAcceleratorA(HWND /*hWnd*/, HACCEL /*hAccel*/, MSG* /*pMsg*/) { return 0; }
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nId, UINT nElapse, void* pTimerProc) {

@@ -7,6 +7,7 @@
 
 #include "core/core.h"
 #include "database/database.h"
+#include "fixtures/fixture_teams.h"
 #include "platform/test_api.h"
 
 class LeagueTextTest : public ::testing::Test {
@@ -22,13 +23,6 @@ protected:
         gUniverseStats[UNIVERSE_FIRST_YEAR] = nFirstYear;
         const int kPostseason[POSTSEASON_WEEK_COUNT] = {17, 18, 19, 20, 21, 22};
         memcpy(gPostseasonWeeks, kPostseason, sizeof(kPostseason));
-    }
-
-    static void Add_Team(int nTeam, const char* szCity, const char* szNickname, int nDivision) {
-        Set_Team_String(nTeam, TEAM_CITY, szCity);
-        Set_Team_String(nTeam, TEAM_NICKNAME, szNickname);
-        Set_Team_Stat(nTeam, TEAM_DIVISION, nDivision);
-        Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
     }
 
     // Two teams in each of the given divisions.

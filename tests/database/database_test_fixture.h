@@ -9,6 +9,7 @@
 
 #include "core/core.h"
 #include "database/database.h"
+#include "fixtures/fixture_teams.h"
 #include "platform/test_api.h"
 
 class DatabaseTest : public ::testing::Test {
@@ -27,16 +28,6 @@ protected:
         std::string stLine(gRecentErrors, strcspn(gRecentErrors, "\n"));
         size_t nAt = stLine.find(" ERROR: ");
         return nAt == std::string::npos ? std::string() : stLine.substr(nAt + 8);
-    }
-
-    // A computer-run league team in use.
-    static void Add_Team(int nTeam, const char* szCity, const char* szNickname, int nDivision = 0) {
-        Set_Team_String(nTeam, TEAM_CITY, szCity);
-        Set_Team_String(nTeam, TEAM_NICKNAME, szNickname);
-        Set_Team_Stat(nTeam, TEAM_DIVISION, nDivision);
-        Set_Team_Stat(nTeam, TEAM_TIME_ZONE, 3);
-        Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
-        Set_Team_Stat(nTeam, TEAM_CITY_INDEX, 0);
     }
 
     // A player record written straight into the roster (ids are unique per test).

@@ -8,6 +8,7 @@
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 #include "fixtures/fixture_league.h"
+#include "fixtures/fixture_teams.h"
 #include "personnel/personnel.h"
 #include "platform/test_api.h"
 
@@ -20,18 +21,16 @@ protected:
         Clear_League_Database();
     }
 
-    static void Add_Team(int nTeam, int nDivision) {
-        Set_Team_String(nTeam, TEAM_CITY, ("City " + std::to_string(100 + nTeam)).c_str());
-        Set_Team_Stat(nTeam, TEAM_DIVISION, nDivision);
-        Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
-        Set_Team_Stat(nTeam, TEAM_CITY_INDEX, 0);
+    // A team whose city is named after its number ("City 100", ...).
+    static void Add_Numbered_Team(int nTeam, int nDivision) {
+        Add_Team(nTeam, ("City " + std::to_string(100 + nTeam)).c_str(), "Team", nDivision);
     }
 
     // Teams in the given divisions, numbered from 0.
     static void Add_Teams(std::initializer_list<int> divisions) {
         int nTeam = 0;
         for (int nDivision : divisions)
-            Add_Team(nTeam++, nDivision);
+            Add_Numbered_Team(nTeam++, nDivision);
     }
 
     // The text of the only box shown since the last clear; "" when none or several were shown.
@@ -115,7 +114,7 @@ TEST_F(LeagueRulesTest, StartYearChangeAsksFirst) {
 
 TEST_F(LeagueRulesTest, OversizedDivisionIsRefused) {
     for (int nTeam = 0; nTeam < 14; nTeam++)
-        Add_Team(nTeam, 2);
+        Add_Numbered_Team(nTeam, 2);
     EXPECT_EQ(Close_Up_League_Structure(), 0);
     EXPECT_EQ(Shown_Text(), "No division may have more than 13 teams.");
     Set_Team_Stat(13, TEAM_DIVISION, 4);
@@ -148,7 +147,7 @@ TEST_F(LeagueRulesTest, EmptyDivisionsAndLeaguesCloseUp) {
 }
 
 TEST_F(LeagueRulesTest, StadiumValue) {
-    Add_Team(0, 0);
+    Add_Numbered_Team(0, 0);
     Set_Default_City_Stats(0);  // 1,000,000 people earning 25,000
     Set_Team_Stadium_Stat(0, STADIUM_CAPACITY, 55000);
     for (int nStat : {STADIUM_CONVENIENCE, STADIUM_COMFORT, STADIUM_SIGHT_LINES})
@@ -189,7 +188,7 @@ TEST_F(LeagueRulesTest, NewTeamIsSetUp) {
 
 TEST_F(LeagueRulesTest, NoRoomForA37thTeam) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
-        Add_Team(nTeam, nTeam % 8);
+        Add_Numbered_Team(nTeam, nTeam % 8);
     EXPECT_EQ(Add_New_Team(1), -1);
 }
 
@@ -210,7 +209,7 @@ TEST_F(LeagueRulesTest, NewTeamRosterCoversEveryPosition) {
 
 // A full roster gets no new players, but the team is still set up: here, its returners chosen.
 TEST_F(LeagueRulesTest, FullRosterIsStillSetUp) {
-    Add_Team(0, 0);
+    Add_Numbered_Team(0, 0);
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
         gTeams[0].aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] = nSlot + 1;
         gTeams[0].aPlayers[nSlot].anVitalStats[VITAL_POSITION] = POS_WR;

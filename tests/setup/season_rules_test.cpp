@@ -6,6 +6,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
+#include "fixtures/fixture_teams.h"
 #include "personnel/personnel.h"
 #include "platform/test_api.h"
 #include "setup/setup.h"
@@ -23,11 +24,6 @@ protected:
     static void Set_Season(int nFirstYear, int nSeasonNumber) {
         Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nFirstYear);
         gSeasonNumber = nSeasonNumber;
-    }
-
-    static void Add_Team(int nTeam, int nDivision) {
-        Set_Team_Stat(nTeam, TEAM_DIVISION, nDivision);
-        Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
     }
 };
 
@@ -136,8 +132,8 @@ TEST_F(SeasonRulesTest, InflationFactorIsTheCapPerMilleOfTheBase) {
 
 // The leagues swap once, when 1970 is reached by playing, not when a league starts in 1970.
 TEST_F(SeasonRulesTest, LeaguesSwapWhen1970IsReached) {
-    Add_Team(0, 1);
-    Add_Team(1, 6);
+    Add_Team(0, "City", "Team", 1);
+    Add_Team(1, "City", "Team", 6);
     Set_Season(1970, 0);
     Apply_Season_Rules();
     EXPECT_EQ(Get_Team_Stat(0, TEAM_DIVISION), 1);
@@ -164,7 +160,7 @@ TEST_F(SeasonRulesTest, PlayoffRulesKeepTheUsersChoiceBetweenTheirYears) {
 }
 
 TEST_F(SeasonRulesTest, CareerCurvesAreReset) {
-    Add_Team(0, 0);
+    Add_Team(0, "City", "Team", 0);
     gTeams[0].aPlayers[0].anVitalStats[VITAL_PLAYER_ID] = 11;
     gTeams[0].aPlayers[0].anVitalStats[VITAL_POSITION] = POS_QB;
     gTeams[FREE_AGENT_TEAM].aPlayers[0].anVitalStats[VITAL_PLAYER_ID] = 12;
@@ -181,8 +177,8 @@ TEST_F(SeasonRulesTest, CareerCurvesAreReset) {
 }
 
 TEST_F(SeasonRulesTest, AllTeamsGoToTheComputer) {
-    Add_Team(0, 0);
-    Add_Team(1, 0);
+    Add_Team(0, "City", "Team", 0);
+    Add_Team(1, "City", "Team", 0);
     Set_Team_Stat(1, TEAM_CONTROL, CONTROL_HUMAN);
     EXPECT_EQ(Set_All_Teams_Computer(), 2);
     EXPECT_EQ(Get_Team_Stat(1, TEAM_CONTROL), CONTROL_COMPUTER);

@@ -5,16 +5,19 @@
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "database/database.h"
+#include "database/saved_game_internal.h"
 #include "dialogs/dialogs.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
@@ -306,6 +309,22 @@ TEST(UniverseToolTest, SecondRunIsByteIdentical) {
         ASSERT_GT(stFirst.size(), 0u) << universe.szName;
         EXPECT_TRUE(stFirst == stSecond) << universe.szName << " differs between two runs";
     }
+}
+
+// The default universe's content is pinned, so that a change to any code that builds it shows.
+// The CRC-32 is taken over the block the file holds, not over the compressed bytes, which depend
+// on the zlib in use. When the universe is meant to change, set kUniverse2019Crc to the value the
+// failure prints.
+TEST(UniverseToolTest, Universe2019IsPinned) {
+    const uLong kUniverse2019Crc = 0x6d6c7ec3;
+    std::unique_ptr<SAVED_STATE> pBlock(new SAVED_STATE());
+    int nVersion = 0;
+    ASSERT_EQ(Read_Game_File_Block(Game_Path(kUniverses[0].szName).c_str(), pBlock.get(), &nVersion),
+              1);
+    uLong uCrc = crc32(0L, reinterpret_cast<const Bytef*>(pBlock.get()), sizeof(SAVED_STATE));
+    char szCrc[16];
+    snprintf(szCrc, sizeof(szCrc), "0x%08lx", uCrc);
+    EXPECT_EQ(uCrc, kUniverse2019Crc) << kUniverses[0].szName << " now holds the CRC-32 " << szCrc;
 }
 
 }  // namespace

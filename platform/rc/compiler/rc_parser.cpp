@@ -1,5 +1,5 @@
 // The parser: DIALOGEX templates with their controls, STRINGTABLE, and MENU / ACCELERATORS blocks
-// (read and skipped for now). Numeric fields are expressions over numbers and the known style
+// (read and skipped). Numeric fields are expressions over numbers and the known style
 // names with | + - ~ and parentheses; style fields also take NOT name to clear bits.
 #include "rc_compiler.h"
 
