@@ -9,6 +9,7 @@
 
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
+#include "shell/shell.h"
 
 namespace {
 

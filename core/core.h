@@ -1,6 +1,6 @@
-// Core services: error reporting and the debug log, message boxes and the dialog launcher, the
-// message pump, random numbers and integer arithmetic, bounded strings and text formats, line
-// and CSV-field readers, small file helpers. What every other subsystem may call.
+// Core services: error reporting and the debug log, message boxes, random numbers and integer
+// arithmetic, bounded strings and text formats, line and CSV-field readers, small file helpers.
+// What every other subsystem may call.
 #pragma once
 
 #include <stdint.h>
@@ -27,9 +27,8 @@ void Log_Debug_Line(const char* szFormat, ...) __attribute__((format(printf, 1, 
 int Print_Debug_Message(int nMask, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));
 const char* Get_Recent_Errors(void);
 
-// ---- message boxes, dialogs, the message pump --------------------------------------------------
+// ---- message boxes and debugger output ---------------------------------------------------------
 extern int gMessageBoxOpen;
-extern int gChooseStatDialogId;
 
 // What the skinned message dialog receives in WM_INITDIALOG. No text is ever null; an empty
 // button caption means that button is not shown.
@@ -43,19 +42,14 @@ typedef struct {
 int Show_Message_Box(const char* szCaption, const char* szFormat, ...)
     __attribute__((format(printf, 2, 3)));
 int Do_Message_Box(const char* szText, const char* szCaption, UINT uType);
+// The caller's text followed by the system's text for the error code; logged too.
+void Show_System_Error(int nErrorCode, const char* szCaption, const char* szFormat, ...)
+    __attribute__((format(printf, 3, 4)));
+void Debug_Print(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
 int User_Message_Dialog(const char* szCaption, const char* szText, const char* szUnused,
                         const char* szButton1, const char* szButton2, const char* szButton3);
-INT_PTR Do_Dialog(HWND hParent, int idDialog, LPARAM lParam);
-INT_PTR Open_Dialog(HWND hParent, int idDialog);
-// A dialog procedure that ends its dialog with IDCANCEL as soon as it starts.
-INT_PTR Cancel_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
-int Pump_Messages(void);
-int Are_Trades_Allowed(void);
 
 HINSTANCE Get_App_Instance(void);
-HWND Get_Main_Window(void);
-int Release_Main_Window_DC(HDC hDC);
-void Set_Big_Icon(HWND hWnd);
 
 // ---- random numbers and integer arithmetic -----------------------------------------------------
 #define DEFAULT_RANDOM_SEED 4357
@@ -75,6 +69,13 @@ float Random_Float(float x);
 int Random_Spread(int nValue, int nSpread);
 float Random_Spread_Float(float x, float d);
 
+// The draw of player generation, d(n): the integer part of n x u / 4294967295 for the next
+// generator output u, so 0..n-1 (n only for the largest u). The order of draws decides what a
+// seed produces.
+int Draw_Random(int n);
+// nBase + d(n) - d(n), the added draw first.
+int Draw_Random_Around(int nBase, int n);
+
 int Mul_Div(int a, int b, int c);
 int Signed_Root(int v);
 float Signed_Root_Float(float x);
@@ -82,7 +83,6 @@ int Percent_Of(int a, int b);
 int Round_To_Multiple(int a, int b);
 int Round_Down_To_Multiple(int a, int b);
 int Count_Divisions(int a, int b);
-int Get_Rank_Grade(int nRank);
 int Get_Rating_Grade(int nValue);
 int Grade_To_Rating(int nGrade);
 int Get_Rating_Grade5(int nValue);
@@ -166,16 +166,3 @@ int Parse_Decimal_Field(const char* szField, double* pValue);
 // The same, reporting a field of szFileName that is not a number.
 int Read_Int_Field(const char* szFileName, const char* szField);
 double Read_Decimal_Field(const char* szFileName, const char* szField);
-
-// ---- league texts (need the league database) ---------------------------------------------------
-#define TEAM_LABEL_SIZE 64
-#define WEEK_NAME_SIZE 32
-#define MANAGER_FACE_FILE_SIZE 32
-
-void Get_Team_Label(int nTeam, char* szOut, int nSize);
-void Get_Team_City(int nTeam, char* szOut, int nSize);
-void Get_Team_Nickname(int nTeam, char* szOut, int nSize);
-void Get_Team_Short_Name(int nTeam, char* szOut, int nSize);
-void Get_Manager_Face_File(int nTeam, char* szOut, int nSize);
-void Get_Week_Name(int nWeek, char* szOut, int nSize);
-void Get_Week_Short_Name(int nWeek, char* szOut, int nSize);

@@ -12,6 +12,7 @@
 
 // An output read as unsigned and divided by 4,294,967,295: 0 <= u <= 1, both ends included.
 #define UNIT_SCALE 2.3283064370807974e-10
+#define RANDOM_SPAN 4294967295LL  // the largest generator output
 
 uint32_t gMtState[MT_STATE_WORDS];
 int gMtIndex = MT_NEVER_SEEDED;
@@ -95,4 +96,14 @@ float Random_Spread_Float(float x, float d) {
         fFactor = (float)(fFactor * (Random_Unit() * 2.0 * d + 1.0 - d));
     }
     return fFactor * x;
+}
+
+int Draw_Random(int n) {
+    uint32_t u = Random_Number();
+    return (int)((int64_t)n * (int64_t)u / RANDOM_SPAN);
+}
+
+int Draw_Random_Around(int nBase, int n) {
+    int nValue = nBase + Draw_Random(n);
+    return nValue - Draw_Random(n);
 }

@@ -4,7 +4,6 @@
 // newline is not part of the line: the readers drop it, as a text-mode read does.
 
 #include "core/core.h"
-#include "shell/shell.h"
 
 #include <errno.h>
 #include <stdarg.h>

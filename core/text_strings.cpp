@@ -130,6 +130,10 @@ void Make_Lower_Case(char* szText) {
     }
 }
 
+HINSTANCE Get_App_Instance(void) {
+    return GetModuleHandleA(NULL);
+}
+
 int Load_String(UINT nId, char* szOut, int nSize) {
     if (nSize < 1) return 0;
     szOut[0] = 0;

@@ -86,6 +86,11 @@ enum CITY_STAT {
 
 // ---- the block (saved_state.cpp) ---------------------------------------------------------------
 void Clear_League_Database(void);
+// The fantasy draft's state as FANTASY_DRAFT_STATE_SIZE bytes in the block's layout.
+void Set_Fantasy_Draft_State(const uint8_t* pBytes);
+// Set once a league is loaded: from then on a player who changes teams gets a career line for
+// his new team.
+void Set_Shuffling_Players(int bOn);
 
 // ---- user preferences (user_preferences.cpp) ---------------------------------------------------
 int Get_User_Preference(int nPreference);
@@ -189,12 +194,15 @@ int Get_Max_Wild_Card_Teams(void);
 int Get_Season_Year(void);
 int Get_Season_Number(void);
 int Get_Current_Week(void);
-void Set_Current_Week(int nWeek);
 int Get_Current_Day_Of_Year(void);
 int Get_Current_Month(void);
 int Get_Current_Calendar_Year(void);
 int Get_Postseason_Week(int n);
 int Get_Regular_Season_Week_Count(void);
+int Get_Day_Of_Month(int nDayOfYear);  // counted from 0
+int Get_Season_Progress(void);         // per mille of the regular season played
+int Is_Season_Complete(void);
+int Is_College_Draft_On(void);
 
 int Get_Draft_Order_Team(int nPick);
 int Get_Draft_Pick_Owner(int nYear, int nRound, int nColumn);
@@ -204,7 +212,6 @@ int Find_Team_Draft_Pick(int nTeam, int n, int* pYear, int* pRound, int* pColumn
 int Get_Division_Standings_Team(int nDivision, int nPlace);
 int Get_Team_Division_Standing(int nTeam);
 int Get_Playoff_Team(int nSlot);
-void Refresh_Standings(void);
 int Has_No_Magic_Number(int nTeam);
 void Format_Team_Schedule_Record(int nTeam, int nWeeks, char* szOut, int nSize);
 GAME* Get_Game_Record(int n);
@@ -213,9 +220,107 @@ int Is_Stored_Game_Over(int n);
 
 void Check_Computer_Team_Rosters(void);
 void Check_Team_Defensive_Scheme(int nTeam);
-void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
 float Get_Season_Scoring_Base(void);
 void Get_Default_Team_Abbreviation(int nIndex, char* szOut, int nSize);
+
+// ---- small league rules (league_rules.cpp) ------------------------------------------------------
+int Get_Rank_Grade(int nRank);
+int Are_Trades_Allowed(void);
+
+// ---- team results over the stored games (team_results.cpp) -------------------------------------
+int Count_Team_Wins(int nTeam, int nWeeks);
+int Count_Team_Losses(int nTeam, int nWeeks);
+int Count_Team_Ties(int nTeam, int nWeeks);
+int Count_Team_Home_Wins(int nTeam);
+int Count_Team_Home_Losses(int nTeam);
+int Count_Team_Home_Ties(int nTeam);
+int Count_Team_Playoff_Wins(int nTeam);
+int Count_Team_Playoff_Losses(int nTeam);
+
+// ---- the college draft pool (draft_pool_queries.cpp) --------------------------------------------
+int Count_Draft_Pool_Players(void);
+void Get_Draft_Pool_Player(int n, int* pTeam, int* pSlot);  // outputs untouched past the end
+
+// ---- the stadium's value (stadium_value.cpp) ----------------------------------------------------
+// Stadium stat 1, the structure, and stat 2, the surface.
+#define STADIUM_OPEN 0
+#define STADIUM_DOMED 1
+#define STADIUM_CONVERTIBLE 2
+#define STADIUM_NATURAL_GRASS 0
+#define STADIUM_ARTIFICIAL_TURF 1
+
+int Compute_Stadium_Value(int nTeam);  // dollars, a multiple of 1,000,000
+int Get_Team_Stadium_Rating(int nTeam);  // stadium_rating.cpp
+
+// ---- schedule storage (schedule_storage.cpp) ----------------------------------------------------
+int Schedule_Game(int nHome, int nVisitor, int nWeek, int nSlot);  // 1 when the game was put in
+
+// ---- money scales and minimum salaries (salary_scales.cpp) -------------------------------------
+// Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
+// 55,000,000 cap and scaled to the league's money by Scale_To_Base_Cap.
+int Scale_To_Base_Cap(int nAmount);
+int Normalize_Money_To_Cap(int nAmount);
+int Get_Salary_Sanity_Limit(void);
+int Get_League_Minimum_Salary(int nExperience);
+int Get_Player_Minimum_Salary(int nTeam, int nSlot);
+
+// ---- name tables (name_lists.cpp) and new player ids (player_ids.cpp) --------------------------
+#define NAME_TABLE_SIZE 100
+
+extern char gFirstNames[NAME_TABLE_SIZE][PLAYER_FIRST_NAME_SIZE];
+extern char gLastNames[NAME_TABLE_SIZE][PLAYER_LAST_NAME_SIZE];
+extern int gFirstNameFileLines;  // lines of the name files; 0 = not counted yet
+extern int gLastNameFileLines;
+
+void Load_First_Names(void);
+void Load_Last_Names(void);
+int Take_First_Name(char* szOut, int nSize);  // 0 when the table is used up
+int Pick_Last_Name(char* szOut, int nSize);
+void Generate_Player_Name(int nTeam, int nSlot);
+int Make_Unique_Player_Id(int nTeam, int nSlot);
+
+// ---- human-run teams (human_team.cpp) -----------------------------------------------------------
+int Is_Human_Team(int nTeam);
+
+// ---- a team's engine images (team_images.cpp) --------------------------------------------------
+// The raw playbook image (OFFENSIVE_PLAYBOOK_BYTES or DEFENSIVE_PLAYBOOK_BYTES) of a team in use
+// or a pseudo-team; NULL for any other team.
+uint8_t* Get_Team_Playbook_Image(int nTeam, int bDefence);
+// The FORMATION_SPOTS lineup entries of one formation; NULL for a bad team or formation.
+int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
+
+// ---- user-interface state kept in the league ----------------------------------------------------
+int Get_Dialog_Team(void);                        // dialog_team.cpp
+void Reset_Listview_Column_Preferences(void);     // listview_columns.cpp
+void Set_New_Game_Defaults(void);                 // new_game_defaults.cpp: a new game's preferences
+
+// ---- roster shape (roster_targets.cpp) ----------------------------------------------------------
+int Get_Position_Roster_Target(int nPosition);
+
+// ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
+#define FAME_FILE_SIZE 23552
+
+int Read_Fame_File(void* pRecord);  // 1 when read; the record is zeroed otherwise
+int Write_Fame_File(const void* pRecord);
+
+// ---- ratings kept in the predicted grades (base_ratings.cpp) ------------------------------------
+float Get_Player_Base_Rating(int nTeam, int nSlot, int nRating);
+
+// ---- the timing line of the debug log (timestamp_log.cpp) ---------------------------------------
+void Log_Timestamp(const char* szText);
+
+// ---- league texts (text_league.cpp) -----------------------------------------------------------
+#define TEAM_LABEL_SIZE 64
+#define WEEK_NAME_SIZE 32
+#define MANAGER_FACE_FILE_SIZE 32
+
+void Get_Team_Label(int nTeam, char* szOut, int nSize);
+void Get_Team_City(int nTeam, char* szOut, int nSize);
+void Get_Team_Nickname(int nTeam, char* szOut, int nSize);
+void Get_Team_Short_Name(int nTeam, char* szOut, int nSize);
+void Get_Manager_Face_File(int nTeam, char* szOut, int nSize);
+void Get_Week_Name(int nWeek, char* szOut, int nSize);
+void Get_Week_Short_Name(int nWeek, char* szOut, int nSize);
 
 // ---- standings (standings.cpp) ---------------------------------------------------------------
 void Update_Standings(void);
@@ -264,6 +369,8 @@ enum RATING {
 // Team 0..40 and slot 0..99: the indexes of a player record.
 int Is_Valid_Player_Index(int nTeam, int nSlot);
 float Get_Player_Rating(int nTeam, int nSlot, int nRating);
+// The stored value as it stands, not a number included; 0 for a bad index.
+float Get_Stored_Player_Rating(int nTeam, int nSlot, int nRating);
 void Set_Player_Rating(int nTeam, int nSlot, float fValue, int nRating);
 float Get_Rating_Target_Mean(int nRating);
 float Get_Lifted_Rating(int nTeam, int nSlot, int nRating);
@@ -1083,8 +1190,61 @@ extern int gDatabaseLoaded;
 int Save_Game_File(const char* szPath, HWND hDialog);  // hDialog may be NULL
 int Save_Universe_Database(int nYear);
 int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle);
-int Load_Game_File(const char* szPath);
-int Load_Universe(const char* szPath);
+// Reads a saved game into the block, converted to the current layout; the load steps are the
+// caller's. 1 read, 0 failed (the block untouched).
+int Read_Game_File(const char* szPath, int* pVersion);
+void Set_Statistics_First_Year(void);  // load_repairs.cpp
+void Apply_Red_Zone_Blend(void);       // load_repairs.cpp
+// Calls pfnVisit for every used slot of the league teams in use and of teams 36..40.
+void For_Each_Roster_Player(void (*pfnVisit)(int nTeam, int nSlot));
+// SAVE_VERSION: the route boundaries, and for each upgrade step the version it is measured
+// against (files below it, or up to it, take the step; the upgrade chains say which).
+enum SAVE_VERSION {
+    SAVE_VERSION_OVERTIME_RULE = 1100,         // up to: the modern overtime rule after 2013
+    SAVE_VERSION_RATINGS_RECALCULATED = 1163,  // ratings recalculated, repaired and normalised
+    SAVE_VERSION_HEIGHT_REPAIR = 1210,         // damaged heights rebuilt from the weight
+    SAVE_VERSION_LEAGUE_WEALTH = 1287,         // league wealth and weekly revenue
+    SAVE_VERSION_FANTASY_DRAFT_STATE = 1306,   // a running fantasy draft's state
+    SAVE_VERSION_RATINGS_NORMALIZED = 1310,    // up to: ratings normalised again
+    SAVE_VERSION_TWO_WAY_PLAYERS = 1400,       // two-way specialists removed
+    SAVE_VERSION_OVERTIME_LENGTH = 1410,       // the overtime period length
+    SAVE_VERSION_LIST_COLUMNS = 1490,          // up to: the list-view columns reset
+    SAVE_VERSION_RED_ZONE_BLEND = 1507,        // the red-zone rating of backs and receivers
+    SAVE_VERSION_EXPANDED_POSITIONS = 1560,    // expanded-position bytes checked
+    SAVE_VERSION_PHOTOS_AND_LOGOS = 1600,      // player photos and team logos installed
+    SAVE_VERSION_KICKOFF_SPOTS = 1605,         // kickoff and missed-field-goal spots
+    SAVE_VERSION_LEAGUE_NAMES = 1690,          // up to: league names rebuilt
+    SAVE_VERSION_SEASON_COUNTER = 1803,        // a corrupted season counter repaired
+    SAVE_VERSION_ROOKIE_OPTIONS = 1900,        // up to: rookie contract options
+    SAVE_VERSION_BIRTH_DATES = 1904,           // first draft class and implausible birth dates
+    SAVE_VERSION_FIRST_THOUSANDS = 2180,       // from here versions count major x 1000 + minor
+    SAVE_VERSION_DRAFT_POOL_RESET = 2501,      // up to: the draft pool reset after the season
+    SAVE_VERSION_RECORD_BOOK = 2502,           // the record book zeroed
+    SAVE_VERSION_NEW_GAME_DEFAULTS = 3600,     // up to: new-game preference defaults
+    SAVE_VERSION_LAST_OLD_UNIVERSE = 4100,     // up to: the old universe layout
+    SAVE_VERSION_UNSUPPORTED = 4101,           // refused
+    SAVE_VERSION_DRAFT_ROUND = 5050,           // no draft under way
+    SAVE_VERSION_RETIRED_SETTING = 5140,       // PREF_RETIRED_SETTING cleared
+    SAVE_VERSION_WEEKLY_COUNTER = 6010,        // every player's weekly counter reset
+    SAVE_VERSION_PLAYBOOKS = 6500,             // up to: playbooks reset
+    SAVE_VERSION_DEFENSIVE_SCHEMES = 6520,     // defensive schemes and run-pass balance
+    SAVE_VERSION_POSITION_CODES = 6540,        // old position codes converted
+    SAVE_VERSION_FUTURE_GAME_INDEXES = 6700,   // unplayed weeks' game index 0 becomes none
+    SAVE_VERSION_DRAFT_ORDER = 7050,           // the draft order after the regular season
+    SAVE_VERSION_SEASON_RULES = 7700,          // season rules; the game weather moved
+    SAVE_VERSION_LAST_OLD_BLOCK = 7799,        // up to: the 80-player block layout
+    SAVE_VERSION_FIRST_CHECKSUM = 7800,        // from here the team checksum is compared
+    SAVE_VERSION_TWO_POINT_RULE = 8020,        // two-point conversions
+    SAVE_VERSION_AUTO_FILL_ROSTERS = 8030,     // roster auto-fill on
+    SAVE_VERSION_SALARY_REPAIR = 8050,         // corrupt salaries repaired
+    SAVE_VERSION_OVERTIME_RULES = 8510         // overtime rules and the default skin
+};
+// Old records brought to the current fields in place (old_record_upgrades.cpp).
+void Reset_Expanded_Position_Bytes(void);
+void Convert_Old_Player_Fields(void);
+void Copy_Old_Game_Weather(void);
+void Clear_Record_Book(void);
+void Repair_Player_Speed(void);        // load_repairs.cpp
 int Compute_Team_Table_Checksum(void);
 int Get_Team_Checksum(void);
 int Is_Database_Loaded(void);

@@ -7,7 +7,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/finance_internal.h"
-#include "engine/engine.h"
 #include "personnel/personnel.h"
 
 #define MIN_WEALTH_INDEX 500

@@ -4,7 +4,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "season/season.h"
 
 #define FIRST_EXTRA_UNIVERSE_STAT 20
 #define LAST_POSTSEASON_ENTRY 4

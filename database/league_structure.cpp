@@ -5,14 +5,8 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "engine/engine.h"
-#include "pages/pages.h"
-#include "personnel/personnel.h"
-#include "season/season.h"
-#include "shell/shell.h"
 
-#define DEFENCE_UNIT 1
 #define FIRST_SCORING_YEAR 1951
 #define LAST_SCORING_YEAR 2020
 
@@ -202,15 +196,6 @@ int Get_Current_Week(void) {
     return gCurrentWeek;
 }
 
-void Set_Current_Week(int nWeek) {
-    gCurrentWeek = nWeek;
-    char szTitle[TEXT_BUFFER_SIZE];
-    Build_Main_Window_Title(szTitle, sizeof(szTitle));
-    HWND hMain = Get_Main_Window();
-    if (hMain)
-        SetWindowTextA(hMain, szTitle);
-}
-
 int Get_Current_Day_Of_Year(void) {
     if (gCurrentWeek == OFF_SEASON_WEEK)
         return 104;
@@ -242,7 +227,18 @@ int Get_Regular_Season_Week_Count(void) {
     return Max_Int(2, gPostseasonWeeks[0]);
 }
 
+int Get_Day_Of_Month(int nDayOfYear) {
+    int nDay = nDayOfYear % 365;
+    for (int nMonth = 0; nMonth < 12 && nDay >= kMonthLengths[nMonth]; nMonth++)
+        nDay -= kMonthLengths[nMonth];
+    return nDay;
+}
+
 // ---- draft tables ------------------------------------------------------------------------------
+
+int Is_College_Draft_On(void) {
+    return gDraftRound >= 0 && gDraftRound < NO_DRAFT_ROUND;
+}
 
 static int Is_Draft_Pick_Index(int nYear, int nRound, int nColumn) {
     return nYear >= 0 && nYear < DRAFT_YEARS && nRound >= 0 && nRound < DRAFT_ROUNDS &&
@@ -318,12 +314,6 @@ int Get_Playoff_Team(int nSlot) {
     return gPlayoffSlots[nSlot];
 }
 
-void Refresh_Standings(void) {
-    Update_Standings();
-    if (gCurrentWeek < Get_Regular_Season_Week_Count())
-        Seed_Playoff_Teams();
-}
-
 int Has_No_Magic_Number(int nTeam) {
     return Get_Team_Magic_Number(nTeam) == INT_MIN;
 }
@@ -362,15 +352,6 @@ void Check_Computer_Team_Rosters(void) {
             (Get_Team_Stat(nTeam, TEAM_CONTROL) != CONTROL_HUMAN || gAllTeamsComputer))
             Check_Team_Defensive_Scheme(nTeam);
     }
-}
-
-void Set_Team_Defensive_Scheme(int nTeam, int nScheme) {
-    if (nScheme == Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME))
-        return;
-    Set_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME, nScheme);
-    Check_Defensive_Playbook_Scheme(nTeam);
-    Fill_Depth_Chart_Unit(DEFENCE_UNIT, nTeam, 0);
-    Sort_Depth_Chart_Unit(nTeam, DEFENCE_UNIT);
 }
 
 float Get_Season_Scoring_Base(void) {

@@ -3,11 +3,7 @@
 #include <math.h>
 
 #include "database/database.h"
-#include "database/saved_game_internal.h"
-#include "season/season.h"
 
-#define CORRUPTED_DAY_OF_YEAR 100
-#define FIRST_DAY_OF_SEASON 249
 #define STATISTICS_SHARE_DIVISOR 10
 #define DEFAULT_WEEKLY_COUNTER 22
 #define SLOW_SPEED 40
@@ -22,28 +18,6 @@ void For_Each_Roster_Player(void (*pfnVisit)(int nTeam, int nSlot)) {
             if (Is_Player_Slot_Used(nTeam, nSlot))
                 pfnVisit(nTeam, nSlot);
         }
-    }
-}
-
-// ---- the season counter of files below 1803 -----------------------------------------------------
-
-// Old files could hold a week whose calendar day wraps round to day 100; when games were already
-// started in that season it is over and is handed over to the next.
-void Repair_Corrupted_Season_Counter(void) {
-    if (gCurrentWeek == OFF_SEASON_WEEK)
-        return;
-    uint32_t uDay = (uint32_t)gCurrentWeek * 7u + FIRST_DAY_OF_SEASON;
-    if (uDay != CORRUPTED_DAY_OF_YEAR)
-        return;
-    int nStarts = 0;
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
-            nStarts += Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, STAT_STARTS);
-    }
-    if (nStarts > 0) {
-        Show_Message_Box("Converting Game From Previous Version",
-                         "Incrementing Season in corrupted game file.");
-        Process_Off_Season();
     }
 }
 

@@ -6,8 +6,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/player_internal.h"
-#include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define FALLBACK_FIRST_NAME "John"
 #define FALLBACK_LAST_NAME "Smith"

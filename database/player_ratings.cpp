@@ -5,7 +5,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/ratings_internal.h"
-#include "tools/tools.h"
 
 // Health and Durability outside this range are answered from the player's predicted grades.
 #define VITAL_RATING_LIMIT 120.0f
@@ -110,6 +109,13 @@ float Get_Player_Rating(int nTeam, int nSlot, int nRating)
         (fValue > VITAL_RATING_LIMIT || fValue < 0.0f))
         return Get_Player_Base_Rating(nTeam, nSlot, nRating);
     return fValue;
+}
+
+float Get_Stored_Player_Rating(int nTeam, int nSlot, int nRating)
+{
+    if (!Is_Valid_Player_Index(nTeam, nSlot) || nRating < 0 || nRating >= RATING_COUNT)
+        return 0.0f;
+    return gTeams[nTeam].aPlayers[nSlot].afRatings[nRating];
 }
 
 // An out-of-range rating id is ignored: it would write past the player's ratings.

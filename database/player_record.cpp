@@ -5,7 +5,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/player_internal.h"
-#include "personnel/personnel.h"
 
 #define BAD_POTENTIAL_LIMIT 250
 #define POTENTIAL_BASE 75

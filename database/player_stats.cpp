@@ -7,7 +7,6 @@
 #include "database/database.h"
 #include "database/player_stats_internal.h"
 #include "reports/reports.h"
-#include "season/season.h"
 
 #define PREDICTED_LONGEST_FIELD_GOAL_LIMIT 67
 #define LAST_CACHED_STAT 146    // ids 147..154 are looked up but never stored

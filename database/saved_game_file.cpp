@@ -282,20 +282,16 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     return 1;
 }
 
-int Load_Game_File(const char* szPath) {
+int Read_Game_File(const char* szPath, int* pVersion) {
     SAVED_STATE* pScratch = static_cast<SAVED_STATE*>(calloc(1, sizeof(SAVED_STATE)));
     if (!pScratch) {
         Show_Message_Box("Insufficient Memory",
                          "Please try closing one or more programs and trying again.");
         return 0;
     }
-    int nVersion = 0;
-    int bRead = Read_Game_File_Block(szPath, pScratch, &nVersion);
+    int bRead = Read_Game_File_Block(szPath, pScratch, pVersion);
     if (bRead)
         memcpy(&gSavedState, pScratch, sizeof(SAVED_STATE));
     free(pScratch);
-    if (!bRead)
-        return 0;
-    Run_Load_Steps(nVersion);
-    return 1;
+    return bRead;
 }

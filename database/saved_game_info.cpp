@@ -5,7 +5,6 @@
 
 #include "database/database.h"
 #include "database/saved_game_internal.h"
-#include "setup/setup.h"
 
 #define FAME_USER_NAME_OFFSET 23280
 #define FAME_USER_NAME_SIZE 256

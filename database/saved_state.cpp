@@ -15,3 +15,12 @@ void Clear_League_Database(void) {
         Set_Team_Stat(nTeam, TEAM_CITY_INDEX, -1);
     }
 }
+
+void Set_Fantasy_Draft_State(const uint8_t* pBytes) {
+    memcpy(reinterpret_cast<uint8_t*>(&gSavedState) + FANTASY_DRAFT_STATE_OFFSET, pBytes,
+           FANTASY_DRAFT_STATE_SIZE);
+}
+
+void Set_Shuffling_Players(int bOn) {
+    gSavedState.nShufflingPlayers = (int16_t)bOn;
+}

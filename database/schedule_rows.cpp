@@ -6,7 +6,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "season/season.h"
 
 #define SCHEDULE_SLOT_MODULUS 37
 #define SCHEDULE_TEMPLATE_SLOTS 16

@@ -4,8 +4,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/records_internal.h"
-#include "personnel/personnel.h"
-#include "season/season.h"
 
 #define FIRST_FINAL_SLOT 28
 #define FIRST_SEMI_FINAL_SLOT 24

@@ -6,7 +6,6 @@
 #include "database/database.h"
 #include "database/records_internal.h"
 #include "personnel/personnel.h"
-#include "season/season.h"
 
 #define ANY_PLAYER (-1)
 #define NO_INJURY_LIMIT INT_MAX

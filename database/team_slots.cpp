@@ -4,7 +4,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "shell/shell.h"
 
 static TEAM gSwapBuffer;
 

@@ -1,6 +1,7 @@
 // The team and player management dialogs.
 
 #include "dialogs/dialogs.h"
+#include "shell/shell.h"
 
 // STAND-IN(dialogs): the trade screen: players of two teams offered, judged and proposed.
 INT_PTR Trades_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {

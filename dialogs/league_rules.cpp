@@ -1,6 +1,5 @@
-// The league's structure rules and new teams: how many games and wild cards a league may have,
-// the limits on inflation and cash, how leagues and divisions close up when one empties, and a
-// new team with its stadium, finances and roster.
+// The league's structure rules: how many games and wild cards a league may have, the limits on
+// inflation and cash, and how leagues and divisions close up when one empties.
 #include <string.h>
 
 #include "core/core.h"
@@ -8,6 +7,7 @@
 #include "dialogs/dialogs.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "season/season.h"
 #include "setup/setup.h"
 
 #define MIN_SEASON_GAMES 4
@@ -17,7 +17,6 @@
 #define DIVISIONS_PER_LEAGUE 4
 #define NICKNAME_DISPLAY_LENGTH 13
 #define TEAM_CASH_NOTICE_LIMIT 1000000000
-#define PER_MILLE 1000
 
 // Fan loyalty grades: the grade shown is (loyalty + 29) / 59 - 9; a chosen grade stores the middle
 // of the loyalties that show it, so the choice is what shows next time.
@@ -25,16 +24,6 @@
 #define LOYALTY_GRADE_STEP 59
 #define LOYALTY_GRADE_OFFSET 9
 #define LOYALTY_GRADE_COUNT 13
-
-// A new team's stadium and prices.
-#define NEW_STADIUM_CAPACITY 55000
-#define NEW_STADIUM_GRADE 1000
-#define NEW_TICKET_PRICE_BASE 5000
-#define NEW_TEAM_HANDICAP 10
-
-// The fewest players of each position a new team starts with, QB .. P (57 in all).
-static const int kNewTeamPositionCounts[POSITION_COUNT] = {3, 4, 2, 4, 6, 4, 4, 2,
-                                                           5, 4, 7, 5, 5, 1, 1};
 
 // Wild-card limits of a conference by its number of divisions, 1..4.
 static const int kMinWildCards[DIVISIONS_PER_LEAGUE] = {0, 0, 1, 0};
@@ -221,71 +210,4 @@ int Close_Up_League_Structure(void) {
         }
     }
     return 1;
-}
-
-// ---- new teams ---------------------------------------------------------------------------------
-
-int Get_New_Team_Position_Count(int nPosition) {
-    if (nPosition < 0 || nPosition >= POSITION_COUNT)
-        return 0;
-    return kNewTeamPositionCounts[nPosition];
-}
-
-// Creates the players each position lacks, each in the first free slot, until the roster is full.
-static void Create_Missing_Players(int nTeam) {
-    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
-        int nMissing = kNewTeamPositionCounts[nPosition] - Count_Team_Position_Players(nTeam, nPosition);
-        for (; nMissing > 0; nMissing--) {
-            int nSlot = Find_Free_Player_Slot(nTeam);
-            if (nSlot >= PLAYERS_PER_TEAM || Is_Player_Slot_Used(nTeam, nSlot))
-                return;  // a full roster, or a team not in use
-            Create_Player_Of_Quality(nTeam, nSlot, 0.0f, nPosition);
-        }
-    }
-}
-
-void Fill_New_Team_Roster(int nTeam) {
-    Create_Missing_Players(nTeam);
-    if (nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT)
-        return;
-    Trim_Roster(nTeam);
-    for (int nUnit = 0; nUnit < UNIT_COUNT; nUnit++)
-        Fill_Depth_Chart_Unit(nUnit, nTeam, 0);
-    Choose_Team_Returners(nTeam);
-    Sort_Team_Roster_Units(nTeam);
-    Compact_Team_Roster(nTeam);
-}
-
-int Add_New_Team(int bFillRoster) {
-    Sort_Teams_By_Name();
-    int nTeam = Count_Active_Teams();
-    if (nTeam >= LEAGUE_TEAM_COUNT)
-        return -1;
-    Set_Team_String(nTeam, TEAM_NICKNAME, "Team]");
-    Set_Team_String(nTeam, TEAM_CITY, "[Empty");
-    Set_Team_String(nTeam, TEAM_ABBREVIATION, "XXX");
-    Set_Team_String(nTeam, TEAM_HOME_LOCATION, "Generic Stadium");
-    Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
-
-    Set_Team_Stadium_Stat(nTeam, STADIUM_CAPACITY, NEW_STADIUM_CAPACITY);
-    Set_Team_Stadium_Stat(nTeam, STADIUM_STRUCTURE, STADIUM_OPEN);
-    Set_Team_Stadium_Stat(nTeam, STADIUM_SURFACE, STADIUM_NATURAL_GRASS);
-    Set_Team_Stadium_Stat(nTeam, STADIUM_YEAR_BUILT, Get_Season_Year());
-    Set_Team_Stadium_Stat(nTeam, STADIUM_CONVENIENCE, NEW_STADIUM_GRADE);
-    Set_Team_Stadium_Stat(nTeam, STADIUM_COMFORT, NEW_STADIUM_GRADE);
-    Set_Team_Stadium_Stat(nTeam, STADIUM_SIGHT_LINES, NEW_STADIUM_GRADE);
-    Set_Team_Stadium_Stat(nTeam, STADIUM_VALUE, Compute_Stadium_Value(nTeam));
-
-    int nInflation = Get_Universe_Stat(UNIVERSE_INFLATION);
-    Set_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE,
-                            (nInflation * NEW_TICKET_PRICE_BASE + 500) / PER_MILLE);
-    Set_Team_Stat(nTeam, TEAM_RUN_PASS_BALANCE, NEW_TEAM_HANDICAP);
-
-    Initialize_Team_Finances(nTeam);
-    Set_Team_Prices(nTeam);
-    if (bFillRoster)
-        Fill_New_Team_Roster(nTeam);
-    Set_Team_Default_Playbook(nTeam);
-    Reset_Team_Draft_Picks(nTeam);
-    return nTeam;
 }

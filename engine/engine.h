@@ -3,8 +3,6 @@
 
 #include "database/database.h"
 
-// ---- the stadium (stadium_rating.cpp) -----------------------------------------------------------
-int Get_Team_Stadium_Rating(int nTeam);
 
 // ================================================================================================
 // Formations, playbooks and pass routes
@@ -242,6 +240,7 @@ int Set_Offensive_Play_Primary_Player(int nTeam, int nPlay, int n);
 void Set_Defensive_Play_Role(int nTeam, int nPlay, int nPlayer, int nRole);
 void Set_Team_Default_Playbook(int nTeam);
 void Reset_All_Playbooks(void);
+void Check_Defensive_Playbook_Scheme(int nTeam);  // playbook_scheme.cpp
 
 // ---- playbooks: styles by era (playbook_styles.cpp, playbook_assignment.cpp) -------------------
 const char* Get_Team_Playbook_Style(int nTeam, int nYear);  // NULL for a team without a style
@@ -541,3 +540,16 @@ void Set_Play_Yards(GAME* pGame, int nYards);
 void Stop_Play_Clock(GAME* pGame);
 #define GAME_FLAG_TURNOVER 0x1000  // flags bit 12: the ball changed hands during the play
 void Turn_Ball_Over(GAME* pGame);
+
+// ---- playbook files (playbook_files.cpp) --------------------------------------------------------
+#define PLAYBOOK_FILE_OFFENCE 0
+#define PLAYBOOK_FILE_DEFENCE 1
+
+// "playbooks/<name>.opb" or ".dpb" into the team's image; 1 on success, 0 with the image unchanged
+// when the file is missing or short.
+int Read_Playbook_File(int nTeam, int nFlag, const char* szName);
+
+// ---- playbook model teams (playbook_model_teams.cpp) --------------------------------------------
+#define PLAYBOOK_MODEL_TEAM_SIZE 16
+// A PLAYBOOK_MODEL_TEAM_SIZE buffer holds any name.
+void Get_Default_Playbook_Team(int nIndex, char* szOut, int nSize);

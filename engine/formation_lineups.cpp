@@ -10,8 +10,9 @@ static int Is_Lineup_Index(int nFormation, int nSpot) {
            nSpot < FORMATION_SPOTS;
 }
 
+// Callers check the team and the formation first.
 static int32_t* Get_Lineup(int nTeam, int nFormation) {
-    return gTeams[nTeam].aanFormationLineups[nFormation];
+    return Get_Team_Formation_Lineup(nTeam, nFormation);
 }
 
 // The available player for a spot; with bBackup the next quarterback takes a scrimmage spot.

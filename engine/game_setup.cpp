@@ -21,7 +21,7 @@ int Play_Game(int nHome, int nVisitor, int nWeek, GAME* pGame) {
         Clear_Game(pGame);
         if (Is_Home_Team_Playable(nHome) && nWeek >= 0 && nWeek < SCHEDULE_WEEKS)
             pGame->anInfo[GAME_INFO_KICKOFF] =
-                (int16_t)gTeams[nHome].aanSchedule[nWeek][SCHEDULE_KICKOFF];
+                (int16_t)Get_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_KICKOFF);
         pGame->anTeams[HOME_SIDE] = (int8_t)nHome;
         pGame->anTeams[VISITOR_SIDE] = (int8_t)nVisitor;
         pGame->anInfo[GAME_INFO_POINT_SPREAD] =
@@ -105,7 +105,7 @@ static int Get_Base_Defensive_Formation(int nTeam) {
 // The players of a base formation's line-up each get a game started; an empty spot is skipped.
 static void Credit_Formation_Starters(GAME* pGame, int nTeam, int nFormation) {
     for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++) {
-        int nId = gTeams[nTeam].aanFormationLineups[nFormation][nSpot];
+        int nId = Get_Team_Formation_Lineup(nTeam, nFormation)[nSpot];
         if (nId <= 0)
             continue;
         int nFoundTeam = NO_TEAM;

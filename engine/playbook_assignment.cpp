@@ -2,8 +2,6 @@
 #include <strings.h>
 
 #include "engine/engine.h"
-#include "reports/reports.h"
-#include "setup/setup.h"
 
 #define OLD_SCHOOL_BEFORE 1960
 #define FEATURED_FB_UNTIL 1977

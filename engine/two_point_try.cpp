@@ -1,6 +1,5 @@
 // Kick or go for two after a touchdown.
 #include "engine/engine.h"
-#include "setup/setup.h"
 
 #define LEAD_FLOOR (-17)
 #define LEAD_CEILING 6

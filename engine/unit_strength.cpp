@@ -3,7 +3,6 @@
 #include <math.h>
 
 #include "engine/engine.h"
-#include "setup/setup.h"
 
 #define WIDE_LOW (1.0f / 1.33f)
 #define WIDE_HIGH 1.33f

@@ -3,7 +3,6 @@
 // nobody can answer; a game with no watched team never waits or draws.
 #include "engine/engine.h"
 #include "pages/pages.h"
-#include "setup/setup.h"
 #include "shell/shell.h"
 
 #define GAMES_PAGE 40086

@@ -16,16 +16,6 @@ void Clear_Field_Player_Tables(void);
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-// ---- team results -------------------------------------------------------------------------------
-int Count_Team_Wins(int nTeam, int nWeeks);
-int Count_Team_Losses(int nTeam, int nWeeks);
-int Count_Team_Ties(int nTeam, int nWeeks);
-int Count_Team_Home_Wins(int nTeam);
-int Count_Team_Home_Losses(int nTeam);
-int Count_Team_Home_Ties(int nTeam);
-int Count_Team_Playoff_Wins(int nTeam);
-int Count_Team_Playoff_Losses(int nTeam);
-
 // ---- the game-day screen ------------------------------------------------------------------------
 int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
 int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point

@@ -3,10 +3,6 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-int Is_College_Draft_On(void) {
-    return gDraftRound >= 0 && gDraftRound < NO_DRAFT_ROUND;
-}
-
 // STAND-IN(personnel): the college draft order from the season's results, worst first.
 void Compute_Draft_Order(void) {}
 

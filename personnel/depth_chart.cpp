@@ -1,7 +1,10 @@
 // The computer's depth charts and returners.
 
 #include "database/database.h"
+#include "engine/engine.h"
 #include "personnel/personnel.h"
+
+#define DEFENCE_UNIT 1
 
 // The first player in slot order who plays a returning position; stored as the team's returner.
 int Choose_Team_Returner(int nTeam, int nKind) {
@@ -9,9 +12,8 @@ int Choose_Team_Returner(int nTeam, int nKind) {
         return NO_SLOT_BYTE;
     int nChoice = NO_SLOT_BYTE;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        const PLAYER* pPlayer = &gTeams[nTeam].aPlayers[nSlot];
-        if (pPlayer->anVitalStats[VITAL_PLAYER_ID] != 0 &&
-            Is_Returning_Position(pPlayer->anVitalStats[VITAL_POSITION])) {
+        if (Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID) != 0 &&
+            Is_Returning_Position(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION))) {
             nChoice = nSlot;
             break;
         }
@@ -36,6 +38,16 @@ void Sort_Depth_Chart_Unit(int nTeam, int nUnit) {
 // STAND-IN(personnel): automatic depth charts for every league team, stepping the progress window.
 void Set_All_Depth_Charts(int nFlag) {
     (void)nFlag;
+}
+
+// A new scheme: the playbook is checked against it and the defence's depth chart rebuilt.
+void Set_Team_Defensive_Scheme(int nTeam, int nScheme) {
+    if (nScheme == Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME))
+        return;
+    Set_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME, nScheme);
+    Check_Defensive_Playbook_Scheme(nTeam);
+    Fill_Depth_Chart_Unit(DEFENCE_UNIT, nTeam, 0);
+    Sort_Depth_Chart_Unit(nTeam, DEFENCE_UNIT);
 }
 
 // Each returner by the plain choice above.

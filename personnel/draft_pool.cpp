@@ -1,12 +1,9 @@
 // The college draft pool: rosters 38, 39 and 40 filled with new prospects at the end of a
-// season, graded so that the class spreads from stars to backups, and the commands that start
-// and continue the draft.
+// season, graded so that the class spreads from stars to backups.
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 #include "shell/shell.h"
-#include "tools/tools.h"
 
 #define POOL_TEAM_COUNT_BASE 32
 #define POOL_PROGRESS_STEPS 100
@@ -98,26 +95,4 @@ void Clear_Draft_Pool(void) {
             Clear_Player(nTeam, nSlot);
         }
     }
-}
-
-// The menu command that ends the off-season and opens the college draft.
-void End_Off_Season(void) {
-    Log_Timestamp("Off-Season Finished");
-    Compute_Draft_Order();
-    Close_Progress_Window();
-    gDraftRound = 0;
-    gDraftPick = 0;
-    Start_College_Draft_File();
-    Load_Draft_Strategy();
-    Run_College_Draft();
-}
-
-// The menu command that lets the draft go on, with the main window repainted around it.
-void Resume_College_Draft(void) {
-    HWND hMain = Get_Main_Window();
-    InvalidateRect(hMain, NULL, FALSE);
-    UpdateWindow(hMain);
-    Run_College_Draft();
-    InvalidateRect(hMain, NULL, FALSE);
-    UpdateWindow(hMain);
 }

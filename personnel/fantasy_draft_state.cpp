@@ -1,6 +1,4 @@
 // The fantasy draft's state kept beside old saved games.
-#include <string.h>
-
 #include "database/database.h"
 #include "personnel/personnel.h"
 
@@ -9,7 +7,7 @@
 // Reads "<saved game>.draft" over the fantasy-draft state; a missing or short file changes
 // nothing.
 void Load_Fantasy_Draft_State(void) {
-    char szName[sizeof(gSavedState.szSavedGameName)];
+    char szName[sizeof(SAVED_STATE::szSavedGameName)];
     char szPath[DRAFT_FILE_NAME_SIZE];
     Get_Saved_Game_Name(szName, sizeof(szName));
     Format_String(szPath, sizeof(szPath), "%s.draft", szName);
@@ -18,7 +16,6 @@ void Load_Fantasy_Draft_State(void) {
         return;
     uint8_t abState[FANTASY_DRAFT_STATE_SIZE];
     if (fread(abState, 1, sizeof(abState), pFile) == sizeof(abState))
-        memcpy(reinterpret_cast<uint8_t*>(&gSavedState) + FANTASY_DRAFT_STATE_OFFSET, abState,
-               sizeof(abState));
+        Set_Fantasy_Draft_State(abState);
     fclose(pFile);
 }

@@ -6,7 +6,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "tools/tools.h"
 
 #define NEW_PLAYER_WEEKLY_COUNTER 22
 #define NO_INJURY (-1)

@@ -13,6 +13,7 @@ void Sort_Depth_Chart_Unit(int nTeam, int nUnit);
 void Choose_Team_Returners(int nTeam);
 void Sort_Team_Roster_Units(int nTeam);
 int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured);
+void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
 
 // ---- roster moves -------------------------------------------------------------------------------
 void Release_Surplus_Player(int nTeam);
@@ -21,7 +22,6 @@ void Trim_Roster(int nTeam);
 int Fill_Team_Position_Minimums(int nTeam);  // 1 when nothing was missing
 
 // ---- the college draft --------------------------------------------------------------------------
-int Is_College_Draft_On(void);
 void Compute_Draft_Order(void);
 void Start_College_Draft_File(void);
 void Run_College_Draft(void);
@@ -32,7 +32,6 @@ void Reset_Team_Draft_Picks(int nTeam);
 void Project_Draft_Order(void);
 
 // ---- ratings and roster shape --------------------------------------------------------------------
-int Get_Position_Roster_Target(int nPosition);
 void Set_All_Depth_Charts(int nFlag);
 
 
@@ -49,12 +48,7 @@ int Get_Desired_Contract_Years(int nTeam, int nSlot);  // 0 for an empty slot
 // Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
 // 55,000,000 cap and scaled to the league's money by Scale_To_Base_Cap.
 
-// ---- money scales, minimum salaries, draft-slot money (salary_tables.cpp) ----------------------
-int Scale_To_Base_Cap(int nAmount);
-int Normalize_Money_To_Cap(int nAmount);
-int Get_Salary_Sanity_Limit(void);
-int Get_League_Minimum_Salary(int nExperience);
-int Get_Player_Minimum_Salary(int nTeam, int nSlot);
+// ---- draft-slot money and salary rounding (salary_tables.cpp) ----------------------------------
 int Round_Salary_To_Minimum(int nTeam, int nSlot, int nAmount);
 int Apply_Age_Salary_Factor(int nAmount, int nAge);
 int Get_Draft_Slot_Value(int nRound, int nPick);  // round 0..6, pick 0..teams-1; 0 outside
@@ -146,12 +140,6 @@ int Compare_Record_Book_Entries(const void* pRowA, const void* pRowB);  // qsort
 
 // ==== new players: ratings, aging, scouting, the draft pool and career histories ===============
 
-// The personnel code's random draw d(n): the integer part of n x u / 4294967295 for the next
-// generator output u, so 0..n-1 (n only for the largest u). The order of draws decides what a
-// seed produces.
-int Draw_Random(int n);
-// nBase + d(n) - d(n), the added draw first.
-int Draw_Random_Around(int nBase, int n);
 
 // ---- rating generation (rating_generation.cpp) -------------------------------------------------
 #define FABRICATE_ATTEMPTS 10000
@@ -185,25 +173,13 @@ int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
 int Get_Scouting_Hash(int a, int b);
 void Get_Letter_Grade(int n, char* szOut, int nSize);  // szOut holds at least 3 bytes
 
-// ---- draft inputs and name tables (draft_inputs.cpp, name_lists.cpp) ---------------------------
-#define NAME_TABLE_SIZE 100
+// ---- draft inputs (draft_inputs.cpp) ------------------------------------------------------------
 #define DRAFT_TALENT_CENTRE 0
 #define DRAFT_TALENT_SPREAD 1
 #define DRAFT_TALENT_GROWTH 2
 
-extern char gFirstNames[NAME_TABLE_SIZE][PLAYER_FIRST_NAME_SIZE];
-extern char gLastNames[NAME_TABLE_SIZE][PLAYER_LAST_NAME_SIZE];
-extern int gFirstNameFileLines;  // lines of the name files; 0 = not counted yet
-extern int gLastNameFileLines;
-
 void Load_Draft_Strategy(void);
 void Load_Draft_Talent(void);
-void Load_First_Names(void);
-void Load_Last_Names(void);
-int Take_First_Name(char* szOut, int nSize);  // 0 when the table is used up
-int Pick_Last_Name(char* szOut, int nSize);
-void Generate_Player_Name(int nTeam, int nSlot);
-int Make_Unique_Player_Id(int nTeam, int nSlot);
 
 // ---- new players (new_players.cpp) -------------------------------------------------------------
 #define COLLEGE_COUNT 121
@@ -255,8 +231,6 @@ void Fill_Draft_Pool(void);
 int Add_Draft_Prospect(void);  // 0 when the three pool rosters are full
 void Grade_Draft_Pool(void);
 void Clear_Draft_Pool(void);
-void End_Off_Season(void);
-void Resume_College_Draft(void);
 
 // ---- career histories (career_history.cpp) -----------------------------------------------------
 void Generate_Player_Career_History(int nTeam, int nSlot, int nYearOffset);
@@ -271,3 +245,23 @@ void Load_Fantasy_Draft_State(void);
 
 // ---- returners ----------------------------------------------------------------------------------
 void Check_Team_Returners(int nTeam);
+// ---- sorting the college draft pool (draft_pool_sort.cpp) ---------------------------------------
+#define DRAFT_POOL_KEY_SALARY 0
+#define DRAFT_POOL_KEY_DRAFT_VALUE 2
+#define DRAFT_POOL_KEY_PROJECTED_RATING 3
+#define DRAFT_POOL_KEY_POTENTIAL 4
+void Sort_Draft_Pool_Players(int bNamedFirst, int nKey);  // highest key first
+
+// ---- contract demand (contract_demand.cpp) ------------------------------------------------------
+void Calculate_Contract_Demand(int nTeam, int nSlot, int nWorth);  // nWorth 0: computed
+
+// ---- offensive linemen's predicted line (lineman_stats.cpp) -------------------------------------
+void Derive_Lineman_Stats(int nTeam, int nSlot);
+
+// ---- steering a player's potential (player_potential.cpp) ---------------------------------------
+int Set_Player_Potential_For_Overall(int nTeam, int nSlot, int nTarget);  // the steps taken
+
+// ---- new teams (new_team.cpp) -------------------------------------------------------------------
+int Get_New_Team_Position_Count(int nPosition);  // the fewest players a new team has there
+void Fill_New_Team_Roster(int nTeam);
+int Add_New_Team(int bFillRoster);  // the new team's number, -1 when 36 teams are in use

@@ -4,7 +4,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "tools/tools.h"
 
 #define PROJECTED_STAT_COUNT SEASON_STAT_STORED
 #define PROJECTION_BASE_YEAR 2021

@@ -7,7 +7,6 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-#define RANDOM_SPAN 4294967295LL
 
 #define HEALTH_BASE 75
 #define HEALTH_ROLL 20
@@ -199,16 +198,6 @@ static const int8_t kCeilingOffsets[POSITION_COUNT] = {
 #define CEILING_BASE 85
 #define CEILING_TABLE_YEAR_CUT 3
 #define POTENTIAL_MARGIN 6
-
-int Draw_Random(int n) {
-    uint32_t u = Random_Number();
-    return (int)((int64_t)n * (int64_t)u / RANDOM_SPAN);
-}
-
-int Draw_Random_Around(int nBase, int n) {
-    int nValue = nBase + Draw_Random(n);
-    return nValue - Draw_Random(n);
-}
 
 static void Set_Rating(int nTeam, int nSlot, int nRating, int nValue) {
     Set_Player_Rating(nTeam, nSlot, (float)nValue, nRating);

@@ -12,10 +12,5 @@ struct GAME;
 void Write_Scoring_Plays_Header(struct GAME* pGame);
 void Close_Box_Score_Html(void);
 
-// ---- playbook model teams (playbook_model_teams.cpp) --------------------------------------------
-#define PLAYBOOK_MODEL_TEAM_SIZE 16
-// A PLAYBOOK_MODEL_TEAM_SIZE buffer holds any name.
-void Get_Default_Playbook_Team(int nIndex, char* szOut, int nSize);
-
 // ---- developer reports (red_zone_report.cpp) ----------------------------------------------------
 void Write_Red_Zone_Report(void);

@@ -2,18 +2,9 @@
 // the record book and the schedules. What other subsystems may call.
 #pragma once
 
-// ---- the season's progress ----------------------------------------------------------------------
-int Is_Season_Complete(void);
-
 // ---- playoffs -----------------------------------------------------------------------------------
 void Seed_Playoff_Teams(void);
-
-// ---- the schedule's progress --------------------------------------------------------------------
-int Get_Season_Progress(void);
-
-// ---- schedule storage ---------------------------------------------------------------------------
-int Schedule_Game(int nHome, int nVisitor, int nWeek, int nSlot);  // 1 when the game was put in
-int Get_Day_Of_Month(int nDayOfYear);  // counted from 0
+void Refresh_Standings(void);  // and the playoff seeds while the regular season runs
 
 // ---- league averages (league_averages.cpp) ------------------------------------------------------
 int Get_League_Average_Team_Stat_Scaled(void);  // 1000 = an ordinary league
@@ -23,3 +14,36 @@ void Update_Record_Book(int nKind);
 
 // ---- the off-season (off_season.cpp) ------------------------------------------------------------
 void Process_Off_Season(void);
+
+// ---- season rules by year (season_rules.cpp) ------------------------------------------------------
+// Overtime rules of gOvertimeRule and gPlayoffOvertimeRule.
+#define OVERTIME_SUDDEN_DEATH 0
+#define OVERTIME_SIX_POINT_THRESHOLD 1
+#define OVERTIME_SUDDEN_DEATH_NO_TIES 2
+#define OVERTIME_SIX_POINT_THRESHOLD_NO_TIES 3
+// gKickoffLocation: the kickoff line.
+#define KICKOFF_FROM_30 0
+#define KICKOFF_FROM_35 1
+#define KICKOFF_FROM_40 2
+// gMissedFieldGoalSpot: where the ball goes after a missed field goal.
+#define MISSED_FIELD_GOAL_AT_KICK 0
+#define MISSED_FIELD_GOAL_AT_SCRIMMAGE 1
+#define MISSED_FIELD_GOAL_AT_20 2
+
+int Get_Season_Salary_Cap(int nYear);  // dollars
+void Update_Salary_Cap(void);
+int Get_Cap_Inflation_Factor(int nCap);  // the cap per mille of the base cap, rounded
+void Update_Inflation_Factor(void);
+int Get_Season_Games(int nYear);
+void Update_Season_Games(void);
+void Update_Wild_Card_Teams(void);
+int Set_Overtime_Period_Length(void);  // the season year
+int Set_Missed_Field_Goal_Spot(void);  // the season year
+void Set_Kickoff_Location(void);
+void Set_Kickoff_Touchback_Line(void);
+void Set_Extra_Point_Line(void);
+void Set_Two_Point_Conversions(void);
+void Set_Overtime_Rules(void);
+int Apply_Season_Rules(void);  // the weekly league revenue
+void Reset_Player_Career_Curves(void);
+int Set_All_Teams_Computer(void);  // the number of teams in use

@@ -1,6 +1,7 @@
 // The game setup, editor and tool dialogs.
 
 #include "setup/setup.h"
+#include "shell/shell.h"
 
 // STAND-IN(setup): starts a new game: universe, team, manager and season rules.
 INT_PTR New_Game_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -114,5 +115,10 @@ INT_PTR Load_Playbook_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lP
 
 // STAND-IN(setup): tells the user a newer version is available.
 INT_PTR New_Version_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
+}
+
+// STAND-IN(tools): simulates many seasons and counts their results.
+INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }

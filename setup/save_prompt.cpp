@@ -2,6 +2,7 @@
 #include "database/database.h"
 #include "resources/resource.h"
 #include "setup/setup.h"
+#include "shell/shell.h"
 
 #define SAVE_DIALOG_SAVED 1
 

@@ -12,9 +12,18 @@ extern HWND gNewsBar;            // null when absent
 extern HACCEL gMainAccelerators;
 extern HICON gAppIcon;
 
-// ---- message routines ---------------------------------------------------------------------------
-void Show_System_Error(int nErrorCode, const char* szCaption, const char* szFormat, ...)
-    __attribute__((format(printf, 3, 4)));
+HWND Get_Main_Window(void);
+int Release_Main_Window_DC(HDC hDC);
+void Set_Big_Icon(HWND hWnd);
+
+// ---- the dialog launcher and the message pump ---------------------------------------------------
+extern int gChooseStatDialogId;
+
+INT_PTR Do_Dialog(HWND hParent, int idDialog, LPARAM lParam);
+INT_PTR Open_Dialog(HWND hParent, int idDialog);
+// A dialog procedure that ends its dialog with IDCANCEL as soon as it starts.
+INT_PTR Cancel_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+int Pump_Messages(void);
 
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR About_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -22,27 +31,32 @@ INT_PTR Welcome_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Stat_Column_Chooser_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-// ---- the dialog team and the window title --------------------------------------------------------
-int Get_Dialog_Team(void);
+// ---- the window title ---------------------------------------------------------------------------
 void Build_Main_Window_Title(char* szOut, int nSize);
-
-// ---- debugger output (debug_output.cpp) ----------------------------------------------------------
-void Debug_Print(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
+void Set_Current_Week(int nWeek);  // and the main window's caption follows
 
 // ---- the progress window (progress_window.cpp) --------------------------------------------------
 int Open_Progress_Window(const char* szCaption, int nSteps);  // 1 when a window opened
 void Step_Progress_Window(int nSteps);
 void Close_Progress_Window(void);
 
-// ---- the sortable list view's columns (listview_columns.cpp) ------------------------------------
-void Reset_Listview_Column_Preferences(void);
-
-// ---- a new game's preferences (new_game_defaults.cpp) -------------------------------------------
-void Set_New_Game_Defaults(void);
-
 // ---- the main menu and the pages (draft_menu.cpp, news_page_switch.cpp) -------------------------
 void Set_Draft_Menu_Items(int bFantasyDraft);
+void End_Off_Season(void);       // ends the off-season and opens the college draft
+void Resume_College_Draft(void);  // lets the draft go on, the main window repainted around it
 void Show_News_Page(int nPage);
+
+// ---- opening a league (universe_load.cpp) -------------------------------------------------------
+// Reads a saved game or universe and runs every load step; a failed load leaves the league that
+// was there, still loaded (Load_Universe) and tells the user.
+int Load_Game_File(const char* szPath);
+int Load_Universe(const char* szPath);
+void Run_Load_Steps(int nVersion);  // the steps that follow every load, in order
+// Upgrade steps by the version read (version_upgrades.cpp), in the order the load steps call them.
+void Run_New_Game_Defaults_Upgrade(int nVersion);
+void Run_Roster_Upgrades(int nVersion);
+void Run_Version_Upgrade_Chain(int nVersion);
+void Repair_Corrupted_Season_Counter(void);  // a season counter run past the year's end
 
 // ---- start-up (startup_random.cpp) -------------------------------------------------------------
 // Seeds the generator once: the fixed seed with IS_NOT_RANDOM, else the time XOR the tick count.

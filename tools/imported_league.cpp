@@ -3,8 +3,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "setup/setup.h"
-#include "shell/shell.h"
+#include "season/season.h"
 #include "tools/tools.h"
 
 #define FIRST_NAMES_FILE "names\\first.txt"

@@ -6,7 +6,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "tools/tools.h"
 
 #define LEAGUE_FILE_FORMAT "input/stats/leagues/%d_league.csv"

@@ -34,7 +34,7 @@ void Remove_Invalid_Position_Players(void) {
 
 // The whole part of a stored rating; not a number counts as 20.
 static int Get_Whole_Rating(int nTeam, int nSlot, int nRating) {
-    float fValue = gTeams[nTeam].aPlayers[nSlot].afRatings[nRating];
+    float fValue = Get_Stored_Player_Rating(nTeam, nSlot, nRating);
     return isnan(fValue) ? MISSING_RATING : (int)fValue;
 }
 

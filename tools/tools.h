@@ -3,21 +3,6 @@
 
 #include "core/core.h"
 
-// ---- dialog procedures --------------------------------------------------------------------------
-INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
-
-// ---- ratings kept in the predicted grades -------------------------------------------------------
-float Get_Player_Base_Rating(int nTeam, int nSlot, int nRating);
-
-// ---- offensive linemen's predicted line (lineman_stats.cpp) -------------------------------------
-void Derive_Lineman_Stats(int nTeam, int nSlot);
-
-// ---- steering a player's potential (player_potential.cpp) ---------------------------------------
-int Set_Player_Potential_For_Overall(int nTeam, int nSlot, int nTarget);  // the steps taken
-
-// ---- the timing line of the debug log (timestamp_log.cpp) ---------------------------------------
-void Log_Timestamp(const char* szText);
-
 // ---- payroll scaling (payroll_scaling.cpp) ------------------------------------------------------
 int Fit_Team_Payroll(int nTeam, int nTarget);  // target in dollars; the first ratio per mille
 int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mille

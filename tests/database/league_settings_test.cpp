@@ -1,6 +1,7 @@
 // League structure and settings: the universe stats, grouping of teams, counts, wild-card
 // limits, the calendar, the draft-pick lookup and schedule records.
 #include "records_fixture.h"
+#include "shell/shell.h"
 
 class LeagueTest : public DatabaseTest {
 protected:

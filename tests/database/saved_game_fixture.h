@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "database/saved_game_internal.h"
+#include "shell/shell.h"
 #include "database_test_fixture.h"
 
 constexpr int kHeaderSize = 25;

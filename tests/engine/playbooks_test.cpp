@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "engine_test_fixture.h"
+#include "shell/shell.h"
 
 TEST_F(EngineTest, DefaultPlaybookFillsTheImages) {
     const OFFENSIVE_PLAYBOOK* pOffence = Get_Team_Offensive_Playbook(TEST_HOME);

@@ -9,6 +9,7 @@
 #include "fixtures/fixture_teams.h"
 #include "personnel/personnel.h"
 #include "platform/test_api.h"
+#include "season/season.h"
 #include "setup/setup.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 #include "platform/test_api.h"
+#include "season/season.h"
 #include "setup/setup.h"
 #include "tools/tools.h"
 

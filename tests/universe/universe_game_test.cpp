@@ -6,6 +6,7 @@
 #include "database/database.h"
 #include "engine/engine.h"
 #include "platform/test_api.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -21,7 +21,9 @@
 #include "dialogs/dialogs.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "season/season.h"
 #include "setup/setup.h"
+#include "shell/shell.h"
 
 namespace {
 

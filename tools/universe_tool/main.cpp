@@ -14,6 +14,7 @@
 #include "dialogs/dialogs.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "season/season.h"
 #include "setup/setup.h"
 #include "tools/tools.h"
 

@@ -1,8 +1,0 @@
-// The defensive playbook's fit to the team's scheme.
-#include "dialogs/dialogs.h"
-
-// Keeps the playbook as it is.
-// STAND-IN(dialogs): loads a default defensive playbook that fits the scheme.
-void Check_Defensive_Playbook_Scheme(int nTeam) {
-    (void)nTeam;
-}

@@ -1,9 +1,0 @@
-// The predicted numbers of an offensive lineman that follow from his blocking figures.
-#include "tools/tools.h"
-
-// Leaves the predicted line as it is.
-// STAND-IN(tools): sets a lineman's predicted numbers 4, 7 and 8 from numbers 5 and 6.
-void Derive_Lineman_Stats(int nTeam, int nSlot) {
-    (void)nTeam;
-    (void)nSlot;
-}
