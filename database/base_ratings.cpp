@@ -2,7 +2,7 @@
 #include "database/database.h"
 
 // No grades are kept: nothing to answer from.
-// STAND-IN(tools): the rating as kept in the player's predicted grades.
+// STAND-IN(database): the rating as kept in the player's predicted grades.
 float Get_Player_Base_Rating(int nTeam, int nSlot, int nRating)
 {
     (void)nTeam;

@@ -2,5 +2,5 @@
 #include "database/database.h"
 
 // The column preferences stay as they are.
-// STAND-IN(shell): writes every list kind's default stat columns into the preferences.
+// STAND-IN(database): writes every list kind's default stat columns into the preferences.
 void Reset_Listview_Column_Preferences(void) {}

@@ -11,7 +11,7 @@ static void Set_Preferences(int nFirst, const int (&anValues)[N]) {
 
 // The page columns, the shown period and the skin; the user's team, the manager's name, the season
 // rules and the save name stay as they are.
-// STAND-IN(shell): sets the user's team, manager name, season rules and save name as well.
+// STAND-IN(database): sets the user's team, manager name, season rules and save name as well.
 void Set_New_Game_Defaults(void) {
     static const int kStandingsColumns[] = {2, 0, 5, 7, 8};
     static const int kFinancesColumns[] = {46, 8, 17, 47, 48, 49, 2};

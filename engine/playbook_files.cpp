@@ -6,7 +6,7 @@
 
 #define PLAYBOOK_PATH_SIZE 256
 
-// STAND-IN(setup): reads only into the image of a team in use or of a pseudo-team; the real one
+// STAND-IN(engine): reads only into the image of a team in use or of a pseudo-team; the real one
 // also loads the playbook tools' scratch image for any other team number.
 int Read_Playbook_File(int nTeam, int nFlag, const char* szName) {
     if (!Is_Valid_Team(nTeam) || szName == NULL)

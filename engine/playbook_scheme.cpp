@@ -2,7 +2,7 @@
 #include "engine/engine.h"
 
 // Keeps the playbook as it is.
-// STAND-IN(dialogs): loads a default defensive playbook that fits the scheme.
+// STAND-IN(engine): loads a default defensive playbook that fits the scheme.
 void Check_Defensive_Playbook_Scheme(int nTeam) {
     (void)nTeam;
 }

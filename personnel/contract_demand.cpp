@@ -4,7 +4,7 @@
 
 // The asked bonus (never below the bonus already offered) and the fair salary, whatever the
 // years offered.
-// STAND-IN(dialogs): the bonus and salary asked, weighed by the years offered.
+// STAND-IN(personnel): the bonus and salary asked, weighed by the years offered.
 void Calculate_Contract_Demand(int nTeam, int nSlot, int nWorth) {
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
