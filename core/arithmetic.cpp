@@ -10,15 +10,20 @@
 #define RATING_GRADE5_TOP 4
 
 int Mul_Div(int a, int b, int c) {
+    return (int)(uint32_t)Mul_Div_Wide(a, b, c);
+}
+
+// The operands of values read from files are kept to 32 bits, so the product fits in 64.
+int64_t Mul_Div_Wide(int64_t a, int64_t b, int64_t c) {
     if (c == 0) return 0;
-    int64_t nProduct = (int64_t)a * (int64_t)b;
+    int64_t nProduct = a * b;
     int64_t nQuotient = nProduct / c;
     int64_t nRemainder = nProduct % c;
     // A remainder of at least half the divisor rounds away from zero.
-    if (2 * llabs(nRemainder) >= llabs((int64_t)c)) {
+    if (2 * llabs(nRemainder) >= llabs(c)) {
         nQuotient += ((nProduct < 0) != (c < 0)) ? -1 : 1;
     }
-    return (int)(uint32_t)nQuotient;
+    return nQuotient;
 }
 
 int Signed_Root(int v) {
@@ -82,6 +87,12 @@ int Grade5_To_Rating(int nGrade) {
 // The low bound wins when the bounds cross.
 int Clamp(int nValue, int nLow, int nHigh) {
     return Max_Int(nLow, Min_Int(nValue, nHigh));
+}
+
+int Saturate_To_Int(int64_t nValue) {
+    if (nValue < INT32_MIN)
+        return INT32_MIN;
+    return nValue > INT32_MAX ? INT32_MAX : (int)nValue;
 }
 
 int Min_Int(int a, int b) {

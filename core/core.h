@@ -77,6 +77,7 @@ int Draw_Random(int n);
 int Draw_Random_Around(int nBase, int n);
 
 int Mul_Div(int a, int b, int c);
+int64_t Mul_Div_Wide(int64_t a, int64_t b, int64_t c);  // rounded as Mul_Div, not cut to 32 bits
 int Signed_Root(int v);
 float Signed_Root_Float(float x);
 int Percent_Of(int a, int b);
@@ -88,6 +89,7 @@ int Grade_To_Rating(int nGrade);
 int Get_Rating_Grade5(int nValue);
 int Grade5_To_Rating(int nGrade);
 int Clamp(int nValue, int nLow, int nHigh);
+int Saturate_To_Int(int64_t nValue);  // the nearest int
 int Min_Int(int a, int b);
 int Max_Int(int a, int b);
 float Min_Float(float a, float b);

@@ -316,6 +316,11 @@ int Get_Team_Operating_Cost(int nTeam) {
     return nCost;
 }
 
+// A per-game amount over a number of games, held at the int limits.
+static int Times_Games(int nPerGame, int nGames) {
+    return Saturate_To_Int((int64_t)nPerGame * nGames);
+}
+
 void Set_Team_Season_Projections(int nTeam) {
 #define SET(nStat, nValue) Set_Team_Financial_Stat(nTeam, (nStat), (nValue))
     int nGames = Get_Season_Game_Count();
@@ -323,7 +328,7 @@ void Set_Team_Season_Projections(int nTeam) {
     int nFans = Get_Team_Financial_Stat(nTeam, FIN_FAN_SUPPORT);
 
     int nCrowd = Min_Int(nCapacity, Mul_Div(nCapacity, nFans / 5 + 740, PER_MILLE));
-    int nAttendance = nGames / 2 * nCrowd;
+    int nAttendance = Times_Games(nCrowd, nGames / 2);
     SET(FIN_PROJECTED_ATTENDANCE, nAttendance);
 
     int nTicket = Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE);
@@ -338,12 +343,14 @@ void Set_Team_Season_Projections(int nTeam) {
     SET(FIN_BEVERAGE_PROJECTION, Mul_Div(nConcessions, 45, 100));
     SET(FIN_SOUVENIR_PROJECTION, Mul_Div(nConcessions, 20, 100));
 
-    SET(FIN_PROJECTED_LEAGUE_PAYMENTS, nGames * Compute_Weekly_League_Revenue());
-    SET(FIN_PROJECTED_PAYROLL_COSTS, nGames * Get_Team_Payroll_Per_Game(nTeam));
-    SET(FIN_PROJECTED_OPERATING_COSTS, nGames * Get_Team_Operating_Cost(nTeam));
-    SET(FIN_PROJECTED_CITY_COSTS, Get_Team_City_Stat(nTeam, CITY_INCOME) * nGames * 2);
-    SET(FIN_PROJECTED_SPENDING_A, nGames * Get_Team_Financial_Stat(nTeam, FIN_SPENDING_A));
-    SET(FIN_PROJECTED_SPENDING_B, nGames * Get_Team_Financial_Stat(nTeam, FIN_SPENDING_B));
+    SET(FIN_PROJECTED_LEAGUE_PAYMENTS, Times_Games(Compute_Weekly_League_Revenue(), nGames));
+    SET(FIN_PROJECTED_PAYROLL_COSTS, Times_Games(Get_Team_Payroll_Per_Game(nTeam), nGames));
+    SET(FIN_PROJECTED_OPERATING_COSTS, Times_Games(Get_Team_Operating_Cost(nTeam), nGames));
+    SET(FIN_PROJECTED_CITY_COSTS, Times_Games(Get_Team_City_Stat(nTeam, CITY_INCOME), nGames * 2));
+    int nSpendingA = Get_Team_Financial_Stat(nTeam, FIN_SPENDING_A);
+    int nSpendingB = Get_Team_Financial_Stat(nTeam, FIN_SPENDING_B);
+    SET(FIN_PROJECTED_SPENDING_A, Times_Games(nSpendingA, nGames));
+    SET(FIN_PROJECTED_SPENDING_B, Times_Games(nSpendingB, nGames));
     SET(FIN_SEASON_HOME_GAMES, nGames / 2);
     SET(FIN_SEASON_GAMES, nGames);
 #undef SET

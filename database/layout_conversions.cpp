@@ -6,10 +6,9 @@
 #include <string.h>
 
 #include "database/database.h"
+#include "database/saved_game_internal.h"
 
-#define OLD_UNIVERSE_BLOCK_SIZE 6796916
 #define OLD_UNIVERSE_TEAM_SIZE 68452
-#define OLD_BLOCK_SIZE 22355352
 #define OLD_BLOCK_TEAM_SIZE 99848
 #define OLD_PLAYER_SLOTS 80
 #define OLD_UNIVERSE_SCHEDULE_FIELDS 4

@@ -185,7 +185,7 @@ int Get_Max_Wild_Card_Teams(void) {
 // ---- calendar ----------------------------------------------------------------------------------
 
 int Get_Season_Year(void) {
-    return gUniverseStats[UNIVERSE_FIRST_YEAR] + gSeasonNumber;
+    return Saturate_To_Int((int64_t)gUniverseStats[UNIVERSE_FIRST_YEAR] + gSeasonNumber);
 }
 
 int Get_Season_Number(void) {

@@ -109,8 +109,9 @@ void Get_Player_College_Display_Name(int nTeam, int nSlot, char* szOut, int nSiz
 }
 
 void Format_Stored_Full_Name(const PLAYER* pPlayer, char* szOut, int nSize) {
-    Format_String(szOut, nSize, "%s %s", pPlayer->szFirstName,
-                  pPlayer->szLastName);
+    // A name that fills its field has no terminator: it ends with the field.
+    Format_String(szOut, nSize, "%.*s %.*s", PLAYER_FIRST_NAME_SIZE, pPlayer->szFirstName,
+                  PLAYER_LAST_NAME_SIZE, pPlayer->szLastName);
 }
 
 // ---- names filled on first use -----------------------------------------------------------------

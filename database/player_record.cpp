@@ -209,7 +209,8 @@ static int Get_Birth_Year(int nTeam, int nSlot) {
 // Moves the birth date by whole years; the month and day stay.
 static void Shift_Birth_Year(int nTeam, int nSlot, int nYears) {
     int nBirthDate = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_BIRTH_DATE);
-    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_BIRTH_DATE, nBirthDate + nYears * DATE_YEAR_FACTOR);
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_BIRTH_DATE,
+                          Saturate_To_Int(nBirthDate + (int64_t)nYears * DATE_YEAR_FACTOR));
 }
 
 // The league's current date as yyyymmdd.
@@ -221,7 +222,7 @@ static int Get_Today_Date(void) {
 }
 
 int Get_Player_Age(int nTeam, int nSlot) {
-    return Get_Season_Year() - Get_Birth_Year(nTeam, nSlot);
+    return Saturate_To_Int((int64_t)Get_Season_Year() - Get_Birth_Year(nTeam, nSlot));
 }
 
 // Age in whole years on today's date. A missing birth date becomes 1 January of the year that

@@ -1,7 +1,8 @@
 // The saved-game file: a 25-byte header, then the saved state block cut into 100 pieces, each
 // one independent zlib stream behind its 4-byte length. Saved games and universe databases share
 // it. A save goes to a temporary file that replaces the old one only when it is complete; a load
-// reads into a scratch block that replaces the league only when the whole file was read.
+// reads into a scratch block that replaces the league only when the whole file was read, had the
+// chunk layout of its version and passed the field checks.
 #include <bit>
 #include <stdlib.h>
 #include <string.h>
@@ -15,6 +16,7 @@
 #define FILE_MAGIC "RUROZEVIZODIR"
 #define FILE_MAGIC_SIZE 13
 #define HEADER_SIZE 25
+#define VERSION_DIGITS_END 17  // the word and the four version digits
 #define CHUNK_COUNT 100
 #define CHUNK_SIZE 229752
 #define LAST_CHUNK_SIZE 229824
@@ -178,8 +180,18 @@ int Save_Universe_Database(int nYear) {
 
 // ---- reading ------------------------------------------------------------------------------------
 
-// One chunk into the block at *pTotal; 1 when it was a complete stream that fit.
-static int Read_One_Chunk(FILE* pFile, uint8_t* pBlock, int* pTotal, uint8_t* pBuffer) {
+// What the chunks of a file held: how many were read, the raw size of each, and whether any byte
+// followed the last.
+typedef struct CHUNK_TALLY {
+    int nCount;
+    int anSizes[CHUNK_COUNT];
+    int bTrailing;
+} CHUNK_TALLY;
+
+// One chunk into the block at *pTotal; its raw size in *pSize. 1 when it was a complete stream
+// that fit.
+static int Read_One_Chunk(FILE* pFile, uint8_t* pBlock, int* pTotal, uint8_t* pBuffer,
+                          int* pSize) {
     uint8_t abLength[4];
     if (fread(abLength, 1, sizeof(abLength), pFile) != sizeof(abLength))
         return 0;
@@ -199,12 +211,15 @@ static int Read_One_Chunk(FILE* pFile, uint8_t* pBlock, int* pTotal, uint8_t* pB
     stream.next_out = pBlock + *pTotal;
     stream.avail_out = (uInt)Min_Int(READER_BUFFER_SIZE, SAVED_STATE_SIZE - *pTotal);
     int nResult = inflate(&stream, Z_FINISH);
-    *pTotal += (int)stream.total_out;
+    *pSize = (int)stream.total_out;
+    *pTotal += *pSize;
     inflateEnd(&stream);
     return nResult == Z_STREAM_END;
 }
 
-int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle) {
+// Reads up to 100 chunks, each where the previous one ended; 1 when every chunk read was whole.
+static int Read_Chunks(FILE* pFile, void* pBlock, const char* szTitle, CHUNK_TALLY* pTally) {
+    memset(pTally, 0, sizeof(*pTally));
     uint8_t* pBuffer = static_cast<uint8_t*>(malloc(READER_BUFFER_SIZE));
     if (!pBuffer) {
         Show_Message_Box("Insufficient Memory",
@@ -217,14 +232,72 @@ int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle) {
     int nTotal = 0;
     int bOk = 1;
     for (int nChunk = 0; bOk && nChunk < CHUNK_COUNT && nTotal < SAVED_STATE_SIZE; nChunk++) {
-        bOk = Read_One_Chunk(pFile, static_cast<uint8_t*>(pBlock), &nTotal, pBuffer);
+        bOk = Read_One_Chunk(pFile, static_cast<uint8_t*>(pBlock), &nTotal, pBuffer,
+                             &pTally->anSizes[nChunk]);
+        pTally->nCount += bOk;
         if (bOk && bProgress)
             Step_Progress_Window(1);
     }
+    pTally->bTrailing = bOk && fgetc(pFile) != EOF;
     if (bProgress)
         Close_Progress_Window();
     free(pBuffer);
     return bOk;
+}
+
+int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle) {
+    CHUNK_TALLY tally;
+    return Read_Chunks(pFile, pBlock, szTitle, &tally);
+}
+
+int Get_Route_Body_Size(int nRoute) {
+    switch (nRoute) {
+    case ROUTE_OLD_UNIVERSE:
+        return OLD_UNIVERSE_BLOCK_SIZE;
+    case ROUTE_OLD_BLOCK:
+        return OLD_BLOCK_SIZE;
+    default:
+        return SAVED_STATE_SIZE;
+    }
+}
+
+// Whether the chunks are exactly 100 with nothing behind them, and hold nBodySize bytes: the
+// current block chunk by chunk at its own sizes, an older layout as non-empty chunks in all.
+static int Is_Chunk_Layout(const CHUNK_TALLY* pTally, int nBodySize) {
+    if (pTally->nCount != CHUNK_COUNT || pTally->bTrailing)
+        return 0;
+    int nTotal = 0;
+    for (int nChunk = 0; nChunk < CHUNK_COUNT; nChunk++) {
+        int nSize = pTally->anSizes[nChunk];
+        if (nSize == 0 || (nBodySize == SAVED_STATE_SIZE && nSize != Get_Chunk_Size(nChunk)))
+            return 0;
+        nTotal += nSize;
+    }
+    return nTotal == nBodySize;
+}
+
+// Whether the chunks hold the body of some layout other than the version's own.
+static int Is_Other_Layout(const CHUNK_TALLY* pTally, int nRoute) {
+    const int kBodySizes[] = {SAVED_STATE_SIZE, OLD_UNIVERSE_BLOCK_SIZE, OLD_BLOCK_SIZE};
+    for (int nBodySize : kBodySizes) {
+        if (nBodySize != Get_Route_Body_Size(nRoute) && Is_Chunk_Layout(pTally, nBodySize))
+            return 1;
+    }
+    return 0;
+}
+
+static int Are_Version_Digits(const char* pDigits) {
+    for (int n = 0; n < 4; n++) {
+        if (pDigits[n] < '0' || pDigits[n] > '9')
+            return 0;
+    }
+    return 1;
+}
+
+static void Show_Unsupported_Version(int nVersion) {
+    Show_Message_Box("Unsupported Version",
+                     "Unable to load V%d.%03d vnt file.  Please start a new game.",
+                     nVersion / 1000, nVersion % 1000);
 }
 
 // ---- loading ------------------------------------------------------------------------------------
@@ -235,9 +308,7 @@ static int Convert_Block_By_Route(SAVED_STATE* pBlock, int nVersion) {
     case ROUTE_OLD_UNIVERSE:
         return Convert_Old_Universe_File(pBlock);
     case ROUTE_UNSUPPORTED:
-        Show_Message_Box("Unsupported Version",
-                         "Unable to load V%d.%03d vnt file.  Please start a new game.",
-                         nVersion / 1000, nVersion % 1000);
+        Show_Unsupported_Version(nVersion);
         return 0;
     case ROUTE_OLD_BLOCK:
         return Convert_Old_Saved_Block(pBlock);
@@ -261,22 +332,38 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     }
     // A short file leaves zeros, and its chunks then fail to read; bytes 17..24 have no meaning.
     char abHeader[HEADER_SIZE] = {0};
-    if (fread(abHeader, 1, HEADER_SIZE, pFile) < FILE_MAGIC_SIZE ||
-        memcmp(abHeader, FILE_MAGIC, FILE_MAGIC_SIZE) != 0) {
+    size_t nHeaderRead = fread(abHeader, 1, HEADER_SIZE, pFile);
+    if (nHeaderRead < FILE_MAGIC_SIZE || memcmp(abHeader, FILE_MAGIC, FILE_MAGIC_SIZE) != 0) {
         Show_Message_Box("Read Error", "The file \"%s\" is not a valid %s file.", szPath,
                          PROGRAM_NAME);
         fclose(pFile);
         return 0;
     }
     int nVersion = Read_Header_Version(abHeader + FILE_MAGIC_SIZE);
+    if (nHeaderRead >= VERSION_DIGITS_END && !Are_Version_Digits(abHeader + FILE_MAGIC_SIZE)) {
+        Show_Unsupported_Version(nVersion);
+        fclose(pFile);
+        return 0;
+    }
 
     char szVersion[TITLE_SIZE];
     Format_Version_Title(szVersion, sizeof(szVersion), nVersion);
     Debug_Print("%s", szVersion);
-    int bRead = Read_Compressed_Chunks(
-        pFile, pBlock, Is_Default_Universe_Path(szPath) ? "Loading Database..." : szVersion);
+    CHUNK_TALLY tally;
+    int bRead = Read_Chunks(pFile, pBlock,
+                            Is_Default_Universe_Path(szPath) ? "Loading Database..." : szVersion,
+                            &tally);
     fclose(pFile);
-    if (!bRead || !Convert_Block_By_Route(pBlock, nVersion))
+    if (!bRead)
+        return 0;
+    // The chunks must be the layout the version names; another layout's means the digits lie.
+    int nRoute = Get_Version_Route(nVersion);
+    if (!Is_Chunk_Layout(&tally, Get_Route_Body_Size(nRoute))) {
+        if (Is_Other_Layout(&tally, nRoute))
+            Show_Unsupported_Version(nVersion);
+        return 0;
+    }
+    if (!Convert_Block_By_Route(pBlock, nVersion))
         return 0;
     *pVersion = nVersion;
     return 1;
@@ -289,7 +376,8 @@ int Read_Game_File(const char* szPath, int* pVersion) {
                          "Please try closing one or more programs and trying again.");
         return 0;
     }
-    int bRead = Read_Game_File_Block(szPath, pScratch, pVersion);
+    int bRead = Read_Game_File_Block(szPath, pScratch, pVersion) &&
+                Validate_Loaded_Block(pScratch, szPath);
     if (bRead)
         memcpy(&gSavedState, pScratch, sizeof(SAVED_STATE));
     free(pScratch);

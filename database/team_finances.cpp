@@ -136,11 +136,12 @@ static int Forecast_Season_Expenses(int nTeam) {
     int64_t nTotal = (int64_t)f + e + Get_Team_Financial_Stat(nTeam, FIN_PAYROLL_COSTS) +
                      Get_Team_Financial_Stat(nTeam, FIN_SPENDING_B_TOTAL) +
                      Get_Team_Financial_Stat(nTeam, FIN_SPENDING_A_TOTAL) + (G - g) * nPerGame;
-    return (int)nTotal;
+    return Saturate_To_Int(nTotal);
 }
 
-static int Get_Derived_Financial_Stat(int nTeam, int nStat) {
-#define V(n) Get_Team_Financial_Stat(nTeam, (n))
+// Sums and differences of stored money are taken in 64 bits: stored values may be near the limits.
+static int64_t Compute_Derived_Financial_Stat(int nTeam, int nStat) {
+#define V(n) ((int64_t)Get_Team_Financial_Stat(nTeam, (n)))
     int G = Get_Season_Game_Count();
     switch (nStat) {
     case FIN_LAST_CITY_COST: {
@@ -208,6 +209,10 @@ static int Get_Derived_Financial_Stat(int nTeam, int nStat) {
     default: return 0;
     }
 #undef V
+}
+
+static int Get_Derived_Financial_Stat(int nTeam, int nStat) {
+    return Saturate_To_Int(Compute_Derived_Financial_Stat(nTeam, nStat));
 }
 
 // ---- the reader and the writer -----------------------------------------------------------------

@@ -6,11 +6,11 @@
 // Writes both teams of every scheduled game into its game record.
 static void Set_Game_Teams_From_Schedule(int nTeam) {
     for (int nWeek = 0; nWeek < SCHEDULE_WEEKS; nWeek++) {
-        int nCode = Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_OPPONENT);
+        int64_t nCode = Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_OPPONENT);
         GAME* pGame = Get_Game_Record(Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_GAME_INDEX));
-        if (nCode == 0 || !pGame)
+        int64_t nOpponent = (nCode > 0 ? nCode : -nCode) - 1;
+        if (nCode == 0 || !pGame || nOpponent >= LEAGUE_TEAM_COUNT)
             continue;
-        int nOpponent = (nCode > 0 ? nCode : -nCode) - 1;
         int nHomeSide = nCode > 0 ? HOME_SIDE : VISITOR_SIDE;
         pGame->anTeams[nHomeSide] = (int8_t)nTeam;
         pGame->anTeams[1 - nHomeSide] = (int8_t)nOpponent;

@@ -20,6 +20,7 @@
 #define NEW_PLAYER_RATING_WEIGHT 88  // per cent of a rookie's worth that comes from his ratings
 #define RATING_WEIGHT_STEP 12        // less per year of experience
 #define MIN_RATING_WEIGHT 70
+#define MAX_GROWTH_YEARS 40          // a prime start at most this far ahead of his age
 #define DECLINE_YEARS 12             // a player loses a twelfth of his worth per year past his peak
 
 // How much a rating counts for each position.
@@ -84,13 +85,16 @@ float Get_Rating_From_Value(float fValue) {
 float Get_Player_Potential(int nTeam, int nSlot) {
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0.0f;
-    int nGrowthYears =
-        Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PRIME_START) - Get_Player_Age(nTeam, nSlot);
-    if (nGrowthYears <= 0)
+    // No real player is more than a few years from his prime; a damaged age or prime start must
+    // not keep the ratings ageing for thousands of years.
+    int64_t nYearsToPrime = (int64_t)Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PRIME_START) -
+                            Get_Player_Age(nTeam, nSlot);
+    if (nYearsToPrime <= 0)
         return truncf(Get_Checked_Overall_Rating(nTeam, nSlot));
 
     PLAYER saved;
     Copy_Player_To_Memory(nTeam, nSlot, &saved);
+    int nGrowthYears = nYearsToPrime < MAX_GROWTH_YEARS ? (int)nYearsToPrime : MAX_GROWTH_YEARS;
     for (int nYear = 0; nYear < nGrowthYears; nYear++)
         Age_Player_Ratings(nTeam, nSlot, 0);
     float fOverall = Get_Checked_Overall_Rating(nTeam, nSlot);

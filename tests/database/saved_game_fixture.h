@@ -33,19 +33,20 @@ protected:
     }
 
     // A saved-game file of the given version digits whose body is the bytes given, cut into 100
-    // chunks of nearly equal size.
+    // chunks of equal size, the last one taking the rest (the game's own cut of its block).
     static void Write_Block_File(const std::string& stPath, const char* szDigits,
                                  const uint8_t* pBytes, size_t nSize) {
         BYTES file(kHeaderSize, 0);
         memcpy(file.data(), "RUROZEVIZODIR", 13);
         memcpy(file.data() + 13, szDigits, 4);
         memcpy(file.data() + 17, "    Cc", 6);
-        size_t nChunk = (nSize + kChunkCount - 1) / kChunkCount;
-        for (size_t nAt = 0; nAt < nSize; nAt += nChunk) {
-            size_t nRaw = std::min(nChunk, nSize - nAt);
+        size_t nChunk = nSize / kChunkCount;
+        for (int n = 0; n < kChunkCount; n++) {
+            size_t nAt = (size_t)n * nChunk;
+            size_t nRaw = n == kChunkCount - 1 ? nSize - nAt : nChunk;
             uLongf nLength = compressBound((uLong)nRaw);
             BYTES packed(nLength);
-            compress2(packed.data(), &nLength, pBytes + nAt, (uLong)nRaw, 6);
+            compress2(packed.data(), &nLength, pBytes + nAt, (uLong)nRaw, 1);
             for (int k = 0; k < 4; k++)
                 file.push_back((uint8_t)(nLength >> (8 * k)));
             file.insert(file.end(), packed.begin(), packed.begin() + (long)nLength);

@@ -140,7 +140,7 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
     size_t nGame12 = 4104240 + 12 * sizeof(GAME);
     old.Put(nGame12 + 4, 17);       // visitor's score
     old.Put(nGame12 + 52, 15);      // the old wind speed
-    old.Put(18716640 + 960 + 2 * (300 - 240), 1234);  // a 16-bit preference
+    old.Put(18716640 + 960 + 2 * (301 - 240), 1234);  // a 16-bit preference
     old.Put(18718128 + 5 * 92, 2004);                 // season line 5's year
     old[22257072 + sizeof(RECORD_BOOK) - 1] = 0x5A;
     Write_Block_File("old_block.vnt", "4500", old.Data(), old.Size());
@@ -161,7 +161,7 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
     EXPECT_STREQ(reinterpret_cast<const char*>(gTeams[0].abDefensivePlaybook + 9248), "DEFENCE");
     EXPECT_EQ(gGames[12].anScores[VISITOR_SIDE], 17);
     EXPECT_EQ(gGames[12].anInfo[GAME_INFO_WIND_SPEED], 15);
-    EXPECT_EQ(Get_User_Preference(300), 1234);
+    EXPECT_EQ(Get_User_Preference(301), 1234);
     EXPECT_EQ(reinterpret_cast<const uint8_t*>(&gRecordBook)[sizeof(RECORD_BOOK) - 1], 0x5A);
 }
 
