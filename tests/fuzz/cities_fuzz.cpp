@@ -4,11 +4,6 @@
 #include "database/database.h"
 #include "fuzz/fuzz_support.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz_Start();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     Fuzz_Reset_League();
     Fuzz_Write_File(CITIES_FILE_NAME, pData, nSize);

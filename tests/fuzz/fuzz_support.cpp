@@ -20,7 +20,7 @@
 
 static SAVED_STATE* gpFixtureState = nullptr;
 
-void Fuzz_Start(void) {
+static void Fuzz_Start(void) {
     const char* szTemp = getenv("TMPDIR");
     std::string stFolder = std::string(szTemp && szTemp[0] ? szTemp : "/tmp") + "/vanto_fuzz.XXXXXX";
     if (!mkdtemp(stFolder.data()) || chdir(stFolder.c_str()) != 0) {
@@ -69,4 +69,17 @@ void Fuzz_Use_League(void) {
             Get_Player_Potential(nTeam, nSlot);
         }
     }
+}
+
+// libFuzzer calls this once before the first input. The corpus folders and input files named on
+// the command line are made absolute first, as the target then runs in its scratch folder.
+extern "C" int LLVMFuzzerInitialize(int* pArgc, char*** pArgv) {
+    for (int n = 1; n < *pArgc; n++) {
+        char* szArgument = (*pArgv)[n];
+        char* szAbsolute = szArgument[0] != '-' ? realpath(szArgument, nullptr) : nullptr;
+        if (szAbsolute)
+            (*pArgv)[n] = szAbsolute;  // kept for the whole run
+    }
+    Fuzz_Start();
+    return 0;
 }

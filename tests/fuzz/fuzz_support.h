@@ -5,9 +5,9 @@
 #include <stddef.h>
 #include <stdint.h>
 
-// Makes a scratch folder and moves into it, builds the fixture league and keeps a copy of it.
-// Call once, from LLVMFuzzerInitialize.
-void Fuzz_Start(void);
+// Every target starts the same way (LLVMFuzzerInitialize is here): it moves into a scratch
+// folder of its own under $TMPDIR, so that the readers' fixed file names stay apart, and builds
+// the fixture league, of which it keeps a copy.
 
 // Puts the fixture league block back and forgets the messages, debug output and debug.txt of
 // the last input.

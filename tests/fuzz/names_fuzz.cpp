@@ -7,11 +7,6 @@
 
 #define NAMED_PLAYERS_PER_INPUT 3
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz_Start();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     Fuzz_Reset_League();
     Fuzz_Write_File("names/first.txt", pData, nSize);

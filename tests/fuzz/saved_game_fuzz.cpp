@@ -6,11 +6,6 @@
 #define FUZZ_GAME_FILE "fuzz.vnt"
 #define FUZZ_SAVE_FILE "fuzz_saved.vnt"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz_Start();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     Fuzz_Reset_League();
     Fuzz_Write_File(FUZZ_GAME_FILE, pData, nSize);

@@ -9,11 +9,6 @@
 #include <stdio.h>
 #include <string.h>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    Fuzz_Start();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     Fuzz_Reset_League();
     CITY aCities[CITY_COUNT];
