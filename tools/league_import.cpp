@@ -101,7 +101,7 @@ static const TEAM_NUMBER_RANGE kTeamNumberRanges[TEAM_NUMBER_COUNT] = {
     {0, 10000},            // sight lines, per mille
     {0, 10000},            // fan support, per mille
     {1, 100000},           // ticket price, cents
-    {0, DIVISION_COUNT - 1},
+    {0, DIVISION_COUNT - 1},  // division
 };
 #define STRENGTH_LIMIT 10000  // per mille of the league average
 
