@@ -17,6 +17,7 @@
 // Players per team whose values are read after each input: enough to reach every code path,
 // few enough to keep an input fast.
 #define USED_PLAYERS_PER_TEAM 3
+#define FUZZ_PATH_SIZE 256
 
 static SAVED_STATE* gpFixtureState = nullptr;
 
@@ -52,6 +53,12 @@ void Fuzz_Write_File(const char* szPath, const uint8_t* pData, size_t nSize) {
     }
     fwrite(pData, 1, nSize, pFile);
     fclose(pFile);
+}
+
+void Fuzz_Write_Season_File(const char* szFormat, const uint8_t* pData, size_t nSize) {
+    char szPath[FUZZ_PATH_SIZE];
+    snprintf(szPath, sizeof szPath, szFormat, FIXTURE_FIRST_YEAR);
+    Fuzz_Write_File(szPath, pData, nSize);
 }
 
 void Fuzz_Use_League(void) {

@@ -16,6 +16,9 @@ void Fuzz_Reset_League(void);
 // Writes the input to a file of the scratch folder, making its folders.
 void Fuzz_Write_File(const char* szPath, const uint8_t* pData, size_t nSize);
 
+// The same for a file named by the fixture's first season year (the format's one "%d").
+void Fuzz_Write_Season_File(const char* szFormat, const uint8_t* pData, size_t nSize);
+
 // Reads the league the way the game does after a load: cities, divisions, finances, player ages,
 // values and potential.
 void Fuzz_Use_League(void);

@@ -6,7 +6,6 @@
 #include "fixtures/fixture_league.h"
 #include "tools/tools.h"
 
-#include <stdio.h>
 #include <string.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
@@ -19,9 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, FIXTURE_FIRST_YEAR);
     Set_Universe_Stat(UNIVERSE_INFLATION, nInflation);
 
-    char szPath[64];
-    snprintf(szPath, sizeof szPath, "input/stats/%d_teams.csv", FIXTURE_FIRST_YEAR);
-    Fuzz_Write_File(szPath, pData, nSize);
+    Fuzz_Write_Season_File("input/stats/%d_teams.csv", pData, nSize);
     Import_Teams_File();
     Sort_Teams_By_Name();
     Fuzz_Use_League();
