@@ -65,7 +65,7 @@ void Fuzz_Use_League(void) {
     int nTeams = Count_Active_Teams();
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
         char szName[CITY_NAME_SIZE];
-        Get_City_Name(Get_Team_Stat(nTeam, TEAM_CITY_INDEX), szName);
+        Get_City_Name(Get_Team_Stat(nTeam, TEAM_CITY_INDEX), szName, sizeof(szName));
         Get_Team_League(nTeam);
         Set_Team_Season_Projections(nTeam);
         for (int nSlot = 0; nSlot < USED_PLAYERS_PER_TEAM; nSlot++) {

@@ -108,7 +108,7 @@ TEST_F(DamagedTextFilesTest, TeamsFileBadNumbers) {
         Import_Teams_File();
         ASSERT_EQ(Count_Active_Teams(), 1);
         char szAbbreviation[TEAM_STRING_SIZE];
-        Get_Team_String(szAbbreviation, 0, TEAM_ABBREVIATION);
+        Get_Team_String(szAbbreviation, sizeof(szAbbreviation), 0, TEAM_ABBREVIATION);
         EXPECT_STREQ(szAbbreviation, "ATL");
         EXPECT_EQ(Get_Team_Stat(0, TEAM_DIVISION), 2);
         EXPECT_EQ(Count_Occurrences(Test_Get_Debug_Output(), kSkippedField), 1);
