@@ -2,6 +2,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "fuzz/fuzz_support.h"
+#include "shell/shell.h"
 
 #define FUZZ_GAME_FILE "fuzz.vnt"
 #define FUZZ_SAVE_FILE "fuzz_saved.vnt"
