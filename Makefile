@@ -3,6 +3,9 @@
 # make test: the same build, then every test.
 # make bench: the benchmarks (figures, never pass/fail on time).
 # make format: clang-format over every source (installs clang-format when missing).
+# make sanitize: the tests and the damaged-file cases in a clang build with AddressSanitizer and
+#   UndefinedBehaviorSanitizer (build-fuzz).
+# make fuzz: that build's fuzz targets, FUZZ_SECONDS each, side by side.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR := $(abspath $(BUILD_DIR))/game
@@ -15,7 +18,7 @@ else
 CMAKE_FLAGS += -DVANTO_WERROR=OFF
 endif
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz
 
 all: build
 
@@ -55,5 +58,23 @@ format:
 	@find core database engine season personnel shell pages dialogs setup reports tools platform \
 		tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
 
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+	-DCMAKE_CXX_COMPILER=clang++ -DVANTO_FUZZ=ON
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_BUILD_DIR) $(FUZZ_CMAKE_FLAGS) > /dev/null
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+
+sanitize: fuzz-build
+	@cd $(FUZZ_BUILD_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	@$(SANITIZER_ENV) bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) 0
+
+fuzz: fuzz-build
+	@$(SANITIZER_ENV) bash scripts/fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR)

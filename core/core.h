@@ -168,3 +168,11 @@ int Parse_Decimal_Field(const char* szField, double* pValue);
 // The same, reporting a field of szFileName that is not a number.
 int Read_Int_Field(const char* szFileName, const char* szField);
 double Read_Decimal_Field(const char* szFileName, const char* szField);
+// A field that a reader skips gets one debug-log line: where it stands (the file and its line
+// or record), the field and the range it missed.
+void Log_Skipped_Field(const char* szWhere, const char* szField, int nMin, int nMax);
+// A field that is a whole number from nMin to nMax: 1 and the number in *pValue. Anything else
+// (empty, not a number, out of range) is skipped: 0, *pValue untouched, and the log line above.
+int Read_Int_Field_In_Range(const char* szWhere, const char* szField, int nMin, int nMax,
+                            int* pValue);
+

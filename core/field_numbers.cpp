@@ -73,3 +73,22 @@ double Read_Decimal_Field(const char* szFileName, const char* szField) {
         Report_Bad_Field(szFileName, szField);
     return fValue;
 }
+
+// The field is cut in the log: a damaged file may hold lines of any bytes.
+#define LOGGED_FIELD_LENGTH 40
+
+void Log_Skipped_Field(const char* szWhere, const char* szField, int nMin, int nMax) {
+    Log_Debug_Line("%s: \"%.*s\" is not a number from %d to %d; skipped.", szWhere,
+                   LOGGED_FIELD_LENGTH, szField, nMin, nMax);
+}
+
+int Read_Int_Field_In_Range(const char* szWhere, const char* szField, int nMin, int nMax,
+                            int* pValue) {
+    int nValue;
+    if (Parse_Int_Field(szField, &nValue) != FIELD_NUMBER || nValue < nMin || nValue > nMax) {
+        Log_Skipped_Field(szWhere, szField, nMin, nMax);
+        return 0;
+    }
+    *pValue = nValue;
+    return 1;
+}

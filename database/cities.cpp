@@ -9,16 +9,40 @@ static const int32_t kDefaultCityStats[CITY_STAT_COUNT] = {
     1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0,
 };
 
-// A decimal number with a fraction, truncated; 0 for what is not a number (which is reported),
-// and kept within the int range.
-static int32_t Parse_City_Stat(const char* szPath, const char* szField) {
+// What each city stat may hold when it comes from a file: the economy multiplies these, so larger
+// values would overflow it.
+typedef struct CITY_STAT_RANGE {
+    int32_t nMin;
+    int32_t nMax;
+} CITY_STAT_RANGE;
+
+#define CITY_PEOPLE_LIMIT 100000000
+#define CITY_INCOME_LIMIT 1000000
+static const CITY_STAT_RANGE kCityStatRanges[CITY_STAT_COUNT] = {
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},  // city population
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},  // region population
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},  // growth per year
+    {-CITY_INCOME_LIMIT, CITY_INCOME_LIMIT},  // per-capita income
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},  // altitude
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},  // longitude x 1000
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},  // latitude x 1000
+    {0, 3},                                   // time zone
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},
+    {-CITY_PEOPLE_LIMIT, CITY_PEOPLE_LIMIT},
+};
+
+// A decimal number with a fraction, truncated; 0 for what is not a number (which is reported). A
+// value outside the stat's range is skipped (0) with a line in the debug log.
+static int32_t Parse_City_Stat(const char* szPath, const char* szCity, int nStat,
+                               const char* szField) {
     double fValue = Read_Decimal_Field(szPath, szField);
-    if (!(fValue == fValue))
+    const CITY_STAT_RANGE* pRange = &kCityStatRanges[nStat];
+    if (!(fValue > pRange->nMin - 1.0 && fValue < pRange->nMax + 1.0)) {
+        char szWhere[TEXT_BUFFER_SIZE];
+        Format_String(szWhere, sizeof(szWhere), "%s, city %s, stat %d", szPath, szCity, nStat);
+        Log_Skipped_Field(szWhere, szField, pRange->nMin, pRange->nMax);
         return 0;
-    if (fValue <= INT32_MIN)
-        return INT32_MIN;
-    if (fValue >= INT32_MAX)
-        return INT32_MAX;
+    }
     return (int32_t)fValue;
 }
 
@@ -194,15 +218,32 @@ static int Read_City_Line(const char* szPath, int nCity, char* szLine) {
     Set_City_Name(nCity, szField);
     for (int nStat = 0; nStat < CITY_STAT_COUNT && szLine[0] != 0; nStat++) {
         Pop_Field(szField, sizeof(szField), szLine, ',');
-        gCities[nCity].anStats[nStat] = Parse_City_Stat(szPath, szField);
+        gCities[nCity].anStats[nStat] =
+            Parse_City_Stat(szPath, gCities[nCity].szName, nStat, szField);
     }
     return 1;
 }
 
+// A team whose city index points past the cities now in use moves to city 0.
+static void Repoint_Homeless_Teams(void) {
+    int nCities = Count_Cities();
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        int nCity = Get_Team_Stat(nTeam, TEAM_CITY_INDEX);
+        if (!Is_Team_Active(nTeam) || (nCity >= 0 && nCity < nCities))
+            continue;
+        Log_Debug_Line("Team %d had city %d of %d after the city import; it now has city 0.",
+                       nTeam, nCity, nCities);
+        Set_Team_Stat(nTeam, TEAM_CITY_INDEX, 0);
+    }
+}
+
+// A file without a single named city leaves the table as it was and gives 0.
 int Read_Cities_File(const char* szPath) {
     FILE* pFile = Platform_Open_File(szPath, "rt");
     if (pFile == NULL)
         return -1;
+    static CITY aBefore[CITY_COUNT];
+    memcpy(aBefore, gCities, sizeof(aBefore));
     int nRead = 0;
     for (int nCity = 0; nCity < CITY_COUNT; nCity++) {
         char szLine[TEXT_BUFFER_SIZE] = "";
@@ -211,8 +252,13 @@ int Read_Cities_File(const char* szPath) {
         nRead += Read_City_Line(szPath, nCity, szLine);
     }
     fclose(pFile);
+    if (nRead == 0) {
+        memcpy(gCities, aBefore, sizeof(aBefore));
+        return 0;
+    }
     Compact_Cities();
     Sort_Cities();
+    Repoint_Homeless_Teams();
     gCurrentCity = 0;
     return nRead;
 }
@@ -225,6 +271,12 @@ void Import_Cities_File(void) {
     int nRead = Read_Cities_File(CITIES_FILE_NAME);
     if (nRead < 0) {
         Show_Message_Box("Import City Error", "Unable to open the city import file \"%s\".",
+                         CITIES_FILE_NAME);
+        return;
+    }
+    if (nRead == 0) {
+        Show_Message_Box("Import City Error",
+                         "No cities found in \"%s\"; the current cities are unchanged.",
                          CITIES_FILE_NAME);
         return;
     }

@@ -32,11 +32,18 @@ static void Load_Name_Table(const char* szPath, char* pTable, int nEntrySize, in
 
     char szLine[TEXT_BUFFER_SIZE];
     int nLinesLeft = *pFileLines;
+    int bAtEnd = 0;
     for (int nLeft = NAME_TABLE_SIZE; nLeft >= 1; nLeft--) {
-        int nSkip = Min_Int(Draw_Random(2 * ((nLinesLeft - 2) / nLeft)), nLinesLeft - 1);
-        for (int n = 0; n < nSkip; n++)
-            Skip_Line(pFile);
-        Read_Line(szLine, sizeof(szLine), pFile);
+        // The count may be stale or damaged: the skips stop at the end of the file.
+        int64_t nSpan = 2 * (((int64_t)nLinesLeft - 2) / nLeft);
+        int nSkip = Min_Int(Draw_Random((int)(nSpan > INT32_MAX ? INT32_MAX : nSpan)),
+                            nLinesLeft - 1);
+        for (int n = 0; n < nSkip && !bAtEnd; n++)
+            bAtEnd = Skip_Line(pFile);
+        if (!bAtEnd)
+            bAtEnd = Read_Line(szLine, sizeof(szLine), pFile) && szLine[0] == 0;
+        else
+            szLine[0] = 0;
         safe_strncpy(pTable + (NAME_TABLE_SIZE - nLeft) * nEntrySize, szLine, nEntrySize);
         nLinesLeft -= Max_Int(nSkip, 0) + 1;
     }

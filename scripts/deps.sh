@@ -11,6 +11,9 @@ packages=(
   zlib1g-dev libpng-dev libjpeg62-turbo-dev libagg-dev
   libfreetype-dev libfontconfig-dev libsdl2-dev libcurl4-openssl-dev
   fonts-liberation2 fonts-dejavu-core
+  # clang and its runtime libraries: the sanitizer build and the libFuzzer targets (make sanitize,
+  # make fuzz), which g++ cannot build
+  clang libclang-rt-dev
 )
 
 case "${1:-}" in
