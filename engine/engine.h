@@ -476,7 +476,25 @@ int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat);
 float Get_Run_Weather_Factor(GAME* pGame);
 float Get_Wind_Factor(GAME* pGame);
 float Get_Pass_Weather_Factor(GAME* pGame);
+float Get_Kick_Weather_Factor(GAME* pGame);  // punts and field goals
 int Get_Fumble_Factor(GAME* pGame, int nSlot);  // lost fumbles per 10,000 carries
+
+// ---- kicks, returns and penalties (kickoffs.cpp, punts.cpp, place_kicks.cpp, kick_returns.cpp,
+// penalties.cpp) ----------------------------------------------------------------------------------
+#define KICK_RETURN_ALL_THE_WAY 110
+#define RETURN_TACKLE_STAT 2
+#define RETURN_GROUP 4  // the group credited with returns: backs, receivers and defenders
+#define PENALTY_NAME_SIZE 32
+#define PENALTY_KIND_COUNT 16
+float Get_Kick_Return_Breakaway_Rate(void);
+float Get_Punt_Return_Breakaway_Rate(void);
+int Get_Kick_Return_Yards(int nTeam, int nSlot, int bShort);
+int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance);
+int Choose_Return_Tackler(GAME* pGame, int bSkipKicker);  // a roster slot of the defence
+void Raise_Season_Best(int nTeam, int nSlot, int nStat, int n);
+int Get_Field_Goal_Distance(GAME* pGame);
+float Get_Extra_Point_Chance(GAME* pGame, int nTeam, int nKicker);
+void Get_Penalty_Name(int nKind, char* st, int nSize);  // st holds PENALTY_NAME_SIZE
 
 // ---- out of bounds (out_of_bounds.cpp) ----------------------------------------------------------
 #define GAME_FLAG_OUT_OF_BOUNDS 0x400         // flags bit 10
