@@ -482,7 +482,6 @@ int Get_Fumble_Factor(GAME* pGame, int nSlot);  // lost fumbles per 10,000 carri
 // ---- kicks, returns and penalties (kickoffs.cpp, punts.cpp, place_kicks.cpp, kick_returns.cpp,
 // penalties.cpp) ----------------------------------------------------------------------------------
 #define KICK_RETURN_ALL_THE_WAY 110
-#define RETURN_TACKLE_STAT 2
 #define RETURN_GROUP 4  // the group credited with returns: backs, receivers and defenders
 #define PENALTY_NAME_SIZE 32
 #define PENALTY_KIND_COUNT 16
@@ -490,7 +489,17 @@ float Get_Kick_Return_Breakaway_Rate(void);
 float Get_Punt_Return_Breakaway_Rate(void);
 int Get_Kick_Return_Yards(int nTeam, int nSlot, int bShort);
 int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance);
-int Choose_Return_Tackler(GAME* pGame, int bSkipKicker);  // a roster slot of the defence
+// What a return credits: the returner's returns (then its yards and touchdowns), the team stat and
+// total, and the result of a touchdown.
+typedef struct RETURN_CREDITS {
+    int nReturns;
+    int nTeamStat;
+    int nTeamTotal;
+    int nTouchdownResult;
+    int bSkipKicker;  // a kickoff: the kicker makes the tackle only when no one else is drawn
+} RETURN_CREDITS;
+int Finish_Return(GAME* pGame, uint8_t nReturner, int nReturn, const RETURN_CREDITS* pCredits,
+                  int* pTackler);
 void Raise_Season_Best(int nTeam, int nSlot, int nStat, int n);
 int Get_Field_Goal_Distance(GAME* pGame);
 float Get_Extra_Point_Chance(GAME* pGame, int nTeam, int nKicker);

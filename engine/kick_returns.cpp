@@ -8,6 +8,8 @@
 #define BREAKAWAY_SPEED 60
 #define RETURN_SPREAD 0.6f
 #define TACKLER_DRAWS 10
+#define RETURN_TACKLE_STAT 2
+#define MAX_RETURN_GAIN 120
 
 static float Get_Era_Rate(float fModern, float fCap) {
     int nYear = Get_Season_Year();
@@ -67,17 +69,38 @@ int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance) {
     return Spread_Return(m, fBreakaway);
 }
 
-// A defender of the kicking team (the defence once the ball changed hands) makes the tackle and
-// is credited; for a kickoff the kicker is passed over while another can be drawn.
-int Choose_Return_Tackler(GAME* pGame, int bSkipKicker) {
-    int bSide = Get_Defensive_Side(pGame);
-    uint8_t nKicker = Get_On_Field_Slot(pGame, bSide, 0);
-    int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);
-    for (int k = 1; bSkipKicker && nTackler == nKicker && k < TACKLER_DRAWS; k++)
-        nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);
-    Credit_Player_Game_Event(pGame->anTeams[bSide], pGame, nTackler, GROUP_DEFENCE,
-                             RETURN_TACKLE_STAT, 1);
-    return nTackler;
+// The receiving team (now the offence) runs the kick back: the return stops at the goal line, a
+// defender of the kicking team makes the tackle short of it (on a kickoff the kicker is passed
+// over while another can be drawn), and the returner and his team are credited. Returns the yards;
+// *pTackler gets the tackler's roster slot, ON_FIELD_EMPTY after a touchdown.
+int Finish_Return(GAME* pGame, uint8_t nReturner, int nReturn, const RETURN_CREDITS* pCredits,
+                  int* pTackler) {
+    int nTeam = Get_Offensive_Team(pGame);
+    int bSide = Get_Offensive_Side(pGame);
+    int bTouchdown = nReturn >= pGame->nYardLine;
+    nReturn = Min_Int(nReturn, pGame->nYardLine);
+    Set_Play_Yards(pGame, Min_Int(nReturn, MAX_RETURN_GAIN));
+    *pTackler = ON_FIELD_EMPTY;
+    if (!bTouchdown) {
+        uint8_t nKicker = Get_On_Field_Slot(pGame, 1 - bSide, 0);
+        int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);
+        for (int k = 1; pCredits->bSkipKicker && nTackler == nKicker && k < TACKLER_DRAWS; k++)
+            nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);
+        Credit_Player_Game_Event(pGame->anTeams[1 - bSide], pGame, nTackler, GROUP_DEFENCE,
+                                 RETURN_TACKLE_STAT, 1);
+        *pTackler = nTackler;
+    } else {
+        Set_Play_Result(&pGame->currentPlay, pCredits->nTouchdownResult);
+        Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, pCredits->nReturns + 2, 1);
+    }
+    Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, pCredits->nReturns, 1);
+    Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, pCredits->nReturns + 1,
+                             nReturn);
+    if (!Is_Try_Play(pGame)) {
+        Increment_Game_Team_Stat(pGame, bSide, pCredits->nTeamStat);
+        Increment_Game_Team_Total(pGame, bSide, pCredits->nTeamTotal, nReturn);
+    }
+    return nReturn;
 }
 
 // A season best (longest punt, longest field goal) raised to n in the current season line, the

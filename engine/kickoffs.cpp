@@ -4,11 +4,8 @@
 
 #define SQUIB_KICK_CALL 1
 #define STAT_KICK_RETURNS 14
-#define STAT_KICK_RETURN_YARDS 15
-#define STAT_KICK_RETURN_TOUCHDOWNS 16
 #define TEAM_STAT_KICK_RETURNS 5
 #define TOTAL_KICK_RETURN_YARDS 3
-#define MAX_GAIN 120
 
 enum KICK_EVENT {
     EVENT_BLOCK = 3, EVENT_RUN_DIRECTION = 27, EVENT_LONG_RUN = 28, EVENT_RECOVERY_CALL = 31,
@@ -73,27 +70,13 @@ void Kick_Off(GAME* pGame) {
         return;
     }
     Narrate_Play_Event(pGame, EVENT_KICK_FIELDED, nDistance, 0, 0, nReturnerId, -1);
-    int nTeam = Get_Offensive_Team(pGame);
-    int bSide = Get_Offensive_Side(pGame);
-    int nReturn = Get_Kick_Return_Yards(nTeam, nReturner, bShort);
-    int bTouchdown = nReturn >= pGame->nYardLine;
-    nReturn = Min_Int(nReturn, pGame->nYardLine);
-    Set_Play_Yards(pGame, Min_Int(nReturn, MAX_GAIN));
+    static const RETURN_CREDITS KICKOFF_RETURN = {STAT_KICK_RETURNS, TEAM_STAT_KICK_RETURNS,
+                                                  TOTAL_KICK_RETURN_YARDS,
+                                                  RESULT_KICKOFF_RETURN_TOUCHDOWN, 1};
     int nTackler = ON_FIELD_EMPTY;
-    if (!bTouchdown) {
-        nTackler = Choose_Return_Tackler(pGame, 1);
-    } else {
-        Set_Play_Result(&pGame->currentPlay, RESULT_KICKOFF_RETURN_TOUCHDOWN);
-        Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, STAT_KICK_RETURN_TOUCHDOWNS,
-                                 1);
-    }
-    Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, STAT_KICK_RETURNS, 1);
-    Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, STAT_KICK_RETURN_YARDS,
-                             nReturn);
-    if (!Is_Try_Play(pGame)) {
-        Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_KICK_RETURNS);
-        Increment_Game_Team_Total(pGame, bSide, TOTAL_KICK_RETURN_YARDS, nReturn);
-    }
+    int nReturn = Finish_Return(pGame, nReturner,
+                                Get_Kick_Return_Yards(Get_Offensive_Team(pGame), nReturner, bShort),
+                                &KICKOFF_RETURN, &nTackler);
     pGame->currentPlay.nYard2 = (int8_t)(pGame->nYardLine - pGame->nPlayYards);
     Add_Play_Seconds(pGame, nReturn / 7 + 7 + Random_Below(4));
     Narrate_Kickoff_Return(pGame, nDistance, nReturn, nReturner, nTackler);

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 
 #define PENALTY_SECONDS_LEFT 120  // no flags in the last two minutes of a half
+#define STAT_TACKLES 2
 #define STAT_PENALTIES 10
 #define STAT_PENALTY_YARDS 11
 #define TOTAL_PENALTIES 12
@@ -185,7 +186,7 @@ static void Play_Out_Snap(GAME* pGame, const PENALTY_CALL* pCall, int bRun) {
     int bSide = Get_Offensive_Side(pGame);
     if (bRun) {
         uint8_t nCarrier = Get_Ball_Carrier_Slot(pGame);
-        int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);
+        int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_TACKLES, 0);
         int nGain = Min_Int(Random_Below(7) - 2, pGame->nYardLine / 2);
         Credit_Rushing_Play(nCarrier, pGame, nGain, Get_Run_Kind(pGame, 0));
         Narrate_Play_Event(pGame, EVENT_TACKLED, nGain, 0, 0,
@@ -193,7 +194,7 @@ static void Play_Out_Snap(GAME* pGame, const PENALTY_CALL* pCall, int bRun) {
                            Get_Play_Player_Id(pGame, 1 - bSide, (uint8_t)nTackler));
         return;
     }
-    int nDefender = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);
+    int nDefender = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_TACKLES, 0);
     if (Is_Drop_Back_Play(pGame))
         Narrate_Play_Event(pGame, 2, 0, 0, 0,
                            Get_Play_Player_Id(pGame, bSide, Get_On_Field_Slot(pGame, bSide, 0)),

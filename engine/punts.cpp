@@ -9,8 +9,6 @@
 #define STAT_LONGEST_PUNT 5
 #define STAT_PUNT_TOUCHBACKS 6
 #define STAT_PUNT_RETURNS 17
-#define STAT_PUNT_RETURN_YARDS 18
-#define STAT_PUNT_RETURN_TOUCHDOWNS 19
 #define TEAM_STAT_PUNT_RETURNS 4
 #define TEAM_STAT_PUNTS 6
 #define TOTAL_PUNT_YARDS 1
@@ -67,25 +65,13 @@ static void Narrate_Punt_Return(GAME* pGame, int nDistance, int nReturn, uint8_t
 
 // The receiving team runs the punt back; returns the yards.
 static int Return_Punt(GAME* pGame, int nDistance, uint8_t nReturner) {
-    int nTeam = Get_Offensive_Team(pGame);
-    int nReturn = Get_Punt_Return_Yards(nTeam, nReturner, nDistance);
+    int nReturn = Get_Punt_Return_Yards(Get_Offensive_Team(pGame), nReturner, nDistance);
     pGame->nPlaySeconds = (int8_t)(pGame->nPlaySeconds + nReturn / 7 + 9 + Random_Below(4));
-    int bTouchdown = nReturn >= pGame->nYardLine;
-    nReturn = Min_Int(nReturn, pGame->nYardLine);
-    Set_Play_Yards(pGame, Min_Int(nReturn, MAX_GAIN));
+    static const RETURN_CREDITS PUNT_RETURN = {STAT_PUNT_RETURNS, TEAM_STAT_PUNT_RETURNS,
+                                               TOTAL_PUNT_RETURN_YARDS,
+                                               RESULT_PUNT_RETURN_TOUCHDOWN, 0};
     int nTackler = ON_FIELD_EMPTY;
-    if (!bTouchdown) {
-        nTackler = Choose_Return_Tackler(pGame, 0);
-    } else {
-        Set_Play_Result(&pGame->currentPlay, RESULT_PUNT_RETURN_TOUCHDOWN);
-        Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, STAT_PUNT_RETURN_TOUCHDOWNS,
-                                 1);
-    }
-    Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, STAT_PUNT_RETURNS, 1);
-    Credit_Player_Game_Event(nTeam, pGame, nReturner, RETURN_GROUP, STAT_PUNT_RETURN_YARDS, nReturn);
-    int bSide = Get_Offensive_Side(pGame);
-    Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_PUNT_RETURNS);
-    Increment_Game_Team_Total(pGame, bSide, TOTAL_PUNT_RETURN_YARDS, nReturn);
+    nReturn = Finish_Return(pGame, nReturner, nReturn, &PUNT_RETURN, &nTackler);
     Narrate_Punt_Return(pGame, nDistance, nReturn, nReturner, nTackler);
     return nReturn;
 }
