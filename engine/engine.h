@@ -489,6 +489,13 @@ float Get_Kick_Return_Breakaway_Rate(void);
 float Get_Punt_Return_Breakaway_Rate(void);
 int Get_Kick_Return_Yards(int nTeam, int nSlot, int bShort);
 int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance);
+// The narration events of a kick and its return.
+enum KICK_EVENT {
+    KICK_EVENT_BLOCK = 3, KICK_EVENT_TACKLED = 21, KICK_EVENT_RUN_DIRECTION = 27,
+    KICK_EVENT_LONG_RUN = 28, KICK_EVENT_TOUCHDOWN = 34, KICK_EVENT_RETURNER_BACK = 38,
+    KICK_EVENT_KICK_AWAY = 39, KICK_EVENT_KICK_FIELDED = 40
+};
+
 // What a return credits: the returner's returns (then its yards and touchdowns), the team stat and
 // total, and the result of a touchdown.
 typedef struct RETURN_CREDITS {

@@ -40,12 +40,13 @@ int Get_Kick_Return_Yards(int nTeam, int nSlot, int bShort) {
     float fSpeed = Get_Player_Rating(nTeam, nSlot, RATING_SPEED);
     float fReturns = Get_Player_Rating(nTeam, nSlot, RATING_KICK_RETURNS);
     float fVision = Get_Player_Rating(nTeam, nSlot, RATING_VISION);
-    float h = (5.0f * fReturns + fVision + Get_Player_Rating(nTeam, nSlot, RATING_QUICKNESS) -
-               270.0f) * 25.0f / 360.0f;
+    float h =
+        (5.0f * fReturns + fVision + Get_Player_Rating(nTeam, nSlot, RATING_QUICKNESS) - 270.0f) *
+        25.0f / 360.0f;
     float fBreakaway = 0.0f;
     if (fSpeed >= BREAKAWAY_SPEED)
-        fBreakaway = (fSpeed + fReturns + fVision - 180.0f) / 90.0f *
-                     Get_Kick_Return_Breakaway_Rate();
+        fBreakaway =
+            (fSpeed + fReturns + fVision - 180.0f) / 90.0f * Get_Kick_Return_Breakaway_Rate();
     if (bShort) {
         h *= 0.7f;
         fBreakaway *= 0.5f;
@@ -60,12 +61,12 @@ int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance) {
     float m = 0.0f;
     if (fAverage > 0.0f)
         m = nPuntDistance / fAverage *
-            ((4.0f * fReturns + Get_Player_Rating(nTeam, nSlot, RATING_QUICKNESS) - 170.0f) *
-             8.0f / 255.0f);
+            ((4.0f * fReturns + Get_Player_Rating(nTeam, nSlot, RATING_QUICKNESS) - 170.0f) * 8.0f /
+             255.0f);
     float fBreakaway = 0.0f;
     if (fSpeed >= BREAKAWAY_SPEED)
-        fBreakaway = (fSpeed + fReturns + Get_Player_Rating(nTeam, nSlot, RATING_VISION) -
-                      160.0f) / 80.0f * Get_Punt_Return_Breakaway_Rate();
+        fBreakaway = (fSpeed + fReturns + Get_Player_Rating(nTeam, nSlot, RATING_VISION) - 160.0f) /
+                     80.0f * Get_Punt_Return_Breakaway_Rate();
     return Spread_Return(m, fBreakaway);
 }
 

@@ -10,22 +10,43 @@
 #define TOTAL_PENALTY_YARDS 13
 #define MAX_INTERFERENCE_YARDS 120
 #define UNDRAWN_PASS_DISTANCE 10
-#define EVENT_TACKLED 21
 #define EVENT_FLAG 41
 
 enum PENALTY_KIND {
-    PENALTY_ENCROACHMENT = 0, PENALTY_ILLEGAL_CONTACT, PENALTY_DEFENSIVE_HOLDING,
-    PENALTY_ROUGHING_PASSER, PENALTY_ROUGHING_KICKER, PENALTY_DEFENSIVE_ROUGHNESS,
-    PENALTY_PASS_INTERFERENCE, PENALTY_OFFSIDES, PENALTY_FALSE_START, PENALTY_ILLEGAL_MOTION,
-    PENALTY_OFFENSIVE_INTERFERENCE, PENALTY_OFFENSIVE_HOLDING, PENALTY_GROUNDING,
-    PENALTY_CLIPPING, PENALTY_BLOCK_IN_BACK, PENALTY_OFFENSIVE_ROUGHNESS
+    PENALTY_ENCROACHMENT = 0,
+    PENALTY_ILLEGAL_CONTACT,
+    PENALTY_DEFENSIVE_HOLDING,
+    PENALTY_ROUGHING_PASSER,
+    PENALTY_ROUGHING_KICKER,
+    PENALTY_DEFENSIVE_ROUGHNESS,
+    PENALTY_PASS_INTERFERENCE,
+    PENALTY_OFFSIDES,
+    PENALTY_FALSE_START,
+    PENALTY_ILLEGAL_MOTION,
+    PENALTY_OFFENSIVE_INTERFERENCE,
+    PENALTY_OFFENSIVE_HOLDING,
+    PENALTY_GROUNDING,
+    PENALTY_CLIPPING,
+    PENALTY_BLOCK_IN_BACK,
+    PENALTY_OFFENSIVE_ROUGHNESS
 };
 
-static const char* const PENALTY_NAMES[PENALTY_KIND_COUNT] = {
-    "Encroachment", "Illegal Contact", "Defensive Holding", "Roughing The Passer",
-    "Roughing The Kicker", "Unnecessary Roughness", "Pass Interference", "Offensive Offsides",
-    "False Start", "Illegal Motion", "Offensive Pass Interference", "Offensive Holding",
-    "Intentional Grounding", "Clipping", "Block In The Back", "Unnecessary Roughness"};
+static const char* const PENALTY_NAMES[PENALTY_KIND_COUNT] = {"Encroachment",
+                                                              "Illegal Contact",
+                                                              "Defensive Holding",
+                                                              "Roughing The Passer",
+                                                              "Roughing The Kicker",
+                                                              "Unnecessary Roughness",
+                                                              "Pass Interference",
+                                                              "Offensive Offsides",
+                                                              "False Start",
+                                                              "Illegal Motion",
+                                                              "Offensive Pass Interference",
+                                                              "Offensive Holding",
+                                                              "Intentional Grounding",
+                                                              "Clipping",
+                                                              "Block In The Back",
+                                                              "Unnecessary Roughness"};
 
 void Get_Penalty_Name(int nKind, char* st, int nSize) {
     if (st == NULL || nSize <= 0)
@@ -170,7 +191,8 @@ static int Enforce_Yards(int nKind, int nYards, int L) {
 static void Credit_Penalty(GAME* pGame, const PENALTY_CALL* pCall, int bSide, int nAbsYards) {
     int nTeam = pGame->anTeams[bSide];
     int nGroup = Is_Offensive_Foul(pCall->nKind) ? GROUP_LINE : GROUP_DEFENCE;
-    if (pCall->nKind != PENALTY_OFFENSIVE_INTERFERENCE && Is_Valid_Player_Index(nTeam, pCall->nSlot) &&
+    if (pCall->nKind != PENALTY_OFFENSIVE_INTERFERENCE &&
+        Is_Valid_Player_Index(nTeam, pCall->nSlot) &&
         Get_Player_Position_Group(nTeam, pCall->nSlot) == nGroup) {
         Increment_Player_Stat(nTeam, pCall->nSlot, STAT_PENALTIES, 1);
         Increment_Player_Stat(nTeam, pCall->nSlot, STAT_PENALTY_YARDS, nAbsYards);
@@ -189,7 +211,7 @@ static void Play_Out_Snap(GAME* pGame, const PENALTY_CALL* pCall, int bRun) {
         int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_TACKLES, 0);
         int nGain = Min_Int(Random_Below(7) - 2, pGame->nYardLine / 2);
         Credit_Rushing_Play(nCarrier, pGame, nGain, Get_Run_Kind(pGame, 0));
-        Narrate_Play_Event(pGame, EVENT_TACKLED, nGain, 0, 0,
+        Narrate_Play_Event(pGame, KICK_EVENT_TACKLED, nGain, 0, 0,
                            Get_Play_Player_Id(pGame, bSide, nCarrier),
                            Get_Play_Player_Id(pGame, 1 - bSide, (uint8_t)nTackler));
         return;
@@ -202,7 +224,8 @@ static void Play_Out_Snap(GAME* pGame, const PENALTY_CALL* pCall, int bRun) {
     int nTarget = pCall->nTarget;
     if (nTarget < 0)
         nTarget = Clamp(Get_Offensive_Play_Primary_Player(Get_Offensive_Team(pGame),
-                                                          pGame->currentPlay.nOffensiveCall) - 1,
+                                                          pGame->currentPlay.nOffensiveCall) -
+                            1,
                         0, PLAY_RECEIVERS - 1);
     Narrate_Incomplete_Pass(pGame, nTarget, nDefender,
                             pCall->nDistance >= 0 ? pCall->nDistance : UNDRAWN_PASS_DISTANCE);
@@ -233,8 +256,8 @@ int Check_For_Penalty(GAME* pGame) {
     PENALTY_CALL call = {-1, ON_FIELD_EMPTY, 0, 0, -1, -1};
     if (!Draw_Penalty(pGame, fDiscipline, bRun, bPass, nDown, &call))
         return 0;
-    int bPenalised = Is_Offensive_Foul(call.nKind) ? Get_Offensive_Side(pGame)
-                                                    : Get_Defensive_Side(pGame);
+    int bPenalised =
+        Is_Offensive_Foul(call.nKind) ? Get_Offensive_Side(pGame) : Get_Defensive_Side(pGame);
     int nYards = Enforce_Yards(call.nKind, call.nYards, pGame->nYardLine);
     int nAbsYards = nYards < 0 ? -nYards : nYards;
     Credit_Penalty(pGame, &call, bPenalised, nAbsYards);

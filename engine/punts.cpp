@@ -17,11 +17,7 @@
 #define NO_FAIR_CATCH_LINE 10
 #define MAX_GAIN 120
 
-enum PUNT_EVENT {
-    EVENT_BLOCK = 3, EVENT_ROOM_TO_RUN = 20, EVENT_TACKLED = 21, EVENT_RUN_DIRECTION = 27,
-    EVENT_LONG_RUN = 28, EVENT_TOUCHDOWN = 34, EVENT_RETURNER_BACK = 38, EVENT_KICK_AWAY = 39,
-    EVENT_KICK_FIELDED = 40
-};
+#define EVENT_ROOM_TO_RUN 20
 
 // The punt's length before the coffin corner: the punter's leg against the era's average, the
 // weather, the room to the goal line and now and then a roll.
@@ -41,25 +37,26 @@ static void Narrate_Punt_Return(GAME* pGame, int nDistance, int nReturn, uint8_t
     int bSide = Get_Offensive_Side(pGame);
     int nReturnerId = Get_Play_Player_Id(pGame, bSide, nReturner);
     if (10 * nReturn - 60 < Random_Below(100)) {
-        Narrate_Play_Event(pGame, EVENT_RUN_DIRECTION, nDistance - nReturn, 0, 0, nReturnerId, -1);
+        Narrate_Play_Event(pGame, KICK_EVENT_RUN_DIRECTION, nDistance - nReturn, 0, 0, nReturnerId,
+                           -1);
     } else {
         uint8_t nBlocker = Get_On_Field_Slot(pGame, bSide, 1 + Random_Below(FORMATION_SPOTS - 1));
         if (nBlocker != nReturner)
-            Narrate_Play_Event(pGame, EVENT_BLOCK, 0, 0, 0, Get_Play_Player_Id(pGame, bSide, nBlocker),
-                               -1);
+            Narrate_Play_Event(pGame, KICK_EVENT_BLOCK, 0, 0, 0,
+                               Get_Play_Player_Id(pGame, bSide, nBlocker), -1);
         if (Random_Below(100) < 6 * nReturn)
-            Narrate_Play_Event(pGame, EVENT_RUN_DIRECTION, nDistance - nReturn, 0, 0, nReturnerId,
-                               -1);
+            Narrate_Play_Event(pGame, KICK_EVENT_RUN_DIRECTION, nDistance - nReturn, 0, 0,
+                               nReturnerId, -1);
         if (Random_Below(100) < 5 * nReturn - 100)
-            Narrate_Play_Event(pGame, EVENT_LONG_RUN, nDistance - 10, nReturn - 10, 0, nReturnerId,
-                               -1);
+            Narrate_Play_Event(pGame, KICK_EVENT_LONG_RUN, nDistance - 10, nReturn - 10, 0,
+                               nReturnerId, -1);
         else if (Random_Below(100) < 5 * nReturn - 50)
             Narrate_Play_Event(pGame, EVENT_ROOM_TO_RUN, 0, 0, 0, nReturnerId, -1);
     }
     if (Get_Play_Result(&pGame->currentPlay) == RESULT_PUNT_RETURN_TOUCHDOWN)
-        Narrate_Play_Event(pGame, EVENT_TOUCHDOWN, 0, 0, 0, nReturnerId, -1);
+        Narrate_Play_Event(pGame, KICK_EVENT_TOUCHDOWN, 0, 0, 0, nReturnerId, -1);
     else
-        Narrate_Play_Event(pGame, EVENT_TACKLED, nDistance - nReturn, 0, 0, nReturnerId,
+        Narrate_Play_Event(pGame, KICK_EVENT_TACKLED, nDistance - nReturn, 0, 0, nReturnerId,
                            Get_Play_Player_Id(pGame, 1 - bSide, (uint8_t)nTackler));
 }
 
@@ -99,8 +96,8 @@ void Punt(GAME* pGame) {
     int nLanding = L - n;
     Set_Play_Result(&pGame->currentPlay, RESULT_PUNT_RETURNED);
     pGame->currentPlay.nPlayer2 = nPunterId;
-    Narrate_Play_Event(pGame, EVENT_RETURNER_BACK, 0, 0, 0, nReturnerId, -1);
-    Narrate_Play_Event(pGame, EVENT_KICK_AWAY, n, 0, 0, nPunterId, nReturnerId);
+    Narrate_Play_Event(pGame, KICK_EVENT_RETURNER_BACK, 0, 0, 0, nReturnerId, -1);
+    Narrate_Play_Event(pGame, KICK_EVENT_KICK_AWAY, n, 0, 0, nPunterId, nReturnerId);
     int nReturn = 0;
     if (nLanding <= 0) {
         n = L;
@@ -111,7 +108,7 @@ void Punt(GAME* pGame) {
         Set_Play_Result(&pGame->currentPlay, RESULT_PUNT_TOUCHBACK);
         Credit_Player_Game_Event(nKickingTeam, pGame, nPunter, GROUP_KICKERS, STAT_PUNT_TOUCHBACKS,
                                  1);
-        Narrate_Play_Event(pGame, EVENT_KICK_FIELDED, n, 0, 0, -1, -1);
+        Narrate_Play_Event(pGame, KICK_EVENT_KICK_FIELDED, n, 0, 0, -1, -1);
     } else {
         pGame->nYardLine = (int8_t)nLanding;
         Change_Possession(pGame);
@@ -120,9 +117,9 @@ void Punt(GAME* pGame) {
         if (Random_Below(100) < nFairCatch) {
             Stop_Play_Clock(pGame);
             pGame->nPlaySeconds = (int8_t)(pGame->nPlaySeconds + 7 + Random_Below(4));
-            Narrate_Play_Event(pGame, EVENT_KICK_FIELDED, n, 0, 0, nReturnerId, -1);
+            Narrate_Play_Event(pGame, KICK_EVENT_KICK_FIELDED, n, 0, 0, nReturnerId, -1);
         } else {
-            Narrate_Play_Event(pGame, EVENT_KICK_FIELDED, n, 0, 0, nReturnerId, -1);
+            Narrate_Play_Event(pGame, KICK_EVENT_KICK_FIELDED, n, 0, 0, nReturnerId, -1);
             nReturn = Return_Punt(pGame, n, nReturner);
         }
     }

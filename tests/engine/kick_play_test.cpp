@@ -51,8 +51,8 @@ TEST_F(KickPlayTest, FieldGoalsByDistanceBand) {
         bool bMade;
         int nBandStat;
     } cases[] = {
-        {13, 0.96, true, 12}, {13, 0.97, false, 12}, {33, 0.74, true, 16},
-        {33, 0.75, false, 16}, {40, 0.29, true, 16}, {40, 0.31, false, 16},
+        {13, 0.96, true, 12},  {13, 0.97, false, 12}, {33, 0.74, true, 16},
+        {33, 0.75, false, 16}, {40, 0.29, true, 16},  {40, 0.31, false, 16},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nYardLine);

@@ -39,9 +39,12 @@ TEST_F(PenaltyTest, NoFlagWithoutAScrimmageDownOrTime) {
         int nDown;
         int nClock;
     } cases[] = {
-        {PRO_DIVE, FOURTH_DOWN, 0},     {PRO_DIVE, CONVERSION_ATTEMPT, 0},
-        {PRO_DIVE, KICKOFF, 0},         {PRO_DIVE, FIRST_DOWN, 1800 - 119},
-        {PRO_852, SECOND_DOWN, 3600 - 119}, {HARD_CODED_PUNT_PLAY, THIRD_DOWN, 0},
+        {PRO_DIVE, FOURTH_DOWN, 0},
+        {PRO_DIVE, CONVERSION_ATTEMPT, 0},
+        {PRO_DIVE, KICKOFF, 0},
+        {PRO_DIVE, FIRST_DOWN, 1800 - 119},
+        {PRO_852, SECOND_DOWN, 3600 - 119},
+        {HARD_CODED_PUNT_PLAY, THIRD_DOWN, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nDown * 10000 + c.nClock);
@@ -65,12 +68,30 @@ TEST_F(PenaltyTest, EnforcementNearTheGoalLines) {
         int nToGoAfter;
     } cases[] = {
         {"encroachment", PRO_DIVE, 60, {0.0}, 0, 5, 55, 5},
-        {"roughness at the 20: half the distance, a first down", PRO_DIVE, 20,
-         {HIGH, HIGH, HIGH, 0.0}, 5, 10, 10, 10},
-        {"interference reaching the goal line: at the 1", PRO_852, 12,
-         {HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, 0.0, HIGH}, 6, 11, 1, 1},
-        {"holding at the own 8: half the distance", PRO_DIVE, 92,
-         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, HIGH}, 11, -4, 96, 14},
+        {"roughness at the 20: half the distance, a first down",
+         PRO_DIVE,
+         20,
+         {HIGH, HIGH, HIGH, 0.0},
+         5,
+         10,
+         10,
+         10},
+        {"interference reaching the goal line: at the 1",
+         PRO_852,
+         12,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, 0.0, HIGH},
+         6,
+         11,
+         1,
+         1},
+        {"holding at the own 8: half the distance",
+         PRO_DIVE,
+         92,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, HIGH},
+         11,
+         -4,
+         96,
+         14},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
