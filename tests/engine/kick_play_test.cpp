@@ -222,6 +222,20 @@ TEST_F(KickPlayTest, AKickoffIsReturnedAndTackled) {
     EXPECT_EQ(pGame->nFlags & GAME_FLAG_DOWN_MASK, FIRST_DOWN);
 }
 
+// With no defender on the kicking unit every spot weighs the same; the redraw while the kicker
+// comes up ends after a bounded number of draws.
+TEST_F(KickPlayTest, TheKickoffTacklerRedrawEnds) {
+    Line_Up(KICKOFF, NORMAL_KICKOFF, Get_Kickoff_Yard_Line());
+    for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++)
+        Set_Player_Vital_Stat(TEST_HOME, pGame->aabOnField[HOME_SIDE][nSpot], VITAL_POSITION,
+                              POS_K);
+    Queue_Draws({0.0, 0.0, 0.5, 0.5, HIGH, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0,
+                 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    Kick_Off(pGame);
+    EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_KICKOFF_RETURNED);
+    EXPECT_LT(gMtIndex, 5 + 20);
+}
+
 // The breakaway draw of 0 sends a fast returner all the way; at Speed 59 never.
 TEST_F(KickPlayTest, OnlyAFastReturnerBreaksAway) {
     Line_Up(KICKOFF, NORMAL_KICKOFF, Get_Kickoff_Yard_Line());
