@@ -476,7 +476,41 @@ int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat);
 float Get_Run_Weather_Factor(GAME* pGame);
 float Get_Wind_Factor(GAME* pGame);
 float Get_Pass_Weather_Factor(GAME* pGame);
+float Get_Kick_Weather_Factor(GAME* pGame);  // punts and field goals
 int Get_Fumble_Factor(GAME* pGame, int nSlot);  // lost fumbles per 10,000 carries
+
+// ---- kicks, returns and penalties (kickoffs.cpp, punts.cpp, place_kicks.cpp, kick_returns.cpp,
+// penalties.cpp) ----------------------------------------------------------------------------------
+#define KICK_RETURN_ALL_THE_WAY 110
+#define RETURN_GROUP 4  // the group credited with returns: backs, receivers and defenders
+#define PENALTY_NAME_SIZE 32
+#define PENALTY_KIND_COUNT 16
+float Get_Kick_Return_Breakaway_Rate(void);
+float Get_Punt_Return_Breakaway_Rate(void);
+int Get_Kick_Return_Yards(int nTeam, int nSlot, int bShort);
+int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance);
+// The narration events of a kick and its return.
+enum KICK_EVENT {
+    KICK_EVENT_BLOCK = 3, KICK_EVENT_TACKLED = 21, KICK_EVENT_RUN_DIRECTION = 27,
+    KICK_EVENT_LONG_RUN = 28, KICK_EVENT_TOUCHDOWN = 34, KICK_EVENT_RETURNER_BACK = 38,
+    KICK_EVENT_KICK_AWAY = 39, KICK_EVENT_KICK_FIELDED = 40
+};
+
+// What a return credits: the returner's returns (then its yards and touchdowns), the team stat and
+// total, and the result of a touchdown.
+typedef struct RETURN_CREDITS {
+    int nReturns;
+    int nTeamStat;
+    int nTeamTotal;
+    int nTouchdownResult;
+    int bSkipKicker;  // a kickoff: the kicker makes the tackle only when no one else is drawn
+} RETURN_CREDITS;
+int Finish_Return(GAME* pGame, uint8_t nReturner, int nReturn, const RETURN_CREDITS* pCredits,
+                  int* pTackler);
+void Raise_Season_Best(int nTeam, int nSlot, int nStat, int n);
+int Get_Field_Goal_Distance(GAME* pGame);
+float Get_Extra_Point_Chance(GAME* pGame, int nTeam, int nKicker);
+void Get_Penalty_Name(int nKind, char* st, int nSize);  // st holds PENALTY_NAME_SIZE
 
 // ---- out of bounds (out_of_bounds.cpp) ----------------------------------------------------------
 #define GAME_FLAG_OUT_OF_BOUNDS 0x400         // flags bit 10

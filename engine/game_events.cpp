@@ -1,14 +1,8 @@
-// Penalties, injuries, timeouts and the clock after a play.
+// Injuries, timeouts and the clock after a play.
 #include "engine/engine.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define TOTAL_POSSESSION_SECONDS 18
-
-// STAND-IN(engine): draws a penalty on the snap and applies it; this one never calls one.
-int Check_For_Penalty(GAME* pGame) {
-    (void)pGame;
-    return 0;
-}
 
 // STAND-IN(engine): rolls for an injury to one player on the field; this one hurts nobody.
 void Check_For_Injury(GAME* pGame) {

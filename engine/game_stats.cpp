@@ -5,7 +5,6 @@
 
 #include "engine/engine.h"
 
-#define RETURN_GROUP 4
 #define NO_COUNTER (-1)
 #define PLAYER_STAT_COUNT 20
 #define EXTRA_POINT_CALL HARD_CODED_FIELD_GOAL_PLAY

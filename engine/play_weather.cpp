@@ -46,6 +46,15 @@ float Get_Wind_Factor(GAME* pGame) {
     return (g + 1000) / 1000.0f;
 }
 
+// Punts and field goals: the wind along the field, the footing and the wind's strength.
+float Get_Kick_Weather_Factor(GAME* pGame) {
+    if (!Has_Weather(pGame))
+        return 1.0f;
+    float w = Get_Footing_Factor(pGame, 1.0f);
+    int s = pGame->anInfo[GAME_INFO_WIND_SPEED];
+    return (Get_Wind_Factor(pGame) - 1.0f) + (w + 1.0f) / 2.0f - 0.01f * s;
+}
+
 float Get_Pass_Weather_Factor(GAME* pGame) {
     if (!Has_Weather(pGame))
         return 1.05f;
