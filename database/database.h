@@ -278,6 +278,7 @@ int Take_First_Name(char* szOut, int nSize);  // 0 when the table is used up
 int Pick_Last_Name(char* szOut, int nSize);
 void Generate_Player_Name(int nTeam, int nSlot);
 int Make_Unique_Player_Id(int nTeam, int nSlot);
+void Assign_New_Player_Id(int nTeam, int nSlot);
 
 // ---- human-run teams (human_team.cpp) -----------------------------------------------------------
 int Is_Human_Team(int nTeam);

@@ -350,7 +350,7 @@ void Set_Game_Lineups(GAME* pGame);
 void Prepare_Game(GAME* pGame);
 void Snapshot_Game_Player_Ids(GAME* pGame);
 void Clear_On_Field_Markers(GAME* pGame);
-void Set_Side_Lineups(GAME* pGame, int nSide);
+int Set_Side_Lineups(GAME* pGame, int nSide);
 void Credit_Game_Starters(GAME* pGame);
 void Set_Game_Weather(GAME* pGame);
 int Roll_Precipitation(int nHome, int nMonth);
@@ -431,9 +431,6 @@ int Choose_Offensive_Play(GAME* pGame);
 int Choose_Defensive_Play(GAME* pGame);
 void Fill_Play_Matchup_Table(GAME* pGame);
 int Check_For_Penalty(GAME* pGame);  // 1 when a penalty ended the play
-void Check_For_Injury(GAME* pGame);
-int Check_For_Timeout(GAME* pGame);
-void Update_Game_Clock(GAME* pGame);
 void Run_Scrimmage_Play(GAME* pGame);
 void Kick_Off(GAME* pGame);
 void Onside_Kick(GAME* pGame);
@@ -477,6 +474,24 @@ float Get_Run_Weather_Factor(GAME* pGame);
 float Get_Wind_Factor(GAME* pGame);
 float Get_Pass_Weather_Factor(GAME* pGame);
 int Get_Fumble_Factor(GAME* pGame, int nSlot);  // lost fumbles per 10,000 carries
+
+// ---- injuries on the field (play_injuries.cpp) ------------------------------------------------
+#define NARRATION_EVENT_HURT 46
+#define NARRATION_EVENT_INJURED 47
+#define NARRATION_EVENT_BACK_IN 48
+void Check_For_Injury(GAME* pGame);
+void Write_Injury_Lines(GAME* pGame, int bSide, int nSlot);
+
+// ---- timeouts, period ends and the two-minute warning (clock_events.cpp) -----------------------
+int Check_For_Timeout(GAME* pGame);  // 1 when a team called one
+int Check_Half_End(GAME* pGame);     // 1 when the play crossed the end of a half
+void Update_Game_Clock(GAME* pGame);
+int Is_Postseason_Game(GAME* pGame);
+int Get_Game_Overtime_Rule(GAME* pGame);
+int Can_Game_End_Tied(GAME* pGame);
+int Is_Last_Play_Of_Half(GAME* pGame);
+int Does_Period_Expire(GAME* pGame);
+int Is_Kneel_Down_Time(GAME* pGame);
 
 // ---- out of bounds (out_of_bounds.cpp) ----------------------------------------------------------
 #define GAME_FLAG_OUT_OF_BOUNDS 0x400         // flags bit 10

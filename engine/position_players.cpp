@@ -12,10 +12,6 @@
 // Positions a roster is full at.
 static const int kFullCounts[POSITION_COUNT] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
 
-static int Is_Player_Injured(int nTeam, int nSlot) {
-    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0;
-}
-
 // Returner n (0 kicks, 1 punts); the other returner stands in for an injured one, and the third
 // wide receiver when both are out or the other one plays on the kicking unit.
 static uint8_t Get_Available_Returner(int nTeam, int n) {
