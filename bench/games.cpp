@@ -17,6 +17,7 @@ namespace {
 
 const int kDefaultGames = 2000;
 const int kBenchWeek = 1;
+const int kFirstPostseasonWeek = 18;  // a regular season of 17 weeks
 const int kScrimmagePlays = 0;  // game team stats
 const int kPunts = 6;
 const int kFumblesLost = 8;
@@ -147,6 +148,8 @@ int main(int argc, char** argv) {
     gSimulationRunning = 1;
     gAllTeamsComputer = 1;
     gCurrentWeek = kBenchWeek;
+    for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
+        Set_Postseason_Week(n, kFirstPostseasonWeek + n);
     gRunTargetWeek = kBenchWeek + 1;
     int nTeams = Count_Active_Teams();
     LEAGUE_SUMS sums;

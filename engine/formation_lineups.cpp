@@ -113,9 +113,11 @@ int Fill_Team_Formation_Lineups(int nTeam, int nMode) {
     if (!Is_Valid_Team(nTeam))
         return 0;
     int bAllFilled = 1;
+    Open_Position_Player_Cache(nTeam);
     for (int nFormation = 0; nFormation < FORMATION_COUNT; nFormation++) {
         if (!Fill_Formation_Lineup(nFormation, nTeam, nMode))
             bAllFilled = 0;
     }
+    Close_Position_Player_Cache();
     return bAllFilled;
 }

@@ -27,8 +27,32 @@ static uint8_t Get_Available_Returner(int nTeam, int n) {
     return Get_Available_Position_Player(nTeam, POS_WR, WIDE_RECEIVER_RETURNER_DEPTH);
 }
 
-// The n-th (from 0) available player of a position; positions above 14 are returner n.
-uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
+// Answers kept while one team's formations are filled: the roster stays as it is meanwhile,
+// unless a missing position is filled, which empties the cache.
+#define CACHED_POSITIONS 32
+#define CACHED_DEPTHS 16
+#define NOT_CACHED 0xFFFF
+
+static int s_nCacheTeam = NO_TEAM;
+static uint16_t s_aanCachedPlayers[CACHED_POSITIONS][CACHED_DEPTHS];
+
+static void Empty_Position_Player_Cache(void) {
+    for (int nPosition = 0; nPosition < CACHED_POSITIONS; nPosition++) {
+        for (int n = 0; n < CACHED_DEPTHS; n++)
+            s_aanCachedPlayers[nPosition][n] = NOT_CACHED;
+    }
+}
+
+void Open_Position_Player_Cache(int nTeam) {
+    s_nCacheTeam = nTeam;
+    Empty_Position_Player_Cache();
+}
+
+void Close_Position_Player_Cache(void) {
+    s_nCacheTeam = NO_TEAM;
+}
+
+static uint8_t Find_Available_Position_Player(int nTeam, int nPosition, int n) {
     if (nPosition >= POSITION_COUNT)
         return Get_Available_Returner(nTeam, n);
     if (n < 0 || n >= Count_Team_Available_Position_Players(nTeam, nPosition))
@@ -36,8 +60,21 @@ uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
     uint8_t nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
     if (nSlot == NO_SLOT_BYTE) {
         Fill_Team_Position_Minimums(nTeam);
+        Empty_Position_Player_Cache();
         nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
     }
+    return nSlot;
+}
+
+// The n-th (from 0) available player of a position; positions above 14 are returner n.
+uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
+    int bCached = nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
+                  nPosition < CACHED_POSITIONS && n >= 0 && n < CACHED_DEPTHS;
+    if (bCached && s_aanCachedPlayers[nPosition][n] != NOT_CACHED)
+        return (uint8_t)s_aanCachedPlayers[nPosition][n];
+    uint8_t nSlot = Find_Available_Position_Player(nTeam, nPosition, n);
+    if (bCached)
+        s_aanCachedPlayers[nPosition][n] = nSlot;
     return nSlot;
 }
 
