@@ -51,6 +51,7 @@ int Get_Position_Starter_Count(int nTeam, int nPosition);
 uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n);
 void Open_Position_Player_Cache(int nTeam);  // while one team's formations are filled
 void Close_Position_Player_Cache(void);
+int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);
 uint8_t Get_Team_Position_Player_Checked(int nTeam, int nPosition, int n);
 int Find_Team_Surplus_Position(int nTeam);
 uint8_t Find_Least_Valuable_Surplus_Player(int nTeam);

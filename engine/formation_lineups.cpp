@@ -72,7 +72,7 @@ static uint8_t Find_Best_Spare_Player(int nTeam, int nFormation, int nPosition) 
             Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1 ||
             Is_In_Formation_Lineup(nTeam, nFormation, nSlot))
             continue;
-        int nScore = Get_Player_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
+        int nScore = Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
         if (nScore > nBestScore) {
             nBest = (uint8_t)nSlot;
             nBestScore = nScore;

@@ -1,5 +1,7 @@
 // Depth-chart lookups of the engine and the computer manager: the available player at a depth,
 // and the roster's surplus position and the player it can best spare.
+#include <limits.h>
+
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 
@@ -33,13 +35,18 @@ static uint8_t Get_Available_Returner(int nTeam, int n) {
 #define CACHED_DEPTHS 16
 #define NOT_CACHED 0xFFFF
 
+#define SCORE_NOT_CACHED INT_MIN
+
 static int s_nCacheTeam = NO_TEAM;
 static uint16_t s_aanCachedPlayers[CACHED_POSITIONS][CACHED_DEPTHS];
+static int s_aanCachedScores[PLAYERS_PER_TEAM][CACHED_POSITIONS];
 
 static void Empty_Position_Player_Cache(void) {
     for (int nPosition = 0; nPosition < CACHED_POSITIONS; nPosition++) {
         for (int n = 0; n < CACHED_DEPTHS; n++)
             s_aanCachedPlayers[nPosition][n] = NOT_CACHED;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            s_aanCachedScores[nSlot][nPosition] = SCORE_NOT_CACHED;
     }
 }
 
@@ -64,6 +71,18 @@ static uint8_t Find_Available_Position_Player(int nTeam, int nPosition, int n) {
         nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
     }
     return nSlot;
+}
+
+// The depth-chart score of a player (injured players scaled down), kept like the answers above.
+int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
+    int bCached = nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
+                  nPosition < CACHED_POSITIONS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+    if (bCached && s_aanCachedScores[nSlot][nPosition] != SCORE_NOT_CACHED)
+        return s_aanCachedScores[nSlot][nPosition];
+    int nScore = Get_Player_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
+    if (bCached)
+        s_aanCachedScores[nSlot][nPosition] = nScore;
+    return nScore;
 }
 
 // The n-th (from 0) available player of a position; positions above 14 are returner n.
