@@ -4,7 +4,6 @@
 
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "season/season.h"
 
 #define PER_MILLE 1000
 #define PERCENT 100
@@ -15,8 +14,6 @@
 #define MEDICAL_RANK_SCALE 4000
 #define RECURRENCE_CHANCE 50  // per cent
 #define LAST_SCHEDULED_WEEK 21
-#define OFF_SEASON_UNAVAILABLE_WEEKS 19
-#define WEEKS_IN_YEAR 52
 
 // ---- the roll and the injury --------------------------------------------------------------------
 
@@ -153,11 +150,7 @@ int Is_Player_Holding_Out(int nTeam, int nSlot) {
 
 // The weeks out from which an injury matters for the coming games.
 int Get_Unavailable_Weeks_Threshold(void) {
-    if (gCurrentWeek == OFF_SEASON_WEEK)
-        return OFF_SEASON_UNAVAILABLE_WEEKS;
-    if (Is_Season_Complete())
-        return WEEKS_IN_YEAR - gCurrentWeek;
-    return 1;
+    return Get_Injury_Horizon();
 }
 
 int Is_Player_Unavailable(int nTeam, int nSlot) {
