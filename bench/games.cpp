@@ -12,6 +12,7 @@
 #include "database/database.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "shell/shell.h"
 
 namespace {
 

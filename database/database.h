@@ -370,6 +370,7 @@ enum RATING {
 // Team 0..40 and slot 0..99: the indexes of a player record.
 int Is_Valid_Player_Index(int nTeam, int nSlot);
 float Get_Player_Rating(int nTeam, int nSlot, int nRating);
+float Get_Player_Stored_Rating(int nTeam, int nSlot, int nRating);  // no floor applied
 // The stored value as it stands, not a number included; 0 for a bad index.
 float Get_Stored_Player_Rating(int nTeam, int nSlot, int nRating);
 void Set_Player_Rating(int nTeam, int nSlot, float fValue, int nRating);

@@ -1,7 +1,6 @@
 // The clock after a play: half and quarter ends, the two-minute warning, timeouts, and the clock
 // questions of play calling.
 #include "engine/engine.h"
-#include "setup/setup.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define TWO_MINUTE_MARK 120

@@ -71,9 +71,9 @@ static uint8_t Find_Best_Spare_Player(int nTeam, int nFormation, int nPosition) 
     uint8_t nBest = NO_SLOT_BYTE;
     int nBestScore = 0;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        const int32_t* anVitals = gTeams[nTeam].aPlayers[nSlot].anVitalStats;
-        int nId = anVitals[VITAL_PLAYER_ID];
-        if (nId == 0 || anVitals[VITAL_INJURY_WEEKS] >= 1 || Is_Id_In_Lineup(pLineup, nId))
+        int nId = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID);
+        if (nId == 0 || Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1 ||
+            Is_Id_In_Lineup(pLineup, nId))
             continue;
         int nScore = Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
         if (nScore > nBestScore) {

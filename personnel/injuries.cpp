@@ -92,17 +92,17 @@ int Choose_Injury_Code(int nTeam, int nSlot) {
 // Every rating loses the same share once; none is taken below the floor, and none rises (reads
 // lift a rating below the floor, so one already below it keeps its stored value).
 static void Apply_Lasting_Damage(int nTeam, int nSlot, float fLoss) {
-    float* afRatings = gTeams[nTeam].aPlayers[nSlot].afRatings;
     float afBefore[RATING_COUNT];
     for (int nRating = 0; nRating < RATING_COUNT; nRating++)
-        afBefore[nRating] = afRatings[nRating];
+        afBefore[nRating] = Get_Player_Stored_Rating(nTeam, nSlot, nRating);
     Modify_Player_Ratings(nTeam, nSlot, -fLoss / PERCENT, 0);
     for (int nRating = 0; nRating < RATING_COUNT; nRating++) {
+        float fAfter = Get_Player_Stored_Rating(nTeam, nSlot, nRating);
         float fFloor = fminf(afBefore[nRating], RATING_FLOOR);
-        if (afRatings[nRating] < fFloor)
-            afRatings[nRating] = fFloor;
-        else if (afRatings[nRating] > afBefore[nRating])
-            afRatings[nRating] = afBefore[nRating];
+        if (fAfter < fFloor)
+            Set_Player_Rating(nTeam, nSlot, fFloor, nRating);
+        else if (fAfter > afBefore[nRating])
+            Set_Player_Rating(nTeam, nSlot, afBefore[nRating], nRating);
     }
 }
 

@@ -98,9 +98,8 @@ TEST_F(InjuryTest, LastingDamageNeverTakesARatingBelowItsFloor) {
         bDamaged |= Get_Player_Rating(HURT_TEAM, HURT_SLOT, RATING_POWER) < fBefore;
     }
     EXPECT_TRUE(bDamaged);
-    const float* afStored = gTeams[HURT_TEAM].aPlayers[HURT_SLOT].afRatings;
-    EXPECT_FLOAT_EQ(afStored[RATING_SPEED], RATING_FLOOR);
-    EXPECT_FLOAT_EQ(afStored[RATING_FG_ACCURACY], 12.0f);
+    EXPECT_FLOAT_EQ(Get_Player_Stored_Rating(HURT_TEAM, HURT_SLOT, RATING_SPEED), RATING_FLOOR);
+    EXPECT_FLOAT_EQ(Get_Player_Stored_Rating(HURT_TEAM, HURT_SLOT, RATING_FG_ACCURACY), 12.0f);
 }
 
 TEST_F(InjuryTest, TableLookups) {
