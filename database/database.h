@@ -278,6 +278,7 @@ int Take_First_Name(char* szOut, int nSize);  // 0 when the table is used up
 int Pick_Last_Name(char* szOut, int nSize);
 void Generate_Player_Name(int nTeam, int nSlot);
 int Make_Unique_Player_Id(int nTeam, int nSlot);
+void Assign_New_Player_Id(int nTeam, int nSlot);
 
 // ---- human-run teams (human_team.cpp) -----------------------------------------------------------
 int Is_Human_Team(int nTeam);
@@ -369,6 +370,7 @@ enum RATING {
 // Team 0..40 and slot 0..99: the indexes of a player record.
 int Is_Valid_Player_Index(int nTeam, int nSlot);
 float Get_Player_Rating(int nTeam, int nSlot, int nRating);
+float Get_Player_Stored_Rating(int nTeam, int nSlot, int nRating);  // no floor applied
 // The stored value as it stands, not a number included; 0 for a bad index.
 float Get_Stored_Player_Rating(int nTeam, int nSlot, int nRating);
 void Set_Player_Rating(int nTeam, int nSlot, float fValue, int nRating);
@@ -1130,6 +1132,7 @@ enum UNIT { UNIT_OFFENCE = 0, UNIT_DEFENCE = 1, UNIT_KICKERS = 2, UNIT_COUNT = 3
 uint8_t Get_Team_Position_Player(int nTeam, int nPosition, int n);
 uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n);
 int Count_Team_Position_Players(int nTeam, int nPosition);
+int Get_Injury_Horizon(void);  // weeks out from which a player is unavailable
 int Count_Team_Available_Position_Players(int nTeam, int nPosition);
 int Get_Position_Unit(int nPosition);  // -1 outside 0..14
 int Count_Team_Unit_Players(int nTeam, int nUnit);

@@ -150,7 +150,11 @@ static void Set_Entry_Place(const HASH_KIND* pKind, int nEntry, int nTeam, int n
 
 // Ids carry an empty text and texts an id of 0, so one comparison serves every table.
 static int Are_Keys_Equal(const HASH_KEY* pA, const HASH_KEY* pB) {
-    return pA->nId == pB->nId && Are_Texts_Equal(pA->szText, pB->szText);
+    if (pA->nId != pB->nId)
+        return 0;
+    if (pA->szText[0] == '\0' || pB->szText[0] == '\0')  // the quick answer for id keys
+        return pA->szText[0] == pB->szText[0];
+    return Are_Texts_Equal(pA->szText, pB->szText);
 }
 
 static int Does_Player_Have_Key(const PLAYER* pPlayer, const HASH_KIND* pKind,

@@ -29,3 +29,7 @@ int Make_Unique_Player_Id(int nTeam, int nSlot) {
         nId = (int)(Random_Number() & LAST_RESORT_MASK);
     return nId;
 }
+
+void Assign_New_Player_Id(int nTeam, int nSlot) {
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, nSlot));
+}

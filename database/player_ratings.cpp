@@ -34,6 +34,14 @@ float Get_Rating_Target_Mean(int nRating)
 
 // The stored rating, repaired and written back: not a number becomes the target mean, a value
 // below the floor becomes the floor. Team and slot are valid.
+// The value as stored, before any repair or floor; 0 outside the record.
+float Get_Player_Stored_Rating(int nTeam, int nSlot, int nRating)
+{
+    if (!Is_Valid_Player_Index(nTeam, nSlot) || nRating < 0 || nRating >= RATING_COUNT)
+        return 0.0f;
+    return gTeams[nTeam].aPlayers[nSlot].afRatings[nRating];
+}
+
 static float Read_Stored_Rating(int nTeam, int nSlot, int nRating)
 {
     float* pRating = &gTeams[nTeam].aPlayers[nSlot].afRatings[nRating];

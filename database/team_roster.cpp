@@ -140,13 +140,16 @@ int Count_Team_Position_Players(int nTeam, int nPosition) {
 
 // Out-of-action players still count when they will be back within the horizon: a week in the
 // season, the rest of the year once the champion is decided, 19 weeks in the off-season.
-int Count_Team_Available_Position_Players(int nTeam, int nPosition) {
-    int nHorizon = 1;
+int Get_Injury_Horizon(void) {
     if (gCurrentWeek == OFF_SEASON_WEEK)
-        nHorizon = OFF_SEASON_INJURY_HORIZON;
-    else if (Is_Season_Complete())
-        nHorizon = SEASON_END_INJURY_HORIZON - gCurrentWeek;
-    PLAYER_FILTER filter = {nPosition, ANY_PLAYER, nHorizon};
+        return OFF_SEASON_INJURY_HORIZON;
+    if (Is_Season_Complete())
+        return SEASON_END_INJURY_HORIZON - gCurrentWeek;
+    return 1;
+}
+
+int Count_Team_Available_Position_Players(int nTeam, int nPosition) {
+    PLAYER_FILTER filter = {nPosition, ANY_PLAYER, Get_Injury_Horizon()};
     return Count_Filtered_Players(nTeam, &filter);
 }
 

@@ -49,6 +49,9 @@ int Get_Position_Starter_Count(int nTeam, int nPosition);
 
 // ---- depth-chart and surplus lookups (position_players.cpp) -------------------------------------
 uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n);
+void Open_Position_Player_Cache(int nTeam);  // while one team's formations are filled
+void Close_Position_Player_Cache(void);
+int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);
 uint8_t Get_Team_Position_Player_Checked(int nTeam, int nPosition, int n);
 int Find_Team_Surplus_Position(int nTeam);
 uint8_t Find_Least_Valuable_Surplus_Player(int nTeam);
@@ -350,7 +353,7 @@ void Set_Game_Lineups(GAME* pGame);
 void Prepare_Game(GAME* pGame);
 void Snapshot_Game_Player_Ids(GAME* pGame);
 void Clear_On_Field_Markers(GAME* pGame);
-void Set_Side_Lineups(GAME* pGame, int nSide);
+int Set_Side_Lineups(GAME* pGame, int nSide);
 void Credit_Game_Starters(GAME* pGame);
 void Set_Game_Weather(GAME* pGame);
 int Roll_Precipitation(int nHome, int nMonth);
@@ -431,9 +434,6 @@ int Choose_Offensive_Play(GAME* pGame);
 int Choose_Defensive_Play(GAME* pGame);
 void Fill_Play_Matchup_Table(GAME* pGame);
 int Check_For_Penalty(GAME* pGame);  // 1 when a penalty ended the play
-void Check_For_Injury(GAME* pGame);
-int Check_For_Timeout(GAME* pGame);
-void Update_Game_Clock(GAME* pGame);
 void Run_Scrimmage_Play(GAME* pGame);
 void Kick_Off(GAME* pGame);
 void Onside_Kick(GAME* pGame);
@@ -511,6 +511,24 @@ void Raise_Season_Best(int nTeam, int nSlot, int nStat, int n);
 int Get_Field_Goal_Distance(GAME* pGame);
 float Get_Extra_Point_Chance(GAME* pGame, int nTeam, int nKicker);
 void Get_Penalty_Name(int nKind, char* st, int nSize);  // st holds PENALTY_NAME_SIZE
+
+// ---- injuries on the field (play_injuries.cpp) ------------------------------------------------
+#define NARRATION_EVENT_HURT 46
+#define NARRATION_EVENT_INJURED 47
+#define NARRATION_EVENT_BACK_IN 48
+void Check_For_Injury(GAME* pGame);
+void Write_Injury_Lines(GAME* pGame, int bSide, int nSlot);
+
+// ---- timeouts, period ends and the two-minute warning (clock_events.cpp) -----------------------
+int Check_For_Timeout(GAME* pGame);  // 1 when a team called one
+int Check_Half_End(GAME* pGame);     // 1 when the play crossed the end of a half
+void Update_Game_Clock(GAME* pGame);
+int Is_Postseason_Game(GAME* pGame);
+int Get_Game_Overtime_Rule(GAME* pGame);
+int Can_Game_End_Tied(GAME* pGame);
+int Is_Last_Play_Of_Half(GAME* pGame);
+int Does_Period_Expire(GAME* pGame);
+int Is_Kneel_Down_Time(GAME* pGame);
 
 // ---- out of bounds (out_of_bounds.cpp) ----------------------------------------------------------
 #define GAME_FLAG_OUT_OF_BOUNDS 0x400         // flags bit 10

@@ -50,11 +50,7 @@ PLAYER_REF Get_Formation_Lineup_Player(int nFormation, int nTeam, int nSpot) {
     return nRef;
 }
 
-int Is_In_Formation_Lineup(int nTeam, int nFormation, int nSlot) {
-    if (!Is_Lineup_Index(nFormation, 0) || !Is_Player_Slot_Used(nTeam, nSlot))
-        return 0;
-    int nId = Get_Player_ID(nTeam, nSlot);
-    const int32_t* pLineup = Get_Lineup(nTeam, nFormation);
+static int Is_Id_In_Lineup(const int32_t* pLineup, int nId) {
     for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++) {
         if (pLineup[nSpot] == nId)
             return 1;
@@ -62,17 +58,24 @@ int Is_In_Formation_Lineup(int nTeam, int nFormation, int nSlot) {
     return 0;
 }
 
+int Is_In_Formation_Lineup(int nTeam, int nFormation, int nSlot) {
+    if (!Is_Lineup_Index(nFormation, 0) || !Is_Player_Slot_Used(nTeam, nSlot))
+        return 0;
+    return Is_Id_In_Lineup(Get_Lineup(nTeam, nFormation), Get_Player_ID(nTeam, nSlot));
+}
+
 // The healthy player not yet in the formation who scores best for the position; ties keep the
-// lower slot, and a score must be above 0. NO_SLOT_BYTE when nobody qualifies.
+// lower slot, and a score must be above 0. NO_SLOT_BYTE when nobody qualifies. The team is valid.
 static uint8_t Find_Best_Spare_Player(int nTeam, int nFormation, int nPosition) {
+    const int32_t* pLineup = Get_Lineup(nTeam, nFormation);
     uint8_t nBest = NO_SLOT_BYTE;
     int nBestScore = 0;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        if (!Is_Player_Slot_Used(nTeam, nSlot) ||
-            Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1 ||
-            Is_In_Formation_Lineup(nTeam, nFormation, nSlot))
+        int nId = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID);
+        if (nId == 0 || Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1 ||
+            Is_Id_In_Lineup(pLineup, nId))
             continue;
-        int nScore = Get_Player_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
+        int nScore = Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
         if (nScore > nBestScore) {
             nBest = (uint8_t)nSlot;
             nBestScore = nScore;
@@ -113,9 +116,11 @@ int Fill_Team_Formation_Lineups(int nTeam, int nMode) {
     if (!Is_Valid_Team(nTeam))
         return 0;
     int bAllFilled = 1;
+    Open_Position_Player_Cache(nTeam);
     for (int nFormation = 0; nFormation < FORMATION_COUNT; nFormation++) {
         if (!Fill_Formation_Lineup(nFormation, nTeam, nMode))
             bAllFilled = 0;
     }
+    Close_Position_Player_Cache();
     return bAllFilled;
 }

@@ -77,14 +77,15 @@ void Prepare_Game(GAME* pGame) {
 }
 
 // Backups take over once the game is decided, except for a person's team in a watched game.
-void Set_Side_Lineups(GAME* pGame, int nSide) {
+// 1 when every spot of every formation was filled.
+int Set_Side_Lineups(GAME* pGame, int nSide) {
     if (pGame == NULL || (nSide != VISITOR_SIDE && nSide != HOME_SIDE))
-        return;
+        return 0;
     int nTeam = pGame->anTeams[nSide];
     int bPersonWatches = Is_Game_Watched(pGame) && Is_Human_Team(nTeam);
     int nMode = Should_Rest_Starters(pGame) && !bPersonWatches ? LINEUP_MODE_REST_QB
                                                                : LINEUP_MODE_STARTERS;
-    Fill_Team_Formation_Lineups(nTeam, nMode);
+    return Fill_Team_Formation_Lineups(nTeam, nMode);
 }
 
 void Set_Game_Lineups(GAME* pGame) {

@@ -37,7 +37,8 @@ int Is_Offense_Hurrying(GAME* pGame) {
 // The seconds that run off before the snap: none after a timeout or a period start, fewer after a
 // play that stopped the clock and in the hurry-up.
 void Set_Play_Runoff(GAME* pGame) {
-    Check_For_Timeout(pGame);
+    if (Check_For_Timeout(pGame))
+        Stop_Play_Clock(pGame);
     int bPreviousStopped = (pGame->nFlags & GAME_FLAG_PREVIOUS_STOPPED) != 0;
     int nSeconds;
     if (pGame->nFlags & GAME_FLAG_CLOCK_STOPPED)

@@ -1,5 +1,7 @@
 // Depth-chart lookups of the engine and the computer manager: the available player at a depth,
 // and the roster's surplus position and the player it can best spare.
+#include <limits.h>
+
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 
@@ -11,10 +13,6 @@
 
 // Positions a roster is full at.
 static const int kFullCounts[POSITION_COUNT] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
-
-static int Is_Player_Injured(int nTeam, int nSlot) {
-    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0;
-}
 
 // Returner n (0 kicks, 1 punts); the other returner stands in for an injured one, and the third
 // wide receiver when both are out or the other one plays on the kicking unit.
@@ -31,8 +29,37 @@ static uint8_t Get_Available_Returner(int nTeam, int n) {
     return Get_Available_Position_Player(nTeam, POS_WR, WIDE_RECEIVER_RETURNER_DEPTH);
 }
 
-// The n-th (from 0) available player of a position; positions above 14 are returner n.
-uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
+// Answers kept while one team's formations are filled: the roster stays as it is meanwhile,
+// unless a missing position is filled, which empties the cache.
+#define CACHED_POSITIONS 32
+#define CACHED_DEPTHS 16
+#define NOT_CACHED 0xFFFF
+
+#define SCORE_NOT_CACHED INT_MIN
+
+static int s_nCacheTeam = NO_TEAM;
+static uint16_t s_aanCachedPlayers[CACHED_POSITIONS][CACHED_DEPTHS];
+static int s_aanCachedScores[PLAYERS_PER_TEAM][CACHED_POSITIONS];
+
+static void Empty_Position_Player_Cache(void) {
+    for (int nPosition = 0; nPosition < CACHED_POSITIONS; nPosition++) {
+        for (int n = 0; n < CACHED_DEPTHS; n++)
+            s_aanCachedPlayers[nPosition][n] = NOT_CACHED;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            s_aanCachedScores[nSlot][nPosition] = SCORE_NOT_CACHED;
+    }
+}
+
+void Open_Position_Player_Cache(int nTeam) {
+    s_nCacheTeam = nTeam;
+    Empty_Position_Player_Cache();
+}
+
+void Close_Position_Player_Cache(void) {
+    s_nCacheTeam = NO_TEAM;
+}
+
+static uint8_t Find_Available_Position_Player(int nTeam, int nPosition, int n) {
     if (nPosition >= POSITION_COUNT)
         return Get_Available_Returner(nTeam, n);
     if (n < 0 || n >= Count_Team_Available_Position_Players(nTeam, nPosition))
@@ -40,8 +67,33 @@ uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
     uint8_t nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
     if (nSlot == NO_SLOT_BYTE) {
         Fill_Team_Position_Minimums(nTeam);
+        Empty_Position_Player_Cache();
         nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
     }
+    return nSlot;
+}
+
+// The depth-chart score of a player (injured players scaled down), kept like the answers above.
+int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
+    int bCached = nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
+                  nPosition < CACHED_POSITIONS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+    if (bCached && s_aanCachedScores[nSlot][nPosition] != SCORE_NOT_CACHED)
+        return s_aanCachedScores[nSlot][nPosition];
+    int nScore = Get_Player_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
+    if (bCached)
+        s_aanCachedScores[nSlot][nPosition] = nScore;
+    return nScore;
+}
+
+// The n-th (from 0) available player of a position; positions above 14 are returner n.
+uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n) {
+    int bCached = nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
+                  nPosition < CACHED_POSITIONS && n >= 0 && n < CACHED_DEPTHS;
+    if (bCached && s_aanCachedPlayers[nPosition][n] != NOT_CACHED)
+        return (uint8_t)s_aanCachedPlayers[nPosition][n];
+    uint8_t nSlot = Find_Available_Position_Player(nTeam, nPosition, n);
+    if (bCached)
+        s_aanCachedPlayers[nPosition][n] = nSlot;
     return nSlot;
 }
 

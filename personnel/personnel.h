@@ -243,6 +243,44 @@ void Store_History_Season(int nTeam, int nSlot, int nYear, int nLevel);
 void Reset_Draft_Pool(void);
 void Load_Fantasy_Draft_State(void);
 
+// ---- injuries and other absences (injury_table.cpp, injuries.cpp, injury_reports.cpp) ----------
+#define INJURY_CODE_COUNT 200
+#define NO_INJURY (-1)
+#define INJURY_SUSPENSION_CONDUCT 180
+#define INJURY_SUSPENSION_SUBSTANCE 181
+#define INJURY_SUSPENSION_ENHANCERS 182
+#define INJURY_SUSPENSION_RULES 183  // counts down like an injury
+#define INJURY_SUSPENSION 184
+#define INJURY_HOLDOUT 185
+#define INJURY_REPORT_SLOTS 5
+
+int Get_Injury_Draw_Weight(int nCode);
+int Get_Injury_Weeks_Bound(int nCode, int nWhich);  // 0 shortest, 1 longest; 0 outside 0..199
+int Get_Injury_Area(int nCode);                      // 0..3, -1 for no injury
+int Get_Injury_Name(int nCode, char* szOut, int nSize);  // 1 when the name is not empty
+int Find_Injury_Code(const char* szName);
+int Get_Injury_Group(int nCode);  // 0..17, -1 for codes 0 or less
+int Get_Injury_Chance(int nTeam);  // per 1,000 plays
+int Roll_For_Injury(int nTeam, int nSlot);  // 1 when the player was hurt
+int Choose_Injury_Code(int nTeam, int nSlot);
+void Inflict_Injury(int nTeam, int nSlot);
+int Is_Player_Injured(int nTeam, int nSlot);
+int Is_Player_Suspended(int nTeam, int nSlot);
+int Is_Player_Holding_Out(int nTeam, int nSlot);
+int Get_Unavailable_Weeks_Threshold(void);
+int Is_Player_Unavailable(int nTeam, int nSlot);
+void Get_Player_Injury_Text(int nTeam, int nSlot, char* szOut, int nSize);
+void Clear_Player_Injury(int nTeam, int nSlot);
+void Clear_Suspensions(void);
+int Team_Plays_This_Week(int nTeam);
+void Advance_Player_One_Week(int nTeam, int nSlot);
+void Advance_All_Players_One_Week(void);
+void Advance_All_Players_Weeks(int nWeeks);
+void Queue_User_Injury_Report(int nTeam, int nSlot, int nWeeks);
+int Has_User_Injury_Reports(void);
+void Report_User_Injuries(void);
+void Report_And_Clear_User_Injuries(void);
+
 // ---- returners ----------------------------------------------------------------------------------
 void Check_Team_Returners(int nTeam);
 // ---- sorting the college draft pool (draft_pool_sort.cpp) ---------------------------------------

@@ -243,7 +243,7 @@ TEST_F(PlayLoopTest, TheSameSeedPlaysTheSameGame) {
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     int anFirst[2] = {pGame->anScores[0], pGame->anScores[1]};
     int nPlays = pGame->nPlayCount;
-    Seed_Random(FIXED_RANDOM_SEED);
+    SetUp();  // a fresh league: the first game's injuries are undone
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     EXPECT_EQ(pGame->anScores[0], anFirst[0]);
     EXPECT_EQ(pGame->anScores[1], anFirst[1]);
@@ -264,12 +264,16 @@ TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
     EXPECT_GT(nWaits, 0);
 }
 
-// Watching two computer teams never waits: the strict layer fails the test if it did.
+// Watching two computer teams never waits for the person: the strict layer fails the test if it
+// did. The two-minute warnings are the only boxes shown.
 TEST_F(PlayLoopTest, AWatchedGameOfComputerTeamsNeverWaits) {
     Watch_Game();
     ASSERT_TRUE(Is_Game_Watched(pGame));
+    Test_Answer_Message_Box_With_Caption("Two-Minute Warning", IDOK);
+    Test_Answer_Message_Box_With_Caption("Two-Minute Warning", IDOK);
     EXPECT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
-    EXPECT_TRUE(Test_Get_Transcript().empty());
+    for (const TEST_SHOWN& shown : Test_Get_Transcript())
+        EXPECT_EQ(shown.stCaption, "Two-Minute Warning");
 }
 
 // An advance that stops leaves the game unfinished in its record.

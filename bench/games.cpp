@@ -1,0 +1,175 @@
+// Whole games between the default universe's teams on one core: games per second and the league's
+// averages per team and game. Usage: bench_games [games] (default 2,000). Every game is seeded by
+// its number, so a run is repeatable; the players heal one week after every round of games.
+#include <stdio.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "database/database.h"
+#include "engine/engine.h"
+#include "personnel/personnel.h"
+#include "shell/shell.h"
+
+namespace {
+
+const int kDefaultGames = 2000;
+const int kBenchWeek = 1;
+const int kFirstPostseasonWeek = 18;  // a regular season of 17 weeks
+const int kScrimmagePlays = 0;  // game team stats
+const int kPunts = 6;
+const int kFumblesLost = 8;
+const int kFirstDowns = 4;      // game team totals
+const int kRushes = 5;
+const int kRushingYards = 6;
+const int kPassAttempts = 7;
+const int kCompletions = 8;
+const int kPassingYards = 9;
+const int kSacksMade = 11;
+const int kPenalties = 12;
+const int kPenaltyYards = 13;
+
+struct LEAGUE_SUMS {
+    double points = 0, plays = 0, firstDowns = 0, rushes = 0, rushingYards = 0;
+    double passes = 0, completions = 0, passingYards = 0, sacks = 0, interceptions = 0;
+    double fumblesLost = 0, penalties = 0, penaltyYards = 0, punts = 0;
+    double fieldGoals = 0, fieldGoalTries = 0, extraPoints = 0, extraPointTries = 0;
+    double homeWins = 0, ties = 0;
+};
+
+void Add_Side(LEAGUE_SUMS& s, const GAME* pGame, int bSide) {
+    s.points += pGame->anScores[bSide];
+    s.plays += pGame->aabTeamStats[bSide][kScrimmagePlays];
+    s.punts += pGame->aabTeamStats[bSide][kPunts];
+    s.fumblesLost += pGame->aabTeamStats[bSide][kFumblesLost];
+    const int16_t* pTotals = pGame->aanTeamTotals[bSide];
+    s.firstDowns += pTotals[kFirstDowns];
+    s.rushes += pTotals[kRushes];
+    s.rushingYards += pTotals[kRushingYards];
+    s.passes += pTotals[kPassAttempts];
+    s.completions += pTotals[kCompletions];
+    s.passingYards += pTotals[kPassingYards];
+    s.sacks += pGame->aanTeamTotals[1 - bSide][kSacksMade];
+    s.penalties += pTotals[kPenalties];
+    s.penaltyYards += pTotals[kPenaltyYards];
+}
+
+void Add_Logged_Plays(LEAGUE_SUMS& s, const GAME* pGame) {
+    for (int i = 0; i < pGame->nPlayCount && i < PLAY_LOG_SIZE; i++) {
+        switch (Get_Play_Result(&pGame->aPlayLog[i])) {
+        case RESULT_INTERCEPTED:
+        case RESULT_INTERCEPTION_TOUCHDOWN:
+            s.interceptions++;
+            break;
+        case RESULT_FIELD_GOAL_GOOD:
+            s.fieldGoals++;
+            s.fieldGoalTries++;
+            break;
+        case RESULT_FIELD_GOAL_MISSED:
+            s.fieldGoalTries++;
+            break;
+        case RESULT_EXTRA_POINT_GOOD:
+            s.extraPoints++;
+            s.extraPointTries++;
+            break;
+        case RESULT_EXTRA_POINT_MISSED:
+            s.extraPointTries++;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Add_Game(LEAGUE_SUMS& s, const GAME* pGame) {
+    Add_Side(s, pGame, VISITOR_SIDE);
+    Add_Side(s, pGame, HOME_SIDE);
+    Add_Logged_Plays(s, pGame);
+    if (pGame->anScores[HOME_SIDE] > pGame->anScores[VISITOR_SIDE])
+        s.homeWins++;
+    else if (pGame->anScores[HOME_SIDE] == pGame->anScores[VISITOR_SIDE])
+        s.ties++;
+}
+
+double Share(double a, double b) {
+    return b > 0 ? a / b : 0.0;
+}
+
+void Print_Averages(const LEAGUE_SUMS& s, int nGames) {
+    double nTeamGames = 2.0 * nGames;
+    printf("per team per game:\n");
+    printf("  points               %7.2f\n", s.points / nTeamGames);
+    printf("  offensive plays      %7.2f\n", s.plays / nTeamGames);
+    printf("  first downs          %7.2f\n", s.firstDowns / nTeamGames);
+    printf("  rushing attempts     %7.2f\n", s.rushes / nTeamGames);
+    printf("  rushing yards        %7.2f\n", s.rushingYards / nTeamGames);
+    printf("  pass attempts        %7.2f\n", s.passes / nTeamGames);
+    printf("  completion rate      %7.3f\n", Share(s.completions, s.passes));
+    printf("  passing yards (net)  %7.2f\n", s.passingYards / nTeamGames);
+    printf("  sacks taken          %7.2f\n", s.sacks / nTeamGames);
+    printf("  interceptions        %7.2f\n", s.interceptions / nTeamGames);
+    printf("  fumbles lost         %7.2f\n", s.fumblesLost / nTeamGames);
+    printf("  penalties            %7.2f\n", s.penalties / nTeamGames);
+    printf("  penalty yards        %7.2f\n", s.penaltyYards / nTeamGames);
+    printf("  field goals tried    %7.2f  made %.3f\n", s.fieldGoalTries / nTeamGames,
+           Share(s.fieldGoals, s.fieldGoalTries));
+    printf("  extra points tried   %7.2f  made %.3f\n", s.extraPointTries / nTeamGames,
+           Share(s.extraPoints, s.extraPointTries));
+    printf("  punts                %7.2f\n", s.punts / nTeamGames);
+    printf("home win share %.3f, tie share %.3f\n", Share(s.homeWins, nGames),
+           Share(s.ties, nGames));
+}
+
+// Round r pairs every team with the one r + 1 places on, home and away by turns.
+void Choose_Teams(int nGame, int nTeams, int* pHome, int* pVisitor) {
+    int nRound = nGame / nTeams;
+    int nIndex = nGame % nTeams;
+    int nOther = (nIndex + 1 + nRound % (nTeams - 1)) % nTeams;
+    *pHome = nRound % 2 == 0 ? nIndex : nOther;
+    *pVisitor = nRound % 2 == 0 ? nOther : nIndex;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int nGames = argc > 1 ? atoi(argv[1]) : kDefaultGames;
+    if (nGames <= 0) {
+        fprintf(stderr, "usage: %s [games]\n", argv[0]);
+        return 2;
+    }
+    std::string stUniverse = std::string(VANTO_GAME_DIR) + "/Databases/Universe-2019.dat";
+    char szScratch[] = "/tmp/vanto_games_XXXXXX";
+    if (!mkdtemp(szScratch) || chdir(szScratch) != 0 || !Load_Universe(stUniverse.c_str())) {
+        fprintf(stderr, "cannot load %s\n", stUniverse.c_str());
+        return 1;
+    }
+    gSimulationRunning = 1;
+    gAllTeamsComputer = 1;
+    gCurrentWeek = kBenchWeek;
+    for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
+        Set_Postseason_Week(n, kFirstPostseasonWeek + n);
+    gRunTargetWeek = kBenchWeek + 1;
+    int nTeams = Count_Active_Teams();
+    LEAGUE_SUMS sums;
+    GAME* pGame = &gGames[0];
+    auto start = std::chrono::steady_clock::now();
+    for (int nGame = 0; nGame < nGames; nGame++) {
+        int nHome, nVisitor;
+        Choose_Teams(nGame, nTeams, &nHome, &nVisitor);
+        Seed_Random((uint32_t)nGame + 1);
+        Play_Game(nHome, nVisitor, kBenchWeek, pGame);
+        Add_Game(sums, pGame);
+        if ((nGame + 1) % nTeams == 0)
+            Advance_All_Players_One_Week();
+    }
+    double fSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    printf("games: %d in %.2f s, %.0f games per second\n", nGames, fSeconds, nGames / fSeconds);
+    Print_Averages(sums, nGames);
+    std::error_code error;
+    std::filesystem::remove_all(szScratch, error);
+    return 0;
+}
