@@ -132,7 +132,7 @@ void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize) {
 }
 
 // The route of the play's primary receiver; NO_ROUTE when the primary is not a receiver.
-static int Get_Primary_Route(int nTeam, int nPlay) {
+int Get_Primary_Route(int nTeam, int nPlay) {
     int nReceiver = Get_Offensive_Play_Primary_Player(nTeam, nPlay) - 1;
     if (nReceiver < 0 || nReceiver >= PLAY_RECEIVERS)
         return NO_ROUTE;
