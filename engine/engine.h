@@ -201,6 +201,7 @@ DEFENSIVE_PLAYBOOK* Get_Team_Defensive_Playbook(int nTeam);
 // ---- playbooks: reading plays (offensive_plays.cpp, defensive_plays.cpp, kicking_plays.cpp) ----
 // Team DEFAULT_PLAYBOOK reads the built-in tables. Name and description outputs hold
 // PLAY_NAME_SIZE and PLAY_DESCRIPTION_SIZE bytes; a play out of range reads empty.
+const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay);  // NULL out of range
 void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st, int nSize);
 void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st, int nSize);
 int Get_Offensive_Play_Formation(int nTeam, int nPlay);

@@ -42,11 +42,15 @@ static int Get_Team_Offensive_System(int nTeam) {
                                                      : Get_Team_Stat(nTeam, TEAM_OFFENSIVE_SYSTEM);
 }
 
-int Get_Team_Offensive_System_Match(int nTeam, int nFormation) {
-    int nMatch = Get_Offensive_Formation_System_Match(Get_Team_Offensive_System(nTeam), nFormation);
+static int Get_System_Match(int nSystem, int nFormation) {
+    int nMatch = Get_Offensive_Formation_System_Match(nSystem, nFormation);
     if (nMatch < 0)
         Report_Error("Negative nMatch calculated by Get_Team_Offensive_System_Match()");
     return Max_Int(nMatch, LEAST_SYSTEM_MATCH);
+}
+
+int Get_Team_Offensive_System_Match(int nTeam, int nFormation) {
+    return Get_System_Match(Get_Team_Offensive_System(nTeam), nFormation);
 }
 
 // ---- play classes and the top receiver ----------------------------------------------------------
@@ -95,31 +99,28 @@ typedef struct DRAW_SITUATION {
     int nHalfSecondsLeft;
     int bPunt;
     int bFieldGoal;
+    int bHailMaryBarred;
     int nThreat;
     int nSystem;
-    uint8_t nFirstReceiver;
-    uint8_t nSecondBack;
+    uint8_t nFirstReceiver;  // read only when the threat counts
+    uint8_t nSecondBack;     // read only for the two-back system
 } DRAW_SITUATION;
 
-static int Is_Play_Allowed(const DRAW_SITUATION* s, int nPlay) {
+static int Is_Play_Allowed(const DRAW_SITUATION* s, const OFFENSIVE_PLAY* pPlay, int nPlay) {
     if (nPlay == KNEEL_DOWN_PLAY || nPlay == HARD_CODED_PUNT_PLAY ||
         nPlay == HARD_CODED_FIELD_GOAL_PLAY || nPlay == gLastOffensiveCall)
         return 0;
-    if (!Is_Offensive_Play_Defined(s->nTeam, nPlay) ||
-        Get_Offensive_Play_Class(Get_Offensive_Play_Type(s->nTeam, nPlay)) != s->nClass)
+    if (pPlay->szName[0] == '\0' || Get_Offensive_Play_Class(pPlay->nType) != s->nClass)
         return 0;
-    int nFormation = Get_Offensive_Play_Formation(s->nTeam, nPlay);
+    int nFormation = (int8_t)(pPlay->nFormation & 0xFF);
     return (nFormation != FORMATION_PUNT || s->bPunt) &&
            (nFormation != FORMATION_FIELD_GOAL || s->bFieldGoal);
 }
 
 // The base weight halved once for every step the play's designed gain lies from the target.
-static int Get_Distance_Weight(const DRAW_SITUATION* s, int nPlay) {
-    int f = BASE_PLAY_WEIGHT;
-    char szName[PLAY_NAME_SIZE];
-    Get_Offensive_Play_Name(s->nTeam, nPlay, szName, sizeof(szName));
-    if (strcasecmp(szName, "Hail Mary") == 0 && s->nToGo <= HAIL_MARY_REACH &&
-        (s->nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS || s->nYardLine <= HAIL_MARY_REACH))
+static int Get_Distance_Weight(const DRAW_SITUATION* s, const OFFENSIVE_PLAY* pPlay, int nPlay) {
+    if (s->bHailMaryBarred && (pPlay->szName[0] | 0x20) == 'h' &&
+        strcasecmp(pPlay->szName, "Hail Mary") == 0)
         return 0;
     int y = Get_Play_Yardage(s->nTeam, nPlay);
     if (y > s->nYardLine + 5)
@@ -132,7 +133,7 @@ static int Get_Distance_Weight(const DRAW_SITUATION* s, int nPlay) {
         d /= 2;
     if (nTarget < y && y < 2 * nTarget)
         d /= Max_Int(1, (nTarget + 1) / 2);
-    return d >= 31 ? 0 : f >> d;
+    return d >= 31 ? 0 : BASE_PLAY_WEIGHT >> d;
 }
 
 // A quarterback run weighs by his rushing, more so in short yardage and near the goal.
@@ -185,16 +186,15 @@ static int Weigh_Primary_Player(const DRAW_SITUATION* s, int nPlay, int w) {
 }
 
 static int Get_Play_Weight(const DRAW_SITUATION* s, int nPlay) {
-    if (!Is_Play_Allowed(s, nPlay))
+    const OFFENSIVE_PLAY* pPlay = Get_Offensive_Play(s->nTeam, nPlay);
+    if (!Is_Play_Allowed(s, pPlay, nPlay))
         return 0;
-    int f = Get_Distance_Weight(s, nPlay);
+    int f = Get_Distance_Weight(s, pPlay, nPlay);
     if (f == 0)
         return 0;
     int64_t r = Get_Offensive_Play_Redundancy_Modifier(s->pGame, nPlay);
     int w = (int)((f * r * r + 500000) / 1000000);
-    w = Mul_Div(w, Get_Team_Offensive_System_Match(s->nTeam,
-                                                   Get_Offensive_Play_Formation(s->nTeam, nPlay)),
-                1000);
+    w = Mul_Div(w, Get_System_Match(s->nSystem, (int8_t)(pPlay->nFormation & 0xFF)), 1000);
     w = Weigh_Primary_Player(s, nPlay, w);
     if (w < 0) {
         Report_Error("Negative nChance in Find_Offensive_Play()");
@@ -230,8 +230,12 @@ int Find_Offensive_Play(int nClass, GAME* pGame, int nTarget) {
     s.bFieldGoal = Is_Field_Goal_Situation(pGame);
     s.nThreat = nClass == CALL_PASS ? Get_Top_Receiver_Threat(pGame) : 0;
     s.nSystem = Get_Team_Offensive_System(s.nTeam);
-    s.nFirstReceiver = Get_Team_Position_Player(s.nTeam, POS_WR, 0);
-    s.nSecondBack = Get_Team_Position_Player(s.nTeam, POS_RB, 1);
+    s.nFirstReceiver =
+        s.nThreat > 0 ? Get_Team_Position_Player(s.nTeam, POS_WR, 0) : NO_SLOT_BYTE;
+    s.nSecondBack =
+        s.nSystem == SYSTEM_TWO_BACK ? Get_Team_Position_Player(s.nTeam, POS_RB, 1) : NO_SLOT_BYTE;
+    s.bHailMaryBarred = s.nToGo <= HAIL_MARY_REACH && (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS ||
+                                                      s.nYardLine <= HAIL_MARY_REACH);
 
     int anCumulative[OFFENSIVE_PLAY_COUNT];
     int anWeights[OFFENSIVE_PLAY_COUNT];

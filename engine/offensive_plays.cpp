@@ -8,7 +8,7 @@
 #define OLD_GOALPOST_SPOT_YARDS 7  // goalposts stood on the goal line before 1974
 #define GOALPOSTS_MOVED_YEAR 1974
 
-static const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay) {
+const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay) {
     if (nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
         return NULL;
     const OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(nTeam);

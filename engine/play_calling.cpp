@@ -101,10 +101,9 @@ int Choose_Offensive_Play(GAME* pGame) {
     if (nDown == FREE_KICK)
         return DEEP_KICK_CALL;
     int nYardLine = pGame->nYardLine;
-    int nRange = Get_Field_Goal_Range(pGame);
     int bScrimmage = nDown <= FOURTH_DOWN;
     if (bScrimmage && Is_Overtime_Field_Goal_Situation(pGame) &&
-        nYardLine <= nRange - OVERTIME_KICK_MARGIN)
+        nYardLine <= Get_Field_Goal_Range(pGame) - OVERTIME_KICK_MARGIN)
         return HARD_CODED_FIELD_GOAL_PLAY;
 
     int m = pGame->nYardsToGo;
@@ -113,7 +112,7 @@ int Choose_Offensive_Play(GAME* pGame) {
     if (bScrimmage && Is_End_Of_Half(pGame, H)) {
         int t = Get_Offensive_Deficit(pGame);
         if ((pGame->nClock < HALF_SECONDS || (t >= 0 && t <= 3)) &&
-            nYardLine <= nRange + END_OF_HALF_KICK_REACH)
+            nYardLine <= Get_Field_Goal_Range(pGame) + END_OF_HALF_KICK_REACH)
             return HARD_CODED_FIELD_GOAL_PLAY;
         c = CALL_RUN;
         if (pGame->nClock >= HALF_SECONDS && nYardLine >= 3 && nYardLine <= 49) {
@@ -154,11 +153,14 @@ int Choose_Defensive_Play(GAME* pGame) {
         anGuesses[i] = Choose_Offensive_Play(pGame);
     int nSuggested = Set_Team_Formations(pGame);
     int nDefence = Get_Defensive_Team(pGame);
+    int nScheme = nDefence >= 0 && nDefence <= LAST_DRAFT_POOL_TEAM
+                      ? Get_Team_Stat(nDefence, TEAM_DEFENSIVE_SCHEME)
+                      : 0;
     int anCumulative[DEFENSIVE_PLAY_COUNT];
     int nSum = 0;
     for (int p = 0; p < DEFENSIVE_PLAY_COUNT; p++) {
         int nFormation = Get_Defensive_Play_Formation(nDefence, p);
-        int s = Get_Team_Defensive_System_Match(nDefence, nFormation);
+        int s = Get_Defensive_Formation_System_Match(nScheme, nFormation);
         int h = 1000;
         for (int k : anGuesses) {
             if (k >= 0 && k < OFFENSIVE_PLAY_COUNT)
