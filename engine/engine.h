@@ -219,6 +219,7 @@ int Is_Offensive_Play_Defined(int nTeam, int nPlay);
 // A PLAYBOOK_DESCRIPTION_SIZE buffer holds any description.
 void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize);
 
+const DEFENSIVE_PLAY* Get_Defensive_Play(int nTeam, int nPlay);  // NULL out of range
 void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st, int nSize);
 void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st, int nSize);
 int Get_Defensive_Play_Formation(int nTeam, int nPlay);

@@ -130,15 +130,16 @@ static float Get_Role_Coverage(int nRole, float v, int bQuick) {
 
 float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                    int nDefensivePlay) {
+    const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nDefence, nDefensivePlay);
+    if (pPlay == NULL)
+        return 1.0f;
     float v = Get_Primary_Route_Depth(nOffence, nOffensivePlay);
     int bQuick = Is_Quick_Pass_Play(nOffence, nOffensivePlay);
-    int nFormation = Get_Defensive_Play_Formation(nDefence, nDefensivePlay);
     float fSum = 1.0f;
     for (int i = 0; i < PLAY_DEFENDERS; i++) {
         double x, y;
-        Get_Formation_Coordinate(nFormation, i, &x, &y);
-        int nRole = Get_Defensive_Play_Role(nDefence, nDefensivePlay, i);
-        fSum += 0.004f * (float)(x + y) - 0.04f + Get_Role_Coverage(nRole, v, bQuick);
+        Get_Formation_Coordinate(pPlay->nFormation, i, &x, &y);
+        fSum += 0.004f * (float)(x + y) - 0.04f + Get_Role_Coverage(pPlay->anRoles[i], v, bQuick);
     }
     return fmaxf(fSum, LEAST_MULTIPLIER);
 }
@@ -162,11 +163,14 @@ static int Get_Role_Rush(int nRole, int v, int bQuick) {
 
 float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                int nDefensivePlay) {
+    const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nDefence, nDefensivePlay);
+    if (pPlay == NULL)
+        return 1.0f;
     int v = Get_Route_Average_Depth(Get_Primary_Route(nOffence, nOffensivePlay));
     int bQuick = Is_Quick_Pass_Play(nOffence, nOffensivePlay);
     int nSum = 1000;
     for (int i = 0; i < PLAY_DEFENDERS; i++)
-        nSum += Get_Role_Rush(Get_Defensive_Play_Role(nDefence, nDefensivePlay, i), v, bQuick);
+        nSum += Get_Role_Rush(pPlay->anRoles[i], v, bQuick);
     return fmaxf((float)nSum / 1000.0f, LEAST_MULTIPLIER);
 }
 
@@ -211,20 +215,21 @@ static int Get_Role_Run_Value(int nRole, int bDraw, int h, int a, int x) {
 // Rates the defensive call against a run at the offensive play's hole, per mille.
 int Get_Game_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                   int nDefensivePlay) {
+    const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nDefence, nDefensivePlay);
+    if (pPlay == NULL)
+        return NEUTRAL_RATING;
     int nType = nOffensivePlay < OFFENSIVE_PLAY_COUNT
                     ? Get_Offensive_Play_Type(nOffence, nOffensivePlay)
                     : -1;
     int h = Get_Offensive_Play_Hole(nOffence, nOffensivePlay);
     int a = Get_Hole_Lateral_Offset(h);
-    int nFormation = Get_Defensive_Play_Formation(nDefence, nDefensivePlay);
     int m = 1000;
     for (int i = 0; i < PLAY_DEFENDERS; i++) {
         double fX, fY;
-        Get_Formation_Coordinate(nFormation, i, &fX, &fY);
+        Get_Formation_Coordinate(pPlay->nFormation, i, &fX, &fY);
         int x = (int)fX;
         int y = (int)fY;
-        int l = Get_Role_Run_Value(Get_Defensive_Play_Role(nDefence, nDefensivePlay, i),
-                                   nType == PLAY_DRAW, h, a, x);
+        int l = Get_Role_Run_Value(pPlay->anRoles[i], nType == PLAY_DRAW, h, a, x);
         int r = abs(a - x);
         int u = 10 - y - r;
         m += Mul_Div(3 * u + l, 15, r + 10);
