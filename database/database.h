@@ -220,6 +220,9 @@ int Is_Stored_Game_Over(int n);
 
 void Check_Computer_Team_Rosters(void);
 void Check_Team_Defensive_Scheme(int nTeam);
+int Get_Team_Pass_Run_Edge(int nTeam);  // passing less running strength, less 600
+int Get_Run_Pass_Balance_For_Edge(int nDifference);  // by the edge less the league average
+void Set_Computer_Run_Pass_Balance(void);
 float Get_Season_Scoring_Base(void);
 void Get_Default_Team_Abbreviation(int nIndex, char* szOut, int nSize);
 

@@ -2,19 +2,35 @@
 #include <strings.h>
 
 #include "database/database.h"
-
-// Keeps the team's scheme.
-// STAND-IN(database): switches a computer team's scheme to fit its roster.
-void Check_Team_Defensive_Scheme(int nTeam) {
-    (void)nTeam;
-}
-
-// ---- the repairs of old files -------------------------------------------------------------------
+#include "personnel/personnel.h"
 
 #define SCHEME_4_3 0
 #define SCHEME_3_4 1
 #define SCHEME_TABLE_TEAMS 32
 #define EVEN_RUN_PASS_BALANCE 10
+
+#define SCHEME_MARGIN 3
+
+// How well the roster fills a position: its number of players less a base, plus the position
+// rating of the player at depth n.
+static int Get_Position_Depth_Score(int nTeam, int nPosition, int nBase, int n) {
+    int nCount = Count_Team_Position_Players(nTeam, nPosition);
+    uint8_t nSlot = Get_Team_Position_Player(nTeam, nPosition, n);
+    float fRating = nSlot != NO_SLOT_BYTE ? Get_Checked_Overall_Rating(nTeam, nSlot) : 0.0f;
+    return (int)((float)(nCount - nBase) + fRating);
+}
+
+// A roster deep in linebackers plays the 3-4, one deep in tackles the 4-3.
+void Check_Team_Defensive_Scheme(int nTeam) {
+    int nLinebackers = Get_Position_Depth_Score(nTeam, POS_LB, 5, 3);
+    int nTackles = Get_Position_Depth_Score(nTeam, POS_DT, 2, 1);
+    if (nTackles + SCHEME_MARGIN < nLinebackers)
+        Set_Team_Defensive_Scheme(nTeam, SCHEME_3_4);
+    else if (nLinebackers + SCHEME_MARGIN < nTackles)
+        Set_Team_Defensive_Scheme(nTeam, SCHEME_4_3);
+}
+
+// ---- the repairs of old files -------------------------------------------------------------------
 
 // Teams that played the 3-4 in a 32-team league, by slot.
 static const int kThreeFourSlots[] = {0, 2, 8, 11, 12, 13, 15, 24, 25, 26, 31};

@@ -6,7 +6,7 @@
 
 #define BLITZ_RUSHERS 4  // more rushers than this make a blitz
 
-static const DEFENSIVE_PLAY* Get_Defensive_Play(int nTeam, int nPlay) {
+const DEFENSIVE_PLAY* Get_Defensive_Play(int nTeam, int nPlay) {
     if (nPlay < 0 || nPlay >= DEFENSIVE_PLAY_COUNT)
         return NULL;
     const DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(nTeam);

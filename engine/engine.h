@@ -204,6 +204,7 @@ DEFENSIVE_PLAYBOOK* Get_Team_Defensive_Playbook(int nTeam);
 // ---- playbooks: reading plays (offensive_plays.cpp, defensive_plays.cpp, kicking_plays.cpp) ----
 // Team DEFAULT_PLAYBOOK reads the built-in tables. Name and description outputs hold
 // PLAY_NAME_SIZE and PLAY_DESCRIPTION_SIZE bytes; a play out of range reads empty.
+const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay);  // NULL out of range
 void Get_Offensive_Play_Name(int nTeam, int nPlay, char* st, int nSize);
 void Get_Offensive_Play_Description(int nTeam, int nPlay, char* st, int nSize);
 int Get_Offensive_Play_Formation(int nTeam, int nPlay);
@@ -221,6 +222,7 @@ int Is_Offensive_Play_Defined(int nTeam, int nPlay);
 // A PLAYBOOK_DESCRIPTION_SIZE buffer holds any description.
 void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize);
 
+const DEFENSIVE_PLAY* Get_Defensive_Play(int nTeam, int nPlay);  // NULL out of range
 void Get_Defensive_Play_Name(int nTeam, int nPlay, char* st, int nSize);
 void Get_Defensive_Play_Description(int nTeam, int nPlay, char* st, int nSize);
 int Get_Defensive_Play_Formation(int nTeam, int nPlay);
@@ -392,6 +394,7 @@ int Get_Period_Length(GAME* pGame);
 int Get_Period_Seconds_Left(GAME* pGame);
 int Get_Half_Seconds_Left(GAME* pGame);
 int Get_Game_Half(GAME* pGame);  // 0 first half, 1 second, 2 overtime
+int Get_Game_Overtime_Rule(GAME* pGame);  // 0, 1 timed; 2, 3 untimed; 0, 2 sudden death
 int Is_Postseason_Week(int nWeek);
 
 // ---- down, distance and scoring (downs.cpp, possession.cpp) -------------------------------------
@@ -544,10 +547,41 @@ float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefenc
 float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                int nDefensivePlay);
 float Get_Run_Defence_Multiplier(GAME* pGame, int nOffensiveCall, int nDefensiveCall);
+float Get_Combined_Pass_Defence_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                           int nDefensivePlay);
+int Get_Game_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                  int nDefensivePlay);  // the call against a run at the hole
+int Get_Play_Matchup_Rating(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay);
+int Is_Defensive_Formation(int nFormation);
+int Get_Defensive_Formation_Pass_Focus(int nFormation);
+int Get_Defensive_Formation_System_Match(int nScheme, int nFormation);
+int Get_Team_Defensive_System_Match(int nTeam, int nFormation);
+extern int gPlayMatchupTable[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];  // filled per game
+int Get_Primary_Route(int nTeam, int nPlay);  // the primary receiver's route, NO_ROUTE for none
 int Get_Play_Yardage(int nTeam, int nPlay);
 int Is_Quick_Pass_Play(int nTeam, int nPlay);
 int Has_Double_Team_Role(int nTeam, int nPlay);
 int Count_Deep_Zone_Defenders(int nTeam, int nPlay);
+
+// ---- the computer's offensive calls (play_calling.cpp, play_situations.cpp, offensive_play_draw.cpp,
+// run_chance.cpp) --------------------------------------------------------------------------------
+enum CALL_CLASS { CALL_RUN = 0, CALL_DRAW = 3, CALL_PASS = 6 };
+int Find_Offensive_Play(int nClass, GAME* pGame, int nTarget);
+int Get_Offensive_Play_Class(int nType);
+int Get_Offensive_Formation_System_Match(int nSystem, int nFormation);
+int Get_Team_Offensive_System_Match(int nTeam, int nFormation);
+int Get_Offensive_Run_Chance(GAME* pGame);  // per mille
+int Get_Top_Receiver_Threat(GAME* pGame);
+int Limit_Running_Back_Load(int nTeam, int nSlot, int nWeight);
+int Is_Onside_Kick_Situation(GAME* pGame);
+int Is_Squib_Kick_Situation(GAME* pGame);
+int Is_Punt_Situation(GAME* pGame);
+int Is_Field_Goal_Situation(GAME* pGame);
+int Has_Time_To_Get_Ball_Back(GAME* pGame);
+int Is_Kneel_Down_Situation(GAME* pGame);
+int Is_Overtime_Field_Goal_Situation(GAME* pGame);
+int Is_Half_Almost_Over(GAME* pGame);
+int Get_Offensive_Deficit(GAME* pGame);  // the defence's score less the offence's
 
 // ---- narration of a watched play (narration.cpp) -------------------------------------------------
 void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nFlag, int nPlayer0,

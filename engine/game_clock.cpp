@@ -46,7 +46,7 @@ int Get_Period_Seconds_Left(GAME* pGame) {
 
 // The overtime rule of the game's part of the season. No postseason game ends level: there every
 // rule plays on without a time limit.
-static int Get_Effective_Overtime_Rule(GAME* pGame) {
+int Get_Game_Overtime_Rule(GAME* pGame) {
     if (!Is_Postseason_Week(Get_Game_Week(pGame)))
         return gOvertimeRule;
     return gPlayoffOvertimeRule == OVERTIME_FIELD_GOAL_ANSWER ||
@@ -56,7 +56,7 @@ static int Get_Effective_Overtime_Rule(GAME* pGame) {
 }
 
 static int Is_Overtime_Untimed(GAME* pGame) {
-    int nRule = Get_Effective_Overtime_Rule(pGame);
+    int nRule = Get_Game_Overtime_Rule(pGame);
     return nRule == OVERTIME_SUDDEN_DEATH_UNTIMED || nRule == OVERTIME_FIELD_GOAL_ANSWER_UNTIMED;
 }
 
@@ -104,7 +104,7 @@ int Is_Game_Over(GAME* pGame) {
     int bInOvertime = pGame->nClock > REGULATION_SECONDS;
     int bTimeUp = pGame->nClock >= REGULATION_SECONDS + Get_Overtime_Period_Length(pGame);
     int bAnswerDue = abs(nVisitor - nHome) < TOUCHDOWN_LEAD && !Has_Trailing_Team_Had_Ball(pGame);
-    switch (Get_Effective_Overtime_Rule(pGame)) {
+    switch (Get_Game_Overtime_Rule(pGame)) {
     case OVERTIME_SUDDEN_DEATH:
         return (bInOvertime && !bLevel) || bTimeUp;
     case OVERTIME_FIELD_GOAL_ANSWER:

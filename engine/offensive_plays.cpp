@@ -8,7 +8,7 @@
 #define OLD_GOALPOST_SPOT_YARDS 7  // goalposts stood on the goal line before 1974
 #define GOALPOSTS_MOVED_YEAR 1974
 
-static const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay) {
+const OFFENSIVE_PLAY* Get_Offensive_Play(int nTeam, int nPlay) {
     if (nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
         return NULL;
     const OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(nTeam);
@@ -132,7 +132,7 @@ void Get_Offensive_Playbook_Description(int nTeam, char* st, int nSize) {
 }
 
 // The route of the play's primary receiver; NO_ROUTE when the primary is not a receiver.
-static int Get_Primary_Route(int nTeam, int nPlay) {
+int Get_Primary_Route(int nTeam, int nPlay) {
     int nReceiver = Get_Offensive_Play_Primary_Player(nTeam, nPlay) - 1;
     if (nReceiver < 0 || nReceiver >= PLAY_RECEIVERS)
         return NO_ROUTE;

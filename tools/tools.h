@@ -3,6 +3,9 @@
 
 #include "core/core.h"
 
+// ---- team unit strength ratings (unit_ratings_pending.cpp) -------------------------------------
+int Rate_Running_Unit(int nTeam);
+
 // ---- payroll scaling (payroll_scaling.cpp) ------------------------------------------------------
 int Fit_Team_Payroll(int nTeam, int nTarget);  // target in dollars; the first ratio per mille
 int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mille

@@ -238,7 +238,8 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
     EXPECT_TRUE(Test_Get_Transcript().empty());
 }
 
-// The same seed plays the same game.
+// The same seed plays the same game from the same league (the play callers read the season's
+// statistics, so the league is built afresh).
 TEST_F(PlayLoopTest, TheSameSeedPlaysTheSameGame) {
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     int anFirst[2] = {pGame->anScores[0], pGame->anScores[1]};

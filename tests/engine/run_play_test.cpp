@@ -36,18 +36,18 @@ protected:
     }
 };
 
-// Against league-mean ratings the expected gain rounds to 3 yards; with middle draws the spread
-// cancels and the run gains (30 + 14 - 14 - 5 + 5) / 10 = 3 yards in 6 + 2 seconds.
+// Against league-mean ratings, with the dive meeting the 4-3 contain at the floor of the
+// run-defence multiplier, the run gains 4 yards in 6 + 2 seconds.
 TEST_F(RunPlayTest, AShortGainIsTackledByOneDefender) {
     int nTackles = Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_TACKLES);
     Run(PRO_DIVE, FIRST_DOWN, 60, {HIGH});
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_PLAIN_RUN);
-    EXPECT_EQ(pGame->nPlayYards, 3);
-    EXPECT_EQ(pGame->currentPlay.nYard1, 3);
+    EXPECT_EQ(pGame->nPlayYards, 4);
+    EXPECT_EQ(pGame->currentPlay.nYard1, 4);
     EXPECT_EQ(pGame->nPlaySeconds, 8);
     EXPECT_EQ(pGame->currentPlay.nPlayer1, Carrier_Id());
     EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][5], 1);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][6], 3);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][6], 4);
     EXPECT_EQ(Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_TACKLES), nTackles + 1);
     EXPECT_EQ(pGame->nPossession, TEST_HOME);
 }
