@@ -31,4 +31,6 @@ void Update_Game_Clock(GAME* pGame) {
         return;
     if (pGame->nClock <= REGULATION_SECONDS && !Is_Game_Over(pGame))
         Set_Up_Kickoff(pGame);
+    else if (pGame->nClock == REGULATION_SECONDS)
+        Write_Period_Header(pGame);  // the final whistle completes the box score
 }
