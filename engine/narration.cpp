@@ -502,6 +502,7 @@ void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nF
 }
 
 // ---- event sequences ------------------------------------------------------------------------------
+// Told only while the game is watched: an unwatched game makes none of their draws.
 
 static int Offence_Id(GAME* pGame, int nSlot) {
     if (nSlot == ON_FIELD_EMPTY || nSlot == NO_SLOT_BYTE)
@@ -524,6 +525,8 @@ static int Percent_Draw(void) {
 }
 
 void Narrate_Snap(GAME* pGame) {
+    if (!Is_Game_Watched(pGame))
+        return;
     Narrate_Play_Event(pGame, NARRATION_SERIES_START, 0, 0, 0, NO_PLAYER_ID, NO_PLAYER_ID);
     Narrate_Play_Event(pGame, NARRATION_SNAP, 0, 0, 0, Quarterback_Id(pGame), NO_PLAYER_ID);
     if (Is_Rollout_Or_Option_Play(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall))
@@ -531,6 +534,8 @@ void Narrate_Snap(GAME* pGame) {
 }
 
 void Narrate_Run_Start(GAME* pGame) {
+    if (!Is_Game_Watched(pGame))
+        return;
     int nTeam = Get_Offensive_Team(pGame);
     int nCall = pGame->currentPlay.nOffensiveCall;
     int bReadOption = Is_Read_Option_Play(nTeam, nCall);
@@ -553,6 +558,8 @@ void Narrate_Run_Start(GAME* pGame) {
 }
 
 void Narrate_Pressure(GAME* pGame, int nRusherId) {
+    if (!Is_Game_Watched(pGame))
+        return;
     Narrate_Play_Event(pGame, NARRATION_PRESSURE, 0, 0, 0, Quarterback_Id(pGame), nRusherId);
     if (Is_Rollout_Or_Option_Play(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall))
         return;
@@ -567,6 +574,8 @@ void Narrate_Pressure(GAME* pGame, int nRusherId) {
 }
 
 void Narrate_Sack(GAME* pGame, int nSacker) {
+    if (!Is_Game_Watched(pGame))
+        return;
     Narrate_Play_Event(pGame, NARRATION_SACK, 0, 0, 0, Defence_Id(pGame, nSacker), NO_PLAYER_ID);
 }
 
@@ -610,6 +619,8 @@ static void Narrate_Protection(GAME* pGame, int bCompleted, int nDistance) {
 }
 
 void Narrate_Incomplete_Pass(GAME* pGame, int nTarget, int nDefender, int nDistance) {
+    if (!Is_Game_Watched(pGame))
+        return;
     int nTargetId = Offence_Id(pGame, nTarget);
     Narrate_Protection(pGame, 0, nDistance);
     if (Percent_Draw() < 10)
@@ -652,6 +663,8 @@ static void Narrate_After_Catch(GAME* pGame, int nTargetId, int nDistance, int n
 }
 
 void Narrate_Completed_Pass(GAME* pGame, int nTarget, int nYardsAfterCatch, int nDistance) {
+    if (!Is_Game_Watched(pGame))
+        return;
     int nTargetId = Offence_Id(pGame, nTarget);
     Narrate_Protection(pGame, 1, nDistance);
     if (Percent_Draw() < 40)
