@@ -504,20 +504,35 @@ void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nF
 // ---- event sequences ------------------------------------------------------------------------------
 // Told only while the game is watched: an unwatched game makes none of their draws.
 
-static int Offence_Id(GAME* pGame, int nSlot) {
+// The id of a side's on-field player; -1 for nobody.
+static int Side_Id(GAME* pGame, int bSide, int nSlot) {
     if (nSlot == ON_FIELD_EMPTY || nSlot == NO_SLOT_BYTE)
         return NO_PLAYER_ID;
-    return Get_Play_Player_Id(pGame, Get_Offensive_Side(pGame), nSlot);
+    return Get_Play_Player_Id(pGame, bSide, nSlot);
+}
+
+static int Offence_Id(GAME* pGame, int nSlot) {
+    return Side_Id(pGame, Get_Offensive_Side(pGame), nSlot);
 }
 
 static int Defence_Id(GAME* pGame, int nSlot) {
-    if (nSlot == ON_FIELD_EMPTY || nSlot == NO_SLOT_BYTE)
-        return NO_PLAYER_ID;
-    return Get_Play_Player_Id(pGame, Get_Defensive_Side(pGame), nSlot);
+    return Side_Id(pGame, Get_Defensive_Side(pGame), nSlot);
 }
 
 static int Quarterback_Id(GAME* pGame) {
     return Offence_Id(pGame, pGame->aabOnField[Get_Offensive_Side(pGame)][0]);
+}
+
+static void Narrate_Fake(GAME* pGame) {
+    Narrate_Play_Event(pGame, NARRATION_FAKE, 0, 0, 0, Quarterback_Id(pGame),
+                       Offence_Id(pGame, Find_Play_Action_Back(pGame)));
+}
+
+// A defender biting on the fake, when the call has one to name.
+static void Narrate_Biter(GAME* pGame) {
+    int nBiter = Defence_Id(pGame, Find_Defensive_Play_Action_Player(pGame));
+    if (nBiter != NO_PLAYER_ID)
+        Narrate_Play_Event(pGame, NARRATION_BITES, 0, 0, 0, nBiter, NO_PLAYER_ID);
 }
 
 static int Percent_Draw(void) {
@@ -542,12 +557,9 @@ void Narrate_Run_Start(GAME* pGame) {
     int nCarrierId = Offence_Id(pGame, Get_Ball_Carrier_Slot(pGame));
     if (Is_Play_Action_Play(nTeam, nCall) && !bReadOption && Percent_Draw() < 50) {
         if (Percent_Draw() < 50) {
-            Narrate_Play_Event(pGame, NARRATION_FAKE, 0, 0, 0, Quarterback_Id(pGame),
-                               Offence_Id(pGame, Find_Play_Action_Back(pGame)));
+            Narrate_Fake(pGame);
         } else if (Random_Below(2) == 0) {
-            int nBiter = Defence_Id(pGame, Find_Defensive_Play_Action_Player(pGame));
-            if (nBiter != NO_PLAYER_ID)
-                Narrate_Play_Event(pGame, NARRATION_BITES, 0, 0, 0, nBiter, NO_PLAYER_ID);
+            Narrate_Biter(pGame);
         }
     }
     int nPrimary = Get_Offensive_Play_Primary_Player(nTeam, nCall);
@@ -609,23 +621,26 @@ static void Narrate_Protection(GAME* pGame, int bCompleted, int nDistance) {
         return;
     if (Random_Below(2) == 0) {
         if (Random_Below(100) < 30)
-            Narrate_Play_Event(pGame, NARRATION_FAKE, 0, 0, 0, Quarterback_Id(pGame),
-                               Offence_Id(pGame, Find_Play_Action_Back(pGame)));
+            Narrate_Fake(pGame);
     } else if (Random_Below(100) < 20) {
-        int nBiter = Defence_Id(pGame, Find_Defensive_Play_Action_Player(pGame));
-        if (nBiter != NO_PLAYER_ID)
-            Narrate_Play_Event(pGame, NARRATION_BITES, 0, 0, 0, nBiter, NO_PLAYER_ID);
+        Narrate_Biter(pGame);
     }
+}
+
+// The protection, a receiver coming open and the throw; the target's id.
+static int Narrate_Throw(GAME* pGame, int nTarget, int bCompleted, int nDistance) {
+    int nTargetId = Offence_Id(pGame, nTarget);
+    Narrate_Protection(pGame, bCompleted, nDistance);
+    if (Percent_Draw() < (bCompleted ? 40 : 10))
+        Narrate_Play_Event(pGame, NARRATION_RECEIVER_OPEN, nDistance, 0, 0, nTargetId, NO_PLAYER_ID);
+    Narrate_Play_Event(pGame, NARRATION_THROW, nDistance, 0, 0, nTargetId, Quarterback_Id(pGame));
+    return nTargetId;
 }
 
 void Narrate_Incomplete_Pass(GAME* pGame, int nTarget, int nDefender, int nDistance) {
     if (!Is_Game_Watched(pGame))
         return;
-    int nTargetId = Offence_Id(pGame, nTarget);
-    Narrate_Protection(pGame, 0, nDistance);
-    if (Percent_Draw() < 10)
-        Narrate_Play_Event(pGame, NARRATION_RECEIVER_OPEN, nDistance, 0, 0, nTargetId, NO_PLAYER_ID);
-    Narrate_Play_Event(pGame, NARRATION_THROW, nDistance, 0, 0, nTargetId, Quarterback_Id(pGame));
+    int nTargetId = Narrate_Throw(pGame, nTarget, 0, nDistance);
     if (nDefender != NO_SLOT_BYTE && nDefender != NO_PLAYER) {
         Narrate_Play_Event(pGame, NARRATION_KNOCKED_DOWN, 0, 0, 0, Defence_Id(pGame, nDefender),
                            NO_PLAYER_ID);
@@ -665,11 +680,7 @@ static void Narrate_After_Catch(GAME* pGame, int nTargetId, int nDistance, int n
 void Narrate_Completed_Pass(GAME* pGame, int nTarget, int nYardsAfterCatch, int nDistance) {
     if (!Is_Game_Watched(pGame))
         return;
-    int nTargetId = Offence_Id(pGame, nTarget);
-    Narrate_Protection(pGame, 1, nDistance);
-    if (Percent_Draw() < 40)
-        Narrate_Play_Event(pGame, NARRATION_RECEIVER_OPEN, nDistance, 0, 0, nTargetId, NO_PLAYER_ID);
-    Narrate_Play_Event(pGame, NARRATION_THROW, nDistance, 0, 0, nTargetId, Quarterback_Id(pGame));
+    int nTargetId = Narrate_Throw(pGame, nTarget, 1, nDistance);
     Narrate_Play_Event(pGame, NARRATION_CATCH, 0, 0, 0, nTargetId, NO_PLAYER_ID);
     Narrate_After_Catch(pGame, nTargetId, nDistance, nYardsAfterCatch);
     int nResult = Get_Play_Result(&pGame->currentPlay);

@@ -59,30 +59,31 @@ static void Get_Situation_Team_String(int nTeam, int nString, char* st, int nSiz
         Get_Team_String(st, nSize, nTeam, nString);
 }
 
-void Get_Short_Field_Position(GAME* pGame, char* st, int nSize) {
+// The team whose half the ball is in and the yards from its goal; 50 at midfield.
+static int Get_Field_Half(GAME* pGame, int nString, char* szTeam, int nSize) {
     int nLine = pGame->nYardLine;
-    char szTeam[TEAM_STRING_SIZE];
-    if (nLine == 50) {
-        safe_strncpy(st, "(--  50)", nSize);
-        return;
-    }
     int bOwnHalf = nLine > 50;
     Get_Situation_Team_String(bOwnHalf ? Get_Offensive_Team(pGame) : Get_Defensive_Team(pGame),
-                              TEAM_ABBREVIATION, szTeam, sizeof(szTeam));
-    Format_String(st, nSize, "(%-3s %2d)", szTeam, bOwnHalf ? 100 - nLine : nLine);
+                              nString, szTeam, nSize);
+    return bOwnHalf ? 100 - nLine : nLine;
+}
+
+void Get_Short_Field_Position(GAME* pGame, char* st, int nSize) {
+    char szTeam[TEAM_STRING_SIZE];
+    int nYards = Get_Field_Half(pGame, TEAM_ABBREVIATION, szTeam, sizeof(szTeam));
+    if (pGame->nYardLine == 50)
+        safe_strncpy(st, "(--  50)", nSize);
+    else
+        Format_String(st, nSize, "(%-3s %2d)", szTeam, nYards);
 }
 
 void Get_Field_Position_Text(GAME* pGame, char* st, int nSize) {
-    int nLine = pGame->nYardLine;
     char szCity[TEAM_STRING_SIZE];
-    if (nLine == 50) {
+    int nYards = Get_Field_Half(pGame, TEAM_CITY, szCity, sizeof(szCity));
+    if (pGame->nYardLine == 50)
         safe_strncpy(st, "50-yard-line", nSize);
-        return;
-    }
-    int bOwnHalf = nLine > 50;
-    Get_Situation_Team_String(bOwnHalf ? Get_Offensive_Team(pGame) : Get_Defensive_Team(pGame),
-                              TEAM_CITY, szCity, sizeof(szCity));
-    Format_String(st, nSize, "%s %d-yard-line", szCity, bOwnHalf ? 100 - nLine : nLine);
+    else
+        Format_String(st, nSize, "%s %d-yard-line", szCity, nYards);
 }
 
 void Get_Situation_Sentence(GAME* pGame, char* st, int nSize) {
