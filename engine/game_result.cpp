@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "reports/reports.h"
+#include "shell/shell.h"
 
 #define REPORT_FOLDER "Output"
 #define REPORT_BUFFER_SIZE 81920
@@ -136,7 +137,7 @@ static void Get_Score_Box_Name(int nTeam, char* st, int nSize) {
     Get_Team_Short_Name(nTeam, st, nSize);
 }
 
-// STAND-IN(shell): restores the page's background under the box and prints both lines in the
+// STAND-IN(engine): restores the page's background under the box and prints both lines in the
 // skin's colours; this one lays the lines out and has the box repainted.
 void Draw_Live_Score_Box(GAME* pGame) {
     if (pGame == NULL || !Is_Score_Box_Page())
@@ -156,7 +157,7 @@ void Draw_Live_Score_Box(GAME* pGame) {
     InvalidateRect(Get_Main_Window(), &rect, FALSE);
 }
 
-// STAND-IN(shell): prints the shell's two season-phase labels in the box, the second in the
+// STAND-IN(engine): prints the shell's two season-phase labels in the box, the second in the
 // highlight colour; this one has the box repainted.
 void Draw_Season_Phase_Box(void) {
     if (!Is_Score_Box_Page())

@@ -77,7 +77,7 @@ void Write_Game_Html_Head(GAME* pGame) {
 
 // ---- the box-score header -----------------------------------------------------------------------
 
-// STAND-IN(shell): the shell's team-logo lookup; this one names the team's logo in Logos.
+// STAND-IN(engine): the shell's team-logo lookup; this one names the team's logo in Logos.
 static void Get_Fallback_Logo_File(int nTeam, char* st, int nSize) {
     char szAbbreviation[TEAM_STRING_SIZE] = "";
     if (nTeam >= 0 && nTeam <= FREE_AGENT_TEAM)
