@@ -111,6 +111,7 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
 
 TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
     const char* szHostile = "<script>&\"";
+    gGameNumber = 8;  // files of their own: the test cases may run at the same time
     Set_Team_Nickname(GAME_TEST_VISITOR, szHostile);
     Set_Team_String(GAME_TEST_VISITOR, TEAM_ABBREVIATION, szHostile);
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
@@ -123,6 +124,7 @@ TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
 }
 
 TEST_F(BoxScoreTest, TiedGameCreditsATieToBoth) {
+    gGameNumber = 9;
     int nTies[2] = {Record(GAME_TEST_VISITOR, YEARLY_TIES), Record(GAME_TEST_HOME, YEARLY_TIES)};
     int nWins = Record(GAME_TEST_HOME, YEARLY_WINS);
     pGame->anScores[VISITOR_SIDE] = pGame->anScores[HOME_SIDE] = 17;
@@ -130,6 +132,20 @@ TEST_F(BoxScoreTest, TiedGameCreditsATieToBoth) {
     EXPECT_EQ(Record(GAME_TEST_VISITOR, YEARLY_TIES), nTies[0] + 1);
     EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_TIES), nTies[1] + 1);
     EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS), nWins);
+}
+
+TEST_F(BoxScoreTest, AFileThatCannotBeWrittenIsLoggedAndTheGameCounts) {
+    gGameNumber = 10;
+    char szName[REPORT_FILE_NAME_SIZE];
+    Get_Current_Game_Box_File_Name(szName, sizeof(szName));
+    Platform_Make_Directory("Output");
+    Platform_Make_Directory(szName);  // a folder where the file should go
+    int nWins = Record(GAME_TEST_HOME, YEARLY_WINS);
+    pGame->anScores[HOME_SIDE] = 3;
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS), nWins + 1);
+    EXPECT_EQ(Count(Test_Get_Debug_Output(), "Cannot open Output"), 1);
+    EXPECT_EQ(Count(Test_Get_Debug_Output(), "Cannot"), 1);  // the recap is written
 }
 
 TEST_F(BoxScoreTest, TeamStatsRoundAveragesTowardTheLoss) {
