@@ -1,5 +1,6 @@
 // The commentary of a watched play: the events the play models report as they happen, each
 // queued in the current play and told at once in a phrase with its tokens filled in.
+#include <stdlib.h>
 #include <string.h>
 
 #include "engine/engine.h"
