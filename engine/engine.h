@@ -503,6 +503,7 @@ int Is_Drop_Back_Play(GAME* pGame);
 int Count_Play_Events(GAME* pGame);
 void Get_Narration_Line(int n, char* st, int nSize);
 int Find_On_Field_Spot(GAME* pGame, int bSide, int nSlot);
+int Get_Target_Route(GAME* pGame, int nSlot);  // NO_ROUTE for the passer or a player off the field
 const char* Get_Run_Direction_Phrase(int nHole, int nSelector);
 const char* Get_Pass_Location_Phrase(GAME* pGame, int nTargetSlot, int nDepth);
 void Write_Play_Summary_Sentence(GAME* pGame, const PLAY* pPlay, char* st, int nSize);

@@ -341,21 +341,46 @@ const char* Get_Run_Direction_Phrase(int nHole, int nSelector) {
     return kPhrases[Clamp(nHole, 0, 9)][abs(nSelector) % 3];
 }
 
-// The pass location of a target: the depth band of the throw, outside when he lines up wide.
+// The route of the receiver at an on-field spot: spot k runs receiver k - 1's route; -1 for the
+// passer's spot or a player not on the field.
+int Get_Target_Route(GAME* pGame, int nSlot) {
+    int nSpot = Find_On_Field_Spot(pGame, Get_Offensive_Side(pGame), nSlot);
+    if (nSpot <= 0 || nSpot > PLAY_RECEIVERS)
+        return NO_ROUTE;
+    return Get_Offensive_Play_Route(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall,
+                                    nSpot - 1);
+}
+
+// The last drawn point of a route: the one before its trailing (0, 0) points.
+static ROUTE_POINT Get_Route_End(int nRoute) {
+    ROUTE_POINT last = {0.0, 0.0};
+    for (int n = 0; n < ROUTE_POINT_COUNT; n++) {
+        ROUTE_POINT point = Get_Pass_Route_Point(nRoute, n);
+        if (point.x == 0.0 && point.y == 0.0)
+            break;
+        last = point;
+    }
+    return last;
+}
+
+// The pass location of a target: the depth band of the throw within the route's depths, outside
+// when the route ends wide; past the goal line the end zone (its inside phrase once a play).
 const char* Get_Pass_Location_Phrase(GAME* pGame, int nTargetSlot, int nDepth) {
+    int nRoute = Get_Target_Route(pGame, nTargetSlot);
+    if (nRoute == NO_ROUTE)
+        return "downfield";
+    nDepth = Clamp(nDepth, Get_Route_Min_Depth(nRoute), Get_Route_Max_Depth(nRoute));
     int nBand = nDepth <= 0 ? 0 : nDepth <= 10 ? 1 : nDepth <= 20 ? 2 : 3;
-    if (nDepth >= pGame->nYardLine) {
+    int nKind = Get_Route_Kind(nRoute);
+    double fWide = nKind == ROUTE_KIND_BACKFIELD || nKind == ROUTE_KIND_DELAYED ? 3.0 : -1.5;
+    int bOutside = Get_Route_End(nRoute).x >= fWide;
+    if (Get_Route_Max_Depth(nRoute) >= pGame->nYardLine) {
         if (gEndZoneToldInPlay)
             return Get_Pass_Depth_Phrase(4, 0);
         gEndZoneToldInPlay = 1;
         nBand = 4;
     }
-    int bSide = Get_Offensive_Side(pGame);
-    int nSpot = Find_On_Field_Spot(pGame, bSide, nTargetSlot);
-    double x = 0.0, y = 0.0;
-    if (nSpot >= 0)
-        Get_Formation_Coordinate(pGame->anFormations[bSide], nSpot, &x, &y);
-    return Get_Pass_Depth_Phrase(nBand, x >= 3.0 || x <= -3.0);
+    return Get_Pass_Depth_Phrase(nBand, bOutside);
 }
 
 int Find_On_Field_Spot(GAME* pGame, int bSide, int nSlot) {
@@ -374,7 +399,8 @@ static void Format_Location_Token(GAME* pGame, const uint8_t* pEvent, int s, cha
         safe_strncpy(st, Get_Run_Direction_Phrase(Get_Play_Run_Hole(pGame), s), nSize);
     } else if (nType >= PLAY_PASS && nType <= PLAY_OPTION) {
         int nTeam = 0, nSlot = 0;
-        if (Find_Event_Player(Get_Event_Id(pEvent, EVENT_PLAYER0), &nTeam, &nSlot))
+        if (Find_Event_Player(Get_Event_Id(pEvent, EVENT_PLAYER0), &nTeam, &nSlot) &&
+            nTeam == Get_Offensive_Team(pGame))
             safe_strncpy(st, Get_Pass_Location_Phrase(pGame, nSlot, (int8_t)pEvent[EVENT_NUMBER]), nSize);
         else
             safe_strncpy(st, "downfield", nSize);
