@@ -113,6 +113,13 @@ void Pad_Left_Double(char* szText, int nSize, int nWidth);
 void Make_Upper_Case(char* szText);
 void Make_Lower_Case(char* szText);
 int Load_String(UINT nId, char* szOut, int nSize);
+// Copies szText with & < > " ' as entities; stops at a whole character. The length written.
+int Escape_Html(char* szOut, int nSize, const char* szText);
+// A buffer's length kept by its writer in *pLength, measured again when it no longer matches.
+int Get_Tracked_Length(const char* szBuffer, int nSize, int* pLength);
+// Appends the whole piece when the text stays within nLimit characters (and the buffer); else
+// nothing. 1 when appended.
+int Append_Tracked_Text(char* szBuffer, int nSize, int* pLength, const char* szPiece, int nLimit);
 
 void Format_With_Commas(int nValue, char* szOut, int nSize);
 void Format_Dollars(int nValue, char* szOut, int nSize);

@@ -12,7 +12,6 @@
 #define LAST_PLAY_STOPPED_SECONDS 12
 #define LAST_PLAY_RUNNING_SECONDS 40
 #define KNEEL_DOWN_SECONDS 120
-#define UNTIMED_SECONDS_LEFT 9000
 
 enum OVERTIME_RULE_CODE {
     RULE_SUDDEN_DEATH_NO_TIES = 2, RULE_THRESHOLD_NO_TIES = 3
@@ -71,8 +70,12 @@ void Update_Game_Clock(GAME* pGame) {
     int nUsed = pGame->nPlaySeconds;
     int nLeft = Get_Half_Seconds_Left(pGame);
     if (Check_Half_End(pGame)) {
+        // The final whistle of regulation completes the box score here; after overtime the end
+        // of the game writes it, so it is never written twice.
         if (!Is_Game_Over(pGame))
             Set_Up_Kickoff(pGame);
+        else if (pGame->nClock <= REGULATION_SECONDS)
+            Write_Period_Header(pGame);
         return;
     }
     if (nLeft <= TWO_MINUTE_MARK && TWO_MINUTE_MARK < nLeft + nUsed) {
@@ -129,11 +132,6 @@ int Is_Postseason_Game(GAME* pGame) {
     return pGame != NULL && Is_Postseason_Week(pGame->anInfo[GAME_INFO_WEEK]);
 }
 
-// 0 sudden death, 1 six-point threshold, 2 and 3 the same without ties.
-int Get_Game_Overtime_Rule(GAME* pGame) {
-    return Is_Postseason_Game(pGame) ? gPlayoffOvertimeRule : gOvertimeRule;
-}
-
 int Can_Game_End_Tied(GAME* pGame) {
     int nRule = Get_Game_Overtime_Rule(pGame);
     return nRule != RULE_SUDDEN_DEATH_NO_TIES && nRule != RULE_THRESHOLD_NO_TIES;
@@ -161,12 +159,7 @@ int Does_Period_Expire(GAME* pGame) {
 int Is_Kneel_Down_Time(GAME* pGame) {
     if (pGame == NULL || Get_Game_Half(pGame) < SECOND_HALF)
         return 0;
-    int nLeft;
-    if (pGame->nClock < REGULATION_SECONDS)
-        nLeft = REGULATION_SECONDS - pGame->nClock;
-    else
-        nLeft = Is_Untimed_Overtime(pGame) ? UNTIMED_SECONDS_LEFT : Get_Period_Seconds_Left(pGame);
-    if (nLeft >= KNEEL_DOWN_SECONDS)
+    if (Get_Game_Seconds_Left(pGame) >= KNEEL_DOWN_SECONDS)
         return 0;
     int bOffence = Get_Offensive_Side(pGame);
     return pGame->anScores[bOffence] > pGame->anScores[1 - bOffence] || Should_Rest_Starters(pGame);

@@ -444,12 +444,84 @@ void Punt(GAME* pGame);
 void Kick_Field_Goal(GAME* pGame);
 void Kick_Extra_Point(GAME* pGame);
 int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty);
+
+// ---- the game's texts (play_text.cpp, situation_text.cpp) --------------------------------------
+#define PLAY_BY_PLAY_TEXT_SIZE 100000
+#define PLAY_LINE_SIZE 1024
+const char* Get_Play_By_Play_Text(void);
+void Clear_Game_Texts(void);  // the text play-by-play, the page head and the recap body
 void Write_Game_Html_Head(GAME* pGame);
 void Write_Period_Header(GAME* pGame);
-void Format_Play_Line(char* st, GAME* pGame, int bHtml);
+void Write_Box_Score_Header(GAME* pGame);
+void Format_Play_Line(char* st, GAME* pGame, int bHtml);  // st holds PLAY_LINE_SIZE
+void Append_Play_Line(GAME* pGame, int bHtml);
 void Append_Play_Result(GAME* pGame);
+void Append_Injury_Line(int nTeam, int nSlot);
 void Queue_Period_End_Event(GAME* pGame);
+void Format_Game_Clock(GAME* pGame, int bPeriodStart, char* st, int nSize);
+void Get_Down_Text(GAME* pGame, char* st, int nSize);
+void Get_Short_Down_Text(GAME* pGame, int bHtml, char* st, int nSize);
+void Get_Short_Field_Position(GAME* pGame, char* st, int nSize);
+void Get_Field_Position_Text(GAME* pGame, char* st, int nSize);
+void Get_Situation_Sentence(GAME* pGame, char* st, int nSize);
+
+// ---- play-by-play narration (narration.cpp, narration_phrases.cpp, play_summary.cpp) -----------
+#define NARRATION_KIND_COUNT 54
+#define NARRATION_VARIANTS 20
+enum NARRATION_KIND {
+    NARRATION_SERIES_START = 0, NARRATION_SNAP, NARRATION_DROP_BACK, NARRATION_BLOCK,
+    NARRATION_PASS_BLOCK, NARRATION_BLITZ, NARRATION_PRESSURE, NARRATION_ESCAPE,
+    NARRATION_SCRAMBLE, NARRATION_COVERAGE, NARRATION_RECEIVER_OPEN, NARRATION_THROW,
+    NARRATION_KNOCKED_DOWN, NARRATION_INCOMPLETE, NARRATION_CATCH, NARRATION_DROP, NARRATION_HIT,
+    NARRATION_EXTRA_YARDS, NARRATION_BREAKS_THROUGH, NARRATION_BREAKS_TACKLE,
+    NARRATION_ROOM_TO_RUN, NARRATION_TACKLED, NARRATION_INTERCEPTION, NARRATION_HANDOFF,
+    NARRATION_FAKE, NARRATION_BITES, NARRATION_DROP_INTO_COVERAGE, NARRATION_RUN_DIRECTION,
+    NARRATION_LONG_RUN, NARRATION_FUMBLE, NARRATION_PILE, NARRATION_POSSESSION,
+    NARRATION_PICKED_UP, NARRATION_DIVE, NARRATION_TOUCHDOWN, NARRATION_FIRST_DOWN, NARRATION_SACK,
+    NARRATION_SAFETY, NARRATION_RETURNER_BACK, NARRATION_KICK_AWAY, NARRATION_KICK_FIELDED,
+    NARRATION_FLAG, NARRATION_FIELD_GOAL_UNIT, NARRATION_KICK_SNAP, NARRATION_KICK_UP,
+    NARRATION_KICK_RESULT, NARRATION_PLAYER_HURT, NARRATION_PLAYER_LEAVES,
+    NARRATION_PLAYER_STAYS, NARRATION_TURNOVER_ON_DOWNS, NARRATION_QUARTERBACK_RUN,
+    NARRATION_OUT_OF_BOUNDS, NARRATION_END_OF_QUARTER, NARRATION_KNEEL
+};
+// The flag of a kick-fielded event.
+#define KICK_FIELDED_CAUGHT 0
+#define KICK_FIELDED_FAIR_CATCH 1
+#define KICK_FIELDED_TOUCHBACK 2
+
+extern const char* const NARRATION_PHRASES[NARRATION_KIND_COUNT][NARRATION_VARIANTS];
+void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nFlag, int nPlayer0,
+                        int nPlayer1);
+int Choose_Narration_Variant(GAME* pGame, int nKind, int nNumber, int nSecond, int nFlag,
+                             int nPlayer0, int nPlayer1);
+void Render_Narration_Event(GAME* pGame, const uint8_t* pEvent, char* st, int nSize);
+int Is_Narration_Token(const char* szText);  // szText starts with a known token
+void Narrate_Snap(GAME* pGame);
+void Narrate_Run_Start(GAME* pGame);
+void Narrate_Pressure(GAME* pGame, int nRusherId);
+void Narrate_Incomplete_Pass(GAME* pGame, int nTarget, int nDefender, int nDistance);
+void Narrate_Completed_Pass(GAME* pGame, int nTarget, int nYardsAfterCatch, int nDistance);
+void Narrate_Sack(GAME* pGame, int nSacker);
+int Is_Drop_Back_Play(GAME* pGame);
+int Count_Play_Events(GAME* pGame);
+void Get_Narration_Line(int n, char* st, int nSize);
+int Find_On_Field_Spot(GAME* pGame, int bSide, int nSlot);
+int Get_Target_Route(GAME* pGame, int nSlot);  // NO_ROUTE for the passer or a player off the field
+const char* Get_Run_Direction_Phrase(int nHole, int nSelector);
+const char* Get_Pass_Location_Phrase(GAME* pGame, int nTargetSlot, int nDepth);
+void Write_Play_Summary_Sentence(GAME* pGame, const PLAY* pPlay, char* st, int nSize);
+
+// ---- the game's result and report files (game_result.cpp) --------------------------------------
+#define REPORT_FILE_NAME_SIZE 64
+void Record_Game_Result(GAME* pGame, int nWeek);
+int Write_Box_Score_File(int bClear);  // 1 when the file was written
+int Write_Recap_File(int bClear);
+void Get_Current_Game_Box_File_Name(char* st, int nSize);
+void Get_Current_Game_Recap_File_Name(char* st, int nSize);
+void Get_Selected_Game_Box_File_Name(char* st, int nSize);
+void Get_Selected_Game_Recap_File_Name(char* st, int nSize);
 void Draw_Live_Score_Box(GAME* pGame);
+void Draw_Season_Phase_Box(void);
 
 // ==== play resolution: unit strengths, event players, runs and passes ===========================
 // ---- unit strengths of the players on the field (unit_strength.cpp) -----------------------------
@@ -527,7 +599,6 @@ int Check_For_Timeout(GAME* pGame);  // 1 when a team called one
 int Check_Half_End(GAME* pGame);     // 1 when the play crossed the end of a half
 void Update_Game_Clock(GAME* pGame);
 int Is_Postseason_Game(GAME* pGame);
-int Get_Game_Overtime_Rule(GAME* pGame);
 int Can_Game_End_Tied(GAME* pGame);
 int Is_Last_Play_Of_Half(GAME* pGame);
 int Does_Period_Expire(GAME* pGame);
@@ -582,16 +653,6 @@ int Is_Kneel_Down_Situation(GAME* pGame);
 int Is_Overtime_Field_Goal_Situation(GAME* pGame);
 int Is_Half_Almost_Over(GAME* pGame);
 int Get_Offensive_Deficit(GAME* pGame);  // the defence's score less the offence's
-
-// ---- narration of a watched play (narration.cpp) -------------------------------------------------
-void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nFlag, int nPlayer0,
-                        int nPlayer1);  // player ids, -1 none
-void Narrate_Snap(GAME* pGame);
-void Narrate_Run_Start(GAME* pGame);
-void Narrate_Incomplete_Pass(GAME* pGame, int nTarget, int nDefender, int nDistance);
-void Narrate_Completed_Pass(GAME* pGame, int nTarget, int nYardsAfterCatch, int nDistance);
-void Narrate_Sack(GAME* pGame, int nSacker);
-int Is_Drop_Back_Play(GAME* pGame);
 
 // ---- runs (run_plays.cpp, run_model.cpp) --------------------------------------------------------
 void Run_Kneel_Down(GAME* pGame);

@@ -6,7 +6,7 @@
 #define HURRY_TRAILING_SECONDS 600
 #define HURRY_TRAILING_MARGIN 8
 #define HURRY_LEVEL_SECONDS 240
-#define PLAY_LINE_SIZE 512
+
 
 int Is_Touchdown_Result(int nResult) {
     switch (nResult) {
@@ -103,8 +103,8 @@ void Run_Play(GAME* pGame) {
     Set_Play_Formations(pGame);
     Fill_On_Field_Players(pGame, VISITOR_SIDE);
     Fill_On_Field_Players(pGame, HOME_SIDE);
-    char szLine[PLAY_LINE_SIZE];
-    Format_Play_Line(szLine, pGame, 1);
+    Append_Play_Line(pGame, 1);
+    Append_Play_Line(pGame, 0);
     Mark_Play_Log_Entry(pGame);
     int bPenalty = Check_For_Penalty(pGame);
     int nOffenceFormation = pGame->anFormations[Get_Offensive_Side(pGame)];

@@ -7,10 +7,37 @@ int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
 int Get_Gridiron_Salary(int nTeam, int nSlot);
 int Get_Gridiron_Value(int nTeam, int nSlot);
 
-// ---- box-score tables ---------------------------------------------------------------------------
+// ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;
-void Write_Scoring_Plays_Header(struct GAME* pGame);
+// Position groups of the game's player counters; a quarterback has a group of his own.
+#define GROUP_SKILL 0
+#define GROUP_DEFENCE 2
+#define GROUP_QUARTERBACK 4
+// Measures of Count_Player_Plays over the play log.
+enum PLAYER_MEASURE {
+    MEASURE_COMPLETIONS = 0, MEASURE_RUSHES, MEASURE_RUSHING_YARDS, MEASURE_RUSHING_TOUCHDOWNS,
+    MEASURE_RECEPTIONS, MEASURE_RECEIVING_TOUCHDOWNS, MEASURE_FUMBLES, MEASURE_PASSES_DEFENSED,
+    MEASURE_FUMBLES_RECOVERED, PLAYER_MEASURE_COUNT
+};
+
+// Appends a whole piece to the box-score body, or drops it (logging once) when the body would
+// leave no room for its closing tags; the body never passes its buffer.
+void Append_Box_Score_Html(const char* szPiece);
+void Reset_Box_Score_Html(void);
+void Write_Scoring_Plays_Header(struct GAME* pGame);  // also empties the body
+void Append_Scoring_Play_Row(struct GAME* pGame);
+void Write_Box_Score_Team_Stats(struct GAME* pGame);
+void Write_Box_Score_Offense_Table(struct GAME* pGame);
+void Write_Box_Score_Defense_Table(struct GAME* pGame);
 void Close_Box_Score_Html(void);
+int Is_Scoring_Play(int nResult);
+int Get_Scoring_Side(struct GAME* pGame);
+void Get_Quarter_Text(struct GAME* pGame, char* st, int nSize);
+const char* Get_Scoring_Play_Type(int nResult);
+int Get_Box_Player_Counter(struct GAME* pGame, int bSide, int nSlot, int nGroup, int nCounter);
+int Count_Player_Plays(struct GAME* pGame, int bSide, int nSlot, int nMeasure);
+// With st, also the yardage of each such play: " (41, 38)".
+int Count_Team_Plays(struct GAME* pGame, int bSide, int nResult, char* st, int nSize);
 
 // ---- developer reports (red_zone_report.cpp) ----------------------------------------------------
 void Write_Red_Zone_Report(void);

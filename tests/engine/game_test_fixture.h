@@ -54,6 +54,22 @@ protected:
         pGame->nPossession = GAME_TEST_HOME;
     }
 
+    // The person watches the fixture game: its play-by-play is kept, and the clock's two-minute
+    // warnings are the only boxes it may raise.
+    int nTwoMinuteWarnings = 0;
+    void Watch_Game() {
+        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
+        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
+        Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
+        Test_Set_Strict(true, [this](const TEST_SHOWN& shown) {
+            if (shown.stCaption == "Two-Minute Warning") {
+                nTwoMinuteWarnings++;
+                return;
+            }
+            ADD_FAILURE() << "unexpected wait or box: " << shown.stText << shown.stCaption;
+        });
+    }
+
     void TearDown() override {
         gLiveGame = NULL;
         Test_Set_Strict(false);

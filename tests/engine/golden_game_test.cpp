@@ -8,7 +8,7 @@
 
 namespace {
 
-const uint64_t kGoldenGameHash = 0x193b9c80ecb8d114ULL;
+const uint64_t kGoldenGameHash = 0xd67fabbfb9737c34ULL;
 
 uint64_t Hash_Bytes(uint64_t uHash, const void* pData, size_t nBytes) {
     const uint8_t* p = (const uint8_t*)pData;

@@ -4,15 +4,7 @@
 
 namespace {
 
-class PlayLoopTest : public GameTest {
-protected:
-    // The week's schedule holds the game, and the home team's calendar asks to watch it.
-    static void Watch_Game() {
-        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
-        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
-        Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
-    }
-};
+class PlayLoopTest : public GameTest {};
 
 struct CLOCK_CASE {
     int nClock, nDown, bPostseason, nOvertimeRule;
@@ -254,10 +246,10 @@ TEST_F(PlayLoopTest, TheSameSeedPlaysTheSameGame) {
 // A watched game with a person's team asks the platform before waiting; headless refuses, and the
 // game still runs to its end.
 TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
+    Watch_Game();
     Test_Set_Strict(false);
     Set_Team_Stat(GAME_TEST_HOME, TEAM_CONTROL, CONTROL_HUMAN);
     gSkipPregameDialog = 1;
-    Watch_Game();
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     int nWaits = 0;
     for (const TEST_SHOWN& shown : Test_Get_Transcript())
@@ -270,11 +262,8 @@ TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
 TEST_F(PlayLoopTest, AWatchedGameOfComputerTeamsNeverWaits) {
     Watch_Game();
     ASSERT_TRUE(Is_Game_Watched(pGame));
-    Test_Answer_Message_Box_With_Caption("Two-Minute Warning", IDOK);
-    Test_Answer_Message_Box_With_Caption("Two-Minute Warning", IDOK);
     EXPECT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
-    for (const TEST_SHOWN& shown : Test_Get_Transcript())
-        EXPECT_EQ(shown.stCaption, "Two-Minute Warning");
+    EXPECT_GE(nTwoMinuteWarnings, 2);
 }
 
 // An advance that stops leaves the game unfinished in its record.

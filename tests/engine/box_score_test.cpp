@@ -1,0 +1,180 @@
+// A finished game's report files: the box score and recap written from the game record, the
+// result credited, hostile names escaped and an over-long box score cut cleanly.
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "game_test_fixture.h"
+#include "reports/reports.h"
+
+namespace {
+
+class BoxScoreTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        gGameNumber = 7;
+        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
+        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
+    }
+
+    static std::string Read_File(const char* szName) {
+        char szPath[512];
+        Platform_Resolve_Path(szName, szPath, sizeof(szPath));
+        std::ifstream file(szPath, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    // The team's row of the season being played.
+    static int Record(int nTeam, int nStat) {
+        return Get_Team_Yearly_Char(nTeam, gSeasonNumber, nStat);
+    }
+
+    static int Count(const std::string& stText, const std::string& stPart) {
+        int n = 0;
+        for (size_t at = stText.find(stPart); at != std::string::npos; at = stText.find(stPart, at + 1))
+            n++;
+        return n;
+    }
+
+    std::string Box_File() {
+        char szName[REPORT_FILE_NAME_SIZE];
+        Get_Current_Game_Box_File_Name(szName, sizeof(szName));
+        return Read_File(szName);
+    }
+
+    std::string Recap_File() {
+        char szName[REPORT_FILE_NAME_SIZE];
+        Get_Current_Game_Recap_File_Name(szName, sizeof(szName));
+        return Read_File(szName);
+    }
+};
+
+TEST_F(BoxScoreTest, ReportFileNames) {
+    gSeasonNumber = 2019 - gUniverseStats[UNIVERSE_FIRST_YEAR];
+    char szName[REPORT_FILE_NAME_SIZE];
+    Get_Current_Game_Box_File_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "Output\\Box-19-007.htm");
+    Get_Current_Game_Recap_File_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "Output\\Recap-19-007.htm");
+    gSelectedGame = 12;
+    gCurrentWeek = OFF_SEASON_WEEK;
+    Get_Selected_Game_Box_File_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "Output\\Box-18-012.htm");
+}
+
+TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
+    Watch_Game();
+    gSimulationRunning = 1;
+    gCurrentWeek = GAME_TEST_WEEK;
+    int anWins[2] = {Record(GAME_TEST_VISITOR, YEARLY_WINS), Record(GAME_TEST_HOME, YEARLY_WINS)};
+    int anLosses[2] = {Record(GAME_TEST_VISITOR, YEARLY_LOSSES), Record(GAME_TEST_HOME, YEARLY_LOSSES)};
+    ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    auto start = std::chrono::steady_clock::now();
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    double dMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("report files of one game written in %.3f ms\n", dMs);
+
+    std::string stBox = Box_File(), stRecap = Recap_File();
+    ASSERT_FALSE(stBox.empty());
+    EXPECT_EQ(stBox.rfind("</TBODY></TABLE></HTML>"), stBox.size() - 23);
+    EXPECT_EQ(Count(stBox, "<TABLE"), Count(stBox, "</TABLE>"));
+    EXPECT_NE(stBox.find("Team Stats"), std::string::npos);
+    int nScoringPlays = 0;
+    for (int n = 0; n < pGame->nPlayCount; n++)
+        nScoringPlays += Is_Scoring_Play(Get_Play_Result(&pGame->aPlayLog[n]));
+    EXPECT_EQ(Count(stBox, "<TD width=\"20%\" class=lmc>"), nScoringPlays);
+    for (int bSide = 0; bSide < 2; bSide++) {
+        char szCell[128];
+        Format_String(szCell, sizeof(szCell), "<TD class=lmc>%d for %d yards (",
+                      pGame->aanTeamTotals[bSide][5], pGame->aanTeamTotals[bSide][6]);
+        EXPECT_NE(stBox.find(szCell), std::string::npos) << szCell;
+        Format_String(szCell, sizeof(szCell), "<TD width=\"60\" class=%sc><B>%d</B>",
+                      bSide == 0 ? "tm" : "tb", pGame->anScores[bSide]);
+        EXPECT_NE(stBox.find(szCell), std::string::npos) << szCell;
+    }
+    EXPECT_EQ(Count(stRecap, "<TD width=\"38%\" class=lmc>"), pGame->nPlayCount);
+    EXPECT_EQ(stRecap.rfind("</TBODY></TABLE></HTML>"), stRecap.size() - 23);
+    EXPECT_EQ(gBoxScoreHtml[0], '\0');
+    EXPECT_EQ(gRecapHtml[0], '\0');
+
+    int bHomeWon = pGame->anScores[HOME_SIDE] > pGame->anScores[VISITOR_SIDE];
+    int bVisitorWon = pGame->anScores[VISITOR_SIDE] > pGame->anScores[HOME_SIDE];
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS) - anWins[1], bHomeWon);
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_LOSSES) - anLosses[1], bVisitorWon);
+    EXPECT_EQ(Record(GAME_TEST_VISITOR, YEARLY_WINS) - anWins[0], bVisitorWon);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(GAME_TEST_HOME, GAME_TEST_WEEK), 0);
+}
+
+TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
+    const char* szHostile = "<script>&\"";
+    gGameNumber = 8;  // files of their own: the test cases may run at the same time
+    Set_Team_Nickname(GAME_TEST_VISITOR, szHostile);
+    Set_Team_String(GAME_TEST_VISITOR, TEAM_ABBREVIATION, szHostile);
+    ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    for (const std::string& stPage : {Box_File(), Recap_File()}) {
+        ASSERT_FALSE(stPage.empty());
+        EXPECT_EQ(stPage.find("<script>"), std::string::npos);
+        EXPECT_NE(stPage.find("&lt;script&gt;&amp;&quot;"), std::string::npos);
+    }
+}
+
+TEST_F(BoxScoreTest, TiedGameCreditsATieToBoth) {
+    gGameNumber = 9;
+    int nTies[2] = {Record(GAME_TEST_VISITOR, YEARLY_TIES), Record(GAME_TEST_HOME, YEARLY_TIES)};
+    int nWins = Record(GAME_TEST_HOME, YEARLY_WINS);
+    pGame->anScores[VISITOR_SIDE] = pGame->anScores[HOME_SIDE] = 17;
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    EXPECT_EQ(Record(GAME_TEST_VISITOR, YEARLY_TIES), nTies[0] + 1);
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_TIES), nTies[1] + 1);
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS), nWins);
+}
+
+TEST_F(BoxScoreTest, AFileThatCannotBeWrittenIsLoggedAndTheGameCounts) {
+    gGameNumber = 10;
+    char szName[REPORT_FILE_NAME_SIZE];
+    Get_Current_Game_Box_File_Name(szName, sizeof(szName));
+    Platform_Make_Directory("Output");
+    Platform_Make_Directory(szName);  // a folder where the file should go
+    int nWins = Record(GAME_TEST_HOME, YEARLY_WINS);
+    pGame->anScores[HOME_SIDE] = 3;
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS), nWins + 1);
+    EXPECT_EQ(Count(Test_Get_Debug_Output(), "Cannot open Output"), 1);
+    EXPECT_EQ(Count(Test_Get_Debug_Output(), "Cannot"), 1);  // the recap is written
+}
+
+TEST_F(BoxScoreTest, TeamStatsRoundAveragesTowardTheLoss) {
+    Reset_Box_Score_Html();
+    pGame->aanTeamTotals[VISITOR_SIDE][5] = 3;
+    pGame->aanTeamTotals[VISITOR_SIDE][6] = -4;
+    pGame->aanTeamTotals[HOME_SIDE][12] = 1;
+    pGame->aanTeamTotals[HOME_SIDE][13] = 5;
+    pGame->aanTeamTotals[VISITOR_SIDE][12] = 2;
+    pGame->aanTeamTotals[VISITOR_SIDE][13] = 15;
+    Write_Box_Score_Team_Stats(pGame);
+    std::string stBody = gBoxScoreHtml;
+    EXPECT_NE(stBody.find("3 for -4 yards (-1.4 avg)"), std::string::npos);
+    EXPECT_NE(stBody.find("1 penalty for 5 yards"), std::string::npos);
+    EXPECT_NE(stBody.find("2 penalties for 15 yards"), std::string::npos);
+}
+
+TEST_F(BoxScoreTest, OverLongBoxScoreIsCutAtAWholeRow) {
+    Write_Scoring_Plays_Header(pGame);
+    Set_Play_Result(&pGame->currentPlay, RESULT_FIELD_GOAL_GOOD);
+    for (int n = 0; n < 200; n++)
+        Append_Scoring_Play_Row(pGame);
+    Close_Box_Score_Html();
+    std::string stBody = gBoxScoreHtml;
+    EXPECT_LT(stBody.size(), (size_t)BOX_SCORE_HTML_SIZE);
+    EXPECT_EQ(Count(stBody, "<TR class="), Count(stBody, "</TR>") - 1);  // the closing cell's row
+    EXPECT_NE(stBody.find("</TD></TR></TBODY></TABLE><BR></TD></TR></TBODY></TABLE></HTML>"),
+              std::string::npos);
+    EXPECT_EQ(Count(Test_Get_Debug_Output(), "Box score cut"), 1);
+}
+
+}  // namespace
