@@ -152,6 +152,7 @@ int main(int argc, char** argv) {
     for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
         Set_Postseason_Week(n, kFirstPostseasonWeek + n);
     gRunTargetWeek = kBenchWeek + 1;
+    Set_Computer_Run_Pass_Balance();  // as before every week's games
     int nTeams = Count_Active_Teams();
     LEAGUE_SUMS sums;
     GAME* pGame = &gGames[0];

@@ -147,6 +147,7 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
         Fill_Draft_Pool();
     Normalize_Player_Ratings();
     Reset_All_Playbooks();
+    Set_Computer_Run_Pass_Balance();
     Recalculate_Contracts();
     gCommissionerMode = 0;  // held on for the build; a new league starts with it off
     Set_Skin_Name(DEFAULT_SKIN);
