@@ -592,7 +592,6 @@ void Get_Penalty_Name(int nKind, char* st, int nSize);  // st holds PENALTY_NAME
 #define NARRATION_EVENT_INJURED 47
 #define NARRATION_EVENT_BACK_IN 48
 void Check_For_Injury(GAME* pGame);
-void Write_Injury_Lines(GAME* pGame, int bSide, int nSlot);
 
 // ---- timeouts, period ends and the two-minute warning (clock_events.cpp) -----------------------
 int Check_For_Timeout(GAME* pGame);  // 1 when a team called one

@@ -95,11 +95,11 @@ int Is_Game_Over(GAME* pGame) {
     int nVisitor = pGame->anScores[VISITOR_SIDE];
     int nHome = pGame->anScores[HOME_SIDE];
     int bLevel = nVisitor == nHome;
-    if (bTryPending)
-        return 0;
-    if (pGame->nClock == REGULATION_SECONDS && !bLevel)
+    // A try after the last play of regulation is still run; a touchdown in overtime ends the
+    // game at once.
+    if (pGame->nClock == REGULATION_SECONDS && !bTryPending && !bLevel)
         return 1;
-    if (!Is_Postseason_Week(Get_Game_Week(pGame)) && gOvertimeGames == 0)
+    if (!Is_Postseason_Week(Get_Game_Week(pGame)) && !bTryPending && gOvertimeGames == 0)
         return 1;
     int bInOvertime = pGame->nClock > REGULATION_SECONDS;
     int bTimeUp = pGame->nClock >= REGULATION_SECONDS + Get_Overtime_Period_Length(pGame);

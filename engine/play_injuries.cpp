@@ -41,7 +41,7 @@ static void Mark_Logged_Injury(GAME* pGame, int nPlayerId) {
 // When the hurt player's side cannot fill its line-ups without him, the injury is undone.
 static void Settle_Injury(GAME* pGame, int bSide, int nSlot) {
     int nTeam = pGame->anTeams[bSide];
-    Write_Injury_Lines(pGame, bSide, nSlot);
+    Append_Injury_Line(nTeam, nSlot);
     if (!Set_Side_Lineups(pGame, bSide)) {
         Clear_Player_Injury(nTeam, nSlot);
         return;
@@ -72,12 +72,4 @@ void Check_For_Injury(GAME* pGame) {
         Narrate_Play_Event(pGame, NARRATION_EVENT_HURT, 0, 0, 0, nId, -1);
         Narrate_Play_Event(pGame, NARRATION_EVENT_BACK_IN, 0, 0, 0, nId, -1);
     }
-}
-
-// STAND-IN(engine): writes "<< %s %s %s was injured on the play >>" (position, name, team) to the
-// play-by-play and its table row to the box score; this one writes nothing.
-void Write_Injury_Lines(GAME* pGame, int bSide, int nSlot) {
-    (void)pGame;
-    (void)bSide;
-    (void)nSlot;
 }

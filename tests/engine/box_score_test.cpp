@@ -123,6 +123,27 @@ TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
     }
 }
 
+// Every injury the roll inflicts gets its row; those that stand are marked in the play log.
+TEST_F(BoxScoreTest, InjuriesAreWrittenIntoThePlayByPlay) {
+    gGameNumber = 11;
+    gUniverseStats[UNIVERSE_INJURY_FREQUENCY] = 400;
+    Watch_Game();
+    gSimulationRunning = 1;
+    gCurrentWeek = GAME_TEST_WEEK;
+    ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    int nMarks = 0;
+    for (int n = 0; n < pGame->nPlayCount && n < PLAY_LOG_SIZE; n++) {
+        for (int nEntry = 0; nEntry < PLAY_NARRATION_ENTRIES; nEntry++)
+            nMarks += pGame->aPlayLog[n].aabNarration[nEntry][0] == NARRATION_EVENT_INJURED;
+    }
+    std::string stText = Get_Play_By_Play_Text();
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    int nRows = Count(Recap_File(), "was injured on the play</TD></TR>");
+    EXPECT_GT(nMarks, 0);
+    EXPECT_GE(nRows, nMarks);
+    EXPECT_EQ(Count(stText, " was injured on the play >>"), nRows);
+}
+
 TEST_F(BoxScoreTest, TiedGameCreditsATieToBoth) {
     gGameNumber = 9;
     int nTies[2] = {Record(GAME_TEST_VISITOR, YEARLY_TIES), Record(GAME_TEST_HOME, YEARLY_TIES)};
