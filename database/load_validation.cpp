@@ -320,6 +320,9 @@ static void Repair_Draft_Tables(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
                                    REPAIR_DRAFT_PICK, pTally);
         }
     }
+    for (auto& aTalents : pBlock->aanDraftTalent)
+        Clamp_All(aTalents, DRAFT_INPUT_LIMIT, REPAIR_LEAGUE_SETTING, pTally);
+    Clamp_All(pBlock->anDraftStrategy, DRAFT_INPUT_LIMIT, REPAIR_LEAGUE_SETTING, pTally);
     for (int nPick = 0; nPick < DRAFT_COLUMNS; nPick++)
         Reset_Out_Of_Range(&pBlock->abDraftOrder[nPick], 0, LAST_DRAFT_COLUMN, nPick,
                            REPAIR_DRAFT_PICK, pTally);

@@ -400,6 +400,9 @@ inline char (&gLeagueNames)[LEAGUE_COUNT][LEAGUE_NAME_SIZE] = gSavedState.aszLea
 inline char (&gDivisionNames)[DIVISION_COUNT][DIVISION_NAME_SIZE] = gSavedState.aszDivisionNames;
 inline char (&gSkinName)[1024] = gSavedState.szSkinName;
 inline int16_t (&gLeagueAverages)[4] = gSavedState.anLeagueAverages;
+// Both draft tables hold percentages. Talents beyond this make prospects that the acceptance test
+// refuses nearly every time, so that filling the draft pool would retry for hours.
+#define DRAFT_INPUT_LIMIT 100
 inline int16_t (&gDraftTalent)[3][15] = gSavedState.aanDraftTalent;
 inline int16_t (&gDraftStrategy)[15] = gSavedState.anDraftStrategy;
 inline int16_t& gAdvanceInProgress = gSavedState.nAdvanceInProgress;

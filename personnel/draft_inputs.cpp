@@ -11,9 +11,6 @@
 #define DRAFT_TALENT_LABEL "Draft Talent File"
 #define DRAFT_INPUT_LINE_LIMIT 2048
 #define DRAFT_TALENT_VALUES 3
-// Both files hold percentages. Talents beyond this make prospects that the acceptance test
-// refuses nearly every time, so that filling the draft pool would retry for hours.
-#define DRAFT_INPUT_LIMIT 100
 
 // Reads one line per position QB..P, each nValues comma-separated whole numbers; value v of a
 // line goes into table v at the line's position. A field that is not a number within the limit
