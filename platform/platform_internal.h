@@ -44,6 +44,7 @@ size_t Script_Record_Shown(const TEST_SHOWN& shown);
 void Script_Set_Shown_Result(size_t nIndex, const TEST_SHOWN& shown);
 // Calls the strict-mode handler for something no script answered (nothing when strict is off).
 void Script_Report_Unscripted(const TEST_SHOWN& shown);
+void Script_Guard_User_Wait(const std::string& stWhat);
 
 // ---- services ------------------------------------------------------------------------------------
 void Debug_Reset(void);

@@ -26,6 +26,7 @@ std::deque<DIALOG_SCRIPT> gDialogScripts;
 std::vector<TEST_SHOWN> gTranscript;
 bool gStrict = false;
 std::function<void(const TEST_SHOWN&)> gOnUnscripted;
+std::function<void(const std::string&)> gOnUserWait;
 
 bool Answer_Fits(const BOX_ANSWER& a, const std::string& stText, const std::string& stCaption) {
     switch (a.nMatch) {
@@ -99,6 +100,14 @@ void Test_Set_Strict(bool bStrict, std::function<void(const TEST_SHOWN&)> onUnsc
 
 void Script_Report_Unscripted(const TEST_SHOWN& shown) {
     if (gStrict && gOnUnscripted) gOnUnscripted(shown);
+}
+
+void Test_Set_User_Wait_Guard(std::function<void(const std::string&)> onWait) {
+    gOnUserWait = std::move(onWait);
+}
+
+void Script_Guard_User_Wait(const std::string& stWhat) {
+    if (gOnUserWait) gOnUserWait(stWhat);
 }
 
 size_t Script_Record_Shown(const TEST_SHOWN& shown) {

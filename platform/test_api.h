@@ -43,6 +43,10 @@ void Test_Script_Dialog(int nTemplateId, std::function<void(HWND hDlg)> action);
 // A dialog that ends by itself (from WM_INITDIALOG or a posted message) needs no script.
 void Test_Set_Strict(bool bStrict, std::function<void(const TEST_SHOWN&)> onUnscripted = nullptr);
 
+// Called on every wait for the user, strict mode or not. Test_Reset_Platform keeps it: the test
+// programs install one that fails the test unless the test allowed waits.
+void Test_Set_User_Wait_Guard(std::function<void(const std::string& stWhat)> onWait);
+
 const std::vector<TEST_SHOWN>& Test_Get_Transcript();
 void Test_Clear_Transcript();
 

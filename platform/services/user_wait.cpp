@@ -6,5 +6,6 @@ BOOL Platform_Begin_User_Wait(LPCSTR szWhat) {
     TEST_SHOWN shown{TEST_SHOWN_USER_WAIT, 0, "", szWhat ? szWhat : "", 0, 0, FALSE, false};
     Script_Record_Shown(shown);
     Script_Report_Unscripted(shown);
+    Script_Guard_User_Wait(shown.stText);
     return FALSE;
 }

@@ -1,5 +1,6 @@
 // The game clock, the end of a game under each overtime rule, the hurry-up, and whole games
 // played through the loop.
+#include "common/user_waits.h"
 #include "engine/game_test_fixture.h"
 
 namespace {
@@ -252,6 +253,7 @@ TEST_F(PlayLoopTest, TheSameSeedPlaysTheSameGame) {
 TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
     Watch_Game();
     Test_Set_Strict(false);
+    Allow_User_Waits();
     Set_Team_Stat(GAME_TEST_HOME, TEAM_CONTROL, CONTROL_HUMAN);
     gSkipPregameDialog = 1;
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
@@ -261,8 +263,7 @@ TEST_F(PlayLoopTest, AWatchedGameAsksThePlatformBeforeWaiting) {
     EXPECT_GT(nWaits, 0);
 }
 
-// Watching two computer teams never waits for the person: the strict layer fails the test if it
-// did. The two-minute warnings are the only boxes shown.
+// Watching two computer teams never waits for the person: any test fails if it did. The two-minute warnings are the only boxes shown.
 TEST_F(PlayLoopTest, AWatchedGameOfComputerTeamsNeverWaits) {
     Watch_Game();
     ASSERT_TRUE(Is_Game_Watched(pGame));
