@@ -1,5 +1,5 @@
 // Whole games between the default universe's teams on one core: games per second and the league's
-// averages per team and game. Usage: bench_games [games] (default 2,000). Every game is seeded by
+// averages per team and game, then the time of a game with its box score and recap written. Usage: bench_games [games] (default 2,000). Every game is seeded by
 // its number, so a run is repeatable; the players heal one week after every round of games.
 #include <stdio.h>
 #include <stdlib.h>
@@ -17,6 +17,7 @@
 namespace {
 
 const int kDefaultGames = 2000;
+const int kReportGames = 200;
 const int kBenchWeek = 1;
 const int kFirstPostseasonWeek = 18;  // a regular season of 17 weeks
 const int kScrimmagePlays = 0;  // game team stats
@@ -132,6 +133,28 @@ void Choose_Teams(int nGame, int nTeams, int* pHome, int* pVisitor) {
     *pVisitor = nRound % 2 == 0 ? nOther : nIndex;
 }
 
+// Games whose box score and recap files are written, as after every game of a season.
+void Time_Games_With_Reports(int nTeams) {
+    GAME* pGame = &gGames[0];
+    double fReportSeconds = 0;
+    auto start = std::chrono::steady_clock::now();
+    for (int nGame = 0; nGame < kReportGames; nGame++) {
+        int nHome, nVisitor;
+        Choose_Teams(nGame, nTeams, &nHome, &nVisitor);
+        Seed_Random((uint32_t)nGame + 1);
+        gGameNumber = nGame + 1;
+        Play_Game(nHome, nVisitor, kBenchWeek, pGame);
+        auto reportStart = std::chrono::steady_clock::now();
+        Record_Game_Result(pGame, kBenchWeek);
+        fReportSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - reportStart).count();
+    }
+    double fSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    printf("with both report files: %d games, %.3f ms a game, of which %.3f ms the files\n",
+           kReportGames, 1000 * fSeconds / kReportGames, 1000 * fReportSeconds / kReportGames);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,6 +193,7 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     printf("games: %d in %.2f s, %.0f games per second\n", nGames, fSeconds, nGames / fSeconds);
     Print_Averages(sums, nGames);
+    Time_Games_With_Reports(nTeams);
     std::error_code error;
     std::filesystem::remove_all(szScratch, error);
     return 0;
