@@ -17,30 +17,35 @@ static int Position_Of(int nTeam, int nSlot) {
 }
 
 int Get_Back_Usage_Weight(int nTeam, int nSlot) {
-    int nGames = Stat(nTeam, nSlot, SEASON_PREVIOUS, 1) + Stat(nTeam, nSlot, SEASON_PREVIOUS, 0);
+    int nGames = Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_STARTS) +
+                 Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES);
     return Min_Int(nGames * 40, USAGE_WEIGHT_LIMIT);
 }
 
 int Get_Rushing_TD_Share(int nTeam, int nSlot, int nSeason) {
-    int nTouchdowns = 150 * Stat(nTeam, nSlot, nSeason, 9);
-    return 250 + Mul_Div(nTouchdowns, 500, Stat(nTeam, nSlot, nSeason, 8) + nTouchdowns);
+    int nTouchdowns = 150 * Stat(nTeam, nSlot, nSeason, OFF_RUSHING_TOUCHDOWNS);
+    return 250 +
+           Mul_Div(nTouchdowns, 500, Stat(nTeam, nSlot, nSeason, OFF_RUSHING_YARDS) + nTouchdowns);
 }
 
 int Get_Rushing_Production(int nTeam, int nSlot, int nSeason) {
-    int Y = Stat(nTeam, nSlot, nSeason, 8) + 30 * Stat(nTeam, nSlot, nSeason, 9);
+    int Y = Stat(nTeam, nSlot, nSeason, OFF_RUSHING_YARDS) +
+            30 * Stat(nTeam, nSlot, nSeason, OFF_RUSHING_TOUCHDOWNS);
     if (Position_Of(nTeam, nSlot) == POS_QB)
         Y = Y + Y / 4 + 100;
     return Mul_Div(Y, 95, 100);
 }
 
 int Get_Receiving_TD_Share(int nTeam, int nSlot, int nSeason) {
-    int nTouchdowns = 165 * Stat(nTeam, nSlot, nSeason, 12);
-    return 100 + Clamp(Stat(nTeam, nSlot, nSeason, 113), 50, 200) +
-           Mul_Div(nTouchdowns, 500, Stat(nTeam, nSlot, nSeason, 11) + nTouchdowns);
+    int nTouchdowns = 165 * Stat(nTeam, nSlot, nSeason, OFF_RECEIVING_TOUCHDOWNS);
+    return 100 + Clamp(Stat(nTeam, nSlot, nSeason, STAT_YARDS_PER_RECEPTION), 50, 200) +
+           Mul_Div(nTouchdowns, 500,
+                   Stat(nTeam, nSlot, nSeason, OFF_RECEIVING_YARDS) + nTouchdowns);
 }
 
 int Get_Receiving_Production(int nTeam, int nSlot, int nSeason) {
-    int Y = Stat(nTeam, nSlot, nSeason, 11) + 30 * Stat(nTeam, nSlot, nSeason, 12);
+    int Y = Stat(nTeam, nSlot, nSeason, OFF_RECEIVING_YARDS) +
+            30 * Stat(nTeam, nSlot, nSeason, OFF_RECEIVING_TOUCHDOWNS);
     int nPosition = Position_Of(nTeam, nSlot);
     if (nPosition == POS_RB || nPosition == POS_FB)
         return Mul_Div(Y, 120, 100);
@@ -57,7 +62,8 @@ int Get_Body_Speed_Score(int nTeam, int nSlot) {
                     nMeanHeight);
     int nTightEndHeight = Get_Position_Mean_Height(POS_TE);
     return Mul_Div(Min_Int(nWeight, 270) - E, 75, E) + 120 -
-           (Stat(nTeam, nSlot, SEASON_PREDICTED, 205) + Stat(nTeam, nSlot, SEASON_PREDICTED, 206)) /
+           (Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_RUNNING_GRADE) +
+            Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_RECEIVING_GRADE)) /
                3 +
            Mul_Div(nTightEndHeight - nHeight, 50, nTightEndHeight);
 }
@@ -70,7 +76,7 @@ static int Is_Offensive_Lineman(int nPosition) {
     return nPosition == POS_T || nPosition == POS_G || nPosition == POS_C;
 }
 
-// 420 run blocking and 421 pass blocking from imported grades 0 and 1.
+// The run and pass blocking cards from imported grades 0 and 1.
 static int Blocking_Card_Grade(int nTeam, int nSlot, int bPass) {
     int nPosition = Position_Of(nTeam, nSlot);
     int nGrade = Get_Player_Grade(nTeam, nSlot, bPass ? 1 : 0);
@@ -96,18 +102,20 @@ static int Blocking_Card_Grade(int nTeam, int nSlot, int bPass) {
 static int Rushing_Card_Grade(int nTeam, int nSlot, int nSeason) {
     int nPosition = Position_Of(nTeam, nSlot);
     int W = Get_Rushing_Production(nTeam, nSlot, nSeason);
-    int nYards = Stat(nTeam, nSlot, nSeason, 8);
+    int nYards = Stat(nTeam, nSlot, nSeason, OFF_RUSHING_YARDS);
     if (nPosition == POS_QB)
         W += nYards / 3;
     int nShare = Get_Rushing_TD_Share(nTeam, nSlot, nSeason);
-    int V = Signed_Root((1000 - nShare) * (W + nYards - 4 * Stat(nTeam, nSlot, nSeason, 7)) / 7);
+    int V = Signed_Root((1000 - nShare) *
+                        (W + nYards - 4 * Stat(nTeam, nSlot, nSeason, OFF_RUSHES)) / 7);
     int g = V + 450;
     if (nPosition == POS_FB || nPosition == POS_TE || nPosition == POS_WR) {
         int E = V <= 300 ? Min_Int(300 - V, 150) : 0;
-        int nTouchdowns = Stat(nTeam, nSlot, SEASON_PREDICTED, 6) + Stat(nTeam, nSlot, SEASON_CAREER, 6);
-        int nYardsReceived =
-            Stat(nTeam, nSlot, SEASON_PREDICTED, 11) + Stat(nTeam, nSlot, SEASON_CAREER, 11);
-        E = Min_Int(E, Mul_Div(E, nTouchdowns, nYardsReceived));
+        int nYardsAfterCatch = Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_YARDS_AFTER_CATCH) +
+                               Stat(nTeam, nSlot, SEASON_CAREER, OFF_YARDS_AFTER_CATCH);
+        int nYardsReceived = Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_RECEIVING_YARDS) +
+                             Stat(nTeam, nSlot, SEASON_CAREER, OFF_RECEIVING_YARDS);
+        E = Min_Int(E, Mul_Div(E, nYardsAfterCatch, nYardsReceived));
         g = Max_Int(E, 0) + g - (Get_Body_Speed_Score(nTeam, nSlot) - 70) * 2;
     }
     return g;
@@ -117,7 +125,7 @@ static int Rushing_Score_Card_Grade(int nTeam, int nSlot, int nSeason) {
     int nPosition = Position_Of(nTeam, nSlot);
     int V = Get_Rushing_Production(nTeam, nSlot, nSeason);
     if (nPosition == POS_QB)
-        V += 30 * Stat(nTeam, nSlot, nSeason, 9);
+        V += 30 * Stat(nTeam, nSlot, nSeason, OFF_RUSHING_TOUCHDOWNS);
     else if (nPosition == POS_FB)
         V += 150;
     int nRoot = Signed_Root(Get_Rushing_TD_Share(nTeam, nSlot, nSeason) * V / 7);
@@ -135,7 +143,8 @@ static int Receiving_Card_Grade(int nTeam, int nSlot, int nSeason, int bScoring)
 
 // The passing touchdown rate term of the quarterback cards.
 static int Passing_Touchdown_Term(int nTeam, int nSlot, int nSeason) {
-    return Mul_Div(500, 161 * Stat(nTeam, nSlot, nSeason, 6), Stat(nTeam, nSlot, nSeason, 5));
+    return Mul_Div(500, 161 * Stat(nTeam, nSlot, nSeason, OFF_PASSING_TOUCHDOWNS),
+                   Stat(nTeam, nSlot, nSeason, OFF_PASSING_YARDS));
 }
 
 static int Passing_Card_Grade(int nTeam, int nSlot, int nSeason) {
@@ -143,7 +152,7 @@ static int Passing_Card_Grade(int nTeam, int nSlot, int nSeason) {
     int A = Mul_Div((nGrade / 2 + 500) * (Usage_Root(nTeam, nSlot) + 16), 1, 48);
     int C = Passing_Touchdown_Term(nTeam, nSlot, nSeason);
     int K = Signed_Root(Signed_Root(1500000 - 1000 * C) * 1000);
-    return Mul_Div(A * K, 1, 1000) + 54 - 2 * Stat(nTeam, nSlot, nSeason, 107);
+    return Mul_Div(A * K, 1, 1000) + 54 - 2 * Stat(nTeam, nSlot, nSeason, STAT_INTERCEPTION_RATE);
 }
 
 static int Passing_Score_Card_Grade(int nTeam, int nSlot, int nSeason) {
@@ -161,7 +170,7 @@ static int Defensive_Usage_Value(int nTeam, int nSlot, int nStat) {
 }
 
 static int Pass_Rush_Card_Grade(int nTeam, int nSlot, int nPosition) {
-    int V = Defensive_Usage_Value(nTeam, nSlot, 2);
+    int V = Defensive_Usage_Value(nTeam, nSlot, DEF_SOLO_TACKLES);
     if (nPosition == POS_DE || nPosition == POS_LB)
         V = V / 2 + 450;
     else if (nPosition == POS_DT)
@@ -174,7 +183,7 @@ static int Pass_Rush_Card_Grade(int nTeam, int nSlot, int nPosition) {
 }
 
 static int Run_Defence_Card_Grade(int nTeam, int nSlot, int nPosition) {
-    int V = Defensive_Usage_Value(nTeam, nSlot, 0);
+    int V = Defensive_Usage_Value(nTeam, nSlot, STAT_GAMES);
     int nExpanded = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION);
     if (nPosition == POS_DE)
         V = V / 3 + 565;
@@ -186,12 +195,12 @@ static int Run_Defence_Card_Grade(int nTeam, int nSlot, int nPosition) {
         V = V / 2 + 400;
     else
         V += 70;
-    V += 3 * Stat(nTeam, nSlot, SEASON_PREVIOUS, 4) + 18;
+    V += 3 * Stat(nTeam, nSlot, SEASON_PREVIOUS, DEF_SACKS) + 18;
     return V > 780 ? (V + 780) / 2 : V;
 }
 
 static int Coverage_Card_Grade(int nTeam, int nSlot, int nPosition) {
-    int V = Defensive_Usage_Value(nTeam, nSlot, 1);
+    int V = Defensive_Usage_Value(nTeam, nSlot, STAT_STARTS);
     if (nPosition == POS_CB)
         V = 805 + Mul_Div(V - 500, 600, 1000);
     else if (nPosition == POS_S)
@@ -200,12 +209,13 @@ static int Coverage_Card_Grade(int nTeam, int nSlot, int nPosition) {
         V = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION) == EXPANDED_INSIDE_LINEBACKER
                 ? 360 + 2 * V / 3
                 : V + 50;
-    return (2 * (V + 12 * Stat(nTeam, nSlot, SEASON_PREVIOUS, 7)) + 680) / 3;
+    return (2 * (V + 12 * Stat(nTeam, nSlot, SEASON_PREVIOUS, DEF_INTERCEPTIONS)) + 680) / 3;
 }
 
 static int Defensive_Play_Card_Grade(int nTeam, int nSlot, int nSeason, int nPosition) {
     auto S = [=](int nStat) { return Stat(nTeam, nSlot, nSeason, nStat); };
-    int W = 5 * (2 * S(2) + S(3) + S(4) / 2 + 3 * S(5) + 2 * S(6) + 2 * S(7));
+    int W = 5 * (2 * S(DEF_SOLO_TACKLES) + S(DEF_TACKLE_ASSISTS) + S(DEF_SACKS) / 2 +
+                 3 * S(DEF_FORCED_FUMBLES) + 2 * S(DEF_PASSES_DEFENSED) + 2 * S(DEF_INTERCEPTIONS));
     int g = W / 2 + (nPosition == POS_DE || nPosition == POS_DT ? 470 : 370);
     return g > 850 ? (g + 850) / 2 : g;
 }
@@ -217,29 +227,32 @@ int Get_Card_Grade(int nTeam, int nSlot, int nSeason, int nStat) {
     int bReceiver = nPosition >= POS_RB && nPosition <= POS_WR;
     int bDefence = nGroup == GROUP_DEFENCE;
     switch (nStat) {
-    case 420: return Blocking_Card_Grade(nTeam, nSlot, 0);
-    case 421: return Blocking_Card_Grade(nTeam, nSlot, 1);
-    case 422: return nGroup == GROUP_SKILL ? Rushing_Card_Grade(nTeam, nSlot, nSeason) : 0;
-    case 423: return nGroup == GROUP_SKILL ? Rushing_Score_Card_Grade(nTeam, nSlot, nSeason) : 0;
-    case 424: return bReceiver ? Receiving_Card_Grade(nTeam, nSlot, nSeason, 0) : 0;
-    case 425: return bQuarterback ? Passing_Card_Grade(nTeam, nSlot, nSeason) : 0;
-    case 426:
+    case STAT_CARD_RUN_BLOCKING: return Blocking_Card_Grade(nTeam, nSlot, 0);
+    case STAT_CARD_PASS_BLOCKING: return Blocking_Card_Grade(nTeam, nSlot, 1);
+    case STAT_CARD_RUSHING:
+        return nGroup == GROUP_SKILL ? Rushing_Card_Grade(nTeam, nSlot, nSeason) : 0;
+    case STAT_CARD_RUSHING_SCORING:
+        return nGroup == GROUP_SKILL ? Rushing_Score_Card_Grade(nTeam, nSlot, nSeason) : 0;
+    case STAT_CARD_RECEIVING: return bReceiver ? Receiving_Card_Grade(nTeam, nSlot, nSeason, 0) : 0;
+    case STAT_CARD_PASSING: return bQuarterback ? Passing_Card_Grade(nTeam, nSlot, nSeason) : 0;
+    case STAT_CARD_SCORING:
         if (bQuarterback)
             return Passing_Score_Card_Grade(nTeam, nSlot, nSeason);
         return bReceiver ? Receiving_Card_Grade(nTeam, nSlot, nSeason, 1) : 0;
-    case 427:
-        return bDefence && Stat(nTeam, nSlot, SEASON_PREVIOUS, 2) >= 100
+    case STAT_CARD_PASS_RUSH:
+        return bDefence && Stat(nTeam, nSlot, SEASON_PREVIOUS, DEF_SOLO_TACKLES) >= 100
                    ? Pass_Rush_Card_Grade(nTeam, nSlot, nPosition)
                    : 0;
-    case 428:
-        return bDefence && Stat(nTeam, nSlot, SEASON_PREVIOUS, 0) >= 100
+    case STAT_CARD_RUN_DEFENCE:
+        return bDefence && Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES) >= 100
                    ? Run_Defence_Card_Grade(nTeam, nSlot, nPosition)
                    : 0;
-    case 429:
-        return bDefence && Stat(nTeam, nSlot, SEASON_PREVIOUS, 1) >= 100
+    case STAT_CARD_COVERAGE:
+        return bDefence && Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_STARTS) >= 100
                    ? Coverage_Card_Grade(nTeam, nSlot, nPosition)
                    : 0;
-    case 430: return bDefence ? Defensive_Play_Card_Grade(nTeam, nSlot, nSeason, nPosition) : 0;
+    case STAT_CARD_DEFENSIVE_PLAYS:
+        return bDefence ? Defensive_Play_Card_Grade(nTeam, nSlot, nSeason, nPosition) : 0;
     default: return 0;
     }
 }

@@ -609,11 +609,58 @@ enum DERIVED_STAT {
     STAT_RELATIVE_INTERCEPTION_SCORE = 173
 };
 
-// Derived grades and summaries that other subsystems read.
+// Derived grades 200..233, summaries 299..305 and card-game values 420..430.
 enum GRADE_STAT {
-    STAT_PROSPECT_VALUE = 299,     // overall and potential, halved, at most 100
-    STAT_KICK_RETURN_GRADE = 302,
-    STAT_PUNT_RETURN_GRADE = 303
+    STAT_COMPLETION_GRADE = 200,            // a passer's relative completion rate
+    STAT_YARDS_PER_COMPLETION_GRADE = 201,  // a passer's relative yards per completion
+    STAT_INTERCEPTION_GRADE = 202,          // a passer's relative interception score
+    STAT_TOUCHDOWN_GRADE = 203,             // a passer's touchdowns; others' from 227, 228, 230
+    STAT_MOBILITY_GRADE = 204,              // a passer's rushing less sacks; others' from 228, 229
+    STAT_RUNNING_GRADE = 205,               // rushing; a defender's from 217, 218, 231 and 232
+    STAT_RECEIVING_GRADE = 206,             // receiving; a defender's as 205
+    STAT_BALL_SECURITY_GRADE = 207,         // touches against fumbles; a defender's takeaways
+    STAT_PLAYING_TIME_GRADE = 208,          // games and starts
+    STAT_WORKLOAD_GRADE = 209,              // touches beyond games and starts; non-skill: 208
+    STAT_PASS_BLOCKING_GRADE = 210,         // recent games, the run-block grade, a lineman's build
+    STAT_RUN_BLOCKING_GRADE = 211,          // as 210, weighted for the run
+    STAT_SACKS_ALLOWED_GRADE = 212,         // a lineman's, read from his penalties
+    STAT_LINEMAN_STRENGTH_GRADE = 213,      // a lineman's playing time, weight and age
+    STAT_PASS_RUSH_GRADE = 215,             // a defender's tackles, playing time and weight
+    STAT_RUN_STOP_GRADE = 216,              // a defender's sacks, forced fumbles and weight
+    STAT_COVERAGE_GRADE = 217,              // a defender's passes defensed and interceptions
+    STAT_PLAYMAKING_GRADE = 218,            // a defender's takeaways, touchdowns and returns
+    STAT_TACKLING_GRADE = 219,              // a defender's tackles
+    STAT_KICKING_ACCURACY_GRADE = 220,      // 220..223: kickers and punters; field goals made
+    STAT_KICKING_DISTANCE_GRADE = 221,      // long field goals and the longest
+    STAT_PUNTING_DISTANCE_GRADE = 222,      // the punting average
+    STAT_PUNTING_ACCURACY_GRADE = 223,      // a punter's 70; a kicker's from 221
+    OVERALL_GRADE = 225,                    // the scouted overall rating
+    PEAK_GRADE = 226,                       // the overall a young player may reach
+    STAT_ELUSIVENESS_GRADE = 227,           // 205 or 206 against the blocking score and build
+    STAT_SCORING_GRADE = 228,               // touchdowns per touch
+    STAT_HANDS_GRADE = 229,                 // receptions per game
+    STAT_SPEED_GRADE = 230,                 // 205 or 206, the catch rate and first downs
+    STAT_KICK_RETURNING_GRADE = 231,        // the return values and the touches
+    STAT_PUNT_RETURNING_GRADE = 232,        // as 231, weighted for punts
+    STAT_DURABILITY_GRADE = 233,            // read from field goals, extra points and games
+    STAT_PROSPECT_VALUE = 299,              // overall and potential, halved, at most 100
+    STAT_KICK_RETURN_VALUE = 300,           // a returner's yards and touchdowns by his average
+    STAT_PUNT_RETURN_VALUE = 301,           // as 300, for punts
+    STAT_KICK_RETURN_GRADE = 302,           // predicted: from the rating; otherwise 300
+    STAT_PUNT_RETURN_GRADE = 303,           // predicted: from the rating; otherwise 301
+    STAT_DEPTH_CHART_LEVEL = 304,           // place on the position's depth chart from 1; 0 off it
+    STAT_VALUE_FOR_MONEY = 305,             // overall and potential against the cap impact
+    STAT_CARD_RUN_BLOCKING = 420,           // imported grade 0 by usage
+    STAT_CARD_PASS_BLOCKING = 421,          // imported grade 1 by usage
+    STAT_CARD_RUSHING = 422,                // rushing production and yards
+    STAT_CARD_RUSHING_SCORING = 423,        // rushing production and touchdown share
+    STAT_CARD_RECEIVING = 424,              // receiving production less its touchdown share
+    STAT_CARD_PASSING = 425,                // imported grade 2, touchdowns and interceptions
+    STAT_CARD_SCORING = 426,                // a passer's touchdown passes, a receiver's touchdowns
+    STAT_CARD_PASS_RUSH = 427,              // last season's solo tackles by usage
+    STAT_CARD_RUN_DEFENCE = 428,            // last season's games by usage, and sacks
+    STAT_CARD_COVERAGE = 429,               // last season's starts by usage, and interceptions
+    STAT_CARD_DEFENSIVE_PLAYS = 430         // tackles, sacks and takeaways
 };
 
 #define FIRST_DERIVED_STAT 100
@@ -699,6 +746,7 @@ enum VITAL_STAT {
     VITAL_GROWTH_RATE = 20,          // per cent, multiplies the yearly growth
     VITAL_PRIME_START = 21,          // age
     VITAL_PRIME_END = 22,            // age
+    VITAL_LINEMAN_BUILD = 23,        // kept as loaded; a lineman's blocking grades read it
     VITAL_RANDOM_PROSPECT = 24,      // 1 for a generated prospect, 0 for a named one
     VITAL_CONTRACT_LENGTH = 25,      // years
     VITAL_DRAFTED_TO = 26,           // team the player is drafted to

@@ -6,10 +6,10 @@
 #define RUN_BLOCKER_GRADE 70
 
 int Get_Lineman_Vital_Score(int nTeam, int nSlot) {
-    int nVital9 = Get_Player_Vital_Stat(nTeam, nSlot, 9);
-    int nVital8 = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE);
-    int nVital23 = Get_Player_Vital_Stat(nTeam, nSlot, 23);
-    return (Mul_Div(3 * nVital9, 1, nVital8) + 3 * nVital23) / 4;
+    int nOldUniform = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_OLD_UNIFORM);
+    int nExperience = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE);
+    int nBuild = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_LINEMAN_BUILD);
+    return (Mul_Div(3 * nOldUniform, 1, nExperience) + 3 * nBuild) / 4;
 }
 
 // A grade far from the middle of the scale keeps only half its distance beyond it.
@@ -24,9 +24,9 @@ static int Halve_Beyond(int h, int nLow, int nHigh) {
 // Build, starts and sacks allowed; recent eras count sacks allowed against a lineman less.
 int Get_Player_Blocking_Score(int nTeam, int nSlot) {
     int nWeight = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT);
-    int nStarts = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 1);
-    int Y = Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, 8);
-    int A = Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, 112) / 10;
+    int nStarts = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, STAT_STARTS);
+    int Y = Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, OFF_RUSHING_YARDS);
+    int A = Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_YARDS_PER_RUSH) / 10;
     int F = Max_Int(A <= 384 ? 15 : 400 - A, -15);
     int h = Min_Int(Y / 40, F) + (500 - Y) / 20 + (nWeight - 220) / 2 + 2 * nStarts + 30;
     int nFirstYear = Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
@@ -71,8 +71,8 @@ int Get_Career_Reception_Rate(int nTeam, int nSlot) {
         int nLine = Get_Player_Season_Line(nTeam, nSlot, n);
         if (nLine < 0)
             continue;
-        int nLineTargets = Get_Season_Line_Stat(nLine, 4);
-        int nLineReceptions = Get_Season_Line_Stat(nLine, 10);
+        int nLineTargets = Get_Season_Line_Stat(nLine, OFF_TARGETS);
+        int nLineReceptions = Get_Season_Line_Stat(nLine, OFF_RECEPTIONS);
         if (nLineTargets >= nLineReceptions) {
             nTargets += nLineTargets;
             nReceptions += nLineReceptions;
