@@ -651,6 +651,8 @@ int Has_Time_To_Get_Ball_Back(GAME* pGame);
 int Is_Kneel_Down_Situation(GAME* pGame);
 int Is_Overtime_Field_Goal_Situation(GAME* pGame);
 int Is_Half_Almost_Over(GAME* pGame);
+int Is_Last_Ten_Seconds_Of_Second_Half(GAME* pGame);
+int Is_Game_In_Overtime(GAME* pGame);
 int Get_Offensive_Deficit(GAME* pGame);  // the defence's score less the offence's
 
 // ---- runs (run_plays.cpp, run_model.cpp) --------------------------------------------------------

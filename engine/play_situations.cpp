@@ -102,3 +102,12 @@ int Is_Half_Almost_Over(GAME* pGame) {
         return pGame->nClock > FIRST_HALF_LAST_SECONDS;
     return Get_Game_Seconds_Left(pGame) < SECOND_HALF_LAST_SECONDS;
 }
+
+int Is_Last_Ten_Seconds_Of_Second_Half(GAME* pGame) {
+    return pGame->nClock >= HALF_SECONDS && pGame->nClock < REGULATION_SECONDS &&
+           Get_Half_Seconds_Left(pGame) < SECOND_HALF_LAST_SECONDS;
+}
+
+int Is_Game_In_Overtime(GAME* pGame) {
+    return pGame->nClock > REGULATION_SECONDS;
+}

@@ -33,6 +33,23 @@ TEST_F(PlayCallingTest, FourthDownAtTheThirtyEightPuntsOrGoesForIt) {
     EXPECT_TRUE(Is_Offensive_Play_Defined(TEST_HOME, nCall));
 }
 
+// The clock's situations at the edges of the halves and of regulation.
+TEST_F(PlayCallingTest, ClockSituationsAtTheirEdges) {
+    const struct {
+        int nClock, bHalfAlmostOver, bLastTenSeconds, bOvertime;
+    } kCases[] = {
+        {1790, 0, 0, 0}, {1791, 1, 0, 0}, {1800, 0, 0, 0}, {3590, 0, 0, 0},
+        {3591, 1, 1, 0}, {3599, 1, 1, 0}, {3600, 0, 0, 0}, {3601, 0, 0, 1},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.nClock);
+        Set_Situation(FIRST_DOWN, 10, 50, c.nClock, 0, 0);
+        EXPECT_EQ(Is_Half_Almost_Over(pGame), c.bHalfAlmostOver);
+        EXPECT_EQ(Is_Last_Ten_Seconds_Of_Second_Half(pGame), c.bLastTenSeconds);
+        EXPECT_EQ(Is_Game_In_Overtime(pGame), c.bOvertime);
+    }
+}
+
 TEST_F(PlayCallingTest, KicksAndConversionsBySituation) {
     const struct {
         int nDown, nClock, nOffenceScore, nDefenceScore, nCall;
