@@ -43,6 +43,11 @@ int Get_Animation_Frame_Time(void) {
     return Max_Int(2 * gTextDisplaySpeed, 1);
 }
 
+// The game-day screen waits for the click that starts the next play.
+int Is_Screen_Waiting_For_Click(void) {
+    return gWaitingForClick && gCurrentPage == GAMES_PAGE && !Is_Fast_Forwarding();
+}
+
 int Get_Touchback_Yard_Line(void) {
     return gKickoffTouchbackLine == 1 ? 75 : 80;
 }
@@ -84,7 +89,7 @@ int Get_Play_Call_Stage(void) {
     return STAGE_CALLS_MADE;
 }
 
-static void Redraw_Main_Window(void) {
+void Redraw_Main_Window(void) {
     if (gMainWindow != NULL)
         InvalidateRect(gMainWindow, NULL, FALSE);
 }
