@@ -175,7 +175,9 @@ static void Intercept(GAME* pGame, const PASS* p) {
     int nInterceptor = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_INTERCEPTION, 0);
     float fSpeed = Get_Player_Rating(p->nDefence, nInterceptor, RATING_SPEED);
     int k = p->nCatch < 4 ? 5 - p->nCatch : 1;
-    int l = Random_Below_Float(fSpeed / 6.0f + k) * Random_Below(13) - Random_Below(80);
+    int l = Random_Below_Float(fSpeed / 6.0f + k);
+    l *= Random_Below(13);
+    l -= Random_Below(80);
     if (Random_Below(100) <= 29)
         l /= 5;
     l = Clamp(l, 0, MAX_RETURN);
@@ -270,7 +272,9 @@ static void Sack_Fumble(GAME* pGame, const PASS* p) {
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
     float fSpeed = Get_Player_Rating(p->nDefence, nRecoverer, RATING_SPEED) / 6.0f;
     Turn_Ball_Over(pGame);
-    int r = Random_Below_Float(fSpeed) * Random_Below_Float(fSpeed) - Random_Below(50);
+    int r = Random_Below_Float(fSpeed);
+    r *= Random_Below_Float(fSpeed);
+    r -= Random_Below(50);
     r = Clamp(r, 0, MAX_RETURN);
     int nYards = nLoss + r;
     int bTouchdown = nYards >= pGame->nYardLine;

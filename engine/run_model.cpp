@@ -284,7 +284,8 @@ static void Finish_Clean_Run(GAME* pGame, RUN* pRun, int nYards, int bOutOfBound
 
 static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     int nYardLine = pGame->nYardLine;
-    int g = Random_Below(10) + Random_Below(10) - 5;
+    int g = Random_Below(10);
+    g += Random_Below(10) - 5;
     if (g >= nYardLine)
         g = Random_Below(nYardLine);
     Set_Play_Result(&pGame->currentPlay, RESULT_FUMBLE_RECOVERED);
@@ -310,7 +311,9 @@ static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     pGame->currentPlay.nPlayer2 = Offence_Id(pGame, pRun->nCarrier);
     float fSpeed = Get_Player_Rating(nDefence, nForcer, RATING_SPEED) / 6.0f;
     Turn_Ball_Over(pGame);
-    int r = Random_Below_Float(fSpeed) * Random_Below_Float(fSpeed) - Random_Below(50);
+    int r = Random_Below_Float(fSpeed);
+    r *= Random_Below_Float(fSpeed);
+    r -= Random_Below(50);
     r = Clamp(r, 0, MAX_RETURN);
     int nYards = r - g;
     int bTouchdown = nYards >= pGame->nYardLine;
