@@ -268,6 +268,8 @@ static void Sack_Fumble(GAME* pGame, const PASS* p) {
     Credit_Defender(pGame, p, nSacker, STAT_TACKLE, 1);
     Credit_Defender(pGame, p, nRecoverer, STAT_FUMBLE_RECOVERY, 1);
     Credit_Player_Game_Event(p->nOffence, pGame, p->nPasser, GROUP_SKILL, STAT_FUMBLE_LOST, 1);
+    Set_Play_Yards(pGame, -nLoss);
+    Record_Sack(pGame, p->nPasser);
     pGame->currentPlay.nPlayer1 = nRecovererId;
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
     float fSpeed = Get_Player_Rating(p->nDefence, nRecoverer, RATING_SPEED) / 6.0f;
