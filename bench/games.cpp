@@ -1,8 +1,16 @@
 // Whole games between the default universe's teams on one core: games per second and the league's
-// averages per team and game, then the time of a game with its box score and recap written. Usage: bench_games [games] (default 2,000). Every game is seeded by
-// its number, so a run is repeatable; the players heal one week after every round of games.
+// averages per team and game. Usage: bench_games [games] [season] (default 2,000). Every game is
+// seeded by its number, so a run is repeatable; the players heal one week after every round of
+// games. With "season" the games are played as the week loop plays seasons of 17 weeks, half the
+// teams' number of games a week: before each week the league rates and the computer's run/pass
+// balances are set, each result is recorded (games played, wins and losses, the report files in
+// the scratch folder), the players heal after each week and a new season clears the season's
+// statistics, totals and results. The play models calibrate against those league rates from the
+// third week on, so only this mode shows the league a season would. Last, the time of a game with
+// its box score and recap written.
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -12,6 +20,7 @@
 #include "database/database.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "season/season.h"
 #include "shell/shell.h"
 
 namespace {
@@ -19,6 +28,7 @@ namespace {
 const int kDefaultGames = 2000;
 const int kReportGames = 200;
 const int kBenchWeek = 1;
+const int kSeasonWeeks = 17;
 const int kFirstPostseasonWeek = 18;  // a regular season of 17 weeks
 const int kScrimmagePlays = 0;  // game team stats
 const int kPunts = 6;
@@ -155,12 +165,31 @@ void Time_Games_With_Reports(int nTeams) {
            kReportGames, 1000 * fSeconds / kReportGames, 1000 * fReportSeconds / kReportGames);
 }
 
+// Before a week's games in the season mode; a new season starts every kSeasonWeeks weeks.
+void Start_Bench_Week(int nWeekIndex, int nTeams) {
+    int nWeek = nWeekIndex % kSeasonWeeks;
+    if (nWeek == 0) {
+        Clear_All_Current_Season_Stats();
+        for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+            Clear_Team_Current_Totals(nTeam);
+            for (int nStat : {YEARLY_WINS, YEARLY_LOSSES, YEARLY_TIES, YEARLY_HOME_WINS,
+                              YEARLY_HOME_LOSSES, YEARLY_HOME_TIES})
+                Set_Team_Record_Char(nTeam, nStat, 0);
+        }
+    }
+    gCurrentWeek = kBenchWeek + nWeek;
+    gRunTargetWeek = gCurrentWeek + 1;
+    Update_League_Averages();
+    Set_Computer_Run_Pass_Balance();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int nGames = argc > 1 ? atoi(argv[1]) : kDefaultGames;
-    if (nGames <= 0) {
-        fprintf(stderr, "usage: %s [games]\n", argv[0]);
+    int bSeason = argc > 2 && strcmp(argv[2], "season") == 0;
+    if (nGames <= 0 || (argc > 2 && !bSeason)) {
+        fprintf(stderr, "usage: %s [games] [season]\n", argv[0]);
         return 2;
     }
     std::string stUniverse = std::string(VANTO_GAME_DIR) + "/Databases/Universe-2019.dat";
@@ -177,21 +206,27 @@ int main(int argc, char** argv) {
     gRunTargetWeek = kBenchWeek + 1;
     Set_Computer_Run_Pass_Balance();  // as before every week's games
     int nTeams = Count_Active_Teams();
+    int nWeekGames = nTeams > 1 ? nTeams / 2 : 1;
     LEAGUE_SUMS sums;
     GAME* pGame = &gGames[0];
     auto start = std::chrono::steady_clock::now();
     for (int nGame = 0; nGame < nGames; nGame++) {
+        if (bSeason && nGame % nWeekGames == 0)
+            Start_Bench_Week(nGame / nWeekGames, nTeams);
         int nHome, nVisitor;
         Choose_Teams(nGame, nTeams, &nHome, &nVisitor);
         Seed_Random((uint32_t)nGame + 1);
-        Play_Game(nHome, nVisitor, kBenchWeek, pGame);
+        Play_Game(nHome, nVisitor, gCurrentWeek, pGame);
         Add_Game(sums, pGame);
-        if ((nGame + 1) % nTeams == 0)
+        if (bSeason)
+            Record_Game_Result(pGame, gCurrentWeek);
+        if ((nGame + 1) % (bSeason ? nWeekGames : nTeams) == 0)
             Advance_All_Players_One_Week();
     }
     double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    printf("games: %d in %.2f s, %.0f games per second\n", nGames, fSeconds, nGames / fSeconds);
+    printf("games: %d in %.2f s, %.0f games per second%s\n", nGames, fSeconds, nGames / fSeconds,
+           bSeason ? " (seasons of 17 weeks)" : "");
     Print_Averages(sums, nGames);
     Time_Games_With_Reports(nTeams);
     std::error_code error;

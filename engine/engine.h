@@ -418,6 +418,8 @@ void Add_Player_Game_Counter(GAME* pGame, int bTeam, int nSlot, int nCounter, in
 void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole);
 void Charge_Sack_Allowed(GAME* pGame);
 int Credit_Sack(GAME* pGame, int nQuarterbackSlot);  // the (first) sacker's slot
+// The sack's team totals (net passing yards), the linemen charged and the passer's times sacked.
+void Record_Sack(GAME* pGame, int nQuarterbackSlot);
 void Credit_Games_Played(GAME* pGame);
 void Reset_Current_Play(GAME* pGame);
 void Add_Game_Score(GAME* pGame, int bTeam, int nPoints);

@@ -219,6 +219,14 @@ int Credit_Sack(GAME* pGame, int nQuarterbackSlot) {
     }
     if (bSolo)
         Credit_Player_Game_Event(nDefence, pGame, anSackers[0], GROUP_DEFENCE, 2, 1);
+    Record_Sack(pGame, nQuarterbackSlot);
+    return anSackers[0];
+}
+
+// What every sack counts besides its sackers, for the loss in the play's yards.
+void Record_Sack(GAME* pGame, int nQuarterbackSlot) {
+    if (pGame == NULL)
+        return;
     int nGain = pGame->nPlayYards;
     Increment_Game_Team_Total(pGame, Get_Defensive_Side(pGame), 11, 1);
     Increment_Game_Team_Total(pGame, Get_Defensive_Side(pGame), 0, -nGain);
@@ -229,7 +237,6 @@ int Credit_Sack(GAME* pGame, int nQuarterbackSlot) {
         Credit_Player_Game_Event(nOffence, pGame, nQuarterbackSlot, GROUP_SKILL, 14, 1);
         Credit_Player_Game_Event(nOffence, pGame, nQuarterbackSlot, GROUP_SKILL, 15, abs(nGain));
     }
-    return anSackers[0];
 }
 
 void Credit_Games_Played(GAME* pGame) {

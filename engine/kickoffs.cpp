@@ -46,8 +46,9 @@ void Kick_Off(GAME* pGame) {
     int nKickerId = Get_Play_Player_Id(pGame, bKicking, Get_On_Field_Slot(pGame, bKicking, 0));
     uint8_t nReturner = Get_On_Field_Slot(pGame, 1 - bKicking, 0);
     int nReturnerId = Get_Play_Player_Id(pGame, 1 - bKicking, nReturner);
-    int nDistance = bShort ? 40 + Random_Below(10) + Random_Below(10)
-                           : 50 + Random_Below(15) + Random_Below(15);
+    int nSpread = bShort ? 10 : 15;
+    int nDistance = (bShort ? 40 : 50) + Random_Below(nSpread);
+    nDistance += Random_Below(nSpread);
     pGame->nYardLine = (int8_t)(pGame->nYardLine - nDistance);
     Set_Play_Result(&pGame->currentPlay, RESULT_KICKOFF_RETURNED);
     Change_Possession(pGame);
@@ -85,7 +86,8 @@ void Onside_Kick(GAME* pGame) {
         return;
     int bKicking = Get_Offensive_Side(pGame);
     int nKickerId = Get_Play_Player_Id(pGame, bKicking, Get_On_Field_Slot(pGame, bKicking, 0));
-    int nDistance = 10 + Random_Below(8) + Random_Below(8);
+    int nDistance = 10 + Random_Below(8);
+    nDistance += Random_Below(8);
     pGame->nYardLine = (int8_t)(pGame->nYardLine - nDistance);
     Narrate_Play_Event(pGame, KICK_EVENT_KICK_AWAY, nDistance, 0, 0, nKickerId, -1);
     if (Random_Below(4) != 0) {

@@ -175,7 +175,9 @@ static void Intercept(GAME* pGame, const PASS* p) {
     int nInterceptor = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_INTERCEPTION, 0);
     float fSpeed = Get_Player_Rating(p->nDefence, nInterceptor, RATING_SPEED);
     int k = p->nCatch < 4 ? 5 - p->nCatch : 1;
-    int l = Random_Below_Float(fSpeed / 6.0f + k) * Random_Below(13) - Random_Below(80);
+    int l = Random_Below_Float(fSpeed / 6.0f + k);
+    l *= Random_Below(13);
+    l -= Random_Below(80);
     if (Random_Below(100) <= 29)
         l /= 5;
     l = Clamp(l, 0, MAX_RETURN);
@@ -266,11 +268,15 @@ static void Sack_Fumble(GAME* pGame, const PASS* p) {
     Credit_Defender(pGame, p, nSacker, STAT_TACKLE, 1);
     Credit_Defender(pGame, p, nRecoverer, STAT_FUMBLE_RECOVERY, 1);
     Credit_Player_Game_Event(p->nOffence, pGame, p->nPasser, GROUP_SKILL, STAT_FUMBLE_LOST, 1);
+    Set_Play_Yards(pGame, -nLoss);
+    Record_Sack(pGame, p->nPasser);
     pGame->currentPlay.nPlayer1 = nRecovererId;
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
     float fSpeed = Get_Player_Rating(p->nDefence, nRecoverer, RATING_SPEED) / 6.0f;
     Turn_Ball_Over(pGame);
-    int r = Random_Below_Float(fSpeed) * Random_Below_Float(fSpeed) - Random_Below(50);
+    int r = Random_Below_Float(fSpeed);
+    r *= Random_Below_Float(fSpeed);
+    r -= Random_Below(50);
     r = Clamp(r, 0, MAX_RETURN);
     int nYards = nLoss + r;
     int bTouchdown = nYards >= pGame->nYardLine;

@@ -101,7 +101,7 @@ void Punt(GAME* pGame) {
     int nReturn = 0;
     if (nLanding <= 0) {
         n = L;
-        pGame->nYardLine = (int8_t)(100 - PUNT_TOUCHBACK_LINE);
+        pGame->nYardLine = (int8_t)PUNT_TOUCHBACK_LINE;  // flipped to the receiver's own 20
         Change_Possession(pGame);
         Stop_Play_Clock(pGame);
         pGame->nPlaySeconds = (int8_t)(pGame->nPlaySeconds + 7 + Random_Below(4));

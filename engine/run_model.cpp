@@ -82,10 +82,12 @@ static void Narrate_Scramble_Start(GAME* pGame, int nPasser) {
     Narrate_Play_Event(pGame, EVENT_SCRAMBLE, 0, 0, 0, Offence_Id(pGame, nPasser), -1);
 }
 
-static void Narrate_Block(GAME* pGame, const RUN* pRun, int nYards, int nThreshold) {
+// The lineman at the hole is looked for first; the yards he must spring are drawn only for him.
+static void Narrate_Block(GAME* pGame, const RUN* pRun, int nYards, int nLeast, int nRange) {
     uint8_t nBlocker = Find_Point_Of_Attack_Blocker(pGame);
-    if (nBlocker != ON_FIELD_EMPTY && nBlocker != pRun->nCarrier && !pRun->bScramble &&
-        nYards > nThreshold)
+    if (nBlocker == ON_FIELD_EMPTY || nBlocker == pRun->nCarrier || pRun->bScramble)
+        return;
+    if (nYards > nLeast + Random_Below(nRange))
         Narrate_Play_Event(pGame, EVENT_BLOCK, 0, 0, 0, Offence_Id(pGame, nBlocker), -1);
 }
 
@@ -113,7 +115,7 @@ static void Narrate_Run(GAME* pGame, const RUN* pRun, int nYards, int bClockRan)
                 Narrate_Play_Event(pGame, EVENT_EXTRA_YARDS, 0, 0, 0, nTacklerId, nCarrierId);
             return;
         }
-        Narrate_Block(pGame, pRun, nYards, 5 + Random_Below(12));
+        Narrate_Block(pGame, pRun, nYards, 5, 12);
         if (Random_Below(100) < 35 && nYards > 5) {
             int nDefender = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, EVENT_ANY_PLAYER, 0);
             Narrate_Play_Event(pGame, EVENT_HIT, 0, 0, 0, Defence_Id(pGame, nDefender), -1);
@@ -128,7 +130,7 @@ static void Narrate_Run(GAME* pGame, const RUN* pRun, int nYards, int bClockRan)
     uint8_t nFront = Get_On_Field_Slot(pGame, Get_Defensive_Side(pGame), Random_Below(4));
     if (nFront != pRun->nTackler && nYards > 5)
         Narrate_Play_Event(pGame, EVENT_HIT, 0, 0, 0, Defence_Id(pGame, nFront), -1);
-    Narrate_Block(pGame, pRun, nYards, 3 + Random_Below(20));
+    Narrate_Block(pGame, pRun, nYards, 3, 20);
     Narrate_Long_Run(pGame, nYards, 15);
 }
 
@@ -284,7 +286,8 @@ static void Finish_Clean_Run(GAME* pGame, RUN* pRun, int nYards, int bOutOfBound
 
 static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     int nYardLine = pGame->nYardLine;
-    int g = Random_Below(10) + Random_Below(10) - 5;
+    int g = Random_Below(10);
+    g += Random_Below(10) - 5;
     if (g >= nYardLine)
         g = Random_Below(nYardLine);
     Set_Play_Result(&pGame->currentPlay, RESULT_FUMBLE_RECOVERED);
@@ -310,7 +313,9 @@ static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     pGame->currentPlay.nPlayer2 = Offence_Id(pGame, pRun->nCarrier);
     float fSpeed = Get_Player_Rating(nDefence, nForcer, RATING_SPEED) / 6.0f;
     Turn_Ball_Over(pGame);
-    int r = Random_Below_Float(fSpeed) * Random_Below_Float(fSpeed) - Random_Below(50);
+    int r = Random_Below_Float(fSpeed);
+    r *= Random_Below_Float(fSpeed);
+    r -= Random_Below(50);
     r = Clamp(r, 0, MAX_RETURN);
     int nYards = r - g;
     int bTouchdown = nYards >= pGame->nYardLine;

@@ -102,7 +102,7 @@ float Get_Skill_Position_Strength(GAME* pGame) {
     g += Get_Offensive_Side(pGame) == HOME_SIDE ? f : -f;
     if (Is_Human_Team(Get_Offensive_Team(pGame)))
         g -= DIFFICULTY_STEP * gDifficulty;
-    else if (Is_Human_Team(Get_Defensive_Team(pGame)))
+    if (Is_Human_Team(Get_Defensive_Team(pGame)))
         g += DIFFICULTY_STEP * gDifficulty;
     return Soft_Limit(g, WIDE_LOW, WIDE_HIGH);
 }

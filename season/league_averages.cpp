@@ -1,10 +1,44 @@
 // League-wide averages of team figures.
+#include "core/core.h"
+#include "database/database.h"
 #include "season/season.h"
 
 #define ORDINARY_LEAGUE 1000
+// Team totals categories and statistics read by the league rates.
+#define RUSHING_TOTALS 0
+#define PASSING_TOTALS 3
+#define TOTAL_COMPLETIONS 3
+#define TOTAL_PASSING_YARDS 5
+#define TOTAL_RUSHES 7
+#define TOTAL_RUSHING_YARDS 8
+#define DERIVED_COMPLETION_RATE 101
+#define LEAGUE_AVERAGES 4
 
 // Every league counts as an ordinary one.
 // STAND-IN(season): the league's average cap room against the usual share, in thousandths.
 int Get_League_Average_Team_Stat_Scaled(void) {
     return ORDINARY_LEAGUE;
+}
+
+static int Ratio_Or_Zero(int nScale, int nAmount, int nCount) {
+    return nCount != 0 ? Mul_Div(nScale, nAmount, nCount) : 0;
+}
+
+void Update_League_Averages(void) {
+    static const int16_t DEFAULTS[LEAGUE_AVERAGES] = {420, 625, 1120, 2350};
+    for (int n = 0; n < LEAGUE_AVERAGES; n++)
+        gLeagueAverages[n] = DEFAULTS[n];
+    if (Count_League_Games_Played() == 0)
+        return;
+    auto Total = [](int nCategory, int nStat) {
+        return Get_League_Totals_Stat(nCategory, TOTALS_CURRENT, nStat);
+    };
+    gLeagueAverages[0] = (int16_t)Ratio_Or_Zero(100, Total(RUSHING_TOTALS, TOTAL_RUSHING_YARDS),
+                                                Total(RUSHING_TOTALS, TOTAL_RUSHES));
+    gLeagueAverages[1] = (int16_t)Total(PASSING_TOTALS, DERIVED_COMPLETION_RATE);
+    gLeagueAverages[2] = (int16_t)Ratio_Or_Zero(100, Total(PASSING_TOTALS, TOTAL_PASSING_YARDS),
+                                                Total(PASSING_TOTALS, TOTAL_COMPLETIONS));
+    gLeagueAverages[3] = (int16_t)Ratio_Or_Zero(
+        1000, Total(PASSING_TOTALS, TOTAL_PASSING_YARDS),
+        Total(RUSHING_TOTALS, TOTAL_RUSHING_YARDS) + Total(PASSING_TOTALS, TOTAL_RUSHING_YARDS));
 }

@@ -8,6 +8,10 @@ void Refresh_Standings(void);  // and the playoff seeds while the regular season
 
 // ---- league averages (league_averages.cpp) ------------------------------------------------------
 int Get_League_Average_Team_Stat_Scaled(void);  // 1000 = an ordinary league
+// gLeagueAverages from the league's team totals of the season, before each week's games: yards
+// per rush x 100, completion rate x 1000, yards per completion x 100 and passing yards per 1000
+// rushing yards; the defaults until a league game of the season has been played.
+void Update_League_Averages(void);
 
 // ---- the record book (record_book.cpp) ----------------------------------------------------------
 void Update_Record_Book(int nKind);

@@ -182,7 +182,7 @@ TEST_F(KickPlayTest, APuntThatWouldReachTheEndZone) {
     Punt(pGame);
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_PUNT_TOUCHBACK);
     EXPECT_EQ(pGame->currentPlay.nYard1, 35);
-    EXPECT_EQ(pGame->nYardLine, 20);
+    EXPECT_EQ(pGame->nYardLine, 80);  // the receiving team's own 20
     EXPECT_EQ(pGame->nPossession, TEST_VISITOR);
     EXPECT_NE(pGame->nFlags & GAME_FLAG_TIMEOUT_STOP, 0);
 }

@@ -113,11 +113,16 @@ TEST_F(PassPlayTest, ASackLosesYardsAndFromTheThreeIsASafety) {
     EXPECT_EQ(Result(), RESULT_SAFETY);
     EXPECT_EQ(pGame->nPlayYards, -3);
 
+    // A sack fumble is a sack too: in the sack total and the net passing yards.
     Set_Up_Pass(SECOND_DOWN, 60);
-    Apply(PASS_SACK_FUMBLE, {Below(0, 5), 0.5, 0.5, 0.5, 0.0, 0.0, 0.0});
+    int nSacks = pGame->aanTeamTotals[VISITOR_SIDE][11];
+    int nPassingYards = pGame->aanTeamTotals[HOME_SIDE][9];
+    Apply(PASS_SACK_FUMBLE, {Below(0, 5), 0.5, 0.5, 0.5, HIGH, 0.0, 0.0, 0.0});
     EXPECT_EQ(Result(), RESULT_FUMBLE_LOST);
     EXPECT_EQ(pGame->nPossession, TEST_VISITOR);
     EXPECT_EQ(pGame->nPlayYards, 5);  // the ball is recovered where the passer went down
+    EXPECT_EQ(pGame->aanTeamTotals[VISITOR_SIDE][11], nSacks + 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][9], nPassingYards - 5);
 }
 
 // The outcome draw: 0 is incomplete, 1 knocked down; on a try no interception at any draw.

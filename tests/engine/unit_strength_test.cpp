@@ -76,17 +76,18 @@ TEST_F(UnitStrengthTest, TheOffensiveLineAndBacksByTheirSpots) {
 
 struct SKILL_CASE {
     const char* szName;
-    int nWeek, bHomeOffence, bHumanOffence, nDifficulty;
+    int nWeek, bHomeOffence, bHumanHome, bHumanVisitor, nDifficulty;
     float fExpected;
 };
 
 TEST_F(UnitStrengthTest, SkillPositionsWithHomeFieldAndDifficulty) {
     const SKILL_CASE kCases[] = {
-        {"home offence, regular season", 5, 1, 0, 2, 0.97f + 0.05f},
-        {"visiting offence", 5, 0, 0, 2, 0.97f - 0.05f},
-        {"home offence, postseason", 18, 1, 0, 2, 0.97f + 0.1f},
-        {"human offence at difficulty 2", 5, 1, 1, 2, 0.97f + 0.05f - 0.1f},
-        {"human defence at difficulty 2", 5, 0, 1, 2, 0.97f - 0.05f + 0.1f},
+        {"home offence, regular season", 5, 1, 0, 0, 2, 0.97f + 0.05f},
+        {"visiting offence", 5, 0, 0, 0, 2, 0.97f - 0.05f},
+        {"home offence, postseason", 18, 1, 0, 0, 2, 0.97f + 0.1f},
+        {"human offence at difficulty 2", 5, 1, 1, 0, 2, 0.97f + 0.05f - 0.1f},
+        {"human defence at difficulty 2", 5, 0, 1, 0, 2, 0.97f - 0.05f + 0.1f},
+        {"two human teams: both steps, which cancel", 5, 1, 1, 1, 2, 0.97f + 0.05f},
     };
     gAllTeamsComputer = 0;
     for (const SKILL_CASE& c : kCases) {
@@ -96,8 +97,10 @@ TEST_F(UnitStrengthTest, SkillPositionsWithHomeFieldAndDifficulty) {
         pGame->nPossession = (int8_t)(c.bHomeOffence ? TEST_HOME : TEST_VISITOR);
         Set_Team_Stat(TEST_HOME, TEAM_CONTROL, CONTROL_COMPUTER);
         Set_Team_Stat(TEST_VISITOR, TEAM_CONTROL, CONTROL_COMPUTER);
-        if (c.bHumanOffence)
+        if (c.bHumanHome)
             Set_Team_Stat(TEST_HOME, TEAM_CONTROL, CONTROL_HUMAN);
+        if (c.bHumanVisitor)
+            Set_Team_Stat(TEST_VISITOR, TEAM_CONTROL, CONTROL_HUMAN);
         Call_Play(PRO_DIVE, FOUR_THREE_CONTAIN);
         Rate_Side(Get_Offensive_Side(pGame), 60.0f);
         EXPECT_NEAR(Get_Skill_Position_Strength(pGame), c.fExpected, 1e-5);
