@@ -41,7 +41,7 @@ int Is_Squib_Kick_Situation(GAME* pGame) {
 }
 
 int Has_Time_To_Get_Ball_Back(GAME* pGame) {
-    if (pGame->nClock >= REGULATION_SECONDS && Get_Offensive_Deficit(pGame) != 0)
+    if (Is_Game_In_Overtime(pGame) && Get_Offensive_Deficit(pGame) != 0)
         return 0;
     int nTimeouts = pGame->anTimeouts[Get_Offensive_Side(pGame)];
     return BALL_BACK_SECONDS - BALL_BACK_TIMEOUT_SECONDS * nTimeouts < Get_Game_Seconds_Left(pGame);
