@@ -1,7 +1,8 @@
 # make run: install what is missing, build, prepare the installation folder build/game/ and start
 #           the program there.
 # make test: the same build, then every test.
-# make bench: the benchmarks (figures, never pass/fail on time).
+# make bench: the benchmarks (figures, never pass/fail on time); the games benchmark once more in
+#   its season mode.
 # make format: clang-format over every source (installs clang-format when missing).
 # make sanitize: the tests and the damaged-file cases in a clang build with AddressSanitizer and
 #   UndefinedBehaviorSanitizer (build-fuzz).
@@ -51,7 +52,9 @@ bench: build
 	if [ $$found = 0 ]; then \
 		echo "make bench: no benchmark was built: the benchmark library (libbenchmark-dev) is missing." >&2; \
 		exit 1; \
-	fi
+	fi; \
+	echo "Eight seasons of 17 weeks, as the week loop plays them:"; \
+	$(BUILD_DIR)/bench_games 2176 season
 
 format:
 	@bash scripts/deps.sh --format
