@@ -602,10 +602,10 @@ void Narrate_Pressure(GAME* pGame, int nRusherId) {
     Narrate_Play_Event(pGame, NARRATION_PRESSURE, 0, 0, 0, Quarterback_Id(pGame), nRusherId);
     if (Is_Rollout_Or_Option_Play(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall))
         return;
-    int nScrambles = 0;
+    int nScrambles = 0;  // read from the quarterback's predicted touchdown passes
     int nTeam = 0, nSlot = 0;
     if (Find_Event_Player(Quarterback_Id(pGame), &nTeam, &nSlot))
-        nScrambles = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, 6);
+        nScrambles = Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, OFF_PASSING_TOUCHDOWNS);
     if (Percent_Draw() < 20 && nScrambles < Percent_Draw())
         Narrate_Play_Event(pGame, NARRATION_ESCAPE, 0, 0, 0, Quarterback_Id(pGame), nRusherId);
     else if (Percent_Draw() <= 9 && Percent_Draw() < nScrambles - 40)

@@ -57,7 +57,7 @@ float Scale_Near_Goal_2(GAME* pGame, float x) {
 // A receiver far ahead of 50 yards a game (plus 50) is called less.
 int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue) {
     int nPace = Get_Team_Games_Played(nTeam) * 50 + 50;
-    int nYards = Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, 11);
+    int nYards = Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, OFF_RECEIVING_YARDS);
     return nPace >= nYards ? nValue : Mul_Div(nValue, nPace, nYards);
 }
 
