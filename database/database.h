@@ -327,10 +327,18 @@ void Get_Week_Name(int nWeek, char* szOut, int nSize);
 void Get_Week_Short_Name(int nWeek, char* szOut, int nSize);
 
 // ---- standings (standings.cpp) ---------------------------------------------------------------
-void Update_Standings(void);
-int Get_Team_Magic_Number(int nTeam);
+int Get_Team_Standings_Key(int nTeam);  // league-wide; higher is better
+int Get_Team_Division_Key(int nTeam);
+void Rank_Teams_By_Record(void);        // every active team's YEARLY_LEAGUE_PLACE, 0 the best
+void Update_Standings(void);            // the ranking, then gDivisionStandings
+void Place_Division_Team(int nDivision, int nPlace);
+void Set_Division_Standings_Team(int nDivision, int nPlace, int nTeam);
+int Get_League_Best_Runner_Up(int nLeague, int bSecond);  // the wild-card line, or NO_TEAM
+int Get_Team_Magic_Number(int nTeam);  // chasing: -(wins still possible) or INT32_MIN; else >= 0
 int Has_Team_Clinched(int nTeam);
 int Is_Team_In_Contention(int nTeam);
+int Get_Division_Team_At_Place(int nDivision, int nPlace, int nSeason);
+int Get_Past_Finalist(int nKind, int bFlag, int nSeasonsBack);
 
 // ---- cities (cities.cpp) -----------------------------------------------------------------------
 void Set_City_Name(int nCity, const char* szText);

@@ -78,11 +78,11 @@ int Get_Team_Division(int nTeam) {
 int Get_Team_League(int nTeam) {
     if (!Is_Valid_Team(nTeam))
         return -1;
-    return Get_Team_Division(nTeam) / 4;
+    return Get_Team_Division(nTeam) / DIVISIONS_PER_LEAGUE;
 }
 
 int Get_Division_League(int nDivision) {
-    return nDivision / 4;
+    return nDivision / DIVISIONS_PER_LEAGUE;
 }
 
 int Are_Teams_In_Same_Division(int nTeamA, int nTeamB) {
