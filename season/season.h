@@ -2,9 +2,22 @@
 // the record book and the schedules. What other subsystems may call.
 #pragma once
 
-// ---- playoffs -----------------------------------------------------------------------------------
+#include "database/database.h"
+
+// ---- playoffs (playoffs.cpp) --------------------------------------------------------------------
+// gPlayoffSlots: 0..15 the first round in pairs, the winner of pair k moving to 16 + k; 16..23 the
+// second round, 24..27 the league title games, 28 and 29 the league champions, 30 the champion.
 void Seed_Playoff_Teams(void);
 void Refresh_Standings(void);  // and the playoff seeds while the regular season runs
+void Clear_Playoff_Bracket(void);
+int Get_Playoff_Seat(int nTeams, int nLeague, int nSeedIndex);  // -1 where there is no seat
+int Get_Playoff_Seeding_Value(int nTeam);
+int Get_Max_Playoff_Teams(void);
+void Swap_Playoff_Slots(int a, int b);
+void Reseed_Second_Round(int nLeague);
+void Separate_Division_Rivals(void);
+int Schedule_Next_Playoff_Round(void);  // the games scheduled for the current week's round
+void Record_Playoff_Result(GAME* pGame);
 
 // ---- league averages (league_averages.cpp) ------------------------------------------------------
 int Get_League_Average_Team_Stat_Scaled(void);  // 1000 = an ordinary league
