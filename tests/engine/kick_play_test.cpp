@@ -1,11 +1,12 @@
 // Kicks at fixed draws: field goals by distance band with the miss spot, the kicked try, punts with
 // a return, a coffin corner and a touchback, kickoffs with a return and a touchback, and the
-// return breakaway.
+// return breakaway, and who recovers an onside kick.
 #include "engine/play_test_fixture.h"
 
 namespace {
 
 #define NORMAL_KICKOFF 0
+#define ONSIDE_KICKOFF 2
 #define FIELD_GOAL_CALL HARD_CODED_FIELD_GOAL_PLAY
 #define PUNT_CALL HARD_CODED_PUNT_PLAY
 #define FOUR_THREE_CONTAIN 3
@@ -220,6 +221,42 @@ TEST_F(KickPlayTest, AKickoffIsReturnedAndTackled) {
     Advance_Down_And_Distance(pGame);
     EXPECT_EQ(pGame->nYardLine, 70);
     EXPECT_EQ(pGame->nFlags & GAME_FLAG_DOWN_MASK, FIRST_DOWN);
+}
+
+// A kick of 10 + 3 + 4 yards from the 35 to the 48; three draws in four give the ball to the
+// receiving team, which starts at its own 52. The recovering player comes from a fresh draw.
+TEST_F(KickPlayTest, OnsideKickRecoveries) {
+    struct Case {
+        std::initializer_list<double> draws;
+        bool bReceivingTeam;
+    } cases[] = {
+        // The kick, the recovery, the player named, the narration (receiving team only), the
+        // recovering player and the seconds.
+        {{Below(3, 8), Below(4, 8), Below(1, 4), 0.5, 0.5, Below(4, 11), Below(2, 4)}, true},
+        {{Below(3, 8), Below(4, 8), Below(3, 4), 0.5, 0.0, Below(4, 11), Below(2, 4)}, true},
+        {{Below(3, 8), Below(4, 8), Below(0, 4), 0.5, Below(4, 11), Below(2, 4)}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.draws.begin()[2]);  // the recovery draw
+        Line_Up(KICKOFF, ONSIDE_KICKOFF, Get_Kickoff_Yard_Line());
+        Queue_Draws(c.draws);
+        Onside_Kick(pGame);
+        int bSide = c.bReceivingTeam ? VISITOR_SIDE : HOME_SIDE;
+        EXPECT_EQ(Get_Play_Result(&pGame->currentPlay),
+                  c.bReceivingTeam ? RESULT_ONSIDE_RECEIVING_TEAM : RESULT_ONSIDE_KICKING_TEAM);
+        EXPECT_EQ(pGame->nPossession, pGame->anTeams[bSide]);
+        EXPECT_EQ(pGame->nYardLine, c.bReceivingTeam ? 52 : 48);
+        EXPECT_EQ(pGame->currentPlay.nYard2, pGame->nYardLine);
+        EXPECT_EQ(pGame->currentPlay.nPlayer1, Spot_Id(bSide, 4));
+        EXPECT_EQ(pGame->currentPlay.nYard1, 0);
+        EXPECT_EQ(pGame->nPlayYards, 0);
+        EXPECT_EQ(pGame->nPlaySeconds, 9);
+        EXPECT_NE(pGame->nFlags & GAME_FLAG_TIMEOUT_STOP, 0);
+        Advance_Down_And_Distance(pGame);
+        EXPECT_EQ(pGame->nFlags & GAME_FLAG_DOWN_MASK, FIRST_DOWN);
+        EXPECT_EQ(pGame->nYardLine, c.bReceivingTeam ? 52 : 48);
+        EXPECT_EQ(pGame->nPossession, pGame->anTeams[bSide]);
+    }
 }
 
 // With no defender on the kicking unit every spot weighs the same; the redraw while the kicker

@@ -1,6 +1,6 @@
 // Penalties at fixed draws: when no flag can come, each kind's enforcement near a goal line (half
-// the distance, the ball at the 1, the automatic first down), a disciplined line avoiding a flag,
-// and the statistics charged.
+// the distance, the ball at the 1, the automatic first down, the replayed down), a disciplined line
+// avoiding a flag, and the statistics charged.
 #include "engine/play_test_fixture.h"
 
 namespace {
@@ -16,8 +16,8 @@ namespace {
 
 class PenaltyTest : public PlayTest {
 protected:
-    void Line_Up(int nCall, int nDown, int nYardLine, int nClock) {
-        Set_Situation(nDown, 10, nYardLine, nClock, 0, 0);
+    void Line_Up(int nCall, int nDown, int nYardLine, int nClock, int nToGo = 10) {
+        Set_Situation(nDown, nToGo, nYardLine, nClock, 0, 0);
         Call_Play(nCall, FOUR_THREE_CONTAIN);
         Rate_Side(VISITOR_SIDE, 70.0f);
         Rate_Side(HOME_SIDE, 70.0f);
@@ -55,47 +55,182 @@ TEST_F(PenaltyTest, NoFlagWithoutAScrimmageDownOrTime) {
     }
 }
 
-// Each flag from its draws: the kind, the yards enforced, and the down after it.
+// Each flag from its draws: the kind, the yards enforced, and the spot and down after it. Every
+// step of the chain takes a draw; HIGH fails a step, 0.0 passes it, and a discipline draw of HIGH
+// lets the flag fly. Offensive fouls replay the down.
 TEST_F(PenaltyTest, EnforcementNearTheGoalLines) {
     struct Case {
         const char* szName;
         int nCall;
+        int nDown;
+        int nToGo;
         int nYardLine;
         std::initializer_list<double> draws;
         int nKind;
         int nYards;
         int nLineAfter;
+        int nDownAfter;
         int nToGoAfter;
     } cases[] = {
-        {"encroachment", PRO_DIVE, 60, {0.0}, 0, 5, 55, 5},
+        {"encroachment", PRO_DIVE, FIRST_DOWN, 10, 60, {0.0}, 0, 5, 55, FIRST_DOWN, 5},
+        {"encroachment at the 4 on third and 3: 2 yards, no first down",
+         PRO_DIVE,
+         THIRD_DOWN,
+         3,
+         4,
+         {0.0},
+         0,
+         2,
+         2,
+         THIRD_DOWN,
+         1},
         {"roughness at the 20: half the distance, a first down",
          PRO_DIVE,
+         FIRST_DOWN,
+         10,
          20,
          {HIGH, HIGH, HIGH, 0.0},
          5,
          10,
          10,
+         FIRST_DOWN,
          10},
         {"interference reaching the goal line: at the 1",
          PRO_852,
+         FIRST_DOWN,
+         10,
          12,
          {HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, 0.0, HIGH},
          6,
          11,
          1,
+         FIRST_DOWN,
          1},
+        {"interference of 12 at the 15: half the distance",
+         PRO_852,
+         FIRST_DOWN,
+         10,
+         15,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, 0.0, HIGH},
+         6,
+         7,
+         8,
+         FIRST_DOWN,
+         8},
+        {"illegal contact at the 7 on third down: 3 yards, first and goal",
+         PRO_852,
+         THIRD_DOWN,
+         7,
+         7,
+         {HIGH, HIGH, HIGH, HIGH, 0.0, 0.0, HIGH},
+         1,
+         3,
+         4,
+         FIRST_DOWN,
+         4},
+        {"defensive holding at the 1 on third down: no yard to give, still a first down",
+         PRO_DIVE,
+         THIRD_DOWN,
+         1,
+         1,
+         {HIGH, 0.0},
+         2,
+         0,
+         1,
+         FIRST_DOWN,
+         1},
+        {"roughing the passer at the 25 on second down: 12 yards",
+         PRO_852,
+         SECOND_DOWN,
+         10,
+         25,
+         {HIGH, HIGH, 0.0},
+         3,
+         12,
+         13,
+         FIRST_DOWN,
+         10},
+        {"offsides at the own 5: 2 yards, second down again",
+         PRO_DIVE,
+         SECOND_DOWN,
+         10,
+         95,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, HIGH},
+         7,
+         -2,
+         97,
+         SECOND_DOWN,
+         12},
+        {"false start at the own 9 on third down: 4 yards",
+         PRO_852,
+         THIRD_DOWN,
+         3,
+         91,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, HIGH},
+         8,
+         -4,
+         95,
+         THIRD_DOWN,
+         7},
+        {"offensive interference at the own 12: 6 yards",
+         PRO_852,
+         SECOND_DOWN,
+         10,
+         88,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0},
+         10,
+         -6,
+         94,
+         SECOND_DOWN,
+         16},
         {"holding at the own 8: half the distance",
          PRO_DIVE,
+         FIRST_DOWN,
+         10,
          92,
          {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0, HIGH},
          11,
          -4,
          96,
+         FIRST_DOWN,
          14},
+        {"clipping at the own 20: 10 yards",
+         PRO_DIVE,
+         FIRST_DOWN,
+         10,
+         80,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0},
+         13,
+         -10,
+         90,
+         FIRST_DOWN,
+         20},
+        {"block in the back at the own 15: 7 yards",
+         PRO_852,
+         SECOND_DOWN,
+         5,
+         85,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0},
+         14,
+         -7,
+         92,
+         SECOND_DOWN,
+         12},
+        {"offensive roughness at the own 1: nothing to give",
+         PRO_DIVE,
+         FIRST_DOWN,
+         10,
+         99,
+         {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, 0.0},
+         15,
+         0,
+         99,
+         FIRST_DOWN,
+         10},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        Line_Up(c.nCall, FIRST_DOWN, c.nYardLine, 0);
+        Line_Up(c.nCall, c.nDown, c.nYardLine, 0, c.nToGo);
         Queue_Draws(c.draws);
         ASSERT_EQ(Check_For_Penalty(pGame), 1);
         EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_PENALTY);
@@ -107,7 +242,7 @@ TEST_F(PenaltyTest, EnforcementNearTheGoalLines) {
         Advance_Down_And_Distance(pGame);
         EXPECT_EQ(pGame->nYardLine, c.nLineAfter);
         EXPECT_EQ(pGame->nYardsToGo, c.nToGoAfter);
-        EXPECT_EQ(pGame->nFlags & GAME_FLAG_DOWN_MASK, FIRST_DOWN);
+        EXPECT_EQ(pGame->nFlags & GAME_FLAG_DOWN_MASK, c.nDownAfter);
         EXPECT_EQ(pGame->nPossession, TEST_HOME);
     }
 }

@@ -1,5 +1,5 @@
 // Runs at fixed draws: a short gain and its tackle, a lost fumble, a touchdown, a safety, the
-// kneel-down, and no fumble on a try.
+// kneel-down, no fumble on a try, and the fumble factor.
 #include <vector>
 
 #include "engine/play_test_fixture.h"
@@ -50,6 +50,40 @@ TEST_F(RunPlayTest, AShortGainIsTackledByOneDefender) {
     EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][6], 4);
     EXPECT_EQ(Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_TACKLES), nTackles + 1);
     EXPECT_EQ(pGame->nPossession, TEST_HOME);
+}
+
+// Ball security: the defence's fumble-forcing strength is 1 at ratings of 70 and 1/3 at 20, half of
+// it is the unit value; Hands are floored and read at most 100; the footing divides 110.
+TEST_F(RunPlayTest, FumbleFactorByHandsStrengthAndFooting) {
+    struct Case {
+        float fDefence;
+        float fHands;
+        int nRain;
+        int nDegrees;
+        int nFactor;
+    } cases[] = {
+        {70.0f, 70.0f, -1, 0, 54},    // indoors: 1.025
+        {70.0f, 45.0f, -1, 0, 63},    // looser hands
+        {70.0f, 99.7f, -1, 0, 35},    // read as 99
+        {70.0f, 100.0f, -1, 0, 33},   // the surest hands
+        {70.0f, 110.0f, -1, 0, 33},   // read as 100
+        {20.0f, 70.0f, -1, 0, 18},    // strength 1/3
+        {70.0f, 70.0f, 100, 30, 57},  // weather kind 1: 0.975
+        {70.0f, 70.0f, 100, 50, 55},  // weather kind 2: 1.0
+        {70.0f, 70.0f, 120, 70, 58},  // weather kind 3: 0.95
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fDefence << " " << c.fHands << " " << c.nRain);
+        Set_Situation(FIRST_DOWN, 10, 60, 0, 0, 0);
+        Call_Play(PRO_DIVE, FOUR_THREE_CONTAIN);
+        Rate_Side(VISITOR_SIDE, c.fDefence);
+        int nCarrier = pGame->aabOnField[HOME_SIDE][1];
+        Set_Player_Rating(TEST_HOME, nCarrier, c.fHands, RATING_HANDS);
+        pGame->anInfo[GAME_INFO_WIND_SPEED] = c.nRain < 0 ? -1 : 0;
+        pGame->anInfo[GAME_INFO_PRECIPITATION] = c.nRain;
+        pGame->anInfo[GAME_INFO_TEMPERATURE] = c.nDegrees;
+        EXPECT_EQ(Get_Fumble_Factor(pGame, nCarrier), c.nFactor);
+    }
 }
 
 // The fumble draw comes first; 5 yards before the fumble, a return of nothing.
