@@ -47,3 +47,40 @@ void Set_Overtime_Rules(void);
 int Apply_Season_Rules(void);  // the weekly league revenue
 void Reset_Player_Career_Curves(void);
 int Set_All_Teams_Computer(void);  // the number of teams in use
+
+// ---- schedule storage and the calendar (schedule_storage.cpp) -----------------------------------
+#define SCHEDULE_PHASE_EARLY 0
+#define SCHEDULE_PHASE_MIDDLE 1
+#define SCHEDULE_PHASE_LATE 2
+
+int Get_Schedule_Games_Setting(void);  // the games setting, capped at 17 and stored back
+int Schedule_Game(int nHome, int nVisitor, int nWeek, int nSlot);  // 1 when the game was put in
+// The game with the slot ((visitor x home) mod 37) mod 16.
+int Schedule_Matchup(int nVisitor, int nHome, int nWeek);
+void Clear_All_Schedules(void);
+int Find_First_Postseason_Week(void);  // 0 when no week holds a game
+int Get_First_Postseason_Week(void);
+int Get_Season_Phase(void);
+int Get_Schedule_Day_Of_Week(int nDay);  // 0 = Monday .. 6 = Sunday
+int Get_Last_Opponent(int nTeam, int nWeek);
+int Is_First_Season_Or_Year(int nYear);
+
+// ---- season templates (season_templates.cpp) ----------------------------------------------------
+#define TEMPLATE_POSITIONS 16
+#define TEMPLATE_FIELDS 5
+#define TEMPLATE_WEEKS 17
+#define LONG_TEMPLATE_WEEKS 18
+#define NO_TEMPLATE_ENTRY (-128)
+enum TEMPLATE_FIELD {
+    TEMPLATE_AWAY = 0, TEMPLATE_HOME, TEMPLATE_DAY, TEMPLATE_KICKOFF, TEMPLATE_BROADCAST
+};
+// The templates: 0..6 the seasons 2002..2008, 7..18 the years by year mod 12, 19 the 18-week one.
+#define TEMPLATE_FIRST_SEASON 2002
+#define TEMPLATE_LAST_SEASON 2008
+#define TEMPLATE_BY_YEAR_MOD_12 7
+#define LONG_TEMPLATE 19
+#define TEMPLATE_COUNT 20
+#define DAY_TIME_TEMPLATE (TEMPLATE_BY_YEAR_MOD_12 + 1)
+
+int Get_Schedule_Opponent(int nTemplate, int nWeek, int nPosition, int nField);
+int Get_Year_Template(int nYear);  // the template that Fill_Schedule uses in that year
