@@ -386,10 +386,13 @@ def orders():
         p = list(range(n))
         rng.shuffle(p)
         out[name] = p
-    yearly = []
+    yearly = []  # the 32-team orders keep each division's four teams on its four slots
     for _ in range(2002, 2022):
-        p = list(range(32))
-        rng.shuffle(p)
+        p = []
+        for d in range(8):
+            places = list(range(4 * d, 4 * d + 4))
+            rng.shuffle(places)
+            p += places
         yearly.append(p)
     return out, yearly
 

@@ -84,3 +84,18 @@ enum TEMPLATE_FIELD {
 
 int Get_Schedule_Opponent(int nTemplate, int nWeek, int nPosition, int nField);
 int Get_Year_Template(int nYear);  // the template that Fill_Schedule uses in that year
+
+// ---- the fixed schedules by league size (formula_schedules.cpp) --------------------------------
+int Get_Team_Division_Slot(int nTeam);  // the teams of lower divisions + the standings place
+int Get_Team_Template_Slot(int nTeam);  // 4 x division + the standings place
+int Rotate_Template_Slot(int nSlot, int nYear);  // the 17-game season's slot in that year
+int Get_2001_NFL_Schedule_Opponent(int nWeek, int nPosition, int nSide);
+void Generate_12_Team_Schedule(void);
+void Generate_26_Team_Schedule(void);
+void Generate_28_Team_14_Game_Schedule(void);
+void Generate_28_Team_Schedule(void);
+void Generate_28_Team_Bye_Schedule(void);
+void Generate_30_Team_Schedule(void);
+void Generate_Schedule(void);
+void Fill_Schedule(void);
+void Fill_17_Game_Schedule(void);
