@@ -99,3 +99,12 @@ void Generate_30_Team_Schedule(void);
 void Generate_Schedule(void);
 void Fill_Schedule(void);
 void Fill_17_Game_Schedule(void);
+
+// ---- the random schedule (random_schedule.cpp) --------------------------------------------------
+int Generate_Random_Schedule(void);  // 1 made, 0 the attempt failed (the rows partly filled)
+int Pick_Home_Team(void);
+int Pick_Visiting_Team(int nHome);
+int Is_Home_Team_Rejected(int nTeam);
+int Is_Visitor_Rejected(int nTeam, int nHome);
+// The teams that sit out each week of an odd league; 0 when they add up to more than the teams.
+int Plan_Odd_League_Byes(int nTeams, int nWeeks, int* anByes);
