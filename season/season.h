@@ -108,3 +108,25 @@ int Is_Home_Team_Rejected(int nTeam);
 int Is_Visitor_Rejected(int nTeam, int nHome);
 // The teams that sit out each week of an odd league; 0 when they add up to more than the teams.
 int Plan_Odd_League_Byes(int nTeams, int nWeeks, int* anByes);
+
+// ---- schedules of past seasons (schedule_files.cpp) ---------------------------------------------
+int Read_Schedule_Files(void);  // 1 when a year's files gave a usable schedule, else 0 rows empty
+void Read_Schedule_CSV(const char* szPath);
+int Is_Schedule_Balanced(void);
+int Write_Schedule_CSV(const char* szName);  // Input/Schedules/<name>.txt into <name>.csv
+void Write_All_Schedule_CSVs(void);
+
+// ---- the schedule driver (schedule_driver.cpp) --------------------------------------------------
+enum SCHEDULE_SOURCE {
+    SCHEDULE_SOURCE_RANDOM = 0, SCHEDULE_SOURCE_32_TEAMS_17_GAMES, SCHEDULE_SOURCE_32_TEAMS,
+    SCHEDULE_SOURCE_31_TEAMS, SCHEDULE_SOURCE_30_TEAMS, SCHEDULE_SOURCE_28_TEAMS_BYES,
+    SCHEDULE_SOURCE_28_TEAMS, SCHEDULE_SOURCE_28_TEAMS_14_GAMES, SCHEDULE_SOURCE_26_TEAMS,
+    SCHEDULE_SOURCE_12_TEAMS
+};
+
+// 1 when the season has its schedule and postseason weeks; 0 after the message of a league that
+// cannot be scheduled, the rows and postseason weeks left as they were.
+int Create_Season_Schedule(void);
+int Has_Four_Team_Divisions(void);
+int Should_Read_Schedule_Files(void);   // the year and the games setting fit the files' era
+int Get_Fixed_Schedule_Source(void);    // SCHEDULE_SOURCE; random when no fixed schedule fits
