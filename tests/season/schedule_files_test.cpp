@@ -49,12 +49,11 @@ protected:
         return stText;
     }
 
-    // Only teams 0..3 (first league) and 16..19 (second league) stay in use.
+    // Eight teams: 0..3 in the first league's division 0, 4..7 in the second league's division 4.
     static void Keep_Two_Small_Leagues() {
-        for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++) {
-            if (!(nTeam < 4 || (nTeam >= 16 && nTeam < 20)))
-                Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_NOT_IN_USE);
-        }
+        Keep_Teams(8);
+        for (int nTeam = 4; nTeam < 8; nTeam++)
+            Set_Team_Stat(nTeam, TEAM_DIVISION, 4);
     }
 };
 
@@ -94,7 +93,7 @@ TEST_F(ScheduleFilesTest, CsvRowsBecomeGamesAndBadRowsAreDropped) {
 
 TEST_F(ScheduleFilesTest, TwoLeaguesFilesMakeOneSeasonAndAnUnevenYearFallsBack) {
     static const int kFirst[4] = {0, 1, 2, 3};
-    static const int kSecond[4] = {16, 17, 18, 19};
+    static const int kSecond[4] = {4, 5, 6, 7};
     Keep_Two_Small_Leagues();
     Set_League(1965, 12);
     // 1965: the first league's file lacks one game; 1964's files fit, the leagues play 6 and 3.
@@ -121,7 +120,7 @@ TEST_F(ScheduleFilesTest, TwoLeaguesFilesMakeOneSeasonAndAnUnevenYearFallsBack) 
 
 // Team 0 comes first in its league with no game: it must not be left out of the comparison.
 TEST_F(ScheduleFilesTest, ATeamWithoutGamesUnbalancesTheSchedule) {
-    static const int kSecond[4] = {16, 17, 18, 19};
+    static const int kSecond[4] = {4, 5, 6, 7};
     Keep_Two_Small_Leagues();
     Set_League(1950, 12);
     Write_File("Input/Schedules/second.csv",
