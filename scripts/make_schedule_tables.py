@@ -400,9 +400,9 @@ def orders():
 # ---- output -----------------------------------------------------------------------------------
 
 def c_pairs(row, indent):
-    """A row of games, eight to a line."""
+    """A row of games, six to a line."""
     items = ['{%d, %d}' % g for g in row]
-    lines = [', '.join(items[k:k + 8]) for k in range(0, len(items), 8)]
+    lines = [', '.join(items[k:k + 6]) for k in range(0, len(items), 6)]
     return '{' + (',\n' + ' ' * (indent + 1)).join(lines) + '}'
 
 
@@ -414,6 +414,7 @@ def main():
     w('// this file. Each game is {away slot, home slot}; {-128, -128} holds no game.')
     w('#include "season/season_internal.h"')
     w('')
+    w('// clang-format off')
     w('// Templates 0..6 the seasons 2002..2008, 7..18 by year mod 12, 19 the 18-week one; the')
     w('// 17-week templates hold no game in week 17.')
     w('const int8_t kTemplateSlots[TEMPLATE_COUNT][LONG_TEMPLATE_WEEKS][TEMPLATE_POSITIONS][2] = {')
@@ -449,13 +450,18 @@ def main():
         w('')
     fixed, yearly = orders()
     for name, p in fixed.items():
-        w('const int8_t %s[%d] = {%s};' % (name, len(p), ', '.join(map(str, p))))
+        w('const int8_t %s[%d] = {' % (name, len(p)))
+        for k in range(0, len(p), 16):
+            w('    ' + ', '.join(map(str, p[k:k + 16])) + ',')
+        w('};')
     w('')
     w('// The 32-team orders of the years 2002..2021.')
     w('const int8_t k32TeamOrders[20][32] = {')
     for p in yearly:
-        w('    {' + ', '.join(map(str, p)) + '},')
+        w('    {' + ', '.join(map(str, p[:16])) + ',')
+        w('     ' + ', '.join(map(str, p[16:])) + '},')
     w('};')
+    w('// clang-format on')
     sys.stdout.write('\n'.join(out) + '\n')
 
 

@@ -265,7 +265,8 @@ void Generate_Schedule(void) {
 }
 
 static int Get_Template_Entry(int nTemplate, int nWeek, int nPos, int nSide) {
-    return Get_Schedule_Opponent(nTemplate, nWeek, nPos, nSide == 0 ? TEMPLATE_AWAY : TEMPLATE_HOME);
+    return Get_Schedule_Opponent(nTemplate, nWeek, nPos,
+                                 nSide == 0 ? TEMPLATE_AWAY : TEMPLATE_HOME);
 }
 
 void Fill_Schedule(void) {

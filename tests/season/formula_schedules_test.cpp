@@ -91,7 +91,9 @@ TEST_F(SeasonTest, TheFixedOrdersYearRepeatsWhateverTheSeed) {
 }
 
 TEST(FormulaSchedules, SeventeenGameSlotsTurnWithTheYears) {
-    struct { int nYear, nSlot, nRotated; } kCases[] = {
+    struct {
+        int nYear, nSlot, nRotated;
+    } kCases[] = {
         {2021, 8, 8},   {2022, 4, 8},   {2022, 8, 12},  {2022, 12, 4},  {2022, 16, 20},
         {2022, 20, 24}, {2022, 24, 28}, {2022, 28, 16}, {2023, 4, 12},  {2023, 8, 4},
         {2023, 12, 8},  {2023, 16, 20}, {2023, 20, 28}, {2023, 24, 16}, {2023, 28, 24},

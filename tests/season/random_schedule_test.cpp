@@ -12,7 +12,7 @@ struct RANDOM_CASE {
 // Every team gets its games and at most one bye; the two rows of every game agree.
 TEST_F(SeasonTest, RandomScheduleGivesEveryTeamItsGamesAndByes) {
     static const RANDOM_CASE kCases[] = {
-        {24, 16, 1989, 16, -1}, {24, 16, 1990, 17, 8}, {32, 17, 2022, 18, 9},
+        {24, 16, 1989, 16, -1}, {24, 16, 1990, 17, 8},  {32, 17, 2022, 18, 9},
         {29, 16, 1995, 17, -1}, {27, 14, 1985, 14, -1}, {7, 6, 1995, 7, -1},
     };
     for (const RANDOM_CASE& c : kCases) {

@@ -40,7 +40,9 @@ TEST_F(SeasonTest, DriverChoosesTheFixedScheduleByLeagueSizeGamesAndYear) {
 }
 
 TEST_F(SeasonTest, ScheduleFilesAreTriedOnlyInTheirEra) {
-    struct { int nYear, nGames, bTried; } kCases[] = {
+    struct {
+        int nYear, nGames, bTried;
+    } kCases[] = {
         {1960, 14, 0}, {1960, 12, 1}, {1977, 16, 0}, {1977, 14, 1}, {1978, 16, 1},
         {2000, 17, 1}, {2000, 18, 1}, {2001, 16, 0}, {1990, 11, 0},
     };
@@ -52,8 +54,13 @@ TEST_F(SeasonTest, ScheduleFilesAreTriedOnlyInTheirEra) {
 }
 
 TEST_F(SeasonTest, DriverSetsThePostseasonWeeksAfterTheLastGame) {
-    struct { int nTeams, nGames, nYear, nFirstPostseasonWeek; } kCases[] = {
-        {32, 17, 2022, 18}, {32, 16, 2010, 17}, {29, 16, 1995, 17}, {24, 16, 1989, 16},
+    struct {
+        int nTeams, nGames, nYear, nFirstPostseasonWeek;
+    } kCases[] = {
+        {32, 17, 2022, 18},
+        {32, 16, 2010, 17},
+        {29, 16, 1995, 17},
+        {24, 16, 1989, 16},
     };
     for (const auto& c : kCases) {
         SetUp();
@@ -73,10 +80,14 @@ TEST_F(SeasonTest, DriverSetsThePostseasonWeeksAfterTheLastGame) {
 
 // A league that cannot be scheduled gets a message, and its rows and postseason weeks stay.
 TEST_F(SeasonTest, DriverLeavesTheSeasonAloneWhenNoScheduleCanBeMade) {
-    struct { int nTeams; const char* szText; } kCases[] = {
+    struct {
+        int nTeams;
+        const char* szText;
+    } kCases[] = {
         {1, "at least two teams"},
-        {15, "Unable to generate a season schedule for this league. Try moving or erasing teams "
-             "in the League Editor."},  // 17 weeks of byes for 15 teams
+        {15,
+         "Unable to generate a season schedule for this league. Try moving or erasing teams "
+         "in the League Editor."},  // 17 weeks of byes for 15 teams
     };
     for (const auto& c : kCases) {
         SetUp();

@@ -71,17 +71,28 @@ TEST_F(ScheduleFilesTest, CsvRowsBecomeGamesAndBadRowsAreDropped) {
     Set_League(1995, 16);
     Write_File("Input/Schedules/test.csv",
                "Week,Away_Team,Home_Team,Day,Date\n"
-               "3," + Name(1) + "," + Name(2) + ",Sun,Sep 17\n"
-               "1," + Name(20) + "," + Name(10) + ",Mon,Sep 4\n"   // slot (200 mod 37) mod 16 = 15
-               "19," + Name(3) + "," + Name(4) + ",Sun,Jan 7\n"    // past week 18
-               "2,Nowhere Gulls," + Name(4) + ",Sun,Sep 10\n"      // unknown team
-               "3," + Name(5) + "," + Name(1) + ",Sun,Sep 17\n"    // team 1 already plays
-               "4," + Name(6) + "," + Name(7));                    // no newline at the end
+               "3," +
+                   Name(1) + "," + Name(2) +
+                   ",Sun,Sep 17\n"
+                   "1," +
+                   Name(20) + "," + Name(10) +
+                   ",Mon,Sep 4\n"  // slot (200 mod 37) mod 16 = 15
+                   "19," +
+                   Name(3) + "," + Name(4) +
+                   ",Sun,Jan 7\n"  // past week 18
+                   "2,Nowhere Gulls," +
+                   Name(4) +
+                   ",Sun,Sep 10\n"  // unknown team
+                   "3," +
+                   Name(5) + "," + Name(1) +
+                   ",Sun,Sep 17\n"  // team 1 already plays
+                   "4," +
+                   Name(6) + "," + Name(7));  // no newline at the end
     Read_Schedule_CSV("Input/Schedules/test.csv");
-    EXPECT_EQ(Row(2, 2, SCHEDULE_OPPONENT), 2);   // team 2 hosts team 1 in week index 2
+    EXPECT_EQ(Row(2, 2, SCHEDULE_OPPONENT), 2);  // team 2 hosts team 1 in week index 2
     EXPECT_EQ(Row(1, 2, SCHEDULE_OPPONENT), -3);
     EXPECT_EQ(Row(10, 0, SCHEDULE_OPPONENT), 21);
-    EXPECT_EQ(Row(10, 0, SCHEDULE_WEEKDAY), 0);   // template week 0, position 15: Monday
+    EXPECT_EQ(Row(10, 0, SCHEDULE_WEEKDAY), 0);  // template week 0, position 15: Monday
     EXPECT_EQ(Row(10, 0, SCHEDULE_KICKOFF), 2220);
     EXPECT_EQ(Row(4, 1, SCHEDULE_OPPONENT), 0);
     EXPECT_EQ(Row(5, 2, SCHEDULE_OPPONENT), 0);
@@ -97,14 +108,14 @@ TEST_F(ScheduleFilesTest, TwoLeaguesFilesMakeOneSeasonAndAnUnevenYearFallsBack) 
     Keep_Two_Small_Leagues();
     Set_League(1965, 12);
     // 1965: the first league's file lacks one game; 1964's files fit, the leagues play 6 and 3.
-    Write_File("Input/Schedules/1965-NFL.csv", "Week,Away_Team,Home_Team,Day,Date\n" +
-                                                   Round_Robin(kFirst, 1, 4));
-    Write_File("Input/Schedules/1965-AFL.csv", "Week,Away_Team,Home_Team,Day,Date\n" +
-                                                   Round_Robin(kSecond, 1));
+    Write_File("Input/Schedules/1965-NFL.csv",
+               "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kFirst, 1, 4));
+    Write_File("Input/Schedules/1965-AFL.csv",
+               "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kSecond, 1));
     Write_File("Input/Schedules/1964-NFL.csv", "Week,Away_Team,Home_Team,Day,Date\n" +
                                                    Round_Robin(kFirst, 1) + Round_Robin(kFirst, 4));
-    Write_File("Input/Schedules/1964-AFL.csv", "Week,Away_Team,Home_Team,Day,Date\n" +
-                                                   Round_Robin(kSecond, 2));
+    Write_File("Input/Schedules/1964-AFL.csv",
+               "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kSecond, 2));
     ASSERT_EQ(Read_Schedule_Files(), 1);
     for (int nTeam : kFirst)
         EXPECT_EQ(Count_Team_Home_Games(nTeam) + Count_Team_Away_Games(nTeam), 6);
@@ -134,7 +145,7 @@ TEST_F(ScheduleFilesTest, ATeamWithoutGamesUnbalancesTheSchedule) {
     Schedule_Game(2, 0, 4, 0);
     EXPECT_FALSE(Is_Schedule_Balanced());  // 1 and 2 have three, 0 two, 3 two
     Schedule_Game(0, 3, 5, 0);
-    EXPECT_TRUE(Is_Schedule_Balanced());   // three games a team in both leagues
+    EXPECT_TRUE(Is_Schedule_Balanced());  // three games a team in both leagues
 }
 
 TEST_F(ScheduleFilesTest, ConverterWritesAwayTeamThenHomeTeamOfEachGameLine) {

@@ -21,12 +21,12 @@ TEST_F(SeasonTest, GamesTakeTheirWeekdayAndKickoffFromTheirWeekAndSlot) {
         {32, 16, 0, 14, MONDAY, 1910},
         {32, 16, 11, 1, THURSDAY, 1630},
         {32, 16, 16, 13, SUNDAY, 1625},
-        {32, 16, 4, 15, SUNDAY, 1300},   // a position this bye week leaves empty
-        {32, 16, 2, 99, SUNDAY, 1300},   // outside the week's positions
+        {32, 16, 4, 15, SUNDAY, 1300},  // a position this bye week leaves empty
+        {32, 16, 2, 99, SUNDAY, 1300},  // outside the week's positions
         {32, 16, 17, 1, SATURDAY, 1300},
         {32, 16, 17, 2, SUNDAY, 1630},
         {32, 16, 18, 0, SUNDAY, 1630},
-        {31, 16, 0, 12, MONDAY, 1910},   // below 32 teams the slot moves on by two
+        {31, 16, 0, 12, MONDAY, 1910},  // below 32 teams the slot moves on by two
         {31, 16, 15, 14, SATURDAY, 1630},
         {32, 12, 12, 1, SATURDAY, 1300},  // the day of week 14, the kickoff of week 12
         {32, 12, 15, 0, SUNDAY, 1300},    // two weeks on is past the template
@@ -101,7 +101,9 @@ TEST_F(SeasonTest, CalendarQueriesFollowTheRows) {
     EXPECT_EQ(Get_Last_Opponent(4, 2), 3);
 
     gPostseasonWeeks[0] = 16;
-    struct { int nWeek, nProgress, nPhase; } kWeeks[] = {
+    struct {
+        int nWeek, nProgress, nPhase;
+    } kWeeks[] = {
         {0, 0, 0}, {2, 125, 0}, {3, 188, 1}, {8, 500, 1}, {14, 875, 2}, {OFF_SEASON_WEEK, 1000, 2},
     };
     for (auto& c : kWeeks) {
@@ -115,7 +117,9 @@ TEST_F(SeasonTest, CalendarQueriesFollowTheRows) {
     EXPECT_EQ(Get_Schedule_Day_Of_Week(10), SUNDAY);
     EXPECT_EQ(Get_Schedule_Day_Of_Week(0), SUNDAY);
 
-    struct { int nDay, nMonth, nDayOfMonth; } kDays[] = {
+    struct {
+        int nDay, nMonth, nDayOfMonth;
+    } kDays[] = {
         {0, 0, 0}, {31, 1, 0}, {58, 1, 27}, {59, 2, 0}, {364, 11, 30}, {365, 0, 0}, {-1, 11, 30},
     };
     for (auto& c : kDays) {

@@ -78,7 +78,7 @@ TEST(SeasonTemplates, LookupBoundsAndTheYearsTemplate) {
 
     // The day-and-time template's first games and the end of its week 4.
     const int kRows[][6] = {
-        {0, 0, 12, 0, 7, 2030},   {0, 1, 3, 2, 10, 1300},  {0, 2, 20, 27, 10, 1300},
+        {0, 0, 12, 0, 7, 2030},   {0, 1, 3, 2, 10, 1300},    {0, 2, 20, 27, 10, 1300},
         {4, 12, 12, 4, 38, 2030}, {4, 13, 26, 27, 39, 2030}, {4, 14, -128, -128, 0, 0},
     };
     for (const auto& r : kRows) {

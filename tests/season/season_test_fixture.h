@@ -65,8 +65,10 @@ protected:
                 ASSERT_TRUE(Is_Team_Active(nOther));
                 int nBack = Row(nOther, nWeek, SCHEDULE_OPPONENT);
                 EXPECT_EQ(nBack, nCode > 0 ? -1 - nTeam : nTeam + 1) << nTeam << " week " << nWeek;
-                EXPECT_EQ(Row(nOther, nWeek, SCHEDULE_KICKOFF), Row(nTeam, nWeek, SCHEDULE_KICKOFF));
-                EXPECT_EQ(Row(nOther, nWeek, SCHEDULE_WEEKDAY), Row(nTeam, nWeek, SCHEDULE_WEEKDAY));
+                EXPECT_EQ(Row(nOther, nWeek, SCHEDULE_KICKOFF),
+                          Row(nTeam, nWeek, SCHEDULE_KICKOFF));
+                EXPECT_EQ(Row(nOther, nWeek, SCHEDULE_WEEKDAY),
+                          Row(nTeam, nWeek, SCHEDULE_WEEKDAY));
             }
         }
     }
