@@ -77,12 +77,12 @@ TEST(SeasonTemplates, LookupBoundsAndTheYearsTemplate) {
     EXPECT_EQ(Get_Year_Template(2017), DAY_TIME_TEMPLATE);
 
     // The day-and-time template's first games and the end of its week 4.
-    const int kRows[][6] = {
-        {0, 0, 12, 0, 7, 2030},   {0, 1, 3, 2, 10, 1300},    {0, 2, 20, 27, 10, 1300},
-        {4, 12, 12, 4, 38, 2030}, {4, 13, 26, 27, 39, 2030}, {4, 14, -128, -128, 0, 0},
+    const int kRows[][7] = {
+        {0, 0, 12, 0, 7, 2030, 4},   {0, 1, 3, 2, 10, 1300, 2},    {0, 2, 20, 27, 10, 1300, 1},
+        {4, 12, 12, 4, 38, 2030, 4}, {4, 13, 26, 27, 39, 2030, 0}, {4, 14, -128, -128, 0, 0, 0},
     };
     for (const auto& r : kRows) {
-        for (int nField = 0; nField < 4; nField++)
+        for (int nField = 0; nField < TEMPLATE_FIELDS; nField++)
             EXPECT_EQ(Get_Schedule_Opponent(DAY_TIME_TEMPLATE, r[0], r[1], nField), r[2 + nField])
                 << "week " << r[0] << " position " << r[1] << " field " << nField;
     }
