@@ -199,7 +199,9 @@ int Get_Current_Month(void);
 int Get_Current_Calendar_Year(void);
 int Get_Postseason_Week(int n);
 int Get_Regular_Season_Week_Count(void);
-int Get_Day_Of_Month(int nDayOfYear);  // counted from 0
+int Get_Month_Of_Day(int nDayOfYear);       // 0 = January; the day taken modulo 365
+int Get_Day_Of_Month(int nDayOfYear);       // counted from 0
+int Get_Days_Before_Month(int nMonth);      // the days of the months before it
 int Get_Season_Progress(void);         // per mille of the regular season played
 int Is_Season_Complete(void);
 int Is_College_Draft_On(void);
@@ -254,9 +256,6 @@ void Get_Draft_Pool_Player(int n, int* pTeam, int* pSlot);  // outputs untouched
 
 int Compute_Stadium_Value(int nTeam);  // dollars, a multiple of 1,000,000
 int Get_Team_Stadium_Rating(int nTeam);  // stadium_rating.cpp
-
-// ---- schedule storage (schedule_storage.cpp) ----------------------------------------------------
-int Schedule_Game(int nHome, int nVisitor, int nWeek, int nSlot);  // 1 when the game was put in
 
 // ---- money scales and minimum salaries (salary_scales.cpp) -------------------------------------
 // Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
@@ -1232,7 +1231,6 @@ int Get_Team_Raw_PBP_Flag(int nTeam, int nWeek);
 int Get_Calendar_PBP_Flag(int nTeam, int nWeek);
 void Set_Calendar_PBP_Flag(int nWeek, int nTeam, int nValue);
 void Toggle_Calendar_PBP_Flag(int nTeam, int nWeek);
-int Schedule_Matchup(int nVisitor, int nHome, int nWeek);
 
 // ==== saved games and universe databases (saved_game_file.cpp, universe_load.cpp) ===============
 #define GAME_FILE_VERSION 1904

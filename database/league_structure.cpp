@@ -227,11 +227,32 @@ int Get_Regular_Season_Week_Count(void) {
     return Max_Int(2, gPostseasonWeeks[0]);
 }
 
-int Get_Day_Of_Month(int nDayOfYear) {
+// The day taken modulo 365 into 0..364, so a negative day lands in the year as well.
+static int Get_Day_Within_Year(int nDayOfYear) {
     int nDay = nDayOfYear % 365;
+    return nDay < 0 ? nDay + 365 : nDay;
+}
+
+int Get_Month_Of_Day(int nDayOfYear) {
+    int nDay = Get_Day_Within_Year(nDayOfYear);
+    int nMonth = 0;
+    while (nMonth < 12 && nDay >= kMonthLengths[nMonth])
+        nDay -= kMonthLengths[nMonth++];
+    return nMonth;
+}
+
+int Get_Day_Of_Month(int nDayOfYear) {
+    int nDay = Get_Day_Within_Year(nDayOfYear);
     for (int nMonth = 0; nMonth < 12 && nDay >= kMonthLengths[nMonth]; nMonth++)
         nDay -= kMonthLengths[nMonth];
     return nDay;
+}
+
+int Get_Days_Before_Month(int nMonth) {
+    int nDays = 0;
+    for (int n = 0; n < nMonth && n < 12; n++)
+        nDays += kMonthLengths[n];
+    return nDays;
 }
 
 // ---- draft tables ------------------------------------------------------------------------------

@@ -7,9 +7,6 @@
 #include "core/core.h"
 #include "database/database.h"
 
-#define SCHEDULE_SLOT_MODULUS 37
-#define SCHEDULE_TEMPLATE_SLOTS 16
-
 static int Is_Schedule_Team(int nTeam) {
     return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS;
 }
@@ -168,12 +165,6 @@ void Clear_Scheduled_Games(int nTeam) {
             pRow[nField] = 0;
         pRow[SCHEDULE_GAME_INDEX] = NO_GAME_INDEX;
     }
-}
-
-// The game with the slot that its place in the week would get from the schedule tables.
-int Schedule_Matchup(int nVisitor, int nHome, int nWeek) {
-    int nSlot = ((nVisitor * nHome) % SCHEDULE_SLOT_MODULUS) % SCHEDULE_TEMPLATE_SLOTS;
-    return Schedule_Game(nHome, nVisitor, nWeek, nSlot);
 }
 
 // ---- the calendar's play-by-play flag ----------------------------------------------------------

@@ -303,3 +303,6 @@ int Set_Player_Potential_For_Overall(int nTeam, int nSlot, int nTarget);  // the
 int Get_New_Team_Position_Count(int nPosition);  // the fewest players a new team has there
 void Fill_New_Team_Roster(int nTeam);
 int Add_New_Team(int bFillRoster);  // the new team's number, -1 when 36 teams are in use
+
+// ---- team names (team_names.cpp) ----------------------------------------------------------------
+int Get_Team_From_Name(const char* szName);  // 36 "Free Agents", 41 "Retired", NO_TEAM unknown

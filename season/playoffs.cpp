@@ -179,13 +179,14 @@ void Separate_Division_Rivals(void) {
     }
 }
 
-static int Get_First_Postseason_Week(void) {
-    int nWeek = Get_Postseason_Week(0);
+// The first postseason week as the week loop sees it: week 2 at the earliest.
+static int Get_First_Playoff_Week(void) {
+    int nWeek = Get_First_Postseason_Week();
     return nWeek > 2 ? nWeek : 2;
 }
 
 int Schedule_Next_Playoff_Round(void) {
-    int nRound = gCurrentWeek - Get_First_Postseason_Week();
+    int nRound = gCurrentWeek - Get_First_Playoff_Week();
     if (nRound < 0 || nRound > LAST_ROUND || (nRound == LAST_ROUND && !gSuperBowl))
         return 0;
     if (nRound == 1 && Get_Max_Playoff_Teams() > 4) {

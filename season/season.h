@@ -64,3 +64,86 @@ void Set_Overtime_Rules(void);
 int Apply_Season_Rules(void);  // the weekly league revenue
 void Reset_Player_Career_Curves(void);
 int Set_All_Teams_Computer(void);  // the number of teams in use
+
+// ---- schedule storage and the calendar (schedule_storage.cpp) -----------------------------------
+#define SCHEDULE_PHASE_EARLY 0
+#define SCHEDULE_PHASE_MIDDLE 1
+#define SCHEDULE_PHASE_LATE 2
+
+int Get_Schedule_Games_Setting(void);  // the games setting, capped at 17 and stored back
+int Schedule_Game(int nHome, int nVisitor, int nWeek, int nSlot);  // 1 when the game was put in
+// The game with the slot ((visitor x home) mod 37) mod 16.
+int Schedule_Matchup(int nVisitor, int nHome, int nWeek);
+void Clear_All_Schedules(void);
+int Find_First_Postseason_Week(void);  // 0 when no week holds a game
+int Get_First_Postseason_Week(void);
+int Get_Season_Phase(void);
+int Get_Schedule_Day_Of_Week(int nDay);  // 0 = Monday .. 6 = Sunday
+int Get_Last_Opponent(int nTeam, int nWeek);
+int Is_First_Season_Or_Year(int nYear);
+
+// ---- season templates (season_templates.cpp) ----------------------------------------------------
+#define TEMPLATE_POSITIONS 16
+#define TEMPLATE_FIELDS 5
+#define TEMPLATE_WEEKS 17
+#define LONG_TEMPLATE_WEEKS 18
+#define NO_TEMPLATE_ENTRY (-128)
+enum TEMPLATE_FIELD {
+    TEMPLATE_AWAY = 0, TEMPLATE_HOME, TEMPLATE_DAY, TEMPLATE_KICKOFF, TEMPLATE_BROADCAST
+};
+// The templates: 0..6 the seasons 2002..2008, 7..18 the years by year mod 12, 19 the 18-week one.
+#define TEMPLATE_FIRST_SEASON 2002
+#define TEMPLATE_LAST_SEASON 2008
+#define TEMPLATE_BY_YEAR_MOD_12 7
+#define LONG_TEMPLATE 19
+#define TEMPLATE_COUNT 20
+#define DAY_TIME_TEMPLATE (TEMPLATE_BY_YEAR_MOD_12 + 1)
+
+int Get_Schedule_Opponent(int nTemplate, int nWeek, int nPosition, int nField);
+int Get_Year_Template(int nYear);  // the template that Fill_Schedule uses in that year
+
+// ---- the fixed schedules by league size (formula_schedules.cpp) --------------------------------
+int Get_Team_Division_Slot(int nTeam);  // the teams of lower divisions + the standings place
+int Get_Team_Template_Slot(int nTeam);  // 4 x division + the standings place
+int Rotate_Template_Slot(int nSlot, int nYear);  // the 17-game season's slot in that year
+int Get_2001_NFL_Schedule_Opponent(int nWeek, int nPosition, int nSide);
+void Generate_12_Team_Schedule(void);
+void Generate_26_Team_Schedule(void);
+void Generate_28_Team_14_Game_Schedule(void);
+void Generate_28_Team_Schedule(void);
+void Generate_28_Team_Bye_Schedule(void);
+void Generate_30_Team_Schedule(void);
+void Generate_Schedule(void);
+void Fill_Schedule(void);
+void Fill_17_Game_Schedule(void);
+
+// ---- the random schedule (random_schedule.cpp) --------------------------------------------------
+int Generate_Random_Schedule(void);  // 1 made, 0 the attempt failed (the rows partly filled)
+int Pick_Home_Team(void);
+int Pick_Visiting_Team(int nHome);
+int Is_Home_Team_Rejected(int nTeam);
+int Is_Visitor_Rejected(int nTeam, int nHome);
+// The teams that sit out each week of an odd league; 0 when they add up to more than the teams.
+int Plan_Odd_League_Byes(int nTeams, int nWeeks, int* anByes);
+
+// ---- schedules of past seasons (schedule_files.cpp) ---------------------------------------------
+int Read_Schedule_Files(void);  // 1 when a year's files gave a usable schedule, else 0 rows empty
+void Read_Schedule_CSV(const char* szPath);
+int Is_Schedule_Balanced(void);
+int Write_Schedule_CSV(const char* szName);  // Input/Schedules/<name>.txt into <name>.csv
+void Write_All_Schedule_CSVs(void);
+
+// ---- the schedule driver (schedule_driver.cpp) --------------------------------------------------
+enum SCHEDULE_SOURCE {
+    SCHEDULE_SOURCE_RANDOM = 0, SCHEDULE_SOURCE_32_TEAMS_17_GAMES, SCHEDULE_SOURCE_32_TEAMS,
+    SCHEDULE_SOURCE_31_TEAMS, SCHEDULE_SOURCE_30_TEAMS, SCHEDULE_SOURCE_28_TEAMS_BYES,
+    SCHEDULE_SOURCE_28_TEAMS, SCHEDULE_SOURCE_28_TEAMS_14_GAMES, SCHEDULE_SOURCE_26_TEAMS,
+    SCHEDULE_SOURCE_12_TEAMS
+};
+
+// 1 when the season has its schedule and postseason weeks; 0 after the message of a league that
+// cannot be scheduled, the rows and postseason weeks left as they were.
+int Create_Season_Schedule(void);
+int Has_Four_Team_Divisions(void);
+int Should_Read_Schedule_Files(void);   // the year and the games setting fit the files' era
+int Get_Fixed_Schedule_Source(void);    // SCHEDULE_SOURCE; random when no fixed schedule fits

@@ -119,10 +119,3 @@ TEST_F(ScheduleRowsTest, ClearingGamesAndWholeSchedules) {
     Clear_Scheduled_Games(37);
     EXPECT_EQ(Last_Error(), "nTeam out of bounds in Clear_Scheduled_Games(37,0,22)");
 }
-
-TEST_F(ScheduleRowsTest, MatchupPutsTheGameIntoBothRows) {
-    EXPECT_EQ(Schedule_Matchup(2, 3, 6), 1);
-    EXPECT_EQ(Get_Team_Schedule_Stat(3, 6, SCHEDULE_OPPONENT), 3);
-    EXPECT_EQ(Get_Team_Schedule_Stat(2, 6, SCHEDULE_OPPONENT), -4);
-    EXPECT_EQ(Schedule_Matchup(1, 3, 6), 0);  // the home team already plays that week
-}

@@ -1,5 +1,6 @@
 // The computer's defensive formation, the kicking range, the try for two and resting starters.
 #include "engine_test_fixture.h"
+#include "season/season.h"
 
 #define HOME_KICKER_SLOT 51
 
