@@ -338,6 +338,7 @@ int Has_Team_Clinched(int nTeam);
 int Is_Team_In_Contention(int nTeam);
 int Get_Division_Team_At_Place(int nDivision, int nPlace, int nSeason);
 int Get_Past_Finalist(int nKind, int bFlag, int nSeasonsBack);
+int Get_Best_User_Team(void);  // the best placed human-run team, or NO_TEAM
 
 // ---- cities (cities.cpp) -----------------------------------------------------------------------
 void Set_City_Name(int nCity, const char* szText);
@@ -1139,6 +1140,7 @@ int Get_Team_Yearly_Int(int nTeam, int nSeason, int nStat);
 void Set_Team_Yearly_Int(int nTeam, int nSeason, int nStat, int nValue);
 void Set_Team_Record_Char(int nTeam, int nStat, int cValue);
 void Set_Team_Record_Int(int nTeam, int nStat, int nValue);
+void Clear_Season_Team_Records(int nTeam);
 int Get_Team_Record_Char(int nTeam, int nStat);
 int Get_Team_Wins(int nTeam);
 int Get_Team_Losses(int nTeam);

@@ -448,6 +448,7 @@ enum USER_PREFERENCE {
     PREF_NEW_LEAGUE_SETTING = 35,         // a new league: 0
     PREF_DRAFT_ROUND = 36,
     PREF_DRAFT_PICK = 37,
+    PREF_DRAFT_YEAR = 39,                 // the year of the next college draft
     PREF_NEW_LEAGUE_LEVEL = 40,           // a new league: 3
     PREF_CURRENT_CITY = 43,
     PREF_OVERTIME_RULE = 45,
@@ -472,6 +473,7 @@ enum USER_PREFERENCE {
     PREF_OVERTIME_PERIOD_LENGTH = 88,
     PREF_OVERTIME_POSSESSION = 89,
     PREF_AUTO_FILL_ROSTERS = 90,
+    PREF_AUTO_SAVE = 91,                  // the game is saved before every fourth week
     PREF_FIRST_NAME_LINES = 92,           // lines of the first-names file
     PREF_LAST_NAME_LINES = 93,            // lines of the last-names file
     PREF_RUN_TRADE_ATTEMPTS = 94,
@@ -535,6 +537,9 @@ inline int32_t& gSkipPregameDialog = PREFERENCE_ENTRY(PREF_SKIP_PREGAME_DIALOG);
 inline int32_t& gOvertimePeriodLength = PREFERENCE_ENTRY(PREF_OVERTIME_PERIOD_LENGTH);
 inline int32_t& gOvertimePossession = PREFERENCE_ENTRY(PREF_OVERTIME_POSSESSION);
 inline int32_t& gAutoFillRosters = PREFERENCE_ENTRY(PREF_AUTO_FILL_ROSTERS);
+inline int32_t& gAutoSave = PREFERENCE_ENTRY(PREF_AUTO_SAVE);
+inline int32_t& gRunTradeAttempts = PREFERENCE_ENTRY(PREF_RUN_TRADE_ATTEMPTS);
+inline int32_t& gDraftYear = PREFERENCE_ENTRY(PREF_DRAFT_YEAR);
 inline int32_t& gHoveredBarButton = PREFERENCE_ENTRY(PREF_HOVERED_BAR_BUTTON);
 inline int32_t& gAllTeamsComputer = PREFERENCE_ENTRY(PREF_ALL_TEAMS_COMPUTER);
 inline int32_t& gTeamChecksum = PREFERENCE_ENTRY(PREF_TEAM_CHECKSUM);

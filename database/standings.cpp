@@ -280,3 +280,22 @@ int Get_Past_Finalist(int nKind, int bFlag, int nSeasonsBack) {
         return nRunnerUp;
     return Find_Finisher(nSeason, FINISH_CHAMPION, -1);
 }
+
+// The human-run league team standing highest in its division; the lower number of equals.
+int Get_Best_User_Team(void) {
+    int nBest = NO_TEAM, nBestPlace = DIVISION_PLACES;
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (!Is_Team_Active(nTeam) || !Is_Human_Team(nTeam))
+            continue;
+        int nPlace = DIVISION_PLACES;
+        for (int n = 0; n < DIVISION_PLACES; n++) {
+            if (Get_Division_Standings_Team(Get_Team_Division(nTeam), n) == nTeam)
+                nPlace = n;
+        }
+        if (nBest == NO_TEAM || nPlace < nBestPlace) {
+            nBest = nTeam;
+            nBestPlace = nPlace;
+        }
+    }
+    return nBest;
+}

@@ -391,3 +391,14 @@ void Rebuild_Team_Records(void) {
                                  Count_Team_Game_Results(nTeam, count.nKind, count.nFilter));
     }
 }
+
+// The current season's results: its eight result bytes and its four ints.
+void Clear_Season_Team_Records(int nTeam) {
+    static const int kResultBytes[] = {YEARLY_WINS,         YEARLY_LOSSES,        YEARLY_TIES,
+                                       YEARLY_HOME_WINS,    YEARLY_HOME_LOSSES,   YEARLY_HOME_TIES,
+                                       YEARLY_PLAYOFF_WINS, YEARLY_PLAYOFF_LOSSES};
+    for (int nStat : kResultBytes)
+        Set_Team_Record_Char(nTeam, nStat, 0);
+    for (int nStat = 0; nStat < YEARLY_INT_COUNT; nStat++)
+        Set_Team_Record_Int(nTeam, nStat, 0);
+}

@@ -26,6 +26,14 @@ void Compute_Draft_Order(void);
 void Start_College_Draft_File(void);
 void Run_College_Draft(void);
 
+// ---- the computer manager's league-wide steps (computer_manager.cpp) ----------------------------
+void Set_Computer_Depth_Charts(int nFlag);
+void Auto_Sign_Free_Agents(void);
+void Distribute_Free_Agents(int nFlag);
+void Manage_Computer_Rosters(void);
+void Run_Computer_Trades(void);
+void Average_Position_Needs(int nPosition);  // starter, depth and age needs of a position
+
 // ---- draft picks (draft_picks.cpp) --------------------------------------------------------------
 void Reset_Draft_Pick_Ownership(void);
 void Reset_Team_Draft_Picks(int nTeam);

@@ -180,7 +180,7 @@ void Separate_Division_Rivals(void) {
 }
 
 // The first postseason week as the week loop sees it: week 2 at the earliest.
-static int Get_First_Playoff_Week(void) {
+int Get_First_Playoff_Week(void) {
     int nWeek = Get_First_Postseason_Week();
     return nWeek > 2 ? nWeek : 2;
 }

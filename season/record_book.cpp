@@ -6,3 +6,10 @@
 void Update_Record_Book(int nKind) {
     (void)nKind;
 }
+
+// STAND-IN(season): copies every player's career statistics before the week, for the record
+// book's weekly step to compare against.
+void Take_Career_Snapshot(void) {}
+
+// STAND-IN(season): enters the week's new single-game and career marks into the record book.
+void Update_Weekly_Record_Book(void) {}

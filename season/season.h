@@ -4,6 +4,28 @@
 
 #include "database/database.h"
 
+// ---- the advance command and the week loop (advance.cpp, week_games.cpp) -----------------------
+int Advance_Weeks(int nWeeks);  // plays up to nWeeks weeks, or runs the off-season hand-over
+void Play_Week_Games(void);
+void Start_Season(int bFromDraft);
+void Begin_Next_Season(void);
+void Simulate_Seasons(int nSeasons);  // whole seasons, every team run by the computer
+void Stop_Simulation(void);           // the running advance ends after the week in progress
+void Stop_Watching_Game(void);
+int Is_Simulation_Running(void);
+int Is_Advance_In_Progress(void);
+int Get_Target_Week(void);
+int Is_Past_Postseason(void);
+void Refresh_Main_Window_After_Resume(void);
+void Repaint_Season_Windows(void);  // the pages painted anew, the main window and bars repainted
+
+// ---- the score ticker (score_ticker.cpp) ---------------------------------------------------------
+#define SCORE_TICKER_LINES 9  // three games of three lines
+void Clear_Score_Ticker(void);
+void Update_Score_Ticker(GAME* pGame, int nGame);  // nGame: the games finished before it this week
+void Get_Score_Ticker_Line(int nLine, char* szOut, int nSize);
+int Get_Score_Ticker_Colour(int nLine);
+
 // ---- playoffs (playoffs.cpp) --------------------------------------------------------------------
 // gPlayoffSlots: 0..15 the first round in pairs, the winner of pair k moving to 16 + k; 16..23 the
 // second round, 24..27 the league title games, 28 and 29 the league champions, 30 the champion.
@@ -16,6 +38,7 @@ int Get_Max_Playoff_Teams(void);
 void Swap_Playoff_Slots(int a, int b);
 void Reseed_Second_Round(int nLeague);
 void Separate_Division_Rivals(void);
+int Get_First_Playoff_Week(void);  // the first postseason week, week 2 at the earliest
 int Schedule_Next_Playoff_Round(void);  // the games scheduled for the current week's round
 void Record_Playoff_Result(GAME* pGame);
 
@@ -28,6 +51,8 @@ void Update_League_Averages(void);
 
 // ---- the record book (record_book.cpp) ----------------------------------------------------------
 void Update_Record_Book(int nKind);
+void Take_Career_Snapshot(void);
+void Update_Weekly_Record_Book(void);
 
 // ---- the off-season (off_season.cpp) ------------------------------------------------------------
 void Process_Off_Season(void);

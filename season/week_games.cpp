@@ -1,0 +1,74 @@
+// One week's games: every home team of the week starts its game in a free game record; each
+// finished game is recorded, its gate counted, the standings and the bracket brought forward and
+// the score ticker and the screen refreshed.
+#include "core/core.h"
+#include "database/database.h"
+#include "engine/engine.h"
+#include "pages/pages.h"
+#include "season/season.h"
+#include "shell/shell.h"
+
+// The pages are painted anew, and the main window and both bars repainted.
+void Repaint_Season_Windows(void) {
+    gLastPaintedPage = -1;
+    const HWND ahWindows[] = {gMainWindow, gButtonBar, gNewsBar};
+    for (HWND hWnd : ahWindows) {
+        if (hWnd != NULL)
+            InvalidateRect(hWnd, NULL, FALSE);
+    }
+}
+
+static int Is_Advance_Stopped(void) {
+    return !gSimulationRunning || gCurrentWeek >= gRunTargetWeek;
+}
+
+// The record the home team's game is played in: the resumed one, else the next free one.
+static int Take_Game_Record(void) {
+    int nIndex = gResumeAdvance ? gGameNumber : Count_Stored_Games();
+    return nIndex >= 0 && nIndex < GAME_COUNT ? nIndex : NO_GAME_INDEX;
+}
+
+static void Finish_Week_Game(GAME* pGame, int nWeek, int nFinished) {
+    Record_Game_Result(pGame, nWeek);
+    if (nWeek >= Get_First_Playoff_Week())
+        Record_Playoff_Result(pGame);
+    Record_Game_Gate_Revenue(pGame);
+    Update_Standings();
+    if (gCurrentWeek < Get_First_Playoff_Week())
+        Seed_Playoff_Teams();
+    Update_Score_Ticker(pGame, nFinished);
+    Repaint_Season_Windows();
+    Draw_Live_Score_Box(pGame);
+    Pump_Messages();
+}
+
+void Play_Week_Games(void) {
+    int nTeams = Count_Active_Teams();
+    int nWeek = gCurrentWeek;
+    Clear_Score_Ticker();
+    Enable_Derived_Stat_Cache();
+    Update_League_Averages();
+    int nFinished = 0;
+    for (int nHome = 0; nHome < nTeams && nWeek < SCHEDULE_WEEKS; nHome++) {
+        int nCode = Get_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_OPPONENT);
+        int nIndex = Get_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_GAME_INDEX);
+        if (nCode <= 0 || (nIndex >= 0 && Is_Stored_Game_Over(nIndex)))
+            continue;
+        nIndex = Take_Game_Record();
+        if (nIndex == NO_GAME_INDEX) {
+            Report_Error("No free game record in Play_Week_Games() for week %d", nWeek);
+            break;
+        }
+        int nVisitor = nCode - 1;
+        Set_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_GAME_INDEX, nIndex);
+        Set_Team_Schedule_Stat(nVisitor, nWeek, SCHEDULE_GAME_INDEX, nIndex);
+        gGameNumber = nIndex;
+        GAME* pGame = Get_Game_Record(nIndex);
+        if (Play_Game(nHome, nVisitor, nWeek, pGame))
+            Finish_Week_Game(pGame, nWeek, nFinished++);
+        if (Is_Advance_Stopped())
+            break;
+    }
+    Disable_Derived_Stat_Cache();
+    Sanity_Check_Player_IDs();
+}
