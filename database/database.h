@@ -1135,6 +1135,7 @@ enum UNIT { UNIT_OFFENCE = 0, UNIT_DEFENCE = 1, UNIT_KICKERS = 2, UNIT_COUNT = 3
 uint8_t Get_Team_Position_Player(int nTeam, int nPosition, int n);
 uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n);
 int Count_Team_Position_Players(int nTeam, int nPosition);
+int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition);
 int Get_Injury_Horizon(void);  // weeks out from which a player is unavailable
 int Count_Team_Available_Position_Players(int nTeam, int nPosition);
 int Get_Position_Unit(int nPosition);  // -1 outside 0..14

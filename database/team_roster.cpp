@@ -116,8 +116,13 @@ uint8_t Get_N_Team_Position_Player(int nTeam, int nPosition, int n) {
     return Get_Team_Position_Player(nTeam, nPosition, n);
 }
 
-uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n) {
+static PLAYER_FILTER Make_Uninjured_Position_Filter(int nPosition) {
     PLAYER_FILTER filter = {nPosition, ANY_PLAYER, 1};
+    return filter;
+}
+
+uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n) {
+    PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
     uint8_t nSlot = Find_Nth_Filtered_Player(nTeam, &filter, n);
     if (nSlot == NO_SLOT_BYTE) {
         char szTeam[TEAM_STRING_SIZE] = "";
@@ -146,6 +151,11 @@ int Get_Injury_Horizon(void) {
     if (Is_Season_Complete())
         return SEASON_END_INJURY_HORIZON - gCurrentWeek;
     return 1;
+}
+
+int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition) {
+    PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
+    return Count_Filtered_Players(nTeam, &filter);
 }
 
 int Count_Team_Available_Position_Players(int nTeam, int nPosition) {
