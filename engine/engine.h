@@ -634,6 +634,17 @@ int Is_Quick_Pass_Play(int nTeam, int nPlay);
 int Has_Double_Team_Role(int nTeam, int nPlay);
 int Count_Deep_Zone_Defenders(int nTeam, int nPlay);
 
+// ---- what one snap's play calls work out (snap_memo.cpp) ---------------------------------------
+typedef struct SNAP_ANSWER {
+    uint64_t uSerial;  // the snap it was worked out in
+    int nValue;
+} SNAP_ANSWER;
+
+void Open_Snap_Memo(const GAME* pGame);  // before the calls of a snap; nothing may change the game
+void Close_Snap_Memo(void);              // until this
+uint64_t Get_Snap_Serial(const GAME* pGame);  // 0 while no snap of this game is open
+int Recall_Snap_Answer(SNAP_ANSWER* pKept, GAME* pGame, int (*pCompute)(GAME*));
+
 // ---- the computer's offensive calls (play_calling.cpp, play_situations.cpp, offensive_play_draw.cpp,
 // run_chance.cpp) --------------------------------------------------------------------------------
 enum CALL_CLASS { CALL_RUN = 0, CALL_DRAW = 3, CALL_PASS = 6 };
