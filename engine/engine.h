@@ -612,6 +612,7 @@ int Get_Route_Out_Of_Bounds_Chance(int nRoute);
 
 // ---- what play calling tells the play (play_matchups.cpp, offensive_plays.cpp, defensive_plays.cpp)
 int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
+int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched);
 int Get_Defensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
 float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                    int nDefensivePlay);

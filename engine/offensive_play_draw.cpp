@@ -107,6 +107,7 @@ typedef struct DRAW_SITUATION {
     int bHailMaryBarred;
     int nThreat;
     int nSystem;
+    int bWatched;
     uint8_t nFirstReceiver;  // read only when the threat counts
     uint8_t nSecondBack;     // read only for the two-back system
 } DRAW_SITUATION;
@@ -197,7 +198,7 @@ static int Get_Play_Weight(const DRAW_SITUATION* s, int nPlay) {
     int f = Get_Distance_Weight(s, pPlay, nPlay);
     if (f == 0)
         return 0;
-    int64_t r = Get_Offensive_Play_Redundancy_Modifier(s->pGame, nPlay);
+    int64_t r = Get_Offensive_Repeat_Modifier(s->pGame, nPlay, s->bWatched);
     int w = (int)((f * r * r + 500000) / 1000000);
     w = Mul_Div(w, Get_System_Match(s->nSystem, (int8_t)(pPlay->nFormation & 0xFF)), 1000);
     w = Weigh_Primary_Player(s, nPlay, w);
@@ -246,6 +247,7 @@ static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, int bInUse, PLAY_W
     s.bFieldGoal = Is_Field_Goal_Situation(pGame);
     s.nThreat = nClass == CALL_PASS ? Get_Top_Receiver_Threat(pGame) : 0;
     s.nSystem = Get_Team_Offensive_System(s.nTeam);
+    s.bWatched = Is_Game_Watched(pGame);
     s.nFirstReceiver =
         s.nThreat > 0 ? Get_Team_Position_Player(s.nTeam, POS_WR, 0) : NO_SLOT_BYTE;
     s.nSecondBack =

@@ -38,10 +38,15 @@ static int Is_Human_Run_Team(int nTeam) {
 // Fewer points the more often the offence has made the call this game. In a watched game the
 // difficulty level tilts it against the human side.
 int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay) {
+    return Get_Offensive_Repeat_Modifier(pGame, nPlay, pGame != NULL && Is_Game_Watched(pGame));
+}
+
+// The same, told whether the game is watched.
+int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched) {
     int nSide = pGame != NULL ? Get_Offensive_Side(pGame) : VISITOR_SIDE;
     int n = nPlay >= 0 && nPlay < OFFENSIVE_PLAY_COUNT ? gGameOffensivePlayUses[nSide][nPlay] : 0;
     int nModifier = Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE);
-    if (pGame != NULL && Is_Game_Watched(pGame)) {
+    if (pGame != NULL && bWatched) {
         int nStep = DIFFICULTY_MODIFIER_STEP * gDifficulty;
         nModifier += Is_Human_Run_Team(Get_Offensive_Team(pGame)) ? -nStep : nStep;
     }
