@@ -1144,6 +1144,7 @@ uint8_t Get_Team_Position_Player(int nTeam, int nPosition, int n);
 uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n);
 int Count_Team_Position_Players(int nTeam, int nPosition);
 int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition);
+int List_Team_Uninjured_Position_Players(int nTeam, int nPosition, uint8_t* pSlots, int nMax);
 int Get_Injury_Horizon(void);  // weeks out from which a player is unavailable
 int Count_Team_Available_Position_Players(int nTeam, int nPosition);
 int Get_Position_Unit(int nPosition);  // -1 outside 0..14

@@ -153,6 +153,22 @@ int Get_Injury_Horizon(void) {
     return 1;
 }
 
+// The slots of the position's uninjured players in slot order, at most nMax of them; returns how
+// many there are.
+int List_Team_Uninjured_Position_Players(int nTeam, int nPosition, uint8_t* pSlots, int nMax) {
+    PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
+    int nSize = Get_Roster_Size(nTeam);
+    int nCount = 0;
+    for (int nSlot = 0; nSlot < nSize; nSlot++) {
+        if (!Does_Player_Pass(nTeam, nSlot, &filter))
+            continue;
+        if (nCount < nMax)
+            pSlots[nCount] = (uint8_t)nSlot;
+        nCount++;
+    }
+    return nCount;
+}
+
 int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition) {
     PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
     return Count_Filtered_Players(nTeam, &filter);
