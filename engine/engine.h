@@ -453,8 +453,7 @@ void Clear_Game_Texts(void);  // the text play-by-play, the page head and the re
 void Write_Game_Html_Head(GAME* pGame);
 void Write_Period_Header(GAME* pGame);
 void Write_Box_Score_Header(GAME* pGame);
-void Format_Play_Line(char* st, GAME* pGame, int bHtml);  // st holds PLAY_LINE_SIZE
-void Append_Play_Line(GAME* pGame, int bHtml);
+void Append_Play_Lines(GAME* pGame);  // the recap's and the play-by-play text's
 void Append_Play_Result(GAME* pGame);
 void Append_Injury_Line(int nTeam, int nSlot);
 void Queue_Period_End_Event(GAME* pGame);
