@@ -1,4 +1,4 @@
-// Integer helpers of the per-mille arithmetic: the rounded Mul_Div, a sign-keeping square root,
+// Integer helpers of the per-mille arithmetic: Mul_Div beyond 32 bits, a sign-keeping square root,
 // the rating grade scales and a few small min/max/rectangle helpers.
 #include "core/core.h"
 
@@ -8,10 +8,6 @@
 #define SIGNED_ROOT_LIMIT 1000000000
 #define RATING_GRADE_TOP 12
 #define RATING_GRADE5_TOP 4
-
-int Mul_Div(int a, int b, int c) {
-    return (int)(uint32_t)Mul_Div_Wide(a, b, c);
-}
 
 // The operands of values read from files are kept to 32 bits, so the product fits in 64.
 int64_t Mul_Div_Wide(int64_t a, int64_t b, int64_t c) {

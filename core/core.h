@@ -76,8 +76,22 @@ int Draw_Random(int n);
 // nBase + d(n) - d(n), the added draw first.
 int Draw_Random_Around(int nBase, int n);
 
-int Mul_Div(int a, int b, int c);
 int64_t Mul_Div_Wide(int64_t a, int64_t b, int64_t c);  // rounded as Mul_Div, not cut to 32 bits
+
+// a x b / c rounded half away from zero and cut to 32 bits, 0 when c is 0. Inline, so a constant
+// divisor needs no division; a product that does not fit in 32 bits takes the wide path.
+inline int Mul_Div(int a, int b, int c) {
+    int64_t nProduct = (int64_t)a * b;
+    if (c == 0 || nProduct <= INT32_MIN || nProduct > INT32_MAX)
+        return (int)(uint32_t)Mul_Div_Wide(a, b, c);
+    int nNarrow = (int)nProduct;
+    int nQuotient = nNarrow / c;
+    int nRemainder = nNarrow % c;
+    int64_t nTwiceRemainder = 2 * (int64_t)(nRemainder < 0 ? -nRemainder : nRemainder);
+    if (nTwiceRemainder >= (c < 0 ? -(int64_t)c : (int64_t)c))
+        nQuotient += ((nNarrow < 0) != (c < 0)) ? -1 : 1;
+    return nQuotient;
+}
 int Signed_Root(int v);
 float Signed_Root_Float(float x);
 int Percent_Of(int a, int b);

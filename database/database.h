@@ -180,8 +180,16 @@ int Count_Active_Leagues(void);
 int Get_Max_League_Team_Count(void);
 int Get_Max_Division_Team_Count(void);
 
-int Is_Team_Active(int nTeam);
-int Is_Valid_Team(int nTeam);
+// Inline: the engine asks these for every play it reads.
+inline int Is_Team_Active(int nTeam) {
+    return nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT &&
+           gTeams[nTeam].anStats[TEAM_CONTROL] != CONTROL_NOT_IN_USE;
+}
+
+inline int Is_Valid_Team(int nTeam) {
+    return Is_Team_Active(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM);
+}
+
 int Is_Free_Agent_Team(int nTeam);
 int Is_Hall_Of_Fame_Team(int nTeam);
 int Is_Draft_Pool_Team(int nTeam);
@@ -1192,6 +1200,8 @@ enum UNIT { UNIT_OFFENCE = 0, UNIT_DEFENCE = 1, UNIT_KICKERS = 2, UNIT_COUNT = 3
 uint8_t Get_Team_Position_Player(int nTeam, int nPosition, int n);
 uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n);
 int Count_Team_Position_Players(int nTeam, int nPosition);
+int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition);
+int List_Team_Uninjured_Position_Players(int nTeam, int nPosition, uint8_t* pSlots, int nMax);
 int Get_Injury_Horizon(void);  // weeks out from which a player is unavailable
 int Count_Team_Available_Position_Players(int nTeam, int nPosition);
 int Get_Position_Unit(int nPosition);  // -1 outside 0..14

@@ -36,15 +36,6 @@ static const int kMaxWildCards[4] = {0, 0, 5, 4};
 
 // ---- team classes ------------------------------------------------------------------------------
 
-int Is_Team_Active(int nTeam) {
-    return nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT &&
-           gTeams[nTeam].anStats[TEAM_CONTROL] != CONTROL_NOT_IN_USE;
-}
-
-int Is_Valid_Team(int nTeam) {
-    return Is_Team_Active(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM);
-}
-
 int Is_Free_Agent_Team(int nTeam) {
     return nTeam == FREE_AGENT_TEAM;
 }

@@ -204,10 +204,30 @@ int Blend_Root_Score(int a, int b)
 
 // ---- the derived-statistic caches --------------------------------------------------------------
 
+// The players whose cache rows were written since the caches were last emptied: emptying clears
+// only their rows.
+static int s_anWrittenRows[TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM];
+static int s_nWrittenRows;
+static uint8_t s_abRowWritten[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+
+static void Note_Written_Row(int nTeam, int nSlot)
+{
+    if (s_abRowWritten[nTeam][nSlot])
+        return;
+    s_abRowWritten[nTeam][nSlot] = 1;
+    s_anWrittenRows[s_nWrittenRows++] = nTeam * PLAYERS_PER_TEAM + nSlot;
+}
+
 void Enable_Derived_Stat_Cache(void)
 {
-    memset(gDerivedStatCache, 0, sizeof(gDerivedStatCache));
-    memset(gDerivedStatCache2, 0, sizeof(gDerivedStatCache2));
+    for (int n = 0; n < s_nWrittenRows; n++) {
+        int nTeam = s_anWrittenRows[n] / PLAYERS_PER_TEAM;
+        int nSlot = s_anWrittenRows[n] % PLAYERS_PER_TEAM;
+        memset(gDerivedStatCache[nTeam][nSlot], 0, sizeof(gDerivedStatCache[nTeam][nSlot]));
+        memset(gDerivedStatCache2[nTeam][nSlot], 0, sizeof(gDerivedStatCache2[nTeam][nSlot]));
+        s_abRowWritten[nTeam][nSlot] = 0;
+    }
+    s_nWrittenRows = 0;
     gDerivedStatCacheOn = 1;
 }
 
@@ -278,7 +298,9 @@ int Get_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
         return *pCached;
     int bCacheable = 1;
     int nValue = Compute_Derived_Stat(nTeam, nSlot, nSeason, nStat, &bCacheable);
-    if (pCached != NULL && bCacheable && (nStat <= LAST_CACHED_STAT || nStat >= FIRST_GRADE_STAT))
+    if (pCached != NULL && bCacheable && (nStat <= LAST_CACHED_STAT || nStat >= FIRST_GRADE_STAT)) {
         *pCached = nValue;
+        Note_Written_Row(nTeam, nSlot);
+    }
     return nValue;
 }

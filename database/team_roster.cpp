@@ -116,8 +116,13 @@ uint8_t Get_N_Team_Position_Player(int nTeam, int nPosition, int n) {
     return Get_Team_Position_Player(nTeam, nPosition, n);
 }
 
-uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n) {
+static PLAYER_FILTER Make_Uninjured_Position_Filter(int nPosition) {
     PLAYER_FILTER filter = {nPosition, ANY_PLAYER, 1};
+    return filter;
+}
+
+uint8_t Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n) {
+    PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
     uint8_t nSlot = Find_Nth_Filtered_Player(nTeam, &filter, n);
     if (nSlot == NO_SLOT_BYTE) {
         char szTeam[TEAM_STRING_SIZE] = "";
@@ -146,6 +151,27 @@ int Get_Injury_Horizon(void) {
     if (Is_Season_Complete())
         return SEASON_END_INJURY_HORIZON - gCurrentWeek;
     return 1;
+}
+
+// The slots of the position's uninjured players in slot order, at most nMax of them; returns how
+// many there are.
+int List_Team_Uninjured_Position_Players(int nTeam, int nPosition, uint8_t* pSlots, int nMax) {
+    PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
+    int nSize = Get_Roster_Size(nTeam);
+    int nCount = 0;
+    for (int nSlot = 0; nSlot < nSize; nSlot++) {
+        if (!Does_Player_Pass(nTeam, nSlot, &filter))
+            continue;
+        if (nCount < nMax)
+            pSlots[nCount] = (uint8_t)nSlot;
+        nCount++;
+    }
+    return nCount;
+}
+
+int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition) {
+    PLAYER_FILTER filter = Make_Uninjured_Position_Filter(nPosition);
+    return Count_Filtered_Players(nTeam, &filter);
 }
 
 int Count_Team_Available_Position_Players(int nTeam, int nPosition) {

@@ -457,8 +457,7 @@ void Clear_Game_Texts(void);  // the text play-by-play, the page head and the re
 void Write_Game_Html_Head(GAME* pGame);
 void Write_Period_Header(GAME* pGame);
 void Write_Box_Score_Header(GAME* pGame);
-void Format_Play_Line(char* st, GAME* pGame, int bHtml);  // st holds PLAY_LINE_SIZE
-void Append_Play_Line(GAME* pGame, int bHtml);
+void Append_Play_Lines(GAME* pGame);  // the recap's and the play-by-play text's
 void Append_Play_Result(GAME* pGame);
 void Append_Injury_Line(int nTeam, int nSlot);
 void Queue_Period_End_Event(GAME* pGame);
@@ -615,6 +614,7 @@ int Get_Route_Out_Of_Bounds_Chance(int nRoute);
 
 // ---- what play calling tells the play (play_matchups.cpp, offensive_plays.cpp, defensive_plays.cpp)
 int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
+int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched);
 int Get_Defensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
 float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                    int nDefensivePlay);
@@ -636,6 +636,17 @@ int Get_Play_Yardage(int nTeam, int nPlay);
 int Is_Quick_Pass_Play(int nTeam, int nPlay);
 int Has_Double_Team_Role(int nTeam, int nPlay);
 int Count_Deep_Zone_Defenders(int nTeam, int nPlay);
+
+// ---- what one snap's play calls work out (snap_memo.cpp) ---------------------------------------
+typedef struct SNAP_ANSWER {
+    uint64_t uSerial;  // the snap it was worked out in
+    int nValue;
+} SNAP_ANSWER;
+
+void Open_Snap_Memo(const GAME* pGame);  // before the calls of a snap; nothing may change the game
+void Close_Snap_Memo(void);              // until this
+uint64_t Get_Snap_Serial(const GAME* pGame);  // 0 while no snap of this game is open
+int Recall_Snap_Answer(SNAP_ANSWER* pKept, GAME* pGame, int (*pCompute)(GAME*));
 
 // ---- the computer's offensive calls (play_calling.cpp, play_situations.cpp, offensive_play_draw.cpp,
 // run_chance.cpp) --------------------------------------------------------------------------------

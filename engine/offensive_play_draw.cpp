@@ -67,8 +67,7 @@ int Get_Offensive_Play_Class(int nType) {
     }
 }
 
-// How much the first wide receiver is hurting the defence this game, 0 when not at all.
-int Get_Top_Receiver_Threat(GAME* pGame) {
+static int Compute_Top_Receiver_Threat(GAME* pGame) {
     int nSide = Get_Offensive_Side(pGame);
     int nTeam = pGame->anTeams[nSide];
     uint8_t nFirst = Get_Team_Position_Player(nTeam, POS_WR, 0);
@@ -83,6 +82,12 @@ int Get_Top_Receiver_Threat(GAME* pGame) {
     }
     int v = Mul_Div(u, 2700, pGame->nClock + 900) + 10 * (nFirstRating - nSecondRating);
     return v < RECEIVER_THREAT_FLOOR ? 0 : (v - 100) / 5 + 1;
+}
+
+// How much the first wide receiver is hurting the defence this game, 0 when not at all.
+int Get_Top_Receiver_Threat(GAME* pGame) {
+    static SNAP_ANSWER kept;
+    return Recall_Snap_Answer(&kept, pGame, Compute_Top_Receiver_Threat);
 }
 
 // ---- the weight of one play ---------------------------------------------------------------------
@@ -102,6 +107,7 @@ typedef struct DRAW_SITUATION {
     int bHailMaryBarred;
     int nThreat;
     int nSystem;
+    int bWatched;
     uint8_t nFirstReceiver;  // read only when the threat counts
     uint8_t nSecondBack;     // read only for the two-back system
 } DRAW_SITUATION;
@@ -192,7 +198,7 @@ static int Get_Play_Weight(const DRAW_SITUATION* s, int nPlay) {
     int f = Get_Distance_Weight(s, pPlay, nPlay);
     if (f == 0)
         return 0;
-    int64_t r = Get_Offensive_Play_Redundancy_Modifier(s->pGame, nPlay);
+    int64_t r = Get_Offensive_Repeat_Modifier(s->pGame, nPlay, s->bWatched);
     int w = (int)((f * r * r + 500000) / 1000000);
     w = Mul_Div(w, Get_System_Match(s->nSystem, (int8_t)(pPlay->nFormation & 0xFF)), 1000);
     w = Weigh_Primary_Player(s, nPlay, w);
@@ -214,9 +220,20 @@ static int Find_First_Play_Of_Class(int nTeam, int nClass) {
     return 0;
 }
 
-// A play of class 0 (runs), 3 (draws) or 6 (passes) drawn by weight; only plays that weigh
-// something can be drawn.
-int Find_Offensive_Play(int nClass, GAME* pGame, int nTarget) {
+// The weights of one draw's plays with their running sums.
+typedef struct PLAY_WEIGHTS {
+    uint64_t uSerial;  // the snap they were worked out in, 0 for none
+    int nClass;
+    int nTarget;
+    int nLastCall;
+    int nSum;
+    int anWeights[OFFENSIVE_PLAY_COUNT];
+    int anCumulative[OFFENSIVE_PLAY_COUNT];
+} PLAY_WEIGHTS;
+
+#define KEPT_DRAWS 8  // a snap makes six calls at most
+
+static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, int bInUse, PLAY_WEIGHTS* pOut) {
     DRAW_SITUATION s;
     s.pGame = pGame;
     s.nSide = Get_Offensive_Side(pGame);
@@ -230,30 +247,65 @@ int Find_Offensive_Play(int nClass, GAME* pGame, int nTarget) {
     s.bFieldGoal = Is_Field_Goal_Situation(pGame);
     s.nThreat = nClass == CALL_PASS ? Get_Top_Receiver_Threat(pGame) : 0;
     s.nSystem = Get_Team_Offensive_System(s.nTeam);
+    s.bWatched = Is_Game_Watched(pGame);
     s.nFirstReceiver =
         s.nThreat > 0 ? Get_Team_Position_Player(s.nTeam, POS_WR, 0) : NO_SLOT_BYTE;
     s.nSecondBack =
         s.nSystem == SYSTEM_TWO_BACK ? Get_Team_Position_Player(s.nTeam, POS_RB, 1) : NO_SLOT_BYTE;
     s.bHailMaryBarred = s.nToGo <= HAIL_MARY_REACH && (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS ||
                                                       s.nYardLine <= HAIL_MARY_REACH);
-
-    int anCumulative[OFFENSIVE_PLAY_COUNT];
-    int anWeights[OFFENSIVE_PLAY_COUNT];
     int nSum = 0;
-    int bInUse = Get_Team_Offensive_Playbook(s.nTeam) != NULL;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++) {
-        anWeights[nPlay] = bInUse ? Get_Play_Weight(&s, nPlay) : 0;
-        nSum += anWeights[nPlay];
-        anCumulative[nPlay] = nSum;
+        pOut->anWeights[nPlay] = bInUse ? Get_Play_Weight(&s, nPlay) : 0;
+        nSum += pOut->anWeights[nPlay];
+        pOut->anCumulative[nPlay] = nSum;
     }
-    int d = (int)(Random_Unit() * nSum);
+    pOut->nSum = nSum;
+}
+
+// The weights of this draw: kept from an earlier draw of the snap with the same class and target,
+// or worked out (and kept while there is room).
+static const PLAY_WEIGHTS* Get_Play_Weights(int nClass, GAME* pGame, int nTarget, int bInUse,
+                                            PLAY_WEIGHTS* pScratch) {
+    static PLAY_WEIGHTS s_aKept[KEPT_DRAWS];
+    uint64_t uSerial = Get_Snap_Serial(pGame);
+    PLAY_WEIGHTS* pOut = pScratch;
+    if (uSerial != 0) {
+        for (PLAY_WEIGHTS& kept : s_aKept) {
+            if (kept.uSerial == uSerial && kept.nClass == nClass && kept.nTarget == nTarget &&
+                kept.nLastCall == gLastOffensiveCall)
+                return &kept;
+        }
+        for (PLAY_WEIGHTS& kept : s_aKept) {
+            if (kept.uSerial != uSerial) {
+                pOut = &kept;
+                break;
+            }
+        }
+    }
+    Weigh_Plays(nClass, pGame, nTarget, bInUse, pOut);
+    pOut->uSerial = uSerial;
+    pOut->nClass = nClass;
+    pOut->nTarget = nTarget;
+    pOut->nLastCall = gLastOffensiveCall;
+    return pOut;
+}
+
+// A play of class 0 (runs), 3 (draws) or 6 (passes) drawn by weight; only plays that weigh
+// something can be drawn.
+int Find_Offensive_Play(int nClass, GAME* pGame, int nTarget) {
+    int nTeam = pGame->anTeams[Get_Offensive_Side(pGame)];
+    int bInUse = Get_Team_Offensive_Playbook(nTeam) != NULL;
+    PLAY_WEIGHTS scratch;
+    const PLAY_WEIGHTS* pWeights = Get_Play_Weights(nClass, pGame, nTarget, bInUse, &scratch);
+    int d = (int)(Random_Unit() * pWeights->nSum);
     int nResult = -1;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT && nResult < 0; nPlay++) {
-        if (anWeights[nPlay] > 0 && anCumulative[nPlay] >= d)
+        if (pWeights->anWeights[nPlay] > 0 && pWeights->anCumulative[nPlay] >= d)
             nResult = nPlay;
     }
     if (nResult < 0)
-        nResult = bInUse ? Find_First_Play_Of_Class(s.nTeam, nClass) : 0;
+        nResult = bInUse ? Find_First_Play_Of_Class(nTeam, nClass) : 0;
     if (nResult == HARD_CODED_PUNT_PLAY)
         Report_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");
     else if (nResult == HARD_CODED_FIELD_GOAL_PLAY)

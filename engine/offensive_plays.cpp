@@ -103,9 +103,12 @@ int Is_Run_Play(int nTeam, int nPlay) {
            nType == 22;
 }
 
-int Is_Pass_Play(int nTeam, int nPlay) {
-    int nType = Get_Offensive_Play_Type(nTeam, nPlay);
+static int Is_Pass_Type(int nType) {
     return (nType >= PLAY_PASS && nType <= 9) || (nType >= 11 && nType <= 14);
+}
+
+int Is_Pass_Play(int nTeam, int nPlay) {
+    return Is_Pass_Type(Get_Offensive_Play_Type(nTeam, nPlay));
 }
 
 int Is_Rollout_Or_Option_Play(int nTeam, int nPlay) {
@@ -142,13 +145,14 @@ int Get_Primary_Route(int nTeam, int nPlay) {
 // The gain a play is designed for: runs by their hole and ball carrier, passes by the primary
 // receiver's route.
 int Get_Play_Yardage(int nTeam, int nPlay) {
-    int h = Get_Offensive_Play_Hole(nTeam, nPlay);
+    const OFFENSIVE_PLAY* pPlay = Get_Offensive_Play(nTeam, nPlay);
+    int h = pPlay != NULL ? pPlay->nHole : -1;
     int m = h / 2;
-    int nType = Get_Offensive_Play_Type(nTeam, nPlay);
+    int nType = pPlay != NULL ? pPlay->nType : -1;
     switch (nType) {
     case PLAY_DIVE:
     case 10: {
-        int nPrimary = Get_Offensive_Play_Primary_Player(nTeam, nPlay) + 1;
+        int nPrimary = pPlay->nPrimaryPlayer;
         int y = m + 1;
         if (nPrimary == 1)
             y = h > 3 ? m + 3 : m + 1;
@@ -178,7 +182,7 @@ int Get_Play_Yardage(int nTeam, int nPlay) {
     default:
         break;
     }
-    if (Is_Pass_Play(nTeam, nPlay)) {
+    if (Is_Pass_Type(nType)) {
         int v = Get_Route_Average_Depth(Get_Primary_Route(nTeam, nPlay));
         return v <= 0 ? v + 8 : v;
     }

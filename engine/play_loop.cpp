@@ -98,8 +98,10 @@ void Run_Game_Plays(GAME* pGame) {
         Update_Red_Zone_Entry(pGame);
         Store_Snap_Situation(pGame);
         Set_Default_Formations(pGame);
+        Open_Snap_Memo(pGame);
         int nOffenceCall = Choose_Offensive_Play(pGame);
         int nDefenceCall = Choose_Defensive_Play(pGame);
+        Close_Snap_Memo();
         if (Is_Game_Watched(pGame) && gSkipToQuarter <= 0) {
             Take_Watched_Play_Calls(pGame, nOffenceCall, nDefenceCall);
         } else {

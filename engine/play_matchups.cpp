@@ -38,10 +38,15 @@ static int Is_Human_Run_Team(int nTeam) {
 // Fewer points the more often the offence has made the call this game. In a watched game the
 // difficulty level tilts it against the human side.
 int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay) {
+    return Get_Offensive_Repeat_Modifier(pGame, nPlay, pGame != NULL && Is_Game_Watched(pGame));
+}
+
+// The same, told whether the game is watched.
+int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched) {
     int nSide = pGame != NULL ? Get_Offensive_Side(pGame) : VISITOR_SIDE;
     int n = nPlay >= 0 && nPlay < OFFENSIVE_PLAY_COUNT ? gGameOffensivePlayUses[nSide][nPlay] : 0;
     int nModifier = Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE);
-    if (pGame != NULL && Is_Game_Watched(pGame)) {
+    if (pGame != NULL && bWatched) {
         int nStep = DIFFICULTY_MODIFIER_STEP * gDifficulty;
         nModifier += Is_Human_Run_Team(Get_Offensive_Team(pGame)) ? -nStep : nStep;
     }
@@ -97,11 +102,48 @@ int Get_Team_Defensive_System_Match(int nTeam, int nFormation) {
     return Get_Defensive_Formation_System_Match(nScheme, nFormation);
 }
 
-// ---- pass coverage and pass rush ----------------------------------------------------------------
+// ---- what the multipliers read of the two plays -------------------------------------------------
 
-static float Get_Primary_Route_Depth(int nTeam, int nPlay) {
-    return (float)Get_Route_Average_Depth(Get_Primary_Route(nTeam, nPlay));
+// Of an offensive play: the primary route's average depth and whether the throw comes out at once
+// (passes), the play type and the hole (runs).
+typedef struct OFFENCE_FACTS {
+    int bPass;
+    int bRun;
+    int nDepth;
+    int bQuick;
+    int nType;  // -1 beyond the playbook
+    int nHole;
+} OFFENCE_FACTS;
+
+// Of a defensive play: its record and where its defenders line up.
+typedef struct DEFENCE_FACTS {
+    const DEFENSIVE_PLAY* pPlay;  // NULL for none
+    int bDefined;                 // named in the team's own playbook
+    int bDoubleTeam;
+    double afX[PLAY_DEFENDERS];
+    double afY[PLAY_DEFENDERS];
+} DEFENCE_FACTS;
+
+static void Get_Pass_Facts(int nOffence, int nPlay, OFFENCE_FACTS* pOut) {
+    pOut->nDepth = Get_Route_Average_Depth(Get_Primary_Route(nOffence, nPlay));
+    pOut->bQuick = Is_Quick_Pass_Play(nOffence, nPlay);
 }
+
+static void Get_Run_Facts(int nOffence, int nPlay, OFFENCE_FACTS* pOut) {
+    pOut->nType = nPlay < OFFENSIVE_PLAY_COUNT ? Get_Offensive_Play_Type(nOffence, nPlay) : -1;
+    pOut->nHole = Get_Offensive_Play_Hole(nOffence, nPlay);
+}
+
+static void Get_Defence_Facts(int nDefence, int nPlay, DEFENCE_FACTS* pOut) {
+    pOut->pPlay = Get_Defensive_Play(nDefence, nPlay);
+    pOut->bDefined = pOut->pPlay != NULL && Get_Team_Defensive_Playbook(nDefence) != NULL &&
+                     Is_Defensive_Play_Defined(nDefence, nPlay);
+    pOut->bDoubleTeam = pOut->pPlay != NULL && Has_Double_Team_Role(nDefence, nPlay);
+    for (int i = 0; pOut->pPlay != NULL && i < PLAY_DEFENDERS; i++)
+        Get_Formation_Coordinate(pOut->pPlay->nFormation, i, &pOut->afX[i], &pOut->afY[i]);
+}
+
+// ---- pass coverage and pass rush ----------------------------------------------------------------
 
 // What one defender adds to the coverage, by his role, against a route of depth v.
 static float Get_Role_Coverage(int nRole, float v, int bQuick) {
@@ -128,20 +170,27 @@ static float Get_Role_Coverage(int nRole, float v, int bQuick) {
     }
 }
 
-float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                                   int nDefensivePlay) {
-    const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nDefence, nDefensivePlay);
-    if (pPlay == NULL)
+static float Rate_Coverage(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
+    if (d->pPlay == NULL)
         return 1.0f;
-    float v = Get_Primary_Route_Depth(nOffence, nOffensivePlay);
-    int bQuick = Is_Quick_Pass_Play(nOffence, nOffensivePlay);
+    float v = (float)o->nDepth;
     float fSum = 1.0f;
     for (int i = 0; i < PLAY_DEFENDERS; i++) {
-        double x, y;
-        Get_Formation_Coordinate(pPlay->nFormation, i, &x, &y);
-        fSum += 0.004f * (float)(x + y) - 0.04f + Get_Role_Coverage(pPlay->anRoles[i], v, bQuick);
+        float fRole = Get_Role_Coverage(d->pPlay->anRoles[i], v, o->bQuick);
+        fSum += 0.004f * (float)(d->afX[i] + d->afY[i]) - 0.04f + fRole;
     }
     return fmaxf(fSum, LEAST_MULTIPLIER);
+}
+
+float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                   int nDefensivePlay) {
+    DEFENCE_FACTS d;
+    Get_Defence_Facts(nDefence, nDefensivePlay, &d);
+    if (d.pPlay == NULL)
+        return 1.0f;
+    OFFENCE_FACTS o;
+    Get_Pass_Facts(nOffence, nOffensivePlay, &o);
+    return Rate_Coverage(&o, &d);
 }
 
 static int Get_Role_Rush(int nRole, int v, int bQuick) {
@@ -161,30 +210,45 @@ static int Get_Role_Rush(int nRole, int v, int bQuick) {
     }
 }
 
-float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                               int nDefensivePlay) {
-    const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nDefence, nDefensivePlay);
-    if (pPlay == NULL)
+static float Rate_Pass_Rush(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
+    if (d->pPlay == NULL)
         return 1.0f;
-    int v = Get_Route_Average_Depth(Get_Primary_Route(nOffence, nOffensivePlay));
-    int bQuick = Is_Quick_Pass_Play(nOffence, nOffensivePlay);
     int nSum = 1000;
     for (int i = 0; i < PLAY_DEFENDERS; i++)
-        nSum += Get_Role_Rush(pPlay->anRoles[i], v, bQuick);
+        nSum += Get_Role_Rush(d->pPlay->anRoles[i], o->nDepth, o->bQuick);
     return fmaxf((float)nSum / 1000.0f, LEAST_MULTIPLIER);
 }
 
-float Get_Combined_Pass_Defence_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                                           int nDefensivePlay) {
-    float c = Get_Pass_Coverage_Multiplier(nOffence, nOffensivePlay, nDefence, nDefensivePlay);
-    if (Has_Double_Team_Role(nDefence, nDefensivePlay))
+float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                               int nDefensivePlay) {
+    DEFENCE_FACTS d;
+    Get_Defence_Facts(nDefence, nDefensivePlay, &d);
+    if (d.pPlay == NULL)
+        return 1.0f;
+    OFFENCE_FACTS o;
+    Get_Pass_Facts(nOffence, nOffensivePlay, &o);
+    return Rate_Pass_Rush(&o, &d);
+}
+
+static float Rate_Combined_Pass_Defence(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
+    float c = Rate_Coverage(o, d);
+    if (d->bDoubleTeam)
         c += 0.05f;
-    float r = Get_Pass_Rush_Multiplier(nOffence, nOffensivePlay, nDefence, nDefensivePlay);
-    float g = Get_Primary_Route_Depth(nOffence, nOffensivePlay);
+    float r = Rate_Pass_Rush(o, d);
+    float g = (float)o->nDepth;
     float x = (3.0f * c + 3.0f * r - 1.0f) / 5.0f;
     if (g < 12.0f)
         x += 0.007f * (12.0f - g);
     return fmaxf(x, LEAST_MULTIPLIER);
+}
+
+float Get_Combined_Pass_Defence_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                           int nDefensivePlay) {
+    DEFENCE_FACTS d;
+    Get_Defence_Facts(nDefence, nDefensivePlay, &d);
+    OFFENCE_FACTS o;
+    Get_Pass_Facts(nOffence, nOffensivePlay, &o);
+    return Rate_Combined_Pass_Defence(&o, &d);
 }
 
 // ---- run defence at the hole --------------------------------------------------------------------
@@ -212,24 +276,16 @@ static int Get_Role_Run_Value(int nRole, int bDraw, int h, int a, int x) {
     }
 }
 
-// Rates the defensive call against a run at the offensive play's hole, per mille.
-int Get_Game_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                                  int nDefensivePlay) {
-    const DEFENSIVE_PLAY* pPlay = Get_Defensive_Play(nDefence, nDefensivePlay);
-    if (pPlay == NULL)
+static int Rate_Run_Fit(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
+    if (d->pPlay == NULL)
         return NEUTRAL_RATING;
-    int nType = nOffensivePlay < OFFENSIVE_PLAY_COUNT
-                    ? Get_Offensive_Play_Type(nOffence, nOffensivePlay)
-                    : -1;
-    int h = Get_Offensive_Play_Hole(nOffence, nOffensivePlay);
+    int h = o->nHole;
     int a = Get_Hole_Lateral_Offset(h);
     int m = 1000;
     for (int i = 0; i < PLAY_DEFENDERS; i++) {
-        double fX, fY;
-        Get_Formation_Coordinate(pPlay->nFormation, i, &fX, &fY);
-        int x = (int)fX;
-        int y = (int)fY;
-        int l = Get_Role_Run_Value(pPlay->anRoles[i], nType == PLAY_DRAW, h, a, x);
+        int x = (int)d->afX[i];
+        int y = (int)d->afY[i];
+        int l = Get_Role_Run_Value(d->pPlay->anRoles[i], o->nType == PLAY_DRAW, h, a, x);
         int r = abs(a - x);
         int u = 10 - y - r;
         m += Mul_Div(3 * u + l, 15, r + 10);
@@ -237,6 +293,18 @@ int Get_Game_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence
     if (m == 0)
         return LEAST_HOLE_RATING;
     return Max_Int(Mul_Div(m, 1000, 900), LEAST_HOLE_RATING);
+}
+
+// Rates the defensive call against a run at the offensive play's hole, per mille.
+int Get_Game_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                  int nDefensivePlay) {
+    DEFENCE_FACTS d;
+    Get_Defence_Facts(nDefence, nDefensivePlay, &d);
+    if (d.pPlay == NULL)
+        return NEUTRAL_RATING;
+    OFFENCE_FACTS o;
+    Get_Run_Facts(nOffence, nOffensivePlay, &o);
+    return Rate_Run_Fit(&o, &d);
 }
 
 // The run play divides its gain by this: the fit at the hole and the repetition of both calls.
@@ -255,22 +323,27 @@ float Get_Run_Defence_Multiplier(GAME* pGame, int nOffensiveCall, int nDefensive
 
 // ---- the matchup table --------------------------------------------------------------------------
 
-int Get_Play_Matchup_Rating(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay) {
-    if (Get_Team_Defensive_Playbook(nDefence) == NULL || nDefensivePlay < 0 ||
-        nDefensivePlay >= DEFENSIVE_PLAY_COUNT || !Is_Defensive_Play_Defined(nDefence, nDefensivePlay))
+static void Get_Offence_Facts(int nOffence, int nPlay, OFFENCE_FACTS* pOut) {
+    pOut->bPass = Is_Pass_Play(nOffence, nPlay);
+    pOut->bRun = !pOut->bPass && Is_Run_Play(nOffence, nPlay);
+    if (pOut->bPass)
+        Get_Pass_Facts(nOffence, nPlay, pOut);
+    if (pOut->bRun)
+        Get_Run_Facts(nOffence, nPlay, pOut);
+}
+
+static int Rate_Matchup(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
+    if (!d->bDefined)
         return 0;
-    float f = (float)Get_Defensive_Formation_Pass_Focus(
-        Get_Defensive_Play_Formation(nDefence, nDefensivePlay));
-    if (Is_Pass_Play(nOffence, nOffensivePlay)) {
-        float r = 1000.0f * Get_Combined_Pass_Defence_Multiplier(nOffence, nOffensivePlay, nDefence,
-                                                                  nDefensivePlay);
+    float f = (float)Get_Defensive_Formation_Pass_Focus(d->pPlay->nFormation);
+    if (o->bPass) {
+        float r = 1000.0f * Rate_Combined_Pass_Defence(o, d);
         if (f < NEUTRAL_FOCUS)
             r = r * f / 1000.0f;
         return (int)r;
     }
-    if (Is_Run_Play(nOffence, nOffensivePlay)) {
-        float r = (float)Get_Game_Pass_Rush_Multiplier(nOffence, nOffensivePlay, nDefence,
-                                                       nDefensivePlay);
+    if (o->bRun) {
+        float r = (float)Rate_Run_Fit(o, d);
         if (f > NEUTRAL_FOCUS)
             r = r * 1000.0f / f;
         return (int)r;
@@ -278,14 +351,32 @@ int Get_Play_Matchup_Rating(int nOffence, int nOffensivePlay, int nDefence, int 
     return NEUTRAL_RATING;
 }
 
+int Get_Play_Matchup_Rating(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay) {
+    if (nDefensivePlay < 0 || nDefensivePlay >= DEFENSIVE_PLAY_COUNT)
+        return 0;
+    DEFENCE_FACTS d;
+    Get_Defence_Facts(nDefence, nDefensivePlay, &d);
+    if (!d.bDefined)
+        return 0;
+    OFFENCE_FACTS o;
+    Get_Offence_Facts(nOffence, nOffensivePlay, &o);
+    return Rate_Matchup(&o, &d);
+}
+
 // Rates every play of the team with the ball against every play of the other team, each column
-// of the playbook's own plays scaled to average 1000.
+// of the playbook's own plays scaled to average 1000. Each play's facts are read once.
 void Fill_Play_Matchup_Table(GAME* pGame) {
     int nOffence = Get_Offensive_Team(pGame);
     int nDefence = Get_Defensive_Team(pGame);
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; i++)
+    DEFENCE_FACTS aDefence[DEFENSIVE_PLAY_COUNT];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j++)
+        Get_Defence_Facts(nDefence, j, &aDefence[j]);
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; i++) {
+        OFFENCE_FACTS o;
+        Get_Offence_Facts(nOffence, i, &o);
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j++)
-            gPlayMatchupTable[i][j] = Get_Play_Matchup_Rating(nOffence, i, nDefence, j);
+            gPlayMatchupTable[i][j] = Rate_Matchup(&o, &aDefence[j]);
+    }
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j++) {
         int64_t nSum = 0;
         for (int i = 0; i < TEAM_OFFENSIVE_PLAY_COUNT; i++)

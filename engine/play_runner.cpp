@@ -103,8 +103,7 @@ void Run_Play(GAME* pGame) {
     Set_Play_Formations(pGame);
     Fill_On_Field_Players(pGame, VISITOR_SIDE);
     Fill_On_Field_Players(pGame, HOME_SIDE);
-    Append_Play_Line(pGame, 1);
-    Append_Play_Line(pGame, 0);
+    Append_Play_Lines(pGame);
     Mark_Play_Log_Entry(pGame);
     int bPenalty = Check_For_Penalty(pGame);
     int nOffenceFormation = pGame->anFormations[Get_Offensive_Side(pGame)];

@@ -60,7 +60,7 @@ int Is_Punt_Situation(GAME* pGame) {
 
 // A trailing or slightly leading team with a strong running game goes for a short fourth down
 // instead of kicking.
-int Is_Field_Goal_Situation(GAME* pGame) {
+static int Compute_Field_Goal_Situation(GAME* pGame) {
     if (Get_Down(pGame) != FOURTH_DOWN || pGame->nYardLine > Get_Field_Goal_Range(pGame))
         return 0;
     int t = Get_Offensive_Deficit(pGame);
@@ -80,6 +80,11 @@ int Is_Field_Goal_Situation(GAME* pGame) {
         return k < nToGo;
     }
     return 1;
+}
+
+int Is_Field_Goal_Situation(GAME* pGame) {
+    static SNAP_ANSWER kept;
+    return Recall_Snap_Answer(&kept, pGame, Compute_Field_Goal_Situation);
 }
 
 int Is_Kneel_Down_Situation(GAME* pGame) {

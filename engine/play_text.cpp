@@ -236,44 +236,60 @@ static void Get_Play_Line_Names(GAME* pGame, char* szOffence, char* szDefence, i
                                 szDefence, nSize);
 }
 
-void Format_Play_Line(char* st, GAME* pGame, int bHtml) {
-    char szClock[16], szTeam[TEAM_STRING_SIZE] = "", szDown[16], szPosition[32];
-    char szOffence[PLAY_NAME_SIZE], szDefence[PLAY_NAME_SIZE];
+// What the snap's two play lines show, but the down.
+typedef struct PLAY_LINE_PIECES {
+    char szClock[16];
+    char szTeam[TEAM_STRING_SIZE];
+    char szPosition[32];
+    char szOffence[PLAY_NAME_SIZE];
+    char szDefence[PLAY_NAME_SIZE];
+} PLAY_LINE_PIECES;
+
+static void Get_Play_Line_Pieces(GAME* pGame, PLAY_LINE_PIECES* p) {
     int nOffenceFormation = pGame->anFormations[Get_Offensive_Side(pGame)];
-    Format_Game_Clock(pGame, nOffenceFormation == FORMATION_EXTRA_POINT, szClock, sizeof(szClock));
+    Format_Game_Clock(pGame, nOffenceFormation == FORMATION_EXTRA_POINT, p->szClock,
+                      sizeof(p->szClock));
+    p->szTeam[0] = '\0';
     int nTeam = Get_Offensive_Team(pGame);
     if (nTeam >= 0 && nTeam <= FREE_AGENT_TEAM)
-        Get_Team_String(szTeam, sizeof(szTeam), nTeam, TEAM_ABBREVIATION);
+        Get_Team_String(p->szTeam, sizeof(p->szTeam), nTeam, TEAM_ABBREVIATION);
+    Get_Short_Field_Position(pGame, p->szPosition, sizeof(p->szPosition));
+    Get_Play_Line_Names(pGame, p->szOffence, p->szDefence, sizeof(p->szOffence));
+}
+
+// The recap's line (bHtml) or the play-by-play text's; st holds PLAY_LINE_SIZE.
+static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_PIECES* p) {
+    char szDown[16];
     Get_Short_Down_Text(pGame, bHtml, szDown, sizeof(szDown));
-    Get_Short_Field_Position(pGame, szPosition, sizeof(szPosition));
-    Get_Play_Line_Names(pGame, szOffence, szDefence, sizeof(szOffence));
     if (!bHtml) {
-        Format_String(st, PLAY_LINE_SIZE, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", szClock, szTeam,
-                      szDown, szPosition, szOffence, szDefence);
+        Format_String(st, PLAY_LINE_SIZE, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", p->szClock,
+                      p->szTeam, szDown, p->szPosition, p->szOffence, p->szDefence);
         return;
     }
     char szTeamHtml[64], szPositionHtml[96], szOffenceHtml[6 * PLAY_NAME_SIZE];
     char szDefenceHtml[6 * PLAY_NAME_SIZE];
-    Escape_Html(szTeamHtml, sizeof(szTeamHtml), szTeam);
-    Escape_Html(szPositionHtml, sizeof(szPositionHtml), szPosition);
-    Escape_Html(szOffenceHtml, sizeof(szOffenceHtml), szOffence);
-    Escape_Html(szDefenceHtml, sizeof(szDefenceHtml), szDefence);
+    Escape_Html(szTeamHtml, sizeof(szTeamHtml), p->szTeam);
+    Escape_Html(szPositionHtml, sizeof(szPositionHtml), p->szPosition);
+    Escape_Html(szOffenceHtml, sizeof(szOffenceHtml), p->szOffence);
+    Escape_Html(szDefenceHtml, sizeof(szDefenceHtml), p->szDefence);
     Format_String(st, PLAY_LINE_SIZE,
                   "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n"
                   "<TD width=\"5%%\" class=lmc>%s</TD><TD width=\"9%%\" class=lmc>%s</TD>"
                   "<TD width=\"9%%\" class=lmc>%s</TD><TD width=\"17%%\" class=lmc>%s</TD>"
                   "<TD width=\"17%%\" class=lmc>%s</TD>",
-                  Get_Offensive_Side(pGame) == HOME_SIDE ? "highlight" : "none", szClock,
+                  Get_Offensive_Side(pGame) == HOME_SIDE ? "highlight" : "none", p->szClock,
                   szTeamHtml, szDown, szPositionHtml, szOffenceHtml, szDefenceHtml);
 }
 
-void Append_Play_Line(GAME* pGame, int bHtml) {
+// The snap's line in the recap and in the play-by-play text, its pieces read once.
+void Append_Play_Lines(GAME* pGame) {
+    PLAY_LINE_PIECES pieces;
+    Get_Play_Line_Pieces(pGame, &pieces);
     char szLine[PLAY_LINE_SIZE];
-    Format_Play_Line(szLine, pGame, bHtml);
-    if (bHtml)
-        Append_Recap(szLine);
-    else
-        Append_Text(szLine);
+    Format_Play_Line(szLine, pGame, 1, &pieces);
+    Append_Recap(szLine);
+    Format_Play_Line(szLine, pGame, 0, &pieces);
+    Append_Text(szLine);
 }
 
 static int Is_Score_Line_Result(int nResult) {

@@ -37,11 +37,20 @@ static uint8_t Get_Available_Returner(int nTeam, int n) {
 
 #define SCORE_NOT_CACHED INT_MIN
 
+#define NOT_COUNTED (-1)
+
 static int s_nCacheTeam = NO_TEAM;
 static uint16_t s_aanCachedPlayers[CACHED_POSITIONS][CACHED_DEPTHS];
 static int s_aanCachedScores[PLAYERS_PER_TEAM][CACHED_POSITIONS];
+static int s_anCachedCounts[POSITION_COUNT];  // available players by position
+static int s_anUninjuredCounts[POSITION_COUNT];
+static uint8_t s_aanUninjured[POSITION_COUNT][CACHED_DEPTHS];  // their slots, the first ones
 
 static void Empty_Position_Player_Cache(void) {
+    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
+        s_anCachedCounts[nPosition] = NOT_COUNTED;
+        s_anUninjuredCounts[nPosition] = NOT_COUNTED;
+    }
     for (int nPosition = 0; nPosition < CACHED_POSITIONS; nPosition++) {
         for (int n = 0; n < CACHED_DEPTHS; n++)
             s_aanCachedPlayers[nPosition][n] = NOT_CACHED;
@@ -59,16 +68,37 @@ void Close_Position_Player_Cache(void) {
     s_nCacheTeam = NO_TEAM;
 }
 
+static int Count_Available_Position_Players(int nTeam, int nPosition) {
+    if (nTeam != s_nCacheTeam || nTeam == NO_TEAM || nPosition < 0)
+        return Count_Team_Available_Position_Players(nTeam, nPosition);
+    if (s_anCachedCounts[nPosition] == NOT_COUNTED)
+        s_anCachedCounts[nPosition] = Count_Team_Available_Position_Players(nTeam, nPosition);
+    return s_anCachedCounts[nPosition];
+}
+
+// The n-th uninjured player of the position; past the listed ones the roster query answers
+// (and warns).
+static uint8_t Get_Uninjured_Position_Player(int nTeam, int nPosition, int n) {
+    if (nTeam != s_nCacheTeam || nTeam == NO_TEAM || nPosition < 0 || n >= CACHED_DEPTHS)
+        return Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
+    if (s_anUninjuredCounts[nPosition] == NOT_COUNTED)
+        s_anUninjuredCounts[nPosition] = List_Team_Uninjured_Position_Players(
+            nTeam, nPosition, s_aanUninjured[nPosition], CACHED_DEPTHS);
+    if (n < s_anUninjuredCounts[nPosition])
+        return s_aanUninjured[nPosition][n];
+    return Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
+}
+
 static uint8_t Find_Available_Position_Player(int nTeam, int nPosition, int n) {
     if (nPosition >= POSITION_COUNT)
         return Get_Available_Returner(nTeam, n);
-    if (n < 0 || n >= Count_Team_Available_Position_Players(nTeam, nPosition))
+    if (n < 0 || n >= Count_Available_Position_Players(nTeam, nPosition))
         return NO_SLOT_BYTE;
-    uint8_t nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
+    uint8_t nSlot = Get_Uninjured_Position_Player(nTeam, nPosition, n);
     if (nSlot == NO_SLOT_BYTE) {
         Fill_Team_Position_Minimums(nTeam);
         Empty_Position_Player_Cache();
-        nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, n);
+        nSlot = Get_Uninjured_Position_Player(nTeam, nPosition, n);
     }
     return nSlot;
 }

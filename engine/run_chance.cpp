@@ -78,7 +78,7 @@ static void Weigh_Players_On_Field(GAME* pGame, int* pP, int* pQ) {
     *pQ = Q;
 }
 
-int Get_Offensive_Run_Chance(GAME* pGame) {
+static int Compute_Offensive_Run_Chance(GAME* pGame) {
     int P, Q;
     Weigh_Players_On_Field(pGame, &P, &Q);
     int nDown = pGame->nFlags & GAME_FLAG_DOWN_MASK;
@@ -131,4 +131,9 @@ int Get_Offensive_Run_Chance(GAME* pGame) {
     }
     Q += Q / 7;
     return P + Q == 0 ? 0 : Mul_Div(Q, 1000, P + Q);
+}
+
+int Get_Offensive_Run_Chance(GAME* pGame) {
+    static SNAP_ANSWER kept;
+    return Recall_Snap_Answer(&kept, pGame, Compute_Offensive_Run_Chance);
 }

@@ -4,6 +4,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
+
 #include "database/database.h"
 #include "engine/engine.h"
 #include "reports/reports.h"
@@ -210,6 +212,30 @@ int Count_Player_Plays(GAME* pGame, int bSide, int nSlot, int nMeasure) {
             nValue += pMeasure->bSumYards ? pPlay->nYard1 : 1;
     }
     return nValue;
+}
+
+// The player ids the play log names, sorted: a player it does not name counts no plays.
+typedef struct LOGGED_IDS {
+    int nCount;
+    int32_t anIds[2 * PLAY_LOG_SIZE];
+} LOGGED_IDS;
+
+static void Collect_Logged_Ids(GAME* pGame, LOGGED_IDS* pOut) {
+    int nCount = Clamp(pGame->nPlayCount, 0, PLAY_LOG_SIZE);
+    pOut->nCount = 0;
+    for (int n = 0; n < nCount; n++) {
+        pOut->anIds[pOut->nCount++] = pGame->aPlayLog[n].nPlayer1;
+        pOut->anIds[pOut->nCount++] = pGame->aPlayLog[n].nPlayer2;
+    }
+    std::sort(pOut->anIds, pOut->anIds + pOut->nCount);
+}
+
+static int Count_Logged_Plays(GAME* pGame, const LOGGED_IDS* pLogged, int bSide, int nSlot,
+                              int nMeasure) {
+    int nId = Get_Player_Vital_Stat(pGame->anTeams[bSide], nSlot, VITAL_PLAYER_ID);
+    if (!std::binary_search(pLogged->anIds, pLogged->anIds + pLogged->nCount, nId))
+        return 0;
+    return Count_Player_Plays(pGame, bSide, nSlot, nMeasure);
 }
 
 int Count_Team_Plays(GAME* pGame, int bSide, int nResult, char* st, int nSize) {
@@ -439,13 +465,14 @@ static void Append_Offense_Head(void) {
 typedef char NUMBER_TEXT[16];
 
 // One player's offence row; 0 when he has nothing to show.
-static int Format_Offense_Row(GAME* pGame, int bSide, int nSlot, int nRow, char* st, int nSize) {
-    int nCompletions = Count_Player_Plays(pGame, bSide, nSlot, MEASURE_COMPLETIONS);
+static int Format_Offense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide, int nSlot,
+                              int nRow, char* st, int nSize) {
+    int nCompletions = Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_COMPLETIONS);
     int nAttempts =
         Max_Int(nCompletions, Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_QUARTERBACK, 0));
-    int nRushes = Count_Player_Plays(pGame, bSide, nSlot, MEASURE_RUSHES);
-    int nReceptions = Count_Player_Plays(pGame, bSide, nSlot, MEASURE_RECEPTIONS);
-    int nFumbles = Count_Player_Plays(pGame, bSide, nSlot, MEASURE_FUMBLES);
+    int nRushes = Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RUSHES);
+    int nReceptions = Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RECEPTIONS);
+    int nFumbles = Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_FUMBLES);
     if (nAttempts <= 0 && nRushes <= 0 && nReceptions <= 0 && nFumbles <= 0)
         return 0;
     int nPassYards = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_QUARTERBACK, 2);
@@ -453,7 +480,7 @@ static int Format_Offense_Row(GAME* pGame, int bSide, int nSlot, int nRow, char*
     int nInterceptions = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_QUARTERBACK, 4);
     int nRating = Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns,
                                         nInterceptions);
-    int nRushYards = Count_Player_Plays(pGame, bSide, nSlot, MEASURE_RUSHING_YARDS);
+    int nRushYards = Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RUSHING_YARDS);
     int nReceivingYards = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_SKILL, 3);
     NUMBER_TEXT aszPassing[6], aszRushing[5], aszReceiving[4];
     const char* apPassing[6], *apRushing[5], *apReceiving[4];
@@ -465,14 +492,14 @@ static int Format_Offense_Row(GAME* pGame, int bSide, int nSlot, int nRow, char*
     Format_String(aszRushing[1], sizeof(NUMBER_TEXT), "%d", nRushYards);
     Format_Tenths(aszRushing[2], sizeof(NUMBER_TEXT), Rounded_Ratio(nRushYards, nRushes, 10));
     Format_String(aszRushing[3], sizeof(NUMBER_TEXT), "%d",
-                  Count_Player_Plays(pGame, bSide, nSlot, MEASURE_RUSHING_TOUCHDOWNS));
+                  Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RUSHING_TOUCHDOWNS));
     Format_String(aszRushing[4], sizeof(NUMBER_TEXT), "%d", nFumbles);
     Format_String(aszReceiving[0], sizeof(NUMBER_TEXT), "%d", nReceptions);
     Format_String(aszReceiving[1], sizeof(NUMBER_TEXT), "%d", nReceivingYards);
     Format_Tenths(aszReceiving[2], sizeof(NUMBER_TEXT),
                   Rounded_Ratio(nReceivingYards, nReceptions, 10));
     Format_String(aszReceiving[3], sizeof(NUMBER_TEXT), "%d",
-                  Count_Player_Plays(pGame, bSide, nSlot, MEASURE_RECEIVING_TOUCHDOWNS));
+                  Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RECEIVING_TOUCHDOWNS));
     for (int n = 0; n < 6; n++) apPassing[n] = aszPassing[n];
     for (int n = 0; n < 5; n++) apRushing[n] = aszRushing[n];
     for (int n = 0; n < 4; n++) apReceiving[n] = aszReceiving[n];
@@ -491,11 +518,13 @@ static int Get_Listed_Slot_Count(GAME* pGame, int bSide) {
 
 void Write_Box_Score_Offense_Table(GAME* pGame) {
     char szRow[BOX_ROW_SIZE];
+    static LOGGED_IDS logged;
+    Collect_Logged_Ids(pGame, &logged);
     for (int bSide = 0; bSide < 2; bSide++) {
         Append_Offense_Head();
         int nRows = 0;
         for (int nSlot = 0; nSlot < Get_Listed_Slot_Count(pGame, bSide); nSlot++) {
-            if (Format_Offense_Row(pGame, bSide, nSlot, nRows, szRow, sizeof(szRow))) {
+            if (Format_Offense_Row(pGame, &logged, bSide, nSlot, nRows, szRow, sizeof(szRow))) {
                 Append_Box_Score_Html(szRow);
                 nRows++;
             }
@@ -505,13 +534,14 @@ void Write_Box_Score_Offense_Table(GAME* pGame) {
 }
 
 // One player's defence row; 0 when all seven values are 0.
-static int Format_Defense_Row(GAME* pGame, int bSide, int nSlot, int nRow, char* st, int nSize) {
+static int Format_Defense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide, int nSlot,
+                              int nRow, char* st, int nSize) {
     int anValues[7] = {
         Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 2),
         Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 3),
         Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 0),
-        Count_Player_Plays(pGame, bSide, nSlot, MEASURE_PASSES_DEFENSED),
-        Count_Player_Plays(pGame, bSide, nSlot, MEASURE_FUMBLES_RECOVERED),
+        Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_PASSES_DEFENSED),
+        Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_FUMBLES_RECOVERED),
         Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 1),
         Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 4)};
     int bAny = 0;
@@ -535,6 +565,8 @@ static int Format_Defense_Row(GAME* pGame, int bSide, int nSlot, int nRow, char*
 
 void Write_Box_Score_Defense_Table(GAME* pGame) {
     char szRow[BOX_ROW_SIZE];
+    static LOGGED_IDS logged;
+    Collect_Logged_Ids(pGame, &logged);
     for (int bSide = 0; bSide < 2; bSide++) {
         Append_Box_Score_Html(
             TABLE_OPEN "<TR class=header1>\n<TD width=\"188\" class=ltl></TD>\n"
@@ -547,7 +579,7 @@ void Write_Box_Score_Defense_Table(GAME* pGame) {
                        "<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
         int nRows = 0;
         for (int nSlot = 0; nSlot < Get_Listed_Slot_Count(pGame, bSide); nSlot++) {
-            if (Format_Defense_Row(pGame, bSide, nSlot, nRows, szRow, sizeof(szRow))) {
+            if (Format_Defense_Row(pGame, &logged, bSide, nSlot, nRows, szRow, sizeof(szRow))) {
                 Append_Box_Score_Html(szRow);
                 nRows++;
             }

@@ -18,6 +18,11 @@ TEST(ArithmeticTest, MulDivRoundsHalfAwayFromZero) {
         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
         {INT_MIN, 3, 4, -1610612736},
         {INT_MAX, 2, 1, -2},  // low 32 bits of a quotient that does not fit
+        {INT_MAX, 1, 2, 1073741824},     // products at the edges of 32 bits
+        {INT_MIN, 1, 3, -715827883},
+        {INT_MIN, 1, -1, INT_MIN},
+        {INT_MIN + 1, 1, -1, INT_MAX},
+        {-46341, 46341, 7, -306784040},
     };
     for (const CASE& test : cases) {
         EXPECT_EQ(Mul_Div(test.a, test.b, test.c), test.nExpected)

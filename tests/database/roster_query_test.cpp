@@ -39,6 +39,12 @@ TEST_F(RosterQueryTest, UninjuredReceiverSkipsTheHurtOne) {
     Set_Injury_Weeks(0, 11, 3);
     EXPECT_EQ(Get_Team_Uninjured_Position_Player(0, POS_WR, 0), 10);
     EXPECT_EQ(Get_Team_Uninjured_Position_Player(0, POS_WR, 1), 12);
+    uint8_t anSlots[2] = {0, 0};
+    EXPECT_EQ(List_Team_Uninjured_Position_Players(0, POS_WR, anSlots, 1), 2);
+    EXPECT_EQ(anSlots[0], 10);
+    EXPECT_EQ(anSlots[1], 0);  // beyond the room given
+    EXPECT_EQ(List_Team_Uninjured_Position_Players(0, POS_WR, anSlots, 2), 2);
+    EXPECT_EQ(anSlots[1], 12);
 
     Set_Team_String(0, TEAM_ABBREVIATION, "AVN");
     gUniverseStats[UNIVERSE_FIRST_YEAR] = 2020;

@@ -76,6 +76,17 @@ TEST_F(EngineTest, KickerAndFieldGoalRange) {
     EXPECT_EQ(Get_Kicker_Range(TEST_HOME, 100), 20);
 }
 
+// Without a kicker who can play the range is the shortest, and asking for it logs nothing.
+TEST_F(EngineTest, FieldGoalRangeWithTheKickerHurt) {
+    Set_Kicker(TEST_HOME, 90, 80);
+    ASSERT_EQ(Count_Team_Uninjured_Position_Players(TEST_HOME, POS_K), 1);
+    Set_Player_Vital_Stat(TEST_HOME, HOME_KICKER_SLOT, VITAL_INJURY_WEEKS, 3);
+    EXPECT_EQ(Count_Team_Uninjured_Position_Players(TEST_HOME, POS_K), 0);
+    Test_Clear_Debug_Output();
+    EXPECT_EQ(Get_Field_Goal_Range(pGame), 30);
+    EXPECT_EQ(Test_Get_Debug_Output(), "");
+}
+
 TEST_F(EngineTest, TwoPointDecisionTable) {
     gTwoPointConversions = 1;
     const struct {

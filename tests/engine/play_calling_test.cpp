@@ -153,3 +153,30 @@ TEST_F(PlayCallingTest, MultipliersForAKnownMatchup) {
     EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(21), 1000);
     EXPECT_EQ(Last_Error(), "Invalid nFormation in Get_Defensive_Formation_Pass_Focus()");
 }
+
+// Inside a snap the kept answers draw the same calls; the next snap works them out anew.
+TEST_F(PlayCallingTest, ASnapsKeptAnswersLastOnlyThatSnap) {
+    Fill_Play_Matchup_Table(pGame);
+    for (int nDown : {FIRST_DOWN, SECOND_DOWN, THIRD_DOWN}) {
+        Set_Situation(nDown, 6, 60, 600, 0, 0);
+        for (uint32_t uSeed = 1; uSeed <= 20; uSeed++) {
+            Seed_Random(uSeed);
+            int nOffence = Choose_Offensive_Play(pGame);
+            int nDefence = Choose_Defensive_Play(pGame);
+            uint32_t uNext = Random_Number();
+            Seed_Random(uSeed);
+            Open_Snap_Memo(pGame);
+            EXPECT_EQ(Choose_Offensive_Play(pGame), nOffence);
+            EXPECT_EQ(Choose_Defensive_Play(pGame), nDefence);
+            Close_Snap_Memo();
+            EXPECT_EQ(Random_Number(), uNext);
+        }
+    }
+    Open_Snap_Memo(pGame);
+    EXPECT_LT(Get_Offensive_Run_Chance(pGame), 1000);
+    Close_Snap_Memo();
+    Set_Team_Stat(TEST_HOME, TEAM_RUN_PASS_BALANCE, 0);
+    Open_Snap_Memo(pGame);
+    EXPECT_EQ(Get_Offensive_Run_Chance(pGame), 1000);
+    Close_Snap_Memo();
+}
