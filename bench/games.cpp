@@ -30,10 +30,10 @@ const int kReportGames = 200;
 const int kBenchWeek = 1;
 const int kSeasonWeeks = 17;
 const int kFirstPostseasonWeek = 18;  // a regular season of 17 weeks
-const int kScrimmagePlays = 0;  // game team stats
+const int kScrimmagePlays = 0;        // game team stats
 const int kPunts = 6;
 const int kFumblesLost = 8;
-const int kFirstDowns = 4;      // game team totals
+const int kFirstDowns = 4;  // game team totals
 const int kRushes = 5;
 const int kRushingYards = 6;
 const int kPassAttempts = 7;
@@ -72,25 +72,18 @@ void Add_Logged_Plays(LEAGUE_SUMS& s, const GAME* pGame) {
     for (int i = 0; i < pGame->nPlayCount && i < PLAY_LOG_SIZE; i++) {
         switch (Get_Play_Result(&pGame->aPlayLog[i])) {
         case RESULT_INTERCEPTED:
-        case RESULT_INTERCEPTION_TOUCHDOWN:
-            s.interceptions++;
-            break;
+        case RESULT_INTERCEPTION_TOUCHDOWN: s.interceptions++; break;
         case RESULT_FIELD_GOAL_GOOD:
             s.fieldGoals++;
             s.fieldGoalTries++;
             break;
-        case RESULT_FIELD_GOAL_MISSED:
-            s.fieldGoalTries++;
-            break;
+        case RESULT_FIELD_GOAL_MISSED: s.fieldGoalTries++; break;
         case RESULT_EXTRA_POINT_GOOD:
             s.extraPoints++;
             s.extraPointTries++;
             break;
-        case RESULT_EXTRA_POINT_MISSED:
-            s.extraPointTries++;
-            break;
-        default:
-            break;
+        case RESULT_EXTRA_POINT_MISSED: s.extraPointTries++; break;
+        default: break;
         }
     }
 }

@@ -11,7 +11,8 @@
 
 // The operands of values read from files are kept to 32 bits, so the product fits in 64.
 int64_t Mul_Div_Wide(int64_t a, int64_t b, int64_t c) {
-    if (c == 0) return 0;
+    if (c == 0)
+        return 0;
     int64_t nProduct = a * b;
     int64_t nQuotient = nProduct / c;
     int64_t nRemainder = nProduct % c;
@@ -39,28 +40,33 @@ int Percent_Of(int a, int b) {
 
 // The rounding helpers leave a unchanged for a zero multiple instead of dividing by zero.
 int Round_To_Multiple(int a, int b) {
-    if (b == 0) return a;
+    if (b == 0)
+        return a;
     int nHalfUp = a + b / 2;
     return nHalfUp - nHalfUp % b;
 }
 
 int Round_Down_To_Multiple(int a, int b) {
-    if (b == 0) return a;
+    if (b == 0)
+        return a;
     return a - a % b;
 }
 
 // How often a can be divided by b with a result above 0. A divisor below 2 never ends: 0.
 int Count_Divisions(int a, int b) {
-    if (b < 2) return 0;
+    if (b < 2)
+        return 0;
     int nCount = 0;
-    while ((a /= b) > 0) nCount++;
+    while ((a /= b) > 0)
+        nCount++;
     return nCount;
 }
 
 // (v + nHalfStep) / nStep - nOffset, limited to 0..nTop; division truncates toward zero.
 static int Grade_On_Scale(int nValue, int nHalfStep, int nStep, int nOffset, int nTop) {
     int64_t nGrade = ((int64_t)nValue + nHalfStep) / nStep - nOffset;
-    if (nGrade < 0) return 0;
+    if (nGrade < 0)
+        return 0;
     return nGrade > nTop ? nTop : (int)nGrade;
 }
 

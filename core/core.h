@@ -196,4 +196,3 @@ void Log_Skipped_Field(const char* szWhere, const char* szField, int nMin, int n
 // (empty, not a number, out of range) is skipped: 0, *pValue untouched, and the log line above.
 int Read_Int_Field_In_Range(const char* szWhere, const char* szField, int nMin, int nMax,
                             int* pValue);
-

@@ -39,25 +39,22 @@ static int Emit_Log_Line(char* szLine, int nSize) {
 // Puts the line and its newline in front of the recent errors; what passes the end is lost.
 static void Push_Recent_Error(const char* szLine, int nLength) {
     int nCopy = nLength + 1;
-    if (nCopy > RECENT_ERRORS_SIZE - 1) nCopy = RECENT_ERRORS_SIZE - 1;
+    if (nCopy > RECENT_ERRORS_SIZE - 1)
+        nCopy = RECENT_ERRORS_SIZE - 1;
     memmove(gRecentErrors + nCopy, gRecentErrors, RECENT_ERRORS_SIZE - 1 - nCopy);
     memcpy(gRecentErrors, szLine, nCopy);
     gRecentErrors[RECENT_ERRORS_SIZE - 1] = 0;
 }
 
 static void Ask_Enter_Debugger(const char* szText) {
-    if (gAskEnterDebugger != 1 || !(gCommandLineFlags & SHOW_SYSTEM_ERRORS)) return;
+    if (gAskEnterDebugger != 1 || !(gCommandLineFlags & SHOW_SYSTEM_ERRORS))
+        return;
     char szQuestion[TEXT_BUFFER_SIZE];
     Format_String(szQuestion, sizeof szQuestion, "%s\n\nENTER DEBUGGER?", szText);
     switch (MessageBoxA(NULL, szQuestion, "System Error!", ENTER_DEBUGGER_BOX_TYPE)) {
-    case IDYES:
-        DebugBreak();
-        break;
-    case IDCANCEL:
-        gAskEnterDebugger = 0;
-        break;
-    default:
-        break;
+    case IDYES: DebugBreak(); break;
+    case IDCANCEL: gAskEnterDebugger = 0; break;
+    default: break;
     }
 }
 
@@ -89,7 +86,8 @@ void Log_Debug_Line(const char* szFormat, ...) {
 }
 
 int Print_Debug_Message(int nMask, const char* szFormat, ...) {
-    if (!(nMask & gCommandLineFlags)) return 0;
+    if (!(nMask & gCommandLineFlags))
+        return 0;
     char szText[TEXT_BUFFER_SIZE];
     char szLine[TEXT_BUFFER_SIZE];
     va_list args;

@@ -34,20 +34,16 @@ int Show_Message_Box(const char* szCaption, const char* szFormat, ...) {
 // answers: closing a Yes/No box counts as No, closing an OK/Cancel box as Cancel.
 static int Ask_Skinned_Box(const char* szText, const char* szCaption, UINT uType) {
     switch (uType & MB_TYPEMASK) {
-    case MB_OK:
-        User_Message_Dialog(szCaption, szText, "", "&OK", "", "");
-        return IDOK;
+    case MB_OK: User_Message_Dialog(szCaption, szText, "", "&OK", "", ""); return IDOK;
     case MB_OKCANCEL:
-        return User_Message_Dialog(szCaption, szText, "", "&OK", "&Cancel", "") == IDYES
-                   ? IDOK
-                   : IDCANCEL;
+        return User_Message_Dialog(szCaption, szText, "", "&OK", "&Cancel", "") == IDYES ? IDOK
+                                                                                         : IDCANCEL;
     case MB_YESNOCANCEL:
         return User_Message_Dialog(szCaption, szText, "", "&Yes", "&No", "&Cancel");
     case MB_YESNO:
         return User_Message_Dialog(szCaption, szText, "", "&Yes", "&No", "") == IDYES ? IDYES
-                                                                                    : IDNO;
-    default:
-        return IDOK;
+                                                                                      : IDNO;
+    default: return IDOK;
     }
 }
 
@@ -63,7 +59,8 @@ int Do_Message_Box(const char* szText, const char* szCaption, UINT uType) {
 
 // The system box's buttons that match the captions given.
 static UINT Get_Fallback_Box_Type(const char* szButton2, const char* szButton3) {
-    if (szButton2[0]) return szButton3[0] ? MB_YESNOCANCEL : MB_YESNO;
+    if (szButton2[0])
+        return szButton3[0] ? MB_YESNOCANCEL : MB_YESNO;
     return szButton3[0] ? MB_OKCANCEL : MB_OK;
 }
 

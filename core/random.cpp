@@ -29,15 +29,16 @@ void Seed_Random(uint32_t uSeed) {
 }
 
 void Set_Random_State(const uint32_t* pWords) {
-    for (int k = 0; k < MT_STATE_WORDS; k++) gMtState[k] = pWords[k];
+    for (int k = 0; k < MT_STATE_WORDS; k++)
+        gMtState[k] = pWords[k];
     gMtIndex = MT_STATE_WORDS;
 }
 
 // Replaces all 624 words by the next 624 (the standard MT19937 recurrence, in place).
 static void Regenerate_State(void) {
     for (int k = 0; k < MT_STATE_WORDS; k++) {
-        uint32_t y = (gMtState[k] & MT_UPPER_MASK) |
-                     (gMtState[(k + 1) % MT_STATE_WORDS] & MT_LOWER_MASK);
+        uint32_t y =
+            (gMtState[k] & MT_UPPER_MASK) | (gMtState[(k + 1) % MT_STATE_WORDS] & MT_LOWER_MASK);
         gMtState[k] = gMtState[(k + MT_SHIFT_WORDS) % MT_STATE_WORDS] ^ (y >> 1) ^
                       ((y & 1u) ? MT_MATRIX_A : 0u);
     }
@@ -46,7 +47,8 @@ static void Regenerate_State(void) {
 
 uint32_t Random_Number(void) {
     if (gMtIndex >= MT_STATE_WORDS) {
-        if (gMtIndex == MT_NEVER_SEEDED) Seed_Random(DEFAULT_RANDOM_SEED);
+        if (gMtIndex == MT_NEVER_SEEDED)
+            Seed_Random(DEFAULT_RANDOM_SEED);
         Regenerate_State();
     }
     uint32_t y = gMtState[gMtIndex++];
@@ -63,16 +65,19 @@ double Random_Unit(void) {
 
 int Random_Below(int n) {
     double u = Random_Unit();
-    if (n < 1) return 0;  // no valid result; 0 is the safe one (the draw is still taken)
+    if (n < 1)
+        return 0;  // no valid result; 0 is the safe one (the draw is still taken)
     int nResult = (int)floor(u * n);
-    if (nResult >= n) nResult = n - 1;  // only the largest output gets here
+    if (nResult >= n)
+        nResult = n - 1;  // only the largest output gets here
     return nResult;
 }
 
 int Random_Range(int a, int b) {
     double dCount = (double)b - (double)a + 1.0;
     int64_t nResult = (int64_t)a + (int64_t)floor(Random_Unit() * dCount);
-    if (nResult > b) nResult = b;
+    if (nResult > b)
+        nResult = b;
     return (int)nResult;
 }
 

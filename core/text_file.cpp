@@ -17,10 +17,13 @@ int gLineTooLongShown = 0;
 // One character of a text file: a carriage return before a newline reads as the newline alone.
 static int Read_Text_Char(FILE* pFile) {
     int ch = fgetc(pFile);
-    if (ch != '\r') return ch;
+    if (ch != '\r')
+        return ch;
     int chNext = fgetc(pFile);
-    if (chNext == '\n') return '\n';
-    if (chNext != EOF) ungetc(chNext, pFile);
+    if (chNext == '\n')
+        return '\n';
+    if (chNext != EOF)
+        ungetc(chNext, pFile);
     return ch;
 }
 
@@ -30,7 +33,8 @@ static int Read_Line_Into(char* szOut, FILE* pFile, int nLimit, int* pCut) {
     int p = 0;
     *pCut = 0;
     szOut[0] = 0;
-    if (!pFile) return 1;
+    if (!pFile)
+        return 1;
     for (;;) {
         int ch = Read_Text_Char(pFile);
         if (ch == EOF || ch == '\n') {
@@ -60,24 +64,29 @@ int Read_Line_Limit(const char* szFileName, char* szOut, FILE* pFile, int nLimit
 
 // A line longer than the buffer is cut to fit it.
 int Read_Line(char* szOut, int nSize, FILE* pFile) {
-    if (nSize < 1) return Skip_Line(pFile);
+    if (nSize < 1)
+        return Skip_Line(pFile);
     int bCut;
     return Read_Line_Into(szOut, pFile, nSize, &bCut);
 }
 
 int Skip_Line(FILE* pFile) {
-    if (!pFile) return 1;
+    if (!pFile)
+        return 1;
     for (;;) {
         int ch = Read_Text_Char(pFile);
-        if (ch == EOF) return 1;
-        if (ch == '\n') return 0;
+        if (ch == EOF)
+            return 1;
+        if (ch == '\n')
+            return 0;
     }
 }
 
 // A field longer than its nSize-byte buffer is cut to fit; the text still loses all of it.
 int Pop_Field(char* szField, int nSize, char* szText, char chDelimiter) {
     char* pEnd = szText;
-    while (*pEnd && *pEnd != chDelimiter) pEnd++;
+    while (*pEnd && *pEnd != chDelimiter)
+        pEnd++;
     if (nSize > 0) {
         size_t nLength = (size_t)Min_Int((int)(pEnd - szText), nSize - 1);
         memcpy(szField, szText, nLength);
@@ -92,11 +101,14 @@ int Pop_Field(char* szField, int nSize, char* szText, char chDelimiter) {
 }
 
 int Append_Line_To_File(const char* szFileName, const char* szText) {
-    if (!szFileName || !szFileName[0] || !szText) return 0;
+    if (!szFileName || !szFileName[0] || !szText)
+        return 0;
     FILE* pFile = Platform_Open_File(szFileName, "at");
-    if (!pFile) return 0;
+    if (!pFile)
+        return 0;
     int bWritten = fputs(szText, pFile) >= 0 && fputc('\n', pFile) != EOF;
-    if (fclose(pFile) != 0) bWritten = 0;
+    if (fclose(pFile) != 0)
+        bWritten = 0;
     return bWritten;
 }
 
@@ -131,28 +143,33 @@ int Count_File_Lines(const char* szPath) {
     int nLines = 1;
     int ch;
     while ((ch = fgetc(pFile)) != EOF)
-        if (ch == '\n') nLines++;
+        if (ch == '\n')
+            nLines++;
     fclose(pFile);
     return nLines;
 }
 
 int Get_File_Length(FILE* pFile) {
-    if (!pFile) return 0;
+    if (!pFile)
+        return 0;
     rewind(pFile);
     int nLength = 0;
-    while (Read_Text_Char(pFile) != EOF) nLength++;
+    while (Read_Text_Char(pFile) != EOF)
+        nLength++;
     rewind(pFile);
     return nLength;
 }
 
 const char* Get_Errno_Text(void) {
-    if (errno == STRUNCATE) return "String was truncated";
+    if (errno == STRUNCATE)
+        return "String was truncated";
     return strerror(errno);
 }
 
 int File_Exists(const char* szPath) {
     FILE* pFile = Platform_Open_File(szPath, "r");
-    if (!pFile) return 0;
+    if (!pFile)
+        return 0;
     fclose(pFile);
     return 1;
 }

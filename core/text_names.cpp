@@ -52,12 +52,11 @@ static const DEPTH_ROLE_TEXT gDepthRoleTexts[DEPTH_ROLE_LAST - DEPTH_ROLE_FIRST 
 };
 
 static const char* const gRatingNames[RATING_COUNT] = {
-    "Health",        "Durability",   "Accuracy",     "Distance",      "Control",
-    "Red Zone",      "Mobility",     "Speed",        "Power",         "Quickness",
-    "Vision",        "Receiving",    "Hands",        "Kick Returns",  "Punt Returns",
-    "Pass Blocking", "Run Blocking", "Discipline",   "Run Defense",   "Pass Rush",
-    "Pass Coverage", "Turnovers",    "Tackling",     "FG Accuracy",   "FG Distance",
-    "Punt Accuracy", "Punt Distance",
+    "Health",      "Durability",    "Accuracy",      "Distance",      "Control",      "Red Zone",
+    "Mobility",    "Speed",         "Power",         "Quickness",     "Vision",       "Receiving",
+    "Hands",       "Kick Returns",  "Punt Returns",  "Pass Blocking", "Run Blocking", "Discipline",
+    "Run Defense", "Pass Rush",     "Pass Coverage", "Turnovers",     "Tackling",     "FG Accuracy",
+    "FG Distance", "Punt Accuracy", "Punt Distance",
 };
 
 // The string-table word nFirstId + nIndex for 0 <= nIndex < nCount, else the empty text.

@@ -19,9 +19,11 @@ void Format_With_Commas(int nValue, char* szOut, int nSize) {
     int nDigits = (int)strlen(szDigits);
     char szText[NUMBER_TEXT_SIZE];
     int nOut = 0;
-    if (nValue < 0) szText[nOut++] = '-';
+    if (nValue < 0)
+        szText[nOut++] = '-';
     for (int k = 0; k < nDigits; k++) {
-        if (k > 0 && (nDigits - k) % 3 == 0) szText[nOut++] = ',';
+        if (k > 0 && (nDigits - k) % 3 == 0)
+            szText[nOut++] = ',';
         szText[nOut++] = szDigits[k];
     }
     szText[nOut] = 0;
@@ -58,8 +60,10 @@ int Parse_Money(char* szText) {
     Remove_Char(szText, '$');
     Remove_Char(szText, ',');
     long long nValue = strtoll(szText, NULL, 10);
-    if (nValue > INT32_MAX) return INT32_MAX;
-    if (nValue < INT32_MIN) return INT32_MIN;
+    if (nValue > INT32_MAX)
+        return INT32_MAX;
+    if (nValue < INT32_MIN)
+        return INT32_MIN;
     return (int)nValue;
 }
 
@@ -107,7 +111,8 @@ static const NUMBER_SCALE gNumberScales[] = {
 static int Compose_Scaled_Words(char* szOut, int nSize, int n, NUMBER_WORDS_FUNCTION pRestWords,
                                 const char* szWholeSuffix) {
     for (const NUMBER_SCALE& scale : gNumberScales) {
-        if (n < scale.nUnit) continue;
+        if (n < scale.nUnit)
+            continue;
         char szCount[TEXT_BUFFER_SIZE];
         Get_Cardinal_Words(szCount, sizeof(szCount), n / scale.nUnit);
         char szWords[TEXT_BUFFER_SIZE];
@@ -137,7 +142,8 @@ void Get_Cardinal_Words(char* szOut, int nSize, int n) {
         Load_String(IDS_CARDINALS + (UINT)n, szOut, nSize);
         return;
     }
-    if (Compose_Scaled_Words(szOut, nSize, n, Get_Cardinal_Words, "")) return;
+    if (Compose_Scaled_Words(szOut, nSize, n, Get_Cardinal_Words, ""))
+        return;
     char szTens[WORD_SIZE];
     Load_String(IDS_TENS + (UINT)(n / 10 - 2), szTens, sizeof(szTens));
     if (n % 10 == 0) {
@@ -154,7 +160,8 @@ void Get_Ordinal_Words(char* szOut, int nSize, int n) {
         Format_String(szOut, nSize, "Ordinal error: %d", n);
         return;
     }
-    if (Compose_Scaled_Words(szOut, nSize, n, Get_Ordinal_Words, "th")) return;
+    if (Compose_Scaled_Words(szOut, nSize, n, Get_Ordinal_Words, "th"))
+        return;
     if (n < 20) {
         Load_String(IDS_ORDINALS + (UINT)(n - 1), szOut, nSize);
         return;

@@ -20,7 +20,8 @@ static int Copy_Bounded(char* dst, int nStart, const char* src, int nSize) {
         dst[nStart + nCopied] = src[nCopied];
         nCopied++;
     }
-    if (nSize > 0) dst[nStart + nCopied] = 0;
+    if (nSize > 0)
+        dst[nStart + nCopied] = 0;
     return src[nCopied] != 0 ? -1 : nCopied;
 }
 
@@ -37,18 +38,22 @@ int safe_strncat(char* dst, const char* src, int nSize) {
         Log_Null_Pointer(dst, src, nSize);
         return 0;
     }
-    if (nSize < 1) return 0;
+    if (nSize < 1)
+        return 0;
     int nEnd = 0;
-    while (nEnd < nSize - 1 && dst[nEnd] != 0) nEnd++;
+    while (nEnd < nSize - 1 && dst[nEnd] != 0)
+        nEnd++;
     Copy_Bounded(dst, nEnd, src, nSize);
     int nLength = (int)strlen(dst);
-    if (nLength >= nSize - 2) Report_Error("Buffer filled in safe_strncat.  Str len %d", nSize - 1);
+    if (nLength >= nSize - 2)
+        Report_Error("Buffer filled in safe_strncat.  Str len %d", nSize - 1);
     return nLength;
 }
 
 // vsnprintf into nSize bytes, always terminated at the buffer's last byte.
 static int Format_Bounded(char* szBuffer, int nSize, const char* szFormat, va_list args) {
-    if (nSize < 1) return 0;
+    if (nSize < 1)
+        return 0;
     int nResult = vsnprintf(szBuffer, (size_t)nSize, szFormat, args);
     szBuffer[nSize - 1] = 0;
     return nResult;
@@ -63,9 +68,11 @@ int Format_String(char* szBuffer, int nSize, const char* szFormat, ...) {
 }
 
 int Append_Format_String(char* szBuffer, int nSize, const char* szFormat, ...) {
-    if (nSize < 1) return 0;
+    if (nSize < 1)
+        return 0;
     const char* pEnd = (const char*)memchr(szBuffer, 0, (size_t)nSize);
-    if (pEnd == NULL) return 0;
+    if (pEnd == NULL)
+        return 0;
     int nUsed = (int)(pEnd - szBuffer);
     va_list args;
     va_start(args, szFormat);
@@ -81,15 +88,18 @@ char* Find_Text_No_Case(const char* szText, const char* szPattern) {
                tolower((unsigned char)pStart[k]) == tolower((unsigned char)szPattern[k])) {
             k++;
         }
-        if (szPattern[k] == 0) return (char*)pStart;
-        if (*pStart == 0) return NULL;
+        if (szPattern[k] == 0)
+            return (char*)pStart;
+        if (*pStart == 0)
+            return NULL;
     }
 }
 
 int Remove_Char(char* szText, char ch) {
     int nOut = 0;
     for (int nIn = 0; szText[nIn] != 0; nIn++) {
-        if (szText[nIn] != ch) szText[nOut++] = szText[nIn];
+        if (szText[nIn] != ch)
+            szText[nOut++] = szText[nIn];
     }
     szText[nOut] = 0;
     return nOut;
@@ -98,7 +108,8 @@ int Remove_Char(char* szText, char ch) {
 // Moves the text right by nBlanks and fills the front with blanks; what would pass the end of
 // the nSize-byte buffer is cut.
 static void Insert_Blanks(char* szText, int nSize, int nBlanks) {
-    if (nSize < 1) return;
+    if (nSize < 1)
+        return;
     nBlanks = Min_Int(nBlanks, nSize - 1);
     int nKept = Min_Int((int)strlen(szText), nSize - 1 - nBlanks);
     memmove(szText + nBlanks, szText, (size_t)nKept);
@@ -109,24 +120,28 @@ static void Insert_Blanks(char* szText, int nSize, int nBlanks) {
 // Returns the number of blanks put in front, negative when the text is longer than nWidth.
 int Pad_Left(char* szText, int nSize, int nWidth) {
     int nMissing = nWidth - (int)strlen(szText);
-    if (nMissing > 0) Insert_Blanks(szText, nSize, nMissing);
+    if (nMissing > 0)
+        Insert_Blanks(szText, nSize, nMissing);
     return nMissing;
 }
 
 void Pad_Left_Double(char* szText, int nSize, int nWidth) {
     int nMissing = nWidth - (int)strlen(szText);
-    if (nMissing > 0) Insert_Blanks(szText, nSize, 2 * nMissing);
+    if (nMissing > 0)
+        Insert_Blanks(szText, nSize, 2 * nMissing);
 }
 
 void Make_Upper_Case(char* szText) {
     for (; *szText != 0; szText++) {
-        if (*szText >= 'a' && *szText <= 'z') *szText = (char)(*szText - 'a' + 'A');
+        if (*szText >= 'a' && *szText <= 'z')
+            *szText = (char)(*szText - 'a' + 'A');
     }
 }
 
 void Make_Lower_Case(char* szText) {
     for (; *szText != 0; szText++) {
-        if (*szText >= 'A' && *szText <= 'Z') *szText = (char)(*szText - 'A' + 'a');
+        if (*szText >= 'A' && *szText <= 'Z')
+            *szText = (char)(*szText - 'A' + 'a');
     }
 }
 
@@ -135,9 +150,11 @@ HINSTANCE Get_App_Instance(void) {
 }
 
 int Load_String(UINT nId, char* szOut, int nSize) {
-    if (nSize < 1) return 0;
+    if (nSize < 1)
+        return 0;
     szOut[0] = 0;
     int nLength = LoadStringA(Get_App_Instance(), nId, szOut, nSize);
-    if (nLength <= 0) szOut[0] = 0;
+    if (nLength <= 0)
+        szOut[0] = 0;
     return nLength > 0 ? nLength : 0;
 }

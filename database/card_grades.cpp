@@ -158,8 +158,8 @@ static int Passing_Card_Grade(int nTeam, int nSlot, int nSeason) {
 static int Passing_Score_Card_Grade(int nTeam, int nSlot, int nSeason) {
     int nGrade = Get_Player_Grade(nTeam, nSlot, 2);
     int A = Mul_Div((nGrade / 2 + 500) * Usage_Root(nTeam, nSlot), 1, 32);
-    int K = Signed_Root(
-        Signed_Root(1000 * Passing_Touchdown_Term(nTeam, nSlot, nSeason) + 500000) * 1000);
+    int K = Signed_Root(Signed_Root(1000 * Passing_Touchdown_Term(nTeam, nSlot, nSeason) + 500000) *
+                        1000);
     return Mul_Div(A * K, 1, 1000);
 }
 

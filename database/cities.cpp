@@ -231,8 +231,8 @@ static void Repoint_Homeless_Teams(void) {
         int nCity = Get_Team_Stat(nTeam, TEAM_CITY_INDEX);
         if (!Is_Team_Active(nTeam) || (nCity >= 0 && nCity < nCities))
             continue;
-        Log_Debug_Line("Team %d had city %d of %d after the city import; it now has city 0.",
-                       nTeam, nCity, nCities);
+        Log_Debug_Line("Team %d had city %d of %d after the city import; it now has city 0.", nTeam,
+                       nCity, nCities);
         Set_Team_Stat(nTeam, TEAM_CITY_INDEX, 0);
     }
 }

@@ -26,8 +26,21 @@ typedef int8_t INDEX;
 
 // ---- positions ---------------------------------------------------------------------------------
 enum POSITION {
-    POS_QB = 0, POS_RB, POS_FB, POS_TE, POS_WR, POS_T, POS_G, POS_C,
-    POS_DE, POS_DT, POS_LB, POS_CB, POS_S, POS_K, POS_P,
+    POS_QB = 0,
+    POS_RB,
+    POS_FB,
+    POS_TE,
+    POS_WR,
+    POS_T,
+    POS_G,
+    POS_C,
+    POS_DE,
+    POS_DT,
+    POS_LB,
+    POS_CB,
+    POS_S,
+    POS_K,
+    POS_P,
     POSITION_COUNT,
     POS_ANY = 15,
     POS_ALL_DEFENCE = 16,
@@ -36,15 +49,28 @@ enum POSITION {
 
 // ---- team fields -------------------------------------------------------------------------------
 enum TEAM_STRING {
-    TEAM_ABBREVIATION = 0, TEAM_CITY, TEAM_NICKNAME, TEAM_HOME_LOCATION, TEAM_STADIUM_NAME,
+    TEAM_ABBREVIATION = 0,
+    TEAM_CITY,
+    TEAM_NICKNAME,
+    TEAM_HOME_LOCATION,
+    TEAM_STADIUM_NAME,
     TEAM_MANAGER_NAME
 };
 
 enum TEAM_STAT_ID {
-    TEAM_DIVISION = 0, TEAM_TIME_ZONE = 1, TEAM_CONTROL = 2, TEAM_CITY_INDEX = 3,
-    TEAM_DEFENSIVE_SCHEME = 4, TEAM_OFFENSIVE_SYSTEM = 5, TEAM_PRE_TITLE_GAMES = 6,
-    TEAM_PRE_TITLES = 7, TEAM_TRADE_MODIFIER = 8, TEAM_PLAYOFF_SEED = 9, TEAM_RUN_PASS_BALANCE = 10,
-    TEAM_IMPORT_STRENGTH = 11, IN_RED_ZONE = 12
+    TEAM_DIVISION = 0,
+    TEAM_TIME_ZONE = 1,
+    TEAM_CONTROL = 2,
+    TEAM_CITY_INDEX = 3,
+    TEAM_DEFENSIVE_SCHEME = 4,
+    TEAM_OFFENSIVE_SYSTEM = 5,
+    TEAM_PRE_TITLE_GAMES = 6,
+    TEAM_PRE_TITLES = 7,
+    TEAM_TRADE_MODIFIER = 8,
+    TEAM_PLAYOFF_SEED = 9,
+    TEAM_RUN_PASS_BALANCE = 10,
+    TEAM_IMPORT_STRENGTH = 11,
+    IN_RED_ZONE = 12
 };
 
 #define CONTROL_NOT_IN_USE (-1)
@@ -52,7 +78,10 @@ enum TEAM_STAT_ID {
 #define CONTROL_HUMAN 1
 
 enum SCHEDULE_FIELD {
-    SCHEDULE_OPPONENT = 0, SCHEDULE_PLAY_BY_PLAY, SCHEDULE_KICKOFF, SCHEDULE_GAME_INDEX,
+    SCHEDULE_OPPONENT = 0,
+    SCHEDULE_PLAY_BY_PLAY,
+    SCHEDULE_KICKOFF,
+    SCHEDULE_GAME_INDEX,
     SCHEDULE_WEEKDAY
 };
 
@@ -62,12 +91,24 @@ enum SCHEDULE_FIELD {
 
 // ---- league settings ---------------------------------------------------------------------------
 enum UNIVERSE_STAT {
-    UNIVERSE_SEASON_GAMES = 0, WILD_CARD_TEAMS = 1, UNIVERSE_SALARY_CAP = 2,
-    UNIVERSE_FIRST_YEAR = 3, UNIVERSE_FANTASY_DRAFT = 4, UNIVERSE_ANNOUNCE_PICKS = 5,
-    UNIVERSE_KEEP_RATINGS = 6, UNIVERSE_TRADE_GOODWILL = 7, UNIVERSE_INFLATION = 9,
-    UNIVERSE_LEAGUE_REVENUE = 10, UNIVERSE_WEALTH = 11, UNIVERSE_INT_RETURN_TDS = 12,
-    UNIVERSE_FUMBLE_RETURN_TDS = 13, UNIVERSE_AGING = 14, UNIVERSE_SALARY_DEMANDS = 15,
-    UNIVERSE_REVENUE_SETTING = 16, UNIVERSE_INJURY_FREQUENCY = 17, UNIVERSE_INJURY_SEVERITY = 18,
+    UNIVERSE_SEASON_GAMES = 0,
+    WILD_CARD_TEAMS = 1,
+    UNIVERSE_SALARY_CAP = 2,
+    UNIVERSE_FIRST_YEAR = 3,
+    UNIVERSE_FANTASY_DRAFT = 4,
+    UNIVERSE_ANNOUNCE_PICKS = 5,
+    UNIVERSE_KEEP_RATINGS = 6,
+    UNIVERSE_TRADE_GOODWILL = 7,
+    UNIVERSE_INFLATION = 9,
+    UNIVERSE_LEAGUE_REVENUE = 10,
+    UNIVERSE_WEALTH = 11,
+    UNIVERSE_INT_RETURN_TDS = 12,
+    UNIVERSE_FUMBLE_RETURN_TDS = 13,
+    UNIVERSE_AGING = 14,
+    UNIVERSE_SALARY_DEMANDS = 15,
+    UNIVERSE_REVENUE_SETTING = 16,
+    UNIVERSE_INJURY_FREQUENCY = 17,
+    UNIVERSE_INJURY_SEVERITY = 18,
     UNIVERSE_DRAFT_TALENT = 19
 };
 
@@ -78,8 +119,14 @@ enum UNIVERSE_STAT {
 
 // ---- cities ------------------------------------------------------------------------------------
 enum CITY_STAT {
-    CITY_POPULATION = 0, CITY_REGION_POPULATION, CITY_GROWTH, CITY_INCOME, CITY_ALTITUDE,
-    CITY_LONGITUDE, CITY_LATITUDE, CITY_TIME_ZONE
+    CITY_POPULATION = 0,
+    CITY_REGION_POPULATION,
+    CITY_GROWTH,
+    CITY_INCOME,
+    CITY_ALTITUDE,
+    CITY_LONGITUDE,
+    CITY_LATITUDE,
+    CITY_TIME_ZONE
 };
 
 #define CITIES_FILE_NAME "Cities.txt"
@@ -207,10 +254,10 @@ int Get_Current_Month(void);
 int Get_Current_Calendar_Year(void);
 int Get_Postseason_Week(int n);
 int Get_Regular_Season_Week_Count(void);
-int Get_Month_Of_Day(int nDayOfYear);       // 0 = January; the day taken modulo 365
-int Get_Day_Of_Month(int nDayOfYear);       // counted from 0
-int Get_Days_Before_Month(int nMonth);      // the days of the months before it
-int Get_Season_Progress(void);         // per mille of the regular season played
+int Get_Month_Of_Day(int nDayOfYear);   // 0 = January; the day taken modulo 365
+int Get_Day_Of_Month(int nDayOfYear);   // counted from 0
+int Get_Days_Before_Month(int nMonth);  // the days of the months before it
+int Get_Season_Progress(void);          // per mille of the regular season played
 int Is_Season_Complete(void);
 int Is_College_Draft_On(void);
 
@@ -230,7 +277,7 @@ int Is_Stored_Game_Over(int n);
 
 void Check_Computer_Team_Rosters(void);
 void Check_Team_Defensive_Scheme(int nTeam);
-int Get_Team_Pass_Run_Edge(int nTeam);  // passing less running strength, less 600
+int Get_Team_Pass_Run_Edge(int nTeam);               // passing less running strength, less 600
 int Get_Run_Pass_Balance_For_Edge(int nDifference);  // by the edge less the league average
 void Set_Computer_Run_Pass_Balance(void);
 float Get_Season_Scoring_Base(void);
@@ -262,7 +309,7 @@ void Get_Draft_Pool_Player(int n, int* pTeam, int* pSlot);  // outputs untouched
 #define STADIUM_NATURAL_GRASS 0
 #define STADIUM_ARTIFICIAL_TURF 1
 
-int Compute_Stadium_Value(int nTeam);  // dollars, a multiple of 1,000,000
+int Compute_Stadium_Value(int nTeam);    // dollars, a multiple of 1,000,000
 int Get_Team_Stadium_Rating(int nTeam);  // stadium_rating.cpp
 
 // ---- money scales and minimum salaries (salary_scales.cpp) -------------------------------------
@@ -301,9 +348,9 @@ uint8_t* Get_Team_Playbook_Image(int nTeam, int bDefence);
 int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
-int Get_Dialog_Team(void);                        // dialog_team.cpp
-void Reset_Listview_Column_Preferences(void);     // listview_columns.cpp
-void Set_New_Game_Defaults(void);                 // new_game_defaults.cpp: a new game's preferences
+int Get_Dialog_Team(void);                     // dialog_team.cpp
+void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
+void Set_New_Game_Defaults(void);              // new_game_defaults.cpp: a new game's preferences
 
 // ---- roster shape (roster_targets.cpp) ----------------------------------------------------------
 int Get_Position_Roster_Target(int nPosition);
@@ -336,8 +383,8 @@ void Get_Week_Short_Name(int nWeek, char* szOut, int nSize);
 // ---- standings (standings.cpp) ---------------------------------------------------------------
 int Get_Team_Standings_Key(int nTeam);  // league-wide; higher is better
 int Get_Team_Division_Key(int nTeam);
-void Rank_Teams_By_Record(void);        // every active team's YEARLY_LEAGUE_PLACE, 0 the best
-void Update_Standings(void);            // the ranking, then gDivisionStandings
+void Rank_Teams_By_Record(void);  // every active team's YEARLY_LEAGUE_PLACE, 0 the best
+void Update_Standings(void);      // the ranking, then gDivisionStandings
 void Place_Division_Team(int nDivision, int nPlace);
 void Set_Division_Standings_Team(int nDivision, int nPlace, int nTeam);
 int Get_League_Best_Runner_Up(int nLeague, int bSecond);  // the wild-card line, or NO_TEAM
@@ -372,15 +419,39 @@ int Read_Cities_File(const char* szPath);
 
 // ---- player ratings (player_ratings.cpp, position_value.cpp) -----------------------------------
 enum RATING {
-    RATING_HEALTH = 0, RATING_DURABILITY, RATING_ACCURACY, RATING_DISTANCE, RATING_CONTROL,
-    RATING_RED_ZONE, RATING_MOBILITY, RATING_SPEED, RATING_POWER, RATING_QUICKNESS,
-    RATING_VISION, RATING_RECEIVING, RATING_HANDS, RATING_KICK_RETURNS, RATING_PUNT_RETURNS,
-    RATING_PASS_BLOCKING, RATING_RUN_BLOCKING, RATING_DISCIPLINE, RATING_RUN_DEFENSE,
-    RATING_PASS_RUSH, RATING_PASS_COVERAGE, RATING_TURNOVERS, RATING_TACKLING,
-    RATING_FG_ACCURACY, RATING_FG_DISTANCE, RATING_PUNT_ACCURACY, RATING_PUNT_DISTANCE,
+    RATING_HEALTH = 0,
+    RATING_DURABILITY,
+    RATING_ACCURACY,
+    RATING_DISTANCE,
+    RATING_CONTROL,
+    RATING_RED_ZONE,
+    RATING_MOBILITY,
+    RATING_SPEED,
+    RATING_POWER,
+    RATING_QUICKNESS,
+    RATING_VISION,
+    RATING_RECEIVING,
+    RATING_HANDS,
+    RATING_KICK_RETURNS,
+    RATING_PUNT_RETURNS,
+    RATING_PASS_BLOCKING,
+    RATING_RUN_BLOCKING,
+    RATING_DISCIPLINE,
+    RATING_RUN_DEFENSE,
+    RATING_PASS_RUSH,
+    RATING_PASS_COVERAGE,
+    RATING_TURNOVERS,
+    RATING_TACKLING,
+    RATING_FG_ACCURACY,
+    RATING_FG_DISTANCE,
+    RATING_PUNT_ACCURACY,
+    RATING_PUNT_DISTANCE,
     RATING_COUNT,
     // Composites, computed on every read.
-    RATING_RUSHING = 27, RATING_RECEIVING_SKILL = 28, RATING_PASSING = 29, RATING_BLOCKING = 30
+    RATING_RUSHING = 27,
+    RATING_RECEIVING_SKILL = 28,
+    RATING_PASSING = 29,
+    RATING_BLOCKING = 30
 };
 
 #define RATING_FLOOR 20.0f
@@ -413,47 +484,100 @@ void Normalize_Player_Ratings(void);
 // ---- team finances (team_finances.cpp, finance_market.cpp, finance_steps.cpp) -----------------
 // Stored ids 0..79 of a team's finances; 80..109 are derived on every read.
 enum FINANCIAL_STAT {
-    FIN_FAN_SUPPORT = 0, FIN_TICKET_PRICE = 1, FIN_SCOUTING_LEVEL = 2, FIN_MEDICAL_LEVEL = 3,
+    FIN_FAN_SUPPORT = 0,
+    FIN_TICKET_PRICE = 1,
+    FIN_SCOUTING_LEVEL = 2,
+    FIN_MEDICAL_LEVEL = 3,
     FIN_NEUTRAL_LEVEL = 4,  // unused; reads 1000 in General Manager Mode like 0, 2 and 3
-    FIN_WEEK_LEAGUE_PAYMENT = 9, FIN_LEAGUE_PAYMENTS = 10, FIN_PROJECTED_LEAGUE_PAYMENTS = 11,
-    FIN_LAST_GATE = 12, FIN_LAST_ATTENDANCE = 13, FIN_GATE_REVENUE = 14, FIN_HOME_ATTENDANCE = 15,
-    FIN_PROJECTED_GATE = 16, FIN_PROJECTED_ATTENDANCE = 17, FIN_ROAD_ATTENDANCE = 19,
+    FIN_WEEK_LEAGUE_PAYMENT = 9,
+    FIN_LEAGUE_PAYMENTS = 10,
+    FIN_PROJECTED_LEAGUE_PAYMENTS = 11,
+    FIN_LAST_GATE = 12,
+    FIN_LAST_ATTENDANCE = 13,
+    FIN_GATE_REVENUE = 14,
+    FIN_HOME_ATTENDANCE = 15,
+    FIN_PROJECTED_GATE = 16,
+    FIN_PROJECTED_ATTENDANCE = 17,
+    FIN_ROAD_ATTENDANCE = 19,
     // Three concession blocks of four: price (cents), last game's net, season net, projection.
-    FIN_FOOD_PRICE = 20, FIN_FOOD_LAST_NET, FIN_FOOD_NET, FIN_FOOD_PROJECTION,
-    FIN_BEVERAGE_PRICE = 27, FIN_BEVERAGE_LAST_NET, FIN_BEVERAGE_NET, FIN_BEVERAGE_PROJECTION,
-    FIN_SOUVENIR_PRICE = 34, FIN_SOUVENIR_LAST_NET, FIN_SOUVENIR_NET, FIN_SOUVENIR_PROJECTION,
-    FIN_LAST_CITY_COST = 50, FIN_CITY_COSTS = 51, FIN_PROJECTED_CITY_COSTS = 52,
-    FIN_LAST_PAYROLL_COST = 53, FIN_PAYROLL_COSTS = 54, FIN_PROJECTED_PAYROLL_COSTS = 55,
-    FIN_OPERATING_COST = 56, FIN_OPERATING_COSTS = 57, FIN_PROJECTED_OPERATING_COSTS = 58,
-    FIN_SPENDING_A = 59, FIN_SPENDING_A_TOTAL = 60, FIN_PROJECTED_SPENDING_A = 61,
-    FIN_SPENDING_B = 62, FIN_SPENDING_B_TOTAL = 63, FIN_PROJECTED_SPENDING_B = 64,
-    FIN_CASH = 68, FIN_PROJECTED_REVENUE = 69, FIN_HOME_GAMES = 70, FIN_SEASON_HOME_GAMES = 71,
-    FIN_GAMES = 72, FIN_SEASON_GAMES = 73, FIN_REVENUE_INDEX = 74,
+    FIN_FOOD_PRICE = 20,
+    FIN_FOOD_LAST_NET,
+    FIN_FOOD_NET,
+    FIN_FOOD_PROJECTION,
+    FIN_BEVERAGE_PRICE = 27,
+    FIN_BEVERAGE_LAST_NET,
+    FIN_BEVERAGE_NET,
+    FIN_BEVERAGE_PROJECTION,
+    FIN_SOUVENIR_PRICE = 34,
+    FIN_SOUVENIR_LAST_NET,
+    FIN_SOUVENIR_NET,
+    FIN_SOUVENIR_PROJECTION,
+    FIN_LAST_CITY_COST = 50,
+    FIN_CITY_COSTS = 51,
+    FIN_PROJECTED_CITY_COSTS = 52,
+    FIN_LAST_PAYROLL_COST = 53,
+    FIN_PAYROLL_COSTS = 54,
+    FIN_PROJECTED_PAYROLL_COSTS = 55,
+    FIN_OPERATING_COST = 56,
+    FIN_OPERATING_COSTS = 57,
+    FIN_PROJECTED_OPERATING_COSTS = 58,
+    FIN_SPENDING_A = 59,
+    FIN_SPENDING_A_TOTAL = 60,
+    FIN_PROJECTED_SPENDING_A = 61,
+    FIN_SPENDING_B = 62,
+    FIN_SPENDING_B_TOTAL = 63,
+    FIN_PROJECTED_SPENDING_B = 64,
+    FIN_CASH = 68,
+    FIN_PROJECTED_REVENUE = 69,
+    FIN_HOME_GAMES = 70,
+    FIN_SEASON_HOME_GAMES = 71,
+    FIN_GAMES = 72,
+    FIN_SEASON_GAMES = 73,
+    FIN_REVENUE_INDEX = 74,
     // Derived.
-    FIN_EXPENSES = 80, FIN_LAST_EXPENSES = 81, FIN_REVENUE = 82, FIN_LAST_REVENUE = 83,
-    FIN_PROFIT = 84, FIN_LAST_PROFIT = 85,
-    FIN_OTHER_COSTS = 86,            // city, payroll and spending costs this season
+    FIN_EXPENSES = 80,
+    FIN_LAST_EXPENSES = 81,
+    FIN_REVENUE = 82,
+    FIN_LAST_REVENUE = 83,
+    FIN_PROFIT = 84,
+    FIN_LAST_PROFIT = 85,
+    FIN_OTHER_COSTS = 86,  // city, payroll and spending costs this season
     FIN_PROJECTED_OTHER_COSTS = 87,
-    FIN_PRORATED_BONUSES = 88,       // thousands
-    FIN_PAYROLL = 89, FIN_CAP_ROOM = 90,
+    FIN_PRORATED_BONUSES = 88,  // thousands
+    FIN_PAYROLL = 89,
+    FIN_CAP_ROOM = 90,
     FIN_CITY_AND_OPERATING_COSTS = 91,
-    FIN_AVERAGE_HOME_ATTENDANCE = 92, FIN_AVERAGE_ROAD_ATTENDANCE = 93,
-    FIN_AVERAGE_SALARY = 94,         // of roster slots 0..50, thousands
-    FIN_AVERAGE_AGE = 95,            // tenths
-    FIN_AVERAGE_YEARS_LEFT = 96,     // tenths
-    FIN_CASH_TO_REVENUE = 97,        // per mille: cash in thousands against projected revenue
-    FIN_CASH_RATIO = 98, FIN_PAYROLL_RATIO = 99, FIN_REVENUE_RATIO = 100,
-    FIN_REVENUE_FORECAST = 101, FIN_EXPENSES_FORECAST = 102, FIN_PROFIT_FORECAST = 103,
-    FIN_AVERAGE_BONUS = 104,         // thousands
-    FIN_CONCESSIONS_LAST_NET = 105, FIN_CONCESSIONS_NET = 106, FIN_CONCESSIONS_PROJECTION = 107,
-    FIN_SEASON_SPENDING_B = 108, FIN_SEASON_SPENDING_A = 109,  // per game x season games
+    FIN_AVERAGE_HOME_ATTENDANCE = 92,
+    FIN_AVERAGE_ROAD_ATTENDANCE = 93,
+    FIN_AVERAGE_SALARY = 94,      // of roster slots 0..50, thousands
+    FIN_AVERAGE_AGE = 95,         // tenths
+    FIN_AVERAGE_YEARS_LEFT = 96,  // tenths
+    FIN_CASH_TO_REVENUE = 97,     // per mille: cash in thousands against projected revenue
+    FIN_CASH_RATIO = 98,
+    FIN_PAYROLL_RATIO = 99,
+    FIN_REVENUE_RATIO = 100,
+    FIN_REVENUE_FORECAST = 101,
+    FIN_EXPENSES_FORECAST = 102,
+    FIN_PROFIT_FORECAST = 103,
+    FIN_AVERAGE_BONUS = 104,  // thousands
+    FIN_CONCESSIONS_LAST_NET = 105,
+    FIN_CONCESSIONS_NET = 106,
+    FIN_CONCESSIONS_PROJECTION = 107,
+    FIN_SEASON_SPENDING_B = 108,
+    FIN_SEASON_SPENDING_A = 109,  // per game x season games
     FINANCIAL_STAT_COUNT = 110
 };
 
 // Stadium stats of the team record that the finances and the game set-up read.
 enum STADIUM_STAT {
-    STADIUM_CAPACITY = 0, STADIUM_STRUCTURE = 1, STADIUM_SURFACE = 2, STADIUM_YEAR_BUILT = 3,
-    STADIUM_VALUE = 4, STADIUM_CONVENIENCE = 5, STADIUM_COMFORT = 6, STADIUM_SIGHT_LINES = 7
+    STADIUM_CAPACITY = 0,
+    STADIUM_STRUCTURE = 1,
+    STADIUM_SURFACE = 2,
+    STADIUM_YEAR_BUILT = 3,
+    STADIUM_VALUE = 4,
+    STADIUM_CONVENIENCE = 5,
+    STADIUM_COMFORT = 6,
+    STADIUM_SIGHT_LINES = 7
 };
 
 #define LEAGUE_AVERAGE_TEAM 255  // team number of the league average (the byte value of -1)
@@ -514,7 +638,10 @@ int Record_Team_Season_Finish(int nTeam);
 
 // ---- player statistics (player_stats.cpp, derived_stats.cpp, stat_tables.cpp) -----------------
 enum SEASON_KIND {
-    SEASON_CURRENT = 0, SEASON_PREVIOUS = 1, SEASON_CAREER = 2, SEASON_PREDICTED = 3,
+    SEASON_CURRENT = 0,
+    SEASON_PREVIOUS = 1,
+    SEASON_CAREER = 2,
+    SEASON_PREDICTED = 3,
     SEASON_FIRST_LINE = 4,  // kinds 4..33: the player's season-line links 0..29
     SEASON_KIND_COUNT = 34
 };
@@ -522,71 +649,100 @@ enum SEASON_KIND {
 // SEASON_STAT ids 0..19 are stored; what 2..19 hold depends on the side of the player's position.
 // Every side keeps games and starts; the returners of both sides keep their returns in 14..19.
 enum SEASON_STAT {
-    STAT_GAMES = 0, STAT_STARTS = 1,
-    STAT_KICK_RETURNS = 14, STAT_KICK_RETURN_YARDS = 15, STAT_KICK_RETURN_TOUCHDOWNS = 16,
-    STAT_PUNT_RETURNS = 17, STAT_PUNT_RETURN_YARDS = 18, STAT_PUNT_RETURN_TOUCHDOWNS = 19
+    STAT_GAMES = 0,
+    STAT_STARTS = 1,
+    STAT_KICK_RETURNS = 14,
+    STAT_KICK_RETURN_YARDS = 15,
+    STAT_KICK_RETURN_TOUCHDOWNS = 16,
+    STAT_PUNT_RETURNS = 17,
+    STAT_PUNT_RETURN_YARDS = 18,
+    STAT_PUNT_RETURN_TOUCHDOWNS = 19
 };
 
 // Offence: passing (quarterbacks), rushing and receiving.
 enum OFFENCE_STAT {
-    OFF_PASS_ATTEMPTS = 2, OFF_COMPLETIONS = 3,
+    OFF_PASS_ATTEMPTS = 2,
+    OFF_COMPLETIONS = 3,
     OFF_INTERCEPTIONS = 4,  // thrown
-    OFF_TARGETS = 4,  // a receiver's 4: the passes thrown to him
+    OFF_TARGETS = 4,        // a receiver's 4: the passes thrown to him
     OFF_PASSING_YARDS = 5,
     OFF_FIRST_DOWNS = 5,  // a back's or receiver's 5
     OFF_PASSING_TOUCHDOWNS = 6,
     OFF_YARDS_AFTER_CATCH = 6,  // a receiver's 6
-    OFF_RUSHES = 7, OFF_RUSHING_YARDS = 8, OFF_RUSHING_TOUCHDOWNS = 9, OFF_RECEPTIONS = 10,
-    OFF_RECEIVING_YARDS = 11, OFF_RECEIVING_TOUCHDOWNS = 12, OFF_FUMBLES_LOST = 13,
-    OFF_TIMES_SACKED = 14, OFF_SACK_YARDS = 15  // a quarterback's 14 and 15
+    OFF_RUSHES = 7,
+    OFF_RUSHING_YARDS = 8,
+    OFF_RUSHING_TOUCHDOWNS = 9,
+    OFF_RECEPTIONS = 10,
+    OFF_RECEIVING_YARDS = 11,
+    OFF_RECEIVING_TOUCHDOWNS = 12,
+    OFF_FUMBLES_LOST = 13,
+    OFF_TIMES_SACKED = 14,
+    OFF_SACK_YARDS = 15  // a quarterback's 14 and 15
 };
 
 // Offensive line; rushes and rushing yards as OFF_RUSHES and OFF_RUSHING_YARDS.
 enum LINE_STAT {
-    LINE_SACKS_ALLOWED = 4, LINE_RUN_BLOCKING = 5, LINE_PASS_BLOCKING = 6, LINE_PENALTIES = 10,
+    LINE_SACKS_ALLOWED = 4,
+    LINE_RUN_BLOCKING = 5,
+    LINE_PASS_BLOCKING = 6,
+    LINE_PENALTIES = 10,
     LINE_PENALTY_YARDS = 11
 };
 
 // Defence.
 enum DEFENCE_STAT {
-    DEF_SOLO_TACKLES = 2, DEF_TACKLE_ASSISTS = 3,
+    DEF_SOLO_TACKLES = 2,
+    DEF_TACKLE_ASSISTS = 3,
     DEF_SACKS = 4,  // halves
-    DEF_FORCED_FUMBLES = 5, DEF_PASSES_DEFENSED = 6, DEF_INTERCEPTIONS = 7,
-    DEF_FUMBLES_RECOVERED = 8, DEF_TOUCHDOWNS = 9, DEF_PASSES_THROWN_AT = 10,
+    DEF_FORCED_FUMBLES = 5,
+    DEF_PASSES_DEFENSED = 6,
+    DEF_INTERCEPTIONS = 7,
+    DEF_FUMBLES_RECOVERED = 8,
+    DEF_TOUCHDOWNS = 9,
+    DEF_PASSES_THROWN_AT = 10,
     DEF_COMPLETIONS_ALLOWED = 11
 };
 
 // Kickers and punters; field goals by distance band.
 enum KICKING_STAT {
-    KICK_PUNTS = 2, KICK_PUNT_YARDS = 3, KICK_PUNTS_INSIDE_20 = 4, KICK_LONGEST_PUNT = 5,
-    KICK_TOUCHBACKS = 6, KICK_EXTRA_POINT_ATTEMPTS = 8, KICK_EXTRA_POINTS_MADE = 9,
-    KICK_FG_ATTEMPTS_UNDER_30 = 10, KICK_FG_MADE_UNDER_30 = 11,
-    KICK_FG_ATTEMPTS_30_39 = 12, KICK_FG_MADE_30_39 = 13,
-    KICK_FG_ATTEMPTS_40_49 = 14, KICK_FG_MADE_40_49 = 15,
-    KICK_FG_ATTEMPTS_50_PLUS = 16, KICK_FG_MADE_50_PLUS = 17,
+    KICK_PUNTS = 2,
+    KICK_PUNT_YARDS = 3,
+    KICK_PUNTS_INSIDE_20 = 4,
+    KICK_LONGEST_PUNT = 5,
+    KICK_TOUCHBACKS = 6,
+    KICK_EXTRA_POINT_ATTEMPTS = 8,
+    KICK_EXTRA_POINTS_MADE = 9,
+    KICK_FG_ATTEMPTS_UNDER_30 = 10,
+    KICK_FG_MADE_UNDER_30 = 11,
+    KICK_FG_ATTEMPTS_30_39 = 12,
+    KICK_FG_MADE_30_39 = 13,
+    KICK_FG_ATTEMPTS_40_49 = 14,
+    KICK_FG_MADE_40_49 = 15,
+    KICK_FG_ATTEMPTS_50_PLUS = 16,
+    KICK_FG_MADE_50_PLUS = 17,
     KICK_LONGEST_FIELD_GOAL = 18
 };
 
 // Derived ratios and sums 100..173. Rates are per mille; averages in hundredths (h) or tenths (t).
 enum DERIVED_STAT {
-    STAT_PASSER_RATING = 100,            // t
+    STAT_PASSER_RATING = 100,  // t
     STAT_COMPLETION_RATE = 101,
-    STAT_COMPLETION_SCORE = 102,         // the passer rating's four parts, 0..2375 each
-    STAT_YARDS_PER_ATTEMPT = 103,        // h
+    STAT_COMPLETION_SCORE = 102,   // the passer rating's four parts, 0..2375 each
+    STAT_YARDS_PER_ATTEMPT = 103,  // h
     STAT_YARDS_PER_ATTEMPT_SCORE = 104,
     STAT_TOUCHDOWN_RATE = 105,
     STAT_TOUCHDOWN_SCORE = 106,
     STAT_INTERCEPTION_RATE = 107,
     STAT_INTERCEPTION_SCORE = 108,
-    STAT_YARDS_PER_COMPLETION = 109,     // h
-    STAT_PASSING_YARDS_PER_GAME = 110,   // t
-    STAT_TOUCHES = 111,                  // rushes + receptions
-    STAT_YARDS_PER_RUSH = 112,           // h
-    STAT_YARDS_PER_RECEPTION = 113,      // t
+    STAT_YARDS_PER_COMPLETION = 109,       // h
+    STAT_PASSING_YARDS_PER_GAME = 110,     // t
+    STAT_TOUCHES = 111,                    // rushes + receptions
+    STAT_YARDS_PER_RUSH = 112,             // h
+    STAT_YARDS_PER_RECEPTION = 113,        // t
     STAT_YARDS_AFTER_CATCH_AVERAGE = 114,  // t
-    STAT_PUNT_AVERAGE = 115,             // t
-    STAT_KICK_RETURN_AVERAGE = 118,      // t
-    STAT_PUNT_RETURN_AVERAGE = 119,      // t
+    STAT_PUNT_AVERAGE = 115,               // t
+    STAT_KICK_RETURN_AVERAGE = 118,        // t
+    STAT_PUNT_RETURN_AVERAGE = 119,        // t
     STAT_EXTRA_POINT_RATE = 120,
     STAT_FIELD_GOALS_MADE = 121,
     STAT_FIELD_GOALS_TRIED = 122,
@@ -598,27 +754,27 @@ enum DERIVED_STAT {
     STAT_FG_RATE_UNDER_40 = 128,
     STAT_FG_RATE_40_PLUS = 129,
     STAT_SCRIMMAGE_YARDS = 130,
-    STAT_ALL_PURPOSE_YARDS = 131,        // scrimmage and return yards
+    STAT_ALL_PURPOSE_YARDS = 131,  // scrimmage and return yards
     STAT_SCRIMMAGE_TOUCHDOWNS = 132,
     STAT_SCRIMMAGE_YARDS_PER_GAME = 133,  // 133..135: team totals only, t
     STAT_RUSHING_YARDS_PER_GAME = 134,
     STAT_RECEIVING_YARDS_PER_GAME = 135,
-    STAT_KICKS = 136,                    // field-goal attempts and punts
-    STAT_TOTAL_YARDS = 137,              // scrimmage, passing and return yards
+    STAT_KICKS = 136,        // field-goal attempts and punts
+    STAT_TOTAL_YARDS = 137,  // scrimmage, passing and return yards
     STAT_TOUCHDOWNS = 138,
     STAT_POINTS = 139,
     STAT_RETURNS = 140,
     STAT_RETURN_YARDS = 141,
     STAT_RETURN_TOUCHDOWNS = 142,
     STAT_SACK_TENTHS = 143,
-    STAT_SACKS_ALLOWED_WEIGHT = 144,     // 25 x sacks allowed
-    STAT_SACKS_ALLOWED_PER_GAME = 145,   // weighted as 144
-    STAT_TACKLES_PER_GAME = 146,         // t
+    STAT_SACKS_ALLOWED_WEIGHT = 144,    // 25 x sacks allowed
+    STAT_SACKS_ALLOWED_PER_GAME = 145,  // weighted as 144
+    STAT_TACKLES_PER_GAME = 146,        // t
     STAT_TACKLES = 147,
     STAT_RECEPTION_RATE = 148,
     STAT_COVERAGE_COMPLETION_RATE = 153,
     STAT_TACKLE_POINTS = 160,
-    STAT_TACKLE_SHARE = 161,             // per cent of the team's
+    STAT_TACKLE_SHARE = 161,                   // per cent of the team's
     STAT_RELATIVE_YARDS_PER_COMPLETION = 170,  // 170..173: against the season's league average
     STAT_RELATIVE_TOUCHDOWN_RATE = 171,
     STAT_RELATIVE_COMPLETION_RATE = 172,
@@ -719,7 +875,7 @@ int Get_Smoothed_Era_Value(int nYear);
 int Get_Career_Reception_Rate(int nTeam, int nSlot);   // per mille
 int Get_Player_Run_Block_Grade(int nTeam, int nSlot);  // 0..100
 int Is_Run_Blocker(int nTeam, int nSlot);
-int Get_Player_Blocking_Score(int nTeam, int nSlot);   // 0..100
+int Get_Player_Blocking_Score(int nTeam, int nSlot);  // 0..100
 int Get_Lineman_Vital_Score(int nTeam, int nSlot);
 float Compress_Rating_Scale(float v);
 int Get_Back_Usage_Weight(int nTeam, int nSlot);
@@ -738,38 +894,38 @@ typedef uint16_t PLAYER_REF;
 
 // VITAL_STAT ids: 0..29 are stored, 100..102 derived on every read.
 enum VITAL_STAT {
-    VITAL_PLAYER_ID = 0,             // 0 = empty slot
-    VITAL_POSITION = 1,              // POSITION 0..14
-    VITAL_HEIGHT = 2,                // inches
-    VITAL_WEIGHT = 3,                // pounds
-    VITAL_FORTY_TIME = 4,            // hundredths of a second
-    VITAL_BIRTH_DATE = 5,            // yyyymmdd
-    VITAL_WEEKLY_COUNTER = 6,        // advanced by the weekly player step
-    VITAL_EXPERIENCE = 8,            // seasons, at most MAX_EXPERIENCE
-    VITAL_OLD_UNIFORM = 9,           // old files: the uniform number
-    VITAL_SIGNING_BONUS = 10,        // thousands
-    VITAL_SALARY = 11,               // thousands
+    VITAL_PLAYER_ID = 0,       // 0 = empty slot
+    VITAL_POSITION = 1,        // POSITION 0..14
+    VITAL_HEIGHT = 2,          // inches
+    VITAL_WEIGHT = 3,          // pounds
+    VITAL_FORTY_TIME = 4,      // hundredths of a second
+    VITAL_BIRTH_DATE = 5,      // yyyymmdd
+    VITAL_WEEKLY_COUNTER = 6,  // advanced by the weekly player step
+    VITAL_EXPERIENCE = 8,      // seasons, at most MAX_EXPERIENCE
+    VITAL_OLD_UNIFORM = 9,     // old files: the uniform number
+    VITAL_SIGNING_BONUS = 10,  // thousands
+    VITAL_SALARY = 11,         // thousands
     VITAL_CONTRACT_YEARS_LEFT = 12,
-    VITAL_DRAFT_RECORD = 13,         // (drafting team + 1) x 10000 + draft year
-    VITAL_INJURY = 14,               // injury code, -1 none
+    VITAL_DRAFT_RECORD = 13,  // (drafting team + 1) x 10000 + draft year
+    VITAL_INJURY = 14,        // injury code, -1 none
     VITAL_INJURY_WEEKS = 15,
-    VITAL_DRAFT_PICK = 16,           // round x 100000 + pick in round x 1000 + overall pick
-    VITAL_PHOTO_SOURCE = 18,         // 256: the photo is named by the outside-database id
-    VITAL_OLD_RINGS = 18,            // old files: championship rings
+    VITAL_DRAFT_PICK = 16,    // round x 100000 + pick in round x 1000 + overall pick
+    VITAL_PHOTO_SOURCE = 18,  // 256: the photo is named by the outside-database id
+    VITAL_OLD_RINGS = 18,     // old files: championship rings
     VITAL_HALL_OF_FAME_YEAR = 19,
-    VITAL_DECLINE_RATE = 19,         // an active player's: per cent, divides the yearly decline
-    VITAL_POTENTIAL = 20,            // potential factor 75..134; a Hall-of-Famer's voting share
-    VITAL_GROWTH_RATE = 20,          // per cent, multiplies the yearly growth
-    VITAL_PRIME_START = 21,          // age
-    VITAL_PRIME_END = 22,            // age
-    VITAL_LINEMAN_BUILD = 23,        // kept as loaded; a lineman's blocking grades read it
-    VITAL_RANDOM_PROSPECT = 24,      // 1 for a generated prospect, 0 for a named one
-    VITAL_CONTRACT_LENGTH = 25,      // years
-    VITAL_DRAFTED_TO = 26,           // team the player is drafted to
-    VITAL_DRAFT_MOVED = 27,          // moved flag of the draft hand-over
-    VITAL_ON_FIELD = 27,             // set on a player put on the field in the current game
+    VITAL_DECLINE_RATE = 19,     // an active player's: per cent, divides the yearly decline
+    VITAL_POTENTIAL = 20,        // potential factor 75..134; a Hall-of-Famer's voting share
+    VITAL_GROWTH_RATE = 20,      // per cent, multiplies the yearly growth
+    VITAL_PRIME_START = 21,      // age
+    VITAL_PRIME_END = 22,        // age
+    VITAL_LINEMAN_BUILD = 23,    // kept as loaded; a lineman's blocking grades read it
+    VITAL_RANDOM_PROSPECT = 24,  // 1 for a generated prospect, 0 for a named one
+    VITAL_CONTRACT_LENGTH = 25,  // years
+    VITAL_DRAFTED_TO = 26,       // team the player is drafted to
+    VITAL_DRAFT_MOVED = 27,      // moved flag of the draft hand-over
+    VITAL_ON_FIELD = 27,         // set on a player put on the field in the current game
     VITAL_SCOUTING_SCORE = 28,
-    VITAL_EXPANSION_PROTECTED = 29,  // nonzero keeps him out of the expansion draft
+    VITAL_EXPANSION_PROTECTED = 29,     // nonzero keeps him out of the expansion draft
     VITAL_CAP_IMPACT = 100,             // derived: salary + prorated bonus
     VITAL_NORMALIZED_CAP_IMPACT = 101,  // derived: the cap impact on the base-cap scale
     VITAL_PRORATED_BONUS = 102          // derived: bonus / contract length
@@ -784,11 +940,34 @@ enum VITAL_STAT {
 
 // Depth-chart roles, the expanded positions 15..42.
 enum EXPANDED_POSITION {
-    ROLE_WR1 = 15, ROLE_WR2, ROLE_SWR, ROLE_RS, ROLE_ST, ROLE_OE,
-    ROLE_LT, ROLE_LG, ROLE_RG, ROLE_RT, ROLE_LS,
-    ROLE_LDE, ROLE_LDT, ROLE_NT, ROLE_RDT, ROLE_RDE,
-    ROLE_MLB, ROLE_ILB, ROLE_OLB, ROLE_LILB, ROLE_RILB, ROLE_LOLB, ROLE_ROLB,
-    ROLE_LCB, ROLE_RCB, ROLE_NB, ROLE_SS, ROLE_FS,
+    ROLE_WR1 = 15,
+    ROLE_WR2,
+    ROLE_SWR,
+    ROLE_RS,
+    ROLE_ST,
+    ROLE_OE,
+    ROLE_LT,
+    ROLE_LG,
+    ROLE_RG,
+    ROLE_RT,
+    ROLE_LS,
+    ROLE_LDE,
+    ROLE_LDT,
+    ROLE_NT,
+    ROLE_RDT,
+    ROLE_RDE,
+    ROLE_MLB,
+    ROLE_ILB,
+    ROLE_OLB,
+    ROLE_LILB,
+    ROLE_RILB,
+    ROLE_LOLB,
+    ROLE_ROLB,
+    ROLE_LCB,
+    ROLE_RCB,
+    ROLE_NB,
+    ROLE_SS,
+    ROLE_FS,
     EXPANDED_POSITION_LIMIT
 };
 
@@ -854,7 +1033,7 @@ int Get_Position_Side(int nCode);
 int Get_Player_Side(int nTeam, int nSlot);
 int Is_Returner_Position(int nTeam, int nSlot);
 int Get_Player_Position_Filter(int nTeam, int nSlot);
-int Get_Player_Position_Name(char* szOut, int nSize, int nTeam, int nSlot);  // szOut may be NULL
+int Get_Player_Position_Name(char* szOut, int nSize, int nTeam, int nSlot);    // szOut may be NULL
 char* Get_Player_Position_Text(char* szOut, int nSize, int nTeam, int nSlot);  // returns szOut
 int Is_Player_Within_Position_Quota(int nTeam, int nSlot);
 int Is_Player_In_Unit_Window(int nTeam, int nSlot);
@@ -908,7 +1087,7 @@ int Get_Player_By_Name(int* pTeam, int* pSlot, const char* szFullName);
 
 // ==== players: career season lines (season_lines.cpp) ===========================================
 #define NO_SEASON_LINE (-1)
-#define SEASON_LINE_FIELD_GOALS_MADE STAT_FIELD_GOALS_MADE    // a line's one derived pair
+#define SEASON_LINE_FIELD_GOALS_MADE STAT_FIELD_GOALS_MADE  // a line's one derived pair
 #define SEASON_LINE_FIELD_GOALS_TRIED STAT_FIELD_GOALS_TRIED
 
 int Get_Season_Line_Stat(int nLine, int iStat);
@@ -985,8 +1164,15 @@ int Sanity_Check_Player_IDs(void);
 // ==== the game record (game_record.cpp) =========================================================
 // DOWN_FLAG: the low byte of a game's flags word.
 enum DOWN_FLAG {
-    FIRST_DOWN = 0, SECOND_DOWN = 1, THIRD_DOWN = 2, FOURTH_DOWN = 3, TURNOVER_ON_DOWNS = 4,
-    KICKOFF = 8, FREE_KICK = 9, CHANGED_HANDS_BY_KICK = 10, CONVERSION_ATTEMPT = 11
+    FIRST_DOWN = 0,
+    SECOND_DOWN = 1,
+    THIRD_DOWN = 2,
+    FOURTH_DOWN = 3,
+    TURNOVER_ON_DOWNS = 4,
+    KICKOFF = 8,
+    FREE_KICK = 9,
+    CHANGED_HANDS_BY_KICK = 10,
+    CONVERSION_ATTEMPT = 11
 };
 
 // Bits of a game's flags word above the DOWN_FLAG.
@@ -998,16 +1184,41 @@ enum DOWN_FLAG {
 
 // PLAY_RESULT, bits 25..31 of a play's result word; 0..14 are plays from scrimmage.
 enum PLAY_RESULT {
-    RESULT_INCOMPLETE = 0, RESULT_COMPLETE, RESULT_INTERCEPTED, RESULT_SACK, RESULT_KNOCKED_DOWN,
-    RESULT_FUMBLE_LOST, RESULT_TOUCHDOWN_PASS, RESULT_INTERCEPTION_TOUCHDOWN, RESULT_SAFETY,
-    RESULT_RUN, RESULT_PLAIN_RUN, RESULT_OTHER_RUN, RESULT_TOUCHDOWN_RUN, RESULT_FUMBLE_RECOVERED,
-    RESULT_FUMBLE_TOUCHDOWN, RESULT_FIELD_GOAL_GOOD, RESULT_FIELD_GOAL_MISSED, RESULT_PUNT_RETURNED,
-    RESULT_PUNT_TOUCHBACK, RESULT_PUNT_RETURN_TOUCHDOWN, RESULT_PUNT_FUMBLED,
-    RESULT_KICKOFF_RETURNED, RESULT_KICKOFF_TOUCHBACK, RESULT_KICKOFF_RETURN_TOUCHDOWN,
-    RESULT_KICKOFF_FUMBLED, RESULT_ONSIDE_KICKING_TEAM, RESULT_ONSIDE_RECEIVING_TEAM,
-    RESULT_EXTRA_POINT_GOOD, RESULT_EXTRA_POINT_MISSED, RESULT_TWO_POINT_GOOD,
-    RESULT_TWO_POINT_FAILED, RESULT_PENALTY, RESULT_NONE,
-    LAST_SCRIMMAGE_RESULT = RESULT_FUMBLE_TOUCHDOWN, LAST_VALID_RESULT = RESULT_PENALTY
+    RESULT_INCOMPLETE = 0,
+    RESULT_COMPLETE,
+    RESULT_INTERCEPTED,
+    RESULT_SACK,
+    RESULT_KNOCKED_DOWN,
+    RESULT_FUMBLE_LOST,
+    RESULT_TOUCHDOWN_PASS,
+    RESULT_INTERCEPTION_TOUCHDOWN,
+    RESULT_SAFETY,
+    RESULT_RUN,
+    RESULT_PLAIN_RUN,
+    RESULT_OTHER_RUN,
+    RESULT_TOUCHDOWN_RUN,
+    RESULT_FUMBLE_RECOVERED,
+    RESULT_FUMBLE_TOUCHDOWN,
+    RESULT_FIELD_GOAL_GOOD,
+    RESULT_FIELD_GOAL_MISSED,
+    RESULT_PUNT_RETURNED,
+    RESULT_PUNT_TOUCHBACK,
+    RESULT_PUNT_RETURN_TOUCHDOWN,
+    RESULT_PUNT_FUMBLED,
+    RESULT_KICKOFF_RETURNED,
+    RESULT_KICKOFF_TOUCHBACK,
+    RESULT_KICKOFF_RETURN_TOUCHDOWN,
+    RESULT_KICKOFF_FUMBLED,
+    RESULT_ONSIDE_KICKING_TEAM,
+    RESULT_ONSIDE_RECEIVING_TEAM,
+    RESULT_EXTRA_POINT_GOOD,
+    RESULT_EXTRA_POINT_MISSED,
+    RESULT_TWO_POINT_GOOD,
+    RESULT_TWO_POINT_FAILED,
+    RESULT_PENALTY,
+    RESULT_NONE,
+    LAST_SCRIMMAGE_RESULT = RESULT_FUMBLE_TOUCHDOWN,
+    LAST_VALID_RESULT = RESULT_PENALTY
 };
 
 // A play's result word: DOWN_FLAG, yards to go and yard line at the snap, the side with the ball.
@@ -1021,9 +1232,16 @@ enum PLAY_RESULT {
 
 // Indexes of a game's info shorts (from offset 28) and ints (from offset 48).
 enum GAME_INFO {
-    GAME_INFO_YEAR = 0, GAME_INFO_POINT_SPREAD, GAME_INFO_WEEK, GAME_INFO_OVER_UNDER,
-    GAME_INFO_KICKOFF, GAME_INFO_OVERTIME_BITS, GAME_INFO_TEMPERATURE, GAME_INFO_WIND_SPEED,
-    GAME_INFO_PRECIPITATION, GAME_INFO_WIND_ANGLE
+    GAME_INFO_YEAR = 0,
+    GAME_INFO_POINT_SPREAD,
+    GAME_INFO_WEEK,
+    GAME_INFO_OVER_UNDER,
+    GAME_INFO_KICKOFF,
+    GAME_INFO_OVERTIME_BITS,
+    GAME_INFO_TEMPERATURE,
+    GAME_INFO_WIND_SPEED,
+    GAME_INFO_PRECIPITATION,
+    GAME_INFO_WIND_ANGLE
 };
 #define GAME_INFO_ATTENDANCE 0
 #define GAME_INFO_OFFSET 1000  // added to the stored point spread and over/under
@@ -1032,7 +1250,7 @@ enum GAME_INFO {
 
 #define VISITOR_SIDE 0
 #define HOME_SIDE 1
-#define GAME_LEADER_SLOTS 51        // roster slots 0..50 take part in the game leaders
+#define GAME_LEADER_SLOTS 51  // roster slots 0..50 take part in the game leaders
 #define QUARTER_SECONDS 900
 #define REGULATION_SECONDS 3600
 
@@ -1064,7 +1282,7 @@ int Is_Play_From_Scrimmage(int nResult);
 
 // ==== game records and league queries (game_queries.cpp, league_queries.cpp) ====================
 #define NO_GAME_INDEX (-1)
-#define NO_WEEK_GAME 301          // first record of a week that has no started game
+#define NO_WEEK_GAME 301            // first record of a week that has no started game
 #define RECENT_GAMES_SCAN_LAST 288  // the recent-results and streak scans start here
 #define SEASON_GAMES_SUM_COUNT 288  // the game-total sums read records 0..287
 
@@ -1117,7 +1335,7 @@ int Get_Universe_Extra_Stat(int n);  // universe stat 20 + n
 void Set_Universe_Extra_Stat(int n, int nValue);
 int Get_Max_League_Division_Count(void);
 int Get_Weeks_Left_In_Postseason(void);
-int Get_Current_Season_Year(void);    // the season just played while in the off-season
+int Get_Current_Season_Year(void);  // the season just played while in the off-season
 int Get_Current_Season_Index(void);
 int Get_Next_Season_Year(void);
 int Get_Current_Day_Of_Month(void);
@@ -1125,19 +1343,35 @@ int Get_Current_Day_Of_Month(void);
 // ==== team season records and totals (team_records.cpp, team_totals.cpp) =======================
 // TEAM_YEARLY_CHAR bytes of a season row.
 enum TEAM_YEARLY_CHAR {
-    YEARLY_WINS = 0, YEARLY_DIVISION_PLACE = 1, YEARLY_LOSSES = 4, YEARLY_TIES = 8,
-    YEARLY_HOME_WINS = 12, YEARLY_HOME_LOSSES = 16, YEARLY_HOME_TIES = 20,
-    YEARLY_PLAYOFF_WINS = 24, YEARLY_PLAYOFF_LOSSES = 28
+    YEARLY_WINS = 0,
+    YEARLY_DIVISION_PLACE = 1,
+    YEARLY_LOSSES = 4,
+    YEARLY_TIES = 8,
+    YEARLY_HOME_WINS = 12,
+    YEARLY_HOME_LOSSES = 16,
+    YEARLY_HOME_TIES = 20,
+    YEARLY_PLAYOFF_WINS = 24,
+    YEARLY_PLAYOFF_LOSSES = 28
 };
 // TEAM_YEARLY_INT values of a season row.
 enum TEAM_YEARLY_INT {
-    YEARLY_FINANCE_A = 0, YEARLY_FINANCE_B = 1, YEARLY_LEAGUE_PLACE = 2, YEARLY_FINISH = 3
+    YEARLY_FINANCE_A = 0,
+    YEARLY_FINANCE_B = 1,
+    YEARLY_LEAGUE_PLACE = 2,
+    YEARLY_FINISH = 3
 };
 #define MAX_YEARLY_CHAR 127
 // Kinds of Get_Team_History_Stat.
 enum TEAM_HISTORY_STAT {
-    HISTORY_SUCCESS = 0, HISTORY_WINS, HISTORY_LOSSES, HISTORY_TIES, HISTORY_PLAYOFF_WINS,
-    HISTORY_PLAYOFF_LOSSES, HISTORY_PLAYOFF_SEASONS, HISTORY_FINALS, HISTORY_TITLES
+    HISTORY_SUCCESS = 0,
+    HISTORY_WINS,
+    HISTORY_LOSSES,
+    HISTORY_TIES,
+    HISTORY_PLAYOFF_WINS,
+    HISTORY_PLAYOFF_LOSSES,
+    HISTORY_PLAYOFF_SEASONS,
+    HISTORY_FINALS,
+    HISTORY_TITLES
 };
 #define ALL_TEAMS_AVERAGE (-1)
 #define TEAM_RECORD_SPACED_TEXT_SIZE 24  // "%d - %d - %d"
@@ -1316,7 +1550,7 @@ void Reset_Expanded_Position_Bytes(void);
 void Convert_Old_Player_Fields(void);
 void Copy_Old_Game_Weather(void);
 void Clear_Record_Book(void);
-void Repair_Player_Speed(void);        // load_repairs.cpp
+void Repair_Player_Speed(void);  // load_repairs.cpp
 int Compute_Team_Table_Checksum(void);
 int Get_Team_Checksum(void);
 int Is_Database_Loaded(void);

@@ -10,30 +10,25 @@
 
 // ---- the passer rating's four components, each 0..2375 ---------------------------------------
 
-static int Passer_Completion_Score(int nCompletionRate)
-{
+static int Passer_Completion_Score(int nCompletionRate) {
     return Clamp(5 * nCompletionRate - 1500, 0, PASSER_COMPONENT_MAX);
 }
 
-static int Passer_Yards_Score(int nYardsPerAttempt)
-{
+static int Passer_Yards_Score(int nYardsPerAttempt) {
     return Clamp(Mul_Div(nYardsPerAttempt - 300, 25, 10), 0, PASSER_COMPONENT_MAX);
 }
 
-static int Passer_Touchdown_Score(int nTouchdownRate)
-{
+static int Passer_Touchdown_Score(int nTouchdownRate) {
     return Clamp(20 * nTouchdownRate, 0, PASSER_COMPONENT_MAX);
 }
 
-static int Passer_Interception_Score(int nInterceptionRate)
-{
+static int Passer_Interception_Score(int nInterceptionRate) {
     return Clamp(PASSER_COMPONENT_MAX - 25 * nInterceptionRate, 0, PASSER_COMPONENT_MAX);
 }
 
 // The passer rating in tenths, 0..1583. Every ratio is 0 without attempts.
 int Compute_Passer_Rating(int nAttempts, int nCompletions, int nYards, int nTouchdowns,
-                          int nInterceptions)
-{
+                          int nInterceptions) {
     int nSum = Passer_Completion_Score(Mul_Div(nCompletions, 1000, nAttempts)) +
                Passer_Yards_Score(Mul_Div(nYards, 100, nAttempts)) +
                Passer_Touchdown_Score(Mul_Div(nTouchdowns, 1000, nAttempts)) +
@@ -44,13 +39,11 @@ int Compute_Passer_Rating(int nAttempts, int nCompletions, int nYards, int nTouc
 // ---- the derived ids ---------------------------------------------------------------------------
 
 // x × k / y rounded half away from zero; 0 when y is 0.
-static int Ratio(int x, int y, int k)
-{
+static int Ratio(int x, int y, int k) {
     return Mul_Div(x, k, y);
 }
 
-int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
-{
+int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat) {
     auto S = [=](int nId) { return Get_Player_Stat(nTeam, nSlot, nSeason, nId); };
     auto H = [](int nId) { return Get_Historical_Average_Stat(nId, Get_Season_Year()); };
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
@@ -65,36 +58,26 @@ int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
                    S(STAT_TOUCHDOWN_SCORE) + S(STAT_INTERCEPTION_SCORE);
         return Max_Int(nSum / 6, 0);
     }
-    case STAT_COMPLETION_RATE:
-        return Ratio(S(OFF_COMPLETIONS), S(OFF_PASS_ATTEMPTS), 1000);
-    case STAT_COMPLETION_SCORE:
-        return Passer_Completion_Score(S(STAT_COMPLETION_RATE));
-    case STAT_YARDS_PER_ATTEMPT:
-        return Ratio(S(OFF_PASSING_YARDS), S(OFF_PASS_ATTEMPTS), 100);
-    case STAT_YARDS_PER_ATTEMPT_SCORE:
-        return Passer_Yards_Score(S(STAT_YARDS_PER_ATTEMPT));
-    case STAT_TOUCHDOWN_RATE:
-        return Ratio(S(OFF_PASSING_TOUCHDOWNS), S(OFF_PASS_ATTEMPTS), 1000);
+    case STAT_COMPLETION_RATE: return Ratio(S(OFF_COMPLETIONS), S(OFF_PASS_ATTEMPTS), 1000);
+    case STAT_COMPLETION_SCORE: return Passer_Completion_Score(S(STAT_COMPLETION_RATE));
+    case STAT_YARDS_PER_ATTEMPT: return Ratio(S(OFF_PASSING_YARDS), S(OFF_PASS_ATTEMPTS), 100);
+    case STAT_YARDS_PER_ATTEMPT_SCORE: return Passer_Yards_Score(S(STAT_YARDS_PER_ATTEMPT));
+    case STAT_TOUCHDOWN_RATE: return Ratio(S(OFF_PASSING_TOUCHDOWNS), S(OFF_PASS_ATTEMPTS), 1000);
     case STAT_TOUCHDOWN_SCORE:
         return bQuarterback ? Passer_Touchdown_Score(S(STAT_TOUCHDOWN_RATE)) : 0;
     case STAT_INTERCEPTION_RATE:
         return bQuarterback ? Ratio(S(OFF_INTERCEPTIONS), S(OFF_PASS_ATTEMPTS), 1000) : 0;
     case STAT_INTERCEPTION_SCORE:
         return bQuarterback ? Passer_Interception_Score(S(STAT_INTERCEPTION_RATE)) : 0;
-    case STAT_YARDS_PER_COMPLETION:
-        return Ratio(S(OFF_PASSING_YARDS), S(OFF_COMPLETIONS), 100);
+    case STAT_YARDS_PER_COMPLETION: return Ratio(S(OFF_PASSING_YARDS), S(OFF_COMPLETIONS), 100);
     case STAT_PASSING_YARDS_PER_GAME:
         return bQuarterback ? Ratio(S(OFF_PASSING_YARDS), S(STAT_GAMES), 10) : 0;
-    case STAT_TOUCHES:
-        return S(OFF_RUSHES) + S(OFF_RECEPTIONS);
-    case STAT_YARDS_PER_RUSH:
-        return Ratio(S(OFF_RUSHING_YARDS), S(OFF_RUSHES), 100);
-    case STAT_YARDS_PER_RECEPTION:
-        return Ratio(S(OFF_RECEIVING_YARDS), S(OFF_RECEPTIONS), 10);
+    case STAT_TOUCHES: return S(OFF_RUSHES) + S(OFF_RECEPTIONS);
+    case STAT_YARDS_PER_RUSH: return Ratio(S(OFF_RUSHING_YARDS), S(OFF_RUSHES), 100);
+    case STAT_YARDS_PER_RECEPTION: return Ratio(S(OFF_RECEIVING_YARDS), S(OFF_RECEPTIONS), 10);
     case STAT_YARDS_AFTER_CATCH_AVERAGE:
         return bReceiver ? Ratio(S(OFF_YARDS_AFTER_CATCH), S(OFF_RECEPTIONS), 10) : 0;
-    case STAT_PUNT_AVERAGE:
-        return Ratio(S(KICK_PUNT_YARDS), S(KICK_PUNTS), 10);
+    case STAT_PUNT_AVERAGE: return Ratio(S(KICK_PUNT_YARDS), S(KICK_PUNTS), 10);
     case STAT_KICK_RETURN_AVERAGE:
         return Ratio(S(STAT_KICK_RETURN_YARDS), S(STAT_KICK_RETURNS), 10);
     case STAT_PUNT_RETURN_AVERAGE:
@@ -102,8 +85,8 @@ int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
     case STAT_EXTRA_POINT_RATE:
         return bKicker ? Ratio(S(KICK_EXTRA_POINTS_MADE), S(KICK_EXTRA_POINT_ATTEMPTS), 1000) : 0;
     case STAT_FIELD_GOALS_MADE:
-        return bKicker ? S(KICK_FG_MADE_UNDER_30) + S(KICK_FG_MADE_30_39) +
-                             S(KICK_FG_MADE_40_49) + S(KICK_FG_MADE_50_PLUS)
+        return bKicker ? S(KICK_FG_MADE_UNDER_30) + S(KICK_FG_MADE_30_39) + S(KICK_FG_MADE_40_49) +
+                             S(KICK_FG_MADE_50_PLUS)
                        : 0;
     case STAT_FIELD_GOALS_TRIED:
         return bKicker ? S(KICK_FG_ATTEMPTS_UNDER_30) + S(KICK_FG_ATTEMPTS_30_39) +
@@ -129,12 +112,9 @@ int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
                        : 0;
     case STAT_SCRIMMAGE_YARDS:
         return nGroup == GROUP_SKILL ? S(OFF_RECEIVING_YARDS) + S(OFF_RUSHING_YARDS) : 0;
-    case STAT_ALL_PURPOSE_YARDS:
-        return S(STAT_SCRIMMAGE_YARDS) + S(STAT_RETURN_YARDS);
-    case STAT_SCRIMMAGE_TOUCHDOWNS:
-        return S(OFF_RECEIVING_TOUCHDOWNS) + S(OFF_RUSHING_TOUCHDOWNS);
-    case STAT_KICKS:
-        return S(STAT_FIELD_GOALS_TRIED) + S(KICK_PUNTS);
+    case STAT_ALL_PURPOSE_YARDS: return S(STAT_SCRIMMAGE_YARDS) + S(STAT_RETURN_YARDS);
+    case STAT_SCRIMMAGE_TOUCHDOWNS: return S(OFF_RECEIVING_TOUCHDOWNS) + S(OFF_RUSHING_TOUCHDOWNS);
+    case STAT_KICKS: return S(STAT_FIELD_GOALS_TRIED) + S(KICK_PUNTS);
     case STAT_TOTAL_YARDS:
         return S(STAT_SCRIMMAGE_YARDS) + S(OFF_PASSING_YARDS) + S(STAT_RETURN_YARDS);
     case STAT_TOUCHDOWNS:
@@ -142,30 +122,22 @@ int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
     case STAT_POINTS:
         return bKicker ? 3 * S(STAT_FIELD_GOALS_MADE) + S(KICK_EXTRA_POINTS_MADE)
                        : 6 * S(STAT_SCRIMMAGE_TOUCHDOWNS) + 6 * S(STAT_RETURN_TOUCHDOWNS);
-    case STAT_RETURNS:
-        return S(STAT_KICK_RETURNS) + S(STAT_PUNT_RETURNS);
-    case STAT_RETURN_YARDS:
-        return S(STAT_KICK_RETURN_YARDS) + S(STAT_PUNT_RETURN_YARDS);
+    case STAT_RETURNS: return S(STAT_KICK_RETURNS) + S(STAT_PUNT_RETURNS);
+    case STAT_RETURN_YARDS: return S(STAT_KICK_RETURN_YARDS) + S(STAT_PUNT_RETURN_YARDS);
     case STAT_RETURN_TOUCHDOWNS:
         return S(STAT_KICK_RETURN_TOUCHDOWNS) + S(STAT_PUNT_RETURN_TOUCHDOWNS);
-    case STAT_SACK_TENTHS:
-        return 5 * S(DEF_SACKS);
-    case STAT_SACKS_ALLOWED_WEIGHT:
-        return 25 * S(LINE_SACKS_ALLOWED);
-    case STAT_SACKS_ALLOWED_PER_GAME:
-        return Ratio(25 * S(LINE_SACKS_ALLOWED), S(STAT_GAMES), 1);
-    case STAT_TACKLES_PER_GAME:
-        return Ratio(S(STAT_TACKLES), S(STAT_GAMES), 10);
-    case STAT_TACKLES:
-        return S(DEF_SOLO_TACKLES) + S(DEF_TACKLE_ASSISTS);
+    case STAT_SACK_TENTHS: return 5 * S(DEF_SACKS);
+    case STAT_SACKS_ALLOWED_WEIGHT: return 25 * S(LINE_SACKS_ALLOWED);
+    case STAT_SACKS_ALLOWED_PER_GAME: return Ratio(25 * S(LINE_SACKS_ALLOWED), S(STAT_GAMES), 1);
+    case STAT_TACKLES_PER_GAME: return Ratio(S(STAT_TACKLES), S(STAT_GAMES), 10);
+    case STAT_TACKLES: return S(DEF_SOLO_TACKLES) + S(DEF_TACKLE_ASSISTS);
     case STAT_RECEPTION_RATE:
         if (nSeason == SEASON_CAREER)
             return Get_Career_Reception_Rate(nTeam, nSlot);
         return Ratio(S(OFF_RECEPTIONS), S(OFF_TARGETS), 1000);
     case STAT_COVERAGE_COMPLETION_RATE:
         return Ratio(S(DEF_COMPLETIONS_ALLOWED), S(DEF_PASSES_THROWN_AT), 1000);
-    case STAT_TACKLE_POINTS:
-        return 10 * S(DEF_SOLO_TACKLES) + 5 * S(DEF_TACKLE_ASSISTS);
+    case STAT_TACKLE_POINTS: return 10 * S(DEF_SOLO_TACKLES) + 5 * S(DEF_TACKLE_ASSISTS);
     case STAT_TACKLE_SHARE: {
         int nTeamShare =
             Get_Team_Totals_Stat(nTeam, DEFENCE_TOTALS_CATEGORY, nSeason, STAT_TACKLE_POINTS) +
@@ -188,7 +160,6 @@ int Get_Ratio_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat)
         int nRelative = Ratio(S(STAT_INTERCEPTION_RATE), H(STAT_INTERCEPTION_RATE), 1000);
         return nRelative <= 2000 ? 2000 - nRelative : 0;
     }
-    default:
-        return Report_Unknown_Player_Stat(nTeam, nSlot, nSeason, nStat);
+    default: return Report_Unknown_Player_Stat(nTeam, nSlot, nSeason, nStat);
     }
 }

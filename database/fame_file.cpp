@@ -34,7 +34,8 @@ int Write_Fame_File(const void* pRecord) {
         nError = errno;
     }
     if (!bWritten)
-        Report_Error("Unable to write to file \"" FAME_FILE_NAME "\"\n\nError: %s\n\nMake sure the "
+        Report_Error("Unable to write to file \"" FAME_FILE_NAME
+                     "\"\n\nError: %s\n\nMake sure the "
                      "file is not marked READ-ONLY.",
                      strerror(nError));
     return bWritten;

@@ -7,7 +7,7 @@
 #define BASE_TEAM_CASH 22812500
 #define BASE_LEAGUE_REVENUE 182500000
 #define BASE_WEEKLY_REVENUE_BONUS 370000
-#define BASE_TICKET_PRICE 5000           // cents
+#define BASE_TICKET_PRICE 5000  // cents
 #define BASE_PER_CAPITA_INCOME 25000
 #define BASE_SPENDING_A 120000
 #define BASE_SPENDING_B 250000
@@ -15,9 +15,9 @@
 #define BASE_REVENUE_PROJECTION 1916250
 #define BASE_STADIUM_REVENUE 1277500
 #define BASE_MARKET_SIZE 112260
-#define BASE_CHEAP_PAYROLL 118625000      // dollars; compared in thousands
+#define BASE_CHEAP_PAYROLL 118625000  // dollars; compared in thousands
 #define PER_MILLE 1000
-#define PAYROLL_SLOTS 51                  // the roster slots that count for salaries and ages
+#define PAYROLL_SLOTS 51  // the roster slots that count for salaries and ages
 
 // Games per team in the regular season, at most 17.
 int Get_Season_Game_Count(void);

@@ -34,13 +34,20 @@ int Get_Base_Team_Cash(void) {
 }
 
 int Get_Price_Step(int nValue) {
-    if (nValue > 1500) return 200;
-    if (nValue > 750) return 100;
-    if (nValue > 375) return 50;
-    if (nValue > 150) return 25;
-    if (nValue > 75) return 10;
-    if (nValue >= 36) return 5;
-    if (nValue >= 16) return 2;
+    if (nValue > 1500)
+        return 200;
+    if (nValue > 750)
+        return 100;
+    if (nValue > 375)
+        return 50;
+    if (nValue > 150)
+        return 25;
+    if (nValue > 75)
+        return 10;
+    if (nValue >= 36)
+        return 5;
+    if (nValue >= 16)
+        return 2;
     return 1;
 }
 
@@ -68,8 +75,8 @@ int Round_To_Price_Step(int nValue) {
 int Get_Team_Payroll_Budget(int nTeam) {
     int64_t nCash = Get_Team_Financial_Stat(nTeam, FIN_CASH);
     int64_t nRevenue = Get_Team_Financial_Stat(nTeam, FIN_REVENUE_FORECAST);
-    int64_t nBudget = (nCash - Get_Base_Team_Cash()) / 4 +
-                      (nRevenue + Apply_Inflation(BASE_LEAGUE_REVENUE)) / 2;
+    int64_t nBudget =
+        (nCash - Get_Base_Team_Cash()) / 4 + (nRevenue + Apply_Inflation(BASE_LEAGUE_REVENUE)) / 2;
     return (int)nBudget;
 }
 
@@ -153,8 +160,8 @@ int Get_Team_Competition_Factor(int nTeam) {
             continue;
         int64_t nDistance = Get_City_Distance(nTeam, nOther);
         if (nDistance < NEIGHBOUR_DISTANCE)
-            nCrowding += Mul_Div(NEIGHBOUR_DISTANCE - (int)nDistance, NEIGHBOUR_WEIGHT,
-                                 NEIGHBOUR_DISTANCE);
+            nCrowding +=
+                Mul_Div(NEIGHBOUR_DISTANCE - (int)nDistance, NEIGHBOUR_WEIGHT, NEIGHBOUR_DISTANCE);
     }
     return Mul_Div(COMPETITION_BASE, PER_MILLE, COMPETITION_BASE + nCrowding);
 }

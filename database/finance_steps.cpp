@@ -9,7 +9,7 @@
 #define HOME_GATE_SHARE 66
 #define VISITOR_GATE_SHARE 34
 #define CONCESSION_ITEMS 3
-#define ANNOYING_PRICE 500       // per mille of the reference price
+#define ANNOYING_PRICE 500  // per mille of the reference price
 #define EXPENSIVE_PRICE 750
 #define POSTSEASON_WIN_WEIGHT 366
 #define FINISH_CODE_WEIGHT 26
@@ -81,8 +81,8 @@ void Lower_Fan_Support(int nTeam) {
 void Adjust_Fan_Support_For_Price(int nTeam) {
     int nPriceLevel = Mul_Div(Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE), PER_MILLE,
                               Apply_Inflation(BASE_TICKET_PRICE));
-    int nIncomeLevel = Mul_Div(Get_Team_City_Stat(nTeam, CITY_INCOME), PER_MILLE,
-                               BASE_PER_CAPITA_INCOME);
+    int nIncomeLevel =
+        Mul_Div(Get_Team_City_Stat(nTeam, CITY_INCOME), PER_MILLE, BASE_PER_CAPITA_INCOME);
     int nDemand = PER_MILLE - Mul_Div(nPriceLevel, PER_MILLE, nIncomeLevel);
     int nDraw = Random_Below(PER_MILLE);
     if (nDemand >= 0 && nDraw < nDemand)

@@ -22,9 +22,10 @@ typedef struct LAYOUT_PIECE {
 } LAYOUT_PIECE;
 
 // A whole field of the team record or the block, from its old offset.
-#define TEAM_FIELD(nOld, field) {(int)sizeof(TEAM::field), (nOld), (int)offsetof(TEAM, field)}
+#define TEAM_FIELD(nOld, field) \
+    { (int)sizeof(TEAM::field), (nOld), (int)offsetof(TEAM, field) }
 #define BLOCK_FIELD(nOld, field) \
-    {(int)sizeof(SAVED_STATE::field), (nOld), (int)offsetof(SAVED_STATE, field)}
+    { (int)sizeof(SAVED_STATE::field), (nOld), (int)offsetof(SAVED_STATE, field) }
 
 // The fields both old team records share, at their old offsets within the record.
 static const LAYOUT_PIECE kOldTeamPieces[] = {

@@ -15,12 +15,11 @@ static const int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30
 
 // Points per team per game, 1951..2020.
 static const float kScoringBase[LAST_SCORING_YEAR - FIRST_SCORING_YEAR + 1] = {
-    22.9f, 21.9f, 22.3f, 21.5f, 21.9f, 20.8f, 20.4f, 19.8f, 22.6f, 21.3f,
-    21.6f, 21.5f, 22.3f, 22.0f, 22.0f, 23.1f, 21.7f, 21.8f, 20.5f, 20.9f,
-    19.3f, 19.4f, 20.3f, 19.5f, 18.2f, 20.6f, 19.2f, 17.2f, 18.3f, 20.1f,
-    20.5f, 20.7f, 20.2f, 21.8f, 21.2f, 21.5f, 20.5f, 21.6f, 20.3f, 20.6f,
-    20.1f, 19.0f, 18.7f, 18.7f, 20.3f, 21.5f, 20.4f, 20.7f, 21.3f, 20.8f,
-    20.7f, 20.2f, 21.7f, 20.8f, 21.5f, 20.6f, 20.7f, 21.7f, 22.0f, 21.5f,
+    22.9f, 21.9f, 22.3f, 21.5f, 21.9f, 20.8f, 20.4f, 19.8f, 22.6f, 21.3f, 21.6f, 21.5f,
+    22.3f, 22.0f, 22.0f, 23.1f, 21.7f, 21.8f, 20.5f, 20.9f, 19.3f, 19.4f, 20.3f, 19.5f,
+    18.2f, 20.6f, 19.2f, 17.2f, 18.3f, 20.1f, 20.5f, 20.7f, 20.2f, 21.8f, 21.2f, 21.5f,
+    20.5f, 21.6f, 20.3f, 20.6f, 20.1f, 19.0f, 18.7f, 18.7f, 20.3f, 21.5f, 20.4f, 20.7f,
+    21.3f, 20.8f, 20.7f, 20.2f, 21.7f, 20.8f, 21.5f, 20.6f, 20.7f, 21.7f, 22.0f, 21.5f,
     22.0f, 22.2f, 22.8f, 23.4f, 22.6f, 22.8f, 22.7f, 22.3f, 22.8f, 22.8f,
 };
 
@@ -101,8 +100,7 @@ int Get_Nth_League_Team(int nLeague, int n) {
 }
 
 int Get_Nth_Division_Team(int nDivision, int n) {
-    return Find_Nth_Team_In_Group(Get_Team_Division, nDivision, Count_Division_Teams(nDivision),
-                                  n);
+    return Find_Nth_Team_In_Group(Get_Team_Division, nDivision, Count_Division_Teams(nDivision), n);
 }
 
 // ---- counts ------------------------------------------------------------------------------------

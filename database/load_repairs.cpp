@@ -45,14 +45,11 @@ static void Blend_Red_Zone_Rating(int nTeam, int nSlot) {
         fBlend = 0.5f * r(RATING_SPEED) + 0.2f * r(RATING_RECEIVING) + 0.15f * r(RATING_QUICKNESS) +
                  0.1f * r(RATING_VISION) + 0.05f * r(RATING_POWER);
         break;
-    case POS_TE:
-        fBlend = 0.65f * r(RATING_RECEIVING) + 0.35f * r(RATING_QUICKNESS);
-        break;
+    case POS_TE: fBlend = 0.65f * r(RATING_RECEIVING) + 0.35f * r(RATING_QUICKNESS); break;
     case POS_WR:
         fBlend = 0.6f * r(RATING_RECEIVING) + 0.2f * r(RATING_QUICKNESS) + 0.2f * r(RATING_VISION);
         break;
-    default:
-        return;
+    default: return;
     }
     if (fBlend >= RATING_FLOOR)
         Set_Player_Rating(nTeam, nSlot, fBlend, RATING_RED_ZONE);
@@ -90,8 +87,7 @@ void Set_Statistics_First_Year(void) {
                 Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) != POS_WR)
                 continue;
             nReceivers++;
-            nWithHistory +=
-                Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, OFF_YARDS_AFTER_CATCH) > 0;
+            nWithHistory += Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, OFF_YARDS_AFTER_CATCH) > 0;
         }
     }
     if (nWithHistory < nReceivers / STATISTICS_SHARE_DIVISOR)

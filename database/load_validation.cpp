@@ -32,11 +32,11 @@
 #define MAX_EXPERIENCE 30
 #define MAX_CONTRACT_YEARS 30
 #define MAX_INJURY_WEEKS 500
-#define MAX_SALARY 10000000      // thousands
-#define MAX_BODY_VALUE 10000     // height, weight and forty time
+#define MAX_SALARY 10000000   // thousands
+#define MAX_BODY_VALUE 10000  // height, weight and forty time
 #define DRAFT_RECORD_MAX ((TOTAL_NUMBER_OF_TEAMS + 1) * 10000 - 1)
-#define STAT_LIMIT 100000000     // a statistic or a total
-#define MONEY_LIMIT 1000000000   // dollars
+#define STAT_LIMIT 100000000    // a statistic or a total
+#define MONEY_LIMIT 1000000000  // dollars
 #define RATING_LIMIT 1000.0f
 #define MAX_STADIUM_CAPACITY 1000000
 #define LAST_STADIUM_STRUCTURE 2  // 1 dome, 2 retractable roof
@@ -57,11 +57,28 @@
 // ---- the kinds of repair ------------------------------------------------------------------------
 
 enum REPAIR_KIND {
-    REPAIR_TEXT, REPAIR_TEAM_CONTROL, REPAIR_TEAM_SETTING, REPAIR_TEAM_CITY, REPAIR_RETURNER,
-    REPAIR_SCHEDULE_OPPONENT, REPAIR_SCHEDULE_GAME, REPAIR_CALENDAR, REPAIR_PREFERENCE,
-    REPAIR_LEAGUE_SETTING, REPAIR_DRAFT_PICK, REPAIR_STANDINGS, REPAIR_POSITION,
-    REPAIR_PLAYER_VITAL, REPAIR_SEASON_LINK, REPAIR_RATING, REPAIR_STATISTIC, REPAIR_MONEY,
-    REPAIR_GAME, REPAIR_FANTASY_DRAFT, REPAIR_CITY, REPAIR_KIND_COUNT
+    REPAIR_TEXT,
+    REPAIR_TEAM_CONTROL,
+    REPAIR_TEAM_SETTING,
+    REPAIR_TEAM_CITY,
+    REPAIR_RETURNER,
+    REPAIR_SCHEDULE_OPPONENT,
+    REPAIR_SCHEDULE_GAME,
+    REPAIR_CALENDAR,
+    REPAIR_PREFERENCE,
+    REPAIR_LEAGUE_SETTING,
+    REPAIR_DRAFT_PICK,
+    REPAIR_STANDINGS,
+    REPAIR_POSITION,
+    REPAIR_PLAYER_VITAL,
+    REPAIR_SEASON_LINK,
+    REPAIR_RATING,
+    REPAIR_STATISTIC,
+    REPAIR_MONEY,
+    REPAIR_GAME,
+    REPAIR_FANTASY_DRAFT,
+    REPAIR_CITY,
+    REPAIR_KIND_COUNT
 };
 
 // What the log line of each kind calls the values it changed.
@@ -188,8 +205,8 @@ static int Find_League_Shape_Fault(const SAVED_STATE* pBlock, char* szWhy, int n
     }
     int nFirstYear = pBlock->anUniverseStats[UNIVERSE_FIRST_YEAR];
     if (nFirstYear < FIRST_YEAR_MIN || nFirstYear > FIRST_YEAR_MAX) {
-        Format_String(szWhy, nSize, "its first season year %d is not between %d and %d",
-                      nFirstYear, FIRST_YEAR_MIN, FIRST_YEAR_MAX);
+        Format_String(szWhy, nSize, "its first season year %d is not between %d and %d", nFirstYear,
+                      FIRST_YEAR_MIN, FIRST_YEAR_MAX);
         return 1;
     }
     return 0;
@@ -237,21 +254,21 @@ static const struct {
     int nMax;
     int nSafe;
 } kPreferenceRanges[] = {
-    {25, 0, MAX_DIFFICULTY, NEAREST_BOUND},              // the difficulty
-    {28, 0, LAST_DRAFT_POOL_TEAM, 0},                    // the dialog team
-    {29, 0, LAST_DRAFT_POOL_TEAM, 0},                    // the scouted player's team
-    {30, 0, PLAYERS_PER_TEAM - 1, 0},                    // and slot
-    {31, 0, LAST_DRAFT_POOL_TEAM, 0},                    // the trade partner
-    {32, 0, LAST_DRAFT_POOL_TEAM, 0},                    // the user's team
-    {34, -1, GAME_COUNT - 1, -1},                        // the selected game
-    {36, 0, NO_DRAFT_ROUND, NO_DRAFT_ROUND},             // the draft round
-    {37, 0, LAST_DRAFT_COLUMN, 0},                       // the pick in the round
-    {42, 0, LEAGUE_COUNT - 1, 0},                        // the league shown
-    {43, 0, CITY_COUNT - 1, 0},                          // the city in the editor
-    {45, 0, LAST_OVERTIME_RULE, 0},                      // the overtime rules
+    {25, 0, MAX_DIFFICULTY, NEAREST_BOUND},   // the difficulty
+    {28, 0, LAST_DRAFT_POOL_TEAM, 0},         // the dialog team
+    {29, 0, LAST_DRAFT_POOL_TEAM, 0},         // the scouted player's team
+    {30, 0, PLAYERS_PER_TEAM - 1, 0},         // and slot
+    {31, 0, LAST_DRAFT_POOL_TEAM, 0},         // the trade partner
+    {32, 0, LAST_DRAFT_POOL_TEAM, 0},         // the user's team
+    {34, -1, GAME_COUNT - 1, -1},             // the selected game
+    {36, 0, NO_DRAFT_ROUND, NO_DRAFT_ROUND},  // the draft round
+    {37, 0, LAST_DRAFT_COLUMN, 0},            // the pick in the round
+    {42, 0, LEAGUE_COUNT - 1, 0},             // the league shown
+    {43, 0, CITY_COUNT - 1, 0},               // the city in the editor
+    {45, 0, LAST_OVERTIME_RULE, 0},           // the overtime rules
     {46, 0, LAST_OVERTIME_RULE, 0},
-    {88, 0, MAX_OVERTIME_MINUTES, NEAREST_BOUND},        // overtime period length
-    {198, 0, LAST_LINE_CHOICE, 0},                       // kickoff, extra point, missed kick lines
+    {88, 0, MAX_OVERTIME_MINUTES, NEAREST_BOUND},  // overtime period length
+    {198, 0, LAST_LINE_CHOICE, 0},                 // kickoff, extra point, missed kick lines
     {199, 0, LAST_LINE_CHOICE, 0},
     {200, 0, LAST_LINE_CHOICE, 0},
     {202, 0, LAST_LINE_CHOICE, 0},
@@ -444,8 +461,8 @@ static void Repair_Schedule(TEAM* pTeam, int nTeam, int nTeams, REPAIR_TALLY* pT
             aRow[SCHEDULE_OPPONENT] = 0;
             pTally->anCounts[REPAIR_SCHEDULE_OPPONENT]++;
         }
-        Reset_Out_Of_Range(&aRow[SCHEDULE_GAME_INDEX], NO_GAME_INDEX, GAME_COUNT - 1,
-                           NO_GAME_INDEX, REPAIR_SCHEDULE_GAME, pTally);
+        Reset_Out_Of_Range(&aRow[SCHEDULE_GAME_INDEX], NO_GAME_INDEX, GAME_COUNT - 1, NO_GAME_INDEX,
+                           REPAIR_SCHEDULE_GAME, pTally);
     }
 }
 
@@ -499,8 +516,7 @@ static void Log_Repairs(const REPAIR_TALLY* pTally, const char* szPath) {
 int Validate_Loaded_Block(SAVED_STATE* pBlock, const char* szPath) {
     char szWhy[MESSAGE_SIZE];
     if (Find_League_Shape_Fault(pBlock, szWhy, sizeof(szWhy))) {
-        Show_Message_Box("Read Error", "The league in \"%s\" cannot be played: %s.", szPath,
-                         szWhy);
+        Show_Message_Box("Read Error", "The league in \"%s\" cannot be played: %s.", szPath, szWhy);
         return 0;
     }
     REPAIR_TALLY tally;

@@ -36,8 +36,8 @@ static void Load_Name_Table(const char* szPath, char* pTable, int nEntrySize, in
     for (int nLeft = NAME_TABLE_SIZE; nLeft >= 1; nLeft--) {
         // The count may be stale or damaged: the skips stop at the end of the file.
         int64_t nSpan = 2 * (((int64_t)nLinesLeft - 2) / nLeft);
-        int nSkip = Min_Int(Draw_Random((int)(nSpan > INT32_MAX ? INT32_MAX : nSpan)),
-                            nLinesLeft - 1);
+        int nSkip =
+            Min_Int(Draw_Random((int)(nSpan > INT32_MAX ? INT32_MAX : nSpan)), nLinesLeft - 1);
         for (int n = 0; n < nSkip && !bAtEnd; n++)
             bAtEnd = Skip_Line(pFile);
         if (!bAtEnd)

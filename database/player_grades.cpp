@@ -300,8 +300,7 @@ static int Elusiveness_Grade(const GRADED_PLAYER* p) {
         return Mul_Div(B, H(STAT_YARDS_PER_RUSH) + X, 2 * H(STAT_YARDS_PER_RUSH));
     }
     case POS_TE:
-    case POS_WR:
-        return Skill_Base(p) + (BS - 50) / -7 + Receiving_Depth_Term(p);
+    case POS_WR: return Skill_Base(p) + (BS - 50) / -7 + Receiving_Depth_Term(p);
     case POS_T: return 43 + nPassBlocking / 10 - nAge / 2;
     case POS_G:
     case POS_C: return 40 + nPassBlocking / 10 - nAge / 2;

@@ -113,21 +113,42 @@ static int Get_Player_Name_Key(const PLAYER* pPlayer, HASH_KEY* pKey) {
 }
 
 static const HASH_KIND kIdHash = {
-    gPlayerIdHash.anKeys, NULL, 0, {0, 0, 0},
-    gPlayerIdHash.anTeams, gPlayerIdHash.anSlots, &gPlayerIdHash.nCount,
-    "HASH HAS FILLED!", 0, Get_Player_Id_Key,
+    gPlayerIdHash.anKeys,
+    NULL,
+    0,
+    {0, 0, 0},
+    gPlayerIdHash.anTeams,
+    gPlayerIdHash.anSlots,
+    &gPlayerIdHash.nCount,
+    "HASH HAS FILLED!",
+    0,
+    Get_Player_Id_Key,
 };
 
 static const HASH_KIND kOstrelHash = {
-    NULL, gOstrelIdHash.aszKeys[0], PLAYER_OUTSIDE_ID_SIZE, {6, 3, 0},
-    gOstrelIdHash.anTeams, gOstrelIdHash.anSlots, &gOstrelIdHash.nCount,
-    "OSTREL HASH HAS FILLED!", 1, Get_Player_Ostrel_Key,
+    NULL,
+    gOstrelIdHash.aszKeys[0],
+    PLAYER_OUTSIDE_ID_SIZE,
+    {6, 3, 0},
+    gOstrelIdHash.anTeams,
+    gOstrelIdHash.anSlots,
+    &gOstrelIdHash.nCount,
+    "OSTREL HASH HAS FILLED!",
+    1,
+    Get_Player_Ostrel_Key,
 };
 
 static const HASH_KIND kNameHash = {
-    NULL, gPlayerNameHash.aszKeys[0], PLAYER_HASH_NAME_SIZE, {5, 9, 1},
-    gPlayerNameHash.anTeams, gPlayerNameHash.anSlots, &gPlayerNameHash.nCount,
-    "Player Name HASH HAS FILLED!", 1, Get_Player_Name_Key,
+    NULL,
+    gPlayerNameHash.aszKeys[0],
+    PLAYER_HASH_NAME_SIZE,
+    {5, 9, 1},
+    gPlayerNameHash.anTeams,
+    gPlayerNameHash.anSlots,
+    &gPlayerNameHash.nCount,
+    "Player Name HASH HAS FILLED!",
+    1,
+    Get_Player_Name_Key,
 };
 
 // ---- the tables' common working ----------------------------------------------------------------
@@ -176,7 +197,8 @@ static void Rebuild_Hash(const HASH_KIND* pKind) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
             const PLAYER* pPlayer = &gTeams[nTeam].aPlayers[nSlot];
             HASH_KEY key;
-            if (pPlayer->anVitalStats[VITAL_PLAYER_ID] == 0 || !pKind->Get_Player_Key(pPlayer, &key))
+            if (pPlayer->anVitalStats[VITAL_PLAYER_ID] == 0 ||
+                !pKind->Get_Player_Key(pPlayer, &key))
                 continue;
             int nEntry = Probe_Hash(pKind, &key);
             Store_Entry_Key(pKind, nEntry, &key);

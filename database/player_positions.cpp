@@ -9,9 +9,8 @@ static const int8_t kRolePositions[EXPANDED_POSITION_LIMIT - ROLE_WR1] = {
     POS_WR, POS_WR, POS_WR, POS_WR, POS_WR, POS_WR,  // WR1, WR2, SWR, RS, ST, OE
     POS_T,  POS_G,  POS_G,  POS_T,  POS_C,           // LT, LG, RG, RT, LS
     POS_DE, POS_DT, POS_DT, POS_DT, POS_DE,          // LDE, LDT, NT, RDT, RDE
-    POS_LB, POS_LB, POS_LB, POS_LB, POS_LB, POS_LB, POS_LB,
-    POS_CB, POS_CB, POS_CB,  // LCB, RCB, NB
-    POS_S,  POS_S,           // SS, FS
+    POS_LB, POS_LB, POS_LB, POS_LB, POS_LB, POS_LB, POS_LB, POS_CB, POS_CB, POS_CB,  // LCB, RCB, NB
+    POS_S,  POS_S,                                                                   // SS, FS
 };
 
 // Group (skill players, linemen, defence, kickers) and side of each position.
@@ -87,12 +86,9 @@ int Is_Returner_Position(int nTeam, int nSlot) {
 // The position filter a player matches besides his own position: all defence or all linemen.
 int Get_Player_Position_Filter(int nTeam, int nSlot) {
     switch (Get_Position_Group(Get_Player_Position(nTeam, nSlot))) {
-    case GROUP_DEFENCE:
-        return POSITION_FILTER_DEFENCE;
-    case GROUP_LINE:
-        return POSITION_FILTER_LINEMEN;
-    default:
-        return -1;
+    case GROUP_DEFENCE: return POSITION_FILTER_DEFENCE;
+    case GROUP_LINE: return POSITION_FILTER_LINEMEN;
+    default: return -1;
     }
 }
 

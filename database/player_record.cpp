@@ -16,7 +16,7 @@
 #define ROOKIE_AGE 21
 #define RESET_AGE 22
 #define IMPLAUSIBLE_AGE 100
-#define SMALL_BONUS_BASE 65    // thousands, base season
+#define SMALL_BONUS_BASE 65  // thousands, base season
 #define SMALL_CONTRACT_MINIMUM_EXPERIENCE 2
 
 // First day of each month, counted from 1 January (no leap years).
@@ -142,12 +142,10 @@ int Get_Player_Vital_Stat(int nTeam, int nSlot, int nStat) {
     if (nStat < VITAL_STAT_COUNT)
         return Read_Stored_Vital_Stat(pPlayer, nStat);
     switch (nStat) {
-    case VITAL_CAP_IMPACT:
-        return Get_Cap_Impact(nTeam, nSlot, pPlayer);
+    case VITAL_CAP_IMPACT: return Get_Cap_Impact(nTeam, nSlot, pPlayer);
     case VITAL_NORMALIZED_CAP_IMPACT:
         return Normalize_Money_To_Cap(Get_Cap_Impact(nTeam, nSlot, pPlayer));
-    case VITAL_PRORATED_BONUS:
-        return Get_Prorated_Bonus(pPlayer);
+    case VITAL_PRORATED_BONUS: return Get_Prorated_Bonus(pPlayer);
     default:
         Show_Message_Box("Get_Player_Vital_Stat(TNUM nTeam, INDEX nSlot, int nStat)",
                          "Unrecognized VITAL_STAT: %d", nStat);
@@ -193,7 +191,8 @@ void Set_Player_Grade(int nTeam, int nSlot, int n, int nValue) {
 // ---- draft data --------------------------------------------------------------------------------
 
 int Get_Player_Original_Team(int nTeam, int nSlot) {
-    return Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_DRAFT_RECORD) / DRAFT_RECORD_TEAM_FACTOR - 1;
+    return Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_DRAFT_RECORD) / DRAFT_RECORD_TEAM_FACTOR -
+           1;
 }
 
 int Get_Player_Draft_Year(int nTeam, int nSlot) {

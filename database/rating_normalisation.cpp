@@ -18,36 +18,33 @@
 #define PULL_LIMIT_HIGH 99.0f
 
 static const int kRatingPositionGroups[RATING_COUNT] = {
-    -1, -1,               // Health, Durability
-    4, 4, 4, 4, 4,        // Accuracy .. Mobility: the quarterback
-    -1,                   // Speed
-    0, 0, 0, 0, 0, 0, 0,  // Power .. Punt Returns: offensive skill positions
-    1, 1, 1,              // blocking and Discipline: offensive line
-    2, 2, 2, 2, 2,        // defence
-    3, 3, 3, 3,           // kicking
+    -1, -1,                 // Health, Durability
+    4,  4,  4, 4, 4,        // Accuracy .. Mobility: the quarterback
+    -1,                     // Speed
+    0,  0,  0, 0, 0, 0, 0,  // Power .. Punt Returns: offensive skill positions
+    1,  1,  1,              // blocking and Discipline: offensive line
+    2,  2,  2, 2, 2,        // defence
+    3,  3,  3, 3,           // kicking
 };
 
 static const float kRatingTargetSpreads[RATING_COUNT] = {
     8.0f, 8.0f, 12.0f, 12.0f, 12.0f, 12.0f, 10.0f, 10.0f, 12.0f, 12.0f, 12.0f, 12.0f, 10.0f, 7.0f,
-    7.0f, 7.0f, 7.0f, 7.0f, 11.5f, 8.6f, 10.3f, 10.0f, 12.8f, 8.0f, 8.0f, 7.0f, 7.0f,
+    7.0f, 7.0f, 7.0f,  7.0f,  11.5f, 8.6f,  10.3f, 10.0f, 12.8f, 8.0f,  8.0f,  7.0f,  7.0f,
 };
 
-int Get_Rating_Position_Group(int nRating)
-{
+int Get_Rating_Position_Group(int nRating) {
     if (nRating < 0 || nRating >= RATING_COUNT)
         return GROUP_EVERY_POSITION;
     return kRatingPositionGroups[nRating];
 }
 
-float Get_Rating_Target_Spread(int nRating)
-{
+float Get_Rating_Target_Spread(int nRating) {
     if (nRating < 0 || nRating >= RATING_COUNT)
         return 0.0f;
     return kRatingTargetSpreads[nRating];
 }
 
-int Rating_Applies_To_Position(int nPosition, int nRating)
-{
+int Rating_Applies_To_Position(int nPosition, int nRating) {
     if (nRating == RATING_RECEIVING)
         return nPosition == POS_WR;
     int nGroup = Get_Rating_Position_Group(nRating);
@@ -56,16 +53,12 @@ int Rating_Applies_To_Position(int nPosition, int nRating)
     int bSameGroup = nGroup == Get_Position_Group_QB4(nPosition);
     switch (nRating) {
     case RATING_FG_ACCURACY:
-    case RATING_FG_DISTANCE:
-        return nPosition == POS_K;
+    case RATING_FG_DISTANCE: return nPosition == POS_K;
     case RATING_PUNT_ACCURACY:
-    case RATING_PUNT_DISTANCE:
-        return nPosition == POS_P;
+    case RATING_PUNT_DISTANCE: return nPosition == POS_P;
     case RATING_KICK_RETURNS:
-    case RATING_PUNT_RETURNS:
-        return bSameGroup || nPosition == POS_CB || nPosition == POS_S;
-    default:
-        return bSameGroup;
+    case RATING_PUNT_RETURNS: return bSameGroup || nPosition == POS_CB || nPosition == POS_S;
+    default: return bSameGroup;
     }
 }
 
@@ -75,8 +68,7 @@ int Rating_Applies_To_Position(int nPosition, int nRating)
 // use, at every position the rating matters for, the first players of the position in slot
 // order, as many as a team usually keeps there.
 template <typename VISIT>
-static void For_Each_Counted_Player(int nRating, VISIT pVisit)
-{
+static void For_Each_Counted_Player(int nRating, VISIT pVisit) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (!Is_Team_Active(nTeam))
             continue;
@@ -94,8 +86,7 @@ static void For_Each_Counted_Player(int nRating, VISIT pVisit)
     }
 }
 
-float Get_Rating_Mean(int nRating)
-{
+float Get_Rating_Mean(int nRating) {
     float fSum = 0.0f;
     int nCount = 0;
     For_Each_Counted_Player(nRating, [&](float fValue) {
@@ -105,8 +96,7 @@ float Get_Rating_Mean(int nRating)
     return nCount == 0 ? 0.0f : fSum / (float)nCount;
 }
 
-float Get_Rating_Spread(int nRating)
-{
+float Get_Rating_Spread(int nRating) {
     float fMean = Get_Rating_Mean(nRating);
     float fSum = 0.0f;
     int nCount = 0;
@@ -121,8 +111,7 @@ float Get_Rating_Spread(int nRating)
 
 // Calls pVisit for every used slot of the league teams in use and of teams 36..nLastTeam.
 template <typename VISIT>
-static void For_Each_Player(int nLastTeam, VISIT pVisit)
-{
+static void For_Each_Player(int nLastTeam, VISIT pVisit) {
     for (int nTeam = 0; nTeam <= nLastTeam; nTeam++) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
             if (Is_Player_Slot_Used(nTeam, nSlot))
@@ -133,8 +122,7 @@ static void For_Each_Player(int nLastTeam, VISIT pVisit)
 
 // Garbage (and a value that is not a number) becomes 60; values past 95 or below 20 are halved
 // toward those bounds; the result lies in 1..99.
-static float Pull_Rating_Into_Range(float fValue)
-{
+static float Pull_Rating_Into_Range(float fValue) {
     if (isnan(fValue) || fValue > PULL_GARBAGE_HIGH || fValue < PULL_GARBAGE_LOW)
         return PULL_GARBAGE_VALUE;
     if (fValue > PULL_SOFT_HIGH)
@@ -147,12 +135,10 @@ static float Pull_Rating_Into_Range(float fValue)
 }
 
 // Moves the league mean of the rating to its target, then its spread to the target spread.
-static void Shift_And_Rescale_Rating(int nRating, float fLeagueMean)
-{
+static void Shift_And_Rescale_Rating(int nRating, float fLeagueMean) {
     float fShift = Get_Rating_Target_Mean(nRating) - fLeagueMean;
     For_Each_Player(FREE_AGENT_TEAM, [&](int nTeam, int nSlot) {
-        Set_Player_Rating(nTeam, nSlot, Get_Player_Rating(nTeam, nSlot, nRating) + fShift,
-                          nRating);
+        Set_Player_Rating(nTeam, nSlot, Get_Player_Rating(nTeam, nSlot, nRating) + fShift, nRating);
     });
 
     float fSpread = Get_Rating_Spread(nRating);
@@ -166,8 +152,7 @@ static void Shift_And_Rescale_Rating(int nRating, float fLeagueMean)
     }
 }
 
-static void Normalize_Rating(int nRating)
-{
+static void Normalize_Rating(int nRating) {
     // A mean of 0 means no player counts: shifting by the whole target would ruin every value.
     float fLeagueMean = Get_Rating_Mean(nRating);
     if (fLeagueMean > 0.0f)
@@ -181,8 +166,7 @@ static void Normalize_Rating(int nRating)
 }
 
 // Health and Durability are left alone.
-void Normalize_Player_Ratings(void)
-{
+void Normalize_Player_Ratings(void) {
     Set_All_Depth_Charts(1);
     for (int nRating = RATING_ACCURACY; nRating < RATING_COUNT; nRating++)
         Normalize_Rating(nRating);

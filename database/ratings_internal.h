@@ -10,7 +10,6 @@ typedef struct WEIGHTED_RATING {
 float Sum_Weighted_Ratings(int nTeam, int nSlot, const WEIGHTED_RATING* pTerms, int nCount);
 
 template <int N>
-float Sum_Weighted_Ratings(int nTeam, int nSlot, const WEIGHTED_RATING (&aTerms)[N])
-{
+float Sum_Weighted_Ratings(int nTeam, int nSlot, const WEIGHTED_RATING (&aTerms)[N]) {
     return Sum_Weighted_Ratings(nTeam, nSlot, aTerms, N);
 }

@@ -70,8 +70,7 @@ static void Format_Version_Title(char* szOut, int nSize, int nVersion) {
     if (nVersion < SAVE_VERSION_FIRST_THOUSANDS)
         Format_String(szOut, nSize, "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
     else
-        Format_String(szOut, nSize, "Loading Game (v%d.%03d)", nVersion / 1000,
-                      nVersion % 1000);
+        Format_String(szOut, nSize, "Loading Game (v%d.%03d)", nVersion / 1000, nVersion % 1000);
 }
 
 static int Is_Default_Universe_Path(const char* szPath) {
@@ -190,8 +189,7 @@ typedef struct CHUNK_TALLY {
 
 // One chunk into the block at *pTotal; its raw size in *pSize. 1 when it was a complete stream
 // that fit.
-static int Read_One_Chunk(FILE* pFile, uint8_t* pBlock, int* pTotal, uint8_t* pBuffer,
-                          int* pSize) {
+static int Read_One_Chunk(FILE* pFile, uint8_t* pBlock, int* pTotal, uint8_t* pBuffer, int* pSize) {
     uint8_t abLength[4];
     if (fread(abLength, 1, sizeof(abLength), pFile) != sizeof(abLength))
         return 0;
@@ -252,12 +250,9 @@ int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle) {
 
 int Get_Route_Body_Size(int nRoute) {
     switch (nRoute) {
-    case ROUTE_OLD_UNIVERSE:
-        return OLD_UNIVERSE_BLOCK_SIZE;
-    case ROUTE_OLD_BLOCK:
-        return OLD_BLOCK_SIZE;
-    default:
-        return SAVED_STATE_SIZE;
+    case ROUTE_OLD_UNIVERSE: return OLD_UNIVERSE_BLOCK_SIZE;
+    case ROUTE_OLD_BLOCK: return OLD_BLOCK_SIZE;
+    default: return SAVED_STATE_SIZE;
     }
 }
 
@@ -296,8 +291,8 @@ static int Are_Version_Digits(const char* pDigits) {
 
 static void Show_Unsupported_Version(int nVersion) {
     Show_Message_Box("Unsupported Version",
-                     "Unable to load V%d.%03d vnt file.  Please start a new game.",
-                     nVersion / 1000, nVersion % 1000);
+                     "Unable to load V%d.%03d vnt file.  Please start a new game.", nVersion / 1000,
+                     nVersion % 1000);
 }
 
 // ---- loading ------------------------------------------------------------------------------------
@@ -305,21 +300,16 @@ static void Show_Unsupported_Version(int nVersion) {
 // Converts the block by its version's route; 0 when the file cannot be used.
 static int Convert_Block_By_Route(SAVED_STATE* pBlock, int nVersion) {
     switch (Get_Version_Route(nVersion)) {
-    case ROUTE_OLD_UNIVERSE:
-        return Convert_Old_Universe_File(pBlock);
-    case ROUTE_UNSUPPORTED:
-        Show_Unsupported_Version(nVersion);
-        return 0;
-    case ROUTE_OLD_BLOCK:
-        return Convert_Old_Saved_Block(pBlock);
+    case ROUTE_OLD_UNIVERSE: return Convert_Old_Universe_File(pBlock);
+    case ROUTE_UNSUPPORTED: Show_Unsupported_Version(nVersion); return 0;
+    case ROUTE_OLD_BLOCK: return Convert_Old_Saved_Block(pBlock);
     case ROUTE_CHECKSUM_TESTED:
         if (pBlock->anPreferenceInts[PREF_TEAM_CHECKSUM] != Compute_Block_Team_Checksum(pBlock))
             Show_Message_Box("Load Game Warning",
                              "Game data has changed since last written to disk.\n\nThe file may "
                              "have been edited, or corrupted.");
         return 1;
-    default:
-        return 1;
+    default: return 1;
     }
 }
 
@@ -350,9 +340,9 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     Format_Version_Title(szVersion, sizeof(szVersion), nVersion);
     Debug_Print("%s", szVersion);
     CHUNK_TALLY tally;
-    int bRead = Read_Chunks(pFile, pBlock,
-                            Is_Default_Universe_Path(szPath) ? "Loading Database..." : szVersion,
-                            &tally);
+    int bRead =
+        Read_Chunks(pFile, pBlock,
+                    Is_Default_Universe_Path(szPath) ? "Loading Database..." : szVersion, &tally);
     fclose(pFile);
     if (!bRead)
         return 0;
@@ -376,8 +366,8 @@ int Read_Game_File(const char* szPath, int* pVersion) {
                          "Please try closing one or more programs and trying again.");
         return 0;
     }
-    int bRead = Read_Game_File_Block(szPath, pScratch, pVersion) &&
-                Validate_Loaded_Block(pScratch, szPath);
+    int bRead =
+        Read_Game_File_Block(szPath, pScratch, pVersion) && Validate_Loaded_Block(pScratch, szPath);
     if (bRead)
         memcpy(&gSavedState, pScratch, sizeof(SAVED_STATE));
     free(pScratch);

@@ -196,8 +196,8 @@ typedef struct GAME {
     int8_t anTeams[2];  // side 0 visitor, side 1 home
     uint8_t abReserved0[2];
     int32_t anScores[2];
-    int32_t anTimeouts[2];     // left per side
-    int32_t anFormations[2];   // each side's formation for the current play
+    int32_t anTimeouts[2];    // left per side
+    int32_t anFormations[2];  // each side's formation for the current play
     // By GAME_INFO index: year, spread + 1000, week, over/under + 1000, kick-off hhmm,
     // overtime possession bits, temperature, wind speed, precipitation, wind angle.
     int16_t anInfo[GAME_INFO_SHORTS];
@@ -212,10 +212,10 @@ typedef struct GAME {
     int16_t nClock;      // seconds played
     int8_t nPlaySeconds;
     int8_t nPlayYards;
-    int8_t nYardLine;    // yards to the goal of the team with the ball
+    int8_t nYardLine;  // yards to the goal of the team with the ball
     int8_t nYardsToGo;
-    int32_t nFlags;      // low byte DOWN_FLAG
-    int8_t nPossession;  // team with the ball
+    int32_t nFlags;                          // low byte DOWN_FLAG
+    int8_t nPossession;                      // team with the ball
     uint8_t aabOnField[2][FORMATION_SPOTS];  // roster slots in formation-spot order, 255 empty
     uint8_t bReserved1;
 } GAME;
@@ -227,10 +227,10 @@ static_assert(offsetof(GAME, anScores) == 4);
 static_assert(offsetof(GAME, anTimeouts) == 12);
 static_assert(offsetof(GAME, anFormations) == 20);
 static_assert(offsetof(GAME, anInfo) == 28);
-static_assert(offsetof(GAME, anInfo) + 2 * 2 == 32);   // week
-static_assert(offsetof(GAME, anInfo) + 2 * 9 == 46);   // wind angle
+static_assert(offsetof(GAME, anInfo) + 2 * 2 == 32);  // week
+static_assert(offsetof(GAME, anInfo) + 2 * 9 == 46);  // wind angle
 static_assert(offsetof(GAME, anInfoInts) == 48);
-static_assert(offsetof(GAME, anInfoInts) + 4 == 52);   // reserved
+static_assert(offsetof(GAME, anInfoInts) + 4 == 52);  // reserved
 static_assert(offsetof(GAME, aabTeamStats) == 60);
 static_assert(offsetof(GAME, aanTeamTotals) == 92);
 static_assert(offsetof(GAME, aanRosterIds) == 172);
@@ -387,7 +387,8 @@ static_assert(offsetof(SAVED_STATE, szRecapHtml) == 22766992);
 static_assert(offsetof(SAVED_STATE, szBoxScoreHtml) == 22841992);
 static_assert(offsetof(SAVED_STATE, aaaRecordBook) == 22876992);
 static_assert(offsetof(SAVED_STATE, aTeams) + sizeof(TEAM) * ALL_TEAM_RECORDS +
-                  sizeof(CITY) * CITY_COUNT == 4723368);
+                  sizeof(CITY) * CITY_COUNT ==
+              4723368);
 
 extern SAVED_STATE gSavedState;
 
@@ -429,13 +430,13 @@ inline RECORD_BOOK& gRecordBook = gSavedState.aaaRecordBook;
 // USER_PREFERENCE entries with a name; the others are stored and saved unnamed.
 enum USER_PREFERENCE {
     PREF_STAT_PANEL_PAGE = 6,
-    PREF_SCOUTING_RADIUS = 16,            // the cached scouting divisor; 0 = not computed
+    PREF_SCOUTING_RADIUS = 16,  // the cached scouting divisor; 0 = not computed
     PREF_WAITING_FOR_CLICK = 17,
     PREF_RESUME_ADVANCE = 20,
     PREF_GAME_NUMBER = 21,
     PREF_SEASON_NUMBER = 22,
     PREF_CURRENT_WEEK = 23,
-    PREF_DIFFICULTY = 25,                 // difficulty level
+    PREF_DIFFICULTY = 25,  // difficulty level
     PREF_CURRENT_PAGE = 26,
     PREF_STAT_PERIOD = 27,
     PREF_DIALOG_TEAM = 28,
@@ -445,11 +446,11 @@ enum USER_PREFERENCE {
     PREF_USER_TEAM = 32,
     PREF_SIMULATION_RUNNING = 33,
     PREF_SELECTED_GAME = 34,
-    PREF_NEW_LEAGUE_SETTING = 35,         // a new league: 0
+    PREF_NEW_LEAGUE_SETTING = 35,  // a new league: 0
     PREF_DRAFT_ROUND = 36,
     PREF_DRAFT_PICK = 37,
-    PREF_DRAFT_YEAR = 39,                 // the year of the next college draft
-    PREF_NEW_LEAGUE_LEVEL = 40,           // a new league: 3
+    PREF_DRAFT_YEAR = 39,        // the year of the next college draft
+    PREF_NEW_LEAGUE_LEVEL = 40,  // a new league: 3
     PREF_CURRENT_CITY = 43,
     PREF_OVERTIME_RULE = 45,
     PREF_PLAYOFF_OVERTIME_RULE = 46,
@@ -457,7 +458,7 @@ enum USER_PREFERENCE {
     PREF_SHOW_NEWS_TICKER = 48,
     PREF_COMMISSIONER_MODE = 50,
     PREF_OWNER_MODE = 51,
-    PREF_RETIRED_SETTING = 52,            // no reader; cleared in old files
+    PREF_RETIRED_SETTING = 52,  // no reader; cleared in old files
     PREF_PERFECT_SCOUTING = 53,
     PREF_SKIP_TO_QUARTER = 54,
     PREF_OFFENSIVE_SELECTOR_PAGE = 57,
@@ -465,27 +466,27 @@ enum USER_PREFERENCE {
     PREF_PICKED_OFFENSIVE_PLAY = 59,
     PREF_PICKED_DEFENSIVE_PLAY = 60,
     PREF_SKIP_PREGAME_DIALOG = 61,
-    PREF_LEAGUE_SETTINGS_FIRST = 64,      // 64..69: a new league: 50 each
-    PREF_LEAGUE_AMOUNT = 70,              // a new league: 20,000
-    PREF_STANDINGS_OUTPUT = 79,           // automatic text output: standings
-    PREF_AWARDS_OUTPUT = 80,              // automatic text output: awards
-    PREF_FINANCES_OUTPUT = 81,            // automatic text output: finances
+    PREF_LEAGUE_SETTINGS_FIRST = 64,  // 64..69: a new league: 50 each
+    PREF_LEAGUE_AMOUNT = 70,          // a new league: 20,000
+    PREF_STANDINGS_OUTPUT = 79,       // automatic text output: standings
+    PREF_AWARDS_OUTPUT = 80,          // automatic text output: awards
+    PREF_FINANCES_OUTPUT = 81,        // automatic text output: finances
     PREF_OVERTIME_PERIOD_LENGTH = 88,
     PREF_OVERTIME_POSSESSION = 89,
     PREF_AUTO_FILL_ROSTERS = 90,
-    PREF_AUTO_SAVE = 91,                  // the game is saved before every fourth week
-    PREF_FIRST_NAME_LINES = 92,           // lines of the first-names file
-    PREF_LAST_NAME_LINES = 93,            // lines of the last-names file
+    PREF_AUTO_SAVE = 91,         // the game is saved before every fourth week
+    PREF_FIRST_NAME_LINES = 92,  // lines of the first-names file
+    PREF_LAST_NAME_LINES = 93,   // lines of the last-names file
     PREF_RUN_TRADE_ATTEMPTS = 94,
     PREF_HOVERED_BAR_BUTTON = 95,
     PREF_ALL_TEAMS_COMPUTER = 96,
     PREF_TEAM_CHECKSUM = 98,
-    PREF_STANDINGS_COLUMNS = 100,         // 100..104
-    PREF_FINANCES_COLUMNS = 105,          // 105..112
-    PREF_FINANCES_LAST_COLUMN = 112,      // set by the season year at a new game
-    PREF_LEADER_CATEGORIES = 113,         // 113..116
-    PREF_LEADER_VIEW = 118,               // byte 0: the season kind shown
-    PREF_CALENDAR_COLUMNS = 119,          // 119..123
+    PREF_STANDINGS_COLUMNS = 100,     // 100..104
+    PREF_FINANCES_COLUMNS = 105,      // 105..112
+    PREF_FINANCES_LAST_COLUMN = 112,  // set by the season year at a new game
+    PREF_LEADER_CATEGORIES = 113,     // 113..116
+    PREF_LEADER_VIEW = 118,           // byte 0: the season kind shown
+    PREF_CALENDAR_COLUMNS = 119,      // 119..123
     PREF_TEXT_DISPLAY_SPEED = 173,
     PREF_TWO_POINT_CONVERSIONS = 174,
     PREF_OVERTIME_GAMES = 175,
@@ -496,7 +497,7 @@ enum USER_PREFERENCE {
     PREF_MISSED_FIELD_GOAL_SPOT = 202,
     PREF_AUTOMATIC_OFFENSIVE_PLAYS = 230,
     PREF_AUTOMATIC_DEFENSIVE_PLAYS = 231,
-    PREF_STATISTICS_FIRST_YEAR = 237      // the first season whose statistics the cards show
+    PREF_STATISTICS_FIRST_YEAR = 237  // the first season whose statistics the cards show
 };
 
 #define PREFERENCE_ENTRY(nIndex) (gSavedState.anPreferenceInts[nIndex])

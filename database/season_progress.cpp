@@ -7,8 +7,7 @@
 
 // Per mille of the regular season played, rounded; 0 before a schedule exists, 1000 from the
 // first postseason week on.
-int Get_Season_Progress(void)
-{
+int Get_Season_Progress(void) {
     int nWeeks = gPostseasonWeeks[0];
     if (nWeeks <= 0)
         return 0;
@@ -19,6 +18,7 @@ int Get_Season_Progress(void)
 int Is_Season_Complete(void) {
     if (gCurrentWeek == 0 || gCurrentWeek == OFF_SEASON_WEEK || gCurrentWeek < gPostseasonWeeks[0])
         return 0;
-    int nSlot = (gSuperBowl && Count_Active_Leagues() != 1) ? CHAMPION_SLOT : LEAGUE_0_CHAMPION_SLOT;
+    int nSlot =
+        (gSuperBowl && Count_Active_Leagues() != 1) ? CHAMPION_SLOT : LEAGUE_0_CHAMPION_SLOT;
     return gPlayoffSlots[nSlot] != NO_TEAM;
 }

@@ -31,9 +31,9 @@ int Compute_Stadium_Value(int nTeam) {
     int64_t u = Scale_Rounded(nPopulation, t, 1000000);
     int64_t r = Scale_Rounded(u, Get_Team_Stadium_Stat(nTeam, STADIUM_CONVENIENCE), PER_MILLE);
     int64_t a = Scale_Rounded(t, Get_Team_Stadium_Stat(nTeam, STADIUM_COMFORT), PER_MILLE) + 1000;
-    int64_t c = Scale_Rounded((int64_t)Get_Team_Stadium_Stat(nTeam, STADIUM_CAPACITY) * 1000 +
-                                  BASE_STADIUM_COST,
-                              kStructureFactor[nStructure], PER_MILLE);
+    int64_t c = Scale_Rounded(
+        (int64_t)Get_Team_Stadium_Stat(nTeam, STADIUM_CAPACITY) * 1000 + BASE_STADIUM_COST,
+        kStructureFactor[nStructure], PER_MILLE);
     if (Get_Team_Stadium_Stat(nTeam, STADIUM_SURFACE) == STADIUM_NATURAL_GRASS)
         c += NATURAL_GRASS_COST;
     int64_t e = Scale_Rounded(c, r + 1000, 2000);

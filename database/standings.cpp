@@ -5,9 +5,9 @@
 #include "core/core.h"
 #include "database/database.h"
 
-#define NO_KEY (-2147483647)      // a team that is not ranked, or already placed
-#define ELIMINATED INT32_MIN      // the magic number of a team that cannot win its place
-#define CONTENTION_RECORD 450     // per mille
+#define NO_KEY (-2147483647)   // a team that is not ranked, or already placed
+#define ELIMINATED INT32_MIN   // the magic number of a team that cannot win its place
+#define CONTENTION_RECORD 450  // per mille
 #define HEAD_TO_HEAD_BONUS 4000
 #define RECORD_WEIGHT 10000
 #define DIVISION_HEAD_TO_HEAD_WEIGHT 1000
@@ -111,7 +111,8 @@ void Place_Division_Team(int nDivision, int nPlace) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (!Is_Team_Active(nTeam) || Get_Team_Division(nTeam) != nDivision)
             continue;
-        int nKey = Is_Placed_Before(nDivision, nPlace, nTeam) ? NO_KEY : Get_Team_Division_Key(nTeam);
+        int nKey =
+            Is_Placed_Before(nDivision, nPlace, nTeam) ? NO_KEY : Get_Team_Division_Key(nTeam);
         if (nKey > nBestKey || (nKey == nBestKey && (nTeam + gSeasonNumber) % 2 == 0)) {
             nBestKey = nKey;
             nChosen = nTeam;

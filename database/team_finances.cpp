@@ -11,11 +11,13 @@
 #define FANTASY_DRAFT_UNDER_WAY 1
 
 // The per-season values cleared at the season change.
-static const int kSeasonFinancialStats[] = {
-    FIN_LEAGUE_PAYMENTS, FIN_GATE_REVENUE,      FIN_HOME_ATTENDANCE,  FIN_ROAD_ATTENDANCE,
-    FIN_FOOD_NET,        FIN_BEVERAGE_NET,      FIN_SOUVENIR_NET,     FIN_CITY_COSTS,
-    FIN_PAYROLL_COSTS,   FIN_OPERATING_COSTS,   FIN_SPENDING_A_TOTAL, FIN_SPENDING_B_TOTAL,
-    FIN_HOME_GAMES,      FIN_GAMES};
+static const int kSeasonFinancialStats[] = {FIN_LEAGUE_PAYMENTS,  FIN_GATE_REVENUE,
+                                            FIN_HOME_ATTENDANCE,  FIN_ROAD_ATTENDANCE,
+                                            FIN_FOOD_NET,         FIN_BEVERAGE_NET,
+                                            FIN_SOUVENIR_NET,     FIN_CITY_COSTS,
+                                            FIN_PAYROLL_COSTS,    FIN_OPERATING_COSTS,
+                                            FIN_SPENDING_A_TOTAL, FIN_SPENDING_B_TOTAL,
+                                            FIN_HOME_GAMES,       FIN_GAMES};
 
 // ---- shared helpers ----------------------------------------------------------------------------
 
@@ -235,8 +237,8 @@ int Get_Team_Financial_Stat(int nTeam, int nStat) {
     if (nTeam == NO_TEAM)
         return 0;
     if (!Is_Owner_Mode()) {
-        if (nStat == FIN_FAN_SUPPORT || nStat == FIN_SCOUTING_LEVEL ||
-            nStat == FIN_MEDICAL_LEVEL || nStat == FIN_NEUTRAL_LEVEL)
+        if (nStat == FIN_FAN_SUPPORT || nStat == FIN_SCOUTING_LEVEL || nStat == FIN_MEDICAL_LEVEL ||
+            nStat == FIN_NEUTRAL_LEVEL)
             return PER_MILLE;
         if (nStat == FIN_CASH)
             return Get_Base_Team_Cash();

@@ -10,11 +10,8 @@ int gActiveTeamCount;
 
 // Labels of the rosters that are not league teams: abbreviation and name.
 static const char* const kPseudoTeamLabels[5][2] = {
-    {"\x96", "Free Agent"},
-    {"HOF", "Hall Of Fame"},
-    {"\x96", "Undrafted"},
-    {"\x96", "Undrafted"},
-    {"\x96", "Undrafted"},
+    {"\x96", "Free Agent"}, {"HOF", "Hall Of Fame"}, {"\x96", "Undrafted"},
+    {"\x96", "Undrafted"},  {"\x96", "Undrafted"},
 };
 
 static const char* const kDefensiveFormationNames[] = {"4-3", "3-4"};
@@ -44,7 +41,8 @@ void Get_Team_String(char* st, int nSize, int nTeam, int nString) {
         return;
     }
     if (nTeam >= FREE_AGENT_TEAM) {
-        const char* szLabel = nString < 2 ? kPseudoTeamLabels[nTeam - FREE_AGENT_TEAM][nString] : "";
+        const char* szLabel =
+            nString < 2 ? kPseudoTeamLabels[nTeam - FREE_AGENT_TEAM][nString] : "";
         safe_strncpy(st, szLabel, nSize);
         return;
     }

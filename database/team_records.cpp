@@ -260,19 +260,18 @@ static int Format_Record_Text(char* st, int nSize, int nWins, int nLosses, int n
 }
 
 int Format_Team_Record(char* st, int nSize, int nTeam) {
-    return Format_Record_Text(st, nSize, Get_Team_Wins(nTeam),
-                              Get_Team_Losses(nTeam), Get_Team_Ties(nTeam), "-");
+    return Format_Record_Text(st, nSize, Get_Team_Wins(nTeam), Get_Team_Losses(nTeam),
+                              Get_Team_Ties(nTeam), "-");
 }
 
 int Format_Team_Record_Spaced(char* st, int nSize, int nTeam) {
-    return Format_Record_Text(st, nSize, Get_Team_Wins(nTeam),
-                              Get_Team_Losses(nTeam), Get_Team_Ties(nTeam), " - ");
+    return Format_Record_Text(st, nSize, Get_Team_Wins(nTeam), Get_Team_Losses(nTeam),
+                              Get_Team_Ties(nTeam), " - ");
 }
 
 int Format_Team_Yearly_Record(char* st, int nSize, int nTeam, int nSeasonsBack) {
     int nSeason = gSeasonNumber - nSeasonsBack;
-    return Format_Record_Text(st, nSize,
-                              Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_WINS),
+    return Format_Record_Text(st, nSize, Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_WINS),
                               Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_LOSSES),
                               Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_TIES), "-");
 }

@@ -266,8 +266,7 @@ int Count_Players(int nTeam, int nPosition) {
 
 // The slot of the n-th passing player of the active teams, in team and then slot order; the
 // message and slot 0 when there are fewer.
-static uint8_t Find_Nth_League_Player(const PLAYER_FILTER* pFilter, int n,
-                                      const char* szFunction) {
+static uint8_t Find_Nth_League_Player(const PLAYER_FILTER* pFilter, int n, const char* szFunction) {
     int nRest = n;
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT && nRest >= 0; nTeam++) {
         if (!Is_Team_Active(nTeam))

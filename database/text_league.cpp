@@ -83,8 +83,7 @@ static int Is_Bye_Round(int nRound) {
     int nField = Max_Int(Count_League_Divisions(0), Count_League_Divisions(1)) +
                  gUniverseStats[WILD_CARD_TEAMS];
     return (nRound == WILD_CARD_ROUND && nField <= 4) ||
-           (nRound == DIVISION_ROUND && nField <= 2) ||
-           (nRound == CONFERENCE_ROUND && nField <= 1);
+           (nRound == DIVISION_ROUND && nField <= 2) || (nRound == CONFERENCE_ROUND && nField <= 1);
 }
 
 static void Format_Week_Name(int nWeek, char* szOut, int nSize, int bShort) {

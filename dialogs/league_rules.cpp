@@ -104,7 +104,8 @@ int Get_Shown_Wild_Card_Teams(int nWildCards) {
 int Check_Inflation_Factor(int nFactor) {
     if (nFactor <= MAX_INFLATION_FACTOR)
         return nFactor;
-    Show_Message_Box("Inflation Ratio", "Inflation Factor cannot be higher than %d. It is being set to %d.",
+    Show_Message_Box("Inflation Ratio",
+                     "Inflation Factor cannot be higher than %d. It is being set to %d.",
                      MAX_INFLATION_FACTOR, MAX_INFLATION_FACTOR);
     return MAX_INFLATION_FACTOR;
 }

@@ -4,8 +4,8 @@
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define TWO_MINUTE_MARK 120
-#define TIME_OF_POSSESSION 18       // game team total: seconds with the ball
-#define SECONDS_PER_TIMEOUT 40      // the offence spends timeouts below 40 s per timeout left
+#define TIME_OF_POSSESSION 18   // game team total: seconds with the ball
+#define SECONDS_PER_TIMEOUT 40  // the offence spends timeouts below 40 s per timeout left
 #define DEFENCE_TIMEOUT_SECONDS 120
 #define SECOND_HALF 1
 #define FULL_CIRCLE 360
@@ -13,9 +13,7 @@
 #define LAST_PLAY_RUNNING_SECONDS 40
 #define KNEEL_DOWN_SECONDS 120
 
-enum OVERTIME_RULE_CODE {
-    RULE_SUDDEN_DEATH_NO_TIES = 2, RULE_THRESHOLD_NO_TIES = 3
-};
+enum OVERTIME_RULE_CODE { RULE_SUDDEN_DEATH_NO_TIES = 2, RULE_THRESHOLD_NO_TIES = 3 };
 
 static int Is_Clock_Stopped(GAME* pGame) {
     return (pGame->nFlags & (GAME_FLAG_TIMEOUT_STOP | GAME_FLAG_OTHER_STOP)) != 0;
@@ -54,7 +52,8 @@ static int Get_Two_Minute_Mark(GAME* pGame) {
     int nQuarter = Get_Game_Quarter(pGame);
     if (nQuarter <= 4)
         return nQuarter * QUARTER_SECONDS - TWO_MINUTE_MARK;
-    return REGULATION_SECONDS - TWO_MINUTE_MARK + Get_Overtime_Period_Length(pGame) * (nQuarter - 4);
+    return REGULATION_SECONDS - TWO_MINUTE_MARK +
+           Get_Overtime_Period_Length(pGame) * (nQuarter - 4);
 }
 
 // The teams change ends: the wind turns round (indoors it stays -1).

@@ -8,7 +8,9 @@ static const char* const kOffensiveCategories[OFFENSIVE_CATEGORY_COUNT] = {
     "Inside Runs", "Outside Runs", "Short Passes", "Medium Passes", "Long Passes", "Trick/Special",
 };
 static const char* const kDefensiveCategories[DEFENSIVE_CATEGORY_COUNT] = {
-    "Balanced", "Run Defense", "Pass Defense",
+    "Balanced",
+    "Run Defense",
+    "Pass Defense",
 };
 
 static void Set_Default_Offence(OFFENSIVE_PLAYBOOK* pBook) {

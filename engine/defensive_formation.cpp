@@ -36,8 +36,7 @@ static int Choose_By_Down(int nDown, int m) {
     switch (nDown) {
     case FIRST_DOWN:
         return m > 10 ? FORMATION_3_4_EAGLE : m > 5 ? FORMATION_4_3 : FORMATION_FORTY_SIX;
-    case SECOND_DOWN:
-        return m > 6 ? FORMATION_3_4 : m > 3 ? FORMATION_4_3 : FORMATION_FORTY_SIX;
+    case SECOND_DOWN: return m > 6 ? FORMATION_3_4 : m > 3 ? FORMATION_4_3 : FORMATION_FORTY_SIX;
     case THIRD_DOWN:
     case FOURTH_DOWN:
         if (m >= 22)
@@ -52,10 +51,8 @@ static int Choose_By_Down(int nDown, int m) {
             return FORMATION_3_4;
         return m > 1 ? FORMATION_5_2 : FORMATION_4_4;
     case KICKOFF:
-    case FREE_KICK:
-        return FORMATION_KICKOFF_RETURN;
-    case CONVERSION_ATTEMPT:
-        return FORMATION_4_4;
+    case FREE_KICK: return FORMATION_KICKOFF_RETURN;
+    case CONVERSION_ATTEMPT: return FORMATION_4_4;
     default:
         Show_Message_Box("Set_Team_Formations()", "Unrecognized Down Flag: %d", nDown);
         return -1;

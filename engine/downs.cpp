@@ -135,9 +135,10 @@ static void Settle_Down(GAME* pGame, int bSide, int nDown, int nToGo) {
     if (nNext == TURNOVER_ON_DOWNS)
         Turn_Over_On_Downs(pGame, bSide);
     else if (nNext > TURNOVER_ON_DOWNS)
-        Report_Error("Invalid Down Number: %d (CONVERSION_ATTEMPT = 11)\nResult:%d\nPlay Yards:%d\n"
-                     "Yardline:%d\n",
-                     nNext, nResult, pGame->nPlayYards, pGame->nYardLine);
+        Report_Error(
+            "Invalid Down Number: %d (CONVERSION_ATTEMPT = 11)\nResult:%d\nPlay Yards:%d\n"
+            "Yardline:%d\n",
+            nNext, nResult, pGame->nPlayYards, pGame->nYardLine);
 }
 
 void Advance_Down_And_Distance(GAME* pGame) {

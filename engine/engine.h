@@ -3,7 +3,6 @@
 
 #include "database/database.h"
 
-
 // ================================================================================================
 // Formations, playbooks and pass routes
 // ================================================================================================
@@ -13,23 +12,36 @@
 enum FORMATION_NUMBER {
     FORMATION_PRO_SET = 3,
     FIRST_DEFENSIVE_FORMATION = 22,
-    FORMATION_4_3 = 22, FORMATION_3_4 = 25, FORMATION_3_4_EAGLE = 27, FORMATION_5_2 = 28,
-    FORMATION_FORTY_SIX = 29, FORMATION_NICKEL = 30, FORMATION_DIME = 34, FORMATION_3_4_DIME = 35,
-    FORMATION_PREVENT = 36, FORMATION_4_4 = 37,
+    FORMATION_4_3 = 22,
+    FORMATION_3_4 = 25,
+    FORMATION_3_4_EAGLE = 27,
+    FORMATION_5_2 = 28,
+    FORMATION_FORTY_SIX = 29,
+    FORMATION_NICKEL = 30,
+    FORMATION_DIME = 34,
+    FORMATION_3_4_DIME = 35,
+    FORMATION_PREVENT = 36,
+    FORMATION_4_4 = 37,
     FIRST_SPECIAL_FORMATION = 39,
-    FORMATION_KICKOFF = 39, FORMATION_ONSIDE_KICK = 40, FORMATION_PUNT = 41,
-    FORMATION_FIELD_GOAL = 42, FORMATION_EXTRA_POINT = 43, FORMATION_KICKOFF_RETURN = 44,
-    FORMATION_ONSIDE_RETURN = 45, FORMATION_PUNT_RETURN = 46, FORMATION_FIELD_GOAL_BLOCK = 47,
+    FORMATION_KICKOFF = 39,
+    FORMATION_ONSIDE_KICK = 40,
+    FORMATION_PUNT = 41,
+    FORMATION_FIELD_GOAL = 42,
+    FORMATION_EXTRA_POINT = 43,
+    FORMATION_KICKOFF_RETURN = 44,
+    FORMATION_ONSIDE_RETURN = 45,
+    FORMATION_PUNT_RETURN = 46,
+    FORMATION_FIELD_GOAL_BLOCK = 47,
     LAST_FORMATION = 47
 };
 
 #define FORMATION_NAME_SIZE 32
-#define FORMATION_RETURNER 15   // a returner spot: depth 1 returns kicks, depth 2 punts
+#define FORMATION_RETURNER 15  // a returner spot: depth 1 returns kicks, depth 2 punts
 #define SPOT_FIELD_POSITION 0
 #define SPOT_FIELD_DEPTH 1
 #define LINEUP_EMPTY (-1)
 #define LINEUP_MODE_STARTERS 0
-#define LINEUP_MODE_REST_QB 1   // the backup quarterback takes the starter's spots
+#define LINEUP_MODE_REST_QB 1  // the backup quarterback takes the starter's spots
 
 // One spot of a formation: who fills it (position and depth from 1) and where it stands.
 typedef struct FORMATION_SPOT {
@@ -105,20 +117,37 @@ int Should_Rest_Starters(GAME* pGame);
 #define HARD_CODED_FIELD_GOAL_PLAY 59
 
 enum PLAY_TYPE {
-    PLAY_DIVE = 0, PLAY_PITCH = 1, PLAY_SWEEP = 2, PLAY_DRAW = 3, PLAY_TRAP = 4,
-    PLAY_END_AROUND = 5, PLAY_PASS = 6, PLAY_ROLLOUT = 7, PLAY_OPTION = 8,
-    PLAY_PUNT = 16, PLAY_FIELD_GOAL = 17, PLAY_KICKOFF = 18, PLAY_ONSIDE_KICK = 19,
+    PLAY_DIVE = 0,
+    PLAY_PITCH = 1,
+    PLAY_SWEEP = 2,
+    PLAY_DRAW = 3,
+    PLAY_TRAP = 4,
+    PLAY_END_AROUND = 5,
+    PLAY_PASS = 6,
+    PLAY_ROLLOUT = 7,
+    PLAY_OPTION = 8,
+    PLAY_PUNT = 16,
+    PLAY_FIELD_GOAL = 17,
+    PLAY_KICKOFF = 18,
+    PLAY_ONSIDE_KICK = 19,
     PLAY_KNEEL = 20
 };
 
 enum PLAY_CLASS {
-    CLASS_INSIDE_RUN = 0, CLASS_OUTSIDE_RUN, CLASS_DRAW, CLASS_SHORT_PASS, CLASS_MEDIUM_PASS,
+    CLASS_INSIDE_RUN = 0,
+    CLASS_OUTSIDE_RUN,
+    CLASS_DRAW,
+    CLASS_SHORT_PASS,
+    CLASS_MEDIUM_PASS,
     CLASS_LONG_PASS
 };
 
 // The situations of the offensive result counters.
 enum OFFENSIVE_SITUATION {
-    SITUATION_ALL = 0, SITUATION_LATE_DOWN, SITUATION_SHORT_YARDAGE, SITUATION_LONG_YARDAGE,
+    SITUATION_ALL = 0,
+    SITUATION_LATE_DOWN,
+    SITUATION_SHORT_YARDAGE,
+    SITUATION_LONG_YARDAGE,
     SITUATION_AGAINST_BLITZ
 };
 
@@ -127,7 +156,10 @@ enum OFFENSIVE_SITUATION {
 #define DOUBLE_TEAM_ROLE 18
 
 enum OFFENSIVE_SYSTEM {
-    SYSTEM_DEFAULT = 0, SYSTEM_WEST_COAST, SYSTEM_DOUBLE_TIGHT_END, SYSTEM_TWO_BACK
+    SYSTEM_DEFAULT = 0,
+    SYSTEM_WEST_COAST,
+    SYSTEM_DOUBLE_TIGHT_END,
+    SYSTEM_TWO_BACK
 };
 
 typedef struct OFFENSIVE_PLAY {
@@ -292,15 +324,25 @@ void Record_Defensive_Play_Use(int nSide, int nCall);
 #define ROUTE_NEW_PATH 0x400
 
 enum ROUTE_KIND {
-    ROUTE_KIND_DOWNFIELD = 0, ROUTE_KIND_BACKFIELD, ROUTE_KIND_TRICK, ROUTE_KIND_RUN_BLOCK,
+    ROUTE_KIND_DOWNFIELD = 0,
+    ROUTE_KIND_BACKFIELD,
+    ROUTE_KIND_TRICK,
+    ROUTE_KIND_RUN_BLOCK,
     ROUTE_KIND_DELAYED
 };
 
 // Route codes the engine asks for by name.
 enum PASS_ROUTE_CODE {
-    ROUTE_PLAY_ACTION_DUMP = 31, ROUTE_PLAY_ACTION_FLAT = 32, ROUTE_PLAY_ACTION = 37,
-    ROUTE_PASS_BLOCK = 39, ROUTE_LEAD_BLOCK = 40, ROUTE_KICKOFF = 52, ROUTE_FIELD_GOAL = 53,
-    ROUTE_RUSH = 54, ROUTE_BACKFIELD_SCREEN = 55, NO_ROUTE = -1
+    ROUTE_PLAY_ACTION_DUMP = 31,
+    ROUTE_PLAY_ACTION_FLAT = 32,
+    ROUTE_PLAY_ACTION = 37,
+    ROUTE_PASS_BLOCK = 39,
+    ROUTE_LEAD_BLOCK = 40,
+    ROUTE_KICKOFF = 52,
+    ROUTE_FIELD_GOAL = 53,
+    ROUTE_RUSH = 54,
+    ROUTE_BACKFIELD_SCREEN = 55,
+    NO_ROUTE = -1
 };
 
 typedef struct ROUTE_POINT {
@@ -395,7 +437,7 @@ int Get_Game_Seconds_Left(GAME* pGame);
 int Get_Period_Length(GAME* pGame);
 int Get_Period_Seconds_Left(GAME* pGame);
 int Get_Half_Seconds_Left(GAME* pGame);
-int Get_Game_Half(GAME* pGame);  // 0 first half, 1 second, 2 overtime
+int Get_Game_Half(GAME* pGame);           // 0 first half, 1 second, 2 overtime
 int Get_Game_Overtime_Rule(GAME* pGame);  // 0, 1 timed; 2, 3 untimed; 0, 2 sudden death
 int Is_Postseason_Week(int nWeek);
 
@@ -472,20 +514,60 @@ void Get_Situation_Sentence(GAME* pGame, char* st, int nSize);
 #define NARRATION_KIND_COUNT 54
 #define NARRATION_VARIANTS 20
 enum NARRATION_KIND {
-    NARRATION_SERIES_START = 0, NARRATION_SNAP, NARRATION_DROP_BACK, NARRATION_BLOCK,
-    NARRATION_PASS_BLOCK, NARRATION_BLITZ, NARRATION_PRESSURE, NARRATION_ESCAPE,
-    NARRATION_SCRAMBLE, NARRATION_COVERAGE, NARRATION_RECEIVER_OPEN, NARRATION_THROW,
-    NARRATION_KNOCKED_DOWN, NARRATION_INCOMPLETE, NARRATION_CATCH, NARRATION_DROP, NARRATION_HIT,
-    NARRATION_EXTRA_YARDS, NARRATION_BREAKS_THROUGH, NARRATION_BREAKS_TACKLE,
-    NARRATION_ROOM_TO_RUN, NARRATION_TACKLED, NARRATION_INTERCEPTION, NARRATION_HANDOFF,
-    NARRATION_FAKE, NARRATION_BITES, NARRATION_DROP_INTO_COVERAGE, NARRATION_RUN_DIRECTION,
-    NARRATION_LONG_RUN, NARRATION_FUMBLE, NARRATION_PILE, NARRATION_POSSESSION,
-    NARRATION_PICKED_UP, NARRATION_DIVE, NARRATION_TOUCHDOWN, NARRATION_FIRST_DOWN, NARRATION_SACK,
-    NARRATION_SAFETY, NARRATION_RETURNER_BACK, NARRATION_KICK_AWAY, NARRATION_KICK_FIELDED,
-    NARRATION_FLAG, NARRATION_FIELD_GOAL_UNIT, NARRATION_KICK_SNAP, NARRATION_KICK_UP,
-    NARRATION_KICK_RESULT, NARRATION_PLAYER_HURT, NARRATION_PLAYER_LEAVES,
-    NARRATION_PLAYER_STAYS, NARRATION_TURNOVER_ON_DOWNS, NARRATION_QUARTERBACK_RUN,
-    NARRATION_OUT_OF_BOUNDS, NARRATION_END_OF_QUARTER, NARRATION_KNEEL
+    NARRATION_SERIES_START = 0,
+    NARRATION_SNAP,
+    NARRATION_DROP_BACK,
+    NARRATION_BLOCK,
+    NARRATION_PASS_BLOCK,
+    NARRATION_BLITZ,
+    NARRATION_PRESSURE,
+    NARRATION_ESCAPE,
+    NARRATION_SCRAMBLE,
+    NARRATION_COVERAGE,
+    NARRATION_RECEIVER_OPEN,
+    NARRATION_THROW,
+    NARRATION_KNOCKED_DOWN,
+    NARRATION_INCOMPLETE,
+    NARRATION_CATCH,
+    NARRATION_DROP,
+    NARRATION_HIT,
+    NARRATION_EXTRA_YARDS,
+    NARRATION_BREAKS_THROUGH,
+    NARRATION_BREAKS_TACKLE,
+    NARRATION_ROOM_TO_RUN,
+    NARRATION_TACKLED,
+    NARRATION_INTERCEPTION,
+    NARRATION_HANDOFF,
+    NARRATION_FAKE,
+    NARRATION_BITES,
+    NARRATION_DROP_INTO_COVERAGE,
+    NARRATION_RUN_DIRECTION,
+    NARRATION_LONG_RUN,
+    NARRATION_FUMBLE,
+    NARRATION_PILE,
+    NARRATION_POSSESSION,
+    NARRATION_PICKED_UP,
+    NARRATION_DIVE,
+    NARRATION_TOUCHDOWN,
+    NARRATION_FIRST_DOWN,
+    NARRATION_SACK,
+    NARRATION_SAFETY,
+    NARRATION_RETURNER_BACK,
+    NARRATION_KICK_AWAY,
+    NARRATION_KICK_FIELDED,
+    NARRATION_FLAG,
+    NARRATION_FIELD_GOAL_UNIT,
+    NARRATION_KICK_SNAP,
+    NARRATION_KICK_UP,
+    NARRATION_KICK_RESULT,
+    NARRATION_PLAYER_HURT,
+    NARRATION_PLAYER_LEAVES,
+    NARRATION_PLAYER_STAYS,
+    NARRATION_TURNOVER_ON_DOWNS,
+    NARRATION_QUARTERBACK_RUN,
+    NARRATION_OUT_OF_BOUNDS,
+    NARRATION_END_OF_QUARTER,
+    NARRATION_KNEEL
 };
 // The flag of a kick-fielded event.
 #define KICK_FIELDED_CAUGHT 0
@@ -554,7 +636,7 @@ int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat);
 float Get_Run_Weather_Factor(GAME* pGame);
 float Get_Wind_Factor(GAME* pGame);
 float Get_Pass_Weather_Factor(GAME* pGame);
-float Get_Kick_Weather_Factor(GAME* pGame);  // punts and field goals
+float Get_Kick_Weather_Factor(GAME* pGame);     // punts and field goals
 int Get_Fumble_Factor(GAME* pGame, int nSlot);  // lost fumbles per 10,000 carries
 
 // ---- kicks, returns and penalties (kickoffs.cpp, punts.cpp, place_kicks.cpp, kick_returns.cpp,
@@ -569,9 +651,14 @@ int Get_Kick_Return_Yards(int nTeam, int nSlot, int bShort);
 int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance);
 // The narration events of a kick and its return.
 enum KICK_EVENT {
-    KICK_EVENT_BLOCK = 3, KICK_EVENT_TACKLED = 21, KICK_EVENT_RUN_DIRECTION = 27,
-    KICK_EVENT_LONG_RUN = 28, KICK_EVENT_TOUCHDOWN = 34, KICK_EVENT_RETURNER_BACK = 38,
-    KICK_EVENT_KICK_AWAY = 39, KICK_EVENT_KICK_FIELDED = 40
+    KICK_EVENT_BLOCK = 3,
+    KICK_EVENT_TACKLED = 21,
+    KICK_EVENT_RUN_DIRECTION = 27,
+    KICK_EVENT_LONG_RUN = 28,
+    KICK_EVENT_TOUCHDOWN = 34,
+    KICK_EVENT_RETURNER_BACK = 38,
+    KICK_EVENT_KICK_AWAY = 39,
+    KICK_EVENT_KICK_FIELDED = 40
 };
 
 // What a return credits: the returner's returns (then its yards and touchdowns), the team stat and
@@ -607,8 +694,8 @@ int Does_Period_Expire(GAME* pGame);
 int Is_Kneel_Down_Time(GAME* pGame);
 
 // ---- out of bounds (out_of_bounds.cpp) ----------------------------------------------------------
-#define GAME_FLAG_OUT_OF_BOUNDS 0x400         // flags bit 10
-#define GAME_FLAG_OUT_OF_BOUNDS_HURRY 0x800   // flags bit 11
+#define GAME_FLAG_OUT_OF_BOUNDS 0x400        // flags bit 10
+#define GAME_FLAG_OUT_OF_BOUNDS_HURRY 0x800  // flags bit 11
 void Set_Out_Of_Bounds(GAME* pGame);
 int Get_Route_Out_Of_Bounds_Chance(int nRoute);
 
@@ -618,8 +705,7 @@ int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched);
 int Get_Defensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay);
 float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                    int nDefensivePlay);
-float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                               int nDefensivePlay);
+float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay);
 float Get_Run_Defence_Multiplier(GAME* pGame, int nOffensiveCall, int nDefensiveCall);
 float Get_Combined_Pass_Defence_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
                                            int nDefensivePlay);
@@ -682,7 +768,11 @@ int Does_Play_End_Half(GAME* pGame);
 
 // ---- passes (pass_plays.cpp, pass_outcome.cpp) --------------------------------------------------
 enum PASS_OUTCOME {
-    PASS_INCOMPLETE = 0, PASS_COMPLETE, PASS_INTERCEPTED, PASS_SACKED, PASS_KNOCKED_DOWN,
+    PASS_INCOMPLETE = 0,
+    PASS_COMPLETE,
+    PASS_INTERCEPTED,
+    PASS_SACKED,
+    PASS_KNOCKED_DOWN,
     PASS_SACK_FUMBLE
 };
 void Run_Pass_Play(GAME* pGame);
@@ -696,7 +786,7 @@ uint8_t Get_Receiver_Slot(GAME* pGame, int nReceiver);  // route slot 0..4
 // Shared by the play models (play_draws.cpp).
 int Random_Below_Float(double x);  // floor(u x), at most the last whole number below x
 int Get_League_Average(int n);     // gLeagueAverages entry n, its default until one is computed
-int Get_Play_Player_Id(GAME* pGame, int bSide, int nSlot);  // -1 for an empty spot
+int Get_Play_Player_Id(GAME* pGame, int bSide, int nSlot);     // -1 for an empty spot
 uint8_t Get_On_Field_Slot(GAME* pGame, int bSide, int nSpot);  // 255 outside 0..10
 int Is_Try_Play(GAME* pGame);
 void Set_Play_Yards(GAME* pGame, int nYards);

@@ -60,8 +60,8 @@ static int Estimate_Defender(int nTeam, int nSlot, int nPosition, int nStat) {
         return w;
     }
     case STAT_ASSISTS: {
-        int w = Max_Int((Max_Int((int)fTackling - 40, 0) + Max_Int((int)fRunDefense - 40, 0)) / 4,
-                        1);
+        int w =
+            Max_Int((Max_Int((int)fTackling - 40, 0) + Max_Int((int)fRunDefense - 40, 0)) / 4, 1);
         return Is_Back(nPosition) ? w / 2 : w;
     }
     case STAT_SACKS: {
@@ -89,29 +89,28 @@ static int Estimate_Defender(int nTeam, int nSlot, int nPosition, int nStat) {
     }
     case STAT_FUMBLE_RECOVERIES:
         return Max_Int(((int)(2.0f * fTackling) + (int)fCoverage + (int)fTurnovers - 160) / 20, 1);
-    default:
-        return -1;
+    default: return -1;
     }
 }
 
 int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat) {
-    int nGroup = Is_Valid_Player_Index(nTeam, nSlot) ? Get_Player_Position_Group(nTeam, nSlot)
-                                                     : GROUP_LINE;
+    int nGroup =
+        Is_Valid_Player_Index(nTeam, nSlot) ? Get_Player_Position_Group(nTeam, nSlot) : GROUP_LINE;
     int nWeight = -1;
     if (nGroup == GROUP_SKILL && nStat == STAT_RECEIVING_YARDS) {
         int h = Max_Int((int)Get_Player_Rating(nTeam, nSlot, RATING_RECEIVING_SKILL) - 45, 0);
         nWeight = h * (h / 2);
-    } else if (nGroup == GROUP_LINE &&
-               (nStat == STAT_SACKS_ALLOWED || nStat == STAT_PENALTIES ||
-                nStat == STAT_PENALTY_YARDS)) {
+    } else if (nGroup == GROUP_LINE && (nStat == STAT_SACKS_ALLOWED || nStat == STAT_PENALTIES ||
+                                        nStat == STAT_PENALTY_YARDS)) {
         nWeight = Estimate_Lineman(nTeam, nSlot, nStat);
     } else if (nGroup == GROUP_DEFENCE) {
         int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
         nWeight = Estimate_Defender(nTeam, nSlot, nPosition, nStat);
     }
     if (nWeight < 0)
-        Report_Error("Unhandled stat in Estimate_Player_Stat_Frequency(TNUM nTeam, INDEX nPlayer, "
-                     "int nStat)");
+        Report_Error(
+            "Unhandled stat in Estimate_Player_Stat_Frequency(TNUM nTeam, INDEX nPlayer, "
+            "int nStat)");
     return nWeight;
 }
 
@@ -213,9 +212,10 @@ int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty) {
     }
     int nSlot = pGame->aabOnField[bSide][nChosen];
     if (nSlot == ON_FIELD_EMPTY) {
-        Report_Error("No player assigned in Choose_Game_Event_Player(pGame, nExpandedType=%d, "
-                     "nStat=%d, bPenalty=%d)",
-                     nGroup, nStat, bPenalty);
+        Report_Error(
+            "No player assigned in Choose_Game_Event_Player(pGame, nExpandedType=%d, "
+            "nStat=%d, bPenalty=%d)",
+            nGroup, nStat, bPenalty);
         return ON_FIELD_EMPTY;
     }
     return nSlot;

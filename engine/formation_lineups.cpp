@@ -6,8 +6,7 @@
 #include "personnel/personnel.h"
 
 static int Is_Lineup_Index(int nFormation, int nSpot) {
-    return nFormation >= 0 && nFormation < FORMATION_COUNT && nSpot >= 0 &&
-           nSpot < FORMATION_SPOTS;
+    return nFormation >= 0 && nFormation < FORMATION_COUNT && nSpot >= 0 && nSpot < FORMATION_SPOTS;
 }
 
 // Callers check the team and the formation first.

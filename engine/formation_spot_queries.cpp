@@ -2,8 +2,7 @@
 #include "engine/engine.h"
 
 static int Is_Formation_Spot(int nFormation, int nSpot) {
-    return nFormation >= 0 && nFormation < FORMATION_COUNT && nSpot >= 0 &&
-           nSpot < FORMATION_SPOTS;
+    return nFormation >= 0 && nFormation < FORMATION_COUNT && nSpot >= 0 && nSpot < FORMATION_SPOTS;
 }
 
 // A bad formation is reported and gives the origin, where callers then draw the spot.

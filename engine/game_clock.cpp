@@ -7,7 +7,9 @@
 #define UNTIMED_SECONDS_LEFT 9000
 
 enum OVERTIME_RULE {
-    OVERTIME_SUDDEN_DEATH = 0, OVERTIME_FIELD_GOAL_ANSWER, OVERTIME_SUDDEN_DEATH_UNTIMED,
+    OVERTIME_SUDDEN_DEATH = 0,
+    OVERTIME_FIELD_GOAL_ANSWER,
+    OVERTIME_SUDDEN_DEATH_UNTIMED,
     OVERTIME_FIELD_GOAL_ANSWER_UNTIMED
 };
 #define TOUCHDOWN_LEAD 6
@@ -105,15 +107,12 @@ int Is_Game_Over(GAME* pGame) {
     int bTimeUp = pGame->nClock >= REGULATION_SECONDS + Get_Overtime_Period_Length(pGame);
     int bAnswerDue = abs(nVisitor - nHome) < TOUCHDOWN_LEAD && !Has_Trailing_Team_Had_Ball(pGame);
     switch (Get_Game_Overtime_Rule(pGame)) {
-    case OVERTIME_SUDDEN_DEATH:
-        return (bInOvertime && !bLevel) || bTimeUp;
+    case OVERTIME_SUDDEN_DEATH: return (bInOvertime && !bLevel) || bTimeUp;
     case OVERTIME_FIELD_GOAL_ANSWER:
         if (bTimeUp)
             return 1;
         return !bAnswerDue && bInOvertime && !bLevel;
-    case OVERTIME_FIELD_GOAL_ANSWER_UNTIMED:
-        return !bAnswerDue && bInOvertime && !bLevel;
-    default:
-        return bInOvertime && !bLevel;
+    case OVERTIME_FIELD_GOAL_ANSWER_UNTIMED: return !bAnswerDue && bInOvertime && !bLevel;
+    default: return bInOvertime && !bLevel;
     }
 }

@@ -15,29 +15,16 @@ void Add_Play_Points(int bHome, int nResult, int anScore[2]) {
     int bOther = 1 - bOwn;
     switch (nResult) {
     case RESULT_TOUCHDOWN_PASS:
-    case RESULT_TOUCHDOWN_RUN:
-        anScore[bOwn] += 6;
-        break;
+    case RESULT_TOUCHDOWN_RUN: anScore[bOwn] += 6; break;
     case RESULT_INTERCEPTION_TOUCHDOWN:
     case RESULT_FUMBLE_TOUCHDOWN:
     case RESULT_PUNT_RETURN_TOUCHDOWN:
-    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-        anScore[bOther] += 6;
-        break;
-    case RESULT_SAFETY:
-        anScore[bOther] += 2;
-        break;
-    case RESULT_TWO_POINT_GOOD:
-        anScore[bOwn] += 2;
-        break;
-    case RESULT_FIELD_GOAL_GOOD:
-        anScore[bOwn] += 3;
-        break;
-    case RESULT_EXTRA_POINT_GOOD:
-        anScore[bOwn] += 1;
-        break;
-    default:
-        break;
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN: anScore[bOther] += 6; break;
+    case RESULT_SAFETY: anScore[bOther] += 2; break;
+    case RESULT_TWO_POINT_GOOD: anScore[bOwn] += 2; break;
+    case RESULT_FIELD_GOAL_GOOD: anScore[bOwn] += 3; break;
+    case RESULT_EXTRA_POINT_GOOD: anScore[bOwn] += 1; break;
+    default: break;
     }
 }
 

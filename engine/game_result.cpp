@@ -128,7 +128,8 @@ static int Is_Score_Box_Page(void) {
 
 static RECT Get_Score_Box(void) {
     int nShift = gCurrentPage == PAGE_LEADERS ? LEADERS_BOX_SHIFT : 0;
-    RECT rect = {SCORE_BOX_LEFT, SCORE_BOX_TOP - nShift, SCORE_BOX_RIGHT, SCORE_BOX_BOTTOM - nShift};
+    RECT rect = {SCORE_BOX_LEFT, SCORE_BOX_TOP - nShift, SCORE_BOX_RIGHT,
+                 SCORE_BOX_BOTTOM - nShift};
     return rect;
 }
 

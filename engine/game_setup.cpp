@@ -68,7 +68,8 @@ void Prepare_Game(GAME* pGame) {
     if (pGame == NULL)
         return;
     pGame->anInfo[GAME_INFO_WEEK] = (int16_t)gCurrentWeek;
-    pGame->anInfo[GAME_INFO_YEAR] = (int16_t)(Get_Universe_Stat(UNIVERSE_FIRST_YEAR) + gSeasonNumber);
+    pGame->anInfo[GAME_INFO_YEAR] =
+        (int16_t)(Get_Universe_Stat(UNIVERSE_FIRST_YEAR) + gSeasonNumber);
     Set_Game_Weather(pGame);
     Set_Game_Attendance(pGame);
     Set_Game_Lineups(pGame);
@@ -83,8 +84,8 @@ int Set_Side_Lineups(GAME* pGame, int nSide) {
         return 0;
     int nTeam = pGame->anTeams[nSide];
     int bPersonWatches = Is_Game_Watched(pGame) && Is_Human_Team(nTeam);
-    int nMode = Should_Rest_Starters(pGame) && !bPersonWatches ? LINEUP_MODE_REST_QB
-                                                               : LINEUP_MODE_STARTERS;
+    int nMode =
+        Should_Rest_Starters(pGame) && !bPersonWatches ? LINEUP_MODE_REST_QB : LINEUP_MODE_STARTERS;
     return Fill_Team_Formation_Lineups(nTeam, nMode);
 }
 
@@ -100,7 +101,8 @@ static int Get_Base_Offensive_Formation(int nTeam) {
 }
 
 static int Get_Base_Defensive_Formation(int nTeam) {
-    return Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME) == DEFENCE_3_4 ? FORMATION_3_4 : FORMATION_4_3;
+    return Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME) == DEFENCE_3_4 ? FORMATION_3_4
+                                                                      : FORMATION_4_3;
 }
 
 // The players of a base formation's line-up each get a game started; an empty spot is skipped.

@@ -23,13 +23,13 @@ static const int8_t GAME_COUNTER_MAP[4][PLAYER_STAT_COUNT] = {
 
 // The weights of the five game counters by position.
 static const int GAME_SCORE_WEIGHTS[POSITION_COUNT][GAME_PLAYER_COUNTERS] = {
-    {-2, 5, 1, 45, -25},                                     // QB
-    {0, 2, 5, 3, 45}, {0, 2, 5, 3, 45}, {0, 2, 5, 3, 45}, {0, 2, 5, 3, 45},  // RB FB TE WR
-    {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0},       // T G C
-    {20, 75, 6, 3, 45}, {20, 75, 6, 3, 45}, {20, 75, 6, 3, 45}, {20, 75, 6, 3, 45},
-    {20, 75, 6, 3, 45},                                      // DE DT LB CB S
-    {10, 2, 40, 15, 0},                                      // K
-    {0, 0, 0, 0, 0},                                         // P
+    {-2, 5, 1, 45, -25},                                                            // QB
+    {0, 2, 5, 3, 45},    {0, 2, 5, 3, 45},   {0, 2, 5, 3, 45},   {0, 2, 5, 3, 45},  // RB FB TE WR
+    {0, 0, 0, 0, 0},     {0, 0, 0, 0, 0},    {0, 0, 0, 0, 0},                       // T G C
+    {20, 75, 6, 3, 45},  {20, 75, 6, 3, 45}, {20, 75, 6, 3, 45}, {20, 75, 6, 3, 45},
+    {20, 75, 6, 3, 45},  // DE DT LB CB S
+    {10, 2, 40, 15, 0},  // K
+    {0, 0, 0, 0, 0},     // P
 };
 
 static int Is_Side(int bTeam) {
@@ -76,7 +76,8 @@ void Increment_Game_Team_Total(GAME* pGame, int bTeam, int nStat, int nAmount) {
         Report_Error("Invalid nStat passed to Increment_Game_Team_Total(pGame,bTeam,[%d],nAmount",
                      nStat);
     } else if (!Is_Try_Pending(pGame)) {
-        pGame->aanTeamTotals[bTeam][nStat] = (int16_t)(pGame->aanTeamTotals[bTeam][nStat] + nAmount);
+        pGame->aanTeamTotals[bTeam][nStat] =
+            (int16_t)(pGame->aanTeamTotals[bTeam][nStat] + nAmount);
     }
 }
 
@@ -116,7 +117,8 @@ static int Is_Credited_Group(int nPosition, int nGroup) {
     if (nGroup >= GROUP_SKILL && nGroup <= GROUP_KICKERS)
         return nGroup == nPlayerGroup;
     if (nGroup == RETURN_GROUP)
-        return nPosition != POS_QB && (nPlayerGroup == GROUP_SKILL || nPlayerGroup == GROUP_DEFENCE);
+        return nPosition != POS_QB &&
+               (nPlayerGroup == GROUP_SKILL || nPlayerGroup == GROUP_DEFENCE);
     return 1;
 }
 

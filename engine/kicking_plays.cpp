@@ -11,8 +11,7 @@ void Get_Kicking_Play_Name(int nPlay, char* st, int nSize) {
 }
 
 void Get_Kicking_Play_Description(int nPlay, char* st, int nSize) {
-    safe_strncpy(st, Get_Kicking_Play(nPlay)->szDescription,
-                 Min_Int(nSize, PLAY_DESCRIPTION_SIZE));
+    safe_strncpy(st, Get_Kicking_Play(nPlay)->szDescription, Min_Int(nSize, PLAY_DESCRIPTION_SIZE));
 }
 
 int Is_Kicking_Play_Defined(int nPlay) {

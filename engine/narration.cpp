@@ -160,7 +160,8 @@ int Choose_Narration_Variant(GAME* pGame, int nKind, int nNumber, int nSecond, i
         if (nFlag && Is_Offense_Hurrying(pGame))
             return Random_Below(5) + 15;
         return nFlag ? Random_Below(7) + 12 : Random_Below(12);
-    case NARRATION_HANDOFF: return nCallType == PLAY_PITCH ? Random_Below(8) + 12 : Random_Below(14);
+    case NARRATION_HANDOFF:
+        return nCallType == PLAY_PITCH ? Random_Below(8) + 12 : Random_Below(14);
     case NARRATION_BITES: return bFirst ? Any_Variant() : Random_Below(9) + 11;
     case NARRATION_LONG_RUN:
         if (nDown == KICKOFF || nDown == FREE_KICK)
@@ -180,7 +181,8 @@ int Choose_Narration_Variant(GAME* pGame, int nKind, int nNumber, int nSecond, i
         if (nNumber > 3 || nResult == RESULT_TOUCHDOWN_PASS)
             return Random_Below(10);
         return Random_Below(5) + 10;
-    case NARRATION_RETURNER_BACK: return nCallType == PLAY_PUNT ? Random_Below(10) : Random_Below(10) + 10;
+    case NARRATION_RETURNER_BACK:
+        return nCallType == PLAY_PUNT ? Random_Below(10) : Random_Below(10) + 10;
     case NARRATION_KICK_AWAY:
         return nDown == KICKOFF ? Random_Below(10) + 10 : Choose_Punt_Away_Variant(pGame, nNumber);
     case NARRATION_KICK_FIELDED:
@@ -206,19 +208,57 @@ int Choose_Narration_Variant(GAME* pGame, int nKind, int nNumber, int nSecond, i
 
 // ---- tokens -------------------------------------------------------------------------------------
 
-static const char* const kTokens[] = {
-    "$PLAYER0", "$PLAYER1", "$OFFENSIVETEAM", "$DEFENSIVETEAM", "$OFFENSIVECITY",
-    "$DEFENSIVECITY", "$TEAM0", "$CITY0", "$TEAM1", "$CITY1", "$QUARTER", "$QB", "$RB",
-    "$YARDLINE", "$LOCATION", "$DOWN", "$TOGO", "$YARDSTOGO", "$LONGRUN", "$FULLNAME0",
-    "$WINNERTEAM", "$WINNERCITY", "$WINNERSCORE", "$DIFFERENCE"};
+static const char* const kTokens[] = {"$PLAYER0",
+                                      "$PLAYER1",
+                                      "$OFFENSIVETEAM",
+                                      "$DEFENSIVETEAM",
+                                      "$OFFENSIVECITY",
+                                      "$DEFENSIVECITY",
+                                      "$TEAM0",
+                                      "$CITY0",
+                                      "$TEAM1",
+                                      "$CITY1",
+                                      "$QUARTER",
+                                      "$QB",
+                                      "$RB",
+                                      "$YARDLINE",
+                                      "$LOCATION",
+                                      "$DOWN",
+                                      "$TOGO",
+                                      "$YARDSTOGO",
+                                      "$LONGRUN",
+                                      "$FULLNAME0",
+                                      "$WINNERTEAM",
+                                      "$WINNERCITY",
+                                      "$WINNERSCORE",
+                                      "$DIFFERENCE"};
 #define TOKEN_COUNT ((int)(sizeof(kTokens) / sizeof(kTokens[0])))
 
 enum TOKEN {
-    TOKEN_PLAYER0 = 0, TOKEN_PLAYER1, TOKEN_OFFENSIVE_TEAM, TOKEN_DEFENSIVE_TEAM,
-    TOKEN_OFFENSIVE_CITY, TOKEN_DEFENSIVE_CITY, TOKEN_TEAM0, TOKEN_CITY0, TOKEN_TEAM1, TOKEN_CITY1,
-    TOKEN_QUARTER, TOKEN_QB, TOKEN_RB, TOKEN_YARDLINE, TOKEN_LOCATION, TOKEN_DOWN, TOKEN_TOGO,
-    TOKEN_YARDSTOGO, TOKEN_LONGRUN, TOKEN_FULLNAME0, TOKEN_WINNER_TEAM, TOKEN_WINNER_CITY,
-    TOKEN_WINNER_SCORE, TOKEN_DIFFERENCE
+    TOKEN_PLAYER0 = 0,
+    TOKEN_PLAYER1,
+    TOKEN_OFFENSIVE_TEAM,
+    TOKEN_DEFENSIVE_TEAM,
+    TOKEN_OFFENSIVE_CITY,
+    TOKEN_DEFENSIVE_CITY,
+    TOKEN_TEAM0,
+    TOKEN_CITY0,
+    TOKEN_TEAM1,
+    TOKEN_CITY1,
+    TOKEN_QUARTER,
+    TOKEN_QB,
+    TOKEN_RB,
+    TOKEN_YARDLINE,
+    TOKEN_LOCATION,
+    TOKEN_DOWN,
+    TOKEN_TOGO,
+    TOKEN_YARDSTOGO,
+    TOKEN_LONGRUN,
+    TOKEN_FULLNAME0,
+    TOKEN_WINNER_TEAM,
+    TOKEN_WINNER_CITY,
+    TOKEN_WINNER_SCORE,
+    TOKEN_DIFFERENCE
 };
 
 int Is_Narration_Token(const char* szText) {
@@ -283,7 +323,9 @@ static void Format_Yard_Line_Token(GAME* pGame, int nNumber, int s, char* st, in
     if (nMarker <= 10) {
         switch (s % 4) {
         case 0: safe_strncpy(st, "near the end zone", nSize); break;
-        case 1: Format_String(st, nSize, "near the %d-yard line", Max_Int(5, (nMarker + 2) / 5 * 5)); break;
+        case 1:
+            Format_String(st, nSize, "near the %d-yard line", Max_Int(5, (nMarker + 2) / 5 * 5));
+            break;
         case 2: Format_String(st, nSize, "on the %d-yard line", nMarker); break;
         default: Format_String(st, nSize, "at the %d-yard line", nMarker); break;
         }
@@ -319,10 +361,11 @@ static void Format_Long_Run_Token(GAME* pGame, int nStart, int nYards, char* st,
 }
 
 static const char* Get_Pass_Depth_Phrase(int nBand, int bOutside) {
-    static const char* const kPhrases[5][2] = {
-        {"underneath", "in the flat"},       {"over the middle", "out wide"},
-        {"downfield", "near the sideline"},  {"deep downfield", "down the sideline"},
-        {"in the end zone", "in the corner"}};
+    static const char* const kPhrases[5][2] = {{"underneath", "in the flat"},
+                                               {"over the middle", "out wide"},
+                                               {"downfield", "near the sideline"},
+                                               {"deep downfield", "down the sideline"},
+                                               {"in the end zone", "in the corner"}};
     return kPhrases[Clamp(nBand, 0, 4)][bOutside ? 1 : 0];
 }
 
@@ -401,7 +444,8 @@ static void Format_Location_Token(GAME* pGame, const uint8_t* pEvent, int s, cha
         int nTeam = 0, nSlot = 0;
         if (Find_Event_Player(Get_Event_Id(pEvent, EVENT_PLAYER0), &nTeam, &nSlot) &&
             nTeam == Get_Offensive_Team(pGame))
-            safe_strncpy(st, Get_Pass_Location_Phrase(pGame, nSlot, (int8_t)pEvent[EVENT_NUMBER]), nSize);
+            safe_strncpy(st, Get_Pass_Location_Phrase(pGame, nSlot, (int8_t)pEvent[EVENT_NUMBER]),
+                         nSize);
         else
             safe_strncpy(st, "downfield", nSize);
     } else {
@@ -441,8 +485,10 @@ static int Get_Token_Value(GAME* pGame, const uint8_t* pEvent, int nToken, char*
     case TOKEN_TEAM1: return Get_Player_Token(nId1, 0, 0, 1, st, nSize);
     case TOKEN_CITY1: return Get_Player_Token(nId1, 0, 1, 0, st, nSize);
     case TOKEN_QUARTER: Get_Ordinal_Words(st, nSize, Get_Game_Quarter(pGame)); return 1;
-    case TOKEN_QB: return Get_Slot_Last_Name(pGame, bOffence, pGame->aabOnField[bOffence][0], st, nSize);
-    case TOKEN_RB: return Get_Slot_Last_Name(pGame, bOffence, Get_Ball_Carrier_Slot(pGame), st, nSize);
+    case TOKEN_QB:
+        return Get_Slot_Last_Name(pGame, bOffence, pGame->aabOnField[bOffence][0], st, nSize);
+    case TOKEN_RB:
+        return Get_Slot_Last_Name(pGame, bOffence, Get_Ball_Carrier_Slot(pGame), st, nSize);
     case TOKEN_YARDLINE:
         Format_Yard_Line_Token(pGame, (int8_t)pEvent[EVENT_NUMBER], s, st, nSize);
         return 1;
@@ -517,8 +563,8 @@ void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nF
     uint8_t* pEvent = pGame->currentPlay.aabNarration[nEntry];
     memset(pEvent, 0, EVENT_BYTES);
     pEvent[EVENT_KIND] = (uint8_t)nKind;
-    pEvent[EVENT_VARIANT] =
-        (uint8_t)Choose_Narration_Variant(pGame, nKind, nNumber, nSecond, nFlag, nPlayer0, nPlayer1);
+    pEvent[EVENT_VARIANT] = (uint8_t)Choose_Narration_Variant(pGame, nKind, nNumber, nSecond, nFlag,
+                                                              nPlayer0, nPlayer1);
     pEvent[EVENT_NUMBER] = (uint8_t)(int8_t)nNumber;
     pEvent[EVENT_SECOND] = (uint8_t)nSecond;
     pEvent[EVENT_FLAG] = (uint8_t)nFlag;
@@ -629,16 +675,25 @@ static void Narrate_Protection(GAME* pGame, int bCompleted, int nDistance) {
         if (nBlocker != NO_SLOT_BYTE) {
             int nTeam = pGame->anTeams[bSide];
             fProtection = (Get_Player_Rating(nTeam, nBlocker, RATING_PASS_BLOCKING) +
-                           Get_Player_Rating(nTeam, nBlocker, RATING_RUN_BLOCKING)) / 2.0f;
+                           Get_Player_Rating(nTeam, nBlocker, RATING_RUN_BLOCKING)) /
+                          2.0f;
         } else {
             nBlocker = pGame->aabOnField[bSide][6 + Random_Below(5)];
         }
         if (50 + (int)(Random_Unit() * 51) < fProtection)
-            Narrate_Play_Event(pGame, Is_Blitz_Play(Get_Defensive_Team(pGame), pGame->currentPlay.nDefensiveCall) ? NARRATION_BLITZ : NARRATION_PASS_BLOCK,
-                               0, 0, 0, Offence_Id(pGame, nBlocker), Defence_Id(pGame, nRusher));
+            Narrate_Play_Event(
+                pGame,
+                Is_Blitz_Play(Get_Defensive_Team(pGame), pGame->currentPlay.nDefensiveCall)
+                    ? NARRATION_BLITZ
+                    : NARRATION_PASS_BLOCK,
+                0, 0, 0, Offence_Id(pGame, nBlocker), Defence_Id(pGame, nRusher));
         return;
     }
-    int nPressure = bCompleted ? (40 - nDistance) / 2 : (Is_Blitz_Play(Get_Defensive_Team(pGame), pGame->currentPlay.nDefensiveCall) ? 70 : 35);
+    int nPressure =
+        bCompleted
+            ? (40 - nDistance) / 2
+            : (Is_Blitz_Play(Get_Defensive_Team(pGame), pGame->currentPlay.nDefensiveCall) ? 70
+                                                                                           : 35);
     if (Percent_Draw() < nPressure) {
         Narrate_Pressure(pGame, Defence_Id(pGame, Pick_Random_Rusher(pGame)));
         return;
@@ -659,7 +714,8 @@ static int Narrate_Throw(GAME* pGame, int nTarget, int bCompleted, int nDistance
     int nTargetId = Offence_Id(pGame, nTarget);
     Narrate_Protection(pGame, bCompleted, nDistance);
     if (Percent_Draw() < (bCompleted ? 40 : 10))
-        Narrate_Play_Event(pGame, NARRATION_RECEIVER_OPEN, nDistance, 0, 0, nTargetId, NO_PLAYER_ID);
+        Narrate_Play_Event(pGame, NARRATION_RECEIVER_OPEN, nDistance, 0, 0, nTargetId,
+                           NO_PLAYER_ID);
     Narrate_Play_Event(pGame, NARRATION_THROW, nDistance, 0, 0, nTargetId, Quarterback_Id(pGame));
     return nTargetId;
 }

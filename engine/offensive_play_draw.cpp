@@ -17,14 +17,12 @@
 
 // Per mille, by formation 0..21 and system (Default, West Coast, Double Tight End, Two Back).
 static const int16_t OFFENSIVE_SYSTEM_MATCH[FIRST_DEFENSIVE_FORMATION][4] = {
-    {1500, 500, 600, 700},  {1750, 500, 600, 600},  {700, 200, 200, 1800},
-    {700, 400, 400, 2000},  {700, 1000, 800, 600},  {500, 900, 700, 500},
-    {750, 750, 1000, 600},  {700, 750, 1000, 600},  {700, 1000, 800, 600},
-    {500, 900, 700, 400},   {250, 850, 500, 200},   {800, 1000, 800, 600},
-    {700, 1000, 800, 600},  {700, 1000, 800, 600},  {700, 1000, 800, 600},
-    {700, 1000, 800, 600},  {500, 850, 700, 450},   {700, 750, 1000, 600},
-    {1000, 500, 600, 2000}, {700, 750, 700, 2000},  {850, 500, 1200, 1000},
-    {550, 750, 1200, 400}};
+    {1500, 500, 600, 700},  {1750, 500, 600, 600}, {700, 200, 200, 1800},  {700, 400, 400, 2000},
+    {700, 1000, 800, 600},  {500, 900, 700, 500},  {750, 750, 1000, 600},  {700, 750, 1000, 600},
+    {700, 1000, 800, 600},  {500, 900, 700, 400},  {250, 850, 500, 200},   {800, 1000, 800, 600},
+    {700, 1000, 800, 600},  {700, 1000, 800, 600}, {700, 1000, 800, 600},  {700, 1000, 800, 600},
+    {500, 850, 700, 450},   {700, 750, 1000, 600}, {1000, 500, 600, 2000}, {700, 750, 700, 2000},
+    {850, 500, 1200, 1000}, {550, 750, 1200, 400}};
 
 int Get_Offensive_Formation_System_Match(int nSystem, int nFormation) {
     if (nFormation >= FORMATION_PUNT && nFormation <= FORMATION_EXTRA_POINT)
@@ -58,12 +56,22 @@ int Get_Team_Offensive_System_Match(int nTeam, int nFormation) {
 // Runs, draws and passes; any other type is a class of its own that is never asked for.
 int Get_Offensive_Play_Class(int nType) {
     switch (nType) {
-    case 0: case 1: case 2: case 4: case 10: case 15: case 22:
-        return CALL_RUN;
-    case 6: case 7: case 8: case 9: case 11: case 12: case 13: case 14:
-        return CALL_PASS;
-    default:
-        return nType;
+    case 0:
+    case 1:
+    case 2:
+    case 4:
+    case 10:
+    case 15:
+    case 22: return CALL_RUN;
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 11:
+    case 12:
+    case 13:
+    case 14: return CALL_PASS;
+    default: return nType;
     }
 }
 
@@ -180,14 +188,11 @@ static int Weigh_Primary_Player(const DRAW_SITUATION* s, int nPlay, int w) {
     }
     switch (nPosition) {
     case POS_FB:
-        return Mul_Div(w, Get_Player_Stat(s->nTeam, nSlot, SEASON_PREDICTED, PREDICTED_CARRIES_STAT) + 10,
-                       35);
-    case POS_RB:
-        return Limit_Running_Back_Load(s->nTeam, nSlot, w);
-    case POS_QB:
-        return Mul_Div(w, Get_Quarterback_Run_Share(s, nSlot), 100);
-    default:
-        return w;
+        return Mul_Div(
+            w, Get_Player_Stat(s->nTeam, nSlot, SEASON_PREDICTED, PREDICTED_CARRIES_STAT) + 10, 35);
+    case POS_RB: return Limit_Running_Back_Load(s->nTeam, nSlot, w);
+    case POS_QB: return Mul_Div(w, Get_Quarterback_Run_Share(s, nSlot), 100);
+    default: return w;
     }
 }
 
@@ -248,12 +253,12 @@ static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, int bInUse, PLAY_W
     s.nThreat = nClass == CALL_PASS ? Get_Top_Receiver_Threat(pGame) : 0;
     s.nSystem = Get_Team_Offensive_System(s.nTeam);
     s.bWatched = Is_Game_Watched(pGame);
-    s.nFirstReceiver =
-        s.nThreat > 0 ? Get_Team_Position_Player(s.nTeam, POS_WR, 0) : NO_SLOT_BYTE;
+    s.nFirstReceiver = s.nThreat > 0 ? Get_Team_Position_Player(s.nTeam, POS_WR, 0) : NO_SLOT_BYTE;
     s.nSecondBack =
         s.nSystem == SYSTEM_TWO_BACK ? Get_Team_Position_Player(s.nTeam, POS_RB, 1) : NO_SLOT_BYTE;
-    s.bHailMaryBarred = s.nToGo <= HAIL_MARY_REACH && (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS ||
-                                                      s.nYardLine <= HAIL_MARY_REACH);
+    s.bHailMaryBarred =
+        s.nToGo <= HAIL_MARY_REACH &&
+        (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS || s.nYardLine <= HAIL_MARY_REACH);
     int nSum = 0;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++) {
         pOut->anWeights[nPlay] = bInUse ? Get_Play_Weight(&s, nPlay) : 0;

@@ -87,8 +87,8 @@ int Get_Offensive_Play_Depth_Class(int nTeam, int nPlay) {
         return CLASS_DRAW;
     if (Is_Run_Play(nTeam, nPlay))
         return Get_Offensive_Play_Hole(nTeam, nPlay) > 3 ? CLASS_OUTSIDE_RUN : CLASS_INSIDE_RUN;
-    int nRoute = Get_Offensive_Play_Route(nTeam, nPlay,
-                                          Get_Offensive_Play_Primary_Player(nTeam, nPlay) - 1);
+    int nRoute =
+        Get_Offensive_Play_Route(nTeam, nPlay, Get_Offensive_Play_Primary_Player(nTeam, nPlay) - 1);
     if (nRoute < 0 || nRoute >= PASS_ROUTE_COUNT)
         return CLASS_SHORT_PASS;
     int nDepth = Get_Route_Average_Depth(nRoute);
@@ -167,20 +167,15 @@ int Get_Play_Yardage(int nTeam, int nPlay) {
         return Max_Int(y, 1);
     }
     case PLAY_PITCH:
-    case PLAY_TRAP:
-        return m + 3;
+    case PLAY_TRAP: return m + 3;
     case PLAY_SWEEP:
-    case PLAY_END_AROUND:
-        return m + 6;
+    case PLAY_END_AROUND: return m + 6;
     case PLAY_DRAW:
     case 15:
-    case 22:
-        return m + 9;
+    case 22: return m + 9;
     case PLAY_PUNT:
-    case PLAY_FIELD_GOAL:
-        return -1;
-    default:
-        break;
+    case PLAY_FIELD_GOAL: return -1;
+    default: break;
     }
     if (Is_Pass_Type(nType)) {
         int v = Get_Route_Average_Depth(Get_Primary_Route(nTeam, nPlay));
@@ -196,9 +191,13 @@ int Is_Quick_Pass_Play(int nTeam, int nPlay) {
     if (nType == 11 || nType == 12 || nType == 14)
         return 1;
     switch (Get_Primary_Route(nTeam, nPlay)) {
-    case 11: case 12: case 13: case 27: case 33: case 34: case ROUTE_BACKFIELD_SCREEN:
-        return 1;
-    default:
-        return 0;
+    case 11:
+    case 12:
+    case 13:
+    case 27:
+    case 33:
+    case 34:
+    case ROUTE_BACKFIELD_SCREEN: return 1;
+    default: return 0;
     }
 }

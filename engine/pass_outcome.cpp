@@ -67,7 +67,8 @@ int Get_Pass_Outcome(GAME* pGame, int nReceiver, float fCatch, float fTotal, int
     }
 
     // Completion and interception bases, and the incompletion weight.
-    float fLeagueCompletion = Get_Historical_Average_Stat(HISTORICAL_COMPLETION_RATE, nYear) / 1000.0f;
+    float fLeagueCompletion =
+        Get_Historical_Average_Stat(HISTORICAL_COMPLETION_RATE, nYear) / 1000.0f;
     float pc = (Get_Passer_Rating(nOffence, nPasser, RATING_ACCURACY) + 200.0f) / 270.0f *
                fLeagueCompletion;
     float pi = (125.0f - Get_Player_Rating(nOffence, nPasser, RATING_CONTROL)) / 50.0f *
@@ -111,8 +112,8 @@ int Get_Pass_Outcome(GAME* pGame, int nReceiver, float fCatch, float fTotal, int
     float z = bTry ? 0.0f
                    : Get_Ball_Hawking_Strength(pGame) * ((2.0f * c + pd) / (3.0f * pd) * pi) * x1 *
                          (x2 + 1.0f) / 2.0f;
-    float w = (Get_Skill_Position_Strength(pGame) + 9.0f) / 10.0f * pc *
-              Get_Pass_Weather_Factor(pGame);
+    float w =
+        (Get_Skill_Position_Strength(pGame) + 9.0f) / 10.0f * pc * Get_Pass_Weather_Factor(pGame);
     w = Scale_Near_Goal_20(pGame, w);
     if (bPrimary) {
         z *= 0.9f;

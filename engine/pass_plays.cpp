@@ -105,8 +105,8 @@ void Run_Pass_Play(GAME* pGame) {
     int nCall = pGame->currentPlay.nOffensiveCall;
     uint8_t nPasser = Get_On_Field_Slot(pGame, bSide, 0);
     if (Is_Game_Watched(pGame) && Is_Drop_Back_Play(pGame))
-        Narrate_Play_Event(pGame, EVENT_DROP_BACK, 0, 0, 0, Get_Play_Player_Id(pGame, bSide, nPasser),
-                           -1);
+        Narrate_Play_Event(pGame, EVENT_DROP_BACK, 0, 0, 0,
+                           Get_Play_Player_Id(pGame, bSide, nPasser), -1);
     int bPrimary = 0;
     int n = Choose_Pass_Target(pGame, &bPrimary);
     int nRoute = Get_Offensive_Play_Route(nTeam, nCall, n);

@@ -43,7 +43,7 @@
 #define MAX_RETURN 110
 
 typedef struct PASS {
-    int bSide;       // the passing side, fixed before any change of possession
+    int bSide;  // the passing side, fixed before any change of possession
     int nOffence;
     int nDefence;
     int nPasser;
@@ -157,7 +157,8 @@ static void Complete(GAME* pGame, const PASS* p, int nRoute) {
     Increment_Game_Team_Total(pGame, p->bSide, TOTAL_PASSING_YARDS, nYards);
     pGame->currentPlay.nPlayer1 = Receiver_Id(pGame, p);
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
-    if (Is_Game_Watched(pGame) && Is_Play_Action_Play(p->nOffence, pGame->currentPlay.nOffensiveCall) &&
+    if (Is_Game_Watched(pGame) &&
+        Is_Play_Action_Play(p->nOffence, pGame->currentPlay.nOffensiveCall) &&
         Random_Below(2) == 0) {
         if (Random_Below(100) < 30)
             Narrate_Play_Event(pGame, EVENT_FAKE, 0, 0, 0, Passer_Id(pGame, p), -1);
@@ -317,23 +318,11 @@ void Implement_Pass_Result(GAME* pGame, int nReceiver, int nOutcome, int nRoute,
     Set_Play_Result(&pGame->currentPlay, nOutcome);
     switch (nOutcome) {
     case PASS_INCOMPLETE:
-    case PASS_KNOCKED_DOWN:
-        Fall_Incomplete(pGame, &pass, nOutcome);
-        break;
-    case PASS_COMPLETE:
-        Complete(pGame, &pass, nRoute);
-        break;
-    case PASS_INTERCEPTED:
-        Intercept(pGame, &pass);
-        break;
-    case PASS_SACKED:
-        Sack(pGame, &pass);
-        break;
-    case PASS_SACK_FUMBLE:
-        Sack_Fumble(pGame, &pass);
-        break;
-    default:
-        Report_Error("Invalid value in Implement_Pass_Result()");
-        break;
+    case PASS_KNOCKED_DOWN: Fall_Incomplete(pGame, &pass, nOutcome); break;
+    case PASS_COMPLETE: Complete(pGame, &pass, nRoute); break;
+    case PASS_INTERCEPTED: Intercept(pGame, &pass); break;
+    case PASS_SACKED: Sack(pGame, &pass); break;
+    case PASS_SACK_FUMBLE: Sack_Fumble(pGame, &pass); break;
+    default: Report_Error("Invalid value in Implement_Pass_Result()"); break;
     }
 }

@@ -39,14 +39,20 @@ int Get_Pass_Route_Segment_Flag(int nRoute, int nSegment) {
         return 0;
     int nFlags = pRoute->anSegmentFlags[nSegment];
     if (nRoute == 0 && (nFlags & ROUTE_NEW_PATH))
-        Report_Error("NEW_PATH is not allowed at the start of a route in "
-                     "Get_Pass_Route_Segment_Flag(%d,%d)", nRoute, nSegment);
+        Report_Error(
+            "NEW_PATH is not allowed at the start of a route in "
+            "Get_Pass_Route_Segment_Flag(%d,%d)",
+            nRoute, nSegment);
     if ((nFlags & ROUTE_WIGGLE) && (nFlags & ROUTE_DOTTED_LINE))
-        Report_Error("WIGGLE and DOTTED_LINE are incompatable in "
-                     "Get_Pass_Route_Segment_Flag(%d,%d)", nRoute, nSegment);
+        Report_Error(
+            "WIGGLE and DOTTED_LINE are incompatable in "
+            "Get_Pass_Route_Segment_Flag(%d,%d)",
+            nRoute, nSegment);
     if ((nFlags & ROUTE_TOP_SEMI) && (nFlags & ROUTE_BOTTOM_SEMI))
-        Report_Error("TOP_SEMI and BOTTOM_SEMI are incompatable in "
-                     "Get_Pass_Route_Segment_Flag(%d,%d)", nRoute, nSegment);
+        Report_Error(
+            "TOP_SEMI and BOTTOM_SEMI are incompatable in "
+            "Get_Pass_Route_Segment_Flag(%d,%d)",
+            nRoute, nSegment);
     return nFlags;
 }
 

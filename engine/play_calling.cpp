@@ -31,8 +31,8 @@ static int Choose_Conversion_Play(GAME* pGame) {
 }
 
 static int Is_End_Of_Half(GAME* pGame, int nHalfSecondsLeft) {
-    int nLimit = pGame->nFlags & GAME_FLAG_CLOCK_STOPPED ? END_OF_HALF_STOPPED_SECONDS
-                                                         : END_OF_HALF_SECONDS;
+    int nLimit =
+        pGame->nFlags & GAME_FLAG_CLOCK_STOPPED ? END_OF_HALF_STOPPED_SECONDS : END_OF_HALF_SECONDS;
     if (nHalfSecondsLeft >= nLimit)
         return 0;
     return !(pGame->nClock > REGULATION_SECONDS && Get_Game_Overtime_Rule(pGame) >= 2);

@@ -52,7 +52,7 @@ void Set_Play_Formations(GAME* pGame) {
     int nDefenceFormation;
     if (nDown == KICKOFF || nDown == FREE_KICK) {
         nOffenceFormation = Get_Kicking_Play_Type(nCall) == PLAY_ONSIDE_KICK ? FORMATION_ONSIDE_KICK
-                                                                            : FORMATION_KICKOFF;
+                                                                             : FORMATION_KICKOFF;
         nDefenceFormation = FORMATION_KICKOFF_RETURN;
     } else if (nDown == CONVERSION_ATTEMPT &&
                Get_Offensive_Play_Type(nOffence, nCall) == PLAY_FIELD_GOAL) {

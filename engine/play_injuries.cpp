@@ -4,10 +4,10 @@
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 
-#define FULL_EVENT_QUEUE 8      // a watched play with this many events rolls no injury
-#define BACK_IN_CHANCE 5        // per 1,000 plays without an injury
+#define FULL_EVENT_QUEUE 8  // a watched play with this many events rolls no injury
+#define BACK_IN_CHANCE 5    // per 1,000 plays without an injury
 #define PER_MILLE 1000
-#define EVENT_PLAYER_OFFSET 8   // the first player id inside a narration entry
+#define EVENT_PLAYER_OFFSET 8  // the first player id inside a narration entry
 #define EVENT_SECOND_PLAYER_OFFSET 12
 
 static int Count_Queued_Events(GAME* pGame) {

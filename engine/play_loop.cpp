@@ -114,7 +114,8 @@ void Run_Game_Plays(GAME* pGame) {
             pGame->nYardLine = (int8_t)Get_Extra_Point_Line();
         Count_Play_Calls(pGame);
         Run_Play(pGame);
-        if (gSkipToQuarter > 0 && (Get_Game_Quarter(pGame) >= gSkipToQuarter || Is_Game_Over(pGame)))
+        if (gSkipToQuarter > 0 &&
+            (Get_Game_Quarter(pGame) >= gSkipToQuarter || Is_Game_Over(pGame)))
             gSkipToQuarter = 0;
         if (Is_Game_Watched(pGame))
             Show_Watched_Play(pGame);

@@ -20,10 +20,25 @@
 #define LAST_DEFENSIVE_ROLE 18
 
 enum DEFENSIVE_ROLE {
-    ROLE_PASS_RUSH = 0, ROLE_OUTSIDE_RUSH, ROLE_INSIDE_RUSH, ROLE_CORNER_BLITZ, ROLE_STRONGSIDE_STUNT,
-    ROLE_WEAKSIDE_STUNT, ROLE_PLUG_THE_GAP, ROLE_RUSH_CONTAIN, ROLE_DEEP_ZONE, ROLE_SHORT_ZONE,
-    ROLE_INSIDE_ZONE, ROLE_OUTSIDE_ZONE, ROLE_BUMP_AND_RUN, ROLE_MAN_TO_MAN, ROLE_OUTSIDE_MAN,
-    ROLE_INSIDE_MAN, ROLE_BEHIND_MAN, ROLE_UNDERNEATH_MAN, ROLE_DOUBLE_TEAM
+    ROLE_PASS_RUSH = 0,
+    ROLE_OUTSIDE_RUSH,
+    ROLE_INSIDE_RUSH,
+    ROLE_CORNER_BLITZ,
+    ROLE_STRONGSIDE_STUNT,
+    ROLE_WEAKSIDE_STUNT,
+    ROLE_PLUG_THE_GAP,
+    ROLE_RUSH_CONTAIN,
+    ROLE_DEEP_ZONE,
+    ROLE_SHORT_ZONE,
+    ROLE_INSIDE_ZONE,
+    ROLE_OUTSIDE_ZONE,
+    ROLE_BUMP_AND_RUN,
+    ROLE_MAN_TO_MAN,
+    ROLE_OUTSIDE_MAN,
+    ROLE_INSIDE_MAN,
+    ROLE_BEHIND_MAN,
+    ROLE_UNDERNEATH_MAN,
+    ROLE_DOUBLE_TEAM
 };
 
 int gPlayMatchupTable[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
@@ -72,8 +87,8 @@ int Is_Defensive_Formation(int nFormation) {
 
 // How far a defensive formation leans to pass defence, per mille.
 int Get_Defensive_Formation_Pass_Focus(int nFormation) {
-    static const int FOCUS[] = {975,  975,  875,  1025, 1025, 1000, 825,  925, 1125,
-                                1125, 1100, 1150, 1225, 1250, 1375, 775,  675};
+    static const int FOCUS[] = {975,  975,  875,  1025, 1025, 1000, 825, 925, 1125,
+                                1125, 1100, 1150, 1225, 1250, 1375, 775, 675};
     if (!Is_Defensive_Formation(nFormation)) {
         Report_Error("Invalid nFormation in Get_Defensive_Formation_Pass_Focus()");
         return NEUTRAL_FOCUS;
@@ -83,10 +98,10 @@ int Get_Defensive_Formation_Pass_Focus(int nFormation) {
 
 // How well a defensive formation suits the 4-3 (scheme 0) or the 3-4 (scheme 1), per mille.
 int Get_Defensive_Formation_System_Match(int nScheme, int nFormation) {
-    static const int MATCH[][2] = {
-        {1000, 100}, {1000, 100}, {1000, 100}, {100, 1000}, {100, 1000}, {100, 1000},
-        {700, 300},  {1000, 100}, {1000, 100}, {100, 1000}, {100, 1000}, {100, 1000},
-        {1000, 100}, {100, 1000}, {300, 700},  {400, 600},  {500, 500}};
+    static const int MATCH[][2] = {{1000, 100}, {1000, 100}, {1000, 100}, {100, 1000}, {100, 1000},
+                                   {100, 1000}, {700, 300},  {1000, 100}, {1000, 100}, {100, 1000},
+                                   {100, 1000}, {100, 1000}, {1000, 100}, {100, 1000}, {300, 700},
+                                   {400, 600},  {500, 500}};
     if (!Is_Defensive_Formation(nFormation)) {
         Report_Error("Invalid formation in Get_Defensive_Formation_System_Match(%d, [%d])", nScheme,
                      nFormation);
@@ -96,9 +111,8 @@ int Get_Defensive_Formation_System_Match(int nScheme, int nFormation) {
 }
 
 int Get_Team_Defensive_System_Match(int nTeam, int nFormation) {
-    int nScheme = nTeam > LAST_DRAFT_POOL_TEAM || nTeam < 0
-                      ? 0
-                      : Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME);
+    int nScheme =
+        nTeam > LAST_DRAFT_POOL_TEAM || nTeam < 0 ? 0 : Get_Team_Stat(nTeam, TEAM_DEFENSIVE_SCHEME);
     return Get_Defensive_Formation_System_Match(nScheme, nFormation);
 }
 
@@ -148,9 +162,12 @@ static void Get_Defence_Facts(int nDefence, int nPlay, DEFENCE_FACTS* pOut) {
 // What one defender adds to the coverage, by his role, against a route of depth v.
 static float Get_Role_Coverage(int nRole, float v, int bQuick) {
     switch (nRole) {
-    case ROLE_PASS_RUSH: case ROLE_OUTSIDE_RUSH: case ROLE_INSIDE_RUSH: case ROLE_CORNER_BLITZ:
-        return bQuick ? -0.105f : -0.065f;
-    case ROLE_STRONGSIDE_STUNT: case ROLE_WEAKSIDE_STUNT: return -0.105f;
+    case ROLE_PASS_RUSH:
+    case ROLE_OUTSIDE_RUSH:
+    case ROLE_INSIDE_RUSH:
+    case ROLE_CORNER_BLITZ: return bQuick ? -0.105f : -0.065f;
+    case ROLE_STRONGSIDE_STUNT:
+    case ROLE_WEAKSIDE_STUNT: return -0.105f;
     case ROLE_PLUG_THE_GAP: return -0.175f;
     case ROLE_RUSH_CONTAIN: return bQuick ? -0.045f : -0.005f * v - 0.1f;
     case ROLE_DEEP_ZONE: return 0.022f * v - 0.11f;
@@ -196,12 +213,17 @@ float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefenc
 static int Get_Role_Rush(int nRole, int v, int bQuick) {
     switch (nRole) {
     case ROLE_PASS_RUSH: return bQuick ? 0 : 3 * v + 90;
-    case ROLE_OUTSIDE_RUSH: case ROLE_INSIDE_RUSH: case ROLE_CORNER_BLITZ:
-        return bQuick ? 0 : 5 * v + 80;
-    case ROLE_STRONGSIDE_STUNT: case ROLE_WEAKSIDE_STUNT: return 50;
-    case ROLE_PLUG_THE_GAP: case ROLE_RUSH_CONTAIN: return -150;
-    case ROLE_DEEP_ZONE: case ROLE_SHORT_ZONE: case ROLE_INSIDE_ZONE: case ROLE_OUTSIDE_ZONE:
-        return -40;
+    case ROLE_OUTSIDE_RUSH:
+    case ROLE_INSIDE_RUSH:
+    case ROLE_CORNER_BLITZ: return bQuick ? 0 : 5 * v + 80;
+    case ROLE_STRONGSIDE_STUNT:
+    case ROLE_WEAKSIDE_STUNT: return 50;
+    case ROLE_PLUG_THE_GAP:
+    case ROLE_RUSH_CONTAIN: return -150;
+    case ROLE_DEEP_ZONE:
+    case ROLE_SHORT_ZONE:
+    case ROLE_INSIDE_ZONE:
+    case ROLE_OUTSIDE_ZONE: return -40;
     default:
         if (nRole >= ROLE_BUMP_AND_RUN && nRole <= LAST_DEFENSIVE_ROLE)
             return -50;
@@ -219,8 +241,7 @@ static float Rate_Pass_Rush(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
     return fmaxf((float)nSum / 1000.0f, LEAST_MULTIPLIER);
 }
 
-float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                               int nDefensivePlay) {
+float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay) {
     DEFENCE_FACTS d;
     Get_Defence_Facts(nDefence, nDefensivePlay, &d);
     if (d.pPlay == NULL)
@@ -258,18 +279,24 @@ float Get_Combined_Pass_Defence_Multiplier(int nOffence, int nOffensivePlay, int
 static int Get_Role_Run_Value(int nRole, int bDraw, int h, int a, int x) {
     switch (nRole) {
     case ROLE_PASS_RUSH: return bDraw ? -80 : -60;
-    case ROLE_OUTSIDE_RUSH: case ROLE_CORNER_BLITZ: return bDraw ? -90 : -70;
+    case ROLE_OUTSIDE_RUSH:
+    case ROLE_CORNER_BLITZ: return bDraw ? -90 : -70;
     case ROLE_INSIDE_RUSH: return bDraw ? -70 : -50;
-    case ROLE_STRONGSIDE_STUNT: case ROLE_WEAKSIDE_STUNT: return bDraw ? 50 : 25;
+    case ROLE_STRONGSIDE_STUNT:
+    case ROLE_WEAKSIDE_STUNT: return bDraw ? 50 : 25;
     case ROLE_PLUG_THE_GAP: return (bDraw ? 300 : 150) - 15 * h;
     case ROLE_RUSH_CONTAIN: return 15 * h + (bDraw ? 225 : 0);
     case ROLE_DEEP_ZONE: return -80;
-    case ROLE_SHORT_ZONE: case ROLE_INSIDE_ZONE: case ROLE_INSIDE_MAN: case ROLE_UNDERNEATH_MAN:
-        return -35;
+    case ROLE_SHORT_ZONE:
+    case ROLE_INSIDE_ZONE:
+    case ROLE_INSIDE_MAN:
+    case ROLE_UNDERNEATH_MAN: return -35;
     case ROLE_OUTSIDE_ZONE: return x * a < 0 ? -70 : 15 * h;
-    case ROLE_BUMP_AND_RUN: case ROLE_MAN_TO_MAN: case ROLE_OUTSIDE_MAN: case ROLE_BEHIND_MAN:
-    case ROLE_DOUBLE_TEAM:
-        return -60;
+    case ROLE_BUMP_AND_RUN:
+    case ROLE_MAN_TO_MAN:
+    case ROLE_OUTSIDE_MAN:
+    case ROLE_BEHIND_MAN:
+    case ROLE_DOUBLE_TEAM: return -60;
     default:
         Report_Error("Unhandled defensive responsbility in Get_Game_Pass_Rush_Multiplier()");
         return 0;

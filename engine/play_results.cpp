@@ -64,11 +64,11 @@ static int Get_Play_Situations(int nDown, int nToGo, int bBlitz, int* anSituatio
 }
 
 // One counter of the offence's situations and of the defence's entry grows.
-#define COUNT_RESULT(field, amount)                                       \
-    do {                                                                  \
-        for (int n = 0; n < nSituations; n++)                             \
-            pOffence->field[nCall][anSituations[n]] += (amount);          \
-        pDefence->field[nDefensiveCall][nClass] += (amount);              \
+#define COUNT_RESULT(field, amount)                              \
+    do {                                                         \
+        for (int n = 0; n < nSituations; n++)                    \
+            pOffence->field[nCall][anSituations[n]] += (amount); \
+        pDefence->field[nDefensiveCall][nClass] += (amount);     \
     } while (0)
 
 // After a play from scrimmage: the calls of both teams are credited with its outcome.

@@ -7,7 +7,6 @@
 #define HURRY_TRAILING_MARGIN 8
 #define HURRY_LEVEL_SECONDS 240
 
-
 int Is_Touchdown_Result(int nResult) {
     switch (nResult) {
     case RESULT_TOUCHDOWN_PASS:
@@ -15,10 +14,8 @@ int Is_Touchdown_Result(int nResult) {
     case RESULT_TOUCHDOWN_RUN:
     case RESULT_FUMBLE_TOUCHDOWN:
     case RESULT_PUNT_RETURN_TOUCHDOWN:
-    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-        return 1;
-    default:
-        return 0;
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN: return 1;
+    default: return 0;
     }
 }
 
@@ -73,12 +70,8 @@ static void Run_Formation_Play(GAME* pGame) {
         else
             Run_Scrimmage_Play(pGame);
         break;
-    case FORMATION_EXTRA_POINT:
-        Kick_Extra_Point(pGame);
-        break;
-    default:
-        Run_Scrimmage_Play(pGame);
-        break;
+    case FORMATION_EXTRA_POINT: Kick_Extra_Point(pGame); break;
+    default: Run_Scrimmage_Play(pGame); break;
     }
 }
 

@@ -54,7 +54,8 @@ int Is_Punt_Situation(GAME* pGame) {
         nYardLine <= PUNT_REACH - PUNT_REACH_PER_YARD * nToGo)
         return 0;
     return Get_Offensive_Deficit(pGame) <= 0 ||
-           (Get_Game_Seconds_Left(pGame) >= PUNT_TRAILING_SECONDS - PUNT_TRAILING_PER_YARD * nToGo &&
+           (Get_Game_Seconds_Left(pGame) >=
+                PUNT_TRAILING_SECONDS - PUNT_TRAILING_PER_YARD * nToGo &&
             Has_Time_To_Get_Ball_Back(pGame));
 }
 

@@ -55,14 +55,22 @@ void Write_Play_Summary_Sentence(GAME* pGame, const PLAY* pPlay, char* st, int n
         else
             Format_String(st, nSize, "%s pass to %s for no gain", p2, p1);
         break;
-    case RESULT_INTERCEPTED: Format_String(st, nSize, "Pass to %s intercepted by %s", p2, p1); break;
-    case RESULT_SACK: Format_String(st, nSize, "%s sacked by %s for %d-yard loss", p1, p2, -y); break;
-    case RESULT_KNOCKED_DOWN: Format_String(st, nSize, "Pass to %s knocked down by %s", p2, p1); break;
+    case RESULT_INTERCEPTED:
+        Format_String(st, nSize, "Pass to %s intercepted by %s", p2, p1);
+        break;
+    case RESULT_SACK:
+        Format_String(st, nSize, "%s sacked by %s for %d-yard loss", p1, p2, -y);
+        break;
+    case RESULT_KNOCKED_DOWN:
+        Format_String(st, nSize, "Pass to %s knocked down by %s", p2, p1);
+        break;
     case RESULT_FUMBLE_LOST:
     case RESULT_FUMBLE_RECOVERED:
         Format_String(st, nSize, "%s fumble recovered by %s", p2, p1);
         break;
-    case RESULT_TOUCHDOWN_PASS: Format_String(st, nSize, "%s %d-yard TD pass to %s", p2, y, p1); break;
+    case RESULT_TOUCHDOWN_PASS:
+        Format_String(st, nSize, "%s %d-yard TD pass to %s", p2, y, p1);
+        break;
     case RESULT_INTERCEPTION_TOUCHDOWN:
         Format_String(st, nSize, "%s returns interception for a TD!", p1);
         break;
@@ -82,17 +90,27 @@ void Write_Play_Summary_Sentence(GAME* pGame, const PLAY* pPlay, char* st, int n
         else
             Format_String(st, nSize, "%d-yard punt - Fair catch by %s", y, p1);
         break;
-    case RESULT_PUNT_TOUCHBACK: safe_strncpy(st, "Punt went into endzone for a touchback", nSize); break;
-    case RESULT_PUNT_RETURN_TOUCHDOWN: Format_String(st, nSize, "Punt returned by %s for a TD!", p1); break;
-    case RESULT_PUNT_FUMBLED: Format_String(st, nSize, "%s fumbles punt - %s recovers", p1, p2); break;
+    case RESULT_PUNT_TOUCHBACK:
+        safe_strncpy(st, "Punt went into endzone for a touchback", nSize);
+        break;
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+        Format_String(st, nSize, "Punt returned by %s for a TD!", p1);
+        break;
+    case RESULT_PUNT_FUMBLED:
+        Format_String(st, nSize, "%s fumbles punt - %s recovers", p1, p2);
+        break;
     case RESULT_KICKOFF_RETURNED:
         if (y2 < 50)
             Format_String(st, nSize, "%s returns kickoff to opponent's %d!", p1, y2);
         else
             Format_String(st, nSize, "%s returns kickoff %d yards to his %d", p1, y, 100 - y2);
         break;
-    case RESULT_KICKOFF_TOUCHBACK: safe_strncpy(st, "Kickoff downed in endzone for a touchback", nSize); break;
-    case RESULT_KICKOFF_RETURN_TOUCHDOWN: Format_String(st, nSize, "%s returned kickoff for a TD!", p1); break;
+    case RESULT_KICKOFF_TOUCHBACK:
+        safe_strncpy(st, "Kickoff downed in endzone for a touchback", nSize);
+        break;
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        Format_String(st, nSize, "%s returned kickoff for a TD!", p1);
+        break;
     case RESULT_KICKOFF_FUMBLED:
         Format_String(st, nSize, "Kickoff return fumbled by %s -- %s recovers", p1, p2);
         break;
@@ -100,15 +118,22 @@ void Write_Play_Summary_Sentence(GAME* pGame, const PLAY* pPlay, char* st, int n
     case RESULT_ONSIDE_RECEIVING_TEAM: {
         char szTeam[SUMMARY_NAME_SIZE];
         Get_Team_Short_Name(nBallTeam, szTeam, sizeof(szTeam));
-        Format_String(st, nSize, nResult == RESULT_ONSIDE_KICKING_TEAM ? "Onside kick recovered by %s!"
-                                                                      : "Onside kick recovered by %s",
+        Format_String(st, nSize,
+                      nResult == RESULT_ONSIDE_KICKING_TEAM ? "Onside kick recovered by %s!"
+                                                            : "Onside kick recovered by %s",
                       szTeam);
         break;
     }
     case RESULT_EXTRA_POINT_GOOD: Format_String(st, nSize, "%s kicked the extra point", p1); break;
-    case RESULT_EXTRA_POINT_MISSED: Format_String(st, nSize, "%s missed the extra point", p1); break;
-    case RESULT_TWO_POINT_GOOD: Format_String(st, nSize, "2-pt conversion successful (%s)", p1); break;
-    case RESULT_TWO_POINT_FAILED: Format_String(st, nSize, "2-pt conversion failed (%s)", p1); break;
+    case RESULT_EXTRA_POINT_MISSED:
+        Format_String(st, nSize, "%s missed the extra point", p1);
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        Format_String(st, nSize, "2-pt conversion successful (%s)", p1);
+        break;
+    case RESULT_TWO_POINT_FAILED:
+        Format_String(st, nSize, "2-pt conversion failed (%s)", p1);
+        break;
     case RESULT_PENALTY: {
         char szPenalty[SUMMARY_NAME_SIZE];
         Get_Penalty_Name(y2, szPenalty, sizeof(szPenalty));
@@ -116,8 +141,6 @@ void Write_Play_Summary_Sentence(GAME* pGame, const PLAY* pPlay, char* st, int n
         Format_String(st, nSize, "%s (%s): %d yards", szPenalty, p1, y);
         break;
     }
-    default:
-        Report_Error("UNHANDLED nResult (%d) in PLAY", nResult);
-        break;
+    default: Report_Error("UNHANDLED nResult (%d) in PLAY", nResult); break;
     }
 }

@@ -67,12 +67,13 @@ void Write_Game_Html_Head(GAME* pGame) {
     Format_String(szLine, sizeof(szLine), "<HTML><HEAD><TITLE>%s: %s at %s</TITLE>\n", szRoundHtml,
                   szVisitorHtml, szHomeHtml);
     Append_Head(szLine);
-    Append_Head("<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>"
-                "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"
-                "<style type=\"text/css\">body {background-color: #606080; background-image: "
-                "url(wallpaper.JPG)}</style></HEAD>"
-                "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center "
-                "bgcolor=#ffffff><TBODY><TR><TD align=\"center\">");
+    Append_Head(
+        "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"
+        "<style type=\"text/css\">body {background-color: #606080; background-image: "
+        "url(wallpaper.JPG)}</style></HEAD>"
+        "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center "
+        "bgcolor=#ffffff><TBODY><TR><TD align=\"center\">");
 }
 
 // ---- the box-score header -----------------------------------------------------------------------
@@ -158,8 +159,9 @@ void Write_Box_Score_Header(GAME* pGame) {
     }
     Get_Title_Game_Name(pGame, szRound, sizeof(szRound));
     Escape_Html(szRoundHtml, sizeof(szRoundHtml), szRound);
-    Append_Head("<TR><TD align=\"center\"><BR><TABLE class=shade1 cellSpacing=0 cellPadding=0 "
-                "width=970 align=center><TBODY><TR>");
+    Append_Head(
+        "<TR><TD align=\"center\"><BR><TABLE class=shade1 cellSpacing=0 cellPadding=0 "
+        "width=970 align=center><TBODY><TR>");
     Format_String(szLine, sizeof(szLine),
                   "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"..\\%s\" "
                   "border=\"0\"></TD><TD width=516><TABLE width=\"500\" border=\"0\" "
@@ -169,11 +171,12 @@ void Write_Box_Score_Header(GAME* pGame) {
                   aszLogos[VISITOR_SIDE], aszNames[VISITOR_SIDE], aszRecords[VISITOR_SIDE],
                   aszNames[HOME_SIDE], aszRecords[HOME_SIDE], szRoundHtml);
     Append_Head(szLine);
-    Append_Head("<TABLE class=table1 cellSpacing=0 cellPadding=2 width=360 align=center>"
-                "<TBODY><TR class=largeheader><TD class=ttl>&nbsp;</TD>"
-                "<TD width=\"35\" class=ttc>1</TD><TD width=\"35\" class=ttc>2</TD>"
-                "<TD width=\"35\" class=ttc>3</TD><TD width=\"35\" class=ttc>4</TD>"
-                "<TD width=\"35\" class=ttc>OT</TD><TD width=\"60\" class=ttc><B>Final</B></TR>");
+    Append_Head(
+        "<TABLE class=table1 cellSpacing=0 cellPadding=2 width=360 align=center>"
+        "<TBODY><TR class=largeheader><TD class=ttl>&nbsp;</TD>"
+        "<TD width=\"35\" class=ttc>1</TD><TD width=\"35\" class=ttc>2</TD>"
+        "<TD width=\"35\" class=ttc>3</TD><TD width=\"35\" class=ttc>4</TD>"
+        "<TD width=\"35\" class=ttc>OT</TD><TD width=\"60\" class=ttc><B>Final</B></TR>");
     Append_Score_Row(pGame, VISITOR_SIDE, aszNames[VISITOR_SIDE]);
     Append_Score_Row(pGame, HOME_SIDE, aszNames[HOME_SIDE]);
     Format_String(szLine, sizeof(szLine),
@@ -230,7 +233,8 @@ static void Get_Play_Line_Names(GAME* pGame, char* szOffence, char* szDefence, i
         Get_Offensive_Play_Name(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall,
                                 szOffence, nSize);
     }
-    int nType = Get_Offensive_Play_Type(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall);
+    int nType =
+        Get_Offensive_Play_Type(Get_Offensive_Team(pGame), pGame->currentPlay.nOffensiveCall);
     if (nType != PLAY_PUNT && nType != PLAY_FIELD_GOAL)
         Get_Defensive_Play_Name(Get_Defensive_Team(pGame), pGame->currentPlay.nDefensiveCall,
                                 szDefence, nSize);
@@ -319,8 +323,8 @@ void Append_Play_Result(GAME* pGame) {
     char szVisitorHtml[ESCAPED_SIZE], szHomeHtml[ESCAPED_SIZE];
     Get_Score_Line_Name(pGame->anTeams[VISITOR_SIDE], szVisitor, sizeof(szVisitor));
     Get_Score_Line_Name(pGame->anTeams[HOME_SIDE], szHome, sizeof(szHome));
-    Format_String(szLine, sizeof(szLine), "\n <><><><><><> %s %d / %s %d <><><><><><>\n",
-                  szVisitor, pGame->anScores[VISITOR_SIDE], szHome, pGame->anScores[HOME_SIDE]);
+    Format_String(szLine, sizeof(szLine), "\n <><><><><><> %s %d / %s %d <><><><><><>\n", szVisitor,
+                  pGame->anScores[VISITOR_SIDE], szHome, pGame->anScores[HOME_SIDE]);
     Append_Text(szLine);
     Escape_Html(szVisitorHtml, sizeof(szVisitorHtml), szVisitor);
     Escape_Html(szHomeHtml, sizeof(szHomeHtml), szHome);

@@ -10,14 +10,10 @@
 
 const char* Get_System_Playbook_Name(int nSystem) {
     switch (nSystem) {
-    case SYSTEM_WEST_COAST:
-        return "West Coast";
-    case SYSTEM_DOUBLE_TIGHT_END:
-        return "Double Tight End";
-    case SYSTEM_TWO_BACK:
-        return "Two Back";
-    default:
-        return "Default";
+    case SYSTEM_WEST_COAST: return "West Coast";
+    case SYSTEM_DOUBLE_TIGHT_END: return "Double Tight End";
+    case SYSTEM_TWO_BACK: return "Two Back";
+    default: return "Default";
     }
 }
 

@@ -15,8 +15,7 @@ int Read_Playbook_File(int nTeam, int nFlag, const char* szName) {
     uint8_t* pImage = Get_Team_Playbook_Image(nTeam, bDefence);
     int nSize = bDefence ? DEFENSIVE_PLAYBOOK_BYTES : OFFENSIVE_PLAYBOOK_BYTES;
     char szPath[PLAYBOOK_PATH_SIZE];
-    Format_String(szPath, sizeof szPath, "playbooks/%s%s", szName,
-                  bDefence ? ".dpb" : ".opb");
+    Format_String(szPath, sizeof szPath, "playbooks/%s%s", szName, bDefence ? ".dpb" : ".opb");
     FILE* pFile = Platform_Open_File(szPath, "rb");
     if (pFile == NULL)
         return 0;

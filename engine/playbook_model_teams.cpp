@@ -5,10 +5,10 @@
 #define MODEL_TEAM_COUNT 32
 
 static const char* const kModelTeams[MODEL_TEAM_COUNT] = {
-    "Patriots", "Patriots", "Patriots", "Vikings",  "Colts",    "Colts",    "Vikings",  "Vikings",
-    "Colts",    "Patriots", "Saints",   "Colts",    "Patriots", "Colts",    "Colts",    "Patriots",
-    "49ers",    "Vikings",  "Patriots", "Saints",   "Patriots", "Vikings",  "Redskins", "Redskins",
-    "Vikings",  "Saints",   "Colts",    "49ers",    "Patriots", "Colts",    "Vikings",  "Redskins",
+    "Patriots", "Patriots", "Patriots", "Vikings", "Colts",    "Colts",   "Vikings",  "Vikings",
+    "Colts",    "Patriots", "Saints",   "Colts",   "Patriots", "Colts",   "Colts",    "Patriots",
+    "49ers",    "Vikings",  "Patriots", "Saints",  "Patriots", "Vikings", "Redskins", "Redskins",
+    "Vikings",  "Saints",   "Colts",    "49ers",   "Patriots", "Colts",   "Vikings",  "Redskins",
 };
 
 // An index without a model team gives the empty name.

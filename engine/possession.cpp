@@ -6,12 +6,9 @@
 
 int Get_Kickoff_Yard_Line(void) {
     switch (gKickoffLocation) {
-    case 0:
-        return 70;
-    case 2:
-        return 60;
-    default:
-        return 65;
+    case 0: return 70;
+    case 2: return 60;
+    default: return 65;
     }
 }
 
@@ -37,8 +34,8 @@ static int Choose_Kicking_Side(GAME* pGame) {
         return bVisitorFirst ? VISITOR_SIDE : HOME_SIDE;
     if (pGame->nClock == 2 * QUARTER_SECONDS)
         return bVisitorFirst ? HOME_SIDE : VISITOR_SIDE;
-    int nTimeouts = Is_Postseason_Week(pGame->anInfo[GAME_INFO_WEEK]) ? FULL_TIMEOUTS
-                                                                      : OVERTIME_TIMEOUTS;
+    int nTimeouts =
+        Is_Postseason_Week(pGame->anInfo[GAME_INFO_WEEK]) ? FULL_TIMEOUTS : OVERTIME_TIMEOUTS;
     pGame->anTimeouts[VISITOR_SIDE] = nTimeouts;
     pGame->anTimeouts[HOME_SIDE] = nTimeouts;
     if (gOvertimePossession == 1)

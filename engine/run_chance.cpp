@@ -58,20 +58,16 @@ static void Weigh_Players_On_Field(GAME* pGame, int* pP, int* pQ) {
             break;
         case POS_RB:
             P += Positive(v.f - 60.0f);
-            Q += Limit_Running_Back_Load(nTeam, nSlot, (int)(3.2f * (float)Max_Int(0, (int)(v.e - 55.0f))));
+            Q += Limit_Running_Back_Load(nTeam, nSlot,
+                                         (int)(3.2f * (float)Max_Int(0, (int)(v.e - 55.0f))));
             break;
         case POS_FB:
             P += Positive(v.f - 60.0f);
             Q += Positive(v.e - 70.0f);
             break;
-        case POS_TE:
-            P += Positive(3.0f * (v.f - 60.0f));
-            break;
-        case POS_WR:
-            P += Positive(5.0f * (v.f - 55.0f));
-            break;
-        default:
-            break;
+        case POS_TE: P += Positive(3.0f * (v.f - 60.0f)); break;
+        case POS_WR: P += Positive(5.0f * (v.f - 55.0f)); break;
+        default: break;
         }
     }
     *pP = P;

@@ -143,8 +143,8 @@ static double Get_Expected_Run_Yards(GAME* pGame, const RUN* pRun, int nDesigned
     double fPower = Get_Player_Rating(nTeam, nCarrier, RATING_POWER);
     double fQuickness = Get_Player_Rating(nTeam, nCarrier, RATING_QUICKNESS);
     double fVision = Get_Player_Rating(nTeam, nCarrier, RATING_VISION);
-    double a = (0.2 * fPower + 0.25 * fSpeed + 0.25 * fQuickness + 0.3 * fVision + 100.0) / 185.0 -
-               1.0;
+    double a =
+        (0.2 * fPower + 0.25 * fSpeed + 0.25 * fQuickness + 0.3 * fVision + 100.0) / 185.0 - 1.0;
     int nYear = Get_Season_Year();
     if (nYear > 1995)
         a = (50 - Max_Int(0, Min_Int(2015 - nYear, 20))) / 50.0 * a;
@@ -157,8 +157,9 @@ static double Get_Expected_Run_Yards(GAME* pGame, const RUN* pRun, int nDesigned
     double k4 = Get_Skill_Position_Strength(pGame);
     if (m <= 0.0)
         m = 1.0;
-    double i = (0.8 * k4 + 0.2) * ((a + 1.0) * l * ((k1 + 9.0) / 10.0) * (2.5 - k2 - 0.5 * k3) / m) -
-               0.3 + nDesigned / 20.0;
+    double i =
+        (0.8 * k4 + 0.2) * ((a + 1.0) * l * ((k1 + 9.0) / 10.0) * (2.5 - k2 - 0.5 * k3) / m) - 0.3 +
+        nDesigned / 20.0;
     i = Scale_Near_Goal_2(pGame, (float)i);
     if (gCurrentWeek >= 3) {
         double q = l / fmax(Get_League_Average(0) / 100.0, 2.0);
@@ -377,8 +378,8 @@ void Resolve_Run_Play(GAME* pGame, int bScramble) {
     int nBase = 0;
     int nYards = Get_Run_Yards(pGame, &run, nDesigned, &nBase);
     nYards = Add_Breakaway(pGame, &run, nYards, nBase);
-    int bOutOfBounds =
-        Random_Below(100) < Min_Int(nYards, 40) * (bHurry + 1) + (nHole / 2) * (10 * bHurry + 5) - 5;
+    int bOutOfBounds = Random_Below(100) <
+                       Min_Int(nYards, 40) * (bHurry + 1) + (nHole / 2) * (10 * bHurry + 5) - 5;
     if (bOutOfBounds)
         Set_Out_Of_Bounds(pGame);
     Finish_Clean_Run(pGame, &run, nYards, bOutOfBounds, bHurry, bClockRan);

@@ -29,7 +29,11 @@ void Get_Down_Text(GAME* pGame, char* st, int nSize) {
         else
             Format_String(st, nSize, "%s and %d", szOrdinal, pGame->nYardsToGo);
     } else {
-        safe_strncpy(st, nDown == KICKOFF ? "Kickoff" : nDown == CONVERSION_ATTEMPT ? "Conversion attempt" : "----", nSize);
+        safe_strncpy(st,
+                     nDown == KICKOFF              ? "Kickoff"
+                     : nDown == CONVERSION_ATTEMPT ? "Conversion attempt"
+                                                   : "----",
+                     nSize);
     }
 }
 

@@ -19,8 +19,8 @@ int Ask_Two_Point_Try(GAME* pGame) {
     if (pGame == NULL)
         return 0;
     int nTeam = Get_Offensive_Team(pGame);
-    if (gTwoPointConversions && Is_Game_Watched(pGame) && nTeam >= 0 &&
-        nTeam < LEAGUE_TEAM_COUNT && Is_Human_Team(nTeam) && gAutomaticOffensivePlays != 1) {
+    if (gTwoPointConversions && Is_Game_Watched(pGame) && nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT &&
+        Is_Human_Team(nTeam) && gAutomaticOffensivePlays != 1) {
         Redraw_Main_Window();
         return Do_Message_Box("Go For Two?", "Point After Touchdown",
                               MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;

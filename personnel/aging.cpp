@@ -12,9 +12,9 @@
 #define RANDOM_SPAN 4294967295.0
 #define PERCENT 100.0f
 
-#define GROWTH_POINTS 2.0f         // a year's growth at the normal rate, in hundredths
-#define GROWTH_STEP 70.0f          // rating points of a growth fraction of 1
-#define GROWTH_ROOM_TOP 99.0f      // growth of a position's own ratings slows toward this
+#define GROWTH_POINTS 2.0f     // a year's growth at the normal rate, in hundredths
+#define GROWTH_STEP 70.0f      // rating points of a growth fraction of 1
+#define GROWTH_ROOM_TOP 99.0f  // growth of a position's own ratings slows toward this
 #define GROWTH_ROOM_SPAN 29.0f
 #define SPEED_LOSS_AGE 25
 #define SPEED_LOSS 1.3f

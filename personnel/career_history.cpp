@@ -6,14 +6,14 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-#define HISTORY_EXTRA_SEASONS 5    // a prospect (experience -1) has four college seasons
-#define NEWEST_SEASON_LEVEL 4      // level of a season = its index - 4
+#define HISTORY_EXTRA_SEASONS 5  // a prospect (experience -1) has four college seasons
+#define NEWEST_SEASON_LEVEL 4    // level of a season = its index - 4
 #define HISTORY_MARKER 128
 #define RATING_SHIFT_PER_SEASON 3
 #define BASE_GAMES 12
 #define MISSED_GAMES_ROLL 6
 #define START_SHARE_ROLL 20
-#define FULL_SEASON_GAMES 17000     // 17 games in thousandths
+#define FULL_SEASON_GAMES 17000  // 17 games in thousandths
 #define STAT_NOISE_ROLL 200
 #define SMALL_STAT 32
 #define RETURNS_ABOVE 65.0f
@@ -25,11 +25,11 @@ static const int kStartShareBases[] = {10, 60, 110, 130};
 // Defensive weights c0..c6 of tackles, assists, sacks, forced fumbles, passes defended,
 // interceptions and fumble recoveries, DE..S.
 static const float kDefensiveRows[5][7] = {
-    {3.0f, 2.0f, 2.0f, 0.2f, 0.2f, 0.05f, 0.15f},   // DE
-    {2.5f, 2.5f, 1.0f, 0.1f, 0.25f, 0.05f, 0.15f},  // DT
-    {6.0f, 4.5f, 1.0f, 0.25f, 0.75f, 0.25f, 0.15f}, // LB
-    {3.5f, 1.5f, 0.3f, 0.15f, 2.0f, 0.5f, 0.05f},   // CB
-    {5.0f, 2.5f, 0.3f, 0.1f, 1.5f, 0.4f, 0.1f},     // S
+    {3.0f, 2.0f, 2.0f, 0.2f, 0.2f, 0.05f, 0.15f},    // DE
+    {2.5f, 2.5f, 1.0f, 0.1f, 0.25f, 0.05f, 0.15f},   // DT
+    {6.0f, 4.5f, 1.0f, 0.25f, 0.75f, 0.25f, 0.15f},  // LB
+    {3.5f, 1.5f, 0.3f, 0.15f, 2.0f, 0.5f, 0.05f},    // CB
+    {5.0f, 2.5f, 0.3f, 0.1f, 1.5f, 0.4f, 0.1f},      // S
 };
 
 // The season-line work of one player: his ratings as shifted for the season, his participation.
@@ -224,32 +224,19 @@ void Generate_Season_Stat_Line(int nTeam, int nSlot, float fStarts, int nGames, 
                                r[RATING_VISION] + r[RATING_HANDS] + r[RATING_RED_ZONE]) +
                        0.4f * r[RATING_RECEIVING];
     switch (season.nPosition) {
-    case POS_QB:
-        Generate_Passer_Line(&season, fRushing);
-        break;
+    case POS_QB: Generate_Passer_Line(&season, fRushing); break;
     case POS_RB:
-    case POS_FB:
-        Generate_Back_Line(&season, fRushing, fReceiving);
-        break;
+    case POS_FB: Generate_Back_Line(&season, fRushing, fReceiving); break;
     case POS_TE:
-    case POS_WR:
-        Generate_Receiver_Line(&season, fRushing, fReceiving);
-        break;
+    case POS_WR: Generate_Receiver_Line(&season, fRushing, fReceiving); break;
     case POS_DE:
     case POS_DT:
     case POS_LB:
     case POS_CB:
-    case POS_S:
-        Generate_Defender_Line(&season);
-        break;
-    case POS_K:
-        Generate_Kicker_Line(&season);
-        break;
-    case POS_P:
-        Generate_Punter_Line(&season);
-        break;
-    default:
-        break;
+    case POS_S: Generate_Defender_Line(&season); break;
+    case POS_K: Generate_Kicker_Line(&season); break;
+    case POS_P: Generate_Punter_Line(&season); break;
+    default: break;
     }
     Generate_Return_Lines(&season);
 }
@@ -328,9 +315,7 @@ void Fix_Season_Stat_Line(int nTeam, int nSlot) {
             Set_Stat(nTeam, nSlot, OFF_TARGETS, nLeast);
         break;
     }
-    case GROUP_LINE:
-        Fix_Lineman_Season(nTeam, nSlot);
-        break;
+    case GROUP_LINE: Fix_Lineman_Season(nTeam, nSlot); break;
     case GROUP_DEFENCE: {
         Clear_Negative_Stats(nTeam, nSlot, DEF_SOLO_TACKLES, DEF_COMPLETIONS_ALLOWED);
         int nAllowed = Get_Stat(nTeam, nSlot, DEF_COMPLETIONS_ALLOWED);
@@ -338,11 +323,8 @@ void Fix_Season_Stat_Line(int nTeam, int nSlot) {
             Set_Stat(nTeam, nSlot, DEF_PASSES_THROWN_AT, nAllowed);
         break;
     }
-    case GROUP_KICKERS:
-        Fix_Kicking_Season(nTeam, nSlot);
-        break;
-    default:
-        break;
+    case GROUP_KICKERS: Fix_Kicking_Season(nTeam, nSlot); break;
+    default: break;
     }
 }
 
@@ -393,8 +375,7 @@ void Generate_Player_Career_History(int nTeam, int nSlot, int nYearOffset) {
             Derive_Longest_Punt(nTeam, nSlot, SEASON_CURRENT);
         }
         Fix_Season_Stat_Line(nTeam, nSlot);
-        Store_History_Season(nTeam, nSlot,
-                             Get_Season_Year() + i + nYearOffset - nSeasons,
+        Store_History_Season(nTeam, nSlot, Get_Season_Year() + i + nYearOffset - nSeasons,
                              i - NEWEST_SEASON_LEVEL);
         Clear_Player_Season_Stats(nTeam, nSlot, SEASON_CURRENT);
     }

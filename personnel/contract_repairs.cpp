@@ -9,16 +9,16 @@
 #include "shell/shell.h"
 
 #define ROOKIE_OPTION_FIRST_CLASS 2018  // draft classes from here have the fourth-year option
-#define DRAFT_YEAR_FACTOR 10000         // VITAL_DRAFT_RECORD: (drafting team + 1) x 10000 + draft year
-#define DRAFT_PICK_FACTOR 1000          // VITAL_DRAFT_PICK: round x 100000 + pick in round x 1000 + pick
+#define DRAFT_YEAR_FACTOR 10000  // VITAL_DRAFT_RECORD: (drafting team + 1) x 10000 + draft year
+#define DRAFT_PICK_FACTOR 1000   // VITAL_DRAFT_PICK: round x 100000 + pick in round x 1000 + pick
 
-#define CORRUPT_MONEY_LIMIT 177938      // bonuses and lengths this large are garbage
+#define CORRUPT_MONEY_LIMIT 177938  // bonuses and lengths this large are garbage
 
 #define PROGRESS_TEAM_STRIDE 3
 #define PROGRESS_STEP_LIMIT 10
 
 #define CAP_TARGET_PERCENT 90
-#define BASE_CAP_THOUSANDS 182500       // the base payroll target before inflation
+#define BASE_CAP_THOUSANDS 182500  // the base payroll target before inflation
 
 int Next_League_Player(int* pTeam, int* pSlot) {
     for (;;) {

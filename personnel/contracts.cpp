@@ -9,11 +9,11 @@
 #include "season/season.h"
 
 #define HOLDOUT_INJURY 185
-#define FREE_AGENT_WEEK_OFFSET 7      // a free agent's price falls by 5 / (week + 7) in season
+#define FREE_AGENT_WEEK_OFFSET 7  // a free agent's price falls by 5 / (week + 7) in season
 #define LAST_POSTSEASON_WEEK_INDEX 5
-#define HOLDOUT_BASE 1250             // per mille, before the team's record
-#define FAME_THRESHOLD 37             // production scores above this ask for more from humans
-#define COMPARABLE_WEIGHT 5           // weight of a player of the same age and overall
+#define HOLDOUT_BASE 1250    // per mille, before the team's record
+#define FAME_THRESHOLD 37    // production scores above this ask for more from humans
+#define COMPARABLE_WEIGHT 5  // weight of a player of the same age and overall
 #define DEMAND_AGE_OFFSET 10
 #define DEMAND_FACTOR 17
 
@@ -45,8 +45,8 @@ int Get_Comparable_Salary(int nTeam, int nSlot) {
                       Mul_Div(abs(Get_Player_Age(nOtherTeam, nOtherSlot) - nAge), 1, 4) -
                       abs((int)Get_Player_Overall_Rating(nOtherTeam, nOtherSlot) - nOverall);
         if (nWeight > 0) {
-            nSum += (int64_t)nWeight *
-                    Get_Player_Vital_Stat(nOtherTeam, nOtherSlot, VITAL_CAP_IMPACT);
+            nSum +=
+                (int64_t)nWeight * Get_Player_Vital_Stat(nOtherTeam, nOtherSlot, VITAL_CAP_IMPACT);
             nTotal += nWeight;
         }
     }

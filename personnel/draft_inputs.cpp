@@ -61,8 +61,8 @@ void Load_Draft_Strategy(void) {
 
 // Talent centre, talent spread and the growth-rate bonus of each position.
 void Load_Draft_Talent(void) {
-    int16_t* const apTables[DRAFT_TALENT_VALUES] = {
-        gDraftTalent[DRAFT_TALENT_CENTRE], gDraftTalent[DRAFT_TALENT_SPREAD],
-        gDraftTalent[DRAFT_TALENT_GROWTH]};
+    int16_t* const apTables[DRAFT_TALENT_VALUES] = {gDraftTalent[DRAFT_TALENT_CENTRE],
+                                                    gDraftTalent[DRAFT_TALENT_SPREAD],
+                                                    gDraftTalent[DRAFT_TALENT_GROWTH]};
     Load_Draft_Input(DRAFT_TALENT_FILE, DRAFT_TALENT_LABEL, apTables, DRAFT_TALENT_VALUES);
 }

@@ -32,9 +32,7 @@ static int Get_Draft_Pool_Sort_Key(int nTeam, int nSlot, int bNamedFirst, int nK
         nValue = (int)fRating;
         break;
     }
-    case DRAFT_POOL_KEY_POTENTIAL:
-        nValue = (int)Get_Player_Potential(nTeam, nSlot);
-        break;
+    case DRAFT_POOL_KEY_POTENTIAL: nValue = (int)Get_Player_Potential(nTeam, nSlot); break;
     default:
         nValue = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SCOUTING_SCORE) + OTHER_KEY_BASE -
                  Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) * OTHER_KEY_POSITION_STEP;

@@ -52,10 +52,10 @@ static void Append_Injury_Line(char* szText, int nTeam, int nSlot) {
         Get_Player_Full_Name(nTeam, nSlot, szName, sizeof szName);
         Get_Injury_Name(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY), szInjury,
                         sizeof szInjury);
-        const char* szArticle = strchr("aeiou", tolower((unsigned char)szInjury[0])) != NULL &&
-                                        szInjury[0] != '\0'
-                                    ? "an"
-                                    : "a";
+        const char* szArticle =
+            strchr("aeiou", tolower((unsigned char)szInjury[0])) != NULL && szInjury[0] != '\0'
+                ? "an"
+                : "a";
         char szLine[REPORT_LINE_SIZE];
         if (nWeeks > gPostseasonWeeks[4] - gCurrentWeek + 1)
             Format_String(szLine, sizeof szLine,

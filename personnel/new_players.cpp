@@ -38,33 +38,138 @@
 #define VETERAN_MOST_LOSS (-0.7f)
 
 static const char* const kColleges[COLLEGE_COUNT] = {
-    "Florida State", "Notre Dame", "Miami (Florida)", "Nebraska", "Tennessee", "Texas A+M",
-    "Florida", "Ohio State", "Georgia", "Michigan", "USC", "Arizona State", "Penn State",
-    "Washington", "Virginia", "Wisconsin", "Auburn", "North Carolina", "Colorado", "California",
-    "Boston College", "Clemson", "Michigan State", "LSU (Louisiana)", "Syracuse", "Kansas State",
-    "Mississippi State", "UCLA", "Washington State", "Alabama", "Virginia Tech", "West Virginia",
-    "Texas", "Arizona", "Maryland", "South Carolina", "Illinois", "Purdue", "Stanford",
-    "Colorado State", "Iowa", "Marshall", "Pittsburgh", "Oklahoma", "Southern Miss", "Arkansas",
-    "Georgia Tech", "Minnesota", "San Diego State", "Wake Forest", "Baylor", "Louisville",
-    "Memphis", "North Carolina State", "Oklahoma State", "Texas Christian Univ.", "Cincinnati",
-    "Fresno State", "Kansas", "Kentucky", "Missouri", "Northwestern", "Oregon", "Vanderbilt",
-    "Duke", "Houston", "Miami (Ohio)", "Temple", "Utah", "East Carolina", "Idaho",
-    "Louisiana Tech", "Oregon State", "Texas Tech", "Troy State", "New Mexico", "Rutgers",
-    "San Jose State", "Tulane", "U of Central Florida", "Hawaii", "Indiana", "Iowa State",
-    "Kent State", "UTEP (El Paso)", "Nevada", "Northern Illinois", "Tulsa", "UAB (Birmingham)",
-    "Ball State", "Boise State", "Eastern Michigan", "North Texas", "South Florida", "UNLV",
-    "Utah State", "Wyoming", "Air Force", "Akron", "Arkansas State", "Army", "Brigham Young",
-    "Buffalo", "Central Michigan", "Mid Tennessee State", "Navy", "Rice", "Toledo", "UConn",
-    "Western Michigan", "Bowling Green", "Ohio", "Ole Miss", "U of Louisiana", "New Mexico State",
-    "Cal State Sacramento", "Cornell", "James Madison", "North Carolina A+T", "Daniel Webster",
+    "Florida State",
+    "Notre Dame",
+    "Miami (Florida)",
+    "Nebraska",
+    "Tennessee",
+    "Texas A+M",
+    "Florida",
+    "Ohio State",
+    "Georgia",
+    "Michigan",
+    "USC",
+    "Arizona State",
+    "Penn State",
+    "Washington",
+    "Virginia",
+    "Wisconsin",
+    "Auburn",
+    "North Carolina",
+    "Colorado",
+    "California",
+    "Boston College",
+    "Clemson",
+    "Michigan State",
+    "LSU (Louisiana)",
+    "Syracuse",
+    "Kansas State",
+    "Mississippi State",
+    "UCLA",
+    "Washington State",
+    "Alabama",
+    "Virginia Tech",
+    "West Virginia",
+    "Texas",
+    "Arizona",
+    "Maryland",
+    "South Carolina",
+    "Illinois",
+    "Purdue",
+    "Stanford",
+    "Colorado State",
+    "Iowa",
+    "Marshall",
+    "Pittsburgh",
+    "Oklahoma",
+    "Southern Miss",
+    "Arkansas",
+    "Georgia Tech",
+    "Minnesota",
+    "San Diego State",
+    "Wake Forest",
+    "Baylor",
+    "Louisville",
+    "Memphis",
+    "North Carolina State",
+    "Oklahoma State",
+    "Texas Christian Univ.",
+    "Cincinnati",
+    "Fresno State",
+    "Kansas",
+    "Kentucky",
+    "Missouri",
+    "Northwestern",
+    "Oregon",
+    "Vanderbilt",
+    "Duke",
+    "Houston",
+    "Miami (Ohio)",
+    "Temple",
+    "Utah",
+    "East Carolina",
+    "Idaho",
+    "Louisiana Tech",
+    "Oregon State",
+    "Texas Tech",
+    "Troy State",
+    "New Mexico",
+    "Rutgers",
+    "San Jose State",
+    "Tulane",
+    "U of Central Florida",
+    "Hawaii",
+    "Indiana",
+    "Iowa State",
+    "Kent State",
+    "UTEP (El Paso)",
+    "Nevada",
+    "Northern Illinois",
+    "Tulsa",
+    "UAB (Birmingham)",
+    "Ball State",
+    "Boise State",
+    "Eastern Michigan",
+    "North Texas",
+    "South Florida",
+    "UNLV",
+    "Utah State",
+    "Wyoming",
+    "Air Force",
+    "Akron",
+    "Arkansas State",
+    "Army",
+    "Brigham Young",
+    "Buffalo",
+    "Central Michigan",
+    "Mid Tennessee State",
+    "Navy",
+    "Rice",
+    "Toledo",
+    "UConn",
+    "Western Michigan",
+    "Bowling Green",
+    "Ohio",
+    "Ole Miss",
+    "U of Louisiana",
+    "New Mexico State",
+    "Cal State Sacramento",
+    "Cornell",
+    "James Madison",
+    "North Carolina A+T",
+    "Daniel Webster",
     "Wesleyan University",
 };
 
 // Position means of 1971 and 2006: weight in pounds, height in tenths of an inch.
-static const int kWeights1971[POSITION_COUNT] = {208, 204, 220, 231, 189, 255, 250, 249, 248, 263, 225, 187, 191, 199, 206};
-static const int kWeights2006[POSITION_COUNT] = {222, 226, 237, 252, 198, 315, 320, 311, 278, 304, 243, 195, 199, 201, 214};
-static const int kHeights1971[POSITION_COUNT] = {747, 720, 730, 751, 729, 766, 748, 755, 760, 769, 742, 724, 725, 717, 732};
-static const int kHeights2006[POSITION_COUNT] = {747, 715, 718, 759, 730, 778, 759, 756, 756, 750, 738, 709, 715, 720, 739};
+static const int kWeights1971[POSITION_COUNT] = {208, 204, 220, 231, 189, 255, 250, 249,
+                                                 248, 263, 225, 187, 191, 199, 206};
+static const int kWeights2006[POSITION_COUNT] = {222, 226, 237, 252, 198, 315, 320, 311,
+                                                 278, 304, 243, 195, 199, 201, 214};
+static const int kHeights1971[POSITION_COUNT] = {747, 720, 730, 751, 729, 766, 748, 755,
+                                                 760, 769, 742, 724, 725, 717, 732};
+static const int kHeights2006[POSITION_COUNT] = {747, 715, 718, 759, 730, 778, 759, 756,
+                                                 756, 750, 738, 709, 715, 720, 739};
 
 // How often each position is drawn for the pool: three times the starters plus the backups.
 static const int kProspectWeights[POSITION_COUNT] = {
@@ -213,35 +318,22 @@ int Draw_Uniform_Number(int nPosition) {
     int b = 1 + Draw_Random(99);
     int c = b % 10;
     switch (nPosition) {
-    case POS_QB:
-        return b < 50 ? b % 9 + 1 : b >= 80 ? b % 5 + 15 : b % 5 + 10;
-    case POS_RB:
-        return b >= 80 ? b % 20 + 30 : c + 20;
-    case POS_FB:
-        return b >= 20 ? b % 20 + 30 : c + 20;
-    case POS_TE:
-        return b >= 50 ? c + 80 : c + 40;
-    case POS_WR:
-        return b < 30 ? c + 10 : c + 80;
+    case POS_QB: return b < 50 ? b % 9 + 1 : b >= 80 ? b % 5 + 15 : b % 5 + 10;
+    case POS_RB: return b >= 80 ? b % 20 + 30 : c + 20;
+    case POS_FB: return b >= 20 ? b % 20 + 30 : c + 20;
+    case POS_TE: return b >= 50 ? c + 80 : c + 40;
+    case POS_WR: return b < 30 ? c + 10 : c + 80;
     case POS_T:
-    case POS_G:
-        return b % 20 + 60;
-    case POS_C:
-        return b < 50 ? c + 50 : b >= 80 ? c + 70 : c + 60;
+    case POS_G: return b % 20 + 60;
+    case POS_C: return b < 50 ? c + 50 : b >= 80 ? c + 70 : c + 60;
     case POS_DE:
-    case POS_DT:
-        return b >= 70 ? b % 30 + 50 : c + 90;
-    case POS_LB:
-        return b < 80 ? c + 50 : b >= 90 ? c + 90 : c + 40;
-    case POS_CB:
-        return b >= 50 ? b % 20 + 30 : c + 20;
-    case POS_S:
-        return b % 30 + 20;
+    case POS_DT: return b >= 70 ? b % 30 + 50 : c + 90;
+    case POS_LB: return b < 80 ? c + 50 : b >= 90 ? c + 90 : c + 40;
+    case POS_CB: return b >= 50 ? b % 20 + 30 : c + 20;
+    case POS_S: return b % 30 + 20;
     case POS_K:
-    case POS_P:
-        return b > 9 ? b % 9 + 1 : c + 10;
-    default:
-        return b;
+    case POS_P: return b > 9 ? b % 9 + 1 : c + 10;
+    default: return b;
     }
 }
 
@@ -334,9 +426,9 @@ int Generate_New_Player(int nTeam, int nSlot, int nExpandedPosition, int bHistor
 
     int nRate = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_GROWTH_RATE);
     int nTalentPosition = Clamp(nPosition, 0, POSITION_COUNT - 1);
-    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_GROWTH_RATE,
-                          Max_Int(nRate + gDraftTalent[DRAFT_TALENT_GROWTH][nTalentPosition],
-                                  nRate / 2));
+    Set_Player_Vital_Stat(
+        nTeam, nSlot, VITAL_GROWTH_RATE,
+        Max_Int(nRate + gDraftTalent[DRAFT_TALENT_GROWTH][nTalentPosition], nRate / 2));
 
     if (Get_Position_Group(nPosition) == GROUP_LINE)
         Set_Lineman_Predicted_Stats(nTeam, nSlot);

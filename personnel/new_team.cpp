@@ -25,7 +25,8 @@ int Get_New_Team_Position_Count(int nPosition) {
 // Creates the players each position lacks, each in the first free slot, until the roster is full.
 static void Create_Missing_Players(int nTeam) {
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
-        int nMissing = kNewTeamPositionCounts[nPosition] - Count_Team_Position_Players(nTeam, nPosition);
+        int nMissing =
+            kNewTeamPositionCounts[nPosition] - Count_Team_Position_Players(nTeam, nPosition);
         for (; nMissing > 0; nMissing--) {
             int nSlot = Find_Free_Player_Slot(nTeam);
             if (nSlot >= PLAYERS_PER_TEAM || Is_Player_Slot_Used(nTeam, nSlot))

@@ -42,7 +42,6 @@ void Project_Draft_Order(void);
 // ---- ratings and roster shape --------------------------------------------------------------------
 void Set_All_Depth_Charts(int nFlag);
 
-
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
 int Get_Team_Roster_Trade_Value(int nTeam);
 
@@ -91,8 +90,8 @@ int Has_Career_Games(int nTeam, int nSlot);
 
 // ---- salaries and demands (contracts.cpp) ------------------------------------------------------
 int Get_Comparable_Salary(int nTeam, int nSlot);
-int Get_Fair_Salary(int nTeam, int nSlot, int nWorth);     // nWorth 0: computed
-int Get_Salary_Demand(int nTeam, int nSlot, int nWorth);   // the asked signing bonus
+int Get_Fair_Salary(int nTeam, int nSlot, int nWorth);    // nWorth 0: computed
+int Get_Salary_Demand(int nTeam, int nSlot, int nWorth);  // the asked signing bonus
 int Get_League_Payroll_Ratio(void);
 void Set_Desired_Contract(int nTeam, int nSlot);
 
@@ -133,7 +132,7 @@ void Derive_Predicted_Line_Stats(int nTeam, int nSlot);
 void Complete_Player_Predicted_Stats(int nTeam, int nSlot, int nWeight);
 void Complete_All_Predicted_Stats(int nWeight);
 void Complete_League_Predicted_Stats(void);
-int Get_Draft_Round(int nTeam, int nSlot);         // 1..7, 0 undrafted
+int Get_Draft_Round(int nTeam, int nSlot);  // 1..7, 0 undrafted
 int Get_Draft_Overall_Pick(int nTeam, int nSlot);
 
 // ---- kickers' and punters' derived lines (kicking_lines.cpp) -----------------------------------
@@ -147,7 +146,6 @@ void Generate_Punter_Season(void);
 int Compare_Record_Book_Entries(const void* pRowA, const void* pRowB);  // qsort order
 
 // ==== new players: ratings, aging, scouting, the draft pool and career histories ===============
-
 
 // ---- rating generation (rating_generation.cpp) -------------------------------------------------
 #define FABRICATE_ATTEMPTS 10000
@@ -214,7 +212,7 @@ int Is_Uniform_Number_Taken(int nTeam, int nNumber);
 void Assign_Uniform_Number(int nTeam, int nSlot);
 
 // ---- the college draft pool (draft_pool.cpp, prospects_2021.cpp) -------------------------------
-#define DRAFT_POOL_SIZE 291      // prospects of a 32-team league
+#define DRAFT_POOL_SIZE 291       // prospects of a 32-team league
 #define PROSPECT_TABLE_YEAR 2021  // the season whose pool comes from the named prospects
 #define PROSPECT_TABLE_ROWS 300
 #define PROSPECT_TEXT_SIZE 64
@@ -263,12 +261,12 @@ void Load_Fantasy_Draft_State(void);
 #define INJURY_REPORT_SLOTS 5
 
 int Get_Injury_Draw_Weight(int nCode);
-int Get_Injury_Weeks_Bound(int nCode, int nWhich);  // 0 shortest, 1 longest; 0 outside 0..199
-int Get_Injury_Area(int nCode);                      // 0..3, -1 for no injury
+int Get_Injury_Weeks_Bound(int nCode, int nWhich);       // 0 shortest, 1 longest; 0 outside 0..199
+int Get_Injury_Area(int nCode);                          // 0..3, -1 for no injury
 int Get_Injury_Name(int nCode, char* szOut, int nSize);  // 1 when the name is not empty
 int Find_Injury_Code(const char* szName);
-int Get_Injury_Group(int nCode);  // 0..17, -1 for codes 0 or less
-int Get_Injury_Chance(int nTeam);  // per 1,000 plays
+int Get_Injury_Group(int nCode);            // 0..17, -1 for codes 0 or less
+int Get_Injury_Chance(int nTeam);           // per 1,000 plays
 int Roll_For_Injury(int nTeam, int nSlot);  // 1 when the player was hurt
 int Choose_Injury_Code(int nTeam, int nSlot);
 void Inflict_Injury(int nTeam, int nSlot);

@@ -5,7 +5,7 @@
 #define QUALITY_BASE_OVERALL 70.0f
 #define QUALITY_OVERALL_STEP 11.0f  // overall points per quality point
 #define QUALITY_ATTEMPTS 501
-#define QUALITY_PLAIN_ATTEMPTS 51   // after these, each attempt is made a little weaker
+#define QUALITY_PLAIN_ATTEMPTS 51  // after these, each attempt is made a little weaker
 #define QUALITY_STEP 0.05f
 #define BROKEN_OVERALL 25.0f
 

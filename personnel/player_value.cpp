@@ -6,12 +6,12 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-#define VALUE_CURVE_KNEE 65.0      // ratings from here up are valued steeply
+#define VALUE_CURVE_KNEE 65.0  // ratings from here up are valued steeply
 #define VALUE_AT_KNEE 306.25
 #define STEEP_VALUE_FACTOR 15.0
 #define LOW_VALUE_BASE 30.0
 #define LOW_VALUE_FACTOR 0.25
-#define WEAK_RATING_LIMIT 70.0f    // a rating below this counts twice its distance below 70
+#define WEAK_RATING_LIMIT 70.0f  // a rating below this counts twice its distance below 70
 
 #define RUNNING_BACK_ERA_FIRST_YEAR 1996
 #define RUNNING_BACK_ERA_LAST_YEAR 2015
@@ -20,8 +20,8 @@
 #define NEW_PLAYER_RATING_WEIGHT 88  // per cent of a rookie's worth that comes from his ratings
 #define RATING_WEIGHT_STEP 12        // less per year of experience
 #define MIN_RATING_WEIGHT 70
-#define MAX_GROWTH_YEARS 40          // a prime start at most this far ahead of his age
-#define DECLINE_YEARS 12             // a player loses a twelfth of his worth per year past his peak
+#define MAX_GROWTH_YEARS 40  // a prime start at most this far ahead of his age
+#define DECLINE_YEARS 12     // a player loses a twelfth of his worth per year past his peak
 
 // How much a rating counts for each position.
 static const float kPositionValueFactors[POSITION_COUNT] = {
@@ -48,8 +48,8 @@ static double Get_Value_Curve(float fRating) {
 
 // Running backs of earlier seasons were valued less: 1 from 2015, 0.6 at most 20 years before.
 float Get_Running_Back_Era_Factor(void) {
-    int nYearsBefore = Clamp(RUNNING_BACK_ERA_LAST_YEAR - Get_Season_Year(), 0,
-                             RUNNING_BACK_ERA_MAX_YEARS);
+    int nYearsBefore =
+        Clamp(RUNNING_BACK_ERA_LAST_YEAR - Get_Season_Year(), 0, RUNNING_BACK_ERA_MAX_YEARS);
     return (float)(50 - nYearsBefore) / 50.0f;
 }
 
@@ -57,8 +57,8 @@ float Get_Running_Back_Era_Factor(void) {
 int Get_Rating_Value(int nTeam, int nSlot, float fRating) {
     double dValue = Get_Value_Curve(fRating);
     if (Is_Player_Slot_Used(nTeam, nSlot)) {
-        int nPosition = Clamp(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION), 0,
-                              POSITION_COUNT - 1);
+        int nPosition =
+            Clamp(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION), 0, POSITION_COUNT - 1);
         dValue *= kPositionValueFactors[nPosition];
         if (nPosition == POS_RB && Get_Season_Year() >= RUNNING_BACK_ERA_FIRST_YEAR)
             dValue *= Get_Running_Back_Era_Factor();

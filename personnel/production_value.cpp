@@ -13,8 +13,8 @@
 #define RETURN_HALF_LIMIT 100
 #define NO_PLAYER_RATING 20.0f
 
-#define STAT_INPUT_LIMIT 1000000   // far above any real statistic: products stay within 64 bits
-#define LONG_CAREER_YEARS 13       // from here a career score is spread over more seasons
+#define STAT_INPUT_LIMIT 1000000  // far above any real statistic: products stay within 64 bits
+#define LONG_CAREER_YEARS 13      // from here a career score is spread over more seasons
 
 // The group of a position 0..14; -1 for anything else.
 static int Get_Stored_Position_Group(int nPosition) {
@@ -90,7 +90,8 @@ static int Get_Offence_Dollars(int nTeam, int nSlot, int nSeason, int nPosition)
     if (nPosition != POS_QB) {
         // Blocking backs and tight ends earn more.
         int b = (int)((Get_Value_Rating(nTeam, nSlot, RATING_PASS_BLOCKING) +
-                       Get_Value_Rating(nTeam, nSlot, RATING_RUN_BLOCKING)) / 2.0f);
+                       Get_Value_Rating(nTeam, nSlot, RATING_RUN_BLOCKING)) /
+                      2.0f);
         if (b > 70) {
             int nPerPoint = nPosition == POS_TE ? 90000 : nPosition == POS_FB ? 60000 : 30000;
             g += (b - 70) * nPerPoint;
@@ -139,8 +140,8 @@ static int Get_Kicker_Dollars(int nTeam, int nSlot, int nSeason) {
     double s = (a == 0 ? 0.0 : floor(1000.0 * S(STAT_FIELD_GOALS_MADE) / a)) - 650.0;
     double u = floor(s * 1500000.0 / 300.0);
     int v = Double_To_Int(floor(S(STAT_FIELD_GOALS_MADE) * u / 30.0));
-    int64_t c = 1000 - std::min(100 * S(KICK_EXTRA_POINT_ATTEMPTS),
-                                1000 - S(STAT_EXTRA_POINT_RATE));
+    int64_t c =
+        1000 - std::min(100 * S(KICK_EXTRA_POINT_ATTEMPTS), 1000 - S(STAT_EXTRA_POINT_RATE));
     return Saturate_To_Int(Mul_Div_Wide(v, c, 1000));
 }
 
@@ -155,21 +156,14 @@ int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     int nDollars = 0;
     switch (Get_Stored_Position_Group(nPosition)) {
-    case GROUP_SKILL:
-        nDollars = Get_Offence_Dollars(nTeam, nSlot, nSeason, nPosition);
-        break;
-    case GROUP_LINE:
-        nDollars = Get_Line_Dollars(nTeam, nSlot, nSeason);
-        break;
-    case GROUP_DEFENCE:
-        nDollars = Get_Defence_Dollars(nTeam, nSlot, nSeason, nPosition);
-        break;
+    case GROUP_SKILL: nDollars = Get_Offence_Dollars(nTeam, nSlot, nSeason, nPosition); break;
+    case GROUP_LINE: nDollars = Get_Line_Dollars(nTeam, nSlot, nSeason); break;
+    case GROUP_DEFENCE: nDollars = Get_Defence_Dollars(nTeam, nSlot, nSeason, nPosition); break;
     case GROUP_KICKERS:
         nDollars = nPosition == POS_K ? Get_Kicker_Dollars(nTeam, nSlot, nSeason)
                                       : Get_Punter_Dollars(nTeam, nSlot, nSeason);
         break;
-    default:
-        break;
+    default: break;
     }
     return Get_Production_Thousands(nDollars);
 }
@@ -242,8 +236,8 @@ static int Get_Kicking_Score(int nTeam, int nSlot, int nExperience) {
     auto S = [=](int nStat) { return Get_Stat_Input(nTeam, nSlot, SEASON_CAREER, nStat); };
     int64_t nShortMade = S(KICK_FG_MADE_UNDER_30) + S(KICK_FG_MADE_30_39);
     int64_t nShortTried = S(KICK_FG_ATTEMPTS_UNDER_30) + S(KICK_FG_ATTEMPTS_30_39);
-    int64_t nFieldGoals = (S(STAT_FIELD_GOALS_MADE) + nShortMade + S(KICK_FG_MADE_50_PLUS) -
-                           nShortTried) / 3;
+    int64_t nFieldGoals =
+        (S(STAT_FIELD_GOALS_MADE) + nShortMade + S(KICK_FG_MADE_50_PLUS) - nShortTried) / 3;
     int64_t f = nFieldGoals + S(KICK_PUNT_YARDS) / 35 - S(KICK_PUNTS);
     return Saturate_To_Int(Scale_Long_Career(f, nExperience) / 5);
 }
@@ -253,16 +247,11 @@ int Get_Player_Production_Score(int nTeam, int nSlot) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     int nExperience = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE);
     switch (Get_Stored_Position_Group(nPosition)) {
-    case GROUP_SKILL:
-        return Get_Skill_Score(nTeam, nSlot, nPosition, nExperience);
-    case GROUP_LINE:
-        return Get_Line_Score(nTeam, nSlot, nPosition, nExperience);
-    case GROUP_DEFENCE:
-        return Get_Defence_Score(nTeam, nSlot, nPosition, nExperience);
-    case GROUP_KICKERS:
-        return Get_Kicking_Score(nTeam, nSlot, nExperience);
-    default:
-        return 0;
+    case GROUP_SKILL: return Get_Skill_Score(nTeam, nSlot, nPosition, nExperience);
+    case GROUP_LINE: return Get_Line_Score(nTeam, nSlot, nPosition, nExperience);
+    case GROUP_DEFENCE: return Get_Defence_Score(nTeam, nSlot, nPosition, nExperience);
+    case GROUP_KICKERS: return Get_Kicking_Score(nTeam, nSlot, nExperience);
+    default: return 0;
     }
 }
 

@@ -7,33 +7,33 @@
 
 #define PROJECTED_STAT_COUNT SEASON_STAT_STORED
 #define PROJECTION_BASE_YEAR 2021
-#define FULL_SEASON_TIME 85         // starts + 4 x games of a full season
+#define FULL_SEASON_TIME 85  // starts + 4 x games of a full season
 #define MAX_PREDICTED_GAMES 17
 #define OLDEST_PROJECTED_AGE 46
-#define LAST_ROOKIE_GAMES 17        // career games up to this still count as a rookie's
+#define LAST_ROOKIE_GAMES 17  // career games up to this still count as a rookie's
 
-#define DRAFT_ROUND_FACTOR 100000   // VITAL_DRAFT_PICK: round x 100000 + pick in round x 1000 + pick
+#define DRAFT_ROUND_FACTOR 100000  // VITAL_DRAFT_PICK: round x 100000 + pick in round x 1000 + pick
 #define DRAFT_OVERALL_FACTOR 1000
 
 #define LINEMAN_PRIME_AGE 32
 
 // A typical full-season line of each position in the base year, stats 0..19.
 static const int kProjectionParameters[POSITION_COUNT][PROJECTED_STAT_COUNT] = {
-    {14, 7, 450, 230, 15, 2000, 15, 20, 40, 0, 0, 0, 0, 6, 40, 400, 0, 0, 0, 0},   // QB
-    {14, 7, 3, 68, 20, 4, 20, 50, 100, 0, 8, 48, 0, 3, 0, 0, 0, 0, 0, 0},          // RB
-    {14, 7, 1, 74, 7, 2, 9, 5, 15, 0, 3, 15, 0, 1, 0, 0, 0, 0, 0, 0},              // FB
-    {14, 7, 1, 72, 37, 10, 50, 0, 0, 0, 15, 125, 0, 1, 0, 0, 0, 0, 0, 0},          // TE
-    {14, 7, 1, 66, 50, 15, 100, 2, 7, 0, 20, 180, 0, 1, 10, 150, 0, 10, 60, 0},    // WR
-    {14, 7, 0, 0, 16, 60, 60, 80, 240, 0, 12, 120, 0, 0, 0, 0, 0, 0, 0, 0},        // T
-    {14, 7, 0, 0, 20, 60, 60, 210, 630, 0, 12, 120, 0, 0, 0, 0, 0, 0, 0, 0},       // G
-    {14, 7, 0, 0, 24, 60, 60, 125, 375, 0, 12, 120, 0, 0, 0, 0, 0, 0, 0, 0},       // C
-    {14, 7, 4, 2, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                 // DE
-    {14, 7, 6, 3, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                 // DT
-    {14, 7, 10, 3, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                // LB
-    {14, 7, 4, 1, 0, 0, 5, 1, 0, 0, 0, 0, 0, 0, 9, 130, 0, 9, 50, 0},              // CB
-    {14, 7, 8, 2, 0, 0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                 // S
-    {14, 0, 0, 0, 0, 0, 0, 0, 50, 47, 12, 11, 10, 8, 8, 5, 3, 1, 51, 0},           // K
-    {14, 0, 25, 1075, 3, 58, 6, 150, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},          // P
+    {14, 7, 450, 230, 15, 2000, 15, 20, 40, 0, 0, 0, 0, 6, 40, 400, 0, 0, 0, 0},  // QB
+    {14, 7, 3, 68, 20, 4, 20, 50, 100, 0, 8, 48, 0, 3, 0, 0, 0, 0, 0, 0},         // RB
+    {14, 7, 1, 74, 7, 2, 9, 5, 15, 0, 3, 15, 0, 1, 0, 0, 0, 0, 0, 0},             // FB
+    {14, 7, 1, 72, 37, 10, 50, 0, 0, 0, 15, 125, 0, 1, 0, 0, 0, 0, 0, 0},         // TE
+    {14, 7, 1, 66, 50, 15, 100, 2, 7, 0, 20, 180, 0, 1, 10, 150, 0, 10, 60, 0},   // WR
+    {14, 7, 0, 0, 16, 60, 60, 80, 240, 0, 12, 120, 0, 0, 0, 0, 0, 0, 0, 0},       // T
+    {14, 7, 0, 0, 20, 60, 60, 210, 630, 0, 12, 120, 0, 0, 0, 0, 0, 0, 0, 0},      // G
+    {14, 7, 0, 0, 24, 60, 60, 125, 375, 0, 12, 120, 0, 0, 0, 0, 0, 0, 0, 0},      // C
+    {14, 7, 4, 2, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                // DE
+    {14, 7, 6, 3, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                // DT
+    {14, 7, 10, 3, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},               // LB
+    {14, 7, 4, 1, 0, 0, 5, 1, 0, 0, 0, 0, 0, 0, 9, 130, 0, 9, 50, 0},             // CB
+    {14, 7, 8, 2, 0, 0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},                // S
+    {14, 0, 0, 0, 0, 0, 0, 0, 50, 47, 12, 11, 10, 8, 8, 5, 3, 1, 51, 0},          // K
+    {14, 0, 25, 1075, 3, 58, 6, 150, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},         // P
 };
 
 // The entries that follow the league's era, with the historical average that scales them.
@@ -243,9 +243,9 @@ void Complete_Player_Predicted_Stats(int nTeam, int nSlot, int nWeight) {
         return;
     }
     for (int nStat = STAT_GAMES; nStat <= STAT_STARTS; nStat++)
-        Set_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, nStat,
-                        Min_Int(Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, nStat),
-                                MAX_PREDICTED_GAMES));
+        Set_Player_Stat(
+            nTeam, nSlot, SEASON_PREDICTED, nStat,
+            Min_Int(Get_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, nStat), MAX_PREDICTED_GAMES));
     Fix_Predicted_Stat_Line(nTeam, nSlot);
 }
 

@@ -7,7 +7,6 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 
-
 #define HEALTH_BASE 75
 #define HEALTH_ROLL 20
 #define DURABILITY_BASE 37
@@ -31,7 +30,8 @@ typedef struct RATING_FORMULA {
     int16_t nRoll;
 } RATING_FORMULA;
 
-#define END_OF_ROWS {-1, NO_TALENT, 0, NO_TALENT, 0, 0, 0}
+#define END_OF_ROWS \
+    { -1, NO_TALENT, 0, NO_TALENT, 0, 0, 0 }
 #define MAX_FORMULA_ROWS 16
 
 #define A TALENT_A
@@ -42,127 +42,222 @@ typedef struct RATING_FORMULA {
 
 // Rows of each position in draw order; the three linemen continue with kLinemanTail.
 static const RATING_FORMULA kPositionFormulas[POSITION_COUNT][MAX_FORMULA_ROWS] = {
-    {   // QB
-        {RATING_ACCURACY, A, 5, X, 0, 53, 15}, {RATING_DISTANCE, A, 5, X, 0, 53, 15},
-        {RATING_CONTROL, A, 5, X, 0, 53, 15}, {RATING_RED_ZONE, A, 5, X, 0, 53, 15},
-        {RATING_MOBILITY, B, 5, X, 0, 50, 15}, {RATING_SPEED, B, 4, X, 0, 55, 10},
-        {RATING_RECEIVING, X, 0, X, 0, 25, 30}, {RATING_PASS_BLOCKING, X, 0, X, 0, 30, 20},
-        {RATING_RUN_BLOCKING, X, 0, X, 0, 30, 20}, {RATING_POWER, B, 5, X, 0, 45, 15},
-        {RATING_QUICKNESS, B, 5, X, 0, 42, 15}, {RATING_VISION, B, 5, X, 0, 45, 15},
-        {RATING_HANDS, B, 10, X, 0, 48, 15}, {RATING_KICK_RETURNS, B, 5, X, 0, 30, 8},
-        {RATING_PUNT_RETURNS, B, 5, X, 0, 30, 8}, END_OF_ROWS,
-    },
-    {   // RB
-        {RATING_SPEED, A, 4, X, 0, 71, 0}, {RATING_RECEIVING, D, 5, X, 0, 46, 10},
-        {RATING_PASS_BLOCKING, B, 6, X, 0, 40, 10}, {RATING_RUN_BLOCKING, B, 7, X, 0, 40, 10},
-        {RATING_POWER, B, 5, A, 10, 40, 10}, {RATING_QUICKNESS, A, 5, X, 0, 53, 10},
-        {RATING_VISION, A, 6, X, 0, 45, 10}, {RATING_HANDS, A, 7, X, 0, 50, 20},
-        {RATING_RED_ZONE, D, 10, X, 0, 55, 15}, {RATING_KICK_RETURNS, A, 10, C, 7, 45, 8},
-        {RATING_PUNT_RETURNS, A, 10, C, 7, 45, 8}, END_OF_ROWS,
-    },
-    {   // FB
-        {RATING_SPEED, A, 6, X, 0, 60, 0}, {RATING_RECEIVING, D, 6, X, 0, 45, 10},
-        {RATING_PASS_BLOCKING, B, 7, X, 0, 50, 12}, {RATING_RUN_BLOCKING, B, 7, X, 0, 50, 15},
-        {RATING_POWER, A, 5, X, 0, 53, 10}, {RATING_QUICKNESS, A, 5, X, 0, 45, 10},
-        {RATING_VISION, A, 6, X, 0, 45, 10}, {RATING_HANDS, A, 10, X, 0, 50, 20},
-        {RATING_RED_ZONE, D, 10, X, 0, 48, 12}, {RATING_KICK_RETURNS, A, 10, C, 7, 42, 8},
-        {RATING_PUNT_RETURNS, A, 10, C, 7, 42, 8}, END_OF_ROWS,
-    },
-    {   // TE
-        {RATING_SPEED, A, 7, X, 0, 60, 10}, {RATING_RECEIVING, B, 4, X, 0, 50, 0},
-        {RATING_PASS_BLOCKING, A, -6, X, 0, 60, 10}, {RATING_RUN_BLOCKING, A, -6, X, 0, 70, 10},
-        {RATING_POWER, A, -14, X, 0, 63, 10}, {RATING_QUICKNESS, A, 6, X, 0, 53, 10},
-        {RATING_VISION, B, 6, X, 0, 53, 10}, {RATING_HANDS, B, 6, X, 0, 53, 15},
-        {RATING_RED_ZONE, B, 10, X, 0, 52, 15}, {RATING_KICK_RETURNS, A, 10, C, 6, 45, 8},
-        {RATING_PUNT_RETURNS, A, 10, C, 6, 45, 8}, END_OF_ROWS,
-    },
-    {   // WR
-        {RATING_SPEED, A, 6, X, 0, 75, 7}, {RATING_RECEIVING, B, 4, X, 0, 58, 0},
-        {RATING_PASS_BLOCKING, A, -10, X, 0, 50, 10}, {RATING_RUN_BLOCKING, A, -10, X, 0, 45, 10},
-        {RATING_POWER, A, -10, X, 0, 65, 20}, {RATING_QUICKNESS, A, 6, X, 0, 60, 10},
-        {RATING_VISION, B, 7, X, 0, 60, 10}, {RATING_HANDS, B, 7, X, 0, 60, 10},
-        {RATING_RED_ZONE, B, 10, A, 18, 55, 15}, {RATING_KICK_RETURNS, C, 5, A, 15, 60, 10},
-        {RATING_PUNT_RETURNS, C, 5, A, 15, 60, 10}, END_OF_ROWS,
-    },
-    {   // T
-        {RATING_PASS_BLOCKING, A, 5, X, 0, 55, 10}, {RATING_RUN_BLOCKING, A, 5, X, 0, 52, 10},
+    {
+        // QB
+        {RATING_ACCURACY, A, 5, X, 0, 53, 15},
+        {RATING_DISTANCE, A, 5, X, 0, 53, 15},
+        {RATING_CONTROL, A, 5, X, 0, 53, 15},
+        {RATING_RED_ZONE, A, 5, X, 0, 53, 15},
+        {RATING_MOBILITY, B, 5, X, 0, 50, 15},
+        {RATING_SPEED, B, 4, X, 0, 55, 10},
+        {RATING_RECEIVING, X, 0, X, 0, 25, 30},
+        {RATING_PASS_BLOCKING, X, 0, X, 0, 30, 20},
+        {RATING_RUN_BLOCKING, X, 0, X, 0, 30, 20},
+        {RATING_POWER, B, 5, X, 0, 45, 15},
+        {RATING_QUICKNESS, B, 5, X, 0, 42, 15},
+        {RATING_VISION, B, 5, X, 0, 45, 15},
+        {RATING_HANDS, B, 10, X, 0, 48, 15},
+        {RATING_KICK_RETURNS, B, 5, X, 0, 30, 8},
+        {RATING_PUNT_RETURNS, B, 5, X, 0, 30, 8},
         END_OF_ROWS,
     },
-    {   // G
-        {RATING_PASS_BLOCKING, A, 5, X, 0, 52, 8}, {RATING_RUN_BLOCKING, A, 5, X, 0, 55, 10},
+    {
+        // RB
+        {RATING_SPEED, A, 4, X, 0, 71, 0},
+        {RATING_RECEIVING, D, 5, X, 0, 46, 10},
+        {RATING_PASS_BLOCKING, B, 6, X, 0, 40, 10},
+        {RATING_RUN_BLOCKING, B, 7, X, 0, 40, 10},
+        {RATING_POWER, B, 5, A, 10, 40, 10},
+        {RATING_QUICKNESS, A, 5, X, 0, 53, 10},
+        {RATING_VISION, A, 6, X, 0, 45, 10},
+        {RATING_HANDS, A, 7, X, 0, 50, 20},
+        {RATING_RED_ZONE, D, 10, X, 0, 55, 15},
+        {RATING_KICK_RETURNS, A, 10, C, 7, 45, 8},
+        {RATING_PUNT_RETURNS, A, 10, C, 7, 45, 8},
         END_OF_ROWS,
     },
-    {   // C
-        {RATING_PASS_BLOCKING, A, 5, X, 0, 52, 8}, {RATING_RUN_BLOCKING, A, 5, X, 0, 52, 8},
+    {
+        // FB
+        {RATING_SPEED, A, 6, X, 0, 60, 0},
+        {RATING_RECEIVING, D, 6, X, 0, 45, 10},
+        {RATING_PASS_BLOCKING, B, 7, X, 0, 50, 12},
+        {RATING_RUN_BLOCKING, B, 7, X, 0, 50, 15},
+        {RATING_POWER, A, 5, X, 0, 53, 10},
+        {RATING_QUICKNESS, A, 5, X, 0, 45, 10},
+        {RATING_VISION, A, 6, X, 0, 45, 10},
+        {RATING_HANDS, A, 10, X, 0, 50, 20},
+        {RATING_RED_ZONE, D, 10, X, 0, 48, 12},
+        {RATING_KICK_RETURNS, A, 10, C, 7, 42, 8},
+        {RATING_PUNT_RETURNS, A, 10, C, 7, 42, 8},
         END_OF_ROWS,
     },
-    {   // DE
-        {RATING_RUN_DEFENSE, A, 5, X, 0, 52, 10}, {RATING_PASS_RUSH, A, 4, X, 0, 62, 0},
-        {RATING_PASS_COVERAGE, A, 10, X, 0, 48, 10}, {RATING_TURNOVERS, A, 10, X, 0, 53, 20},
-        {RATING_TACKLING, A, 4, X, 0, 55, 12}, {RATING_SPEED, B, 5, X, 0, 35, 10},
-        {RATING_RECEIVING, B, 3, X, 0, 20, 0}, {RATING_POWER, B, 5, X, 0, 40, 15},
-        {RATING_QUICKNESS, B, 5, X, 0, 30, 15}, {RATING_VISION, B, 5, X, 0, 20, 15},
-        {RATING_HANDS, B, 10, X, 0, 20, 20}, {RATING_KICK_RETURNS, B, 5, X, 0, 20, 10},
-        {RATING_PUNT_RETURNS, B, 5, X, 0, 20, 10}, END_OF_ROWS,
+    {
+        // TE
+        {RATING_SPEED, A, 7, X, 0, 60, 10},
+        {RATING_RECEIVING, B, 4, X, 0, 50, 0},
+        {RATING_PASS_BLOCKING, A, -6, X, 0, 60, 10},
+        {RATING_RUN_BLOCKING, A, -6, X, 0, 70, 10},
+        {RATING_POWER, A, -14, X, 0, 63, 10},
+        {RATING_QUICKNESS, A, 6, X, 0, 53, 10},
+        {RATING_VISION, B, 6, X, 0, 53, 10},
+        {RATING_HANDS, B, 6, X, 0, 53, 15},
+        {RATING_RED_ZONE, B, 10, X, 0, 52, 15},
+        {RATING_KICK_RETURNS, A, 10, C, 6, 45, 8},
+        {RATING_PUNT_RETURNS, A, 10, C, 6, 45, 8},
+        END_OF_ROWS,
     },
-    {   // DT
-        {RATING_RUN_DEFENSE, A, 3, X, 0, 58, 0}, {RATING_PASS_RUSH, A, 5, X, 0, 50, 15},
-        {RATING_PASS_COVERAGE, A, 10, X, 0, 45, 10}, {RATING_TURNOVERS, A, 10, X, 0, 50, 20},
-        {RATING_TACKLING, A, 4, X, 0, 52, 12}, {RATING_SPEED, B, 5, X, 0, 25, 10},
-        {RATING_RECEIVING, B, 3, X, 0, 15, 0}, {RATING_POWER, B, 5, X, 0, 45, 15},
-        {RATING_QUICKNESS, B, 5, X, 0, 15, 15}, {RATING_VISION, B, 5, X, 0, 15, 15},
-        {RATING_HANDS, B, 10, X, 0, 15, 20}, {RATING_KICK_RETURNS, B, 5, X, 0, 15, 10},
-        {RATING_PUNT_RETURNS, B, 5, X, 0, 15, 10}, END_OF_ROWS,
+    {
+        // WR
+        {RATING_SPEED, A, 6, X, 0, 75, 7},
+        {RATING_RECEIVING, B, 4, X, 0, 58, 0},
+        {RATING_PASS_BLOCKING, A, -10, X, 0, 50, 10},
+        {RATING_RUN_BLOCKING, A, -10, X, 0, 45, 10},
+        {RATING_POWER, A, -10, X, 0, 65, 20},
+        {RATING_QUICKNESS, A, 6, X, 0, 60, 10},
+        {RATING_VISION, B, 7, X, 0, 60, 10},
+        {RATING_HANDS, B, 7, X, 0, 60, 10},
+        {RATING_RED_ZONE, B, 10, A, 18, 55, 15},
+        {RATING_KICK_RETURNS, C, 5, A, 15, 60, 10},
+        {RATING_PUNT_RETURNS, C, 5, A, 15, 60, 10},
+        END_OF_ROWS,
     },
-    {   // LB
-        {RATING_RUN_DEFENSE, A, 5, X, 0, 50, 15}, {RATING_PASS_RUSH, A, 8, X, 0, 50, 20},
-        {RATING_PASS_COVERAGE, A, 10, X, 0, 50, 20}, {RATING_TURNOVERS, A, 10, X, 0, 53, 20},
-        {RATING_TACKLING, A, 4, X, 0, 58, 10}, {RATING_SPEED, B, 5, X, 0, 45, 10},
-        {RATING_RECEIVING, B, 3, X, 0, 30, 0}, {RATING_POWER, B, 5, X, 0, 40, 15},
-        {RATING_QUICKNESS, B, 5, X, 0, 35, 15}, {RATING_VISION, B, 5, X, 0, 20, 15},
-        {RATING_HANDS, B, 10, X, 0, 30, 20}, {RATING_KICK_RETURNS, B, 5, X, 0, 25, 10},
-        {RATING_PUNT_RETURNS, B, 5, X, 0, 25, 10}, END_OF_ROWS,
+    {
+        // T
+        {RATING_PASS_BLOCKING, A, 5, X, 0, 55, 10},
+        {RATING_RUN_BLOCKING, A, 5, X, 0, 52, 10},
+        END_OF_ROWS,
     },
-    {   // CB
-        {RATING_RUN_DEFENSE, X, 0, X, 0, 50, 20}, {RATING_PASS_RUSH, X, 0, X, 0, 50, 25},
-        {RATING_PASS_COVERAGE, A, 4, X, 0, 63, 0}, {RATING_TURNOVERS, A, 5, X, 0, 53, 20},
-        {RATING_TACKLING, A, 5, X, 0, 51, 10}, {RATING_SPEED, B, 6, X, 0, 70, 8},
-        {RATING_RECEIVING, B, 3, X, 0, 40, 0}, {RATING_POWER, B, 5, X, 0, 30, 15},
-        {RATING_QUICKNESS, B, 5, X, 0, 45, 15}, {RATING_VISION, B, 5, X, 0, 30, 15},
-        {RATING_HANDS, B, 10, X, 0, 40, 20}, {RATING_KICK_RETURNS, B, 4, X, 0, 50, 10},
-        {RATING_PUNT_RETURNS, B, 4, X, 0, 50, 10}, END_OF_ROWS,
+    {
+        // G
+        {RATING_PASS_BLOCKING, A, 5, X, 0, 52, 8},
+        {RATING_RUN_BLOCKING, A, 5, X, 0, 55, 10},
+        END_OF_ROWS,
     },
-    {   // S
-        {RATING_RUN_DEFENSE, A, 5, X, 0, 55, 10}, {RATING_PASS_RUSH, X, 0, X, 0, 52, 25},
-        {RATING_PASS_COVERAGE, A, 4, X, 0, 57, 0}, {RATING_TURNOVERS, A, 5, X, 0, 53, 15},
-        {RATING_TACKLING, A, 5, X, 0, 55, 15}, {RATING_SPEED, B, 6, X, 0, 63, 10},
-        {RATING_RECEIVING, B, 3, X, 0, 40, 0}, {RATING_POWER, B, 5, X, 0, 30, 15},
-        {RATING_QUICKNESS, B, 5, X, 0, 45, 15}, {RATING_VISION, B, 5, X, 0, 30, 15},
-        {RATING_HANDS, B, 10, X, 0, 40, 20}, {RATING_KICK_RETURNS, B, 5, X, 0, 50, 10},
-        {RATING_PUNT_RETURNS, B, 5, X, 0, 50, 10}, END_OF_ROWS,
+    {
+        // C
+        {RATING_PASS_BLOCKING, A, 5, X, 0, 52, 8},
+        {RATING_RUN_BLOCKING, A, 5, X, 0, 52, 8},
+        END_OF_ROWS,
     },
-    {   // K
-        {RATING_FG_ACCURACY, A, 5, X, 0, 50, 20}, {RATING_FG_DISTANCE, A, 5, X, 0, 50, 20},
-        {RATING_PUNT_ACCURACY, A, 7, X, 0, 30, 20}, {RATING_PUNT_DISTANCE, A, 7, X, 0, 30, 20},
-        {RATING_RUN_DEFENSE, B, 5, X, 0, 25, 10}, {RATING_PASS_RUSH, X, 0, X, 0, 15, 25},
-        {RATING_PASS_COVERAGE, B, 5, X, 0, 15, 15}, {RATING_TURNOVERS, B, 5, X, 0, 20, 20},
-        {RATING_TACKLING, B, 5, X, 0, 30, 15}, END_OF_ROWS,
+    {
+        // DE
+        {RATING_RUN_DEFENSE, A, 5, X, 0, 52, 10},
+        {RATING_PASS_RUSH, A, 4, X, 0, 62, 0},
+        {RATING_PASS_COVERAGE, A, 10, X, 0, 48, 10},
+        {RATING_TURNOVERS, A, 10, X, 0, 53, 20},
+        {RATING_TACKLING, A, 4, X, 0, 55, 12},
+        {RATING_SPEED, B, 5, X, 0, 35, 10},
+        {RATING_RECEIVING, B, 3, X, 0, 20, 0},
+        {RATING_POWER, B, 5, X, 0, 40, 15},
+        {RATING_QUICKNESS, B, 5, X, 0, 30, 15},
+        {RATING_VISION, B, 5, X, 0, 20, 15},
+        {RATING_HANDS, B, 10, X, 0, 20, 20},
+        {RATING_KICK_RETURNS, B, 5, X, 0, 20, 10},
+        {RATING_PUNT_RETURNS, B, 5, X, 0, 20, 10},
+        END_OF_ROWS,
     },
-    {   // P
-        {RATING_FG_ACCURACY, A, 7, X, 0, 30, 20}, {RATING_FG_DISTANCE, A, 7, X, 0, 30, 20},
-        {RATING_PUNT_ACCURACY, A, 5, X, 0, 50, 20}, {RATING_PUNT_DISTANCE, A, 5, X, 0, 50, 20},
-        {RATING_RUN_DEFENSE, B, 5, X, 0, 25, 10}, {RATING_PASS_RUSH, X, 0, X, 0, 15, 25},
-        {RATING_PASS_COVERAGE, B, 5, X, 0, 15, 15}, {RATING_TURNOVERS, B, 5, X, 0, 20, 20},
-        {RATING_TACKLING, B, 5, X, 0, 25, 15}, END_OF_ROWS,
+    {
+        // DT
+        {RATING_RUN_DEFENSE, A, 3, X, 0, 58, 0},
+        {RATING_PASS_RUSH, A, 5, X, 0, 50, 15},
+        {RATING_PASS_COVERAGE, A, 10, X, 0, 45, 10},
+        {RATING_TURNOVERS, A, 10, X, 0, 50, 20},
+        {RATING_TACKLING, A, 4, X, 0, 52, 12},
+        {RATING_SPEED, B, 5, X, 0, 25, 10},
+        {RATING_RECEIVING, B, 3, X, 0, 15, 0},
+        {RATING_POWER, B, 5, X, 0, 45, 15},
+        {RATING_QUICKNESS, B, 5, X, 0, 15, 15},
+        {RATING_VISION, B, 5, X, 0, 15, 15},
+        {RATING_HANDS, B, 10, X, 0, 15, 20},
+        {RATING_KICK_RETURNS, B, 5, X, 0, 15, 10},
+        {RATING_PUNT_RETURNS, B, 5, X, 0, 15, 10},
+        END_OF_ROWS,
+    },
+    {
+        // LB
+        {RATING_RUN_DEFENSE, A, 5, X, 0, 50, 15},
+        {RATING_PASS_RUSH, A, 8, X, 0, 50, 20},
+        {RATING_PASS_COVERAGE, A, 10, X, 0, 50, 20},
+        {RATING_TURNOVERS, A, 10, X, 0, 53, 20},
+        {RATING_TACKLING, A, 4, X, 0, 58, 10},
+        {RATING_SPEED, B, 5, X, 0, 45, 10},
+        {RATING_RECEIVING, B, 3, X, 0, 30, 0},
+        {RATING_POWER, B, 5, X, 0, 40, 15},
+        {RATING_QUICKNESS, B, 5, X, 0, 35, 15},
+        {RATING_VISION, B, 5, X, 0, 20, 15},
+        {RATING_HANDS, B, 10, X, 0, 30, 20},
+        {RATING_KICK_RETURNS, B, 5, X, 0, 25, 10},
+        {RATING_PUNT_RETURNS, B, 5, X, 0, 25, 10},
+        END_OF_ROWS,
+    },
+    {
+        // CB
+        {RATING_RUN_DEFENSE, X, 0, X, 0, 50, 20},
+        {RATING_PASS_RUSH, X, 0, X, 0, 50, 25},
+        {RATING_PASS_COVERAGE, A, 4, X, 0, 63, 0},
+        {RATING_TURNOVERS, A, 5, X, 0, 53, 20},
+        {RATING_TACKLING, A, 5, X, 0, 51, 10},
+        {RATING_SPEED, B, 6, X, 0, 70, 8},
+        {RATING_RECEIVING, B, 3, X, 0, 40, 0},
+        {RATING_POWER, B, 5, X, 0, 30, 15},
+        {RATING_QUICKNESS, B, 5, X, 0, 45, 15},
+        {RATING_VISION, B, 5, X, 0, 30, 15},
+        {RATING_HANDS, B, 10, X, 0, 40, 20},
+        {RATING_KICK_RETURNS, B, 4, X, 0, 50, 10},
+        {RATING_PUNT_RETURNS, B, 4, X, 0, 50, 10},
+        END_OF_ROWS,
+    },
+    {
+        // S
+        {RATING_RUN_DEFENSE, A, 5, X, 0, 55, 10},
+        {RATING_PASS_RUSH, X, 0, X, 0, 52, 25},
+        {RATING_PASS_COVERAGE, A, 4, X, 0, 57, 0},
+        {RATING_TURNOVERS, A, 5, X, 0, 53, 15},
+        {RATING_TACKLING, A, 5, X, 0, 55, 15},
+        {RATING_SPEED, B, 6, X, 0, 63, 10},
+        {RATING_RECEIVING, B, 3, X, 0, 40, 0},
+        {RATING_POWER, B, 5, X, 0, 30, 15},
+        {RATING_QUICKNESS, B, 5, X, 0, 45, 15},
+        {RATING_VISION, B, 5, X, 0, 30, 15},
+        {RATING_HANDS, B, 10, X, 0, 40, 20},
+        {RATING_KICK_RETURNS, B, 5, X, 0, 50, 10},
+        {RATING_PUNT_RETURNS, B, 5, X, 0, 50, 10},
+        END_OF_ROWS,
+    },
+    {
+        // K
+        {RATING_FG_ACCURACY, A, 5, X, 0, 50, 20},
+        {RATING_FG_DISTANCE, A, 5, X, 0, 50, 20},
+        {RATING_PUNT_ACCURACY, A, 7, X, 0, 30, 20},
+        {RATING_PUNT_DISTANCE, A, 7, X, 0, 30, 20},
+        {RATING_RUN_DEFENSE, B, 5, X, 0, 25, 10},
+        {RATING_PASS_RUSH, X, 0, X, 0, 15, 25},
+        {RATING_PASS_COVERAGE, B, 5, X, 0, 15, 15},
+        {RATING_TURNOVERS, B, 5, X, 0, 20, 20},
+        {RATING_TACKLING, B, 5, X, 0, 30, 15},
+        END_OF_ROWS,
+    },
+    {
+        // P
+        {RATING_FG_ACCURACY, A, 7, X, 0, 30, 20},
+        {RATING_FG_DISTANCE, A, 7, X, 0, 30, 20},
+        {RATING_PUNT_ACCURACY, A, 5, X, 0, 50, 20},
+        {RATING_PUNT_DISTANCE, A, 5, X, 0, 50, 20},
+        {RATING_RUN_DEFENSE, B, 5, X, 0, 25, 10},
+        {RATING_PASS_RUSH, X, 0, X, 0, 15, 25},
+        {RATING_PASS_COVERAGE, B, 5, X, 0, 15, 15},
+        {RATING_TURNOVERS, B, 5, X, 0, 20, 20},
+        {RATING_TACKLING, B, 5, X, 0, 25, 15},
+        END_OF_ROWS,
     },
 };
 
 // What tackles, guards and centres draw after their two blocking ratings.
 static const RATING_FORMULA kLinemanTail[] = {
-    {RATING_DISCIPLINE, B, 6, X, 0, 50, 20}, {RATING_SPEED, B, 5, X, 0, 35, 10},
-    {RATING_RECEIVING, B, 3, X, 0, 20, 0}, {RATING_POWER, B, 5, X, 0, 40, 15},
-    {RATING_QUICKNESS, B, 5, X, 0, 20, 15}, {RATING_VISION, B, 5, X, 0, 40, 15},
-    {RATING_HANDS, B, 10, X, 0, 20, 20}, {RATING_KICK_RETURNS, B, 5, X, 0, 20, 10},
+    {RATING_DISCIPLINE, B, 6, X, 0, 50, 20},   {RATING_SPEED, B, 5, X, 0, 35, 10},
+    {RATING_RECEIVING, B, 3, X, 0, 20, 0},     {RATING_POWER, B, 5, X, 0, 40, 15},
+    {RATING_QUICKNESS, B, 5, X, 0, 20, 15},    {RATING_VISION, B, 5, X, 0, 40, 15},
+    {RATING_HANDS, B, 10, X, 0, 20, 20},       {RATING_KICK_RETURNS, B, 5, X, 0, 20, 10},
     {RATING_PUNT_RETURNS, B, 5, X, 0, 20, 10}, END_OF_ROWS,
 };
 
@@ -174,21 +269,36 @@ static const RATING_FORMULA kLinemanTail[] = {
 
 // Ratings 0..26 of a player imported without ratings, by position.
 static const uint8_t kDefaultRatings[POSITION_COUNT][RATING_COUNT] = {
-    {70, 70, 70, 70, 70, 70, 70, 50, 40, 40, 40, 30, 40, 30, 30, 25, 25, 30, 15, 15, 15, 15, 15, 20, 20, 20, 20},
-    {70, 70, 40, 40, 40, 40, 40, 60, 60, 55, 55, 50, 50, 40, 40, 35, 35, 40, 15, 15, 20, 15, 15, 20, 20, 20, 20},
-    {70, 70, 40, 40, 40, 40, 40, 50, 40, 40, 40, 30, 40, 35, 35, 55, 55, 40, 15, 15, 15, 15, 25, 20, 20, 20, 20},
-    {70, 70, 40, 40, 40, 40, 40, 50, 40, 50, 40, 55, 45, 40, 40, 45, 45, 40, 15, 15, 30, 15, 15, 20, 20, 20, 20},
-    {70, 70, 40, 40, 40, 40, 40, 65, 40, 55, 45, 65, 50, 50, 50, 45, 45, 40, 15, 15, 40, 15, 15, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 30, 30, 30, 30, 20, 20, 20, 20, 65, 55, 40, 15, 15, 15, 15, 15, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 30, 30, 30, 30, 20, 20, 20, 20, 55, 65, 40, 15, 15, 15, 15, 15, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 25, 30, 30, 30, 20, 20, 20, 20, 55, 60, 40, 15, 15, 15, 15, 15, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 35, 40, 35, 35, 20, 20, 25, 25, 35, 35, 30, 55, 65, 35, 45, 55, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 25, 50, 25, 25, 15, 15, 20, 20, 35, 35, 30, 65, 55, 25, 35, 45, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 45, 50, 55, 45, 65, 50, 30, 30, 25, 25, 30, 55, 45, 45, 35, 65, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 60, 30, 55, 45, 65, 50, 50, 50, 25, 25, 30, 45, 35, 65, 65, 50, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 55, 40, 55, 45, 65, 50, 40, 40, 25, 25, 30, 55, 35, 55, 55, 60, 20, 20, 20, 20},
-    {70, 70, 20, 20, 20, 20, 20, 35, 30, 35, 35, 20, 20, 20, 20, 30, 30, 30, 15, 15, 15, 15, 15, 65, 65, 45, 45},
-    {70, 70, 20, 20, 20, 20, 20, 35, 30, 35, 35, 20, 20, 20, 20, 30, 30, 30, 15, 15, 15, 15, 15, 45, 45, 65, 65},
+    {70, 70, 70, 70, 70, 70, 70, 50, 40, 40, 40, 30, 40, 30,
+     30, 25, 25, 30, 15, 15, 15, 15, 15, 20, 20, 20, 20},
+    {70, 70, 40, 40, 40, 40, 40, 60, 60, 55, 55, 50, 50, 40,
+     40, 35, 35, 40, 15, 15, 20, 15, 15, 20, 20, 20, 20},
+    {70, 70, 40, 40, 40, 40, 40, 50, 40, 40, 40, 30, 40, 35,
+     35, 55, 55, 40, 15, 15, 15, 15, 25, 20, 20, 20, 20},
+    {70, 70, 40, 40, 40, 40, 40, 50, 40, 50, 40, 55, 45, 40,
+     40, 45, 45, 40, 15, 15, 30, 15, 15, 20, 20, 20, 20},
+    {70, 70, 40, 40, 40, 40, 40, 65, 40, 55, 45, 65, 50, 50,
+     50, 45, 45, 40, 15, 15, 40, 15, 15, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 30, 30, 30, 30, 20, 20, 20,
+     20, 65, 55, 40, 15, 15, 15, 15, 15, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 30, 30, 30, 30, 20, 20, 20,
+     20, 55, 65, 40, 15, 15, 15, 15, 15, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 25, 30, 30, 30, 20, 20, 20,
+     20, 55, 60, 40, 15, 15, 15, 15, 15, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 35, 40, 35, 35, 20, 20, 25,
+     25, 35, 35, 30, 55, 65, 35, 45, 55, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 25, 50, 25, 25, 15, 15, 20,
+     20, 35, 35, 30, 65, 55, 25, 35, 45, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 45, 50, 55, 45, 65, 50, 30,
+     30, 25, 25, 30, 55, 45, 45, 35, 65, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 60, 30, 55, 45, 65, 50, 50,
+     50, 25, 25, 30, 45, 35, 65, 65, 50, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 55, 40, 55, 45, 65, 50, 40,
+     40, 25, 25, 30, 55, 35, 55, 55, 60, 20, 20, 20, 20},
+    {70, 70, 20, 20, 20, 20, 20, 35, 30, 35, 35, 20, 20, 20,
+     20, 30, 30, 30, 15, 15, 15, 15, 15, 65, 65, 45, 45},
+    {70, 70, 20, 20, 20, 20, 20, 35, 30, 35, 35, 20, 20, 20,
+     20, 30, 30, 30, 15, 15, 15, 15, 15, 45, 45, 65, 65},
 };
 
 // Acceptance ceiling of a prospect: offsets by position and the named-prospect season's cut.
@@ -217,7 +327,6 @@ static void Apply_Rating_Formulas(int nTeam, int nSlot, const RATING_FORMULA* pR
         Set_Rating(nTeam, nSlot, pRows->nRating, nValue);
     }
 }
-
 
 void Generate_Player_Ratings(int nTeam, int nSlot) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);

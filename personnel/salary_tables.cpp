@@ -4,7 +4,7 @@
 #include "personnel/contracts_internal.h"
 #include "personnel/personnel.h"
 
-#define SALARY_STEP 5              // salaries above the minimum are whole multiples of this
+#define SALARY_STEP 5  // salaries above the minimum are whole multiples of this
 
 #define AGE_FACTOR_FIRST_AGE 20
 #define AGE_FACTOR_COUNT 20

@@ -35,9 +35,8 @@ int Get_Scouting_Divisor(int nTeam) {
     int nDivisor = Get_User_Preference(PREF_SCOUTING_RADIUS);
     if (nDivisor == 0) {
         int nDifficulty = Get_User_Preference(PREF_DIFFICULTY);
-        nDivisor =
-            Max_Int(1, ((nDifficulty + DIFFICULTY_OFFSET) * 100 - Get_Team_Scouting_Level(nTeam)) /
-                           4);
+        nDivisor = Max_Int(
+            1, ((nDifficulty + DIFFICULTY_OFFSET) * 100 - Get_Team_Scouting_Level(nTeam)) / 4);
         Set_User_Preference(PREF_SCOUTING_RADIUS, nDivisor);
     }
     return nDivisor;
@@ -49,8 +48,8 @@ static uint32_t Get_Scouting_Mix(int c) {
     uint32_t uOnes = (uint32_t)(c % 10);
     uint32_t uMonth = (uint32_t)Get_Current_Month();
     uint32_t uSeason = (uint32_t)gSeasonNumber;
-    uint32_t uMix = uTens * uTens * uTens + 10u * uOnes * uOnes * uOnes + uMonth * uMonth +
-                    uSeason * uSeason;
+    uint32_t uMix =
+        uTens * uTens * uTens + 10u * uOnes * uOnes * uOnes + uMonth * uMonth + uSeason * uSeason;
     return (int32_t)uMix < 0 ? 0u - uMix : uMix;
 }
 

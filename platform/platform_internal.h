@@ -15,9 +15,8 @@
 
 // CreateWindowExA, but a class that is not registered gets a plain window whose procedure is
 // DefWindowProcA (dialog templates may name control classes no one has registered yet).
-HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle,
-                             int x, int y, int nWidth, int nHeight, HWND hParent, int nId,
-                             LPVOID pParam);
+HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle, int x,
+                             int y, int nWidth, int nHeight, HWND hParent, int nId, LPVOID pParam);
 // A visible window that is waiting for WM_PAINT and matches the filter (null: any), or null.
 HWND Window_Find_Invalid(HWND hFilter);
 void Window_Validate(HWND hWnd);

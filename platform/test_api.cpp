@@ -30,9 +30,9 @@ std::function<void(const std::string&)> gOnUserWait;
 
 bool Answer_Fits(const BOX_ANSWER& a, const std::string& stText, const std::string& stCaption) {
     switch (a.nMatch) {
-        case MATCH_TEXT_PART: return stText.find(a.stMatch) != std::string::npos;
-        case MATCH_CAPTION: return stCaption == a.stMatch;
-        case MATCH_ANY: break;
+    case MATCH_TEXT_PART: return stText.find(a.stMatch) != std::string::npos;
+    case MATCH_CAPTION: return stCaption == a.stMatch;
+    case MATCH_ANY: break;
     }
     return true;
 }

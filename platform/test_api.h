@@ -10,18 +10,22 @@
 
 // A user wait is the game starting to wait for input outside a dialog (stText names the wait);
 // the headless layer refuses it and, in strict mode, reports it as unscripted.
-enum TEST_SHOWN_KIND { TEST_SHOWN_MESSAGE_BOX = 0, TEST_SHOWN_DIALOG = 1, TEST_SHOWN_USER_WAIT = 2 };
+enum TEST_SHOWN_KIND {
+    TEST_SHOWN_MESSAGE_BOX = 0,
+    TEST_SHOWN_DIALOG = 1,
+    TEST_SHOWN_USER_WAIT = 2
+};
 
 // One message box or dialog that was shown.
 struct TEST_SHOWN {
     TEST_SHOWN_KIND nKind;
-    int nTemplateId;      // dialogs: the template id; boxes: 0
+    int nTemplateId;        // dialogs: the template id; boxes: 0
     std::string stCaption;  // dialogs: the caption as it stood when the dialog ended
-    std::string stText;   // boxes: the text; dialogs: empty
-    UINT uType;           // boxes: the MessageBoxA type; dialogs: 0
-    LPARAM lParam;        // dialogs: the init parameter
-    INT_PTR nResult;      // what the box or dialog returned
-    bool bScripted;       // whether a script answered it
+    std::string stText;     // boxes: the text; dialogs: empty
+    UINT uType;             // boxes: the MessageBoxA type; dialogs: 0
+    LPARAM lParam;          // dialogs: the init parameter
+    INT_PTR nResult;        // what the box or dialog returned
+    bool bScripted;         // whether a script answered it
 };
 
 // Back to a fresh state: windows, queue, scripts, transcript, debugger output, clock, strict off.

@@ -308,7 +308,8 @@ BOOL Platform_Begin_User_Wait(LPCSTR szWhat);
 // the best match: existing components resolved, the rest as given).
 int Platform_Resolve_Path(const char* szPath, char* szOut, size_t nOut);
 FILE* Platform_Open_File(const char* szPath, const char* szMode);
-int Platform_Remove_File(const char* szPath);                        // 1 on success
-int Platform_Rename_File(const char* szFrom, const char* szTo);      // replaces szTo; 1 on success
-int Platform_Sync_File(FILE* pFile);  // flushes the stream and waits until it is on disk; 1 on success
-int Platform_Make_Directory(const char* szPath);                     // 1 when it exists afterwards
+int Platform_Remove_File(const char* szPath);                    // 1 on success
+int Platform_Rename_File(const char* szFrom, const char* szTo);  // replaces szTo; 1 on success
+int Platform_Sync_File(
+    FILE* pFile);  // flushes the stream and waits until it is on disk; 1 on success
+int Platform_Make_Directory(const char* szPath);  // 1 when it exists afterwards

@@ -15,14 +15,14 @@
 #define BOX_NAME_SIZE 64
 #define BOX_CLOSING_RESERVE 256  // kept free for the closing tags of a cut box score
 #define TABLE_CLOSE "</TBODY></TABLE><BR>\n"
-#define TABLE_OPEN                                                                             \
+#define TABLE_OPEN \
     "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>"
 
 // ---- the bounded body ---------------------------------------------------------------------------
 
-static int gBoxLength;        // the body's length as last appended
-static int gBoxTableOpen;     // a table is open in the body
-static int gBoxCut;           // the body reached its bound; later pieces are dropped
+static int gBoxLength;     // the body's length as last appended
+static int gBoxTableOpen;  // a table is open in the body
+static int gBoxCut;        // the body reached its bound; later pieces are dropped
 
 static int Box_Length(void) {
     return Get_Tracked_Length(gBoxScoreHtml, BOX_SCORE_HTML_SIZE, &gBoxLength);
@@ -65,8 +65,9 @@ void Reset_Box_Score_Html(void) {
 
 void Close_Box_Score_Html(void) {
     int nLength = Box_Length();
-    const char* szEnd = gBoxCut && gBoxTableOpen ? "</TBODY></TABLE><BR></TD></TR></TBODY></TABLE></HTML>"
-                                                 : "<BR></TD></TR></TBODY></TABLE></HTML>";
+    const char* szEnd = gBoxCut && gBoxTableOpen
+                            ? "</TBODY></TABLE><BR></TD></TR></TBODY></TABLE></HTML>"
+                            : "<BR></TD></TR></TBODY></TABLE></HTML>";
     safe_strncpy(gBoxScoreHtml + nLength, szEnd, BOX_SCORE_HTML_SIZE - nLength);
     gBoxLength = Box_Length();
     gBoxTableOpen = 0;
@@ -107,14 +108,19 @@ static void Get_Escaped_Team_String(int nTeam, int nString, char* st, int nSize)
 
 int Is_Scoring_Play(int nResult) {
     switch (nResult) {
-    case RESULT_TOUCHDOWN_PASS: case RESULT_INTERCEPTION_TOUCHDOWN: case RESULT_SAFETY:
-    case RESULT_TOUCHDOWN_RUN: case RESULT_FUMBLE_TOUCHDOWN: case RESULT_FIELD_GOAL_GOOD:
-    case RESULT_PUNT_RETURN_TOUCHDOWN: case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-    case RESULT_EXTRA_POINT_GOOD: case RESULT_EXTRA_POINT_MISSED: case RESULT_TWO_POINT_GOOD:
-    case RESULT_TWO_POINT_FAILED:
-        return 1;
-    default:
-        return 0;
+    case RESULT_TOUCHDOWN_PASS:
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_SAFETY:
+    case RESULT_TOUCHDOWN_RUN:
+    case RESULT_FUMBLE_TOUCHDOWN:
+    case RESULT_FIELD_GOAL_GOOD:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+    case RESULT_EXTRA_POINT_GOOD:
+    case RESULT_EXTRA_POINT_MISSED:
+    case RESULT_TWO_POINT_GOOD:
+    case RESULT_TWO_POINT_FAILED: return 1;
+    default: return 0;
     }
 }
 
@@ -125,11 +131,12 @@ static int Get_Play_Side(const PLAY* pPlay) {
 int Get_Scoring_Side(GAME* pGame) {
     int bSide = Get_Play_Side(&pGame->currentPlay);
     switch (Get_Play_Result(&pGame->currentPlay)) {
-    case RESULT_INTERCEPTION_TOUCHDOWN: case RESULT_SAFETY: case RESULT_FUMBLE_TOUCHDOWN:
-    case RESULT_PUNT_RETURN_TOUCHDOWN: case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-        return 1 - bSide;
-    default:
-        return bSide;
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_SAFETY:
+    case RESULT_FUMBLE_TOUCHDOWN:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN: return 1 - bSide;
+    default: return bSide;
     }
 }
 
@@ -140,12 +147,38 @@ void Get_Quarter_Text(GAME* pGame, char* st, int nSize) {
 }
 
 const char* Get_Scoring_Play_Type(int nResult) {
-    static const char* const kTypes[] = {
-        "Pass", "Pass", "Interception", "Sack", "Pass", "Sack", "Pass", "Interception",
-        "Safety", "Rush", "Rush", "Rush", "Rush", "Fumble", "Fumble", "Field Goal",
-        "Missed Field Goal", "Punt Return", "Punt Return", "Punt Return", "Punt Return",
-        "Kickoff", "Kickoff", "Kickoff", "Kickoff", "Kickoff", "Kickoff", "Point After",
-        "Point After", "Conversion", "Conversion", "Penalty"};
+    static const char* const kTypes[] = {"Pass",
+                                         "Pass",
+                                         "Interception",
+                                         "Sack",
+                                         "Pass",
+                                         "Sack",
+                                         "Pass",
+                                         "Interception",
+                                         "Safety",
+                                         "Rush",
+                                         "Rush",
+                                         "Rush",
+                                         "Rush",
+                                         "Fumble",
+                                         "Fumble",
+                                         "Field Goal",
+                                         "Missed Field Goal",
+                                         "Punt Return",
+                                         "Punt Return",
+                                         "Punt Return",
+                                         "Punt Return",
+                                         "Kickoff",
+                                         "Kickoff",
+                                         "Kickoff",
+                                         "Kickoff",
+                                         "Kickoff",
+                                         "Kickoff",
+                                         "Point After",
+                                         "Point After",
+                                         "Conversion",
+                                         "Conversion",
+                                         "Penalty"};
     if (nResult < 0 || nResult > LAST_VALID_RESULT)
         return "";
     return kTypes[nResult];
@@ -265,9 +298,10 @@ void Write_Scoring_Plays_Header(GAME* pGame) {
                             sizeof(szVisitor));
     Get_Escaped_Team_String(pGame->anTeams[HOME_SIDE], TEAM_ABBREVIATION, szHome, sizeof(szHome));
     Format_String(szRow, sizeof(szRow),
-                  TABLE_OPEN "<TR class=header0>\n<TD colspan=5 class=ltl>Scoring Plays</TD>\n"
-                             "<TD width=\"6%%\" class=ltc>%s</TD>\n"
-                             "<TD width=\"6%%\" class=ltr>%s</TD></TR>\n",
+                  TABLE_OPEN
+                  "<TR class=header0>\n<TD colspan=5 class=ltl>Scoring Plays</TD>\n"
+                  "<TD width=\"6%%\" class=ltc>%s</TD>\n"
+                  "<TD width=\"6%%\" class=ltr>%s</TD></TR>\n",
                   szVisitor, szHome);
     Append_Box_Score_Html(szRow);
 }
@@ -353,11 +387,21 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
         break;
     case 7:
         Format_String(st, nSize, "%d %s for %d yards", Total(pGame, bSide, 12),
-                      Total(pGame, bSide, 12) == 1 ? "penalty" : "penalties", Total(pGame, bSide, 13));
+                      Total(pGame, bSide, 12) == 1 ? "penalty" : "penalties",
+                      Total(pGame, bSide, 13));
         break;
-    case 8: Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 6), "punt", Total(pGame, bSide, 1)); break;
-    case 9: Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 4), "return", Total(pGame, bSide, 2)); break;
-    case 10: Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 5), "return", Total(pGame, bSide, 3)); break;
+    case 8:
+        Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 6), "punt",
+                               Total(pGame, bSide, 1));
+        break;
+    case 9:
+        Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 4), "return",
+                               Total(pGame, bSide, 2));
+        break;
+    case 10:
+        Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 5), "return",
+                               Total(pGame, bSide, 3));
+        break;
     case 11: {
         int nMade = Count_Team_Plays(pGame, bSide, RESULT_FIELD_GOAL_GOOD, szMade, sizeof(szMade));
         int nMissed =
@@ -387,10 +431,22 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
 }
 
 void Write_Box_Score_Team_Stats(GAME* pGame) {
-    static const char* const kLabels[] = {
-        "Plays From Scrimmage", "Rushing", "Pass Plays", "Passing", "Sacked", "Turnovers",
-        "Fumbles", "Penalties", "Punts", "Punt Returns", "Kick Returns", "Field Goals",
-        "Third Down", "Fourth Down", "Red Zone", "Time of Possession"};
+    static const char* const kLabels[] = {"Plays From Scrimmage",
+                                          "Rushing",
+                                          "Pass Plays",
+                                          "Passing",
+                                          "Sacked",
+                                          "Turnovers",
+                                          "Fumbles",
+                                          "Penalties",
+                                          "Punts",
+                                          "Punt Returns",
+                                          "Kick Returns",
+                                          "Field Goals",
+                                          "Third Down",
+                                          "Fourth Down",
+                                          "Red Zone",
+                                          "Time of Possession"};
     char szVisitor[BOX_CELL_SIZE], szHome[BOX_CELL_SIZE], szRow[BOX_ROW_SIZE];
     char aszValues[2][BOX_CELL_SIZE];
     Get_Escaped_Team_String(pGame->anTeams[VISITOR_SIDE] > 37 ? -1 : pGame->anTeams[VISITOR_SIDE],
@@ -398,17 +454,18 @@ void Write_Box_Score_Team_Stats(GAME* pGame) {
     Get_Escaped_Team_String(pGame->anTeams[HOME_SIDE] > 37 ? -1 : pGame->anTeams[HOME_SIDE],
                             TEAM_NICKNAME, szHome, sizeof(szHome));
     Format_String(szRow, sizeof(szRow),
-                  TABLE_OPEN "<TR class=header0>\n<TD width=\"33%%\" class=ltl>Team Stats</TD>\n"
-                             "<TD width=\"34%%\" class=ltc>%s</TD><TD width=\"33%%\" class=ltr>%s</TD></TR>",
+                  TABLE_OPEN
+                  "<TR class=header0>\n<TD width=\"33%%\" class=ltl>Team Stats</TD>\n"
+                  "<TD width=\"34%%\" class=ltc>%s</TD><TD width=\"33%%\" class=ltr>%s</TD></TR>",
                   szVisitor, szHome);
     Append_Box_Score_Html(szRow);
     for (int nRow = 0; nRow < (int)(sizeof(kLabels) / sizeof(kLabels[0])); nRow++) {
         for (int bSide = 0; bSide < 2; bSide++)
             Format_Team_Stat(pGame, bSide, nRow, aszValues[bSide], BOX_CELL_SIZE);
-        Format_String(szRow, sizeof(szRow),
-                      "<TR class=%s><TD class=lml>%s</TD>\n<TD class=lmc>%s</TD><TD class=lmc>%s</TD></TR>",
-                      nRow % 2 == 0 ? "none" : "highlight", kLabels[nRow], aszValues[0],
-                      aszValues[1]);
+        Format_String(
+            szRow, sizeof(szRow),
+            "<TR class=%s><TD class=lml>%s</TD>\n<TD class=lmc>%s</TD><TD class=lmc>%s</TD></TR>",
+            nRow % 2 == 0 ? "none" : "highlight", kLabels[nRow], aszValues[0], aszValues[1]);
         Append_Box_Score_Html(szRow);
     }
     Append_Box_Score_Html(TABLE_CLOSE);
@@ -442,8 +499,8 @@ static void Append_Cells(char* st, int nSize, int bShow, const char* const* aszV
 
 static void Append_Offense_Head(void) {
     static const char* const kHeads[] = {"Team", "Pos", "Cmp", "Att", "Yds", "TD",
-                                         "Int", "Rtg", "Att", "Yds", "Avg", "TD",
-                                         "Fum", "Rec", "Yds", "Avg", "TD"};
+                                         "Int",  "Rtg", "Att", "Yds", "Avg", "TD",
+                                         "Fum",  "Rec", "Yds", "Avg", "TD"};
     char szRow[BOX_ROW_SIZE * 2];
     Format_String(szRow, sizeof(szRow), "%s",
                   "<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY>"
@@ -478,12 +535,12 @@ static int Format_Offense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide,
     int nPassYards = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_QUARTERBACK, 2);
     int nPassTouchdowns = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_QUARTERBACK, 3);
     int nInterceptions = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_QUARTERBACK, 4);
-    int nRating = Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns,
-                                        nInterceptions);
+    int nRating =
+        Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns, nInterceptions);
     int nRushYards = Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RUSHING_YARDS);
     int nReceivingYards = Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_SKILL, 3);
     NUMBER_TEXT aszPassing[6], aszRushing[5], aszReceiving[4];
-    const char* apPassing[6], *apRushing[5], *apReceiving[4];
+    const char *apPassing[6], *apRushing[5], *apReceiving[4];
     int anPassing[5] = {nCompletions, nAttempts, nPassYards, nPassTouchdowns, nInterceptions};
     for (int n = 0; n < 5; n++)
         Format_String(aszPassing[n], sizeof(NUMBER_TEXT), "%d", anPassing[n]);
@@ -500,9 +557,12 @@ static int Format_Offense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide,
                   Rounded_Ratio(nReceivingYards, nReceptions, 10));
     Format_String(aszReceiving[3], sizeof(NUMBER_TEXT), "%d",
                   Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RECEIVING_TOUCHDOWNS));
-    for (int n = 0; n < 6; n++) apPassing[n] = aszPassing[n];
-    for (int n = 0; n < 5; n++) apRushing[n] = aszRushing[n];
-    for (int n = 0; n < 4; n++) apReceiving[n] = aszReceiving[n];
+    for (int n = 0; n < 6; n++)
+        apPassing[n] = aszPassing[n];
+    for (int n = 0; n < 5; n++)
+        apRushing[n] = aszRushing[n];
+    for (int n = 0; n < 4; n++)
+        apReceiving[n] = aszReceiving[n];
     Format_Player_Cells(pGame, bSide, nSlot, nRow, st, nSize);
     Append_Cells(st, nSize, nAttempts != 0, apPassing, 6);
     Append_Cells(st, nSize, nRushes != 0, apRushing, 5);
@@ -536,14 +596,13 @@ void Write_Box_Score_Offense_Table(GAME* pGame) {
 // One player's defence row; 0 when all seven values are 0.
 static int Format_Defense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide, int nSlot,
                               int nRow, char* st, int nSize) {
-    int anValues[7] = {
-        Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 2),
-        Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 3),
-        Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 0),
-        Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_PASSES_DEFENSED),
-        Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_FUMBLES_RECOVERED),
-        Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 1),
-        Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 4)};
+    int anValues[7] = {Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 2),
+                       Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 3),
+                       Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 0),
+                       Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_PASSES_DEFENSED),
+                       Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_FUMBLES_RECOVERED),
+                       Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 1),
+                       Get_Box_Player_Counter(pGame, bSide, nSlot, GROUP_DEFENCE, 4)};
     int bAny = 0;
     for (int nValue : anValues)
         bAny |= nValue > 0;
@@ -557,8 +616,8 @@ static int Format_Defense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide,
                           anValues[n] * 5 % 10);
         else if (anValues[n] != 0)
             Format_String(szValue, sizeof(szValue), "%d", anValues[n]);
-        Append_Format_String(st, nSize, n == 6 ? "<TD class=lmc>%s</TD></TR>" : "<TD class=lmc>%s</TD>",
-                             szValue);
+        Append_Format_String(
+            st, nSize, n == 6 ? "<TD class=lmc>%s</TD></TR>" : "<TD class=lmc>%s</TD>", szValue);
     }
     return 1;
 }
@@ -569,14 +628,15 @@ void Write_Box_Score_Defense_Table(GAME* pGame) {
     Collect_Logged_Ids(pGame, &logged);
     for (int bSide = 0; bSide < 2; bSide++) {
         Append_Box_Score_Html(
-            TABLE_OPEN "<TR class=header1>\n<TD width=\"188\" class=ltl></TD>\n"
-                       "<TD width=\"46\" class=ltc>Team</TD><TD width=\"46\" class=ltc>Pos</TD>"
-                       "<TD width=\"85\" class=ltc>Tackles</TD><TD width=\"85\" class=ltc>Assists</TD>"
-                       "<TD width=\"85\" class=ltc>Sacks</TD>"
-                       "<TD width=\"100\" class=ltc>Passes<br>Defensed</TD>"
-                       "<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>"
-                       "<TD width=\"120\" class=ltc>Interceptions</TD>"
-                       "<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
+            TABLE_OPEN
+            "<TR class=header1>\n<TD width=\"188\" class=ltl></TD>\n"
+            "<TD width=\"46\" class=ltc>Team</TD><TD width=\"46\" class=ltc>Pos</TD>"
+            "<TD width=\"85\" class=ltc>Tackles</TD><TD width=\"85\" class=ltc>Assists</TD>"
+            "<TD width=\"85\" class=ltc>Sacks</TD>"
+            "<TD width=\"100\" class=ltc>Passes<br>Defensed</TD>"
+            "<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>"
+            "<TD width=\"120\" class=ltc>Interceptions</TD>"
+            "<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
         int nRows = 0;
         for (int nSlot = 0; nSlot < Get_Listed_Slot_Count(pGame, bSide); nSlot++) {
             if (Format_Defense_Row(pGame, &logged, bSide, nSlot, nRows, szRow, sizeof(szRow))) {

@@ -2,8 +2,7 @@
 #include "reports/reports.h"
 
 // STAND-IN(reports): the card-game skill computed from the player's ratings by position.
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill)
-{
+int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill) {
     (void)nTeam;
     (void)nSlot;
     (void)nSkill;
@@ -11,16 +10,14 @@ int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill)
 }
 
 // STAND-IN(reports): the card-game salary tier 0..20.
-int Get_Gridiron_Salary(int nTeam, int nSlot)
-{
+int Get_Gridiron_Salary(int nTeam, int nSlot) {
     (void)nTeam;
     (void)nSlot;
     return 0;
 }
 
 // STAND-IN(reports): the player's combined card-game value.
-int Get_Gridiron_Value(int nTeam, int nSlot)
-{
+int Get_Gridiron_Value(int nTeam, int nSlot) {
     (void)nTeam;
     (void)nSlot;
     return 0;

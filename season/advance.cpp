@@ -11,17 +11,17 @@
 #include "tools/tools.h"
 
 #define AUTO_SAVE_FILE "[Auto Save].vnt"
-#define AUTO_SAVE_EVERY 4            // weeks
-#define TRADE_DEADLINE_WEEK 12       // computer trades happen before this week
+#define AUTO_SAVE_EVERY 4       // weeks
+#define TRADE_DEADLINE_WEEK 12  // computer trades happen before this week
 #define TRADE_ATTEMPTS_A_WEEK 3
-#define ADVANCE_SEASON_WEEKS 22      // Through Playoffs
-#define MAX_DRAFT_POOL_TO_KEEP 100   // a smaller pool is made anew after the regular season
+#define ADVANCE_SEASON_WEEKS 22     // Through Playoffs
+#define MAX_DRAFT_POOL_TO_KEEP 100  // a smaller pool is made anew after the regular season
 #define RECORD_BOOK_SEASON_TABLE 3
 #define NEWS_PAGE 40030
 #define PLAYOFFS_PAGE 40069
 #define CHAMPIONS_PAGE 40074
 #define CALENDAR_PAGE 40036
-#define TIMELINE_FIRST_ENTRY 176     // four season-timeline entries
+#define TIMELINE_FIRST_ENTRY 176  // four season-timeline entries
 #define SEASON_START_STEPS 20
 
 static int Get_Last_Postseason_Week(void) {

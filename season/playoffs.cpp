@@ -53,7 +53,8 @@ static int Is_Seeded(const int* anSeeds, int nCount, int nTeam) {
 }
 
 // The unseeded team of the candidates with the highest standings key; the first wins a tie.
-static int Best_Unseeded(const int* anCandidates, int nCandidates, const int* anSeeds, int nSeeded) {
+static int Best_Unseeded(const int* anCandidates, int nCandidates, const int* anSeeds,
+                         int nSeeded) {
     int nBest = NO_TEAM;
     int nBestKey = 0;
     for (int n = 0; n < nCandidates; n++) {

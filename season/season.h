@@ -38,7 +38,7 @@ int Get_Max_Playoff_Teams(void);
 void Swap_Playoff_Slots(int a, int b);
 void Reseed_Second_Round(int nLeague);
 void Separate_Division_Rivals(void);
-int Get_First_Playoff_Week(void);  // the first postseason week, week 2 at the earliest
+int Get_First_Playoff_Week(void);       // the first postseason week, week 2 at the earliest
 int Schedule_Next_Playoff_Round(void);  // the games scheduled for the current week's round
 void Record_Playoff_Result(GAME* pGame);
 
@@ -114,7 +114,11 @@ int Is_First_Season_Or_Year(int nYear);
 #define LONG_TEMPLATE_WEEKS 18
 #define NO_TEMPLATE_ENTRY (-128)
 enum TEMPLATE_FIELD {
-    TEMPLATE_AWAY = 0, TEMPLATE_HOME, TEMPLATE_DAY, TEMPLATE_KICKOFF, TEMPLATE_BROADCAST
+    TEMPLATE_AWAY = 0,
+    TEMPLATE_HOME,
+    TEMPLATE_DAY,
+    TEMPLATE_KICKOFF,
+    TEMPLATE_BROADCAST
 };
 // The templates: 0..6 the seasons 2002..2008, 7..18 the years by year mod 12, 19 the 18-week one.
 #define TEMPLATE_FIRST_SEASON 2002
@@ -160,9 +164,15 @@ void Write_All_Schedule_CSVs(void);
 
 // ---- the schedule driver (schedule_driver.cpp) --------------------------------------------------
 enum SCHEDULE_SOURCE {
-    SCHEDULE_SOURCE_RANDOM = 0, SCHEDULE_SOURCE_32_TEAMS_17_GAMES, SCHEDULE_SOURCE_32_TEAMS,
-    SCHEDULE_SOURCE_31_TEAMS, SCHEDULE_SOURCE_30_TEAMS, SCHEDULE_SOURCE_28_TEAMS_BYES,
-    SCHEDULE_SOURCE_28_TEAMS, SCHEDULE_SOURCE_28_TEAMS_14_GAMES, SCHEDULE_SOURCE_26_TEAMS,
+    SCHEDULE_SOURCE_RANDOM = 0,
+    SCHEDULE_SOURCE_32_TEAMS_17_GAMES,
+    SCHEDULE_SOURCE_32_TEAMS,
+    SCHEDULE_SOURCE_31_TEAMS,
+    SCHEDULE_SOURCE_30_TEAMS,
+    SCHEDULE_SOURCE_28_TEAMS_BYES,
+    SCHEDULE_SOURCE_28_TEAMS,
+    SCHEDULE_SOURCE_28_TEAMS_14_GAMES,
+    SCHEDULE_SOURCE_26_TEAMS,
     SCHEDULE_SOURCE_12_TEAMS
 };
 
@@ -170,5 +180,5 @@ enum SCHEDULE_SOURCE {
 // cannot be scheduled, the rows and postseason weeks left as they were.
 int Create_Season_Schedule(void);
 int Has_Four_Team_Divisions(void);
-int Should_Read_Schedule_Files(void);   // the year and the games setting fit the files' era
-int Get_Fixed_Schedule_Source(void);    // SCHEDULE_SOURCE; random when no fixed schedule fits
+int Should_Read_Schedule_Files(void);  // the year and the games setting fit the files' era
+int Get_Fixed_Schedule_Source(void);   // SCHEDULE_SOURCE; random when no fixed schedule fits

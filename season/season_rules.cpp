@@ -52,8 +52,8 @@ int Get_Season_Salary_Cap(int nYear) {
     } else {
         // 3 % of the last table cap more per year, for at most 30 years.
         int64_t nYears = Min_Int(nYear - LAST_CAP_YEAR, POST_CAP_GROWTH_YEARS);
-        nCap = (int)(((int64_t)BASE_SALARY_CAP * (100 + POST_CAP_GROWTH_PERCENT * nYears) + 50) /
-                     100);
+        nCap =
+            (int)(((int64_t)BASE_SALARY_CAP * (100 + POST_CAP_GROWTH_PERCENT * nYears) + 50) / 100);
     }
     if (nCap < MIN_SANE_CAP || nCap > MAX_SANE_CAP)
         Report_Error("Get_Season_Salary_Cap(%d) returned %d", nYear, nCap);
@@ -73,7 +73,8 @@ void Update_Salary_Cap(void) {
     int nStep = Get_Price_Step(Get_Universe_Stat(UNIVERSE_INFLATION)) * 1000;
     nTarget = Round_To_Multiple(nTarget, nStep);
     // A league without a cap keeps none, and the cap never falls or creeps up by crumbs.
-    if (nTarget == 0 || nCurrent == 0 || nRaise < 0 || nRaise < nCurrent / SMALLEST_CAP_RAISE_DIVISOR)
+    if (nTarget == 0 || nCurrent == 0 || nRaise < 0 ||
+        nRaise < nCurrent / SMALLEST_CAP_RAISE_DIVISOR)
         return;
     Set_Universe_Stat(UNIVERSE_SALARY_CAP, Max_Int(nCurrent, nTarget));
 }
@@ -208,7 +209,8 @@ int Apply_Season_Rules(void) {
 // ---- players and teams --------------------------------------------------------------------------
 
 static void Reset_Player_Career_Curve(int nTeam, int nSlot, int nYear) {
-    int nPosition = Clamp(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION), 0, POSITION_COUNT - 1);
+    int nPosition =
+        Clamp(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION), 0, POSITION_COUNT - 1);
     int nPrimeEnd = kPrimeEndAge[nPosition];
     int nQuarterbackYears = (nYear - QUARTERBACK_AGE_BASE_YEAR) / QUARTERBACK_AGE_YEARS_PER_STEP;
     if (nPosition == POS_QB && nQuarterbackYears >= 0)

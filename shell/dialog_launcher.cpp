@@ -74,13 +74,15 @@ static const DIALOG_ENTRY kDialogTable[] = {
 
 static DLGPROC Find_Dialog_Proc(int idDialog) {
     for (const DIALOG_ENTRY& entry : kDialogTable)
-        if (entry.idDialog == idDialog) return entry.pProc;
+        if (entry.idDialog == idDialog)
+            return entry.pProc;
     return NULL;
 }
 
 // Invalidates a window without erasing and paints it now; no window, nothing to paint.
 static void Repaint_Window(HWND hWnd) {
-    if (!hWnd) return;
+    if (!hWnd)
+        return;
     InvalidateRect(hWnd, NULL, FALSE);
     UpdateWindow(hWnd);
 }
@@ -88,7 +90,8 @@ static void Repaint_Window(HWND hWnd) {
 INT_PTR Cancel_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     (void)wParam;
     (void)lParam;
-    if (uMsg != WM_INITDIALOG) return FALSE;
+    if (uMsg != WM_INITDIALOG)
+        return FALSE;
     EndDialog(hDlg, IDCANCEL);
     return TRUE;
 }
@@ -97,23 +100,14 @@ INT_PTR Cancel_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 // and the stat-choosing forms tell their shared procedure which one they are.
 static int Get_Dialog_Template(int idDialog, LPARAM* pParam) {
     switch (idDialog) {
-    case IDD_SORTABLE_STATS:
-        *pParam = 0;
-        return IDD_SORTABLE_STATS;
-    case IDD_FREE_AGENTS:
-        *pParam = 1;
-        return IDD_SORTABLE_STATS;
-    case IDD_COLLEGE_DRAFT:
-        *pParam = 2;
-        return IDD_SORTABLE_STATS;
+    case IDD_SORTABLE_STATS: *pParam = 0; return IDD_SORTABLE_STATS;
+    case IDD_FREE_AGENTS: *pParam = 1; return IDD_SORTABLE_STATS;
+    case IDD_COLLEGE_DRAFT: *pParam = 2; return IDD_SORTABLE_STATS;
     case IDD_CHOOSE_STAT:
     case IDD_LEADER_HEADING:
     case IDD_CHOOSE_STAT_B:
-    case IDD_CHOOSE_STAT_C:
-        gChooseStatDialogId = idDialog;
-        return idDialog;
-    default:
-        return idDialog;
+    case IDD_CHOOSE_STAT_C: gChooseStatDialogId = idDialog; return idDialog;
+    default: return idDialog;
     }
 }
 
@@ -139,11 +133,13 @@ INT_PTR Do_Dialog(HWND hParent, int idDialog, LPARAM lParam) {
 INT_PTR Open_Dialog(HWND hParent, int idDialog) {
     if (gButtonBar) {
         SendMessageA(gButtonBar, WM_SIZE, 0, 0);
-        if (gNewsBar) SendMessageA(gNewsBar, WM_SIZE, 0, 0);
+        if (gNewsBar)
+            SendMessageA(gNewsBar, WM_SIZE, 0, 0);
         Repaint_Window(gButtonBar);
         Repaint_Window(gNewsBar);
         ShowWindow(gButtonBar, SW_SHOW);
-        if (gNewsBar) ShowWindow(gNewsBar, SW_SHOW);
+        if (gNewsBar)
+            ShowWindow(gNewsBar, SW_SHOW);
     }
     return Do_Dialog(hParent, idDialog, 0);
 }

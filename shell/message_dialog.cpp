@@ -23,25 +23,18 @@ static void Init_Message_Dialog(HWND hDlg, const USER_MESSAGE* pMessage) {
 INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_INITDIALOG:
-        if (lParam) Init_Message_Dialog(hDlg, (const USER_MESSAGE*)lParam);
+        if (lParam)
+            Init_Message_Dialog(hDlg, (const USER_MESSAGE*)lParam);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-        case IDC_MESSAGE_BUTTON1:
-            EndDialog(hDlg, IDYES);
-            return TRUE;
-        case IDC_MESSAGE_BUTTON2:
-            EndDialog(hDlg, IDNO);
-            return TRUE;
+        case IDC_MESSAGE_BUTTON1: EndDialog(hDlg, IDYES); return TRUE;
+        case IDC_MESSAGE_BUTTON2: EndDialog(hDlg, IDNO); return TRUE;
         case IDC_MESSAGE_BUTTON3:
-        case IDCANCEL:
-            EndDialog(hDlg, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
+        case IDCANCEL: EndDialog(hDlg, IDCANCEL); return TRUE;
+        default: return FALSE;
         }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }

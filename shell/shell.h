@@ -6,9 +6,9 @@
 
 // ---- the main window and its bars -------------------------------------------------------------
 extern HWND gMainWindow;
-extern HDC gMainWindowDC;        // the back buffer; null until the main window has one
-extern HWND gButtonBar;          // null when absent
-extern HWND gNewsBar;            // null when absent
+extern HDC gMainWindowDC;  // the back buffer; null until the main window has one
+extern HWND gButtonBar;    // null when absent
+extern HWND gNewsBar;      // null when absent
 extern HACCEL gMainAccelerators;
 extern HICON gAppIcon;
 
@@ -42,7 +42,7 @@ void Close_Progress_Window(void);
 
 // ---- the main menu and the pages (draft_menu.cpp, news_page_switch.cpp) -------------------------
 void Set_Draft_Menu_Items(int bFantasyDraft);
-void End_Off_Season(void);       // ends the off-season and opens the college draft
+void End_Off_Season(void);        // ends the off-season and opens the college draft
 void Resume_College_Draft(void);  // lets the draft go on, the main window repainted around it
 void Show_News_Page(int nPage);
 

@@ -82,8 +82,15 @@ static int Get_Stadium_Surface_Code(const char* szText) {
 // The whole-number columns of a team line, in file order, and the values each may hold: a team
 // with a value outside them would make the finances overflow, so its line is skipped.
 enum TEAM_NUMBER {
-    NUMBER_CAPACITY, NUMBER_YEAR_BUILT, NUMBER_VALUE, NUMBER_CONVENIENCE, NUMBER_COMFORT,
-    NUMBER_SIGHT_LINES, NUMBER_FAN_SUPPORT, NUMBER_TICKET_PRICE, NUMBER_DIVISION,
+    NUMBER_CAPACITY,
+    NUMBER_YEAR_BUILT,
+    NUMBER_VALUE,
+    NUMBER_CONVENIENCE,
+    NUMBER_COMFORT,
+    NUMBER_SIGHT_LINES,
+    NUMBER_FAN_SUPPORT,
+    NUMBER_TICKET_PRICE,
+    NUMBER_DIVISION,
     TEAM_NUMBER_COUNT
 };
 
@@ -93,21 +100,21 @@ typedef struct TEAM_NUMBER_RANGE {
 } TEAM_NUMBER_RANGE;
 
 static const TEAM_NUMBER_RANGE kTeamNumberRanges[TEAM_NUMBER_COUNT] = {
-    {1, 200000},           // capacity
-    {0, 9999},             // year built
-    {0, INT32_MAX},        // value, dollars
-    {0, 10000},            // convenience, per mille
-    {0, 10000},            // comfort, per mille
-    {0, 10000},            // sight lines, per mille
-    {0, 10000},            // fan support, per mille
-    {1, 100000},           // ticket price, cents
+    {1, 200000},              // capacity
+    {0, 9999},                // year built
+    {0, INT32_MAX},           // value, dollars
+    {0, 10000},               // convenience, per mille
+    {0, 10000},               // comfort, per mille
+    {0, 10000},               // sight lines, per mille
+    {0, 10000},               // fan support, per mille
+    {1, 100000},              // ticket price, cents
     {0, DIVISION_COUNT - 1},  // division
 };
 #define STRENGTH_LIMIT 10000  // per mille of the league average
 
 // Pops a whole-number field within nMin..nMax; a bad one is logged with the team's abbreviation.
-static int Pop_Team_Number(char* szLine, const char* szPath, const char* szTeam, int nMin,
-                           int nMax, int* pValue) {
+static int Pop_Team_Number(char* szLine, const char* szPath, const char* szTeam, int nMin, int nMax,
+                           int* pValue) {
     char szField[IMPORT_LINE_LIMIT];
     Pop_Field(szField, sizeof(szField), szLine, ',');
     char szWhere[IMPORT_LINE_LIMIT];
@@ -182,7 +189,8 @@ static void Store_Team_Line(int nTeam, const TEAM_LINE* pTeam) {
     Set_Team_Stadium_Stat(nTeam, STADIUM_STRUCTURE, Get_Stadium_Structure_Code(pTeam->szStructure));
     Set_Team_Stadium_Stat(nTeam, STADIUM_SURFACE, Get_Stadium_Surface_Code(pTeam->szSurface));
     for (int nStat = STADIUM_YEAR_BUILT; nStat <= STADIUM_SIGHT_LINES; nStat++)
-        Set_Team_Stadium_Stat(nTeam, nStat, anNumbers[NUMBER_YEAR_BUILT + nStat - STADIUM_YEAR_BUILT]);
+        Set_Team_Stadium_Stat(nTeam, nStat,
+                              anNumbers[NUMBER_YEAR_BUILT + nStat - STADIUM_YEAR_BUILT]);
     Set_Team_Financial_Stat(nTeam, FIN_FAN_SUPPORT, anNumbers[NUMBER_FAN_SUPPORT]);
     Set_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE,
                             Round_To_Price_Step(Apply_Inflation(anNumbers[NUMBER_TICKET_PRICE])));
@@ -217,8 +225,8 @@ int Import_Team_Line(const char* szPath, FILE* pFile) {
 
 void Import_Teams_File(void) {
     char szPath[PATH_BUFFER_SIZE];
-    Format_String(szPath, sizeof(szPath), TEAMS_FILE_FORMAT,
-                  Get_Universe_Stat(UNIVERSE_FIRST_YEAR), "teams");
+    Format_String(szPath, sizeof(szPath), TEAMS_FILE_FORMAT, Get_Universe_Stat(UNIVERSE_FIRST_YEAR),
+                  "teams");
     FILE* pFile = Platform_Open_File(szPath, "rt");
     if (pFile == NULL) {
         Show_Message_Box("File Read Error",

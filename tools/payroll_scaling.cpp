@@ -32,8 +32,8 @@ static void Scale_Team_Salaries(int nTeam, int nRatio) {
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
         if (!Is_Player_Slot_Used(nTeam, nSlot))
             continue;
-        int nMinimum =
-            Get_League_Minimum_Salary(Max_Int(0, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE)));
+        int nMinimum = Get_League_Minimum_Salary(
+            Max_Int(0, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE)));
         int nSalary = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY);
         if (nSalary == nMinimum)
             continue;

@@ -11,7 +11,8 @@ int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mi
 int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 void Import_League_File(void);
 void Import_Teams_File(void);
-int Import_Team_Line(const char* szPath, FILE* pFile);  // 1 to stop: the end of the file or 32 teams
+int Import_Team_Line(const char* szPath,
+                     FILE* pFile);  // 1 to stop: the end of the file or 32 teams
 
 // ---- a new league's defaults (imported_league.cpp) ----------------------------------------------
 void Init_Imported_League(void);
@@ -27,11 +28,18 @@ void Install_Team_Logos(void);
 
 // ---- team unit strengths and league ranks (unit_ratings.cpp) ------------------------------------
 enum TEAM_UNIT {
-    UNIT_RUNNING = 0, UNIT_PASSING, UNIT_RUN_DEFENSE, UNIT_PASS_DEFENSE, UNIT_SPECIAL_TEAMS
+    UNIT_RUNNING = 0,
+    UNIT_PASSING,
+    UNIT_RUN_DEFENSE,
+    UNIT_PASS_DEFENSE,
+    UNIT_SPECIAL_TEAMS
 };
 // Stat ids of the unit ratings in stat choosers and rank lists.
 enum UNIT_STAT {
-    UNIT_STAT_RUNNING = 40, UNIT_STAT_PASSING, UNIT_STAT_RUN_DEFENSE, UNIT_STAT_PASS_DEFENSE,
+    UNIT_STAT_RUNNING = 40,
+    UNIT_STAT_PASSING,
+    UNIT_STAT_RUN_DEFENSE,
+    UNIT_STAT_PASS_DEFENSE,
     UNIT_STAT_SPECIAL_TEAMS
 };
 

@@ -129,8 +129,8 @@ int Rate_Run_Defense_Unit(int nTeam) {
 }
 
 int Rate_Pass_Defense_Unit(int nTeam) {
-    int nSum = Sum_Depth_Rating(nTeam, POS_CB, 2, RATING_PASS_COVERAGE) + Sum_Pos(nTeam, POS_CB, 2) +
-               Sum_Pos(nTeam, POS_S, 2);
+    int nSum = Sum_Depth_Rating(nTeam, POS_CB, 2, RATING_PASS_COVERAGE) +
+               Sum_Pos(nTeam, POS_CB, 2) + Sum_Pos(nTeam, POS_S, 2);
     nSum += Sum_Depth_Rating(nTeam, POS_S, 2, RATING_PASS_COVERAGE) / 2;
     nSum += (Sum_Depth_Rating(nTeam, POS_DE, 2, RATING_PASS_RUSH) +
              Sum_Depth_Rating(nTeam, POS_DT, 2, RATING_PASS_RUSH)) /
@@ -236,8 +236,8 @@ int Get_Team_Power_Score(int nTeam) {
     if (!Is_Rated_Team(nTeam))
         return 0;
     static const int kSpans[RECENT_SPANS] = {5, 3, 1};
-    int nForm = 2 * (Get_Team_Record_Char(nTeam, YEARLY_WINS) -
-                     Get_Team_Record_Char(nTeam, YEARLY_LOSSES));
+    int nForm =
+        2 * (Get_Team_Record_Char(nTeam, YEARLY_WINS) - Get_Team_Record_Char(nTeam, YEARLY_LOSSES));
     for (int n = 0; n < RECENT_SPANS; n++)
         nForm += Count_Team_Recent_Results(nTeam, kSpans[n], RECENT_WINS) -
                  Count_Team_Recent_Results(nTeam, kSpans[n], RECENT_LOSSES);

@@ -38,10 +38,10 @@ bool Has_Ended(HWND hDlg) {
 
 HWND Create_Dialog_Window(const RC_DIALOG* pTemplate, HWND hOwner, DLGPROC pProc) {
     DWORD dwStyle = pTemplate->uStyle & ~static_cast<DWORD>(WS_VISIBLE | WS_CHILD);
-    HWND hDlg = Window_Create_Any_Class(
-        pTemplate->uExStyle, DIALOG_CLASS_NAME, pTemplate->szCaption, dwStyle,
-        Dlu_To_X(pTemplate->x), Dlu_To_Y(pTemplate->y), Dlu_To_X(pTemplate->cx),
-        Dlu_To_Y(pTemplate->cy), hOwner, 0, nullptr);
+    HWND hDlg = Window_Create_Any_Class(pTemplate->uExStyle, DIALOG_CLASS_NAME,
+                                        pTemplate->szCaption, dwStyle, Dlu_To_X(pTemplate->x),
+                                        Dlu_To_Y(pTemplate->y), Dlu_To_X(pTemplate->cx),
+                                        Dlu_To_Y(pTemplate->cy), hOwner, 0, nullptr);
     if (!hDlg) return nullptr;
     SetWindowLongPtrA(hDlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(pProc));
     for (int i = 0; i < pTemplate->nControls; i++) {
@@ -79,7 +79,8 @@ LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     }
     // What the dialog procedure leaves: closing the box means Cancel.
     if (uMsg == WM_CLOSE) {
-        SendMessageA(hDlg, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDCANCEL)));
+        SendMessageA(hDlg, WM_COMMAND, IDCANCEL,
+                     reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDCANCEL)));
         return 0;
     }
     return DefWindowProcA(hDlg, uMsg, wParam, lParam);
@@ -98,7 +99,7 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     gModalStack.push_back({hDlg, false, IDCANCEL});
 
     TEST_SHOWN shown = {TEST_SHOWN_DIALOG, nTemplateId, pTemplate->szCaption, "", 0, lParam,
-                        IDCANCEL, false};
+                        IDCANCEL,          false};
     size_t nEntry = Script_Record_Shown(shown);
 
     HWND hFirst = nullptr;

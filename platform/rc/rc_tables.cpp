@@ -10,8 +10,8 @@ template <typename ENTRY>
 const ENTRY* Find_By_Id(const ENTRY* pEntries, int nCount, int nId) {
     if (!pEntries || nCount <= 0) return nullptr;
     const ENTRY* pEnd = pEntries + nCount;
-    const ENTRY* p = std::lower_bound(pEntries, pEnd, nId,
-                                      [](const ENTRY& e, int n) { return e.nId < n; });
+    const ENTRY* p =
+        std::lower_bound(pEntries, pEnd, nId, [](const ENTRY& e, int n) { return e.nId < n; });
     return p != pEnd && p->nId == nId ? p : nullptr;
 }
 

@@ -5,7 +5,7 @@
 #include <stdint.h>
 
 struct RC_CONTROL {
-    const char* szClass;   // "BUTTON", "STATIC", "EDIT", "COMBOBOX", "LISTBOX", a custom class ...
+    const char* szClass;  // "BUTTON", "STATIC", "EDIT", "COMBOBOX", "LISTBOX", a custom class ...
     const char* szText;
     int nId;
     uint32_t uStyle;
@@ -18,7 +18,7 @@ struct RC_DIALOG {
     const char* szCaption;  // "" when the template has none
     uint32_t uStyle;
     uint32_t uExStyle;
-    int16_t x, y, cx, cy;   // dialog units
+    int16_t x, y, cx, cy;  // dialog units
     const char* szFontFace;
     int nFontPoints;
     const RC_CONTROL* pControls;

@@ -7,9 +7,9 @@
 namespace {
 
 bool gVirtual = false;
-time_t gVirtualSeconds = 0;     // the wall clock when the virtual clock was set
-DWORD gVirtualTicks = 0;        // the tick count then
-uint64_t gVirtualElapsedMs = 0; // advanced since
+time_t gVirtualSeconds = 0;      // the wall clock when the virtual clock was set
+DWORD gVirtualTicks = 0;         // the tick count then
+uint64_t gVirtualElapsedMs = 0;  // advanced since
 
 struct NOW {
     time_t nSeconds;
@@ -51,7 +51,8 @@ DWORD GetTickCount(void) {
     if (gVirtual) return gVirtualTicks + static_cast<DWORD>(gVirtualElapsedMs);
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    uint64_t nMs = static_cast<uint64_t>(ts.tv_sec) * 1000 + static_cast<uint64_t>(ts.tv_nsec) / 1000000;
+    uint64_t nMs =
+        static_cast<uint64_t>(ts.tv_sec) * 1000 + static_cast<uint64_t>(ts.tv_nsec) / 1000000;
     return static_cast<DWORD>(nMs);
 }
 

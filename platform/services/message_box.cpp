@@ -11,19 +11,25 @@ struct BOX_BUTTONS {
 
 // The buttons of each box type (the type's low four bits), left to right.
 const BOX_BUTTONS kBoxButtons[] = {
-    {1, {IDOK}},                       // MB_OK
-    {2, {IDOK, IDCANCEL}},             // MB_OKCANCEL
-    {3, {IDABORT, IDRETRY, IDIGNORE}}, // MB_ABORTRETRYIGNORE
-    {3, {IDYES, IDNO, IDCANCEL}},      // MB_YESNOCANCEL
-    {2, {IDYES, IDNO}},                // MB_YESNO
-    {2, {IDRETRY, IDCANCEL}},          // MB_RETRYCANCEL
+    {1, {IDOK}},                        // MB_OK
+    {2, {IDOK, IDCANCEL}},              // MB_OKCANCEL
+    {3, {IDABORT, IDRETRY, IDIGNORE}},  // MB_ABORTRETRYIGNORE
+    {3, {IDYES, IDNO, IDCANCEL}},       // MB_YESNOCANCEL
+    {2, {IDYES, IDNO}},                 // MB_YESNO
+    {2, {IDRETRY, IDCANCEL}},           // MB_RETRYCANCEL
 };
 
 }  // namespace
 
 int MessageBoxA(HWND /*hOwner*/, LPCSTR szText, LPCSTR szCaption, UINT uType) {
-    TEST_SHOWN shown = {TEST_SHOWN_MESSAGE_BOX, 0, szCaption ? szCaption : "Error",
-                        szText ? szText : "", uType, 0, 0, false};
+    TEST_SHOWN shown = {TEST_SHOWN_MESSAGE_BOX,
+                        0,
+                        szCaption ? szCaption : "Error",
+                        szText ? szText : "",
+                        uType,
+                        0,
+                        0,
+                        false};
     UINT uButtons = uType & MB_TYPEMASK;
     if (uButtons >= sizeof(kBoxButtons) / sizeof(kBoxButtons[0])) {
         // A type with no such set of buttons is refused, as the real call does.

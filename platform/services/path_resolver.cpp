@@ -40,7 +40,8 @@ std::string Find_Entry_No_Case(const std::string& stFolder, const std::string& s
     if (!pDir) return "";
     std::string stBest;
     while (struct dirent* pEntry = readdir(pDir)) {
-        if (Equal_No_Case(pEntry->d_name, stName.c_str()) && (stBest.empty() || stBest > pEntry->d_name))
+        if (Equal_No_Case(pEntry->d_name, stName.c_str()) &&
+            (stBest.empty() || stBest > pEntry->d_name))
             stBest = pEntry->d_name;
     }
     closedir(pDir);
@@ -140,7 +141,8 @@ int Platform_Sync_File(FILE* pFile) {
 
 int Platform_Make_Directory(const char* szPath) {
     char szResolved[4096];
-    if (Platform_Resolve_Path(szPath, szResolved, sizeof(szResolved))) return Is_Directory(szResolved);
+    if (Platform_Resolve_Path(szPath, szResolved, sizeof(szResolved)))
+        return Is_Directory(szResolved);
     if (!szResolved[0]) return 0;
     if (mkdir(szResolved, 0755) == 0) return 1;
     return errno == EEXIST && Is_Directory(szResolved) ? 1 : 0;

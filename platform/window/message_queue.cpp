@@ -69,20 +69,26 @@ TIMER* Next_Timer(HWND hFilter, UINT uMin, UINT uMax, bool bAnyTime) {
 // The character a key gives on a US keyboard, or 0 when the key gives none.
 int Key_To_Char(WPARAM nKey, bool bShift) {
     static const char kDigitShifted[] = ")!@#$%^&*(";
-    struct OEM_KEY { WPARAM nKey; char chPlain; char chShifted; };
-    static const OEM_KEY kOemKeys[] = {
-        {0xBA, ';', ':'}, {0xBB, '=', '+'}, {0xBC, ',', '<'}, {0xBD, '-', '_'},
-        {0xBE, '.', '>'}, {0xBF, '/', '?'}, {0xC0, '`', '~'}, {0xDB, '[', '{'},
-        {0xDC, '\\', '|'}, {0xDD, ']', '}'}, {0xDE, '\'', '"'}};
-    if (nKey >= 'A' && nKey <= 'Z') return bShift ? static_cast<int>(nKey) : static_cast<int>(nKey) + 32;
-    if (nKey >= '0' && nKey <= '9') return bShift ? kDigitShifted[nKey - '0'] : static_cast<int>(nKey);
+    struct OEM_KEY {
+        WPARAM nKey;
+        char chPlain;
+        char chShifted;
+    };
+    static const OEM_KEY kOemKeys[] = {{0xBA, ';', ':'}, {0xBB, '=', '+'}, {0xBC, ',', '<'},
+                                       {0xBD, '-', '_'}, {0xBE, '.', '>'}, {0xBF, '/', '?'},
+                                       {0xC0, '`', '~'}, {0xDB, '[', '{'}, {0xDC, '\\', '|'},
+                                       {0xDD, ']', '}'}, {0xDE, '\'', '"'}};
+    if (nKey >= 'A' && nKey <= 'Z')
+        return bShift ? static_cast<int>(nKey) : static_cast<int>(nKey) + 32;
+    if (nKey >= '0' && nKey <= '9')
+        return bShift ? kDigitShifted[nKey - '0'] : static_cast<int>(nKey);
     if (nKey >= 0x60 && nKey <= 0x69) return '0' + static_cast<int>(nKey - 0x60);  // keypad digits
     switch (nKey) {
-        case VK_SPACE: return ' ';
-        case VK_RETURN: return '\r';
-        case VK_BACK: return '\b';
-        case VK_TAB: return '\t';
-        case VK_ESCAPE: return 0x1B;
+    case VK_SPACE: return ' ';
+    case VK_RETURN: return '\r';
+    case VK_BACK: return '\b';
+    case VK_TAB: return '\t';
+    case VK_ESCAPE: return 0x1B;
     }
     for (const OEM_KEY& k : kOemKeys)
         if (k.nKey == nKey) return bShift ? k.chShifted : k.chPlain;

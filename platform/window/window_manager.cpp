@@ -54,9 +54,16 @@ HWND gFocus = nullptr;
 bool gBuiltInsRegistered = false;
 
 // Control classes whose behaviour a later module supplies; until then they are plain windows.
-const char* const kBuiltInClasses[] = {"BUTTON", "STATIC", "EDIT", "COMBOBOX", "LISTBOX",
-                                       "SCROLLBAR", "msctls_progress32", "SysListView32",
-                                       "msctls_updown32", "msctls_statusbar32"};
+const char* const kBuiltInClasses[] = {"BUTTON",
+                                       "STATIC",
+                                       "EDIT",
+                                       "COMBOBOX",
+                                       "LISTBOX",
+                                       "SCROLLBAR",
+                                       "msctls_progress32",
+                                       "SysListView32",
+                                       "msctls_updown32",
+                                       "msctls_statusbar32"};
 
 void Register_Class(const char* szName, WNDPROC pProc, int nExtraBytes) {
     WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++};
@@ -111,9 +118,10 @@ HWND Create_Window(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyl
     gWindows[reinterpret_cast<uintptr_t>(hWnd)] = std::move(pWnd);
     if (WINDOW_DATA* pParent = Find(hParent)) pParent->aChildren.push_back(hWnd);
 
-    CREATESTRUCTA cs = {pParam, hInstance, reinterpret_cast<HMENU>(static_cast<intptr_t>(nId)),
-                        hParent, nHeight, nWidth, y, x, static_cast<LONG>(dwStyle),
-                        szTitle, szClass, dwExStyle};
+    CREATESTRUCTA cs = {pParam,  hInstance, reinterpret_cast<HMENU>(static_cast<intptr_t>(nId)),
+                        hParent, nHeight,   nWidth,
+                        y,       x,         static_cast<LONG>(dwStyle),
+                        szTitle, szClass,   dwExStyle};
     if (SendMessageA(hWnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hWnd);
         return nullptr;
@@ -159,15 +167,14 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwSt
                      LPVOID pParam) {
     // A child window's "menu" is its control id.
     int nId = (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<intptr_t>(hMenu)) : 0;
-    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent,
-                         nId, hInstance, pParam, false);
+    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent, nId,
+                         hInstance, pParam, false);
 }
 
-HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle,
-                             int x, int y, int nWidth, int nHeight, HWND hParent, int nId,
-                             LPVOID pParam) {
-    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent,
-                         nId, GetModuleHandleA(nullptr), pParam, true);
+HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle, int x,
+                             int y, int nWidth, int nHeight, HWND hParent, int nId, LPVOID pParam) {
+    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent, nId,
+                         GetModuleHandleA(nullptr), pParam, true);
 }
 
 BOOL DestroyWindow(HWND hWnd) {
@@ -223,29 +230,20 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     WINDOW_DATA* w = Find(hWnd);
     if (!w) return 0;
     switch (uMsg) {
-        case WM_SETTEXT:
-            w->stText = lParam ? reinterpret_cast<const char*>(lParam) : "";
-            return TRUE;
-        case WM_GETTEXT: {
-            char* szOut = reinterpret_cast<char*>(lParam);
-            if (!szOut || wParam == 0) return 0;
-            size_t n = std::min(w->stText.size(), static_cast<size_t>(wParam) - 1);
-            memcpy(szOut, w->stText.data(), n);
-            szOut[n] = 0;
-            return static_cast<LRESULT>(n);
-        }
-        case WM_GETTEXTLENGTH:
-            return static_cast<LRESULT>(w->stText.size());
-        case WM_CLOSE:
-            DestroyWindow(hWnd);
-            return 0;
-        case WM_PAINT:
-            w->bInvalid = false;
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        default:
-            return 0;
+    case WM_SETTEXT: w->stText = lParam ? reinterpret_cast<const char*>(lParam) : ""; return TRUE;
+    case WM_GETTEXT: {
+        char* szOut = reinterpret_cast<char*>(lParam);
+        if (!szOut || wParam == 0) return 0;
+        size_t n = std::min(w->stText.size(), static_cast<size_t>(wParam) - 1);
+        memcpy(szOut, w->stText.data(), n);
+        szOut[n] = 0;
+        return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->stText.size());
+    case WM_CLOSE: DestroyWindow(hWnd); return 0;
+    case WM_PAINT: w->bInvalid = false; return 0;
+    case WM_ERASEBKGND: return 1;
+    default: return 0;
     }
 }
 
@@ -255,11 +253,11 @@ LONG_PTR GetWindowLongPtrA(HWND hWnd, int nIndex) {
     WINDOW_DATA* w = Find(hWnd);
     if (!w) return 0;
     switch (nIndex) {
-        case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->pProc);
-        case GWLP_USERDATA: return w->nUserData;
-        case GWL_STYLE: return static_cast<LONG_PTR>(w->dwStyle);
-        case GWL_EXSTYLE: return static_cast<LONG_PTR>(w->dwExStyle);
-        case GWLP_ID: return w->nId;
+    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->pProc);
+    case GWLP_USERDATA: return w->nUserData;
+    case GWL_STYLE: return static_cast<LONG_PTR>(w->dwStyle);
+    case GWL_EXSTYLE: return static_cast<LONG_PTR>(w->dwExStyle);
+    case GWLP_ID: return w->nId;
     }
     LONG_PTR nValue = 0;
     Access_Extra(w, nIndex, &nValue, false);
@@ -271,13 +269,13 @@ LONG_PTR SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR nValue) {
     if (!w) return 0;
     LONG_PTR nOld = GetWindowLongPtrA(hWnd, nIndex);
     switch (nIndex) {
-        case GWLP_WNDPROC:
-            if (nValue) w->pProc = reinterpret_cast<WNDPROC>(nValue);
-            return nValue ? nOld : 0;
-        case GWLP_USERDATA: w->nUserData = nValue; return nOld;
-        case GWL_STYLE: w->dwStyle = static_cast<DWORD>(nValue); return nOld;
-        case GWL_EXSTYLE: w->dwExStyle = static_cast<DWORD>(nValue); return nOld;
-        case GWLP_ID: w->nId = static_cast<int>(nValue); return nOld;
+    case GWLP_WNDPROC:
+        if (nValue) w->pProc = reinterpret_cast<WNDPROC>(nValue);
+        return nValue ? nOld : 0;
+    case GWLP_USERDATA: w->nUserData = nValue; return nOld;
+    case GWL_STYLE: w->dwStyle = static_cast<DWORD>(nValue); return nOld;
+    case GWL_EXSTYLE: w->dwExStyle = static_cast<DWORD>(nValue); return nOld;
+    case GWLP_ID: w->nId = static_cast<int>(nValue); return nOld;
     }
     return Access_Extra(w, nIndex, &nValue, true) ? nOld : 0;
 }
@@ -293,8 +291,8 @@ int GetWindowTextA(HWND hWnd, LPSTR szText, int nMax) {
     if (!szText || nMax <= 0) return 0;
     szText[0] = 0;
     if (!Find(hWnd)) return 0;
-    return static_cast<int>(
-        SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMax), reinterpret_cast<LPARAM>(szText)));
+    return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMax),
+                                         reinterpret_cast<LPARAM>(szText)));
 }
 
 // ---- visibility and painting -------------------------------------------------------------------
@@ -391,8 +389,7 @@ HWND SetFocus(HWND hWnd) {
     if (hOld == hWnd) return hOld;
     gFocus = hWnd;
     if (hOld) SendMessageA(hOld, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
-    if (hWnd && gFocus == hWnd)
-        SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(hOld), 0);
+    if (hWnd && gFocus == hWnd) SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(hOld), 0);
     return hOld;
 }
 

@@ -11,14 +11,23 @@ TEST(ArithmeticTest, MulDivRoundsHalfAwayFromZero) {
     struct CASE {
         int a, b, c, nExpected;
     } const cases[] = {
-        {7, 3, 2, 11},    {-7, 3, 2, -11},  {7, -3, 2, -11}, {-7, -3, 2, 11},
-        {7, 3, -2, -11},  {1, 1, 3, 0},     {2, 1, 3, 1},    {-3, 10, 10, -3},
-        {-1, 1, 4, 0},    {-2, 1, 4, -1},   {5, 1, -2, -3},  {999, 1, 1000, 1},
+        {7, 3, 2, 11},
+        {-7, 3, 2, -11},
+        {7, -3, 2, -11},
+        {-7, -3, 2, 11},
+        {7, 3, -2, -11},
+        {1, 1, 3, 0},
+        {2, 1, 3, 1},
+        {-3, 10, 10, -3},
+        {-1, 1, 4, 0},
+        {-2, 1, 4, -1},
+        {5, 1, -2, -3},
+        {999, 1, 1000, 1},
         {1000000, 1000000, 1000000, 1000000},  // the 64-bit product does not overflow
         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
         {INT_MIN, 3, 4, -1610612736},
-        {INT_MAX, 2, 1, -2},  // low 32 bits of a quotient that does not fit
-        {INT_MAX, 1, 2, 1073741824},     // products at the edges of 32 bits
+        {INT_MAX, 2, 1, -2},          // low 32 bits of a quotient that does not fit
+        {INT_MAX, 1, 2, 1073741824},  // products at the edges of 32 bits
         {INT_MIN, 1, 3, -715827883},
         {INT_MIN, 1, -1, INT_MIN},
         {INT_MIN + 1, 1, -1, INT_MAX},
@@ -32,7 +41,8 @@ TEST(ArithmeticTest, MulDivRoundsHalfAwayFromZero) {
 
 TEST(ArithmeticTest, MulDivByZeroIsZero) {
     for (int a : {0, 1, -1, 123456, INT_MAX, INT_MIN}) {
-        for (int b : {0, 7, -7, INT_MAX}) EXPECT_EQ(Mul_Div(a, b, 0), 0);
+        for (int b : {0, 7, -7, INT_MAX})
+            EXPECT_EQ(Mul_Div(a, b, 0), 0);
     }
 }
 
@@ -40,11 +50,19 @@ TEST(ArithmeticTest, SignedRoot) {
     struct CASE {
         int v, nExpected;
     } const cases[] = {
-        {0, 0},        {1, 1},         {2, 1},       {3, 2},       {16, 4},
-        {-16, -4},     {-3, -2},       {2000000000, 31623},        {-2000000000, -31623},
+        {0, 0},
+        {1, 1},
+        {2, 1},
+        {3, 2},
+        {16, 4},
+        {-16, -4},
+        {-3, -2},
+        {2000000000, 31623},
+        {-2000000000, -31623},
         {INT_MIN, -31623},
     };
-    for (const CASE& test : cases) EXPECT_EQ(Signed_Root(test.v), test.nExpected) << test.v;
+    for (const CASE& test : cases)
+        EXPECT_EQ(Signed_Root(test.v), test.nExpected) << test.v;
     EXPECT_FLOAT_EQ(Signed_Root_Float(-6.25f), -2.5f);
     EXPECT_FLOAT_EQ(Signed_Root_Float(2.0f), 1.41421356f);
 }
@@ -54,12 +72,21 @@ struct GRADE_CASE {
 };
 
 void Expect_Grades(int (*pGrade)(int), std::initializer_list<GRADE_CASE> cases) {
-    for (const GRADE_CASE& test : cases) EXPECT_EQ(pGrade(test.nValue), test.nGrade) << test.nValue;
+    for (const GRADE_CASE& test : cases)
+        EXPECT_EQ(pGrade(test.nValue), test.nGrade) << test.nValue;
 }
 
 TEST(ArithmeticTest, RatingGrades) {
-    Expect_Grades(Get_Rating_Grade, {{INT_MIN, 0}, {-500, 0}, {560, 0}, {561, 1}, {619, 1},
-                                     {620, 2}, {1150, 10}, {1209, 11}, {1210, 12}, {2000, 12},
+    Expect_Grades(Get_Rating_Grade, {{INT_MIN, 0},
+                                     {-500, 0},
+                                     {560, 0},
+                                     {561, 1},
+                                     {619, 1},
+                                     {620, 2},
+                                     {1150, 10},
+                                     {1209, 11},
+                                     {1210, 12},
+                                     {2000, 12},
                                      {INT_MAX, 12}});
     Expect_Grades(Get_Rating_Grade5,
                   {{700, 0}, {849, 0}, {850, 1}, {1049, 2}, {1250, 4}, {5000, 4}, {INT_MAX, 4}});

@@ -41,21 +41,26 @@ protected:
         wc.hInstance = Get_App_Instance();
         wc.lpszClassName = "CoreTestWindow";
         UnregisterClassA(wc.lpszClassName, wc.hInstance);
-        if (!RegisterClassA(&wc)) return NULL;
+        if (!RegisterClassA(&wc))
+            return NULL;
         gMainWindow = CreateWindowExA(0, wc.lpszClassName, "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                       0, 0, 640, 480, NULL, NULL, wc.hInstance, NULL);
         return gMainWindow;
     }
 
     // Any non-null value makes the messages take the skinned dialog.
-    static void Pretend_Back_Buffer_Exists() { gMainWindowDC = (HDC)0x1; }
+    static void Pretend_Back_Buffer_Exists() {
+        gMainWindowDC = (HDC)0x1;
+    }
 
     static std::string Read_File(const char* szPath) {
         std::string stText;
         FILE* pFile = fopen(szPath, "rb");
-        if (!pFile) return stText;
+        if (!pFile)
+            return stText;
         int ch;
-        while ((ch = fgetc(pFile)) != EOF) stText += (char)ch;
+        while ((ch = fgetc(pFile)) != EOF)
+            stText += (char)ch;
         fclose(pFile);
         return stText;
     }
@@ -70,14 +75,16 @@ protected:
     static std::vector<TEST_SHOWN> Shown_Boxes() {
         std::vector<TEST_SHOWN> boxes;
         for (const TEST_SHOWN& shown : Test_Get_Transcript())
-            if (shown.nKind == TEST_SHOWN_MESSAGE_BOX) boxes.push_back(shown);
+            if (shown.nKind == TEST_SHOWN_MESSAGE_BOX)
+                boxes.push_back(shown);
         return boxes;
     }
 
     static std::vector<TEST_SHOWN> Shown_Dialogs() {
         std::vector<TEST_SHOWN> dialogs;
         for (const TEST_SHOWN& shown : Test_Get_Transcript())
-            if (shown.nKind == TEST_SHOWN_DIALOG) dialogs.push_back(shown);
+            if (shown.nKind == TEST_SHOWN_DIALOG)
+                dialogs.push_back(shown);
         return dialogs;
     }
 };

@@ -9,7 +9,8 @@ namespace {
 int gPaintCount = 0;
 
 LRESULT Count_Paints(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (uMsg == WM_PAINT) gPaintCount++;
+    if (uMsg == WM_PAINT)
+        gPaintCount++;
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
@@ -19,8 +20,10 @@ std::string gNewsBarLog;
 
 LRESULT Log_Bar_Messages(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     std::string& stLog = hWnd == gButtonBar ? gButtonBarLog : gNewsBarLog;
-    if (uMsg == WM_SIZE) stLog += 'S';
-    if (uMsg == WM_PAINT) stLog += 'P';
+    if (uMsg == WM_SIZE)
+        stLog += 'S';
+    if (uMsg == WM_PAINT)
+        stLog += 'P';
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
@@ -31,9 +34,10 @@ HWND Create_Bar(const char* szClass) {
     wc.hInstance = Get_App_Instance();
     wc.lpszClassName = szClass;
     UnregisterClassA(szClass, wc.hInstance);
-    if (!RegisterClassA(&wc)) return NULL;
-    return CreateWindowExA(0, szClass, "", WS_CHILD, 0, 0, 640, 30, gMainWindow, NULL,
-                           wc.hInstance, NULL);
+    if (!RegisterClassA(&wc))
+        return NULL;
+    return CreateWindowExA(0, szClass, "", WS_CHILD, 0, 0, 640, 30, gMainWindow, NULL, wc.hInstance,
+                           NULL);
 }
 
 class DialogLauncherTest : public CoreTest {
@@ -75,8 +79,8 @@ TEST_F(DialogLauncherTest, IdsRunTheirTemplateWithTheirParameter) {
         int nTemplate;
         LPARAM lExpectedParam;
     } const aCases[] = {
-        {114, 77, 114, 0},  {130, 77, 114, 1},  {170, 0, 114, 2},
-        {147, 9, 147, 9},   {103, 0, 103, 0},   {200, 3, 200, 3},
+        {114, 77, 114, 0}, {130, 77, 114, 1}, {170, 0, 114, 2},
+        {147, 9, 147, 9},  {103, 0, 103, 0},  {200, 3, 200, 3},
     };
     for (const CASE& c : aCases) {
         SCOPED_TRACE(testing::Message() << "id " << c.idDialog);

@@ -53,9 +53,8 @@ TEST_F(ErrorLogTest, LogLinesAreAppendedWithTheCurrentTime) {
 }
 
 TEST_F(ErrorLogTest, NoBoxWithoutShowSystemErrors) {
-    Test_Set_Strict(true, [](const TEST_SHOWN& shown) {
-        ADD_FAILURE() << "unexpected box: " << shown.stText;
-    });
+    Test_Set_Strict(
+        true, [](const TEST_SHOWN& shown) { ADD_FAILURE() << "unexpected box: " << shown.stText; });
     EXPECT_EQ(Report_Error("quiet"), -1);
     EXPECT_TRUE(Test_Get_Transcript().empty());
 }

@@ -44,8 +44,8 @@ TEST_F(FieldNumbersTest, DecimalFieldsTellNumbersFromJunk) {
         double fValue;
     };
     const CASE cases[] = {
-        {"2.75", FIELD_NUMBER, 2.75},   {"-0.5", FIELD_NUMBER, -0.5}, {"1e3", FIELD_NUMBER, 1000},
-        {" 7 ", FIELD_NUMBER, 7},       {"", FIELD_EMPTY, 0},         {"x1", FIELD_NOT_NUMBER, 0},
+        {"2.75", FIELD_NUMBER, 2.75},     {"-0.5", FIELD_NUMBER, -0.5}, {"1e3", FIELD_NUMBER, 1000},
+        {" 7 ", FIELD_NUMBER, 7},         {"", FIELD_EMPTY, 0},         {"x1", FIELD_NOT_NUMBER, 0},
         {"3.5kg", FIELD_NOT_NUMBER, 3.5},
     };
     for (const CASE& test : cases) {

@@ -27,11 +27,13 @@ void Script_Skinned_Dialog(SHOWN_BUTTONS* pShown, int nPress) {
         for (int i = 0; i < 3; i++) {
             HWND hButton = GetDlgItem(hDlg, kButtonIds[i]);
             szText[0] = 0;
-            if (hButton && IsWindowVisible(hButton)) GetWindowTextA(hButton, szText, sizeof szText);
+            if (hButton && IsWindowVisible(hButton))
+                GetWindowTextA(hButton, szText, sizeof szText);
             pShown->astButtons[i] = szText;
         }
         pShown->nMessageBoxOpen = gMessageBoxOpen;
-        if (nPress >= 0) SendMessageA(hDlg, WM_COMMAND, (WPARAM)kButtonIds[nPress], 0);
+        if (nPress >= 0)
+            SendMessageA(hDlg, WM_COMMAND, (WPARAM)kButtonIds[nPress], 0);
     });
 }
 
@@ -66,7 +68,8 @@ TEST_F(MessageBoxTest, SkinnedDialogButtonsAndAnswersByBoxType) {
         ASSERT_EQ(Shown_Dialogs().size(), 1u);
         EXPECT_TRUE(Shown_Boxes().empty());
         EXPECT_EQ(shown.stCaption, "Contract");
-        for (int i = 0; i < 3; i++) EXPECT_EQ(shown.astButtons[i], c.aszButtons[i]) << i;
+        for (int i = 0; i < 3; i++)
+            EXPECT_EQ(shown.astButtons[i], c.aszButtons[i]) << i;
         EXPECT_EQ(shown.nMessageBoxOpen, 1);
         EXPECT_EQ(gMessageBoxOpen, 0);
     }
@@ -78,8 +81,7 @@ TEST_F(MessageBoxTest, OkCommandAnswersLikeTheFirstButton) {
     for (UINT uType : {MB_YESNO, MB_OKCANCEL}) {
         Test_Script_Dialog(IDD_USER_MESSAGE,
                            [](HWND hDlg) { SendMessageA(hDlg, WM_COMMAND, IDOK, 0); });
-        EXPECT_EQ(Do_Message_Box("Sign him?", "Contract", uType),
-                  uType == MB_YESNO ? IDYES : IDOK);
+        EXPECT_EQ(Do_Message_Box("Sign him?", "Contract", uType), uType == MB_YESNO ? IDYES : IDOK);
     }
 }
 
@@ -132,12 +134,9 @@ TEST_F(MessageBoxTest, UserMessageFallsBackToSystemBoxByCaptionsGiven) {
         const char* szButton3;
         UINT uExpectedType;
     } const aCases[] = {
-        {"No", "Cancel", MB_YESNOCANCEL},
-        {"No", "", MB_YESNO},
-        {"No", nullptr, MB_YESNO},
-        {"", "Cancel", MB_OKCANCEL},
-        {nullptr, "Cancel", MB_OKCANCEL},
-        {"", "", MB_OK},
+        {"No", "Cancel", MB_YESNOCANCEL}, {"No", "", MB_YESNO},
+        {"No", nullptr, MB_YESNO},        {"", "Cancel", MB_OKCANCEL},
+        {nullptr, "Cancel", MB_OKCANCEL}, {"", "", MB_OK},
         {nullptr, nullptr, MB_OK},
     };
     for (const CASE& c : aCases) {

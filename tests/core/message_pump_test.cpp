@@ -9,7 +9,8 @@ namespace {
 std::vector<UINT> gReceived;
 
 LRESULT Record_Messages(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (uMsg >= WM_USER) gReceived.push_back(uMsg);
+    if (uMsg >= WM_USER)
+        gReceived.push_back(uMsg);
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 

@@ -15,7 +15,8 @@ const uint32_t kUntemperedLargest = 0x12dd9bb3u;
 void Set_Next_Outputs(std::initializer_list<bool> largest) {
     uint32_t words[MT_STATE_WORDS] = {};
     int k = 0;
-    for (bool bLargest : largest) words[397 + k++] = bLargest ? kUntemperedLargest : 0u;
+    for (bool bLargest : largest)
+        words[397 + k++] = bLargest ? kUntemperedLargest : 0u;
     Set_Random_State(words);
 }
 
@@ -27,17 +28,18 @@ struct REFERENCE_OUTPUT {
 
 // Outputs of the 1998 reference generator (sgenrand seeding, genrand).
 const REFERENCE_OUTPUT kReference[] = {
-    {4357, 1, 0xaae64ac3u},  {4357, 2, 0x5e7c47dau},  {4357, 624, 0x23219742u},
-    {4357, 625, 0x3e44719du}, {4357, 1000, 0x3d6e7a47u},
-    {12345, 1, 0xd00d52b0u}, {12345, 2, 0x2124971du}, {12345, 624, 0x95114656u},
-    {12345, 625, 0x8c965b19u}, {12345, 1000, 0xd3f2d8a0u},
+    {4357, 1, 0xaae64ac3u},     {4357, 2, 0x5e7c47dau},    {4357, 624, 0x23219742u},
+    {4357, 625, 0x3e44719du},   {4357, 1000, 0x3d6e7a47u}, {12345, 1, 0xd00d52b0u},
+    {12345, 2, 0x2124971du},    {12345, 624, 0x95114656u}, {12345, 625, 0x8c965b19u},
+    {12345, 1000, 0xd3f2d8a0u},
 };
 
 TEST(RandomTest, MatchesReferenceGenerator) {
     for (const REFERENCE_OUTPUT& ref : kReference) {
         Seed_Random(ref.uSeed);
         uint32_t uOutput = 0;
-        for (int k = 0; k < ref.nDraw; k++) uOutput = Random_Number();
+        for (int k = 0; k < ref.nDraw; k++)
+            uOutput = Random_Number();
         EXPECT_EQ(uOutput, ref.uOutput) << "seed " << ref.uSeed << " draw " << ref.nDraw;
     }
 }
@@ -45,9 +47,11 @@ TEST(RandomTest, MatchesReferenceGenerator) {
 TEST(RandomTest, DrawingBeforeSeedingUsesDefaultSeed) {
     gMtIndex = 625;
     uint32_t unseeded[700];
-    for (uint32_t& u : unseeded) u = Random_Number();
+    for (uint32_t& u : unseeded)
+        u = Random_Number();
     Seed_Random(DEFAULT_RANDOM_SEED);
-    for (int k = 0; k < 700; k++) ASSERT_EQ(Random_Number(), unseeded[k]) << "draw " << k;
+    for (int k = 0; k < 700; k++)
+        ASSERT_EQ(Random_Number(), unseeded[k]) << "draw " << k;
 }
 
 TEST(RandomTest, EachHelperTakesItsOutputs) {
@@ -56,11 +60,12 @@ TEST(RandomTest, EachHelperTakesItsOutputs) {
     Random_Range(1, 6);
     Random_Float(1.0f);
     Random_Unit();
-    Random_Spread(1000, 50);  // two outputs
+    Random_Spread(1000, 50);          // two outputs
     Random_Spread_Float(1.0f, 0.1f);  // two outputs
     uint32_t uNext = Random_Number();
     Seed_Random(12345);
-    for (int k = 0; k < 8; k++) Random_Number();
+    for (int k = 0; k < 8; k++)
+        Random_Number();
     EXPECT_EQ(uNext, Random_Number());
 }
 
@@ -120,7 +125,8 @@ TEST(RandomTest, DrawsStayWithinBounds) {
         ASSERT_GE(fFloat, 0.0f);
         ASSERT_LE(fFloat, 3.0f);
     }
-    for (int nCount : nSeen) EXPECT_GT(nCount, 1000);
+    for (int nCount : nSeen)
+        EXPECT_GT(nCount, 1000);
 }
 
 TEST(RandomTest, SpreadScalesByTwoFactors) {

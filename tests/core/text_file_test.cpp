@@ -17,7 +17,8 @@ protected:
     }
 
     void TearDown() override {
-        if (pFile) fclose(pFile);
+        if (pFile)
+            fclose(pFile);
         CoreTest::TearDown();
     }
 };

@@ -170,9 +170,8 @@ TEST_F(TextTest, ParseMoney) {
         const char* szText;
         int nValue;
     } const cases[] = {
-        {"$1,250", 1250}, {"  -$3,000", -3000}, {"+42", 42},
-        {"12abc", 12},    {"abc", 0},           {"", 0},
-        {"$99,999,999,999", INT_MAX},
+        {"$1,250", 1250}, {"  -$3,000", -3000},         {"+42", 42}, {"12abc", 12}, {"abc", 0},
+        {"", 0},          {"$99,999,999,999", INT_MAX},
     };
     for (const CASE& test : cases) {
         char szText[32];
@@ -199,10 +198,20 @@ void Expect_Texts(void (*pFormat)(char* szOut, int nSize, int n),
 }
 
 TEST_F(TextTest, OrdinalNumbers) {
-    Expect_Texts(Format_Ordinal_Number,
-                 {{0, "0th"}, {1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {11, "11th"},
-                  {12, "12th"}, {13, "13th"}, {21, "21st"}, {22, "22nd"}, {101, "101st"},
-                  {111, "111th"}, {112, "112th"}, {213, "213th"}});
+    Expect_Texts(Format_Ordinal_Number, {{0, "0th"},
+                                         {1, "1st"},
+                                         {2, "2nd"},
+                                         {3, "3rd"},
+                                         {4, "4th"},
+                                         {11, "11th"},
+                                         {12, "12th"},
+                                         {13, "13th"},
+                                         {21, "21st"},
+                                         {22, "22nd"},
+                                         {101, "101st"},
+                                         {111, "111th"},
+                                         {112, "112th"},
+                                         {213, "213th"}});
 }
 
 TEST_F(TextTest, CardinalWords) {
@@ -219,8 +228,9 @@ TEST_F(TextTest, CardinalWords) {
                   {40000, "forty thousand"},
                   {1000000, "one million"},
                   {3000021, "three million twenty-one"},
-                  {INT_MAX, "two billion one hundred and forty-seven million four hundred and "
-                            "eighty-three thousand six hundred and forty-seven"},
+                  {INT_MAX,
+                   "two billion one hundred and forty-seven million four hundred and "
+                   "eighty-three thousand six hundred and forty-seven"},
                   {-1, "Cardinal error: -1"}});
 }
 
@@ -243,9 +253,15 @@ TEST_F(TextTest, OrdinalWords) {
 
 TEST_F(TextTest, Dates) {
     Expect_Texts([](char* szOut, int nSize, int nDay) { Get_Date_Text(nDay, szOut, nSize); },
-                 {{0, "January 1"}, {30, "January 31"}, {58, "February 28"}, {59, "March 1"},
-                  {104, "April 15"}, {249, "September 7"}, {364, "December 31"},
-                  {365, "January 1"}, {-1, "December 31"}});
+                 {{0, "January 1"},
+                  {30, "January 31"},
+                  {58, "February 28"},
+                  {59, "March 1"},
+                  {104, "April 15"},
+                  {249, "September 7"},
+                  {364, "December 31"},
+                  {365, "January 1"},
+                  {-1, "December 31"}});
     char szOut[64];
     Format_Date_With_Year(249, 2022, szOut, sizeof(szOut));
     EXPECT_STREQ(szOut, "September 7, 2022");

@@ -82,10 +82,8 @@ TEST_F(DamagedSaveTest, RegressionFilesLoadMendedOrAreRefused) {
         "all_chunks_empty.vnt",  // no league shape: 36 teams in one division, year 0
         "chunk50_empty_stream.vnt",
         "names_unterminated_body_ff.vnt",  // a body of 0xFF bytes: division -1
-        "team0_division_1000.vnt",
-        "version_bitflip_3904.vnt",
-        "first_year_minus1.vnt",
-        "first_year_minus1_hang.vnt",
+        "team0_division_1000.vnt",        "version_bitflip_3904.vnt",
+        "first_year_minus1.vnt",          "first_year_minus1_hang.vnt",
     };
     std::set<std::string> files = Regression_Files();
     ASSERT_FALSE(files.empty()) << Regression_Folder();
@@ -208,9 +206,11 @@ TEST_F(DamagedSaveTest, DamagedFieldsAreMendedOrRefuseTheFile) {
          [] { return Get_Team_Stat(0, TEAM_CONTROL); }, CONTROL_COMPUTER},
         {"returner", [](SAVED_STATE* p) { p->aTeams[0].abReturners[KICK_RETURNER] = 200; },
          [] { return (int)gTeams[0].abReturners[KICK_RETURNER]; }, NO_SLOT_BYTE},
-        {"opponent", [](SAVED_STATE* p) { p->aTeams[0].aanSchedule[0][SCHEDULE_OPPONENT] = INT_MIN; },
+        {"opponent",
+         [](SAVED_STATE* p) { p->aTeams[0].aanSchedule[0][SCHEDULE_OPPONENT] = INT_MIN; },
          [] { return Get_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT); }, 0},
-        {"game index", [](SAVED_STATE* p) { p->aTeams[0].aanSchedule[0][SCHEDULE_GAME_INDEX] = 300; },
+        {"game index",
+         [](SAVED_STATE* p) { p->aTeams[0].aanSchedule[0][SCHEDULE_GAME_INDEX] = 300; },
          [] { return Get_Team_Schedule_Stat(0, 0, SCHEDULE_GAME_INDEX); }, NO_GAME_INDEX},
         {"season", [](SAVED_STATE* p) { p->anPreferenceInts[22] = 256; },
          [] { return gSeasonNumber; }, 99},
@@ -240,33 +240,50 @@ TEST_F(DamagedSaveTest, DamagedFieldsAreMendedOrRefuseTheFile) {
          [] { return gTeams[0].anFinancialStats[59]; }, -1000000000},
         {"city income", [](SAVED_STATE* p) { p->aCities[0].anStats[CITY_INCOME] = INT_MIN; },
          [] { return gCities[0].anStats[CITY_INCOME]; }, 0},
-        {"career stat", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].aanSeasonStats[SEASON_CAREER][7] = INT_MAX; },
+        {"career stat",
+         [](SAVED_STATE* p) {
+             p->aTeams[2].aPlayers[1].aanSeasonStats[SEASON_CAREER][7] = INT_MAX;
+         },
          [] { return gTeams[2].aPlayers[1].aanSeasonStats[SEASON_CAREER][7]; }, 100000000},
         {"capacity", [](SAVED_STATE* p) { p->aTeams[0].anStadiumStats[STADIUM_CAPACITY] = -5; },
          [] { return Get_Team_Stadium_Stat(0, STADIUM_CAPACITY); }, 0},
-        {"prime start", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anVitalStats[VITAL_PRIME_START] = INT_MIN; },
+        {"prime start",
+         [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anVitalStats[VITAL_PRIME_START] = INT_MIN; },
          [] { return gTeams[2].aPlayers[1].anVitalStats[VITAL_PRIME_START]; }, 0},
-        {"salary", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anVitalStats[VITAL_SALARY] = INT_MAX; },
+        {"salary",
+         [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anVitalStats[VITAL_SALARY] = INT_MAX; },
          [] { return gTeams[2].aPlayers[1].anVitalStats[VITAL_SALARY]; }, 10000000},
         {"rating", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].afRatings[20] = INFINITY; },
          [] { return (int)gTeams[2].aPlayers[1].afRatings[20]; }, 1000},
         {"season link", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anSeasonLinks[0] = 40000; },
          [] { return gTeams[2].aPlayers[1].anSeasonLinks[0]; }, -1},
-        {"last name", [](SAVED_STATE* p) { memset(p->aTeams[2].aPlayers[1].szLastName, 'A', PLAYER_LAST_NAME_SIZE); },
+        {"last name",
+         [](SAVED_STATE* p) {
+             memset(p->aTeams[2].aPlayers[1].szLastName, 'A', PLAYER_LAST_NAME_SIZE);
+         },
          [] { return (int)strlen(gTeams[2].aPlayers[1].szLastName); }, PLAYER_LAST_NAME_SIZE - 1},
-        {"position", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anVitalStats[VITAL_POSITION] = -3; },
+        {"position",
+         [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anVitalStats[VITAL_POSITION] = -3; },
          [] { return Player_Id(2, 1); }, Fixture_Player_Id(2, 2)},
         {"division", [](SAVED_STATE* p) { p->aTeams[3].anStats[TEAM_DIVISION] = 8; }, NULL, 0},
         {"gap", [](SAVED_STATE* p) { p->aTeams[3].anStats[TEAM_CONTROL] = CONTROL_NOT_IN_USE; },
          NULL, 0},
-        {"no teams", [](SAVED_STATE* p) {
-             for (TEAM& team : p->aTeams) team.anStats[TEAM_CONTROL] = CONTROL_NOT_IN_USE; },
+        {"no teams",
+         [](SAVED_STATE* p) {
+             for (TEAM& team : p->aTeams)
+                 team.anStats[TEAM_CONTROL] = CONTROL_NOT_IN_USE;
+         },
          NULL, 0},
-        {"full division", [](SAVED_STATE* p) {
-             for (TEAM& team : p->aTeams) team.anStats[TEAM_DIVISION] = 0; },
+        {"full division",
+         [](SAVED_STATE* p) {
+             for (TEAM& team : p->aTeams)
+                 team.anStats[TEAM_DIVISION] = 0;
+         },
          NULL, 0},
-        {"early year", [](SAVED_STATE* p) { p->anUniverseStats[UNIVERSE_FIRST_YEAR] = 1899; }, NULL, 0},
-        {"late year", [](SAVED_STATE* p) { p->anUniverseStats[UNIVERSE_FIRST_YEAR] = 2201; }, NULL, 0},
+        {"early year", [](SAVED_STATE* p) { p->anUniverseStats[UNIVERSE_FIRST_YEAR] = 1899; }, NULL,
+         0},
+        {"late year", [](SAVED_STATE* p) { p->anUniverseStats[UNIVERSE_FIRST_YEAR] = 2201; }, NULL,
+         0},
     };
     ASSERT_EQ(kPlayerId, Player_Id(2, 1));
     for (const auto& test : kCases) {
@@ -286,7 +303,9 @@ TEST_F(DamagedSaveTest, DamagedFieldsAreMendedOrRefuseTheFile) {
         } else {
             EXPECT_TRUE(Is_League(pBefore.get()));
             ASSERT_EQ(Boxes().size(), 2u);
-            EXPECT_EQ(Boxes()[0].rfind("Read Error|The league in \"damaged.vnt\" cannot be played: ", 0), 0u)
+            EXPECT_EQ(
+                Boxes()[0].rfind("Read Error|The league in \"damaged.vnt\" cannot be played: ", 0),
+                0u)
                 << Boxes()[0];
         }
         SetUp();
@@ -300,8 +319,7 @@ TEST_F(DamagedSaveTest, PotentialAndWorthEndForAnyAgeOrPrime) {
         int nFirstYear;
         int nPrimeStart;
     } kCases[] = {
-        {-1, 28}, {36, 28}, {301, 28}, {FIXTURE_FIRST_YEAR, INT_MIN},
-        {FIXTURE_FIRST_YEAR, INT_MAX},
+        {-1, 28}, {36, 28}, {301, 28}, {FIXTURE_FIRST_YEAR, INT_MIN}, {FIXTURE_FIRST_YEAR, INT_MAX},
     };
     alarm(kCaseSeconds);
     for (const auto& test : kCases) {

@@ -21,7 +21,9 @@ protected:
         Clear_Errors();
     }
 
-    static void Clear_Errors() { memset(gRecentErrors, 0, sizeof gRecentErrors); }
+    static void Clear_Errors() {
+        memset(gRecentErrors, 0, sizeof gRecentErrors);
+    }
 
     // The text of the newest reported error, "" when none was reported since the last clear.
     static std::string Last_Error() {

@@ -46,7 +46,9 @@ protected:
         pPlayer->anVitalStats[VITAL_CONTRACT_YEARS_LEFT] = 2;
     }
 
-    static int Fin(int nTeam, int nStat) { return Get_Team_Financial_Stat(nTeam, nStat); }
+    static int Fin(int nTeam, int nStat) {
+        return Get_Team_Financial_Stat(nTeam, nStat);
+    }
 
     // Stores a played game of visitor and home team with its attendance in game record 0.
     static GAME* Played_Game(int nVisitor, int nHome, int nAttendance) {
@@ -63,8 +65,8 @@ protected:
 TEST_F(FinanceTest, PriceStepsFollowTheValuesSize) {
     struct {
         int nValue, nStep;
-    } kSteps[] = {{0, 1},    {15, 1},   {16, 2},   {20, 2},   {35, 2},    {36, 5},
-                  {75, 5},   {76, 10},  {150, 10}, {151, 25}, {375, 25},  {376, 50},
+    } kSteps[] = {{0, 1},    {15, 1},    {16, 2},     {20, 2},     {35, 2},    {36, 5},
+                  {75, 5},   {76, 10},   {150, 10},   {151, 25},   {375, 25},  {376, 50},
                   {750, 50}, {751, 100}, {1000, 100}, {1500, 100}, {1501, 200}};
     for (const auto& step : kSteps)
         EXPECT_EQ(Get_Price_Step(step.nValue), step.nStep) << step.nValue;
@@ -137,9 +139,12 @@ TEST_F(FinanceTest, SetterHoldsCashAndFanSupportInTheirRanges) {
     struct {
         int nStat, nValue, nStored;
     } kCases[] = {
-        {FIN_CASH, 2000000000, 1000000000}, {FIN_CASH, -200000000, -100000000},
-        {FIN_CASH, -5, -5},                 {FIN_FAN_SUPPORT, 1400, 1300},
-        {FIN_FAN_SUPPORT, 0, 700},          {FIN_FAN_SUPPORT, 1234, 1234},
+        {FIN_CASH, 2000000000, 1000000000},
+        {FIN_CASH, -200000000, -100000000},
+        {FIN_CASH, -5, -5},
+        {FIN_FAN_SUPPORT, 1400, 1300},
+        {FIN_FAN_SUPPORT, 0, 700},
+        {FIN_FAN_SUPPORT, 1234, 1234},
         {FIN_TICKET_PRICE, -3, -3},
     };
     for (const auto& c : kCases) {
@@ -208,9 +213,9 @@ TEST_F(FinanceTest, DerivedSeasonFiguresCombineTheStoredOnes) {
     Add_Market_Team(0, 0, 0, 0);
     struct {
         int nStat, nValue;
-    } kStored[] = {{10, 1000}, {14, 200}, {22, 30}, {29, 40}, {36, 50},  {51, 7},  {54, 11},
-                   {57, 13},   {60, 17},  {63, 19}, {16, 2},  {11, 3},   {23, 5},  {37, 1},
-                   {15, 900},  {70, 4},   {19, 500}, {72, 9}, {62, 100}, {59, 10}};
+    } kStored[] = {{10, 1000}, {14, 200}, {22, 30},  {29, 40}, {36, 50},  {51, 7}, {54, 11},
+                   {57, 13},   {60, 17},  {63, 19},  {16, 2},  {11, 3},   {23, 5}, {37, 1},
+                   {15, 900},  {70, 4},   {19, 500}, {72, 9},  {62, 100}, {59, 10}};
     for (const auto& s : kStored)
         Set_Team_Financial_Stat(0, s.nStat, s.nValue);
     EXPECT_EQ(Fin(0, FIN_REVENUE), 1320);
@@ -253,10 +258,10 @@ TEST_F(FinanceTest, CompetitionFactorFallsWithNeighboursNearby) {
     struct {
         int nLongitude, nLatitude, nFactor;
     } kCases[] = {
-        {80000, 40000, 750},  // the same city
-        {80600, 39600, 857},  // 1000 away: 1500 / 1750
-        {81000, 41000, 1000}, // 2000 away is no neighbour
-        {81999, 40000, 1000}, // 1999: a crowding of 0
+        {80000, 40000, 750},   // the same city
+        {80600, 39600, 857},   // 1000 away: 1500 / 1750
+        {81000, 41000, 1000},  // 2000 away is no neighbour
+        {81999, 40000, 1000},  // 1999: a crowding of 0
     };
     for (const auto& c : kCases) {
         Set_City_Stat(1, CITY_LONGITUDE, c.nLongitude);
@@ -417,7 +422,8 @@ TEST_F(FinanceTest, GateIsSharedAndTheBooksBalanceTheCash) {
                      Fin(nTeam, FIN_OPERATING_COST) + Fin(nTeam, FIN_SPENDING_B) +
                      Fin(nTeam, FIN_SPENDING_A);
         EXPECT_EQ(Fin(nTeam, FIN_CASH) - BASE_CASH,
-                  Fin(nTeam, FIN_GATE_REVENUE) + nConcessions - nCosts) << nTeam;
+                  Fin(nTeam, FIN_GATE_REVENUE) + nConcessions - nCosts)
+            << nTeam;
         EXPECT_EQ(Fin(nTeam, FIN_REVENUE) - Fin(nTeam, FIN_EXPENSES),
                   Fin(nTeam, FIN_CASH) - BASE_CASH);
     }
@@ -480,11 +486,11 @@ TEST_F(FinanceTest, FanSupportAfterTheSeason) {
     struct {
         int nOldFans, nWins, nPlayoffWins, nFinish, nNewFans;
     } kCases[] = {
-        {1000, 0, 0, 0, 893},     // the index is at least 571
-        {1000, 9, 0, 4, 1023},    // index 890 + 0 + 200
-        {1000, 12, 2, 7, 1175},   // index 1186 + 164 + 350
-        {1300, 17, 4, 8, 1300},   // index 1750, the fans at most 1300
-        {700, 0, 0, 0, 700},      // 525 + 143 is raised to 700
+        {1000, 0, 0, 0, 893},    // the index is at least 571
+        {1000, 9, 0, 4, 1023},   // index 890 + 0 + 200
+        {1000, 12, 2, 7, 1175},  // index 1186 + 164 + 350
+        {1300, 17, 4, 8, 1300},  // index 1750, the fans at most 1300
+        {700, 0, 0, 0, 700},     // 525 + 143 is raised to 700
     };
     for (const auto& c : kCases) {
         Set_Team_Financial_Stat(0, FIN_FAN_SUPPORT, c.nOldFans);
@@ -522,8 +528,8 @@ TEST_F(FinanceTest, SeasonFinishFromPlayoffSlotAndDivisionPlace) {
     struct {
         int nSlot, nPlace, nFinish;
     } kCases[] = {
-        {30, 1, 8}, {29, 1, 7}, {28, 0, 7}, {27, 2, 6}, {1, 3, 6}, {0, 0, 5}, {0, 1, 4},
-        {-1, 0, 5}, {-1, 1, 3}, {-1, 2, 2}, {-1, 3, 1}, {-1, 4, 0},
+        {30, 1, 8}, {29, 1, 7}, {28, 0, 7}, {27, 2, 6}, {1, 3, 6},  {0, 0, 5},
+        {0, 1, 4},  {-1, 0, 5}, {-1, 1, 3}, {-1, 2, 2}, {-1, 3, 1}, {-1, 4, 0},
     };
     for (const auto& c : kCases) {
         memset(gPlayoffSlots, NO_TEAM, sizeof gPlayoffSlots);

@@ -25,9 +25,9 @@ TEST_F(DatabaseTest, GameInfoIndexesReachTheirSavedOffsets) {
     const struct {
         int nInfo, nOffset;
     } kShorts[] = {
-        {GAME_INFO_YEAR, 28},        {GAME_INFO_POINT_SPREAD, 30},  {GAME_INFO_WEEK, 32},
-        {GAME_INFO_OVER_UNDER, 34},  {GAME_INFO_KICKOFF, 36},       {GAME_INFO_OVERTIME_BITS, 38},
-        {GAME_INFO_TEMPERATURE, 40}, {GAME_INFO_WIND_SPEED, 42},    {GAME_INFO_PRECIPITATION, 44},
+        {GAME_INFO_YEAR, 28},        {GAME_INFO_POINT_SPREAD, 30}, {GAME_INFO_WEEK, 32},
+        {GAME_INFO_OVER_UNDER, 34},  {GAME_INFO_KICKOFF, 36},      {GAME_INFO_OVERTIME_BITS, 38},
+        {GAME_INFO_TEMPERATURE, 40}, {GAME_INFO_WIND_SPEED, 42},   {GAME_INFO_PRECIPITATION, 44},
         {GAME_INFO_WIND_ANGLE, 46},
     };
     for (const auto& field : kShorts) {
@@ -57,9 +57,15 @@ TEST_F(DatabaseTest, QuarterAtThePeriodEdges) {
     const struct {
         int nClock, nDown, nWeek, nQuarter;
     } kCases[] = {
-        {0, KICKOFF, 0, 1},       {899, FIRST_DOWN, 0, 1},        {900, FIRST_DOWN, 0, 2},
-        {1800, KICKOFF, 0, 3},    {1800, CONVERSION_ATTEMPT, 0, 2}, {3600, FIRST_DOWN, 0, 5},
-        {3600, CONVERSION_ATTEMPT, 0, 4}, {4199, FIRST_DOWN, 0, 5}, {4200, FIRST_DOWN, 0, 6},
+        {0, KICKOFF, 0, 1},
+        {899, FIRST_DOWN, 0, 1},
+        {900, FIRST_DOWN, 0, 2},
+        {1800, KICKOFF, 0, 3},
+        {1800, CONVERSION_ATTEMPT, 0, 2},
+        {3600, FIRST_DOWN, 0, 5},
+        {3600, CONVERSION_ATTEMPT, 0, 4},
+        {4199, FIRST_DOWN, 0, 5},
+        {4200, FIRST_DOWN, 0, 6},
         {4200, FIRST_DOWN, 17, 5},  // playoff overtime periods last 15 minutes
     };
     GAME* pGame = &gGames[0];
@@ -159,7 +165,7 @@ TEST_F(ShortSeasonTest, HeadToHeadCountsOnlyTheRegularSeason) {
     } kCases[] = {
         {0, RESULT_KIND_WINS, RESULTS_ALL_GAMES, 2},  // the playoff win is not counted
         {0, RESULT_KIND_LOSSES, RESULTS_ALL_GAMES, 1},
-        {0, RESULT_KIND_LOSSES, 3, 1},                // against the Dukes
+        {0, RESULT_KIND_LOSSES, 3, 1},  // against the Dukes
         {0, RESULT_KIND_WINS, 3, 0},
         {0, RESULT_KIND_WINS, RESULTS_SAME_DIVISION, 1},
         {1, RESULT_KIND_WINS, RESULTS_SAME_DIVISION, 0},

@@ -61,7 +61,7 @@ TEST_F(HashTest, MovedPlayersAreFoundAndTheirEntriesRepaired) {
     EXPECT_EQ(gPlayerIdHash.anTeams[Id_Entry_Of(11)], 1);
     EXPECT_EQ(gPlayerIdHash.anSlots[Id_Entry_Of(13)], 1);
     EXPECT_EQ(gPlayerIdHash.anTeams[Id_Entry_Of(12)], -1);  // marked unknown
-    EXPECT_EQ(gPlayerIdHash.nCount, 4);  // no key was added
+    EXPECT_EQ(gPlayerIdHash.nCount, 4);                     // no key was added
 }
 
 TEST_F(HashTest, PlayersAddedSinceTheRebuildAreFoundByScan) {

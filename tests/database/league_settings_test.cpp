@@ -212,8 +212,7 @@ TEST_F(ShortSeasonTest, ScheduleRecordShowsTiesOnlyWhenThereAreAny) {
         {0, 3, "2-1"},    // Archers: two wins, then a loss to the Dukes
         {0, 4, "3-1"},    // the playoff week counts when asked for
         {2, 3, "0-2-1"},  // Comets: a tie, then two losses
-        {2, 1, "0-0-1"},
-        {4, 0, "0-0"},
+        {2, 1, "0-0-1"}, {4, 0, "0-0"},
     };
     for (const auto& record : kRecords) {
         char sz[TEAM_RECORD_TEXT_SIZE];

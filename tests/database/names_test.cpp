@@ -141,9 +141,9 @@ TEST_F(PlayerTest, DuplicateIdsKeepTheirFirstHolder) {
     EXPECT_NE(nThird, 500);
     EXPECT_NE(nSecond, nThird);
     const std::string& stLog = Test_Get_Debug_Output();
-    EXPECT_NE(stLog.find("Duplicate Player ID found: 500.  Changing to " + std::to_string(nSecond) +
-                         "."),
-              std::string::npos);
+    EXPECT_NE(
+        stLog.find("Duplicate Player ID found: 500.  Changing to " + std::to_string(nSecond) + "."),
+        std::string::npos);
     EXPECT_NE(stLog.find("Changing to " + std::to_string(nThird) + "."), std::string::npos);
     EXPECT_NE(stLog.find("2 Duplicate player ID's were found.  Sanity Checking YBY."),
               std::string::npos);

@@ -14,7 +14,8 @@ protected:
     // The next free slot of a team gets a player of the position with the given Pass Blocking.
     static int Add_Blocker(int nTeam, int nPosition, float fPassBlocking) {
         int nSlot = 0;
-        while (Player_Id(nTeam, nSlot) != 0) nSlot++;
+        while (Player_Id(nTeam, nSlot) != 0)
+            nSlot++;
         Add_Player(nTeam, nSlot, 1000 * (nTeam + 1) + nSlot, nPosition);
         Set_Player_Rating(nTeam, nSlot, fPassBlocking, RATING_PASS_BLOCKING);
         return nSlot;
@@ -32,13 +33,13 @@ TEST_F(NormalisationTest, RatingsApplyToTheirPositionGroups) {
         int bApplies;
     };
     const CASE kCases[] = {
-        {POS_CB, RATING_KICK_RETURNS, 1},  {POS_S, RATING_PUNT_RETURNS, 1},
-        {POS_LB, RATING_KICK_RETURNS, 0},  {POS_WR, RATING_RECEIVING, 1},
-        {POS_RB, RATING_RECEIVING, 0},     {POS_QB, RATING_ACCURACY, 1},
-        {POS_RB, RATING_ACCURACY, 0},      {POS_QB, RATING_POWER, 0},
-        {POS_K, RATING_FG_DISTANCE, 1},    {POS_P, RATING_FG_DISTANCE, 0},
-        {POS_P, RATING_PUNT_ACCURACY, 1},  {POS_C, RATING_DISCIPLINE, 1},
-        {POS_DT, RATING_SPEED, 1},         {POS_S, RATING_TACKLING, 1},
+        {POS_CB, RATING_KICK_RETURNS, 1}, {POS_S, RATING_PUNT_RETURNS, 1},
+        {POS_LB, RATING_KICK_RETURNS, 0}, {POS_WR, RATING_RECEIVING, 1},
+        {POS_RB, RATING_RECEIVING, 0},    {POS_QB, RATING_ACCURACY, 1},
+        {POS_RB, RATING_ACCURACY, 0},     {POS_QB, RATING_POWER, 0},
+        {POS_K, RATING_FG_DISTANCE, 1},   {POS_P, RATING_FG_DISTANCE, 0},
+        {POS_P, RATING_PUNT_ACCURACY, 1}, {POS_C, RATING_DISCIPLINE, 1},
+        {POS_DT, RATING_SPEED, 1},        {POS_S, RATING_TACKLING, 1},
     };
     for (const CASE& c : kCases)
         EXPECT_EQ(Rating_Applies_To_Position(c.nPosition, c.nRating), c.bApplies)
@@ -63,12 +64,14 @@ TEST_F(NormalisationTest, MeanAndSpreadCountTheRegularPlayersOfLeagueTeams) {
 }
 
 TEST_F(NormalisationTest, EqualValuesAreOnlyShifted) {
-    for (int n = 0; n < 3; n++) Add_Blocker(0, POS_G, 70.0f);
+    for (int n = 0; n < 3; n++)
+        Add_Blocker(0, POS_G, 70.0f);
     int nFreeAgent = Add_Blocker(FREE_AGENT_TEAM, POS_G, 70.0f);
     int nProspect = Add_Blocker(FIRST_DRAFT_POOL_TEAM, POS_G, 70.0f);
     Set_Player_Rating(0, 0, 5.0f, RATING_HEALTH);
     Normalize_Player_Ratings();
-    for (int nSlot = 0; nSlot < 3; nSlot++) EXPECT_FLOAT_EQ(Pass_Blocking(0, nSlot), 78.0f);
+    for (int nSlot = 0; nSlot < 3; nSlot++)
+        EXPECT_FLOAT_EQ(Pass_Blocking(0, nSlot), 78.0f);
     EXPECT_FLOAT_EQ(Pass_Blocking(FREE_AGENT_TEAM, nFreeAgent), 78.0f);
     EXPECT_FLOAT_EQ(Pass_Blocking(FIRST_DRAFT_POOL_TEAM, nProspect), 70.0f);
     EXPECT_EQ(gTeams[0].aPlayers[0].afRatings[RATING_HEALTH], 5.0f);
@@ -92,9 +95,10 @@ TEST_F(NormalisationTest, DraftPoolValuesArePulledIntoRange) {
         float fStored;
         float fExpected;
     };
-    const CASE kCases[] = {{97.0f, 96.0f},  {10.0f, 15.0f}, {150.0f, 99.0f}, {-150.0f, 60.0f},
-                           {1500.0f, 60.0f}, {NAN, 60.0f},  {50.0f, 50.0f},  {-30.0f, 1.0f}};
-    for (const CASE& c : kCases) Add_Blocker(LAST_DRAFT_POOL_TEAM, POS_C, c.fStored);
+    const CASE kCases[] = {{97.0f, 96.0f},   {10.0f, 15.0f}, {150.0f, 99.0f}, {-150.0f, 60.0f},
+                           {1500.0f, 60.0f}, {NAN, 60.0f},   {50.0f, 50.0f},  {-30.0f, 1.0f}};
+    for (const CASE& c : kCases)
+        Add_Blocker(LAST_DRAFT_POOL_TEAM, POS_C, c.fStored);
     Clear_Errors();
     Normalize_Player_Ratings();
     for (int n = 0; n < (int)(sizeof kCases / sizeof kCases[0]); n++)

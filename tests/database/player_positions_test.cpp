@@ -6,25 +6,28 @@ TEST_F(PlayerTest, RolesTranslateToTheirPositions) {
     struct {
         int nCode, nPosition;
     } cases[] = {
-        {-5, -5},      {POS_TE, POS_TE}, {ROLE_WR1, POS_WR}, {ROLE_OE, POS_WR}, {ROLE_LT, POS_T},
-        {ROLE_LG, POS_G}, {ROLE_RG, POS_G}, {ROLE_RT, POS_T}, {ROLE_LS, POS_C}, {ROLE_LDE, POS_DE},
-        {ROLE_NT, POS_DT}, {ROLE_RDE, POS_DE}, {ROLE_MLB, POS_LB}, {ROLE_ROLB, POS_LB},
-        {ROLE_NB, POS_CB}, {ROLE_SS, POS_S}, {ROLE_FS, POS_S},
+        {-5, -5},           {POS_TE, POS_TE},    {ROLE_WR1, POS_WR}, {ROLE_OE, POS_WR},
+        {ROLE_LT, POS_T},   {ROLE_LG, POS_G},    {ROLE_RG, POS_G},   {ROLE_RT, POS_T},
+        {ROLE_LS, POS_C},   {ROLE_LDE, POS_DE},  {ROLE_NT, POS_DT},  {ROLE_RDE, POS_DE},
+        {ROLE_MLB, POS_LB}, {ROLE_ROLB, POS_LB}, {ROLE_NB, POS_CB},  {ROLE_SS, POS_S},
+        {ROLE_FS, POS_S},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Translate_Expanded_Position(c.nCode), c.nPosition) << c.nCode;
     EXPECT_TRUE(Test_Get_Transcript().empty());
 
     EXPECT_EQ(Translate_Expanded_Position(43), -1);
-    EXPECT_EQ(Last_Box(), "Unhandled Parameter|Unhandled nExpandedPosition in Translate_Expanded_Position([43])");
+    EXPECT_EQ(
+        Last_Box(),
+        "Unhandled Parameter|Unhandled nExpandedPosition in Translate_Expanded_Position([43])");
 }
 
 TEST_F(PlayerTest, GroupsAndSidesOfCodes) {
     struct {
         int nCode, nGroup, nGroupQB4, nSide;
     } cases[] = {
-        {POS_QB, 0, 4, 0}, {POS_WR, 0, 0, 0},  {POS_T, 1, 1, 0},   {POS_C, 1, 1, 0},
-        {POS_DE, 2, 2, 1}, {POS_S, 2, 2, 1},   {POS_K, 3, 3, 2},   {POS_P, 3, 3, 2},
+        {POS_QB, 0, 4, 0},   {POS_WR, 0, 0, 0},   {POS_T, 1, 1, 0}, {POS_C, 1, 1, 0},
+        {POS_DE, 2, 2, 1},   {POS_S, 2, 2, 1},    {POS_K, 3, 3, 2}, {POS_P, 3, 3, 2},
         {ROLE_LS, 1, 1, -1}, {ROLE_FS, 2, 2, -1}, {-1, -1, -1, -1}, {43, -1, -1, -1},
     };
     for (const auto& c : cases) {

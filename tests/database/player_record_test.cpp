@@ -13,8 +13,10 @@ TEST_F(PlayerTest, VitalStatSentinelsAndUnknownIds) {
         {NO_TEAM, 0, VITAL_HEIGHT, 0, ""},
         {0, NO_PLAYER, VITAL_HEIGHT, 0, ""},
         {0, 0, -1, 0, ""},
-        {0, 0, 30, 0, "Get_Player_Vital_Stat(TNUM nTeam, INDEX nSlot, int nStat)|Unrecognized VITAL_STAT: 30"},
-        {0, 0, 103, 0, "Get_Player_Vital_Stat(TNUM nTeam, INDEX nSlot, int nStat)|Unrecognized VITAL_STAT: 103"},
+        {0, 0, 30, 0,
+         "Get_Player_Vital_Stat(TNUM nTeam, INDEX nSlot, int nStat)|Unrecognized VITAL_STAT: 30"},
+        {0, 0, 103, 0,
+         "Get_Player_Vital_Stat(TNUM nTeam, INDEX nSlot, int nStat)|Unrecognized VITAL_STAT: 103"},
     };
     for (const auto& c : cases) {
         Test_Clear_Transcript();
@@ -59,13 +61,12 @@ TEST_F(PlayerTest, CapImpactOfSmallOneYearContractsIsCapped) {
     struct {
         int nSalary, nBonus, nLength, nProrated, nImpact;
     } cases[] = {
-        {990, 60, 1, 60, 850},    // minimum salary, one year, small bonus: capped
-        {990, 65, 1, 65, 850},    // the bonus limit itself
-        {990, 66, 1, 66, 1056},   // bonus above the inflated 65
-        {991, 60, 1, 60, 1051},   // above the minimum
-        {990, 60, 2, 30, 1020},   // two years
-        {3000, 900, 3, 300, 3300},
-        {500, 900, 0, 0, 500},    // no length: no proration
+        {990, 60, 1, 60, 850},   // minimum salary, one year, small bonus: capped
+        {990, 65, 1, 65, 850},   // the bonus limit itself
+        {990, 66, 1, 66, 1056},  // bonus above the inflated 65
+        {991, 60, 1, 60, 1051},  // above the minimum
+        {990, 60, 2, 30, 1020},  // two years
+        {3000, 900, 3, 300, 3300}, {500, 900, 0, 0, 500},  // no length: no proration
     };
     for (const auto& c : cases) {
         Set_Player_Vital_Stat(0, 0, VITAL_SALARY, c.nSalary);
@@ -133,7 +134,7 @@ TEST_F(PlayerTest, ExactAgeTurnsOnTheBirthday) {
     } cases[] = {
         {0, 19990907, 22},
         {0, 19990908, 21},
-        {17, 19990103, 23},   // week 17 falls on 4 January of the next year
+        {17, 19990103, 23},  // week 17 falls on 4 January of the next year
         {17, 19990105, 22},
         {OFF_SEASON_WEEK, 19990415, 22},  // the off-season day is 15 April
         {OFF_SEASON_WEEK, 19990416, 21},

@@ -16,7 +16,8 @@ protected:
     // Stats 0..n-1 of one kind from a list.
     static void Set_Stats(int nSlot, int nSeason, std::initializer_list<int> values) {
         int nStat = 0;
-        for (int nValue : values) Set_Player_Stat(0, nSlot, nSeason, nStat++, nValue);
+        for (int nValue : values)
+            Set_Player_Stat(0, nSlot, nSeason, nStat++, nValue);
     }
 
     // A stamped career line of the year linked as the player's link n.
@@ -58,14 +59,18 @@ TEST_F(PlayerStatsTest, TheSetterReportsBadIndexesAndWritesNothing) {
         const char* szExpected;
     };
     const CASE kCases[] = {
-        {0, 100, 3, "Invalid nSlot in Set_Player_Stat(nTeam = 0, nSlot = 100, nSeason = 1, "
-                    "nStat = 3, nValue = 9)"},
-        {0, -1, 3, "Invalid nSlot in Set_Player_Stat(nTeam = 0, nSlot = -1, nSeason = 1, "
-                   "nStat = 3, nValue = 9)"},
-        {41, 0, 3, "Invalid nTeam in Set_Player_Stat(nTeam = 41, nSlot = 0, nSeason = 1, "
-                   "nStat = 3, nValue = 9)"},
-        {0, 0, 20, "Invalid nStat in Set_Player_Stat(nTeam = 0, nSlot = 0, nSeason = 1, "
-                   "nStat = 20, nValue = 9)"},
+        {0, 100, 3,
+         "Invalid nSlot in Set_Player_Stat(nTeam = 0, nSlot = 100, nSeason = 1, "
+         "nStat = 3, nValue = 9)"},
+        {0, -1, 3,
+         "Invalid nSlot in Set_Player_Stat(nTeam = 0, nSlot = -1, nSeason = 1, "
+         "nStat = 3, nValue = 9)"},
+        {41, 0, 3,
+         "Invalid nTeam in Set_Player_Stat(nTeam = 41, nSlot = 0, nSeason = 1, "
+         "nStat = 3, nValue = 9)"},
+        {0, 0, 20,
+         "Invalid nStat in Set_Player_Stat(nTeam = 0, nSlot = 0, nSeason = 1, "
+         "nStat = 20, nValue = 9)"},
     };
     SAVED_STATE* pBefore = new SAVED_STATE(gSavedState);
     for (const CASE& c : kCases) {
@@ -140,12 +145,11 @@ TEST_F(PlayerStatsTest, DerivedStatsOfEachSide) {
         int nSlot, nStat, nExpected;
     };
     const CASE kCases[] = {
-        {0, 112, 450},  {0, 113, 83},   {0, 114, 30},   {0, 111, 240},   {0, 118, 250},
-        {0, 130, 1230}, {0, 131, 1480}, {0, 137, 1510}, {0, 139, 60},    {0, 106, 0},
-        {0, 121, 0},    {0, 119, 0},    {1, 121, 26},   {1, 122, 32},    {1, 123, 813},
-        {1, 120, 976},  {1, 127, 400},  {1, 128, 947},  {1, 129, 615},   {1, 139, 118},
-        {1, 138, 0},    {1, 130, 0},    {2, 147, 85},   {2, 146, 53},    {2, 143, 35},
-        {2, 160, 725},  {2, 145, 11},   {1, 136, 32},
+        {0, 112, 450},  {0, 113, 83},   {0, 114, 30},  {0, 111, 240}, {0, 118, 250}, {0, 130, 1230},
+        {0, 131, 1480}, {0, 137, 1510}, {0, 139, 60},  {0, 106, 0},   {0, 121, 0},   {0, 119, 0},
+        {1, 121, 26},   {1, 122, 32},   {1, 123, 813}, {1, 120, 976}, {1, 127, 400}, {1, 128, 947},
+        {1, 129, 615},  {1, 139, 118},  {1, 138, 0},   {1, 130, 0},   {2, 147, 85},  {2, 146, 53},
+        {2, 143, 35},   {2, 160, 725},  {2, 145, 11},  {1, 136, 32},
     };
     for (const CASE& c : kCases)
         EXPECT_EQ(Get_Player_Stat(0, c.nSlot, SEASON_CURRENT, c.nStat), c.nExpected)
@@ -170,16 +174,16 @@ TEST_F(PlayerStatsTest, GradeAndCardIdRangesEndWhereTheyShould) {
         int nStat;
         bool bKnown;
     } kCases[] = {
-        {200, true},  {233, true},  {234, false}, {298, false}, {299, true},  {305, true},
-        {306, false}, {399, false}, {400, true},  {412, true},  {413, false}, {419, false},
-        {420, true},  {430, true},  {431, false},
+        {200, true},  {233, true},  {234, false}, {298, false}, {299, true},
+        {305, true},  {306, false}, {399, false}, {400, true},  {412, true},
+        {413, false}, {419, false}, {420, true},  {430, true},  {431, false},
     };
     for (const auto& c : kCases) {
         Clear_Errors();
         Get_Player_Stat(0, 0, SEASON_PREDICTED, c.nStat);
-        EXPECT_EQ(Last_Error(), c.bKnown ? "" :
-                                "Unrecognized SEASON_STAT in Get_Player_Stat(0,0,3," +
-                                    std::to_string(c.nStat) + ")")
+        EXPECT_EQ(Last_Error(), c.bKnown ? ""
+                                         : "Unrecognized SEASON_STAT in Get_Player_Stat(0,0,3," +
+                                               std::to_string(c.nStat) + ")")
             << "id " << c.nStat;
     }
 }
@@ -270,7 +274,7 @@ TEST_F(PlayerStatsTest, HistoricalAndEraTables) {
         int nStat, nYear, nExpected;
     };
     const CASE kCases[] = {
-        {101, 1949, 466}, {101, 1950, 466}, {101, 2019, 643}, {101, 2030, 652},
+        {101, 1949, 466}, {101, 1950, 466},  {101, 2019, 643}, {101, 2030, 652},
         {113, 1950, 146}, {109, 1951, 1450}, {123, 2019, 831}, {115, 1980, 408},
     };
     for (const CASE& c : kCases)
@@ -281,7 +285,8 @@ TEST_F(PlayerStatsTest, HistoricalAndEraTables) {
     EXPECT_EQ(Get_Historical_Average_Stat(110, 2000), 0);
     ASSERT_EQ(Test_Get_Transcript().size(), 1u);
     EXPECT_EQ(Test_Get_Transcript()[0].stCaption, "Code Error");
-    EXPECT_EQ(Test_Get_Transcript()[0].stText, "Unhandled nStat in int Get_Historical_Average_Stat()");
+    EXPECT_EQ(Test_Get_Transcript()[0].stText,
+              "Unhandled nStat in int Get_Historical_Average_Stat()");
 
     EXPECT_EQ(Get_Smoothed_Era_Value(1950), 1105);
     EXPECT_EQ(Get_Smoothed_Era_Value(1980), 1493);

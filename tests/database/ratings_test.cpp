@@ -31,10 +31,10 @@ TEST_F(RatingsTest, BadStoredValuesAreRepairedAndWrittenBack) {
         float fExpected;
     };
     const CASE kCases[] = {
-        {RATING_ACCURACY, NAN, 75.0f},      {RATING_PASS_BLOCKING, NAN, 78.0f},
-        {RATING_SPEED, NAN, 70.0f},         {RATING_PUNT_DISTANCE, NAN, 75.0f},
-        {RATING_TACKLING, 5.0f, 20.0f},     {RATING_POWER, -3.0f, 20.0f},
-        {RATING_HANDS, 20.0f, 20.0f},       {RATING_VISION, 64.5f, 64.5f},
+        {RATING_ACCURACY, NAN, 75.0f},  {RATING_PASS_BLOCKING, NAN, 78.0f},
+        {RATING_SPEED, NAN, 70.0f},     {RATING_PUNT_DISTANCE, NAN, 75.0f},
+        {RATING_TACKLING, 5.0f, 20.0f}, {RATING_POWER, -3.0f, 20.0f},
+        {RATING_HANDS, 20.0f, 20.0f},   {RATING_VISION, 64.5f, 64.5f},
     };
     Add_Rated_Player(0, POS_WR, 60.0f);
     for (const CASE& c : kCases) {
@@ -118,7 +118,8 @@ TEST_F(RatingsTest, PositionValuesOfTheWorkedExamples) {
     Add_Rated_Player(0, POS_QB, 99.0f);  // raw 107.74, squeezed to 98.87
     Add_Rated_Player(1, POS_QB, 50.0f);  // raw 46, pulled up to 58
     Add_Rated_Player(2, POS_CB, 20.0f);
-    Set_Player_Rating(0, 2, 90.0f, RATING_PASS_COVERAGE);  // (0.65 x 8100 + 0.26 x 400 + 3900) / 125
+    Set_Player_Rating(0, 2, 90.0f,
+                      RATING_PASS_COVERAGE);  // (0.65 x 8100 + 0.26 x 400 + 3900) / 125
     EXPECT_FLOAT_EQ(Compute_Position_Rating(0, 0, POS_QB), 98.87f);
     EXPECT_FLOAT_EQ(Get_Player_Overall_Rating(0, 1), 58.0f);
     EXPECT_FLOAT_EQ(Get_Player_Overall_Rating(0, 2), 74.152f);

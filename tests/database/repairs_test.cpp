@@ -35,7 +35,9 @@ TEST_F(RepairsTest, SeasonCounterIsRepairedOnlyForTheWrappedWeek) {
         int nWeek;
         int nStarts;
         bool bNotice;
-    } kCases[] = {{17, 3, false}, {OFF_SEASON_WEEK, 3, false}, {-1840700291, 0, false},
+    } kCases[] = {{17, 3, false},
+                  {OFF_SEASON_WEEK, 3, false},
+                  {-1840700291, 0, false},
                   {-1840700291, 3, true}};
     for (const auto& test : kCases) {
         SCOPED_TRACE(test.nWeek);
@@ -45,8 +47,9 @@ TEST_F(RepairsTest, SeasonCounterIsRepairedOnlyForTheWrappedWeek) {
         Repair_Corrupted_Season_Counter();
         std::vector<std::string> expected;
         if (test.bNotice)
-            expected.push_back("Converting Game From Previous Version|"
-                               "Incrementing Season in corrupted game file.");
+            expected.push_back(
+                "Converting Game From Previous Version|"
+                "Incrementing Season in corrupted game file.");
         EXPECT_EQ(Boxes(), expected);
     }
 }
@@ -60,15 +63,24 @@ TEST_F(RepairsTest, RedZoneBlendOfOldFiles) {
         float fRedZone;
     } kCases[] = {
         {POS_RB,
-         {{RATING_SPEED, 80}, {RATING_POWER, 70}, {RATING_RECEIVING, 60}, {RATING_QUICKNESS, 75},
-          {RATING_HANDS, 50}, {RATING_VISION, 40}},
+         {{RATING_SPEED, 80},
+          {RATING_POWER, 70},
+          {RATING_RECEIVING, 60},
+          {RATING_QUICKNESS, 75},
+          {RATING_HANDS, 50},
+          {RATING_VISION, 40}},
          92.0f},
         {POS_RB,  // a blend below 20 leaves the rating alone
-         {{RATING_SPEED, 20}, {RATING_POWER, 20}, {RATING_RECEIVING, 20}, {RATING_QUICKNESS, 20},
-          {RATING_HANDS, 90}, {RATING_VISION, 90}},
+         {{RATING_SPEED, 20},
+          {RATING_POWER, 20},
+          {RATING_RECEIVING, 20},
+          {RATING_QUICKNESS, 20},
+          {RATING_HANDS, 90},
+          {RATING_VISION, 90}},
          50.0f},
         {POS_FB, {{RATING_SPEED, 60}, {RATING_RECEIVING, 10}}, 49.0f},  // Receiving floored to 20
-        {POS_TE, {{RATING_RECEIVING, 80}, {RATING_QUICKNESS, NAN}},
+        {POS_TE,
+         {{RATING_RECEIVING, 80}, {RATING_QUICKNESS, NAN}},
          0.65f * 80 + 0.35f * Get_Rating_Target_Mean(RATING_QUICKNESS)},
         {POS_WR, {{RATING_RECEIVING, 90}, {RATING_QUICKNESS, 60}, {RATING_VISION, 40}}, 74.0f},
         {POS_QB, {{RATING_RECEIVING, 90}}, 50.0f},
@@ -93,8 +105,11 @@ TEST_F(RepairsTest, SlowBallCarriersAreSpedUp) {
         int nPosition;
         float fSpeed;
         float fRepaired;
-    } kCases[] = {{POS_QB, 35.7f, 65.0f}, {POS_WR, 39.9f, 79.0f}, {POS_TE, 40.0f, 40.0f},
-                  {POS_RB, 5.0f, 50.0f}, {POS_CB, 30.0f, 30.0f}};
+    } kCases[] = {{POS_QB, 35.7f, 65.0f},
+                  {POS_WR, 39.9f, 79.0f},
+                  {POS_TE, 40.0f, 40.0f},
+                  {POS_RB, 5.0f, 50.0f},
+                  {POS_CB, 30.0f, 30.0f}};
     int nSlot = 0;
     for (const auto& test : kCases) {
         Put_Ratings(nSlot, 40 + nSlot, test.nPosition, {{RATING_SPEED, test.fSpeed}});

@@ -6,9 +6,8 @@
 namespace {
 
 TEST(RunPassBalance, StepsOfSixtyBeyondTheEvenBand) {
-    const int kCases[][2] = {{0, 10},    {119, 10},  {-119, 10}, {120, 11}, {179, 11},
-                             {180, 12},  {660, 20},  {5000, 20}, {-120, 9}, {-660, 0},
-                             {-5000, 0}};
+    const int kCases[][2] = {{0, 10},   {119, 10},  {-119, 10}, {120, 11}, {179, 11}, {180, 12},
+                             {660, 20}, {5000, 20}, {-120, 9},  {-660, 0}, {-5000, 0}};
     for (const auto& c : kCases)
         EXPECT_EQ(Get_Run_Pass_Balance_For_Edge(c[0]), c[1]) << c[0];
 }

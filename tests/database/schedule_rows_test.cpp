@@ -71,11 +71,11 @@ TEST_F(ScheduleRowsTest, BadRowIndexesAreLoggedAndReadZero) {
 }
 
 TEST_F(ScheduleRowsTest, OpponentsAndHomeAndAwayCounts) {
-    Put_Game(0, 0, 1);   // team 0 at team 1
+    Put_Game(0, 0, 1);  // team 0 at team 1
     Put_Game(1, 1, 0);
     Put_Game(2, 2, 0);
-    Put_Game(17, 0, 2);  // the last week the counts read
-    Put_Game(18, 3, 0);  // beyond them
+    Put_Game(17, 0, 2);                     // the last week the counts read
+    Put_Game(18, 3, 0);                     // beyond them
     EXPECT_EQ(Get_Team_Opponent(1, 0), 0);  // an away code of -1 is team 0
     EXPECT_EQ(Get_Team_Opponent(0, 0), 1);
     EXPECT_EQ(Get_Team_Opponent(0, 3), NO_TEAM);

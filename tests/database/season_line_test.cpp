@@ -133,10 +133,10 @@ TEST_F(SeasonLineTest, SeasonsCountDistinctLeagueYearsWithStatistics) {
     Add_Line(0, 0, 2018, 16);
     Add_Line(0, 0, 2019, 6, 1);  // traded during 2019: one season
     Add_Line(0, 0, 2019, 10, 0);
-    Add_Line(0, 0, 2020, 0);     // blank
+    Add_Line(0, 0, 2020, 0);  // blank
     int nOther = Add_Line(0, 0, 2021, 3);
     Set_Season_Line_Flag(nOther, -1);  // not a league season
-    Add_Line(0, 0, 2075, 12);    // far future years count too
+    Add_Line(0, 0, 2075, 12);          // far future years count too
     EXPECT_EQ(Count_NFL_Seasons(0, 0), 3);
     EXPECT_EQ(Last_Error(), "");
     EXPECT_EQ(Get_Player_Main_Team_In_Year(0, 0, 2019), 0);

@@ -115,7 +115,7 @@ TEST_F(StandingsTest, PastFinalistsByLeague) {
         int nKind, bFlag, nTeam;
     } kCases[] = {
         {28, 1, DUKES}, {28, 0, ARCHERS}, {24, 1, ARCHERS}, {26, 1, DUKES},
-        {24, 0, BEARS}, {26, 0, EAGLES}, {25, 1, NO_TEAM},
+        {24, 0, BEARS}, {26, 0, EAGLES},  {25, 1, NO_TEAM},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.nKind * 10 + c.bFlag);

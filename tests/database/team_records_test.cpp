@@ -83,7 +83,7 @@ TEST_F(TeamRecordsTest, PercentageAndRecordTexts) {
         const char* szSpaced;
         int bHasDecision;
     } kCases[] = {
-        {0, 0, 0, 0, "0-0", "0 - 0", 0},       {1, 0, 0, 1000, "1-0", "1 - 0", 1},
+        {0, 0, 0, 0, "0-0", "0 - 0", 0},         {1, 0, 0, 1000, "1-0", "1 - 0", 1},
         {2, 1, 1, 625, "2-1-1", "2 - 1 - 1", 1}, {1, 2, 0, 333, "1-2", "1 - 2", 1},
         {0, 0, 2, 500, "0-0-2", "0 - 0 - 2", 0},
     };
@@ -179,7 +179,7 @@ TEST_F(TeamRecordsTest, DerivedTotalsPairCategoriesForATeamButNotForTheLeague) {
     const struct {
         int nTeam, nCategory, nStat, nValue;
     } kStored[] = {
-        {0, 0, 2, 40}, {0, 0, 3, 25},  {0, 0, 7, 80}, {0, 3, 7, 20}, {0, 0, 8, 300},
+        {0, 0, 2, 40},  {0, 0, 3, 25}, {0, 0, 7, 80}, {0, 3, 7, 20},  {0, 0, 8, 300},
         {0, 3, 8, 100}, {0, 0, 4, 3},  {0, 0, 10, 9}, {0, 0, 11, 40}, {1, 0, 8, 100},
     };
     for (const auto& s : kStored)
@@ -189,14 +189,14 @@ TEST_F(TeamRecordsTest, DerivedTotalsPairCategoriesForATeamButNotForTheLeague) {
     const struct {
         int nTeam, nStat, nValue;
     } kDerived[] = {
-        {0, 8, 300},    // stored as stored
-        {0, 101, 625},  // 25 of 40, per mille
-        {0, 112, 400},  // (300 + 100) / (80 + 20), in hundredths
-        {0, 148, 1000}, // 9 / 3 is capped at 1000 per mille
-        {0, 133, 1100}, // (400 + 40) over 4 games, in tenths
-        {0, 199, 0},    // not a derived id
-        {1, 133, 0},    // no games played
-        {1, 101, 0},    // no attempts
+        {0, 8, 300},     // stored as stored
+        {0, 101, 625},   // 25 of 40, per mille
+        {0, 112, 400},   // (300 + 100) / (80 + 20), in hundredths
+        {0, 148, 1000},  // 9 / 3 is capped at 1000 per mille
+        {0, 133, 1100},  // (400 + 40) over 4 games, in tenths
+        {0, 199, 0},     // not a derived id
+        {1, 133, 0},     // no games played
+        {1, 101, 0},     // no attempts
     };
     for (const auto& d : kDerived)
         EXPECT_EQ(Get_Team_Totals_Stat(d.nTeam, 0, TOTALS_CURRENT, d.nStat), d.nValue) << d.nStat;
@@ -250,10 +250,7 @@ TEST_F(RebuildRecordsTest, RegularSeasonRecordsAreRecountedFromTheStoredGames) {
         int nTeam, nWins, nLosses, nTies, nHomeWins, nHomeLosses, nHomeTies;
     } kRecords[] = {
         {0, 2, 1, 0, 1, 1, 0},  // the playoff win is not a regular-season win
-        {1, 1, 1, 0, 1, 0, 0},
-        {2, 0, 2, 1, 0, 1, 1},
-        {3, 1, 0, 1, 0, 0, 0},
-        {4, 1, 1, 0, 0, 1, 0},
+        {1, 1, 1, 0, 1, 0, 0}, {2, 0, 2, 1, 0, 1, 1}, {3, 1, 0, 1, 0, 0, 0}, {4, 1, 1, 0, 0, 1, 0},
     };
     for (const auto& r : kRecords) {
         const int8_t* pRow = gTeams[r.nTeam].aanYearlyChars[kSeason];

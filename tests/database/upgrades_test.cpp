@@ -11,13 +11,21 @@ namespace {
 class OLD_BLOCK {
 public:
     explicit OLD_BLOCK(size_t nSize) : m_bytes(nSize, 0) {}
-    void Put(size_t nOffset, int32_t nValue) { memcpy(&m_bytes[nOffset], &nValue, 4); }
+    void Put(size_t nOffset, int32_t nValue) {
+        memcpy(&m_bytes[nOffset], &nValue, 4);
+    }
     void Put_Text(size_t nOffset, const char* szText) {
         memcpy(&m_bytes[nOffset], szText, strlen(szText) + 1);
     }
-    const uint8_t* Data() const { return m_bytes.data(); }
-    size_t Size() const { return m_bytes.size(); }
-    uint8_t& operator[](size_t nOffset) { return m_bytes[nOffset]; }
+    const uint8_t* Data() const {
+        return m_bytes.data();
+    }
+    size_t Size() const {
+        return m_bytes.size();
+    }
+    uint8_t& operator[](size_t nOffset) {
+        return m_bytes[nOffset];
+    }
 
 private:
     BYTES m_bytes;
@@ -52,12 +60,19 @@ TEST(SavedGameVersions, HeaderDigitsAndRoutes) {
         int nVersion;
         int nRoute;
     } kCases[] = {
-        {"1904", 1904, ROUTE_CURRENT_LAYOUT},  {"1903", 1900, ROUTE_CURRENT_LAYOUT},
-        {"1169", 1160, ROUTE_CURRENT_LAYOUT},  {"2180", 2180, ROUTE_OLD_UNIVERSE},
-        {"4100", 4100, ROUTE_OLD_UNIVERSE},    {"4101", 4101, ROUTE_UNSUPPORTED},
-        {"4102", 4102, ROUTE_OLD_BLOCK},       {"7799", 7799, ROUTE_OLD_BLOCK},
-        {"7800", 7800, ROUTE_CHECKSUM_TESTED}, {"8510", 8510, ROUTE_CHECKSUM_TESTED},
-        {"\xB0" "000", 128000, ROUTE_CHECKSUM_TESTED},  // a byte above 127 counts as its value
+        {"1904", 1904, ROUTE_CURRENT_LAYOUT},
+        {"1903", 1900, ROUTE_CURRENT_LAYOUT},
+        {"1169", 1160, ROUTE_CURRENT_LAYOUT},
+        {"2180", 2180, ROUTE_OLD_UNIVERSE},
+        {"4100", 4100, ROUTE_OLD_UNIVERSE},
+        {"4101", 4101, ROUTE_UNSUPPORTED},
+        {"4102", 4102, ROUTE_OLD_BLOCK},
+        {"7799", 7799, ROUTE_OLD_BLOCK},
+        {"7800", 7800, ROUTE_CHECKSUM_TESTED},
+        {"8510", 8510, ROUTE_CHECKSUM_TESTED},
+        {"\xB0"
+         "000",
+         128000, ROUTE_CHECKSUM_TESTED},  // a byte above 127 counts as its value
     };
     for (const auto& test : kCases) {
         SCOPED_TRACE(test.szDigits);
@@ -77,9 +92,9 @@ TEST_F(SavedGameTest, OldUniverseFileIsConvertedAndUpgraded) {
     old.Put_Text(nTeam1 + 2 * TEAM_STRING_SIZE, "Foxes");
     old.Put(Vital_At(nTeam1, 79, VITAL_PLAYER_ID), 7901);
     old.Put(Vital_At(nTeam1, 79, VITAL_POSITION), POS_WR);
-    old.Put(Vital_At(nTeam1, 79, 9), 88);                         // the old uniform number
+    old.Put(Vital_At(nTeam1, 79, 9), 88);  // the old uniform number
     old.Put(Vital_At(nTeam1, 79, VITAL_DRAFT_PICK), 2000 * 10000 + 15);
-    old[nTeam1 + 60736] = 79;                                     // kick returner
+    old[nTeam1 + 60736] = 79;  // kick returner
     old.Put(nTeam1 + 62660 + 4 * TEAM_DIVISION, 4);
     old.Put(nTeam1 + 62900 + 4 * STADIUM_CAPACITY, 65000);
     old.Put(nTeam1 + 62980 + 4 * 79, 5000000);  // the last financial int
@@ -138,8 +153,8 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
     old.Put(nTeam0 + 88220, 5);  // the first formation line-up spot
     old.Put_Text(nTeam0 + 90332 + 9248, "DEFENCE");
     size_t nGame12 = 4104240 + 12 * sizeof(GAME);
-    old.Put(nGame12 + 4, 17);       // visitor's score
-    old.Put(nGame12 + 52, 15);      // the old wind speed
+    old.Put(nGame12 + 4, 17);                         // visitor's score
+    old.Put(nGame12 + 52, 15);                        // the old wind speed
     old.Put(18716640 + 960 + 2 * (301 - 240), 1234);  // a 16-bit preference
     old.Put(18718128 + 5 * 92, 2004);                 // season line 5's year
     old[22257072 + sizeof(RECORD_BOOK) - 1] = 0x5A;

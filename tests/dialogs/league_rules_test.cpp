@@ -49,10 +49,16 @@ TEST_F(LeagueRulesTest, SeasonGames) {
     } const kCases[] = {
         {16, 16, ""},
         {17, 17, ""},
-        {15, 14, "The number of games per season must be even.\n\n'Games per season' has been set to 14."},
-        {5, 4, "The number of games per season must be even.\n\n'Games per season' has been set to 4."},
-        {18, 17, "The schedule must have no more than 17 games per team.\n\n'Games per season' has been set to 17."},
-        {2, 4, "The schedule must have at least 4 games per team.\n\n'Games per season' has been set to 4."},
+        {15, 14,
+         "The number of games per season must be even.\n\n'Games per season' has been set to 14."},
+        {5, 4,
+         "The number of games per season must be even.\n\n'Games per season' has been set to 4."},
+        {18, 17,
+         "The schedule must have no more than 17 games per team.\n\n'Games per season' has been "
+         "set to 17."},
+        {2, 4,
+         "The schedule must have at least 4 games per team.\n\n'Games per season' has been set to "
+         "4."},
     };
     for (const auto& c : kCases) {
         EXPECT_EQ(Check_Season_Games(c.nEntered), c.nKept) << c.nEntered;
@@ -65,7 +71,8 @@ TEST_F(LeagueRulesTest, WildCardsFollowTheDivisionCount) {
     EXPECT_EQ(Check_Wild_Card_Teams(0), 1);
     EXPECT_EQ(Shown_Text(), "Conferences with 3 divisions must have at least 1 wild card team.");
     EXPECT_EQ(Check_Wild_Card_Teams(5), 4);
-    EXPECT_EQ(Shown_Text(), "Conferences with 4 divisions cannot have more than 4 wild card teams.");
+    EXPECT_EQ(Shown_Text(),
+              "Conferences with 4 divisions cannot have more than 4 wild card teams.");
     EXPECT_EQ(Check_Wild_Card_Teams(3), 3);
     EXPECT_EQ(Shown_Text(), "");
     EXPECT_EQ(Get_Shown_Wild_Card_Teams(9), 5);  // the largest maximum of the two leagues
@@ -81,7 +88,8 @@ TEST_F(LeagueRulesTest, SmallLeaguesHaveNoWildCards) {
 TEST_F(LeagueRulesTest, InflationAndCashLimits) {
     EXPECT_EQ(Check_Inflation_Factor(3000), 3000);
     EXPECT_EQ(Check_Inflation_Factor(4500), 3000);
-    EXPECT_EQ(Shown_Text(), "Inflation Factor cannot be higher than 3000. It is being set to 3000.");
+    EXPECT_EQ(Shown_Text(),
+              "Inflation Factor cannot be higher than 3000. It is being set to 3000.");
     EXPECT_EQ(Check_Team_Cash(2000000000), MAX_TEAM_CASH);
     EXPECT_EQ(Shown_Text(), "No team may have more than $1,000,000,000.");
     EXPECT_EQ(Check_Team_Cash(-500000000), MIN_TEAM_CASH);  // no notice, but held to the floor
@@ -200,7 +208,8 @@ TEST_F(LeagueRulesTest, NewTeamRosterCoversEveryPosition) {
     ASSERT_EQ(nTeam, FIXTURE_TEAM_COUNT);
     EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), 57);
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
-        EXPECT_EQ(Count_Team_Position_Players(nTeam, nPosition), Get_New_Team_Position_Count(nPosition));
+        EXPECT_EQ(Count_Team_Position_Players(nTeam, nPosition),
+                  Get_New_Team_Position_Count(nPosition));
     // A roster that already has players only gets what it lacks.
     Delete_Player(nTeam, 0);
     Fill_New_Team_Roster(nTeam);

@@ -15,8 +15,10 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         gGameNumber = 7;
-        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
-        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
+        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] =
+            GAME_TEST_VISITOR + 1;
+        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] =
+            -1 - GAME_TEST_HOME;
     }
 
     static std::string Read_File(const char* szName) {
@@ -35,7 +37,8 @@ protected:
 
     static int Count(const std::string& stText, const std::string& stPart) {
         int n = 0;
-        for (size_t at = stText.find(stPart); at != std::string::npos; at = stText.find(stPart, at + 1))
+        for (size_t at = stText.find(stPart); at != std::string::npos;
+             at = stText.find(stPart, at + 1))
             n++;
         return n;
     }
@@ -71,11 +74,13 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
     gSimulationRunning = 1;
     gCurrentWeek = GAME_TEST_WEEK;
     int anWins[2] = {Record(GAME_TEST_VISITOR, YEARLY_WINS), Record(GAME_TEST_HOME, YEARLY_WINS)};
-    int anLosses[2] = {Record(GAME_TEST_VISITOR, YEARLY_LOSSES), Record(GAME_TEST_HOME, YEARLY_LOSSES)};
+    int anLosses[2] = {Record(GAME_TEST_VISITOR, YEARLY_LOSSES),
+                       Record(GAME_TEST_HOME, YEARLY_LOSSES)};
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
     auto start = std::chrono::steady_clock::now();
     Record_Game_Result(pGame, GAME_TEST_WEEK);
-    double dMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    double dMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("report files of one game written in %.3f ms\n", dMs);
 
     std::string stBox = Box_File(), stRecap = Recap_File();

@@ -92,9 +92,8 @@ TEST_F(EngineTest, TwoPointDecisionTable) {
     const struct {
         int nClock, nOffenceScore, nDefenceScore, bGoForTwo;
     } kCases[] = {
-        {100, 12, 14, 1},  {3600, 5, 7, 1},  {100, 7, 6, 0},    {2699, 7, 6, 0},
-        {2700, 7, 6, 1},   {3700, 7, 6, 1},  {3000, 6, 6, 0},   {3000, 6, 0, 0},
-        {3000, 30, 2, 0},  {3000, 6, 30, 0},
+        {100, 12, 14, 1}, {3600, 5, 7, 1}, {100, 7, 6, 0},  {2699, 7, 6, 0},  {2700, 7, 6, 1},
+        {3700, 7, 6, 1},  {3000, 6, 6, 0}, {3000, 6, 0, 0}, {3000, 30, 2, 0}, {3000, 6, 30, 0},
     };
     for (const auto& c : kCases) {
         Set_Situation(CONVERSION_ATTEMPT, 2, 2, c.nClock, c.nOffenceScore, c.nDefenceScore);
@@ -134,12 +133,10 @@ TEST_F(EngineTest, StartersRestInDecidedFourthQuarters) {
     const struct {
         int nClock, nHomeScore, nVisitorScore, bRest;
     } kCases[] = {
-        {2000, 40, 0, 0},   // third quarter
-        {2800, 23, 0, 1},   // 23 points
-        {2800, 22, 0, 0},
-        {3300, 0, 16, 1},   // 16 points inside the last six minutes
-        {3200, 0, 16, 0},
-        {3300, 15, 0, 0},
+        {2000, 40, 0, 0},                    // third quarter
+        {2800, 23, 0, 1},                    // 23 points
+        {2800, 22, 0, 0}, {3300, 0, 16, 1},  // 16 points inside the last six minutes
+        {3200, 0, 16, 0}, {3300, 15, 0, 0},
     };
     for (const auto& c : kCases) {
         Set_Situation(FIRST_DOWN, 10, 50, c.nClock, c.nHomeScore, c.nVisitorScore);

@@ -33,7 +33,9 @@ protected:
         Set_Team_Default_Playbook(TEST_HOME);
     }
 
-    static void Clear_Errors() { memset(gRecentErrors, 0, sizeof gRecentErrors); }
+    static void Clear_Errors() {
+        memset(gRecentErrors, 0, sizeof gRecentErrors);
+    }
 
     // The text of the newest reported error, "" when none was reported since the last clear.
     static std::string Last_Error() {

@@ -5,8 +5,8 @@
 namespace {
 
 #define PRO_DIVE 0
-#define PRO_852 31             // a pass
-#define FOUR_THREE_CONTAIN 3   // DE DT DT DE rush, LBs zone / contain / zone, CBs man, Ss deep
+#define PRO_852 31            // a pass
+#define FOUR_THREE_CONTAIN 3  // DE DT DT DE rush, LBs zone / contain / zone, CBs man, Ss deep
 
 class EventPlayerTest : public PlayTest {};
 
@@ -37,8 +37,9 @@ TEST_F(EventPlayerTest, AMiddleLinebackerRatedSeventyEverywhere) {
     }
     Clear_Errors();
     EXPECT_EQ(Estimate_Player_Stat_Frequency(TEST_VISITOR, nSlot, 12), -1);
-    EXPECT_EQ(Last_Error(), "Unhandled stat in Estimate_Player_Stat_Frequency(TNUM nTeam, INDEX "
-                            "nPlayer, int nStat)");
+    EXPECT_EQ(Last_Error(),
+              "Unhandled stat in Estimate_Player_Stat_Frequency(TNUM nTeam, INDEX "
+              "nPlayer, int nStat)");
 }
 
 TEST_F(EventPlayerTest, AnOffensiveLinemanByHisBlockingAndDiscipline) {

@@ -27,10 +27,14 @@ TEST_F(EngineTest, SpotTableShape) {
         int nFormation, nSpot, nPosition, nDepth;
         double x, y;
     } kSamples[] = {
-        {0, 1, POS_RB, 1, -0.01, -5},    {18, 2, POS_RB, 2, -3.4, -3.31},
-        {21, 0, POS_RB, 2, 0, -1.6},     {29, 10, POS_S, 2, 2, 7},
-        {40, 6, POS_TE, 2, 13.25, -2},   {42, 1, POS_K, 1, -1.6, -8.8},
-        {44, 0, FORMATION_RETURNER, 1, 0, 14}, {46, 0, FORMATION_RETURNER, 2, -6, 2},
+        {0, 1, POS_RB, 1, -0.01, -5},
+        {18, 2, POS_RB, 2, -3.4, -3.31},
+        {21, 0, POS_RB, 2, 0, -1.6},
+        {29, 10, POS_S, 2, 2, 7},
+        {40, 6, POS_TE, 2, 13.25, -2},
+        {42, 1, POS_K, 1, -1.6, -8.8},
+        {44, 0, FORMATION_RETURNER, 1, 0, 14},
+        {46, 0, FORMATION_RETURNER, 2, -6, 2},
         {47, 0, POS_DE, 3, -6, 2},
     };
     for (const auto& sample : kSamples) {
@@ -50,8 +54,8 @@ TEST_F(EngineTest, FormationNamesCoordinatesAndStarters) {
     const struct {
         int nFormation;
         const char* szName;
-    } kNames[] = {{-5, "'I' Formation"}, {21, "Wildcat"}, {22, "4-3"}, {38, "Goal Line"},
-                  {39, ""},              {60, ""}};
+    } kNames[] = {{-5, "'I' Formation"}, {21, "Wildcat"}, {22, "4-3"},
+                  {38, "Goal Line"},     {39, ""},        {60, ""}};
     for (const auto& name : kNames) {
         Get_Formation_Name(name.nFormation, szName, sizeof(szName));
         EXPECT_STREQ(szName, name.szName);
@@ -76,7 +80,7 @@ TEST_F(EngineTest, FormationNamesCoordinatesAndStarters) {
 // Every spot of a full roster's formations is filled from the depth chart.
 TEST_F(EngineTest, LineupsFillFromTheDepthChart) {
     ASSERT_EQ(Fill_Team_Formation_Lineups(TEST_HOME, LINEUP_MODE_STARTERS), 1);
-    const int32_t (*aanLineups)[FORMATION_SPOTS] = gTeams[TEST_HOME].aanFormationLineups;
+    const int32_t(*aanLineups)[FORMATION_SPOTS] = gTeams[TEST_HOME].aanFormationLineups;
     EXPECT_EQ(aanLineups[FORMATION_PRO_SET][0], Fixture_Player_Id(TEST_HOME, 0));  // QB1
     EXPECT_EQ(aanLineups[FORMATION_PRO_SET][1], Fixture_Player_Id(TEST_HOME, FIRST_RB_SLOT));
     EXPECT_EQ(aanLineups[FORMATION_FIELD_GOAL][1], Fixture_Player_Id(TEST_HOME, KICKER_SLOT));
@@ -148,7 +152,7 @@ TEST_F(EngineTest, PlayFormationsFollowTheCalls) {
     } kCases[] = {
         {KICKOFF, 0, -1, FORMATION_KICKOFF, FORMATION_KICKOFF_RETURN},
         {FREE_KICK, 12, -1, FORMATION_ONSIDE_KICK, FORMATION_KICKOFF_RETURN},  // 12 is 2
-        {KICKOFF, 3, -1, FORMATION_ONSIDE_KICK, FORMATION_KICKOFF_RETURN},  // surprise onside
+        {KICKOFF, 3, -1, FORMATION_ONSIDE_KICK, FORMATION_KICKOFF_RETURN},     // surprise onside
         {CONVERSION_ATTEMPT, HARD_CODED_FIELD_GOAL_PLAY, 4, FORMATION_EXTRA_POINT,
          FORMATION_FIELD_GOAL_BLOCK},
         {CONVERSION_ATTEMPT, 5, 4, 7, FORMATION_4_4},

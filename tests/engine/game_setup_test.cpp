@@ -59,8 +59,9 @@ TEST_F(GameSetupTest, AttendanceStaysWithinTheStadium) {
 }
 
 TEST_F(GameSetupTest, WeatherKinds) {
-    const int kCases[][3] = {  // precipitation, temperature, kind
-        {10, 70, 7}, {60, 70, 0}, {105, 30, 1}, {105, 40, 2}, {120, 25, 5},
+    const int kCases[][3] = {
+        // precipitation, temperature, kind
+        {10, 70, 7},  {60, 70, 0},  {105, 30, 1}, {105, 40, 2}, {120, 25, 5},
         {120, 33, 4}, {120, 70, 3}, {140, 50, 3}, {140, 70, 6},
     };
     for (const auto& c : kCases) {

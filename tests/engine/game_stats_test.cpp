@@ -15,7 +15,9 @@ protected:
                 nRunner = nSlot;
     }
 
-    int Season(int nStat) const { return Get_Player_Stat(GAME_TEST_HOME, nRunner, 0, nStat); }
+    int Season(int nStat) const {
+        return Get_Player_Stat(GAME_TEST_HOME, nRunner, 0, nStat);
+    }
     int Totals(int nTeam, int nCategory, int nStat) const {
         return Get_Team_Totals_Stat(nTeam, nCategory, SEASON_CURRENT, nStat);
     }

@@ -58,8 +58,10 @@ protected:
     // warnings are the only boxes it may raise.
     int nTwoMinuteWarnings = 0;
     void Watch_Game() {
-        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = GAME_TEST_VISITOR + 1;
-        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] = -1 - GAME_TEST_HOME;
+        gTeams[GAME_TEST_HOME].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] =
+            GAME_TEST_VISITOR + 1;
+        gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] =
+            -1 - GAME_TEST_HOME;
         Set_Calendar_PBP_Flag(GAME_TEST_WEEK, GAME_TEST_HOME, 1);
         Test_Set_Strict(true, [this](const TEST_SHOWN& shown) {
             if (shown.stCaption == "Two-Minute Warning") {
@@ -75,7 +77,9 @@ protected:
         Test_Set_Strict(false);
     }
 
-    int Down() const { return pGame->nFlags & GAME_FLAG_DOWN_MASK; }
+    int Down() const {
+        return pGame->nFlags & GAME_FLAG_DOWN_MASK;
+    }
 
     void Set_Down(int nDown) {
         pGame->nFlags = (pGame->nFlags & ~GAME_FLAG_DOWN_MASK) | nDown;

@@ -266,8 +266,8 @@ TEST_F(KickPlayTest, TheKickoffTacklerRedrawEnds) {
     for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++)
         Set_Player_Vital_Stat(TEST_HOME, pGame->aabOnField[HOME_SIDE][nSpot], VITAL_POSITION,
                               POS_K);
-    Queue_Draws({0.0, 0.0, 0.5, 0.5, HIGH, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0,
-                 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    Queue_Draws({0.0, 0.0, 0.5, 0.5, HIGH, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0,
+                 0.0, 0.0, 0.0, 0.0, 0.0,  0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
     Kick_Off(pGame);
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_KICKOFF_RETURNED);
     EXPECT_LT(gMtIndex, 5 + 20);

@@ -52,14 +52,14 @@ TEST_F(NarrationTest, VariantsKeepTheirMeaning) {
     struct {
         int nKind, nNumber, nFlag, nLow, nHigh;
     } kCases[] = {
-        {NARRATION_KICK_RESULT, 60, 0, 18, 19},   // a miss from far out falls short
-        {NARRATION_KICK_RESULT, 30, 1, 0, 5},     // a good kick from close range
-        {NARRATION_KICK_RESULT, 52, 0, 8, 19},    // a long miss
+        {NARRATION_KICK_RESULT, 60, 0, 18, 19},  // a miss from far out falls short
+        {NARRATION_KICK_RESULT, 30, 1, 0, 5},    // a good kick from close range
+        {NARRATION_KICK_RESULT, 52, 0, 8, 19},   // a long miss
         {NARRATION_KICK_FIELDED, 0, KICK_FIELDED_FAIR_CATCH, 15, 19},
         {NARRATION_KICK_FIELDED, 0, KICK_FIELDED_TOUCHBACK, 10, 14},
-        {NARRATION_TACKLED, 5, 1, 12, 19},        // out of bounds
-        {NARRATION_TACKLED, 5, 0, 0, 11},         // in bounds
-        {NARRATION_FLAG, 0, 1, 10, 19},           // before the snap
+        {NARRATION_TACKLED, 5, 1, 12, 19},  // out of bounds
+        {NARRATION_TACKLED, 5, 0, 0, 11},   // in bounds
+        {NARRATION_FLAG, 0, 1, 10, 19},     // before the snap
         {NARRATION_FIELD_GOAL_UNIT, 20, 0, 0, 14},
     };
     for (const auto& c : kCases) {

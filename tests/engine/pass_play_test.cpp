@@ -24,10 +24,18 @@ protected:
         Rate_Side(HOME_SIDE, 70.0f);
     }
 
-    uint8_t Receiver() { return pGame->aabOnField[HOME_SIDE][PRIMARY_SPOT]; }
-    int Receiver_Id() { return Get_Player_ID(TEST_HOME, Receiver()); }
-    int Passer_Id() { return Get_Player_ID(TEST_HOME, pGame->aabOnField[HOME_SIDE][0]); }
-    int Result() { return Get_Play_Result(&pGame->currentPlay); }
+    uint8_t Receiver() {
+        return pGame->aabOnField[HOME_SIDE][PRIMARY_SPOT];
+    }
+    int Receiver_Id() {
+        return Get_Player_ID(TEST_HOME, Receiver());
+    }
+    int Passer_Id() {
+        return Get_Player_ID(TEST_HOME, pGame->aabOnField[HOME_SIDE][0]);
+    }
+    int Result() {
+        return Get_Play_Result(&pGame->currentPlay);
+    }
 
     int Totals(int nTeam, int nCategory, int nStat) {
         return Get_Team_Totals_Stat(nTeam, nCategory, SEASON_CURRENT, nStat);

@@ -55,9 +55,9 @@ TEST_F(PlayCallingTest, KicksAndConversionsBySituation) {
         int nDown, nClock, nOffenceScore, nDefenceScore, nCall;
     } kCases[] = {
         {KICKOFF, 100, 0, 0, 0},
-        {KICKOFF, 3500, 10, 14, 2},   // trailing by 4 with 100 seconds left: onside
-        {KICKOFF, 3500, 20, 14, 1},   // leading by 6: squib
-        {KICKOFF, 3400, 10, 14, 0},   // 200 seconds left
+        {KICKOFF, 3500, 10, 14, 2},  // trailing by 4 with 100 seconds left: onside
+        {KICKOFF, 3500, 20, 14, 1},  // leading by 6: squib
+        {KICKOFF, 3400, 10, 14, 0},  // 200 seconds left
         {FREE_KICK, 3500, 10, 14, 0},
     };
     for (const auto& c : kCases) {
@@ -140,8 +140,7 @@ TEST_F(PlayCallingTest, MultipliersForAKnownMatchup) {
               487);
     // 0.487 lies below the floor: halfway to it gives 0.5956, then the floor.
     Set_Situation(FIRST_DOWN, 10, 60, 600, 0, 0);
-    EXPECT_NEAR(Get_Run_Defence_Multiplier(pGame, PRO_DIVE, FOUR_THREE_CONTAIN), 0.70422536f,
-                1e-6);
+    EXPECT_NEAR(Get_Run_Defence_Multiplier(pGame, PRO_DIVE, FOUR_THREE_CONTAIN), 0.70422536f, 1e-6);
     // Twenty calls of the play bring the offence's modifier down to its floor of 500.
     gGameOffensivePlayUses[HOME_SIDE][PRO_DIVE] = 20;
     EXPECT_EQ(Get_Offensive_Play_Redundancy_Modifier(pGame, PRO_DIVE), 500);

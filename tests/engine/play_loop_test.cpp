@@ -66,10 +66,10 @@ TEST_F(PlayLoopTest, GameOverUnderEachOvertimeRule) {
         {"answer rule: a field goal needs an answer", 3700, 7, 10, KICKOFF, 0, 1, H, 1, 0},
         {"answer rule: answered field goal wins", 3900, 7, 10, KICKOFF, 0, 1, H | V, 1, 1},
         {"answer rule: a touchdown wins at once", 3700, 7, 13, KICKOFF, 0, 1, H, 1, 1},
-        {"an overtime touchdown ends the game before its try", 3700, 7, 13, CONVERSION_ATTEMPT,
-         0, 0, H, 1, 1},
-        {"a tying overtime touchdown leaves its try to run", 3900, 13, 13, CONVERSION_ATTEMPT, 0,
-         1, H | V, 1, 0},
+        {"an overtime touchdown ends the game before its try", 3700, 7, 13, CONVERSION_ATTEMPT, 0,
+         0, H, 1, 1},
+        {"a tying overtime touchdown leaves its try to run", 3900, 13, 13, CONVERSION_ATTEMPT, 0, 1,
+         H | V, 1, 0},
         {"answer rule: time runs out level", 4200, 7, 7, FIRST_DOWN, 0, 1, H | V, 1, 1},
         {"untimed sudden death plays on level", 4200, 7, 7, FIRST_DOWN, 0, 2, H | V, 1, 0},
         {"untimed sudden death: first score wins", 4300, 10, 7, KICKOFF, 0, 2, H | V, 1, 1},
@@ -133,9 +133,8 @@ struct HURRY_CASE {
 // The two-minute points: the end of the first half, and late in the game by the margin.
 TEST_F(PlayLoopTest, HurryUpPoints) {
     const HURRY_CASE kCases[] = {
-        {1681, 0, 0, 1}, {1680, 0, 0, 0}, {1681, 21, 0, 1},
-        {3001, 0, 9, 1}, {3001, 0, 8, 0}, {3000, 0, 9, 0},
-        {3361, 7, 7, 1}, {3361, 10, 7, 0}, {3360, 0, 3, 0},
+        {1681, 0, 0, 1}, {1680, 0, 0, 0}, {1681, 21, 0, 1}, {3001, 0, 9, 1}, {3001, 0, 8, 0},
+        {3000, 0, 9, 0}, {3361, 7, 7, 1}, {3361, 10, 7, 0}, {3360, 0, 3, 0},
     };
     for (const HURRY_CASE& c : kCases) {
         SCOPED_TRACE(c.nClock);
@@ -153,8 +152,8 @@ struct RUNOFF_CASE {
 // Before the snap: none after a stop, 37 or 14 at normal pace, 12 or 2 in the hurry-up.
 TEST_F(PlayLoopTest, SecondsRunOffBeforeTheSnap) {
     const RUNOFF_CASE kCases[] = {
-        {600, 0, 37}, {600, 0x400, 14}, {600, 0x800, 14}, {600, 0x100, 0}, {600, 0x200, 0},
-        {1700, 0, 12}, {1700, 0x400, 2}, {1700, 0x100, 0},
+        {600, 0, 37},    {600, 0x400, 14}, {600, 0x800, 14}, {600, 0x100, 0},
+        {600, 0x200, 0}, {1700, 0, 12},    {1700, 0x400, 2}, {1700, 0x100, 0},
     };
     for (const RUNOFF_CASE& c : kCases) {
         SCOPED_TRACE(c.nClock * 10000 + c.nFlags);
@@ -188,8 +187,8 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
         for (int i = 0; i < 3; i++)
             anBefore[bSide][i] = Get_Team_Totals_Stat(pGame->anTeams[bSide], kTotalsStats[i][0],
                                                       SEASON_CURRENT, kTotalsStats[i][1]);
-        anPasserRushesBefore[bSide] = Get_Team_Totals_Stat(pGame->anTeams[bSide], kPasserCategory,
-                                                           SEASON_CURRENT, kRushes);
+        anPasserRushesBefore[bSide] =
+            Get_Team_Totals_Stat(pGame->anTeams[bSide], kPasserCategory, SEASON_CURRENT, kRushes);
     }
 
     ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
@@ -216,18 +215,19 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
             int nSum = 0;
             for (int nSlot = 0; nSlot < GAME_ROSTER_SLOTS; nSlot++) {
                 int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-                int bCategory = kTotalsStats[i][0] == 3 ? nPosition == POS_QB
-                                                        : nPosition >= POS_RB && nPosition <= POS_WR;
+                int bCategory = kTotalsStats[i][0] == 3
+                                    ? nPosition == POS_QB
+                                    : nPosition >= POS_RB && nPosition <= POS_WR;
                 if (Is_Player_Slot_Used(nTeam, nSlot) && bCategory)
                     nSum += pGame->aaanPlayerCounters[bSide][nSlot][kCounters[i]];
             }
-            int nAfter = Get_Team_Totals_Stat(nTeam, kTotalsStats[i][0], SEASON_CURRENT,
-                                              kTotalsStats[i][1]);
+            int nAfter =
+                Get_Team_Totals_Stat(nTeam, kTotalsStats[i][0], SEASON_CURRENT, kTotalsStats[i][1]);
             EXPECT_EQ(nAfter - anBefore[bSide][i], nSum) << "side " << bSide << " stat " << i;
             if (i == 0) {  // quarterbacks' scrambles and kneels count in the passer totals
-                int nPasserRushes = Get_Team_Totals_Stat(nTeam, kPasserCategory, SEASON_CURRENT,
-                                                         kRushes) -
-                                    anPasserRushesBefore[bSide];
+                int nPasserRushes =
+                    Get_Team_Totals_Stat(nTeam, kPasserCategory, SEASON_CURRENT, kRushes) -
+                    anPasserRushesBefore[bSide];
                 EXPECT_EQ(pGame->aanTeamTotals[bSide][5], nSum + nPasserRushes) << "side " << bSide;
             }
         }

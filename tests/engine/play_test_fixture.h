@@ -56,10 +56,16 @@ protected:
     }
 
     // The draw that makes Random_Below(n) give k.
-    static double Below(int k, int n) { return (k + 0.5) / n; }
+    static double Below(int k, int n) {
+        return (k + 0.5) / n;
+    }
 
-    int Offence() const { return pGame->anTeams[Get_Offensive_Side(pGame)]; }
-    int Defence() const { return pGame->anTeams[Get_Defensive_Side(pGame)]; }
+    int Offence() const {
+        return pGame->anTeams[Get_Offensive_Side(pGame)];
+    }
+    int Defence() const {
+        return pGame->anTeams[Get_Defensive_Side(pGame)];
+    }
 
 private:
     // The state word whose tempered output is y.

@@ -50,7 +50,8 @@ TEST_F(EngineTest, BuiltInTablesShape) {
     for (int nPlay = 0; nPlay < DEFENSIVE_PLAY_COUNT; nPlay++) {
         const DEFENSIVE_PLAY& play = gDefaultDefensivePlays[nPlay];
         EXPECT_TRUE(play.nFormation >= FIRST_DEFENSIVE_FORMATION &&
-                    play.nFormation < FIRST_SPECIAL_FORMATION) << nPlay;
+                    play.nFormation < FIRST_SPECIAL_FORMATION)
+            << nPlay;
         for (int nRole : play.anRoles)
             EXPECT_TRUE(nRole >= 0 && nRole <= DOUBLE_TEAM_ROLE) << nPlay;
     }
@@ -118,12 +119,12 @@ TEST_F(EngineTest, PlayDepthClasses) {
     const struct {
         int nPlay, nClass;
     } kCases[] = {
-        {0, CLASS_INSIDE_RUN},   // hole 1
-        {10, CLASS_OUTSIDE_RUN}, // hole 4
+        {0, CLASS_INSIDE_RUN},    // hole 1
+        {10, CLASS_OUTSIDE_RUN},  // hole 4
         {7, CLASS_DRAW},
-        {21, CLASS_SHORT_PASS},  // screen behind the line
-        {20, CLASS_MEDIUM_PASS}, // slant, 4..9
-        {49, CLASS_LONG_PASS},   // go, 22..40
+        {21, CLASS_SHORT_PASS},   // screen behind the line
+        {20, CLASS_MEDIUM_PASS},  // slant, 4..9
+        {49, CLASS_LONG_PASS},    // go, 22..40
         {HARD_CODED_PUNT_PLAY, CLASS_SHORT_PASS},
     };
     for (const auto& c : kCases)
@@ -135,8 +136,8 @@ TEST_F(EngineTest, PlayDepthClasses) {
 TEST_F(EngineTest, PlayResultCounters) {
     const OFFENSIVE_PLAYBOOK* pOffence = Get_Team_Offensive_Playbook(TEST_HOME);
     const DEFENSIVE_PLAYBOOK* pDefence = Get_Team_Defensive_Playbook(TEST_VISITOR);
-    pGame->currentPlay.nOffensiveCall = 0;    // an inside run
-    pGame->currentPlay.nDefensiveCall = 22;   // a blitz
+    pGame->currentPlay.nOffensiveCall = 0;   // an inside run
+    pGame->currentPlay.nDefensiveCall = 22;  // a blitz
     pGame->currentPlay.nResult = FOURTH_DOWN | (5 << PLAY_WORD_TO_GO_SHIFT) | PLAY_WORD_HOME_BALL |
                                  (RESULT_RUN << PLAY_WORD_RESULT_SHIFT);
     pGame->nPlayYards = 5;  // exactly the yards to go

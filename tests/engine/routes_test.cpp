@@ -27,8 +27,8 @@ TEST_F(EngineTest, RouteDepthBounds) {
     const struct {
         int nRoute, nMin, nMax, nAverage;
     } kCases[] = {
-        {9, 22, 40, 31}, {11, -4, -1, -2}, {46, -10, -8, -8}, {47, -6, -4, -4},
-        {54, 0, 0, 0},   {6, 10, 13, 12},
+        {9, 22, 40, 31},  {11, -4, -1, -2}, {46, -10, -8, -8},
+        {47, -6, -4, -4}, {54, 0, 0, 0},    {6, 10, 13, 12},
     };
     for (const auto& c : kCases) {
         EXPECT_EQ(Get_Route_Min_Depth(c.nRoute), c.nMin) << c.nRoute;

@@ -23,7 +23,8 @@ static SAVED_STATE* gpFixtureState = nullptr;
 
 static void Fuzz_Start(void) {
     const char* szTemp = getenv("TMPDIR");
-    std::string stFolder = std::string(szTemp && szTemp[0] ? szTemp : "/tmp") + "/vanto_fuzz.XXXXXX";
+    std::string stFolder =
+        std::string(szTemp && szTemp[0] ? szTemp : "/tmp") + "/vanto_fuzz.XXXXXX";
     if (!mkdtemp(stFolder.data()) || chdir(stFolder.c_str()) != 0) {
         perror("fuzz: scratch folder");
         abort();

@@ -15,7 +15,9 @@ protected:
         Make_Player(TEAM, SLOT, POS_WR, 26, 60.0f);
     }
 
-    static float Rating(int nRating) { return Stored_Rating(TEAM, SLOT, nRating); }
+    static float Rating(int nRating) {
+        return Stored_Rating(TEAM, SLOT, nRating);
+    }
     static void Set_Rating(int nRating, float fValue) {
         Set_Player_Rating(TEAM, SLOT, fValue, nRating);
     }
@@ -38,9 +40,9 @@ protected:
 
 TEST_F(AgingTest, NegativeWeightedFractionFollowsTheWeights) {
     Modify_Player_Ratings(TEAM, SLOT, -0.1f, 1);
-    EXPECT_FLOAT_EQ(Rating(RATING_HEALTH), 48.0f);     // weight 2.0
-    EXPECT_FLOAT_EQ(Rating(RATING_VISION), 58.8f);     // weight 0.2
-    EXPECT_FLOAT_EQ(Rating(RATING_DISTANCE), 52.8f);   // weight 1.2
+    EXPECT_FLOAT_EQ(Rating(RATING_HEALTH), 48.0f);    // weight 2.0
+    EXPECT_FLOAT_EQ(Rating(RATING_VISION), 58.8f);    // weight 0.2
+    EXPECT_FLOAT_EQ(Rating(RATING_DISTANCE), 52.8f);  // weight 1.2
     Modify_Player_Ratings(TEAM, SLOT, -0.5f, 0);
     EXPECT_FLOAT_EQ(Rating(RATING_HEALTH), 24.0f);
     EXPECT_EQ(Last_Error(), "");
@@ -51,11 +53,11 @@ TEST_F(AgingTest, PositiveFractionGrowsOwnRatingsTowardTheTop) {
     Modify_Player_Ratings(TEAM, SLOT, 0.1f, 0);
     EXPECT_FLOAT_EQ(Rating(RATING_RECEIVING), 77.0f);  // a receiver's own: 7 x 29 / 29
     EXPECT_FLOAT_EQ(Rating(RATING_SPEED), 60.0f + 7.0f * 39.0f / 29.0f);
-    EXPECT_FLOAT_EQ(Rating(RATING_TACKLING), 67.0f);   // not his: the whole 7 points
+    EXPECT_FLOAT_EQ(Rating(RATING_TACKLING), 67.0f);  // not his: the whole 7 points
 
     Make_Player(TEAM, SLOT, POS_WR, 26, 60.0f);
     Modify_Player_Ratings(TEAM, SLOT, 0.1f, 1);
-    EXPECT_FLOAT_EQ(Rating(RATING_SPEED), 60.0f);      // weighted growth leaves speed alone
+    EXPECT_FLOAT_EQ(Rating(RATING_SPEED), 60.0f);  // weighted growth leaves speed alone
 }
 
 TEST_F(AgingTest, OversizedFractionIsReportedAndApplied) {
@@ -75,8 +77,8 @@ TEST_F(AgingTest, YearlyChangeByCareerStage) {
     };
     // Prime 25..30; a receiver peaks at 29, so the decline counts from (29 + 30) / 2 = 29.5.
     const CASE kCases[] = {
-        {22, 100, 100, 0, 2.0f},   {22, 150, 100, 0, 3.0f},  {27, 100, 100, 0, 0.0f},
-        {30, 100, 100, 0, 0.0f},   {31, 100, 100, 0, -1.5f}, {34, 100, 100, 0, -4.5f},
+        {22, 100, 100, 0, 2.0f},   {22, 150, 100, 0, 3.0f},    {27, 100, 100, 0, 0.0f},
+        {30, 100, 100, 0, 0.0f},   {31, 100, 100, 0, -1.5f},   {34, 100, 100, 0, -4.5f},
         {34, 100, 200, 0, -2.25f}, {34, 100, 100, 50, -6.75f},
     };
     for (const CASE& c : kCases) {
@@ -143,7 +145,7 @@ TEST_F(AgingTest, PeakAgesByPositionAndQuarterbackEra) {
         int nPeak;
     };
     const CASE kCases[] = {
-        {2022, POS_RB, 27}, {2022, POS_G, 30}, {2022, POS_K, 35}, {2022, 20, 35},
+        {2022, POS_RB, 27}, {2022, POS_G, 30},  {2022, POS_K, 35},  {2022, 20, 35},
         {1969, POS_QB, 32}, {1970, POS_QB, 33}, {1990, POS_QB, 34}, {2022, POS_QB, 35},
         {1930, POS_QB, 32}, {2022, -3, 32},
     };

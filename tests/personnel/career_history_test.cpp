@@ -123,7 +123,8 @@ TEST_F(CareerHistoryTest, SeasonLinesAreMadeConsistentByPositionGroup) {
         // No negative defensive figures; stat 10 at least stat 11.
         {POS_DE, {{3, -4}, {9, -1}, {10, 2}, {11, 5}}, {{3, 0}, {9, 0}, {10, 5}, {11, 5}}},
         // In each pair 8/9 .. 16/17 the second at most the first.
-        {POS_K, {{8, 10}, {9, 12}, {16, 3}, {17, 5}, {12, 4}, {13, 2}},
+        {POS_K,
+         {{8, 10}, {9, 12}, {16, 3}, {17, 5}, {12, 4}, {13, 2}},
          {{9, 10}, {17, 3}, {13, 2}}},
     };
     for (const CASE& c : kCases) {

@@ -12,13 +12,11 @@ TEST_F(ContractsTest, MinimumSalaryByYearAndExperience) {
     struct {
         int nYear, nInflation, nExperience, nExpected;
     } kCases[] = {
-        {2019, 1000, 15, 1030},  // experience past the table counts as 10
-        {2019, 1000, -2, 495},   // negative counts as 0
-        {2021, 1000, 4, 990},
-        {2015, 1500, 0, 435},    // table years are not inflated
-        {2030, 1200, 0, 792},    // other years: the 2021 row inflated
-        {2030, 1200, 10, 1290},
-        {1990, 500, 3, 460},
+        {2019, 1000, 15, 1030},                        // experience past the table counts as 10
+        {2019, 1000, -2, 495},                         // negative counts as 0
+        {2021, 1000, 4, 990},   {2015, 1500, 0, 435},  // table years are not inflated
+        {2030, 1200, 0, 792},                          // other years: the 2021 row inflated
+        {2030, 1200, 10, 1290}, {1990, 500, 3, 460},
     };
     for (const auto& c : kCases) {
         Set_Season_Year(c.nYear);
@@ -33,15 +31,11 @@ TEST_F(ContractsTest, DraftSlotMoneyInAThirtyTwoTeamLeague) {
     struct {
         int nRound, nPick, nExpected;
     } kSlotValues[] = {
-        {0, 0, 22149},   // 6675 scaled by 182.5 / 55
-        {0, 16, 7283},   // the middle pick: 2195 scaled
-        {0, 31, 4188},   // 2195 - Mul_Div(995, 15, 16) scaled
-        {0, 4, 18433},
-        {2, 20, 879},
-        {6, 31, 73},
-        {7, 0, 0},       // no eighth round
-        {-1, 0, 0},
-        {0, 32, 0},      // no 33rd pick
+        {0, 0, 22149},                                        // 6675 scaled by 182.5 / 55
+        {0, 16, 7283},                                        // the middle pick: 2195 scaled
+        {0, 31, 4188},                                        // 2195 - Mul_Div(995, 15, 16) scaled
+        {0, 4, 18433}, {2, 20, 879}, {6, 31, 73}, {7, 0, 0},  // no eighth round
+        {-1, 0, 0},    {0, 32, 0},                            // no 33rd pick
         {0, -1, 0},
     };
     for (const auto& c : kSlotValues)
@@ -66,11 +60,10 @@ TEST_F(ContractsTest, RatingValuesAndScales) {
         float fRating;
         int nYear, nExpected;
     } kCases[] = {
-        {nGuard, 70.0f, 2021, 681},    // 5^2 x 15 + 306.25
-        {nGuard, 65.0f, 2021, 225},    // counts as 60
-        {nGuard, 60.0f, 2021, 100},    // counts as 50
-        {nGuard, 80.0f, 2021, 3681},
-        {nGuard, 30.0f, 2021, 0},
+        {nGuard, 70.0f, 2021, 681},  // 5^2 x 15 + 306.25
+        {nGuard, 65.0f, 2021, 225},  // counts as 60
+        {nGuard, 60.0f, 2021, 100},  // counts as 50
+        {nGuard, 80.0f, 2021, 3681},        {nGuard, 30.0f, 2021, 0},
         {nPasser, 70.0f, 2021, 1362},  // quarterbacks count double
         {nBack, 70.0f, 2021, 749},     // x 1.1
         {nBack, 70.0f, 2005, 599},     // and x 0.8 ten years before 2015
@@ -117,16 +110,16 @@ TEST_F(FairSalaryTest, FreeAgentSalaryBySeasonAndSettings) {
     struct {
         int nSlotOffset, nWorth, nWeek, nDifficulty, nDemandSetting, nExpected;
     } kCases[] = {
-        {0, 6250, OFF_SEASON_WEEK, 0, 0, 5810},  // 5250 scaled = 17420, / 3, up to a 5
-        {0, 6249, OFF_SEASON_WEEK, 0, 0, 5810},  // 17417 / 3 = 5805.7 rounds to 5806
-        {0, 6250, 3, 0, 0, 2905},                // week 3: 5 / 10 of it
+        {0, 6250, OFF_SEASON_WEEK, 0, 0, 5810},            // 5250 scaled = 17420, / 3, up to a 5
+        {0, 6249, OFF_SEASON_WEEK, 0, 0, 5810},            // 17417 / 3 = 5805.7 rounds to 5806
+        {0, 6250, 3, 0, 0, 2905},                          // week 3: 5 / 10 of it
         {0, 6250, TEST_LAST_POSTSEASON_WEEK, 0, 0, 1005},  // 5 / 29
-        {0, 6250, OFF_SEASON_WEEK, 2, 0, 6970},  // difficulty 2: x 12 / 10
-        {0, 6250, OFF_SEASON_WEEK, 0, 10, 6390}, // salary demands +10 %
-        {0, 100000, OFF_SEASON_WEEK, 0, 0, 92910},  // quarterbacks above a tenth of the cap
-        {1, 100000, OFF_SEASON_WEEK, 0, 0, 55580},  // others grow at half speed above it
-        {1, 99992, OFF_SEASON_WEEK, 0, 0, 55580},   // 9125 + 92901 / 2, the half rounded
-        {0, 100, OFF_SEASON_WEEK, 0, 0, 660},    // never below the minimum
+        {0, 6250, OFF_SEASON_WEEK, 2, 0, 6970},            // difficulty 2: x 12 / 10
+        {0, 6250, OFF_SEASON_WEEK, 0, 10, 6390},           // salary demands +10 %
+        {0, 100000, OFF_SEASON_WEEK, 0, 0, 92910},         // quarterbacks above a tenth of the cap
+        {1, 100000, OFF_SEASON_WEEK, 0, 0, 55580},         // others grow at half speed above it
+        {1, 99992, OFF_SEASON_WEEK, 0, 0, 55580},          // 9125 + 92901 / 2, the half rounded
+        {0, 100, OFF_SEASON_WEEK, 0, 0, 660},              // never below the minimum
     };
     for (const auto& c : kCases) {
         gCurrentWeek = c.nWeek;
@@ -149,11 +142,11 @@ TEST_F(FairSalaryTest, DemandFromFairSalaryMinimumAndAge) {
     struct {
         int nWorth, nWeek, nDemandSetting, nExpected;
     } kCases[] = {
-        {6250, OFF_SEASON_WEEK, 0, 1000},  // 17 x (2905 - 660) / 35 = 1090, less 1090 mod 100
-        {6250, 3, 0, 300},                 // 17 x (1452 - 660) / 35 = 385
-        {6250, OFF_SEASON_WEEK, 10, 1300}, // both +10 %: 17 x (3195 - 660) / 35 x 1.1 = 1354
-        {3187, OFF_SEASON_WEEK, 0, 400},   // fair 2965: 17 x (1483 - 660) / 35 = 399.7
-        {100, OFF_SEASON_WEEK, 0, 0},      // half the fair salary is below the minimum
+        {6250, OFF_SEASON_WEEK, 0, 1000},   // 17 x (2905 - 660) / 35 = 1090, less 1090 mod 100
+        {6250, 3, 0, 300},                  // 17 x (1452 - 660) / 35 = 385
+        {6250, OFF_SEASON_WEEK, 10, 1300},  // both +10 %: 17 x (3195 - 660) / 35 x 1.1 = 1354
+        {3187, OFF_SEASON_WEEK, 0, 400},    // fair 2965: 17 x (1483 - 660) / 35 = 399.7
+        {100, OFF_SEASON_WEEK, 0, 0},       // half the fair salary is below the minimum
     };
     for (const auto& c : kCases) {
         gCurrentWeek = c.nWeek;
@@ -250,13 +243,10 @@ TEST_F(ContractsTest, RookieOptionAddsTheFourthYear) {
     struct {
         int nSeasonYear, nDraftYear, nLength, nLeft, nExpectedLength, nExpectedLeft;
     } kCases[] = {
-        {2021, 2018, 3, 1, 4, 1},
-        {2021, 2020, 2, 1, 4, 3},
-        {2021, 2021, 1, 1, 4, 4},
-        {2021, 2017, 3, 1, 3, 1},  // before the option existed
-        {2021, 2019, 4, 2, 4, 2},  // already four years
-        {2025, 2023, 2, 1, 4, 2},
-        {2025, 2018, 3, 2, 3, 2},  // long past his rookie contract: a renewal is left alone
+        {2021, 2018, 3, 1, 4, 1}, {2021, 2020, 2, 1, 4, 3}, {2021, 2021, 1, 1, 4, 4},
+        {2021, 2017, 3, 1, 3, 1},                            // before the option existed
+        {2021, 2019, 4, 2, 4, 2},                            // already four years
+        {2025, 2023, 2, 1, 4, 2}, {2025, 2018, 3, 2, 3, 2},  // long past his rookie contract: a renewal is left alone
     };
     int nSlot = TEST_FREE_AGENT_SLOT;
     for (const auto& c : kCases) {
@@ -298,7 +288,7 @@ protected:
         Test_Set_Strict(true, [](const TEST_SHOWN& shown) {
             ADD_FAILURE() << "unexpected box: " << shown.stText;
         });
-        gOwnerMode = 1;  // cash is only real in Owner Mode
+        gOwnerMode = 1;                                     // cash is only real in Owner Mode
         Set_Player_Vital_Stat(2, 0, VITAL_SALARY, 100000);  // above a third of the cap
         Set_Team_Financial_Stat(3, FIN_CASH, -5000000);
     }

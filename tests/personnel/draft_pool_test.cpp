@@ -194,8 +194,8 @@ TEST_F(DraftPoolTest, MeanBodiesFollowTheEra) {
         int nWeight;
     };
     const CASE kCases[] = {
-        {1960, POS_G, 250}, {1971, POS_G, 250}, {2006, POS_G, 320}, {2030, POS_G, 320},
-        {1990, POS_G, 288},  // (16 x 250 + 17) / 35 + (19 x 320 + 17) / 35
+        {1960, POS_G, 250}, {1971, POS_G, 250}, {2006, POS_G, 320},
+        {2030, POS_G, 320}, {1990, POS_G, 288},  // (16 x 250 + 17) / 35 + (19 x 320 + 17) / 35
     };
     for (const CASE& c : kCases) {
         Set_Season_Year(c.nYear);

@@ -29,8 +29,12 @@ protected:
         Set_Player_Vital_Stat(HURT_TEAM, HURT_SLOT, VITAL_INJURY, nCode);
         Set_Player_Vital_Stat(HURT_TEAM, HURT_SLOT, VITAL_INJURY_WEEKS, nWeeks);
     }
-    int Weeks() const { return Get_Player_Vital_Stat(HURT_TEAM, HURT_SLOT, VITAL_INJURY_WEEKS); }
-    int Code() const { return Get_Player_Vital_Stat(HURT_TEAM, HURT_SLOT, VITAL_INJURY); }
+    int Weeks() const {
+        return Get_Player_Vital_Stat(HURT_TEAM, HURT_SLOT, VITAL_INJURY_WEEKS);
+    }
+    int Code() const {
+        return Get_Player_Vital_Stat(HURT_TEAM, HURT_SLOT, VITAL_INJURY);
+    }
 };
 
 TEST_F(InjuryTest, ChancePerThousandPlaysFollowsTheMedicalRank) {
@@ -38,7 +42,7 @@ TEST_F(InjuryTest, ChancePerThousandPlaysFollowsTheMedicalRank) {
     for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++)
         Set_Team_Financial_Stat(nTeam, FIN_MEDICAL_LEVEL, 1000 + nTeam);
     EXPECT_EQ(Get_Injury_Chance(FIXTURE_TEAM_COUNT - 1), 32);  // best funded
-    EXPECT_EQ(Get_Injury_Chance(0), 52);                        // 40 x 4000 / 3062
+    EXPECT_EQ(Get_Injury_Chance(0), 52);                       // 40 x 4000 / 3062
     Set_Universe_Stat(UNIVERSE_INJURY_FREQUENCY, 100);
     EXPECT_EQ(Get_Injury_Chance(FIXTURE_TEAM_COUNT - 1), 64);
 
@@ -59,15 +63,15 @@ TEST_F(InjuryTest, WeeklyStepHealsInjuriesAndSuspensionsOnlyInPlayedWeeks) {
     struct Case {
         int nCode, nWeeks, nWeek, bTeamPlays, nWeeksAfter, nCodeAfter;
     } kCases[] = {
-        {9, 1, REGULAR_WEEK, 1, 0, NO_INJURY},     // the last week heals
-        {9, 3, REGULAR_WEEK, 0, 2, 9},              // an injury heals in a bye week too
-        {180, 3, REGULAR_WEEK, 1, 2, 180},          // a suspension counts a played week
-        {180, 3, REGULAR_WEEK, 0, 3, 180},          // ...but not a bye
-        {184, 3, 22, 1, 3, 184},                    // nor the postseason's late weeks
-        {181, 3, OFF_SEASON_WEEK, 1, 3, 181},       // nor the off-season
-        {9, 3, OFF_SEASON_WEEK, 1, 2, 9},           // where injuries still heal
-        {183, 3, REGULAR_WEEK, 0, 2, 183},          // a rule suspension counts like an injury
-        {9, -2, REGULAR_WEEK, 1, 0, NO_INJURY},     // a broken negative count is cleared
+        {9, 1, REGULAR_WEEK, 1, 0, NO_INJURY},   // the last week heals
+        {9, 3, REGULAR_WEEK, 0, 2, 9},           // an injury heals in a bye week too
+        {180, 3, REGULAR_WEEK, 1, 2, 180},       // a suspension counts a played week
+        {180, 3, REGULAR_WEEK, 0, 3, 180},       // ...but not a bye
+        {184, 3, 22, 1, 3, 184},                 // nor the postseason's late weeks
+        {181, 3, OFF_SEASON_WEEK, 1, 3, 181},    // nor the off-season
+        {9, 3, OFF_SEASON_WEEK, 1, 2, 9},        // where injuries still heal
+        {183, 3, REGULAR_WEEK, 0, 2, 183},       // a rule suspension counts like an injury
+        {9, -2, REGULAR_WEEK, 1, 0, NO_INJURY},  // a broken negative count is cleared
     };
     for (const Case& c : kCases) {
         gCurrentWeek = c.nWeek;

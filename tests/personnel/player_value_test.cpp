@@ -30,23 +30,44 @@ TEST_F(PlayerValueTest, SeasonProductionInThousands) {
     } kCases[] = {
         // 2,525,000: above 1,500,000 counts in full less 1,000,000.
         {"tackle", POS_DT, 60, SEASON_PREVIOUS, {{7, 1}, {2, 40}, {3, 20}, {4, 5}, {6, 2}}, 1525},
-        {"linebacker", POS_LB, 60, SEASON_PREVIOUS,
-         {{7, 1}, {2, 40}, {3, 20}, {4, 5}, {6, 2}}, 1100},
+        {"linebacker",
+         POS_LB,
+         60,
+         SEASON_PREVIOUS,
+         {{7, 1}, {2, 40}, {3, 20}, {4, 5}, {6, 2}},
+         1100},
         {"backup linebacker", POS_LB, 60, SEASON_PREVIOUS, {{2, 10}}, 83},  // a third below it
         {"a third rounded", POS_LB, 60, SEASON_PREVIOUS, {{2, 10}, {4, 1}}, 117},  // 350 / 3
         {"half an assist", POS_LB, 60, SEASON_PREVIOUS, {{2, 10}, {3, 1}}, 92},    // 275 / 3
         {"punter", POS_P, 60, SEASON_PREVIOUS, {{2, 60}, {3, 2700}}, 150},
-        {"kicker", POS_K, 60, SEASON_PREVIOUS,
-         {{10, 10}, {11, 10}, {12, 10}, {13, 9}, {14, 10}, {15, 8}, {16, 5}, {17, 3}}, 135},
+        {"kicker",
+         POS_K,
+         60,
+         SEASON_PREVIOUS,
+         {{10, 10}, {11, 10}, {12, 10}, {13, 9}, {14, 10}, {15, 8}, {16, 5}, {17, 3}},
+         135},
         {"guard predicted", POS_G, 80, SEASON_PREDICTED, {{0, 8}, {1, 8}}, 1363},  // 2362.5
         {"guard half a season", POS_G, 80, SEASON_PREVIOUS, {{0, 8}, {1, 8}}, 529},
-        {"guard with a fraction of discipline", POS_G, 80.4f, SEASON_PREDICTED, {}, 1391},  // r 802.4
+        {"guard with a fraction of discipline",
+         POS_G,
+         80.4f,
+         SEASON_PREDICTED,
+         {},
+         1391},  // r 802.4
         {"weak guard", POS_G, 40, SEASON_PREVIOUS, {{0, 16}, {1, 16}}, 0},
         {"receiver of 2 yards", POS_WR, 50, SEASON_PREVIOUS, {{11, 2}}, 2},  // 4400 + 500 x 1
-        {"running back", POS_RB, 50, SEASON_PREVIOUS,
-         {{8, 1200}, {9, 10}, {10, 40}, {11, 300}, {12, 2}}, 2420},
-        {"blocking fullback", POS_FB, 80, SEASON_PREVIOUS,
-         {{8, 1200}, {9, 10}, {10, 40}, {11, 300}, {12, 2}}, 2880},
+        {"running back",
+         POS_RB,
+         50,
+         SEASON_PREVIOUS,
+         {{8, 1200}, {9, 10}, {10, 40}, {11, 300}, {12, 2}},
+         2420},
+        {"blocking fullback",
+         POS_FB,
+         80,
+         SEASON_PREVIOUS,
+         {{8, 1200}, {9, 10}, {10, 40}, {11, 300}, {12, 2}},
+         2880},
     };
     int nOffset = 0;
     for (const auto& c : kCases) {
@@ -70,16 +91,19 @@ TEST_F(PlayerValueTest, CareerProductionScoreByPositionGroup) {
         // Career value 27,125 thousands x 165 %, / 920.
         {"linebacker", POS_LB, 10, {{7, 10}, {2, 800}, {3, 300}, {4, 20}, {6, 5}}, 48},
         {"old linebacker", POS_LB, 14, {{7, 10}, {2, 800}, {3, 300}, {4, 20}, {6, 5}}, 44},
-        {"kicker", POS_K, 8,
-         {{10, 100}, {11, 100}, {12, 100}, {13, 90}, {14, 100}, {15, 80}, {16, 50}, {17, 30}}, 21},
+        {"kicker",
+         POS_K,
+         8,
+         {{10, 100}, {11, 100}, {12, 100}, {13, 90}, {14, 100}, {15, 80}, {16, 50}, {17, 30}},
+         21},
         // m = 13,300 x (700 + 400 - 100) / 1000; o = m - 2800 - 250.
         {"guard", POS_G, 7, {{0, 100}, {1, 90}, {7, 100}, {8, 400}, {4, 10}}, 25},
         {"centre", POS_C, 7, {{0, 100}, {1, 90}, {7, 100}, {8, 400}, {4, 10}}, 28},
     };
     int nOffset = 0;
     for (const auto& c : kCases) {
-        int nSlot = Add_Stat_Player(nOffset++, c.nPosition, c.nExperience, 60.0f, SEASON_CAREER,
-                                    c.stats);
+        int nSlot =
+            Add_Stat_Player(nOffset++, c.nPosition, c.nExperience, 60.0f, SEASON_CAREER, c.stats);
         EXPECT_EQ(Get_Player_Production_Score(FREE_AGENT_TEAM, nSlot), c.nExpected) << c.szWhat;
     }
     Set_Player_Byte_Stat(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, BYTE_RINGS, 2);
@@ -121,12 +145,12 @@ TEST_F(PlayerValueTest, ModifierMovesAStatByItsShareOfTheFullSeason) {
         const char* szWhat;
         int nPosition, nStat, nCurrent, nModifier, nEffect, nExpected;
     } kCases[] = {
-        {"rush yards +10 %", POS_RB, 8, 1000, 100, 2, 1144},  // + 1440 x 10 %
+        {"rush yards +10 %", POS_RB, 8, 1000, 100, 2, 1144},     // + 1440 x 10 %
         {"more than half lost", POS_RB, 8, 1000, -600, 2, 400},  // x (1000 - 600) / 1000
         {"2 is below half of 5", POS_RB, 9, 5, -300, 2, 4},      // 5 x 700 / 1000, rounded
-        {"fraction above half", POS_RB, 9, 5, 55, 2, 6},        // + 0.55 rounds up
+        {"fraction above half", POS_RB, 9, 5, 55, 2, 6},         // + 0.55 rounds up
         {"fraction below half", POS_RB, 9, 5, 45, 2, 5},
-        {"quarterback row", POS_QB, 4, 10, 100, 3, 8},          // 8 x -200 % x 10 %
+        {"quarterback row", POS_QB, 4, 10, 100, 3, 8},  // 8 x -200 % x 10 %
         {"games untouched by kind 3", POS_RB, 0, 16, 500, 3, 16},
     };
     for (const auto& c : kCases) {
@@ -187,15 +211,23 @@ TEST_F(PlayerValueTest, FixKeepsThePredictedLineConsistent) {
         {"passer in range", POS_QB, {{3, 300}, {5, 3000}, {7, 5}}, {{5, 3000}, {7, 15}}},
         {"kicker with many kickoffs", POS_K, {{2, 100}, {3, 6000}}, {{2, 80}}},
         {"kicker with few kickoffs", POS_K, {{2, 10}, {3, 600}}, {{2, 30}}},
-        {"punter's average at most punts / 2 + 40.0", POS_P, {{2, 70}, {3, 3150}},
+        {"punter's average at most punts / 2 + 40.0",
+         POS_P,
+         {{2, 70}, {3, 3150}},
          {{2, 70}, {3, 3045}}},
-        {"back with too few carries", POS_RB, {{7, 100}, {8, 1000}, {10, 20}, {11, 200}},
+        {"back with too few carries",
+         POS_RB,
+         {{7, 100}, {8, 1000}, {10, 20}, {11, 200}},
          {{7, 167}, {8, 1000}}},
         {"rusher capped", POS_WR, {{7, 100}, {8, 2000}, {10, 20}, {11, 200}}, {{8, 1750}}},
-        {"tight end with few catches", POS_TE, {{10, 10}, {11, 100}, {6, 50}, {5, 10}},
+        {"tight end with few catches",
+         POS_TE,
+         {{10, 10}, {11, 100}, {6, 50}, {5, 10}},
          {{10, 13}, {11, 130}, {6, 65}, {5, 8}}},
         {"returns need a return", POS_CB, {{15, 100}, {18, 40}}, {{14, 1}, {17, 1}}},
-        {"lineman floors", POS_T, {{5, 5}, {6, 90}, {7, 100}, {8, 100}},
+        {"lineman floors",
+         POS_T,
+         {{5, 5}, {6, 90}, {7, 100}, {8, 100}},
          {{5, 20}, {6, 90}, {8, 300}}},
     };
     for (const auto& c : kCases) {

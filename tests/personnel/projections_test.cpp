@@ -17,7 +17,7 @@ TEST_F(ProjectionsTest, TableFollowsTheEraForPassingKickingAndPunting) {
     struct {
         int nPosition, nStat, nBase, nHistoricalStat;  // 0: not scaled
     } kCases[] = {
-        {POS_QB, 3, 230, 101}, {POS_QB, 6, 15, 105}, {POS_QB, 7, 20, 107}, {POS_QB, 2, 450, 0},
+        {POS_QB, 3, 230, 101}, {POS_QB, 6, 15, 105}, {POS_QB, 7, 20, 107},  {POS_QB, 2, 450, 0},
         {POS_K, 11, 11, 123},  {POS_K, 18, 51, 0},   {POS_P, 3, 1075, 115}, {POS_RB, 8, 100, 0},
     };
     for (int nYear : {2021, 1990}) {
@@ -139,10 +139,7 @@ TEST_F(ProjectionsTest, LongestFieldGoalFromTheLongBands) {
         int nMade50, nTried50, nMade40, nMade30, nExpected;
     } kCases[] = {
         {2, 4, 0, 0, 51},  // 2 x 2 - 4 / 2 + 48 = 50, at least 51
-        {5, 6, 3, 3, 55},
-        {0, 3, 3, 0, 47},
-        {0, 0, 0, 2, 37},
-        {0, 0, 0, 0, 27},
+        {5, 6, 3, 3, 55}, {0, 3, 3, 0, 47}, {0, 0, 0, 2, 37}, {0, 0, 0, 0, 27},
     };
     int nSlot = Add_Rookie(POS_K, 26);
     for (const auto& c : kCases) {
@@ -169,7 +166,7 @@ TEST_F(ProjectionsTest, LongestPunt) {
     struct {
         int nPunts, nYards, nLow, nHigh;
     } kCases[] = {
-        {1, 48, 48, 48},     // one punt is his longest
+        {1, 48, 48, 48},  // one punt is his longest
         {0, 0, 0, 0},
         {-3, 100, 0, 0},
         {50, 2250, 56, 78},  // 45 + 23 / 2 + 0..22
@@ -212,8 +209,8 @@ TEST_F(ProjectionsTest, RecordBookOrder) {
         const char* szLast;
         const char* szFirst;
     } kRows[] = {
-        {300, 2020, 1, "adams", "Zed"},  {500, 2019, 0, "Young", "Al"},
-        {300, 2021, 0, "Young", "Al"},   {300, 2020, 1, "Adams", "bob"},
+        {300, 2020, 1, "adams", "Zed"}, {500, 2019, 0, "Young", "Al"},
+        {300, 2021, 0, "Young", "Al"},  {300, 2020, 1, "Adams", "bob"},
         {300, 2020, 4, "Moss", "Cy"},
     };
     for (int n = 0; n < 5; n++) {

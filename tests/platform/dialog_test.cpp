@@ -28,30 +28,29 @@ DIALOG_LOG gLog;
 // from inside WM_INITDIALOG's follow-up by posting a message.
 INT_PTR Test_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
-        case WM_INITDIALOG: {
-            gLog.lInit = lParam;
-            gLog.nInitCount++;
-            char szCaption[64];
-            GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
-            gLog.stCaption = szCaption;
-            if (lParam == 99) PostMessageA(hDlg, WM_COMMAND, IDOK, 0);  // ends itself from the queue
+    case WM_INITDIALOG: {
+        gLog.lInit = lParam;
+        gLog.nInitCount++;
+        char szCaption[64];
+        GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
+        gLog.stCaption = szCaption;
+        if (lParam == 99)
+            PostMessageA(hDlg, WM_COMMAND, IDOK, 0);  // ends itself from the queue
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(hDlg, LOWORD(wParam));
             return TRUE;
         }
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                EndDialog(hDlg, LOWORD(wParam));
-                return TRUE;
-            }
-            if (LOWORD(wParam) == 100) {
-                gLog.nInnerResult = DialogBoxParamA(GetModuleHandleA(nullptr),
-                                                    MAKEINTRESOURCEA(kInnerTemplate), hDlg,
-                                                    Test_Dialog_Proc, 7);
-                return TRUE;
-            }
-            return FALSE;
-        case WM_DESTROY:
-            gLog.bSawDestroy = true;
-            return FALSE;
+        if (LOWORD(wParam) == 100) {
+            gLog.nInnerResult =
+                DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kInnerTemplate), hDlg,
+                                Test_Dialog_Proc, 7);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY: gLog.bSawDestroy = true; return FALSE;
     }
     return FALSE;
 }
@@ -67,7 +66,9 @@ protected:
         Test_Reset_Platform();
         gLog = DIALOG_LOG();
     }
-    void TearDown() override { Test_Reset_Platform(); }
+    void TearDown() override {
+        Test_Reset_Platform();
+    }
 };
 
 TEST_F(DialogTest, ScriptDrivesTheDialogAndItsControls) {
@@ -84,7 +85,8 @@ TEST_F(DialogTest, ScriptDrivesTheDialogAndItsControls) {
         EXPECT_EQ(GetDlgItemTextA(hDlg, IDOK, szText, sizeof(szText)), 2u);
         EXPECT_STREQ(szText, "OK");
         EXPECT_TRUE(SetDlgItemTextA(hDlg, IDCANCEL, "Close"));
-        SendDlgItemMessageA(hDlg, IDCANCEL, WM_GETTEXT, sizeof(szText), reinterpret_cast<LPARAM>(szText));
+        SendDlgItemMessageA(hDlg, IDCANCEL, WM_GETTEXT, sizeof(szText),
+                            reinterpret_cast<LPARAM>(szText));
         stReadBack = szText;
         EXPECT_EQ(GetDlgItemTextA(hDlg, 9999, szText, sizeof(szText)), 0u);
         EXPECT_STREQ(szText, "");
@@ -148,7 +150,7 @@ TEST_F(DialogTest, NestedDialogRunsInsideTheOuterOne) {
     });
     Test_Script_Dialog(kOuterTemplate, [](HWND hDlg) {
         SendMessageA(hDlg, WM_COMMAND, 100, 0);  // opens the inner dialog
-        EXPECT_TRUE(IsWindow(hDlg));              // the outer one is still up
+        EXPECT_TRUE(IsWindow(hDlg));             // the outer one is still up
         SendMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(Run_Dialog(kOuterTemplate, 5), IDCANCEL);

@@ -21,7 +21,8 @@ LRESULT Recording_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     gSeen.push_back({hWnd, uMsg, wParam});
     if (uMsg == WM_CREATE) {
         const CREATESTRUCTA* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        if (cs->lpCreateParams) SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        if (cs->lpCreateParams)
+            SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
         return cs->style & 1 ? -1 : 0;  // style bit 0 asks the procedure to refuse creation
     }
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
@@ -30,7 +31,8 @@ LRESULT Recording_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 std::vector<UINT> Seen_Messages(HWND hWnd) {
     std::vector<UINT> a;
     for (const SEEN& s : gSeen)
-        if (s.hWnd == hWnd) a.push_back(s.uMsg);
+        if (s.hWnd == hWnd)
+            a.push_back(s.uMsg);
     return a;
 }
 
@@ -45,12 +47,16 @@ protected:
         wc.lpszClassName = "TestWindow";
         ASSERT_NE(RegisterClassA(&wc), 0u);
     }
-    void TearDown() override { Test_Reset_Platform(); }
+    void TearDown() override {
+        Test_Reset_Platform();
+    }
 
     HWND Create(HWND hParent = nullptr, int nId = 0, DWORD dwStyle = 0, void* pParam = nullptr) {
-        if (hParent) dwStyle |= WS_CHILD;
+        if (hParent)
+            dwStyle |= WS_CHILD;
         return CreateWindowExA(0, "testwindow", "title", dwStyle, 0, 0, 100, 50, hParent,
-                               reinterpret_cast<HMENU>(static_cast<intptr_t>(nId)), nullptr, pParam);
+                               reinterpret_cast<HMENU>(static_cast<intptr_t>(nId)), nullptr,
+                               pParam);
     }
 };
 
@@ -59,7 +65,9 @@ TEST_F(MessageQueueTest, ClassesAreUniqueAndCaseBlind) {
     wc.lpfnWndProc = Recording_Proc;
     wc.lpszClassName = "TESTWINDOW";
     EXPECT_EQ(RegisterClassA(&wc), 0u);
-    EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(
+        CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+        nullptr);
 }
 
 TEST_F(MessageQueueTest, CreateAndDestroySendTheirMessagesInOrder) {
@@ -79,7 +87,8 @@ TEST_F(MessageQueueTest, CreateAndDestroySendTheirMessagesInOrder) {
     // Parent's WM_DESTROY first, then the child's whole destruction, the parent's WM_NCDESTROY last.
     std::vector<UINT> aOrder;
     for (const SEEN& s : gSeen)
-        if (s.uMsg != WM_KILLFOCUS) aOrder.push_back(s.uMsg);
+        if (s.uMsg != WM_KILLFOCUS)
+            aOrder.push_back(s.uMsg);
     EXPECT_EQ(aOrder, (std::vector<UINT>{WM_DESTROY, WM_DESTROY, WM_NCDESTROY, WM_NCDESTROY}));
     EXPECT_EQ(gSeen[1].hWnd, hChild);
     EXPECT_FALSE(IsWindow(hParent));
@@ -135,7 +144,8 @@ TEST_F(MessageQueueTest, PostedMessagesComeInOrderThroughFilters) {
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_USER + 5, WM_USER + 9, PM_REMOVE));
 
     std::vector<WPARAM> aRest;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) aRest.push_back(msg.wParam);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        aRest.push_back(msg.wParam);
     EXPECT_EQ(aRest, (std::vector<WPARAM>{1, 2}));
 }
 
@@ -163,7 +173,8 @@ TEST_F(MessageQueueTest, DispatchCallsTheProcedureAndDestroyDropsPending) {
     DestroyWindow(b);
     gSeen.clear();
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
     ASSERT_EQ(gSeen.size(), 1u);
     EXPECT_EQ(gSeen[0].uMsg, WM_USER + 7u);
     EXPECT_EQ(gSeen[0].wParam, 70u);
@@ -215,7 +226,9 @@ TEST_F(MessageQueueTest, TimersFireFromTheClockWhenTheQueueIsRead) {
 }
 
 int gTimerCalls = 0;
-void Count_Timer(HWND, UINT, UINT_PTR, DWORD) { gTimerCalls++; }
+void Count_Timer(HWND, UINT, UINT_PTR, DWORD) {
+    gTimerCalls++;
+}
 
 TEST_F(MessageQueueTest, TimerProcedureAndDestroyedOwner) {
     Test_Use_Virtual_Clock(0, 0);
@@ -244,13 +257,14 @@ TEST_F(MessageQueueTest, TranslateMessageTurnsKeysIntoCharacters) {
         WPARAM nChar;  // 0: no character
     };
     const KEY_CASE kCases[] = {
-        {'A', false, 'a'}, {'A', true, 'A'}, {'7', false, '7'}, {'1', true, '!'},
-        {VK_SPACE, false, ' '}, {VK_RETURN, false, '\r'}, {0xBD, false, '-'}, {0x61, false, '1'},
-        {VK_SHIFT, false, 0}, {0x70 /* F1 */, false, 0},
+        {'A', false, 'a'},      {'A', true, 'A'},          {'7', false, '7'},  {'1', true, '!'},
+        {VK_SPACE, false, ' '}, {VK_RETURN, false, '\r'},  {0xBD, false, '-'}, {0x61, false, '1'},
+        {VK_SHIFT, false, 0},   {0x70 /* F1 */, false, 0},
     };
     for (const KEY_CASE& k : kCases) {
         MSG msg = {hWnd, WM_KEYDOWN, VK_SHIFT, 0, 0, {0, 0}};
-        if (k.bShift) TranslateMessage(&msg);
+        if (k.bShift)
+            TranslateMessage(&msg);
         msg.wParam = k.nKey;
         TranslateMessage(&msg);
         if (k.bShift) {

@@ -39,7 +39,8 @@ protected:
 
     static std::string Read(const char* szPath) {
         FILE* pFile = Platform_Open_File(szPath, "r");
-        if (!pFile) return "<none>";
+        if (!pFile)
+            return "<none>";
         char szBuffer[64] = "";
         size_t n = fread(szBuffer, 1, sizeof(szBuffer) - 1, pFile);
         fclose(pFile);
@@ -49,7 +50,8 @@ protected:
     std::string Resolve(const std::string& stPath, int* pExists = nullptr) {
         char szOut[512];
         int nExists = Platform_Resolve_Path(stPath.c_str(), szOut, sizeof(szOut));
-        if (pExists) *pExists = nExists;
+        if (pExists)
+            *pExists = nExists;
         return szOut;
     }
 };
@@ -116,7 +118,8 @@ TEST_F(PathResolverTest, RenameReplacesRemoveDeletesMakeDirectoryCreatesOnce) {
     EXPECT_EQ(Platform_Remove_File((stRoot + "/DATABASES/universe-2019.dat").c_str()), 0);
 
     EXPECT_EQ(Platform_Make_Directory((stRoot + "/databases/Output").c_str()), 1);
-    EXPECT_EQ(Platform_Make_Directory((stRoot + "/DATABASES/OUTPUT").c_str()), 1);  // exists already
+    EXPECT_EQ(Platform_Make_Directory((stRoot + "/DATABASES/OUTPUT").c_str()),
+              1);  // exists already
     struct stat st;
     EXPECT_EQ(stat((stRoot + "/Databases/Output").c_str(), &st), 0);
     EXPECT_NE(stat((stRoot + "/Databases/OUTPUT").c_str(), &st), 0);
@@ -127,7 +130,9 @@ TEST_F(PathResolverTest, RenameReplacesRemoveDeletesMakeDirectoryCreatesOnce) {
 
 TEST_F(PathResolverTest, PathThatDoesNotFitGivesNothing) {
     char szOut[16];
-    EXPECT_EQ(Platform_Resolve_Path((stRoot + "/Databases/Universe-2019.dat").c_str(), szOut, sizeof(szOut)), 0);
+    EXPECT_EQ(Platform_Resolve_Path((stRoot + "/Databases/Universe-2019.dat").c_str(), szOut,
+                                    sizeof(szOut)),
+              0);
     EXPECT_STREQ(szOut, "");
     EXPECT_EQ(Platform_Open_File(nullptr, "r"), nullptr);
 }

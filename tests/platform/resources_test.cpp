@@ -19,7 +19,8 @@ namespace {
 std::string Compiler_Path() {
     char szExe[4096];
     ssize_t n = readlink("/proc/self/exe", szExe, sizeof(szExe) - 1);
-    if (n <= 0) return "vanto_rc";
+    if (n <= 0)
+        return "vanto_rc";
     std::string stExe(szExe, static_cast<size_t>(n));
     return stExe.substr(0, stExe.find_last_of('/') + 1) + "vanto_rc";
 }
@@ -96,14 +97,17 @@ TEST_F(ResourceCompilerTest, CompilesTheSupportedSyntax) {
     EXPECT_EQ(stErrors, "");
 
     // The dialog: popup | modal frame | caption (from CAPTION) | set-font (from FONT), no sysmenu.
-    EXPECT_NE(stOutput.find("{300, \"Say \\042hi\\042\\011A\\351\", 0x80C000C0u, 0x00000080u, 10, 20, "
-                            "200, 100, \"MS Sans Serif\", 8, kControls300, 5}"),
-              std::string::npos)
+    EXPECT_NE(
+        stOutput.find("{300, \"Say \\042hi\\042\\011A\\351\", 0x80C000C0u, 0x00000080u, 10, 20, "
+                      "200, 100, \"MS Sans Serif\", 8, kControls300, 5}"),
+        std::string::npos)
         << stOutput;
     // EDITTEXT: child, visible, tab stop and auto-scroll; its border taken away.
-    EXPECT_NE(stOutput.find("{\"EDIT\", \"\", 1001, 0x50010080u, 0x00000000u, 5, 6, 70, 12}"), std::string::npos);
-    EXPECT_NE(stOutput.find("{\"msctls_progress32\", \"\", 1002, 0x50000001u, 0x00020000u, 1, 2, 3, 4}"),
+    EXPECT_NE(stOutput.find("{\"EDIT\", \"\", 1001, 0x50010080u, 0x00000000u, 5, 6, 70, 12}"),
               std::string::npos);
+    EXPECT_NE(
+        stOutput.find("{\"msctls_progress32\", \"\", 1002, 0x50000001u, 0x00020000u, 1, 2, 3, 4}"),
+        std::string::npos);
     EXPECT_NE(stOutput.find("{\"BUTTON\", \"Go\", 1003, 0x50010003u"), std::string::npos);
     EXPECT_NE(stOutput.find("{\"STATIC\", \"Name:\", -1, 0x50020000u"), std::string::npos);
     EXPECT_NE(stOutput.find("{\"BUTTON\", \"OK\", 1, 0x50010001u"), std::string::npos);
@@ -121,26 +125,33 @@ TEST_F(ResourceCompilerTest, ErrorsNameTheFileAndLineAndFailTheBuild) {
         const char* szExpected;  // a part of the message
     };
     const ERROR_CASE kCases[] = {
-        {"STRINGTABLE\nBEGIN\n  1 \"a\"\n  2 \"b\n  END\n", "test.rc:4: error: unterminated string"},
-        {"STRINGTABLE BEGIN\n 1 \"a\"\n 1 \"b\"\nEND\n", "test.rc:3: error: string 1 is defined twice"},
-        {"\n\n1 BITMAP \"logo.bmp\"\n", "test.rc:3: error: unknown or unsupported statement 'BITMAP'"},
+        {"STRINGTABLE\nBEGIN\n  1 \"a\"\n  2 \"b\n  END\n",
+         "test.rc:4: error: unterminated string"},
+        {"STRINGTABLE BEGIN\n 1 \"a\"\n 1 \"b\"\nEND\n",
+         "test.rc:3: error: string 1 is defined twice"},
+        {"\n\n1 BITMAP \"logo.bmp\"\n",
+         "test.rc:3: error: unknown or unsupported statement 'BITMAP'"},
         {"5 DIALOGEX 0, 0, 10, 10\nBEGIN\n  PUSHBUTTON \"x\", IDC_NOPE, 1, 2, 3, 4\nEND\n",
          "test.rc:3: error: unknown name 'IDC_NOPE'"},
         {"5 DIALOGEX 0, 0, 10, 10\nBEGIN\n  SLIDER \"x\", 1, 1, 2, 3, 4\nEND\n",
          "test.rc:3: error: expected a control statement or END, found 'SLIDER'"},
         {"5 DIALOGEX 0, 0, 10\nBEGIN\nEND\n", "test.rc:2: error: expected ',', found 'BEGIN'"},
-        {"5 DIALOGEX 0, 0, 10, 10\nBEGIN\n", "error: expected a control statement or END, found the end of the file"},
+        {"5 DIALOGEX 0, 0, 10, 10\nBEGIN\n",
+         "error: expected a control statement or END, found the end of the file"},
         {"STRINGTABLE BEGIN 1 \"bad \\q escape\" END\n", "test.rc:1: error: unknown escape '\\q'"},
         {"#include \"missing.h\"\n", "test.rc:1: error: cannot open include file"},
         {"#include \"ids.h\"\n", "ids.h:2: error: unsupported directive #ifdef"},
-        {"#define F(x) x\n", "test.rc:1: error: #define F: macros with arguments are not supported"},
-        {"1 DIALOGEX 0, 0, 10, 100000\nBEGIN\nEND\n", "test.rc:1: error: height 100000 is out of range"},
+        {"#define F(x) x\n",
+         "test.rc:1: error: #define F: macros with arguments are not supported"},
+        {"1 DIALOGEX 0, 0, 10, 100000\nBEGIN\nEND\n",
+         "test.rc:1: error: height 100000 is out of range"},
     };
     Write("ids.h", "#define A 1\n#ifdef A\n#endif\n");
     for (const ERROR_CASE& c : kCases) {
         EXPECT_EQ(Compile(c.szScript), 1) << c.szScript;
         EXPECT_NE(stErrors.find(c.szExpected), std::string::npos)
-            << "script:\n" << c.szScript << "\nmessage: " << stErrors;
+            << "script:\n"
+            << c.szScript << "\nmessage: " << stErrors;
         EXPECT_EQ(stOutput, "") << "no output is left behind";
     }
 }
@@ -149,19 +160,26 @@ TEST_F(ResourceCompilerTest, ErrorsNameTheFileAndLineAndFailTheBuild) {
 
 class ProgramResourcesTest : public ::testing::Test {
 protected:
-    void SetUp() override { Test_Reset_Platform(); }
-    void TearDown() override { Test_Reset_Platform(); }
+    void SetUp() override {
+        Test_Reset_Platform();
+    }
+    void TearDown() override {
+        Test_Reset_Platform();
+    }
 };
 
-INT_PTR Quiet_Proc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR Quiet_Proc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
 TEST_F(ProgramResourcesTest, EveryDialogIdHasATemplate) {
-    const int kTemplates[] = {103, 104, 105, 110, 111, 114, 116, 118, 119, 120, 127, 128, 131, 132,
-                              133, 135, 137, 138, 139, 140, 143, 144, 145, 146, 147, 149, 150, 152,
-                              155, 156, 158, 159, 160, 161, 162, 163, 164, 165, 169, 172, 173, 174,
+    const int kTemplates[] = {103, 104, 105, 110, 111, 114, 116, 118, 119, 120, 127, 128,  131, 132,
+                              133, 135, 137, 138, 139, 140, 143, 144, 145, 146, 147, 149,  150, 152,
+                              155, 156, 158, 159, 160, 161, 162, 163, 164, 165, 169, 172,  173, 174,
                               175, 179, 181, 182, 183, 185, 189, 195, 196, 199, 200, 41008};
     for (int nId : kTemplates)
-        EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(nId), nullptr, Quiet_Proc, 0), IDCANCEL) << nId;
+        EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(nId), nullptr, Quiet_Proc, 0), IDCANCEL)
+            << nId;
     // 130 and 170 are launcher ids that open template 114; they have no template of their own.
     EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(130), nullptr, Quiet_Proc, 0), -1);
 
@@ -169,9 +187,12 @@ TEST_F(ProgramResourcesTest, EveryDialogIdHasATemplate) {
         int nId;
         const char* szCaption;
     };
-    const CAPTION_CASE kCaptions[] = {{110, "Welcome to..."}, {156, "Did You Know?"},
-                                      {160, "Simulation Settings"}, {139, "Hall Of Fame"},
-                                      {181, ""}, {189, ""}};
+    const CAPTION_CASE kCaptions[] = {{110, "Welcome to..."},
+                                      {156, "Did You Know?"},
+                                      {160, "Simulation Settings"},
+                                      {139, "Hall Of Fame"},
+                                      {181, ""},
+                                      {189, ""}};
     for (const CAPTION_CASE& c : kCaptions) {
         for (const TEST_SHOWN& shown : Test_Get_Transcript()) {
             if (shown.nTemplateId == c.nId) {
@@ -183,7 +204,8 @@ TEST_F(ProgramResourcesTest, EveryDialogIdHasATemplate) {
 
 TEST_F(ProgramResourcesTest, MessageDialogHasItsTextAndThreeButtons) {
     Test_Script_Dialog(41008, [](HWND hDlg) {
-        for (int nId : {41009, 41010, 41011, 41012}) EXPECT_NE(GetDlgItem(hDlg, nId), nullptr) << nId;
+        for (int nId : {41009, 41010, 41011, 41012})
+            EXPECT_NE(GetDlgItem(hDlg, nId), nullptr) << nId;
         EndDialog(hDlg, IDYES);
     });
     EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(41008), nullptr, Quiet_Proc, 0), IDYES);
@@ -194,12 +216,11 @@ TEST_F(ProgramResourcesTest, LoadStringReadsTheWords) {
         UINT nId;
         const char* szText;
     };
-    const STRING_CASE kCases[] = {{13, "Apathetic"},   {20, "Fanatic"},     {27, "Sunday"},
-                                  {28, "Quarterback"}, {42, "Punter"},      {54, "December"},
-                                  {59, "QB"},          {73, "P"},           {92, "nineteenth"},
-                                  {93, "twent"},       {100, "ninet"},      {101, "zero"},
-                                  {120, "nineteen"},   {128, "ninety"},     {130, "st"},
-                                  {133, "th"},         {55, ""},            {134, ""}};
+    const STRING_CASE kCases[] = {
+        {13, "Apathetic"}, {20, "Fanatic"}, {27, "Sunday"},    {28, "Quarterback"}, {42, "Punter"},
+        {54, "December"},  {59, "QB"},      {73, "P"},         {92, "nineteenth"},  {93, "twent"},
+        {100, "ninet"},    {101, "zero"},   {120, "nineteen"}, {128, "ninety"},     {130, "st"},
+        {133, "th"},       {55, ""},        {134, ""}};
     char szBuffer[64];
     for (const STRING_CASE& c : kCases) {
         EXPECT_EQ(LoadStringA(GetModuleHandleA(nullptr), c.nId, szBuffer, sizeof(szBuffer)),

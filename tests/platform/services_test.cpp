@@ -12,8 +12,12 @@ namespace {
 
 class ServicesTest : public ::testing::Test {
 protected:
-    void SetUp() override { Test_Reset_Platform(); }
-    void TearDown() override { Test_Reset_Platform(); }
+    void SetUp() override {
+        Test_Reset_Platform();
+    }
+    void TearDown() override {
+        Test_Reset_Platform();
+    }
 };
 
 TEST_F(ServicesTest, UnansweredBoxTakesItsDefaultButton) {
@@ -37,7 +41,8 @@ TEST_F(ServicesTest, UnansweredBoxTakesItsDefaultButton) {
         {0x6, 0},  // no such set of buttons: refused
     };
     for (const BOX_CASE& c : kCases)
-        EXPECT_EQ(MessageBoxA(nullptr, "text", "caption", c.uType), c.nExpected) << "type " << c.uType;
+        EXPECT_EQ(MessageBoxA(nullptr, "text", "caption", c.uType), c.nExpected)
+            << "type " << c.uType;
     EXPECT_EQ(Test_Get_Transcript().size(), sizeof(kCases) / sizeof(kCases[0]));
 }
 
@@ -48,7 +53,8 @@ TEST_F(ServicesTest, ScriptedAnswersAreTakenOnceInOrderWhereTheyFit) {
     Test_Answer_Message_Box(IDYES);
 
     // The first unused answer that fits wins: the caption answer skips this box.
-    EXPECT_EQ(MessageBoxA(nullptr, "Really overwrite the file?", "Export", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxA(nullptr, "Really overwrite the file?", "Export", MB_YESNOCANCEL),
+              IDCANCEL);
     EXPECT_EQ(MessageBoxA(nullptr, "Quit?", "Exit", MB_YESNO), IDRETRY);
     EXPECT_EQ(MessageBoxA(nullptr, "Saved.", "Save Game", MB_YESNO), IDNO);
     EXPECT_EQ(MessageBoxA(nullptr, "Again?", "Save Game", MB_YESNO), IDYES);

@@ -33,11 +33,10 @@ TEST_F(SeasonRulesTest, SalaryCapByYear) {
         int nYear;
         int nCap;
     } const kCases[] = {
-        {1951, 5980523},     // 4 % less a year before 1994, rounded at every step
-        {1993, 33216000},    {1994, 34600000}, {2009, 128000000},  {2010, 128000000},
-        {2020, 198200000},   {2021, 182500000},
-        {2022, 187975000},   // 3 % of the 2021 cap a year after it
-        {2051, 346750000},   {2060, 346750000},  // growth stops after 30 years
+        {1951, 5980523},  // 4 % less a year before 1994, rounded at every step
+        {1993, 33216000},  {1994, 34600000},  {2009, 128000000}, {2010, 128000000},
+        {2020, 198200000}, {2021, 182500000}, {2022, 187975000},  // 3 % of the 2021 cap a year after it
+        {2051, 346750000}, {2060, 346750000},                     // growth stops after 30 years
     };
     for (const auto& c : kCases)
         EXPECT_EQ(Get_Season_Salary_Cap(c.nYear), c.nCap) << c.nYear;
@@ -92,11 +91,11 @@ TEST_F(SeasonRulesTest, SalaryCapUpdates) {
     struct {
         int nFirstYear, nCurrent, nExpected;
     } const kCases[] = {
-        {1993, 0, 0},                   // a league without a cap keeps none
-        {1993, 1000000, 34600000},      // a jump of double or more takes the year's cap whole
-        {2019, 180000000, 198200000},   // 2020: a plain raise
-        {2020, 198200000, 198200000},   // 2021: the cap never falls
-        {2019, 195000000, 195000000},   // 2020: 3,200,000 is below 2 % of the cap
+        {1993, 0, 0},                  // a league without a cap keeps none
+        {1993, 1000000, 34600000},     // a jump of double or more takes the year's cap whole
+        {2019, 180000000, 198200000},  // 2020: a plain raise
+        {2020, 198200000, 198200000},  // 2021: the cap never falls
+        {2019, 195000000, 195000000},  // 2020: 3,200,000 is below 2 % of the cap
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.nCurrent);

@@ -62,8 +62,9 @@ TEST_F(DamagedTextFilesTest, CitiesImport) {
         Write_File(CITIES_FILE_NAME, szText);
         Test_Answer_Message_Box(IDYES);
         Import_Cities_File();
-        EXPECT_EQ(Last_Box_Text(), "Import City Error: No cities found in \"Cities.txt\"; the "
-                                   "current cities are unchanged.");
+        EXPECT_EQ(Last_Box_Text(),
+                  "Import City Error: No cities found in \"Cities.txt\"; the "
+                  "current cities are unchanged.");
         EXPECT_EQ(memcmp(gCities, before, sizeof(before)), 0);
         EXPECT_EQ(Get_Team_Stat(5, TEAM_CITY_INDEX), nTeamCity);
     }

@@ -105,7 +105,8 @@ TEST_F(LeagueImportTest, TeamLineFillsTheTeam) {
     EXPECT_EQ(Get_Team_Stadium_Stat(1, STADIUM_SURFACE), STADIUM_NATURAL_GRASS);
     EXPECT_EQ(Get_Team_Stadium_Stat(0, STADIUM_CAPACITY), 65000);
     EXPECT_EQ(Get_Team_Stadium_Stat(0, STADIUM_SIGHT_LINES), 900);
-    EXPECT_EQ(gTeams[0].anFinancialStats[FIN_FAN_SUPPORT], 1050);  // read as 1000 outside Owner Mode
+    EXPECT_EQ(gTeams[0].anFinancialStats[FIN_FAN_SUPPORT],
+              1050);  // read as 1000 outside Owner Mode
     EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_TICKET_PRICE), 6000);
     EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_CASH), Get_Base_Team_Cash());
     EXPECT_EQ(Get_Team_Stat(1, TEAM_CITY_INDEX), 1);
@@ -116,9 +117,11 @@ TEST_F(LeagueImportTest, TeamLineFillsTheTeam) {
 // Ticket prices are base-year money: inflated and rounded to the price step.
 TEST_F(LeagueImportTest, TicketPriceIsInflated) {
     Set_Universe_Stat(UNIVERSE_INFLATION, 1031);
-    Write_File("input/stats/2019_teams.csv", std::string(kTeamsHeader) + Team_Line("ATL", 1, "Atlanta"));
+    Write_File("input/stats/2019_teams.csv",
+               std::string(kTeamsHeader) + Team_Line("ATL", 1, "Atlanta"));
     Import_Teams_File();
-    EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_TICKET_PRICE), Round_To_Price_Step(Apply_Inflation(6000)));
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_TICKET_PRICE),
+              Round_To_Price_Step(Apply_Inflation(6000)));
 }
 
 // Short lines and lines that do not start with a letter carry no team; at most 32 are taken.
@@ -153,10 +156,12 @@ TEST_F(LeagueImportTest, OverlongLineIsCutWithNotice) {
 }
 
 TEST_F(LeagueImportTest, UnknownCityFallsBackToTheFirst) {
-    Write_File("input/stats/2019_teams.csv", std::string(kTeamsHeader) + Team_Line("ZZZ", 2, "Atlantis"));
+    Write_File("input/stats/2019_teams.csv",
+               std::string(kTeamsHeader) + Team_Line("ZZZ", 2, "Atlantis"));
     Import_Teams_File();
     EXPECT_EQ(Get_Team_Stat(0, TEAM_CITY_INDEX), 0);
-    EXPECT_EQ(Count_Boxes_With("Can't find 'Atlantis' among City Names. Using first city in list."), 1);
+    EXPECT_EQ(Count_Boxes_With("Can't find 'Atlantis' among City Names. Using first city in list."),
+              1);
 }
 
 TEST_F(LeagueImportTest, MissingFilesAreReported) {

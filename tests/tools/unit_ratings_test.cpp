@@ -43,8 +43,8 @@ TEST_F(UnitRatingsTest, RunningDividesByTheEraOfTheSeason) {
     int nBase = Pos(2, POS_RB, 0) + nRush + nLinePos + 3 * 60;  // the line's blocking is 3 x 60
     struct {
         int nYear, nSum, nDivisor;
-    } kCases[] = {{2000, nBase, 6}, {1999, nBase + nRush, 7},
-                  {1984, nBase + nRush + Rush(2, POS_FB, 0), 8}};
+    } kCases[] = {
+        {2000, nBase, 6}, {1999, nBase + nRush, 7}, {1984, nBase + nRush + Rush(2, POS_FB, 0), 8}};
     for (const auto& c : kCases) {
         gSeasonNumber = c.nYear - gUniverseStats[UNIVERSE_FIRST_YEAR];
         EXPECT_EQ(Rate_Running_Unit(2), c.nSum * 12 / c.nDivisor - 217) << c.nYear;
@@ -62,8 +62,10 @@ TEST_F(UnitRatingsTest, RunningDividesByTheEraOfTheSeason) {
 
 TEST_F(UnitRatingsTest, OtherUnitsOfAFlatTeam) {
     Flatten_Team(5, 60.0f);
-    int nDefPos = (Pos(5, POS_DE, 0) + Pos(5, POS_DE, 1) + Pos(5, POS_DT, 0) + Pos(5, POS_DT, 1)) / 2;
-    int nLbPos = (Pos(5, POS_LB, 0) + Pos(5, POS_LB, 1) + Pos(5, POS_LB, 2) + Pos(5, POS_LB, 3)) / 2;
+    int nDefPos =
+        (Pos(5, POS_DE, 0) + Pos(5, POS_DE, 1) + Pos(5, POS_DT, 0) + Pos(5, POS_DT, 1)) / 2;
+    int nLbPos =
+        (Pos(5, POS_LB, 0) + Pos(5, POS_LB, 1) + Pos(5, POS_LB, 2) + Pos(5, POS_LB, 3)) / 2;
     EXPECT_EQ(Rate_Run_Defense_Unit(5), (8 * 60 + 60 + nDefPos + nLbPos) * 12 / 13 - 102);
     int nCover = 120 + Pos(5, POS_CB, 0) + Pos(5, POS_CB, 1) + Pos(5, POS_S, 0) + Pos(5, POS_S, 1);
     EXPECT_EQ(Rate_Pass_Defense_Unit(5), (nCover + 60 + 120 + 120) * 10 / 11 - 35);

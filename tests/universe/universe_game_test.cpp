@@ -32,7 +32,8 @@ TEST(UniverseGame, TwoTeamsPlayAGameThatAddsUp) {
     EXPECT_EQ(anPoints[HOME_SIDE], pGame->anScores[HOME_SIDE]);
     int nOnField = 0;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
-        nOnField += Is_Player_Slot_Used(1, nSlot) && Get_Player_Vital_Stat(1, nSlot, VITAL_ON_FIELD);
+        nOnField +=
+            Is_Player_Slot_Used(1, nSlot) && Get_Player_Vital_Stat(1, nSlot, VITAL_ON_FIELD);
     EXPECT_GE(nOnField, 22);
     for (const TEST_SHOWN& shown : Test_Get_Transcript())
         EXPECT_NE(shown.nKind, TEST_SHOWN_USER_WAIT);

@@ -210,8 +210,8 @@ TEST_P(UniverseTest, RatingsAndAgesAreInRange) {
                 << fRating;
         }
         int nAge = Get_Player_Age(nTeam, nSlot);
-        EXPECT_TRUE(nAge >= 20 && nAge <= 33) << "team " << nTeam << " slot " << nSlot << " age "
-                                              << nAge;
+        EXPECT_TRUE(nAge >= 20 && nAge <= 33)
+            << "team " << nTeam << " slot " << nSlot << " age " << nAge;
     });
 }
 
@@ -321,8 +321,8 @@ TEST(UniverseToolTest, Universe2019IsPinned) {
     const uLong kUniverse2019Crc = 0x2817345b;  // the division standings table filled
     std::unique_ptr<SAVED_STATE> pBlock(new SAVED_STATE());
     int nVersion = 0;
-    ASSERT_EQ(Read_Game_File_Block(Game_Path(kUniverses[0].szName).c_str(), pBlock.get(), &nVersion),
-              1);
+    ASSERT_EQ(
+        Read_Game_File_Block(Game_Path(kUniverses[0].szName).c_str(), pBlock.get(), &nVersion), 1);
     uLong uCrc = crc32(0L, reinterpret_cast<const Bytef*>(pBlock.get()), sizeof(SAVED_STATE));
     char szCrc[16];
     snprintf(szCrc, sizeof(szCrc), "0x%08lx", uCrc);

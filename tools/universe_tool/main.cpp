@@ -99,8 +99,9 @@ static void Fill_Free_Agent_Pool(void) {
         int nCount = kFreeAgentCounts[nPosition];
         for (int n = 0; n < nCount; n++) {
             int nSlot = Find_Free_Player_Slot(FREE_AGENT_TEAM);
-            float fQuality = BEST_FREE_AGENT_QUALITY + (WORST_FREE_AGENT_QUALITY -
-                                                        BEST_FREE_AGENT_QUALITY) * n / (nCount - 1);
+            float fQuality =
+                BEST_FREE_AGENT_QUALITY +
+                (WORST_FREE_AGENT_QUALITY - BEST_FREE_AGENT_QUALITY) * n / (nCount - 1);
             Create_Player_Of_Quality(FREE_AGENT_TEAM, nSlot, fQuality, nPosition);
             if (Is_Player_Slot_Used(FREE_AGENT_TEAM, nSlot))
                 Set_Veteran_Experience(FREE_AGENT_TEAM, nSlot);
@@ -188,8 +189,8 @@ static int Make_Universe_File(int nYear, int bFillDraftPool, const char* szFolde
         fprintf(stderr, "universe_tool: the %d league has no teams\n", nYear);
         return 0;
     }
-    printf("%s: %d teams, %ld bytes, %.2f s\n", szPath, Count_Active_Teams(),
-           Get_File_Size(szPath), Get_Seconds() - fStart);
+    printf("%s: %d teams, %ld bytes, %.2f s\n", szPath, Count_Active_Teams(), Get_File_Size(szPath),
+           Get_Seconds() - fStart);
     return 1;
 }
 

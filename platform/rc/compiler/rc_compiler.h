@@ -59,4 +59,5 @@ void Rc_Tokenize_File(const std::string& stPath, std::vector<RC_TOKEN>* pTokens)
 void Rc_Parse(const std::vector<RC_TOKEN>& aTokens, RC_SCRIPT* pScript);
 
 // Writes the C++ source that defines gResourceTables; false when the file cannot be written.
-bool Rc_Write_Source(const RC_SCRIPT& script, const std::string& stInput, const std::string& stOutput);
+bool Rc_Write_Source(const RC_SCRIPT& script, const std::string& stInput,
+                     const std::string& stOutput);

@@ -72,7 +72,8 @@ std::string Lex_String(LEXER& lx) {
     lx.nPos++;
     for (;;) {
         char ch = Peek(lx);
-        if (lx.nPos >= lx.stText.size() || ch == '\n') Rc_Fail(lx.stFile, lx.nLine, "unterminated string");
+        if (lx.nPos >= lx.stText.size() || ch == '\n')
+            Rc_Fail(lx.stFile, lx.nLine, "unterminated string");
         lx.nPos++;
         if (ch == '"') {
             if (Peek(lx) != '"') return stOut;
@@ -82,27 +83,27 @@ std::string Lex_String(LEXER& lx) {
             char chEscape = Peek(lx);
             lx.nPos++;
             switch (chEscape) {
-                case 'n': stOut += '\n'; break;
-                case 't': stOut += '\t'; break;
-                case 'r': stOut += '\r'; break;
-                case '\\': stOut += '\\'; break;
-                case '"': stOut += '"'; break;
-                case 'x': {
-                    int nValue = 0;
-                    int nDigits = 0;
-                    while (nDigits < 2 && Hex_Digit(Peek(lx)) >= 0) {
-                        nValue = nValue * 16 + Hex_Digit(Peek(lx));
-                        lx.nPos++;
-                        nDigits++;
-                    }
-                    if (nDigits == 0) Rc_Fail(lx.stFile, lx.nLine, "\\x needs hex digits");
-                    if (nValue == 0) Rc_Fail(lx.stFile, lx.nLine, "\\x00 would end the string");
-                    stOut += static_cast<char>(nValue);
-                    break;
+            case 'n': stOut += '\n'; break;
+            case 't': stOut += '\t'; break;
+            case 'r': stOut += '\r'; break;
+            case '\\': stOut += '\\'; break;
+            case '"': stOut += '"'; break;
+            case 'x': {
+                int nValue = 0;
+                int nDigits = 0;
+                while (nDigits < 2 && Hex_Digit(Peek(lx)) >= 0) {
+                    nValue = nValue * 16 + Hex_Digit(Peek(lx));
+                    lx.nPos++;
+                    nDigits++;
                 }
-                default:
-                    Rc_Fail(lx.stFile, lx.nLine, "unknown escape '\\%c' in string",
-                            chEscape >= ' ' && chEscape < 127 ? chEscape : '?');
+                if (nDigits == 0) Rc_Fail(lx.stFile, lx.nLine, "\\x needs hex digits");
+                if (nValue == 0) Rc_Fail(lx.stFile, lx.nLine, "\\x00 would end the string");
+                stOut += static_cast<char>(nValue);
+                break;
+            }
+            default:
+                Rc_Fail(lx.stFile, lx.nLine, "unknown escape '\\%c' in string",
+                        chEscape >= ' ' && chEscape < 127 ? chEscape : '?');
             }
         } else {
             stOut += ch;  // bytes above 127 pass unchanged
@@ -209,14 +210,17 @@ void Directive(LEXER& lx, std::vector<RC_TOKEN>* pTokens) {
         Skip_Space(lx, true);
         if (!Is_Name_Start(Peek(lx))) Rc_Fail(lx.stFile, nLine, "#define needs a name");
         std::string stName = Lex_Name(lx);
-        if (Peek(lx) == '(') Rc_Fail(lx.stFile, nLine, "#define %s: macros with arguments are not supported", stName.c_str());
+        if (Peek(lx) == '(')
+            Rc_Fail(lx.stFile, nLine, "#define %s: macros with arguments are not supported",
+                    stName.c_str());
         while (Lex_Token(lx, true, &aLine)) {
         }
         gDefines[stName] = aLine;
     } else if (stDirective == "undef") {
         while (Lex_Token(lx, true, &aLine)) {
         }
-        if (aLine.size() != 1 || aLine[0].nType != TOKEN_NAME) Rc_Fail(lx.stFile, nLine, "#undef needs one name");
+        if (aLine.size() != 1 || aLine[0].nType != TOKEN_NAME)
+            Rc_Fail(lx.stFile, nLine, "#undef needs one name");
         gDefines.erase(aLine[0].stText);
     } else if (stDirective == "include") {
         while (Lex_Token(lx, true, &aLine)) {
@@ -230,7 +234,8 @@ void Directive(LEXER& lx, std::vector<RC_TOKEN>* pTokens) {
         Rc_Fail(lx.stFile, nLine, "unsupported directive #%s", stDirective.c_str());
     }
     Skip_Space(lx, true);
-    if (lx.nPos < lx.stText.size() && Peek(lx) != '\n') Rc_Fail(lx.stFile, nLine, "unexpected text after #%s", stDirective.c_str());
+    if (lx.nPos < lx.stText.size() && Peek(lx) != '\n')
+        Rc_Fail(lx.stFile, nLine, "unexpected text after #%s", stDirective.c_str());
 }
 
 void Tokenize_Text(const std::string& stFile, const std::string& stText,

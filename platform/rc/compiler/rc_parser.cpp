@@ -15,87 +15,193 @@ struct STYLE_NAME {
 
 const STYLE_NAME kStyleNames[] = {
     // windows
-    {"WS_OVERLAPPED", 0x00000000}, {"WS_POPUP", 0x80000000}, {"WS_CHILD", 0x40000000},
-    {"WS_MINIMIZE", 0x20000000}, {"WS_VISIBLE", 0x10000000}, {"WS_DISABLED", 0x08000000},
-    {"WS_CLIPSIBLINGS", 0x04000000}, {"WS_CLIPCHILDREN", 0x02000000},
-    {"WS_MAXIMIZE", 0x01000000}, {"WS_CAPTION", 0x00C00000}, {"WS_BORDER", 0x00800000},
-    {"WS_DLGFRAME", 0x00400000}, {"WS_VSCROLL", 0x00200000}, {"WS_HSCROLL", 0x00100000},
-    {"WS_SYSMENU", 0x00080000}, {"WS_THICKFRAME", 0x00040000}, {"WS_GROUP", 0x00020000},
-    {"WS_TABSTOP", 0x00010000}, {"WS_MINIMIZEBOX", 0x00020000}, {"WS_MAXIMIZEBOX", 0x00010000},
-    {"WS_OVERLAPPEDWINDOW", 0x00CF0000}, {"WS_POPUPWINDOW", 0x80880000},
+    {"WS_OVERLAPPED", 0x00000000},
+    {"WS_POPUP", 0x80000000},
+    {"WS_CHILD", 0x40000000},
+    {"WS_MINIMIZE", 0x20000000},
+    {"WS_VISIBLE", 0x10000000},
+    {"WS_DISABLED", 0x08000000},
+    {"WS_CLIPSIBLINGS", 0x04000000},
+    {"WS_CLIPCHILDREN", 0x02000000},
+    {"WS_MAXIMIZE", 0x01000000},
+    {"WS_CAPTION", 0x00C00000},
+    {"WS_BORDER", 0x00800000},
+    {"WS_DLGFRAME", 0x00400000},
+    {"WS_VSCROLL", 0x00200000},
+    {"WS_HSCROLL", 0x00100000},
+    {"WS_SYSMENU", 0x00080000},
+    {"WS_THICKFRAME", 0x00040000},
+    {"WS_GROUP", 0x00020000},
+    {"WS_TABSTOP", 0x00010000},
+    {"WS_MINIMIZEBOX", 0x00020000},
+    {"WS_MAXIMIZEBOX", 0x00010000},
+    {"WS_OVERLAPPEDWINDOW", 0x00CF0000},
+    {"WS_POPUPWINDOW", 0x80880000},
     // extended window styles
-    {"WS_EX_DLGMODALFRAME", 0x00000001}, {"WS_EX_NOPARENTNOTIFY", 0x00000004},
-    {"WS_EX_TOPMOST", 0x00000008}, {"WS_EX_ACCEPTFILES", 0x00000010},
-    {"WS_EX_TRANSPARENT", 0x00000020}, {"WS_EX_TOOLWINDOW", 0x00000080},
-    {"WS_EX_WINDOWEDGE", 0x00000100}, {"WS_EX_CLIENTEDGE", 0x00000200},
-    {"WS_EX_CONTEXTHELP", 0x00000400}, {"WS_EX_RIGHT", 0x00001000},
-    {"WS_EX_CONTROLPARENT", 0x00010000}, {"WS_EX_STATICEDGE", 0x00020000},
+    {"WS_EX_DLGMODALFRAME", 0x00000001},
+    {"WS_EX_NOPARENTNOTIFY", 0x00000004},
+    {"WS_EX_TOPMOST", 0x00000008},
+    {"WS_EX_ACCEPTFILES", 0x00000010},
+    {"WS_EX_TRANSPARENT", 0x00000020},
+    {"WS_EX_TOOLWINDOW", 0x00000080},
+    {"WS_EX_WINDOWEDGE", 0x00000100},
+    {"WS_EX_CLIENTEDGE", 0x00000200},
+    {"WS_EX_CONTEXTHELP", 0x00000400},
+    {"WS_EX_RIGHT", 0x00001000},
+    {"WS_EX_CONTROLPARENT", 0x00010000},
+    {"WS_EX_STATICEDGE", 0x00020000},
     {"WS_EX_APPWINDOW", 0x00040000},
     // dialogs
-    {"DS_ABSALIGN", 0x0001}, {"DS_SYSMODAL", 0x0002}, {"DS_3DLOOK", 0x0004},
-    {"DS_FIXEDSYS", 0x0008}, {"DS_NOFAILCREATE", 0x0010}, {"DS_LOCALEDIT", 0x0020},
-    {"DS_SETFONT", 0x0040}, {"DS_MODALFRAME", 0x0080}, {"DS_NOIDLEMSG", 0x0100},
-    {"DS_SETFOREGROUND", 0x0200}, {"DS_CONTROL", 0x0400}, {"DS_CENTER", 0x0800},
-    {"DS_CENTERMOUSE", 0x1000}, {"DS_CONTEXTHELP", 0x2000}, {"DS_SHELLFONT", 0x0048},
+    {"DS_ABSALIGN", 0x0001},
+    {"DS_SYSMODAL", 0x0002},
+    {"DS_3DLOOK", 0x0004},
+    {"DS_FIXEDSYS", 0x0008},
+    {"DS_NOFAILCREATE", 0x0010},
+    {"DS_LOCALEDIT", 0x0020},
+    {"DS_SETFONT", 0x0040},
+    {"DS_MODALFRAME", 0x0080},
+    {"DS_NOIDLEMSG", 0x0100},
+    {"DS_SETFOREGROUND", 0x0200},
+    {"DS_CONTROL", 0x0400},
+    {"DS_CENTER", 0x0800},
+    {"DS_CENTERMOUSE", 0x1000},
+    {"DS_CONTEXTHELP", 0x2000},
+    {"DS_SHELLFONT", 0x0048},
     // buttons
-    {"BS_PUSHBUTTON", 0x0000}, {"BS_DEFPUSHBUTTON", 0x0001}, {"BS_CHECKBOX", 0x0002},
-    {"BS_AUTOCHECKBOX", 0x0003}, {"BS_RADIOBUTTON", 0x0004}, {"BS_3STATE", 0x0005},
-    {"BS_AUTO3STATE", 0x0006}, {"BS_GROUPBOX", 0x0007}, {"BS_AUTORADIOBUTTON", 0x0009},
-    {"BS_OWNERDRAW", 0x000B}, {"BS_LEFTTEXT", 0x0020}, {"BS_TEXT", 0x0000},
-    {"BS_ICON", 0x0040}, {"BS_BITMAP", 0x0080}, {"BS_LEFT", 0x0100}, {"BS_RIGHT", 0x0200},
-    {"BS_CENTER", 0x0300}, {"BS_TOP", 0x0400}, {"BS_BOTTOM", 0x0800}, {"BS_VCENTER", 0x0C00},
-    {"BS_PUSHLIKE", 0x1000}, {"BS_MULTILINE", 0x2000}, {"BS_NOTIFY", 0x4000},
+    {"BS_PUSHBUTTON", 0x0000},
+    {"BS_DEFPUSHBUTTON", 0x0001},
+    {"BS_CHECKBOX", 0x0002},
+    {"BS_AUTOCHECKBOX", 0x0003},
+    {"BS_RADIOBUTTON", 0x0004},
+    {"BS_3STATE", 0x0005},
+    {"BS_AUTO3STATE", 0x0006},
+    {"BS_GROUPBOX", 0x0007},
+    {"BS_AUTORADIOBUTTON", 0x0009},
+    {"BS_OWNERDRAW", 0x000B},
+    {"BS_LEFTTEXT", 0x0020},
+    {"BS_TEXT", 0x0000},
+    {"BS_ICON", 0x0040},
+    {"BS_BITMAP", 0x0080},
+    {"BS_LEFT", 0x0100},
+    {"BS_RIGHT", 0x0200},
+    {"BS_CENTER", 0x0300},
+    {"BS_TOP", 0x0400},
+    {"BS_BOTTOM", 0x0800},
+    {"BS_VCENTER", 0x0C00},
+    {"BS_PUSHLIKE", 0x1000},
+    {"BS_MULTILINE", 0x2000},
+    {"BS_NOTIFY", 0x4000},
     {"BS_FLAT", 0x8000},
     // static controls
-    {"SS_LEFT", 0x0000}, {"SS_CENTER", 0x0001}, {"SS_RIGHT", 0x0002}, {"SS_ICON", 0x0003},
-    {"SS_BLACKRECT", 0x0004}, {"SS_GRAYRECT", 0x0005}, {"SS_WHITERECT", 0x0006},
-    {"SS_BLACKFRAME", 0x0007}, {"SS_GRAYFRAME", 0x0008}, {"SS_WHITEFRAME", 0x0009},
-    {"SS_SIMPLE", 0x000B}, {"SS_LEFTNOWORDWRAP", 0x000C}, {"SS_OWNERDRAW", 0x000D},
-    {"SS_BITMAP", 0x000E}, {"SS_ETCHEDHORZ", 0x0010}, {"SS_ETCHEDVERT", 0x0011},
-    {"SS_ETCHEDFRAME", 0x0012}, {"SS_NOPREFIX", 0x0080}, {"SS_NOTIFY", 0x0100},
-    {"SS_CENTERIMAGE", 0x0200}, {"SS_SUNKEN", 0x1000},
+    {"SS_LEFT", 0x0000},
+    {"SS_CENTER", 0x0001},
+    {"SS_RIGHT", 0x0002},
+    {"SS_ICON", 0x0003},
+    {"SS_BLACKRECT", 0x0004},
+    {"SS_GRAYRECT", 0x0005},
+    {"SS_WHITERECT", 0x0006},
+    {"SS_BLACKFRAME", 0x0007},
+    {"SS_GRAYFRAME", 0x0008},
+    {"SS_WHITEFRAME", 0x0009},
+    {"SS_SIMPLE", 0x000B},
+    {"SS_LEFTNOWORDWRAP", 0x000C},
+    {"SS_OWNERDRAW", 0x000D},
+    {"SS_BITMAP", 0x000E},
+    {"SS_ETCHEDHORZ", 0x0010},
+    {"SS_ETCHEDVERT", 0x0011},
+    {"SS_ETCHEDFRAME", 0x0012},
+    {"SS_NOPREFIX", 0x0080},
+    {"SS_NOTIFY", 0x0100},
+    {"SS_CENTERIMAGE", 0x0200},
+    {"SS_SUNKEN", 0x1000},
     // edit controls
-    {"ES_LEFT", 0x0000}, {"ES_CENTER", 0x0001}, {"ES_RIGHT", 0x0002},
-    {"ES_MULTILINE", 0x0004}, {"ES_UPPERCASE", 0x0008}, {"ES_LOWERCASE", 0x0010},
-    {"ES_PASSWORD", 0x0020}, {"ES_AUTOVSCROLL", 0x0040}, {"ES_AUTOHSCROLL", 0x0080},
-    {"ES_NOHIDESEL", 0x0100}, {"ES_OEMCONVERT", 0x0400}, {"ES_READONLY", 0x0800},
-    {"ES_WANTRETURN", 0x1000}, {"ES_NUMBER", 0x2000},
+    {"ES_LEFT", 0x0000},
+    {"ES_CENTER", 0x0001},
+    {"ES_RIGHT", 0x0002},
+    {"ES_MULTILINE", 0x0004},
+    {"ES_UPPERCASE", 0x0008},
+    {"ES_LOWERCASE", 0x0010},
+    {"ES_PASSWORD", 0x0020},
+    {"ES_AUTOVSCROLL", 0x0040},
+    {"ES_AUTOHSCROLL", 0x0080},
+    {"ES_NOHIDESEL", 0x0100},
+    {"ES_OEMCONVERT", 0x0400},
+    {"ES_READONLY", 0x0800},
+    {"ES_WANTRETURN", 0x1000},
+    {"ES_NUMBER", 0x2000},
     // combo boxes
-    {"CBS_SIMPLE", 0x0001}, {"CBS_DROPDOWN", 0x0002}, {"CBS_DROPDOWNLIST", 0x0003},
-    {"CBS_OWNERDRAWFIXED", 0x0010}, {"CBS_OWNERDRAWVARIABLE", 0x0020},
-    {"CBS_AUTOHSCROLL", 0x0040}, {"CBS_OEMCONVERT", 0x0080}, {"CBS_SORT", 0x0100},
-    {"CBS_HASSTRINGS", 0x0200}, {"CBS_NOINTEGRALHEIGHT", 0x0400},
-    {"CBS_DISABLENOSCROLL", 0x0800}, {"CBS_UPPERCASE", 0x2000}, {"CBS_LOWERCASE", 0x4000},
+    {"CBS_SIMPLE", 0x0001},
+    {"CBS_DROPDOWN", 0x0002},
+    {"CBS_DROPDOWNLIST", 0x0003},
+    {"CBS_OWNERDRAWFIXED", 0x0010},
+    {"CBS_OWNERDRAWVARIABLE", 0x0020},
+    {"CBS_AUTOHSCROLL", 0x0040},
+    {"CBS_OEMCONVERT", 0x0080},
+    {"CBS_SORT", 0x0100},
+    {"CBS_HASSTRINGS", 0x0200},
+    {"CBS_NOINTEGRALHEIGHT", 0x0400},
+    {"CBS_DISABLENOSCROLL", 0x0800},
+    {"CBS_UPPERCASE", 0x2000},
+    {"CBS_LOWERCASE", 0x4000},
     // list boxes
-    {"LBS_NOTIFY", 0x0001}, {"LBS_SORT", 0x0002}, {"LBS_NOREDRAW", 0x0004},
-    {"LBS_MULTIPLESEL", 0x0008}, {"LBS_OWNERDRAWFIXED", 0x0010},
-    {"LBS_OWNERDRAWVARIABLE", 0x0020}, {"LBS_HASSTRINGS", 0x0040},
-    {"LBS_USETABSTOPS", 0x0080}, {"LBS_NOINTEGRALHEIGHT", 0x0100},
-    {"LBS_MULTICOLUMN", 0x0200}, {"LBS_WANTKEYBOARDINPUT", 0x0400},
-    {"LBS_EXTENDEDSEL", 0x0800}, {"LBS_DISABLENOSCROLL", 0x1000}, {"LBS_NODATA", 0x2000},
-    {"LBS_NOSEL", 0x4000}, {"LBS_STANDARD", 0x00A00003},
+    {"LBS_NOTIFY", 0x0001},
+    {"LBS_SORT", 0x0002},
+    {"LBS_NOREDRAW", 0x0004},
+    {"LBS_MULTIPLESEL", 0x0008},
+    {"LBS_OWNERDRAWFIXED", 0x0010},
+    {"LBS_OWNERDRAWVARIABLE", 0x0020},
+    {"LBS_HASSTRINGS", 0x0040},
+    {"LBS_USETABSTOPS", 0x0080},
+    {"LBS_NOINTEGRALHEIGHT", 0x0100},
+    {"LBS_MULTICOLUMN", 0x0200},
+    {"LBS_WANTKEYBOARDINPUT", 0x0400},
+    {"LBS_EXTENDEDSEL", 0x0800},
+    {"LBS_DISABLENOSCROLL", 0x1000},
+    {"LBS_NODATA", 0x2000},
+    {"LBS_NOSEL", 0x4000},
+    {"LBS_STANDARD", 0x00A00003},
     // scroll bars
-    {"SBS_HORZ", 0x0000}, {"SBS_VERT", 0x0001},
+    {"SBS_HORZ", 0x0000},
+    {"SBS_VERT", 0x0001},
     // list views
-    {"LVS_ICON", 0x0000}, {"LVS_REPORT", 0x0001}, {"LVS_SMALLICON", 0x0002},
-    {"LVS_LIST", 0x0003}, {"LVS_SINGLESEL", 0x0004}, {"LVS_SHOWSELALWAYS", 0x0008},
-    {"LVS_SORTASCENDING", 0x0010}, {"LVS_SORTDESCENDING", 0x0020},
-    {"LVS_SHAREIMAGELISTS", 0x0040}, {"LVS_NOLABELWRAP", 0x0080},
-    {"LVS_AUTOARRANGE", 0x0100}, {"LVS_EDITLABELS", 0x0200},
-    {"LVS_OWNERDRAWFIXED", 0x0400}, {"LVS_ALIGNLEFT", 0x0800}, {"LVS_OWNERDATA", 0x1000},
-    {"LVS_NOSCROLL", 0x2000}, {"LVS_NOCOLUMNHEADER", 0x4000}, {"LVS_NOSORTHEADER", 0x8000},
+    {"LVS_ICON", 0x0000},
+    {"LVS_REPORT", 0x0001},
+    {"LVS_SMALLICON", 0x0002},
+    {"LVS_LIST", 0x0003},
+    {"LVS_SINGLESEL", 0x0004},
+    {"LVS_SHOWSELALWAYS", 0x0008},
+    {"LVS_SORTASCENDING", 0x0010},
+    {"LVS_SORTDESCENDING", 0x0020},
+    {"LVS_SHAREIMAGELISTS", 0x0040},
+    {"LVS_NOLABELWRAP", 0x0080},
+    {"LVS_AUTOARRANGE", 0x0100},
+    {"LVS_EDITLABELS", 0x0200},
+    {"LVS_OWNERDRAWFIXED", 0x0400},
+    {"LVS_ALIGNLEFT", 0x0800},
+    {"LVS_OWNERDATA", 0x1000},
+    {"LVS_NOSCROLL", 0x2000},
+    {"LVS_NOCOLUMNHEADER", 0x4000},
+    {"LVS_NOSORTHEADER", 0x8000},
     // progress bars, up-down controls, status bars
-    {"PBS_SMOOTH", 0x0001}, {"PBS_VERTICAL", 0x0004},
-    {"UDS_WRAP", 0x0001}, {"UDS_SETBUDDYINT", 0x0002}, {"UDS_ALIGNRIGHT", 0x0004},
-    {"UDS_ALIGNLEFT", 0x0008}, {"UDS_AUTOBUDDY", 0x0010}, {"UDS_ARROWKEYS", 0x0020},
-    {"UDS_HORZ", 0x0040}, {"UDS_NOTHOUSANDS", 0x0080}, {"UDS_HOTTRACK", 0x0100},
+    {"PBS_SMOOTH", 0x0001},
+    {"PBS_VERTICAL", 0x0004},
+    {"UDS_WRAP", 0x0001},
+    {"UDS_SETBUDDYINT", 0x0002},
+    {"UDS_ALIGNRIGHT", 0x0004},
+    {"UDS_ALIGNLEFT", 0x0008},
+    {"UDS_AUTOBUDDY", 0x0010},
+    {"UDS_ARROWKEYS", 0x0020},
+    {"UDS_HORZ", 0x0040},
+    {"UDS_NOTHOUSANDS", 0x0080},
+    {"UDS_HOTTRACK", 0x0100},
     {"SBARS_SIZEGRIP", 0x0100},
     // the usual "no id" of static controls
     {"IDC_STATIC", 0xFFFFFFFF},
 };
 
 const uint32_t kChildVisible = 0x40000000 | 0x10000000;  // WS_CHILD | WS_VISIBLE
-const uint32_t kDefaultDialogStyle = 0x80000000 | 0x00800000 | 0x00080000;  // popup, border, sysmenu
+const uint32_t kDefaultDialogStyle =
+    0x80000000 | 0x00800000 | 0x00080000;  // popup, border, sysmenu
 const uint32_t kCaptionStyle = 0x00C00000;
 const uint32_t kSetFontStyle = 0x0040;
 
@@ -110,10 +216,10 @@ struct CONTROL_STATEMENT {
 };
 
 const CONTROL_STATEMENT kControlStatements[] = {
-    {"LTEXT", "STATIC", 0x0000 | 0x00020000, FORM_TEXT_FIRST},          // SS_LEFT | WS_GROUP
-    {"RTEXT", "STATIC", 0x0002 | 0x00020000, FORM_TEXT_FIRST},          // SS_RIGHT | WS_GROUP
-    {"CTEXT", "STATIC", 0x0001 | 0x00020000, FORM_TEXT_FIRST},          // SS_CENTER | WS_GROUP
-    {"PUSHBUTTON", "BUTTON", 0x0000 | 0x00010000, FORM_TEXT_FIRST},     // + WS_TABSTOP
+    {"LTEXT", "STATIC", 0x0000 | 0x00020000, FORM_TEXT_FIRST},       // SS_LEFT | WS_GROUP
+    {"RTEXT", "STATIC", 0x0002 | 0x00020000, FORM_TEXT_FIRST},       // SS_RIGHT | WS_GROUP
+    {"CTEXT", "STATIC", 0x0001 | 0x00020000, FORM_TEXT_FIRST},       // SS_CENTER | WS_GROUP
+    {"PUSHBUTTON", "BUTTON", 0x0000 | 0x00010000, FORM_TEXT_FIRST},  // + WS_TABSTOP
     {"DEFPUSHBUTTON", "BUTTON", 0x0001 | 0x00010000, FORM_TEXT_FIRST},
     {"GROUPBOX", "BUTTON", 0x0007, FORM_TEXT_FIRST},
     {"CHECKBOX", "BUTTON", 0x0002 | 0x00010000, FORM_TEXT_FIRST},
@@ -126,11 +232,12 @@ const CONTROL_STATEMENT kControlStatements[] = {
 };
 
 // Class names CONTROL accepts as bare words.
-const char* const kClassKeywords[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
+const char* const kClassKeywords[] = {"BUTTON",  "EDIT",      "STATIC",
+                                      "LISTBOX", "SCROLLBAR", "COMBOBOX"};
 
 // Load and memory options the old syntax allows after a resource's type; they mean nothing here.
-const char* const kMemoryOptions[] = {"DISCARDABLE", "MOVEABLE", "FIXED", "PURE", "IMPURE",
-                                      "PRELOAD", "LOADONCALL"};
+const char* const kMemoryOptions[] = {"DISCARDABLE", "MOVEABLE", "FIXED",     "PURE",
+                                      "IMPURE",      "PRELOAD",  "LOADONCALL"};
 
 struct STYLE_VALUE {
     uint32_t uSet;
@@ -149,10 +256,12 @@ void Advance(CURSOR& c) {
 }
 
 [[noreturn]] void Fail_At(const RC_TOKEN& tok, const char* szWhat) {
-    if (tok.nType == TOKEN_END) Rc_Fail(tok.stFile, tok.nLine, "%s, found the end of the file", szWhat);
+    if (tok.nType == TOKEN_END)
+        Rc_Fail(tok.stFile, tok.nLine, "%s, found the end of the file", szWhat);
     if (tok.nType == TOKEN_STRING) Rc_Fail(tok.stFile, tok.nLine, "%s, found a string", szWhat);
     if (tok.nType == TOKEN_NUMBER)
-        Rc_Fail(tok.stFile, tok.nLine, "%s, found %lld", szWhat, static_cast<long long>(tok.nValue));
+        Rc_Fail(tok.stFile, tok.nLine, "%s, found %lld", szWhat,
+                static_cast<long long>(tok.nValue));
     Rc_Fail(tok.stFile, tok.nLine, "%s, found '%s'", szWhat, tok.stText.c_str());
 }
 
@@ -372,10 +481,21 @@ void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
                 static_cast<long long>(name.nValue));
     for (const RC_DIALOG_DEF& d : pScript->aDialogs)
         if (d.nId == name.nValue)
-            Rc_Fail(name.stFile, name.nLine, "dialog %d is defined twice (first on line %d)", d.nId, d.nLine);
+            Rc_Fail(name.stFile, name.nLine, "dialog %d is defined twice (first on line %d)", d.nId,
+                    d.nLine);
 
-    RC_DIALOG_DEF dlg = {static_cast<int>(name.nValue), "", kDefaultDialogStyle, 0, 0, 0, 0, 0,
-                         "", 0, {}, name.nLine};
+    RC_DIALOG_DEF dlg = {static_cast<int>(name.nValue),
+                         "",
+                         kDefaultDialogStyle,
+                         0,
+                         0,
+                         0,
+                         0,
+                         0,
+                         "",
+                         0,
+                         {},
+                         name.nLine};
     Skip_Memory_Options(c);
     Parse_Rectangle(c, &dlg.x, &dlg.y, &dlg.cx, &dlg.cy);
     if (Take_Comma(c)) Parse_Expression(c);  // help id
@@ -398,7 +518,8 @@ void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
             dlg.nFontPoints = Parse_Int(c, 1, 127, "font size");
             Expect_Punct(c, ',');
             dlg.stFontFace = Expect_String(c, "expected the font's face name");
-            for (int i = 0; i < 3 && Take_Comma(c); i++) Parse_Expression(c);  // weight, italic, charset
+            for (int i = 0; i < 3 && Take_Comma(c); i++)
+                Parse_Expression(c);  // weight, italic, charset
             bFont = true;
         } else {
             Fail_At(Current(c), "expected STYLE, EXSTYLE, CAPTION, FONT or BEGIN");
@@ -430,7 +551,8 @@ void Parse_String_Table(CURSOR& c, RC_SCRIPT* pScript) {
 // Reads past a block whose contents are not compiled yet, BEGIN/END pairs balanced.
 void Skip_Block(CURSOR& c, const RC_TOKEN& start) {
     while (!Is_Begin(c)) {
-        if (Current(c).nType == TOKEN_END) Rc_Fail(start.stFile, start.nLine, "%s has no BEGIN", start.stText.c_str());
+        if (Current(c).nType == TOKEN_END)
+            Rc_Fail(start.stFile, start.nLine, "%s has no BEGIN", start.stText.c_str());
         Advance(c);
     }
     int nDepth = 0;
@@ -461,11 +583,13 @@ void Rc_Parse(const std::vector<RC_TOKEN>& aTokens, RC_SCRIPT* pScript) {
         if (Is_Keyword(c, "DIALOGEX")) {
             Advance(c);
             Parse_Dialog(c, name, pScript);
-        } else if (Is_Keyword(c, "MENU") || Is_Keyword(c, "MENUEX") || Is_Keyword(c, "ACCELERATORS")) {
+        } else if (Is_Keyword(c, "MENU") || Is_Keyword(c, "MENUEX") ||
+                   Is_Keyword(c, "ACCELERATORS")) {
             Advance(c);
             Skip_Block(c, type);
         } else if (type.nType == TOKEN_NAME) {
-            Rc_Fail(type.stFile, type.nLine, "unknown or unsupported statement '%s'", type.stText.c_str());
+            Rc_Fail(type.stFile, type.nLine, "unknown or unsupported statement '%s'",
+                    type.stText.c_str());
         } else {
             Fail_At(name.nType == TOKEN_NAME ? name : type, "expected a resource statement");
         }

@@ -29,8 +29,8 @@ void Write_Controls(FILE* pOut, const RC_DIALOG_DEF& dlg) {
     fprintf(pOut, "static const RC_CONTROL kControls%d[] = {\n", dlg.nId);
     for (const RC_CONTROL_DEF& c : dlg.aControls)
         fprintf(pOut, "    {%s, %s, %d, 0x%08Xu, 0x%08Xu, %d, %d, %d, %d},\n",
-                Quote(c.stClass).c_str(), Quote(c.stText).c_str(), c.nId, c.uStyle, c.uExStyle,
-                c.x, c.y, c.cx, c.cy);
+                Quote(c.stClass).c_str(), Quote(c.stText).c_str(), c.nId, c.uStyle, c.uExStyle, c.x,
+                c.y, c.cx, c.cy);
     fprintf(pOut, "};\n\n");
 }
 
@@ -52,13 +52,15 @@ void Write_Dialogs(FILE* pOut, const std::vector<RC_DIALOG_DEF>& aDialogs) {
 void Write_Strings(FILE* pOut, const std::vector<RC_STRING_DEF>& aStrings) {
     if (aStrings.empty()) return;
     fprintf(pOut, "static const RC_STRING kStrings[] = {\n");
-    for (const RC_STRING_DEF& s : aStrings) fprintf(pOut, "    {%d, %s},\n", s.nId, Quote(s.stText).c_str());
+    for (const RC_STRING_DEF& s : aStrings)
+        fprintf(pOut, "    {%d, %s},\n", s.nId, Quote(s.stText).c_str());
     fprintf(pOut, "};\n\n");
 }
 
 }  // namespace
 
-bool Rc_Write_Source(const RC_SCRIPT& script, const std::string& stInput, const std::string& stOutput) {
+bool Rc_Write_Source(const RC_SCRIPT& script, const std::string& stInput,
+                     const std::string& stOutput) {
     RC_SCRIPT sorted = script;
     std::sort(sorted.aDialogs.begin(), sorted.aDialogs.end(),
               [](const RC_DIALOG_DEF& a, const RC_DIALOG_DEF& b) { return a.nId < b.nId; });
@@ -71,9 +73,10 @@ bool Rc_Write_Source(const RC_SCRIPT& script, const std::string& stInput, const 
             stInput.c_str());
     Write_Dialogs(pOut, sorted.aDialogs);
     Write_Strings(pOut, sorted.aStrings);
-    fprintf(pOut, "extern const RC_TABLES gResourceTables = {%s, %d, %s, %d};\n",
-            sorted.aDialogs.empty() ? "nullptr" : "kDialogs", static_cast<int>(sorted.aDialogs.size()),
-            sorted.aStrings.empty() ? "nullptr" : "kStrings", static_cast<int>(sorted.aStrings.size()));
+    fprintf(
+        pOut, "extern const RC_TABLES gResourceTables = {%s, %d, %s, %d};\n",
+        sorted.aDialogs.empty() ? "nullptr" : "kDialogs", static_cast<int>(sorted.aDialogs.size()),
+        sorted.aStrings.empty() ? "nullptr" : "kStrings", static_cast<int>(sorted.aStrings.size()));
     bool bOk = !ferror(pOut);
     if (fclose(pOut) != 0) bOk = false;
     if (!bOk) remove(stOutput.c_str());
