@@ -199,15 +199,23 @@ static float Rate_Coverage(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
     return fmaxf(fSum, LEAST_MULTIPLIER);
 }
 
-float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
-                                   int nDefensivePlay) {
+typedef float (*PASS_DEFENCE_RATING)(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d);
+
+// A rating of the defensive call against the pass; 1 when the defence has no such play.
+static float Rate_Pass_Call(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay,
+                            PASS_DEFENCE_RATING pfnRate) {
     DEFENCE_FACTS d;
     Get_Defence_Facts(nDefence, nDefensivePlay, &d);
     if (d.pPlay == NULL)
         return 1.0f;
     OFFENCE_FACTS o;
     Get_Pass_Facts(nOffence, nOffensivePlay, &o);
-    return Rate_Coverage(&o, &d);
+    return pfnRate(&o, &d);
+}
+
+float Get_Pass_Coverage_Multiplier(int nOffence, int nOffensivePlay, int nDefence,
+                                   int nDefensivePlay) {
+    return Rate_Pass_Call(nOffence, nOffensivePlay, nDefence, nDefensivePlay, Rate_Coverage);
 }
 
 static int Get_Role_Rush(int nRole, int v, int bQuick) {
@@ -242,13 +250,7 @@ static float Rate_Pass_Rush(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
 }
 
 float Get_Pass_Rush_Multiplier(int nOffence, int nOffensivePlay, int nDefence, int nDefensivePlay) {
-    DEFENCE_FACTS d;
-    Get_Defence_Facts(nDefence, nDefensivePlay, &d);
-    if (d.pPlay == NULL)
-        return 1.0f;
-    OFFENCE_FACTS o;
-    Get_Pass_Facts(nOffence, nOffensivePlay, &o);
-    return Rate_Pass_Rush(&o, &d);
+    return Rate_Pass_Call(nOffence, nOffensivePlay, nDefence, nDefensivePlay, Rate_Pass_Rush);
 }
 
 static float Rate_Combined_Pass_Defence(const OFFENCE_FACTS* o, const DEFENCE_FACTS* d) {
