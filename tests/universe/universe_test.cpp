@@ -225,6 +225,24 @@ TEST_P(UniverseTest, PayrollsAreJustUnderTheCap) {
     }
 }
 
+// The first season is scheduled: every team has the season's games before the first postseason
+// week, each game in both teams' rows.
+TEST_P(UniverseTest, TheFirstSeasonIsScheduled) {
+    int nWeeks = Get_Postseason_Week(0);
+    ASSERT_GT(nWeeks, 0);
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        int nGames = 0;
+        for (int nWeek = 0; nWeek < nWeeks; nWeek++) {
+            int nCode = Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_OPPONENT);
+            if (nCode > 0) {
+                EXPECT_EQ(Get_Team_Schedule_Stat(nCode - 1, nWeek, SCHEDULE_OPPONENT), -1 - nTeam);
+            }
+            nGames += nCode != 0;
+        }
+        EXPECT_EQ(nGames, Get_Universe_Stat(UNIVERSE_SEASON_GAMES)) << "team " << nTeam;
+    }
+}
+
 // Every team starts with the default playbooks and the offensive system of its model team.
 TEST_P(UniverseTest, TeamsCarryTheDefaultPlaybooks) {
     for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
@@ -318,7 +336,7 @@ TEST(UniverseToolTest, SecondRunIsByteIdentical) {
 // on the zlib in use. When the universe is meant to change, set kUniverse2019Crc to the value the
 // failure prints.
 TEST(UniverseToolTest, Universe2019IsPinned) {
-    const uLong kUniverse2019Crc = 0x2817345b;  // the division standings table filled
+    const uLong kUniverse2019Crc = 0x4387b6f5;  // with its first season's schedule
     std::unique_ptr<SAVED_STATE> pBlock(new SAVED_STATE());
     int nVersion = 0;
     ASSERT_EQ(

@@ -150,6 +150,7 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     Reset_All_Playbooks();
     Set_Computer_Run_Pass_Balance();
     Recalculate_Contracts();
+    Create_Season_Schedule();
     gCommissionerMode = 0;  // held on for the build; a new league starts with it off
     Set_Skin_Name(DEFAULT_SKIN);
     if (Save_Game_File(szPath, NULL) != SAVE_OK) {
