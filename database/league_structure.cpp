@@ -305,15 +305,24 @@ int Get_Division_Standings_Team(int nDivision, int nPlace) {
     return gDivisionStandings[nDivision][nPlace];
 }
 
-int Get_Team_Division_Standing(int nTeam) {
+int Find_Team_Division_Place(int nTeam, int* pDivision) {
     for (int nDivision = 0; nDivision < DIVISION_COUNT; nDivision++) {
         for (int nPlace = 0; nPlace < DIVISION_PLACES; nPlace++) {
-            if (gDivisionStandings[nDivision][nPlace] == nTeam)
+            if (gDivisionStandings[nDivision][nPlace] == nTeam) {
+                *pDivision = nDivision;
                 return nPlace;
+            }
         }
     }
-    Report_Error("Team not found in Get_Team_Division_Standing()");
     return NO_TEAM;
+}
+
+int Get_Team_Division_Standing(int nTeam) {
+    int nDivision;
+    int nPlace = Find_Team_Division_Place(nTeam, &nDivision);
+    if (nPlace == NO_TEAM)
+        Report_Error("Team not found in Get_Team_Division_Standing()");
+    return nPlace;
 }
 
 int Get_Playoff_Team(int nSlot) {

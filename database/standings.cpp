@@ -158,17 +158,12 @@ int Get_League_Best_Runner_Up(int nLeague, int bSecond) {
 
 // The team's division row and place; the place is NO_TEAM, with the message, when no row holds it.
 static int Find_Division_Place(int nTeam, int* pDivision) {
-    for (int nDivision = 0; nDivision < DIVISION_COUNT; nDivision++) {
-        for (int nPlace = 0; nPlace < DIVISION_PLACES; nPlace++) {
-            if (Get_Division_Standings_Team(nDivision, nPlace) == nTeam) {
-                *pDivision = nDivision;
-                return nPlace;
-            }
-        }
+    int nPlace = Find_Team_Division_Place(nTeam, pDivision);
+    if (nPlace == NO_TEAM) {
+        Get_Team_Division_Standing(nTeam);  // reports the team missing from the table
+        *pDivision = Get_Team_Division(nTeam);
     }
-    Report_Error("Team not found in Get_Team_Division_Standing()");
-    *pDivision = Get_Team_Division(nTeam);
-    return NO_TEAM;
+    return nPlace;
 }
 
 static int Get_Listed_Team_Wins(int nTeam) {
@@ -288,11 +283,10 @@ int Get_Best_User_Team(void) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (!Is_Team_Active(nTeam) || !Is_Human_Team(nTeam))
             continue;
-        int nPlace = DIVISION_PLACES;
-        for (int n = 0; n < DIVISION_PLACES; n++) {
-            if (Get_Division_Standings_Team(Get_Team_Division(nTeam), n) == nTeam)
-                nPlace = n;
-        }
+        int nDivision;
+        int nPlace = Find_Team_Division_Place(nTeam, &nDivision);
+        if (nPlace == NO_TEAM)
+            nPlace = DIVISION_PLACES;
         if (nBest == NO_TEAM || nPlace < nBestPlace) {
             nBest = nTeam;
             nBestPlace = nPlace;
