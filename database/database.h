@@ -267,7 +267,7 @@ void Set_Draft_Pick_Owner(int nYear, int nRound, int nColumn, int nTeam);
 int Find_Team_Draft_Pick(int nTeam, int n, int* pYear, int* pRound, int* pColumn);
 
 int Get_Division_Standings_Team(int nDivision, int nPlace);
-int Get_Team_Division_Standing(int nTeam);  // the place, or NO_TEAM with the message
+int Get_Team_Division_Standing(int nTeam);                // the place, or NO_TEAM with the message
 int Find_Team_Division_Place(int nTeam, int* pDivision);  // the place and row; NO_TEAM: none
 int Get_Playoff_Team(int nSlot);
 int Has_No_Magic_Number(int nTeam);
