@@ -226,6 +226,9 @@ int Count_League_Divisions(int nLeague);
 int Count_Active_Leagues(void);
 int Get_Max_League_Team_Count(void);
 int Get_Max_Division_Team_Count(void);
+// Why the league's settings cannot be played (more game records than a league holds, or three
+// playoff teams in a conference), in szWhy; 0 when they can (league_capacity.cpp).
+int Find_League_Settings_Fault(char* szWhy, int nSize);
 
 // Inline: the engine asks these for every play it reads.
 inline int Is_Team_Active(int nTeam) {

@@ -52,7 +52,7 @@
 #define MAX_POPULATION 100000000
 #define MAX_CITY_MEASURE 10000000  // growth, income, altitude
 #define MAX_DEGREES 360000         // thousandths
-#define MESSAGE_SIZE 160
+#define MESSAGE_SIZE 256
 
 // ---- the kinds of repair ------------------------------------------------------------------------
 
@@ -513,17 +513,23 @@ static void Log_Repairs(const REPAIR_TALLY* pTally, const char* szPath) {
     }
 }
 
+static int Refuse_League(const char* szPath, const char* szWhy) {
+    Show_Message_Box("Read Error", "The league in \"%s\" cannot be played: %s.", szPath, szWhy);
+    return 0;
+}
+
 int Validate_Loaded_Block(SAVED_STATE* pBlock, const char* szPath) {
     char szWhy[MESSAGE_SIZE];
-    if (Find_League_Shape_Fault(pBlock, szWhy, sizeof(szWhy))) {
-        Show_Message_Box("Read Error", "The league in \"%s\" cannot be played: %s.", szPath, szWhy);
-        return 0;
-    }
+    if (Find_League_Shape_Fault(pBlock, szWhy, sizeof(szWhy)))
+        return Refuse_League(szPath, szWhy);
     REPAIR_TALLY tally;
     memset(&tally, 0, sizeof(tally));
     int nTeams = Count_Block_Active_Teams(pBlock);
     Repair_Head_Texts(pBlock, &tally);
     Repair_League_Settings(pBlock, &tally);
+    // Settings are judged once they are in range.
+    if (Find_Block_League_Settings_Fault(pBlock, szWhy, sizeof(szWhy)))
+        return Refuse_League(szPath, szWhy);
     Repair_Calendar(pBlock, &tally);
     Repair_Cities(pBlock, &tally);
     Repair_Draft_Tables(pBlock, &tally);

@@ -32,6 +32,9 @@ int Compute_Block_Team_Checksum(const SAVED_STATE* pBlock);
 // after a failed chunk read. 1 read, 0 failed; gSavedState is never touched.
 int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion);
 
+// Find_League_Settings_Fault for a block that is not the league's yet.
+int Find_Block_League_Settings_Fault(const SAVED_STATE* pBlock, char* szWhy, int nSize);
+
 // Checks the fields of a block just read (load_validation.cpp): out-of-range values that have a
 // safe value are set to it, one log line per kind; a league that cannot be played is refused with
 // a message naming the file. 1 usable, 0 refused.

@@ -14,7 +14,6 @@
 #define MAX_INFLATION_FACTOR 3000
 #define MAX_CONFERENCE_TEAMS 18
 #define MAX_DIVISION_TEAMS 13
-#define DIVISIONS_PER_LEAGUE 4
 #define NICKNAME_DISPLAY_LENGTH 13
 #define TEAM_CASH_NOTICE_LIMIT 1000000000
 
@@ -187,6 +186,11 @@ static int Is_League_Structure_Legal(void) {
                              MAX_DIVISION_TEAMS);
             return 0;
         }
+    }
+    char szWhy[TEXT_BUFFER_SIZE];
+    if (Find_League_Settings_Fault(szWhy, sizeof(szWhy))) {
+        Show_Message_Box("Illegal League", "This league cannot be played: %s.", szWhy);
+        return 0;
     }
     return 1;
 }

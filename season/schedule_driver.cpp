@@ -114,6 +114,14 @@ int Create_Season_Schedule(void) {
                          "Editor.");
         return 0;
     }
+    char szWhy[TEXT_BUFFER_SIZE];
+    if (Find_League_Settings_Fault(szWhy, sizeof(szWhy))) {
+        Show_Message_Box(SCHEDULE_CAPTION,
+                         "This league cannot be given a season schedule: %s. Change it in the "
+                         "League Editor.",
+                         szWhy);
+        return 0;
+    }
     static SCHEDULE_SNAPSHOT snapshot;
     Take_Schedule_Snapshot(&snapshot);
     Clear_All_Schedules();

@@ -116,14 +116,29 @@ static int Get_Season_Wild_Card_Teams(int nYear) {
     return 0;
 }
 
+// A year's rule that would leave a league it cannot play (too many games for the game records,
+// three playoff teams in a conference) is not applied; the user is told why.
+static void Apply_League_Rule(int nStat, int nValue) {
+    int nOld = Get_Universe_Stat(nStat);
+    Set_Universe_Stat(nStat, nValue);
+    char szWhy[TEXT_BUFFER_SIZE];
+    if (!Find_League_Settings_Fault(szWhy, sizeof(szWhy)))
+        return;
+    Set_Universe_Stat(nStat, nOld);
+    Show_Message_Box("Season Rules",
+                     "The %d season's %s (%d) were not applied to this league: %s. It keeps %d.",
+                     Get_Season_Year(), nStat == WILD_CARD_TEAMS ? "wild card teams" : "games",
+                     nValue, szWhy, nOld);
+}
+
 void Update_Season_Games(void) {
     if (gUniverseStats[UNIVERSE_SEASON_GAMES] > MAX_SEASON_GAMES)
         gUniverseStats[UNIVERSE_SEASON_GAMES] = MAX_SEASON_GAMES;
-    Set_Universe_Stat(UNIVERSE_SEASON_GAMES, Get_Season_Games(Get_Season_Year()));
+    Apply_League_Rule(UNIVERSE_SEASON_GAMES, Get_Season_Games(Get_Season_Year()));
 }
 
 void Update_Wild_Card_Teams(void) {
-    Set_Universe_Stat(WILD_CARD_TEAMS, Get_Season_Wild_Card_Teams(Get_Season_Year()));
+    Apply_League_Rule(WILD_CARD_TEAMS, Get_Season_Wild_Card_Teams(Get_Season_Year()));
 }
 
 int Set_Overtime_Period_Length(void) {

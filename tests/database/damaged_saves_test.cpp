@@ -280,6 +280,23 @@ TEST_F(DamagedSaveTest, DamagedFieldsAreMendedOrRefuseTheFile) {
                  team.anStats[TEAM_DIVISION] = 0;
          },
          NULL, 0},
+        {"three playoff teams",
+         [](SAVED_STATE* p) {
+             p->anUniverseStats[WILD_CARD_TEAMS] = 0;
+             for (TEAM& team : p->aTeams)
+                 if (team.anStats[TEAM_DIVISION] == 3)
+                     team.anStats[TEAM_DIVISION] = 2;
+         },
+         NULL, 0},
+        {"more games than records",
+         [](SAVED_STATE* p) {
+             p->anUniverseStats[UNIVERSE_SEASON_GAMES] = 17;
+             for (int nTeam = FIXTURE_TEAM_COUNT; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+                 p->aTeams[nTeam].anStats[TEAM_CONTROL] = CONTROL_COMPUTER;
+                 p->aTeams[nTeam].anStats[TEAM_DIVISION] = nTeam % DIVISION_COUNT;
+             }
+         },
+         NULL, 0},
         {"early year", [](SAVED_STATE* p) { p->anUniverseStats[UNIVERSE_FIRST_YEAR] = 1899; }, NULL,
          0},
         {"late year", [](SAVED_STATE* p) { p->anUniverseStats[UNIVERSE_FIRST_YEAR] = 2201; }, NULL,

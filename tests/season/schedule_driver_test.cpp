@@ -82,16 +82,19 @@ TEST_F(SeasonTest, DriverSetsThePostseasonWeeksAfterTheLastGame) {
 TEST_F(SeasonTest, DriverLeavesTheSeasonAloneWhenNoScheduleCanBeMade) {
     struct {
         int nTeams;
+        int nWildCards;
         const char* szText;
     } kCases[] = {
-        {1, "at least two teams"},
-        {15,
+        {1, 3, "at least two teams"},
+        {15, 3,
          "Unable to generate a season schedule for this league. Try moving or erasing teams "
          "in the League Editor."},  // 17 weeks of byes for 15 teams
+        {12, 0, "3 teams cannot make a bracket"},  // three division winners, no wild card
     };
     for (const auto& c : kCases) {
         SetUp();
         Set_League(1995, 16);
+        Set_Universe_Stat(WILD_CARD_TEAMS, c.nWildCards);
         Schedule_Game(0, 1, 3, 0);
         for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
             gPostseasonWeeks[n] = 4 + n;

@@ -86,6 +86,25 @@ TEST_F(SeasonRulesTest, GamesPerSeasonAbove17AreCutBeforeTheYearIsApplied) {
     EXPECT_EQ(gUniverseStats[UNIVERSE_SEASON_GAMES], 16);
 }
 
+// A year's rule that would leave a league it cannot play is refused with a notice.
+TEST_F(SeasonRulesTest, RulesThatWouldBreakTheLeagueAreNotApplied) {
+    Build_Fixture_League();
+    for (int nTeam = 12; nTeam < FIXTURE_TEAM_COUNT; nTeam++)
+        Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_NOT_IN_USE);  // one conference of 3 divisions
+    Set_Season(1969, 0);  // no wild cards until 1970
+    Set_Universe_Stat(WILD_CARD_TEAMS, 1);
+    Update_Wild_Card_Teams();
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 1);
+    ASSERT_EQ(Test_Get_Transcript().size(), 1u);
+    EXPECT_NE(Test_Get_Transcript()[0].stText.find("3 teams cannot make a bracket"),
+              std::string::npos);
+
+    Set_Season(1970, 0);
+    Update_Wild_Card_Teams();
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 1);
+    EXPECT_EQ(Test_Get_Transcript().size(), 1u);
+}
+
 // The cap moves only upward, only for a league that has one, and only by 2 % or more.
 TEST_F(SeasonRulesTest, SalaryCapUpdates) {
     struct {
