@@ -1263,6 +1263,10 @@ extern GAME* gLiveGame;  // the game being played; NULL between games
 GAME* Get_Live_Game(void);
 int Is_Game_Live(void);
 int Clear_Game(GAME* pGame);  // 0 for NULL, else 1
+// What a game credits outside its record, kept at kickoff (game_credits.cpp). A game stopped
+// part-way gives it all back before it is played again: 1 when the kept credits were this game's.
+void Keep_Game_Credits(int nHome, int nVisitor);
+int Take_Back_Game_Credits(int nHome, int nVisitor);
 int Get_Game_Quarter(GAME* pGame);
 int Get_Offensive_Team(GAME* pGame);
 int Get_Defensive_Team(GAME* pGame);

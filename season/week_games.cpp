@@ -42,6 +42,16 @@ static void Finish_Week_Game(GAME* pGame, int nWeek, int nFinished) {
     Pump_Messages();
 }
 
+// A game the advance stopped inside is played again from its kickoff: what it credited so far
+// is taken back and its record and schedule rows are free again.
+static void Take_Back_Stopped_Game(GAME* pGame, int nHome, int nVisitor, int nWeek) {
+    if (!Take_Back_Game_Credits(nHome, nVisitor))
+        return;
+    Clear_Game(pGame);
+    Set_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_GAME_INDEX, NO_GAME_INDEX);
+    Set_Team_Schedule_Stat(nVisitor, nWeek, SCHEDULE_GAME_INDEX, NO_GAME_INDEX);
+}
+
 void Play_Week_Games(void) {
     int nTeams = Count_Active_Teams();
     int nWeek = gCurrentWeek;
@@ -64,8 +74,12 @@ void Play_Week_Games(void) {
         Set_Team_Schedule_Stat(nVisitor, nWeek, SCHEDULE_GAME_INDEX, nIndex);
         gGameNumber = nIndex;
         GAME* pGame = Get_Game_Record(nIndex);
+        if (!gResumeAdvance)
+            Keep_Game_Credits(nHome, nVisitor);
         if (Play_Game(nHome, nVisitor, nWeek, pGame))
             Finish_Week_Game(pGame, nWeek, nFinished++);
+        else if (pGame != NULL && !Is_Game_Over(pGame))
+            Take_Back_Stopped_Game(pGame, nHome, nVisitor, nWeek);
         if (Is_Advance_Stopped())
             break;
     }

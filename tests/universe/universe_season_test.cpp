@@ -2,8 +2,13 @@
 // the regular season, then the playoffs to one champion, with standings that add up.
 #include <gtest/gtest.h>
 
-#include <string>
+#include <string.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/core.h"
 #include "database/database.h"
 #include "engine/engine.h"
 #include "platform/test_api.h"
@@ -92,6 +97,80 @@ TEST_F(UniverseSeason, AStoppedAdvanceEndsAfterItsWeek) {
     EXPECT_EQ(gRunTargetWeek, 0);
     Advance_Weeks(0);  // nothing played, the after-steps still run
     EXPECT_EQ(gCurrentWeek, 1);
+}
+
+// The advance is stopped after a number of message pumps: the engine pumps once a play.
+static int sPumpsLeft;
+static LRESULT CALLBACK Stopper_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg != WM_USER)
+        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    if (--sPumpsLeft > 0)
+        PostMessageA(hWnd, WM_USER, 0, 0);
+    else
+        gSimulationRunning = 0;
+    return 0;
+}
+
+static int Most_Games_Started(int nTeam) {
+    const int kGamesStarted = 1;
+    int nMost = 0;
+    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+        if (Is_Player_Slot_Used(nTeam, nSlot))
+            nMost = Max_Int(nMost, Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, kGamesStarted));
+    return nMost;
+}
+
+// A game the advance stops inside gives back what it credited, and the next advance plays it
+// from its kickoff: its starters have one game started, not two.
+TEST_F(UniverseSeason, AGameStoppedPartWayIsCreditedOnce) {
+    Start_Season(0);
+    int nHome = 0;
+    while (Get_Team_Schedule_Stat(nHome, 0, SCHEDULE_OPPONENT) <= 0)
+        nHome++;
+    int nVisitor = Get_Team_Schedule_Stat(nHome, 0, SCHEDULE_OPPONENT) - 1;
+    std::vector<TEAM> before = {gTeams[nHome], gTeams[nVisitor]};
+    std::vector<SEASON_LINE> linesBefore(std::begin(gSeasonLines), std::end(gSeasonLines));
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Stopper_Proc;
+    wc.lpszClassName = "Stopper";
+    RegisterClassA(&wc);
+    HWND hStopper =
+        CreateWindowExA(0, "Stopper", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    sPumpsLeft = 60;
+    PostMessageA(hStopper, WM_USER, 0, 0);
+    Advance_Weeks(1);
+    ASSERT_EQ(sPumpsLeft, 0);
+    EXPECT_EQ(gCurrentWeek, 0);
+    EXPECT_EQ(Get_Team_Schedule_Stat(nHome, 0, SCHEDULE_GAME_INDEX), NO_GAME_INDEX);
+    EXPECT_EQ(Count_Stored_Games(), 0);
+    const int anTeams[2] = {nHome, nVisitor};
+    for (int n = 0; n < 2; n++) {
+        SCOPED_TRACE(anTeams[n]);
+        const TEAM& now = gTeams[anTeams[n]];
+        EXPECT_EQ(memcmp(now.aaanTotals, before[n].aaanTotals, sizeof(now.aaanTotals)), 0);
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            const PLAYER& player = now.aPlayers[nSlot];
+            EXPECT_EQ(memcmp(player.aanSeasonStats, before[n].aPlayers[nSlot].aanSeasonStats,
+                             sizeof(player.aanSeasonStats)),
+                      0)
+                << "slot " << nSlot;
+            EXPECT_EQ(player.anVitalStats[VITAL_INJURY_WEEKS],
+                      before[n].aPlayers[nSlot].anVitalStats[VITAL_INJURY_WEEKS]);
+        }
+    }
+    for (size_t n = 0; n < linesBefore.size(); n++)
+        ASSERT_EQ(
+            memcmp(gSeasonLines[n].anStats, linesBefore[n].anStats, sizeof(linesBefore[n].anStats)),
+            0)
+            << "line " << n;
+
+    Advance_Weeks(1);
+    EXPECT_EQ(gCurrentWeek, 1);
+    EXPECT_TRUE(Is_Stored_Game_Over(Get_Team_Schedule_Stat(nHome, 0, SCHEDULE_GAME_INDEX)));
+    EXPECT_EQ(Most_Games_Started(nHome), 1);
+    EXPECT_EQ(Most_Games_Started(nVisitor), 1);
+    DestroyWindow(hStopper);
 }
 
 }  // namespace
