@@ -384,6 +384,41 @@ void Get_Manager_Face_File(int nTeam, char* szOut, int nSize);
 void Get_Week_Name(int nWeek, char* szOut, int nSize);
 void Get_Week_Short_Name(int nWeek, char* szOut, int nSize);
 
+// ---- the final games and the title counts (championship_games.cpp) ---------------------------
+#define FIRST_CHAMPIONSHIP_SEASON 1966
+#define LAST_CHAMPIONSHIP_SEASON 2065
+#define CHAMPIONSHIP_GAME_COUNT 100
+#define CHAMPIONSHIP_FIELD_SIZE 64  // holds every field of the table
+#define CHAMPIONSHIP_LINE_SIZE 128  // holds every line of Format_Championship_Game_Line
+
+enum CHAMPIONSHIP_FIELD {
+    CHAMPIONSHIP_NUMERAL = 0,
+    CHAMPIONSHIP_DATE,  // up to 2012 "0YYYY-MM-DD Month D", then "Month D"
+    CHAMPIONSHIP_YEAR,  // the calendar year after a blank
+    CHAMPIONSHIP_WINNER,
+    CHAMPIONSHIP_SCORE,  // the winner's points first
+    CHAMPIONSHIP_LOSER,
+    CHAMPIONSHIP_STADIUM,
+    CHAMPIONSHIP_CITY,
+    CHAMPIONSHIP_STATE,  // after a blank
+    CHAMPIONSHIP_FIELD_COUNT
+};
+
+// One row per season 1966..2065.
+extern const char* const gChampionshipGames[CHAMPIONSHIP_GAME_COUNT][CHAMPIONSHIP_FIELD_COUNT];
+
+// The field of the season's row, the season clamped to the table; "" for a field out of range.
+void Get_Championship_Game_Field(char* szOut, int nSize, int nYear, int nField);
+// The season's final game in one line; "" before 1966.
+void Format_Championship_Game_Line(int nYear, char* szOut, int nSize);
+// Titles won by the team's nickname in the seasons before nStartYear (at most up to 2020).
+int Count_Super_Bowl_Wins(int nTeam, int nStartYear);
+int Count_Early_League_Titles(int nTeam, int nStartYear);
+int Count_AFL_Titles(int nTeam, int nStartYear);
+// Every team in use gets its final-game wins and league titles before the season year; returns
+// the last value written.
+int Set_Team_Championship_Counts(void);
+
 // ---- standings (standings.cpp) ---------------------------------------------------------------
 int Get_Team_Standings_Key(int nTeam);  // league-wide; higher is better
 int Get_Team_Division_Key(int nTeam);
