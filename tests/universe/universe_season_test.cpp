@@ -86,6 +86,24 @@ TEST_F(UniverseSeason, ASeasonEndsWithOneChampion) {
     Expect_Rows_Agree(SCHEDULE_WEEKS);
     EXPECT_EQ(gAdvanceInProgress, 0);
     EXPECT_EQ(gSimulationRunning, 0);
+
+    // The next season starts clean: no game records, no results, an empty bracket, a schedule.
+    gSeasonNumber++;
+    Begin_Next_Season();
+    EXPECT_EQ(gCurrentWeek, 0);
+    for (int nIndex = 0; nIndex < GAME_COUNT; nIndex++)
+        ASSERT_FALSE(Is_Game_Record_Used(Get_Game_Record(nIndex))) << nIndex;
+    for (int nSlot = 28; nSlot < PLAYOFF_SLOT_COUNT; nSlot++)  // finalists and champion
+        EXPECT_EQ(Get_Playoff_Team(nSlot), NO_TEAM) << nSlot;
+    EXPECT_EQ(Get_First_Playoff_Week(), nFirstPlayoffWeek);
+    Advance_Weeks(1);
+    EXPECT_EQ(gCurrentWeek, 1);
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        SCOPED_TRACE(nTeam);
+        int bPlayed = Get_Team_Schedule_Stat(nTeam, 0, SCHEDULE_OPPONENT) != 0;
+        EXPECT_EQ(Get_Team_Wins(nTeam) + Get_Team_Losses(nTeam) + Get_Team_Ties(nTeam), bPlayed);
+    }
+    Expect_Rows_Agree(1);
 }
 
 // A stopped advance leaves the week it was playing, to be played in full by the next one.
