@@ -107,6 +107,30 @@ TEST_F(TradeTest, RosterTradeValueIsSummedWithoutOverflow) {
     EXPECT_GE(Get_Team_Roster_Trade_Value(COMPUTER_TEAM_A), 0);
 }
 
+TEST_F(TradeTest, ContractMoneyLeftAndTheLateYearsDiscount) {
+    int nProgress = Get_Season_Progress();
+    struct {
+        int nAge, nYears, nLateYears;  // prime end 30
+    } kCases[] = {
+        {26, 3, 0},  // ends before he passes his prime
+        {29, 3, 2},  // two years beyond it
+        {33, 2, 2},  // past it already: every year counts
+    };
+    for (const auto& c : kCases) {
+        Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, POS_WR, c.nAge, 5, 80.0f);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, VITAL_SALARY, 1500);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, VITAL_CONTRACT_YEARS_LEFT,
+                              c.nYears);
+        int nTime = c.nYears * 1000 - nProgress;
+        EXPECT_EQ(Get_Remaining_Contract_Money(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT),
+                  Mul_Div(1500, nTime, 1000));
+        int nWorth = Get_Player_Worth(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT);
+        EXPECT_EQ(Get_Contract_Value(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT),
+                  Mul_Div(nWorth, nTime - 30 * c.nLateYears * (c.nLateYears + 1), 1000))
+            << "age " << c.nAge;
+    }
+}
+
 // ---- the offer record --------------------------------------------------------------------------
 
 TEST_F(TradeTest, ReversingTwiceRestoresTheOfferButItsDoneFlag) {
