@@ -368,51 +368,68 @@ TEST_F(TradeTest, NoSurplusMeansNoComputerTrade) {
     EXPECT_LT(Evaluate_Trade_Offer_Frozen(&offer, needs), 1000);
 }
 
-// Each team is short where the other has plenty: the search builds offers that are always valid
-// and legal, lists a position once per side, and every trade both sides like keeps the rosters
-// within their limits.
+// Each team is short where the other has plenty, in a few patterns of needs: the search builds
+// offers that are always valid and legal and list a position once per side, and a trade both
+// sides like moves its players and keeps the rosters within their limits and the cap.
 TEST_F(TradeTest, ComputerTradeSearchMakesOnlyLegalTrades) {
-    TEAM_NEEDS needs0, needs1;
-    Fill_Needs(needs0, 1000);
-    Fill_Needs(needs1, 1000);
-    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
-        int bFirstSpares = nPosition % 2 == 0;
-        for (int nKind = 0; nKind < NEED_KIND_COUNT; nKind++) {
-            needs0[nKind][nPosition] = bFirstSpares ? 400 : 1900;
-            needs1[nKind][nPosition] = bFirstSpares ? 1900 : 400;
-        }
-    }
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, FIXTURE_SALARY_CAP);
+    struct {
+        int nSpareNeed, nShortNeed, nPattern;
+    } kNeedPatterns[] = {{400, 1100, 2}, {400, 1300, 2}, {400, 1900, 2},
+                         {400, 1100, 3}, {400, 1300, 3}, {400, 1900, 3}};
     int nBuilt = 0, nMade = 0;
-    for (int nPair = 0; nPair < 12; nPair++) {
-        int nTeam0 = 1 + nPair * 2, nTeam1 = 2 + nPair * 2;
-        TRADE_OFFER offer = Make_Offer(nTeam0, nTeam1);
-        Build_Computer_Trade_Offer(&offer, needs0, needs1);
-        ASSERT_TRUE(Validate_Trade_Offer(&offer));
-        ASSERT_TRUE(Check_Trade_Legality(&offer, NULL));
-        for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
-            int nTeam = offer.acTeam[nSide];
-            int nCount = Count_Trade_Offer_Items(&offer, nSide);
-            nBuilt += nCount;
-            for (int i = 0; i < nCount; i++)
-                for (int j = 0; j < i; j++)
-                    EXPECT_NE(
-                        Get_Player_Vital_Stat(nTeam, offer.aabItems[nSide][i], VITAL_POSITION),
-                        Get_Player_Vital_Stat(nTeam, offer.aabItems[nSide][j], VITAL_POSITION));
+    for (const auto& pattern : kNeedPatterns) {
+        TEAM_NEEDS needs0, needs1;
+        for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
+            int bFirstSpares = nPosition % pattern.nPattern == 0;
+            for (int nKind = 0; nKind < NEED_KIND_COUNT; nKind++) {
+                needs0[nKind][nPosition] = bFirstSpares ? pattern.nSpareNeed : pattern.nShortNeed;
+                needs1[nKind][nPosition] = bFirstSpares ? pattern.nShortNeed : pattern.nSpareNeed;
+            }
         }
-        int nA = Evaluate_Trade_Offer_Frozen(&offer, needs1);
-        Reverse_Trade_Offer(&offer);
-        int nB = Evaluate_Trade_Offer_Frozen(&offer, needs0);
-        Reverse_Trade_Offer(&offer);
-        if (nA > 1200 && nB > 1200)
-            nMade += Implement_Trade(&offer);
-        for (int nTeam : {nTeam0, nTeam1}) {
-            EXPECT_GE(Find_Free_Player_Slot(nTeam), ROSTER_FLOOR);
-            EXPECT_LE(Find_Free_Player_Slot(nTeam), PLAYERS_PER_TEAM);
+        for (int nPair = 0; nPair < 12; nPair++) {
+            int nTeam0 = 1 + nPair * 2, nTeam1 = 2 + nPair * 2;
+            TRADE_OFFER offer = Make_Offer(nTeam0, nTeam1);
+            Build_Computer_Trade_Offer(&offer, needs0, needs1);
+            ASSERT_TRUE(Validate_Trade_Offer(&offer));
+            ASSERT_TRUE(Check_Trade_Legality(&offer, NULL));
+            std::vector<int> aIds[TRADE_SIDES];
+            for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
+                int nTeam = offer.acTeam[nSide];
+                int nCount = Count_Trade_Offer_Items(&offer, nSide);
+                nBuilt += nCount;
+                for (int i = 0; i < nCount; i++) {
+                    aIds[nSide].push_back(Get_Player_ID(nTeam, offer.aabItems[nSide][i]));
+                    for (int j = 0; j < i; j++)
+                        EXPECT_NE(
+                            Get_Player_Vital_Stat(nTeam, offer.aabItems[nSide][i], VITAL_POSITION),
+                            Get_Player_Vital_Stat(nTeam, offer.aabItems[nSide][j], VITAL_POSITION));
+                }
+            }
+            int nA = Evaluate_Trade_Offer_Frozen(&offer, needs1);
+            Reverse_Trade_Offer(&offer);
+            int nB = Evaluate_Trade_Offer_Frozen(&offer, needs0);
+            Reverse_Trade_Offer(&offer);
+            if (nA <= 1200 || nB <= 1200)
+                continue;
+            ASSERT_EQ(Implement_Trade(&offer), 1);
+            nMade++;
+            for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
+                for (int nId : aIds[nSide]) {
+                    int nTeam, nSlot;
+                    ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nSlot, nId));
+                    EXPECT_EQ(nTeam, offer.acTeam[1 - nSide]);
+                }
+            }
+            for (int nTeam : {nTeam0, nTeam1}) {
+                EXPECT_GE(Find_Free_Player_Slot(nTeam), ROSTER_FLOOR);
+                EXPECT_LE(Find_Free_Player_Slot(nTeam), PLAYERS_PER_TEAM);
+                EXPECT_LE(Get_Team_Financial_Stat(nTeam, FIN_PAYROLL), FIXTURE_SALARY_CAP / 1000);
+            }
         }
     }
     EXPECT_GT(nBuilt, 0) << "the search found players to offer";
-    RecordProperty("trades made", nMade);
-    RecordProperty("items", nBuilt);
+    RecordProperty("trades made", nMade);  // one with the fixed seed
 }
 
 TEST_F(TradeTest, BalancingKeepsThePartnerAboveAcceptance) {
