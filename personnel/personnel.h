@@ -2,18 +2,66 @@
 // manager's roster work. What other subsystems may call.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
+#include "database/database.h"
 #include "database/saved_state.h"
 
-// ---- depth charts and returners -----------------------------------------------------------------
-int Choose_Team_Returner(int nTeam, int nKind);
+// ---- depth charts and returners (depth_chart.cpp, returners.cpp) -------------------------------
+// A sorted roster holds the offence, defence and kicker units one after the other; the first 11,
+// 11 and 2 players of each unit are its starters. Per-team operations ignore teams above 35.
+#define NO_TIGHT_END 255
+
+// Players a roster keeps at each position, QB..P.
+extern const int POSITION_ROSTER_MINIMUMS[POSITION_COUNT];
+extern const int POSITION_ROSTER_FULL_COUNTS[POSITION_COUNT];
+extern const int POSITION_ROSTER_CEILINGS[POSITION_COUNT];
+extern const int POSITION_STARTERS[POSITION_COUNT];
+int Get_Position_Roster_Target(int nPosition);  // mean of minimum and full count; 0 outside
+
+int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured);
+int Get_Position_Switch_Fit(int nTeam, int nSlot, int nPosition);  // fit x 10, 0..1000
+int Get_Depth_Chart_Slot_Position(int nTeam, int nUnit, int n);    // starter slot n: 0..14
+int Find_Best_Tight_End(int nTeam);                                // NO_TIGHT_END when none
+void Sort_Roster_By_Position(int nTeam);
 void Fill_Depth_Chart_Unit(int nUnit, int nTeam, int bKeepInjured);
 void Sort_Depth_Chart_Unit(int nTeam, int nUnit);
-void Choose_Team_Returners(int nTeam);
 void Sort_Team_Roster_Units(int nTeam);
-int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured);
+void Set_Team_Depth_Chart(int nTeam);  // keep-injured flag 0
+void Reset_Team_Depth_Chart(int nTeam, int bKeepInjured);
+void Set_All_Depth_Charts(int bKeepInjured);
 void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
+int Choose_Team_Returner(int nTeam, int nKind);  // the slot chosen and stored
+void Choose_Team_Returners(int nTeam);
+void Check_Team_Returners(int nTeam);
+
+// ---- team needs (team_needs.cpp) ----------------------------------------------------------------
+// Per mille of the league average, 400..2000, by need kind and position.
+#define NEED_STARTER 0
+#define NEED_DEPTH 1
+#define NEED_AGE 2
+#define NEED_KIND_COUNT 3
+typedef int TEAM_NEEDS[NEED_KIND_COUNT][POSITION_COUNT];
+
+extern const int POSITION_NEED_WEIGHTS[POSITION_COUNT];
+
+void Get_Team_Needs(int nTeam, TEAM_NEEDS needs);
+int Get_Position_Starter_Need(int nTeam, int nPosition);  // raw per mille
+int Get_Position_Depth_Need(int nTeam, int nPosition);
+int Get_Position_Age_Need(int nTeam, int nPosition);
+uint8_t Get_Position_Last_Starter(int nTeam, int nPosition);  // NO_SLOT_BYTE when none
+uint8_t Get_Position_First_Backup(int nTeam, int nPosition);  // NO_SLOT_BYTE when none
+int Average_Position_Starter_Need(int nPosition);             // computed and stored
+int Average_Position_Depth_Need(int nPosition);
+int Average_Position_Age_Need(int nPosition);
+int Get_Average_Position_Starter_Need(int nPosition);  // the stored one, computed when 0
+int Get_Average_Position_Depth_Need(int nPosition);
+int Get_Average_Position_Age_Need(int nPosition);
+void Average_Position_Needs(int nPosition);  // all three of one position
+void Compute_Position_Need_Averages(void);
+int Normalize_Worth_By_Position(int nWorth, int nPosition);
+int Get_Team_Record_Need_Factor(int nTeam);  // (losses - wins) x 50
 
 // ---- roster moves -------------------------------------------------------------------------------
 void Release_Surplus_Player(int nTeam);
@@ -27,23 +75,91 @@ void Start_College_Draft_File(void);
 void Run_College_Draft(void);
 
 // ---- the computer manager's league-wide steps (computer_manager.cpp) ----------------------------
-void Set_Computer_Depth_Charts(int nFlag);
+void Set_Computer_Depth_Charts(int bKeepInjured);
 void Auto_Sign_Free_Agents(void);
 void Distribute_Free_Agents(int nFlag);
 void Manage_Computer_Rosters(void);
 void Run_Computer_Trades(void);
-void Average_Position_Needs(int nPosition);  // starter, depth and age needs of a position
 
 // ---- draft picks (draft_picks.cpp) --------------------------------------------------------------
 void Reset_Draft_Pick_Ownership(void);
 void Reset_Team_Draft_Picks(int nTeam);
 void Project_Draft_Order(void);
 
-// ---- ratings and roster shape --------------------------------------------------------------------
-void Set_All_Depth_Charts(int nFlag);
+// ---- trade offers (trade_offer.cpp) -------------------------------------------------------------
+// A trade between two teams. Side 0 proposes and side 1 judges. Each side lists what its team
+// gives, filled from the front: an item below the team's player count is a roster slot, one at or
+// above it the team's draft pick number (item - player count) in the order of
+// Find_Team_Draft_Pick. Cash is paid by side 0 to side 1, in dollars.
+#define TRADE_SIDES 2
+#define TRADE_SIDE_ITEMS 15
+#define EMPTY_TRADE_ITEM 255
+#define NO_TRADE_VERDICT (-2147483647)  // the user's side offers nothing
+
+typedef struct TRADE_OFFER {
+    int8_t acTeam[TRADE_SIDES];  // NO_TEAM = none
+    uint8_t aabItems[TRADE_SIDES][TRADE_SIDE_ITEMS];
+    int32_t nCash;
+    int32_t nDone;  // 1 once the Trades dialog has carried it out
+} TRADE_OFFER;
+static_assert(sizeof(TRADE_OFFER) == 40, "TRADE_OFFER is 40 bytes");
+static_assert(offsetof(TRADE_OFFER, nCash) == 32, "TRADE_OFFER cash offset");
+
+extern TRADE_OFFER gTradeOffer;
+
+void Init_Trade_Offer(TRADE_OFFER* pOffer);
+void Clear_Trade_Offer_Items(TRADE_OFFER* pOffer);
+void Clear_Trade_Offer_Side(TRADE_OFFER* pOffer, int nSide);
+void Reverse_Trade_Offer(TRADE_OFFER* pOffer);
+int Sum_Trade_Offer_Player_Ids(const TRADE_OFFER* pOffer);
+int Is_Trade_Item_Player(const TRADE_OFFER* pOffer, int nSide, int nItem);
+int Is_Trade_Item_Listed(const TRADE_OFFER* pOffer, int nSide, int nItem);
+int Append_Trade_Offer_Item(TRADE_OFFER* pOffer, int nSide, int nItem);  // 0 when full
+int Implement_Trade(TRADE_OFFER* pOffer);                                // 1 when carried out
 
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
+int Get_Player_Trade_Value(int nTeam, int nSlot);
+int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
+int Get_Player_Contract_Adjusted_Value(int nReceivingTeam, int nTeam, int nSlot, int nWeight);
+int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
+int Get_Draft_Pick_Trade_Value(int nYearsAhead, int nRound, int nPlace);
+int Get_Trade_Side_Pick_Value(const TRADE_OFFER* pOffer, int nSide);
 int Get_Team_Roster_Trade_Value(int nTeam);
+int Get_Team_Draft_Picks_Value(int nTeam);                          // thousands
+int Get_Trade_Need_Kind(int nReceivingTeam, int nTeam, int nSlot);  // a first index of TEAM_NEEDS
+int Get_Contract_Value(int nTeam, int nSlot);
+int Get_Remaining_Contract_Money(int nTeam, int nSlot);
+
+// ---- the trade verdict (trade_verdict.cpp) ------------------------------------------------------
+// Per mille from side 1's view: 1000 or more is acceptable.
+int Rate_Trade_Players_Given(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+int Rate_Trade_Players_Received(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+int Scale_User_Cash_For_Difficulty(int nMoney);
+int Evaluate_Trade_Offer(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+int Evaluate_Trade_Offer_Frozen(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+
+// ---- the computer's trade search (trade_search.cpp) ---------------------------------------------
+#define NO_WEIGHTED_INDEX 255
+#define INVALID_TRADE_MEASURE (-2147483647)
+#define ILLEGAL_TRADE_MEASURE (-1073741823)
+
+int Rate_Trade_Side_Players(const TRADE_OFFER* pOffer, int nSide);  // about 30..99
+void Rate_Team_Players_For_Trade(int nTeam, int nOtherTeam, const TEAM_NEEDS ownNeeds,
+                                 const TEAM_NEEDS otherNeeds, int nPartnerRating,
+                                 int anWeights[PLAYERS_PER_TEAM]);
+int Pick_Weighted_Random_Index(const int anWeights[PLAYERS_PER_TEAM]);
+int Add_Needed_Player_To_Trade_Offer(TRADE_OFFER* pOffer, int nSide,
+                                     int anWeights[PLAYERS_PER_TEAM]);
+int Pick_Random_Draft_Pick_Item(int nTeam);  // EMPTY_TRADE_ITEM when it owns none
+int Add_Random_Draft_Pick_To_Trade_Offer(TRADE_OFFER* pOffer);
+int Get_Trade_Offer_Balance(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
+                            const TEAM_NEEDS needs1);
+int Get_Trade_Offer_Gap(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
+                        const TEAM_NEEDS needs1);
+int Build_Computer_Trade_Offer(TRADE_OFFER* pOffer, const TEAM_NEEDS needs0,
+                               const TEAM_NEEDS needs1);
+int Balance_Trade_Offer_With_Picks(const TEAM_NEEDS needs1);
+int Balance_Trade_Offer_With_Cash(const TEAM_NEEDS needs1);
 
 // ---- player creation (player_creation.cpp) ------------------------------------------------------
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
@@ -287,8 +403,6 @@ int Has_User_Injury_Reports(void);
 void Report_User_Injuries(void);
 void Report_And_Clear_User_Injuries(void);
 
-// ---- returners ----------------------------------------------------------------------------------
-void Check_Team_Returners(int nTeam);
 // ---- sorting the college draft pool (draft_pool_sort.cpp) ---------------------------------------
 #define DRAFT_POOL_KEY_SALARY 0
 #define DRAFT_POOL_KEY_DRAFT_VALUE 2
