@@ -168,7 +168,7 @@ int Get_Team_From_Historic_Name(const char* szName) {
     }
     int nTeam = Get_Team_From_Name(szLookup);
     if (nTeam == NO_TEAM && szName[0])
-        Log_Debug_Line("Unrecognized Team Name: %s (%d)", szName, Get_Season_Year());
+        Log_Debug_Line("Unrecognized Team Name: %s (%d)", szName, Get_Current_Season_Year());
     return nTeam;
 }
 

@@ -161,7 +161,7 @@ TEST_F(RosterFileTest, TeamsByLabelNameAndNickname) {
     EXPECT_EQ(Test_Get_Debug_Output().find("Unrecognized"), std::string::npos);
     EXPECT_EQ(Get_Team_From_Text("Seattle Gulls"), NO_TEAM);
     std::string stLine =
-        "Unrecognized Team Name: Seattle Gulls (" + std::to_string(Get_Season_Year()) + ")";
+        "Unrecognized Team Name: Seattle Gulls (" + std::to_string(Get_Current_Season_Year()) + ")";
     EXPECT_NE(Test_Get_Debug_Output().find(stLine), std::string::npos);
 
     EXPECT_EQ(Find_Team_By_Nickname("giants"), TEAM_B);
