@@ -188,6 +188,10 @@ int Erase_Team(int nTeam, int bDiscardPlayers);
 // ---- roster moves (roster_release.cpp) ---------------------------------------------------------
 void Release_Player_To_Free_Agents(int nTeam, int nSlot);
 
+// ---- moving a player between rosters (player_moves.cpp) ----------------------------------------
+// The new slot, 0 for a release to the free agents, NO_SLOT_BYTE when he stays (full roster).
+int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot);
+
 // ---- league structure and settings (league_settings.cpp) ---------------------------------------
 int Get_Universe_Stat(int nStat);
 void Set_Universe_Stat(int nStat, int nValue);

@@ -424,5 +424,38 @@ int Get_New_Team_Position_Count(int nPosition);  // the fewest players a new tea
 void Fill_New_Team_Roster(int nTeam);
 int Add_New_Team(int bFillRoster);  // the new team's number, -1 when 36 teams are in use
 
-// ---- team names (team_names.cpp) ----------------------------------------------------------------
+// ==== outside names, the roster listing and the draft hand-over ================================
+
+// ---- team numbers from texts (team_names.cpp) ---------------------------------------------------
+// Besides the league teams 0..35: FREE_AGENT_TEAM, RETIRED_TEAM, OTHER_LEAGUE_TEAM for a team of
+// another league whose rows are ignored, NO_TEAM when the text names no team.
+#define OTHER_LEAGUE_TEAM 255
+
+int Get_Team_From_Abbreviation(const char* szText, int bReport);
+int Get_Team_From_Label(const char* szText);
 int Get_Team_From_Name(const char* szName);  // 36 "Free Agents", 41 "Retired", NO_TEAM unknown
+int Get_Team_From_Historic_Name(const char* szName);
+int Get_Team_From_Text(const char* szText);  // an abbreviation, else a (historic) name
+int Find_Team_By_Nickname(const char* szText);  // 0 when none
+
+// ---- players by name (name_matching.cpp) -------------------------------------------------------
+// 1 when found; otherwise the team is NO_TEAM and the slot NO_SLOT_BYTE. nExpectedTeam may be
+// NO_TEAM.
+int Find_Player_By_Name(int* pTeam, int* pSlot, const char* szName, int nExpectedTeam,
+                        int nPosition);
+int Find_Player_By_Name_Packed(uint16_t* pRef, const char* szName, int nPosition);  // a PLAYER_REF
+int Find_Player_By_Name_Split(int* pTeam, int* pSlot, const char* szName, int nPosition);
+// 1 when exactly one player carries the name; unknown and doubled names are appended to
+// output\roster-unknowns.txt and output\roster-doubles.txt.
+int Match_Roster_Player(int* pTeam, int* pSlot, const char* szName);
+int Find_Roster_Player_Slot(int* pTeam, int* pSlot, const char* szName);
+
+// ---- the roster listing (roster_file.cpp) and the last-name list (last_names_file.cpp) ---------
+int Write_Rosters_Text_File(void);  // 1 when output\rosters.txt was written whole
+int Rebuild_Last_Names_File(void);  // 1 when names\rawlast.txt was read and names\last.txt written
+
+// ---- the draft hand-over (draft_handover.cpp) --------------------------------------------------
+void Clear_Player_Moved_Flags(void);
+void Clear_Draft_Destinations(void);  // every destination NO_TEAM, every moved flag 0
+int All_Players_At_Destination(void);  // no league player still waits for his move
+int Implement_Draft_Teams(void);       // 1 when every player reached his destination
