@@ -310,5 +310,10 @@ int Get_New_Team_Position_Count(int nPosition);  // the fewest players a new tea
 void Fill_New_Team_Roster(int nTeam);
 int Add_New_Team(int bFillRoster);  // the new team's number, -1 when 36 teams are in use
 
+// ---- the expansion draft (expansion_draft.cpp) ----------------------------------------------------
+extern int gExcludeUserFromExpansion;  // the human team's roster stays out of the draft
+void Run_Expansion_Draft(void);
+
 // ---- team names (team_names.cpp) ----------------------------------------------------------------
-int Get_Team_From_Name(const char* szName);  // 36 "Free Agents", 41 "Retired", NO_TEAM unknown
+int Find_Team_By_Full_Name(const char* szName);  // "City,Nickname" or "City Nickname"; NO_TEAM
+int Get_Team_From_Name(const char* szName);      // 36 "Free Agents", 41 "Retired", NO_TEAM unknown

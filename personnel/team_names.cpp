@@ -8,9 +8,8 @@
 
 #define TEAM_NAME_SIZE 80
 
-// The full name, the nickname's last word, then the pseudo-teams; NO_TEAM when nothing matches.
-// STAND-IN(personnel): also maps one former franchise name to its later one.
-int Get_Team_From_Name(const char* szName) {
+// Commas read as blanks; any case.
+int Find_Team_By_Full_Name(const char* szName) {
     if (!szName)
         return NO_TEAM;
     char szText[TEAM_NAME_SIZE];
@@ -29,6 +28,23 @@ int Get_Team_From_Name(const char* szName) {
         if (strcasecmp(szText, szFull) == 0)
             return nTeam;
     }
+    return NO_TEAM;
+}
+
+// The full name, the nickname's last word, then the pseudo-teams; NO_TEAM when nothing matches.
+// STAND-IN(personnel): also maps one former franchise name to its later one.
+int Get_Team_From_Name(const char* szName) {
+    if (!szName)
+        return NO_TEAM;
+    char szText[TEAM_NAME_SIZE];
+    safe_strncpy(szText, szName, sizeof szText);
+    for (char* p = szText; *p; p++) {
+        if (*p == ',')
+            *p = ' ';
+    }
+    int nFound = Find_Team_By_Full_Name(szText);
+    if (nFound != NO_TEAM)
+        return nFound;
     if (strcasecmp(szText, "Free Agents") == 0)
         return FREE_AGENT_TEAM;
     if (strcasecmp(szText, "Retired") == 0)
