@@ -219,6 +219,26 @@ TEST_F(HistoryTest, AnExpansionTeamJoinsWithALegalComputerRunRoster) {
     EXPECT_TRUE(Test_Get_Transcript().empty());
 }
 
+TEST_F(HistoryTest, TwoNewTeamsAreListedOneALineAndTheUserMayStayOutOfTheDraft) {
+    Set_Universe_Stat(UNIVERSE_SEASON_GAMES, 16);  // 34 teams fit the game records
+    Test_Answer_Message_Box_With_Caption("League Expansion", IDOK);
+    Test_Answer_Message_Box_With_Caption("Expansion Draft", IDNO);
+
+    Apply_League_Expansion(1976);
+
+    EXPECT_EQ(Count_Active_Teams(), FIXTURE_TEAM_COUNT + 2);
+    EXPECT_EQ(Box_Text(0),
+              "League Expansion: The following teams have been added to the league:\n\n"
+              "Seattle Seahawks\nTampa Bay Buccaneers");
+    EXPECT_EQ(gExcludeUserFromExpansion, 1);
+    for (const char* szTeam : {"Seattle,Seahawks", "Tampa Bay,Buccaneers"}) {
+        int nTeam = Find_Team_By_Full_Name(szTeam);
+        ASSERT_NE(nTeam, NO_TEAM) << szTeam;
+        EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_CONTROL), CONTROL_COMPUTER) << szTeam;
+        EXPECT_GE(Count_Team_Position_Players(nTeam, POS_QB), Get_New_Team_Position_Count(POS_QB));
+    }
+}
+
 TEST_F(HistoryTest, ATeamTheGameRecordsCannotHoldIsRefusedWithANoticeAndTheLeagueKept) {
     // 33 teams fit 17 games and 13 playoff games in the 300 game records; 34 do not.
     Test_Answer_Message_Box_With_Text("cannot join the league", IDOK);
