@@ -24,8 +24,7 @@ static int Can_League_Take_Team(int nDivision, char* szWhy, int nWhySize) {
         Format_String(szWhy, nWhySize, "division %d does not exist", nDivision);
         return 0;
     }
-    Sort_Teams_By_Name();
-    int nSlot = Count_Active_Teams();
+    int nSlot = Count_Active_Teams();  // the place Add_New_Team takes
     if (nSlot >= LEAGUE_TEAM_COUNT || Is_Team_Active(nSlot)) {
         Format_String(szWhy, nWhySize, "all %d team places are in use", LEAGUE_TEAM_COUNT);
         return 0;
