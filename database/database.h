@@ -76,6 +76,7 @@ enum TEAM_STAT_ID {
 #define CONTROL_NOT_IN_USE (-1)
 #define CONTROL_COMPUTER 0
 #define CONTROL_HUMAN 1
+#define CONTROL_EXPANSION 2  // added by expansion, until its roster is filled
 
 enum SCHEDULE_FIELD {
     SCHEDULE_OPPONENT = 0,
@@ -210,6 +211,7 @@ void Set_Manager_Name(const char* szText);
 
 void Get_League_Name(int nLeague, char* szOut, int nSize);
 void Set_League_Abbreviation(int nLeague, const char* szText);
+int Find_League_By_Name(const char* szName);  // any case; 0 when no league has that name
 void Get_Division_Name(int nDivision, char* szOut, int nSize);
 void Set_Division_Name(int nDivision, const char* szText);
 void Clear_Unused_League_Names(void);

@@ -1,6 +1,7 @@
 // League-wide settings: the universe stats, the block head's shorts and texts, the league and
 // division names.
 #include <string.h>
+#include <strings.h>
 
 #include "core/core.h"
 #include "database/database.h"
@@ -114,6 +115,14 @@ void Get_League_Name(int nLeague, char* szOut, int nSize) {
 void Set_League_Abbreviation(int nLeague, const char* szText) {
     if (Is_Name_Index(nLeague, LEAGUE_COUNT, "Set_League_Abbreviation"))
         safe_strncpy(gLeagueNames[nLeague], szText, LEAGUE_NAME_SIZE);
+}
+
+int Find_League_By_Name(const char* szName) {
+    for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
+        if (szName && strcasecmp(gLeagueNames[nLeague], szName) == 0)
+            return nLeague;
+    }
+    return 0;
 }
 
 void Get_Division_Name(int nDivision, char* szOut, int nSize) {

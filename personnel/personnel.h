@@ -437,6 +437,7 @@ int Get_Team_From_Name(const char* szName);  // 36 "Free Agents", 41 "Retired", 
 int Get_Team_From_Historic_Name(const char* szName);
 int Get_Team_From_Text(const char* szText);  // an abbreviation, else a (historic) name
 int Find_Team_By_Nickname(const char* szText);  // 0 when none
+int Find_Team_By_Full_Name(const char* szName);  // "City,Nickname" or "City Nickname"; NO_TEAM
 
 // ---- players by name (name_matching.cpp) -------------------------------------------------------
 // 1 when found; otherwise the team is NO_TEAM and the slot NO_SLOT_BYTE. nExpectedTeam may be
@@ -459,3 +460,7 @@ void Clear_Player_Moved_Flags(void);
 void Clear_Draft_Destinations(void);  // every destination NO_TEAM, every moved flag 0
 int All_Players_At_Destination(void);  // no league player still waits for his move
 int Implement_Draft_Teams(void);       // 1 when every player reached his destination
+
+// ---- the expansion draft (expansion_draft.cpp) ----------------------------------------------------
+extern int gExcludeUserFromExpansion;  // the human team's roster stays out of the draft
+void Run_Expansion_Draft(void);

@@ -185,3 +185,26 @@ int Find_Team_By_Nickname(const char* szText) {
     int nTeam = Find_Team_With_Nickname(szText);
     return nTeam == NO_TEAM ? 0 : nTeam;
 }
+
+// "City,Nickname" or "City Nickname", any case; NO_TEAM when no team has that full name.
+int Find_Team_By_Full_Name(const char* szName) {
+    if (!szName)
+        return NO_TEAM;
+    char szText[TEAM_NAME_SIZE];
+    safe_strncpy(szText, szName, sizeof szText);
+    for (char* p = szText; *p; p++) {
+        if (*p == ',')
+            *p = ' ';
+    }
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (!Is_Team_Active(nTeam))
+            continue;
+        char szCity[TEAM_NAME_SIZE], szNickname[TEAM_NAME_SIZE], szFull[2 * TEAM_NAME_SIZE];
+        Get_Team_String(szCity, sizeof szCity, nTeam, TEAM_CITY);
+        Get_Team_String(szNickname, sizeof szNickname, nTeam, TEAM_NICKNAME);
+        Format_String(szFull, sizeof szFull, "%s %s", szCity, szNickname);
+        if (strcasecmp(szText, szFull) == 0)
+            return nTeam;
+    }
+    return NO_TEAM;
+}

@@ -2,6 +2,9 @@
 // the record book and the schedules. What other subsystems may call.
 #pragma once
 
+#include <stddef.h>
+#include <stdint.h>
+
 #include "database/database.h"
 
 // ---- the advance command and the week loop (advance.cpp, week_games.cpp) -----------------------
@@ -56,6 +59,67 @@ void Update_Weekly_Record_Book(void);
 
 // ---- the off-season (off_season.cpp) ------------------------------------------------------------
 void Process_Off_Season(void);
+
+// ---- league history and expansion (league_history.cpp, league_expansion.cpp) --------------------
+enum LEAGUE_HISTORY_KIND {
+    HISTORY_NEW_TEAM = 0,
+    HISTORY_TEAM_MOVE = 1,
+    HISTORY_FRANCHISE_REFORMED = 2,
+    HISTORY_TEAM_RENAME = 3,
+    HISTORY_NEW_STADIUM = 5,
+    HISTORY_STADIUM_MOVE = 6,
+    HISTORY_STADIUM_RENAME = 7,
+    HISTORY_NEW_LEAGUE = 8,
+    HISTORY_LEAGUE_RENAME = 9,
+    HISTORY_DIVISION_ADDED = 10,
+    HISTORY_DIVISION_RENAME = 11,
+    HISTORY_DIVISION_CHANGE = 12
+};
+
+#define HISTORY_TEXT_SIZE 32
+#define LEAGUE_HISTORY_EVENT_COUNT 159
+
+// One event of the league's history. Teams are named "City,Nickname"; szText holds the new
+// "City,Nickname", a stadium name or a league or division name, by kind.
+typedef struct {
+    int32_t nYear;
+    int32_t nKind;
+    char szLeague[HISTORY_TEXT_SIZE];
+    char szTeam[HISTORY_TEXT_SIZE];
+    char szAbbreviation[HISTORY_TEXT_SIZE];
+    int32_t nDivision;  // within its league, 0..3
+    char szText[HISTORY_TEXT_SIZE];
+} LEAGUE_HISTORY_EVENT;
+
+static_assert(sizeof(LEAGUE_HISTORY_EVENT) == 140, "LEAGUE_HISTORY_EVENT layout");
+static_assert(offsetof(LEAGUE_HISTORY_EVENT, szLeague) == 8, "LEAGUE_HISTORY_EVENT layout");
+static_assert(offsetof(LEAGUE_HISTORY_EVENT, szTeam) == 40, "LEAGUE_HISTORY_EVENT layout");
+static_assert(offsetof(LEAGUE_HISTORY_EVENT, szAbbreviation) == 72, "LEAGUE_HISTORY_EVENT layout");
+static_assert(offsetof(LEAGUE_HISTORY_EVENT, nDivision) == 104, "LEAGUE_HISTORY_EVENT layout");
+static_assert(offsetof(LEAGUE_HISTORY_EVENT, szText) == 108, "LEAGUE_HISTORY_EVENT layout");
+
+// The events from 1952 to 2020, in year order (league_history_table.cpp).
+extern const LEAGUE_HISTORY_EVENT gLeagueHistoryEvents[LEAGUE_HISTORY_EVENT_COUNT];
+
+// A human-run team is asked before its own event; other teams' events are announced as League
+// News; while every team is computer-run all events are applied without a box. Events of a team
+// not in the league (matched by its full "City,Nickname") are passed over.
+void Apply_League_History_Events(int nYear);  // every kind but the new teams
+// The year's new teams, the notice, the expansion draft and the new rosters. A team the league
+// cannot hold is refused with a notice and the league is left as it was.
+void Apply_League_Expansion(int nYear);
+// The new team's number (TEAM_CONTROL = CONTROL_EXPANSION), -1 when the league cannot hold it
+// (szWhy then says why).
+int Add_Expansion_Team(const char* szName, int nDivision, const char* szAbbreviation,
+                       const char* szStadium, char* szWhy, int nWhySize);
+void Apply_League_History_For_New_Year(void);  // both, for the year the next season opens
+
+// ---- places (place_names.cpp): states, provinces and territories --------------------------------
+#define PLACE_COUNT 69
+enum PLACE_FIELD { PLACE_NAME = 0, PLACE_ABBREVIATION, PLACE_POSTAL_CODE, PLACE_SHORT_CODE };
+const char* Get_Place_Name(int nRow, int nColumn);  // row and column clamped to the table
+// A text equal to a postal code (any case) becomes the place's full name; others stay.
+void Expand_Postal_Code(char* szText, int nSize);
 
 // ---- season rules by year (season_rules.cpp) ------------------------------------------------------
 // Overtime rules of gOvertimeRule and gPlayoffOvertimeRule.

@@ -25,3 +25,9 @@ extern const int8_t k1990Order[28];
 extern const int8_t k1998Order[30];
 extern const int8_t k2001Order[31];
 extern const int8_t k32TeamOrders[20][32];  // the years 2002..2021
+
+// ---- league history (league_history.cpp) ---------------------------------------------------------
+// "City,Nickname" into its two parts, each cut to nSize - 1 characters.
+void Split_Team_Name(const char* szName, char* szCity, char* szNickname, int nSize);
+// The team's city index from the city table; 0 when no city has that name (the index is kept).
+int Set_Team_City_By_Name(int nTeam, const char* szCity);
