@@ -41,3 +41,9 @@ int Check_Team_Cash(int nCash);
 // Refuses an oversized conference or division (0); otherwise closes up empty leagues and
 // divisions and returns 1.
 int Close_Up_League_Structure(void);
+
+// ---- contract offers (contract_offer.cpp) and the Hall of Fame roster (hall_of_fame_roster.cpp) --
+int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot);  // 1 signed, 0 declined
+// Stamps the induction year and the vote (75..100) on the player and copies him into the Hall of
+// Fame roster by vote; 0 when the Hall is full of higher votes. His own record stays.
+int Induct_Player_Into_Hall_Of_Fame(int nTeam, int nSlot, int nVote);

@@ -4,6 +4,7 @@
 
 #include <stdint.h>
 
+#include "database/database.h"
 #include "database/saved_state.h"
 
 // ---- depth charts and returners -----------------------------------------------------------------
@@ -38,6 +39,7 @@ void Average_Position_Needs(int nPosition);  // starter, depth and age needs of 
 void Reset_Draft_Pick_Ownership(void);
 void Reset_Team_Draft_Picks(int nTeam);
 void Project_Draft_Order(void);
+int Get_Team_Draft_Picks_Value(int nTeam);  // thousands: the rookie money of this year's picks
 
 // ---- ratings and roster shape --------------------------------------------------------------------
 void Set_All_Depth_Charts(int nFlag);
@@ -49,7 +51,19 @@ int Get_Team_Roster_Trade_Value(int nTeam);
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
 
 // ---- contract renewal (contract_renewal.cpp) ----------------------------------------------------
-int Get_Desired_Contract_Years(int nTeam, int nSlot);  // 0 for an empty slot
+int Get_Desired_Contract_Years(int nTeam, int nSlot);  // 0 for an empty slot, else 1..7
+// 1 renewed; 0 when he was not (released to the free agents when bReleasing, else his old
+// contract kept). A human-run team's user answers through the Contract Offer dialog.
+int Check_Renew_Contract(int nTeam, int nSlot, int bReleasing);
+
+// ---- the year advance (year_advance.cpp) --------------------------------------------------------
+int Advance_Player_Year(int nTeam, int nSlot);  // 1 stays, 0 left the slot (released or retired)
+void Clear_All_Negative_Experience(void);       // league teams in use and the free agents
+
+// ---- retirement and the Hall of Fame (retirement.cpp, hall_of_fame_vote.cpp) -------------------
+int Check_Free_Agent_Retirement(int nTeam, int nSlot);  // 1 when he retired
+void Retire_Player(int nTeam, int nSlot);
+int Get_Hall_Of_Fame_Vote(int nTeam, int nSlot);  // 1 when he was inducted
 
 // ==== money, player value and predicted season lines ============================================
 // Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
@@ -312,3 +326,12 @@ int Add_New_Team(int bFillRoster);  // the new team's number, -1 when 36 teams a
 
 // ---- team names (team_names.cpp) ----------------------------------------------------------------
 int Get_Team_From_Name(const char* szName);  // 36 "Free Agents", 41 "Retired", NO_TEAM unknown
+
+// ---- declared here until the team-needs and trade-value work is merged (pending_merge.cpp) ------
+#define NEED_STARTER 0
+#define NEED_DEPTH 1
+#define NEED_AGE 2
+#define NEED_KIND_COUNT 3
+typedef int TEAM_NEEDS[NEED_KIND_COUNT][POSITION_COUNT];
+void Get_Team_Needs(int nTeam, TEAM_NEEDS needs);
+int Get_Trade_Need_Kind(int nReceivingTeam, int nTeam, int nSlot);
