@@ -24,23 +24,3 @@ void Project_Draft_Order(void) {
     for (int nPick = 0; nPick < DRAFT_COLUMNS; nPick++)
         gDraftOrder[nPick] = (uint8_t)(nPick < nTeams ? nPick : 0);
 }
-
-// The draft order is recomputed first: from the season's results once it is complete, else as the
-// standings would give it. Each pick of this year's draft the team holds counts its rookie salary
-// and a quarter of its slot value.
-int Get_Team_Draft_Picks_Value(int nTeam) {
-    if (Is_Season_Complete())
-        Compute_Draft_Order();
-    else
-        Project_Draft_Order();
-    int nPlaces = Min_Int(Count_Active_Teams(), DRAFT_COLUMNS);
-    int nValue = 0;
-    for (int nRound = 0; nRound < DRAFT_ROUNDS; nRound++) {
-        for (int nPlace = 0; nPlace < nPlaces; nPlace++) {
-            if (Get_Draft_Pick_Owner(0, nRound, Get_Draft_Order_Team(nPlace)) == nTeam)
-                nValue +=
-                    Get_Rookie_Salary(nRound, nPlace) + Get_Draft_Slot_Value(nRound, nPlace) / 4;
-        }
-    }
-    return nValue;
-}

@@ -85,7 +85,6 @@ void Run_Computer_Trades(void);
 void Reset_Draft_Pick_Ownership(void);
 void Reset_Team_Draft_Picks(int nTeam);
 void Project_Draft_Order(void);
-int Get_Team_Draft_Picks_Value(int nTeam);  // thousands: the rookie money of this year's picks
 
 // ---- trade offers (trade_offer.cpp) -------------------------------------------------------------
 // A trade between two teams. Side 0 proposes and side 1 judges. Each side lists what its team
