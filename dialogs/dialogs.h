@@ -43,8 +43,11 @@ int Check_Team_Cash(int nCash);
 // divisions and returns 1.
 int Close_Up_League_Structure(void);
 
-// ---- contract offers (contract_offer.cpp) and the Hall of Fame roster (hall_of_fame_roster.cpp) --
+// ---- contract offers (contract_offer.cpp) and moves between rosters (roster_operations.cpp) -----
 int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot);  // 1 signed, 0 declined
+// The player joins the end of his unit on the other roster: his new slot, 0 for a release to the
+// free agents, -1 when he could not move (a full roster).
+int Move_Player_To_Team(int nFromTeam, int nToTeam, int nSlot);
 // Stamps the induction year and the vote (75..100) on the player and copies him into the Hall of
 // Fame roster by vote; 0 when the Hall is full of higher votes. His own record stays.
 int Induct_Player_Into_Hall_Of_Fame(int nTeam, int nSlot, int nVote);

@@ -11,6 +11,12 @@
 
 class YearAdvanceTest : public PersonnelValueTest {
 protected:
+    // A release refills the free-agent pool with new players, named from the name lists.
+    void SetUp() override {
+        Copy_Data_Files();
+        PersonnelValueTest::SetUp();
+    }
+
     static void Set_Contract(int nTeam, int nSlot, int nYearsLeft, int nBonus) {
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, nYearsLeft);
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_LENGTH, Max_Int(nYearsLeft, 1));

@@ -2,6 +2,7 @@
 // the regular season, then the playoffs to one champion, with standings that add up.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "database/database.h"
@@ -16,6 +17,10 @@ class UniverseSeason : public ::testing::Test {
 protected:
     void SetUp() override {
         Test_Reset_Platform();
+        // The computer manager makes new players, whose names come from the name lists.
+        std::filesystem::copy(std::string(VANTO_GAME_DIR) + "/names", "names",
+                              std::filesystem::copy_options::overwrite_existing |
+                                  std::filesystem::copy_options::recursive);
         ASSERT_NE(
             Load_Universe((std::string(VANTO_GAME_DIR) + "/Databases/Universe-2019.dat").c_str()),
             0);
