@@ -7,6 +7,7 @@
 
 #include "database/database.h"
 #include "engine/engine.h"
+#include "personnel/personnel.h"
 #include "platform/test_api.h"
 #include "season/season.h"
 #include "shell/shell.h"
@@ -86,6 +87,36 @@ TEST_F(UniverseSeason, ASeasonEndsWithOneChampion) {
     Expect_Rows_Agree(SCHEDULE_WEEKS);
     EXPECT_EQ(gAdvanceInProgress, 0);
     EXPECT_EQ(gSimulationRunning, 0);
+}
+
+// The computer manager keeps every roster legal at each week's end: within 100 players, at every
+// position's minimum, and under the salary cap unless it is down to its floor.
+TEST_F(UniverseSeason, EveryRosterStaysLegalWeekByWeek) {
+    Start_Season(0);
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    ASSERT_GT(nCap, 0);
+    int nWeeksPlayed = 0;
+    while (!Is_Season_Complete()) {
+        nWeeksPlayed++;
+        int nWeek = gCurrentWeek;
+        Advance_Weeks(1);
+        ASSERT_GT(gCurrentWeek, nWeek);
+        for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+            if (!Is_Team_Active(nTeam))
+                continue;
+            SCOPED_TRACE("week " + std::to_string(nWeek) + " team " + std::to_string(nTeam));
+            int nPlayers = Find_Free_Player_Slot(nTeam);
+            EXPECT_LE(nPlayers, PLAYERS_PER_TEAM);
+            EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), nPlayers);  // packed from slot 0
+            for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+                EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
+                          POSITION_ROSTER_MINIMUMS[nPosition])
+                    << "position " << nPosition;
+            if (nCap != 0 && nPlayers >= 52)
+                EXPECT_LT((int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, nCap);
+        }
+    }
+    EXPECT_GT(nWeeksPlayed, Get_Universe_Stat(UNIVERSE_SEASON_GAMES));
 }
 
 // A stopped advance leaves the week it was playing, to be played in full by the next one.
