@@ -1,5 +1,5 @@
-// The computer manager's league-wide steps around each week: depth charts, free-agent signings,
-// roster upkeep, trades between computer teams and the league's team-need averages.
+// The computer manager's league-wide steps around each week: free-agent signings, roster upkeep
+// and trades between computer teams.
 #include <string.h>
 
 #include "core/core.h"
@@ -14,12 +14,6 @@
 #define PROGRESS_STEPS 100
 #define LAST_TRADE_WEEK 11
 #define TRADE_VERDICT_NEEDED 1200
-
-// STAND-IN(personnel): rebuilds the depth charts of every computer-run team (none while
-// Commissioner Mode is on), then re-sorts the free agents and the draft pool.
-void Set_Computer_Depth_Charts(int nFlag) {
-    (void)nFlag;
-}
 
 static int Is_Computer_Run(int nTeam) {
     return Is_Team_Active(nTeam) && !Is_Human_Team(nTeam);
@@ -181,6 +175,31 @@ static int Draw_Computer_Team(int nOther) {
     }
 }
 
+// Whether both teams keep every position's minimum once the offer's players have changed sides.
+static int Keeps_Position_Minimums(const TRADE_OFFER* pOffer) {
+    for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
+        int anCounts[POSITION_COUNT];
+        for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+            anCounts[nPosition] = Count_Team_Position_Players(pOffer->acTeam[nSide], nPosition);
+        for (int nFrom = 0; nFrom < TRADE_SIDES; nFrom++) {
+            for (int n = 0; n < TRADE_SIDE_ITEMS; n++) {
+                int nItem = pOffer->aabItems[nFrom][n];
+                if (!Is_Trade_Item_Player(pOffer, nFrom, nItem))
+                    continue;
+                int nPosition = Get_Player_Vital_Stat(pOffer->acTeam[nFrom], nItem, VITAL_POSITION);
+                if (nPosition >= 0 && nPosition < POSITION_COUNT)
+                    anCounts[nPosition] += nFrom == nSide ? -1 : 1;
+            }
+        }
+        for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
+            if (anCounts[nPosition] < POSITION_ROSTER_MINIMUMS[nPosition])
+                return 0;
+        }
+    }
+    return 1;
+}
+
+// Both teams must value the offer above 1200, and neither may fall below a position's minimum.
 void Run_Computer_Trades(void) {
     if (Count_Computer_Run_Teams() < 2)
         return;
@@ -201,12 +220,7 @@ void Run_Computer_Trades(void) {
     Reverse_Trade_Offer(pOffer);
     int nVerdict0 = Evaluate_Trade_Offer_Frozen(pOffer, needs0);
     Reverse_Trade_Offer(pOffer);
-    if (nVerdict1 > TRADE_VERDICT_NEEDED && nVerdict0 > TRADE_VERDICT_NEEDED)
+    if (nVerdict1 > TRADE_VERDICT_NEEDED && nVerdict0 > TRADE_VERDICT_NEEDED &&
+        Keeps_Position_Minimums(pOffer))
         Implement_Trade(pOffer);
-}
-
-// STAND-IN(personnel): stores the league averages of the starter, depth and age needs of the
-// position in the need-average table.
-void Average_Position_Needs(int nPosition) {
-    (void)nPosition;
 }

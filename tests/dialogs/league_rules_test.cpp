@@ -217,7 +217,6 @@ TEST_F(LeagueRulesTest, NewTeamRosterCoversEveryPosition) {
 }
 
 // A full roster gets no new players, but the team is still set up: here, its returners chosen.
-// The trim drops one player for each of the slots 97 and 98 still holding one.
 TEST_F(LeagueRulesTest, FullRosterIsStillSetUp) {
     Add_Numbered_Team(0, 0);
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
@@ -226,8 +225,9 @@ TEST_F(LeagueRulesTest, FullRosterIsStillSetUp) {
     }
     Set_Team_Returner(0, KICK_RETURNER, NO_SLOT_BYTE);
     Fill_New_Team_Roster(0);
-    EXPECT_EQ(Count_Players(0, ALL_ROSTERS), PLAYERS_PER_TEAM - 2);
-    EXPECT_EQ(gTeams[0].abReturners[KICK_RETURNER], 0);
+    EXPECT_EQ(Count_Players(0, ALL_ROSTERS), PLAYERS_PER_TEAM);
+    // Equal return ratings: the first receiver behind the offensive starters.
+    EXPECT_EQ(gTeams[0].abReturners[KICK_RETURNER], 11);
 }
 
 }  // namespace
