@@ -333,10 +333,16 @@ void Set_Team_Depth_Chart(int nTeam) {
     Reset_Team_Depth_Chart(nTeam, 0);
 }
 
-// Computer-run teams only, and none while Commissioner Mode is on.
+// Computer-run teams only, and none while Commissioner Mode is on. Every league team's broken
+// overalls are re-rolled first, in team and slot order, so that the week's draws do not depend on
+// which screens were looked at.
 void Set_Computer_Depth_Charts(int bKeepInjured) {
     if (gCommissionerMode)
         return;
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (Is_Team_Active(nTeam))
+            Repair_Broken_Overalls(nTeam);
+    }
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (Is_Team_Active(nTeam) && !Is_Human_Team(nTeam))
             Reset_Team_Depth_Chart(nTeam, bKeepInjured);

@@ -47,6 +47,13 @@ TEST_F(ScoutingTest, DivisorIsCachedUntilReset) {
     EXPECT_EQ(Get_Scouting_Divisor(FIXTURE_HUMAN_TEAM), 1);  // (1500 - 1500) / 4, at least 1
 }
 
+// Another team works out its own divisor and leaves the user's cached one alone.
+TEST_F(ScoutingTest, OtherTeamsComputeTheirOwnDivisor) {
+    EXPECT_EQ(Get_Scouting_Divisor(FIXTURE_HUMAN_TEAM), 250);
+    EXPECT_EQ(Get_Scouting_Divisor(1), (2500 - 508) / 4);
+    EXPECT_EQ(Get_User_Preference(PREF_SCOUTING_RADIUS), 250);
+}
+
 TEST_F(ScoutingTest, ErrorOfAKnownPlayerAndHowValuesMove) {
     // Off-season (April): v = 123^3 + 10 x 4^3 + 3^2 + 1^2 = 1861517; 250 / (12 + 17) = 8 -> +4.
     EXPECT_EQ(Get_Scouting_Error(SCOUTED_TEAM, SCOUTED_SLOT, SCOUTED_ID), 4);
