@@ -196,3 +196,20 @@ TEST_F(RosterMovesTest, RosterSizeFactor) {
     EXPECT_EQ(Get_Roster_Size_Factor(COMPUTER_TEAM), 1226);  // 65000 / 53, rounded
     EXPECT_EQ(Get_Roster_Size_Factor(FIRST_DRAFT_POOL_TEAM + 1), 0);
 }
+
+TEST_F(RosterMovesTest, ARenewalEndsAComputerTeamsHoldout) {
+    gOwnerMode = 1;
+    Set_Team_Financial_Stat(COMPUTER_TEAM, FIN_CASH, Get_Base_Team_Cash());
+    const int nSlot = FIXTURE_ROSTER_SIZE;
+    for (int nTeam : {COMPUTER_TEAM, HUMAN_TEAM}) {
+        Add_Test_Player(nTeam, nSlot, POS_QB, 26, 4, 85.0f);
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, INJURY_HOLDOUT);
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS, 3);
+    }
+    Resolve_Computer_Holdouts();
+    EXPECT_EQ(Get_Player_Vital_Stat(COMPUTER_TEAM, nSlot, VITAL_INJURY_WEEKS), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(COMPUTER_TEAM, nSlot, VITAL_INJURY), NO_INJURY);
+    EXPECT_GE(Get_Player_Vital_Stat(COMPUTER_TEAM, nSlot, VITAL_CONTRACT_YEARS_LEFT), 2);
+    EXPECT_EQ(Get_Player_Vital_Stat(HUMAN_TEAM, nSlot, VITAL_INJURY), INJURY_HOLDOUT);  // his own
+    EXPECT_TRUE(Test_Get_Transcript().empty());
+}
