@@ -112,8 +112,9 @@ TEST_F(UniverseSeason, EveryRosterStaysLegalWeekByWeek) {
                 EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
                           POSITION_ROSTER_MINIMUMS[nPosition])
                     << "position " << nPosition;
-            if (nCap != 0 && nPlayers >= 52)
+            if (nPlayers >= 52) {
                 EXPECT_LT((int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, nCap);
+            }
         }
     }
     EXPECT_GT(nWeeksPlayed, Get_Universe_Stat(UNIVERSE_SEASON_GAMES));
