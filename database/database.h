@@ -139,6 +139,9 @@ void Set_Fantasy_Draft_State(const uint8_t* pBytes);
 // Set once a league is loaded: from then on a player who changes teams gets a career line for
 // his new team.
 void Set_Shuffling_Players(int bOn);
+// While set (after every load; not while a new game shuffles players), a moved player gets a
+// season line for his new team.
+int Is_Recording_Season_Lines(void);
 
 // ---- user preferences (user_preferences.cpp) ---------------------------------------------------
 int Get_User_Preference(int nPreference);
@@ -189,9 +192,6 @@ int Erase_Team(int nTeam, int bDiscardPlayers);
 // ---- roster moves (roster_release.cpp) ---------------------------------------------------------
 void Release_Player_To_Free_Agents(int nTeam, int nSlot);
 
-// ---- moving a player between rosters (player_moves.cpp) ----------------------------------------
-// The new slot, 0 for a release to the free agents, NO_SLOT_BYTE when he stays (full roster).
-int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot);
 
 // ---- league structure and settings (league_settings.cpp) ---------------------------------------
 int Get_Universe_Stat(int nStat);

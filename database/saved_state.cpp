@@ -24,3 +24,7 @@ void Set_Fantasy_Draft_State(const uint8_t* pBytes) {
 void Set_Shuffling_Players(int bOn) {
     gSavedState.nShufflingPlayers = (int16_t)bOn;
 }
+
+int Is_Recording_Season_Lines(void) {
+    return gSavedState.nShufflingPlayers != 0;
+}

@@ -28,11 +28,6 @@ INT_PTR Defense_Depth_Chart_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPA
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 
-// STAND-IN(dialogs): a contract offer to a player, with his demand and his answer.
-INT_PTR Contract_Offer_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
 // STAND-IN(dialogs): the stadium's concession prices.
 INT_PTR Concessions_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);

@@ -63,11 +63,24 @@ void Compute_Position_Need_Averages(void);
 int Normalize_Worth_By_Position(int nWorth, int nPosition);
 int Get_Team_Record_Need_Factor(int nTeam);  // (losses - wins) x 50
 
-// ---- roster moves -------------------------------------------------------------------------------
-void Release_Surplus_Player(int nTeam);
-void Sort_Free_Agent_Pool(void);
+// ---- roster moves (roster_moves.cpp) -----------------------------------------------------------
+int Release_Surplus_Player(int nTeam);  // 1 when a player above the roster floor was dropped
 void Trim_Roster(int nTeam);
 int Fill_Team_Position_Minimums(int nTeam);  // 1 when nothing was missing
+uint8_t Find_Free_Agent_At_Position(int nPosition);             // NO_SLOT_BYTE when none
+uint8_t Choose_Affordable_Free_Agent(int nTeam, int nPosition);  // NO_SLOT_BYTE when none
+void Auto_Sign_Team_Free_Agents(int nTeam);
+void Make_Computer_Roster_Move(int nTeam);
+void Make_Team_Roster_Moves(int nTeam);  // three moves, then new prices
+int Is_Team_Over_Cap(int nTeam);         // never without a salary cap
+int Are_Trade_Teams_Over_Cap(int nTeamA, int nTeamB);
+int Get_Roster_Size_Factor(int nTeam);  // 65000 / players, 0 for an empty roster
+
+// ---- the free-agent pool (free_agent_pool.cpp) ------------------------------------------------
+// 0 by salary, 2 by the predicted season's value, any other by position and salary.
+extern int gFreeAgentSortMode;
+void Sort_Free_Agent_Pool(void);  // best first, then Replenish_Free_Agent_Pool
+void Replenish_Free_Agent_Pool(void);
 
 // ---- the college draft --------------------------------------------------------------------------
 void Compute_Draft_Order(void);
@@ -77,7 +90,8 @@ void Run_College_Draft(void);
 // ---- the computer manager's league-wide steps (computer_manager.cpp) ----------------------------
 void Set_Computer_Depth_Charts(int bKeepInjured);
 void Auto_Sign_Free_Agents(void);
-void Distribute_Free_Agents(int nFlag);
+void Distribute_Free_Agents(int bShowProgress);
+void Resolve_Computer_Holdouts(void);
 void Manage_Computer_Rosters(void);
 void Run_Computer_Trades(void);
 
@@ -165,7 +179,23 @@ int Balance_Trade_Offer_With_Cash(const TEAM_NEEDS needs1);
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
 
 // ---- contract renewal (contract_renewal.cpp) ----------------------------------------------------
-int Get_Desired_Contract_Years(int nTeam, int nSlot);  // 0 for an empty slot
+int Get_Desired_Contract_Years(int nTeam, int nSlot);  // 0 for an empty slot, else 1..7
+// 1 renewed; 0 when he was not (released to the free agents when bReleasing, else his old
+// contract kept). A human-run team's user answers through the Contract Offer dialog.
+int Check_Renew_Contract(int nTeam, int nSlot, int bReleasing);
+
+// ---- the year advance (year_advance.cpp) --------------------------------------------------------
+int Advance_Player_Year(int nTeam, int nSlot);  // 1 stays, 0 left the slot (released or retired)
+void Clear_All_Negative_Experience(void);       // league teams in use and the free agents
+
+// ---- retirement and the Hall of Fame (retirement.cpp, hall_of_fame_vote.cpp) -------------------
+int Check_Free_Agent_Retirement(int nTeam, int nSlot);  // 1 when he retired
+void Retire_Player(int nTeam, int nSlot);
+// Moves the player to another roster, after the last player of his unit (player_moves.cpp): his new
+// slot, 0 for a release to the free agents, NO_SLOT_BYTE after a retirement (RETIRED_TEAM) and when
+// he stays (a full destination roster, an empty source slot).
+int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot);
+int Get_Hall_Of_Fame_Vote(int nTeam, int nSlot);  // 1 when he was inducted
 
 // ==== money, player value and predicted season lines ============================================
 // Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a

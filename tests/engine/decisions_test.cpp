@@ -76,8 +76,11 @@ TEST_F(EngineTest, KickerAndFieldGoalRange) {
     EXPECT_EQ(Get_Kicker_Range(TEST_HOME, 100), 20);
 }
 
-// Without a kicker who can play the range is the shortest, and asking for it logs nothing.
+// Without a kicker who can play the range is the shortest, and asking for it logs nothing. A
+// human-run team gets no kicker signed for it.
 TEST_F(EngineTest, FieldGoalRangeWithTheKickerHurt) {
+    Set_Team_Stat(TEST_HOME, TEAM_CONTROL, CONTROL_HUMAN);
+    gAllTeamsComputer = 0;
     Set_Kicker(TEST_HOME, 90, 80);
     ASSERT_EQ(Count_Team_Uninjured_Position_Players(TEST_HOME, POS_K), 1);
     Set_Player_Vital_Stat(TEST_HOME, HOME_KICKER_SLOT, VITAL_INJURY_WEEKS, 3);

@@ -4,6 +4,8 @@
 
 #include <string.h>
 
+#include <filesystem>
+
 #include <iterator>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "engine/engine.h"
+#include "personnel/personnel.h"
 #include "platform/test_api.h"
 #include "season/season.h"
 #include "shell/shell.h"
@@ -21,6 +24,10 @@ class UniverseSeason : public ::testing::Test {
 protected:
     void SetUp() override {
         Test_Reset_Platform();
+        // The computer manager makes new players, whose names come from the name lists.
+        std::filesystem::copy(std::string(VANTO_GAME_DIR) + "/names", "names",
+                              std::filesystem::copy_options::overwrite_existing |
+                                  std::filesystem::copy_options::recursive);
         ASSERT_NE(
             Load_Universe((std::string(VANTO_GAME_DIR) + "/Databases/Universe-2019.dat").c_str()),
             0);
@@ -104,6 +111,37 @@ TEST_F(UniverseSeason, ASeasonEndsWithOneChampion) {
         EXPECT_EQ(Get_Team_Wins(nTeam) + Get_Team_Losses(nTeam) + Get_Team_Ties(nTeam), bPlayed);
     }
     Expect_Rows_Agree(1);
+}
+
+// The computer manager keeps every roster legal at each week's end: within 100 players, at every
+// position's minimum, and under the salary cap unless it is down to its floor.
+TEST_F(UniverseSeason, EveryRosterStaysLegalWeekByWeek) {
+    Start_Season(0);
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    ASSERT_GT(nCap, 0);
+    int nWeeksPlayed = 0;
+    while (!Is_Season_Complete()) {
+        nWeeksPlayed++;
+        int nWeek = gCurrentWeek;
+        Advance_Weeks(1);
+        ASSERT_GT(gCurrentWeek, nWeek);
+        for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+            if (!Is_Team_Active(nTeam))
+                continue;
+            SCOPED_TRACE("week " + std::to_string(nWeek) + " team " + std::to_string(nTeam));
+            int nPlayers = Find_Free_Player_Slot(nTeam);
+            EXPECT_LE(nPlayers, PLAYERS_PER_TEAM);
+            EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), nPlayers);  // packed from slot 0
+            for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+                EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
+                          POSITION_ROSTER_MINIMUMS[nPosition])
+                    << "position " << nPosition;
+            if (nPlayers >= 52) {
+                EXPECT_LT((int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, nCap);
+            }
+        }
+    }
+    EXPECT_GT(nWeeksPlayed, Get_Universe_Stat(UNIVERSE_SEASON_GAMES));
 }
 
 // A stopped advance leaves the week it was playing, to be played in full by the next one.

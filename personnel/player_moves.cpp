@@ -1,6 +1,7 @@
-// Moving a player from one roster to another.
+// Moving a player from one roster to another: signed, released, retired or traded.
 #include "core/core.h"
 #include "database/database.h"
+#include "personnel/personnel.h"
 
 // Where a moved player lands: after the last player of his unit, or at the top when the roster
 // has nobody of that unit.
@@ -9,17 +10,19 @@ static int Get_Unit_Insert_Slot(int nTeam, int nUnit) {
     return nLast == NO_SLOT_BYTE ? 0 : nLast + 1;
 }
 
-// The player's new slot; 0 after a release to the free agents; NO_SLOT_BYTE when he stays
-// (a full destination, a retirement, an empty or invalid source).
-// STAND-IN(database): retires the player when the destination is RETIRED_TEAM; this one leaves
-// him where he is.
+// The player's new slot; 0 after a release to the free agents; NO_SLOT_BYTE after a retirement
+// and when he stays (a full destination, an empty or invalid source).
 int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot) {
     if (!Is_Valid_Team(nFromTeam) || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM ||
         !Is_Player_Slot_Used(nFromTeam, nSlot))
         return NO_SLOT_BYTE;
     if (nToTeam == nFromTeam)
         return nSlot;
-    if (nToTeam == RETIRED_TEAM || !Is_Valid_Team(nToTeam))
+    if (nToTeam == RETIRED_TEAM) {
+        Retire_Player(nFromTeam, nSlot);
+        return NO_SLOT_BYTE;
+    }
+    if (!Is_Valid_Team(nToTeam))
         return NO_SLOT_BYTE;
     if (nToTeam == FREE_AGENT_TEAM) {
         Release_Player_To_Free_Agents(nFromTeam, nSlot);
@@ -33,7 +36,7 @@ int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot) {
         Copy_Player(nToTeam, k, nToTeam, k - 1);
     Copy_Player(nToTeam, nPlace, nFromTeam, nSlot);
     Remove_Player_Slot(nFromTeam, nSlot);
-    if (gSavedState.nShufflingPlayers) {
+    if (Is_Recording_Season_Lines()) {
         int nLine = Add_Player_Season_Line(nToTeam, nPlace, Get_Season_Year(), nToTeam);
         if (nLine != NO_SEASON_LINE)
             Set_Player_Season_Line_Cache(nToTeam, nPlace, nLine);
