@@ -356,9 +356,6 @@ int Get_Dialog_Team(void);                     // dialog_team.cpp
 void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
 void Set_New_Game_Defaults(void);              // new_game_defaults.cpp: a new game's preferences
 
-// ---- roster shape (roster_targets.cpp) ----------------------------------------------------------
-int Get_Position_Roster_Target(int nPosition);
-
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552
 

@@ -487,6 +487,9 @@ enum USER_PREFERENCE {
     PREF_LEADER_CATEGORIES = 113,     // 113..116
     PREF_LEADER_VIEW = 118,           // byte 0: the season kind shown
     PREF_CALENDAR_COLUMNS = 119,      // 119..123
+    PREF_STARTER_NEED_AVERAGES = 125,  // 125..139: league averages of the team needs by position
+    PREF_DEPTH_NEED_AVERAGES = 140,    // 140..154
+    PREF_AGE_NEED_AVERAGES = 155,      // 155..169
     PREF_TEXT_DISPLAY_SPEED = 173,
     PREF_TWO_POINT_CONVERSIONS = 174,
     PREF_OVERTIME_GAMES = 175,

@@ -1,13 +1,7 @@
-// The computer manager's league-wide steps around each week: depth charts, free-agent signings,
-// roster upkeep, trades between computer teams and the league's team-need averages.
+// The computer manager's league-wide steps around each week: free-agent signings, roster upkeep
+// and trades between computer teams.
 #include "database/database.h"
 #include "personnel/personnel.h"
-
-// STAND-IN(personnel): rebuilds the depth charts of every computer-run team (none while
-// Commissioner Mode is on), then re-sorts the free agents and the draft pool.
-void Set_Computer_Depth_Charts(int nFlag) {
-    (void)nFlag;
-}
 
 // STAND-IN(personnel): fills every position of a computer-run team below its minimum with the
 // best fitting free agent or a new player, then rebuilds its depth chart.
@@ -26,9 +20,3 @@ void Manage_Computer_Rosters(void) {}
 // STAND-IN(personnel): one trade attempt between two random computer-run teams, made only when
 // both sides value it.
 void Run_Computer_Trades(void) {}
-
-// STAND-IN(personnel): stores the league averages of the starter, depth and age needs of the
-// position in the need-average table.
-void Average_Position_Needs(int nPosition) {
-    (void)nPosition;
-}

@@ -4,16 +4,63 @@
 
 #include <stdint.h>
 
+#include "database/database.h"
 #include "database/saved_state.h"
 
-// ---- depth charts and returners -----------------------------------------------------------------
-int Choose_Team_Returner(int nTeam, int nKind);
+// ---- depth charts and returners (depth_chart.cpp, returners.cpp) -------------------------------
+// A sorted roster holds the offence, defence and kicker units one after the other; the first 11,
+// 11 and 2 players of each unit are its starters. Per-team operations ignore teams above 35.
+#define NO_TIGHT_END 255
+
+// Players a roster keeps at each position, QB..P.
+extern const int POSITION_ROSTER_MINIMUMS[POSITION_COUNT];
+extern const int POSITION_ROSTER_FULL_COUNTS[POSITION_COUNT];
+extern const int POSITION_ROSTER_CEILINGS[POSITION_COUNT];
+extern const int POSITION_STARTERS[POSITION_COUNT];
+int Get_Position_Roster_Target(int nPosition);  // mean of minimum and full count; 0 outside
+
+int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured);
+int Get_Position_Switch_Fit(int nTeam, int nSlot, int nPosition);  // fit x 10, 0..1000
+int Get_Depth_Chart_Slot_Position(int nTeam, int nUnit, int n);    // starter slot n: 0..14
+int Find_Best_Tight_End(int nTeam);                                // NO_TIGHT_END when none
+void Sort_Roster_By_Position(int nTeam);
 void Fill_Depth_Chart_Unit(int nUnit, int nTeam, int bKeepInjured);
 void Sort_Depth_Chart_Unit(int nTeam, int nUnit);
-void Choose_Team_Returners(int nTeam);
 void Sort_Team_Roster_Units(int nTeam);
-int Get_Player_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bKeepInjured);
+void Set_Team_Depth_Chart(int nTeam);  // keep-injured flag 0
+void Reset_Team_Depth_Chart(int nTeam, int bKeepInjured);
+void Set_All_Depth_Charts(int bKeepInjured);
 void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
+int Choose_Team_Returner(int nTeam, int nKind);  // the slot chosen and stored
+void Choose_Team_Returners(int nTeam);
+void Check_Team_Returners(int nTeam);
+
+// ---- team needs (team_needs.cpp) ----------------------------------------------------------------
+// Per mille of the league average, 400..2000, by need kind and position.
+#define NEED_STARTER 0
+#define NEED_DEPTH 1
+#define NEED_AGE 2
+#define NEED_KIND_COUNT 3
+typedef int TEAM_NEEDS[NEED_KIND_COUNT][POSITION_COUNT];
+
+extern const int POSITION_NEED_WEIGHTS[POSITION_COUNT];
+
+void Get_Team_Needs(int nTeam, TEAM_NEEDS needs);
+int Get_Position_Starter_Need(int nTeam, int nPosition);  // raw per mille
+int Get_Position_Depth_Need(int nTeam, int nPosition);
+int Get_Position_Age_Need(int nTeam, int nPosition);
+uint8_t Get_Position_Last_Starter(int nTeam, int nPosition);  // NO_SLOT_BYTE when none
+uint8_t Get_Position_First_Backup(int nTeam, int nPosition);  // NO_SLOT_BYTE when none
+int Average_Position_Starter_Need(int nPosition);             // computed and stored
+int Average_Position_Depth_Need(int nPosition);
+int Average_Position_Age_Need(int nPosition);
+int Get_Average_Position_Starter_Need(int nPosition);  // the stored one, computed when 0
+int Get_Average_Position_Depth_Need(int nPosition);
+int Get_Average_Position_Age_Need(int nPosition);
+void Average_Position_Needs(int nPosition);  // all three of one position
+void Compute_Position_Need_Averages(void);
+int Normalize_Worth_By_Position(int nWorth, int nPosition);
+int Get_Team_Record_Need_Factor(int nTeam);  // (losses - wins) x 50
 
 // ---- roster moves -------------------------------------------------------------------------------
 void Release_Surplus_Player(int nTeam);
@@ -27,20 +74,16 @@ void Start_College_Draft_File(void);
 void Run_College_Draft(void);
 
 // ---- the computer manager's league-wide steps (computer_manager.cpp) ----------------------------
-void Set_Computer_Depth_Charts(int nFlag);
+void Set_Computer_Depth_Charts(int bKeepInjured);
 void Auto_Sign_Free_Agents(void);
 void Distribute_Free_Agents(int nFlag);
 void Manage_Computer_Rosters(void);
 void Run_Computer_Trades(void);
-void Average_Position_Needs(int nPosition);  // starter, depth and age needs of a position
 
 // ---- draft picks (draft_picks.cpp) --------------------------------------------------------------
 void Reset_Draft_Pick_Ownership(void);
 void Reset_Team_Draft_Picks(int nTeam);
 void Project_Draft_Order(void);
-
-// ---- ratings and roster shape --------------------------------------------------------------------
-void Set_All_Depth_Charts(int nFlag);
 
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
 int Get_Team_Roster_Trade_Value(int nTeam);
@@ -287,8 +330,6 @@ int Has_User_Injury_Reports(void);
 void Report_User_Injuries(void);
 void Report_And_Clear_User_Injuries(void);
 
-// ---- returners ----------------------------------------------------------------------------------
-void Check_Team_Returners(int nTeam);
 // ---- sorting the college draft pool (draft_pool_sort.cpp) ---------------------------------------
 #define DRAFT_POOL_KEY_SALARY 0
 #define DRAFT_POOL_KEY_DRAFT_VALUE 2

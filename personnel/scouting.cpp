@@ -31,12 +31,19 @@ int Get_Team_Scouting_Level(int nTeam) {
     return TOP_SCOUTING_LEVEL - nRank * nStep;
 }
 
+static int Compute_Scouting_Divisor(int nTeam) {
+    int nDifficulty = Get_User_Preference(PREF_DIFFICULTY);
+    return Max_Int(1,
+                   ((nDifficulty + DIFFICULTY_OFFSET) * 100 - Get_Team_Scouting_Level(nTeam)) / 4);
+}
+
+// The cache holds the user's team's divisor; any other team computes its own.
 int Get_Scouting_Divisor(int nTeam) {
+    if (nTeam != Get_User_Team())
+        return Compute_Scouting_Divisor(nTeam);
     int nDivisor = Get_User_Preference(PREF_SCOUTING_RADIUS);
     if (nDivisor == 0) {
-        int nDifficulty = Get_User_Preference(PREF_DIFFICULTY);
-        nDivisor = Max_Int(
-            1, ((nDifficulty + DIFFICULTY_OFFSET) * 100 - Get_Team_Scouting_Level(nTeam)) / 4);
+        nDivisor = Compute_Scouting_Divisor(nTeam);
         Set_User_Preference(PREF_SCOUTING_RADIUS, nDivisor);
     }
     return nDivisor;

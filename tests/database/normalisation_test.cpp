@@ -24,6 +24,16 @@ protected:
     static float Pass_Blocking(int nTeam, int nSlot) {
         return gTeams[nTeam].aPlayers[nSlot].afRatings[RATING_PASS_BLOCKING];
     }
+
+    // Where a player added to a league team is after the depth chart the normalisation sets.
+    static int Slot_Of_Added(int nTeam, int nAddedSlot) {
+        int nId = 1000 * (nTeam + 1) + nAddedSlot;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            if (Player_Id(nTeam, nSlot) == nId)
+                return nSlot;
+        }
+        return -1;
+    }
 };
 
 TEST_F(NormalisationTest, RatingsApplyToTheirPositionGroups) {
@@ -81,13 +91,15 @@ TEST_F(NormalisationTest, SpreadIsRescaledAroundTheTargetMean) {
     Add_Blocker(0, POS_T, 60.0f);
     Add_Blocker(0, POS_T, 70.0f);
     Add_Blocker(0, POS_T, 80.0f);
-    int nFourth = Add_Blocker(0, POS_T, 95.0f);
+    int nFourth = Add_Blocker(0, POS_T, 55.0f);  // the depth chart puts him fourth: not counted
+    int nFreeAgent = Add_Blocker(FREE_AGENT_TEAM, POS_T, 95.0f);
     Normalize_Player_Ratings();
     EXPECT_FLOAT_EQ(Get_Rating_Mean(RATING_PASS_BLOCKING), 78.0f);
     EXPECT_NEAR(Get_Rating_Spread(RATING_PASS_BLOCKING), 7.0f, 1e-4);
-    EXPECT_NEAR(Pass_Blocking(0, 0), 67.5f, 1e-4);
+    EXPECT_NEAR(Pass_Blocking(0, Slot_Of_Added(0, 0)), 67.5f, 1e-4);
+    EXPECT_NEAR(Pass_Blocking(0, Slot_Of_Added(0, nFourth)), 62.25f, 1e-4);
     // 95 + 8 = 103, spread to 104.25, pulled to 99.6 and limited.
-    EXPECT_EQ(Pass_Blocking(0, nFourth), 99.0f);
+    EXPECT_EQ(Pass_Blocking(FREE_AGENT_TEAM, nFreeAgent), 99.0f);
 }
 
 TEST_F(NormalisationTest, DraftPoolValuesArePulledIntoRange) {
@@ -108,11 +120,13 @@ TEST_F(NormalisationTest, DraftPoolValuesArePulledIntoRange) {
 }
 
 TEST_F(NormalisationTest, ARatingNoPlayerCountsForIsOnlyPulled) {
-    Add_Blocker(0, POS_G, 70.0f);  // no kicker: nobody counts for FG Accuracy
+    Add_Blocker(0, POS_G, 70.0f);   // no kicker: nobody counts for FG Accuracy
+    Add_Blocker(0, POS_DE, 70.0f);  // every unit has a player, so the depth chart creates none
+    Add_Blocker(0, POS_P, 70.0f);
     int nFreeAgent = Add_Blocker(FREE_AGENT_TEAM, POS_G, 70.0f);
     Set_Player_Rating(0, 0, 50.0f, RATING_FG_ACCURACY);
     Set_Player_Rating(FREE_AGENT_TEAM, nFreeAgent, 97.0f, RATING_FG_ACCURACY);
     Normalize_Player_Ratings();
-    EXPECT_EQ(gTeams[0].aPlayers[0].afRatings[RATING_FG_ACCURACY], 50.0f);
+    EXPECT_EQ(gTeams[0].aPlayers[Slot_Of_Added(0, 0)].afRatings[RATING_FG_ACCURACY], 50.0f);
     EXPECT_EQ(gTeams[FREE_AGENT_TEAM].aPlayers[nFreeAgent].afRatings[RATING_FG_ACCURACY], 96.0f);
 }

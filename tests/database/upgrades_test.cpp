@@ -117,11 +117,15 @@ TEST_F(SavedGameTest, OldUniverseFileIsConvertedAndUpgraded) {
     EXPECT_EQ(Get_Team_Stat(1, TEAM_DIVISION), 4);
     EXPECT_EQ(gTeams[1].anStadiumStats[STADIUM_CAPACITY], 65000);
     EXPECT_EQ(gTeams[1].anFinancialStats[79], 5000000);
-    EXPECT_EQ(gTeams[1].abReturners[KICK_RETURNER], 79);
-    EXPECT_EQ(Get_Player_ID(1, 79), 7901);
-    EXPECT_EQ(Get_Player_Byte_Stat(1, 79, BYTE_UNIFORM_NUMBER), 88);
-    EXPECT_EQ(Get_Player_Vital_Stat(1, 79, VITAL_DRAFT_PICK), 2000 * 100000 + 15);
-    EXPECT_EQ(Get_Player_Vital_Stat(1, 79, VITAL_WEEKLY_COUNTER), 22);
+    // The depth chart set after the load packs the roster and chooses a returner anew.
+    int nTeam = NO_TEAM;
+    int nSlot = NO_PLAYER;
+    ASSERT_TRUE(Find_Player_ID_Split(&nTeam, &nSlot, 7901));
+    EXPECT_EQ(nTeam, 1);
+    EXPECT_TRUE(Is_Returner_Position(1, gTeams[1].abReturners[KICK_RETURNER]));
+    EXPECT_EQ(Get_Player_Byte_Stat(1, nSlot, BYTE_UNIFORM_NUMBER), 88);
+    EXPECT_EQ(Get_Player_Vital_Stat(1, nSlot, VITAL_DRAFT_PICK), 2000 * 100000 + 15);
+    EXPECT_EQ(Get_Player_Vital_Stat(1, nSlot, VITAL_WEEKLY_COUNTER), 22);
     const int kNewRow[SCHEDULE_FIELDS] = {2, 0, 1300, 7, 6};
     for (int n = 0; n < SCHEDULE_FIELDS; n++)
         EXPECT_EQ(Get_Team_Schedule_Stat(0, 3, n), kNewRow[n]) << "field " << n;
@@ -162,7 +166,10 @@ TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
 
     ASSERT_EQ(Load_Game_File("old_block.vnt"), 1);
     EXPECT_EQ(Get_Player_ID(0, 0), 9000);
-    EXPECT_EQ(Get_Player_ID(0, 79), 9079);
+    int nTeam = NO_TEAM;
+    int nSlot = NO_PLAYER;
+    EXPECT_TRUE(Find_Player_ID_Split(&nTeam, &nSlot, 9079));  // packed by the depth chart
+    EXPECT_EQ(nTeam, 0);
     for (int nSlot = 80; nSlot < PLAYERS_PER_TEAM; nSlot++)
         EXPECT_FALSE(Is_Player_Slot_Used(0, nSlot)) << nSlot;
     EXPECT_EQ(Get_Season_Line_Year(Get_Player_Season_Line(0, 0, 0)), 2004);

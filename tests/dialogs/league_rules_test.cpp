@@ -226,7 +226,8 @@ TEST_F(LeagueRulesTest, FullRosterIsStillSetUp) {
     Set_Team_Returner(0, KICK_RETURNER, NO_SLOT_BYTE);
     Fill_New_Team_Roster(0);
     EXPECT_EQ(Count_Players(0, ALL_ROSTERS), PLAYERS_PER_TEAM);
-    EXPECT_EQ(gTeams[0].abReturners[KICK_RETURNER], 0);
+    // Equal return ratings: the first receiver behind the offensive starters.
+    EXPECT_EQ(gTeams[0].abReturners[KICK_RETURNER], 11);
 }
 
 }  // namespace

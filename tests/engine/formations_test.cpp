@@ -85,7 +85,7 @@ TEST_F(EngineTest, LineupsFillFromTheDepthChart) {
     EXPECT_EQ(aanLineups[FORMATION_PRO_SET][1], Fixture_Player_Id(TEST_HOME, FIRST_RB_SLOT));
     EXPECT_EQ(aanLineups[FORMATION_FIELD_GOAL][1], Fixture_Player_Id(TEST_HOME, KICKER_SLOT));
     EXPECT_EQ(aanLineups[FORMATION_KICKOFF_RETURN][0],
-              Fixture_Player_Id(TEST_HOME, FIRST_RB_SLOT));  // the first returning player
+              Fixture_Player_Id(TEST_HOME, Get_Team_Returner(TEST_HOME, KICK_RETURNER)));
     EXPECT_EQ(Get_Formation_Lineup_Entry(FORMATION_PRO_SET, TEST_HOME, 0), 1);
     EXPECT_TRUE(Is_In_Formation_Lineup(TEST_HOME, FORMATION_PRO_SET, 0));
     EXPECT_FALSE(Is_In_Formation_Lineup(TEST_HOME, FORMATION_PRO_SET, 1));
@@ -103,6 +103,8 @@ TEST_F(EngineTest, LineupsFillFromTheDepthChart) {
 
 // With both returners hurt the third wide receiver returns kicks.
 TEST_F(EngineTest, InjuredReturnersHandToTheThirdReceiver) {
+    Set_Team_Returner(TEST_HOME, KICK_RETURNER, FIRST_RB_SLOT);
+    Set_Team_Returner(TEST_HOME, PUNT_RETURNER, FIRST_RB_SLOT);
     ASSERT_EQ(Get_Available_Position_Player(TEST_HOME, FORMATION_RETURNER, KICK_RETURNER),
               FIRST_RB_SLOT);
     Set_Player_Vital_Stat(TEST_HOME, FIRST_RB_SLOT, VITAL_INJURY_WEEKS, 2);

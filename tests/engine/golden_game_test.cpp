@@ -8,7 +8,7 @@
 
 namespace {
 
-const uint64_t kGoldenGameHash = 0x42e49895e53182eULL;
+const uint64_t kGoldenGameHash = 0xe0e843a64278b822ULL;
 
 uint64_t Hash_Bytes(uint64_t uHash, const void* pData, size_t nBytes) {
     const uint8_t* p = (const uint8_t*)pData;

@@ -150,6 +150,7 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     Reset_All_Playbooks();
     Set_Computer_Run_Pass_Balance();
     Recalculate_Contracts();
+    Set_All_Depth_Charts(0);  // every team's depth chart and returners from its final ratings
     Create_Season_Schedule();
     gCommissionerMode = 0;  // held on for the build; a new league starts with it off
     Set_Skin_Name(DEFAULT_SKIN);
