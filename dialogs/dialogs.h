@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "personnel/personnel.h"
 
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR Trades_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -41,3 +42,15 @@ int Check_Team_Cash(int nCash);
 // Refuses an oversized conference or division (0); otherwise closes up empty leagues and
 // divisions and returns 1.
 int Close_Up_League_Structure(void);
+
+// ---- trade offer rules (trade_rules.cpp) --------------------------------------------------------
+// A valid trade team is a league team in use; the free agents, the Hall of Fame and the draft pool
+// never trade.
+#define TRADE_REASON_SIZE 256
+
+int Validate_Trade_Offer(const TRADE_OFFER* pOffer);                // 1 when well formed
+int Count_Trade_Offer_Items(const TRADE_OFFER* pOffer, int nSide);  // 0..15
+// 1 when the trade keeps both rosters within their limits and both teams within the cap; the
+// reason goes to szReason (TRADE_REASON_SIZE bytes, may be NULL) when it is refused.
+int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason);
+int Count_Team_Draft_Picks_Three_Years(int nTeam);

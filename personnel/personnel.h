@@ -2,6 +2,7 @@
 // manager's roster work. What other subsystems may call.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include "database/database.h"
@@ -85,8 +86,80 @@ void Reset_Draft_Pick_Ownership(void);
 void Reset_Team_Draft_Picks(int nTeam);
 void Project_Draft_Order(void);
 
+// ---- trade offers (trade_offer.cpp) -------------------------------------------------------------
+// A trade between two teams. Side 0 proposes and side 1 judges. Each side lists what its team
+// gives, filled from the front: an item below the team's player count is a roster slot, one at or
+// above it the team's draft pick number (item - player count) in the order of
+// Find_Team_Draft_Pick. Cash is paid by side 0 to side 1, in dollars.
+#define TRADE_SIDES 2
+#define TRADE_SIDE_ITEMS 15
+#define EMPTY_TRADE_ITEM 255
+#define NO_TRADE_VERDICT (-2147483647)  // the user's side offers nothing
+
+typedef struct TRADE_OFFER {
+    int8_t acTeam[TRADE_SIDES];  // NO_TEAM = none
+    uint8_t aabItems[TRADE_SIDES][TRADE_SIDE_ITEMS];
+    int32_t nCash;
+    int32_t nDone;  // 1 once the Trades dialog has carried it out
+} TRADE_OFFER;
+static_assert(sizeof(TRADE_OFFER) == 40, "TRADE_OFFER is 40 bytes");
+static_assert(offsetof(TRADE_OFFER, nCash) == 32, "TRADE_OFFER cash offset");
+
+extern TRADE_OFFER gTradeOffer;
+
+void Init_Trade_Offer(TRADE_OFFER* pOffer);
+void Clear_Trade_Offer_Items(TRADE_OFFER* pOffer);
+void Clear_Trade_Offer_Side(TRADE_OFFER* pOffer, int nSide);
+void Reverse_Trade_Offer(TRADE_OFFER* pOffer);
+int Sum_Trade_Offer_Player_Ids(const TRADE_OFFER* pOffer);
+int Is_Trade_Item_Player(const TRADE_OFFER* pOffer, int nSide, int nItem);
+int Is_Trade_Item_Listed(const TRADE_OFFER* pOffer, int nSide, int nItem);
+int Append_Trade_Offer_Item(TRADE_OFFER* pOffer, int nSide, int nItem);  // 0 when full
+int Implement_Trade(TRADE_OFFER* pOffer);                                // 1 when carried out
+
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
+int Get_Player_Trade_Value(int nTeam, int nSlot);
+int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
+int Get_Player_Contract_Adjusted_Value(int nReceivingTeam, int nTeam, int nSlot, int nWeight);
+int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
+int Get_Draft_Pick_Trade_Value(int nYearsAhead, int nRound, int nPlace);
+int Get_Trade_Side_Pick_Value(const TRADE_OFFER* pOffer, int nSide);
 int Get_Team_Roster_Trade_Value(int nTeam);
+int Get_Team_Draft_Picks_Value(int nTeam);                          // thousands
+int Get_Trade_Need_Kind(int nReceivingTeam, int nTeam, int nSlot);  // a first index of TEAM_NEEDS
+int Get_Contract_Value(int nTeam, int nSlot);
+int Get_Remaining_Contract_Money(int nTeam, int nSlot);
+
+// ---- the trade verdict (trade_verdict.cpp) ------------------------------------------------------
+// Per mille from side 1's view: 1000 or more is acceptable.
+int Rate_Trade_Players_Given(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+int Rate_Trade_Players_Received(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+int Scale_User_Cash_For_Difficulty(int nMoney);
+int Evaluate_Trade_Offer(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+int Evaluate_Trade_Offer_Frozen(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs);
+
+// ---- the computer's trade search (trade_search.cpp) ---------------------------------------------
+#define NO_WEIGHTED_INDEX 255
+#define INVALID_TRADE_MEASURE (-2147483647)
+#define ILLEGAL_TRADE_MEASURE (-1073741823)
+
+int Rate_Trade_Side_Players(const TRADE_OFFER* pOffer, int nSide);  // about 30..99
+void Rate_Team_Players_For_Trade(int nTeam, int nOtherTeam, const TEAM_NEEDS ownNeeds,
+                                 const TEAM_NEEDS otherNeeds, int nPartnerRating,
+                                 int anWeights[PLAYERS_PER_TEAM]);
+int Pick_Weighted_Random_Index(const int anWeights[PLAYERS_PER_TEAM]);
+int Add_Needed_Player_To_Trade_Offer(TRADE_OFFER* pOffer, int nSide,
+                                     int anWeights[PLAYERS_PER_TEAM]);
+int Pick_Random_Draft_Pick_Item(int nTeam);  // EMPTY_TRADE_ITEM when it owns none
+int Add_Random_Draft_Pick_To_Trade_Offer(TRADE_OFFER* pOffer);
+int Get_Trade_Offer_Balance(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
+                            const TEAM_NEEDS needs1);
+int Get_Trade_Offer_Gap(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
+                        const TEAM_NEEDS needs1);
+int Build_Computer_Trade_Offer(TRADE_OFFER* pOffer, const TEAM_NEEDS needs0,
+                               const TEAM_NEEDS needs1);
+int Balance_Trade_Offer_With_Picks(const TEAM_NEEDS needs1);
+int Balance_Trade_Offer_With_Cash(const TEAM_NEEDS needs1);
 
 // ---- player creation (player_creation.cpp) ------------------------------------------------------
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
