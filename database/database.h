@@ -187,6 +187,8 @@ int Erase_Team(int nTeam, int bDiscardPlayers);
 
 // ---- roster moves (roster_release.cpp) ---------------------------------------------------------
 void Release_Player_To_Free_Agents(int nTeam, int nSlot);
+// Into his unit's place on the other roster: his new slot, -1 when he cannot move there.
+int Move_Player_To_Team(int nFromTeam, int nToTeam, int nSlot);  // roster_transfer.cpp
 
 // ---- league structure and settings (league_settings.cpp) ---------------------------------------
 int Get_Universe_Stat(int nStat);

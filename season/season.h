@@ -57,6 +57,10 @@ void Update_Weekly_Record_Book(void);
 // ---- the off-season (off_season.cpp) ------------------------------------------------------------
 void Process_Off_Season(void);
 
+// ---- the season's finish by team (yearly_standings.cpp) -----------------------------------------
+// The standings refreshed, then each active team's finish code stored in the season just played.
+void Store_Team_Yearly_Standings(void);
+
 // ---- season rules by year (season_rules.cpp) ------------------------------------------------------
 // Overtime rules of gOvertimeRule and gPlayoffOvertimeRule.
 #define OVERTIME_SUDDEN_DEATH 0
