@@ -233,6 +233,26 @@ TEST_F(CollegeDraftTest, APersonsPickStopsTheComputer) {
     EXPECT_EQ(gDraftPick, nPlace);
 }
 
+// Ending the draft from the menu lets the computer make every pick left, the person's too;
+// answering No leaves the draft where it stood.
+TEST_F(CollegeDraftTest, EndingTheDraftLetsTheComputerPickForEveryone) {
+    Set_Team_Stat(FIXTURE_HUMAN_TEAM, TEAM_CONTROL, CONTROL_HUMAN);
+    Start_Draft();
+    Run_College_Draft();
+    int nPick = gDraftPick;
+    Test_Answer_Message_Box_With_Caption("End College Draft?", IDNO);
+    End_College_Draft_Command();
+    EXPECT_EQ(gDraftRound, 0);
+    EXPECT_EQ(gDraftPick, nPick);
+
+    int nBefore = Find_Free_Player_Slot(FIXTURE_HUMAN_TEAM);
+    Test_Answer_Message_Box_With_Caption("End College Draft?", IDYES);
+    End_College_Draft_Command();
+    EXPECT_FALSE(Is_College_Draft_On());
+    EXPECT_EQ(gCurrentWeek, 0);
+    EXPECT_EQ(Find_Free_Player_Slot(FIXTURE_HUMAN_TEAM), nBefore + DRAFT_ROUNDS);
+}
+
 // Asking whether the draft runs never ends it; the draft's own step ends it on an empty pool.
 TEST_F(CollegeDraftTest, AnEmptyPoolEndsTheDraftAtItsNextStep) {
     Start_Draft();
