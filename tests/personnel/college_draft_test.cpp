@@ -123,6 +123,22 @@ TEST_F(CollegeDraftTest, OrderComesFromTheSeasonJustPlayed) {
     EXPECT_EQ(gDraftOrder[FIXED_DRAFT_ORDER_TEAMS - 1], FIXED_DRAFT_ORDER_2021[31]);
 }
 
+// The projected order: the standings place behind how far a team finished, the champion last.
+TEST_F(CollegeDraftTest, ProjectedOrderPutsTheFinishersLast) {
+    int nSeason = Get_Current_Season_Index();
+    Set_Team_Yearly_Int(GOOD_MISSED_TEAM, nSeason, YEARLY_FINISH, 4);
+    Set_Team_Yearly_Int(SEMI_FINAL_TEAM, nSeason, YEARLY_FINISH, 7);
+    Set_Team_Yearly_Int(CHAMPION_TEAM, nSeason, YEARLY_FINISH, 8);
+    EXPECT_EQ(Get_Team_Projected_Draft_Position(CHAMPION_TEAM), FIXTURE_TEAM_COUNT - 1);
+    std::vector<int> expected;
+    for (int nTeam = FIXTURE_TEAM_COUNT - 1; nTeam >= 0; nTeam--) {
+        if (nTeam != CHAMPION_TEAM && nTeam != SEMI_FINAL_TEAM && nTeam != GOOD_MISSED_TEAM)
+            expected.push_back(nTeam);
+    }
+    expected.insert(expected.end(), {GOOD_MISSED_TEAM, SEMI_FINAL_TEAM, CHAMPION_TEAM});
+    EXPECT_EQ(std::vector<int>(gDraftOrder, gDraftOrder + FIXTURE_TEAM_COUNT), expected);
+}
+
 // Seven rounds of 32 picks: each made by the pick's owner at the issuing team's place, a traded
 // pick by its buyer, an unmade pick logged for its team; the log file holds every pick; the last
 // pick sets up the next season.
