@@ -192,7 +192,6 @@ int Erase_Team(int nTeam, int bDiscardPlayers);
 // ---- roster moves (roster_release.cpp) ---------------------------------------------------------
 void Release_Player_To_Free_Agents(int nTeam, int nSlot);
 
-
 // ---- league structure and settings (league_settings.cpp) ---------------------------------------
 int Get_Universe_Stat(int nStat);
 void Set_Universe_Stat(int nStat, int nValue);

@@ -83,9 +83,43 @@ void Sort_Free_Agent_Pool(void);  // best first, then Replenish_Free_Agent_Pool
 void Replenish_Free_Agent_Pool(void);
 
 // ---- the college draft --------------------------------------------------------------------------
+// Rounds 0..6 with gDraftRound, places 0 .. teams - 1 with gDraftPick; an owner byte of 128 or
+// above (team + 128) is a pick that is not made.
+#define FIXED_DRAFT_ORDER_TEAMS 32
+extern const int FIXED_DRAFT_ORDER_2021[FIXED_DRAFT_ORDER_TEAMS];
+
+// The order (draft_picks.cpp): the finished season's, or projected from the standings.
 void Compute_Draft_Order(void);
+int Get_Draft_Order_Key(int nTeam);  // highest picks first
+int Get_Team_Draft_Position(int nTeam);            // the team count when absent
+int Get_Team_Projected_Draft_Position(int nTeam);  // the team count when absent
+
+// The draft's steps (college_draft.cpp).
+void Run_College_Draft(void);  // the computer picks until a person is on the clock
+void Run_Computer_Draft_Pick(void);
+void Record_Draft_Pick(int nTeam, int nProspectTeam, int nProspectSlot);
+void Advance_Draft_Pick(void);
+void Prompt_User_Draft_Pick(void);
+void End_Draft_Empty_Pool(void);
+void End_College_Draft_Command(void);
+int Get_Overall_Draft_Pick_Number(void);  // of the pick on the clock, from 1
+int Get_Logged_Draft_Pick_Team(int nYear, int nOverallPick);  // 128 when not logged
+
+// The computer's choice (draft_choice.cpp).
+int Get_Draft_Position_Need(int nTeam, int nPosition, int nRound);
+int Average_Draft_Position_Need(int nPosition, int nRound);
+int Get_Draft_Prospect_Score(int nTeam, int nSlot, int nNeed, int nRound);
+int Choose_Computer_Draft_Pick(int nTeam, int* pTeam, int* pSlot);  // 0 with an empty pool
+void Make_Computer_Draft_Pick(int nTeam);
+
+// The draft's text file (college_draft_file.cpp).
 void Start_College_Draft_File(void);
-void Run_College_Draft(void);
+void Write_College_Draft_Round_Header(int nRound);
+void Write_College_Draft_Pick_Line(int nTeam, int nProspectTeam, int nProspectSlot);
+
+// After the last pick (next_season.cpp).
+void Setup_Next_Season(void);
+void Clear_All_Negative_Experience(void);  // league teams in use and the free agents
 
 // ---- the computer manager's league-wide steps (computer_manager.cpp) ----------------------------
 void Set_Computer_Depth_Charts(int bKeepInjured);

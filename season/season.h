@@ -121,6 +121,10 @@ const char* Get_Place_Name(int nRow, int nColumn);  // row and column clamped to
 // A text equal to a postal code (any case) becomes the place's full name; others stay.
 void Expand_Postal_Code(char* szText, int nSize);
 
+// ---- the season's finish by team (yearly_standings.cpp) -----------------------------------------
+// The standings refreshed, then each active team's finish code stored in the season just played.
+void Store_Team_Yearly_Standings(void);
+
 // ---- season rules by year (season_rules.cpp) ------------------------------------------------------
 // Overtime rules of gOvertimeRule and gPlayoffOvertimeRule.
 #define OVERTIME_SUDDEN_DEATH 0

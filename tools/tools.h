@@ -14,6 +14,9 @@ void Import_Teams_File(void);
 int Import_Team_Line(const char* szPath,
                      FILE* pFile);  // 1 to stop: the end of the file or 32 teams
 
+// ---- the kept draft class of a season (draft_class.cpp) ----------------------------------------
+void Load_Draft_Class_Database(void);
+
 // ---- a new league's defaults (imported_league.cpp) ----------------------------------------------
 void Init_Imported_League(void);
 

@@ -1,6 +1,7 @@
 // The college draft pool and the parts of a new player: the pool size by league size, the
 // grading ladder, the named 2021 prospects, the draft input files, the name tables, bodies,
 // career curves and veterans.
+#include <limits.h>
 #include <stdio.h>
 
 #include <algorithm>
@@ -76,6 +77,29 @@ TEST_F(DraftPoolTest, GradedPoolSpreadsFromStarsToBackups) {
     std::sort(overalls.rbegin(), overalls.rend());
     for (int n = 0; n < nCount; n += 29)
         EXPECT_NEAR(overalls[n], 82 - 22 * n / nCount, 1.0) << "rank " << n;
+}
+
+// A reset replaces the whole class, leftovers included, and leaves it in the user's sort order.
+TEST_F(DraftPoolTest, ResetReplacesTheClassInTheChosenOrder) {
+    Fill_Draft_Pool();
+    int nOldId = Get_Player_ID(TEST_POOL_TEAM, 0);
+    Set_User_Preference(84, DRAFT_POOL_KEY_PROJECTED_RATING);  // grading ends by potential
+    Reset_Draft_Pool();
+    int nCount = Count_Draft_Pool_Players();
+    ASSERT_EQ(nCount, DRAFT_POOL_SIZE);
+    int nPrevious = INT_MAX;
+    int nFirst = 0;
+    for (int n = 0; n < nCount; n++) {
+        int nTeam = NO_TEAM;
+        int nSlot = NO_PLAYER;
+        Get_Draft_Pool_Player(n, &nTeam, &nSlot);
+        EXPECT_NE(Get_Player_ID(nTeam, nSlot), nOldId);
+        int nValue = (int)Get_Player_Overall_Rating(nTeam, nSlot);
+        EXPECT_LE(nValue, nPrevious) << "rank " << n;
+        nFirst = n == 0 ? nValue : nFirst;
+        nPrevious = nValue;
+    }
+    EXPECT_GT(nFirst, nPrevious);
 }
 
 TEST_F(DraftPoolTest, NamedProspectsFillThe2021Pool) {
