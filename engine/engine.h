@@ -64,6 +64,12 @@ uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n);
 void Open_Position_Player_Cache(int nTeam);  // while one team's formations are filled
 void Close_Position_Player_Cache(void);
 int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);
+typedef struct HEALTHY_ROSTER {  // the uninjured players with an id, in slot order
+    int nCount;
+    uint8_t anSlots[PLAYERS_PER_TEAM];
+    int32_t anIds[PLAYERS_PER_TEAM];
+} HEALTHY_ROSTER;
+const HEALTHY_ROSTER* Get_Healthy_Roster(int nTeam, HEALTHY_ROSTER* pScratch);
 uint8_t Get_Team_Position_Player_Checked(int nTeam, int nPosition, int n);
 int Find_Team_Surplus_Position(int nTeam);
 uint8_t Find_Least_Valuable_Surplus_Player(int nTeam);
