@@ -1,6 +1,7 @@
 // The computer's play calls: the offence's by situation and tendency, the defence's by how its
 // plays meet the calls the offence is likely to make.
 #include "engine/engine.h"
+#include "engine/playbook_facts_internal.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define END_OF_HALF_SECONDS 40
@@ -156,10 +157,12 @@ int Choose_Defensive_Play(GAME* pGame) {
     int nScheme = nDefence >= 0 && nDefence <= LAST_DRAFT_POOL_TEAM
                       ? Get_Team_Stat(nDefence, TEAM_DEFENSIVE_SCHEME)
                       : 0;
+    PLAYBOOK_FACTS scratch;
+    const DEFENSIVE_PLAY_FACTS* aPlays = Get_Playbook_Facts(pGame, nDefence, &scratch)->aDefence;
     int anCumulative[DEFENSIVE_PLAY_COUNT];
     int nSum = 0;
     for (int p = 0; p < DEFENSIVE_PLAY_COUNT; p++) {
-        int nFormation = Get_Defensive_Play_Formation(nDefence, p);
+        int nFormation = aPlays[p].nFormation;
         int s = Get_Defensive_Formation_System_Match(nScheme, nFormation);
         int h = 1000;
         for (int k : anGuesses) {
@@ -168,7 +171,7 @@ int Choose_Defensive_Play(GAME* pGame) {
         }
         int n = Mul_Div(h, Get_Formation_Closeness(nSuggested, nFormation), 1000);
         int w = Mul_Div(n, s, 1000);
-        if (nThreat > 0 && Has_Double_Team_Role(nDefence, p))
+        if (nThreat > 0 && aPlays[p].bDoubleTeam)
             w *= nThreat + 1;
         nSum += w;
         anCumulative[p] = nSum;
