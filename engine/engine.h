@@ -64,6 +64,7 @@ uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n);
 void Open_Position_Player_Cache(int nTeam);  // while one team's formations are filled
 void Close_Position_Player_Cache(void);
 int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);
+int Peek_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);  // INT_MIN when not kept
 typedef struct HEALTHY_ROSTER {  // the uninjured players with an id, in slot order
     int nCount;
     uint8_t anSlots[PLAYERS_PER_TEAM];

@@ -72,10 +72,15 @@ static uint8_t Find_Best_Spare_Player(int nTeam, int nFormation, int nPosition) 
     uint8_t nBest = NO_SLOT_BYTE;
     int nBestScore = 0;
     for (int n = 0; n < pRoster->nCount; n++) {
-        if (Is_Id_In_Lineup(pLineup, pRoster->anIds[n]))
-            continue;
         int nSlot = pRoster->anSlots[n];
-        int nScore = Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
+        // A kept score that cannot win skips the lineup check; a score not yet kept is worked
+        // out only for a player outside the lineup, as its working out may repair his record.
+        int nKept = Peek_Depth_Chart_Score(nTeam, nSlot, nPosition);
+        if ((nKept != INT_MIN && nKept <= nBestScore) ||
+            Is_Id_In_Lineup(pLineup, pRoster->anIds[n]))
+            continue;
+        int nScore =
+            nKept != INT_MIN ? nKept : Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
         if (nScore > nBestScore) {
             nBest = (uint8_t)nSlot;
             nBestScore = nScore;

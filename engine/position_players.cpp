@@ -106,10 +106,20 @@ static uint8_t Find_Available_Position_Player(int nTeam, int nPosition, int n) {
     return nSlot;
 }
 
+static int Is_Score_Cached(int nTeam, int nSlot, int nPosition) {
+    return nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
+           nPosition < CACHED_POSITIONS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+}
+
+// The kept score, or SCORE_NOT_CACHED (INT_MIN): reading it has no side effects.
+int Peek_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
+    return Is_Score_Cached(nTeam, nSlot, nPosition) ? s_aanCachedScores[nSlot][nPosition]
+                                                    : SCORE_NOT_CACHED;
+}
+
 // The depth-chart score of a player (injured players scaled down), kept like the answers above.
 int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
-    int bCached = nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
-                  nPosition < CACHED_POSITIONS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+    int bCached = Is_Score_Cached(nTeam, nSlot, nPosition);
     if (bCached && s_aanCachedScores[nSlot][nPosition] != SCORE_NOT_CACHED)
         return s_aanCachedScores[nSlot][nPosition];
     int nScore = Get_Player_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
