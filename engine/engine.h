@@ -503,6 +503,10 @@ int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty);
 #define PLAY_LINE_SIZE 1024
 const char* Get_Play_By_Play_Text(void);
 void Clear_Game_Texts(void);  // the text play-by-play, the page head and the recap body
+// Off while games are played whose play-by-play, recap and box score nobody reads: they are left
+// empty. No draw of a game depends on its texts. On by default.
+void Set_Game_Texts_Kept(int bKept);
+int Are_Game_Texts_Kept(void);
 void Write_Game_Html_Head(GAME* pGame);
 void Write_Period_Header(GAME* pGame);
 void Write_Box_Score_Header(GAME* pGame);

@@ -58,7 +58,8 @@ static int Play_Open_Game(GAME* pGame) {
         Reset_Game_Play_Uses();
         Fill_Play_Matchup_Table(pGame);
         Set_Up_Kickoff(pGame);
-        Write_Scoring_Plays_Header(pGame);
+        if (Are_Game_Texts_Kept())
+            Write_Scoring_Plays_Header(pGame);
     }
     Run_Game_Plays(pGame);
     if (!Is_Advance_Running())

@@ -18,6 +18,15 @@ static char gPlayByPlayText[PLAY_BY_PLAY_TEXT_SIZE];
 static int gRecapLength;
 static int gTextLength;
 static int gHeadLength;
+static int s_bTextsKept = 1;
+
+void Set_Game_Texts_Kept(int bKept) {
+    s_bTextsKept = bKept != 0;
+}
+
+int Are_Game_Texts_Kept(void) {
+    return s_bTextsKept;
+}
 
 const char* Get_Play_By_Play_Text(void) {
     return gPlayByPlayText;
@@ -56,6 +65,10 @@ void Write_Game_Html_Head(GAME* pGame) {
     char szRound[NAME_SIZE], szVisitor[NAME_SIZE], szHome[NAME_SIZE], szLine[TEXT_LINE_SIZE];
     char szRoundHtml[ESCAPED_SIZE], szVisitorHtml[ESCAPED_SIZE], szHomeHtml[ESCAPED_SIZE];
     Clear_Game_Texts();
+    if (!s_bTextsKept) {
+        Reset_Box_Score_Html();
+        return;
+    }
     Get_Title_Game_Name(pGame, szRound, sizeof(szRound));
     Get_Team_Short_Name(pGame->anTeams[VISITOR_SIDE], szVisitor, sizeof(szVisitor));
     Get_Team_Short_Name(pGame->anTeams[HOME_SIDE], szHome, sizeof(szHome));
@@ -150,6 +163,8 @@ static void Append_Score_Row(GAME* pGame, int bSide, const char* szName) {
 }
 
 void Write_Box_Score_Header(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     char aszNames[2][ESCAPED_SIZE], aszRecords[2][32], aszLogos[2][3 * LOGO_PATH_SIZE];
     char szRound[NAME_SIZE], szRoundHtml[ESCAPED_SIZE], szLine[TEXT_LINE_SIZE];
     for (int bSide = 0; bSide < 2; bSide++) {
@@ -189,6 +204,8 @@ void Write_Box_Score_Header(GAME* pGame) {
 // ---- periods and plays --------------------------------------------------------------------------
 
 void Write_Period_Header(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     char szLine[TEXT_LINE_SIZE];
     const char* szLabel = Get_Period_Label(pGame);
     Format_String(szLine, sizeof(szLine),
@@ -287,6 +304,8 @@ static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_P
 
 // The snap's line in the recap and in the play-by-play text, its pieces read once.
 void Append_Play_Lines(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     PLAY_LINE_PIECES pieces;
     Get_Play_Line_Pieces(pGame, &pieces);
     char szLine[PLAY_LINE_SIZE];
@@ -307,6 +326,8 @@ static void Get_Score_Line_Name(int nTeam, char* st, int nSize) {
 }
 
 void Append_Play_Result(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     char szSentence[TEXT_LINE_SIZE], szHtml[3 * TEXT_LINE_SIZE], szLine[4 * TEXT_LINE_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->currentPlay, szSentence, sizeof(szSentence));
     Format_String(szLine, sizeof(szLine), "%s\r", szSentence);
@@ -337,6 +358,8 @@ void Append_Play_Result(GAME* pGame) {
 }
 
 void Append_Injury_Line(int nTeam, int nSlot) {
+    if (!s_bTextsKept)
+        return;
     char szTeam[NAME_SIZE], szPosition[POSITION_NAME_SIZE] = "", szName[NAME_SIZE];
     char szLine[TEXT_LINE_SIZE], szTeamHtml[ESCAPED_SIZE], szNameHtml[ESCAPED_SIZE];
     Get_Team_Short_Name(nTeam, szTeam, sizeof(szTeam));
