@@ -625,6 +625,16 @@ float Soft_Limit(float x, float fLow, float fHigh);
 float Limit_Ratio(float x, float b);
 float Scale_Near_Goal_20(GAME* pGame, float x);
 float Scale_Near_Goal_2(GAME* pGame, float x);
+// A player's scale of a weight: Mul_Div(w, nNumerator, nDenominator) when it applies.
+typedef struct WEIGHT_SCALE {
+    int nNumerator;
+    int nDenominator;
+    int bApplies;
+} WEIGHT_SCALE;
+inline int Apply_Weight_Scale(const WEIGHT_SCALE* pScale, int w) {
+    return pScale->bApplies ? Mul_Div(w, pScale->nNumerator, pScale->nDenominator) : w;
+}
+WEIGHT_SCALE Get_Receiving_Pace_Scale(int nTeam, int nSlot);
 int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue);
 float Get_Receiving_Corps_Strength(GAME* pGame);
 float Get_Backfield_Running_Strength(GAME* pGame);
@@ -754,6 +764,7 @@ int Get_Offensive_Formation_System_Match(int nSystem, int nFormation);
 int Get_Team_Offensive_System_Match(int nTeam, int nFormation);
 int Get_Offensive_Run_Chance(GAME* pGame);  // per mille
 int Get_Top_Receiver_Threat(GAME* pGame);
+WEIGHT_SCALE Get_Running_Back_Load_Scale(int nTeam, int nSlot);
 int Limit_Running_Back_Load(int nTeam, int nSlot, int nWeight);
 int Is_Onside_Kick_Situation(GAME* pGame);
 int Is_Squib_Kick_Situation(GAME* pGame);

@@ -159,39 +159,69 @@ static int Get_Quarterback_Run_Share(const DRAW_SITUATION* s, int nSlot) {
     return Max_Int(0, L);
 }
 
-// Spreads the ball: fullbacks and tight ends catch less, a hot first receiver is doubled, backs
-// carry by their load.
-static int Weigh_Primary_Player(const DRAW_SITUATION* s, int nSpot, int w) {
-    if (nSpot < 0 || nSpot >= FORMATION_SPOTS)
-        return w;
+// What the player at a spot brings to the weight of a play he is the primary player of, worked
+// out at most once per draw.
+typedef struct SPOT_WEIGHT {
+    int bKnown;
+    int bCounts;   // a league team's player stands there
+    int bDoubled;  // the two-back system's second back
+    int bFirstReceiver;
+    int nPosition;
+    WEIGHT_SCALE scale;  // his own: a tight end's receiving pace; a back's carries
+} SPOT_WEIGHT;
+
+static void Find_Spot_Weight(const DRAW_SITUATION* s, int nSpot, SPOT_WEIGHT* pOut) {
+    pOut->bKnown = 1;
     uint8_t nSlot = s->pGame->aabOnField[s->nSide][nSpot];
-    if (nSlot >= PLAYERS_PER_TEAM || s->nTeam > LAST_DRAFT_POOL_TEAM)
-        return w;
-    if (s->nSystem == SYSTEM_TWO_BACK && nSlot == s->nSecondBack)
-        w *= 2;
-    int nPosition = Get_Player_Vital_Stat(s->nTeam, nSlot, VITAL_POSITION);
+    pOut->bCounts = nSlot < PLAYERS_PER_TEAM && s->nTeam <= LAST_DRAFT_POOL_TEAM;
+    if (!pOut->bCounts)
+        return;
+    pOut->bDoubled = s->nSystem == SYSTEM_TWO_BACK && nSlot == s->nSecondBack;
+    pOut->bFirstReceiver = nSlot == s->nFirstReceiver;
+    pOut->nPosition = Get_Player_Vital_Stat(s->nTeam, nSlot, VITAL_POSITION);
+    pOut->scale = {1, 1, 0};
     if (s->nClass == CALL_PASS) {
-        if (nPosition == POS_FB) {
-            w = Mul_Div(w, 35, 100);
-        } else if (nPosition == POS_TE) {
-            w = Mul_Div(w, 65, 100);
-            w = Scale_By_Receiving_Pace(s->nTeam, nSlot, w);
-        }
-        if (s->nThreat > 0 && nSlot == s->nFirstReceiver)
-            w = Mul_Div(w, 8, s->nThreat + 8);
-        return w;
+        if (pOut->nPosition == POS_TE)
+            pOut->scale = Get_Receiving_Pace_Scale(s->nTeam, nSlot);
+        return;
     }
-    switch (nPosition) {
+    switch (pOut->nPosition) {
     case POS_FB:
-        return Mul_Div(
-            w, Get_Player_Stat(s->nTeam, nSlot, SEASON_PREDICTED, PREDICTED_CARRIES_STAT) + 10, 35);
-    case POS_RB: return Limit_Running_Back_Load(s->nTeam, nSlot, w);
-    case POS_QB: return Mul_Div(w, Get_Quarterback_Run_Share(s, nSlot), 100);
-    default: return w;
+        pOut->scale = {
+            Get_Player_Stat(s->nTeam, nSlot, SEASON_PREDICTED, PREDICTED_CARRIES_STAT) + 10, 35, 1};
+        break;
+    case POS_RB: pOut->scale = Get_Running_Back_Load_Scale(s->nTeam, nSlot); break;
+    case POS_QB: pOut->scale = {Get_Quarterback_Run_Share(s, nSlot), 100, 1}; break;
+    default: break;
     }
 }
 
-static int Get_Play_Weight(const DRAW_SITUATION* s, int nPlay) {
+// Spreads the ball: fullbacks and tight ends catch less, a hot first receiver is doubled, backs
+// carry by their load.
+static int Weigh_Primary_Player(const DRAW_SITUATION* s, int nSpot, SPOT_WEIGHT* aSpots, int w) {
+    if (nSpot < 0 || nSpot >= FORMATION_SPOTS)
+        return w;
+    SPOT_WEIGHT* pSpot = &aSpots[nSpot];
+    if (!pSpot->bKnown)
+        Find_Spot_Weight(s, nSpot, pSpot);
+    if (!pSpot->bCounts)
+        return w;
+    if (pSpot->bDoubled)
+        w *= 2;
+    if (s->nClass != CALL_PASS)
+        return Apply_Weight_Scale(&pSpot->scale, w);
+    if (pSpot->nPosition == POS_FB) {
+        w = Mul_Div(w, 35, 100);
+    } else if (pSpot->nPosition == POS_TE) {
+        w = Mul_Div(w, 65, 100);
+        w = Apply_Weight_Scale(&pSpot->scale, w);
+    }
+    if (s->nThreat > 0 && pSpot->bFirstReceiver)
+        w = Mul_Div(w, 8, s->nThreat + 8);
+    return w;
+}
+
+static int Get_Play_Weight(const DRAW_SITUATION* s, SPOT_WEIGHT* aSpots, int nPlay) {
     const OFFENSIVE_PLAY_FACTS* pPlay = &s->pFacts->aOffence[nPlay];
     if (!Is_Play_Allowed(s, pPlay, nPlay))
         return 0;
@@ -201,7 +231,7 @@ static int Get_Play_Weight(const DRAW_SITUATION* s, int nPlay) {
     int64_t r = Get_Offensive_Repeat_Modifier(s->pGame, nPlay, s->bWatched);
     int w = (int)((f * r * r + 500000) / 1000000);
     w = Mul_Div(w, Get_System_Match(s->nSystem, pPlay->nFormation), 1000);
-    w = Weigh_Primary_Player(s, pPlay->nPrimarySpot, w);
+    w = Weigh_Primary_Player(s, pPlay->nPrimarySpot, aSpots, w);
     if (w < 0) {
         Report_Error("Negative nChance in Find_Offensive_Play()");
         return 0;
@@ -256,9 +286,10 @@ static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, const PLAYBOOK_FAC
     s.bHailMaryBarred =
         s.nToGo <= HAIL_MARY_REACH &&
         (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS || s.nYardLine <= HAIL_MARY_REACH);
+    SPOT_WEIGHT aSpots[FORMATION_SPOTS] = {};
     int nSum = 0;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++) {
-        pOut->anWeights[nPlay] = pFacts->bInUse ? Get_Play_Weight(&s, nPlay) : 0;
+        pOut->anWeights[nPlay] = pFacts->bInUse ? Get_Play_Weight(&s, aSpots, nPlay) : 0;
         nSum += pOut->anWeights[nPlay];
         pOut->anCumulative[nPlay] = nSum;
     }
