@@ -2,6 +2,7 @@
 // box score and the recap, the HTML play-by-play, and the plain-text play-by-play.
 #include <ctype.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "engine/engine.h"
 #include "reports/reports.h"
@@ -278,13 +279,52 @@ static void Get_Play_Line_Pieces(GAME* pGame, PLAY_LINE_PIECES* p) {
     Get_Play_Line_Names(pGame, p->szOffence, p->szDefence, sizeof(p->szOffence));
 }
 
+// A line put together piece by piece, cut at its size as Format_String cuts: the play lines are
+// written for every snap.
+typedef struct LINE_TEXT {
+    char* st;
+    int nSize;
+    int nLength;
+} LINE_TEXT;
+
+static void Put_Chars(LINE_TEXT* p, char c, int nCount) {
+    for (; nCount > 0 && p->nLength < p->nSize - 1; nCount--)
+        p->st[p->nLength++] = c;
+    p->st[p->nLength] = '\0';
+}
+
+static void Put_Text(LINE_TEXT* p, const char* sz) {
+    while (*sz != '\0' && p->nLength < p->nSize - 1)
+        p->st[p->nLength++] = *sz++;
+    p->st[p->nLength] = '\0';
+}
+
+// As "%*s": right-aligned in nWidth characters, or left-aligned in -nWidth.
+static void Put_Padded(LINE_TEXT* p, const char* sz, int nWidth) {
+    int nPad = (nWidth < 0 ? -nWidth : nWidth) - (int)strlen(sz);
+    if (nWidth > 0)
+        Put_Chars(p, ' ', nPad);
+    Put_Text(p, sz);
+    if (nWidth < 0)
+        Put_Chars(p, ' ', nPad);
+}
+
 // The recap's line (bHtml) or the play-by-play text's; st holds PLAY_LINE_SIZE.
 static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_PIECES* p) {
     char szDown[16];
     Get_Short_Down_Text(pGame, bHtml, szDown, sizeof(szDown));
+    LINE_TEXT line = {st, PLAY_LINE_SIZE, 0};
     if (!bHtml) {
-        Format_String(st, PLAY_LINE_SIZE, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", p->szClock,
-                      p->szTeam, szDown, p->szPosition, p->szOffence, p->szDefence);
+        // "\n %5s %3s %4s %8s %-24s %-24s "
+        const char* aszPieces[6] = {p->szClock,    p->szTeam,    szDown,
+                                    p->szPosition, p->szOffence, p->szDefence};
+        static const int kWidths[6] = {5, 3, 4, 8, -24, -24};
+        Put_Text(&line, "\n");
+        for (int n = 0; n < 6; n++) {
+            Put_Text(&line, " ");
+            Put_Padded(&line, aszPieces[n], kWidths[n]);
+        }
+        Put_Text(&line, " ");
         return;
     }
     char szTeamHtml[64], szPositionHtml[96], szOffenceHtml[6 * PLAY_NAME_SIZE];
@@ -293,13 +333,23 @@ static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_P
     Escape_Html(szPositionHtml, sizeof(szPositionHtml), p->szPosition);
     Escape_Html(szOffenceHtml, sizeof(szOffenceHtml), p->szOffence);
     Escape_Html(szDefenceHtml, sizeof(szDefenceHtml), p->szDefence);
-    Format_String(st, PLAY_LINE_SIZE,
-                  "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n"
-                  "<TD width=\"5%%\" class=lmc>%s</TD><TD width=\"9%%\" class=lmc>%s</TD>"
-                  "<TD width=\"9%%\" class=lmc>%s</TD><TD width=\"17%%\" class=lmc>%s</TD>"
-                  "<TD width=\"17%%\" class=lmc>%s</TD>",
-                  Get_Offensive_Side(pGame) == HOME_SIDE ? "highlight" : "none", p->szClock,
-                  szTeamHtml, szDown, szPositionHtml, szOffenceHtml, szDefenceHtml);
+    const char* aszPieces[] = {"<TR class=",
+                               Get_Offensive_Side(pGame) == HOME_SIDE ? "highlight" : "none",
+                               "><TD width=\"5%\" class=lml>",
+                               p->szClock,
+                               "</TD>\n<TD width=\"5%\" class=lmc>",
+                               szTeamHtml,
+                               "</TD><TD width=\"9%\" class=lmc>",
+                               szDown,
+                               "</TD><TD width=\"9%\" class=lmc>",
+                               szPositionHtml,
+                               "</TD><TD width=\"17%\" class=lmc>",
+                               szOffenceHtml,
+                               "</TD><TD width=\"17%\" class=lmc>",
+                               szDefenceHtml,
+                               "</TD>"};
+    for (const char* szPiece : aszPieces)
+        Put_Text(&line, szPiece);
 }
 
 // The snap's line in the recap and in the play-by-play text, its pieces read once.
@@ -330,10 +380,15 @@ void Append_Play_Result(GAME* pGame) {
         return;
     char szSentence[TEXT_LINE_SIZE], szHtml[3 * TEXT_LINE_SIZE], szLine[4 * TEXT_LINE_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->currentPlay, szSentence, sizeof(szSentence));
-    Format_String(szLine, sizeof(szLine), "%s\r", szSentence);
+    LINE_TEXT line = {szLine, (int)sizeof(szLine), 0};
+    Put_Text(&line, szSentence);
+    Put_Text(&line, "\r");
     Append_Text(szLine);
     Escape_Html(szHtml, sizeof(szHtml), szSentence);
-    Format_String(szLine, sizeof(szLine), "<TD width=\"38%%\" class=lmc>%s</TD></TR>\r", szHtml);
+    line.nLength = 0;
+    Put_Text(&line, "<TD width=\"38%\" class=lmc>");
+    Put_Text(&line, szHtml);
+    Put_Text(&line, "</TD></TR>\r");
     Append_Recap(szLine);
     int nResult = Get_Play_Result(&pGame->currentPlay);
     if (Is_Scoring_Play(nResult))
