@@ -294,8 +294,9 @@ static void Put_Chars(LINE_TEXT* p, char c, int nCount) {
 }
 
 static void Put_Text(LINE_TEXT* p, const char* sz) {
-    while (*sz != '\0' && p->nLength < p->nSize - 1)
-        p->st[p->nLength++] = *sz++;
+    int nCopied = Min_Int((int)strlen(sz), p->nSize - 1 - p->nLength);
+    memcpy(p->st + p->nLength, sz, (size_t)nCopied);
+    p->nLength += nCopied;
     p->st[p->nLength] = '\0';
 }
 
