@@ -635,7 +635,6 @@ inline int Apply_Weight_Scale(const WEIGHT_SCALE* pScale, int w) {
     return pScale->bApplies ? Mul_Div(w, pScale->nNumerator, pScale->nDenominator) : w;
 }
 WEIGHT_SCALE Get_Receiving_Pace_Scale(int nTeam, int nSlot);
-int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue);
 float Get_Receiving_Corps_Strength(GAME* pGame);
 float Get_Backfield_Running_Strength(GAME* pGame);
 float Get_Skill_Position_Strength(GAME* pGame);

@@ -35,11 +35,10 @@ static void Find_Offensive_Facts(int nTeam, int nPlay, OFFENSIVE_PLAY_FACTS* pOu
     pOut->bDrawable = pPlay->szName[0] != '\0' && !Is_Fixed_Special_Play(nPlay);
     int bCallable =
         pOut->nClass == CALL_RUN || pOut->nClass == CALL_DRAW || pOut->nClass == CALL_PASS;
-    pOut->nYardage = (pOut->bDrawable && bCallable ? Get_Play_Yardage(nTeam, nPlay) : 0);
+    pOut->nYardage = pOut->bDrawable && bCallable ? Get_Play_Yardage(nTeam, nPlay) : 0;
 }
 
 static void Find_Playbook_Facts(int nTeam, PLAYBOOK_FACTS* pOut) {
-    pOut->nTeam = nTeam;
     pOut->bInUse = Get_Team_Offensive_Playbook(nTeam) != NULL;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++)
         Find_Offensive_Facts(nTeam, nPlay, &pOut->aOffence[nPlay]);

@@ -19,7 +19,6 @@ typedef struct DEFENSIVE_PLAY_FACTS {
 } DEFENSIVE_PLAY_FACTS;
 
 typedef struct PLAYBOOK_FACTS {
-    int nTeam;
     int bInUse;  // the team has playbooks
     OFFENSIVE_PLAY_FACTS aOffence[OFFENSIVE_PLAY_COUNT];
     DEFENSIVE_PLAY_FACTS aDefence[DEFENSIVE_PLAY_COUNT];

@@ -61,11 +61,6 @@ WEIGHT_SCALE Get_Receiving_Pace_Scale(int nTeam, int nSlot) {
     return {nPace, nYards, nPace < nYards};
 }
 
-int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue) {
-    WEIGHT_SCALE scale = Get_Receiving_Pace_Scale(nTeam, nSlot);
-    return Apply_Weight_Scale(&scale, nValue);
-}
-
 float Get_Receiving_Corps_Strength(GAME* pGame) {
     int bSide = Get_Offensive_Side(pGame);
     float fSum = 0.96f;
