@@ -515,6 +515,16 @@ void Append_Play_Result(GAME* pGame);
 void Append_Injury_Line(int nTeam, int nSlot);
 void Queue_Period_End_Event(GAME* pGame);
 void Format_Game_Clock(GAME* pGame, int bPeriodStart, char* st, int nSize);
+// A line put together piece by piece (line_text.cpp), cut at its size as Format_String cuts.
+typedef struct LINE_TEXT {
+    char* st;
+    int nSize;
+    int nLength;
+} LINE_TEXT;
+void Start_Line_Text(LINE_TEXT* p, char* st, int nSize);
+void Put_Text(LINE_TEXT* p, const char* sz);
+void Put_Padded(LINE_TEXT* p, const char* sz, int nWidth);     // as "%*s"; nWidth < 0 aligns left
+void Put_Number(LINE_TEXT* p, int n, int nWidth, int bZeros);  // as "%*d", or "%0*d" with bZeros
 void Get_Down_Text(GAME* pGame, char* st, int nSize);
 void Get_Short_Down_Text(GAME* pGame, int bHtml, char* st, int nSize);
 void Get_Short_Field_Position(GAME* pGame, char* st, int nSize);

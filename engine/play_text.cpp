@@ -279,42 +279,12 @@ static void Get_Play_Line_Pieces(GAME* pGame, PLAY_LINE_PIECES* p) {
     Get_Play_Line_Names(pGame, p->szOffence, p->szDefence, sizeof(p->szOffence));
 }
 
-// A line put together piece by piece, cut at its size as Format_String cuts: the play lines are
-// written for every snap.
-typedef struct LINE_TEXT {
-    char* st;
-    int nSize;
-    int nLength;
-} LINE_TEXT;
-
-static void Put_Chars(LINE_TEXT* p, char c, int nCount) {
-    for (; nCount > 0 && p->nLength < p->nSize - 1; nCount--)
-        p->st[p->nLength++] = c;
-    p->st[p->nLength] = '\0';
-}
-
-static void Put_Text(LINE_TEXT* p, const char* sz) {
-    int nCopied = Min_Int((int)strlen(sz), p->nSize - 1 - p->nLength);
-    memcpy(p->st + p->nLength, sz, (size_t)nCopied);
-    p->nLength += nCopied;
-    p->st[p->nLength] = '\0';
-}
-
-// As "%*s": right-aligned in nWidth characters, or left-aligned in -nWidth.
-static void Put_Padded(LINE_TEXT* p, const char* sz, int nWidth) {
-    int nPad = (nWidth < 0 ? -nWidth : nWidth) - (int)strlen(sz);
-    if (nWidth > 0)
-        Put_Chars(p, ' ', nPad);
-    Put_Text(p, sz);
-    if (nWidth < 0)
-        Put_Chars(p, ' ', nPad);
-}
-
 // The recap's line (bHtml) or the play-by-play text's; st holds PLAY_LINE_SIZE.
 static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_PIECES* p) {
     char szDown[16];
     Get_Short_Down_Text(pGame, bHtml, szDown, sizeof(szDown));
-    LINE_TEXT line = {st, PLAY_LINE_SIZE, 0};
+    LINE_TEXT line;
+    Start_Line_Text(&line, st, PLAY_LINE_SIZE);
     if (!bHtml) {
         // "\n %5s %3s %4s %8s %-24s %-24s "
         const char* aszPieces[6] = {p->szClock,    p->szTeam,    szDown,
@@ -381,12 +351,13 @@ void Append_Play_Result(GAME* pGame) {
         return;
     char szSentence[TEXT_LINE_SIZE], szHtml[3 * TEXT_LINE_SIZE], szLine[4 * TEXT_LINE_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->currentPlay, szSentence, sizeof(szSentence));
-    LINE_TEXT line = {szLine, (int)sizeof(szLine), 0};
+    LINE_TEXT line;
+    Start_Line_Text(&line, szLine, sizeof(szLine));
     Put_Text(&line, szSentence);
     Put_Text(&line, "\r");
     Append_Text(szLine);
     Escape_Html(szHtml, sizeof(szHtml), szSentence);
-    line.nLength = 0;
+    Start_Line_Text(&line, szLine, sizeof(szLine));
     Put_Text(&line, "<TD width=\"38%\" class=lmc>");
     Put_Text(&line, szHtml);
     Put_Text(&line, "</TD></TR>\r");
