@@ -57,11 +57,28 @@ int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay) {
     return Get_Offensive_Repeat_Modifier(pGame, nPlay, pGame != NULL && Is_Game_Watched(pGame));
 }
 
+#define KEPT_REPEAT_COUNTS 256
+
+// Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE), kept for the counts a game
+// reaches: the play draw reads it for every play it weighs.
+static int Get_Repeat_Points(int n) {
+    static int s_anKept[KEPT_REPEAT_COUNTS];
+    static int s_bKept = 0;
+    if (n < 0 || n >= KEPT_REPEAT_COUNTS)
+        return Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE);
+    if (!s_bKept) {
+        for (int k = 0; k < KEPT_REPEAT_COUNTS; k++)
+            s_anKept[k] = Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, k + OFFENSIVE_REPEAT_BASE);
+        s_bKept = 1;
+    }
+    return s_anKept[n];
+}
+
 // The same, told whether the game is watched.
 int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched) {
     int nSide = pGame != NULL ? Get_Offensive_Side(pGame) : VISITOR_SIDE;
     int n = nPlay >= 0 && nPlay < OFFENSIVE_PLAY_COUNT ? gGameOffensivePlayUses[nSide][nPlay] : 0;
-    int nModifier = Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE);
+    int nModifier = Get_Repeat_Points(n);
     if (pGame != NULL && bWatched) {
         int nStep = DIFFICULTY_MODIFIER_STEP * gDifficulty;
         nModifier += Is_Human_Run_Team(Get_Offensive_Team(pGame)) ? -nStep : nStep;
