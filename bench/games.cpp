@@ -6,8 +6,9 @@
 // balances are set, each result is recorded (games played, wins and losses, the report files in
 // the scratch folder), the players heal after each week and a new season clears the season's
 // statistics, totals and results. The play models calibrate against those league rates from the
-// third week on, so only this mode shows the league a season would. Last, the time of a game with
-// its box score and recap written.
+// third week on, so only this mode shows the league a season would. Without "season" no report
+// file is written, so those games keep no texts. Last, the time of a game with its box score and
+// recap written.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -202,6 +203,7 @@ int main(int argc, char** argv) {
     int nWeekGames = nTeams > 1 ? nTeams / 2 : 1;
     LEAGUE_SUMS sums;
     GAME* pGame = &gGames[0];
+    Set_Game_Texts_Kept(bSeason);  // only the season mode writes the report files
     auto start = std::chrono::steady_clock::now();
     for (int nGame = 0; nGame < nGames; nGame++) {
         if (bSeason && nGame % nWeekGames == 0)
@@ -221,6 +223,7 @@ int main(int argc, char** argv) {
     printf("games: %d in %.2f s, %.0f games per second%s\n", nGames, fSeconds, nGames / fSeconds,
            bSeason ? " (seasons of 17 weeks)" : "");
     Print_Averages(sums, nGames);
+    Set_Game_Texts_Kept(1);
     Time_Games_With_Reports(nTeams);
     std::error_code error;
     std::filesystem::remove_all(szScratch, error);

@@ -100,8 +100,9 @@ static int Is_Placed_Before(int nDivision, int nPlace, int nTeam) {
 }
 
 // Of equal keys the later team takes the place in seasons where its number and the season's add
-// up to an even number, so that ties do not always fall the same way.
-void Place_Division_Team(int nDivision, int nPlace) {
+// up to an even number, so that ties do not always fall the same way. anKeys holds the division
+// key of every active team of the division.
+static void Place_By_Keys(int nDivision, int nPlace, const int* anKeys) {
     if (nPlace >= Count_Division_Teams(nDivision)) {
         Set_Division_Standings_Team(nDivision, nPlace, NO_TEAM);
         return;
@@ -111,8 +112,7 @@ void Place_Division_Team(int nDivision, int nPlace) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (!Is_Team_Active(nTeam) || Get_Team_Division(nTeam) != nDivision)
             continue;
-        int nKey =
-            Is_Placed_Before(nDivision, nPlace, nTeam) ? NO_KEY : Get_Team_Division_Key(nTeam);
+        int nKey = Is_Placed_Before(nDivision, nPlace, nTeam) ? NO_KEY : anKeys[nTeam];
         if (nKey > nBestKey || (nKey == nBestKey && (nTeam + gSeasonNumber) % 2 == 0)) {
             nBestKey = nKey;
             nChosen = nTeam;
@@ -121,15 +121,29 @@ void Place_Division_Team(int nDivision, int nPlace) {
     Set_Division_Standings_Team(nDivision, nPlace, nChosen);
 }
 
+// The division keys of the active teams; placing teams changes none of them.
+static void Get_Division_Keys(int* anKeys) {
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
+        anKeys[nTeam] = Is_Team_Active(nTeam) ? Get_Team_Division_Key(nTeam) : NO_KEY;
+}
+
+void Place_Division_Team(int nDivision, int nPlace) {
+    int anKeys[LEAGUE_TEAM_COUNT];
+    Get_Division_Keys(anKeys);
+    Place_By_Keys(nDivision, nPlace, anKeys);
+}
+
 void Update_Standings(void) {
     Rank_Teams_By_Record();
     for (int nDivision = 0; nDivision < DIVISION_COUNT; nDivision++) {
         for (int nPlace = 0; nPlace < DIVISION_PLACES; nPlace++)
             Set_Division_Standings_Team(nDivision, nPlace, NO_TEAM);
     }
+    int anKeys[LEAGUE_TEAM_COUNT];
+    Get_Division_Keys(anKeys);
     for (int nDivision = 0; nDivision < DIVISION_COUNT; nDivision++) {
         for (int nPlace = 0; nPlace < DIVISION_PLACES; nPlace++)
-            Place_Division_Team(nDivision, nPlace);
+            Place_By_Keys(nDivision, nPlace, anKeys);
     }
 }
 

@@ -64,6 +64,13 @@ uint8_t Get_Available_Position_Player(int nTeam, int nPosition, int n);
 void Open_Position_Player_Cache(int nTeam);  // while one team's formations are filled
 void Close_Position_Player_Cache(void);
 int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);
+int Peek_Depth_Chart_Score(int nTeam, int nSlot, int nPosition);  // INT_MIN when not kept
+typedef struct HEALTHY_ROSTER {  // the uninjured players with an id, in slot order
+    int nCount;
+    uint8_t anSlots[PLAYERS_PER_TEAM];
+    int32_t anIds[PLAYERS_PER_TEAM];
+} HEALTHY_ROSTER;
+const HEALTHY_ROSTER* Get_Healthy_Roster(int nTeam, HEALTHY_ROSTER* pScratch);
 uint8_t Get_Team_Position_Player_Checked(int nTeam, int nPosition, int n);
 int Find_Team_Surplus_Position(int nTeam);
 uint8_t Find_Least_Valuable_Surplus_Player(int nTeam);
@@ -496,6 +503,10 @@ int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty);
 #define PLAY_LINE_SIZE 1024
 const char* Get_Play_By_Play_Text(void);
 void Clear_Game_Texts(void);  // the text play-by-play, the page head and the recap body
+// Off while games are played whose play-by-play, recap and box score nobody reads: they are left
+// empty. No draw of a game depends on its texts. On by default.
+void Set_Game_Texts_Kept(int bKept);
+int Are_Game_Texts_Kept(void);
 void Write_Game_Html_Head(GAME* pGame);
 void Write_Period_Header(GAME* pGame);
 void Write_Box_Score_Header(GAME* pGame);
@@ -504,6 +515,16 @@ void Append_Play_Result(GAME* pGame);
 void Append_Injury_Line(int nTeam, int nSlot);
 void Queue_Period_End_Event(GAME* pGame);
 void Format_Game_Clock(GAME* pGame, int bPeriodStart, char* st, int nSize);
+// A line put together piece by piece (line_text.cpp), cut at its size as Format_String cuts.
+typedef struct LINE_TEXT {
+    char* st;
+    int nSize;
+    int nLength;
+} LINE_TEXT;
+void Start_Line_Text(LINE_TEXT* p, char* st, int nSize);
+void Put_Text(LINE_TEXT* p, const char* sz);
+void Put_Padded(LINE_TEXT* p, const char* sz, int nWidth);     // as "%*s"; nWidth < 0 aligns left
+void Put_Number(LINE_TEXT* p, int n, int nWidth, int bZeros);  // as "%*d", or "%0*d" with bZeros
 void Get_Down_Text(GAME* pGame, char* st, int nSize);
 void Get_Short_Down_Text(GAME* pGame, int bHtml, char* st, int nSize);
 void Get_Short_Field_Position(GAME* pGame, char* st, int nSize);
@@ -614,7 +635,16 @@ float Soft_Limit(float x, float fLow, float fHigh);
 float Limit_Ratio(float x, float b);
 float Scale_Near_Goal_20(GAME* pGame, float x);
 float Scale_Near_Goal_2(GAME* pGame, float x);
-int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue);
+// A player's scale of a weight: Mul_Div(w, nNumerator, nDenominator) when it applies.
+typedef struct WEIGHT_SCALE {
+    int nNumerator;
+    int nDenominator;
+    int bApplies;
+} WEIGHT_SCALE;
+inline int Apply_Weight_Scale(const WEIGHT_SCALE* pScale, int w) {
+    return pScale->bApplies ? Mul_Div(w, pScale->nNumerator, pScale->nDenominator) : w;
+}
+WEIGHT_SCALE Get_Receiving_Pace_Scale(int nTeam, int nSlot);
 float Get_Receiving_Corps_Strength(GAME* pGame);
 float Get_Backfield_Running_Strength(GAME* pGame);
 float Get_Skill_Position_Strength(GAME* pGame);
@@ -743,6 +773,7 @@ int Get_Offensive_Formation_System_Match(int nSystem, int nFormation);
 int Get_Team_Offensive_System_Match(int nTeam, int nFormation);
 int Get_Offensive_Run_Chance(GAME* pGame);  // per mille
 int Get_Top_Receiver_Threat(GAME* pGame);
+WEIGHT_SCALE Get_Running_Back_Load_Scale(int nTeam, int nSlot);
 int Limit_Running_Back_Load(int nTeam, int nSlot, int nWeight);
 int Is_Onside_Kick_Situation(GAME* pGame);
 int Is_Squib_Kick_Situation(GAME* pGame);

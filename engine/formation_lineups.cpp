@@ -67,14 +67,20 @@ int Is_In_Formation_Lineup(int nTeam, int nFormation, int nSlot) {
 // lower slot, and a score must be above 0. NO_SLOT_BYTE when nobody qualifies. The team is valid.
 static uint8_t Find_Best_Spare_Player(int nTeam, int nFormation, int nPosition) {
     const int32_t* pLineup = Get_Lineup(nTeam, nFormation);
+    HEALTHY_ROSTER scratch;
+    const HEALTHY_ROSTER* pRoster = Get_Healthy_Roster(nTeam, &scratch);
     uint8_t nBest = NO_SLOT_BYTE;
     int nBestScore = 0;
-    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        int nId = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID);
-        if (nId == 0 || Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1 ||
-            Is_Id_In_Lineup(pLineup, nId))
+    for (int n = 0; n < pRoster->nCount; n++) {
+        int nSlot = pRoster->anSlots[n];
+        // A kept score that cannot win skips the lineup check; a score not yet kept is worked
+        // out only for a player outside the lineup, as its working out may repair his record.
+        int nKept = Peek_Depth_Chart_Score(nTeam, nSlot, nPosition);
+        if ((nKept != INT_MIN && nKept <= nBestScore) ||
+            Is_Id_In_Lineup(pLineup, pRoster->anIds[n]))
             continue;
-        int nScore = Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
+        int nScore =
+            nKept != INT_MIN ? nKept : Get_Cached_Depth_Chart_Score(nTeam, nSlot, nPosition);
         if (nScore > nBestScore) {
             nBest = (uint8_t)nSlot;
             nBestScore = nScore;

@@ -94,8 +94,10 @@ int Write_Recap_File(int bClear) {
 void Record_Game_Result(GAME* pGame, int nWeek) {
     if (pGame == NULL)
         return;
-    Write_Box_Score_File(1);
-    Write_Recap_File(1);
+    if (Are_Game_Texts_Kept()) {  // a game played without its texts has no report to write
+        Write_Box_Score_File(1);
+        Write_Recap_File(1);
+    }
     Credit_Games_Played(pGame);
     int nVisitor = pGame->anTeams[VISITOR_SIDE];
     int nHome = pGame->anTeams[HOME_SIDE];

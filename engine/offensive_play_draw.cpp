@@ -1,9 +1,9 @@
 // Draws one play of a class from the offence's playbook: plays near the wanted gain, seldom
 // repeated, suiting the team's system and its players' loads weigh most.
 #include <stdlib.h>
-#include <strings.h>
 
 #include "engine/engine.h"
+#include "engine/playbook_facts_internal.h"
 
 #define BASE_PLAY_WEIGHT 4096
 #define HAIL_MARY_REACH 29
@@ -103,6 +103,7 @@ int Get_Top_Receiver_Threat(GAME* pGame) {
 // What every weight of one draw shares.
 typedef struct DRAW_SITUATION {
     GAME* pGame;
+    const PLAYBOOK_FACTS* pFacts;
     int nTeam;
     int nSide;
     int nClass;
@@ -120,23 +121,18 @@ typedef struct DRAW_SITUATION {
     uint8_t nSecondBack;     // read only for the two-back system
 } DRAW_SITUATION;
 
-static int Is_Play_Allowed(const DRAW_SITUATION* s, const OFFENSIVE_PLAY* pPlay, int nPlay) {
-    if (nPlay == KNEEL_DOWN_PLAY || nPlay == HARD_CODED_PUNT_PLAY ||
-        nPlay == HARD_CODED_FIELD_GOAL_PLAY || nPlay == gLastOffensiveCall)
+static int Is_Play_Allowed(const DRAW_SITUATION* s, const OFFENSIVE_PLAY_FACTS* pPlay, int nPlay) {
+    if (!pPlay->bDrawable || nPlay == gLastOffensiveCall || pPlay->nClass != s->nClass)
         return 0;
-    if (pPlay->szName[0] == '\0' || Get_Offensive_Play_Class(pPlay->nType) != s->nClass)
-        return 0;
-    int nFormation = (int8_t)(pPlay->nFormation & 0xFF);
-    return (nFormation != FORMATION_PUNT || s->bPunt) &&
-           (nFormation != FORMATION_FIELD_GOAL || s->bFieldGoal);
+    return (pPlay->nFormation != FORMATION_PUNT || s->bPunt) &&
+           (pPlay->nFormation != FORMATION_FIELD_GOAL || s->bFieldGoal);
 }
 
 // The base weight halved once for every step the play's designed gain lies from the target.
-static int Get_Distance_Weight(const DRAW_SITUATION* s, const OFFENSIVE_PLAY* pPlay, int nPlay) {
-    if (s->bHailMaryBarred && (pPlay->szName[0] | 0x20) == 'h' &&
-        strcasecmp(pPlay->szName, "Hail Mary") == 0)
+static int Get_Distance_Weight(const DRAW_SITUATION* s, const OFFENSIVE_PLAY_FACTS* pPlay) {
+    if (s->bHailMaryBarred && pPlay->bHailMary)
         return 0;
-    int y = Get_Play_Yardage(s->nTeam, nPlay);
+    int y = pPlay->nYardage;
     if (y > s->nYardLine + 5)
         return 0;
     int nTarget = s->nTarget;
@@ -163,50 +159,79 @@ static int Get_Quarterback_Run_Share(const DRAW_SITUATION* s, int nSlot) {
     return Max_Int(0, L);
 }
 
-// Spreads the ball: fullbacks and tight ends catch less, a hot first receiver is doubled, backs
-// carry by their load.
-static int Weigh_Primary_Player(const DRAW_SITUATION* s, int nPlay, int w) {
-    int nSpot = Get_Offensive_Play_Primary_Player(s->nTeam, nPlay);
-    if (nSpot < 0 || nSpot >= FORMATION_SPOTS)
-        return w;
+// What the player at a spot brings to the weight of a play he is the primary player of, worked
+// out at most once per draw.
+typedef struct SPOT_WEIGHT {
+    int bKnown;
+    int bCounts;   // a league team's player stands there
+    int bDoubled;  // the two-back system's second back
+    int bFirstReceiver;
+    int nPosition;
+    WEIGHT_SCALE scale;  // his own: a tight end's receiving pace; a back's carries
+} SPOT_WEIGHT;
+
+static void Find_Spot_Weight(const DRAW_SITUATION* s, int nSpot, SPOT_WEIGHT* pOut) {
+    pOut->bKnown = 1;
     uint8_t nSlot = s->pGame->aabOnField[s->nSide][nSpot];
-    if (nSlot >= PLAYERS_PER_TEAM || s->nTeam > LAST_DRAFT_POOL_TEAM)
-        return w;
-    if (s->nSystem == SYSTEM_TWO_BACK && nSlot == s->nSecondBack)
-        w *= 2;
-    int nPosition = Get_Player_Vital_Stat(s->nTeam, nSlot, VITAL_POSITION);
+    pOut->bCounts = nSlot < PLAYERS_PER_TEAM && s->nTeam <= LAST_DRAFT_POOL_TEAM;
+    if (!pOut->bCounts)
+        return;
+    pOut->bDoubled = s->nSystem == SYSTEM_TWO_BACK && nSlot == s->nSecondBack;
+    pOut->bFirstReceiver = nSlot == s->nFirstReceiver;
+    pOut->nPosition = Get_Player_Vital_Stat(s->nTeam, nSlot, VITAL_POSITION);
+    pOut->scale = {1, 1, 0};
     if (s->nClass == CALL_PASS) {
-        if (nPosition == POS_FB) {
-            w = Mul_Div(w, 35, 100);
-        } else if (nPosition == POS_TE) {
-            w = Mul_Div(w, 65, 100);
-            w = Scale_By_Receiving_Pace(s->nTeam, nSlot, w);
-        }
-        if (s->nThreat > 0 && nSlot == s->nFirstReceiver)
-            w = Mul_Div(w, 8, s->nThreat + 8);
-        return w;
+        if (pOut->nPosition == POS_TE)
+            pOut->scale = Get_Receiving_Pace_Scale(s->nTeam, nSlot);
+        return;
     }
-    switch (nPosition) {
+    switch (pOut->nPosition) {
     case POS_FB:
-        return Mul_Div(
-            w, Get_Player_Stat(s->nTeam, nSlot, SEASON_PREDICTED, PREDICTED_CARRIES_STAT) + 10, 35);
-    case POS_RB: return Limit_Running_Back_Load(s->nTeam, nSlot, w);
-    case POS_QB: return Mul_Div(w, Get_Quarterback_Run_Share(s, nSlot), 100);
-    default: return w;
+        pOut->scale = {
+            Get_Player_Stat(s->nTeam, nSlot, SEASON_PREDICTED, PREDICTED_CARRIES_STAT) + 10, 35, 1};
+        break;
+    case POS_RB: pOut->scale = Get_Running_Back_Load_Scale(s->nTeam, nSlot); break;
+    case POS_QB: pOut->scale = {Get_Quarterback_Run_Share(s, nSlot), 100, 1}; break;
+    default: break;
     }
 }
 
-static int Get_Play_Weight(const DRAW_SITUATION* s, int nPlay) {
-    const OFFENSIVE_PLAY* pPlay = Get_Offensive_Play(s->nTeam, nPlay);
+// Spreads the ball: fullbacks and tight ends catch less, a hot first receiver is doubled, backs
+// carry by their load.
+static int Weigh_Primary_Player(const DRAW_SITUATION* s, int nSpot, SPOT_WEIGHT* aSpots, int w) {
+    if (nSpot < 0 || nSpot >= FORMATION_SPOTS)
+        return w;
+    SPOT_WEIGHT* pSpot = &aSpots[nSpot];
+    if (!pSpot->bKnown)
+        Find_Spot_Weight(s, nSpot, pSpot);
+    if (!pSpot->bCounts)
+        return w;
+    if (pSpot->bDoubled)
+        w *= 2;
+    if (s->nClass != CALL_PASS)
+        return Apply_Weight_Scale(&pSpot->scale, w);
+    if (pSpot->nPosition == POS_FB) {
+        w = Mul_Div(w, 35, 100);
+    } else if (pSpot->nPosition == POS_TE) {
+        w = Mul_Div(w, 65, 100);
+        w = Apply_Weight_Scale(&pSpot->scale, w);
+    }
+    if (s->nThreat > 0 && pSpot->bFirstReceiver)
+        w = Mul_Div(w, 8, s->nThreat + 8);
+    return w;
+}
+
+static int Get_Play_Weight(const DRAW_SITUATION* s, SPOT_WEIGHT* aSpots, int nPlay) {
+    const OFFENSIVE_PLAY_FACTS* pPlay = &s->pFacts->aOffence[nPlay];
     if (!Is_Play_Allowed(s, pPlay, nPlay))
         return 0;
-    int f = Get_Distance_Weight(s, pPlay, nPlay);
+    int f = Get_Distance_Weight(s, pPlay);
     if (f == 0)
         return 0;
     int64_t r = Get_Offensive_Repeat_Modifier(s->pGame, nPlay, s->bWatched);
     int w = (int)((f * r * r + 500000) / 1000000);
-    w = Mul_Div(w, Get_System_Match(s->nSystem, (int8_t)(pPlay->nFormation & 0xFF)), 1000);
-    w = Weigh_Primary_Player(s, nPlay, w);
+    w = Mul_Div(w, Get_System_Match(s->nSystem, pPlay->nFormation), 1000);
+    w = Weigh_Primary_Player(s, pPlay->nPrimarySpot, aSpots, w);
     if (w < 0) {
         Report_Error("Negative nChance in Find_Offensive_Play()");
         return 0;
@@ -238,9 +263,11 @@ typedef struct PLAY_WEIGHTS {
 
 #define KEPT_DRAWS 8  // a snap makes six calls at most
 
-static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, int bInUse, PLAY_WEIGHTS* pOut) {
+static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, const PLAYBOOK_FACTS* pFacts,
+                        PLAY_WEIGHTS* pOut) {
     DRAW_SITUATION s;
     s.pGame = pGame;
+    s.pFacts = pFacts;
     s.nSide = Get_Offensive_Side(pGame);
     s.nTeam = pGame->anTeams[s.nSide];
     s.nClass = nClass;
@@ -259,9 +286,10 @@ static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, int bInUse, PLAY_W
     s.bHailMaryBarred =
         s.nToGo <= HAIL_MARY_REACH &&
         (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS || s.nYardLine <= HAIL_MARY_REACH);
+    SPOT_WEIGHT aSpots[FORMATION_SPOTS] = {};
     int nSum = 0;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++) {
-        pOut->anWeights[nPlay] = bInUse ? Get_Play_Weight(&s, nPlay) : 0;
+        pOut->anWeights[nPlay] = pFacts->bInUse ? Get_Play_Weight(&s, aSpots, nPlay) : 0;
         nSum += pOut->anWeights[nPlay];
         pOut->anCumulative[nPlay] = nSum;
     }
@@ -270,8 +298,8 @@ static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, int bInUse, PLAY_W
 
 // The weights of this draw: kept from an earlier draw of the snap with the same class and target,
 // or worked out (and kept while there is room).
-static const PLAY_WEIGHTS* Get_Play_Weights(int nClass, GAME* pGame, int nTarget, int bInUse,
-                                            PLAY_WEIGHTS* pScratch) {
+static const PLAY_WEIGHTS* Get_Play_Weights(int nClass, GAME* pGame, int nTarget,
+                                            const PLAYBOOK_FACTS* pFacts, PLAY_WEIGHTS* pScratch) {
     static PLAY_WEIGHTS s_aKept[KEPT_DRAWS];
     uint64_t uSerial = Get_Snap_Serial(pGame);
     PLAY_WEIGHTS* pOut = pScratch;
@@ -288,7 +316,7 @@ static const PLAY_WEIGHTS* Get_Play_Weights(int nClass, GAME* pGame, int nTarget
             }
         }
     }
-    Weigh_Plays(nClass, pGame, nTarget, bInUse, pOut);
+    Weigh_Plays(nClass, pGame, nTarget, pFacts, pOut);
     pOut->uSerial = uSerial;
     pOut->nClass = nClass;
     pOut->nTarget = nTarget;
@@ -300,9 +328,11 @@ static const PLAY_WEIGHTS* Get_Play_Weights(int nClass, GAME* pGame, int nTarget
 // something can be drawn.
 int Find_Offensive_Play(int nClass, GAME* pGame, int nTarget) {
     int nTeam = pGame->anTeams[Get_Offensive_Side(pGame)];
-    int bInUse = Get_Team_Offensive_Playbook(nTeam) != NULL;
+    PLAYBOOK_FACTS facts;
+    const PLAYBOOK_FACTS* pFacts = Get_Playbook_Facts(pGame, nTeam, &facts);
+    int bInUse = pFacts->bInUse;
     PLAY_WEIGHTS scratch;
-    const PLAY_WEIGHTS* pWeights = Get_Play_Weights(nClass, pGame, nTarget, bInUse, &scratch);
+    const PLAY_WEIGHTS* pWeights = Get_Play_Weights(nClass, pGame, nTarget, pFacts, &scratch);
     int d = (int)(Random_Unit() * pWeights->nSum);
     int nResult = -1;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT && nResult < 0; nPlay++) {

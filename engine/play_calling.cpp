@@ -1,6 +1,7 @@
 // The computer's play calls: the offence's by situation and tendency, the defence's by how its
 // plays meet the calls the offence is likely to make.
 #include "engine/engine.h"
+#include "engine/playbook_facts_internal.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define END_OF_HALF_SECONDS 40
@@ -135,13 +136,38 @@ int Choose_Offensive_Play(GAME* pGame) {
 
 // ---- the defensive call -------------------------------------------------------------------------
 
-// How near a play's formation leans to the suggested formation's pass focus, per mille.
-static int Get_Formation_Closeness(int nSuggested, int nFormation) {
-    if (!Is_Defensive_Formation(nSuggested))
+// Mul_Div(a, b, 1000) worked out without its branches, to the same result: the defensive call
+// runs it for every play and guess of a snap.
+static inline int Per_Mille_Of(int a, int b) {
+    int64_t nProduct = (int64_t)a * b;
+    int64_t nQuotient = nProduct / 1000;
+    int64_t nRemainder = nProduct - nQuotient * 1000;
+    int64_t nStep = nProduct < 0 ? -1 : 1;
+    nQuotient += 2 * (nRemainder < 0 ? -nRemainder : nRemainder) >= 1000 ? nStep : 0;
+    return (int)(uint32_t)nQuotient;
+}
+
+// How near a play's formation leans to the suggested formation's pass focus, per mille; every
+// formation is near when the suggested one is no defensive formation (nSuggestedFocus < 0).
+static int Get_Formation_Closeness(int nSuggestedFocus, int nFormation) {
+    if (nSuggestedFocus < 0)
         return 1000;
-    int nGap = Get_Defensive_Formation_Pass_Focus(nSuggested) -
-               Get_Defensive_Formation_Pass_Focus(nFormation);
+    int nGap = nSuggestedFocus - Get_Defensive_Formation_Pass_Focus(nFormation);
     return Mul_Div(Max_Int(0, CLOSENESS_RANGE - (nGap < 0 ? -nGap : nGap)), 1000, CLOSENESS_RANGE);
+}
+
+// How each defensive play met the guesses, per mille: the product of its matchups with them.
+static void Rate_Plays_Against_Guesses(const int* anGuesses, int* anMet) {
+    for (int p = 0; p < DEFENSIVE_PLAY_COUNT; p++)
+        anMet[p] = 1000;
+    for (int i = 0; i < OFFENSIVE_GUESSES; i++) {
+        int k = anGuesses[i];
+        if (k < 0 || k >= OFFENSIVE_PLAY_COUNT)
+            continue;
+        const int* pMatchups = gPlayMatchupTable[k];
+        for (int p = 0; p < DEFENSIVE_PLAY_COUNT; p++)
+            anMet[p] = Per_Mille_Of(anMet[p], pMatchups[p]);
+    }
 }
 
 // Weighs every defensive play by how it met five guesses of the offensive call, how near its
@@ -152,23 +178,24 @@ int Choose_Defensive_Play(GAME* pGame) {
     for (int i = 0; i < OFFENSIVE_GUESSES; i++)
         anGuesses[i] = Choose_Offensive_Play(pGame);
     int nSuggested = Set_Team_Formations(pGame);
+    int nSuggestedFocus =
+        Is_Defensive_Formation(nSuggested) ? Get_Defensive_Formation_Pass_Focus(nSuggested) : -1;
     int nDefence = Get_Defensive_Team(pGame);
     int nScheme = nDefence >= 0 && nDefence <= LAST_DRAFT_POOL_TEAM
                       ? Get_Team_Stat(nDefence, TEAM_DEFENSIVE_SCHEME)
                       : 0;
+    PLAYBOOK_FACTS scratch;
+    const DEFENSIVE_PLAY_FACTS* aPlays = Get_Playbook_Facts(pGame, nDefence, &scratch)->aDefence;
+    int anMet[DEFENSIVE_PLAY_COUNT];
+    Rate_Plays_Against_Guesses(anGuesses, anMet);
     int anCumulative[DEFENSIVE_PLAY_COUNT];
     int nSum = 0;
     for (int p = 0; p < DEFENSIVE_PLAY_COUNT; p++) {
-        int nFormation = Get_Defensive_Play_Formation(nDefence, p);
+        int nFormation = aPlays[p].nFormation;
         int s = Get_Defensive_Formation_System_Match(nScheme, nFormation);
-        int h = 1000;
-        for (int k : anGuesses) {
-            if (k >= 0 && k < OFFENSIVE_PLAY_COUNT)
-                h = Mul_Div(h, gPlayMatchupTable[k][p], 1000);
-        }
-        int n = Mul_Div(h, Get_Formation_Closeness(nSuggested, nFormation), 1000);
-        int w = Mul_Div(n, s, 1000);
-        if (nThreat > 0 && Has_Double_Team_Role(nDefence, p))
+        int n = Per_Mille_Of(anMet[p], Get_Formation_Closeness(nSuggestedFocus, nFormation));
+        int w = Per_Mille_Of(n, s);
+        if (nThreat > 0 && aPlays[p].bDoubleTeam)
             w *= nThreat + 1;
         nSum += w;
         anCumulative[p] = nSum;

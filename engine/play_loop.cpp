@@ -1,6 +1,7 @@
 // The play loop: the coin toss and opening kickoff, then plays until the game ends or the advance
 // stops.
 #include "engine/engine.h"
+#include "engine/playbook_facts_internal.h"
 #include "reports/reports.h"
 #include "shell/shell.h"
 
@@ -46,10 +47,9 @@ static void Finish_Game(GAME* pGame) {
     Set_Game_Menu(NULL);
 }
 
-int Begin_Game(GAME* pGame) {
-    if (pGame == NULL)
-        return 0;
-    gLiveGame = pGame;
+// A new game's coin toss and kickoff, or a stopped one taken up again; then its plays. 1 when the
+// game ended.
+static int Play_Open_Game(GAME* pGame) {
     if (gResumeAdvance) {
         gResumeAdvance = 0;
     } else {
@@ -58,13 +58,24 @@ int Begin_Game(GAME* pGame) {
         Reset_Game_Play_Uses();
         Fill_Play_Matchup_Table(pGame);
         Set_Up_Kickoff(pGame);
-        Write_Scoring_Plays_Header(pGame);
+        if (Are_Game_Texts_Kept())
+            Write_Scoring_Plays_Header(pGame);
     }
     Run_Game_Plays(pGame);
     if (!Is_Advance_Running())
         return 0;
     Finish_Game(pGame);
     return 1;
+}
+
+int Begin_Game(GAME* pGame) {
+    if (pGame == NULL)
+        return 0;
+    gLiveGame = pGame;
+    Open_Playbook_Facts(pGame);
+    int bFinished = Play_Open_Game(pGame);
+    Close_Playbook_Facts();
+    return bFinished;
 }
 
 // The result word of the play takes the situation at the snap.

@@ -2,6 +2,7 @@
 // how well the defensive call fits the offensive one, in coverage, pass rush and run defence.
 #include <math.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include "engine/engine.h"
 
@@ -56,11 +57,28 @@ int Get_Offensive_Play_Redundancy_Modifier(GAME* pGame, int nPlay) {
     return Get_Offensive_Repeat_Modifier(pGame, nPlay, pGame != NULL && Is_Game_Watched(pGame));
 }
 
+#define KEPT_REPEAT_COUNTS 256
+
+// Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE), kept for the counts a game
+// reaches: the play draw reads it for every play it weighs.
+static int Get_Repeat_Points(int n) {
+    static int s_anKept[KEPT_REPEAT_COUNTS];
+    static int s_bKept = 0;
+    if (n < 0 || n >= KEPT_REPEAT_COUNTS)
+        return Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE);
+    if (!s_bKept) {
+        for (int k = 0; k < KEPT_REPEAT_COUNTS; k++)
+            s_anKept[k] = Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, k + OFFENSIVE_REPEAT_BASE);
+        s_bKept = 1;
+    }
+    return s_anKept[n];
+}
+
 // The same, told whether the game is watched.
 int Get_Offensive_Repeat_Modifier(GAME* pGame, int nPlay, int bWatched) {
     int nSide = pGame != NULL ? Get_Offensive_Side(pGame) : VISITOR_SIDE;
     int n = nPlay >= 0 && nPlay < OFFENSIVE_PLAY_COUNT ? gGameOffensivePlayUses[nSide][nPlay] : 0;
-    int nModifier = Mul_Div(OFFENSIVE_REPEAT_SCALE, 1, n + OFFENSIVE_REPEAT_BASE);
+    int nModifier = Get_Repeat_Points(n);
     if (pGame != NULL && bWatched) {
         int nStep = DIFFICULTY_MODIFIER_STEP * gDifficulty;
         nModifier += Is_Human_Run_Team(Get_Offensive_Team(pGame)) ? -nStep : nStep;
@@ -392,19 +410,39 @@ int Get_Play_Matchup_Rating(int nOffence, int nOffensivePlay, int nDefence, int 
     return Rate_Matchup(&o, &d);
 }
 
+// Whether two offensive plays meet every defensive play alike: Rate_Matchup reads only a pass's
+// depth and quickness and a run's hole and draw type.
+static int Are_Matchups_Alike(const OFFENCE_FACTS* a, const OFFENCE_FACTS* b) {
+    if (a->bPass != b->bPass || a->bRun != b->bRun)
+        return 0;
+    if (a->bPass)
+        return a->nDepth == b->nDepth && a->bQuick == b->bQuick;
+    if (a->bRun)
+        return a->nHole == b->nHole && (a->nType == PLAY_DRAW) == (b->nType == PLAY_DRAW);
+    return 1;
+}
+
 // Rates every play of the team with the ball against every play of the other team, each column
-// of the playbook's own plays scaled to average 1000. Each play's facts are read once.
+// of the playbook's own plays scaled to average 1000. Each play's facts are read once, and a play
+// that meets the defence like an earlier one takes its row.
 void Fill_Play_Matchup_Table(GAME* pGame) {
     int nOffence = Get_Offensive_Team(pGame);
     int nDefence = Get_Defensive_Team(pGame);
     DEFENCE_FACTS aDefence[DEFENSIVE_PLAY_COUNT];
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j++)
         Get_Defence_Facts(nDefence, j, &aDefence[j]);
+    OFFENCE_FACTS aOffence[OFFENSIVE_PLAY_COUNT];
     for (int i = 0; i < OFFENSIVE_PLAY_COUNT; i++) {
-        OFFENCE_FACTS o;
-        Get_Offence_Facts(nOffence, i, &o);
+        Get_Offence_Facts(nOffence, i, &aOffence[i]);
+        int nAlike = 0;
+        while (nAlike < i && !Are_Matchups_Alike(&aOffence[nAlike], &aOffence[i]))
+            nAlike++;
+        if (nAlike < i) {
+            memcpy(gPlayMatchupTable[i], gPlayMatchupTable[nAlike], sizeof(gPlayMatchupTable[i]));
+            continue;
+        }
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j++)
-            gPlayMatchupTable[i][j] = Rate_Matchup(&o, &aDefence[j]);
+            gPlayMatchupTable[i][j] = Rate_Matchup(&aOffence[i], &aDefence[j]);
     }
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j++) {
         int64_t nSum = 0;

@@ -2,6 +2,7 @@
 // box score and the recap, the HTML play-by-play, and the plain-text play-by-play.
 #include <ctype.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "engine/engine.h"
 #include "reports/reports.h"
@@ -18,6 +19,15 @@ static char gPlayByPlayText[PLAY_BY_PLAY_TEXT_SIZE];
 static int gRecapLength;
 static int gTextLength;
 static int gHeadLength;
+static int s_bTextsKept = 1;
+
+void Set_Game_Texts_Kept(int bKept) {
+    s_bTextsKept = bKept != 0;
+}
+
+int Are_Game_Texts_Kept(void) {
+    return s_bTextsKept;
+}
 
 const char* Get_Play_By_Play_Text(void) {
     return gPlayByPlayText;
@@ -56,6 +66,10 @@ void Write_Game_Html_Head(GAME* pGame) {
     char szRound[NAME_SIZE], szVisitor[NAME_SIZE], szHome[NAME_SIZE], szLine[TEXT_LINE_SIZE];
     char szRoundHtml[ESCAPED_SIZE], szVisitorHtml[ESCAPED_SIZE], szHomeHtml[ESCAPED_SIZE];
     Clear_Game_Texts();
+    if (!s_bTextsKept) {
+        Reset_Box_Score_Html();
+        return;
+    }
     Get_Title_Game_Name(pGame, szRound, sizeof(szRound));
     Get_Team_Short_Name(pGame->anTeams[VISITOR_SIDE], szVisitor, sizeof(szVisitor));
     Get_Team_Short_Name(pGame->anTeams[HOME_SIDE], szHome, sizeof(szHome));
@@ -150,6 +164,8 @@ static void Append_Score_Row(GAME* pGame, int bSide, const char* szName) {
 }
 
 void Write_Box_Score_Header(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     char aszNames[2][ESCAPED_SIZE], aszRecords[2][32], aszLogos[2][3 * LOGO_PATH_SIZE];
     char szRound[NAME_SIZE], szRoundHtml[ESCAPED_SIZE], szLine[TEXT_LINE_SIZE];
     for (int bSide = 0; bSide < 2; bSide++) {
@@ -189,6 +205,8 @@ void Write_Box_Score_Header(GAME* pGame) {
 // ---- periods and plays --------------------------------------------------------------------------
 
 void Write_Period_Header(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     char szLine[TEXT_LINE_SIZE];
     const char* szLabel = Get_Period_Label(pGame);
     Format_String(szLine, sizeof(szLine),
@@ -265,9 +283,19 @@ static void Get_Play_Line_Pieces(GAME* pGame, PLAY_LINE_PIECES* p) {
 static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_PIECES* p) {
     char szDown[16];
     Get_Short_Down_Text(pGame, bHtml, szDown, sizeof(szDown));
+    LINE_TEXT line;
+    Start_Line_Text(&line, st, PLAY_LINE_SIZE);
     if (!bHtml) {
-        Format_String(st, PLAY_LINE_SIZE, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", p->szClock,
-                      p->szTeam, szDown, p->szPosition, p->szOffence, p->szDefence);
+        // "\n %5s %3s %4s %8s %-24s %-24s "
+        const char* aszPieces[6] = {p->szClock,    p->szTeam,    szDown,
+                                    p->szPosition, p->szOffence, p->szDefence};
+        static const int kWidths[6] = {5, 3, 4, 8, -24, -24};
+        Put_Text(&line, "\n");
+        for (int n = 0; n < 6; n++) {
+            Put_Text(&line, " ");
+            Put_Padded(&line, aszPieces[n], kWidths[n]);
+        }
+        Put_Text(&line, " ");
         return;
     }
     char szTeamHtml[64], szPositionHtml[96], szOffenceHtml[6 * PLAY_NAME_SIZE];
@@ -276,17 +304,29 @@ static void Format_Play_Line(char* st, GAME* pGame, int bHtml, const PLAY_LINE_P
     Escape_Html(szPositionHtml, sizeof(szPositionHtml), p->szPosition);
     Escape_Html(szOffenceHtml, sizeof(szOffenceHtml), p->szOffence);
     Escape_Html(szDefenceHtml, sizeof(szDefenceHtml), p->szDefence);
-    Format_String(st, PLAY_LINE_SIZE,
-                  "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n"
-                  "<TD width=\"5%%\" class=lmc>%s</TD><TD width=\"9%%\" class=lmc>%s</TD>"
-                  "<TD width=\"9%%\" class=lmc>%s</TD><TD width=\"17%%\" class=lmc>%s</TD>"
-                  "<TD width=\"17%%\" class=lmc>%s</TD>",
-                  Get_Offensive_Side(pGame) == HOME_SIDE ? "highlight" : "none", p->szClock,
-                  szTeamHtml, szDown, szPositionHtml, szOffenceHtml, szDefenceHtml);
+    const char* aszPieces[] = {"<TR class=",
+                               Get_Offensive_Side(pGame) == HOME_SIDE ? "highlight" : "none",
+                               "><TD width=\"5%\" class=lml>",
+                               p->szClock,
+                               "</TD>\n<TD width=\"5%\" class=lmc>",
+                               szTeamHtml,
+                               "</TD><TD width=\"9%\" class=lmc>",
+                               szDown,
+                               "</TD><TD width=\"9%\" class=lmc>",
+                               szPositionHtml,
+                               "</TD><TD width=\"17%\" class=lmc>",
+                               szOffenceHtml,
+                               "</TD><TD width=\"17%\" class=lmc>",
+                               szDefenceHtml,
+                               "</TD>"};
+    for (const char* szPiece : aszPieces)
+        Put_Text(&line, szPiece);
 }
 
 // The snap's line in the recap and in the play-by-play text, its pieces read once.
 void Append_Play_Lines(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     PLAY_LINE_PIECES pieces;
     Get_Play_Line_Pieces(pGame, &pieces);
     char szLine[PLAY_LINE_SIZE];
@@ -307,12 +347,20 @@ static void Get_Score_Line_Name(int nTeam, char* st, int nSize) {
 }
 
 void Append_Play_Result(GAME* pGame) {
+    if (!s_bTextsKept)
+        return;
     char szSentence[TEXT_LINE_SIZE], szHtml[3 * TEXT_LINE_SIZE], szLine[4 * TEXT_LINE_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->currentPlay, szSentence, sizeof(szSentence));
-    Format_String(szLine, sizeof(szLine), "%s\r", szSentence);
+    LINE_TEXT line;
+    Start_Line_Text(&line, szLine, sizeof(szLine));
+    Put_Text(&line, szSentence);
+    Put_Text(&line, "\r");
     Append_Text(szLine);
     Escape_Html(szHtml, sizeof(szHtml), szSentence);
-    Format_String(szLine, sizeof(szLine), "<TD width=\"38%%\" class=lmc>%s</TD></TR>\r", szHtml);
+    Start_Line_Text(&line, szLine, sizeof(szLine));
+    Put_Text(&line, "<TD width=\"38%\" class=lmc>");
+    Put_Text(&line, szHtml);
+    Put_Text(&line, "</TD></TR>\r");
     Append_Recap(szLine);
     int nResult = Get_Play_Result(&pGame->currentPlay);
     if (Is_Scoring_Play(nResult))
@@ -337,6 +385,8 @@ void Append_Play_Result(GAME* pGame) {
 }
 
 void Append_Injury_Line(int nTeam, int nSlot) {
+    if (!s_bTextsKept)
+        return;
     char szTeam[NAME_SIZE], szPosition[POSITION_NAME_SIZE] = "", szName[NAME_SIZE];
     char szLine[TEXT_LINE_SIZE], szTeamHtml[ESCAPED_SIZE], szNameHtml[ESCAPED_SIZE];
     Get_Team_Short_Name(nTeam, szTeam, sizeof(szTeam));

@@ -45,8 +45,11 @@ static int s_aanCachedScores[PLAYERS_PER_TEAM][CACHED_POSITIONS];
 static int s_anCachedCounts[POSITION_COUNT];  // available players by position
 static int s_anUninjuredCounts[POSITION_COUNT];
 static uint8_t s_aanUninjured[POSITION_COUNT][CACHED_DEPTHS];  // their slots, the first ones
+static int s_bRosterListed;
+static HEALTHY_ROSTER s_healthyRoster;
 
 static void Empty_Position_Player_Cache(void) {
+    s_bRosterListed = 0;
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
         s_anCachedCounts[nPosition] = NOT_COUNTED;
         s_anUninjuredCounts[nPosition] = NOT_COUNTED;
@@ -103,16 +106,52 @@ static uint8_t Find_Available_Position_Player(int nTeam, int nPosition, int n) {
     return nSlot;
 }
 
+static int Is_Score_Cached(int nTeam, int nSlot, int nPosition) {
+    return nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
+           nPosition < CACHED_POSITIONS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+}
+
+// The kept score, or SCORE_NOT_CACHED (INT_MIN): reading it has no side effects.
+int Peek_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
+    return Is_Score_Cached(nTeam, nSlot, nPosition) ? s_aanCachedScores[nSlot][nPosition]
+                                                    : SCORE_NOT_CACHED;
+}
+
 // The depth-chart score of a player (injured players scaled down), kept like the answers above.
 int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
-    int bCached = nTeam == s_nCacheTeam && nTeam != NO_TEAM && nPosition >= 0 &&
-                  nPosition < CACHED_POSITIONS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+    int bCached = Is_Score_Cached(nTeam, nSlot, nPosition);
     if (bCached && s_aanCachedScores[nSlot][nPosition] != SCORE_NOT_CACHED)
         return s_aanCachedScores[nSlot][nPosition];
     int nScore = Get_Player_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
     if (bCached)
         s_aanCachedScores[nSlot][nPosition] = nScore;
     return nScore;
+}
+
+static void List_Healthy_Players(int nTeam, HEALTHY_ROSTER* pOut) {
+    pOut->nCount = 0;
+    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+        int nId = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID);
+        if (nId == 0 || Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1)
+            continue;
+        pOut->anSlots[pOut->nCount] = (uint8_t)nSlot;
+        pOut->anIds[pOut->nCount] = nId;
+        pOut->nCount++;
+    }
+}
+
+// The team's healthy players: the cached list while its formations are filled, else listed into
+// *pScratch.
+const HEALTHY_ROSTER* Get_Healthy_Roster(int nTeam, HEALTHY_ROSTER* pScratch) {
+    if (nTeam != s_nCacheTeam || nTeam == NO_TEAM) {
+        List_Healthy_Players(nTeam, pScratch);
+        return pScratch;
+    }
+    if (!s_bRosterListed) {
+        List_Healthy_Players(nTeam, &s_healthyRoster);
+        s_bRosterListed = 1;
+    }
+    return &s_healthyRoster;
 }
 
 // The n-th (from 0) available player of a position; positions above 14 are returner n.

@@ -9,7 +9,7 @@
 #define EVEN_BALANCE 10
 
 // The back's carries beyond what his games and durability allow cut the weight.
-int Limit_Running_Back_Load(int nTeam, int nSlot, int nWeight) {
+WEIGHT_SCALE Get_Running_Back_Load_Scale(int nTeam, int nSlot) {
     int nGames = Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, GAMES_STAT);
     int nDurability = (int)Get_Player_Rating(nTeam, nSlot, RATING_DURABILITY);
     int a = Mul_Div(nGames * 13 + 13, nDurability, 85);
@@ -17,9 +17,12 @@ int Limit_Running_Back_Load(int nTeam, int nSlot, int nWeight) {
     int nAllowance = nYear <= 2016 ? a - 3 * nYear + 6051 : a;
     nAllowance = Min_Int(nAllowance, (a + 240) / 2);
     int nCarries = Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, CARRIES_STAT);
-    if (nCarries > nAllowance)
-        nWeight = Mul_Div(nWeight, nAllowance, nCarries);
-    return nWeight;
+    return {nAllowance, nCarries, nCarries > nAllowance};
+}
+
+int Limit_Running_Back_Load(int nTeam, int nSlot, int nWeight) {
+    WEIGHT_SCALE scale = Get_Running_Back_Load_Scale(nTeam, nSlot);
+    return Apply_Weight_Scale(&scale, nWeight);
 }
 
 typedef struct PLAYER_VALUES {

@@ -8,7 +8,11 @@ void Format_Game_Clock(GAME* pGame, int bPeriodStart, char* st, int nSize) {
     int nLeft = Get_Period_Seconds_Left(pGame);
     if (bPeriodStart && nLeft >= Get_Period_Length(pGame))
         nLeft = 0;
-    Format_String(st, nSize, "%d:%02d", nLeft / 60, nLeft % 60);
+    LINE_TEXT line;
+    Start_Line_Text(&line, st, nSize);
+    Put_Number(&line, nLeft / 60, 0, 0);
+    Put_Text(&line, ":");
+    Put_Number(&line, nLeft % 60, 2, 1);
 }
 
 static int Get_Down(GAME* pGame) {
@@ -39,11 +43,16 @@ void Get_Down_Text(GAME* pGame, char* st, int nSize) {
 
 void Get_Short_Down_Text(GAME* pGame, int bHtml, char* st, int nSize) {
     int nDown = Get_Down(pGame);
-    if (nDown <= FOURTH_DOWN && Is_Goal_To_Go(pGame))
-        Format_String(st, nSize, "%d-G", nDown + 1);
-    else if (nDown <= FOURTH_DOWN)
-        Format_String(st, nSize, "%d-%d", nDown + 1, pGame->nYardsToGo);
-    else if (nDown == KICKOFF)
+    if (nDown <= FOURTH_DOWN) {
+        LINE_TEXT line;
+        Start_Line_Text(&line, st, nSize);
+        Put_Number(&line, nDown + 1, 0, 0);
+        Put_Text(&line, "-");
+        if (Is_Goal_To_Go(pGame))
+            Put_Text(&line, "G");
+        else
+            Put_Number(&line, pGame->nYardsToGo, 0, 0);
+    } else if (nDown == KICKOFF)
         safe_strncpy(st, bHtml ? "Kickoff" : "KICK", nSize);
     else if (nDown == FREE_KICK)
         safe_strncpy(st, bHtml ? "Free Kick" : "KICK", nSize);
@@ -75,10 +84,17 @@ static int Get_Field_Half(GAME* pGame, int nString, char* szTeam, int nSize) {
 void Get_Short_Field_Position(GAME* pGame, char* st, int nSize) {
     char szTeam[TEAM_STRING_SIZE];
     int nYards = Get_Field_Half(pGame, TEAM_ABBREVIATION, szTeam, sizeof(szTeam));
-    if (pGame->nYardLine == 50)
+    if (pGame->nYardLine == 50) {
         safe_strncpy(st, "(--  50)", nSize);
-    else
-        Format_String(st, nSize, "(%-3s %2d)", szTeam, nYards);
+        return;
+    }
+    LINE_TEXT line;
+    Start_Line_Text(&line, st, nSize);
+    Put_Text(&line, "(");
+    Put_Padded(&line, szTeam, -3);
+    Put_Text(&line, " ");
+    Put_Number(&line, nYards, 2, 0);
+    Put_Text(&line, ")");
 }
 
 void Get_Field_Position_Text(GAME* pGame, char* st, int nSize) {

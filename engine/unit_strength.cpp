@@ -55,10 +55,10 @@ float Scale_Near_Goal_2(GAME* pGame, float x) {
 }
 
 // A receiver far ahead of 50 yards a game (plus 50) is called less.
-int Scale_By_Receiving_Pace(int nTeam, int nSlot, int nValue) {
+WEIGHT_SCALE Get_Receiving_Pace_Scale(int nTeam, int nSlot) {
     int nPace = Get_Team_Games_Played(nTeam) * 50 + 50;
     int nYards = Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, OFF_RECEIVING_YARDS);
-    return nPace >= nYards ? nValue : Mul_Div(nValue, nPace, nYards);
+    return {nPace, nYards, nPace < nYards};
 }
 
 float Get_Receiving_Corps_Strength(GAME* pGame) {

@@ -247,28 +247,54 @@ int Count_Player_Plays(GAME* pGame, int bSide, int nSlot, int nMeasure) {
     return nValue;
 }
 
-// The player ids the play log names, sorted: a player it does not name counts no plays.
+// Every measure of every player the play log names, counted in one pass over the log: a side's
+// player ids sorted, with their values per measure.
 typedef struct LOGGED_IDS {
-    int nCount;
-    int32_t anIds[2 * PLAY_LOG_SIZE];
+    int anCounts[2];
+    int32_t aanIds[2][2 * PLAY_LOG_SIZE];
+    int aaanValues[2][2 * PLAY_LOG_SIZE][PLAYER_MEASURE_COUNT];
 } LOGGED_IDS;
+
+static int Find_Logged_Id(const LOGGED_IDS* pLogged, int bSide, int32_t nId) {
+    const int32_t* pIds = pLogged->aanIds[bSide];
+    const int32_t* pEnd = pIds + pLogged->anCounts[bSide];
+    const int32_t* pAt = std::lower_bound(pIds, pEnd, nId);
+    return pAt != pEnd && *pAt == nId ? (int)(pAt - pIds) : -1;
+}
 
 static void Collect_Logged_Ids(GAME* pGame, LOGGED_IDS* pOut) {
     int nCount = Clamp(pGame->nPlayCount, 0, PLAY_LOG_SIZE);
-    pOut->nCount = 0;
-    for (int n = 0; n < nCount; n++) {
-        pOut->anIds[pOut->nCount++] = pGame->aPlayLog[n].nPlayer1;
-        pOut->anIds[pOut->nCount++] = pGame->aPlayLog[n].nPlayer2;
+    for (int bSide = 0; bSide < 2; bSide++) {
+        int32_t* pIds = pOut->aanIds[bSide];
+        for (int n = 0; n < nCount; n++) {
+            pIds[2 * n] = pGame->aPlayLog[n].nPlayer1;
+            pIds[2 * n + 1] = pGame->aPlayLog[n].nPlayer2;
+        }
+        std::sort(pIds, pIds + 2 * nCount);
+        pOut->anCounts[bSide] = (int)(std::unique(pIds, pIds + 2 * nCount) - pIds);
+        memset(pOut->aaanValues[bSide], 0, sizeof(pOut->aaanValues[bSide]));
     }
-    std::sort(pOut->anIds, pOut->anIds + pOut->nCount);
+    for (int n = 0; n < nCount; n++) {
+        const PLAY* pPlay = &pGame->aPlayLog[n];
+        int nResult = Get_Play_Result(pPlay);
+        for (int nMeasure = 0; nMeasure < PLAYER_MEASURE_COUNT; nMeasure++) {
+            const PLAY_MEASURE* pMeasure = &kMeasures[nMeasure];
+            if (!Is_Measured_Result(pMeasure, nResult))
+                continue;
+            int bSide = pMeasure->bOtherSide ? 1 - Get_Play_Side(pPlay) : Get_Play_Side(pPlay);
+            int nIndex = Find_Logged_Id(
+                pOut, bSide, pMeasure->bSecondPlayer ? pPlay->nPlayer2 : pPlay->nPlayer1);
+            pOut->aaanValues[bSide][nIndex][nMeasure] += pMeasure->bSumYards ? pPlay->nYard1 : 1;
+        }
+    }
 }
 
+// Count_Player_Plays read from the tally.
 static int Count_Logged_Plays(GAME* pGame, const LOGGED_IDS* pLogged, int bSide, int nSlot,
                               int nMeasure) {
     int nId = Get_Player_Vital_Stat(pGame->anTeams[bSide], nSlot, VITAL_PLAYER_ID);
-    if (!std::binary_search(pLogged->anIds, pLogged->anIds + pLogged->nCount, nId))
-        return 0;
-    return Count_Player_Plays(pGame, bSide, nSlot, nMeasure);
+    int nIndex = Find_Logged_Id(pLogged, bSide, nId);
+    return nIndex < 0 ? 0 : pLogged->aaanValues[bSide][nIndex][nMeasure];
 }
 
 int Count_Team_Plays(GAME* pGame, int bSide, int nResult, char* st, int nSize) {
@@ -583,7 +609,8 @@ void Write_Box_Score_Offense_Table(GAME* pGame) {
     for (int bSide = 0; bSide < 2; bSide++) {
         Append_Offense_Head();
         int nRows = 0;
-        for (int nSlot = 0; nSlot < Get_Listed_Slot_Count(pGame, bSide); nSlot++) {
+        int nListed = Get_Listed_Slot_Count(pGame, bSide);
+        for (int nSlot = 0; nSlot < nListed; nSlot++) {
             if (Format_Offense_Row(pGame, &logged, bSide, nSlot, nRows, szRow, sizeof(szRow))) {
                 Append_Box_Score_Html(szRow);
                 nRows++;
@@ -638,7 +665,8 @@ void Write_Box_Score_Defense_Table(GAME* pGame) {
             "<TD width=\"120\" class=ltc>Interceptions</TD>"
             "<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
         int nRows = 0;
-        for (int nSlot = 0; nSlot < Get_Listed_Slot_Count(pGame, bSide); nSlot++) {
+        int nListed = Get_Listed_Slot_Count(pGame, bSide);
+        for (int nSlot = 0; nSlot < nListed; nSlot++) {
             if (Format_Defense_Row(pGame, &logged, bSide, nSlot, nRows, szRow, sizeof(szRow))) {
                 Append_Box_Score_Html(szRow);
                 nRows++;

@@ -53,15 +53,31 @@ static int Is_Seeded(const int* anSeeds, int nCount, int nTeam) {
 }
 
 // The unseeded team of the candidates with the highest standings key; the first wins a tie.
-static int Best_Unseeded(const int* anCandidates, int nCandidates, const int* anSeeds,
-                         int nSeeded) {
+// The standings keys of one seeding, each worked out once: seeding changes none of them.
+typedef struct SEEDING_KEYS {
+    uint8_t abKnown[LEAGUE_TEAM_COUNT];
+    int anKeys[LEAGUE_TEAM_COUNT];
+} SEEDING_KEYS;
+
+static int Get_Seeding_Key(SEEDING_KEYS* pKeys, int nTeam) {
+    if (nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT)
+        return Get_Team_Standings_Key(nTeam);
+    if (!pKeys->abKnown[nTeam]) {
+        pKeys->anKeys[nTeam] = Get_Team_Standings_Key(nTeam);
+        pKeys->abKnown[nTeam] = 1;
+    }
+    return pKeys->anKeys[nTeam];
+}
+
+static int Best_Unseeded(const int* anCandidates, int nCandidates, const int* anSeeds, int nSeeded,
+                         SEEDING_KEYS* pKeys) {
     int nBest = NO_TEAM;
     int nBestKey = 0;
     for (int n = 0; n < nCandidates; n++) {
         int nTeam = anCandidates[n];
         if (!Is_Team_Active(nTeam) || Is_Seeded(anSeeds, nSeeded, nTeam))
             continue;
-        int nKey = Get_Team_Standings_Key(nTeam);
+        int nKey = Get_Seeding_Key(pKeys, nTeam);
         if (nBest == NO_TEAM || nKey > nBestKey) {
             nBest = nTeam;
             nBestKey = nKey;
@@ -84,10 +100,11 @@ static void Seed_League(int nLeague) {
     for (int n = 0; n < nLeagueTeams && n < LEAGUE_TEAM_COUNT; n++)
         anLeagueTeams[n] = Get_Nth_League_Team(nLeague, n);
     int anSeeds[MAX_LEAGUE_SEEDS];
+    SEEDING_KEYS keys = {};
     for (int nSeed = 0; nSeed < nTeams; nSeed++) {
         anSeeds[nSeed] = nSeed < nDivisions
-                             ? Best_Unseeded(anLeaders, nDivisions, anSeeds, nSeed)
-                             : Best_Unseeded(anLeagueTeams, nLeagueTeams, anSeeds, nSeed);
+                             ? Best_Unseeded(anLeaders, nDivisions, anSeeds, nSeed, &keys)
+                             : Best_Unseeded(anLeagueTeams, nLeagueTeams, anSeeds, nSeed, &keys);
     }
     for (int nSeed = 0; nSeed < nTeams; nSeed++) {
         if (anSeeds[nSeed] == NO_TEAM)

@@ -114,6 +114,21 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
     EXPECT_EQ(Get_Calendar_PBP_Flag(GAME_TEST_HOME, GAME_TEST_WEEK), 0);
 }
 
+// A game played without its texts is recorded without report files.
+TEST_F(BoxScoreTest, AGameWithoutTextsWritesNoReportFiles) {
+    gGameNumber = 9;  // files of their own: the test cases may run at the same time
+    int nWins = Record(GAME_TEST_HOME, YEARLY_WINS);
+    Set_Game_Texts_Kept(0);
+    int bPlayed = Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame);
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    Set_Game_Texts_Kept(1);
+    ASSERT_EQ(bPlayed, 1);
+    EXPECT_TRUE(Box_File().empty());
+    EXPECT_TRUE(Recap_File().empty());
+    int bHomeWon = pGame->anScores[HOME_SIDE] > pGame->anScores[VISITOR_SIDE];
+    EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS) - nWins, bHomeWon);
+}
+
 TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
     const char* szHostile = "<script>&\"";
     gGameNumber = 8;  // files of their own: the test cases may run at the same time

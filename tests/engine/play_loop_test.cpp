@@ -1,5 +1,8 @@
 // The game clock, the end of a game under each overtime rule, the hurry-up, and whole games
 // played through the loop.
+#include <algorithm>
+#include <vector>
+
 #include "common/user_waits.h"
 #include "engine/game_test_fixture.h"
 
@@ -246,6 +249,62 @@ TEST_F(PlayLoopTest, TheSameSeedPlaysTheSameGame) {
     EXPECT_EQ(pGame->anScores[0], anFirst[0]);
     EXPECT_EQ(pGame->anScores[1], anFirst[1]);
     EXPECT_EQ(pGame->nPlayCount, nPlays);
+}
+
+// Without its texts a game makes the same draws and the same record, and leaves its texts empty.
+TEST_F(PlayLoopTest, AGameWithoutItsTextsIsPlayedTheSameWay) {
+    for (uint32_t uSeed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(uSeed);
+        SetUp();
+        Seed_Random(uSeed);
+        ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+        ASSERT_NE(Get_Play_By_Play_Text()[0], '\0');
+        static GAME kept;
+        kept = *pGame;
+        uint32_t uNext = Random_Number();
+
+        SetUp();
+        Seed_Random(uSeed);
+        Set_Game_Texts_Kept(0);
+        int bPlayed = Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame);
+        Set_Game_Texts_Kept(1);
+        ASSERT_EQ(bPlayed, 1);
+        EXPECT_EQ(memcmp(&kept, pGame, sizeof(GAME)), 0);
+        EXPECT_EQ(Random_Number(), uNext);
+        EXPECT_STREQ(Get_Play_By_Play_Text(), "");
+        EXPECT_STREQ(gRecapHtml, "");
+    }
+}
+
+// The play callers read a playbook anew in each game: plays unnamed between two games are no
+// longer called.
+TEST_F(PlayLoopTest, APlaybookEditedBetweenGamesIsReadAnew) {
+    auto Count_Scrimmage_Calls = [this](const std::vector<int>& anPlays) {
+        int n = 0;
+        for (int i = 0; i < pGame->nPlayCount && i < PLAY_LOG_SIZE; i++) {
+            const PLAY& play = pGame->aPlayLog[i];
+            if ((play.nResult & GAME_FLAG_DOWN_MASK) <= FOURTH_DOWN &&
+                std::find(anPlays.begin(), anPlays.end(), play.nOffensiveCall) != anPlays.end())
+                n++;
+        }
+        return n;
+    };
+    std::vector<int> anOddRuns;
+    for (int nPlay = 1; nPlay < TEAM_OFFENSIVE_PLAY_COUNT; nPlay += 2) {
+        if (Is_Run_Play(GAME_TEST_HOME, nPlay) && Is_Offensive_Play_Defined(GAME_TEST_HOME, nPlay))
+            anOddRuns.push_back(nPlay);
+    }
+    ASSERT_FALSE(anOddRuns.empty());
+    ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    ASSERT_GT(Count_Scrimmage_Calls(anOddRuns), 0);
+
+    for (int nTeam : {GAME_TEST_HOME, GAME_TEST_VISITOR}) {
+        for (int nPlay : anOddRuns)
+            Get_Team_Offensive_Playbook(nTeam)->aPlays[nPlay].szName[0] = '\0';
+    }
+    Reset_Game();
+    ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+    EXPECT_EQ(Count_Scrimmage_Calls(anOddRuns), 0);
 }
 
 // A watched game with a person's team asks the platform before waiting; headless refuses, and the
