@@ -13,7 +13,6 @@
 #define SNAPSHOT_TEAM_COUNT 36  // league teams 0..35
 #define LAST_BOOK_TEAM FREE_AGENT_TEAM
 #define LAST_GAME_BOOK_TEAM (FREE_AGENT_TEAM - 1)
-#define CACHE_RESET_FLAG 0x100
 #define ELIGIBILITY_UNKNOWN 255
 
 enum RECORD_TABLE { TABLE_CAREER = 0, TABLE_SEASON = 1, TABLE_GAME = 2 };
@@ -137,7 +136,7 @@ void Update_Record_Book(int nKind) {
         Report_Error("WTF?");
         return;
     }
-    if (nKind & CACHE_RESET_FLAG)
+    if (nKind & RECORD_BOOK_RESET_ELIGIBILITY)
         gEligibilityKnown = 0;
     static uint8_t abSeen[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
     for (int nCategory = 0; nCategory < RECORD_BOOK_CATEGORIES; nCategory++) {
@@ -221,7 +220,7 @@ void Take_Career_Snapshot(int nMode) {
 void Update_Weekly_Record_Book(void) {
     Take_Career_Snapshot(CAREER_SNAPSHOT_AFTER);
     Take_Career_Snapshot(CAREER_SNAPSHOT_DELTA);
-    Update_Record_Book(RECORD_BOOK_GAME | CACHE_RESET_FLAG);
+    Update_Record_Book(RECORD_BOOK_GAME | RECORD_BOOK_RESET_ELIGIBILITY);
     Take_Career_Snapshot(CAREER_SNAPSHOT_RESTORE);
     Update_Record_Book(RECORD_BOOK_CAREER);
 }

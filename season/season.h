@@ -50,7 +50,9 @@ int Get_League_Average_Team_Stat_Scaled(void);  // 1000 = an ordinary league
 void Update_League_Averages(void);
 
 // ---- the record book (record_book.cpp) ----------------------------------------------------------
-// The kinds of update; 0x100 added first forgets which slots may enter the book.
+// The kinds of update; RECORD_BOOK_RESET_ELIGIBILITY added first forgets which slots may enter
+// the book.
+#define RECORD_BOOK_RESET_ELIGIBILITY 0x100
 enum RECORD_BOOK_UPDATE {
     RECORD_BOOK_CAREER = 2,           // career totals, rows rising or falling
     RECORD_BOOK_SEASON = 3,           // this season's rows of the current year, only rising

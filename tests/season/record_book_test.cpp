@@ -54,7 +54,7 @@ TEST_F(RecordBookTest, ARecordGameEntersTheGameAndCareerTables) {
     Set_Player_Stat(3, 0, SEASON_CAREER, PASS_YARDS, 20000);
     Set_Player_Stat(4, 0, SEASON_CAREER, PASS_YARDS, 30000);
     Set_Player_Stat(5, 1, SEASON_CAREER, PASS_YARDS, 29900);
-    Update_Record_Book(RECORD_BOOK_CAREER | 0x100);
+    Update_Record_Book(RECORD_BOOK_CAREER | RECORD_BOOK_RESET_ELIGIBILITY);
     ASSERT_EQ(Row(0, 0).nPlayerId, Fixture_Player_Id(4, 0));
 
     Take_Career_Snapshot(CAREER_SNAPSHOT_BEFORE);
@@ -125,7 +125,7 @@ TEST_F(RecordBookTest, TheWeeklyStepFollowsMovedPlayersAndSkipsMissingOnes) {
 TEST_F(RecordBookTest, SeasonRowsOnlyRiseAndGonePlayersKeepTheirRows) {
     for (int nSlot = 0; nSlot < 2; nSlot++)
         Play_Passing_Game(9, nSlot, 3000 + nSlot);
-    Update_Record_Book(RECORD_BOOK_SEASON | 0x100);
+    Update_Record_Book(RECORD_BOOK_SEASON | RECORD_BOOK_RESET_ELIGIBILITY);
     ASSERT_EQ(Row(1, 0).nValue, 3001);
 
     Set_Player_Stat(9, 1, SEASON_CURRENT, PASS_YARDS, 2500);
