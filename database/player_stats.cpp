@@ -98,6 +98,14 @@ void Set_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat, int nValue) {
     }
 }
 
+// The 20 stored numbers of a record kind as they are, without the repairs of a read; zeros for
+// an index out of range.
+void Get_Player_Season_Block(int nTeam, int nSlot, int nSeason, int* anStats) {
+    int bValid = Is_Valid_Player_Index(nTeam, nSlot) && Is_Record_Kind(nSeason);
+    for (int nStat = 0; nStat < SEASON_STAT_STORED; nStat++)
+        anStats[nStat] = bValid ? gTeams[nTeam].aPlayers[nSlot].aanSeasonStats[nSeason][nStat] : 0;
+}
+
 void Add_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat, int nValue) {
     if (Is_Record_Kind(nSeason)) {
         int nOld = 0;

@@ -46,5 +46,12 @@ int Count_Player_Plays(struct GAME* pGame, int bSide, int nSlot, int nMeasure);
 // With st, also the yardage of each such play: " (41, 38)".
 int Count_Team_Plays(struct GAME* pGame, int bSide, int nResult, char* st, int nSize);
 
+// ---- season text reports (awards_report.cpp, money_report.cpp, standings_report.cpp) ----------
+// Each writes its file in Output for the season just ended when its Automatic Text Output
+// option is on, and leaves the old file alone when it is off.
+void Write_Awards_Report(void);
+void Write_Money_Report(void);
+void Write_Standings_Report(void);
+
 // ---- developer reports (red_zone_report.cpp) ----------------------------------------------------
 void Write_Red_Zone_Report(void);

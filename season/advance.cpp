@@ -16,7 +16,6 @@
 #define TRADE_ATTEMPTS_A_WEEK 3
 #define ADVANCE_SEASON_WEEKS 22     // Through Playoffs
 #define MAX_DRAFT_POOL_TO_KEEP 100  // a smaller pool is made anew after the regular season
-#define RECORD_BOOK_SEASON_TABLE 3
 #define NEWS_PAGE 40030
 #define PLAYOFFS_PAGE 40069
 #define CHAMPIONS_PAGE 40074
@@ -88,7 +87,7 @@ static void Run_Week_Loop(void) {
             Compute_Weekly_League_Revenue();
             Auto_Sign_Free_Agents();
             Set_Computer_Run_Pass_Balance();
-            Take_Career_Snapshot();
+            Take_Career_Snapshot(CAREER_SNAPSHOT_BEFORE);
         }
         int nWeek = gCurrentWeek;
         Play_Week_Games();
@@ -116,7 +115,7 @@ static void Finish_Advance(void) {
     Set_Game_Menu(NULL);
     // The off-season week has no regular season behind it: its draft is already under way.
     if (gCurrentWeek >= Get_Postseason_Week(0) && gCurrentWeek != OFF_SEASON_WEEK) {
-        Update_Record_Book(RECORD_BOOK_SEASON_TABLE);
+        Update_Record_Book(RECORD_BOOK_SEASON);
         if (Count_Draft_Pool_Players() <= MAX_DRAFT_POOL_TO_KEEP)
             Reset_Draft_Pool();
         Compute_Draft_Order();

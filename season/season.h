@@ -53,8 +53,23 @@ int Get_League_Average_Team_Stat_Scaled(void);  // 1000 = an ordinary league
 void Update_League_Averages(void);
 
 // ---- the record book (record_book.cpp) ----------------------------------------------------------
+// The kinds of update; RECORD_BOOK_RESET_ELIGIBILITY added first forgets which slots may enter
+// the book.
+#define RECORD_BOOK_RESET_ELIGIBILITY 0x100
+enum RECORD_BOOK_UPDATE {
+    RECORD_BOOK_CAREER = 2,           // career totals, rows rising or falling
+    RECORD_BOOK_SEASON = 3,           // this season's rows of the current year, only rising
+    RECORD_BOOK_PREVIOUS_SEASON = 4,  // last season's lines, only rising
+    RECORD_BOOK_GAME = 5              // the career blocks holding one week's numbers
+};
+enum CAREER_SNAPSHOT_MODE {
+    CAREER_SNAPSHOT_BEFORE = 1,  // each slot's player id and career, before the week's games
+    CAREER_SNAPSHOT_AFTER = 2,   // the careers after the games
+    CAREER_SNAPSHOT_DELTA = 3,   // each career block reduced to the week's numbers
+    CAREER_SNAPSHOT_RESTORE = 4  // the careers after the games put back
+};
 void Update_Record_Book(int nKind);
-void Take_Career_Snapshot(void);
+void Take_Career_Snapshot(int nMode);
 void Update_Weekly_Record_Book(void);
 
 // ---- the off-season (off_season.cpp) ------------------------------------------------------------

@@ -11,7 +11,6 @@
 #define PROGRAM_NAME "Football Vanto"
 #define CALENDAR_YEAR_SEASON 100  // a season number this large holds a calendar year
 #define CALENDAR_YEAR_BASE 1998
-#define RECORD_BOOK_LOAD_KIND 2
 
 static void Rebuild_Player_Hashes(void) {
     Rebuild_Player_Name_Hash();
@@ -88,7 +87,8 @@ int Load_Universe(const char* szPath) {
     gActiveTeamCount = Count_Active_Teams();
     Rebuild_Player_Hashes();
     Set_Draft_Menu_Items(Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT) >= 1);
-    Update_Record_Book(RECORD_BOOK_LOAD_KIND);
+    // The slots that may enter the book are those of the league just read.
+    Update_Record_Book(RECORD_BOOK_CAREER | RECORD_BOOK_RESET_ELIGIBILITY);
     Repair_Missing_Ratings();
     Sanity_Check_Player_IDs();
     Repair_Player_Speed();

@@ -205,7 +205,7 @@ TEST_F(ProjectionsTest, RecordBookOrder) {
     RECORD_BOOK_ROW aRows[5];
     memset(aRows, 0, sizeof aRows);
     struct {
-        int nValue, nYear, nTeam;
+        int nValue, nYear, nWeek;
         const char* szLast;
         const char* szFirst;
     } kRows[] = {
@@ -216,7 +216,7 @@ TEST_F(ProjectionsTest, RecordBookOrder) {
     for (int n = 0; n < 5; n++) {
         aRows[n].nValue = kRows[n].nValue;
         aRows[n].nYear = (int16_t)kRows[n].nYear;
-        aRows[n].nTeam = (int8_t)kRows[n].nTeam;
+        aRows[n].nWeek = (int8_t)kRows[n].nWeek;
         snprintf(aRows[n].szLastName, sizeof aRows[n].szLastName, "%s", kRows[n].szLast);
         snprintf(aRows[n].szFirstName, sizeof aRows[n].szFirstName, "%s", kRows[n].szFirst);
     }
