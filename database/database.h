@@ -113,6 +113,11 @@ enum UNIVERSE_STAT {
     UNIVERSE_DRAFT_TALENT = 19
 };
 
+// UNIVERSE_FANTASY_DRAFT: whether a fantasy draft runs.
+#define FANTASY_DRAFT_OFF 0
+#define FANTASY_DRAFT_UNDER_WAY 1
+#define FANTASY_DRAFT_COMPUTER_FINISHING 2
+
 #define TEAM_RECORD_TEXT_SIZE 16  // "%d-%d-%d"
 #define MAX_SEASON_GAMES 17
 #define MAX_WILD_CARD_TEAMS 4
@@ -136,6 +141,23 @@ enum CITY_STAT {
 void Clear_League_Database(void);
 // The fantasy draft's state as FANTASY_DRAFT_STATE_SIZE bytes in the block's layout.
 void Set_Fantasy_Draft_State(const uint8_t* pBytes);
+
+// The fantasy draft's stored state (fantasy_draft_store.cpp). A round's places are its picks in
+// order; a place's player is NO_FANTASY_PICK_PLAYER until it is taken.
+#define NO_FANTASY_PICK_PLAYER (-1)
+void Clear_Fantasy_Draft_State(void);  // round 0, place 0, every pick without a player
+int Get_Fantasy_Draft_Kind(int bLaterRounds);
+void Set_Fantasy_Draft_Kinds(int nFirstKind, int nLaterKind);
+int Get_Fantasy_Draft_Round(void);
+int Get_Fantasy_Draft_Place(void);
+void Set_Fantasy_Draft_Position(int nRound, int nPlace);
+int Get_Fantasy_Order_Team(int nRound, int nPlace);
+void Set_Fantasy_Order_Team(int nRound, int nPlace, int nTeam);
+int Get_Fantasy_Pick_Owner(void);  // the team on the clock
+int Get_Fantasy_Draft_Pick_Player(int nRound, int nPlace);
+void Set_Fantasy_Draft_Pick_Player(int nRound, int nPlace, int nId);
+// The player id of a pick already made (1), or 0 with *pId 0 for one not yet made.
+int Get_Fantasy_Overall_Pick_Player(int nOverall, int* pId);
 // Set once a league is loaded: from then on a player who changes teams gets a career line for
 // his new team.
 void Set_Shuffling_Players(int bOn);
@@ -348,6 +370,7 @@ void Assign_New_Player_Id(int nTeam, int nSlot);
 
 // ---- human-run teams (human_team.cpp) -----------------------------------------------------------
 int Is_Human_Team(int nTeam);
+int Count_Human_Teams(void);  // the teams Is_Human_Team counts
 
 // ---- a team's engine images (team_images.cpp) --------------------------------------------------
 // The raw playbook image (OFFENSIVE_PLAYBOOK_BYTES or DEFENSIVE_PLAYBOOK_BYTES) of a team in use

@@ -6,3 +6,12 @@ int Is_Human_Team(int nTeam) {
     return Is_Team_Active(nTeam) && Get_Team_Stat(nTeam, TEAM_CONTROL) == CONTROL_HUMAN &&
            !gAllTeamsComputer;
 }
+
+int Count_Human_Teams(void) {
+    int nCount = 0;
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (Is_Human_Team(nTeam))
+            nCount++;
+    }
+    return nCount;
+}

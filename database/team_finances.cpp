@@ -8,7 +8,6 @@
 #include "database/finance_internal.h"
 
 #define STORED_FINANCIAL_STATS TEAM_FINANCIAL_STAT_COUNT
-#define FANTASY_DRAFT_UNDER_WAY 1
 
 // The per-season values cleared at the season change.
 static const int kSeasonFinancialStats[] = {FIN_LEAGUE_PAYMENTS,  FIN_GATE_REVENUE,

@@ -527,4 +527,30 @@ int Implement_Draft_Teams(void);       // 1 when every player reached his destin
 
 // ---- the expansion draft (expansion_draft.cpp) ----------------------------------------------------
 extern int gExcludeUserFromExpansion;  // the human team's roster stays out of the draft
+extern int gExpansionTakenCounts[LEAGUE_TEAM_COUNT];  // players each team lost in this draft
 void Run_Expansion_Draft(void);
+// The best available player of the position for the expansion team; 1 when one was found.
+int Choose_Expansion_Draft_Player(int nExpansionTeam, int* pTeam, int* pSlot, int nPosition);
+
+// ---- the fantasy draft (fantasy_draft.cpp, fantasy_draft_choice.cpp) ---------------------------
+// Order kinds: the first round takes 1 or 4, else the row as the dialog filled it; the later
+// rounds take 1, 5, 6 or 7.
+#define FANTASY_ORDER_RANDOM 1
+#define FANTASY_ORDER_TEAM_NUMBERS 4
+#define FANTASY_ORDER_SNAKE 5
+#define FANTASY_ORDER_REPEATED 6
+#define FANTASY_ORDER_REVERSED 7
+void Shuffle_Team_Order(int* pOrder, int nCount);
+void Start_Fantasy_Draft(int nFirstKind, int nLaterKind);
+void Set_Fantasy_Draft_Order(int nFirstKind, int nLaterKind);
+void Next_Fantasy_Draft_Pick(void);  // the turns until a person is on the clock or the end
+// A person's pick; a player already drafted or off the dealt rosters is refused.
+void Record_Fantasy_Draft_Pick(int nTeam, int nSlot, int nDrafter);
+void End_Fantasy_Draft_Command(void);
+void Finish_Fantasy_Draft(void);  // every player to his new team, then the end
+void End_Fantasy_Draft(void);     // the draft ends; nobody moves
+int Is_Fantasy_Draft_Roster(int nTeam);  // league teams, free agents and the draft pool
+int Count_Team_Draftees_At_Position(int nTeam, int nPosition);
+int Get_Fantasy_Cap_Room(int nTeam);  // thousands
+void Get_Fantasy_Position_Needs(int nTeam, int* pNeeds);  // POSITION_COUNT per mille values
+int Choose_Fantasy_Draft_Player(int nTeam, int* pTeam, int* pSlot);  // 1 when one was chosen

@@ -188,6 +188,7 @@ TEST_F(HistoryTest, EventsOfTeamsNotInTheLeagueArePassedOverWhileLeagueEventsApp
 TEST_F(HistoryTest, AnExpansionTeamJoinsWithALegalComputerRunRoster) {
     Test_Answer_Message_Box_With_Caption("League Expansion", IDOK);
     Test_Answer_Message_Box_With_Caption("Expansion Draft", IDCANCEL);
+    Test_Answer_Message_Box_With_Caption("Expansion Draft Complete", IDOK);
 
     Apply_League_Expansion(2002);
 
@@ -209,6 +210,7 @@ TEST_F(HistoryTest, AnExpansionTeamJoinsWithALegalComputerRunRoster) {
               "League Expansion: The following teams have been added to the league:\n\n"
               "Houston Texans");
     EXPECT_EQ(Test_Get_Transcript()[1].stCaption, "Expansion Draft");
+    EXPECT_EQ(Test_Get_Transcript()[2].stCaption, "Expansion Draft Complete");
     EXPECT_EQ(gExcludeUserFromExpansion, 0);
     EXPECT_TRUE(Last_Error().empty()) << Last_Error();
 
@@ -244,6 +246,7 @@ TEST_F(HistoryTest, ATeamTheGameRecordsCannotHoldIsRefusedWithANoticeAndTheLeagu
     Test_Answer_Message_Box_With_Text("cannot join the league", IDOK);
     Test_Answer_Message_Box_With_Caption("League Expansion", IDOK);
     Test_Answer_Message_Box_With_Caption("Expansion Draft", IDCANCEL);
+    Test_Answer_Message_Box_With_Caption("Expansion Draft Complete", IDOK);
 
     Apply_League_Expansion(1995);
 
