@@ -1,6 +1,7 @@
 // The expansion draft on the fixture league with its last team emptied as the new team: starters
 // and protected rosters stay, the passes take each position's share, the new roster stops at 70,
-// lost players lower a team's offer, and the CSV record and the human team's notice.
+// lost players lower a team's offer, before 1970 only the new team's league gives, and the CSV
+// record and the human team's notice.
 #include <fstream>
 #include <set>
 #include <string>
@@ -148,9 +149,16 @@ TEST_F(ExpansionDraftTest, TheNewRosterStopsAtSeventy) {
 }
 
 TEST_F(ExpansionDraftTest, ATeamThatLostTwoOffersItsNextAtAThird) {
-    // Two equal candidates, one on each of two teams: the first team wins the tie until it has
-    // lost two players.
-    const int nTeamA = 4, nTeamB = 9, nSlot = FIXTURE_ROSTER_SIZE - 3;
+    // Two equal candidates, one on each of two teams of different leagues: the first team wins
+    // the tie until it has lost two players.
+    auto league = [](int nTeam) { return Get_Team_Division(nTeam) / DIVISIONS_PER_LEAGUE; };
+    const int nSlot = FIXTURE_ROSTER_SIZE - 3;
+    int nTeamA = 1, nTeamB;
+    while (league(nTeamA) == league(NEW_TEAM))
+        nTeamA++;
+    for (nTeamB = nTeamA + 1; league(nTeamB) != league(NEW_TEAM); nTeamB++) {
+    }
+    ASSERT_LT(nTeamB, NEW_TEAM);
     for (int nTeam = 0; nTeam < NEW_TEAM; nTeam++) {
         for (int n = 0; n < PLAYERS_PER_TEAM; n++) {
             if (Is_Player_Slot_Used(nTeam, n))
@@ -171,5 +179,11 @@ TEST_F(ExpansionDraftTest, ATeamThatLostTwoOffersItsNextAtAThird) {
     EXPECT_EQ(nTeam, nTeamB);
     EXPECT_FALSE(
         Choose_Expansion_Draft_Player(NEW_TEAM, &nTeam, &nFound, (nPosition + 1) % POSITION_COUNT));
+
+    // Before 1970 only the new team's own league gives players.
     gExpansionTakenCounts[nTeamA] = 0;
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 1968);
+    Set_Season_Year(1969);
+    ASSERT_TRUE(Choose_Expansion_Draft_Player(NEW_TEAM, &nTeam, &nFound, nPosition));
+    EXPECT_EQ(nTeam, nTeamB);
 }
