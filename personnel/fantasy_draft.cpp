@@ -65,15 +65,18 @@ static void Build_First_Round(int nKind, int* pOrder, int nTeams) {
     }
 }
 
-// A later round from the first: reshuffled, reversed on odd rounds, repeated or reversed.
+// A later round: a new shuffle, or the first round reversed on odd rounds (snake), repeated or
+// reversed in every round.
 static void Build_Later_Round(int nKind, int nRound, const int* pFirst, int* pOrder, int nTeams) {
-    int bReversed = nKind == FANTASY_ORDER_REVERSED || (nKind == FANTASY_ORDER_SNAKE && nRound % 2);
-    for (int i = 0; i < nTeams; i++)
-        pOrder[i] = bReversed ? pFirst[nTeams - 1 - i] : pFirst[i];
     if (nKind == FANTASY_ORDER_RANDOM) {
         Fill_Team_Numbers(pOrder, nTeams);
         Shuffle_Team_Order(pOrder, nTeams);
+        return;
     }
+    int bReversed =
+        nKind == FANTASY_ORDER_REVERSED || (nKind == FANTASY_ORDER_SNAKE && nRound % 2 == 1);
+    for (int i = 0; i < nTeams; i++)
+        pOrder[i] = bReversed ? pFirst[nTeams - 1 - i] : pFirst[i];
 }
 
 static void Build_Fantasy_Draft_Order(int nFirstKind, int nLaterKind) {
