@@ -234,7 +234,9 @@ void Begin_Next_Season(void) {
 void Simulate_Seasons(int nSeasons) {
     int nTarget = gSeasonNumber + nSeasons;
     gAllTeamsComputer = 1;
-    while (gSeasonNumber < nTarget && gAllTeamsComputer == 1)
+    // A league at its last season stops there: the hand-over refuses the next one.
+    while (gSeasonNumber < nTarget && gAllTeamsComputer == 1 &&
+           (Can_Open_Next_Season() || !Is_Season_Complete()))
         Advance_Weeks(ADVANCE_SEASON_WEEKS);
     gAllTeamsComputer = 0;
 }
