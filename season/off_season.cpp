@@ -248,14 +248,19 @@ int Can_Open_Next_Season(void) {
     return gSeasonNumber + 1 < SEASON_NUMBER_LIMIT;
 }
 
+int Check_Next_Season_Allowed(void) {
+    if (Can_Open_Next_Season())
+        return 1;
+    Show_Message_Box("Season Limit",
+                     "This league has played its last season: a league holds %d seasons, so no "
+                     "new season can begin.",
+                     SEASON_NUMBER_LIMIT);
+    return 0;
+}
+
 void Process_Off_Season(void) {
-    if (!Can_Open_Next_Season()) {
-        Show_Message_Box("Season Limit",
-                         "This league has played its last season: a league holds %d seasons, "
-                         "so no new season can begin.",
-                         SEASON_NUMBER_LIMIT);
+    if (!Check_Next_Season_Allowed())
         return;
-    }
     Compute_Position_Need_Averages();
     Write_Awards_Report();
     Write_Money_Report();

@@ -76,7 +76,8 @@ void Update_Weekly_Record_Book(void);
 // Closes the finished season and opens the next one up to the college draft; a league that has
 // played its last season (99) is told so and left as it is.
 void Process_Off_Season(void);
-int Can_Open_Next_Season(void);  // 0 once season 99 is the current one
+int Can_Open_Next_Season(void);       // 0 once season 99 is the current one
+int Check_Next_Season_Allowed(void);  // as Can_Open_Next_Season, telling the user when not
 void Renew_Team_Contracts(int nTeam);
 void Roll_Over_Team_Year(int nTeam);
 void Apply_Team_Training(int nTeam, int nModifier);
