@@ -89,7 +89,8 @@ void Renew_Team_Contracts(int nTeam) {
     int bHuman = Is_Human_Team(nTeam);
     if (!bHuman && (bLeagueTeam || Is_Free_Agent_Team(nTeam) || Is_Draft_Pool_Team(nTeam)))
         Sort_Roster_By_Value(nTeam);
-    if (bHuman && !Any_Team_Has_Expiring_Contracts()) {
+    // The team's own contracts: another team's expiring ones are no news to this one.
+    if (bHuman && Count_Expiring_Contracts(nTeam) == 0) {
         char szLabel[TEAM_LABEL_SIZE];
         Get_Team_Label(nTeam, szLabel, sizeof(szLabel));
         Show_Message_Box("Renew Contracts", "The %s do not have any expiring contracts.", szLabel);

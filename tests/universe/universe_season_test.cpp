@@ -304,4 +304,47 @@ TEST_F(UniverseSeason, NoSeasonOpensAfterTheNinetyNinth) {
     EXPECT_EQ(nShown, 2);
 }
 
+// Two human-run teams: each is told in slot order that it renews contracts, and that it has none
+// expiring (the season was not played); the draft waits when the user answers No. The season's
+// statistics become last season's and the calendar stands in the next season's off-season.
+TEST_F(UniverseSeason, TheHandOverTellsEachHumanTeamAndWaitsForTheDraft) {
+    gAllTeamsComputer = 0;
+    Set_Team_Stat(0, TEAM_CONTROL, CONTROL_HUMAN);
+    Set_Team_Stat(1, TEAM_CONTROL, CONTROL_HUMAN);
+    Set_Player_Stat(0, 0, SEASON_CURRENT, 0, 7);
+    Set_Player_Stat(0, 0, SEASON_PREVIOUS, 0, 3);
+    int nId = Get_Player_Vital_Stat(0, 0, VITAL_PLAYER_ID);
+    int nSeason = gSeasonNumber;
+    Test_Set_Strict(false);
+    Test_Clear_Transcript();
+    Test_Answer_Message_Box_With_Caption("Begin College Draft?", IDNO);
+
+    Process_Off_Season();
+
+    std::vector<std::string> boxes;
+    for (const TEST_SHOWN& shown : Test_Get_Transcript()) {
+        if (shown.stCaption == "Contract Renewals" || shown.stCaption == "Renew Contracts" ||
+            shown.stCaption == "Begin College Draft?" || shown.stCaption == "College Draft")
+            boxes.push_back(shown.stCaption + ": " + shown.stText.substr(0, 8));
+    }
+    char szLabel0[TEAM_LABEL_SIZE], szLabel1[TEAM_LABEL_SIZE];
+    Get_Team_Label(0, szLabel0, sizeof(szLabel0));
+    Get_Team_Label(1, szLabel1, sizeof(szLabel1));
+    std::vector<std::string> expected = {
+        "Contract Renewals: The " + std::string(szLabel0).substr(0, 4),
+        "Renew Contracts: The " + std::string(szLabel0).substr(0, 4),
+        "Contract Renewals: The " + std::string(szLabel1).substr(0, 4),
+        "Renew Contracts: The " + std::string(szLabel1).substr(0, 4),
+        "Begin College Draft?: The Coll",
+        "College Draft: To start",
+    };
+    EXPECT_EQ(boxes, expected);
+    EXPECT_EQ(gSeasonNumber, nSeason + 1);
+    EXPECT_EQ(gCurrentWeek, OFF_SEASON_WEEK);
+    int nTeam = NO_TEAM, nSlot = 0;
+    ASSERT_TRUE(Find_Player_ID_Split(&nTeam, &nSlot, nId));  // the roster may have moved him
+    EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, 0), 7);
+    EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, 0), 0);
+}
+
 }  // namespace
