@@ -129,6 +129,15 @@ void Prompt_User_Draft_Pick(void) {
                      szLabel);
 }
 
+void Open_College_Draft(void) {
+    gDraftRound = 0;
+    gDraftPick = 0;
+    Start_College_Draft_File();
+    Load_Draft_Strategy();
+    Set_Game_Menu(NULL);
+    Run_College_Draft();
+}
+
 void Run_College_Draft(void) {
     Show_News_Page(DRAFT_PAGE);
     Init_Trade_Offer(&gTradeOffer);

@@ -96,6 +96,8 @@ int Get_Team_Projected_Draft_Position(int nTeam);  // the team count when absent
 
 // The draft's steps (college_draft.cpp).
 void Run_College_Draft(void);  // the computer picks until a person is on the clock
+// The first pick on the clock, the draft's file begun and its strategy read, then the draft run.
+void Open_College_Draft(void);
 void Run_Computer_Draft_Pick(void);
 void Record_Draft_Pick(int nTeam, int nProspectTeam, int nProspectSlot);
 void Advance_Draft_Pick(void);

@@ -149,6 +149,10 @@ int Advance_Weeks(int nWeeks) {
     }
     // The draft order of a finished season is computed once, here.
     int bSeasonComplete = Is_Season_Complete();
+    if (bSeasonComplete && !Check_Next_Season_Allowed()) {
+        gAdvanceInProgress = 0;
+        return 0;
+    }
     if (bSeasonComplete)
         Compute_Draft_Order();
     if (gCommissionerMode &&
@@ -234,8 +238,13 @@ void Begin_Next_Season(void) {
 void Simulate_Seasons(int nSeasons) {
     int nTarget = gSeasonNumber + nSeasons;
     gAllTeamsComputer = 1;
-    while (gSeasonNumber < nTarget && gAllTeamsComputer == 1)
+    while (gSeasonNumber < nTarget && gAllTeamsComputer == 1) {
+        int nSeason = gSeasonNumber;
+        int nWeek = gCurrentWeek;
         Advance_Weeks(ADVANCE_SEASON_WEEKS);
+        if (gSeasonNumber == nSeason && gCurrentWeek == nWeek)
+            break;  // refused: the league's last season is over
+    }
     gAllTeamsComputer = 0;
 }
 

@@ -73,7 +73,21 @@ void Take_Career_Snapshot(int nMode);
 void Update_Weekly_Record_Book(void);
 
 // ---- the off-season (off_season.cpp) ------------------------------------------------------------
+// Closes the finished season and opens the next one up to the college draft; a league that has
+// played its last season (99) is told so and left as it is.
 void Process_Off_Season(void);
+int Can_Open_Next_Season(void);       // 0 once season 99 is the current one
+int Check_Next_Season_Allowed(void);  // as Can_Open_Next_Season, telling the user when not
+void Renew_Team_Contracts(int nTeam);
+void Roll_Over_Team_Year(int nTeam);
+void Apply_Team_Training(int nTeam, int nModifier);
+int Get_Team_Training_Modifier(int nTeam);  // from the winning percentage and the difficulty
+void Sort_Roster_By_Value(int nTeam);
+int Count_Human_Teams(void);
+// Expiring: a league-team player with at most one contract year left once the season is complete.
+int Is_Contract_Expiring_Now(int nTeam, int nSlot);
+int Count_Expiring_Contracts(int nTeam);
+int Any_Team_Has_Expiring_Contracts(void);  // the last human-run team's answer
 
 // ---- league history and expansion (league_history.cpp, league_expansion.cpp) --------------------
 enum LEAGUE_HISTORY_KIND {

@@ -3,6 +3,9 @@
 #include "personnel/personnel.h"
 #include "shell/shell.h"
 
+#define NEWS_TICKER_FIRST_TIMER 1000
+#define NEWS_TICKER_LAST_TIMER 1002
+
 // There is no menu yet, so no item to relabel.
 // STAND-IN(shell): relabels the draft menu items for fantasy-draft mode.
 void Set_Draft_Menu_Items(int bFantasyDraft) {
@@ -14,11 +17,21 @@ void End_Off_Season(void) {
     Log_Timestamp("Off-Season Finished");
     Compute_Draft_Order();
     Close_Progress_Window();
-    gDraftRound = 0;
-    gDraftPick = 0;
-    Start_College_Draft_File();
-    Load_Draft_Strategy();
-    Run_College_Draft();
+    Open_College_Draft();
+}
+
+void Take_Down_Bars_For_Draft(void) {
+    if (gNewsBar) {
+        for (UINT_PTR idTimer = NEWS_TICKER_FIRST_TIMER; idTimer <= NEWS_TICKER_LAST_TIMER;
+             idTimer++)
+            KillTimer(gNewsBar, idTimer);
+        DestroyWindow(gNewsBar);
+        gNewsBar = NULL;
+    }
+    if (gButtonBar) {
+        DestroyWindow(gButtonBar);
+        gButtonBar = NULL;
+    }
 }
 
 // The menu command that lets the draft go on, with the main window repainted around it.

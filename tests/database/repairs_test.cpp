@@ -45,12 +45,16 @@ TEST_F(RepairsTest, SeasonCounterIsRepairedOnlyForTheWrappedWeek) {
         gCurrentWeek = test.nWeek;
         Test_Clear_Transcript();
         Repair_Corrupted_Season_Counter();
-        std::vector<std::string> expected;
-        if (test.bNotice)
-            expected.push_back(
-                "Converting Game From Previous Version|"
-                "Incrementing Season in corrupted game file.");
-        EXPECT_EQ(Boxes(), expected);
+        // The hand-over that follows the notice has its own boxes on this small league.
+        std::vector<std::string> boxes = Boxes();
+        if (!test.bNotice) {
+            EXPECT_TRUE(boxes.empty());
+            continue;
+        }
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes[0],
+                  "Converting Game From Previous Version|"
+                  "Incrementing Season in corrupted game file.");
     }
 }
 

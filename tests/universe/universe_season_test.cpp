@@ -5,6 +5,8 @@
 #include <string.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include <iterator>
 #include <string>
@@ -20,6 +22,13 @@
 
 namespace {
 
+std::string Read_Text(const std::string& stPath) {
+    std::ifstream file(stPath);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
 class UniverseSeason : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -28,6 +37,12 @@ protected:
         std::filesystem::copy(std::string(VANTO_GAME_DIR) + "/names", "names",
                               std::filesystem::copy_options::overwrite_existing |
                                   std::filesystem::copy_options::recursive);
+        // The college draft reads the computer's draft strategy and talent tables.
+        std::filesystem::create_directories("Input");
+        for (const char* szFile : {"DraftStrategy.txt", "DraftTalent.txt"})
+            std::filesystem::copy_file(std::string(VANTO_GAME_DIR) + "/Input/" + szFile,
+                                       std::string("Input/") + szFile,
+                                       std::filesystem::copy_options::overwrite_existing);
         ASSERT_NE(
             Load_Universe((std::string(VANTO_GAME_DIR) + "/Databases/Universe-2019.dat").c_str()),
             0);
@@ -57,6 +72,26 @@ protected:
                 GAME* pGame = Get_Game_Record(nIndex);
                 EXPECT_EQ(pGame->anTeams[HOME_SIDE], nTeam);
                 EXPECT_EQ(pGame->anTeams[VISITOR_SIDE], nVisitor);
+            }
+        }
+    }
+
+    // Every roster within 100 players packed from slot 0, at every position's minimum, and under
+    // the salary cap unless it is down to its floor (a cap of 0 leaves payrolls unchecked).
+    static void Expect_Rosters_Legal(int nCap) {
+        for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+            if (!Is_Team_Active(nTeam))
+                continue;
+            SCOPED_TRACE("team " + std::to_string(nTeam));
+            int nPlayers = Find_Free_Player_Slot(nTeam);
+            EXPECT_LE(nPlayers, PLAYERS_PER_TEAM);
+            EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), nPlayers);  // packed from slot 0
+            for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+                EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
+                          POSITION_ROSTER_MINIMUMS[nPosition])
+                    << "position " << nPosition;
+            if (nCap > 0 && nPlayers >= 52) {
+                EXPECT_LT((int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, nCap);
             }
         }
     }
@@ -125,21 +160,8 @@ TEST_F(UniverseSeason, EveryRosterStaysLegalWeekByWeek) {
         int nWeek = gCurrentWeek;
         Advance_Weeks(1);
         ASSERT_GT(gCurrentWeek, nWeek);
-        for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-            if (!Is_Team_Active(nTeam))
-                continue;
-            SCOPED_TRACE("week " + std::to_string(nWeek) + " team " + std::to_string(nTeam));
-            int nPlayers = Find_Free_Player_Slot(nTeam);
-            EXPECT_LE(nPlayers, PLAYERS_PER_TEAM);
-            EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), nPlayers);  // packed from slot 0
-            for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
-                EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
-                          POSITION_ROSTER_MINIMUMS[nPosition])
-                    << "position " << nPosition;
-            if (nPlayers >= 52) {
-                EXPECT_LT((int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, nCap);
-            }
-        }
+        SCOPED_TRACE("week " + std::to_string(nWeek));
+        Expect_Rosters_Legal(nCap);
     }
     EXPECT_GT(nWeeksPlayed, Get_Universe_Stat(UNIVERSE_SEASON_GAMES));
 }
@@ -227,6 +249,102 @@ TEST_F(UniverseSeason, AGameStoppedPartWayIsCreditedOnce) {
     EXPECT_EQ(Most_Games_Started(nHome), 1);
     EXPECT_EQ(Most_Games_Started(nVisitor), 1);
     DestroyWindow(hStopper);
+}
+
+// Three whole years unattended: each season ends with a champion, the hand-over moves the league
+// to the next season and year, and the college draft runs its seven rounds to the next kickoff
+// with every roster within its size and position minimums.
+TEST_F(UniverseSeason, ThreeSeasonsHandOverThroughTheDraft) {
+    Start_Season(0);
+    for (int nYear = 0; nYear < 3; nYear++) {
+        SCOPED_TRACE("season " + std::to_string(nYear));
+        int nSeason = gSeasonNumber;
+        int nSeasonYear = Get_Season_Year();
+        for (int nAdvance = 0; nAdvance < 2 && !Is_Season_Complete(); nAdvance++)
+            Advance_Weeks(22);
+        ASSERT_TRUE(Is_Season_Complete());
+        EXPECT_NE(Get_Playoff_Team(30), NO_TEAM);
+
+        Simulate_Seasons(1);  // the hand-over, the draft and the next season's start
+        EXPECT_EQ(gSeasonNumber, nSeason + 1);
+        EXPECT_EQ(Get_Season_Year(), nSeasonYear + 1);
+        EXPECT_EQ(gCurrentWeek, 0);
+        EXPECT_FALSE(Is_College_Draft_On());
+        std::string stDraft =
+            Read_Text("Output/College-Draft-" + std::to_string(nSeasonYear + 1) + ".txt");
+        EXPECT_NE(stDraft.find("Seventh ROUND"), std::string::npos);
+        // Renewed contracts can leave a payroll above the new cap; the sizes and positions hold.
+        Expect_Rosters_Legal(0);
+    }
+}
+
+// A league holds seasons 0..99: after season 99 the advance says so and changes nothing.
+TEST_F(UniverseSeason, NoSeasonOpensAfterTheNinetyNinth) {
+    Start_Season(0);
+    gCurrentWeek = Get_Postseason_Week(POSTSEASON_WEEK_COUNT - 1) + 1;
+    Set_Playoff_Team(28, 0);  // a league champion
+    Set_Playoff_Team(30, 0);  // the champion
+    gSeasonNumber = 99;
+    ASSERT_TRUE(Is_Season_Complete());
+    int nWeek = gCurrentWeek;
+    std::vector<TEAM> before(gTeams, gTeams + LEAGUE_TEAM_COUNT);
+
+    Test_Answer_Message_Box_With_Caption("Season Limit", IDOK);
+    Advance_Weeks(22);
+    Test_Answer_Message_Box_With_Caption("Season Limit", IDOK);
+    Simulate_Seasons(1);  // ends at once rather than asking again and again
+    EXPECT_EQ(gSeasonNumber, 99);
+    EXPECT_EQ(gCurrentWeek, nWeek);
+    EXPECT_EQ(gAdvanceInProgress, 0);
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
+        EXPECT_EQ(memcmp(&gTeams[nTeam], &before[nTeam], sizeof(TEAM)), 0) << nTeam;
+    int nShown = 0;
+    for (const TEST_SHOWN& shown : Test_Get_Transcript())
+        nShown += shown.stCaption == "Season Limit";
+    EXPECT_EQ(nShown, 2);
+}
+
+// Two human-run teams: each is told in slot order that it renews contracts, and that it has none
+// expiring (the season was not played); the draft waits when the user answers No. The season's
+// statistics become last season's and the calendar stands in the next season's off-season.
+TEST_F(UniverseSeason, TheHandOverTellsEachHumanTeamAndWaitsForTheDraft) {
+    gAllTeamsComputer = 0;
+    Set_Team_Stat(0, TEAM_CONTROL, CONTROL_HUMAN);
+    Set_Team_Stat(1, TEAM_CONTROL, CONTROL_HUMAN);
+    Set_Player_Stat(0, 0, SEASON_CURRENT, 0, 7);
+    Set_Player_Stat(0, 0, SEASON_PREVIOUS, 0, 3);
+    int nId = Get_Player_Vital_Stat(0, 0, VITAL_PLAYER_ID);
+    int nSeason = gSeasonNumber;
+    Test_Set_Strict(false);
+    Test_Clear_Transcript();
+    Test_Answer_Message_Box_With_Caption("Begin College Draft?", IDNO);
+
+    Process_Off_Season();
+
+    std::vector<std::string> boxes;
+    for (const TEST_SHOWN& shown : Test_Get_Transcript()) {
+        if (shown.stCaption == "Contract Renewals" || shown.stCaption == "Renew Contracts" ||
+            shown.stCaption == "Begin College Draft?" || shown.stCaption == "College Draft")
+            boxes.push_back(shown.stCaption + ": " + shown.stText.substr(0, 8));
+    }
+    char szLabel0[TEAM_LABEL_SIZE], szLabel1[TEAM_LABEL_SIZE];
+    Get_Team_Label(0, szLabel0, sizeof(szLabel0));
+    Get_Team_Label(1, szLabel1, sizeof(szLabel1));
+    std::vector<std::string> expected = {
+        "Contract Renewals: The " + std::string(szLabel0).substr(0, 4),
+        "Renew Contracts: The " + std::string(szLabel0).substr(0, 4),
+        "Contract Renewals: The " + std::string(szLabel1).substr(0, 4),
+        "Renew Contracts: The " + std::string(szLabel1).substr(0, 4),
+        "Begin College Draft?: The Coll",
+        "College Draft: To start",
+    };
+    EXPECT_EQ(boxes, expected);
+    EXPECT_EQ(gSeasonNumber, nSeason + 1);
+    EXPECT_EQ(gCurrentWeek, OFF_SEASON_WEEK);
+    int nTeam = NO_TEAM, nSlot = 0;
+    ASSERT_TRUE(Find_Player_ID_Split(&nTeam, &nSlot, nId));  // the roster may have moved him
+    EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, 0), 7);
+    EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, 0), 0);
 }
 
 }  // namespace
