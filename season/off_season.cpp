@@ -178,13 +178,6 @@ static int Count_Computer_Teams(void) {
     return nCount;
 }
 
-int Count_Human_Teams(void) {
-    int nCount = 0;
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
-        nCount += Is_Human_Team(nTeam);
-    return nCount;
-}
-
 static void Close_Human_Team_Years(void) {
     int bSeveral = Count_Human_Teams() > 1;
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {

@@ -83,7 +83,6 @@ void Roll_Over_Team_Year(int nTeam);
 void Apply_Team_Training(int nTeam, int nModifier);
 int Get_Team_Training_Modifier(int nTeam);  // from the winning percentage and the difficulty
 void Sort_Roster_By_Value(int nTeam);
-int Count_Human_Teams(void);
 // Expiring: a league-team player with at most one contract year left once the season is complete.
 int Is_Contract_Expiring_Now(int nTeam, int nSlot);
 int Count_Expiring_Contracts(int nTeam);
