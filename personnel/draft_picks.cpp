@@ -105,7 +105,7 @@ static void Sort_Draft_Order(int (*pKey)(int)) {
 static int Uses_Fixed_Draft_Order(void) {
     return gSeasonNumber == 0 && Get_Universe_Stat(UNIVERSE_FIRST_YEAR) == FIXED_ORDER_FIRST_YEAR &&
            gCurrentWeek != OFF_SEASON_WEEK &&
-           gCurrentWeek * DAYS_PER_WEEK + SEASON_START_DAY < FIXED_ORDER_LAST_DAY;
+           (int64_t)gCurrentWeek * DAYS_PER_WEEK + SEASON_START_DAY < FIXED_ORDER_LAST_DAY;
 }
 
 void Compute_Draft_Order(void) {
