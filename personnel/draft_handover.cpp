@@ -59,36 +59,42 @@ int All_Players_At_Destination(void) {
     return !Has_Waiting_Player(0);
 }
 
-// Marks the players who stay, releases the undrafted players of league teams to the free agents
-// and counts the players still to move.
-static int Count_Players_To_Move(void) {
-    int nToMove = 0;
+// Walks every roster's players who still wait for their move. pfnHandle returns 1 to go on to
+// the next slot, 0 when the slot now holds the next player (he left it).
+template <typename HANDLE>
+static void For_Each_Waiting_Player(HANDLE pfnHandle) {
     for (int nTeam = 0; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
         if (!Is_Valid_Team(nTeam))
             continue;
         int nSlot = 0;
         while (nSlot < PLAYERS_PER_TEAM) {
-            if (!Is_Waiting_Player(nTeam, nSlot)) {
+            if (!Is_Waiting_Player(nTeam, nSlot) || pfnHandle(nTeam, nSlot))
                 nSlot++;
-                continue;
-            }
-            int nDestination = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO);
-            int nId = Get_Player_ID(nTeam, nSlot);
-            if (nDestination == nTeam || (nDestination == NO_TEAM && nTeam >= FREE_AGENT_TEAM)) {
-                Mark_Player_Moved(nTeam, nSlot);
-            } else if (nDestination == NO_TEAM) {
-                Release_Player_To_Free_Agents(nTeam, nSlot);
-                // The slot now holds the next player; a release the full pool refused leaves
-                // the player where he is.
-                if (Get_Player_ID(nTeam, nSlot) == nId)
-                    Mark_Player_Moved(nTeam, nSlot);
-                continue;
-            } else {
-                nToMove++;
-            }
-            nSlot++;
         }
     }
+}
+
+// Marks the players who stay, releases the undrafted players of league teams to the free agents
+// and counts the players still to move.
+static int Count_Players_To_Move(void) {
+    int nToMove = 0;
+    For_Each_Waiting_Player([&nToMove](int nTeam, int nSlot) {
+        int nDestination = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO);
+        if (nDestination == nTeam || (nDestination == NO_TEAM && nTeam >= FREE_AGENT_TEAM)) {
+            Mark_Player_Moved(nTeam, nSlot);
+            return 1;
+        }
+        if (nDestination != NO_TEAM) {
+            nToMove++;
+            return 1;
+        }
+        int nId = Get_Player_ID(nTeam, nSlot);
+        Release_Player_To_Free_Agents(nTeam, nSlot);
+        // A release the full pool refused leaves the player where he is.
+        if (Get_Player_ID(nTeam, nSlot) == nId)
+            Mark_Player_Moved(nTeam, nSlot);
+        return 0;
+    });
     return nToMove;
 }
 
@@ -108,32 +114,21 @@ static void Settle_Moved_Player(int nId) {
 // One pass over every roster; the number of players who reached their destination.
 static int Run_Moving_Pass(void) {
     int nMoved = 0;
-    for (int nTeam = 0; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
-        if (!Is_Valid_Team(nTeam))
-            continue;
-        int nSlot = 0;
-        while (nSlot < PLAYERS_PER_TEAM) {
-            if (!Is_Waiting_Player(nTeam, nSlot)) {
-                nSlot++;
-                continue;
-            }
-            int nDestination = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO);
-            if (nDestination == nTeam) {
-                Mark_Player_Moved(nTeam, nSlot);
-                nMoved++;
-                nSlot++;
-                continue;
-            }
-            int nId = Get_Player_ID(nTeam, nSlot);
-            if (Move_Player_To_Team(nDestination, nTeam, nSlot) == NO_SLOT_BYTE ||
-                Get_Player_ID(nTeam, nSlot) == nId) {
-                nSlot++;  // he waits for room on his new team
-                continue;
-            }
-            Settle_Moved_Player(nId);
-            nMoved++;  // the slot now holds the next player
+    For_Each_Waiting_Player([&nMoved](int nTeam, int nSlot) {
+        int nDestination = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO);
+        if (nDestination == nTeam) {
+            Mark_Player_Moved(nTeam, nSlot);
+            nMoved++;
+            return 1;
         }
-    }
+        int nId = Get_Player_ID(nTeam, nSlot);
+        if (Move_Player_To_Team(nDestination, nTeam, nSlot) == NO_SLOT_BYTE ||
+            Get_Player_ID(nTeam, nSlot) == nId)
+            return 1;  // he waits for room on his new team
+        Settle_Moved_Player(nId);
+        nMoved++;
+        return 0;
+    });
     return nMoved;
 }
 

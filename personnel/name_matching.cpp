@@ -61,13 +61,10 @@ static int Score_Name_Candidate(int nTeam, int nSlot, int nExpectedTeam, int nPo
     return nScore;
 }
 
-int Find_Player_By_Name(int* pTeam, int* pSlot, const char* szName, int nExpectedTeam,
-                        int nPosition) {
-    Clear_Found_Player(pTeam, pSlot);
-    if (!szName || !szName[0])
-        return 0;
-    const char* szWanted = Skip_Name_Mark(szName);
-    int nBest = 0;
+// Calls pfnVisit(team, slot) for every player of the league, the free agents and the draft pool
+// whose full name pfnSame takes for szWanted.
+template <typename SAME, typename VISIT>
+static void For_Each_Player_Named(const char* szWanted, SAME pfnSame, VISIT pfnVisit) {
     for (int nTeam = 0; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
         if (!Is_Valid_Team(nTeam))
             continue;
@@ -76,16 +73,30 @@ int Find_Player_By_Name(int* pTeam, int* pSlot, const char* szName, int nExpecte
                 continue;
             char szFull[PLAYER_NAME_TEXT_SIZE];
             Get_Player_Full_Name(nTeam, nSlot, szFull, sizeof szFull);
-            if (strcasecmp(szFull, szWanted) != 0)
-                continue;
-            int nScore = Score_Name_Candidate(nTeam, nSlot, nExpectedTeam, nPosition);
-            if (nScore > nBest) {
-                nBest = nScore;
-                *pTeam = nTeam;
-                *pSlot = nSlot;
-            }
+            if (pfnSame(szFull, szWanted))
+                pfnVisit(nTeam, nSlot);
         }
     }
+}
+
+static int Is_Same_Name_Any_Case(const char* szPlayer, const char* szWanted) {
+    return strcasecmp(szPlayer, szWanted) == 0;
+}
+
+int Find_Player_By_Name(int* pTeam, int* pSlot, const char* szName, int nExpectedTeam,
+                        int nPosition) {
+    Clear_Found_Player(pTeam, pSlot);
+    if (!szName || !szName[0])
+        return 0;
+    int nBest = 0;
+    For_Each_Player_Named(Skip_Name_Mark(szName), Is_Same_Name_Any_Case, [&](int nTeam, int nSlot) {
+        int nScore = Score_Name_Candidate(nTeam, nSlot, nExpectedTeam, nPosition);
+        if (nScore > nBest) {
+            nBest = nScore;
+            *pTeam = nTeam;
+            *pSlot = nSlot;
+        }
+    });
     return nBest > 0;
 }
 
@@ -142,23 +153,12 @@ int Match_Roster_Player(int* pTeam, int* pSlot, const char* szName) {
     Clear_Found_Player(pTeam, pSlot);
     if (!szName || !szName[0])
         return 0;
-    const char* szWanted = Skip_Name_Mark(szName);
     int nMatches = 0;
-    for (int nTeam = 0; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
-        if (!Is_Valid_Team(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (!Is_Player_Slot_Used(nTeam, nSlot))
-                continue;
-            char szFull[PLAYER_NAME_TEXT_SIZE];
-            Get_Player_Full_Name(nTeam, nSlot, szFull, sizeof szFull);
-            if (Is_Same_Roster_Name(szFull, szWanted)) {
-                nMatches++;
-                *pTeam = nTeam;
-                *pSlot = nSlot;
-            }
-        }
-    }
+    For_Each_Player_Named(Skip_Name_Mark(szName), Is_Same_Roster_Name, [&](int nTeam, int nSlot) {
+        nMatches++;
+        *pTeam = nTeam;
+        *pSlot = nSlot;
+    });
     if (nMatches == 1)
         return 1;
     if (nMatches == 0) {
