@@ -47,6 +47,9 @@ enum POSITION {
     POS_ALL_LINEMEN = 17
 };
 
+// A position code 0..14 (not one of the groups above).
+inline int Is_Position_Code(int nPosition) { return nPosition >= 0 && nPosition < POSITION_COUNT; }
+
 // ---- team fields -------------------------------------------------------------------------------
 enum TEAM_STRING {
     TEAM_ABBREVIATION = 0,

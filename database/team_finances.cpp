@@ -6,6 +6,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/finance_internal.h"
+#include "database/records_internal.h"
 
 #define STORED_FINANCIAL_STATS TEAM_FINANCIAL_STAT_COUNT
 
@@ -50,16 +51,6 @@ void Set_Team_Cash(int nTeam, int64_t nCash) {
     Set_Team_Financial_Stat(nTeam, FIN_CASH, (int)nCash);
 }
 
-// a x k / b rounded half up; when a is not a multiple of b and the two differ in sign the
-// truncated quotient is lowered by one. 0 for b = 0.
-static int Round_Ratio(int64_t a, int64_t b, int64_t k) {
-    if (b == 0)
-        return 0;
-    int64_t q = (a * k + b / 2) / b;
-    if (a % b != 0 && (a < 0) != (b < 0))
-        q--;
-    return (int)q;
-}
 
 // ---- player sums -------------------------------------------------------------------------------
 

@@ -121,12 +121,8 @@ static const int kAfterCatchLowTenths[4] = {70, 50, 28, 28};
 
 #define RECEIVER_CATCH_FLOOR 16
 
-static int Is_Table_Position(int nPosition) {
-    return nPosition >= 0 && nPosition < POSITION_COUNT;
-}
-
 int Get_Base_Predicted_Stat(int nPosition, int nStat) {
-    if (!Is_Table_Position(nPosition) || nStat < 0 || nStat >= PREDICTED_STAT_COUNT)
+    if (!Is_Position_Code(nPosition) || nStat < 0 || nStat >= PREDICTED_STAT_COUNT)
         return 0;
     return kBasePredictedLines[nPosition][nStat];
 }
@@ -146,7 +142,7 @@ void Add_Base_Predicted_Line(int nTeam, int nSlot, int nPerMille) {
 void Modify_Predicted_Player_Stats(int nTeam, int nSlot, int nSeason, int nStat, int nModifier,
                                    int nEffect, int bRandom) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    if (!Is_Table_Position(nPosition))
+    if (!Is_Position_Code(nPosition))
         return;
     if (abs(nModifier) > MODIFIER_LOG_LIMIT)
         Log_Debug_Line("Modifier too large in Modify_Predicted_Player_Stats(%d,%d,%d,%d,%d)", nTeam,
@@ -265,7 +261,7 @@ static void Fix_Receiving_Line(int nTeam, int nSlot, int nPosition) {
 
 void Fix_Predicted_Stat_Line(int nTeam, int nSlot) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    if (!Is_Table_Position(nPosition))
+    if (!Is_Position_Code(nPosition))
         return;
     int nGroup = Get_Position_Group(nPosition);
     if (nPosition == POS_QB) {

@@ -54,10 +54,6 @@ static const ERA_SCALED_ENTRY kEraScaledEntries[] = {
     {POS_P, KICK_PUNT_YARDS, STAT_PUNT_AVERAGE},
 };
 
-static int Is_Table_Position(int nPosition) {
-    return nPosition >= 0 && nPosition < POSITION_COUNT;
-}
-
 static int Get_Position(int nTeam, int nSlot) {
     return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
 }
@@ -65,7 +61,7 @@ static int Get_Position(int nTeam, int nSlot) {
 // The table's entry scaled by the era: the ratio of this season's historical average to the
 // base year's for the few entries that follow it.
 int Get_Projection_Parameter(int nPosition, int nStat) {
-    if (!Is_Table_Position(nPosition) || nStat < 0 || nStat >= PROJECTED_STAT_COUNT)
+    if (!Is_Position_Code(nPosition) || nStat < 0 || nStat >= PROJECTED_STAT_COUNT)
         return 0;
     int nEntry = kProjectionParameters[nPosition][nStat];
     for (const ERA_SCALED_ENTRY& scaled : kEraScaledEntries) {

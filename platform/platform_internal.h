@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // ---- window manager (window/window_manager.cpp) -----------------------------------------------
 // The class every dialog window belongs to; its window procedure calls the DLGPROC kept at
@@ -22,6 +23,24 @@ HWND Window_Find_Invalid(HWND hFilter);
 void Window_Validate(HWND hWnd);
 // Drops every window and class without sending any message; registers the built-in classes.
 void Window_Reset(void);
+
+// What the drawing layer asks of the window manager. A top-level window's surface covers its whole
+// rectangle, with (0,0) at the window's top-left corner; every window is drawn into the surface
+// of its top-level window.
+// The top-level window a window is drawn in (the window itself when it is not a child).
+HWND Window_Get_Top_Level(HWND hWnd);
+// The window's whole rectangle and its client area, in its top-level window's surface.
+RECT Window_Frame_In_Surface(HWND hWnd);
+RECT Window_Client_In_Surface(HWND hWnd);
+// The window's visible child windows, topmost first.
+std::vector<HWND> Window_Visible_Children(HWND hWnd);
+// Takes the window's update area for BeginPaint (client coordinates, empty when nothing waits)
+// and validates the window; *pbErase says whether the background must be erased.
+RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase);
+
+// ---- menus (window/menu_*.cpp) ------------------------------------------------------------------
+// The height of the window's menu bar between its caption and its client area; 0 without a menu.
+int Menu_Bar_Height(HWND hWnd);
 
 // ---- message queue (window/message_queue.cpp) ---------------------------------------------------
 // Removes the posted messages and timers of a window that is being destroyed.
@@ -44,6 +63,18 @@ void Script_Set_Shown_Result(size_t nIndex, const TEST_SHOWN& shown);
 // Calls the strict-mode handler for something no script answered (nothing when strict is off).
 void Script_Report_Unscripted(const TEST_SHOWN& shown);
 void Script_Guard_User_Wait(const std::string& stWhat);
+
+// ---- drawing layer (gdi/) ----------------------------------------------------------------------
+// A top-level window's pixels for a backend to present: 32-bit BGRA, rows top-down, nStride
+// pixels apart, sized to the window's whole rectangle.
+struct SURFACE_VIEW {
+    const uint32_t* pPixels;
+    int nWidth;
+    int nHeight;
+    int nStride;
+};
+// False when the window has no surface (not a top-level window, or never drawn).
+bool Gdi_Get_Window_Surface(HWND hTop, SURFACE_VIEW* pView);
 
 // ---- services ------------------------------------------------------------------------------------
 void Debug_Reset(void);

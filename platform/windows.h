@@ -165,12 +165,46 @@ typedef struct tagSYSTEMTIME {
 #define ICON_SMALL 0
 #define ICON_BIG 1
 
+// Virtual-key codes; letters and digits are their upper-case ASCII codes.
+#define VK_LBUTTON 0x01
+#define VK_RBUTTON 0x02
 #define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_PAUSE 0x13
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_F2 0x71
+#define VK_F3 0x72
+#define VK_F4 0x73
+#define VK_F5 0x74
+#define VK_F6 0x75
+#define VK_F7 0x76
+#define VK_F8 0x77
+#define VK_F9 0x78
+#define VK_F10 0x79
+#define VK_F11 0x7A
+#define VK_F12 0x7B
+#define VK_OEM_1 0xBA
+#define VK_OEM_PLUS 0xBB
+#define VK_OEM_COMMA 0xBC
+#define VK_OEM_MINUS 0xBD
+#define VK_OEM_PERIOD 0xBE
+#define VK_OEM_2 0xBF
 
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
@@ -313,3 +347,6 @@ int Platform_Rename_File(const char* szFrom, const char* szTo);  // replaces szT
 int Platform_Sync_File(
     FILE* pFile);  // flushes the stream and waits until it is on disk; 1 on success
 int Platform_Make_Directory(const char* szPath);  // 1 when it exists afterwards
+
+#include "windows_gdi.h"
+#include "windows_menu.h"

@@ -364,6 +364,47 @@ void Window_Validate(HWND hWnd) {
     if (WINDOW_DATA* w = Find(hWnd)) w->bInvalid = false;
 }
 
+// ---- what the drawing layer asks -----------------------------------------------------------------
+
+HWND Window_Get_Top_Level(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    while (w && (w->dwStyle & WS_CHILD) && Find(w->hParent)) w = Find(w->hParent);
+    return w ? w->hWnd : nullptr;
+}
+
+RECT Window_Frame_In_Surface(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w) return {0, 0, 0, 0};
+    RECT rc = {0, 0, w->rcWindow.right - w->rcWindow.left, w->rcWindow.bottom - w->rcWindow.top};
+    if (!(w->dwStyle & WS_CHILD) || !Find(w->hParent)) return rc;
+    // A child's rectangle is in its parent's client coordinates.
+    RECT rcParent = Window_Client_In_Surface(w->hParent);
+    int dx = rcParent.left + w->rcWindow.left, dy = rcParent.top + w->rcWindow.top;
+    return {rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy};
+}
+
+// STAND-IN(platform): takes off the frame, caption and menu bar its styles give the window.
+RECT Window_Client_In_Surface(HWND hWnd) { return Window_Frame_In_Surface(hWnd); }
+
+std::vector<HWND> Window_Visible_Children(HWND hWnd) {
+    std::vector<HWND> children;
+    if (WINDOW_DATA* w = Find(hWnd))
+        for (auto it = w->aChildren.rbegin(); it != w->aChildren.rend(); ++it)
+            if (WINDOW_DATA* c = Find(*it); c && (c->dwStyle & WS_VISIBLE)) children.push_back(*it);
+    return children;
+}
+
+// STAND-IN(platform): keeps the union of the invalidated rectangles and the erase flag.
+RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase) {
+    if (pbErase) *pbErase = false;
+    WINDOW_DATA* w = Find(hWnd);
+    if (!w || !w->bInvalid) return {0, 0, 0, 0};
+    w->bInvalid = false;
+    if (pbErase) *pbErase = true;
+    RECT rc = Window_Client_In_Surface(hWnd);
+    return {0, 0, rc.right - rc.left, rc.bottom - rc.top};
+}
+
 // ---- child ids ---------------------------------------------------------------------------------
 
 int GetDlgCtrlID(HWND hWnd) {

@@ -5,8 +5,6 @@
 #include "saved_game_fixture.h"
 #include "tools/tools.h"
 
-namespace {
-
 class RepairsTest : public SavedGameTest {
 protected:
     void SetUp() override {
@@ -25,8 +23,6 @@ protected:
             Set_Player_Rating(0, nSlot, rating.second, rating.first);
     }
 };
-
-}  // namespace
 
 // Only a week whose calendar day wraps round to day 100 counts as corrupted, and only a season
 // with games started is handed over.

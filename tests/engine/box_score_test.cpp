@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/text_files.h"
 #include "game_test_fixture.h"
 #include "reports/reports.h"
 
@@ -19,15 +20,6 @@ protected:
             GAME_TEST_VISITOR + 1;
         gTeams[GAME_TEST_VISITOR].aanSchedule[GAME_TEST_WEEK][SCHEDULE_OPPONENT] =
             -1 - GAME_TEST_HOME;
-    }
-
-    static std::string Read_File(const char* szName) {
-        char szPath[512];
-        Platform_Resolve_Path(szName, szPath, sizeof(szPath));
-        std::ifstream file(szPath, std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
     }
 
     // The team's row of the season being played.
@@ -46,13 +38,13 @@ protected:
     std::string Box_File() {
         char szName[REPORT_FILE_NAME_SIZE];
         Get_Current_Game_Box_File_Name(szName, sizeof(szName));
-        return Read_File(szName);
+        return Read_Text_File(szName);
     }
 
     std::string Recap_File() {
         char szName[REPORT_FILE_NAME_SIZE];
         Get_Current_Game_Recap_File_Name(szName, sizeof(szName));
-        return Read_File(szName);
+        return Read_Text_File(szName);
     }
 };
 

@@ -8,17 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "common/text_files.h"
 #include "new_player_test_support.h"
 
 class DraftPoolTest : public NewPlayerTest {
 protected:
-    static void Write_Text_File(const char* szPath, const std::string& stText) {
-        FILE* pFile = fopen(szPath, "w");
-        ASSERT_NE(pFile, nullptr) << szPath;
-        fputs(stText.c_str(), pFile);
-        fclose(pFile);
-    }
-
     static std::vector<TEST_SHOWN> Shown_Boxes() {
         std::vector<TEST_SHOWN> boxes;
         for (const TEST_SHOWN& shown : Test_Get_Transcript())

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "common/text_files.h"
 #include "personnel/personnel.h"
 #include "season_test_fixture.h"
 
@@ -21,16 +22,6 @@ protected:
         Get_Team_String(szCity, sizeof szCity, nTeam, TEAM_CITY);
         Get_Team_String(szNickname, sizeof szNickname, nTeam, TEAM_NICKNAME);
         return std::string(szCity) + " " + szNickname;
-    }
-
-    static void Write_File(const std::string& stPath, const std::string& stText) {
-        std::ofstream(stPath, std::ios::binary) << stText;
-    }
-
-    static std::string Read_File(const std::string& stPath) {
-        std::stringstream stream;
-        stream << std::ifstream(stPath).rdbuf();
-        return stream.str();
     }
 
     // A round of games among four teams in each of three weeks, from week nFirstWeek (from 1).
@@ -69,7 +60,7 @@ TEST_F(ScheduleFilesTest, TeamsAreFoundByFullNameNicknameOrPseudoName) {
 
 TEST_F(ScheduleFilesTest, CsvRowsBecomeGamesAndBadRowsAreDropped) {
     Set_League(1995, 16);
-    Write_File("Input/Schedules/test.csv",
+    Write_Text_File("Input/Schedules/test.csv",
                "Week,Away_Team,Home_Team,Day,Date\n"
                "3," +
                    Name(1) + "," + Name(2) +
@@ -108,13 +99,13 @@ TEST_F(ScheduleFilesTest, TwoLeaguesFilesMakeOneSeasonAndAnUnevenYearFallsBack) 
     Keep_Two_Small_Leagues();
     Set_League(1965, 12);
     // 1965: the first league's file lacks one game; 1964's files fit, the leagues play 6 and 3.
-    Write_File("Input/Schedules/1965-NFL.csv",
+    Write_Text_File("Input/Schedules/1965-NFL.csv",
                "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kFirst, 1, 4));
-    Write_File("Input/Schedules/1965-AFL.csv",
+    Write_Text_File("Input/Schedules/1965-AFL.csv",
                "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kSecond, 1));
-    Write_File("Input/Schedules/1964-NFL.csv", "Week,Away_Team,Home_Team,Day,Date\n" +
+    Write_Text_File("Input/Schedules/1964-NFL.csv", "Week,Away_Team,Home_Team,Day,Date\n" +
                                                    Round_Robin(kFirst, 1) + Round_Robin(kFirst, 4));
-    Write_File("Input/Schedules/1964-AFL.csv",
+    Write_Text_File("Input/Schedules/1964-AFL.csv",
                "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kSecond, 2));
     ASSERT_EQ(Read_Schedule_Files(), 1);
     for (int nTeam : kFirst)
@@ -134,7 +125,7 @@ TEST_F(ScheduleFilesTest, ATeamWithoutGamesUnbalancesTheSchedule) {
     static const int kSecond[4] = {4, 5, 6, 7};
     Keep_Two_Small_Leagues();
     Set_League(1950, 12);
-    Write_File("Input/Schedules/second.csv",
+    Write_Text_File("Input/Schedules/second.csv",
                "Week,Away_Team,Home_Team,Day,Date\n" + Round_Robin(kSecond, 1));
     Read_Schedule_CSV("Input/Schedules/second.csv");  // three games a team
     Schedule_Game(1, 2, 0, 0);
@@ -149,22 +140,22 @@ TEST_F(ScheduleFilesTest, ATeamWithoutGamesUnbalancesTheSchedule) {
 }
 
 TEST_F(ScheduleFilesTest, ConverterWritesAwayTeamThenHomeTeamOfEachGameLine) {
-    Write_File("Input/Schedules/1999-NFL.txt",
+    Write_Text_File("Input/Schedules/1999-NFL.txt",
                "Week,Day,Date,Time,Team,At,Team\n"
                "1,Sun,Sep 12,1:00,Aces,@,Bears\n"
                "1,Mon,Sep 13,9:00,Colts,,Dukes\n"
                "Week,Day,Date,Time,Team,At,Team\n"
                "WildCard,Sat,Jan 8,1:00,Aces,@,Dukes\n"
                "2,Sun,Sep 19,1:00,Bears,@,Colts");
-    Write_File("Input/Schedules/1999-NFL.csv", "old\n");
+    Write_Text_File("Input/Schedules/1999-NFL.csv", "old\n");
     ASSERT_EQ(Write_Schedule_CSV("1999-NFL"), 1);
-    EXPECT_EQ(Read_File("Input/Schedules/1999-NFL.csv"),
+    EXPECT_EQ(Read_Text_File("Input/Schedules/1999-NFL.csv"),
               "Week,Away_Team,Home_Team,Day,Date\n"
               "1,Aces,Bears,Sun,Sep 12\n"
               "1,Dukes,Colts,Mon,Sep 13\n"
               "2,Bears,Colts,Sun,Sep 19\n");
 
-    Write_File("Input/Schedules/1998-NFL.csv", "kept\n");
+    Write_Text_File("Input/Schedules/1998-NFL.csv", "kept\n");
     EXPECT_EQ(Write_Schedule_CSV("1998-NFL"), 0);  // no text file: the old CSV stays
-    EXPECT_EQ(Read_File("Input/Schedules/1998-NFL.csv"), "kept\n");
+    EXPECT_EQ(Read_Text_File("Input/Schedules/1998-NFL.csv"), "kept\n");
 }

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/text_files.h"
 #include "core/core.h"
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
@@ -20,13 +21,6 @@
 namespace {
 
 const char* const kSkippedField = "is not a number from";
-
-void Write_File(const char* szPath, const std::string& stText) {
-    FILE* pFile = fopen(szPath, "w");
-    ASSERT_NE(pFile, nullptr) << szPath;
-    fputs(stText.c_str(), pFile);
-    fclose(pFile);
-}
 
 int Count_Occurrences(const std::string& stText, const std::string& stPart) {
     int nCount = 0;
@@ -59,7 +53,7 @@ TEST_F(DamagedTextFilesTest, CitiesImport) {
     memcpy(before, gCities, sizeof(before));
     int nTeamCity = Get_Team_Stat(5, TEAM_CITY_INDEX);
     for (const char* szText : {"", "\n\n,1,2,3\n"}) {
-        Write_File(CITIES_FILE_NAME, szText);
+        Write_Text_File(CITIES_FILE_NAME, szText);
         Test_Answer_Message_Box(IDYES);
         Import_Cities_File();
         EXPECT_EQ(Last_Box_Text(),
@@ -69,7 +63,7 @@ TEST_F(DamagedTextFilesTest, CitiesImport) {
         EXPECT_EQ(Get_Team_Stat(5, TEAM_CITY_INDEX), nTeamCity);
     }
 
-    Write_File(CITIES_FILE_NAME, "Boston,600000,4500000,0,99999999999,0,0,0,7\nAtlanta\n");
+    Write_Text_File(CITIES_FILE_NAME, "Boston,600000,4500000,0,99999999999,0,0,0,7\nAtlanta\n");
     EXPECT_EQ(Read_Cities_File(CITIES_FILE_NAME), 2);
     EXPECT_EQ(Get_City_Stat(1, CITY_INCOME), 0);     // out of range: skipped
     EXPECT_EQ(Get_City_Stat(1, CITY_TIME_ZONE), 0);  // 7 is no time zone
@@ -102,7 +96,7 @@ TEST_F(DamagedTextFilesTest, TeamsFileBadNumbers) {
         std::string stBad = std::string("BAD,Home,Nick,Park,") + c.szCapacity +
                             ",OPEN,GRASS,1999,500000000,1100,1000,900,1050," + c.szTicketPrice +
                             "," + c.szDivision + ",Atlanta,0\n";
-        Write_File("input/stats/2019_teams.csv",
+        Write_Text_File("input/stats/2019_teams.csv",
                    "Header\n" + stBad +
                        "ATL,Atlanta,Nick,Park,65000,OPEN,GRASS,1999,500000000,1100,1000,900,1050,"
                        "6000,2,Atlanta,0\n");
@@ -142,7 +136,7 @@ TEST_F(DamagedTextFilesTest, DraftInputFiles) {
         for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
             gDraftTalent[DRAFT_TALENT_CENTRE][nPosition] = 7;
         Test_Reset_Platform();
-        Write_File("Input/DraftTalent.txt", c.stText);
+        Write_Text_File("Input/DraftTalent.txt", c.stText);
         Load_Draft_Talent();
         EXPECT_EQ(gDraftTalent[DRAFT_TALENT_CENTRE][POS_TE], 7);
         EXPECT_EQ(Count_Occurrences(Test_Get_Debug_Output(), kSkippedField), c.nSkipped);

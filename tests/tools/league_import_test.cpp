@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "common/text_files.h"
 #include "core/core.h"
 #include "database/database.h"
 #include "dialogs/dialogs.h"
@@ -19,13 +20,6 @@
 namespace {
 
 const char* const kTeamsHeader = "Abbreviation,Home,Nickname,Stadium,Capacity,...\n";
-
-void Write_File(const char* szPath, const std::string& stText) {
-    FILE* pFile = fopen(szPath, "w");
-    ASSERT_NE(pFile, nullptr) << szPath;
-    fputs(stText.c_str(), pFile);
-    fclose(pFile);
-}
 
 // A teams-file line of a team in a division and a city.
 std::string Team_Line(const std::string& stAbbreviation, int nDivision, const char* szCity,
@@ -69,7 +63,7 @@ TEST_F(LeagueImportTest, CityLookupIgnoresCase) {
 }
 
 TEST_F(LeagueImportTest, LeagueFileNamesLeaguesAndDivisions) {
-    Write_File("input/stats/leagues/2019_league.csv",
+    Write_Text_File("input/stats/leagues/2019_league.csv",
                "League,D1,D2,D3,D4\nAlpha,North,South,East,West\nAn Overlong League Name,A,B,C,"
                "An Overlong Division\n");
     Import_League_File();
@@ -85,7 +79,7 @@ TEST_F(LeagueImportTest, LeagueFileNamesLeaguesAndDivisions) {
 }
 
 TEST_F(LeagueImportTest, TeamLineFillsTheTeam) {
-    Write_File("input/stats/2019_teams.csv",
+    Write_Text_File("input/stats/2019_teams.csv",
                std::string(kTeamsHeader) + Team_Line("ATL", 1, "Atlanta", "DOMED", "CARPET") +
                    Team_Line("DEN", 6, "denver", "CONVERTIBLE", "GRASS"));
     Import_Teams_File();
@@ -117,7 +111,7 @@ TEST_F(LeagueImportTest, TeamLineFillsTheTeam) {
 // Ticket prices are base-year money: inflated and rounded to the price step.
 TEST_F(LeagueImportTest, TicketPriceIsInflated) {
     Set_Universe_Stat(UNIVERSE_INFLATION, 1031);
-    Write_File("input/stats/2019_teams.csv",
+    Write_Text_File("input/stats/2019_teams.csv",
                std::string(kTeamsHeader) + Team_Line("ATL", 1, "Atlanta"));
     Import_Teams_File();
     EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_TICKET_PRICE),
@@ -131,7 +125,7 @@ TEST_F(LeagueImportTest, OnlyProperLinesMakeTeams) {
     stText += "1" + Team_Line("XXX", 0, "Atlanta");
     for (int n = 0; n < 40; n++)
         stText += Team_Line("T" + std::to_string(n), n % 8, "Atlanta");
-    Write_File("input/stats/2019_teams.csv", stText);
+    Write_Text_File("input/stats/2019_teams.csv", stText);
     Import_Teams_File();
     EXPECT_EQ(Count_Active_Teams(), 32);
     char szText[TEAM_STRING_SIZE];
@@ -144,7 +138,7 @@ TEST_F(LeagueImportTest, OverlongLineIsCutWithNotice) {
     gLineTooLongShown = 0;
     std::string stLong = Team_Line("ATL", 1, "Atlanta");
     stLong.insert(stLong.size() - 1, std::string(3000, ','));  // unread trailing fields
-    Write_File("input/stats/2019_teams.csv",
+    Write_Text_File("input/stats/2019_teams.csv",
                std::string(kTeamsHeader) + stLong + Team_Line("DEN", 6, "Denver"));
     Import_Teams_File();
     EXPECT_EQ(Count_Boxes_With("Line too long in input/stats/2019_teams.csv.\n\nLimit = 2048 "
@@ -156,7 +150,7 @@ TEST_F(LeagueImportTest, OverlongLineIsCutWithNotice) {
 }
 
 TEST_F(LeagueImportTest, UnknownCityFallsBackToTheFirst) {
-    Write_File("input/stats/2019_teams.csv",
+    Write_Text_File("input/stats/2019_teams.csv",
                std::string(kTeamsHeader) + Team_Line("ZZZ", 2, "Atlantis"));
     Import_Teams_File();
     EXPECT_EQ(Get_Team_Stat(0, TEAM_CITY_INDEX), 0);
@@ -180,12 +174,12 @@ TEST_F(LeagueImportTest, MissingFilesAreReported) {
 // and the computer manager held off.
 TEST_F(LeagueImportTest, NewLeagueDefaults) {
     mkdir("names", 0755);
-    Write_File("names/first.txt", "Al\nBo\nCy\n");
-    Write_File("names/last.txt", "Ames\nBell\n");
+    Write_Text_File("names/first.txt", "Al\nBo\nCy\n");
+    Write_Text_File("names/last.txt", "Ames\nBell\n");
     std::string stText = kTeamsHeader;
     for (int n = 0; n < 4; n++)
         stText += Team_Line("T" + std::to_string(n), n, "Atlanta");
-    Write_File("input/stats/2019_teams.csv", stText);
+    Write_Text_File("input/stats/2019_teams.csv", stText);
     Import_Teams_File();
     gSeasonNumber = 3;
     gCurrentWeek = 9;

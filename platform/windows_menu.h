@@ -1,0 +1,3 @@
+// Menus and keyboard accelerators under their usual names and numeric values. Included by
+// windows.h; the game never includes it directly.
+#pragma once
