@@ -41,6 +41,11 @@ RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase);
 // ---- menus (window/menu_*.cpp) ------------------------------------------------------------------
 // The height of the window's menu bar between its caption and its client area; 0 without a menu.
 int Menu_Bar_Height(HWND hWnd);
+// Input the menus take before the window does, in the top-level window's surface coordinates
+// (mouse) or as the key message (Alt, F10, mnemonics, arrows, Enter, Escape while a menu is
+// open); true when the menus took it.
+bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y);
+bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // ---- message queue (window/message_queue.cpp) ---------------------------------------------------
 // Removes the posted messages and timers of a window that is being destroyed.
