@@ -48,7 +48,9 @@ enum POSITION {
 };
 
 // A position code 0..14 (not one of the groups above).
-inline int Is_Position_Code(int nPosition) { return nPosition >= 0 && nPosition < POSITION_COUNT; }
+inline int Is_Position_Code(int nPosition) {
+    return nPosition >= 0 && nPosition < POSITION_COUNT;
+}
 
 // ---- team fields -------------------------------------------------------------------------------
 enum TEAM_STRING {
@@ -1405,7 +1407,20 @@ int Count_Team_Recent_Results(int nTeam, int nGames, int nKind);
 void Format_Team_Recent_Record(char* st, int nSize, int nTeam, int nGames);
 int Get_Team_Winning_Streak(int nTeam);
 int Get_Team_Losing_Streak(int nTeam);
+// The team's finished regular-season games won (kind 0), lost (4) or tied (8) against the
+// opponents the filter lets through.
 int Count_Team_Game_Results(int nTeam, int nKind, int nFilter);
+// The same counts for every team from one pass over the games: wins, losses and ties by team and
+// opponent, of all games and of home games. Tally once, then count as often as needed.
+typedef struct RESULTS_TALLY {
+    uint16_t aanGames[3][2][LEAGUE_TEAM_COUNT][LEAGUE_TEAM_COUNT];
+    int anDivisions[LEAGUE_TEAM_COUNT];  // each team's division and league when tallied
+    int anLeagues[LEAGUE_TEAM_COUNT];
+} RESULTS_TALLY;
+void Tally_Season_Results(RESULTS_TALLY* pTally);
+int Count_Tallied_Results(const RESULTS_TALLY* pTally, int nTeam, int nKind, int nFilter);
+// Get_Team_Standings_Key from a tally of the season's games.
+int Get_Tallied_Standings_Key(const RESULTS_TALLY* pTally, int nTeam);
 int Sum_League_Game_Team_Total(int nStat);
 int Sum_Team_Game_Team_Total(int nTeam, int nStat);
 int Sum_Total_Points_Scored(void);

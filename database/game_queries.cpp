@@ -4,6 +4,8 @@
 // Games are stored in the order they were started, and each record keeps the week it was played
 // in, so the games of a week are found by that week and never by counting records: byes, uneven
 // schedules and playoff rounds of any size all come out right.
+#include <string.h>
+
 #include "core/core.h"
 #include "database/database.h"
 #include "database/records_internal.h"
@@ -176,39 +178,62 @@ int Get_Team_Losing_Streak(int nTeam) {
 
 // ---- head-to-head counts -----------------------------------------------------------------------
 
-static int Does_Opponent_Pass_Filter(int nTeam, int nOpponent, int nFilter) {
-    if (nFilter >= 0 && nFilter < LEAGUE_TEAM_COUNT)
-        return nOpponent == nFilter;
-    if (nFilter & RESULTS_SAME_DIVISION)
-        return Get_Team_Division(nOpponent) == Get_Team_Division(nTeam);
-    if (nFilter & RESULTS_SAME_LEAGUE)
-        return Get_Team_League(nOpponent) == Get_Team_League(nTeam);
-    return 1;
+static int Get_Tally_Kind(int nKind) {
+    return nKind == RESULT_KIND_WINS     ? 0
+           : nKind == RESULT_KIND_LOSSES ? 1
+           : nKind == RESULT_KIND_TIES   ? 2
+                                         : -1;
 }
 
-// The team's finished regular-season games won (kind 0), lost (4) or tied (8) against the
-// opponents the filter lets through.
-int Count_Team_Game_Results(int nTeam, int nKind, int nFilter) {
+void Tally_Season_Results(RESULTS_TALLY* pTally) {
+    memset(pTally, 0, sizeof(*pTally));
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        pTally->anDivisions[nTeam] = Get_Team_Division(nTeam);
+        pTally->anLeagues[nTeam] = Get_Team_League(nTeam);
+    }
     int nFirstPostseasonWeek = Get_Regular_Season_Week_Count();
-    int nCount = 0;
     for (int nIndex = 0; nIndex < GAME_COUNT; nIndex++) {
         GAME* pGame = &gGames[nIndex];
-        if (!Is_Team_Game(pGame, nTeam) || !Is_Game_Record_Played(pGame) ||
+        if (!Is_Valid_Game_Record(pGame) || !Is_Game_Record_Played(pGame) ||
             pGame->anInfo[GAME_INFO_WEEK] >= nFirstPostseasonWeek)
             continue;
-        int nSide = Get_Game_Side(pGame, nTeam);
-        if ((nFilter & RESULTS_SKIP_ROAD_GAMES) && nSide == VISITOR_SIDE)
-            continue;
-        if (!Does_Opponent_Pass_Filter(nTeam, pGame->anTeams[1 - nSide], nFilter))
-            continue;
-        int nOwn = pGame->anScores[nSide];
-        int nOther = pGame->anScores[1 - nSide];
-        if ((nKind == RESULT_KIND_WINS && nOwn > nOther) ||
-            (nKind == RESULT_KIND_LOSSES && nOwn < nOther) ||
-            (nKind == RESULT_KIND_TIES && nOwn == nOther))
-            nCount++;
+        for (int nSide = VISITOR_SIDE; nSide <= HOME_SIDE; nSide++) {
+            int nTeam = pGame->anTeams[nSide];
+            int nOpponent = pGame->anTeams[1 - nSide];
+            int nOwn = pGame->anScores[nSide];
+            int nOther = pGame->anScores[1 - nSide];
+            int nKind = nOwn > nOther ? 0 : nOwn < nOther ? 1 : 2;
+            pTally->aanGames[nKind][0][nTeam][nOpponent]++;
+            if (nSide == HOME_SIDE)
+                pTally->aanGames[nKind][1][nTeam][nOpponent]++;
+        }
+    }
+}
+
+int Count_Tallied_Results(const RESULTS_TALLY* pTally, int nTeam, int nKind, int nFilter) {
+    int nTallyKind = Get_Tally_Kind(nKind);
+    if (nTallyKind < 0 || nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT)
+        return 0;
+    int nHomeOnly = (nFilter & RESULTS_SKIP_ROAD_GAMES) ? 1 : 0;
+    const uint16_t* anCounts = pTally->aanGames[nTallyKind][nHomeOnly][nTeam];
+    if (nFilter >= 0 && nFilter < LEAGUE_TEAM_COUNT)
+        return anCounts[nFilter];
+    // The opponent filter's group rules, on the divisions and leagues of the tally.
+    const int* anGroups = (nFilter & RESULTS_SAME_DIVISION) ? pTally->anDivisions
+                          : (nFilter & RESULTS_SAME_LEAGUE) ? pTally->anLeagues
+                                                            : NULL;
+    int nCount = 0;
+    for (int nOpponent = 0; nOpponent < LEAGUE_TEAM_COUNT; nOpponent++) {
+        if (!anGroups || anGroups[nOpponent] == anGroups[nTeam])
+            nCount += anCounts[nOpponent];
     }
     return nCount;
+}
+
+int Count_Team_Game_Results(int nTeam, int nKind, int nFilter) {
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
+    return Count_Tallied_Results(&tally, nTeam, nKind, nFilter);
 }
 
 // ---- sums over the season's records ------------------------------------------------------------

@@ -23,13 +23,13 @@ static int Get_Won_Lost(int nTeam) {
     return Get_Team_Wins(nTeam) - Get_Team_Losses(nTeam);
 }
 
-// Wins minus losses in the stored games that pass the filter (an opponent, or a group's bits).
-static int Get_Filtered_Won_Lost(int nTeam, int nFilter) {
-    return Count_Team_Game_Results(nTeam, RESULT_KIND_WINS, nFilter) -
-           Count_Team_Game_Results(nTeam, RESULT_KIND_LOSSES, nFilter);
+// Wins minus losses in the tallied games that pass the filter (an opponent, or a group's bits).
+static int Get_Filtered_Won_Lost(const RESULTS_TALLY* pTally, int nTeam, int nFilter) {
+    return Count_Tallied_Results(pTally, nTeam, RESULT_KIND_WINS, nFilter) -
+           Count_Tallied_Results(pTally, nTeam, RESULT_KIND_LOSSES, nFilter);
 }
 
-int Get_Team_Standings_Key(int nTeam) {
+int Get_Tallied_Standings_Key(const RESULTS_TALLY* pTally, int nTeam) {
     if (!Is_Valid_Team(nTeam))
         return NO_KEY;
     if (Get_Team_Games_Played(nTeam) == 0)
@@ -40,15 +40,21 @@ int Get_Team_Standings_Key(int nTeam) {
     for (int c = 0; c < LEAGUE_TEAM_COUNT; c++) {
         if (!Is_Team_Active(c) || Get_Team_League(c) != nLeague || Get_Won_Lost(c) != nWonLost)
             continue;
-        nWinsAgainst += Count_Team_Game_Results(nTeam, RESULT_KIND_WINS, c);
-        nLossesAgainst += Count_Team_Game_Results(nTeam, RESULT_KIND_LOSSES, c);
+        nWinsAgainst += Count_Tallied_Results(pTally, nTeam, RESULT_KIND_WINS, c);
+        nLossesAgainst += Count_Tallied_Results(pTally, nTeam, RESULT_KIND_LOSSES, c);
     }
     int nBonus = nWinsAgainst > 0 && nLossesAgainst == 0 ? HEAD_TO_HEAD_BONUS : 0;
     return nWonLost * RECORD_WEIGHT + nBonus +
-           Get_Filtered_Won_Lost(nTeam, RESULTS_SAME_LEAGUE) * GROUP_RECORD_WEIGHT;
+           Get_Filtered_Won_Lost(pTally, nTeam, RESULTS_SAME_LEAGUE) * GROUP_RECORD_WEIGHT;
 }
 
-int Get_Team_Division_Key(int nTeam) {
+int Get_Team_Standings_Key(int nTeam) {
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
+    return Get_Tallied_Standings_Key(&tally, nTeam);
+}
+
+static int Get_Tallied_Division_Key(const RESULTS_TALLY* pTally, int nTeam) {
     int nWonLost = Get_Won_Lost(nTeam);
     int nDivision = Get_Team_Division(nTeam);
     int nHeadToHead = 0;
@@ -56,19 +62,27 @@ int Get_Team_Division_Key(int nTeam) {
         if (c == nTeam || !Is_Team_Active(c) || Get_Team_Division(c) != nDivision ||
             Get_Won_Lost(c) != nWonLost)
             continue;
-        nHeadToHead += Get_Filtered_Won_Lost(nTeam, c) * DIVISION_HEAD_TO_HEAD_WEIGHT;
+        nHeadToHead += Get_Filtered_Won_Lost(pTally, nTeam, c) * DIVISION_HEAD_TO_HEAD_WEIGHT;
     }
     return nWonLost * RECORD_WEIGHT + nHeadToHead +
-           Get_Filtered_Won_Lost(nTeam, RESULTS_SAME_DIVISION) * GROUP_RECORD_WEIGHT +
-           Get_Filtered_Won_Lost(nTeam, RESULTS_SAME_LEAGUE);
+           Get_Filtered_Won_Lost(pTally, nTeam, RESULTS_SAME_DIVISION) * GROUP_RECORD_WEIGHT +
+           Get_Filtered_Won_Lost(pTally, nTeam, RESULTS_SAME_LEAGUE);
+}
+
+int Get_Team_Division_Key(int nTeam) {
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
+    return Get_Tallied_Division_Key(&tally, nTeam);
 }
 
 // Place 0 is the best key; of equal keys the higher team number goes first.
 void Rank_Teams_By_Record(void) {
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
     int anKeys[LEAGUE_TEAM_COUNT];
     int nActive = 0;
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        anKeys[nTeam] = Is_Team_Active(nTeam) ? Get_Team_Standings_Key(nTeam) : NO_KEY;
+        anKeys[nTeam] = Is_Team_Active(nTeam) ? Get_Tallied_Standings_Key(&tally, nTeam) : NO_KEY;
         nActive += Is_Team_Active(nTeam);
     }
     for (int nPlace = 0; nPlace < nActive; nPlace++) {
@@ -123,8 +137,10 @@ static void Place_By_Keys(int nDivision, int nPlace, const int* anKeys) {
 
 // The division keys of the active teams; placing teams changes none of them.
 static void Get_Division_Keys(int* anKeys) {
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
-        anKeys[nTeam] = Is_Team_Active(nTeam) ? Get_Team_Division_Key(nTeam) : NO_KEY;
+        anKeys[nTeam] = Is_Team_Active(nTeam) ? Get_Tallied_Division_Key(&tally, nTeam) : NO_KEY;
 }
 
 void Place_Division_Team(int nDivision, int nPlace) {

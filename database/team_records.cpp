@@ -381,12 +381,14 @@ void Rebuild_Team_Records(void) {
         {YEARLY_HOME_LOSSES, RESULT_KIND_LOSSES, RESULTS_ALL_GAMES | RESULTS_SKIP_ROAD_GAMES},
         {YEARLY_HOME_TIES, RESULT_KIND_TIES, RESULTS_ALL_GAMES | RESULTS_SKIP_ROAD_GAMES},
     };
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (!Is_Team_Active(nTeam))
             continue;
         for (const auto& count : kCounts)
             Set_Team_Yearly_Char(nTeam, gSeasonNumber, count.nStat,
-                                 Count_Team_Game_Results(nTeam, count.nKind, count.nFilter));
+                                 Count_Tallied_Results(&tally, nTeam, count.nKind, count.nFilter));
     }
 }
 

@@ -55,6 +55,7 @@ static int Is_Seeded(const int* anSeeds, int nCount, int nTeam) {
 // The unseeded team of the candidates with the highest standings key; the first wins a tie.
 // The standings keys of one seeding, each worked out once: seeding changes none of them.
 typedef struct SEEDING_KEYS {
+    RESULTS_TALLY tally;
     uint8_t abKnown[LEAGUE_TEAM_COUNT];
     int anKeys[LEAGUE_TEAM_COUNT];
 } SEEDING_KEYS;
@@ -63,7 +64,7 @@ static int Get_Seeding_Key(SEEDING_KEYS* pKeys, int nTeam) {
     if (nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT)
         return Get_Team_Standings_Key(nTeam);
     if (!pKeys->abKnown[nTeam]) {
-        pKeys->anKeys[nTeam] = Get_Team_Standings_Key(nTeam);
+        pKeys->anKeys[nTeam] = Get_Tallied_Standings_Key(&pKeys->tally, nTeam);
         pKeys->abKnown[nTeam] = 1;
     }
     return pKeys->anKeys[nTeam];
@@ -101,6 +102,7 @@ static void Seed_League(int nLeague) {
         anLeagueTeams[n] = Get_Nth_League_Team(nLeague, n);
     int anSeeds[MAX_LEAGUE_SEEDS];
     SEEDING_KEYS keys = {};
+    Tally_Season_Results(&keys.tally);
     for (int nSeed = 0; nSeed < nTeams; nSeed++) {
         anSeeds[nSeed] = nSeed < nDivisions
                              ? Best_Unseeded(anLeaders, nDivisions, anSeeds, nSeed, &keys)
