@@ -62,6 +62,9 @@ extern int gMtIndex;  // next word to hand out; 625 = never seeded, 624 = regene
 void Seed_Random(uint32_t uSeed);
 void Set_Random_State(const uint32_t* pWords);
 uint32_t Random_Number(void);
+// Outputs taken from the generator since the program started (a caller can tell whether a
+// computation drew any).
+uint64_t Count_Random_Draws(void);
 double Random_Unit(void);
 int Random_Below(int n);
 int Random_Range(int a, int b);

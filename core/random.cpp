@@ -16,6 +16,11 @@
 
 uint32_t gMtState[MT_STATE_WORDS];
 int gMtIndex = MT_NEVER_SEEDED;
+static uint64_t gDrawCount = 0;
+
+uint64_t Count_Random_Draws(void) {
+    return gDrawCount;
+}
 
 void Seed_Random(uint32_t uSeed) {
     uint32_t x = uSeed;
@@ -51,6 +56,7 @@ uint32_t Random_Number(void) {
             Seed_Random(DEFAULT_RANDOM_SEED);
         Regenerate_State();
     }
+    gDrawCount++;
     uint32_t y = gMtState[gMtIndex++];
     y ^= y >> 11;
     y ^= (y << 7) & 0x9d2c5680u;

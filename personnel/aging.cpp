@@ -136,6 +136,10 @@ static void Pull_Back_High_Rating(int nTeam, int nSlot, int nRating, int bReal, 
     Set_Player_Rating(nTeam, nSlot, fValue - fLoss, nRating);
 }
 
+int Get_Decline_Setting(void) {
+    return Get_Head_Short(DECLINE_SETTING_HEAD_SHORT);
+}
+
 void Age_Player_Ratings(int nTeam, int nSlot, int bReal) {
     int nAge = Get_Player_Age(nTeam, nSlot);
     if (nAge < Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PRIME_START) ||
@@ -146,7 +150,7 @@ void Age_Player_Ratings(int nTeam, int nSlot, int bReal) {
         Set_Player_Rating(nTeam, nSlot, Get_Player_Rating(nTeam, nSlot, RATING_SPEED) - SPEED_LOSS,
                           RATING_SPEED);
 
-    float fSetting = Get_Head_Short(DECLINE_SETTING_HEAD_SHORT) + PERCENT;
+    float fSetting = Get_Decline_Setting() + PERCENT;
     if (bReal) {
         int nOverall = (int)Get_Checked_Overall_Rating(nTeam, nSlot);
         if (nOverall > STAR_OVERALL) {

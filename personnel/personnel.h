@@ -66,8 +66,8 @@ int Get_Team_Record_Need_Factor(int nTeam);  // (losses - wins) x 50
 // ---- roster moves (roster_moves.cpp) -----------------------------------------------------------
 int Release_Surplus_Player(int nTeam);  // 1 when a player above the roster floor was dropped
 void Trim_Roster(int nTeam);
-int Fill_Team_Position_Minimums(int nTeam);  // 1 when nothing was missing
-uint8_t Find_Free_Agent_At_Position(int nPosition);             // NO_SLOT_BYTE when none
+int Fill_Team_Position_Minimums(int nTeam);                      // 1 when nothing was missing
+uint8_t Find_Free_Agent_At_Position(int nPosition);              // NO_SLOT_BYTE when none
 uint8_t Choose_Affordable_Free_Agent(int nTeam, int nPosition);  // NO_SLOT_BYTE when none
 void Auto_Sign_Team_Free_Agents(int nTeam);
 void Make_Computer_Roster_Move(int nTeam);
@@ -90,7 +90,7 @@ extern const int FIXED_DRAFT_ORDER_2021[FIXED_DRAFT_ORDER_TEAMS];
 
 // The order (draft_picks.cpp): the finished season's, or projected from the standings.
 void Compute_Draft_Order(void);
-int Get_Draft_Order_Key(int nTeam);  // highest picks first
+int Get_Draft_Order_Key(int nTeam);                // highest picks first
 int Get_Team_Draft_Position(int nTeam);            // the team count when absent
 int Get_Team_Projected_Draft_Position(int nTeam);  // the team count when absent
 
@@ -104,7 +104,7 @@ void Advance_Draft_Pick(void);
 void Prompt_User_Draft_Pick(void);
 void End_Draft_Empty_Pool(void);
 void End_College_Draft_Command(void);
-int Get_Overall_Draft_Pick_Number(void);  // of the pick on the clock, from 1
+int Get_Overall_Draft_Pick_Number(void);                      // of the pick on the clock, from 1
 int Get_Logged_Draft_Pick_Team(int nYear, int nOverallPick);  // 128 when not logged
 
 // The computer's choice (draft_choice.cpp).
@@ -346,6 +346,8 @@ void Modify_Player_Ratings_Plain(int nTeam, int nSlot, float fFraction);
 void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
 float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
 void Age_Player_Ratings(int nTeam, int nSlot, int bReal);
+// The game options' decline setting that the yearly ageing reads (0 = normal).
+int Get_Decline_Setting(void);
 int Get_Position_Peak_Age(int nPosition);
 float Get_Rating_Aging_Weight(int nRating);
 void Age_All_Players_Projected(void);
@@ -501,8 +503,8 @@ int Get_Team_From_Abbreviation(const char* szText, int bReport);
 int Get_Team_From_Label(const char* szText);
 int Get_Team_From_Name(const char* szName);  // 36 "Free Agents", 41 "Retired", NO_TEAM unknown
 int Get_Team_From_Historic_Name(const char* szName);
-int Get_Team_From_Text(const char* szText);  // an abbreviation, else a (historic) name
-int Find_Team_By_Nickname(const char* szText);  // 0 when none
+int Get_Team_From_Text(const char* szText);      // an abbreviation, else a (historic) name
+int Find_Team_By_Nickname(const char* szText);   // 0 when none
 int Find_Team_By_Full_Name(const char* szName);  // "City,Nickname" or "City Nickname"; NO_TEAM
 
 // ---- players by name (name_matching.cpp) -------------------------------------------------------
@@ -523,7 +525,7 @@ int Rebuild_Last_Names_File(void);  // 1 when names\rawlast.txt was read and nam
 
 // ---- the draft hand-over (draft_handover.cpp) --------------------------------------------------
 void Clear_Player_Moved_Flags(void);
-void Clear_Draft_Destinations(void);  // every destination NO_TEAM, every moved flag 0
+void Clear_Draft_Destinations(void);   // every destination NO_TEAM, every moved flag 0
 int All_Players_At_Destination(void);  // no league player still waits for his move
 int Implement_Draft_Teams(void);       // 1 when every player reached his destination
 
@@ -549,10 +551,10 @@ void Next_Fantasy_Draft_Pick(void);  // the turns until a person is on the clock
 // A person's pick; a player already drafted or off the dealt rosters is refused.
 void Record_Fantasy_Draft_Pick(int nTeam, int nSlot, int nDrafter);
 void End_Fantasy_Draft_Command(void);
-void Finish_Fantasy_Draft(void);  // every player to his new team, then the end
-void End_Fantasy_Draft(void);     // the draft ends; nobody moves
+void Finish_Fantasy_Draft(void);         // every player to his new team, then the end
+void End_Fantasy_Draft(void);            // the draft ends; nobody moves
 int Is_Fantasy_Draft_Roster(int nTeam);  // league teams, free agents and the draft pool
 int Count_Team_Draftees_At_Position(int nTeam, int nPosition);
-int Get_Fantasy_Cap_Room(int nTeam);  // thousands
+int Get_Fantasy_Cap_Room(int nTeam);                      // thousands
 void Get_Fantasy_Position_Needs(int nTeam, int* pNeeds);  // POSITION_COUNT per mille values
 int Choose_Fantasy_Draft_Player(int nTeam, int* pTeam, int* pSlot);  // 1 when one was chosen
