@@ -175,7 +175,8 @@ int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
 int Get_Draft_Pick_Trade_Value(int nYearsAhead, int nRound, int nPlace);
 int Get_Trade_Side_Pick_Value(const TRADE_OFFER* pOffer, int nSide);
 int Get_Team_Roster_Trade_Value(int nTeam);
-int Get_Team_Draft_Picks_Value(int nTeam);                          // thousands
+int Get_Team_Draft_Picks_Value(int nTeam);  // thousands
+int Sum_Team_Draft_Slot_Values(int nTeam);  // the slot values alone, in the order as it stands
 int Get_Trade_Need_Kind(int nReceivingTeam, int nTeam, int nSlot);  // a first index of TEAM_NEEDS
 int Get_Contract_Value(int nTeam, int nSlot);
 int Get_Remaining_Contract_Money(int nTeam, int nSlot);

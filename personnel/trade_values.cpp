@@ -181,11 +181,9 @@ int Get_Trade_Side_Pick_Value(const TRADE_OFFER* pOffer, int nSide) {
 
 // Rookie money of the picks the team holds in the coming draft, by the order the season gives:
 // for each pick its rookie salary plus a quarter of its draft-slot value, in thousands.
-int Get_Team_Draft_Picks_Value(int nTeam) {
-    if (Is_Season_Complete())
-        Compute_Draft_Order();
-    else
-        Update_Draft_Order_For_Values();
+// The team's picks still to be made, each worth its slot value and, with bSalaries, the rookie
+// salary plus a quarter of the slot value; in the draft order as it stands.
+static int Sum_Team_Picks(int nTeam, int bSalaries) {
     int nPlaces = Min_Int(Count_Active_Teams(), DRAFT_COLUMNS);
     int bDraftOn = Is_College_Draft_On();
     int64_t nSum = 0;
@@ -196,10 +194,24 @@ int Get_Team_Draft_Picks_Value(int nTeam) {
                 continue;  // already made
             if (Get_Draft_Pick_Owner(0, nRound, Get_Draft_Order_Team(nPlace)) != nTeam)
                 continue;
-            nSum += Get_Rookie_Salary(nRound, nPlace) + Get_Draft_Slot_Value(nRound, nPlace) / 4;
+            nSum += bSalaries ? Get_Rookie_Salary(nRound, nPlace) +
+                                    Get_Draft_Slot_Value(nRound, nPlace) / 4
+                              : Get_Draft_Slot_Value(nRound, nPlace);
         }
     }
     return Saturate_To_Int(nSum);
+}
+
+int Get_Team_Draft_Picks_Value(int nTeam) {
+    if (Is_Season_Complete())
+        Compute_Draft_Order();
+    else
+        Update_Draft_Order_For_Values();
+    return Sum_Team_Picks(nTeam, 1);
+}
+
+int Sum_Team_Draft_Slot_Values(int nTeam) {
+    return Sum_Team_Picks(nTeam, 0);
 }
 
 // ---- teams -------------------------------------------------------------------------------------

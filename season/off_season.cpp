@@ -129,12 +129,12 @@ void Roll_Over_Team_Year(int nTeam) {
                         Get_Team_Financial_Stat(nTeam, FIN_HOME_ATTENDANCE));
     Set_Team_Yearly_Int(nTeam, nSeason, YEARLY_FINANCE_B,
                         Get_Team_Financial_Stat(nTeam, FIN_PROFIT));
-    Set_Team_Yearly_Int(nTeam, nSeason, YEARLY_FINISH, Record_Team_Season_Finish(nTeam));
+    Store_Team_Season_Finish(nTeam);
     for (const auto& pair : kLastSeasonFinances)
         Set_Team_Financial_Stat(nTeam, pair[0], Get_Team_Financial_Stat(nTeam, pair[1]));
 }
 
-static void Close_Team_Year(int nTeam) {
+void Close_Team_Year(int nTeam) {
     Renew_Team_Contracts(nTeam);
     Roll_Over_Team_Year(nTeam);
     Update_Team_Fan_Support(nTeam);
@@ -160,7 +160,7 @@ int Get_Team_Training_Modifier(int nTeam) {
     return (TRAINING_BASE_PER_MILLE - Get_Team_Winning_Percentage(nTeam)) / nDivisor;
 }
 
-static void Move_Season_Stats_To_Last_Season(int nTeam) {
+void Clear_Team_Season_Record(int nTeam) {
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
         if (!Is_Player_Slot_Used(nTeam, nSlot))
             continue;
@@ -204,19 +204,27 @@ static void Close_Computer_Team_Years(void) {
     }
 }
 
-static void Close_Season_Stats_And_Train(void) {
-    for (int nTeam = 0; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
-        if (Is_Valid_Team(nTeam))
-            Move_Season_Stats_To_Last_Season(nTeam);
-    }
+void Apply_League_Training(void) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (Is_Team_Active(nTeam))
             Apply_Team_Training(nTeam, Get_Team_Training_Modifier(nTeam));
     }
 }
 
+int Is_All_Teams_Computer(void) {
+    return gAllTeamsComputer != 0;
+}
+
+static void Close_Season_Stats_And_Train(void) {
+    for (int nTeam = 0; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
+        if (Is_Valid_Team(nTeam))
+            Clear_Team_Season_Record(nTeam);
+    }
+    Apply_League_Training();
+}
+
 static int Ask_To_Begin_Draft(void) {
-    if (gAllTeamsComputer)
+    if (Is_All_Teams_Computer())
         return 1;
     return Do_Message_Box(
                "The College Draft is ready to begin.\n\nPress 'Yes' to begin the "

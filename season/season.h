@@ -80,8 +80,14 @@ int Can_Open_Next_Season(void);       // 0 once season 99 is the current one
 int Check_Next_Season_Allowed(void);  // as Can_Open_Next_Season, telling the user when not
 void Renew_Team_Contracts(int nTeam);
 void Roll_Over_Team_Year(int nTeam);
+// One team's year-end: contracts renewed, the year rolled over, fan support, last year's money.
+void Close_Team_Year(int nTeam);
 void Apply_Team_Training(int nTeam, int nModifier);
 int Get_Team_Training_Modifier(int nTeam);  // from the winning percentage and the difficulty
+void Apply_League_Training(void);           // every active team by its own modifier
+// The team's season lines of every player moved to last season's and cleared.
+void Clear_Team_Season_Record(int nTeam);
+int Is_All_Teams_Computer(void);  // the setting that lets the computer run every team
 void Sort_Roster_By_Value(int nTeam);
 // Expiring: a league-team player with at most one contract year left once the season is complete.
 int Is_Contract_Expiring_Now(int nTeam, int nSlot);
@@ -152,6 +158,8 @@ void Expand_Postal_Code(char* szText, int nSize);
 // ---- the season's finish by team (yearly_standings.cpp) -----------------------------------------
 // The standings refreshed, then each active team's finish code stored in the season just played.
 void Store_Team_Yearly_Standings(void);
+// One team's finish code stored in the season just played, the standings as they stand.
+void Store_Team_Season_Finish(int nTeam);
 
 // ---- season rules by year (season_rules.cpp) ------------------------------------------------------
 // Overtime rules of gOvertimeRule and gPlayoffOvertimeRule.

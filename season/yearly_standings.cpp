@@ -3,9 +3,13 @@
 
 void Store_Team_Yearly_Standings(void) {
     Refresh_Standings();
-    int nSeason = Get_Current_Season_Index();
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (Is_Team_Active(nTeam))
-            Set_Team_Yearly_Int(nTeam, nSeason, YEARLY_FINISH, Record_Team_Season_Finish(nTeam));
+            Store_Team_Season_Finish(nTeam);
     }
+}
+
+void Store_Team_Season_Finish(int nTeam) {
+    Set_Team_Yearly_Int(nTeam, Get_Current_Season_Index(), YEARLY_FINISH,
+                        Record_Team_Season_Finish(nTeam));
 }

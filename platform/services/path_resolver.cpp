@@ -1,6 +1,11 @@
 // The one path resolver every file access goes through: '\' becomes '/', and where the exact name
 // does not exist each component is matched against its folder's entries without regard to ASCII
 // letter case. The file operations below open, remove, rename, sync and create what it resolves.
+//
+// Creating a file searches its folder for a name that differs only in case, and the game creates
+// thousands of files in one folder (a box score per game, season after season): opens for writing
+// read the folder from a listing kept since the folder last changed, which the layer's own creates
+// keep up to date. Reads always search the folder itself.
 #include "../platform_internal.h"
 
 #include <dirent.h>
@@ -10,6 +15,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -33,6 +39,13 @@ bool Equal_No_Case(const char* a, const char* b) {
     return *a == *b;
 }
 
+std::string Lower_Case(const std::string& stName) {
+    std::string stLower = stName;
+    for (char& ch : stLower)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + 32);
+    return stLower;
+}
+
 // The entry of szFolder whose name matches stName without regard to case; when several do, the
 // smallest name, so the choice does not depend on the folder's order. Empty when none does.
 std::string Find_Entry_No_Case(const std::string& stFolder, const std::string& stName) {
@@ -48,8 +61,73 @@ std::string Find_Entry_No_Case(const std::string& stFolder, const std::string& s
     return stBest;
 }
 
-// Resolves stPath component by component; returns whether the whole path exists.
-bool Resolve(const std::string& stPath, std::string* pOut) {
+// A folder's entries by their lower-case names (the smallest name of each), and the folder's
+// identity and change time when they were read.
+struct FOLDER_LISTING {
+    dev_t nDevice;
+    ino_t nInode;
+    struct timespec tsChanged;
+    std::unordered_map<std::string, std::string> names;
+};
+
+std::unordered_map<std::string, FOLDER_LISTING> gListings;
+
+bool Stat_Folder(const std::string& stFolder, struct stat* pStat) {
+    return stat(stFolder.c_str(), pStat) == 0 && S_ISDIR(pStat->st_mode);
+}
+
+bool Is_Same_State(const FOLDER_LISTING& listing, const struct stat& st) {
+    return listing.nDevice == st.st_dev && listing.nInode == st.st_ino &&
+           listing.tsChanged.tv_sec == st.st_mtim.tv_sec &&
+           listing.tsChanged.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+void Add_Listed_Name(FOLDER_LISTING* pListing, const std::string& stName) {
+    std::string& stBest = pListing->names[Lower_Case(stName)];
+    if (stBest.empty() || stBest > stName) stBest = stName;
+}
+
+// The folder's listing, read again when the folder changed since; null when it cannot be read.
+const FOLDER_LISTING* Get_Listing(const std::string& stFolder) {
+    struct stat st;
+    if (!Stat_Folder(stFolder, &st)) return nullptr;
+    auto it = gListings.find(stFolder);
+    if (it != gListings.end() && Is_Same_State(it->second, st)) return &it->second;
+    DIR* pDir = opendir(stFolder.c_str());
+    if (!pDir) return nullptr;
+    FOLDER_LISTING listing = {st.st_dev, st.st_ino, st.st_mtim, {}};
+    while (struct dirent* pEntry = readdir(pDir)) Add_Listed_Name(&listing, pEntry->d_name);
+    closedir(pDir);
+    return &(gListings[stFolder] = std::move(listing));
+}
+
+// A file the layer has just created: its folder's listing takes it in and the folder's new
+// change time, unless the listing was already out of date.
+void Note_Created(const std::string& stPath) {
+    size_t nSlash = stPath.rfind('/');
+    std::string stFolder = nSlash == std::string::npos ? "." : stPath.substr(0, nSlash);
+    if (stFolder.empty()) stFolder = "/";
+    auto it = gListings.find(stFolder);
+    if (it == gListings.end()) return;
+    struct stat st;
+    if (!Stat_Folder(stFolder, &st)) {
+        gListings.erase(it);
+        return;
+    }
+    Add_Listed_Name(&it->second, stPath.substr(nSlash == std::string::npos ? 0 : nSlash + 1));
+    it->second.tsChanged = st.st_mtim;
+}
+
+std::string Find_Listed_Entry(const std::string& stFolder, const std::string& stName) {
+    const FOLDER_LISTING* pListing = Get_Listing(stFolder);
+    if (!pListing) return "";
+    auto it = pListing->names.find(Lower_Case(stName));
+    return it == pListing->names.end() ? "" : it->second;
+}
+
+// Resolves stPath component by component; returns whether the whole path exists. bListed: for
+// a file about to be written, its own folder is searched through the kept listing.
+bool Resolve(const std::string& stPath, std::string* pOut, bool bListed = false) {
     std::string stUnix = stPath;
     for (char& ch : stUnix)
         if (ch == '\\') ch = '/';
@@ -75,7 +153,9 @@ bool Resolve(const std::string& stPath, std::string* pOut) {
         std::string stPart = aParts[i];
         bool bPlain = !stPart.empty() && stPart != "." && stPart != "..";
         if (bSearching && bPlain && !Exists(stPrefix + stPart)) {
-            std::string stMatch = Find_Entry_No_Case(stFolder, stPart);
+            bool bLast = i + 1 == aParts.size();
+            std::string stMatch = bListed && bLast ? Find_Listed_Entry(stFolder, stPart)
+                                                   : Find_Entry_No_Case(stFolder, stPart);
             if (stMatch.empty())
                 bSearching = false;
             else
@@ -109,18 +189,22 @@ FILE* Platform_Open_File(const char* szPath, const char* szMode) {
         errno = EINVAL;
         return nullptr;
     }
-    char szResolved[4096];
-    Platform_Resolve_Path(szPath, szResolved, sizeof(szResolved));
-    if (!szResolved[0]) {
-        if (errno != ENAMETOOLONG) errno = ENOENT;
+    bool bWriting = strchr(szMode, 'w') || strchr(szMode, 'a');
+    std::string stResolved;
+    bool bExists = Resolve(szPath, &stResolved, bWriting);
+    if (stResolved.empty() || stResolved.size() >= 4096) {
+        errno = stResolved.empty() ? ENOENT : ENAMETOOLONG;
         return nullptr;
     }
-    return fopen(szResolved, szMode);
+    FILE* pFile = fopen(stResolved.c_str(), szMode);
+    if (pFile && !bExists) Note_Created(stResolved);
+    return pFile;
 }
 
 int Platform_Remove_File(const char* szPath) {
     char szResolved[4096];
     if (!Platform_Resolve_Path(szPath, szResolved, sizeof(szResolved))) return 0;
+    gListings.clear();
     return remove(szResolved) == 0 ? 1 : 0;
 }
 
@@ -130,6 +214,7 @@ int Platform_Rename_File(const char* szFrom, const char* szTo) {
     if (!Platform_Resolve_Path(szFrom, szSource, sizeof(szSource))) return 0;
     Platform_Resolve_Path(szTo, szTarget, sizeof(szTarget));
     if (!szTarget[0]) return 0;
+    gListings.clear();
     // rename(2) replaces an existing target in one step.
     return rename(szSource, szTarget) == 0 ? 1 : 0;
 }
@@ -144,6 +229,7 @@ int Platform_Make_Directory(const char* szPath) {
     if (Platform_Resolve_Path(szPath, szResolved, sizeof(szResolved)))
         return Is_Directory(szResolved);
     if (!szResolved[0]) return 0;
+    gListings.clear();
     if (mkdir(szResolved, 0755) == 0) return 1;
     return errno == EEXIST && Is_Directory(szResolved) ? 1 : 0;
 }

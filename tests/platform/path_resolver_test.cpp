@@ -104,6 +104,28 @@ TEST_F(PathResolverTest, NewFileGoesIntoTheExistingFolderWithItsNameAsGiven) {
     EXPECT_EQ(Read((stRoot + "/databases/saved games/game-1.sav").c_str()), "saved");
 }
 
+// Writes find an existing file of another case whether the layer created it (the folder's kept
+// listing takes it in) or something else did after the listing was read.
+TEST_F(PathResolverTest, WritesFindFilesCreatedBeforeWhateverTheCase) {
+    std::string stFolder = stRoot + "/Databases/";
+    auto Append = [&](const char* szName, const char* szText) {
+        FILE* pFile = Platform_Open_File((stFolder + szName).c_str(), "a");
+        ASSERT_NE(pFile, nullptr) << szName;
+        fputs(szText, pFile);
+        fclose(pFile);
+    };
+    Append("New.txt", "a");
+    Append("NEW.TXT", "b");  // the layer's own create, through the listing
+    usleep(30000);           // past the folder's change-time granularity
+    Write(stFolder + "Made-Outside.txt", "c");
+    Append("made-outside.TXT", "d");
+    EXPECT_EQ(Read((stFolder + "new.txt").c_str()), "ab");
+    EXPECT_EQ(Read((stFolder + "made-outside.txt").c_str()), "cd");
+    struct stat st;
+    EXPECT_NE(stat((stFolder + "NEW.TXT").c_str(), &st), 0);
+    EXPECT_NE(stat((stFolder + "made-outside.TXT").c_str(), &st), 0);
+}
+
 TEST_F(PathResolverTest, RenameReplacesRemoveDeletesMakeDirectoryCreatesOnce) {
     Write(stRoot + "/Databases/new.tmp", "fresh");
     EXPECT_EQ(Platform_Rename_File((stRoot + "/databases/NEW.tmp").c_str(),
