@@ -312,4 +312,7 @@ void Font_Reset(void) {
     if (state.library != nullptr) FT_Done_FreeType(state.library);
     state.library = nullptr;
     state.bLibraryFailed = false;
+    // fontconfig reads its configuration afresh on the next use.
+    if (state.bFontconfigReady) FcFini();
+    state.bFontconfigReady = false;
 }

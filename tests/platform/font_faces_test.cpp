@@ -1,10 +1,14 @@
 // Faces and glyphs: the substitution table, the LOGFONT height meanings, bold and italic (real
 // and synthetic), monochrome rendering, a requested width, Windows-1252 bytes and upward text.
 #include "platform/font/font.h"
+#include "platform/windows.h"
 
 #include <gtest/gtest.h>
 
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 #include <vector>
 
@@ -265,6 +269,35 @@ TEST_F(FontFacesTest, Escapement900TurnsGlyphsUpward) {
     EXPECT_GT(ell.nTop, 0);
     EXPECT_LE(ell.nTop - ell.nHeight, 3);
     EXPECT_GE(ell.nTop - ell.nHeight, -1);
+}
+
+// With no font installed at all a FONT still opens: it measures text, draws nothing.
+TEST_F(FontFacesTest, NoInstalledFontStillGivesAMeasuringFont) {
+    char szFolder[4096];
+    ASSERT_NE(getcwd(szFolder, sizeof(szFolder)), nullptr);
+    std::string stConfig =
+        std::string(szFolder) + "/empty_fonts.conf";  // fontconfig wants it whole
+    FILE* pFile = fopen(stConfig.c_str(), "w");
+    ASSERT_NE(pFile, nullptr);
+    fputs("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n", pFile);
+    fclose(pFile);
+    setenv("FONTCONFIG_FILE", stConfig.c_str(), 1);
+    Font_Reset();
+
+    FONT* pFont = Open("Arial", -13);
+    ASSERT_NE(pFont, nullptr);
+    EXPECT_STREQ(Font_Face_Name(pFont), "Liberation Sans");
+    FONT_METRICS metrics = Font_Get_Metrics(pFont);
+    EXPECT_EQ(metrics.nHeight - metrics.nInternalLeading, 13);
+    EXPECT_EQ(metrics.nAscent + metrics.nDescent, metrics.nHeight);
+    EXPECT_TRUE(Font_Get_Glyph(pFont, 'W').coverage.empty());
+    EXPECT_EQ(Font_Text_Width(pFont, "abc", 3), 3 * metrics.nAveCharWidth);
+    EXPECT_EQ(Font_Layout_Text(pFont, "one two", -1, 1, DT_WORDBREAK).size(), 2u);
+
+    unsetenv("FONTCONFIG_FILE");
+    Font_Reset();
+    EXPECT_STREQ(Font_Face_Name(Open("Arial", -13)), "Liberation Sans");
+    EXPECT_FALSE(Font_Get_Glyph(Open("Arial", -13), 'W').coverage.empty());
 }
 
 }  // namespace
