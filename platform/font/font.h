@@ -10,12 +10,14 @@
 
 // What a font is asked for, in the meanings of a LOGFONT: a positive height is the cell height
 // (ascent + descent), a negative one the character height (cell height minus internal leading),
-// 0 a default size; weight 400 regular, 700 bold; escapement in tenths of a degree (900 draws
-// upward); bAntialiased for the antialiased quality (otherwise glyphs are black or white).
+// 0 a default size (12 pixels of character height); weight 400 regular, from 600 on bold;
+// escapement in tenths of a degree (900 draws upward, any other draws as 0); bUnderline is kept
+// for the caller, who draws the line; bAntialiased for the antialiased quality (otherwise glyphs
+// are black or white).
 struct FONT_REQUEST {
     std::string stFace;
     int nHeight;
-    int nWidth;  // 0: the face's own proportions
+    int nWidth;  // 0: the face's own proportions, else the average character width wanted
     int nWeight;
     bool bItalic;
     bool bUnderline;

@@ -14,6 +14,8 @@ namespace {
 const char* const kDefaultFamily = "Liberation Sans";
 // Size of a FONT asked for with height 0: 9-point text at 96 dots per inch.
 const int kDefaultEmHeight = 12;
+// Heights beyond this many pixels are taken as this many.
+const int kMaxHeight = 4096;
 
 struct FACE_SUBSTITUTE {
     const char* szAsked;
@@ -277,6 +279,8 @@ FONT* Font_Open(const FONT_REQUEST& request) {
     pFont->bSynthItalic = pFont->pFile != nullptr && bItalic && !pFont->pFile->bItalic;
 
     int nHeight = request.nHeight != 0 ? request.nHeight : -kDefaultEmHeight;
+    if (nHeight > kMaxHeight) nHeight = kMaxHeight;
+    if (nHeight < -kMaxHeight) nHeight = -kMaxHeight;
     pFont->size = nullptr;
     if (pFont->pFile != nullptr && FT_New_Size(pFont->pFile->face, &pFont->size) != 0) {
         pFont->size = nullptr;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -109,11 +110,17 @@ TEST_F(FontFacesTest, HeightSignChoosesCharacterOrCellHeight) {
     }
 }
 
-TEST_F(FontFacesTest, ZeroHeightIsTheDefaultGuiSize) {
+TEST_F(FontFacesTest, ZeroHeightIsTheDefaultGuiSizeAndHugeHeightsAreBounded) {
     FONT_METRICS byDefault = Font_Get_Metrics(Open("MS Sans Serif", 0));
     FONT_METRICS explicitSize = Font_Get_Metrics(Open("MS Sans Serif", -12));
     EXPECT_EQ(byDefault.nHeight, explicitSize.nHeight);
     EXPECT_EQ(byDefault.nAveCharWidth, explicitSize.nAveCharWidth);
+
+    for (int nHeight : {INT_MIN, INT_MAX}) {
+        FONT_METRICS huge = Font_Get_Metrics(Open("Arial", nHeight));
+        EXPECT_GT(huge.nHeight, 1000);
+        EXPECT_LE(huge.nHeight, 5000);
+    }
 }
 
 // Bold comes from the family's bold file or, when it has none, from thickened outlines.
