@@ -113,10 +113,26 @@ static int Is_Placed_Before(int nDivision, int nPlace, int nTeam) {
     return 0;
 }
 
+// The division keys and divisions of the teams, worked out once for a whole table: placing teams
+// changes none of them.
+typedef struct DIVISION_KEYS {
+    int anKeys[LEAGUE_TEAM_COUNT];       // the division key of every active team
+    int anDivisions[LEAGUE_TEAM_COUNT];  // Get_Team_Division of every team
+} DIVISION_KEYS;
+
+static void Get_Division_Keys(DIVISION_KEYS* pKeys) {
+    RESULTS_TALLY tally;
+    Tally_Season_Results(&tally);
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        pKeys->anKeys[nTeam] =
+            Is_Team_Active(nTeam) ? Get_Tallied_Division_Key(&tally, nTeam) : NO_KEY;
+        pKeys->anDivisions[nTeam] = tally.anDivisions[nTeam];
+    }
+}
+
 // Of equal keys the later team takes the place in seasons where its number and the season's add
-// up to an even number, so that ties do not always fall the same way. anKeys holds the division
-// key of every active team of the division.
-static void Place_By_Keys(int nDivision, int nPlace, const int* anKeys) {
+// up to an even number, so that ties do not always fall the same way.
+static void Place_By_Keys(int nDivision, int nPlace, const DIVISION_KEYS* pKeys) {
     if (nPlace >= Count_Division_Teams(nDivision)) {
         Set_Division_Standings_Team(nDivision, nPlace, NO_TEAM);
         return;
@@ -124,9 +140,9 @@ static void Place_By_Keys(int nDivision, int nPlace, const int* anKeys) {
     int nChosen = 0;
     int64_t nBestKey = INT64_MIN;
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (!Is_Team_Active(nTeam) || Get_Team_Division(nTeam) != nDivision)
+        if (!Is_Team_Active(nTeam) || pKeys->anDivisions[nTeam] != nDivision)
             continue;
-        int nKey = Is_Placed_Before(nDivision, nPlace, nTeam) ? NO_KEY : anKeys[nTeam];
+        int nKey = Is_Placed_Before(nDivision, nPlace, nTeam) ? NO_KEY : pKeys->anKeys[nTeam];
         if (nKey > nBestKey || (nKey == nBestKey && (nTeam + gSeasonNumber) % 2 == 0)) {
             nBestKey = nKey;
             nChosen = nTeam;
@@ -135,18 +151,10 @@ static void Place_By_Keys(int nDivision, int nPlace, const int* anKeys) {
     Set_Division_Standings_Team(nDivision, nPlace, nChosen);
 }
 
-// The division keys of the active teams; placing teams changes none of them.
-static void Get_Division_Keys(int* anKeys) {
-    RESULTS_TALLY tally;
-    Tally_Season_Results(&tally);
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
-        anKeys[nTeam] = Is_Team_Active(nTeam) ? Get_Tallied_Division_Key(&tally, nTeam) : NO_KEY;
-}
-
 void Place_Division_Team(int nDivision, int nPlace) {
-    int anKeys[LEAGUE_TEAM_COUNT];
-    Get_Division_Keys(anKeys);
-    Place_By_Keys(nDivision, nPlace, anKeys);
+    DIVISION_KEYS keys;
+    Get_Division_Keys(&keys);
+    Place_By_Keys(nDivision, nPlace, &keys);
 }
 
 void Update_Standings(void) {
@@ -155,11 +163,11 @@ void Update_Standings(void) {
         for (int nPlace = 0; nPlace < DIVISION_PLACES; nPlace++)
             Set_Division_Standings_Team(nDivision, nPlace, NO_TEAM);
     }
-    int anKeys[LEAGUE_TEAM_COUNT];
-    Get_Division_Keys(anKeys);
+    DIVISION_KEYS keys;
+    Get_Division_Keys(&keys);
     for (int nDivision = 0; nDivision < DIVISION_COUNT; nDivision++) {
         for (int nPlace = 0; nPlace < DIVISION_PLACES; nPlace++)
-            Place_By_Keys(nDivision, nPlace, anKeys);
+            Place_By_Keys(nDivision, nPlace, &keys);
     }
 }
 
