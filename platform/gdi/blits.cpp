@@ -56,6 +56,10 @@ void Mirror(std::vector<uint32_t>* pBlock, int nWidth, int nHeight, bool bX, boo
                              pBlock->begin() + static_cast<ptrdiff_t>(nHeight - 1 - y) * nWidth);
 }
 
+// The first pixel of a run of nLength pixels from x; a negative length runs leftward and
+// includes x itself (x + nLength + 1 .. x).
+int Span_Start(int x, int nLength) { return nLength < 0 ? x + nLength + 1 : x; }
+
 bool Is_Average_Mode(HDC hdc) { return GetStretchBltMode(hdc) == HALFTONE; }
 
 bool Uses_Source(DWORD dwRop) {
@@ -139,10 +143,12 @@ std::vector<uint32_t> Blit_Sample(const GDI_PIXELS& src, const RECT& rcSrc, int 
 BLIT_GEOMETRY Blit_Geometry(int x, int y, int nWidth, int nHeight, int xSrc, int ySrc,
                             int nSrcWidth, int nSrcHeight) {
     BLIT_GEOMETRY g;
-    g.rcDest = {std::min(x, x + nWidth), std::min(y, y + nHeight), std::max(x, x + nWidth),
-                std::max(y, y + nHeight)};
-    g.rcSrc = {std::min(xSrc, xSrc + nSrcWidth), std::min(ySrc, ySrc + nSrcHeight),
-               std::max(xSrc, xSrc + nSrcWidth), std::max(ySrc, ySrc + nSrcHeight)};
+    g.rcDest = {Span_Start(x, nWidth), Span_Start(y, nHeight), 0, 0};
+    g.rcDest.right = g.rcDest.left + abs(nWidth);
+    g.rcDest.bottom = g.rcDest.top + abs(nHeight);
+    g.rcSrc = {Span_Start(xSrc, nSrcWidth), Span_Start(ySrc, nSrcHeight), 0, 0};
+    g.rcSrc.right = g.rcSrc.left + abs(nSrcWidth);
+    g.rcSrc.bottom = g.rcSrc.top + abs(nSrcHeight);
     g.bMirrorX = (nWidth < 0) != (nSrcWidth < 0);
     g.bMirrorY = (nHeight < 0) != (nSrcHeight < 0);
     return g;
