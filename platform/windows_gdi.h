@@ -324,8 +324,20 @@ int FrameRect(HDC hdc, const RECT* pRect, HBRUSH hBrush);
 BOOL InvertRect(HDC hdc, const RECT* pRect);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF crColor);
 COLORREF GetPixel(HDC hdc, int x, int y);
+
+// ---- text ----------------------------------------------------------------------------------
+BOOL TextOutA(HDC hdc, int x, int y, LPCSTR szText, int nCount);
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT uOptions, const RECT* pRect, LPCSTR szText,
                  UINT nCount, const INT* pDx);
+// A negative nCount draws up to the terminating zero. Returns the text's height (with
+// DT_VCENTER or DT_BOTTOM, from the rectangle's top to the text's bottom); 0 on failure.
+int DrawTextA(HDC hdc, LPCSTR szText, int nCount, RECT* pRect, UINT uFormat);
+// Returns MAKELONG(width, height) of what was drawn.
+LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR szText, int nCount, int nTabPositions,
+                    const INT* pTabStops, int nTabOrigin);
+BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR szText, int nCount, SIZE* pSize);
+BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* pMetrics);
+int GetTextFaceA(HDC hdc, int nCount, LPSTR szFace);
 
 // ---- regions and clipping ----------------------------------------------------------------------
 #define ERROR 0

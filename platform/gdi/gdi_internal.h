@@ -230,3 +230,13 @@ void Blit_Compose(GDI_TARGET& t, const RECT& rcDest, const std::vector<uint32_t>
         }
     }
 }
+
+// ---- text (text_output.cpp) --------------------------------------------------------------------
+struct FONT;
+// The face the DC's selected font asks for (the font module picks a substitute if needed).
+FONT* Gdi_Dc_Font(const GDI_DC* pDc);
+// Draws a run of Windows-1252 bytes with the pen at (x, baseline) in surface coordinates,
+// blending glyph coverage with the colour through the target's clip. pOffsets (or null: the
+// glyph advances) gives each byte's pen x from x. Returns the pen's advance.
+int Text_Draw_Run(GDI_TARGET& t, FONT* pFont, const char* szText, int nLength, const int* pOffsets,
+                  int x, int nBaseline, uint32_t nColor);
