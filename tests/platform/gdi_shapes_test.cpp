@@ -56,6 +56,38 @@ TEST(GdiShapesTest, OutlinedRectangleKeepsTheBrushInside) {
     DeleteObject(hBrush);
 }
 
+TEST(GdiShapesTest, FillFrameAndInvertTakeRightAndBottomAsExclusive) {
+    typedef void (*DRAW)(HDC, const RECT*);
+    struct CASE {
+        const char* szWhat;
+        DRAW pDraw;
+        PICTURE expected;
+    };
+    const PICTURE kSolid = {"......", ".####.", ".####.", ".####.", "......"};
+    const CASE aCases[] = {
+        {"fill", [](HDC h, const RECT* p) { FillRect(h, p, (HBRUSH)GetStockObject(BLACK_BRUSH)); },
+         kSolid},
+        {"frame",
+         [](HDC h, const RECT* p) { FrameRect(h, p, (HBRUSH)GetStockObject(BLACK_BRUSH)); },
+         {"......", ".####.", ".#..#.", ".####.", "......"}},
+        {"invert", [](HDC h, const RECT* p) { InvertRect(h, p); }, kSolid},
+        // Window classes give brushes as a system colour index plus one.
+        {"system colour index",
+         [](HDC h, const RECT* p) { FillRect(h, p, (HBRUSH)(COLOR_WINDOWTEXT + 1)); }, kSolid},
+    };
+    const RECT rc = {1, 1, 5, 4};
+    for (const CASE& c : aCases) {
+        GDI_CANVAS canvas(6, 5);
+        c.pDraw(canvas.hdc, &rc);
+        EXPECT_EQ(canvas.Picture(), c.expected) << c.szWhat;
+    }
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
+    LOGBRUSH log;
+    ASSERT_EQ(GetObject(GetSysColorBrush(COLOR_BTNSHADOW), sizeof(log), &log),
+              static_cast<int>(sizeof(log)));
+    EXPECT_EQ(log.lbColor, GetSysColor(COLOR_BTNSHADOW));
+}
+
 TEST(GdiShapesTest, EllipseTouchesEachSideOfItsBoxAndNoMore) {
     GDI_CANVAS canvas(12, 10);
     SelectObject(canvas.hdc, GetStockObject(BLACK_PEN));
