@@ -225,8 +225,8 @@ void Blit_Compose(GDI_TARGET& t, const RECT& rcDest, const std::vector<uint32_t>
         for (LONG y = top; y < bottom; ++y) {
             uint32_t* pDst = t.px.Row(y);
             const uint32_t* pSrc =
-                block.data() + static_cast<ptrdiff_t>(y - rcDest.top) * nBlockWidth - rcDest.left;
-            for (LONG x = left; x < right; ++x) pDst[x] = fn(pDst[x], pSrc[x]);
+                block.data() + static_cast<ptrdiff_t>(y - rcDest.top) * nBlockWidth;
+            for (LONG x = left; x < right; ++x) pDst[x] = fn(pDst[x], pSrc[x - rcDest.left]);
         }
     }
 }

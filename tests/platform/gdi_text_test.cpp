@@ -160,7 +160,7 @@ TEST(GdiTextTest, MnemonicIsUnderlinedUnlessPrefixesAreOff) {
         TEXTMETRICA tm;
         GetTextMetricsA(canvas.hdc, &tm);
         // The row just below the baseline: only the underline reaches it under an 'o'.
-        const std::string& stRow = canvas.Picture()[2 + tm.tmAscent + 1];
+        const std::string stRow = canvas.Picture()[2 + tm.tmAscent + 1];
         EXPECT_EQ(stRow.find('#') != std::string::npos, c.bUnderline) << c.szText;
     }
 }
