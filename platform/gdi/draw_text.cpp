@@ -1,6 +1,7 @@
 // DrawTextA: the font module lays the text out in lines; this places them in the rectangle
 // (left, centred or right; top, centred or bottom on a single line), fills the background in
-// opaque mode, draws them through the rectangle unless DT_NOCLIP, and underlines mnemonics.
+// opaque mode, draws them through the rectangle unless DT_NOCLIP, underlines mnemonics, and
+// shortens lines that do not fit with "..." under DT_END_ELLIPSIS.
 #include "font/font.h"
 #include "gdi_internal.h"
 
@@ -34,6 +35,25 @@ void Underline_Mnemonic(GDI_TARGET& t, FONT* pFont, const TEXT_LINE& line, int x
     Raster_Fill(t, {nFrom, nBaseline + 1, nFrom + nWidth, nBaseline + 2}, nColor);
 }
 
+// A line wider than the box keeps the bytes that fit before "..." (DT_END_ELLIPSIS).
+void End_With_Ellipsis(FONT* pFont, int nBoxWidth, TEXT_LINE* pLine) {
+    if (pLine->nWidth <= nBoxWidth || pLine->xOffsets.size() != pLine->stText.size()) return;
+    // Where the pen stands after the first nCount bytes.
+    auto pen_after = [&](size_t nCount) {
+        if (nCount == 0) return 0;
+        return pLine->xOffsets[nCount - 1] + Font_Text_Width(pFont, &pLine->stText[nCount - 1], 1);
+    };
+    const int nDotWidth = Font_Text_Width(pFont, ".", 1);
+    size_t nKeep = pLine->stText.size();
+    while (nKeep > 0 && pen_after(nKeep) + 3 * nDotWidth > nBoxWidth) --nKeep;
+    const int nDotsAt = pen_after(nKeep);
+    pLine->stText = pLine->stText.substr(0, nKeep) + "...";
+    pLine->xOffsets.resize(nKeep);
+    for (int i = 0; i < 3; ++i) pLine->xOffsets.push_back(nDotsAt + i * nDotWidth);
+    pLine->nWidth = nDotsAt + 3 * nDotWidth;
+    if (pLine->nUnderline >= static_cast<int>(nKeep)) pLine->nUnderline = -1;
+}
+
 }  // namespace
 
 int DrawTextA(HDC hdc, LPCSTR szText, int nCount, RECT* pRect, UINT uFormat) {
@@ -42,8 +62,10 @@ int DrawTextA(HDC hdc, LPCSTR szText, int nCount, RECT* pRect, UINT uFormat) {
     const int nLength = nCount < 0 ? static_cast<int>(strlen(szText)) : nCount;
     FONT* pFont = Gdi_Dc_Font(t.pDc);
     const FONT_METRICS m = Font_Get_Metrics(pFont);
-    const std::vector<TEXT_LINE> lines =
-        Font_Layout_Text(pFont, szText, nLength, pRect->right - pRect->left, uFormat);
+    const int nBoxWidth = pRect->right - pRect->left;
+    std::vector<TEXT_LINE> lines = Font_Layout_Text(pFont, szText, nLength, nBoxWidth, uFormat);
+    if (uFormat & DT_END_ELLIPSIS)
+        for (TEXT_LINE& line : lines) End_With_Ellipsis(pFont, nBoxWidth, &line);
     const int nLineHeight = m.nHeight;
     const int nTextHeight = nLineHeight * static_cast<int>(lines.size());
 

@@ -143,6 +143,24 @@ TEST(GdiTextTest, DrawTextPlacesMeasuresAndClips) {
     }
 }
 
+TEST(GdiTextTest, EndEllipsisShortensOnlyWhatDoesNotFit) {
+    struct CASE {
+        const char* szText;
+        const char* szShown;  // what TextOutA draws for the same pixels
+    };
+    TEXT_CANVAS measure(10, 10);
+    const int nBoxWidth = measure.Extent("Wide w...").cx;
+    const CASE aCases[] = {{"Wide words here", "Wide w..."}, {"Short", "Short"}};
+    for (const CASE& c : aCases) {
+        TEXT_CANVAS canvas(120, 30);
+        RECT rc = {2, 2, 2 + nBoxWidth, 30};
+        DrawTextA(canvas.hdc, c.szText, -1, &rc, DT_SINGLELINE | DT_END_ELLIPSIS);
+        TEXT_CANVAS reference(120, 30);
+        TextOutA(reference.hdc, 2, 2, c.szShown, static_cast<int>(strlen(c.szShown)));
+        EXPECT_EQ(canvas.Picture(), reference.Picture()) << c.szText;
+    }
+}
+
 TEST(GdiTextTest, MnemonicIsUnderlinedUnlessPrefixesAreOff) {
     struct CASE {
         UINT uFormat;
