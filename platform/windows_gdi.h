@@ -322,6 +322,8 @@ BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int nWidth, in
 int FillRect(HDC hdc, const RECT* pRect, HBRUSH hBrush);
 int FrameRect(HDC hdc, const RECT* pRect, HBRUSH hBrush);
 BOOL InvertRect(HDC hdc, const RECT* pRect);
+// Inverts every other pixel of the rectangle's one-pixel frame; drawing it twice restores it.
+BOOL DrawFocusRect(HDC hdc, const RECT* pRect);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF crColor);
 COLORREF GetPixel(HDC hdc, int x, int y);
 

@@ -224,6 +224,26 @@ BOOL InvertRect(HDC hdc, const RECT* pRect) {
     return TRUE;
 }
 
+BOOL DrawFocusRect(HDC hdc, const RECT* pRect) {
+    GDI_TARGET t(hdc);
+    if (!t.Valid() || !pRect) return FALSE;
+    const RECT rc = Gdi_To_Surface(t, *pRect);
+    if (rc.left >= rc.right || rc.top >= rc.bottom) return TRUE;
+    // The dots follow the frame from the top-left corner, so that corners are shared once.
+    auto dot = [&t](LONG x, LONG y) {
+        if ((x + y) % 2 == 0) Raster_Invert(t, {x, y, x + 1, y + 1});
+    };
+    for (LONG x = rc.left; x < rc.right; ++x) {
+        dot(x, rc.top);
+        if (rc.bottom - 1 > rc.top) dot(x, rc.bottom - 1);
+    }
+    for (LONG y = rc.top + 1; y < rc.bottom - 1; ++y) {
+        dot(rc.left, y);
+        if (rc.right - 1 > rc.left) dot(rc.right - 1, y);
+    }
+    return TRUE;
+}
+
 BOOL FillRgn(HDC hdc, HRGN hRgn, HBRUSH hBrush) {
     GDI_TARGET t(hdc);
     GDI_REGION* pRgn = Gdi_Find<GDI_REGION>(hRgn, OBJ_REGION);

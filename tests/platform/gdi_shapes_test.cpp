@@ -71,6 +71,15 @@ TEST(GdiShapesTest, FillFrameAndInvertTakeRightAndBottomAsExclusive) {
          [](HDC h, const RECT* p) { FrameRect(h, p, (HBRUSH)GetStockObject(BLACK_BRUSH)); },
          {"......", ".####.", ".#..#.", ".####.", "......"}},
         {"invert", [](HDC h, const RECT* p) { InvertRect(h, p); }, kSolid},
+        {"focus",
+         [](HDC h, const RECT* p) { DrawFocusRect(h, p); },
+         {"......", ".#.#..", "....#.", ".#.#..", "......"}},
+        {"focus twice",
+         [](HDC h, const RECT* p) {
+             DrawFocusRect(h, p);
+             DrawFocusRect(h, p);
+         },
+         {"......", "......", "......", "......", "......"}},
         // Window classes give brushes as a system colour index plus one.
         {"system colour index",
          [](HDC h, const RECT* p) { FillRect(h, p, (HBRUSH)(COLOR_WINDOWTEXT + 1)); }, kSolid},
