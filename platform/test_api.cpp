@@ -43,6 +43,7 @@ void Test_Reset_Platform() {
     Dialog_Reset();
     Queue_Reset();
     Window_Reset();
+    Gdi_Reset();
     gBoxAnswers.clear();
     gDialogScripts.clear();
     gTranscript.clear();
