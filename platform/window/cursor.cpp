@@ -104,13 +104,12 @@ void Cursor_Reset(void) {
     gShowCount = 0;
 }
 
-bool Window_Default_Set_Cursor(HWND hWnd, LPARAM lParam) {
+bool Window_Default_Set_Cursor(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     WINDOW_DATA* w = Window_Find(hWnd);
     if (!w) return false;
-    // The parent may choose the cursor over its children.
-    if (Window_Is_Child(w) &&
-        SendMessageA(w->hParent, WM_SETCURSOR, reinterpret_cast<WPARAM>(hWnd), lParam))
-        return true;
+    // The parent may choose the cursor over its children; wParam keeps naming the window under
+    // the pointer.
+    if (Window_Is_Child(w) && SendMessageA(w->hParent, WM_SETCURSOR, wParam, lParam)) return true;
     if (LOWORD(lParam) != HTCLIENT || !(w = Window_Find(hWnd)) || !w->hClassCursor) return false;
     SetCursor(w->hClassCursor);
     return true;

@@ -60,13 +60,18 @@ RECT Maximized_Rect(const WINDOW_DATA* w) {
     return {rc.left - n, rc.top - n, rc.right + n, rc.bottom + n};
 }
 
-void Maximize(WINDOW_DATA* w) {
-    if (w->dwStyle & WS_MAXIMIZE) return;
-    if (Is_Normal(w)) w->rcNormal = w->rcWindow;
+// Fills the maximized rectangle; the normal placement must be saved already.
+void Apply_Maximized(WINDOW_DATA* w) {
     w->dwStyle = (w->dwStyle & ~static_cast<DWORD>(WS_MINIMIZE)) | WS_MAXIMIZE;
     w->bRestoreMaximized = false;
     w->rcWindow = Maximized_Rect(w);
     Announce_Geometry(w, true, true, true, SIZE_MAXIMIZED);
+}
+
+void Maximize(WINDOW_DATA* w) {
+    if (w->dwStyle & WS_MAXIMIZE) return;
+    if (Is_Normal(w)) w->rcNormal = w->rcWindow;
+    Apply_Maximized(w);
 }
 
 void Minimize(WINDOW_DATA* w) {
@@ -81,9 +86,7 @@ void Minimize(WINDOW_DATA* w) {
 void Restore(WINDOW_DATA* w) {
     if (Is_Normal(w)) return;
     if ((w->dwStyle & WS_MINIMIZE) && w->bRestoreMaximized) {
-        w->dwStyle &= ~static_cast<DWORD>(WS_MINIMIZE);
-        w->dwStyle &= ~static_cast<DWORD>(WS_MAXIMIZE);
-        Maximize(w);
+        Apply_Maximized(w);
         return;
     }
     w->dwStyle &= ~static_cast<DWORD>(WS_MINIMIZE | WS_MAXIMIZE);
@@ -156,7 +159,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hInsertAfter, int x, int y, int cx, int cy, UI
     bool bSized = rcOld.right - rcOld.left != w->rcWindow.right - w->rcWindow.left ||
                   rcOld.bottom - rcOld.top != w->rcWindow.bottom - w->rcWindow.top;
     Announce_Geometry(w, bMoved, bSized || (uFlags & SWP_FRAMECHANGED), !(uFlags & SWP_NOREDRAW),
-                      SIZE_RESTORED);
+                      (w->dwStyle & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED);
     if (!(w = Window_Find(hWnd))) return TRUE;
     if (uFlags & SWP_SHOWWINDOW) Set_Visible(w, true);
     if ((w = Window_Find(hWnd)) && (uFlags & SWP_HIDEWINDOW)) Set_Visible(w, false);

@@ -49,7 +49,7 @@ std::vector<HWND>& Window_Siblings(const WINDOW_DATA* w);
 HWND Window_Find_Oldest_Invalid(void);
 // DefWindowProcA's WM_SETCURSOR: the parent may set it first; in the client area the class
 // cursor is set. True when the cursor was set.
-bool Window_Default_Set_Cursor(HWND hWnd, LPARAM lParam);
+bool Window_Default_Set_Cursor(HWND hWnd, WPARAM wParam, LPARAM lParam);
 // Drops a window that is going from the activation state (null: all of it).
 void Window_Forget_Activation(HWND hWnd);
 // Marks a rectangle of the window's client area (null: all of it) as waiting for WM_PAINT.

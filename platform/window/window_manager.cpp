@@ -254,7 +254,7 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
     case WM_PAINT: Window_Validate(hWnd); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_SETCURSOR: return Window_Default_Set_Cursor(hWnd, lParam) ? TRUE : FALSE;
+    case WM_SETCURSOR: return Window_Default_Set_Cursor(hWnd, wParam, lParam) ? TRUE : FALSE;
     case WM_ACTIVATE:
         // An activated window takes the focus unless something inside it has it.
         if (LOWORD(wParam) != WA_INACTIVE && !IsIconic(hWnd) &&
