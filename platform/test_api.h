@@ -84,3 +84,11 @@ void Test_Send_Key(HWND hTarget, UINT uVirtualKey, bool bAlt = false, bool bCtrl
 // A drag of the window's frame to the proposed rectangle (screen coordinates) at the WMSZ_* edge;
 // returns the rectangle applied after WM_SIZING.
 RECT Test_Drag_Window_Frame(HWND hWnd, int nEdge, RECT rcProposed);
+
+// Pictures. Paints every window waiting for WM_PAINT, then writes the window's client area (or
+// with bWholeWindow its whole rectangle) as an RGB PNG; false when it has nothing drawn or the
+// file cannot be written.
+bool Test_Snapshot_Window(HWND hWnd, bool bWholeWindow, const std::string& stPngPath);
+// Reads a PNG into pixels 0x00RRGGBB, rows top-down (alpha dropped, as drawing leaves it 0).
+bool Test_Read_Png(const std::string& stPath, int* pnWidth, int* pnHeight,
+                   std::vector<uint32_t>* pPixels);

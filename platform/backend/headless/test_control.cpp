@@ -25,6 +25,7 @@ void Test_Reset_Platform() {
     Dialog_Reset();
     Queue_Reset();
     Window_Reset();
+    Gdi_Reset();
     Script_Reset();
     Debug_Reset();
     Clock_Reset();
