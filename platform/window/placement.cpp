@@ -20,6 +20,7 @@ void Announce_Geometry(WINDOW_DATA* w, bool bMoved, bool bSized, bool bRedraw, W
         SendMessageA(hWnd, WM_SIZE, uSizeKind, MAKELPARAM(size.cx, size.cy));
     }
     if (!(w = Window_Find(hWnd))) return;
+    if (bSized) w->bFrameInvalid = true;
     if (bRedraw && (bMoved || bSized)) {
         Window_Invalidate(w, nullptr, true, true);
         // What the window covered before shows its parent again.
@@ -36,6 +37,7 @@ void Set_Visible(WINDOW_DATA* w, bool bShow) {
     if (!(w = Window_Find(hWnd))) return;
     if (bShow) {
         w->dwStyle |= WS_VISIBLE;
+        w->bFrameInvalid = true;
         Window_Invalidate(w, nullptr, true, true);
     } else {
         w->dwStyle &= ~static_cast<DWORD>(WS_VISIBLE);

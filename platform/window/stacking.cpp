@@ -82,12 +82,26 @@ HWND GetWindow(HWND hWnd, UINT uCmd) {
     return nullptr;
 }
 
+namespace {
+
+// The caption's colour tells the active window from the others.
+void Repaint_Caption(HWND hWnd) {
+    WINDOW_DATA* w = Window_Find(hWnd);
+    if (!w || (w->dwStyle & WS_CAPTION) != WS_CAPTION) return;
+    w->bFrameInvalid = true;
+    w->bInvalid = true;
+}
+
+}  // namespace
+
 HWND SetActiveWindow(HWND hWnd) {
     HWND hTop = Window_Get_Top_Level(hWnd);
     if (hWnd && !hTop) return nullptr;
     HWND hOld = gActive;
     if (hOld == hTop) return hOld;
     gActive = hTop;
+    Repaint_Caption(hOld);
+    Repaint_Caption(hTop);
     if (hOld)
         SendMessageA(hOld, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(hTop));
     if (hTop && gActive == hTop)

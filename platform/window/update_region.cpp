@@ -158,6 +158,7 @@ void Window_Validate(HWND hWnd) {
 
 RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase) {
     if (pbErase) *pbErase = false;
+    Window_Paint_Frame_If_Needed(hWnd);
     WINDOW_DATA* w = Window_Find(hWnd);
     if (!w || !w->bHasUpdate) return {0, 0, 0, 0};
     RECT rc = w->rcUpdate;

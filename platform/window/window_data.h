@@ -32,6 +32,7 @@ struct WINDOW_DATA {
     bool bHasUpdate;
     RECT rcUpdate;
     bool bErase;
+    bool bFrameInvalid;  // the frame and caption need drawing (WM_NCPAINT) at the next paint
     bool bDestroying;
 };
 
@@ -59,3 +60,7 @@ HWND Window_Child_At(HWND hWnd, POINT ptScreen);
 // Moves the window in its siblings' stacking order: HWND_TOP, HWND_BOTTOM, HWND_TOPMOST,
 // HWND_NOTOPMOST or right below a sibling.
 void Window_Place_In_Order(HWND hWnd, HWND hInsertAfter);
+// Sends WM_NCPAINT when the window's frame waits for drawing and it has one.
+void Window_Paint_Frame_If_Needed(HWND hWnd);
+// DefWindowProcA's WM_NCPAINT: the classic frame, caption bar with the title and client edge.
+void Window_Draw_Nonclient(HWND hWnd);

@@ -106,6 +106,7 @@ HWND Create_Window(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyl
     w->bHasUpdate = w->bInvalid;
     w->rcUpdate = {0, 0, 0, 0};
     w->bErase = w->bInvalid;
+    w->bFrameInvalid = true;
     w->bDestroying = false;
 
     HWND hWnd = w->hWnd;
@@ -240,7 +241,12 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_SETTEXT:
         w->stText = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        if (!Window_Is_Child(w)) Backend()->Window_Changed(hWnd);
+        if (!Window_Is_Child(w)) {
+            // The caption shows the title.
+            w->bFrameInvalid = true;
+            w->bInvalid = true;
+            Backend()->Window_Changed(hWnd);
+        }
         return TRUE;
     case WM_GETTEXT: {
         char* szOut = reinterpret_cast<char*>(lParam);
@@ -252,7 +258,11 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->stText.size());
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_PAINT: Window_Validate(hWnd); return 0;
+    case WM_PAINT:
+        Window_Paint_Frame_If_Needed(hWnd);
+        Window_Validate(hWnd);
+        return 0;
+    case WM_NCPAINT: Window_Draw_Nonclient(hWnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SETCURSOR: return Window_Default_Set_Cursor(hWnd, wParam, lParam) ? TRUE : FALSE;
     case WM_ACTIVATE:
