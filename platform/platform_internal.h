@@ -168,7 +168,10 @@ struct PLATFORM_BACKEND {
     void (*Dialog_Closed)(size_t nToken, const MODAL_OUTCOME& outcome);
     BOOL (*Begin_User_Wait)(const char* szWhat);
     void (*Set_Cursor)(HCURSOR hCursor, bool bVisible);
+    void (*Cursor_Destroyed)(HCURSOR hCursor);
     void (*Set_Cursor_Pos)(POINT ptScreen);
+    // Saves what the display shows of a host window as PNG; false when nothing is shown.
+    bool (*Save_Screenshot)(HWND hHost, const char* szPngPath);
 };
 
 const PLATFORM_BACKEND* Backend(void);

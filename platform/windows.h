@@ -591,6 +591,9 @@ BOOL Platform_Begin_User_Wait(LPCSTR szWhat);
 // backend was chosen.
 BOOL Platform_Select_Backend(LPCSTR szName);
 LPCSTR Platform_Backend_Name(void);
+// Saves what the display shows of the window's real window (menu bar and client area) as a PNG
+// file, read back from the screen; FALSE headless, where nothing is shown.
+BOOL Platform_Save_Screenshot(HWND hWnd, LPCSTR szPngPath);
 
 // ---- files ------------------------------------------------------------------------------------
 // Every game file open goes through the resolver: '\' becomes '/', and a path whose exact

@@ -49,3 +49,10 @@ void Backend_Present_All(void) {
     for (HWND hWnd : Window_Top_Levels())
         if (Window_Is_Host(hWnd) && IsWindowVisible(hWnd)) gBackend->Present(hWnd);
 }
+
+BOOL Platform_Save_Screenshot(HWND hWnd, LPCSTR szPngPath) {
+    HWND hHost = Window_Get_Host(hWnd);
+    if (!hHost || !szPngPath) return FALSE;
+    Backend_Present_All();
+    return gBackend->Save_Screenshot(hHost, szPngPath) ? TRUE : FALSE;
+}

@@ -68,6 +68,7 @@ BOOL DestroyCursor(HCURSOR hCursor) {
     for (auto it = gFileCursors.begin(); it != gFileCursors.end(); ++it) {
         if (Handle_Of(it->get()) != hCursor) continue;
         if (gCurrentCursor == hCursor) SetCursor(nullptr);
+        Backend()->Cursor_Destroyed(hCursor);
         gFileCursors.erase(it);
         return TRUE;
     }

@@ -71,7 +71,10 @@ BOOL Headless_Begin_User_Wait(const char* szWhat) {
 }
 
 void Headless_Set_Cursor(HCURSOR /*hCursor*/, bool /*bVisible*/) {}
+void Headless_Cursor_Destroyed(HCURSOR /*hCursor*/) {}
 void Headless_Set_Cursor_Pos(POINT /*ptScreen*/) {}
+
+bool Headless_Save_Screenshot(HWND /*hHost*/, const char* /*szPngPath*/) { return false; }
 
 }  // namespace
 
@@ -94,5 +97,7 @@ const PLATFORM_BACKEND kHeadlessBackend = {
     Headless_Dialog_Closed,
     Headless_Begin_User_Wait,
     Headless_Set_Cursor,
+    Headless_Cursor_Destroyed,
     Headless_Set_Cursor_Pos,
+    Headless_Save_Screenshot,
 };

@@ -2,6 +2,9 @@
 // boxes and dialogs.
 #include "sdl_backend.h"
 
+#include <png.h>
+#include <string.h>
+
 namespace {
 
 bool Sdl_Open(void) {
@@ -95,25 +98,48 @@ size_t Sdl_Dialog_Opened(int /*nTemplateId*/, const char* /*szCaption*/, LPARAM 
     return 0;
 }
 
-// The modal loop: the dialog's messages until it ends. A WM_QUIT ends the dialog and goes back
-// into the queue for the outer loop.
+// The modal loop: the dialog's messages until it ends, with its owner disabled meanwhile. A
+// WM_QUIT ends the dialog and goes back into the queue for the outer loop.
 bool Sdl_Run_Modal_Dialog(HWND hDlg, int /*nTemplateId*/) {
+    HWND hOwner = GetWindow(hDlg, GW_OWNER);
+    bool bDisabledOwner = hOwner && IsWindowEnabled(hOwner);
+    if (bDisabledOwner) EnableWindow(hOwner, FALSE);
     SetActiveWindow(hDlg);
+    bool bEnded = true;
     while (!Dialog_Has_Ended(hDlg)) {
         MSG msg;
         if (!GetMessageA(&msg, nullptr, 0, 0)) {
             PostQuitMessage(static_cast<int>(msg.wParam));
-            return false;
+            bEnded = false;
+            break;
         }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    return true;
+    if (bDisabledOwner && IsWindow(hOwner)) {
+        EnableWindow(hOwner, TRUE);
+        SetActiveWindow(hOwner);
+    }
+    return bEnded;
 }
 
 void Sdl_Dialog_Closed(size_t /*nToken*/, const MODAL_OUTCOME& /*outcome*/) {}
 
 BOOL Sdl_Begin_User_Wait(const char* /*szWhat*/) { return TRUE; }
+
+bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
+    std::vector<uint32_t> aPixels;
+    int nWidth = 0, nHeight = 0;
+    if (!Sdl_Read_Pixels(hHost, &aPixels, &nWidth, &nHeight)) return false;
+    for (uint32_t& n : aPixels) n |= 0xFF000000u;
+    png_image image;
+    memset(&image, 0, sizeof(image));
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(nWidth);
+    image.height = static_cast<png_uint_32>(nHeight);
+    image.format = PNG_FORMAT_BGRA;
+    return png_image_write_to_file(&image, szPngPath, 0, aPixels.data(), 0, nullptr) != 0;
+}
 
 }  // namespace
 
@@ -136,5 +162,7 @@ const PLATFORM_BACKEND kSdlBackend = {
     Sdl_Dialog_Closed,
     Sdl_Begin_User_Wait,
     Sdl_Set_Cursor,
+    Sdl_Cursor_Destroyed,
     Sdl_Set_Cursor_Pos,
+    Sdl_Save_Screenshot,
 };

@@ -42,4 +42,5 @@ void Sdl_Handle_Event(const SDL_Event& event);
 // ---- cursors (sdl_cursor.cpp) ---------------------------------------------------------------------
 void Sdl_Set_Cursor(HCURSOR hCursor, bool bVisible);
 void Sdl_Set_Cursor_Pos(POINT ptScreen);
+void Sdl_Cursor_Destroyed(HCURSOR hCursor);
 void Sdl_Free_Cursors(void);

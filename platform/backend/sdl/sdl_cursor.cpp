@@ -52,6 +52,13 @@ void Sdl_Set_Cursor(HCURSOR hCursor, bool bVisible) {
 
 void Sdl_Set_Cursor_Pos(POINT ptScreen) { SDL_WarpMouseGlobal(ptScreen.x, ptScreen.y); }
 
+void Sdl_Cursor_Destroyed(HCURSOR hCursor) {
+    auto it = gSdlCursors.find(hCursor);
+    if (it == gSdlCursors.end()) return;
+    SDL_FreeCursor(it->second);
+    gSdlCursors.erase(it);
+}
+
 void Sdl_Free_Cursors(void) {
     for (auto& entry : gSdlCursors) SDL_FreeCursor(entry.second);
     gSdlCursors.clear();
