@@ -4,6 +4,9 @@
 //   platform_demo --snapshot FILE         draws once headless and saves the whole window as PNG
 //   platform_demo --sdl-screenshot FILE   opens the real window, presents it, and saves what the
 //                                         display shows as PNG
+//   platform_demo --check-sdl FOLDER      opens the real window and checks that the display shows
+//                                         exactly the client area the layer drew (both pictures
+//                                         are left in FOLDER); exit status 0 when they match
 #include "platform/test_api.h"
 #include "platform/windows.h"
 
@@ -11,6 +14,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -134,8 +138,40 @@ HWND Make_Window(void) {
 }
 
 int Usage(void) {
-    fprintf(stderr, "usage: platform_demo [--snapshot FILE | --sdl-screenshot FILE]\n");
+    fprintf(stderr,
+            "usage: platform_demo [--snapshot FILE | --sdl-screenshot FILE | --check-sdl "
+            "FOLDER]\n");
     return 2;
+}
+
+// Compares the layer's client-area picture with what the display shows.
+int Check_Sdl(HWND hWnd, const std::string& stFolder) {
+    std::string stDrawn = stFolder + "/drawn.png", stShown = stFolder + "/shown.png";
+    if (!Platform_Make_Directory(stFolder.c_str()) || !Test_Snapshot_Window(hWnd, false, stDrawn) ||
+        !Platform_Save_Screenshot(hWnd, stShown.c_str())) {
+        fprintf(stderr, "platform_demo: could not write the pictures into %s\n", stFolder.c_str());
+        return 1;
+    }
+    int nDrawnWidth = 0, nDrawnHeight = 0, nShownWidth = 0, nShownHeight = 0;
+    std::vector<uint32_t> aDrawn, aShown;
+    if (!Test_Read_Png(stDrawn, &nDrawnWidth, &nDrawnHeight, &aDrawn) ||
+        !Test_Read_Png(stShown, &nShownWidth, &nShownHeight, &aShown))
+        return 1;
+    if (nDrawnWidth != nShownWidth || nDrawnHeight != nShownHeight) {
+        fprintf(stderr, "platform_demo: drew %dx%d, the display shows %dx%d\n", nDrawnWidth,
+                nDrawnHeight, nShownWidth, nShownHeight);
+        return 1;
+    }
+    size_t nDiffering = 0;
+    for (size_t i = 0; i < aDrawn.size(); i++)
+        if ((aDrawn[i] & 0xFFFFFF) != (aShown[i] & 0xFFFFFF))
+            nDiffering++;
+    if (nDiffering) {
+        fprintf(stderr, "platform_demo: %zu pixels differ on the display\n", nDiffering);
+        return 1;
+    }
+    printf("platform_demo: the display shows the %dx%d pixels drawn\n", nDrawnWidth, nDrawnHeight);
+    return 0;
 }
 
 }  // namespace
@@ -145,10 +181,11 @@ int main(int argc, char** argv) {
         return Usage();
     const char* szMode = argc == 3 ? argv[1] : "";
     const char* szFile = argc == 3 ? argv[2] : nullptr;
-    if (szFile && strcmp(szMode, "--snapshot") != 0 && strcmp(szMode, "--sdl-screenshot") != 0)
+    if (szFile && strcmp(szMode, "--snapshot") != 0 && strcmp(szMode, "--sdl-screenshot") != 0 &&
+        strcmp(szMode, "--check-sdl") != 0)
         return Usage();
 
-    bool bReal = !szFile || strcmp(szMode, "--sdl-screenshot") == 0;
+    bool bReal = strcmp(szMode, "--snapshot") != 0;
     if (bReal && !Platform_Select_Backend("sdl")) {
         fprintf(stderr, "platform_demo: no display to open a window on\n");
         return 1;
@@ -164,6 +201,8 @@ int main(int argc, char** argv) {
         fprintf(stderr, "platform_demo: could not write %s\n", szFile);
         return 1;
     }
+    if (strcmp(szMode, "--check-sdl") == 0)
+        return Check_Sdl(hWnd, szFile);
     if (strcmp(szMode, "--sdl-screenshot") == 0) {
         if (Platform_Save_Screenshot(hWnd, szFile))
             return 0;
