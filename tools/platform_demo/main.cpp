@@ -6,9 +6,12 @@
 //                                         display shows as PNG
 //   platform_demo --check-sdl FOLDER      opens the real window and checks that the display shows
 //                                         exactly the client area the layer drew (both pictures
-//                                         are left in FOLDER); exit status 0 when they match
+//                                         are left in FOLDER) and that SDL's mouse, key and text
+//                                         events reach the window; exit status 0 when all do
 #include "platform/test_api.h"
 #include "platform/windows.h"
+
+#include <SDL.h>
 
 #include <stdio.h>
 #include <string.h>
@@ -20,6 +23,17 @@ namespace {
 
 const int kClientWidth = 480;
 const int kClientHeight = 320;
+const UINT_PTR kCheckTimer = 7;
+
+// What the window was told during the input check.
+struct DEMO_INPUT {
+    int nClicks;
+    POINT ptClick;
+    int nKeyDowns;
+    std::string stTyped;
+    bool bTimerDone;
+};
+DEMO_INPUT gDemoInput = {};
 
 void Draw_Shapes(HDC hdc) {
     HBRUSH hRed = CreateSolidBrush(RGB(200, 40, 40));
@@ -112,6 +126,22 @@ LRESULT Demo_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         EndPaint(hWnd, &ps);
         return 0;
     }
+    case WM_LBUTTONDOWN:
+        gDemoInput.nClicks++;
+        gDemoInput.ptClick = {static_cast<short>(LOWORD(lParam)),
+                              static_cast<short>(HIWORD(lParam))};
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == 'Q')
+            gDemoInput.nKeyDowns++;
+        return 0;
+    case WM_CHAR: gDemoInput.stTyped += static_cast<char>(wParam); return 0;
+    case WM_TIMER:
+        if (wParam != kCheckTimer)
+            return 0;
+        KillTimer(hWnd, kCheckTimer);
+        gDemoInput.bTimerDone = true;
+        return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
@@ -144,7 +174,62 @@ int Usage(void) {
     return 2;
 }
 
-// Compares the layer's client-area picture with what the display shows.
+// The SDL window showing the demo, found by its title.
+SDL_Window* Find_Sdl_Window(void) {
+    for (Uint32 nId = 1; nId < 64; nId++) {
+        SDL_Window* pWindow = SDL_GetWindowFromID(nId);
+        if (pWindow && strcmp(SDL_GetWindowTitle(pWindow), "Platform demo") == 0)
+            return pWindow;
+    }
+    return nullptr;
+}
+
+// Pushes a click, a key and its text into SDL's queue and runs the message loop until a timer
+// says the events have had their turn; each must reach the window once.
+int Check_Sdl_Input(HWND hWnd) {
+    SDL_Window* pWindow = Find_Sdl_Window();
+    if (!pWindow) {
+        fprintf(stderr, "platform_demo: the real window is missing\n");
+        return 1;
+    }
+    Uint32 nId = SDL_GetWindowID(pWindow);
+    SetFocus(hWnd);
+    SDL_Event events[5] = {};
+    events[0].button = {SDL_MOUSEBUTTONDOWN, 0, nId, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 30, 40};
+    events[1].button = {SDL_MOUSEBUTTONUP, 0, nId, 0, SDL_BUTTON_LEFT, SDL_RELEASED, 1, 0, 30, 40};
+    events[2].key.type = SDL_KEYDOWN;
+    events[2].key.windowID = nId;
+    events[2].key.state = SDL_PRESSED;
+    events[2].key.keysym.sym = SDLK_q;
+    events[3].text.type = SDL_TEXTINPUT;
+    events[3].text.windowID = nId;
+    snprintf(events[3].text.text, sizeof(events[3].text.text), "%s", "q");
+    events[4].key = events[2].key;
+    events[4].key.type = SDL_KEYUP;
+    events[4].key.state = SDL_RELEASED;
+    for (SDL_Event& e : events)
+        SDL_PushEvent(&e);
+    SetTimer(hWnd, kCheckTimer, 200, nullptr);
+    MSG msg;
+    while (!gDemoInput.bTimerDone && GetMessageA(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    bool bOk = gDemoInput.nClicks == 1 && gDemoInput.ptClick.x == 30 &&
+               gDemoInput.ptClick.y == 40 && gDemoInput.nKeyDowns == 1 && gDemoInput.stTyped == "q";
+    if (!bOk) {
+        fprintf(stderr,
+                "platform_demo: input seen: %d clicks at %ld,%ld, %d key downs, typed \"%s\"\n",
+                gDemoInput.nClicks, static_cast<long>(gDemoInput.ptClick.x),
+                static_cast<long>(gDemoInput.ptClick.y), gDemoInput.nKeyDowns,
+                gDemoInput.stTyped.c_str());
+        return 1;
+    }
+    printf("platform_demo: a click, a key and its text reached the window\n");
+    return 0;
+}
+
+// Compares the layer's client-area picture with what the display shows, then checks input.
 int Check_Sdl(HWND hWnd, const std::string& stFolder) {
     std::string stDrawn = stFolder + "/drawn.png", stShown = stFolder + "/shown.png";
     if (!Platform_Make_Directory(stFolder.c_str()) || !Test_Snapshot_Window(hWnd, false, stDrawn) ||
@@ -171,7 +256,7 @@ int Check_Sdl(HWND hWnd, const std::string& stFolder) {
         return 1;
     }
     printf("platform_demo: the display shows the %dx%d pixels drawn\n", nDrawnWidth, nDrawnHeight);
-    return 0;
+    return Check_Sdl_Input(hWnd);
 }
 
 }  // namespace
