@@ -166,7 +166,9 @@ struct PLATFORM_BACKEND {
     size_t (*Dialog_Opened)(int nTemplateId, const char* szCaption, LPARAM lParam);
     bool (*Run_Modal_Dialog)(HWND hDlg, int nTemplateId);
     void (*Dialog_Closed)(size_t nToken, const MODAL_OUTCOME& outcome);
+    // Whether anyone can answer a wait for the user (see Platform_Begin_User_Wait).
     BOOL (*Begin_User_Wait)(const char* szWhat);
+    // The cursor shown (null: none), a file cursor going away, and moving the pointer.
     void (*Set_Cursor)(HCURSOR hCursor, bool bVisible);
     void (*Cursor_Destroyed)(HCURSOR hCursor);
     void (*Set_Cursor_Pos)(POINT ptScreen);

@@ -154,8 +154,9 @@ void Input_Key(HWND hTarget, UINT uVirtualKey, bool bDown) {
     // Bit 29 says Alt is down; bits 30 and 31 that the key was down and is going up.
     LPARAM lParam = 1 | (Key_Down(VK_MENU) ? (1L << 29) : 0) | (bDown ? 0 : (3L << 30));
     HWND hTo = hTarget ? hTarget : (GetFocus() ? GetFocus() : GetActiveWindow());
-    HWND hHost = Window_Get_Host(hTo);
-    if (hHost && Menu_Handle_Key(hHost, uMsg, uVirtualKey, lParam)) return;
+    // The menus of the window the key is in: a dialog up over a window keeps its menus still.
+    HWND hTop = Window_Get_Top_Level(hTo);
+    if (hTop && Menu_Handle_Key(hTop, uMsg, uVirtualKey, lParam)) return;
     if (hTo) PostMessageA(hTo, uMsg, uVirtualKey, lParam);
 }
 
