@@ -122,6 +122,48 @@ TEST_F(InputTest, MouseGoesToTheDeepestVisibleEnabledChild) {
     EXPECT_TRUE(Input_Only().empty());
 }
 
+TEST_F(InputTest, OwnedPopupsTakeTheClicksOverThem) {
+    // A popup owned by the window is drawn inside it and lies over its left child.
+    POINT pt = {0, 0};
+    ClientToScreen(hTop, &pt);
+    HWND hPopup = CreateWindowExA(0, "InputWindow", "", WS_POPUP | WS_CAPTION | WS_VISIBLE, pt.x,
+                                  pt.y, 100, 80, hTop, nullptr, nullptr, nullptr);
+    gInput.clear();
+    Test_Send_Mouse(hTop, WM_LBUTTONDOWN, 15, 30, 0);
+    ASSERT_EQ(Input_Only().size(), 1u);
+    EXPECT_EQ(Input_Only()[0].hWnd, hPopup);
+    EXPECT_EQ(Input_Only()[0].x, 15 - 3);
+    EXPECT_EQ(Input_Only()[0].y, 30 - 26);
+    EXPECT_EQ(GetActiveWindow(), hPopup);  // the click activated it
+    gInput.clear();
+    Test_Send_Mouse(hTop, WM_LBUTTONDOWN, 250, 50, 0);  // beside it: the window's own child
+    EXPECT_EQ(Input_Only()[0].hWnd, hRight);
+    ShowWindow(hPopup, SW_HIDE);
+    gInput.clear();
+    Test_Send_Mouse(hTop, WM_LBUTTONDOWN, 15, 30, 0);
+    EXPECT_EQ(Input_Only()[0].hWnd, hLeft);
+}
+
+TEST_F(InputTest, ActivationMovesTheFocusIntoTheActiveWindow) {
+    HWND hOther = CreateWindowExA(0, "InputWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(hTop);
+    SetFocus(hInner);
+    SetActiveWindow(hOther);
+    EXPECT_EQ(GetFocus(), hOther);  // the newly active window takes the focus
+    SetActiveWindow(hTop);
+    EXPECT_EQ(GetFocus(), hTop);
+    SetFocus(hInner);
+    SetActiveWindow(hTop);  // already active: the focus stays inside
+    EXPECT_EQ(GetFocus(), hInner);
+    // Keys with no focus go to the active window.
+    SetFocus(nullptr);
+    gInput.clear();
+    Test_Send_Key(nullptr, 'B');
+    ASSERT_FALSE(gInput.empty());
+    EXPECT_EQ(gInput[0].hWnd, hTop);
+}
+
 TEST_F(InputTest, MovesSetTheClassCursorAndDoubleClicksNeedTheClassStyle) {
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     gInput.clear();
