@@ -7,6 +7,8 @@
 # make sanitize: the tests and the damaged-file cases in a clang build with AddressSanitizer and
 #   UndefinedBehaviorSanitizer (build-fuzz).
 # make fuzz: that build's fuzz targets, FUZZ_SECONDS each, side by side.
+# make sdl-check: the real window on a display (or under xvfb-run): what it shows must be the
+#   pixels the layer drew, and SDL's input must reach the window (scripts/sdl_check.sh).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR := $(abspath $(BUILD_DIR))/game
@@ -19,7 +21,7 @@ else
 CMAKE_FLAGS += -DVANTO_WERROR=OFF
 endif
 
-.PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz
+.PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz sdl-check
 
 all: build
 
@@ -81,3 +83,6 @@ fuzz: fuzz-build
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR)
+
+sdl-check: build
+	@bash scripts/sdl_check.sh $(BUILD_DIR)

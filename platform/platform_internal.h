@@ -14,12 +14,31 @@
 #define DIALOG_CLASS_NAME "#32770"
 #define DIALOG_EXTRA_BYTES 24
 
+#define INFINITE 0xFFFFFFFFu
+
+// The fixed frame metrics (see windows.h, "system metrics").
+#define METRIC_BORDER 1
+#define METRIC_EDGE 2
+#define METRIC_FIXED_FRAME 3
+#define METRIC_SIZING_FRAME 4
+#define METRIC_CAPTION 23
+#define METRIC_MENU 20
+
 // CreateWindowExA, but a class that is not registered gets a plain window whose procedure is
 // DefWindowProcA (dialog templates may name control classes no one has registered yet).
 HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle, int x,
                              int y, int nWidth, int nHeight, HWND hParent, int nId, LPVOID pParam);
+// The top-level window a backend shows: a window with neither parent nor owner. Owned windows
+// (dialogs, popups) are drawn by the layer inside their owner's host.
+HWND Window_Get_Host(HWND hWnd);
+bool Window_Is_Host(HWND hWnd);
+// Host windows and their owned windows, back to front.
+std::vector<HWND> Window_Top_Levels(void);
 // A visible window that is waiting for WM_PAINT and matches the filter (null: any), or null.
 HWND Window_Find_Invalid(HWND hFilter);
+// A WM_PAINT was handed out: no other comes until the window is invalidated again, but the
+// update area stays for BeginPaint.
+void Window_Paint_Delivered(HWND hWnd);
 void Window_Validate(HWND hWnd);
 // Drops every window and class without sending any message; registers the built-in classes.
 void Window_Reset(void);
@@ -38,6 +57,47 @@ std::vector<HWND> Window_Visible_Children(HWND hWnd);
 // and validates the window; *pbErase says whether the background must be erased.
 RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase);
 
+// The frame, caption and menu bar around the client area, as insets from the window's rectangle.
+RECT Window_Nonclient_Insets(DWORD dwStyle, DWORD dwExStyle, int nMenuHeight);
+// A user's drag of the host's frame (or the backend's window manager resizing it): WM_ENTERSIZEMOVE,
+// WM_SIZING with the proposed rectangle (screen coordinates) that the window may change, the
+// change applied, WM_EXITSIZEMOVE. Returns the rectangle applied.
+RECT Window_User_Resize(HWND hWnd, int nEdge, RECT rcProposed);
+// The host's position on the screen moved by the backend's window manager.
+void Window_User_Move(HWND hWnd, int x, int y);
+
+// ---- input (window/input.cpp) ------------------------------------------------------------------
+// Mouse input at a point on the screen over a host window: the menus first, then the capture
+// window or the window under the point (child windows hit-tested from the top down), which gets
+// WM_SETCURSOR on a move and the message, posted, with client coordinates.
+void Input_Mouse(HWND hHost, UINT uMsg, POINT ptScreen, WPARAM wKeys);
+// A key going down or up: the key state, the menus, then WM_KEYDOWN / WM_KEYUP (WM_SYSKEY* with
+// Alt or F10) posted to the focus window (the active window when nothing has the focus).
+// hTarget, when not null, takes the key instead of the focus.
+void Input_Key(HWND hTarget, UINT uVirtualKey, bool bDown);
+// A character typed (Windows-1252), posted as WM_CHAR to the focus window.
+void Input_Char(HWND hTarget, BYTE chTyped);
+// The modifier keys' state for a mouse message's wParam.
+WPARAM Input_Modifier_Flags(void);
+void Input_Set_Key_State(UINT uVirtualKey, bool bDown);
+void Input_Reset(void);
+// The last position of the mouse on the screen.
+POINT Input_Cursor_Pos(void);
+
+// ---- cursors (window/cursor.cpp) ---------------------------------------------------------------
+// A cursor's picture for a backend: 32-bit BGRA, rows top-down; false for a system cursor, whose
+// shape nSystemId (32512 = IDC_ARROW, ...) gives.
+struct CURSOR_VIEW {
+    int nSystemId;
+    int nWidth;
+    int nHeight;
+    int nHotX;
+    int nHotY;
+    const uint32_t* pPixels;
+};
+bool Cursor_Get_View(HCURSOR hCursor, CURSOR_VIEW* pView);
+void Cursor_Reset(void);
+
 // ---- menus (window/menu_*.cpp) ------------------------------------------------------------------
 // The height of the window's menu bar between its caption and its client area; 0 without a menu.
 int Menu_Bar_Height(HWND hWnd);
@@ -48,6 +108,11 @@ bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y);
 bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // ---- message queue (window/message_queue.cpp) ---------------------------------------------------
+// The tick count at which the next timer comes due; false when there is none.
+bool Queue_Next_Timer_Due(DWORD* pnDue);
+// Dispatches everything waiting (translating keys) until done says so, without blocking;
+// WM_QUIT stays queued.
+void Queue_Pump(const std::function<bool()>& done = nullptr);
 // Removes the posted messages and timers of a window that is being destroyed.
 void Queue_Forget_Window(HWND hWnd);
 void Queue_Reset(void);
@@ -55,19 +120,71 @@ void Queue_Reset(void);
 // ---- dialog manager (dialog/dialog_manager.cpp) -------------------------------------------------
 LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void Dialog_Reset(void);
+// Whether a modal dialog has ended (or is gone).
+bool Dialog_Has_Ended(HWND hDlg);
+// Handles what is waiting in the queue while the dialog is open, leaving WM_QUIT queued.
+void Dialog_Pump_Until_Idle(HWND hDlg);
 
-// ---- headless scripts and transcript (test_api.cpp) --------------------------------------------
-// The scripted answer for a message box, if one fits; each answer is used once.
-bool Script_Take_Message_Box_Answer(const std::string& stText, const std::string& stCaption,
-                                    int* pAnswer);
-// The script for a dialog template, if any; each script is used once.
-bool Script_Take_Dialog_Action(int nTemplateId, std::function<void(HWND)>* pAction);
-// Appends to the transcript; returns the entry's index so a dialog can fill in how it ended.
-size_t Script_Record_Shown(const TEST_SHOWN& shown);
-void Script_Set_Shown_Result(size_t nIndex, const TEST_SHOWN& shown);
-// Calls the strict-mode handler for something no script answered (nothing when strict is off).
-void Script_Report_Unscripted(const TEST_SHOWN& shown);
-void Script_Guard_User_Wait(const std::string& stWhat);
+// ---- the backend (backend/) ---------------------------------------------------------------------
+// How a modal dialog went, for the backend to record.
+struct MODAL_OUTCOME {
+    int nTemplateId;
+    const char* szCaption;  // as it stood when the dialog ended
+    LPARAM lParam;
+    INT_PTR nResult;
+    bool bAnswered;  // a script (or a person) acted on it
+    bool bEnded;     // EndDialog ended it; otherwise it was closed with IDCANCEL
+};
+
+// What differs between showing windows on a display and keeping them in memory.
+struct PLATFORM_BACKEND {
+    const char* szName;
+    bool (*Open)(void);
+    void (*Close)(void);
+    // A host window (see Window_Is_Host) appeared, went, or moved, resized, showed, hid or
+    // changed its title; for an owned window the backend repaints its host.
+    void (*Window_Created)(HWND hWnd);
+    void (*Window_Destroyed)(HWND hWnd);
+    void (*Window_Changed)(HWND hWnd);
+    // Shows the host's drawn pixels (and those of its owned windows).
+    void (*Present)(HWND hHost);
+    // Waits for input up to nTimeoutMs (INFINITE: no limit) and turns it into the layer's
+    // messages; false when nothing can ever arrive (the message loop then ends).
+    bool (*Wait_Event)(DWORD nTimeoutMs);
+    // Whether characters come from the backend's text input, so that TranslateMessage gives
+    // only the control characters (Enter, Tab, Backspace, Escape).
+    bool bTypesText;
+    SIZE (*Screen_Size)(void);
+    RECT (*Work_Area)(void);
+    // The answer to a message box of a valid type; nDefault is the default button's id.
+    int (*Message_Box)(HWND hOwner, const char* szText, const char* szCaption, UINT uType,
+                       int nDefault);
+    // A message box of a type with no buttons, refused.
+    void (*Message_Box_Refused)(const char* szText, const char* szCaption, UINT uType);
+    // Runs a modal dialog that is up and initialised until it ends; true when a script (or a
+    // person) acted on it. Opened is called before WM_INITDIALOG, Closed after the dialog ended.
+    size_t (*Dialog_Opened)(int nTemplateId, const char* szCaption, LPARAM lParam);
+    bool (*Run_Modal_Dialog)(HWND hDlg, int nTemplateId);
+    void (*Dialog_Closed)(size_t nToken, const MODAL_OUTCOME& outcome);
+    // Whether anyone can answer a wait for the user (see Platform_Begin_User_Wait).
+    BOOL (*Begin_User_Wait)(const char* szWhat);
+    // The cursor shown (null: none), a file cursor going away, and moving the pointer.
+    void (*Set_Cursor)(HCURSOR hCursor, bool bVisible);
+    void (*Cursor_Destroyed)(HCURSOR hCursor);
+    void (*Set_Cursor_Pos)(POINT ptScreen);
+    // Saves what the display shows of a host window as PNG; false when nothing is shown.
+    bool (*Save_Screenshot)(HWND hHost, const char* szPngPath);
+};
+
+const PLATFORM_BACKEND* Backend(void);
+extern const PLATFORM_BACKEND kHeadlessBackend;
+extern const PLATFORM_BACKEND kSdlBackend;
+// Back to the headless backend (closing another one).
+void Backend_Use_Headless(void);
+// Shows every visible host window's pixels.
+void Backend_Present_All(void);
+// Headless scripts and transcript (backend/headless/scripts.cpp).
+void Script_Reset(void);
 
 // ---- drawing layer (gdi/) ----------------------------------------------------------------------
 // A top-level window's pixels for a backend to present: 32-bit BGRA, rows top-down, nStride
@@ -89,5 +206,9 @@ HBRUSH Window_Class_Background(HWND hWnd);
 void Gdi_Reset(void);
 
 // ---- services ------------------------------------------------------------------------------------
+// The button ids of a message-box type, left to right, into pButtons (room for 3); the count, 0
+// for a type with no such set of buttons.
+int Message_Box_Buttons(UINT uType, int* pButtons);
 void Debug_Reset(void);
 void Clock_Reset(void);
+bool Clock_Is_Virtual(void);

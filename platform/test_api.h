@@ -66,6 +66,25 @@ int Test_Get_Debug_Break_Count();
 void Test_Use_Virtual_Clock(time_t nUnixSeconds, DWORD nTickCount);
 void Test_Advance_Clock(DWORD nMilliseconds);
 
+// Advances the virtual clock (switching it on when it is off) by nMilliseconds, stopping at each
+// timer that comes due on the way to dispatch what waits, so timers fire in order.
+void Test_Advance_Clock_And_Run(DWORD nMilliseconds);
+
+// Dispatches everything waiting in the queue (translating keys), without blocking.
+void Test_Pump_Messages();
+
+// Input as the backend delivers it, then dispatched. The mouse at (x, y) in hWnd's client
+// coordinates goes to the menus first, then to the capture window or the window under the point;
+// wKeys holds the MK_* flags.
+void Test_Send_Mouse(HWND hWnd, UINT uMsg, int x, int y, WPARAM wKeys);
+// A key pressed and released with the modifiers held: WM_KEYDOWN (WM_SYSKEYDOWN with Alt), the
+// character TranslateMessage gives, WM_KEYUP. hTarget null: the focus window takes it.
+void Test_Send_Key(HWND hTarget, UINT uVirtualKey, bool bAlt = false, bool bCtrl = false,
+                   bool bShift = false);
+// A drag of the window's frame to the proposed rectangle (screen coordinates) at the WMSZ_* edge;
+// returns the rectangle applied after WM_SIZING.
+RECT Test_Drag_Window_Frame(HWND hWnd, int nEdge, RECT rcProposed);
+
 // Pictures. Paints every window waiting for WM_PAINT, then writes the window's client area (or
 // with bWholeWindow its whole rectangle) as an RGB PNG; false when it has nothing drawn or the
 // file cannot be written.

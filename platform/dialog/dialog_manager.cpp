@@ -1,7 +1,7 @@
 // Modal dialogs: a dialog window built from its resource template, its controls as child windows,
-// WM_INITDIALOG, and the modal loop that runs until EndDialog. Headless, the loop runs the test
-// script of the template once the dialog is up; a dialog still open after that ends with IDCANCEL,
-// so nothing ever waits for input that cannot come.
+// WM_INITDIALOG, and the modal loop that runs until EndDialog. The backend runs the loop: headless,
+// it runs the test script of the template once the dialog is up, and a dialog still open after
+// that ends with IDCANCEL, so nothing ever waits for input that cannot come.
 #include "../platform_internal.h"
 #include "../rc/rc_tables.h"
 
@@ -31,11 +31,6 @@ MODAL_DIALOG* Find_Modal(HWND hDlg) {
     return nullptr;
 }
 
-bool Has_Ended(HWND hDlg) {
-    const MODAL_DIALOG* d = Find_Modal(hDlg);
-    return !d || d->bEnded || !IsWindow(hDlg);
-}
-
 HWND Create_Dialog_Window(const RC_DIALOG* pTemplate, HWND hOwner, DLGPROC pProc) {
     DWORD dwStyle = pTemplate->uStyle & ~static_cast<DWORD>(WS_VISIBLE | WS_CHILD);
     HWND hDlg = Window_Create_Any_Class(pTemplate->uExStyle, DIALOG_CLASS_NAME,
@@ -57,18 +52,16 @@ HWND Create_Dialog_Window(const RC_DIALOG* pTemplate, HWND hOwner, DLGPROC pProc
     return hDlg;
 }
 
-// Handles what is waiting in the queue, leaving WM_QUIT for the outer message loop.
-void Pump_Until_Idle(HWND hDlg) {
-    MSG msg;
-    while (!Has_Ended(hDlg) && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) &&
-           msg.message != WM_QUIT) {
-        PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+}  // namespace
+
+bool Dialog_Has_Ended(HWND hDlg) {
+    const MODAL_DIALOG* d = Find_Modal(hDlg);
+    return !d || d->bEnded || !IsWindow(hDlg);
 }
 
-}  // namespace
+void Dialog_Pump_Until_Idle(HWND hDlg) {
+    Queue_Pump([hDlg] { return Dialog_Has_Ended(hDlg); });
+}
 
 LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     DLGPROC pProc = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(hDlg, DWLP_DLGPROC));
@@ -98,45 +91,38 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     if (!hDlg) return -1;
     gModalStack.push_back({hDlg, false, IDCANCEL});
 
-    TEST_SHOWN shown = {TEST_SHOWN_DIALOG, nTemplateId, pTemplate->szCaption, "", 0, lParam,
-                        IDCANCEL,          false};
-    size_t nEntry = Script_Record_Shown(shown);
+    size_t nToken = Backend()->Dialog_Opened(nTemplateId, pTemplate->szCaption, lParam);
 
     HWND hFirst = nullptr;
     if (pTemplate->nControls > 0) hFirst = GetDlgItem(hDlg, pTemplate->pControls[0].nId);
     if (SendMessageA(hDlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(hFirst), lParam) && hFirst &&
-        !Has_Ended(hDlg))
+        !Dialog_Has_Ended(hDlg))
         SetFocus(hFirst);
 
-    if (!Has_Ended(hDlg)) {
+    bool bAnswered = false;
+    if (!Dialog_Has_Ended(hDlg)) {
         ShowWindow(hDlg, SW_SHOW);
         UpdateWindow(hDlg);
-        Pump_Until_Idle(hDlg);
-    }
-    std::function<void(HWND)> action;
-    if (!Has_Ended(hDlg) && Script_Take_Dialog_Action(nTemplateId, &action)) {
-        shown.bScripted = true;
-        action(hDlg);
-        Pump_Until_Idle(hDlg);
+        bAnswered = Backend()->Run_Modal_Dialog(hDlg, nTemplateId);
     }
 
     MODAL_DIALOG* d = Find_Modal(hDlg);
-    bool bEndedByItself = d && d->bEnded;
-    shown.nResult = bEndedByItself ? d->nResult : IDCANCEL;
+    bool bEnded = d && d->bEnded;
+    MODAL_OUTCOME outcome = {nTemplateId, pTemplate->szCaption,
+                             lParam,      bEnded ? d->nResult : IDCANCEL,
+                             bAnswered,   bEnded};
     gModalStack.erase(std::remove_if(gModalStack.begin(), gModalStack.end(),
                                      [&](const MODAL_DIALOG& m) { return m.hDlg == hDlg; }),
                       gModalStack.end());
-    // The transcript keeps the caption as shown: procedures often set it at run time.
+    // The outcome keeps the caption as shown: procedures often set it at run time.
+    char szCaption[512];
     if (IsWindow(hDlg)) {
-        char szCaption[512];
         GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
-        shown.stCaption = szCaption;
+        outcome.szCaption = szCaption;
     }
     DestroyWindow(hDlg);
-
-    Script_Set_Shown_Result(nEntry, shown);
-    if (!shown.bScripted && !bEndedByItself) Script_Report_Unscripted(shown);
-    return shown.nResult;
+    Backend()->Dialog_Closed(nToken, outcome);
+    return outcome.nResult;
 }
 
 BOOL EndDialog(HWND hDlg, INT_PTR nResult) {

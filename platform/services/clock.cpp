@@ -84,6 +84,8 @@ void Test_Advance_Clock(DWORD nMilliseconds) {
     if (gVirtual) gVirtualElapsedMs += nMilliseconds;
 }
 
+bool Clock_Is_Virtual(void) { return gVirtual; }
+
 void Clock_Reset(void) {
     gVirtual = false;
     gVirtualSeconds = 0;

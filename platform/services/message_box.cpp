@@ -1,5 +1,6 @@
-// MessageBoxA. Headless, a box is answered by a test script or takes its default button; every box
-// goes into the transcript.
+// MessageBoxA: the buttons a box type has and its default button; the backend shows the box
+// (headless, a test script answers or the default button is taken, and every box goes into the
+// transcript).
 #include "../platform_internal.h"
 
 namespace {
@@ -21,29 +22,25 @@ const BOX_BUTTONS kBoxButtons[] = {
 
 }  // namespace
 
-int MessageBoxA(HWND /*hOwner*/, LPCSTR szText, LPCSTR szCaption, UINT uType) {
-    TEST_SHOWN shown = {TEST_SHOWN_MESSAGE_BOX,
-                        0,
-                        szCaption ? szCaption : "Error",
-                        szText ? szText : "",
-                        uType,
-                        0,
-                        0,
-                        false};
+int Message_Box_Buttons(UINT uType, int* pButtons) {
     UINT uButtons = uType & MB_TYPEMASK;
-    if (uButtons >= sizeof(kBoxButtons) / sizeof(kBoxButtons[0])) {
+    if (uButtons >= sizeof(kBoxButtons) / sizeof(kBoxButtons[0])) return 0;
+    const BOX_BUTTONS& buttons = kBoxButtons[uButtons];
+    for (int i = 0; i < buttons.nCount; i++) pButtons[i] = buttons.aButtons[i];
+    return buttons.nCount;
+}
+
+int MessageBoxA(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType) {
+    const char* szShownCaption = szCaption ? szCaption : "Error";
+    const char* szShownText = szText ? szText : "";
+    int aButtons[3];
+    int nCount = Message_Box_Buttons(uType, aButtons);
+    if (nCount == 0) {
         // A type with no such set of buttons is refused, as the real call does.
-        Script_Record_Shown(shown);
+        Backend()->Message_Box_Refused(szShownText, szShownCaption, uType);
         return 0;
     }
-    const BOX_BUTTONS& buttons = kBoxButtons[uButtons];
     int nDefault = static_cast<int>((uType & MB_DEFMASK) >> 8);
-    if (nDefault >= buttons.nCount) nDefault = 0;
-
-    int nAnswer = 0;
-    shown.bScripted = Script_Take_Message_Box_Answer(shown.stText, shown.stCaption, &nAnswer);
-    shown.nResult = shown.bScripted ? nAnswer : buttons.aButtons[nDefault];
-    Script_Record_Shown(shown);
-    if (!shown.bScripted) Script_Report_Unscripted(shown);
-    return static_cast<int>(shown.nResult);
+    if (nDefault >= nCount) nDefault = 0;
+    return Backend()->Message_Box(hOwner, szShownText, szShownCaption, uType, aButtons[nDefault]);
 }

@@ -23,6 +23,7 @@ bool gQuitPosted = false;
 int gQuitCode = 0;
 UINT_PTR gNextThreadTimerId = 1;
 bool gShiftDown = false;
+const UINT kMinimumTimerPeriod = 10;
 
 // Whether msg passes a PeekMessageA filter. A null window filter takes every message; -1 takes
 // the messages posted to no window. WM_QUIT passes every filter.
@@ -45,7 +46,7 @@ void Fill(MSG* pMsg, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     pMsg->wParam = wParam;
     pMsg->lParam = lParam;
     pMsg->time = GetTickCount();
-    pMsg->pt = {0, 0};
+    pMsg->pt = Input_Cursor_Pos();
 }
 
 TIMER* Find_Timer(HWND hWnd, UINT_PTR nId) {
@@ -130,7 +131,7 @@ BOOL PeekMessageA(MSG* pMsg, HWND hWnd, UINT uMin, UINT uMax, UINT uRemove) {
     if (hInvalid && Matches(hInvalid, WM_PAINT, hWnd, uMin, uMax)) {
         // As with UpdateWindow, a delivered paint request is settled.
         Fill(pMsg, hInvalid, WM_PAINT, 0, 0);
-        if (bRemove) Window_Validate(hInvalid);
+        if (bRemove) Window_Paint_Delivered(hInvalid);
         return TRUE;
     }
     if (TIMER* t = Next_Timer(hWnd, uMin, uMax, false)) {
@@ -145,15 +146,20 @@ BOOL GetMessageA(MSG* pMsg, HWND hWnd, UINT uMin, UINT uMax) {
     if (!pMsg) return -1;
     for (;;) {
         if (PeekMessageA(pMsg, hWnd, uMin, uMax, PM_REMOVE)) return pMsg->message != WM_QUIT;
-        // Nothing waits: sleep until the next timer. With no timer nothing can ever arrive on
-        // this one thread, so the loop ends as if WM_QUIT had come, rather than hang.
+        // Nothing waits: show what was painted, then wait for input or the next timer. When
+        // nothing can ever arrive (headless, no timer), the loop ends as if WM_QUIT had come,
+        // rather than hang.
+        Backend_Present_All();
         TIMER* t = Next_Timer(hWnd, uMin, uMax, true);
-        if (!t) {
+        DWORD nTimeout = INFINITE;
+        if (t) {
+            DWORD nNow = GetTickCount();
+            nTimeout = Is_Due(t->nDue, nNow) ? 0 : t->nDue - nNow;
+        }
+        if (!Backend()->Wait_Event(nTimeout)) {
             Fill(pMsg, nullptr, WM_QUIT, 0, 0);
             return FALSE;
         }
-        DWORD nNow = GetTickCount();
-        if (!Is_Due(t->nDue, nNow)) Sleep(t->nDue - nNow);
     }
 }
 
@@ -164,8 +170,12 @@ BOOL TranslateMessage(const MSG* pMsg) {
     if (!bDown && !bUp) return FALSE;
     if (pMsg->wParam == VK_SHIFT) gShiftDown = bDown;
     if (!bDown) return TRUE;
-    int ch = Key_To_Char(pMsg->wParam, gShiftDown);
-    if (!ch) return FALSE;
+    int ch = Key_To_Char(pMsg->wParam, gShiftDown || GetKeyState(VK_SHIFT) < 0);
+    // Ctrl with a letter gives its control character (Ctrl+A is 1).
+    if (GetKeyState(VK_CONTROL) < 0 && pMsg->wParam >= 'A' && pMsg->wParam <= 'Z')
+        ch = static_cast<int>(pMsg->wParam - 'A' + 1);
+    // A backend with text input sends the printable characters itself.
+    if (!ch || (Backend()->bTypesText && ch >= ' ' && pMsg->message == WM_KEYDOWN)) return FALSE;
     // The character comes right after its key, ahead of whatever was posted since.
     MSG msgChar;
     Fill(&msgChar, pMsg->hwnd, pMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR,
@@ -190,7 +200,10 @@ int TranslateAcceleratorA(HWND /*hWnd*/, HACCEL /*hAccel*/, MSG* /*pMsg*/) { ret
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nId, UINT nElapse, void* pTimerProc) {
     if (hWnd && !IsWindow(hWnd)) return 0;
-    if (!hWnd) nId = gNextThreadTimerId++;  // a timer of no window gets an id of its own
+    // A shorter period would keep the queue from ever running dry.
+    if (nElapse < kMinimumTimerPeriod) nElapse = kMinimumTimerPeriod;
+    // A timer of no window gets an id of its own, unless it names one to replace.
+    if (!hWnd && (!nId || !Find_Timer(nullptr, nId))) nId = gNextThreadTimerId++;
     DWORD nDue = GetTickCount() + nElapse;
     if (TIMER* t = Find_Timer(hWnd, nId)) {
         *t = {hWnd, nId, nElapse, pTimerProc, nDue};
@@ -207,6 +220,22 @@ BOOL KillTimer(HWND hWnd, UINT_PTR nId) {
     gTimers.erase(it);
     // A WM_TIMER already taken from the queue may still be dispatched, as on the real system.
     return TRUE;
+}
+
+bool Queue_Next_Timer_Due(DWORD* pnDue) {
+    TIMER* t = Next_Timer(nullptr, 0, 0, true);
+    if (t && pnDue) *pnDue = t->nDue;
+    return t != nullptr;
+}
+
+void Queue_Pump(const std::function<bool()>& done) {
+    MSG msg;
+    while (!(done && done()) && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) &&
+           msg.message != WM_QUIT) {
+        PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 void Queue_Forget_Window(HWND hWnd) {

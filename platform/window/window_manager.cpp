@@ -1,7 +1,7 @@
 // Window classes, windows and their data, window text, visibility, the paint flag, child ids and
 // the keyboard focus. A window handle is a number that is never reused, so a stale handle is
 // simply not a window any more.
-#include "../platform_internal.h"
+#include "window_data.h"
 
 #include <string.h>
 #include <strings.h>
@@ -20,23 +20,8 @@ struct WINDOW_CLASS {
     WNDPROC pProc;
     int nExtraBytes;
     UINT_PTR uAtom;
-};
-
-struct WINDOW_DATA {
-    HWND hWnd;
-    std::string stClass;
-    WNDPROC pProc;
-    HWND hParent;  // the parent of a child window, the owner of a top-level one
-    std::vector<HWND> aChildren;
-    std::string stText;
-    DWORD dwStyle;
-    DWORD dwExStyle;
-    RECT rcWindow;
-    int nId;
-    LONG_PTR nUserData;
-    std::vector<uint8_t> aExtra;  // cbWndExtra bytes; dialogs keep DWLP_* values here
-    bool bInvalid;
-    bool bDestroying;
+    UINT uStyle;
+    HCURSOR hCursor;
 };
 
 // Class names compare without regard to case, as they do on the real system.
@@ -50,7 +35,9 @@ std::map<std::string, WINDOW_CLASS, NO_CASE_LESS> gClasses;
 std::unordered_map<uintptr_t, std::unique_ptr<WINDOW_DATA>> gWindows;
 uintptr_t gNextHandle = 1;
 UINT_PTR gNextAtom = 0xC000;
+std::vector<HWND> gZOrder;  // top-level windows, back to front
 HWND gFocus = nullptr;
+HWND gDesktop = nullptr;
 bool gBuiltInsRegistered = false;
 
 // Control classes whose behaviour a later module supplies; until then they are plain windows.
@@ -65,22 +52,22 @@ const char* const kBuiltInClasses[] = {"BUTTON",
                                        "msctls_updown32",
                                        "msctls_statusbar32"};
 
-void Register_Class(const char* szName, WNDPROC pProc, int nExtraBytes) {
-    WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++};
+void Register_Class(const char* szName, WNDPROC pProc, int nExtraBytes, UINT uStyle,
+                    HCURSOR hCursor) {
+    WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++, uStyle, hCursor};
     gClasses[szName] = cls;
 }
 
 void Ensure_Built_In_Classes() {
     if (gBuiltInsRegistered) return;
     gBuiltInsRegistered = true;
-    Register_Class(DIALOG_CLASS_NAME, Dialog_Window_Proc, DIALOG_EXTRA_BYTES);
-    for (const char* szName : kBuiltInClasses) Register_Class(szName, DefWindowProcA, 0);
+    HCURSOR hArrow = LoadCursorA(nullptr, IDC_ARROW);
+    Register_Class(DIALOG_CLASS_NAME, Dialog_Window_Proc, DIALOG_EXTRA_BYTES, 0, hArrow);
+    for (const char* szName : kBuiltInClasses)
+        Register_Class(szName, DefWindowProcA, 0, CS_DBLCLKS, hArrow);
 }
 
-WINDOW_DATA* Find(HWND hWnd) {
-    auto it = gWindows.find(reinterpret_cast<uintptr_t>(hWnd));
-    return it == gWindows.end() ? nullptr : it->second.get();
-}
+WINDOW_DATA* Find(HWND hWnd) { return Window_Find(hWnd); }
 
 HWND Next_Handle() {
     // Multiples of 16 keep handles looking like aligned pointers; 0 is never a handle.
@@ -108,15 +95,29 @@ HWND Create_Window(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyl
     if (x == CW_USEDEFAULT) x = y = 0;
     if (nWidth == CW_USEDEFAULT) nWidth = nHeight = 0;
     w->rcWindow = {x, y, x + nWidth, y + nHeight};
+    w->rcNormal = w->rcWindow;
+    w->bRestoreMaximized = false;
     w->nId = nId;
     w->nUserData = 0;
     w->aExtra.assign(itClass != gClasses.end() ? itClass->second.nExtraBytes : 0, 0);
+    w->uClassStyle = itClass != gClasses.end() ? itClass->second.uStyle : 0;
+    w->hClassCursor = itClass != gClasses.end() ? itClass->second.hCursor : nullptr;
     w->bInvalid = (dwStyle & WS_VISIBLE) != 0;
+    w->bHasUpdate = w->bInvalid;
+    w->rcUpdate = {0, 0, 0, 0};
+    w->bErase = w->bInvalid;
+    w->bFrameInvalid = true;
     w->bDestroying = false;
 
     HWND hWnd = w->hWnd;
     gWindows[reinterpret_cast<uintptr_t>(hWnd)] = std::move(pWnd);
     if (WINDOW_DATA* pParent = Find(hParent)) pParent->aChildren.push_back(hWnd);
+    if (!(dwStyle & WS_CHILD)) gZOrder.push_back(hWnd);
+    if (w->bInvalid) {
+        SIZE size = Window_Client_Size(w);
+        w->rcUpdate = {0, 0, size.cx, size.cy};
+    }
+    if (Window_Is_Host(hWnd)) Backend()->Window_Created(hWnd);
 
     CREATESTRUCTA cs = {pParam,  hInstance, reinterpret_cast<HMENU>(static_cast<intptr_t>(nId)),
                         hParent, nHeight,   nWidth,
@@ -149,7 +150,8 @@ UINT_PTR RegisterClassA(const WNDCLASSA* pClass) {
     if (!pClass || !pClass->lpszClassName || !pClass->lpfnWndProc || pClass->cbWndExtra < 0)
         return 0;
     if (gClasses.count(pClass->lpszClassName)) return 0;
-    Register_Class(pClass->lpszClassName, pClass->lpfnWndProc, pClass->cbWndExtra);
+    Register_Class(pClass->lpszClassName, pClass->lpfnWndProc, pClass->cbWndExtra, pClass->style,
+                   pClass->hCursor);
     return gClasses[pClass->lpszClassName].uAtom;
 }
 
@@ -179,7 +181,7 @@ HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DW
 
 BOOL DestroyWindow(HWND hWnd) {
     WINDOW_DATA* w = Find(hWnd);
-    if (!w || w->bDestroying) return FALSE;
+    if (!w || w->bDestroying || hWnd == gDesktop) return FALSE;
     w->bDestroying = true;
     SendMessageA(hWnd, WM_DESTROY, 0, 0);
     // Children (and owned windows) go after their parent has seen WM_DESTROY.
@@ -194,6 +196,10 @@ BOOL DestroyWindow(HWND hWnd) {
         v.erase(std::remove(v.begin(), v.end(), hWnd), v.end());
     }
     if (gFocus == hWnd) gFocus = nullptr;
+    if (GetCapture() == hWnd) ReleaseCapture();
+    Window_Forget_Activation(hWnd);
+    gZOrder.erase(std::remove(gZOrder.begin(), gZOrder.end(), hWnd), gZOrder.end());
+    if (Window_Is_Host(hWnd)) Backend()->Window_Destroyed(hWnd);
     Queue_Forget_Window(hWnd);
     gWindows.erase(reinterpret_cast<uintptr_t>(hWnd));
     return TRUE;
@@ -209,7 +215,10 @@ HWND GetParent(HWND hWnd) {
 void Window_Reset(void) {
     gWindows.clear();
     gClasses.clear();
+    gZOrder.clear();
     gFocus = nullptr;
+    gDesktop = nullptr;
+    Window_Forget_Activation(nullptr);
     gBuiltInsRegistered = false;
     Ensure_Built_In_Classes();
 }
@@ -230,7 +239,15 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     WINDOW_DATA* w = Find(hWnd);
     if (!w) return 0;
     switch (uMsg) {
-    case WM_SETTEXT: w->stText = lParam ? reinterpret_cast<const char*>(lParam) : ""; return TRUE;
+    case WM_SETTEXT:
+        w->stText = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (!Window_Is_Child(w)) {
+            // The caption shows the title.
+            w->bFrameInvalid = true;
+            w->bInvalid = true;
+            Backend()->Window_Changed(hWnd);
+        }
+        return TRUE;
     case WM_GETTEXT: {
         char* szOut = reinterpret_cast<char*>(lParam);
         if (!szOut || wParam == 0) return 0;
@@ -241,8 +258,19 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->stText.size());
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_PAINT: w->bInvalid = false; return 0;
+    case WM_PAINT:
+        Window_Paint_Frame_If_Needed(hWnd);
+        Window_Validate(hWnd);
+        return 0;
+    case WM_NCPAINT: Window_Draw_Nonclient(hWnd); return 0;
     case WM_ERASEBKGND: return 1;
+    case WM_SETCURSOR: return Window_Default_Set_Cursor(hWnd, wParam, lParam) ? TRUE : FALSE;
+    case WM_ACTIVATE:
+        // An activated window takes the focus unless something inside it has it.
+        if (LOWORD(wParam) != WA_INACTIVE && !IsIconic(hWnd) &&
+            Window_Get_Top_Level(gFocus) != hWnd)
+            SetFocus(hWnd);
+        return 0;
     default: return 0;
     }
 }
@@ -295,116 +323,6 @@ int GetWindowTextA(HWND hWnd, LPSTR szText, int nMax) {
                                          reinterpret_cast<LPARAM>(szText)));
 }
 
-// ---- visibility and painting -------------------------------------------------------------------
-
-BOOL ShowWindow(HWND hWnd, int nCmdShow) {
-    WINDOW_DATA* w = Find(hWnd);
-    if (!w) return FALSE;
-    bool bWasVisible = (w->dwStyle & WS_VISIBLE) != 0;
-    bool bShow = nCmdShow != SW_HIDE;
-    if (bShow != bWasVisible) {
-        SendMessageA(hWnd, WM_SHOWWINDOW, bShow ? TRUE : FALSE, 0);
-        if ((w = Find(hWnd))) {
-            if (bShow) {
-                w->dwStyle |= WS_VISIBLE;
-                w->bInvalid = true;
-            } else {
-                w->dwStyle &= ~static_cast<DWORD>(WS_VISIBLE);
-            }
-        }
-    }
-    return bWasVisible ? TRUE : FALSE;
-}
-
-BOOL IsWindowVisible(HWND hWnd) {
-    WINDOW_DATA* w = Find(hWnd);
-    if (!w) return FALSE;
-    // A child shows only while every window it sits in shows.
-    for (; w; w = (w->dwStyle & WS_CHILD) ? Find(w->hParent) : nullptr)
-        if (!(w->dwStyle & WS_VISIBLE)) return FALSE;
-    return TRUE;
-}
-
-BOOL InvalidateRect(HWND hWnd, const RECT* /*pRect*/, BOOL /*bErase*/) {
-    WINDOW_DATA* w = Find(hWnd);
-    if (!w) return FALSE;
-    w->bInvalid = true;
-    return TRUE;
-}
-
-BOOL UpdateWindow(HWND hWnd) {
-    WINDOW_DATA* w = Find(hWnd);
-    if (!w) return FALSE;
-    if (w->bInvalid && IsWindowVisible(hWnd)) {
-        // The flag drops before the paint: a procedure that never validates is not repainted
-        // forever.
-        w->bInvalid = false;
-        SendMessageA(hWnd, WM_PAINT, 0, 0);
-    }
-    return TRUE;
-}
-
-HWND Window_Find_Invalid(HWND hFilter) {
-    if (hFilter) {
-        WINDOW_DATA* w = Find(hFilter);
-        return w && w->bInvalid && IsWindowVisible(hFilter) ? hFilter : nullptr;
-    }
-    // The oldest window first, so repaints come in creation order.
-    HWND hBest = nullptr;
-    for (const auto& entry : gWindows) {
-        const WINDOW_DATA* w = entry.second.get();
-        if (w->bInvalid && (!hBest || entry.first < reinterpret_cast<uintptr_t>(hBest)) &&
-            IsWindowVisible(w->hWnd))
-            hBest = w->hWnd;
-    }
-    return hBest;
-}
-
-void Window_Validate(HWND hWnd) {
-    if (WINDOW_DATA* w = Find(hWnd)) w->bInvalid = false;
-}
-
-// ---- what the drawing layer asks -----------------------------------------------------------------
-
-HWND Window_Get_Top_Level(HWND hWnd) {
-    WINDOW_DATA* w = Find(hWnd);
-    while (w && (w->dwStyle & WS_CHILD) && Find(w->hParent)) w = Find(w->hParent);
-    return w ? w->hWnd : nullptr;
-}
-
-RECT Window_Frame_In_Surface(HWND hWnd) {
-    WINDOW_DATA* w = Find(hWnd);
-    if (!w) return {0, 0, 0, 0};
-    RECT rc = {0, 0, w->rcWindow.right - w->rcWindow.left, w->rcWindow.bottom - w->rcWindow.top};
-    if (!(w->dwStyle & WS_CHILD) || !Find(w->hParent)) return rc;
-    // A child's rectangle is in its parent's client coordinates.
-    RECT rcParent = Window_Client_In_Surface(w->hParent);
-    int dx = rcParent.left + w->rcWindow.left, dy = rcParent.top + w->rcWindow.top;
-    return {rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy};
-}
-
-// STAND-IN(platform): takes off the frame, caption and menu bar its styles give the window.
-RECT Window_Client_In_Surface(HWND hWnd) { return Window_Frame_In_Surface(hWnd); }
-
-std::vector<HWND> Window_Visible_Children(HWND hWnd) {
-    std::vector<HWND> children;
-    if (WINDOW_DATA* w = Find(hWnd))
-        for (auto it = w->aChildren.rbegin(); it != w->aChildren.rend(); ++it)
-            if (WINDOW_DATA* c = Find(*it); c && (c->dwStyle & WS_VISIBLE)) children.push_back(*it);
-    return children;
-}
-
-// STAND-IN(platform): keeps the union of the invalidated rectangles and the erase flag.
-RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase) {
-    if (pbErase) *pbErase = false;
-    WINDOW_DATA* w = Find(hWnd);
-    if (!w || !w->bInvalid) return {0, 0, 0, 0};
-    w->bInvalid = false;
-    if (pbErase) *pbErase = true;
-    RECT rc = Window_Client_In_Surface(hWnd);
-    return {0, 0, rc.right - rc.left, rc.bottom - rc.top};
-}
-
 // ---- child ids ---------------------------------------------------------------------------------
 
 int GetDlgCtrlID(HWND hWnd) {
@@ -435,3 +353,45 @@ HWND SetFocus(HWND hWnd) {
 }
 
 HWND GetFocus(void) { return gFocus; }
+
+// ---- records shared with the other window modules --------------------------------------------
+
+WINDOW_DATA* Window_Find(HWND hWnd) {
+    auto it = gWindows.find(reinterpret_cast<uintptr_t>(hWnd));
+    return it == gWindows.end() ? nullptr : it->second.get();
+}
+
+std::vector<HWND>& Window_Z_Order() { return gZOrder; }
+
+std::vector<HWND> Window_Top_Levels(void) { return gZOrder; }
+
+HWND Window_Find_Oldest_Invalid(void) {
+    // The oldest window first, so repaints come in creation order.
+    HWND hBest = nullptr;
+    for (const auto& entry : gWindows) {
+        const WINDOW_DATA* w = entry.second.get();
+        if (w->bInvalid && (!hBest || entry.first < reinterpret_cast<uintptr_t>(hBest)) &&
+            IsWindowVisible(w->hWnd))
+            hBest = w->hWnd;
+    }
+    return hBest;
+}
+
+// The desktop is a window of its own that covers the screen; it is made when first asked for and
+// is never shown, painted or destroyed.
+HWND GetDesktopWindow(void) {
+    if (Find(gDesktop)) return gDesktop;
+    SIZE screen = Backend()->Screen_Size();
+    auto pWnd = std::make_unique<WINDOW_DATA>();
+    WINDOW_DATA* w = pWnd.get();
+    *w = WINDOW_DATA{};
+    w->hWnd = Next_Handle();
+    w->stClass = "#32769";
+    w->pProc = DefWindowProcA;
+    w->dwStyle = WS_POPUP;
+    w->rcWindow = {0, 0, screen.cx, screen.cy};
+    w->rcNormal = w->rcWindow;
+    gDesktop = w->hWnd;
+    gWindows[reinterpret_cast<uintptr_t>(gDesktop)] = std::move(pWnd);
+    return gDesktop;
+}

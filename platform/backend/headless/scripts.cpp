@@ -1,7 +1,7 @@
-// The headless driver that tests control: scripted message-box answers, dialog scripts, strict
-// mode and the transcript of everything shown. Debugger output and the clock keep their own test
-// hooks beside their code (services/debug_output.cpp, services/clock.cpp).
-#include "platform_internal.h"
+// The headless backend's answers: scripted message-box answers, dialog scripts, strict mode, the
+// user-wait guard and the transcript of everything shown. Debugger output and the clock keep
+// their own test hooks beside their code (services/debug_output.cpp, services/clock.cpp).
+#include "headless.h"
 
 #include <deque>
 #include <utility>
@@ -39,18 +39,12 @@ bool Answer_Fits(const BOX_ANSWER& a, const std::string& stText, const std::stri
 
 }  // namespace
 
-void Test_Reset_Platform() {
-    Dialog_Reset();
-    Queue_Reset();
-    Window_Reset();
-    Gdi_Reset();
+void Script_Reset(void) {
     gBoxAnswers.clear();
     gDialogScripts.clear();
     gTranscript.clear();
     gStrict = false;
     gOnUnscripted = nullptr;
-    Debug_Reset();
-    Clock_Reset();
 }
 
 // ---- message boxes ------------------------------------------------------------------------------

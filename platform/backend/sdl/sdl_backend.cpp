@@ -1,0 +1,168 @@
+// The SDL backend: real windows on the desktop, the real clock, and a person answering message
+// boxes and dialogs.
+#include "sdl_backend.h"
+
+#include <png.h>
+#include <string.h>
+
+namespace {
+
+bool Sdl_Open(void) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    SDL_StartTextInput();
+    return true;
+}
+
+void Sdl_Close(void) {
+    Sdl_Close_Windows();
+    Sdl_Free_Cursors();
+    SDL_StopTextInput();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool Sdl_Wait_Event(DWORD nTimeoutMs) {
+    // A drag that leaves the window keeps its mouse while a window has the capture.
+    SDL_CaptureMouse(GetCapture() ? SDL_TRUE : SDL_FALSE);
+    SDL_Event event;
+    int nGot = nTimeoutMs == INFINITE ? SDL_WaitEvent(&event)
+                                      : SDL_WaitEventTimeout(&event, static_cast<int>(nTimeoutMs));
+    // A timeout and an error look alike here; either way the timers are checked again.
+    if (!nGot) return true;
+    do {
+        Sdl_Handle_Event(event);
+    } while (SDL_PollEvent(&event));
+    return true;
+}
+
+SIZE Sdl_Screen_Size(void) {
+    SDL_DisplayMode mode;
+    if (SDL_GetCurrentDisplayMode(0, &mode) != 0) return {1920, 1080};
+    return {mode.w, mode.h};
+}
+
+RECT Sdl_Work_Area(void) {
+    SDL_Rect rc;
+    if (SDL_GetDisplayUsableBounds(0, &rc) != 0) {
+        SIZE size = Sdl_Screen_Size();
+        return {0, 0, size.cx, size.cy};
+    }
+    return {rc.x, rc.y, rc.x + rc.w, rc.y + rc.h};
+}
+
+const char* Button_Text(int nId) {
+    switch (nId) {
+    case IDOK: return "OK";
+    case IDCANCEL: return "Cancel";
+    case IDABORT: return "Abort";
+    case IDRETRY: return "Retry";
+    case IDIGNORE: return "Ignore";
+    case IDYES: return "Yes";
+    case IDNO: return "No";
+    }
+    return "?";
+}
+
+// STAND-IN(platform): a modal box the layer draws inside its owner's window, with the game's
+// icon and font.
+int Sdl_Message_Box(HWND hOwner, const char* szText, const char* szCaption, UINT uType,
+                    int nDefault) {
+    int aIds[3];
+    int nCount = Message_Box_Buttons(uType, aIds);
+    SDL_MessageBoxButtonData aButtons[3];
+    bool bHasCancel = false;
+    for (int i = 0; i < nCount; i++) bHasCancel = bHasCancel || aIds[i] == IDCANCEL;
+    for (int i = 0; i < nCount; i++) {
+        Uint32 uFlags = 0;
+        if (aIds[i] == nDefault) uFlags |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+        // Escape means Cancel, or OK on a box with OK alone.
+        if (aIds[i] == IDCANCEL || (!bHasCancel && nCount == 1))
+            uFlags |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+        aButtons[i] = {uFlags, aIds[i], Button_Text(aIds[i])};
+    }
+    Uint32 uIcon = SDL_MESSAGEBOX_INFORMATION;
+    UINT uIconType = uType & 0xF0;
+    if (uIconType == MB_ICONHAND) uIcon = SDL_MESSAGEBOX_ERROR;
+    if (uIconType == MB_ICONEXCLAMATION) uIcon = SDL_MESSAGEBOX_WARNING;
+    SDL_Window* pParent = Sdl_Window_Of(Window_Get_Host(hOwner));
+    SDL_MessageBoxData data = {uIcon, pParent, szCaption, szText, nCount, aButtons, nullptr};
+    int nPressed = -1;
+    if (SDL_ShowMessageBox(&data, &nPressed) != 0) return nDefault;
+    // Closed without a button: what Escape would have given, else the default.
+    if (nPressed < 0) return bHasCancel ? IDCANCEL : (nCount == 1 ? aIds[0] : nDefault);
+    return nPressed;
+}
+
+void Sdl_Message_Box_Refused(const char* /*szText*/, const char* /*szCaption*/, UINT /*uType*/) {}
+
+size_t Sdl_Dialog_Opened(int /*nTemplateId*/, const char* /*szCaption*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+// The modal loop: the dialog's messages until it ends, with its owner disabled meanwhile. A
+// WM_QUIT ends the dialog and goes back into the queue for the outer loop.
+bool Sdl_Run_Modal_Dialog(HWND hDlg, int /*nTemplateId*/) {
+    HWND hOwner = GetWindow(hDlg, GW_OWNER);
+    bool bDisabledOwner = hOwner && IsWindowEnabled(hOwner);
+    if (bDisabledOwner) EnableWindow(hOwner, FALSE);
+    SetActiveWindow(hDlg);
+    bool bEnded = true;
+    while (!Dialog_Has_Ended(hDlg)) {
+        MSG msg;
+        if (!GetMessageA(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            bEnded = false;
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (bDisabledOwner && IsWindow(hOwner)) {
+        EnableWindow(hOwner, TRUE);
+        SetActiveWindow(hOwner);
+    }
+    return bEnded;
+}
+
+void Sdl_Dialog_Closed(size_t /*nToken*/, const MODAL_OUTCOME& /*outcome*/) {}
+
+BOOL Sdl_Begin_User_Wait(const char* /*szWhat*/) { return TRUE; }
+
+bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
+    std::vector<uint32_t> aPixels;
+    int nWidth = 0, nHeight = 0;
+    if (!Sdl_Read_Pixels(hHost, &aPixels, &nWidth, &nHeight)) return false;
+    for (uint32_t& n : aPixels) n |= 0xFF000000u;
+    png_image image;
+    memset(&image, 0, sizeof(image));
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(nWidth);
+    image.height = static_cast<png_uint_32>(nHeight);
+    image.format = PNG_FORMAT_BGRA;
+    return png_image_write_to_file(&image, szPngPath, 0, aPixels.data(), 0, nullptr) != 0;
+}
+
+}  // namespace
+
+const PLATFORM_BACKEND kSdlBackend = {
+    .szName = "sdl",
+    .Open = Sdl_Open,
+    .Close = Sdl_Close,
+    .Window_Created = Sdl_Window_Created,
+    .Window_Destroyed = Sdl_Window_Destroyed,
+    .Window_Changed = Sdl_Window_Changed,
+    .Present = Sdl_Present,
+    .Wait_Event = Sdl_Wait_Event,
+    .bTypesText = true,
+    .Screen_Size = Sdl_Screen_Size,
+    .Work_Area = Sdl_Work_Area,
+    .Message_Box = Sdl_Message_Box,
+    .Message_Box_Refused = Sdl_Message_Box_Refused,
+    .Dialog_Opened = Sdl_Dialog_Opened,
+    .Run_Modal_Dialog = Sdl_Run_Modal_Dialog,
+    .Dialog_Closed = Sdl_Dialog_Closed,
+    .Begin_User_Wait = Sdl_Begin_User_Wait,
+    .Set_Cursor = Sdl_Set_Cursor,
+    .Cursor_Destroyed = Sdl_Cursor_Destroyed,
+    .Set_Cursor_Pos = Sdl_Set_Cursor_Pos,
+    .Save_Screenshot = Sdl_Save_Screenshot,
+};
