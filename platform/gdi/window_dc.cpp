@@ -132,6 +132,3 @@ LRESULT Gdi_Default_Paint(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/
     if (!hBrush || GetClipBox(hdc, &rc) == ERROR) return 0;
     return FillRect(hdc, &rc, hBrush) ? 1 : 0;
 }
-
-// STAND-IN(platform): the hbrBackground the window's class was registered with.
-HBRUSH Window_Class_Background(HWND /*hWnd*/) { return nullptr; }

@@ -14,6 +14,7 @@ struct WINDOW_DATA {
     WNDPROC pProc;
     UINT uClassStyle;
     HCURSOR hClassCursor;
+    HBRUSH hClassBackground;      // the class background brush
     HWND hParent;                 // the parent of a child window, the owner of a top-level one
     std::vector<HWND> aChildren;  // child and owned windows, back to front
     std::string stText;

@@ -22,6 +22,7 @@ struct WINDOW_CLASS {
     UINT_PTR uAtom;
     UINT uStyle;
     HCURSOR hCursor;
+    HBRUSH hBackground;
 };
 
 // Class names compare without regard to case, as they do on the real system.
@@ -53,8 +54,8 @@ const char* const kBuiltInClasses[] = {"BUTTON",
                                        "msctls_statusbar32"};
 
 void Register_Class(const char* szName, WNDPROC pProc, int nExtraBytes, UINT uStyle,
-                    HCURSOR hCursor) {
-    WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++, uStyle, hCursor};
+                    HCURSOR hCursor, HBRUSH hBackground = nullptr) {
+    WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++, uStyle, hCursor, hBackground};
     gClasses[szName] = cls;
 }
 
@@ -102,6 +103,7 @@ HWND Create_Window(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyl
     w->aExtra.assign(itClass != gClasses.end() ? itClass->second.nExtraBytes : 0, 0);
     w->uClassStyle = itClass != gClasses.end() ? itClass->second.uStyle : 0;
     w->hClassCursor = itClass != gClasses.end() ? itClass->second.hCursor : nullptr;
+    w->hClassBackground = itClass != gClasses.end() ? itClass->second.hBackground : nullptr;
     w->bInvalid = (dwStyle & WS_VISIBLE) != 0;
     w->bHasUpdate = w->bInvalid;
     w->rcUpdate = {0, 0, 0, 0};
@@ -151,7 +153,7 @@ UINT_PTR RegisterClassA(const WNDCLASSA* pClass) {
         return 0;
     if (gClasses.count(pClass->lpszClassName)) return 0;
     Register_Class(pClass->lpszClassName, pClass->lpfnWndProc, pClass->cbWndExtra, pClass->style,
-                   pClass->hCursor);
+                   pClass->hCursor, pClass->hbrBackground);
     return gClasses[pClass->lpszClassName].uAtom;
 }
 
@@ -260,10 +262,9 @@ LRESULT DefWindowProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
     case WM_PAINT:
         Window_Paint_Frame_If_Needed(hWnd);
-        Window_Validate(hWnd);
-        return 0;
+        return Gdi_Default_Paint(hWnd, uMsg, wParam, lParam);
     case WM_NCPAINT: Window_Draw_Nonclient(hWnd); return 0;
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND: return Gdi_Default_Paint(hWnd, uMsg, wParam, lParam);
     case WM_SETCURSOR: return Window_Default_Set_Cursor(hWnd, wParam, lParam) ? TRUE : FALSE;
     case WM_ACTIVATE:
         // An activated window takes the focus unless something inside it has it.
@@ -394,4 +395,9 @@ HWND GetDesktopWindow(void) {
     gDesktop = w->hWnd;
     gWindows[reinterpret_cast<uintptr_t>(gDesktop)] = std::move(pWnd);
     return gDesktop;
+}
+
+HBRUSH Window_Class_Background(HWND hWnd) {
+    WINDOW_DATA* w = Find(hWnd);
+    return w ? w->hClassBackground : nullptr;
 }
