@@ -39,6 +39,24 @@ std::vector<HWND> Window_Visible_Children(HWND hWnd);
 RECT Window_Take_Update_Rect(HWND hWnd, bool* pbErase);
 
 // ---- menus (window/menu_*.cpp) ------------------------------------------------------------------
+// One item of a menu object (window/menu_objects.cpp).
+struct MENU_ITEM {
+    UINT uFlags;  // MF_ type and state flags, MF_POPUP for an item that opens hSubMenu
+    UINT uId;     // the command; 0 for separators and popups
+    HMENU hSubMenu;
+    std::string stText;  // with its & mnemonic and the \t before a shortcut text
+    UINT_PTR uData;
+};
+// The items of a live menu; nullptr for any other handle. Sending a message may change them.
+const std::vector<MENU_ITEM>* Menu_Get_Items(HMENU hMenu);
+// Whether the item can be chosen: neither a separator nor grayed or disabled.
+bool Menu_Item_Enabled(const MENU_ITEM& item);
+// The item's mnemonic in lower case (the character after a single '&'), 0 for none.
+char Menu_Item_Mnemonic(const MENU_ITEM& item);
+// Destroys the window's menu and drops it from the window-to-menu map; DestroyWindow calls it.
+void Menu_Forget_Window(HWND hWnd);
+void Menu_Reset(void);
+
 // The height of the window's menu bar between its caption and its client area; 0 without a menu.
 int Menu_Bar_Height(HWND hWnd);
 // Input the menus take before the window does, in the top-level window's surface coordinates
@@ -46,6 +64,13 @@ int Menu_Bar_Height(HWND hWnd);
 // open); true when the menus took it.
 bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y);
 bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
+// Ends the menu loop if it shows the menu or runs in the window (window/menu_bar.cpp).
+void Menu_Loop_Forget(HWND hWnd, HMENU hMenu);
+void Menu_Loop_Reset(void);
+void Menu_Popup_Reset(void);  // window/menu_popup.cpp
+
+// ---- accelerators (window/accelerators.cpp) -----------------------------------------------------
+void Accelerator_Reset(void);
 
 // ---- message queue (window/message_queue.cpp) ---------------------------------------------------
 // Removes the posted messages and timers of a window that is being destroyed.

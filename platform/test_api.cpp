@@ -41,6 +41,10 @@ bool Answer_Fits(const BOX_ANSWER& a, const std::string& stText, const std::stri
 
 void Test_Reset_Platform() {
     Dialog_Reset();
+    Menu_Loop_Reset();
+    Menu_Popup_Reset();
+    Menu_Reset();
+    Accelerator_Reset();
     Queue_Reset();
     Window_Reset();
     gBoxAnswers.clear();

@@ -1,13 +1,473 @@
-// The menu bar of a top-level window.
+// The menu bar of a top-level window and the menu loop: where the bar's items and the open
+// drop-downs lie, and the mouse and keys that open, move through and choose from them.
 #include "../platform_internal.h"
 
-// STAND-IN(platform): the fixed menu-bar height for a window that has a menu.
-int Menu_Bar_Height(HWND /*hWnd*/) { return 0; }
+#include <ctype.h>
 
-// STAND-IN(platform): opens, tracks and chooses from the menu bar with the mouse.
-bool Menu_Handle_Mouse(HWND /*hTop*/, UINT /*uMsg*/, int /*x*/, int /*y*/) { return false; }
+#include <algorithm>
 
-// STAND-IN(platform): Alt, F10, mnemonics and arrows in the menu bar and its drop-downs.
-bool Menu_Handle_Key(HWND /*hTop*/, UINT /*uMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+namespace {
+
+const int kBarItemPadding = 8;   // left and right of a bar item's text
+const int kDropItemHeight = 20;  // a text item in a drop-down
+const int kDropSeparatorHeight = 8;
+const int kDropTextLeft = 24;     // room for the check mark
+const int kDropTextRight = 16;    // room for the submenu arrow
+const int kDropShortcutGap = 24;  // between an item's text and its shortcut text
+const int kDropMinWidth = 80;
+
+// One drop-down of the menu loop, at its place in the surface.
+struct OPEN_MENU {
+    HMENU hMenu;
+    int x, y;
+    int nSelected;  // -1 for none
+};
+
+// The menu loop runs in at most one top-level window at a time.
+struct MENU_LOOP {
+    HWND hTop;
+    int nBarItem;  // the highlighted bar item
+    std::vector<OPEN_MENU> aOpen;
+};
+
+MENU_LOOP gLoop = {nullptr, -1, {}};
+HWND gAltPressedIn = nullptr;  // Alt went down in this window with no other key since
+
+// STAND-IN(platform): measures the text with GetTextExtentPoint32A in the menu font.
+int Text_Width(const std::string& stText) { return static_cast<int>(stText.size()) * 7; }
+
+// An item's text as shown: the & prefixes taken out, split at the tab before a shortcut.
+void Split_Label(const std::string& stText, std::string* pLabel, std::string* pShortcut) {
+    std::string stShown;
+    for (size_t i = 0; i < stText.size(); i++) {
+        if (stText[i] == '&' && i + 1 < stText.size()) i++;
+        stShown += stText[i];
+    }
+    size_t nTab = stShown.find('\t');
+    *pLabel = stShown.substr(0, nTab);
+    *pShortcut = nTab == std::string::npos ? "" : stShown.substr(nTab + 1);
+}
+
+bool Inside(const RECT& rc, int x, int y) {
+    return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom;
+}
+
+HMENU Bar_Menu(HWND hTop) { return Menu_Bar_Height(hTop) > 0 ? GetMenu(hTop) : nullptr; }
+
+// The bar lies just above the client area.
+RECT Bar_Rect(HWND hTop) {
+    RECT rcClient = Window_Client_In_Surface(hTop);
+    return {rcClient.left, rcClient.top - Menu_Bar_Height(hTop), rcClient.right, rcClient.top};
+}
+
+// The bar's items left to right; from a right-justified (HELP) item on, they sit at the right end.
+std::vector<RECT> Bar_Item_Rects(HWND hTop) {
+    std::vector<RECT> aRects;
+    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(Bar_Menu(hTop));
+    if (!pItems) return aRects;
+    RECT rcBar = Bar_Rect(hTop);
+    std::vector<int> aWidths;
+    int nRightStart = static_cast<int>(pItems->size());
+    for (size_t i = 0; i < pItems->size(); i++) {
+        std::string stLabel, stShortcut;
+        Split_Label((*pItems)[i].stText, &stLabel, &stShortcut);
+        aWidths.push_back(Text_Width(stLabel) + 2 * kBarItemPadding);
+        if (((*pItems)[i].uFlags & MF_RIGHTJUSTIFY) &&
+            nRightStart == static_cast<int>(pItems->size()))
+            nRightStart = static_cast<int>(i);
+    }
+    int nRightWidth = 0;
+    for (size_t i = static_cast<size_t>(nRightStart); i < aWidths.size(); i++)
+        nRightWidth += aWidths[i];
+    int x = rcBar.left;
+    for (size_t i = 0; i < aWidths.size(); i++) {
+        if (static_cast<int>(i) == nRightStart) x = std::max(x, rcBar.right - nRightWidth);
+        aRects.push_back({x, rcBar.top, x + aWidths[i], rcBar.bottom});
+        x += aWidths[i];
+    }
+    return aRects;
+}
+
+// The items of a drop-down whose top-left corner is at (x, y).
+std::vector<RECT> Drop_Item_Rects(HMENU hMenu, int x, int y) {
+    std::vector<RECT> aRects;
+    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
+    if (!pItems) return aRects;
+    int nLabelWidth = 0, nShortcutWidth = 0;
+    for (const MENU_ITEM& item : *pItems) {
+        std::string stLabel, stShortcut;
+        Split_Label(item.stText, &stLabel, &stShortcut);
+        nLabelWidth = std::max(nLabelWidth, Text_Width(stLabel));
+        nShortcutWidth = std::max(nShortcutWidth, Text_Width(stShortcut));
+    }
+    int nWidth = kDropTextLeft + nLabelWidth + kDropTextRight;
+    if (nShortcutWidth > 0) nWidth += kDropShortcutGap + nShortcutWidth;
+    nWidth = std::max(nWidth, kDropMinWidth);
+    for (const MENU_ITEM& item : *pItems) {
+        int nHeight = item.uFlags & MF_SEPARATOR ? kDropSeparatorHeight : kDropItemHeight;
+        aRects.push_back({x, y, x + nWidth, y + nHeight});
+        y += nHeight;
+    }
+    return aRects;
+}
+
+const MENU_ITEM* Item_At(HMENU hMenu, int nPos) {
+    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
+    if (!pItems || nPos < 0 || static_cast<size_t>(nPos) >= pItems->size()) return nullptr;
+    return &(*pItems)[static_cast<size_t>(nPos)];
+}
+
+int Item_Count(HMENU hMenu) { return std::max(GetMenuItemCount(hMenu), 0); }
+
+// The next item from nFrom in direction nStep (wrapping) that can be chosen, or -1.
+int Next_Enabled(HMENU hMenu, int nFrom, int nStep) {
+    int nCount = Item_Count(hMenu);
+    for (int i = 1; i <= nCount; i++) {
+        int nPos = ((nFrom + nStep * i) % nCount + nCount) % nCount;
+        if (Menu_Item_Enabled(*Item_At(hMenu, nPos))) return nPos;
+    }
+    return -1;
+}
+
+// The first item whose mnemonic is ch, or -1.
+int Find_Mnemonic(HMENU hMenu, char ch) {
+    char chLower = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
+    for (int i = 0; i < Item_Count(hMenu); i++)
+        if (chLower && Menu_Item_Mnemonic(*Item_At(hMenu, i)) == chLower) return i;
+    return -1;
+}
+
+void Notify_Select(HMENU hMenu, int nPos) {
+    const MENU_ITEM* pItem = Item_At(hMenu, nPos);
+    if (!pItem || !gLoop.hTop) return;
+    UINT uIdOrPos = pItem->uFlags & MF_POPUP ? static_cast<UINT>(nPos) : pItem->uId;
+    SendMessageA(gLoop.hTop, WM_MENUSELECT, MAKEWPARAM(uIdOrPos, pItem->uFlags & 0xFFFF),
+                 reinterpret_cast<LPARAM>(hMenu));
+}
+
+void Exit_Loop() {
+    HWND hTop = gLoop.hTop;
+    gLoop = {nullptr, -1, {}};
+    if (!hTop || !IsWindow(hTop)) return;
+    SendMessageA(hTop, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    SendMessageA(hTop, WM_EXITMENULOOP, FALSE, 0);
+}
+
+// Enters the loop with the bar highlighted; false when the window has no bar items.
+bool Enter_Loop(HWND hTop) {
+    if (gLoop.hTop && gLoop.hTop != hTop) Exit_Loop();
+    if (gLoop.hTop == hTop) return true;
+    HMENU hBar = Bar_Menu(hTop);
+    if (Item_Count(hBar) == 0) return false;
+    gLoop = {hTop, -1, {}};
+    SendMessageA(hTop, WM_ENTERMENULOOP, FALSE, 0);
+    SendMessageA(hTop, WM_INITMENU, reinterpret_cast<WPARAM>(hBar), 0);
+    return gLoop.hTop == hTop;  // the window may have ended it
+}
+
+// Opens hSub at (x, y) as the drop-down after the first nKeep ones; with bKeyboard its first
+// choosable item is highlighted.
+void Open_Menu(size_t nKeep, HMENU hSub, int nPos, int x, int y, bool bKeyboard) {
+    HWND hTop = gLoop.hTop;
+    gLoop.aOpen.resize(std::min(nKeep, gLoop.aOpen.size()));
+    SendMessageA(hTop, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSub), MAKELPARAM(nPos, FALSE));
+    if (gLoop.hTop != hTop || !Menu_Get_Items(hSub)) return;
+    int nSelected = bKeyboard ? Next_Enabled(hSub, -1, 1) : -1;
+    gLoop.aOpen.push_back({hSub, x, y, nSelected});
+    if (nSelected >= 0) Notify_Select(hSub, nSelected);
+}
+
+// The loop ends before the window gets the command.
+void Choose(UINT uId) {
+    HWND hTop = gLoop.hTop;
+    Exit_Loop();
+    if (IsWindow(hTop)) SendMessageA(hTop, WM_COMMAND, MAKEWPARAM(uId, 0), 0);
+}
+
+// Highlights a bar item; with bOpen its drop-down opens (or, for a command on the bar itself, it
+// is chosen).
+void Select_Bar_Item(int nPos, bool bOpen, bool bKeyboard) {
+    HMENU hBar = Bar_Menu(gLoop.hTop);
+    const MENU_ITEM* pItem = Item_At(hBar, nPos);
+    if (!pItem) return;
+    gLoop.aOpen.clear();
+    gLoop.nBarItem = nPos;
+    Notify_Select(hBar, nPos);
+    pItem = Item_At(hBar, nPos);
+    if (!bOpen || !pItem || !gLoop.hTop || !Menu_Item_Enabled(*pItem)) return;
+    if (!(pItem->uFlags & MF_POPUP)) {
+        Choose(pItem->uId);
+        return;
+    }
+    std::vector<RECT> aRects = Bar_Item_Rects(gLoop.hTop);
+    const RECT& rc = aRects[static_cast<size_t>(nPos)];
+    Open_Menu(0, pItem->hSubMenu, nPos, rc.left, rc.bottom, bKeyboard);
+}
+
+// Highlights an item of the open drop-down at nLevel; deeper drop-downs close unless they belong
+// to that item.
+void Select_Open_Item(size_t nLevel, int nPos) {
+    OPEN_MENU& open = gLoop.aOpen[nLevel];
+    if (open.nSelected == nPos) return;
+    open.nSelected = nPos;
+    gLoop.aOpen.resize(nLevel + 1);
+    Notify_Select(open.hMenu, nPos);
+}
+
+// Chooses an item of an open drop-down: a command ends the loop, a submenu opens beside it.
+// Separators and disabled items do nothing.
+void Activate(size_t nLevel, int nPos, bool bKeyboard) {
+    const OPEN_MENU open = gLoop.aOpen[nLevel];
+    const MENU_ITEM* pItem = Item_At(open.hMenu, nPos);
+    if (!pItem || !Menu_Item_Enabled(*pItem)) return;
+    if (!(pItem->uFlags & MF_POPUP)) {
+        Choose(pItem->uId);
+        return;
+    }
+    std::vector<RECT> aRects = Drop_Item_Rects(open.hMenu, open.x, open.y);
+    const RECT& rc = aRects[static_cast<size_t>(nPos)];
+    gLoop.aOpen[nLevel].nSelected = nPos;
+    Open_Menu(nLevel + 1, pItem->hSubMenu, nPos, rc.right, rc.top, bKeyboard);
+}
+
+// The open drop-down and item under (x, y), deepest first; false when none is.
+bool Hit_Open_Menu(int x, int y, size_t* pLevel, int* pPos) {
+    for (size_t nLevel = gLoop.aOpen.size(); nLevel-- > 0;) {
+        const OPEN_MENU& open = gLoop.aOpen[nLevel];
+        std::vector<RECT> aRects = Drop_Item_Rects(open.hMenu, open.x, open.y);
+        for (size_t i = 0; i < aRects.size(); i++) {
+            if (!Inside(aRects[i], x, y)) continue;
+            *pLevel = nLevel;
+            *pPos = static_cast<int>(i);
+            return true;
+        }
+    }
     return false;
+}
+
+int Hit_Bar(HWND hTop, int x, int y) {
+    std::vector<RECT> aRects = Bar_Item_Rects(hTop);
+    for (size_t i = 0; i < aRects.size(); i++)
+        if (Inside(aRects[i], x, y)) return static_cast<int>(i);
+    return -1;
+}
+
+// Over an open drop-down: moving highlights, pressing opens a submenu, releasing chooses.
+void Mouse_On_Open_Menu(UINT uMsg, size_t nLevel, int nPos) {
+    const MENU_ITEM* pItem = Item_At(gLoop.aOpen[nLevel].hMenu, nPos);
+    if (!pItem) return;
+    bool bOpensSubmenu = (pItem->uFlags & MF_POPUP) && gLoop.aOpen.size() > nLevel + 1 &&
+                         gLoop.aOpen[nLevel].nSelected == nPos;
+    if (uMsg == WM_MOUSEMOVE && !bOpensSubmenu)
+        Select_Open_Item(nLevel, Menu_Item_Enabled(*pItem) ? nPos : -1);
+    else if (uMsg == WM_LBUTTONDOWN && (pItem->uFlags & MF_POPUP) && !bOpensSubmenu)
+        Activate(nLevel, nPos, false);
+    else if (uMsg == WM_LBUTTONUP && !(pItem->uFlags & MF_POPUP))
+        Activate(nLevel, nPos, false);
+}
+
+// Over the bar: a press opens (or, on the open item, closes) a drop-down; moving while one is
+// open switches to the item's.
+void Mouse_On_Bar(HWND hTop, UINT uMsg, int nBarItem) {
+    bool bActive = gLoop.hTop == hTop;
+    if (uMsg == WM_LBUTTONDOWN) {
+        if (bActive && gLoop.nBarItem == nBarItem && !gLoop.aOpen.empty()) {
+            Exit_Loop();
+            return;
+        }
+        if (Enter_Loop(hTop)) Select_Bar_Item(nBarItem, true, false);
+    } else if (uMsg == WM_MOUSEMOVE && bActive && !gLoop.aOpen.empty() &&
+               gLoop.nBarItem != nBarItem) {
+        Select_Bar_Item(nBarItem, true, false);
+    }
+}
+
+// Left and Right: a submenu level closes or opens; on the first level the next bar item's
+// drop-down opens.
+void Move_Sideways(int nStep) {
+    if (nStep < 0 && gLoop.aOpen.size() > 1) {
+        gLoop.aOpen.pop_back();
+        return;
+    }
+    if (nStep > 0 && !gLoop.aOpen.empty()) {
+        const OPEN_MENU& open = gLoop.aOpen.back();
+        const MENU_ITEM* pItem = Item_At(open.hMenu, open.nSelected);
+        if (pItem && (pItem->uFlags & MF_POPUP) && Menu_Item_Enabled(*pItem)) {
+            Activate(gLoop.aOpen.size() - 1, open.nSelected, true);
+            return;
+        }
+    }
+    HMENU hBar = Bar_Menu(gLoop.hTop);
+    int nCount = Item_Count(hBar);
+    if (nCount == 0) return;
+    int nNext = ((gLoop.nBarItem + nStep) % nCount + nCount) % nCount;
+    Select_Bar_Item(nNext, !gLoop.aOpen.empty(), true);
+}
+
+// Up and Down move over the choosable items; on the bar, they open its drop-down.
+void Move_Vertically(int nStep) {
+    if (gLoop.aOpen.empty()) {
+        const MENU_ITEM* pItem = Item_At(Bar_Menu(gLoop.hTop), gLoop.nBarItem);
+        if (pItem && (pItem->uFlags & MF_POPUP)) Select_Bar_Item(gLoop.nBarItem, true, true);
+        return;
+    }
+    OPEN_MENU& open = gLoop.aOpen.back();
+    int nFrom = open.nSelected >= 0 ? open.nSelected : (nStep > 0 ? -1 : 0);
+    int nNext = Next_Enabled(open.hMenu, nFrom, nStep);
+    if (nNext >= 0) Select_Open_Item(gLoop.aOpen.size() - 1, nNext);
+}
+
+void Loop_Key_Down(WPARAM wKey) {
+    switch (wKey) {
+    case VK_LEFT: Move_Sideways(-1); break;
+    case VK_RIGHT: Move_Sideways(1); break;
+    case VK_UP: Move_Vertically(-1); break;
+    case VK_DOWN: Move_Vertically(1); break;
+    case VK_RETURN:
+        if (gLoop.aOpen.empty())
+            Select_Bar_Item(gLoop.nBarItem, true, true);
+        else
+            Activate(gLoop.aOpen.size() - 1, gLoop.aOpen.back().nSelected, true);
+        break;
+    case VK_ESCAPE:
+        if (gLoop.aOpen.empty())
+            Exit_Loop();
+        else
+            gLoop.aOpen.pop_back();
+        break;
+    case VK_MENU:
+    case VK_F10: Exit_Loop(); break;
+    default: break;
+    }
+}
+
+// A mnemonic chooses in the deepest open drop-down, or opens a bar item's.
+void Loop_Mnemonic(char ch) {
+    if (gLoop.aOpen.empty()) {
+        int nPos = Find_Mnemonic(Bar_Menu(gLoop.hTop), ch);
+        if (nPos >= 0) Select_Bar_Item(nPos, true, true);
+        return;
+    }
+    int nPos = Find_Mnemonic(gLoop.aOpen.back().hMenu, ch);
+    if (nPos >= 0) Activate(gLoop.aOpen.size() - 1, nPos, true);
+}
+
+// Keys while no menu is up: Alt alone or F10 highlights the first bar item, Alt+mnemonic opens
+// that item's drop-down.
+bool Key_Outside_Loop(HWND hTop, UINT uMsg, WPARAM wParam) {
+    bool bDown = uMsg == WM_KEYDOWN || uMsg == WM_SYSKEYDOWN;
+    bool bUp = uMsg == WM_KEYUP || uMsg == WM_SYSKEYUP;
+    if (bDown && wParam == VK_MENU) {
+        gAltPressedIn = Bar_Menu(hTop) ? hTop : nullptr;
+        return false;
+    }
+    if (bUp && wParam == VK_MENU && gAltPressedIn == hTop) {
+        gAltPressedIn = nullptr;
+        if (!Enter_Loop(hTop)) return false;
+        Select_Bar_Item(0, false, true);
+        return true;
+    }
+    if (bDown) gAltPressedIn = nullptr;
+    if (bDown && wParam == VK_F10 && Enter_Loop(hTop)) {
+        Select_Bar_Item(0, false, true);
+        return true;
+    }
+    if (uMsg == WM_SYSCHAR) {
+        int nPos = Find_Mnemonic(Bar_Menu(hTop), static_cast<char>(wParam));
+        if (nPos < 0 || !Enter_Loop(hTop)) return false;
+        Select_Bar_Item(nPos, true, true);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int Menu_Bar_Height(HWND hWnd) {
+    if (!IsWindow(hWnd) || (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) return 0;
+    return GetMenu(hWnd) ? PLATFORM_MENU_BAR_HEIGHT : 0;
+}
+
+// STAND-IN(platform): paints the bar and the open drop-downs into the window's surface.
+BOOL DrawMenuBar(HWND hWnd) { return IsWindow(hWnd); }
+
+bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    bool bActive = gLoop.hTop == hTop;
+    size_t nLevel = 0;
+    int nPos = -1;
+    if (bActive && Hit_Open_Menu(x, y, &nLevel, &nPos)) {
+        Mouse_On_Open_Menu(uMsg, nLevel, nPos);
+        return true;
+    }
+    int nBarItem = Hit_Bar(hTop, x, y);
+    if (nBarItem >= 0 && (uMsg == WM_LBUTTONDOWN || bActive)) {
+        Mouse_On_Bar(hTop, uMsg, nBarItem);
+        return true;
+    }
+    if (!bActive) return false;
+    // A press anywhere else closes the menus and is used up.
+    if (uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN) Exit_Loop();
+    return true;
+}
+
+bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
+    if (gLoop.hTop != hTop) return Key_Outside_Loop(hTop, uMsg, wParam);
+    switch (uMsg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: Loop_Key_Down(wParam); return true;
+    case WM_CHAR:
+    case WM_SYSCHAR: Loop_Mnemonic(static_cast<char>(wParam)); return true;
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return true;
+    default: return false;
+    }
+}
+
+void Menu_Loop_Forget(HWND hWnd, HMENU hMenu) {
+    if (gAltPressedIn == hWnd) gAltPressedIn = nullptr;
+    if (!gLoop.hTop) return;
+    HMENU hBar = GetMenu(gLoop.hTop);
+    bool bShown = !hBar || (hMenu && hBar == hMenu);
+    for (const OPEN_MENU& open : gLoop.aOpen) bShown = bShown || (hMenu && open.hMenu == hMenu);
+    if (gLoop.hTop == hWnd || bShown) gLoop = {nullptr, -1, {}};
+}
+
+void Menu_Loop_Reset(void) {
+    gLoop = {nullptr, -1, {}};
+    gAltPressedIn = nullptr;
+}
+
+// ---- test hooks ------------------------------------------------------------------------------------
+
+bool Test_Menu_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    return Menu_Handle_Mouse(hTop, uMsg, x, y);
+}
+
+bool Test_Menu_Key(HWND hTop, UINT uMsg, WPARAM wParam) {
+    return Menu_Handle_Key(hTop, uMsg, wParam, 0);
+}
+
+bool Test_Get_Menu_Bar_Item_Rect(HWND hTop, int nPos, RECT* pRect) {
+    std::vector<RECT> aRects = Bar_Item_Rects(hTop);
+    if (!pRect || nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
+    *pRect = aRects[static_cast<size_t>(nPos)];
+    return true;
+}
+
+bool Test_Get_Open_Menu_Item_Rect(int nLevel, int nPos, RECT* pRect) {
+    if (!pRect || nLevel < 0 || static_cast<size_t>(nLevel) >= gLoop.aOpen.size()) return false;
+    const OPEN_MENU& open = gLoop.aOpen[static_cast<size_t>(nLevel)];
+    std::vector<RECT> aRects = Drop_Item_Rects(open.hMenu, open.x, open.y);
+    if (nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
+    *pRect = aRects[static_cast<size_t>(nPos)];
+    return true;
+}
+
+TEST_MENU_LOOP Test_Get_Menu_Loop() {
+    TEST_MENU_LOOP loop = {gLoop.hTop, gLoop.nBarItem, {}, {}};
+    for (const OPEN_MENU& open : gLoop.aOpen) {
+        loop.aOpen.push_back(open.hMenu);
+        loop.aSelected.push_back(open.nSelected);
+    }
+    return loop;
 }

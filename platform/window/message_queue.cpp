@@ -184,10 +184,6 @@ LRESULT DispatchMessageA(const MSG* pMsg) {
     return SendMessageA(pMsg->hwnd, pMsg->message, pMsg->wParam, pMsg->lParam);
 }
 
-// No accelerator tables exist (LoadAcceleratorsA gives none), so no message is taken.
-// STAND-IN(platform): turns a key matching the accelerator table into its command.
-int TranslateAcceleratorA(HWND /*hWnd*/, HACCEL /*hAccel*/, MSG* /*pMsg*/) { return 0; }
-
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nId, UINT nElapse, void* pTimerProc) {
     if (hWnd && !IsWindow(hWnd)) return 0;
     if (!hWnd) nId = gNextThreadTimerId++;  // a timer of no window gets an id of its own
