@@ -75,3 +75,4 @@ protected:
 }  // namespace menu_window_fixture
 
 using menu_window_fixture::MenuWindowTest;
+using menu_window_fixture::Received;
