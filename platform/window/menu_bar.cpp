@@ -317,6 +317,23 @@ void Move_Vertically(int nStep) {
     if (nNext >= 0) Select_Open_Item(gLoop.aOpen.size() - 1, nNext);
 }
 
+// The mnemonic a letter or digit key stands for; 0 for other keys.
+char Mnemonic_Of_Key(WPARAM wKey) {
+    bool bLetterOrDigit = (wKey >= 'A' && wKey <= 'Z') || (wKey >= '0' && wKey <= '9');
+    return bLetterOrDigit ? static_cast<char>(tolower(static_cast<int>(wKey))) : 0;
+}
+
+// A mnemonic chooses in the deepest open drop-down, or opens a bar item's.
+void Loop_Mnemonic(char ch) {
+    if (gLoop.aOpen.empty()) {
+        int nPos = Find_Mnemonic(Bar_Menu(gLoop.hTop), ch);
+        if (nPos >= 0) Select_Bar_Item(nPos, true, true);
+        return;
+    }
+    int nPos = Find_Mnemonic(gLoop.aOpen.back().hMenu, ch);
+    if (nPos >= 0) Activate(gLoop.aOpen.size() - 1, nPos, true);
+}
+
 void Loop_Key_Down(WPARAM wKey) {
     switch (wKey) {
     case VK_LEFT: Move_Sideways(-1); break;
@@ -337,23 +354,15 @@ void Loop_Key_Down(WPARAM wKey) {
         break;
     case VK_MENU:
     case VK_F10: Exit_Loop(); break;
-    default: break;
+    default:
+        if (char ch = Mnemonic_Of_Key(wKey)) Loop_Mnemonic(ch);
+        break;
     }
-}
-
-// A mnemonic chooses in the deepest open drop-down, or opens a bar item's.
-void Loop_Mnemonic(char ch) {
-    if (gLoop.aOpen.empty()) {
-        int nPos = Find_Mnemonic(Bar_Menu(gLoop.hTop), ch);
-        if (nPos >= 0) Select_Bar_Item(nPos, true, true);
-        return;
-    }
-    int nPos = Find_Mnemonic(gLoop.aOpen.back().hMenu, ch);
-    if (nPos >= 0) Activate(gLoop.aOpen.size() - 1, nPos, true);
 }
 
 // Keys while no menu is up: Alt alone or F10 highlights the first bar item, Alt+mnemonic opens
-// that item's drop-down.
+// that item's drop-down. Mnemonics come from the key-down messages (a letter with Alt down is a
+// system key), so the menus need no character messages.
 bool Key_Outside_Loop(HWND hTop, UINT uMsg, WPARAM wParam) {
     bool bDown = uMsg == WM_KEYDOWN || uMsg == WM_SYSKEYDOWN;
     bool bUp = uMsg == WM_KEYUP || uMsg == WM_SYSKEYUP;
@@ -372,8 +381,8 @@ bool Key_Outside_Loop(HWND hTop, UINT uMsg, WPARAM wParam) {
         Select_Bar_Item(0, false, true);
         return true;
     }
-    if (uMsg == WM_SYSCHAR) {
-        int nPos = Find_Mnemonic(Bar_Menu(hTop), static_cast<char>(wParam));
+    if (uMsg == WM_SYSKEYDOWN && Mnemonic_Of_Key(wParam)) {
+        int nPos = Find_Mnemonic(Bar_Menu(hTop), Mnemonic_Of_Key(wParam));
         if (nPos < 0 || !Enter_Loop(hTop)) return false;
         Select_Bar_Item(nPos, true, true);
         return true;
@@ -392,6 +401,8 @@ int Menu_Bar_Height(HWND hWnd) {
 BOOL DrawMenuBar(HWND hWnd) { return IsWindow(hWnd); }
 
 bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN;
+    if (gLoop.hTop && gLoop.hTop != hTop && bPress) Exit_Loop();  // a press in another window
     bool bActive = gLoop.hTop == hTop;
     size_t nLevel = 0;
     int nPos = -1;
@@ -406,7 +417,7 @@ bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
     }
     if (!bActive) return false;
     // A press anywhere else closes the menus and is used up.
-    if (uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN) Exit_Loop();
+    if (bPress) Exit_Loop();
     return true;
 }
 
@@ -415,8 +426,8 @@ bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
     switch (uMsg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: Loop_Key_Down(wParam); return true;
-    case WM_CHAR:
-    case WM_SYSCHAR: Loop_Mnemonic(static_cast<char>(wParam)); return true;
+    case WM_CHAR:  // the key-down already acted
+    case WM_SYSCHAR:
     case WM_KEYUP:
     case WM_SYSKEYUP: return true;
     default: return false;

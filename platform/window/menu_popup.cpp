@@ -24,10 +24,13 @@ std::string Item_Texts(HMENU hMenu) {
     return stTexts;
 }
 
-// The chosen command, 0 when the menu was dismissed.
+// The chosen command, 0 when the menu was dismissed. TPM_NONOTIFY keeps the window from being told.
 int Run_Popup(HMENU hMenu, UINT uFlags, HWND hWnd) {
-    SendMessageA(hWnd, WM_ENTERMENULOOP, TRUE, 0);
-    SendMessageA(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(0, FALSE));
+    bool bNotify = !(uFlags & TPM_NONOTIFY);
+    if (bNotify) {
+        SendMessageA(hWnd, WM_ENTERMENULOOP, TRUE, 0);
+        SendMessageA(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(0, FALSE));
+    }
     TEST_SHOWN shown = {TEST_SHOWN_POPUP_MENU, 0, "", Item_Texts(hMenu), uFlags, 0, 0, false};
     int nChosen = 0;
     if (gChoosePopup) {
@@ -41,7 +44,7 @@ int Run_Popup(HMENU hMenu, UINT uFlags, HWND hWnd) {
     }
     shown.nResult = nChosen;
     Script_Record_Shown(shown);
-    if (IsWindow(hWnd)) SendMessageA(hWnd, WM_EXITMENULOOP, TRUE, 0);
+    if (bNotify && IsWindow(hWnd)) SendMessageA(hWnd, WM_EXITMENULOOP, TRUE, 0);
     return nChosen;
 }
 

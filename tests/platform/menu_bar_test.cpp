@@ -120,7 +120,7 @@ TEST_F(MenuBarTest, SubmenusOpenBesideTheirItem) {
 }
 
 TEST_F(MenuBarTest, AltMnemonicDownAndEnterChoose) {
-    EXPECT_TRUE(Test_Menu_Key(hWnd, WM_SYSCHAR, 'e'));  // Alt+E
+    EXPECT_TRUE(Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'E'));  // Alt+E
     TEST_MENU_LOOP loop = Test_Get_Menu_Loop();
     ASSERT_EQ(loop.aOpen.size(), 1u);
     EXPECT_EQ(loop.aOpen[0], Edit());
@@ -153,7 +153,7 @@ TEST_F(MenuBarTest, KeysMoveAcrossMenusAndEscapeClosesOneLevel) {
     EXPECT_EQ(loop.aOpen[0], File());
 
     // The mnemonic of a submenu opens it; Escape closes one level at a time.
-    EXPECT_TRUE(Test_Menu_Key(hWnd, WM_CHAR, 'r'));
+    EXPECT_TRUE(Test_Menu_Key(hWnd, WM_KEYDOWN, 'R'));
     EXPECT_EQ(Test_Get_Menu_Loop().aOpen.size(), 2u);
     Key(VK_ESCAPE);
     EXPECT_EQ(Test_Get_Menu_Loop().aOpen.size(), 1u);
@@ -175,10 +175,13 @@ TEST_F(MenuBarTest, KeysMoveAcrossMenusAndEscapeClosesOneLevel) {
 }
 
 TEST_F(MenuBarTest, AMnemonicOnAnItemChoosesIt) {
-    Test_Menu_Key(hWnd, WM_SYSCHAR, 'F');
-    Test_Menu_Key(hWnd, WM_CHAR, 'x');
+    Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'F');
+    EXPECT_TRUE(Test_Menu_Key(hWnd, WM_CHAR, 'o')) << "characters are used up, not chosen";
+    EXPECT_TRUE(Commands().empty());
+    Key('X');
     EXPECT_EQ(Commands(), (std::vector<WPARAM>{MAKEWPARAM(ID_TEST_EXIT, 0)}));
-    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_SYSCHAR, 'z')) << "no bar item has z";
+    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'Z')) << "no bar item has z";
+    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_KEYDOWN, 'F')) << "without Alt, F is the window's";
 }
 
 TEST_F(MenuBarTest, TheLoopEndsWithItsWindowOrMenu) {
@@ -186,7 +189,7 @@ TEST_F(MenuBarTest, TheLoopEndsWithItsWindowOrMenu) {
     ASSERT_EQ(Test_Get_Menu_Loop().hTop, hWnd);
     DestroyMenu(hBar);
     EXPECT_EQ(Test_Get_Menu_Loop().hTop, nullptr);
-    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_SYSCHAR, 'f'));
+    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'F'));
 }
 
 }  // namespace menu_bar_test
