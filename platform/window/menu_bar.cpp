@@ -1,20 +1,12 @@
-// The menu bar of a top-level window and the menu loop: where the bar's items and the open
-// drop-downs lie, and the mouse and keys that open, move through and choose from them.
-#include "../platform_internal.h"
+// The menu bar of a top-level window and the menu loop: the mouse and keys that open, move
+// through and choose from the bar's drop-downs, and what the window is told on the way.
+#include "menu_internal.h"
 
 #include <ctype.h>
 
 #include <algorithm>
 
 namespace {
-
-const int kBarItemPadding = 8;   // left and right of a bar item's text
-const int kDropItemHeight = 20;  // a text item in a drop-down
-const int kDropSeparatorHeight = 8;
-const int kDropTextLeft = 24;     // room for the check mark
-const int kDropTextRight = 16;    // room for the submenu arrow
-const int kDropShortcutGap = 24;  // between an item's text and its shortcut text
-const int kDropMinWidth = 80;
 
 // One drop-down of the menu loop, at its place in the surface.
 struct OPEN_MENU {
@@ -33,83 +25,11 @@ struct MENU_LOOP {
 MENU_LOOP gLoop = {nullptr, -1, {}};
 HWND gAltPressedIn = nullptr;  // Alt went down in this window with no other key since
 
-// STAND-IN(platform): measures the text with GetTextExtentPoint32A in the menu font.
-int Text_Width(const std::string& stText) { return static_cast<int>(stText.size()) * 7; }
-
-// An item's text as shown: the & prefixes taken out, split at the tab before a shortcut.
-void Split_Label(const std::string& stText, std::string* pLabel, std::string* pShortcut) {
-    std::string stShown;
-    for (size_t i = 0; i < stText.size(); i++) {
-        if (stText[i] == '&' && i + 1 < stText.size()) i++;
-        stShown += stText[i];
-    }
-    size_t nTab = stShown.find('\t');
-    *pLabel = stShown.substr(0, nTab);
-    *pShortcut = nTab == std::string::npos ? "" : stShown.substr(nTab + 1);
-}
-
 bool Inside(const RECT& rc, int x, int y) {
     return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom;
 }
 
 HMENU Bar_Menu(HWND hTop) { return Menu_Bar_Height(hTop) > 0 ? GetMenu(hTop) : nullptr; }
-
-// The bar lies just above the client area.
-RECT Bar_Rect(HWND hTop) {
-    RECT rcClient = Window_Client_In_Surface(hTop);
-    return {rcClient.left, rcClient.top - Menu_Bar_Height(hTop), rcClient.right, rcClient.top};
-}
-
-// The bar's items left to right; from a right-justified (HELP) item on, they sit at the right end.
-std::vector<RECT> Bar_Item_Rects(HWND hTop) {
-    std::vector<RECT> aRects;
-    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(Bar_Menu(hTop));
-    if (!pItems) return aRects;
-    RECT rcBar = Bar_Rect(hTop);
-    std::vector<int> aWidths;
-    int nRightStart = static_cast<int>(pItems->size());
-    for (size_t i = 0; i < pItems->size(); i++) {
-        std::string stLabel, stShortcut;
-        Split_Label((*pItems)[i].stText, &stLabel, &stShortcut);
-        aWidths.push_back(Text_Width(stLabel) + 2 * kBarItemPadding);
-        if (((*pItems)[i].uFlags & MF_RIGHTJUSTIFY) &&
-            nRightStart == static_cast<int>(pItems->size()))
-            nRightStart = static_cast<int>(i);
-    }
-    int nRightWidth = 0;
-    for (size_t i = static_cast<size_t>(nRightStart); i < aWidths.size(); i++)
-        nRightWidth += aWidths[i];
-    int x = rcBar.left;
-    for (size_t i = 0; i < aWidths.size(); i++) {
-        if (static_cast<int>(i) == nRightStart) x = std::max(x, rcBar.right - nRightWidth);
-        aRects.push_back({x, rcBar.top, x + aWidths[i], rcBar.bottom});
-        x += aWidths[i];
-    }
-    return aRects;
-}
-
-// The items of a drop-down whose top-left corner is at (x, y).
-std::vector<RECT> Drop_Item_Rects(HMENU hMenu, int x, int y) {
-    std::vector<RECT> aRects;
-    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
-    if (!pItems) return aRects;
-    int nLabelWidth = 0, nShortcutWidth = 0;
-    for (const MENU_ITEM& item : *pItems) {
-        std::string stLabel, stShortcut;
-        Split_Label(item.stText, &stLabel, &stShortcut);
-        nLabelWidth = std::max(nLabelWidth, Text_Width(stLabel));
-        nShortcutWidth = std::max(nShortcutWidth, Text_Width(stShortcut));
-    }
-    int nWidth = kDropTextLeft + nLabelWidth + kDropTextRight;
-    if (nShortcutWidth > 0) nWidth += kDropShortcutGap + nShortcutWidth;
-    nWidth = std::max(nWidth, kDropMinWidth);
-    for (const MENU_ITEM& item : *pItems) {
-        int nHeight = item.uFlags & MF_SEPARATOR ? kDropSeparatorHeight : kDropItemHeight;
-        aRects.push_back({x, y, x + nWidth, y + nHeight});
-        y += nHeight;
-    }
-    return aRects;
-}
 
 const MENU_ITEM* Item_At(HMENU hMenu, int nPos) {
     const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
@@ -199,7 +119,7 @@ void Select_Bar_Item(int nPos, bool bOpen, bool bKeyboard) {
         Choose(pItem->uId);
         return;
     }
-    std::vector<RECT> aRects = Bar_Item_Rects(gLoop.hTop);
+    std::vector<RECT> aRects = Menu_Bar_Item_Rects(gLoop.hTop);
     const RECT& rc = aRects[static_cast<size_t>(nPos)];
     Open_Menu(0, pItem->hSubMenu, nPos, rc.left, rc.bottom, bKeyboard);
 }
@@ -224,7 +144,7 @@ void Activate(size_t nLevel, int nPos, bool bKeyboard) {
         Choose(pItem->uId);
         return;
     }
-    std::vector<RECT> aRects = Drop_Item_Rects(open.hMenu, open.x, open.y);
+    std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
     const RECT& rc = aRects[static_cast<size_t>(nPos)];
     gLoop.aOpen[nLevel].nSelected = nPos;
     Open_Menu(nLevel + 1, pItem->hSubMenu, nPos, rc.right, rc.top, bKeyboard);
@@ -234,7 +154,7 @@ void Activate(size_t nLevel, int nPos, bool bKeyboard) {
 bool Hit_Open_Menu(int x, int y, size_t* pLevel, int* pPos) {
     for (size_t nLevel = gLoop.aOpen.size(); nLevel-- > 0;) {
         const OPEN_MENU& open = gLoop.aOpen[nLevel];
-        std::vector<RECT> aRects = Drop_Item_Rects(open.hMenu, open.x, open.y);
+        std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
         for (size_t i = 0; i < aRects.size(); i++) {
             if (!Inside(aRects[i], x, y)) continue;
             *pLevel = nLevel;
@@ -246,7 +166,7 @@ bool Hit_Open_Menu(int x, int y, size_t* pLevel, int* pPos) {
 }
 
 int Hit_Bar(HWND hTop, int x, int y) {
-    std::vector<RECT> aRects = Bar_Item_Rects(hTop);
+    std::vector<RECT> aRects = Menu_Bar_Item_Rects(hTop);
     for (size_t i = 0; i < aRects.size(); i++)
         if (Inside(aRects[i], x, y)) return static_cast<int>(i);
     return -1;
@@ -459,7 +379,7 @@ bool Test_Menu_Key(HWND hTop, UINT uMsg, WPARAM wParam) {
 }
 
 bool Test_Get_Menu_Bar_Item_Rect(HWND hTop, int nPos, RECT* pRect) {
-    std::vector<RECT> aRects = Bar_Item_Rects(hTop);
+    std::vector<RECT> aRects = Menu_Bar_Item_Rects(hTop);
     if (!pRect || nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
     *pRect = aRects[static_cast<size_t>(nPos)];
     return true;
@@ -468,7 +388,7 @@ bool Test_Get_Menu_Bar_Item_Rect(HWND hTop, int nPos, RECT* pRect) {
 bool Test_Get_Open_Menu_Item_Rect(int nLevel, int nPos, RECT* pRect) {
     if (!pRect || nLevel < 0 || static_cast<size_t>(nLevel) >= gLoop.aOpen.size()) return false;
     const OPEN_MENU& open = gLoop.aOpen[static_cast<size_t>(nLevel)];
-    std::vector<RECT> aRects = Drop_Item_Rects(open.hMenu, open.x, open.y);
+    std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
     if (nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
     *pRect = aRects[static_cast<size_t>(nPos)];
     return true;

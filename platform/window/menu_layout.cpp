@@ -1,0 +1,87 @@
+// Where the menus lie in a top-level window's surface: the bar's items from their text widths,
+// and the items of a drop-down stacked below its top-left corner.
+#include "menu_internal.h"
+
+#include <algorithm>
+
+namespace {
+
+const int kBarItemPadding = 8;   // left and right of a bar item's text
+const int kDropItemHeight = 20;  // a text item in a drop-down
+const int kDropSeparatorHeight = 8;
+const int kDropTextLeft = 24;     // room for the check mark
+const int kDropTextRight = 16;    // room for the submenu arrow
+const int kDropShortcutGap = 24;  // between an item's text and its shortcut text
+const int kDropMinWidth = 80;
+
+// STAND-IN(platform): measures the text with GetTextExtentPoint32A in the menu font.
+int Text_Width(const std::string& stText) { return static_cast<int>(stText.size()) * 7; }
+
+// The bar lies just above the client area.
+RECT Bar_Rect(HWND hTop) {
+    RECT rcClient = Window_Client_In_Surface(hTop);
+    return {rcClient.left, rcClient.top - Menu_Bar_Height(hTop), rcClient.right, rcClient.top};
+}
+
+}  // namespace
+
+void Menu_Split_Label(const std::string& stText, std::string* pLabel, std::string* pShortcut) {
+    std::string stShown;
+    for (size_t i = 0; i < stText.size(); i++) {
+        if (stText[i] == '&' && i + 1 < stText.size()) i++;
+        stShown += stText[i];
+    }
+    size_t nTab = stShown.find('\t');
+    *pLabel = stShown.substr(0, nTab);
+    *pShortcut = nTab == std::string::npos ? "" : stShown.substr(nTab + 1);
+}
+
+std::vector<RECT> Menu_Bar_Item_Rects(HWND hTop) {
+    std::vector<RECT> aRects;
+    const std::vector<MENU_ITEM>* pItems =
+        Menu_Get_Items(Menu_Bar_Height(hTop) > 0 ? GetMenu(hTop) : nullptr);
+    if (!pItems) return aRects;
+    RECT rcBar = Bar_Rect(hTop);
+    std::vector<int> aWidths;
+    int nRightStart = static_cast<int>(pItems->size());
+    for (size_t i = 0; i < pItems->size(); i++) {
+        std::string stLabel, stShortcut;
+        Menu_Split_Label((*pItems)[i].stText, &stLabel, &stShortcut);
+        aWidths.push_back(Text_Width(stLabel) + 2 * kBarItemPadding);
+        if (((*pItems)[i].uFlags & MF_RIGHTJUSTIFY) &&
+            nRightStart == static_cast<int>(pItems->size()))
+            nRightStart = static_cast<int>(i);
+    }
+    int nRightWidth = 0;
+    for (size_t i = static_cast<size_t>(nRightStart); i < aWidths.size(); i++)
+        nRightWidth += aWidths[i];
+    int x = rcBar.left;
+    for (size_t i = 0; i < aWidths.size(); i++) {
+        if (static_cast<int>(i) == nRightStart) x = std::max(x, rcBar.right - nRightWidth);
+        aRects.push_back({x, rcBar.top, x + aWidths[i], rcBar.bottom});
+        x += aWidths[i];
+    }
+    return aRects;
+}
+
+std::vector<RECT> Menu_Drop_Item_Rects(HMENU hMenu, int x, int y) {
+    std::vector<RECT> aRects;
+    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
+    if (!pItems) return aRects;
+    int nLabelWidth = 0, nShortcutWidth = 0;
+    for (const MENU_ITEM& item : *pItems) {
+        std::string stLabel, stShortcut;
+        Menu_Split_Label(item.stText, &stLabel, &stShortcut);
+        nLabelWidth = std::max(nLabelWidth, Text_Width(stLabel));
+        nShortcutWidth = std::max(nShortcutWidth, Text_Width(stShortcut));
+    }
+    int nWidth = kDropTextLeft + nLabelWidth + kDropTextRight;
+    if (nShortcutWidth > 0) nWidth += kDropShortcutGap + nShortcutWidth;
+    nWidth = std::max(nWidth, kDropMinWidth);
+    for (const MENU_ITEM& item : *pItems) {
+        int nHeight = item.uFlags & MF_SEPARATOR ? kDropSeparatorHeight : kDropItemHeight;
+        aRects.push_back({x, y, x + nWidth, y + nHeight});
+        y += nHeight;
+    }
+    return aRects;
+}
