@@ -105,6 +105,13 @@ struct SURFACE_VIEW {
 };
 // False when the window has no surface (not a top-level window, or never drawn).
 bool Gdi_Get_Window_Surface(HWND hTop, SURFACE_VIEW* pView);
+// What DefWindowProcA does for WM_PAINT (validates through BeginPaint / EndPaint) and
+// WM_ERASEBKGND (fills the update area with the class background brush; 1 when it erased).
+LRESULT Gdi_Default_Paint(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+// The brush a window's class erases its background with, or null.
+HBRUSH Window_Class_Background(HWND hWnd);
+// Drops every drawing object, device context and window surface.
+void Gdi_Reset(void);
 
 // ---- services ------------------------------------------------------------------------------------
 void Debug_Reset(void);

@@ -47,6 +47,7 @@ void Test_Reset_Platform() {
     Accelerator_Reset();
     Queue_Reset();
     Window_Reset();
+    Gdi_Reset();
     gBoxAnswers.clear();
     gDialogScripts.clear();
     gTranscript.clear();

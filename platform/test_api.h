@@ -89,3 +89,11 @@ int Test_Get_Debug_Break_Count();
 // it and Sleep advances it instead of waiting.
 void Test_Use_Virtual_Clock(time_t nUnixSeconds, DWORD nTickCount);
 void Test_Advance_Clock(DWORD nMilliseconds);
+
+// Pictures. Paints every window waiting for WM_PAINT, then writes the window's client area (or
+// with bWholeWindow its whole rectangle) as an RGB PNG; false when it has nothing drawn or the
+// file cannot be written.
+bool Test_Snapshot_Window(HWND hWnd, bool bWholeWindow, const std::string& stPngPath);
+// Reads a PNG into pixels 0x00RRGGBB, rows top-down (alpha dropped, as drawing leaves it 0).
+bool Test_Read_Png(const std::string& stPath, int* pnWidth, int* pnHeight,
+                   std::vector<uint32_t>* pPixels);

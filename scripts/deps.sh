@@ -11,6 +11,9 @@ packages=(
   zlib1g-dev libpng-dev libjpeg62-turbo-dev libagg-dev
   libfreetype-dev libfontconfig-dev libsdl2-dev libcurl4-openssl-dev
   fonts-liberation2 fonts-dejavu-core
+  # the font module: Carlito stands in for Calibri with the same metrics; DejaVu's extra cuts give
+  # the tests a family with only a regular cut (DejaVu Math TeX Gyre), for synthetic bold/italic
+  fonts-crosextra-carlito fonts-dejavu-extra
   # clang and its runtime libraries: the sanitizer build and the libFuzzer targets (make sanitize,
   # make fuzz), which g++ cannot build
   clang libclang-rt-dev

@@ -58,7 +58,8 @@ const char* Font_Face_Name(const FONT* pFont);
 FONT_METRICS Font_Get_Metrics(const FONT* pFont);
 // The glyph for one Windows-1252 byte (0x96 is the en dash, 0xB0 the degree sign, ...).
 const FONT_GLYPH& Font_Get_Glyph(FONT* pFont, uint8_t cByte);
-// Advance width of a run of Windows-1252 bytes, kerning included when the face has it.
+// Advance width of a run of Windows-1252 bytes: the plain sum of the glyph advances (no kerning,
+// so a run measures as the sum of its parts and layout stays predictable).
 int Font_Text_Width(FONT* pFont, const char* szText, int nLength);
 // Drops every face and glyph (tests and shut-down).
 void Font_Reset(void);
@@ -70,12 +71,16 @@ struct TEXT_LINE {
     std::string stText;
     int nUnderline;
     int nWidth;
+    std::vector<int> xOffsets;  // pen x of each byte of stText from the line's left edge
 };
 
 // Splits text into lines as DrawTextA does for a box nBoxWidth wide under the DT_ flags it is
 // given (DT_SINGLELINE, DT_WORDBREAK, DT_NOPREFIX, DT_EXPANDTABS): "\n" and "\r\n" break lines
 // unless DT_SINGLELINE, DT_WORDBREAK breaks between words at the box width (a word wider than
 // the box stays whole on its own line), and without DT_NOPREFIX "&x" underlines x and "&&" is a
-// plain '&'.
+// plain '&' (the first "&x" of a line is the one underlined; a lone '&' at the end is dropped).
+// DT_EXPANDTABS puts tab stops every 8 average character widths; without it a tab draws as
+// nothing. A negative nLength means the text runs to its terminating zero. Empty text gives one
+// empty line; a line break at the very end starts no further line.
 std::vector<TEXT_LINE> Font_Layout_Text(FONT* pFont, const char* szText, int nLength, int nBoxWidth,
                                         unsigned int uFormat);

@@ -1,0 +1,20 @@
+// Windows-1252 bytes to Unicode: 0xA0-0xFF are Latin-1, 0x80-0x9F hold the typographic
+// punctuation and the few extra letters, five bytes there are undefined.
+#include "font/font_internal.h"
+
+namespace {
+
+const uint16_t kHighControlRange[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 0x88
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 0x98
+};
+
+}  // namespace
+
+uint32_t Font_Unicode_Of(uint8_t cByte) {
+    if (cByte < 0x20 || cByte == 0x7F) return 0;
+    if (cByte >= 0x80 && cByte < 0xA0) return kHighControlRange[cByte - 0x80];
+    return cByte;
+}
