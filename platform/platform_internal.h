@@ -64,6 +64,10 @@ int Menu_Bar_Height(HWND hWnd);
 // open); true when the menus took it.
 bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y);
 bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
+// Paints the window's menu bar and, while the menu loop runs there, its open drop-downs into the
+// window's surface. The drop-downs lie over the client area: painting the window's frame or
+// client area must be followed by this call so that they stay on top.
+void Menu_Paint(HWND hTop);
 // Ends the menu loop if it shows the menu or runs in the window (window/menu_bar.cpp).
 void Menu_Loop_Forget(HWND hWnd, HMENU hMenu);
 void Menu_Loop_Reset(void);

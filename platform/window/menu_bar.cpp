@@ -8,21 +8,17 @@
 
 namespace {
 
-// One drop-down of the menu loop, at its place in the surface.
-struct OPEN_MENU {
-    HMENU hMenu;
-    int x, y;
-    int nSelected;  // -1 for none
-};
-
 // The menu loop runs in at most one top-level window at a time.
 struct MENU_LOOP {
     HWND hTop;
     int nBarItem;  // the highlighted bar item
-    std::vector<OPEN_MENU> aOpen;
+    std::vector<MENU_OPEN_LEVEL> aOpen;
 };
 
 MENU_LOOP gLoop = {nullptr, -1, {}};
+// What was painted last: the window and the drop-downs' areas in its surface.
+HWND gPaintedIn = nullptr;
+std::vector<RECT> gPaintedAreas;
 HWND gAltPressedIn = nullptr;  // Alt went down in this window with no other key since
 
 bool Inside(const RECT& rc, int x, int y) {
@@ -127,7 +123,7 @@ void Select_Bar_Item(int nPos, bool bOpen, bool bKeyboard) {
 // Highlights an item of the open drop-down at nLevel; deeper drop-downs close unless they belong
 // to that item.
 void Select_Open_Item(size_t nLevel, int nPos) {
-    OPEN_MENU& open = gLoop.aOpen[nLevel];
+    MENU_OPEN_LEVEL& open = gLoop.aOpen[nLevel];
     if (open.nSelected == nPos) return;
     open.nSelected = nPos;
     gLoop.aOpen.resize(nLevel + 1);
@@ -137,7 +133,7 @@ void Select_Open_Item(size_t nLevel, int nPos) {
 // Chooses an item of an open drop-down: a command ends the loop, a submenu opens beside it.
 // Separators and disabled items do nothing.
 void Activate(size_t nLevel, int nPos, bool bKeyboard) {
-    const OPEN_MENU open = gLoop.aOpen[nLevel];
+    const MENU_OPEN_LEVEL open = gLoop.aOpen[nLevel];
     const MENU_ITEM* pItem = Item_At(open.hMenu, nPos);
     if (!pItem || !Menu_Item_Enabled(*pItem)) return;
     if (!(pItem->uFlags & MF_POPUP)) {
@@ -153,7 +149,7 @@ void Activate(size_t nLevel, int nPos, bool bKeyboard) {
 // The open drop-down and item under (x, y), deepest first; false when none is.
 bool Hit_Open_Menu(int x, int y, size_t* pLevel, int* pPos) {
     for (size_t nLevel = gLoop.aOpen.size(); nLevel-- > 0;) {
-        const OPEN_MENU& open = gLoop.aOpen[nLevel];
+        const MENU_OPEN_LEVEL& open = gLoop.aOpen[nLevel];
         std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
         for (size_t i = 0; i < aRects.size(); i++) {
             if (!Inside(aRects[i], x, y)) continue;
@@ -210,7 +206,7 @@ void Move_Sideways(int nStep) {
         return;
     }
     if (nStep > 0 && !gLoop.aOpen.empty()) {
-        const OPEN_MENU& open = gLoop.aOpen.back();
+        const MENU_OPEN_LEVEL& open = gLoop.aOpen.back();
         const MENU_ITEM* pItem = Item_At(open.hMenu, open.nSelected);
         if (pItem && (pItem->uFlags & MF_POPUP) && Menu_Item_Enabled(*pItem)) {
             Activate(gLoop.aOpen.size() - 1, open.nSelected, true);
@@ -231,7 +227,7 @@ void Move_Vertically(int nStep) {
         if (pItem && (pItem->uFlags & MF_POPUP)) Select_Bar_Item(gLoop.nBarItem, true, true);
         return;
     }
-    OPEN_MENU& open = gLoop.aOpen.back();
+    MENU_OPEN_LEVEL& open = gLoop.aOpen.back();
     int nFrom = open.nSelected >= 0 ? open.nSelected : (nStep > 0 ? -1 : 0);
     int nNext = Next_Enabled(open.hMenu, nFrom, nStep);
     if (nNext >= 0) Select_Open_Item(gLoop.aOpen.size() - 1, nNext);
@@ -310,17 +306,7 @@ bool Key_Outside_Loop(HWND hTop, UINT uMsg, WPARAM wParam) {
     return false;
 }
 
-}  // namespace
-
-int Menu_Bar_Height(HWND hWnd) {
-    if (!IsWindow(hWnd) || (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) return 0;
-    return GetMenu(hWnd) ? PLATFORM_MENU_BAR_HEIGHT : 0;
-}
-
-// STAND-IN(platform): paints the bar and the open drop-downs into the window's surface.
-BOOL DrawMenuBar(HWND hWnd) { return IsWindow(hWnd); }
-
-bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+bool Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
     bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN;
     if (gLoop.hTop && gLoop.hTop != hTop && bPress) Exit_Loop();  // a press in another window
     bool bActive = gLoop.hTop == hTop;
@@ -341,7 +327,7 @@ bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
     return true;
 }
 
-bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
+bool Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam) {
     if (gLoop.hTop != hTop) return Key_Outside_Loop(hTop, uMsg, wParam);
     switch (uMsg) {
     case WM_KEYDOWN:
@@ -354,18 +340,111 @@ bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
     }
 }
 
+// Gives the area of a closed drop-down back to the windows under it.
+void Restore_Area(HWND hTop, const RECT& rc) {
+    RECT rcClient = Window_Client_In_Surface(hTop);
+    RECT rcInClient = {rc.left - rcClient.left, rc.top - rcClient.top, rc.right - rcClient.left,
+                       rc.bottom - rcClient.top};
+    InvalidateRect(hTop, &rcInClient, TRUE);
+    std::vector<HWND> aWindows = Window_Visible_Children(hTop);
+    while (!aWindows.empty()) {
+        HWND hChild = aWindows.back();
+        aWindows.pop_back();
+        RECT rcChild = Window_Frame_In_Surface(hChild);
+        if (rcChild.left >= rc.right || rc.left >= rcChild.right || rcChild.top >= rc.bottom ||
+            rc.top >= rcChild.bottom)
+            continue;
+        InvalidateRect(hChild, nullptr, TRUE);
+        for (HWND hInner : Window_Visible_Children(hChild)) aWindows.push_back(hInner);
+    }
+}
+
+// The areas the open drop-downs cover.
+std::vector<RECT> Open_Areas() {
+    std::vector<RECT> aAreas;
+    for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) {
+        std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
+        if (!aRects.empty())
+            aAreas.push_back({aRects.front().left, aRects.front().top, aRects.back().right,
+                              aRects.back().bottom});
+    }
+    return aAreas;
+}
+
+// Shows the loop as it now stands: areas of drop-downs that closed go back to their windows,
+// and the bar and the open drop-downs are painted.
+void Refresh() {
+    std::vector<RECT> aNow = Open_Areas();
+    if (IsWindow(gPaintedIn)) {
+        for (const RECT& rc : gPaintedAreas) {
+            bool bStillOpen = false;
+            for (const RECT& r : aNow)
+                bStillOpen =
+                    bStillOpen || (gPaintedIn == gLoop.hTop && r.left == rc.left &&
+                                   r.top == rc.top && r.right == rc.right && r.bottom == rc.bottom);
+            if (!bStillOpen) Restore_Area(gPaintedIn, rc);
+        }
+        if (gPaintedIn != gLoop.hTop) Menu_Paint(gPaintedIn);
+    }
+    if (gLoop.hTop) Menu_Paint(gLoop.hTop);
+    gPaintedIn = gLoop.hTop;
+    gPaintedAreas = aNow;
+}
+
+}  // namespace
+
+int Menu_Bar_Height(HWND hWnd) {
+    if (!IsWindow(hWnd) || (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) return 0;
+    return GetMenu(hWnd) ? PLATFORM_MENU_BAR_HEIGHT : 0;
+}
+
+BOOL DrawMenuBar(HWND hWnd) {
+    if (!IsWindow(hWnd)) return FALSE;
+    Menu_Paint(hWnd);
+    return TRUE;
+}
+
+void Menu_Paint(HWND hTop) {
+    if (Menu_Bar_Height(hTop) == 0) return;
+    HDC hdc = GetWindowDC(hTop);
+    if (!hdc) return;
+    bool bLoopHere = gLoop.hTop == hTop;
+    Menu_Paint_Bar(hdc, hTop, bLoopHere ? gLoop.nBarItem : -1);
+    if (bLoopHere)
+        for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) Menu_Paint_Drop_Down(hdc, open);
+    ReleaseDC(hTop, hdc);
+}
+
+bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    HWND hBefore = gLoop.hTop;
+    bool bTaken = Handle_Mouse(hTop, uMsg, x, y);
+    if (bTaken || hBefore != gLoop.hTop) Refresh();
+    return bTaken;
+}
+
+bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
+    HWND hBefore = gLoop.hTop;
+    bool bTaken = Handle_Key(hTop, uMsg, wParam);
+    if (bTaken || hBefore != gLoop.hTop) Refresh();
+    return bTaken;
+}
+
 void Menu_Loop_Forget(HWND hWnd, HMENU hMenu) {
     if (gAltPressedIn == hWnd) gAltPressedIn = nullptr;
+    if (gPaintedIn == hWnd) gPaintedIn = nullptr;
     if (!gLoop.hTop) return;
     HMENU hBar = GetMenu(gLoop.hTop);
     bool bShown = !hBar || (hMenu && hBar == hMenu);
-    for (const OPEN_MENU& open : gLoop.aOpen) bShown = bShown || (hMenu && open.hMenu == hMenu);
+    for (const MENU_OPEN_LEVEL& open : gLoop.aOpen)
+        bShown = bShown || (hMenu && open.hMenu == hMenu);
     if (gLoop.hTop == hWnd || bShown) gLoop = {nullptr, -1, {}};
 }
 
 void Menu_Loop_Reset(void) {
     gLoop = {nullptr, -1, {}};
     gAltPressedIn = nullptr;
+    gPaintedIn = nullptr;
+    gPaintedAreas.clear();
 }
 
 // ---- test hooks ------------------------------------------------------------------------------------
@@ -387,7 +466,7 @@ bool Test_Get_Menu_Bar_Item_Rect(HWND hTop, int nPos, RECT* pRect) {
 
 bool Test_Get_Open_Menu_Item_Rect(int nLevel, int nPos, RECT* pRect) {
     if (!pRect || nLevel < 0 || static_cast<size_t>(nLevel) >= gLoop.aOpen.size()) return false;
-    const OPEN_MENU& open = gLoop.aOpen[static_cast<size_t>(nLevel)];
+    const MENU_OPEN_LEVEL& open = gLoop.aOpen[static_cast<size_t>(nLevel)];
     std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
     if (nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
     *pRect = aRects[static_cast<size_t>(nPos)];
@@ -396,7 +475,7 @@ bool Test_Get_Open_Menu_Item_Rect(int nLevel, int nPos, RECT* pRect) {
 
 TEST_MENU_LOOP Test_Get_Menu_Loop() {
     TEST_MENU_LOOP loop = {gLoop.hTop, gLoop.nBarItem, {}, {}};
-    for (const OPEN_MENU& open : gLoop.aOpen) {
+    for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) {
         loop.aOpen.push_back(open.hMenu);
         loop.aSelected.push_back(open.nSelected);
     }

@@ -9,21 +9,27 @@ namespace {
 const int kBarItemPadding = 8;   // left and right of a bar item's text
 const int kDropItemHeight = 20;  // a text item in a drop-down
 const int kDropSeparatorHeight = 8;
-const int kDropTextLeft = 24;     // room for the check mark
-const int kDropTextRight = 16;    // room for the submenu arrow
 const int kDropShortcutGap = 24;  // between an item's text and its shortcut text
 const int kDropMinWidth = 80;
 
-// STAND-IN(platform): measures the text with GetTextExtentPoint32A in the menu font.
-int Text_Width(const std::string& stText) { return static_cast<int>(stText.size()) * 7; }
-
-// The bar lies just above the client area.
-RECT Bar_Rect(HWND hTop) {
-    RECT rcClient = Window_Client_In_Surface(hTop);
-    return {rcClient.left, rcClient.top - Menu_Bar_Height(hTop), rcClient.right, rcClient.top};
+// The text's width in the menu font.
+int Text_Width(const std::string& stText) {
+    if (stText.empty()) return 0;
+    HDC hdc = GetDC(nullptr);
+    if (!hdc) return 0;
+    SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(hdc, stText.c_str(), static_cast<int>(stText.size()), &size);
+    ReleaseDC(nullptr, hdc);
+    return size.cx;
 }
 
 }  // namespace
+
+RECT Menu_Bar_Rect(HWND hTop) {
+    RECT rcClient = Window_Client_In_Surface(hTop);
+    return {rcClient.left, rcClient.top - Menu_Bar_Height(hTop), rcClient.right, rcClient.top};
+}
 
 void Menu_Split_Label(const std::string& stText, std::string* pLabel, std::string* pShortcut) {
     std::string stShown;
@@ -41,7 +47,7 @@ std::vector<RECT> Menu_Bar_Item_Rects(HWND hTop) {
     const std::vector<MENU_ITEM>* pItems =
         Menu_Get_Items(Menu_Bar_Height(hTop) > 0 ? GetMenu(hTop) : nullptr);
     if (!pItems) return aRects;
-    RECT rcBar = Bar_Rect(hTop);
+    RECT rcBar = Menu_Bar_Rect(hTop);
     std::vector<int> aWidths;
     int nRightStart = static_cast<int>(pItems->size());
     for (size_t i = 0; i < pItems->size(); i++) {
@@ -75,7 +81,7 @@ std::vector<RECT> Menu_Drop_Item_Rects(HMENU hMenu, int x, int y) {
         nLabelWidth = std::max(nLabelWidth, Text_Width(stLabel));
         nShortcutWidth = std::max(nShortcutWidth, Text_Width(stShortcut));
     }
-    int nWidth = kDropTextLeft + nLabelWidth + kDropTextRight;
+    int nWidth = MENU_DROP_TEXT_LEFT + nLabelWidth + MENU_DROP_TEXT_RIGHT;
     if (nShortcutWidth > 0) nWidth += kDropShortcutGap + nShortcutWidth;
     nWidth = std::max(nWidth, kDropMinWidth);
     for (const MENU_ITEM& item : *pItems) {

@@ -42,12 +42,33 @@ TEST_F(MenuBarTest, ItemsRunLeftToRightWithHelpAtTheRightEnd) {
     EXPECT_EQ(rcFile.bottom - rcFile.top, PLATFORM_MENU_BAR_HEIGHT);
     EXPECT_EQ(rcEdit.top, rcFile.top);
     EXPECT_EQ(rcEdit.left, rcFile.right) << "one after the other";
-    // "&File" and "&Edit" show four letters each: the & is not drawn.
-    EXPECT_EQ(rcEdit.right - rcEdit.left, rcFile.right - rcFile.left);
     EXPECT_EQ(rcHelp.right, 640) << "HELP sits at the right end";
     EXPECT_GT(rcHelp.left, rcEdit.right);
     RECT rc;
     EXPECT_FALSE(Test_Get_Menu_Bar_Item_Rect(hWnd, 3, &rc));
+}
+
+TEST_F(MenuBarTest, AMnemonicsAmpersandTakesNoRoom) {
+    struct WIDTH_CASE {
+        const char* szA;
+        const char* szB;
+        bool bSameWidth;
+    };
+    const WIDTH_CASE kCases[] = {
+        {"&File", "File", true},
+        {"Fil&e", "File", true},
+        {"&&File", "&File", false},  // "&&" shows one '&'
+        {"&Open\tCtrl+O", "&Open", true},
+    };
+    for (const WIDTH_CASE& c : kCases) {
+        HMENU hTwo = CreateMenu();
+        AppendMenuA(hTwo, MF_STRING, 1, c.szA);
+        AppendMenuA(hTwo, MF_STRING, 2, c.szB);
+        ASSERT_TRUE(SetMenu(hWnd, hTwo));
+        RECT rcA = Bar_Item(0), rcB = Bar_Item(1);
+        EXPECT_GT(rcA.right - rcA.left, 16) << c.szA;
+        EXPECT_EQ(rcA.right - rcA.left == rcB.right - rcB.left, c.bSameWidth) << c.szA;
+    }
 }
 
 TEST_F(MenuBarTest, ClickOpensADropDownAndAnItemSendsItsCommand) {
