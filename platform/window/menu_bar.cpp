@@ -431,13 +431,18 @@ bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
 
 void Menu_Loop_Forget(HWND hWnd, HMENU hMenu) {
     if (gAltPressedIn == hWnd) gAltPressedIn = nullptr;
-    if (gPaintedIn == hWnd) gPaintedIn = nullptr;
+    if (hWnd && gPaintedIn == hWnd) {  // a window going away needs no repainting
+        gPaintedIn = nullptr;
+        gPaintedAreas.clear();
+    }
     if (!gLoop.hTop) return;
     HMENU hBar = GetMenu(gLoop.hTop);
     bool bShown = !hBar || (hMenu && hBar == hMenu);
     for (const MENU_OPEN_LEVEL& open : gLoop.aOpen)
         bShown = bShown || (hMenu && open.hMenu == hMenu);
-    if (gLoop.hTop == hWnd || bShown) gLoop = {nullptr, -1, {}};
+    if (gLoop.hTop != hWnd && !bShown) return;
+    gLoop = {nullptr, -1, {}};
+    Refresh();  // the closed drop-downs' areas go back to the windows under them
 }
 
 void Menu_Loop_Reset(void) {

@@ -91,6 +91,14 @@ TEST_F(MenuPaintTest, AnOpenDropDownIsDrawnOverTheWindowAndGoesWhenItCloses) {
     EXPECT_EQ(Darkest(rcExit), 3 * 255);
 }
 
+TEST_F(MenuPaintTest, ADestroyedMenuLeavesNoDropDownBehind) {
+    Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'F');
+    RECT rcOpen = Item(0);
+    DestroyMenu(GetMenu(hWnd));
+    Snapshot();
+    EXPECT_EQ(Pixel(rcOpen.left + 3, (rcOpen.top + rcOpen.bottom) / 2), kWhite);
+}
+
 TEST_F(MenuPaintTest, MovingTheHighlightRepaintsBothItems) {
     Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'F');
     Test_Menu_Key(hWnd, WM_KEYDOWN, VK_DOWN);  // past the grayed and the separator: &Recent
