@@ -125,6 +125,13 @@ TEST_F(MenuBarTest, MovingAcrossTheBarSwitchesAndAClickElsewhereCloses) {
     EXPECT_FALSE(Test_Menu_Mouse(hWnd, WM_LBUTTONDOWN, 600, 400)) << "the window's own click";
     EXPECT_TRUE(Commands().empty());
 
+    // A press in another window ends the loop there.
+    Click(Bar_Item(0));
+    HWND hOther = CreateWindowExA(0, "MenuTestWindow", "other", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                  nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(Test_Menu_Mouse(hOther, WM_LBUTTONDOWN, 50, 50));
+    EXPECT_EQ(Test_Get_Menu_Loop().hTop, nullptr);
+
     // A second click on the open item closes it.
     Click(Bar_Item(0));
     Mouse(WM_LBUTTONDOWN, Bar_Item(0));
