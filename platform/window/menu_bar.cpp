@@ -364,9 +364,7 @@ std::vector<RECT> Open_Areas() {
     std::vector<RECT> aAreas;
     for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) {
         std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
-        if (!aRects.empty())
-            aAreas.push_back({aRects.front().left, aRects.front().top, aRects.back().right,
-                              aRects.back().bottom});
+        if (!aRects.empty()) aAreas.push_back(Menu_Drop_Area(aRects));
     }
     return aAreas;
 }

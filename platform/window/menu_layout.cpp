@@ -24,6 +24,21 @@ int Text_Width(const std::string& stText) {
     return size.cx;
 }
 
+// The width of the drop-down column holding items nFirst up to nEnd: room for the widest label
+// and the widest shortcut text.
+int Column_Width(const std::vector<MENU_ITEM>& aItems, size_t nFirst, size_t nEnd) {
+    int nLabelWidth = 0, nShortcutWidth = 0;
+    for (size_t i = nFirst; i < nEnd; i++) {
+        std::string stLabel, stShortcut;
+        Menu_Split_Label(aItems[i].stText, &stLabel, &stShortcut);
+        nLabelWidth = std::max(nLabelWidth, Text_Width(stLabel));
+        nShortcutWidth = std::max(nShortcutWidth, Text_Width(stShortcut));
+    }
+    int nWidth = MENU_DROP_TEXT_LEFT + nLabelWidth + MENU_DROP_TEXT_RIGHT;
+    if (nShortcutWidth > 0) nWidth += kDropShortcutGap + nShortcutWidth;
+    return std::max(nWidth, kDropMinWidth);
+}
+
 }  // namespace
 
 RECT Menu_Bar_Rect(HWND hTop) {
@@ -74,20 +89,33 @@ std::vector<RECT> Menu_Drop_Item_Rects(HMENU hMenu, int x, int y) {
     std::vector<RECT> aRects;
     const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
     if (!pItems) return aRects;
-    int nLabelWidth = 0, nShortcutWidth = 0;
-    for (const MENU_ITEM& item : *pItems) {
-        std::string stLabel, stShortcut;
-        Menu_Split_Label(item.stText, &stLabel, &stShortcut);
-        nLabelWidth = std::max(nLabelWidth, Text_Width(stLabel));
-        nShortcutWidth = std::max(nShortcutWidth, Text_Width(stShortcut));
-    }
-    int nWidth = MENU_DROP_TEXT_LEFT + nLabelWidth + MENU_DROP_TEXT_RIGHT;
-    if (nShortcutWidth > 0) nWidth += kDropShortcutGap + nShortcutWidth;
-    nWidth = std::max(nWidth, kDropMinWidth);
-    for (const MENU_ITEM& item : *pItems) {
-        int nHeight = item.uFlags & MF_SEPARATOR ? kDropSeparatorHeight : kDropItemHeight;
-        aRects.push_back({x, y, x + nWidth, y + nHeight});
-        y += nHeight;
+    const std::vector<MENU_ITEM>& aItems = *pItems;
+    int xColumn = x;
+    for (size_t nFirst = 0; nFirst < aItems.size();) {
+        size_t nEnd = nFirst + 1;
+        while (nEnd < aItems.size() && !(aItems[nEnd].uFlags & (MF_MENUBREAK | MF_MENUBARBREAK)))
+            nEnd++;
+        int nWidth = Column_Width(aItems, nFirst, nEnd);
+        int yItem = y;
+        for (size_t i = nFirst; i < nEnd; i++) {
+            int nHeight = aItems[i].uFlags & MF_SEPARATOR ? kDropSeparatorHeight : kDropItemHeight;
+            aRects.push_back({xColumn, yItem, xColumn + nWidth, yItem + nHeight});
+            yItem += nHeight;
+        }
+        xColumn += nWidth;
+        nFirst = nEnd;
     }
     return aRects;
+}
+
+RECT Menu_Drop_Area(const std::vector<RECT>& aItemRects) {
+    if (aItemRects.empty()) return {0, 0, 0, 0};
+    RECT rcArea = aItemRects.front();
+    for (const RECT& rc : aItemRects) {
+        rcArea.left = std::min(rcArea.left, rc.left);
+        rcArea.top = std::min(rcArea.top, rc.top);
+        rcArea.right = std::max(rcArea.right, rc.right);
+        rcArea.bottom = std::max(rcArea.bottom, rc.bottom);
+    }
+    return rcArea;
 }

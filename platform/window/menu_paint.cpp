@@ -70,8 +70,7 @@ void Menu_Paint_Drop_Down(HDC hdc, const MENU_OPEN_LEVEL& open) {
     std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
     if (!pItems || aRects.empty()) return;
     Prepare(hdc);
-    RECT rcAll = {aRects.front().left, aRects.front().top, aRects.back().right,
-                  aRects.back().bottom};
+    RECT rcAll = Menu_Drop_Area(aRects);
     FillRect(hdc, &rcAll, GetSysColorBrush(COLOR_MENU));
     for (size_t i = 0; i < aRects.size() && i < pItems->size(); i++) {
         const MENU_ITEM& item = (*pItems)[i];

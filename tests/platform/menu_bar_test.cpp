@@ -149,6 +149,25 @@ TEST_F(MenuBarTest, SubmenusOpenBesideTheirItem) {
     EXPECT_EQ(Commands(), (std::vector<WPARAM>{MAKEWPARAM(ID_TEST_RECENT_2, 0)}));
 }
 
+TEST_F(MenuBarTest, AMenuBreakStartsANewColumn) {
+    HMENU hColumns = CreatePopupMenu();
+    AppendMenuA(hColumns, MF_STRING, 1, "One");
+    AppendMenuA(hColumns, MF_STRING, 2, "Two");
+    AppendMenuA(hColumns, MF_STRING | MF_MENUBREAK, 3, "Three, a longer one");
+    AppendMenuA(hColumns, MF_STRING, 4, "Four");
+    AppendMenuA(hBar, MF_POPUP, reinterpret_cast<UINT_PTR>(hColumns), "&Columns");
+    Click(Bar_Item(3));
+    RECT rcOne = Open_Item(0, 0), rcTwo = Open_Item(0, 1), rcThree = Open_Item(0, 2),
+         rcFour = Open_Item(0, 3);
+    EXPECT_EQ(rcTwo.top, rcOne.bottom);
+    EXPECT_EQ(rcThree.left, rcOne.right);
+    EXPECT_EQ(rcThree.top, rcOne.top);
+    EXPECT_EQ(rcFour.top, rcThree.bottom);
+    EXPECT_GT(rcThree.right - rcThree.left, rcOne.right - rcOne.left) << "each column its width";
+    Click(rcFour);
+    EXPECT_EQ(Commands(), (std::vector<WPARAM>{MAKEWPARAM(4, 0)}));
+}
+
 TEST_F(MenuBarTest, AltMnemonicDownAndEnterChoose) {
     EXPECT_TRUE(Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'E'));  // Alt+E
     TEST_MENU_LOOP loop = Test_Get_Menu_Loop();
