@@ -16,7 +16,7 @@ std::vector<RECT> Menu_Bar_Item_Rects(HWND hTop);
 // The items of a drop-down whose top-left corner is at (x, y), stacked downwards; an item with
 // MF_MENUBREAK or MF_MENUBARBREAK starts a new column to the right.
 std::vector<RECT> Menu_Drop_Item_Rects(HMENU hMenu, int x, int y);
-// The rectangle around a drop-down's items.
+// The rectangle around a drop-down's items as Menu_Drop_Item_Rects lays them out.
 RECT Menu_Drop_Area(const std::vector<RECT>& aItemRects);
 
 // The room left of a drop-down item's text (for its check mark) and right of it (for the arrow

@@ -110,12 +110,8 @@ std::vector<RECT> Menu_Drop_Item_Rects(HMENU hMenu, int x, int y) {
 
 RECT Menu_Drop_Area(const std::vector<RECT>& aItemRects) {
     if (aItemRects.empty()) return {0, 0, 0, 0};
-    RECT rcArea = aItemRects.front();
-    for (const RECT& rc : aItemRects) {
-        rcArea.left = std::min(rcArea.left, rc.left);
-        rcArea.top = std::min(rcArea.top, rc.top);
-        rcArea.right = std::max(rcArea.right, rc.right);
-        rcArea.bottom = std::max(rcArea.bottom, rc.bottom);
-    }
-    return rcArea;
+    // Columns run left to right from the first item; the tallest sets the bottom.
+    LONG nBottom = aItemRects.front().bottom;
+    for (const RECT& rc : aItemRects) nBottom = std::max(nBottom, rc.bottom);
+    return {aItemRects.front().left, aItemRects.front().top, aItemRects.back().right, nBottom};
 }
