@@ -99,6 +99,24 @@ bool Cursor_Get_View(HCURSOR hCursor, CURSOR_VIEW* pView);
 void Cursor_Reset(void);
 
 // ---- menus (window/menu_*.cpp) ------------------------------------------------------------------
+// One item of a menu object (window/menu_objects.cpp).
+struct MENU_ITEM {
+    UINT uFlags;  // MF_ type and state flags, MF_POPUP for an item that opens hSubMenu
+    UINT uId;     // the command; 0 for separators and popups
+    HMENU hSubMenu;
+    std::string stText;  // with its & mnemonic and the \t before a shortcut text
+    UINT_PTR uData;
+};
+// The items of a live menu; nullptr for any other handle. Sending a message may change them.
+const std::vector<MENU_ITEM>* Menu_Get_Items(HMENU hMenu);
+// Whether the item can be chosen: neither a separator nor grayed or disabled.
+bool Menu_Item_Enabled(const MENU_ITEM& item);
+// The item's mnemonic in lower case (the character after a single '&'), 0 for none.
+char Menu_Item_Mnemonic(const MENU_ITEM& item);
+// Destroys the window's menu and drops it from the window-to-menu map; DestroyWindow calls it.
+void Menu_Forget_Window(HWND hWnd);
+void Menu_Reset(void);
+
 // The height of the window's menu bar between its caption and its client area; 0 without a menu.
 int Menu_Bar_Height(HWND hWnd);
 // Input the menus take before the window does, in the top-level window's surface coordinates
@@ -106,6 +124,16 @@ int Menu_Bar_Height(HWND hWnd);
 // open); true when the menus took it.
 bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y);
 bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
+// Paints the window's menu bar and, while the menu loop runs there, its open drop-downs into the
+// window's surface. The drop-downs lie over the client area: painting the window's frame or
+// client area must be followed by this call so that they stay on top.
+void Menu_Paint(HWND hTop);
+// Ends the menu loop if it shows the menu or runs in the window (window/menu_bar.cpp).
+void Menu_Loop_Forget(HWND hWnd, HMENU hMenu);
+void Menu_Loop_Reset(void);
+
+// ---- accelerators (window/accelerators.cpp) -----------------------------------------------------
+void Accelerator_Reset(void);
 
 // ---- message queue (window/message_queue.cpp) ---------------------------------------------------
 // The tick count at which the next timer comes due; false when there is none.
@@ -174,6 +202,8 @@ struct PLATFORM_BACKEND {
     void (*Set_Cursor_Pos)(POINT ptScreen);
     // Saves what the display shows of a host window as PNG; false when nothing is shown.
     bool (*Save_Screenshot)(HWND hHost, const char* szPngPath);
+    // Shows a popup menu for the window and gives the command chosen, 0 when it was dismissed.
+    int (*Track_Popup_Menu)(HMENU hMenu, UINT uFlags, HWND hWnd);
 };
 
 const PLATFORM_BACKEND* Backend(void);

@@ -13,10 +13,12 @@
 enum TEST_SHOWN_KIND {
     TEST_SHOWN_MESSAGE_BOX = 0,
     TEST_SHOWN_DIALOG = 1,
-    TEST_SHOWN_USER_WAIT = 2
+    TEST_SHOWN_USER_WAIT = 2,
+    TEST_SHOWN_POPUP_MENU = 3
 };
 
-// One message box or dialog that was shown.
+// One message box, dialog or popup menu that was shown (a popup menu: uType holds the
+// TrackPopupMenu flags, stText its items' texts one a line, nResult the chosen command or 0).
 struct TEST_SHOWN {
     TEST_SHOWN_KIND nKind;
     int nTemplateId;        // dialogs: the template id; boxes: 0
@@ -41,6 +43,28 @@ void Test_Answer_Message_Box_With_Caption(const std::string& stCaption, int nAns
 // dialog and its controls and call EndDialog. A dialog the action leaves open ends with IDCANCEL.
 // Scripts are used once each, matched by template id.
 void Test_Script_Dialog(int nTemplateId, std::function<void(HWND hDlg)> action);
+
+// Popup menus (TrackPopupMenu): the next one calls choose, which returns the command to choose
+// or 0 to dismiss the menu; used once. Without a script a popup menu is dismissed.
+void Test_Script_Popup_Menu(std::function<int(HMENU)> choose);
+
+// Menus of a window's menu bar. Input as the window routing hands it to the menus first (mouse
+// in the top-level window's surface coordinates); true when the menus took it.
+bool Test_Menu_Mouse(HWND hTop, UINT uMsg, int x, int y);
+bool Test_Menu_Key(HWND hTop, UINT uMsg, WPARAM wParam);
+// Where a bar item, or an item of the drop-down open at nLevel (0: the bar's drop-down, 1: a
+// submenu opened from it ...) lies in surface coordinates; false when there is no such item.
+bool Test_Get_Menu_Bar_Item_Rect(HWND hTop, int nPos, RECT* pRect);
+bool Test_Get_Open_Menu_Item_Rect(int nLevel, int nPos, RECT* pRect);
+// The menu loop: the window it runs in (null when none), the highlighted bar item, and the open
+// drop-downs from the bar's down with the highlighted item of each (-1 for none).
+struct TEST_MENU_LOOP {
+    HWND hTop;
+    int nBarItem;
+    std::vector<HMENU> aOpen;
+    std::vector<int> aSelected;
+};
+TEST_MENU_LOOP Test_Get_Menu_Loop();
 
 // Strict mode: a box or dialog with no script calls the handler (tests install one that fails).
 // Without strict mode, an unscripted box takes its default button and a dialog ends IDCANCEL.
@@ -81,6 +105,8 @@ void Test_Send_Mouse(HWND hWnd, UINT uMsg, int x, int y, WPARAM wKeys);
 // character TranslateMessage gives, WM_KEYUP. hTarget null: the focus window takes it.
 void Test_Send_Key(HWND hTarget, UINT uVirtualKey, bool bAlt = false, bool bCtrl = false,
                    bool bShift = false);
+// Holds a key down or lets it go, as GetKeyState reads it, without sending any message.
+void Test_Hold_Key(UINT uVirtualKey, bool bDown);
 // A drag of the window's frame to the proposed rectangle (screen coordinates) at the WMSZ_* edge;
 // returns the rectangle applied after WM_SIZING.
 RECT Test_Drag_Window_Frame(HWND hWnd, int nEdge, RECT rcProposed);

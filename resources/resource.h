@@ -79,3 +79,19 @@
 #define IDS_CARDINALS              101
 #define IDS_TENS                   121
 #define IDS_ORDINAL_SUFFIXES       129
+
+// ---- the test menu and accelerator table (ids 900-999, used only by the platform tests) ------
+#define IDR_TEST_MENU              900
+#define IDR_TEST_ACCELERATORS      900
+#define ID_TEST_OPEN               901
+#define ID_TEST_SAVE               902
+#define ID_TEST_EXIT               903
+#define ID_TEST_RECENT_1           904
+#define ID_TEST_RECENT_2           905
+#define ID_TEST_COPY               906
+#define ID_TEST_PASTE              907
+#define ID_TEST_REFRESH            908
+#define ID_TEST_FIND               909
+#define ID_TEST_ABOUT              910
+#define ID_TEST_REDO               911
+#define ID_TEST_PLAIN_KEY          912

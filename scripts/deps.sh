@@ -17,6 +17,8 @@ packages=(
   # clang and its runtime libraries: the sanitizer build and the libFuzzer targets (make sanitize,
   # make fuzz), which g++ cannot build
   clang libclang-rt-dev
+  # a virtual X server, so CI can open the real window (make sdl-check under xvfb-run)
+  xvfb xauth
 )
 
 case "${1:-}" in

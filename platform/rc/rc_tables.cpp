@@ -25,3 +25,11 @@ const char* Rc_Find_String(int nId) {
     const RC_STRING* p = Find_By_Id(gResourceTables.pStrings, gResourceTables.nStrings, nId);
     return p ? p->szText : nullptr;
 }
+
+const RC_MENU* Rc_Find_Menu(int nId) {
+    return Find_By_Id(gResourceTables.pMenus, gResourceTables.nMenus, nId);
+}
+
+const RC_ACCEL_TABLE* Rc_Find_Accelerators(int nId) {
+    return Find_By_Id(gResourceTables.pAccelTables, gResourceTables.nAccelTables, nId);
+}

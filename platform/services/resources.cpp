@@ -24,7 +24,3 @@ int LoadStringA(HINSTANCE /*hInstance*/, UINT nId, LPSTR szBuffer, int nMax) {
     szBuffer[nLength] = 0;
     return static_cast<int>(nLength);
 }
-
-// The resource script has no accelerator tables yet.
-// STAND-IN(platform): the accelerator table of the resource script.
-HACCEL LoadAcceleratorsA(HINSTANCE /*hInstance*/, LPCSTR /*szName*/) { return nullptr; }

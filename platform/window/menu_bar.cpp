@@ -1,13 +1,486 @@
-// The menu bar of a top-level window.
-#include "../platform_internal.h"
+// The menu bar of a top-level window and the menu loop: the mouse and keys that open, move
+// through and choose from the bar's drop-downs, and what the window is told on the way.
+#include "menu_internal.h"
 
-// STAND-IN(platform): the fixed menu-bar height for a window that has a menu.
-int Menu_Bar_Height(HWND /*hWnd*/) { return 0; }
+#include <ctype.h>
 
-// STAND-IN(platform): opens, tracks and chooses from the menu bar with the mouse.
-bool Menu_Handle_Mouse(HWND /*hTop*/, UINT /*uMsg*/, int /*x*/, int /*y*/) { return false; }
+#include <algorithm>
 
-// STAND-IN(platform): Alt, F10, mnemonics and arrows in the menu bar and its drop-downs.
-bool Menu_Handle_Key(HWND /*hTop*/, UINT /*uMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+namespace {
+
+// The menu loop runs in at most one top-level window at a time.
+struct MENU_LOOP {
+    HWND hTop;
+    int nBarItem;  // the highlighted bar item
+    std::vector<MENU_OPEN_LEVEL> aOpen;
+};
+
+MENU_LOOP gLoop = {nullptr, -1, {}};
+// What was painted last: the window and the drop-downs' areas in its surface.
+HWND gPaintedIn = nullptr;
+std::vector<RECT> gPaintedAreas;
+HWND gAltPressedIn = nullptr;  // Alt went down in this window with no other key since
+
+bool Inside(const RECT& rc, int x, int y) {
+    return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom;
+}
+
+HMENU Bar_Menu(HWND hTop) { return Menu_Bar_Height(hTop) > 0 ? GetMenu(hTop) : nullptr; }
+
+const MENU_ITEM* Item_At(HMENU hMenu, int nPos) {
+    const std::vector<MENU_ITEM>* pItems = Menu_Get_Items(hMenu);
+    if (!pItems || nPos < 0 || static_cast<size_t>(nPos) >= pItems->size()) return nullptr;
+    return &(*pItems)[static_cast<size_t>(nPos)];
+}
+
+int Item_Count(HMENU hMenu) { return std::max(GetMenuItemCount(hMenu), 0); }
+
+// The next item from nFrom in direction nStep (wrapping) that can be chosen, or -1.
+int Next_Enabled(HMENU hMenu, int nFrom, int nStep) {
+    int nCount = Item_Count(hMenu);
+    for (int i = 1; i <= nCount; i++) {
+        int nPos = ((nFrom + nStep * i) % nCount + nCount) % nCount;
+        if (Menu_Item_Enabled(*Item_At(hMenu, nPos))) return nPos;
+    }
+    return -1;
+}
+
+// The first item whose mnemonic is ch, or -1.
+int Find_Mnemonic(HMENU hMenu, char ch) {
+    char chLower = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
+    for (int i = 0; i < Item_Count(hMenu); i++)
+        if (chLower && Menu_Item_Mnemonic(*Item_At(hMenu, i)) == chLower) return i;
+    return -1;
+}
+
+void Notify_Select(HMENU hMenu, int nPos) {
+    const MENU_ITEM* pItem = Item_At(hMenu, nPos);
+    if (!pItem || !gLoop.hTop) return;
+    UINT uIdOrPos = pItem->uFlags & MF_POPUP ? static_cast<UINT>(nPos) : pItem->uId;
+    SendMessageA(gLoop.hTop, WM_MENUSELECT, MAKEWPARAM(uIdOrPos, pItem->uFlags & 0xFFFF),
+                 reinterpret_cast<LPARAM>(hMenu));
+}
+
+void Exit_Loop() {
+    HWND hTop = gLoop.hTop;
+    gLoop = {nullptr, -1, {}};
+    if (!hTop || !IsWindow(hTop)) return;
+    SendMessageA(hTop, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    SendMessageA(hTop, WM_EXITMENULOOP, FALSE, 0);
+}
+
+// Enters the loop with the bar highlighted; false when the window has no bar items.
+bool Enter_Loop(HWND hTop) {
+    if (gLoop.hTop && gLoop.hTop != hTop) Exit_Loop();
+    if (gLoop.hTop == hTop) return true;
+    HMENU hBar = Bar_Menu(hTop);
+    if (Item_Count(hBar) == 0) return false;
+    gLoop = {hTop, -1, {}};
+    SendMessageA(hTop, WM_ENTERMENULOOP, FALSE, 0);
+    SendMessageA(hTop, WM_INITMENU, reinterpret_cast<WPARAM>(hBar), 0);
+    return gLoop.hTop == hTop;  // the window may have ended it
+}
+
+// Opens hSub at (x, y) as the drop-down after the first nKeep ones; with bKeyboard its first
+// choosable item is highlighted.
+void Open_Menu(size_t nKeep, HMENU hSub, int nPos, int x, int y, bool bKeyboard) {
+    HWND hTop = gLoop.hTop;
+    gLoop.aOpen.resize(std::min(nKeep, gLoop.aOpen.size()));
+    SendMessageA(hTop, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSub), MAKELPARAM(nPos, FALSE));
+    if (gLoop.hTop != hTop || !Menu_Get_Items(hSub)) return;
+    int nSelected = bKeyboard ? Next_Enabled(hSub, -1, 1) : -1;
+    gLoop.aOpen.push_back({hSub, x, y, nSelected});
+    if (nSelected >= 0) Notify_Select(hSub, nSelected);
+}
+
+// The loop ends before the window gets the command.
+void Choose(UINT uId) {
+    HWND hTop = gLoop.hTop;
+    Exit_Loop();
+    if (IsWindow(hTop)) SendMessageA(hTop, WM_COMMAND, MAKEWPARAM(uId, 0), 0);
+}
+
+// Highlights a bar item; with bOpen its drop-down opens (or, for a command on the bar itself, it
+// is chosen).
+void Select_Bar_Item(int nPos, bool bOpen, bool bKeyboard) {
+    HMENU hBar = Bar_Menu(gLoop.hTop);
+    const MENU_ITEM* pItem = Item_At(hBar, nPos);
+    if (!pItem) return;
+    gLoop.aOpen.clear();
+    gLoop.nBarItem = nPos;
+    Notify_Select(hBar, nPos);
+    pItem = Item_At(hBar, nPos);
+    if (!bOpen || !pItem || !gLoop.hTop || !Menu_Item_Enabled(*pItem)) return;
+    if (!(pItem->uFlags & MF_POPUP)) {
+        Choose(pItem->uId);
+        return;
+    }
+    std::vector<RECT> aRects = Menu_Bar_Item_Rects(gLoop.hTop);
+    const RECT& rc = aRects[static_cast<size_t>(nPos)];
+    Open_Menu(0, pItem->hSubMenu, nPos, rc.left, rc.bottom, bKeyboard);
+}
+
+// Highlights an item of the open drop-down at nLevel; deeper drop-downs close unless they belong
+// to that item.
+void Select_Open_Item(size_t nLevel, int nPos) {
+    MENU_OPEN_LEVEL& open = gLoop.aOpen[nLevel];
+    if (open.nSelected == nPos) return;
+    open.nSelected = nPos;
+    gLoop.aOpen.resize(nLevel + 1);
+    Notify_Select(open.hMenu, nPos);
+}
+
+// Chooses an item of an open drop-down: a command ends the loop, a submenu opens beside it.
+// Separators and disabled items do nothing.
+void Activate(size_t nLevel, int nPos, bool bKeyboard) {
+    const MENU_OPEN_LEVEL open = gLoop.aOpen[nLevel];
+    const MENU_ITEM* pItem = Item_At(open.hMenu, nPos);
+    if (!pItem || !Menu_Item_Enabled(*pItem)) return;
+    if (!(pItem->uFlags & MF_POPUP)) {
+        Choose(pItem->uId);
+        return;
+    }
+    std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
+    const RECT& rc = aRects[static_cast<size_t>(nPos)];
+    gLoop.aOpen[nLevel].nSelected = nPos;
+    Open_Menu(nLevel + 1, pItem->hSubMenu, nPos, rc.right, rc.top, bKeyboard);
+}
+
+// The open drop-down and item under (x, y), deepest first; false when none is.
+bool Hit_Open_Menu(int x, int y, size_t* pLevel, int* pPos) {
+    for (size_t nLevel = gLoop.aOpen.size(); nLevel-- > 0;) {
+        const MENU_OPEN_LEVEL& open = gLoop.aOpen[nLevel];
+        std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
+        for (size_t i = 0; i < aRects.size(); i++) {
+            if (!Inside(aRects[i], x, y)) continue;
+            *pLevel = nLevel;
+            *pPos = static_cast<int>(i);
+            return true;
+        }
+    }
     return false;
+}
+
+int Hit_Bar(HWND hTop, int x, int y) {
+    std::vector<RECT> aRects = Menu_Bar_Item_Rects(hTop);
+    for (size_t i = 0; i < aRects.size(); i++)
+        if (Inside(aRects[i], x, y)) return static_cast<int>(i);
+    return -1;
+}
+
+// Over an open drop-down: moving highlights, pressing opens a submenu, releasing chooses.
+void Mouse_On_Open_Menu(UINT uMsg, size_t nLevel, int nPos) {
+    const MENU_ITEM* pItem = Item_At(gLoop.aOpen[nLevel].hMenu, nPos);
+    if (!pItem) return;
+    bool bOpensSubmenu = (pItem->uFlags & MF_POPUP) && gLoop.aOpen.size() > nLevel + 1 &&
+                         gLoop.aOpen[nLevel].nSelected == nPos;
+    if (uMsg == WM_MOUSEMOVE && !bOpensSubmenu)
+        Select_Open_Item(nLevel, Menu_Item_Enabled(*pItem) ? nPos : -1);
+    else if (uMsg == WM_LBUTTONDOWN && (pItem->uFlags & MF_POPUP) && !bOpensSubmenu)
+        Activate(nLevel, nPos, false);
+    else if (uMsg == WM_LBUTTONUP && !(pItem->uFlags & MF_POPUP))
+        Activate(nLevel, nPos, false);
+}
+
+// Over the bar: a press opens (or, on the open item, closes) a drop-down; moving while one is
+// open switches to the item's.
+void Mouse_On_Bar(HWND hTop, UINT uMsg, int nBarItem) {
+    bool bActive = gLoop.hTop == hTop;
+    if (uMsg == WM_LBUTTONDOWN) {
+        if (bActive && gLoop.nBarItem == nBarItem && !gLoop.aOpen.empty()) {
+            Exit_Loop();
+            return;
+        }
+        if (Enter_Loop(hTop)) Select_Bar_Item(nBarItem, true, false);
+    } else if (uMsg == WM_MOUSEMOVE && bActive && !gLoop.aOpen.empty() &&
+               gLoop.nBarItem != nBarItem) {
+        Select_Bar_Item(nBarItem, true, false);
+    }
+}
+
+// Left and Right: a submenu level closes or opens; on the first level the next bar item's
+// drop-down opens.
+void Move_Sideways(int nStep) {
+    if (nStep < 0 && gLoop.aOpen.size() > 1) {
+        gLoop.aOpen.pop_back();
+        return;
+    }
+    if (nStep > 0 && !gLoop.aOpen.empty()) {
+        const MENU_OPEN_LEVEL& open = gLoop.aOpen.back();
+        const MENU_ITEM* pItem = Item_At(open.hMenu, open.nSelected);
+        if (pItem && (pItem->uFlags & MF_POPUP) && Menu_Item_Enabled(*pItem)) {
+            Activate(gLoop.aOpen.size() - 1, open.nSelected, true);
+            return;
+        }
+    }
+    HMENU hBar = Bar_Menu(gLoop.hTop);
+    int nCount = Item_Count(hBar);
+    if (nCount == 0) return;
+    int nNext = ((gLoop.nBarItem + nStep) % nCount + nCount) % nCount;
+    Select_Bar_Item(nNext, !gLoop.aOpen.empty(), true);
+}
+
+// Up and Down move over the choosable items; on the bar, they open its drop-down.
+void Move_Vertically(int nStep) {
+    if (gLoop.aOpen.empty()) {
+        const MENU_ITEM* pItem = Item_At(Bar_Menu(gLoop.hTop), gLoop.nBarItem);
+        if (pItem && (pItem->uFlags & MF_POPUP)) Select_Bar_Item(gLoop.nBarItem, true, true);
+        return;
+    }
+    MENU_OPEN_LEVEL& open = gLoop.aOpen.back();
+    int nFrom = open.nSelected >= 0 ? open.nSelected : (nStep > 0 ? -1 : 0);
+    int nNext = Next_Enabled(open.hMenu, nFrom, nStep);
+    if (nNext >= 0) Select_Open_Item(gLoop.aOpen.size() - 1, nNext);
+}
+
+// The mnemonic a letter or digit key stands for; 0 for other keys.
+char Mnemonic_Of_Key(WPARAM wKey) {
+    bool bLetterOrDigit = (wKey >= 'A' && wKey <= 'Z') || (wKey >= '0' && wKey <= '9');
+    return bLetterOrDigit ? static_cast<char>(tolower(static_cast<int>(wKey))) : 0;
+}
+
+// A mnemonic chooses in the deepest open drop-down, or opens a bar item's.
+void Loop_Mnemonic(char ch) {
+    if (gLoop.aOpen.empty()) {
+        int nPos = Find_Mnemonic(Bar_Menu(gLoop.hTop), ch);
+        if (nPos >= 0) Select_Bar_Item(nPos, true, true);
+        return;
+    }
+    int nPos = Find_Mnemonic(gLoop.aOpen.back().hMenu, ch);
+    if (nPos >= 0) Activate(gLoop.aOpen.size() - 1, nPos, true);
+}
+
+void Loop_Key_Down(WPARAM wKey) {
+    switch (wKey) {
+    case VK_LEFT: Move_Sideways(-1); break;
+    case VK_RIGHT: Move_Sideways(1); break;
+    case VK_UP: Move_Vertically(-1); break;
+    case VK_DOWN: Move_Vertically(1); break;
+    case VK_RETURN:
+        if (gLoop.aOpen.empty())
+            Select_Bar_Item(gLoop.nBarItem, true, true);
+        else
+            Activate(gLoop.aOpen.size() - 1, gLoop.aOpen.back().nSelected, true);
+        break;
+    case VK_ESCAPE:
+        if (gLoop.aOpen.empty())
+            Exit_Loop();
+        else
+            gLoop.aOpen.pop_back();
+        break;
+    case VK_MENU:
+    case VK_F10: Exit_Loop(); break;
+    default:
+        if (char ch = Mnemonic_Of_Key(wKey)) Loop_Mnemonic(ch);
+        break;
+    }
+}
+
+// Keys while no menu is up: Alt alone or F10 highlights the first bar item, Alt+mnemonic opens
+// that item's drop-down. Mnemonics come from the key-down messages (a letter with Alt down is a
+// system key), so the menus need no character messages.
+bool Key_Outside_Loop(HWND hTop, UINT uMsg, WPARAM wParam) {
+    bool bDown = uMsg == WM_KEYDOWN || uMsg == WM_SYSKEYDOWN;
+    bool bUp = uMsg == WM_KEYUP || uMsg == WM_SYSKEYUP;
+    if (bDown && wParam == VK_MENU) {
+        gAltPressedIn = Bar_Menu(hTop) ? hTop : nullptr;
+        return false;
+    }
+    if (bUp && wParam == VK_MENU && gAltPressedIn == hTop) {
+        gAltPressedIn = nullptr;
+        if (!Enter_Loop(hTop)) return false;
+        Select_Bar_Item(0, false, true);
+        return true;
+    }
+    if (bDown) gAltPressedIn = nullptr;
+    if (bDown && wParam == VK_F10 && Enter_Loop(hTop)) {
+        Select_Bar_Item(0, false, true);
+        return true;
+    }
+    if (uMsg == WM_SYSKEYDOWN && Mnemonic_Of_Key(wParam)) {
+        int nPos = Find_Mnemonic(Bar_Menu(hTop), Mnemonic_Of_Key(wParam));
+        if (nPos < 0 || !Enter_Loop(hTop)) return false;
+        Select_Bar_Item(nPos, true, true);
+        return true;
+    }
+    return false;
+}
+
+bool Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN;
+    if (gLoop.hTop && gLoop.hTop != hTop && bPress) Exit_Loop();  // a press in another window
+    bool bActive = gLoop.hTop == hTop;
+    size_t nLevel = 0;
+    int nPos = -1;
+    if (bActive && Hit_Open_Menu(x, y, &nLevel, &nPos)) {
+        Mouse_On_Open_Menu(uMsg, nLevel, nPos);
+        return true;
+    }
+    int nBarItem = Hit_Bar(hTop, x, y);
+    if (nBarItem >= 0 && (uMsg == WM_LBUTTONDOWN || bActive)) {
+        Mouse_On_Bar(hTop, uMsg, nBarItem);
+        return true;
+    }
+    if (!bActive) return false;
+    // A press anywhere else closes the menus and is used up.
+    if (bPress) Exit_Loop();
+    return true;
+}
+
+bool Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam) {
+    if (gLoop.hTop != hTop) return Key_Outside_Loop(hTop, uMsg, wParam);
+    switch (uMsg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: Loop_Key_Down(wParam); return true;
+    case WM_CHAR:  // the key-down already acted
+    case WM_SYSCHAR:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return true;
+    default: return false;
+    }
+}
+
+// Gives the area of a closed drop-down back to the windows under it.
+void Restore_Area(HWND hTop, const RECT& rc) {
+    RECT rcClient = Window_Client_In_Surface(hTop);
+    RECT rcInClient = {rc.left - rcClient.left, rc.top - rcClient.top, rc.right - rcClient.left,
+                       rc.bottom - rcClient.top};
+    InvalidateRect(hTop, &rcInClient, TRUE);
+    std::vector<HWND> aWindows = Window_Visible_Children(hTop);
+    while (!aWindows.empty()) {
+        HWND hChild = aWindows.back();
+        aWindows.pop_back();
+        RECT rcChild = Window_Frame_In_Surface(hChild);
+        if (rcChild.left >= rc.right || rc.left >= rcChild.right || rcChild.top >= rc.bottom ||
+            rc.top >= rcChild.bottom)
+            continue;
+        InvalidateRect(hChild, nullptr, TRUE);
+        for (HWND hInner : Window_Visible_Children(hChild)) aWindows.push_back(hInner);
+    }
+}
+
+// The areas the open drop-downs cover.
+std::vector<RECT> Open_Areas() {
+    std::vector<RECT> aAreas;
+    for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) {
+        std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
+        if (!aRects.empty()) aAreas.push_back(Menu_Drop_Area(aRects));
+    }
+    return aAreas;
+}
+
+// Shows the loop as it now stands: areas of drop-downs that closed go back to their windows,
+// and the bar and the open drop-downs are painted.
+void Refresh() {
+    std::vector<RECT> aNow = Open_Areas();
+    if (IsWindow(gPaintedIn)) {
+        for (const RECT& rc : gPaintedAreas) {
+            bool bStillOpen = false;
+            for (const RECT& r : aNow)
+                bStillOpen =
+                    bStillOpen || (gPaintedIn == gLoop.hTop && r.left == rc.left &&
+                                   r.top == rc.top && r.right == rc.right && r.bottom == rc.bottom);
+            if (!bStillOpen) Restore_Area(gPaintedIn, rc);
+        }
+        if (gPaintedIn != gLoop.hTop) Menu_Paint(gPaintedIn);
+    }
+    if (gLoop.hTop) Menu_Paint(gLoop.hTop);
+    gPaintedIn = gLoop.hTop;
+    gPaintedAreas = aNow;
+}
+
+}  // namespace
+
+int Menu_Bar_Height(HWND hWnd) {
+    if (!IsWindow(hWnd) || (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) return 0;
+    return GetMenu(hWnd) ? METRIC_MENU : 0;
+}
+
+BOOL DrawMenuBar(HWND hWnd) {
+    if (!IsWindow(hWnd)) return FALSE;
+    Menu_Paint(hWnd);
+    return TRUE;
+}
+
+void Menu_Paint(HWND hTop) {
+    if (Menu_Bar_Height(hTop) == 0) return;
+    HDC hdc = GetWindowDC(hTop);
+    if (!hdc) return;
+    bool bLoopHere = gLoop.hTop == hTop;
+    Menu_Paint_Bar(hdc, hTop, bLoopHere ? gLoop.nBarItem : -1);
+    if (bLoopHere)
+        for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) Menu_Paint_Drop_Down(hdc, open);
+    ReleaseDC(hTop, hdc);
+}
+
+bool Menu_Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    HWND hBefore = gLoop.hTop;
+    bool bTaken = Handle_Mouse(hTop, uMsg, x, y);
+    if (bTaken || hBefore != gLoop.hTop) Refresh();
+    return bTaken;
+}
+
+bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
+    HWND hBefore = gLoop.hTop;
+    bool bTaken = Handle_Key(hTop, uMsg, wParam);
+    if (bTaken || hBefore != gLoop.hTop) Refresh();
+    return bTaken;
+}
+
+void Menu_Loop_Forget(HWND hWnd, HMENU hMenu) {
+    if (gAltPressedIn == hWnd) gAltPressedIn = nullptr;
+    if (hWnd && gPaintedIn == hWnd) {  // a window going away needs no repainting
+        gPaintedIn = nullptr;
+        gPaintedAreas.clear();
+    }
+    if (!gLoop.hTop) return;
+    HMENU hBar = GetMenu(gLoop.hTop);
+    bool bShown = !hBar || (hMenu && hBar == hMenu);
+    for (const MENU_OPEN_LEVEL& open : gLoop.aOpen)
+        bShown = bShown || (hMenu && open.hMenu == hMenu);
+    if (gLoop.hTop != hWnd && !bShown) return;
+    gLoop = {nullptr, -1, {}};
+    Refresh();  // the closed drop-downs' areas go back to the windows under them
+}
+
+void Menu_Loop_Reset(void) {
+    gLoop = {nullptr, -1, {}};
+    gAltPressedIn = nullptr;
+    gPaintedIn = nullptr;
+    gPaintedAreas.clear();
+}
+
+// ---- test hooks ------------------------------------------------------------------------------------
+
+bool Test_Menu_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    return Menu_Handle_Mouse(hTop, uMsg, x, y);
+}
+
+bool Test_Menu_Key(HWND hTop, UINT uMsg, WPARAM wParam) {
+    return Menu_Handle_Key(hTop, uMsg, wParam, 0);
+}
+
+bool Test_Get_Menu_Bar_Item_Rect(HWND hTop, int nPos, RECT* pRect) {
+    std::vector<RECT> aRects = Menu_Bar_Item_Rects(hTop);
+    if (!pRect || nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
+    *pRect = aRects[static_cast<size_t>(nPos)];
+    return true;
+}
+
+bool Test_Get_Open_Menu_Item_Rect(int nLevel, int nPos, RECT* pRect) {
+    if (!pRect || nLevel < 0 || static_cast<size_t>(nLevel) >= gLoop.aOpen.size()) return false;
+    const MENU_OPEN_LEVEL& open = gLoop.aOpen[static_cast<size_t>(nLevel)];
+    std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
+    if (nPos < 0 || static_cast<size_t>(nPos) >= aRects.size()) return false;
+    *pRect = aRects[static_cast<size_t>(nPos)];
+    return true;
+}
+
+TEST_MENU_LOOP Test_Get_Menu_Loop() {
+    TEST_MENU_LOOP loop = {gLoop.hTop, gLoop.nBarItem, {}, {}};
+    for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) {
+        loop.aOpen.push_back(open.hMenu);
+        loop.aSelected.push_back(open.nSelected);
+    }
+    return loop;
 }

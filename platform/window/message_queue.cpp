@@ -191,12 +191,11 @@ LRESULT DispatchMessageA(const MSG* pMsg) {
                                                   GetTickCount());
         return 0;
     }
-    return SendMessageA(pMsg->hwnd, pMsg->message, pMsg->wParam, pMsg->lParam);
+    LRESULT nResult = SendMessageA(pMsg->hwnd, pMsg->message, pMsg->wParam, pMsg->lParam);
+    // A repaint under an open drop-down menu must not leave the menu painted over.
+    if (pMsg->message == WM_PAINT) Menu_Paint(Window_Get_Top_Level(pMsg->hwnd));
+    return nResult;
 }
-
-// No accelerator tables exist (LoadAcceleratorsA gives none), so no message is taken.
-// STAND-IN(platform): turns a key matching the accelerator table into its command.
-int TranslateAcceleratorA(HWND /*hWnd*/, HACCEL /*hAccel*/, MSG* /*pMsg*/) { return 0; }
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nId, UINT nElapse, void* pTimerProc) {
     if (hWnd && !IsWindow(hWnd)) return 0;

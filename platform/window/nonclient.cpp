@@ -84,4 +84,5 @@ void Window_Draw_Nonclient(HWND hWnd) {
                  BF_RECT);
     }
     ReleaseDC(hWnd, hdc);
+    Menu_Paint(hWnd);  // the menu bar sits inside the frame
 }

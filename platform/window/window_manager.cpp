@@ -170,9 +170,12 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwSt
                      int nWidth, int nHeight, HWND hParent, HMENU hMenu, HINSTANCE hInstance,
                      LPVOID pParam) {
     // A child window's "menu" is its control id.
-    int nId = (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<intptr_t>(hMenu)) : 0;
-    return Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent, nId,
-                         hInstance, pParam, false);
+    bool bChild = (dwStyle & WS_CHILD) != 0;
+    int nId = bChild ? static_cast<int>(reinterpret_cast<intptr_t>(hMenu)) : 0;
+    HWND hWnd = Create_Window(dwExStyle, szClass, szTitle, dwStyle, x, y, nWidth, nHeight, hParent,
+                              nId, hInstance, pParam, false);
+    if (hWnd && !bChild && hMenu) SetMenu(hWnd, hMenu);
+    return hWnd;
 }
 
 HWND Window_Create_Any_Class(DWORD dwExStyle, LPCSTR szClass, LPCSTR szTitle, DWORD dwStyle, int x,
@@ -203,6 +206,7 @@ BOOL DestroyWindow(HWND hWnd) {
     gZOrder.erase(std::remove(gZOrder.begin(), gZOrder.end(), hWnd), gZOrder.end());
     if (Window_Is_Host(hWnd)) Backend()->Window_Destroyed(hWnd);
     Queue_Forget_Window(hWnd);
+    Menu_Forget_Window(hWnd);
     gWindows.erase(reinterpret_cast<uintptr_t>(hWnd));
     return TRUE;
 }

@@ -1,69 +1,15 @@
 // The resource compiler run on small scripts (what it generates, and its errors with file and
 // line), and the program's own compiled tables: its dialog templates and LoadStringA.
 #include "platform/test_api.h"
+#include "resource_compiler_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <string.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-
-// vanto_rc is built beside the test programs.
-std::string Compiler_Path() {
-    char szExe[4096];
-    ssize_t n = readlink("/proc/self/exe", szExe, sizeof(szExe) - 1);
-    if (n <= 0)
-        return "vanto_rc";
-    std::string stExe(szExe, static_cast<size_t>(n));
-    return stExe.substr(0, stExe.find_last_of('/') + 1) + "vanto_rc";
-}
-
-std::string Read_All(const std::string& stPath) {
-    std::ifstream in(stPath, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-class ResourceCompilerTest : public ::testing::Test {
-protected:
-    std::string stDir;
-    std::string stOutput;  // the generated source
-    std::string stErrors;  // what the compiler printed
-
-    void SetUp() override {
-        char szTemplate[] = "/tmp/vanto_rc_XXXXXX";
-        ASSERT_NE(mkdtemp(szTemplate), nullptr);
-        stDir = szTemplate;
-    }
-    void TearDown() override {
-        std::string stCommand = "rm -rf '" + stDir + "'";
-        ASSERT_EQ(system(stCommand.c_str()), 0);
-    }
-
-    void Write(const std::string& stName, const std::string& stText) {
-        std::ofstream out(stDir + "/" + stName, std::ios::binary);
-        out << stText;
-    }
-
-    // Compiles test.rc; returns the exit code.
-    int Compile(const std::string& stScript) {
-        Write("test.rc", stScript);
-        std::string stCommand = "'" + Compiler_Path() + "' '" + stDir + "/test.rc' '" + stDir +
-                                "/out.cpp' 2>'" + stDir + "/errors.txt'";
-        int nStatus = system(stCommand.c_str());
-        stOutput = Read_All(stDir + "/out.cpp");
-        stErrors = Read_All(stDir + "/errors.txt");
-        return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    }
-};
 
 TEST_F(ResourceCompilerTest, CompilesTheSupportedSyntax) {
     Write("ids.h",
@@ -87,7 +33,7 @@ TEST_F(ResourceCompilerTest, CompilesTheSupportedSyntax) {
         "    DEFPUSHBUTTON \"OK\", 1, 50, 60, 40, 14\n"
         "}\n"
         "1 MENU BEGIN POPUP \"&File\" BEGIN MENUITEM \"E&xit\", 100 END END\n"
-        "MainAccel ACCELERATORS { \"O\", 200, VIRTKEY, CONTROL }\n"
+        "2 ACCELERATORS { \"O\", 200, VIRTKEY, CONTROL }\n"
         "STRINGTABLE\n"
         "BEGIN\n"
         "    IDS_FIRST + 1, \"second\"\n"
@@ -116,7 +62,9 @@ TEST_F(ResourceCompilerTest, CompilesTheSupportedSyntax) {
     size_t nSecond = stOutput.find("{41, \"second\"}");
     EXPECT_NE(nFirst, std::string::npos);
     EXPECT_LT(nFirst, nSecond);
-    EXPECT_NE(stOutput.find("gResourceTables = {kDialogs, 1, kStrings, 2}"), std::string::npos);
+    EXPECT_NE(
+        stOutput.find("gResourceTables = {kDialogs, 1, kStrings, 2, kMenus, 1, kAccelTables, 1}"),
+        std::string::npos);
 }
 
 TEST_F(ResourceCompilerTest, ErrorsNameTheFileAndLineAndFailTheBuild) {

@@ -10,6 +10,7 @@
 //                                         events reach the window; exit status 0 when all do
 #include "platform/test_api.h"
 #include "platform/windows.h"
+#include "resources/resource.h"
 
 #include <SDL.h>
 
@@ -156,10 +157,11 @@ HWND Make_Window(void) {
         return nullptr;
     DWORD dwStyle = WS_OVERLAPPEDWINDOW;
     RECT rc = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&rc, dwStyle, FALSE, 0);
+    AdjustWindowRectEx(&rc, dwStyle, TRUE, 0);
+    HMENU hMenu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TEST_MENU));
     HWND hWnd =
         CreateWindowExA(0, "PlatformDemo", "Platform demo", dwStyle, 100, 100, rc.right - rc.left,
-                        rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                        rc.bottom - rc.top, nullptr, hMenu, GetModuleHandleA(nullptr), nullptr);
     if (hWnd) {
         ShowWindow(hWnd, SW_SHOWNORMAL);
         UpdateWindow(hWnd);
@@ -195,8 +197,10 @@ int Check_Sdl_Input(HWND hWnd) {
     Uint32 nId = SDL_GetWindowID(pWindow);
     SetFocus(hWnd);
     SDL_Event events[5] = {};
-    events[0].button = {SDL_MOUSEBUTTONDOWN, 0, nId, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 30, 40};
-    events[1].button = {SDL_MOUSEBUTTONUP, 0, nId, 0, SDL_BUTTON_LEFT, SDL_RELEASED, 1, 0, 30, 40};
+    // The real window shows the menu bar above the client area.
+    int nY = 40 + GetSystemMetrics(SM_CYMENU);
+    events[0].button = {SDL_MOUSEBUTTONDOWN, 0, nId, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 30, nY};
+    events[1].button = {SDL_MOUSEBUTTONUP, 0, nId, 0, SDL_BUTTON_LEFT, SDL_RELEASED, 1, 0, 30, nY};
     events[2].key.type = SDL_KEYDOWN;
     events[2].key.windowID = nId;
     events[2].key.state = SDL_PRESSED;
@@ -242,14 +246,18 @@ int Check_Sdl(HWND hWnd, const std::string& stFolder) {
     if (!Test_Read_Png(stDrawn, &nDrawnWidth, &nDrawnHeight, &aDrawn) ||
         !Test_Read_Png(stShown, &nShownWidth, &nShownHeight, &aShown))
         return 1;
-    if (nDrawnWidth != nShownWidth || nDrawnHeight != nShownHeight) {
-        fprintf(stderr, "platform_demo: drew %dx%d, the display shows %dx%d\n", nDrawnWidth,
-                nDrawnHeight, nShownWidth, nShownHeight);
+    // The display shows the menu bar, then the client area.
+    int nBar = GetSystemMetrics(SM_CYMENU);
+    if (nDrawnWidth != nShownWidth || nDrawnHeight + nBar != nShownHeight) {
+        fprintf(stderr,
+                "platform_demo: drew %dx%d under a %d-pixel menu bar, the display shows %dx%d\n",
+                nDrawnWidth, nDrawnHeight, nBar, nShownWidth, nShownHeight);
         return 1;
     }
     size_t nDiffering = 0;
+    size_t nOffset = static_cast<size_t>(nBar) * nShownWidth;
     for (size_t i = 0; i < aDrawn.size(); i++)
-        if ((aDrawn[i] & 0xFFFFFF) != (aShown[i] & 0xFFFFFF))
+        if ((aDrawn[i] & 0xFFFFFF) != (aShown[nOffset + i] & 0xFFFFFF))
             nDiffering++;
     if (nDiffering) {
         fprintf(stderr, "platform_demo: %zu pixels differ on the display\n", nDiffering);

@@ -17,3 +17,8 @@ void Script_Set_Shown_Result(size_t nIndex, const TEST_SHOWN& shown);
 // Calls the strict-mode handler for something no script answered (nothing when strict is off).
 void Script_Report_Unscripted(const TEST_SHOWN& shown);
 void Script_Guard_User_Wait(const std::string& stWhat);
+
+// A popup menu: a test's script chooses (see Test_Script_Popup_Menu), without one it is dismissed;
+// every popup goes into the transcript (popup_scripts.cpp).
+int Headless_Track_Popup_Menu(HMENU hMenu, UINT uFlags, HWND hWnd);
+void Popup_Script_Reset(void);

@@ -100,4 +100,5 @@ const PLATFORM_BACKEND kHeadlessBackend = {
     .Cursor_Destroyed = Headless_Cursor_Destroyed,
     .Set_Cursor_Pos = Headless_Set_Cursor_Pos,
     .Save_Screenshot = Headless_Save_Screenshot,
+    .Track_Popup_Menu = Headless_Track_Popup_Menu,
 };

@@ -40,6 +40,7 @@ bool Answer_Fits(const BOX_ANSWER& a, const std::string& stText, const std::stri
 }  // namespace
 
 void Script_Reset(void) {
+    Popup_Script_Reset();
     gBoxAnswers.clear();
     gDialogScripts.clear();
     gTranscript.clear();

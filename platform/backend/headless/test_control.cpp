@@ -23,6 +23,9 @@ void Track_Buttons(UINT uMsg) {
 void Test_Reset_Platform() {
     Backend_Use_Headless();
     Dialog_Reset();
+    Menu_Loop_Reset();
+    Menu_Reset();
+    Accelerator_Reset();
     Queue_Reset();
     Window_Reset();
     Gdi_Reset();
@@ -57,6 +60,8 @@ void Test_Send_Key(HWND hTarget, UINT uVirtualKey, bool bAlt, bool bCtrl, bool b
     for (const auto& m : kModifiers)
         if (m.bHeld) Input_Set_Key_State(m.uKey, false);
 }
+
+void Test_Hold_Key(UINT uVirtualKey, bool bDown) { Input_Set_Key_State(uVirtualKey, bDown); }
 
 RECT Test_Drag_Window_Frame(HWND hWnd, int nEdge, RECT rcProposed) {
     return Window_User_Resize(hWnd, nEdge, rcProposed);

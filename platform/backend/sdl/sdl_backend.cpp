@@ -141,6 +141,10 @@ bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
     return png_image_write_to_file(&image, szPngPath, 0, aPixels.data(), 0, nullptr) != 0;
 }
 
+// STAND-IN(platform): opens the popup menu in the window and tracks the mouse and keys until a
+// command is chosen or the menu is dismissed.
+int Sdl_Track_Popup_Menu(HMENU /*hMenu*/, UINT /*uFlags*/, HWND /*hWnd*/) { return 0; }
+
 }  // namespace
 
 const PLATFORM_BACKEND kSdlBackend = {
@@ -165,4 +169,5 @@ const PLATFORM_BACKEND kSdlBackend = {
     .Cursor_Destroyed = Sdl_Cursor_Destroyed,
     .Set_Cursor_Pos = Sdl_Set_Cursor_Pos,
     .Save_Screenshot = Sdl_Save_Screenshot,
+    .Track_Popup_Menu = Sdl_Track_Popup_Menu,
 };

@@ -43,9 +43,36 @@ struct RC_STRING_DEF {
     std::string stText;
 };
 
+struct RC_MENU_ITEM_DEF {
+    std::string stText;
+    int nId;
+    uint32_t uFlags;  // MF_ values
+    int nDepth;
+};
+
+struct RC_MENU_DEF {
+    int nId;
+    std::vector<RC_MENU_ITEM_DEF> aItems;
+    int nLine;
+};
+
+struct RC_ACCEL_DEF {
+    uint8_t fVirt;
+    uint16_t key;
+    uint16_t cmd;
+};
+
+struct RC_ACCEL_TABLE_DEF {
+    int nId;
+    std::vector<RC_ACCEL_DEF> aEntries;
+    int nLine;
+};
+
 struct RC_SCRIPT {
     std::vector<RC_DIALOG_DEF> aDialogs;
     std::vector<RC_STRING_DEF> aStrings;
+    std::vector<RC_MENU_DEF> aMenus;
+    std::vector<RC_ACCEL_TABLE_DEF> aAccelTables;
 };
 
 // Prints "file:line: error: message" to standard error and ends the compiler with exit code 1.

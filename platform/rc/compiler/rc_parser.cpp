@@ -1,8 +1,9 @@
-// The parser: DIALOGEX templates with their controls, STRINGTABLE, and MENU / ACCELERATORS blocks
-// (read and skipped). Numeric fields are expressions over numbers and the known style
+// The parser: DIALOGEX templates with their controls, STRINGTABLE, MENU with nested POPUPs, and
+// ACCELERATORS (MENUEX blocks are read and skipped). Numeric fields are expressions over numbers and the known style
 // names with | + - ~ and parentheses; style fields also take NOT name to clear bits.
 #include "rc_compiler.h"
 
+#include <ctype.h>
 #include <string.h>
 #include <strings.h>
 
@@ -239,6 +240,36 @@ const char* const kClassKeywords[] = {"BUTTON",  "EDIT",      "STATIC",
 const char* const kMemoryOptions[] = {"DISCARDABLE", "MOVEABLE", "FIXED",     "PURE",
                                       "IMPURE",      "PRELOAD",  "LOADONCALL"};
 
+// The options after MENUITEM and POPUP, as MF_ flags.
+const STYLE_NAME kMenuOptions[] = {
+    {"GRAYED", 0x0001},       {"INACTIVE", 0x0002},  {"CHECKED", 0x0008},
+    {"MENUBARBREAK", 0x0020}, {"MENUBREAK", 0x0040}, {"HELP", 0x4000},
+};
+const uint32_t kMenuPopup = 0x0010;      // MF_POPUP
+const uint32_t kMenuSeparator = 0x0800;  // MF_SEPARATOR
+
+// The options of an accelerator entry, as FVIRTKEY, FNOINVERT, FSHIFT, FCONTROL, FALT. ASCII is
+// the default and sets nothing.
+const STYLE_NAME kAccelOptions[] = {
+    {"VIRTKEY", 0x01}, {"ASCII", 0x00},   {"NOINVERT", 0x02},
+    {"SHIFT", 0x04},   {"CONTROL", 0x08}, {"ALT", 0x10},
+};
+const uint8_t kAccelVirtKey = 0x01;
+const uint8_t kAccelShiftControl = 0x04 | 0x08;
+
+// The virtual-key names an accelerator may use for its key.
+const STYLE_NAME kVirtualKeys[] = {
+    {"VK_BACK", 0x08},     {"VK_TAB", 0x09},       {"VK_RETURN", 0x0D},    {"VK_ESCAPE", 0x1B},
+    {"VK_SPACE", 0x20},    {"VK_PRIOR", 0x21},     {"VK_NEXT", 0x22},      {"VK_END", 0x23},
+    {"VK_HOME", 0x24},     {"VK_LEFT", 0x25},      {"VK_UP", 0x26},        {"VK_RIGHT", 0x27},
+    {"VK_DOWN", 0x28},     {"VK_INSERT", 0x2D},    {"VK_DELETE", 0x2E},    {"VK_F1", 0x70},
+    {"VK_F2", 0x71},       {"VK_F3", 0x72},        {"VK_F4", 0x73},        {"VK_F5", 0x74},
+    {"VK_F6", 0x75},       {"VK_F7", 0x76},        {"VK_F8", 0x77},        {"VK_F9", 0x78},
+    {"VK_F10", 0x79},      {"VK_F11", 0x7A},       {"VK_F12", 0x7B},       {"VK_OEM_1", 0xBA},
+    {"VK_OEM_PLUS", 0xBB}, {"VK_OEM_COMMA", 0xBC}, {"VK_OEM_MINUS", 0xBD}, {"VK_OEM_PERIOD", 0xBE},
+    {"VK_OEM_2", 0xBF},
+};
+
 struct STYLE_VALUE {
     uint32_t uSet;
     uint32_t uClear;
@@ -272,6 +303,14 @@ bool Is_Punct(const CURSOR& c, char ch) {
 // Keywords compare without regard to case.
 bool Is_Keyword(const CURSOR& c, const char* szKeyword) {
     return Current(c).nType == TOKEN_NAME && strcasecmp(Current(c).stText.c_str(), szKeyword) == 0;
+}
+
+// The entry of the table whose name is the current token, or nullptr.
+template <size_t N>
+const STYLE_NAME* Find_Keyword(const CURSOR& c, const STYLE_NAME (&aNames)[N]) {
+    for (const STYLE_NAME& s : aNames)
+        if (Is_Keyword(c, s.szName)) return &s;
+    return nullptr;
 }
 
 bool Is_Begin(const CURSOR& c) { return Is_Punct(c, '{') || Is_Keyword(c, "BEGIN"); }
@@ -472,19 +511,24 @@ void Skip_Memory_Options(CURSOR& c) {
     }
 }
 
-void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
+// The id of a resource named by a number, not yet used by another resource of its kind.
+template <typename DEF>
+int Resource_Id(const RC_TOKEN& name, const char* szKind, const std::vector<DEF>& aDefined) {
     if (name.nType != TOKEN_NUMBER)
-        Rc_Fail(name.stFile, name.nLine, "dialog name '%s' is not a number (missing #define?)",
+        Rc_Fail(name.stFile, name.nLine, "%s name '%s' is not a number (missing #define?)", szKind,
                 name.stText.c_str());
     if (name.nValue < 1 || name.nValue > 65535)
-        Rc_Fail(name.stFile, name.nLine, "dialog id %lld is out of range (1..65535)",
+        Rc_Fail(name.stFile, name.nLine, "%s id %lld is out of range (1..65535)", szKind,
                 static_cast<long long>(name.nValue));
-    for (const RC_DIALOG_DEF& d : pScript->aDialogs)
+    for (const DEF& d : aDefined)
         if (d.nId == name.nValue)
-            Rc_Fail(name.stFile, name.nLine, "dialog %d is defined twice (first on line %d)", d.nId,
-                    d.nLine);
+            Rc_Fail(name.stFile, name.nLine, "%s %d is defined twice (first on line %d)", szKind,
+                    d.nId, d.nLine);
+    return static_cast<int>(name.nValue);
+}
 
-    RC_DIALOG_DEF dlg = {static_cast<int>(name.nValue),
+void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
+    RC_DIALOG_DEF dlg = {Resource_Id(name, "dialog", pScript->aDialogs),
                          "",
                          kDefaultDialogStyle,
                          0,
@@ -548,6 +592,127 @@ void Parse_String_Table(CURSOR& c, RC_SCRIPT* pScript) {
     Advance(c);
 }
 
+// The options after a MENUITEM or POPUP, with or without commas between them.
+uint32_t Parse_Menu_Options(CURSOR& c) {
+    uint32_t uFlags = 0;
+    for (;;) {
+        bool bComma = Take_Comma(c);
+        const STYLE_NAME* pOption = Find_Keyword(c, kMenuOptions);
+        if (!pOption) {
+            if (bComma)
+                Fail_At(Current(c),
+                        "expected a menu option (GRAYED, INACTIVE, CHECKED, MENUBARBREAK, "
+                        "MENUBREAK or HELP)");
+            return uFlags;
+        }
+        uFlags |= pOption->uValue;
+        Advance(c);
+    }
+}
+
+// BEGIN, the items of one menu level (popups with their own items one level deeper), END.
+void Parse_Menu_Items(CURSOR& c, int nDepth, RC_MENU_DEF* pMenu) {
+    Expect_Begin(c);
+    while (!Is_End(c)) {
+        if (Is_Keyword(c, "MENUITEM")) {
+            Advance(c);
+            if (Is_Keyword(c, "SEPARATOR")) {
+                Advance(c);
+                pMenu->aItems.push_back({"", 0, kMenuSeparator, nDepth});
+                continue;
+            }
+            RC_MENU_ITEM_DEF item = {Expect_String(c, "expected the item's text or SEPARATOR"), 0,
+                                     0, nDepth};
+            Expect_Punct(c, ',');
+            item.nId = Parse_Int(c, 0, 65535, "menu item id");
+            item.uFlags = Parse_Menu_Options(c);
+            pMenu->aItems.push_back(item);
+        } else if (Is_Keyword(c, "POPUP")) {
+            Advance(c);
+            std::string stText = Expect_String(c, "expected the popup's text");
+            pMenu->aItems.push_back({stText, 0, Parse_Menu_Options(c) | kMenuPopup, nDepth});
+            Parse_Menu_Items(c, nDepth + 1, pMenu);
+        } else {
+            Fail_At(Current(c), "expected MENUITEM, POPUP or END");
+        }
+    }
+    Advance(c);
+}
+
+void Parse_Menu(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
+    RC_MENU_DEF menu = {Resource_Id(name, "menu", pScript->aMenus), {}, name.nLine};
+    Skip_Memory_Options(c);
+    Parse_Menu_Items(c, 0, &menu);
+    pScript->aMenus.push_back(menu);
+}
+
+// How an accelerator's key was written.
+enum ACCEL_KEY_FORM { KEY_CHARACTER, KEY_CONTROL_CHARACTER, KEY_VIRTUAL_NAME, KEY_NUMBER };
+
+// An accelerator's key: "A" (a character, or a key with VIRTKEY), "^A" (a control character), a
+// VK_ name or a number.
+int Parse_Accel_Key(CURSOR& c, ACCEL_KEY_FORM* pForm) {
+    const RC_TOKEN tok = Current(c);
+    if (tok.nType == TOKEN_STRING) {
+        Advance(c);
+        const std::string& st = tok.stText;
+        *pForm = KEY_CHARACTER;
+        if (st.size() == 1) return static_cast<unsigned char>(st[0]);
+        if (st.size() == 2 && st[0] == '^' && isalpha(static_cast<unsigned char>(st[1]))) {
+            *pForm = KEY_CONTROL_CHARACTER;
+            return toupper(static_cast<unsigned char>(st[1])) - '@';
+        }
+        Rc_Fail(tok.stFile, tok.nLine,
+                "accelerator key \"%s\" must be one character or ^ and a letter", st.c_str());
+    }
+    if (const STYLE_NAME* pKey = Find_Keyword(c, kVirtualKeys)) {
+        Advance(c);
+        *pForm = KEY_VIRTUAL_NAME;
+        return static_cast<int>(pKey->uValue);
+    }
+    *pForm = KEY_NUMBER;
+    return Parse_Int(c, 1, 65535, "accelerator key");
+}
+
+RC_ACCEL_DEF Parse_Accel_Entry(CURSOR& c) {
+    const RC_TOKEN start = Current(c);
+    ACCEL_KEY_FORM nForm = KEY_NUMBER;
+    int nKey = Parse_Accel_Key(c, &nForm);
+    Expect_Punct(c, ',');
+    int nCommand = Parse_Int(c, 0, 65535, "accelerator command id");
+    uint8_t fVirt = 0;
+    while (Take_Comma(c)) {
+        const STYLE_NAME* pOption = Find_Keyword(c, kAccelOptions);
+        if (!pOption)
+            Fail_At(Current(c),
+                    "expected an accelerator option (VIRTKEY, ASCII, NOINVERT, SHIFT, CONTROL or "
+                    "ALT)");
+        fVirt |= static_cast<uint8_t>(pOption->uValue);
+        Advance(c);
+    }
+    bool bVirtKey = fVirt & kAccelVirtKey;
+    if (bVirtKey && nForm == KEY_CONTROL_CHARACTER)
+        Rc_Fail(start.stFile, start.nLine, "a ^ control character cannot be a VIRTKEY");
+    if (!bVirtKey && nForm == KEY_VIRTUAL_NAME)
+        Rc_Fail(start.stFile, start.nLine, "'%s' is a virtual key: add VIRTKEY",
+                start.stText.c_str());
+    if (!bVirtKey && (fVirt & kAccelShiftControl))
+        Rc_Fail(start.stFile, start.nLine, "SHIFT and CONTROL need VIRTKEY");
+    // A virtual key written as a letter is the letter's upper-case code.
+    if (bVirtKey && nForm == KEY_CHARACTER) nKey = toupper(nKey);
+    return {fVirt, static_cast<uint16_t>(nKey), static_cast<uint16_t>(nCommand)};
+}
+
+void Parse_Accelerators(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
+    RC_ACCEL_TABLE_DEF table = {
+        Resource_Id(name, "accelerator table", pScript->aAccelTables), {}, name.nLine};
+    Skip_Memory_Options(c);
+    Expect_Begin(c);
+    while (!Is_End(c)) table.aEntries.push_back(Parse_Accel_Entry(c));
+    Advance(c);
+    pScript->aAccelTables.push_back(table);
+}
+
 // Reads past a block whose contents are not compiled yet, BEGIN/END pairs balanced.
 void Skip_Block(CURSOR& c, const RC_TOKEN& start) {
     while (!Is_Begin(c)) {
@@ -583,8 +748,13 @@ void Rc_Parse(const std::vector<RC_TOKEN>& aTokens, RC_SCRIPT* pScript) {
         if (Is_Keyword(c, "DIALOGEX")) {
             Advance(c);
             Parse_Dialog(c, name, pScript);
-        } else if (Is_Keyword(c, "MENU") || Is_Keyword(c, "MENUEX") ||
-                   Is_Keyword(c, "ACCELERATORS")) {
+        } else if (Is_Keyword(c, "MENU")) {
+            Advance(c);
+            Parse_Menu(c, name, pScript);
+        } else if (Is_Keyword(c, "ACCELERATORS")) {
+            Advance(c);
+            Parse_Accelerators(c, name, pScript);
+        } else if (Is_Keyword(c, "MENUEX")) {
             Advance(c);
             Skip_Block(c, type);
         } else if (type.nType == TOKEN_NAME) {
