@@ -145,6 +145,25 @@ void Queue_Pump(const std::function<bool()>& done = nullptr);
 void Queue_Forget_Window(HWND hWnd);
 void Queue_Reset(void);
 
+// ---- control classes (dialog/<control>.cpp, registered by dialog/control_classes.cpp) -----------
+LRESULT Button_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Static_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Edit_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Combo_Box_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT List_Box_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Scroll_Bar_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Progress_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT List_View_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Header_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Up_Down_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT Status_Bar_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+struct CONTROL_CLASS {
+    const char* szName;
+    WNDPROC pProc;
+};
+// The control classes the layer draws and runs itself.
+const CONTROL_CLASS* Get_Control_Classes(int* pnCount);
+
 // ---- dialog manager (dialog/dialog_manager.cpp) -------------------------------------------------
 LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void Dialog_Reset(void);

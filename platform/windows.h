@@ -610,3 +610,4 @@ int Platform_Make_Directory(const char* szPath);  // 1 when it exists afterwards
 
 #include "windows_gdi.h"
 #include "windows_menu.h"
+#include "windows_controls.h"

@@ -41,18 +41,6 @@ HWND gFocus = nullptr;
 HWND gDesktop = nullptr;
 bool gBuiltInsRegistered = false;
 
-// Control classes whose behaviour a later module supplies; until then they are plain windows.
-const char* const kBuiltInClasses[] = {"BUTTON",
-                                       "STATIC",
-                                       "EDIT",
-                                       "COMBOBOX",
-                                       "LISTBOX",
-                                       "SCROLLBAR",
-                                       "msctls_progress32",
-                                       "SysListView32",
-                                       "msctls_updown32",
-                                       "msctls_statusbar32"};
-
 void Register_Class(const char* szName, WNDPROC pProc, int nExtraBytes, UINT uStyle,
                     HCURSOR hCursor, HBRUSH hBackground = nullptr) {
     WINDOW_CLASS cls = {szName, pProc, nExtraBytes, gNextAtom++, uStyle, hCursor, hBackground};
@@ -64,8 +52,10 @@ void Ensure_Built_In_Classes() {
     gBuiltInsRegistered = true;
     HCURSOR hArrow = LoadCursorA(nullptr, IDC_ARROW);
     Register_Class(DIALOG_CLASS_NAME, Dialog_Window_Proc, DIALOG_EXTRA_BYTES, 0, hArrow);
-    for (const char* szName : kBuiltInClasses)
-        Register_Class(szName, DefWindowProcA, 0, CS_DBLCLKS, hArrow);
+    int nControls = 0;
+    const CONTROL_CLASS* pControls = Get_Control_Classes(&nControls);
+    for (int i = 0; i < nControls; i++)
+        Register_Class(pControls[i].szName, pControls[i].pProc, 0, CS_DBLCLKS, hArrow);
 }
 
 WINDOW_DATA* Find(HWND hWnd) { return Window_Find(hWnd); }
