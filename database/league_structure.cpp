@@ -57,10 +57,22 @@ void Set_User_Team(int nTeam) {
 
 // ---- grouping ----------------------------------------------------------------------------------
 
+// Whether more than n teams are in use; stops counting as soon as it knows.
+static int Are_More_Teams_Active_Than(int n) {
+    int nCount = 0;
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        nCount += Is_Team_Active(nTeam);
+        if (nCount > n)
+            return 1;
+    }
+    return 0;
+}
+
+// A team numbered at or above the count of teams in use has no division.
 int Get_Team_Division(int nTeam) {
     if (!Is_Valid_Team(nTeam))
         return NO_TEAM;
-    if (nTeam >= Count_Active_Teams())
+    if (!Are_More_Teams_Active_Than(nTeam))
         return DIVISION_COUNT;
     return Get_Team_Stat(nTeam, TEAM_DIVISION);
 }

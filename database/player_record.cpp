@@ -66,9 +66,11 @@ int Find_Free_Player_Slot(int nTeam) {
 }
 
 uint8_t Get_First_Empty_Player_Slot(int nTeam) {
+    const PLAYER* aPlayers = Get_Player_Record(nTeam, 0);
+    if (!aPlayers)
+        return NO_SLOT_BYTE;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        const PLAYER* pPlayer = Get_Player_Record(nTeam, nSlot);
-        if (pPlayer && pPlayer->anVitalStats[VITAL_PLAYER_ID] == 0)
+        if (aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] == 0)
             return (uint8_t)nSlot;
     }
     return NO_SLOT_BYTE;
