@@ -56,8 +56,18 @@ void Paint_Icon(HDC hdc, const RECT& rc, UINT uIcon) {
     SelectObject(hdc, hOldBrush);
     DeleteObject(hBrush);
     SetTextColor(hdc, uIcon == MB_ICONEXCLAMATION ? RGB(0, 0, 0) : RGB(255, 255, 255));
+    LOGFONTA lf = {};
+    lf.lfHeight = -20;
+    lf.lfWeight = FW_BOLD;
+    snprintf(lf.lfFaceName, sizeof(lf.lfFaceName), "%s", "Arial");
+    HFONT hFont = CreateFontIndirectA(&lf);
+    HGDIOBJ hOldFont = hFont ? SelectObject(hdc, hFont) : nullptr;
     RECT rcSign = {rc.left, rc.top + (uIcon == MB_ICONEXCLAMATION ? 6 : 0), rc.right, rc.bottom};
     DrawTextA(hdc, szSign, -1, &rcSign, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (hFont) {
+        SelectObject(hdc, hOldFont);
+        DeleteObject(hFont);
+    }
 }
 
 void Paint_Box(HWND hWnd, const BOX& box) {

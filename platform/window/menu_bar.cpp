@@ -100,19 +100,25 @@ bool Enter_Loop(HWND hTop) {
     return gLoop.hTop == hTop;  // the window may have ended it
 }
 
-// Opens hSub as the drop-down after the first nKeep ones, placed by Menu_Place_Drop_Down
-// inside the window's shown area; with bKeyboard its first choosable item is highlighted.
+// Adds hMenu as the deepest drop-down, placed by Menu_Place_Drop_Down inside the window's shown
+// area; with bKeyboard its first choosable item is highlighted.
+void Push_Level(HMENU hMenu, const MENU_ANCHOR& anchor, bool bKeyboard) {
+    RECT rcArea = Menu_Drop_Area(Menu_Drop_Item_Rects(hMenu, 0, 0));
+    SIZE size = {rcArea.right - rcArea.left, rcArea.bottom - rcArea.top};
+    POINT pt = Menu_Place_Drop_Down(size, anchor, Menu_Shown_Area(gLoop.hTop));
+    int nSelected = bKeyboard ? Next_Enabled(hMenu, -1, 1) : -1;
+    gLoop.aOpen.push_back({hMenu, pt.x, pt.y, nSelected});
+    if (nSelected >= 0) Notify_Select(hMenu, nSelected);
+}
+
+// Opens hSub as the drop-down after the first nKeep ones, once the window has had
+// WM_INITMENUPOPUP for it.
 void Open_Menu(size_t nKeep, HMENU hSub, int nPos, const MENU_ANCHOR& anchor, bool bKeyboard) {
     HWND hTop = gLoop.hTop;
     gLoop.aOpen.resize(std::min(nKeep, gLoop.aOpen.size()));
     Tell(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSub), MAKELPARAM(nPos, FALSE));
     if (gLoop.hTop != hTop || !Menu_Get_Items(hSub)) return;
-    RECT rcArea = Menu_Drop_Area(Menu_Drop_Item_Rects(hSub, 0, 0));
-    SIZE size = {rcArea.right - rcArea.left, rcArea.bottom - rcArea.top};
-    POINT pt = Menu_Place_Drop_Down(size, anchor, Menu_Shown_Area(hTop));
-    int nSelected = bKeyboard ? Next_Enabled(hSub, -1, 1) : -1;
-    gLoop.aOpen.push_back({hSub, pt.x, pt.y, nSelected});
-    if (nSelected >= 0) Notify_Select(hSub, nSelected);
+    Push_Level(hSub, anchor, bKeyboard);
 }
 
 // The loop ends before the window gets the command; a popup's command goes back to
@@ -522,13 +528,9 @@ bool Menu_Popup_Begin(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd) {
     gLoop.hNotify = uFlags & TPM_NONOTIFY ? nullptr : hWnd;
     gLoop.ptOpened = pt;
     // TrackPopupMenu has sent WM_INITMENUPOPUP for the popup itself.
-    HWND hNotify = gLoop.hNotify;
-    gLoop.hNotify = nullptr;
-    Open_Menu(0, hMenu, 0, {pt, uFlags, pt}, false);
-    gLoop.hNotify = hNotify;
-    if (gLoop.aOpen.empty()) gLoop = kNoLoop;
+    Push_Level(hMenu, {pt, uFlags, pt}, false);
     Refresh();
-    return gLoop.hTop != nullptr;
+    return true;
 }
 
 bool Menu_Popup_Running(void) { return gLoop.bPopup; }
