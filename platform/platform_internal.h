@@ -128,6 +128,18 @@ bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // window's surface. The drop-downs lie over the client area: painting the window's frame or
 // client area must be followed by this call so that they stay on top.
 void Menu_Paint(HWND hTop);
+// A popup menu in the menu loop (window/menu_bar.cpp): it opens at a point on the screen as the
+// loop's first drop-down in the top-level window of hWnd, placed by the TPM_ alignment flags and
+// kept inside what the display shows of that window; the mouse and keys then go to it first, as
+// to the bar's drop-downs. False when it could not open. TrackPopupMenu sends the window its
+// WM_INITMENUPOPUP and loop messages; the loop tells it WM_MENUSELECT (none with TPM_NONOTIFY).
+bool Menu_Popup_Begin(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd);
+// Whether a popup loop runs; it ends when a command is chosen or the popup is dismissed.
+bool Menu_Popup_Running(void);
+// The command chosen in the last popup loop, 0 when it was dismissed.
+int Menu_Popup_Choice(void);
+// Dismisses a popup loop that still runs.
+void Menu_Popup_End(void);
 // Ends the menu loop if it shows the menu or runs in the window (window/menu_bar.cpp).
 void Menu_Loop_Forget(HWND hWnd, HMENU hMenu);
 void Menu_Loop_Reset(void);
@@ -221,8 +233,9 @@ struct PLATFORM_BACKEND {
     void (*Set_Cursor_Pos)(POINT ptScreen);
     // Saves what the display shows of a host window as PNG; false when nothing is shown.
     bool (*Save_Screenshot)(HWND hHost, const char* szPngPath);
-    // Shows a popup menu for the window and gives the command chosen, 0 when it was dismissed.
-    int (*Track_Popup_Menu)(HMENU hMenu, UINT uFlags, HWND hWnd);
+    // Shows a popup menu for the window at a point on the screen and gives the command chosen, 0
+    // when it was dismissed.
+    int (*Track_Popup_Menu)(HMENU hMenu, UINT uFlags, HWND hWnd, POINT ptScreen);
 };
 
 const PLATFORM_BACKEND* Backend(void);
@@ -258,6 +271,39 @@ void Gdi_Reset(void);
 // The button ids of a message-box type, left to right, into pButtons (room for 3); the count, 0
 // for a type with no such set of buttons.
 int Message_Box_Buttons(UINT uType, int* pButtons);
+// The default button's id of a message-box type (MB_DEFBUTTONn, the first when there is no such
+// button), 0 for a type with no set of buttons.
+int Message_Box_Default(UINT uType);
+// A message box the layer draws (services/message_box_*.cpp): where its parts lie in its client
+// area, for a text wrapped at nMaxTextWidth, nButtons buttons and an icon or none.
+#define MESSAGE_BOX_TEXT_FORMAT (DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS)
+struct MESSAGE_BOX_LAYOUT {
+    SIZE sizeClient;
+    RECT rcIcon;  // empty without an icon
+    RECT rcText;
+    int nButtons;
+    RECT aButtons[3];  // left to right
+};
+MESSAGE_BOX_LAYOUT Message_Box_Layout(const char* szText, int nButtons, bool bIcon,
+                                      int nMaxTextWidth);
+// The buttons aIds (as Message_Box_Buttons gives them), with the focused one at nFocus and the
+// one held down at nPressed (-1: none).
+void Message_Box_Paint_Buttons(HDC hdc, const MESSAGE_BOX_LAYOUT& layout, const int* aIds,
+                               int nFocus, int nPressed);
+// The button under a client point, -1 for none.
+int Message_Box_Button_At(const MESSAGE_BOX_LAYOUT& layout, POINT pt);
+// A key pressed in the box: the id it ends with (Enter and Space: the focused button; Escape:
+// see Message_Box_Escape_Result; a button's mnemonic: that button), or 0 to go on, with Tab
+// (Shift+Tab back) and the arrows moving *pnFocus along the buttons.
+int Message_Box_Key(const int* aIds, int nCount, UINT uKey, bool bShift, int* pnFocus);
+// What Escape or closing the box gives: Cancel, OK on a box with OK alone, else 0 (ignored).
+int Message_Box_Escape_Result(const int* aIds, int nCount);
+// The box as a window: owned by hOwner (or the active window) and centred over it, with the
+// default button focused. Null when it could not be made.
+HWND Message_Box_Window_Create(HWND hOwner, const char* szText, const char* szCaption, UINT uType,
+                               int nDefault);
+// The id of the button that ended the box, 0 while it is open or when it is gone.
+int Message_Box_Window_Result(HWND hBox);
 void Debug_Reset(void);
 void Clock_Reset(void);
 bool Clock_Is_Virtual(void);

@@ -65,6 +65,23 @@ struct TEST_MENU_LOOP {
     std::vector<int> aSelected;
 };
 TEST_MENU_LOOP Test_Get_Menu_Loop();
+// Message boxes as the layer draws them on a display: the layout of a box of the type (client
+// coordinates), and the box as a window opened over hOwner without waiting for it to end, which
+// takes input as window messages; its result is the button it ended with, 0 while it is open.
+struct TEST_MESSAGE_BOX_LAYOUT {
+    SIZE sizeClient;
+    RECT rcIcon;
+    RECT rcText;
+    std::vector<RECT> aButtons;
+};
+TEST_MESSAGE_BOX_LAYOUT Test_Message_Box_Layout(const char* szText, UINT uType);
+HWND Test_Open_Message_Box_Window(HWND hOwner, const char* szText, UINT uType);
+int Test_Message_Box_Window_Result(HWND hBox);
+// A popup menu's loop opened as TrackPopupMenu opens it on a display, without waiting for it to
+// end (input then goes through Test_Menu_Mouse and Test_Menu_Key); false when it could not open.
+bool Test_Begin_Popup_Loop(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd);
+// The command chosen in the last popup loop, 0 when it was dismissed.
+int Test_Popup_Loop_Choice();
 
 // Strict mode: a box or dialog with no script calls the handler (tests install one that fails).
 // Without strict mode, an unscripted box takes its default button and a dialog ends IDCANCEL.

@@ -30,17 +30,22 @@ int Message_Box_Buttons(UINT uType, int* pButtons) {
     return buttons.nCount;
 }
 
+int Message_Box_Default(UINT uType) {
+    int aButtons[3];
+    int nCount = Message_Box_Buttons(uType, aButtons);
+    if (nCount == 0) return 0;
+    int nDefault = static_cast<int>((uType & MB_DEFMASK) >> 8);
+    return aButtons[nDefault < nCount ? nDefault : 0];
+}
+
 int MessageBoxA(HWND hOwner, LPCSTR szText, LPCSTR szCaption, UINT uType) {
     const char* szShownCaption = szCaption ? szCaption : "Error";
     const char* szShownText = szText ? szText : "";
-    int aButtons[3];
-    int nCount = Message_Box_Buttons(uType, aButtons);
-    if (nCount == 0) {
+    int nDefault = Message_Box_Default(uType);
+    if (nDefault == 0) {
         // A type with no such set of buttons is refused, as the real call does.
         Backend()->Message_Box_Refused(szShownText, szShownCaption, uType);
         return 0;
     }
-    int nDefault = static_cast<int>((uType & MB_DEFMASK) >> 8);
-    if (nDefault >= nCount) nDefault = 0;
-    return Backend()->Message_Box(hOwner, szShownText, szShownCaption, uType, aButtons[nDefault]);
+    return Backend()->Message_Box(hOwner, szShownText, szShownCaption, uType, nDefault);
 }

@@ -1,5 +1,6 @@
 // The menu bar of a top-level window and the menu loop: the mouse and keys that open, move
-// through and choose from the bar's drop-downs, and what the window is told on the way.
+// through and choose from the bar's drop-downs (or a popup menu's), and what the window is told
+// on the way.
 #include "menu_internal.h"
 
 #include <ctype.h>
@@ -8,14 +9,24 @@
 
 namespace {
 
-// The menu loop runs in at most one top-level window at a time.
+// The menu loop runs in at most one top-level window at a time, either from its bar or for a
+// popup menu, which is then the first open level and whose window (hNotify) is told instead.
 struct MENU_LOOP {
     HWND hTop;
     int nBarItem;  // the highlighted bar item
     std::vector<MENU_OPEN_LEVEL> aOpen;
+    bool bPopup;
+    UINT uPopupFlags;  // TPM_ flags
+    HWND hNotify;      // null with TPM_NONOTIFY
+    // A button release chooses only once the pointer has moved or a button went down in the loop,
+    // so the release of the click that opened the popup chooses nothing.
+    POINT ptOpened;
+    bool bArmed;
 };
 
-MENU_LOOP gLoop = {nullptr, -1, {}};
+const MENU_LOOP kNoLoop = {nullptr, -1, {}, false, 0, nullptr, {0, 0}, false};
+MENU_LOOP gLoop = kNoLoop;
+int gPopupChoice = 0;  // the command chosen in the last popup loop
 // What was painted last: the window and the drop-downs' areas in its surface.
 HWND gPaintedIn = nullptr;
 std::vector<RECT> gPaintedAreas;
@@ -53,20 +64,27 @@ int Find_Mnemonic(HMENU hMenu, char ch) {
     return -1;
 }
 
+// Tells the loop's window; a popup with TPM_NONOTIFY tells nobody.
+void Tell(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (gLoop.hNotify && IsWindow(gLoop.hNotify)) SendMessageA(gLoop.hNotify, uMsg, wParam, lParam);
+}
+
 void Notify_Select(HMENU hMenu, int nPos) {
     const MENU_ITEM* pItem = Item_At(hMenu, nPos);
     if (!pItem || !gLoop.hTop) return;
     UINT uIdOrPos = pItem->uFlags & MF_POPUP ? static_cast<UINT>(nPos) : pItem->uId;
-    SendMessageA(gLoop.hTop, WM_MENUSELECT, MAKEWPARAM(uIdOrPos, pItem->uFlags & 0xFFFF),
-                 reinterpret_cast<LPARAM>(hMenu));
+    Tell(WM_MENUSELECT, MAKEWPARAM(uIdOrPos, pItem->uFlags & 0xFFFF),
+         reinterpret_cast<LPARAM>(hMenu));
 }
 
+// TrackPopupMenu tells the window of a popup loop's end itself.
 void Exit_Loop() {
-    HWND hTop = gLoop.hTop;
-    gLoop = {nullptr, -1, {}};
-    if (!hTop || !IsWindow(hTop)) return;
-    SendMessageA(hTop, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    SendMessageA(hTop, WM_EXITMENULOOP, FALSE, 0);
+    HWND hNotify = gLoop.hNotify;
+    bool bPopup = gLoop.bPopup;
+    gLoop = kNoLoop;
+    if (!hNotify || !IsWindow(hNotify)) return;
+    SendMessageA(hNotify, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    if (!bPopup) SendMessageA(hNotify, WM_EXITMENULOOP, FALSE, 0);
 }
 
 // Enters the loop with the bar highlighted; false when the window has no bar items.
@@ -75,29 +93,44 @@ bool Enter_Loop(HWND hTop) {
     if (gLoop.hTop == hTop) return true;
     HMENU hBar = Bar_Menu(hTop);
     if (Item_Count(hBar) == 0) return false;
-    gLoop = {hTop, -1, {}};
+    gLoop = kNoLoop;
+    gLoop.hTop = gLoop.hNotify = hTop;
     SendMessageA(hTop, WM_ENTERMENULOOP, FALSE, 0);
     SendMessageA(hTop, WM_INITMENU, reinterpret_cast<WPARAM>(hBar), 0);
     return gLoop.hTop == hTop;  // the window may have ended it
 }
 
-// Opens hSub at (x, y) as the drop-down after the first nKeep ones; with bKeyboard its first
-// choosable item is highlighted.
-void Open_Menu(size_t nKeep, HMENU hSub, int nPos, int x, int y, bool bKeyboard) {
-    HWND hTop = gLoop.hTop;
-    gLoop.aOpen.resize(std::min(nKeep, gLoop.aOpen.size()));
-    SendMessageA(hTop, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSub), MAKELPARAM(nPos, FALSE));
-    if (gLoop.hTop != hTop || !Menu_Get_Items(hSub)) return;
-    int nSelected = bKeyboard ? Next_Enabled(hSub, -1, 1) : -1;
-    gLoop.aOpen.push_back({hSub, x, y, nSelected});
-    if (nSelected >= 0) Notify_Select(hSub, nSelected);
+// Adds hMenu as the deepest drop-down, placed by Menu_Place_Drop_Down inside the window's shown
+// area; with bKeyboard its first choosable item is highlighted.
+void Push_Level(HMENU hMenu, const MENU_ANCHOR& anchor, bool bKeyboard) {
+    RECT rcArea = Menu_Drop_Area(Menu_Drop_Item_Rects(hMenu, 0, 0));
+    SIZE size = {rcArea.right - rcArea.left, rcArea.bottom - rcArea.top};
+    POINT pt = Menu_Place_Drop_Down(size, anchor, Menu_Shown_Area(gLoop.hTop));
+    int nSelected = bKeyboard ? Next_Enabled(hMenu, -1, 1) : -1;
+    gLoop.aOpen.push_back({hMenu, pt.x, pt.y, nSelected});
+    if (nSelected >= 0) Notify_Select(hMenu, nSelected);
 }
 
-// The loop ends before the window gets the command.
-void Choose(UINT uId) {
+// Opens hSub as the drop-down after the first nKeep ones, once the window has had
+// WM_INITMENUPOPUP for it.
+void Open_Menu(size_t nKeep, HMENU hSub, int nPos, const MENU_ANCHOR& anchor, bool bKeyboard) {
     HWND hTop = gLoop.hTop;
+    gLoop.aOpen.resize(std::min(nKeep, gLoop.aOpen.size()));
+    Tell(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSub), MAKELPARAM(nPos, FALSE));
+    if (gLoop.hTop != hTop || !Menu_Get_Items(hSub)) return;
+    Push_Level(hSub, anchor, bKeyboard);
+}
+
+// The loop ends before the window gets the command; a popup's command goes back to
+// TrackPopupMenu instead.
+void Choose(UINT uId) {
+    HWND hNotify = gLoop.hNotify;
+    bool bPopup = gLoop.bPopup;
     Exit_Loop();
-    if (IsWindow(hTop)) SendMessageA(hTop, WM_COMMAND, MAKEWPARAM(uId, 0), 0);
+    if (bPopup)
+        gPopupChoice = static_cast<int>(uId);
+    else if (IsWindow(hNotify))
+        SendMessageA(hNotify, WM_COMMAND, MAKEWPARAM(uId, 0), 0);
 }
 
 // Highlights a bar item; with bOpen its drop-down opens (or, for a command on the bar itself, it
@@ -117,7 +150,8 @@ void Select_Bar_Item(int nPos, bool bOpen, bool bKeyboard) {
     }
     std::vector<RECT> aRects = Menu_Bar_Item_Rects(gLoop.hTop);
     const RECT& rc = aRects[static_cast<size_t>(nPos)];
-    Open_Menu(0, pItem->hSubMenu, nPos, rc.left, rc.bottom, bKeyboard);
+    // Below the bar item, or shifted left to end at its right edge when there is no room.
+    Open_Menu(0, pItem->hSubMenu, nPos, {{rc.left, rc.bottom}, 0, {rc.right, rc.top}}, bKeyboard);
 }
 
 // Highlights an item of the open drop-down at nLevel; deeper drop-downs close unless they belong
@@ -143,7 +177,9 @@ void Activate(size_t nLevel, int nPos, bool bKeyboard) {
     std::vector<RECT> aRects = Menu_Drop_Item_Rects(open.hMenu, open.x, open.y);
     const RECT& rc = aRects[static_cast<size_t>(nPos)];
     gLoop.aOpen[nLevel].nSelected = nPos;
-    Open_Menu(nLevel + 1, pItem->hSubMenu, nPos, rc.right, rc.top, bKeyboard);
+    // Beside the item, or on its left when there is no room on the right.
+    Open_Menu(nLevel + 1, pItem->hSubMenu, nPos, {{rc.right, rc.top}, 0, {rc.left, rc.bottom}},
+              bKeyboard);
 }
 
 // The open drop-down and item under (x, y), deepest first; false when none is.
@@ -213,6 +249,7 @@ void Move_Sideways(int nStep) {
             return;
         }
     }
+    if (gLoop.bPopup) return;  // no bar to move along
     HMENU hBar = Bar_Menu(gLoop.hTop);
     int nCount = Item_Count(hBar);
     if (nCount == 0) return;
@@ -263,7 +300,8 @@ void Loop_Key_Down(WPARAM wKey) {
             Activate(gLoop.aOpen.size() - 1, gLoop.aOpen.back().nSelected, true);
         break;
     case VK_ESCAPE:
-        if (gLoop.aOpen.empty())
+        // A popup has no bar to go back to: closing its first level dismisses it.
+        if (gLoop.aOpen.empty() || (gLoop.bPopup && gLoop.aOpen.size() == 1))
             Exit_Loop();
         else
             gLoop.aOpen.pop_back();
@@ -306,7 +344,30 @@ bool Key_Outside_Loop(HWND hTop, UINT uMsg, WPARAM wParam) {
     return false;
 }
 
+// While a popup is up the mouse is all its own: a press outside its drop-downs dismisses it.
+// With TPM_RIGHTBUTTON the right button chooses as the left one does.
+bool Popup_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    if (gLoop.uPopupFlags & TPM_RIGHTBUTTON) {
+        if (uMsg == WM_RBUTTONDOWN) uMsg = WM_LBUTTONDOWN;
+        if (uMsg == WM_RBUTTONUP) uMsg = WM_LBUTTONUP;
+    }
+    bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN;
+    bool bHere = hTop == gLoop.hTop;
+    if (bPress ||
+        (uMsg == WM_MOUSEMOVE && (!bHere || x != gLoop.ptOpened.x || y != gLoop.ptOpened.y)))
+        gLoop.bArmed = true;
+    size_t nLevel = 0;
+    int nPos = -1;
+    if (bHere && Hit_Open_Menu(x, y, &nLevel, &nPos)) {
+        if (uMsg != WM_LBUTTONUP || gLoop.bArmed) Mouse_On_Open_Menu(uMsg, nLevel, nPos);
+    } else if (bPress) {
+        Exit_Loop();
+    }
+    return true;
+}
+
 bool Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
+    if (gLoop.bPopup) return Popup_Mouse(hTop, uMsg, x, y);
     bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN;
     if (gLoop.hTop && gLoop.hTop != hTop && bPress) Exit_Loop();  // a press in another window
     bool bActive = gLoop.hTop == hTop;
@@ -328,6 +389,7 @@ bool Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
 }
 
 bool Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam) {
+    if (gLoop.bPopup) hTop = gLoop.hTop;  // a popup takes the keys wherever the focus is
     if (gLoop.hTop != hTop) return Key_Outside_Loop(hTop, uMsg, wParam);
     switch (uMsg) {
     case WM_KEYDOWN:
@@ -403,11 +465,11 @@ BOOL DrawMenuBar(HWND hWnd) {
 }
 
 void Menu_Paint(HWND hTop) {
-    if (Menu_Bar_Height(hTop) == 0) return;
+    bool bLoopHere = hTop && gLoop.hTop == hTop;
+    if (Menu_Bar_Height(hTop) == 0 && !bLoopHere) return;
     HDC hdc = GetWindowDC(hTop);
     if (!hdc) return;
-    bool bLoopHere = gLoop.hTop == hTop;
-    Menu_Paint_Bar(hdc, hTop, bLoopHere ? gLoop.nBarItem : -1);
+    if (Menu_Bar_Height(hTop) > 0) Menu_Paint_Bar(hdc, hTop, bLoopHere ? gLoop.nBarItem : -1);
     if (bLoopHere)
         for (const MENU_OPEN_LEVEL& open : gLoop.aOpen) Menu_Paint_Drop_Down(hdc, open);
     ReleaseDC(hTop, hdc);
@@ -435,19 +497,50 @@ void Menu_Loop_Forget(HWND hWnd, HMENU hMenu) {
     }
     if (!gLoop.hTop) return;
     HMENU hBar = GetMenu(gLoop.hTop);
-    bool bShown = !hBar || (hMenu && hBar == hMenu);
+    bool bShown = !gLoop.bPopup && (!hBar || (hMenu && hBar == hMenu));
     for (const MENU_OPEN_LEVEL& open : gLoop.aOpen)
         bShown = bShown || (hMenu && open.hMenu == hMenu);
     if (gLoop.hTop != hWnd && !bShown) return;
-    gLoop = {nullptr, -1, {}};
+    gLoop = kNoLoop;
     Refresh();  // the closed drop-downs' areas go back to the windows under them
 }
 
 void Menu_Loop_Reset(void) {
-    gLoop = {nullptr, -1, {}};
+    gLoop = kNoLoop;
+    gPopupChoice = 0;
     gAltPressedIn = nullptr;
     gPaintedIn = nullptr;
     gPaintedAreas.clear();
+}
+
+bool Menu_Popup_Begin(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd) {
+    HWND hTop = Window_Get_Top_Level(hWnd);
+    RECT rcTop;
+    if (!Menu_Get_Items(hMenu) || !hTop || !GetWindowRect(hTop, &rcTop)) return false;
+    if (gLoop.hTop) Exit_Loop();
+    Refresh();
+    gPopupChoice = 0;
+    POINT pt = {ptScreen.x - rcTop.left, ptScreen.y - rcTop.top};
+    gLoop = kNoLoop;
+    gLoop.hTop = hTop;
+    gLoop.bPopup = true;
+    gLoop.uPopupFlags = uFlags;
+    gLoop.hNotify = uFlags & TPM_NONOTIFY ? nullptr : hWnd;
+    gLoop.ptOpened = pt;
+    // TrackPopupMenu has sent WM_INITMENUPOPUP for the popup itself.
+    Push_Level(hMenu, {pt, uFlags, pt}, false);
+    Refresh();
+    return true;
+}
+
+bool Menu_Popup_Running(void) { return gLoop.bPopup; }
+
+int Menu_Popup_Choice(void) { return gPopupChoice; }
+
+void Menu_Popup_End(void) {
+    if (!gLoop.bPopup) return;
+    Exit_Loop();
+    Refresh();
 }
 
 // ---- test hooks ------------------------------------------------------------------------------------
@@ -484,3 +577,9 @@ TEST_MENU_LOOP Test_Get_Menu_Loop() {
     }
     return loop;
 }
+
+bool Test_Begin_Popup_Loop(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd) {
+    return Menu_Popup_Begin(hMenu, uFlags, ptScreen, hWnd);
+}
+
+int Test_Popup_Loop_Choice() { return Menu_Popup_Choice(); }

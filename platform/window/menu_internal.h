@@ -26,6 +26,21 @@ RECT Menu_Drop_Area(const std::vector<RECT>& aItemRects);
 
 // The bar's rectangle in the surface, just above the client area.
 RECT Menu_Bar_Rect(HWND hTop);
+// What the display shows of the window's surface, where drop-downs must stay: the menu bar and
+// the client area of a host window, the whole rectangle of any other top-level window.
+RECT Menu_Shown_Area(HWND hTop);
+
+// Where a drop-down goes: its top-left corner at pt, moved by the TPM_ alignment flags in uAlign
+// (TPM_CENTERALIGN, TPM_RIGHTALIGN, TPM_VCENTERALIGN, TPM_BOTTOMALIGN). One that runs past the
+// bounds' right edge ends at ptOther.x instead, and one past the bottom edge ends at ptOther.y.
+struct MENU_ANCHOR {
+    POINT pt;
+    UINT uAlign;
+    POINT ptOther;
+};
+// The top-left corner of a drop-down of the given size placed by the anchor and then kept inside
+// rcBounds (its left and top edges win when it is larger than the bounds).
+POINT Menu_Place_Drop_Down(SIZE size, const MENU_ANCHOR& anchor, const RECT& rcBounds);
 
 // One drop-down of the menu loop, at its place in the surface.
 struct MENU_OPEN_LEVEL {

@@ -1,5 +1,5 @@
 // Where the menus lie in a top-level window's surface: the bar's items from their text widths,
-// and the items of a drop-down stacked below its top-left corner.
+// the items of a drop-down stacked below its top-left corner, and where a drop-down is placed.
 #include "menu_internal.h"
 
 #include <algorithm>
@@ -114,4 +114,36 @@ RECT Menu_Drop_Area(const std::vector<RECT>& aItemRects) {
     LONG nBottom = aItemRects.front().bottom;
     for (const RECT& rc : aItemRects) nBottom = std::max(nBottom, rc.bottom);
     return {aItemRects.front().left, aItemRects.front().top, aItemRects.back().right, nBottom};
+}
+
+RECT Menu_Shown_Area(HWND hTop) {
+    if (!Window_Is_Host(hTop)) return Window_Frame_In_Surface(hTop);
+    RECT rc = Window_Client_In_Surface(hTop);
+    rc.top -= Menu_Bar_Height(hTop);
+    return rc;
+}
+
+namespace {
+
+// One axis of the placement: the start of a length nLength aligned at nAt (0: starting there,
+// 1: centred on it, 2: ending there), moved to end at nOther when it runs past nMax, then kept
+// between nMin and nMax.
+LONG Place_Axis(LONG nLength, LONG nAt, int nAlign, LONG nOther, LONG nMin, LONG nMax) {
+    LONG nStart = nAlign == 0 ? nAt : (nAlign == 1 ? nAt - nLength / 2 : nAt - nLength);
+    if (nStart + nLength > nMax) nStart = nOther - nLength;
+    nStart = std::min(nStart, nMax - nLength);
+    return std::max(nStart, nMin);
+}
+
+}  // namespace
+
+POINT Menu_Place_Drop_Down(SIZE size, const MENU_ANCHOR& anchor, const RECT& rcBounds) {
+    int nHorizontal =
+        anchor.uAlign & TPM_RIGHTALIGN ? 2 : (anchor.uAlign & TPM_CENTERALIGN ? 1 : 0);
+    int nVertical =
+        anchor.uAlign & TPM_BOTTOMALIGN ? 2 : (anchor.uAlign & TPM_VCENTERALIGN ? 1 : 0);
+    return {Place_Axis(size.cx, anchor.pt.x, nHorizontal, anchor.ptOther.x, rcBounds.left,
+                       rcBounds.right),
+            Place_Axis(size.cy, anchor.pt.y, nVertical, anchor.ptOther.y, rcBounds.top,
+                       rcBounds.bottom)};
 }

@@ -11,13 +11,13 @@ bool Can_Choose(HMENU hMenu, UINT uId) {
 }
 
 // The chosen command, 0 when the menu was dismissed. TPM_NONOTIFY keeps the window from being told.
-int Run_Popup(HMENU hMenu, UINT uFlags, HWND hWnd) {
+int Run_Popup(HMENU hMenu, UINT uFlags, HWND hWnd, POINT ptScreen) {
     bool bNotify = !(uFlags & TPM_NONOTIFY);
     if (bNotify) {
         SendMessageA(hWnd, WM_ENTERMENULOOP, TRUE, 0);
         SendMessageA(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(0, FALSE));
     }
-    int nChosen = Backend()->Track_Popup_Menu(hMenu, uFlags, hWnd);
+    int nChosen = Backend()->Track_Popup_Menu(hMenu, uFlags, hWnd, ptScreen);
     if (!Can_Choose(hMenu, static_cast<UINT>(nChosen))) nChosen = 0;
     if (bNotify && IsWindow(hWnd)) SendMessageA(hWnd, WM_EXITMENULOOP, TRUE, 0);
     return nChosen;
@@ -25,10 +25,10 @@ int Run_Popup(HMENU hMenu, UINT uFlags, HWND hWnd) {
 
 }  // namespace
 
-BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int /*x*/, int /*y*/, HWND hWnd,
+BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd,
                       const TPMPARAMS* /*pParams*/) {
     if (!Menu_Get_Items(hMenu) || !IsWindow(hWnd)) return FALSE;
-    int nChosen = Run_Popup(hMenu, uFlags, hWnd);
+    int nChosen = Run_Popup(hMenu, uFlags, hWnd, {x, y});
     if (uFlags & TPM_RETURNCMD) return nChosen;
     if (nChosen && IsWindow(hWnd)) PostMessageA(hWnd, WM_COMMAND, MAKEWPARAM(nChosen, 0), 0);
     return TRUE;

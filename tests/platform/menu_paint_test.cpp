@@ -108,4 +108,24 @@ TEST_F(MenuPaintTest, MovingTheHighlightRepaintsBothItems) {
     EXPECT_EQ(Pixel(rcRecent.left + 3, (rcRecent.top + rcRecent.bottom) / 2), kHighlight);
 }
 
+TEST_F(MenuPaintTest, APopupIsDrawnOverAWindowWithoutABarAndGoesWhenDismissed) {
+    ASSERT_TRUE(SetMenu(hWnd, nullptr));
+    Snapshot();
+    HMENU hPopup = CreatePopupMenu();
+    ASSERT_TRUE(AppendMenuA(hPopup, MF_STRING, 1, "&Pass"));
+    ASSERT_TRUE(AppendMenuA(hPopup, MF_STRING, 2, "&Run"));
+    ASSERT_TRUE(Test_Begin_Popup_Loop(hPopup, TPM_RETURNCMD, {100, 100}, hWnd));
+    Test_Menu_Key(hWnd, WM_KEYDOWN, VK_DOWN);
+    RECT rcPass = Item(0), rcRun = Item(1);
+    Snapshot();
+    EXPECT_EQ(Pixel(rcPass.left + 3, (rcPass.top + rcPass.bottom) / 2), kHighlight);
+    EXPECT_EQ(Pixel(rcRun.left + 3, (rcRun.top + rcRun.bottom) / 2), kMenu);
+
+    Test_Menu_Key(hWnd, WM_KEYDOWN, VK_ESCAPE);
+    Snapshot();
+    EXPECT_EQ(Pixel(rcPass.left + 3, (rcPass.top + rcPass.bottom) / 2), kWhite);
+    EXPECT_EQ(Pixel(rcRun.left + 3, (rcRun.top + rcRun.bottom) / 2), kWhite);
+    DestroyMenu(hPopup);
+}
+
 }  // namespace menu_paint_test

@@ -6,8 +6,10 @@
 //                                         display shows as PNG
 //   platform_demo --check-sdl FOLDER      opens the real window and checks that the display shows
 //                                         exactly the client area the layer drew (both pictures
-//                                         are left in FOLDER) and that SDL's mouse, key and text
-//                                         events reach the window; exit status 0 when all do
+//                                         are left in FOLDER), that SDL's mouse, key and text
+//                                         events reach the window, and that a popup menu and a
+//                                         message box drawn in the window answer SDL's events
+//                                         (with a picture of each); exit status 0 when all do
 #include "platform/test_api.h"
 #include "platform/windows.h"
 #include "resources/resource.h"
@@ -25,6 +27,8 @@ namespace {
 const int kClientWidth = 480;
 const int kClientHeight = 320;
 const UINT_PTR kCheckTimer = 7;
+const UINT_PTR kModalTimer = 8;
+const UINT kPlayPass = 101, kPlayRun = 102, kPlayPunt = 103, kPlayFieldGoal = 104;
 
 // What the window was told during the input check.
 struct DEMO_INPUT {
@@ -233,6 +237,107 @@ int Check_Sdl_Input(HWND hWnd) {
     return 0;
 }
 
+// A popup menu or message box being checked: while it is up a timer saves its picture and
+// pushes the events that answer it.
+struct MODAL_CHECK {
+    HWND hWnd;
+    std::string stPicture;
+    bool bSaved;
+    bool bPopup;  // a popup menu (its second item is clicked); else a box (Enter is pressed)
+};
+MODAL_CHECK gModalCheck = {};
+
+// A point of the window's surface in the real window, which shows the menu bar and the client
+// area.
+SDL_Point Surface_To_Sdl(HWND hWnd, int x, int y) {
+    RECT rcWindow;
+    GetWindowRect(hWnd, &rcWindow);
+    POINT ptClient = {0, 0};
+    ClientToScreen(hWnd, &ptClient);
+    return {x - (ptClient.x - rcWindow.left),
+            y - (ptClient.y - rcWindow.top) + GetSystemMetrics(SM_CYMENU)};
+}
+
+void Push_Events(Uint32 nWindowId) {
+    std::vector<SDL_Event> aEvents;
+    RECT rcItem;
+    if (gModalCheck.bPopup && Test_Get_Open_Menu_Item_Rect(0, 1, &rcItem)) {
+        SDL_Point pt = Surface_To_Sdl(gModalCheck.hWnd, (rcItem.left + rcItem.right) / 2,
+                                      (rcItem.top + rcItem.bottom) / 2);
+        SDL_Event motion = {};
+        motion.motion = {SDL_MOUSEMOTION, 0, nWindowId, 0, 0, pt.x, pt.y, 1, 1};
+        aEvents.push_back(motion);
+        for (Uint32 nType : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event e = {};
+            Uint8 nState = nType == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.button = {nType, 0, nWindowId, 0, SDL_BUTTON_LEFT, nState, 1, 0, pt.x, pt.y};
+            aEvents.push_back(e);
+        }
+    } else if (!gModalCheck.bPopup) {
+        for (Uint32 nType : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event e = {};
+            e.key.type = nType;
+            e.key.windowID = nWindowId;
+            e.key.state = nType == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.key.keysym.sym = SDLK_RETURN;
+            aEvents.push_back(e);
+        }
+    }
+    for (SDL_Event& e : aEvents)
+        SDL_PushEvent(&e);
+}
+
+// Runs once the popup or box is up and shown.
+void Modal_Timer(HWND hWnd, UINT, UINT_PTR nId, DWORD) {
+    KillTimer(hWnd, nId);
+    gModalCheck.bSaved = Platform_Save_Screenshot(hWnd, gModalCheck.stPicture.c_str());
+    SDL_Window* pWindow = Find_Sdl_Window();
+    if (pWindow)
+        Push_Events(SDL_GetWindowID(pWindow));
+}
+
+// Opens a popup menu at a client point, clicks its second item through SDL events and checks
+// that its command comes back; then shows a message box, presses Enter and checks that its
+// default button comes back.
+int Check_Sdl_Modal(HWND hWnd, const std::string& stFolder) {
+    HMENU hPopup = CreatePopupMenu();
+    HMENU hKicks = CreatePopupMenu();
+    if (!hPopup || !hKicks)
+        return 1;
+    AppendMenuA(hKicks, MF_STRING, kPlayPunt, "&Punt");
+    AppendMenuA(hKicks, MF_STRING, kPlayFieldGoal, "&Field goal");
+    AppendMenuA(hPopup, MF_STRING, kPlayPass, "P&ass\tCtrl+P");
+    AppendMenuA(hPopup, MF_STRING, kPlayRun, "&Run");
+    AppendMenuA(hPopup, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hPopup, MF_POPUP, reinterpret_cast<UINT_PTR>(hKicks), "&Kicks");
+    POINT pt = {60, 30};
+    ClientToScreen(hWnd, &pt);
+    gModalCheck = {hWnd, stFolder + "/popup.png", false, true};
+    SetTimer(hWnd, kModalTimer, 100, reinterpret_cast<void*>(Modal_Timer));
+    int nChosen = TrackPopupMenu(hPopup, TPM_RETURNCMD, pt.x, pt.y, 0, hWnd, nullptr);
+    DestroyMenu(hPopup);
+    if (nChosen != static_cast<int>(kPlayRun) || !gModalCheck.bSaved) {
+        fprintf(stderr, "platform_demo: the popup menu gave %d (picture %s)\n", nChosen,
+                gModalCheck.bSaved ? "saved" : "missing");
+        return 1;
+    }
+    printf("platform_demo: a click on the popup menu's second item chose it\n");
+
+    gModalCheck = {hWnd, stFolder + "/message_box.png", false, false};
+    SetTimer(hWnd, kModalTimer, 100, reinterpret_cast<void*>(Modal_Timer));
+    int nAnswer = MessageBoxA(hWnd,
+                              "The season file was changed by another program. Keep your "
+                              "changes and overwrite it? Choosing No reloads the file.",
+                              "Platform demo", MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+    if (nAnswer != IDNO || !gModalCheck.bSaved) {
+        fprintf(stderr, "platform_demo: the message box gave %d (picture %s)\n", nAnswer,
+                gModalCheck.bSaved ? "saved" : "missing");
+        return 1;
+    }
+    printf("platform_demo: Enter in the message box gave its default button\n");
+    return 0;
+}
+
 // Compares the layer's client-area picture with what the display shows, then checks input.
 int Check_Sdl(HWND hWnd, const std::string& stFolder) {
     std::string stDrawn = stFolder + "/drawn.png", stShown = stFolder + "/shown.png";
@@ -264,7 +369,9 @@ int Check_Sdl(HWND hWnd, const std::string& stFolder) {
         return 1;
     }
     printf("platform_demo: the display shows the %dx%d pixels drawn\n", nDrawnWidth, nDrawnHeight);
-    return Check_Sdl_Input(hWnd);
+    if (Check_Sdl_Input(hWnd) != 0)
+        return 1;
+    return Check_Sdl_Modal(hWnd, stFolder);
 }
 
 }  // namespace

@@ -20,5 +20,5 @@ void Script_Guard_User_Wait(const std::string& stWhat);
 
 // A popup menu: a test's script chooses (see Test_Script_Popup_Menu), without one it is dismissed;
 // every popup goes into the transcript (popup_scripts.cpp).
-int Headless_Track_Popup_Menu(HMENU hMenu, UINT uFlags, HWND hWnd);
+int Headless_Track_Popup_Menu(HMENU hMenu, UINT uFlags, HWND hWnd, POINT ptScreen);
 void Popup_Script_Reset(void);

@@ -19,7 +19,7 @@ std::string Item_Texts(HMENU hMenu) {
 
 }  // namespace
 
-int Headless_Track_Popup_Menu(HMENU hMenu, UINT uFlags, HWND /*hWnd*/) {
+int Headless_Track_Popup_Menu(HMENU hMenu, UINT uFlags, HWND /*hWnd*/, POINT /*ptScreen*/) {
     TEST_SHOWN shown = {TEST_SHOWN_POPUP_MENU, 0, "", Item_Texts(hMenu), uFlags, 0, 0, false};
     int nChosen = 0;
     if (gChoosePopup) {

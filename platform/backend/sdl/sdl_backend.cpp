@@ -20,20 +20,6 @@ void Sdl_Close(void) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-bool Sdl_Wait_Event(DWORD nTimeoutMs) {
-    // A drag that leaves the window keeps its mouse while a window has the capture.
-    SDL_CaptureMouse(GetCapture() ? SDL_TRUE : SDL_FALSE);
-    SDL_Event event;
-    int nGot = nTimeoutMs == INFINITE ? SDL_WaitEvent(&event)
-                                      : SDL_WaitEventTimeout(&event, static_cast<int>(nTimeoutMs));
-    // A timeout and an error look alike here; either way the timers are checked again.
-    if (!nGot) return true;
-    do {
-        Sdl_Handle_Event(event);
-    } while (SDL_PollEvent(&event));
-    return true;
-}
-
 SIZE Sdl_Screen_Size(void) {
     SDL_DisplayMode mode;
     if (SDL_GetCurrentDisplayMode(0, &mode) != 0) return {1920, 1080};
@@ -49,78 +35,16 @@ RECT Sdl_Work_Area(void) {
     return {rc.x, rc.y, rc.x + rc.w, rc.y + rc.h};
 }
 
-const char* Button_Text(int nId) {
-    switch (nId) {
-    case IDOK: return "OK";
-    case IDCANCEL: return "Cancel";
-    case IDABORT: return "Abort";
-    case IDRETRY: return "Retry";
-    case IDIGNORE: return "Ignore";
-    case IDYES: return "Yes";
-    case IDNO: return "No";
-    }
-    return "?";
-}
-
-// STAND-IN(platform): a modal box the layer draws inside its owner's window, with the game's
-// icon and font.
-int Sdl_Message_Box(HWND hOwner, const char* szText, const char* szCaption, UINT uType,
-                    int nDefault) {
-    int aIds[3];
-    int nCount = Message_Box_Buttons(uType, aIds);
-    SDL_MessageBoxButtonData aButtons[3];
-    bool bHasCancel = false;
-    for (int i = 0; i < nCount; i++) bHasCancel = bHasCancel || aIds[i] == IDCANCEL;
-    for (int i = 0; i < nCount; i++) {
-        Uint32 uFlags = 0;
-        if (aIds[i] == nDefault) uFlags |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
-        // Escape means Cancel, or OK on a box with OK alone.
-        if (aIds[i] == IDCANCEL || (!bHasCancel && nCount == 1))
-            uFlags |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
-        aButtons[i] = {uFlags, aIds[i], Button_Text(aIds[i])};
-    }
-    Uint32 uIcon = SDL_MESSAGEBOX_INFORMATION;
-    UINT uIconType = uType & 0xF0;
-    if (uIconType == MB_ICONHAND) uIcon = SDL_MESSAGEBOX_ERROR;
-    if (uIconType == MB_ICONEXCLAMATION) uIcon = SDL_MESSAGEBOX_WARNING;
-    SDL_Window* pParent = Sdl_Window_Of(Window_Get_Host(hOwner));
-    SDL_MessageBoxData data = {uIcon, pParent, szCaption, szText, nCount, aButtons, nullptr};
-    int nPressed = -1;
-    if (SDL_ShowMessageBox(&data, &nPressed) != 0) return nDefault;
-    // Closed without a button: what Escape would have given, else the default.
-    if (nPressed < 0) return bHasCancel ? IDCANCEL : (nCount == 1 ? aIds[0] : nDefault);
-    return nPressed;
-}
-
 void Sdl_Message_Box_Refused(const char* /*szText*/, const char* /*szCaption*/, UINT /*uType*/) {}
 
 size_t Sdl_Dialog_Opened(int /*nTemplateId*/, const char* /*szCaption*/, LPARAM /*lParam*/) {
     return 0;
 }
 
-// The modal loop: the dialog's messages until it ends, with its owner disabled meanwhile. A
-// WM_QUIT ends the dialog and goes back into the queue for the outer loop.
+// The dialog's messages until it ends, with its owner disabled meanwhile. A WM_QUIT ends the
+// dialog and stays queued for the outer loop.
 bool Sdl_Run_Modal_Dialog(HWND hDlg, int /*nTemplateId*/) {
-    HWND hOwner = GetWindow(hDlg, GW_OWNER);
-    bool bDisabledOwner = hOwner && IsWindowEnabled(hOwner);
-    if (bDisabledOwner) EnableWindow(hOwner, FALSE);
-    SetActiveWindow(hDlg);
-    bool bEnded = true;
-    while (!Dialog_Has_Ended(hDlg)) {
-        MSG msg;
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            bEnded = false;
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    if (bDisabledOwner && IsWindow(hOwner)) {
-        EnableWindow(hOwner, TRUE);
-        SetActiveWindow(hOwner);
-    }
-    return bEnded;
+    return Sdl_Run_Modal(hDlg, [hDlg] { return Dialog_Has_Ended(hDlg); });
 }
 
 void Sdl_Dialog_Closed(size_t /*nToken*/, const MODAL_OUTCOME& /*outcome*/) {}
@@ -141,11 +65,21 @@ bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
     return png_image_write_to_file(&image, szPngPath, 0, aPixels.data(), 0, nullptr) != 0;
 }
 
-// STAND-IN(platform): opens the popup menu in the window and tracks the mouse and keys until a
-// command is chosen or the menu is dismissed.
-int Sdl_Track_Popup_Menu(HMENU /*hMenu*/, UINT /*uFlags*/, HWND /*hWnd*/) { return 0; }
-
 }  // namespace
+
+bool Sdl_Wait_Event(DWORD nTimeoutMs) {
+    // A drag that leaves the window keeps its mouse while a window has the capture.
+    SDL_CaptureMouse(GetCapture() ? SDL_TRUE : SDL_FALSE);
+    SDL_Event event;
+    int nGot = nTimeoutMs == INFINITE ? SDL_WaitEvent(&event)
+                                      : SDL_WaitEventTimeout(&event, static_cast<int>(nTimeoutMs));
+    // A timeout and an error look alike here; either way the timers are checked again.
+    if (!nGot) return true;
+    do {
+        Sdl_Handle_Event(event);
+    } while (SDL_PollEvent(&event));
+    return true;
+}
 
 const PLATFORM_BACKEND kSdlBackend = {
     .szName = "sdl",

@@ -39,6 +39,20 @@ extern bool gSdlApplyingEvent;
 // Turns one SDL event into the layer's input.
 void Sdl_Handle_Event(const SDL_Event& event);
 
+// Waits for SDL events up to nTimeoutMs (INFINITE: no limit) and hands them to the layer
+// (sdl_backend.cpp).
+bool Sdl_Wait_Event(DWORD nTimeoutMs);
+
+// ---- nested loops (sdl_modal.cpp) ----------------------------------------------------------------
+// Handles input, paints and timers until done says so; false when a WM_QUIT waits (left queued)
+// or nothing more can arrive.
+bool Sdl_Run_Until(const std::function<bool()>& done);
+// Runs a modal window until done, with its owner disabled meanwhile and active again after.
+bool Sdl_Run_Modal(HWND hWnd, const std::function<bool()>& done);
+int Sdl_Track_Popup_Menu(HMENU hMenu, UINT uFlags, HWND hWnd, POINT ptScreen);
+int Sdl_Message_Box(HWND hOwner, const char* szText, const char* szCaption, UINT uType,
+                    int nDefault);
+
 // ---- cursors (sdl_cursor.cpp) ---------------------------------------------------------------------
 void Sdl_Set_Cursor(HCURSOR hCursor, bool bVisible);
 void Sdl_Set_Cursor_Pos(POINT ptScreen);
