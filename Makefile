@@ -68,7 +68,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
 	-DCMAKE_CXX_COMPILER=clang++ -DVANTO_FUZZ=ON
 SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(abspath scripts/lsan.supp)
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) $(FUZZ_CMAKE_FLAGS) > /dev/null
