@@ -28,6 +28,7 @@
 #define FIRST_PLAYED_YEAR 2004  // fifteen seasons before the default universe
 #define REPORT_FILE_NAME "Databases/universe-report.txt"
 #define DEFAULT_SKIN "earth"
+#define CAP_MOVE_ROUNDS 5
 #define ROOKIE_AGE 22
 
 // Starters of each position in a depth chart, QB .. P.
@@ -188,8 +189,33 @@ static long Get_File_Size(const char* szPath) {
     return nSize;
 }
 
+// A team over the cap at the kickoff makes the computer manager's weekly moves, which release
+// players for the cap down to its release floor, until it is under the cap or the moves change
+// nothing; then every depth chart is set.
+static void Release_Teams_To_Cap(void) {
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        for (int nRound = 0; nRound < CAP_MOVE_ROUNDS; nRound++) {
+            if (!Is_Team_Active(nTeam) || !Is_Team_Over_Cap(nTeam))
+                break;
+            int nPlayers = Count_Players(nTeam, ALL_ROSTERS);
+            int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
+            Make_Team_Roster_Moves(nTeam);
+            if (Count_Players(nTeam, ALL_ROSTERS) == nPlayers &&
+                Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) == nPayroll)
+                break;
+        }
+    }
+    Set_Computer_Depth_Charts(0);
+}
+
 // The league made a new one in its current season, then saved; 1 when saved.
 static int Save_Universe(const char* szPath, int bFillDraftPool) {
+    // A new league of the year: its cap, the default playbooks with the model teams' systems.
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, Get_Season_Salary_Cap(Get_Season_Year()));
+    Update_Inflation_Factor();
+    Reset_All_Playbooks();
+    Set_Computer_Run_Pass_Balance();
+    Release_Teams_To_Cap();
     int nDropped = Rebase_League_To_Current_Season();
     if (bFillDraftPool)
         Fill_Draft_Pool();
