@@ -351,8 +351,9 @@ TEST_F(UniverseSeason, TheHandOverTellsEachHumanTeamAndWaitsForTheDraft) {
 // The player's season lines of the years before nYear.
 static int Count_Past_Lines(int nTeam, int nSlot, int nYear) {
     int nLines = 0;
-    for (int n = 0; n < Count_Player_Season_Links(nTeam, nSlot); n++)
+    for (int n = 0; n < Count_Player_Season_Links(nTeam, nSlot); n++) {
         nLines += Get_Season_Line_Year(Get_Player_Season_Line(nTeam, nSlot, n)) < nYear;
+    }
     return nLines;
 }
 
@@ -374,8 +375,7 @@ TEST_F(UniverseSeason, APlayedLeagueRebasesToItsCurrentSeason) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
             if (Is_Player_Slot_Used(nTeam, nSlot) &&
                 Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES) > 0)
-                kept.push_back({Get_Player_ID(nTeam, nSlot),
-                                Count_Player_Season_Links(nTeam, nSlot),
+                kept.push_back({Get_Player_ID(nTeam, nSlot), Count_Past_Lines(nTeam, nSlot, nYear),
                                 Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_GAMES),
                                 Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES)});
         }
