@@ -25,7 +25,7 @@
 #define PATH_SIZE 1024
 #define DEFAULT_UNIVERSE_YEAR 2019
 #define NEW_GAME_UNIVERSE_YEAR 2021
-#define FIRST_PLAYED_YEAR 2004  // fifteen seasons before the default universe
+#define FIRST_PLAYED_YEAR 2007  // twelve seasons before the default universe
 #define REPORT_FILE_NAME "Databases/universe-report.txt"
 #define DEFAULT_SKIN "earth"
 #define CAP_MOVE_ROUNDS 5
@@ -171,24 +171,6 @@ static int Play_Seasons_To(int nYear) {
     return 1;
 }
 
-// ---- files --------------------------------------------------------------------------------------
-
-static double Get_Seconds(void) {
-    struct timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec + now.tv_nsec / 1e9;
-}
-
-static long Get_File_Size(const char* szPath) {
-    FILE* pFile = Platform_Open_File(szPath, "rb");
-    if (pFile == NULL)
-        return -1;
-    fseek(pFile, 0, SEEK_END);
-    long nSize = ftell(pFile);
-    fclose(pFile);
-    return nSize;
-}
-
 // A team over the cap at the kickoff makes the computer manager's weekly moves, which release
 // players for the cap down to its release floor, until it is under the cap or the moves change
 // nothing; then every depth chart is set.
@@ -206,6 +188,24 @@ static void Release_Teams_To_Cap(void) {
         }
     }
     Set_Computer_Depth_Charts(0);
+}
+
+// ---- files --------------------------------------------------------------------------------------
+
+static double Get_Seconds(void) {
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec + now.tv_nsec / 1e9;
+}
+
+static long Get_File_Size(const char* szPath) {
+    FILE* pFile = Platform_Open_File(szPath, "rb");
+    if (pFile == NULL)
+        return -1;
+    fseek(pFile, 0, SEEK_END);
+    long nSize = ftell(pFile);
+    fclose(pFile);
+    return nSize;
 }
 
 // The league made a new one in its current season, then saved; 1 when saved.
