@@ -157,7 +157,7 @@ TEST(UniverseTargets, The2019LeagueHasARealLeaguesShape) {
         {"quarterback rushing seasons above 1,300 yards", (double)faults.nQuarterbackRushing, 0, 0},
         {"running backs above 7 yards a carry on 100 or more", (double)faults.nRunningBackAverage,
          0, 0},
-        {"per cent of players with no contract year left", 100.0 * nExpired / fPlayers, 0, 0.5},
+        {"players with no contract year left", (double)nExpired, 0, 0},
         {"longest contract years left", (double)nLongest, 6, 7},
         {"lengths of one to six years present", (double)nLengthsOneToSix, 6, 6},
         {"draftees of the last three drafts", (double)nRecentDraftees, 32 * 3 * 4, 32 * 3 * 8},
