@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/database.h"
+#include "database/saved_state.h"
 #include "personnel/personnel.h"
 #include "season/season.h"
 #include "shell/shell.h"
@@ -138,6 +139,11 @@ TEST(UniverseTargets, The2019LeagueHasARealLeaguesShape) {
     for (int nYears = 1; nYears <= 6; nYears++)
         nLengthsOneToSix += lengths.count(nYears) > 0;
     LINE_FAULTS faults = Count_Line_Faults();
+    int nPastRecords = 0;  // record-book rows set in the seasons played before the first
+    for (const auto& table : gRecordBook)
+        for (const auto& category : table)
+            for (const RECORD_BOOK_ROW& row : category)
+                nPastRecords += row.nYear > 0 && row.nYear < kYear && row.nValue > 0;
 
     const TARGET kTargets[] = {
         {"median age", (double)anAges[anAges.size() / 2], 25, 27},
@@ -152,6 +158,7 @@ TEST(UniverseTargets, The2019LeagueHasARealLeaguesShape) {
          100.0 * nWithoutLastSeason / std::max(1, nVeterans), 0, 10},
         {"veterans", (double)nVeterans, fPlayers / 2, fPlayers},
         {"league seasons kept", (double)faults.nLines, 1000, 1e9},
+        {"record-book rows of the past", (double)nPastRecords, 100, 1e9},
         {"seasons with more games than the season had", (double)faults.nTooManyGames, 0, 0},
         {"receiving seasons above 2,000 yards", (double)faults.nReceiving, 0, 0},
         {"quarterback rushing seasons above 1,300 yards", (double)faults.nQuarterbackRushing, 0, 0},

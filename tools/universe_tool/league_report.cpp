@@ -102,6 +102,7 @@ void Report_Ages(std::string& stReport) {
              Get_Median(anAges), (double)nAgeSum / nPlayers, 100 * nVeterans / nPlayers,
              VETERAN_AGE, nOldest, (double)nKickingAges / Max_Int(1, nKickers));
     Add_Text(stReport, "Experience: mean %.1f seasons\n", (double)nExperience / nPlayers);
+    Add_Text(stReport, "Hall of Fame: %d members\n", Count_Players(HALL_OF_FAME_TEAM, ALL_ROSTERS));
 }
 
 void Report_Depth_Ratings(std::string& stReport) {
@@ -147,6 +148,24 @@ void Report_Payrolls(std::string& stReport) {
              *payrolls.first / 1e3, Get_Median(anPayrolls) / 1e3, *payrolls.second / 1e3, fCap,
              fCap - *payrolls.second / 1e3);
     Add_Text(stReport, "Rosters: %d to %d players\n", *rosters.first, *rosters.second);
+}
+
+// The cap share of the best quarterbacks by overall rating.
+void Report_Quarterback_Pay(std::string& stReport) {
+    std::vector<std::pair<float, int>> quarterbacks;  // overall, cap impact
+    For_Each_League_Player([&](int nTeam, int nSlot) {
+        if (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) == POS_QB)
+            quarterbacks.push_back({Get_Checked_Overall_Rating(nTeam, nSlot),
+                                    Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT)});
+    });
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    if (nCap <= 0)
+        return;
+    std::sort(quarterbacks.rbegin(), quarterbacks.rend());
+    Add_Text(stReport, "Best quarterbacks' cap shares:");
+    for (size_t n = 0; n < quarterbacks.size() && n < TOP_LINES; n++)
+        Add_Text(stReport, " %.1f%%", 100.0 * quarterbacks[n].second * 1000 / nCap);
+    Add_Text(stReport, "\n");
 }
 
 void Report_Contracts(std::string& stReport) {
@@ -207,6 +226,7 @@ int Write_League_Report(const char* szPath) {
     Report_Ages(stReport);
     Report_Depth_Ratings(stReport);
     Report_Payrolls(stReport);
+    Report_Quarterback_Pay(stReport);
     Report_Contracts(stReport);
     Report_Top_Lines(stReport);
     fputs(stReport.c_str(), stdout);
