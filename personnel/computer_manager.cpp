@@ -35,13 +35,14 @@ static void Trim_All_Rosters(void) {
 // ---- the free-agent distribution ---------------------------------------------------------------
 
 // What the team bids for the free agent: how much better he is than its last starter at his
-// position, against the share of its cap room he would take; 0 for no bid.
+// position, against the share of its cap room he would take; 0 for no bid, and for one who does
+// not fit under the cap, as for the computer's other signings.
 static int Get_Free_Agent_Bid(int nTeam, int nAgent, float fOverall) {
     int nRoom = Get_Team_Financial_Stat(nTeam, FIN_CAP_ROOM);
-    if (nRoom <= 0)
+    int nImpact = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nAgent, VITAL_CAP_IMPACT);
+    if (nRoom <= 0 || nImpact >= nRoom)
         return 0;
-    int nShare =
-        Mul_Div(Get_Player_Vital_Stat(FREE_AGENT_TEAM, nAgent, VITAL_CAP_IMPACT), 1000, nRoom);
+    int nShare = Mul_Div(nImpact, 1000, nRoom);
     int nPosition = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nAgent, VITAL_POSITION);
     uint8_t nStarter = Get_Position_Last_Starter(nTeam, nPosition);
     if (nStarter == NO_SLOT_BYTE)
@@ -141,12 +142,19 @@ void Resolve_Computer_Holdouts(void) {
     }
 }
 
+// A team that had a position to fill makes no other move that week, but every computer-run team
+// ends the week under the cap or at its release floor (a renewed holdout or a filled position
+// may have taken it over), its minimums filled again after any release.
 void Manage_Computer_Rosters(void) {
     Distribute_Free_Agents(0);
     Resolve_Computer_Holdouts();
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (Is_Team_Active(nTeam) && Fill_Team_Position_Minimums(nTeam))
+        if (!Is_Team_Active(nTeam))
+            continue;
+        if (Fill_Team_Position_Minimums(nTeam))
             Make_Team_Roster_Moves(nTeam);
+        else if (Is_Computer_Run(nTeam) && !gCommissionerMode && Release_Team_To_Cap(nTeam))
+            Fill_Team_Position_Minimums(nTeam);
     }
 }
 

@@ -166,6 +166,8 @@ void Make_Computer_Draft_Pick(int nTeam) {
     Set_Player_Vital_Stat(nPoolTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, nYears);
     Set_Player_Vital_Stat(nPoolTeam, nSlot, VITAL_CONTRACT_LENGTH, nYears);
     Calculate_Contract_Demand(nPoolTeam, nSlot, 0);
+    // A draftee signs the rookie salary of his pick, not a veteran's fair salary.
+    Set_Player_Vital_Stat(nPoolTeam, nSlot, VITAL_SALARY, Get_Current_Rookie_Salary());
     if (Is_Team_Active(nTeam)) {
         int64_t nCash = (int64_t)Get_Team_Financial_Stat(nTeam, FIN_CASH) - (int64_t)nBonus * 1000;
         nCash = nCash < MIN_TEAM_CASH   ? MIN_TEAM_CASH

@@ -21,12 +21,18 @@ static void Move_Draft_Picks_Up_A_Year(void) {
             Set_Draft_Pick_Owner(DRAFT_YEARS - 1, nRound, nColumn, nColumn);
 }
 
-// The prospects nobody drafted become free agents; one that finds no room stays in the pool.
+// The prospects nobody drafted become free agents asking the league minimum for one year, as
+// the computer's created players do; one that finds no room stays in the pool.
 static void Release_Undrafted_Prospects(void) {
     for (int nTeam = FIRST_DRAFT_POOL_TEAM; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
         for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0; nSlot--) {
-            if (Is_Player_Slot_Used(nTeam, nSlot))
-                Release_Player_To_Free_Agents(nTeam, nSlot);
+            if (!Is_Player_Slot_Used(nTeam, nSlot))
+                continue;
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, Get_League_Minimum_Salary(0));
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, 0);
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, 1);
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_LENGTH, 1);
+            Release_Player_To_Free_Agents(nTeam, nSlot);
         }
     }
 }

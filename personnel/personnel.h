@@ -72,7 +72,8 @@ uint8_t Choose_Affordable_Free_Agent(int nTeam, int nPosition);  // NO_SLOT_BYTE
 void Auto_Sign_Team_Free_Agents(int nTeam);
 void Make_Computer_Roster_Move(int nTeam);
 void Make_Team_Roster_Moves(int nTeam);  // three moves, then new prices
-int Is_Team_Over_Cap(int nTeam);         // never without a salary cap
+int Release_Team_To_Cap(int nTeam);  // least valuable first, down to the release floor; released
+int Is_Team_Over_Cap(int nTeam);     // never without a salary cap
 int Are_Trade_Teams_Over_Cap(int nTeamA, int nTeamB);
 int Get_Roster_Size_Factor(int nTeam);  // 65000 / players, 0 for an empty roster
 

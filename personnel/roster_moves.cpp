@@ -230,12 +230,21 @@ static void Try_Roster_Release(int nTeam, int nCashRatio, const TEAM_NEEDS needs
     }
 }
 
-// A random free agent joins when the team judges him worth his salary.
+// Room under the cap for the free agent's cap impact; always without a cap.
+static int Fits_Under_Cap(int nTeam, int nSlot) {
+    int64_t nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    return nCap == 0 ||
+           (int64_t)Get_Payroll_Dollars(nTeam) +
+                   (int64_t)Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_CAP_IMPACT) * 1000 <
+               nCap;
+}
+
+// A random free agent who fits under the cap joins when the team judges him worth his salary.
 static void Try_Roster_Signing(int nTeam, const TEAM_NEEDS needs) {
     Draw_Random(PLAYERS_PER_TEAM);
     Draw_Random(PLAYERS_PER_TEAM);
     int nSlot = Draw_Random(PLAYERS_PER_TEAM);
-    if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, nSlot))
+    if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, nSlot) || !Fits_Under_Cap(nTeam, nSlot))
         return;
     int nCash = -Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY);
     if (Judge_Free_Agent_Offer(nTeam, -1, nSlot, nCash, needs) > ACCEPTABLE_VERDICT &&
@@ -243,12 +252,15 @@ static void Try_Roster_Signing(int nTeam, const TEAM_NEEDS needs) {
         Set_Team_Depth_Chart(nTeam);
 }
 
-// Players go, least valuable first, while the payroll is at or above the cap.
-static void Release_To_Cap(int nTeam) {
+// Players go, least valuable first, while the payroll is at or above the cap; the number gone.
+int Release_Team_To_Cap(int nTeam) {
+    int nReleased = 0;
     for (int nRound = 0; nRound < CAP_RELEASE_ROUNDS && Is_Team_Over_Cap(nTeam); nRound++) {
         if (Count_Roster(nTeam) < CAP_RELEASE_FLOOR || !Drop_Least_Valuable_Player(nTeam))
             break;
+        nReleased++;
     }
+    return nReleased;
 }
 
 void Make_Computer_Roster_Move(int nTeam) {
@@ -264,7 +276,7 @@ void Make_Computer_Roster_Move(int nTeam) {
         Try_Roster_Release(nTeam, nCashRatio, needs);
     else
         Try_Roster_Signing(nTeam, needs);
-    Release_To_Cap(nTeam);
+    Release_Team_To_Cap(nTeam);
 }
 
 void Make_Team_Roster_Moves(int nTeam) {

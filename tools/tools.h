@@ -63,3 +63,9 @@ int Get_Team_Defense_Rank(int nTeam);
 int Get_Team_Overall_Rank(int nTeam);
 int Get_Team_Power_Rank(int nTeam);
 int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives 0
+
+// ---- a played league made a new one (universe_rebase.cpp) ---------------------------------------
+// The current season becomes season 0 of a league whose first year is this one: the calendar at
+// the season's start, the current season's statistics empty, the predicted lines completed. Team
+// rows of the earlier seasons are cleared; returns how many seasons were dropped from them.
+int Rebase_League_To_Current_Season(void);

@@ -85,6 +85,7 @@ protected:
         int nTeam;
         int nRound;
         int nPlace;
+        int nSalary;
     };
     static std::vector<DRAFTED> Find_Drafted(int nOverall) {
         std::vector<DRAFTED> found;
@@ -93,7 +94,8 @@ protected:
                 int nCode = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_PICK);
                 if (Is_Player_Slot_Used(nTeam, nSlot) && nCode % 1000 == nOverall &&
                     Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_RECORD) % 10000 == DRAFT_YEAR)
-                    found.push_back({nTeam, nCode / 100000 - 1, nCode / 1000 % 100 - 1});
+                    found.push_back({nTeam, nCode / 100000 - 1, nCode / 1000 % 100 - 1,
+                                     Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY)});
             }
         }
         return found;
@@ -152,6 +154,18 @@ TEST_F(CollegeDraftTest, SevenRoundsOfLegalPicksAreLoggedAndOpenTheNextSeason) {
     for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++)
         anBefore[nTeam] = Find_Free_Player_Slot(nTeam);
     int nPool = Count_Draft_Pool_Players();
+    // The rookie salary of each pick on this year's money, before the next season raises the cap.
+    int aanRookieSalaries[DRAFT_ROUNDS][FIXTURE_TEAM_COUNT];
+    for (int nRound = 0; nRound < DRAFT_ROUNDS; nRound++)
+        for (int nPlace = 0; nPlace < FIXTURE_TEAM_COUNT; nPlace++)
+            aanRookieSalaries[nRound][nPlace] = Get_Rookie_Salary(nRound, nPlace);
+    std::vector<int> prospects;
+    for (int nTeam = FIRST_DRAFT_POOL_TEAM; nTeam <= LAST_DRAFT_POOL_TEAM; nTeam++) {
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            if (Is_Player_Slot_Used(nTeam, nSlot))
+                prospects.push_back(Get_Player_ID(nTeam, nSlot));
+        }
+    }
     // The computer's roster upkeep of the next season's set-up moves nobody in Commissioner Mode,
     // so every drafted player is still where his pick put him.
     Set_Commissioner_Mode(1);
@@ -178,6 +192,7 @@ TEST_F(CollegeDraftTest, SevenRoundsOfLegalPicksAreLoggedAndOpenTheNextSeason) {
         EXPECT_EQ(found[0].nTeam, nOwner) << nOverall;
         EXPECT_EQ(found[0].nRound, nRound);
         EXPECT_EQ(found[0].nPlace, nPlace);
+        EXPECT_EQ(found[0].nSalary, aanRookieSalaries[nRound][nPlace]) << nOverall;
         anDrafted[nOwner]++;
     }
     std::vector<DRAFTED> first = Find_Drafted(1);
@@ -190,6 +205,18 @@ TEST_F(CollegeDraftTest, SevenRoundsOfLegalPicksAreLoggedAndOpenTheNextSeason) {
     for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++)
         EXPECT_EQ(Find_Free_Player_Slot(nTeam), anBefore[nTeam] + anDrafted[nTeam]) << nTeam;
     EXPECT_EQ(Count_Draft_Pool_Players(), 0);  // the undrafted went to the free agents
+    int nUndrafted = 0;
+    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+        int nId = Get_Player_ID(FREE_AGENT_TEAM, nSlot);
+        if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, nSlot) ||
+            std::find(prospects.begin(), prospects.end(), nId) == prospects.end())
+            continue;
+        nUndrafted++;
+        EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_CONTRACT_YEARS_LEFT), 1);
+        EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY),
+                  Get_League_Minimum_Salary(0));
+    }
+    EXPECT_GT(nUndrafted, 0);
     EXPECT_GE(Find_Free_Player_Slot(FREE_AGENT_TEAM),
               std::min(PLAYERS_PER_TEAM - 1, nPool - (nPicks - 1)));
 

@@ -19,6 +19,7 @@
 #include "platform/test_api.h"
 #include "season/season.h"
 #include "shell/shell.h"
+#include "tools/tools.h"
 
 namespace {
 
@@ -345,6 +346,75 @@ TEST_F(UniverseSeason, TheHandOverTellsEachHumanTeamAndWaitsForTheDraft) {
     ASSERT_TRUE(Find_Player_ID_Split(&nTeam, &nSlot, nId));  // the roster may have moved him
     EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, 0), 7);
     EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, 0), 0);
+}
+
+// The player's season lines of the years before nYear.
+static int Count_Past_Lines(int nTeam, int nSlot, int nYear) {
+    int nLines = 0;
+    for (int n = 0; n < Count_Player_Season_Links(nTeam, nSlot); n++) {
+        nLines += Get_Season_Line_Year(Get_Player_Season_Line(nTeam, nSlot, n)) < nYear;
+    }
+    return nLines;
+}
+
+// Two played seasons made a new league: season 0 of the year reached, its calendar at the kickoff,
+// no current statistics and no team rows of the seasons played, while every player keeps his
+// season lines, last season's and career lines, and has a predicted line.
+TEST_F(UniverseSeason, APlayedLeagueRebasesToItsCurrentSeason) {
+    Set_Game_Texts_Kept(0);
+    Start_Season(0);
+    Simulate_Seasons(2);
+    Set_Game_Texts_Kept(1);
+    ASSERT_EQ(gSeasonNumber, 2);
+    int nYear = Get_Season_Year();
+    struct KEPT {
+        int nId, nLinks, nCareerGames, nPreviousGames;
+    };
+    std::vector<KEPT> kept;
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            if (Is_Player_Slot_Used(nTeam, nSlot) &&
+                Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES) > 0)
+                kept.push_back({Get_Player_ID(nTeam, nSlot), Count_Past_Lines(nTeam, nSlot, nYear),
+                                Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_GAMES),
+                                Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES)});
+        }
+    }
+    ASSERT_GT(kept.size(), 32u * 30);
+    Set_Player_Stat(0, 0, SEASON_CURRENT, STAT_GAMES, 3);  // as a game of the new year would leave
+
+    EXPECT_EQ(Rebase_League_To_Current_Season(), 2);
+
+    EXPECT_EQ(gSeasonNumber, 0);
+    EXPECT_EQ(Get_Universe_Stat(UNIVERSE_FIRST_YEAR), nYear);
+    EXPECT_EQ(Get_Season_Year(), nYear);
+    EXPECT_EQ(gCurrentWeek, 0);
+    EXPECT_EQ(gDraftRound, NO_DRAFT_ROUND);
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        SCOPED_TRACE(nTeam);
+        for (int nSeason = 0; nSeason <= 2; nSeason++) {
+            EXPECT_EQ(Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_WINS) +
+                          Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_LOSSES) +
+                          Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_PLAYOFF_WINS),
+                      0)
+                << "season " << nSeason;
+        }
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            if (!Is_Player_Slot_Used(nTeam, nSlot))
+                continue;
+            EXPECT_FALSE(Has_Any_Season_Stat(nTeam, nSlot, SEASON_CURRENT)) << "slot " << nSlot;
+            EXPECT_FALSE(Has_Season_Line_Year(nTeam, nSlot, nYear)) << "slot " << nSlot;
+            EXPECT_TRUE(Has_Any_Season_Stat(nTeam, nSlot, SEASON_PREDICTED)) << "slot " << nSlot;
+        }
+    }
+    for (const KEPT& player : kept) {
+        int nTeam = NO_TEAM, nSlot = 0;
+        ASSERT_TRUE(Find_Player_ID_Split(&nTeam, &nSlot, player.nId));
+        EXPECT_EQ(Count_Past_Lines(nTeam, nSlot, nYear), player.nLinks) << player.nId;
+        EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_CAREER, STAT_GAMES), player.nCareerGames);
+        EXPECT_EQ(Get_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, STAT_GAMES),
+                  player.nPreviousGames);
+    }
 }
 
 }  // namespace

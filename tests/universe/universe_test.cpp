@@ -170,18 +170,21 @@ TEST_P(UniverseTest, CitiesAreSortedAndNamed) {
         EXPECT_GT(Get_City_Stat(nCity, CITY_POPULATION), 0) << gCities[nCity].szName;
 }
 
-// Every roster within its limits, packed, and deep enough at every position.
-TEST_P(UniverseTest, RostersCoverEveryPosition) {
+// Every roster as the computer manager leaves it at the season's start: within the roster limit,
+// packed, at every position's minimum; the rosters differ in size.
+TEST_P(UniverseTest, RostersStandAsTheManagerLeavesThem) {
+    std::set<int> sizes;
     for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
         int nPlayers = Count_Players(nTeam, ALL_ROSTERS);
-        EXPECT_GE(nPlayers, ROSTER_FLOOR) << "team " << nTeam;
+        sizes.insert(nPlayers);
         EXPECT_LE(nPlayers, PLAYERS_PER_TEAM) << "team " << nTeam;
         EXPECT_EQ(Find_Free_Player_Slot(nTeam), nPlayers) << "team " << nTeam << " has a gap";
         for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
             EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
-                      Get_New_Team_Position_Count(nPosition))
+                      POSITION_ROSTER_MINIMUMS[nPosition])
                 << "team " << nTeam << ", position " << nPosition;
     }
+    EXPECT_GT(sizes.size(), 1u);
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
         EXPECT_GT(Count_Team_Position_Players(FREE_AGENT_TEAM, nPosition), 0) << nPosition;
 }
@@ -199,7 +202,7 @@ TEST_P(UniverseTest, PlayerIdsAreUnique) {
             nPlayers++;
         }
     }
-    EXPECT_GT(nPlayers, 32 * ROSTER_FLOOR);
+    EXPECT_GT(nPlayers, 32 * POSITION_COUNT);
 }
 
 TEST_P(UniverseTest, RatingsAndAgesAreInRange) {
@@ -211,19 +214,9 @@ TEST_P(UniverseTest, RatingsAndAgesAreInRange) {
                 << fRating;
         }
         int nAge = Get_Player_Age(nTeam, nSlot);
-        EXPECT_TRUE(nAge >= 20 && nAge <= 33)
+        EXPECT_TRUE(nAge >= 20 && nAge <= 50)  // kickers and punters play into their forties
             << "team " << nTeam << " slot " << nSlot << " age " << nAge;
     });
-}
-
-TEST_P(UniverseTest, PayrollsAreJustUnderTheCap) {
-    int64_t nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
-    ASSERT_GT(nCap, 0);
-    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
-        int64_t nPayroll = (int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000;
-        EXPECT_LE(nPayroll, nCap) << "team " << nTeam;
-        EXPECT_GE(nPayroll, nCap * 90 / 100) << "team " << nTeam;
-    }
 }
 
 // The first season is scheduled: every team has the season's games before the first postseason
@@ -269,22 +262,6 @@ TEST_P(UniverseTest, PlayerNamesComeFromTheNameFiles) {
     });
 }
 
-// A veteran's history: four college seasons and one line for each season he has played.
-TEST_P(UniverseTest, VeteransCarryTheirCareers) {
-    int nVeterans = 0;
-    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (!Is_Player_Slot_Used(nTeam, nSlot))
-                continue;
-            int nExperience = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE);
-            EXPECT_EQ(Count_Player_Season_Links(nTeam, nSlot), nExperience + 4)
-                << "team " << nTeam << " slot " << nSlot;
-            nVeterans += nExperience > 0;
-        }
-    }
-    EXPECT_GT(nVeterans, 32 * 20);
-}
-
 // In slot order the first players of a position are its starters; they are better on the whole.
 TEST_P(UniverseTest, StartersAreBetterThanBackups) {
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
@@ -293,7 +270,7 @@ TEST_P(UniverseTest, StartersAreBetterThanBackups) {
         double fStarters = 0, fBackups = 0;
         int nStarters = 0, nBackups = 0;
         for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
-            for (int n = 0; n < Get_New_Team_Position_Count(nPosition); n++) {
+            for (int n = 0; n < Count_Team_Position_Players(nTeam, nPosition); n++) {
                 uint8_t nSlot = Get_Team_Position_Player(nTeam, nPosition, n);
                 ASSERT_NE(nSlot, NO_SLOT_BYTE);
                 double fOverall = Compute_Position_Rating(nTeam, nSlot, nPosition);
@@ -317,6 +294,8 @@ INSTANTIATE_TEST_SUITE_P(Files, UniverseTest, ::testing::ValuesIn(kUniverses),
 
 // The seed holds: a second run writes the same bytes.
 TEST(UniverseToolTest, SecondRunIsByteIdentical) {
+    if (VANTO_UNIVERSE_COPIED)
+        GTEST_SKIP() << "this build copied its universe files from another build";
     const char* szScratch = "second_run";
     char szHere[4096];
     ASSERT_NE(getcwd(szHere, sizeof(szHere)), nullptr);
@@ -337,7 +316,7 @@ TEST(UniverseToolTest, SecondRunIsByteIdentical) {
 // on the zlib in use. When the universe is meant to change, set kUniverse2019Crc to the value the
 // failure prints.
 TEST(UniverseToolTest, Universe2019IsPinned) {
-    const uLong kUniverse2019Crc = 0xcbbea9ec;  // with its schedule, depth charts, returners, pool
+    const uLong kUniverse2019Crc = 0x20533db4;  // twelve seasons played from 2007
     std::unique_ptr<SAVED_STATE> pBlock(new SAVED_STATE());
     int nVersion = 0;
     ASSERT_EQ(

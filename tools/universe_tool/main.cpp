@@ -1,8 +1,11 @@
-// The universe tool: builds the default universe databases from our own data with the game's own
-// functions. It runs in the installation folder, reads Cities.txt, Input/ and names/ there and
-// writes Databases/Universe-2019.dat and databases/universe-2021.dat under the folder given as
-// its argument (the installation folder when none is given). The generator is seeded with 12345
-// before each file, so every machine builds the same bytes.
+// The universe tool: builds the default universe databases by playing them. It makes the
+// fictional league from our own data at FIRST_PLAYED_YEAR, then plays whole seasons with the
+// game's engine and season cycle, every team run by the computer, to the kickoff of 2019, saves
+// Databases/Universe-2019.dat as a new league whose first season is that one, plays on to 2021
+// and saves databases/universe-2021.dat with its draft pool. It runs in the installation folder,
+// reads Cities.txt, Input/ and names/ there and writes the files, and a report of the 2019
+// league, under the folder given as its argument (the installation folder when none is given).
+// The generator is seeded once with FIXED_RANDOM_SEED, so every machine builds the same bytes.
 //
 //     universe_tool [output folder]
 #include <stdio.h>
@@ -17,11 +20,15 @@
 #include "season/season.h"
 #include "setup/setup.h"
 #include "tools/tools.h"
+#include "tools/universe_tool/league_report.h"
 
 #define PATH_SIZE 1024
 #define DEFAULT_UNIVERSE_YEAR 2019
 #define NEW_GAME_UNIVERSE_YEAR 2021
+#define FIRST_PLAYED_YEAR 2007  // twelve seasons before the default universe
+#define REPORT_FILE_NAME "Databases/universe-report.txt"
 #define DEFAULT_SKIN "earth"
+#define CAP_MOVE_ROUNDS 5
 #define ROOKIE_AGE 22
 
 // Starters of each position in a depth chart, QB .. P.
@@ -70,25 +77,20 @@ static void Fill_League_Rosters(void) {
         Fill_Team_Roster_By_Depth(nTeam);
 }
 
-// A veteran has played every season since he was a rookie of 22.
+// A veteran has played every season since he was a rookie of 22; the league keeps no lines of
+// the seasons before the first one it plays.
 static int Set_Veteran_Experience(int nTeam, int nSlot) {
     int nSeasons = Max_Int(0, Get_Player_Age(nTeam, nSlot) - ROOKIE_AGE);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE, nSeasons);
     return nSeasons;
 }
 
-// Each player's past: his college years and his seasons in the league so far. The generator
-// writes experience + 5 seasons, so it runs with one season less than he has played.
-static void Add_Career_Histories(void) {
+static void Set_League_Experience(void) {
     int nTeams = Count_Active_Teams();
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (!Is_Player_Slot_Used(nTeam, nSlot))
-                continue;
-            int nSeasons = Set_Veteran_Experience(nTeam, nSlot);
-            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE, nSeasons - 1);
-            Generate_Player_Career_History(nTeam, nSlot, 0);
-            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE, nSeasons);
+            if (Is_Player_Slot_Used(nTeam, nSlot))
+                Set_Veteran_Experience(nTeam, nSlot);
         }
     }
 }
@@ -123,14 +125,13 @@ static void Reset_Tables_Outside_League(void) {
     Rebuild_Player_Name_Hash();
 }
 
-// Builds the league of the first season nYear and saves it; 1 when it was saved, else 0 with the
-// reason on stderr.
-static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
-    Seed_Random(FIXED_RANDOM_SEED);
+// The fictional league of the first season nYear, as the builder makes a new one: the frame of
+// the default year's files, rosters by depth, free agents, contracts, depth charts, a schedule.
+// 1 when built, else 0 with the reason on stderr.
+static int Build_First_League(int nYear) {
     Clear_League_Database();
     Reset_Tables_Outside_League();
-    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
-    Update_Inflation_Factor();
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, DEFAULT_UNIVERSE_YEAR);
     if (Read_Cities_File(CITIES_FILE_NAME) <= 0) {
         fprintf(stderr, "universe_tool: no cities in %s\n", CITIES_FILE_NAME);
         return 0;
@@ -138,30 +139,58 @@ static int Build_Universe(int nYear, int bFillDraftPool, const char* szPath) {
     Import_League_File();
     Import_Teams_File();
     Sort_Teams_By_Name();
+    if (Count_Active_Teams() == 0) {
+        fprintf(stderr, "universe_tool: the %d league has no teams\n", DEFAULT_UNIVERSE_YEAR);
+        return 0;
+    }
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
+    Update_Inflation_Factor();
     Init_Imported_League();
     Load_Draft_Talent();
     Load_Draft_Strategy();
     Fill_League_Rosters();
-    Add_Career_Histories();
+    Set_League_Experience();
     Fill_Free_Agent_Pool();
-    if (bFillDraftPool)
-        Fill_Draft_Pool();
     Normalize_Player_Ratings();
     Reset_All_Playbooks();
     Set_Computer_Run_Pass_Balance();
     Recalculate_Contracts();
     Set_All_Depth_Charts(0);  // every team's depth chart and returners from its final ratings
     Create_Season_Schedule();
-    gCommissionerMode = 0;  // held on for the build; a new league starts with it off
-    Set_Skin_Name(DEFAULT_SKIN);
-    if (Save_Game_File(szPath, NULL) != SAVE_OK) {
-        fprintf(stderr, "universe_tool: could not write %s\n", szPath);
+    gCommissionerMode = 0;  // held on for the build; the computer manager runs the seasons
+    return 1;
+}
+
+// Whole seasons played to the kickoff of the season of nYear; 1 when it was reached.
+static int Play_Seasons_To(int nYear) {
+    Simulate_Seasons(nYear - Get_Season_Year());
+    if (Get_Season_Year() != nYear || gCurrentWeek != 0) {
+        fprintf(stderr, "universe_tool: the seasons stopped before the kickoff of %d\n", nYear);
         return 0;
     }
     return 1;
 }
 
-// ---- the program --------------------------------------------------------------------------------
+// A team over the cap at the kickoff makes the computer manager's weekly moves, which release
+// players for the cap down to its release floor, until it is under the cap or the moves change
+// nothing; then every depth chart is set.
+static void Release_Teams_To_Cap(void) {
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        for (int nRound = 0; nRound < CAP_MOVE_ROUNDS; nRound++) {
+            if (!Is_Team_Active(nTeam) || !Is_Team_Over_Cap(nTeam))
+                break;
+            int nPlayers = Count_Players(nTeam, ALL_ROSTERS);
+            int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
+            Make_Team_Roster_Moves(nTeam);
+            if (Count_Players(nTeam, ALL_ROSTERS) == nPlayers &&
+                Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) == nPayroll)
+                break;
+        }
+    }
+    Set_Computer_Depth_Charts(0);
+}
+
+// ---- files --------------------------------------------------------------------------------------
 
 static double Get_Seconds(void) {
     struct timespec now;
@@ -179,22 +208,31 @@ static long Get_File_Size(const char* szPath) {
     return nSize;
 }
 
-// Builds one file and says how long it took and how big it is; 1 on success.
-static int Make_Universe_File(int nYear, int bFillDraftPool, const char* szFolder,
-                              const char* szName) {
-    char szPath[PATH_SIZE];
-    Format_String(szPath, sizeof(szPath), "%s/%s", szFolder, szName);
-    double fStart = Get_Seconds();
-    if (!Build_Universe(nYear, bFillDraftPool, szPath))
-        return 0;
-    if (Count_Active_Teams() == 0) {
-        fprintf(stderr, "universe_tool: the %d league has no teams\n", nYear);
+// The league made a new one in its current season, then saved; 1 when saved.
+static int Save_Universe(const char* szPath, int bFillDraftPool) {
+    // A new league of the year: its cap, the default playbooks with the model teams' systems.
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, Get_Season_Salary_Cap(Get_Season_Year()));
+    Update_Inflation_Factor();
+    Reset_All_Playbooks();
+    Set_Computer_Run_Pass_Balance();
+    Release_Teams_To_Cap();
+    int nDropped = Rebase_League_To_Current_Season();
+    if (bFillDraftPool)
+        Fill_Draft_Pool();
+    gCommissionerMode = 0;
+    Set_Skin_Name(DEFAULT_SKIN);
+    if (Save_Game_File(szPath, NULL) != SAVE_OK) {
+        fprintf(stderr, "universe_tool: could not write %s\n", szPath);
         return 0;
     }
-    printf("%s: %d teams, %ld bytes, %.2f s\n", szPath, Count_Active_Teams(), Get_File_Size(szPath),
-           Get_Seconds() - fStart);
+    printf(
+        "%s: the league of %d, %d teams, %ld bytes; the team rows of the %d seasons played "
+        "before it were cleared\n",
+        szPath, Get_Season_Year(), Count_Active_Teams(), Get_File_Size(szPath), nDropped);
     return 1;
 }
+
+// ---- the program --------------------------------------------------------------------------------
 
 int main(int argc, char** argv) {
     const char* szFolder = argc > 1 ? argv[1] : ".";
@@ -204,11 +242,27 @@ int main(int argc, char** argv) {
         fprintf(stderr, "universe_tool: cannot make the folder %s\n", szDatabases);
         return 1;
     }
-    char szNewGameFile[PATH_SIZE];
-    Format_String(szNewGameFile, sizeof(szNewGameFile), UNIVERSE_FILE_FORMAT,
+    char szDefaultFile[PATH_SIZE], szNewGameFile[PATH_SIZE], szNewGameName[PATH_SIZE];
+    char szReportFile[PATH_SIZE];
+    Format_String(szNewGameName, sizeof(szNewGameName), UNIVERSE_FILE_FORMAT,
                   NEW_GAME_UNIVERSE_YEAR);
-    if (!Make_Universe_File(DEFAULT_UNIVERSE_YEAR, 0, szFolder, DEFAULT_UNIVERSE_FILE_NAME) ||
-        !Make_Universe_File(NEW_GAME_UNIVERSE_YEAR, 1, szFolder, szNewGameFile))
+    Format_String(szDefaultFile, sizeof(szDefaultFile), "%s/%s", szFolder,
+                  DEFAULT_UNIVERSE_FILE_NAME);
+    Format_String(szNewGameFile, sizeof(szNewGameFile), "%s/%s", szFolder, szNewGameName);
+    Format_String(szReportFile, sizeof(szReportFile), "%s/%s", szFolder, REPORT_FILE_NAME);
+
+    double fStart = Get_Seconds();
+    Seed_Random(FIXED_RANDOM_SEED);
+    Set_Game_Texts_Kept(0);  // no box score or recap for the games of the past
+    if (!Build_First_League(FIRST_PLAYED_YEAR))
         return 1;
+    Start_Season(0);
+    if (!Play_Seasons_To(DEFAULT_UNIVERSE_YEAR) || !Save_Universe(szDefaultFile, 0) ||
+        !Write_League_Report(szReportFile))
+        return 1;
+    if (!Play_Seasons_To(NEW_GAME_UNIVERSE_YEAR) || !Save_Universe(szNewGameFile, 1))
+        return 1;
+    printf("universe_tool: %d seasons played from %d in %.2f s\n",
+           NEW_GAME_UNIVERSE_YEAR - FIRST_PLAYED_YEAR, FIRST_PLAYED_YEAR, Get_Seconds() - fStart);
     return 0;
 }
