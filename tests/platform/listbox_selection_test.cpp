@@ -5,10 +5,9 @@
 
 namespace listbox_selection_test {
 
-const int kRows = 12;
-
 class ListBoxSelectionTest : public ListControlTest {
 protected:
+    static constexpr int kRows = 12;
     HWND hList = nullptr;
     int nRow = 0;
 
@@ -39,7 +38,6 @@ protected:
 
 }  // namespace listbox_selection_test
 
-using listbox_selection_test::kRows;
 using listbox_selection_test::ListBoxSelectionTest;
 
 TEST_F(ListBoxSelectionTest, ClicksSelectAndNotifyOnlyOnChange) {
