@@ -4,6 +4,8 @@
 
 namespace listbox_strings_test {
 
+class ListBoxStringsTest : public ListControlTest {};
+
 std::vector<std::string> Texts(HWND h) {
     std::vector<std::string> a;
     const int nCount = static_cast<int>(SendMessageA(h, LB_GETCOUNT, 0, 0));
@@ -22,10 +24,11 @@ LRESULT Send_Text(HWND h, UINT uMsg, WPARAM wParam, const char* sz) {
 
 }  // namespace listbox_strings_test
 
+using listbox_strings_test::ListBoxStringsTest;
 using listbox_strings_test::Send_Text;
 using listbox_strings_test::Texts;
 
-TEST_F(ListControlTest, SortedListBoxInsertsWithoutRegardToCase) {
+TEST_F(ListBoxStringsTest, SortedListBoxInsertsWithoutRegardToCase) {
     HWND h = Create("LISTBOX", LBS_SORT, 120, 100);
     EXPECT_EQ(Send_Text(h, LB_ADDSTRING, 0, "delta"), 0);
     EXPECT_EQ(Send_Text(h, LB_ADDSTRING, 0, "Alpha"), 0);
@@ -35,7 +38,7 @@ TEST_F(ListControlTest, SortedListBoxInsertsWithoutRegardToCase) {
     EXPECT_EQ(Texts(h), (std::vector<std::string>{"Alpha", "BRAVO", "charlie", "delta", "echo"}));
 }
 
-TEST_F(ListControlTest, UnsortedListBoxAppendsAndInsertsAtIndex) {
+TEST_F(ListBoxStringsTest, UnsortedListBoxAppendsAndInsertsAtIndex) {
     HWND h = Create("LISTBOX", 0, 120, 100);
     Add_Strings(h, LB_ADDSTRING, {"b", "a"});
     EXPECT_EQ(Send_Text(h, LB_INSERTSTRING, 1, "mid"), 1);
@@ -45,7 +48,7 @@ TEST_F(ListControlTest, UnsortedListBoxAppendsAndInsertsAtIndex) {
     EXPECT_EQ(Texts(h), (std::vector<std::string>{"first", "b", "mid", "a", "end"}));
 }
 
-TEST_F(ListControlTest, SelectionAndDataFollowTheirRow) {
+TEST_F(ListBoxStringsTest, SelectionAndDataFollowTheirRow) {
     HWND h = Create("LISTBOX", LBS_SORT, 120, 100);
     Add_Strings(h, LB_ADDSTRING, {"b", "d"});
     SendMessageA(h, LB_SETITEMDATA, 1, 0xD0D0);
@@ -66,7 +69,7 @@ TEST_F(ListControlTest, SelectionAndDataFollowTheirRow) {
     EXPECT_EQ(SendMessageA(h, LB_GETCURSEL, 0, 0), LB_ERR);
 }
 
-TEST_F(ListControlTest, BadIndexesAnswerError) {
+TEST_F(ListBoxStringsTest, BadIndexesAnswerError) {
     HWND h = Create("LISTBOX", 0, 120, 100);
     Add_Strings(h, LB_ADDSTRING, {"only"});
     char sz[16] = {};
@@ -80,7 +83,7 @@ TEST_F(ListControlTest, BadIndexesAnswerError) {
     EXPECT_EQ(SendMessageA(h, LB_GETCURSEL, 0, 0), LB_ERR);
 }
 
-TEST_F(ListControlTest, FindsByPrefixOrWholeStringWithoutRegardToCase) {
+TEST_F(ListBoxStringsTest, FindsByPrefixOrWholeStringWithoutRegardToCase) {
     HWND h = Create("LISTBOX", 0, 120, 100);
     Add_Strings(h, LB_ADDSTRING, {"Bears", "bengals", "Browns", "Bengals II"});
     struct CASE {
@@ -102,7 +105,7 @@ TEST_F(ListControlTest, FindsByPrefixOrWholeStringWithoutRegardToCase) {
     EXPECT_EQ(SendMessageA(h, LB_GETCURSEL, 0, 0), 2);
 }
 
-TEST_F(ListControlTest, OwnerDrawnRowsWithoutStringsKeepTheirData) {
+TEST_F(ListBoxStringsTest, OwnerDrawnRowsWithoutStringsKeepTheirData) {
     HWND h = Create("LISTBOX", LBS_OWNERDRAWFIXED | LBS_SORT, 120, 100);
     EXPECT_EQ(SendMessageA(h, LB_ADDSTRING, 0, 0x30), 0);
     EXPECT_EQ(SendMessageA(h, LB_ADDSTRING, 0, 0x10), 1);  // no strings: no sorting
