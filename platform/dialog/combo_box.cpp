@@ -84,7 +84,7 @@ void Fit_Field(const COMBO_BOX& cb) {
 }
 
 LRESULT On_Create(HWND hWnd, const CREATESTRUCTA* pCreate) {
-    COMBO_BOX& cb = gComboBoxes[hWnd];
+    COMBO_BOX& cb = gComboBoxes[hWnd] = COMBO_BOX();
     cb.hWnd = hWnd;
     const DWORD dwStyle = static_cast<DWORD>(pCreate->style);
     const int nText = Text_Height(hWnd, nullptr);
@@ -401,6 +401,23 @@ LRESULT On_Combo_Message(COMBO_BOX& cb, UINT uMsg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// The window text of a drop-down list combo box is its selected row's text.
+LRESULT Get_Selected_Text(const COMBO_BOX& cb, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const int nSel = Selection(cb);
+    const LRESULT nLength = nSel < 0 ? 0 : List(cb, LB_GETTEXTLEN, static_cast<WPARAM>(nSel));
+    if (nLength < 0) return 0;
+    if (uMsg == WM_GETTEXTLENGTH) return nLength;
+    char* szOut = reinterpret_cast<char*>(lParam);
+    if (!szOut || wParam == 0) return 0;
+    std::string stText(static_cast<size_t>(nLength) + 1, '\0');
+    if (nSel >= 0)
+        List(cb, LB_GETTEXT, static_cast<WPARAM>(nSel), reinterpret_cast<LPARAM>(stText.data()));
+    const size_t nCopy = std::min(static_cast<size_t>(nLength), static_cast<size_t>(wParam) - 1);
+    memcpy(szOut, stText.data(), nCopy);
+    szOut[nCopy] = 0;
+    return static_cast<LRESULT>(nCopy);
+}
+
 bool Is_Combo_Message(UINT uMsg) { return uMsg >= CB_LIMITTEXT && uMsg <= CB_SETDROPPEDWIDTH; }
 
 // Owner-draw and colour messages of the drop-down list, passed on to the parent as the combo
@@ -474,9 +491,13 @@ LRESULT Combo_Box_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS | (cb.bDropped ? DLGC_WANTALLKEYS : 0);
     case WM_DESTROY:
-        Close_Up(cb, false);
+        // Going away closes the list without telling the parent.
+        cb.bDropped = false;
+        if (GetCapture() == hWnd) ReleaseCapture();
         if (IsWindow(cb.hList)) DestroyWindow(cb.hList);
         return 0;
+    case WM_GETTEXTLENGTH:
+    case WM_GETTEXT: return Get_Selected_Text(cb, uMsg, wParam, lParam);
     case WM_NCDESTROY: {
         LRESULT n = DefWindowProcA(hWnd, uMsg, wParam, lParam);
         gComboBoxes.erase(hWnd);

@@ -213,7 +213,7 @@ LRESULT Set_Cur_Sel(LIST_BOX& lb, WPARAM wIndex) {
     lb.nSel = lb.nCaret = nIndex;
     Ensure_Visible(lb, nIndex);
     Redraw(lb);
-    return nIndex < 0 && static_cast<int>(wIndex) != -1 ? LB_ERR : nIndex;
+    return nIndex < 0 ? LB_ERR : nIndex;
 }
 
 LRESULT Set_Sel(LIST_BOX& lb, bool bSelect, int nIndex) {

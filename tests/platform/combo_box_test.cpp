@@ -67,8 +67,14 @@ TEST_F(ComboBoxTest, SelectionSetByTheProgramFollowsItsRowSilently) {
                            reinterpret_cast<LPARAM>("up")),
               CB_ERR);
     EXPECT_EQ(SendMessageA(hCombo, CB_GETCURSEL, 0, 0), 2);
+    char sz[8] = {};
+    EXPECT_EQ(GetWindowTextA(hCombo, sz, sizeof(sz)), 4);
+    EXPECT_STREQ(sz, "west");
+    EXPECT_EQ(GetWindowTextA(hCombo, sz, 3), 2);  // cut to the buffer
+    EXPECT_STREQ(sz, "we");
     SendMessageA(hCombo, CB_DELETESTRING, 2, 0);
     EXPECT_EQ(SendMessageA(hCombo, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(GetWindowTextA(hCombo, sz, sizeof(sz)), 0);
     EXPECT_TRUE(Take_Codes().empty());
 }
 
