@@ -271,8 +271,8 @@ void Draw_Field_By_Owner(const COMBO_BOX& cb, HDC hdc, const RECT& rcItem, UINT 
     dis.hwndItem = cb.hWnd;
     dis.hDC = hdc;
     dis.rcItem = rcItem;
-    dis.itemData =
-        nSel >= 0 ? static_cast<ULONG_PTR>(List(cb, LB_GETITEMDATA, static_cast<WPARAM>(nSel))) : 0;
+    // No selection: CB_ERR, as CB_GETITEMDATA answers for row -1.
+    dis.itemData = static_cast<ULONG_PTR>(List(cb, LB_GETITEMDATA, static_cast<WPARAM>(nSel)));
     SendMessageA(GetParent(cb.hWnd), WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
 }
 

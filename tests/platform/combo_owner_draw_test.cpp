@@ -60,6 +60,7 @@ TEST_F(ComboOwnerDrawTest, FieldIsDrawnByTheParentWithTheSelectedRow) {
     Snapshot(hCombo);
     ASSERT_EQ(Log().aDrawn.size(), 1u);
     EXPECT_EQ(Log().aDrawn[0].itemID, static_cast<UINT>(-1));
+    EXPECT_EQ(Log().aDrawn[0].itemData, static_cast<ULONG_PTR>(CB_ERR));
 }
 
 TEST_F(ComboOwnerDrawTest, DroppedRowsAreDrawnAsTheComboBoxs) {
