@@ -319,6 +319,12 @@ void On_Button_Down(LIST_BOX& lb, int x, int y, bool bDouble) {
     LIST_BOX_LAYOUT layout = List_Box_Layout(lb);
     LIST_BOX_SCROLL_PART part =
         List_Box_Scroll_Bar_Hit(layout.rcScrollBar, lb.nTop, layout.nPage, Count(lb), {x, y});
+    if (part == LB_SCROLL_THUMB && !lb.bDropDown) {
+        lb.nThumbDragY = y;
+        lb.nThumbDragTop = lb.nTop;
+        SetCapture(lb.hWnd);
+        return;
+    }
     if (part != LB_SCROLL_NONE) {
         Scroll_By_Part(lb, part, layout.nPage);
         return;
@@ -491,6 +497,18 @@ bool On_Input(LIST_BOX& lb, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_LBUTTONDOWN: On_Button_Down(lb, x, y, false); return true;
     case WM_LBUTTONDBLCLK: On_Button_Down(lb, x, y, true); return true;
+    case WM_MOUSEMOVE:
+        if (lb.nThumbDragY >= 0) {
+            LIST_BOX_LAYOUT layout = List_Box_Layout(lb);
+            Set_Top(lb, List_Box_Scroll_Bar_Drag(layout.rcScrollBar, layout.nPage, Count(lb),
+                                                 lb.nThumbDragTop, y - lb.nThumbDragY));
+        }
+        return true;
+    case WM_LBUTTONUP:
+        if (lb.nThumbDragY >= 0 && GetCapture() == lb.hWnd) ReleaseCapture();
+        lb.nThumbDragY = -1;
+        return true;
+    case WM_CAPTURECHANGED: lb.nThumbDragY = -1; return true;
     case WM_MOUSEWHEEL:
         Set_Top(lb, lb.nTop - 3 * static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA);
         return true;

@@ -26,6 +26,8 @@ struct LIST_BOX {
     std::vector<INT> aTabStops;  // pixels; empty: every 32 dialog units
     HFONT hFont = nullptr;
     bool bFocus = false;
+    int nThumbDragY = -1;  // where a drag of the scroll bar's thumb began; -1: none
+    int nThumbDragTop = 0;
     bool bDropDown = false;  // a combo box's list: the combo box drives its mouse and keys
 };
 
@@ -55,3 +57,5 @@ enum LIST_BOX_SCROLL_PART {
 void List_Box_Draw_Scroll_Bar(HDC hdc, const RECT& rc, int nPos, int nPage, int nCount);
 LIST_BOX_SCROLL_PART List_Box_Scroll_Bar_Hit(const RECT& rc, int nPos, int nPage, int nCount,
                                              POINT pt);
+// The position a drag of the thumb nDeltaY pixels from where it was at nStartPos leads to.
+int List_Box_Scroll_Bar_Drag(const RECT& rc, int nPage, int nCount, int nStartPos, int nDeltaY);

@@ -56,3 +56,13 @@ LIST_BOX_SCROLL_PART List_Box_Scroll_Bar_Hit(const RECT& rc, int nPos, int nPage
     if (pt.y >= p.rcThumb.bottom) return LB_SCROLL_PAGE_DOWN;
     return LB_SCROLL_THUMB;
 }
+
+int List_Box_Scroll_Bar_Drag(const RECT& rc, int nPage, int nCount, int nStartPos, int nDeltaY) {
+    LIST_BOX_SCROLL_PARTS p = Scroll_Parts_Of(rc, nStartPos, nPage, nCount);
+    const int nSlack = (p.rcDown.top - p.rcUp.bottom) - (p.rcThumb.bottom - p.rcThumb.top);
+    if (nCount <= nPage || nSlack <= 0) return nStartPos;
+    // Rounded to the nearest row.
+    const int nRange = nCount - nPage;
+    const int nRows = (2 * nDeltaY * nRange + (nDeltaY < 0 ? -nSlack : nSlack)) / (2 * nSlack);
+    return std::clamp(nStartPos + nRows, 0, nRange);
+}

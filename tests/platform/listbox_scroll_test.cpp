@@ -100,6 +100,29 @@ TEST_F(ListBoxScrollTest, ScrollBarClicksScrollByLineAndPage) {
     EXPECT_EQ(SendMessageA(hList, LB_GETCURSEL, 0, 0), LB_ERR);  // scrolling selects nothing
 }
 
+TEST_F(ListBoxScrollTest, DraggingTheThumbScrollsInProportion) {
+    Make(WS_VSCROLL, kRows);
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(hList, &rc);
+    const int nBar = GetSystemMetrics(SM_CXVSCROLL);
+    const int x = rc.right - nBar / 2;
+    const int yThumb = nBar + 3;  // just below the up arrow: the thumb at the top
+    Test_Send_Mouse(hList, WM_LBUTTONDOWN, x, yThumb, MK_LBUTTON);
+    EXPECT_EQ(GetCapture(), hList);
+    Test_Send_Mouse(hList, WM_MOUSEMOVE, x, rc.bottom + 40, MK_LBUTTON);  // past the end
+    EXPECT_EQ(Top(), kRows - nPage);
+    Test_Send_Mouse(hList, WM_MOUSEMOVE, x, yThumb, MK_LBUTTON);
+    EXPECT_EQ(Top(), 0);
+    Test_Send_Mouse(hList, WM_MOUSEMOVE, x, yThumb + (rc.bottom - 2 * nBar) / 4, MK_LBUTTON);
+    EXPECT_GT(Top(), 0);
+    EXPECT_LT(Top(), kRows - nPage);
+    Test_Send_Mouse(hList, WM_LBUTTONUP, x, yThumb, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    const int nTop = Top();
+    Test_Send_Mouse(hList, WM_MOUSEMOVE, x, rc.bottom - 1, 0);
+    EXPECT_EQ(Top(), nTop);
+}
+
 TEST_F(ListBoxScrollTest, MouseWheelScrollsThreeRowsANotch) {
     Make(WS_VSCROLL, kRows);
     Test_Send_Mouse(hList, WM_MOUSEWHEEL, 10, 10, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)));
