@@ -155,7 +155,6 @@ TEST_F(ComboDropDownTest, FieldShowsTheSelectionAndTheDropButton) {
 
 TEST_F(ComboDropDownTest, DroppedListShowsTheRowsBelowTheField) {
     Click_Combo();
-    POINT pt = Row_Point(0);
     RECT rcCombo = {0, 0, 0, 0};
     GetWindowRect(hCombo, &rcCombo);
     EXPECT_EQ(SendMessageA(hCombo, CB_GETCURSEL, 0, 0), 1);
@@ -168,5 +167,16 @@ TEST_F(ComboDropDownTest, DroppedListShowsTheRowsBelowTheField) {
     // The selected row highlighted, the others on the window colour.
     EXPECT_EQ(p.At(p.nWidth - 25, nRow + nRow / 2), Rgb_Of(GetSysColor(COLOR_HIGHLIGHT)));
     EXPECT_EQ(p.At(p.nWidth - 25, nRow / 2), Rgb_Of(GetSysColor(COLOR_WINDOW)));
-    (void)pt;
+}
+
+TEST_F(ComboDropDownTest, DroppedListTakesItsColoursFromTheComboBoxsParent) {
+    Answers().hListBrush = CreateSolidBrush(RGB(90, 0, 0));
+    Click_Combo();
+    RECT rcCombo = {0, 0, 0, 0};
+    GetWindowRect(hCombo, &rcCombo);
+    HWND hList = WindowFromPoint({rcCombo.left + 30, rcCombo.bottom + 5});
+    ASSERT_NE(hList, hCombo);
+    PICTURE p = Snapshot(hList);
+    const int nRow = static_cast<int>(SendMessageA(hCombo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(p.At(p.nWidth - 25, nRow / 2), Rgb_Of(RGB(90, 0, 0)));
 }
