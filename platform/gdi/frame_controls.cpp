@@ -76,7 +76,8 @@ void Size_Grip(GDI_TARGET& t, const RECT& rc) {
     }
 }
 
-// A solid triangle pointing in the direction (DFCS_SCROLLUP .. DFCS_SCROLLRIGHT), centred.
+// A solid triangle pointing in the direction (DFCS_SCROLLUP .. DFCS_SCROLLRIGHT; a combo box
+// button points down), centred.
 void Arrow(GDI_TARGET& t, const RECT& rc, UINT uDirection, uint32_t nPixel) {
     const int w = rc.right - rc.left, h = rc.bottom - rc.top;
     const int nDepth = std::max(1, std::min(w, h) / 4);  // rows from the tip to the base
@@ -88,6 +89,7 @@ void Arrow(GDI_TARGET& t, const RECT& rc, UINT uDirection, uint32_t nPixel) {
             Raster_Fill(t, {cx - i, cy + nRow, cx + i + 1, cy + nRow + 1}, nPixel);
             break;
         case DFCS_SCROLLDOWN:
+        case DFCS_SCROLLCOMBOBOX:
             Raster_Fill(t, {cx - i, cy - nRow, cx + i + 1, cy - nRow + 1}, nPixel);
             break;
         case DFCS_SCROLLLEFT:
