@@ -83,7 +83,7 @@ void Fit_Field(const COMBO_BOX& cb) {
                  cb.nFieldItemHeight + 2 * kFieldInset + nFrame, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-LRESULT On_Create(HWND hWnd, const CREATESTRUCTA* pCreate) {
+LRESULT Combo_On_Create(HWND hWnd, const CREATESTRUCTA* pCreate) {
     COMBO_BOX& cb = gComboBoxes[hWnd] = COMBO_BOX();
     cb.hWnd = hWnd;
     const DWORD dwStyle = static_cast<DWORD>(pCreate->style);
@@ -437,7 +437,7 @@ LRESULT Forward_From_List(const COMBO_BOX& cb, UINT uMsg, WPARAM wParam, LPARAM 
 }  // namespace
 
 LRESULT Combo_Box_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (uMsg == WM_CREATE) return On_Create(hWnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    if (uMsg == WM_CREATE) return Combo_On_Create(hWnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     auto it = gComboBoxes.find(hWnd);
     if (it == gComboBoxes.end()) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     COMBO_BOX& cb = it->second;
