@@ -283,15 +283,22 @@ typedef struct tagNMLVKEYDOWN {
     UINT flags;
 } NMLVKEYDOWN;
 
-#define ListView_GetItemCount(hwnd) ((int)SendMessageA((hwnd), LVM_GETITEMCOUNT, 0, 0))
-#define ListView_GetHeader(hwnd) ((HWND)SendMessageA((hwnd), LVM_GETHEADER, 0, 0))
-#define ListView_GetNextItem(hwnd, i, flags) \
-    ((int)SendMessageA((hwnd), LVM_GETNEXTITEM, (WPARAM)(int)(i), MAKELPARAM((flags), 0)))
-#define ListView_SetExtendedListViewStyle(hwnd, style) \
-    ((DWORD)SendMessageA((hwnd), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)(style)))
-#define ListView_DeleteAllItems(hwnd) ((BOOL)SendMessageA((hwnd), LVM_DELETEALLITEMS, 0, 0))
-#define ListView_EnsureVisible(hwnd, i, partial) \
-    ((BOOL)SendMessageA((hwnd), LVM_ENSUREVISIBLE, (WPARAM)(int)(i), (LPARAM)(partial)))
+inline int ListView_GetItemCount(HWND hWnd) {
+    return (int)SendMessageA(hWnd, LVM_GETITEMCOUNT, 0, 0);
+}
+inline HWND ListView_GetHeader(HWND hWnd) { return (HWND)SendMessageA(hWnd, LVM_GETHEADER, 0, 0); }
+inline int ListView_GetNextItem(HWND hWnd, int nStart, UINT uFlags) {
+    return (int)SendMessageA(hWnd, LVM_GETNEXTITEM, (WPARAM)nStart, MAKELPARAM(uFlags, 0));
+}
+inline DWORD ListView_SetExtendedListViewStyle(HWND hWnd, DWORD dwStyle) {
+    return (DWORD)SendMessageA(hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)dwStyle);
+}
+inline BOOL ListView_DeleteAllItems(HWND hWnd) {
+    return (BOOL)SendMessageA(hWnd, LVM_DELETEALLITEMS, 0, 0);
+}
+inline BOOL ListView_EnsureVisible(HWND hWnd, int nItem, BOOL bPartial) {
+    return (BOOL)SendMessageA(hWnd, LVM_ENSUREVISIBLE, (WPARAM)nItem, (LPARAM)bPartial);
+}
 
 // Header styles, messages and notifications.
 #define HDS_HORZ 0x0000
