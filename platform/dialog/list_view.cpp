@@ -270,11 +270,6 @@ LRESULT Set_Font(HWND hWnd, LIST_VIEW_STATE* pState, HFONT hFont, bool bRepaint)
     return 0;
 }
 
-void Set_Focus(HWND hWnd, LIST_VIEW_STATE* pState, bool bFocused) {
-    pState->bFocused = bFocused;
-    List_View_Invalidate(hWnd);
-}
-
 // The layout messages: columns, colours, scrolling and geometry. False for any other message.
 bool Layout_Message(HWND hWnd, LIST_VIEW_STATE* pState, UINT uMsg, WPARAM wParam, LPARAM lParam,
                     LRESULT* pResult) {
@@ -415,8 +410,8 @@ LRESULT List_View_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     case WM_SETREDRAW: return Set_Redraw(hWnd, pState, wParam != 0);
     case WM_SETFONT: return Set_Font(hWnd, pState, reinterpret_cast<HFONT>(wParam), lParam != 0);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(pState->hFont);
-    case WM_SETFOCUS: Set_Focus(hWnd, pState, true); return 0;
-    case WM_KILLFOCUS: Set_Focus(hWnd, pState, false); return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: List_View_Invalidate(hWnd); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: List_View_Paint(hWnd, *pState); return 0;

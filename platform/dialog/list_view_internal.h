@@ -54,7 +54,6 @@ struct LIST_VIEW_STATE {
     DWORD dwExStyle = 0;
     HFONT hFont = nullptr;
     bool bRedraw = true;
-    bool bFocused = false;
     int nTop = 0;      // the first row shown
     int nScrollX = 0;  // pixels the columns are scrolled left
     int nRowHeight = 16;

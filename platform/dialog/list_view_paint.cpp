@@ -45,7 +45,7 @@ struct ROW_COLOURS {
 
 // The colours of an item's selected cells, or of its plain ones.
 ROW_COLOURS Cell_Colours(HWND hWnd, const LIST_VIEW_STATE& state, bool bSelected) {
-    if (bSelected && state.bFocused)
+    if (bSelected && GetFocus() == hWnd)
         return {GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT), true};
     if (bSelected && (GetWindowLongPtrA(hWnd, GWL_STYLE) & LVS_SHOWSELALWAYS))
         return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE), true};
@@ -85,7 +85,7 @@ void Paint_Row(HWND hWnd, HDC hdc, const LIST_VIEW_STATE& state, int nItem,
                       Text_Align(state.aColumns[nColumn].nFormat) | DT_SINGLELINE | DT_VCENTER |
                           DT_NOPREFIX | DT_END_ELLIPSIS);
     }
-    if ((item.uState & LVIS_FOCUSED) && state.bFocused) DrawFocusRect(hdc, &rcFocus);
+    if ((item.uState & LVIS_FOCUSED) && GetFocus() == hWnd) DrawFocusRect(hdc, &rcFocus);
 }
 
 void Paint_Grid(HDC hdc, const LIST_VIEW_STATE& state, const RECT& rcRows,

@@ -72,6 +72,27 @@ TEST_F(ListViewPaintTest, HeaderRowsSelectionAndGridLines) {
     EXPECT_EQ(At(ptSelected.x, ptSelected.y), Rgb_Of(GetSysColor(COLOR_BTNFACE)));
 }
 
+WNDPROC gListProc = nullptr;
+
+// The game's subclass answers WM_KILLFOCUS itself, so the control never sees it.
+LRESULT Swallow_Kill_Focus(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return uMsg == WM_KILLFOCUS ? 0 : CallWindowProcA(gListProc, hWnd, uMsg, wParam, lParam);
+}
+
+TEST_F(ListViewPaintTest, SelectionFollowsTheFocusEvenWhenKillFocusIsSwallowed) {
+    gListProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Swallow_Kill_Focus)));
+    SetFocus(hList);
+    Set_State(0, LVIS_SELECTED, LVIS_SELECTED);
+    POINT pt = Blank_Of_Row(0);
+    Snapshot();
+    EXPECT_EQ(At(pt.x, pt.y), Rgb_Of(GetSysColor(COLOR_HIGHLIGHT)));
+    SetFocus(hParent);
+    InvalidateRect(hList, nullptr, TRUE);
+    Snapshot();
+    EXPECT_EQ(At(pt.x, pt.y), Rgb_Of(GetSysColor(COLOR_BTNFACE)));
+}
+
 TEST_F(ListViewPaintTest, RedrawOffHoldsThePictureUntilTurnedOn) {
     SetFocus(hList);
     Snapshot();
