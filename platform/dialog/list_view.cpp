@@ -90,13 +90,12 @@ HDITEMA Header_Item_Of(const LVCOLUMNA& column) {
 LRESULT Insert_Column(HWND hWnd, LIST_VIEW_STATE* pState, int nIndex, const LVCOLUMNA* pColumn) {
     if (!pColumn || !pState->hHeader || nIndex < 0) return -1;
     nIndex = std::min(nIndex, Column_Count(*pState));
+    // Every column gets a format and a width; the first one is always left-aligned.
     LVCOLUMNA column = *pColumn;
-    if (nIndex == 0)  // the first column is always left-aligned
-        column.fmt = LVCFMT_LEFT;
+    column.mask |= LVCF_FMT | LVCF_WIDTH;
+    column.fmt = nIndex == 0 || !(pColumn->mask & LVCF_FMT) ? LVCFMT_LEFT : pColumn->fmt;
+    column.cx = pColumn->mask & LVCF_WIDTH ? pColumn->cx : 0;
     HDITEMA item = Header_Item_Of(column);
-    item.mask |= HDI_FORMAT | HDI_WIDTH;
-    item.fmt = (column.mask & LVCF_FMT ? column.fmt & LVCFMT_JUSTIFYMASK : 0) | HDF_STRING;
-    item.cxy = column.mask & LVCF_WIDTH ? std::max(0, column.cx) : 0;
     if (SendMessageA(pState->hHeader, HDM_INSERTITEMA, nIndex, reinterpret_cast<LPARAM>(&item)) < 0)
         return -1;
     LIST_VIEW_COLUMN added;

@@ -205,6 +205,14 @@ TEST_F(ListViewTest, ScrollBarClicksScrollTheRows) {
     Click(hList, xBar, 3);  // the up arrow
     EXPECT_EQ(SendMessageA(hList, LVM_GETTOPINDEX, 0, 0), nPage);
     EXPECT_EQ(SendMessageA(hList, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+
+    // The thumb dragged to the top, then past the bottom.
+    SendMessageA(hList, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(SendMessageA(hList, LVM_GETTOPINDEX, 0, 0), 0);
+    int yThumb = GetSystemMetrics(SM_CYVSCROLL) + 2;
+    Drag(hList, POINT{xBar, yThumb}, POINT{xBar, rcClient.bottom + 40});
+    EXPECT_EQ(SendMessageA(hList, LVM_GETTOPINDEX, 0, 0), 50 - nPage);
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 }  // namespace
