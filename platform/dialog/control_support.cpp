@@ -1,6 +1,7 @@
 // Notifications, fonts and text measures shared by the list view and its header.
 #include "list_view_internal.h"
 
+#include <algorithm>
 #include <cstdio>
 
 LRESULT Control_Notify_Parent(HWND hWnd, UINT uCode, NMHDR* pHeader) {
@@ -27,16 +28,19 @@ int Control_Line_Height(HWND hWnd, HFONT hFont) {
     return nHeight;
 }
 
-int Control_Text_Width(HWND hWnd, HFONT hFont, const std::string& stText) {
+int Control_Widest_Text(HWND hWnd, HFONT hFont, const std::vector<std::string>& aTexts) {
     HDC hdc = GetDC(hWnd);
     if (!hdc) return 0;
     HGDIOBJ hOld = SelectObject(hdc, Control_Font(hFont));
-    SIZE size = {};
-    if (!GetTextExtentPoint32A(hdc, stText.c_str(), static_cast<int>(stText.size()), &size))
-        size.cx = 0;
+    int nWidest = 0;
+    for (const std::string& stText : aTexts) {
+        SIZE size = {};
+        if (GetTextExtentPoint32A(hdc, stText.c_str(), static_cast<int>(stText.size()), &size))
+            nWidest = std::max(nWidest, static_cast<int>(size.cx));
+    }
     SelectObject(hdc, hOld);
     ReleaseDC(hWnd, hdc);
-    return size.cx;
+    return nWidest;
 }
 
 int Control_Copy_Text(const std::string& stText, char* szOut, int nMax) {

@@ -150,12 +150,11 @@ LRESULT Set_Column(HWND hWnd, LIST_VIEW_STATE* pState, int nIndex, const LVCOLUM
 
 // The width a column needs for its cells' texts (and its header's with bUseHeader).
 int Needed_Width(HWND hWnd, const LIST_VIEW_STATE& state, int nColumn, bool bUseHeader) {
-    int nWidth =
-        bUseHeader ? Control_Text_Width(hWnd, state.hFont, Header_Text(state, nColumn)) : 0;
+    std::vector<std::string> aTexts;
+    if (bUseHeader) aTexts.push_back(Header_Text(state, nColumn));
     for (const LIST_VIEW_ITEM& row : state.aItems)
-        if (nColumn < static_cast<int>(row.aText.size()))
-            nWidth = std::max(nWidth, Control_Text_Width(hWnd, state.hFont, row.aText[nColumn]));
-    return nWidth + kCellPadding;
+        if (nColumn < static_cast<int>(row.aText.size())) aTexts.push_back(row.aText[nColumn]);
+    return Control_Widest_Text(hWnd, state.hFont, aTexts) + kCellPadding;
 }
 
 LRESULT Set_Column_Width(HWND hWnd, LIST_VIEW_STATE* pState, int nColumn, int nWidth) {
@@ -245,12 +244,9 @@ LRESULT Item_Rect(HWND hWnd, const LIST_VIEW_STATE& state, int nItem, int nSubIt
 LRESULT Scroll(HWND hWnd, LIST_VIEW_STATE* pState, int dx, int dy) {
     int nRows = dy / std::max(1, pState->nRowHeight);
     if (dy != 0 && nRows == 0) nRows = dy > 0 ? 1 : -1;
-    int nTotal = 0;
-    for (int i = 0; i < Column_Count(*pState); i++) nTotal += Header_Width(*pState, i);
-    RECT rcRows = List_View_Rows_Rect(hWnd, *pState);
-    int nMaxX = std::max(0, nTotal - static_cast<int>(rcRows.right - rcRows.left));
-    pState->nScrollX = std::clamp(pState->nScrollX + dx, 0, nMaxX);
-    List_View_Set_Top(hWnd, pState->nTop + nRows);
+    int nTop = pState->nTop;
+    List_View_Set_Scroll_X(hWnd, pState->nScrollX + dx);
+    List_View_Set_Top(hWnd, nTop + nRows);
     return TRUE;
 }
 
@@ -313,9 +309,10 @@ bool Layout_Message(HWND hWnd, LIST_VIEW_STATE* pState, UINT uMsg, WPARAM wParam
     case LVM_GETIMAGELIST:
     case LVM_SETIMAGELIST: *pResult = 0; return true;  // report mode draws no images
     case LVM_GETSTRINGWIDTHA:
-        *pResult =
-            lParam ? Control_Text_Width(hWnd, pState->hFont, reinterpret_cast<const char*>(lParam))
-                   : 0;
+        *pResult = lParam
+                       ? Control_Widest_Text(hWnd, pState->hFont,
+                                             {std::string(reinterpret_cast<const char*>(lParam))})
+                       : 0;
         return true;
     case LVM_GETITEMRECT:
         *pResult = Item_Rect(hWnd, *pState, nIndex, 0, reinterpret_cast<RECT*>(lParam));
@@ -366,6 +363,17 @@ void List_View_Set_Top(HWND hWnd, int nTop) {
     nTop = std::clamp(nTop, 0, nMax);
     if (nTop == pState->nTop) return;
     pState->nTop = nTop;
+    List_View_Invalidate(hWnd);
+}
+
+void List_View_Set_Scroll_X(HWND hWnd, int nScrollX) {
+    LIST_VIEW_STATE* pState = List_View_Find(hWnd);
+    if (!pState) return;
+    RECT rcRows = List_View_Rows_Rect(hWnd, *pState);
+    int nMax = std::max(0, List_View_Columns_Width(*pState) - static_cast<int>(rcRows.right));
+    nScrollX = std::clamp(nScrollX, 0, nMax);
+    if (nScrollX == pState->nScrollX) return;
+    pState->nScrollX = nScrollX;
     List_View_Invalidate(hWnd);
 }
 

@@ -3,6 +3,7 @@
 #include "list_view_internal.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace list_view_input {
 namespace {
@@ -51,45 +52,60 @@ void Notify_Click(HWND hWnd, UINT uCode, const LVHITTESTINFO& hit) {
     Control_Notify_Parent(hWnd, uCode, &nm.hdr);
 }
 
-// A vertical scroll request, from the bar or from WM_VSCROLL.
-void Scroll_Rows(HWND hWnd, int nCode, int nThumbPos) {
+const int kColumnStep = 16;  // pixels a horizontal arrow scrolls
+
+// A scroll request, from a bar or from WM_VSCROLL / WM_HSCROLL: rows down, pixels across.
+void Scroll_By_Code(HWND hWnd, bool bHorizontal, int nCode, int nThumbPos) {
     LIST_VIEW_STATE* pState = List_View_Find(hWnd);
     if (!pState) return;
-    int nPage = List_View_Rows_Per_Page(hWnd, *pState);
-    int nTop = pState->nTop;
+    RECT rcRows = List_View_Rows_Rect(hWnd, *pState);
+    int nLine = bHorizontal ? kColumnStep : 1;
+    int nPage = bHorizontal ? static_cast<int>(rcRows.right - rcRows.left)
+                            : List_View_Rows_Per_Page(hWnd, *pState);
+    int nPos = bHorizontal ? pState->nScrollX : pState->nTop;
     switch (nCode) {
-    case SB_LINEUP: nTop--; break;
-    case SB_LINEDOWN: nTop++; break;
-    case SB_PAGEUP: nTop -= nPage; break;
-    case SB_PAGEDOWN: nTop += nPage; break;
-    case SB_TOP: nTop = 0; break;
-    case SB_BOTTOM: nTop = static_cast<int>(pState->aItems.size()); break;
+    case SB_LINEUP: nPos -= nLine; break;
+    case SB_LINEDOWN: nPos += nLine; break;
+    case SB_PAGEUP: nPos -= nPage; break;
+    case SB_PAGEDOWN: nPos += nPage; break;
+    case SB_TOP: nPos = 0; break;
+    case SB_BOTTOM: nPos = INT_MAX / 2; break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: nTop = nThumbPos; break;
+    case SB_THUMBTRACK: nPos = nThumbPos; break;
     default: return;
     }
-    List_View_Set_Top(hWnd, nTop);
+    if (bHorizontal)
+        List_View_Set_Scroll_X(hWnd, nPos);
+    else
+        List_View_Set_Top(hWnd, nPos);
 }
 
-// A press on the scroll bar; false when the point is not on it.
+// A press on a scroll bar; false when the point is on neither.
 bool Scroll_Bar_Down(HWND hWnd, LIST_VIEW_STATE* pState, POINT pt) {
-    LIST_SCROLL bar;
-    if (!List_View_Scroll_Bar(hWnd, *pState, &bar)) return false;
-    int nCode = List_Scroll_Hit(bar, pt);
-    if (nCode < 0) return false;
-    if (nCode == SB_THUMBTRACK) {
-        pState->nThumbGrab = pt.y - List_Scroll_Thumb(bar).top;
-        SetCapture(hWnd);
-    } else {
-        Scroll_Rows(hWnd, nCode, 0);
+    for (bool bHorizontal : {false, true}) {
+        LIST_SCROLL bar;
+        if (!List_View_Scroll_Bar(hWnd, *pState, bHorizontal, &bar)) continue;
+        int nCode = List_Scroll_Hit(bar, pt);
+        if (nCode < 0) continue;
+        if (nCode == SB_THUMBTRACK) {
+            RECT rcThumb = List_Scroll_Thumb(bar);
+            pState->nThumbGrab = bHorizontal ? pt.x - rcThumb.left : pt.y - rcThumb.top;
+            pState->bThumbHorizontal = bHorizontal;
+            SetCapture(hWnd);
+        } else {
+            Scroll_By_Code(hWnd, bHorizontal, nCode, 0);
+        }
+        return true;
     }
-    return true;
+    return false;
 }
 
 void Thumb_Drag(HWND hWnd, const LIST_VIEW_STATE& state, POINT pt) {
     LIST_SCROLL bar;
-    if (List_View_Scroll_Bar(hWnd, state, &bar))
-        Scroll_Rows(hWnd, SB_THUMBTRACK, List_Scroll_Pos_At(bar, pt.y - state.nThumbGrab));
+    bool bHorizontal = state.bThumbHorizontal;
+    if (!List_View_Scroll_Bar(hWnd, state, bHorizontal, &bar)) return;
+    int nAlong = (bHorizontal ? pt.x : pt.y) - state.nThumbGrab;
+    Scroll_By_Code(hWnd, bHorizontal, SB_THUMBTRACK, List_Scroll_Pos_At(bar, nAlong));
 }
 
 void Button_Down(HWND hWnd, UINT uMsg, POINT pt) {
@@ -194,7 +210,9 @@ bool List_View_Input_Message(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam,
         return true;
     }
     case WM_VSCROLL:
-        Scroll_Rows(hWnd, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+    case WM_HSCROLL:
+        Scroll_By_Code(hWnd, uMsg == WM_HSCROLL, LOWORD(wParam),
+                       static_cast<short>(HIWORD(wParam)));
         return true;
     case WM_KEYDOWN: Key_Down(hWnd, static_cast<UINT>(wParam)); return true;
     default: return false;

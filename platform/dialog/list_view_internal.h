@@ -4,6 +4,7 @@
 #include "../platform_internal.h"
 
 #include <string>
+#include <vector>
 
 // Sends WM_NOTIFY with the header filled in (hwndFrom = hWnd, idFrom = its id, code) to hWnd's
 // parent and gives the parent's answer; 0 without a parent.
@@ -13,25 +14,27 @@ LRESULT Control_Notify_Parent(HWND hWnd, UINT uCode, NMHDR* pHeader);
 HFONT Control_Font(HFONT hSet);
 // The height of a line of text in the font.
 int Control_Line_Height(HWND hWnd, HFONT hFont);
-// The width of the text in the font, as GetTextExtentPoint32A measures it.
-int Control_Text_Width(HWND hWnd, HFONT hFont, const std::string& stText);
+// The width of the widest text in the font, as GetTextExtentPoint32A measures it; 0 for none.
+int Control_Widest_Text(HWND hWnd, HFONT hFont, const std::vector<std::string>& aTexts);
 // Copies the text into a caller's buffer of nMax bytes (cut and zero-ended); the length copied.
 int Control_Copy_Text(const std::string& stText, char* szOut, int nMax);
 
-// A vertical scroll bar the list view draws in its own client area: rcBar is its rectangle, nPos
-// the first row shown, nPage the rows that fit, nCount all rows.
+// A scroll bar the list view draws in its own client area: rcBar is its rectangle; nPos the first
+// row (or pixel column) shown, nPage how many fit, nCount how many there are. SB_LINEUP and
+// SB_PAGEUP stand for left on a horizontal bar, SB_LINEDOWN and SB_PAGEDOWN for right.
 struct LIST_SCROLL {
     RECT rcBar;
     int nPos;
     int nPage;
     int nCount;
+    bool bHorizontal;
 };
 void List_Scroll_Draw(HDC hdc, const LIST_SCROLL& bar);
 // The SB_* request a click at pt makes (SB_THUMBTRACK on the thumb), -1 outside the bar.
 int List_Scroll_Hit(const LIST_SCROLL& bar, POINT pt);
-// The thumb's rectangle, and the first row that puts the thumb's top at y.
+// The thumb's rectangle, and the position that puts the thumb's start at nAlong.
 RECT List_Scroll_Thumb(const LIST_SCROLL& bar);
-int List_Scroll_Pos_At(const LIST_SCROLL& bar, int y);
+int List_Scroll_Pos_At(const LIST_SCROLL& bar, int nAlong);
 
 // ---- the list view's state (dialog/list_view.cpp) ------------------------------------------------
 #include <vector>
@@ -61,15 +64,19 @@ struct LIST_VIEW_STATE {
     COLORREF crBack = CLR_DEFAULT;
     COLORREF crText = CLR_DEFAULT;
     COLORREF crTextBack = CLR_DEFAULT;
-    int nThumbGrab = -1;  // while the thumb is dragged: the grab's offset from its top
+    int nThumbGrab = -1;  // while a thumb is dragged: the grab's offset from its start
+    bool bThumbHorizontal = false;
 };
 
 LIST_VIEW_STATE* List_View_Find(HWND hWnd);
-// Where things are, in client coordinates: the rows' area (under the header, left of the scroll
-// bar), the scroll bar (empty when every row fits), the rows that fit, a row's rectangle over
-// all columns, and a column's left and right (in the header's order, scrolled).
+// Where things are, in client coordinates: the rows' area (under the header, inside the scroll
+// bars), a scroll bar (false when everything fits that way), the rows that fit, a row's
+// rectangle over all columns, and a column's left and right (in the header's order, scrolled).
 RECT List_View_Rows_Rect(HWND hWnd, const LIST_VIEW_STATE& state);
-bool List_View_Scroll_Bar(HWND hWnd, const LIST_VIEW_STATE& state, LIST_SCROLL* pBar);
+bool List_View_Scroll_Bar(HWND hWnd, const LIST_VIEW_STATE& state, bool bHorizontal,
+                          LIST_SCROLL* pBar);
+// The width of all columns together.
+int List_View_Columns_Width(const LIST_VIEW_STATE& state);
 int List_View_Rows_Per_Page(HWND hWnd, const LIST_VIEW_STATE& state);
 RECT List_View_Row_Rect(HWND hWnd, const LIST_VIEW_STATE& state, int nItem);
 bool List_View_Column_Span(const LIST_VIEW_STATE& state, int nColumn, int* pLeft, int* pRight);
@@ -80,8 +87,10 @@ void List_View_Paint(HWND hWnd, const LIST_VIEW_STATE& state);
 // Repaints the whole list (unless WM_SETREDRAW turned painting off), first fitting the header
 // to the rows' width.
 void List_View_Invalidate(HWND hWnd);
-// Scrolls so that nTop is the first row shown (kept within the rows).
+// Scrolls so that nTop is the first row shown (kept within the rows), or so that the columns
+// start nScrollX pixels to the left (kept within their width).
 void List_View_Set_Top(HWND hWnd, int nTop);
+void List_View_Set_Scroll_X(HWND hWnd, int nScrollX);
 // Scrolls the item into view; FALSE for no such item.
 BOOL List_View_Ensure_Visible(HWND hWnd, int nItem);
 

@@ -18,11 +18,21 @@ int Header_Height(HWND hWnd, const LIST_VIEW_STATE& state) {
     return (GetWindowLongPtrA(hWnd, GWL_STYLE) & LVS_NOCOLUMNHEADER) ? 0 : state.nHeaderHeight;
 }
 
-// Whether the rows need more height than the client area leaves under the header.
-bool Rows_Overflow(HWND hWnd, const LIST_VIEW_STATE& state) {
+// Which scroll bars show: the vertical one when the rows need more height than the client area
+// leaves under the header, the horizontal one when the columns need more width; each bar takes
+// room the other may then need.
+void Bars_Needed(HWND hWnd, const LIST_VIEW_STATE& state, bool* pbVertical, bool* pbHorizontal) {
     RECT rc = Client_Rect(hWnd);
     int nHeight = rc.bottom - Header_Height(hWnd, state);
-    return static_cast<long long>(state.aItems.size()) * state.nRowHeight > nHeight;
+    long long nRowsHeight = static_cast<long long>(state.aItems.size()) * state.nRowHeight;
+    int nColumnsWidth = List_View_Columns_Width(state);
+    *pbVertical = nRowsHeight > nHeight;
+    *pbHorizontal = nColumnsWidth > rc.right - (*pbVertical ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    if (*pbHorizontal && !*pbVertical) {
+        *pbVertical = nRowsHeight > nHeight - GetSystemMetrics(SM_CYHSCROLL);
+        *pbHorizontal =
+            nColumnsWidth > rc.right - (*pbVertical ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    }
 }
 
 COLORREF Or_Default(COLORREF crSet, int nSysColor) {
@@ -113,21 +123,45 @@ RECT List_View_Rows_Rect(HWND hWnd, const LIST_VIEW_STATE& state) {
     using namespace list_view_paint;
     RECT rc = Client_Rect(hWnd);
     rc.top = std::min(rc.bottom, static_cast<LONG>(Header_Height(hWnd, state)));
-    if (Rows_Overflow(hWnd, state))
-        rc.right = std::max(rc.left, rc.right - GetSystemMetrics(SM_CXVSCROLL));
+    bool bVertical = false, bHorizontal = false;
+    Bars_Needed(hWnd, state, &bVertical, &bHorizontal);
+    if (bVertical) rc.right = std::max(rc.left, rc.right - GetSystemMetrics(SM_CXVSCROLL));
+    if (bHorizontal) rc.bottom = std::max(rc.top, rc.bottom - GetSystemMetrics(SM_CYHSCROLL));
     return rc;
 }
 
-bool List_View_Scroll_Bar(HWND hWnd, const LIST_VIEW_STATE& state, LIST_SCROLL* pBar) {
+bool List_View_Scroll_Bar(HWND hWnd, const LIST_VIEW_STATE& state, bool bHorizontal,
+                          LIST_SCROLL* pBar) {
     using namespace list_view_paint;
-    if (!Rows_Overflow(hWnd, state)) return false;
+    bool bVertical = false, bHorizontalShown = false;
+    Bars_Needed(hWnd, state, &bVertical, &bHorizontalShown);
+    if (!(bHorizontal ? bHorizontalShown : bVertical)) return false;
     RECT rc = Client_Rect(hWnd);
-    pBar->rcBar = {std::max(rc.left, rc.right - GetSystemMetrics(SM_CXVSCROLL)), rc.top, rc.right,
-                   rc.bottom};
-    pBar->nPos = state.nTop;
-    pBar->nPage = List_View_Rows_Per_Page(hWnd, state);
-    pBar->nCount = static_cast<int>(state.aItems.size());
+    RECT rcRows = List_View_Rows_Rect(hWnd, state);
+    pBar->bHorizontal = bHorizontal;
+    if (bHorizontal) {
+        pBar->rcBar = {rc.left, rcRows.bottom, rcRows.right, rc.bottom};
+        pBar->nPos = state.nScrollX;
+        pBar->nPage = rcRows.right - rcRows.left;
+        pBar->nCount = List_View_Columns_Width(state);
+    } else {
+        pBar->rcBar = {rcRows.right, rc.top, rc.right, rcRows.bottom};
+        pBar->nPos = state.nTop;
+        pBar->nPage = List_View_Rows_Per_Page(hWnd, state);
+        pBar->nCount = static_cast<int>(state.aItems.size());
+    }
     return true;
+}
+
+int List_View_Columns_Width(const LIST_VIEW_STATE& state) {
+    int nRight = 0;
+    for (size_t i = 0; i < state.aColumns.size(); i++) {
+        RECT rc = {};
+        if (state.hHeader &&
+            SendMessageA(state.hHeader, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rc)))
+            nRight = std::max(nRight, static_cast<int>(rc.right));
+    }
+    return nRight;
 }
 
 int List_View_Rows_Per_Page(HWND hWnd, const LIST_VIEW_STATE& state) {
@@ -160,16 +194,10 @@ bool List_View_Column_Span(const LIST_VIEW_STATE& state, int nColumn, int* pLeft
 }
 
 RECT List_View_Row_Rect(HWND hWnd, const LIST_VIEW_STATE& state, int nItem) {
-    using namespace list_view_paint;
     RECT rcRows = List_View_Rows_Rect(hWnd, state);
-    int nRight = -state.nScrollX;
-    for (size_t i = 0; i < state.aColumns.size(); i++) {
-        int nLeft = 0, nColumnRight = 0;
-        List_View_Column_Span(state, static_cast<int>(i), &nLeft, &nColumnRight);
-        nRight = std::max(nRight, nColumnRight);
-    }
     int nTop = rcRows.top + (nItem - state.nTop) * state.nRowHeight;
-    return RECT{-state.nScrollX, nTop, nRight, nTop + state.nRowHeight};
+    return RECT{-state.nScrollX, nTop, List_View_Columns_Width(state) - state.nScrollX,
+                nTop + state.nRowHeight};
 }
 
 void List_View_Paint(HWND hWnd, const LIST_VIEW_STATE& state) {
@@ -202,7 +230,12 @@ void List_View_Paint(HWND hWnd, const LIST_VIEW_STATE& state) {
     if (state.dwExStyle & LVS_EX_GRIDLINES) Paint_Grid(hdc, state, rcRows, aOrder);
     RestoreDC(hdc, nSaved);
     LIST_SCROLL bar;
-    if (List_View_Scroll_Bar(hWnd, state, &bar)) List_Scroll_Draw(hdc, bar);
+    for (bool bHorizontal : {false, true})
+        if (List_View_Scroll_Bar(hWnd, state, bHorizontal, &bar)) List_Scroll_Draw(hdc, bar);
+    if (rcRows.right < rcClient.right && rcRows.bottom < rcClient.bottom) {
+        RECT rcCorner = {rcRows.right, rcRows.bottom, rcClient.right, rcClient.bottom};
+        FillRect(hdc, &rcCorner, GetSysColorBrush(COLOR_BTNFACE));
+    }
     SelectObject(hdc, hOldFont);
     EndPaint(hWnd, &ps);
 }

@@ -215,4 +215,33 @@ TEST_F(ListViewTest, ScrollBarClicksScrollTheRows) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(ListViewTest, WideColumnsScrollSideways) {
+    Add_Rows(3);
+    RECT rcClient;
+    GetClientRect(hList, &rcClient);
+    int nBar = GetSystemMetrics(SM_CYHSCROLL);
+    // Narrow columns need no horizontal bar: a click near the bottom is a click on the rows.
+    LVHITTESTINFO hit = {};
+    hit.pt = {5, rcClient.bottom - 3};
+    SendMessageA(hList, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    EXPECT_EQ(hit.flags, static_cast<UINT>(LVHT_NOWHERE));
+
+    for (int i = 0; i < 3; i++)
+        SendMessageA(hList, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(150, 0));
+    SendMessageA(hList, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    EXPECT_EQ(hit.flags, static_cast<UINT>(LVHT_BELOW));
+
+    Click(hList, rcClient.right - 3, rcClient.bottom - nBar / 2);  // the right arrow
+    EXPECT_EQ(Item_Rect(0).left, -16);
+    RECT rcHeader;
+    GetWindowRect(Header(), &rcHeader);
+    MapWindowPoints(nullptr, hList, reinterpret_cast<POINT*>(&rcHeader), 2);
+    EXPECT_EQ(rcHeader.left, -16);
+    // Scrolling stops where the last column's right edge meets the client area's.
+    SendMessageA(hList, LVM_SCROLL, 1000, 0);
+    EXPECT_EQ(Item_Rect(0).right, rcClient.right);
+    SendMessageA(hList, WM_HSCROLL, SB_TOP, 0);
+    EXPECT_EQ(Item_Rect(0).left, 0);
+}
+
 }  // namespace
