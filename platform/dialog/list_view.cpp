@@ -185,10 +185,17 @@ LRESULT Set_Extended_Style(HWND hWnd, LIST_VIEW_STATE* pState, DWORD dwMask, DWO
     return static_cast<LRESULT>(dwOld);
 }
 
+// Passes the header's notification on to the list view's parent as it is; the parent's answer.
+LRESULT Forward_To_Parent(HWND hWnd, NMHDR* pNotify) {
+    HWND hParent = GetParent(hWnd);
+    return hParent ? SendMessageA(hParent, WM_NOTIFY, pNotify->idFrom,
+                                  reinterpret_cast<LPARAM>(pNotify))
+                   : 0;
+}
+
 // What the header reports: clicks become LVN_COLUMNCLICK, the rest goes on to the parent.
 LRESULT Header_Notification(HWND hWnd, LIST_VIEW_STATE* pState, NMHDR* pNotify) {
     NMHEADERA* pHeader = reinterpret_cast<NMHEADERA*>(pNotify);
-    HWND hParent = GetParent(hWnd);
     switch (pNotify->code) {
     case HDN_ITEMCLICKA: {
         NMLISTVIEW nm = {};
@@ -202,18 +209,14 @@ LRESULT Header_Notification(HWND hWnd, LIST_VIEW_STATE* pState, NMHDR* pNotify) 
         break;
     case HDN_ITEMCHANGEDA: List_View_Invalidate(hWnd); break;
     case HDN_DIVIDERDBLCLICKA: {
-        LRESULT nResult = hParent ? SendMessageA(hParent, WM_NOTIFY, pNotify->idFrom,
-                                                 reinterpret_cast<LPARAM>(pNotify))
-                                  : 0;
+        LRESULT nResult = Forward_To_Parent(hWnd, pNotify);
         if ((pState = List_View_Find(hWnd)) != nullptr)
             Set_Column_Width(hWnd, pState, pHeader->iItem, LVSCW_AUTOSIZE_USEHEADER);
         return nResult;
     }
     default: break;
     }
-    return hParent ? SendMessageA(hParent, WM_NOTIFY, pNotify->idFrom,
-                                  reinterpret_cast<LPARAM>(pNotify))
-                   : 0;
+    return Forward_To_Parent(hWnd, pNotify);
 }
 
 LRESULT Set_Color(HWND hWnd, COLORREF* pColor, LPARAM lParam) {

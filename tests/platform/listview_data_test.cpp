@@ -42,6 +42,29 @@ TEST_F(ListViewTest, ColumnsInsertDeleteAndKeepTheirCellsAligned) {
     EXPECT_EQ(Column_Text(hList, 9, &nSubItem, &nFormat), "<none>");
 }
 
+TEST_F(ListViewTest, ColumnInsertedAtAnOrderShowsThere) {
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_ORDER;
+    column.pszText = const_cast<char*>("Team");
+    column.cx = 40;
+    column.iOrder = 0;
+    ASSERT_EQ(SendMessageA(hList, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column)), 1);
+    std::vector<int> aOrder(4, -1);
+    SendMessageA(hList, LVM_GETCOLUMNORDERARRAY, 4, reinterpret_cast<LPARAM>(aOrder.data()));
+    EXPECT_EQ(aOrder, std::vector<int>({1, 0, 2, 3}));
+    EXPECT_EQ(Header_Rect(1).left, 0);
+    EXPECT_EQ(Header_Rect(0).left, 40);
+    LVCOLUMNA get = {};
+    get.mask = LVCF_ORDER;
+    SendMessageA(hList, LVM_GETCOLUMNA, 3, reinterpret_cast<LPARAM>(&get));
+    EXPECT_EQ(get.iOrder, 3);
+    // Deleting a column closes the order up.
+    SendMessageA(hList, LVM_DELETECOLUMN, 0, 0);
+    EXPECT_EQ(Order(), std::vector<int>({0, 1, 2}));
+    EXPECT_FALSE(
+        SendMessageA(hList, LVM_GETCOLUMNORDERARRAY, 2, reinterpret_cast<LPARAM>(aOrder.data())));
+}
+
 TEST_F(ListViewTest, ColumnWidthsSetAndAutosized) {
     Add_Row({"A much longer player name", "QB", "27"}, 1);
     EXPECT_TRUE(SendMessageA(hList, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(33, 0)));
