@@ -113,6 +113,7 @@ bool Sdl_Run_Modal_Dialog(HWND hDlg, int /*nTemplateId*/) {
             bEnded = false;
             break;
         }
+        if (IsDialogMessageA(hDlg, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
