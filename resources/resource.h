@@ -125,3 +125,17 @@
 #define ID_TEST_ABOUT              910
 #define ID_TEST_REDO               911
 #define ID_TEST_PLAIN_KEY          912
+
+// ---- dialogs used only by the platform tests (ids 950-999) ---------------------------------
+// Controls of the test class "DialogTestControl"; its style's low bits give the kind of control
+// the test class plays (see tests/platform/dialog_test_controls.h).
+#define IDD_TEST_KEYBOARD          950
+#define IDD_TEST_OWN_CLASS         951
+#define IDC_TEST_LABEL             960
+#define IDC_TEST_EDIT              961
+#define IDC_TEST_RED               962
+#define IDC_TEST_GREEN             963
+#define IDC_TEST_BLUE              964
+#define IDC_TEST_APPLY             965
+#define IDC_TEST_SAVE              966
+#define IDC_TEST_OFF               967

@@ -10,7 +10,11 @@
 
 namespace {
 
-bool Is_Usable(HWND hCtl) { return IsWindowVisible(hCtl) && IsWindowEnabled(hCtl); }
+// Shown and enabled by its own style (the dialog itself may still be hidden).
+bool Is_Usable(HWND hCtl) {
+    LONG_PTR nStyle = GetWindowLongPtrA(hCtl, GWL_STYLE);
+    return (nStyle & WS_VISIBLE) && !(nStyle & WS_DISABLED);
+}
 
 bool Has_Style(HWND hCtl, LONG_PTR nStyle) {
     return (GetWindowLongPtrA(hCtl, GWL_STYLE) & nStyle) != 0;

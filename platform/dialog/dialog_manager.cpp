@@ -7,6 +7,7 @@
 #include "../rc/rc_tables.h"
 
 #include <stdlib.h>
+#include <string.h>
 #include <strings.h>
 
 #include <algorithm>
@@ -93,6 +94,11 @@ HWND Create_Dialog_Window(const RC_DIALOG* pTemplate, HWND hOwner, DLGPROC pProc
     HWND hDlg =
         CreateWindowExA(pTemplate->uExStyle, szClass, pTemplate->szCaption, dwStyle, pt.x, pt.y,
                         windowSize.cx, windowSize.cy, hOwner, nullptr, nullptr, nullptr);
+    // As with controls, a class no one has registered gives the usual dialog window.
+    if (!hDlg && strcmp(szClass, DIALOG_CLASS_NAME) != 0)
+        hDlg = CreateWindowExA(pTemplate->uExStyle, DIALOG_CLASS_NAME, pTemplate->szCaption,
+                               dwStyle, pt.x, pt.y, windowSize.cx, windowSize.cy, hOwner, nullptr,
+                               nullptr, nullptr);
     if (!hDlg) return nullptr;
     gDialogStates[hDlg] = {hFont, units, 0, false, IDCANCEL};
     SetWindowLongPtrA(hDlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(pProc));
