@@ -106,4 +106,6 @@ BOOL MapDialogRect(HWND hDlg, RECT* pRect);
 BOOL SetDlgItemInt(HWND hDlg, int nId, UINT uValue, BOOL bSigned);
 UINT GetDlgItemInt(HWND hDlg, int nId, BOOL* pbTranslated, BOOL bSigned);
 BOOL EnumChildWindows(HWND hParent, WNDENUMPROC pEnum, LPARAM lParam);
+// Whether hWnd is a child window of hParent at any depth.
+BOOL IsChild(HWND hParent, HWND hWnd);
 int GetClassNameA(HWND hWnd, LPSTR szClass, int nMax);

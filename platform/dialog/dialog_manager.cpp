@@ -21,7 +21,8 @@ namespace {
 struct DIALOG_STATE {
     HFONT hFont;
     SIZE units;
-    int nDefId;  // 0: none set (Enter then means IDOK)
+    int nDefId;        // 0: none set (Enter then means IDOK)
+    HWND hSavedFocus;  // the control that had the focus when the dialog was deactivated
     bool bEnded;
     INT_PTR nResult;
 };
@@ -34,6 +35,13 @@ std::vector<HWND> gModalStack;
 DIALOG_STATE* Find_Dialog_State(HWND hDlg) {
     auto it = gDialogStates.find(hDlg);
     return it == gDialogStates.end() ? nullptr : &it->second;
+}
+
+// Remembers which of the dialog's controls has the focus, for its next activation.
+void Save_Focus(HWND hDlg) {
+    DIALOG_STATE* s = Find_Dialog_State(hDlg);
+    HWND hFocus = GetFocus();
+    if (s && hFocus && IsChild(hDlg, hFocus)) s->hSavedFocus = hFocus;
 }
 
 bool Is_Modal(HWND hDlg) {
@@ -78,29 +86,32 @@ bool Create_Controls(HWND hDlg, const RC_DIALOG* pTemplate, HFONT hFont, SIZE un
 }
 
 HWND Create_Dialog_Window(const RC_DIALOG* pTemplate, HWND hOwner, DLGPROC pProc) {
+    // The new dialog takes the focus before it is activated: the active one keeps its place.
+    Save_Focus(GetActiveWindow());
     HFONT hFont = (pTemplate->uStyle & DS_SETFONT)
                       ? Dialog_Template_Font(pTemplate->szFontFace, pTemplate->nFontPoints)
                       : Dialog_Template_Font(nullptr, 0);
     SIZE units = Dialog_Font_Units(hFont);
     DWORD dwStyle = pTemplate->uStyle & ~static_cast<DWORD>(WS_VISIBLE | WS_CHILD);
+    DWORD dwExStyle = pTemplate->uExStyle;
+    if (pTemplate->uStyle & DS_MODALFRAME) dwExStyle |= WS_EX_DLGMODALFRAME;
     RECT rcClient = Dialog_Units_To_Pixels(units, 0, 0, pTemplate->cx, pTemplate->cy);
     RECT rcWindow = rcClient;
-    AdjustWindowRectEx(&rcWindow, dwStyle, FALSE, pTemplate->uExStyle);
+    AdjustWindowRectEx(&rcWindow, dwStyle, FALSE, dwExStyle);
     SIZE windowSize = {rcWindow.right - rcWindow.left, rcWindow.bottom - rcWindow.top};
     POINT pt = Dialog_Position(pTemplate, hOwner, units, windowSize);
 
     const char* szClass =
         pTemplate->szClass && pTemplate->szClass[0] ? pTemplate->szClass : DIALOG_CLASS_NAME;
-    HWND hDlg =
-        CreateWindowExA(pTemplate->uExStyle, szClass, pTemplate->szCaption, dwStyle, pt.x, pt.y,
-                        windowSize.cx, windowSize.cy, hOwner, nullptr, nullptr, nullptr);
+    HWND hDlg = CreateWindowExA(dwExStyle, szClass, pTemplate->szCaption, dwStyle, pt.x, pt.y,
+                                windowSize.cx, windowSize.cy, hOwner, nullptr, nullptr, nullptr);
     // As with controls, a class no one has registered gives the usual dialog window.
     if (!hDlg && strcmp(szClass, DIALOG_CLASS_NAME) != 0)
-        hDlg = CreateWindowExA(pTemplate->uExStyle, DIALOG_CLASS_NAME, pTemplate->szCaption,
-                               dwStyle, pt.x, pt.y, windowSize.cx, windowSize.cy, hOwner, nullptr,
-                               nullptr, nullptr);
+        hDlg =
+            CreateWindowExA(dwExStyle, DIALOG_CLASS_NAME, pTemplate->szCaption, dwStyle, pt.x, pt.y,
+                            windowSize.cx, windowSize.cy, hOwner, nullptr, nullptr, nullptr);
     if (!hDlg) return nullptr;
-    gDialogStates[hDlg] = {hFont, units, 0, false, IDCANCEL};
+    gDialogStates[hDlg] = {hFont, units, 0, nullptr, false, IDCANCEL};
     SetWindowLongPtrA(hDlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(pProc));
     SendMessageA(hDlg, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     int nDefId = 0;
@@ -193,6 +204,18 @@ LRESULT Dialog_Default(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         Set_Default_Id(hDlg, s, static_cast<int>(wParam));
         return TRUE;
     case WM_NEXTDLGCTL: Dialog_Next_Control(hDlg, wParam, lParam); return 0;
+    case WM_ACTIVATE:
+        // The focus leaves with the dialog and comes back to the same control.
+        if (!s) break;
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            Save_Focus(hDlg);
+            break;
+        }
+        if (s->hSavedFocus && IsWindow(s->hSavedFocus) && IsChild(hDlg, s->hSavedFocus)) {
+            SetFocus(s->hSavedFocus);
+            return 0;
+        }
+        break;
     case WM_NCDESTROY: gDialogStates.erase(hDlg); break;
     }
     return DefWindowProcA(hDlg, uMsg, wParam, lParam);
@@ -253,8 +276,10 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     Initialise_Dialog(hDlg, lParam);
 
     bool bAnswered = false;
+    HWND hWasActive = GetActiveWindow();
     if (!Dialog_Has_Ended(hDlg)) {
         ShowWindow(hDlg, SW_SHOW);
+        SetActiveWindow(hDlg);
         UpdateWindow(hDlg);
         bAnswered = Backend()->Run_Modal_Dialog(hDlg, nTemplateId);
     }
@@ -272,6 +297,7 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
         outcome.szCaption = szCaption;
     }
     DestroyWindow(hDlg);
+    if (hWasActive && IsWindow(hWasActive)) SetActiveWindow(hWasActive);
     Backend()->Dialog_Closed(nToken, outcome);
     return outcome.nResult;
 }

@@ -1,4 +1,4 @@
-// Walking a window's descendants and naming a window's class.
+// Walking a window's descendants, telling a descendant, and naming a window's class.
 #include "../platform_internal.h"
 #include "window_data.h"
 
@@ -37,4 +37,13 @@ int GetClassNameA(HWND hWnd, LPSTR szClass, int nMax) {
     memcpy(szClass, w->stClass.data(), nCopy);
     szClass[nCopy] = 0;
     return static_cast<int>(nCopy);
+}
+
+BOOL IsChild(HWND hParent, HWND hWnd) {
+    // Up the chain of child windows only: an owned window is no child of its owner.
+    for (HWND h = hWnd; h && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD);) {
+        h = GetParent(h);
+        if (h && h == hParent) return TRUE;
+    }
+    return FALSE;
 }

@@ -95,6 +95,9 @@ TEST_F(DialogWindowsTest, NestedModalLoopsEndInnermostFirst) {
         Test_Script_Dialog(IDD_TEST_KEYBOARD, [](HWND hDlg) {
             Test_Click_Control(hDlg, IDC_TEST_APPLY);
             EXPECT_TRUE(IsWindow(hDlg));
+            // Back from the inner dialog, the focus is where it was.
+            EXPECT_EQ(GetActiveWindow(), hDlg);
+            EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_TEST_EDIT));
             Test_Click_Control(hDlg, IDC_TEST_SAVE);  // not an end
             SendMessageA(hDlg, WM_COMMAND, IDOK, 0);
         });
