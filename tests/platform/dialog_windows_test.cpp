@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -202,6 +204,63 @@ TEST_F(DialogWindowsTest, ColoursAndAnswersComeFromTheDialogProcedure) {
     ASSERT_GT(nWidth * nHeight, 0);
     EXPECT_EQ(aPixels[static_cast<size_t>(nHeight - 2) * nWidth + 2], 0xC80000u);
     DestroyWindow(hDlg);
+}
+
+TEST_F(DialogWindowsTest, TemplatePositionIsFromTheOwnerOrCentredOnIt) {
+    HWND hOwner = CreateWindowExA(0, "DialogTestControl", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                                  80, 600, 400, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hOwner, nullptr);
+    POINT ptClient = {0, 0};
+    ClientToScreen(hOwner, &ptClient);
+    RECT rcOwner;
+    GetWindowRect(hOwner, &rcOwner);
+
+    // IDD_TEST_KEYBOARD sits at (0, 0) of the owner's client area.
+    HWND hPlaced =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_KEYBOARD), hOwner,
+                           Plain_Dialog_Proc, 0);
+    ASSERT_NE(hPlaced, nullptr);
+    RECT rc;
+    GetWindowRect(hPlaced, &rc);
+    EXPECT_EQ(rc.left, ptClient.x);
+    EXPECT_EQ(rc.top, ptClient.y);
+
+    // IDD_TEST_OWN_CLASS has DS_CENTER.
+    HWND hCentred =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_OWN_CLASS), hOwner,
+                           Plain_Dialog_Proc, 0);
+    ASSERT_NE(hCentred, nullptr);
+    GetWindowRect(hCentred, &rc);
+    EXPECT_LE(abs((rc.left + rc.right) - (rcOwner.left + rcOwner.right)), 1);
+    EXPECT_LE(abs((rc.top + rc.bottom) - (rcOwner.top + rcOwner.bottom)), 1);
+}
+
+TEST_F(DialogWindowsTest, ItemNumbersReadAndWrite) {
+    HWND hDlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_KEYBOARD),
+                                   nullptr, Plain_Dialog_Proc, 0);
+    ASSERT_NE(hDlg, nullptr);
+    const struct {
+        const char* szText;
+        BOOL bSigned;
+        UINT uValue;
+        BOOL bTranslated;
+    } kCases[] = {
+        {"42", FALSE, 42, TRUE},        {" -7 ", TRUE, static_cast<UINT>(-7), TRUE},
+        {"-7", FALSE, 0, FALSE},        {"12a", TRUE, 0, FALSE},
+        {"", TRUE, 0, FALSE},           {"4294967295", FALSE, 4294967295u, TRUE},
+        {"2147483648", TRUE, 0, FALSE},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.szText);
+        SetDlgItemTextA(hDlg, IDC_TEST_EDIT, c.szText);
+        BOOL bTranslated = !c.bTranslated;
+        EXPECT_EQ(GetDlgItemInt(hDlg, IDC_TEST_EDIT, &bTranslated, c.bSigned), c.uValue);
+        EXPECT_EQ(bTranslated, c.bTranslated);
+    }
+    SetDlgItemInt(hDlg, IDC_TEST_EDIT, static_cast<UINT>(-5), TRUE);
+    EXPECT_EQ(Test_Control_Text(hDlg, IDC_TEST_EDIT), "-5");
+    SetDlgItemInt(hDlg, IDC_TEST_EDIT, 4294967295u, FALSE);
+    EXPECT_EQ(Test_Control_Text(hDlg, IDC_TEST_EDIT), "4294967295");
 }
 
 }  // namespace
