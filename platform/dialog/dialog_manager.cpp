@@ -49,7 +49,8 @@ bool Is_Modal(HWND hDlg) {
 }
 
 bool Is_Default_Push_Button(const RC_CONTROL& c) {
-    return strcasecmp(c.szClass, "BUTTON") == 0 && (c.uStyle & 0x0F) == BS_DEFPUSHBUTTON;
+    const uint32_t kButtonTypeMask = 0x0F;
+    return strcasecmp(c.szClass, "BUTTON") == 0 && (c.uStyle & kButtonTypeMask) == BS_DEFPUSHBUTTON;
 }
 
 // Where the dialog goes on the screen: centred on its owner (or the work area) with DS_CENTER,

@@ -188,6 +188,13 @@ TEST_F(DialogKeyboardTest, MnemonicsReachTheirControls) {
     Focus(IDC_TEST_EDIT);
     Press('G');
     EXPECT_EQ(Dialog_Test_Controls().typed[Item(IDC_TEST_EDIT)], "g");
+
+    // "&&" is a plain ampersand, not a mnemonic.
+    SetWindowTextA(Item(IDC_TEST_APPLY), "R&&D &Pepper");
+    SetWindowTextA(Item(IDC_TEST_SAVE), "R&&D");
+    Press('D', true);
+    Press('P', true);
+    EXPECT_EQ(gKeyboardLog.aCommands, std::vector<int>{IDC_TEST_APPLY});
 }
 
 TEST_F(DialogKeyboardTest, NextDialogControlMessageMovesTheFocus) {
