@@ -22,7 +22,8 @@ else
 CMAKE_FLAGS += -DVANTO_WERROR=OFF
 endif
 
-.PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz sdl-check
+.PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz sdl-check \
+	gallery
 
 all: build
 
@@ -46,6 +47,11 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Every dialog template as a picture in $(BUILD_DIR)/gallery (index.html lists them); fails when
+# a template does not load.
+gallery: build
+	@$(BUILD_DIR)/dialog_gallery $(BUILD_DIR)/gallery
 
 bench: build
 	@set -e; found=0; \

@@ -179,10 +179,30 @@ const CONTROL_CLASS* Get_Control_Classes(int* pnCount);
 // ---- dialog manager (dialog/dialog_manager.cpp) -------------------------------------------------
 LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void Dialog_Reset(void);
-// Whether a modal dialog has ended (or is gone).
+// Whether a modal dialog has ended (or is gone; a modeless dialog: whether it is gone).
 bool Dialog_Has_Ended(HWND hDlg);
 // Handles what is waiting in the queue while the dialog is open, leaving WM_QUIT queued.
 void Dialog_Pump_Until_Idle(HWND hDlg);
+// The innermost modal dialog still running, or null: its loop hands it its keys.
+HWND Dialog_Innermost_Modal(void);
+// The dialog's base units (from its font); false for a window that is no dialog.
+bool Dialog_Get_Units(HWND hDlg, SIZE* pUnits);
+
+// ---- dialog units (dialog/dialog_units.cpp) ----------------------------------------------------
+// The font of a template's FONT statement (null face: the default GUI font), kept until reset.
+HFONT Dialog_Template_Font(const char* szFace, int nPoints);
+// The base units a font gives: cx the average character width, cy the cell height.
+SIZE Dialog_Font_Units(HFONT hFont);
+// A rectangle in dialog units as pixels: (x, y) its corner, (cx, cy) its size.
+RECT Dialog_Units_To_Pixels(SIZE units, int x, int y, int cx, int cy);
+void Dialog_Units_Reset(void);
+
+// ---- dialog keyboard (dialog/dialog_keyboard.cpp) ---------------------------------------------
+// Gives a control the focus as the keyboard does (an edit's text gets selected).
+void Dialog_Focus_Control(HWND hCtl);
+// WM_NEXTDLGCTL: LOWORD(lParam) set: wParam is the control; else wParam 0 the next tab stop,
+// nonzero the previous.
+void Dialog_Next_Control(HWND hDlg, WPARAM wParam, LPARAM lParam);
 
 // ---- the backend (backend/) ---------------------------------------------------------------------
 // How a modal dialog went, for the backend to record.

@@ -135,3 +135,28 @@ bool Test_Snapshot_Window(HWND hWnd, bool bWholeWindow, const std::string& stPng
 // Reads a PNG into pixels 0x00RRGGBB, rows top-down (alpha dropped, as drawing leaves it 0).
 bool Test_Read_Png(const std::string& stPath, int* pnWidth, int* pnHeight,
                    std::vector<uint32_t>* pPixels);
+
+// ---- control-level driving ----------------------------------------------------------------------
+// A dialog's controls driven as a user would: input goes through the backend's input path and
+// the dialog manager (IsDialogMessageA), so the controls send their notifications themselves.
+// Each returns false (or an empty / -1 answer) when the dialog has no such control or row.
+
+// A left click at the control's centre.
+bool Test_Click_Control(HWND hDlg, int nId);
+// Gives the control the focus and types the text into it, one WM_CHAR per byte.
+bool Test_Type_Into(HWND hDlg, int nId, const std::string& stText);
+// Clicks a row of a list box, of a combo box's drop-down list (opened first) or of a list view
+// (scrolled into view first).
+bool Test_Choose_Row(HWND hDlg, int nId, int nRow);
+// Clicks a list view's column header.
+bool Test_Click_List_Column(HWND hDlg, int nId, int nColumn);
+// A key pressed and released with the modifiers held, to the focus window when it is in the
+// dialog, else to the dialog.
+void Test_Press_Key(HWND hDlg, UINT uVirtualKey, bool bAlt = false, bool bCtrl = false,
+                    bool bShift = false);
+std::string Test_Control_Text(HWND hDlg, int nId);
+// Buttons: the check state; list and combo boxes: the current row; list views: the first
+// selected item; -1 for none or no such control.
+int Test_Control_Selection(HWND hDlg, int nId);
+// The whole dialog, frame and caption included, as a PNG (see Test_Snapshot_Window).
+bool Test_Snapshot_Dialog(HWND hDlg, const std::string& stPngPath);

@@ -62,6 +62,36 @@
 #define IDD_COLLEGE_DRAFT          170
 
 // ---- controls -----------------------------------------------------------------------------
+// Welcome and About
+#define IDC_NEW_GAME               1031
+#define IDC_RESUME_GAME            1034
+#define IDC_UPDATE_PAGE            1222
+#define IDC_ABOUT_VERSION          1352
+#define IDC_WELCOME_PICTURE        1356
+#define IDC_HOME_PAGE              1451
+#define IDC_SOCIAL_PAGE            1459
+#define IDC_STORE_PAGE             1460
+#define IDC_ABOUT_BUILD_DATE       1480
+// Stat Column Chooser: the column list, its progress bar, the preset buttons (their order is
+// that of the preset lists) and Clear
+#define IDC_COLUMN_PROGRESS        1083
+#define IDC_COLUMN_LIST            1436
+#define IDC_PRESET_DEFAULT_STATS   1461
+#define IDC_PRESET_FREE_AGENTS     1462
+#define IDC_PRESET_COLLEGE         1463
+#define IDC_PRESET_QB_STATS        1464
+#define IDC_PRESET_QB_RATINGS      1465
+#define IDC_PRESET_SKILL_STATS     1466
+#define IDC_PRESET_SKILL_RATINGS   1467
+#define IDC_PRESET_OFFENSIVE_LINE  1468
+#define IDC_PRESET_RETURNS         1469
+#define IDC_PRESET_DEFENSE_STATS   1470
+#define IDC_PRESET_DEFENSE_RATINGS 1471
+#define IDC_PRESET_KICKING         1472
+#define IDC_PRESET_PUNTING         1473
+#define IDC_PRESET_SALARY          1474
+#define IDC_CLEAR_COLUMNS          1475
+// Progress window and message box
 #define IDC_PROGRESS_TEXT          1435
 #define IDC_MESSAGE_BUTTON1        41009
 #define IDC_MESSAGE_BUTTON2        41010
@@ -95,3 +125,17 @@
 #define ID_TEST_ABOUT              910
 #define ID_TEST_REDO               911
 #define ID_TEST_PLAIN_KEY          912
+
+// ---- dialogs used only by the platform tests (ids 950-999) ---------------------------------
+// Controls of the test class "DialogTestControl"; its style's low bits give the kind of control
+// the test class plays (see tests/platform/dialog_test_controls.h).
+#define IDD_TEST_KEYBOARD          950
+#define IDD_TEST_OWN_CLASS         951
+#define IDC_TEST_LABEL             960
+#define IDC_TEST_EDIT              961
+#define IDC_TEST_RED               962
+#define IDC_TEST_GREEN             963
+#define IDC_TEST_BLUE              964
+#define IDC_TEST_APPLY             965
+#define IDC_TEST_SAVE              966
+#define IDC_TEST_OFF               967

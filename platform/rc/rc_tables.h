@@ -23,6 +23,8 @@ struct RC_DIALOG {
     int nFontPoints;
     const RC_CONTROL* pControls;
     int nControls;
+    const char* szClass =
+        nullptr;  // the dialog window's class (CLASS "..."); null for the dialog class
 };
 
 struct RC_STRING {

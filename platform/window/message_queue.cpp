@@ -232,6 +232,8 @@ void Queue_Pump(const std::function<bool()>& done) {
     while (!(done && done()) && PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) &&
            msg.message != WM_QUIT) {
         PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+        // As a modal dialog's loop does, the running dialog takes its keys first.
+        if (IsDialogMessageA(Dialog_Innermost_Modal(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

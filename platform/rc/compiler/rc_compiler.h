@@ -36,6 +36,7 @@ struct RC_DIALOG_DEF {
     int nFontPoints;
     std::vector<RC_CONTROL_DEF> aControls;
     int nLine;
+    std::string stClass;  // CLASS "...": the dialog window's own class; empty for the usual one
 };
 
 struct RC_STRING_DEF {

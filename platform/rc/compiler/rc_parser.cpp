@@ -539,7 +539,8 @@ void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
                          "",
                          0,
                          {},
-                         name.nLine};
+                         name.nLine,
+                         ""};
     Skip_Memory_Options(c);
     Parse_Rectangle(c, &dlg.x, &dlg.y, &dlg.cx, &dlg.cy);
     if (Take_Comma(c)) Parse_Expression(c);  // help id
@@ -557,6 +558,9 @@ void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
             Advance(c);
             dlg.stCaption = Expect_String(c, "expected the caption text");
             bCaption = true;
+        } else if (Is_Keyword(c, "CLASS")) {
+            Advance(c);
+            dlg.stClass = Expect_String(c, "expected the dialog's window class name");
         } else if (Is_Keyword(c, "FONT")) {
             Advance(c);
             dlg.nFontPoints = Parse_Int(c, 1, 127, "font size");
@@ -566,7 +570,7 @@ void Parse_Dialog(CURSOR& c, const RC_TOKEN& name, RC_SCRIPT* pScript) {
                 Parse_Expression(c);  // weight, italic, charset
             bFont = true;
         } else {
-            Fail_At(Current(c), "expected STYLE, EXSTYLE, CAPTION, FONT or BEGIN");
+            Fail_At(Current(c), "expected STYLE, EXSTYLE, CAPTION, CLASS, FONT or BEGIN");
         }
     }
     if (bCaption) dlg.uStyle |= kCaptionStyle;

@@ -43,10 +43,12 @@ void Write_Dialogs(FILE* pOut, const std::vector<RC_DIALOG_DEF>& aDialogs) {
     for (const RC_DIALOG_DEF& d : aDialogs) {
         char szControls[32] = "nullptr";
         if (!d.aControls.empty()) snprintf(szControls, sizeof(szControls), "kControls%d", d.nId);
-        fprintf(pOut, "    {%d, %s, 0x%08Xu, 0x%08Xu, %d, %d, %d, %d, %s, %d, %s, %d},\n", d.nId,
+        // The class is written only when the template names one (null otherwise).
+        std::string stClass = d.stClass.empty() ? "" : ", " + Quote(d.stClass);
+        fprintf(pOut, "    {%d, %s, 0x%08Xu, 0x%08Xu, %d, %d, %d, %d, %s, %d, %s, %d%s},\n", d.nId,
                 Quote(d.stCaption).c_str(), d.uStyle, d.uExStyle, d.x, d.y, d.cx, d.cy,
                 Quote(d.stFontFace).c_str(), d.nFontPoints, szControls,
-                static_cast<int>(d.aControls.size()));
+                static_cast<int>(d.aControls.size()), stClass.c_str());
     }
     fprintf(pOut, "};\n\n");
 }
