@@ -96,6 +96,16 @@ struct PIXELS {
     bool Has(uint32_t nColor) const {
         return Span(nColor, true).first >= 0;
     }
+    // The sum of the channels of the darkest pixel inside rc.
+    int Darkest(RECT rc) const {
+        int nDarkest = 3 * 255;
+        for (int y = std::max<int>(rc.top, 0); y < std::min<int>(rc.bottom, nHeight); y++)
+            for (int x = std::max<int>(rc.left, 0); x < std::min<int>(rc.right, nWidth); x++) {
+                uint32_t n = At(x, y);
+                nDarkest = std::min<int>(nDarkest, (n >> 16) + ((n >> 8) & 0xFF) + (n & 0xFF));
+            }
+        return nDarkest;
+    }
     // The columns (or rows) inside rc that hold a pixel other than the background, as [first,
     // last]; -1, -1 when none. Text is smoothed, so its ink is found this way.
     std::pair<int, int> Ink(uint32_t nBackground, RECT rc, bool bColumns) const {
