@@ -248,11 +248,12 @@ bool Scroll_Lines(HWND hWnd, int nDelta) {
     EDIT_DC dc(hWnd);
     EDIT_STATE& s = Edit_State(hWnd);
     int nLines = static_cast<int>(Layout_Lines(hWnd, dc.Get()).size());
-    int nFirst = std::clamp(s.nFirstLine + nDelta, 0, std::max(0, nLines - 1));
-    Update_Scroll_Bar(hWnd, nLines, Visible_Lines(hWnd, dc.Get()));
+    int nVisible = Visible_Lines(hWnd, dc.Get());
+    // The last line goes no higher than the bottom of the box.
+    int nFirst = std::clamp(s.nFirstLine + nDelta, 0, std::max(0, nLines - nVisible));
     if (nFirst == s.nFirstLine) return false;
     s.nFirstLine = nFirst;
-    Update_Scroll_Bar(hWnd, nLines, Visible_Lines(hWnd, dc.Get()));
+    Update_Scroll_Bar(hWnd, nLines, nVisible);
     InvalidateRect(hWnd, nullptr, TRUE);
     return true;
 }
