@@ -61,6 +61,11 @@ void Draw_Bitmap(HWND hWnd, HDC hdc, const RECT& rc) {
     DeleteDC(hdcImage);
 }
 
+// STAND-IN(platform): draws the icon given with STM_SETICON or STM_SETIMAGE (IMAGE_ICON)
+void Draw_Icon(HWND hWnd, HDC hdc, const RECT& rc) {
+    FillRect(hdc, &rc, Control_Colors(hWnd, hdc, WM_CTLCOLORSTATIC, COLOR_BTNFACE));
+}
+
 void Draw_Owner_Static(HWND hWnd, HDC hdc, const RECT& rc) {
     DRAWITEMSTRUCT dis = {};
     dis.CtlType = ODT_STATIC;
@@ -117,8 +122,8 @@ void Static_Paint(HWND hWnd) {
     case SS_ETCHEDVERT:
     case SS_ETCHEDFRAME: Draw_Etched(hdc, rc, dwType); break;
     case SS_OWNERDRAW: Draw_Owner_Static(hWnd, hdc, rc); break;
-    case SS_BITMAP:
-    case SS_ICON: Draw_Bitmap(hWnd, hdc, rc); break;
+    case SS_BITMAP: Draw_Bitmap(hWnd, hdc, rc); break;
+    case SS_ICON: Draw_Icon(hWnd, hdc, rc); break;
     default: Draw_Text(hWnd, hdc, rc); break;
     }
     EndPaint(hWnd, &ps);

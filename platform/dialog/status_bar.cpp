@@ -79,7 +79,9 @@ RECT Part_Rect(HWND hWnd, int nPart) {
     if (s.bSimple) return {rc.left, rc.top + kBorderY, rc.right, rc.bottom};
     int nLeft = nPart == 0 ? 0 : s.aParts[static_cast<size_t>(nPart) - 1].nRight + kPartGap;
     int nRight = s.aParts[static_cast<size_t>(nPart)].nRight;
-    if (nRight < 0) nRight = rc.right;
+    // The last part stops at the size grip.
+    int nEnd = Has_Grip(hWnd) ? Grip_Rect(hWnd).left : rc.right;
+    if (nRight < 0 || nRight > nEnd) nRight = nEnd;
     return {nLeft, rc.top + kBorderY, nRight, rc.bottom};
 }
 
