@@ -272,6 +272,27 @@ void Select(HWND hWnd, size_t nAnchor, size_t nCaret) {
     InvalidateRect(hWnd, nullptr, TRUE);
 }
 
+// A single-line edit without ES_AUTOHSCROLL takes no more text than its box shows: cuts the
+// insertion until the line fits; true when it cut something.
+bool Cut_To_Width(HWND hWnd, size_t nFrom, size_t nTo, std::string* pInsert) {
+    if (Is_Multi_Line(hWnd) || (Edit_Style(hWnd) & ES_AUTOHSCROLL) || pInsert->empty())
+        return false;
+    const EDIT_STATE& s = Edit_State(hWnd);
+    RECT rc = Text_Rect(hWnd);
+    EDIT_DC dc(hWnd);
+    bool bCut = false;
+    while (!pInsert->empty()) {
+        std::string stLine = s.stText;
+        stLine.replace(nFrom, nTo - nFrom, *pInsert);
+        if ((Edit_Style(hWnd) & ES_PASSWORD) && s.chPassword)
+            stLine.assign(stLine.size(), s.chPassword);
+        if (Text_Width(dc.Get(), stLine, 0, stLine.size()) <= rc.right - rc.left) break;
+        pInsert->pop_back();
+        bCut = true;
+    }
+    return bCut;
+}
+
 // Puts stInsert in place of the selection (cut to the text limit when bLimited) and notifies the
 // parent; false when nothing changed.
 bool Replace_Selection(HWND hWnd, std::string stInsert, bool bLimited) {
@@ -291,6 +312,7 @@ bool Replace_Selection(HWND hWnd, std::string stInsert, bool bLimited) {
             if (!stInsert.empty() && stInsert.back() == '\r') stInsert.pop_back();
             bFull = true;
         }
+        bFull |= Cut_To_Width(hWnd, nFrom, nTo, &stInsert);
     }
     if (nFrom == nTo && stInsert.empty()) {
         if (bFull) Control_Notify(hWnd, EN_MAXTEXT);

@@ -111,6 +111,15 @@ TEST_F(ControlEditTest, LimitCutsTypingAndPastingAndSendsMaxText) {
     // WM_SETTEXT is not held to the limit.
     SetWindowTextA(h, "longer text");
     EXPECT_EQ(Text_Of(h), "longer text");
+
+    // Without ES_AUTOHSCROLL a single line takes only what its box shows.
+    HWND hNarrow = Create("EDIT", "", 0, 10, 40, 40, 22, kId + 1);
+    SetFocus(hNarrow);
+    Type("wwwwwwwwwwwwwwwwwwww");
+    size_t nShown = Text_Of(hNarrow).size();
+    EXPECT_GT(nShown, 0u);
+    EXPECT_LT(nShown, 10u);
+    EXPECT_GT(Commands(kId + 1, EN_MAXTEXT), 0);
 }
 
 TEST_F(ControlEditTest, ClipboardRoundTripThroughKeys) {
