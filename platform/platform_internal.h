@@ -191,13 +191,15 @@ bool Rect_Contains(const RECT& rc, POINT pt);
 // ---- scroll bars (dialog/scroll_bar.cpp) ---------------------------------------------------------
 // Draws a scroll bar in rc: two arrow buttons, the track and the thumb for the range, page and
 // position in info.
-void Scroll_Bar_Draw(HDC hdc, const RECT& rc, bool bVertical, const SCROLLINFO& info, bool bEnabled);
+void Scroll_Bar_Draw(HDC hdc, const RECT& rc, bool bVertical, const SCROLLINFO& info,
+                     bool bEnabled);
 // What a click at pt does to a scroll bar drawn in rc: SB_LINEUP / SB_LINEDOWN on the arrows,
 // SB_PAGEUP / SB_PAGEDOWN on the track, SB_THUMBTRACK on the thumb; -1 outside.
 int Scroll_Bar_Hit(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt);
 // The thumb position for the mouse at pt while the thumb, grabbed nGrab pixels from its start,
 // is dragged.
-int Scroll_Bar_Track_Pos(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt, int nGrab);
+int Scroll_Bar_Track_Pos(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt,
+                         int nGrab);
 // A size grip's mouse input (client coordinates in lParam): a press starts resizing the
 // grip's top-level window by its bottom-right corner, moves resize it, the release ends it.
 void Size_Grip_Mouse(HWND hGrip, UINT uMsg, LPARAM lParam);
@@ -267,6 +269,10 @@ struct PLATFORM_BACKEND {
     bool (*Save_Screenshot)(HWND hHost, const char* szPngPath);
     // Shows a popup menu for the window and gives the command chosen, 0 when it was dismissed.
     int (*Track_Popup_Menu)(HMENU hMenu, UINT uFlags, HWND hWnd);
+    // The desktop's clipboard, mirrored by the layer's (null where there is none): text the
+    // layer's clipboard took, and the desktop's text (false when it holds none).
+    void (*Clipboard_Set_Text)(const char* szText);
+    bool (*Clipboard_Get_Text)(std::string* pText);
 };
 
 const PLATFORM_BACKEND* Backend(void);

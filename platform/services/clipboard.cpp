@@ -1,5 +1,6 @@
-// Global memory blocks and the layer's one clipboard, which holds text (CF_TEXT). The clipboard
-// lives in the layer: other programs on the desktop do not see it.
+// Global memory blocks and the layer's one clipboard, which holds text (CF_TEXT). A backend with
+// a desktop clipboard mirrors it: text set here goes there, and opening the clipboard takes the
+// desktop's text when it changed.
 #include "../platform_internal.h"
 
 #include <stdlib.h>
@@ -7,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -35,6 +37,37 @@ GLOBAL_BLOCK* Find_Block(HGLOBAL hMem) {
 void Free_Clipboard_Data(void) {
     for (auto& entry : gClipboard.aData) GlobalFree(entry.second);
     gClipboard.aData.clear();
+}
+
+// The text last exchanged with the desktop's clipboard.
+std::string gDesktopText;
+
+const char* Block_Text(HGLOBAL hMem, size_t* pnLength) {
+    GLOBAL_BLOCK* b = Find_Block(hMem);
+    if (!b) return nullptr;
+    const char* p = reinterpret_cast<const char*>(b->aBytes.data());
+    *pnLength = strnlen(p, b->aBytes.size());
+    return p;
+}
+
+// Takes the desktop's text when someone else put it there since.
+void Take_Desktop_Text(void) {
+    std::string stText;
+    if (!Backend()->Clipboard_Get_Text || !Backend()->Clipboard_Get_Text(&stText)) return;
+    if (stText == gDesktopText) return;
+    gDesktopText = stText;
+    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, stText.size() + 1);
+    memcpy(Find_Block(hMem)->aBytes.data(), stText.c_str(), stText.size() + 1);
+    Free_Clipboard_Data();
+    gClipboard.aData[CF_TEXT] = hMem;
+}
+
+void Give_Desktop_Text(HGLOBAL hMem) {
+    size_t nLength = 0;
+    const char* p = Block_Text(hMem, &nLength);
+    if (!Backend()->Clipboard_Set_Text || !p) return;
+    gDesktopText.assign(p, nLength);
+    Backend()->Clipboard_Set_Text(gDesktopText.c_str());
 }
 
 }  // namespace
@@ -77,6 +110,7 @@ BOOL OpenClipboard(HWND hOwner) {
     if (gClipboard.bOpen) return FALSE;
     gClipboard.bOpen = true;
     gClipboard.hOwner = hOwner;
+    Take_Desktop_Text();
     return TRUE;
 }
 
@@ -97,6 +131,7 @@ HANDLE SetClipboardData(UINT uFormat, HANDLE hMem) {
     auto it = gClipboard.aData.find(uFormat);
     if (it != gClipboard.aData.end() && it->second != hMem) GlobalFree(it->second);
     gClipboard.aData[uFormat] = hMem;
+    Give_Desktop_Text(hMem);
     return hMem;
 }
 
@@ -114,4 +149,5 @@ void Clipboard_Reset(void) {
     Free_Clipboard_Data();
     gClipboard = CLIPBOARD();
     gBlocks.clear();
+    gDesktopText.clear();
 }

@@ -145,6 +145,17 @@ bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
 // command is chosen or the menu is dismissed.
 int Sdl_Track_Popup_Menu(HMENU /*hMenu*/, UINT /*uFlags*/, HWND /*hWnd*/) { return 0; }
 
+void Sdl_Clipboard_Set_Text(const char* szText) { SDL_SetClipboardText(szText ? szText : ""); }
+
+bool Sdl_Clipboard_Get_Text(std::string* pText) {
+    if (!SDL_HasClipboardText()) return false;
+    char* szText = SDL_GetClipboardText();
+    if (!szText) return false;
+    *pText = szText;
+    SDL_free(szText);
+    return true;
+}
+
 }  // namespace
 
 const PLATFORM_BACKEND kSdlBackend = {
@@ -170,4 +181,6 @@ const PLATFORM_BACKEND kSdlBackend = {
     .Set_Cursor_Pos = Sdl_Set_Cursor_Pos,
     .Save_Screenshot = Sdl_Save_Screenshot,
     .Track_Popup_Menu = Sdl_Track_Popup_Menu,
+    .Clipboard_Set_Text = Sdl_Clipboard_Set_Text,
+    .Clipboard_Get_Text = Sdl_Clipboard_Get_Text,
 };
