@@ -639,7 +639,10 @@ void Edit_Paint(HWND hWnd) {
         if (s.bFocus && static_cast<int>(i) == nCaretLine) {
             int xCaret = x0 + Text_Width(hdc, stShown, line.nStart, s.nCaret);
             RECT rcCaret = {xCaret, y, xCaret + 1, y + nLineHeight};
-            FillRect(hdc, &rcCaret, GetSysColorBrush(COLOR_WINDOWTEXT));
+            // In the text's colour, which shows on whatever background the parent chose.
+            HBRUSH hCaret = CreateSolidBrush(GetTextColor(hdc));
+            FillRect(hdc, &rcCaret, hCaret);
+            DeleteObject(hCaret);
         }
     }
     SelectClipRgn(hdc, nullptr);

@@ -156,7 +156,7 @@ void Bar_Mouse(HWND hWnd, UINT uMsg, LPARAM lParam) {
     POINT pt = Control_Mouse_Point(lParam);
     SCROLLINFO info = Info_Of(b);
     if (uMsg == WM_LBUTTONDOWN) {
-        if (!IsWindowEnabled(hWnd)) return;
+        if (!IsWindowEnabled(hWnd) || b.uDisabledArrows == ESB_DISABLE_BOTH) return;
         int nCode = Scroll_Bar_Hit(rc, bVertical, info, pt);
         if (nCode < 0) return;
         d.nCode = nCode;

@@ -118,6 +118,22 @@ TEST_F(ControlScrollTest, ArrowAndPageClicksSendScrollCodes) {
     EXPECT_EQ(Scrolls(WM_VSCROLL, h)[0].first, SB_PAGEUP);
 }
 
+TEST_F(ControlScrollTest, DisabledBarIgnoresClicks) {
+    HWND h = Create("SCROLLBAR", "", SBS_VERT, 10, 10, 17, 120);
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_ALL, 0, 100, 20, 0, 0};
+    SetScrollInfo(h, SB_CTL, &info, TRUE);
+    EXPECT_TRUE(EnableScrollBar(h, SB_CTL, ESB_DISABLE_BOTH));
+    Click(h, 8, 3);
+    EXPECT_TRUE(Received(WM_VSCROLL).empty());
+    EnableScrollBar(h, SB_CTL, ESB_ENABLE_BOTH);
+    EnableWindow(h, FALSE);
+    Click(h, 8, 3);
+    EXPECT_TRUE(Received(WM_VSCROLL).empty());
+    EnableWindow(h, TRUE);
+    Click(h, 8, 3);
+    EXPECT_EQ(Received(WM_VSCROLL).size(), 2u);
+}
+
 TEST_F(ControlScrollTest, ThumbDragTracksThenSetsThePosition) {
     HWND h = Create("SCROLLBAR", "", SBS_VERT, 10, 10, 17, 134);
     // Track 100 pixels, thumb 20, positions 0..80: a pixel of travel is one position.
