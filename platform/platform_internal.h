@@ -176,6 +176,52 @@ struct CONTROL_CLASS {
 // The control classes the layer draws and runs itself.
 const CONTROL_CLASS* Get_Control_Classes(int* pnCount);
 
+// ---- what the control classes share (dialog/control_support.cpp) -------------------------------
+// The font a control draws with: the one WM_SETFONT gave it, else DEFAULT_GUI_FONT.
+HFONT Control_Font(HWND hWnd);
+// WM_SETFONT / WM_GETFONT for a control (repainting when lParam asks); true when uMsg was one.
+bool Control_Handle_Font(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+// Drops what the support module keeps for a control (its WM_NCDESTROY).
+void Control_Forget(HWND hWnd);
+// WM_COMMAND to the parent with the control's id and the notification code.
+void Control_Notify(HWND hWnd, UINT uCode);
+// Asks the parent for the colours with uMsg (WM_CTLCOLOR*): the DC gets the default text and
+// background colours first, the parent may change them; returns the parent's brush, else the
+// system colour nDefault's brush.
+HBRUSH Control_Colors(HWND hWnd, HDC hdc, UINT uMsg, int nDefault);
+// The rectangle of the text drawn with DrawTextA's uFormat in rcBox, for the focus rectangle.
+RECT Control_Text_Bounds(HDC hdc, const char* szText, RECT rcBox, UINT uFormat);
+// The window's text.
+std::string Control_Text(HWND hWnd);
+// A mouse message's lParam as a point.
+POINT Control_Mouse_Point(LPARAM lParam);
+// Rectangles: grown by dx, dy on each side (shrunk when negative), moved, and hit-tested.
+RECT Rect_Inflated(const RECT& rc, int dx, int dy);
+RECT Rect_Moved(const RECT& rc, int dx, int dy);
+bool Rect_Contains(const RECT& rc, POINT pt);
+
+// ---- scroll bars (dialog/scroll_bar.cpp) ---------------------------------------------------------
+// Draws a scroll bar in rc: two arrow buttons, the track and the thumb for the range, page and
+// position in info.
+void Scroll_Bar_Draw(HDC hdc, const RECT& rc, bool bVertical, const SCROLLINFO& info,
+                     bool bEnabled);
+// What a click at pt does to a scroll bar drawn in rc: SB_LINEUP / SB_LINEDOWN on the arrows,
+// SB_PAGEUP / SB_PAGEDOWN on the track, SB_THUMBTRACK on the thumb; -1 outside.
+int Scroll_Bar_Hit(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt);
+// The thumb position for the mouse at pt while the thumb, grabbed nGrab pixels from its start,
+// is dragged.
+int Scroll_Bar_Track_Pos(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt,
+                         int nGrab);
+// A size grip's mouse input (client coordinates in lParam): a press starts resizing the
+// grip's top-level window by its bottom-right corner, moves resize it, the release ends it.
+void Size_Grip_Mouse(HWND hGrip, UINT uMsg, LPARAM lParam);
+// Drops the scroll bars kept for a window that is being destroyed; DestroyWindow calls it.
+void Scroll_Forget_Window(HWND hWnd);
+void Scroll_Reset(void);
+
+// ---- clipboard (services/clipboard.cpp) ----------------------------------------------------------
+void Clipboard_Reset(void);
+
 // ---- dialog manager (dialog/dialog_manager.cpp) -------------------------------------------------
 LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void Dialog_Reset(void);
@@ -256,6 +302,10 @@ struct PLATFORM_BACKEND {
     // Shows a popup menu for the window at a point on the screen and gives the command chosen, 0
     // when it was dismissed.
     int (*Track_Popup_Menu)(HMENU hMenu, UINT uFlags, HWND hWnd, POINT ptScreen);
+    // The desktop's clipboard, mirrored by the layer's (null where there is none): text the
+    // layer's clipboard took, and the desktop's text (false when it holds none).
+    void (*Clipboard_Set_Text)(const char* szText);
+    bool (*Clipboard_Get_Text)(std::string* pText);
 };
 
 const PLATFORM_BACKEND* Backend(void);

@@ -437,7 +437,8 @@ LRESULT Forward_From_List(const COMBO_BOX& cb, UINT uMsg, WPARAM wParam, LPARAM 
 }  // namespace
 
 LRESULT Combo_Box_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (uMsg == WM_CREATE) return Combo_On_Create(hWnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    if (uMsg == WM_CREATE)
+        return Combo_On_Create(hWnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     auto it = gComboBoxes.find(hWnd);
     if (it == gComboBoxes.end()) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     COMBO_BOX& cb = it->second;

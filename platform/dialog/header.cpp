@@ -181,7 +181,7 @@ void Paint(HWND hWnd, const HEADER_STATE& state) {
     RECT rcClient;
     GetClientRect(hWnd, &rcClient);
     FillRect(hdc, &rcClient, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ hOldFont = SelectObject(hdc, Control_Font(state.hFont));
+    HGDIOBJ hOldFont = SelectObject(hdc, Font_Or_Default(state.hFont));
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, GetSysColor(COLOR_BTNTEXT));
     int xEnd = 0;

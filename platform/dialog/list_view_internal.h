@@ -11,7 +11,7 @@
 LRESULT Control_Notify_Parent(HWND hWnd, UINT uCode, NMHDR* pHeader);
 
 // The font a control draws with: the one WM_SETFONT gave, else the dialog font.
-HFONT Control_Font(HFONT hSet);
+HFONT Font_Or_Default(HFONT hSet);
 // The height of a line of text in the font.
 int Control_Line_Height(HWND hWnd, HFONT hFont);
 // The width of the widest text in the font, as GetTextExtentPoint32A measures it; 0 for none.

@@ -218,7 +218,7 @@ void List_View_Paint(HWND hWnd, const LIST_VIEW_STATE& state) {
     }
     if (state.crBack != CLR_NONE) Fill_Color(hdc, rcClient, Or_Default(state.crBack, COLOR_WINDOW));
     RECT rcRows = List_View_Rows_Rect(hWnd, state);
-    HGDIOBJ hOldFont = SelectObject(hdc, Control_Font(state.hFont));
+    HGDIOBJ hOldFont = SelectObject(hdc, Font_Or_Default(state.hFont));
     SetBkMode(hdc, TRANSPARENT);
     int nSaved = SaveDC(hdc);
     IntersectClipRect(hdc, rcRows.left, rcRows.top, rcRows.right, rcRows.bottom);

@@ -197,6 +197,7 @@ BOOL DestroyWindow(HWND hWnd) {
     if (Window_Is_Host(hWnd)) Backend()->Window_Destroyed(hWnd);
     Queue_Forget_Window(hWnd);
     Menu_Forget_Window(hWnd);
+    Scroll_Forget_Window(hWnd);
     gWindows.erase(reinterpret_cast<uintptr_t>(hWnd));
     return TRUE;
 }

@@ -47,6 +47,11 @@ protected:
         cls.lpfnWndProc = Black_Painter_Proc;
         cls.lpszClassName = "GdiBlackPainter";
         RegisterClassA(&cls);
+        // Windows that draw nothing themselves.
+        WNDCLASSA plain = {};
+        plain.lpfnWndProc = DefWindowProcA;
+        plain.lpszClassName = "GdiPlainWindow";
+        RegisterClassA(&plain);
     }
     void TearDown() override {
         Test_Reset_Platform();
@@ -84,10 +89,10 @@ TEST_F(GdiWindowTest, ClipChildrenKeepsTheParentsDrawingOffItsChildren) {
         {0, {"########", "########", "########", "########"}},
     };
     for (const CASE& c : aCases) {
-        HWND hParent = CreateWindowExA(0, "STATIC", "", WS_POPUP | c.dwStyle, 0, 0, 8, 4, nullptr,
-                                       nullptr, nullptr, nullptr);
-        HWND hChild = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 2, 1, 2, 2, hParent,
-                                      nullptr, nullptr, nullptr);
+        HWND hParent = CreateWindowExA(0, "GdiPlainWindow", "", WS_POPUP | c.dwStyle, 0, 0, 8, 4,
+                                       nullptr, nullptr, nullptr, nullptr);
+        HWND hChild = CreateWindowExA(0, "GdiPlainWindow", "", WS_CHILD | WS_VISIBLE, 2, 1, 2, 2,
+                                      hParent, nullptr, nullptr, nullptr);
         ASSERT_TRUE(hParent && hChild);
         Fill_Through_Get_Dc(hParent, RGB(255, 255, 255));
         Fill_Through_Get_Dc(hChild, RGB(255, 255, 255));
@@ -98,10 +103,10 @@ TEST_F(GdiWindowTest, ClipChildrenKeepsTheParentsDrawingOffItsChildren) {
 }
 
 TEST_F(GdiWindowTest, ChildDcDrawsOnlyInsideTheChildOnTheTopLevelSurface) {
-    HWND hParent =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 6, 4, nullptr, nullptr, nullptr, nullptr);
-    HWND hChild = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 3, 2, 5, 5, hParent,
-                                  nullptr, nullptr, nullptr);
+    HWND hParent = CreateWindowExA(0, "GdiPlainWindow", "", WS_POPUP, 0, 0, 6, 4, nullptr, nullptr,
+                                   nullptr, nullptr);
+    HWND hChild = CreateWindowExA(0, "GdiPlainWindow", "", WS_CHILD | WS_VISIBLE, 3, 2, 5, 5,
+                                  hParent, nullptr, nullptr, nullptr);
     Fill_Through_Get_Dc(hParent, RGB(255, 255, 255));
     Fill_Through_Get_Dc(hChild, RGB(255, 0, 0));
     // The child pokes out of its parent; only the part inside is drawn.
@@ -110,8 +115,8 @@ TEST_F(GdiWindowTest, ChildDcDrawsOnlyInsideTheChildOnTheTopLevelSurface) {
 }
 
 TEST_F(GdiWindowTest, BeginPaintClipsToTheWindowAndErasesOnce) {
-    HWND hParent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 6, 4, nullptr,
-                                   nullptr, nullptr, nullptr);
+    HWND hParent = CreateWindowExA(0, "GdiPlainWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 6, 4,
+                                   nullptr, nullptr, nullptr, nullptr);
     Fill_Through_Get_Dc(hParent, RGB(255, 255, 255));
     HWND hChild = CreateWindowExA(0, "GdiBlackPainter", "", WS_CHILD | WS_VISIBLE, 1, 1, 3, 2,
                                   hParent, nullptr, nullptr, nullptr);
@@ -139,8 +144,8 @@ TEST_F(GdiWindowTest, BeginPaintClipsToTheWindowAndErasesOnce) {
 }
 
 TEST_F(GdiWindowTest, SnapshotsNeedAWindowAndAFile) {
-    HWND hWnd =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 3, 2, nullptr, nullptr, nullptr, nullptr);
+    HWND hWnd = CreateWindowExA(0, "GdiPlainWindow", "", WS_POPUP, 0, 0, 3, 2, nullptr, nullptr,
+                                nullptr, nullptr);
     Fill_Through_Get_Dc(hWnd, RGB(0, 0, 255));
     EXPECT_EQ(Snapshot(hWnd, false), PICTURE({"bbb", "bbb"}));
     EXPECT_FALSE(Test_Snapshot_Window(nullptr, false, "none.png"));

@@ -101,4 +101,6 @@ const PLATFORM_BACKEND kHeadlessBackend = {
     .Set_Cursor_Pos = Headless_Set_Cursor_Pos,
     .Save_Screenshot = Headless_Save_Screenshot,
     .Track_Popup_Menu = Headless_Track_Popup_Menu,
+    .Clipboard_Set_Text = nullptr,
+    .Clipboard_Get_Text = nullptr,
 };

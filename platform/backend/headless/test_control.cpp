@@ -34,6 +34,8 @@ void Test_Reset_Platform() {
     Clock_Reset();
     Input_Reset();
     Cursor_Reset();
+    Scroll_Reset();
+    Clipboard_Reset();
 }
 
 void Test_Pump_Messages() { Queue_Pump(); }

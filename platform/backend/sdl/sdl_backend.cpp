@@ -65,6 +65,17 @@ bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
     return png_image_write_to_file(&image, szPngPath, 0, aPixels.data(), 0, nullptr) != 0;
 }
 
+void Sdl_Clipboard_Set_Text(const char* szText) { SDL_SetClipboardText(szText ? szText : ""); }
+
+bool Sdl_Clipboard_Get_Text(std::string* pText) {
+    if (!SDL_HasClipboardText()) return false;
+    char* szText = SDL_GetClipboardText();
+    if (!szText) return false;
+    *pText = szText;
+    SDL_free(szText);
+    return true;
+}
+
 }  // namespace
 
 bool Sdl_Wait_Event(DWORD nTimeoutMs) {
@@ -104,4 +115,6 @@ const PLATFORM_BACKEND kSdlBackend = {
     .Set_Cursor_Pos = Sdl_Set_Cursor_Pos,
     .Save_Screenshot = Sdl_Save_Screenshot,
     .Track_Popup_Menu = Sdl_Track_Popup_Menu,
+    .Clipboard_Set_Text = Sdl_Clipboard_Set_Text,
+    .Clipboard_Get_Text = Sdl_Clipboard_Get_Text,
 };
