@@ -364,30 +364,13 @@ typedef struct tagPBRANGE {
 #endif
 
 // ---- list boxes and combo boxes ------------------------------------------------------------------
-#define WM_DRAWITEM 0x002B
 #define WM_MEASUREITEM 0x002C
 #define WM_VKEYTOITEM 0x002E
 #define WM_CHARTOITEM 0x002F
 #define WM_COMPAREITEM 0x0039
-#define WM_CTLCOLORLISTBOX 0x0134
 #ifndef WM_MOUSEWHEEL
 #define WM_MOUSEWHEEL 0x020A
 #define WHEEL_DELTA 120
-#endif
-#ifndef WM_GETDLGCODE
-#define WM_GETDLGCODE 0x0087
-#endif
-#ifndef DLGC_WANTARROWS
-#define DLGC_WANTARROWS 0x0001
-#endif
-#ifndef DLGC_WANTALLKEYS
-#define DLGC_WANTALLKEYS 0x0004
-#endif
-#ifndef DLGC_WANTCHARS
-#define DLGC_WANTCHARS 0x0080
-#endif
-#ifndef WM_CTLCOLORSTATIC
-#define WM_CTLCOLORSTATIC 0x0138
 #endif
 
 // List box styles, messages, return values and notifications (WM_COMMAND, HIWORD of wParam).
@@ -485,6 +468,19 @@ typedef struct tagPBRANGE {
 #define CB_SETTOPINDEX 0x015C
 #define CB_GETDROPPEDWIDTH 0x015F
 #define CB_SETDROPPEDWIDTH 0x0160
+#define CB_GETCOMBOBOXINFO 0x0164
+
+// CB_GETCOMBOBOXINFO's answer: the field and button rectangles and the combo's windows.
+#define STATE_SYSTEM_PRESSED 0x00000008
+typedef struct tagCOMBOBOXINFO {
+    DWORD cbSize;
+    RECT rcItem;
+    RECT rcButton;
+    DWORD stateButton;
+    HWND hwndCombo;
+    HWND hwndItem;  // no edit field in a drop-down list
+    HWND hwndList;
+} COMBOBOXINFO;
 
 #define CB_OKAY 0
 #define CB_ERR (-1)
@@ -552,44 +548,8 @@ LONG GetDialogBaseUnits(void);
 #ifndef WM_SETREDRAW
 #define WM_SETREDRAW 0x000B
 #endif
-#ifndef WM_NOTIFY
-#define WM_NOTIFY 0x004E
-#endif
-#ifndef WM_GETDLGCODE
-#define WM_GETDLGCODE 0x0087
-#endif
-#ifndef WM_HSCROLL
-#define WM_HSCROLL 0x0114
-#endif
-#ifndef WM_VSCROLL
-#define WM_VSCROLL 0x0115
-#endif
-#ifndef WM_MOUSEWHEEL
-#define WM_MOUSEWHEEL 0x020A
-#endif
-#ifndef WHEEL_DELTA
-#define WHEEL_DELTA 120
-#endif
-#ifndef DLGC_WANTARROWS
-#define DLGC_WANTARROWS 0x0001
-#endif
-#ifndef DLGC_WANTCHARS
-#define DLGC_WANTCHARS 0x0080
-#endif
-#ifndef SB_LINEUP
-#define SB_LINEUP 0
-#define SB_LINEDOWN 1
-#define SB_PAGEUP 2
-#define SB_PAGEDOWN 3
-#define SB_THUMBPOSITION 4
-#define SB_THUMBTRACK 5
-#define SB_TOP 6
-#define SB_BOTTOM 7
-#define SB_ENDSCROLL 8
-#endif
 #ifndef CLR_NONE
 #define CLR_NONE 0xFFFFFFFFL
-#define CLR_DEFAULT 0xFF000000L
 #endif
 
 #define WC_LISTVIEWA "SysListView32"
@@ -924,8 +884,6 @@ typedef struct tagNMHEADERA {
 // ---- dialogs: templates, units, keyboard navigation, colours ---------------------------------------
 
 // Window styles of dialog controls and dialog templates.
-#define WS_GROUP 0x00020000L
-#define WS_TABSTOP 0x00010000L
 #define DS_3DLOOK 0x0004L
 #define DS_SETFONT 0x0040L
 #define DS_MODALFRAME 0x0080L
@@ -938,18 +896,8 @@ typedef struct tagNMHEADERA {
 #define DLGWINDOWEXTRA 24
 
 #define WM_NEXTDLGCTL 0x0028
-#define WM_GETDLGCODE 0x0087
-#ifndef WM_NOTIFY
-#define WM_NOTIFY 0x004E
-#endif
 #ifndef WM_CTLCOLORMSGBOX
 #define WM_CTLCOLORMSGBOX 0x0132
-#define WM_CTLCOLOREDIT 0x0133
-#define WM_CTLCOLORLISTBOX 0x0134
-#define WM_CTLCOLORBTN 0x0135
-#define WM_CTLCOLORDLG 0x0136
-#define WM_CTLCOLORSCROLLBAR 0x0137
-#define WM_CTLCOLORSTATIC 0x0138
 #endif
 #define WM_GETMINMAXINFO 0x0024
 #ifndef SC_CLOSE
@@ -957,41 +905,11 @@ typedef struct tagNMHEADERA {
 #endif
 
 // WM_GETDLGCODE's answers: the keys a control keeps from the dialog manager and what it is.
-#define DLGC_WANTARROWS 0x0001
-#define DLGC_WANTTAB 0x0002
-#define DLGC_WANTALLKEYS 0x0004
-#define DLGC_WANTMESSAGE 0x0004
-#define DLGC_HASSETSEL 0x0008
-#define DLGC_DEFPUSHBUTTON 0x0010
-#define DLGC_UNDEFPUSHBUTTON 0x0020
-#define DLGC_RADIOBUTTON 0x0040
-#define DLGC_WANTCHARS 0x0080
-#define DLGC_STATIC 0x0100
-#define DLGC_BUTTON 0x2000
 
 // The default push button: DM_GETDEFID answers MAKELONG(id, DC_HASDEFID), or 0 when none is set.
 #define DM_GETDEFID (WM_USER + 0)
 #define DM_SETDEFID (WM_USER + 1)
 #define DC_HASDEFID 0x534B
-
-// What the dialog manager sends to buttons (the button section may define them too).
-#ifndef BM_CLICK
-#define BM_SETSTYLE 0x00F4
-#define BM_CLICK 0x00F5
-#endif
-#ifndef BS_PUSHBUTTON
-#define BS_PUSHBUTTON 0x0000L
-#define BS_DEFPUSHBUTTON 0x0001L
-#endif
-#ifndef BN_CLICKED
-#define BN_CLICKED 0
-#endif
-#ifndef SS_NOPREFIX
-#define SS_NOPREFIX 0x00000080L
-#endif
-#ifndef EM_SETSEL
-#define EM_SETSEL 0x00B1
-#endif
 
 typedef struct tagMINMAXINFO {
     POINT ptReserved;

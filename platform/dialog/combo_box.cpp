@@ -295,15 +295,24 @@ void Draw_Field_Text(const COMBO_BOX& cb, HDC hdc, const RECT& rcItem, UINT uSta
     if (uState & ODS_FOCUS) DrawFocusRect(hdc, &rcItem);
 }
 
+// The selected row's field and the drop button, inside the sunken edge.
+void Field_And_Button(const COMBO_BOX& cb, RECT* pField, RECT* pButton) {
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(cb.hWnd, &rc);
+    rc = Rect_Inflated(rc, -2, -2);  // the sunken edge
+    const int nButton =
+        std::max(0, std::min(GetSystemMetrics(SM_CXVSCROLL), static_cast<int>(rc.right - rc.left)));
+    *pButton = {rc.right - nButton, rc.top, rc.right, rc.bottom};
+    *pField = {rc.left, rc.top, pButton->left, rc.bottom};
+}
+
 void Paint(const COMBO_BOX& cb, HDC hdc) {
     RECT rc = {0, 0, 0, 0};
     GetClientRect(cb.hWnd, &rc);
     const bool bEnabled = IsWindowEnabled(cb.hWnd) != FALSE;
     DrawEdge(hdc, &rc, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    const int nButton =
-        std::min(GetSystemMetrics(SM_CXVSCROLL), static_cast<int>(rc.right - rc.left));
-    RECT rcButton = {rc.right - nButton, rc.top, rc.right, rc.bottom};
-    RECT rcField = {rc.left, rc.top, rcButton.left, rc.bottom};
+    RECT rcButton, rcField;
+    Field_And_Button(cb, &rcField, &rcButton);
 
     HGDIOBJ hOldFont = SelectObject(hdc, cb.hFont ? cb.hFont : GetStockObject(DEFAULT_GUI_FONT));
     SetTextColor(hdc, GetSysColor(bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
@@ -397,6 +406,16 @@ LRESULT On_Combo_Message(COMBO_BOX& cb, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case CB_LIMITTEXT: return TRUE;
+    case CB_GETCOMBOBOXINFO: {
+        COMBOBOXINFO* pInfo = reinterpret_cast<COMBOBOXINFO*>(lParam);
+        if (!pInfo || pInfo->cbSize != sizeof(COMBOBOXINFO)) return FALSE;
+        Field_And_Button(cb, &pInfo->rcItem, &pInfo->rcButton);
+        pInfo->stateButton = cb.bDropped ? STATE_SYSTEM_PRESSED : 0;
+        pInfo->hwndCombo = cb.hWnd;
+        pInfo->hwndItem = nullptr;
+        pInfo->hwndList = cb.hList;
+        return TRUE;
+    }
     default: return CB_ERR;
     }
 }
@@ -418,7 +437,7 @@ LRESULT Get_Selected_Text(const COMBO_BOX& cb, UINT uMsg, WPARAM wParam, LPARAM 
     return static_cast<LRESULT>(nCopy);
 }
 
-bool Is_Combo_Message(UINT uMsg) { return uMsg >= CB_LIMITTEXT && uMsg <= CB_SETDROPPEDWIDTH; }
+bool Is_Combo_Message(UINT uMsg) { return uMsg >= CB_LIMITTEXT && uMsg <= CB_GETCOMBOBOXINFO; }
 
 // Owner-draw and colour messages of the drop-down list, passed on to the parent as the combo
 // box's own.

@@ -6,34 +6,6 @@
 
 namespace {
 
-// The messages of the list, combo and list-view controls this module sends.
-const UINT kButtonGetCheck = 0x00F0;
-const UINT kListGetCurSel = 0x0188;
-const UINT kListSetTopIndex = 0x0197;
-const UINT kListGetItemRect = 0x0198;
-const UINT kComboGetCurSel = 0x0147;
-const UINT kComboShowDropDown = 0x014F;
-const UINT kComboGetInfo = 0x0164;
-const UINT kListViewGetNextItem = 0x100C;
-const UINT kListViewGetItemRect = 0x100E;
-const UINT kListViewEnsureVisible = 0x1013;
-const UINT kListViewGetHeader = 0x101F;
-const UINT kHeaderGetItemRect = 0x1207;
-const int kListViewLabelRect = 2;
-const int kListViewSelected = 2;
-const LRESULT kListError = -1;
-
-// The layout of CB_GETCOMBOBOXINFO's answer.
-struct COMBO_INFO_ANSWER {
-    DWORD cbSize;
-    RECT rcItem;
-    RECT rcButton;
-    DWORD stateButton;
-    HWND hwndCombo;
-    HWND hwndItem;
-    HWND hwndList;
-};
-
 enum CONTROL_KIND { KIND_OTHER, KIND_BUTTON, KIND_LIST_BOX, KIND_COMBO_BOX, KIND_LIST_VIEW };
 
 CONTROL_KIND Kind_Of(HWND hCtl) {
@@ -76,32 +48,32 @@ bool Click_Rect_Centre(HWND hWnd, const RECT& rc) {
 
 bool Choose_List_Box_Row(HWND hList, int nRow) {
     RECT rc;
-    if (SendMessageA(hList, kListGetItemRect, nRow, reinterpret_cast<LPARAM>(&rc)) == kListError)
+    if (SendMessageA(hList, LB_GETITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc)) == LB_ERR)
         return false;
     RECT rcClient;
     GetClientRect(hList, &rcClient);
     if (rc.top < rcClient.top || rc.bottom > rcClient.bottom) {
-        SendMessageA(hList, kListSetTopIndex, nRow, 0);
-        SendMessageA(hList, kListGetItemRect, nRow, reinterpret_cast<LPARAM>(&rc));
+        SendMessageA(hList, LB_SETTOPINDEX, nRow, 0);
+        SendMessageA(hList, LB_GETITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
     }
     return Click_Rect_Centre(hList, rc);
 }
 
 bool Choose_Combo_Row(HWND hCombo, int nRow) {
-    SendMessageA(hCombo, kComboShowDropDown, TRUE, 0);
+    SendMessageA(hCombo, CB_SHOWDROPDOWN, TRUE, 0);
     Test_Pump_Messages();
-    COMBO_INFO_ANSWER info = {};
+    COMBOBOXINFO info = {};
     info.cbSize = sizeof(info);
-    if (!SendMessageA(hCombo, kComboGetInfo, 0, reinterpret_cast<LPARAM>(&info)) || !info.hwndList)
+    if (!SendMessageA(hCombo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) ||
+        !info.hwndList)
         return false;
     return Choose_List_Box_Row(info.hwndList, nRow);
 }
 
 bool Choose_List_View_Row(HWND hList, int nRow) {
-    SendMessageA(hList, kListViewEnsureVisible, nRow, FALSE);
-    RECT rc = {kListViewLabelRect, 0, 0, 0};
-    if (!SendMessageA(hList, kListViewGetItemRect, nRow, reinterpret_cast<LPARAM>(&rc)))
-        return false;
+    SendMessageA(hList, LVM_ENSUREVISIBLE, nRow, FALSE);
+    RECT rc = {LVIR_LABEL, 0, 0, 0};
+    if (!SendMessageA(hList, LVM_GETITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc))) return false;
     return Click_Rect_Centre(hList, rc);
 }
 
@@ -140,10 +112,9 @@ bool Test_Choose_Row(HWND hDlg, int nId, int nRow) {
 bool Test_Click_List_Column(HWND hDlg, int nId, int nColumn) {
     HWND hCtl = GetDlgItem(hDlg, nId);
     if (!hCtl || Kind_Of(hCtl) != KIND_LIST_VIEW) return false;
-    HWND hHeader = reinterpret_cast<HWND>(SendMessageA(hCtl, kListViewGetHeader, 0, 0));
+    HWND hHeader = reinterpret_cast<HWND>(SendMessageA(hCtl, LVM_GETHEADER, 0, 0));
     RECT rc;
-    if (!hHeader ||
-        !SendMessageA(hHeader, kHeaderGetItemRect, nColumn, reinterpret_cast<LPARAM>(&rc)))
+    if (!hHeader || !SendMessageA(hHeader, HDM_GETITEMRECT, nColumn, reinterpret_cast<LPARAM>(&rc)))
         return false;
     return Click_Rect_Centre(hHeader, rc);
 }
@@ -182,12 +153,12 @@ int Test_Control_Selection(HWND hDlg, int nId) {
     HWND hCtl = GetDlgItem(hDlg, nId);
     if (!hCtl) return -1;
     switch (Kind_Of(hCtl)) {
-    case KIND_BUTTON: return static_cast<int>(SendMessageA(hCtl, kButtonGetCheck, 0, 0));
-    case KIND_LIST_BOX: return static_cast<int>(SendMessageA(hCtl, kListGetCurSel, 0, 0));
-    case KIND_COMBO_BOX: return static_cast<int>(SendMessageA(hCtl, kComboGetCurSel, 0, 0));
+    case KIND_BUTTON: return static_cast<int>(SendMessageA(hCtl, BM_GETCHECK, 0, 0));
+    case KIND_LIST_BOX: return static_cast<int>(SendMessageA(hCtl, LB_GETCURSEL, 0, 0));
+    case KIND_COMBO_BOX: return static_cast<int>(SendMessageA(hCtl, CB_GETCURSEL, 0, 0));
     case KIND_LIST_VIEW:
         return static_cast<int>(
-            SendMessageA(hCtl, kListViewGetNextItem, static_cast<WPARAM>(-1), kListViewSelected));
+            SendMessageA(hCtl, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     default: return -1;
     }
 }
