@@ -208,6 +208,8 @@ void Scroll_Bar_Draw(HDC hdc, const RECT& rc, bool bVertical, const SCROLLINFO& 
 // What a click at pt does to a scroll bar drawn in rc: SB_LINEUP / SB_LINEDOWN on the arrows,
 // SB_PAGEUP / SB_PAGEDOWN on the track, SB_THUMBTRACK on the thumb; -1 outside.
 int Scroll_Bar_Hit(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt);
+// The thumb's rectangle; empty when the bar cannot scroll.
+RECT Scroll_Bar_Thumb(const RECT& rc, bool bVertical, const SCROLLINFO& info);
 // The thumb position for the mouse at pt while the thumb, grabbed nGrab pixels from its start,
 // is dragged.
 int Scroll_Bar_Track_Pos(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt,

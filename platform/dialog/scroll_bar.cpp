@@ -235,6 +235,11 @@ int Scroll_Bar_Hit(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT
     return SB_THUMBTRACK;
 }
 
+RECT Scroll_Bar_Thumb(const RECT& rc, bool bVertical, const SCROLLINFO& info) {
+    BAR_LAYOUT l = Layout(rc, bVertical, info);
+    return Span_Rect(rc, bVertical, l.nThumbStart, l.nThumbEnd);
+}
+
 int Scroll_Bar_Track_Pos(const RECT& rc, bool bVertical, const SCROLLINFO& info, POINT pt,
                          int nGrab) {
     BAR_LAYOUT l = Layout(rc, bVertical, info);
