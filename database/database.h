@@ -1074,6 +1074,18 @@ enum EXPANDED_POSITION {
 
 // Slot queries and vital stats (player_record.cpp).
 int Is_Player_Slot_Used(int nTeam, int nSlot);
+// Calls visit(team, slot) for every player of the league teams in use, in team and slot order.
+template <typename VISIT>
+void For_Each_League_Player(VISIT visit) {
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (!Is_Team_Active(nTeam))
+            continue;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            if (Is_Player_Slot_Used(nTeam, nSlot))
+                visit(nTeam, nSlot);
+        }
+    }
+}
 int Is_Player_Ref_Used(PLAYER_REF nRef);
 PLAYER_REF Pack_Player_Ref(int nTeam, int nSlot);
 void Unpack_Player_Ref(PLAYER_REF nRef, int* pTeam, int* pSlot);  // NO_TEAM, NO_PLAYER for none

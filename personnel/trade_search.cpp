@@ -219,15 +219,26 @@ static void Set_Out_Side(int* pOutSide, int nSide) {
         *pOutSide = nSide;
 }
 
+// Both teams' verdicts on the offer and the side that likes it less; false, with the measure to
+// give in *pResult, when the verdicts cannot be measured.
+static bool Measure_Both_Sides(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
+                               const TEAM_NEEDS needs1, int* pA, int* pB, int* pResult) {
+    Set_Out_Side(pOutSide, 0);
+    if (!Get_Both_Verdicts(pOffer, needs0, needs1, pA, pB, pResult))
+        return false;
+    Set_Out_Side(pOutSide, *pA < *pB ? 1 : 0);
+    if (*pA < 0 || *pB < 0) {
+        *pResult = INVALID_TRADE_MEASURE;
+        return false;
+    }
+    return true;
+}
+
 int Get_Trade_Offer_Balance(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
                             const TEAM_NEEDS needs1) {
-    int nA, nB, nFailure;
-    Set_Out_Side(pOutSide, 0);
-    if (!Get_Both_Verdicts(pOffer, needs0, needs1, &nA, &nB, &nFailure))
-        return nFailure;
-    Set_Out_Side(pOutSide, nA < nB ? 1 : 0);
-    if (nA < 0 || nB < 0)
-        return INVALID_TRADE_MEASURE;
+    int nA, nB, nResult;
+    if (!Measure_Both_Sides(pOffer, pOutSide, needs0, needs1, &nA, &nB, &nResult))
+        return nResult;
     if (nA == 0 && nB == 0)
         return -1;
     return Mul_Div(nA, nB, 1000);
@@ -235,13 +246,9 @@ int Get_Trade_Offer_Balance(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS
 
 int Get_Trade_Offer_Gap(TRADE_OFFER* pOffer, int* pOutSide, const TEAM_NEEDS needs0,
                         const TEAM_NEEDS needs1) {
-    int nA, nB, nFailure;
-    Set_Out_Side(pOutSide, 0);
-    if (!Get_Both_Verdicts(pOffer, needs0, needs1, &nA, &nB, &nFailure))
-        return nFailure;
-    Set_Out_Side(pOutSide, nA < nB ? 1 : 0);
-    if (nA < 0 || nB < 0)
-        return INVALID_TRADE_MEASURE;
+    int nA, nB, nResult;
+    if (!Measure_Both_Sides(pOffer, pOutSide, needs0, needs1, &nA, &nB, &nResult))
+        return nResult;
     return -Saturate_To_Int(llabs((int64_t)nA - nB));
 }
 

@@ -181,6 +181,9 @@ const CONTROL_CLASS* Get_Control_Classes(int* pnCount);
 HFONT Control_Font(HWND hWnd);
 // WM_SETFONT / WM_GETFONT for a control (repainting when lParam asks); true when uMsg was one.
 bool Control_Handle_Font(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+// DefWindowProcA's answer to a change the control shows (its text, its enabled state), then a
+// repaint.
+LRESULT Control_Default_And_Repaint(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // Drops what the support module keeps for a control (its WM_NCDESTROY).
 void Control_Forget(HWND hWnd);
 // WM_COMMAND to the parent with the control's id and the notification code.

@@ -322,10 +322,7 @@ LRESULT Button_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: Button_Paint(hWnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SETTEXT:
-    case WM_ENABLE:
-        nResult = DefWindowProcA(hWnd, uMsg, wParam, lParam);
-        InvalidateRect(hWnd, nullptr, TRUE);
-        return nResult;
+    case WM_ENABLE: return Control_Default_And_Repaint(hWnd, uMsg, wParam, lParam);
     case WM_GETDLGCODE: return Button_Dialog_Code(hWnd);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

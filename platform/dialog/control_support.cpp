@@ -40,6 +40,12 @@ bool Control_Handle_Font(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRE
     return false;
 }
 
+LRESULT Control_Default_And_Repaint(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    LRESULT nResult = DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    InvalidateRect(hWnd, nullptr, TRUE);
+    return nResult;
+}
+
 void Control_Forget(HWND hWnd) { gControlFonts.erase(hWnd); }
 
 void Control_Notify(HWND hWnd, UINT uCode) {

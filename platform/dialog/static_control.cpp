@@ -152,10 +152,7 @@ LRESULT Static_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: Static_Paint(hWnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SETTEXT:
-    case WM_ENABLE:
-        nResult = DefWindowProcA(hWnd, uMsg, wParam, lParam);
-        InvalidateRect(hWnd, nullptr, TRUE);
-        return nResult;
+    case WM_ENABLE: return Control_Default_And_Repaint(hWnd, uMsg, wParam, lParam);
     case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

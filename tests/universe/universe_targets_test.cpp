@@ -27,18 +27,6 @@ struct TARGET {
     double fLow, fHigh;
 };
 
-template <typename VISIT>
-void For_Each_Rostered_Player(VISIT visit) {
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (!Is_Team_Active(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (Is_Player_Slot_Used(nTeam, nSlot))
-                visit(nTeam, nSlot);
-        }
-    }
-}
-
 // League seasons of every kept player, the Hall of Fame and the free agents included, that break
 // a real season's bounds.
 struct LINE_FAULTS {
@@ -88,7 +76,7 @@ TEST(UniverseTargets, The2019LeagueHasARealLeaguesShape) {
     int nRookiesOffDeal = 0, nRecentDraftees = 0, nExpired = 0, nLongest = 0;
     std::set<int> lengths;
     std::vector<std::pair<float, int>> quarterbacks;  // overall, cap impact
-    For_Each_Rostered_Player([&](int nTeam, int nSlot) {
+    For_Each_League_Player([&](int nTeam, int nSlot) {
         int nAge = Get_Player_Age(nTeam, nSlot);
         anAges.push_back(nAge);
         fAges += nAge;

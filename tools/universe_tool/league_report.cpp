@@ -57,18 +57,6 @@ int Get_Position_Side(int nPosition) {
     return nPosition < POS_DE ? SIDE_OFFENCE : SIDE_DEFENCE;
 }
 
-template <typename VISIT>
-void For_Each_League_Player(VISIT visit) {
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (!Is_Team_Active(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (Is_Player_Slot_Used(nTeam, nSlot))
-                visit(nTeam, nSlot);
-        }
-    }
-}
-
 double Get_Median(std::vector<int> anValues) {
     if (anValues.empty())
         return 0;
