@@ -3,6 +3,9 @@
 #pragma once
 
 #include "core/core.h"
+#include "shell/bitmap_cache.h"
+#include "shell/drawing.h"
+#include "shell/path_canvas.h"
 
 // ---- the main window and its bars -------------------------------------------------------------
 extern HWND gMainWindow;
@@ -42,9 +45,9 @@ void Close_Progress_Window(void);
 
 // ---- the main menu and the pages (draft_menu.cpp, news_page_switch.cpp) -------------------------
 void Set_Draft_Menu_Items(int bFantasyDraft);
-void End_Off_Season(void);        // ends the off-season and opens the college draft
+void End_Off_Season(void);            // ends the off-season and opens the college draft
 void Take_Down_Bars_For_Draft(void);  // the news ticker stopped, the news and button bars gone
-void Resume_College_Draft(void);  // lets the draft go on, the main window repainted around it
+void Resume_College_Draft(void);      // lets the draft go on, the main window repainted around it
 void Show_News_Page(int nPage);
 
 // ---- opening a league (universe_load.cpp) -------------------------------------------------------
