@@ -148,6 +148,15 @@ static int Add_New_Player(int nTeam, int nPosition) {
     return Is_Player_Slot_Used(nTeam, nSlot);
 }
 
+// The free agent who fills a missing position: without a cap any healthy one, else one whose
+// salary fits under it (a filler never takes the team over the cap; a new player is made when
+// none fits).
+static uint8_t Choose_Minimum_Filler(int nTeam, int nPosition) {
+    if (Get_Universe_Stat(UNIVERSE_SALARY_CAP) == 0)
+        return Find_Free_Agent_At_Position(nPosition);
+    return Choose_Affordable_Free_Agent(nTeam, nPosition);
+}
+
 int Fill_Team_Position_Minimums(int nTeam) {
     if (!Is_Team_Active(nTeam) || Is_Human_Team(nTeam) || gCommissionerMode)
         return 0;
@@ -158,7 +167,7 @@ int Fill_Team_Position_Minimums(int nTeam) {
             bComplete = 0;
             if (Count_Roster(nTeam) > CROWDED_ROSTER)
                 Release_Surplus_Player(nTeam);
-            uint8_t nAgent = Find_Free_Agent_At_Position(nPosition);
+            uint8_t nAgent = Choose_Minimum_Filler(nTeam, nPosition);
             int nAdded = nAgent != NO_SLOT_BYTE
                              ? Move_Player_To_Team(nTeam, FREE_AGENT_TEAM, nAgent) != NO_SLOT_BYTE
                              : Add_New_Player(nTeam, nPosition);

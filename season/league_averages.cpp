@@ -4,6 +4,7 @@
 #include "season/season.h"
 
 #define ORDINARY_LEAGUE 1000
+#define USUAL_CAP_ROOM_SHARE 60  // per mille of the cap
 // Team totals categories and statistics read by the league rates.
 #define RUSHING_TOTALS 0
 #define PASSING_TOTALS 3
@@ -14,10 +15,25 @@
 #define DERIVED_COMPLETION_RATE 101
 #define LEAGUE_AVERAGES 4
 
-// Every league counts as an ordinary one.
-// STAND-IN(season): the league's average cap room against the usual share, in thousandths.
+// The league's mean cap room against the usual six per cent of the cap, in thousandths: 1000
+// when teams keep the usual room, less when they spend more. A league spending past the cap
+// counts as 0, so that the market never pushes a salary below two thirds of its worth.
 int Get_League_Average_Team_Stat_Scaled(void) {
-    return ORDINARY_LEAGUE;
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    long long llRoom = 0;
+    int nTeams = 0;
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (!Is_Team_Active(nTeam))
+            continue;
+        llRoom += Get_Team_Financial_Stat(nTeam, FIN_CAP_ROOM);
+        nTeams++;
+    }
+    if (nTeams == 0 || nCap <= 0)
+        return ORDINARY_LEAGUE;
+    int nMeanRoom = (int)(llRoom / nTeams * 1000);
+    int nShare = Mul_Div(1000, nMeanRoom, nCap);
+    int nScaled = Mul_Div(1000, nShare, USUAL_CAP_ROOM_SHARE);
+    return nScaled > 0 ? nScaled : 0;
 }
 
 static int Ratio_Or_Zero(int nScale, int nAmount, int nCount) {

@@ -93,11 +93,31 @@ TEST_F(ContractsTest, RatingValuesAndScales) {
 // ---- fair salaries and demands -----------------------------------------------------------------
 
 // A 45-year-old free agent has no comparable player in the league, so his fair salary is a third
-// of his scaled worth after the age factor (84 %), before the later steps.
+// of his scaled worth after the age factor (84 %), before the later steps. The league's teams keep
+// the usual room under the cap, so the market neither raises nor lowers a salary.
 class FairSalaryTest : public ContractsTest {
 protected:
+    // Every team's payroll set to the given per cent of the cap through its players' salaries
+    // (each kept between 1000 and 40000, clear of the minimum and of the sanity limit).
+    static void Set_League_Payrolls(int nPerCent) {
+        for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+            if (!Is_Team_Active(nTeam))
+                continue;
+            int nTarget = Mul_Div(FIXTURE_SALARY_CAP / 1000, nPerCent, 100);
+            for (int nSlot = 0; nSlot < FIXTURE_ROSTER_SIZE; nSlot++) {
+                int nGap = nTarget - Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
+                int nSalary = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY);
+                Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY,
+                                      std::clamp(nSalary + nGap, 1000, 40000));
+            }
+            EXPECT_EQ(Get_Team_Financial_Stat(nTeam, FIN_PAYROLL), nTarget) << nTeam;
+        }
+    }
+
     void SetUp() override {
         ContractsTest::SetUp();
+        Set_League_Payrolls(94);
+        ASSERT_EQ(Get_League_Average_Team_Stat_Scaled(), 1000);
         Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, POS_QB, 45, 0, 30.0f);
         Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT + 1, POS_RB, 45, 0, 30.0f);
         ASSERT_GE(Get_Player_Overall_Rating(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT), 25.0f);
@@ -136,6 +156,25 @@ TEST_F(FairSalaryTest, FreeAgentSalaryBySeasonAndSettings) {
     Set_Universe_Stat(UNIVERSE_SALARY_DEMANDS, 0);
     Set_Player_Vital_Stat(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, VITAL_EXPERIENCE, 10);
     EXPECT_EQ(Get_Fair_Salary(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, 1189), 2215);
+}
+
+// Salaries follow the league's mean cap room against the usual six per cent: a league spending
+// past the cap pays two thirds, one keeping twice the room a third more.
+TEST_F(FairSalaryTest, TheMarketFollowsTheLeaguesCapRoom) {
+    gCurrentWeek = OFF_SEASON_WEEK;
+    struct {
+        int nPayrollPerCent, nScaled, nExpected;
+    } kCases[] = {
+        {94, 1000, 5810},  // the usual room
+        {88, 2000, 7745},  // 5807 x 4000 / 3000, up to a 5
+        {103, 0, 3875},    // over the cap: 5807 x 2 / 3
+    };
+    for (const auto& c : kCases) {
+        Set_League_Payrolls(c.nPayrollPerCent);
+        EXPECT_EQ(Get_League_Average_Team_Stat_Scaled(), c.nScaled) << c.nPayrollPerCent;
+        EXPECT_EQ(Get_Fair_Salary(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, 6250), c.nExpected)
+            << c.nPayrollPerCent;
+    }
 }
 
 TEST_F(FairSalaryTest, DemandFromFairSalaryMinimumAndAge) {
@@ -210,6 +249,7 @@ TEST_F(FairSalaryTest, ComparableSalaryWeighsAgeAndOverall) {
         Set_Player_Vital_Stat(1, nSlot + n, VITAL_SALARY, kPeers[n].nSalary);
         Set_Player_Vital_Stat(1, nSlot + n, VITAL_CONTRACT_LENGTH, 2);
     }
+    Set_League_Payrolls(94);  // the peers' salaries leave the market as it was
     int nKicker = Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT + 2, POS_K, 45, 0, 30.0f);
     EXPECT_EQ(Get_Comparable_Salary(FREE_AGENT_TEAM, nKicker), 1377);  // 11012 / 8 = 1376.5
     // (17420 + 2 x 1377) / 3 = 6724.7, up to a multiple of 5.

@@ -77,8 +77,10 @@ protected:
         }
     }
 
-    // Every roster within 100 players packed from slot 0, at every position's minimum, and under
-    // the salary cap unless it is down to its floor (a cap of 0 leaves payrolls unchecked).
+    // Every roster within 100 players packed from slot 0; at every position's minimum unless the
+    // team is out of the race (it may release anyone, and fills its minimums before its next
+    // game); under the salary cap unless it is down to its floor or has nobody to spare (a cap of
+    // 0 leaves payrolls unchecked).
     static void Expect_Rosters_Legal(int nCap) {
         for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
             if (!Is_Team_Active(nTeam))
@@ -87,11 +89,14 @@ protected:
             int nPlayers = Find_Free_Player_Slot(nTeam);
             EXPECT_LE(nPlayers, PLAYERS_PER_TEAM);
             EXPECT_EQ(Count_Players(nTeam, ALL_ROSTERS), nPlayers);  // packed from slot 0
-            for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
-                EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
-                          POSITION_ROSTER_MINIMUMS[nPosition])
-                    << "position " << nPosition;
-            if (nCap > 0 && nPlayers >= 52) {
+            if (Get_Team_Magic_Number(nTeam) != INT32_MIN) {         // not eliminated
+                for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+                    EXPECT_GE(Count_Team_Position_Players(nTeam, nPosition),
+                              POSITION_ROSTER_MINIMUMS[nPosition])
+                        << "position " << nPosition;
+            }
+            if (nCap > 0 && nPlayers >= 52 &&
+                Find_Least_Valuable_Surplus_Player(nTeam) != NO_SLOT_BYTE) {
                 EXPECT_LT((int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, nCap);
             }
         }
@@ -149,8 +154,7 @@ TEST_F(UniverseSeason, ASeasonEndsWithOneChampion) {
     Expect_Rows_Agree(1);
 }
 
-// The computer manager keeps every roster legal at each week's end: within 100 players, at every
-// position's minimum, and under the salary cap unless it is down to its floor.
+// The computer manager keeps every roster legal at each week's end.
 TEST_F(UniverseSeason, EveryRosterStaysLegalWeekByWeek) {
     Start_Season(0);
     int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);

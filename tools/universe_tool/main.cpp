@@ -25,7 +25,7 @@
 #define PATH_SIZE 1024
 #define DEFAULT_UNIVERSE_YEAR 2019
 #define NEW_GAME_UNIVERSE_YEAR 2021
-#define FIRST_PLAYED_YEAR 2007  // twelve seasons before the default universe
+#define FIRST_PLAYED_YEAR 2011  // eight seasons before the default universe
 #define REPORT_FILE_NAME "Databases/universe-report.txt"
 #define DEFAULT_SKIN "earth"
 #define CAP_MOVE_ROUNDS 5
