@@ -141,8 +141,10 @@ void Open_College_Draft(void) {
 void Run_College_Draft(void) {
     Show_News_Page(DRAFT_PAGE);
     Init_Trade_Offer(&gTradeOffer);
+    Open_Draft_Need_Table();
     while (Is_College_Draft_On() && !Is_Human_Team(Get_Current_Pick_Owner()))
         Run_Computer_Draft_Pick();
+    Close_Draft_Need_Table();
     if (!Is_College_Draft_On())
         return;
     if (Count_Draft_Pool_Players() < 1)

@@ -19,16 +19,19 @@ static int Is_Specialist_Position(int nPosition) {
     return nPosition == POS_FB || nPosition == POS_K || nPosition == POS_P;
 }
 
-static int Count_Pool_Position_Prospects(int nPosition) {
-    int nFound = 0;
+// The prospects left in the pool at each position, in one pass over the pool.
+static void Count_Pool_Prospects_By_Position(int anCounts[POSITION_COUNT]) {
+    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+        anCounts[nPosition] = 0;
     int nCount = Count_Draft_Pool_Players();
     for (int n = 0; n < nCount; n++) {
         int nTeam = NO_TEAM;
         int nSlot = NO_PLAYER;
         Get_Draft_Pool_Player(n, &nTeam, &nSlot);
-        nFound += Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) == nPosition;
+        int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+        if (nPosition >= 0 && nPosition < POSITION_COUNT)
+            anCounts[nPosition]++;
     }
-    return nFound;
 }
 
 int Get_Draft_Position_Need(int nTeam, int nPosition, int nRound) {
@@ -57,6 +60,46 @@ int Get_Draft_Position_Need(int nTeam, int nPosition, int nRound) {
     return nNeed / 5;
 }
 
+// While computer teams pick one after another, only the picking team's roster changes: the
+// table keeps every team's needs of the round and redoes a team's row after its pick.
+static struct {
+    int bOpen;
+    int nRound;  // of the rows kept; -1 for none
+    int abStale[LEAGUE_TEAM_COUNT];
+    int aanNeeds[LEAGUE_TEAM_COUNT][POSITION_COUNT];
+} sNeedTable;
+
+void Open_Draft_Need_Table(void) {
+    sNeedTable.bOpen = 1;
+    sNeedTable.nRound = -1;
+}
+
+void Close_Draft_Need_Table(void) {
+    sNeedTable.bOpen = 0;
+}
+
+static void Mark_Draft_Needs_Stale(int nTeam) {
+    if (nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT)
+        sNeedTable.abStale[nTeam] = 1;
+}
+
+// The team's need at the position in the round, from the table while it is open.
+static int Get_Kept_Draft_Position_Need(int nTeam, int nPosition, int nRound) {
+    if (!sNeedTable.bOpen)
+        return Get_Draft_Position_Need(nTeam, nPosition, nRound);
+    if (sNeedTable.nRound != nRound) {
+        sNeedTable.nRound = nRound;
+        for (int n = 0; n < LEAGUE_TEAM_COUNT; n++)
+            sNeedTable.abStale[n] = 1;
+    }
+    if (sNeedTable.abStale[nTeam]) {
+        for (int n = 0; n < POSITION_COUNT; n++)
+            sNeedTable.aanNeeds[nTeam][n] = Get_Draft_Position_Need(nTeam, n, nRound);
+        sNeedTable.abStale[nTeam] = 0;
+    }
+    return sNeedTable.aanNeeds[nTeam][nPosition];
+}
+
 // The mean need of the league teams in use.
 int Average_Draft_Position_Need(int nPosition, int nRound) {
     int nSum = 0;
@@ -64,19 +107,18 @@ int Average_Draft_Position_Need(int nPosition, int nRound) {
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (!Is_Team_Active(nTeam))
             continue;
-        nSum += Get_Draft_Position_Need(nTeam, nPosition, nRound);
+        nSum += Get_Kept_Draft_Position_Need(nTeam, nPosition, nRound);
         nTeams++;
     }
     return nTeams == 0 ? 0 : nSum / nTeams;
 }
 
 // The team's need at the position against the league's, less when few prospects are left there.
-static int Get_Relative_Draft_Need(int nTeam, int nPosition, int nRound) {
+static int Get_Relative_Draft_Need(int nTeam, int nPosition, int nRound, int nLeft) {
     int nAverage = Average_Draft_Position_Need(nPosition, nRound);
     if (nAverage == 0)
         return 0;
-    int nNeed = Mul_Div(Get_Draft_Position_Need(nTeam, nPosition, nRound), 1000, nAverage);
-    int nLeft = Count_Pool_Position_Prospects(nPosition);
+    int nNeed = Mul_Div(Get_Kept_Draft_Position_Need(nTeam, nPosition, nRound), 1000, nAverage);
     if (nLeft <= 1)
         return nNeed / 8;
     if (nLeft <= POSITION_STARTERS[nPosition])
@@ -104,9 +146,13 @@ int Get_Draft_Prospect_Score(int nTeam, int nSlot, int nNeed, int nRound) {
 
 int Choose_Computer_Draft_Pick(int nTeam, int* pTeam, int* pSlot) {
     int nRound = gDraftRound;
+    int anLeft[POSITION_COUNT];
+    Count_Pool_Prospects_By_Position(anLeft);
+    // The picking team's rows are taken afresh: its depth chart was just set.
+    Mark_Draft_Needs_Stale(nTeam);
     int anNeeds[POSITION_COUNT];
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
-        anNeeds[nPosition] = Get_Relative_Draft_Need(nTeam, nPosition, nRound);
+        anNeeds[nPosition] = Get_Relative_Draft_Need(nTeam, nPosition, nRound, anLeft[nPosition]);
     int nBest = INT_MIN;
     int nCount = Count_Draft_Pool_Players();
     for (int n = 0; n < nCount; n++) {
@@ -178,4 +224,5 @@ void Make_Computer_Draft_Pick(int nTeam) {
     if (gDraftRound < EARLY_PICK_ROUNDS && nPosition >= 0 && nPosition < POSITION_COUNT)
         gDraftStrategy[nPosition] = (int16_t)(gDraftStrategy[nPosition] - 1);
     Record_Draft_Pick(nTeam, nPoolTeam, nSlot);
+    Mark_Draft_Needs_Stale(nTeam);
 }

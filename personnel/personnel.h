@@ -113,6 +113,10 @@ int Get_Draft_Position_Need(int nTeam, int nPosition, int nRound);
 int Average_Draft_Position_Need(int nPosition, int nRound);
 int Get_Draft_Prospect_Score(int nTeam, int nSlot, int nNeed, int nRound);
 int Choose_Computer_Draft_Pick(int nTeam, int* pTeam, int* pSlot);  // 0 with an empty pool
+// Between these, the needs of teams that did not pick are kept instead of recomputed: only for
+// back-to-back computer picks, with nothing else changing the rosters between them.
+void Open_Draft_Need_Table(void);
+void Close_Draft_Need_Table(void);
 void Make_Computer_Draft_Pick(int nTeam);
 
 // The draft's text file (college_draft_file.cpp).
