@@ -10,7 +10,7 @@ BITMAP_SLOT gBitmapSlots[BITMAP_SLOT_COUNT];
 BITMAP_SLOT gBackgroundSlots[BACKGROUND_SLOT_COUNT];
 BITMAP_SLOT gWindowBackgroundSlot;
 int gBitmapCacheReady = 0;
-int gBitmapUseCounter = 0;
+int gBitmapUseCounter = 1;  // above the 0 of an unused slot
 
 void Init_Bitmap_Cache(void) {
     memset(gBitmapSlots, 0, sizeof gBitmapSlots);
