@@ -33,16 +33,23 @@ void Flush_Bitmap_Cache(void) {
     gWindowBackgroundSlot.nId = WINDOW_BACKGROUND_SLOT_ID;
 }
 
+// Whether the kept rows are the memory of the slot's DIB section (option D on a PNG).
+static int Bitmap_Cache_Bits_In_Section(const BITMAP_SLOT* pSlot) {
+    BITMAP bm;
+    return pSlot->hBitmap != NULL && GetObject(pSlot->hBitmap, sizeof bm, &bm) != 0 &&
+           bm.bmBits == pSlot->pBits;
+}
+
 // Deletes the slot's bitmap and frees its kept rows (a DIB section's rows go with its bitmap),
 // then clears every field but the id.
 void Empty_Bitmap_Slot(BITMAP_SLOT* pSlot) {
     if (pSlot == NULL)
         return;
     if (gBitmapCacheReady) {
+        if (pSlot->pBits != NULL && !Bitmap_Cache_Bits_In_Section(pSlot))
+            free(pSlot->pBits);
         if (pSlot->hBitmap != NULL)
             DeleteObject(pSlot->hBitmap);
-        if (pSlot->pBits != NULL && !Has_Image_Option(pSlot, 'D'))
-            free(pSlot->pBits);
     }
     int nId = pSlot->nId;
     memset(pSlot, 0, sizeof *pSlot);

@@ -96,24 +96,29 @@ int Load_PNG_File(unsigned char** ppBits, const char* szFile, int* pnWidth, int*
     memset(&read, 0, sizeof read);
     read.ppBits = ppBits;
     read.pFile = Platform_Open_File(szFile, "rb");
-    if (read.pFile == NULL)
-        return Report_Error("Unable to open file in Load_PNG_File(%s)", szFile), 0;
+    if (read.pFile == NULL) {
+        Report_Error("Unable to open file in Load_PNG_File(%s)", szFile);
+        return 0;
+    }
     unsigned char abSignature[8];
     if (fread(abSignature, 1, 8, read.pFile) != 8 || png_sig_cmp(abSignature, 0, 8) != 0) {
         fclose(read.pFile);
-        return Report_Error("Unable to read sig in Load_PNG_File(%s)", szFile), 0;
+        Report_Error("Unable to read sig in Load_PNG_File(%s)", szFile);
+        return 0;
     }
     read.pPng =
         png_create_read_struct(PNG_LIBPNG_VER_STRING, NULL, Image_Png_Error, Image_Png_Warning);
     if (read.pPng == NULL) {
         fclose(read.pFile);
-        return Report_Error("Unable to png_create_read_struct in Load_PNG_File(%s)", szFile), 0;
+        Report_Error("Unable to png_create_read_struct in Load_PNG_File(%s)", szFile);
+        return 0;
     }
     read.pInfo = png_create_info_struct(read.pPng);
     if (read.pInfo == NULL) {
         png_destroy_read_struct(&read.pPng, NULL, NULL);
         fclose(read.pFile);
-        return Report_Error("Unable to png_create_info_struct in Load_PNG_File(%s)", szFile), 0;
+        Report_Error("Unable to png_create_info_struct in Load_PNG_File(%s)", szFile);
+        return 0;
     }
 
     int nDone = Image_Png_Decode(&read);
