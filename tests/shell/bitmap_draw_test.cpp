@@ -224,6 +224,40 @@ TEST_F(BitmapCacheTest, WindowBackgroundFallsBackToTheSkinColour) {
     DestroyWindow(hWnd);
 }
 
+TEST_F(BitmapCacheTest, DialogItemImagesFollowTheControl) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "BitmapCacheItems";
+    RegisterClassA(&wc);
+    HWND hDlg = CreateWindowExA(0, "BitmapCacheItems", "", WS_POPUP, 30, 20, 60, 60, nullptr,
+                                nullptr, nullptr, nullptr);
+    HWND hItem = CreateWindowExA(0, "BitmapCacheItems", "", WS_CHILD, 5, 5, 20, 10, hDlg,
+                                 (HMENU)(INT_PTR)7, nullptr, nullptr);
+    ASSERT_NE(hItem, nullptr);
+    Bitmap_Draw_Write_Halves("halves.bmp");
+
+    // Stretched over (5, 5)-(25, 15).
+    ASSERT_NE(Draw_Image_In_Dialog_Item(hDlg, hTarget, 7, "halves.bmp"), 0);
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(5, 5), BITMAP_DRAW_LEFT));
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(24, 14), BITMAP_DRAW_RIGHT));
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(25, 15), {0, 0, 0, 255}));
+
+    // Natural size centred: the 8 x 8 image at (11, 6).
+    Clear_Target(RGB(0, 0, 0));
+    ASSERT_NE(Draw_Image_In_Dialog_Item_Centered(hDlg, hTarget, 7, "halves.bmp"), 0);
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(10, 6), {0, 0, 0, 255}));
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(11, 6), BITMAP_DRAW_LEFT));
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(18, 13), BITMAP_DRAW_RIGHT));
+    EXPECT_EQ(Draw_Image_In_Dialog_Item(hDlg, hTarget, 8, "halves.bmp"), 0);
+    DestroyWindow(hDlg);
+
+    // Centred on a design point, unscaled without a main window.
+    Clear_Target(RGB(0, 0, 0));
+    EXPECT_EQ(Draw_Image_Centered_Scaled(hTarget, "halves.bmp", 20, 20), 8);
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(16, 16), BITMAP_DRAW_LEFT));
+    EXPECT_TRUE(Bitmap_Draw_Same(Pixel(15, 15), {0, 0, 0, 255}));
+}
+
 class BitmapLogoTest : public BitmapCacheTest {
 protected:
     void SetUp() override {

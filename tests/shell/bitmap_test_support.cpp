@@ -96,7 +96,7 @@ void Bitmap_Test_Write_Bmp(const std::string& stPath, int nWidth, int nHeight, i
     const uint32_t nOffset = 14 + 40 + nPalette;
     std::vector<uint8_t> bytes;
     auto put16 = [&bytes](uint32_t v) { bytes.insert(bytes.end(), {uint8_t(v), uint8_t(v >> 8)}); };
-    auto put32 = [&bytes, &put16](uint32_t v) {
+    auto put32 = [&put16](uint32_t v) {
         put16(v & 0xFFFF);
         put16(v >> 16);
     };
