@@ -200,12 +200,7 @@ TEST_F(BitmapCacheTest, WashMovesColoursTowardGreyBlue) {
 }
 
 TEST_F(BitmapCacheTest, OptionBStretchesToTheBackBuffer) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "BitmapCacheMain";
-    RegisterClassA(&wc);
-    gMainWindow = CreateWindowExA(0, "BitmapCacheMain", "", WS_POPUP, 0, 0, 40, 30, nullptr,
-                                  nullptr, nullptr, nullptr);
+    gMainWindow = Bitmap_Test_Create_Window(nullptr, 0, 0, 40, 30, 0);
     ASSERT_NE(gMainWindow, nullptr);
     gMainWindowDC = hTarget;
     gBackBufferWidth = 40;

@@ -204,12 +204,7 @@ TEST_F(BitmapCacheTest, PageBackgroundDrawsTheNamedPage) {
 }
 
 TEST_F(BitmapCacheTest, WindowBackgroundFallsBackToTheSkinColour) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "BitmapCacheDialog";
-    RegisterClassA(&wc);
-    HWND hWnd = CreateWindowExA(0, "BitmapCacheDialog", "", WS_POPUP, 0, 0, 12, 12, nullptr,
-                                nullptr, nullptr, nullptr);
+    HWND hWnd = Bitmap_Test_Create_Window(nullptr, 0, 0, 12, 12, 0);
     ASSERT_NE(hWnd, nullptr);
     Draw_Window_Background(hWnd, hTarget, "absent.bmp");
     COLORREF skin = Get_Skin_Dialog_Colour();
@@ -225,14 +220,8 @@ TEST_F(BitmapCacheTest, WindowBackgroundFallsBackToTheSkinColour) {
 }
 
 TEST_F(BitmapCacheTest, DialogItemImagesFollowTheControl) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "BitmapCacheItems";
-    RegisterClassA(&wc);
-    HWND hDlg = CreateWindowExA(0, "BitmapCacheItems", "", WS_POPUP, 30, 20, 60, 60, nullptr,
-                                nullptr, nullptr, nullptr);
-    HWND hItem = CreateWindowExA(0, "BitmapCacheItems", "", WS_CHILD, 5, 5, 20, 10, hDlg,
-                                 (HMENU)(INT_PTR)7, nullptr, nullptr);
+    HWND hDlg = Bitmap_Test_Create_Window(nullptr, 30, 20, 60, 60, 0);
+    HWND hItem = Bitmap_Test_Create_Window(hDlg, 5, 5, 20, 10, 7);
     ASSERT_NE(hItem, nullptr);
     Bitmap_Draw_Write_Halves("halves.bmp");
 

@@ -152,6 +152,15 @@ BITMAP_TEST_IMAGE Bitmap_Test_Solid(int nWidth, int nHeight, BITMAP_TEST_RGBA co
     return BITMAP_TEST_IMAGE(static_cast<size_t>(nWidth) * nHeight, colour);
 }
 
+HWND Bitmap_Test_Create_Window(HWND hParent, int x, int y, int nWidth, int nHeight, int nId) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "BitmapCacheWindow";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, "BitmapCacheWindow", "", hParent ? WS_CHILD : WS_POPUP, x, y, nWidth,
+                           nHeight, hParent, (HMENU)(INT_PTR)nId, nullptr, nullptr);
+}
+
 void BitmapCacheTest::SetUp() {
     Test_Reset_Platform();
     char szOld[1024];

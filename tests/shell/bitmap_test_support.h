@@ -36,6 +36,9 @@ BITMAP_TEST_IMAGE Bitmap_Test_Quadrants(int nSide, BITMAP_TEST_RGBA topLeft,
                                         BITMAP_TEST_RGBA bottomRight);
 BITMAP_TEST_IMAGE Bitmap_Test_Solid(int nWidth, int nHeight, BITMAP_TEST_RGBA colour);
 
+// A window of a plain class at (x, y) in its parent's client area (the screen without a parent).
+HWND Bitmap_Test_Create_Window(HWND hParent, int x, int y, int nWidth, int nHeight, int nId);
+
 class BitmapCacheTest : public ::testing::Test {
 protected:
     void SetUp() override;
