@@ -135,5 +135,5 @@ void Get_Client_Rect_Less_Bars(RECT* pRect) {
 }
 // STAND-IN(shell): draws the user's team logo above the button bar and remembers its rectangle.
 void Draw_Team_Logo_Above_Bar(HDC) {}
-// STAND-IN(pages): the page painters put their background picture's skin path here.
+// The shown page's background file: page dispatch owns it, its painters write it.
 char gPageBackgroundName[PAGE_BACKGROUND_NAME_SIZE];
