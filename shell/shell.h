@@ -68,3 +68,6 @@ void Seed_Startup_Random(void);
 
 // ---- the Play menu ------------------------------------------------------------------------------
 void Set_Game_Menu(HMENU hMenu);
+
+// ---- needed by bitmap cache
+void Draw_Team_Logo_Above_Bar(HDC hdc);  // the user's team logo above the button bar
