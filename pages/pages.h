@@ -20,3 +20,6 @@ INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM 
 int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
 int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
+
+// ---- needed by gfx-drawing
+int Is_News_Page_Shown(void);  // the page area then ends above the bars
