@@ -51,6 +51,7 @@ TEST_F(DrawingDesignSpaceTest, WindowFormsAtTheMinimumAndWideSizes) {
     EXPECT_EQ(point.x, 1024);
     EXPECT_EQ(point.y, 736);
     DestroyWindow(gMainWindow);
+    gMainWindow = NULL;
 
     Make_Main_Window(1920, 736);
     RECT wide = {100, 10, 200, 20};

@@ -29,6 +29,7 @@ TEST_F(DrawingFontsTest, HeightsByWindowSize) {
             << "font " << c.nFont << " at " << c.nWidth << "x" << c.nHeight;
         Free_App_Fonts(1);
         DestroyWindow(gMainWindow);
+        gMainWindow = NULL;
     }
 }
 

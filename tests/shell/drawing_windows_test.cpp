@@ -15,36 +15,29 @@ protected:
     }
 };
 
+// Centred on the main window; a progress window larger than it sits at its corner. The size
+// is kept.
 TEST_F(DrawingWindowsTest, TheProgressWindowIsCentredOnTheMainWindow) {
     RECT work;
     ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
-    Make_Main_Window(600, 400);
-    MoveWindow(gMainWindow, work.left + 100, work.top + 50, 600, 400, FALSE);
-    HWND hProgress = Make_Popup(0, 0, 300, 100);
-    gAppFonts[APP_PROGRESS_WINDOW_SLOT] = hProgress;
-    Centre_Progress_Window();
-    RECT rect;
-    GetWindowRect(hProgress, &rect);
-    EXPECT_EQ(rect.left, work.left + 100 + 150);
-    EXPECT_EQ(rect.top, work.top + 50 + 150);
-    EXPECT_EQ(rect.right - rect.left, 300);  // the size is kept
-    DestroyWindow(hProgress);
-}
-
-// A progress window larger than the main window sits at its corner.
-TEST_F(DrawingWindowsTest, ALargerProgressWindowKeepsToTheCorner) {
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    Make_Main_Window(200, 100);
-    MoveWindow(gMainWindow, work.left + 10, work.top + 10, 200, 100, FALSE);
-    HWND hProgress = Make_Popup(0, 0, 300, 150);
-    gAppFonts[APP_PROGRESS_WINDOW_SLOT] = hProgress;
-    Centre_Progress_Window();
-    RECT rect;
-    GetWindowRect(hProgress, &rect);
-    EXPECT_EQ(rect.left, work.left + 10);
-    EXPECT_EQ(rect.top, work.top + 10);
-    DestroyWindow(hProgress);
+    struct {
+        int nMainWidth, nMainHeight, nWidth, nHeight, nOffsetX, nOffsetY;
+    } aCases[] = {{600, 400, 300, 100, 150, 150}, {200, 100, 300, 150, 0, 0}};
+    for (const auto& c : aCases) {
+        Make_Main_Window(c.nMainWidth, c.nMainHeight);
+        MoveWindow(gMainWindow, work.left + 100, work.top + 50, c.nMainWidth, c.nMainHeight, FALSE);
+        HWND hProgress = Make_Popup(0, 0, c.nWidth, c.nHeight);
+        gAppFonts[APP_PROGRESS_WINDOW_SLOT] = hProgress;
+        Centre_Progress_Window();
+        RECT rect;
+        GetWindowRect(hProgress, &rect);
+        EXPECT_EQ(rect.left, work.left + 100 + c.nOffsetX) << c.nMainWidth;
+        EXPECT_EQ(rect.top, work.top + 50 + c.nOffsetY) << c.nMainWidth;
+        EXPECT_EQ(rect.right - rect.left, c.nWidth);
+        DestroyWindow(hProgress);
+        DestroyWindow(gMainWindow);
+        gMainWindow = NULL;
+    }
 }
 
 TEST_F(DrawingWindowsTest, TheDialogFontReachesEveryChild) {
