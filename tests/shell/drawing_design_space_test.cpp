@@ -136,6 +136,20 @@ TEST_F(DrawingDesignTextTest, TextScalesAtTheReferenceSize) {
     Release_App_Font(hFont);
 }
 
+// Scaled, the height drawn comes back in design units: half the pixels at twice the size.
+TEST_F(DrawingDesignTextTest, HeightComesBackInDesignUnits) {
+    Make_Main_Window(1536, 1014);
+    Make_Surface(1536, 1014);
+    HFONT hFont = Take_App_Font(12);
+    SelectObject(hSurface, hFont);
+    RECT rect = {0, 0, 300, 100};
+    int nPixels = Draw_Design_Text(hSurface, "Standings", &rect, DT_LEFT | DT_SINGLELINE, 0);
+    ASSERT_GT(nPixels, 10);
+    EXPECT_EQ(Draw_Design_Text_Scaled(hSurface, "Standings", &rect, DT_LEFT | DT_SINGLELINE),
+              (nPixels + 1) / 2);
+    Release_App_Font(hFont);
+}
+
 TEST_F(DrawingDesignTextTest, ShadowIsBlackAndTheTextKeepsItsColour) {
     Make_Main_Window(700, 500);  // unscaled
     Make_Surface(200, 60);
