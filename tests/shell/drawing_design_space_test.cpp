@@ -98,6 +98,15 @@ protected:
         SetTextColor(hSurface, RGB(0, 0, 0));
     }
 
+    // A main window and a surface of its size, with an application font selected.
+    HFONT Prepare(int nWidth, int nHeight, int nFont) {
+        Make_Main_Window(nWidth, nHeight);
+        Make_Surface(nWidth, nHeight);
+        HFONT hFont = Take_App_Font(nFont);
+        SelectObject(hSurface, hFont);
+        return hFont;
+    }
+
     void TearDown() override {
         if (hSurface) {
             SelectObject(hSurface, hOldBitmap);
@@ -120,10 +129,7 @@ protected:
 // At exactly 1024 x 676 the rectangle scales too, so right-aligned text ends near the window's
 // right edge; unscaled it ends at the design rectangle's.
 TEST_F(DrawingDesignTextTest, TextScalesAtTheReferenceSize) {
-    Make_Main_Window(1024, 676);
-    Make_Surface(1024, 676);
-    HFONT hFont = Take_App_Font(5);
-    SelectObject(hSurface, hFont);
+    HFONT hFont = Prepare(1024, 676, 5);
     RECT rect = {0, 0, 768, 30};
     Draw_Design_Text(hSurface, "Week 5", &rect, DT_RIGHT | DT_SINGLELINE, 1);
     EXPECT_GT(Rightmost_Ink(1024, 676), 1000);
@@ -138,10 +144,7 @@ TEST_F(DrawingDesignTextTest, TextScalesAtTheReferenceSize) {
 
 // Scaled, the height drawn comes back in design units: half the pixels at twice the size.
 TEST_F(DrawingDesignTextTest, HeightComesBackInDesignUnits) {
-    Make_Main_Window(1536, 1014);
-    Make_Surface(1536, 1014);
-    HFONT hFont = Take_App_Font(12);
-    SelectObject(hSurface, hFont);
+    HFONT hFont = Prepare(1536, 1014, 12);
     RECT rect = {0, 0, 300, 100};
     int nPixels = Draw_Design_Text(hSurface, "Standings", &rect, DT_LEFT | DT_SINGLELINE, 0);
     ASSERT_GT(nPixels, 10);
