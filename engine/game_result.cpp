@@ -21,6 +21,7 @@
 #define SCORE_BOX_BOTTOM 54
 #define LEADERS_BOX_SHIFT 11
 #define SCORE_NAME_SIZE 64
+#define PHASE_BOX_FONT 2
 
 static char gReportBuffer[REPORT_BUFFER_SIZE];
 
@@ -160,11 +161,30 @@ void Draw_Live_Score_Box(GAME* pGame) {
     InvalidateRect(Get_Main_Window(), &rect, FALSE);
 }
 
-// STAND-IN(engine): prints the shell's two season-phase labels in the box, the second in the
-// highlight colour; this one has the box repainted.
+// The shell's two season-phase labels, one a line of the box, the second in the highlight colour.
+// STAND-IN(engine): restores the page's background image under the box before printing; this one
+// prints over what is there.
 void Draw_Season_Phase_Box(void) {
     if (!Is_Score_Box_Page())
         return;
     RECT rect = Get_Score_Box();
-    InvalidateRect(Get_Main_Window(), &rect, FALSE);
+    char aszLabels[2][SEASON_PHASE_LABEL_SIZE];
+    Get_Season_Phase_Labels(aszLabels[0], aszLabels[1]);
+    HDC hDC = Get_Main_Window_DC();
+    if (hDC) {
+        HFONT hFont = Take_App_Font(PHASE_BOX_FONT);
+        SelectObject(hDC, hFont);
+        SetBkMode(hDC, TRANSPARENT);
+        int nMiddle = (rect.top + rect.bottom) / 2;
+        RECT aLines[2] = {{rect.left, rect.top, rect.right, nMiddle},
+                          {rect.left, nMiddle, rect.right, rect.bottom}};
+        const int anKinds[2] = {PAGE_PLAIN_TEXT, PAGE_HIGHLIGHT_TEXT};
+        for (int nLine = 0; nLine < 2; nLine++)
+            Draw_Design_Text_Colour(aszLabels[nLine], hDC,
+                                    Get_Page_Text_Colour(anKinds[nLine], gDarkText), &aLines[nLine],
+                                    DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+        Release_Main_Window_DC(hDC);
+        Release_App_Font(hFont);
+    }
+    Invalidate_Design_Rect(Get_Main_Window(), &rect);
 }

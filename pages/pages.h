@@ -24,3 +24,5 @@ int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the fram
 // ---- needed by bitmap cache
 #define PAGE_BACKGROUND_NAME_SIZE 2048
 extern char gPageBackgroundName[PAGE_BACKGROUND_NAME_SIZE];  // the shown page's background file
+// ---- needed by gfx-drawing
+int Is_News_Page_Shown(void);  // the page area then ends above the bars

@@ -6,103 +6,6 @@
 
 #include <string.h>
 
-// ---- the back buffer, fonts, primitives, skins and design space -----------------------------------
-int gBackBufferWidth = 0;
-int gBackBufferHeight = 0;
-// STAND-IN(shell): makes the back buffer of the main window.
-int Create_Back_Buffer(HWND) {
-    return 0;
-}
-// STAND-IN(shell): deletes the back buffer.
-void Destroy_Back_Buffer(void) {}
-// STAND-IN(shell): takes the back buffer's DC.
-HDC Get_Main_Window_DC(void) {
-    return gMainWindowDC;
-}
-// STAND-IN(shell): the back buffer's rectangle.
-void Get_Back_Buffer_Rect(RECT* pRect) {
-    pRect->left = pRect->top = 0;
-    pRect->right = gBackBufferWidth;
-    pRect->bottom = gBackBufferHeight;
-}
-// STAND-IN(shell): rebuilds the back buffer and the scaled fonts at the new size.
-int On_Main_Window_Resized(void) {
-    return 1;
-}
-// STAND-IN(shell): makes the 36 application fonts.
-int Load_App_Fonts(void) {
-    return 1;
-}
-// STAND-IN(shell): deletes the application fonts.
-int Free_App_Fonts(int) {
-    return 0;
-}
-// STAND-IN(shell): a use-counted application font.
-HFONT Take_App_Font(int) {
-    return (HFONT)GetStockObject(DEFAULT_GUI_FONT);
-}
-// STAND-IN(shell): gives an application font back.
-void Release_App_Font(HFONT) {}
-// STAND-IN(shell): fills a design rectangle.
-void Fill_Design_Rectangle(const RECT*, HDC, COLORREF) {}
-// STAND-IN(shell): draws a line between design points.
-void Draw_Design_Line(HDC, int, int, int, int) {}
-// STAND-IN(shell): blurred noise around a colour.
-void Draw_Noise_Around_Colour(const RECT*, HDC, COLORREF, int, int) {}
-// STAND-IN(shell): draws text in the largest font that fits.
-int Draw_Text_Best_Font(HDC, RECT*, const char*, UINT, int nPreferred) {
-    return nPreferred;
-}
-// STAND-IN(shell): whether the skin is earth.
-int Is_Skin_Earth(void) {
-    return 1;
-}
-// STAND-IN(shell): whether the skin is fire.
-int Is_Skin_Fire(void) {
-    return 0;
-}
-// STAND-IN(shell): whether the skin is ice.
-int Is_Skin_Ice(void) {
-    return 0;
-}
-// STAND-IN(shell): whether the skin is a dark one.
-int Is_Skin_Ice_Or_Fire(void) {
-    return 0;
-}
-// STAND-IN(shell): the skin's file of a name.
-void Copy_Skin_File_Name(char* szOut, int nSize, const char* szName) {
-    safe_strncpy(szOut, szName, nSize);
-}
-// STAND-IN(shell): the skin's dialog colour.
-COLORREF Get_Skin_Dialog_Colour(void) {
-    return RGB(226, 200, 150);
-}
-// STAND-IN(shell): a design x scaled to the window.
-int Scale_Design_X_To_Window(int x) {
-    return x;
-}
-// STAND-IN(shell): a design y scaled to the window.
-int Scale_Design_Y_To_Window(int y) {
-    return y;
-}
-// STAND-IN(shell): a design rectangle scaled to the window.
-void Scale_Design_Rect(RECT*) {}
-// STAND-IN(shell): a client rectangle mapped back to the design space.
-void Scale_Client_Rect_To_Design(RECT*) {}
-// STAND-IN(shell): text in a design rectangle.
-int Draw_Design_Text(HDC hdc, const char* szText, RECT* pRect, UINT uFlags, int) {
-    return DrawTextA(hdc, szText, -1, pRect, uFlags);
-}
-// STAND-IN(shell): coloured text in a design rectangle.
-int Draw_Design_Text_Colour(const char* szText, HDC hdc, COLORREF colour, RECT* pRect,
-                            UINT uFlags) {
-    SetTextColor(hdc, colour);
-    return Draw_Design_Text(hdc, szText, pRect, uFlags, 1);
-}
-// STAND-IN(shell): the two lines of the season-phase box.
-void Get_Season_Phase_Labels(char* szFirst, char* szSecond) {
-    szFirst[0] = szSecond[0] = 0;
-}
 
 // ---- surfaces and PNG output ---------------------------------------------------------------------
 // STAND-IN(shell): a 32-bit or 24-bit DIB section selected into a memory DC.
@@ -127,12 +30,6 @@ int Save_DC_As_PNG(const char*, HDC, int, int) {
 }
 
 // ---- needed by bitmap cache ---------------------------------------------------------------------
-// STAND-IN(shell): the main window's client rectangle, less the bars while a news page is shown.
-void Get_Client_Rect_Less_Bars(RECT* pRect) {
-    memset(pRect, 0, sizeof *pRect);
-    if (gMainWindow != NULL)
-        GetClientRect(gMainWindow, pRect);
-}
 // STAND-IN(shell): draws the user's team logo above the button bar and remembers its rectangle.
 void Draw_Team_Logo_Above_Bar(HDC) {}
 // The shown page's background file: page dispatch owns it, its painters write it.

@@ -99,7 +99,7 @@ int Draw_Image_Centered_Scaled(HDC hdc, const char* szName, int x, int y) {
 int Draw_Image_In_Design_Rect(HDC hdc, const char* szName, int x, int y, int w, int h,
                               int bKeepAspect) {
     RECT rcClient;
-    Get_Client_Rect_Less_Bars(&rcClient);
+    Get_Page_Client_Rect(&rcClient);
     RECT rc = {x, y, x + w, y + h};
     if (rcClient.right - rcClient.left != MIN_CLIENT_WIDTH) {
         rc.left = Scale_Design_X_To_Window(rc.left);

@@ -23,10 +23,6 @@ HWND Get_Main_Window(void) {
     return gMainWindow;
 }
 
-int Release_Main_Window_DC(HDC hDC) {
-    return ReleaseDC(gMainWindow, hDC);
-}
-
 void Set_Big_Icon(HWND hWnd) {
     SendMessageA(hWnd, WM_SETICON, ICON_BIG, (LPARAM)gAppIcon);
 }

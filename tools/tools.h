@@ -69,3 +69,7 @@ int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives
 // the season's start, the current season's statistics empty, the predicted lines completed. Team
 // rows of the earlier seasons are cleared; returns how many seasons were dropped from them.
 int Rebase_League_To_Current_Season(void);
+
+// ---- needed by gfx-drawing
+// While the season simulator runs: 1, with the season under way (from 1) and the seasons asked for.
+int Get_Season_Simulator_Progress(int* pnSeason, int* pnTarget);
