@@ -46,3 +46,7 @@ void Scale_Client_Rect_To_Design(RECT* pRect);
 int Draw_Design_Text(HDC hdc, const char* szText, RECT* pRect, UINT uFlags, int bScale);
 int Draw_Design_Text_Colour(const char* szText, HDC hdc, COLORREF colour, RECT* pRect, UINT uFlags);
 void Get_Season_Phase_Labels(char* szFirst, char* szSecond);
+
+// ---- needed by app-startup
+// Registers the window class "ReportWindow" of the scouting report; 0 on failure.
+int Register_Report_Window_Class(void);
