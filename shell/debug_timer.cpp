@@ -34,7 +34,8 @@ DWORD Debug_Timer(const char* szName, int nMode) {
             Log_Debug_Line("TIMER %d", (int)gDebugTimerElapsed);
         break;
     default:
-        Show_Message_Box(gDebugTimerName, "%d.%d", (int)(gDebugTimerElapsed / 1000),
+        // Seconds with three digits of milliseconds: 1,005 ms reads 1.005, not 1.5.
+        Show_Message_Box(gDebugTimerName, "%d.%03d", (int)(gDebugTimerElapsed / 1000),
                          (int)(gDebugTimerElapsed % 1000));
         break;
     }
