@@ -1,5 +1,5 @@
 # make run: install what is missing, build, prepare the installation folder build/game/ and start
-#           the program there.
+#           the program, football-vanto, there.
 # make test: the same build, then every test.
 # make bench: the benchmarks (figures, never pass/fail on time); the games benchmark once more in
 #   its season mode.
@@ -36,14 +36,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The program opens its window on the display ($$DISPLAY or $$WAYLAND_DISPLAY); without one it
+# says so and ends at its Welcome screen (`xvfb-run -a make run` gives it one).
 run: build
-	@if [ -x "$(PROGRAM)" ]; then \
-		cd "$(GAME_DIR)" && exec "$(PROGRAM)"; \
-	else \
-		echo "make run: built the game library, the tools and the tests, and the installation"; \
-		echo "folder $(GAME_DIR) with the default universes in Databases/."; \
-		echo "There is no program to start yet."; \
-	fi
+	@cd "$(GAME_DIR)" && exec "$(PROGRAM)"
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -387,7 +387,6 @@ int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
 void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
-void Set_New_Game_Defaults(void);              // new_game_defaults.cpp: a new game's preferences
 
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552

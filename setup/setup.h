@@ -39,3 +39,12 @@ int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 
 // ---- the game matchup dialog --------------------------------------------------------------------
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
+
+// ---- needed by app-startup (startup_services.cpp) ------------------------------------------------
+void Ensure_Fame_File(void);       // "VntFame.dat" rebuilt when it does not exist
+int Import_Old_Saved_Games(void);  // non-zero when saved games of earlier editions were found
+void Show_Update_Reminder(void);   // the start-up reminder to look for a newer version
+void Show_Build_Date(HWND hDlg);   // the program file's date in the About box
+int Open_Web_Page(HWND hWnd, const char* szAddress);
+int Get_Human_Team(int n);  // the n-th human-run league team; -1 when there are fewer
+void Format_Saved_Game_Description(char* szOut, int nSize);
