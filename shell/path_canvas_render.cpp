@@ -214,9 +214,8 @@ void Path_Render_To_DC(PATH_CANVAS& canvas, int x, int y, int nWidth, int nHeigh
     if (!Create_DIB_Section_DC_32(hdc, &surface, nSurfaceWidth, nSurfaceHeight))
         return;
 
-    // AGG walks the rows top-down; the section's rows lie bottom-up.
-    agg::rendering_buffer rbuf(surface.pBits + (size_t)(nSurfaceHeight - 1) * surface.nStride,
-                               nSurfaceWidth, nSurfaceHeight, -surface.nStride);
+    // AGG walks the rows top-down: a negative stride starts it at the section's last line.
+    agg::rendering_buffer rbuf(surface.pBits, nSurfaceWidth, nSurfaceHeight, -surface.nStride);
     PATH_PIXEL_FORMAT pixf(rbuf);
     PATH_RENDERER renderer(pixf);
     gRasterizer.reset();
