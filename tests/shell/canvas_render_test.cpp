@@ -49,12 +49,8 @@ void Canvas_Draw_Golden_Scene(PATH_CANVAS& canvas, HDC hdc) {
     canvas.shadow = 3;
     canvas.scale = 1.0;
 
-    canvas.set_path_flags(PATH_FILL | PATH_GRADIENT);
-    canvas.records[0].centre_colour = agg::rgba8(255, 240, 120, 255);
-    canvas.set_fill_colour(agg::rgba8(40, 90, 200, 255));
-    canvas.records[0].centre_x = 10;
-    canvas.records[0].centre_y = 10;
-    canvas.records[0].radius = 3;
+    canvas_test::Canvas_Set_Gradient(canvas, agg::rgba8(255, 240, 120, 255),
+                                     agg::rgba8(40, 90, 200, 255), 10, 10, 3);
     canvas.add_circle(10, 10, 8);
     canvas.next_path();
 
@@ -152,12 +148,8 @@ TEST_F(CanvasRenderTest, MappingStretchesFlipsAndRotates) {
 TEST_F(CanvasRenderTest, GradientRingsReflectOutwardFromTheCentre) {
     CANVAS_TARGET target(64, 8, RGB(0, 0, 0));
     canvas.set_bounds(0, 0, 64, 8);
-    canvas.set_path_flags(PATH_FILL | PATH_GRADIENT);
-    canvas.records[0].centre_colour = agg::rgba8(255, 0, 0, 255);
-    canvas.set_fill_colour(agg::rgba8(0, 0, 255, 255));
-    canvas.records[0].centre_x = 0;
-    canvas.records[0].centre_y = 4;
-    canvas.records[0].radius = 16;
+    canvas_test::Canvas_Set_Gradient(canvas, agg::rgba8(255, 0, 0, 255), agg::rgba8(0, 0, 255, 255),
+                                     0, 4, 16);
     canvas.move_to(0, 0);
     canvas.line_to(64, 0);
     canvas.line_to(64, 8);

@@ -95,6 +95,18 @@ struct CANVAS_BACK_BUFFER_SIZE {
     }
 };
 
+// The current path filled with a reflected radial gradient.
+inline void Canvas_Set_Gradient(PATH_CANVAS& canvas, agg::rgba8 inner, agg::rgba8 outer, double cx,
+                                double cy, double fRadius) {
+    canvas.set_path_flags(PATH_FILL | PATH_GRADIENT);
+    PATH_RECORD* pRecord = canvas.current_record();
+    pRecord->centre_colour = inner;
+    pRecord->fill_colour = outer;
+    pRecord->centre_x = cx;
+    pRecord->centre_y = cy;
+    pRecord->radius = fRadius;
+}
+
 inline void Canvas_Clear_Errors() {
     gRecentErrors[0] = 0;
 }
