@@ -173,5 +173,15 @@ extern agg::path_storage gPathStorage;
 void add_circle(agg::path_storage& storage, double cx, double cy, double r);
 void Add_Star(double cx, double cy, double fOddRadius, double fEvenRadius, double fAngle);
 void Add_Rect_Outline(agg::path_storage& storage, const RECT* pRect);
+#define STAR_ICON_SIZE 32
+// A filled and outlined star in a 32 x 32 buffer of 4-byte pixels (rows nStride bytes apart).
+void Draw_Star_Icon(unsigned char* pBits, int nStride);
+// Rings of 256 colours between two random colours, around the middle of a 4-byte pixel buffer.
+void Draw_Random_Radial_Gradient(unsigned char* pBits, int nWidth, int nHeight, int nStride);
+// Paths read from lines of text into the canvas (path_canvas_text.cpp): "W" and the stroke width
+// times 100; "#" and a hex fill colour RRGGBB opening a filled, black-outlined path; path commands
+// M x y, L x y, C x1 y1 x2 y2 x y, A rx ry angle large sweep x y, and z to close. Paths read.
+int Parse_Path_Text(PATH_CANVAS* pCanvas, const char* szText);
+int Is_Number_Char(char ch);
 // Floor of the lowest and ceiling of the highest coordinates of every vertex; 0 when empty.
 int Get_Canvas_Bounds(const agg::path_storage& storage, RECT* pBounds);

@@ -23,6 +23,7 @@
 #define PATH_RENDER_LENGTH_LIMIT 100000.0
 #define PATH_DEGREES_TO_RADIANS 0.017453292519943295
 #define PATH_GRADIENT_COLOURS 256
+#define RANDOM_GRADIENT_RADIUS 2400  // in AGG's sub-pixel units
 
 agg::rasterizer_scanline_aa<> gRasterizer;
 agg::scanline_u8 gScanline;
@@ -109,20 +110,17 @@ void Path_Render_Build_Mapping(PATH_CANVAS& canvas, int nWidth, int nHeight, dou
     pMap->mtx *= agg::trans_affine_rotation(fAngle * PATH_DEGREES_TO_RADIANS);
 }
 
-void Path_Render_Gradient(const PATH_RECORD& record, const PATH_CANVAS& canvas,
-                          const PATH_MAPPING& map, PATH_RENDERER& renderer) {
+// Renders what the rasterizer holds in rings of width d pixels around (cx, cy), from the inner
+// colour at the centre to the outer one and back.
+void Path_Render_Reflected_Gradient(PATH_RENDERER& renderer, agg::rgba8 inner, agg::rgba8 outer,
+                                    double cx, double cy, double d) {
     PATH_GRADIENT_LUT lut;
-    const agg::rgba8 inner = record.centre_colour;
-    const agg::rgba8 outer = record.fill_colour;
     for (int i = 0; i < PATH_GRADIENT_COLOURS; i++) {
         const int nLast = PATH_GRADIENT_COLOURS - 1;
         lut[i] = agg::rgba8(inner.r + (outer.r - inner.r) * i / nLast,
                             inner.g + (outer.g - inner.g) * i / nLast,
                             inner.b + (outer.b - inner.b) * i / nLast, 255);
     }
-    const double cx = (record.centre_x - canvas.bounds_left) * map.sx;
-    const double cy = canvas.flip_y ? (canvas.bounds_bottom - record.centre_y) * map.sy
-                                    : (record.centre_y - canvas.bounds_top) * map.sy;
     agg::trans_affine gradient_mtx = agg::trans_affine_translation(cx, cy);
     gradient_mtx.invert();
     agg::span_interpolator_linear<> interpolator(gradient_mtx);
@@ -130,8 +128,18 @@ void Path_Render_Gradient(const PATH_RECORD& record, const PATH_CANVAS& canvas,
     agg::span_allocator<agg::rgba8> allocator;
     agg::span_gradient<agg::rgba8, agg::span_interpolator_linear<>,
                        gradient_polymorphic_wrapper_base, PATH_GRADIENT_LUT>
-        gradient(interpolator, reflected, lut, 0.0, record.radius * fabs(map.sx));
+        gradient(interpolator, reflected, lut, 0.0, d);
     agg::render_scanlines_aa(gRasterizer, gScanline, renderer, allocator, gradient);
+}
+
+// A record's gradient, its centre mapped by the canvas's translation and scale.
+void Path_Render_Gradient(const PATH_RECORD& record, const PATH_CANVAS& canvas,
+                          const PATH_MAPPING& map, PATH_RENDERER& renderer) {
+    const double cx = (record.centre_x - canvas.bounds_left) * map.sx;
+    const double cy = canvas.flip_y ? (canvas.bounds_bottom - record.centre_y) * map.sy
+                                    : (record.centre_y - canvas.bounds_top) * map.sy;
+    Path_Render_Reflected_Gradient(renderer, record.centre_colour, record.fill_colour, cx, cy,
+                                   record.radius * fabs(map.sx));
 }
 
 void Path_Render_One(PATH_CANVAS& canvas, int nPath, const PATH_MAPPING& map,
@@ -253,4 +261,47 @@ void PATH_CANVAS::render_paths_at(HDC hdc, int x, int y, int nWidth, int nHeight
 void PATH_CANVAS::render_paths_in_rect(HDC hdc, const RECT* pRect) {
     render_paths(pRect->left, pRect->top, pRect->right - pRect->left + 1,
                  pRect->bottom - pRect->top + 1, 0.0, hdc);
+}
+
+void Draw_Star_Icon(unsigned char* pBits, int nStride) {
+    if (!pBits)
+        return;
+    agg::rendering_buffer rbuf(pBits, STAR_ICON_SIZE, STAR_ICON_SIZE, nStride);
+    PATH_PIXEL_FORMAT pixf(rbuf);
+    PATH_RENDERER renderer(pixf);
+    gPathStorage.remove_all();
+    Add_Star(16, 16, 12.8, 5.33, 0);
+    gRasterizer.reset();
+    gRasterizer.filling_rule(agg::fill_non_zero);
+    gRasterizer.add_path(gPathStorage);
+    agg::render_scanlines_aa_solid(gRasterizer, gScanline, renderer, agg::rgba8(110, 130, 50, 255));
+    agg::conv_stroke<agg::path_storage> stroke(gPathStorage);
+    gRasterizer.reset();
+    gRasterizer.add_path(stroke);
+    agg::render_scanlines_aa_solid(gRasterizer, gScanline, renderer, agg::rgba8(0, 50, 80, 255));
+    gRasterizer.reset();
+    gPathStorage.remove_all();
+}
+
+void Draw_Random_Radial_Gradient(unsigned char* pBits, int nWidth, int nHeight, int nStride) {
+    if (!pBits || nWidth <= 0 || nHeight <= 0)
+        return;
+    agg::rendering_buffer rbuf(pBits, nWidth, nHeight, nStride);
+    PATH_PIXEL_FORMAT pixf(rbuf);
+    PATH_RENDERER renderer(pixf);
+    uint32_t uInner = Random_Number();
+    uint32_t uOuter = Random_Number();
+    agg::path_storage box;
+    box.move_to(0, 0);
+    box.line_to(nWidth, 0);
+    box.line_to(nWidth, nHeight);
+    box.line_to(0, nHeight);
+    box.close_polygon();
+    gRasterizer.reset();
+    gRasterizer.filling_rule(agg::fill_non_zero);
+    gRasterizer.add_path(box);
+    Path_Render_Reflected_Gradient(renderer, Rgba8_From_Word(uInner), Rgba8_From_Word(uOuter),
+                                   nWidth / 2.0, nHeight / 2.0,
+                                   RANDOM_GRADIENT_RADIUS / (double)agg::gradient_subpixel_scale);
+    gRasterizer.reset();
 }

@@ -290,3 +290,68 @@ TEST_F(CanvasPathsTest, ReleaseLeavesACanvasThatCanStartAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CanvasTextTest, PathTextOpensColouredPathsWithCommands) {
+    PATH_CANVAS canvas;
+    canvas.reset_canvas();
+    const char* szText =
+        "#FF8000\n"
+        "W 50\n"
+        "M 1,2 L 3 4 C 5 6 7 8 9 10 z\r\n"
+        "#0000ff\n"
+        "M -1.5 0 A 2 2 0 0 1 2.5 0\n";
+    EXPECT_EQ(Parse_Path_Text(&canvas, szText), 2);
+    ASSERT_EQ(canvas.path_count, 2);
+    const PATH_RECORD& first = canvas.records[0];
+    EXPECT_EQ(first.flags, PATH_FILL | PATH_STROKE);
+    EXPECT_EQ(first.fill_colour.r, 255);
+    EXPECT_EQ(first.fill_colour.g, 128);
+    EXPECT_EQ(first.fill_colour.b, 0);
+    EXPECT_EQ(first.stroke_colour.a, 255);
+    EXPECT_EQ(first.stroke_colour.r, 0);
+    EXPECT_DOUBLE_EQ(first.stroke_width, 0.5);
+    EXPECT_EQ(canvas.records[1].fill_colour.b, 255);
+    double x, y;
+    EXPECT_EQ(canvas.vertices.vertex(0, &x, &y), (unsigned)agg::path_cmd_move_to);
+    EXPECT_EQ(x, 1);
+    EXPECT_EQ(y, 2);
+    EXPECT_EQ(canvas.vertices.vertex(4, &x, &y), (unsigned)agg::path_cmd_curve4);
+    EXPECT_EQ(x, 9);  // the curve's end point
+    EXPECT_TRUE(agg::is_end_poly(canvas.vertices.command(5)));
+    canvas.vertices.vertex(canvas.first_vertex[1], &x, &y);
+    EXPECT_EQ(x, -1.5);
+    canvas.vertices.last_vertex(&x, &y);
+    EXPECT_DOUBLE_EQ(x, 2.5);
+    EXPECT_TRUE(Is_Number_Char('-'));
+    EXPECT_FALSE(Is_Number_Char(','));
+}
+
+TEST(CanvasTextTest, StarIconAndRandomGradientFillTheirBuffers) {
+    uint8_t aIcon[STAR_ICON_SIZE * STAR_ICON_SIZE * 4] = {};
+    Draw_Star_Icon(aIcon, STAR_ICON_SIZE * 4);
+    const uint8_t* pCentre = &aIcon[(16 * STAR_ICON_SIZE + 16) * 4];
+    EXPECT_EQ(pCentre[0], 50);  // blue, green, red of the fill
+    EXPECT_EQ(pCentre[1], 130);
+    EXPECT_EQ(pCentre[2], 110);
+    EXPECT_EQ(pCentre[3], 255);
+    EXPECT_EQ(aIcon[3], 0);  // a corner stays clear
+    EXPECT_EQ(gPathStorage.total_vertices(), 0u);
+
+    std::vector<uint8_t> aFirst(40 * 20 * 4), aSecond(40 * 20 * 4);
+    Seed_Random(FIXED_RANDOM_SEED);
+    Draw_Random_Radial_Gradient(aFirst.data(), 40, 20, 160);
+    Seed_Random(FIXED_RANDOM_SEED);
+    const agg::rgba8 inner = Rgba8_From_Word(Random_Number());
+    Seed_Random(FIXED_RANDOM_SEED);
+    Draw_Random_Radial_Gradient(aSecond.data(), 40, 20, 160);
+    EXPECT_EQ(aFirst, aSecond);
+    for (size_t i = 3; i < aFirst.size(); i += 4)
+        ASSERT_EQ(aFirst[i], 255);
+    const uint8_t* pMiddle = &aFirst[(10 * 40 + 20) * 4];
+    EXPECT_NEAR(pMiddle[2], inner.r, 2);
+    EXPECT_NEAR(pMiddle[1], inner.g, 2);
+}
+
+}  // namespace
