@@ -187,6 +187,8 @@ int Measure_Dialog_Width_Factor(HWND hDlg) {
 }
 
 int Scale_Tab_Stops(int* pTabs, int nCount) {
+    if (!pTabs)
+        return 0;
     for (int i = 0; i < nCount; i++)
         pTabs[i] = gDialogWidthFactor ? Mul_Div(pTabs[i], 1000, gDialogWidthFactor) : 0;
     return nCount;
