@@ -7,12 +7,12 @@
 #include <string.h>
 #include <strings.h>
 
-#define IDC_TEAM_LIST 1132
-#define IDC_STAT_PERIOD_COMBO 1223
-#define IDC_WIDTH_GAUGE 1356
-#define IDS_STAT_PERIOD_FIRST 143
-#define STAT_PERIOD_COMMISSIONER_COUNT 4
-#define TEAM_ITEM_DATA_BASE 1000
+#define FILLER_TEAM_LIST_ID 1132
+#define FILLER_STAT_PERIOD_COMBO_ID 1223
+#define FILLER_WIDTH_GAUGE_ID 1356
+#define FILLER_STAT_PERIOD_STRING_FIRST 143
+#define FILLER_STAT_PERIOD_COUNT_COMMISSIONER 4
+#define FILLER_TEAM_ITEM_DATA_BASE 1000
 #define FILLER_ITEM_TEXT_SIZE 512
 
 const char* const GRADE_NAMES[GRADE_NAME_COUNT] = {"F ", "F",  "D-", "D ", "D+", "C-", "C ",
@@ -34,10 +34,10 @@ const FILLER_MESSAGES FILLER_COMBO_BOX = {
     CB_RESETCONTENT, CB_ADDSTRING, CB_SETITEMDATA,  CB_GETITEMDATA,  CB_SETCURSEL,   CB_GETCURSEL,
     CB_GETCOUNT,     CB_GETLBTEXT, CB_GETLBTEXTLEN, CB_DELETESTRING, CB_INSERTSTRING};
 
-const char* const STAT_PERIOD_NAMES[STAT_PERIOD_COMMISSIONER_COUNT] = {"This Season", "Last Season",
-                                                                       "Career", "Predicted"};
+const char* const FILLER_STAT_PERIOD_NAMES[FILLER_STAT_PERIOD_COUNT_COMMISSIONER] = {
+    "This Season", "Last Season", "Career", "Predicted"};
 
-const int STAT_PERIOD_BUTTONS[3] = {1097, 1098, 1111};
+const int FILLER_STAT_PERIOD_BUTTONS[3] = {1097, 1098, 1111};
 
 const FILLER_MESSAGES& Filler_Messages_Of(HWND hControl) {
     char szClass[32];
@@ -87,7 +87,7 @@ void Reset_Combo_Box(HWND hCombo) {
 }
 
 void Fill_Team_List(HWND hDlg) {
-    HWND hControl = GetDlgItem(hDlg, IDC_TEAM_LIST);
+    HWND hControl = GetDlgItem(hDlg, FILLER_TEAM_LIST_ID);
     if (!hControl)
         return;
     const FILLER_MESSAGES& msg = Filler_Messages_Of(hControl);
@@ -105,7 +105,7 @@ void Fill_Team_List(HWND hDlg) {
         int nItem = Filler_Add_Item(hControl, msg, szLabel);
         if (nItem < 0)
             continue;
-        SendMessageA(hControl, msg.uSetData, nItem, nTeam + TEAM_ITEM_DATA_BASE);
+        SendMessageA(hControl, msg.uSetData, nItem, nTeam + FILLER_TEAM_ITEM_DATA_BASE);
         if (nTeam == nDialogTeam)
             nSelect = nItem;
     }
@@ -132,15 +132,15 @@ void Fill_Grade_Combo(HWND hCombo) {
 }
 
 void Fill_Stat_Period_Combo(HWND hDlg) {
-    HWND hCombo = GetDlgItem(hDlg, IDC_STAT_PERIOD_COMBO);
+    HWND hCombo = GetDlgItem(hDlg, FILLER_STAT_PERIOD_COMBO_ID);
     if (!hCombo)
         return;
     Reset_Combo_Box(hCombo);
-    const int nCount = gCommissionerMode ? STAT_PERIOD_COMMISSIONER_COUNT : 3;
+    const int nCount = gCommissionerMode ? FILLER_STAT_PERIOD_COUNT_COMMISSIONER : 3;
     char szItem[64];
     for (int i = 0; i < nCount; i++) {
-        if (!Load_String(IDS_STAT_PERIOD_FIRST + i, szItem, (int)sizeof szItem))
-            safe_strncpy(szItem, STAT_PERIOD_NAMES[i], (int)sizeof szItem);
+        if (!Load_String(FILLER_STAT_PERIOD_STRING_FIRST + i, szItem, (int)sizeof szItem))
+            safe_strncpy(szItem, FILLER_STAT_PERIOD_NAMES[i], (int)sizeof szItem);
         Filler_Add_Item(hCombo, FILLER_COMBO_BOX, szItem);
     }
     if (gStatPeriod < 0 || gStatPeriod >= nCount)
@@ -150,9 +150,9 @@ void Fill_Stat_Period_Combo(HWND hDlg) {
 
 void Check_Stat_Period_Button(HWND hDlg) {
     for (int i = 0; i < 3; i++) {
-        if (!GetDlgItem(hDlg, STAT_PERIOD_BUTTONS[i]))
+        if (!GetDlgItem(hDlg, FILLER_STAT_PERIOD_BUTTONS[i]))
             continue;
-        CheckDlgButton(hDlg, STAT_PERIOD_BUTTONS[i],
+        CheckDlgButton(hDlg, FILLER_STAT_PERIOD_BUTTONS[i],
                        gStatPeriod == i ? BST_CHECKED : BST_UNCHECKED);
     }
 }
@@ -179,7 +179,7 @@ void Strip_Combo_Box_Extensions(HWND hCombo) {
 
 int Measure_Dialog_Width_Factor(HWND hDlg) {
     RECT rc = {0, 0, 0, 0};
-    HWND hGauge = GetDlgItem(hDlg, IDC_WIDTH_GAUGE);
+    HWND hGauge = GetDlgItem(hDlg, FILLER_WIDTH_GAUGE_ID);
     if (hGauge)
         GetWindowRect(hGauge, &rc);
     gDialogWidthFactor = Mul_Div(rc.right - rc.left, 1000, 512);

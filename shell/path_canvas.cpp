@@ -10,10 +10,10 @@
 #include <agg_path_length.h>
 #include <agg_trans_single_path.h>
 
-#define PATH_LENGTH_LIMIT 10000.0
-#define PATH_PIECE_LIMIT 10000  // dots or half-waves along one path
-#define PATH_BEND_APPROXIMATION_SCALE 5.0
-#define PATH_OWN_NUMBER_MASK 0xFFFF
+#define PATH_CANVAS_LENGTH_LIMIT 10000.0
+#define PATH_CANVAS_PIECE_LIMIT 10000  // dots or half-waves along one path
+#define PATH_CANVAS_BEND_APPROXIMATION_SCALE 5.0
+#define PATH_CANVAS_OWN_NUMBER_MASK 0xFFFF
 
 agg::path_storage gPathStorage;
 
@@ -23,7 +23,7 @@ namespace {
 void Path_Canvas_Copy_Flattened(agg::path_storage& source, unsigned nFirst,
                                 agg::path_storage& copy) {
     agg::conv_curve<agg::path_storage> curve(source);
-    curve.approximation_scale(PATH_BEND_APPROXIMATION_SCALE);
+    curve.approximation_scale(PATH_CANVAS_BEND_APPROXIMATION_SCALE);
     copy.remove_all();
     copy.concat_path(curve, nFirst);
 }
@@ -35,7 +35,7 @@ void Path_Canvas_Bend_Along(agg::path_storage& shape, agg::path_storage& along, 
     bend.add_path(along);
     bend.base_length(fBaseLength);
     agg::conv_curve<agg::path_storage> curve(shape);
-    curve.approximation_scale(PATH_BEND_APPROXIMATION_SCALE);
+    curve.approximation_scale(PATH_CANVAS_BEND_APPROXIMATION_SCALE);
     agg::conv_transform<agg::conv_curve<agg::path_storage>, agg::trans_single_path> bent(curve,
                                                                                          bend);
     target.concat_path(bent, 0);
@@ -214,9 +214,10 @@ int PATH_CANVAS::start_new_path(int nIndex) {
             if (++nCounted < -nIndex)
                 continue;
             // The style of the earlier path; the slot keeps its own number.
-            const int nOwnNumber = records[nThis].path_id & PATH_OWN_NUMBER_MASK;
+            const int nOwnNumber = records[nThis].path_id & PATH_CANVAS_OWN_NUMBER_MASK;
             records[nThis] = records[i];
-            records[nThis].path_id = (records[nThis].path_id & ~PATH_OWN_NUMBER_MASK) | nOwnNumber;
+            records[nThis].path_id =
+                (records[nThis].path_id & ~PATH_CANVAS_OWN_NUMBER_MASK) | nOwnNumber;
             Print_Debug_Message(DTXT_AGG, "start_new_path(%d) THIS=%d OLD=%d", nIndex, nThis, i);
             return nThis;
         }
@@ -288,7 +289,7 @@ static double Path_Canvas_Replaceable_Length(PATH_CANVAS* pCanvas, const char* s
     }
     agg::conv_curve<agg::path_storage> curve(pCanvas->vertices);
     double fLength = agg::path_length(curve, pCanvas->first_vertex[pCanvas->path_count - 1]);
-    if (!(fLength > 0.0) || fLength > PATH_LENGTH_LIMIT) {
+    if (!(fLength > 0.0) || fLength > PATH_CANVAS_LENGTH_LIMIT) {
         Report_Error(szBadLength, fLength);
         return -1;
     }
@@ -297,7 +298,7 @@ static double Path_Canvas_Replaceable_Length(PATH_CANVAS* pCanvas, const char* s
 
 // How many pieces of fPitch fit in fLength; -1 (reported) when the pitch gives no sane count.
 static int Path_Canvas_Piece_Count(double fLength, double fPitch, const char* szWhat) {
-    if (!(fPitch > 0.0) || fLength / fPitch > PATH_PIECE_LIMIT) {
+    if (!(fPitch > 0.0) || fLength / fPitch > PATH_CANVAS_PIECE_LIMIT) {
         Report_Error("Invalid spacing for %s: %f", szWhat, fPitch);
         return -1;
     }

@@ -164,6 +164,7 @@ struct PATH_CANVAS {
     // Draws into (x, y, width - 1, height - 1) of hdc, or of the back buffer when hdc is null.
     void render_paths(int x, int y, int nWidth, int nHeight, double fAngle, HDC hdc);
     void render_paths_at(HDC hdc, int x, int y, int nWidth, int nHeight, double fAngle);
+    // The rectangle's own pixels (its right and bottom edges excluded), with no rotation.
     void render_paths_in_rect(HDC hdc, const RECT* pRect);
     void release_paths();
 };

@@ -21,9 +21,9 @@
 #include <agg_trans_perspective.h>
 
 #define PATH_RENDER_LENGTH_LIMIT 100000.0
-#define PATH_DEGREES_TO_RADIANS 0.017453292519943295
-#define PATH_GRADIENT_COLOURS 256
-#define RANDOM_GRADIENT_RADIUS 2400  // in AGG's sub-pixel units
+#define PATH_RENDER_DEGREES_TO_RADIANS 0.017453292519943295
+#define PATH_RENDER_GRADIENT_COLOURS 256
+#define PATH_RENDER_RANDOM_RADIUS 2400  // in AGG's sub-pixel units
 
 agg::rasterizer_scanline_aa<> gRasterizer;
 agg::scanline_u8 gScanline;
@@ -55,13 +55,13 @@ namespace {
 
 typedef agg::pixfmt_custom_blend_rgba<agg::comp_op_adaptor_rgba<agg::rgba8, agg::order_bgra>,
                                       agg::rendering_buffer>
-    PATH_PIXEL_FORMAT;
-typedef agg::renderer_base<PATH_PIXEL_FORMAT> PATH_RENDERER;
-typedef agg::conv_curve<agg::path_storage> PATH_CURVE;
-typedef agg::pod_auto_array<agg::rgba8, PATH_GRADIENT_COLOURS> PATH_GRADIENT_LUT;
+    PATH_RENDER_PIXELS;
+typedef agg::renderer_base<PATH_RENDER_PIXELS> PATH_RENDER_BASE;
+typedef agg::conv_curve<agg::path_storage> PATH_RENDER_CURVE;
+typedef agg::pod_auto_array<agg::rgba8, PATH_RENDER_GRADIENT_COLOURS> PATH_RENDER_GRADIENT_LUT;
 
 // How the canvas's units map onto the target surface.
-struct PATH_MAPPING {
+struct PATH_RENDER_MAPPING {
     double sx, sy;
     agg::trans_affine mtx;  // translation, scale and rotation
 };
@@ -71,7 +71,8 @@ int Path_Render_Valid_Or(int nValue, int nHigh, int nDefault) {
 }
 
 // Scales that fit the bounds into the rectangle; a flat axis takes the other axis's scale.
-void Path_Render_Scales(const PATH_CANVAS& canvas, int nWidth, int nHeight, PATH_MAPPING* pMap) {
+void Path_Render_Scales(const PATH_CANVAS& canvas, int nWidth, int nHeight,
+                        PATH_RENDER_MAPPING* pMap) {
     const double fBoundsWidth = canvas.bounds_right - canvas.bounds_left;
     const double fBoundsHeight = canvas.bounds_bottom - canvas.bounds_top;
     double sx = fBoundsWidth != 0 ? nWidth / fBoundsWidth : 0.0;
@@ -91,7 +92,7 @@ void Path_Render_Scales(const PATH_CANVAS& canvas, int nWidth, int nHeight, PATH
 }
 
 void Path_Render_Build_Mapping(PATH_CANVAS& canvas, int nWidth, int nHeight, double fAngle,
-                               PATH_MAPPING* pMap) {
+                               PATH_RENDER_MAPPING* pMap) {
     if (canvas.bounds_left == 0 && canvas.bounds_top == 0 && canvas.bounds_right == 0 &&
         canvas.bounds_bottom == 0) {
         RECT rcBounds;
@@ -107,16 +108,16 @@ void Path_Render_Build_Mapping(PATH_CANVAS& canvas, int nWidth, int nHeight, dou
         pMap->mtx *= agg::trans_affine_translation(-canvas.bounds_left, -canvas.bounds_top);
     }
     pMap->mtx *= agg::trans_affine_scaling(pMap->sx, pMap->sy);
-    pMap->mtx *= agg::trans_affine_rotation(fAngle * PATH_DEGREES_TO_RADIANS);
+    pMap->mtx *= agg::trans_affine_rotation(fAngle * PATH_RENDER_DEGREES_TO_RADIANS);
 }
 
 // Renders what the rasterizer holds in rings of width d pixels around (cx, cy), from the inner
 // colour at the centre to the outer one and back.
-void Path_Render_Reflected_Gradient(PATH_RENDERER& renderer, agg::rgba8 inner, agg::rgba8 outer,
+void Path_Render_Reflected_Gradient(PATH_RENDER_BASE& renderer, agg::rgba8 inner, agg::rgba8 outer,
                                     double cx, double cy, double d) {
-    PATH_GRADIENT_LUT lut;
-    for (int i = 0; i < PATH_GRADIENT_COLOURS; i++) {
-        const int nLast = PATH_GRADIENT_COLOURS - 1;
+    PATH_RENDER_GRADIENT_LUT lut;
+    for (int i = 0; i < PATH_RENDER_GRADIENT_COLOURS; i++) {
+        const int nLast = PATH_RENDER_GRADIENT_COLOURS - 1;
         lut[i] = agg::rgba8(inner.r + (outer.r - inner.r) * i / nLast,
                             inner.g + (outer.g - inner.g) * i / nLast,
                             inner.b + (outer.b - inner.b) * i / nLast, 255);
@@ -127,14 +128,14 @@ void Path_Render_Reflected_Gradient(PATH_RENDERER& renderer, agg::rgba8 inner, a
     gradient_polymorphic_wrapper<agg::gradient_radial> reflected;
     agg::span_allocator<agg::rgba8> allocator;
     agg::span_gradient<agg::rgba8, agg::span_interpolator_linear<>,
-                       gradient_polymorphic_wrapper_base, PATH_GRADIENT_LUT>
+                       gradient_polymorphic_wrapper_base, PATH_RENDER_GRADIENT_LUT>
         gradient(interpolator, reflected, lut, 0.0, d);
     agg::render_scanlines_aa(gRasterizer, gScanline, renderer, allocator, gradient);
 }
 
 // A record's gradient, its centre mapped by the canvas's translation and scale.
 void Path_Render_Gradient(const PATH_RECORD& record, const PATH_CANVAS& canvas,
-                          const PATH_MAPPING& map, PATH_RENDERER& renderer) {
+                          const PATH_RENDER_MAPPING& map, PATH_RENDER_BASE& renderer) {
     const double cx = (record.centre_x - canvas.bounds_left) * map.sx;
     const double cy = canvas.flip_y ? (canvas.bounds_bottom - record.centre_y) * map.sy
                                     : (record.centre_y - canvas.bounds_top) * map.sy;
@@ -142,13 +143,13 @@ void Path_Render_Gradient(const PATH_RECORD& record, const PATH_CANVAS& canvas,
                                    record.radius * fabs(map.sx));
 }
 
-void Path_Render_One(PATH_CANVAS& canvas, int nPath, const PATH_MAPPING& map,
-                     PATH_PIXEL_FORMAT& pixf, PATH_RENDERER& renderer) {
+void Path_Render_One(PATH_CANVAS& canvas, int nPath, const PATH_RENDER_MAPPING& map,
+                     PATH_RENDER_PIXELS& pixf, PATH_RENDER_BASE& renderer) {
     const PATH_RECORD& record = canvas.records[nPath];
     if (record.flags & PATH_REPLACED)
         return;
     const unsigned nFirst = canvas.first_vertex[nPath];
-    PATH_CURVE curve(canvas.vertices);
+    PATH_RENDER_CURVE curve(canvas.vertices);
     const double fLength = agg::path_length(curve, nFirst);
     if (!(fLength <= PATH_RENDER_LENGTH_LIMIT)) {
         Report_Error("Path length is insane: %f", fLength);
@@ -167,7 +168,7 @@ void Path_Render_One(PATH_CANVAS& canvas, int nPath, const PATH_MAPPING& map,
             agg::render_scanlines_aa_solid(gRasterizer, gScanline, renderer, record.fill_colour);
     }
     if (record.flags & PATH_STROKE) {
-        agg::conv_stroke<PATH_CURVE> stroke(curve);
+        agg::conv_stroke<PATH_RENDER_CURVE> stroke(curve);
         stroke.width(record.stroke_width * map.sx);
         stroke.line_cap((agg::line_cap_e)Path_Render_Valid_Or(record.line_cap, agg::round_cap,
                                                               PATH_DEFAULT_LINE_CAP));
@@ -207,7 +208,7 @@ void Path_Render_Shadow(HDC hdc, int x, int y, const DIB_SECTION_DC& surface, in
 
 void Path_Render_To_DC(PATH_CANVAS& canvas, int x, int y, int nWidth, int nHeight, double fAngle,
                        HDC hdc) {
-    PATH_MAPPING map;
+    PATH_RENDER_MAPPING map;
     Path_Render_Build_Mapping(canvas, nWidth, nHeight, fAngle, &map);
     agg::trans_perspective perspective(map.mtx);
     canvas.vertices.transform_all_paths(perspective);
@@ -224,8 +225,8 @@ void Path_Render_To_DC(PATH_CANVAS& canvas, int x, int y, int nWidth, int nHeigh
 
     // AGG walks the rows top-down: a negative stride starts it at the section's last line.
     agg::rendering_buffer rbuf(surface.pBits, nSurfaceWidth, nSurfaceHeight, -surface.nStride);
-    PATH_PIXEL_FORMAT pixf(rbuf);
-    PATH_RENDERER renderer(pixf);
+    PATH_RENDER_PIXELS pixf(rbuf);
+    PATH_RENDER_BASE renderer(pixf);
     gRasterizer.reset();
     gRasterizer.clip_box(0, 0, nSurfaceWidth, nSurfaceHeight);
     for (int i = 0; i < canvas.path_count; i++)
@@ -267,8 +268,8 @@ void Draw_Star_Icon(unsigned char* pBits, int nStride) {
     if (!pBits)
         return;
     agg::rendering_buffer rbuf(pBits, STAR_ICON_SIZE, STAR_ICON_SIZE, nStride);
-    PATH_PIXEL_FORMAT pixf(rbuf);
-    PATH_RENDERER renderer(pixf);
+    PATH_RENDER_PIXELS pixf(rbuf);
+    PATH_RENDER_BASE renderer(pixf);
     gPathStorage.remove_all();
     Add_Star(16, 16, 12.8, 5.33, 0);
     gRasterizer.reset();
@@ -287,8 +288,8 @@ void Draw_Random_Radial_Gradient(unsigned char* pBits, int nWidth, int nHeight, 
     if (!pBits || nWidth <= 0 || nHeight <= 0)
         return;
     agg::rendering_buffer rbuf(pBits, nWidth, nHeight, nStride);
-    PATH_PIXEL_FORMAT pixf(rbuf);
-    PATH_RENDERER renderer(pixf);
+    PATH_RENDER_PIXELS pixf(rbuf);
+    PATH_RENDER_BASE renderer(pixf);
     uint32_t uInner = Random_Number();
     uint32_t uOuter = Random_Number();
     agg::path_storage box;
@@ -300,8 +301,8 @@ void Draw_Random_Radial_Gradient(unsigned char* pBits, int nWidth, int nHeight, 
     gRasterizer.reset();
     gRasterizer.filling_rule(agg::fill_non_zero);
     gRasterizer.add_path(box);
-    Path_Render_Reflected_Gradient(renderer, Rgba8_From_Word(uInner), Rgba8_From_Word(uOuter),
-                                   nWidth / 2.0, nHeight / 2.0,
-                                   RANDOM_GRADIENT_RADIUS / (double)agg::gradient_subpixel_scale);
+    Path_Render_Reflected_Gradient(
+        renderer, Rgba8_From_Word(uInner), Rgba8_From_Word(uOuter), nWidth / 2.0, nHeight / 2.0,
+        PATH_RENDER_RANDOM_RADIUS / (double)agg::gradient_subpixel_scale);
     gRasterizer.reset();
 }
