@@ -2,6 +2,9 @@
 // or one byte of 4-byte pixels (the canvas shadow's alpha), both by AGG's one stack blur.
 #include "shell/shell.h"
 
+// agg_blur.h uses the renderer without including it.
+#include <agg_renderer_base.h>
+
 #include <agg_blur.h>
 #include <agg_pixfmt_gray.h>
 #include <agg_pixfmt_rgb.h>
