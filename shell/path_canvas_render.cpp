@@ -260,6 +260,8 @@ void PATH_CANVAS::render_paths_at(HDC hdc, int x, int y, int nWidth, int nHeight
 }
 
 void PATH_CANVAS::render_paths_in_rect(HDC hdc, const RECT* pRect) {
+    if (!pRect)
+        return;
     render_paths(pRect->left, pRect->top, pRect->right - pRect->left + 1,
                  pRect->bottom - pRect->top + 1, 0.0, hdc);
 }
