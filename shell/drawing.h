@@ -46,3 +46,6 @@ void Scale_Client_Rect_To_Design(RECT* pRect);
 int Draw_Design_Text(HDC hdc, const char* szText, RECT* pRect, UINT uFlags, int bScale);
 int Draw_Design_Text_Colour(const char* szText, HDC hdc, COLORREF colour, RECT* pRect, UINT uFlags);
 void Get_Season_Phase_Labels(char* szFirst, char* szSecond);
+// ---- needed by the progress window
+// Places the progress window over the main window, inside the work area, at its own size.
+void Centre_Progress_Window(void);

@@ -163,3 +163,7 @@ int Save_PNG_File(const unsigned char*, const char*, int, int, int) {
 int Save_DC_As_PNG(const char*, HDC, int, int) {
     return 0;
 }
+
+// ---- needed by the progress window -----------------------------------------------------------------
+// STAND-IN(shell): centres the progress window on the main window inside the work area.
+void Centre_Progress_Window(void) {}

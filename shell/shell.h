@@ -6,6 +6,7 @@
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
 #include "shell/path_canvas.h"
+#include "shell/bars.h"
 
 // ---- the main window and its bars -------------------------------------------------------------
 extern HWND gMainWindow;
