@@ -6,6 +6,8 @@
 
 #include <string.h>
 
+#include <string>
+
 #define MESSAGE_BOX_FONT 17
 // The widest text block, in design units, before it wraps.
 #define MESSAGE_TEXT_DESIGN_WIDTH 682
@@ -141,8 +143,9 @@ static void Paint_Message_Dialog(HWND hDlg) {
     HDC hdc = BeginPaint(hDlg, &ps);
     HWND hText = GetDlgItem(hDlg, IDC_MESSAGE_TEXT);
     if (hdc && hText) {
-        char szText[TEXT_BUFFER_SIZE];
-        GetWindowTextA(hText, szText, sizeof szText);
+        std::string stText((size_t)SendMessageA(hText, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+        GetWindowTextA(hText, stText.data(), (int)stText.size());
+        const char* szText = stText.c_str();
         RECT rc = Get_Message_Child_Rect(hDlg, hText);
         HFONT hFont = Take_App_Font(MESSAGE_BOX_FONT);
         HGDIOBJ hOld = SelectObject(hdc, hFont);
