@@ -38,12 +38,14 @@ void Paint_News_Page(HDC hdc, const PAINTSTRUCT* pPaint) {
     int nLastPainted = hBuffer ? gLastPaintedPage : PAGE_ALWAYS_DRAW;
     if (gCurrentPage != nLastPainted && nLastPainted != STARTUP_PAGE)
         gLastPaintedPage = Draw_Current_Page(hTarget);
-    if (hBuffer) {
+    if (!hBuffer)
+        return;
+    if (pPaint) {
         const RECT* pRect = &pPaint->rcPaint;
         BitBlt(hdc, pRect->left, pRect->top, pRect->right - pRect->left, pRect->bottom - pRect->top,
                hBuffer, pRect->left, pRect->top, SRCCOPY);
-        Release_Main_Window_DC(hBuffer);
     }
+    Release_Main_Window_DC(hBuffer);
 }
 
 void Record_News_Page_Area(void) {
