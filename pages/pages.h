@@ -21,8 +21,106 @@ int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positi
 int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
 
-// ---- needed by bitmap cache
+// ---- page dispatch (page_table.cpp, page_dispatch.cpp, page_colours.cpp) -----------------------
+#define STANDINGS_PAGE 40030
+#define LEADERS_PAGE 40032
+#define FINANCES_PAGE 40034
+#define CALENDAR_PAGE 40036
+#define HALL_OF_FAME_PAGE 40037
+#define PLAYOFFS_PAGE 40069
+#define DRAFT_PAGE 40070
+#define CHAMPIONS_PAGE 40074
+#define GAMES_PAGE 40086
+#define STARTUP_PAGE 0
 #define PAGE_BACKGROUND_NAME_SIZE 2048
-extern char gPageBackgroundName[PAGE_BACKGROUND_NAME_SIZE];  // the shown page's background file
-// ---- needed by gfx-drawing
-int Is_News_Page_Shown(void);  // the page area then ends above the bars
+#define PAGE_AREA_BARS_HEIGHT 36       // the button bar
+#define PAGE_AREA_BARS_HEIGHT_NEWS 60  // the button bar and the news bar
+
+// A page of the main window: its id (the menu command that opens it), its painter, and its hover
+// test (0 or a cursor code) and click, which get the point in the 768 x 507 design space.
+typedef struct MAIN_PAGE {
+    int nId;
+    void (*pPaint)(HDC hdc);
+    int (*pHover)(int x, int y);
+    void (*pClick)(int x, int y);
+} MAIN_PAGE;
+
+extern char gPageBackgroundName[PAGE_BACKGROUND_NAME_SIZE];
+
+// The page's row of the table; null for an id outside it (the start-up picture).
+const MAIN_PAGE* Find_Main_Page(int nPage);
+int Is_News_Page_Shown(void);
+// Repaints the shown page into the back buffer when the page changed or a repaint was forced,
+// then copies the paint's update rectangle to the window.
+void Paint_News_Page(HDC hdc, const PAINTSTRUCT* pPaint);
+void Show_News_Page(int nPage);
+// The page area (the client less the bars while a news page is shown) as the back buffer's size.
+void Record_News_Page_Area(void);
+// Puts the skin path of a picture in gPageBackgroundName and draws it as the page background.
+void Draw_Named_Page_Background(HDC hdc, const char* szPicture);
+
+// The page text colours; each has a second value under the Dark Text option.
+enum PAGE_TEXT_COLOUR {
+    PAGE_COLOUR_PRIMARY = 0,
+    PAGE_COLOUR_HIGHLIGHT,
+    PAGE_COLOUR_DARK_SKIN_HEADING,
+    PAGE_COLOUR_GREY,
+    PAGE_COLOUR_AVERAGE_ROW,
+    PAGE_COLOUR_FAINT,
+    PAGE_COLOUR_COUNT
+};
+COLORREF Get_News_Page_Colour(int nColour);
+// The heading colour: white on the dark skins, else the highlight.
+COLORREF Get_Page_Heading_Colour(void);
+
+// ---- the pages' painters, hover tests and clicks -------------------------------------------------
+void Paint_Standings_Page(HDC hdc);
+int Is_Standings_Page_Hot_Spot(int x, int y);
+void Click_Standings_Page(int x, int y);
+void Paint_Leaders_Page(HDC hdc);
+int Is_Leaders_Page_Hot_Spot(int x, int y);
+void Click_Leaders_Page(int x, int y);
+void Paint_Finances_Page(HDC hdc);
+int Is_Finances_Page_Hot_Spot(int x, int y);
+void Click_Finances_Page(int x, int y);
+void Paint_Calendar_Page(HDC hdc);
+int Is_Calendar_Page_Hot_Spot(int x, int y);
+void Click_Calendar_Page(int x, int y);
+void Paint_Hall_Of_Fame_Page(HDC hdc);
+int Is_Hall_Of_Fame_Page_Hot_Spot(int x, int y);
+void Click_Hall_Of_Fame_Page(int x, int y);
+void Draw_Playoffs_Page(HDC hdc);
+int Is_Playoffs_Page_Point_Active(int x, int y);
+void Handle_Playoffs_Page_Click(int x, int y);
+void Paint_Draft_Page(HDC hdc);
+int Get_Draft_Page_Hot_Spot(int x, int y);
+void Click_Draft_Page(int x, int y);
+void Paint_Games_Page(HDC hdc);
+int Click_Play_Selector(int x, int y);
+void Click_Game_Screen(int x, int y);
+
+// ---- the start-up and champions pages (startup_page.cpp, champions_page.cpp) ------------------
+#define TITLE_LEVEL_NONE 0
+#define TITLE_LEVEL_DIVISION 5
+#define TITLE_LEVEL_LEAGUE 7
+#define TITLE_LEVEL_CHAMPION 8
+#define WIDESCREEN_RATIO 1.6662723f
+
+// What the champions page shows for the best user team's title level.
+typedef struct CHAMPIONS_VIEW {
+    int nLevel;
+    const char* szPicture;  // null: no picture
+    COLORREF yearColour;
+    const char* szSound;  // null: no sound
+    char szYear[16];
+} CHAMPIONS_VIEW;
+
+void Paint_Startup_Picture(HDC hdc);
+int Is_Widescreen_Window(void);
+int Is_Widescreen_Size(int nWidth, int nHeight);
+void Paint_Champions_Page(HDC hdc);
+int Get_Team_Title_Level(int nTeam);
+// The human-run league team with the highest title level (the first of equals), or NO_TEAM.
+int Get_Best_Title_Team(void);
+void Get_Champions_View(CHAMPIONS_VIEW* pView);
+void Play_Champion_Sound(void);

@@ -1,6 +1,7 @@
 // The 768 x 507 design space of the pages and its scaling to the main window's client area.
 // Scaling is up only: below the design size coordinates pass unchanged, above it each axis
 // follows its own ratio.
+#include "database/database.h"
 #include "pages/pages.h"
 #include "shell/shell.h"
 

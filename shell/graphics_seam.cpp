@@ -9,5 +9,3 @@
 // ---- needed by bitmap cache ---------------------------------------------------------------------
 // STAND-IN(shell): draws the user's team logo above the button bar and remembers its rectangle.
 void Draw_Team_Logo_Above_Bar(HDC) {}
-// The shown page's background file: page dispatch owns it, its painters write it.
-char gPageBackgroundName[PAGE_BACKGROUND_NAME_SIZE];

@@ -7,6 +7,7 @@
 #include "shell/drawing.h"
 #include "shell/path_canvas.h"
 #include "shell/startup.h"
+#include "shell/bars.h"
 
 // ---- the main window and its bars -------------------------------------------------------------
 extern HWND gMainWindow;
