@@ -18,6 +18,7 @@
 #define IDD_CONTRACT_OFFER         132
 #define IDD_CONCESSIONS            133
 #define IDD_TICKETS                135
+#define IDD_BROADCAST              136
 #define IDD_CHANGE_POSITION        137
 #define IDD_TRADE_OFFER_RESPONSE   138
 #define IDD_HALL_OF_FAME           139

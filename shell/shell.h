@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
+#include "shell/menus.h"
 #include "shell/path_canvas.h"
 
 // ---- the main window and its bars -------------------------------------------------------------
