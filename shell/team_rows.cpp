@@ -18,8 +18,8 @@ static const TEAM_ROW_MESSAGES kListBoxRowMessages = {LB_GETTEXTLEN, LB_GETTEXT,
 static const TEAM_ROW_MESSAGES kComboBoxRowMessages = {CB_GETLBTEXTLEN, CB_GETLBTEXT,
                                                        CB_GETITEMHEIGHT};
 
-// STAND-IN(reports): the franchise index 0..31 of a team abbreviation that names the helmet
-// images, by the league's franchise table and its moved teams; 26 for one it does not know.
+// STAND-IN(shell): the franchise index 0..31 of a team abbreviation that names the helmet
+// images, by the reports' franchise table and its moved teams; 26 for one it does not know.
 static int Get_Team_Row_Franchise_Index(const char* szAbbreviation) {
     (void)szAbbreviation;
     return TEAM_ROW_UNKNOWN_FRANCHISE;
