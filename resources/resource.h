@@ -111,6 +111,11 @@
 #define IDS_TENS                   121
 #define IDS_ORDINAL_SUFFIXES       129
 
+// ---- cursors: the pages' three hover cursors ---------------------------------------------
+#define IDR_CURSOR_HOVER_A               130
+#define IDR_CURSOR_HOVER_B               131
+#define IDR_CURSOR_HOVER_C               132
+
 // ---- the main menu and its accelerator table (menu commands double as page and help ids) -----
 #define IDR_MAIN_MENU                    101
 #define IDR_MAIN_ACCELERATORS            101

@@ -27,6 +27,13 @@ void Set_Page_Help_Menu_Item(int nPage);
 void Enable_Main_Menu(int bEnable);  // 0 greys, 1 enables every top-level menu
 void Update_Main_Window_Title(void);
 
+// ---- the application cursors (app_cursors.cpp) -------------------------------------------------
+// Loads the arrow, the wait cursor and the three hover cursors; 1 when the hover cursors loaded.
+int Load_App_Cursors(HINSTANCE hInstance);
+// Kinds: 1..3 the hover cursors, 4 the wait cursor, anything else the arrow; null before loading.
+HCURSOR Get_App_Cursor(int nKind);
+void Set_App_Cursor(int nKind);
+
 // ---- sounds (sounds.cpp) ------------------------------------------------------------------------
 // Plays "sound/<name>" while sound effects are on, cutting off the sound playing; the PlaySound
 // result, 0 when sound effects are off.

@@ -133,3 +133,25 @@ TEST(MenusReleaseTest, PlayerIsReleasedOnlyOnYes) {
 }
 
 }  // namespace menus_dialog_support_test
+
+namespace menus_cursor_test {
+
+TEST(MenusCursorTest, KindsChooseTheirCursors) {
+    Test_Reset_Platform();
+    EXPECT_EQ(Load_App_Cursors(nullptr), 1);
+    const struct {
+        int nKind;
+        HCURSOR hExpected;
+    } kCases[] = {
+        {0, LoadCursorA(nullptr, IDC_ARROW)}, {4, LoadCursorA(nullptr, IDC_WAIT)},
+        {9, LoadCursorA(nullptr, IDC_ARROW)}, {-1, LoadCursorA(nullptr, IDC_ARROW)},
+        {1, LoadCursorA(nullptr, IDC_HAND)},  // no cursor resources: the hand
+    };
+    for (const auto& c : kCases) {
+        Set_App_Cursor(c.nKind);
+        EXPECT_EQ(GetCursor(), c.hExpected) << c.nKind;
+    }
+    Test_Reset_Platform();
+}
+
+}  // namespace menus_cursor_test
