@@ -73,6 +73,22 @@ TEST_F(MenusDialogSupportTest, ColourMessagesUseTheSkinBrushExceptForEditsAndCom
     ReleaseDC(hDlg, hdc);
 }
 
+TEST_F(MenusDialogSupportTest, CaptionGainsTheSeasonAndTheDialogTeam) {
+    Build_Fixture_League();
+    gSeasonNumber = 2;
+    gDialogTeam = 5;
+    HWND hDlg = Popup(0, 0, 100, 100);
+    SetWindowTextA(hDlg, "Expenses");
+    Add_Season_To_Caption(hDlg);
+    char szLabel[TEAM_LABEL_SIZE];
+    Get_Team_Label(5, szLabel, sizeof(szLabel));
+    char szCaption[256];
+    GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
+    EXPECT_EQ(std::string(szCaption),
+              "Expenses (" + std::to_string(FIXTURE_FIRST_YEAR + 2) + " " + szLabel + ")");
+    gSeasonNumber = 0;
+}
+
 TEST(MenusSizingTest, SizingRectKeepsTheMinimumOnTheDraggedEdges) {
     const RECT rcMinimum = {0, 0, 300, 200};
     const struct {
