@@ -80,11 +80,15 @@ static int Get_Window_Font_Metrics(HWND hWnd, HWND hDCWindow, TEXTMETRICA* pMetr
 }
 
 static HFONT Get_Bold_Dialog_Font(LONG nHeight) {
-    for (int n = 0; n < gDialogFontCount; n++) {
-        if (gDialogFonts[n].nHeight == nHeight)
-            return gDialogFonts[n].hFont;
-    }
     LOGFONTA font;
+    for (int n = 0; n < gDialogFontCount; n++) {
+        if (gDialogFonts[n].nHeight != nHeight)
+            continue;
+        if (GetObjectA(gDialogFonts[n].hFont, sizeof(font), &font))
+            return gDialogFonts[n].hFont;
+        gDialogFonts[n] = gDialogFonts[--gDialogFontCount];  // no longer a font: made anew
+        break;
+    }
     memset(&font, 0, sizeof(font));
     font.lfHeight = nHeight;
     font.lfWeight = DIALOG_FONT_WEIGHT;

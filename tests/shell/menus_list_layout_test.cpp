@@ -99,4 +99,20 @@ TEST(MenusListLayoutTest, SizeGripAnswersOnlyInTheBottomRightCorner) {
     });
 }
 
+TEST(MenusDialogFontTest, ChildrenGetOneBoldFontOfTheDialogsAscent) {
+    Menus_Run_Layout_Dialog([](HWND hDlg) {
+        Set_Dialog_Font(hDlg);
+        HFONT hFont = (HFONT)SendMessageA(GetDlgItem(hDlg, IDOK), WM_GETFONT, 0, 0);
+        ASSERT_NE(hFont, nullptr);
+        EXPECT_EQ((HFONT)SendMessageA(GetDlgItem(hDlg, MENUS_LIST_ID), WM_GETFONT, 0, 0), hFont);
+        LOGFONTA font;
+        ASSERT_NE(GetObjectA(hFont, sizeof(font), &font), 0);
+        EXPECT_EQ(font.lfWeight, 700);
+        EXPECT_STREQ(font.lfFaceName, "Ariel");
+        EXPECT_LT(font.lfHeight, 0);
+        Set_Dialog_Font(hDlg);  // the same size again: the same font
+        EXPECT_EQ((HFONT)SendMessageA(GetDlgItem(hDlg, IDOK), WM_GETFONT, 0, 0), hFont);
+    });
+}
+
 }  // namespace menus_list_layout_test
