@@ -323,6 +323,16 @@ void Backend_Present_All(void);
 // Headless scripts and transcript (backend/headless/scripts.cpp).
 void Script_Reset(void);
 
+// ---- sounds and the shell (services/sound.cpp, services/shell_open.cpp, backend/sdl/sdl_audio.cpp)
+// Back to no sound asked for and no shell call recorded.
+void Sound_Reset(void);
+void Shell_Open_Reset(void);
+// The SDL backend's audio: the device opens on first use and closes at exit (or when the backend
+// closes). Play cuts off the sound playing; false when the file or the device fails.
+bool Sdl_Audio_Play(const char* szPath, bool bWait);
+void Sdl_Audio_Stop(void);
+void Sdl_Audio_Close(void);
+
 // ---- drawing layer (gdi/) ----------------------------------------------------------------------
 // A top-level window's pixels for a backend to present: 32-bit BGRA, rows top-down, nStride
 // pixels apart, sized to the window's whole rectangle.

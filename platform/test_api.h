@@ -136,6 +136,29 @@ bool Test_Snapshot_Window(HWND hWnd, bool bWholeWindow, const std::string& stPng
 bool Test_Read_Png(const std::string& stPath, int* pnWidth, int* pnHeight,
                    std::vector<uint32_t>* pPixels);
 
+// ---- sounds and the shell ----------------------------------------------------------------------
+// The last PlaySound call that named a sound (the name as given; empty after a stop), its flags
+// and how many sounds were asked for since the last reset.
+struct TEST_SOUND {
+    std::string stFile;
+    DWORD fdwSound = 0;
+    int nCount = 0;
+};
+TEST_SOUND Test_Get_Last_Sound();
+
+// Every ShellExecuteA call since the last reset, as the program made it (null texts empty), with
+// the result it got.
+struct TEST_SHELL_CALL {
+    HWND hWnd;
+    std::string stOperation;
+    std::string stFile;
+    std::string stParameters;
+    std::string stDirectory;
+    int nShowCmd;
+    INT_PTR nResult;
+};
+const std::vector<TEST_SHELL_CALL>& Test_Get_Shell_Calls();
+
 // ---- control-level driving ----------------------------------------------------------------------
 // A dialog's controls driven as a user would: input goes through the backend's input path and
 // the dialog manager (IsDialogMessageA), so the controls send their notifications themselves.

@@ -584,6 +584,36 @@ time_t Platform_Time(void);
 // and clicks). FALSE when nobody can answer, as in the headless layer: the caller must not wait.
 BOOL Platform_Begin_User_Wait(LPCSTR szWhat);
 
+// ---- sounds -------------------------------------------------------------------------------------
+#define SND_SYNC 0x0000
+#define SND_ASYNC 0x0001
+#define SND_NODEFAULT 0x0002
+#define SND_MEMORY 0x0004
+#define SND_LOOP 0x0008
+#define SND_NOSTOP 0x0010
+#define SND_PURGE 0x0040
+#define SND_FILENAME 0x00020000
+
+// Plays a WAV file (SND_FILENAME; the module is not used) through the display's audio, cutting
+// off the sound playing; SND_ASYNC returns at once, else it returns when the sound has played. A
+// null or empty sound stops the one playing. FALSE when the file cannot be played; headless,
+// where nothing is heard, TRUE when the file exists.
+BOOL PlaySoundA(LPCSTR szSound, HMODULE hModule, DWORD fdwSound);
+#define PlaySound PlaySoundA
+
+// ---- the shell ----------------------------------------------------------------------------------
+#define SE_ERR_FNF 2
+#define SE_ERR_NOASSOC 31
+
+// Opens a file or web address with the desktop's program for it ("open", or a null operation).
+// Above 32 when the opening started; SE_ERR_FNF when the file does not exist, SE_ERR_NOASSOC when
+// the desktop has no way to open it. Headless, nothing opens: the call is recorded.
+HINSTANCE ShellExecuteA(HWND hWnd, LPCSTR szOperation, LPCSTR szFile, LPCSTR szParameters,
+                        LPCSTR szDirectory, int nShowCmd);
+// The working folder into szBuffer; its length, or the size needed (with the terminator) when
+// the buffer is too small, 0 on failure.
+DWORD GetCurrentDirectoryA(DWORD nBufferLength, LPSTR szBuffer);
+
 // ---- the backend -------------------------------------------------------------------------------
 // Chooses where windows appear: "sdl" opens real windows when a display is present (DISPLAY or
 // WAYLAND_DISPLAY set and the video system starts), "headless" keeps everything in memory.

@@ -18,6 +18,7 @@
 #define IDD_CONTRACT_OFFER         132
 #define IDD_CONCESSIONS            133
 #define IDD_TICKETS                135
+#define IDD_BROADCAST              136
 #define IDD_CHANGE_POSITION        137
 #define IDD_TRADE_OFFER_RESPONSE   138
 #define IDD_HALL_OF_FAME           139
@@ -109,6 +110,101 @@
 #define IDS_CARDINALS              101
 #define IDS_TENS                   121
 #define IDS_ORDINAL_SUFFIXES       129
+
+// ---- cursors: the pages' three hover cursors ---------------------------------------------
+#define IDR_CURSOR_HOVER_A               130
+#define IDR_CURSOR_HOVER_B               131
+#define IDR_CURSOR_HOVER_C               132
+
+// ---- the main menu and its accelerator table (menu commands double as page and help ids) -----
+#define IDR_MAIN_MENU                    101
+#define IDR_MAIN_ACCELERATORS            101
+// Game
+#define ID_GAME_SAVE                     40003
+#define ID_GAME_RESUME                   40004
+#define ID_GAME_EXIT                     40007
+#define ID_GAME_NEW                      40018
+#define ID_GAME_RETIRE                   40043
+#define ID_GAME_OPTIONS                  40061
+#define ID_GAME_PRINT                    40065
+#define ID_GAME_OPEN_FOLDER              40136
+// Team
+#define ID_TEAM_DEFENSE                  40020
+#define ID_TEAM_VIEW_OTHER               40040
+#define ID_PLAY_INJURY_CONTINGENCY       40077
+#define ID_TEAM_OFFENSE                  40083
+#define ID_TEAM_SPECIAL_TEAMS            40084
+#define ID_TEAM_PLAYBOOK                 40115
+// Players
+#define ID_PLAYERS_TRADES                40008
+#define ID_PLAYERS_FREE_AGENTS           40038
+#define ID_PLAYERS_FIND                  40056
+#define ID_PLAYERS_COLLEGE_DRAFT         40085
+#define ID_PLAYERS_TRADING_BLOCK         40089
+#define ID_PLAYERS_SORTABLE_STATS        40096
+// Budget
+#define ID_BUDGET_CONCESSIONS            40023
+#define ID_BUDGET_EXPENSES               40024
+#define ID_BUDGET_TICKETS                40039
+#define ID_BUDGET_BROADCAST              40041
+// News: the pages
+#define ID_NEWS_STANDINGS                40030
+#define ID_NEWS_LEADERS                  40032
+#define ID_NEWS_FINANCES                 40034
+#define ID_NEWS_CALENDAR                 40036
+#define ID_NEWS_HALL_OF_FAME             40037
+#define ID_NEWS_PLAYOFFS                 40069
+#define ID_NEWS_DRAFT                    40070
+#define ID_NEWS_HALL_OF_FAME_TABS        40074
+#define ID_NEWS_GAMES                    40086
+// Play (the menu is rebuilt at run time)
+#define ID_PLAY_TRADING_DEADLINE         40044
+#define ID_PLAY_ONE_WEEK                 40045
+#define ID_PLAY_ONE_MONTH                40046
+#define ID_PLAY_HALF_SEASON              40047
+#define ID_PLAY_REST_OF_SEASON           40048
+#define ID_PLAY_END_DRAFT                40050
+#define ID_PLAY_START_DRAFT              40053
+#define ID_PLAY_STOP                     40058
+#define ID_PLAY_FINISH_QUARTER           40059
+#define ID_PLAY_FINISH_GAME              40060
+#define ID_PLAY_VIEW_RECAP               40062
+#define ID_PLAY_CONTINUE_DRAFT           40063
+#define ID_PLAY_TIMEOUT                  40064
+#define ID_PLAY_VIEW_BOX_SCORE           40066
+#define ID_PLAY_SEASONS                  40099
+// History
+#define ID_HISTORY_PLAYER_HALL_OF_FAME   40042
+#define ID_HISTORY_TEAM                  40091
+#define ID_HISTORY_ENCYCLOPEDIA          40112
+// League
+#define ID_LEAGUE_STADIUM_EDITOR         40055
+#define ID_LEAGUE_CITY_EDITOR            40078
+#define ID_LEAGUE_EDITOR                 40079
+#define ID_LEAGUE_DATABASE_NOTES         40087
+// Tools
+#define ID_TOOLS_SPECIAL                 40075
+#define ID_TOOLS_OUTPUT_ROSTERS          40081
+#define ID_TOOLS_FANTASY_DRAFT           40088
+#define ID_TOOLS_ADVANCED                40094
+#define ID_TOOLS_DEBUG_TIMING            40105
+#define ID_TOOLS_DEBUG_LOG               40113
+#define ID_TOOLS_SEASON_SIMULATOR        40135
+// Help
+#define ID_HELP_CONTENTS                 40014
+#define ID_HELP_ABOUT                    40017
+#define ID_HELP_PAGE                     40057
+// The game screen's keys: plays 0..9 (keys 1..9, 0), picker pages A..F, timeout, Enter, Space
+#define ID_GAME_KEY_PLAY_FIRST           40116
+#define ID_GAME_KEY_PLAY_LAST            40125
+#define ID_GAME_KEY_PAGE_FIRST           40126
+#define ID_GAME_KEY_PAGE_LAST            40131
+#define ID_GAME_KEY_TIMEOUT              40132
+#define ID_GAME_KEY_ENTER                40133
+#define ID_GAME_KEY_SPACE                40134
+// The live game's debug keys Ctrl+F1 .. Ctrl+F12, one command each
+#define ID_DEBUG_KEY_FIRST               40140
+#define ID_DEBUG_KEY_LAST                40151
 
 // ---- the test menu and accelerator table (ids 900-999, used only by the platform tests) ------
 #define IDR_TEST_MENU              900

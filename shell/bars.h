@@ -106,14 +106,9 @@ void Take_News_Ticker_DC(HWND hNewsBar);
 int Draw_Ticker_Text(HDC hdc);
 void News_Ticker_Timer_Proc(HWND hWnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
 
-// ---- what the bars and the message box use of the menus, cursors, timeline and dialog support
-// (bars_seams.cpp until their modules land)
-int Play_Sound(const char* szName);
-void Set_Page_Help_Menu_Item(int nPage);
-void Set_App_Cursor(int nKind);
+// ---- what the bars use of the timeline bar (bars_seams.cpp until it lands)
 void Layout_Timeline_Bar(HDC hdc, HWND hBar);
 void Draw_Team_Record_On_Bar(HDC hdc);
 void Draw_Timeline_Bar(HDC hdc);
 int Is_Timeline_Hot_Spot(int x, int y);
 void Click_Timeline(int x, int y);
-HBRUSH On_Dialog_Ctl_Color(UINT uMsg, HWND hDlg, HWND hControl, HDC hdc);

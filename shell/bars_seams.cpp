@@ -2,22 +2,6 @@
 // the page mouse handling, the timeline bar and the dialog support, until those modules land.
 #include "shell/shell.h"
 
-// STAND-IN(shell): plays "sound/%s" asynchronously when sound effects are on.
-int Play_Sound(const char* szName) {
-    (void)szName;
-    return 0;
-}
-
-// STAND-IN(shell): relabels the page-help menu item for the page.
-void Set_Page_Help_Menu_Item(int nPage) {
-    (void)nPage;
-}
-
-// STAND-IN(shell): sets the application cursor of a kind (0 the arrow, 1 the hand).
-void Set_App_Cursor(int nKind) {
-    (void)nKind;
-}
-
 // STAND-IN(shell): draws the season timeline's week text and its five boxes.
 void Draw_Timeline_Bar(HDC hdc) {
     (void)hdc;

@@ -1,15 +1,24 @@
 // The draft items of the main menu and the commands that start and continue the draft.
 #include "database/database.h"
 #include "personnel/personnel.h"
+#include "resources/resource.h"
 #include "shell/shell.h"
 
 #define NEWS_TICKER_FIRST_TIMER 1000
 #define NEWS_TICKER_LAST_TIMER 1002
 
-// There is no menu yet, so no item to relabel.
-// STAND-IN(shell): relabels the draft menu items for fantasy-draft mode.
+static void Relabel_Menu_Item(int nMenu, UINT uId, const char* szText) {
+    HMENU hMenu = Get_Main_Submenu(nMenu);
+    if (hMenu)
+        ModifyMenuA(hMenu, uId, MF_BYCOMMAND | MF_STRING, uId, szText);
+}
+
+// During a fantasy draft the Tools menu ends it and the Players menu's draft item shows the picks.
 void Set_Draft_Menu_Items(int bFantasyDraft) {
-    (void)bFantasyDraft;
+    Relabel_Menu_Item(MAIN_MENU_TOOLS, ID_TOOLS_FANTASY_DRAFT,
+                      bFantasyDraft ? "&End Fantasy Draft..." : "&Fantasy Draft...");
+    Relabel_Menu_Item(MAIN_MENU_PLAYERS, ID_PLAYERS_COLLEGE_DRAFT,
+                      bFantasyDraft ? "&Draft Picks...\tCtrl+P" : "College &Draft...\tCtrl+C");
 }
 
 // The menu command that ends the off-season and opens the college draft.

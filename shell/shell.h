@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
+#include "shell/menus.h"
 #include "shell/path_canvas.h"
 #include "shell/startup.h"
 #include "shell/bars.h"
@@ -68,8 +69,10 @@ void Repair_Corrupted_Season_Counter(void);  // a season counter run past the ye
 // Seeds the generator once: the fixed seed with IS_NOT_RANDOM, else the time XOR the tick count.
 void Seed_Startup_Random(void);
 
-// ---- the Play menu ------------------------------------------------------------------------------
-void Set_Game_Menu(HMENU hMenu);
+// ---- the Play menu (game_menu.cpp) --------------------------------------------------------------
+// The Play menu for the state the game is in: a watched game's commands, or Stop, while a run goes
+// on; the season phase's menu otherwise. hPlayMenu: the menu to fill, null for the main window's.
+void Set_Game_Menu(HMENU hPlayMenu);
 
 // ---- needed by bitmap cache
 void Draw_Team_Logo_Above_Bar(HDC hdc);  // the user's team logo above the button bar

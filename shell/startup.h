@@ -79,15 +79,8 @@ void Install_Crash_Handler(void);
 // errors and a backtrace) in the installation folder. Safe inside a signal handler; always 0.
 int Write_Crash_Dump(const CRASH_INFO* pCrash);
 
-// ---- what start-up needs of the main window and the dialog routines (startup_seams.cpp) -----------
+// ---- what start-up needs of the main window (startup_seams.cpp) ---------------------------------
 HWND Create_Main_Window(HINSTANCE hInstance, int nShow);
-void Load_App_Cursors(HINSTANCE hInstance);
-int Create_Dialog_Brushes(void);
-void Delete_Dialog_Brushes(void);
-void Set_Dialog_Font(HWND hDlg);
-void Center_Window(HWND hWnd, HWND hOver);
-HBRUSH On_Dialog_Ctl_Color(UINT uMsg, HWND hDlg, HWND hControl, HDC hdc);
-void Show_Help_Topic(int nId);
 
 // ---- the pages' column names (column_names.cpp) ---------------------------------------------------
 #define PREF_LEAGUE_SHOWN 42  // the league whose name the pages show: 0 or 1

@@ -1,5 +1,5 @@
-// Least versions of what start-up and its dialogs call in the main window's module and in the
-// dialog routines, so the program starts and its tests run before those modules exist.
+// The least main window, so that the program starts and its tests run before the main window's
+// module exists.
 
 #include "shell/shell.h"
 
@@ -33,40 +33,3 @@ HWND Create_Main_Window(HINSTANCE hInstance, int nShow) {
     return gMainWindow;
 }
 
-// STAND-IN(shell): loads the arrow, wait and the program's three cursors into the handle table.
-void Load_App_Cursors(HINSTANCE hInstance) {
-    (void)hInstance;
-}
-
-// STAND-IN(shell): creates the dialog brush in the skin's dialog colour.
-int Create_Dialog_Brushes(void) {
-    return 0;
-}
-
-// STAND-IN(shell): deletes the dialog brush.
-void Delete_Dialog_Brushes(void) {}
-
-// STAND-IN(shell): gives every control of the dialog a bold font.
-void Set_Dialog_Font(HWND hDlg) {
-    (void)hDlg;
-}
-
-// STAND-IN(shell): centres the window over another, inside the work area.
-void Center_Window(HWND hWnd, HWND hOver) {
-    (void)hWnd;
-    (void)hOver;
-}
-
-// STAND-IN(shell): the skin's dialog brush for the colour messages.
-HBRUSH On_Dialog_Ctl_Color(UINT uMsg, HWND hDlg, HWND hControl, HDC hdc) {
-    (void)uMsg;
-    (void)hDlg;
-    (void)hControl;
-    (void)hdc;
-    return NULL;
-}
-
-// STAND-IN(shell): opens the help page of a dialog, page or topic id with the shell.
-void Show_Help_Topic(int nId) {
-    (void)nId;
-}

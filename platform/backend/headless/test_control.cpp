@@ -36,6 +36,8 @@ void Test_Reset_Platform() {
     Cursor_Reset();
     Scroll_Reset();
     Clipboard_Reset();
+    Sound_Reset();
+    Shell_Open_Reset();
 }
 
 void Test_Pump_Messages() { Queue_Pump(); }

@@ -14,6 +14,7 @@ bool Sdl_Open(void) {
 }
 
 void Sdl_Close(void) {
+    Sdl_Audio_Close();
     Sdl_Close_Windows();
     Sdl_Free_Cursors();
     SDL_StopTextInput();
