@@ -20,3 +20,7 @@ INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM 
 int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
 int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
+
+// ---- needed by the main window
+void Paint_News_Page(HWND hWnd);
+int Handle_Game_Screen_Command(int idCommand);  // 1 when the game screen took the command

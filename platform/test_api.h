@@ -83,6 +83,17 @@ bool Test_Begin_Popup_Loop(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd);
 // The command chosen in the last popup loop, 0 when it was dismissed.
 int Test_Popup_Loop_Choice();
 
+// Every ShellExecuteA the headless layer was asked for, oldest first.
+struct TEST_SHELL_OPEN {
+    std::string stVerb;
+    std::string stFile;
+    std::string stParameters;
+    std::string stDirectory;
+    int nShowCmd;
+};
+const std::vector<TEST_SHELL_OPEN>& Test_Get_Shell_Opens();
+void Test_Clear_Shell_Opens();
+
 // Strict mode: a box or dialog with no script calls the handler (tests install one that fails).
 // Without strict mode, an unscripted box takes its default button and a dialog ends IDCANCEL.
 // A dialog that ends by itself (from WM_INITDIALOG or a posted message) needs no script.

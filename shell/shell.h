@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
+#include "shell/main_window.h"
 #include "shell/path_canvas.h"
 
 // ---- the main window and its bars -------------------------------------------------------------
@@ -68,3 +69,11 @@ void Seed_Startup_Random(void);
 
 // ---- the Play menu ------------------------------------------------------------------------------
 void Set_Game_Menu(HMENU hMenu);
+
+// ---- needed by the main window ------------------------------------------------------------------
+int Debug_Timer(const char* szName, int nMode);  // the elapsed milliseconds
+int Do_Splash_Screen(void);                      // 1 when a game was started or resumed
+void Show_Help_Topic(int nTopic);
+int Play_Sound(const char* szName);  // 0 when nothing plays
+void Build_Play_Menu(void);
+void On_Page_Mouse(HWND hWnd, UINT uMsg, int x, int y);

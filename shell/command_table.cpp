@@ -1,0 +1,220 @@
+// The main window's menu vocabulary: every command id with its action and the action's argument.
+// Menu commands and accelerators come here through WM_COMMAND.
+
+#include "resources/resource.h"
+#include "shell/command_handlers.h"
+
+// The menu commands' ids.
+enum MAIN_COMMAND_ID {
+    ID_FILE_SAVE = 40003,
+    ID_FILE_RESUME = 40004,
+    ID_FILE_EXIT = 40007,
+    ID_TEAM_TRADES = 40008,
+    ID_HELP_CONTENTS = 40014,
+    ID_HELP_ABOUT = 40017,
+    ID_FILE_NEW = 40018,
+    ID_UNUSED_40019 = 40019,
+    ID_TEAM_DEFENSE = 40020,
+    ID_BUDGET_CONCESSIONS = 40023,
+    ID_BUDGET_EXPENSES = 40024,
+    ID_PAGE_STANDINGS = 40030,
+    ID_PAGE_LEADERS = 40032,
+    ID_PAGE_FINANCES = 40034,
+    ID_PAGE_CALENDAR = 40036,
+    ID_PAGE_HALL_OF_FAME = 40037,
+    ID_TEAM_FREE_AGENTS = 40038,
+    ID_BUDGET_TICKETS = 40039,
+    ID_TEAM_OTHER_TEAM = 40040,
+    ID_BUDGET_BROADCAST = 40041,
+    ID_LEAGUE_PLAYER_HALL_OF_FAME = 40042,
+    ID_FILE_RETIRE = 40043,
+    ID_PLAY_TRADING_DEADLINE = 40044,
+    ID_PLAY_ONE_WEEK = 40045,
+    ID_PLAY_ONE_MONTH = 40046,
+    ID_PLAY_HALF_SEASON = 40047,
+    ID_PLAY_REST_OF_SEASON = 40048,
+    ID_PLAY_END_DRAFT = 40050,
+    ID_PLAY_START_DRAFT = 40053,
+    ID_TOOLS_STADIUM_EDITOR = 40055,
+    ID_TEAM_FIND_PLAYERS = 40056,
+    ID_HELP_ON_PAGE = 40057,
+    ID_PLAY_STOP = 40058,
+    ID_PLAY_FINISH_QUARTER = 40059,
+    ID_PLAY_FINISH_GAME = 40060,
+    ID_TOOLS_OPTIONS = 40061,
+    ID_PLAY_VIEW_RECAP = 40062,
+    ID_PLAY_CONTINUE_DRAFT = 40063,
+    ID_PLAY_CALL_TIMEOUT = 40064,
+    ID_FILE_PRINT = 40065,
+    ID_PLAY_VIEW_BOX_SCORE = 40066,
+    ID_PAGE_PLAYOFFS = 40069,
+    ID_PAGE_DRAFT = 40070,
+    ID_TOOLS_SPECIAL = 40075,
+    ID_PLAY_INJURY_CONTINGENCY = 40077,
+    ID_TOOLS_CITY_EDITOR = 40078,
+    ID_TOOLS_LEAGUE_EDITOR = 40079,
+    ID_TOOLS_OUTPUT_ROSTERS = 40081,
+    ID_TEAM_OFFENSE = 40083,
+    ID_TEAM_SPECIAL_TEAMS = 40084,
+    ID_TEAM_COLLEGE_DRAFT = 40085,
+    ID_PAGE_GAMES = 40086,
+    ID_TOOLS_DATABASE_NOTES = 40087,
+    ID_TOOLS_FANTASY_DRAFT = 40088,
+    ID_TEAM_TRADING_BLOCK = 40089,
+    ID_LEAGUE_TEAM_HISTORY = 40091,
+    ID_TOOLS_ADVANCED = 40094,
+    ID_TEAM_SORTABLE_STATS = 40096,
+    ID_PLAY_MULTIPLE_SEASONS = 40099,
+    ID_DEBUG_SHOW_TIMER = 40105,
+    ID_TOOLS_VIEW_ENCYCLOPEDIA = 40112,
+    ID_HELP_VIEW_DEBUG_LOG = 40113,
+    ID_TEAM_PLAYBOOK = 40115,
+    ID_GAME_KEY_FIRST = 40116,  // 1..9, 0 and A..F: 40116..40131
+    ID_GAME_KEY_TIMEOUT = 40132,
+    ID_GAME_KEY_ENTER = 40133,
+    ID_GAME_KEY_SPACE = 40134,
+    ID_TOOLS_SEASON_SIMULATOR = 40135,
+    ID_FILE_OPEN_GAME_FOLDER = 40136
+};
+
+// The Broadcast budget dialog has no menu item and no template of its own.
+#define IDD_BROADCAST 136
+
+#define GAME_KEY(n) \
+    { ID_GAME_KEY_FIRST + (n), Command_Game_Screen_Key, ID_GAME_KEY_FIRST + (n), NULL }
+#define DEBUG_KEY(n)                                                                             \
+    {                                                                                            \
+        ID_DEBUG_VISITOR_SCORE_DOWN + (n), Command_Debug_Key, ID_DEBUG_VISITOR_SCORE_DOWN + (n), \
+            NULL                                                                                 \
+    }
+
+static const MAIN_COMMAND kMainCommands[] = {
+    {ID_FILE_SAVE, Command_Save_Game, 0, NULL},
+    {IDC_UPDATE_PAGE, Command_Open_Web_Page, IDC_UPDATE_PAGE, NULL},
+    {IDC_HOME_PAGE, Command_Open_Web_Page, IDC_HOME_PAGE, NULL},
+    {ID_FILE_RESUME, Command_Resume_Game, 0, NULL},
+    {ID_FILE_EXIT, Command_Exit, 0, NULL},
+    {ID_TEAM_TRADES, Command_Trades, IDD_TRADES, NULL},
+    {ID_HELP_CONTENTS, Command_Help_Topic, 0, NULL},
+    {ID_HELP_ABOUT, Command_Open_Dialog, IDD_ABOUT, NULL},
+    {ID_FILE_NEW, Command_New_Game, 0, NULL},
+    {ID_UNUSED_40019, Command_Nothing, 0, NULL},
+    {ID_TEAM_DEFENSE, Command_Open_Dialog, IDD_DEFENSE, NULL},
+    {ID_BUDGET_CONCESSIONS, Command_Budget_Dialog, IDD_CONCESSIONS, NULL},
+    {ID_BUDGET_EXPENSES, Command_Budget_Dialog, IDD_EXPENSES, NULL},
+    {ID_PAGE_STANDINGS, Command_Switch_Page, ID_PAGE_STANDINGS, NULL},
+    {ID_PAGE_LEADERS, Command_Switch_Page, ID_PAGE_LEADERS, NULL},
+    {ID_PAGE_FINANCES, Command_Switch_Page, ID_PAGE_FINANCES, NULL},
+    {ID_PAGE_CALENDAR, Command_Switch_Page, ID_PAGE_CALENDAR, NULL},
+    {ID_PAGE_HALL_OF_FAME, Command_Switch_Page, ID_PAGE_HALL_OF_FAME, NULL},
+    {ID_TEAM_FREE_AGENTS, Command_Open_Dialog, IDD_FREE_AGENTS, NULL},
+    {ID_BUDGET_TICKETS, Command_Budget_Dialog, IDD_TICKETS, NULL},
+    {ID_TEAM_OTHER_TEAM, Command_Open_Dialog, IDD_OTHER_TEAM, NULL},
+    {ID_BUDGET_BROADCAST, Command_Budget_Dialog, IDD_BROADCAST, NULL},
+    {ID_LEAGUE_PLAYER_HALL_OF_FAME, Command_Open_Dialog, IDD_HALL_OF_FAME, NULL},
+    {ID_FILE_RETIRE, Command_Retire, 0, NULL},
+    {ID_PLAY_TRADING_DEADLINE, Command_Through_Trading_Deadline, 0, NULL},
+    {ID_PLAY_ONE_WEEK, Command_Advance_Weeks, 1, "ID_PLAY_ONE_WEEK"},
+    {ID_PLAY_ONE_MONTH, Command_Advance_Weeks, 4, "ID_PLAY_ONE_MONTH"},
+    {ID_PLAY_HALF_SEASON, Command_Advance_Weeks, 8, "ID_PLAY_HALF_SEASON"},
+    {ID_PLAY_REST_OF_SEASON, Command_Advance_Weeks, 22, "ID_PLAY_REST_OF_SEASON"},
+    {ID_PLAY_END_DRAFT, Command_End_Draft, 0, "ID_PLAY_END_DRAFT"},
+    {ID_PLAY_START_DRAFT, Command_Start_Draft, 0, "ID_PLAY_START_DRAFT"},
+    {ID_TOOLS_STADIUM_EDITOR, Command_Open_Dialog, IDD_STADIUM_EDITOR, NULL},
+    {ID_TEAM_FIND_PLAYERS, Command_Open_Dialog, IDD_FIND_PLAYERS, NULL},
+    {ID_HELP_ON_PAGE, Command_Help_On_Page, 0, NULL},
+    {ID_PLAY_STOP, Command_Stop, 0, NULL},
+    {ID_PLAY_FINISH_QUARTER, Command_Finish_Quarter, 0, NULL},
+    {ID_PLAY_FINISH_GAME, Command_Finish_Game, 0, NULL},
+    {ID_TOOLS_OPTIONS, Command_Open_Dialog, IDD_OPTIONS, NULL},
+    {ID_PLAY_VIEW_RECAP, Command_View_Recap, 0, NULL},
+    {ID_PLAY_CONTINUE_DRAFT, Command_Continue_Draft, 0, NULL},
+    {ID_PLAY_CALL_TIMEOUT, Command_Timeout, 0, NULL},
+    {ID_FILE_PRINT, Command_Open_Dialog, IDD_PRINT, NULL},
+    {ID_PLAY_VIEW_BOX_SCORE, Command_View_Box_Score, 0, NULL},
+    {ID_PAGE_PLAYOFFS, Command_Switch_Page, ID_PAGE_PLAYOFFS, NULL},
+    {ID_PAGE_DRAFT, Command_Switch_Page, ID_PAGE_DRAFT, NULL},
+    {ID_TOOLS_SPECIAL, Command_Special_Tool, 0, NULL},
+    {ID_PLAY_INJURY_CONTINGENCY, Command_Open_Dialog, IDD_INJURY_CONTINGENCY,
+     "ID_PLAY_INJURY_CONTINGENCY"},
+    {ID_TOOLS_CITY_EDITOR, Command_Open_Dialog, IDD_CITY_EDITOR, NULL},
+    {ID_TOOLS_LEAGUE_EDITOR, Command_League_Editor, IDD_LEAGUE_EDITOR, NULL},
+    {ID_TOOLS_OUTPUT_ROSTERS, Command_Output_Rosters, 0, NULL},
+    {ID_TEAM_OFFENSE, Command_Open_Dialog, IDD_OFFENSE, NULL},
+    {ID_TEAM_SPECIAL_TEAMS, Command_Open_Dialog, IDD_SPECIAL_TEAMS, NULL},
+    {ID_TEAM_COLLEGE_DRAFT, Command_College_Draft, 0, NULL},
+    {ID_PAGE_GAMES, Command_Switch_Page, ID_PAGE_GAMES, NULL},
+    {ID_TOOLS_DATABASE_NOTES, Command_Open_Dialog, IDD_DATABASE_NOTES, NULL},
+    {ID_TOOLS_FANTASY_DRAFT, Command_Fantasy_Draft, 0, NULL},
+    {ID_TEAM_TRADING_BLOCK, Command_Trades, IDD_TRADING_BLOCK, NULL},
+    {ID_LEAGUE_TEAM_HISTORY, Command_Open_Dialog, IDD_HISTORY, NULL},
+    {ID_TOOLS_ADVANCED, Command_Open_Dialog, IDD_ADVANCED_TOOLS, NULL},
+    {ID_TEAM_SORTABLE_STATS, Command_Open_Dialog, IDD_SORTABLE_STATS, NULL},
+    {ID_PLAY_MULTIPLE_SEASONS, Command_Play_Seasons, IDD_PLAY_MULTIPLE_SEASONS, NULL},
+    {ID_DEBUG_SHOW_TIMER, Command_Show_Debug_Timer, 0, NULL},
+    {ID_TOOLS_VIEW_ENCYCLOPEDIA, Command_Open_Dialog, IDD_VIEW_ENCYCLOPEDIA, NULL},
+    {ID_HELP_VIEW_DEBUG_LOG, Command_View_Debug_Log, 0, NULL},
+    {ID_TEAM_PLAYBOOK, Command_Open_Dialog, IDD_PLAYBOOK_EDITOR, NULL},
+    GAME_KEY(0),
+    GAME_KEY(1),
+    GAME_KEY(2),
+    GAME_KEY(3),
+    GAME_KEY(4),
+    GAME_KEY(5),
+    GAME_KEY(6),
+    GAME_KEY(7),
+    GAME_KEY(8),
+    GAME_KEY(9),
+    GAME_KEY(10),
+    GAME_KEY(11),
+    GAME_KEY(12),
+    GAME_KEY(13),
+    GAME_KEY(14),
+    GAME_KEY(15),
+    {ID_GAME_KEY_TIMEOUT, Command_Timeout, 0, NULL},
+    {ID_GAME_KEY_ENTER, Command_Game_Screen_Key, ID_GAME_KEY_ENTER, NULL},
+    {ID_GAME_KEY_SPACE, Command_Game_Screen_Key, ID_GAME_KEY_SPACE, NULL},
+    {ID_TOOLS_SEASON_SIMULATOR, Command_Season_Simulator, IDD_SIMULATION_TOOL, NULL},
+    {ID_FILE_OPEN_GAME_FOLDER, Command_Open_Game_Folder, 0, NULL},
+    DEBUG_KEY(0),
+    DEBUG_KEY(1),
+    DEBUG_KEY(2),
+    DEBUG_KEY(3),
+    DEBUG_KEY(4),
+    DEBUG_KEY(5),
+    DEBUG_KEY(6),
+    DEBUG_KEY(7),
+    DEBUG_KEY(8),
+    DEBUG_KEY(9),
+    DEBUG_KEY(10),
+    DEBUG_KEY(11),
+};
+
+const MAIN_COMMAND* Find_Main_Command(int idCommand) {
+    for (const MAIN_COMMAND& command : kMainCommands)
+        if (command.idCommand == idCommand)
+            return &command;
+    return NULL;
+}
+
+int Count_Main_Commands(void) {
+    return (int)(sizeof(kMainCommands) / sizeof(kMainCommands[0]));
+}
+
+const MAIN_COMMAND* Get_Main_Command(int nRow) {
+    if (nRow < 0 || nRow >= Count_Main_Commands())
+        return NULL;
+    return &kMainCommands[nRow];
+}
+
+int Run_Main_Command(HWND hWnd, int idCommand) {
+    const MAIN_COMMAND* pCommand = Find_Main_Command(idCommand);
+    if (!pCommand)
+        return 0;
+    if (pCommand->szTimerName)
+        Debug_Timer(pCommand->szTimerName, 1);
+    pCommand->pHandler(hWnd, pCommand->nArgument);
+    if (pCommand->szTimerName)
+        Debug_Timer(NULL, 2);
+    return 1;
+}
