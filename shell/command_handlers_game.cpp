@@ -53,20 +53,29 @@ void Command_New_Game(HWND hWnd, int nUnused) {
         Do_Splash_Screen();
 }
 
+// The notice that a command must wait for the week's games, and the run stopped after them.
+static void Refuse_During_Week(const char* szCaption, const char* szText) {
+    Show_Message_Box(szCaption, "%s", szText);
+    Stop_Simulation();
+}
+
+static void Leave_Main_Window(HWND hWnd) {
+    Save_Window_Placement(hWnd);
+    DestroyWindow(hWnd);
+}
+
 void Close_Main_Window(HWND hWnd) {
     if (gSimulationRunning && !Get_Watched_Displayed_Game()) {
-        Show_Message_Box("Exit Game", "%s",
-                         "Can't exit while simulations are in progress.\n\nPlease try again once "
-                         "this week's games are completed.");
-        Stop_Simulation();
+        Refuse_During_Week("Exit Game",
+                           "Can't exit while simulations are in progress.\n\nPlease try again once "
+                           "this week's games are completed.");
         return;
     }
     if (!Confirm_Save_Changes(hWnd))
         return;
     gSimulationRunning = 0;
     gWaitingForClick = 0;
-    Save_Window_Placement(hWnd);
-    DestroyWindow(hWnd);
+    Leave_Main_Window(hWnd);
 }
 
 void Command_Exit(HWND hWnd, int nUnused) {
@@ -76,17 +85,12 @@ void Command_Exit(HWND hWnd, int nUnused) {
 
 void Command_Retire(HWND hWnd, int nUnused) {
     (void)nUnused;
-    if (gSimulationRunning) {
-        Show_Message_Box("Retiring", "%s",
-                         "Can't retire while simulations are in progress.\n\nPlease try again "
-                         "once this week's games are completed.");
-        Stop_Simulation();
-        return;
-    }
-    if (!Confirm_Retirement())
-        return;
-    Save_Window_Placement(hWnd);
-    DestroyWindow(hWnd);
+    if (gSimulationRunning)
+        Refuse_During_Week("Retiring",
+                           "Can't retire while simulations are in progress.\n\nPlease try again "
+                           "once this week's games are completed.");
+    else if (Confirm_Retirement())
+        Leave_Main_Window(hWnd);
 }
 
 void Command_Advance_Weeks(HWND hWnd, int nWeeks) {
@@ -102,30 +106,6 @@ void Command_Through_Trading_Deadline(HWND hWnd, int nUnused) {
     int nWeeks = LAST_TRADING_WEEK - gCurrentWeek;
     if (nWeeks >= 1)
         Advance_Weeks(nWeeks);
-}
-
-void Command_End_Draft(HWND hWnd, int nUnused) {
-    (void)hWnd;
-    (void)nUnused;
-    End_College_Draft_Command();
-}
-
-void Command_Start_Draft(HWND hWnd, int nUnused) {
-    (void)hWnd;
-    (void)nUnused;
-    End_Off_Season();
-}
-
-void Command_Continue_Draft(HWND hWnd, int nUnused) {
-    (void)hWnd;
-    (void)nUnused;
-    Resume_College_Draft();
-}
-
-void Command_Stop(HWND hWnd, int nUnused) {
-    (void)hWnd;
-    (void)nUnused;
-    Stop_Simulation();
 }
 
 void Command_Finish_Quarter(HWND hWnd, int nUnused) {
@@ -221,12 +201,6 @@ void Command_Season_Simulator(HWND hWnd, int idDialog) {
     if (nChoice != -1)
         Run_Season_Simulator(nChoice);
     Build_Play_Menu();
-}
-
-void Command_Special_Tool(HWND hWnd, int nUnused) {
-    (void)hWnd;
-    (void)nUnused;
-    Do_Special_Tool();
 }
 
 void Command_Show_Debug_Timer(HWND hWnd, int nUnused) {

@@ -2,7 +2,10 @@
 // Menu commands and accelerators come here through WM_COMMAND.
 
 #include "resources/resource.h"
+#include "personnel/personnel.h"
+#include "season/season.h"
 #include "shell/command_handlers.h"
+#include "tools/tools.h"
 
 // The menu commands' ids.
 enum MAIN_COMMAND_ID {
@@ -118,23 +121,23 @@ static const MAIN_COMMAND kMainCommands[] = {
     {ID_PLAY_ONE_MONTH, Command_Advance_Weeks, 4, "ID_PLAY_ONE_MONTH"},
     {ID_PLAY_HALF_SEASON, Command_Advance_Weeks, 8, "ID_PLAY_HALF_SEASON"},
     {ID_PLAY_REST_OF_SEASON, Command_Advance_Weeks, 22, "ID_PLAY_REST_OF_SEASON"},
-    {ID_PLAY_END_DRAFT, Command_End_Draft, 0, "ID_PLAY_END_DRAFT"},
-    {ID_PLAY_START_DRAFT, Command_Start_Draft, 0, "ID_PLAY_START_DRAFT"},
+    {ID_PLAY_END_DRAFT, NULL, 0, "ID_PLAY_END_DRAFT", End_College_Draft_Command},
+    {ID_PLAY_START_DRAFT, NULL, 0, "ID_PLAY_START_DRAFT", End_Off_Season},
     {ID_TOOLS_STADIUM_EDITOR, Command_Open_Dialog, IDD_STADIUM_EDITOR, NULL},
     {ID_TEAM_FIND_PLAYERS, Command_Open_Dialog, IDD_FIND_PLAYERS, NULL},
     {ID_HELP_ON_PAGE, Command_Help_On_Page, 0, NULL},
-    {ID_PLAY_STOP, Command_Stop, 0, NULL},
+    {ID_PLAY_STOP, NULL, 0, NULL, Stop_Simulation},
     {ID_PLAY_FINISH_QUARTER, Command_Finish_Quarter, 0, NULL},
     {ID_PLAY_FINISH_GAME, Command_Finish_Game, 0, NULL},
     {ID_TOOLS_OPTIONS, Command_Open_Dialog, IDD_OPTIONS, NULL},
     {ID_PLAY_VIEW_RECAP, Command_View_Recap, 0, NULL},
-    {ID_PLAY_CONTINUE_DRAFT, Command_Continue_Draft, 0, NULL},
+    {ID_PLAY_CONTINUE_DRAFT, NULL, 0, NULL, Resume_College_Draft},
     {ID_PLAY_CALL_TIMEOUT, Command_Timeout, 0, NULL},
     {ID_FILE_PRINT, Command_Open_Dialog, IDD_PRINT, NULL},
     {ID_PLAY_VIEW_BOX_SCORE, Command_View_Box_Score, 0, NULL},
     {ID_PAGE_PLAYOFFS, Command_Switch_Page, ID_PAGE_PLAYOFFS, NULL},
     {ID_PAGE_DRAFT, Command_Switch_Page, ID_PAGE_DRAFT, NULL},
-    {ID_TOOLS_SPECIAL, Command_Special_Tool, 0, NULL},
+    {ID_TOOLS_SPECIAL, NULL, 0, NULL, Do_Special_Tool},
     {ID_PLAY_INJURY_CONTINGENCY, Command_Open_Dialog, IDD_INJURY_CONTINGENCY,
      "ID_PLAY_INJURY_CONTINGENCY"},
     {ID_TOOLS_CITY_EDITOR, Command_Open_Dialog, IDD_CITY_EDITOR, NULL},
@@ -213,7 +216,10 @@ int Run_Main_Command(HWND hWnd, int idCommand) {
         return 0;
     if (pCommand->szTimerName)
         Debug_Timer(pCommand->szTimerName, 1);
-    pCommand->pHandler(hWnd, pCommand->nArgument);
+    if (pCommand->pHandler)
+        pCommand->pHandler(hWnd, pCommand->nArgument);
+    else if (pCommand->pAction)
+        pCommand->pAction();
     if (pCommand->szTimerName)
         Debug_Timer(NULL, 2);
     return 1;

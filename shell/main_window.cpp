@@ -34,7 +34,7 @@ static void Fit_Created_Window(HWND hWnd) {
         return;
     LONG nBottom = rc.bottom > rc.top + nMinHeight ? rc.bottom : rc.top + nMinHeight;
     int nHeight = (int)(nBottom - rc.top);
-    int nWidth = (int)((float)nMinWidth / (float)nMinHeight * (float)nHeight);
+    int nWidth = Get_Main_Window_Proportional_Width(nHeight);
     if (nBottom != rc.bottom || rc.left + nWidth != rc.right)
         SetWindowPos(hWnd, NULL, rc.left, rc.top, nWidth, nHeight, SWP_NOZORDER);
 }

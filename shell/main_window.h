@@ -30,6 +30,8 @@ void Translate_Main_Window_Message(MSG* pMsg);
 // ---- size and placement (main_window_placement.cpp) --------------------------------------------
 // The window size whose client area is MIN_CLIENT_WIDTH x MIN_CLIENT_HEIGHT under caption and menu.
 void Get_Main_Window_Min_Size(int* pnWidth, int* pnHeight);
+// The width in the minimum window's proportion for a height (single precision, truncated).
+int Get_Main_Window_Proportional_Width(int nHeight);
 // Keeps a rectangle being dragged at the WMSZ_* edge at the minimum size and proportion; 1 when
 // it changed the rectangle. Nothing happens without a main window.
 int Clamp_Main_Window_Sizing(RECT* pRect, int nEdge);
@@ -42,12 +44,15 @@ void Save_Window_Placement(HWND hWnd);
 // ---- the command table (command_table.cpp) -----------------------------------------------------
 // A handler gets the row's argument: a dialog id, a page id, a week count or the command id.
 typedef void (*MAIN_COMMAND_HANDLER)(HWND hWnd, int nArgument);
+typedef void (*MAIN_COMMAND_ACTION)(void);
 
+// A row runs its handler, or when it has none its action, which needs neither window nor argument.
 typedef struct {
     int idCommand;
     MAIN_COMMAND_HANDLER pHandler;
     int nArgument;
     const char* szTimerName;  // the debug timer runs around the command when set
+    MAIN_COMMAND_ACTION pAction = NULL;
 } MAIN_COMMAND;
 
 // The row of a command id; NULL for an id the main window leaves to DefWindowProc.

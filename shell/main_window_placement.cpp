@@ -10,11 +10,18 @@
 // The rectangle is the record's last four ints: left, top, right, bottom.
 #define PLACEMENT_OFFSET (FAME_FILE_SIZE - 4 * (int)sizeof(int32_t))
 
+// With the menu bar: the window has the main menu.
 void Get_Main_Window_Min_Size(int* pnWidth, int* pnHeight) {
     RECT rc = {0, 0, MIN_CLIENT_WIDTH, MIN_CLIENT_HEIGHT};
     AdjustWindowRectEx(&rc, MAIN_WINDOW_STYLE, TRUE, WS_EX_LEFT);
     *pnWidth = (int)(rc.right - rc.left);
     *pnHeight = (int)(rc.bottom - rc.top);
+}
+
+int Get_Main_Window_Proportional_Width(int nHeight) {
+    int nMinWidth, nMinHeight;
+    Get_Main_Window_Min_Size(&nMinWidth, &nMinHeight);
+    return (int)((float)nMinWidth / (float)nMinHeight * (float)nHeight);
 }
 
 static int Is_Left_Edge(int nEdge) {
@@ -68,33 +75,36 @@ int Clamp_Main_Window_Sizing(RECT* pRect, int nEdge) {
     return memcmp(&rcBefore, pRect, sizeof(RECT)) != 0;
 }
 
-// Keeps a length between the minimum and the room there is (never below the minimum).
-static int64_t Clamp_Length(int64_t nLength, int nMinimum, int64_t nRoom) {
-    if (nLength > nRoom)
-        nLength = nRoom;
-    return nLength < nMinimum ? nMinimum : nLength;
-}
-
-// Keeps a start so that the length fits inside the room's span, at the span's start when it
-// cannot fit.
+// Keeps a start so that the length fits inside the span, at the span's start when it cannot.
 static int64_t Clamp_Start(int64_t nStart, int64_t nLength, int64_t nSpanStart, int64_t nSpanEnd) {
     if (nStart + nLength > nSpanEnd)
         nStart = nSpanEnd - nLength;
     return nStart < nSpanStart ? nSpanStart : nStart;
 }
 
-// A rectangle from an old screen layout or a damaged file: sized between the minimum and the work
-// area and moved wholly onto the work area.
+// A rectangle from an old screen layout or a damaged file: its height between the minimum and
+// the work area's, its width in proportion (narrowed with the height to fit the work area), and
+// the whole moved onto the work area.
 static void Repair_Stored_Rect(RECT* pRect) {
     int nMinWidth, nMinHeight;
     Get_Main_Window_Min_Size(&nMinWidth, &nMinHeight);
     RECT rcWork;
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
         rcWork = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    int64_t nWidth = Clamp_Length((int64_t)pRect->right - pRect->left, nMinWidth,
-                                  (int64_t)rcWork.right - rcWork.left);
-    int64_t nHeight = Clamp_Length((int64_t)pRect->bottom - pRect->top, nMinHeight,
-                                   (int64_t)rcWork.bottom - rcWork.top);
+    int64_t nWorkWidth = (int64_t)rcWork.right - rcWork.left;
+    int64_t nWorkHeight = (int64_t)rcWork.bottom - rcWork.top;
+
+    int64_t nHeight = (int64_t)pRect->bottom - pRect->top;
+    if (nHeight > nWorkHeight)
+        nHeight = nWorkHeight;
+    if (nHeight < nMinHeight)
+        nHeight = nMinHeight;
+    int64_t nWidth = Get_Main_Window_Proportional_Width((int)nHeight);
+    while (nWidth > nWorkWidth && nHeight > nMinHeight) {
+        nHeight--;
+        nWidth = Get_Main_Window_Proportional_Width((int)nHeight);
+    }
+
     int64_t nLeft = Clamp_Start(pRect->left, nWidth, rcWork.left, rcWork.right);
     int64_t nTop = Clamp_Start(pRect->top, nHeight, rcWork.top, rcWork.bottom);
     pRect->left = (LONG)nLeft;
