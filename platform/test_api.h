@@ -30,7 +30,8 @@ struct TEST_SHOWN {
     bool bScripted;         // whether a script answered it
 };
 
-// Back to a fresh state: windows, queue, scripts, transcript, debugger output, clock, strict off.
+// Back to a fresh state: windows, queue, scripts, transcript, shell opens, debugger output, clock,
+// strict off.
 void Test_Reset_Platform();
 
 // Message boxes. Answers are used once each, in the order they were scripted; the first unused
@@ -83,7 +84,8 @@ bool Test_Begin_Popup_Loop(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd);
 // The command chosen in the last popup loop, 0 when it was dismissed.
 int Test_Popup_Loop_Choice();
 
-// Every ShellExecuteA the headless layer was asked for, oldest first.
+// Every ShellExecuteA the headless layer was asked for, oldest first (Test_Reset_Platform clears
+// them).
 struct TEST_SHELL_OPEN {
     std::string stVerb;
     std::string stFile;

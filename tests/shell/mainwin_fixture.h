@@ -34,6 +34,8 @@ protected:
         gPostseasonWeeks[0] = MAINWIN_FIRST_POSTSEASON_WEEK;
         gSizingInProgress = 0;
         gMainWindow = NULL;
+        gButtonBar = NULL;
+        gNewsBar = NULL;
         memset(&m_game, 0, sizeof(m_game));
         ASSERT_NE(Register_Main_Window_Class(Get_App_Instance()), 0u);
     }
@@ -44,6 +46,8 @@ protected:
         if (gMainWindow && IsWindow(gMainWindow))
             DestroyWindow(gMainWindow);
         gMainWindow = NULL;
+        gButtonBar = NULL;
+        gNewsBar = NULL;
         Test_Reset_Platform();
     }
 

@@ -206,6 +206,44 @@ TEST_F(MainwinPlacementTest, FrameDragIsClampedAndEndsTheSizingState) {
     EXPECT_EQ(memcmp(&rcWindow, &rcApplied, sizeof(RECT)), 0);
 }
 
+int gMainwinBarSizes = 0;
+
+LRESULT Mainwin_Bar_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_SIZE)
+        gMainwinBarSizes++;
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// The bars hide while the frame is dragged and come back sized and shown at its end; a resize
+// outside a drag sizes them too.
+TEST_F(MainwinPlacementTest, BarsHideDuringADragAndReturnAfterIt) {
+    Write_Fame_Rect(100, 80, 1300, 1000);
+    HWND hWnd = Create_Window();
+    WNDCLASSA wc;
+    memset(&wc, 0, sizeof(wc));
+    wc.lpfnWndProc = Mainwin_Bar_Proc;
+    wc.lpszClassName = "MainwinTestBar";
+    ASSERT_NE(RegisterClassA(&wc), 0u);
+    gButtonBar = CreateWindowExA(0, "MainwinTestBar", "", WS_CHILD | WS_VISIBLE, 0, 600, 1024, 36,
+                                 hWnd, NULL, NULL, NULL);
+    gNewsBar = CreateWindowExA(0, "MainwinTestBar", "", WS_CHILD | WS_VISIBLE, 0, 636, 1024, 24,
+                               hWnd, NULL, NULL, NULL);
+    gMainwinBarSizes = 0;
+
+    SendMessageA(hWnd, WM_ENTERSIZEMOVE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(gButtonBar));
+    EXPECT_FALSE(IsWindowVisible(gNewsBar));
+    SendMessageA(hWnd, WM_SIZE, SIZE_RESTORED, 0);
+    EXPECT_EQ(gMainwinBarSizes, 0);
+    SendMessageA(hWnd, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(gButtonBar));
+    EXPECT_TRUE(IsWindowVisible(gNewsBar));
+    EXPECT_EQ(gMainwinBarSizes, 2);
+
+    MoveWindow(hWnd, 100, 80, 1400, 1000, TRUE);
+    EXPECT_GE(gMainwinBarSizes, 4);
+}
+
 TEST_F(MainwinPlacementTest, PaintWaitsWhileSizing) {
     HWND hWnd = Create_Window();
     gSizingInProgress = 1;
