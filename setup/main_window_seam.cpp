@@ -1,5 +1,5 @@
 // Services of the setup dialogs that the main window's commands call: the Retire question, the
-// refusal of a command while games are played, the shell opens and the fame file's values.
+// refusal of a command while games are played, the shell open and the fame file's values.
 #include <string.h>
 
 #include "database/database.h"
@@ -22,24 +22,14 @@ void Stop_Play_With_Message(const char* szCaption, const char* szText) {
     Stop_Simulation();
 }
 
-static INT_PTR Shell_Open(HWND hWnd, const char* szFile) {
-    char szFolder[SHELL_FOLDER_SIZE];
-    if (!GetCurrentDirectoryA(sizeof(szFolder), szFolder))
-        szFolder[0] = 0;
-    return (INT_PTR)ShellExecuteA(hWnd, "open", szFile, NULL, szFolder, SW_SHOWNORMAL);
-}
-
+// The shell's "open", the working folder as the program's folder.
 int Open_With_Shell(HWND hWnd, const char* szFile) {
-    return Shell_Open(hWnd, szFile) > SHELL_OPEN_FAILED;
-}
-
-int Open_Web_Page(HWND hWnd, const char* szAddress) {
-    INT_PTR nResult = Shell_Open(hWnd, szAddress);
-    if (nResult > SHELL_OPEN_FAILED)
-        return 1;
-    Show_System_Error((int)nResult, "Error Launching URL", "Error %d.  Could not access: \"%s\"",
-                      (int)nResult, szAddress ? szAddress : "");
-    return 0;
+    char szFolder[SHELL_FOLDER_SIZE];
+    DWORD nLength = GetCurrentDirectoryA(sizeof(szFolder), szFolder);
+    if (nLength == 0 || nLength >= sizeof(szFolder))
+        szFolder[0] = 0;
+    INT_PTR nResult = (INT_PTR)ShellExecuteA(hWnd, "open", szFile, NULL, szFolder, SW_SHOWNORMAL);
+    return nResult > SHELL_OPEN_FAILED;
 }
 
 // The file is written back only when it was read, so a read failure never wipes it.

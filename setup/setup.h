@@ -40,12 +40,10 @@ int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 // ---- the game matchup dialog --------------------------------------------------------------------
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
 
-// ---- needed by the main window ------------------------------------------------------------------
+// ---- needed by the main window
 int Confirm_Retirement(void);  // 1 when the user retires
 // Shows the text with "Please try again once this day is completed." and stops the running
 // advance after the current day.
 void Stop_Play_With_Message(const char* szCaption, const char* szText);
 int Open_With_Shell(HWND hWnd, const char* szFile);  // 1 when the shell accepted it
-// As Open_With_Shell, telling the user when the address cannot be opened.
-int Open_Web_Page(HWND hWnd, const char* szAddress);
-void Set_Fame_File_Value(int nIndex, int nValue);  // one int of the file's value array
+void Set_Fame_File_Value(int nIndex, int nValue);    // one int of the file's value array

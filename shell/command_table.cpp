@@ -77,7 +77,8 @@ enum MAIN_COMMAND_ID {
     ID_GAME_KEY_ENTER = 40133,
     ID_GAME_KEY_SPACE = 40134,
     ID_TOOLS_SEASON_SIMULATOR = 40135,
-    ID_FILE_OPEN_GAME_FOLDER = 40136
+    ID_FILE_OPEN_GAME_FOLDER = 40136,
+    ID_DEBUG_KEY_FIRST = ID_DEBUG_VISITOR_SCORE_DOWN  // Ctrl+F1..Ctrl+F12: 40140..40151
 };
 
 // The Broadcast budget dialog has no menu item and no template of its own.
@@ -85,11 +86,8 @@ enum MAIN_COMMAND_ID {
 
 #define GAME_KEY(n) \
     { ID_GAME_KEY_FIRST + (n), Command_Game_Screen_Key, ID_GAME_KEY_FIRST + (n), NULL }
-#define DEBUG_KEY(n)                                                                             \
-    {                                                                                            \
-        ID_DEBUG_VISITOR_SCORE_DOWN + (n), Command_Debug_Key, ID_DEBUG_VISITOR_SCORE_DOWN + (n), \
-            NULL                                                                                 \
-    }
+#define DEBUG_KEY(n) \
+    { ID_DEBUG_KEY_FIRST + (n), Command_Debug_Key, ID_DEBUG_KEY_FIRST + (n), NULL }
 
 static const MAIN_COMMAND kMainCommands[] = {
     {ID_FILE_SAVE, Command_Save_Game, 0, NULL},

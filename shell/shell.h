@@ -70,7 +70,7 @@ void Seed_Startup_Random(void);
 // ---- the Play menu ------------------------------------------------------------------------------
 void Set_Game_Menu(HMENU hMenu);
 
-// ---- needed by the main window ------------------------------------------------------------------
+// ---- needed by the main window
 int Debug_Timer(const char* szName, int nMode);  // the elapsed milliseconds
 int Do_Splash_Screen(void);                      // 1 when a game was started or resumed
 void Show_Help_Topic(int nTopic);

@@ -70,6 +70,6 @@ int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives
 // rows of the earlier seasons are cleared; returns how many seasons were dropped from them.
 int Rebase_League_To_Current_Season(void);
 
-// ---- needed by the main window ------------------------------------------------------------------
+// ---- needed by the main window
 void Do_Special_Tool(void);
 void Run_Season_Simulator(int nSeasons);
