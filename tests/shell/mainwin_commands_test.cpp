@@ -255,4 +255,21 @@ TEST_F(MainwinCommandTest, WebPagesAndTheGameFolderOpenWithTheShell) {
     EXPECT_EQ(aOpens[2].nShowCmd, SW_SHOWNORMAL);
 }
 
+// The debug log opens when it is there; a failing open is not reported.
+TEST_F(MainwinCommandTest, DebugLogOpensOnlyWhenItExists) {
+    HWND hWnd = Create_Window();
+    remove("debug.txt");  // the missing fame file was logged there
+    Test_Clear_Transcript();
+    Send_Command(hWnd, 40113);
+    EXPECT_TRUE(Test_Get_Shell_Opens().empty());
+    EXPECT_TRUE(Test_Get_Transcript().empty());
+
+    FILE* pFile = fopen("debug.txt", "w");
+    ASSERT_NE(pFile, (FILE*)NULL);
+    fclose(pFile);
+    Send_Command(hWnd, 40113);
+    ASSERT_EQ(Test_Get_Shell_Opens().size(), 1u);
+    EXPECT_NE(Test_Get_Shell_Opens()[0].stFile.find("debug.txt"), std::string::npos);
+}
+
 }  // namespace
