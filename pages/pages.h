@@ -124,3 +124,6 @@ int Get_Team_Title_Level(int nTeam);
 int Get_Best_Title_Team(void);
 void Get_Champions_View(CHAMPIONS_VIEW* pView);
 void Play_Champion_Sound(void);
+
+// ---- needed by the main window
+int Handle_Game_Screen_Command(int idCommand);  // 1 when the game screen took the command

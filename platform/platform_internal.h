@@ -264,6 +264,7 @@ struct MODAL_OUTCOME {
     INT_PTR nResult;
     bool bAnswered;  // a script (or a person) acted on it
     bool bEnded;     // EndDialog ended it; otherwise it was closed with IDCANCEL
+    std::string stText;  // its static controls' texts at its end, one a line
 };
 
 // What differs between showing windows on a display and keeping them in memory.
@@ -326,7 +327,6 @@ void Script_Reset(void);
 // ---- sounds and the shell (services/sound.cpp, services/shell_open.cpp, backend/sdl/sdl_audio.cpp)
 // Back to no sound asked for and no shell call recorded.
 void Sound_Reset(void);
-void Shell_Open_Reset(void);
 // The SDL backend's audio: the device opens on first use and closes at exit (or when the backend
 // closes). Play cuts off the sound playing; false when the file or the device fails.
 bool Sdl_Audio_Play(const char* szPath, bool bWait);

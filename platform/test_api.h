@@ -23,14 +23,15 @@ struct TEST_SHOWN {
     TEST_SHOWN_KIND nKind;
     int nTemplateId;        // dialogs: the template id; boxes: 0
     std::string stCaption;  // dialogs: the caption as it stood when the dialog ended
-    std::string stText;     // boxes: the text; dialogs: empty
+    std::string stText;     // boxes: the text; dialogs: their static texts at the end, a line each
     UINT uType;             // boxes: the MessageBoxA type; dialogs: 0
     LPARAM lParam;          // dialogs: the init parameter
     INT_PTR nResult;        // what the box or dialog returned
     bool bScripted;         // whether a script answered it
 };
 
-// Back to a fresh state: windows, queue, scripts, transcript, debugger output, clock, strict off.
+// Back to a fresh state: windows, queue, scripts, transcript, shell opens, debugger output, clock,
+// strict off.
 void Test_Reset_Platform();
 
 // Message boxes. Answers are used once each, in the order they were scripted; the first unused
@@ -82,6 +83,18 @@ int Test_Message_Box_Window_Result(HWND hBox);
 bool Test_Begin_Popup_Loop(HMENU hMenu, UINT uFlags, POINT ptScreen, HWND hWnd);
 // The command chosen in the last popup loop, 0 when it was dismissed.
 int Test_Popup_Loop_Choice();
+
+// Every ShellExecuteA the headless layer was asked for, oldest first (Test_Reset_Platform clears
+// them).
+struct TEST_SHELL_OPEN {
+    std::string stVerb;
+    std::string stFile;
+    std::string stParameters;
+    std::string stDirectory;
+    int nShowCmd;
+};
+const std::vector<TEST_SHELL_OPEN>& Test_Get_Shell_Opens();
+void Test_Clear_Shell_Opens();
 
 // Strict mode: a box or dialog with no script calls the handler (tests install one that fails).
 // Without strict mode, an unscripted box takes its default button and a dialog ends IDCANCEL.
@@ -145,19 +158,6 @@ struct TEST_SOUND {
     int nCount = 0;
 };
 TEST_SOUND Test_Get_Last_Sound();
-
-// Every ShellExecuteA call since the last reset, as the program made it (null texts empty), with
-// the result it got.
-struct TEST_SHELL_CALL {
-    HWND hWnd;
-    std::string stOperation;
-    std::string stFile;
-    std::string stParameters;
-    std::string stDirectory;
-    int nShowCmd;
-    INT_PTR nResult;
-};
-const std::vector<TEST_SHELL_CALL>& Test_Get_Shell_Calls();
 
 // ---- control-level driving ----------------------------------------------------------------------
 // A dialog's controls driven as a user would: input goes through the backend's input path and

@@ -321,6 +321,7 @@ typedef struct tagSYSTEMTIME {
 #define WS_OVERLAPPEDWINDOW 0x00CF0000L
 #define WS_POPUPWINDOW 0x80880000L
 
+#define WS_EX_LEFT 0x00000000L
 #define WS_EX_DLGMODALFRAME 0x00000001L
 #define WS_EX_TOPMOST 0x00000008L
 #define WS_EX_TOOLWINDOW 0x00000080L
@@ -601,19 +602,6 @@ BOOL Platform_Begin_User_Wait(LPCSTR szWhat);
 BOOL PlaySoundA(LPCSTR szSound, HMODULE hModule, DWORD fdwSound);
 #define PlaySound PlaySoundA
 
-// ---- the shell ----------------------------------------------------------------------------------
-#define SE_ERR_FNF 2
-#define SE_ERR_NOASSOC 31
-
-// Opens a file or web address with the desktop's program for it ("open", or a null operation).
-// Above 32 when the opening started; SE_ERR_FNF when the file does not exist, SE_ERR_NOASSOC when
-// the desktop has no way to open it. Headless, nothing opens: the call is recorded.
-HINSTANCE ShellExecuteA(HWND hWnd, LPCSTR szOperation, LPCSTR szFile, LPCSTR szParameters,
-                        LPCSTR szDirectory, int nShowCmd);
-// The working folder into szBuffer; its length, or the size needed (with the terminator) when
-// the buffer is too small, 0 on failure.
-DWORD GetCurrentDirectoryA(DWORD nBufferLength, LPSTR szBuffer);
-
 // ---- the backend -------------------------------------------------------------------------------
 // Chooses where windows appear: "sdl" opens real windows when a display is present (DISPLAY or
 // WAYLAND_DISPLAY set and the video system starts), "headless" keeps everything in memory.
@@ -624,6 +612,23 @@ LPCSTR Platform_Backend_Name(void);
 // Saves what the display shows of the window's real window (menu bar and client area) as a PNG
 // file, read back from the screen; FALSE headless, where nothing is shown.
 BOOL Platform_Save_Screenshot(HWND hWnd, LPCSTR szPngPath);
+
+// ---- the shell ------------------------------------------------------------------------------
+// ShellExecuteA's answers at or below 32 are errors.
+#define SE_ERR_FNF 2
+#define SE_ERR_PNF 3
+#define SE_ERR_ACCESSDENIED 5
+#define SE_ERR_NOASSOC 31
+
+// Opens a file, folder or address with the desktop's handler (xdg-open) without waiting for it;
+// only the verb "open" (or none) is known. A local path that does not exist gives SE_ERR_FNF,
+// anything else the handler cannot be started for SE_ERR_NOASSOC; success a value above 32.
+// Headless nothing is started: the request is kept for the tests (Test_Get_Shell_Opens).
+HINSTANCE ShellExecuteA(HWND hWnd, LPCSTR szVerb, LPCSTR szFile, LPCSTR szParameters,
+                        LPCSTR szDirectory, int nShowCmd);
+// The working folder's path: its length, or the size needed (with the terminator) when the
+// buffer is too small, or 0 on failure.
+DWORD GetCurrentDirectoryA(DWORD nSize, LPSTR szBuffer);
 
 // ---- files ------------------------------------------------------------------------------------
 // Every game file open goes through the resolver: '\' becomes '/', and a path whose exact

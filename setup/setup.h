@@ -48,3 +48,10 @@ void Show_Build_Date(HWND hDlg);   // the program file's date in the About box
 int Open_Web_Page(HWND hWnd, const char* szAddress);
 int Get_Human_Team(int n);  // the n-th human-run league team; -1 when there are fewer
 void Format_Saved_Game_Description(char* szOut, int nSize);
+// ---- needed by the main window
+int Confirm_Retirement(void);  // 1 when the user retires
+// Shows the text with "Please try again once this day is completed." and stops the running
+// advance after the current day.
+void Stop_Play_With_Message(const char* szCaption, const char* szText);
+int Open_With_Shell(HWND hWnd, const char* szFile);  // 1 when the shell accepted it
+void Set_Fame_File_Value(int nIndex, int nValue);    // one int of the file's value array

@@ -7,28 +7,20 @@
 #define LIST_LAYOUT_CLASS_SIZE 32
 
 // WM_SIZING edges whose drag moves the top or the left edge.
-static int Is_Top_Edge(int nEdge) {
-    return nEdge == WMSZ_TOP || nEdge == WMSZ_TOPLEFT || nEdge == WMSZ_TOPRIGHT;
-}
-
-static int Is_Left_Edge(int nEdge) {
-    return nEdge == WMSZ_LEFT || nEdge == WMSZ_TOPLEFT || nEdge == WMSZ_BOTTOMLEFT;
-}
-
 void Clamp_Sizing_Rect(RECT* pRect, const RECT* pMinimum, int nEdge, int nFlags) {
     if (!pRect || !pMinimum)
         return;
     int nMinHeight = pMinimum->bottom - pMinimum->top;
     int nMinWidth = pMinimum->right - pMinimum->left;
     if (!(nFlags & SIZING_GROW_HEIGHT) || pRect->bottom - pRect->top < nMinHeight) {
-        if (Is_Top_Edge(nEdge))
+        if (Is_Sizing_Top_Edge(nEdge))
             pRect->top = pRect->bottom - nMinHeight;
         else
             pRect->bottom = pRect->top + nMinHeight;
     }
     if ((nFlags & SIZING_GROW_WIDTH) && pRect->right - pRect->left >= nMinWidth)
         return;
-    if (Is_Left_Edge(nEdge))
+    if (Is_Sizing_Left_Edge(nEdge))
         pRect->left = pRect->right - nMinWidth;
     else
         pRect->right = pRect->left + nMinWidth;

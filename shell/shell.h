@@ -6,6 +6,7 @@
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
 #include "shell/menus.h"
+#include "shell/main_window.h"
 #include "shell/path_canvas.h"
 #include "shell/startup.h"
 #include "shell/bars.h"
@@ -76,3 +77,6 @@ void Set_Game_Menu(HMENU hPlayMenu);
 
 // ---- needed by bitmap cache
 void Draw_Team_Logo_Above_Bar(HDC hdc);  // the user's team logo above the button bar
+
+// ---- needed by the main window
+void On_Page_Mouse(HWND hWnd, UINT uMsg, int x, int y);

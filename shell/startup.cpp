@@ -111,6 +111,8 @@ int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int n
     Init_Bitmap_Cache();
     Ensure_Fame_File();
     Update_Install_Registry();
+    if (!Register_Main_Window_Class(hInstance))
+        return Abandon_Startup("the main window's class could not be registered.");
     if (!Create_Main_Window(hInstance, nShowCmd))
         return Abandon_Startup("the main window could not be created.");
 

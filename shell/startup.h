@@ -79,7 +79,7 @@ void Install_Crash_Handler(void);
 // errors and a backtrace) in the installation folder. Safe inside a signal handler; always 0.
 int Write_Crash_Dump(const CRASH_INFO* pCrash);
 
-// ---- what start-up needs of the main window (startup_seams.cpp) ---------------------------------
+// ---- the main window (main_window.cpp) ---------------------------------------------------------
 HWND Create_Main_Window(HINSTANCE hInstance, int nShow);
 
 // ---- the pages' column names (column_names.cpp) ---------------------------------------------------

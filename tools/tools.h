@@ -73,3 +73,6 @@ int Rebase_League_To_Current_Season(void);
 // ---- needed by gfx-drawing
 // While the season simulator runs: 1, with the season under way (from 1) and the seasons asked for.
 int Get_Season_Simulator_Progress(int* pnSeason, int* pnTarget);
+// ---- needed by the main window
+void Do_Special_Tool(void);
+void Run_Season_Simulator(int nSeasons);

@@ -5,6 +5,7 @@
 // with IDCANCEL, so nothing ever waits for input that cannot come.
 #include "../platform_internal.h"
 #include "../rc/rc_tables.h"
+#include "../window/window_data.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -263,6 +264,20 @@ LRESULT Dialog_Window_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return DefDlgProcA(hDlg, uMsg, wParam, lParam);
 }
 
+// The texts of the dialog's static controls, one a line (the transcript's record of what it said).
+static std::string Dialog_Static_Texts(HWND hDlg) {
+    std::string stTexts;
+    for (HWND hChild = GetWindow(hDlg, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        const WINDOW_DATA* pChild = Window_Find(hChild);
+        if (!pChild || strcasecmp(pChild->stClass.c_str(), "STATIC") != 0) continue;
+        char szText[2048];
+        if (GetWindowTextA(hChild, szText, sizeof(szText)) <= 0) continue;
+        if (!stTexts.empty()) stTexts += "\n";
+        stTexts += szText;
+    }
+    return stTexts;
+}
+
 INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner, DLGPROC pProc,
                         LPARAM lParam) {
     int nTemplateId = 0;
@@ -296,6 +311,7 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     if (IsWindow(hDlg)) {
         GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
         outcome.szCaption = szCaption;
+        outcome.stText = Dialog_Static_Texts(hDlg);
     }
     DestroyWindow(hDlg);
     if (hWasActive && IsWindow(hWasActive)) SetActiveWindow(hWasActive);

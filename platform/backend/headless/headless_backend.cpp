@@ -56,8 +56,9 @@ bool Headless_Run_Modal_Dialog(HWND hDlg, int nTemplateId) {
 }
 
 void Headless_Dialog_Closed(size_t nToken, const MODAL_OUTCOME& outcome) {
-    TEST_SHOWN shown = {TEST_SHOWN_DIALOG, outcome.nTemplateId, outcome.szCaption, "", 0,
-                        outcome.lParam,    outcome.nResult,     outcome.bAnswered};
+    TEST_SHOWN shown = {
+        TEST_SHOWN_DIALOG, outcome.nTemplateId, outcome.szCaption, outcome.stText, 0,
+        outcome.lParam,    outcome.nResult,     outcome.bAnswered};
     Script_Set_Shown_Result(nToken, shown);
     if (!outcome.bAnswered && !outcome.bEnded) Script_Report_Unscripted(shown);
 }

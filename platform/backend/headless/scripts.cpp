@@ -41,6 +41,7 @@ bool Answer_Fits(const BOX_ANSWER& a, const std::string& stText, const std::stri
 
 void Script_Reset(void) {
     Popup_Script_Reset();
+    Test_Clear_Shell_Opens();
     gBoxAnswers.clear();
     gDialogScripts.clear();
     gTranscript.clear();

@@ -37,7 +37,6 @@ void Test_Reset_Platform() {
     Scroll_Reset();
     Clipboard_Reset();
     Sound_Reset();
-    Shell_Open_Reset();
 }
 
 void Test_Pump_Messages() { Queue_Pump(); }

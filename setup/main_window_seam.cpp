@@ -1,0 +1,48 @@
+// Services of the setup dialogs that the main window's commands call: the Retire question, the
+// refusal of a command while games are played, the shell open and the fame file's values.
+#include <string.h>
+
+#include "database/database.h"
+#include "season/season.h"
+#include "setup/setup.h"
+
+#define FAME_VALUES_OFFSET 22080
+#define FAME_VALUE_COUNT 300
+#define SHELL_FOLDER_SIZE 4096
+#define SHELL_OPEN_FAILED 32  // ShellExecuteA's answers up to this are errors
+
+// Nobody retires: the game goes on.
+// STAND-IN(setup): asks whether to retire and enters the user into the users' Hall of Fame.
+int Confirm_Retirement(void) {
+    return 0;
+}
+
+void Stop_Play_With_Message(const char* szCaption, const char* szText) {
+    Show_Message_Box(szCaption, "%s\n\nPlease try again once this day is completed.", szText);
+    Stop_Simulation();
+}
+
+// The shell's "open", the working folder as the program's folder.
+int Open_With_Shell(HWND hWnd, const char* szFile) {
+    char szFolder[SHELL_FOLDER_SIZE];
+    DWORD nLength = GetCurrentDirectoryA(sizeof(szFolder), szFolder);
+    if (nLength == 0 || nLength >= sizeof(szFolder))
+        szFolder[0] = 0;
+    INT_PTR nResult = (INT_PTR)ShellExecuteA(hWnd, "open", szFile, NULL, szFolder, SW_SHOWNORMAL);
+    return nResult > SHELL_OPEN_FAILED;
+}
+
+// The file is written back only when it was read, so a read failure never wipes it.
+void Set_Fame_File_Value(int nIndex, int nValue) {
+    if (nIndex < 0 || nIndex >= FAME_VALUE_COUNT) {
+        Report_Error("Invalid nIndex in Set_Fame_File_Value(%d,%d)", nIndex, nValue);
+        return;
+    }
+    static uint8_t abRecord[FAME_FILE_SIZE];
+    if (!Read_Fame_File(abRecord))
+        return;
+    int32_t nStored = nValue;
+    memcpy(abRecord + FAME_VALUES_OFFSET + nIndex * (int)sizeof(int32_t), &nStored,
+           sizeof(nStored));
+    Write_Fame_File(abRecord);
+}
