@@ -126,6 +126,18 @@ void Art_Confetti(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed, int n
     }
 }
 
+// The show scene: rays behind a football over a field, the word mark below it; the heights are
+// fractions of the picture's.
+void Art_Show_Scene(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed, double dBall,
+                    double dField, double dTitle) {
+    Art_Page_Ground(pImage, skin, nSeed);
+    double w = pImage->nWidth, h = pImage->nHeight;
+    Art_Rays(pImage, w / 2, h * dBall, w * 0.75, Art_Alpha(skin.glow, 60), 18);
+    Art_Field_View(pImage, h * dField);
+    Art_Draw_Football(pImage, w / 2, h * dBall, h * 0.41, -0.45);
+    Art_Title(pImage, skin, "FOOTBALL VANTO", w / 2, h * dTitle, h * 0.115);
+}
+
 }  // namespace
 
 void Art_Draw_Football(ART_IMAGE* pImage, double cx, double cy, double dLength, double dAngle) {
@@ -167,12 +179,8 @@ void Art_Draw_Football(ART_IMAGE* pImage, double cx, double cy, double dLength, 
 void Art_Draw_Startup(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(300 + item.nWidth + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin, nSeed);
+    Art_Show_Scene(pImage, skin, nSeed, 0.36, 0.68, 0.72);
     double w = pImage->nWidth, h = pImage->nHeight;
-    Art_Rays(pImage, w / 2, h * 0.36, w * 0.7, Art_Alpha(skin.glow, 60), 18);
-    Art_Field_View(pImage, h * 0.68);
-    Art_Draw_Football(pImage, w / 2, h * 0.36, h * 0.42, -0.45);
-    Art_Title(pImage, skin, "FOOTBALL VANTO", w / 2, h * 0.72, h * 0.11);
     Art_Label(pImage, "RUN THE FRANCHISE", w * 0.3, h * 0.76, w * 0.7, h * 0.82, h * 0.035,
               Art_Lighter(skin.light, 0.4), true);
     Art_Page_Finish(pImage, nSeed);
@@ -206,12 +214,8 @@ void Art_Draw_Champions(const ART_ITEM& item, ART_IMAGE* pImage) {
 void Art_Draw_Splash(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(500 + item.nParam + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin, nSeed);
+    Art_Show_Scene(pImage, skin, nSeed, 0.38, 0.74, 0.8);
     double w = pImage->nWidth, h = pImage->nHeight;
-    Art_Rays(pImage, w / 2, h * 0.4, w * 0.8, Art_Alpha(skin.glow, 60), 16);
-    Art_Field_View(pImage, h * 0.74);
-    Art_Draw_Football(pImage, w / 2, h * 0.38, h * 0.4, -0.45);
-    Art_Title(pImage, skin, "FOOTBALL VANTO", w / 2, h * 0.8, h * 0.12);
     if (item.nParam == 1)
         Art_Label(pImage, "A NEW VERSION IS AVAILABLE", w * 0.15, h * 0.84, w * 0.85, h * 0.95,
                   h * 0.06, Art_Lighter(skin.glow, 0.5), true);

@@ -113,8 +113,13 @@ void Art_Features(ART_IMAGE* pImage, const ART_FACE& face, double s, double cy) 
     const double aNose[] = {60 * s, (cy + 1) * s, 57 * s, (cy + 11) * s, 61 * s, (cy + 12) * s};
     Art_Stroke_Line(pImage, aNose, 3, 1.4 * s, line);
     if (face.bMoustache) {
+        // A full moustache, wider than the mouth and drooping at its ends.
         agg::path_storage moustache;
-        Art_Add_Rounded_Rect(&moustache, 51 * s, (cy + 14) * s, 69 * s, (cy + 18) * s, 2 * s);
+        moustache.move_to(47 * s, (cy + 19) * s);
+        moustache.curve3(52 * s, (cy + 12) * s, 60 * s, (cy + 13) * s);
+        moustache.curve3(68 * s, (cy + 12) * s, 73 * s, (cy + 19) * s);
+        moustache.curve3(60 * s, (cy + 16.5) * s, 47 * s, (cy + 19) * s);
+        moustache.close_polygon();
         Art_Fill(pImage, moustache, face.hair);
     }
     agg::path_storage mouth;

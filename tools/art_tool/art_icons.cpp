@@ -174,8 +174,8 @@ void Art_Draw_Weather(const ART_ITEM& item, ART_IMAGE* pImage) {
     double s = pImage->nWidth / 30.0;
     switch (item.nIndex) {
     case 0:  // clouds
-        Art_Cloud(pImage, s, 4, -3, Art_Rgb(210, 216, 226), Art_Rgb(130, 140, 156));
-        Art_Cloud(pImage, s, -2, 4, kArtCloudTop, kArtCloudBottom);
+        Art_Cloud(pImage, s, 4, 0, Art_Rgb(210, 216, 226), Art_Rgb(130, 140, 156));
+        Art_Cloud(pImage, s, -2, 6, kArtCloudTop, kArtCloudBottom);
         break;
     case 1:  // flurries
         Art_Cloud(pImage, s, 0, -2, kArtCloudTop, kArtCloudBottom);

@@ -52,11 +52,11 @@ ART_POSE Art_Pose_Of(int nPosition) {
         break;
     case 3:  // TE: reaching up for a catch
     case 4:  // WR
-        set(pose.aElbows, 38, 24, 62, 24);
-        set(pose.aHands, 42, 8, 58, 8);
+        set(pose.aElbows, 38, 28, 62, 28);
+        set(pose.aHands, 42, 13, 58, 13);
         set(pose.aKnees, 38, 108, 64, 100);
         set(pose.aFeet, 36, 140, 58, 124);
-        pose.aBall[0] = 50, pose.aBall[1] = 4;
+        pose.aBall[0] = 50, pose.aBall[1] = 8;
         pose.dLimb = nPosition == 3 ? 11 : 8.5;
         pose.dTorso = nPosition == 3 ? 32 : 27;
         break;
@@ -66,8 +66,8 @@ ART_POSE Art_Pose_Of(int nPosition) {
     case 9:
         pose.aHead[1] = 40;
         set(pose.aShoulders, 32, 54, 68, 54);
-        set(pose.aElbows, 30, 78, 70, 78);
-        set(pose.aHands, 34, nPosition == 7 ? 140 : 100, 66, 100);
+        set(pose.aElbows, 20, 76, 80, 76);
+        set(pose.aHands, 26, nPosition == 7 ? 138 : 102, 74, 102);
         set(pose.aHips, 38, 96, 62, 96);
         set(pose.aKnees, 26, 118, 74, 118);
         set(pose.aFeet, 24, 142, 76, 142);
@@ -116,47 +116,82 @@ ART_POSE Art_Pose_Of(int nPosition) {
     return pose;
 }
 
+// A limb of two segments, the upper one thicker, ending in a hand or a foot.
 void Art_Limb(ART_IMAGE* pImage, double s, const double* pA, const double* pB, const double* pC,
-              int nSide, double dWidth, ART_COLOUR colour) {
-    const double aLimb[] = {pA[2 * nSide] * s,     pA[2 * nSide + 1] * s, pB[2 * nSide] * s,
-                            pB[2 * nSide + 1] * s, pC[2 * nSide] * s,     pC[2 * nSide + 1] * s};
-    Art_Stroke_Line(pImage, aLimb, 3, dWidth * s, colour);
+              int nSide, double dUpper, double dLower, ART_COLOUR colour) {
+    const double* a = pA + 2 * nSide;
+    const double* b = pB + 2 * nSide;
+    const double* c = pC + 2 * nSide;
+    const double aUpper[] = {a[0] * s, a[1] * s, b[0] * s, b[1] * s};
+    const double aLower[] = {b[0] * s, b[1] * s, c[0] * s, c[1] * s};
+    Art_Stroke_Line(pImage, aUpper, 2, dUpper * s, colour);
+    Art_Stroke_Line(pImage, aLower, 2, dLower * s, colour);
+}
+
+// The trunk: wide shoulders narrowing to the waist, then the hips.
+void Art_Torso(ART_IMAGE* pImage, const ART_POSE& pose, double s, ART_COLOUR body) {
+    const double* sh = pose.aShoulders;
+    const double* hp = pose.aHips;
+    double dPad = pose.dTorso * 0.22;
+    agg::path_storage torso;
+    torso.move_to((sh[0] - dPad) * s, (sh[1] - 2) * s);
+    torso.line_to((sh[2] + dPad) * s, (sh[3] - 2) * s);
+    torso.curve3((sh[2] + dPad * 0.3) * s, (sh[3] + hp[3]) / 2 * s, (hp[2] + 2) * s,
+                 (hp[3] - 6) * s);
+    torso.line_to((hp[2] + 5) * s, (hp[3] + 5) * s);
+    torso.line_to((hp[0] - 5) * s, (hp[1] + 5) * s);
+    torso.line_to((hp[0] - 2) * s, (hp[1] - 6) * s);
+    torso.curve3((sh[0] - dPad * 0.3) * s, (sh[1] + hp[1]) / 2 * s, (sh[0] - dPad) * s,
+                 (sh[1] - 2) * s);
+    torso.close_polygon();
+    Art_Fill(pImage, torso, body);
+    for (int nSide = 0; nSide < 2; nSide++) {
+        agg::path_storage pad;
+        Art_Add_Ellipse(&pad, sh[2 * nSide] * s, (sh[2 * nSide + 1] - 1) * s, pose.dTorso * 0.3 * s,
+                        pose.dTorso * 0.2 * s);
+        Art_Fill(pImage, pad, body);
+    }
 }
 
 void Art_Figure(ART_IMAGE* pImage, const ART_POSE& pose, double s, ART_COLOUR body) {
-    for (int nSide = 0; nSide < 2; nSide++)
-        Art_Limb(pImage, s, pose.aHips, pose.aKnees, pose.aFeet, nSide, pose.dLimb * 1.25, body);
-    agg::path_storage torso;
-    const double aTorso[] = {pose.aShoulders[0] * s - pose.dTorso * 0.2 * s,
-                             pose.aShoulders[1] * s - 3 * s,
-                             pose.aShoulders[2] * s + pose.dTorso * 0.2 * s,
-                             pose.aShoulders[3] * s - 3 * s,
-                             pose.aHips[2] * s + 3 * s,
-                             pose.aHips[3] * s + 4 * s,
-                             pose.aHips[0] * s - 3 * s,
-                             pose.aHips[1] * s + 4 * s};
-    Art_Add_Polygon(&torso, aTorso, 4);
-    Art_Fill(pImage, torso, body);
-    Art_Stroke(pImage, torso, 6 * s, body);
+    double dLimb = pose.dLimb;
     for (int nSide = 0; nSide < 2; nSide++) {
-        agg::path_storage pad;
-        Art_Add_Ellipse(&pad, pose.aShoulders[2 * nSide] * s, pose.aShoulders[2 * nSide + 1] * s,
-                        pose.dTorso * 0.3 * s, pose.dTorso * 0.22 * s);
-        Art_Fill(pImage, pad, body);
-        Art_Limb(pImage, s, pose.aShoulders, pose.aElbows, pose.aHands, nSide, pose.dLimb, body);
+        Art_Limb(pImage, s, pose.aHips, pose.aKnees, pose.aFeet, nSide, dLimb * 1.55, dLimb * 1.1,
+                 body);
+        agg::path_storage foot;
+        double dOut = nSide ? 2.5 : -2.5;
+        Art_Add_Ellipse(&foot, (pose.aFeet[2 * nSide] + dOut) * s,
+                        (pose.aFeet[2 * nSide + 1] + 1) * s, dLimb * 0.6 * s, dLimb * 0.35 * s);
+        Art_Fill(pImage, foot, body);
+    }
+    Art_Torso(pImage, pose, s, body);
+    for (int nSide = 0; nSide < 2; nSide++) {
+        Art_Limb(pImage, s, pose.aShoulders, pose.aElbows, pose.aHands, nSide, dLimb * 1.1,
+                 dLimb * 0.9, body);
+        agg::path_storage hand;
+        Art_Add_Ellipse(&hand, pose.aHands[2 * nSide] * s, pose.aHands[2 * nSide + 1] * s,
+                        dLimb * 0.55 * s, dLimb * 0.55 * s);
+        Art_Fill(pImage, hand, body);
     }
     double hx = pose.aHead[0] * s, hy = pose.aHead[1] * s;
     const double aNeck[] = {hx, hy, (pose.aShoulders[0] + pose.aShoulders[2]) / 2 * s,
                             (pose.aShoulders[1] + pose.aShoulders[3]) / 2 * s};
     Art_Stroke_Line(pImage, aNeck, 2, 9 * s, body);
     agg::path_storage helmet;
-    Art_Add_Ellipse(&helmet, hx, hy, 10.5 * s, 10 * s);
+    Art_Add_Ellipse(&helmet, hx, hy, 10 * s, 10.5 * s);
     Art_Fill(pImage, helmet, body);
     agg::path_storage shine;
-    Art_Add_Ellipse(&shine, hx - 3 * s, hy - 5 * s, 5 * s, 2.2 * s);
-    Art_Fill(pImage, shine, Art_Rgb(255, 255, 255, 50));
-    const double aMask[] = {hx - 8 * s, hy + 4 * s, hx + 8 * s, hy + 4 * s};
-    Art_Stroke_Line(pImage, aMask, 2, 1.6 * s, Art_Rgb(140, 146, 156));
+    Art_Add_Ellipse(&shine, hx - 3 * s, hy - 5.5 * s, 4.5 * s, 2 * s);
+    Art_Fill(pImage, shine, Art_Rgb(255, 255, 255, 45));
+    // The face mask's bars.
+    agg::path_storage mask;
+    mask.move_to(hx - 7 * s, hy + 2.5 * s);
+    mask.line_to(hx + 7 * s, hy + 2.5 * s);
+    mask.move_to(hx - 6 * s, hy + 6 * s);
+    mask.line_to(hx + 6 * s, hy + 6 * s);
+    mask.move_to(hx, hy + 1 * s);
+    mask.line_to(hx, hy + 8.5 * s);
+    Art_Stroke(pImage, mask, 1.3 * s, Art_Rgb(128, 134, 146));
 }
 
 }  // namespace

@@ -117,6 +117,27 @@ void Art_To_Samples(const ART_MIX& mix, std::vector<int16_t>* pSamples) {
         pSamples->push_back(static_cast<int16_t>(lround(v * dGain)));
 }
 
+// A crowd cheering under a fanfare.
+void Art_Celebration(double dLength, uint32_t nSeed, const double* pNotes, int nNotes,
+                     std::vector<int16_t>* pSamples) {
+    ART_MIX mix(dLength);
+    Art_Crowd(&mix, 0, dLength, 0.5, nSeed);
+    Art_Fanfare(&mix, pNotes, nNotes, 0.32);
+    Art_To_Samples(mix, pSamples);
+}
+
+// Clicks: (time, tone, snap) triples, each a short struck tone with a burst of noise.
+void Art_Clicks(double dLength, const double* pClicks, int nClicks, uint32_t nSeed,
+                std::vector<int16_t>* pSamples) {
+    ART_MIX mix(dLength);
+    for (int i = 0; i < nClicks; i++) {
+        const double* p = pClicks + 3 * i;
+        Art_Bell(&mix, p[0], p[1], 70, 1.0);
+        Art_Noise(&mix, p[0], 0.02, p[2], 0.7, 0.7, nSeed + i, ART_BURST_ENVELOPE());
+    }
+    Art_To_Samples(mix, pSamples);
+}
+
 const double kArtC5 = 523.25, kArtE5 = 659.25, kArtG5 = 783.99, kArtC6 = 1046.5, kArtG4 = 392.0;
 
 }  // namespace
@@ -124,46 +145,32 @@ const double kArtC5 = 523.25, kArtE5 = 659.25, kArtG5 = 783.99, kArtC6 = 1046.5,
 void Art_Make_Sound(const ART_ITEM& item, std::vector<int16_t>* pSamples) {
     switch (item.nParam) {
     case ART_SOUND_BUTTON: {
-        ART_MIX mix(0.07);
-        Art_Bell(&mix, 0, 1800, 60, 1.0);
-        Art_Noise(&mix, 0, 0.02, 3000, 0.7, 0.8, 11, ART_BURST_ENVELOPE());
-        Art_To_Samples(mix, pSamples);
+        const double aClicks[] = {0, 1800, 3000};
+        Art_Clicks(0.07, aClicks, 1, 11, pSamples);
         break;
     }
     case ART_SOUND_SWITCH: {
-        ART_MIX mix(0.12);
-        Art_Bell(&mix, 0, 1200, 90, 1.0);
-        Art_Bell(&mix, 0.05, 1600, 90, 0.9);
-        Art_Noise(&mix, 0.05, 0.02, 2500, 0.7, 0.6, 12, ART_BURST_ENVELOPE());
-        Art_To_Samples(mix, pSamples);
+        const double aClicks[] = {0, 1200, 2500, 0.05, 1600, 2500};
+        Art_Clicks(0.12, aClicks, 2, 12, pSamples);
         break;
     }
     case ART_SOUND_CELEBRATE_DIVISION: {
-        ART_MIX mix(2.0);
-        Art_Crowd(&mix, 0, 2.0, 0.5, 21);
         const double aNotes[] = {0.15, 0.2, kArtG4, 0.4, 0.7, kArtC5};
-        Art_Fanfare(&mix, aNotes, 2, 0.35);
-        Art_To_Samples(mix, pSamples);
+        Art_Celebration(2.0, 21, aNotes, 2, pSamples);
         break;
     }
     case ART_SOUND_CELEBRATE_CONFERENCE: {
-        ART_MIX mix(2.4);
-        Art_Crowd(&mix, 0, 2.4, 0.5, 22);
         const double aNotes[] = {0.1, 0.18, kArtC5, 0.3, 0.18, kArtE5,
                                  0.5, 0.18, kArtG5, 0.7, 0.9,  kArtC6};
-        Art_Fanfare(&mix, aNotes, 4, 0.32);
-        Art_To_Samples(mix, pSamples);
+        Art_Celebration(2.4, 22, aNotes, 4, pSamples);
         break;
     }
     case ART_SOUND_CELEBRATE_CHAMPION: {
-        ART_MIX mix(3.2);
-        Art_Crowd(&mix, 0, 3.2, 0.55, 23);
-        const double aNotes[] = {0.1,    0.16,   kArtG4, 0.28,   0.16,   kArtC5, 0.46,
-                                 0.16,   kArtE5, 0.64,   0.4,    kArtG5, 1.1,    0.16,
-                                 kArtE5, 1.28,   0.16,   kArtG5, 1.46,   1.2,    kArtC6};
-        Art_Fanfare(&mix, aNotes, 7, 0.3);
-        Art_Fanfare(&mix, aNotes + 18, 1, 0.2);  // the last note doubled
-        Art_To_Samples(mix, pSamples);
+        // The last note is played an octave lower as well.
+        const double aNotes[] = {0.1,    0.16,   kArtG4, 0.28,   0.16,   kArtC5, 0.46,   0.16,
+                                 kArtE5, 0.64,   0.4,    kArtG5, 1.1,    0.16,   kArtE5, 1.28,
+                                 0.16,   kArtG5, 1.46,   1.2,    kArtC6, 1.46,   1.2,    kArtC5};
+        Art_Celebration(3.2, 23, aNotes, 8, pSamples);
         break;
     }
     case ART_SOUND_POUR: {
