@@ -229,6 +229,7 @@ void Art_Draw_News_Page(const ART_ITEM& item, ART_IMAGE* pImage) {
     }
     if (item.nParam != ART_PAGE_GAMES && item.nParam != ART_PAGE_PLAY_BY_PLAY)
         Art_Page_Tab_Strip(pImage, space, skin, Art_Page_Tab_Of(item.nParam));
+    Art_Page_Frame(pImage, skin);
     Art_Page_Finish(pImage, nSeed);
 }
 
@@ -239,10 +240,16 @@ void Art_Draw_Scouting(const ART_ITEM& item, ART_IMAGE* pImage) {
     uint32_t nSeed = static_cast<uint32_t>(100 + item.nParam * 7 + (skin.szName[0] - 'a'));
     Art_Page_Ground(pImage, skin, nSeed);
     ART_SPACE space(*pImage, 588, 419);
-    ART_COLOUR chalk = Art_Rgb(255, 255, 255, 40);
+    Art_Plate(pImage, space, skin, 10, 26, 130, 200, ART_PLATE_LIGHT);
+    Art_Plate(pImage, space, skin, 17, 33, 123, 193, ART_PLATE_PANEL);
+    Art_Plate(pImage, space, skin, 136, 26, 578, 200, ART_PLATE_PANEL);
+    Art_Plate(pImage, space, skin, 10, 208, 578, 410, ART_PLATE_PANEL);
+    Art_Table_Rows(pImage, space, skin, 10, 208, 578, 410, 13);
+    // A chalk diagram of the position over the information panel, faint behind its text.
+    ART_COLOUR chalk = Art_Rgb(255, 255, 255, 34);
     ART_RANDOM random(nSeed);
     for (int i = 0; i < 7; i++) {
-        double x = space.X(330 + 34 * i), y = space.Y(item.nParam == 2 ? 60 : 110);
+        double x = space.X(340 + 32 * i), y = space.Y(item.nParam == 2 ? 80 : 170);
         agg::path_storage mark;
         if (item.nParam == 2) {
             const double aCross1[] = {x - 7, y - 7, x + 7, y + 7};
@@ -261,11 +268,7 @@ void Art_Draw_Scouting(const ART_ITEM& item, ART_IMAGE* pImage) {
             Art_Stroke(pImage, route, 2.5, chalk);
         }
     }
-    Art_Plate(pImage, space, skin, 10, 26, 130, 200, ART_PLATE_LIGHT);
-    Art_Plate(pImage, space, skin, 17, 33, 123, 193, ART_PLATE_PANEL);
-    Art_Plate(pImage, space, skin, 136, 26, 578, 200, ART_PLATE_PANEL);
-    Art_Plate(pImage, space, skin, 10, 208, 578, 410, ART_PLATE_PANEL);
-    Art_Table_Rows(pImage, space, skin, 10, 208, 578, 410, 13);
     Art_Heading_Band(pImage, space, skin, 4, 2, 584, 22);
+    Art_Page_Frame(pImage, skin);
     Art_Page_Finish(pImage, nSeed);
 }

@@ -77,7 +77,7 @@ void Art_Beverage(ART_IMAGE* pImage, const ART_SKIN& skin, double s) {
     const double aBand[] = {74 * s, 72 * s, 126 * s, 72 * s, 123.5 * s, 100 * s, 76.5 * s, 100 * s};
     Art_Add_Polygon(&band, aBand, 4);
     Art_Fill_Linear(pImage, band, 74 * s, 0, 126 * s, 0, skin.accent, Art_Darker(skin.accent, 0.4));
-    const double aStraw[] = {108 * s, 36 * s, 122 * s, 8 * s, 134 * s, 8 * s};
+    const double aStraw[] = {108 * s, 36 * s, 118 * s, 14 * s, 130 * s, 14 * s};
     Art_Stroke_Line(pImage, aStraw, 3, 5 * s, Art_Rgb(230, 60, 60));
     agg::path_storage lid;
     Art_Add_Rounded_Rect(&lid, 66 * s, 32 * s, 134 * s, 42 * s, 4 * s);
@@ -134,18 +134,20 @@ void Art_Souvenir(ART_IMAGE* pImage, const ART_SKIN& skin, double s) {
 }
 
 void Art_Negotiate(ART_IMAGE* pImage, double s) {
-    agg::trans_affine tilt =
-        agg::trans_affine_rotation(-0.12) * agg::trans_affine_translation(0, 14 * s);
+    // The page turned a little about its centre.
+    agg::trans_affine tilt = agg::trans_affine_translation(-115 * s, -74 * s) *
+                             agg::trans_affine_rotation(-0.12) *
+                             agg::trans_affine_translation(115 * s, 74 * s);
     agg::path_storage page;
-    Art_Add_Rect(&page, 60 * s, 20 * s, 170 * s, 160 * s);
+    Art_Add_Rect(&page, 68 * s, 14 * s, 162 * s, 134 * s);
     page.transform(tilt);
     Art_Shadow(pImage, page, 4 * s, 6 * s, 6, Art_Rgb(0, 0, 0, 170));
     Art_Fill_Linear(pImage, page, 0, 20 * s, 0, 160 * s, Art_Rgb(252, 250, 240),
                     Art_Rgb(226, 220, 200));
     agg::path_storage lines;
     for (int i = 0; i < 8; i++) {
-        lines.move_to(72 * s, (44 + i * 12) * s);
-        lines.line_to((i == 7 ? 120 : 158) * s, (44 + i * 12) * s);
+        lines.move_to(78 * s, (32 + i * 12) * s);
+        lines.line_to((i == 7 ? 120 : 152) * s, (32 + i * 12) * s);
     }
     lines.transform(tilt);
     Art_Stroke(pImage, lines, 1.2 * s, Art_Rgb(120, 120, 140, 180));
@@ -155,9 +157,9 @@ void Art_Negotiate(ART_IMAGE* pImage, double s) {
     Art_Fill_Linear(pImage, dollar, 0, 30 * s, 0, 70 * s, Art_Rgb(150, 230, 130),
                     Art_Rgb(40, 140, 50));
     agg::trans_affine slant =
-        agg::trans_affine_rotation(-0.75) * agg::trans_affine_translation(150 * s, 150 * s);
+        agg::trans_affine_rotation(-0.75) * agg::trans_affine_translation(150 * s, 124 * s);
     agg::path_storage pen;
-    Art_Add_Rounded_Rect(&pen, -6 * s, -70 * s, 6 * s, 0, 5 * s);
+    Art_Add_Rounded_Rect(&pen, -6 * s, -62 * s, 6 * s, 0, 5 * s);
     pen.transform(slant);
     Art_Shadow(pImage, pen, 3 * s, 4 * s, 4, Art_Rgb(0, 0, 0, 160));
     Art_Fill_Linear(pImage, pen, 130 * s, 0, 170 * s, 0, Art_Rgb(40, 40, 60), Art_Rgb(10, 10, 20));

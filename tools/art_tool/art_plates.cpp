@@ -29,10 +29,23 @@ void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed) {
     agg::path_storage all;
     Art_Add_Rect(&all, 0, 0, w, h);
     Art_Fill_Linear(pImage, all, 0, 0, 0, h, Art_Lighter(skin.body, 0.04), skin.deep);
-    // Fine diagonal lines, like the weave of a jersey.
+    // Fine diagonal lines, like the weave of a jersey, under the faint marks of a field: yard
+    // lines and their hash marks.
     for (double x = -h; x < w; x += 14) {
         const double aLine[] = {x, h, x + h, 0};
         Art_Stroke_Line(pImage, aLine, 2, 1.0, Art_Alpha(skin.accent, 9));
+    }
+    for (int i = 1; i < 12; i++) {
+        double x = w * i / 12.0;
+        const double aYard[] = {x, 0, x, h};
+        Art_Stroke_Line(pImage, aYard, 2, 2.0, Art_Alpha(skin.accent, 16));
+        for (int j = 1; j < 5; j++) {
+            double xh = x + w / 60.0 * j;
+            const double aHashTop[] = {xh, h * 0.33 - 6, xh, h * 0.33 + 6};
+            const double aHashBottom[] = {xh, h * 0.67 - 6, xh, h * 0.67 + 6};
+            Art_Stroke_Line(pImage, aHashTop, 2, 1.5, Art_Alpha(skin.accent, 14));
+            Art_Stroke_Line(pImage, aHashBottom, 2, 1.5, Art_Alpha(skin.accent, 14));
+        }
     }
     ART_RANDOM random(nSeed);
     agg::path_storage glow;
@@ -47,8 +60,18 @@ void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed) {
 }
 
 void Art_Page_Finish(ART_IMAGE* pImage, uint32_t nSeed) {
-    Art_Vignette(pImage, 0.45);
+    Art_Vignette(pImage, 0.4);
     Art_Grain(pImage, 3, nSeed);
+}
+
+void Art_Page_Frame(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    double w = pImage->nWidth, h = pImage->nHeight;
+    agg::path_storage outer;
+    Art_Add_Rounded_Rect(&outer, 2.5, 2.5, w - 2.5, h - 2.5, 6);
+    Art_Stroke(pImage, outer, 1.6, Art_Alpha(skin.accent, 150));
+    agg::path_storage inner;
+    Art_Add_Rounded_Rect(&inner, 6, 6, w - 6, h - 6, 4);
+    Art_Stroke(pImage, inner, 1.0, Art_Alpha(skin.accent, 60));
 }
 
 void Art_Plate(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& skin, double x1,

@@ -29,6 +29,8 @@ enum ART_PLATE {
 void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed);
 // The finish laid over a whole picture last: a darkening toward the edges and grain.
 void Art_Page_Finish(ART_IMAGE* pImage, uint32_t nSeed);
+// A double rule around the picture's edge.
+void Art_Page_Frame(ART_IMAGE* pImage, const ART_SKIN& skin);
 // A plate over the design rectangle, with its soft shadow.
 void Art_Plate(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& skin, double x1,
                double y1, double x2, double y2, ART_PLATE ePlate);
