@@ -213,7 +213,7 @@ int Art_Page_Tab_Of(int nPage) {
 void Art_Draw_News_Page(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(item.nParam * 31 + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin, nSeed);
+    Art_Page_Ground(pImage, skin);
     ART_SPACE space(*pImage, ART_DESIGN_WIDTH, ART_DESIGN_HEIGHT);
     switch (item.nParam) {
     case ART_PAGE_STANDINGS: Art_Standings_Page(pImage, space, skin); break;
@@ -238,7 +238,7 @@ void Art_Draw_News_Page(const ART_ITEM& item, ART_IMAGE* pImage) {
 void Art_Draw_Scouting(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(100 + item.nParam * 7 + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin, nSeed);
+    Art_Page_Ground(pImage, skin);
     ART_SPACE space(*pImage, 588, 419);
     Art_Plate(pImage, space, skin, 10, 26, 130, 200, ART_PLATE_LIGHT);
     Art_Plate(pImage, space, skin, 17, 33, 123, 193, ART_PLATE_PANEL);

@@ -37,6 +37,20 @@ struct ART_TARGET {
           base(pixfmt) {}
 };
 
+// The rasterizer, scanline, span and mask buffers, kept for the whole run so that each shape
+// reuses their memory.
+struct ART_RENDERING {
+    agg::rasterizer_scanline_aa<> rasterizer;
+    agg::scanline_u8 scanline;
+    agg::span_allocator<ART_COLOUR> spans;
+    std::vector<uint8_t> aMask;
+};
+
+ART_RENDERING& Art_Rendering(void) {
+    static ART_RENDERING rendering;
+    return rendering;
+}
+
 // 256 premultiplied colours from one end of a gradient to the other.
 struct ART_RAMP {
     ART_COLOUR aColours[256];
@@ -69,10 +83,12 @@ void Art_Fill_Gradient(ART_IMAGE* pImage, agg::path_storage& path, const agg::tr
     ART_RAMP ramp(from, to);
     agg::span_gradient<ART_COLOUR, ART_INTERPOLATOR, GRADIENT, ART_RAMP> span(interpolator, shape,
                                                                               ramp, 0, dLength);
-    agg::span_allocator<ART_COLOUR> allocator;
-    agg::rasterizer_scanline_aa<> rasterizer;
-    agg::scanline_u8 scanline;
+    ART_RENDERING& rendering = Art_Rendering();
+    agg::span_allocator<ART_COLOUR>& allocator = rendering.spans;
+    agg::rasterizer_scanline_aa<>& rasterizer = rendering.rasterizer;
+    agg::scanline_u8& scanline = rendering.scanline;
     ART_CURVE curve(path);
+    rasterizer.reset();
     rasterizer.add_path(curve);
     agg::render_scanlines_aa(rasterizer, scanline, target.base, allocator, span);
 }
@@ -89,18 +105,23 @@ void Art_Blend_Pixel(uint8_t* p, ART_COLOUR pre, unsigned nCover) {
     p[3] = static_cast<uint8_t>(a + p[3] * nKeep / 255);
 }
 
-// One pass of a running box average over a row or column of interleaved channels.
+// One pass of a running box average over a row or column of interleaved channels; the line is
+// padded with its end values so that the running sum needs no tests.
 void Art_Box_Pass(uint8_t* p, int nCount, int nStride, int nRadius, std::vector<int>* pLine) {
-    pLine->resize(static_cast<size_t>(nCount));
+    pLine->resize(static_cast<size_t>(nCount + 2 * nRadius + 1));
+    int* pPadded = pLine->data();
+    for (int i = 0; i < nRadius; i++)
+        pPadded[i] = p[0];
     for (int i = 0; i < nCount; i++)
-        (*pLine)[i] = p[static_cast<size_t>(i) * nStride];
+        pPadded[nRadius + i] = p[static_cast<size_t>(i) * nStride];
+    for (int i = 0; i <= nRadius; i++)
+        pPadded[nRadius + nCount + i] = p[static_cast<size_t>(nCount - 1) * nStride];
     int nSpan = 2 * nRadius + 1, nSum = 0;
-    auto at = [&](int i) { return (*pLine)[i < 0 ? 0 : i >= nCount ? nCount - 1 : i]; };
-    for (int i = -nRadius; i <= nRadius; i++)
-        nSum += at(i);
+    for (int i = 0; i < nSpan; i++)
+        nSum += pPadded[i];
     for (int i = 0; i < nCount; i++) {
         p[static_cast<size_t>(i) * nStride] = static_cast<uint8_t>(nSum / nSpan);
-        nSum += at(i + nRadius + 1) - at(i - nRadius);
+        nSum += pPadded[i + nSpan] - pPadded[i];
     }
 }
 
@@ -226,9 +247,10 @@ void Art_Add_Star(agg::path_storage* pPath, double cx, double cy, double dOuter,
 
 void Art_Fill(ART_IMAGE* pImage, agg::path_storage& path, ART_COLOUR colour) {
     ART_TARGET target(pImage);
-    agg::rasterizer_scanline_aa<> rasterizer;
-    agg::scanline_u8 scanline;
+    agg::rasterizer_scanline_aa<>& rasterizer = Art_Rendering().rasterizer;
+    agg::scanline_u8& scanline = Art_Rendering().scanline;
     ART_CURVE curve(path);
+    rasterizer.reset();
     rasterizer.add_path(curve);
     colour.premultiply();
     agg::render_scanlines_aa_solid(rasterizer, scanline, target.base, colour);
@@ -255,13 +277,14 @@ void Art_Fill_Radial(ART_IMAGE* pImage, agg::path_storage& path, double cx, doub
 
 void Art_Stroke(ART_IMAGE* pImage, agg::path_storage& path, double dWidth, ART_COLOUR colour) {
     ART_TARGET target(pImage);
-    agg::rasterizer_scanline_aa<> rasterizer;
-    agg::scanline_u8 scanline;
+    agg::rasterizer_scanline_aa<>& rasterizer = Art_Rendering().rasterizer;
+    agg::scanline_u8& scanline = Art_Rendering().scanline;
     ART_CURVE curve(path);
     agg::conv_stroke<ART_CURVE> stroke(curve);
     stroke.width(dWidth);
     stroke.line_join(agg::round_join);
     stroke.line_cap(agg::round_cap);
+    rasterizer.reset();
     rasterizer.add_path(stroke);
     colour.premultiply();
     agg::render_scanlines_aa_solid(rasterizer, scanline, target.base, colour);
@@ -292,15 +315,17 @@ void Art_Shadow(ART_IMAGE* pImage, agg::path_storage& path, double dx, double dy
     int nHeight = static_cast<int>(ceil(y2 - y1)) + nBlur * 4 + 3;
     if (nWidth <= 0 || nHeight <= 0)
         return;
-    std::vector<uint8_t> aMask(static_cast<size_t>(nWidth) * nHeight, 0);
+    std::vector<uint8_t>& aMask = Art_Rendering().aMask;
+    aMask.assign(static_cast<size_t>(nWidth) * nHeight, 0);
     agg::rendering_buffer buffer(aMask.data(), nWidth, nHeight, nWidth);
     agg::pixfmt_gray8 pixfmt(buffer);
     agg::renderer_base<agg::pixfmt_gray8> base(pixfmt);
-    agg::rasterizer_scanline_aa<> rasterizer;
-    agg::scanline_u8 scanline;
+    agg::rasterizer_scanline_aa<>& rasterizer = Art_Rendering().rasterizer;
+    agg::scanline_u8& scanline = Art_Rendering().scanline;
     ART_CURVE curve(path);
     agg::trans_affine shift = agg::trans_affine_translation(dx - nLeft, dy - nTop);
     agg::conv_transform<ART_CURVE> moved(curve, shift);
+    rasterizer.reset();
     rasterizer.add_path(moved);
     agg::render_scanlines_aa_solid(rasterizer, scanline, base, agg::gray8(255));
     Art_Blur_Channels(aMask.data(), nWidth, nHeight, 1, nBlur);

@@ -71,6 +71,8 @@ void Art_Draw_Image(ART_IMAGE* pTarget, const ART_IMAGE& source, int x, int y, b
 // Text as outlines of the bold sans face, for filling with any of the paints above.
 enum ART_ALIGN { ART_LEFT, ART_CENTRE, ART_RIGHT };
 bool Art_Text_Ready(void);
+// Lets go of the face and of fontconfig at the end of the run.
+void Art_Text_Release(void);
 double Art_Text_Width(const char* szText, double dSize);
 void Art_Add_Text(agg::path_storage* pPath, const char* szText, double x, double dBaseline,
                   double dSize, ART_ALIGN eAlign);

@@ -128,9 +128,9 @@ void Art_Confetti(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed, int n
 
 // The show scene: rays behind a football over a field, the word mark below it; the heights are
 // fractions of the picture's.
-void Art_Show_Scene(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed, double dBall,
-                    double dField, double dTitle) {
-    Art_Page_Ground(pImage, skin, nSeed);
+void Art_Show_Scene(ART_IMAGE* pImage, const ART_SKIN& skin, double dBall, double dField,
+                    double dTitle) {
+    Art_Page_Ground(pImage, skin);
     double w = pImage->nWidth, h = pImage->nHeight;
     Art_Rays(pImage, w / 2, h * dBall, w * 0.75, Art_Alpha(skin.glow, 60), 18);
     Art_Field_View(pImage, h * dField);
@@ -179,7 +179,7 @@ void Art_Draw_Football(ART_IMAGE* pImage, double cx, double cy, double dLength, 
 void Art_Draw_Startup(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(300 + item.nWidth + (skin.szName[0] - 'a'));
-    Art_Show_Scene(pImage, skin, nSeed, 0.36, 0.68, 0.72);
+    Art_Show_Scene(pImage, skin, 0.36, 0.68, 0.72);
     double w = pImage->nWidth, h = pImage->nHeight;
     Art_Label(pImage, "RUN THE FRANCHISE", w * 0.3, h * 0.76, w * 0.7, h * 0.82, h * 0.035,
               Art_Lighter(skin.light, 0.4), true);
@@ -189,7 +189,7 @@ void Art_Draw_Startup(const ART_ITEM& item, ART_IMAGE* pImage) {
 void Art_Draw_Champions(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(400 + item.nParam * 13 + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin, nSeed);
+    Art_Page_Ground(pImage, skin);
     ART_SPACE space(*pImage, ART_DESIGN_WIDTH, ART_DESIGN_HEIGHT);
     static const char* const kTitles[] = {"DIVISION CHAMPIONS", "CONFERENCE CHAMPIONS",
                                           "CHAMPIONS"};
@@ -214,7 +214,7 @@ void Art_Draw_Champions(const ART_ITEM& item, ART_IMAGE* pImage) {
 void Art_Draw_Splash(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(500 + item.nParam + (skin.szName[0] - 'a'));
-    Art_Show_Scene(pImage, skin, nSeed, 0.38, 0.74, 0.8);
+    Art_Show_Scene(pImage, skin, 0.38, 0.74, 0.8);
     double w = pImage->nWidth, h = pImage->nHeight;
     if (item.nParam == 1)
         Art_Label(pImage, "A NEW VERSION IS AVAILABLE", w * 0.15, h * 0.84, w * 0.85, h * 0.95,

@@ -58,8 +58,8 @@ const ART_COLOUR kArtCloudBottom = {178, 190, 206, 255};
 const ART_COLOUR kArtRain = {90, 170, 255, 255};
 
 // The picture behind a dialog picture: the skin's ground with a spot of light.
-void Art_Picture_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed) {
-    Art_Page_Ground(pImage, skin, nSeed);
+void Art_Picture_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    Art_Page_Ground(pImage, skin);
     agg::path_storage spot;
     Art_Add_Rect(&spot, 0, 0, pImage->nWidth, pImage->nHeight);
     Art_Fill_Radial(pImage, spot, pImage->nWidth / 2.0, pImage->nHeight * 0.45,
@@ -265,7 +265,7 @@ void Art_Draw_Stars(const ART_ITEM& item, ART_IMAGE* pImage) {
 void Art_Draw_Dialog_Picture(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(600 + item.nParam * 5 + (skin.szName[0] - 'a'));
-    Art_Picture_Ground(pImage, skin, nSeed);
+    Art_Picture_Ground(pImage, skin);
     // Drawn in a 200 x 150 box, scaled to fit the picture.
     double s = fmin(pImage->nWidth / 200.0, pImage->nHeight / 150.0);
     switch (item.nParam) {

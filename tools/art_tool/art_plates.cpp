@@ -1,6 +1,8 @@
 // The skinned building blocks shared by the page backgrounds, the emblems and the dialog pictures.
 #include "art_plates.h"
 
+#include <map>
+
 namespace {
 
 const ART_COLOUR kArtInk = {22, 16, 12, 255};
@@ -24,7 +26,16 @@ void Art_Gloss(ART_IMAGE* pImage, double x1, double y1, double x2, double y2, do
 
 }  // namespace
 
-void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed) {
+void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    // The ground depends on the skin and the size alone: each is drawn once, then copied.
+    static std::map<std::string, std::vector<uint8_t>> sGrounds;
+    std::string sKey = std::string(skin.szName) + " " + std::to_string(pImage->nWidth) + "x" +
+                       std::to_string(pImage->nHeight);
+    auto it = sGrounds.find(sKey);
+    if (it != sGrounds.end()) {
+        pImage->aPixels = it->second;
+        return;
+    }
     double w = pImage->nWidth, h = pImage->nHeight;
     agg::path_storage all;
     Art_Add_Rect(&all, 0, 0, w, h);
@@ -47,20 +58,20 @@ void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed) {
             Art_Stroke_Line(pImage, aHashBottom, 2, 1.5, Art_Alpha(skin.accent, 14));
         }
     }
-    ART_RANDOM random(nSeed);
     agg::path_storage glow;
     Art_Add_Rect(&glow, 0, 0, w, h);
-    double gx = w * random.Range(0.1, 0.35), gy = -h * 0.15;
+    double gx = w * 0.22, gy = -h * 0.15;
     Art_Fill_Radial(pImage, glow, gx, gy, w * 0.75, Art_Alpha(skin.glow, 70),
                     Art_Alpha(skin.glow, 0));
     agg::path_storage glow2;
     Art_Add_Rect(&glow2, 0, 0, w, h);
     Art_Fill_Radial(pImage, glow2, w * 0.9, h * 1.1, w * 0.6, Art_Alpha(skin.accent, 40),
                     Art_Alpha(skin.accent, 0));
+    Art_Vignette(pImage, 0.4);
+    sGrounds[sKey] = pImage->aPixels;
 }
 
 void Art_Page_Finish(ART_IMAGE* pImage, uint32_t nSeed) {
-    Art_Vignette(pImage, 0.4);
     Art_Grain(pImage, 3, nSeed);
 }
 

@@ -25,9 +25,9 @@ enum ART_PLATE {
     ART_PLATE_TAB_LIGHT,  // a light tab with black text
 };
 
-// The ground of every page: the skin's gradient, a faint pattern, a glow, grain.
-void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin, uint32_t nSeed);
-// The finish laid over a whole picture last: a darkening toward the edges and grain.
+// The ground of every page: the skin's gradient, a faint pattern, a glow, darker toward the edges.
+void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin);
+// The finish laid over a whole picture last: a fine grain.
 void Art_Page_Finish(ART_IMAGE* pImage, uint32_t nSeed);
 // A double rule around the picture's edge.
 void Art_Page_Frame(ART_IMAGE* pImage, const ART_SKIN& skin);

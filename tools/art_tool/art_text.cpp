@@ -103,6 +103,18 @@ bool Art_Text_Ready(void) {
     return Art_Face() != nullptr;
 }
 
+void Art_Text_Release(void) {
+    if (gArtFace)
+        FT_Done_Face(gArtFace);
+    if (gArtFreeType)
+        FT_Done_FreeType(gArtFreeType);
+    if (gArtFaceTried)
+        FcFini();
+    gArtFace = nullptr;
+    gArtFreeType = nullptr;
+    gArtFaceTried = false;
+}
+
 double Art_Text_Width(const char* szText, double dSize) {
     FT_Face face = Art_Face();
     if (!face || !Art_Set_Size(face, dSize))

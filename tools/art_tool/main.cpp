@@ -15,9 +15,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<std::string> aCities;
-    if (!Art_Read_Cities(argv[1], &aCities))
+    int nFailed = Art_Read_Cities(argv[1], &aCities) ? Art_Write_All(argv[2], aCities) : -1;
+    Art_Text_Release();
+    if (nFailed < 0)
         return 1;
-    int nFailed = Art_Write_All(argv[2], aCities);
     if (nFailed) {
         fprintf(stderr, "art_tool: %d files could not be written\n", nFailed);
         return 1;
