@@ -136,28 +136,28 @@ protected:
         gFolder =
             (std::filesystem::current_path() / ("art_out_" + std::to_string(getpid()))).string();
         std::filesystem::remove_all(gFolder);
-        gCities.clear();
-        gReadCities = Art_Read_Cities(Art_Test_Data_Folder(), &gCities);
-        gFailed = gReadCities ? Art_Write_All(gFolder, gCities) : -1;
+        gLeague = ART_LEAGUE();
+        gReadLeague = Art_Read_League(Art_Test_Data_Folder(), &gLeague);
+        gFailed = gReadLeague ? Art_Write_All(gFolder, gLeague) : -1;
     }
     static void TearDownTestSuite() {
         std::error_code error;
         std::filesystem::remove_all(gFolder, error);
     }
     static std::string gFolder;
-    static std::vector<std::string> gCities;
-    static bool gReadCities;
+    static ART_LEAGUE gLeague;
+    static bool gReadLeague;
     static int gFailed;
 };
 std::string ART_TOOL_TEST::gFolder;
-std::vector<std::string> ART_TOOL_TEST::gCities;
-bool ART_TOOL_TEST::gReadCities = false;
+ART_LEAGUE ART_TOOL_TEST::gLeague;
+bool ART_TOOL_TEST::gReadLeague = false;
 int ART_TOOL_TEST::gFailed = 0;
 
 TEST_F(ART_TOOL_TEST, WritesEveryCataloguedFileAtItsSize) {
-    ASSERT_TRUE(gReadCities);
+    ASSERT_TRUE(gReadLeague);
     ASSERT_EQ(gFailed, 0);
-    std::vector<ART_FILE> aFiles = Art_Catalogue_Files(gCities);
+    std::vector<ART_FILE> aFiles = Art_Catalogue_Files(gLeague);
     for (const ART_FILE& file : aFiles) {
         std::string sPath = gFolder + "/" + file.sPath;
         SCOPED_TRACE(file.sPath);
@@ -238,6 +238,10 @@ TEST_F(ART_TOOL_TEST, WritesTheFilesTheGameLooksFor) {
         {"cursors/hand.cur", 32, 32},
         {"cursors/pick.cur", 32, 32},
         {"cursors/advance.cur", 32, 32},
+        {"stadiums/Desert Sun Stadium.jpg", 200, 200},
+        {"stadiums/Potomac Stadium.jpg", 200, 200},
+        {"Gridiron/Jerseys/Jersey-0.png", 128, 128},
+        {"Gridiron/Jerseys/Jersey-31.png", 128, 128},
     };
     // The game's names are matched without regard to letter case: find each the same way.
     auto find = [&](const std::string& sName) {
@@ -291,7 +295,7 @@ TEST_F(ART_TOOL_TEST, WritesTheFilesTheGameLooksFor) {
 // their hot spot inside the picture and the icon its three sizes.
 TEST_F(ART_TOOL_TEST, FilesAreInFormsTheGameReads) {
     ASSERT_EQ(gFailed, 0);
-    for (const ART_FILE& file : Art_Catalogue_Files(gCities)) {
+    for (const ART_FILE& file : Art_Catalogue_Files(gLeague)) {
         SCOPED_TRACE(file.sPath);
         std::string sPath = gFolder + "/" + file.sPath;
         if (file.pEntry->pfnSound)
@@ -319,7 +323,7 @@ TEST_F(ART_TOOL_TEST, FilesAreInFormsTheGameReads) {
 }
 
 TEST_F(ART_TOOL_TEST, DrawingIsRepeatable) {
-    std::vector<ART_FILE> aFiles = Art_Catalogue_Files(gCities);
+    std::vector<ART_FILE> aFiles = Art_Catalogue_Files(gLeague);
     for (const char* szPath :
          {"Logos/Green Bay.png", "skins/fire/news/newsbar.png", "sound/celeb3.wav"}) {
         SCOPED_TRACE(szPath);
@@ -350,6 +354,28 @@ TEST(ART_TOOL_ERRORS, CityTableProblemsAreReported) {
     fclose(pFile);
     aCities.clear();
     EXPECT_FALSE(Art_Read_Cities("table", &aCities));
+}
+
+// The stadiums come from the team files' headed columns, each once, with their structure; a
+// folder without team files gives none.
+TEST(ART_TOOL_ERRORS, StadiumsAreReadByTheirColumns) {
+    std::vector<ART_STADIUM> aStadiums;
+    Art_Read_Stadiums("no-such-folder", &aStadiums);
+    EXPECT_TRUE(aStadiums.empty());
+    std::filesystem::create_directories("league/Input/Stats");
+    FILE* pFile = fopen("league/Input/Stats/1999_teams.csv", "w");
+    ASSERT_NE(pFile, nullptr);
+    fputs(
+        "Abbreviation,Structure,Stadium\r\nAAA,DOMED,Big Dome\r\nBBB,OPEN,../Out\r\n"
+        "CCC,CONVERTIBLE,Sliding Roof\r\nDDD,OPEN,Big Dome\r\nEEE,OPEN\r\n",
+        pFile);
+    fclose(pFile);
+    Art_Read_Stadiums("league", &aStadiums);
+    ASSERT_EQ(aStadiums.size(), 2u);
+    EXPECT_EQ(aStadiums[0].sName, "Big Dome");
+    EXPECT_EQ(aStadiums[0].eStructure, ART_DOMED);
+    EXPECT_EQ(aStadiums[1].sName, "Sliding Roof");
+    EXPECT_EQ(aStadiums[1].eStructure, ART_CONVERTIBLE);
 }
 
 TEST(ART_TOOL_ERRORS, UnwritableFilesFailCleanly) {

@@ -122,6 +122,8 @@ const ART_ENTRY kArtCatalogue[] = {
     {"Gridiron/Helmets/Helmet-%da.png", 128, 128, ART_EACH_FRANCHISE, Art_Draw_Helmet, nullptr, 1},
     {"Logos/%s.png", 96, 96, ART_EACH_CITY, Art_Draw_City_Logo, nullptr, 0},
     {"Logos/LOGO_filler.png", 96, 96, ART_ONE, Art_Draw_Logo_Filler, nullptr, 0},
+    {"stadiums/%s.jpg", 200, 200, ART_EACH_STADIUM, Art_Draw_Stadium, nullptr, 0},
+    {"Gridiron/Jerseys/Jersey-%d.png", 128, 128, ART_EACH_FRANCHISE, Art_Draw_Jersey, nullptr, 0},
     {"Photos/%s.jpg", 212, 320, ART_EACH_POSITION, Art_Draw_Silhouette, nullptr, 0},
     {"dialogs/faces/gm%d.jpg", 120, 150, ART_EACH_FACE, Art_Draw_Face, nullptr, 0},
     // The program's icon (48, 32 and 16 pixels) and its three cursors.
@@ -160,7 +162,7 @@ void Art_Add_File(std::vector<ART_FILE>* pFiles, const ART_ENTRY& entry, std::st
     pFiles->push_back(ART_FILE{std::move(sPath), &entry, std::move(item)});
 }
 
-void Art_Expand_Entry(const ART_ENTRY& entry, const std::vector<std::string>& aCities,
+void Art_Expand_Entry(const ART_ENTRY& entry, const ART_LEAGUE& league,
                       std::vector<ART_FILE>* pFiles) {
     switch (entry.eSet) {
     case ART_ONE: Art_Add_File(pFiles, entry, entry.szPattern, &kArtSkins[0], 0, ""); break;
@@ -182,12 +184,17 @@ void Art_Expand_Entry(const ART_ENTRY& entry, const std::vector<std::string>& aC
                              &skin, n, "");
         break;
     case ART_EACH_CITY:
-        for (const std::string& sCity : aCities)
+        for (const std::string& sCity : league.aCities)
             Art_Add_File(pFiles, entry, Art_Format(entry.szPattern, sCity.c_str(), ""),
                          &kArtSkins[0], 0, sCity);
         for (const ART_CITY_KEY& key : kArtSharedCityKeys)
             Art_Add_File(pFiles, entry, Art_Format(entry.szPattern, key.szKey, ""), &kArtSkins[0],
                          key.nVariant, key.szCity);
+        break;
+    case ART_EACH_STADIUM:
+        for (const ART_STADIUM& stadium : league.aStadiums)
+            Art_Add_File(pFiles, entry, Art_Format(entry.szPattern, stadium.sName.c_str(), ""),
+                         &kArtSkins[0], stadium.eStructure, stadium.sName);
         break;
     case ART_EACH_FRANCHISE:
         for (int n = 0; n < ART_FRANCHISE_COUNT; n++)
@@ -209,33 +216,10 @@ void Art_Expand_Entry(const ART_ENTRY& entry, const std::vector<std::string>& aC
 
 }  // namespace
 
-bool Art_Read_Cities(const std::string& sDataFolder, std::vector<std::string>* pCities) {
-    std::string sPath = sDataFolder + "/Cities.txt";
-    FILE* pFile = fopen(sPath.c_str(), "r");
-    if (!pFile) {
-        fprintf(stderr, "art_tool: cannot read the city table %s\n", sPath.c_str());
-        return false;
-    }
-    char szLine[512];
-    while (fgets(szLine, sizeof szLine, pFile)) {
-        std::string sLine = szLine;
-        size_t nComma = sLine.find(',');
-        std::string sCity =
-            sLine.substr(0, nComma == std::string::npos ? sLine.find_first_of("\r\n") : nComma);
-        // A city becomes a file name: nothing that would leave the logo folder.
-        if (!sCity.empty() && sCity.find_first_of("/\\:") == std::string::npos && sCity[0] != '.')
-            pCities->push_back(sCity);
-    }
-    fclose(pFile);
-    if (pCities->empty())
-        fprintf(stderr, "art_tool: the city table %s holds no city\n", sPath.c_str());
-    return !pCities->empty();
-}
-
-std::vector<ART_FILE> Art_Catalogue_Files(const std::vector<std::string>& aCities) {
+std::vector<ART_FILE> Art_Catalogue_Files(const ART_LEAGUE& league) {
     std::vector<ART_FILE> aFiles;
     for (const ART_ENTRY& entry : kArtCatalogue)
-        Art_Expand_Entry(entry, aCities, &aFiles);
+        Art_Expand_Entry(entry, league, &aFiles);
     return aFiles;
 }
 
@@ -264,9 +248,9 @@ bool Art_Write_File(const std::string& sFolder, const ART_FILE& file) {
     return Art_Write_Picture(sPath, aImages);
 }
 
-int Art_Write_All(const std::string& sFolder, const std::vector<std::string>& aCities) {
+int Art_Write_All(const std::string& sFolder, const ART_LEAGUE& league) {
     int nFailed = 0;
-    for (const ART_FILE& file : Art_Catalogue_Files(aCities))
+    for (const ART_FILE& file : Art_Catalogue_Files(league))
         if (!Art_Write_File(sFolder, file))
             nFailed++;
     return nFailed;

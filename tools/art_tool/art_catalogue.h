@@ -48,6 +48,7 @@ enum ART_SET {
     ART_EACH_POSITION,   // "%s": position abbreviation
     ART_EACH_WEATHER,    // "%s", "%s": each skin, each weather picture
     ART_EACH_STARS,      // "%s", "%d": each skin, 1..5 stars
+    ART_EACH_STADIUM,    // "%s": each stadium of the default universe's teams
 };
 
 struct ART_ENTRY {
@@ -75,12 +76,28 @@ struct ART_FILE {
 extern const char* const kArtPositions[ART_POSITION_COUNT];
 extern const char* const kArtWeatherNames[8];
 
-// The city names of the city table (data/Cities.txt), in file order; false with a message when
-// the file cannot be read or holds no city.
+// What the data folder tells of the league: its cities (a logo each) and the stadiums of the
+// default universe's teams (a picture each).
+enum ART_STRUCTURE { ART_OPEN, ART_DOMED, ART_CONVERTIBLE };
+struct ART_STADIUM {
+    std::string sName;
+    ART_STRUCTURE eStructure;
+};
+struct ART_LEAGUE {
+    std::vector<std::string> aCities;
+    std::vector<ART_STADIUM> aStadiums;
+};
+
+// art_league.cpp: the city names of the city table (data/Cities.txt), in file order, false with
+// a message when the file cannot be read or holds no city; the stadiums named in the team files
+// (data/Input/Stats/*_teams.csv), each once; both together.
 bool Art_Read_Cities(const std::string& sDataFolder, std::vector<std::string>* pCities);
-// Every file of the catalogue, for these cities.
-std::vector<ART_FILE> Art_Catalogue_Files(const std::vector<std::string>& aCities);
+void Art_Read_Stadiums(const std::string& sDataFolder, std::vector<ART_STADIUM>* pStadiums);
+bool Art_Read_League(const std::string& sDataFolder, ART_LEAGUE* pLeague);
+
+// Every file of the catalogue, for this league.
+std::vector<ART_FILE> Art_Catalogue_Files(const ART_LEAGUE& league);
 // Draws and writes one file below the folder; false when it cannot be written.
 bool Art_Write_File(const std::string& sFolder, const ART_FILE& file);
 // Every file below the folder; the number that failed.
-int Art_Write_All(const std::string& sFolder, const std::vector<std::string>& aCities);
+int Art_Write_All(const std::string& sFolder, const ART_LEAGUE& league);

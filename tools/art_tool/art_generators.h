@@ -50,6 +50,12 @@ void Art_Draw_Dialog_Picture(const ART_ITEM& item, ART_IMAGE* pImage);  // param
 void Art_Draw_Helmet(const ART_ITEM& item, ART_IMAGE* pImage);
 void Art_Franchise_Colours(int nFranchise, ART_COLOUR* pMain, ART_COLOUR* pTrim);
 
+// art_jerseys.cpp: a jersey per franchise, for the card export.
+void Art_Draw_Jersey(const ART_ITEM& item, ART_IMAGE* pImage);
+
+// art_stadiums.cpp: a stadium's picture (the item's index is its ART_STRUCTURE).
+void Art_Draw_Stadium(const ART_ITEM& item, ART_IMAGE* pImage);
+
 // art_logos.cpp: a logo per city key, and the filler for a team without one.
 void Art_Draw_City_Logo(const ART_ITEM& item, ART_IMAGE* pImage);
 void Art_Draw_Logo_Filler(const ART_ITEM& item, ART_IMAGE* pImage);

@@ -1,6 +1,7 @@
 // art_tool: draws the game's art and synthesises its sounds into the installation folder.
 //   art_tool <data folder> <installation folder>
-// The data folder gives the city table, whose cities get a team logo each.
+// The data folder gives the city table, whose cities get a team logo each, and the team files,
+// whose stadiums get a picture each.
 #include <stdio.h>
 
 #include "art_catalogue.h"
@@ -14,8 +15,8 @@ int main(int argc, char** argv) {
         fprintf(stderr, "art_tool: no sans-serif face found for the lettering\n");
         return 1;
     }
-    std::vector<std::string> aCities;
-    int nFailed = Art_Read_Cities(argv[1], &aCities) ? Art_Write_All(argv[2], aCities) : -1;
+    ART_LEAGUE league;
+    int nFailed = Art_Read_League(argv[1], &league) ? Art_Write_All(argv[2], league) : -1;
     Art_Text_Release();
     if (nFailed < 0)
         return 1;
