@@ -16,6 +16,7 @@
 
 #include "art_catalogue.h"
 #include "art_files.h"
+#include "platform/windows.h"
 
 namespace {
 
@@ -320,6 +321,18 @@ TEST_F(ART_TOOL_TEST, FilesAreInFormsTheGameReads) {
     // The overlays carry transparency: the news bar's lets the ticker's text through.
     EXPECT_EQ(Art_Test_Picture(gFolder + "/skins/ice/news/newsbar.png").nChannels, 4);
     EXPECT_EQ(Art_Test_Picture(gFolder + "/Gridiron/Helmets/Helmet-7.png").nChannels, 4);
+}
+
+// The platform layer loads the cursors and the icon as the game will.
+TEST_F(ART_TOOL_TEST, PlatformLoadsTheCursorsAndIcon) {
+    ASSERT_EQ(gFailed, 0);
+    for (const char* szName :
+         {"cursors/hand.cur", "cursors/pick.cur", "cursors/advance.cur", "Vanto.ico"}) {
+        HCURSOR hCursor = LoadCursorFromFileA((gFolder + "/" + szName).c_str());
+        EXPECT_NE(hCursor, nullptr) << szName;
+        if (hCursor)
+            DestroyCursor(hCursor);
+    }
 }
 
 TEST_F(ART_TOOL_TEST, DrawingIsRepeatable) {
