@@ -88,6 +88,9 @@ void Art_Pennant(ART_IMAGE* pImage, const ART_SKIN& skin, double x, double y, do
     Art_Fill_Linear(pImage, flag, x, y, x + 100 * s, y + 20 * s, skin.accent,
                     Art_Darker(skin.accent, 0.4));
     Art_Stroke(pImage, flag, 1.5 * s, Art_Lighter(skin.glow, 0.4));
+    agg::path_storage star;
+    Art_Add_Star(&star, x + 30 * s, y + 19 * s, 9 * s, 3.8 * s, 5);
+    Art_Fill(pImage, star, Art_Rgb(255, 250, 230));
 }
 
 // A shield with three stars.

@@ -3,6 +3,8 @@
 // cash register.
 #include <math.h>
 
+#include <algorithm>
+
 #include "art_generators.h"
 
 namespace {
@@ -112,9 +114,13 @@ void Art_To_Samples(const ART_MIX& mix, std::vector<int16_t>* pSamples) {
     for (double v : mix.aSamples)
         dPeak = fmax(dPeak, fabs(v));
     double dGain = 0.85 * 32767 / dPeak;
+    // The last 5 ms fade out, so that a sound cut short ends without a click.
+    size_t nCount = mix.aSamples.size(), nFade = std::min(nCount, mix.Index(0.005));
     pSamples->clear();
-    for (double v : mix.aSamples)
-        pSamples->push_back(static_cast<int16_t>(lround(v * dGain)));
+    for (size_t i = 0; i < nCount; i++) {
+        double dFade = i + nFade >= nCount ? static_cast<double>(nCount - i) / (nFade + 1) : 1.0;
+        pSamples->push_back(static_cast<int16_t>(lround(mix.aSamples[i] * dGain * dFade)));
+    }
 }
 
 // A crowd cheering under a fanfare.
