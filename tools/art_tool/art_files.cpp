@@ -24,9 +24,10 @@ bool Art_Has_Extension(const std::string& sFile, const char* szExtension) {
 // One pixel with its colour taken back from premultiplied form.
 void Art_Straight_Pixel(const uint8_t* p, uint8_t* pOut) {
     unsigned a = p[3];
-    for (int c = 0; c < 3; c++)
-        pOut[c] = static_cast<uint8_t>(
-            a ? (p[c] * 255u + a / 2) / a > 255 ? 255 : (p[c] * 255u + a / 2) / a : 0);
+    for (int c = 0; c < 3; c++) {
+        unsigned v = a ? (p[c] * 255u + a / 2) / a : 0;
+        pOut[c] = static_cast<uint8_t>(v > 255 ? 255 : v);
+    }
     pOut[3] = static_cast<uint8_t>(a);
 }
 

@@ -60,7 +60,7 @@ void Art_Draw_Stadium(const ART_ITEM& item, ART_IMAGE* pImage);
 void Art_Draw_City_Logo(const ART_ITEM& item, ART_IMAGE* pImage);
 void Art_Draw_Logo_Filler(const ART_ITEM& item, ART_IMAGE* pImage);
 
-// art_silhouettes.cpp: the stand-in photo of each position.
+// art_silhouettes.cpp: the photo of each position, shown for players without their own.
 void Art_Draw_Silhouette(const ART_ITEM& item, ART_IMAGE* pImage);
 
 // art_faces.cpp: the general managers' faces.

@@ -1,5 +1,6 @@
-// The stand-in photos of the positions: a player's silhouette in the pose of his position (the
-// passer throwing, the kicker kicking, the linemen in their stance) on a light studio ground.
+// The positions' photos, shown for players without their own: a silhouette in the pose of the
+// position (the passer throwing, the kicker kicking, the linemen in their stance) on a light
+// studio ground.
 #include "art_generators.h"
 
 namespace {
