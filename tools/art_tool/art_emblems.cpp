@@ -66,6 +66,15 @@ void Art_Trophy(ART_IMAGE* pImage, double cx, double dTop, double dHeight) {
     cup.close_polygon();
     Art_Add_Rounded_Rect(&cup, cx - 28 * s, dTop + 86 * s, cx + 28 * s, dTop + 100 * s, 2 * s);
     Art_Shadow(pImage, cup, 4 * s, 6 * s, static_cast<int>(6 * s) + 1, Art_Rgb(0, 0, 0, 170));
+    // The handles, their inner ends hidden by the cup.
+    agg::path_storage handles;
+    for (int nSide = -1; nSide <= 1; nSide += 2) {
+        handles.move_to(cx + nSide * 22 * s, dTop + 28 * s);
+        handles.curve4(cx + nSide * 44 * s, dTop + 26 * s, cx + nSide * 44 * s, dTop + 54 * s,
+                       cx + nSide * 14 * s, dTop + 60 * s);
+    }
+    Art_Stroke(pImage, handles, 6 * s, Art_Darker(deep, 0.3));
+    Art_Stroke(pImage, handles, 3.6 * s, gold);
     Art_Fill_Linear(pImage, cup, cx - 28 * s, 0, cx + 28 * s, 0, deep, gold);
     agg::path_storage shine;
     Art_Add_Ellipse(&shine, cx - 10 * s, dTop + 40 * s, 5 * s, 14 * s);
