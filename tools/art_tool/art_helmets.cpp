@@ -79,17 +79,18 @@ void Art_Helmet_Right(ART_IMAGE* pImage, int nFranchise, double s) {
     Art_Fill_Linear(pImage, gloss, 0, 16 * s, 0, 28 * s, Art_Rgb(255, 255, 255, 110),
                     Art_Rgb(255, 255, 255, 0));
     Art_Stroke(pImage, shell, 1.4 * s, Art_Darker(main, 0.7));
-    // The face mask: bars from the brow and the jaw to a front upright.
-    const double aBar1[] = {74 * s, 53 * s, 97 * s, 56 * s, 96 * s, 76 * s, 70 * s, 72 * s};
-    const double aBar2[] = {72 * s, 64 * s, 96 * s, 66 * s};
-    const double aBar3[] = {84 * s, 55 * s, 84 * s, 74 * s};
-    for (int nPass = 0; nPass < 2; nPass++) {
-        ART_COLOUR colour = nPass ? Art_Rgb(214, 216, 222) : Art_Rgb(40, 40, 46);
-        double dWidth = (nPass ? 3.2 : 5.0) * s;
-        Art_Stroke_Line(pImage, aBar1, 4, dWidth, colour);
-        Art_Stroke_Line(pImage, aBar2, 2, dWidth, colour);
-        Art_Stroke_Line(pImage, aBar3, 2, dWidth, colour);
-    }
+    // The face mask: bars curving forward from the shell's edge, joined by a front upright.
+    agg::path_storage mask;
+    mask.move_to(76 * s, 52 * s);
+    mask.curve3(88 * s, 51 * s, 97 * s, 57 * s);
+    mask.move_to(73 * s, 63 * s);
+    mask.curve3(86 * s, 62 * s, 97 * s, 66 * s);
+    mask.move_to(68 * s, 73 * s);
+    mask.curve3(82 * s, 79 * s, 93 * s, 76 * s);
+    mask.move_to(97 * s, 56 * s);
+    mask.curve3(99 * s, 68 * s, 92 * s, 77 * s);
+    Art_Stroke(pImage, mask, 5.0 * s, Art_Rgb(40, 40, 46));
+    Art_Stroke(pImage, mask, 3.0 * s, Art_Rgb(214, 216, 222));
     const double aStrap[] = {56 * s, 80 * s, 70 * s, 78 * s};
     Art_Stroke_Line(pImage, aStrap, 2, 2.5 * s, Art_Rgb(230, 230, 230));
 }
