@@ -3,6 +3,16 @@
 #include "setup/setup.h"
 #include "shell/shell.h"
 
+// Ends a dialog that returns a chosen number as the real one does when cancelled: -1, no choice.
+static INT_PTR Cancel_Choice_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    (void)wParam;
+    (void)lParam;
+    if (uMsg != WM_INITDIALOG)
+        return FALSE;
+    EndDialog(hDlg, -1);
+    return TRUE;
+}
+
 // STAND-IN(setup): starts a new game: universe, team, manager and season rules.
 INT_PTR New_Game_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
@@ -80,7 +90,7 @@ INT_PTR Advanced_Tools_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM l
 
 // STAND-IN(setup): plays a chosen number of seasons unattended.
 INT_PTR Play_Multiple_Seasons_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
+    return Cancel_Choice_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 
 // STAND-IN(setup): both teams' unit ratings and the point spread before a game, with Simulate All.
@@ -120,5 +130,5 @@ INT_PTR New_Version_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPar
 
 // STAND-IN(setup): simulates many seasons and counts their results.
 INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
+    return Cancel_Choice_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
