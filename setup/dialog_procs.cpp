@@ -1,5 +1,8 @@
 // The game setup, editor and tool dialogs.
 
+#include "database/database.h"
+#include "pages/pages.h"
+#include "season/season.h"
 #include "setup/setup.h"
 #include "shell/shell.h"
 
@@ -13,9 +16,37 @@ static INT_PTR Cancel_Choice_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LP
     return TRUE;
 }
 
-// STAND-IN(setup): starts a new game: universe, team, manager and season rules.
+// The loaded universe as a new game: the first team run by the user, the new-game defaults, the
+// season started and the bars up.
+static void Start_Loaded_Universe(void) {
+    Set_All_Teams_Computer();
+    Set_Team_Stat(0, TEAM_CONTROL, CONTROL_HUMAN);
+    Set_New_Game_Defaults();
+    gCurrentPage = STANDINGS_PAGE;
+    Start_Season(0);
+    Create_Button_Bar();
+    Show_News_Page(STANDINGS_PAGE);
+}
+
+// STAND-IN(setup): starts a new game from the chosen season's universe with the user's team,
+// name, difficulty and options; this one offers OK, which plays the loaded universe with its first
+// team run by the user, and Cancel.
 INT_PTR New_Game_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
+    (void)lParam;
+    if (uMsg == WM_INITDIALOG)
+        return TRUE;
+    if (uMsg != WM_COMMAND)
+        return FALSE;
+    if (LOWORD(wParam) == IDOK) {
+        EndDialog(hDlg, 1);
+        Start_Loaded_Universe();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(hDlg, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
 }
 
 // STAND-IN(setup): picks a saved game to load.

@@ -50,7 +50,7 @@ typedef void (*MAIN_COMMAND_HANDLER)(HWND hWnd, int nArgument);
 typedef void (*MAIN_COMMAND_ACTION)(void);
 
 // A row runs its handler, or when it has none its action, which needs neither window nor argument.
-typedef struct {
+typedef struct MAIN_COMMAND {
     int idCommand;
     MAIN_COMMAND_HANDLER pHandler;
     int nArgument;
