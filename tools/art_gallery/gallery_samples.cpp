@@ -8,6 +8,7 @@
 
 #define SAMPLE_CAPTION_COLOUR RGB(255, 255, 255)
 #define SAMPLE_PANEL_COLOUR RGB(236, 230, 215)
+#define SAMPLE_UPWARD_FONT 33  // its text runs upward
 
 namespace {
 
@@ -49,7 +50,7 @@ void Sample_Fonts(HDC hdc) {
     static const int kColumns[4][7] = {{0, 4, 9, 12, 14, 20, -1},
                                        {21, 22, 23, 26, 16, -1, -1},
                                        {27, 28, 29, 30, 31, -1, -1},
-                                       {24, 25, 32, 33, 34, 35, -1}};
+                                       {24, 25, 32, 34, 35, -1, -1}};
     SetBkMode(hdc, TRANSPARENT);
     for (int nColumn = 0; nColumn < 4; nColumn++) {
         int nTop = 18;
@@ -61,13 +62,22 @@ void Sample_Fonts(HDC hdc) {
             HGDIOBJ hOld = SelectObject(hdc, hFont);
             char szText[16];
             Format_String(szText, sizeof szText, "%d Aa", nFont);
-            RECT rc = {260 + nColumn * 126, nTop, 260 + nColumn * 126 + 126, 330};
+            RECT rc = {260 + nColumn * 126, nTop, Min_Int(260 + nColumn * 126 + 126, 762), 330};
             int nHeight =
                 Draw_Design_Text_Colour(szText, hdc, RGB(20, 20, 20), &rc, DT_LEFT | DT_TOP);
             SelectObject(hdc, hOld);
             Release_App_Font(hFont);
             nTop += nHeight > 0 ? nHeight : 12;
         }
+    }
+    // The upward font runs from the bottom of the third column's free space.
+    HFONT hUpward = Take_App_Font(SAMPLE_UPWARD_FONT);
+    if (hUpward != NULL) {
+        HGDIOBJ hOld = SelectObject(hdc, hUpward);
+        SetTextColor(hdc, RGB(20, 20, 20));
+        TextOutA(hdc, 770, 372, "Up", 2);
+        SelectObject(hdc, hOld);
+        Release_App_Font(hUpward);
     }
 }
 
