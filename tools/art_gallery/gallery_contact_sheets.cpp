@@ -27,6 +27,8 @@ struct CONTACT_GRID {
     HDC hdc;  // the back buffer while a sheet is open
     int nTile;
     int nSheets;
+    std::string sFirst;  // the sheet's first and last files, for its title
+    std::string sLast;
 };
 
 // The pictures a skin shows: every shared one and those of its own skin folder.
@@ -107,7 +109,7 @@ void Contact_Close_Sheet(CONTACT_GRID* pGrid, const char* szSkin, GALLERY_RUN* p
     if (pGrid->hdc == NULL)
         return;
     Gallery_End_Sheet(pGrid->hdc, pRun, Contact_Sheet_Name(szSkin, pGrid->szKind, ++pGrid->nSheets),
-                      szSkin, std::string(pGrid->szKind) + " pictures");
+                      szSkin, pGrid->sFirst + " .. " + pGrid->sLast);
     pGrid->hdc = NULL;
     pGrid->nTile = 0;
 }
@@ -121,6 +123,9 @@ void Contact_Add_Tile(CONTACT_GRID* pGrid, const GALLERY_FILE& file, int nWidth,
         pRun->aFailures.push_back("no back buffer for " + file.sPath);
         return;
     }
+    if (pGrid->nTile == 0)
+        pGrid->sFirst = file.sPath;
+    pGrid->sLast = file.sPath;
     if (!Contact_Draw_Tile(*pGrid, file, nWidth, nHeight))
         pRun->aFailures.push_back("cannot draw " + file.sPath);
     if (++pGrid->nTile == pGrid->nColumns * pGrid->nRows)
@@ -131,8 +136,8 @@ void Contact_Add_Tile(CONTACT_GRID* pGrid, const GALLERY_FILE& file, int nWidth,
 
 void Gallery_Draw_Contact_Sheets(const std::vector<GALLERY_FILE>& aFiles, const char* szSkin,
                                  GALLERY_RUN* pRun) {
-    CONTACT_GRID small = {"small", 5, 4, NULL, 0, 0};
-    CONTACT_GRID large = {"large", 2, 2, NULL, 0, 0};
+    CONTACT_GRID small = {"small", 5, 4, NULL, 0, 0, "", ""};
+    CONTACT_GRID large = {"large", 2, 2, NULL, 0, 0, "", ""};
     int nPages = 0;
     for (const GALLERY_FILE& file : aFiles) {
         if (file.bCursor || !Contact_Belongs_To_Skin(file, szSkin))
