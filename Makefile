@@ -44,10 +44,12 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# Every dialog template as a picture in $(BUILD_DIR)/gallery (index.html lists them); fails when
-# a template does not load.
+# Every dialog template as a picture in $(BUILD_DIR)/gallery (index.html lists them), and every
+# picture of the installation folder with a sample of the drawing layer, in each skin, as sheets in
+# $(BUILD_DIR)/gallery/art; fails when a template or a picture does not load.
 gallery: build
 	@$(BUILD_DIR)/dialog_gallery $(BUILD_DIR)/gallery
+	@$(BUILD_DIR)/art_gallery $(GAME_DIR) $(BUILD_DIR)/gallery/art
 
 bench: build
 	@set -e; found=0; \
