@@ -304,7 +304,8 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     bool bEnded = s && s->bEnded;
     MODAL_OUTCOME outcome = {nTemplateId, pTemplate->szCaption,
                              lParam,      bEnded ? s->nResult : IDCANCEL,
-                             bAnswered,   bEnded};
+                             bAnswered,   bEnded,
+                             {}};
     gModalStack.erase(std::remove(gModalStack.begin(), gModalStack.end(), hDlg), gModalStack.end());
     // The outcome keeps the caption as shown: procedures often set it at run time.
     char szCaption[512];
