@@ -28,6 +28,8 @@ RECT Session_Bar_Rect(HWND hBar) {
     return {ptTopLeft.x, ptTopLeft.y, ptBottomRight.x, ptBottomRight.y};
 }
 
+// A bar's top must be nHeight above nBottom, and the bar must reach nBottom across the client
+// width (a status bar may run on below the client area, where nothing shows).
 bool Session_Check_Bar(const char* szName, HWND hBar, int nBottom, int nHeight, int nWidth,
                        std::string* pWhy) {
     if (!hBar || !IsWindowVisible(hBar)) {
@@ -35,13 +37,13 @@ bool Session_Check_Bar(const char* szName, HWND hBar, int nBottom, int nHeight, 
         return false;
     }
     RECT rc = Session_Bar_Rect(hBar);
-    if (rc.bottom != nBottom || rc.bottom - rc.top != nHeight || rc.left != 0 ||
-        rc.right != nWidth) {
+    if (rc.top != nBottom - nHeight || rc.bottom < nBottom || rc.left != 0 || rc.right != nWidth) {
         char szWhy[256];
         snprintf(szWhy, sizeof szWhy,
-                 "the %s is at (%ld,%ld)-(%ld,%ld); expected (0,%d)-(%d,%d), %d high", szName,
-                 (long)rc.left, (long)rc.top, (long)rc.right, (long)rc.bottom, nBottom - nHeight,
-                 nWidth, nBottom, nHeight);
+                 "the %s is at (%ld,%ld)-(%ld,%ld); expected (0,%d)-(%d,%d), %d high in the "
+                 "client area",
+                 szName, (long)rc.left, (long)rc.top, (long)rc.right, (long)rc.bottom,
+                 nBottom - nHeight, nWidth, nBottom, nHeight);
         *pWhy = szWhy;
         return false;
     }

@@ -49,7 +49,7 @@ void Session_Fail(const std::string& stWhy) {
     fprintf(stderr, "app_session: FAILED: %s\n", stWhy.c_str());
     gSession.nResult = 1;
     gSession.ePhase = SESSION_OVER;
-    PostQuitMessage(1);
+    PostQuitMessage(0);
 }
 
 // Saves what the display shows of the main window as NN-step.png and lists it.
