@@ -25,7 +25,7 @@ fail() {
 }
 
 sources="$(find "${folders[@]}" \( -name '*.cpp' -o -name '*.h' \) -type f | sort)"
-checked="$(grep -v '^tools/universe_tool/' <<<"$sources")"
+checked="$(grep -Ev '^tools/(universe_tool|app_session)/' <<<"$sources")"
 
 # One line per include of ours: "<file> <included file from the root> <upward: 1 or 0>". An
 # include is taken from the root when such a file exists there and it does not start with ".",
