@@ -115,8 +115,11 @@ void Session_Welcome(void) {
         return;  // not up yet
     if (!Session_Shot("welcome"))
         return;
-    // The New Game button's click, as the button tells its dialog.
-    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_NEW_GAME, BN_CLICKED), (LPARAM)hButton);
+    // Enter on the focused New Game button; else its click, as the button tells its dialog.
+    if (GetFocus() == hButton)
+        Session_Press_Key(SDLK_RETURN, false);
+    else
+        PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_NEW_GAME, BN_CLICKED), (LPARAM)hButton);
     gSession.ePhase = SESSION_INTO_LEAGUE;
 }
 
