@@ -10,6 +10,8 @@
 # make fuzz: that build's fuzz targets, FUZZ_SECONDS each, side by side.
 # make sdl-check: the real window on a display (or under xvfb-run): what it shows must be the
 #   pixels the layer drew, and SDL's input must reach the window (scripts/sdl_check.sh).
+# make app-session: the real game on a display (or under xvfb-run), driven through New Game, one
+#   week and the ten menus, with screenshots in $(BUILD_DIR)/app_session (scripts/app_session.sh).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR := $(abspath $(BUILD_DIR))/game
@@ -23,7 +25,7 @@ CMAKE_FLAGS += -DVANTO_WERROR=OFF
 endif
 
 .PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz sdl-check \
-	gallery
+	gallery app-session
 
 all: build
 
@@ -92,3 +94,6 @@ clean:
 
 sdl-check: build
 	@bash scripts/sdl_check.sh $(BUILD_DIR)
+
+app-session: build
+	@bash scripts/app_session.sh $(BUILD_DIR)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The real game on a display, driven as a person would: the Welcome screen, New Game, one week
+# through the Play menu and each menu of the menu bar, with a screenshot at each step in
+# <build>/app_session/NN-step.png and checks of the window, its menus and its bars. Needs a
+# display; without one it starts a virtual X server through xvfb-run (package xvfb).
+#   scripts/app_session.sh [build folder]
+set -euo pipefail
+
+build="$(cd "${1:-build}" && pwd)"
+driver="$build/app_session_driver"
+game="$build/game"
+[ -x "$driver" ] || { echo "app_session: $driver is missing; build first" >&2; exit 1; }
+[ -d "$game" ] || { echo "app_session: $game is missing; build first" >&2; exit 1; }
+out="$build/app_session"
+rm -rf "$out"
+cd "$game"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec timeout 60 "$driver" "$out"
+fi
+command -v xvfb-run >/dev/null || { echo "app_session: no display and no xvfb-run" >&2; exit 1; }
+exec timeout 60 xvfb-run -a "$driver" "$out"

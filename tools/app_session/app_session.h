@@ -1,0 +1,24 @@
+// The scripted session: the real game on a display, driven by a person's inputs from a timer, with
+// a screenshot at each step and checks of what the main window shows.
+#pragma once
+
+#include "core/core.h"
+
+#include <string>
+
+#define SESSION_MENU_COUNT 10
+
+// The caption of a menu-bar menu by position, as the menu resource gives it.
+const char* Session_Menu_Caption(int nIndex);
+
+// Each returns false with the reason in *pWhy.
+bool Session_Check_Client_Size(std::string* pWhy);  // at least 1024 x 676
+bool Session_Check_Menu_Bar(std::string* pWhy);     // the ten menus with their captions
+// The button bar and the news bar along the client bottom at their heights, under a news page.
+bool Session_Check_Bars(std::string* pWhy);
+bool Session_Files_Differ(const std::string& stA, const std::string& stB);
+
+// Arms the driver: its timer runs the steps once the program's loops run. Screenshots go to
+// szFolder. The session's result, after Run_Application returns: 0, or 1 with the failure told.
+void Arm_Session_Driver(const char* szFolder);
+int Session_Result(void);

@@ -1,0 +1,34 @@
+// app_session_driver: runs the game with its driver armed and ends with the session's result. Runs in
+// the installation folder, on a display (scripts/app_session.sh gives it one).
+//   app_session_driver <screenshot folder>
+#include "app_session.h"
+
+#include "shell/startup.h"
+
+#include <stdio.h>
+#include <string.h>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: app_session_driver <screenshot folder>\n");
+        return 2;
+    }
+    if (!Platform_Make_Directory(argv[1])) {
+        fprintf(stderr, "app_session: the folder %s cannot be made\n", argv[1]);
+        return 1;
+    }
+    Arm_Session_Driver(argv[1]);
+    char szProgram[] = "football-vanto";
+    char* aArgs[] = {szProgram, nullptr};
+    int nExit = Run_Application(1, aArgs);
+    if (Platform_Backend_Name() && strcmp(Platform_Backend_Name(), "sdl") != 0) {
+        fprintf(stderr, "app_session: FAILED: no display; the game ran without windows\n");
+        return 1;
+    }
+    int nResult = Session_Result();
+    if (nResult == 0 && nExit != 0) {
+        fprintf(stderr, "app_session: FAILED: the game ended with code %d\n", nExit);
+        return 1;
+    }
+    return nResult;
+}

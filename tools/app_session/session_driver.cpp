@@ -1,0 +1,255 @@
+// The session's driver: a thread timer that acts as the person at the screen. It answers the
+// Welcome screen with New Game and each dialog after it with its default button, plays one week
+// through the Play menu's command, then opens the menu bar's ten menus one after the other with
+// the keyboard. Its timer fires inside the dialogs' and menus' own loops, so every step goes
+// through the program's real code; the steps reach it as the display's key events would.
+#include "app_session.h"
+
+#include "database/database.h"
+#include "pages/pages.h"
+#include "resources/resource.h"
+#include "season/season.h"
+#include "shell/shell.h"
+
+#include <SDL.h>
+#include <stdio.h>
+
+#include <string>
+
+namespace {
+
+#define SESSION_TICK_MS 400
+#define SESSION_TIME_LIMIT_MS 50000
+#define SESSION_DIALOG_LIMIT 8  // dialogs answered on the way into the league or after the week
+
+enum SESSION_PHASE {
+    SESSION_WELCOME,
+    SESSION_INTO_LEAGUE,
+    SESSION_WEEK,
+    SESSION_MENU_OPEN,
+    SESSION_MENU_SHOT,
+    SESSION_CLOSE,
+    SESSION_OVER
+};
+
+struct SESSION_STATE {
+    std::string stFolder;
+    SESSION_PHASE ePhase;
+    DWORD nStartTick;
+    int nShots;
+    int nDialogs;
+    int nWeekBefore;
+    int nMenu;
+    std::string stLastShot;
+    int nResult;
+};
+SESSION_STATE gSession = {};
+
+void Session_Fail(const std::string& stWhy) {
+    fprintf(stderr, "app_session: FAILED: %s\n", stWhy.c_str());
+    gSession.nResult = 1;
+    gSession.ePhase = SESSION_OVER;
+    PostQuitMessage(0);
+}
+
+// Saves what the display shows of the main window as NN-step.png and lists it.
+bool Session_Shot(const char* szStep) {
+    char szPath[1024];
+    snprintf(szPath, sizeof szPath, "%s/%02d-%s.png", gSession.stFolder.c_str(), ++gSession.nShots,
+             szStep);
+    if (!Platform_Save_Screenshot(gMainWindow, szPath)) {
+        Session_Fail(std::string("the screenshot ") + szPath + " could not be saved");
+        return false;
+    }
+    printf("app_session: %s\n", szPath);
+    fflush(stdout);
+    gSession.stLastShot = szPath;
+    return true;
+}
+
+// A key pressed and released on the display; with bAlt, while Alt is held.
+void Session_Press_Key(SDL_Keycode nKey, bool bAlt) {
+    SDL_Event e = {};
+    e.key.state = SDL_PRESSED;
+    e.key.type = SDL_KEYDOWN;
+    if (bAlt) {
+        e.key.keysym.sym = SDLK_LALT;
+        SDL_PushEvent(&e);
+    }
+    e.key.keysym.sym = nKey;
+    SDL_PushEvent(&e);
+    e.key.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    SDL_PushEvent(&e);
+    if (bAlt) {
+        e.key.keysym.sym = SDLK_LALT;
+        SDL_PushEvent(&e);
+    }
+}
+
+// The dialog or message box up over the main window, or null.
+HWND Session_Dialog_Up(void) {
+    HWND hActive = GetActiveWindow();
+    return hActive && hActive != gMainWindow && IsWindow(hActive) ? hActive : nullptr;
+}
+
+// A dialog that follows a step gets its default answer (Enter); false after too many.
+bool Session_Answer_Dialog(HWND hDlg) {
+    char szCaption[128] = "";
+    GetWindowTextA(hDlg, szCaption, sizeof szCaption);
+    if (++gSession.nDialogs > SESSION_DIALOG_LIMIT) {
+        Session_Fail(std::string("dialogs keep coming; the last is \"") + szCaption + "\"");
+        return false;
+    }
+    printf("app_session: dialog \"%s\" gets its default answer\n", szCaption);
+    if (!Session_Shot("dialog"))
+        return false;
+    Session_Press_Key(SDLK_RETURN, false);
+    return true;
+}
+
+void Session_Welcome(void) {
+    HWND hDlg = Session_Dialog_Up();
+    HWND hButton = hDlg ? GetDlgItem(hDlg, IDC_NEW_GAME) : nullptr;
+    if (!hButton)
+        return;  // not up yet
+    if (!Session_Shot("welcome"))
+        return;
+    // Enter on the focused New Game button; else its click, as the button tells its dialog.
+    if (GetFocus() == hButton)
+        Session_Press_Key(SDLK_RETURN, false);
+    else
+        PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_NEW_GAME, BN_CLICKED), (LPARAM)hButton);
+    gSession.ePhase = SESSION_INTO_LEAGUE;
+}
+
+// The main window's checks once the league shows, then the Play menu's One Week.
+void Session_Into_League(void) {
+    if (HWND hDlg = Session_Dialog_Up()) {
+        // New Game that leads back to the Welcome screen started no game.
+        if (GetDlgItem(hDlg, IDC_NEW_GAME)) {
+            Session_Shot("welcome-again");
+            Session_Fail(
+                "the New Game dialog ended without starting a game and the Welcome "
+                "screen came back: nothing leads into the league");
+            return;
+        }
+        Session_Answer_Dialog(hDlg);
+        return;
+    }
+    if (!gButtonBar || !Is_News_Page_Shown())
+        return;
+    if (!Session_Shot("league"))
+        return;
+    std::string stWhy;
+    if (!Session_Check_Client_Size(&stWhy) || !Session_Check_Menu_Bar(&stWhy) ||
+        !Session_Check_Bars(&stWhy)) {
+        Session_Fail(stWhy);
+        return;
+    }
+    gSession.nWeekBefore = gCurrentWeek;
+    gSession.nDialogs = 0;
+    PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(ID_PLAY_ONE_WEEK, 0), 0);
+    gSession.ePhase = SESSION_WEEK;
+}
+
+void Session_Week(void) {
+    if (HWND hDlg = Session_Dialog_Up()) {
+        Session_Answer_Dialog(hDlg);
+        return;
+    }
+    if (gCurrentWeek == gSession.nWeekBefore || Is_Simulation_Running())
+        return;
+    if (!Session_Shot("week"))
+        return;
+    std::string stWhy;
+    if (gCurrentWeek != gSession.nWeekBefore + 1) {
+        Session_Fail("the week went from " + std::to_string(gSession.nWeekBefore) + " to " +
+                     std::to_string(gCurrentWeek) + " after One Week");
+        return;
+    }
+    if (!Session_Check_Bars(&stWhy)) {
+        Session_Fail(stWhy + " after the week");
+        return;
+    }
+    gSession.ePhase = SESSION_MENU_OPEN;
+}
+
+// Alt+G opens the first menu; each next one is reached along the bar: Escape closes the
+// drop-down, Right moves to the next menu and Down opens it.
+void Session_Menu_Open(void) {
+    if (gSession.nMenu == 0) {
+        Session_Press_Key(SDLK_g, true);
+    } else {
+        Session_Press_Key(SDLK_ESCAPE, false);
+        Session_Press_Key(SDLK_RIGHT, false);
+        Session_Press_Key(SDLK_DOWN, false);
+    }
+    gSession.ePhase = SESSION_MENU_SHOT;
+}
+
+void Session_Menu_Shot(void) {
+    std::string stBefore = gSession.stLastShot;
+    char szStep[64];
+    snprintf(szStep, sizeof szStep, "menu-%s", Session_Menu_Caption(gSession.nMenu));
+    // The file name keeps the caption's letters.
+    std::string stStep;
+    for (const char* p = szStep; *p; p++)
+        if (*p != '&')
+            stStep += (char)tolower((unsigned char)*p);
+    if (!Session_Shot(stStep.c_str()))
+        return;
+    if (!Session_Files_Differ(stBefore, gSession.stLastShot)) {
+        Session_Fail(std::string("the ") + Session_Menu_Caption(gSession.nMenu) +
+                     " menu's popup did not appear (" + gSession.stLastShot +
+                     " is the same picture as the one before)");
+        return;
+    }
+    gSession.nMenu++;
+    gSession.ePhase = gSession.nMenu < SESSION_MENU_COUNT ? SESSION_MENU_OPEN : SESSION_CLOSE;
+}
+
+void Session_Close(void) {
+    Session_Press_Key(SDLK_ESCAPE, false);
+    Session_Press_Key(SDLK_ESCAPE, false);
+    printf("app_session: passed: %d screenshots\n", gSession.nShots);
+    gSession.ePhase = SESSION_OVER;
+    PostQuitMessage(0);
+}
+
+void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
+    if (gSession.ePhase == SESSION_OVER)
+        return;
+    if (GetTickCount() - gSession.nStartTick > SESSION_TIME_LIMIT_MS) {
+        Session_Fail("the session did not end within " +
+                     std::to_string(SESSION_TIME_LIMIT_MS / 1000) + " s (step " +
+                     std::to_string(gSession.ePhase) + ")");
+        return;
+    }
+    switch (gSession.ePhase) {
+    case SESSION_WELCOME: Session_Welcome(); break;
+    case SESSION_INTO_LEAGUE: Session_Into_League(); break;
+    case SESSION_WEEK: Session_Week(); break;
+    case SESSION_MENU_OPEN: Session_Menu_Open(); break;
+    case SESSION_MENU_SHOT: Session_Menu_Shot(); break;
+    case SESSION_CLOSE: Session_Close(); break;
+    case SESSION_OVER: break;
+    }
+}
+
+}  // namespace
+
+void Arm_Session_Driver(const char* szFolder) {
+    gSession = {};
+    gSession.stFolder = szFolder;
+    gSession.nStartTick = GetTickCount();
+    SetTimer(nullptr, 0, SESSION_TICK_MS, (void*)Session_Timer_Proc);
+}
+
+int Session_Result(void) {
+    if (gSession.nResult == 0 && gSession.ePhase != SESSION_OVER) {
+        fprintf(stderr, "app_session: FAILED: the program ended before the session did\n");
+        return 1;
+    }
+    return gSession.nResult;
+}
