@@ -150,19 +150,23 @@ HFONT Take_App_Font(int nFont) {
     return Get_Font_Handle(nFont);
 }
 
+// Two fonts of equal description may share one handle: the count given back is that of a font
+// with the handle that was taken.
 void Release_App_Font(HFONT hFont) {
     if (!hFont || !bAppFontsLoaded)
         return;
+    int bKnown = 0;
     for (int nFont = 0; nFont < APP_FONT_COUNT; nFont++) {
         if (Get_Font_Handle(nFont) != hFont)
             continue;
-        if (anFontUseCounts[nFont] <= 0)
-            Report_Error(
-                "Font Error: Trying to free a font more times than it has been allocated.");
-        else
+        bKnown = 1;
+        if (anFontUseCounts[nFont] > 0) {
             anFontUseCounts[nFont]--;
-        return;
+            return;
+        }
     }
+    if (bKnown)
+        Report_Error("Font Error: Trying to free a font more times than it has been allocated.");
 }
 
 int Get_App_Font_Use_Count(int nFont) {
