@@ -82,21 +82,21 @@ int Create_App_Font(int nFont) {
     if (nFont < 0 || nFont >= APP_FONT_COUNT)
         return 0;
     Delete_App_Font(nFont);  // a rebuilt font replaces its old handle
-    const APP_FONT_SPEC* pSpec = &APP_FONT_SPECS[nFont];
+    const APP_FONT_SPEC* pDescription = &APP_FONT_SPECS[nFont];
     RECT rectWindow = Get_Main_Window_Outer_Rect();
     rectFontBuildWindow = rectWindow;
     LOGFONTA* pLog = &aFontLogs[nFont];
     memset(pLog, 0, sizeof(*pLog));
     pLog->lfHeight = Get_App_Font_Height(nFont, &rectWindow);
     pLog->lfEscapement = pLog->lfOrientation = nFont == APP_FONT_UPWARD ? 900 : 0;
-    pLog->lfWeight = pSpec->nWeight;
+    pLog->lfWeight = pDescription->nWeight;
     pLog->lfCharSet = DEFAULT_CHARSET;
     pLog->lfOutPrecision = OUT_TT_PRECIS;
     pLog->lfClipPrecision = CLIP_DEFAULT_PRECIS;
     pLog->lfQuality =
-        pSpec->nFace >= APP_FONT_FIRST_SMOOTHED_FACE ? ANTIALIASED_QUALITY : DEFAULT_QUALITY;
+        pDescription->nFace >= APP_FONT_FIRST_SMOOTHED_FACE ? ANTIALIASED_QUALITY : DEFAULT_QUALITY;
     pLog->lfPitchAndFamily = DEFAULT_PITCH;
-    safe_strncpy(pLog->lfFaceName, FONT_FACES[pSpec->nFace], sizeof(pLog->lfFaceName));
+    safe_strncpy(pLog->lfFaceName, FONT_FACES[pDescription->nFace], sizeof(pLog->lfFaceName));
     HFONT hFont =
         CreateFontA(pLog->lfHeight, 0, pLog->lfEscapement, pLog->lfOrientation, pLog->lfWeight, 0,
                     0, 0, pLog->lfCharSet, pLog->lfOutPrecision, pLog->lfClipPrecision,

@@ -10,7 +10,7 @@
 namespace {
 
 SDL_AudioDeviceID gAudioDevice = 0;
-SDL_AudioSpec gAudioSpec;
+SDL_AudioSpec gDeviceFormat;
 bool gAudioFailed = false;  // the device could not open: no retry on every sound
 
 bool Open_Audio_Device(void) {
@@ -26,7 +26,7 @@ bool Open_Audio_Device(void) {
     want.format = AUDIO_S16SYS;
     want.channels = 2;
     want.samples = 2048;
-    gAudioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &gAudioSpec, 0);
+    gAudioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &gDeviceFormat, 0);
     if (!gAudioDevice) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         gAudioFailed = true;
@@ -43,13 +43,14 @@ bool Open_Audio_Device(void) {
 
 // The file's samples in the device's format; false when it is no WAV file SDL can convert.
 bool Load_Wav_For_Device(const char* szPath, std::vector<Uint8>* pSamples) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wavFormat;
     Uint8* pData = nullptr;
     Uint32 nLength = 0;
-    if (!SDL_LoadWAV(szPath, &spec, &pData, &nLength)) return false;
+    if (!SDL_LoadWAV(szPath, &wavFormat, &pData, &nLength)) return false;
     SDL_AudioCVT cvt;
-    int nBuild = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, gAudioSpec.format,
-                                   gAudioSpec.channels, gAudioSpec.freq);
+    int nBuild =
+        SDL_BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq,
+                          gDeviceFormat.format, gDeviceFormat.channels, gDeviceFormat.freq);
     bool bDone = nBuild >= 0;
     if (bDone && nBuild == 0) {
         pSamples->assign(pData, pData + nLength);
