@@ -5,23 +5,11 @@
 
 #include "engine/engine.h"
 #include "reports/reports.h"
-#include "shell/shell.h"
 
 #define REPORT_FOLDER "Output"
 #define REPORT_BUFFER_SIZE 81920
 #define LAST_RESULT_WEEK 21
 #define LAST_RESULT_TEAM 36
-#define PAGE_STANDINGS 40030
-#define PAGE_LEADERS 40032
-#define PAGE_FINANCES 40034
-#define PAGE_CALENDAR 40036
-#define SCORE_BOX_LEFT 668
-#define SCORE_BOX_RIGHT 760
-#define SCORE_BOX_TOP 25
-#define SCORE_BOX_BOTTOM 54
-#define LEADERS_BOX_SHIFT 11
-#define SCORE_NAME_SIZE 64
-#define PHASE_BOX_FONT 2
 
 static char gReportBuffer[REPORT_BUFFER_SIZE];
 
@@ -122,69 +110,15 @@ void Record_Game_Result(GAME* pGame, int nWeek) {
     }
 }
 
-// ---- the live-score and season-phase box ---------------------------------------------------------
+// ---- the live-score box ---------------------------------------------------------------------------
 
-static int Is_Score_Box_Page(void) {
-    return gCurrentPage == PAGE_STANDINGS || gCurrentPage == PAGE_LEADERS ||
-           gCurrentPage == PAGE_FINANCES || gCurrentPage == PAGE_CALENDAR;
-}
-
-static RECT Get_Score_Box(void) {
-    int nShift = gCurrentPage == PAGE_LEADERS ? LEADERS_BOX_SHIFT : 0;
-    RECT rect = {SCORE_BOX_LEFT, SCORE_BOX_TOP - nShift, SCORE_BOX_RIGHT,
-                 SCORE_BOX_BOTTOM - nShift};
-    return rect;
-}
-
-// The name a score line shows: the nickname, or the city of a club called only "Football Team".
-static void Get_Score_Box_Name(int nTeam, char* st, int nSize) {
-    Get_Team_Short_Name(nTeam, st, nSize);
-}
-
-// STAND-IN(engine): restores the page's background under the box and prints both lines in the
-// skin's colours; this one lays the lines out and has the box repainted.
+// A league game's score changed: the news pages' box is painted again.
 void Draw_Live_Score_Box(GAME* pGame) {
-    if (pGame == NULL || !Is_Score_Box_Page())
+    if (pGame == NULL)
         return;
     int nVisitor = pGame->anTeams[VISITOR_SIDE];
     int nHome = pGame->anTeams[HOME_SIDE];
     if (nHome > 35 || nVisitor > 35 || nHome == nVisitor)
         return;
-    char aszLines[2][SCORE_NAME_SIZE + 16];
-    for (int bSide = 0; bSide < 2; bSide++) {
-        char szName[SCORE_NAME_SIZE];
-        Get_Score_Box_Name(pGame->anTeams[bSide], szName, sizeof(szName));
-        Format_String(aszLines[bSide], sizeof(aszLines[bSide]), "%s %d", szName,
-                      pGame->anScores[bSide]);
-    }
-    RECT rect = Get_Score_Box();
-    InvalidateRect(Get_Main_Window(), &rect, FALSE);
-}
-
-// The shell's two season-phase labels, one a line of the box, the second in the highlight colour.
-// STAND-IN(engine): restores the page's background image under the box before printing; this one
-// prints over what is there.
-void Draw_Season_Phase_Box(void) {
-    if (!Is_Score_Box_Page())
-        return;
-    RECT rect = Get_Score_Box();
-    char aszLabels[2][SEASON_PHASE_LABEL_SIZE];
-    Get_Season_Phase_Labels(aszLabels[0], aszLabels[1]);
-    HDC hDC = Get_Main_Window_DC();
-    if (hDC) {
-        HFONT hFont = Take_App_Font(PHASE_BOX_FONT);
-        SelectObject(hDC, hFont);
-        SetBkMode(hDC, TRANSPARENT);
-        int nMiddle = (rect.top + rect.bottom) / 2;
-        RECT aLines[2] = {{rect.left, rect.top, rect.right, nMiddle},
-                          {rect.left, nMiddle, rect.right, rect.bottom}};
-        const int anKinds[2] = {PAGE_PLAIN_TEXT, PAGE_HIGHLIGHT_TEXT};
-        for (int nLine = 0; nLine < 2; nLine++)
-            Draw_Design_Text_Colour(aszLabels[nLine], hDC,
-                                    Get_Page_Text_Colour(anKinds[nLine], gDarkText), &aLines[nLine],
-                                    DT_CENTER | DT_SINGLELINE | DT_VCENTER);
-        Release_Main_Window_DC(hDC);
-        Release_App_Font(hFont);
-    }
-    Invalidate_Design_Rect(Get_Main_Window(), &rect);
+    Host_League_Changed(HOST_SCORE_BOX);
 }

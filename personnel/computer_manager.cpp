@@ -6,7 +6,6 @@
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define STAR_FREE_AGENT 70.0f  // only free agents rated above this draw bids
 #define BID_MARGIN 150
