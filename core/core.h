@@ -6,7 +6,7 @@
 #include <stdint.h>
 #include <stdio.h>
 
-#include "../platform/windows.h"
+#include "platform/windows_base.h"
 #include "core/host_services.h"
 
 // ---- command-line flags and the error reporter -------------------------------------------------

@@ -55,7 +55,7 @@ static void Watch_Game_Quietly(int nStep, struct GAME* pGame) {
 
 static const HOST_SERVICES kQuietHost = {
     Open_Quiet_Progress,   Step_Quiet_Progress, Close_Quiet_Progress,  Pump_Quiet,
-    Ask_Quietly,           Answer_User_Message_Quietly,              Ignore_League_Change,
+    Ask_Quietly,           Ask_Quietly,         Answer_User_Message_Quietly,              Ignore_League_Change,
     Show_Page_Quietly,     Open_Dialog_Quietly, End_Dialog_Quietly,    Watch_Game_Quietly,
 };
 

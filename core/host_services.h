@@ -39,6 +39,9 @@ typedef struct HOST_SERVICES {
     int (*pPump)(void);  // the user interface handles what is waiting, then returns
     // A question or notice: the answer (IDOK, IDYES, ...) for the type's buttons.
     int (*pAsk)(const char* szText, const char* szCaption, unsigned uType);
+    // The same in the system's own box, never the program's dialogs: the error reporter's, which
+    // must not run anything that could report an error again.
+    int (*pAskSystem)(const char* szText, const char* szCaption, unsigned uType);
     // The message dialog with up to three captioned buttons: IDYES, IDNO or IDCANCEL by button.
     int (*pUserMessage)(const struct USER_MESSAGE* pMessage);
     void (*pLeagueChanged)(unsigned uWhat);  // HOST_* flags

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- state kept between paints ------------------------------------------------------------------
 #define FIELD_PLAYER_ROWS 34  // game-day side-panel rows, 17 a side

@@ -51,13 +51,18 @@ static int Open_League_Dialog(int idDialog, int nFirst, int nSecond) {
     }
 }
 
+static int Ask_System_Box(const char* szText, const char* szCaption, unsigned uType) {
+    return MessageBoxA(NULL, szText, szCaption, uType);
+}
+
 static void End_League_Dialog(HWND hDialog, int nResult) {
     EndDialog(hDialog, nResult);
 }
 
 static const HOST_SERVICES kShellHost = {
     Open_Shell_Progress_Window, Step_Shell_Progress_Window, Close_Shell_Progress_Window,
-    Pump_Shell_Messages,        Ask_Shell_Message_Box,      Run_User_Message_Dialog,
+    Pump_Shell_Messages,        Ask_Shell_Message_Box,      Ask_System_Box,
+    Run_User_Message_Dialog,
     Follow_League_Change,       Show_Page_On_Screen,        Open_League_Dialog,
     End_League_Dialog,          Run_Watched_Game_Step,
 };

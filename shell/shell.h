@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
 #include "shell/menus.h"
