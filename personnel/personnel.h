@@ -172,6 +172,18 @@ int Is_Trade_Item_Listed(const TRADE_OFFER* pOffer, int nSide, int nItem);
 int Append_Trade_Offer_Item(TRADE_OFFER* pOffer, int nSide, int nItem);  // 0 when full
 int Implement_Trade(TRADE_OFFER* pOffer);                                // 1 when carried out
 
+// ---- trade offer rules (trade_rules.cpp) --------------------------------------------------------
+// A valid trade team is a league team in use; the free agents, the Hall of Fame and the draft pool
+// never trade.
+#define TRADE_REASON_SIZE 256
+
+int Validate_Trade_Offer(const TRADE_OFFER* pOffer);                // 1 when well formed
+int Count_Trade_Offer_Items(const TRADE_OFFER* pOffer, int nSide);  // 0..15
+// 1 when the trade keeps both rosters within their limits and both teams within the cap; the
+// reason goes to szReason (TRADE_REASON_SIZE bytes, may be NULL) when it is refused.
+int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason);
+int Count_Team_Draft_Picks_Three_Years(int nTeam);
+
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
 int Get_Player_Trade_Value(int nTeam, int nSlot);
 int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
@@ -238,6 +250,10 @@ void Retire_Player(int nTeam, int nSlot);
 // he stays (a full destination roster, an empty source slot).
 int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot);
 int Get_Hall_Of_Fame_Vote(int nTeam, int nSlot);  // 1 when he was inducted
+// Stamps the induction year and the vote (75..100) on the player and copies him into the Hall of
+// Fame roster by vote (hall_of_fame_induction.cpp); 0 when the Hall is full of higher votes. His
+// own record stays.
+int Induct_Player_Into_Hall_Of_Fame(int nTeam, int nSlot, int nVote);
 
 // ==== money, player value and predicted season lines ============================================
 // Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
