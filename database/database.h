@@ -477,6 +477,7 @@ void Swap_Cities(int nCityA, int nCityB);
 void Compact_Cities(void);
 void Sort_Cities(void);
 int Count_Cities(void);
+int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 int Add_City(void);
 void Erase_City(void);
 void Export_Cities_File(void);

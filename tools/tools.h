@@ -8,7 +8,6 @@ int Fit_Team_Payroll(int nTeam, int nTarget);  // target in dollars; the first r
 int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mille
 
 // ---- the league frame of a build (league_import.cpp) --------------------------------------------
-int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 void Import_League_File(void);
 void Import_Teams_File(void);
 int Import_Team_Line(const char* szPath,
