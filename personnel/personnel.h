@@ -490,6 +490,9 @@ void Store_History_Season(int nTeam, int nSlot, int nYear, int nLevel);
 void Reset_Draft_Pool(void);
 void Load_Fantasy_Draft_State(void);
 
+// ---- the kept draft class of a season (draft_class.cpp) ----------------------------------------
+void Load_Draft_Class_Database(void);
+
 // ---- injuries and other absences (injury_table.cpp, injuries.cpp, injury_reports.cpp) ----------
 #define INJURY_CODE_COUNT 200
 #define NO_INJURY (-1)

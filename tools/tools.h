@@ -13,9 +13,6 @@ void Import_Teams_File(void);
 int Import_Team_Line(const char* szPath,
                      FILE* pFile);  // 1 to stop: the end of the file or 32 teams
 
-// ---- the kept draft class of a season (draft_class.cpp) ----------------------------------------
-void Load_Draft_Class_Database(void);
-
 // ---- a new league's defaults (imported_league.cpp) ----------------------------------------------
 void Init_Imported_League(void);
 
@@ -23,10 +20,6 @@ void Init_Imported_League(void);
 void Remove_Invalid_Position_Players(void);
 void Remove_Two_Way_Specialists(void);
 void Calculate_All_Player_Ratings(void);
-
-// ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
-void Install_Player_Photos(void);
-void Install_Team_Logos(void);
 
 // ---- a played league made a new one (universe_rebase.cpp) ---------------------------------------
 // The current season becomes season 0 of a league whose first year is this one: the calendar at
