@@ -4,7 +4,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 #define STAR_FREE_AGENT 70.0f  // only free agents rated above this draw bids

@@ -7,7 +7,6 @@
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 #include "season/season.h"
-#include "tools/tools.h"
 
 #define AUTO_SAVE_FILE "[Auto Save].vnt"
 #define AUTO_SAVE_EVERY 4       // weeks
