@@ -54,17 +54,43 @@ static void Watch_Game_Quietly(int nStep, struct GAME* pGame) {
 }
 
 static const HOST_SERVICES kQuietHost = {
-    Open_Quiet_Progress,   Step_Quiet_Progress, Close_Quiet_Progress,  Pump_Quiet,
-    Ask_Quietly,           Ask_Quietly,         Answer_User_Message_Quietly,              Ignore_League_Change,
-    Show_Page_Quietly,     Open_Dialog_Quietly, End_Dialog_Quietly,    Watch_Game_Quietly,
+    .pOpenProgress = Open_Quiet_Progress,
+    .pStepProgress = Step_Quiet_Progress,
+    .pCloseProgress = Close_Quiet_Progress,
+    .pPump = Pump_Quiet,
+    .pAsk = Ask_Quietly,
+    .pAskSystem = Ask_Quietly,
+    .pUserMessage = Answer_User_Message_Quietly,
+    .pLeagueChanged = Ignore_League_Change,
+    .pShowPage = Show_Page_Quietly,
+    .pOpenDialog = Open_Dialog_Quietly,
+    .pEndDialog = End_Dialog_Quietly,
+    .pWatchGame = Watch_Game_Quietly,
 };
 
 static HOST_SERVICES gHost = kQuietHost;
 static int gHostIsQuiet = 1;
 
+// An entry the table leaves null takes the quiet default.
+#define QUIET_WHERE_NULL(entry)         \
+    if (gHost.entry == NULL)            \
+        gHost.entry = kQuietHost.entry;
+
 void Set_Host_Services(const HOST_SERVICES* pServices) {
     gHost = pServices ? *pServices : kQuietHost;
     gHostIsQuiet = pServices == NULL;
+    QUIET_WHERE_NULL(pOpenProgress)
+    QUIET_WHERE_NULL(pStepProgress)
+    QUIET_WHERE_NULL(pCloseProgress)
+    QUIET_WHERE_NULL(pPump)
+    QUIET_WHERE_NULL(pAsk)
+    QUIET_WHERE_NULL(pAskSystem)
+    QUIET_WHERE_NULL(pUserMessage)
+    QUIET_WHERE_NULL(pLeagueChanged)
+    QUIET_WHERE_NULL(pShowPage)
+    QUIET_WHERE_NULL(pOpenDialog)
+    QUIET_WHERE_NULL(pEndDialog)
+    QUIET_WHERE_NULL(pWatchGame)
 }
 
 const HOST_SERVICES* Host(void) {

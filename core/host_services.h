@@ -53,7 +53,8 @@ typedef struct HOST_SERVICES {
     void (*pWatchGame)(int nStep, struct GAME* pGame);
 } HOST_SERVICES;
 
-// Installs a table (every entry set); null puts the quiet defaults back.
+// Installs a table; an entry left null takes the quiet default, and a null table puts the quiet
+// defaults back.
 void Set_Host_Services(const HOST_SERVICES* pServices);
 const HOST_SERVICES* Host(void);
 int Is_Quiet_Host(void);  // 1 while the quiet defaults serve

@@ -60,11 +60,18 @@ static void End_League_Dialog(HWND hDialog, int nResult) {
 }
 
 static const HOST_SERVICES kShellHost = {
-    Open_Shell_Progress_Window, Step_Shell_Progress_Window, Close_Shell_Progress_Window,
-    Pump_Shell_Messages,        Ask_Shell_Message_Box,      Ask_System_Box,
-    Run_User_Message_Dialog,
-    Follow_League_Change,       Show_Page_On_Screen,        Open_League_Dialog,
-    End_League_Dialog,          Run_Watched_Game_Step,
+    .pOpenProgress = Open_Shell_Progress_Window,
+    .pStepProgress = Step_Shell_Progress_Window,
+    .pCloseProgress = Close_Shell_Progress_Window,
+    .pPump = Pump_Shell_Messages,
+    .pAsk = Ask_Shell_Message_Box,
+    .pAskSystem = Ask_System_Box,
+    .pUserMessage = Run_User_Message_Dialog,
+    .pLeagueChanged = Follow_League_Change,
+    .pShowPage = Show_Page_On_Screen,
+    .pOpenDialog = Open_League_Dialog,
+    .pEndDialog = End_League_Dialog,
+    .pWatchGame = Run_Watched_Game_Step,
 };
 
 const HOST_SERVICES* Get_Shell_Host_Services(void) {
