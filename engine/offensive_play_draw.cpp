@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "engine/engine.h"
+#include "personnel/personnel.h"
 #include "engine/playbook_facts_internal.h"
 
 #define BASE_PLAY_WEIGHT 4096

@@ -32,7 +32,23 @@ void Set_Team_Depth_Chart(int nTeam);  // keep-injured flag 0
 void Reset_Team_Depth_Chart(int nTeam, int bKeepInjured);
 void Set_All_Depth_Charts(int bKeepInjured);
 void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
+
+// A unit's block of roster slots (unit_slots.cpp): an empty unit gets a created player.
+uint8_t Find_Or_Create_Team_Unit_Player(int nTeam, int nUnit);
+int Get_Unit_First_Reserve_Slot(int nTeam, int nUnit);  // PLAYERS_PER_TEAM: the unit is empty
+int Is_Unit_Reserve(int nTeam, int nSlot);
+void Move_Player_Within_Unit(int nUnit, int nTeam, int nPlace, int nSlot);
+int Is_Player_In_Unit_Window(int nTeam, int nSlot);
+
+// The computer's teams' defensive schemes (defensive_schemes.cpp): a scheme fitted to each
+// computer team's roster, and the repairs of old files' team settings.
+void Check_Computer_Team_Rosters(void);
+void Check_Team_Defensive_Scheme(int nTeam);
+void Set_Default_Defensive_Schemes(void);
+void Reset_Run_Pass_Balance(void);
+
 int Choose_Team_Returner(int nTeam, int nKind);  // the slot chosen and stored
+uint8_t Get_Team_Returner(int nTeam, int nKind);      // the stored one, else chosen
 void Choose_Team_Returners(int nTeam);
 void Check_Team_Returners(int nTeam);
 
@@ -259,6 +275,7 @@ int Get_Draft_Pool_Asking_Value(int nTeam, int nSlot);
 
 int Get_Rating_Value(int nTeam, int nSlot, float fRating);
 int Get_Bare_Rating_Value(float fRating);
+int Get_Position_Player_Value(int nPosition, int nTeam, int n);
 float Get_Rating_From_Value(float fValue);
 float Get_Running_Back_Era_Factor(void);
 float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
@@ -345,6 +362,20 @@ void Set_Default_Position_Ratings(int nTeam, int nSlot);
 void Modify_Player_Ratings_Weighted(int nTeam, int nSlot, float fFraction);
 void Modify_Player_Ratings_Plain(int nTeam, int nSlot, float fFraction);
 
+// ---- releases (roster_release.cpp) -------------------------------------------------------------
+// The free-agent pool is trimmed when full and sorted after the player joins it.
+void Release_Player_To_Free_Agents(int nTeam, int nSlot);
+int Erase_Team(int nTeam, int bDiscardPlayers);  // 1 when erased; its players join the pool
+
+// ---- rating statistics and normalisation (rating_normalisation.cpp) ---------------------------
+float Get_Rating_Mean(int nRating);
+float Get_Rating_Spread(int nRating);
+void Normalize_Player_Ratings(void);  // the depth charts are set first
+
+// ---- the checked overall (checked_overall.cpp) ---------------------------------------------------
+float Get_Checked_Overall_Rating(int nTeam, int nSlot);  // a broken overall is rolled anew first
+void Scale_Player_Ratings_To_Overall(int nTeam, int nSlot, float fTarget);
+
 // ---- aging and development (aging.cpp) ---------------------------------------------------------
 // An active player's development: VITAL_PRIME_START, VITAL_PRIME_END, VITAL_DECLINE_RATE and
 // VITAL_GROWTH_RATE (100 normal).
@@ -382,8 +413,6 @@ void Load_Draft_Talent(void);
 
 void Get_College_Name(int n, char* szOut, int nSize);  // szOut holds PLAYER_COLLEGE_SIZE bytes
 void Assign_Random_College(int nTeam, int nSlot);
-int Get_Position_Mean_Height(int nPosition);  // inches; draws one number
-int Get_Position_Mean_Weight(int nPosition);  // pounds
 int Generate_Player_Height(int nPosition);
 int Generate_Player_Weight(int nTeam, int nSlot);
 void Regenerate_Player_Body(int nTeam, int nSlot);

@@ -72,6 +72,14 @@ int Get_Bare_Rating_Value(float fRating) {
     return Get_Rating_Value(NO_TEAM, NO_PLAYER_SLOT, fRating);
 }
 
+// The value of the team's n-th player at the position, rated at that position.
+int Get_Position_Player_Value(int nPosition, int nTeam, int n) {
+    uint8_t nSlot = Get_Team_Position_Player(nTeam, nPosition, n);
+    if (nSlot == NO_SLOT_BYTE)
+        return 0;
+    return Get_Rating_Value(nTeam, nSlot, Compute_Position_Rating(nTeam, nSlot, nPosition));
+}
+
 // The rating whose bare value this is; negative values mirror the curve.
 float Get_Rating_From_Value(float fValue) {
     if (fValue >= (float)VALUE_AT_KNEE)

@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "database_test_fixture.h"
+#include "personnel/personnel.h"
 
 class NormalisationTest : public DatabaseTest {
 protected:

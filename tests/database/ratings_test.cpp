@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "database_test_fixture.h"
+#include "personnel/personnel.h"
 #include "tools/tools.h"
 
 class RatingsTest : public DatabaseTest {

@@ -1,5 +1,6 @@
 // The formation table, the formation lineups and the players on the field.
 #include "engine_test_fixture.h"
+#include "personnel/personnel.h"
 
 #define KICKER_SLOT 51
 #define FIRST_RB_SLOT 3
