@@ -536,6 +536,32 @@ void Repair_Missing_Ratings(void);
 float Compute_Position_Rating(int nTeam, int nSlot, int nPosition);
 float Get_Player_Overall_Rating(int nTeam, int nSlot);
 
+// ---- aging and development (aging.cpp) ---------------------------------------------------------
+// An active player's development: VITAL_PRIME_START, VITAL_PRIME_END, VITAL_DECLINE_RATE and
+// VITAL_GROWTH_RATE (100 normal).
+void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
+float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
+void Age_Player_Ratings(int nTeam, int nSlot, int bReal);
+// The game options' decline setting that the yearly ageing reads (0 = normal).
+int Get_Decline_Setting(void);
+int Get_Position_Peak_Age(int nPosition);
+float Get_Rating_Aging_Weight(int nRating);
+void Age_All_Players_Projected(void);
+
+// ---- potential (potential.cpp) ----------------------------------------------------------------
+float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
+
+// ---- scouting error and letter grades (scouting.cpp) -------------------------------------------
+#define LETTER_GRADE_COUNT 14
+#define MAX_SCOUTING_ERROR 12
+
+int Get_Team_Scouting_Level(int nTeam);
+int Get_Scouting_Divisor(int nTeam);
+int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId);
+int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
+int Get_Scouting_Hash(int a, int b);
+void Get_Letter_Grade(int n, char* szOut, int nSize);  // szOut holds at least 3 bytes
+
 // ---- the positions and target spread of a rating (rating_groups.cpp) -------------------------
 int Get_Rating_Position_Group(int nRating);
 int Rating_Applies_To_Position(int nPosition, int nRating);

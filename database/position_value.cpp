@@ -114,6 +114,8 @@ float Compute_Position_Rating(int nTeam, int nSlot, int nPosition) {
     return Squeeze_Position_Value(nTeam, nSlot, Get_Raw_Position_Value(nTeam, nSlot, nPosition));
 }
 
+// Every rating reads at least the floor, so no overall is below 35: none needs the repair of a
+// broken overall.
 float Get_Player_Overall_Rating(int nTeam, int nSlot) {
     return Compute_Position_Rating(nTeam, nSlot,
                                    Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));

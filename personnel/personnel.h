@@ -278,7 +278,6 @@ int Get_Bare_Rating_Value(float fRating);
 int Get_Position_Player_Value(int nPosition, int nTeam, int n);
 float Get_Rating_From_Value(float fValue);
 float Get_Running_Back_Era_Factor(void);
-float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
 int Get_Overall_Value(int nTeam, int nSlot);
 int Get_Potential_Value(int nTeam, int nSlot);
 int Get_Potential_Grade(int nTeam, int nSlot);  // 0..9
@@ -376,29 +375,6 @@ void Normalize_Player_Ratings(void);  // the depth charts are set first
 float Get_Checked_Overall_Rating(int nTeam, int nSlot);  // a broken overall is rolled anew first
 void Scale_Player_Ratings_To_Overall(int nTeam, int nSlot, float fTarget);
 
-// ---- aging and development (aging.cpp) ---------------------------------------------------------
-// An active player's development: VITAL_PRIME_START, VITAL_PRIME_END, VITAL_DECLINE_RATE and
-// VITAL_GROWTH_RATE (100 normal).
-
-void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
-float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
-void Age_Player_Ratings(int nTeam, int nSlot, int bReal);
-// The game options' decline setting that the yearly ageing reads (0 = normal).
-int Get_Decline_Setting(void);
-int Get_Position_Peak_Age(int nPosition);
-float Get_Rating_Aging_Weight(int nRating);
-void Age_All_Players_Projected(void);
-
-// ---- scouting error and letter grades (scouting.cpp) -------------------------------------------
-#define LETTER_GRADE_COUNT 14
-#define MAX_SCOUTING_ERROR 12
-
-int Get_Team_Scouting_Level(int nTeam);
-int Get_Scouting_Divisor(int nTeam);
-int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId);
-int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
-int Get_Scouting_Hash(int a, int b);
-void Get_Letter_Grade(int n, char* szOut, int nSize);  // szOut holds at least 3 bytes
 
 // ---- draft inputs (draft_inputs.cpp) ------------------------------------------------------------
 #define DRAFT_TALENT_CENTRE 0

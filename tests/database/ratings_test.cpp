@@ -128,6 +128,15 @@ TEST_F(RatingsTest, PositionValuesOfTheWorkedExamples) {
     EXPECT_FLOAT_EQ(Compute_Position_Rating(41, 0, POS_K), 40.5f);  // every rating reads 20
 }
 
+// Ratings stored far below the floor read as the floor, so no overall needs a broken-overall
+// repair (below 25) wherever it is read.
+TEST_F(RatingsTest, NoOverallFallsBelowThirtyFive) {
+    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
+        Add_Rated_Player(0, nPosition, -500.0f);
+        EXPECT_GE(Get_Player_Overall_Rating(0, 0), 35.0f) << nPosition;
+    }
+}
+
 TEST_F(RatingsTest, SpecialistsAreValuedTowardSeventyFive) {
     Add_Rated_Player(0, POS_C, 99.0f);
     Set_Player_Byte_Stat(0, 0, BYTE_EXPANDED_POSITION, ROLE_LS);
