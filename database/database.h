@@ -551,6 +551,35 @@ void Age_All_Players_Projected(void);
 // ---- potential (potential.cpp) ----------------------------------------------------------------
 float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
 
+// ---- rating values, potential and worth (player_value.cpp) -------------------------------------
+#define NO_PLAYER_SLOT 255  // with NO_TEAM: "no player", for the bare rating-value curve
+
+int Get_Rating_Value(int nTeam, int nSlot, float fRating);
+int Get_Bare_Rating_Value(float fRating);
+int Get_Position_Player_Value(int nPosition, int nTeam, int n);
+float Get_Rating_From_Value(float fValue);
+float Get_Running_Back_Era_Factor(void);
+int Get_Overall_Value(int nTeam, int nSlot);
+int Get_Potential_Value(int nTeam, int nSlot);
+int Get_Potential_Grade(int nTeam, int nSlot);  // 0..9
+int Get_Player_Worth(int nTeam, int nSlot);
+
+// ---- production values and scores (production_value.cpp) ---------------------------------------
+int Get_League_Average_Passer_Rating(void);  // tenths
+int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason);
+int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason);
+int Get_Player_Production_Value(int nTeam, int nSlot, int nSeason);
+int Get_Player_Production_Score(int nTeam, int nSlot);
+int Get_Player_Production_With_Honours(int nTeam, int nSlot);
+int Has_Career_Games(int nTeam, int nSlot);
+
+// ---- trade values of players and rosters (player_trade_value.cpp) ----------------------------
+int Get_Player_Trade_Value(int nTeam, int nSlot);
+int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
+int Get_Player_Contract_Adjusted_Value(int nReceivingTeam, int nTeam, int nSlot, int nWeight);
+int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
+int Get_Team_Roster_Trade_Value(int nTeam);
+
 // ---- scouting error and letter grades (scouting.cpp) -------------------------------------------
 #define LETTER_GRADE_COUNT 14
 #define MAX_SCOUTING_ERROR 12

@@ -189,13 +189,8 @@ int Append_Trade_Offer_Item(TRADE_OFFER* pOffer, int nSide, int nItem);  // 0 wh
 int Implement_Trade(TRADE_OFFER* pOffer);                                // 1 when carried out
 
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
-int Get_Player_Trade_Value(int nTeam, int nSlot);
-int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
-int Get_Player_Contract_Adjusted_Value(int nReceivingTeam, int nTeam, int nSlot, int nWeight);
-int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
 int Get_Draft_Pick_Trade_Value(int nYearsAhead, int nRound, int nPlace);
 int Get_Trade_Side_Pick_Value(const TRADE_OFFER* pOffer, int nSide);
-int Get_Team_Roster_Trade_Value(int nTeam);
 int Get_Team_Draft_Picks_Value(int nTeam);  // thousands
 int Sum_Team_Draft_Slot_Values(int nTeam);  // the slot values alone, in the order as it stands
 int Get_Trade_Need_Kind(int nReceivingTeam, int nTeam, int nSlot);  // a first index of TEAM_NEEDS
@@ -269,28 +264,6 @@ int Get_Rookie_Package_Value(int nRound, int nPick);
 int Get_Rookie_Contract_Years(void);
 int Store_Draft_Pool_Values(void);  // the highest value stored
 int Get_Draft_Pool_Asking_Value(int nTeam, int nSlot);
-
-// ---- rating values, potential and worth (player_value.cpp) -------------------------------------
-#define NO_PLAYER_SLOT 255  // with NO_TEAM: "no player", for the bare rating-value curve
-
-int Get_Rating_Value(int nTeam, int nSlot, float fRating);
-int Get_Bare_Rating_Value(float fRating);
-int Get_Position_Player_Value(int nPosition, int nTeam, int n);
-float Get_Rating_From_Value(float fValue);
-float Get_Running_Back_Era_Factor(void);
-int Get_Overall_Value(int nTeam, int nSlot);
-int Get_Potential_Value(int nTeam, int nSlot);
-int Get_Potential_Grade(int nTeam, int nSlot);  // 0..9
-int Get_Player_Worth(int nTeam, int nSlot);
-
-// ---- production values and scores (production_value.cpp) ---------------------------------------
-int Get_League_Average_Passer_Rating(void);  // tenths
-int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason);
-int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason);
-int Get_Player_Production_Value(int nTeam, int nSlot, int nSeason);
-int Get_Player_Production_Score(int nTeam, int nSlot);
-int Get_Player_Production_With_Honours(int nTeam, int nSlot);
-int Has_Career_Games(int nTeam, int nSlot);
 
 // ---- salaries and demands (contracts.cpp) ------------------------------------------------------
 int Get_Comparable_Salary(int nTeam, int nSlot);

@@ -6,7 +6,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "personnel/personnel.h"
 
 #define VALUE_CURVE_KNEE 65.0  // ratings from here up are valued steeply
 #define VALUE_AT_KNEE 306.25
@@ -114,7 +113,7 @@ int Get_Potential_Grade(int nTeam, int nSlot) {
 int Get_Player_Worth(int nTeam, int nSlot) {
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
-    float fOverall = Get_Checked_Overall_Rating(nTeam, nSlot);
+    float fOverall = Get_Player_Overall_Rating(nTeam, nSlot);
     float fPotential = Get_Player_Potential(nTeam, nSlot);
     int nRatingPart = Mul_Div(Get_Rating_Value(nTeam, nSlot, truncf(fOverall)) +
                                   Get_Rating_Value(nTeam, nSlot, truncf(fPotential)),
