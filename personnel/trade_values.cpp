@@ -2,7 +2,6 @@
 // receiving team needs.
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 // ---- the draft-pick table ----------------------------------------------------------------------
