@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "fixtures/fixture_league.h"
+#include "personnel/personnel.h"
 #include "saved_game_fixture.h"
 
 namespace {
