@@ -148,12 +148,47 @@ TEST_F(PassPlayTest, TheOutcomeDrawAtItsEndsAndOnATry) {
     }
 }
 
-TEST_F(PassPlayTest, ALowDrawThrowsToThePrimary) {
+// The interception weight is held between a hundredth and a half of the incompletion weight. A
+// sweep of the first draw over 0..1 gives each outcome its share of the summed weights, so the
+// interceptions to the incompletions show where it was held.
+TEST_F(PassPlayTest, TheInterceptionWeightIsHeldByTheIncompletionWeight) {
+    const struct {
+        const char* szCase;
+        int nDown;
+        float fDefence, fControl, fCatch, fTotal, fShare;
+    } kCases[] = {
+        {"a deep throw on fourth down keeps 1 / C: the floor", FOURTH_DOWN, 70, 70, 30, 35, 0.01f},
+        {"a wild passer against ball hawks: the ceiling", FIRST_DOWN, 99, 1, 8, 12, 0.5f},
+    };
+    const int kDraws = 4000;
+    for (const auto& c : kCases) {
+        Set_Up_Pass(c.nDown, 60);
+        Rate_Side(VISITOR_SIDE, c.fDefence);
+        Set_Player_Rating(TEST_HOME, pGame->aabOnField[HOME_SIDE][0], c.fControl, RATING_CONTROL);
+        int anOutcomes[PASS_SACK_FUMBLE + 1] = {};
+        for (int k = 0; k < kDraws; k++) {
+            Queue_Draws({(k + 0.5) / kDraws, HIGH});
+            anOutcomes[Get_Pass_Outcome(pGame, Receiver(), c.fCatch, c.fTotal, 1)]++;
+        }
+        EXPECT_NEAR(anOutcomes[PASS_INTERCEPTED], c.fShare * anOutcomes[PASS_INCOMPLETE], 2)
+            << c.szCase;
+    }
+}
+
+// The tight end rated 70 throughout has h = 70 - 70 + 25: the ball goes to him when the draw of
+// 0..99 is at most 25.
+TEST_F(PassPlayTest, TheDrawThrowsToThePrimaryUpToHisChance) {
     Set_Up_Pass(FIRST_DOWN, 60);
-    int bPrimary = 0;
-    Queue_Draws({0.0});
-    EXPECT_EQ(Choose_Pass_Target(pGame, &bPrimary), PRIMARY_SPOT - 1);
-    EXPECT_EQ(bPrimary, 1);
+    const struct { int nDraw, bPrimary; } kCases[] = {{0, 1}, {25, 1}, {26, 0}};
+    for (const auto& c : kCases) {
+        int bPrimary = -1;
+        Queue_Draws({Below(c.nDraw, 100)});
+        int nTarget = Choose_Pass_Target(pGame, &bPrimary);
+        EXPECT_EQ(bPrimary, c.bPrimary) << "draw " << c.nDraw;
+        if (c.bPrimary) {
+            EXPECT_EQ(nTarget, PRIMARY_SPOT - 1);
+        }
+    }
 }
 
 }  // namespace

@@ -184,6 +184,20 @@ TEST_F(TradeTest, NothingReceivedNeverReachesAcceptance) {
     EXPECT_EQ(Evaluate_Trade_Offer(&nothing, needs), NO_TRADE_VERDICT);
 }
 
+// With a cap of 55,000,000 cash keeps its size in thousands; a third of it is received. Below 21
+// received the verdict is 950 plus what was received.
+TEST_F(TradeTest, CashCountsAThirdOfItsCapShare) {
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, 55000000);
+    TEAM_NEEDS needs;
+    Fill_Needs(needs, 1000);
+    const struct { int nCash, nVerdict; } kCases[] = {{30000, 960}, {60000, 970}};
+    for (const auto& c : kCases) {
+        TRADE_OFFER offer = Make_Offer(COMPUTER_TEAM_A, COMPUTER_TEAM_B);
+        offer.nCash = c.nCash;
+        EXPECT_EQ(Evaluate_Trade_Offer(&offer, needs), c.nVerdict) << c.nCash;
+    }
+}
+
 TEST_F(TradeTest, AGiftIsAcceptedAndNeedsWeighIt) {
     int nSlot = Find_Valued_Player(COMPUTER_TEAM_A, 200);
     ASSERT_NE(nSlot, NO_PLAYER);
