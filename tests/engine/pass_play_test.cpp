@@ -7,6 +7,8 @@ namespace {
 #define PRO_852 31  // primary: the tight end in spot 4 on route 5 "(5) Flag"
 #define FLAG_ROUTE 5
 #define PRIMARY_SPOT 4
+#define PRO_262_HOVER 20  // primary: the first wide receiver, in spot 5
+#define HOVER_PRIMARY_SPOT 5
 #define FOUR_THREE_CONTAIN 3
 #define DEFENCE_TOTALS 1
 #define PASSER_TOTALS 3
@@ -175,18 +177,32 @@ TEST_F(PassPlayTest, TheInterceptionWeightIsHeldByTheIncompletionWeight) {
     }
 }
 
-// The tight end rated 70 throughout has h = 70 - 70 + 25: the ball goes to him when the draw of
-// 0..99 is at most 25.
+// The ball goes to the primary when the draw of 0..99 is at most his chance: h below 56 is the
+// chance, from 56 on (h + 55) / 2. The tight end of Pro 852 rated 70 throughout has h = 70 - 70 +
+// 25; the wide receiver of Pro 262 Hover, first at his depth against single coverage, rated 88.2
+// has h = 88 - 70 + 35 + 3 = 56 and the chance 55.
 TEST_F(PassPlayTest, TheDrawThrowsToThePrimaryUpToHisChance) {
-    Set_Up_Pass(FIRST_DOWN, 60);
-    const struct { int nDraw, bPrimary; } kCases[] = {{0, 1}, {25, 1}, {26, 0}};
+    const struct {
+        int nCall, nSpot;
+        float fRating;
+        int nDraw, bPrimary;
+    } kCases[] = {
+        {PRO_852, PRIMARY_SPOT, 70, 0, 1},
+        {PRO_852, PRIMARY_SPOT, 70, 25, 1},
+        {PRO_852, PRIMARY_SPOT, 70, 26, 0},
+        {PRO_262_HOVER, HOVER_PRIMARY_SPOT, 88.2f, 55, 1},
+        {PRO_262_HOVER, HOVER_PRIMARY_SPOT, 88.2f, 56, 0},
+    };
     for (const auto& c : kCases) {
+        Set_Up_Pass(FIRST_DOWN, 60);
+        Call_Play(c.nCall, FOUR_THREE_CONTAIN);
+        Rate_Player(TEST_HOME, pGame->aabOnField[HOME_SIDE][c.nSpot], c.fRating);
         int bPrimary = -1;
         Queue_Draws({Below(c.nDraw, 100)});
         int nTarget = Choose_Pass_Target(pGame, &bPrimary);
-        EXPECT_EQ(bPrimary, c.bPrimary) << "draw " << c.nDraw;
+        EXPECT_EQ(bPrimary, c.bPrimary) << "call " << c.nCall << ", draw " << c.nDraw;
         if (c.bPrimary) {
-            EXPECT_EQ(nTarget, PRIMARY_SPOT - 1);
+            EXPECT_EQ(nTarget, c.nSpot - 1);
         }
     }
 }
