@@ -4,6 +4,7 @@
 // reads into a scratch block that replaces the league only when the whole file was read, had the
 // chunk layout of its version and passed the field checks.
 #include <bit>
+#include <errno.h>
 #include <stdlib.h>
 #include <string.h>
 #include <strings.h>
@@ -23,7 +24,7 @@
 #define READER_BUFFER_SIZE 459505
 #define SAVE_LEVEL 6
 #define AUTO_SAVE_LEVEL 1
-#define TEMPORARY_SUFFIX ".tmp"
+#define SAVE_FAILURE_TEXT_SIZE 160
 #define PROGRAM_NAME "Football Vanto"
 #define TITLE_SIZE 64
 #define PATH_SIZE 1024
@@ -128,39 +129,65 @@ static int Close_Written_File(FILE* pFile) {
     return fclose(pFile) == 0 && bSynced;
 }
 
+// Why the last save failed, for its caller's message; empty after a save that succeeded.
+static char sszSaveFailure[PATH_SIZE + SAVE_FAILURE_TEXT_SIZE];
+
+const char* Get_Save_Failure_Reason(void) {
+    return sszSaveFailure;
+}
+
+// Keeps the reason of a failed save, the system's wording of errno when szError is NULL; gives
+// back the result.
+static int Fail_Save(int nResult, const char* szPath, const char* szWhat, const char* szError) {
+    Format_String(sszSaveFailure, sizeof(sszSaveFailure), "\"%s\" %s: %s.", szPath, szWhat,
+                  szError ? szError : strerror(errno));
+    return nResult;
+}
+
+// The new file is written beside the old one under a name of its own, created exclusively so that
+// nothing planted at that name is followed, and takes the old one's place only when complete. A
+// saved game marked read-only is left as it is.
 int Save_Game_File(const char* szPath, HWND hDialog) {
+    sszSaveFailure[0] = 0;
     int bAutoSave = strcmp(szPath, AUTO_SAVE_FILE_NAME) == 0;
-    char szTemporary[PATH_SIZE];
-    if (Format_String(szTemporary, sizeof(szTemporary), "%s%s", szPath, TEMPORARY_SUFFIX) >=
-        (int)sizeof(szTemporary))
-        return SAVE_NOT_CREATED;
+    if (Platform_Is_Read_Only_File(szPath))
+        return Fail_Save(SAVE_NOT_CREATED, szPath, "was not replaced",
+                         "the file is read-only; save under another name or make it writable");
 
     uint8_t* pBuffer = static_cast<uint8_t*>(calloc(1, LAST_CHUNK_SIZE));
     if (!pBuffer) {
         Show_Message_Box("Memory Allocation Error",
                          "Unable to allocate save game compression buffer!\n\nPlease close any "
                          "open programs and try again.");
-        return SAVE_NO_MEMORY;
+        return Fail_Save(SAVE_NO_MEMORY, szPath, "was not written", "out of memory");
     }
     // The new checksum travels in the file; the league keeps the old one unless the save succeeds.
     int nOldChecksum = gTeamChecksum;
     gTeamChecksum = Compute_Team_Table_Checksum();
 
-    FILE* pFile = Platform_Open_File(szTemporary, "wb");
+    char szTemporary[PATH_SIZE];
+    FILE* pFile = Platform_Create_Temporary_File(szPath, szTemporary, sizeof(szTemporary));
     if (!pFile) {
         gTeamChecksum = nOldChecksum;
         free(pBuffer);
-        return SAVE_NOT_CREATED;
+        return Fail_Save(SAVE_NOT_CREATED, szPath, "could not be created", NULL);
     }
     if (hDialog)
         EndDialog(hDialog, 1);
     if (!bAutoSave)
         Open_Progress_Window("Compressing...", CHUNK_COUNT);
 
+    errno = 0;
     int bOk = Write_Compressed_Block(pFile, bAutoSave ? AUTO_SAVE_LEVEL : SAVE_LEVEL, pBuffer,
                                      !bAutoSave);
     bOk = Close_Written_File(pFile) && bOk;
-    bOk = bOk && Platform_Rename_File(szTemporary, szPath);
+    if (!bOk)
+        Fail_Save(SAVE_WRITE_FAILED, szPath, "could not be written",
+                  errno ? NULL : "the compression failed");
+    else if (!Platform_Rename_File(szTemporary, szPath)) {
+        Fail_Save(SAVE_WRITE_FAILED, szPath, "could not be replaced", NULL);
+        bOk = 0;
+    }
     if (!bOk) {
         Platform_Remove_File(szTemporary);
         gTeamChecksum = nOldChecksum;

@@ -1,5 +1,10 @@
 // The saved-game file: its bytes, the round trip of a whole league, the two compression levels,
 // saves that fail and files that cannot be loaded.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "fixtures/fixture_league.h"
 #include "saved_game_fixture.h"
 #include "setup/setup.h"
@@ -19,10 +24,6 @@ void Write_Int32(BYTES* pData, size_t nAt, int nValue) {
         return;
     for (int k = 0; k < 4; k++)
         (*pData)[nAt + k] = (uint8_t)((uint32_t)nValue >> (8 * k));
-}
-
-bool Exists(const std::string& stPath) {
-    return std::ifstream(stPath).good();
 }
 
 }  // namespace
@@ -228,7 +229,48 @@ TEST_F(SavedGameTest, FailedSaveKeepsTheOldFileAndTheUnsavedState) {
     EXPECT_EQ(Save_Game_File("keep.vnt", NULL), SAVE_WRITE_FAILED);
     EXPECT_EQ(gTeamChecksum, nChecksum);
     EXPECT_EQ(Read_File("keep.vnt"), before);
-    EXPECT_FALSE(Exists("keep.vnt.tmp"));
+    EXPECT_EQ(std::string(Get_Save_Failure_Reason()),
+              "\"keep.vnt\" could not be written: the compression failed.");
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_EQ(entry.path().filename().string().rfind("keep.vnt.", 0), std::string::npos)
+            << entry.path();  // no temporary file left behind
+}
+
+// A save writes only a file of its own making: a link planted at its name is replaced, not
+// followed, and a saved game marked read-only is refused with the reason, as is a missing folder.
+TEST_F(SavedGameTest, SaveWritesOnlyItsOwnFileAndSaysWhyItFails) {
+    Build_Fixture_League();
+    const BYTES kVictim = {7, 7, 7};
+    Write_File("victim.txt", kVictim);
+    ASSERT_EQ(symlink("victim.txt", "linked.vnt"), 0);
+    ASSERT_EQ(symlink("victim.txt", "game.vnt.tmp"), 0);  // where a save once wrote first
+    EXPECT_EQ(Save_Game_File("linked.vnt", NULL), SAVE_OK);
+    EXPECT_EQ(Save_Game_File("game.vnt", NULL), SAVE_OK);
+    EXPECT_EQ(Read_File("victim.txt"), kVictim);
+    EXPECT_FALSE(std::filesystem::is_symlink("linked.vnt"));
+    EXPECT_EQ(Read_File("linked.vnt"), Read_File("game.vnt"));
+    EXPECT_STREQ(Get_Save_Failure_Reason(), "");
+
+    const BYTES kLocked = {1, 2, 3};
+    Write_File("locked.vnt", kLocked);
+    ASSERT_EQ(chmod("locked.vnt", 0444), 0);
+    const struct {
+        const char* szPath;
+        int nResult;
+        const char* szReason;
+    } kCases[] = {
+        {"locked.vnt", SAVE_NOT_CREATED,
+         "\"locked.vnt\" was not replaced: the file is read-only; save under another name or make "
+         "it writable."},
+        {"no_such_folder/game.vnt", SAVE_NOT_CREATED,
+         "\"no_such_folder/game.vnt\" could not be created: No such file or directory."},
+    };
+    for (const auto& test : kCases) {
+        SCOPED_TRACE(test.szPath);
+        EXPECT_EQ(Save_Game_File(test.szPath, NULL), test.nResult);
+        EXPECT_EQ(std::string(Get_Save_Failure_Reason()), test.szReason);
+    }
+    EXPECT_EQ(Read_File("locked.vnt"), kLocked);
 }
 
 // The question is asked only when the teams changed since the last save.
