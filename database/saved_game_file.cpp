@@ -33,6 +33,9 @@ static_assert((CHUNK_COUNT - 1) * CHUNK_SIZE + LAST_CHUNK_SIZE == SAVED_STATE_SI
 // The block goes to the file as it lies in memory, and the file's numbers are little-endian.
 static_assert(std::endian::native == std::endian::little);
 
+// Whether the load under way has already shown why it fails.
+static int sbLoadFailureShown = 0;
+
 // ---- the header ---------------------------------------------------------------------------------
 
 static void Format_File_Header(char* pHeader, int nSize) {
@@ -249,6 +252,7 @@ static int Read_Chunks(FILE* pFile, void* pBlock, const char* szTitle, CHUNK_TAL
     if (!pBuffer) {
         Show_Message_Box("Insufficient Memory",
                          "Please try closing one or more programs and trying again.");
+        sbLoadFailureShown = 1;
         return 0;
     }
     int bProgress = szTitle && szTitle[0];
@@ -320,6 +324,19 @@ static void Show_Unsupported_Version(int nVersion) {
     Show_Message_Box("Unsupported Version",
                      "Unable to load V%d.%03d vnt file.  Please start a new game.", nVersion / 1000,
                      nVersion % 1000);
+    sbLoadFailureShown = 1;
+}
+
+// The message of a file that could not be read, when nothing more telling was shown.
+static void Show_Unreadable_File(const char* szPath) {
+    if (Is_Default_Universe_Path(szPath))
+        Show_Message_Box("Read Error", "Couldn't load game data. Please re-install %s.",
+                         PROGRAM_NAME);
+    else
+        Show_Message_Box("Read Error",
+                         "Couldn't load the game \"%s\".\n\nThere was an error in reading the "
+                         "file.",
+                         szPath);
 }
 
 // ---- loading ------------------------------------------------------------------------------------
@@ -345,6 +362,7 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     if (!pFile) {
         Show_Message_Box("File Load Error",
                          "Couldn't open \"%s\".\n\nPlease re-install " PROGRAM_NAME ".", szPath);
+        sbLoadFailureShown = 1;
         return 0;
     }
     // A short file leaves zeros, and its chunks then fail to read; bytes 17..24 have no meaning.
@@ -353,6 +371,7 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     if (nHeaderRead < FILE_MAGIC_SIZE || memcmp(abHeader, FILE_MAGIC, FILE_MAGIC_SIZE) != 0) {
         Show_Message_Box("Read Error", "The file \"%s\" is not a valid %s file.", szPath,
                          PROGRAM_NAME);
+        sbLoadFailureShown = 1;
         fclose(pFile);
         return 0;
     }
@@ -393,10 +412,14 @@ int Read_Game_File(const char* szPath, int* pVersion) {
                          "Please try closing one or more programs and trying again.");
         return 0;
     }
-    int bRead =
-        Read_Game_File_Block(szPath, pScratch, pVersion) && Validate_Loaded_Block(pScratch, szPath);
-    if (bRead)
+    sbLoadFailureShown = 0;
+    int bRead = Read_Game_File_Block(szPath, pScratch, pVersion);
+    if (!bRead && !sbLoadFailureShown)
+        Show_Unreadable_File(szPath);
+    // A refused league shows its reason.
+    int bUsable = bRead && Validate_Loaded_Block(pScratch, szPath);
+    if (bUsable)
         memcpy(&gSavedState, pScratch, sizeof(SAVED_STATE));
     free(pScratch);
-    return bRead;
+    return bUsable;
 }
