@@ -44,7 +44,6 @@
 #define MAX_SCORE 999
 #define MAX_PLAY_COUNT PLAY_LOG_SIZE
 #define GAME_SIDES 2
-#define LAST_GAME_ROSTER_SLOT (GAME_ROSTER_SLOTS - 1)
 #define LAST_FANTASY_ROUND (FANTASY_DRAFT_ROUNDS - 1)
 #define LAST_DRAFT_COLUMN (DRAFT_COLUMNS - 1)
 #define PERCENT_SETTING_MIN (-100)
@@ -381,8 +380,9 @@ static void Repair_Games(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
             Clamp_Into_Range(&game.anScores[nSide], 0, MAX_SCORE, REPAIR_GAME, pTally);
             Reset_Out_Of_Range(&game.anTeams[nSide], 0, LAST_DRAFT_POOL_TEAM, 0, REPAIR_GAME,
                                pTally);
+            // Only the slots the game lists play (the engine holds the same limit).
             for (uint8_t& nSlot : game.aabOnField[nSide])
-                Reset_Out_Of_Range(&nSlot, 0, LAST_GAME_ROSTER_SLOT, NO_SLOT_BYTE, REPAIR_GAME,
+                Reset_Out_Of_Range(&nSlot, 0, GAME_ROSTER_SLOTS - 1, NO_SLOT_BYTE, REPAIR_GAME,
                                    pTally);
         }
         Clamp_Into_Range(&game.nPlayCount, 0, MAX_PLAY_COUNT, REPAIR_GAME, pTally);

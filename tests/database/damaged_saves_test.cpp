@@ -257,6 +257,8 @@ TEST_F(DamagedSaveTest, DamagedFieldsAreMendedOrRefuseTheFile) {
          [] { return gTeams[2].aPlayers[1].anVitalStats[VITAL_SALARY]; }, 10000000},
         {"rating", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].afRatings[20] = INFINITY; },
          [] { return (int)gTeams[2].aPlayers[1].afRatings[20]; }, 1000},
+        {"roster slot on the field", [](SAVED_STATE* p) { p->aGames[0].aabOnField[0][3] = 85; },
+         [] { return (int)gGames[0].aabOnField[0][3]; }, NO_SLOT_BYTE},
         {"season link", [](SAVED_STATE* p) { p->aTeams[2].aPlayers[1].anSeasonLinks[0] = 40000; },
          [] { return gTeams[2].aPlayers[1].anSeasonLinks[0]; }, -1},
         {"last name",
