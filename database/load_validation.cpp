@@ -14,6 +14,7 @@
 #define CALENDAR_SEASON_MIN 1998  // season numbers from here to +99 hold a calendar year
 #define SEASON_NUMBER_ENTRY 22
 #define CURRENT_WEEK_ENTRY 23
+#define SIMULATION_RUNNING_ENTRY 33
 #define LAST_SEASON (YEARLY_ROWS - 1)
 #define LAST_SCHEDULE_WEEK (SCHEDULE_WEEKS - 1)
 #define LAST_DIVISION (DIVISION_COUNT - 1)
@@ -306,6 +307,14 @@ static void Repair_Calendar(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
         Clamp_Into_Range(&nWeek, 0, SCHEDULE_WEEKS, REPAIR_CALENDAR, pTally);
 }
 
+// A saved game holds no advance: one that was running when the file was written (every auto-save
+// is written inside one) is over, and the next advance starts afresh.
+static void Clear_Running_Advance(SAVED_STATE* pBlock) {
+    pBlock->nAdvanceInProgress = 0;
+    pBlock->nRunTargetWeek = 0;
+    pBlock->anPreferenceInts[SIMULATION_RUNNING_ENTRY] = 0;
+}
+
 // City values with a range.
 static const FIELD_RANGE kCityStatRanges[] = {
     {CITY_POPULATION, 0, MAX_POPULATION},
@@ -530,6 +539,7 @@ int Validate_Loaded_Block(SAVED_STATE* pBlock, const char* szPath) {
     // Settings are judged once they are in range.
     if (Find_Block_League_Settings_Fault(pBlock, szWhy, sizeof(szWhy)))
         return Refuse_League(szPath, szWhy);
+    Clear_Running_Advance(pBlock);
     Repair_Calendar(pBlock, &tally);
     Repair_Cities(pBlock, &tally);
     Repair_Draft_Tables(pBlock, &tally);

@@ -219,6 +219,14 @@ TEST_F(DamagedSaveTest, DamagedFieldsAreMendedOrRefuseTheFile) {
          [] { return Get_Season_Year(); }, 2005},
         {"week", [](SAVED_STATE* p) { p->anPreferenceInts[23] = INT_MAX; },
          [] { return gCurrentWeek; }, SCHEDULE_WEEKS - 1},
+        // Every auto-save is written inside an advance.
+        {"advance running",
+         [](SAVED_STATE* p) {
+             p->nAdvanceInProgress = 1;
+             p->nRunTargetWeek = 5;
+             p->anPreferenceInts[PREF_SIMULATION_RUNNING] = 1;
+         },
+         [] { return gAdvanceInProgress + gRunTargetWeek + gSimulationRunning; }, 0},
         {"draft round", [](SAVED_STATE* p) { p->anPreferenceInts[36] = -5; },
          [] { return gDraftRound; }, NO_DRAFT_ROUND},
         {"list columns", [](SAVED_STATE* p) { p->anPreferenceShorts[20] = 300; },

@@ -182,6 +182,23 @@ TEST_F(UniverseSeason, AStoppedAdvanceEndsAfterItsWeek) {
     EXPECT_EQ(gCurrentWeek, 1);
 }
 
+// Every auto-save is written inside an advance; a league resumed from one plays on.
+TEST_F(UniverseSeason, ALeagueResumedFromItsAutoSavePlaysOn) {
+    Start_Season(0);
+    gAutoSave = 1;
+    Advance_Weeks(1);  // saved before week 0 is played
+    ASSERT_EQ(gCurrentWeek, 1);
+    ASSERT_NE(Load_Universe(AUTO_SAVE_FILE_NAME), 0);
+    EXPECT_EQ(gCurrentWeek, 0);
+    EXPECT_EQ(gAdvanceInProgress, 0);
+    EXPECT_EQ(gSimulationRunning, 0);
+    EXPECT_EQ(gRunTargetWeek, 0);
+    gAllTeamsComputer = 1;  // the load hands the teams back to their managers
+    Advance_Weeks(2);
+    EXPECT_EQ(gCurrentWeek, 2);
+    Expect_Rows_Agree(2);
+}
+
 // The advance is stopped after a number of message pumps: the engine pumps once a play.
 static int sPumpsLeft;
 static LRESULT CALLBACK Stopper_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
