@@ -319,7 +319,8 @@ TEST_F(SavedGameTest, RecordsAreRebuiltFromTheSchedule) {
 // playoff win stay in last season's row, and the new season's row comes back empty from the load.
 TEST_F(SavedGameTest, OffSeasonLoadLeavesTheNewSeasonEmpty) {
     Build_Fixture_League();
-    gPostseasonWeeks[0] = 17;
+    for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
+        gPostseasonWeeks[n] = 17 + n;
     Schedule_Game(0, 1, 0, 4, 14, 21);
     Schedule_Game(17, 1, 0, 5, 3, 24);
     gSeasonNumber = 0;
