@@ -1686,10 +1686,12 @@ void Toggle_Calendar_PBP_Flag(int nTeam, int nWeek);
 extern int gDatabaseLoaded;
 
 int Save_Game_File(const char* szPath, HWND hDialog);  // hDialog may be NULL
+// Why the last save failed, in a sentence naming the file; "" after a save that succeeded.
+const char* Get_Save_Failure_Reason(void);
 int Save_Universe_Database(int nYear);
 int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle);
 // Reads a saved game into the block, converted to the current layout; the load steps are the
-// caller's. 1 read, 0 failed (the block untouched).
+// caller's. 1 read, 0 failed (the block untouched, and one box has said why).
 int Read_Game_File(const char* szPath, int* pVersion);
 void Set_Statistics_First_Year(void);  // load_repairs.cpp
 void Apply_Red_Zone_Blend(void);       // load_repairs.cpp

@@ -473,8 +473,8 @@ static int Compute_Grade(const GRADED_PLAYER* p, int nStat, int* pCacheable) {
 
 static int Return_Value(const GRADED_PLAYER* p, int nYards, int nTouchdowns, int nAverage,
                         int nDivisor) {
-    int X = S(p, nYards) / 2 + 25 * S(p, nTouchdowns);
-    return X == 0 ? 0 : Mul_Div(X * S(p, nAverage), 1, nDivisor);
+    int64_t X = S(p, nYards) / 2 + 25 * (int64_t)S(p, nTouchdowns);
+    return X == 0 ? 0 : Saturate_To_Int(Mul_Div_Wide(X * S(p, nAverage), 1, nDivisor));
 }
 
 static int Return_Rating_Value(const GRADED_PLAYER* p, int nRating) {
