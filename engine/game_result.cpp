@@ -146,10 +146,11 @@ static RECT Scale_Score_Box(const RECT* pDesign) {
     RECT rect = *pDesign;
     Scale_Design_Rect(&rect);
     if (rect.right < rect.left || rect.bottom < rect.top)
-        Report_Error("Invalid rectangle generated in Copy_Enlarged_Rectangle(%d,%d,%d,%d -> "
-                     "%d,%d,%d,%d)",
-                     pDesign->left, pDesign->top, pDesign->right, pDesign->bottom, rect.left,
-                     rect.top, rect.right, rect.bottom);
+        Report_Error(
+            "Invalid rectangle generated in Copy_Enlarged_Rectangle(%d,%d,%d,%d -> "
+            "%d,%d,%d,%d)",
+            pDesign->left, pDesign->top, pDesign->right, pDesign->bottom, rect.left, rect.top,
+            rect.right, rect.bottom);
     return rect;
 }
 

@@ -112,6 +112,10 @@ extern int gTimelineEnabled;  // 0 while the encyclopedia export runs: the bar g
 void Layout_Timeline_Bar(HDC hdc, HWND hBar);
 void Draw_Team_Record_On_Bar(HDC hdc);
 void Draw_Timeline_Bar(HDC hdc);  // the current week and the five boxes
+// The current week's text: its game, its playoff round and opponent, or the off-season.
+void Format_Timeline_Week_Text(char* szOut, int nSize);
+// The label of box k; *pbDone is set for an off-season step done or not yet open (drawn dim).
+void Format_Timeline_Box_Label(int k, char* szOut, int nSize, int* pbDone);
 int Get_Timeline_Box_Left(int k);
 int Find_Timeline_Box(int x, int y);  // the box whose outline holds the point, or -1
 int Is_Timeline_Disabled(void);       // a game on, a run under way or the export running

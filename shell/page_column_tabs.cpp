@@ -82,19 +82,22 @@ static void Explain_General_Manager_Column(int nColumn) {
     const char* szNote = NULL;
     switch (nColumn) {
     case FINANCES_CASH_COLUMN:
-        szNote = "Note: Cash management is not required in 'General Manager Mode'.\n\nTo include "
-                 "cash and revenue management to your duties, go to the Options Dialog (on the "
-                 "Tools Menu) and change the Game Mode to 'Owner Mode'.";
+        szNote =
+            "Note: Cash management is not required in 'General Manager Mode'.\n\nTo include "
+            "cash and revenue management to your duties, go to the Options Dialog (on the "
+            "Tools Menu) and change the Game Mode to 'Owner Mode'.";
         break;
     case FINANCES_MEDICAL_COLUMN:
-        szNote = "Note: All Medical Staffs are identical in 'General Manager Mode'.\n\nTo control "
-                 "Medical Staff Expenditures, go to the Options Dialog on the Tools Menu and "
-                 "change Game Mode to 'Owner Mode'.";
+        szNote =
+            "Note: All Medical Staffs are identical in 'General Manager Mode'.\n\nTo control "
+            "Medical Staff Expenditures, go to the Options Dialog on the Tools Menu and "
+            "change Game Mode to 'Owner Mode'.";
         break;
     case FINANCES_SCOUTING_COLUMN:
-        szNote = "Note: All Scouting Staffs are identical in 'General Manager Mode'.\n\nTo "
-                 "control Scouting Staff Expenditures, go to the Options Dialog on the Tools Menu "
-                 "and change Game Mode to 'Owner Mode'.";
+        szNote =
+            "Note: All Scouting Staffs are identical in 'General Manager Mode'.\n\nTo "
+            "control Scouting Staff Expenditures, go to the Options Dialog on the Tools Menu "
+            "and change Game Mode to 'Owner Mode'.";
         break;
     default: return;
     }
@@ -112,8 +115,7 @@ void Click_Finances_Page(int x, int y) {
     if (k < 0)
         return;
     int nPreference = PREF_FINANCES_COLUMNS + k;
-    if (Choose_Page_Column(gMainWindow, nPreference, FINANCES_EMPTY_COLUMN,
-                          IDD_CHOOSE_STAT_B) &&
+    if (Choose_Page_Column(gMainWindow, nPreference, FINANCES_EMPTY_COLUMN, IDD_CHOOSE_STAT_B) &&
         !gOwnerMode)
         Explain_General_Manager_Column(Get_User_Preference(nPreference));
     Repaint_Page_In_Full();

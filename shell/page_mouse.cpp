@@ -21,10 +21,10 @@ typedef struct PAGE_TAB {
 } PAGE_TAB;
 
 // Left to right along the strip; a point on a shared edge belongs to the tab it starts.
-static const PAGE_TAB kPageTabs[] = {
-    {CALENDAR_PAGE, 27, 105}, {STANDINGS_PAGE, 105, 194}, {FINANCES_PAGE, 194, 276},
-    {LEADERS_PAGE, 276, 350}, {GAMES_PAGE, 350, 418},     {PLAYOFFS_PAGE, 418, 496},
-    {DRAFT_PAGE, 496, 553}};
+static const PAGE_TAB kPageTabs[] = {{CALENDAR_PAGE, 27, 105},  {STANDINGS_PAGE, 105, 194},
+                                     {FINANCES_PAGE, 194, 276}, {LEADERS_PAGE, 276, 350},
+                                     {GAMES_PAGE, 350, 418},    {PLAYOFFS_PAGE, 418, 496},
+                                     {DRAFT_PAGE, 496, 553}};
 
 static int gPageHoverCode = 0;
 

@@ -119,7 +119,7 @@ static const char* Get_Away_Mark(int nTeam, int nWeek) {
     return Get_Team_Home_Away(nTeam, nWeek) == 2 ? "@" : "";
 }
 
-static void Format_Current_Week(char* szOut, int nSize) {
+void Format_Timeline_Week_Text(char* szOut, int nSize) {
     int nUser = Get_User_Team();
     int nWeek = gCurrentWeek;
     int c = Get_Timeline_Postseason_Start();
@@ -155,14 +155,14 @@ static void Format_Current_Week(char* szOut, int nSize) {
     char szCity[TIMELINE_TEXT_SIZE], szPhase[TIMELINE_TEXT_SIZE];
     Get_Team_String(szCity, sizeof szCity, nOpponent, TEAM_CITY);
     safe_strncpy(szPhase, szOut, sizeof szPhase);
+    const char* szAway = Get_Away_Mark(nUser, nWeek);
     if (Get_Team_Standings_Key(nUser) > Get_Team_Standings_Key(nOpponent))
         Format_String(szOut, nSize, "%s vs. %s", szPhase, szCity);
     else
-        Format_String(szOut, nSize, "%s %s %s", szPhase, Get_Away_Mark(nUser, nWeek), szCity);
+        Format_String(szOut, nSize, "%s %s%s%s", szPhase, szAway, szAway[0] ? " " : "", szCity);
 }
 
-// The label of box k; *pbDone is set for an off-season step already done or not yet open.
-static void Format_Box_Label(int k, char* szOut, int nSize, int* pbDone) {
+void Format_Timeline_Box_Label(int k, char* szOut, int nSize, int* pbDone) {
     int w = gCurrentWeek;
     int o = w + k + 1;
     int c = Get_Timeline_Postseason_Start();
@@ -177,14 +177,14 @@ static void Format_Box_Label(int k, char* szOut, int nSize, int* pbDone) {
         }
         char szAbbreviation[TIMELINE_TEXT_SIZE];
         Get_Team_String(szAbbreviation, sizeof szAbbreviation, nOpponent, TEAM_ABBREVIATION);
-        Format_String(szOut, nSize, "Week %d %s%s", o + 1, Get_Away_Mark(nUser, o),
-                      szAbbreviation);
+        Format_String(szOut, nSize, "Week %d %s%s", o + 1, Get_Away_Mark(nUser, o), szAbbreviation);
     } else if (w < c) {
         static const char* const kAhead[] = {"Playoffs", "Super Bowl", "Off-Season"};
         if (o - c < (int)(sizeof kAhead / sizeof kAhead[0]))
             safe_strncpy(szOut, kAhead[o - c], nSize);
     } else if (w >= c + TIMELINE_POSTSEASON_WEEKS) {
         if (k < OFF_SEASON_STEP_COUNT) {
+            Load_Off_Season_Steps();
             safe_strncpy(szOut, kOffSeasonStepLabels[k], nSize);
             *pbDone = anSteps[k];
         }
@@ -237,7 +237,8 @@ static void Draw_Box_Outline(HDC hdc, int x, COLORREF colour) {
     PATH_CANVAS canvas;
     canvas.reset_canvas();
     canvas.set_path_flags(PATH_STROKE);
-    canvas.set_stroke_colour(agg::rgba8(GetRValue(colour), GetGValue(colour), GetBValue(colour), 255));
+    canvas.set_stroke_colour(
+        agg::rgba8(GetRValue(colour), GetGValue(colour), GetBValue(colour), 255));
     canvas.set_stroke_width(TIMELINE_BOX_STROKE);
     canvas.move_to(TIMELINE_BOX_SLANT, 0);
     canvas.line_to(TIMELINE_BOX_WIDTH, 0);
@@ -254,20 +255,19 @@ static void Draw_Box_Outline(HDC hdc, int x, COLORREF colour) {
 }
 
 void Draw_Timeline_Bar(HDC hdc) {
-    Load_Off_Season_Steps();
     COLORREF colour = Is_Timeline_Disabled() ? TIMELINE_DISABLED_COLOUR : TIMELINE_TEXT_COLOUR;
     HFONT hFont = Take_App_Font(TIMELINE_FONT);
     HGDIOBJ hOld = SelectObject(hdc, hFont);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, colour);
     char szText[TIMELINE_TEXT_SIZE];
-    Format_Current_Week(szText, sizeof szText);
+    Format_Timeline_Week_Text(szText, sizeof szText);
     RECT rect = kWeekText;
     DrawTextA(hdc, szText, -1, &rect, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
     for (int k = 0; k < TIMELINE_BOXES; k++) {
         Draw_Box_Outline(hdc, anBoxLeft[k], colour);
         int bDone;
-        Format_Box_Label(k, szText, sizeof szText, &bDone);
+        Format_Timeline_Box_Label(k, szText, sizeof szText, &bDone);
         SetTextColor(hdc, bDone ? TIMELINE_DONE_STEP_COLOUR : colour);
         RECT rcText = {anBoxLeft[k] + TIMELINE_BOX_SLANT, TIMELINE_TOP,
                        anBoxLeft[k] + TIMELINE_BOX_WIDTH - TIMELINE_BOX_SLANT,
@@ -429,8 +429,7 @@ void Click_Timeline(int x, int y) {
     int w = gCurrentWeek;
     int c = Get_Timeline_Postseason_Start();
     if (Is_Point_In(&kRecordSpot, x, y)) {
-        int nPage = w < c ? CALENDAR_PAGE : !Is_Off_Season_Week(w) ? PLAYOFFS_PAGE
-                                                                   : STANDINGS_PAGE;
+        int nPage = w < c ? CALENDAR_PAGE : !Is_Off_Season_Week(w) ? PLAYOFFS_PAGE : STANDINGS_PAGE;
         if (gCurrentPage != nPage)
             Show_News_Page(nPage);
         return;

@@ -24,9 +24,14 @@ TEST_F(TeamControlTest, EachTeamIsHumanOrComputerOrNeither) {
         int bHuman, bComputer;
     };
     const CASE aCases[] = {
-        {0, 0, 1, 0}, {1, 0, 0, 1}, {2, 0, 0, 0},  // not in use: neither
-        {0, 1, 0, 1}, {1, 1, 0, 1}, {2, 1, 0, 0},  // the simulator runs every team in use
-        {FREE_AGENT_TEAM, 0, 0, 0}, {-1, 0, 0, 0},
+        {0, 0, 1, 0},
+        {1, 0, 0, 1},
+        {2, 0, 0, 0},  // not in use: neither
+        {0, 1, 0, 1},
+        {1, 1, 0, 1},
+        {2, 1, 0, 0},  // the simulator runs every team in use
+        {FREE_AGENT_TEAM, 0, 0, 0},
+        {-1, 0, 0, 0},
     };
     for (const CASE& c : aCases) {
         gAllTeamsComputer = c.bAllComputer;

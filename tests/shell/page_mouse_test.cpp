@@ -110,8 +110,8 @@ TEST_F(PageMouseTest, ClientPointsMapToTheDesignSpace) {
     struct CASE {
         int x, y, nDesignX, nDesignY;
     };
-    const CASE aCases[] = {{0, 0, 0, 0}, {1024, 0, 768, 0}, {512, 338, 384, 254},
-                           {600, 627, 450, 470}};
+    const CASE aCases[] = {
+        {0, 0, 0, 0}, {1024, 0, 768, 0}, {512, 338, 384, 254}, {600, 627, 450, 470}};
     for (const CASE& c : aCases) {
         int x = c.x, y = c.y;
         Map_Page_Point_To_Design(gMainWindow, &x, &y);
@@ -133,9 +133,9 @@ TEST_F(PageMouseTest, TabStripShowsThePageUnderTheClick) {
         int x;
         int nPage;
     };
-    const CASE aCases[] = {{30, CALENDAR_PAGE}, {104, CALENDAR_PAGE},   {105, STANDINGS_PAGE},
-                           {200, FINANCES_PAGE}, {300, LEADERS_PAGE},   {400, GAMES_PAGE},
-                           {450, PLAYOFFS_PAGE}, {500, DRAFT_PAGE},     {552, DRAFT_PAGE}};
+    const CASE aCases[] = {{30, CALENDAR_PAGE},  {104, CALENDAR_PAGE}, {105, STANDINGS_PAGE},
+                           {200, FINANCES_PAGE}, {300, LEADERS_PAGE},  {400, GAMES_PAGE},
+                           {450, PLAYOFFS_PAGE}, {500, DRAFT_PAGE},    {552, DRAFT_PAGE}};
     for (const CASE& c : aCases) {
         gCurrentPage = HALL_OF_FAME_PAGE;
         Mouse_At(WM_LBUTTONDOWN, c.x, 470);

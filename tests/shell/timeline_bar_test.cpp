@@ -91,7 +91,8 @@ TEST_F(TimelineBarTest, BoxesAreHitWhereTheyAreDrawnAtEveryWidth) {
         for (int k = 0; k < 5; k++) {
             int nLeft = Get_Timeline_Box_Left(k);
             EXPECT_EQ(nLeft, TIMELINE_TEST_LEFT_PICTURE + (nStep - 134) / 2 + k * nStep);
-            EXPECT_EQ(Find_Timeline_Box(nLeft + TIMELINE_TEST_BOX_MIDDLE, TIMELINE_TEST_TEXT_ROW), k);
+            EXPECT_EQ(Find_Timeline_Box(nLeft + TIMELINE_TEST_BOX_MIDDLE, TIMELINE_TEST_TEXT_ROW),
+                      k);
             // The outline leans: its top edge starts 13 in, its bottom edge ends 13 short.
             EXPECT_EQ(Find_Timeline_Box(nLeft + 14, 8), k);
             EXPECT_EQ(Find_Timeline_Box(nLeft + 9, 8), -1);
@@ -138,6 +139,112 @@ TEST_F(TimelineBarTest, EachBoxAsksForTheWeeksUpToIt) {
         EXPECT_EQ(Shown_Boxes(), c.szQuestion);
         EXPECT_EQ(gCurrentWeek, c.nWeek);
     }
+}
+
+TEST_F(TimelineBarTest, PostseasonWeeksAreNamedAndAskedByTheirRound) {
+    struct CASE {
+        int nYear;
+        int nRound;  // weeks after the first postseason week
+        const char* szName;
+        const char* szQuestion;  // asked while the round is the current week
+    };
+    const CASE aCases[] = {
+        {2019, 0, "Wildcard", "Simulate every game in the Wild Card round of the playoffs?"},
+        {2019, 1, "Divisional", "Simulate every Division Playoff Game?"},
+        {2019, 2, "Conference", "Simulate the Conference Title Games?"},
+        {1969, 2, "Title Game", "Simulate the Conference Title Games?"},
+        {1970, 2, "Conference", "Simulate the Conference Title Games?"},
+        {2019, 3, "Super Bowl", "Simulate the Super Bowl?"},
+        {2019, 4, "Off-Season", ""},
+        {2019, 5, "", ""},
+    };
+    for (const CASE& c : aCases) {
+        SCOPED_TRACE(testing::Message() << c.nYear << " round " << c.nRound);
+        Set_Universe_Stat(UNIVERSE_FIRST_YEAR, c.nYear - gSeasonNumber);
+        char szText[256];
+        Get_Timeline_Phase_Name(szText, sizeof szText, TIMELINE_TEST_POSTSEASON + c.nRound);
+        EXPECT_STREQ(szText, c.szName);
+        gCurrentWeek = TIMELINE_TEST_POSTSEASON + c.nRound;
+        gRecentErrors[0] = 0;
+        Get_Playoff_Simulation_Message(szText, sizeof szText);
+        EXPECT_STREQ(szText, c.szQuestion);
+        // Outside the four rounds the question is empty and the fault reported.
+        EXPECT_EQ(strstr(Get_Recent_Errors(), "Invalid nCurrentWeek") != NULL,
+                  c.szQuestion[0] == 0);
+    }
+}
+
+// The user's schedule: away at team 5 in week 4, home to team 6 in week 5, no game in week 6,
+// home to team 8 in week 7.
+void Timeline_Set_User_Schedule() {
+    for (int nWeek = 0; nWeek < 22; nWeek++)
+        Set_Team_Schedule_Stat(FIXTURE_HUMAN_TEAM, nWeek, SCHEDULE_OPPONENT, 0);
+    Set_Team_Schedule_Stat(FIXTURE_HUMAN_TEAM, 4, SCHEDULE_OPPONENT, -(5 + 1));
+    Set_Team_Schedule_Stat(FIXTURE_HUMAN_TEAM, 5, SCHEDULE_OPPONENT, 6 + 1);
+    Set_Team_Schedule_Stat(FIXTURE_HUMAN_TEAM, 7, SCHEDULE_OPPONENT, 8 + 1);
+}
+
+std::string Timeline_Team_String(int nTeam, int nString) {
+    char szText[256];
+    Get_Team_String(szText, sizeof szText, nTeam, nString);
+    return szText;
+}
+
+std::string Timeline_Week_Text() {
+    char szText[256];
+    Format_Timeline_Week_Text(szText, sizeof szText);
+    return szText;
+}
+
+// The five box labels, a done or closed off-season step marked with '*'.
+std::string Timeline_Box_Labels() {
+    std::string stLabels;
+    for (int k = 0; k < 5; k++) {
+        char szText[256];
+        int bDone = 0;
+        Format_Timeline_Box_Label(k, szText, sizeof szText, &bDone);
+        stLabels += std::string(szText) + (bDone ? "*" : "") + "|";
+    }
+    return stLabels;
+}
+
+TEST_F(TimelineBarTest, WeekTextAndBoxLabelsFollowTheSeason) {
+    gUserTeam = FIXTURE_HUMAN_TEAM;
+    Timeline_Set_User_Schedule();
+    for (int nSlot = 0; nSlot < PLAYOFF_SLOT_COUNT; nSlot++)
+        Set_Playoff_Team(nSlot, NO_TEAM);
+    char szRecord[64];
+    Format_Team_Record(szRecord, sizeof szRecord, 5);
+
+    gCurrentWeek = 4;
+    EXPECT_EQ(Timeline_Week_Text(),
+              "Week 5 @" + Timeline_Team_String(5, TEAM_CITY) + " (" + szRecord + ")");
+    EXPECT_EQ(Timeline_Box_Labels(),
+              "Week 6 " + Timeline_Team_String(6, TEAM_ABBREVIATION) + "|Bye week|Week 8 " +
+                  Timeline_Team_String(8, TEAM_ABBREVIATION) + "|Bye week|Bye week|");
+    gCurrentWeek = 6;
+    EXPECT_EQ(Timeline_Week_Text(), "No Game This Week");
+    gCurrentWeek = 16;
+    EXPECT_EQ(Timeline_Box_Labels(), "Playoffs|Super Bowl|Off-Season|||");
+
+    // The postseason: a bye, then an opponent, then out.
+    gCurrentWeek = TIMELINE_TEST_POSTSEASON;
+    Set_Playoff_Team(2, FIXTURE_HUMAN_TEAM);
+    EXPECT_EQ(Timeline_Week_Text(), "1st Round Bye");
+    Set_Playoff_Team(3, 7);
+    EXPECT_EQ(Timeline_Week_Text(), "Wildcard " + Timeline_Team_String(7, TEAM_CITY));
+    Set_Team_Record_Char(FIXTURE_HUMAN_TEAM, YEARLY_PLAYOFF_LOSSES, 1);
+    EXPECT_EQ(Timeline_Week_Text(), "Wildcard");
+    gCurrentWeek = TIMELINE_TEST_POSTSEASON + 1;
+    EXPECT_EQ(Timeline_Box_Labels(), "Conference|Super Bowl|Off-Season|||");
+
+    // The off-season: nothing to renew counts Renew Contracts as done.
+    gCurrentWeek = TIMELINE_TEST_POSTSEASON + 4;
+    const int anStart[] = {0, 0, 1, 1};
+    for (int k = 0; k < 4; k++)
+        Set_User_Preference(PREF_OFF_SEASON_STEPS + k, anStart[k]);
+    EXPECT_EQ(Timeline_Week_Text(), "Off-Season");
+    EXPECT_EQ(Timeline_Box_Labels(), "Renew Contracts*|Free Agents|College Draft*|Begin Season*||");
 }
 
 // The off-season: a finished season whose human team has a contract to renew; every advance is
