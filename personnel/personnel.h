@@ -135,6 +135,7 @@ void Distribute_Free_Agents(int bShowProgress);
 void Resolve_Computer_Holdouts(void);
 void Manage_Computer_Rosters(void);
 void Run_Computer_Trades(void);
+int Do_Computer_Trade_Verdicts_Agree(int nVerdict0, int nVerdict1);  // both above 1200
 
 // ---- draft picks (draft_picks.cpp) --------------------------------------------------------------
 void Reset_Draft_Pick_Ownership(void);
