@@ -90,6 +90,28 @@ TEST_F(UniverseScreenshotTest, StandingsPageShowsTheTimelineWhereItIsHit) {
     EXPECT_EQ(Get_Recent_Errors()[0], 0) << Get_Recent_Errors();
 }
 
+TEST_F(UniverseScreenshotTest, FourthBoxPlaysFourWeeksAfterOneQuestion) {
+    ASSERT_EQ(gCurrentWeek, 0);
+    Take("standings-timeline.png");  // the bar laid out as it is shown
+    Test_Clear_Transcript();
+    // The question comes in the skinned message box: its first button is Yes.
+    Test_Script_Dialog(IDD_USER_MESSAGE, [](HWND hDlg) {
+        SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_MESSAGE_BUTTON1, BN_CLICKED), 0);
+    });
+    int x = Get_Timeline_Box_Left(3) + SCREENSHOT_BOX_MIDDLE;
+    SendMessageA(gButtonBar, WM_LBUTTONDOWN, 0, MAKELPARAM(x, SCREENSHOT_OUTLINE_ROW + 12));
+    EXPECT_EQ(gCurrentWeek, 4);
+    EXPECT_EQ(gSkipPregameDialog, 0);
+    int nQuestions = 0;
+    for (const TEST_SHOWN& shown : Test_Get_Transcript())
+        nQuestions += shown.stText.find("Simulate") != std::string::npos;
+    EXPECT_EQ(nQuestions, 1);
+    ASSERT_FALSE(Test_Get_Transcript().empty());
+    EXPECT_NE(Test_Get_Transcript().front().stText.find("Simulate the next 4 weeks?"),
+              std::string::npos);
+    Take("standings-after-four-weeks.png");
+}
+
 TEST_F(UniverseScreenshotTest, ScoreBoxIsDrawnOverThePagesOwnPicture) {
     GAME game;
     memset(&game, 0, sizeof game);
