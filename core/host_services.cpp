@@ -35,6 +35,10 @@ static void Show_Page_Quietly(int nPage) {
     (void)nPage;
 }
 
+static void Show_Score_Quietly(struct GAME* pGame) {
+    (void)pGame;
+}
+
 // Nobody answers a dialog: it is cancelled.
 static int Open_Dialog_Quietly(int idDialog, int nFirst, int nSecond) {
     (void)idDialog;
@@ -63,6 +67,7 @@ static const HOST_SERVICES kQuietHost = {
     .pUserMessage = Answer_User_Message_Quietly,
     .pLeagueChanged = Ignore_League_Change,
     .pShowPage = Show_Page_Quietly,
+    .pShowScore = Show_Score_Quietly,
     .pOpenDialog = Open_Dialog_Quietly,
     .pEndDialog = End_Dialog_Quietly,
     .pWatchGame = Watch_Game_Quietly,
@@ -88,6 +93,7 @@ void Set_Host_Services(const HOST_SERVICES* pServices) {
     QUIET_WHERE_NULL(pUserMessage)
     QUIET_WHERE_NULL(pLeagueChanged)
     QUIET_WHERE_NULL(pShowPage)
+    QUIET_WHERE_NULL(pShowScore)
     QUIET_WHERE_NULL(pOpenDialog)
     QUIET_WHERE_NULL(pEndDialog)
     QUIET_WHERE_NULL(pWatchGame)
@@ -123,6 +129,10 @@ void Host_League_Changed(unsigned uWhat) {
 
 void Host_Show_Page(int nPage) {
     gHost.pShowPage(nPage);
+}
+
+void Host_Show_Score(struct GAME* pGame) {
+    gHost.pShowScore(pGame);
 }
 
 int Host_Open_Dialog(int idDialog, int nFirst, int nSecond) {

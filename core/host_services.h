@@ -22,7 +22,6 @@ struct USER_MESSAGE;
 #define HOST_DRAFT_MENU_ON 0x0040   // the draft items of the menus name the fantasy draft's
 #define HOST_DRAFT_MENU_OFF 0x0080  // the draft items name the college draft's again
 #define HOST_BARS_DOWN 0x0100       // the news ticker stops and both bars go (the draft)
-#define HOST_SCORE_BOX 0x0200       // the live-score box of the news pages is painted again
 
 // ---- a watched game's steps on the game-day screen (Host_Watch_Game) ----------------------------
 enum HOST_WATCH_STEP {
@@ -46,6 +45,7 @@ typedef struct HOST_SERVICES {
     int (*pUserMessage)(const struct USER_MESSAGE* pMessage);
     void (*pLeagueChanged)(unsigned uWhat);  // HOST_* flags
     void (*pShowPage)(int nPage);            // the main window shows the page
+    void (*pShowScore)(struct GAME* pGame);  // the news pages' live-score box shows the game's score
     // A dialog opened for the league by its template id, with the two values it is about (a team
     // and a slot, home and visitor, ...): what the dialog answered.
     int (*pOpenDialog)(int idDialog, int nFirst, int nSecond);
@@ -66,6 +66,7 @@ void Close_Progress_Window(void);
 int Pump_Messages(void);
 void Host_League_Changed(unsigned uWhat);
 void Host_Show_Page(int nPage);
+void Host_Show_Score(struct GAME* pGame);
 int Host_Open_Dialog(int idDialog, int nFirst, int nSecond);
 void Host_End_Dialog(HWND hDialog, int nResult);
 void Host_Watch_Game(int nStep, struct GAME* pGame);

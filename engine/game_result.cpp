@@ -120,5 +120,5 @@ void Draw_Live_Score_Box(GAME* pGame) {
     int nHome = pGame->anTeams[HOME_SIDE];
     if (nHome > 35 || nVisitor > 35 || nHome == nVisitor)
         return;
-    Host_League_Changed(HOST_SCORE_BOX);
+    Host_Show_Score(pGame);
 }

@@ -1,6 +1,6 @@
 // The shell's table of the host services: the progress window, the message pump, the skinned
-// message boxes, the repaints, title, menus and bars, the pages, the dialogs the league's code
-// opens and the game-day screen's turns. Installed at start-up.
+// message boxes, the repaints, title, menus and bars, the pages and the live-score box, the
+// dialogs the league's code opens and the game-day screen's turns. Installed at start-up.
 #include "dialogs/dialogs.h"
 #include "pages/pages.h"
 #include "resources/resource.h"
@@ -32,8 +32,6 @@ static void Follow_League_Change(unsigned uWhat) {
         Repaint_Window(gButtonBar);
         Repaint_Window(gNewsBar);
     }
-    if (uWhat & HOST_SCORE_BOX)
-        Repaint_Live_Score_Box();
     if ((uWhat & HOST_REPAINT_NOW) && gMainWindow != NULL)
         UpdateWindow(gMainWindow);
 }
@@ -69,6 +67,7 @@ static const HOST_SERVICES kShellHost = {
     .pUserMessage = Run_User_Message_Dialog,
     .pLeagueChanged = Follow_League_Change,
     .pShowPage = Show_Page_On_Screen,
+    .pShowScore = Draw_Live_Score_Lines,
     .pOpenDialog = Open_League_Dialog,
     .pEndDialog = End_League_Dialog,
     .pWatchGame = Run_Watched_Game_Step,
