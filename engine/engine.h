@@ -498,6 +498,25 @@ void Kick_Field_Goal(GAME* pGame);
 void Kick_Extra_Point(GAME* pGame);
 int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty);
 
+// ---- report output (report_sink.cpp) -----------------------------------------------------------
+// The engine and the season publish; the reports write. The reports install their writers at
+// start-up (Install_Report_Writers); with none installed a game and a season write no report.
+typedef struct REPORT_SINK {
+    void (*pfnGameStarted)(GAME* pGame);   // a new game's kick-off: the box-score body starts anew
+    void (*pfnPlayResolved)(GAME* pGame);  // after each play's result, the scores as they stand
+    void (*pfnGameOver)(GAME* pGame);      // the final whistle: the body's closing tables
+    void (*pfnGameClosed)(void);           // the body's closing tags, once the game has ended
+    void (*pfnBoxScoreCleared)(void);      // the body emptied (its file written, or no texts kept)
+    void (*pfnSeasonClosed)(void);         // the season's text reports as the season is closed
+} REPORT_SINK;
+void Install_Report_Sink(const REPORT_SINK* pSink);  // copied; NULL takes the writers away
+void Publish_Game_Started(GAME* pGame);
+void Publish_Play_Resolved(GAME* pGame);
+void Publish_Game_Over(GAME* pGame);
+void Publish_Game_Closed(void);
+void Publish_Box_Score_Cleared(void);
+void Publish_Season_Closed(void);
+
 // ---- the game's texts (play_text.cpp, situation_text.cpp) --------------------------------------
 #define PLAY_BY_PLAY_TEXT_SIZE 100000
 #define PLAY_LINE_SIZE 1024

@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "engine/engine.h"
-#include "reports/reports.h"
 
 #define TEXT_LINE_SIZE 1024
 #define NAME_SIZE 128
@@ -67,7 +66,7 @@ void Write_Game_Html_Head(GAME* pGame) {
     char szRoundHtml[ESCAPED_SIZE], szVisitorHtml[ESCAPED_SIZE], szHomeHtml[ESCAPED_SIZE];
     Clear_Game_Texts();
     if (!s_bTextsKept) {
-        Reset_Box_Score_Html();
+        Publish_Box_Score_Cleared();
         return;
     }
     Get_Title_Game_Name(pGame, szRound, sizeof(szRound));
@@ -219,10 +218,7 @@ void Write_Period_Header(GAME* pGame) {
         Append_Recap("</TBODY></TABLE><BR>");
     if (Is_Game_Over(pGame)) {
         Append_Recap("</TBODY></TABLE></HTML>");
-        Append_Box_Score_Html("</TBODY></TABLE><BR>\n");
-        Write_Box_Score_Team_Stats(pGame);
-        Write_Box_Score_Offense_Table(pGame);
-        Write_Box_Score_Defense_Table(pGame);
+        Publish_Game_Over(pGame);
         Write_Box_Score_Header(pGame);
         return;
     }
@@ -362,9 +358,8 @@ void Append_Play_Result(GAME* pGame) {
     Put_Text(&line, szHtml);
     Put_Text(&line, "</TD></TR>\r");
     Append_Recap(szLine);
+    Publish_Play_Resolved(pGame);
     int nResult = Get_Play_Result(&pGame->currentPlay);
-    if (Is_Scoring_Play(nResult))
-        Append_Scoring_Play_Row(pGame);
     if (!Is_Score_Line_Result(nResult))
         return;
     char szVisitor[NAME_SIZE], szHome[NAME_SIZE];

@@ -121,6 +121,23 @@ TEST_F(BoxScoreTest, AGameWithoutTextsWritesNoReportFiles) {
     EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS) - nWins, bHomeWon);
 }
 
+// The reports write the body through the sink they install; without it the engine writes its own
+// head and recap and nothing else.
+TEST_F(BoxScoreTest, WithoutTheReportWritersTheBoxScoreHasNoBody) {
+    gGameNumber = 11;
+    Install_Report_Sink(NULL);
+    gBoxScoreHtml[0] = '\0';
+    int bPlayed = Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame);
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    Install_Report_Writers();
+    ASSERT_EQ(bPlayed, 1);
+    std::string stBox = Box_File();
+    EXPECT_NE(stBox.find("<TABLE class=shade1"), std::string::npos);  // the engine's header
+    EXPECT_EQ(stBox.find("Scoring Plays"), std::string::npos);
+    EXPECT_EQ(stBox.find("Team Stats"), std::string::npos);
+    EXPECT_EQ(Count(Recap_File(), "<TD width=\"38%\" class=lmc>"), pGame->nPlayCount);
+}
+
 TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
     const char* szHostile = "<script>&\"";
     gGameNumber = 8;  // files of their own: the test cases may run at the same time
