@@ -2,6 +2,7 @@
 // result credited, hostile names escaped and an over-long box score cut cleanly.
 #include <chrono>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -84,6 +85,26 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
     for (int n = 0; n < pGame->nPlayCount; n++)
         nScoringPlays += Is_Scoring_Play(Get_Play_Result(&pGame->aPlayLog[n]));
     EXPECT_EQ(Count(stBox, "<TD width=\"20%\" class=lmc>"), nScoringPlays);
+    // Each scoring row names the team whose score rose, in its row class.
+    std::regex row("<TR class=(none|highlight)><TD width=\"6%\" class=lml>([^<]*)</TD>[^]*?"
+                   "class=lmc>(\\d+)</TD><TD width=\"6%\" class=lmc>(\\d+)</TD></TR>");
+    char aszAbbreviations[2][TEAM_STRING_SIZE];
+    for (int bSide = 0; bSide < 2; bSide++)
+        Get_Team_String(aszAbbreviations[bSide], TEAM_STRING_SIZE, pGame->anTeams[bSide],
+                        TEAM_ABBREVIATION);
+    int anScores[2] = {0, 0}, anRows[2] = {0, 0};
+    for (std::sregex_iterator it(stBox.begin(), stBox.end(), row), end; it != end; ++it) {
+        int anNow[2] = {std::stoi((*it)[3]), std::stoi((*it)[4])};
+        int bSide = (*it)[1] == "highlight" ? HOME_SIDE : VISITOR_SIDE;
+        EXPECT_EQ((*it)[2], aszAbbreviations[bSide]);
+        if (anNow[0] != anScores[0] || anNow[1] != anScores[1])
+            EXPECT_GT(anNow[bSide], anScores[bSide]) << (*it)[0];
+        anRows[bSide]++;
+        anScores[0] = anNow[0];
+        anScores[1] = anNow[1];
+    }
+    EXPECT_EQ(anRows[VISITOR_SIDE] + anRows[HOME_SIDE], nScoringPlays);
+    EXPECT_GT(anRows[HOME_SIDE], 0);
     for (int bSide = 0; bSide < 2; bSide++) {
         char szCell[128];
         Format_String(szCell, sizeof(szCell), "<TD class=lmc>%d for %d yards (",

@@ -8,7 +8,31 @@
 
 namespace {
 
-class PlayLoopTest : public GameTest {};
+class PlayLoopTest : public GameTest {
+protected:
+    // The plays counted in a team's offensive playbook, over every call.
+    static int Count_Offensive_Calls(int nTeam) {
+        const OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(nTeam);
+        int nCount = 0;
+        for (int nCall = 0; nCall < OFFENSIVE_PLAY_COUNT; nCall++)
+            nCount += pBook->aanPlays[nCall][SITUATION_ALL];
+        return nCount;
+    }
+
+    // The side's logged plays from scrimmage whose calls the playbooks count.
+    int Count_Logged_Calls(int bSide) const {
+        int nCount = 0;
+        for (int n = 0; n < pGame->nPlayCount; n++) {
+            const PLAY* pPlay = &pGame->aPlayLog[n];
+            nCount += ((pPlay->nResult & PLAY_WORD_HOME_BALL) != 0) == (bSide == HOME_SIDE) &&
+                      Get_Play_Result(pPlay) <= LAST_SCRIMMAGE_RESULT &&
+                      pPlay->nOffensiveCall >= 0 &&
+                      pPlay->nOffensiveCall < TEAM_OFFENSIVE_PLAY_COUNT &&
+                      pPlay->nDefensiveCall >= 0;
+        }
+        return nCount;
+    }
+};
 
 struct CLOCK_CASE {
     int nClock, nDown, bPostseason, nOvertimeRule;
@@ -186,7 +210,9 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
     const int kRushes = 7;
     int anBefore[2][3];
     int anPasserRushesBefore[2];
+    int anCallsBefore[2];
     for (int bSide = 0; bSide < 2; bSide++) {
+        anCallsBefore[bSide] = Count_Offensive_Calls(pGame->anTeams[bSide]);
         for (int i = 0; i < 3; i++)
             anBefore[bSide][i] = Get_Team_Totals_Stat(pGame->anTeams[bSide], kTotalsStats[i][0],
                                                       SEASON_CURRENT, kTotalsStats[i][1]);
@@ -214,6 +240,10 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
 
     for (int bSide = 0; bSide < 2; bSide++) {
         int nTeam = pGame->anTeams[bSide];
+        // each side's calls are counted in its own playbook, as the side with the ball at the snap
+        EXPECT_EQ(Count_Offensive_Calls(nTeam) - anCallsBefore[bSide], Count_Logged_Calls(bSide))
+            << "side " << bSide;
+        EXPECT_GT(Count_Logged_Calls(bSide), 0);
         for (int i = 0; i < 3; i++) {
             int nSum = 0;
             for (int nSlot = 0; nSlot < GAME_ROSTER_SLOTS; nSlot++) {
