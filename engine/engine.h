@@ -472,6 +472,10 @@ void Credit_Player_Game_Event(int nTeam, GAME* pGame, int nSlot, int nGroup, int
                               int nAmount);
 void Add_Player_Game_Counter(GAME* pGame, int bTeam, int nSlot, int nCounter, int nAmount);
 void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole);
+// The carrier's and the linemen's lines without the game's team rushing totals, which count the
+// runs the play log shows (the box score's rows): for a carry that ends in a lost fumble or that a
+// penalty flag wipes out.
+void Credit_Rushing_Line(int nSlot, GAME* pGame, int nYards, int nHole);
 void Charge_Sack_Allowed(GAME* pGame);
 int Credit_Sack(GAME* pGame, int nQuarterbackSlot);  // the (first) sacker's slot
 // The sack's team totals (net passing yards), the linemen charged and the passer's times sacked.

@@ -294,7 +294,7 @@ static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     Set_Play_Result(&pGame->currentPlay, RESULT_FUMBLE_RECOVERED);
     pGame->nPlaySeconds = (int8_t)(pGame->nPlaySeconds + 7 + Random_Below(7));
     Set_Play_Yards(pGame, g);
-    Credit_Rushing_Play(pRun->nCarrier, pGame, g, pRun->nKind);
+    Credit_Rushing_Line(pRun->nCarrier, pGame, g, pRun->nKind);
     int nForcer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FORCED_FUMBLE, 0);
     int nRecoverer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FUMBLE_RECOVERY, 0);
     pRun->nTackler = nForcer;

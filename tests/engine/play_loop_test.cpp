@@ -268,6 +268,40 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
     EXPECT_TRUE(Test_Get_Transcript().empty());
 }
 
+// The box score's team rushing line is the sum of its players' rows, which count the runs the
+// play log shows: a carry that ends in a lost fumble or under a penalty flag is the carrier's but
+// not the team's game total. Seeds are played until both kinds of carry have come up.
+TEST_F(PlayLoopTest, TeamRushingIsTheSumOfTheLoggedRuns) {
+    int nLostFumbles = 0, nFlaggedRuns = 0;
+    for (uint32_t uSeed = 1; uSeed <= 40 && (nLostFumbles == 0 || nFlaggedRuns == 0); uSeed++) {
+        SCOPED_TRACE(uSeed);
+        SetUp();
+        Seed_Random(uSeed);
+        ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+        ASSERT_LT(pGame->nPlayCount, PLAY_LOG_SIZE);
+        int anRuns[2] = {0, 0}, anYards[2] = {0, 0};
+        for (int n = 0; n < pGame->nPlayCount; n++) {
+            const PLAY* pPlay = &pGame->aPlayLog[n];
+            int bSide = (pPlay->nResult & PLAY_WORD_HOME_BALL) ? HOME_SIDE : VISITOR_SIDE;
+            int nResult = Get_Play_Result(pPlay);
+            if (nResult >= RESULT_RUN && nResult <= RESULT_TOUCHDOWN_RUN &&
+                (pPlay->nResult & GAME_FLAG_DOWN_MASK) != CONVERSION_ATTEMPT) {
+                anRuns[bSide]++;
+                anYards[bSide] += pPlay->nYard1;
+            }
+            nLostFumbles += nResult == RESULT_FUMBLE_RECOVERED;
+            nFlaggedRuns += nResult == RESULT_PENALTY &&
+                            Is_Run_Play(pGame->anTeams[bSide], pPlay->nOffensiveCall);
+        }
+        for (int bSide = 0; bSide < 2; bSide++) {
+            EXPECT_EQ(pGame->aanTeamTotals[bSide][5], anRuns[bSide]) << "side " << bSide;
+            EXPECT_EQ(pGame->aanTeamTotals[bSide][6], anYards[bSide]) << "side " << bSide;
+        }
+    }
+    EXPECT_GT(nLostFumbles, 0);
+    EXPECT_GT(nFlaggedRuns, 0);
+}
+
 // The same seed plays the same game from the same league (the play callers read the season's
 // statistics, so the league is built afresh).
 TEST_F(PlayLoopTest, TheSameSeedPlaysTheSameGame) {
