@@ -117,6 +117,3 @@ int Draw_Page_Background_Area(HDC hdc, const char* szName, int nLeft, int nTop, 
                               int nBottom);
 int Draw_Page_Background_Named(const char* szName, HDC hdc, int nAlpha);
 
-// ---- team logos (bitmap_cache_logo.cpp) -----------------------------------------------------------
-// The logo file name of a team: "logos\<key>.png", else ".jpg", else the filler.
-void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);

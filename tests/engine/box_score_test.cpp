@@ -1,6 +1,7 @@
 // A finished game's report files: the box score and recap written from the game record, the
 // result credited, hostile names escaped and an over-long box score cut cleanly.
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -145,7 +146,7 @@ TEST_F(BoxScoreTest, AGameWithoutTextsWritesNoReportFiles) {
 // The reports write the body through the sink they install; without it the engine writes its own
 // head and recap and nothing else.
 TEST_F(BoxScoreTest, WithoutTheReportWritersTheBoxScoreHasNoBody) {
-    gGameNumber = 11;
+    gGameNumber = 13;
     Install_Report_Sink(NULL);
     gBoxScoreHtml[0] = '\0';
     int bPlayed = Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame);
@@ -171,6 +172,21 @@ TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
         EXPECT_EQ(stPage.find("<script>"), std::string::npos);
         EXPECT_NE(stPage.find("&lt;script&gt;&amp;&quot;"), std::string::npos);
     }
+}
+
+// The header's logos follow the logo file rule (by city) and are written as a browser reads them:
+// the file's spelling on disk and forward slashes.
+TEST_F(BoxScoreTest, HeaderLogosAreTheTeamsLogoFiles) {
+    Set_Team_String(GAME_TEST_HOME, TEAM_CITY, "New York");
+    Set_Team_Nickname(GAME_TEST_HOME, "Jets");
+    std::filesystem::create_directories("Logos");
+    std::ofstream("Logos/NY1.png") << "png";
+    Write_Game_Html_Head(pGame);
+    Write_Box_Score_Header(pGame);
+    std::string stHead = gGameHtmlHead;
+    EXPECT_NE(stHead.find("<img src=\"../Logos/NY1.png\""), std::string::npos) << stHead;
+    EXPECT_NE(stHead.find("<img src=\"../Logos/LOGO_filler.png\""), std::string::npos);
+    EXPECT_EQ(stHead.find("..\\"), std::string::npos);
 }
 
 // Every injury the roll inflicts gets its row; those that stand are marked in the play log.
