@@ -355,7 +355,8 @@ void Resolve_Run_Play(GAME* pGame, int bScramble) {
     RUN run = {bScramble, 0, ON_FIELD_EMPTY, ON_FIELD_EMPTY, 0};
     int nDesigned;
     if (bScramble) {
-        run.nKind = Is_Rollout_Or_Option_Play(nTeam, nCall) ? 2 : Get_Run_Kind(pGame, 1);
+        int nDrawnKind = Get_Run_Kind(pGame, 1);  // drawn even where a rollout fixes the kind
+        run.nKind = Is_Rollout_Or_Option_Play(nTeam, nCall) ? 2 : nDrawnKind;
         nDesigned = Get_Scramble_Yardage_Class(run.nKind) / 2 * 2 + 4;
         run.nCarrier = Get_On_Field_Slot(pGame, Get_Offensive_Side(pGame), 0);
         Narrate_Scramble_Start(pGame, run.nCarrier);

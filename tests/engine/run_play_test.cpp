@@ -99,6 +99,23 @@ TEST_F(RunPlayTest, ALostFumbleGivesTheBallAway) {
     EXPECT_EQ(pGame->currentPlay.nPlayer2, Carrier_Id());
 }
 
+// A scramble draws its run kind first, even on a rollout or option call whose kind is fixed: the
+// third draw, not the second, decides the fumble.
+TEST_F(RunPlayTest, AScrambleOnARolloutStillDrawsItsRunKind) {
+    int nRollout = -1;
+    for (int nCall = 0; nCall < TEAM_OFFENSIVE_PLAY_COUNT && nRollout < 0; nCall++)
+        if (Is_Rollout_Or_Option_Play(TEST_HOME, nCall))
+            nRollout = nCall;
+    ASSERT_GE(nRollout, 0);
+    Set_Situation(SECOND_DOWN, 10, 60, 0, 0, 0);
+    Call_Play(nRollout, FOUR_THREE_CONTAIN);
+    Rate_Side(VISITOR_SIDE, 70.0f);
+    Rate_Side(HOME_SIDE, 70.0f);
+    Queue_Draws({0.0, HIGH, 0.0, Below(5, 10), Below(5, 10), 0.5, 0.5, 0.5, 0.0, 0.0, 0.0});
+    Resolve_Run_Play(pGame, 1);
+    EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_FUMBLE_RECOVERED);
+}
+
 TEST_F(RunPlayTest, HighDrawsScoreFromTheOne) {
     int nTouchdowns = Totals(TEST_HOME, OFFENCE_TOTALS, STAT_RUSHING_TDS);
     Run(PRO_DIVE, FIRST_DOWN, 1, {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH});
