@@ -226,11 +226,15 @@ static int Credit_Run_Tackle(GAME* pGame, int bAlone) {
     return nFirst;
 }
 
-// The carrier fumbles but a team-mate falls on it.
+// The carrier fumbles but a team-mate falls on it. The fumble is the carrier's (the offence's one
+// fumble statistic) unless he is the quarterback.
 static void Fumble_Kept(GAME* pGame, const RUN* pRun) {
     Narrate_Play_Event(pGame, EVENT_FUMBLE, 0, 0, 0, Offence_Id(pGame, pRun->nCarrier), -1);
     int nForcer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FORCED_FUMBLE, 0);
     Credit_Defender(pGame, nForcer, STAT_FORCED_FUMBLE);
+    int nTeam = Get_Offensive_Team(pGame);
+    if (Get_Player_Vital_Stat(nTeam, pRun->nCarrier, VITAL_POSITION) != POS_QB)
+        Credit_Player_Game_Event(nTeam, pGame, pRun->nCarrier, GROUP_SKILL, STAT_FUMBLE_LOST, 1);
     if (Random_Below(100) < 40)
         Narrate_Play_Event(pGame, EVENT_PILE, 0, 0, 0, -1, -1);
     int nRecoverer = Choose_Game_Event_Player(pGame, GROUP_SKILL, EVENT_ANY_PLAYER, 0);

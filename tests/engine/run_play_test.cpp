@@ -13,6 +13,7 @@ namespace {
 #define STAT_TACKLES 2
 #define STAT_RUSHING_TDS 9
 #define TOTAL_TURNOVERS 10
+#define TEAM_STAT_FUMBLES 7
 #define TEAM_STAT_FUMBLES_LOST 8
 #define HIGH 0.9999
 
@@ -114,6 +115,31 @@ TEST_F(RunPlayTest, AScrambleOnARolloutStillDrawsItsRunKind) {
     Queue_Draws({0.0, HIGH, 0.0, Below(5, 10), Below(5, 10), 0.5, 0.5, 0.5, 0.0, 0.0, 0.0});
     Resolve_Run_Play(pGame, 1);
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_FUMBLE_RECOVERED);
+}
+
+// A fumble the offence keeps is the carrier's fumble statistic, not a turnover; seeds are run
+// until one comes up.
+TEST_F(RunPlayTest, AFumbleTheOffenceKeepsIsTheCarriers) {
+    int nKept = 0;
+    for (uint32_t uSeed = 1; uSeed < 20000 && nKept == 0; uSeed++) {
+        pGame->nPossession = TEST_HOME;
+        Set_Situation(FIRST_DOWN, 10, 60, 0, 0, 0);
+        Call_Play(PRO_DIVE, FOUR_THREE_CONTAIN);
+        int nCarrier = pGame->aabOnField[HOME_SIDE][1];
+        int nFumbles = Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, OFF_FUMBLES_LOST);
+        int nTeamFumbles = pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES];
+        int nTurnovers = pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS];
+        Seed_Random(uSeed);
+        Run_Scrimmage_Play(pGame);
+        if (pGame->nPossession != TEST_HOME ||
+            pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES] == nTeamFumbles)
+            continue;
+        nKept++;
+        EXPECT_EQ(Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, OFF_FUMBLES_LOST),
+                  nFumbles + 1);
+        EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS], nTurnovers);
+    }
+    EXPECT_EQ(nKept, 1);
 }
 
 TEST_F(RunPlayTest, HighDrawsScoreFromTheOne) {
