@@ -454,8 +454,12 @@ void Update_Red_Zone_Entry(GAME* pGame);
 // The red-zone drives of the games played since the program started (or the counts were cleared),
 // by the yard line 1..20 of the first down that began them: 0 outside that range.
 #define RED_ZONE_LINE 20
-enum RED_ZONE_COUNT { RED_ZONE_POSSESSIONS, RED_ZONE_FIELD_GOALS, RED_ZONE_TOUCHDOWNS,
-                      RED_ZONE_COUNT_KINDS };
+enum RED_ZONE_COUNT {
+    RED_ZONE_POSSESSIONS,
+    RED_ZONE_FIELD_GOALS,
+    RED_ZONE_TOUCHDOWNS,
+    RED_ZONE_COUNT_KINDS
+};
 int Get_Red_Zone_Count(int nKind, int nYardLine);
 void Clear_Red_Zone_Counts(void);
 int Get_Kickoff_Yard_Line(void);

@@ -116,4 +116,3 @@ int Draw_Page_Background_Rect(HDC hdc, const char* szName, const RECT* pRect);
 int Draw_Page_Background_Area(HDC hdc, const char* szName, int nLeft, int nTop, int nRight,
                               int nBottom);
 int Draw_Page_Background_Named(const char* szName, HDC hdc, int nAlpha);
-

@@ -87,8 +87,9 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
         nScoringPlays += Is_Scoring_Play(Get_Play_Result(&pGame->aPlayLog[n]));
     EXPECT_EQ(Count(stBox, "<TD width=\"20%\" class=lmc>"), nScoringPlays);
     // Each scoring row names the team whose score rose, in its row class.
-    std::regex row("<TR class=(none|highlight)><TD width=\"6%\" class=lml>([^<]*)</TD>[^]*?"
-                   "class=lmc>(\\d+)</TD><TD width=\"6%\" class=lmc>(\\d+)</TD></TR>");
+    std::regex row(
+        "<TR class=(none|highlight)><TD width=\"6%\" class=lml>([^<]*)</TD>[^]*?"
+        "class=lmc>(\\d+)</TD><TD width=\"6%\" class=lmc>(\\d+)</TD></TR>");
     char aszAbbreviations[2][TEAM_STRING_SIZE];
     for (int bSide = 0; bSide < 2; bSide++)
         Get_Team_String(aszAbbreviations[bSide], TEAM_STRING_SIZE, pGame->anTeams[bSide],

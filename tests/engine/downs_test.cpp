@@ -136,7 +136,8 @@ TEST_F(DownsTest, RedZoneDrivesCountTheirTouchdownsAndFieldGoals) {
         Update_Red_Zone_Entry(pGame);
         Reset_Current_Play(pGame);
         pGame->nYardLine = (int8_t)drive.nScoreLine;
-        pGame->nPlayYards = (int8_t)(drive.nResult == RESULT_FIELD_GOAL_GOOD ? 0 : drive.nScoreLine);
+        pGame->nPlayYards =
+            (int8_t)(drive.nResult == RESULT_FIELD_GOAL_GOOD ? 0 : drive.nScoreLine);
         Set_Play_Result(&pGame->currentPlay, drive.nResult);
         Advance_Down_And_Distance(pGame);
         pGame->nPossession = GAME_TEST_HOME;

@@ -24,11 +24,10 @@ protected:
         int nCount = 0;
         for (int n = 0; n < pGame->nPlayCount; n++) {
             const PLAY* pPlay = &pGame->aPlayLog[n];
-            nCount += ((pPlay->nResult & PLAY_WORD_HOME_BALL) != 0) == (bSide == HOME_SIDE) &&
-                      Get_Play_Result(pPlay) <= LAST_SCRIMMAGE_RESULT &&
-                      pPlay->nOffensiveCall >= 0 &&
-                      pPlay->nOffensiveCall < TEAM_OFFENSIVE_PLAY_COUNT &&
-                      pPlay->nDefensiveCall >= 0;
+            nCount +=
+                ((pPlay->nResult & PLAY_WORD_HOME_BALL) != 0) == (bSide == HOME_SIDE) &&
+                Get_Play_Result(pPlay) <= LAST_SCRIMMAGE_RESULT && pPlay->nOffensiveCall >= 0 &&
+                pPlay->nOffensiveCall < TEAM_OFFENSIVE_PLAY_COUNT && pPlay->nDefensiveCall >= 0;
         }
         return nCount;
     }
