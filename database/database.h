@@ -388,6 +388,10 @@ int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
 // The logo file name of a team, by its city: "logos\<key>.png", else ".jpg", else the filler.
 void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);
 
+// ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
+void Install_Player_Photos(void);
+void Install_Team_Logos(void);
+
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
 void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
@@ -481,6 +485,7 @@ void Swap_Cities(int nCityA, int nCityB);
 void Compact_Cities(void);
 void Sort_Cities(void);
 int Count_Cities(void);
+int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 int Add_City(void);
 void Erase_City(void);
 void Export_Cities_File(void);

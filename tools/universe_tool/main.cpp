@@ -214,6 +214,9 @@ static int Save_Universe(const char* szPath, int bFillDraftPool) {
     // A new league of the year: its cap, the default playbooks with the model teams' systems.
     Set_Universe_Stat(UNIVERSE_SALARY_CAP, Get_Season_Salary_Cap(Get_Season_Year()));
     Update_Inflation_Factor();
+    // The seasons played drift the league's rating means and spreads; they go back to their
+    // targets before the computer sets its teams from the ratings.
+    Normalize_Player_Ratings();
     Reset_All_Playbooks();
     Set_Computer_Run_Pass_Balance();
     Release_Teams_To_Cap();
