@@ -480,6 +480,9 @@ void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole);
 // runs the play log shows (the box score's rows): for a carry that ends in a lost fumble or that a
 // penalty flag wipes out.
 void Credit_Rushing_Line(int nSlot, GAME* pGame, int nYards, int nHole);
+// A run's credit by the result it has set: a run the log shows as one (results 9..12) counts in
+// the team's game totals; a run tackled for a safety is the carrier's and the linemen's only.
+void Credit_Carry(int nSlot, GAME* pGame, int nYards, int nHole);
 void Charge_Sack_Allowed(GAME* pGame);
 int Credit_Sack(GAME* pGame, int nQuarterbackSlot);  // the (first) sacker's slot
 // The sack's team totals (net passing yards), the linemen charged and the passer's times sacked.

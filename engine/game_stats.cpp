@@ -198,6 +198,16 @@ void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole) {
     Increment_Game_Team_Total(pGame, bSide, 6, nYards);
 }
 
+void Credit_Carry(int nSlot, GAME* pGame, int nYards, int nHole) {
+    if (pGame == NULL)
+        return;
+    int nResult = Get_Play_Result(&pGame->currentPlay);
+    if (nResult >= RESULT_RUN && nResult <= RESULT_TOUCHDOWN_RUN)
+        Credit_Rushing_Play(nSlot, pGame, nYards, nHole);
+    else
+        Credit_Rushing_Line(nSlot, pGame, nYards, nHole);
+}
+
 // Sacks allowed are counted in quarters: one lineman all four, two two each, four one each.
 void Charge_Sack_Allowed(GAME* pGame) {
     int r = Random_Below(100);

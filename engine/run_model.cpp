@@ -266,7 +266,7 @@ static void Finish_Clean_Run(GAME* pGame, RUN* pRun, int nYards, int bOutOfBound
     }
     Set_Play_Result(&pGame->currentPlay, nResult);
     Set_Play_Yards(pGame, nYards);
-    Credit_Rushing_Play(pRun->nCarrier, pGame, nYards, pRun->nKind);
+    Credit_Carry(pRun->nCarrier, pGame, nYards, pRun->nKind);
     pGame->currentPlay.nPlayer1 = Offence_Id(pGame, pRun->nCarrier);
     Narrate_Run(pGame, pRun, nYards, bClockRan);
     if (nResult == RESULT_TOUCHDOWN_RUN || nResult == RESULT_TWO_POINT_GOOD) {

@@ -268,8 +268,8 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
 }
 
 // The box score's team rushing line is the sum of its players' rows, which count the runs the
-// play log shows: a carry that ends in a lost fumble or under a penalty flag is the carrier's but
-// not the team's game total. Seeds are played until both kinds of carry have come up.
+// play log shows: a carry that ends in a lost fumble, under a penalty flag or in a safety is the
+// carrier's but not the team's game total. Seeds are played until the first two have come up.
 TEST_F(PlayLoopTest, TeamRushingIsTheSumOfTheLoggedRuns) {
     int nLostFumbles = 0, nFlaggedRuns = 0;
     for (uint32_t uSeed = 1; uSeed <= 40 && (nLostFumbles == 0 || nFlaggedRuns == 0); uSeed++) {

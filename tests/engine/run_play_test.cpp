@@ -151,11 +151,17 @@ TEST_F(RunPlayTest, HighDrawsScoreFromTheOne) {
     EXPECT_EQ(Totals(TEST_HOME, OFFENCE_TOTALS, STAT_RUSHING_TDS), nTouchdowns + 1);
 }
 
-// A 2-yard loss from the own 1: (3 + 0 - 27 - 10 + 5) / 10.
+// A 2-yard loss from the own 1: (3 + 0 - 27 - 10 + 5) / 10. The carry is the carrier's, not the
+// team's game rushing total (the box score shows no run for a safety).
 TEST_F(RunPlayTest, ALossBehindTheOwnGoalLineIsASafety) {
+    Call_Play(PRO_DIVE, FOUR_THREE_CONTAIN);
+    int nCarrier = pGame->aabOnField[HOME_SIDE][1];
+    int nRushes = Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, 7);
     Run(PRO_DIVE, FIRST_DOWN, 99, {HIGH, 0.0, 0.0, 0.0, 0.0, HIGH, HIGH, HIGH});
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_SAFETY);
     EXPECT_EQ(pGame->nPlayYards, -1);
+    EXPECT_EQ(Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, 7), nRushes + 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][5], 0);
 }
 
 TEST_F(RunPlayTest, AKneelDownLosesAYardOrIsASafetyFromTheOne) {
