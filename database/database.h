@@ -385,6 +385,10 @@ uint8_t* Get_Team_Playbook_Image(int nTeam, int bDefence);
 // The FORMATION_SPOTS lineup entries of one formation; NULL for a bad team or formation.
 int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
 
+// ---- a team's logo file (team_logo_file.cpp) ----------------------------------------------------
+// The logo file name of a team, by its city: "logos\<key>.png", else ".jpg", else the filler.
+void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);
+
 // ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
 void Install_Player_Photos(void);
 void Install_Team_Logos(void);

@@ -4,7 +4,6 @@
 #include <string.h>
 
 #include "engine/engine.h"
-#include "reports/reports.h"
 
 #define REPORT_FOLDER "Output"
 #define REPORT_BUFFER_SIZE 81920
@@ -67,7 +66,7 @@ int Write_Box_Score_File(int bClear) {
     Get_Current_Game_Box_File_Name(szName, sizeof(szName));
     int bWritten = Write_Report_File(szName, gBoxScoreHtml, BOX_SCORE_HTML_SIZE);
     if (bClear)
-        Reset_Box_Score_Html();
+        Publish_Box_Score_Cleared();
     return bWritten;
 }
 
