@@ -130,6 +130,22 @@ TEST_F(MainwinCommandTest, ViewingAGameFileBetweenGamesLeavesItAsItWas) {
     }
 }
 
+// The dialogs a new game and a contract renewal open stand centred over the main window.
+TEST_F(MainwinCommandTest, NewGameAndContractOfferOpenCentredOverTheWindow) {
+    HWND hWnd = Create_Window();
+    RECT rcMain;
+    GetWindowRect(hWnd, &rcMain);
+    for (int idDialog : {IDD_NEW_GAME, IDD_CONTRACT_OFFER}) {
+        SCOPED_TRACE(idDialog);
+        RECT rcDialog = {0, 0, 0, 0};
+        Test_Script_Dialog(idDialog, [&rcDialog](HWND hDlg) { GetWindowRect(hDlg, &rcDialog); });
+        Open_Dialog(NULL, idDialog);
+        ASSERT_GT(rcDialog.right, rcDialog.left);
+        EXPECT_NEAR(rcDialog.left + rcDialog.right, rcMain.left + rcMain.right, 1);
+        EXPECT_NEAR(rcDialog.top + rcDialog.bottom, rcMain.top + rcMain.bottom, 1);
+    }
+}
+
 struct MAINWIN_REFUSAL_CASE {
     int idCommand;
     const char* szText;
