@@ -60,5 +60,6 @@ void Setup_Next_Season(void) {
     Close_Progress_Window();
     Advance_All_Players_Weeks(DRAFT_HEALING_WEEKS);
     Begin_Next_Season();
+    Create_Button_Bar();  // the bars taken down for the draft, the news ticker with them
     Set_Game_Menu(NULL);
 }

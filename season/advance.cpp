@@ -129,6 +129,7 @@ static void Finish_Advance(void) {
     gSkipPregameDialog = 0;
     Repaint_Season_Windows();
     Set_Game_Menu(NULL);
+    Refresh_News_Ticker(1);  // the lines of the season as it now stands
     gAdvanceInProgress = 0;
     gRunTargetWeek = 0;
     gScoutingRadius = 0;
@@ -161,6 +162,7 @@ int Advance_Weeks(int nWeeks) {
         Set_Commissioner_Mode(0);
     gRunTargetWeek = (int16_t)(gCurrentWeek + nWeeks);
     Set_Game_Menu(NULL);
+    Refresh_News_Ticker(0);  // the news bar shows the scores while games are played
     Repaint_Season_Windows();
     if (gAutoSave && gCurrentWeek % AUTO_SAVE_EVERY < nWeeks &&
         Save_Game_File(AUTO_SAVE_FILE, NULL) != SAVE_OK)
@@ -281,4 +283,5 @@ void Stop_Simulation(void) {
 void Refresh_Main_Window_After_Resume(void) {
     Repaint_Season_Windows();
     Set_Game_Menu(NULL);
+    Refresh_News_Ticker(1);
 }
