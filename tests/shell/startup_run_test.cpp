@@ -183,8 +183,9 @@ TEST_F(StartupTest, HowToPlayPageOpensAtTheFirstStartOnly) {
         Test_Script_Dialog(IDD_WELCOME, [](HWND hDlg) { EndDialog(hDlg, IDCANCEL); });
         Do_Dialog(NULL, IDD_WELCOME, 0);
         ASSERT_EQ(Test_Get_Shell_Opens().size(), bFirst ? 1u : 0u);
-        if (bFirst)
+        if (bFirst) {
             EXPECT_TRUE(Contains(Test_Get_Shell_Opens()[0].stFile, "/Help/playing.htm"));
+        }
     }
     gFirstStart = 0;
 
