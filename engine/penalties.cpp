@@ -210,7 +210,7 @@ static void Play_Out_Snap(GAME* pGame, const PENALTY_CALL* pCall, int bRun) {
         uint8_t nCarrier = Get_Ball_Carrier_Slot(pGame);
         int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_TACKLES, 0);
         int nGain = Min_Int(Random_Below(7) - 2, pGame->nYardLine / 2);
-        Credit_Rushing_Play(nCarrier, pGame, nGain, Get_Run_Kind(pGame, 0));
+        Credit_Rushing_Line(nCarrier, pGame, nGain, Get_Run_Kind(pGame, 0));
         Narrate_Play_Event(pGame, KICK_EVENT_TACKLED, nGain, 0, 0,
                            Get_Play_Player_Id(pGame, bSide, nCarrier),
                            Get_Play_Player_Id(pGame, 1 - bSide, (uint8_t)nTackler));

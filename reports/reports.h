@@ -2,10 +2,10 @@
 // What other subsystems may call.
 #pragma once
 
-// ---- card-game values ---------------------------------------------------------------------------
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
-int Get_Gridiron_Salary(int nTeam, int nSlot);
-int Get_Gridiron_Value(int nTeam, int nSlot);
+// ---- the writers of the box score and the season reports (report_writers.cpp) ----------------
+// Installs them as the engine's report sink: the program, its tools and the tests that read box
+// scores or season reports call it once at start-up.
+void Install_Report_Writers(void);
 
 // ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;

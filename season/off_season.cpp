@@ -3,8 +3,8 @@
 // year's league history, the new season number and the college draft's prompt.
 #include "core/core.h"
 #include "database/database.h"
+#include "engine/engine.h"
 #include "personnel/personnel.h"
-#include "reports/reports.h"
 #include "season/season.h"
 #include "shell/shell.h"
 
@@ -264,9 +264,7 @@ void Process_Off_Season(void) {
     if (!Check_Next_Season_Allowed())
         return;
     Compute_Position_Need_Averages();
-    Write_Awards_Report();
-    Write_Money_Report();
-    Write_Standings_Report();
+    Publish_Season_Closed();
     Renew_Team_Contracts(FREE_AGENT_TEAM);
     Close_Human_Team_Years();
     Open_Progress_Window("Processing Offseason...", OFF_SEASON_PROGRESS_STEPS);

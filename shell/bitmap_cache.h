@@ -116,7 +116,5 @@ int Draw_Page_Background_Rect(HDC hdc, const char* szName, const RECT* pRect);
 int Draw_Page_Background_Area(HDC hdc, const char* szName, int nLeft, int nTop, int nRight,
                               int nBottom);
 int Draw_Page_Background_Named(const char* szName, HDC hdc, int nAlpha);
-
-// ---- team logos (bitmap_cache_logo.cpp) -----------------------------------------------------------
-// The logo file name of a team: "logos\<key>.png", else ".jpg", else the filler.
-void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);
+// The shown page's picture inside a rectangle of the page area; 0 when there is none to draw.
+int Restore_Page_Background(HDC hdc, const RECT* pRect);

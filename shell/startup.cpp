@@ -2,6 +2,7 @@
 
 #include "database/database.h"
 #include "pages/pages.h"
+#include "reports/reports.h"
 #include "resources/resource.h"
 #include "setup/setup.h"
 #include "shell/shell.h"
@@ -105,6 +106,7 @@ int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int n
     gCurrentPage = 0;
     gLastPaintedPage = -1;
     Seed_Generators();
+    Install_Report_Writers();
 
     InitCommonControls();
     Load_App_Cursors(hInstance);

@@ -120,6 +120,15 @@ TEST_F(PlayCallingTest, RunChanceFollowsTheBalanceAndTheClock) {
     EXPECT_EQ(Get_Offensive_Run_Chance(pGame), 1000);
 }
 
+// Every player on the field rated 70, second down and 6 in the first quarter: the quarterback
+// gives P 60 + 30 and Q 40, the back 10 and 3.2 x 15, the fullback 10 and 0, the tight end 30,
+// each wide receiver 75. P = 290; Q = 88, plus a seventh, 100; 100 x 1000 / 390.
+TEST_F(PlayCallingTest, RunChanceOfAnEvenOffence) {
+    Rate_Side(HOME_SIDE, 70.0f);
+    Set_Situation(SECOND_DOWN, 6, 60, 600, 0, 0);
+    EXPECT_EQ(Get_Offensive_Run_Chance(pGame), 256);
+}
+
 TEST_F(PlayCallingTest, DefensiveCallWithAnEmptyPlaybookIsUniform) {
     Fill_Play_Matchup_Table(pGame);
     DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(TEST_VISITOR);
@@ -131,6 +140,25 @@ TEST_F(PlayCallingTest, DefensiveCallWithAnEmptyPlaybookIsUniform) {
     EXPECT_GE(nCall, 0);
     EXPECT_LT(nCall, DEFENSIVE_PLAY_COUNT);
     EXPECT_EQ(gPlayMatchupTable[PRO_DIVE][0], 0);
+}
+
+// The uniform draw of an all-zero playbook keeps the largest draw inside the playbook.
+TEST_F(PlayCallingTest, TheLargestDrawOfAnEmptyDefensivePlaybookIsItsLastPlay) {
+    DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(TEST_VISITOR);
+    for (auto& play : pBook->aPlays)
+        play.szName[0] = '\0';
+    Fill_Play_Matchup_Table(pGame);
+    Set_Situation(FIRST_DOWN, 10, 60, 600, 0, 0);
+    Seed_Random(7);
+    Random_Number();  // the state is filled: the next draws read gMtState from gMtIndex on
+    uint64_t uStart = Count_Random_Draws();
+    Choose_Defensive_Play(pGame);
+    int nDraws = (int)(Count_Random_Draws() - uStart);
+    ASSERT_LT(nDraws, MT_STATE_WORDS - 1);
+    Seed_Random(7);
+    Random_Number();
+    gMtState[gMtIndex + nDraws - 1] = Untemper(0xFFFFFFFFu);  // the last draw is exactly 1
+    EXPECT_EQ(Choose_Defensive_Play(pGame), DEFENSIVE_PLAY_COUNT - 1);
 }
 
 TEST_F(PlayCallingTest, MultipliersForAKnownMatchup) {
