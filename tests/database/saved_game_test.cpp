@@ -299,7 +299,7 @@ TEST_F(SavedGameTest, ConfirmSaveChangesYesSavesUnderTheGameName) {
     Set_Player_Vital_Stat(2, 4, VITAL_SALARY, 999);
     Test_Answer_Message_Box(IDYES);
     EXPECT_EQ(Confirm_Save_Changes(NULL), 1);
-    EXPECT_TRUE(Exists("Yes Save.vnt"));
+    EXPECT_TRUE(File_Exists("Yes Save.vnt"));
     EXPECT_EQ(gTeamChecksum, Compute_Team_Table_Checksum());
 
     Set_Saved_Game_Name("");
