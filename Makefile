@@ -1,6 +1,8 @@
 # make run: install what is missing, build, prepare the installation folder build/game/ and start
 #           the program, football-vanto, there.
 # make test: the same build, then every test.
+# make test-whole: every test program run whole, twice, its cases shuffled, so that no case passes
+#   only on the fresh process ctest gives it (scripts/test_whole.sh; GTEST_SEED=<n> repeats an order).
 # make bench: the benchmarks (figures, never pass/fail on time); the games benchmark once more in
 #   its season mode.
 # make format: clang-format over every source (installs clang-format when missing).
@@ -25,7 +27,7 @@ CMAKE_FLAGS += -DVANTO_WERROR=OFF
 endif
 
 .PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz sdl-check \
-	gallery app-session
+	gallery app-session test-whole
 
 all: build
 
@@ -45,6 +47,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-whole: build
+	@bash scripts/test_whole.sh $(BUILD_DIR) $(JOBS)
 
 # Every dialog template as a picture in $(BUILD_DIR)/gallery (index.html lists them), and every
 # picture of the installation folder with a sample of the drawing layer, in each skin, as sheets in

@@ -60,6 +60,7 @@ extern uint32_t gMtState[MT_STATE_WORDS];
 extern int gMtIndex;  // next word to hand out; 625 = never seeded, 624 = regenerate first
 
 void Seed_Random(uint32_t uSeed);
+void Reset_Random(void);  // never seeded, as at start-up
 void Set_Random_State(const uint32_t* pWords);
 uint32_t Random_Number(void);
 // Outputs taken from the generator since the program started (a caller can tell whether a
