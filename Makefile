@@ -1,6 +1,9 @@
 # make run: install what is missing, build, prepare the installation folder build/game/ and start
 #           the program, football-vanto, there.
 # make test: the same build, then every test.
+# make test-quick: the tests that do not read the default universe, built and run without
+#   building it again: the inner loop of work on the engine and the layers below it. TESTS=<regex>
+#   runs only the matching tests (TESTS=engine).
 # make test-whole: every test program run whole, twice, its cases shuffled, so that no case passes
 #   only on the fresh process ctest gives it (scripts/test_whole.sh; GTEST_SEED=<n> repeats an order).
 # make bench: the benchmarks (figures, never pass/fail on time); the games benchmark once more in
@@ -27,7 +30,7 @@ CMAKE_FLAGS += -DVANTO_WERROR=OFF
 endif
 
 .PHONY: all deps configure build run test bench format clean fuzz-build sanitize fuzz sdl-check \
-	gallery app-session test-whole
+	gallery app-session test-whole test-quick
 
 all: build
 
@@ -41,12 +44,18 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The program opens its window on the display ($$DISPLAY or $$WAYLAND_DISPLAY); without one it
-# says so and ends at its Welcome screen (`xvfb-run -a make run` gives it one).
-run: build
+# says so and ends at its Welcome screen (`xvfb-run -a make run` gives it one). It needs the
+# program and the installation folder, not the tests.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target football-vanto default_universe game_art
 	@cd "$(GAME_DIR)" && exec "$(PROGRAM)"
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-quick: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target quick_tests
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE universe $(if $(TESTS),-R '$(TESTS)')
 
 test-whole: build
 	@bash scripts/test_whole.sh $(BUILD_DIR) $(JOBS)
