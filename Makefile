@@ -10,7 +10,8 @@
 #   its season mode.
 # make format: clang-format over every source (installs clang-format when missing).
 # make sanitize: the tests and the damaged-file cases in a clang build with AddressSanitizer and
-#   UndefinedBehaviorSanitizer (build-fuzz), with the default universe of $(BUILD_DIR) when it is
+#   UndefinedBehaviorSanitizer (build-fuzz), file by file without unity batching and with every
+#   header compiled on its own, with the default universe of $(BUILD_DIR) when it is
 #   built (the tool's played past would take minutes under the sanitizers).
 # make fuzz: that build's fuzz targets, FUZZ_SECONDS each, side by side.
 # make sdl-check: the real window on a display (or under xvfb-run): what it shows must be the
@@ -86,8 +87,11 @@ format:
 
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# The sanitizer build is also the one without unity batching: every file compiles on its own,
+# and so does every header (the header_check target).
 FUZZ_CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
-	-DCMAKE_CXX_COMPILER=clang++ -DVANTO_FUZZ=ON -DVANTO_UNIVERSE_FROM=$(GAME_DIR)
+	-DCMAKE_CXX_COMPILER=clang++ -DVANTO_FUZZ=ON -DVANTO_UNIVERSE_FROM=$(GAME_DIR) \
+	-DCMAKE_UNITY_BUILD=OFF
 SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(abspath scripts/lsan.supp)
