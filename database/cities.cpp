@@ -162,6 +162,15 @@ int Count_Cities(void) {
     return nCity;
 }
 
+int Find_City_By_Name(const char* szName) {
+    int nCities = Count_Cities();
+    for (int nCity = 0; nCity < nCities; nCity++) {
+        if (strcasecmp(gCities[nCity].szName, szName) == 0)
+            return nCity;
+    }
+    return -1;
+}
+
 int Add_City(void) {
     int nCity = Count_Cities();
     if (nCity >= CITY_COUNT)

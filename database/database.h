@@ -384,6 +384,10 @@ uint8_t* Get_Team_Playbook_Image(int nTeam, int bDefence);
 // The FORMATION_SPOTS lineup entries of one formation; NULL for a bad team or formation.
 int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
 
+// ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
+void Install_Player_Photos(void);
+void Install_Team_Logos(void);
+
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
 void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
@@ -477,6 +481,7 @@ void Swap_Cities(int nCityA, int nCityB);
 void Compact_Cities(void);
 void Sort_Cities(void);
 int Count_Cities(void);
+int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 int Add_City(void);
 void Erase_City(void);
 void Export_Cities_File(void);

@@ -43,20 +43,5 @@ int Check_Team_Cash(int nCash);
 // divisions and returns 1.
 int Close_Up_League_Structure(void);
 
-// ---- contract offers (contract_offer.cpp) and moves between rosters (roster_operations.cpp) -----
+// ---- contract offers (contract_offer.cpp) -------------------------------------------------------
 int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot);  // 1 signed, 0 declined
-// Stamps the induction year and the vote (75..100) on the player and copies him into the Hall of
-// Fame roster by vote; 0 when the Hall is full of higher votes. His own record stays.
-int Induct_Player_Into_Hall_Of_Fame(int nTeam, int nSlot, int nVote);
-
-// ---- trade offer rules (trade_rules.cpp) --------------------------------------------------------
-// A valid trade team is a league team in use; the free agents, the Hall of Fame and the draft pool
-// never trade.
-#define TRADE_REASON_SIZE 256
-
-int Validate_Trade_Offer(const TRADE_OFFER* pOffer);                // 1 when well formed
-int Count_Trade_Offer_Items(const TRADE_OFFER* pOffer, int nSide);  // 0..15
-// 1 when the trade keeps both rosters within their limits and both teams within the cap; the
-// reason goes to szReason (TRADE_REASON_SIZE bytes, may be NULL) when it is refused.
-int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason);
-int Count_Team_Draft_Picks_Three_Years(int nTeam);

@@ -1,7 +1,7 @@
 // The situations the offensive play caller tests before choosing a class of play: kicks, punts,
 // field goals, the kneel-down and the end of a half.
 #include "engine/engine.h"
-#include "tools/tools.h"
+#include "personnel/personnel.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define LATE_KICK_SECONDS 120

@@ -4,7 +4,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 #include "shell/shell.h"
 

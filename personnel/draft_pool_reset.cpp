@@ -2,7 +2,6 @@
 // was kept, the rest generated, graded and sorted as the user sorts the pool.
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "tools/tools.h"
 
 #define LAST_KEPT_CLASS_YEAR 2020
 #define PREF_DRAFT_POOL_SORT_KEY 84

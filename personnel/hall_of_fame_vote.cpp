@@ -1,7 +1,6 @@
 // The Hall of Fame vote on a retiring player.
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 #define FAME_MIN_EXPERIENCE 10  // only players with more seasons are considered

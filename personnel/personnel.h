@@ -172,6 +172,18 @@ int Is_Trade_Item_Listed(const TRADE_OFFER* pOffer, int nSide, int nItem);
 int Append_Trade_Offer_Item(TRADE_OFFER* pOffer, int nSide, int nItem);  // 0 when full
 int Implement_Trade(TRADE_OFFER* pOffer);                                // 1 when carried out
 
+// ---- trade offer rules (trade_rules.cpp) --------------------------------------------------------
+// A valid trade team is a league team in use; the free agents, the Hall of Fame and the draft pool
+// never trade.
+#define TRADE_REASON_SIZE 256
+
+int Validate_Trade_Offer(const TRADE_OFFER* pOffer);                // 1 when well formed
+int Count_Trade_Offer_Items(const TRADE_OFFER* pOffer, int nSide);  // 0..15
+// 1 when the trade keeps both rosters within their limits and both teams within the cap; the
+// reason goes to szReason (TRADE_REASON_SIZE bytes, may be NULL) when it is refused.
+int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason);
+int Count_Team_Draft_Picks_Three_Years(int nTeam);
+
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
 int Get_Player_Trade_Value(int nTeam, int nSlot);
 int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
@@ -217,6 +229,41 @@ int Build_Computer_Trade_Offer(TRADE_OFFER* pOffer, const TEAM_NEEDS needs0,
 int Balance_Trade_Offer_With_Picks(const TEAM_NEEDS needs1);
 int Balance_Trade_Offer_With_Cash(const TEAM_NEEDS needs1);
 
+// ---- team unit strengths and league ranks (unit_ratings.cpp) ------------------------------------
+enum TEAM_UNIT {
+    UNIT_RUNNING = 0,
+    UNIT_PASSING,
+    UNIT_RUN_DEFENSE,
+    UNIT_PASS_DEFENSE,
+    UNIT_SPECIAL_TEAMS
+};
+// Stat ids of the unit ratings in stat choosers and rank lists.
+enum UNIT_STAT {
+    UNIT_STAT_RUNNING = 40,
+    UNIT_STAT_PASSING,
+    UNIT_STAT_RUN_DEFENSE,
+    UNIT_STAT_PASS_DEFENSE,
+    UNIT_STAT_SPECIAL_TEAMS
+};
+
+int Rate_Running_Unit(int nTeam);
+int Rate_Passing_Unit(int nTeam);
+int Rate_Run_Defense_Unit(int nTeam);
+int Rate_Pass_Defense_Unit(int nTeam);
+int Rate_Special_Teams_Unit(int nTeam);
+int Get_Team_Unit_Rating(int nTeam, int nUnit);  // any other unit number rates Running
+int Get_Team_Offense_Strength(int nTeam);
+int Get_Team_Defense_Strength(int nTeam);
+int Get_Team_Starters_Rating(int nTeam);
+int Get_Team_Overall_Strength(int nTeam);  // 0 for a team not in use
+int Get_Team_Power_Score(int nTeam);
+// Ranks: the league teams with a strictly greater value; 0 is the best.
+int Get_Team_Offense_Rank(int nTeam);
+int Get_Team_Defense_Rank(int nTeam);
+int Get_Team_Overall_Rank(int nTeam);
+int Get_Team_Power_Rank(int nTeam);
+int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives 0
+
 // ---- player creation (player_creation.cpp) ------------------------------------------------------
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
 
@@ -238,6 +285,10 @@ void Retire_Player(int nTeam, int nSlot);
 // he stays (a full destination roster, an empty source slot).
 int Move_Player_To_Team(int nToTeam, int nFromTeam, int nSlot);
 int Get_Hall_Of_Fame_Vote(int nTeam, int nSlot);  // 1 when he was inducted
+// Stamps the induction year and the vote (75..100) on the player and copies him into the Hall of
+// Fame roster by vote (hall_of_fame_induction.cpp); 0 when the Hall is full of higher votes. His
+// own record stays.
+int Induct_Player_Into_Hall_Of_Fame(int nTeam, int nSlot, int nVote);
 
 // ==== money, player value and predicted season lines ============================================
 // Salaries and bonuses are thousands of dollars a year; built-in money tables are written for a
@@ -438,6 +489,9 @@ void Store_History_Season(int nTeam, int nSlot, int nYear, int nLevel);
 // ---- a new draft pool (draft_pool_reset.cpp) and old fantasy-draft files (fantasy_draft_state.cpp)
 void Reset_Draft_Pool(void);
 void Load_Fantasy_Draft_State(void);
+
+// ---- the kept draft class of a season (draft_class.cpp) ----------------------------------------
+void Load_Draft_Class_Database(void);
 
 // ---- injuries and other absences (injury_table.cpp, injuries.cpp, injury_reports.cpp) ----------
 #define INJURY_CODE_COUNT 200

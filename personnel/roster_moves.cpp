@@ -3,7 +3,6 @@
 // salary cap.
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 

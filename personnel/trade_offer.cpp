@@ -3,7 +3,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 TRADE_OFFER gTradeOffer;

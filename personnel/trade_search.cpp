@@ -7,7 +7,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 #define STEEP_SIDE_VALUE 306.25  // the value of rating 65, where the value curve steepens

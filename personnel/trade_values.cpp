@@ -1,7 +1,6 @@
 // What the computer manager thinks players, draft picks and contracts are worth in a trade.
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 #define LOWEST_TRADED_POTENTIAL 65

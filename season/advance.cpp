@@ -8,7 +8,6 @@
 #include "personnel/personnel.h"
 #include "season/season.h"
 #include "shell/shell.h"
-#include "tools/tools.h"
 
 #define AUTO_SAVE_FILE "[Auto Save].vnt"
 #define AUTO_SAVE_EVERY 4       // weeks

@@ -8,7 +8,6 @@
 #include "personnel/personnel.h"
 #include "season/season.h"
 #include "season/season_internal.h"
-#include "tools/tools.h"
 
 #define NEWS_CAPTION "League News"
 #define QUESTION_BOX_TYPE (MB_YESNO | MB_ICONQUESTION)

@@ -16,15 +16,6 @@
 #define MOST_IMPORTED_TEAMS 32
 #define DIVISIONS_PER_LEAGUE 4
 
-int Find_City_By_Name(const char* szName) {
-    int nCities = Count_Cities();
-    for (int nCity = 0; nCity < nCities; nCity++) {
-        if (strcasecmp(gCities[nCity].szName, szName) == 0)
-            return nCity;
-    }
-    return -1;
-}
-
 // ---- the league file ---------------------------------------------------------------------------
 
 // One league line: the league's name, then the names of its four divisions. A line without a

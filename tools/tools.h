@@ -8,14 +8,10 @@ int Fit_Team_Payroll(int nTeam, int nTarget);  // target in dollars; the first r
 int Scale_All_Team_Payrolls(int nTarget);      // the average first ratio per mille
 
 // ---- the league frame of a build (league_import.cpp) --------------------------------------------
-int Find_City_By_Name(const char* szName);  // the city's index, -1 when none has that name
 void Import_League_File(void);
 void Import_Teams_File(void);
 int Import_Team_Line(const char* szPath,
                      FILE* pFile);  // 1 to stop: the end of the file or 32 teams
-
-// ---- the kept draft class of a season (draft_class.cpp) ----------------------------------------
-void Load_Draft_Class_Database(void);
 
 // ---- a new league's defaults (imported_league.cpp) ----------------------------------------------
 void Init_Imported_League(void);
@@ -24,45 +20,6 @@ void Init_Imported_League(void);
 void Remove_Invalid_Position_Players(void);
 void Remove_Two_Way_Specialists(void);
 void Calculate_All_Player_Ratings(void);
-
-// ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
-void Install_Player_Photos(void);
-void Install_Team_Logos(void);
-
-// ---- team unit strengths and league ranks (unit_ratings.cpp) ------------------------------------
-enum TEAM_UNIT {
-    UNIT_RUNNING = 0,
-    UNIT_PASSING,
-    UNIT_RUN_DEFENSE,
-    UNIT_PASS_DEFENSE,
-    UNIT_SPECIAL_TEAMS
-};
-// Stat ids of the unit ratings in stat choosers and rank lists.
-enum UNIT_STAT {
-    UNIT_STAT_RUNNING = 40,
-    UNIT_STAT_PASSING,
-    UNIT_STAT_RUN_DEFENSE,
-    UNIT_STAT_PASS_DEFENSE,
-    UNIT_STAT_SPECIAL_TEAMS
-};
-
-int Rate_Running_Unit(int nTeam);
-int Rate_Passing_Unit(int nTeam);
-int Rate_Run_Defense_Unit(int nTeam);
-int Rate_Pass_Defense_Unit(int nTeam);
-int Rate_Special_Teams_Unit(int nTeam);
-int Get_Team_Unit_Rating(int nTeam, int nUnit);  // any other unit number rates Running
-int Get_Team_Offense_Strength(int nTeam);
-int Get_Team_Defense_Strength(int nTeam);
-int Get_Team_Starters_Rating(int nTeam);
-int Get_Team_Overall_Strength(int nTeam);  // 0 for a team not in use
-int Get_Team_Power_Score(int nTeam);
-// Ranks: the league teams with a strictly greater value; 0 is the best.
-int Get_Team_Offense_Rank(int nTeam);
-int Get_Team_Defense_Rank(int nTeam);
-int Get_Team_Overall_Rank(int nTeam);
-int Get_Team_Power_Rank(int nTeam);
-int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives 0
 
 // ---- a played league made a new one (universe_rebase.cpp) ---------------------------------------
 // The current season becomes season 0 of a league whose first year is this one: the calendar at

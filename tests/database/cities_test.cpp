@@ -66,6 +66,14 @@ TEST_F(CitiesTest, NewCitiesGetDefaultsUntilTheTableIsFull) {
     EXPECT_EQ(Count_Cities(), 100);
 }
 
+TEST_F(CitiesTest, LookupByNameIgnoresCase) {
+    Add_Named_City("Atlanta", 1);
+    Add_Named_City("Denver", 1);
+    EXPECT_EQ(Find_City_By_Name("denver"), 1);
+    EXPECT_EQ(Find_City_By_Name("ATLANTA"), 0);
+    EXPECT_EQ(Find_City_By_Name("Denve"), -1);
+}
+
 TEST_F(CitiesTest, ErasingACityClosesTheGapAndTeamsFollowTheirCities) {
     const char* kNames[] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9"};
     for (const char* szName : kNames)

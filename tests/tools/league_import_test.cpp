@@ -56,12 +56,6 @@ protected:
     }
 };
 
-TEST_F(LeagueImportTest, CityLookupIgnoresCase) {
-    EXPECT_EQ(Find_City_By_Name("denver"), 1);
-    EXPECT_EQ(Find_City_By_Name("ATLANTA"), 0);
-    EXPECT_EQ(Find_City_By_Name("Denve"), -1);
-}
-
 TEST_F(LeagueImportTest, LeagueFileNamesLeaguesAndDivisions) {
     Write_Text_File("input/stats/leagues/2019_league.csv",
                "League,D1,D2,D3,D4\nAlpha,North,South,East,West\nAn Overlong League Name,A,B,C,"

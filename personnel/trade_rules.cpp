@@ -1,7 +1,6 @@
 // Whether a trade offer is well formed and whether carrying it out keeps both teams within the
 // roster limits and the salary cap.
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 #define MOST_PLAYERS PLAYERS_PER_TEAM
@@ -133,7 +132,7 @@ int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason) {
 }
 
 // Counts every pick still to be made; a draft whose pool has run dry keeps its made picks out.
-// STAND-IN(dialogs): a draft still on with an empty pool is ended on the spot (notice, last round
+// STAND-IN(personnel): a draft still on with an empty pool is ended on the spot (notice, last round
 // marked, next season set up) before the picks are counted.
 int Count_Team_Draft_Picks_Three_Years(int nTeam) {
     int nCount = 0;

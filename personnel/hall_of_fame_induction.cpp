@@ -1,7 +1,6 @@
 // Placing a retiring player in the Hall of Fame roster, whose inductees stand in order of their
 // voting share.
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 
 // The slot of the first inductee with a lower share than nVote (an empty slot counts 0); -1 when

@@ -6,7 +6,7 @@
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
 #include "platform/test_api.h"
-#include "tools/tools.h"
+#include "personnel/personnel.h"
 
 namespace {
 

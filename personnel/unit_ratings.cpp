@@ -2,7 +2,6 @@
 // score and the league ranks. Computed from the current rosters on every call.
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "tools/tools.h"
 
 #define MISSING_RATING 20
 #define BROKEN_POSITION_VALUE 25

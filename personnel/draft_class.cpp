@@ -1,6 +1,7 @@
 // The real draft class of a past season, kept by the database builder.
-#include "tools/tools.h"
+#include "personnel/personnel.h"
 
 // No class file is written yet, so the pool is generated in full.
-// STAND-IN(tools): fills the draft-pool rosters from "databases/rookies-%d.dat" of the coming season.
+// STAND-IN(personnel): fills the draft-pool rosters from "databases/rookies-%d.dat" of the coming
+// season.
 void Load_Draft_Class_Database(void) {}

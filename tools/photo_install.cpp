@@ -1,8 +1,0 @@
-// Downloaded player photos and team logos copied into the installation folder.
-#include "tools/tools.h"
-
-// STAND-IN(tools): copies the downloaded player photos into Photos/Downloads.
-void Install_Player_Photos(void) {}
-
-// STAND-IN(tools): copies the season's team logos into Logos/Downloads.
-void Install_Team_Logos(void) {}
