@@ -377,20 +377,23 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     switch (nRow) {
     case 0:
         Format_String(st, nSize, "%d (%d First Downs)", Byte_Stat(pGame, bSide, 0),
-                      Total(pGame, bSide, 4));
+                      Total(pGame, bSide, GAME_TOTAL_FIRST_DOWNS));
         break;
     case 1:
         Format_Tenths(szTenths, sizeof(szTenths),
-                      Rounded_Ratio(Total(pGame, bSide, 6), Total(pGame, bSide, 5), 10));
-        Format_String(st, nSize, "%d for %d yards (%s avg)", Total(pGame, bSide, 5),
-                      Total(pGame, bSide, 6), szTenths);
+                      Rounded_Ratio(Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS),
+                                    Total(pGame, bSide, GAME_TOTAL_RUSHES), 10));
+        Format_String(st, nSize, "%d for %d yards (%s avg)", Total(pGame, bSide, GAME_TOTAL_RUSHES),
+                      Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS), szTenths);
         break;
     case 2: {
         int nTouchdowns = Count_Team_Plays(pGame, bSide, RESULT_TOUCHDOWN_PASS, NULL, 0);
         int nInterceptions = Count_Team_Plays(pGame, bSide, RESULT_INTERCEPTED, NULL, 0) +
                              Count_Team_Plays(pGame, bSide, RESULT_INTERCEPTION_TOUCHDOWN, NULL, 0);
-        Format_String(st, nSize, "%d-for-%d (%d%%)", Total(pGame, bSide, 8), Total(pGame, bSide, 7),
-                      Rounded_Ratio(Total(pGame, bSide, 8), Total(pGame, bSide, 7), 100));
+        Format_String(st, nSize, "%d-for-%d (%d%%)", Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
+                      Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS),
+                      Rounded_Ratio(Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
+                                    Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 100));
         if (nTouchdowns)
             Append_Format_String(st, nSize, ", %d TD", nTouchdowns);
         if (nInterceptions)
@@ -399,34 +402,37 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     }
     case 3:
         Format_Tenths(szTenths, sizeof(szTenths),
-                      Rounded_Ratio(Total(pGame, bSide, 9), Total(pGame, bSide, 7), 10));
-        Format_String(st, nSize, "%d yards (%s per play)", Total(pGame, bSide, 9), szTenths);
+                      Rounded_Ratio(Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS),
+                                    Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 10));
+        Format_String(st, nSize, "%d yards (%s per play)",
+                      Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS), szTenths);
         break;
     case 4:
-        Format_String(st, nSize, "%d time%s for %d yards", Total(pGame, bOther, 11),
-                      Plural(Total(pGame, bOther, 11), "s"), Total(pGame, bOther, 0));
+        Format_String(st, nSize, "%d time%s for %d yards", Total(pGame, bOther, GAME_TOTAL_SACKS),
+                      Plural(Total(pGame, bOther, GAME_TOTAL_SACKS), "s"),
+                      Total(pGame, bOther, GAME_TOTAL_SACK_YARDS));
         break;
-    case 5: Format_String(st, nSize, "%d", Total(pGame, bSide, 10)); break;
+    case 5: Format_String(st, nSize, "%d", Total(pGame, bSide, GAME_TOTAL_TURNOVERS)); break;
     case 6:
         Format_String(st, nSize, "%d (%d lost)", Byte_Stat(pGame, bSide, 7),
                       Byte_Stat(pGame, bSide, 8));
         break;
     case 7:
-        Format_String(st, nSize, "%d %s for %d yards", Total(pGame, bSide, 12),
-                      Total(pGame, bSide, 12) == 1 ? "penalty" : "penalties",
-                      Total(pGame, bSide, 13));
+        Format_String(st, nSize, "%d %s for %d yards", Total(pGame, bSide, GAME_TOTAL_PENALTIES),
+                      Total(pGame, bSide, GAME_TOTAL_PENALTIES) == 1 ? "penalty" : "penalties",
+                      Total(pGame, bSide, GAME_TOTAL_PENALTY_YARDS));
         break;
     case 8:
         Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 6), "punt",
-                               Total(pGame, bSide, 1));
+                               Total(pGame, bSide, GAME_TOTAL_PUNT_YARDS));
         break;
     case 9:
         Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 4), "return",
-                               Total(pGame, bSide, 2));
+                               Total(pGame, bSide, GAME_TOTAL_PUNT_RETURN_YARDS));
         break;
     case 10:
         Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 5), "return",
-                               Total(pGame, bSide, 3));
+                               Total(pGame, bSide, GAME_TOTAL_KICK_RETURN_YARDS));
         break;
     case 11: {
         int nMade = Count_Team_Plays(pGame, bSide, RESULT_FIELD_GOAL_GOOD, szMade, sizeof(szMade));
@@ -437,8 +443,10 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     }
     case 12:
     case 13: {
-        int nMade = Total(pGame, bSide, nRow == 12 ? 15 : 17);
-        int nTried = Total(pGame, bSide, nRow == 12 ? 14 : 16);
+        int nMade = Total(pGame, bSide,
+                          nRow == 12 ? GAME_TOTAL_THIRD_DOWN_MADE : GAME_TOTAL_FOURTH_DOWN_MADE);
+        int nTried = Total(pGame, bSide,
+                           nRow == 12 ? GAME_TOTAL_THIRD_DOWN_TRIES : GAME_TOTAL_FOURTH_DOWN_TRIES);
         Format_String(st, nSize, "%d for %d (%d%%)", nMade, nTried,
                       Rounded_Ratio(nMade, nTried, 100));
         break;
@@ -450,8 +458,8 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
                       Byte_Stat(pGame, bSide, 2));
         break;
     default:
-        Format_String(st, nSize, "%d:%02d", Total(pGame, bSide, 18) / 60,
-                      Total(pGame, bSide, 18) % 60);
+        Format_String(st, nSize, "%d:%02d", Total(pGame, bSide, GAME_TOTAL_POSSESSION_SECONDS) / 60,
+                      Total(pGame, bSide, GAME_TOTAL_POSSESSION_SECONDS) % 60);
         break;
     }
 }

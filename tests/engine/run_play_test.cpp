@@ -12,7 +12,6 @@ namespace {
 #define OFFENCE_TOTALS 0
 #define STAT_TACKLES 2
 #define STAT_RUSHING_TDS 9
-#define TOTAL_TURNOVERS 10
 #define TEAM_STAT_FUMBLES_LOST 8
 #define HIGH 0.9999
 
@@ -94,7 +93,7 @@ TEST_F(RunPlayTest, ALostFumbleGivesTheBallAway) {
     EXPECT_EQ(pGame->nYardLine, 40);
     EXPECT_EQ(pGame->nPlayYards, -5);  // the ball stays where the carrier lost it
     EXPECT_EQ(pGame->nFlags & GAME_FLAG_POSSESSION_CHANGED, GAME_FLAG_TURNOVER);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_TURNOVERS], 1);
     EXPECT_EQ(pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES_LOST], 1);
     EXPECT_EQ(pGame->currentPlay.nPlayer2, Carrier_Id());
 }
