@@ -75,16 +75,6 @@ void Close_Box_Score_Html(void) {
 
 // ---- small formats ------------------------------------------------------------------------------
 
-// A total over a count, rounded, times m (10 for averages, 100 for percentages); 0 for no count.
-static int Rounded_Ratio(int nTotal, int nCount, int nScale) {
-    if (nCount == 0)
-        return 0;
-    int64_t r = ((int64_t)nTotal * nScale + nCount / 2) / nCount;
-    if (nTotal % nCount != 0 && (nTotal < 0) != (nCount < 0))
-        r--;
-    return (int)r;
-}
-
 // Tenths as "%d.%01d", keeping the sign of a value between -1 and 0.
 static void Format_Tenths(char* st, int nSize, int nTenths) {
     if (nTenths < 0 && nTenths > -10)
@@ -365,7 +355,7 @@ static int Total(GAME* pGame, int bSide, int nStat) {
 static void Format_Count_For_Yards(char* st, int nSize, int nCount, const char* szWord,
                                    int nYards) {
     char szAverage[16];
-    Format_Tenths(szAverage, sizeof(szAverage), Rounded_Ratio(nYards, nCount, 10));
+    Format_Tenths(szAverage, sizeof(szAverage), Round_Ratio(nYards, nCount, 10));
     Format_String(st, nSize, "%d %s%s for %d yards (%s avg)", nCount, szWord, Plural(nCount, "s"),
                   nYards, szAverage);
 }
@@ -381,8 +371,8 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
         break;
     case 1:
         Format_Tenths(szTenths, sizeof(szTenths),
-                      Rounded_Ratio(Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS),
-                                    Total(pGame, bSide, GAME_TOTAL_RUSHES), 10));
+                      Round_Ratio(Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS),
+                                  Total(pGame, bSide, GAME_TOTAL_RUSHES), 10));
         Format_String(st, nSize, "%d for %d yards (%s avg)", Total(pGame, bSide, GAME_TOTAL_RUSHES),
                       Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS), szTenths);
         break;
@@ -392,8 +382,8 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
                              Count_Team_Plays(pGame, bSide, RESULT_INTERCEPTION_TOUCHDOWN, NULL, 0);
         Format_String(st, nSize, "%d-for-%d (%d%%)", Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
                       Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS),
-                      Rounded_Ratio(Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
-                                    Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 100));
+                      Round_Ratio(Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
+                                  Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 100));
         if (nTouchdowns)
             Append_Format_String(st, nSize, ", %d TD", nTouchdowns);
         if (nInterceptions)
@@ -402,8 +392,8 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     }
     case 3:
         Format_Tenths(szTenths, sizeof(szTenths),
-                      Rounded_Ratio(Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS),
-                                    Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 10));
+                      Round_Ratio(Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS),
+                                  Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 10));
         Format_String(st, nSize, "%d yards (%s per play)",
                       Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS), szTenths);
         break;
@@ -448,7 +438,7 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
         int nTried = Total(pGame, bSide,
                            nRow == 12 ? GAME_TOTAL_THIRD_DOWN_TRIES : GAME_TOTAL_FOURTH_DOWN_TRIES);
         Format_String(st, nSize, "%d for %d (%d%%)", nMade, nTried,
-                      Rounded_Ratio(nMade, nTried, 100));
+                      Round_Ratio(nMade, nTried, 100));
         break;
     }
     case 14:
@@ -581,14 +571,14 @@ static int Format_Offense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide,
     Format_Tenths(aszPassing[5], sizeof(NUMBER_TEXT), nRating);
     Format_String(aszRushing[0], sizeof(NUMBER_TEXT), "%d", nRushes);
     Format_String(aszRushing[1], sizeof(NUMBER_TEXT), "%d", nRushYards);
-    Format_Tenths(aszRushing[2], sizeof(NUMBER_TEXT), Rounded_Ratio(nRushYards, nRushes, 10));
+    Format_Tenths(aszRushing[2], sizeof(NUMBER_TEXT), Round_Ratio(nRushYards, nRushes, 10));
     Format_String(aszRushing[3], sizeof(NUMBER_TEXT), "%d",
                   Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RUSHING_TOUCHDOWNS));
     Format_String(aszRushing[4], sizeof(NUMBER_TEXT), "%d", nFumbles);
     Format_String(aszReceiving[0], sizeof(NUMBER_TEXT), "%d", nReceptions);
     Format_String(aszReceiving[1], sizeof(NUMBER_TEXT), "%d", nReceivingYards);
     Format_Tenths(aszReceiving[2], sizeof(NUMBER_TEXT),
-                  Rounded_Ratio(nReceivingYards, nReceptions, 10));
+                  Round_Ratio(nReceivingYards, nReceptions, 10));
     Format_String(aszReceiving[3], sizeof(NUMBER_TEXT), "%d",
                   Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RECEIVING_TOUCHDOWNS));
     for (int n = 0; n < 6; n++)
