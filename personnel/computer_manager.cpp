@@ -206,6 +206,10 @@ static int Keeps_Position_Minimums(const TRADE_OFFER* pOffer) {
     return 1;
 }
 
+int Do_Computer_Trade_Verdicts_Agree(int nVerdict0, int nVerdict1) {
+    return nVerdict0 > TRADE_VERDICT_NEEDED && nVerdict1 > TRADE_VERDICT_NEEDED;
+}
+
 // Both teams must value the offer above 1200, and neither may fall below a position's minimum.
 void Run_Computer_Trades(void) {
     if (Count_Computer_Run_Teams() < 2)
@@ -227,7 +231,6 @@ void Run_Computer_Trades(void) {
     Reverse_Trade_Offer(pOffer);
     int nVerdict0 = Evaluate_Trade_Offer_Frozen(pOffer, needs0);
     Reverse_Trade_Offer(pOffer);
-    if (nVerdict1 > TRADE_VERDICT_NEEDED && nVerdict0 > TRADE_VERDICT_NEEDED &&
-        Keeps_Position_Minimums(pOffer))
+    if (Do_Computer_Trade_Verdicts_Agree(nVerdict0, nVerdict1) && Keeps_Position_Minimums(pOffer))
         Implement_Trade(pOffer);
 }

@@ -2,11 +2,6 @@
 // What other subsystems may call.
 #pragma once
 
-// ---- card-game values ---------------------------------------------------------------------------
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
-int Get_Gridiron_Salary(int nTeam, int nSlot);
-int Get_Gridiron_Value(int nTeam, int nSlot);
-
 // ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;
 // Position groups of the game's player counters; a quarterback has a group of his own.

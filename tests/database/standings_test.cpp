@@ -63,6 +63,20 @@ TEST_F(StandingsTest, HeadToHeadWinsAndLeagueRecordOrderLevelTeams) {
     EXPECT_EQ(League_Place(ARCHERS), 1);
 }
 
+// Archers, Bears and Comets are all 2-1 (their other games are not stored). The Archers beat the
+// Bears twice but lost to the Comets: one loss to a level team costs the bonus; the Comets beat
+// their only level opponent.
+TEST_F(StandingsTest, OneHeadToHeadLossCostsTheBonus) {
+    Play(0, BEARS, ARCHERS, 14, 21);
+    Play(1, ARCHERS, COMETS, 3, 17);
+    Play(2, ARCHERS, BEARS, 24, 10);
+    for (int nTeam : {ARCHERS, BEARS, COMETS})
+        Set_Record(nTeam, 2, 1);
+    EXPECT_EQ(Get_Team_Standings_Key(ARCHERS), 10000 + 100);
+    EXPECT_EQ(Get_Team_Standings_Key(BEARS), 10000 - 200);
+    EXPECT_EQ(Get_Team_Standings_Key(COMETS), 10000 + 4000 + 100);
+}
+
 // Three games a season; a league of two divisions has no wild-card line.
 TEST_F(StandingsTest, MagicNumbers) {
     const struct {

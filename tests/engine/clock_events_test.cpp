@@ -14,6 +14,8 @@ TEST_F(GameTest, ClockStopsAtTheTwoMinuteWarningAndQuarterEnds) {
     const CLOCK_EDGE_CASE kCases[] = {
         {"2:05 left, 7-second play", 1682, 7, FORMATION_PRO_SET, 90, 1680, 1, 2, 90},
         {"fourth quarter warning", 3485, 10, FORMATION_PRO_SET, 90, 3480, 1, 5, 90},
+        {"ends at exactly 2:00", 1680, 7, FORMATION_PRO_SET, 90, 1680, 1, 0, 90},
+        {"starts at exactly 2:00", 1687, 7, FORMATION_PRO_SET, 90, 1687, 0, 0, 90},
         {"already inside two minutes", 1700, 10, FORMATION_PRO_SET, 90, 1700, 0, 0, 90},
         {"end of first quarter", 905, 12, FORMATION_PRO_SET, 90, 900, 1, 5, 270},
         {"end of third quarter indoors", 2710, 30, FORMATION_PRO_SET, -1, 2700, 1, 10, -1},

@@ -7,6 +7,8 @@ namespace {
 #define PRO_852 31  // primary: the tight end in spot 4 on route 5 "(5) Flag"
 #define FLAG_ROUTE 5
 #define PRIMARY_SPOT 4
+#define PRO_262_HOVER 20  // primary: the first wide receiver, in spot 5
+#define HOVER_PRIMARY_SPOT 5
 #define FOUR_THREE_CONTAIN 3
 #define DEFENCE_TOTALS 1
 #define PASSER_TOTALS 3
@@ -148,12 +150,61 @@ TEST_F(PassPlayTest, TheOutcomeDrawAtItsEndsAndOnATry) {
     }
 }
 
-TEST_F(PassPlayTest, ALowDrawThrowsToThePrimary) {
-    Set_Up_Pass(FIRST_DOWN, 60);
-    int bPrimary = 0;
-    Queue_Draws({0.0});
-    EXPECT_EQ(Choose_Pass_Target(pGame, &bPrimary), PRIMARY_SPOT - 1);
-    EXPECT_EQ(bPrimary, 1);
+// The interception weight is held between a hundredth and a half of the incompletion weight. A
+// sweep of the first draw over 0..1 gives each outcome its share of the summed weights, so the
+// interceptions to the incompletions show where it was held.
+TEST_F(PassPlayTest, TheInterceptionWeightIsHeldByTheIncompletionWeight) {
+    const struct {
+        const char* szCase;
+        int nDown;
+        float fDefence, fControl, fCatch, fTotal, fShare;
+    } kCases[] = {
+        {"a deep throw on fourth down keeps 1 / C: the floor", FOURTH_DOWN, 70, 70, 30, 35, 0.01f},
+        {"a wild passer against ball hawks: the ceiling", FIRST_DOWN, 99, 1, 8, 12, 0.5f},
+    };
+    const int kDraws = 4000;
+    for (const auto& c : kCases) {
+        Set_Up_Pass(c.nDown, 60);
+        Rate_Side(VISITOR_SIDE, c.fDefence);
+        Set_Player_Rating(TEST_HOME, pGame->aabOnField[HOME_SIDE][0], c.fControl, RATING_CONTROL);
+        int anOutcomes[PASS_SACK_FUMBLE + 1] = {};
+        for (int k = 0; k < kDraws; k++) {
+            Queue_Draws({(k + 0.5) / kDraws, HIGH});
+            anOutcomes[Get_Pass_Outcome(pGame, Receiver(), c.fCatch, c.fTotal, 1)]++;
+        }
+        EXPECT_NEAR(anOutcomes[PASS_INTERCEPTED], c.fShare * anOutcomes[PASS_INCOMPLETE], 2)
+            << c.szCase;
+    }
+}
+
+// The ball goes to the primary when the draw of 0..99 is at most his chance: h below 56 is the
+// chance, from 56 on (h + 55) / 2. The tight end of Pro 852 rated 70 throughout has h = 70 - 70 +
+// 25; the wide receiver of Pro 262 Hover, first at his depth against single coverage, rated 88.2
+// has h = 88 - 70 + 35 + 3 = 56 and the chance 55.
+TEST_F(PassPlayTest, TheDrawThrowsToThePrimaryUpToHisChance) {
+    const struct {
+        int nCall, nSpot;
+        float fRating;
+        int nDraw, bPrimary;
+    } kCases[] = {
+        {PRO_852, PRIMARY_SPOT, 70, 0, 1},
+        {PRO_852, PRIMARY_SPOT, 70, 25, 1},
+        {PRO_852, PRIMARY_SPOT, 70, 26, 0},
+        {PRO_262_HOVER, HOVER_PRIMARY_SPOT, 88.2f, 55, 1},
+        {PRO_262_HOVER, HOVER_PRIMARY_SPOT, 88.2f, 56, 0},
+    };
+    for (const auto& c : kCases) {
+        Set_Up_Pass(FIRST_DOWN, 60);
+        Call_Play(c.nCall, FOUR_THREE_CONTAIN);
+        Rate_Player(TEST_HOME, pGame->aabOnField[HOME_SIDE][c.nSpot], c.fRating);
+        int bPrimary = -1;
+        Queue_Draws({Below(c.nDraw, 100)});
+        int nTarget = Choose_Pass_Target(pGame, &bPrimary);
+        EXPECT_EQ(bPrimary, c.bPrimary) << "call " << c.nCall << ", draw " << c.nDraw;
+        if (c.bPrimary) {
+            EXPECT_EQ(nTarget, c.nSpot - 1);
+        }
+    }
 }
 
 }  // namespace

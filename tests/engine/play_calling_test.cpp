@@ -120,6 +120,15 @@ TEST_F(PlayCallingTest, RunChanceFollowsTheBalanceAndTheClock) {
     EXPECT_EQ(Get_Offensive_Run_Chance(pGame), 1000);
 }
 
+// Every player on the field rated 70, second down and 6 in the first quarter: the quarterback
+// gives P 60 + 30 and Q 40, the back 10 and 3.2 x 15, the fullback 10 and 0, the tight end 30,
+// each wide receiver 75. P = 290; Q = 88, plus a seventh, 100; 100 x 1000 / 390.
+TEST_F(PlayCallingTest, RunChanceOfAnEvenOffence) {
+    Rate_Side(HOME_SIDE, 70.0f);
+    Set_Situation(SECOND_DOWN, 6, 60, 600, 0, 0);
+    EXPECT_EQ(Get_Offensive_Run_Chance(pGame), 256);
+}
+
 TEST_F(PlayCallingTest, DefensiveCallWithAnEmptyPlaybookIsUniform) {
     Fill_Play_Matchup_Table(pGame);
     DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(TEST_VISITOR);

@@ -184,6 +184,20 @@ TEST_F(TradeTest, NothingReceivedNeverReachesAcceptance) {
     EXPECT_EQ(Evaluate_Trade_Offer(&nothing, needs), NO_TRADE_VERDICT);
 }
 
+// With a cap of 55,000,000 cash keeps its size in thousands; a third of it is received. Below 21
+// received the verdict is 950 plus what was received.
+TEST_F(TradeTest, CashCountsAThirdOfItsCapShare) {
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, 55000000);
+    TEAM_NEEDS needs;
+    Fill_Needs(needs, 1000);
+    const struct { int nCash, nVerdict; } kCases[] = {{30000, 960}, {60000, 970}};
+    for (const auto& c : kCases) {
+        TRADE_OFFER offer = Make_Offer(COMPUTER_TEAM_A, COMPUTER_TEAM_B);
+        offer.nCash = c.nCash;
+        EXPECT_EQ(Evaluate_Trade_Offer(&offer, needs), c.nVerdict) << c.nCash;
+    }
+}
+
 TEST_F(TradeTest, AGiftIsAcceptedAndNeedsWeighIt) {
     int nSlot = Find_Valued_Player(COMPUTER_TEAM_A, 200);
     ASSERT_NE(nSlot, NO_PLAYER);
@@ -410,7 +424,7 @@ TEST_F(TradeTest, ComputerTradeSearchMakesOnlyLegalTrades) {
             Reverse_Trade_Offer(&offer);
             int nB = Evaluate_Trade_Offer_Frozen(&offer, needs0);
             Reverse_Trade_Offer(&offer);
-            if (nA <= 1200 || nB <= 1200)
+            if (!Do_Computer_Trade_Verdicts_Agree(nB, nA))
                 continue;
             ASSERT_EQ(Implement_Trade(&offer), 1);
             nMade++;
@@ -430,6 +444,16 @@ TEST_F(TradeTest, ComputerTradeSearchMakesOnlyLegalTrades) {
     }
     EXPECT_GT(nBuilt, 0) << "the search found players to offer";
     RecordProperty("trades made", nMade);  // one with the fixed seed
+}
+
+// Two computer teams trade only when both verdicts are above 1200.
+TEST_F(TradeTest, ComputerTradesNeedBothVerdictsAbove1200) {
+    const struct {
+        int nVerdict0, nVerdict1, bAgree;
+    } kCases[] = {{1201, 1201, 1}, {1200, 1201, 0}, {1201, 1200, 0}, {5000, 999, 0}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(Do_Computer_Trade_Verdicts_Agree(c.nVerdict0, c.nVerdict1), c.bAgree)
+            << c.nVerdict0 << " and " << c.nVerdict1;
 }
 
 TEST_F(TradeTest, BalancingKeepsThePartnerAboveAcceptance) {

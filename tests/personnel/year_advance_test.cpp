@@ -223,6 +223,19 @@ TEST_F(YearAdvanceTest, FreeAgentsRetireByAgeAndWorth) {
     EXPECT_FALSE(Is_Player_Slot_Used(HALL_OF_FAME_TEAM, 0));
 }
 
+// Three years past his peak a player worth nothing retires (0 + 2000 is below 3 x 1000), unless
+// his team counts him among its regulars at his position: they play three years longer.
+TEST_F(YearAdvanceTest, ARegularAtHisPositionRetiresThreeYearsLater) {
+    int nPosition = Get_Player_Vital_Stat(COMPUTER_TEAM, 0, VITAL_POSITION);
+    int nAge = Get_Position_Peak_Age(nPosition) + 3;
+    Add_Test_Player(COMPUTER_TEAM, 0, nPosition, nAge, 8, 20.0f);  // the first of his position
+    Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, nPosition, nAge, 8, 20.0f);
+    ASSERT_TRUE(Is_Player_Within_Position_Quota(COMPUTER_TEAM, 0));
+    ASSERT_LE(Get_Player_Worth(COMPUTER_TEAM, 0), 0);
+    EXPECT_EQ(Check_Free_Agent_Retirement(COMPUTER_TEAM, 0), 0);
+    EXPECT_EQ(Check_Free_Agent_Retirement(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT), 1);
+}
+
 TEST_F(YearAdvanceTest, AFreeAgentsYearRenewsHisDemand) {
     int nSlot = Add_Test_Player(FREE_AGENT_TEAM, TEST_FREE_AGENT_SLOT, POS_CB, 26, 4, 70.0f);
     Set_Contract(FREE_AGENT_TEAM, nSlot, 3, 0);

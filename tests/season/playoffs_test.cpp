@@ -69,6 +69,18 @@ TEST_F(PlayoffsTest, SevenSeedsALeagueAreSeated) {
     EXPECT_EQ(Get_Playoff_Seat(3, 0, 3), -1);
 }
 
+// Equal keys: of two division winners the one of the earlier division row, of two wild cards the
+// lower team number takes the better seed.
+TEST_F(PlayoffsTest, EqualKeysSeedTheEarlierRowAndTheLowerNumber) {
+    Set_Team_Record_Char(11, YEARLY_WINS, 16);  // level with 15, a row earlier
+    Set_Team_Record_Char(13, YEARLY_WINS, 15);  // level with 14
+    Update_Standings();
+    Seed_Playoff_Teams();
+    const int kLeague0[] = {11, 15, 7, 3, 13, 14, 12};
+    for (int n = 0; n < 7; n++)
+        EXPECT_EQ(Get_Team_Stat(kLeague0[n], TEAM_PLAYOFF_SEED), n + 1) << "team " << kLeague0[n];
+}
+
 // The first round: 5 v 4, 7 v 2 and 6 v 3 a league, the better seed at home; seed 1 waits.
 TEST_F(PlayoffsTest, FirstRoundGamesAtTheBetterSeed) {
     gCurrentWeek = kFirstPostseasonWeek;

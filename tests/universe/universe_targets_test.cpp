@@ -1,6 +1,7 @@
 // The default universe looks like a professional league with a past: the figures of the built 2019
 // file against the ranges a real league shows.
 #include <gtest/gtest.h>
+#include <math.h>
 
 #include <algorithm>
 #include <set>
@@ -127,6 +128,16 @@ TEST(UniverseTargets, The2019LeagueHasARealLeaguesShape) {
     for (int nYears = 1; nYears <= 6; nYears++)
         nLengthsOneToSix += lengths.count(nYears) > 0;
     LINE_FAULTS faults = Count_Line_Faults();
+    // The normalised ratings: the largest distance of a league mean from its target, and of a
+    // spread from its target in per cent of it.
+    double fMeanOff = 0, fSpreadOff = 0;
+    for (int nRating = RATING_ACCURACY; nRating < RATING_COUNT; nRating++) {
+        fMeanOff = std::max(
+            fMeanOff, (double)fabsf(Get_Rating_Mean(nRating) - Get_Rating_Target_Mean(nRating)));
+        fSpreadOff = std::max(
+            fSpreadOff,
+            100.0 * fabsf(Get_Rating_Spread(nRating) / Get_Rating_Target_Spread(nRating) - 1.0f));
+    }
     int nPastRecords = 0;  // record-book rows set in the seasons played before the first
     for (const auto& table : gRecordBook)
         for (const auto& category : table)
@@ -161,6 +172,8 @@ TEST(UniverseTargets, The2019LeagueHasARealLeaguesShape) {
         {"draftees of the last three drafts", (double)nRecentDraftees, 32 * 3 * 4, 32 * 3 * 8},
         {"of them not on a rookie contract", (double)nRookiesOffDeal, 0, 0},
         {"best quarterbacks' per cent of the cap", fQuarterbackShare, 10, 25},
+        {"largest rating mean off its target", fMeanOff, 0, 1},
+        {"largest rating spread off its target, per cent", fSpreadOff, 0, 10},
         {"teams over the cap that the manager could release for", (double)nOverCap, 0, 0},
     };
     for (const TARGET& target : kTargets) {

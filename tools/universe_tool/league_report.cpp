@@ -1,5 +1,6 @@
-// The universe tool's report of the league in memory: ages, experience, ratings by depth,
-// payrolls, contract lengths and the best season lines the players keep.
+// The universe tool's report of the league in memory: ages, experience, ratings by depth, the
+// league's rating means against their targets, payrolls, contract lengths and the best season
+// lines the players keep.
 #include "tools/universe_tool/league_report.h"
 
 #include <stdarg.h>
@@ -117,6 +118,19 @@ void Report_Depth_Ratings(std::string& stReport) {
              afSums[2] / Max_Int(1, anCounts[2]));
 }
 
+// Each rating the normalisation moves: the mean and spread of the players it counts, beside the
+// targets it moves them to.
+void Report_Rating_Means(std::string& stReport) {
+    Add_Text(stReport, "Rating means and spreads (targets):\n");
+    for (int nRating = RATING_ACCURACY; nRating < RATING_COUNT; nRating++) {
+        char szName[64];
+        Get_Rating_Name(nRating, szName, sizeof(szName));
+        Add_Text(stReport, "  %-16s mean %5.1f (%4.1f), spread %5.2f (%5.2f)\n", szName,
+                 Get_Rating_Mean(nRating), Get_Rating_Target_Mean(nRating),
+                 Get_Rating_Spread(nRating), Get_Rating_Target_Spread(nRating));
+    }
+}
+
 void Report_Payrolls(std::string& stReport) {
     std::vector<int> anPayrolls, anRosters;
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
@@ -213,6 +227,7 @@ int Write_League_Report(const char* szPath) {
     Add_Text(stReport, "The league of %d\n", Get_Season_Year());
     Report_Ages(stReport);
     Report_Depth_Ratings(stReport);
+    Report_Rating_Means(stReport);
     Report_Payrolls(stReport);
     Report_Quarterback_Pay(stReport);
     Report_Contracts(stReport);

@@ -213,6 +213,9 @@ static int Save_Universe(const char* szPath, int bFillDraftPool) {
     // A new league of the year: its cap, the default playbooks with the model teams' systems.
     Set_Universe_Stat(UNIVERSE_SALARY_CAP, Get_Season_Salary_Cap(Get_Season_Year()));
     Update_Inflation_Factor();
+    // The seasons played drift the league's rating means and spreads; they go back to their
+    // targets before the computer sets its teams from the ratings.
+    Normalize_Player_Ratings();
     Reset_All_Playbooks();
     Set_Computer_Run_Pass_Balance();
     Release_Teams_To_Cap();
@@ -222,7 +225,8 @@ static int Save_Universe(const char* szPath, int bFillDraftPool) {
     gCommissionerMode = 0;
     Set_Skin_Name(DEFAULT_SKIN);
     if (Save_Game_File(szPath, NULL) != SAVE_OK) {
-        fprintf(stderr, "universe_tool: could not write %s\n", szPath);
+        fprintf(stderr, "universe_tool: could not write %s: %s\n", szPath,
+                Get_Save_Failure_Reason());
         return 0;
     }
     printf(
