@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/core.h"
+#include "database/database.h"
 #include "platform/test_api.h"
 #include "shell/shell.h"
 
@@ -14,6 +15,11 @@ public:
     void OnTestStart(const ::testing::TestInfo&) override {
         Test_Reset_Platform();
         Forget_App_Fonts();
+        // The windows and the back buffer went with the reset; no game is being played.
+        gMainWindow = NULL;
+        gMainWindowDC = NULL;
+        gButtonBar = gNewsBar = NULL;
+        gLiveGame = NULL;
         Reset_Random();
     }
 };
