@@ -39,6 +39,15 @@ int Percent_Of(int a, int b) {
 }
 
 // The rounding helpers leave a unchanged for a zero multiple instead of dividing by zero.
+int Round_Ratio(int64_t a, int64_t b, int64_t k) {
+    if (b == 0)
+        return 0;
+    int64_t nQuotient = (a * k + b / 2) / b;
+    if (a % b != 0 && (a < 0) != (b < 0))
+        nQuotient--;
+    return (int)nQuotient;
+}
+
 int Round_To_Multiple(int a, int b) {
     if (b == 0)
         return a;

@@ -98,6 +98,9 @@ inline int Mul_Div(int a, int b, int c) {
 int Signed_Root(int v);
 float Signed_Root_Float(float x);
 int Percent_Of(int a, int b);
+// a x k / b rounded to the nearest, halves up; one lower when the exact quotient is negative and
+// not whole. 0 when b is 0. The product is taken in 64 bits.
+int Round_Ratio(int64_t a, int64_t b, int64_t k);
 int Round_To_Multiple(int a, int b);
 int Round_Down_To_Multiple(int a, int b);
 int Count_Divisions(int a, int b);

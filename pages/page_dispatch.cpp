@@ -80,6 +80,7 @@ void Show_News_Page(int nPage) {
         Play_Champion_Sound();
     else if (nPage == DRAFT_PAGE)
         Prepare_Draft_Page();
+    Prepare_Shown_Page_Figures();
 
     Record_News_Page_Area();
     Repaint_Main_Window();

@@ -10,6 +10,7 @@
 
 // The pages are painted anew, and the main window and both bars repainted.
 void Repaint_Season_Windows(void) {
+    Prepare_Shown_Page_Figures();
     gLastPaintedPage = -1;
     const HWND ahWindows[] = {gMainWindow, gButtonBar, gNewsBar};
     for (HWND hWnd : ahWindows) {
