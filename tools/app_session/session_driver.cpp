@@ -26,6 +26,7 @@ enum SESSION_PHASE {
     SESSION_WELCOME,
     SESSION_INTO_LEAGUE,
     SESSION_WEEK,
+    SESSION_FINANCES,
     SESSION_MENU_OPEN,
     SESSION_MENU_SHOT,
     SESSION_CLOSE,
@@ -172,7 +173,16 @@ void Session_Week(void) {
         Session_Fail(stWhy + " after the week");
         return;
     }
-    gSession.ePhase = SESSION_MENU_OPEN;
+    PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(FINANCES_PAGE, 0), 0);
+    gSession.ePhase = SESSION_FINANCES;
+}
+
+// The Finances page, opened through its menu command.
+void Session_Finances(void) {
+    if (gCurrentPage != FINANCES_PAGE)
+        return;
+    if (Session_Shot("finances"))
+        gSession.ePhase = SESSION_MENU_OPEN;
 }
 
 // Alt+G opens the first menu; each next one is reached along the bar: Escape closes the
@@ -230,6 +240,7 @@ void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
     case SESSION_WELCOME: Session_Welcome(); break;
     case SESSION_INTO_LEAGUE: Session_Into_League(); break;
     case SESSION_WEEK: Session_Week(); break;
+    case SESSION_FINANCES: Session_Finances(); break;
     case SESSION_MENU_OPEN: Session_Menu_Open(); break;
     case SESSION_MENU_SHOT: Session_Menu_Shot(); break;
     case SESSION_CLOSE: Session_Close(); break;
