@@ -2,6 +2,7 @@
 // columns of the user's choice, a league-average row, the league switch in the heading, the
 // column tabs that open the chooser and the team names that open the team's Calendar page.
 #include "database/database.h"
+#include "engine/engine.h"
 #include "pages/pages.h"
 #include "resources/resource.h"
 #include "season/season.h"
