@@ -1010,18 +1010,6 @@ int Get_Average_Stat(int nPosition, int nStat);
 int Get_Historical_Average_Stat(int nStat, int nYear);
 int Get_Smoothed_Era_Value(int nYear);
 
-// ---- standings texts (standings_text.cpp) ------------------------------------------------------
-// Standings statistics columns (user preferences 100..104 choose five of them).
-#define TEAM_STAT_POINTS_SCORED 7
-#define TEAM_STAT_POINTS_ALLOWED 8
-#define TEAM_STAT_TURNOVER_MARGIN 17
-#define TEAM_STAT_YARDS_PER_PLAY 24
-// 0 and an empty text for a column without a text or a team not in use.
-int Get_Team_Stat_Text(int nTeam, int nColumn, char* szOut, int nSize);
-// Columns 0..4: city, wins, losses, ties, percentage; 5..9 the chosen statistics. 0 and an empty
-// text for an empty place.
-int Get_Standings_Cell_Text(int nDivision, int nPlace, int nColumn, char* szOut, int nSize);
-
 // ---- leader categories (leader_stats.cpp) ------------------------------------------------------
 #define LEADER_CATEGORY_COUNT 30
 // The player's value in leader category 0..29 for a season kind; 0 when he does not qualify or
