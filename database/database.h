@@ -390,7 +390,37 @@ void Install_Team_Logos(void);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
-void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
+
+// ---- sortable player lists' columns (listview_columns.cpp) -------------------------------------
+// LIST_KIND: which list's column layout the list views read and write.
+enum LIST_KIND {
+    LIST_KIND_ROSTER = 0,
+    LIST_KIND_FREE_AGENTS,
+    LIST_KIND_COLLEGE_DRAFT,
+    LIST_KIND_FIND_PLAYERS,
+    LIST_KIND_COUNT
+};
+#define STAT_COLUMN_COUNT 113        // column ids 0..112
+#define LISTVIEW_MAX_COLUMNS 18      // shown at once
+#define LISTVIEW_DEFAULT_LIST_COUNT 15
+#define LISTVIEW_PREFERENCE_FIRST 240  // kind k: 240 + 20k count, + 1 sort, + 2.. the ids
+#define LISTVIEW_PREFERENCE_STRIDE 20
+extern int gListKind;
+
+int Get_Default_Listview_Column(int nList, int n);  // -1 past the list's end
+// The current kind's layout: sort is the column id + 1, negative descending, 0 none.
+int Get_Listview_Column_Count_Preference(void);
+int Get_Listview_Sort_Preference(void);
+int Get_Listview_Column_Preference(int n);  // -1 when not used
+void Set_Listview_Column_Preferences(int nCount, int nSort, const int* anColumns);
+void Default_Listview_Columns(int nList);
+void Validate_Listview_Column_Preferences(void);
+void Reset_Listview_Column_Preferences(void);
+
+// ---- a player's season in one line (player_stat_summary.cpp) ------------------------------------
+// The summary by position into szOut and the position's key number; "" and 0 when the player has
+// nothing to show; a position past the table leaves szOut alone and gives 0.
+int Format_Player_Stat_Summary(int nTeam, int nSlot, int nSeason, char* szOut, int nSize);
 
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552

@@ -2,10 +2,60 @@
 // What other subsystems may call.
 #pragma once
 
-// ---- card-game values ---------------------------------------------------------------------------
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
-int Get_Gridiron_Salary(int nTeam, int nSlot);
+// ---- card-game values (gridiron_cards.cpp, gridiron_plays.cpp, franchises.cpp) -----------------
+// The card skills, read as player stats 400..410; 411 is the salary tier, 412 the value.
+enum GRIDIRON_SKILL {
+    GRIDIRON_PASS_BLOCKING = 400,
+    GRIDIRON_RUN_BLOCKING,
+    GRIDIRON_RUSHING,
+    GRIDIRON_GOAL_LINE,
+    GRIDIRON_RECEIVING,
+    GRIDIRON_PASSING,
+    GRIDIRON_RED_ZONE,
+    GRIDIRON_RUN_DEFENSE,
+    GRIDIRON_PASS_RUSH,
+    GRIDIRON_COVERAGE,
+    GRIDIRON_TACKLING,
+    GRIDIRON_SALARY,
+    GRIDIRON_VALUE
+};
+#define FIRST_GRIDIRON_SKILL GRIDIRON_PASS_BLOCKING
+#define LAST_GRIDIRON_SKILL GRIDIRON_TACKLING
+#define FIRST_DEFENSIVE_GRIDIRON_SKILL GRIDIRON_RUN_DEFENSE
+
+// Card play types.
+enum GRIDIRON_PLAY_TYPE {
+    GRIDIRON_INSIDE_RUN = 0,
+    GRIDIRON_OUTSIDE_RUN,
+    GRIDIRON_SHORT_PASS,
+    GRIDIRON_LONG_PASS
+};
+#define GRIDIRON_PLAY_COUNT 54  // offensive plays 0..53 of the default playbook
+#define GRIDIRON_PLAY_TYPE_FIELD 8
+
+int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);  // 0 for an id outside 400..410
+// The term a skill adds to the value: what the skill has above the base level, never negative.
+int Get_Gridiron_Skill_Term(int nSkill);
+// The value from the position and the eleven terms in skill order 400..410.
+int Get_Gridiron_Value_From_Terms(int nPosition, const int* anTerm);
 int Get_Gridiron_Value(int nTeam, int nSlot);
+int Get_Gridiron_Salary_Tier(int nPosition, int nValue, int bFirstSlot);
+int Get_Gridiron_Salary(int nTeam, int nSlot);  // tier 0..20
+const char* Get_Gridiron_Stat_Name(int nStat);  // "" for an id outside 400..412
+const char* Get_Gridiron_Play_Type_Name(int nType);
+int Get_Gridiron_Play_Field(int nPlay, int nField);  // 0 outside the table
+int Get_Gridiron_Offense_Bonus(int nPlayType, int nSkillA, int nSkillB);
+int Get_Gridiron_Defense_Bonus(int nPlayType, int nSkillA, int nSkillB);
+// A play's card field as its stored byte and back: the skill fields keep 0.. from their first
+// skill, with one byte for none (read back as -1).
+int Encode_Gridiron_Play_Field(int nField, int nValue);
+int Decode_Gridiron_Play_Field(int nField, int nByte);
+
+// ---- franchise art (franchises.cpp) -------------------------------------------------------------
+#define FRANCHISE_COUNT 32
+// The franchise 0..31 of a team abbreviation in the current season; 26 for one no franchise has.
+int Get_Franchise_Index(const char* szAbbreviation);
+void Get_Helmet_Image_Path(char* szOut, int nSize, int nTeam, int bFacing);
 
 // ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;
