@@ -60,7 +60,11 @@ void Autosize_Listview_Columns(HWND hListView) {
     }
     RECT rcClient = {};
     GetClientRect(hListView, &rcClient);
-    int nSpare = rcClient.right - rcClient.left - nSum;
+    int nRoom = rcClient.right - rcClient.left;
+    // The rows' scroll bar stands inside the client area once the rows outgrow a page.
+    if (ListView_GetItemCount(hListView) > (int)SendMessageA(hListView, LVM_GETCOUNTPERPAGE, 0, 0))
+        nRoom -= GetSystemMetrics(SM_CXVSCROLL);
+    int nSpare = nRoom - nSum;
     if (nSpare > 0) {
         for (int n = 0; n < nColumns; n++)
             anWidths[n] += nSpare / nColumns + (n < nSpare % nColumns ? 1 : 0);
