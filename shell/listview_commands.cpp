@@ -120,6 +120,25 @@ int Show_Listview_Header_Menu(SORTABLE_LISTVIEW* pList) {
     return nCommand;
 }
 
+int On_Listview_Notify(SORTABLE_LISTVIEW* pList, const NMHDR* pNotify) {
+    if (!pList || !pNotify)
+        return 0;
+    if (pNotify->hwndFrom == pList->hList && pNotify->code == LVN_COLUMNCLICK) {
+        const NMLISTVIEW* pColumn = (const NMLISTVIEW*)pNotify;
+        int nId = Get_Listview_Column_Id(pList->hList, pColumn->iSubItem);
+        if (nId < 0)
+            return 0;
+        Set_Listview_Sort_Column(pList, nId + 1);
+        Sort_Listview(pList);
+        return 1;
+    }
+    if (pNotify->hwndFrom == pList->hHeader && pNotify->code == NM_RCLICK) {
+        Show_Listview_Header_Menu(pList);
+        return 1;
+    }
+    return 0;
+}
+
 // ---- the clipboard ------------------------------------------------------------------------------
 
 static void Remove_Character(char* szText, char c) {

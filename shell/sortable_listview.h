@@ -81,6 +81,9 @@ void Autosize_Listview_Columns(HWND hListView);
 int Get_Listview_Column_Width(HWND hListView, int nColumn);
 void Set_Listview_Preset(SORTABLE_LISTVIEW* pList, int nPreset);
 int Show_Listview_Header_Menu(SORTABLE_LISTVIEW* pList);  // the chosen command, 0 for none
+// A list dialog's WM_NOTIFY: a column click sorts by that column (again: the other way), a right
+// click on the header opens its menu. 1 when the notification was the list's.
+int On_Listview_Notify(SORTABLE_LISTVIEW* pList, const NMHDR* pNotify);
 // The clipboard text of the list: the header line and one line a row; the number of bytes
 // written without the closing zero. With a null szOut, only the size it needs.
 int Build_Listview_Clipboard_Text(SORTABLE_LISTVIEW* pList, char* szOut, int nSize);

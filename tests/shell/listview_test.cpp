@@ -325,4 +325,27 @@ TEST_F(ListviewTest, ChooserRowsAndPresetsChangeTheColumns) {
     EXPECT_EQ(Header(3), "PAT %");
 }
 
+// The list's own notifications: a column click sorts, a right click on the header opens its menu,
+// whose Default Column Headings takes the kind's default list back.
+TEST_F(ListviewTest, ColumnClicksSortAndTheHeaderMenuRestoresDefaults) {
+    Show_Team(LISTVIEW_TEST_TEAM);
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = m_hList;
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iSubItem = 3;  // Overall
+    EXPECT_EQ(On_Listview_Notify(m_pList.get(), &click.hdr), 1);
+    EXPECT_EQ(m_pList->nSort, 4);
+    std::vector<int> anRows = Rows();
+    EXPECT_GE(Key(3, anRows.front()), Key(3, anRows.back()));
+
+    Set_Listview_Preset(m_pList.get(), 13);
+    ASSERT_EQ(Header(3), "Punts");
+    Test_Script_Popup_Menu([](HMENU) { return LISTVIEW_MENU_DEFAULT_COLUMNS; });
+    NMHDR rightClick = {m_pList->hHeader, 0, NM_RCLICK};
+    EXPECT_EQ(On_Listview_Notify(m_pList.get(), &rightClick), 1);
+    EXPECT_EQ(m_pList->nColumnCount, 9);
+    EXPECT_EQ(Header(8), "Stat Line");
+    EXPECT_EQ(ListView_GetItemCount(m_hList), FIXTURE_ROSTER_SIZE);
+}
+
 }  // namespace
