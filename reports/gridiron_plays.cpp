@@ -1,4 +1,5 @@
 // The card game's names, its play table and the play bonuses of skill pairings.
+#include "engine/engine.h"
 #include "reports/reports.h"
 
 #define GRIDIRON_PLAY_ROW_SIZE 8
@@ -7,6 +8,7 @@
 #define GRIDIRON_DEFENCE_NONE 4  // the byte of an empty defensive skill field
 #define GRIDIRON_OFFENSIVE_SKILLS 7
 #define GRIDIRON_DEFENSIVE_SKILLS 4
+#define GRIDIRON_PLAY_BYTES 54  // a play's card fields 0..8 follow its name, from this byte
 
 static const char* const kGridironStatNames[GRIDIRON_VALUE - FIRST_GRIDIRON_SKILL + 1] = {
     "Pass Blocking", "Run Blocking", "Rushing",  "Goal Line", "Receiving", "Passing", "Red Zone",
@@ -145,4 +147,25 @@ int Decode_Gridiron_Play_Field(int nField, int nByte) {
                    : -1;
     }
     return nByte;
+}
+
+// A field's byte in the play's record; null for a team without a playbook or a field or play out
+// of range.
+static char* Find_Play_Gridiron_Byte(int nTeam, int nPlay, int nField) {
+    if (nField < 0 || nField > GRIDIRON_PLAY_TYPE_FIELD || nPlay < 0 ||
+        nPlay >= TEAM_OFFENSIVE_PLAY_COUNT)
+        return nullptr;
+    OFFENSIVE_PLAYBOOK* pPlaybook = Get_Team_Offensive_Playbook(nTeam);
+    return pPlaybook ? &pPlaybook->aPlays[nPlay].szName[GRIDIRON_PLAY_BYTES + nField] : nullptr;
+}
+
+void Set_Play_Gridiron_Field(int nTeam, int nPlay, int nField, int nValue) {
+    char* pByte = Find_Play_Gridiron_Byte(nTeam, nPlay, nField);
+    if (pByte)
+        *pByte = (char)Encode_Gridiron_Play_Field(nField, nValue);
+}
+
+int Get_Play_Gridiron_Field(int nTeam, int nPlay, int nField) {
+    const char* pByte = Find_Play_Gridiron_Byte(nTeam, nPlay, nField);
+    return pByte ? Decode_Gridiron_Play_Field(nField, (uint8_t)*pByte) : -1;
 }

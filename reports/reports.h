@@ -50,6 +50,9 @@ int Get_Gridiron_Defense_Bonus(int nPlayType, int nSkillA, int nSkillB);
 // skill, with one byte for none (read back as -1).
 int Encode_Gridiron_Play_Field(int nField, int nValue);
 int Decode_Gridiron_Play_Field(int nField, int nByte);
+// A team's play keeps its card fields in the bytes after its name; -1 where there is none.
+void Set_Play_Gridiron_Field(int nTeam, int nPlay, int nField, int nValue);
+int Get_Play_Gridiron_Field(int nTeam, int nPlay, int nField);
 
 // ---- franchise art (franchises.cpp) -------------------------------------------------------------
 #define FRANCHISE_COUNT 32

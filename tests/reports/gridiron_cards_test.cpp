@@ -125,6 +125,14 @@ TEST_F(GridironCardsTest, PlayTableFieldsAndTheirBytes) {
     EXPECT_EQ(Decode_Gridiron_Play_Field(1, Encode_Gridiron_Play_Field(1, 406)), 406);
     EXPECT_EQ(Encode_Gridiron_Play_Field(5, -1), 7);
     EXPECT_EQ(Decode_Gridiron_Play_Field(6, 5), 5);
+
+    Set_Play_Gridiron_Field(0, 10, 3, 407);
+    Set_Play_Gridiron_Field(0, 10, 4, 0);
+    Set_Play_Gridiron_Field(0, 10, GRIDIRON_PLAY_TYPE_FIELD, GRIDIRON_LONG_PASS);
+    EXPECT_EQ(Get_Play_Gridiron_Field(0, 10, 3), 407);
+    EXPECT_EQ(Get_Play_Gridiron_Field(0, 10, 4), -1);
+    EXPECT_EQ(Get_Play_Gridiron_Field(0, 10, GRIDIRON_PLAY_TYPE_FIELD), GRIDIRON_LONG_PASS);
+    EXPECT_EQ(Get_Play_Gridiron_Field(0, 54, 3), -1);
 }
 
 TEST_F(GridironCardsTest, BonusesCountEachSkillOfThePair) {
