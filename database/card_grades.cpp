@@ -2,7 +2,6 @@
 // production and build measures they share.
 #include "database/database.h"
 #include "database/player_stats_internal.h"
-#include "personnel/personnel.h"
 
 #define USAGE_WEIGHT_LIMIT 1024
 #define EXPANDED_INSIDE_LINEBACKER 32

@@ -192,7 +192,9 @@ void Set_Team_Stadium_Stat(int nTeam, int nStat, int nValue);
 int Get_Team_City_Stat(int nTeam, int nStat);
 int Is_Returning_Position(int nPosition);  // RB, FB, TE, WR, CB, S
 void Set_Team_Returner(int nTeam, int nKind, int nSlot);
-uint8_t Get_Team_Returner(int nTeam, int nKind);
+// The stored returner while he still plays a returning position; NO_SLOT_BYTE otherwise, and for
+// a team or kind out of range.
+uint8_t Get_Stored_Team_Returner(int nTeam, int nKind);
 void Set_All_Teams_Control(int nValue);
 int Backup_Team_Structure(TEAM* pBuffer, int nTeam);
 int Restore_Team_Structure(int nTeam, const TEAM* pBuffer);
@@ -214,10 +216,7 @@ void Get_Offensive_Formation_Name(int nIndex, char* szOut, int nSize);
 void Swap_Teams(int nTeamA, int nTeamB);
 void Compact_Team_Slots(void);
 void Sort_Teams_By_Name(void);
-int Erase_Team(int nTeam, int bDiscardPlayers);
-
-// ---- roster moves (roster_release.cpp) ---------------------------------------------------------
-void Release_Player_To_Free_Agents(int nTeam, int nSlot);
+void Remove_Team_Record(int nTeam);  // the erased team's record; the dialog team follows
 
 // ---- league structure and settings (league_settings.cpp) ---------------------------------------
 int Get_Universe_Stat(int nStat);
@@ -311,8 +310,6 @@ GAME* Get_Game_Record(int n);
 int Is_Game_Index_Used(int n);
 int Is_Stored_Game_Over(int n);
 
-void Check_Computer_Team_Rosters(void);
-void Check_Team_Defensive_Scheme(int nTeam);
 int Get_Team_Pass_Run_Edge(int nTeam);               // passing less running strength, less 600
 int Get_Run_Pass_Balance_For_Edge(int nDifference);  // by the edge less the league average
 void Set_Computer_Run_Pass_Balance(void);
@@ -375,7 +372,11 @@ void Assign_New_Player_Id(int nTeam, int nSlot);
 
 // ---- human-run teams (human_team.cpp) -----------------------------------------------------------
 int Is_Human_Team(int nTeam);
+// A league team in use that the computer runs: its control word says so, or the computer runs
+// every team.
+int Is_Computer_Team(int nTeam);
 int Count_Human_Teams(void);  // the teams Is_Human_Team counts
+int Has_Several_Human_Teams(void);
 
 // ---- a team's engine images (team_images.cpp) --------------------------------------------------
 // The raw playbook image (OFFENSIVE_PLAYBOOK_BYTES or DEFENSIVE_PLAYBOOK_BYTES) of a team in use
@@ -573,16 +574,66 @@ void Repair_Missing_Ratings(void);
 
 float Compute_Position_Rating(int nTeam, int nSlot, int nPosition);
 float Get_Player_Overall_Rating(int nTeam, int nSlot);
-float Get_Checked_Overall_Rating(int nTeam, int nSlot);
-void Scale_Player_Ratings_To_Overall(int nTeam, int nSlot, float fTarget);
 
-// ---- rating statistics and normalisation (rating_normalisation.cpp) ---------------------------
+// ---- aging and development (aging.cpp) ---------------------------------------------------------
+// An active player's development: VITAL_PRIME_START, VITAL_PRIME_END, VITAL_DECLINE_RATE and
+// VITAL_GROWTH_RATE (100 normal).
+void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
+float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
+void Age_Player_Ratings(int nTeam, int nSlot, int bReal);
+// The game options' decline setting that the yearly ageing reads (0 = normal).
+int Get_Decline_Setting(void);
+int Get_Position_Peak_Age(int nPosition);
+float Get_Rating_Aging_Weight(int nRating);
+void Age_All_Players_Projected(void);
+
+// ---- potential (potential.cpp) ----------------------------------------------------------------
+float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
+
+// ---- rating values, potential and worth (player_value.cpp) -------------------------------------
+#define NO_PLAYER_SLOT 255  // with NO_TEAM: "no player", for the bare rating-value curve
+
+int Get_Rating_Value(int nTeam, int nSlot, float fRating);
+int Get_Bare_Rating_Value(float fRating);
+int Get_Position_Player_Value(int nPosition, int nTeam, int n);
+float Get_Rating_From_Value(float fValue);
+float Get_Running_Back_Era_Factor(void);
+int Get_Overall_Value(int nTeam, int nSlot);
+int Get_Potential_Value(int nTeam, int nSlot);
+int Get_Potential_Grade(int nTeam, int nSlot);  // 0..9
+int Get_Player_Worth(int nTeam, int nSlot);
+
+// ---- production values and scores (production_value.cpp) ---------------------------------------
+int Get_League_Average_Passer_Rating(void);  // tenths
+int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason);
+int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason);
+int Get_Player_Production_Value(int nTeam, int nSlot, int nSeason);
+int Get_Player_Production_Score(int nTeam, int nSlot);
+int Get_Player_Production_With_Honours(int nTeam, int nSlot);
+int Has_Career_Games(int nTeam, int nSlot);
+
+// ---- trade values of players and rosters (player_trade_value.cpp) ----------------------------
+int Get_Player_Trade_Value(int nTeam, int nSlot);
+int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
+int Get_Player_Contract_Adjusted_Value(int nReceivingTeam, int nTeam, int nSlot, int nWeight);
+int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
+int Get_Team_Roster_Trade_Value(int nTeam);
+
+// ---- scouting error and letter grades (scouting.cpp) -------------------------------------------
+#define LETTER_GRADE_COUNT 14
+#define MAX_SCOUTING_ERROR 12
+
+int Get_Team_Scouting_Level(int nTeam);
+int Get_Scouting_Divisor(int nTeam);
+int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId);
+int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
+int Get_Scouting_Hash(int a, int b);
+void Get_Letter_Grade(int n, char* szOut, int nSize);  // szOut holds at least 3 bytes
+
+// ---- the positions and target spread of a rating (rating_groups.cpp) -------------------------
 int Get_Rating_Position_Group(int nRating);
 int Rating_Applies_To_Position(int nPosition, int nRating);
-float Get_Rating_Mean(int nRating);
-float Get_Rating_Spread(int nRating);
 float Get_Rating_Target_Spread(int nRating);
-void Normalize_Player_Ratings(void);
 
 // ---- team finances (team_finances.cpp, finance_market.cpp, finance_steps.cpp) -----------------
 // Stored ids 0..79 of a team's finances; 80..109 are derived on every read.
@@ -958,6 +1009,35 @@ void Clear_All_Current_Season_Stats(void);
 void Copy_Player_Season_Stats(int nFromTeam, int nFromSlot, int nToTeam, int nToSlot, int nSeason);
 void Copy_Player_Season_Kind(int nTeam, int nSlot, int nFromSeason, int nToSeason);
 int Has_Any_Season_Stat(int nTeam, int nSlot, int nSeason);
+// The card-game values read as derived statistics 400..412 (gridiron_cards.cpp).
+// The card skills are stats 400..410; 411 is the salary tier, 412 the value.
+enum GRIDIRON_SKILL {
+    GRIDIRON_PASS_BLOCKING = 400,
+    GRIDIRON_RUN_BLOCKING,
+    GRIDIRON_RUSHING,
+    GRIDIRON_GOAL_LINE,
+    GRIDIRON_RECEIVING,
+    GRIDIRON_PASSING,
+    GRIDIRON_RED_ZONE,
+    GRIDIRON_RUN_DEFENSE,
+    GRIDIRON_PASS_RUSH,
+    GRIDIRON_COVERAGE,
+    GRIDIRON_TACKLING,
+    GRIDIRON_SALARY,
+    GRIDIRON_VALUE
+};
+#define FIRST_GRIDIRON_SKILL GRIDIRON_PASS_BLOCKING
+#define LAST_GRIDIRON_SKILL GRIDIRON_TACKLING
+#define FIRST_DEFENSIVE_GRIDIRON_SKILL GRIDIRON_RUN_DEFENSE
+
+int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);  // 0 for an id outside 400..410
+// The term a skill adds to the value: what the skill has above the base level, never negative.
+int Get_Gridiron_Skill_Term(int nSkill);
+// The value from the position and the eleven terms in skill order 400..410.
+int Get_Gridiron_Value_From_Terms(int nPosition, const int* anTerm);
+int Get_Gridiron_Value(int nTeam, int nSlot);
+int Get_Gridiron_Salary_Tier(int nPosition, int nValue, int bFirstSlot);
+int Get_Gridiron_Salary(int nTeam, int nSlot);  // tier 0..20
 int Get_Predicted_Stat(int nTeam, int nSlot, int nStat);
 int Rank_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat);
 int Scale_Games_To_17(int nTeam, int nSlot);
@@ -1157,6 +1237,14 @@ void Delete_Player_In_Place(int nTeam, int nSlot);
 void Remove_Player_Gap_At(int nTeam, int nSlot);
 void Delete_All_League_Players(void);
 void Compact_Team_Roster(int nTeam);
+// A swap that touches a team of the watched live game refills that game's lineups through the
+// function the engine installs when a game begins.
+typedef void (*LIVE_LINEUP_REFILL)(GAME* pGame);
+void Set_Live_Lineup_Refill(LIVE_LINEUP_REFILL pfnRefill);
+
+// The position's mean body in the season's year (position_bodies.cpp).
+int Get_Position_Mean_Height(int nPosition);  // inches; draws one number
+int Get_Position_Mean_Weight(int nPosition);  // pounds
 
 // Positions (player_positions.cpp).
 int Translate_Expanded_Position(int nCode);
@@ -1171,7 +1259,6 @@ int Get_Player_Position_Filter(int nTeam, int nSlot);
 int Get_Player_Position_Name(char* szOut, int nSize, int nTeam, int nSlot);    // szOut may be NULL
 char* Get_Player_Position_Text(char* szOut, int nSize, int nTeam, int nSlot);  // returns szOut
 int Is_Player_Within_Position_Quota(int nTeam, int nSlot);
-int Is_Player_In_Unit_Window(int nTeam, int nSlot);
 int Is_Position_Code_Valid(int nCode);
 int Is_Expanded_Position_Valid(int nCode);
 int Is_Secondary_Position(int nCode);
@@ -1419,6 +1506,17 @@ int Get_Game_Info_Int(GAME* pGame, int n);
 void Set_Game_Info_Int(GAME* pGame, int n, int nValue);
 int Is_Play_From_Scrimmage(int nResult);
 
+// The game clock's rule of a game record (game_clock.cpp).
+int Is_Game_Over(GAME* pGame);
+int Get_Overtime_Period_Length(GAME* pGame);  // seconds
+int Get_Game_Seconds_Left(GAME* pGame);
+int Get_Period_Length(GAME* pGame);
+int Get_Period_Seconds_Left(GAME* pGame);
+int Get_Half_Seconds_Left(GAME* pGame);
+int Get_Game_Half(GAME* pGame);           // 0 first half, 1 second, 2 overtime
+int Get_Game_Overtime_Rule(GAME* pGame);  // 0, 1 timed; 2, 3 untimed; 0, 2 sudden death
+int Is_Postseason_Week(int nWeek);
+
 // ==== game records and league queries (game_queries.cpp, league_queries.cpp) ====================
 #define NO_GAME_INDEX (-1)
 #define NO_WEEK_GAME 301            // first record of a week that has no started game
@@ -1590,14 +1688,16 @@ int Count_Team_Uninjured_Position_Players(int nTeam, int nPosition);
 int List_Team_Uninjured_Position_Players(int nTeam, int nPosition, uint8_t* pSlots, int nMax);
 int Get_Injury_Horizon(void);  // weeks out from which a player is unavailable
 int Count_Team_Available_Position_Players(int nTeam, int nPosition);
+// The position 0..14 of the player in a slot (a depth-chart role translated); -1 for an empty
+// slot or one outside teams 0..40 and slots 0..99.
+int Get_Roster_Position(int nTeam, int nSlot);
 int Get_Position_Unit(int nPosition);  // -1 outside 0..14
 int Count_Team_Unit_Players(int nTeam, int nUnit);
-uint8_t Find_Or_Create_Team_Unit_Player(int nTeam, int nUnit);
+// The unit's first player, else NO_SLOT_BYTE with *pEmptySlot the first empty slot (-1: none).
+uint8_t Find_Team_Unit_Player(int nTeam, int nUnit, int* pEmptySlot);
+int Draw_Unit_Position(int nUnit);  // one of the unit's positions at random; -1: no unit
 uint8_t Find_Team_Unit_Last_Player(int nTeam, int nUnit);
 int Get_Unit_Starter_Count(int nUnit);
-int Get_Unit_First_Reserve_Slot(int nTeam, int nUnit);
-int Is_Unit_Reserve(int nTeam, int nSlot);
-void Move_Player_Within_Unit(int nUnit, int nTeam, int nPlace, int nSlot);
 int Count_Players(int nTeam, int nPosition);
 uint8_t Get_N_Position_Player(int nPosition, int n);
 uint8_t Get_N_Universe_Player(int n);
@@ -1605,7 +1705,6 @@ uint8_t Get_N_Team_Position_Player(int nTeam, int nPosition, int n);
 uint8_t Get_N_Team_Unit_Player(int nUnit, int nTeam, int n);
 int Count_League_Players_By_Initial(int ch);
 int Has_Team_Expiring_Contract(int nTeam);
-int Get_Position_Player_Value(int nPosition, int nTeam, int n);
 int Count_Team_Draft_Picks(int nTeam);
 int Get_Team_Roster_Floor(int nTeam);
 
@@ -1646,10 +1745,12 @@ void Toggle_Calendar_PBP_Flag(int nTeam, int nWeek);
 extern int gDatabaseLoaded;
 
 int Save_Game_File(const char* szPath, HWND hDialog);  // hDialog may be NULL
+// Why the last save failed, in a sentence naming the file; "" after a save that succeeded.
+const char* Get_Save_Failure_Reason(void);
 int Save_Universe_Database(int nYear);
 int Read_Compressed_Chunks(FILE* pFile, void* pBlock, const char* szTitle);
 // Reads a saved game into the block, converted to the current layout; the load steps are the
-// caller's. 1 read, 0 failed (the block untouched).
+// caller's. 1 read, 0 failed (the block untouched, and one box has said why).
 int Read_Game_File(const char* szPath, int* pVersion);
 void Set_Statistics_First_Year(void);  // load_repairs.cpp
 void Apply_Red_Zone_Blend(void);       // load_repairs.cpp
@@ -1713,7 +1814,3 @@ void Set_All_Players_Vital_6(void);  // every player's weekly counter back to it
 // Old file layouts brought to the current one in place (layout_conversions.cpp).
 int Convert_Old_Universe_File(SAVED_STATE* pBlock);
 int Convert_Old_Saved_Block(SAVED_STATE* pBlock);
-
-// Repairs of old files' team settings (defensive_schemes.cpp).
-void Set_Default_Defensive_Schemes(void);
-void Reset_Run_Pass_Balance(void);

@@ -10,20 +10,25 @@
 
 // ---- the passer rating's four components, each 0..2375 ---------------------------------------
 
+// Rates come from any stored counts, so each score is worked out in 64 bits before its clamp.
+static int Clamp_Passer_Component(int64_t nScore) {
+    return (int)(nScore < 0 ? 0 : nScore > PASSER_COMPONENT_MAX ? PASSER_COMPONENT_MAX : nScore);
+}
+
 static int Passer_Completion_Score(int nCompletionRate) {
-    return Clamp(5 * nCompletionRate - 1500, 0, PASSER_COMPONENT_MAX);
+    return Clamp_Passer_Component(5 * (int64_t)nCompletionRate - 1500);
 }
 
 static int Passer_Yards_Score(int nYardsPerAttempt) {
-    return Clamp(Mul_Div(nYardsPerAttempt - 300, 25, 10), 0, PASSER_COMPONENT_MAX);
+    return Clamp_Passer_Component(Mul_Div_Wide((int64_t)nYardsPerAttempt - 300, 25, 10));
 }
 
 static int Passer_Touchdown_Score(int nTouchdownRate) {
-    return Clamp(20 * nTouchdownRate, 0, PASSER_COMPONENT_MAX);
+    return Clamp_Passer_Component(20 * (int64_t)nTouchdownRate);
 }
 
 static int Passer_Interception_Score(int nInterceptionRate) {
-    return Clamp(PASSER_COMPONENT_MAX - 25 * nInterceptionRate, 0, PASSER_COMPONENT_MAX);
+    return Clamp_Passer_Component(PASSER_COMPONENT_MAX - 25 * (int64_t)nInterceptionRate);
 }
 
 // The passer rating in tenths, 0..1583. Every ratio is 0 without attempts.

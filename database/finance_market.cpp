@@ -7,7 +7,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/finance_internal.h"
-#include "personnel/personnel.h"
 
 #define MIN_WEALTH_INDEX 500
 #define MAX_WEALTH_INDEX 2000

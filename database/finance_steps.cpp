@@ -164,7 +164,8 @@ int Record_Game_Concessions(int nTeam, GAME* pGame) {
 
         int nUnitCost = Mul_Div(Apply_Inflation(kConcessionItems[i].nUnitCost), nIncome,
                                 BASE_PER_CAPITA_INCOME);
-        int nNet = Mul_Div(nBuyers, nPrice, 100) - Mul_Div(nUnitCost, nBuyers, 100);
+        int nNet = Saturate_To_Int((int64_t)Mul_Div(nBuyers, nPrice, 100) -
+                                   Mul_Div(nUnitCost, nBuyers, 100));
         Set_Team_Financial_Stat(nTeam, nPriceStat + CONCESSION_LAST_NET, nNet);
         Add_Team_Financial_Stat(nTeam, nPriceStat + CONCESSION_SEASON_NET, nNet);
         nTotal += nNet;
@@ -191,14 +192,17 @@ static int64_t Charge_Game_Costs(int nTeam, int64_t nCash) {
     nCash -= nSpendingB;
     int nLevelB = Mul_Div(nSpendingB, PER_MILLE, Apply_Inflation(BASE_SPENDING_B));
     int nOldLevelB = Get_Stored_Financial_Stat(nTeam, FIN_MEDICAL_LEVEL);
-    Set_Team_Financial_Stat(nTeam, FIN_MEDICAL_LEVEL, (93 * nOldLevelB + 7 * nLevelB + 50) / 100);
+    Set_Team_Financial_Stat(
+        nTeam, FIN_MEDICAL_LEVEL,
+        Saturate_To_Int((93 * (int64_t)nOldLevelB + 7 * (int64_t)nLevelB + 50) / 100));
 
     int nSpendingA = Get_Stored_Financial_Stat(nTeam, FIN_SPENDING_A);
     Add_Team_Financial_Stat(nTeam, FIN_SPENDING_A_TOTAL, nSpendingA);
     nCash -= nSpendingA;
     int nLevelA = Mul_Div(nSpendingA, PER_MILLE, Apply_Inflation(BASE_SPENDING_A));
     int nOldLevelA = Get_Stored_Financial_Stat(nTeam, FIN_SCOUTING_LEVEL);
-    Set_Team_Financial_Stat(nTeam, FIN_SCOUTING_LEVEL, (nLevelA + 9 * nOldLevelA + 5) * 10 / 100);
+    Set_Team_Financial_Stat(nTeam, FIN_SCOUTING_LEVEL,
+                            Saturate_To_Int((nLevelA + 9 * (int64_t)nOldLevelA + 5) * 10 / 100));
     return nCash;
 }
 

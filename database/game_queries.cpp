@@ -9,7 +9,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/records_internal.h"
-#include "engine/engine.h"
 
 int Is_Game_Record_Played(GAME* pGame) {
     return pGame != NULL && Is_Game_Over(pGame);

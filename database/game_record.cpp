@@ -5,7 +5,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/records_internal.h"
-#include "engine/engine.h"
 
 GAME* gLiveGame = NULL;
 

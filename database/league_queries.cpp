@@ -51,9 +51,10 @@ void Clear_All_Games(void) {
     memset(gGames, 0, sizeof(gGames));
 }
 
-// The setting grows by one through the checked writer (so a sixth wild card is reported).
+// The setting grows by one through the checked writer (so a sixth wild card is reported); a
+// counter at the int's limit stays there.
 void Increment_Universe_Stat(int nStat) {
-    Set_Universe_Stat(nStat, Get_Universe_Stat(nStat) + 1);
+    Set_Universe_Stat(nStat, Saturate_To_Int((int64_t)Get_Universe_Stat(nStat) + 1));
 }
 
 int Get_League_Playoff_Team_Count(int nLeague) {

@@ -5,7 +5,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "engine/engine.h"
 
 #define FIRST_SCORING_YEAR 1951
 #define LAST_SCORING_YEAR 2020
@@ -373,16 +372,6 @@ int Is_Game_Index_Used(int n) {
 int Is_Stored_Game_Over(int n) {
     GAME* pGame = Get_Game_Record(n);
     return pGame != NULL && Is_Game_Over(pGame);
-}
-
-// ---- league-wide operations --------------------------------------------------------------------
-
-void Check_Computer_Team_Rosters(void) {
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (Is_Team_Active(nTeam) &&
-            (Get_Team_Stat(nTeam, TEAM_CONTROL) != CONTROL_HUMAN || gAllTeamsComputer))
-            Check_Team_Defensive_Scheme(nTeam);
-    }
 }
 
 float Get_Season_Scoring_Base(void) {

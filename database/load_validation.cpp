@@ -5,6 +5,7 @@
 // its "none", and each kind of repair is logged once with its count.
 #include <math.h>
 #include <string.h>
+#include <strings.h>
 
 #include "database/database.h"
 #include "database/saved_game_internal.h"
@@ -14,6 +15,7 @@
 #define CALENDAR_SEASON_MIN 1998  // season numbers from here to +99 hold a calendar year
 #define SEASON_NUMBER_ENTRY 22
 #define CURRENT_WEEK_ENTRY 23
+#define SIMULATION_RUNNING_ENTRY 33
 #define LAST_SEASON (YEARLY_ROWS - 1)
 #define LAST_SCHEDULE_WEEK (SCHEDULE_WEEKS - 1)
 #define LAST_DIVISION (DIVISION_COUNT - 1)
@@ -27,8 +29,14 @@
 #define LAST_LINE_CHOICE 2
 #define NEAREST_BOUND INT32_MIN
 #define MAX_EXPANDED_POSITION 42
-#define MAX_BIRTH_DATE 29991231  // yyyymmdd; 0 is a missing date, filled in when read
-#define MAX_AGE_VALUE 60         // prime start and end, in years
+#define DATE_YEAR_FACTOR 10000  // a date is yyyymmdd; 0 is a missing date, filled in when read
+#define EARLIEST_YEAR 1800      // of a birth or a season line
+#define LATEST_YEAR (FIRST_YEAR_MAX + LAST_SEASON + 1)
+#define LAST_MONTH_DAY 1231
+#define FIRST_OF_JANUARY 101
+#define MENDED_AGE 22        // a birth date that cannot be is that of a player this old
+#define MAX_AGE_VALUE 60     // prime start and end, in years
+#define MIN_EXPERIENCE (-3)  // a draft prospect who leaves college two years early
 #define MAX_EXPERIENCE 30
 #define MAX_CONTRACT_YEARS 30
 #define MAX_INJURY_WEEKS 500
@@ -44,7 +52,6 @@
 #define MAX_SCORE 999
 #define MAX_PLAY_COUNT PLAY_LOG_SIZE
 #define GAME_SIDES 2
-#define LAST_GAME_ROSTER_SLOT (GAME_ROSTER_SLOTS - 1)
 #define LAST_FANTASY_ROUND (FANTASY_DRAFT_ROUNDS - 1)
 #define LAST_DRAFT_COLUMN (DRAFT_COLUMNS - 1)
 #define PERCENT_SETTING_MIN (-100)
@@ -86,7 +93,7 @@ static const char* const kRepairNames[REPAIR_KIND_COUNT] = {
     "texts without an end, cut to their field",
     "team control words, set to computer control",
     "team settings (time zone, scheme, formations, balance), kept in their range",
-    "team cities, set to none",
+    "team cities, set to the city of the team's name or the first city",
     "returner slots, set to none",
     "schedule opponents, set to no game",
     "schedule game indexes, set to none",
@@ -97,10 +104,10 @@ static const char* const kRepairNames[REPAIR_KIND_COUNT] = {
     "standings and playoff slots, set to no team",
     "player positions, the players removed",
     "player vital stats, kept in their range",
-    "season line links, set to none",
-    "player ratings, kept in their range",
-    "statistics, kept in their range",
-    "money and stadium values, kept in their range",
+    "season lines of no possible year, freed, and the links to them set to none",
+    "player ratings, not a number set to their mean or kept in their range",
+    "statistics beyond their limit, set to 0",
+    "money beyond its limit set to 0, stadium values kept in their range",
     "game record fields, kept in their range",
     "fantasy draft fields, kept in their range",
     "city values, kept in their range",
@@ -110,12 +117,12 @@ typedef struct REPAIR_TALLY {
     int anCounts[REPAIR_KIND_COUNT];
 } REPAIR_TALLY;
 
-// A value outside nMin..nMax becomes nSafe.
+// A value outside nMin..nMax becomes nSafe; one that is nSafe already (a "none") is left.
 template <typename T>
 static void Reset_Out_Of_Range(T* pValue, int64_t nMin, int64_t nMax, int64_t nSafe,
                                REPAIR_KIND nKind, REPAIR_TALLY* pTally) {
     int64_t nValue = *pValue;
-    if (nValue >= nMin && nValue <= nMax)
+    if ((nValue >= nMin && nValue <= nMax) || nValue == nSafe)
         return;
     *pValue = (T)nSafe;
     pTally->anCounts[nKind]++;
@@ -133,6 +140,15 @@ template <typename T, size_t N>
 static void Clamp_All(T (&aValues)[N], int64_t nLimit, REPAIR_KIND nKind, REPAIR_TALLY* pTally) {
     for (T& value : aValues)
         Clamp_Into_Range(&value, -nLimit, nLimit, nKind, pTally);
+}
+
+// A count or a sum beyond the limit is damage with no nearer truth, and play adds to it: it
+// starts again from 0, so that the league saved after play holds it in range.
+template <typename T, size_t N>
+static void Zero_All_Beyond(T (&aValues)[N], int64_t nLimit, REPAIR_KIND nKind,
+                            REPAIR_TALLY* pTally) {
+    for (T& value : aValues)
+        Reset_Out_Of_Range(&value, -nLimit, nLimit, 0, nKind, pTally);
 }
 
 // An entry of an array of ints with its range: index, lowest, highest.
@@ -176,6 +192,38 @@ static int Count_Block_Active_Teams(const SAVED_STATE* pBlock) {
     return nCount;
 }
 
+static int Is_Block_City_Used(const SAVED_STATE* pBlock, int nCity) {
+    return nCity >= 0 && nCity < CITY_COUNT && pBlock->aCities[nCity].szName[0] != 0;
+}
+
+// Whether a city is named by the text, letter case aside; either may lack its terminator.
+static int Is_City_Named(const CITY* pCity, const char* szText, size_t nTextSize) {
+    size_t nLength = strnlen(pCity->szName, sizeof(pCity->szName));
+    return nLength > 0 && nLength == strnlen(szText, nTextSize) &&
+           strncasecmp(pCity->szName, szText, nLength) == 0;
+}
+
+// The team's city: its own when that is a city in use, else the city its name or home names,
+// else the first city in use; -1 when no city is in use.
+static int Find_Team_City(const SAVED_STATE* pBlock, int nTeam) {
+    const TEAM* pTeam = &pBlock->aTeams[nTeam];
+    if (Is_Block_City_Used(pBlock, pTeam->anStats[TEAM_CITY_INDEX]))
+        return pTeam->anStats[TEAM_CITY_INDEX];
+    static const int kNamingStrings[] = {TEAM_CITY, TEAM_HOME_LOCATION};
+    for (int nString : kNamingStrings) {
+        for (int nCity = 0; nCity < CITY_COUNT; nCity++) {
+            if (Is_City_Named(&pBlock->aCities[nCity], pTeam->aszStrings[nString],
+                              TEAM_STRING_SIZE))
+                return nCity;
+        }
+    }
+    for (int nCity = 0; nCity < CITY_COUNT; nCity++) {
+        if (Is_Block_City_Used(pBlock, nCity))
+            return nCity;
+    }
+    return -1;
+}
+
 // Why the league cannot be played, in szWhy; 0 when it can.
 static int Find_League_Shape_Fault(const SAVED_STATE* pBlock, char* szWhy, int nSize) {
     int nTeams = Count_Block_Active_Teams(pBlock);
@@ -208,6 +256,12 @@ static int Find_League_Shape_Fault(const SAVED_STATE* pBlock, char* szWhy, int n
         Format_String(szWhy, nSize, "its first season year %d is not between %d and %d", nFirstYear,
                       FIRST_YEAR_MIN, FIRST_YEAR_MAX);
         return 1;
+    }
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+        if (Find_Team_City(pBlock, nTeam) < 0) {
+            Format_String(szWhy, nSize, "team %d has no city", nTeam + 1);
+            return 1;
+        }
     }
     return 0;
 }
@@ -296,15 +350,45 @@ static int Is_Season_Number(int nSeason) {
            (nSeason >= CALENDAR_SEASON_MIN && nSeason <= CALENDAR_SEASON_MIN + LAST_SEASON);
 }
 
+// The postseason weeks follow one another: a later one is never before an earlier one, nor more
+// weeks after the first than its round. Out of that order they are counted anew from the first.
+static void Repair_Postseason_Weeks(int32_t* pWeeks, REPAIR_TALLY* pTally) {
+    Clamp_Into_Range(&pWeeks[0], 0, SCHEDULE_WEEKS, REPAIR_CALENDAR, pTally);
+    int bInOrder = 1;
+    for (int n = 1; n < POSTSEASON_WEEK_COUNT; n++)
+        bInOrder &= pWeeks[n] >= pWeeks[n - 1] && pWeeks[n] <= pWeeks[0] + n;
+    if (bInOrder)
+        return;
+    for (int n = 1; n < POSTSEASON_WEEK_COUNT; n++)
+        pWeeks[n] = pWeeks[0] + n;
+    pTally->anCounts[REPAIR_CALENDAR]++;
+}
+
+// The week runs from 0 to the week after the last postseason week, or is the off-season's.
 static void Repair_Calendar(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
     int32_t* pSeason = &pBlock->anPreferenceInts[SEASON_NUMBER_ENTRY];
     if (!Is_Season_Number(*pSeason))
         Clamp_Into_Range(pSeason, 0, LAST_SEASON, REPAIR_CALENDAR, pTally);
+    Repair_Postseason_Weeks(pBlock->anPostseasonWeeks, pTally);
+    int nLastWeek =
+        Max_Int(LAST_SCHEDULE_WEEK, pBlock->anPostseasonWeeks[POSTSEASON_WEEK_COUNT - 1] + 1);
     int32_t* pWeek = &pBlock->anPreferenceInts[CURRENT_WEEK_ENTRY];
     if (*pWeek != OFF_SEASON_WEEK)
-        Clamp_Into_Range(pWeek, 0, LAST_SCHEDULE_WEEK, REPAIR_CALENDAR, pTally);
-    for (int32_t& nWeek : pBlock->anPostseasonWeeks)
-        Clamp_Into_Range(&nWeek, 0, SCHEDULE_WEEKS, REPAIR_CALENDAR, pTally);
+        Clamp_Into_Range(pWeek, 0, nLastWeek, REPAIR_CALENDAR, pTally);
+}
+
+static int Get_Block_Season_Year(const SAVED_STATE* pBlock) {
+    int nSeason = pBlock->anPreferenceInts[SEASON_NUMBER_ENTRY];
+    return nSeason >= CALENDAR_SEASON_MIN ? nSeason
+                                          : pBlock->anUniverseStats[UNIVERSE_FIRST_YEAR] + nSeason;
+}
+
+// A saved game holds no advance: one that was running when the file was written (every auto-save
+// is written inside one) is over, and the next advance starts afresh.
+static void Clear_Running_Advance(SAVED_STATE* pBlock) {
+    pBlock->nAdvanceInProgress = 0;
+    pBlock->nRunTargetWeek = 0;
+    pBlock->anPreferenceInts[SIMULATION_RUNNING_ENTRY] = 0;
 }
 
 // City values with a range.
@@ -368,9 +452,14 @@ static void Repair_Standings(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
         Repair_Team_Byte(&nTeam, pTally);
 }
 
+// A line of a year that cannot be is freed; the load drops the links to free lines.
 static void Repair_Season_Lines(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
     for (SEASON_LINE& line : pBlock->aSeasonLines) {
-        Clamp_All(line.anStats, STAT_LIMIT, REPAIR_STATISTIC, pTally);
+        if (line.nYear != 0 && (line.nYear < EARLIEST_YEAR || line.nYear > LATEST_YEAR)) {
+            memset(&line, 0, sizeof(line));
+            pTally->anCounts[REPAIR_SEASON_LINK]++;
+        }
+        Zero_All_Beyond(line.anStats, STAT_LIMIT, REPAIR_STATISTIC, pTally);
         Repair_Team_Byte(&line.nTeam, pTally);
     }
 }
@@ -381,8 +470,9 @@ static void Repair_Games(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
             Clamp_Into_Range(&game.anScores[nSide], 0, MAX_SCORE, REPAIR_GAME, pTally);
             Reset_Out_Of_Range(&game.anTeams[nSide], 0, LAST_DRAFT_POOL_TEAM, 0, REPAIR_GAME,
                                pTally);
+            // Only the slots the game lists play (the engine holds the same limit).
             for (uint8_t& nSlot : game.aabOnField[nSide])
-                Reset_Out_Of_Range(&nSlot, 0, LAST_GAME_ROSTER_SLOT, NO_SLOT_BYTE, REPAIR_GAME,
+                Reset_Out_Of_Range(&nSlot, 0, GAME_ROSTER_SLOTS - 1, NO_SLOT_BYTE, REPAIR_GAME,
                                    pTally);
         }
         Clamp_Into_Range(&game.nPlayCount, 0, MAX_PLAY_COUNT, REPAIR_GAME, pTally);
@@ -395,7 +485,8 @@ static void Repair_Record_Book(SAVED_STATE* pBlock, REPAIR_TALLY* pTally) {
             for (RECORD_BOOK_ROW& row : aCategory) {
                 End_Text(row.szLastName, pTally);
                 End_Text(row.szFirstName, pTally);
-                Clamp_Into_Range(&row.nValue, -STAT_LIMIT, STAT_LIMIT, REPAIR_STATISTIC, pTally);
+                Reset_Out_Of_Range(&row.nValue, -STAT_LIMIT, STAT_LIMIT, 0, REPAIR_STATISTIC,
+                                   pTally);
             }
         }
     }
@@ -408,7 +499,8 @@ static const FIELD_RANGE kVitalStatRanges[] = {
     {VITAL_HEIGHT, 0, MAX_BODY_VALUE},
     {VITAL_WEIGHT, 0, MAX_BODY_VALUE},
     {VITAL_FORTY_TIME, 0, MAX_BODY_VALUE},
-    {VITAL_EXPERIENCE, 0, MAX_EXPERIENCE},
+    {VITAL_WEEKLY_COUNTER, -STAT_LIMIT, STAT_LIMIT},
+    {VITAL_EXPERIENCE, MIN_EXPERIENCE, MAX_EXPERIENCE},
     {VITAL_SIGNING_BONUS, 0, MAX_SALARY},
     {VITAL_SALARY, 0, MAX_SALARY},
     {VITAL_CONTRACT_YEARS_LEFT, 0, MAX_CONTRACT_YEARS},
@@ -419,7 +511,33 @@ static const FIELD_RANGE kVitalStatRanges[] = {
     {VITAL_CONTRACT_LENGTH, 0, MAX_CONTRACT_YEARS},
 };
 
-static void Repair_Player(PLAYER* pPlayer, REPAIR_TALLY* pTally) {
+// A birth date is missing (0) or a day of a year from the earliest to the season's; one that
+// cannot be is 1 January of a player of 22.
+static void Repair_Birth_Date(int32_t* pDate, int nSeasonYear, REPAIR_TALLY* pTally) {
+    int nYear = *pDate / DATE_YEAR_FACTOR;
+    int nMonthDay = *pDate % DATE_YEAR_FACTOR;
+    if (*pDate == 0 || (nYear >= EARLIEST_YEAR && nYear <= nSeasonYear + 1 && nMonthDay >= 0 &&
+                        nMonthDay <= LAST_MONTH_DAY))
+        return;
+    *pDate = (nSeasonYear - MENDED_AGE) * DATE_YEAR_FACTOR + FIRST_OF_JANUARY;
+    pTally->anCounts[REPAIR_PLAYER_VITAL]++;
+}
+
+// A rating that is not a number takes its league mean; one beyond the bound is held at it.
+static void Repair_Ratings(float* pRatings, REPAIR_TALLY* pTally) {
+    for (int nRating = 0; nRating < RATING_COUNT; nRating++) {
+        float* pRating = &pRatings[nRating];
+        if (isnan(*pRating))
+            *pRating = Get_Rating_Target_Mean(nRating);
+        else if (fabsf(*pRating) > RATING_LIMIT)
+            *pRating = *pRating < 0 ? -RATING_LIMIT : RATING_LIMIT;
+        else
+            continue;
+        pTally->anCounts[REPAIR_RATING]++;
+    }
+}
+
+static void Repair_Player(PLAYER* pPlayer, int nSeasonYear, REPAIR_TALLY* pTally) {
     End_Text(pPlayer->szLastName, pTally);
     End_Text(pPlayer->szFirstName, pTally);
     End_Text(pPlayer->szOutsideId, pTally);
@@ -432,8 +550,7 @@ static void Repair_Player(PLAYER* pPlayer, REPAIR_TALLY* pTally) {
                        pTally);
     Reset_Out_Of_Range(&pPlayer->anByteStats[BYTE_EXPANDED_POSITION], 0, MAX_EXPANDED_POSITION,
                        pVitals[VITAL_POSITION], REPAIR_PLAYER_VITAL, pTally);
-    Reset_Out_Of_Range(&pVitals[VITAL_BIRTH_DATE], 0, MAX_BIRTH_DATE, 0, REPAIR_PLAYER_VITAL,
-                       pTally);
+    Repair_Birth_Date(&pVitals[VITAL_BIRTH_DATE], nSeasonYear, pTally);
     Clamp_Entries(pVitals, kVitalStatRanges, REPAIR_PLAYER_VITAL, pTally);
     for (int32_t& nLine : pPlayer->anSeasonLinks)
         Reset_Out_Of_Range(&nLine, NO_SEASON_LINE, SEASON_LINE_COUNT - 1, NO_SEASON_LINE,
@@ -441,14 +558,8 @@ static void Repair_Player(PLAYER* pPlayer, REPAIR_TALLY* pTally) {
     Reset_Out_Of_Range(&pPlayer->nCurrentSeasonLine, NO_SEASON_LINE, SEASON_LINE_COUNT - 1,
                        NO_SEASON_LINE, REPAIR_SEASON_LINK, pTally);
     for (auto& aKind : pPlayer->aanSeasonStats)
-        Clamp_All(aKind, STAT_LIMIT, REPAIR_STATISTIC, pTally);
-    // A rating that is not a number is left to the rating repair, which gives it its mean.
-    for (float& fRating : pPlayer->afRatings) {
-        if (isnan(fRating) || fabsf(fRating) <= RATING_LIMIT)
-            continue;
-        fRating = fRating < 0 ? -RATING_LIMIT : RATING_LIMIT;
-        pTally->anCounts[REPAIR_RATING]++;
-    }
+        Zero_All_Beyond(aKind, STAT_LIMIT, REPAIR_STATISTIC, pTally);
+    Repair_Ratings(pPlayer->afRatings, pTally);
 }
 
 // A schedule opponent names another active team, home (+) or away (-); the game index a stored
@@ -480,22 +591,28 @@ static void Repair_Team(SAVED_STATE* pBlock, int nTeam, int nTeams, REPAIR_TALLY
     TEAM* pTeam = &pBlock->aTeams[nTeam];
     for (auto& szText : pTeam->aszStrings)
         End_Text(szText, pTally);
+    int nSeasonYear = Get_Block_Season_Year(pBlock);
     for (PLAYER& player : pTeam->aPlayers)
-        Repair_Player(&player, pTally);
+        Repair_Player(&player, nSeasonYear, pTally);
     for (uint8_t& nSlot : pTeam->abReturners)
         Reset_Out_Of_Range(&nSlot, 0, PLAYERS_PER_TEAM - 1, NO_SLOT_BYTE, REPAIR_RETURNER, pTally);
-    Clamp_All(pTeam->anFinancialStats, MONEY_LIMIT, REPAIR_MONEY, pTally);
+    Zero_All_Beyond(pTeam->anFinancialStats, MONEY_LIMIT, REPAIR_MONEY, pTally);
     Clamp_Entries(pTeam->anStadiumStats, kStadiumStatRanges, REPAIR_MONEY, pTally);
     for (auto& aaCategory : pTeam->aaanTotals) {
         for (auto& aKind : aaCategory)
-            Clamp_All(aKind, STAT_LIMIT, REPAIR_STATISTIC, pTally);
+            Zero_All_Beyond(aKind, STAT_LIMIT, REPAIR_STATISTIC, pTally);
     }
     if (nTeam >= LEAGUE_TEAM_COUNT || !Is_Block_Team_Active(pBlock, nTeam))
         return;
     int32_t* pStats = pTeam->anStats;
     Reset_Out_Of_Range(&pStats[TEAM_CONTROL], CONTROL_COMPUTER, CONTROL_HUMAN, CONTROL_COMPUTER,
                        REPAIR_TEAM_CONTROL, pTally);
-    Reset_Out_Of_Range(&pStats[TEAM_CITY_INDEX], 0, CITY_COUNT - 1, -1, REPAIR_TEAM_CITY, pTally);
+    // The league's shape check made sure there is a city to find.
+    int nCity = Find_Team_City(pBlock, nTeam);
+    if (pStats[TEAM_CITY_INDEX] != nCity) {
+        pStats[TEAM_CITY_INDEX] = nCity;
+        pTally->anCounts[REPAIR_TEAM_CITY]++;
+    }
     Clamp_Into_Range(&pStats[TEAM_TIME_ZONE], 0, 3, REPAIR_TEAM_SETTING, pTally);
     Clamp_Into_Range(&pStats[TEAM_DEFENSIVE_SCHEME], 0, 1, REPAIR_TEAM_SETTING, pTally);
     Clamp_Into_Range(&pStats[TEAM_OFFENSIVE_SYSTEM], 0, 3, REPAIR_TEAM_SETTING, pTally);
@@ -530,6 +647,7 @@ int Validate_Loaded_Block(SAVED_STATE* pBlock, const char* szPath) {
     // Settings are judged once they are in range.
     if (Find_Block_League_Settings_Fault(pBlock, szWhy, sizeof(szWhy)))
         return Refuse_League(szPath, szWhy);
+    Clear_Running_Advance(pBlock);
     Repair_Calendar(pBlock, &tally);
     Repair_Cities(pBlock, &tally);
     Repair_Draft_Tables(pBlock, &tally);

@@ -2,7 +2,6 @@
 // summaries 299..305.
 #include "database/database.h"
 #include "database/player_stats_internal.h"
-#include "personnel/personnel.h"
 
 #define GRADE_FLOOR 20
 #define GRADE_CEILING 99
@@ -474,8 +473,8 @@ static int Compute_Grade(const GRADED_PLAYER* p, int nStat, int* pCacheable) {
 
 static int Return_Value(const GRADED_PLAYER* p, int nYards, int nTouchdowns, int nAverage,
                         int nDivisor) {
-    int X = S(p, nYards) / 2 + 25 * S(p, nTouchdowns);
-    return X == 0 ? 0 : Mul_Div(X * S(p, nAverage), 1, nDivisor);
+    int64_t X = S(p, nYards) / 2 + 25 * (int64_t)S(p, nTouchdowns);
+    return X == 0 ? 0 : Saturate_To_Int(Mul_Div_Wide(X * S(p, nAverage), 1, nDivisor));
 }
 
 static int Return_Rating_Value(const GRADED_PLAYER* p, int nRating) {
@@ -494,7 +493,7 @@ static int Get_Depth_Chart_Level(const GRADED_PLAYER* p) {
 }
 
 static int Value_For_Money(const GRADED_PLAYER* p) {
-    float W = Get_Checked_Overall_Rating(p->nTeam, p->nSlot) - 50.0f;
+    float W = Get_Player_Overall_Rating(p->nTeam, p->nSlot) - 50.0f;
     float X = Get_Player_Potential(p->nTeam, p->nSlot) - 50.0f;
     W = W > 0.0f ? W : 0.0f;
     X = X > 0.0f ? X : 0.0f;
@@ -509,7 +508,7 @@ static int Compute_Summary(const GRADED_PLAYER* p, int nStat) {
     int bPredicted = p->nSeason == SEASON_PREDICTED;
     switch (nStat) {
     case STAT_PROSPECT_VALUE: {
-        int nOverall = (int)Get_Checked_Overall_Rating(p->nTeam, p->nSlot);
+        int nOverall = (int)Get_Player_Overall_Rating(p->nTeam, p->nSlot);
         int nPotential = (int)Get_Player_Potential(p->nTeam, p->nSlot);
         return Min_Int((nOverall + nPotential) / 2, 100);
     }
@@ -552,7 +551,7 @@ int Get_Player_Grade_Stat(int nTeam, int nSlot, int nSeason, int nStat, int* pCa
     if (nStat >= FIRST_SUMMARY_STAT)
         return Compute_Summary(&player, nStat);
     if (nStat == OVERALL_GRADE)
-        return Scouted_Whole(&player, Get_Checked_Overall_Rating(nTeam, nSlot));
+        return Scouted_Whole(&player, Get_Player_Overall_Rating(nTeam, nSlot));
     if (nStat == PEAK_GRADE)
         return Peak_Grade(&player);
     int nValue = Compute_Grade(&player, nStat, pCacheable);

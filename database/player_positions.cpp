@@ -128,18 +128,6 @@ int Is_Player_Within_Position_Quota(int nTeam, int nSlot) {
     return 0;
 }
 
-// Whether the player's slot lies among as many slots as his unit has starters, counted from the
-// unit's first slot.
-int Is_Player_In_Unit_Window(int nTeam, int nSlot) {
-    if (nTeam < 0 || nTeam >= LEAGUE_TEAM_COUNT || !Is_Player_Slot_Used(nTeam, nSlot))
-        return 0;
-    int nUnit = Get_Player_Side(nTeam, nSlot);
-    if (nUnit < 0)
-        return 0;
-    int nFirst = Find_Or_Create_Team_Unit_Player(nTeam, nUnit);
-    return nSlot >= nFirst && nSlot < nFirst + Get_Unit_Starter_Count(nUnit);
-}
-
 // ---- predicates --------------------------------------------------------------------------------
 
 int Is_Secondary_Position(int nCode) {

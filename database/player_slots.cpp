@@ -5,7 +5,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/player_internal.h"
-#include "engine/engine.h"
 
 static PLAYER gSwapBuffer;
 
@@ -105,17 +104,23 @@ static void Swap_Returner_Marks(int nTeam, int nSlotA, int nSlotB) {
     }
 }
 
+static LIVE_LINEUP_REFILL gpfnRefillLiveLineups = NULL;
+
+void Set_Live_Lineup_Refill(LIVE_LINEUP_REFILL pfnRefill) {
+    gpfnRefillLiveLineups = pfnRefill;
+}
+
 // A watched live game of either team gets its lineups refilled.
 static void Refill_Live_Game_Lineups(int nTeamA, int nTeamB) {
     GAME* pGame = gLiveGame;
-    if (!pGame)
+    if (!pGame || !gpfnRefillLiveLineups)
         return;
     int nVisitor = pGame->anTeams[VISITOR_SIDE];
     int nHome = pGame->anTeams[HOME_SIDE];
     if (nTeamA != nVisitor && nTeamA != nHome && nTeamB != nVisitor && nTeamB != nHome)
         return;
     if (Get_Calendar_PBP_Flag(nVisitor, gCurrentWeek) || Get_Calendar_PBP_Flag(nHome, gCurrentWeek))
-        Set_Game_Lineups(pGame);
+        gpfnRefillLiveLineups(pGame);
 }
 
 int Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB) {

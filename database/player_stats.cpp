@@ -6,7 +6,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/player_stats_internal.h"
-#include "reports/reports.h"
 
 #define PREDICTED_LONGEST_FIELD_GOAL_LIMIT 67
 #define LAST_CACHED_STAT 146  // ids 147..154 are looked up but never stored

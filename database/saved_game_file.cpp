@@ -4,6 +4,7 @@
 // reads into a scratch block that replaces the league only when the whole file was read, had the
 // chunk layout of its version and passed the field checks.
 #include <bit>
+#include <errno.h>
 #include <stdlib.h>
 #include <string.h>
 #include <strings.h>
@@ -23,7 +24,7 @@
 #define READER_BUFFER_SIZE 459505
 #define SAVE_LEVEL 6
 #define AUTO_SAVE_LEVEL 1
-#define TEMPORARY_SUFFIX ".tmp"
+#define SAVE_FAILURE_TEXT_SIZE 160
 #define PROGRAM_NAME "Football Vanto"
 #define TITLE_SIZE 64
 #define PATH_SIZE 1024
@@ -31,6 +32,9 @@
 static_assert((CHUNK_COUNT - 1) * CHUNK_SIZE + LAST_CHUNK_SIZE == SAVED_STATE_SIZE);
 // The block goes to the file as it lies in memory, and the file's numbers are little-endian.
 static_assert(std::endian::native == std::endian::little);
+
+// Whether the load under way has already shown why it fails.
+static int sbLoadFailureShown = 0;
 
 // ---- the header ---------------------------------------------------------------------------------
 
@@ -128,39 +132,65 @@ static int Close_Written_File(FILE* pFile) {
     return fclose(pFile) == 0 && bSynced;
 }
 
+// Why the last save failed, for its caller's message; empty after a save that succeeded.
+static char sszSaveFailure[PATH_SIZE + SAVE_FAILURE_TEXT_SIZE];
+
+const char* Get_Save_Failure_Reason(void) {
+    return sszSaveFailure;
+}
+
+// Keeps the reason of a failed save, the system's wording of errno when szError is NULL; gives
+// back the result.
+static int Fail_Save(int nResult, const char* szPath, const char* szWhat, const char* szError) {
+    Format_String(sszSaveFailure, sizeof(sszSaveFailure), "\"%s\" %s: %s.", szPath, szWhat,
+                  szError ? szError : strerror(errno));
+    return nResult;
+}
+
+// The new file is written beside the old one under a name of its own, created exclusively so that
+// nothing planted at that name is followed, and takes the old one's place only when complete. A
+// saved game marked read-only is left as it is.
 int Save_Game_File(const char* szPath, HWND hDialog) {
+    sszSaveFailure[0] = 0;
     int bAutoSave = strcmp(szPath, AUTO_SAVE_FILE_NAME) == 0;
-    char szTemporary[PATH_SIZE];
-    if (Format_String(szTemporary, sizeof(szTemporary), "%s%s", szPath, TEMPORARY_SUFFIX) >=
-        (int)sizeof(szTemporary))
-        return SAVE_NOT_CREATED;
+    if (Platform_Is_Read_Only_File(szPath))
+        return Fail_Save(SAVE_NOT_CREATED, szPath, "was not replaced",
+                         "the file is read-only; save under another name or make it writable");
 
     uint8_t* pBuffer = static_cast<uint8_t*>(calloc(1, LAST_CHUNK_SIZE));
     if (!pBuffer) {
         Show_Message_Box("Memory Allocation Error",
                          "Unable to allocate save game compression buffer!\n\nPlease close any "
                          "open programs and try again.");
-        return SAVE_NO_MEMORY;
+        return Fail_Save(SAVE_NO_MEMORY, szPath, "was not written", "out of memory");
     }
     // The new checksum travels in the file; the league keeps the old one unless the save succeeds.
     int nOldChecksum = gTeamChecksum;
     gTeamChecksum = Compute_Team_Table_Checksum();
 
-    FILE* pFile = Platform_Open_File(szTemporary, "wb");
+    char szTemporary[PATH_SIZE];
+    FILE* pFile = Platform_Create_Temporary_File(szPath, szTemporary, sizeof(szTemporary));
     if (!pFile) {
         gTeamChecksum = nOldChecksum;
         free(pBuffer);
-        return SAVE_NOT_CREATED;
+        return Fail_Save(SAVE_NOT_CREATED, szPath, "could not be created", NULL);
     }
     if (hDialog)
         EndDialog(hDialog, 1);
     if (!bAutoSave)
         Open_Progress_Window("Compressing...", CHUNK_COUNT);
 
+    errno = 0;
     int bOk = Write_Compressed_Block(pFile, bAutoSave ? AUTO_SAVE_LEVEL : SAVE_LEVEL, pBuffer,
                                      !bAutoSave);
     bOk = Close_Written_File(pFile) && bOk;
-    bOk = bOk && Platform_Rename_File(szTemporary, szPath);
+    if (!bOk)
+        Fail_Save(SAVE_WRITE_FAILED, szPath, "could not be written",
+                  errno ? NULL : "the compression failed");
+    else if (!Platform_Rename_File(szTemporary, szPath)) {
+        Fail_Save(SAVE_WRITE_FAILED, szPath, "could not be replaced", NULL);
+        bOk = 0;
+    }
     if (!bOk) {
         Platform_Remove_File(szTemporary);
         gTeamChecksum = nOldChecksum;
@@ -222,6 +252,7 @@ static int Read_Chunks(FILE* pFile, void* pBlock, const char* szTitle, CHUNK_TAL
     if (!pBuffer) {
         Show_Message_Box("Insufficient Memory",
                          "Please try closing one or more programs and trying again.");
+        sbLoadFailureShown = 1;
         return 0;
     }
     int bProgress = szTitle && szTitle[0];
@@ -293,6 +324,19 @@ static void Show_Unsupported_Version(int nVersion) {
     Show_Message_Box("Unsupported Version",
                      "Unable to load V%d.%03d vnt file.  Please start a new game.", nVersion / 1000,
                      nVersion % 1000);
+    sbLoadFailureShown = 1;
+}
+
+// The message of a file that could not be read, when nothing more telling was shown.
+static void Show_Unreadable_File(const char* szPath) {
+    if (Is_Default_Universe_Path(szPath))
+        Show_Message_Box("Read Error", "Couldn't load game data. Please re-install %s.",
+                         PROGRAM_NAME);
+    else
+        Show_Message_Box("Read Error",
+                         "Couldn't load the game \"%s\".\n\nThere was an error in reading the "
+                         "file.",
+                         szPath);
 }
 
 // ---- loading ------------------------------------------------------------------------------------
@@ -318,6 +362,7 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     if (!pFile) {
         Show_Message_Box("File Load Error",
                          "Couldn't open \"%s\".\n\nPlease re-install " PROGRAM_NAME ".", szPath);
+        sbLoadFailureShown = 1;
         return 0;
     }
     // A short file leaves zeros, and its chunks then fail to read; bytes 17..24 have no meaning.
@@ -326,6 +371,7 @@ int Read_Game_File_Block(const char* szPath, SAVED_STATE* pBlock, int* pVersion)
     if (nHeaderRead < FILE_MAGIC_SIZE || memcmp(abHeader, FILE_MAGIC, FILE_MAGIC_SIZE) != 0) {
         Show_Message_Box("Read Error", "The file \"%s\" is not a valid %s file.", szPath,
                          PROGRAM_NAME);
+        sbLoadFailureShown = 1;
         fclose(pFile);
         return 0;
     }
@@ -366,10 +412,14 @@ int Read_Game_File(const char* szPath, int* pVersion) {
                          "Please try closing one or more programs and trying again.");
         return 0;
     }
-    int bRead =
-        Read_Game_File_Block(szPath, pScratch, pVersion) && Validate_Loaded_Block(pScratch, szPath);
-    if (bRead)
+    sbLoadFailureShown = 0;
+    int bRead = Read_Game_File_Block(szPath, pScratch, pVersion);
+    if (!bRead && !sbLoadFailureShown)
+        Show_Unreadable_File(szPath);
+    // A refused league shows its reason.
+    int bUsable = bRead && Validate_Loaded_Block(pScratch, szPath);
+    if (bUsable)
         memcpy(&gSavedState, pScratch, sizeof(SAVED_STATE));
     free(pScratch);
-    return bRead;
+    return bUsable;
 }

@@ -4,7 +4,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "personnel/personnel.h"
 
 int gActiveTeamCount;
 
@@ -161,12 +160,8 @@ void Set_Team_Returner(int nTeam, int nKind, int nSlot) {
         gTeams[nTeam].abReturners[nKind] = (uint8_t)nSlot;
 }
 
-uint8_t Get_Team_Returner(int nTeam, int nKind) {
-    if (!Is_Team_Record(nTeam)) {
-        Report_Error("nTeam out of bounds in Get_Team_Returner(%d,%d)", nTeam, nKind);
-        return 0;
-    }
-    if (nKind != KICK_RETURNER && nKind != PUNT_RETURNER)
+uint8_t Get_Stored_Team_Returner(int nTeam, int nKind) {
+    if (!Is_Team_Record(nTeam) || (nKind != KICK_RETURNER && nKind != PUNT_RETURNER))
         return NO_SLOT_BYTE;
     int nSlot = gTeams[nTeam].abReturners[nKind];
     if (nSlot < PLAYERS_PER_TEAM) {
@@ -174,7 +169,7 @@ uint8_t Get_Team_Returner(int nTeam, int nKind) {
         if (Is_Returning_Position(pPlayer->anVitalStats[VITAL_POSITION]))
             return (uint8_t)nSlot;
     }
-    return (uint8_t)Choose_Team_Returner(nTeam, nKind);
+    return NO_SLOT_BYTE;
 }
 
 // ---- whole records -----------------------------------------------------------------------------

@@ -1,7 +1,6 @@
 // A team's results found through its schedule rows: each week's game record, once the game is
 // over, gives a win, a loss or a tie (equal scores).
 #include "database/database.h"
-#include "engine/engine.h"
 
 enum TEAM_RESULT { TEAM_WON, TEAM_LOST, TEAM_TIED };
 

@@ -5,13 +5,11 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "database/records_internal.h"
-#include "personnel/personnel.h"
 
 #define ANY_PLAYER (-1)
 #define NO_INJURY_LIMIT INT_MAX
 #define OFF_SEASON_INJURY_HORIZON 19
 #define SEASON_END_INJURY_HORIZON 52  // minus the current week once the champion is decided
-#define NEW_UNIT_PLAYER_QUALITY 1.1f
 
 // The positions of each unit: the first and how many.
 static const int kUnitFirstPosition[UNIT_COUNT] = {POS_QB, POS_DE, POS_K};
@@ -191,25 +189,24 @@ uint8_t Get_N_Team_Unit_Player(int nUnit, int nTeam, int n) {
     return Find_Nth_Filtered_Player(nTeam, &filter, n);
 }
 
-// A unit without players gets one at a random position of the unit in the first empty slot.
-uint8_t Find_Or_Create_Team_Unit_Player(int nTeam, int nUnit) {
+uint8_t Find_Team_Unit_Player(int nTeam, int nUnit, int* pEmptySlot) {
+    *pEmptySlot = -1;
     if (!Is_Roster_Team(nTeam) || !Is_Unit(nUnit))
         return NO_SLOT_BYTE;
-    int nEmptySlot = -1;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
         int nPosition = Get_Roster_Position(nTeam, nSlot);
         if (nPosition >= 0 && Get_Position_Unit(nPosition) == nUnit)
             return (uint8_t)nSlot;
-        if (gTeams[nTeam].aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] == 0 && nEmptySlot < 0)
-            nEmptySlot = nSlot;
+        if (gTeams[nTeam].aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] == 0 && *pEmptySlot < 0)
+            *pEmptySlot = nSlot;
     }
-    if (nEmptySlot < 0)
-        return NO_SLOT_BYTE;
-    int nPosition = kUnitFirstPosition[nUnit] + Random_Below(kUnitPositionCount[nUnit]);
-    Create_Player_Of_Quality(nTeam, nEmptySlot, NEW_UNIT_PLAYER_QUALITY, nPosition);
-    if (Get_Position_Unit(Get_Roster_Position(nTeam, nEmptySlot)) != nUnit)
-        return NO_SLOT_BYTE;
-    return (uint8_t)nEmptySlot;
+    return NO_SLOT_BYTE;
+}
+
+int Draw_Unit_Position(int nUnit) {
+    if (!Is_Unit(nUnit))
+        return -1;
+    return kUnitFirstPosition[nUnit] + Random_Below(kUnitPositionCount[nUnit]);
 }
 
 uint8_t Find_Team_Unit_Last_Player(int nTeam, int nUnit) {
@@ -222,31 +219,6 @@ uint8_t Find_Team_Unit_Last_Player(int nTeam, int nUnit) {
 
 int Get_Unit_Starter_Count(int nUnit) {
     return Is_Unit(nUnit) ? kUnitStarters[nUnit] : 0;
-}
-
-// PLAYERS_PER_TEAM when the unit has no player.
-int Get_Unit_First_Reserve_Slot(int nTeam, int nUnit) {
-    uint8_t nFirst = Find_Or_Create_Team_Unit_Player(nTeam, nUnit);
-    if (nFirst == NO_SLOT_BYTE)
-        return PLAYERS_PER_TEAM;
-    return nFirst + Get_Unit_Starter_Count(nUnit);
-}
-
-int Is_Unit_Reserve(int nTeam, int nSlot) {
-    int nUnit = Get_Position_Unit(Get_Roster_Position(nTeam, nSlot));
-    if (nUnit < 0)
-        return 0;
-    return nSlot >= Get_Unit_First_Reserve_Slot(nTeam, nUnit);
-}
-
-// Puts the player in slot nSlot at place nPlace of his unit's block of slots.
-void Move_Player_Within_Unit(int nUnit, int nTeam, int nPlace, int nSlot) {
-    uint8_t nFirst = Find_Or_Create_Team_Unit_Player(nTeam, nUnit);
-    if (nFirst == NO_SLOT_BYTE)
-        return;
-    int nTarget = nFirst + nPlace;
-    if (nTarget != nSlot && nTarget >= 0 && nTarget < PLAYERS_PER_TEAM)
-        Swap_Players(nTeam, nSlot, nTeam, nTarget);
 }
 
 // ---- over the league ----------------------------------------------------------------------------
@@ -309,13 +281,6 @@ int Has_Team_Expiring_Contract(int nTeam) {
             return 1;
     }
     return 0;
-}
-
-int Get_Position_Player_Value(int nPosition, int nTeam, int n) {
-    uint8_t nSlot = Get_Team_Position_Player(nTeam, nPosition, n);
-    if (nSlot == NO_SLOT_BYTE)
-        return 0;
-    return Get_Rating_Value(nTeam, nSlot, Compute_Position_Rating(nTeam, nSlot, nPosition));
 }
 
 // ---- draft picks --------------------------------------------------------------------------------

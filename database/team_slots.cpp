@@ -1,5 +1,5 @@
 // Whole-team moves: swapping two team numbers everywhere they are stored, compacting the used
-// slots to the front, sorting the teams by name and erasing a team.
+// slots to the front, sorting the teams by name and removing an erased team's record.
 #include <string.h>
 
 #include "core/core.h"
@@ -202,43 +202,17 @@ void Sort_Teams_By_Name(void) {
     }
 }
 
-// Asks whether the free agents may lose their least valuable players; 1 to go on.
-static int Confirm_Free_Agent_Overflow(int nPlayers, int nFreeSlot) {
-    if (nFreeSlot + nPlayers <= PLAYERS_PER_TEAM)
-        return 1;
-    char szText[TEXT_BUFFER_SIZE];
-    Format_String(szText, sizeof(szText),
-                  "There is not enough room for %d players on the Free Agent list. The least "
-                  "valuable %d players will be eliminated.",
-                  nPlayers, nFreeSlot + nPlayers - PLAYERS_PER_TEAM);
-    int nAnswer = User_Message_Dialog("Not Enough Room", szText, "", "OK", "Cancel", "");
-    return nAnswer == IDYES || nAnswer == IDOK;
-}
-
-int Erase_Team(int nTeam, int bDiscardPlayers) {
-    if (!Is_Team_Active(nTeam)) {
-        Report_Error("Invalid nTeam passed to Erase_Team().");
-        return 0;
-    }
-    if (!bDiscardPlayers) {
-        int nPlayers = Find_Free_Player_Slot(nTeam);
-        if (!Confirm_Free_Agent_Overflow(nPlayers, Find_Free_Player_Slot(FREE_AGENT_TEAM)))
-            return 0;
-        for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0; nSlot--) {
-            if (gTeams[nTeam].aPlayers[nSlot].anVitalStats[VITAL_PLAYER_ID] != 0)
-                Release_Player_To_Free_Agents(nTeam, nSlot);
-        }
-    }
+// The team's record is cleared and the later teams move up. A dialog team that went with the
+// erased record moves to the last active team; this comes before the refresh, which would
+// otherwise fall back to team 0.
+void Remove_Team_Record(int nTeam) {
     Clear_Team(nTeam);
     Compact_Team_Slots();
     gActiveTeamCount = Count_Active_Teams();
-    // A dialog team that went with the erased record moves to the last active team; this comes
-    // before the refresh, which would otherwise fall back to team 0.
     if (!Is_Valid_Team(gDialogTeam) && gActiveTeamCount > 0) {
         gDialogTeam = gActiveTeamCount - 1;
         if (Get_Team_Stat(gDialogTeam, TEAM_CONTROL) == CONTROL_HUMAN && !gAllTeamsComputer)
             gUserTeam = gDialogTeam;
     }
     Get_Dialog_Team();
-    return 1;
 }

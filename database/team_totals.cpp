@@ -53,20 +53,20 @@ static int Read_Stored_Total(const TOTALS_SOURCE* pSource, int nCategory, int nS
         return 0;
     if (pSource->nTeam != LEAGUE_SOURCE)
         return gTeams[pSource->nTeam].aaanTotals[nCategory][pSource->nSeason][nStat];
-    int nSum = 0;
+    int64_t nSum = 0;
     for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
         if (Is_Team_Active(nTeam))
             nSum += gTeams[nTeam].aaanTotals[nCategory][pSource->nSeason][nStat];
     }
-    return nSum;
+    return Saturate_To_Int(nSum);
 }
 
 // A team's stat with its paired category added; the league's has no pairing.
 static int Read_Paired_Total(const TOTALS_SOURCE* pSource, int nCategory, int nStat) {
-    int nValue = Read_Stored_Total(pSource, nCategory, nStat);
+    int64_t nValue = Read_Stored_Total(pSource, nCategory, nStat);
     if (pSource->nTeam != LEAGUE_SOURCE && nCategory <= LAST_PAIRED_CATEGORY)
         nValue += Read_Stored_Total(pSource, nCategory + PAIRED_CATEGORY_OFFSET, nStat);
-    return nValue;
+    return Saturate_To_Int(nValue);
 }
 
 static int Get_Source_Games(const TOTALS_SOURCE* pSource) {

@@ -437,17 +437,6 @@ int Get_Extra_Point_Line(void);
 int Get_Touchback_Yard_Line(void);
 int Get_Coin_Toss_Bit(GAME* pGame);
 
-// ---- the game clock (game_clock.cpp) -----------------------------------------------------------
-int Is_Game_Over(GAME* pGame);
-int Get_Overtime_Period_Length(GAME* pGame);  // seconds
-int Get_Game_Seconds_Left(GAME* pGame);
-int Get_Period_Length(GAME* pGame);
-int Get_Period_Seconds_Left(GAME* pGame);
-int Get_Half_Seconds_Left(GAME* pGame);
-int Get_Game_Half(GAME* pGame);           // 0 first half, 1 second, 2 overtime
-int Get_Game_Overtime_Rule(GAME* pGame);  // 0, 1 timed; 2, 3 untimed; 0, 2 sudden death
-int Is_Postseason_Week(int nWeek);
-
 // ---- down, distance and scoring (downs.cpp, possession.cpp) -------------------------------------
 void Advance_Down_And_Distance(GAME* pGame);
 void Update_Red_Zone_Entry(GAME* pGame);

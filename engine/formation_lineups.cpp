@@ -14,7 +14,8 @@ static int32_t* Get_Lineup(int nTeam, int nFormation) {
     return Get_Team_Formation_Lineup(nTeam, nFormation);
 }
 
-// The available player for a spot; with bBackup the next quarterback takes a scrimmage spot.
+// The available player for a spot; with bBackup the next quarterback takes a scrimmage spot. A
+// player beyond the game record's roster slots is not dressed: the spot is left to a spare.
 uint8_t Get_Formation_Spot_Player(int nFormation, int nTeam, int nSpot, int bBackup) {
     int nPosition = Get_Formation_Spot_Position(nFormation, nSpot, SPOT_FIELD_POSITION);
     int nDepth = Get_Formation_Spot_Position(nFormation, nSpot, SPOT_FIELD_DEPTH);
@@ -22,7 +23,8 @@ uint8_t Get_Formation_Spot_Player(int nFormation, int nTeam, int nSpot, int bBac
         return NO_SLOT_BYTE;
     if (bBackup && nPosition == POS_QB && nFormation < FIRST_SPECIAL_FORMATION)
         nDepth++;
-    return Get_Available_Position_Player(nTeam, nPosition, nDepth);
+    uint8_t nSlot = Get_Available_Position_Player(nTeam, nPosition, nDepth);
+    return nSlot < GAME_ROSTER_SLOTS ? nSlot : NO_SLOT_BYTE;
 }
 
 int Get_Formation_Lineup_Entry(int nFormation, int nTeam, int nSpot) {

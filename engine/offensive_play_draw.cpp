@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "engine/engine.h"
+#include "personnel/personnel.h"
 #include "engine/playbook_facts_internal.h"
 
 #define BASE_PLAY_WEIGHT 4096
@@ -287,13 +288,14 @@ static void Weigh_Plays(int nClass, GAME* pGame, int nTarget, const PLAYBOOK_FAC
         s.nToGo <= HAIL_MARY_REACH &&
         (s.nHalfSecondsLeft > HAIL_MARY_LAST_SECONDS || s.nYardLine <= HAIL_MARY_REACH);
     SPOT_WEIGHT aSpots[FORMATION_SPOTS] = {};
-    int nSum = 0;
+    // Weights follow the ratings, so their sum is held at the int's limit.
+    int64_t nSum = 0;
     for (int nPlay = 0; nPlay < OFFENSIVE_PLAY_COUNT; nPlay++) {
         pOut->anWeights[nPlay] = pFacts->bInUse ? Get_Play_Weight(&s, aSpots, nPlay) : 0;
         nSum += pOut->anWeights[nPlay];
-        pOut->anCumulative[nPlay] = nSum;
+        pOut->anCumulative[nPlay] = Saturate_To_Int(nSum);
     }
-    pOut->nSum = nSum;
+    pOut->nSum = Saturate_To_Int(nSum);
 }
 
 // The weights of this draw: kept from an earlier draw of the snap with the same class and target,

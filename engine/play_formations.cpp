@@ -5,8 +5,8 @@ static int Get_Down_Flag(GAME* pGame) {
     return pGame->nFlags & GAME_FLAG_DOWN_MASK;
 }
 
-// Players out of the formation's lineup onto the field; a spot whose player left the team stays
-// empty and touches no player record.
+// Players out of the formation's lineup onto the field; a spot whose player left the team, or
+// moved beyond the slots the game record lists, stays empty and touches no player record.
 void Fill_On_Field_Players(GAME* pGame, int nSide) {
     if (pGame == NULL || (nSide != VISITOR_SIDE && nSide != HOME_SIDE))
         return;
@@ -15,6 +15,8 @@ void Fill_On_Field_Players(GAME* pGame, int nSide) {
     for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++) {
         PLAYER_REF nRef = Get_Formation_Lineup_Player(nFormation, nTeam, nSpot);
         int nSlot = nRef >> 8;
+        if (nSlot >= GAME_ROSTER_SLOTS)
+            nSlot = ON_FIELD_EMPTY;
         pGame->aabOnField[nSide][nSpot] = (uint8_t)nSlot;
         if (nSlot != ON_FIELD_EMPTY)
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_ON_FIELD, 1);

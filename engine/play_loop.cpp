@@ -71,6 +71,7 @@ static int Play_Open_Game(GAME* pGame) {
 int Begin_Game(GAME* pGame) {
     if (pGame == NULL)
         return 0;
+    Set_Live_Lineup_Refill(Set_Game_Lineups);
     gLiveGame = pGame;
     Open_Playbook_Facts(pGame);
     int bFinished = Play_Open_Game(pGame);

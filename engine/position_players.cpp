@@ -128,9 +128,10 @@ int Get_Cached_Depth_Chart_Score(int nTeam, int nSlot, int nPosition) {
     return nScore;
 }
 
+// Only the slots the game record lists can play: a roster beyond them dresses its first ones.
 static void List_Healthy_Players(int nTeam, HEALTHY_ROSTER* pOut) {
     pOut->nCount = 0;
-    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+    for (int nSlot = 0; nSlot < GAME_ROSTER_SLOTS; nSlot++) {
         int nId = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID);
         if (nId == 0 || Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS) >= 1)
             continue;

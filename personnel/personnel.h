@@ -32,7 +32,23 @@ void Set_Team_Depth_Chart(int nTeam);  // keep-injured flag 0
 void Reset_Team_Depth_Chart(int nTeam, int bKeepInjured);
 void Set_All_Depth_Charts(int bKeepInjured);
 void Set_Team_Defensive_Scheme(int nTeam, int nScheme);
+
+// A unit's block of roster slots (unit_slots.cpp): an empty unit gets a created player.
+uint8_t Find_Or_Create_Team_Unit_Player(int nTeam, int nUnit);
+int Get_Unit_First_Reserve_Slot(int nTeam, int nUnit);  // PLAYERS_PER_TEAM: the unit is empty
+int Is_Unit_Reserve(int nTeam, int nSlot);
+void Move_Player_Within_Unit(int nUnit, int nTeam, int nPlace, int nSlot);
+int Is_Player_In_Unit_Window(int nTeam, int nSlot);
+
+// The computer's teams' defensive schemes (defensive_schemes.cpp): a scheme fitted to each
+// computer team's roster, and the repairs of old files' team settings.
+void Check_Computer_Team_Rosters(void);
+void Check_Team_Defensive_Scheme(int nTeam);
+void Set_Default_Defensive_Schemes(void);
+void Reset_Run_Pass_Balance(void);
+
 int Choose_Team_Returner(int nTeam, int nKind);  // the slot chosen and stored
+uint8_t Get_Team_Returner(int nTeam, int nKind);      // the stored one, else chosen
 void Choose_Team_Returners(int nTeam);
 void Check_Team_Returners(int nTeam);
 
@@ -186,13 +202,8 @@ int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason);
 int Count_Team_Draft_Picks_Three_Years(int nTeam);
 
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
-int Get_Player_Trade_Value(int nTeam, int nSlot);
-int Get_Player_Net_Trade_Value(int nTeam, int nSlot, int nValue);  // nValue 0: computed
-int Get_Player_Contract_Adjusted_Value(int nReceivingTeam, int nTeam, int nSlot, int nWeight);
-int Adjust_Trade_Value_For_Age(int nTeam, int nSlot, int nValue);
 int Get_Draft_Pick_Trade_Value(int nYearsAhead, int nRound, int nPlace);
 int Get_Trade_Side_Pick_Value(const TRADE_OFFER* pOffer, int nSide);
-int Get_Team_Roster_Trade_Value(int nTeam);
 int Get_Team_Draft_Picks_Value(int nTeam);  // thousands
 int Sum_Team_Draft_Slot_Values(int nTeam);  // the slot values alone, in the order as it stands
 int Get_Trade_Need_Kind(int nReceivingTeam, int nTeam, int nSlot);  // a first index of TEAM_NEEDS
@@ -306,28 +317,6 @@ int Get_Rookie_Contract_Years(void);
 int Store_Draft_Pool_Values(void);  // the highest value stored
 int Get_Draft_Pool_Asking_Value(int nTeam, int nSlot);
 
-// ---- rating values, potential and worth (player_value.cpp) -------------------------------------
-#define NO_PLAYER_SLOT 255  // with NO_TEAM: "no player", for the bare rating-value curve
-
-int Get_Rating_Value(int nTeam, int nSlot, float fRating);
-int Get_Bare_Rating_Value(float fRating);
-float Get_Rating_From_Value(float fValue);
-float Get_Running_Back_Era_Factor(void);
-float Get_Player_Potential(int nTeam, int nSlot);  // a whole number; 0 for an empty slot
-int Get_Overall_Value(int nTeam, int nSlot);
-int Get_Potential_Value(int nTeam, int nSlot);
-int Get_Potential_Grade(int nTeam, int nSlot);  // 0..9
-int Get_Player_Worth(int nTeam, int nSlot);
-
-// ---- production values and scores (production_value.cpp) ---------------------------------------
-int Get_League_Average_Passer_Rating(void);  // tenths
-int Get_Player_Stat_Value(int nTeam, int nSlot, int nSeason);
-int Get_Return_Yards_Value(int nTeam, int nSlot, int nSeason);
-int Get_Player_Production_Value(int nTeam, int nSlot, int nSeason);
-int Get_Player_Production_Score(int nTeam, int nSlot);
-int Get_Player_Production_With_Honours(int nTeam, int nSlot);
-int Has_Career_Games(int nTeam, int nSlot);
-
 // ---- salaries and demands (contracts.cpp) ------------------------------------------------------
 int Get_Comparable_Salary(int nTeam, int nSlot);
 int Get_Fair_Salary(int nTeam, int nSlot, int nWorth);    // nWorth 0: computed
@@ -397,29 +386,20 @@ void Set_Default_Position_Ratings(int nTeam, int nSlot);
 void Modify_Player_Ratings_Weighted(int nTeam, int nSlot, float fFraction);
 void Modify_Player_Ratings_Plain(int nTeam, int nSlot, float fFraction);
 
-// ---- aging and development (aging.cpp) ---------------------------------------------------------
-// An active player's development: VITAL_PRIME_START, VITAL_PRIME_END, VITAL_DECLINE_RATE and
-// VITAL_GROWTH_RATE (100 normal).
+// ---- releases (roster_release.cpp) -------------------------------------------------------------
+// The free-agent pool is trimmed when full and sorted after the player joins it.
+void Release_Player_To_Free_Agents(int nTeam, int nSlot);
+int Erase_Team(int nTeam, int bDiscardPlayers);  // 1 when erased; its players join the pool
 
-void Modify_Player_Ratings(int nTeam, int nSlot, float fFraction, int bWeighted);
-float Get_Yearly_Aging_Change(int nTeam, int nSlot, int bRandom);
-void Age_Player_Ratings(int nTeam, int nSlot, int bReal);
-// The game options' decline setting that the yearly ageing reads (0 = normal).
-int Get_Decline_Setting(void);
-int Get_Position_Peak_Age(int nPosition);
-float Get_Rating_Aging_Weight(int nRating);
-void Age_All_Players_Projected(void);
+// ---- rating statistics and normalisation (rating_normalisation.cpp) ---------------------------
+float Get_Rating_Mean(int nRating);
+float Get_Rating_Spread(int nRating);
+void Normalize_Player_Ratings(void);  // the depth charts are set first
 
-// ---- scouting error and letter grades (scouting.cpp) -------------------------------------------
-#define LETTER_GRADE_COUNT 14
-#define MAX_SCOUTING_ERROR 12
+// ---- the checked overall (checked_overall.cpp) ---------------------------------------------------
+float Get_Checked_Overall_Rating(int nTeam, int nSlot);  // a broken overall is rolled anew first
+void Scale_Player_Ratings_To_Overall(int nTeam, int nSlot, float fTarget);
 
-int Get_Team_Scouting_Level(int nTeam);
-int Get_Scouting_Divisor(int nTeam);
-int Get_Scouting_Error(int nTeam, int nSlot, int nPlayerId);
-int Get_Scouted_Rating_Value(int nTeam, int nSlot, int nValue);
-int Get_Scouting_Hash(int a, int b);
-void Get_Letter_Grade(int n, char* szOut, int nSize);  // szOut holds at least 3 bytes
 
 // ---- draft inputs (draft_inputs.cpp) ------------------------------------------------------------
 #define DRAFT_TALENT_CENTRE 0
@@ -434,8 +414,6 @@ void Load_Draft_Talent(void);
 
 void Get_College_Name(int n, char* szOut, int nSize);  // szOut holds PLAYER_COLLEGE_SIZE bytes
 void Assign_Random_College(int nTeam, int nSlot);
-int Get_Position_Mean_Height(int nPosition);  // inches; draws one number
-int Get_Position_Mean_Weight(int nPosition);  // pounds
 int Generate_Player_Height(int nPosition);
 int Generate_Player_Weight(int nTeam, int nSlot);
 void Regenerate_Player_Body(int nTeam, int nSlot);

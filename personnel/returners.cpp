@@ -43,6 +43,20 @@ int Choose_Team_Returner(int nTeam, int nKind) {
     return nChoice;
 }
 
+// A stored returner who no longer plays a returning position is replaced by the computer's choice.
+uint8_t Get_Team_Returner(int nTeam, int nKind) {
+    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
+        Report_Error("nTeam out of bounds in Get_Team_Returner(%d,%d)", nTeam, nKind);
+        return 0;
+    }
+    if (nKind != KICK_RETURNER && nKind != PUNT_RETURNER)
+        return NO_SLOT_BYTE;
+    uint8_t nSlot = Get_Stored_Team_Returner(nTeam, nKind);
+    if (nSlot != NO_SLOT_BYTE)
+        return nSlot;
+    return (uint8_t)Choose_Team_Returner(nTeam, nKind);
+}
+
 void Choose_Team_Returners(int nTeam) {
     Choose_Team_Returner(nTeam, KICK_RETURNER);
     Choose_Team_Returner(nTeam, PUNT_RETURNER);

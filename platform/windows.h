@@ -642,6 +642,12 @@ int Platform_Rename_File(const char* szFrom, const char* szTo);  // replaces szT
 int Platform_Sync_File(
     FILE* pFile);  // flushes the stream and waits until it is on disk; 1 on success
 int Platform_Make_Directory(const char* szPath);  // 1 when it exists afterwards
+// A new file beside szPath, in its folder, under a name no file had: created exclusively and never
+// through a symbolic link, open for writing in binary mode. Its path goes to szOut; NULL with
+// errno set on failure.
+FILE* Platform_Create_Temporary_File(const char* szPath, char* szOut, size_t nOut);
+// 1 when szPath is an existing file that nobody may write (its write permissions all off).
+int Platform_Is_Read_Only_File(const char* szPath);
 
 #include "windows_gdi.h"
 #include "windows_menu.h"

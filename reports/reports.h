@@ -2,27 +2,9 @@
 // What other subsystems may call.
 #pragma once
 
-// ---- card-game values (gridiron_cards.cpp, gridiron_plays.cpp, franchises.cpp) -----------------
-// The card skills, read as player stats 400..410; 411 is the salary tier, 412 the value.
-enum GRIDIRON_SKILL {
-    GRIDIRON_PASS_BLOCKING = 400,
-    GRIDIRON_RUN_BLOCKING,
-    GRIDIRON_RUSHING,
-    GRIDIRON_GOAL_LINE,
-    GRIDIRON_RECEIVING,
-    GRIDIRON_PASSING,
-    GRIDIRON_RED_ZONE,
-    GRIDIRON_RUN_DEFENSE,
-    GRIDIRON_PASS_RUSH,
-    GRIDIRON_COVERAGE,
-    GRIDIRON_TACKLING,
-    GRIDIRON_SALARY,
-    GRIDIRON_VALUE
-};
-#define FIRST_GRIDIRON_SKILL GRIDIRON_PASS_BLOCKING
-#define LAST_GRIDIRON_SKILL GRIDIRON_TACKLING
-#define FIRST_DEFENSIVE_GRIDIRON_SKILL GRIDIRON_RUN_DEFENSE
+#include "database/database.h"
 
+// ---- the card game's plays (gridiron_plays.cpp); the card values are the database's ----------
 // Card play types.
 enum GRIDIRON_PLAY_TYPE {
     GRIDIRON_INSIDE_RUN = 0,
@@ -33,14 +15,6 @@ enum GRIDIRON_PLAY_TYPE {
 #define GRIDIRON_PLAY_COUNT 54  // offensive plays 0..53 of the default playbook
 #define GRIDIRON_PLAY_TYPE_FIELD 8
 
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);  // 0 for an id outside 400..410
-// The term a skill adds to the value: what the skill has above the base level, never negative.
-int Get_Gridiron_Skill_Term(int nSkill);
-// The value from the position and the eleven terms in skill order 400..410.
-int Get_Gridiron_Value_From_Terms(int nPosition, const int* anTerm);
-int Get_Gridiron_Value(int nTeam, int nSlot);
-int Get_Gridiron_Salary_Tier(int nPosition, int nValue, int bFirstSlot);
-int Get_Gridiron_Salary(int nTeam, int nSlot);  // tier 0..20
 const char* Get_Gridiron_Stat_Name(int nStat);  // "" for an id outside 400..412
 const char* Get_Gridiron_Play_Type_Name(int nType);
 int Get_Gridiron_Play_Field(int nPlay, int nField);  // 0 outside the table

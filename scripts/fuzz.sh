@@ -12,13 +12,39 @@ build=$(cd "${1:?usage: fuzz.sh <fuzz build folder> [seconds]}" && pwd)
 seconds=${2:-60}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
-# An input that takes longer than this is a hang.
+# An input that takes longer than this is a hang; a saved game is a whole league, loaded, played a
+# little and saved under the sanitizers, and has longer.
 timeout_seconds=10
+league_timeout_seconds=60
+timeout_of() {
+  case $1 in
+    fuzz_saved_game|fuzz_played_game) echo $league_timeout_seconds ;;
+    *) echo $timeout_seconds ;;
+  esac
+}
+
+# The saved-game targets start from the default universes as a load leaves them: a load fills
+# their empty draft pools, which takes seconds under the sanitizers, so each universe is loaded
+# and saved once by the saved-game target, whose save is the seed.
+loaded_universes() {
+  local folder=$work/loaded
+  mkdir -p "$folder"
+  for universe in "$build"/game/Databases/*.dat; do
+    local seed=$folder/$(basename "$universe")
+    if [ ! -f "$seed" ]; then
+      local scratch
+      scratch=$(mktemp -d "$work/tmp/resave.XXXXXX")
+      TMPDIR=$scratch "$build/fuzz_saved_game" -runs=1 "$universe" > "$scratch/log" 2>&1 &&
+        cp "$scratch"/vanto_fuzz.*/fuzz_saved.vnt "$seed"
+    fi
+    ls "$seed"
+  done
+}
 
 # The seed files of a target: the files that reader is made for.
 seeds() {
   case $1 in
-    saved_game) ls "$build"/game/Databases/*.dat ;;
+    saved_game|played_game) loaded_universes ;;
     cities) ls "$root"/data/Cities.txt ;;
     draft_talent) ls "$root"/data/Input/DraftTalent.txt ;;
     draft_strategy) ls "$root"/data/Input/DraftStrategy.txt ;;
@@ -30,7 +56,7 @@ seeds() {
 }
 
 work=$build/fuzz
-rm -rf "$work/tmp"
+rm -rf "$work/tmp" "$work/loaded"
 mkdir -p "$work/tmp" "$work/artifacts"
 export TMPDIR=$work/tmp
 
@@ -43,7 +69,8 @@ done
 # Every damaged file goes through every reader: each must refuse or survive what is not its own.
 regressions=("$root"/tests/fuzz/regressions/*)
 for target in "${targets[@]}"; do
-  if ! "$build/$target" -timeout=$timeout_seconds "${regressions[@]}" > "$work/$target.replay.log" 2>&1; then
+  if ! "$build/$target" -timeout="$(timeout_of "$target")" "${regressions[@]}" \
+    > "$work/$target.replay.log" 2>&1; then
     tail -n 40 "$work/$target.replay.log"
     echo "fuzz.sh: $target fails on a regression case (log: $work/$target.replay.log)" >&2
     exit 1
@@ -58,7 +85,7 @@ for target in "${targets[@]}"; do
   corpus=$work/corpus/$name
   mkdir -p "$corpus"
   seeds "$name" | xargs -r -I{} cp {} "$corpus"/
-  "$build/$target" -max_total_time="$seconds" -timeout=$timeout_seconds \
+  "$build/$target" -max_total_time="$seconds" -timeout="$(timeout_of "$target")" \
     -artifact_prefix="$work/artifacts/$name-" "$corpus" > "$work/$target.log" 2>&1 &
   pids+=($!)
 done

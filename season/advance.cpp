@@ -163,7 +163,8 @@ int Advance_Weeks(int nWeeks) {
     Repaint_Season_Windows();
     if (gAutoSave && gCurrentWeek % AUTO_SAVE_EVERY < nWeeks &&
         Save_Game_File(AUTO_SAVE_FILE, NULL) != SAVE_OK)
-        Show_Message_Box("Auto Save", "%s", "Football Vanto could not auto-save the game file!");
+        Show_Message_Box("Auto Save", "Football Vanto could not auto-save the game file!\n\n%s",
+                         Get_Save_Failure_Reason());
     int nFirstPlayoffWeek = Get_First_Playoff_Week();
     if (gRunTargetWeek > nFirstPlayoffWeek && gCurrentWeek < nFirstPlayoffWeek)
         gRunTargetWeek = (int16_t)nFirstPlayoffWeek;

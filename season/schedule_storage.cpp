@@ -8,8 +8,8 @@
 
 #define DEFAULT_KICKOFF 1300
 #define LATE_KICKOFF 1630
-#define STORED_SATURDAY 5
-#define STORED_SUNDAY 6
+#define WEEKDAY_SATURDAY 5
+#define WEEKDAY_SUNDAY 6
 #define FIRST_LATE_WEEK 17  // weeks from here on take no template
 #define FULL_LEAGUE_TEAMS 32
 #define SHORT_SEASON_GAMES 12  // seasons this short read the template's days two weeks on
@@ -30,7 +30,7 @@ int Get_Schedule_Games_Setting(void) {
 // The weekday and kickoff of a game by its week and its place in the week's source.
 static void Get_Game_Day_And_Time(int nWeek, int nSlot, int* pWeekday, int* pKickoff) {
     if (nWeek >= FIRST_LATE_WEEK) {
-        *pWeekday = (nWeek == FIRST_LATE_WEEK && (nSlot == 0 || nSlot == 1)) ? STORED_SATURDAY : STORED_SUNDAY;
+        *pWeekday = (nWeek == FIRST_LATE_WEEK && (nSlot == 0 || nSlot == 1)) ? WEEKDAY_SATURDAY : WEEKDAY_SUNDAY;
         *pKickoff = nSlot % 2 == 0 ? LATE_KICKOFF : DEFAULT_KICKOFF;
         return;
     }
@@ -41,7 +41,7 @@ static void Get_Game_Day_And_Time(int nWeek, int nSlot, int* pWeekday, int* pKic
         nDayWeek += SHORT_SEASON_WEEK_SHIFT;
     int nDay = Get_Schedule_Opponent(DAY_TIME_TEMPLATE, nDayWeek, nSlot, TEMPLATE_DAY);
     if (nDay <= 0) {
-        *pWeekday = STORED_SUNDAY;
+        *pWeekday = WEEKDAY_SUNDAY;
         *pKickoff = DEFAULT_KICKOFF;
         return;
     }
@@ -68,11 +68,11 @@ int Schedule_Game(int nHome, int nVisitor, int nWeek, int nSlot) {
     if (nHome == nVisitor || Get_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_OPPONENT) != 0 ||
         Get_Team_Schedule_Stat(nVisitor, nWeek, SCHEDULE_OPPONENT) != 0)
         return 0;
-    int nWeekday = STORED_SUNDAY;
+    int nWeekday = WEEKDAY_SUNDAY;
     int nKickoff = DEFAULT_KICKOFF;
     Get_Game_Day_And_Time(nWeek, nSlot, &nWeekday, &nKickoff);
-    if (nWeekday < 0 || nWeekday > STORED_SUNDAY)
-        nWeekday = STORED_SUNDAY;
+    if (nWeekday < 0 || nWeekday > WEEKDAY_SUNDAY)
+        nWeekday = WEEKDAY_SUNDAY;
     if (nKickoff == 0)
         nKickoff = DEFAULT_KICKOFF;
     Set_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_OPPONENT, nVisitor + 1);
@@ -126,7 +126,7 @@ int Get_Season_Phase(void) {
 
 // Day 1 is a Friday.
 int Get_Schedule_Day_Of_Week(int nDay) {
-    return nDay > 0 ? (nDay + 3) % 7 : STORED_SUNDAY;
+    return nDay > 0 ? (nDay + 3) % 7 : WEEKDAY_SUNDAY;
 }
 
 int Get_Last_Opponent(int nTeam, int nWeek) {

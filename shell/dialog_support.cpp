@@ -1,6 +1,7 @@
 // What every skinned dialog shares: the skin's dialog brush and colour messages, the bold dialog
 // font, centring, the caption's season, the release question and repaint calls.
 #include "database/database.h"
+#include "personnel/personnel.h"
 #include "shell/shell.h"
 
 #include <strings.h>

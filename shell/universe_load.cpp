@@ -1,14 +1,11 @@
 // Opening a league: the file is read, then the tables outside the block are rebuilt, the
 // rosters cleaned, the upgrades and repairs run and the season records recounted.
-#include <strings.h>
-
 #include "database/database.h"
 #include "personnel/personnel.h"
 #include "season/season.h"
 #include "shell/shell.h"
 #include "tools/tools.h"
 
-#define PROGRAM_NAME "Football Vanto"
 #define CALENDAR_YEAR_SEASON 100  // a season number this large holds a calendar year
 #define CALENDAR_YEAR_BASE 1998
 
@@ -51,18 +48,8 @@ int Load_Game_File(const char* szPath) {
     return 1;
 }
 
-static void Show_Load_Failure(const char* szPath) {
-    if (strcasecmp(szPath, DEFAULT_UNIVERSE_FILE_NAME) == 0)
-        Show_Message_Box("Read Error", "Couldn't load game data. Please re-install %s.",
-                         PROGRAM_NAME);
-    else
-        Show_Message_Box("Read Error",
-                         "Couldn't load the game \"%s\".\n\nThere was an error in reading the "
-                         "file.",
-                         szPath);
-}
-
-// A failed load leaves the league that was there, still loaded.
+// A failed load leaves the league that was there, still loaded and shown as it was; the reader
+// has said why in one box.
 int Load_Universe(const char* szPath) {
     int bWasLoaded = gDatabaseLoaded;
     int nTeamCount = gActiveTeamCount;
@@ -71,8 +58,6 @@ int Load_Universe(const char* szPath) {
     if (!Load_Game_File(szPath)) {
         gActiveTeamCount = nTeamCount;
         gDatabaseLoaded = bWasLoaded;
-        Show_News_Page(0);
-        Show_Load_Failure(szPath);
         return 0;
     }
     gLiveGame = NULL;

@@ -10,6 +10,7 @@
 
 #include <dirent.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -222,6 +223,53 @@ int Platform_Rename_File(const char* szFrom, const char* szTo) {
 int Platform_Sync_File(FILE* pFile) {
     if (!pFile || fflush(pFile) != 0) return 0;
     return fsync(fileno(pFile)) == 0 ? 1 : 0;
+}
+
+FILE* Platform_Create_Temporary_File(const char* szPath, char* szOut, size_t nOut) {
+    char szTarget[4096];
+    if (!szPath || !szOut || nOut == 0) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    Platform_Resolve_Path(szPath, szTarget, sizeof(szTarget));
+    if (!szTarget[0]) {
+        errno = ENOENT;
+        return nullptr;
+    }
+    // The name only needs to be new: a clash is a retry, never an open of someone else's file.
+    static unsigned s_uSerial = 0;
+    const int kAttempts = 100;
+    for (int n = 0; n < kAttempts; n++) {
+        int nLength = snprintf(szOut, nOut, "%s.%d-%u.tmp", szTarget, (int)getpid(), ++s_uSerial);
+        if (nLength < 0 || (size_t)nLength >= nOut) {
+            errno = ENAMETOOLONG;
+            return nullptr;
+        }
+        int nFile = open(szOut, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (nFile < 0 && errno == EEXIST) continue;
+        if (nFile < 0) return nullptr;
+        FILE* pFile = fdopen(nFile, "wb");
+        if (!pFile) {
+            int nError = errno;
+            close(nFile);
+            unlink(szOut);
+            errno = nError;
+            return nullptr;
+        }
+        Note_Created(szOut);
+        return pFile;
+    }
+    errno = EEXIST;
+    return nullptr;
+}
+
+int Platform_Is_Read_Only_File(const char* szPath) {
+    char szResolved[4096];
+    struct stat st;
+    if (!Platform_Resolve_Path(szPath, szResolved, sizeof(szResolved)) ||
+        stat(szResolved, &st) != 0 || !S_ISREG(st.st_mode))
+        return 0;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 int Platform_Make_Directory(const char* szPath) {

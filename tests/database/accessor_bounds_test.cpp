@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "database_test_fixture.h"
+#include "personnel/personnel.h"
 
 static SAVED_STATE gBlockBefore;
 

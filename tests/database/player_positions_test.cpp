@@ -1,5 +1,6 @@
 // Positions: roles, groups, sides, names, quotas and unit windows.
 #include "fixtures/fixture_league.h"
+#include "personnel/personnel.h"
 #include "player_test_fixture.h"
 
 TEST_F(PlayerTest, RolesTranslateToTheirPositions) {

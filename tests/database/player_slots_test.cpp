@@ -160,3 +160,43 @@ TEST_F(PlayerTest, DeletingAllLeaguePlayersKeepsThePseudoTeams) {
     EXPECT_EQ(Find_Free_Player_Slot(0), 0);
     EXPECT_EQ(Find_Free_Player_Slot(FREE_AGENT_TEAM), 2);
 }
+
+static std::vector<GAME*> sRefilledGames;
+
+static void Note_Lineup_Refill(GAME* pGame) {
+    sRefilledGames.push_back(pGame);
+}
+
+// A swap refills the live game's lineups only when it touches one of its teams and a team of the
+// game is shown play by play.
+TEST_F(PlayerTest, SwapRefillsTheLineupsOfTheShownLiveGame) {
+    Add_Team(2, "Carrick", "Owls");
+    for (int nTeam = 0; nTeam < 3; nTeam++)
+        Fill_Roster(nTeam, 2, 100 * (nTeam + 1));
+    static GAME game;
+    memset(&game, 0, sizeof(game));
+    game.anTeams[VISITOR_SIDE] = 0;
+    game.anTeams[HOME_SIDE] = 1;
+    Set_Team_Schedule_Stat(1, gCurrentWeek, SCHEDULE_OPPONENT, 1);  // the home team holds the flag
+    Set_Live_Lineup_Refill(Note_Lineup_Refill);
+    struct {
+        int nTeam;
+        int bLive;
+        int bShown;
+        size_t nRefills;
+    } cases[] = {
+        {0, 1, 1, 1}, {1, 1, 1, 1}, {2, 1, 1, 0}, {0, 1, 0, 0}, {0, 0, 1, 0},
+    };
+    for (const auto& c : cases) {
+        sRefilledGames.clear();
+        gLiveGame = c.bLive ? &game : NULL;
+        Set_Calendar_PBP_Flag(gCurrentWeek, 1, c.bShown);
+        ASSERT_EQ(Get_Calendar_PBP_Flag(1, gCurrentWeek) != 0, c.bShown != 0);
+        ASSERT_TRUE(Swap_Players(c.nTeam, 0, c.nTeam, 1));
+        EXPECT_EQ(sRefilledGames.size(), c.nRefills) << c.nTeam << c.bLive << c.bShown;
+        if (c.nRefills > 0)
+            EXPECT_EQ(sRefilledGames[0], &game);
+    }
+    gLiveGame = NULL;
+    Set_Live_Lineup_Refill(NULL);
+}

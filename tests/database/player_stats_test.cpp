@@ -116,6 +116,8 @@ TEST_F(PlayerStatsTest, PasserRatingLimits) {
     EXPECT_EQ(Compute_Passer_Rating(100, 100, 2000, 20, 0), 1583);
     EXPECT_EQ(Compute_Passer_Rating(400, 260, 3000, 20, 10), 937);
     EXPECT_EQ(Compute_Passer_Rating(10, 0, -50, 0, 10), 0);
+    // Counts far beyond the attempts, as a damaged file may hold them, still rate at the top.
+    EXPECT_EQ(Compute_Passer_Rating(1, 100000000, 100000000, 100000000, 0), 1583);
 }
 
 TEST_F(PlayerStatsTest, AQuarterbackWithoutAttemptsRatesOnInterceptionsAlone) {

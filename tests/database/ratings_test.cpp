@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "database_test_fixture.h"
+#include "personnel/personnel.h"
 #include "tools/tools.h"
 
 class RatingsTest : public DatabaseTest {
@@ -125,6 +126,15 @@ TEST_F(RatingsTest, PositionValuesOfTheWorkedExamples) {
     EXPECT_FLOAT_EQ(Get_Player_Overall_Rating(0, 2), 74.152f);
     EXPECT_FLOAT_EQ(Compute_Position_Rating(0, 0, 15), 35.0f);
     EXPECT_FLOAT_EQ(Compute_Position_Rating(41, 0, POS_K), 40.5f);  // every rating reads 20
+}
+
+// Ratings stored far below the floor read as the floor, so no overall needs a broken-overall
+// repair (below 25) wherever it is read.
+TEST_F(RatingsTest, NoOverallFallsBelowThirtyFive) {
+    for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
+        Add_Rated_Player(0, nPosition, -500.0f);
+        EXPECT_GE(Get_Player_Overall_Rating(0, 0), 35.0f) << nPosition;
+    }
 }
 
 TEST_F(RatingsTest, SpecialistsAreValuedTowardSeventyFive) {

@@ -1,4 +1,5 @@
 // Finding players by position, unit and order; availability; draft picks; releases.
+#include "personnel/personnel.h"
 #include "records_fixture.h"
 
 class RosterQueryTest : public TwoTeamTest {

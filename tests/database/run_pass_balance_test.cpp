@@ -2,6 +2,7 @@
 // check that fits a team's defence to its roster.
 #include "database_test_fixture.h"
 #include "fixtures/fixture_league.h"
+#include "personnel/personnel.h"
 
 namespace {
 

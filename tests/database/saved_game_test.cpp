@@ -1,5 +1,10 @@
 // The saved-game file: its bytes, the round trip of a whole league, the two compression levels,
 // saves that fail and files that cannot be loaded.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "fixtures/fixture_league.h"
 #include "saved_game_fixture.h"
 #include "setup/setup.h"
@@ -19,10 +24,6 @@ void Write_Int32(BYTES* pData, size_t nAt, int nValue) {
         return;
     for (int k = 0; k < 4; k++)
         (*pData)[nAt + k] = (uint8_t)((uint32_t)nValue >> (8 * k));
-}
-
-bool Exists(const std::string& stPath) {
-    return std::ifstream(stPath).good();
 }
 
 }  // namespace
@@ -107,7 +108,8 @@ TEST_F(SavedGameTest, LoadUniverseGivesTheSavedLeagueBack) {
     EXPECT_EQ(nSlot, 7);
 }
 
-// Every kind of file that cannot be loaded leaves the league as it was, still loaded, and says so.
+// Every kind of file that cannot be loaded leaves the league as it was (the page shown as well),
+// still loaded, and says why in one box.
 TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
     Build_Fixture_League();
     ASSERT_EQ(Save_Game_File("good.vnt", NULL), SAVE_OK);
@@ -115,6 +117,7 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
     Set_Team_String(0, TEAM_NICKNAME, "Changed");  // a load that went through would undo this
     gDatabaseLoaded = 1;
     gActiveTeamCount = FIXTURE_TEAM_COUNT;
+    gCurrentPage = 40036;  // the Calendar page, which a failed load leaves on show
 
     BYTES lower = good;
     memcpy(lower.data(), "rurozevizodir", 13);
@@ -138,7 +141,7 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
     const std::string stReadErrorEnd = "\".\n\nThere was an error in reading the file.";
     const struct {
         const char* szPath;
-        const char* szFirstBox;  // "" when Load_Universe's message is the only one
+        const char* szBox;  // "" for the message of a file that could not be read
     } kCases[] = {
         {"missing.vnt",
          "File Load Error|Couldn't open \"missing.vnt\".\n\nPlease re-install Football Vanto."},
@@ -159,18 +162,18 @@ TEST_F(SavedGameTest, BadFilesLeaveTheLeagueAndSayWhy) {
         EXPECT_TRUE(Is_League(pBefore.get()));
         EXPECT_EQ(Is_Database_Loaded(), 1);
         EXPECT_EQ(gActiveTeamCount, FIXTURE_TEAM_COUNT);
-        std::vector<std::string> expected;
-        if (test.szFirstBox[0])
-            expected.push_back(test.szFirstBox);
-        expected.push_back(stReadError + test.szPath + stReadErrorEnd);
-        EXPECT_EQ(Boxes(), expected);
+        std::string stBox = test.szBox[0] ? test.szBox : stReadError + test.szPath + stReadErrorEnd;
+        EXPECT_EQ(Boxes(), std::vector<std::string>{stBox});
     }
 
     // The default universe has its own words.
+    std::filesystem::create_directories("Databases");
+    Write_File("Databases/Universe-2019.dat", truncated);
     Test_Clear_Transcript();
     EXPECT_EQ(Load_Universe("databases/UNIVERSE-2019.DAT"), 0);
-    ASSERT_EQ(Boxes().size(), 2u);
-    EXPECT_EQ(Boxes()[1], "Read Error|Couldn't load game data. Please re-install Football Vanto.");
+    EXPECT_EQ(Boxes(),
+              std::vector<std::string>{
+                  "Read Error|Couldn't load game data. Please re-install Football Vanto."});
 }
 
 // The reader takes a chunk length of up to 459,505 bytes, and a body larger than the block fails
@@ -228,7 +231,48 @@ TEST_F(SavedGameTest, FailedSaveKeepsTheOldFileAndTheUnsavedState) {
     EXPECT_EQ(Save_Game_File("keep.vnt", NULL), SAVE_WRITE_FAILED);
     EXPECT_EQ(gTeamChecksum, nChecksum);
     EXPECT_EQ(Read_File("keep.vnt"), before);
-    EXPECT_FALSE(Exists("keep.vnt.tmp"));
+    EXPECT_EQ(std::string(Get_Save_Failure_Reason()),
+              "\"keep.vnt\" could not be written: the compression failed.");
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_EQ(entry.path().filename().string().rfind("keep.vnt.", 0), std::string::npos)
+            << entry.path();  // no temporary file left behind
+}
+
+// A save writes only a file of its own making: a link planted at its name is replaced, not
+// followed, and a saved game marked read-only is refused with the reason, as is a missing folder.
+TEST_F(SavedGameTest, SaveWritesOnlyItsOwnFileAndSaysWhyItFails) {
+    Build_Fixture_League();
+    const BYTES kVictim = {7, 7, 7};
+    Write_File("victim.txt", kVictim);
+    ASSERT_EQ(symlink("victim.txt", "linked.vnt"), 0);
+    ASSERT_EQ(symlink("victim.txt", "game.vnt.tmp"), 0);  // where a save once wrote first
+    EXPECT_EQ(Save_Game_File("linked.vnt", NULL), SAVE_OK);
+    EXPECT_EQ(Save_Game_File("game.vnt", NULL), SAVE_OK);
+    EXPECT_EQ(Read_File("victim.txt"), kVictim);
+    EXPECT_FALSE(std::filesystem::is_symlink("linked.vnt"));
+    EXPECT_EQ(Read_File("linked.vnt"), Read_File("game.vnt"));
+    EXPECT_STREQ(Get_Save_Failure_Reason(), "");
+
+    const BYTES kLocked = {1, 2, 3};
+    Write_File("locked.vnt", kLocked);
+    ASSERT_EQ(chmod("locked.vnt", 0444), 0);
+    const struct {
+        const char* szPath;
+        int nResult;
+        const char* szReason;
+    } kCases[] = {
+        {"locked.vnt", SAVE_NOT_CREATED,
+         "\"locked.vnt\" was not replaced: the file is read-only; save under another name or make "
+         "it writable."},
+        {"no_such_folder/game.vnt", SAVE_NOT_CREATED,
+         "\"no_such_folder/game.vnt\" could not be created: No such file or directory."},
+    };
+    for (const auto& test : kCases) {
+        SCOPED_TRACE(test.szPath);
+        EXPECT_EQ(Save_Game_File(test.szPath, NULL), test.nResult);
+        EXPECT_EQ(std::string(Get_Save_Failure_Reason()), test.szReason);
+    }
+    EXPECT_EQ(Read_File("locked.vnt"), kLocked);
 }
 
 // The question is asked only when the teams changed since the last save.
@@ -275,7 +319,8 @@ TEST_F(SavedGameTest, RecordsAreRebuiltFromTheSchedule) {
 // playoff win stay in last season's row, and the new season's row comes back empty from the load.
 TEST_F(SavedGameTest, OffSeasonLoadLeavesTheNewSeasonEmpty) {
     Build_Fixture_League();
-    gPostseasonWeeks[0] = 17;
+    for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
+        gPostseasonWeeks[n] = 17 + n;
     Schedule_Game(0, 1, 0, 4, 14, 21);
     Schedule_Game(17, 1, 0, 5, 3, 24);
     gSeasonNumber = 0;

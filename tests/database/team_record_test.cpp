@@ -1,5 +1,6 @@
 // The team record's fields, labels, returners, whole-record copies and the user preferences.
 #include "database_test_fixture.h"
+#include "personnel/personnel.h"
 
 TEST_F(DatabaseTest, ClearedLeagueHasNoTeamsInUse) {
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {

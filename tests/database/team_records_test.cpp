@@ -214,6 +214,13 @@ TEST_F(TeamRecordsTest, DerivedTotalsPairCategoriesForATeamButNotForTheLeague) {
     EXPECT_EQ(Get_Team_Totals_Stat(0, 3, TOTALS_CURRENT, 8), 0);
 }
 
+// Totals as large as a loaded league may hold add up without wrapping round.
+TEST_F(TeamRecordsTest, LeagueTotalsHoldAtTheIntsLimit) {
+    for (int nTeam : {0, 1})
+        Set_Team_Totals_Stat(nTeam, 0, TOTALS_CURRENT, 8, 2000000000);
+    EXPECT_EQ(Get_League_Totals_Stat(0, TOTALS_CURRENT, 8), INT32_MAX);
+}
+
 TEST_F(TeamRecordsTest, TotalsWritesCheckEveryIndex) {
     const struct {
         int nTeam, nCategory, nSeason, nStat;

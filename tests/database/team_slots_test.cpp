@@ -1,6 +1,7 @@
 // Swapping, sorting, compacting and erasing teams: every stored team reference must follow its
 // team to the new number.
 #include "database_test_fixture.h"
+#include "personnel/personnel.h"
 
 #include <set>
 

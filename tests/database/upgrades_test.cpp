@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "fixtures/fixture_league.h"
+#include "personnel/personnel.h"
 #include "saved_game_fixture.h"
 
 namespace {
@@ -47,9 +48,11 @@ size_t Vital_At(size_t nTeam, int nSlot, int nStat) {
 }
 
 // Two league teams in use in an old block of either layout: the others are marked not in use.
-void Put_Two_Teams(OLD_BLOCK* pBlock, size_t nTeamSize) {
+// Teams 0 and 1 in use, both in city 0, the one city of the block's city table at nCities.
+void Put_Two_Teams(OLD_BLOCK* pBlock, size_t nTeamSize, size_t nCities) {
     for (int nTeam = 2; nTeam < LEAGUE_TEAM_COUNT; nTeam++)
         pBlock->Put(Team_At(nTeamSize, nTeam) + 62660 + 4 * TEAM_CONTROL, CONTROL_NOT_IN_USE);
+    pBlock->Put_Text(nCities, "Riverton");
 }
 
 }  // namespace
@@ -86,7 +89,7 @@ TEST(SavedGameVersions, HeaderDigitsAndRoutes) {
 // 0..99; then it gets the new-game defaults, no draft under way and the player fields of today.
 TEST_F(SavedGameTest, OldUniverseFileIsConvertedAndUpgraded) {
     OLD_BLOCK old(kUniverseSize);
-    Put_Two_Teams(&old, kUniverseTeam);
+    Put_Two_Teams(&old, kUniverseTeam, 2809012);
     old.Put(2112 + 4 * UNIVERSE_FIRST_YEAR, 2000);
     size_t nTeam1 = Team_At(kUniverseTeam, 1);
     old.Put_Text(nTeam1 + 2 * TEAM_STRING_SIZE, "Foxes");
@@ -142,7 +145,7 @@ TEST_F(SavedGameTest, OldUniverseFileIsConvertedAndUpgraded) {
 // teams keep their first 80 players; slots 80..99 come out empty.
 TEST_F(SavedGameTest, OldSavedBlockKeepsGamesLinesAndRecordBook) {
     OLD_BLOCK old(kOldBlockSize);
-    Put_Two_Teams(&old, kOldBlockTeam);
+    Put_Two_Teams(&old, kOldBlockTeam, 4096248);
     old.Put(2112 + 4 * UNIVERSE_FIRST_YEAR, 2004);
     size_t nTeam0 = Team_At(kOldBlockTeam, 0);
     old.Put(Vital_At(nTeam0, 0, VITAL_PLAYER_ID), 9000);

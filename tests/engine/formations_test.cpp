@@ -1,5 +1,6 @@
 // The formation table, the formation lineups and the players on the field.
 #include "engine_test_fixture.h"
+#include "personnel/personnel.h"
 
 #define KICKER_SLOT 51
 #define FIRST_RB_SLOT 3
@@ -145,6 +146,26 @@ TEST_F(EngineTest, OnFieldPlayersFollowTheLineup) {
     Set_Team_Stat(TEST_VISITOR, TEAM_DEFENSIVE_SCHEME, 1);
     Set_Default_Formations(pGame);
     EXPECT_EQ(pGame->anFormations[VISITOR_SIDE], FORMATION_3_4);
+}
+
+// A roster beyond the game record's 80 slots dresses only its first 80: a starter in slot 85
+// gives way to the best player below it, and a lineup that names him leaves his spot empty.
+TEST_F(EngineTest, OnlyTheSlotsTheGameListsTakeTheField) {
+    const int kFarSlot = GAME_ROSTER_SLOTS + 5;
+    ASSERT_EQ(Swap_Players(TEST_HOME, 0, TEST_HOME, kFarSlot), 1);  // QB1 to slot 85
+    Fill_Team_Formation_Lineups(TEST_HOME, LINEUP_MODE_STARTERS);
+    int nFarId = Get_Player_ID(TEST_HOME, kFarSlot);
+    for (int nFormation = 0; nFormation < FORMATION_COUNT; nFormation++)
+        for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++)
+            ASSERT_NE(gTeams[TEST_HOME].aanFormationLineups[nFormation][nSpot], nFarId)
+                << nFormation << "/" << nSpot;
+    EXPECT_EQ(gTeams[TEST_HOME].aanFormationLineups[FORMATION_PRO_SET][0],
+              Fixture_Player_Id(TEST_HOME, 1));  // QB2
+
+    Set_Formation_Lineup_Entry(FORMATION_PRO_SET, TEST_HOME, 0, nFarId);
+    Set_Default_Formations(pGame);
+    EXPECT_EQ(pGame->aabOnField[HOME_SIDE][0], ON_FIELD_EMPTY);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEST_HOME, kFarSlot, VITAL_ON_FIELD), 0);
 }
 
 // The formations the two calls line up in.

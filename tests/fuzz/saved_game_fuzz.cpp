@@ -2,6 +2,7 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "fuzz/fuzz_support.h"
+#include "fuzz/saved_game_mutator.h"
 #include "shell/shell.h"
 
 #define FUZZ_GAME_FILE "fuzz.vnt"
@@ -15,4 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
         Save_Game_File(FUZZ_SAVE_FILE, NULL);
     }
     return 0;
+}
+
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* pData, size_t nSize, size_t nMaxSize,
+                                          unsigned int uSeed) {
+    return Mutate_Saved_Game(pData, nSize, nMaxSize, uSeed);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -180,6 +181,42 @@ TEST_F(UniverseSeason, AStoppedAdvanceEndsAfterItsWeek) {
     EXPECT_EQ(gRunTargetWeek, 0);
     Advance_Weeks(0);  // nothing played, the after-steps still run
     EXPECT_EQ(gCurrentWeek, 1);
+}
+
+// Every auto-save is written inside an advance; a league resumed from one plays on.
+TEST_F(UniverseSeason, ALeagueResumedFromItsAutoSavePlaysOn) {
+    Start_Season(0);
+    gAutoSave = 1;
+    Advance_Weeks(1);  // saved before week 0 is played
+    ASSERT_EQ(gCurrentWeek, 1);
+    ASSERT_NE(Load_Universe(AUTO_SAVE_FILE_NAME), 0);
+    EXPECT_EQ(gCurrentWeek, 0);
+    EXPECT_EQ(gAdvanceInProgress, 0);
+    EXPECT_EQ(gSimulationRunning, 0);
+    EXPECT_EQ(gRunTargetWeek, 0);
+    gAllTeamsComputer = 1;  // the load hands the teams back to their managers
+    Advance_Weeks(2);
+    EXPECT_EQ(gCurrentWeek, 2);
+    Expect_Rows_Agree(2);
+}
+
+// An auto-save that cannot be written says why in one box, and the advance goes on.
+TEST_F(UniverseSeason, AFailedAutoSaveSaysWhyAndPlaysOn) {
+    Start_Season(0);
+    gAutoSave = 1;
+    std::ofstream(AUTO_SAVE_FILE_NAME) << "kept";
+    ASSERT_EQ(chmod(AUTO_SAVE_FILE_NAME, 0444), 0);
+    Test_Set_Strict(false);
+    Test_Clear_Transcript();
+    Advance_Weeks(1);
+    EXPECT_EQ(gCurrentWeek, 1);
+    const auto& transcript = Test_Get_Transcript();
+    ASSERT_EQ(transcript.size(), 1u);
+    EXPECT_EQ(transcript[0].stCaption, "Auto Save");
+    EXPECT_EQ(transcript[0].stText,
+              "Football Vanto could not auto-save the game file!\n\n\"[Auto Save].vnt\" was not "
+              "replaced: the file is read-only; save under another name or make it writable.");
+    EXPECT_EQ(Read_Text(AUTO_SAVE_FILE_NAME), "kept");
 }
 
 // The advance is stopped after a number of message pumps: the engine pumps once a play.

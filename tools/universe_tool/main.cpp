@@ -225,7 +225,8 @@ static int Save_Universe(const char* szPath, int bFillDraftPool) {
     gCommissionerMode = 0;
     Set_Skin_Name(DEFAULT_SKIN);
     if (Save_Game_File(szPath, NULL) != SAVE_OK) {
-        fprintf(stderr, "universe_tool: could not write %s\n", szPath);
+        fprintf(stderr, "universe_tool: could not write %s: %s\n", szPath,
+                Get_Save_Failure_Reason());
         return 0;
     }
     printf(

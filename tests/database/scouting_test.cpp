@@ -1,6 +1,6 @@
 // The scouting error: the user's scouting level and divisor, the error of one player worked out
 // by hand, its stability within a month, how a shown value moves, and the letter grades.
-#include "new_player_test_support.h"
+#include "personnel/new_player_test_support.h"
 
 #define SCOUTED_TEAM 5
 #define SCOUTED_SLOT 60

@@ -1,9 +1,8 @@
-// The card game's skills, value and salary tier of a player.
+// The card game's skills, value and salary tier of a player, read as derived statistics.
 #include <math.h>
 #include <stdint.h>
 
 #include "database/database.h"
-#include "reports/reports.h"
 
 #define GRIDIRON_SKILL_COUNT (LAST_GRIDIRON_SKILL - FIRST_GRIDIRON_SKILL + 1)
 // A skill's term is what the skill has above this level: a reserve's card is cheap, and the cubes

@@ -6,7 +6,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "personnel/personnel.h"
 
 #define NO_TEAM_SCOUTING_LEVEL 1000
 #define RANKED_SCOUTING_FLOOR 500  // budgets from here on count by league rank

@@ -7,7 +7,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "personnel/personnel.h"
 
 #define FULL_VALUE_THRESHOLD 1500  // thousands: above this production counts in full
 #define RETURN_HALF_LIMIT 100

@@ -1,7 +1,7 @@
-// The game clock: period lengths, the time left and whether the game has ended.
+// The game clock of a game record: period lengths, the time left and whether the game has ended.
 #include <stdlib.h>
 
-#include "engine/engine.h"
+#include "database/database.h"
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define UNTIMED_SECONDS_LEFT 9000

@@ -3,7 +3,7 @@
 // ages of the positions.
 #include <math.h>
 
-#include "new_player_test_support.h"
+#include "personnel/new_player_test_support.h"
 
 #define AGING_TEAM 0
 #define AGING_SLOT 60

@@ -30,6 +30,14 @@ void Check_Team_Defensive_Scheme(int nTeam) {
         Set_Team_Defensive_Scheme(nTeam, SCHEME_4_3);
 }
 
+void Check_Computer_Team_Rosters(void) {
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (Is_Team_Active(nTeam) &&
+            (Get_Team_Stat(nTeam, TEAM_CONTROL) != CONTROL_HUMAN || gAllTeamsComputer))
+            Check_Team_Defensive_Scheme(nTeam);
+    }
+}
+
 // ---- the repairs of old files -------------------------------------------------------------------
 
 // Teams that played the 3-4 in a 32-team league, by slot.

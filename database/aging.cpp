@@ -7,7 +7,6 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "personnel/personnel.h"
 
 #define RANDOM_SPAN 4294967295.0
 #define PERCENT 100.0f
@@ -152,7 +151,7 @@ void Age_Player_Ratings(int nTeam, int nSlot, int bReal) {
 
     float fSetting = Get_Decline_Setting() + PERCENT;
     if (bReal) {
-        int nOverall = (int)Get_Checked_Overall_Rating(nTeam, nSlot);
+        int nOverall = (int)Get_Player_Overall_Rating(nTeam, nSlot);
         if (nOverall > STAR_OVERALL) {
             int nChance = ((int)fSetting * (nOverall - STAR_OVERALL) + 50) / 100;
             int nDraw = Draw_Random(100);

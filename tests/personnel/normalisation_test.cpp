@@ -2,7 +2,8 @@
 // rescaling to the target spread and the pull of every value into range.
 #include <math.h>
 
-#include "database_test_fixture.h"
+#include "database/database_test_fixture.h"
+#include "personnel/personnel.h"
 
 class NormalisationTest : public DatabaseTest {
 protected:
