@@ -392,6 +392,12 @@ void Install_Team_Logos(void);
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
 
+// ---- the card game's franchises and their helmet art (franchises.cpp) ---------------------------
+#define FRANCHISE_COUNT 32
+// The franchise 0..31 of a team abbreviation in the current season; 26 for one no franchise has.
+int Get_Franchise_Index(const char* szAbbreviation);
+void Get_Helmet_Image_Path(char* szOut, int nSize, int nTeam, int bFacing);
+
 // ---- sortable player lists' columns (listview_columns.cpp) -------------------------------------
 // LIST_KIND: which list's column layout the list views read and write.
 enum LIST_KIND {

@@ -28,12 +28,6 @@ int Decode_Gridiron_Play_Field(int nField, int nByte);
 void Set_Play_Gridiron_Field(int nTeam, int nPlay, int nField, int nValue);
 int Get_Play_Gridiron_Field(int nTeam, int nPlay, int nField);
 
-// ---- franchise art (franchises.cpp) -------------------------------------------------------------
-#define FRANCHISE_COUNT 32
-// The franchise 0..31 of a team abbreviation in the current season; 26 for one no franchise has.
-int Get_Franchise_Index(const char* szAbbreviation);
-void Get_Helmet_Image_Path(char* szOut, int nSize, int nTeam, int bFacing);
-
 // ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;
 // Position groups of the game's player counters; a quarterback has a group of his own.

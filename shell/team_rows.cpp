@@ -1,7 +1,6 @@
 // Owner-drawn rows of team list boxes and combo boxes: the team's label, and the user's team
 // marked with its helmet at the right.
 #include "database/database.h"
-#include "reports/reports.h"
 #include "shell/shell.h"
 
 #define TEAM_ROW_TEXT_SIZE 256

@@ -2,7 +2,6 @@
 #include <strings.h>
 
 #include "database/database.h"
-#include "reports/reports.h"
 
 #define FRANCHISE_ABBREVIATION_SIZE 8
 #define FRANCHISE_BALTIMORE_MOVED 13  // the franchise that played as BAL before it moved
