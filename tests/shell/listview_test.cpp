@@ -325,6 +325,29 @@ TEST_F(ListviewTest, ChooserRowsAndPresetsChangeTheColumns) {
     EXPECT_EQ(Header(3), "PAT %");
 }
 
+// A refill keeps the selected player; refreshing the cells re-sorts by a column that changes
+// during play.
+TEST_F(ListviewTest, RefillKeepsTheSelectionAndRefreshResorts) {
+    Show_Team(LISTVIEW_TEST_TEAM);
+    m_pList->nSort = 0;
+    Click_Column(3);  // Overall
+    int nLast = Rows().back();
+    int nTeam = nLast / 100, nSlot = nLast % 100;
+    Select_Listview_Player(m_pList.get(), nTeam, nSlot);
+    Fill_Listview(m_pList.get(), nullptr);
+    int nSelectedTeam = 0, nSelectedSlot = 0;
+    EXPECT_EQ(Get_Listview_Selected_Player(m_pList.get(), &nSelectedTeam, &nSelectedSlot), nLast);
+    EXPECT_EQ(nSelectedTeam * 100 + nSelectedSlot, nLast);
+
+    for (int nRating = 0; nRating < RATING_COUNT; nRating++)
+        Set_Player_Rating(nTeam, nSlot, 99.0f, nRating);
+    Refresh_Listview_Cells(m_pList.get());
+    EXPECT_EQ(Rows().front(), nLast);
+    Clear_Listview_Selection(m_pList.get());
+    EXPECT_EQ(Get_Listview_Selected_Player(m_pList.get(), &nSelectedTeam, &nSelectedSlot), -1);
+    EXPECT_EQ(nSelectedSlot, 255);
+}
+
 // The list's own notifications: a column click sorts, a right click on the header opens its menu,
 // whose Default Column Headings takes the kind's default list back.
 TEST_F(ListviewTest, ColumnClicksSortAndTheHeaderMenuRestoresDefaults) {
