@@ -4,7 +4,7 @@
 #include "shell/shell.h"
 
 #define CHOOSER_EMPTY_ROW (-1)
-#define CHOOSER_TAB_STOP 48
+#define CHOOSER_TAB_STOP 60  // dialog units: room for the widest header
 #define CHOOSER_HELP_BUTTON 9
 
 static SORTABLE_LISTVIEW* gChooserList = nullptr;

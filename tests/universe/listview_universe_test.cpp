@@ -1,6 +1,6 @@
 // The sortable player list over the default universe, headless: every player of the league in
 // one list (the time it takes is printed), and a team's roster sorted by Overall, with last
-// season's stat lines, saved as a picture.
+// season's stat lines, saved as a picture with the Stat Column Chooser opened on it.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,6 +12,7 @@
 
 #include "database/database.h"
 #include "platform/test_api.h"
+#include "resources/resource.h"
 #include "shell/shell.h"
 
 namespace {
@@ -109,6 +110,16 @@ TEST_F(ListviewUniverseTest, RosterSortedByOverallAsAPicture) {
     std::string stPicture = m_stHere + "/roster-sorted-by-overall.png";
     EXPECT_TRUE(Test_Snapshot_Window(m_hParent, true, stPicture));
     std::printf("%s\n", stPicture.c_str());
+
+    // The chooser opened on the list, its rows of the shown columns selected.
+    std::string stChooser = m_stHere + "/stat-column-chooser.png";
+    Test_Script_Dialog(IDD_STAT_COLUMN_CHOOSER, [&](HWND hDlg) {
+        EXPECT_TRUE(Test_Snapshot_Dialog(hDlg, stChooser));
+        EXPECT_EQ(SendDlgItemMessageA(hDlg, IDC_COLUMN_LIST, LB_GETSELCOUNT, 0, 0),
+                  m_pList->nColumnCount - 1);  // every shown column but Name
+    });
+    Open_Stat_Column_Chooser(m_pList.get());
+    std::printf("%s\n", stChooser.c_str());
 }
 
 }  // namespace
