@@ -28,6 +28,11 @@ int Decode_Gridiron_Play_Field(int nField, int nByte);
 void Set_Play_Gridiron_Field(int nTeam, int nPlay, int nField, int nValue);
 int Get_Play_Gridiron_Field(int nTeam, int nPlay, int nField);
 
+// ---- the writers of the box score and the season reports (report_writers.cpp) ----------------
+// Installs them as the engine's report sink: the program, its tools and the tests that read box
+// scores or season reports call it once at start-up.
+void Install_Report_Writers(void);
+
 // ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;
 // Position groups of the game's player counters; a quarterback has a group of his own.
