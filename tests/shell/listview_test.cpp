@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/listview_host.h"
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
 #include "platform/test_api.h"
@@ -18,10 +19,6 @@
 namespace {
 
 #define LISTVIEW_TEST_TEAM 2
-
-LRESULT CALLBACK Listview_Test_Parent_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
 
 class ListviewTest : public ::testing::Test {
 protected:
@@ -34,14 +31,7 @@ protected:
         Build_Fixture_League();
         gListKind = LIST_KIND_ROSTER;
         Reset_Listview_Column_Preferences();
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = Listview_Test_Parent_Proc;
-        wc.lpszClassName = "ListviewTestParent";
-        RegisterClassA(&wc);
-        m_hParent = CreateWindowExA(0, "ListviewTestParent", "LVD_Roster", WS_OVERLAPPEDWINDOW,
-                                    0, 0, 900, 600, nullptr, nullptr, nullptr, nullptr);
-        m_hList = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0,
-                                  880, 560, m_hParent, nullptr, nullptr, nullptr);
+        m_hParent = Create_Listview_Host("LVD_Roster", 900, 600, &m_hList);
         ASSERT_NE(m_hList, nullptr);
         Init_Listview(m_pList.get(), m_hParent, m_hList);
     }

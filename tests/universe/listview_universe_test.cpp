@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/listview_host.h"
 #include "database/database.h"
 #include "platform/test_api.h"
 #include "resources/resource.h"
@@ -20,10 +21,6 @@ namespace {
 #define ROSTER_PICTURE_TEAM 0
 #define OVERALL_SORT 4  // column id 3 + 1
 #define LEAGUE_LIST_MINIMUM 2000
-
-LRESULT CALLBACK Universe_List_Parent_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
 
 class ListviewUniverseTest : public ::testing::Test {
 protected:
@@ -39,19 +36,7 @@ protected:
         ASSERT_NE(Load_Universe("Databases/Universe-2019.dat"), 0);
         gListKind = LIST_KIND_ROSTER;
         Reset_Listview_Column_Preferences();
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = Universe_List_Parent_Proc;
-        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "UniverseListParent";
-        RegisterClassA(&wc);
-        m_hParent = CreateWindowExA(0, "UniverseListParent", "Roster", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                    0, 0, 820, 640, nullptr, nullptr, nullptr, nullptr);
-        RECT rc;
-        GetClientRect(m_hParent, &rc);
-        m_hList = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 8, 8,
-                                  rc.right - 16, rc.bottom - 16, m_hParent, nullptr, nullptr,
-                                  nullptr);
+        m_hParent = Create_Listview_Host("Roster", 820, 640, &m_hList);
         ASSERT_NE(m_hList, nullptr);
         Init_Listview(m_pList.get(), m_hParent, m_hList);
         Load_Listview_Columns(m_pList.get());
