@@ -7,6 +7,7 @@
 #define HELP_FOLDER_SIZE 260
 #define HELP_PATH_SIZE 400
 #define HELP_ID_OWNER_MODE 1010
+#define HELP_SHELL_LAST_ERROR 32  // ShellExecuteA's answers up to this are errors
 
 struct HELP_TOPIC {
     int nId;
@@ -83,7 +84,15 @@ void Open_Help_Page(const char* szTopic) {
         Format_String(szPath, sizeof(szPath), "Help\\%s.htm", szTopic);
     else
         Format_String(szPath, sizeof(szPath), "%s\\Help\\%s.htm", szFolder, szTopic);
-    ShellExecuteA(Get_Main_Window(), "open", szPath, NULL, NULL, SW_SHOWNORMAL);
+    INT_PTR nResult =
+        (INT_PTR)ShellExecuteA(Get_Main_Window(), "open", szPath, NULL, NULL, SW_SHOWNORMAL);
+    if (nResult == SE_ERR_FNF)
+        Show_Message_Box("Help", "The help page \"%s\" was not found.", szPath);
+    else if (nResult <= HELP_SHELL_LAST_ERROR)
+        Show_Message_Box("Help",
+                         "No program to show the help pages was found. Install xdg-utils and a "
+                         "web browser, or open \"%s\" yourself.",
+                         szPath);
 }
 
 void Show_Help_Topic(int nId) {
