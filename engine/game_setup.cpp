@@ -1,7 +1,6 @@
 // Setting up a game: the record, the players who can be credited, weather, crowd, line-ups and
 // starters, then the game itself.
 #include "engine/engine.h"
-#include "pages/pages.h"
 #include "personnel/personnel.h"
 #include "setup/setup.h"
 

@@ -39,22 +39,6 @@ void Paint_Finances_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "news\\finance.jpg");
 }
 
-// STAND-IN(pages): paints the shown team's schedule with its results and lines.
-void Paint_Calendar_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "News\\Calendar.jpg");
-}
-// STAND-IN(pages): the calendar's column tabs, heading band and game rows.
-int Is_Calendar_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a week row with a played game opens the Games page.
-void Click_Calendar_Page(int x, int y) {
-    (void)x;
-    (void)y;
-}
-
 // STAND-IN(pages): paints the users' Hall of Fame table chosen by its tab.
 void Paint_Hall_Of_Fame_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "News\\Vnthof.jpg");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "database/database.h"
 
 // ---- state kept between paints ------------------------------------------------------------------
 #define FIELD_PLAYER_ROWS 34  // game-day side-panel rows, 17 a side
@@ -17,8 +18,6 @@ void Clear_Field_Player_Tables(void);
 INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // ---- the game-day screen ------------------------------------------------------------------------
-int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
-int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
 
 // ---- page dispatch (page_table.cpp, page_dispatch.cpp, page_colours.cpp) -----------------------
@@ -95,6 +94,51 @@ void Click_Draft_Page(int x, int y);
 void Paint_Games_Page(HDC hdc);
 int Click_Play_Selector(int x, int y);
 void Click_Game_Screen(int x, int y);
+
+// ---- the Calendar page (calendar_page.cpp, calendar_stat_text.cpp) -----------------------------
+enum CALENDAR_COLUMN {
+    CALENDAR_TOTAL_YARDS = 0,
+    CALENDAR_YARDS_ALLOWED,
+    CALENDAR_PASSING_YARDS,
+    CALENDAR_RUSHING_YARDS,
+    CALENDAR_PASS_DEFENSE,
+    CALENDAR_RUSH_DEFENSE,
+    CALENDAR_TURNOVERS,
+    CALENDAR_TAKEAWAYS,
+    CALENDAR_TURNOVER_MARGIN,
+    CALENDAR_POSSESSION,
+    CALENDAR_YARDS_PER_PLAY,
+    CALENDAR_YARDS_PER_PLAY_ALLOWED,
+    CALENDAR_THIRD_DOWN,
+    CALENDAR_FOURTH_DOWN,
+    CALENDAR_SACKS,
+    CALENDAR_SACKS_ALLOWED,
+    CALENDAR_RED_ZONE_SCORING,
+    CALENDAR_RED_ZONE_TOUCHDOWNS,
+    CALENDAR_POINT_SPREAD,
+    CALENDAR_OVER_UNDER,
+    CALENDAR_COLUMN_COUNT
+};
+#define CALENDAR_SHOWN_COLUMNS 5
+
+// A team's game of one schedule week.
+typedef struct CALENDAR_GAME {
+    int nOpponent;
+    int bHome;
+    int nVisitor;
+    int nHome;
+    int nIndex;     // the game record's index, or -1
+    GAME* pRecord;  // null while the week's game has no record
+    int bSetUp;     // the record has been set up at a kick-off
+    int bPlayed;    // over, and not after the current week
+} CALENDAR_GAME;
+
+int Find_Calendar_Game(int nTeam, int nWeek, CALENDAR_GAME* pGame);  // 0: no game that week
+// The text of a stat column for the team's game of the week; empty when there is none to show.
+void Get_Calendar_Stat_Text(int nTeam, int nWeek, int nColumn, char* szOut, int nSize);
+int Get_Calendar_Column_X(int k);             // the left edge of stat column k (0..5)
+int Get_Calendar_Week_Top(int nWeek);         // in design units
+int Get_Calendar_Week_At_Point(int x, int y);  // a week whose row has a game, or -1
 
 // ---- the start-up and champions pages (startup_page.cpp, champions_page.cpp) ------------------
 #define TITLE_LEVEL_NONE 0
