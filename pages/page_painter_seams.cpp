@@ -44,22 +44,6 @@ void Paint_Hall_Of_Fame_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "News\\Vnthof.jpg");
 }
 
-// STAND-IN(pages): paints the playoff bracket.
-void Draw_Playoffs_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "news\\playoffs.jpg");
-}
-// STAND-IN(pages): the bracket's games and links.
-int Is_Playoffs_Page_Point_Active(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a bracket game opens the Games page.
-void Handle_Playoffs_Page_Click(int x, int y) {
-    (void)x;
-    (void)y;
-}
-
 // STAND-IN(pages): paints the draft board of the shown round and year.
 void Paint_Draft_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "News\\Draft.jpg");

@@ -140,6 +140,13 @@ int Get_Calendar_Column_X(int k);             // the left edge of stat column k 
 int Get_Calendar_Week_Top(int nWeek);         // in design units
 int Get_Calendar_Week_At_Point(int x, int y);  // a week whose row has a game, or -1
 
+// ---- the Playoffs page (playoffs_page.cpp) -----------------------------------------------------
+int Get_Feeder_Slots(int nSlot, int* pnFeeders);  // 2 with the two feeders; 0 in the first round
+int Get_Bracket_Slot_State(int nSlot);  // 0 an empty seeded slot, 1 a seeded team, 2 fed by games
+void Get_Bracket_Slot_Rect(int nSlot, RECT* pRects);  // the slot's two text rectangles
+int Find_Game_Between(int nTeamA, int nTeamB);        // the last game record of the two, or -1
+void Get_Roman_Numeral(int n, char* szOut, int nSize);  // of title game n
+
 // ---- the start-up and champions pages (startup_page.cpp, champions_page.cpp) ------------------
 #define TITLE_LEVEL_NONE 0
 #define TITLE_LEVEL_DIVISION 5

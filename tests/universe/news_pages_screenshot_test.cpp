@@ -16,7 +16,7 @@ struct NEWS_PAGE_SHOT {
     const char* szName;
 };
 
-const NEWS_PAGE_SHOT kNewsPages[] = {{CALENDAR_PAGE, "calendar"}};
+const NEWS_PAGE_SHOT kNewsPages[] = {{CALENDAR_PAGE, "calendar"}, {PLAYOFFS_PAGE, "playoffs"}};
 
 class NewsPagesTest : public UniverseScreenshotTest {
 protected:
