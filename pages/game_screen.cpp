@@ -1,4 +1,4 @@
-// The game-day screen's figures and the animation of a watched play.
+// The game-day screen's animation of a watched play.
 #include "pages/pages.h"
 
 // STAND-IN(pages): paints one animation frame of the watched play on the game-day screen.
