@@ -18,41 +18,9 @@ void Click_Leaders_Page(int x, int y) {
     (void)y;
 }
 
-// STAND-IN(pages): paints the shown team's schedule with its results and lines.
-void Paint_Calendar_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "News\\Calendar.jpg");
-}
-// STAND-IN(pages): the calendar's column tabs, heading band and game rows.
-int Is_Calendar_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a week row with a played game opens the Games page.
-void Click_Calendar_Page(int x, int y) {
-    (void)x;
-    (void)y;
-}
-
 // STAND-IN(pages): paints the users' Hall of Fame table chosen by its tab.
 void Paint_Hall_Of_Fame_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "News\\Vnthof.jpg");
-}
-
-// STAND-IN(pages): paints the playoff bracket.
-void Draw_Playoffs_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "news\\playoffs.jpg");
-}
-// STAND-IN(pages): the bracket's games and links.
-int Is_Playoffs_Page_Point_Active(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a bracket game opens the Games page.
-void Handle_Playoffs_Page_Click(int x, int y) {
-    (void)x;
-    (void)y;
 }
 
 // STAND-IN(pages): paints the draft board of the shown round and year.

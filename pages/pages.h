@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "database/database.h"
 #include "platform/windows.h"
 
 // ---- state kept between paints ------------------------------------------------------------------
@@ -134,6 +135,58 @@ void Click_Draft_Page(int x, int y);
 void Paint_Games_Page(HDC hdc);
 int Click_Play_Selector(int x, int y);
 void Click_Game_Screen(int x, int y);
+
+// ---- the Calendar page (calendar_page.cpp, calendar_stat_text.cpp) -----------------------------
+enum CALENDAR_COLUMN {
+    CALENDAR_TOTAL_YARDS = 0,
+    CALENDAR_YARDS_ALLOWED,
+    CALENDAR_PASSING_YARDS,
+    CALENDAR_RUSHING_YARDS,
+    CALENDAR_PASS_DEFENSE,
+    CALENDAR_RUSH_DEFENSE,
+    CALENDAR_TURNOVERS,
+    CALENDAR_TAKEAWAYS,
+    CALENDAR_TURNOVER_MARGIN,
+    CALENDAR_POSSESSION,
+    CALENDAR_YARDS_PER_PLAY,
+    CALENDAR_YARDS_PER_PLAY_ALLOWED,
+    CALENDAR_THIRD_DOWN,
+    CALENDAR_FOURTH_DOWN,
+    CALENDAR_SACKS,
+    CALENDAR_SACKS_ALLOWED,
+    CALENDAR_RED_ZONE_SCORING,
+    CALENDAR_RED_ZONE_TOUCHDOWNS,
+    CALENDAR_POINT_SPREAD,
+    CALENDAR_OVER_UNDER,
+    CALENDAR_COLUMN_COUNT
+};
+#define CALENDAR_SHOWN_COLUMNS 5
+
+// A team's game of one schedule week.
+typedef struct CALENDAR_GAME {
+    int nOpponent;
+    int bHome;
+    int nVisitor;
+    int nHome;
+    int nIndex;     // the game record's index, or -1
+    GAME* pRecord;  // null while the week's game has no record
+    int bSetUp;     // the record has been set up at a kick-off
+    int bPlayed;    // over, and not after the current week
+} CALENDAR_GAME;
+
+int Find_Calendar_Game(int nTeam, int nWeek, CALENDAR_GAME* pGame);  // 0: no game that week
+// The text of a stat column for the team's game of the week; empty when there is none to show.
+void Get_Calendar_Stat_Text(int nTeam, int nWeek, int nColumn, char* szOut, int nSize);
+int Get_Calendar_Column_X(int k);             // the left edge of stat column k (0..5)
+int Get_Calendar_Week_Top(int nWeek);         // in design units
+int Get_Calendar_Week_At_Point(int x, int y);  // a week whose row has a game, or -1
+
+// ---- the Playoffs page (playoffs_page.cpp) -----------------------------------------------------
+int Get_Feeder_Slots(int nSlot, int* pnFeeders);  // 2 with the two feeders; 0 in the first round
+int Get_Bracket_Slot_State(int nSlot);  // 0 an empty seeded slot, 1 a seeded team, 2 fed by games
+void Get_Bracket_Slot_Rect(int nSlot, RECT* pRects);  // the slot's two text rectangles
+int Find_Game_Between(int nTeamA, int nTeamB);        // the last game record of the two, or -1
+void Get_Roman_Numeral(int n, char* szOut, int nSize);  // of title game n
 
 // ---- the start-up and champions pages (startup_page.cpp, champions_page.cpp) ------------------
 #define TITLE_LEVEL_NONE 0

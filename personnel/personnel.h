@@ -291,6 +291,19 @@ int Get_League_Unit_Score(int nUnit);  // the active teams' mean, truncated
 // The unit score x 1100 / the league's mean, rounded: 1100 for an average unit.
 int Get_Team_Unit_Index(int nTeam, int nUnit);
 
+// ---- the betting lines (betting_lines.cpp) ------------------------------------------------------
+// Tenths of a point. A positive spread favours the visitor; the home team gets 2.7 points.
+int Compute_Point_Spread(int nVisitor, int nHome);
+int Compute_Over_Under(int nVisitor, int nHome);
+int Round_To_Half_Point(int nTenths);  // the nearest multiple of 5, alike on both sides of 0
+int Shape_Point_Spread(int nRaw);      // compressed toward 29.5 points from 9.6, then rounded
+// The line stored in a game set up at its kick-off, else the pairing's line now; never writes.
+int Get_Game_Point_Spread(GAME* pGame, int nVisitor, int nHome);
+int Get_Game_Over_Under(GAME* pGame, int nVisitor, int nHome);
+void Format_Point_Tenths(char* szOut, int nSize, int nTenths);  // "%d" for whole points, else "%d.%d"
+// "Pick'em", or the favourite's abbreviation with the points: "-3.5 (ABC)".
+void Format_Point_Spread(GAME* pGame, int nVisitor, int nHome, char* szOut, int nSize);
+
 // ---- player creation (player_creation.cpp) ------------------------------------------------------
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
 
