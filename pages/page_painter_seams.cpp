@@ -18,22 +18,6 @@ void Click_Standings_Page(int x, int y) {
     (void)y;
 }
 
-// STAND-IN(pages): paints the four leader lists of the chosen categories.
-void Paint_Leaders_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "news\\leaders.jpg");
-}
-// STAND-IN(pages): the leaders page's category headings and the season switch.
-int Is_Leaders_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a heading opens its category chooser.
-void Click_Leaders_Page(int x, int y) {
-    (void)x;
-    (void)y;
-}
-
 // STAND-IN(pages): paints the league's finances in the chosen columns.
 void Paint_Finances_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "news\\finance.jpg");
@@ -72,22 +56,6 @@ int Is_Playoffs_Page_Point_Active(int x, int y) {
 }
 // STAND-IN(pages): a bracket game opens the Games page.
 void Handle_Playoffs_Page_Click(int x, int y) {
-    (void)x;
-    (void)y;
-}
-
-// STAND-IN(pages): paints the draft board of the shown round and year.
-void Paint_Draft_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "News\\Draft.jpg");
-}
-// STAND-IN(pages): the draft board's round and year arrows.
-int Get_Draft_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): an arrow changes the round or the year shown.
-void Click_Draft_Page(int x, int y) {
     (void)x;
     (void)y;
 }
