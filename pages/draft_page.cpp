@@ -195,8 +195,9 @@ static void Draw_Draft_Picks(HDC hdc, int nYear, int nRound) {
         char szText[DRAFT_PAGE_TEXT_SIZE];
         int nColour = Get_Draft_Pick_Text(nYear, nRound, i, szText, sizeof szText);
         if (szText[0])
-            Draw_Page_Text_In_Font(hdc, DRAFT_PAGE_TEXT_FONT, szText, Get_News_Page_Colour(nColour),
-                                   Get_Pick_Cell_Rect(i), DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            Draw_Page_Text_In_Font(hdc, DRAFT_PAGE_TEXT_FONT, szText,
+                                   Get_News_Page_Colour_Over(nColour, 1), Get_Pick_Cell_Rect(i),
+                                   DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     }
 }
 

@@ -82,6 +82,9 @@ enum PAGE_TEXT_COLOUR {
     PAGE_COLOUR_COUNT
 };
 COLORREF Get_News_Page_Colour(int nColour);
+// The colour for text over a dark panel (the ordinary scheme) or a light one (the Dark Text one),
+// whatever the Dark Text option says.
+COLORREF Get_News_Page_Colour_Over(int nColour, int bDarkPanel);
 // The heading colour: white on the dark skins, else the highlight.
 COLORREF Get_Page_Heading_Colour(void);
 
