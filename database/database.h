@@ -20,7 +20,7 @@ typedef int8_t INDEX;
 #define TOTAL_NUMBER_OF_TEAMS 41
 #define NO_TEAM (-128)
 #define NO_PLAYER (-1)
-#define NO_SLOT_BYTE 255  // a slot returned as a byte: none
+#define NO_SLOT_BYTE 255  // no roster slot where slots are bytes (returners, players on field)
 #define OFF_SEASON_WEEK 100
 #define NO_DRAFT_ROUND 7
 
@@ -400,6 +400,12 @@ void Install_Team_Logos(void);
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
 void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
+// The week and the page shown are kept in the league; the main window follows through the host
+// services (shown_week_and_page.cpp).
+void Set_Current_Week(int nWeek);  // and the window title follows
+// The league's side of showing a page: the page kept and, for the Draft page, its round and year.
+void Set_Shown_Page(int nPage);
+void Show_League_Page(int nPage);  // the page set, then the main window shows it
 
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552
@@ -1405,7 +1411,6 @@ enum PLAY_RESULT {
 #define PLAY_WORD_RESULT_SHIFT 25
 
 #define NARRATION_ENTRY_EMPTY 255
-#define ON_FIELD_EMPTY 255
 
 // Indexes of a game's info shorts (from offset 28) and ints (from offset 48).
 enum GAME_INFO {
@@ -1424,6 +1429,29 @@ enum GAME_INFO {
 #define GAME_INFO_OFFSET 1000  // added to the stored point spread and over/under
 #define OVERTIME_VISITOR_HAD_BALL 1
 #define OVERTIME_HOME_HAD_BALL 2
+
+// Indexes of a game's team totals (GAME.aanTeamTotals), a row a side.
+enum GAME_TOTAL {
+    GAME_TOTAL_SACK_YARDS = 0,  // in the sacking side's row, with GAME_TOTAL_SACKS
+    GAME_TOTAL_PUNT_YARDS,
+    GAME_TOTAL_PUNT_RETURN_YARDS,
+    GAME_TOTAL_KICK_RETURN_YARDS,
+    GAME_TOTAL_FIRST_DOWNS,
+    GAME_TOTAL_RUSHES,
+    GAME_TOTAL_RUSHING_YARDS,
+    GAME_TOTAL_PASS_ATTEMPTS,
+    GAME_TOTAL_COMPLETIONS,
+    GAME_TOTAL_PASSING_YARDS,
+    GAME_TOTAL_TURNOVERS,
+    GAME_TOTAL_SACKS,
+    GAME_TOTAL_PENALTIES,
+    GAME_TOTAL_PENALTY_YARDS,
+    GAME_TOTAL_THIRD_DOWN_TRIES,
+    GAME_TOTAL_THIRD_DOWN_MADE,
+    GAME_TOTAL_FOURTH_DOWN_TRIES,
+    GAME_TOTAL_FOURTH_DOWN_MADE,
+    GAME_TOTAL_POSSESSION_SECONDS
+};
 
 #define VISITOR_SIDE 0
 #define HOME_SIDE 1
@@ -1620,6 +1648,13 @@ void Rebuild_Team_Records(void);
 #define TOTALS_CURRENT 0
 #define TOTALS_PREVIOUS 1
 #define TOTALS_KEPT 2
+// Categories and stored stats the league rates read.
+#define TOTALS_CATEGORY_RUSHING 0
+#define TOTALS_CATEGORY_PASSING 3
+#define TOTALS_STAT_COMPLETIONS 3
+#define TOTALS_STAT_PASSING_YARDS 5
+#define TOTALS_STAT_RUSHES 7
+#define TOTALS_STAT_RUSHING_YARDS 8
 
 void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue);
 int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat);

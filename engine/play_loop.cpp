@@ -2,7 +2,6 @@
 // stops.
 #include "engine/engine.h"
 #include "engine/playbook_facts_internal.h"
-#include "shell/shell.h"
 
 #define EXTRA_POINT_CALL HARD_CODED_FIELD_GOAL_PLAY
 #define FULL_CIRCLE 360
@@ -43,7 +42,7 @@ static void Finish_Game(GAME* pGame) {
     if (Is_Game_Watched(pGame))
         Draw_Live_Score_Box(pGame);
     gLiveGame = NULL;
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
 }
 
 // A new game's coin toss and kickoff, or a stopped one taken up again; then its plays. 1 when the

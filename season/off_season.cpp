@@ -6,7 +6,6 @@
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 #include "season/season.h"
-#include "shell/shell.h"
 
 #define OFF_SEASON_PROGRESS_STEPS 100
 #define AFTER_DRAFT_PLAYER_WEEKS 11
@@ -241,8 +240,8 @@ static void Offer_College_Draft(void) {
     }
     Log_Timestamp("Off-Season Finished");
     Compute_Draft_Order();
-    Set_Game_Menu(NULL);
-    Take_Down_Bars_For_Draft();
+    Host_League_Changed(HOST_PLAY_MENU);
+    Host_League_Changed(HOST_BARS_DOWN);
     Open_College_Draft();
 }
 
@@ -283,7 +282,7 @@ void Process_Off_Season(void) {
     Rebuild_Ostrel_ID_Hash();
     Rebuild_Player_ID_Hash();
     Offer_College_Draft();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     for (int nWeek = 0; nWeek < AFTER_DRAFT_PLAYER_WEEKS; nWeek++)
         Advance_All_Players_One_Week();
 }

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 #define BITMAP_SLOT_COUNT 40
 #define BACKGROUND_SLOT_COUNT 2

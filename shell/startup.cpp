@@ -99,6 +99,7 @@ static int Abandon_Startup(const char* szWhy) {
 int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd) {
     (void)hPrevInstance;
     Install_Crash_Handler();
+    Install_Shell_Host_Services();
     gCommandLineFlagNames[0] = 0;
     Parse_Command_Line_Flags(lpCmdLine);
     Read_Command_Line_File();
