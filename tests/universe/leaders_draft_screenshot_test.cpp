@@ -1,19 +1,11 @@
 // The Leaders and Draft pages of the default universe after eight played weeks, saved as pictures
 // in two skins at the reference size and at a larger window, with no error reported: the leaders
 // of the season, the record book with its expanded list, and the coming draft's pick owners.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
-#include "database/database.h"
 #include "pages/pages.h"
-#include "platform/test_api.h"
-#include "resources/resource.h"
 #include "season/season.h"
-#include "shell/shell.h"
+#include "universe_window_fixture.h"
 
 namespace {
 
@@ -27,44 +19,14 @@ struct LEADERS_DRAFT_SHOT {
     int nExpanded;  // the expanded all-time list, 0 none
 };
 
-class LeadersDraftScreenshotTest : public ::testing::Test {
+class LeadersDraftScreenshotTest : public UniverseWindowTest {
 protected:
-    std::string m_stHere;
-
-    void SetUp() override {
-        Test_Reset_Platform();
-        m_stHere = std::filesystem::current_path().string();
-        ASSERT_EQ(chdir(VANTO_GAME_DIR), 0);
-        HINSTANCE hInstance = Get_App_Instance();
-        Init_Bitmap_Cache();
-        ASSERT_NE(Register_Main_Window_Class(hInstance), 0u);
-        ASSERT_NE(Create_Main_Window(hInstance, SW_SHOW), nullptr);
-        Create_Dialog_Brushes();
-        ASSERT_NE(Load_Universe("Databases/Universe-2019.dat"), 0);
-        Seed_Random(FIXED_RANDOM_SEED);
-        Test_Script_Dialog(IDD_NEW_GAME, [](HWND hDlg) {
-            SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        });
-        Open_Dialog(gMainWindow, IDD_NEW_GAME);
-    }
-
-    void TearDown() override {
-        Free_Application_Resources();
-        ASSERT_EQ(chdir(m_stHere.c_str()), 0);
-    }
-
     static void Size_Main_Window(SIZE client) {
         RECT rcFrame = {0, 0, client.cx, client.cy};
         AdjustWindowRectEx(&rcFrame, (DWORD)GetWindowLongPtrA(gMainWindow, GWL_STYLE), TRUE,
                            (DWORD)GetWindowLongPtrA(gMainWindow, GWL_EXSTYLE));
         SetWindowPos(gMainWindow, NULL, 0, 0, rcFrame.right - rcFrame.left,
                      rcFrame.bottom - rcFrame.top, SWP_NOMOVE | SWP_NOZORDER);
-    }
-
-    void Save_Window_Picture(const std::string& stName) {
-        std::string stPicture = m_stHere + "/" + stName;
-        EXPECT_TRUE(Test_Snapshot_Window(gMainWindow, false, stPicture));
-        std::printf("%s\n", stPicture.c_str());
     }
 };
 
