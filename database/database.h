@@ -298,6 +298,10 @@ int Is_College_Draft_On(void);
 int Get_Draft_Order_Team(int nPick);
 int Get_Draft_Pick_Owner(int nYear, int nRound, int nColumn);
 void Set_Draft_Pick_Owner(int nYear, int nRound, int nColumn, int nTeam);
+#define DRAFT_RECORD_YEAR_FACTOR 10000  // VITAL_DRAFT_RECORD: (team + 1) x 10000 + year
+#define DRAFT_OVERALL_PICK_FACTOR 1000  // VITAL_DRAFT_PICK mod 1000: the overall pick
+// The league player drafted with an overall pick of a year's draft; 0 when none is in the league.
+int Find_Drafted_Player(int nYear, int nOverallPick, int* pTeam, int* pSlot);
 int Find_Team_Draft_Pick(int nTeam, int n, int* pYear, int* pRound, int* pColumn);
 
 int Get_Division_Standings_Team(int nDivision, int nPlace);
@@ -1077,6 +1081,8 @@ int Get_Smoothed_Era_Value(int nYear);
 // the category is not his position's.
 int Get_Leader_Stat_Value(int nTeam, int nSlot, int nCategory, int nSeason);
 int Is_Leader_Qualified(int nTeam, int nSlot, int nSeason, int nCategory);
+// A row of the record book: table 0 career, 1 season, 2 game; null (and an error) out of range.
+const RECORD_BOOK_ROW* Get_Record_Book_Row(int nTable, int nCategory, int nRow);
 
 // ---- derived player grades (player_grades.cpp, grade_helpers.cpp, card_grades.cpp) -------------
 int Get_Career_Reception_Rate(int nTeam, int nSlot);   // per mille

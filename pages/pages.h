@@ -18,6 +18,12 @@ void Clear_Field_Player_Tables(void);
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// ---- the scouting report ------------------------------------------------------------------------
+// The sortable player list that opened the card (shell/sortable_listview.h); null for none.
+typedef struct SORTABLE_LISTVIEW SORTABLE_LISTVIEW;
+// Opens the card of a player, or with a list of its selected row.
+int Open_Scouting_Report(int nTeam, int nSlot, HWND hParent, SORTABLE_LISTVIEW* pList);
+
 // ---- the game-day screen ------------------------------------------------------------------------
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
 // A watched game's step on the screen (HOST_WATCH_*): the host services' watched-game turn.
@@ -66,6 +72,12 @@ void Record_News_Page_Area(void);
 // Puts the skin path of a picture in gPageBackgroundName and draws it as the page background.
 void Draw_Named_Page_Background(HDC hdc, const char* szPicture);
 
+// Text in application font nFont, its rectangle in the design space (page_text.cpp).
+void Draw_Page_Text_In_Font(HDC hdc, int nFont, const char* szText, COLORREF colour, RECT rect,
+                            UINT uFlags);
+// The shown page painted anew after a click changed what it shows.
+void Force_Page_Repaint(void);
+
 // The page text colours; each has a second value under the Dark Text option.
 enum PAGE_TEXT_COLOUR {
     PAGE_COLOUR_PRIMARY = 0,
@@ -77,6 +89,9 @@ enum PAGE_TEXT_COLOUR {
     PAGE_COLOUR_COUNT
 };
 COLORREF Get_News_Page_Colour(int nColour);
+// The colour for text over a dark panel (the ordinary scheme) or a light one (the Dark Text one),
+// whatever the Dark Text option says.
+COLORREF Get_News_Page_Colour_Over(int nColour, int bDarkPanel);
 // The heading colour: white on the dark skins, else the highlight.
 COLORREF Get_Page_Heading_Colour(void);
 
@@ -98,6 +113,33 @@ void Prepare_Shown_Page_Figures(void);
 void Paint_Leaders_Page(HDC hdc);
 int Is_Leaders_Page_Hot_Spot(int x, int y);
 void Click_Leaders_Page(int x, int y);
+// The leader lists (leader_lists.cpp): four lists of ten, the view in preferences 113..118.
+#define LEADER_LIST_COUNT 4
+#define LEADER_LIST_ROWS 10
+enum LEADERS_KIND {
+    LEADERS_FIRST_LEAGUE = 0,
+    LEADERS_SECOND_LEAGUE = 1,
+    LEADERS_BOTH_LEAGUES = 2,
+    LEADERS_ALL_TIME = 3
+};
+// The bytes of preference 118: the season kind, the expanded all-time list (0 none, 1..4) and the
+// record-book table (0 career, 1 season, 2 game).
+enum LEADER_VIEW_BYTE { LEADER_VIEW_SEASON = 0, LEADER_VIEW_EXPANDED = 1, LEADER_VIEW_TABLE = 2 };
+typedef struct LEADER_ROW {
+    int nTeam;  // NO_TEAM for an empty row
+    int nSlot;  // -1 for an empty row
+    int nValue;
+} LEADER_ROW;
+extern LEADER_ROW gLeaderLists[LEADER_LIST_COUNT][LEADER_LIST_ROWS];
+
+int Get_Leaders_Kind(void);
+int Get_Leaders_View_Byte(int nByte);
+void Set_Leaders_View_Byte(int nByte, int nValue);
+int Get_Leader_List_Category(int nList);  // 0..29, or 30 while its chooser is open
+void Build_Leader_Lists(void);
+// The value text of a category; empty for 0 in a count, INT_MAX or a category of 30 or above.
+void Format_Leader_Value(int nCategory, int nValue, char* szOut, int nSize);
+void Open_Leader_Scouting_Report(int nList, int nRow);
 void Paint_Finances_Page(HDC hdc);
 // The Finances page's columns (user preferences 105..112 choose eight of the 50).
 enum FINANCE_COLUMN {
@@ -129,6 +171,12 @@ void Paint_Hall_Of_Fame_Page(HDC hdc);
 void Draw_Playoffs_Page(HDC hdc);
 int Is_Playoffs_Page_Point_Active(int x, int y);
 void Handle_Playoffs_Page_Click(int x, int y);
+// The Draft page (draft_page.cpp): the year of the coming draft, the year and round shown (1..7),
+// and a pick's text (place 0.. of the round) with its PAGE_TEXT_COLOUR.
+int Get_Upcoming_Draft_Year(void);
+int Get_Draft_Page_Year(void);
+int Get_Draft_Page_Round(void);
+int Get_Draft_Pick_Text(int nYear, int nRound, int nPlace, char* szOut, int nSize);
 void Paint_Draft_Page(HDC hdc);
 int Get_Draft_Page_Hot_Spot(int x, int y);
 void Click_Draft_Page(int x, int y);

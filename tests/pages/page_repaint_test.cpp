@@ -55,4 +55,23 @@ TEST_F(PageRepaintTest, RepaintingAPageLeavesTheLeagueAndTheGeneratorAlone) {
     }
 }
 
+// The leaders of both leagues over a season longer than the minimums' 17 games: the page clamps a
+// copy of the season length, never the setting.
+TEST_F(PageRepaintTest, LeadersAndDraftRepaintsLeaveTheLeagueAndTheSeasonLengthAlone) {
+    Set_User_Preference(PREF_LEADER_KIND, LEADERS_BOTH_LEAGUES);
+    gUniverseStats[UNIVERSE_SEASON_GAMES] = 20;
+    static const int kPages[] = {LEADERS_PAGE, DRAFT_PAGE};
+    for (int nPage : kPages) {
+        SCOPED_TRACE(nPage);
+        Show_News_Page(nPage);
+        uint64_t uBefore = Hash_League_And_Generator();
+        for (int nPaint = 0; nPaint < 2; nPaint++) {
+            gLastPaintedPage = -1;
+            Paint_Once();
+        }
+        EXPECT_EQ(Hash_League_And_Generator(), uBefore);
+    }
+    EXPECT_EQ(gUniverseStats[UNIVERSE_SEASON_GAMES], 20);
+}
+
 }  // namespace
