@@ -7,6 +7,7 @@
 #include "pages/pages.h"
 #include "platform/test_api.h"
 #include "resources/resource.h"
+#include "setup/setup.h"
 #include "shell/shell.h"
 
 #include <stdio.h>
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
     InitCommonControls();
     Load_App_Cursors(hInstance);
     Init_Bitmap_Cache();
+    Ensure_Fame_File();  // the window's placement is read from it
     if (!Register_Main_Window_Class(hInstance) || !Create_Main_Window(hInstance, SW_SHOW)) {
         fprintf(stderr, "card_shots: no main window\n");
         return 1;
