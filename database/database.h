@@ -372,7 +372,11 @@ void Assign_New_Player_Id(int nTeam, int nSlot);
 
 // ---- human-run teams (human_team.cpp) -----------------------------------------------------------
 int Is_Human_Team(int nTeam);
+// A league team in use that the computer runs: its control word says so, or the computer runs
+// every team.
+int Is_Computer_Team(int nTeam);
 int Count_Human_Teams(void);  // the teams Is_Human_Team counts
+int Has_Several_Human_Teams(void);
 
 // ---- a team's engine images (team_images.cpp) --------------------------------------------------
 // The raw playbook image (OFFENSIVE_PLAYBOOK_BYTES or DEFENSIVE_PLAYBOOK_BYTES) of a team in use

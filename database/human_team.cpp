@@ -1,10 +1,15 @@
-// Whether a person runs a team.
+// Whether a person or the computer runs a team.
 #include "database/database.h"
 
 // A league team in use that a human runs, unless the computer runs every team.
 int Is_Human_Team(int nTeam) {
     return Is_Team_Active(nTeam) && Get_Team_Stat(nTeam, TEAM_CONTROL) == CONTROL_HUMAN &&
            !gAllTeamsComputer;
+}
+
+int Is_Computer_Team(int nTeam) {
+    return Is_Team_Active(nTeam) &&
+           (gAllTeamsComputer || Get_Team_Stat(nTeam, TEAM_CONTROL) == CONTROL_COMPUTER);
 }
 
 int Count_Human_Teams(void) {
@@ -14,4 +19,8 @@ int Count_Human_Teams(void) {
             nCount++;
     }
     return nCount;
+}
+
+int Has_Several_Human_Teams(void) {
+    return Count_Human_Teams() > 1;
 }

@@ -436,6 +436,7 @@ enum USER_PREFERENCE {
     PREF_GAME_NUMBER = 21,
     PREF_SEASON_NUMBER = 22,
     PREF_CURRENT_WEEK = 23,
+    PREF_FAME_TABLE = 24,  // the Hall of Fame page's table: a difficulty level
     PREF_DIFFICULTY = 25,  // difficulty level
     PREF_CURRENT_PAGE = 26,
     PREF_STAT_PERIOD = 27,
@@ -451,7 +452,9 @@ enum USER_PREFERENCE {
     PREF_DRAFT_PICK = 37,
     PREF_DRAFT_YEAR = 39,        // the year of the next college draft
     PREF_NEW_LEAGUE_LEVEL = 40,  // a new league: 3
+    PREF_SHOWN_LEAGUE = 42,  // the league the Standings and Finances pages show
     PREF_CURRENT_CITY = 43,
+    PREF_CHOSEN_COLUMN = 44,  // the page column preference a chooser is open for
     PREF_OVERTIME_RULE = 45,
     PREF_PLAYOFF_OVERTIME_RULE = 46,
     PREF_SOUND_EFFECTS = 47,
@@ -493,6 +496,7 @@ enum USER_PREFERENCE {
     PREF_TEXT_DISPLAY_SPEED = 173,
     PREF_TWO_POINT_CONVERSIONS = 174,
     PREF_OVERTIME_GAMES = 175,
+    PREF_OFF_SEASON_STEPS = 176,  // 176..179: the timeline's off-season steps, 1 done or closed
     PREF_KICKOFF_TOUCHBACK_LINE = 198,
     PREF_EXTRA_POINT_LINE = 199,
     PREF_KICKOFF_LOCATION = 200,

@@ -141,8 +141,63 @@ static void Get_Score_Box_Name(int nTeam, char* st, int nSize) {
     Get_Team_Short_Name(nTeam, st, nSize);
 }
 
-// STAND-IN(engine): restores the page's background under the box and prints both lines in the
-// skin's colours; this one lays the lines out and has the box repainted.
+// The box's window rectangle over the page's pixels; an inverted one is reported and used.
+static RECT Scale_Score_Box(const RECT* pDesign) {
+    RECT rect = *pDesign;
+    Scale_Design_Rect(&rect);
+    if (rect.right < rect.left || rect.bottom < rect.top)
+        Report_Error(
+            "Invalid rectangle generated in Copy_Enlarged_Rectangle(%d,%d,%d,%d -> "
+            "%d,%d,%d,%d)",
+            pDesign->left, pDesign->top, pDesign->right, pDesign->bottom, rect.left, rect.top,
+            rect.right, rect.bottom);
+    return rect;
+}
+
+// The page's own picture under the box, or a plain box when the picture is missing.
+static void Clear_Score_Box(HDC hDC, const RECT* pDesign) {
+    RECT rect = Scale_Score_Box(pDesign);
+    if (Restore_Page_Background(hDC, &rect))
+        return;
+    HBRUSH hBrush = CreateSolidBrush(RGB(0, 0, 0));
+    FillRect(hDC, &rect, hBrush);
+    if (!DeleteObject(hBrush))
+        Report_Error("DeleteObject failed in Clear_Score_Box()");
+}
+
+// Two lines in the box over the restored background, the first in the page's plain colour, the
+// second in its highlight; each line's left text is aligned by uFormat, its right text (when
+// given) to the right edge. The box is then repainted on the window.
+static void Draw_Score_Box_Lines(const char* const aszLeft[2], const char* const aszRight[2],
+                                 UINT uFormat) {
+    RECT box = Get_Score_Box();
+    HDC hDC = Get_Main_Window_DC();
+    if (hDC) {
+        Clear_Score_Box(hDC, &box);
+        HFONT hFont = Take_App_Font(PHASE_BOX_FONT);
+        HGDIOBJ hOld = SelectObject(hDC, hFont);
+        SetBkMode(hDC, TRANSPARENT);
+        int nMiddle = (box.top + box.bottom) / 2;
+        const int anTops[2] = {box.top, nMiddle};
+        const int anBottoms[2] = {nMiddle, box.bottom};
+        const int anKinds[2] = {PAGE_PLAIN_TEXT, PAGE_HIGHLIGHT_TEXT};
+        for (int nLine = 0; nLine < 2; nLine++) {
+            COLORREF colour = Get_Page_Text_Colour(anKinds[nLine], gDarkText);
+            RECT line = {box.left, anTops[nLine], box.right, anBottoms[nLine]};
+            Draw_Design_Text_Colour(aszLeft[nLine], hDC, colour, &line,
+                                    uFormat | DT_SINGLELINE | DT_VCENTER);
+            RECT right = {box.left, anTops[nLine], box.right, anBottoms[nLine]};
+            if (aszRight[nLine])
+                Draw_Design_Text_Colour(aszRight[nLine], hDC, colour, &right,
+                                        DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+        }
+        SelectObject(hDC, hOld);
+        Release_App_Font(hFont);
+        Release_Main_Window_DC(hDC);
+    }
+    Invalidate_Design_Rect(Get_Main_Window(), &box);
+}
+
 void Draw_Live_Score_Box(GAME* pGame) {
     if (pGame == NULL || !Is_Score_Box_Page())
         return;
@@ -150,41 +205,24 @@ void Draw_Live_Score_Box(GAME* pGame) {
     int nHome = pGame->anTeams[HOME_SIDE];
     if (nHome > 35 || nVisitor > 35 || nHome == nVisitor)
         return;
-    char aszLines[2][SCORE_NAME_SIZE + 16];
+    char aszNames[2][SCORE_NAME_SIZE];
+    char aszScores[2][16];
     for (int bSide = 0; bSide < 2; bSide++) {
-        char szName[SCORE_NAME_SIZE];
-        Get_Score_Box_Name(pGame->anTeams[bSide], szName, sizeof(szName));
-        Format_String(aszLines[bSide], sizeof(aszLines[bSide]), "%s %d", szName,
-                      pGame->anScores[bSide]);
+        Get_Score_Box_Name(pGame->anTeams[bSide], aszNames[bSide], sizeof(aszNames[bSide]));
+        Format_String(aszScores[bSide], sizeof(aszScores[bSide]), "%d", pGame->anScores[bSide]);
     }
-    RECT rect = Get_Score_Box();
-    InvalidateRect(Get_Main_Window(), &rect, FALSE);
+    const char* const aszLeft[2] = {aszNames[VISITOR_SIDE], aszNames[HOME_SIDE]};
+    const char* const aszRight[2] = {aszScores[VISITOR_SIDE], aszScores[HOME_SIDE]};
+    Draw_Score_Box_Lines(aszLeft, aszRight, DT_LEFT);
 }
 
-// The shell's two season-phase labels, one a line of the box, the second in the highlight colour.
-// STAND-IN(engine): restores the page's background image under the box before printing; this one
-// prints over what is there.
+// The shell's two season-phase labels, one a line of the box.
 void Draw_Season_Phase_Box(void) {
     if (!Is_Score_Box_Page())
         return;
-    RECT rect = Get_Score_Box();
     char aszLabels[2][SEASON_PHASE_LABEL_SIZE];
     Get_Season_Phase_Labels(aszLabels[0], aszLabels[1]);
-    HDC hDC = Get_Main_Window_DC();
-    if (hDC) {
-        HFONT hFont = Take_App_Font(PHASE_BOX_FONT);
-        SelectObject(hDC, hFont);
-        SetBkMode(hDC, TRANSPARENT);
-        int nMiddle = (rect.top + rect.bottom) / 2;
-        RECT aLines[2] = {{rect.left, rect.top, rect.right, nMiddle},
-                          {rect.left, nMiddle, rect.right, rect.bottom}};
-        const int anKinds[2] = {PAGE_PLAIN_TEXT, PAGE_HIGHLIGHT_TEXT};
-        for (int nLine = 0; nLine < 2; nLine++)
-            Draw_Design_Text_Colour(aszLabels[nLine], hDC,
-                                    Get_Page_Text_Colour(anKinds[nLine], gDarkText), &aLines[nLine],
-                                    DT_CENTER | DT_SINGLELINE | DT_VCENTER);
-        Release_Main_Window_DC(hDC);
-        Release_App_Font(hFont);
-    }
-    Invalidate_Design_Rect(Get_Main_Window(), &rect);
+    const char* const aszLeft[2] = {aszLabels[0], aszLabels[1]};
+    const char* const aszRight[2] = {NULL, NULL};
+    Draw_Score_Box_Lines(aszLeft, aszRight, DT_CENTER);
 }

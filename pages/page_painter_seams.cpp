@@ -38,17 +38,6 @@ void Click_Leaders_Page(int x, int y) {
 void Paint_Finances_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "news\\finance.jpg");
 }
-// STAND-IN(pages): the finances page's heading band and eight column tabs.
-int Is_Finances_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a column tab opens its chooser; the heading band switches the league.
-void Click_Finances_Page(int x, int y) {
-    (void)x;
-    (void)y;
-}
 
 // STAND-IN(pages): paints the shown team's schedule with its results and lines.
 void Paint_Calendar_Page(HDC hdc) {
@@ -60,7 +49,7 @@ int Is_Calendar_Page_Hot_Spot(int x, int y) {
     (void)y;
     return 0;
 }
-// STAND-IN(pages): a tab opens its chooser; a played game opens the Games page.
+// STAND-IN(pages): a week row with a played game opens the Games page.
 void Click_Calendar_Page(int x, int y) {
     (void)x;
     (void)y;
@@ -69,17 +58,6 @@ void Click_Calendar_Page(int x, int y) {
 // STAND-IN(pages): paints the users' Hall of Fame table chosen by its tab.
 void Paint_Hall_Of_Fame_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "News\\Vnthof.jpg");
-}
-// STAND-IN(pages): the Hall of Fame page's four table tabs.
-int Is_Hall_Of_Fame_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a tab selects the table shown.
-void Click_Hall_Of_Fame_Page(int x, int y) {
-    (void)x;
-    (void)y;
 }
 
 // STAND-IN(pages): paints the playoff bracket.

@@ -1,6 +1,7 @@
 // The page table of the main window: each news page's id with its painter, hover test and click.
 #include "database/database.h"
 #include "pages/pages.h"
+#include "shell/shell.h"
 
 static const MAIN_PAGE kMainPages[] = {
     {STANDINGS_PAGE, Paint_Standings_Page, Is_Standings_Page_Hot_Spot, Click_Standings_Page},

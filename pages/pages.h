@@ -236,6 +236,7 @@ COLORREF Get_News_Page_Colour(int nColour);
 COLORREF Get_Page_Heading_Colour(void);
 
 // ---- the pages' painters, hover tests and clicks -------------------------------------------------
+// The Finances and Hall of Fame pages' hot spots are the page mouse's (shell/shell.h).
 void Paint_Standings_Page(HDC hdc);
 int Is_Standings_Page_Hot_Spot(int x, int y);
 void Click_Standings_Page(int x, int y);
@@ -243,14 +244,10 @@ void Paint_Leaders_Page(HDC hdc);
 int Is_Leaders_Page_Hot_Spot(int x, int y);
 void Click_Leaders_Page(int x, int y);
 void Paint_Finances_Page(HDC hdc);
-int Is_Finances_Page_Hot_Spot(int x, int y);
-void Click_Finances_Page(int x, int y);
 void Paint_Calendar_Page(HDC hdc);
 int Is_Calendar_Page_Hot_Spot(int x, int y);
 void Click_Calendar_Page(int x, int y);
 void Paint_Hall_Of_Fame_Page(HDC hdc);
-int Is_Hall_Of_Fame_Page_Hot_Spot(int x, int y);
-void Click_Hall_Of_Fame_Page(int x, int y);
 void Draw_Playoffs_Page(HDC hdc);
 int Is_Playoffs_Page_Point_Active(int x, int y);
 void Handle_Playoffs_Page_Click(int x, int y);

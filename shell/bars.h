@@ -60,8 +60,6 @@ int Get_Bars_Height(void);
 int Layout_Page_Client_Rect(RECT* pRect);  // 1 while a news page is shown
 LRESULT Button_Bar_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 LRESULT News_Bar_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-// The x of a bar point in the 768-unit design width of the main window.
-int Scale_Bar_X_To_Design(int x);
 // A visible status-bar child at (0, 0), which places itself along the parent's bottom.
 HWND Create_Status_Bar(HWND hParent);
 // Replaces a bar's window procedure; returns the control's own, for what the new one leaves.
@@ -106,9 +104,28 @@ void Take_News_Ticker_DC(HWND hNewsBar);
 int Draw_Ticker_Text(HDC hdc);
 void News_Ticker_Timer_Proc(HWND hWnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
 
-// ---- what the bars use of the timeline bar (bars_seams.cpp until it lands)
+// ---- the season timeline on the button bar (timeline_bar.cpp) -------------------------------------
+// Points and rectangles are the button bar's own pixels.
+extern int gTimelineEnabled;  // 0 while the encyclopedia export runs: the bar greys and rests
+
+// Draws the bar's two pictures and places the five boxes by the bar's width.
 void Layout_Timeline_Bar(HDC hdc, HWND hBar);
 void Draw_Team_Record_On_Bar(HDC hdc);
-void Draw_Timeline_Bar(HDC hdc);
+void Draw_Timeline_Bar(HDC hdc);  // the current week and the five boxes
+// The current week's text: its game, its playoff round and opponent, or the off-season.
+void Format_Timeline_Week_Text(char* szOut, int nSize);
+// The label of box k; *pbDone is set for an off-season step done or not yet open (drawn dim).
+void Format_Timeline_Box_Label(int k, char* szOut, int nSize, int* pbDone);
+int Get_Timeline_Box_Left(int k);
+int Find_Timeline_Box(int x, int y);  // the box whose outline holds the point, or -1
+int Is_Timeline_Disabled(void);       // a game on, a run under way or the export running
 int Is_Timeline_Hot_Spot(int x, int y);
 void Click_Timeline(int x, int y);
+// Plays from week a up to week b after the question, or takes an off-season step.
+void Play_To_Timeline_Week(int a, int b);
+int Confirm_Timeline_Simulation(int nWeeks);  // IDYES or IDNO
+void Get_Playoff_Simulation_Message(char* szOut, int nSize);
+void Get_Timeline_Phase_Name(char* szOut, int nSize, int nWeek);
+// The user's team logo above the bars (client pixels), and where it was last drawn.
+void Draw_Team_Logo_Above_Bar(HDC hdc);
+void Get_Team_Logo_Rect(RECT* pRect);

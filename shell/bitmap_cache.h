@@ -116,6 +116,8 @@ int Draw_Page_Background_Rect(HDC hdc, const char* szName, const RECT* pRect);
 int Draw_Page_Background_Area(HDC hdc, const char* szName, int nLeft, int nTop, int nRight,
                               int nBottom);
 int Draw_Page_Background_Named(const char* szName, HDC hdc, int nAlpha);
+// The shown page's picture inside a rectangle of the page area; 0 when there is none to draw.
+int Restore_Page_Background(HDC hdc, const RECT* pRect);
 
 // ---- team logos (bitmap_cache_logo.cpp) -----------------------------------------------------------
 // The logo file name of a team: "logos\<key>.png", else ".jpg", else the filler.

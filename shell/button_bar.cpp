@@ -12,12 +12,6 @@ int Get_Main_Client_Bottom(void) {
     return rc.bottom;
 }
 
-int Scale_Bar_X_To_Design(int x) {
-    RECT rc = {0, 0, 0, 0};
-    GetClientRect(gMainWindow, &rc);
-    return rc.right > DESIGN_WIDTH ? x * DESIGN_WIDTH / rc.right : x;
-}
-
 // Moving sends WM_MOVE again, so a bar already in place is left alone.
 void Keep_Bar_At(HWND hBar, int y) {
     RECT rc;
@@ -71,9 +65,9 @@ static void Paint_Button_Bar_Picture(HWND hBar, HDC hdc, const RECT* pRect) {
     Draw_Timeline_Bar(hdc);
 }
 
+// The timeline works in the bar's own pixels, where it draws.
 static void Hover_Button_Bar(LPARAM lParam) {
-    int nButton =
-        Is_Timeline_Hot_Spot(Scale_Bar_X_To_Design((short)LOWORD(lParam)), (short)HIWORD(lParam));
+    int nButton = Is_Timeline_Hot_Spot((short)LOWORD(lParam), (short)HIWORD(lParam));
     if (nButton >= 0 && nButton <= 4)
         Set_App_Cursor(nButton);
     gHoveredBarButton = nButton;
@@ -85,7 +79,7 @@ LRESULT Button_Bar_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: Paint_Bar_Through_Bitmap(hWnd, Paint_Button_Bar_Picture); return 0;
     case WM_MOUSEMOVE: Hover_Button_Bar(lParam); break;
     case WM_LBUTTONDOWN:
-        Click_Timeline(Scale_Bar_X_To_Design((short)LOWORD(lParam)), (short)HIWORD(lParam));
+        Click_Timeline((short)LOWORD(lParam), (short)HIWORD(lParam));
         break;
     default: break;
     }

@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 #include "pages/pages.h"
 #include "personnel/personnel.h"
+#include "resources/resource.h"
 #include "season/season.h"
 #include "setup/setup.h"
 #include "shell/command_handlers.h"

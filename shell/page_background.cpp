@@ -69,6 +69,13 @@ int Draw_Page_Background_Area(HDC hdc, const char* szName, int nLeft, int nTop, 
     return Draw_Page_Background_Part(hdc, szName, 255, nLeft, nTop, nRight, nBottom);
 }
 
+int Restore_Page_Background(HDC hdc, const RECT* pRect) {
+    if (gPageBackgroundName[0] == 0)
+        return 0;
+    return Draw_Page_Background_Part(hdc, gPageBackgroundName, 255, pRect->left, pRect->top,
+                                     pRect->right - 1, pRect->bottom - 1);
+}
+
 int Draw_Page_Background_Named(const char* szName, HDC hdc, int nAlpha) {
     return Draw_Page_Background_Part(hdc, szName, nAlpha, -1, -1, -1, -1);
 }

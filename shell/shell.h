@@ -75,8 +75,25 @@ void Seed_Startup_Random(void);
 // on; the season phase's menu otherwise. hPlayMenu: the menu to fill, null for the main window's.
 void Set_Game_Menu(HMENU hPlayMenu);
 
-// ---- needed by bitmap cache
-void Draw_Team_Logo_Above_Bar(HDC hdc);  // the user's team logo above the button bar
-
-// ---- needed by the main window
+// ---- the page mouse (page_mouse.cpp, page_column_tabs.cpp) --------------------------------------
+// Mouse moves and left clicks on the main window in client coordinates: the hover cursor, the
+// page-tab strip, the team logo and the shown page's own hot spots, in the design space.
 void On_Page_Mouse(HWND hWnd, UINT uMsg, int x, int y);
+// A client point taken into the design space: each axis over its design size scales down.
+void Map_Page_Point_To_Design(HWND hWnd, int* px, int* py);
+int Get_Page_Hover_Code(void);  // of the last move: 0 none, 1..4 a cursor kind, more: kept
+// A game shown play by play: the page tabs and the team logo rest while it runs.
+int Is_Page_Game_Watched(void);
+// Whether a point lies in a rectangle, whose right and bottom edges lie outside it.
+int Is_Point_In(const RECT* pRect, int x, int y);
+int Is_Page_Tab_Strip_Point(int x, int y);
+int Is_Team_Logo_Point(int x, int y);
+int Click_Page_Tab(int x, int y);  // 1 when the point was on a tab and its page is shown
+// A page column's chooser: the column shows nothing while dialog idDialog is open for the
+// preference; 1 when a choice was made, else the old value is back.
+int Choose_Page_Column(HWND hWnd, int nPreference, int nEmptyValue, int idDialog);
+void Click_Calendar_Columns(HWND hWnd, int x, int y);  // the Calendar's column tabs, heading band
+int Is_Finances_Page_Hot_Spot(int x, int y);
+void Click_Finances_Page(int x, int y);
+int Is_Hall_Of_Fame_Page_Hot_Spot(int x, int y);
+void Click_Hall_Of_Fame_Page(int x, int y);

@@ -142,7 +142,8 @@ void Art_Page_Tab_Strip(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKI
                            kArtTabEdges[i + 1] - 1.5, 493,
                            i == nCurrent ? ART_PLATE_TAB_LIGHT : ART_PLATE_TAB, kArtTabLabels[i]);
     }
-    Art_Word_Mark(pImage, skin, space.X(662), space.Y(480), space.Y(15));
+    // Left of the user's team logo, which the shell draws in the page's bottom-right corner.
+    Art_Word_Mark(pImage, skin, space.X(624), space.Y(480), space.Y(13));
 }
 
 void Art_Word_Mark(ART_IMAGE* pImage, const ART_SKIN& skin, double cx, double cy, double dSize) {
