@@ -38,17 +38,16 @@ static int Get_Month_Variant(int n) {
     return (int)(llabs((int64_t)nSum) % 10);
 }
 
-// The number of thresholds the potential reaches, in order: 0..9.
-static int Get_Potential_Level(int nPotential) {
+int Get_Evaluation_Level(int nPotential) {
     int nLevel = 0;
     while (nLevel < EVALUATION_LEVELS - 1 && nPotential >= EVALUATION_LEVEL_THRESHOLDS[nLevel])
         nLevel++;
     return nLevel;
 }
 
-// The level shown: the true level moved by the scouting error, folded back into 0..9 and kept
-// near the truth at the ends; kickers, punters and fullbacks are judged within a narrower band.
-static int Get_Shown_Level(int nLevel, int nError, int nPosition) {
+// Folded back into 0..9 and kept near the truth at the ends; kickers, punters and fullbacks are
+// judged within a narrower band.
+int Get_Shown_Evaluation_Level(int nLevel, int nError, int nPosition) {
     int nShown = nLevel + nError / 5;
     if (nShown >= EVALUATION_LEVELS)
         nShown = 18 - nShown;
@@ -69,11 +68,11 @@ void Get_Player_Evaluation_Text(int nTeam, int nSlot, char* szOut, int nSize) {
     szOut[0] = 0;
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
-    int nLevel = Get_Potential_Level((int)Get_Player_Potential(nTeam, nSlot));
+    int nLevel = Get_Evaluation_Level((int)Get_Player_Potential(nTeam, nSlot));
     int nStage = Get_Player_Career_Stage(nTeam, nSlot);
     int nId = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID);
     int nPosition = Translate_Expanded_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
-    int nShown = Get_Shown_Level(nLevel, Get_Scouting_Error(nTeam, nSlot, nId), nPosition);
+    int nShown = Get_Shown_Evaluation_Level(nLevel, Get_Scouting_Error(nTeam, nSlot, nId), nPosition);
     int nCell = nStage * 100 + nShown * 10;
     const char* szSentence = EVALUATION_SENTENCES[nCell + Get_Month_Variant(nId)];
 

@@ -86,6 +86,9 @@ extern const char* const EVALUATION_SENTENCES[EVALUATION_SENTENCE_COUNT];
 // 0 developing, 1 in his prime, 2 aging.
 int Get_Player_Career_Stage(int nTeam, int nSlot);
 int Get_Evaluation_Variant_Of_Three(int nTeam, int nSlot);
+int Get_Evaluation_Level(int nPotential);  // the thresholds reached in order: 0..9
+// The level the user is shown: the true level moved by the scouting error (-12..12).
+int Get_Shown_Evaluation_Level(int nLevel, int nError, int nPosition);
 // The scout's sentence, substituted; "" when it names the team of a player outside the league.
 void Get_Player_Evaluation_Text(int nTeam, int nSlot, char* szOut, int nSize);
 // Appends the evaluation to the text; nothing for a player of the Hall of Fame.

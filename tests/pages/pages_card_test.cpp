@@ -124,6 +124,33 @@ TEST_F(PagesCardTest, EvaluationSentencesUseOnlyTokensAndPlaceTheirSlumps) {
     }
 }
 
+TEST_F(PagesCardTest, EvaluationLevelsFromPotentialErrorAndPosition) {
+    struct {
+        int nPotential, nLevel;
+    } const aLevels[] = {{58, 0}, {59, 1}, {68, 3}, {69, 4}, {92, 8}, {93, 9}, {99, 9}};
+    for (const auto& c : aLevels)
+        EXPECT_EQ(Get_Evaluation_Level(c.nPotential), c.nLevel) << c.nPotential;
+    struct CASE {
+        const char* szWhat;
+        int nLevel, nError, nPosition, nShown;
+    } const aCases[] = {
+        {"no error", 5, 0, POS_QB, 5},
+        {"an error of -9 takes one level", 5, -9, POS_QB, 4},
+        {"an error of 12 takes two", 5, 12, POS_QB, 7},
+        {"past the top folds back", 9, 10, POS_QB, 7},
+        {"a top level shown as 9 stays there", 9, 0, POS_QB, 9},
+        {"a 9 from below becomes 7", 7, 10, POS_QB, 7},
+        {"below the bottom folds back, kept near the truth", 1, -10, POS_QB, 1},
+        {"a kicker of level 9", 9, 0, POS_K, 6},
+        {"a punter of level 0", 0, 0, POS_P, 4},
+        {"a fullback of level 0", 0, 0, POS_FB, 3},
+        {"a fullback of level 8", 8, 0, POS_FB, 6},
+    };
+    for (const CASE& c : aCases)
+        EXPECT_EQ(Get_Shown_Evaluation_Level(c.nLevel, c.nError, c.nPosition), c.nShown)
+            << c.szWhat;
+}
+
 TEST_F(PagesCardTest, EvaluationComesFromTheCareerStagesCell) {
     struct CASE {
         const char* szWhat;
