@@ -8,7 +8,7 @@
 #include "pages/pages.h"
 
 static const int EVALUATION_LEVEL_THRESHOLDS[EVALUATION_LEVELS - 1] = {59, 63, 66, 69, 75,
-                                                                        80, 85, 90, 93};
+                                                                       80, 85, 90, 93};
 
 int Get_Player_Career_Stage(int nTeam, int nSlot) {
     int nAge = Get_Universe_Stat(UNIVERSE_FIRST_YEAR) + gSeasonNumber -
@@ -71,8 +71,10 @@ void Get_Player_Evaluation_Text(int nTeam, int nSlot, char* szOut, int nSize) {
     int nLevel = Get_Evaluation_Level((int)Get_Player_Potential(nTeam, nSlot));
     int nStage = Get_Player_Career_Stage(nTeam, nSlot);
     int nId = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID);
-    int nPosition = Translate_Expanded_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
-    int nShown = Get_Shown_Evaluation_Level(nLevel, Get_Scouting_Error(nTeam, nSlot, nId), nPosition);
+    int nPosition =
+        Translate_Expanded_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
+    int nShown =
+        Get_Shown_Evaluation_Level(nLevel, Get_Scouting_Error(nTeam, nSlot, nId), nPosition);
     int nCell = nStage * 100 + nShown * 10;
     const char* szSentence = EVALUATION_SENTENCES[nCell + Get_Month_Variant(nId)];
 

@@ -109,8 +109,7 @@ static void Get_Team_Standing_Words(int nTeam, char* szOut, int nSize) {
 
 // ---- one token ---------------------------------------------------------------------------------
 
-// Thousands of dollars as "$1,250,000".
-static void Format_Thousands_As_Dollars(int nThousands, char* szOut, int nSize) {
+void Format_Thousands_As_Dollars(int nThousands, char* szOut, int nSize) {
     char szCommas[32];
     Format_With_Commas(nThousands, szCommas, sizeof szCommas);
     Format_String(szOut, nSize, "$%s,000", szCommas);
@@ -118,7 +117,8 @@ static void Format_Thousands_As_Dollars(int nThousands, char* szOut, int nSize) 
 
 // The value of a player-side slot 0..19.
 static void Get_Player_Token_Value(int nTeam, int nSlot, int nToken, char* szOut, int nSize) {
-    int nPosition = Translate_Expanded_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
+    int nPosition =
+        Translate_Expanded_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
     int nSalary = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY);
     int nYearsLeft = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT);
     int nContract = nSalary * nYearsLeft;

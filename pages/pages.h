@@ -67,6 +67,7 @@ void Get_Team_League_Name(int nTeam, char* szOut, int nSize);
 void Get_Team_Division_Name(int nTeam, char* szOut, int nSize);
 void Get_Division_Leader_Text(int nTeam, int bCity, char* szOut, int nSize);
 void Format_Team_Winning_Percentage(int nTeam, char* szOut, int nSize);  // ".625", "1.000"
+void Format_Thousands_As_Dollars(int nThousands, char* szOut, int nSize);  // 1250: "$1,250,000"
 // A quantity in hundredths in words: 280 "almost three", 345 "three and a half".
 void Format_Number_Phrase(int nHundredths, char* szOut, int nSize);
 void Format_Score_Text(int nFirst, int nSecond, char* szOut, int nSize);  // the larger first

@@ -9,10 +9,10 @@
 
 // How a field's number is written.
 enum CARD_FORMAT {
-    CARD_PLAIN = 0,     // "%d"
-    CARD_TENTHS,        // "%d.%d"
-    CARD_HUNDREDTHS,    // "%d.%02d"
-    CARD_TENTHS_WIDE    // "%2d.%d"
+    CARD_PLAIN = 0,   // "%d"
+    CARD_TENTHS,      // "%d.%d"
+    CARD_HUNDREDTHS,  // "%d.%02d"
+    CARD_TENTHS_WIDE  // "%2d.%d"
 };
 
 // When a field's number is written; otherwise "-" (or "" for CARD_IF_STAT_OR_EMPTY).
@@ -32,49 +32,49 @@ typedef struct CARD_FIELD_RULE {
 } CARD_FIELD_RULE;
 
 static const CARD_FIELD_RULE kCardFields[PLAYER_CARD_FIELD_COUNT] = {
-    {STAT_GAMES, CARD_PLAIN, CARD_ALWAYS, 0},                             // 0
-    {STAT_STARTS, CARD_PLAIN, CARD_ALWAYS, 0},                            // 1
-    {2, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 2
-    {3, CARD_PLAIN, CARD_IF_STAT, 2},                                     // 3
-    {STAT_COMPLETION_RATE, CARD_TENTHS, CARD_IF_STAT, 2},                 // 4
-    {5, CARD_PLAIN, CARD_IF_STAT, 3},                                     // 5
-    {STAT_YARDS_PER_ATTEMPT, CARD_HUNDREDTHS, CARD_IF_STAT, 2},           // 6
-    {6, CARD_PLAIN, CARD_IF_STAT, 3},                                     // 7
-    {4, CARD_PLAIN, CARD_IF_STAT, 2},                                     // 8
-    {STAT_PASSER_RATING, CARD_TENTHS, CARD_IF_STAT, 2},                   // 9
-    {7, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 10
-    {8, CARD_PLAIN, CARD_IF_STAT, 7},                                     // 11
-    {14, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                             // 12
-    {15, CARD_PLAIN, CARD_IF_STAT, 14},                                   // 13
-    {STAT_YARDS_PER_RUSH, CARD_HUNDREDTHS, CARD_SPECIAL, 0},              // 14
-    {STAT_SACKS_ALLOWED_WEIGHT, CARD_HUNDREDTHS, CARD_VALUE_OR_GAMES, 0}, // 15
-    {10, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                             // 16
-    {11, CARD_PLAIN, CARD_IF_STAT, 10},                                   // 17
-    {9, CARD_PLAIN, CARD_IF_STAT, 7},                                     // 18
-    {13, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                             // 19
-    {4, CARD_PLAIN, CARD_SPECIAL, 0},                                     // 20
-    {10, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                             // 21
-    {11, CARD_PLAIN, CARD_IF_STAT, 10},                                   // 22
-    {STAT_YARDS_PER_RECEPTION, CARD_TENTHS, CARD_IF_STAT, 10},            // 23
-    {12, CARD_PLAIN, CARD_IF_STAT, 10},                                   // 24
-    {STAT_PUNT_RETURN_AVERAGE, CARD_TENTHS, CARD_IF_STAT_OR_EMPTY, 17},   // 25
-    {STAT_KICK_RETURN_AVERAGE, CARD_TENTHS, CARD_IF_STAT_OR_EMPTY, 14},   // 26
-    {STAT_RETURN_TOUCHDOWNS, CARD_PLAIN, CARD_SPECIAL, 0},                // 27
-    {STAT_TACKLES, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                   // 28
-    {STAT_TACKLES_PER_GAME, CARD_TENTHS, CARD_IF_STAT, STAT_TACKLES},     // 29
-    {2, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 30
-    {3, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 31
-    {STAT_SACK_TENTHS, CARD_TENTHS, CARD_VALUE_OR_GAMES, 0},              // 32
-    {5, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 33
-    {6, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 34
-    {7, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 35
-    {STAT_SCRIMMAGE_TOUCHDOWNS, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},      // 36
-    {2, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 37
-    {3, CARD_PLAIN, CARD_IF_STAT, 2},                                     // 38
-    {STAT_PUNT_AVERAGE, CARD_TENTHS_WIDE, CARD_IF_STAT, 2},               // 39
-    {5, CARD_PLAIN, CARD_IF_STAT, 2},                                     // 40
-    {6, CARD_PLAIN, CARD_IF_STAT, 2},                                     // 41
-    {0, CARD_PLAIN, CARD_SPECIAL, 0},                                     // 42..49
+    {STAT_GAMES, CARD_PLAIN, CARD_ALWAYS, 0},                              // 0
+    {STAT_STARTS, CARD_PLAIN, CARD_ALWAYS, 0},                             // 1
+    {2, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 2
+    {3, CARD_PLAIN, CARD_IF_STAT, 2},                                      // 3
+    {STAT_COMPLETION_RATE, CARD_TENTHS, CARD_IF_STAT, 2},                  // 4
+    {5, CARD_PLAIN, CARD_IF_STAT, 3},                                      // 5
+    {STAT_YARDS_PER_ATTEMPT, CARD_HUNDREDTHS, CARD_IF_STAT, 2},            // 6
+    {6, CARD_PLAIN, CARD_IF_STAT, 3},                                      // 7
+    {4, CARD_PLAIN, CARD_IF_STAT, 2},                                      // 8
+    {STAT_PASSER_RATING, CARD_TENTHS, CARD_IF_STAT, 2},                    // 9
+    {7, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 10
+    {8, CARD_PLAIN, CARD_IF_STAT, 7},                                      // 11
+    {14, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 12
+    {15, CARD_PLAIN, CARD_IF_STAT, 14},                                    // 13
+    {STAT_YARDS_PER_RUSH, CARD_HUNDREDTHS, CARD_SPECIAL, 0},               // 14
+    {STAT_SACKS_ALLOWED_WEIGHT, CARD_HUNDREDTHS, CARD_VALUE_OR_GAMES, 0},  // 15
+    {10, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 16
+    {11, CARD_PLAIN, CARD_IF_STAT, 10},                                    // 17
+    {9, CARD_PLAIN, CARD_IF_STAT, 7},                                      // 18
+    {13, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 19
+    {4, CARD_PLAIN, CARD_SPECIAL, 0},                                      // 20
+    {10, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                              // 21
+    {11, CARD_PLAIN, CARD_IF_STAT, 10},                                    // 22
+    {STAT_YARDS_PER_RECEPTION, CARD_TENTHS, CARD_IF_STAT, 10},             // 23
+    {12, CARD_PLAIN, CARD_IF_STAT, 10},                                    // 24
+    {STAT_PUNT_RETURN_AVERAGE, CARD_TENTHS, CARD_IF_STAT_OR_EMPTY, 17},    // 25
+    {STAT_KICK_RETURN_AVERAGE, CARD_TENTHS, CARD_IF_STAT_OR_EMPTY, 14},    // 26
+    {STAT_RETURN_TOUCHDOWNS, CARD_PLAIN, CARD_SPECIAL, 0},                 // 27
+    {STAT_TACKLES, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                    // 28
+    {STAT_TACKLES_PER_GAME, CARD_TENTHS, CARD_IF_STAT, STAT_TACKLES},      // 29
+    {2, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 30
+    {3, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 31
+    {STAT_SACK_TENTHS, CARD_TENTHS, CARD_VALUE_OR_GAMES, 0},               // 32
+    {5, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 33
+    {6, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 34
+    {7, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 35
+    {STAT_SCRIMMAGE_TOUCHDOWNS, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},       // 36
+    {2, CARD_PLAIN, CARD_VALUE_OR_GAMES, 0},                               // 37
+    {3, CARD_PLAIN, CARD_IF_STAT, 2},                                      // 38
+    {STAT_PUNT_AVERAGE, CARD_TENTHS_WIDE, CARD_IF_STAT, 2},                // 39
+    {5, CARD_PLAIN, CARD_IF_STAT, 2},                                      // 40
+    {6, CARD_PLAIN, CARD_IF_STAT, 2},                                      // 41
+    {0, CARD_PLAIN, CARD_SPECIAL, 0},                                      // 42..49
     {0, CARD_PLAIN, CARD_SPECIAL, 0},
     {0, CARD_PLAIN, CARD_SPECIAL, 0},
     {0, CARD_PLAIN, CARD_SPECIAL, 0},

@@ -9,38 +9,31 @@
 
 #define NO_KEY_RATING (-1)
 
-// The ten ratings that matter for each position, by position 0..14; -1 ends a row.
-static const int kKeyRatings[POSITION_COUNT][KEY_RATING_COUNT] = {
-    {RATING_ACCURACY, RATING_DISTANCE, RATING_CONTROL, RATING_RED_ZONE, RATING_MOBILITY,
-     RATING_HANDS, RATING_SPEED, RATING_POWER, RATING_QUICKNESS, RATING_VISION},
-#define SKILL_KEY_RATINGS                                                                        \
-    {RATING_SPEED, RATING_POWER, RATING_QUICKNESS, RATING_VISION, RATING_RECEIVING, RATING_HANDS, \
-     RATING_RUN_BLOCKING, RATING_PASS_BLOCKING, RATING_KICK_RETURNS, RATING_PUNT_RETURNS}
-    SKILL_KEY_RATINGS,  // RB
-    SKILL_KEY_RATINGS,  // FB
-    SKILL_KEY_RATINGS,  // TE
-    SKILL_KEY_RATINGS,  // WR
-#define LINE_KEY_RATINGS                                                                   \
-    {RATING_RUN_BLOCKING, RATING_PASS_BLOCKING, RATING_DISCIPLINE, NO_KEY_RATING,          \
-     NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING}
-    LINE_KEY_RATINGS,  // T
-    LINE_KEY_RATINGS,  // G
-    LINE_KEY_RATINGS,  // C
-#define DEFENCE_KEY_RATINGS                                                                  \
-    {RATING_RUN_DEFENSE, RATING_PASS_RUSH, RATING_PASS_COVERAGE, RATING_TURNOVERS,           \
-     RATING_TACKLING, RATING_KICK_RETURNS, RATING_PUNT_RETURNS, NO_KEY_RATING, NO_KEY_RATING, \
-     NO_KEY_RATING}
-    DEFENCE_KEY_RATINGS,  // DE
-    DEFENCE_KEY_RATINGS,  // DT
-    DEFENCE_KEY_RATINGS,  // LB
-    DEFENCE_KEY_RATINGS,  // CB
-    DEFENCE_KEY_RATINGS,  // S
-#define KICKING_KEY_RATINGS                                                                  \
-    {RATING_FG_ACCURACY, RATING_FG_DISTANCE, RATING_PUNT_ACCURACY, RATING_PUNT_DISTANCE,     \
-     NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING, NO_KEY_RATING}
-    KICKING_KEY_RATINGS,  // K
-    KICKING_KEY_RATINGS,  // P
-};
+// The ten ratings that matter for each kind of player; -1 ends a list.
+static const int kQuarterbackRatings[KEY_RATING_COUNT] = {
+    RATING_ACCURACY, RATING_DISTANCE, RATING_CONTROL, RATING_RED_ZONE,  RATING_MOBILITY,
+    RATING_HANDS,    RATING_SPEED,    RATING_POWER,   RATING_QUICKNESS, RATING_VISION};
+static const int kSkillRatings[KEY_RATING_COUNT] = {
+    RATING_SPEED,        RATING_POWER,       RATING_QUICKNESS,    RATING_VISION,
+    RATING_RECEIVING,    RATING_HANDS,       RATING_RUN_BLOCKING, RATING_PASS_BLOCKING,
+    RATING_KICK_RETURNS, RATING_PUNT_RETURNS};
+static const int kLineRatings[KEY_RATING_COUNT] = {
+    RATING_RUN_BLOCKING, RATING_PASS_BLOCKING, RATING_DISCIPLINE, NO_KEY_RATING, NO_KEY_RATING,
+    NO_KEY_RATING,       NO_KEY_RATING,        NO_KEY_RATING,     NO_KEY_RATING, NO_KEY_RATING};
+static const int kDefenceRatings[KEY_RATING_COUNT] = {
+    RATING_RUN_DEFENSE, RATING_PASS_RUSH,    RATING_PASS_COVERAGE, RATING_TURNOVERS,
+    RATING_TACKLING,    RATING_KICK_RETURNS, RATING_PUNT_RETURNS,  NO_KEY_RATING,
+    NO_KEY_RATING,      NO_KEY_RATING};
+static const int kKickingRatings[KEY_RATING_COUNT] = {
+    RATING_FG_ACCURACY, RATING_FG_DISTANCE, RATING_PUNT_ACCURACY, RATING_PUNT_DISTANCE,
+    NO_KEY_RATING,      NO_KEY_RATING,      NO_KEY_RATING,        NO_KEY_RATING,
+    NO_KEY_RATING,      NO_KEY_RATING};
+
+// By position 0..14: QB; RB, FB, TE, WR; T, G, C; DE, DT, LB, CB, S; K, P.
+static const int* const kKeyRatings[POSITION_COUNT] = {
+    kQuarterbackRatings, kSkillRatings,   kSkillRatings,   kSkillRatings,   kSkillRatings,
+    kLineRatings,        kLineRatings,    kLineRatings,    kDefenceRatings, kDefenceRatings,
+    kDefenceRatings,     kDefenceRatings, kDefenceRatings, kKickingRatings, kKickingRatings};
 
 int Get_Position_Rating_Index(int nPosition, int i) {
     if (!Is_Position_Code(nPosition) || i < 0 || i >= KEY_RATING_COUNT)
@@ -48,19 +41,11 @@ int Get_Position_Rating_Index(int nPosition, int i) {
     return kKeyRatings[nPosition][i];
 }
 
-// Thousands of dollars as "$800,000" or "$1,250,000".
-static void Format_Thousands_Text(int nThousands, char* szOut, int nSize) {
-    if (nThousands < 1000)
-        Format_String(szOut, nSize, "$%d,000", nThousands);
-    else
-        Format_String(szOut, nSize, "$%d,%03d,000", nThousands / 1000, nThousands % 1000);
-}
-
 void Get_Player_Salary_Text(int nTeam, int nSlot, char* szOut, int nSize) {
     int nExperience = Max_Int(0, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE));
     int nSalary = Max_Int(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY),
                           Get_League_Minimum_Salary(nExperience));
-    Format_Thousands_Text(nSalary, szOut, nSize);
+    Format_Thousands_As_Dollars(nSalary, szOut, nSize);
 }
 
 float Compute_Forty_Time(int nTeam, int nSlot) {
@@ -163,7 +148,8 @@ static void Get_Info_Column_0(int nLine, int nTeam, int nSlot, char* szOut, int 
         return;
     }
     case 3:
-        Format_String(szOut, nSize, "Weight: %d", Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT));
+        Format_String(szOut, nSize, "Weight: %d",
+                      Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT));
         return;
     case 4: {
         if (nTeam < 0 || nTeam > HALL_OF_FAME_TEAM)
@@ -248,7 +234,8 @@ static void Get_Info_Column_1(int nLine, int nTeam, int nSlot, char* szOut, int 
     switch (nLine) {
     case 0: Format_String(szOut, nSize, "Age: %d", Get_Player_Exact_Age(nTeam, nSlot)); return;
     case 1:
-        if (Is_Draft_Pool_Team(nTeam) && Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE) < 0) {
+        if (Is_Draft_Pool_Team(nTeam) &&
+            Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE) < 0) {
             int nScore = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SCOUTING_SCORE);
             Format_String(szOut, nSize, "CSS: %d.%d", nScore / 10, nScore % 10);
         } else if (nTeam == HALL_OF_FAME_TEAM) {
@@ -270,8 +257,8 @@ static void Get_Info_Column_1(int nLine, int nTeam, int nSlot, char* szOut, int 
         return;
     case 3:
         if (bLeagueTeam) {
-            Format_Thousands_Text(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT), szMoney,
-                                  sizeof szMoney);
+            Format_Thousands_As_Dollars(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT),
+                                        szMoney, sizeof szMoney);
             Format_String(szOut, nSize, "Cap Impact: %s", szMoney);
         }
         return;
@@ -282,7 +269,7 @@ static void Get_Info_Column_1(int nLine, int nTeam, int nSlot, char* szOut, int 
         } else if (bLeagueTeam) {
             int nBonus = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS);
             if (nBonus >= 1) {
-                Format_Thousands_Text(nBonus, szMoney, sizeof szMoney);
+                Format_Thousands_As_Dollars(nBonus, szMoney, sizeof szMoney);
                 Format_String(szOut, nSize, "Signing Bonus: %s", szMoney);
             }
         }

@@ -19,12 +19,7 @@
 #define PLAYER_PAGE_HOST "https://stats.football-vanto.example"
 
 // The hot spots of the card, stored in user preference 95 while hovered.
-enum REPORT_HOT_SPOT {
-    REPORT_HOT_NONE = 0,
-    REPORT_HOT_ROLE,
-    REPORT_HOT_NAME,
-    REPORT_HOT_STATS
-};
+enum REPORT_HOT_SPOT { REPORT_HOT_NONE = 0, REPORT_HOT_ROLE, REPORT_HOT_NAME, REPORT_HOT_STATS };
 
 SORTABLE_LISTVIEW* gScoutList = NULL;
 
@@ -33,7 +28,8 @@ static HFONT sButtonFont = NULL;
 static int sFollowUpDialog = 0;
 
 int Get_Report_User_Team(void) {
-    if (Is_Team_Active(gUserTeam) || (gUserTeam >= FREE_AGENT_TEAM && gUserTeam <= LAST_DRAFT_POOL_TEAM))
+    if (Is_Team_Active(gUserTeam) ||
+        (gUserTeam >= FREE_AGENT_TEAM && gUserTeam <= LAST_DRAFT_POOL_TEAM))
         return gUserTeam;
     return 0;
 }
@@ -46,8 +42,8 @@ static int Is_Fantasy_Draft_Running(void) {
 
 static void Layout_Scouting_Report_Buttons(HWND hDlg) {
     static const int kButtons[REPORT_BUTTON_COUNT] = {IDC_PREVIOUS_PLAYER, IDC_NEXT_PLAYER,
-                                                      IDC_RELEASE_PLAYER, IDC_PLAYER_ACTION,
-                                                      IDC_DIALOG_HELP,    IDOK};
+                                                      IDC_RELEASE_PLAYER,  IDC_PLAYER_ACTION,
+                                                      IDC_DIALOG_HELP,     IDOK};
     static const int kEdges[REPORT_BUTTON_COUNT + 1] = {0, 200, 400, 575, 750, 875, 1000};
     RECT client;
     GetClientRect(hDlg, &client);
@@ -72,8 +68,7 @@ void Get_Scouting_Report_Button_States(int nTeam, int nSlot, REPORT_BUTTON_STATE
         pStates->bActionEnabled = 1;
     } else if (Is_Fantasy_Draft_Running()) {
         pStates->szAction = "&Draft Player";
-        pStates->bActionEnabled =
-            Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO) == NO_TEAM;
+        pStates->bActionEnabled = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO) == NO_TEAM;
     } else if (!bOwnOrFreeAgent) {
         pStates->bActionEnabled = nTeam >= 0 && nTeam <= FREE_AGENT_TEAM;
         return;
@@ -191,8 +186,8 @@ static void Negotiate_With_Player(HWND hDlg, int nTeam, int nSlot) {
             bRestore = 1;
         } else {
             if (nUserTeam != FREE_AGENT_TEAM) {
-                int nLine = Add_Player_Season_Line(nUserTeam, nNewSlot, Get_Season_Year(),
-                                                   nUserTeam);
+                int nLine =
+                    Add_Player_Season_Line(nUserTeam, nNewSlot, Get_Season_Year(), nUserTeam);
                 Set_Player_Season_Line_Cache(nUserTeam, nNewSlot, nLine);
             }
             gScoutTeam = nUserTeam;
@@ -264,8 +259,7 @@ static void On_Scouting_Report_Command(HWND hDlg, int nId) {
 // The hot spot under a point of the card's design area.
 int Get_Scouting_Report_Hot_Spot(int x, int y) {
     int nTeam = gScoutTeam;
-    if (x >= 393 && x < 559 && y >= 0 && y < 26 &&
-        (Is_Human_Team(nTeam) || gCommissionerMode))
+    if (x >= 393 && x < 559 && y >= 0 && y < 26 && (Is_Human_Team(nTeam) || gCommissionerMode))
         return REPORT_HOT_ROLE;
     if (x >= 0 && x < 200 && y >= 0 && y < 26)
         return REPORT_HOT_NAME;
@@ -316,8 +310,8 @@ static void Init_Scouting_Report(HWND hDlg, LPARAM lParam) {
     Repair_Player_Card_Values(gScoutTeam, gScoutSlot);
     sButtonFont = Take_App_Font(REPORT_BUTTON_FONT);
     static const int kButtons[REPORT_BUTTON_COUNT] = {IDC_PREVIOUS_PLAYER, IDC_NEXT_PLAYER,
-                                                      IDC_RELEASE_PLAYER, IDC_PLAYER_ACTION,
-                                                      IDC_DIALOG_HELP,    IDOK};
+                                                      IDC_RELEASE_PLAYER,  IDC_PLAYER_ACTION,
+                                                      IDC_DIALOG_HELP,     IDOK};
     for (int nId : kButtons)
         SendDlgItemMessageA(hDlg, nId, WM_SETFONT, (WPARAM)sButtonFont, TRUE);
     gStatPanelPage = 0;

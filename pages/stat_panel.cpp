@@ -103,7 +103,7 @@ void Get_Stat_Panel_Heading(int nLayout, int nColumn, char* szOut, int nSize) {
 // The name of a view in column 0: the four fixed views by name, a season line by its year.
 static void Get_View_Name(int nTeam, int nSlot, int nSeason, char* szOut, int nSize) {
     static const char* const kViewNames[SEASON_FIRST_LINE] = {"This Season", "Last Season",
-                                                               "Career", "Predicted"};
+                                                              "Career", "Predicted"};
     if (nSeason < SEASON_FIRST_LINE)
         safe_strncpy(szOut, kViewNames[Clamp(nSeason, 0, SEASON_FIRST_LINE - 1)], nSize);
     else

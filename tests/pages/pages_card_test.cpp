@@ -56,7 +56,8 @@ TEST_F(PagesCardTest, NewsTokensAreFilledWithThePlayersAndHisTeamsTexts) {
     } const aCases[] = {
         {"{PLAYER LAST NAME}, {PLAYER FIRST NAME}", "Dyer, Sam"},
         {"{PLAYER NAME} of the {team name} ({Team Name})", "Sam Dyer of the Hawks (Hawks)"},
-        {"{SALARY} a year, {CONTRACT MILLIONS} million in all", "$1,250,000 a year, 3.7 million in all"},
+        {"{SALARY} a year, {CONTRACT MILLIONS} million in all",
+         "$1,250,000 a year, 3.7 million in all"},
         {"{CONTRACT} over {CONTRACT LENGTH} years", "$3,750,000 over three years"},
         {"{EXPERIENCE} seasons as a {POSITION}", "three seasons as a quarterback"},
         {"{YEAR CONTRACT ENDS}", "2024"},
