@@ -147,9 +147,10 @@ void Step_Scouting_Report_Player(int nStep, int* pTeam, int* pSlot);
 int Get_Scouting_Report_Hot_Spot(int x, int y);
 int Get_Report_User_Team(void);  // gUserTeam in use, else team 0
 
-// The card's writes, done before it paints: a forty time out of range is worked out again and a
-// missing birth date given one.
+// The card's writes, done before it paints: a forty time out of range is worked out again, a
+// missing birth date given one and the scouting radius worked out once.
 void Repair_Player_Card_Values(int nTeam, int nSlot);
+int Get_Scouting_Radius(void);  // the half-width of the user's rating error, kept once worked out
 int Get_Position_Rating_Index(int nPosition, int i);  // -1 past the position's key ratings
 void Get_Player_Salary_Text(int nTeam, int nSlot, char* szOut, int nSize);
 float Compute_Forty_Time(int nTeam, int nSlot);  // stores the time in hundredths

@@ -8,6 +8,7 @@
 #include "personnel/personnel.h"
 
 #define NO_KEY_RATING (-1)
+#define PLUS_MINUS_SIGN '\xB1'
 
 // The ten ratings that matter for each kind of player; -1 ends a list.
 static const int kQuarterbackRatings[KEY_RATING_COUNT] = {
@@ -73,7 +74,30 @@ float Get_Forty_Time(int nTeam, int nSlot) {
     return fTime > 0.0f ? fTime : Compute_Forty_Time(nTeam, nSlot);
 }
 
+// The half-width of the user's rating error, worked out once and kept.
+int Get_Scouting_Radius(void) {
+    if (gScoutingRadius == 0) {
+        int nUserTeam = Get_Report_User_Team();
+        gScoutingRadius =
+            Max_Int(1, (gDifficulty * 100 - Get_Team_Scouting_Level(nUserTeam) + 1500) / 4);
+    }
+    return gScoutingRadius;
+}
+
+void Get_Rating_Accuracy_Note(char* szOut, int nSize) {
+    int nNumber = 1;
+    const char* szSecond = "";
+    if (gCommissionerMode)
+        szSecond = "(Commissioner Mode)";
+    else if (gPerfectScouting)
+        szSecond = "(Perfect Scouting)";
+    else
+        nNumber = Get_Scouting_Radius() / 50 + 1;
+    Format_String(szOut, nSize, "Ratings are %c %d\n%s", PLUS_MINUS_SIGN, nNumber, szSecond);
+}
+
 void Repair_Player_Card_Values(int nTeam, int nSlot) {
+    Get_Scouting_Radius();
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
     Get_Forty_Time(nTeam, nSlot);

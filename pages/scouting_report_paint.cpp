@@ -22,7 +22,6 @@
 #define PLAYER_PHOTO_HEIGHT 160
 #define NO_NAMED_PHOTO 256  // vital 18: no photo files named after the player
 #define PHOTO_PATH_SIZE 160
-#define PLUS_MINUS_SIGN '\xB1'
 
 int Scale_Report_X(int x, int nClientWidth) {
     return nClientWidth == REPORT_DESIGN_WIDTH ? x : Mul_Div(x, nClientWidth, REPORT_DESIGN_WIDTH);
@@ -247,28 +246,6 @@ static void Draw_Information_Block(HDC hdc, int nTeam, int nSlot, int bDownloade
     }
     SelectObject(hdc, hOld);
     Release_App_Font(hFont);
-}
-
-// The half-width of the user's rating error, worked out once and kept.
-static int Get_Scouting_Radius(void) {
-    if (gScoutingRadius == 0) {
-        int nUserTeam = Get_Report_User_Team();
-        gScoutingRadius =
-            Max_Int(1, (gDifficulty * 100 - Get_Team_Scouting_Level(nUserTeam) + 1500) / 4);
-    }
-    return gScoutingRadius;
-}
-
-void Get_Rating_Accuracy_Note(char* szOut, int nSize) {
-    int nNumber = 1;
-    const char* szSecond = "";
-    if (gCommissionerMode)
-        szSecond = "(Commissioner Mode)";
-    else if (gPerfectScouting)
-        szSecond = "(Perfect Scouting)";
-    else
-        nNumber = Get_Scouting_Radius() / 50 + 1;
-    Format_String(szOut, nSize, "Ratings are %c %d\n%s", PLUS_MINUS_SIGN, nNumber, szSecond);
 }
 
 // Linemen, defenders and kickers: how far the shown ratings may be off.

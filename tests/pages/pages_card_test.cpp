@@ -329,4 +329,26 @@ TEST_F(PagesCardTest, TheCardOpensAfterTheNoticeAndNextStepsOn) {
     EXPECT_EQ(nSlotsSeen[1], kStarter + 1);
 }
 
+// The card's repairs (a forty time out of range, the scouting radius) are made as it opens; a
+// paint only reads the league.
+TEST_F(PagesCardTest, PaintingTheCardWritesNothing) {
+    int nKicker = FIXTURE_ROSTER_SIZE - 2;
+    ASSERT_EQ(Get_Roster_Position(kTeam, nKicker), POS_K);  // the card shows its accuracy note
+    Set_Player_Vital_Stat(kTeam, nKicker, VITAL_FORTY_TIME, 750);
+    gPerfectScouting = 0;
+    gScoutingRadius = 0;
+    bool bSame = false;
+    Test_Script_Dialog(IDD_SCOUTING_REPORT, [&](HWND hDlg) {
+        SAVED_STATE* pBefore = new SAVED_STATE(gSavedState);
+        InvalidateRect(hDlg, NULL, FALSE);
+        UpdateWindow(hDlg);
+        bSame = memcmp(pBefore, &gSavedState, sizeof(SAVED_STATE)) == 0;
+        delete pBefore;
+    });
+    Open_Scouting_Report_At(kTeam, nKicker, gMainWindow);
+    EXPECT_TRUE(bSame);
+    EXPECT_NE(gScoutingRadius, 0);
+    EXPECT_NE(Get_Player_Vital_Stat(kTeam, nKicker, VITAL_FORTY_TIME), 750);
+}
+
 }  // namespace
