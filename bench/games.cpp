@@ -21,6 +21,7 @@
 #include "database/database.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "reports/reports.h"
 #include "season/season.h"
 #include "shell/shell.h"
 
@@ -188,6 +189,7 @@ int main(int argc, char** argv) {
     }
     std::string stUniverse = std::string(VANTO_GAME_DIR) + "/Databases/Universe-2019.dat";
     char szScratch[] = "/tmp/vanto_games_XXXXXX";
+    Install_Report_Writers();
     if (!mkdtemp(szScratch) || chdir(szScratch) != 0 || !Load_Universe(stUniverse.c_str())) {
         fprintf(stderr, "cannot load %s\n", stUniverse.c_str());
         return 1;

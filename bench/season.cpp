@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "database/database.h"
+#include "reports/reports.h"
 #include "season/season.h"
 #include "shell/shell.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "cannot make a scratch folder with the game's files\n");
         return 1;
     }
+    Install_Report_Writers();
     if (!Load_Universe(stUniverse.c_str())) {
         fprintf(stderr, "cannot load %s\n", stUniverse.c_str());
         return 1;

@@ -6,7 +6,8 @@
 #include <stdint.h>
 #include <stdio.h>
 
-#include "../platform/windows.h"
+#include "platform/windows_base.h"
+#include "core/host_services.h"
 
 // ---- command-line flags and the error reporter -------------------------------------------------
 #define IS_NOT_RANDOM 0x1
@@ -32,7 +33,7 @@ extern int gMessageBoxOpen;
 
 // What the skinned message dialog receives in WM_INITDIALOG. No text is ever null; an empty
 // button caption means that button is not shown.
-typedef struct {
+typedef struct USER_MESSAGE {
     const char* szCaption;
     const char* szText;
     const char* szEmpty;
@@ -48,6 +49,8 @@ void Show_System_Error(int nErrorCode, const char* szCaption, const char* szForm
 void Debug_Print(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
 int User_Message_Dialog(const char* szCaption, const char* szText, const char* szUnused,
                         const char* szButton1, const char* szButton2, const char* szButton3);
+// The system message box's type with as many buttons as the message has captions.
+UINT Get_User_Message_Box_Type(const USER_MESSAGE* pMessage);
 
 HINSTANCE Get_App_Instance(void);
 

@@ -3,7 +3,7 @@
 // Report_Error and Log_Debug_Line append one line to "debug.txt" and send it to the debugger
 // output; errors are also kept, newest first, in gRecentErrors for the crash dump. None of this
 // may fail or recurse: it calls only the bounded formatter, the file append and the system's
-// message box, none of which reports.
+// message box (through the host services), none of which reports.
 
 #include "core/core.h"
 
@@ -51,7 +51,7 @@ static void Ask_Enter_Debugger(const char* szText) {
         return;
     char szQuestion[TEXT_BUFFER_SIZE];
     Format_String(szQuestion, sizeof szQuestion, "%s\n\nENTER DEBUGGER?", szText);
-    switch (MessageBoxA(NULL, szQuestion, "System Error!", ENTER_DEBUGGER_BOX_TYPE)) {
+    switch (Host()->pAskSystem(szQuestion, "System Error!", ENTER_DEBUGGER_BOX_TYPE)) {
     case IDYES: DebugBreak(); break;
     case IDCANCEL: gAskEnterDebugger = 0; break;
     default: break;

@@ -1,10 +1,7 @@
-// Questions and notices to the user. Once the main window has its back buffer they appear in
-// the program's skinned message dialog; before that, and while a skinned box is already up,
-// in the system message box.
+// Questions and notices to the user, asked through the host services: the shell shows them in
+// its message dialogs; with the quiet defaults each is answered with its default button.
 
 #include "core/core.h"
-#include "resources/resource.h"
-#include "shell/shell.h"
 
 #include <stdarg.h>
 
@@ -12,10 +9,6 @@
 #define NOTICE_BOX_TYPE (MB_OK | MB_ICONINFORMATION | MB_TASKMODAL)
 
 int gMessageBoxOpen = 0;
-
-static int Is_Skinned_Box_Available(void) {
-    return gMainWindowDC != NULL;
-}
 
 static const char* Text_Or_Empty(const char* szText) {
     return szText ? szText : "";
@@ -30,38 +23,14 @@ int Show_Message_Box(const char* szCaption, const char* szFormat, ...) {
     return Do_Message_Box(szText, szCaption, NOTICE_BOX_TYPE);
 }
 
-// Runs the skinned dialog with the buttons of the type and maps its answer to the type's
-// answers: closing a Yes/No box counts as No, closing an OK/Cancel box as Cancel.
-static int Ask_Skinned_Box(const char* szText, const char* szCaption, UINT uType) {
-    switch (uType & MB_TYPEMASK) {
-    case MB_OK: User_Message_Dialog(szCaption, szText, "", "&OK", "", ""); return IDOK;
-    case MB_OKCANCEL:
-        return User_Message_Dialog(szCaption, szText, "", "&OK", "&Cancel", "") == IDYES ? IDOK
-                                                                                         : IDCANCEL;
-    case MB_YESNOCANCEL:
-        return User_Message_Dialog(szCaption, szText, "", "&Yes", "&No", "&Cancel");
-    case MB_YESNO:
-        return User_Message_Dialog(szCaption, szText, "", "&Yes", "&No", "") == IDYES ? IDYES
-                                                                                      : IDNO;
-    default: return IDOK;
-    }
-}
-
 int Do_Message_Box(const char* szText, const char* szCaption, UINT uType) {
-    if (!Is_Skinned_Box_Available() || gMessageBoxOpen == 1)
-        return MessageBoxA(NULL, szText, szCaption, uType);
-
-    gMessageBoxOpen = 1;
-    int nAnswer = Ask_Skinned_Box(szText, szCaption, uType);
-    gMessageBoxOpen = 0;
-    return nAnswer;
+    return Host()->pAsk(szText, szCaption, uType);
 }
 
-// The system box's buttons that match the captions given.
-static UINT Get_Fallback_Box_Type(const char* szButton2, const char* szButton3) {
-    if (szButton2[0])
-        return szButton3[0] ? MB_YESNOCANCEL : MB_YESNO;
-    return szButton3[0] ? MB_OKCANCEL : MB_OK;
+UINT Get_User_Message_Box_Type(const USER_MESSAGE* pMessage) {
+    if (pMessage->szButton[1][0])
+        return pMessage->szButton[2][0] ? MB_YESNOCANCEL : MB_YESNO;
+    return pMessage->szButton[2][0] ? MB_OKCANCEL : MB_OK;
 }
 
 int User_Message_Dialog(const char* szCaption, const char* szText, const char* szUnused,
@@ -77,10 +46,5 @@ int User_Message_Dialog(const char* szCaption, const char* szText, const char* s
 
     if (!message.szButton[0][0])
         Report_Error("Missing string [stOK] in call to User_Message_Dialog()");
-
-    if (!Is_Skinned_Box_Available()) {
-        UINT uType = Get_Fallback_Box_Type(message.szButton[1], message.szButton[2]);
-        return MessageBoxA(NULL, message.szText, message.szCaption, uType);
-    }
-    return (int)Do_Dialog(NULL, IDD_USER_MESSAGE, (LPARAM)&message);
+    return Host()->pUserMessage(&message);
 }

@@ -385,6 +385,10 @@ uint8_t* Get_Team_Playbook_Image(int nTeam, int bDefence);
 // The FORMATION_SPOTS lineup entries of one formation; NULL for a bad team or formation.
 int32_t* Get_Team_Formation_Lineup(int nTeam, int nFormation);
 
+// ---- a team's logo file (team_logo_file.cpp) ----------------------------------------------------
+// The logo file name of a team, by its city: "logos\<key>.png", else ".jpg", else the filler.
+void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);
+
 // ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
 void Install_Player_Photos(void);
 void Install_Team_Logos(void);
@@ -392,6 +396,12 @@ void Install_Team_Logos(void);
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
 void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
+// The week and the page shown are kept in the league; the main window follows through the host
+// services (shown_week_and_page.cpp).
+void Set_Current_Week(int nWeek);  // and the window title follows
+// The league's side of showing a page: the page kept and, for the Draft page, its round and year.
+void Set_Shown_Page(int nPage);
+void Show_League_Page(int nPage);  // the page set, then the main window shows it
 
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552

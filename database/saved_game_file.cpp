@@ -12,7 +12,6 @@
 
 #include "database/database.h"
 #include "database/saved_game_internal.h"
-#include "shell/shell.h"
 
 #define FILE_MAGIC "RUROZEVIZODIR"
 #define FILE_MAGIC_SIZE 13
@@ -176,7 +175,7 @@ int Save_Game_File(const char* szPath, HWND hDialog) {
         return Fail_Save(SAVE_NOT_CREATED, szPath, "could not be created", NULL);
     }
     if (hDialog)
-        EndDialog(hDialog, 1);
+        Host_End_Dialog(hDialog, 1);
     if (!bAutoSave)
         Open_Progress_Window("Compressing...", CHUNK_COUNT);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 #include "personnel/personnel.h"
 
 // ---- dialog procedures --------------------------------------------------------------------------

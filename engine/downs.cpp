@@ -1,8 +1,9 @@
 // Down, distance and scoring: what a play's outcome does to the downs, the clock and the score,
 // and the red-zone trips counted before each snap.
+#include <string.h>
+
 #include "engine/engine.h"
 
-#define RED_ZONE_LINE 20
 #define FIRST_DOWN_YARDS 10
 #define TOUCHDOWN_POINTS 6
 #define SAFETY_POINTS 2
@@ -10,6 +11,7 @@
 #define TRY_YARD_LINE 2
 #define FREE_KICK_YARD_LINE 80
 #define TEAM_STAT_RED_ZONE_TRIPS 1
+#define TEAM_STAT_RED_ZONE_TOUCHDOWNS 2
 #define TEAM_STAT_RED_ZONE_FIELD_GOALS 3
 #define TEAM_STAT_RED_ZONE_START 9
 #define TOTAL_FIRST_DOWNS 4
@@ -18,6 +20,26 @@
 #define TOTAL_FOURTH_DOWN_TRIES 16
 #define TOTAL_FOURTH_DOWN_MADE 17
 #define TOTAL_POSSESSION_SECONDS 18
+
+// Every game's red-zone drives by the yard line of the first down that began them inside the 20,
+// kept for the developer's red-zone report.
+static int s_aanRedZoneCounts[RED_ZONE_COUNT_KINDS][RED_ZONE_LINE + 1];
+
+static void Count_Red_Zone_Drive(GAME* pGame, int bSide, int nKind) {
+    int nLine = pGame->aabTeamStats[bSide][TEAM_STAT_RED_ZONE_START];
+    if (nLine >= 1 && nLine <= RED_ZONE_LINE)
+        s_aanRedZoneCounts[nKind][nLine]++;
+}
+
+int Get_Red_Zone_Count(int nKind, int nYardLine) {
+    if (nKind < 0 || nKind >= RED_ZONE_COUNT_KINDS || nYardLine < 1 || nYardLine > RED_ZONE_LINE)
+        return 0;
+    return s_aanRedZoneCounts[nKind][nYardLine];
+}
+
+void Clear_Red_Zone_Counts(void) {
+    memset(s_aanRedZoneCounts, 0, sizeof(s_aanRedZoneCounts));
+}
 
 static int Get_Down(GAME* pGame) {
     return pGame->nFlags & GAME_FLAG_DOWN_MASK;
@@ -46,6 +68,7 @@ void Update_Red_Zone_Entry(GAME* pGame) {
     Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_RED_ZONE_TRIPS);
     Set_Game_Team_Stat(pGame, bSide, TEAM_STAT_RED_ZONE_START,
                        nDown == FIRST_DOWN ? pGame->nYardLine : 0);
+    Count_Red_Zone_Drive(pGame, bSide, RED_ZONE_POSSESSIONS);
 }
 
 // Both teams' red-zone flags are cleared when a drive ends, with a report for a bad team.
@@ -80,6 +103,7 @@ static void Settle_Field_Goal(GAME* pGame, int bSide) {
     Place_Kickoff(pGame);
     if (Get_Team_Stat(Get_Offensive_Team(pGame), IN_RED_ZONE) != 0) {
         Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_RED_ZONE_FIELD_GOALS);
+        Count_Red_Zone_Drive(pGame, bSide, RED_ZONE_FIELD_GOALS);
         Reset_Drive_Counters(pGame);
     }
 }
@@ -92,13 +116,17 @@ static void Settle_Safety(GAME* pGame, int bSide) {
     pGame->nYardLine = FREE_KICK_YARD_LINE;
 }
 
+// The red-zone touchdown is counted before the try begins (no game stat changes during a try).
 static void Settle_Touchdown(GAME* pGame, int bSide) {
+    if (Get_Team_Stat(Get_Offensive_Team(pGame), IN_RED_ZONE) != 0) {
+        Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_RED_ZONE_TOUCHDOWNS);
+        Count_Red_Zone_Drive(pGame, bSide, RED_ZONE_TOUCHDOWNS);
+        Reset_Drive_Counters(pGame);
+    }
     Add_Game_Score(pGame, bSide, TOUCHDOWN_POINTS);
     Repaint_Score_Box(pGame);
     Set_Down(pGame, CONVERSION_ATTEMPT);
     pGame->nYardLine = TRY_YARD_LINE;
-    if (Get_Team_Stat(Get_Offensive_Team(pGame), IN_RED_ZONE) != 0)
-        Reset_Drive_Counters(pGame);
 }
 
 static void Turn_Over_On_Downs(GAME* pGame, int bSide) {

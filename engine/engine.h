@@ -440,6 +440,17 @@ int Get_Coin_Toss_Bit(GAME* pGame);
 // ---- down, distance and scoring (downs.cpp, possession.cpp) -------------------------------------
 void Advance_Down_And_Distance(GAME* pGame);
 void Update_Red_Zone_Entry(GAME* pGame);
+// The red-zone drives of the games played since the program started (or the counts were cleared),
+// by the yard line 1..20 of the first down that began them: 0 outside that range.
+#define RED_ZONE_LINE 20
+enum RED_ZONE_COUNT {
+    RED_ZONE_POSSESSIONS,
+    RED_ZONE_FIELD_GOALS,
+    RED_ZONE_TOUCHDOWNS,
+    RED_ZONE_COUNT_KINDS
+};
+int Get_Red_Zone_Count(int nKind, int nYardLine);
+void Clear_Red_Zone_Counts(void);
 int Get_Kickoff_Yard_Line(void);
 void Change_Possession(GAME* pGame);
 void Reset_Drive_Counters(GAME* pGame);
@@ -454,6 +465,13 @@ void Credit_Player_Game_Event(int nTeam, GAME* pGame, int nSlot, int nGroup, int
                               int nAmount);
 void Add_Player_Game_Counter(GAME* pGame, int bTeam, int nSlot, int nCounter, int nAmount);
 void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole);
+// The carrier's and the linemen's lines without the game's team rushing totals, which count the
+// runs the play log shows (the box score's rows): for a carry that ends in a lost fumble or that a
+// penalty flag wipes out.
+void Credit_Rushing_Line(int nSlot, GAME* pGame, int nYards, int nHole);
+// A run's credit by the result it has set: a run the log shows as one (results 9..12) counts in
+// the team's game totals; a run tackled for a safety is the carrier's and the linemen's only.
+void Credit_Carry(int nSlot, GAME* pGame, int nYards, int nHole);
 void Charge_Sack_Allowed(GAME* pGame);
 int Credit_Sack(GAME* pGame, int nQuarterbackSlot);  // the (first) sacker's slot
 // The sack's team totals (net passing yards), the linemen charged and the passer's times sacked.
@@ -486,6 +504,25 @@ void Punt(GAME* pGame);
 void Kick_Field_Goal(GAME* pGame);
 void Kick_Extra_Point(GAME* pGame);
 int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty);
+
+// ---- report output (report_sink.cpp) -----------------------------------------------------------
+// The engine and the season publish; the reports write. The reports install their writers at
+// start-up (Install_Report_Writers); with none installed a game and a season write no report.
+typedef struct REPORT_SINK {
+    void (*pfnGameStarted)(GAME* pGame);   // a new game's kick-off: the box-score body starts anew
+    void (*pfnPlayResolved)(GAME* pGame);  // after each play's result, the scores as they stand
+    void (*pfnGameOver)(GAME* pGame);      // the final whistle: the body's closing tables
+    void (*pfnGameClosed)(void);           // the body's closing tags, once the game has ended
+    void (*pfnBoxScoreCleared)(void);      // the body emptied (its file written, or no texts kept)
+    void (*pfnSeasonClosed)(void);         // the season's text reports as the season is closed
+} REPORT_SINK;
+void Install_Report_Sink(const REPORT_SINK* pSink);  // copied; NULL takes the writers away
+void Publish_Game_Started(GAME* pGame);
+void Publish_Play_Resolved(GAME* pGame);
+void Publish_Game_Over(GAME* pGame);
+void Publish_Game_Closed(void);
+void Publish_Box_Score_Cleared(void);
+void Publish_Season_Closed(void);
 
 // ---- the game's texts (play_text.cpp, situation_text.cpp) --------------------------------------
 #define PLAY_BY_PLAY_TEXT_SIZE 100000
@@ -615,8 +652,11 @@ void Get_Current_Game_Box_File_Name(char* st, int nSize);
 void Get_Current_Game_Recap_File_Name(char* st, int nSize);
 void Get_Selected_Game_Box_File_Name(char* st, int nSize);
 void Get_Selected_Game_Recap_File_Name(char* st, int nSize);
-void Draw_Live_Score_Box(GAME* pGame);
-void Draw_Season_Phase_Box(void);
+void Draw_Live_Score_Box(GAME* pGame);  // the news pages' score box follows the live game
+
+// ---- the betting line (point_spread.cpp) ---------------------------------------------------------
+int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
+int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
 
 // ==== play resolution: unit strengths, event players, runs and passes ===========================
 // ---- unit strengths of the players on the field (unit_strength.cpp) -----------------------------

@@ -1,9 +1,8 @@
 // Setting up a game: the record, the players who can be credited, weather, crowd, line-ups and
 // starters, then the game itself.
 #include "engine/engine.h"
-#include "pages/pages.h"
 #include "personnel/personnel.h"
-#include "setup/setup.h"
+#include "resources/resource.h"
 
 #define STAT_GAMES_STARTED 1
 #define DEFENCE_3_4 1
@@ -39,7 +38,7 @@ int Play_Game(int nHome, int nVisitor, int nWeek, GAME* pGame) {
     Check_Team_Returners(nVisitor);
     if (!gResumeAdvance) {
         if ((Is_Human_Team(nHome) || Is_Human_Team(nVisitor)) && gSkipPregameDialog != 1)
-            Run_Game_Matchup_Dialog(nHome, nVisitor);
+            Host_Open_Dialog(IDD_GAME_MATCHUP, nHome, nVisitor);
         Snapshot_Game_Player_Ids(pGame);
         Prepare_Game(pGame);
         Write_Game_Html_Head(pGame);

@@ -171,7 +171,7 @@ void Add_Player_Game_Counter(GAME* pGame, int bTeam, int nSlot, int nCounter, in
 static const int HOLE_FIRST_SPOT[3] = {6, 7, 9};
 static const int HOLE_LAST_SPOT[3] = {7, 9, 10};
 
-void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole) {
+void Credit_Rushing_Line(int nSlot, GAME* pGame, int nYards, int nHole) {
     if (pGame == NULL)
         return;
     int nTeam = Get_Offensive_Team(pGame);
@@ -187,8 +187,25 @@ void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole) {
             Credit_Player_Game_Event(nTeam, pGame, nLineman, GROUP_LINE, 8, nYards);
         }
     }
+}
+
+void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole) {
+    if (pGame == NULL)
+        return;
+    Credit_Rushing_Line(nSlot, pGame, nYards, nHole);
+    int bSide = Get_Offensive_Side(pGame);
     Increment_Game_Team_Total(pGame, bSide, 5, 1);
     Increment_Game_Team_Total(pGame, bSide, 6, nYards);
+}
+
+void Credit_Carry(int nSlot, GAME* pGame, int nYards, int nHole) {
+    if (pGame == NULL)
+        return;
+    int nResult = Get_Play_Result(&pGame->currentPlay);
+    if (nResult >= RESULT_RUN && nResult <= RESULT_TOUCHDOWN_RUN)
+        Credit_Rushing_Play(nSlot, pGame, nYards, nHole);
+    else
+        Credit_Rushing_Line(nSlot, pGame, nYards, nHole);
 }
 
 // Sacks allowed are counted in quarters: one lineman all four, two two each, four one each.

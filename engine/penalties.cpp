@@ -10,7 +10,7 @@
 #define TOTAL_PENALTY_YARDS 13
 #define MAX_INTERFERENCE_YARDS 120
 #define UNDRAWN_PASS_DISTANCE 10
-#define EVENT_FLAG 41
+#define PENALTY_EVENT_FLAG 41
 
 enum PENALTY_KIND {
     PENALTY_ENCROACHMENT = 0,
@@ -210,7 +210,7 @@ static void Play_Out_Snap(GAME* pGame, const PENALTY_CALL* pCall, int bRun) {
         uint8_t nCarrier = Get_Ball_Carrier_Slot(pGame);
         int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_TACKLES, 0);
         int nGain = Min_Int(Random_Below(7) - 2, pGame->nYardLine / 2);
-        Credit_Rushing_Play(nCarrier, pGame, nGain, Get_Run_Kind(pGame, 0));
+        Credit_Rushing_Line(nCarrier, pGame, nGain, Get_Run_Kind(pGame, 0));
         Narrate_Play_Event(pGame, KICK_EVENT_TACKLED, nGain, 0, 0,
                            Get_Play_Player_Id(pGame, bSide, nCarrier),
                            Get_Play_Player_Id(pGame, 1 - bSide, (uint8_t)nTackler));
@@ -266,7 +266,7 @@ int Check_For_Penalty(GAME* pGame) {
     if (bSnap && !Is_Untold_Foul(call.nKind))
         Play_Out_Snap(pGame, &call, bRun);
     int nPlayerId = Get_Play_Player_Id(pGame, bPenalised, (uint8_t)call.nSlot);
-    Narrate_Play_Event(pGame, EVENT_FLAG, nYards, bPenalised, bSnap, nPlayerId, -1);
+    Narrate_Play_Event(pGame, PENALTY_EVENT_FLAG, nYards, bPenalised, bSnap, nPlayerId, -1);
     pGame->currentPlay.nPlayer1 = nPlayerId;
     pGame->currentPlay.nYard1 = (int8_t)nAbsYards;
     pGame->currentPlay.nYard2 = (int8_t)call.nKind;

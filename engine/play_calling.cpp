@@ -203,7 +203,7 @@ int Choose_Defensive_Play(GAME* pGame) {
     Random_Number();
     double u = Random_Unit();
     if (nSum == 0)
-        return (int)(u * DEFENSIVE_PLAY_COUNT);
+        return Min_Int((int)(u * DEFENSIVE_PLAY_COUNT), DEFENSIVE_PLAY_COUNT - 1);
     int d = (int)(u * nSum);
     for (int p = 0; p < DEFENSIVE_PLAY_COUNT - 1; p++) {
         if (anCumulative[p] >= d)

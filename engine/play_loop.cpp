@@ -2,8 +2,6 @@
 // stops.
 #include "engine/engine.h"
 #include "engine/playbook_facts_internal.h"
-#include "reports/reports.h"
-#include "shell/shell.h"
 
 #define EXTRA_POINT_CALL HARD_CODED_FIELD_GOAL_PLAY
 #define FULL_CIRCLE 360
@@ -40,11 +38,11 @@ static void Finish_Game(GAME* pGame) {
     Enable_Derived_Stat_Cache();
     if (pGame->nClock > REGULATION_SECONDS)
         Write_Period_Header(pGame);
-    Close_Box_Score_Html();
+    Publish_Game_Closed();
     if (Is_Game_Watched(pGame))
         Draw_Live_Score_Box(pGame);
     gLiveGame = NULL;
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
 }
 
 // A new game's coin toss and kickoff, or a stopped one taken up again; then its plays. 1 when the
@@ -59,7 +57,7 @@ static int Play_Open_Game(GAME* pGame) {
         Fill_Play_Matchup_Table(pGame);
         Set_Up_Kickoff(pGame);
         if (Are_Game_Texts_Kept())
-            Write_Scoring_Plays_Header(pGame);
+            Publish_Game_Started(pGame);
     }
     Run_Game_Plays(pGame);
     if (!Is_Advance_Running())

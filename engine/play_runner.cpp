@@ -88,6 +88,16 @@ static void Note_Period_End(GAME* pGame) {
     Queue_Period_End_Event(pGame);
 }
 
+// The side with the ball at the snap goes into the play's result word (bit 24), which the play's
+// counters, its narration and its box-score row read.
+static void Mark_Snap_Possession(GAME* pGame) {
+    PLAY* pPlay = &pGame->currentPlay;
+    if (Get_Offensive_Side(pGame) == HOME_SIDE)
+        pPlay->nResult |= PLAY_WORD_HOME_BALL;
+    else
+        pPlay->nResult &= ~PLAY_WORD_HOME_BALL;
+}
+
 void Run_Play(GAME* pGame) {
     if (pGame == NULL)
         return;
@@ -97,6 +107,7 @@ void Run_Play(GAME* pGame) {
     Fill_On_Field_Players(pGame, VISITOR_SIDE);
     Fill_On_Field_Players(pGame, HOME_SIDE);
     Append_Play_Lines(pGame);
+    Mark_Snap_Possession(pGame);
     Mark_Play_Log_Entry(pGame);
     int bPenalty = Check_For_Penalty(pGame);
     int nOffenceFormation = pGame->anFormations[Get_Offensive_Side(pGame)];

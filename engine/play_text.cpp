@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "engine/engine.h"
-#include "reports/reports.h"
 
 #define TEXT_LINE_SIZE 1024
 #define NAME_SIZE 128
@@ -67,7 +66,7 @@ void Write_Game_Html_Head(GAME* pGame) {
     char szRoundHtml[ESCAPED_SIZE], szVisitorHtml[ESCAPED_SIZE], szHomeHtml[ESCAPED_SIZE];
     Clear_Game_Texts();
     if (!s_bTextsKept) {
-        Reset_Box_Score_Html();
+        Publish_Box_Score_Cleared();
         return;
     }
     Get_Title_Game_Name(pGame, szRound, sizeof(szRound));
@@ -82,7 +81,7 @@ void Write_Game_Html_Head(GAME* pGame) {
                   szVisitorHtml, szHomeHtml);
     Append_Head(szLine);
     Append_Head(
-        "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>"
+        "<LINK href=\"../HTML_Templates/CSS/styles.css\" type=text/css rel=stylesheet>"
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"
         "<style type=\"text/css\">body {background-color: #606080; background-image: "
         "url(wallpaper.JPG)}</style></HEAD>"
@@ -92,28 +91,19 @@ void Write_Game_Html_Head(GAME* pGame) {
 
 // ---- the box-score header -----------------------------------------------------------------------
 
-// STAND-IN(engine): the shell's team-logo lookup; this one names the team's logo in Logos.
-static void Get_Fallback_Logo_File(int nTeam, char* st, int nSize) {
-    char szAbbreviation[TEAM_STRING_SIZE] = "";
-    if (nTeam >= 0 && nTeam <= FREE_AGENT_TEAM)
-        Get_Team_String(szAbbreviation, sizeof(szAbbreviation), nTeam, TEAM_ABBREVIATION);
-    Format_String(st, nSize, "Logos/%s.png", szAbbreviation);
-}
-
+// The season's downloaded logo when there is one, else the team's logo file; written as the file's
+// spelling on disk with forward slashes, as a browser reads it.
 static void Get_Header_Logo(int nTeam, char* st, int nSize) {
-    char szAbbreviation[TEAM_STRING_SIZE] = "", szPath[LOGO_PATH_SIZE];
+    char szAbbreviation[TEAM_STRING_SIZE] = "", szPath[LOGO_PATH_SIZE], szOnDisk[LOGO_PATH_SIZE];
     if (nTeam >= 0 && nTeam <= FREE_AGENT_TEAM)
         Get_Team_String(szAbbreviation, sizeof(szAbbreviation), nTeam, TEAM_ABBREVIATION);
     Format_String(szPath, sizeof(szPath), "Logos/Downloads/%s-%d.png", szAbbreviation,
                   Min_Int(Get_Season_Year(), LOGO_YEAR_CAP));
-    FILE* pFile = Platform_Open_File(szPath, "rb");
-    if (pFile != NULL) {
-        fclose(pFile);
-        Escape_Html(st, nSize, szPath);
-        return;
+    if (!Platform_Resolve_Path(szPath, szOnDisk, sizeof(szOnDisk))) {
+        Get_Team_Logo_File(szPath, sizeof(szPath), nTeam);
+        Platform_Resolve_Path(szPath, szOnDisk, sizeof(szOnDisk));
     }
-    Get_Fallback_Logo_File(nTeam, szPath, sizeof(szPath));
-    Escape_Html(st, nSize, szPath);
+    Escape_Html(st, nSize, szOnDisk);
 }
 
 static void Get_Header_Name(int nTeam, char* st, int nSize) {
@@ -179,7 +169,7 @@ void Write_Box_Score_Header(GAME* pGame) {
         "<TR><TD align=\"center\"><BR><TABLE class=shade1 cellSpacing=0 cellPadding=0 "
         "width=970 align=center><TBODY><TR>");
     Format_String(szLine, sizeof(szLine),
-                  "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"..\\%s\" "
+                  "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"../%s\" "
                   "border=\"0\"></TD><TD width=516><TABLE width=\"500\" border=\"0\" "
                   "align=\"center\" cellpadding=\"0\" cellspacing=\"0\"><TR class=large><TD><BR>"
                   "<P align=\"center\"><strong>%s (%s) at %s (%s)</strong><BR><BR>"
@@ -197,7 +187,7 @@ void Write_Box_Score_Header(GAME* pGame) {
     Append_Score_Row(pGame, HOME_SIDE, aszNames[HOME_SIDE]);
     Format_String(szLine, sizeof(szLine),
                   "</TBODY></TABLE><BR></TD><TD width=220 align=\"center\" valign=\"middle\">"
-                  "<img src=\"..\\%s\" border=\"0\"></TD></TR></TBODY></TABLE><BR>",
+                  "<img src=\"../%s\" border=\"0\"></TD></TR></TBODY></TABLE><BR>",
                   aszLogos[HOME_SIDE]);
     Append_Head(szLine);
 }
@@ -219,10 +209,7 @@ void Write_Period_Header(GAME* pGame) {
         Append_Recap("</TBODY></TABLE><BR>");
     if (Is_Game_Over(pGame)) {
         Append_Recap("</TBODY></TABLE></HTML>");
-        Append_Box_Score_Html("</TBODY></TABLE><BR>\n");
-        Write_Box_Score_Team_Stats(pGame);
-        Write_Box_Score_Offense_Table(pGame);
-        Write_Box_Score_Defense_Table(pGame);
+        Publish_Game_Over(pGame);
         Write_Box_Score_Header(pGame);
         return;
     }
@@ -362,9 +349,8 @@ void Append_Play_Result(GAME* pGame) {
     Put_Text(&line, szHtml);
     Put_Text(&line, "</TD></TR>\r");
     Append_Recap(szLine);
+    Publish_Play_Resolved(pGame);
     int nResult = Get_Play_Result(&pGame->currentPlay);
-    if (Is_Scoring_Play(nResult))
-        Append_Scoring_Play_Row(pGame);
     if (!Is_Score_Line_Result(nResult))
         return;
     char szVisitor[NAME_SIZE], szHome[NAME_SIZE];

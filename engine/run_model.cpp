@@ -226,11 +226,15 @@ static int Credit_Run_Tackle(GAME* pGame, int bAlone) {
     return nFirst;
 }
 
-// The carrier fumbles but a team-mate falls on it.
+// The carrier fumbles but a team-mate falls on it. The fumble is the carrier's (the offence's one
+// fumble statistic) unless he is the quarterback.
 static void Fumble_Kept(GAME* pGame, const RUN* pRun) {
     Narrate_Play_Event(pGame, EVENT_FUMBLE, 0, 0, 0, Offence_Id(pGame, pRun->nCarrier), -1);
     int nForcer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FORCED_FUMBLE, 0);
     Credit_Defender(pGame, nForcer, STAT_FORCED_FUMBLE);
+    int nTeam = Get_Offensive_Team(pGame);
+    if (Get_Player_Vital_Stat(nTeam, pRun->nCarrier, VITAL_POSITION) != POS_QB)
+        Credit_Player_Game_Event(nTeam, pGame, pRun->nCarrier, GROUP_SKILL, STAT_FUMBLE_LOST, 1);
     if (Random_Below(100) < 40)
         Narrate_Play_Event(pGame, EVENT_PILE, 0, 0, 0, -1, -1);
     int nRecoverer = Choose_Game_Event_Player(pGame, GROUP_SKILL, EVENT_ANY_PLAYER, 0);
@@ -262,7 +266,7 @@ static void Finish_Clean_Run(GAME* pGame, RUN* pRun, int nYards, int bOutOfBound
     }
     Set_Play_Result(&pGame->currentPlay, nResult);
     Set_Play_Yards(pGame, nYards);
-    Credit_Rushing_Play(pRun->nCarrier, pGame, nYards, pRun->nKind);
+    Credit_Carry(pRun->nCarrier, pGame, nYards, pRun->nKind);
     pGame->currentPlay.nPlayer1 = Offence_Id(pGame, pRun->nCarrier);
     Narrate_Run(pGame, pRun, nYards, bClockRan);
     if (nResult == RESULT_TOUCHDOWN_RUN || nResult == RESULT_TWO_POINT_GOOD) {
@@ -294,7 +298,7 @@ static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     Set_Play_Result(&pGame->currentPlay, RESULT_FUMBLE_RECOVERED);
     pGame->nPlaySeconds = (int8_t)(pGame->nPlaySeconds + 7 + Random_Below(7));
     Set_Play_Yards(pGame, g);
-    Credit_Rushing_Play(pRun->nCarrier, pGame, g, pRun->nKind);
+    Credit_Rushing_Line(pRun->nCarrier, pGame, g, pRun->nKind);
     int nForcer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FORCED_FUMBLE, 0);
     int nRecoverer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FUMBLE_RECOVERY, 0);
     pRun->nTackler = nForcer;
@@ -355,7 +359,8 @@ void Resolve_Run_Play(GAME* pGame, int bScramble) {
     RUN run = {bScramble, 0, ON_FIELD_EMPTY, ON_FIELD_EMPTY, 0};
     int nDesigned;
     if (bScramble) {
-        run.nKind = Is_Rollout_Or_Option_Play(nTeam, nCall) ? 2 : Get_Run_Kind(pGame, 1);
+        int nDrawnKind = Get_Run_Kind(pGame, 1);  // drawn even where a rollout fixes the kind
+        run.nKind = Is_Rollout_Or_Option_Play(nTeam, nCall) ? 2 : nDrawnKind;
         nDesigned = Get_Scramble_Yardage_Class(run.nKind) / 2 * 2 + 4;
         run.nCarrier = Get_On_Field_Slot(pGame, Get_Offensive_Side(pGame), 0);
         Narrate_Scramble_Start(pGame, run.nCarrier);

@@ -52,7 +52,7 @@ void Run_Kneel_Down(GAME* pGame) {
     }
     Set_Play_Result(&pGame->currentPlay, nResult);
     Set_Play_Yards(pGame, nYards);
-    Credit_Rushing_Play(nCarrier, pGame, nYards, KNEEL_HOLE);
+    Credit_Carry(nCarrier, pGame, nYards, KNEEL_HOLE);
     pGame->currentPlay.nPlayer1 = nCarrierId;
     if (!Does_Play_End_Half(pGame) && (pGame->nFlags & GAME_FLAG_DOWN_MASK) == FOURTH_DOWN &&
         nResult != RESULT_SAFETY)

@@ -1,13 +1,9 @@
 // A watched game: the human coach's play calls, the animation of each play and the click that
-// starts the next one. Every wait for the person goes through the platform, which refuses it when
-// nobody can answer; a game with no watched team never waits or draws.
+// starts the next one. The game-day screen takes its turns through the host services; a game with
+// no watched team never waits or draws.
 #include "engine/engine.h"
-#include "pages/pages.h"
-#include "shell/shell.h"
 
 #define GAMES_PAGE 40086
-#define ANIMATION_FRAMES 11
-#define FINAL_FRAME (-1)
 #define EXTRA_POINT_CALL HARD_CODED_FIELD_GOAL_PLAY
 #define NO_CALL (-1)
 
@@ -93,8 +89,7 @@ int Get_Play_Call_Stage(void) {
 }
 
 void Redraw_Main_Window(void) {
-    if (gMainWindow != NULL)
-        InvalidateRect(gMainWindow, NULL, FALSE);
+    Host_League_Changed(HOST_REPAINT);
 }
 
 // The computer's calls go in for the sides the person does not call; for the others the call
@@ -126,9 +121,9 @@ void Make_Computer_Play_Calls(void) {
 // The calls of a watched play: the person's sides wait on the Games page for the play selector.
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenceCall, int nDefenceCall) {
     Disable_Derived_Stat_Cache();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     if (gCurrentPage != GAMES_PAGE)
-        Show_News_Page(GAMES_PAGE);
+        Show_League_Page(GAMES_PAGE);
     gPickedOffensivePlay = NO_CALL;
     gPickedDefensivePlay = NO_CALL;
     int bTry = (pGame->nFlags & GAME_FLAG_DOWN_MASK) == CONVERSION_ATTEMPT;
@@ -137,61 +132,17 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenceCall, int nDefenceCall) {
     else
         Store_Offensive_Call(pGame, nOffenceCall);
     Store_Defensive_Call(pGame, nDefenceCall);
-    if (Is_Waiting_For_Play_Calls(pGame) && Platform_Begin_User_Wait("play calls")) {
-        while (Is_Waiting_For_Play_Calls(pGame)) {
-            Redraw_Main_Window();
-            MSG msg;
-            if (!GetMessageA(&msg, NULL, 0, 0))
-                break;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    Host_Watch_Game(HOST_WATCH_PLAY_CALLS, pGame);
     if (pGame->currentPlay.nOffensiveCall == NO_CALL)
         pGame->currentPlay.nOffensiveCall = (int8_t)nOffenceCall;
     if (pGame->currentPlay.nDefensiveCall == NO_CALL)
         pGame->currentPlay.nDefensiveCall = (int8_t)nDefenceCall;
 }
 
-// Holds one drawn frame for the frame time; a clock that runs backwards ends the hold.
-static void Hold_Frame(DWORD nFrameTime) {
-    DWORD nStart = GetTickCount();
-    for (;;) {
-        Pump_Messages();
-        DWORD nNow = GetTickCount();
-        if (nNow < nStart || nNow - nStart >= nFrameTime)
-            break;
-        Sleep(1);
-    }
-}
-
-static void Animate_Play(void) {
-    HDC hDC = gMainWindowDC;
-    DWORD nFrameTime = (DWORD)Get_Animation_Frame_Time();
-    for (int nFrame = 0; nFrame < ANIMATION_FRAMES; nFrame++) {
-        if (Draw_Play_By_Play_Text(hDC, nFrame, 0)) {
-            UpdateWindow(gMainWindow);
-            Hold_Frame(nFrameTime);
-        }
-    }
-}
-
 // Waits on the normal message loop until the person clicks on, the page changes or fast-forward
 // starts.
 void Wait_For_Next_Play(void) {
-    if (!Platform_Begin_User_Wait("next play"))
-        return;
-    gWaitingForClick = 1;
-    int nPage = gCurrentPage;
-    MSG msg;
-    while (gWaitingForClick && gCurrentPage == nPage && !Is_Fast_Forwarding() &&
-           GetMessageA(&msg, NULL, 0, 0)) {
-        if (!TranslateAcceleratorA(gMainWindow, gMainAccelerators, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    gWaitingForClick = 0;
+    Host_Watch_Game(HOST_WATCH_NEXT_PLAY, gLiveGame);
 }
 
 // Only a person's game waits for the click.
@@ -199,10 +150,10 @@ void Show_Watched_Play(GAME* pGame) {
     Redraw_Main_Window();
     if (Is_Fast_Forwarding())
         return;
-    Animate_Play();
+    Host_Watch_Game(HOST_WATCH_ANIMATE, pGame);
     if (Is_Human_Team(pGame->anTeams[VISITOR_SIDE]) || Is_Human_Team(pGame->anTeams[HOME_SIDE]))
         Wait_For_Next_Play();
-    Draw_Play_By_Play_Text(gMainWindowDC, FINAL_FRAME, 1);
+    Host_Watch_Game(HOST_WATCH_FINAL_FRAME, pGame);
 }
 
 // Which human side calls a timeout: asked when both are human.

@@ -5,8 +5,6 @@
 #include "pages/pages.h"
 #include "shell/shell.h"
 
-#define PAGE_DRAFT_ROUND_PREFERENCE 38
-#define PAGE_DRAFT_POOL_OF_NEXT_YEAR 100  // a larger pool is next year's draft class
 #define PAGE_ALWAYS_DRAW (-128)
 
 char gPageBackgroundName[PAGE_BACKGROUND_NAME_SIZE] = "";
@@ -57,29 +55,20 @@ void Record_News_Page_Area(void) {
         gBackBufferHeight -= gShowNewsTicker ? PAGE_AREA_BARS_HEIGHT_NEWS : PAGE_AREA_BARS_HEIGHT;
 }
 
-// The Draft page opens on the round on the clock during the draft, else on the last round shown,
-// and on the year whose class the pool holds.
-static void Prepare_Draft_Page(void) {
-    if (Is_College_Draft_On())
-        Set_User_Preference(PAGE_DRAFT_ROUND_PREFERENCE, gDraftRound + 1);
-    else if (Get_User_Preference(PAGE_DRAFT_ROUND_PREFERENCE) == 0)
-        Set_User_Preference(PAGE_DRAFT_ROUND_PREFERENCE, 1);
-    int nNextYear = Count_Draft_Pool_Players() > PAGE_DRAFT_POOL_OF_NEXT_YEAR ? 1 : 0;
-    gDraftYear = Get_Universe_Stat(UNIVERSE_FIRST_YEAR) + gSeasonNumber + nNextYear;
-}
-
 static void Repaint_Main_Window(void) {
     InvalidateRect(gMainWindow, NULL, FALSE);
     UpdateWindow(gMainWindow);
 }
 
 void Show_News_Page(int nPage) {
-    gCurrentPage = nPage;
+    Set_Shown_Page(nPage);
+    Show_Page_On_Screen(nPage);
+}
+
+void Show_Page_On_Screen(int nPage) {
     Set_Page_Help_Menu_Item(nPage);
     if (nPage == CHAMPIONS_PAGE)
         Play_Champion_Sound();
-    else if (nPage == DRAFT_PAGE)
-        Prepare_Draft_Page();
 
     Record_News_Page_Area();
     Repaint_Main_Window();

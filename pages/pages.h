@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- state kept between paints ------------------------------------------------------------------
 #define FIELD_PLAYER_ROWS 34  // game-day side-panel rows, 17 a side
@@ -184,9 +185,13 @@ void Draw_Report_Text(HDC hdc, const char* szText, const RECT* pRect, UINT uFlag
 COLORREF Get_Report_Bright_Colour(void);
 
 // ---- the game-day screen ------------------------------------------------------------------------
-int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
-int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
+// A watched game's step on the screen (HOST_WATCH_*): the host services' watched-game turn.
+void Run_Watched_Game_Step(int nStep, struct GAME* pGame);
+
+// ---- the news pages' score box (score_box.cpp) --------------------------------------------------
+void Draw_Live_Score_Lines(struct GAME* pGame);  // the host services' live score
+void Draw_Season_Phase_Box(void);
 
 // ---- page dispatch (page_table.cpp, page_dispatch.cpp, page_colours.cpp) -----------------------
 #define STANDINGS_PAGE 40030
@@ -220,7 +225,8 @@ int Is_News_Page_Shown(void);
 // Repaints the shown page into the back buffer when the page changed or a repaint was forced,
 // then copies the paint's update rectangle to the window.
 void Paint_News_Page(HDC hdc, const PAINTSTRUCT* pPaint);
-void Show_News_Page(int nPage);
+void Show_News_Page(int nPage);  // the page kept in the league, then shown
+void Show_Page_On_Screen(int nPage);  // the screen's part alone: the host services' page
 // The page area (the client less the bars while a news page is shown) as the back buffer's size.
 void Record_News_Page_Area(void);
 // Puts the skin path of a picture in gPageBackgroundName and draws it as the page background.

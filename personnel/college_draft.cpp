@@ -2,7 +2,6 @@
 // person runs, the unmade picks logged, and the next season set up after the last pick.
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define DRAFT_PAGE 40070
 #define PREF_END_DRAFT_CHOSEN 5  // the user let the computer finish the draft
@@ -91,12 +90,6 @@ void Advance_Draft_Pick(void) {
         Setup_Next_Season();
 }
 
-static void Repaint_Main_Window(void) {
-    HWND hMain = Get_Main_Window();
-    InvalidateRect(hMain, NULL, FALSE);
-    UpdateWindow(hMain);
-}
-
 void Run_Computer_Draft_Pick(void) {
     if (Count_Draft_Pool_Players() < 1) {
         End_Draft_Empty_Pool();
@@ -110,7 +103,7 @@ void Run_Computer_Draft_Pick(void) {
         Log_Unmade_Draft_Pick(nOwner - UNMADE_PICK_FLAG);
     }
     Advance_Draft_Pick();
-    Repaint_Main_Window();
+    Host_League_Changed(HOST_REPAINT | HOST_REPAINT_NOW);
 }
 
 // ---- the draft as a whole ----------------------------------------------------------------------
@@ -118,7 +111,7 @@ void Run_Computer_Draft_Pick(void) {
 void Prompt_User_Draft_Pick(void) {
     int nOwner = Get_Current_Pick_Owner();
     Set_User_Team(nOwner);
-    Show_News_Page(DRAFT_PAGE);
+    Show_League_Page(DRAFT_PAGE);
     char szCaption[DRAFT_CAPTION_SIZE];
     char szLabel[TEAM_LABEL_SIZE];
     Format_String(szCaption, sizeof(szCaption), "Round %d: Pick #%d", gDraftRound + 1,
@@ -134,12 +127,12 @@ void Open_College_Draft(void) {
     gDraftPick = 0;
     Start_College_Draft_File();
     Load_Draft_Strategy();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     Run_College_Draft();
 }
 
 void Run_College_Draft(void) {
-    Show_News_Page(DRAFT_PAGE);
+    Show_League_Page(DRAFT_PAGE);
     Init_Trade_Offer(&gTradeOffer);
     Open_Draft_Need_Table();
     while (Is_College_Draft_On() && !Is_Human_Team(Get_Current_Pick_Owner()))

@@ -5,7 +5,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define STAR_FREE_AGENT 70.0f  // only free agents rated above this draw bids
 #define BID_MARGIN 150

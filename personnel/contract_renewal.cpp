@@ -4,8 +4,8 @@
 
 #include "core/core.h"
 #include "database/database.h"
-#include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
+#include "resources/resource.h"
 
 #define DRAFT_POOL_CONTRACT_YEARS 4
 #define MAX_CONTRACT_YEARS 7
@@ -108,7 +108,7 @@ static int Renew_Human_Contract(int nTeam, int nSlot, int nYears) {
     }
     Set_Contract_Years(nTeam, nSlot, nYears);
     Calculate_Contract_Demand(nTeam, nSlot, 0);
-    int nAccepted = Open_Contract_Offer_Dialog(NULL, nTeam, nSlot);
+    int nAccepted = Host_Open_Dialog(IDD_CONTRACT_OFFER, nTeam, nSlot) == IDOK;
     if (!nAccepted)
         Release_Player_To_Free_Agents(nTeam, nSlot);
     return nAccepted;

@@ -6,7 +6,6 @@
 #include "database/database.h"
 #include "personnel/contracts_internal.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define ROOKIE_OPTION_FIRST_CLASS 2018  // draft classes from here have the fourth-year option
 #define DRAFT_YEAR_FACTOR 10000  // VITAL_DRAFT_RECORD: (drafting team + 1) x 10000 + draft year

@@ -8,7 +8,6 @@
 #include "database/database.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define OWN_POSITION_BONUS 5000
 #define EMPTY_SLOT_SCORE (-2147483647)

@@ -3,7 +3,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define MAX_MOVING_PASSES 4100
 #define MOVING_CAPTION_SIZE 64

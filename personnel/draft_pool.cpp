@@ -3,7 +3,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define POOL_TEAM_COUNT_BASE 32
 #define POOL_PROGRESS_STEPS 100

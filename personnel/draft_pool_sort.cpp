@@ -3,7 +3,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define DRAFT_POOL_CAPACITY ((LAST_DRAFT_POOL_TEAM - FIRST_DRAFT_POOL_TEAM + 1) * PLAYERS_PER_TEAM)
 #define NAMED_PROSPECT_BONUS 1000000

@@ -4,7 +4,6 @@
 
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define FANTASY_FILE_FOLDER "Output"
 #define FANTASY_FILE_NAME "Output\\Fantasy Draft.txt"
@@ -17,25 +16,6 @@
     "this OK?\n\n(Click 'Yes' to have the computer choose all remaining draft picks)\n\n(Click " \
     "'Cancel' to abort the Fantasy Draft and undo all picks)\n\n(Click 'No' to return to the "   \
     "Fantasy Draft)"
-
-// ---- the main window ---------------------------------------------------------------------------
-
-static void Refresh_Main_Window_Title(void) {
-    HWND hMain = Get_Main_Window();
-    if (hMain == NULL)
-        return;
-    char szTitle[FANTASY_LINE_SIZE];
-    Build_Main_Window_Title(szTitle, sizeof szTitle);
-    SetWindowTextA(hMain, szTitle);
-}
-
-static void Repaint_Main_Window(void) {
-    HWND hMain = Get_Main_Window();
-    if (hMain == NULL)
-        return;
-    InvalidateRect(hMain, NULL, FALSE);
-    UpdateWindow(hMain);
-}
 
 // ---- the order ---------------------------------------------------------------------------------
 
@@ -116,14 +96,14 @@ void Set_Fantasy_Draft_Order(int nFirstKind, int nLaterKind) {
     Set_Fantasy_Draft_Kinds(nFirstKind, nLaterKind);
     Build_Fantasy_Draft_Order(nFirstKind, nLaterKind);
     Clear_Draft_Destinations();
-    Set_Draft_Menu_Items(1);
+    Host_League_Changed(HOST_DRAFT_MENU_ON);
     Start_Fantasy_File();
     Next_Fantasy_Draft_Pick();
 }
 
 void Start_Fantasy_Draft(int nFirstKind, int nLaterKind) {
     Set_Universe_Stat(UNIVERSE_FANTASY_DRAFT, FANTASY_DRAFT_UNDER_WAY);
-    Refresh_Main_Window_Title();
+    Host_League_Changed(HOST_TITLE);
     // The first round as the dialog filled it survives the clearing.
     int anFirst[DRAFT_COLUMNS];
     for (int i = 0; i < DRAFT_COLUMNS; i++)
@@ -193,8 +173,7 @@ static void Ask_For_Fantasy_Pick(int nTeam) {
 void Next_Fantasy_Draft_Pick(void) {
     while (Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT) != FANTASY_DRAFT_OFF) {
         int nOwner = Get_Fantasy_Pick_Owner();
-        Refresh_Main_Window_Title();
-        Repaint_Main_Window();
+        Host_League_Changed(HOST_TITLE | HOST_REPAINT | HOST_REPAINT_NOW);
         if (Get_Fantasy_Draft_Round() > LAST_FANTASY_DRAFT_ROUND) {
             Finish_Fantasy_Draft();
             return;
@@ -231,9 +210,9 @@ void Record_Fantasy_Draft_Pick(int nTeam, int nSlot, int nDrafter) {
 
 void End_Fantasy_Draft(void) {
     Clear_Draft_Destinations();
-    Set_Draft_Menu_Items(0);
+    Host_League_Changed(HOST_DRAFT_MENU_OFF);
     Set_Universe_Stat(UNIVERSE_FANTASY_DRAFT, FANTASY_DRAFT_OFF);
-    Refresh_Main_Window_Title();
+    Host_League_Changed(HOST_TITLE);
 }
 
 void Finish_Fantasy_Draft(void) {
@@ -245,7 +224,7 @@ void Finish_Fantasy_Draft(void) {
         Log_Debug_Line("The fantasy draft left players short of their new teams");
     Repair_All_Contract_Demands();
     End_Fantasy_Draft();
-    Repaint_Main_Window();
+    Host_League_Changed(HOST_REPAINT | HOST_REPAINT_NOW);
 }
 
 void End_Fantasy_Draft_Command(void) {

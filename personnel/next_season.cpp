@@ -2,7 +2,6 @@
 #include "database/database.h"
 #include "personnel/personnel.h"
 #include "season/season.h"
-#include "shell/shell.h"
 
 #define SETUP_STEPS 100
 #define SETUP_CAPTION_SIZE 64
@@ -60,5 +59,5 @@ void Setup_Next_Season(void) {
     Close_Progress_Window();
     Advance_All_Players_Weeks(DRAFT_HEALING_WEEKS);
     Begin_Next_Season();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
 }

@@ -6,7 +6,6 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
-#include "shell/shell.h"
 
 #define ROSTERS_FOLDER "Output"
 #define ROSTERS_FILE "output\\rosters.txt"

@@ -356,9 +356,6 @@ void Gdi_Reset(void);
 // The button ids of a message-box type, left to right, into pButtons (room for 3); the count, 0
 // for a type with no such set of buttons.
 int Message_Box_Buttons(UINT uType, int* pButtons);
-// The default button's id of a message-box type (MB_DEFBUTTONn, the first when there is no such
-// button), 0 for a type with no set of buttons.
-int Message_Box_Default(UINT uType);
 // A message box the layer draws (services/message_box_*.cpp): where its parts lie in its client
 // area, for a text wrapped at nMaxTextWidth, nButtons buttons and an icon or none.
 #define MESSAGE_BOX_TEXT_FORMAT (DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS)

@@ -4,7 +4,6 @@
 #include "personnel/personnel.h"
 #include "reports/reports.h"
 #include "reports/season_reports_internal.h"
-#include "shell/shell.h"
 
 #define AWARDS_FILE_FORMAT "Output\\Awards%02d.txt"
 #define PREF_AWARDS_REPORT 80

@@ -20,21 +20,23 @@ void Write_Money_Report(void) {
     Append_Format_To_File(szFile, "End Of %-18d  Cash  Payroll  Price  Revenue   Home    Road",
                           Get_Season_Report_Year());
     for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
-        char szLabel[64], szHome[16], szRoad[16];
+        char szLabel[64], szHome[16], szRoad[16], szPrice[16];
         Get_Team_Label(nTeam, szLabel, sizeof szLabel);
         if (Is_Human_Team(nTeam))
             Upper_Case_First_Letter(szLabel);
         int nCash = Max_Int(0, Get_Team_Financial_Stat(nTeam, FIN_CASH));
         int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
         int nRevenue = Get_Team_Financial_Stat(nTeam, FIN_GATE_REVENUE);
+        // whole dollars, right-aligned so that a three-digit price keeps the columns after it
+        Format_String(szPrice, sizeof szPrice, "$%d",
+                      Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE) / 100);
         Format_With_Commas(Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_HOME_ATTENDANCE), szHome,
                            sizeof szHome);
         Format_With_Commas(Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_ROAD_ATTENDANCE), szRoad,
                            sizeof szRoad);
-        Append_Format_To_File(szFile, "%-25s %3d.%01dM %3d.%01dM    $%2d   %3d.%01dM   %6s  %6s",
+        Append_Format_To_File(szFile, "%-25s %3d.%01dM %3d.%01dM%7s   %3d.%01dM   %6s  %6s",
                               szLabel, nCash / 1000000, nCash % 1000000 / 100000, nPayroll / 1000,
-                              nPayroll % 1000 / 100,
-                              Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE) / 100,
-                              nRevenue / 1000000, nRevenue % 1000000 / 100000, szHome, szRoad);
+                              nPayroll % 1000 / 100, szPrice, nRevenue / 1000000,
+                              nRevenue % 1000000 / 100000, szHome, szRoad);
     }
 }

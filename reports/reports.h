@@ -2,6 +2,11 @@
 // What other subsystems may call.
 #pragma once
 
+// ---- the writers of the box score and the season reports (report_writers.cpp) ----------------
+// Installs them as the engine's report sink: the program, its tools and the tests that read box
+// scores or season reports call it once at start-up.
+void Install_Report_Writers(void);
+
 // ---- box-score tables (box_score_tables.cpp) ----------------------------------------------------
 struct GAME;
 // Position groups of the game's player counters; a quarterback has a group of his own.

@@ -7,7 +7,6 @@
 #include "engine/engine.h"
 #include "personnel/personnel.h"
 #include "season/season.h"
-#include "shell/shell.h"
 
 #define AUTO_SAVE_FILE "[Auto Save].vnt"
 #define AUTO_SAVE_EVERY 4       // weeks
@@ -52,7 +51,7 @@ static void Enter_Postseason_Week(void) {
     if (gCurrentWeek == Get_First_Playoff_Week()) {
         Seed_Playoff_Teams();
         if (gCurrentPage == NEWS_PAGE)
-            Show_News_Page(PLAYOFFS_PAGE);
+            Show_League_Page(PLAYOFFS_PAGE);
     }
     while (Schedule_Next_Playoff_Round() == 0 && gCurrentWeek <= Get_Last_Postseason_Week()) {
         gCurrentWeek++;
@@ -111,7 +110,7 @@ static void Run_Week_Loop(void) {
 static void Finish_Advance(void) {
     Set_Computer_Depth_Charts(0);
     Report_And_Clear_User_Injuries();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     // The off-season week has no regular season behind it: its draft is already under way.
     if (gCurrentWeek >= Get_Postseason_Week(0) && gCurrentWeek != OFF_SEASON_WEEK) {
         Update_Record_Book(RECORD_BOOK_SEASON);
@@ -122,12 +121,12 @@ static void Finish_Advance(void) {
     }
     if (Is_Season_Complete()) {
         if (Get_Best_User_Team() != NO_TEAM)
-            Show_News_Page(CHAMPIONS_PAGE);
+            Show_League_Page(CHAMPIONS_PAGE);
         Clear_Suspensions();
     }
     gSkipPregameDialog = 0;
     Repaint_Season_Windows();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     gAdvanceInProgress = 0;
     gRunTargetWeek = 0;
     gScoutingRadius = 0;
@@ -159,7 +158,7 @@ int Advance_Weeks(int nWeeks) {
                        "Commissioner Mode", MB_YESNO | MB_ICONQUESTION) == IDYES)
         Set_Commissioner_Mode(0);
     gRunTargetWeek = (int16_t)(gCurrentWeek + nWeeks);
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     Repaint_Season_Windows();
     if (gAutoSave && gCurrentWeek % AUTO_SAVE_EVERY < nWeeks &&
         Save_Game_File(AUTO_SAVE_FILE, NULL) != SAVE_OK)
@@ -201,7 +200,7 @@ void Start_Season(int bFromDraft) {
     Update_Standings();
     Seed_Playoff_Teams();
     Step_Progress_Window(1);
-    Show_News_Page(NEWS_PAGE);
+    Show_League_Page(NEWS_PAGE);
     Show_Current_Week();
     Purge_Unreferenced_Season_Lines();
     Step_Progress_Window(2);
@@ -267,7 +266,7 @@ void Stop_Watching_Game(void) {
         Set_Calendar_PBP_Flag(nWeek, nHome, 0);
     pGame->currentPlay.nOffensiveCall = (int8_t)Choose_Offensive_Play(pGame);
     pGame->currentPlay.nDefensiveCall = (int8_t)Choose_Defensive_Play(pGame);
-    Show_News_Page(CALENDAR_PAGE);
+    Show_League_Page(CALENDAR_PAGE);
 }
 
 void Stop_Simulation(void) {
@@ -280,5 +279,5 @@ void Stop_Simulation(void) {
 // After a saved game is opened with no week in progress.
 void Refresh_Main_Window_After_Resume(void) {
     Repaint_Season_Windows();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
 }

@@ -8,7 +8,6 @@
 #include "resources/resource.h"
 #include "season/season.h"
 #include "season/season_internal.h"
-#include "shell/shell.h"
 
 #define EXPANSION_CAPTION "League Expansion"
 #define EXPANSION_DRAFT_TEXT                                                               \
@@ -93,7 +92,7 @@ static void Ask_Expansion_Draft_Part(int nHumanTeam) {
                                       "&Exclude My Team", "&Proceed with Expansion Draft");
     if (nAnswer == IDYES) {
         gDialogTeam = nHumanTeam;
-        Do_Dialog(NULL, IDD_OFFENSE, 0);
+        Host_Open_Dialog(IDD_OFFENSE, nHumanTeam, 0);
     } else if (nAnswer == IDNO) {
         gExcludeUserFromExpansion = 1;
     }

@@ -3,10 +3,9 @@
 // year's league history, the new season number and the college draft's prompt.
 #include "core/core.h"
 #include "database/database.h"
+#include "engine/engine.h"
 #include "personnel/personnel.h"
-#include "reports/reports.h"
 #include "season/season.h"
-#include "shell/shell.h"
 
 #define OFF_SEASON_PROGRESS_STEPS 100
 #define AFTER_DRAFT_PLAYER_WEEKS 11
@@ -241,8 +240,8 @@ static void Offer_College_Draft(void) {
     }
     Log_Timestamp("Off-Season Finished");
     Compute_Draft_Order();
-    Set_Game_Menu(NULL);
-    Take_Down_Bars_For_Draft();
+    Host_League_Changed(HOST_PLAY_MENU);
+    Host_League_Changed(HOST_BARS_DOWN);
     Open_College_Draft();
 }
 
@@ -264,9 +263,7 @@ void Process_Off_Season(void) {
     if (!Check_Next_Season_Allowed())
         return;
     Compute_Position_Need_Averages();
-    Write_Awards_Report();
-    Write_Money_Report();
-    Write_Standings_Report();
+    Publish_Season_Closed();
     Renew_Team_Contracts(FREE_AGENT_TEAM);
     Close_Human_Team_Years();
     Open_Progress_Window("Processing Offseason...", OFF_SEASON_PROGRESS_STEPS);
@@ -285,7 +282,7 @@ void Process_Off_Season(void) {
     Rebuild_Ostrel_ID_Hash();
     Rebuild_Player_ID_Hash();
     Offer_College_Draft();
-    Set_Game_Menu(NULL);
+    Host_League_Changed(HOST_PLAY_MENU);
     for (int nWeek = 0; nWeek < AFTER_DRAFT_PLAYER_WEEKS; nWeek++)
         Advance_All_Players_One_Week();
 }

@@ -3,9 +3,7 @@
 // close to even. From 1990 on the season has one week more than games, for every team's bye.
 #include "core/core.h"
 #include "database/database.h"
-#include "pages/pages.h"
 #include "season/season.h"
-#include "shell/shell.h"
 
 #define BYE_WEEK_YEAR 1990
 #define SPLIT_LEAGUES_YEAR 1970
@@ -92,9 +90,7 @@ int Pick_Visiting_Team(int nHome) {
 }
 
 static void Repaint_Main_Window(void) {
-    gLastPaintedPage = -1;
-    InvalidateRect(gMainWindow, NULL, FALSE);
-    UpdateWindow(gMainWindow);
+    Host_League_Changed(HOST_REDRAW_PAGE | HOST_REPAINT | HOST_REPAINT_NOW);
 }
 
 // A team free for a game of the week: in use, not paired yet and not on its bye.

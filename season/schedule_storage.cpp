@@ -30,7 +30,8 @@ int Get_Schedule_Games_Setting(void) {
 // The weekday and kickoff of a game by its week and its place in the week's source.
 static void Get_Game_Day_And_Time(int nWeek, int nSlot, int* pWeekday, int* pKickoff) {
     if (nWeek >= FIRST_LATE_WEEK) {
-        *pWeekday = (nWeek == FIRST_LATE_WEEK && (nSlot == 0 || nSlot == 1)) ? WEEKDAY_SATURDAY : WEEKDAY_SUNDAY;
+        *pWeekday = (nWeek == FIRST_LATE_WEEK && (nSlot == 0 || nSlot == 1)) ? WEEKDAY_SATURDAY
+                                                                             : WEEKDAY_SUNDAY;
         *pKickoff = nSlot % 2 == 0 ? LATE_KICKOFF : DEFAULT_KICKOFF;
         return;
     }

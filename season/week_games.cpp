@@ -4,18 +4,11 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "engine/engine.h"
-#include "pages/pages.h"
 #include "season/season.h"
-#include "shell/shell.h"
 
 // The pages are painted anew, and the main window and both bars repainted.
 void Repaint_Season_Windows(void) {
-    gLastPaintedPage = -1;
-    const HWND ahWindows[] = {gMainWindow, gButtonBar, gNewsBar};
-    for (HWND hWnd : ahWindows) {
-        if (hWnd != NULL)
-            InvalidateRect(hWnd, NULL, FALSE);
-    }
+    Host_League_Changed(HOST_REDRAW_PAGE | HOST_REPAINT | HOST_REPAINT_BARS);
 }
 
 static int Is_Advance_Stopped(void) {

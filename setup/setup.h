@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR New_Game_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

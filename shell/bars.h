@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- the progress window (progress_window.cpp) --------------------------------------------------
 #define PROGRESS_TEXT_SIZE 256

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 #define BITMAP_SLOT_COUNT 40
 #define BACKGROUND_SLOT_COUNT 2
@@ -118,7 +119,3 @@ int Draw_Page_Background_Area(HDC hdc, const char* szName, int nLeft, int nTop, 
 int Draw_Page_Background_Named(const char* szName, HDC hdc, int nAlpha);
 // The shown page's picture inside a rectangle of the page area; 0 when there is none to draw.
 int Restore_Page_Background(HDC hdc, const RECT* pRect);
-
-// ---- team logos (bitmap_cache_logo.cpp) -----------------------------------------------------------
-// The logo file name of a team: "logos\<key>.png", else ".jpg", else the filler.
-void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 #define DESIGN_WIDTH 768
 #define DESIGN_HEIGHT 507

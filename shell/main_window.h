@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 #define MAIN_WINDOW_CLASS "Football Vanto"
 #define MAIN_WINDOW_TITLE "Football Vanto"

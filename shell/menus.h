@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- the main menu (game_menu.cpp, menus.cpp) ---------------------------------------------------
 // Positions of the top-level menus: &Game, &Team, &Players, &Budget, &News, Pla&y, &History,

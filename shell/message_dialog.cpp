@@ -180,3 +180,43 @@ INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
     default: return FALSE;
     }
 }
+
+// ---- the shell's questions ----------------------------------------------------------------------
+
+static int Is_Skinned_Box_Available(void) {
+    return gMainWindowDC != NULL;
+}
+
+// Runs the skinned dialog with the buttons of the type and maps its answer to the type's
+// answers: closing a Yes/No box counts as No, closing an OK/Cancel box as Cancel.
+static int Ask_Skinned_Box(const char* szText, const char* szCaption, UINT uType) {
+    switch (uType & MB_TYPEMASK) {
+    case MB_OK: User_Message_Dialog(szCaption, szText, "", "&OK", "", ""); return IDOK;
+    case MB_OKCANCEL:
+        return User_Message_Dialog(szCaption, szText, "", "&OK", "&Cancel", "") == IDYES ? IDOK
+                                                                                         : IDCANCEL;
+    case MB_YESNOCANCEL:
+        return User_Message_Dialog(szCaption, szText, "", "&Yes", "&No", "&Cancel");
+    case MB_YESNO:
+        return User_Message_Dialog(szCaption, szText, "", "&Yes", "&No", "") == IDYES ? IDYES
+                                                                                      : IDNO;
+    default: return IDOK;
+    }
+}
+
+int Ask_Shell_Message_Box(const char* szText, const char* szCaption, unsigned uType) {
+    if (!Is_Skinned_Box_Available() || gMessageBoxOpen == 1)
+        return MessageBoxA(NULL, szText, szCaption, uType);
+
+    gMessageBoxOpen = 1;
+    int nAnswer = Ask_Skinned_Box(szText, szCaption, uType);
+    gMessageBoxOpen = 0;
+    return nAnswer;
+}
+
+int Run_User_Message_Dialog(const USER_MESSAGE* pMessage) {
+    if (!Is_Skinned_Box_Available())
+        return MessageBoxA(NULL, pMessage->szText, pMessage->szCaption,
+                           Get_User_Message_Box_Type(pMessage));
+    return (int)Do_Dialog(NULL, IDD_USER_MESSAGE, (LPARAM)pMessage);
+}

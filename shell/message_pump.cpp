@@ -4,7 +4,7 @@
 
 // Handles every waiting message: accelerators first, then translate and dispatch. A quit
 // message is put back and ends the pump, so the main loop still sees it.
-int Pump_Messages(void) {
+int Pump_Shell_Messages(void) {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {

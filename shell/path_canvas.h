@@ -8,6 +8,7 @@
 #include <agg_path_storage.h>
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- memory surfaces (dib_section.cpp) ----------------------------------------------------------
 typedef struct DIB_SECTION_DC {

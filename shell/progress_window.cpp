@@ -66,7 +66,7 @@ INT_PTR Progress_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
     }
 }
 
-int Open_Progress_Window(const char* szCaption, int nSteps) {
+int Open_Shell_Progress_Window(const char* szCaption, int nSteps) {
     if (gProgressWindow)
         return 0;
     gProgressDone = 0;
@@ -96,7 +96,7 @@ static void Step_Progress_Once(const char* szText) {
     UpdateWindow(gProgressWindow);
 }
 
-void Step_Progress_Window(int nSteps) {
+void Step_Shell_Progress_Window(int nSteps) {
     if (!gProgressWindow)
         return;
     for (int i = 0; i < nSteps; i++)
@@ -108,7 +108,7 @@ void Step_Progress_Window_Text(const char* szText) {
         Step_Progress_Once(szText);
 }
 
-void Close_Progress_Window(void) {
+void Close_Shell_Progress_Window(void) {
     HWND hWindow = gProgressWindow;
     gProgressWindow = NULL;
     gProgressBar = NULL;

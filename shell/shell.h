@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 #include "shell/bitmap_cache.h"
 #include "shell/drawing.h"
 #include "shell/menus.h"
@@ -30,7 +31,7 @@ INT_PTR Do_Dialog(HWND hParent, int idDialog, LPARAM lParam);
 INT_PTR Open_Dialog(HWND hParent, int idDialog);
 // A dialog procedure that ends its dialog with IDCANCEL as soon as it starts.
 INT_PTR Cancel_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
-int Pump_Messages(void);
+int Pump_Shell_Messages(void);  // the host services' pump
 
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR About_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -40,12 +41,22 @@ INT_PTR User_Message_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
 
 // ---- the window title ---------------------------------------------------------------------------
 void Build_Main_Window_Title(char* szOut, int nSize);
-void Set_Current_Week(int nWeek);  // and the main window's caption follows
 
-// ---- the progress window (progress_window.cpp) --------------------------------------------------
-int Open_Progress_Window(const char* szCaption, int nSteps);  // 1 when a window opened
-void Step_Progress_Window(int nSteps);
-void Close_Progress_Window(void);
+// ---- the progress window (progress_window.cpp), behind the host services' progress calls -------
+int Open_Shell_Progress_Window(const char* szCaption, int nSteps);  // 1 when a window opened
+void Step_Shell_Progress_Window(int nSteps);
+void Close_Shell_Progress_Window(void);
+
+// ---- the message boxes (message_dialog.cpp), behind the host services' questions -------------
+// Once the main window has its back buffer, the skinned message dialog; before that, and while a
+// skinned box is already up, the system message box.
+int Ask_Shell_Message_Box(const char* szText, const char* szCaption, unsigned uType);
+int Run_User_Message_Dialog(const USER_MESSAGE* pMessage);
+
+// ---- the host services (host_table.cpp) ---------------------------------------------------------
+// The shell's table of the host services, installed at start-up.
+const HOST_SERVICES* Get_Shell_Host_Services(void);
+void Install_Shell_Host_Services(void);
 
 // ---- the main menu and the pages (draft_menu.cpp, news_page_switch.cpp) -------------------------
 void Set_Draft_Menu_Items(int bFantasyDraft);

@@ -2,6 +2,7 @@
 
 #include "database/database.h"
 #include "pages/pages.h"
+#include "reports/reports.h"
 #include "resources/resource.h"
 #include "setup/setup.h"
 #include "shell/shell.h"
@@ -98,6 +99,7 @@ static int Abandon_Startup(const char* szWhy) {
 int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd) {
     (void)hPrevInstance;
     Install_Crash_Handler();
+    Install_Shell_Host_Services();
     gCommandLineFlagNames[0] = 0;
     Parse_Command_Line_Flags(lpCmdLine);
     Read_Command_Line_File();
@@ -105,6 +107,7 @@ int WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int n
     gCurrentPage = 0;
     gLastPaintedPage = -1;
     Seed_Generators();
+    Install_Report_Writers();
 
     InitCommonControls();
     Load_App_Cursors(hInstance);

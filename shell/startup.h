@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/core.h"
+#include "platform/windows.h"
 
 // ---- the version ----------------------------------------------------------------------------------
 #define PROGRAM_TITLE "Football Vanto"

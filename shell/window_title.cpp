@@ -89,12 +89,3 @@ void Get_Season_Phase_Labels(char* szFirst, char* szSecond) {
     }
     }
 }
-
-void Set_Current_Week(int nWeek) {
-    gCurrentWeek = nWeek;
-    char szTitle[TEXT_BUFFER_SIZE];
-    Build_Main_Window_Title(szTitle, sizeof(szTitle));
-    HWND hMain = Get_Main_Window();
-    if (hMain)
-        SetWindowTextA(hMain, szTitle);
-}

@@ -369,8 +369,8 @@ TEST(ART_TOOL_ERRORS, CityTableProblemsAreReported) {
     EXPECT_FALSE(Art_Read_Cities("table", &aCities));
 }
 
-// The stadiums come from the team files' headed columns, each once, with their structure; a
-// folder without team files gives none.
+// The stadiums and the teams' homes come from the team files' headed columns, each once; a folder
+// without team files gives none.
 TEST(ART_TOOL_ERRORS, StadiumsAreReadByTheirColumns) {
     std::vector<ART_STADIUM> aStadiums;
     Art_Read_Stadiums("no-such-folder", &aStadiums);
@@ -379,16 +379,27 @@ TEST(ART_TOOL_ERRORS, StadiumsAreReadByTheirColumns) {
     FILE* pFile = fopen("league/Input/Stats/1999_teams.csv", "w");
     ASSERT_NE(pFile, nullptr);
     fputs(
-        "Abbreviation,Structure,Stadium\r\nAAA,DOMED,Big Dome\r\nBBB,OPEN,../Out\r\n"
-        "CCC,CONVERTIBLE,Sliding Roof\r\nDDD,OPEN,Big Dome\r\nEEE,OPEN\r\n",
+        "Abbreviation,Home,Structure,Stadium\r\nAAA,Boise,DOMED,Big Dome\r\n"
+        "BBB,../Up,OPEN,../Out\r\nCCC,Snake River,CONVERTIBLE,Sliding Roof\r\n"
+        "DDD,Boise,OPEN,Big Dome\r\nEEE,Boise,OPEN\r\n",
         pFile);
     fclose(pFile);
-    Art_Read_Stadiums("league", &aStadiums);
+    std::vector<std::string> aHomes;
+    Art_Read_Stadiums("league", &aStadiums, &aHomes);
+    EXPECT_EQ(aHomes, std::vector<std::string>({"Boise", "Snake River"}));
     ASSERT_EQ(aStadiums.size(), 2u);
     EXPECT_EQ(aStadiums[0].sName, "Big Dome");
     EXPECT_EQ(aStadiums[0].eStructure, ART_DOMED);
     EXPECT_EQ(aStadiums[1].sName, "Sliding Roof");
     EXPECT_EQ(aStadiums[1].eStructure, ART_CONVERTIBLE);
+    // A home that is no city of the table gets its logo too.
+    FILE* pTable = fopen("league/Cities.txt", "w");
+    ASSERT_NE(pTable, nullptr);
+    fputs("Boise,205000,700000\n", pTable);
+    fclose(pTable);
+    ART_LEAGUE league;
+    ASSERT_TRUE(Art_Read_League("league", &league));
+    EXPECT_EQ(league.aCities, std::vector<std::string>({"Boise", "Snake River"}));
 }
 
 TEST(ART_TOOL_ERRORS, UnwritableFilesFailCleanly) {

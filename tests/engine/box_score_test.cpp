@@ -1,7 +1,9 @@
 // A finished game's report files: the box score and recap written from the game record, the
 // result credited, hostile names escaped and an over-long box score cut cleanly.
 #include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -84,6 +86,27 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
     for (int n = 0; n < pGame->nPlayCount; n++)
         nScoringPlays += Is_Scoring_Play(Get_Play_Result(&pGame->aPlayLog[n]));
     EXPECT_EQ(Count(stBox, "<TD width=\"20%\" class=lmc>"), nScoringPlays);
+    // Each scoring row names the team whose score rose, in its row class.
+    std::regex row(
+        "<TR class=(none|highlight)><TD width=\"6%\" class=lml>([^<]*)</TD>[^]*?"
+        "class=lmc>(\\d+)</TD><TD width=\"6%\" class=lmc>(\\d+)</TD></TR>");
+    char aszAbbreviations[2][TEAM_STRING_SIZE];
+    for (int bSide = 0; bSide < 2; bSide++)
+        Get_Team_String(aszAbbreviations[bSide], TEAM_STRING_SIZE, pGame->anTeams[bSide],
+                        TEAM_ABBREVIATION);
+    int anScores[2] = {0, 0}, anRows[2] = {0, 0};
+    for (std::sregex_iterator it(stBox.begin(), stBox.end(), row), end; it != end; ++it) {
+        int anNow[2] = {std::stoi((*it)[3]), std::stoi((*it)[4])};
+        int bSide = (*it)[1] == "highlight" ? HOME_SIDE : VISITOR_SIDE;
+        EXPECT_EQ((*it)[2], aszAbbreviations[bSide]);
+        if (anNow[0] != anScores[0] || anNow[1] != anScores[1])
+            EXPECT_GT(anNow[bSide], anScores[bSide]) << (*it)[0];
+        anRows[bSide]++;
+        anScores[0] = anNow[0];
+        anScores[1] = anNow[1];
+    }
+    EXPECT_EQ(anRows[VISITOR_SIDE] + anRows[HOME_SIDE], nScoringPlays);
+    EXPECT_GT(anRows[HOME_SIDE], 0);
     for (int bSide = 0; bSide < 2; bSide++) {
         char szCell[128];
         Format_String(szCell, sizeof(szCell), "<TD class=lmc>%d for %d yards (",
@@ -121,6 +144,23 @@ TEST_F(BoxScoreTest, AGameWithoutTextsWritesNoReportFiles) {
     EXPECT_EQ(Record(GAME_TEST_HOME, YEARLY_WINS) - nWins, bHomeWon);
 }
 
+// The reports write the body through the sink they install; without it the engine writes its own
+// head and recap and nothing else.
+TEST_F(BoxScoreTest, WithoutTheReportWritersTheBoxScoreHasNoBody) {
+    gGameNumber = 13;
+    Install_Report_Sink(NULL);
+    gBoxScoreHtml[0] = '\0';
+    int bPlayed = Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame);
+    Record_Game_Result(pGame, GAME_TEST_WEEK);
+    Install_Report_Writers();
+    ASSERT_EQ(bPlayed, 1);
+    std::string stBox = Box_File();
+    EXPECT_NE(stBox.find("<TABLE class=shade1"), std::string::npos);  // the engine's header
+    EXPECT_EQ(stBox.find("Scoring Plays"), std::string::npos);
+    EXPECT_EQ(stBox.find("Team Stats"), std::string::npos);
+    EXPECT_EQ(Count(Recap_File(), "<TD width=\"38%\" class=lmc>"), pGame->nPlayCount);
+}
+
 TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
     const char* szHostile = "<script>&\"";
     gGameNumber = 8;  // files of their own: the test cases may run at the same time
@@ -133,6 +173,21 @@ TEST_F(BoxScoreTest, HostileTeamNameIsEscaped) {
         EXPECT_EQ(stPage.find("<script>"), std::string::npos);
         EXPECT_NE(stPage.find("&lt;script&gt;&amp;&quot;"), std::string::npos);
     }
+}
+
+// The header's logos follow the logo file rule (by city) and are written as a browser reads them:
+// the file's spelling on disk and forward slashes.
+TEST_F(BoxScoreTest, HeaderLogosAreTheTeamsLogoFiles) {
+    Set_Team_String(GAME_TEST_HOME, TEAM_CITY, "New York");
+    Set_Team_Nickname(GAME_TEST_HOME, "Jets");
+    std::filesystem::create_directories("Logos");
+    std::ofstream("Logos/NY1.png") << "png";
+    Write_Game_Html_Head(pGame);
+    Write_Box_Score_Header(pGame);
+    std::string stHead = gGameHtmlHead;
+    EXPECT_NE(stHead.find("<img src=\"../Logos/NY1.png\""), std::string::npos) << stHead;
+    EXPECT_NE(stHead.find("<img src=\"../Logos/LOGO_filler.png\""), std::string::npos);
+    EXPECT_EQ(stHead.find("..\\"), std::string::npos);
 }
 
 // Every injury the roll inflicts gets its row; those that stand are marked in the play log.

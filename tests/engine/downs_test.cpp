@@ -1,5 +1,9 @@
 // Downs, distance and scoring after a play, the red-zone count and the play log.
+#include <string>
+
+#include "common/text_files.h"
 #include "engine/game_test_fixture.h"
+#include "reports/reports.h"
 
 namespace {
 
@@ -112,6 +116,46 @@ TEST_F(DownsTest, RedZoneTripsCountOncePerPossession) {
     Update_Red_Zone_Entry(pGame);
     EXPECT_EQ(pGame->aabTeamStats[VISITOR_SIDE][1], 0);
     EXPECT_EQ(Get_Team_Stat(GAME_TEST_HOME, IN_RED_ZONE), 0);
+}
+
+// A drive's end inside the 20 is counted for its side and, by the yard line of the first down
+// that began it, for the developer's red-zone report.
+TEST_F(DownsTest, RedZoneDrivesCountTheirTouchdownsAndFieldGoals) {
+    Clear_Red_Zone_Counts();
+    struct {
+        int nDown, nEntryLine, nScoreLine, nResult;
+    } kDrives[] = {
+        {FIRST_DOWN, 15, 3, RESULT_TOUCHDOWN_RUN},     // in at the 15, a 3-yard score
+        {SECOND_DOWN, 8, 8, RESULT_FIELD_GOAL_GOOD},   // in on second down: no yard line kept
+        {FIRST_DOWN, 15, 15, RESULT_FIELD_GOAL_GOOD},  // in at the 15 again
+        {FIRST_DOWN, 40, 40, RESULT_TOUCHDOWN_PASS},   // never inside the 20
+    };
+    for (const auto& drive : kDrives) {
+        Set_Down(drive.nDown);
+        pGame->nYardLine = (int8_t)drive.nEntryLine;
+        Update_Red_Zone_Entry(pGame);
+        Reset_Current_Play(pGame);
+        pGame->nYardLine = (int8_t)drive.nScoreLine;
+        pGame->nPlayYards =
+            (int8_t)(drive.nResult == RESULT_FIELD_GOAL_GOOD ? 0 : drive.nScoreLine);
+        Set_Play_Result(&pGame->currentPlay, drive.nResult);
+        Advance_Down_And_Distance(pGame);
+        pGame->nPossession = GAME_TEST_HOME;
+    }
+    const uint8_t* pStats = pGame->aabTeamStats[HOME_SIDE];
+    EXPECT_EQ(pStats[1], 3);  // trips
+    EXPECT_EQ(pStats[2], 1);  // touchdowns
+    EXPECT_EQ(pStats[3], 2);  // field goals
+    EXPECT_EQ(Get_Red_Zone_Count(RED_ZONE_POSSESSIONS, 15), 2);
+    EXPECT_EQ(Get_Red_Zone_Count(RED_ZONE_TOUCHDOWNS, 15), 1);
+    EXPECT_EQ(Get_Red_Zone_Count(RED_ZONE_FIELD_GOALS, 15), 1);
+    EXPECT_EQ(Get_Red_Zone_Count(RED_ZONE_FIELD_GOALS, 8), 0);
+
+    Write_Red_Zone_Report();
+    std::string stReport = Read_Text_File("RedZone.csv");
+    EXPECT_EQ(stReport.find("Yardline,Possessions,Field Goals,Touchdowns\n1,0,0,0\n"), 0u);
+    EXPECT_NE(stReport.find("\n15,2,1,1\n"), std::string::npos);
+    EXPECT_NE(stReport.find("\n20,0,0,0\n"), std::string::npos);
 }
 
 TEST_F(DownsTest, TheLogKeepsTheFirst256Plays) {

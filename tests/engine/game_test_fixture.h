@@ -10,6 +10,7 @@
 #include "database/database.h"
 #include "engine/engine.h"
 #include "fixtures/fixture_league.h"
+#include "reports/reports.h"
 #include "platform/test_api.h"
 
 #define GAME_TEST_WEEK 3
@@ -27,6 +28,7 @@ protected:
             ADD_FAILURE() << "unexpected wait or box: " << shown.stText << shown.stCaption;
         });
         Build_Fixture_League();
+        Install_Report_Writers();  // the games write their box scores, as in the program
         Seed_Random(FIXED_RANDOM_SEED);
         for (int k = 0; k < POSTSEASON_WEEK_COUNT; k++)
             gPostseasonWeeks[k] = GAME_TEST_FIRST_POSTSEASON_WEEK + k;

@@ -9,7 +9,7 @@
 namespace {
 
 const uint64_t kGoldenGameHash = 0xe0e843a64278b822ULL;
-const uint64_t kGoldenTextsHash = 0x3d0ff3ba28f5039cULL;
+const uint64_t kGoldenTextsHash = 0x844dc720ae540d48ULL;
 
 uint64_t Hash_Bytes(uint64_t uHash, const void* pData, size_t nBytes) {
     const uint8_t* p = (const uint8_t*)pData;

@@ -142,6 +142,25 @@ TEST_F(PlayCallingTest, DefensiveCallWithAnEmptyPlaybookIsUniform) {
     EXPECT_EQ(gPlayMatchupTable[PRO_DIVE][0], 0);
 }
 
+// The uniform draw of an all-zero playbook keeps the largest draw inside the playbook.
+TEST_F(PlayCallingTest, TheLargestDrawOfAnEmptyDefensivePlaybookIsItsLastPlay) {
+    DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(TEST_VISITOR);
+    for (auto& play : pBook->aPlays)
+        play.szName[0] = '\0';
+    Fill_Play_Matchup_Table(pGame);
+    Set_Situation(FIRST_DOWN, 10, 60, 600, 0, 0);
+    Seed_Random(7);
+    Random_Number();  // the state is filled: the next draws read gMtState from gMtIndex on
+    uint64_t uStart = Count_Random_Draws();
+    Choose_Defensive_Play(pGame);
+    int nDraws = (int)(Count_Random_Draws() - uStart);
+    ASSERT_LT(nDraws, MT_STATE_WORDS - 1);
+    Seed_Random(7);
+    Random_Number();
+    gMtState[gMtIndex + nDraws - 1] = Untemper(0xFFFFFFFFu);  // the last draw is exactly 1
+    EXPECT_EQ(Choose_Defensive_Play(pGame), DEFENSIVE_PLAY_COUNT - 1);
+}
+
 TEST_F(PlayCallingTest, MultipliersForAKnownMatchup) {
     // A dive at hole 1 against the 4-3 contain: the eleven defenders add -562 to 1000, and
     // 438 x 1000 / 900 rounds to 487.

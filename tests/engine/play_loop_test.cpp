@@ -8,7 +8,30 @@
 
 namespace {
 
-class PlayLoopTest : public GameTest {};
+class PlayLoopTest : public GameTest {
+protected:
+    // The plays counted in a team's offensive playbook, over every call.
+    static int Count_Offensive_Calls(int nTeam) {
+        const OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(nTeam);
+        int nCount = 0;
+        for (int nCall = 0; nCall < OFFENSIVE_PLAY_COUNT; nCall++)
+            nCount += pBook->aanPlays[nCall][SITUATION_ALL];
+        return nCount;
+    }
+
+    // The side's logged plays from scrimmage whose calls the playbooks count.
+    int Count_Logged_Calls(int bSide) const {
+        int nCount = 0;
+        for (int n = 0; n < pGame->nPlayCount; n++) {
+            const PLAY* pPlay = &pGame->aPlayLog[n];
+            nCount +=
+                ((pPlay->nResult & PLAY_WORD_HOME_BALL) != 0) == (bSide == HOME_SIDE) &&
+                Get_Play_Result(pPlay) <= LAST_SCRIMMAGE_RESULT && pPlay->nOffensiveCall >= 0 &&
+                pPlay->nOffensiveCall < TEAM_OFFENSIVE_PLAY_COUNT && pPlay->nDefensiveCall >= 0;
+        }
+        return nCount;
+    }
+};
 
 struct CLOCK_CASE {
     int nClock, nDown, bPostseason, nOvertimeRule;
@@ -186,7 +209,9 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
     const int kRushes = 7;
     int anBefore[2][3];
     int anPasserRushesBefore[2];
+    int anCallsBefore[2];
     for (int bSide = 0; bSide < 2; bSide++) {
+        anCallsBefore[bSide] = Count_Offensive_Calls(pGame->anTeams[bSide]);
         for (int i = 0; i < 3; i++)
             anBefore[bSide][i] = Get_Team_Totals_Stat(pGame->anTeams[bSide], kTotalsStats[i][0],
                                                       SEASON_CURRENT, kTotalsStats[i][1]);
@@ -214,6 +239,10 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
 
     for (int bSide = 0; bSide < 2; bSide++) {
         int nTeam = pGame->anTeams[bSide];
+        // each side's calls are counted in its own playbook, as the side with the ball at the snap
+        EXPECT_EQ(Count_Offensive_Calls(nTeam) - anCallsBefore[bSide], Count_Logged_Calls(bSide))
+            << "side " << bSide;
+        EXPECT_GT(Count_Logged_Calls(bSide), 0);
         for (int i = 0; i < 3; i++) {
             int nSum = 0;
             for (int nSlot = 0; nSlot < GAME_ROSTER_SLOTS; nSlot++) {
@@ -236,6 +265,40 @@ TEST_F(PlayLoopTest, AWholeGameAddsUp) {
         }
     }
     EXPECT_TRUE(Test_Get_Transcript().empty());
+}
+
+// The box score's team rushing line is the sum of its players' rows, which count the runs the
+// play log shows: a carry that ends in a lost fumble, under a penalty flag or in a safety is the
+// carrier's but not the team's game total. Seeds are played until the first two have come up.
+TEST_F(PlayLoopTest, TeamRushingIsTheSumOfTheLoggedRuns) {
+    int nLostFumbles = 0, nFlaggedRuns = 0;
+    for (uint32_t uSeed = 1; uSeed <= 40 && (nLostFumbles == 0 || nFlaggedRuns == 0); uSeed++) {
+        SCOPED_TRACE(uSeed);
+        SetUp();
+        Seed_Random(uSeed);
+        ASSERT_EQ(Play_Game(GAME_TEST_HOME, GAME_TEST_VISITOR, GAME_TEST_WEEK, pGame), 1);
+        ASSERT_LT(pGame->nPlayCount, PLAY_LOG_SIZE);
+        int anRuns[2] = {0, 0}, anYards[2] = {0, 0};
+        for (int n = 0; n < pGame->nPlayCount; n++) {
+            const PLAY* pPlay = &pGame->aPlayLog[n];
+            int bSide = (pPlay->nResult & PLAY_WORD_HOME_BALL) ? HOME_SIDE : VISITOR_SIDE;
+            int nResult = Get_Play_Result(pPlay);
+            if (nResult >= RESULT_RUN && nResult <= RESULT_TOUCHDOWN_RUN &&
+                (pPlay->nResult & GAME_FLAG_DOWN_MASK) != CONVERSION_ATTEMPT) {
+                anRuns[bSide]++;
+                anYards[bSide] += pPlay->nYard1;
+            }
+            nLostFumbles += nResult == RESULT_FUMBLE_RECOVERED;
+            nFlaggedRuns += nResult == RESULT_PENALTY &&
+                            Is_Run_Play(pGame->anTeams[bSide], pPlay->nOffensiveCall);
+        }
+        for (int bSide = 0; bSide < 2; bSide++) {
+            EXPECT_EQ(pGame->aanTeamTotals[bSide][5], anRuns[bSide]) << "side " << bSide;
+            EXPECT_EQ(pGame->aanTeamTotals[bSide][6], anYards[bSide]) << "side " << bSide;
+        }
+    }
+    EXPECT_GT(nLostFumbles, 0);
+    EXPECT_GT(nFlaggedRuns, 0);
 }
 
 // The same seed plays the same game from the same league (the play callers read the season's

@@ -67,7 +67,6 @@ protected:
         return pGame->anTeams[Get_Defensive_Side(pGame)];
     }
 
-private:
     // The state word whose tempered output is y.
     static uint32_t Untemper(uint32_t y) {
         y ^= y >> 18;

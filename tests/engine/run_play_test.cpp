@@ -13,6 +13,7 @@ namespace {
 #define STAT_TACKLES 2
 #define STAT_RUSHING_TDS 9
 #define TOTAL_TURNOVERS 10
+#define TEAM_STAT_FUMBLES 7
 #define TEAM_STAT_FUMBLES_LOST 8
 #define HIGH 0.9999
 
@@ -99,6 +100,48 @@ TEST_F(RunPlayTest, ALostFumbleGivesTheBallAway) {
     EXPECT_EQ(pGame->currentPlay.nPlayer2, Carrier_Id());
 }
 
+// A scramble draws its run kind first, even on a rollout or option call whose kind is fixed: the
+// third draw, not the second, decides the fumble.
+TEST_F(RunPlayTest, AScrambleOnARolloutStillDrawsItsRunKind) {
+    int nRollout = -1;
+    for (int nCall = 0; nCall < TEAM_OFFENSIVE_PLAY_COUNT && nRollout < 0; nCall++)
+        if (Is_Rollout_Or_Option_Play(TEST_HOME, nCall))
+            nRollout = nCall;
+    ASSERT_GE(nRollout, 0);
+    Set_Situation(SECOND_DOWN, 10, 60, 0, 0, 0);
+    Call_Play(nRollout, FOUR_THREE_CONTAIN);
+    Rate_Side(VISITOR_SIDE, 70.0f);
+    Rate_Side(HOME_SIDE, 70.0f);
+    Queue_Draws({0.0, HIGH, 0.0, Below(5, 10), Below(5, 10), 0.5, 0.5, 0.5, 0.0, 0.0, 0.0});
+    Resolve_Run_Play(pGame, 1);
+    EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_FUMBLE_RECOVERED);
+}
+
+// A fumble the offence keeps is the carrier's fumble statistic, not a turnover; seeds are run
+// until one comes up.
+TEST_F(RunPlayTest, AFumbleTheOffenceKeepsIsTheCarriers) {
+    int nKept = 0;
+    for (uint32_t uSeed = 1; uSeed < 20000 && nKept == 0; uSeed++) {
+        pGame->nPossession = TEST_HOME;
+        Set_Situation(FIRST_DOWN, 10, 60, 0, 0, 0);
+        Call_Play(PRO_DIVE, FOUR_THREE_CONTAIN);
+        int nCarrier = pGame->aabOnField[HOME_SIDE][1];
+        int nFumbles = Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, OFF_FUMBLES_LOST);
+        int nTeamFumbles = pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES];
+        int nTurnovers = pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS];
+        Seed_Random(uSeed);
+        Run_Scrimmage_Play(pGame);
+        if (pGame->nPossession != TEST_HOME ||
+            pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES] == nTeamFumbles)
+            continue;
+        nKept++;
+        EXPECT_EQ(Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, OFF_FUMBLES_LOST),
+                  nFumbles + 1);
+        EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS], nTurnovers);
+    }
+    EXPECT_EQ(nKept, 1);
+}
+
 TEST_F(RunPlayTest, HighDrawsScoreFromTheOne) {
     int nTouchdowns = Totals(TEST_HOME, OFFENCE_TOTALS, STAT_RUSHING_TDS);
     Run(PRO_DIVE, FIRST_DOWN, 1, {HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH, HIGH});
@@ -108,11 +151,17 @@ TEST_F(RunPlayTest, HighDrawsScoreFromTheOne) {
     EXPECT_EQ(Totals(TEST_HOME, OFFENCE_TOTALS, STAT_RUSHING_TDS), nTouchdowns + 1);
 }
 
-// A 2-yard loss from the own 1: (3 + 0 - 27 - 10 + 5) / 10.
+// A 2-yard loss from the own 1: (3 + 0 - 27 - 10 + 5) / 10. The carry is the carrier's, not the
+// team's game rushing total (the box score shows no run for a safety).
 TEST_F(RunPlayTest, ALossBehindTheOwnGoalLineIsASafety) {
+    Call_Play(PRO_DIVE, FOUR_THREE_CONTAIN);
+    int nCarrier = pGame->aabOnField[HOME_SIDE][1];
+    int nRushes = Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, 7);
     Run(PRO_DIVE, FIRST_DOWN, 99, {HIGH, 0.0, 0.0, 0.0, 0.0, HIGH, HIGH, HIGH});
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_SAFETY);
     EXPECT_EQ(pGame->nPlayYards, -1);
+    EXPECT_EQ(Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, 7), nRushes + 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][5], 0);
 }
 
 TEST_F(RunPlayTest, AKneelDownLosesAYardOrIsASafetyFromTheOne) {

@@ -143,6 +143,19 @@ TEST_F(SeasonReportsTest, MoneyLinesPrintCashInMillions) {
     EXPECT_EQ(lines[3 + 3].substr(26, 6), " 12.3M");
 }
 
+// A ticket price of two or three digits ends in the same column, and the columns after it stay.
+TEST_F(SeasonReportsTest, MoneyColumnsHoldAThreeDigitTicketPrice) {
+    Set_Team_Financial_Stat(0, FIN_TICKET_PRICE, 7500);
+    Set_Team_Financial_Stat(1, FIN_TICKET_PRICE, 10000);
+    Write_Money_Report();
+    std::vector<std::string> lines = Read_Lines(MONEY_FILE);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[3].substr(39, 7), "    $75");
+    EXPECT_EQ(lines[4].substr(39, 7), "   $100");
+    EXPECT_EQ(lines[3].size(), lines[4].size());
+    EXPECT_EQ(lines[3].rfind('M'), lines[4].rfind('M'));  // the revenue's column
+}
+
 // The standings of every division, then the playoff games with the headings of the format.
 TEST_F(SeasonReportsTest, StandingsListEveryDivisionAndThePlayoffGames) {
     Update_Standings();

@@ -241,6 +241,25 @@ TEST_F(HistoryTest, TwoNewTeamsAreListedOneALineAndTheUserMayStayOutOfTheDraft) 
     }
 }
 
+// Without the shell's host services (a tool, a headless run) the same expansion shows nothing:
+// the notices go unseen, the question takes its default button (View My Team) and the depth
+// chart it opens is not shown, while the league changes exactly as with a person at the screen.
+TEST_F(HistoryTest, TheQuietHostShowsNothingAndAnswersEachQuestionWithItsDefault) {
+    Set_Host_Services(NULL);
+    Set_Universe_Stat(UNIVERSE_SEASON_GAMES, 16);
+    gDialogTeam = NO_TEAM;
+
+    Apply_League_Expansion(1976);
+
+    EXPECT_TRUE(Test_Get_Transcript().empty()) << Box_Text(0);
+    EXPECT_EQ(Count_Active_Teams(), FIXTURE_TEAM_COUNT + 2);
+    EXPECT_EQ(gExcludeUserFromExpansion, 0);
+    EXPECT_EQ(gDialogTeam, FIXTURE_HUMAN_TEAM);
+    EXPECT_EQ(Do_Message_Box("Text", "Caption", MB_YESNOCANCEL | MB_DEFBUTTON3), IDCANCEL);
+    EXPECT_EQ(Open_Progress_Window("Working", 3), 0);
+    EXPECT_TRUE(Test_Get_Transcript().empty());
+}
+
 TEST_F(HistoryTest, ATeamTheGameRecordsCannotHoldIsRefusedWithANoticeAndTheLeagueKept) {
     // 33 teams fit 17 games and 13 playoff games in the 300 game records; 34 do not.
     Test_Answer_Message_Box_With_Text("cannot join the league", IDOK);

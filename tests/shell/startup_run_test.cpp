@@ -45,6 +45,19 @@ TEST_F(StartupTest, MissingUniverseSaysWhyAndFailsCleanly) {
     EXPECT_TRUE(File_Exists("VntFame.dat"));
 }
 
+// Start-up installs the shell's host services: from a quiet start, the league's notices reach the
+// skinned message dialog.
+TEST_F(StartupTest, StartUpInstallsTheShellsHostServices) {
+    Set_Host_Services(NULL);
+    Run_Startup("");
+
+    EXPECT_FALSE(Is_Quiet_Host());
+    EXPECT_EQ(Host()->pAsk, Get_Shell_Host_Services()->pAsk);
+    EXPECT_EQ(Host()->pOpenProgress, Get_Shell_Host_Services()->pOpenProgress);
+    ASSERT_FALSE(Test_Get_Transcript().empty());
+    EXPECT_EQ(Test_Get_Transcript()[0].nTemplateId, IDD_USER_MESSAGE);
+}
+
 // A flag inside a longer word counts; one named on the command line and in the file is listed
 // once, in the flags' own order.
 TEST_F(StartupTest, FlagsFromTheArgumentsAndTheFileAreListedOnce) {

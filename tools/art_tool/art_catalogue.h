@@ -90,9 +90,11 @@ struct ART_LEAGUE {
 
 // art_league.cpp: the city names of the city table (data/Cities.txt), in file order, false with
 // a message when the file cannot be read or holds no city; the stadiums named in the team files
-// (data/Input/Stats/*_teams.csv), each once; both together.
+// (data/Input/Stats/*_teams.csv), each once, and with pHomes the teams' home names, each once;
+// all together, a team's home that is no city of the table getting a logo of its own.
 bool Art_Read_Cities(const std::string& sDataFolder, std::vector<std::string>* pCities);
-void Art_Read_Stadiums(const std::string& sDataFolder, std::vector<ART_STADIUM>* pStadiums);
+void Art_Read_Stadiums(const std::string& sDataFolder, std::vector<ART_STADIUM>* pStadiums,
+                       std::vector<std::string>* pHomes = nullptr);
 bool Art_Read_League(const std::string& sDataFolder, ART_LEAGUE* pLeague);
 
 // Every file of the catalogue, for this league.

@@ -1,5 +1,6 @@
 // What the art needs to know of the default league, read from the data folder the build copies
-// into the installation folder: the city table's names and the team files' stadiums.
+// into the installation folder: the city table's names and the team files' stadiums and home
+// names.
 #include <stdio.h>
 #include <string.h>
 
@@ -32,13 +33,23 @@ std::vector<std::string> Art_Split_Csv(const std::string& sLine) {
     return aFields;
 }
 
-// The stadiums of one team file, found by the columns its heading names.
-void Art_Read_Team_File(const std::filesystem::path& path, std::vector<ART_STADIUM>* pStadiums) {
+void Art_Add_Home(const std::vector<std::string>& aFields, int nHome,
+                  std::vector<std::string>* pHomes) {
+    if (pHomes == nullptr || nHome < 0 || nHome >= static_cast<int>(aFields.size()) ||
+        !Art_Is_File_Name(aFields[nHome]))
+        return;
+    if (std::find(pHomes->begin(), pHomes->end(), aFields[nHome]) == pHomes->end())
+        pHomes->push_back(aFields[nHome]);
+}
+
+// The stadiums and the home names of one team file, found by the columns its heading names.
+void Art_Read_Team_File(const std::filesystem::path& path, std::vector<ART_STADIUM>* pStadiums,
+                        std::vector<std::string>* pHomes) {
     FILE* pFile = fopen(path.string().c_str(), "r");
     if (!pFile)
         return;
     char szLine[1024];
-    int nName = -1, nStructure = -1;
+    int nName = -1, nStructure = -1, nHome = -1;
     bool bHeading = true;
     while (fgets(szLine, sizeof szLine, pFile)) {
         std::vector<std::string> aFields = Art_Split_Csv(szLine);
@@ -48,10 +59,13 @@ void Art_Read_Team_File(const std::filesystem::path& path, std::vector<ART_STADI
                     nName = static_cast<int>(i);
                 if (aFields[i] == "Structure")
                     nStructure = static_cast<int>(i);
+                if (aFields[i] == "Home")
+                    nHome = static_cast<int>(i);
             }
             bHeading = false;
             continue;
         }
+        Art_Add_Home(aFields, nHome, pHomes);
         if (nName < 0 || nName >= static_cast<int>(aFields.size()) ||
             !Art_Is_File_Name(aFields[nName]))
             continue;
@@ -90,7 +104,8 @@ bool Art_Read_Cities(const std::string& sDataFolder, std::vector<std::string>* p
     return !pCities->empty();
 }
 
-void Art_Read_Stadiums(const std::string& sDataFolder, std::vector<ART_STADIUM>* pStadiums) {
+void Art_Read_Stadiums(const std::string& sDataFolder, std::vector<ART_STADIUM>* pStadiums,
+                       std::vector<std::string>* pHomes) {
     std::error_code error;
     std::vector<std::filesystem::path> aFiles;
     for (const auto& entry :
@@ -101,12 +116,18 @@ void Art_Read_Stadiums(const std::string& sDataFolder, std::vector<ART_STADIUM>*
     }
     std::sort(aFiles.begin(), aFiles.end());  // the same order on every file system
     for (const std::filesystem::path& path : aFiles)
-        Art_Read_Team_File(path, pStadiums);
+        Art_Read_Team_File(path, pStadiums, pHomes);
 }
 
 bool Art_Read_League(const std::string& sDataFolder, ART_LEAGUE* pLeague) {
     if (!Art_Read_Cities(sDataFolder, &pLeague->aCities))
         return false;
-    Art_Read_Stadiums(sDataFolder, &pLeague->aStadiums);
+    // A team whose home is a region rather than a city of the table has its logo by that name.
+    std::vector<std::string> aHomes;
+    Art_Read_Stadiums(sDataFolder, &pLeague->aStadiums, &aHomes);
+    for (const std::string& sHome : aHomes)
+        if (std::find(pLeague->aCities.begin(), pLeague->aCities.end(), sHome) ==
+            pLeague->aCities.end())
+            pLeague->aCities.push_back(sHome);
     return true;
 }

@@ -17,6 +17,7 @@
 #include "dialogs/dialogs.h"
 #include "engine/engine.h"
 #include "personnel/personnel.h"
+#include "reports/reports.h"
 #include "season/season.h"
 #include "setup/setup.h"
 #include "tools/tools.h"
@@ -256,6 +257,7 @@ int main(int argc, char** argv) {
     Format_String(szReportFile, sizeof(szReportFile), "%s/%s", szFolder, REPORT_FILE_NAME);
 
     double fStart = Get_Seconds();
+    Install_Report_Writers();
     Seed_Random(FIXED_RANDOM_SEED);
     Set_Game_Texts_Kept(0);  // no box score or recap for the games of the past
     if (!Build_First_League(FIRST_PLAYED_YEAR))

@@ -1,9 +1,8 @@
 // A team's logo file: named after its city, with the cities that had two teams told apart by
 // nickname; a PNG first, then a JPEG, else the filler.
-#include "database/database.h"
-#include "shell/shell.h"
-
 #include <string.h>
+
+#include "database/database.h"
 
 #define TEAM_LOGO_TEXT_SIZE 32
 
