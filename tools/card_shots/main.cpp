@@ -101,6 +101,5 @@ int main(int argc, char** argv) {
           Shoot_Card(nRookieTeam, nRookieSlot, stFolder + "/card-rookie" + szSuffix + ".png",
                      bDisplay) &&
           bOk;
-    DestroyWindow(gMainWindow);
-    return bOk ? 0 : 1;
+    return bOk ? 0 : 1;  // the window is left as it is, so the game's kept placement stays
 }
