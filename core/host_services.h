@@ -22,6 +22,9 @@ struct USER_MESSAGE;
 #define HOST_DRAFT_MENU_ON 0x0040   // the draft items of the menus name the fantasy draft's
 #define HOST_DRAFT_MENU_OFF 0x0080  // the draft items name the college draft's again
 #define HOST_BARS_DOWN 0x0100       // the news ticker stops and both bars go (the draft)
+#define HOST_BARS_UP 0x0200         // both bars come back, the news ticker with them
+#define HOST_TICKER_SCORES 0x0400   // the news bar shows the scores while games are played
+#define HOST_TICKER_LINES 0x0800    // the ticker restarts on the lines of the season as it stands
 
 // ---- a watched game's steps on the game-day screen (Host_Watch_Game) ----------------------------
 enum HOST_WATCH_STEP {

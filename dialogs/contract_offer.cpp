@@ -13,7 +13,7 @@
 INT_PTR Contract_Offer_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     (void)lParam;
     switch (uMsg) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG: Center_Window(hDlg, GetWindow(hDlg, GW_OWNER)); return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             EndDialog(hDlg, CONTRACT_SIGNED);

@@ -59,5 +59,5 @@ void Setup_Next_Season(void) {
     Close_Progress_Window();
     Advance_All_Players_Weeks(DRAFT_HEALING_WEEKS);
     Begin_Next_Season();
-    Host_League_Changed(HOST_PLAY_MENU);
+    Host_League_Changed(HOST_BARS_UP | HOST_PLAY_MENU);
 }

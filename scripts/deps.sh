@@ -19,6 +19,8 @@ packages=(
   clang libclang-rt-dev
   # a virtual X server, so CI can open the real window (make sdl-check under xvfb-run)
   xvfb xauth
+  # xdg-open: the help pages, box scores and recaps open in the desktop's browser
+  xdg-utils
 )
 
 case "${1:-}" in

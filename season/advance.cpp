@@ -126,7 +126,7 @@ static void Finish_Advance(void) {
     }
     gSkipPregameDialog = 0;
     Repaint_Season_Windows();
-    Host_League_Changed(HOST_PLAY_MENU);
+    Host_League_Changed(HOST_PLAY_MENU | HOST_TICKER_LINES);
     gAdvanceInProgress = 0;
     gRunTargetWeek = 0;
     gScoutingRadius = 0;
@@ -158,7 +158,7 @@ int Advance_Weeks(int nWeeks) {
                        "Commissioner Mode", MB_YESNO | MB_ICONQUESTION) == IDYES)
         Set_Commissioner_Mode(0);
     gRunTargetWeek = (int16_t)(gCurrentWeek + nWeeks);
-    Host_League_Changed(HOST_PLAY_MENU);
+    Host_League_Changed(HOST_PLAY_MENU | HOST_TICKER_SCORES);
     Repaint_Season_Windows();
     if (gAutoSave && gCurrentWeek % AUTO_SAVE_EVERY < nWeeks &&
         Save_Game_File(AUTO_SAVE_FILE, NULL) != SAVE_OK)
@@ -279,5 +279,5 @@ void Stop_Simulation(void) {
 // After a saved game is opened with no week in progress.
 void Refresh_Main_Window_After_Resume(void) {
     Repaint_Season_Windows();
-    Host_League_Changed(HOST_PLAY_MENU);
+    Host_League_Changed(HOST_PLAY_MENU | HOST_TICKER_LINES);
 }

@@ -33,8 +33,10 @@ static void Start_Loaded_Universe(void) {
 // team run by the user, and Cancel.
 INT_PTR New_Game_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     (void)lParam;
-    if (uMsg == WM_INITDIALOG)
+    if (uMsg == WM_INITDIALOG) {
+        Center_Window(hDlg, GetWindow(hDlg, GW_OWNER));
         return TRUE;
+    }
     if (uMsg != WM_COMMAND)
         return FALSE;
     if (LOWORD(wParam) == IDOK) {

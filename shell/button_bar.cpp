@@ -92,7 +92,7 @@ void Move_Button_Bar(void) {
 }
 
 void Create_Button_Bar(void) {
-    if (gButtonBar)
+    if (gButtonBar || !gMainWindow)
         return;
     gButtonBar = Create_Status_Bar(gMainWindow);
     if (!gButtonBar)

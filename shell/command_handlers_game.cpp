@@ -127,20 +127,24 @@ void Command_Finish_Game(HWND hWnd, int nUnused) {
         gSkipToQuarter = Get_Game_Quarter(pGame) + FINISH_GAME_QUARTERS;
 }
 
+// Opens a report of the current game. Only while that game is played is its file written first:
+// afterwards the file is whole and the texts in memory are already cleared for the next game.
+static void Show_Current_Game_File(HWND hWnd, int (*pWrite)(int), void (*pGetName)(char*, int)) {
+    char szFile[TEXT_BUFFER_SIZE];
+    if (gLiveGame != NULL)
+        pWrite(0);
+    pGetName(szFile, sizeof(szFile));
+    Open_With_Shell(hWnd, szFile);
+}
+
 void Command_View_Recap(HWND hWnd, int nUnused) {
     (void)nUnused;
-    char szFile[TEXT_BUFFER_SIZE];
-    Write_Recap_File(0);
-    Get_Current_Game_Recap_File_Name(szFile, sizeof(szFile));
-    Open_With_Shell(hWnd, szFile);
+    Show_Current_Game_File(hWnd, Write_Recap_File, Get_Current_Game_Recap_File_Name);
 }
 
 void Command_View_Box_Score(HWND hWnd, int nUnused) {
     (void)nUnused;
-    char szFile[TEXT_BUFFER_SIZE];
-    Write_Box_Score_File(0);
-    Get_Current_Game_Box_File_Name(szFile, sizeof(szFile));
-    Open_With_Shell(hWnd, szFile);
+    Show_Current_Game_File(hWnd, Write_Box_Score_File, Get_Current_Game_Box_File_Name);
 }
 
 // The timeout message by the count of timeouts before the call.

@@ -80,8 +80,8 @@ static void Init_Welcome_Dialog(HWND hDlg) {
         return;
     int bImported = Import_Old_Saved_Games();
     EnableWindow(GetDlgItem(hDlg, IDC_RESUME_GAME), bImported != 0);
-    if (!bImported)
-        Show_Help_Topic(IDD_WELCOME);  // the "playing" page
+    if (!bImported && gFirstStart)
+        Show_Help_Topic(IDD_WELCOME);  // the "playing" page, at the first start only
 }
 
 static void Paint_Welcome_Dialog(HWND hDlg) {

@@ -27,6 +27,7 @@ void End_Off_Season(void) {
     Compute_Draft_Order();
     Close_Progress_Window();
     Open_College_Draft();
+    Build_Play_Menu();  // the draft stopped at a person's pick or ended
 }
 
 void Take_Down_Bars_For_Draft(void) {
@@ -49,6 +50,7 @@ void Resume_College_Draft(void) {
     InvalidateRect(hMain, NULL, FALSE);
     UpdateWindow(hMain);
     Run_College_Draft();
+    Build_Play_Menu();
     InvalidateRect(hMain, NULL, FALSE);
     UpdateWindow(hMain);
 }

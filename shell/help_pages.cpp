@@ -8,6 +8,7 @@
 #define HELP_LIST_KIND_FREE_AGENTS 1
 #define HELP_LIST_KIND_COLLEGE_DRAFT 2
 #define HELP_ID_OWNER_MODE 1010
+#define HELP_SHELL_LAST_ERROR 32  // ShellExecuteA's answers up to this are errors
 
 int gListKind = 0;
 
@@ -86,7 +87,15 @@ void Open_Help_Page(const char* szTopic) {
         Format_String(szPath, sizeof(szPath), "Help\\%s.htm", szTopic);
     else
         Format_String(szPath, sizeof(szPath), "%s\\Help\\%s.htm", szFolder, szTopic);
-    ShellExecuteA(Get_Main_Window(), "open", szPath, NULL, NULL, SW_SHOWNORMAL);
+    INT_PTR nResult =
+        (INT_PTR)ShellExecuteA(Get_Main_Window(), "open", szPath, NULL, NULL, SW_SHOWNORMAL);
+    if (nResult == SE_ERR_FNF)
+        Show_Message_Box("Help", "The help page \"%s\" was not found.", szPath);
+    else if (nResult <= HELP_SHELL_LAST_ERROR)
+        Show_Message_Box("Help",
+                         "No program to show the help pages was found. Install xdg-utils and a "
+                         "web browser, or open \"%s\" yourself.",
+                         szPath);
 }
 
 void Show_Help_Topic(int nId) {

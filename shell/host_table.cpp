@@ -24,6 +24,12 @@ static void Follow_League_Change(unsigned uWhat) {
         Set_Draft_Menu_Items(0);
     if (uWhat & HOST_BARS_DOWN)
         Take_Down_Bars_For_Draft();
+    if (uWhat & HOST_BARS_UP)
+        Create_Button_Bar();
+    if (uWhat & HOST_TICKER_SCORES)
+        Refresh_News_Ticker(0);
+    if (uWhat & HOST_TICKER_LINES)
+        Refresh_News_Ticker(1);
     if (uWhat & HOST_TITLE)
         Update_Main_Window_Title();
     if (uWhat & HOST_REPAINT)

@@ -80,9 +80,12 @@ static void Write_Install_Values(const INSTALL_VALUES* pStore) {
 }
 
 // The store silently stays as it was when it cannot be written.
+int gFirstStart = 0;
+
 void Update_Install_Registry(void) {
     static INSTALL_VALUES store;
     int bExisted = Read_Install_Values(&store);
+    gFirstStart = !bExisted;
     char szDirectory[TEXT_BUFFER_SIZE];
     if (!getcwd(szDirectory, sizeof szDirectory))
         szDirectory[0] = 0;

@@ -49,6 +49,8 @@ void Start_Debug_Log(void);
 void Log_Video_Information(void);
 // Writes the installation values; the first-run values only when the store is new.
 void Update_Install_Registry(void);
+// Set by Update_Install_Registry when this run found no installation values: the first start.
+extern int gFirstStart;
 // One value of the store ("" when absent); 1 when it is there.
 int Read_Install_Value(const char* szName, char* szOut, int nSize);
 

@@ -91,6 +91,8 @@ void Exit_Loop() {
 bool Enter_Loop(HWND hTop) {
     if (gLoop.hTop && gLoop.hTop != hTop) Exit_Loop();
     if (gLoop.hTop == hTop) return true;
+    // A disabled window, such as the owner of a running modal box, keeps its menus shut.
+    if (!IsWindowEnabled(hTop)) return false;
     HMENU hBar = Bar_Menu(hTop);
     if (Item_Count(hBar) == 0) return false;
     gLoop = kNoLoop;
@@ -378,6 +380,7 @@ bool Handle_Mouse(HWND hTop, UINT uMsg, int x, int y) {
         return true;
     }
     int nBarItem = Hit_Bar(hTop, x, y);
+    if (nBarItem >= 0 && !IsWindowEnabled(hTop)) return bPress;  // used up, nothing opens
     if (nBarItem >= 0 && (uMsg == WM_LBUTTONDOWN || bActive)) {
         Mouse_On_Bar(hTop, uMsg, nBarItem);
         return true;

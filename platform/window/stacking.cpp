@@ -132,3 +132,24 @@ HWND GetForegroundWindow(void) { return gActive; }
 void Window_Forget_Activation(HWND hWnd) {
     if (!hWnd || gActive == hWnd) gActive = nullptr;
 }
+
+namespace {
+
+bool Can_Be_Activated(HWND hWnd) {
+    WINDOW_DATA* w = Window_Find(hWnd);
+    return w && !w->bDestroying && !Window_Is_Child(w) && IsWindowVisible(hWnd) &&
+           IsWindowEnabled(hWnd);
+}
+
+}  // namespace
+
+// The active window went: its owner takes over when it can, else the topmost window that can,
+// so that the keyboard always has a window to go to.
+void Window_Activate_Successor(HWND hOwner) {
+    if (gActive) return;
+    HWND hNext = Can_Be_Activated(hOwner) ? hOwner : nullptr;
+    const std::vector<HWND>& aOrder = Window_Z_Order();
+    for (auto it = aOrder.rbegin(); !hNext && it != aOrder.rend(); ++it)
+        if (Can_Be_Activated(*it)) hNext = *it;
+    if (hNext) SetActiveWindow(hNext);
+}

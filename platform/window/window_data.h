@@ -54,6 +54,9 @@ HWND Window_Find_Oldest_Invalid(void);
 bool Window_Default_Set_Cursor(HWND hWnd, WPARAM wParam, LPARAM lParam);
 // Drops a window that is going from the activation state (null: all of it).
 void Window_Forget_Activation(HWND hWnd);
+// With no active window left, activates hOwner when it is visible and enabled, else the topmost
+// top-level window that is.
+void Window_Activate_Successor(HWND hOwner);
 // Marks a rectangle of the window's client area (null: all of it) as waiting for WM_PAINT.
 void Window_Invalidate(WINDOW_DATA* w, const RECT* pRect, bool bErase, bool bChildren);
 // The deepest visible, enabled child of hWnd under a point on the screen; hWnd itself when none.

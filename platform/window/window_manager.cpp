@@ -192,6 +192,8 @@ BOOL DestroyWindow(HWND hWnd) {
     }
     if (gFocus == hWnd) gFocus = nullptr;
     if (GetCapture() == hWnd) ReleaseCapture();
+    const bool bWasActive = GetActiveWindow() == hWnd;
+    const HWND hOwner = Window_Is_Child(w) ? nullptr : w->hParent;
     Window_Forget_Activation(hWnd);
     gZOrder.erase(std::remove(gZOrder.begin(), gZOrder.end(), hWnd), gZOrder.end());
     if (Window_Is_Host(hWnd)) Backend()->Window_Destroyed(hWnd);
@@ -199,6 +201,7 @@ BOOL DestroyWindow(HWND hWnd) {
     Menu_Forget_Window(hWnd);
     Scroll_Forget_Window(hWnd);
     gWindows.erase(reinterpret_cast<uintptr_t>(hWnd));
+    if (bWasActive) Window_Activate_Successor(hOwner);
     return TRUE;
 }
 

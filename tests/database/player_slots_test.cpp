@@ -194,8 +194,9 @@ TEST_F(PlayerTest, SwapRefillsTheLineupsOfTheShownLiveGame) {
         ASSERT_EQ(Get_Calendar_PBP_Flag(1, gCurrentWeek) != 0, c.bShown != 0);
         ASSERT_TRUE(Swap_Players(c.nTeam, 0, c.nTeam, 1));
         EXPECT_EQ(sRefilledGames.size(), c.nRefills) << c.nTeam << c.bLive << c.bShown;
-        if (c.nRefills > 0)
+        if (c.nRefills > 0) {
             EXPECT_EQ(sRefilledGames[0], &game);
+        }
     }
     gLiveGame = NULL;
     Set_Live_Lineup_Refill(NULL);

@@ -99,8 +99,9 @@ TEST_F(BoxScoreTest, ComputerGameWritesBothFilesFromItsRecord) {
         int anNow[2] = {std::stoi((*it)[3]), std::stoi((*it)[4])};
         int bSide = (*it)[1] == "highlight" ? HOME_SIDE : VISITOR_SIDE;
         EXPECT_EQ((*it)[2], aszAbbreviations[bSide]);
-        if (anNow[0] != anScores[0] || anNow[1] != anScores[1])
+        if (anNow[0] != anScores[0] || anNow[1] != anScores[1]) {
             EXPECT_GT(anNow[bSide], anScores[bSide]) << (*it)[0];
+        }
         anRows[bSide]++;
         anScores[0] = anNow[0];
         anScores[1] = anNow[1];

@@ -164,6 +164,34 @@ TEST_F(InputTest, ActivationMovesTheFocusIntoTheActiveWindow) {
     EXPECT_EQ(gInput[0].hWnd, hTop);
 }
 
+// When the active window goes (a progress window, a box), its owner is activated, else the
+// topmost window that can be: keys go on reaching a window without a click.
+TEST_F(InputTest, DestroyingTheActiveWindowActivatesItsOwnerOrTheTopmost) {
+    HWND hOther = CreateWindowExA(0, "InputWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(hOther);
+    auto Owned_Active_Then_Destroyed = [this]() {
+        HWND hOwned = CreateWindowExA(0, "InputWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                      hTop, nullptr, nullptr, nullptr);
+        SetActiveWindow(hOwned);
+        SetFocus(hOwned);
+        DestroyWindow(hOwned);
+    };
+    Owned_Active_Then_Destroyed();
+    EXPECT_EQ(GetActiveWindow(), hTop);  // the owner, though another window stands above it
+    gInput.clear();
+    Test_Send_Key(nullptr, 'B');
+    ASSERT_FALSE(gInput.empty());
+    EXPECT_EQ(gInput[0].hWnd, hTop);
+
+    EnableWindow(hTop, FALSE);  // an owner that cannot take it: the topmost window that can
+    Owned_Active_Then_Destroyed();
+    EXPECT_EQ(GetActiveWindow(), hOther);
+    EnableWindow(hTop, TRUE);
+    DestroyWindow(hOther);
+    EXPECT_EQ(GetActiveWindow(), hTop);
+}
+
 TEST_F(InputTest, MovesSetTheClassCursorAndDoubleClicksNeedTheClassStyle) {
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     gInput.clear();

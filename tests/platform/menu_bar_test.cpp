@@ -97,6 +97,24 @@ TEST_F(MenuBarTest, ClickOpensADropDownAndAnItemSendsItsCommand) {
     EXPECT_EQ(Received().back().uMsg, WM_COMMAND) << "the loop ends before the command";
 }
 
+// While a modal box runs over the window (its owner disabled), neither a click on the bar nor
+// Alt, F10 or Alt+mnemonic opens its menus; enabled again, they open.
+TEST_F(MenuBarTest, ADisabledWindowKeepsItsMenusShut) {
+    EnableWindow(hWnd, FALSE);
+    EXPECT_TRUE(Mouse(WM_LBUTTONDOWN, Bar_Item(0))) << "the click is used up";
+    Mouse(WM_LBUTTONUP, Bar_Item(0));
+    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_SYSKEYDOWN, 'E'));
+    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_KEYDOWN, VK_F10));
+    Test_Menu_Key(hWnd, WM_SYSKEYDOWN, VK_MENU);
+    EXPECT_FALSE(Test_Menu_Key(hWnd, WM_SYSKEYUP, VK_MENU));
+    EXPECT_EQ(Test_Get_Menu_Loop().hTop, nullptr);
+    EXPECT_TRUE(Messages().empty());
+
+    EnableWindow(hWnd, TRUE);
+    EXPECT_TRUE(Mouse(WM_LBUTTONDOWN, Bar_Item(0)));
+    EXPECT_EQ(Test_Get_Menu_Loop().hTop, hWnd);
+}
+
 TEST_F(MenuBarTest, DisabledItemsAndSeparatorsDoNothing) {
     Click(Bar_Item(0));
     Click(Open_Item(0, 1));  // &Save, grayed

@@ -211,6 +211,31 @@ protected:
     }
 };
 
+// An advance stops the ticker while it plays and restarts it afterwards on the season it played;
+// a resumed game's ticker runs on the season the file stands in.
+TEST_F(BarsTickerTextTest, AnAdvanceRestartsTheTickerOnTheCurrentSeason) {
+    for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
+        gPostseasonWeeks[n] = 17 + n;
+    gShowNewsTicker = 1;
+    gCurrentWeek = 0;
+    Create_Button_Bar();
+    ASSERT_NE(gNewsBar, nullptr);
+    EXPECT_EQ(gTickerSeasonKind, 1);
+    gCurrentWeek = 3;
+    Advance_Weeks(1);
+    EXPECT_EQ(gCurrentWeek, 4);
+    EXPECT_EQ(gTickerSeasonKind, 0);
+    EXPECT_EQ(gTickerYear, Get_Season_Year());
+    EXPECT_NE(gTickerX, NEWS_TICKER_STOPPED_X);
+
+    Stop_News_Ticker();
+    gCurrentWeek = 6;
+    gTickerSeasonKind = 1;
+    Refresh_Main_Window_After_Resume();
+    EXPECT_EQ(gTickerSeasonKind, 0);
+    EXPECT_NE(gTickerX, NEWS_TICKER_STOPPED_X);
+}
+
 // Week 0 describes the season before; the leaders are ranked best first, an equal value
 // behind the earlier team, the last row ending with a full stop.
 TEST_F(BarsTickerTextTest, LinesDescribeTheRightSeasonWithLeadersBestFirst) {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "resources/resource.h"
+#include "engine/engine.h"
 #include "shell/mainwin_fixture.h"
 
 namespace {
@@ -94,6 +95,55 @@ TEST_F(MainwinCommandTest, ExitWithoutSavingStoresThePlacementAndEndsTheLoop) {
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, (UINT)WM_QUIT);
+}
+
+// Between games the recap and the box score are opened as they were written at the final
+// whistle: showing a file never writes it (the texts in memory were cleared with the game).
+TEST_F(MainwinCommandTest, ViewingAGameFileBetweenGamesLeavesItAsItWas) {
+    HWND hWnd = Create_Window();
+    ASSERT_TRUE(Platform_Make_Directory("Output"));
+    struct FILE_CASE {
+        int idCommand;
+        void (*pGetName)(char*, int);
+    };
+    const FILE_CASE aCases[] = {{40062, Get_Current_Game_Recap_File_Name},
+                                {40066, Get_Current_Game_Box_File_Name}};
+    for (const FILE_CASE& fileCase : aCases) {
+        SCOPED_TRACE(fileCase.idCommand);
+        char szName[260];
+        fileCase.pGetName(szName, sizeof(szName));
+        FILE* pFile = Platform_Open_File(szName, "w");
+        ASSERT_NE(pFile, (FILE*)NULL);
+        fputs("<html>the whole game</html>", pFile);
+        fclose(pFile);
+        Test_Clear_Shell_Opens();
+
+        Send_Command(hWnd, fileCase.idCommand);
+        pFile = Platform_Open_File(szName, "r");
+        ASSERT_NE(pFile, (FILE*)NULL);
+        char szRead[64] = {0};
+        EXPECT_GT(fread(szRead, 1, sizeof(szRead) - 1, pFile), 0u);
+        fclose(pFile);
+        EXPECT_STREQ(szRead, "<html>the whole game</html>");
+        EXPECT_EQ(Test_Get_Shell_Opens().size(), 1u);
+        remove(szName);
+    }
+}
+
+// The dialogs a new game and a contract renewal open stand centred over the main window.
+TEST_F(MainwinCommandTest, NewGameAndContractOfferOpenCentredOverTheWindow) {
+    HWND hWnd = Create_Window();
+    RECT rcMain;
+    GetWindowRect(hWnd, &rcMain);
+    for (int idDialog : {IDD_NEW_GAME, IDD_CONTRACT_OFFER}) {
+        SCOPED_TRACE(idDialog);
+        RECT rcDialog = {0, 0, 0, 0};
+        Test_Script_Dialog(idDialog, [&rcDialog](HWND hDlg) { GetWindowRect(hDlg, &rcDialog); });
+        Open_Dialog(NULL, idDialog);
+        ASSERT_GT(rcDialog.right, rcDialog.left);
+        EXPECT_NEAR(rcDialog.left + rcDialog.right, rcMain.left + rcMain.right, 1);
+        EXPECT_NEAR(rcDialog.top + rcDialog.bottom, rcMain.top + rcMain.bottom, 1);
+    }
 }
 
 struct MAINWIN_REFUSAL_CASE {

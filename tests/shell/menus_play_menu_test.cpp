@@ -98,6 +98,29 @@ TEST_F(MenusPlayMenuTest, DraftOffersThePickOnlyToAPersonOnTheClock) {
     gAllTeamsComputer = 0;
 }
 
+// A draft started from the menu (after No to the question at the off-season) runs the computer's
+// picks and stops at the person's: the menu then offers that pick and End Draft, also after
+// Continue Draft.
+TEST_F(MenusPlayMenuTest, DraftStartedFromTheMenuOffersThePersonsPick) {
+    Fill_Draft_Pool();
+    Reset_Draft_Pick_Ownership();
+    gCurrentWeek = OFF_SEASON_WEEK;
+    Compute_Draft_Order();
+    const int nComputerTeam = FIXTURE_HUMAN_TEAM + 1;
+    for (int nPlace = 0; nPlace < 2; nPlace++)
+        Set_Draft_Pick_Owner(0, 0, Get_Draft_Order_Team(nPlace), nComputerTeam);
+    Set_Draft_Pick_Owner(0, 0, Get_Draft_Order_Team(2), FIXTURE_HUMAN_TEAM);
+    const std::vector<std::string> aPersonsPick = Menus_With_Tail({"&Make Draft Pick", "&End Draft"});
+
+    End_Off_Season();
+    EXPECT_EQ(gDraftRound, 0);
+    EXPECT_EQ(gDraftPick, 2);
+    EXPECT_EQ(Menus_Item_Texts(hPlay), aPersonsPick);
+    Resume_College_Draft();
+    EXPECT_EQ(gDraftPick, 2);
+    EXPECT_EQ(Menus_Item_Texts(hPlay), aPersonsPick);
+}
+
 // Building the menu only asks whether the draft is on: an empty pool does not end the draft.
 TEST_F(MenusPlayMenuTest, BuildingTheMenuNeverEndsTheDraft) {
     Test_Set_Strict(true, [](const TEST_SHOWN& shown) { ADD_FAILURE() << shown.stText; });

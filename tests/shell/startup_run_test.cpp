@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "startup_test_fixture.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -133,6 +134,8 @@ TEST_F(StartupTest, InstallValuesKeepTheFirstRunAndUpdateTheLast) {
 // folder without saved games the Resume button is off.
 TEST_F(StartupTest, WelcomeReturnsAfterACancelledNewGameAndExitQuits) {
     Startup_Write_Universe();
+    mkdir("Help", 0755);
+    Write_Text_File("Help/playing.htm", "<html></html>");  // opened at this first start
     std::vector<bool> abResumeEnabled;
     auto choose = [&abResumeEnabled](int nButton) {
         return [&abResumeEnabled, nButton](HWND hDlg) {
@@ -174,6 +177,30 @@ TEST_F(StartupTest, WelcomeOffersResumeWhenSavedGamesExist) {
     EXPECT_EQ(Do_Dialog(NULL, IDD_WELCOME, 0), IDC_RESUME_GAME);
     EXPECT_TRUE(bResumeEnabled);
     EXPECT_EQ(nAfterWebPage, 0);
+}
+
+// The How to Play page opens with the Welcome screen at the first start only; a page the folder
+// lacks is reported in a box.
+TEST_F(StartupTest, HowToPlayPageOpensAtTheFirstStartOnly) {
+    mkdir("Help", 0755);
+    Write_Text_File("Help/playing.htm", "<html></html>");
+    for (int bFirst : {1, 0}) {
+        SCOPED_TRACE(bFirst);
+        gFirstStart = bFirst;
+        Test_Clear_Shell_Opens();
+        Test_Script_Dialog(IDD_WELCOME, [](HWND hDlg) { EndDialog(hDlg, IDCANCEL); });
+        Do_Dialog(NULL, IDD_WELCOME, 0);
+        ASSERT_EQ(Test_Get_Shell_Opens().size(), bFirst ? 1u : 0u);
+        if (bFirst) {
+            EXPECT_TRUE(Contains(Test_Get_Shell_Opens()[0].stFile, "/Help/playing.htm"));
+        }
+    }
+    gFirstStart = 0;
+
+    Test_Clear_Transcript();
+    Open_Help_Page("nowhere");
+    ASSERT_EQ(Test_Get_Transcript().size(), 1u);
+    EXPECT_TRUE(Contains(Test_Get_Transcript()[0].stText, "nowhere.htm\" was not found."));
 }
 
 TEST_F(StartupTest, AboutShowsTheVersionAndEndsWithOne) {

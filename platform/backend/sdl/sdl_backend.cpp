@@ -8,6 +8,9 @@
 namespace {
 
 bool Sdl_Open(void) {
+    // The windows' surfaces are the display's own, copied row by row where the picture
+    // changed; a renderer behind them would redraw the whole window each time.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     SDL_StartTextInput();
     return true;

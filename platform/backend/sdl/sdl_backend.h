@@ -32,6 +32,8 @@ void Sdl_Present(HWND hHost);
 void Sdl_Close_Windows(void);
 // What the host's renderer shows, read back (ARGB, rows top-down).
 bool Sdl_Read_Pixels(HWND hHost, std::vector<uint32_t>* pPixels, int* pnWidth, int* pnHeight);
+// The next present shows the window's whole picture, not only what changed.
+void Sdl_Forget_Shown(HWND hHost);
 // While true, the backend is applying a change SDL reported, and must not echo it back.
 extern bool gSdlApplyingEvent;
 

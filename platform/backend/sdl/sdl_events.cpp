@@ -57,6 +57,7 @@ void Handle_Window_Event(const SDL_WindowEvent& e) {
         break;
     }
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
+        Sdl_Forget_Shown(hHost);  // a new surface, with nothing on it yet
         RECT rcProposed = Sdl_Window_Rect_For(hHost, e.data1, e.data2);
         if (IsZoomed(hHost))
             SetWindowPos(hHost, nullptr, 0, 0, rcProposed.right - rcProposed.left,
@@ -80,7 +81,10 @@ void Handle_Window_Event(const SDL_WindowEvent& e) {
         SetActiveWindow(nullptr);
         SetFocus(nullptr);
         break;
-    case SDL_WINDOWEVENT_EXPOSED: Sdl_Present(hHost); break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        Sdl_Forget_Shown(hHost);
+        Sdl_Present(hHost);
+        break;
     }
     gSdlApplyingEvent = false;
     // The layer may have refused the size (WM_SIZING): the real window follows the layer's.

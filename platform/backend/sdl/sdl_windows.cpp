@@ -1,8 +1,12 @@
 // One real SDL window for each host window (a top-level window with no owner; child windows and
 // owned windows such as dialogs are drawn by the layer inside their host). The SDL window shows
 // the host's menu bar and client area; its frame and caption are the desktop's own. Presenting
-// uploads the host's drawn pixels, with its owned windows over them, to a texture.
+// composes the host's drawn pixels, with its owned windows over them, and copies the rows that
+// changed since the last present to the window's surface, so that a small animation (the news
+// ticker) costs only its own strip.
 #include "sdl_backend.h"
+
+#include <string.h>
 
 #include <map>
 #include <vector>
@@ -13,11 +17,10 @@ namespace {
 
 struct SDL_HOST {
     SDL_Window* pWindow;
-    SDL_Renderer* pRenderer;
-    SDL_Texture* pTexture;
-    int nTextureWidth;
-    int nTextureHeight;
-    std::vector<uint32_t> aPixels;
+    int nWidth;  // the picture last shown; 0 when the window must be shown whole
+    int nHeight;
+    std::vector<uint32_t> aPixels;  // the picture being composed
+    std::vector<uint32_t> aShown;   // the picture last shown
 };
 
 std::map<HWND, SDL_HOST> gHosts;
@@ -54,20 +57,43 @@ void Blit_Surface(HWND hWnd, SDL_HOST* h, int nWidth, int nHeight, int x, int y)
     }
 }
 
-bool Ensure_Texture(SDL_HOST* h, int nWidth, int nHeight) {
-    if (h->pTexture && h->nTextureWidth == nWidth && h->nTextureHeight == nHeight) return true;
-    if (h->pTexture) SDL_DestroyTexture(h->pTexture);
-    h->pTexture = SDL_CreateTexture(h->pRenderer, SDL_PIXELFORMAT_ARGB8888,
-                                    SDL_TEXTUREACCESS_STREAMING, nWidth, nHeight);
-    h->nTextureWidth = h->pTexture ? nWidth : 0;
-    h->nTextureHeight = h->pTexture ? nHeight : 0;
-    return h->pTexture != nullptr;
+void Free_Host(SDL_HOST* h) {
+    if (h->pWindow) SDL_DestroyWindow(h->pWindow);
 }
 
-void Free_Host(SDL_HOST* h) {
-    if (h->pTexture) SDL_DestroyTexture(h->pTexture);
-    if (h->pRenderer) SDL_DestroyRenderer(h->pRenderer);
-    if (h->pWindow) SDL_DestroyWindow(h->pWindow);
+// The first and last rows (inclusive) where the composed picture differs from the one shown;
+// false when none does.
+bool Changed_Rows(const SDL_HOST* h, int* pnFirst, int* pnLast) {
+    const size_t nRow = static_cast<size_t>(h->nWidth);
+    int nFirst = 0, nLast = h->nHeight - 1;
+    while (nFirst <= nLast && memcmp(&h->aPixels[nFirst * nRow], &h->aShown[nFirst * nRow],
+                                     nRow * 4) == 0)
+        nFirst++;
+    if (nFirst > nLast) return false;
+    while (nLast > nFirst &&
+           memcmp(&h->aPixels[nLast * nRow], &h->aShown[nLast * nRow], nRow * 4) == 0)
+        nLast--;
+    *pnFirst = nFirst;
+    *pnLast = nLast;
+    return true;
+}
+
+// Copies rows nFirst..nLast of the picture to the window's surface and shows them.
+void Show_Rows(SDL_HOST* h, int nFirst, int nLast) {
+    SDL_Surface* pSurface = SDL_GetWindowSurface(h->pWindow);
+    if (!pSurface) return;
+    SDL_Surface* pPicture = SDL_CreateRGBSurfaceWithFormatFrom(
+        h->aPixels.data(), h->nWidth, h->nHeight, 32, h->nWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!pPicture) return;
+    SDL_Rect rc = {0, nFirst, h->nWidth, nLast - nFirst + 1};
+    if (pSurface->w == h->nWidth && pSurface->h == h->nHeight) {
+        SDL_BlitSurface(pPicture, &rc, pSurface, &rc);
+        SDL_UpdateWindowSurfaceRects(h->pWindow, &rc, 1);
+    } else {  // a display that scales the window: the whole picture, stretched
+        SDL_BlitScaled(pPicture, nullptr, pSurface, nullptr);
+        SDL_UpdateWindowSurface(h->pWindow);
+    }
+    SDL_FreeSurface(pPicture);
 }
 
 }  // namespace
@@ -128,13 +154,6 @@ void Sdl_Window_Created(HWND hWnd) {
         OutputDebugStringA("SDL: a window could not be made\n");
         return;
     }
-    h.pRenderer = SDL_CreateRenderer(h.pWindow, -1, 0);
-    if (!h.pRenderer) h.pRenderer = SDL_CreateRenderer(h.pWindow, -1, SDL_RENDERER_SOFTWARE);
-    if (!h.pRenderer) {
-        OutputDebugStringA("SDL: a window has no renderer\n");
-        SDL_DestroyWindow(h.pWindow);
-        return;
-    }
     gHosts[hWnd] = h;
     Sdl_Window_Changed(hWnd);
 }
@@ -183,7 +202,7 @@ void Sdl_Present(HWND hHost) {
     // The picture is the host's shown part at one pixel per layer pixel.
     int nWidth = rcShown.right - rcShown.left;
     int nHeight = rcShown.bottom - rcShown.top;
-    if (nWidth <= 0 || nHeight <= 0 || !Ensure_Texture(h, nWidth, nHeight)) return;
+    if (nWidth <= 0 || nHeight <= 0) return;
     h->aPixels.assign(static_cast<size_t>(nWidth) * nHeight, kFaceColour);
     Blit_Surface(hHost, h, nWidth, nHeight, -rcShown.left, -rcShown.top);
     // Owned windows, back to front, where they stand on the screen.
@@ -195,23 +214,26 @@ void Sdl_Present(HWND hHost) {
             continue;
         Blit_Surface(hWnd, h, nWidth, nHeight, rc.left - ptOrigin.x, rc.top - ptOrigin.y);
     }
-    SDL_UpdateTexture(h->pTexture, nullptr, h->aPixels.data(), nWidth * 4);
-    SDL_RenderClear(h->pRenderer);
-    SDL_RenderCopy(h->pRenderer, h->pTexture, nullptr, nullptr);
-    SDL_RenderPresent(h->pRenderer);
+    int nFirst = 0, nLast = nHeight - 1;
+    if (h->nWidth == nWidth && h->nHeight == nHeight && !Changed_Rows(h, &nFirst, &nLast))
+        return;
+    h->nWidth = nWidth;
+    h->nHeight = nHeight;
+    Show_Rows(h, nFirst, nLast);
+    h->aShown.swap(h->aPixels);
+}
+
+// The window shows its whole picture again at the next present (it was uncovered or resized).
+void Sdl_Forget_Shown(HWND hHost) {
+    if (SDL_HOST* h = Find_Host(hHost)) h->nWidth = h->nHeight = 0;
 }
 
 bool Sdl_Read_Pixels(HWND hHost, std::vector<uint32_t>* pPixels, int* pnWidth, int* pnHeight) {
     SDL_HOST* h = Find_Host(hHost);
-    if (!h || !pPixels) return false;
-    int nWidth, nHeight;
-    if (SDL_GetRendererOutputSize(h->pRenderer, &nWidth, &nHeight) != 0) return false;
-    pPixels->assign(static_cast<size_t>(nWidth) * nHeight, 0);
-    if (SDL_RenderReadPixels(h->pRenderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pPixels->data(),
-                             nWidth * 4) != 0)
-        return false;
-    *pnWidth = nWidth;
-    *pnHeight = nHeight;
+    if (!h || !pPixels || h->nWidth <= 0) return false;
+    *pPixels = h->aShown;
+    *pnWidth = h->nWidth;
+    *pnHeight = h->nHeight;
     return true;
 }
 
