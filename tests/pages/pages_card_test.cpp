@@ -351,4 +351,36 @@ TEST_F(PagesCardTest, PaintingTheCardWritesNothing) {
     EXPECT_NE(Get_Player_Vital_Stat(kTeam, nKicker, VITAL_FORTY_TIME), 750);
 }
 
+// A card opened from a list shows its selected row; Next on the last row shows the first and
+// Previous goes back; a list without a selection opens nothing.
+TEST_F(PagesCardTest, TheCardWalksTheListThatOpenedIt) {
+    HWND hListView = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0,
+                                     400, 300, gMainWindow, NULL, Get_App_Instance(), NULL);
+    ASSERT_NE(hListView, nullptr);
+    SORTABLE_LISTVIEW* pList = new SORTABLE_LISTVIEW;
+    Init_Listview(pList, gMainWindow, hListView);
+    Load_Listview_Columns(pList);
+    for (int nSlot = 0; nSlot < 3; nSlot++)
+        Add_Listview_Player(pList, kTeam, nSlot);
+    Fill_Listview(pList, NULL);
+    EXPECT_EQ(Open_Scouting_Report_For_List(pList, gMainWindow), -1);  // no row selected
+
+    Select_Listview_Player(pList, kTeam, 2);
+    int anSlots[3] = {-1, -1, -1};
+    Test_Script_Dialog(IDD_SCOUTING_REPORT, [&](HWND hDlg) {
+        anSlots[0] = gScoutSlot;
+        Test_Click_Control(hDlg, IDC_NEXT_PLAYER);
+        anSlots[1] = gScoutSlot;
+        Test_Click_Control(hDlg, IDC_PREVIOUS_PLAYER);
+        anSlots[2] = gScoutSlot;
+        Test_Click_Control(hDlg, IDOK);
+    });
+    EXPECT_EQ(Open_Scouting_Report_For_List(pList, gMainWindow), 1);
+    EXPECT_EQ(anSlots[0], 2);
+    EXPECT_EQ(anSlots[1], 0);
+    EXPECT_EQ(anSlots[2], 2);
+    DestroyWindow(hListView);
+    delete pList;
+}
+
 }  // namespace
