@@ -18,11 +18,172 @@ void Clear_Field_Player_Tables(void);
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR Scouting_Report_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-// ---- the scouting report ------------------------------------------------------------------------
+// ---- news text substitution (news_text.cpp) -----------------------------------------------------
+#define NEWS_TEXT_SIZE 2048
+
+// NEWS_TOKEN: the names in braces, by slot; NEWS_TOKEN_COUNT is "not a token".
+enum NEWS_TOKEN {
+    NEWS_PLAYER_NAME = 0,
+    NEWS_PLAYER_LAST_NAME,
+    NEWS_PLAYER_FIRST_NAME,
+    NEWS_AGE,
+    NEWS_POSITION,
+    NEWS_POSITIONS,
+    NEWS_EXPERIENCE,
+    NEWS_PLAYER_INJURY,
+    NEWS_PLAYER_DISABLED_DAYS,  // not filled
+    NEWS_PLAYER_DISABLED_WEEKS,
+    NEWS_PERMANENT_DAMAGE,  // not filled
+    NEWS_SALARY,
+    NEWS_CONTRACT,
+    NEWS_CONTRACT_MILLIONS,
+    NEWS_CONTRACT_LENGTH,
+    NEWS_YEAR_CONTRACT_ENDS,
+    NEWS_GAMES_PLAYED,
+    NEWS_EMPTY_NAME,  // 17..19: empty names; "{}" gives the games played
+    NEWS_TEAM_CITY = 20,
+    NEWS_TEAM_NAME,
+    NEWS_TEAM_GAMES,
+    NEWS_TEAM_LEAGUE,
+    NEWS_TEAM_LEAGUE_ABBR,
+    NEWS_TEAM_CASH,
+    NEWS_TEAM_PAYROLL,
+    NEWS_TEAM_DIVISION_ABBR,
+    NEWS_TEAM_DIVISION,
+    NEWS_TEAM_DIVISION_LEADER_NAME,
+    NEWS_TEAM_DIVISION_LEADER_CITY,
+    NEWS_TEAM_STANDING,  // the place in the division in words: "first", "second", ...
+    NEWS_TEAM_WINS,
+    NEWS_TEAM_LOSSES,
+    NEWS_TEAM_WINNING_PERCENTAGE,
+    NEWS_TOKEN_COUNT
+};
+
+// Fills every "{NAME}" of the text in place with the player's or his team's text; a name that is
+// not a token becomes "[NAME]". What was put in is never scanned again, so a name holding braces
+// shows as typed. The text is at most NEWS_TEXT_SIZE bytes.
+void Substitute_News_Strings(int nTeam, int nSlot, char* szText, int nSize);
+int Find_News_Token(const char* szName);  // any case, the whole name; NEWS_TOKEN_COUNT for none
+void Get_News_Token_Value(int nTeam, int nSlot, const char* szName, char* szOut, int nSize);
+void Get_Team_League_Name(int nTeam, char* szOut, int nSize);
+void Get_Team_Division_Name(int nTeam, char* szOut, int nSize);
+void Get_Division_Leader_Text(int nTeam, int bCity, char* szOut, int nSize);
+void Format_Team_Winning_Percentage(int nTeam, char* szOut, int nSize);  // ".625", "1.000"
+void Format_Thousands_As_Dollars(int nThousands, char* szOut, int nSize);  // 1250: "$1,250,000"
+// A quantity in hundredths in words: 280 "almost three", 345 "three and a half".
+void Format_Number_Phrase(int nHundredths, char* szOut, int nSize);
+void Format_Score_Text(int nFirst, int nSecond, char* szOut, int nSize);  // the larger first
+void Get_Team_Home_Location_Text(const uint8_t* pRecord, char* szOut, int nSize);  // team: byte 1
+void Get_Player_Stat_News_Sentence(int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Team_News_Sentence(int nTeam, int nSlot, char* szOut, int nSize);  // draws one number
+
+// ---- player evaluation sentences (evaluation_text.cpp, evaluation_sentences.cpp) ---------------
+#define EVALUATION_STAGES 3
+#define EVALUATION_LEVELS 10
+#define EVALUATION_VARIANTS 10
+#define EVALUATION_SENTENCE_COUNT (EVALUATION_STAGES * EVALUATION_LEVELS * EVALUATION_VARIANTS)
+
+// By career stage x 100 + level x 10 + variant.
+extern const char* const EVALUATION_SENTENCES[EVALUATION_SENTENCE_COUNT];
+
+// 0 developing, 1 in his prime, 2 aging.
+int Get_Player_Career_Stage(int nTeam, int nSlot);
+int Get_Evaluation_Variant_Of_Three(int nTeam, int nSlot);
+int Get_Evaluation_Level(int nPotential);  // the thresholds reached in order: 0..9
+// The level the user is shown: the true level moved by the scouting error (-12..12).
+int Get_Shown_Evaluation_Level(int nLevel, int nError, int nPosition);
+// The scout's sentence, substituted; "" when it names the team of a player outside the league.
+void Get_Player_Evaluation_Text(int nTeam, int nSlot, char* szOut, int nSize);
+// Appends the evaluation to the text; nothing for a player of the Hall of Fame.
+void Append_Player_Evaluation(int nTeam, int nSlot, char* szText, int nSize);
+
+// ---- the scouting report: the player card (scouting_report*.cpp, stat_panel.cpp, player_card_*) --
+#define REPORT_DESIGN_WIDTH 588
+#define REPORT_DESIGN_HEIGHT 419
+#define KEY_RATING_COUNT 10
+#define PLAYER_CARD_FIELD_COUNT 62
+#define STAT_PANEL_PAGE_ROWS 12  // season rows a page of the stat panel shows
+#define STAT_PANEL_CELL_SIZE 64
+
+// STAT_PANEL_LAYOUT: the stat panel's column set, by position.
+enum STAT_PANEL_LAYOUT {
+    STAT_PANEL_QUARTERBACK = 0,
+    STAT_PANEL_LINEMAN,
+    STAT_PANEL_OFFENCE,
+    STAT_PANEL_OFFENCE_RETURNER,  // a career return statistic
+    STAT_PANEL_DEFENDER,
+    STAT_PANEL_DEFENDER_RETURNER,
+    STAT_PANEL_PUNTER,
+    STAT_PANEL_KICKER,
+    STAT_PANEL_LAYOUT_COUNT
+};
+
 // The sortable player list that opened the card (shell/sortable_listview.h); null for none.
 typedef struct SORTABLE_LISTVIEW SORTABLE_LISTVIEW;
-// Opens the card of a player, or with a list of its selected row.
+extern SORTABLE_LISTVIEW* gScoutList;
+
+// Opens the card of a player, or with a list of its selected row (-1 and nothing opened when no
+// row is selected); Next and Previous then walk that list.
 int Open_Scouting_Report(int nTeam, int nSlot, HWND hParent, SORTABLE_LISTVIEW* pList);
+int Open_Scouting_Report_At(int nTeam, int nSlot, HWND hParent);
+int Open_Scouting_Report_For_List(SORTABLE_LISTVIEW* pList, HWND hParent);
+void Paint_Scouting_Report(HWND hWnd, HDC hdc);
+
+// The list the card walks (scouting_report_list.cpp): its selected player (-1 for none) and the
+// player nStep rows on, wrapping at the ends; a player not in the list stays.
+int Get_Scouting_List_Player(SORTABLE_LISTVIEW* pList, int* pTeam, int* pSlot);
+void Step_Scouting_List_Player(SORTABLE_LISTVIEW* pList, int nStep, int* pTeam, int* pSlot);
+int Is_Trade_Other_List(SORTABLE_LISTVIEW* pList);  // the Trades dialog's other team's roster
+
+// The action button's text and the two buttons' states for the player shown.
+typedef struct REPORT_BUTTON_STATES {
+    const char* szAction;
+    int bActionEnabled;
+    int bReleaseEnabled;
+} REPORT_BUTTON_STATES;
+void Get_Scouting_Report_Button_States(int nTeam, int nSlot, REPORT_BUTTON_STATES* pStates);
+// The next (nStep 1) or previous (-1) player: along the list, else along the roster (the draft
+// pool's three rosters as one).
+void Step_Scouting_Report_Player(int nStep, int* pTeam, int* pSlot);
+// The card's hot spot under a design point: 0 none, 1 the depth role, 2 the name, 3 the stats.
+int Get_Scouting_Report_Hot_Spot(int x, int y);
+int Get_Report_User_Team(void);  // gUserTeam in use, else team 0
+
+// The card's writes, done before it paints: a forty time out of range is worked out again, a
+// missing birth date given one and the scouting radius worked out once.
+void Repair_Player_Card_Values(int nTeam, int nSlot);
+int Get_Scouting_Radius(void);  // the half-width of the user's rating error, kept once worked out
+int Get_Position_Rating_Index(int nPosition, int i);  // -1 past the position's key ratings
+void Get_Player_Salary_Text(int nTeam, int nSlot, char* szOut, int nSize);
+float Compute_Forty_Time(int nTeam, int nSlot);  // stores the time in hundredths
+float Get_Forty_Time(int nTeam, int nSlot);
+int Count_Player_Stat_Views(int nTeam, int nSlot);  // the season lines linked, 0..30
+void Get_Player_Card_Name(int nTeam, int nSlot, char* szOut, int nSize);
+int Is_Contract_Negotiable(int nTeam, int nSlot);
+// Line 0..11 of column 0..3 of the information block; "" for nothing.
+void Get_Player_Info_Line(int nColumn, int nLine, int nTeam, int nSlot, char* szOut, int nSize);
+void Get_Player_Card_Field_Text(int nTeam, int nSlot, int nSeason, int nField, char* szOut,
+                                int nSize);
+int Get_Player_View_Year(int nTeam, int nSlot, int nSeason);  // 0 for a missing season line
+void Get_Rating_Accuracy_Note(char* szOut, int nSize);  // "Ratings are ± n\n(...)"
+
+int Get_Stat_Panel_Layout(int nTeam, int nSlot);
+int Get_Stat_Panel_Column_Count(int nLayout);
+int Get_Stat_Panel_Column_X(int nLayout, int nColumn);  // the left edge; the next one's is its right
+void Get_Stat_Panel_Heading(int nLayout, int nColumn, char* szOut, int nSize);
+void Get_Stat_Panel_Cell_Text(int nTeam, int nSlot, int nLayout, int nSeason, int nColumn,
+                              char* szOut, int nSize);
+COLORREF Get_Stat_Panel_Row_Color(int nTeam, int nSlot, int nSeason);
+// The season kinds of the panel's rows, top down: the page's season lines, newest first and
+// without empty rows, then the career; the number of rows.
+int List_Stat_Panel_Rows(int nTeam, int nSlot, int* anSeasons, int nMax);
+void Draw_Stat_Panel(HDC hdc, int nTeam, int nSlot);
+
+// Drawing in the card's design area.
+int Scale_Report_X(int x, int nClientWidth);
+int Scale_Report_Y(int y, int nClientHeight);
+void Draw_Report_Text(HDC hdc, const char* szText, const RECT* pRect, UINT uFlags);
+COLORREF Get_Report_Bright_Colour(void);
 
 // ---- the game-day screen ------------------------------------------------------------------------
 int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the frame was drawn
