@@ -126,8 +126,8 @@ static void Fill_Bracket_Line(HDC hdc, int nLeft, int nTop, int nRight, int nBot
 static void Draw_Bracket_Lines(HDC hdc) {
     for (int nSlot = FIRST_FED_SLOT; nSlot < PLAYOFF_SLOT_COUNT; nSlot++) {
         int anFeeders[2];
-        Get_Feeder_Slots(nSlot, anFeeders);
-        if (!Is_Slot_Used(nSlot) || !Is_Slot_Used(anFeeders[0]) || !Is_Slot_Used(anFeeders[1]))
+        if (!Get_Feeder_Slots(nSlot, anFeeders) || !Is_Slot_Used(nSlot) ||
+            !Is_Slot_Used(anFeeders[0]) || !Is_Slot_Used(anFeeders[1]))
             continue;
         RECT aTo[2], aFrom[2][2];
         Get_Bracket_Slot_Rect(nSlot, aTo);
@@ -198,7 +198,8 @@ static void Draw_Bracket_Slot_Text(HDC hdc, int nSlot) {
     }
     Draw_Design_Text_Centered(hdc, &aRects[0], szName, BRACKET_TEXT_FONT);
     int anFeeders[2];
-    Get_Feeder_Slots(nSlot, anFeeders);
+    if (!Get_Feeder_Slots(nSlot, anFeeders))
+        return;
     int nA = Get_Playoff_Score(anFeeders[0]), nB = Get_Playoff_Score(anFeeders[1]);
     Format_String(szLine, sizeof szLine, "%d-%d", nA > nB ? nA : nB, nA > nB ? nB : nA);
     Draw_Design_Text_Centered(hdc, &aRects[1], szLine, BRACKET_TEXT_FONT);
