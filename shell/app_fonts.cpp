@@ -141,6 +141,12 @@ int Free_App_Fonts(int bAll) {
     return bWereLoaded;
 }
 
+void Forget_App_Fonts(void) {
+    memset(gAppFonts, 0, sizeof gAppFonts);
+    memset(anFontUseCounts, 0, sizeof anFontUseCounts);
+    bAppFontsLoaded = 0;
+}
+
 HFONT Take_App_Font(int nFont) {
     if (nFont < 0 || nFont >= APP_FONT_COUNT)
         return NULL;

@@ -62,6 +62,9 @@ extern const APP_FONT_SPEC APP_FONT_SPECS[APP_FONT_COUNT];
 int Load_App_Fonts(void);
 int Create_App_Font(int nFont);
 int Free_App_Fonts(int bAll);
+// Drops every font handle without deleting it, for when the drawing layer that made them was
+// reset and freed them: a handle kept would name whatever object the layer makes next.
+void Forget_App_Fonts(void);
 HFONT Take_App_Font(int nFont);  // null above 35
 void Release_App_Font(HFONT hFont);
 int Get_App_Font_Use_Count(int nFont);
