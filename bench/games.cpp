@@ -35,15 +35,6 @@ const int kFirstPostseasonWeek = 18;  // a regular season of 17 weeks
 const int kScrimmagePlays = 0;        // game team stats
 const int kPunts = 6;
 const int kFumblesLost = 8;
-const int kFirstDowns = 4;  // game team totals
-const int kRushes = 5;
-const int kRushingYards = 6;
-const int kPassAttempts = 7;
-const int kCompletions = 8;
-const int kPassingYards = 9;
-const int kSacksMade = 11;
-const int kPenalties = 12;
-const int kPenaltyYards = 13;
 
 struct LEAGUE_SUMS {
     double points = 0, plays = 0, firstDowns = 0, rushes = 0, rushingYards = 0;
@@ -59,15 +50,15 @@ void Add_Side(LEAGUE_SUMS& s, const GAME* pGame, int bSide) {
     s.punts += pGame->aabTeamStats[bSide][kPunts];
     s.fumblesLost += pGame->aabTeamStats[bSide][kFumblesLost];
     const int16_t* pTotals = pGame->aanTeamTotals[bSide];
-    s.firstDowns += pTotals[kFirstDowns];
-    s.rushes += pTotals[kRushes];
-    s.rushingYards += pTotals[kRushingYards];
-    s.passes += pTotals[kPassAttempts];
-    s.completions += pTotals[kCompletions];
-    s.passingYards += pTotals[kPassingYards];
-    s.sacks += pGame->aanTeamTotals[1 - bSide][kSacksMade];
-    s.penalties += pTotals[kPenalties];
-    s.penaltyYards += pTotals[kPenaltyYards];
+    s.firstDowns += pTotals[GAME_TOTAL_FIRST_DOWNS];
+    s.rushes += pTotals[GAME_TOTAL_RUSHES];
+    s.rushingYards += pTotals[GAME_TOTAL_RUSHING_YARDS];
+    s.passes += pTotals[GAME_TOTAL_PASS_ATTEMPTS];
+    s.completions += pTotals[GAME_TOTAL_COMPLETIONS];
+    s.passingYards += pTotals[GAME_TOTAL_PASSING_YARDS];
+    s.sacks += pGame->aanTeamTotals[1 - bSide][GAME_TOTAL_SACKS];
+    s.penalties += pTotals[GAME_TOTAL_PENALTIES];
+    s.penaltyYards += pTotals[GAME_TOTAL_PENALTY_YARDS];
 }
 
 void Add_Logged_Plays(LEAGUE_SUMS& s, const GAME* pGame) {

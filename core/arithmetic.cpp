@@ -38,20 +38,6 @@ int Percent_Of(int a, int b) {
     return Mul_Div(a, b, 100);
 }
 
-// The rounding helpers leave a unchanged for a zero multiple instead of dividing by zero.
-int Round_To_Multiple(int a, int b) {
-    if (b == 0)
-        return a;
-    int nHalfUp = a + b / 2;
-    return nHalfUp - nHalfUp % b;
-}
-
-int Round_Down_To_Multiple(int a, int b) {
-    if (b == 0)
-        return a;
-    return a - a % b;
-}
-
 // How often a can be divided by b with a result above 0. A divisor below 2 never ends: 0.
 int Count_Divisions(int a, int b) {
     if (b < 2)

@@ -63,6 +63,7 @@ extern uint32_t gMtState[MT_STATE_WORDS];
 extern int gMtIndex;  // next word to hand out; 625 = never seeded, 624 = regenerate first
 
 void Seed_Random(uint32_t uSeed);
+void Reset_Random(void);  // never seeded, as at start-up
 void Set_Random_State(const uint32_t* pWords);
 uint32_t Random_Number(void);
 // Outputs taken from the generator since the program started (a caller can tell whether a
@@ -101,8 +102,14 @@ inline int Mul_Div(int a, int b, int c) {
 int Signed_Root(int v);
 float Signed_Root_Float(float x);
 int Percent_Of(int a, int b);
+// ---- rounding (rounding.cpp) ----
 int Round_To_Multiple(int a, int b);
 int Round_Down_To_Multiple(int a, int b);
+// a x k / b rounded to the nearest, halves up; one lower when the exact quotient is negative and
+// not whole. 0 when b is 0. The product is taken in 64 bits.
+int Round_Ratio(int64_t a, int64_t b, int64_t k);
+// a / b rounded to the nearest whole number, halves away from zero; 0 when b is 0.
+int64_t Round_Div(int64_t a, int64_t b);
 int Count_Divisions(int a, int b);
 int Get_Rating_Grade(int nValue);
 int Grade_To_Rating(int nGrade);

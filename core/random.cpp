@@ -33,6 +33,11 @@ void Seed_Random(uint32_t uSeed) {
     gMtIndex = MT_STATE_WORDS;
 }
 
+// Back to the start-up state: the next draw seeds with the default seed, as in a fresh process.
+void Reset_Random(void) {
+    gMtIndex = MT_NEVER_SEEDED;
+}
+
 void Set_Random_State(const uint32_t* pWords) {
     for (int k = 0; k < MT_STATE_WORDS; k++)
         gMtState[k] = pWords[k];

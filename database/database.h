@@ -20,7 +20,7 @@ typedef int8_t INDEX;
 #define TOTAL_NUMBER_OF_TEAMS 41
 #define NO_TEAM (-128)
 #define NO_PLAYER (-1)
-#define NO_SLOT_BYTE 255  // a slot returned as a byte: none
+#define NO_SLOT_BYTE 255  // no roster slot where slots are bytes (returners, players on field)
 #define OFF_SEASON_WEEK 100
 #define NO_DRAFT_ROUND 7
 
@@ -395,13 +395,49 @@ void Install_Team_Logos(void);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
-void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
 // The week and the page shown are kept in the league; the main window follows through the host
 // services (shown_week_and_page.cpp).
 void Set_Current_Week(int nWeek);  // and the window title follows
 // The league's side of showing a page: the page kept and, for the Draft page, its round and year.
 void Set_Shown_Page(int nPage);
 void Show_League_Page(int nPage);  // the page set, then the main window shows it
+
+// ---- the card game's franchises and their helmet art (franchises.cpp) ---------------------------
+#define FRANCHISE_COUNT 32
+// The franchise 0..31 of a team abbreviation in the current season; 26 for one no franchise has.
+int Get_Franchise_Index(const char* szAbbreviation);
+void Get_Helmet_Image_Path(char* szOut, int nSize, int nTeam, int bFacing);
+
+// ---- sortable player lists' columns (listview_columns.cpp) -------------------------------------
+// LIST_KIND: which list's column layout the list views read and write.
+enum LIST_KIND {
+    LIST_KIND_ROSTER = 0,
+    LIST_KIND_FREE_AGENTS,
+    LIST_KIND_COLLEGE_DRAFT,
+    LIST_KIND_FIND_PLAYERS,
+    LIST_KIND_COUNT
+};
+#define STAT_COLUMN_COUNT 113        // column ids 0..112
+#define LISTVIEW_MAX_COLUMNS 18      // shown at once
+#define LISTVIEW_DEFAULT_LIST_COUNT 15
+#define LISTVIEW_PREFERENCE_FIRST 240  // kind k: 240 + 20k count, + 1 sort, + 2.. the ids
+#define LISTVIEW_PREFERENCE_STRIDE 20
+extern int gListKind;
+
+int Get_Default_Listview_Column(int nList, int n);  // -1 past the list's end
+// The current kind's layout: sort is the column id + 1, negative descending, 0 none.
+int Get_Listview_Column_Count_Preference(void);
+int Get_Listview_Sort_Preference(void);
+int Get_Listview_Column_Preference(int n);  // -1 when not used
+void Set_Listview_Column_Preferences(int nCount, int nSort, const int* anColumns);
+void Default_Listview_Columns(int nList);
+void Validate_Listview_Column_Preferences(void);
+void Reset_Listview_Column_Preferences(void);
+
+// ---- a player's season in one line (player_stat_summary.cpp) ------------------------------------
+// The summary by position into szOut and the position's key number; "" and 0 when the player has
+// nothing to show; a position past the table leaves szOut alone and gives 0.
+int Format_Player_Stat_Summary(int nTeam, int nSlot, int nSeason, char* szOut, int nSize);
 
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552
@@ -990,9 +1026,34 @@ void Copy_Player_Season_Stats(int nFromTeam, int nFromSlot, int nToTeam, int nTo
 void Copy_Player_Season_Kind(int nTeam, int nSlot, int nFromSeason, int nToSeason);
 int Has_Any_Season_Stat(int nTeam, int nSlot, int nSeason);
 // The card-game values read as derived statistics 400..412 (gridiron_cards.cpp).
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
-int Get_Gridiron_Salary(int nTeam, int nSlot);
+// The card skills are stats 400..410; 411 is the salary tier, 412 the value.
+enum GRIDIRON_SKILL {
+    GRIDIRON_PASS_BLOCKING = 400,
+    GRIDIRON_RUN_BLOCKING,
+    GRIDIRON_RUSHING,
+    GRIDIRON_GOAL_LINE,
+    GRIDIRON_RECEIVING,
+    GRIDIRON_PASSING,
+    GRIDIRON_RED_ZONE,
+    GRIDIRON_RUN_DEFENSE,
+    GRIDIRON_PASS_RUSH,
+    GRIDIRON_COVERAGE,
+    GRIDIRON_TACKLING,
+    GRIDIRON_SALARY,
+    GRIDIRON_VALUE
+};
+#define FIRST_GRIDIRON_SKILL GRIDIRON_PASS_BLOCKING
+#define LAST_GRIDIRON_SKILL GRIDIRON_TACKLING
+#define FIRST_DEFENSIVE_GRIDIRON_SKILL GRIDIRON_RUN_DEFENSE
+
+int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);  // 0 for an id outside 400..410
+// The term a skill adds to the value: what the skill has above the base level, never negative.
+int Get_Gridiron_Skill_Term(int nSkill);
+// The value from the position and the eleven terms in skill order 400..410.
+int Get_Gridiron_Value_From_Terms(int nPosition, const int* anTerm);
 int Get_Gridiron_Value(int nTeam, int nSlot);
+int Get_Gridiron_Salary_Tier(int nPosition, int nValue, int bFirstSlot);
+int Get_Gridiron_Salary(int nTeam, int nSlot);  // tier 0..20
 int Get_Predicted_Stat(int nTeam, int nSlot, int nStat);
 int Rank_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat);
 int Scale_Games_To_17(int nTeam, int nSlot);
@@ -1009,18 +1070,6 @@ int Compute_Passer_Rating(int nAttempts, int nCompletions, int nYards, int nTouc
 int Get_Average_Stat(int nPosition, int nStat);
 int Get_Historical_Average_Stat(int nStat, int nYear);
 int Get_Smoothed_Era_Value(int nYear);
-
-// ---- standings texts (standings_text.cpp) ------------------------------------------------------
-// Standings statistics columns (user preferences 100..104 choose five of them).
-#define TEAM_STAT_POINTS_SCORED 7
-#define TEAM_STAT_POINTS_ALLOWED 8
-#define TEAM_STAT_TURNOVER_MARGIN 17
-#define TEAM_STAT_YARDS_PER_PLAY 24
-// 0 and an empty text for a column without a text or a team not in use.
-int Get_Team_Stat_Text(int nTeam, int nColumn, char* szOut, int nSize);
-// Columns 0..4: city, wins, losses, ties, percentage; 5..9 the chosen statistics. 0 and an empty
-// text for an empty place.
-int Get_Standings_Cell_Text(int nDivision, int nPlace, int nColumn, char* szOut, int nSize);
 
 // ---- leader categories (leader_stats.cpp) ------------------------------------------------------
 #define LEADER_CATEGORY_COUNT 30
@@ -1405,7 +1454,6 @@ enum PLAY_RESULT {
 #define PLAY_WORD_RESULT_SHIFT 25
 
 #define NARRATION_ENTRY_EMPTY 255
-#define ON_FIELD_EMPTY 255
 
 // Indexes of a game's info shorts (from offset 28) and ints (from offset 48).
 enum GAME_INFO {
@@ -1424,6 +1472,29 @@ enum GAME_INFO {
 #define GAME_INFO_OFFSET 1000  // added to the stored point spread and over/under
 #define OVERTIME_VISITOR_HAD_BALL 1
 #define OVERTIME_HOME_HAD_BALL 2
+
+// Indexes of a game's team totals (GAME.aanTeamTotals), a row a side.
+enum GAME_TOTAL {
+    GAME_TOTAL_SACK_YARDS = 0,  // in the sacking side's row, with GAME_TOTAL_SACKS
+    GAME_TOTAL_PUNT_YARDS,
+    GAME_TOTAL_PUNT_RETURN_YARDS,
+    GAME_TOTAL_KICK_RETURN_YARDS,
+    GAME_TOTAL_FIRST_DOWNS,
+    GAME_TOTAL_RUSHES,
+    GAME_TOTAL_RUSHING_YARDS,
+    GAME_TOTAL_PASS_ATTEMPTS,
+    GAME_TOTAL_COMPLETIONS,
+    GAME_TOTAL_PASSING_YARDS,
+    GAME_TOTAL_TURNOVERS,
+    GAME_TOTAL_SACKS,
+    GAME_TOTAL_PENALTIES,
+    GAME_TOTAL_PENALTY_YARDS,
+    GAME_TOTAL_THIRD_DOWN_TRIES,
+    GAME_TOTAL_THIRD_DOWN_MADE,
+    GAME_TOTAL_FOURTH_DOWN_TRIES,
+    GAME_TOTAL_FOURTH_DOWN_MADE,
+    GAME_TOTAL_POSSESSION_SECONDS
+};
 
 #define VISITOR_SIDE 0
 #define HOME_SIDE 1
@@ -1620,6 +1691,13 @@ void Rebuild_Team_Records(void);
 #define TOTALS_CURRENT 0
 #define TOTALS_PREVIOUS 1
 #define TOTALS_KEPT 2
+// Categories and stored stats the league rates read.
+#define TOTALS_CATEGORY_RUSHING 0
+#define TOTALS_CATEGORY_PASSING 3
+#define TOTALS_STAT_COMPLETIONS 3
+#define TOTALS_STAT_PASSING_YARDS 5
+#define TOTALS_STAT_RUSHES 7
+#define TOTALS_STAT_RUSHING_YARDS 8
 
 void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue);
 int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat);

@@ -13,15 +13,6 @@
 #define CHAMPION_FINISH_CODE 7
 #define SUCCESS_SEASON_WEIGHT 100000
 
-int Round_Ratio(int64_t a, int64_t b, int64_t k) {
-    if (b == 0)
-        return 0;
-    int64_t nQuotient = (a * k + b / 2) / b;
-    if (a % b != 0 && (a < 0) != (b < 0))
-        nQuotient--;
-    return (int)nQuotient;
-}
-
 static int Is_Season_Row(int nSeason) {
     return nSeason >= 0 && nSeason < YEARLY_ROWS;
 }

@@ -4,7 +4,6 @@
 
 #define HALF_SECONDS (2 * QUARTER_SECONDS)
 #define TWO_MINUTE_MARK 120
-#define TIME_OF_POSSESSION 18   // game team total: seconds with the ball
 #define SECONDS_PER_TIMEOUT 40  // the offence spends timeouts below 40 s per timeout left
 #define DEFENCE_TIMEOUT_SECONDS 120
 #define SECOND_HALF 1
@@ -25,7 +24,8 @@ static int Is_Conversion_Try(GAME* pGame) {
 
 // Seconds past a mark the play ran are not the offence's time with the ball.
 static void Take_Back_Possession_Time(GAME* pGame, int nSeconds) {
-    Increment_Game_Team_Total(pGame, Get_Offensive_Side(pGame), TIME_OF_POSSESSION, -nSeconds);
+    Increment_Game_Team_Total(pGame, Get_Offensive_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS,
+                              -nSeconds);
 }
 
 // ---- the end of a half, of a quarter and the two-minute warning ----------------------------------

@@ -1,8 +1,6 @@
 // The defensive formation the computer wants for the down, distance, field position and score.
 #include "engine/engine.h"
 
-#define GAME_TOTAL_RUSHING_PLAYS 5
-#define GAME_TOTAL_PASS_ATTEMPTS 7
 #define PASS_HEAVY_SHARE 0.65
 #define RUN_HEAVY_SHARE 0.55
 #define PREVENT_SECONDS 120
@@ -16,7 +14,7 @@
 static double Get_Pass_Tendency(GAME* pGame) {
     int nSide = Get_Offensive_Side(pGame);
     int nPasses = pGame->aanTeamTotals[nSide][GAME_TOTAL_PASS_ATTEMPTS];
-    int nRuns = pGame->aanTeamTotals[nSide][GAME_TOTAL_RUSHING_PLAYS];
+    int nRuns = pGame->aanTeamTotals[nSide][GAME_TOTAL_RUSHES];
     int nPlays = nPasses + nRuns;
     double fShare = (double)nPasses / Max_Int(1, nPlays);
     double fTendency = 1.0;

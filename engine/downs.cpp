@@ -14,12 +14,6 @@
 #define TEAM_STAT_RED_ZONE_TOUCHDOWNS 2
 #define TEAM_STAT_RED_ZONE_FIELD_GOALS 3
 #define TEAM_STAT_RED_ZONE_START 9
-#define TOTAL_FIRST_DOWNS 4
-#define TOTAL_THIRD_DOWN_TRIES 14
-#define TOTAL_THIRD_DOWN_MADE 15
-#define TOTAL_FOURTH_DOWN_TRIES 16
-#define TOTAL_FOURTH_DOWN_MADE 17
-#define TOTAL_POSSESSION_SECONDS 18
 
 // Every game's red-zone drives by the yard line of the first down that began them inside the 20,
 // kept for the developer's red-zone report.
@@ -144,17 +138,17 @@ static void Turn_Over_On_Downs(GAME* pGame, int bSide) {
 static void Settle_Down(GAME* pGame, int bSide, int nDown, int nToGo) {
     int nResult = Get_Play_Result(&pGame->currentPlay);
     if (nDown == THIRD_DOWN)
-        Increment_Game_Team_Total(pGame, bSide, TOTAL_THIRD_DOWN_TRIES, 1);
+        Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_THIRD_DOWN_TRIES, 1);
     else if (nDown == FOURTH_DOWN)
-        Increment_Game_Team_Total(pGame, bSide, TOTAL_FOURTH_DOWN_TRIES, 1);
+        Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_FOURTH_DOWN_TRIES, 1);
     if (pGame->nPlayYards >= nToGo) {
         if (nDown == THIRD_DOWN)
-            Increment_Game_Team_Total(pGame, bSide, TOTAL_THIRD_DOWN_MADE, 1);
+            Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_THIRD_DOWN_MADE, 1);
         else if (nDown == FOURTH_DOWN)
-            Increment_Game_Team_Total(pGame, bSide, TOTAL_FOURTH_DOWN_MADE, 1);
+            Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_FOURTH_DOWN_MADE, 1);
         Set_Down(pGame, FIRST_DOWN);
         pGame->nYardsToGo = (int8_t)Min_Int(pGame->nYardLine, FIRST_DOWN_YARDS);
-        Increment_Game_Team_Total(pGame, bSide, TOTAL_FIRST_DOWNS, 1);
+        Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_FIRST_DOWNS, 1);
         return;
     }
     int nNext = nResult == RESULT_PENALTY ? nDown : nDown + 1;
@@ -180,7 +174,7 @@ void Advance_Down_And_Distance(GAME* pGame) {
     else
         pGame->nPlaySeconds = (int8_t)Min_Int(pGame->nPlaySeconds, Get_Period_Seconds_Left(pGame));
     pGame->nClock = (int16_t)(pGame->nClock + pGame->nPlaySeconds);
-    Increment_Game_Team_Total(pGame, bSide, TOTAL_POSSESSION_SECONDS, pGame->nPlaySeconds);
+    Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_POSSESSION_SECONDS, pGame->nPlaySeconds);
     int bChanged = (pGame->nFlags & GAME_FLAG_POSSESSION_CHANGED) != 0;
     if (bChanged) {
         Set_Down(pGame, FIRST_DOWN);

@@ -185,7 +185,7 @@ static int Get_Event_Weight(GAME* pGame, int bSide, int nSpot, int nGroup, int n
 
 int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty) {
     if (pGame == NULL)
-        return ON_FIELD_EMPTY;
+        return NO_SLOT_BYTE;
     int bSide = nGroup == GROUP_DEFENCE ? Get_Defensive_Side(pGame) : Get_Offensive_Side(pGame);
     int anWeights[FORMATION_SPOTS];
     int64_t nTotal = 0;
@@ -211,12 +211,12 @@ int Choose_Game_Event_Player(GAME* pGame, int nGroup, int nStat, int bPenalty) {
         nChosen = Random_Below(FORMATION_SPOTS);
     }
     int nSlot = pGame->aabOnField[bSide][nChosen];
-    if (nSlot == ON_FIELD_EMPTY) {
+    if (nSlot == NO_SLOT_BYTE) {
         Report_Error(
             "No player assigned in Choose_Game_Event_Player(pGame, nExpandedType=%d, "
             "nStat=%d, bPenalty=%d)",
             nGroup, nStat, bPenalty);
-        return ON_FIELD_EMPTY;
+        return NO_SLOT_BYTE;
     }
     return nSlot;
 }

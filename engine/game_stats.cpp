@@ -181,7 +181,7 @@ void Credit_Rushing_Line(int nSlot, GAME* pGame, int nYards, int nHole) {
     if (nHole >= 0 && nHole <= 2) {
         for (int nSpot = HOLE_FIRST_SPOT[nHole]; nSpot <= HOLE_LAST_SPOT[nHole]; nSpot++) {
             int nLineman = pGame->aabOnField[bSide][nSpot];
-            if (nLineman == ON_FIELD_EMPTY)
+            if (nLineman == NO_SLOT_BYTE)
                 continue;
             Credit_Player_Game_Event(nTeam, pGame, nLineman, GROUP_LINE, 7, 1);
             Credit_Player_Game_Event(nTeam, pGame, nLineman, GROUP_LINE, 8, nYards);
@@ -194,8 +194,8 @@ void Credit_Rushing_Play(int nSlot, GAME* pGame, int nYards, int nHole) {
         return;
     Credit_Rushing_Line(nSlot, pGame, nYards, nHole);
     int bSide = Get_Offensive_Side(pGame);
-    Increment_Game_Team_Total(pGame, bSide, 5, 1);
-    Increment_Game_Team_Total(pGame, bSide, 6, nYards);
+    Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_RUSHES, 1);
+    Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS, nYards);
 }
 
 void Credit_Carry(int nSlot, GAME* pGame, int nYards, int nHole) {
@@ -224,7 +224,7 @@ void Charge_Sack_Allowed(GAME* pGame) {
 // and an assist each.
 int Credit_Sack(GAME* pGame, int nQuarterbackSlot) {
     if (pGame == NULL)
-        return ON_FIELD_EMPTY;
+        return NO_SLOT_BYTE;
     int nDefence = Get_Defensive_Team(pGame);
     int anSackers[2];
     anSackers[0] = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, 4, 0);
@@ -247,9 +247,9 @@ void Record_Sack(GAME* pGame, int nQuarterbackSlot) {
     if (pGame == NULL)
         return;
     int nGain = pGame->nPlayYards;
-    Increment_Game_Team_Total(pGame, Get_Defensive_Side(pGame), 11, 1);
-    Increment_Game_Team_Total(pGame, Get_Defensive_Side(pGame), 0, -nGain);
-    Increment_Game_Team_Total(pGame, Get_Offensive_Side(pGame), 9, nGain);
+    Increment_Game_Team_Total(pGame, Get_Defensive_Side(pGame), GAME_TOTAL_SACKS, 1);
+    Increment_Game_Team_Total(pGame, Get_Defensive_Side(pGame), GAME_TOTAL_SACK_YARDS, -nGain);
+    Increment_Game_Team_Total(pGame, Get_Offensive_Side(pGame), GAME_TOTAL_PASSING_YARDS, nGain);
     Charge_Sack_Allowed(pGame);
     int nOffence = Get_Offensive_Team(pGame);
     if (Is_Player_Quarterback(nOffence, nQuarterbackSlot)) {

@@ -73,7 +73,7 @@ int Get_Punt_Return_Yards(int nTeam, int nSlot, int nPuntDistance) {
 // The receiving team (now the offence) runs the kick back: the return stops at the goal line, a
 // defender of the kicking team makes the tackle short of it (on a kickoff the kicker is passed
 // over while another can be drawn), and the returner and his team are credited. Returns the yards;
-// *pTackler gets the tackler's roster slot, ON_FIELD_EMPTY after a touchdown.
+// *pTackler gets the tackler's roster slot, NO_SLOT_BYTE after a touchdown.
 int Finish_Return(GAME* pGame, uint8_t nReturner, int nReturn, const RETURN_CREDITS* pCredits,
                   int* pTackler) {
     int nTeam = Get_Offensive_Team(pGame);
@@ -81,7 +81,7 @@ int Finish_Return(GAME* pGame, uint8_t nReturner, int nReturn, const RETURN_CRED
     int bTouchdown = nReturn >= pGame->nYardLine;
     nReturn = Min_Int(nReturn, pGame->nYardLine);
     Set_Play_Yards(pGame, Min_Int(nReturn, MAX_RETURN_GAIN));
-    *pTackler = ON_FIELD_EMPTY;
+    *pTackler = NO_SLOT_BYTE;
     if (!bTouchdown) {
         uint8_t nKicker = Get_On_Field_Slot(pGame, 1 - bSide, 0);
         int nTackler = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, RETURN_TACKLE_STAT, 0);

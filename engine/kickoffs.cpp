@@ -5,7 +5,6 @@
 #define SQUIB_KICK_CALL 1
 #define STAT_KICK_RETURNS 14
 #define TEAM_STAT_KICK_RETURNS 5
-#define TOTAL_KICK_RETURN_YARDS 3
 
 #define EVENT_RECOVERY_CALL 31
 
@@ -68,9 +67,9 @@ void Kick_Off(GAME* pGame) {
     }
     Narrate_Play_Event(pGame, KICK_EVENT_KICK_FIELDED, nDistance, 0, 0, nReturnerId, -1);
     static const RETURN_CREDITS KICKOFF_RETURN = {STAT_KICK_RETURNS, TEAM_STAT_KICK_RETURNS,
-                                                  TOTAL_KICK_RETURN_YARDS,
+                                                  GAME_TOTAL_KICK_RETURN_YARDS,
                                                   RESULT_KICKOFF_RETURN_TOUCHDOWN, 1};
-    int nTackler = ON_FIELD_EMPTY;
+    int nTackler = NO_SLOT_BYTE;
     int nReturn = Finish_Return(pGame, nReturner,
                                 Get_Kick_Return_Yards(Get_Offensive_Team(pGame), nReturner, bShort),
                                 &KICKOFF_RETURN, &nTackler);

@@ -302,7 +302,7 @@ static int Get_Player_Token(int nId, int bFullName, int bCity, int bTeam, char* 
 }
 
 static int Get_Slot_Last_Name(GAME* pGame, int bSide, int nSlot, char* st, int nSize) {
-    if (nSlot == ON_FIELD_EMPTY || nSlot == NO_SLOT_BYTE)
+    if (nSlot == NO_SLOT_BYTE || nSlot == NO_SLOT_BYTE)
         return 0;
     return Get_Player_Token(Get_Play_Player_Id(pGame, bSide, nSlot), 0, 0, 0, st, nSize);
 }
@@ -579,7 +579,7 @@ void Narrate_Play_Event(GAME* pGame, int nKind, int nNumber, int nSecond, int nF
 
 // The id of a side's on-field player; -1 for nobody.
 static int Side_Id(GAME* pGame, int bSide, int nSlot) {
-    if (nSlot == ON_FIELD_EMPTY || nSlot == NO_SLOT_BYTE)
+    if (nSlot == NO_SLOT_BYTE || nSlot == NO_SLOT_BYTE)
         return NO_PLAYER_ID;
     return Get_Play_Player_Id(pGame, bSide, nSlot);
 }

@@ -8,8 +8,6 @@
 #define HISTORICAL_COMPLETION_RATE 101
 #define HISTORICAL_INTERCEPTION_RATE 107
 #define HISTORICAL_YARDS_PER_COMPLETION 109
-#define TOTAL_RUSHES 5
-#define TOTAL_PASS_ATTEMPTS 7
 #define LOW_RATING_LINE 60.0f
 
 // A quarterback below 60 counts as a third of the way from his rating to 60.
@@ -24,8 +22,8 @@ static float Get_Passer_Rating(int nTeam, int nSlot, int nRating) {
 // A team that passes far more than it runs this game makes the defence read the pass.
 static float Get_Pass_Balance_Factor(GAME* pGame) {
     int bSide = Get_Offensive_Side(pGame);
-    int nPasses = pGame->aanTeamTotals[bSide][TOTAL_PASS_ATTEMPTS];
-    int nPlays = nPasses + pGame->aanTeamTotals[bSide][TOTAL_RUSHES];
+    int nPasses = pGame->aanTeamTotals[bSide][GAME_TOTAL_PASS_ATTEMPTS];
+    int nPlays = nPasses + pGame->aanTeamTotals[bSide][GAME_TOTAL_RUSHES];
     if (nPlays <= 0)
         return 1.0f;
     float p = (float)nPasses / nPlays;

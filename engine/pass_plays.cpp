@@ -12,7 +12,7 @@
 
 uint8_t Get_Receiver_Slot(GAME* pGame, int nReceiver) {
     if (nReceiver < 0 || nReceiver >= PLAY_RECEIVERS)
-        return ON_FIELD_EMPTY;
+        return NO_SLOT_BYTE;
     return Get_On_Field_Slot(pGame, Get_Offensive_Side(pGame), nReceiver + 1);
 }
 

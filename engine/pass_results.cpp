@@ -21,10 +21,6 @@
 #define STAT_FUMBLE_RECOVERY 8
 #define STAT_DEFENSIVE_TD 9
 // Game team counters.
-#define TOTAL_PASS_ATTEMPTS 7
-#define TOTAL_COMPLETIONS 8
-#define TOTAL_PASSING_YARDS 9
-#define TOTAL_TURNOVERS 10
 #define TEAM_STAT_FUMBLES 7
 #define TEAM_STAT_FUMBLES_LOST 8
 // Narration events.
@@ -95,10 +91,10 @@ static void Fall_Incomplete(GAME* pGame, const PASS* p, int nOutcome) {
     pGame->nFlags |= GAME_FLAG_TIMEOUT_STOP;
     Add_Seconds(pGame, p->nTotal / 10 + 4 + Random_Below(5));
     Credit_Passer(pGame, p, STAT_PASS_ATTEMPT, 1);
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_PASS_ATTEMPTS, 1);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_PASS_ATTEMPTS, 1);
     pGame->currentPlay.nPlayer1 = Receiver_Id(pGame, p);
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
-    int nDefender = ON_FIELD_EMPTY;
+    int nDefender = NO_SLOT_BYTE;
     if (nOutcome == PASS_KNOCKED_DOWN) {
         nDefender = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_PASS_DEFENSED, 0);
         Credit_Defender(pGame, p, nDefender, STAT_PASS_DEFENSED, 1);
@@ -152,9 +148,9 @@ static void Complete(GAME* pGame, const PASS* p, int nRoute) {
     Credit_Receiver(pGame, p, STAT_RECEPTION, 1);
     Credit_Receiver(pGame, p, STAT_RECEIVING_YARDS, nYards);
     Credit_Receiver(pGame, p, STAT_YARDS_AFTER_CATCH, Max_Int(nYards - p->nCatch, 0));
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_PASS_ATTEMPTS, 1);
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_COMPLETIONS, 1);
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_PASSING_YARDS, nYards);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_PASS_ATTEMPTS, 1);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_COMPLETIONS, 1);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_PASSING_YARDS, nYards);
     pGame->currentPlay.nPlayer1 = Receiver_Id(pGame, p);
     pGame->currentPlay.nPlayer2 = Passer_Id(pGame, p);
     if (Is_Game_Watched(pGame) &&
@@ -183,7 +179,7 @@ static void Intercept(GAME* pGame, const PASS* p) {
         l /= 5;
     l = Clamp(l, 0, MAX_RETURN);
     int nYards = Clamp(l - p->nCatch, -120, 120);
-    int nDefender = ON_FIELD_EMPTY;
+    int nDefender = NO_SLOT_BYTE;
     if (Random_Below(100) < 25)
         nDefender = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_PASS_DEFENSED, 0);
     else if (Random_Below(100) <= 32)
@@ -194,8 +190,8 @@ static void Intercept(GAME* pGame, const PASS* p) {
     Credit_Passer(pGame, p, STAT_PASS_ATTEMPT, 1);
     Credit_Passer(pGame, p, STAT_INTERCEPTION_THROWN, 1);
     Credit_Defender(pGame, p, nInterceptor, STAT_INTERCEPTION, 1);
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_PASS_ATTEMPTS, 1);
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_TURNOVERS, 1);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_PASS_ATTEMPTS, 1);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_TURNOVERS, 1);
     Turn_Ball_Over(pGame);
     int bTouchdown = nYards >= pGame->nYardLine;
     if (bTouchdown) {
@@ -261,7 +257,7 @@ static void Sack_Fumble(GAME* pGame, const PASS* p) {
     int nRecoverer = Choose_Game_Event_Player(pGame, GROUP_DEFENCE, STAT_FUMBLE_RECOVERY, 0);
     int nRecovererId = Defender_Id(pGame, p, nRecoverer);
     Narrate_Play_Event(pGame, EVENT_FUMBLE, 0, 0, 0, Passer_Id(pGame, p), -1);
-    Increment_Game_Team_Total(pGame, p->bSide, TOTAL_TURNOVERS, 1);
+    Increment_Game_Team_Total(pGame, p->bSide, GAME_TOTAL_TURNOVERS, 1);
     Increment_Game_Team_Stat(pGame, p->bSide, TEAM_STAT_FUMBLES);
     Increment_Game_Team_Stat(pGame, p->bSide, TEAM_STAT_FUMBLES_LOST);
     Credit_Defender(pGame, p, nSacker, STAT_FORCED_FUMBLE, 1);

@@ -6,8 +6,6 @@
 #define STAT_TACKLES 2
 #define STAT_PENALTIES 10
 #define STAT_PENALTY_YARDS 11
-#define TOTAL_PENALTIES 12
-#define TOTAL_PENALTY_YARDS 13
 #define MAX_INTERFERENCE_YARDS 120
 #define UNDRAWN_PASS_DISTANCE 10
 #define PENALTY_EVENT_FLAG 41
@@ -198,8 +196,8 @@ static void Credit_Penalty(GAME* pGame, const PENALTY_CALL* pCall, int bSide, in
         Increment_Player_Stat(nTeam, pCall->nSlot, STAT_PENALTY_YARDS, nAbsYards);
     }
     if (!Is_Try_Play(pGame)) {
-        Increment_Game_Team_Total(pGame, bSide, TOTAL_PENALTIES, 1);
-        Increment_Game_Team_Total(pGame, bSide, TOTAL_PENALTY_YARDS, nAbsYards);
+        Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_PENALTIES, 1);
+        Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_PENALTY_YARDS, nAbsYards);
     }
 }
 
@@ -253,7 +251,7 @@ int Check_For_Penalty(GAME* pGame) {
         Get_Half_Seconds_Left(pGame) < PENALTY_SECONDS_LEFT)
         return 0;
     float fDiscipline = Get_Line_Discipline_Strength(pGame);
-    PENALTY_CALL call = {-1, ON_FIELD_EMPTY, 0, 0, -1, -1};
+    PENALTY_CALL call = {-1, NO_SLOT_BYTE, 0, 0, -1, -1};
     if (!Draw_Penalty(pGame, fDiscipline, bRun, bPass, nDown, &call))
         return 0;
     int bPenalised =

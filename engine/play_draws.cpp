@@ -24,12 +24,12 @@ int Get_League_Average(int n) {
 
 uint8_t Get_On_Field_Slot(GAME* pGame, int bSide, int nSpot) {
     if (nSpot < 0 || nSpot >= FORMATION_SPOTS || bSide < VISITOR_SIDE || bSide > HOME_SIDE)
-        return ON_FIELD_EMPTY;
+        return NO_SLOT_BYTE;
     return pGame->aabOnField[bSide][nSpot];
 }
 
 int Get_Play_Player_Id(GAME* pGame, int bSide, int nSlot) {
-    if (nSlot == ON_FIELD_EMPTY || bSide < VISITOR_SIDE || bSide > HOME_SIDE ||
+    if (nSlot == NO_SLOT_BYTE || bSide < VISITOR_SIDE || bSide > HOME_SIDE ||
         !Is_Player_Slot_Used(pGame->anTeams[bSide], nSlot))
         return -1;
     return Get_Player_ID(pGame->anTeams[bSide], nSlot);

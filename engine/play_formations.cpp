@@ -16,9 +16,9 @@ void Fill_On_Field_Players(GAME* pGame, int nSide) {
         PLAYER_REF nRef = Get_Formation_Lineup_Player(nFormation, nTeam, nSpot);
         int nSlot = nRef >> 8;
         if (nSlot >= GAME_ROSTER_SLOTS)
-            nSlot = ON_FIELD_EMPTY;
+            nSlot = NO_SLOT_BYTE;
         pGame->aabOnField[nSide][nSpot] = (uint8_t)nSlot;
-        if (nSlot != ON_FIELD_EMPTY)
+        if (nSlot != NO_SLOT_BYTE)
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_ON_FIELD, 1);
     }
 }

@@ -11,8 +11,6 @@
 #define STAT_PUNT_RETURNS 17
 #define TEAM_STAT_PUNT_RETURNS 4
 #define TEAM_STAT_PUNTS 6
-#define TOTAL_PUNT_YARDS 1
-#define TOTAL_PUNT_RETURN_YARDS 2
 #define PUNT_TOUCHBACK_LINE 20
 #define NO_FAIR_CATCH_LINE 10
 #define MAX_GAIN 120
@@ -65,9 +63,9 @@ static int Return_Punt(GAME* pGame, int nDistance, uint8_t nReturner) {
     int nReturn = Get_Punt_Return_Yards(Get_Offensive_Team(pGame), nReturner, nDistance);
     pGame->nPlaySeconds = (int8_t)(pGame->nPlaySeconds + nReturn / 7 + 9 + Random_Below(4));
     static const RETURN_CREDITS PUNT_RETURN = {STAT_PUNT_RETURNS, TEAM_STAT_PUNT_RETURNS,
-                                               TOTAL_PUNT_RETURN_YARDS,
+                                               GAME_TOTAL_PUNT_RETURN_YARDS,
                                                RESULT_PUNT_RETURN_TOUCHDOWN, 0};
-    int nTackler = ON_FIELD_EMPTY;
+    int nTackler = NO_SLOT_BYTE;
     nReturn = Finish_Return(pGame, nReturner, nReturn, &PUNT_RETURN, &nTackler);
     Narrate_Punt_Return(pGame, nDistance, nReturn, nReturner, nTackler);
     return nReturn;
@@ -127,7 +125,7 @@ void Punt(GAME* pGame) {
     pGame->currentPlay.nYard2 = (int8_t)Min_Int(nReturn, MAX_GAIN);
     if (!Is_Try_Play(pGame)) {
         Increment_Game_Team_Stat(pGame, bKicking, TEAM_STAT_PUNTS);
-        Increment_Game_Team_Total(pGame, bKicking, TOTAL_PUNT_YARDS, n);
+        Increment_Game_Team_Total(pGame, bKicking, GAME_TOTAL_PUNT_YARDS, n);
     }
     Credit_Player_Game_Event(nKickingTeam, pGame, nPunter, GROUP_KICKERS, STAT_PUNTS, 1);
     Credit_Player_Game_Event(nKickingTeam, pGame, nPunter, GROUP_KICKERS, STAT_PUNT_YARDS, n);

@@ -15,7 +15,6 @@
 // Game team counters.
 #define TEAM_STAT_FUMBLES 7
 #define TEAM_STAT_FUMBLES_LOST 8
-#define TOTAL_TURNOVERS 10
 #define HISTORICAL_YARDS_PER_RUSH 112
 // Narration events.
 #define EVENT_BLOCK 3
@@ -85,7 +84,7 @@ static void Narrate_Scramble_Start(GAME* pGame, int nPasser) {
 // The lineman at the hole is looked for first; the yards he must spring are drawn only for him.
 static void Narrate_Block(GAME* pGame, const RUN* pRun, int nYards, int nLeast, int nRange) {
     uint8_t nBlocker = Find_Point_Of_Attack_Blocker(pGame);
-    if (nBlocker == ON_FIELD_EMPTY || nBlocker == pRun->nCarrier || pRun->bScramble)
+    if (nBlocker == NO_SLOT_BYTE || nBlocker == pRun->nCarrier || pRun->bScramble)
         return;
     if (nYards > nLeast + Random_Below(nRange))
         Narrate_Play_Event(pGame, EVENT_BLOCK, 0, 0, 0, Offence_Id(pGame, nBlocker), -1);
@@ -305,7 +304,7 @@ static void Lose_Fumble(GAME* pGame, RUN* pRun) {
     Narrate_Run(pGame, pRun, g, 0);
     Narrate_Play_Event(pGame, EVENT_FUMBLE, 0, 0, 0, Offence_Id(pGame, pRun->nCarrier), -1);
     int bSide = Get_Offensive_Side(pGame);
-    Increment_Game_Team_Total(pGame, bSide, TOTAL_TURNOVERS, 1);
+    Increment_Game_Team_Total(pGame, bSide, GAME_TOTAL_TURNOVERS, 1);
     Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_FUMBLES);
     Increment_Game_Team_Stat(pGame, bSide, TEAM_STAT_FUMBLES_LOST);
     int nDefence = Get_Defensive_Team(pGame);
@@ -356,7 +355,7 @@ void Resolve_Run_Play(GAME* pGame, int bScramble) {
     int bClockRan = pGame->nPlaySeconds > 0;
     int bHurry = Is_Offense_Hurrying(pGame);
     int nHole = Get_Offensive_Play_Hole(nTeam, nCall);
-    RUN run = {bScramble, 0, ON_FIELD_EMPTY, ON_FIELD_EMPTY, 0};
+    RUN run = {bScramble, 0, NO_SLOT_BYTE, NO_SLOT_BYTE, 0};
     int nDesigned;
     if (bScramble) {
         int nDrawnKind = Get_Run_Kind(pGame, 1);  // drawn even where a rollout fixes the kind

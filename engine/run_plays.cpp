@@ -139,5 +139,5 @@ uint8_t Find_Point_Of_Attack_Blocker(GAME* pGame) {
         if (Random_Below(5000) < nBlocking * nBlocking)
             return nSlot;
     }
-    return ON_FIELD_EMPTY;
+    return NO_SLOT_BYTE;
 }

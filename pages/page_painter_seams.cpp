@@ -2,22 +2,6 @@
 // draws its page's background picture, the hover tests find no hot spot and clicks do nothing.
 #include "pages/pages.h"
 
-// STAND-IN(pages): paints the division standings with the chosen columns.
-void Paint_Standings_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "news\\standing.jpg");
-}
-// STAND-IN(pages): the standings page's column tabs and team rows.
-int Is_Standings_Page_Hot_Spot(int x, int y) {
-    (void)x;
-    (void)y;
-    return 0;
-}
-// STAND-IN(pages): a column tab opens its chooser, a team row its page.
-void Click_Standings_Page(int x, int y) {
-    (void)x;
-    (void)y;
-}
-
 // STAND-IN(pages): paints the four leader lists of the chosen categories.
 void Paint_Leaders_Page(HDC hdc) {
     Draw_Named_Page_Background(hdc, "news\\leaders.jpg");
@@ -32,11 +16,6 @@ int Is_Leaders_Page_Hot_Spot(int x, int y) {
 void Click_Leaders_Page(int x, int y) {
     (void)x;
     (void)y;
-}
-
-// STAND-IN(pages): paints the league's finances in the chosen columns.
-void Paint_Finances_Page(HDC hdc) {
-    Draw_Named_Page_Background(hdc, "news\\finance.jpg");
 }
 
 // STAND-IN(pages): paints the shown team's schedule with its results and lines.

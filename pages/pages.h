@@ -82,12 +82,45 @@ COLORREF Get_Page_Heading_Colour(void);
 // ---- the pages' painters, hover tests and clicks -------------------------------------------------
 // The Finances and Hall of Fame pages' hot spots are the page mouse's (shell/shell.h).
 void Paint_Standings_Page(HDC hdc);
-int Is_Standings_Page_Hot_Spot(int x, int y);
+int Is_Standings_Page_Hot_Spot(int x, int y);  // the same places as the clicks
 void Click_Standings_Page(int x, int y);
+int Get_Division_Table_Y(int nDivision);  // the top of a division's bar, in design units
+int Get_Standings_Column_X(int nChosen);  // the left edge of chosen column 0..4
+int Get_Heading_Right_Edge(void);         // of the pages' headings
+// A league page's title in the heading box and, with two leagues, "Click for" the other one from
+// nHintLeft.
+void Draw_League_Page_Heading(HDC hdc, int nLeague, const char* szTitle, int nHintLeft);
+// While the Standings or Finances page is shown, reads every team figure they show, so that the
+// repairs reading makes (a low rating lifted, a broken player rolled anew, a returner chosen)
+// happen here, at the page switch, after each game and after a dialog, and a paint only reads.
+void Prepare_Shown_Page_Figures(void);
 void Paint_Leaders_Page(HDC hdc);
 int Is_Leaders_Page_Hot_Spot(int x, int y);
 void Click_Leaders_Page(int x, int y);
 void Paint_Finances_Page(HDC hdc);
+// The Finances page's columns (user preferences 105..112 choose eight of the 50).
+enum FINANCE_COLUMN {
+    FINANCE_RATING = 0,
+    FINANCE_TITLES = 1,
+    FINANCE_LEAGUE_TITLES = 2,
+    FINANCE_PLAYOFFS = 3,
+    FINANCE_LOYALTY = 4,
+    FINANCE_ATTENDANCE = 5,
+    FINANCE_TICKET_PRICE = 6,
+    FINANCE_CAP_ROOM = 17,
+    FINANCE_MEDICAL = 18,
+    FINANCE_SCOUTING = 19,
+    FINANCE_UNIT_GRADES = 24,  // 24..35: quarterbacks .. punters
+    FINANCE_POWER_RANK = 46,
+    FINANCE_OFFENSE = 47,
+    FINANCE_DEFENSE = 48,
+    FINANCE_OVERALL = 49,
+    FINANCE_COLUMN_COUNT = 50  // also the column of a chooser that is open: no text
+};
+// A column's text for a team or LEAGUE_AVERAGE_TEAM; 0 and an empty text for no text.
+int Get_Team_Info_Cell_Text(int nColumn, int nTeam, char* szOut, int nSize);
+// Cell 0 the city ("NFL Average" for the average row), cells 1..8 the chosen columns.
+int Get_Finances_Cell_Text(int nTeam, int nColumn, char* szOut, int nSize);
 void Paint_Calendar_Page(HDC hdc);
 int Is_Calendar_Page_Hot_Spot(int x, int y);
 void Click_Calendar_Page(int x, int y);

@@ -30,10 +30,6 @@ static int Count_Inductees(int nPosition) {
     return nCount;
 }
 
-static int64_t Round_Div(int64_t a, int64_t b) {
-    return Mul_Div_Wide(a, 1, b);
-}
-
 // The score scaled by how the Hall already looks: a position it holds many of counts less, and a
 // Hall filling faster than five a year admits fewer.
 static int Weigh_By_Hall(int nScore, int nPosition, int nYear) {

@@ -276,6 +276,21 @@ int Get_Team_Overall_Rank(int nTeam);
 int Get_Team_Power_Rank(int nTeam);
 int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives 0
 
+// ---- blocking scores (blocking_scores.cpp) ------------------------------------------------------
+// 500..2000 from the line slots' ratings; reading them repairs a missing or too low rating.
+int Get_Team_Run_Blocking_Score(int nTeam);
+int Get_Team_Pass_Blocking_Score(int nTeam);
+
+// ---- unit scores (unit_scores.cpp) ----------------------------------------------------------------
+#define TEAM_UNIT_COUNT 12  // quarterbacks .. punters
+// 700 + the unit's weighted player values against their references x 300, cached until cleared;
+// a depth-chart player whose position rating is broken gets new ratings when it is computed.
+int Get_Team_Unit_Score(int nTeam, int nUnit);
+void Clear_Team_Unit_Scores(void);
+int Get_League_Unit_Score(int nUnit);  // the active teams' mean, truncated
+// The unit score x 1100 / the league's mean, rounded: 1100 for an average unit.
+int Get_Team_Unit_Index(int nTeam, int nUnit);
+
 // ---- player creation (player_creation.cpp) ------------------------------------------------------
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
 

@@ -75,16 +75,6 @@ void Close_Box_Score_Html(void) {
 
 // ---- small formats ------------------------------------------------------------------------------
 
-// A total over a count, rounded, times m (10 for averages, 100 for percentages); 0 for no count.
-static int Rounded_Ratio(int nTotal, int nCount, int nScale) {
-    if (nCount == 0)
-        return 0;
-    int64_t r = ((int64_t)nTotal * nScale + nCount / 2) / nCount;
-    if (nTotal % nCount != 0 && (nTotal < 0) != (nCount < 0))
-        r--;
-    return (int)r;
-}
-
 // Tenths as "%d.%01d", keeping the sign of a value between -1 and 0.
 static void Format_Tenths(char* st, int nSize, int nTenths) {
     if (nTenths < 0 && nTenths > -10)
@@ -365,7 +355,7 @@ static int Total(GAME* pGame, int bSide, int nStat) {
 static void Format_Count_For_Yards(char* st, int nSize, int nCount, const char* szWord,
                                    int nYards) {
     char szAverage[16];
-    Format_Tenths(szAverage, sizeof(szAverage), Rounded_Ratio(nYards, nCount, 10));
+    Format_Tenths(szAverage, sizeof(szAverage), Round_Ratio(nYards, nCount, 10));
     Format_String(st, nSize, "%d %s%s for %d yards (%s avg)", nCount, szWord, Plural(nCount, "s"),
                   nYards, szAverage);
 }
@@ -377,20 +367,23 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     switch (nRow) {
     case 0:
         Format_String(st, nSize, "%d (%d First Downs)", Byte_Stat(pGame, bSide, 0),
-                      Total(pGame, bSide, 4));
+                      Total(pGame, bSide, GAME_TOTAL_FIRST_DOWNS));
         break;
     case 1:
         Format_Tenths(szTenths, sizeof(szTenths),
-                      Rounded_Ratio(Total(pGame, bSide, 6), Total(pGame, bSide, 5), 10));
-        Format_String(st, nSize, "%d for %d yards (%s avg)", Total(pGame, bSide, 5),
-                      Total(pGame, bSide, 6), szTenths);
+                      Round_Ratio(Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS),
+                                  Total(pGame, bSide, GAME_TOTAL_RUSHES), 10));
+        Format_String(st, nSize, "%d for %d yards (%s avg)", Total(pGame, bSide, GAME_TOTAL_RUSHES),
+                      Total(pGame, bSide, GAME_TOTAL_RUSHING_YARDS), szTenths);
         break;
     case 2: {
         int nTouchdowns = Count_Team_Plays(pGame, bSide, RESULT_TOUCHDOWN_PASS, NULL, 0);
         int nInterceptions = Count_Team_Plays(pGame, bSide, RESULT_INTERCEPTED, NULL, 0) +
                              Count_Team_Plays(pGame, bSide, RESULT_INTERCEPTION_TOUCHDOWN, NULL, 0);
-        Format_String(st, nSize, "%d-for-%d (%d%%)", Total(pGame, bSide, 8), Total(pGame, bSide, 7),
-                      Rounded_Ratio(Total(pGame, bSide, 8), Total(pGame, bSide, 7), 100));
+        Format_String(st, nSize, "%d-for-%d (%d%%)", Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
+                      Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS),
+                      Round_Ratio(Total(pGame, bSide, GAME_TOTAL_COMPLETIONS),
+                                  Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 100));
         if (nTouchdowns)
             Append_Format_String(st, nSize, ", %d TD", nTouchdowns);
         if (nInterceptions)
@@ -399,34 +392,37 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     }
     case 3:
         Format_Tenths(szTenths, sizeof(szTenths),
-                      Rounded_Ratio(Total(pGame, bSide, 9), Total(pGame, bSide, 7), 10));
-        Format_String(st, nSize, "%d yards (%s per play)", Total(pGame, bSide, 9), szTenths);
+                      Round_Ratio(Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS),
+                                  Total(pGame, bSide, GAME_TOTAL_PASS_ATTEMPTS), 10));
+        Format_String(st, nSize, "%d yards (%s per play)",
+                      Total(pGame, bSide, GAME_TOTAL_PASSING_YARDS), szTenths);
         break;
     case 4:
-        Format_String(st, nSize, "%d time%s for %d yards", Total(pGame, bOther, 11),
-                      Plural(Total(pGame, bOther, 11), "s"), Total(pGame, bOther, 0));
+        Format_String(st, nSize, "%d time%s for %d yards", Total(pGame, bOther, GAME_TOTAL_SACKS),
+                      Plural(Total(pGame, bOther, GAME_TOTAL_SACKS), "s"),
+                      Total(pGame, bOther, GAME_TOTAL_SACK_YARDS));
         break;
-    case 5: Format_String(st, nSize, "%d", Total(pGame, bSide, 10)); break;
+    case 5: Format_String(st, nSize, "%d", Total(pGame, bSide, GAME_TOTAL_TURNOVERS)); break;
     case 6:
         Format_String(st, nSize, "%d (%d lost)", Byte_Stat(pGame, bSide, 7),
                       Byte_Stat(pGame, bSide, 8));
         break;
     case 7:
-        Format_String(st, nSize, "%d %s for %d yards", Total(pGame, bSide, 12),
-                      Total(pGame, bSide, 12) == 1 ? "penalty" : "penalties",
-                      Total(pGame, bSide, 13));
+        Format_String(st, nSize, "%d %s for %d yards", Total(pGame, bSide, GAME_TOTAL_PENALTIES),
+                      Total(pGame, bSide, GAME_TOTAL_PENALTIES) == 1 ? "penalty" : "penalties",
+                      Total(pGame, bSide, GAME_TOTAL_PENALTY_YARDS));
         break;
     case 8:
         Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 6), "punt",
-                               Total(pGame, bSide, 1));
+                               Total(pGame, bSide, GAME_TOTAL_PUNT_YARDS));
         break;
     case 9:
         Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 4), "return",
-                               Total(pGame, bSide, 2));
+                               Total(pGame, bSide, GAME_TOTAL_PUNT_RETURN_YARDS));
         break;
     case 10:
         Format_Count_For_Yards(st, nSize, Byte_Stat(pGame, bSide, 5), "return",
-                               Total(pGame, bSide, 3));
+                               Total(pGame, bSide, GAME_TOTAL_KICK_RETURN_YARDS));
         break;
     case 11: {
         int nMade = Count_Team_Plays(pGame, bSide, RESULT_FIELD_GOAL_GOOD, szMade, sizeof(szMade));
@@ -437,10 +433,12 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
     }
     case 12:
     case 13: {
-        int nMade = Total(pGame, bSide, nRow == 12 ? 15 : 17);
-        int nTried = Total(pGame, bSide, nRow == 12 ? 14 : 16);
+        int nMade = Total(pGame, bSide,
+                          nRow == 12 ? GAME_TOTAL_THIRD_DOWN_MADE : GAME_TOTAL_FOURTH_DOWN_MADE);
+        int nTried = Total(pGame, bSide,
+                           nRow == 12 ? GAME_TOTAL_THIRD_DOWN_TRIES : GAME_TOTAL_FOURTH_DOWN_TRIES);
         Format_String(st, nSize, "%d for %d (%d%%)", nMade, nTried,
-                      Rounded_Ratio(nMade, nTried, 100));
+                      Round_Ratio(nMade, nTried, 100));
         break;
     }
     case 14:
@@ -450,8 +448,8 @@ static void Format_Team_Stat(GAME* pGame, int bSide, int nRow, char* st, int nSi
                       Byte_Stat(pGame, bSide, 2));
         break;
     default:
-        Format_String(st, nSize, "%d:%02d", Total(pGame, bSide, 18) / 60,
-                      Total(pGame, bSide, 18) % 60);
+        Format_String(st, nSize, "%d:%02d", Total(pGame, bSide, GAME_TOTAL_POSSESSION_SECONDS) / 60,
+                      Total(pGame, bSide, GAME_TOTAL_POSSESSION_SECONDS) % 60);
         break;
     }
 }
@@ -573,14 +571,14 @@ static int Format_Offense_Row(GAME* pGame, const LOGGED_IDS* pLogged, int bSide,
     Format_Tenths(aszPassing[5], sizeof(NUMBER_TEXT), nRating);
     Format_String(aszRushing[0], sizeof(NUMBER_TEXT), "%d", nRushes);
     Format_String(aszRushing[1], sizeof(NUMBER_TEXT), "%d", nRushYards);
-    Format_Tenths(aszRushing[2], sizeof(NUMBER_TEXT), Rounded_Ratio(nRushYards, nRushes, 10));
+    Format_Tenths(aszRushing[2], sizeof(NUMBER_TEXT), Round_Ratio(nRushYards, nRushes, 10));
     Format_String(aszRushing[3], sizeof(NUMBER_TEXT), "%d",
                   Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RUSHING_TOUCHDOWNS));
     Format_String(aszRushing[4], sizeof(NUMBER_TEXT), "%d", nFumbles);
     Format_String(aszReceiving[0], sizeof(NUMBER_TEXT), "%d", nReceptions);
     Format_String(aszReceiving[1], sizeof(NUMBER_TEXT), "%d", nReceivingYards);
     Format_Tenths(aszReceiving[2], sizeof(NUMBER_TEXT),
-                  Rounded_Ratio(nReceivingYards, nReceptions, 10));
+                  Round_Ratio(nReceivingYards, nReceptions, 10));
     Format_String(aszReceiving[3], sizeof(NUMBER_TEXT), "%d",
                   Count_Logged_Plays(pGame, pLogged, bSide, nSlot, MEASURE_RECEIVING_TOUCHDOWNS));
     for (int n = 0; n < 6; n++)

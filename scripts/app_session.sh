@@ -15,7 +15,7 @@ out="$build/app_session"
 rm -rf "$out"
 cd "$game"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec timeout 60 "$driver" "$out"
+  exec timeout 900 "$driver" "$out"
 fi
 command -v xvfb-run >/dev/null || { echo "app_session: no display and no xvfb-run" >&2; exit 1; }
-exec timeout 60 xvfb-run -a "$driver" "$out"
+exec timeout 900 xvfb-run -a "$driver" "$out"

@@ -5,13 +5,6 @@
 
 #define ORDINARY_LEAGUE 1000
 #define USUAL_CAP_ROOM_SHARE 60  // per mille of the cap
-// Team totals categories and statistics read by the league rates.
-#define RUSHING_TOTALS 0
-#define PASSING_TOTALS 3
-#define TOTAL_COMPLETIONS 3
-#define TOTAL_PASSING_YARDS 5
-#define TOTAL_RUSHES 7
-#define TOTAL_RUSHING_YARDS 8
 #define DERIVED_COMPLETION_RATE 101
 #define LEAGUE_AVERAGES 4
 
@@ -49,12 +42,15 @@ void Update_League_Averages(void) {
     auto Total = [](int nCategory, int nStat) {
         return Get_League_Totals_Stat(nCategory, TOTALS_CURRENT, nStat);
     };
-    gLeagueAverages[0] = (int16_t)Ratio_Or_Zero(100, Total(RUSHING_TOTALS, TOTAL_RUSHING_YARDS),
-                                                Total(RUSHING_TOTALS, TOTAL_RUSHES));
-    gLeagueAverages[1] = (int16_t)Total(PASSING_TOTALS, DERIVED_COMPLETION_RATE);
-    gLeagueAverages[2] = (int16_t)Ratio_Or_Zero(100, Total(PASSING_TOTALS, TOTAL_PASSING_YARDS),
-                                                Total(PASSING_TOTALS, TOTAL_COMPLETIONS));
-    gLeagueAverages[3] = (int16_t)Ratio_Or_Zero(
-        1000, Total(PASSING_TOTALS, TOTAL_PASSING_YARDS),
-        Total(RUSHING_TOTALS, TOTAL_RUSHING_YARDS) + Total(PASSING_TOTALS, TOTAL_RUSHING_YARDS));
+    gLeagueAverages[0] =
+        (int16_t)Ratio_Or_Zero(100, Total(TOTALS_CATEGORY_RUSHING, TOTALS_STAT_RUSHING_YARDS),
+                               Total(TOTALS_CATEGORY_RUSHING, TOTALS_STAT_RUSHES));
+    gLeagueAverages[1] = (int16_t)Total(TOTALS_CATEGORY_PASSING, DERIVED_COMPLETION_RATE);
+    gLeagueAverages[2] =
+        (int16_t)Ratio_Or_Zero(100, Total(TOTALS_CATEGORY_PASSING, TOTALS_STAT_PASSING_YARDS),
+                               Total(TOTALS_CATEGORY_PASSING, TOTALS_STAT_COMPLETIONS));
+    gLeagueAverages[3] =
+        (int16_t)Ratio_Or_Zero(1000, Total(TOTALS_CATEGORY_PASSING, TOTALS_STAT_PASSING_YARDS),
+                               Total(TOTALS_CATEGORY_RUSHING, TOTALS_STAT_RUSHING_YARDS) +
+                                   Total(TOTALS_CATEGORY_PASSING, TOTALS_STAT_RUSHING_YARDS));
 }

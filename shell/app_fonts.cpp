@@ -141,10 +141,12 @@ int Free_App_Fonts(int bAll) {
     return bWereLoaded;
 }
 
+// The next use loads the fonts anew.
 void Forget_App_Fonts(void) {
-    memset(gAppFonts, 0, sizeof gAppFonts);
-    memset(anFontUseCounts, 0, sizeof anFontUseCounts);
+    memset(gAppFonts, 0, sizeof(gAppFonts));
+    memset(anFontUseCounts, 0, sizeof(anFontUseCounts));
     bAppFontsLoaded = 0;
+    rectFontBuildWindow = {0, 0, 0, 0};
 }
 
 HFONT Take_App_Font(int nFont) {

@@ -4,6 +4,8 @@
 
 #include "shell/shell.h"
 
+struct GAME;
+
 // ---- dialogs, pages, help and the shell (command_handlers_dialogs.cpp) ------------------------
 void Command_Open_Dialog(HWND hWnd, int idDialog);
 void Command_Budget_Dialog(HWND hWnd, int idDialog);  // after the Owner Mode check

@@ -62,8 +62,8 @@ extern const APP_FONT_SPEC APP_FONT_SPECS[APP_FONT_COUNT];
 int Load_App_Fonts(void);
 int Create_App_Font(int nFont);
 int Free_App_Fonts(int bAll);
-// Drops every font handle without deleting it, for when the drawing layer that made them was
-// reset and freed them: a handle kept would name whatever object the layer makes next.
+// Drops every handle of the table (fonts and the progress window) without freeing it: the
+// headless layer's reset took the objects.
 void Forget_App_Fonts(void);
 HFONT Take_App_Font(int nFont);  // null above 35
 void Release_App_Font(HFONT hFont);

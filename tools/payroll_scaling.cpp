@@ -10,21 +10,10 @@
 #define MAX_SCALING_PASSES 20
 #define RATIO_TOLERANCE 2  // per mille: close enough to the target
 
-// a / b rounded to the nearest whole number, halves away from zero; 0 when b is 0.
-static int64_t Round_Quotient(int64_t a, int64_t b) {
-    if (b == 0)
-        return 0;
-    int64_t nQuotient = a / b;
-    int64_t nRemainder = a % b;
-    if (2 * llabs(nRemainder) >= llabs(b))
-        nQuotient += ((a < 0) != (b < 0)) ? -1 : 1;
-    return nQuotient;
-}
-
 // The ratio per mille that takes a payroll of nPayroll thousands to nTarget dollars; 0 for an
 // empty payroll, which then pushes every salary to the minimum.
 static int Get_Payroll_Ratio(int64_t nTarget, int nPayroll) {
-    return (int)Round_Quotient(nTarget * PER_MILLE, (int64_t)nPayroll * 1000);
+    return (int)Round_Div(nTarget * PER_MILLE, (int64_t)nPayroll * 1000);
 }
 
 // Scales every salary that is not at the league minimum, and its bonus, by nRatio per mille.
@@ -37,11 +26,11 @@ static void Scale_Team_Salaries(int nTeam, int nRatio) {
         int nSalary = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY);
         if (nSalary == nMinimum)
             continue;
-        int nScaled = (int)Round_Quotient((int64_t)nSalary * nRatio, PER_MILLE);
+        int nScaled = (int)Round_Div((int64_t)nSalary * nRatio, PER_MILLE);
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, Max_Int(nMinimum, nScaled));
         int nBonus = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS);
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS,
-                              (int)Round_Quotient((int64_t)nBonus * nRatio, PER_MILLE));
+                              (int)Round_Div((int64_t)nBonus * nRatio, PER_MILLE));
     }
 }
 

@@ -4,8 +4,6 @@
 
 namespace {
 
-#define TIME_OF_POSSESSION 18
-
 struct CLOCK_EDGE_CASE {
     const char* szName;
     int nClockAfterPlay, nPlaySeconds, nFormation, nWindAngle;
@@ -32,11 +30,12 @@ TEST_F(GameTest, ClockStopsAtTheTwoMinuteWarningAndQuarterEnds) {
         pGame->nPlaySeconds = (int8_t)c.nPlaySeconds;
         pGame->anFormations[HOME_SIDE] = c.nFormation;
         pGame->anInfo[GAME_INFO_WIND_ANGLE] = (int16_t)c.nWindAngle;
-        pGame->aanTeamTotals[HOME_SIDE][TIME_OF_POSSESSION] = 100;
+        pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_POSSESSION_SECONDS] = 100;
         Update_Game_Clock(pGame);
         EXPECT_EQ(pGame->nClock, c.nClock);
         EXPECT_EQ((pGame->nFlags & GAME_FLAG_TIMEOUT_STOP) != 0, c.bStopped);
-        EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TIME_OF_POSSESSION], 100 - c.nPossessionTaken);
+        EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_POSSESSION_SECONDS],
+                  100 - c.nPossessionTaken);
         EXPECT_EQ(pGame->anInfo[GAME_INFO_WIND_ANGLE], c.nWindAngleAfter);
     }
 }
@@ -45,10 +44,10 @@ TEST_F(GameTest, APlayPastTheHalfOpensTheSecondHalfWithAKickoff) {
     Set_Down(THIRD_DOWN);
     pGame->nClock = 1805;
     pGame->nPlaySeconds = 20;
-    pGame->aanTeamTotals[HOME_SIDE][TIME_OF_POSSESSION] = 100;
+    pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_POSSESSION_SECONDS] = 100;
     Update_Game_Clock(pGame);
     EXPECT_EQ(pGame->nClock, 1800);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TIME_OF_POSSESSION], 95);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_POSSESSION_SECONDS], 95);
     EXPECT_EQ(Down(), KICKOFF);
 }
 

@@ -136,7 +136,7 @@ TEST_F(EngineTest, OnFieldPlayersFollowTheLineup) {
     EXPECT_EQ(pGame->anFormations[HOME_SIDE], FORMATION_PRO_SET);
     EXPECT_EQ(pGame->anFormations[VISITOR_SIDE], FORMATION_4_3);
     EXPECT_EQ(pGame->aabOnField[HOME_SIDE][0], 0);
-    EXPECT_EQ(pGame->aabOnField[HOME_SIDE][2], ON_FIELD_EMPTY);
+    EXPECT_EQ(pGame->aabOnField[HOME_SIDE][2], NO_SLOT_BYTE);
     EXPECT_EQ(pGame->aabOnField[VISITOR_SIDE][0], 28);  // DE1
     EXPECT_EQ(Get_Player_Vital_Stat(TEST_HOME, 0, VITAL_ON_FIELD), 1);
     EXPECT_EQ(Get_Player_Vital_Stat(5, 0, VITAL_ON_FIELD), 0);
@@ -164,7 +164,7 @@ TEST_F(EngineTest, OnlyTheSlotsTheGameListsTakeTheField) {
 
     Set_Formation_Lineup_Entry(FORMATION_PRO_SET, TEST_HOME, 0, nFarId);
     Set_Default_Formations(pGame);
-    EXPECT_EQ(pGame->aabOnField[HOME_SIDE][0], ON_FIELD_EMPTY);
+    EXPECT_EQ(pGame->aabOnField[HOME_SIDE][0], NO_SLOT_BYTE);
     EXPECT_EQ(Get_Player_Vital_Stat(TEST_HOME, kFarSlot, VITAL_ON_FIELD), 0);
 }
 

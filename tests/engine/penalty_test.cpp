@@ -11,8 +11,6 @@ namespace {
 #define HIGH 0.9999
 #define STAT_PENALTIES 10
 #define STAT_PENALTY_YARDS 11
-#define TOTAL_PENALTIES 12
-#define TOTAL_PENALTY_YARDS 13
 
 class PenaltyTest : public PlayTest {
 protected:
@@ -266,9 +264,9 @@ TEST_F(PenaltyTest, TheLinemanAndTheTeamAreCharged) {
     ASSERT_EQ(Check_For_Penalty(pGame), 1);
     EXPECT_EQ(Line_Stat(STAT_PENALTIES), nFlags + 1);
     EXPECT_EQ(Line_Stat(STAT_PENALTY_YARDS), nYards + 4);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_PENALTIES], 1);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_PENALTY_YARDS], 4);
-    EXPECT_EQ(pGame->aanTeamTotals[VISITOR_SIDE][TOTAL_PENALTIES], 0);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_PENALTIES], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_PENALTY_YARDS], 4);
+    EXPECT_EQ(pGame->aanTeamTotals[VISITOR_SIDE][GAME_TOTAL_PENALTIES], 0);
     EXPECT_NE(pGame->currentPlay.nPlayer1, -1);
 }
 

@@ -12,7 +12,6 @@ namespace {
 #define OFFENCE_TOTALS 0
 #define STAT_TACKLES 2
 #define STAT_RUSHING_TDS 9
-#define TOTAL_TURNOVERS 10
 #define TEAM_STAT_FUMBLES 7
 #define TEAM_STAT_FUMBLES_LOST 8
 #define HIGH 0.9999
@@ -47,7 +46,7 @@ TEST_F(RunPlayTest, AShortGainIsTackledByOneDefender) {
     EXPECT_EQ(pGame->currentPlay.nYard1, 4);
     EXPECT_EQ(pGame->nPlaySeconds, 8);
     EXPECT_EQ(pGame->currentPlay.nPlayer1, Carrier_Id());
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][5], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_RUSHES], 1);
     EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][6], 4);
     EXPECT_EQ(Totals(TEST_VISITOR, DEFENCE_TOTALS, STAT_TACKLES), nTackles + 1);
     EXPECT_EQ(pGame->nPossession, TEST_HOME);
@@ -95,7 +94,7 @@ TEST_F(RunPlayTest, ALostFumbleGivesTheBallAway) {
     EXPECT_EQ(pGame->nYardLine, 40);
     EXPECT_EQ(pGame->nPlayYards, -5);  // the ball stays where the carrier lost it
     EXPECT_EQ(pGame->nFlags & GAME_FLAG_POSSESSION_CHANGED, GAME_FLAG_TURNOVER);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS], 1);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_TURNOVERS], 1);
     EXPECT_EQ(pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES_LOST], 1);
     EXPECT_EQ(pGame->currentPlay.nPlayer2, Carrier_Id());
 }
@@ -128,7 +127,7 @@ TEST_F(RunPlayTest, AFumbleTheOffenceKeepsIsTheCarriers) {
         int nCarrier = pGame->aabOnField[HOME_SIDE][1];
         int nFumbles = Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, OFF_FUMBLES_LOST);
         int nTeamFumbles = pGame->aabTeamStats[HOME_SIDE][TEAM_STAT_FUMBLES];
-        int nTurnovers = pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS];
+        int nTurnovers = pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_TURNOVERS];
         Seed_Random(uSeed);
         Run_Scrimmage_Play(pGame);
         if (pGame->nPossession != TEST_HOME ||
@@ -137,7 +136,7 @@ TEST_F(RunPlayTest, AFumbleTheOffenceKeepsIsTheCarriers) {
         nKept++;
         EXPECT_EQ(Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, OFF_FUMBLES_LOST),
                   nFumbles + 1);
-        EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][TOTAL_TURNOVERS], nTurnovers);
+        EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_TURNOVERS], nTurnovers);
     }
     EXPECT_EQ(nKept, 1);
 }
@@ -161,7 +160,7 @@ TEST_F(RunPlayTest, ALossBehindTheOwnGoalLineIsASafety) {
     EXPECT_EQ(Get_Play_Result(&pGame->currentPlay), RESULT_SAFETY);
     EXPECT_EQ(pGame->nPlayYards, -1);
     EXPECT_EQ(Get_Player_Stat(TEST_HOME, nCarrier, SEASON_CURRENT, 7), nRushes + 1);
-    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][5], 0);
+    EXPECT_EQ(pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_RUSHES], 0);
 }
 
 TEST_F(RunPlayTest, AKneelDownLosesAYardOrIsASafetyFromTheOne) {

@@ -54,7 +54,7 @@ TEST_F(UnitStrengthTest, ADefenceAtTheLeagueMeanIsOneAndAtTheFloorItsLowerLimits
     // Empty spots are skipped and the value stays inside its limits.
     Rate_Side(VISITOR_SIDE, 70.0f);
     for (int nSpot = 0; nSpot < 5; nSpot++)
-        pGame->aabOnField[VISITOR_SIDE][nSpot] = ON_FIELD_EMPTY;
+        pGame->aabOnField[VISITOR_SIDE][nSpot] = NO_SLOT_BYTE;
     EXPECT_NEAR(Get_Pass_Coverage_Strength(pGame), 1.0f / 1.42f, 1e-5);
 }
 

@@ -3,6 +3,7 @@
 #include "personnel/value_test_support.h"
 
 #include "dialogs/dialogs.h"
+#include "season/season.h"
 
 class ContractsTest : public PersonnelValueTest {};
 

@@ -2,7 +2,8 @@
 // Welcome screen with New Game and each dialog after it with its default button, plays one week
 // through the Play menu's command, then opens the menu bar's ten menus one after the other with
 // the keyboard. Its timer fires inside the dialogs' and menus' own loops, so every step goes
-// through the program's real code; the steps reach it as the display's key events would.
+// through the program's real code; the steps reach it as the display's key events would. Each step
+// starts only once the last one shows on the screen.
 #include "app_session.h"
 
 #include "database/database.h"
@@ -18,32 +19,49 @@
 
 namespace {
 
-#define SESSION_TICK_MS 400
-#define SESSION_TIME_LIMIT_MS 50000
+// The driver looks at the screen this often; each step waits for the state it needs (the dialog
+// it answered gone, the week advanced, the menu's popup shown), never for time alone. A step that
+// does not come within the limit fails with what the screen shows.
+#define SESSION_TICK_MS 100
+#define SESSION_STEP_LIMIT_MS 120000
 #define SESSION_DIALOG_LIMIT 8  // dialogs answered on the way into the league or after the week
 
 enum SESSION_PHASE {
     SESSION_WELCOME,
     SESSION_INTO_LEAGUE,
     SESSION_WEEK,
+    SESSION_FINANCES,
     SESSION_MENU_OPEN,
     SESSION_MENU_SHOT,
     SESSION_CLOSE,
     SESSION_OVER
 };
 
+const char* const kSessionPhaseNames[] = {
+    "the Welcome screen",           "the way into the league", "the week's games",
+    "opening a menu",               "the menu's popup",        "closing", "over"};
+
 struct SESSION_STATE {
     std::string stFolder;
     SESSION_PHASE ePhase;
-    DWORD nStartTick;
+    DWORD nPhaseTick;  // when the running step began
     int nShots;
     int nDialogs;
+    HWND hAnswered;  // the dialog last answered, until it has gone
     int nWeekBefore;
     int nMenu;
+    HMENU hPopupWanted;     // the drop-down the running menu step opens
+    HMENU hPopupInitiated;  // the last drop-down the main window was told of
+    WNDPROC pMainProc;      // the main window's own procedure, while the driver listens
     std::string stLastShot;
     int nResult;
 };
 SESSION_STATE gSession = {};
+
+void Session_Enter(SESSION_PHASE ePhase) {
+    gSession.ePhase = ePhase;
+    gSession.nPhaseTick = GetTickCount();
+}
 
 void Session_Fail(const std::string& stWhy) {
     fprintf(stderr, "app_session: FAILED: %s\n", stWhy.c_str());
@@ -52,18 +70,24 @@ void Session_Fail(const std::string& stWhy) {
     PostQuitMessage(0);
 }
 
+std::string Session_Shot_Path(const char* szStep) {
+    char szPath[1024];
+    snprintf(szPath, sizeof szPath, "%s/%02d-%s.png", gSession.stFolder.c_str(),
+             gSession.nShots + 1, szStep);
+    return szPath;
+}
+
 // Saves what the display shows of the main window as NN-step.png and lists it.
 bool Session_Shot(const char* szStep) {
-    char szPath[1024];
-    snprintf(szPath, sizeof szPath, "%s/%02d-%s.png", gSession.stFolder.c_str(), ++gSession.nShots,
-             szStep);
-    if (!Platform_Save_Screenshot(gMainWindow, szPath)) {
-        Session_Fail(std::string("the screenshot ") + szPath + " could not be saved");
+    std::string stPath = Session_Shot_Path(szStep);
+    if (!Platform_Save_Screenshot(gMainWindow, stPath.c_str())) {
+        Session_Fail("the screenshot " + stPath + " could not be saved");
         return false;
     }
-    printf("app_session: %s\n", szPath);
+    gSession.nShots++;
+    printf("app_session: %s\n", stPath.c_str());
     fflush(stdout);
-    gSession.stLastShot = szPath;
+    gSession.stLastShot = stPath;
     return true;
 }
 
@@ -93,6 +117,14 @@ HWND Session_Dialog_Up(void) {
     return hActive && hActive != gMainWindow && IsWindow(hActive) ? hActive : nullptr;
 }
 
+// The dialog answered last is still on the screen: its answer has not been taken yet.
+bool Session_Answer_Pending(void) {
+    if (gSession.hAnswered && IsWindow(gSession.hAnswered) && IsWindowVisible(gSession.hAnswered))
+        return true;
+    gSession.hAnswered = nullptr;
+    return false;
+}
+
 // A dialog that follows a step gets its default answer (Enter); false after too many.
 bool Session_Answer_Dialog(HWND hDlg) {
     char szCaption[128] = "";
@@ -105,7 +137,35 @@ bool Session_Answer_Dialog(HWND hDlg) {
     if (!Session_Shot("dialog"))
         return false;
     Session_Press_Key(SDLK_RETURN, false);
+    gSession.hAnswered = hDlg;
     return true;
+}
+
+// What the screen shows, for a failure: the active window's caption and its controls' texts.
+std::string Session_Describe_Screen(void) {
+    HWND hActive = GetActiveWindow();
+    if (!hActive || !IsWindow(hActive))
+        return "no window is active";
+    char szText[256] = "";
+    GetWindowTextA(hActive, szText, sizeof szText);
+    std::string stShown = std::string(hActive == gMainWindow ? "the main window" : "the window") +
+                          " \"" + szText + "\" is active";
+    for (HWND hChild = GetWindow(hActive, GW_CHILD); hChild;
+         hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+        szText[0] = 0;
+        GetWindowTextA(hChild, szText, sizeof szText);
+        if (szText[0] && IsWindowVisible(hChild))
+            stShown += std::string(", \"") + szText + "\"";
+    }
+    return stShown;
+}
+
+void Session_Fail_Step(void) {
+    std::string stShown = Session_Describe_Screen();
+    Session_Shot("timeout");
+    Session_Fail(std::string(kSessionPhaseNames[gSession.ePhase]) + " did not come within " +
+                 std::to_string(SESSION_STEP_LIMIT_MS / 1000) + " s; " + stShown +
+                 " (the screen is " + gSession.stLastShot + ")");
 }
 
 void Session_Welcome(void) {
@@ -120,11 +180,14 @@ void Session_Welcome(void) {
         Session_Press_Key(SDLK_RETURN, false);
     else
         PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_NEW_GAME, BN_CLICKED), (LPARAM)hButton);
-    gSession.ePhase = SESSION_INTO_LEAGUE;
+    gSession.hAnswered = hDlg;
+    Session_Enter(SESSION_INTO_LEAGUE);
 }
 
 // The main window's checks once the league shows, then the Play menu's One Week.
 void Session_Into_League(void) {
+    if (Session_Answer_Pending())
+        return;
     if (HWND hDlg = Session_Dialog_Up()) {
         // New Game that leads back to the Welcome screen started no game.
         if (GetDlgItem(hDlg, IDC_NEW_GAME)) {
@@ -150,10 +213,12 @@ void Session_Into_League(void) {
     gSession.nWeekBefore = gCurrentWeek;
     gSession.nDialogs = 0;
     PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(ID_PLAY_ONE_WEEK, 0), 0);
-    gSession.ePhase = SESSION_WEEK;
+    Session_Enter(SESSION_WEEK);
 }
 
 void Session_Week(void) {
+    if (Session_Answer_Pending())
+        return;
     if (HWND hDlg = Session_Dialog_Up()) {
         Session_Answer_Dialog(hDlg);
         return;
@@ -172,12 +237,34 @@ void Session_Week(void) {
         Session_Fail(stWhy + " after the week");
         return;
     }
-    gSession.ePhase = SESSION_MENU_OPEN;
+    PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(FINANCES_PAGE, 0), 0);
+    Session_Enter(SESSION_FINANCES);
+}
+
+// The Finances page, opened through its menu command: its picture once it is shown.
+void Session_Finances(void) {
+    if (gCurrentPage != FINANCES_PAGE)
+        return;
+    if (Session_Shot("finances"))
+        Session_Enter(SESSION_MENU_OPEN);
+}
+
+// The main window's procedure while the driver listens: it notes each drop-down the menu loop
+// opens, so that a menu step knows its popup is up.
+LRESULT CALLBACK Session_Main_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_INITMENUPOPUP)
+        gSession.hPopupInitiated = (HMENU)wParam;
+    return CallWindowProcA(gSession.pMainProc, hWnd, uMsg, wParam, lParam);
 }
 
 // Alt+G opens the first menu; each next one is reached along the bar: Escape closes the
 // drop-down, Right moves to the next menu and Down opens it.
 void Session_Menu_Open(void) {
+    if (!gSession.pMainProc)
+        gSession.pMainProc = (WNDPROC)SetWindowLongPtrA(gMainWindow, GWLP_WNDPROC,
+                                                        (LONG_PTR)Session_Main_Proc);
+    gSession.hPopupWanted = GetSubMenu(GetMenu(gMainWindow), gSession.nMenu);
+    gSession.hPopupInitiated = nullptr;
     if (gSession.nMenu == 0) {
         Session_Press_Key(SDLK_g, true);
     } else {
@@ -185,11 +272,13 @@ void Session_Menu_Open(void) {
         Session_Press_Key(SDLK_RIGHT, false);
         Session_Press_Key(SDLK_DOWN, false);
     }
-    gSession.ePhase = SESSION_MENU_SHOT;
+    Session_Enter(SESSION_MENU_SHOT);
 }
 
+// Once the menu's drop-down is open, the picture is taken again until it shows the change.
 void Session_Menu_Shot(void) {
-    std::string stBefore = gSession.stLastShot;
+    if (gSession.hPopupInitiated != gSession.hPopupWanted)
+        return;
     char szStep[64];
     snprintf(szStep, sizeof szStep, "menu-%s", Session_Menu_Caption(gSession.nMenu));
     // The file name keeps the caption's letters.
@@ -197,21 +286,26 @@ void Session_Menu_Shot(void) {
     for (const char* p = szStep; *p; p++)
         if (*p != '&')
             stStep += (char)tolower((unsigned char)*p);
-    if (!Session_Shot(stStep.c_str()))
-        return;
-    if (!Session_Files_Differ(stBefore, gSession.stLastShot)) {
-        Session_Fail(std::string("the ") + Session_Menu_Caption(gSession.nMenu) +
-                     " menu's popup did not appear (" + gSession.stLastShot +
-                     " is the same picture as the one before)");
+    std::string stPath = Session_Shot_Path(stStep.c_str());
+    if (!Platform_Save_Screenshot(gMainWindow, stPath.c_str())) {
+        Session_Fail("the screenshot " + stPath + " could not be saved");
         return;
     }
+    if (!Session_Files_Differ(gSession.stLastShot, stPath))
+        return;  // not on the display yet
+    gSession.nShots++;
+    gSession.stLastShot = stPath;
+    printf("app_session: %s\n", stPath.c_str());
+    fflush(stdout);
     gSession.nMenu++;
-    gSession.ePhase = gSession.nMenu < SESSION_MENU_COUNT ? SESSION_MENU_OPEN : SESSION_CLOSE;
+    Session_Enter(gSession.nMenu < SESSION_MENU_COUNT ? SESSION_MENU_OPEN : SESSION_CLOSE);
 }
 
 void Session_Close(void) {
     Session_Press_Key(SDLK_ESCAPE, false);
     Session_Press_Key(SDLK_ESCAPE, false);
+    if (gSession.pMainProc)
+        SetWindowLongPtrA(gMainWindow, GWLP_WNDPROC, (LONG_PTR)gSession.pMainProc);
     printf("app_session: passed: %d screenshots\n", gSession.nShots);
     gSession.ePhase = SESSION_OVER;
     PostQuitMessage(0);
@@ -220,16 +314,15 @@ void Session_Close(void) {
 void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
     if (gSession.ePhase == SESSION_OVER)
         return;
-    if (GetTickCount() - gSession.nStartTick > SESSION_TIME_LIMIT_MS) {
-        Session_Fail("the session did not end within " +
-                     std::to_string(SESSION_TIME_LIMIT_MS / 1000) + " s (step " +
-                     std::to_string(gSession.ePhase) + ")");
+    if (GetTickCount() - gSession.nPhaseTick > SESSION_STEP_LIMIT_MS) {
+        Session_Fail_Step();
         return;
     }
     switch (gSession.ePhase) {
     case SESSION_WELCOME: Session_Welcome(); break;
     case SESSION_INTO_LEAGUE: Session_Into_League(); break;
     case SESSION_WEEK: Session_Week(); break;
+    case SESSION_FINANCES: Session_Finances(); break;
     case SESSION_MENU_OPEN: Session_Menu_Open(); break;
     case SESSION_MENU_SHOT: Session_Menu_Shot(); break;
     case SESSION_CLOSE: Session_Close(); break;
@@ -242,7 +335,7 @@ void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
 void Arm_Session_Driver(const char* szFolder) {
     gSession = {};
     gSession.stFolder = szFolder;
-    gSession.nStartTick = GetTickCount();
+    Session_Enter(SESSION_WELCOME);
     SetTimer(nullptr, 0, SESSION_TICK_MS, (void*)Session_Timer_Proc);
 }
 
