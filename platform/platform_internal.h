@@ -128,6 +128,9 @@ bool Menu_Handle_Key(HWND hTop, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // window's surface. The drop-downs lie over the client area: painting the window's frame or
 // client area must be followed by this call so that they stay on top.
 void Menu_Paint(HWND hTop);
+// Menu_Paint while the menu loop runs in the window, so that its open drop-downs stay over a
+// repainted client area; nothing otherwise (a client paint cannot reach the menu bar).
+void Menu_Paint_Open(HWND hTop);
 // A popup menu in the menu loop (window/menu_bar.cpp): it opens at a point on the screen as the
 // loop's first drop-down in the top-level window of hWnd, placed by the TPM_ alignment flags and
 // kept inside what the display shows of that window; the mouse and keys then go to it first, as
@@ -344,6 +347,9 @@ struct SURFACE_VIEW {
 };
 // False when the window has no surface (not a top-level window, or never drawn).
 bool Gdi_Get_Window_Surface(HWND hTop, SURFACE_VIEW* pView);
+// The rectangle of the window's surface drawn on (or made anew) since the last call, then
+// forgets it; empty when nothing was.
+RECT Gdi_Take_Window_Damage(HWND hTop);
 // What DefWindowProcA does for WM_PAINT (validates through BeginPaint / EndPaint) and
 // WM_ERASEBKGND (fills the update area with the class background brush; 1 when it erased).
 LRESULT Gdi_Default_Paint(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

@@ -36,10 +36,12 @@ typedef struct MESSAGE_LAYOUT {
     int nDialogWidth;
     int nDialogHeight;
     int nFrameWidth;  // the window's width less its client width
+    int nMaxDialogWidth;  // the widest the dialog may grow (the main window's client); 0: any
 } MESSAGE_LAYOUT;
 
-// Widens the buttons to twice their labels, sizes the dialog around the text and the buttons and
-// centres the button row in the new width.
+// Widens the buttons to twice their labels (narrower, down to their labels, where the widest
+// dialog allowed needs it), sizes the dialog around the text and the buttons and centres the
+// button row in the new width.
 void Layout_Message_Box(MESSAGE_LAYOUT* pLayout);
 // The DrawText format of the box's text: centred unless it holds a line break.
 UINT Get_Message_Text_Format(const char* szText);

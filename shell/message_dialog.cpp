@@ -34,16 +34,21 @@ static int Measure_Message_Label(HWND hButton, HFONT hFont, const char* szLabel)
     return size.cx;
 }
 
-// The text's size when wrapped inside the design-space block scaled to the window.
-static SIZE Measure_Message_Text(HWND hDlg, HFONT hFont, const char* szText) {
+// The text's size when wrapped inside the design-space block scaled to the window, and no wider
+// or taller than the limits given (0: none).
+static SIZE Measure_Message_Text(HWND hDlg, HFONT hFont, const char* szText, SIZE sizeLimit) {
     RECT rc = {0, 0, MESSAGE_TEXT_DESIGN_WIDTH, MESSAGE_TEXT_DESIGN_HEIGHT};
     Scale_Design_Rect(&rc);
+    if (sizeLimit.cx > 0)
+        rc.right = Min_Int(rc.right, sizeLimit.cx - 1);
     HDC hdc = GetDC(hDlg);
     HGDIOBJ hOld = SelectObject(hdc, hFont);
     DrawTextA(hdc, szText, -1, &rc, DT_CALCRECT | DT_WORDBREAK);
     SelectObject(hdc, hOld);
     ReleaseDC(hDlg, hdc);
     SIZE size = {rc.right - rc.left, rc.bottom - rc.top};
+    if (sizeLimit.cy > 0)
+        size.cy = Min_Int(size.cy, sizeLimit.cy - 1);
     return size;
 }
 
@@ -76,7 +81,25 @@ static int Choose_Message_Buttons(HWND hDlg, const USER_MESSAGE* pMessage, HFONT
     return nShown;
 }
 
+// The main window's client area on the screen, where the box stays; the work area without it.
+static RECT Get_Message_Area(void) {
+    RECT rc;
+    if (gMainWindow && IsWindowVisible(gMainWindow) && GetClientRect(gMainWindow, &rc) &&
+        rc.right > 0 && rc.bottom > 0) {
+        MapWindowPoints(gMainWindow, NULL, (POINT*)&rc, 2);
+        return rc;
+    }
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0);
+    return rc;
+}
+
+// Over the main window when there is one, so that the box stands inside the area it was sized
+// for; on the work area before the main window exists.
 static void Centre_Message_Dialog(HWND hDlg) {
+    if (gMainWindow && IsWindowVisible(gMainWindow)) {
+        Center_Window(hDlg, gMainWindow);
+        return;
+    }
     RECT rcWork, rcDialog;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
     GetWindowRect(hDlg, &rcDialog);
@@ -114,11 +137,6 @@ static BOOL Init_Message_Dialog(HWND hDlg, const USER_MESSAGE* pMessage) {
         layout.arcButtons[i] = Get_Message_Child_Rect(hDlg, ahShown[i]);
         layout.anLabelWidths[i] = Measure_Message_Label(ahShown[i], hFont, aszLabels[i]);
     }
-    SIZE sizeText = Measure_Message_Text(hDlg, hFont, pMessage->szText);
-    Release_App_Font(hFont);
-    layout.nTextWidth = sizeText.cx;
-    layout.nTextHeight = sizeText.cy;
-
     HWND hText = GetDlgItem(hDlg, IDC_MESSAGE_TEXT);
     layout.rcText = Get_Message_Child_Rect(hDlg, hText);
     RECT rcDialog, rcClient;
@@ -127,6 +145,16 @@ static BOOL Init_Message_Dialog(HWND hDlg, const USER_MESSAGE* pMessage) {
     layout.nDialogWidth = rcDialog.right - rcDialog.left;
     layout.nDialogHeight = rcDialog.bottom - rcDialog.top;
     layout.nFrameWidth = layout.nDialogWidth - rcClient.right;
+    // The box never grows past the area it stands in; its text wraps within what is left.
+    RECT rcArea = Get_Message_Area();
+    layout.nMaxDialogWidth = rcArea.right - rcArea.left;
+    SIZE sizeLimit = {
+        layout.nMaxDialogWidth - (layout.nDialogWidth - (layout.rcText.right - layout.rcText.left)),
+        rcArea.bottom - rcArea.top - (layout.nDialogHeight - (layout.rcText.bottom - layout.rcText.top))};
+    SIZE sizeText = Measure_Message_Text(hDlg, hFont, pMessage->szText, sizeLimit);
+    Release_App_Font(hFont);
+    layout.nTextWidth = sizeText.cx;
+    layout.nTextHeight = sizeText.cy;
     Layout_Message_Box(&layout);
     Apply_Message_Layout(hDlg, hText, ahShown, &layout);
 

@@ -38,6 +38,24 @@ static void Centre_Message_Buttons(MESSAGE_LAYOUT* p, int nClientWidth) {
     }
 }
 
+// Narrows the buttons so that the row fits nRowLimit: first to their labels with a gap on each
+// side, then, when that is still too wide, to equal shares of what is left.
+static int Narrow_Message_Buttons(MESSAGE_LAYOUT* p, int nRowLimit) {
+    int nNeeded = (p->nButtons + 1) * p->nGap;
+    for (int i = 0; i < p->nButtons; i++) {
+        RECT* pButton = &p->arcButtons[i];
+        int nWidth = Min_Int(Message_Layout_Rect_Width(pButton), p->anLabelWidths[i] + 2 * p->nGap);
+        pButton->right = pButton->left + nWidth;
+        nNeeded += nWidth;
+    }
+    if (nNeeded <= nRowLimit)
+        return nNeeded;
+    int nShare = Max_Int(1, (nRowLimit - (p->nButtons + 1) * p->nGap) / p->nButtons);
+    for (int i = 0; i < p->nButtons; i++)
+        p->arcButtons[i].right = p->arcButtons[i].left + nShare;
+    return nRowLimit;
+}
+
 void Layout_Message_Box(MESSAGE_LAYOUT* p) {
     if (p->nButtons < 1 || p->nButtons > MESSAGE_BUTTON_COUNT)
         return;
@@ -47,10 +65,15 @@ void Layout_Message_Box(MESSAGE_LAYOUT* p) {
         p->arcButtons[i].top = rcLast.top;
         p->arcButtons[i].bottom = rcLast.bottom;
     }
+    int nOldTextWidth = Message_Layout_Rect_Width(&p->rcText);
     int nWidth = Widen_Message_Buttons(p);
+    if (p->nMaxDialogWidth > 0) {
+        int nWidest = p->nMaxDialogWidth - (p->nDialogWidth - nOldTextWidth);
+        if (nWidth > nWidest)
+            nWidth = Narrow_Message_Buttons(p, nWidest);
+    }
     nWidth = Max_Int(nWidth, p->nTextWidth + 1);
 
-    int nOldTextWidth = Message_Layout_Rect_Width(&p->rcText);
     int nGrowth = p->nTextHeight + 1 - (p->rcText.bottom - p->rcText.top);
     p->nDialogWidth = p->nDialogWidth - nOldTextWidth + nWidth;
     p->nDialogHeight += nGrowth;

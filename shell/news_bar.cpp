@@ -43,12 +43,15 @@ static void Draw_Score_Cells(HDC hdc, const RECT* pRect) {
     }
 }
 
-// The skin's frame over the text, when the skin has one.
+// The skin's frame over the text, when the skin has one. The ticker repaints the bar at every
+// step, so the picture keeps its rows (option L) and is decoded once, not at each paint.
 static void Draw_News_Bar_Frame(HDC hdc) {
     char szName[TEXT_BUFFER_SIZE];
     Copy_Skin_File_Name(szName, sizeof szName, "news\\newsbar.png");
-    if (File_Exists(szName))
-        Draw_Named_Image(hdc, szName, 0, 0, -1, -1);
+    if (!File_Exists(szName))
+        return;
+    safe_strncat(szName, ":L", sizeof szName);
+    Draw_Named_Image(hdc, szName, 0, 0, -1, -1);
 }
 
 static void Paint_News_Bar_Picture(HWND hBar, HDC hdc, const RECT* pRect) {

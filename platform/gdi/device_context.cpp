@@ -174,6 +174,8 @@ GDI_TARGET::GDI_TARGET(HDC hdc)
     }
     nDx = pDc->ptOrigin.x + pDc->st.ptViewport.x;
     nDy = pDc->ptOrigin.y + pDc->st.ptViewport.y;
+    // A drawing call reaches no pixel outside its clip: that is all a window may show anew.
+    if (pDc->hTop) Gdi_Damage_Window(pDc->hTop, Region_Bounds(clip));
 }
 
 GDI_TARGET::~GDI_TARGET() {

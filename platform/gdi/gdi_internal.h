@@ -189,6 +189,8 @@ bool Raster_Inside_Clip(const GDI_TARGET& t, int x, int y);
 // A top-level window's pixels sized to its frame, made or resized (old pixels kept) on the way.
 GDI_PIXELS Gdi_Window_Pixels(HWND hTop, bool bResize);
 void Gdi_Reset_Windows(void);
+// Adds a rectangle of a top-level window's surface to what it may show anew.
+void Gdi_Damage_Window(HWND hTop, const RECT& rc);
 
 // ---- blits (blits.cpp) -------------------------------------------------------------------------
 // A source rectangle (surface coordinates) resampled to nWidth x nHeight pixels, rows top-down:

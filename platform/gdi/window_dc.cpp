@@ -14,7 +14,16 @@ struct WINDOW_SURFACE {
     int nWidth;
     int nHeight;
     std::vector<uint32_t> aPixels;
+    RECT rcDamage;  // what may have been drawn since the backend last took it; empty: nothing
 };
+
+// The smallest rectangle holding both; an empty one adds nothing.
+RECT Union_Rects(const RECT& a, const RECT& b) {
+    if (a.right <= a.left || a.bottom <= a.top) return b;
+    if (b.right <= b.left || b.bottom <= b.top) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
 
 std::map<HWND, WINDOW_SURFACE> gSurfaces;
 
@@ -28,7 +37,7 @@ void Resize(WINDOW_SURFACE* pSurface, int nWidth, int nHeight) {
         memcpy(&aPixels[static_cast<size_t>(y) * nWidth],
                &pSurface->aPixels[static_cast<size_t>(y) * pSurface->nWidth],
                static_cast<size_t>(nKeepW) * 4);
-    *pSurface = {nWidth, nHeight, std::move(aPixels)};
+    *pSurface = {nWidth, nHeight, std::move(aPixels), {0, 0, nWidth, nHeight}};
 }
 
 // The window's area inside every ancestor's client area, in the surface.
@@ -72,6 +81,23 @@ GDI_PIXELS Gdi_Window_Pixels(HWND hTop, bool bResize) {
     if (it == gSurfaces.end()) return {nullptr, 0, 0, 0};
     WINDOW_SURFACE& s = it->second;
     return {s.aPixels.data(), s.nWidth, s.nHeight, s.nWidth};
+}
+
+void Gdi_Damage_Window(HWND hTop, const RECT& rc) {
+    auto it = gSurfaces.find(hTop);
+    if (it == gSurfaces.end()) return;
+    WINDOW_SURFACE& s = it->second;
+    const RECT rcInside = {std::max<LONG>(rc.left, 0), std::max<LONG>(rc.top, 0),
+                           std::min<LONG>(rc.right, s.nWidth), std::min<LONG>(rc.bottom, s.nHeight)};
+    s.rcDamage = Union_Rects(s.rcDamage, rcInside);
+}
+
+RECT Gdi_Take_Window_Damage(HWND hTop) {
+    auto it = gSurfaces.find(hTop);
+    if (it == gSurfaces.end()) return {0, 0, 0, 0};
+    const RECT rc = it->second.rcDamage;
+    it->second.rcDamage = {0, 0, 0, 0};
+    return rc;
 }
 
 void Gdi_Reset_Windows(void) { gSurfaces.clear(); }

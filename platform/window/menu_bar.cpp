@@ -467,6 +467,10 @@ BOOL DrawMenuBar(HWND hWnd) {
     return TRUE;
 }
 
+void Menu_Paint_Open(HWND hTop) {
+    if (hTop && gLoop.hTop == hTop) Menu_Paint(hTop);
+}
+
 void Menu_Paint(HWND hTop) {
     bool bLoopHere = hTop && gLoop.hTop == hTop;
     if (Menu_Bar_Height(hTop) == 0 && !bLoopHere) return;

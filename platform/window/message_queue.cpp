@@ -193,7 +193,7 @@ LRESULT DispatchMessageA(const MSG* pMsg) {
     }
     LRESULT nResult = SendMessageA(pMsg->hwnd, pMsg->message, pMsg->wParam, pMsg->lParam);
     // A repaint under an open drop-down menu must not leave the menu painted over.
-    if (pMsg->message == WM_PAINT) Menu_Paint(Window_Get_Top_Level(pMsg->hwnd));
+    if (pMsg->message == WM_PAINT) Menu_Paint_Open(Window_Get_Top_Level(pMsg->hwnd));
     return nResult;
 }
 

@@ -133,7 +133,7 @@ BOOL UpdateWindow(HWND hWnd) {
         // forever. The update area stays for BeginPaint.
         w->bInvalid = false;
         SendMessageA(hWnd, WM_PAINT, 0, 0);
-        Menu_Paint(Window_Get_Top_Level(hWnd));  // an open drop-down stays on top
+        Menu_Paint_Open(Window_Get_Top_Level(hWnd));  // an open drop-down stays on top
     }
     return TRUE;
 }

@@ -9,7 +9,15 @@
 
 namespace {
 
-class BarsMessageBoxTest : public BarsTest {};
+class BarsMessageBoxTest : public BarsTest {
+protected:
+    static RECT Main_Client_On_Screen() {
+        RECT rc;
+        GetClientRect(gMainWindow, &rc);
+        MapWindowPoints(gMainWindow, NULL, (POINT*)&rc, 2);
+        return rc;
+    }
+};
 
 const int kBarsMessageButtonIds[3] = {IDC_MESSAGE_BUTTON1, IDC_MESSAGE_BUTTON2,
                                       IDC_MESSAGE_BUTTON3};
@@ -75,6 +83,8 @@ BARS_SHOWN_BOX Bars_Show_Box(const char* szText, const char* szB1, const char* s
 }
 
 TEST_F(BarsMessageBoxTest, OneTwoAndThreeButtonsCentredWithEqualGaps) {
+    // Wide enough that no box meets the window's edge.
+    Create_Test_Main_Window(DefWindowProcA, 1024, 700);
     struct CASE {
         const char* aszButtons[3];
         int nPress;
@@ -133,14 +143,37 @@ TEST_F(BarsMessageBoxTest, LongTextMakesTheDialogTallerAndTheButtonsMoveDown) {
     EXPECT_EQ(longBox.rcClient.bottom - shortBox.rcClient.bottom, nLongText - nShortText);
     EXPECT_EQ(longBox.aButtons[0].top - shortBox.aButtons[0].top, nLongText - nShortText);
     // The wrapped text keeps within the widest block and the dialog holds it.
-    EXPECT_LE(longBox.rcText.right - longBox.rcText.left, 682 + 1);
+    EXPECT_LE(longBox.rcText.right - longBox.rcText.left, Scale_Design_X_To_Window(682) + 1);
     EXPECT_LE(longBox.rcText.right, longBox.rcClient.right);
 
-    // The dialog is centred on the work area.
-    RECT rcWork;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    EXPECT_NEAR(longBox.rcWindow.left - rcWork.left, rcWork.right - longBox.rcWindow.right, 1);
-    EXPECT_NEAR(longBox.rcWindow.top - rcWork.top, rcWork.bottom - longBox.rcWindow.bottom, 1);
+    // The dialog is centred over the main window and stays inside it.
+    RECT rcMain;
+    GetWindowRect(gMainWindow, &rcMain);
+    EXPECT_NEAR(longBox.rcWindow.left - rcMain.left, rcMain.right - longBox.rcWindow.right, 1);
+    EXPECT_GE(longBox.rcWindow.top, rcMain.top);
+    EXPECT_LE(longBox.rcWindow.bottom, rcMain.bottom);
+}
+
+// In a window narrower than the box would be, the box keeps inside the client area: the text
+// wraps and the buttons narrow towards their labels.
+TEST_F(BarsMessageBoxTest, ABoxNeverPassesTheMainWindowsClientArea) {
+    Create_Test_Main_Window(DefWindowProcA, 640, 400);
+    INT_PTR nResult;
+    BARS_SHOWN_BOX shown = Bars_Show_Box(
+        "You are currently in 'General Manager Mode'; all budget items are controlled "
+        "automatically.\n\nTo access the Budget Menu, turn on Owner Mode.",
+        "&OK", "&Read About Owner Mode", "&Turn On Owner Mode", 0, &nResult);
+    RECT rcArea = Main_Client_On_Screen();
+    EXPECT_GE(shown.rcWindow.left, rcArea.left);
+    EXPECT_LE(shown.rcWindow.right, rcArea.right);
+    EXPECT_GE(shown.rcWindow.top, rcArea.top);
+    EXPECT_LE(shown.rcWindow.bottom, rcArea.bottom);
+    ASSERT_EQ(shown.aButtons.size(), 3u);
+    for (size_t i = 0; i < shown.aButtons.size(); i++) {
+        EXPECT_GE(shown.aButtons[i].right - shown.aButtons[i].left, shown.anLabelWidths[i]) << i;
+        EXPECT_LE(shown.aButtons[i].right, shown.rcClient.right) << i;
+    }
+    EXPECT_LE(shown.rcText.right, shown.rcClient.right);
 }
 
 // Measured numbers straight through the layout: the second button widened to twice its label,

@@ -1,13 +1,14 @@
 // One real SDL window for each host window (a top-level window with no owner; child windows and
 // owned windows such as dialogs are drawn by the layer inside their host). The SDL window shows
 // the host's menu bar and client area; its frame and caption are the desktop's own. Presenting
-// composes the host's drawn pixels, with its owned windows over them, and copies the rows that
-// changed since the last present to the window's surface, so that a small animation (the news
-// ticker) costs only its own strip.
+// composes the host's drawn pixels, with its owned windows over them, only where something was
+// drawn or an owned window came, went or moved since the last present, and shows that part
+// alone, so that a small animation (the news ticker) costs only its own strip.
 #include "sdl_backend.h"
 
 #include <string.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -15,12 +16,22 @@ bool gSdlApplyingEvent = false;
 
 namespace {
 
+// An owned window where it stood in its host's picture.
+struct SDL_OWNED {
+    HWND hWnd;
+    RECT rc;
+    bool operator==(const SDL_OWNED& o) const {
+        return hWnd == o.hWnd && rc.left == o.rc.left && rc.top == o.rc.top &&
+               rc.right == o.rc.right && rc.bottom == o.rc.bottom;
+    }
+};
+
 struct SDL_HOST {
     SDL_Window* pWindow;
     int nWidth;  // the picture last shown; 0 when the window must be shown whole
     int nHeight;
-    std::vector<uint32_t> aPixels;  // the picture being composed
-    std::vector<uint32_t> aShown;   // the picture last shown
+    std::vector<uint32_t> aPixels;  // the picture shown
+    std::vector<SDL_OWNED> aOwned;  // the owned windows shown over it, back to front
 };
 
 std::map<HWND, SDL_HOST> gHosts;
@@ -40,20 +51,30 @@ SDL_HOST* Find_Host(HWND hWnd) {
     return it == gHosts.end() ? nullptr : &it->second;
 }
 
-// Copies a window's drawn surface into the host's picture, the surface's (0,0) landing at
-// (x, y) of the picture.
-void Blit_Surface(HWND hWnd, SDL_HOST* h, int nWidth, int nHeight, int x, int y) {
+RECT Offset_Rect_By(const RECT& rc, int dx, int dy) {
+    return {rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy};
+}
+
+RECT Union_Of(const RECT& a, const RECT& b) {
+    if (a.right <= a.left || a.bottom <= a.top) return b;
+    if (b.right <= b.left || b.bottom <= b.top) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+// Copies the part of a window's drawn surface inside rcPart of the host's picture, the
+// surface's (0,0) landing at (x, y) of the picture.
+void Blit_Surface(HWND hWnd, SDL_HOST* h, const RECT& rcPart, int x, int y) {
     SURFACE_VIEW view;
     if (!Gdi_Get_Window_Surface(hWnd, &view)) return;
-    for (int sy = 0; sy < view.nHeight; sy++) {
-        int ty = y + sy;
-        if (ty < 0 || ty >= nHeight) continue;
-        for (int sx = 0; sx < view.nWidth; sx++) {
-            int tx = x + sx;
-            if (tx < 0 || tx >= nWidth) continue;
-            h->aPixels[static_cast<size_t>(ty) * nWidth + tx] =
-                view.pPixels[static_cast<size_t>(sy) * view.nStride + sx] | 0xFF000000u;
-        }
+    const int nLeft = std::max<int>(rcPart.left, x);
+    const int nRight = std::min<int>(rcPart.right, x + view.nWidth);
+    const int nTop = std::max<int>(rcPart.top, y);
+    const int nBottom = std::min<int>(rcPart.bottom, y + view.nHeight);
+    for (int ty = nTop; ty < nBottom; ty++) {
+        const uint32_t* pFrom = view.pPixels + static_cast<size_t>(ty - y) * view.nStride;
+        uint32_t* pTo = &h->aPixels[static_cast<size_t>(ty) * h->nWidth];
+        for (int tx = nLeft; tx < nRight; tx++) pTo[tx] = pFrom[tx - x] | 0xFF000000u;
     }
 }
 
@@ -61,31 +82,16 @@ void Free_Host(SDL_HOST* h) {
     if (h->pWindow) SDL_DestroyWindow(h->pWindow);
 }
 
-// The first and last rows (inclusive) where the composed picture differs from the one shown;
-// false when none does.
-bool Changed_Rows(const SDL_HOST* h, int* pnFirst, int* pnLast) {
-    const size_t nRow = static_cast<size_t>(h->nWidth);
-    int nFirst = 0, nLast = h->nHeight - 1;
-    while (nFirst <= nLast && memcmp(&h->aPixels[nFirst * nRow], &h->aShown[nFirst * nRow],
-                                     nRow * 4) == 0)
-        nFirst++;
-    if (nFirst > nLast) return false;
-    while (nLast > nFirst &&
-           memcmp(&h->aPixels[nLast * nRow], &h->aShown[nLast * nRow], nRow * 4) == 0)
-        nLast--;
-    *pnFirst = nFirst;
-    *pnLast = nLast;
-    return true;
-}
-
-// Copies rows nFirst..nLast of the picture to the window's surface and shows them.
-void Show_Rows(SDL_HOST* h, int nFirst, int nLast) {
+// Shows a part of the picture on the window's surface.
+void Show_Part(SDL_HOST* h, const RECT& rcPart) {
     SDL_Surface* pSurface = SDL_GetWindowSurface(h->pWindow);
     if (!pSurface) return;
     SDL_Surface* pPicture = SDL_CreateRGBSurfaceWithFormatFrom(
         h->aPixels.data(), h->nWidth, h->nHeight, 32, h->nWidth * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!pPicture) return;
-    SDL_Rect rc = {0, nFirst, h->nWidth, nLast - nFirst + 1};
+    SDL_Rect rc = {static_cast<int>(rcPart.left), static_cast<int>(rcPart.top),
+                   static_cast<int>(rcPart.right - rcPart.left),
+                   static_cast<int>(rcPart.bottom - rcPart.top)};
     if (pSurface->w == h->nWidth && pSurface->h == h->nHeight) {
         SDL_BlitSurface(pPicture, &rc, pSurface, &rc);
         SDL_UpdateWindowSurfaceRects(h->pWindow, &rc, 1);
@@ -97,6 +103,36 @@ void Show_Rows(SDL_HOST* h, int nFirst, int nLast) {
 }
 
 }  // namespace
+
+// The host's visible owned windows, back to front, where they stand in its picture.
+static std::vector<SDL_OWNED> Owned_Windows(HWND hHost) {
+    std::vector<SDL_OWNED> aOwned;
+    POINT ptOrigin = Sdl_Window_To_Screen(hHost, 0, 0);
+    for (HWND hWnd : Window_Top_Levels()) {
+        RECT rc;
+        if (hWnd == hHost || Window_Get_Host(hWnd) != hHost || !IsWindowVisible(hWnd) ||
+            !GetWindowRect(hWnd, &rc))
+            continue;
+        aOwned.push_back({hWnd, Offset_Rect_By(rc, -ptOrigin.x, -ptOrigin.y)});
+    }
+    return aOwned;
+}
+
+// What the picture must show anew: where the host or an owned window was drawn on, and where
+// owned windows stood or stand when they came, went, moved or changed order.
+static RECT Changed_Part(HWND hHost, const SDL_HOST* h, const RECT& rcShown,
+                         const std::vector<SDL_OWNED>& aOwned) {
+    RECT rcChanged = Offset_Rect_By(Gdi_Take_Window_Damage(hHost), -rcShown.left, -rcShown.top);
+    for (const SDL_OWNED& o : aOwned)
+        rcChanged = Union_Of(rcChanged,
+                             Offset_Rect_By(Gdi_Take_Window_Damage(o.hWnd), o.rc.left, o.rc.top));
+    if (aOwned != h->aOwned) {
+        for (const SDL_OWNED& o : aOwned) rcChanged = Union_Of(rcChanged, o.rc);
+        for (const SDL_OWNED& o : h->aOwned) rcChanged = Union_Of(rcChanged, o.rc);
+    }
+    return rcChanged;
+}
+
 
 HWND Sdl_Host_Of(Uint32 nWindowId) {
     SDL_Window* pWindow = SDL_GetWindowFromID(nWindowId);
@@ -203,24 +239,24 @@ void Sdl_Present(HWND hHost) {
     int nWidth = rcShown.right - rcShown.left;
     int nHeight = rcShown.bottom - rcShown.top;
     if (nWidth <= 0 || nHeight <= 0) return;
-    h->aPixels.assign(static_cast<size_t>(nWidth) * nHeight, kFaceColour);
-    Blit_Surface(hHost, h, nWidth, nHeight, -rcShown.left, -rcShown.top);
-    // Owned windows, back to front, where they stand on the screen.
-    POINT ptOrigin = Sdl_Window_To_Screen(hHost, 0, 0);
-    for (HWND hWnd : Window_Top_Levels()) {
-        RECT rc;
-        if (hWnd == hHost || Window_Get_Host(hWnd) != hHost || !IsWindowVisible(hWnd) ||
-            !GetWindowRect(hWnd, &rc))
-            continue;
-        Blit_Surface(hWnd, h, nWidth, nHeight, rc.left - ptOrigin.x, rc.top - ptOrigin.y);
+    std::vector<SDL_OWNED> aOwned = Owned_Windows(hHost);
+    RECT rcPart = Changed_Part(hHost, h, rcShown, aOwned);
+    h->aOwned = aOwned;
+    if (h->nWidth != nWidth || h->nHeight != nHeight) {
+        h->nWidth = nWidth;
+        h->nHeight = nHeight;
+        h->aPixels.assign(static_cast<size_t>(nWidth) * nHeight, kFaceColour);
+        rcPart = {0, 0, nWidth, nHeight};
     }
-    int nFirst = 0, nLast = nHeight - 1;
-    if (h->nWidth == nWidth && h->nHeight == nHeight && !Changed_Rows(h, &nFirst, &nLast))
-        return;
-    h->nWidth = nWidth;
-    h->nHeight = nHeight;
-    Show_Rows(h, nFirst, nLast);
-    h->aShown.swap(h->aPixels);
+    rcPart = {std::max<LONG>(rcPart.left, 0), std::max<LONG>(rcPart.top, 0),
+              std::min<LONG>(rcPart.right, nWidth), std::min<LONG>(rcPart.bottom, nHeight)};
+    if (rcPart.right <= rcPart.left || rcPart.bottom <= rcPart.top) return;
+    for (int y = rcPart.top; y < rcPart.bottom; y++)
+        std::fill_n(&h->aPixels[static_cast<size_t>(y) * nWidth + rcPart.left],
+                    rcPart.right - rcPart.left, kFaceColour);
+    Blit_Surface(hHost, h, rcPart, -rcShown.left, -rcShown.top);
+    for (const SDL_OWNED& o : aOwned) Blit_Surface(o.hWnd, h, rcPart, o.rc.left, o.rc.top);
+    Show_Part(h, rcPart);
 }
 
 // The window shows its whole picture again at the next present (it was uncovered or resized).
@@ -231,7 +267,7 @@ void Sdl_Forget_Shown(HWND hHost) {
 bool Sdl_Read_Pixels(HWND hHost, std::vector<uint32_t>* pPixels, int* pnWidth, int* pnHeight) {
     SDL_HOST* h = Find_Host(hHost);
     if (!h || !pPixels || h->nWidth <= 0) return false;
-    *pPixels = h->aShown;
+    *pPixels = h->aPixels;
     *pnWidth = h->nWidth;
     *pnHeight = h->nHeight;
     return true;
