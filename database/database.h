@@ -298,6 +298,10 @@ int Is_College_Draft_On(void);
 int Get_Draft_Order_Team(int nPick);
 int Get_Draft_Pick_Owner(int nYear, int nRound, int nColumn);
 void Set_Draft_Pick_Owner(int nYear, int nRound, int nColumn, int nTeam);
+#define DRAFT_RECORD_YEAR_FACTOR 10000  // VITAL_DRAFT_RECORD: (team + 1) x 10000 + year
+#define DRAFT_OVERALL_PICK_FACTOR 1000  // VITAL_DRAFT_PICK mod 1000: the overall pick
+// The league player drafted with an overall pick of a year's draft; 0 when none is in the league.
+int Find_Drafted_Player(int nYear, int nOverallPick, int* pTeam, int* pSlot);
 int Find_Team_Draft_Pick(int nTeam, int n, int* pYear, int* pRound, int* pColumn);
 
 int Get_Division_Standings_Team(int nDivision, int nPlace);
@@ -395,13 +399,49 @@ void Install_Team_Logos(void);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
-void Reset_Listview_Column_Preferences(void);  // listview_columns.cpp
 // The week and the page shown are kept in the league; the main window follows through the host
 // services (shown_week_and_page.cpp).
 void Set_Current_Week(int nWeek);  // and the window title follows
 // The league's side of showing a page: the page kept and, for the Draft page, its round and year.
 void Set_Shown_Page(int nPage);
 void Show_League_Page(int nPage);  // the page set, then the main window shows it
+
+// ---- the card game's franchises and their helmet art (franchises.cpp) ---------------------------
+#define FRANCHISE_COUNT 32
+// The franchise 0..31 of a team abbreviation in the current season; 26 for one no franchise has.
+int Get_Franchise_Index(const char* szAbbreviation);
+void Get_Helmet_Image_Path(char* szOut, int nSize, int nTeam, int bFacing);
+
+// ---- sortable player lists' columns (listview_columns.cpp) -------------------------------------
+// LIST_KIND: which list's column layout the list views read and write.
+enum LIST_KIND {
+    LIST_KIND_ROSTER = 0,
+    LIST_KIND_FREE_AGENTS,
+    LIST_KIND_COLLEGE_DRAFT,
+    LIST_KIND_FIND_PLAYERS,
+    LIST_KIND_COUNT
+};
+#define STAT_COLUMN_COUNT 113        // column ids 0..112
+#define LISTVIEW_MAX_COLUMNS 18      // shown at once
+#define LISTVIEW_DEFAULT_LIST_COUNT 15
+#define LISTVIEW_PREFERENCE_FIRST 240  // kind k: 240 + 20k count, + 1 sort, + 2.. the ids
+#define LISTVIEW_PREFERENCE_STRIDE 20
+extern int gListKind;
+
+int Get_Default_Listview_Column(int nList, int n);  // -1 past the list's end
+// The current kind's layout: sort is the column id + 1, negative descending, 0 none.
+int Get_Listview_Column_Count_Preference(void);
+int Get_Listview_Sort_Preference(void);
+int Get_Listview_Column_Preference(int n);  // -1 when not used
+void Set_Listview_Column_Preferences(int nCount, int nSort, const int* anColumns);
+void Default_Listview_Columns(int nList);
+void Validate_Listview_Column_Preferences(void);
+void Reset_Listview_Column_Preferences(void);
+
+// ---- a player's season in one line (player_stat_summary.cpp) ------------------------------------
+// The summary by position into szOut and the position's key number; "" and 0 when the player has
+// nothing to show; a position past the table leaves szOut alone and gives 0.
+int Format_Player_Stat_Summary(int nTeam, int nSlot, int nSeason, char* szOut, int nSize);
 
 // ---- the users' Hall of Fame file (fame_file.cpp) -----------------------------------------------
 #define FAME_FILE_SIZE 23552
@@ -990,9 +1030,34 @@ void Copy_Player_Season_Stats(int nFromTeam, int nFromSlot, int nToTeam, int nTo
 void Copy_Player_Season_Kind(int nTeam, int nSlot, int nFromSeason, int nToSeason);
 int Has_Any_Season_Stat(int nTeam, int nSlot, int nSeason);
 // The card-game values read as derived statistics 400..412 (gridiron_cards.cpp).
-int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);
-int Get_Gridiron_Salary(int nTeam, int nSlot);
+// The card skills are stats 400..410; 411 is the salary tier, 412 the value.
+enum GRIDIRON_SKILL {
+    GRIDIRON_PASS_BLOCKING = 400,
+    GRIDIRON_RUN_BLOCKING,
+    GRIDIRON_RUSHING,
+    GRIDIRON_GOAL_LINE,
+    GRIDIRON_RECEIVING,
+    GRIDIRON_PASSING,
+    GRIDIRON_RED_ZONE,
+    GRIDIRON_RUN_DEFENSE,
+    GRIDIRON_PASS_RUSH,
+    GRIDIRON_COVERAGE,
+    GRIDIRON_TACKLING,
+    GRIDIRON_SALARY,
+    GRIDIRON_VALUE
+};
+#define FIRST_GRIDIRON_SKILL GRIDIRON_PASS_BLOCKING
+#define LAST_GRIDIRON_SKILL GRIDIRON_TACKLING
+#define FIRST_DEFENSIVE_GRIDIRON_SKILL GRIDIRON_RUN_DEFENSE
+
+int Get_Gridiron_Skill(int nTeam, int nSlot, int nSkill);  // 0 for an id outside 400..410
+// The term a skill adds to the value: what the skill has above the base level, never negative.
+int Get_Gridiron_Skill_Term(int nSkill);
+// The value from the position and the eleven terms in skill order 400..410.
+int Get_Gridiron_Value_From_Terms(int nPosition, const int* anTerm);
 int Get_Gridiron_Value(int nTeam, int nSlot);
+int Get_Gridiron_Salary_Tier(int nPosition, int nValue, int bFirstSlot);
+int Get_Gridiron_Salary(int nTeam, int nSlot);  // tier 0..20
 int Get_Predicted_Stat(int nTeam, int nSlot, int nStat);
 int Rank_Player_Stat(int nTeam, int nSlot, int nSeason, int nStat);
 int Scale_Games_To_17(int nTeam, int nSlot);
@@ -1010,24 +1075,14 @@ int Get_Average_Stat(int nPosition, int nStat);
 int Get_Historical_Average_Stat(int nStat, int nYear);
 int Get_Smoothed_Era_Value(int nYear);
 
-// ---- standings texts (standings_text.cpp) ------------------------------------------------------
-// Standings statistics columns (user preferences 100..104 choose five of them).
-#define TEAM_STAT_POINTS_SCORED 7
-#define TEAM_STAT_POINTS_ALLOWED 8
-#define TEAM_STAT_TURNOVER_MARGIN 17
-#define TEAM_STAT_YARDS_PER_PLAY 24
-// 0 and an empty text for a column without a text or a team not in use.
-int Get_Team_Stat_Text(int nTeam, int nColumn, char* szOut, int nSize);
-// Columns 0..4: city, wins, losses, ties, percentage; 5..9 the chosen statistics. 0 and an empty
-// text for an empty place.
-int Get_Standings_Cell_Text(int nDivision, int nPlace, int nColumn, char* szOut, int nSize);
-
 // ---- leader categories (leader_stats.cpp) ------------------------------------------------------
 #define LEADER_CATEGORY_COUNT 30
 // The player's value in leader category 0..29 for a season kind; 0 when he does not qualify or
 // the category is not his position's.
 int Get_Leader_Stat_Value(int nTeam, int nSlot, int nCategory, int nSeason);
 int Is_Leader_Qualified(int nTeam, int nSlot, int nSeason, int nCategory);
+// A row of the record book: table 0 career, 1 season, 2 game; null (and an error) out of range.
+const RECORD_BOOK_ROW* Get_Record_Book_Row(int nTable, int nCategory, int nRow);
 
 // ---- derived player grades (player_grades.cpp, grade_helpers.cpp, card_grades.cpp) -------------
 int Get_Career_Reception_Rate(int nTeam, int nSlot);   // per mille

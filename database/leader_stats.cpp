@@ -38,11 +38,9 @@ int Is_Leader_Qualified(int nTeam, int nSlot, int nSeason, int nCategory) {
     const LEADER_CATEGORY* pCategory = &kCategories[nCategory];
     if (pCategory->nMinStat < 0)
         return 1;
-    int nGames = Get_Universe_Stat(UNIVERSE_SEASON_GAMES);
-    if (nGames > MAX_LEADER_GAMES) {
-        nGames = MAX_LEADER_GAMES;
-        Set_Universe_Stat(UNIVERSE_SEASON_GAMES, nGames);
-    }
+    // A longer season is measured as 17 games. The setting is read as stored, without the
+    // accessor's repair, so that a painted leader list never writes to the league.
+    int nGames = Min_Int(gUniverseStats[UNIVERSE_SEASON_GAMES], MAX_LEADER_GAMES);
     int nThreshold = (pCategory->nMinOver17 * nGames + MAX_LEADER_GAMES / 2) / MAX_LEADER_GAMES;
     if (nSeason == SEASON_CURRENT)
         nThreshold = (nThreshold * Get_Season_Progress() + 500) / 1000;
@@ -65,4 +63,13 @@ int Get_Leader_Stat_Value(int nTeam, int nSlot, int nCategory, int nSeason) {
     if (pCategory->nStat == VITAL_CAP_IMPACT)
         return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT);
     return Get_Player_Stat(nTeam, nSlot, nSeason, pCategory->nStat);
+}
+
+const RECORD_BOOK_ROW* Get_Record_Book_Row(int nTable, int nCategory, int nRow) {
+    if (nTable < 0 || nTable >= RECORD_BOOK_TABLES || nCategory < 0 ||
+        nCategory >= RECORD_BOOK_CATEGORIES || nRow < 0 || nRow >= RECORD_BOOK_ROWS) {
+        Report_Error("Record book row %d,%d,%d out of range", nTable, nCategory, nRow);
+        return NULL;
+    }
+    return &gRecordBook[nTable][nCategory][nRow];
 }

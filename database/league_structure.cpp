@@ -382,3 +382,21 @@ float Get_Season_Scoring_Base(void) {
 void Get_Default_Team_Abbreviation(int nIndex, char* szOut, int nSize) {
     safe_strncpy(szOut, nIndex >= 0 && nIndex < 32 ? kDefaultTeamAbbreviations[nIndex] : "", nSize);
 }
+
+int Find_Drafted_Player(int nYear, int nOverallPick, int* pTeam, int* pSlot) {
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            if (!Is_Player_Slot_Used(nTeam, nSlot))
+                continue;
+            int nRecord = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_RECORD);
+            int nPick = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_PICK);
+            if (nRecord % DRAFT_RECORD_YEAR_FACTOR == nYear &&
+                nPick % DRAFT_OVERALL_PICK_FACTOR == nOverallPick) {
+                *pTeam = nTeam;
+                *pSlot = nSlot;
+                return 1;
+            }
+        }
+    }
+    return 0;
+}

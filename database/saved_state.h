@@ -488,6 +488,7 @@ enum USER_PREFERENCE {
     PREF_FINANCES_COLUMNS = 105,      // 105..112
     PREF_FINANCES_LAST_COLUMN = 112,  // set by the season year at a new game
     PREF_LEADER_CATEGORIES = 113,     // 113..116
+    PREF_LEADER_KIND = 117,           // the leaders shown: a league, both or all-time
     PREF_LEADER_VIEW = 118,           // byte 0: the season kind shown
     PREF_CALENDAR_COLUMNS = 119,      // 119..123
     PREF_STARTER_NEED_AVERAGES = 125,  // 125..139: league averages of the team needs by position

@@ -38,3 +38,11 @@ int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot) {
     }
     return nResult == CONTRACT_SIGNED;
 }
+
+void Show_Roster_Full_Message(int nTeam, int nSlot) {
+    char szName[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(nTeam, nSlot, szName, sizeof szName);
+    Show_Message_Box("Too Many Players",
+                     "Your team is currently full. You must release a player before you add %s.",
+                     szName);
+}

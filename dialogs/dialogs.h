@@ -46,3 +46,8 @@ int Close_Up_League_Structure(void);
 
 // ---- contract offers (contract_offer.cpp) -------------------------------------------------------
 int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot);  // 1 signed, 0 declined
+void Show_Roster_Full_Message(int nTeam, int nSlot);  // the user's roster has no room for him
+
+// ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
+// The shared trade offer: the user's team asks for this player alone; his team is the partner.
+void Start_Trade_Offer_For_Player(int nTeam, int nSlot);

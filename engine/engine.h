@@ -654,10 +654,6 @@ void Get_Selected_Game_Box_File_Name(char* st, int nSize);
 void Get_Selected_Game_Recap_File_Name(char* st, int nSize);
 void Draw_Live_Score_Box(GAME* pGame);  // the news pages' score box follows the live game
 
-// ---- the betting line (point_spread.cpp) ---------------------------------------------------------
-int Compute_Point_Spread(int nVisitor, int nHome);  // tenths of a point, positive: visitor favoured
-int Compute_Over_Under(int nVisitor, int nHome);    // tenths of a point
-
 // ==== play resolution: unit strengths, event players, runs and passes ===========================
 // ---- unit strengths of the players on the field (unit_strength.cpp) -----------------------------
 float Soft_Limit(float x, float fLow, float fHigh);

@@ -18,9 +18,13 @@ static const PAGE_COLOUR_PAIR kPageColours[PAGE_COLOUR_COUNT] = {
 };
 
 COLORREF Get_News_Page_Colour(int nColour) {
+    return Get_News_Page_Colour_Over(nColour, !gDarkText);
+}
+
+COLORREF Get_News_Page_Colour_Over(int nColour, int bDarkPanel) {
     if (nColour < 0 || nColour >= PAGE_COLOUR_COUNT)
         nColour = PAGE_COLOUR_PRIMARY;
-    return gDarkText ? kPageColours[nColour].darkText : kPageColours[nColour].normal;
+    return bDarkPanel ? kPageColours[nColour].normal : kPageColours[nColour].darkText;
 }
 
 COLORREF Get_Page_Heading_Colour(void) {

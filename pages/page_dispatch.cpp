@@ -69,6 +69,7 @@ void Show_Page_On_Screen(int nPage) {
     Set_Page_Help_Menu_Item(nPage);
     if (nPage == CHAMPIONS_PAGE)
         Play_Champion_Sound();
+    Prepare_Shown_Page_Figures();
 
     Record_News_Page_Area();
     Repaint_Main_Window();

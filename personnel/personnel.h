@@ -276,6 +276,34 @@ int Get_Team_Overall_Rank(int nTeam);
 int Get_Team_Power_Rank(int nTeam);
 int Get_Team_Stat_Rank(int nTeam, int nStat);  // UNIT_STAT ids; any other gives 0
 
+// ---- blocking scores (blocking_scores.cpp) ------------------------------------------------------
+// 500..2000 from the line slots' ratings; reading them repairs a missing or too low rating.
+int Get_Team_Run_Blocking_Score(int nTeam);
+int Get_Team_Pass_Blocking_Score(int nTeam);
+
+// ---- unit scores (unit_scores.cpp) ----------------------------------------------------------------
+#define TEAM_UNIT_COUNT 12  // quarterbacks .. punters
+// 700 + the unit's weighted player values against their references x 300, cached until cleared;
+// a depth-chart player whose position rating is broken gets new ratings when it is computed.
+int Get_Team_Unit_Score(int nTeam, int nUnit);
+void Clear_Team_Unit_Scores(void);
+int Get_League_Unit_Score(int nUnit);  // the active teams' mean, truncated
+// The unit score x 1100 / the league's mean, rounded: 1100 for an average unit.
+int Get_Team_Unit_Index(int nTeam, int nUnit);
+
+// ---- the betting lines (betting_lines.cpp) ------------------------------------------------------
+// Tenths of a point. A positive spread favours the visitor; the home team gets 2.7 points.
+int Compute_Point_Spread(int nVisitor, int nHome);
+int Compute_Over_Under(int nVisitor, int nHome);
+int Round_To_Half_Point(int nTenths);  // the nearest multiple of 5, alike on both sides of 0
+int Shape_Point_Spread(int nRaw);      // compressed toward 29.5 points from 9.6, then rounded
+// The line stored in a game set up at its kick-off, else the pairing's line now; never writes.
+int Get_Game_Point_Spread(GAME* pGame, int nVisitor, int nHome);
+int Get_Game_Over_Under(GAME* pGame, int nVisitor, int nHome);
+void Format_Point_Tenths(char* szOut, int nSize, int nTenths);  // "%d" for whole points, else "%d.%d"
+// "Pick'em", or the favourite's abbreviation with the points: "-3.5 (ABC)".
+void Format_Point_Spread(GAME* pGame, int nVisitor, int nHome, char* szOut, int nSize);
+
 // ---- player creation (player_creation.cpp) ------------------------------------------------------
 void Create_Player_Of_Quality(int nTeam, int nSlot, float fQuality, int nPosition);
 

@@ -2,6 +2,32 @@
 // What other subsystems may call.
 #pragma once
 
+#include "database/database.h"
+
+// ---- the card game's plays (gridiron_plays.cpp); the card values are the database's ----------
+// Card play types.
+enum GRIDIRON_PLAY_TYPE {
+    GRIDIRON_INSIDE_RUN = 0,
+    GRIDIRON_OUTSIDE_RUN,
+    GRIDIRON_SHORT_PASS,
+    GRIDIRON_LONG_PASS
+};
+#define GRIDIRON_PLAY_COUNT 54  // offensive plays 0..53 of the default playbook
+#define GRIDIRON_PLAY_TYPE_FIELD 8
+
+const char* Get_Gridiron_Stat_Name(int nStat);  // "" for an id outside 400..412
+const char* Get_Gridiron_Play_Type_Name(int nType);
+int Get_Gridiron_Play_Field(int nPlay, int nField);  // 0 outside the table
+int Get_Gridiron_Offense_Bonus(int nPlayType, int nSkillA, int nSkillB);
+int Get_Gridiron_Defense_Bonus(int nPlayType, int nSkillA, int nSkillB);
+// A play's card field as its stored byte and back: the skill fields keep 0.. from their first
+// skill, with one byte for none (read back as -1).
+int Encode_Gridiron_Play_Field(int nField, int nValue);
+int Decode_Gridiron_Play_Field(int nField, int nByte);
+// A team's play keeps its card fields in the bytes after its name; -1 where there is none.
+void Set_Play_Gridiron_Field(int nTeam, int nPlay, int nField, int nValue);
+int Get_Play_Gridiron_Field(int nTeam, int nPlay, int nField);
+
 // ---- the writers of the box score and the season reports (report_writers.cpp) ----------------
 // Installs them as the engine's report sink: the program, its tools and the tests that read box
 // scores or season reports call it once at start-up.

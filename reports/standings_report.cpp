@@ -3,6 +3,7 @@
 #include "database/database.h"
 #include "reports/reports.h"
 #include "reports/season_reports_internal.h"
+#include "season/season.h"
 
 #define STANDINGS_FILE_FORMAT "Output\\Stndng%02d.txt"
 #define PREF_STANDINGS_REPORT 79
@@ -10,8 +11,8 @@
 #define FIRST_CONFERENCE_TITLE_YEAR 1970
 #define STANDINGS_ROW_FORMAT " %-20s %3s %3s %3s %5s %5s %5s %5s %5s"
 
-static const int kReportStatColumns[] = {TEAM_STAT_POINTS_SCORED, TEAM_STAT_POINTS_ALLOWED,
-                                         TEAM_STAT_YARDS_PER_PLAY, TEAM_STAT_TURNOVER_MARGIN};
+static const int kReportStatColumns[] = {STANDINGS_POINTS_SCORED, STANDINGS_POINTS_ALLOWED,
+                                         STANDINGS_YARDS_PER_PLAY, STANDINGS_TURNOVER_MARGIN};
 
 static void Write_Division(const char* szFile, int nDivision) {
     char szName[64];

@@ -94,6 +94,13 @@
 #define IDC_CLEAR_COLUMNS          1475
 // Progress window and message box
 #define IDC_PROGRESS_TEXT          1435
+
+// The scouting report's buttons.
+#define IDC_DIALOG_HELP            9
+#define IDC_RELEASE_PLAYER         1044
+#define IDC_NEXT_PLAYER            1088
+#define IDC_PREVIOUS_PLAYER        1090
+#define IDC_PLAYER_ACTION          1216
 #define IDC_MESSAGE_BUTTON1        41009
 #define IDC_MESSAGE_BUTTON2        41010
 #define IDC_MESSAGE_BUTTON3        41011

@@ -286,3 +286,40 @@ int Create_Season_Schedule(void);
 int Has_Four_Team_Divisions(void);
 int Should_Read_Schedule_Files(void);  // the year and the games setting fit the files' era
 int Get_Fixed_Schedule_Source(void);   // SCHEDULE_SOURCE; random when no fixed schedule fits
+
+// ---- the standings table's texts (standings_columns.cpp) -----------------------------------------
+// The statistics columns a standings row can show (user preferences 100..104 choose five).
+enum STANDINGS_STAT_COLUMN {
+    STANDINGS_LAST_3 = 0,
+    STANDINGS_LAST_5 = 1,
+    STANDINGS_STREAK = 2,
+    STANDINGS_HOME_RECORD = 3,
+    STANDINGS_AWAY_RECORD = 4,
+    STANDINGS_DIVISION_RECORD = 5,
+    STANDINGS_CONFERENCE_RECORD = 6,
+    STANDINGS_POINTS_SCORED = 7,
+    STANDINGS_POINTS_ALLOWED = 8,
+    STANDINGS_TURNOVERS = 15,
+    STANDINGS_TAKEAWAYS = 16,
+    STANDINGS_TURNOVER_MARGIN = 17,
+    STANDINGS_DEFENSE_RANK_LAST = 23,  // 18..23: league ranks
+    STANDINGS_YARDS_PER_PLAY = 24,
+    STANDINGS_THIRD_DOWN = 25,
+    STANDINGS_COMPLETION_PERCENT = 33,
+    STANDINGS_FOURTH_DOWN = 37,
+    STANDINGS_POSSESSION = 38,
+    STANDINGS_AGAINST_SPREAD = 39,
+    STANDINGS_UNIT_GRADES = 40,  // 40..44: the unit strength ranks as grades
+    STANDINGS_OFFENSIVE_LINE = 45,
+    STANDINGS_RUSH_BLOCKING = 46,
+    STANDINGS_PASS_BLOCKING = 47,
+    STANDINGS_STAT_COLUMNS = 48  // also the column of a chooser that is open: no text
+};
+// A team's text of a statistics column; 0 and an empty text for a column without one or a team
+// not in use.
+int Get_Team_Stat_Text(int nTeam, int nColumn, char* szOut, int nSize);
+// The league-average row's text: an en dash or an empty text where the column has no average.
+int Get_League_Average_Stat_Text(int nColumn, char* szOut, int nSize);
+// Columns 0..4: city, wins, losses, ties, percentage; 5..9 the chosen statistics. 0 and an empty
+// text for an empty place.
+int Get_Standings_Cell_Text(int nDivision, int nPlace, int nColumn, char* szOut, int nSize);

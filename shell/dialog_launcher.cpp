@@ -125,6 +125,7 @@ INT_PTR Do_Dialog(HWND hParent, int idDialog, LPARAM lParam) {
     }
 
     Clear_Field_Player_Tables();
+    Prepare_Shown_Page_Figures();
     gLastPaintedPage = -1;
     Repaint_Window(gMainWindow);
     return nResult;

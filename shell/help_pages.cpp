@@ -1,16 +1,13 @@
 // The help pages: each dialog, page and command has a topic, opened from the Help folder of the
 // working folder with the desktop's browser.
+#include "database/database.h"
 #include "resources/resource.h"
 #include "shell/shell.h"
 
 #define HELP_FOLDER_SIZE 260
 #define HELP_PATH_SIZE 400
-#define HELP_LIST_KIND_FREE_AGENTS 1
-#define HELP_LIST_KIND_COLLEGE_DRAFT 2
 #define HELP_ID_OWNER_MODE 1010
 #define HELP_SHELL_LAST_ERROR 32  // ShellExecuteA's answers up to this are errors
-
-int gListKind = 0;
 
 struct HELP_TOPIC {
     int nId;
@@ -67,9 +64,9 @@ static const HELP_TOPIC kHelpTopics[] = {
 
 const char* Get_Help_Topic(int nId) {
     if (nId == IDD_SORTABLE_STATS) {
-        if (gListKind == HELP_LIST_KIND_FREE_AGENTS)
+        if (gListKind == LIST_KIND_FREE_AGENTS)
             return "freeagents";
-        return gListKind == HELP_LIST_KIND_COLLEGE_DRAFT ? "collegedraft" : "roster";
+        return gListKind == LIST_KIND_COLLEGE_DRAFT ? "collegedraft" : "roster";
     }
     for (const HELP_TOPIC& topic : kHelpTopics) {
         if (topic.nId == nId)

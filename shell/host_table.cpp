@@ -14,8 +14,10 @@ static void Repaint_Window(HWND hWnd) {
 
 // The changes in a fixed order: what is rebuilt first, then what is painted.
 static void Follow_League_Change(unsigned uWhat) {
-    if (uWhat & HOST_REDRAW_PAGE)
+    if (uWhat & HOST_REDRAW_PAGE) {
+        Prepare_Shown_Page_Figures();
         gLastPaintedPage = -1;
+    }
     if (uWhat & HOST_PLAY_MENU)
         Set_Game_Menu(NULL);
     if (uWhat & HOST_DRAFT_MENU_ON)

@@ -103,9 +103,7 @@ void Draw_Team_List_Item(const DRAWITEMSTRUCT* pItem);
 void Draw_Team_Combo_Item(const DRAWITEMSTRUCT* pItem);
 
 // ---- help pages (help_pages.cpp) ----------------------------------------------------------------
-// The list kind of the player list being shown: 0 roster, 1 free agents, 2 college draft, 3 Find
-// Players; its help page follows it.
-extern int gListKind;
+// The help page of a player list follows gListKind (database.h).
 
 const char* Get_Help_Topic(int nId);       // the topic of a dialog, page or command id
 void Open_Help_Page(const char* szTopic);  // "Help\<topic>.htm" under the working folder

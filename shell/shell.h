@@ -11,6 +11,7 @@
 #include "shell/path_canvas.h"
 #include "shell/startup.h"
 #include "shell/bars.h"
+#include "shell/sortable_listview.h"
 
 // ---- the main window and its bars -------------------------------------------------------------
 extern HWND gMainWindow;

@@ -5,7 +5,6 @@
 
 #define TEAM_ROW_TEXT_SIZE 256
 #define TEAM_ROW_HELMET_MARGIN 2
-#define TEAM_ROW_UNKNOWN_FRANCHISE 26
 
 // The messages that read a row of the control.
 struct TEAM_ROW_MESSAGES {
@@ -18,24 +17,14 @@ static const TEAM_ROW_MESSAGES kListBoxRowMessages = {LB_GETTEXTLEN, LB_GETTEXT,
 static const TEAM_ROW_MESSAGES kComboBoxRowMessages = {CB_GETLBTEXTLEN, CB_GETLBTEXT,
                                                        CB_GETITEMHEIGHT};
 
-// STAND-IN(shell): the franchise index 0..31 of a team abbreviation that names the helmet
-// images, by the reports' franchise table and its moved teams; 26 for one it does not know.
-static int Get_Team_Row_Franchise_Index(const char* szAbbreviation) {
-    (void)szAbbreviation;
-    return TEAM_ROW_UNKNOWN_FRANCHISE;
-}
-
 // The user's team as the rows know it: a used league team or a special team, else team 0.
 static int Get_Team_Row_User_Team(void) {
     return Is_Valid_Team(gUserTeam) ? gUserTeam : 0;
 }
 
 static void Draw_Team_Row_Helmet(HDC hdc, const RECT& rcItem, int nHeight, int nTeam) {
-    char szAbbreviation[TEAM_ROW_TEXT_SIZE];
     char szHelmet[TEAM_ROW_TEXT_SIZE];
-    Get_Team_String(szAbbreviation, sizeof(szAbbreviation), nTeam, TEAM_ABBREVIATION);
-    Format_String(szHelmet, sizeof(szHelmet), "Gridiron//Helmets//Helmet-%d%s.png",
-                  Get_Team_Row_Franchise_Index(szAbbreviation), "");
+    Get_Helmet_Image_Path(szHelmet, sizeof(szHelmet), nTeam, 0);
     Draw_Named_Image(hdc, szHelmet, rcItem.right - nHeight - TEAM_ROW_HELMET_MARGIN, rcItem.top,
                      nHeight, nHeight);
 }

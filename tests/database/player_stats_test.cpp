@@ -294,3 +294,35 @@ TEST_F(PlayerStatsTest, HistoricalAndEraTables) {
     EXPECT_EQ(Get_Smoothed_Era_Value(1980), 1493);
     EXPECT_EQ(Get_Smoothed_Era_Value(2040), 2081);
 }
+
+// Completion % asks for 224 attempts over 17 games: (224 x games + 8) / 17, this season scaled by
+// the share of it played. A longer season counts as 17 games and its setting stays as it is.
+TEST_F(PlayerStatsTest, LeaderMinimumHoldsAtItsThresholdForSeasonLengthAndProgress) {
+    Add_Player(0, 0, 7, POS_QB);
+    gPostseasonWeeks[0] = 18;
+    struct CASE {
+        int nGames;
+        int nSeason;
+        int nWeek;
+        int nThreshold;
+    } const aCases[] = {
+        {17, SEASON_PREVIOUS, 0, 224},
+        {16, SEASON_PREVIOUS, 0, 211},
+        {20, SEASON_PREVIOUS, 0, 224},
+        {17, SEASON_CURRENT, 9, 112},  // half the season: 224 x 500 / 1000
+        {16, SEASON_CAREER, 9, 211},
+    };
+    const int kCompletionPercent = 3, kPassAttempts = 2;
+    for (const CASE& c : aCases) {
+        gUniverseStats[UNIVERSE_SEASON_GAMES] = c.nGames;
+        gCurrentWeek = c.nWeek;
+        Set_Player_Stat(0, 0, c.nSeason, kPassAttempts, c.nThreshold - 1);
+        EXPECT_FALSE(Is_Leader_Qualified(0, 0, c.nSeason, kCompletionPercent)) << c.nGames;
+        Set_Player_Stat(0, 0, c.nSeason, kPassAttempts, c.nThreshold);
+        EXPECT_TRUE(Is_Leader_Qualified(0, 0, c.nSeason, kCompletionPercent)) << c.nGames;
+        EXPECT_EQ(gUniverseStats[UNIVERSE_SEASON_GAMES], c.nGames);
+    }
+    // A count without a minimum always qualifies.
+    Set_Player_Stat(0, 0, SEASON_PREVIOUS, kPassAttempts, 0);
+    EXPECT_TRUE(Is_Leader_Qualified(0, 0, SEASON_PREVIOUS, 0));
+}

@@ -2,19 +2,12 @@
 // page with the season timeline on its button bar, saved as a picture, each of the bar's five
 // boxes drawn where its hit test finds it, and the live score box drawn over the page's own
 // picture.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "database/database.h"
 #include "engine/engine.h"
 #include "pages/pages.h"
-#include "platform/test_api.h"
-#include "resources/resource.h"
-#include "shell/shell.h"
+#include "universe_window_fixture.h"
 
 namespace {
 
@@ -35,41 +28,19 @@ int Is_Timeline_Yellow(uint32_t uPixel) {
     return r > 200 && g > 200 && b < 100;
 }
 
-class UniverseScreenshotTest : public ::testing::Test {
+class UniverseScreenshotTest : public UniverseWindowTest {
 protected:
-    std::string m_stHere;
-
     void SetUp() override {
-        Test_Reset_Platform();
-        m_stHere = std::filesystem::current_path().string();
-        ASSERT_EQ(chdir(VANTO_GAME_DIR), 0);
-        HINSTANCE hInstance = Get_App_Instance();
-        Init_Bitmap_Cache();
-        ASSERT_NE(Register_Main_Window_Class(hInstance), 0u);
-        ASSERT_NE(Create_Main_Window(hInstance, SW_SHOW), nullptr);
-        Create_Dialog_Brushes();
-        ASSERT_NE(Load_Universe("Databases/Universe-2019.dat"), 0);
-        Seed_Random(FIXED_RANDOM_SEED);
-        Test_Script_Dialog(IDD_NEW_GAME, [](HWND hDlg) {
-            SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        });
-        Open_Dialog(gMainWindow, IDD_NEW_GAME);
+        UniverseWindowTest::SetUp();
         ASSERT_NE(gButtonBar, nullptr);
         ASSERT_EQ(gCurrentPage, STANDINGS_PAGE);
-    }
-
-    void TearDown() override {
-        Free_Application_Resources();
-        ASSERT_EQ(chdir(m_stHere.c_str()), 0);
     }
 
     // The main window's client area, saved in the case's folder and read back.
     SCREENSHOT Take(const std::string& stName) {
         SCREENSHOT shot;
-        std::string stPicture = m_stHere + "/" + stName;
-        EXPECT_TRUE(Test_Snapshot_Window(gMainWindow, false, stPicture));
+        std::string stPicture = Save_Window_Picture(stName);
         EXPECT_TRUE(Test_Read_Png(stPicture, &shot.nWidth, &shot.nHeight, &shot.auPixels));
-        std::printf("%s\n", stPicture.c_str());
         return shot;
     }
 };

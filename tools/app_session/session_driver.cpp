@@ -30,6 +30,7 @@ enum SESSION_PHASE {
     SESSION_WELCOME,
     SESSION_INTO_LEAGUE,
     SESSION_WEEK,
+    SESSION_FINANCES,
     SESSION_MENU_OPEN,
     SESSION_MENU_SHOT,
     SESSION_CLOSE,
@@ -236,7 +237,16 @@ void Session_Week(void) {
         Session_Fail(stWhy + " after the week");
         return;
     }
-    Session_Enter(SESSION_MENU_OPEN);
+    PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(FINANCES_PAGE, 0), 0);
+    Session_Enter(SESSION_FINANCES);
+}
+
+// The Finances page, opened through its menu command: its picture once it is shown.
+void Session_Finances(void) {
+    if (gCurrentPage != FINANCES_PAGE)
+        return;
+    if (Session_Shot("finances"))
+        Session_Enter(SESSION_MENU_OPEN);
 }
 
 // The main window's procedure while the driver listens: it notes each drop-down the menu loop
@@ -312,6 +322,7 @@ void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
     case SESSION_WELCOME: Session_Welcome(); break;
     case SESSION_INTO_LEAGUE: Session_Into_League(); break;
     case SESSION_WEEK: Session_Week(); break;
+    case SESSION_FINANCES: Session_Finances(); break;
     case SESSION_MENU_OPEN: Session_Menu_Open(); break;
     case SESSION_MENU_SHOT: Session_Menu_Shot(); break;
     case SESSION_CLOSE: Session_Close(); break;
