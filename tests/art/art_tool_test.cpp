@@ -4,6 +4,7 @@
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <strings.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 
 #include "art_catalogue.h"
 #include "art_files.h"
+#include "art_generators.h"
 #include "platform/windows.h"
 
 namespace {
@@ -346,6 +348,51 @@ TEST_F(ART_TOOL_TEST, DrawingIsRepeatable) {
         ASSERT_TRUE(Art_Write_File("again", *it));
         EXPECT_EQ(Art_Test_Read(std::string("again/") + szPath),
                   Art_Test_Read(gFolder + "/" + szPath));
+    }
+}
+
+// The mean brightness (0..255) of a design-space rectangle of a news page.
+double Art_Test_Brightness(const ART_IMAGE& image, double x1, double y1, double x2, double y2) {
+    double sx = image.nWidth / ART_DESIGN_WIDTH, sy = image.nHeight / ART_DESIGN_HEIGHT;
+    double dSum = 0;
+    int nCount = 0;
+    for (int y = static_cast<int>(y1 * sy); y < static_cast<int>(y2 * sy); y++)
+        for (int x = static_cast<int>(x1 * sx); x < static_cast<int>(x2 * sx); x++) {
+            const uint8_t* p = &image.aPixels[(static_cast<size_t>(y) * image.nWidth + x) * 4];
+            dSum += (p[0] + p[1] + p[2]) / 3.0;
+            nCount++;
+        }
+    return nCount ? dSum / nCount : 0;
+}
+
+ART_IMAGE Art_Test_News_Page(const char* szSkin, int nPage) {
+    const ART_SKIN* pSkin =
+        std::find_if(std::begin(kArtSkins), std::end(kArtSkins),
+                     [&](const ART_SKIN& s) { return !strcmp(s.szName, szSkin); });
+    ART_ITEM item{pSkin, nPage, 0, "", 1024, 676};
+    ART_IMAGE image;
+    Art_Image_Init(&image, item.nWidth, item.nHeight, Art_Rgb(0, 0, 0));
+    Art_Draw_News_Page(item, &image);
+    return image;
+}
+
+// The earth skin's pages write dark text, so its ground is light where the text goes (the
+// heading, the season phase at the top right, the table); the dark skins write light text.
+TEST(ART_TOOL_PAGES, GroundSuitsTheSkinsText) {
+    struct {
+        double x1, y1, x2, y2;
+        const char* szWhere;
+    } const aAreas[] = {
+        {100, 20, 580, 60, "heading"},
+        {690, 15, 760, 45, "season phase"},
+        {20, 120, 740, 440, "table"},
+    };
+    ART_IMAGE earth = Art_Test_News_Page("earth", ART_PAGE_STANDINGS);
+    ART_IMAGE ice = Art_Test_News_Page("ice", ART_PAGE_STANDINGS);
+    for (const auto& area : aAreas) {
+        SCOPED_TRACE(area.szWhere);
+        EXPECT_GT(Art_Test_Brightness(earth, area.x1, area.y1, area.x2, area.y2), 170);
+        EXPECT_LT(Art_Test_Brightness(ice, area.x1, area.y1, area.x2, area.y2), 90);
     }
 }
 

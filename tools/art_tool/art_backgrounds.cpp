@@ -13,7 +13,8 @@ void Art_Heading_Band(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN&
     Art_Plate(pImage, space, skin, x1, y1, x2, y2, ART_PLATE_HEADING);
 }
 
-// Column tabs: light under the earth skin's black headers, dark under the other skins' white ones.
+// Tabs the page writes on: light under the earth skin's dark text, dark under the other skins'
+// white text.
 ART_PLATE Art_Header_Plate(const ART_SKIN& skin) {
     return skin.bDark ? ART_PLATE_TAB : ART_PLATE_TAB_LIGHT;
 }
@@ -24,7 +25,7 @@ void Art_Table_Rows(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& s
     for (double y = y1 + dStep; y + dStep <= y2; y += 2 * dStep) {
         agg::path_storage row;
         Art_Add_Rect(&row, space.X(x1 + 3), space.Y(y), space.X(x2 - 3), space.Y(y + dStep));
-        Art_Fill(pImage, row, Art_Alpha(skin.accent, 14));
+        Art_Fill(pImage, row, skin.bDark ? Art_Alpha(skin.accent, 14) : Art_Alpha(skin.accent, 34));
     }
 }
 
@@ -65,8 +66,10 @@ void Art_Leaders_Page(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN&
 
 void Art_Finances_Page(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& skin) {
     Art_Heading_Band(pImage, space, skin, 4, 13, 596, 65);
+    // The dark skins write the column names 12 units further right, as they do the columns.
+    double dShift = skin.bDark ? 12 : 0;
     for (int k = 0; k < 8; k++)
-        Art_Plate(pImage, space, skin, 160 + 70 * k + 1, 74, 230 + 70 * k - 1, 93,
+        Art_Plate(pImage, space, skin, 160 + dShift + 70 * k + 1, 74, 230 + dShift + 70 * k - 1, 93,
                   Art_Header_Plate(skin));
     Art_Plate(pImage, space, skin, 4, 97, 764, 458, ART_PLATE_PANEL);
     Art_Table_Rows(pImage, space, skin, 4, 97, 764, 458, 14);
@@ -77,7 +80,7 @@ void Art_Calendar_Page(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN
     double dLeft = skin.bDark ? 381 : 371, dWidth = skin.bDark ? 72 : 77;
     for (int k = 0; k < 5; k++)
         Art_Plate(pImage, space, skin, dLeft + dWidth * k + 1, 68, dLeft + dWidth * (k + 1) - 1,
-                  101, ART_PLATE_TAB);
+                  101, Art_Header_Plate(skin));
     Art_Plate(pImage, space, skin, 4, 104, 764, 392, ART_PLATE_PANEL);
     Art_Table_Rows(pImage, space, skin, 4, 104, 764, 392, 14);
     Art_Plate(pImage, space, skin, 372, 396, 760, 458, ART_PLATE_PANEL);
@@ -86,7 +89,8 @@ void Art_Calendar_Page(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN
 void Art_Hall_Of_Fame_Page(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& skin) {
     Art_Heading_Band(pImage, space, skin, 4, 12, 764, 74);
     for (int k = 0; k < 4; k++)
-        Art_Plate(pImage, space, skin, 15 + 172 * k + 1, 81, 187 + 172 * k - 1, 103, ART_PLATE_TAB);
+        Art_Plate(pImage, space, skin, 15 + 172 * k + 1, 81, 187 + 172 * k - 1, 103,
+                  Art_Header_Plate(skin));
     Art_Plate(pImage, space, skin, 8, 108, 760, 458, ART_PLATE_PANEL);
     Art_Table_Rows(pImage, space, skin, 8, 108, 760, 458, 14);
 }
@@ -175,7 +179,7 @@ void Art_Games_Page(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& s
     Art_Plate(pImage, space, skin, 23, 264 + dDown, 87, 286 + dDown, ART_PLATE_LIGHT);
     for (int k = 0; k < 6; k++)
         Art_Plate(pImage, space, skin, 159 + 99 * k, 264 + dDown, 248 + 99 * k, 286 + dDown,
-                  ART_PLATE_TAB);
+                  Art_Header_Plate(skin));
     if (bLive) {
         // The play picker's cells carry their own diagrams; the play-by-play column and the
         // description strip need dark ground.
@@ -213,7 +217,7 @@ int Art_Page_Tab_Of(int nPage) {
 void Art_Draw_News_Page(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(item.nParam * 31 + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin);
+    Art_Text_Ground(pImage, skin);
     ART_SPACE space(*pImage, ART_DESIGN_WIDTH, ART_DESIGN_HEIGHT);
     switch (item.nParam) {
     case ART_PAGE_STANDINGS: Art_Standings_Page(pImage, space, skin); break;
@@ -238,7 +242,7 @@ void Art_Draw_News_Page(const ART_ITEM& item, ART_IMAGE* pImage) {
 void Art_Draw_Scouting(const ART_ITEM& item, ART_IMAGE* pImage) {
     const ART_SKIN& skin = *item.pSkin;
     uint32_t nSeed = static_cast<uint32_t>(100 + item.nParam * 7 + (skin.szName[0] - 'a'));
-    Art_Page_Ground(pImage, skin);
+    Art_Text_Ground(pImage, skin);
     ART_SPACE space(*pImage, 588, 419);
     Art_Plate(pImage, space, skin, 10, 26, 130, 200, ART_PLATE_LIGHT);
     Art_Plate(pImage, space, skin, 17, 33, 123, 193, ART_PLATE_PANEL);

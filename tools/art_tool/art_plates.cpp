@@ -24,40 +24,39 @@ void Art_Gloss(ART_IMAGE* pImage, double x1, double y1, double x2, double y2, do
                     Art_Rgb(255, 255, 255, 0));
 }
 
-}  // namespace
-
-void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
-    // The ground depends on the skin and the size alone: each is drawn once, then copied.
-    static std::map<std::string, std::vector<uint8_t>> sGrounds;
-    std::string sKey = std::string(skin.szName) + " " + std::to_string(pImage->nWidth) + "x" +
-                       std::to_string(pImage->nHeight);
-    auto it = sGrounds.find(sKey);
-    if (it != sGrounds.end()) {
-        pImage->aPixels = it->second;
-        return;
-    }
+// Fine diagonal lines, like the weave of a jersey, under the faint marks of a field: yard lines
+// and their hash marks.
+void Art_Field_Weave(ART_IMAGE* pImage, ART_COLOUR ink, int nWeave, int nYard, int nHash) {
     double w = pImage->nWidth, h = pImage->nHeight;
-    agg::path_storage all;
-    Art_Add_Rect(&all, 0, 0, w, h);
-    Art_Fill_Linear(pImage, all, 0, 0, 0, h, Art_Lighter(skin.body, 0.04), skin.deep);
-    // Fine diagonal lines, like the weave of a jersey, under the faint marks of a field: yard
-    // lines and their hash marks.
     for (double x = -h; x < w; x += 14) {
         const double aLine[] = {x, h, x + h, 0};
-        Art_Stroke_Line(pImage, aLine, 2, 1.0, Art_Alpha(skin.accent, 9));
+        Art_Stroke_Line(pImage, aLine, 2, 1.0, Art_Alpha(ink, nWeave));
     }
     for (int i = 1; i < 12; i++) {
         double x = w * i / 12.0;
         const double aYard[] = {x, 0, x, h};
-        Art_Stroke_Line(pImage, aYard, 2, 2.0, Art_Alpha(skin.accent, 16));
+        Art_Stroke_Line(pImage, aYard, 2, 2.0, Art_Alpha(ink, nYard));
         for (int j = 1; j < 5; j++) {
             double xh = x + w / 60.0 * j;
             const double aHashTop[] = {xh, h * 0.33 - 6, xh, h * 0.33 + 6};
             const double aHashBottom[] = {xh, h * 0.67 - 6, xh, h * 0.67 + 6};
-            Art_Stroke_Line(pImage, aHashTop, 2, 1.5, Art_Alpha(skin.accent, 14));
-            Art_Stroke_Line(pImage, aHashBottom, 2, 1.5, Art_Alpha(skin.accent, 14));
+            Art_Stroke_Line(pImage, aHashTop, 2, 1.5, Art_Alpha(ink, nHash));
+            Art_Stroke_Line(pImage, aHashBottom, 2, 1.5, Art_Alpha(ink, nHash));
         }
     }
+}
+
+// The parchment of the light skin's pages, where the pages write dark text.
+ART_COLOUR Art_Paper(const ART_SKIN& skin) {
+    return Art_Mix(skin.light, skin.accent, 0.25);
+}
+
+void Art_Draw_Dark_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    double w = pImage->nWidth, h = pImage->nHeight;
+    agg::path_storage all;
+    Art_Add_Rect(&all, 0, 0, w, h);
+    Art_Fill_Linear(pImage, all, 0, 0, 0, h, Art_Lighter(skin.body, 0.04), skin.deep);
+    Art_Field_Weave(pImage, skin.accent, 9, 16, 14);
     agg::path_storage glow;
     Art_Add_Rect(&glow, 0, 0, w, h);
     double gx = w * 0.22, gy = -h * 0.15;
@@ -68,7 +67,46 @@ void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
     Art_Fill_Radial(pImage, glow2, w * 0.9, h * 1.1, w * 0.6, Art_Alpha(skin.accent, 40),
                     Art_Alpha(skin.accent, 0));
     Art_Vignette(pImage, 0.4);
+}
+
+void Art_Draw_Paper_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    double w = pImage->nWidth, h = pImage->nHeight;
+    agg::path_storage all;
+    Art_Add_Rect(&all, 0, 0, w, h);
+    ART_COLOUR paper = Art_Paper(skin);
+    Art_Fill_Linear(pImage, all, 0, 0, 0, h, Art_Lighter(paper, 0.1), Art_Darker(paper, 0.08));
+    Art_Field_Weave(pImage, skin.panel, 7, 12, 10);
+    agg::path_storage glow;
+    Art_Add_Rect(&glow, 0, 0, w, h);
+    Art_Fill_Radial(pImage, glow, w * 0.22, -h * 0.15, w * 0.75, Art_Rgb(255, 250, 235, 70),
+                    Art_Rgb(255, 250, 235, 0));
+    Art_Vignette(pImage, 0.12);
+}
+
+// A ground depends on its kind, the skin and the size alone: each is drawn once, then copied.
+void Art_Cached_Ground(ART_IMAGE* pImage, const ART_SKIN& skin,
+                       void (*pDraw)(ART_IMAGE*, const ART_SKIN&)) {
+    static std::map<std::string, std::vector<uint8_t>> sGrounds;
+    std::string sKey = std::string(pDraw == Art_Draw_Paper_Ground ? "paper " : "ground ") +
+                       skin.szName + " " + std::to_string(pImage->nWidth) + "x" +
+                       std::to_string(pImage->nHeight);
+    auto it = sGrounds.find(sKey);
+    if (it != sGrounds.end()) {
+        pImage->aPixels = it->second;
+        return;
+    }
+    pDraw(pImage, skin);
     sGrounds[sKey] = pImage->aPixels;
+}
+
+}  // namespace
+
+void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    Art_Cached_Ground(pImage, skin, Art_Draw_Dark_Ground);
+}
+
+void Art_Text_Ground(ART_IMAGE* pImage, const ART_SKIN& skin) {
+    Art_Cached_Ground(pImage, skin, skin.bDark ? Art_Draw_Dark_Ground : Art_Draw_Paper_Ground);
 }
 
 void Art_Page_Finish(ART_IMAGE* pImage, uint32_t nSeed) {
@@ -94,11 +132,25 @@ void Art_Plate(ART_IMAGE* pImage, const ART_SPACE& space, const ART_SKIN& skin, 
     Art_Shadow(pImage, shape, 2, 3, 5, Art_Rgb(0, 0, 0, 150));
     switch (ePlate) {
     case ART_PLATE_PANEL:
+        if (!skin.bDark) {
+            ART_COLOUR paper = Art_Paper(skin);
+            Art_Fill_Linear(pImage, shape, 0, py1, 0, py2, Art_Alpha(Art_Lighter(paper, 0.3), 215),
+                            Art_Alpha(Art_Lighter(paper, 0.15), 225));
+            Art_Stroke(pImage, shape, 1.0, Art_Alpha(skin.panel, 110));
+            break;
+        }
         Art_Fill_Linear(pImage, shape, 0, py1, 0, py2,
                         Art_Alpha(Art_Lighter(skin.panel, 0.06), 225), Art_Alpha(skin.panel, 240));
         Art_Stroke(pImage, shape, 1.0, Art_Alpha(skin.accent, 80));
         break;
     case ART_PLATE_HEADING:
+        if (!skin.bDark) {
+            ART_COLOUR paper = Art_Paper(skin);
+            Art_Fill_Linear(pImage, shape, px1, 0, px2, 0, Art_Lighter(paper, 0.35), paper);
+            Art_Stroke(pImage, shape, 1.2, Art_Alpha(Art_Darker(skin.accent, 0.35), 200));
+            Art_Gloss(pImage, px1, py1, px2, py2, dRadius, 40);
+            break;
+        }
         Art_Fill_Linear(pImage, shape, px1, 0, px2, 0, Art_Darker(skin.accent, 0.55),
                         Art_Alpha(skin.panel, 230));
         Art_Stroke(pImage, shape, 1.2, Art_Alpha(skin.accent, 140));
@@ -152,7 +204,9 @@ void Art_Word_Mark(ART_IMAGE* pImage, const ART_SKIN& skin, double cx, double cy
     Art_Add_Text(&text, szMark, cx, cy + dSize * 0.36, dSize, ART_CENTRE);
     Art_Shadow(pImage, text, dSize * 0.06, dSize * 0.1, static_cast<int>(dSize * 0.12) + 1,
                Art_Rgb(0, 0, 0, 190));
-    Art_Fill_Linear(pImage, text, 0, cy - dSize * 0.5, 0, cy + dSize * 0.4,
-                    Art_Lighter(skin.glow, 0.5), skin.accent);
+    // Gold on the dark skins' ground, deep brown on the light skin's parchment.
+    ART_COLOUR top = skin.bDark ? Art_Lighter(skin.glow, 0.5) : Art_Darker(skin.accent, 0.35);
+    ART_COLOUR bottom = skin.bDark ? skin.accent : Art_Darker(skin.accent, 0.6);
+    Art_Fill_Linear(pImage, text, 0, cy - dSize * 0.5, 0, cy + dSize * 0.4, top, bottom);
     Art_Stroke(pImage, text, dSize * 0.03, Art_Alpha(Art_Darker(skin.accent, 0.6), 200));
 }

@@ -18,15 +18,18 @@ struct ART_SPACE {
 };
 
 enum ART_PLATE {
-    ART_PLATE_PANEL,      // a dark panel behind light text
+    ART_PLATE_PANEL,      // a panel behind the page's text: dark on the dark skins, else light
     ART_PLATE_LIGHT,      // a light plate behind black text
-    ART_PLATE_HEADING,    // a heading band behind light text
+    ART_PLATE_HEADING,    // a heading band: dark on the dark skins, else light
     ART_PLATE_TAB,        // a dark tab with light text
     ART_PLATE_TAB_LIGHT,  // a light tab with black text
 };
 
 // The ground of every page: the skin's gradient, a faint pattern, a glow, darker toward the edges.
 void Art_Page_Ground(ART_IMAGE* pImage, const ART_SKIN& skin);
+// The ground of the pages that write text straight on it: the page ground on the dark skins, a
+// light parchment on the others (whose pages write dark text).
+void Art_Text_Ground(ART_IMAGE* pImage, const ART_SKIN& skin);
 // The finish laid over a whole picture last: a fine grain.
 void Art_Page_Finish(ART_IMAGE* pImage, uint32_t nSeed);
 // A double rule around the picture's edge.
