@@ -6,6 +6,7 @@
 
 #include "core/core.h"
 #include "database/database.h"
+#include "platform/windows.h"
 
 #define LISTVIEW_PLAYER_CAPACITY 4100  // 41 teams of 100 slots; an item value is team x 100 + slot
 #define STAT_COLUMN_CAPTION_SIZE 32
