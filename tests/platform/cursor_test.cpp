@@ -1,11 +1,11 @@
 // Cursors: the system shapes, the current cursor and its display count, and the cursor-file
 // reader on small files built here (a palette BMP with its mask, a 32-bit BMP with alpha, a PNG)
 // and on damaged ones.
+#include "platform/png_file.h"
 #include "platform/test_api.h"
 #include "platform/window/cursor_file.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <stdio.h>
 #include <string.h>
@@ -74,17 +74,14 @@ std::vector<uint8_t> Palette_Image() {
 
 std::vector<uint8_t> Png_Image() {
     const uint32_t kPixels[2] = {0x80102030u, 0xFF405060u};  // BGRA in memory
-    png_image image;
-    memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    image.width = 2;
-    image.height = 1;
-    image.format = PNG_FORMAT_BGRA;
-    png_alloc_size_t nSize = 0;
-    png_image_write_to_memory(&image, nullptr, &nSize, 0, kPixels, 0, nullptr);
-    std::vector<uint8_t> a(nSize);
-    EXPECT_TRUE(png_image_write_to_memory(&image, a.data(), &nSize, 0, kPixels, 0, nullptr));
-    a.resize(nSize);
+    PNG_PICTURE picture = {reinterpret_cast<const uint8_t*>(kPixels), 2, 1, sizeof(kPixels),
+                           PNG_PIXELS_BGRA, false};
+    FILE* pFile = tmpfile();
+    EXPECT_EQ(Png_Write_File(pFile, picture), PNG_WRITTEN);
+    std::vector<uint8_t> a(static_cast<size_t>(ftell(pFile)));
+    rewind(pFile);
+    EXPECT_EQ(fread(a.data(), 1, a.size(), pFile), a.size());
+    fclose(pFile);
     return a;
 }
 
