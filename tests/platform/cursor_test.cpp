@@ -1,9 +1,9 @@
 // Cursors: the system shapes, the current cursor and its display count, and the cursor-file
 // reader on small files built here (a palette BMP with its mask, a 32-bit BMP with alpha, a PNG)
 // and on damaged ones.
-#include "platform/png_file.h"
 #include "platform/test_api.h"
 #include "platform/window/cursor_file.h"
+#include "png_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -74,15 +74,9 @@ std::vector<uint8_t> Palette_Image() {
 
 std::vector<uint8_t> Png_Image() {
     const uint32_t kPixels[2] = {0x80102030u, 0xFF405060u};  // BGRA in memory
-    PNG_PICTURE picture = {reinterpret_cast<const uint8_t*>(kPixels), 2, 1, sizeof(kPixels),
-                           PNG_PIXELS_BGRA, false};
-    FILE* pFile = tmpfile();
-    EXPECT_EQ(Png_Write_File(pFile, picture), PNG_WRITTEN);
-    std::vector<uint8_t> a(static_cast<size_t>(ftell(pFile)));
-    rewind(pFile);
-    EXPECT_EQ(fread(a.data(), 1, a.size(), pFile), a.size());
-    fclose(pFile);
-    return a;
+    PNG_PICTURE picture = {
+        reinterpret_cast<const uint8_t*>(kPixels), 2, 1, sizeof(kPixels), PNG_PIXELS_BGRA, false};
+    return Png_Test_Bytes(picture);
 }
 
 TEST(CursorFileTest, ReadsEachImageKind) {

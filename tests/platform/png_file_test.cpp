@@ -1,6 +1,6 @@
 // The PNG writer and reader: each memory layout written and read back, rows flipped and padded,
 // and files that are not PNG or are cut short.
-#include "platform/png_file.h"
+#include "png_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +18,6 @@ struct PNG_LAYOUT_CASE {
     std::vector<uint8_t> aRows;  // two rows of two pixels, no padding
     int nFileChannels;
 };
-
-std::vector<uint8_t> Png_Written(const PNG_PICTURE& picture) {
-    FILE* pFile = tmpfile();
-    EXPECT_EQ(Png_Write_File(pFile, picture), PNG_WRITTEN);
-    std::vector<uint8_t> a(static_cast<size_t>(ftell(pFile)));
-    rewind(pFile);
-    EXPECT_EQ(fread(a.data(), 1, a.size(), pFile), a.size());
-    fclose(pFile);
-    return a;
-}
 
 TEST(PngFileTest, EachLayoutReadsBackAsWritten) {
     // Read back as top-down RGBA: red, green / blue, white, with the first pixel's alpha.
@@ -47,8 +37,8 @@ TEST(PngFileTest, EachLayoutReadsBackAsWritten) {
     for (const PNG_LAYOUT_CASE& c : kCases) {
         SCOPED_TRACE(static_cast<int>(c.eFormat));
         const std::vector<uint8_t> aFile =
-            Png_Written({c.aRows.data(), 2, 2, static_cast<ptrdiff_t>(c.aRows.size() / 2),
-                         c.eFormat, c.bBottomUp});
+            Png_Test_Bytes({c.aRows.data(), 2, 2, static_cast<ptrdiff_t>(c.aRows.size() / 2),
+                            c.eFormat, c.bBottomUp});
         PNG_READ_OPTIONS options;
         options.bRedFirst = true;
         options.bAlwaysAlpha = true;
@@ -79,7 +69,7 @@ TEST(PngFileTest, EachLayoutReadsBackAsWritten) {
 
 TEST(PngFileTest, ReadsIntoPaddedBottomUpRows) {
     const uint8_t kRows[] = {1, 2, 3, 4, 5, 6};  // one RGB pixel a row, top first
-    const std::vector<uint8_t> aFile = Png_Written({kRows, 1, 2, 3, PNG_PIXELS_RGB, false});
+    const std::vector<uint8_t> aFile = Png_Test_Bytes({kRows, 1, 2, 3, PNG_PIXELS_RGB, false});
     PNG_READ_OPTIONS options;
     options.bBottomUp = true;
     options.nRowAlign = 4;
@@ -94,7 +84,7 @@ TEST(PngFileTest, ReadsIntoPaddedBottomUpRows) {
 
 TEST(PngFileTest, RefusesWhatIsNotAWholePng) {
     const uint8_t kRows[] = {1, 2, 3};
-    std::vector<uint8_t> aFile = Png_Written({kRows, 1, 1, 3, PNG_PIXELS_RGB, false});
+    std::vector<uint8_t> aFile = Png_Test_Bytes({kRows, 1, 1, 3, PNG_PIXELS_RGB, false});
     PNG_READ_OPTIONS options;
     PNG_DECODED decoded;
     const uint8_t kText[] = "not a picture at all";
