@@ -1,83 +1,12 @@
-// PNG images through libpng: decoded to bottom-up BGR or BGRA rows padded to 4 bytes, with
-// four-channel images premultiplied by their alpha, and loaded into a cache slot.
+// PNG images through the platform's reader: decoded to bottom-up BGR or BGRA rows padded to 4
+// bytes, with four-channel images premultiplied by their alpha, and loaded into a cache slot.
 #include "shell/shell.h"
 
-#include <png.h>
-#include <stdlib.h>
 #include <string.h>
 
+#include "platform/png_file.h"
+
 #define IMAGE_PNG_SCREEN_GAMMA 2.2
-
-// What a decode leaves for its caller to release, whether it ends or libpng jumps out of it.
-typedef struct IMAGE_PNG_READ {
-    png_structp pPng;
-    png_infop pInfo;
-    FILE* pFile;
-    unsigned char** ppBits;  // null: the header only
-    png_bytep* apRows;
-    unsigned char* pAllocated;  // rows this decode allocated
-    size_t nAllocateSize;       // set when an allocation failed
-    int nWidth;
-    int nHeight;
-    int nChannels;
-} IMAGE_PNG_READ;
-
-static void Image_Png_Error(png_structp pPng, png_const_charp) {
-    png_longjmp(pPng, 1);
-}
-
-static void Image_Png_Warning(png_structp, png_const_charp) {}
-
-static void Image_Png_Set_Transforms(png_structp pPng, png_infop pInfo) {
-    png_set_strip_16(pPng);
-    png_set_expand(pPng);  // palettes and samples under 8 bits become 8-bit samples
-    int nColourType = png_get_color_type(pPng, pInfo);
-    if (nColourType == PNG_COLOR_TYPE_GRAY || nColourType == PNG_COLOR_TYPE_GRAY_ALPHA)
-        png_set_gray_to_rgb(pPng);
-    png_set_bgr(pPng);
-    if (png_get_valid(pPng, pInfo, PNG_INFO_tRNS))
-        png_set_tRNS_to_alpha(pPng);
-    double fFileGamma = 0;
-    if (png_get_gAMA(pPng, pInfo, &fFileGamma))
-        png_set_gamma(pPng, IMAGE_PNG_SCREEN_GAMMA, fFileGamma);
-}
-
-// Everything libpng may jump out of. 1 when done, 0 on a decoding or allocation failure.
-static int Image_Png_Decode(IMAGE_PNG_READ* pRead) {
-    if (setjmp(png_jmpbuf(pRead->pPng)))
-        return 0;
-    png_init_io(pRead->pPng, pRead->pFile);
-    png_set_sig_bytes(pRead->pPng, 8);
-    png_read_info(pRead->pPng, pRead->pInfo);
-    Image_Png_Set_Transforms(pRead->pPng, pRead->pInfo);
-    png_read_update_info(pRead->pPng, pRead->pInfo);
-    pRead->nWidth = (int)png_get_image_width(pRead->pPng, pRead->pInfo);
-    pRead->nHeight = (int)png_get_image_height(pRead->pPng, pRead->pInfo);
-    pRead->nChannels = png_get_channels(pRead->pPng, pRead->pInfo);
-    if (pRead->ppBits == NULL)
-        return 1;
-
-    size_t nStride = (png_get_rowbytes(pRead->pPng, pRead->pInfo) + 3) & ~(size_t)3;
-    size_t nHeight = (size_t)pRead->nHeight;
-    pRead->apRows = (png_bytep*)malloc(nHeight * sizeof(png_bytep));
-    if (pRead->apRows == NULL) {
-        pRead->nAllocateSize = nHeight * sizeof(png_bytep);
-        return 0;
-    }
-    if (*pRead->ppBits == NULL) {
-        pRead->pAllocated = (unsigned char*)malloc(nStride * nHeight);
-        if (pRead->pAllocated == NULL) {
-            pRead->nAllocateSize = nStride * nHeight;
-            return 0;
-        }
-    }
-    unsigned char* pBase = pRead->pAllocated != NULL ? pRead->pAllocated : *pRead->ppBits;
-    for (size_t i = 0; i < nHeight; i++)
-        pRead->apRows[i] = pBase + nStride * (nHeight - 1 - i);
-    png_read_image(pRead->pPng, pRead->apRows);
-    png_read_end(pRead->pPng, NULL);
-    return 1;
-}
 
 void Premultiply_Alpha(unsigned char* pRows, int nWidth, int nHeight, int nStride) {
     for (int y = 0; y < nHeight; y++) {
@@ -92,58 +21,50 @@ void Premultiply_Alpha(unsigned char* pRows, int nWidth, int nHeight, int nStrid
 
 int Load_PNG_File(unsigned char** ppBits, const char* szFile, int* pnWidth, int* pnHeight,
                   int* pnChannels) {
-    IMAGE_PNG_READ read;
-    memset(&read, 0, sizeof read);
-    read.ppBits = ppBits;
-    read.pFile = Platform_Open_File(szFile, "rb");
-    if (read.pFile == NULL) {
+    FILE* pFile = Platform_Open_File(szFile, "rb");
+    if (pFile == NULL) {
         Report_Error("Unable to open file in Load_PNG_File(%s)", szFile);
         return 0;
     }
-    unsigned char abSignature[8];
-    if (fread(abSignature, 1, 8, read.pFile) != 8 || png_sig_cmp(abSignature, 0, 8) != 0) {
-        fclose(read.pFile);
+    PNG_READ_OPTIONS options;
+    options.bBottomUp = true;
+    options.nRowAlign = 4;
+    options.fScreenGamma = IMAGE_PNG_SCREEN_GAMMA;
+    options.bHeaderOnly = ppBits == NULL;
+    PNG_DECODED decoded;
+    PNG_READ_RESULT eResult = Png_Read_File(pFile, options, ppBits ? *ppBits : NULL, &decoded);
+    if (eResult == PNG_READ_NOT_PNG) {
+        fclose(pFile);
         Report_Error("Unable to read sig in Load_PNG_File(%s)", szFile);
         return 0;
     }
-    read.pPng =
-        png_create_read_struct(PNG_LIBPNG_VER_STRING, NULL, Image_Png_Error, Image_Png_Warning);
-    if (read.pPng == NULL) {
-        fclose(read.pFile);
+    if (fclose(pFile) != 0)
+        Report_Error("Unable to close file in Load_PNG_File(%s)", szFile);
+    switch (eResult) {
+    case PNG_READ_DONE: break;
+    case PNG_READ_NO_READER:
         Report_Error("Unable to png_create_read_struct in Load_PNG_File(%s)", szFile);
         return 0;
-    }
-    read.pInfo = png_create_info_struct(read.pPng);
-    if (read.pInfo == NULL) {
-        png_destroy_read_struct(&read.pPng, NULL, NULL);
-        fclose(read.pFile);
+    case PNG_READ_NO_INFO:
         Report_Error("Unable to png_create_info_struct in Load_PNG_File(%s)", szFile);
         return 0;
-    }
-
-    int nDone = Image_Png_Decode(&read);
-    png_destroy_read_struct(&read.pPng, &read.pInfo, NULL);
-    free(read.apRows);
-    if (fclose(read.pFile) != 0)
-        Report_Error("Unable to close file in Load_PNG_File(%s)", szFile);
-    if (!nDone) {
-        free(read.pAllocated);
-        if (read.nAllocateSize != 0)
-            Report_Error("Unable to allocate %d bytes in Load_PNG_File(%s)",
-                         Saturate_To_Int((int64_t)read.nAllocateSize), szFile);
-        else
-            Report_Error("Unable to decode file in Load_PNG_File(%s)", szFile);
+    case PNG_READ_NO_MEMORY:
+        Report_Error("Unable to allocate %d bytes in Load_PNG_File(%s)",
+                     Saturate_To_Int((int64_t)decoded.nFailedAllocation), szFile);
+        return 0;
+    default:
+        Report_Error("Unable to decode file in Load_PNG_File(%s)", szFile);
         return 0;
     }
-    *pnWidth = read.nWidth;
-    *pnHeight = read.nHeight;
-    *pnChannels = read.nChannels;
+    *pnWidth = decoded.nWidth;
+    *pnHeight = decoded.nHeight;
+    *pnChannels = decoded.nChannels;
     if (ppBits == NULL)
         return 1;
-    if (read.pAllocated != NULL)
-        *ppBits = read.pAllocated;
-    if (read.nChannels == 4 && strstr(szFile, ".png-cached.png") == NULL)
-        Premultiply_Alpha(*ppBits, read.nWidth, read.nHeight, Get_Dib_Row_Bytes(read.nWidth, 32));
+    *ppBits = decoded.pRows;
+    if (decoded.nChannels == 4 && strstr(szFile, ".png-cached.png") == NULL)
+        Premultiply_Alpha(*ppBits, decoded.nWidth, decoded.nHeight,
+                          Get_Dib_Row_Bytes(decoded.nWidth, 32));
     return 1;
 }
 

@@ -1,62 +1,34 @@
 // PNG output: bottom-up rows of blue, green, red (and alpha) written as an 8-bit RGB or RGBA file
-// with libpng, and a DC's pixels saved the same way.
+// by the platform's writer, and a DC's pixels saved the same way.
 #include "shell/shell.h"
 
 #include <errno.h>
-#include <png.h>
-#include <stdlib.h>
 #include <string.h>
+
+#include "platform/png_file.h"
 
 namespace {
 
-// Writes the rows through libpng; a libpng error jumps back here and gives 0. Nothing here may
-// need a destructor, because of the jump.
+// Writes the bottom-up rows through the platform's writer; 0 after reporting a failure.
 int Png_Output_Write_Rows(FILE* pFile, const unsigned char* pBits, const char* szFile,
                           int nBytesPerPixel, int nWidth, int nHeight) {
-    png_structp pPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!pPng) {
+    PNG_PICTURE picture = {pBits, nWidth, nHeight, (nWidth * nBytesPerPixel + 3) / 4 * 4,
+                           nBytesPerPixel == 4 ? PNG_PIXELS_BGRA : PNG_PIXELS_BGR, true};
+    switch (Png_Write_File(pFile, picture)) {
+    case PNG_WRITTEN: return 1;
+    case PNG_WRITE_NO_WRITER:
         Report_Error("Unable to png_create_write_struct in Save_PNG_File(%s,*,%d,%d)", szFile,
                      nWidth, nHeight);
         return 0;
-    }
-    png_infop pInfo = png_create_info_struct(pPng);
-    if (!pInfo) {
-        png_destroy_write_struct(&pPng, nullptr);
+    case PNG_WRITE_NO_INFO:
         Report_Error("Unable to png_create_info_struct in Save_PNG_File(%s,*,%d,%d)", szFile,
                      nWidth, nHeight);
         return 0;
+    case PNG_WRITE_FAILED: break;
     }
-    const int nStride = (nWidth * nBytesPerPixel + 3) / 4 * 4;
-    const int nPointerBytes = nHeight * (int)sizeof(png_bytep);
-    png_bytep* volatile apRows = nullptr;
-    if (setjmp(png_jmpbuf(pPng))) {
-        free(apRows);
-        png_destroy_write_struct(&pPng, &pInfo);
-        Report_Error("Unable to write PNG data in Save_PNG_File(%s,*,%d,%d)", szFile, nWidth,
-                     nHeight);
-        return 0;
-    }
-    png_init_io(pPng, pFile);
-    png_set_IHDR(pPng, pInfo, (png_uint_32)nWidth, (png_uint_32)nHeight, 8,
-                 nBytesPerPixel == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(pPng, pInfo);
-    png_set_bgr(pPng);
-    apRows = (png_bytep*)malloc((size_t)nPointerBytes);
-    if (!apRows) {
-        png_destroy_write_struct(&pPng, &pInfo);
-        Report_Error("Unable to allocate %d bytes in Save_PNG_File(%s,*,%d,%d)", nPointerBytes,
-                     szFile, nWidth, nHeight);
-        return 0;
-    }
-    // The image's first row is the buffer's last line.
-    for (int i = 0; i < nHeight; i++)
-        apRows[i] = (png_bytep)(pBits + (size_t)(nHeight - 1 - i) * nStride);
-    png_write_image(pPng, apRows);
-    png_write_end(pPng, pInfo);
-    free(apRows);
-    png_destroy_write_struct(&pPng, &pInfo);
-    return 1;
+    Report_Error("Unable to write PNG data in Save_PNG_File(%s,*,%d,%d)", szFile, nWidth,
+                 nHeight);
+    return 0;
 }
 
 }  // namespace

@@ -1,18 +1,15 @@
 // PNG pictures of window surfaces for tests, and reading PNG files back to compare them.
 #include "gdi_internal.h"
 
-#include <png.h>
 #include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
 #include <algorithm>
-#include <memory>
+
+#include "png_file.h"
 
 namespace {
-
-struct FILE_CLOSER {
-    void operator()(FILE* p) const { fclose(p); }
-};
-typedef std::unique_ptr<FILE, FILE_CLOSER> FILE_PTR;
 
 // Windows waiting for WM_PAINT get it (BeginPaint takes the update area); one that does not
 // validate itself is validated after its paint, and none can keep this looping.
@@ -26,37 +23,16 @@ void Paint_Waiting_Windows() {
 }
 
 bool Write_Png(const std::string& stPath, const GDI_PIXELS& px, const RECT& rc) {
-    FILE_PTR pFile(fopen(stPath.c_str(), "wb"));
+    FILE* pFile = fopen(stPath.c_str(), "wb");
     if (!pFile) return false;
-    png_structp pPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop pInfo = pPng ? png_create_info_struct(pPng) : nullptr;
-    if (!pInfo) {
-        png_destroy_write_struct(&pPng, nullptr);
-        return false;
-    }
-    const int nWidth = rc.right - rc.left, nHeight = rc.bottom - rc.top;
-    std::vector<png_byte> row(static_cast<size_t>(nWidth) * 3);
-    if (setjmp(png_jmpbuf(pPng))) {
-        png_destroy_write_struct(&pPng, &pInfo);
-        return false;
-    }
-    png_init_io(pPng, pFile.get());
-    png_set_IHDR(pPng, pInfo, static_cast<png_uint_32>(nWidth), static_cast<png_uint_32>(nHeight),
-                 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(pPng, pInfo);
-    for (int y = 0; y < nHeight; ++y) {
-        const uint32_t* pIn = px.Row(rc.top + y) + rc.left;
-        for (int x = 0; x < nWidth; ++x) {
-            row[3 * x] = static_cast<png_byte>(pIn[x] >> 16);
-            row[3 * x + 1] = static_cast<png_byte>(pIn[x] >> 8);
-            row[3 * x + 2] = static_cast<png_byte>(pIn[x]);
-        }
-        png_write_row(pPng, row.data());
-    }
-    png_write_end(pPng, nullptr);
-    png_destroy_write_struct(&pPng, &pInfo);
-    return true;
+    PNG_PICTURE picture = {reinterpret_cast<const uint8_t*>(px.Row(rc.top) + rc.left),
+                           rc.right - rc.left,
+                           rc.bottom - rc.top,
+                           px.nStride * static_cast<ptrdiff_t>(sizeof(uint32_t)),
+                           PNG_PIXELS_BGRX,
+                           false};
+    const bool bWritten = Png_Write_File(pFile, picture) == PNG_WRITTEN;
+    return fclose(pFile) == 0 && bWritten;
 }
 
 }  // namespace
@@ -76,18 +52,20 @@ bool Test_Snapshot_Window(HWND hWnd, bool bWholeWindow, const std::string& stPng
 
 bool Test_Read_Png(const std::string& stPath, int* pnWidth, int* pnHeight,
                    std::vector<uint32_t>* pPixels) {
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, stPath.c_str())) return false;
-    image.format = PNG_FORMAT_BGRA;
-    std::vector<uint32_t> pixels(static_cast<size_t>(image.width) * image.height);
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return false;
-    }
+    FILE* pFile = fopen(stPath.c_str(), "rb");
+    if (!pFile) return false;
+    PNG_READ_OPTIONS options;
+    options.bAlwaysAlpha = true;
+    PNG_DECODED decoded;
+    const bool bRead = Png_Read_File(pFile, options, nullptr, &decoded) == PNG_READ_DONE;
+    fclose(pFile);
+    if (!bRead) return false;
+    std::vector<uint32_t> pixels(static_cast<size_t>(decoded.nWidth) * decoded.nHeight);
+    memcpy(pixels.data(), decoded.pRows, pixels.size() * sizeof(uint32_t));
+    free(decoded.pRows);
     for (uint32_t& px : pixels) px &= 0xFFFFFF;
-    if (pnWidth) *pnWidth = static_cast<int>(image.width);
-    if (pnHeight) *pnHeight = static_cast<int>(image.height);
+    if (pnWidth) *pnWidth = decoded.nWidth;
+    if (pnHeight) *pnHeight = decoded.nHeight;
     if (pPixels) *pPixels = std::move(pixels);
     return true;
 }

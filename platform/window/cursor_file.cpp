@@ -3,8 +3,9 @@
 // both bottom-up, with the height counting both) or a whole PNG file.
 #include "cursor_file.h"
 
-#include <png.h>
 #include <string.h>
+
+#include "png_file.h"
 
 namespace {
 
@@ -20,23 +21,22 @@ uint32_t Read32(const uint8_t* p) {
 }
 
 bool Read_Png(const uint8_t* pData, size_t nSize, CURSOR_IMAGE* pImage) {
-    png_image image;
-    memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, pData, nSize)) return false;
-    image.format = PNG_FORMAT_BGRA;
-    if (image.width == 0 || image.height == 0 || image.width > kMaxCursorSide ||
-        image.height > kMaxCursorSide) {
-        png_image_free(&image);
+    PNG_READ_OPTIONS options;
+    options.bAlwaysAlpha = true;
+    options.bHeaderOnly = true;
+    PNG_DECODED decoded;
+    if (Png_Read_Memory(pData, nSize, options, nullptr, &decoded) != PNG_READ_DONE) return false;
+    if (decoded.nWidth == 0 || decoded.nHeight == 0 || decoded.nWidth > kMaxCursorSide ||
+        decoded.nHeight > kMaxCursorSide)
         return false;
-    }
-    pImage->nWidth = static_cast<int>(image.width);
-    pImage->nHeight = static_cast<int>(image.height);
-    pImage->aPixels.assign(static_cast<size_t>(image.width) * image.height, 0);
-    if (!png_image_finish_read(&image, nullptr, pImage->aPixels.data(), 0, nullptr)) {
-        png_image_free(&image);
+    std::vector<uint32_t> aPixels(static_cast<size_t>(decoded.nWidth) * decoded.nHeight);
+    options.bHeaderOnly = false;
+    if (Png_Read_Memory(pData, nSize, options, reinterpret_cast<uint8_t*>(aPixels.data()),
+                        &decoded) != PNG_READ_DONE)
         return false;
-    }
+    pImage->nWidth = decoded.nWidth;
+    pImage->nHeight = decoded.nHeight;
+    pImage->aPixels = std::move(aPixels);
     return true;
 }
 

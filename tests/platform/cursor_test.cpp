@@ -3,9 +3,9 @@
 // and on damaged ones.
 #include "platform/test_api.h"
 #include "platform/window/cursor_file.h"
+#include "png_test_support.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <stdio.h>
 #include <string.h>
@@ -74,18 +74,9 @@ std::vector<uint8_t> Palette_Image() {
 
 std::vector<uint8_t> Png_Image() {
     const uint32_t kPixels[2] = {0x80102030u, 0xFF405060u};  // BGRA in memory
-    png_image image;
-    memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    image.width = 2;
-    image.height = 1;
-    image.format = PNG_FORMAT_BGRA;
-    png_alloc_size_t nSize = 0;
-    png_image_write_to_memory(&image, nullptr, &nSize, 0, kPixels, 0, nullptr);
-    std::vector<uint8_t> a(nSize);
-    EXPECT_TRUE(png_image_write_to_memory(&image, a.data(), &nSize, 0, kPixels, 0, nullptr));
-    a.resize(nSize);
-    return a;
+    PNG_PICTURE picture = {
+        reinterpret_cast<const uint8_t*>(kPixels), 2, 1, sizeof(kPixels), PNG_PIXELS_BGRA, false};
+    return Png_Test_Bytes(picture);
 }
 
 TEST(CursorFileTest, ReadsEachImageKind) {

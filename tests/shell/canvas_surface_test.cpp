@@ -118,7 +118,7 @@ TEST_F(CanvasSurfaceTest, PngHoldsRgbRowsTopDownWithoutThePadding) {
     ASSERT_EQ(Save_PNG_File(aBits.data(), "rgb.png", 24, 10, 2), 1);
     CANVAS_PNG png;
     ASSERT_TRUE(Canvas_Read_Png("rgb.png", &png));
-    EXPECT_EQ(png.nColourType, PNG_COLOR_TYPE_RGB);
+    EXPECT_EQ(png.nChannels, 3);
     ASSERT_EQ(png.nWidth, 10);
     ASSERT_EQ(png.nHeight, 2);
     for (int x = 0; x < 10; x++) {
@@ -135,7 +135,7 @@ TEST_F(CanvasSurfaceTest, PngOfFourBytePixelsIsRgbaWithTheStoredAlpha) {
     ASSERT_EQ(Save_PNG_File(aBits, "rgba.png", 32, 2, 2), 1);
     CANVAS_PNG png;
     ASSERT_TRUE(Canvas_Read_Png("rgba.png", &png));
-    EXPECT_EQ(png.nColourType, PNG_COLOR_TYPE_RGB_ALPHA);
+    EXPECT_EQ(png.nChannels, 4);
     const uint8_t* p = png.Pixel(0, 1);
     EXPECT_EQ(p[0], 3);
     EXPECT_EQ(p[1], 2);
@@ -172,7 +172,7 @@ TEST_F(CanvasSurfaceTest, DcSavedAsPngIsItsPixels) {
     ASSERT_EQ(Save_DC_As_PNG("dc.png", source.hdc, 6, 4), 1);
     CANVAS_PNG png;
     ASSERT_TRUE(Canvas_Read_Png("dc.png", &png));
-    EXPECT_EQ(png.nColourType, PNG_COLOR_TYPE_RGB);
+    EXPECT_EQ(png.nChannels, 3);
     EXPECT_EQ(png.nWidth, 6);
     EXPECT_EQ(png.Pixel(5, 0)[0], 255);  // top right stays top right
     EXPECT_EQ(png.Pixel(0, 3)[1], 128);

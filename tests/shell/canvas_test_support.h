@@ -1,12 +1,13 @@
-// Helpers of the canvas tests: a memory surface to draw on, and PNG files read back with libpng.
+// Helpers of the canvas tests: a memory surface to draw on, and PNG files read back with the platform's reader.
 #pragma once
 
+#include "platform/png_file.h"
 #include "platform/test_api.h"
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
+#include <stdlib.h>
 #include <string.h>
 
 #include <string>
@@ -18,7 +19,7 @@ namespace canvas_test {
 struct CANVAS_PNG {
     int nWidth = 0;
     int nHeight = 0;
-    int nColourType = -1;
+    int nChannels = 0;  // the file's: 3 (RGB) or 4 (RGBA)
     std::vector<uint8_t> aRgba;
     const uint8_t* Pixel(int x, int y) const {
         return &aRgba[((size_t)y * nWidth + x) * 4];
@@ -29,29 +30,23 @@ inline bool Canvas_Read_Png(const std::string& stPath, CANVAS_PNG* pPng) {
     FILE* pFile = fopen(stPath.c_str(), "rb");
     if (!pFile)
         return false;
-    png_structp pRead = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop pInfo = png_create_info_struct(pRead);
-    if (setjmp(png_jmpbuf(pRead))) {
-        png_destroy_read_struct(&pRead, &pInfo, nullptr);
-        fclose(pFile);
-        return false;
-    }
-    png_init_io(pRead, pFile);
-    png_read_info(pRead, pInfo);
-    pPng->nWidth = (int)png_get_image_width(pRead, pInfo);
-    pPng->nHeight = (int)png_get_image_height(pRead, pInfo);
-    pPng->nColourType = png_get_color_type(pRead, pInfo);
-    if (pPng->nColourType == PNG_COLOR_TYPE_RGB)
-        png_set_filler(pRead, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(pRead, pInfo);
-    pPng->aRgba.assign((size_t)pPng->nWidth * pPng->nHeight * 4, 0);
-    std::vector<png_bytep> apRows((size_t)pPng->nHeight);
-    for (int y = 0; y < pPng->nHeight; y++)
-        apRows[y] = &pPng->aRgba[(size_t)y * pPng->nWidth * 4];
-    png_read_image(pRead, apRows.data());
-    png_read_end(pRead, nullptr);
-    png_destroy_read_struct(&pRead, &pInfo, nullptr);
+    PNG_READ_OPTIONS options;
+    options.bRedFirst = true;
+    PNG_DECODED decoded;
+    const bool bRead = Png_Read_File(pFile, options, nullptr, &decoded) == PNG_READ_DONE;
     fclose(pFile);
+    if (!bRead)
+        return false;
+    pPng->nWidth = decoded.nWidth;
+    pPng->nHeight = decoded.nHeight;
+    pPng->nChannels = decoded.nChannels;
+    pPng->aRgba.assign((size_t)decoded.nWidth * decoded.nHeight * 4, 0xFF);
+    for (int y = 0; y < decoded.nHeight; y++)
+        for (int x = 0; x < decoded.nWidth; x++)
+            memcpy(&pPng->aRgba[((size_t)y * decoded.nWidth + x) * 4],
+                   decoded.pRows + decoded.nStride * y + (size_t)x * decoded.nChannels,
+                   (size_t)decoded.nChannels);
+    free(decoded.pRows);
     return true;
 }
 

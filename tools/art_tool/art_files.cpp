@@ -1,14 +1,16 @@
-// Writing the art: PNG through libpng, JPEG through libjpeg, cursors and icons in their directory
+// Writing the art: PNG through the platform's writer, JPEG through libjpeg, cursors and icons in their directory
 // format with 32-bit images and a transparency mask, sounds as RIFF WAVE 16-bit PCM.
 #include "art_files.h"
 
-#include <png.h>
 #include <setjmp.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <filesystem>
 
 #include <jpeglib.h>
+
+#include "platform/png_file.h"
 
 namespace {
 
@@ -47,39 +49,27 @@ bool Art_Write_Png(const std::string& sFile, const ART_IMAGE& image) {
     FILE* pFile = fopen(sFile.c_str(), "wb");
     if (!pFile)
         return Art_Report(sFile, "cannot open");
-    png_structp pPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop pInfo = pPng ? png_create_info_struct(pPng) : nullptr;
-    if (!pInfo) {
-        png_destroy_write_struct(&pPng, nullptr);
-        fclose(pFile);
-        return Art_Report(sFile, "no PNG writer");
-    }
     bool bOpaque = Art_Is_Opaque(image);
     int nChannels = bOpaque ? 3 : 4;
-    std::vector<uint8_t> aRow(static_cast<size_t>(image.nWidth) * nChannels);
-    if (setjmp(png_jmpbuf(pPng))) {
-        png_destroy_write_struct(&pPng, &pInfo);
+    std::vector<uint8_t> aStraight(static_cast<size_t>(image.nWidth) * image.nHeight * nChannels);
+    for (size_t i = 0; i < static_cast<size_t>(image.nWidth) * image.nHeight; i++) {
+        uint8_t aPixel[4];
+        Art_Straight_Pixel(&image.aPixels[i * 4], aPixel);
+        memcpy(&aStraight[i * nChannels], aPixel, nChannels);
+    }
+    PNG_PICTURE picture = {aStraight.data(), image.nWidth, image.nHeight,
+                           static_cast<ptrdiff_t>(image.nWidth) * nChannels,
+                           bOpaque ? PNG_PIXELS_RGB : PNG_PIXELS_RGBA, false};
+    switch (Png_Write_File(pFile, picture)) {
+    case PNG_WRITTEN: break;
+    case PNG_WRITE_NO_WRITER:
+    case PNG_WRITE_NO_INFO:
+        fclose(pFile);
+        return Art_Report(sFile, "no PNG writer");
+    case PNG_WRITE_FAILED:
         fclose(pFile);
         return Art_Report(sFile, "PNG error");
     }
-    png_init_io(pPng, pFile);
-    png_set_IHDR(pPng, pInfo, image.nWidth, image.nHeight, 8,
-                 bOpaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(pPng, 6);
-    png_write_info(pPng, pInfo);
-    for (int y = 0; y < image.nHeight; y++) {
-        const uint8_t* pSource = &image.aPixels[static_cast<size_t>(y) * image.nWidth * 4];
-        for (int x = 0; x < image.nWidth; x++) {
-            uint8_t aPixel[4];
-            Art_Straight_Pixel(pSource + x * 4, aPixel);
-            for (int c = 0; c < nChannels; c++)
-                aRow[static_cast<size_t>(x) * nChannels + c] = aPixel[c];
-        }
-        png_write_row(pPng, aRow.data());
-    }
-    png_write_end(pPng, pInfo);
-    png_destroy_write_struct(&pPng, &pInfo);
     return fclose(pFile) == 0 || Art_Report(sFile, "cannot close");
 }
 

@@ -2,8 +2,9 @@
 // boxes and dialogs.
 #include "sdl_backend.h"
 
-#include <png.h>
 #include <string.h>
+
+#include "png_file.h"
 
 namespace {
 
@@ -60,13 +61,13 @@ bool Sdl_Save_Screenshot(HWND hHost, const char* szPngPath) {
     int nWidth = 0, nHeight = 0;
     if (!Sdl_Read_Pixels(hHost, &aPixels, &nWidth, &nHeight)) return false;
     for (uint32_t& n : aPixels) n |= 0xFF000000u;
-    png_image image;
-    memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(nWidth);
-    image.height = static_cast<png_uint_32>(nHeight);
-    image.format = PNG_FORMAT_BGRA;
-    return png_image_write_to_file(&image, szPngPath, 0, aPixels.data(), 0, nullptr) != 0;
+    FILE* pFile = fopen(szPngPath, "wb");
+    if (!pFile) return false;
+    PNG_PICTURE picture = {reinterpret_cast<const uint8_t*>(aPixels.data()), nWidth, nHeight,
+                           nWidth * static_cast<ptrdiff_t>(sizeof(uint32_t)), PNG_PIXELS_BGRA,
+                           false};
+    const bool bWritten = Png_Write_File(pFile, picture) == PNG_WRITTEN;
+    return fclose(pFile) == 0 && bWritten;
 }
 
 void Sdl_Clipboard_Set_Text(const char* szText) { SDL_SetClipboardText(szText ? szText : ""); }
