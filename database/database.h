@@ -399,6 +399,7 @@ void Install_Team_Logos(void);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
+void Set_Dialog_Team(int nTeam);  // the user's team follows a human team
 // The week and the page shown are kept in the league; the main window follows through the host
 // services (shown_week_and_page.cpp).
 void Set_Current_Week(int nWeek);  // and the window title follows

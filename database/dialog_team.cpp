@@ -16,9 +16,14 @@ int Get_Dialog_Team(void) {
         if (!Is_Draft_Pool_Team(nTeam))
             nTeam = 0;
     }
+    Set_Dialog_Team(nTeam);
+    return nTeam;
+}
+
+// The team the dialogs show; a league team the user runs becomes the user's team as well.
+void Set_Dialog_Team(int nTeam) {
     gDialogTeam = nTeam;
-    if (Is_Team_Active(nTeam) && !gAllTeamsComputer &&
+    if (nTeam >= 0 && nTeam < LEAGUE_TEAM_COUNT && Is_Team_Active(nTeam) && !gAllTeamsComputer &&
         Get_Team_Stat(nTeam, TEAM_CONTROL) == CONTROL_HUMAN)
         gUserTeam = nTeam;
-    return nTeam;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real game on a display, driven as a person would: the Welcome screen, New Game, one week
-# through the Play menu and each menu of the menu bar, with a screenshot at each step in
-# <build>/app_session/NN-step.png and checks of the window, its menus and its bars. Needs a
+# through the Play menu, the news pages and each menu of the menu bar, with a screenshot at each
+# step in <build>/app_session/NN-step.png and checks of the window, its menus and its bars. Needs a
 # display; without one it starts a virtual X server through xvfb-run (package xvfb).
 #   scripts/app_session.sh [build folder]
 set -euo pipefail

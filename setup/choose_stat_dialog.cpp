@@ -23,8 +23,33 @@ static int Count_Stat_Choices(int idTemplate) {
     }
 }
 
+// Each button reads its column's name on one line (the league's name in the titles column).
+static void Label_Choice_Buttons(HWND hDlg) {
+    void (*pGetName)(char*, int, int) = NULL;
+    switch (gChooseStatDialogId) {
+    case IDD_CHOOSE_STAT: pGetName = Get_Standings_Column_Name; break;
+    case IDD_LEADER_HEADING: pGetName = Get_Player_Leader_Column_Name; break;
+    case IDD_CHOOSE_STAT_B: pGetName = Get_Team_Info_Column_Name; break;
+    case IDD_CHOOSE_STAT_C: pGetName = Get_Team_Stat_Column_Name; break;
+    default: return;
+    }
+    for (int n = 0; n < Count_Stat_Choices(gChooseStatDialogId); n++) {
+        HWND hButton = GetDlgItem(hDlg, CHOOSE_STAT_FIRST_BUTTON + n);
+        if (!hButton)
+            continue;
+        char szName[TEXT_BUFFER_SIZE];
+        pGetName(szName, (int)sizeof szName, n);
+        for (char* p = szName; *p; p++) {
+            if (*p == '\n')
+                *p = ' ';
+        }
+        SetWindowTextA(hButton, szName);
+    }
+}
+
 static void Init_Choose_Stat_Dialog(HWND hDlg) {
     Set_Dialog_Font(hDlg);
+    Label_Choice_Buttons(hDlg);
     HFONT hFont = Take_App_Font(CHOOSE_STAT_BUTTON_FONT);
     for (int nId = CHOOSE_STAT_FIRST_BUTTON; nId <= CHOOSE_STAT_LAST_BUTTON; nId++) {
         HWND hButton = GetDlgItem(hDlg, nId);

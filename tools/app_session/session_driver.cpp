@@ -1,6 +1,6 @@
 // The session's driver: a thread timer that acts as the person at the screen. It answers the
 // Welcome screen with New Game and each dialog after it with its default button, plays one week
-// through the Play menu's command, then opens the menu bar's ten menus one after the other with
+// through the Play menu's command, visits the news pages, then opens the menu bar's ten menus one after the other with
 // the keyboard. Its timer fires inside the dialogs' and menus' own loops, so every step goes
 // through the program's real code; the steps reach it as the display's key events would. Each step
 // starts only once the last one shows on the screen.
@@ -30,7 +30,7 @@ enum SESSION_PHASE {
     SESSION_WELCOME,
     SESSION_INTO_LEAGUE,
     SESSION_WEEK,
-    SESSION_FINANCES,
+    SESSION_PAGES,
     SESSION_MENU_OPEN,
     SESSION_MENU_SHOT,
     SESSION_CLOSE,
@@ -38,8 +38,20 @@ enum SESSION_PHASE {
 };
 
 const char* const kSessionPhaseNames[] = {
-    "the Welcome screen",           "the way into the league", "the week's games",
-    "opening a menu",               "the menu's popup",        "closing", "over"};
+    "the Welcome screen", "the way into the league", "the week's games", "the news page",
+    "opening a menu",     "the menu's popup",        "closing",          "over"};
+
+// The news pages visited after the week (the Standings page shows after it), through their menu
+// commands, with the file name of each one's picture.
+struct SESSION_PAGE {
+    int nCommand;
+    const char* szStep;
+};
+const SESSION_PAGE kSessionPages[] = {
+    {FINANCES_PAGE, "finances"}, {LEADERS_PAGE, "leaders"},   {CALENDAR_PAGE, "calendar"},
+    {DRAFT_PAGE, "draft"},       {PLAYOFFS_PAGE, "playoffs"},
+};
+#define SESSION_PAGE_COUNT (int)(sizeof kSessionPages / sizeof kSessionPages[0])
 
 struct SESSION_STATE {
     std::string stFolder;
@@ -49,6 +61,7 @@ struct SESSION_STATE {
     int nDialogs;
     HWND hAnswered;  // the dialog last answered, until it has gone
     int nWeekBefore;
+    int nPage;  // the entry of kSessionPages the running page step waits for
     int nMenu;
     HMENU hPopupWanted;     // the drop-down the running menu step opens
     HMENU hPopupInitiated;  // the last drop-down the main window was told of
@@ -88,6 +101,23 @@ bool Session_Shot(const char* szStep) {
     printf("app_session: %s\n", stPath.c_str());
     fflush(stdout);
     gSession.stLastShot = stPath;
+    return true;
+}
+
+// The picture of a step that changes the screen: taken again until it differs from the last one
+// (the display shows the change). True once it is kept.
+bool Session_Shot_Of_Change(const char* szStep) {
+    std::string stPath = Session_Shot_Path(szStep);
+    if (!Platform_Save_Screenshot(gMainWindow, stPath.c_str())) {
+        Session_Fail("the screenshot " + stPath + " could not be saved");
+        return false;
+    }
+    if (!Session_Files_Differ(gSession.stLastShot, stPath))
+        return false;  // not on the display yet
+    gSession.nShots++;
+    gSession.stLastShot = stPath;
+    printf("app_session: %s\n", stPath.c_str());
+    fflush(stdout);
     return true;
 }
 
@@ -184,6 +214,26 @@ void Session_Welcome(void) {
     Session_Enter(SESSION_INTO_LEAGUE);
 }
 
+void Session_Open_Page(int nPage) {
+    gSession.nPage = nPage;
+    PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(kSessionPages[nPage].nCommand, 0), 0);
+    Session_Enter(SESSION_PAGES);
+}
+
+// A news page opened through its menu command: its picture once the page is the shown one and
+// the display shows the change, then the next page.
+void Session_Page(void) {
+    const SESSION_PAGE& page = kSessionPages[gSession.nPage];
+    if (gCurrentPage != page.nCommand)
+        return;
+    if (!Session_Shot_Of_Change(page.szStep))
+        return;
+    if (gSession.nPage + 1 < SESSION_PAGE_COUNT)
+        Session_Open_Page(gSession.nPage + 1);
+    else
+        Session_Enter(SESSION_MENU_OPEN);
+}
+
 // The main window's checks once the league shows, then the Play menu's One Week.
 void Session_Into_League(void) {
     if (Session_Answer_Pending())
@@ -237,16 +287,7 @@ void Session_Week(void) {
         Session_Fail(stWhy + " after the week");
         return;
     }
-    PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(FINANCES_PAGE, 0), 0);
-    Session_Enter(SESSION_FINANCES);
-}
-
-// The Finances page, opened through its menu command: its picture once it is shown.
-void Session_Finances(void) {
-    if (gCurrentPage != FINANCES_PAGE)
-        return;
-    if (Session_Shot("finances"))
-        Session_Enter(SESSION_MENU_OPEN);
+    Session_Open_Page(0);
 }
 
 // The main window's procedure while the driver listens: it notes each drop-down the menu loop
@@ -286,17 +327,8 @@ void Session_Menu_Shot(void) {
     for (const char* p = szStep; *p; p++)
         if (*p != '&')
             stStep += (char)tolower((unsigned char)*p);
-    std::string stPath = Session_Shot_Path(stStep.c_str());
-    if (!Platform_Save_Screenshot(gMainWindow, stPath.c_str())) {
-        Session_Fail("the screenshot " + stPath + " could not be saved");
+    if (!Session_Shot_Of_Change(stStep.c_str()))
         return;
-    }
-    if (!Session_Files_Differ(gSession.stLastShot, stPath))
-        return;  // not on the display yet
-    gSession.nShots++;
-    gSession.stLastShot = stPath;
-    printf("app_session: %s\n", stPath.c_str());
-    fflush(stdout);
     gSession.nMenu++;
     Session_Enter(gSession.nMenu < SESSION_MENU_COUNT ? SESSION_MENU_OPEN : SESSION_CLOSE);
 }
@@ -322,7 +354,7 @@ void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
     case SESSION_WELCOME: Session_Welcome(); break;
     case SESSION_INTO_LEAGUE: Session_Into_League(); break;
     case SESSION_WEEK: Session_Week(); break;
-    case SESSION_FINANCES: Session_Finances(); break;
+    case SESSION_PAGES: Session_Page(); break;
     case SESSION_MENU_OPEN: Session_Menu_Open(); break;
     case SESSION_MENU_SHOT: Session_Menu_Shot(); break;
     case SESSION_CLOSE: Session_Close(); break;
