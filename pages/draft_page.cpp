@@ -196,7 +196,7 @@ static void Draw_Draft_Picks(HDC hdc, int nYear, int nRound) {
         int nColour = Get_Draft_Pick_Text(nYear, nRound, i, szText, sizeof szText);
         if (szText[0])
             Draw_Page_Text_In_Font(hdc, DRAFT_PAGE_TEXT_FONT, szText,
-                                   Get_News_Page_Colour_Over(nColour, 1), Get_Pick_Cell_Rect(i),
+                                   Get_Panel_Text_Colour(nColour), Get_Pick_Cell_Rect(i),
                                    DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     }
 }

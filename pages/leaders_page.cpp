@@ -154,14 +154,8 @@ static void Draw_Leaders_Headings(HDC hdc, int nKind, int nExpanded) {
     }
 }
 
-// The rows stand on the lists' panels, which are dark in the dark skins.
-static COLORREF Get_Leader_Row_Colour(int nColour) {
-    return Is_Skin_Ice_Or_Fire() ? Get_News_Page_Colour_Over(nColour, 1)
-                                 : Get_News_Page_Colour(nColour);
-}
-
 static COLORREF Get_Leader_Team_Colour(int nTeam) {
-    return Get_Leader_Row_Colour(Is_Human_Team(nTeam) ? PAGE_COLOUR_HIGHLIGHT
+    return Get_Panel_Text_Colour(Is_Human_Team(nTeam) ? PAGE_COLOUR_HIGHLIGHT
                                                       : PAGE_COLOUR_PRIMARY);
 }
 
@@ -224,7 +218,7 @@ static void Format_Record_Name(const RECORD_BOOK_ROW* pRow, const char* szSepara
     }
     Format_String(szOut, nSize, "%s, %s%s", pRow->szLastName, pRow->szFirstName, szTeam);
     *pColour =
-        nTeam == NO_TEAM ? Get_Leader_Row_Colour(PAGE_COLOUR_FAINT) : Get_Leader_Team_Colour(nTeam);
+        nTeam == NO_TEAM ? Get_Panel_Text_Colour(PAGE_COLOUR_FAINT) : Get_Leader_Team_Colour(nTeam);
 }
 
 static void Draw_All_Time_Lists(HDC hdc) {
@@ -257,7 +251,7 @@ static void Format_Record_Year(const RECORD_BOOK_ROW* pRow, int nTable, char* sz
 static void Draw_All_Time_List_Expanded(HDC hdc, int nExpanded) {
     int nTable = Get_Record_Table();
     int nCategory = Get_Leader_List_Category(nExpanded - 1);
-    COLORREF faint = Get_Leader_Row_Colour(PAGE_COLOUR_FAINT);
+    COLORREF faint = Get_Panel_Text_Colour(PAGE_COLOUR_FAINT);
     UINT uFlags = DT_VCENTER | DT_SINGLELINE;
     Draw_Page_Text_In_Font(hdc, LEADERS_ROW_FONT, nTable == 0 ? "Through" : "Year", faint,
                            RECT{386, 64, 511, 84}, uFlags | DT_CENTER);

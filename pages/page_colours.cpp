@@ -27,6 +27,13 @@ COLORREF Get_News_Page_Colour_Over(int nColour, int bDarkPanel) {
     return bDarkPanel ? kPageColours[nColour].normal : kPageColours[nColour].darkText;
 }
 
+// Text standing on a page's panels: the light member on the dark skins' dark panels, else the
+// page's own pair.
+COLORREF Get_Panel_Text_Colour(int nColour) {
+    return Is_Skin_Ice_Or_Fire() ? Get_News_Page_Colour_Over(nColour, 1)
+                                 : Get_News_Page_Colour(nColour);
+}
+
 COLORREF Get_Page_Heading_Colour(void) {
     return Get_News_Page_Colour(Is_Skin_Ice_Or_Fire() ? PAGE_COLOUR_DARK_SKIN_HEADING
                                                       : PAGE_COLOUR_HIGHLIGHT);

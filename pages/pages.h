@@ -253,6 +253,7 @@ COLORREF Get_News_Page_Colour(int nColour);
 // The colour for text over a dark panel (the ordinary scheme) or a light one (the Dark Text one),
 // whatever the Dark Text option says.
 COLORREF Get_News_Page_Colour_Over(int nColour, int bDarkPanel);
+COLORREF Get_Panel_Text_Colour(int nColour);  // on a page panel: light on the dark skins
 // The heading colour: white on the dark skins, else the highlight.
 COLORREF Get_Page_Heading_Colour(void);
 
