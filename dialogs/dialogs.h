@@ -47,6 +47,16 @@ int Close_Up_League_Structure(void);
 // ---- contract offers (contract_offer.cpp) -------------------------------------------------------
 int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot);  // 1 signed, 0 declined
 void Show_Roster_Full_Message(int nTeam, int nSlot);  // the user's roster has no room for him
+// Clamps the years offered, works out his demand and sets the buttons and texts; 0 when the
+// paying team's cash cannot cover the bonus he asks (and no Commissioner is on).
+int Update_Contract_Offer_Controls(HWND hDlg);
+// The cap text for a room in thousands: with a cap, the room or the excess (long: on three lines
+// "(After signing this player)"); without one, the team's payroll and budget (long) or the room
+// under the budget.
+void Format_Cap_Room_Text(char* szOut, int nSize, int nTeam, int nRoom, int bLong);
+int Get_Cap_Text_Team(int nTeam);  // a league team in use or a special roster; else team 0
+// A position's name: 0..14, "Any Position" for 15, "<Error>" otherwise.
+void Get_Position_Name_Text(int nPosition, char* szOut, int nSize);
 
 // ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.

@@ -81,16 +81,6 @@ static void Release_With_New_Demand(int nTeam, int nSlot, int nYears) {
     Release_Player_To_Free_Agents(nTeam, nSlot);
 }
 
-// The team pays the bonus now, in dollars.
-static void Pay_Signing_Bonus(int nTeam, int nBonus) {
-    int64_t nCash = (int64_t)Get_Team_Financial_Stat(nTeam, FIN_CASH) - (int64_t)nBonus * 1000;
-    if (nCash < MIN_TEAM_CASH)
-        nCash = MIN_TEAM_CASH;
-    if (nCash > MAX_TEAM_CASH)
-        nCash = MAX_TEAM_CASH;
-    Set_Team_Financial_Stat(nTeam, FIN_CASH, (int)nCash);
-}
-
 // A human-run team's renewal: refused while the team is in debt, otherwise the user's answer to
 // the Contract Offer dialog.
 static int Renew_Human_Contract(int nTeam, int nSlot, int nYears) {
@@ -178,6 +168,6 @@ int Check_Renew_Contract(int nTeam, int nSlot, int bReleasing) {
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, nSalary);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, nBonus);
     Set_Contract_Years(nTeam, nSlot, nYears);
-    Pay_Signing_Bonus(nTeam, nBonus);
+    Charge_Signing_Bonus(nTeam, nBonus);
     return 1;
 }

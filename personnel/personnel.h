@@ -548,6 +548,21 @@ void Sort_Draft_Pool_Players(int bNamedFirst, int nKey);  // highest key first
 // ---- contract demand (contract_demand.cpp) ------------------------------------------------------
 void Calculate_Contract_Demand(int nTeam, int nSlot, int nWorth);  // nWorth 0: computed
 
+// ---- contract terms (contract_terms.cpp) ---------------------------------------------------------
+// One year fewer or more offered (years left and length), then his demand anew.
+void Offer_Fewer_Contract_Years(int nTeam, int nSlot);
+void Offer_More_Contract_Years(int nTeam, int nSlot);
+int Get_Fewest_Offer_Years(void);  // 2 once the season is complete, else 1
+int Get_Most_Offer_Years(void);    // 7
+// Thousands under the cap once the payer signs him (negative: over it); his cap charge counts
+// when he is not already the payer's. 0 without a salary cap.
+int Get_Cap_Room_After_Signing(int nPayer, int nTeam, int nSlot);
+void Charge_Signing_Bonus(int nPayer, int nBonus);  // thousands off the payer's cash, clamped
+int Count_Affordable_Draft_Pool_Players(void);      // prospects the user's cash can sign
+// A prospect's rookie contract at the pick on the clock: four years and the slot's bonus,
+// which it returns.
+int Set_Draft_Pick_Contract(int nTeam, int nSlot);
+
 // ---- offensive linemen's predicted line (lineman_stats.cpp) -------------------------------------
 void Derive_Lineman_Stats(int nTeam, int nSlot);
 

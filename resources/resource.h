@@ -106,6 +106,38 @@
 #define IDC_MESSAGE_BUTTON3        41011
 #define IDC_MESSAGE_TEXT           41012
 
+// Contracts, rosters and finances: controls the player lists, Contract Offer, Find Players, the
+// fantasy draft and the finance dialogs share.
+#define IDC_SCOUTING               1045
+#define IDC_VIEW_MY_TEAM           1097
+#define IDC_TEAM_COMBO             1132
+#define IDC_POSITION_COMBO         1217
+#define IDC_EDIT_COLUMNS           11
+#define IDC_AUTOSIZE_COLUMNS       1385
+// The player lists (Sortable Stats, Free Agents, College Draft)
+#define IDC_LIST_ACTION            1044
+#define IDC_PLAYER_LIST            1124
+#define IDC_PERIOD_COMBO           1223
+#define IDC_LIST_CAP_TEXT          1386
+#define IDC_LIST_PLAYER_COUNT      1389
+#define IDC_LIST_ROSTER_NOTE       1384
+#define IDC_LIST_PICKS_TEXT        1387
+// Contract Offer
+#define IDC_OFFER_ACCEPT           1135
+#define IDC_OFFER_DECLINE          1208
+#define IDC_OFFER_FEWER_YEARS      1136
+#define IDC_OFFER_MORE_YEARS       1209
+#define IDC_OFFER_SMALLER_BONUS    1137
+#define IDC_OFFER_BIGGER_BONUS     1210
+#define IDC_OFFER_SKIP             1211
+#define IDC_OFFER_NAME             1254
+#define IDC_OFFER_CAP_TEXT         1256
+#define IDC_OFFER_CASH_TEXT        1086
+#define IDC_OFFER_RATINGS          1359
+#define IDC_OFFER_CONTRACT         1360
+#define IDC_OFFER_PICTURE_LEFT     1361
+#define IDC_OFFER_PICTURE_RIGHT    1362
+
 // ---- the string table: the first id of each run of words -----------------------------------
 #define IDS_FAN_MOODS              13
 #define IDS_WEEKDAYS               21

@@ -172,7 +172,7 @@ TEST_F(YearAdvanceTest, TheUserAnswersTheContractOffer) {
         Set_Contract(HUMAN_TEAM, EXPIRING_SLOT, 1, 0);
         int nId = Get_Player_ID(HUMAN_TEAM, EXPIRING_SLOT);
         Test_Script_Dialog(IDD_CONTRACT_OFFER, [&](HWND hDlg) {
-            SendMessageA(hDlg, WM_COMMAND, c.bSign ? IDOK : IDCANCEL, 0);
+            SendMessageA(hDlg, WM_COMMAND, c.bSign ? IDC_OFFER_ACCEPT : IDC_OFFER_DECLINE, 0);
         });
 
         EXPECT_EQ(Advance_Player_Year(HUMAN_TEAM, EXPIRING_SLOT), c.nExpected);
