@@ -8,11 +8,6 @@ INT_PTR Trades_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 
-// STAND-IN(dialogs): the sortable player lists with their chosen stat columns.
-INT_PTR Sortable_Stats_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
 // STAND-IN(dialogs): the team's expenses, set and shown against the budget.
 INT_PTR Expenses_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);

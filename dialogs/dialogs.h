@@ -5,6 +5,7 @@
 #include "core/core.h"
 #include "platform/windows.h"
 #include "personnel/personnel.h"
+#include "shell/sortable_listview.h"
 
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR Trades_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -57,6 +58,38 @@ void Format_Cap_Room_Text(char* szOut, int nSize, int nTeam, int nRoom, int bLon
 int Get_Cap_Text_Team(int nTeam);  // a league team in use or a special roster; else team 0
 // A position's name: 0..14, "Any Position" for 15, "<Error>" otherwise.
 void Get_Position_Name_Text(int nPosition, char* szOut, int nSize);
+
+// ---- the player lists: Sortable Stats, Free Agents and College Draft ----------------------------
+// List keys: a team 0..35 (its combo item holds team + 1000), every active player, a league's
+// players, the fantasy draft's drafted and undrafted players, the free agents, the draft pool.
+#define LIST_KEY_TEAM_ITEM 1000
+#define LIST_KEY_SEPARATOR 2000
+#define LIST_KEY_ALL_ACTIVE 2001
+#define LIST_KEY_LEAGUE 3000  // + league 0 or 1
+#define LIST_KEY_DRAFTED 4000
+#define LIST_KEY_UNDRAFTED 4001
+#define LIST_KEY_FREE_AGENTS 5000
+#define LIST_KEY_DRAFT_POOL 6000
+#define LIST_ANY_POSITION POSITION_COUNT
+
+// Rows and texts (player_list_rows.cpp).
+int Is_Known_List_Key(int nKey);
+// The key's players of the position (LIST_ANY_POSITION: all) in team then slot order; an unknown
+// key is reported and leaves the list as it was (0).
+int Fill_Player_List_Rows(SORTABLE_LISTVIEW* pList, int nKey, int nPosition);
+void Format_Player_List_Caption(int nKey, char* szOut, int nSize);
+void Fill_Player_List_Team_Combo(HWND hDlg);
+int Get_Player_List_Item_Key(int nItemData);
+void Format_Player_List_Cap_Text(int nTeam, char* szOut, int nSize);
+void Format_Roster_Note(int nKey, char* szOut, int nSize);
+void Format_Fantasy_Picks_Text(int nTeam, char* szOut, int nSize);
+// The open list dialog (sortable_stats_dialog.cpp): its texts, buttons and rows done anew.
+void Refresh_Sortable_Stats_List(void);
+
+// Roster status lines (roster_status.cpp): the user's team's cap room (short form) and roster
+// count in a list dialog's controls.
+void Show_Roster_Cap_Room(HWND hDlg);
+void Show_Roster_Count(HWND hDlg);
 
 // ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.

@@ -1,11 +1,11 @@
-// A trade started from a player's card: the user's team asks for that one player.
+// A trade started from a player's card or Find Players: the user's team asks for that one player.
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 
 void Start_Trade_Offer_For_Player(int nTeam, int nSlot) {
     Init_Trade_Offer(&gTradeOffer);
-    gTradeOffer.acTeam[0] = (int8_t)Get_User_Team();
+    gTradeOffer.acTeam[0] = (int8_t)Get_Cap_Text_Team(Get_User_Team());
     gTradeOffer.acTeam[1] = (int8_t)nTeam;
     Append_Trade_Offer_Item(&gTradeOffer, 1, nSlot);
-    gTradePartner = nTeam;
+    gTradePartner = NO_TEAM;  // the prepared offer names the partner
 }
