@@ -64,10 +64,10 @@ void Format_Cap_Room_Text(char* szOut, int nSize, int nTeam, int nRoom, int bLon
     }
     int nBudgetRoom = Saturate_To_Int(nBudget - nPayroll);
     Format_With_Commas(nBudgetRoom > 0 ? nBudgetRoom : -nBudgetRoom, szAmount, sizeof szAmount);
-    Format_String(szOut, nSize,
-                  nBudgetRoom > 0 ? "Room Under Salary Budget: $%s"
-                                  : "Exceeding Salary Budget by: $%s",
-                  szAmount);
+    Format_String(
+        szOut, nSize,
+        nBudgetRoom > 0 ? "Room Under Salary Budget: $%s" : "Exceeding Salary Budget by: $%s",
+        szAmount);
 }
 
 void Get_Position_Name_Text(int nPosition, char* szOut, int nSize) {
@@ -83,8 +83,8 @@ void Get_Position_Name_Text(int nPosition, char* szOut, int nSize) {
 static void Format_Offer_Ratings(int nTeam, int nSlot, char* szOut, int nSize) {
     int nOverall = Min_Int(Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, OVERALL_GRADE),
                            Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, PEAK_GRADE));
-    Format_String(szOut, nSize, "Overall: %d\nPeak: %d\n",
-                  nOverall, Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, PEAK_GRADE));
+    Format_String(szOut, nSize, "Overall: %d\nPeak: %d\n", nOverall,
+                  Get_Player_Stat(nTeam, nSlot, SEASON_CURRENT, PEAK_GRADE));
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     for (int i = 0; i < OFFER_KEY_RATINGS; i++) {
         int nRating = Get_Position_Rating_Index(nPosition, i);
@@ -182,7 +182,7 @@ int Update_Contract_Offer_Controls(HWND hDlg) {
     int nCash = Get_Team_Financial_Stat(nPayer, FIN_CASH) / 1000;
     int nWorth = Get_Player_Worth(nTeam, nSlot);
     int nAsking = Is_Draft_Pool_Team(nTeam) ? Get_Draft_Pool_Asking_Value(nTeam, nSlot)
-                                             : Get_Salary_Demand(nTeam, nSlot, nWorth);
+                                            : Get_Salary_Demand(nTeam, nSlot, nWorth);
     int nMinimumSalary = Get_Player_Minimum_Salary(nTeam, nSlot);
     int nFewest = Get_Fewest_Offer_Years();
     int nYears = Clamp(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT), nFewest,
@@ -243,10 +243,10 @@ static void Init_Contract_Offer(HWND hDlg) {
     if (!Are_App_Fonts_Loaded())
         Load_App_Fonts();
     sOfferButtonFont = Take_App_Font(OFFER_BUTTON_FONT);
-    static const int anButtons[] = {IDC_OFFER_ACCEPT,        IDC_OFFER_DECLINE,
-                                    IDC_OFFER_FEWER_YEARS,   IDC_OFFER_MORE_YEARS,
-                                    IDC_OFFER_SMALLER_BONUS, IDC_OFFER_BIGGER_BONUS,
-                                    IDC_SCOUTING,            IDC_OFFER_SKIP};
+    static const int anButtons[] = {
+        IDC_OFFER_ACCEPT,     IDC_OFFER_DECLINE,       IDC_OFFER_FEWER_YEARS,
+        IDC_OFFER_MORE_YEARS, IDC_OFFER_SMALLER_BONUS, IDC_OFFER_BIGGER_BONUS,
+        IDC_SCOUTING,         IDC_OFFER_SKIP};
     if (sOfferButtonFont)
         for (int nId : anButtons)
             SendDlgItemMessageA(hDlg, nId, WM_SETFONT, (WPARAM)sOfferButtonFont, TRUE);
@@ -288,9 +288,9 @@ static void Accept_Contract_Offer(HWND hDlg) {
 }
 
 static void Change_Offer_Bonus(HWND hDlg, int nStep) {
-    Set_Player_Vital_Stat(gScoutTeam, gScoutSlot, VITAL_SIGNING_BONUS,
-                          Get_Player_Vital_Stat(gScoutTeam, gScoutSlot, VITAL_SIGNING_BONUS) +
-                              nStep);
+    Set_Player_Vital_Stat(
+        gScoutTeam, gScoutSlot, VITAL_SIGNING_BONUS,
+        Get_Player_Vital_Stat(gScoutTeam, gScoutSlot, VITAL_SIGNING_BONUS) + nStep);
     Calculate_Contract_Demand(gScoutTeam, gScoutSlot, 0);
     Update_Contract_Offer_Controls(hDlg);
 }

@@ -8,11 +8,6 @@ INT_PTR Trades_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 
-// STAND-IN(dialogs): the team's expenses, set and shown against the budget.
-INT_PTR Expenses_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
 // STAND-IN(dialogs): the offensive depth chart, edited by moving players between spots.
 INT_PTR Offense_Depth_Chart_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
@@ -20,16 +15,6 @@ INT_PTR Offense_Depth_Chart_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPA
 
 // STAND-IN(dialogs): the defensive depth chart, edited by moving players between spots.
 INT_PTR Defense_Depth_Chart_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
-// STAND-IN(dialogs): the stadium's concession prices.
-INT_PTR Concessions_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
-// STAND-IN(dialogs): the ticket prices of each seating level.
-INT_PTR Tickets_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 

@@ -90,6 +90,32 @@ void Refresh_Sortable_Stats_List(void);
 // count in a list dialog's controls.
 void Show_Roster_Cap_Room(HWND hDlg);
 void Show_Roster_Count(HWND hDlg);
+// One sentence on a team's cap position, or its payroll and budget without a cap.
+void Format_Team_Cap_Sentence(char* szOut, int nSize, int nTeam);
+
+// ---- the finance dialogs: Expenses, Concessions and Tickets --------------------------------------
+// One spin click (finance_dialog_support.cpp): a budget by 100 price steps, limited to
+// 0..50,000,000 dollars and rounded down to the step; a concession price by the step of a quarter
+// of the inflation, 0..10,000 cents; a ticket price by a step, rounded down to it, 0..50,000 cents.
+int Step_Budget(int nBudget, int bUp, int nInflation);
+int Step_Concession_Price(int nPrice, int bUp, int nInflation);
+int Step_Ticket_Price(int nPrice, int bUp, int nInflation);
+int Can_Change_Finances(int nTeam);  // the Commissioner, or the user's own team
+void Set_Up_Finance_Spins(HWND hDlg, const int* pnSpins, int nCount);
+int Is_Spin_Up(WPARAM wParam);                                 // a spin's WM_VSCROLL: 1 up, 0 down
+void Set_Money_Text(HWND hDlg, int nId, int nDollars);         // "$1,234" or "-$1,234"
+void Set_Cents_Text(HWND hDlg, int nId, int nCents);           // "12.50"
+void Restore_Cents_Text(HWND hDlg, int nId, int nCents);       // typed-over text back to the price
+void Set_Rank_Text(HWND hDlg, int nId, int nTeam, int nStat);  // "(3rd)"
+void Set_Finance_Caption(HWND hDlg, const char* szName);
+// The caption, the team combo and the figures of the dialog team anew.
+void Show_Finance_Team(HWND hDlg, const char* szName, void (*pFill)(HWND hDlg));
+// Opening: the dialog's sound (or none), its font, the dialog team's figures, centred.
+void Init_Finance_Dialog(HWND hDlg, const char* szSound, const char* szName,
+                         void (*pFill)(HWND hDlg));
+int Take_Finance_Team_Choice(HWND hDlg);
+int Answer_Finance_Dialog_Message(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                  INT_PTR* pResult);
 
 // ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.

@@ -2,6 +2,7 @@
 // the roster note, the player count and the fantasy-draft picks of a team.
 #include "database/database.h"
 #include "dialogs/dialogs.h"
+#include "resources/resource.h"
 #include "shell/shell.h"
 
 #define FANTASY_MODE_PICKING 1
@@ -96,7 +97,9 @@ void Format_Player_List_Caption(int nKey, char* szOut, int nSize) {
         Get_League_Name(nKey - LIST_KEY_LEAGUE, szName, sizeof szName);
         Format_String(szOut, nSize, "Sortable Stats: %s", szName);
         break;
-    case LIST_KEY_ALL_ACTIVE: safe_strncpy(szOut, "Sortable Stats: All Active Players", nSize); break;
+    case LIST_KEY_ALL_ACTIVE:
+        safe_strncpy(szOut, "Sortable Stats: All Active Players", nSize);
+        break;
     case LIST_KEY_DRAFTED: safe_strncpy(szOut, "Sortable Stats: Drafted Players", nSize); break;
     case LIST_KEY_UNDRAFTED: safe_strncpy(szOut, "Sortable Stats: Undrafted Players", nSize); break;
     case LIST_KEY_FREE_AGENTS: safe_strncpy(szOut, "Free Agents", nSize); break;
@@ -160,20 +163,19 @@ void Format_Player_List_Cap_Text(int nTeam, char* szOut, int nSize) {
         int nRoom = nCap / 1000 - nPayroll;
         Format_With_Commas(nRoom > 0 ? nRoom : -nRoom, szAmount, sizeof szAmount);
         Format_String(szOut, nSize,
-                      nRoom > 0 ? "$%s,000 under salary cap" : "$%s,000 OVER salary cap",
-                      szAmount);
+                      nRoom > 0 ? "$%s,000 under salary cap" : "$%s,000 OVER salary cap", szAmount);
         return;
     }
     int nRoom = Saturate_To_Int((int64_t)Get_Team_Payroll_Budget(nTeam) - (int64_t)nPayroll * 1000);
     Format_With_Commas(nRoom > 0 ? nRoom : -nRoom, szAmount, sizeof szAmount);
-    Format_String(szOut, nSize, nRoom > 0 ? "Under budget by $%s" : "Over budget by $%s",
-                  szAmount);
+    Format_String(szOut, nSize, nRoom > 0 ? "Under budget by $%s" : "Over budget by $%s", szAmount);
 }
 
 // The roster list's note on the team's size against the limit and the floor.
 void Format_Roster_Note(int nKey, char* szOut, int nSize) {
     if (nKey < 0 || nKey >= LEAGUE_TEAM_COUNT) {
-        safe_strncpy(szOut, "Drag the corner of this dialog box to make it wider as needed.", nSize);
+        safe_strncpy(szOut, "Drag the corner of this dialog box to make it wider as needed.",
+                     nSize);
         return;
     }
     int nPlayers = Find_Free_Player_Slot(nKey);
@@ -181,7 +183,8 @@ void Format_Roster_Note(int nKey, char* szOut, int nSize) {
     if (nPlayers > ROSTER_NOTE_CROWDED)
         safe_strncpy(szOut, "Teams may not have more than 100 players under contract.", nSize);
     else if (nPlayers > nFloor)
-        safe_strncpy(szOut, "Drag the corner of this dialog box to make it wider as needed.", nSize);
+        safe_strncpy(szOut, "Drag the corner of this dialog box to make it wider as needed.",
+                     nSize);
     else if (nPlayers == nFloor)
         Format_String(szOut, nSize, "This team is at the minimum of %d players on the roster.",
                       nFloor);

@@ -1,4 +1,5 @@
-// The roster lists' two status lines about the user's team: its cap room and its player count.
+// The roster lists' two status lines about the user's team (its cap room and its player count)
+// and the sentence on a team's cap position.
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 #include "resources/resource.h"
@@ -21,4 +22,30 @@ void Show_Roster_Count(HWND hDlg) {
     Format_String(szText, sizeof szText, "The %s have %d roster players, out of a maximum of %d.",
                   szLabel, Find_Free_Player_Slot(nTeam), PLAYERS_PER_TEAM);
     SetDlgItemTextA(hDlg, IDC_LIST_ROSTER_NOTE, szText);
+}
+
+void Format_Team_Cap_Sentence(char* szOut, int nSize, int nTeam) {
+    char szName[TEAM_LABEL_SIZE] = "";
+    if (nTeam <= HALL_OF_FAME_TEAM)
+        Get_Team_Nickname(nTeam, szName, sizeof szName);
+    char szAmount[TEXT_BUFFER_SIZE];
+    int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
+    int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP);
+    if (nCap != 0) {
+        int nRoom = nCap / 1000 - nPayroll;
+        Format_With_Commas(nRoom > 0 ? nRoom : -nRoom, szAmount, sizeof szAmount);
+        Format_String(szOut, nSize,
+                      nRoom > 0 ? "The %s are $%s,000 under the salary cap"
+                                : "The %s are exceeding the salary cap by $%s,000",
+                      szName, szAmount);
+        return;
+    }
+    char szBudget[TEXT_BUFFER_SIZE];
+    int64_t nDollars = (int64_t)nPayroll * 1000;
+    int nBudget = Get_Team_Payroll_Budget(nTeam);
+    Format_With_Commas(Saturate_To_Int(nDollars < 0 ? -nDollars : nDollars), szAmount,
+                       sizeof szAmount);
+    Format_With_Commas(nBudget < 0 ? -nBudget : nBudget, szBudget, sizeof szBudget);
+    Format_String(szOut, nSize, "The %s have a team payroll of $%s (budget: $%s)", szName, szAmount,
+                  szBudget);
 }

@@ -84,9 +84,9 @@ static void Update_List_Buttons(HWND hDlg) {
     default:
         if (Is_Fantasy_Picking()) {
             SetDlgItemTextA(hDlg, IDC_LIST_ACTION, "Draft");
-            Enable_List_Button(hDlg, IDC_LIST_ACTION,
-                               bSelected &&
-                                   Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO) == NO_TEAM);
+            Enable_List_Button(
+                hDlg, IDC_LIST_ACTION,
+                bSelected && Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_TO) == NO_TEAM);
         } else {
             Enable_List_Button(hDlg, IDC_LIST_ACTION,
                                bSelected && Is_Team_Active(nTeam) && Is_Human_Team(nTeam) &&
@@ -209,10 +209,11 @@ static void Set_Up_List_Kind(HWND hDlg) {
 }
 
 static void Record_List_Layout(HWND hDlg) {
-    static const int anBottomIds[] = {IDC_LIST_CAP_TEXT,    IDC_LIST_ROSTER_NOTE, IDC_LIST_PICKS_TEXT,
-                                      LISTVIEW_PROGRESS_ID, IDC_SCOUTING,         IDC_LIST_ACTION,
-                                      IDC_EDIT_COLUMNS,     IDC_AUTOSIZE_COLUMNS, IDC_DIALOG_HELP,
-                                      IDOK};
+    static const int anBottomIds[] = {IDC_LIST_CAP_TEXT,   IDC_LIST_ROSTER_NOTE,
+                                      IDC_LIST_PICKS_TEXT, LISTVIEW_PROGRESS_ID,
+                                      IDC_SCOUTING,        IDC_LIST_ACTION,
+                                      IDC_EDIT_COLUMNS,    IDC_AUTOSIZE_COLUMNS,
+                                      IDC_DIALOG_HELP,     IDOK};
     if (!sListLayoutKept) {
         Layout_List_Dialog(hDlg, &sListLayout, LIST_LAYOUT_RESET);
         sListLayout.nControls = (int)(sizeof anBottomIds / sizeof anBottomIds[0]);
@@ -244,13 +245,15 @@ static void Init_Sortable_Stats(HWND hDlg, LPARAM lParam) {
 
 static int Is_Transaction_Refused(void) {
     if (!Are_Trades_Allowed()) {
-        Show_Message_Box("Trading Deadline", "You cannot sign a free agent after the transaction "
-                                             "deadline. Please wait until the off-season.");
+        Show_Message_Box("Trading Deadline",
+                         "You cannot sign a free agent after the transaction "
+                         "deadline. Please wait until the off-season.");
         return 1;
     }
     if (gOwnerMode == 1 && Get_Team_Financial_Stat(Get_User_Team(), FIN_CASH) < 0) {
-        Show_Message_Box("Debt", "Because you are currently in debt, you are not allowed to sign "
-                                 "free agents or increase your payroll.");
+        Show_Message_Box("Debt",
+                         "Because you are currently in debt, you are not allowed to sign "
+                         "free agents or increase your payroll.");
         return 1;
     }
     return 0;
@@ -428,7 +431,9 @@ INT_PTR Sortable_Stats_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM l
         return TRUE;
     }
     case WM_NCHITTEST: return Hit_Test_Size_Grip(hDlg, lParam);
-    case WM_EXITSIZEMOVE: Layout_List_Dialog(hDlg, &sListLayout, LIST_LAYOUT_FOLLOW_REPAINT); return TRUE;
+    case WM_EXITSIZEMOVE:
+        Layout_List_Dialog(hDlg, &sListLayout, LIST_LAYOUT_FOLLOW_REPAINT);
+        return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC hdc = BeginPaint(hDlg, &paint);

@@ -135,7 +135,14 @@ TEST_F(ContractOfferTest, CapTextsWithAndWithoutACap) {
     EXPECT_STREQ(szText, "Exceeding Salary Cap by:\n$0,000\n(After signing this player)");
     Format_Cap_Room_Text(szText, sizeof szText, 0, 12345, 0);
     EXPECT_STREQ(szText, "Room Under Salary Cap: $12,345,000");
+    char szNickname[TEAM_LABEL_SIZE];
+    Get_Team_Nickname(FIXTURE_HUMAN_TEAM, szNickname, sizeof szNickname);
+    Format_Team_Cap_Sentence(szText, sizeof szText, FIXTURE_HUMAN_TEAM);
+    EXPECT_EQ(std::string(szText).rfind(std::string("The ") + szNickname + " are ", 0), 0u)
+        << szText;
     Set_Universe_Stat(UNIVERSE_SALARY_CAP, 0);
+    Format_Team_Cap_Sentence(szText, sizeof szText, FIXTURE_HUMAN_TEAM);
+    EXPECT_NE(std::string(szText).find(" have a team payroll of $"), std::string::npos) << szText;
     EXPECT_EQ(Get_Cap_Room_After_Signing(FIXTURE_HUMAN_TEAM, FREE_AGENT_TEAM, 0), 0);
     Format_Cap_Room_Text(szText, sizeof szText, FIXTURE_HUMAN_TEAM, 0, 1);
     EXPECT_EQ(std::string(szText).rfind("Payroll: $", 0), 0u) << szText;

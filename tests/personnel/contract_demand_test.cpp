@@ -64,7 +64,8 @@ TEST_F(ContractDemandTest, BonusNeverBelowAskingAndSalaryNeverBelowMinimum) {
     Asked_Salary(nSlot, 2, 1);
     EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SIGNING_BONUS), nAsking);
 
-    EXPECT_EQ(Asked_Salary(nSlot, 2, nAsking + 500000), Get_Player_Minimum_Salary(FREE_AGENT_TEAM, nSlot));
+    EXPECT_EQ(Asked_Salary(nSlot, 2, nAsking + 500000),
+              Get_Player_Minimum_Salary(FREE_AGENT_TEAM, nSlot));
     int nSalary = Asked_Salary(nSlot, 3, nAsking + 300);
     EXPECT_EQ(nSalary % 5, 0);
     EXPECT_GT(nSalary, Get_Player_Minimum_Salary(FREE_AGENT_TEAM, nSlot));
