@@ -28,11 +28,6 @@ INT_PTR Trade_Offer_Response_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LP
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 
-// STAND-IN(dialogs): searches the league's players by name and criteria.
-INT_PTR Find_Players_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
 // STAND-IN(dialogs): edits the team's stadium: capacity, features and upgrades.
 INT_PTR Stadium_Editor_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);

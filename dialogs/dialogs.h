@@ -117,6 +117,25 @@ int Take_Finance_Team_Choice(HWND hDlg);
 int Answer_Finance_Dialog_Message(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam,
                                   INT_PTR* pResult);
 
+// ---- Find Players ----------------------------------------------------------------------------
+#define FIND_PLAYERS_RATINGS 5
+#define FIND_PLAYERS_NAME_SIZE 64
+
+typedef struct FIND_PLAYERS_LIMITS {
+    int nPosition;    // POSITION_COUNT: any player, the rating minimums then ignored
+    int nMaxAge;      // ages below it
+    int nMaxSalary;   // thousands
+    int nMinOverall;  // of the predicted season
+    int nMinPeak;
+    char szName[FIND_PLAYERS_NAME_SIZE];  // a part of the full name, any case; "" for any
+    int anRatings[FIND_PLAYERS_RATINGS];  // the position's key ratings, in their order
+} FIND_PLAYERS_LIMITS;
+
+// The search (find_players_search.cpp): the rows found, in team then slot order. A college
+// draft whose pool is empty is ended first.
+int Find_Players(const FIND_PLAYERS_LIMITS* pLimits, SORTABLE_LISTVIEW* pList);
+int Is_Found_Player(int nTeam, int nSlot, const FIND_PLAYERS_LIMITS* pLimits);
+
 // ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.
 void Start_Trade_Offer_For_Player(int nTeam, int nSlot);

@@ -206,6 +206,27 @@
 #define IDC_TICKET_REGION_POPULATION     1183
 #define IDC_TICKET_CITY_INCOME           1181
 #define IDC_TICKET_CAPACITY              1182
+// Find Players
+#define IDC_FIND_AGE                     1221
+#define IDC_FIND_AGE_SPIN                1239
+#define IDC_FIND_OVERALL                 1419
+#define IDC_FIND_PEAK                    1418
+#define IDC_FIND_SALARY                  1255
+#define IDC_FIND_NAME                    1254
+#define IDC_FIND_RATING_1                1218
+#define IDC_FIND_RATING_2                1219
+#define IDC_FIND_RATING_3                1220
+#define IDC_FIND_RATING_4                1222
+#define IDC_FIND_RATING_5                1380
+#define IDC_FIND_RATING_LABEL_1          1214
+#define IDC_FIND_RATING_LABEL_2          1226
+#define IDC_FIND_RATING_LABEL_3          1227
+#define IDC_FIND_RATING_LABEL_4          1228
+#define IDC_FIND_RATING_LABEL_5          1231
+#define IDC_FIND_STATUS_1                1349
+#define IDC_FIND_STATUS_2                1350
+#define IDC_FIND_SEARCH                  1215
+#define IDC_FIND_GO_GET                  1216
 
 // ---- the string table: the first id of each run of words -----------------------------------
 #define IDS_FAN_MOODS              13
