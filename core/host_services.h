@@ -25,6 +25,7 @@ struct USER_MESSAGE;
 #define HOST_BARS_UP 0x0200         // both bars come back, the news ticker with them
 #define HOST_TICKER_SCORES 0x0400   // the news bar shows the scores while games are played
 #define HOST_TICKER_LINES 0x0800    // the ticker restarts on the lines of the season as it stands
+#define HOST_NEXT_FANTASY_PICK 0x1000  // the fantasy draft's next turn, once the person's pick is done
 
 // ---- a watched game's steps on the game-day screen (Host_Watch_Game) ----------------------------
 enum HOST_WATCH_STEP {

@@ -58,16 +58,6 @@ INT_PTR Special_Teams_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lP
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
 }
 
-// STAND-IN(dialogs): starts a fantasy draft with its settings.
-INT_PTR Start_Fantasy_Draft_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
-// STAND-IN(dialogs): sets the order the teams pick in a fantasy draft.
-INT_PTR Fantasy_Draft_Order_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
-}
-
 // STAND-IN(dialogs): the players the user offers on the trading block, with the offers received.
 INT_PTR Trading_Block_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);

@@ -136,6 +136,13 @@ typedef struct FIND_PLAYERS_LIMITS {
 int Find_Players(const FIND_PLAYERS_LIMITS* pLimits, SORTABLE_LISTVIEW* pList);
 int Is_Found_Player(int nTeam, int nSlot, const FIND_PLAYERS_LIMITS* pLimits);
 
+// ---- the fantasy draft's dialogs (fantasy_draft_dialogs.cpp) --------------------------------------
+// The order codes of Start Fantasy Draft's checked buttons: the first round (1 random, 2 by cash,
+// 3 by revenue, 4 alphabetical; none checked: 1) and the later rounds (7 reverse, 6 repeat,
+// 5 snake, 1 random; none checked: 7).
+int Read_Fantasy_First_Round_Order(HWND hDlg);
+int Read_Fantasy_Later_Round_Order(HWND hDlg);
+
 // ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.
 void Start_Trade_Offer_For_Player(int nTeam, int nSlot);

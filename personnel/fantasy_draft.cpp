@@ -101,8 +101,13 @@ void Set_Fantasy_Draft_Order(int nFirstKind, int nLaterKind) {
     Next_Fantasy_Draft_Pick();
 }
 
+int gFantasyOrderTeamFilter;
+int gFantasyOrderPositionFilter = POSITION_COUNT;
+
 void Start_Fantasy_Draft(int nFirstKind, int nLaterKind) {
     Set_Universe_Stat(UNIVERSE_FANTASY_DRAFT, FANTASY_DRAFT_UNDER_WAY);
+    gFantasyOrderPositionFilter = POSITION_COUNT;    // any position
+    gFantasyOrderTeamFilter = Count_Active_Teams();  // all teams
     Host_League_Changed(HOST_TITLE);
     // The first round as the dialog filled it survives the clearing.
     int anFirst[DRAFT_COLUMNS];
@@ -203,7 +208,7 @@ void Record_Fantasy_Draft_Pick(int nTeam, int nSlot, int nDrafter) {
         return;
     }
     Mark_Fantasy_Draft_Pick(nTeam, nSlot, nDrafter);
-    Next_Fantasy_Draft_Pick();
+    Host_League_Changed(HOST_NEXT_FANTASY_PICK);  // the main window takes the next turn
 }
 
 // ---- the end -----------------------------------------------------------------------------------

@@ -627,6 +627,10 @@ int Choose_Expansion_Draft_Player(int nExpansionTeam, int* pTeam, int* pSlot, in
 #define FANTASY_ORDER_REPEATED 6
 #define FANTASY_ORDER_REVERSED 7
 void Shuffle_Team_Order(int* pOrder, int nCount);
+// The Fantasy Draft Order list's filters, set anew as a draft starts: a team index (the team
+// count for all teams) and a position (POSITION_COUNT for any).
+extern int gFantasyOrderTeamFilter;
+extern int gFantasyOrderPositionFilter;
 void Start_Fantasy_Draft(int nFirstKind, int nLaterKind);
 void Set_Fantasy_Draft_Order(int nFirstKind, int nLaterKind);
 void Next_Fantasy_Draft_Pick(void);  // the turns until a person is on the clock or the end

@@ -227,6 +227,17 @@
 #define IDC_FIND_STATUS_2                1350
 #define IDC_FIND_SEARCH                  1215
 #define IDC_FIND_GO_GET                  1216
+// Start Fantasy Draft and Fantasy Draft Order
+#define IDC_FANTASY_FIRST_RANDOM         1353
+#define IDC_FANTASY_FIRST_CASH           1354
+#define IDC_FANTASY_FIRST_REVENUE        1355
+#define IDC_FANTASY_FIRST_ALPHABETICAL   1356
+#define IDC_FANTASY_LATER_REVERSE        1360
+#define IDC_FANTASY_LATER_REPEAT         1357
+#define IDC_FANTASY_LATER_SNAKE          1358
+#define IDC_FANTASY_LATER_RANDOM         1364
+#define IDC_FANTASY_ANNOUNCE             1022
+#define IDC_FANTASY_PICK_LIST            1345
 
 // ---- the string table: the first id of each run of words -----------------------------------
 #define IDS_FAN_MOODS              13

@@ -42,6 +42,11 @@ static void Follow_League_Change(unsigned uWhat) {
     }
     if ((uWhat & HOST_REPAINT_NOW) && gMainWindow != NULL)
         UpdateWindow(gMainWindow);
+    if (uWhat & HOST_NEXT_FANTASY_PICK) {
+        // The main window takes the next turn once the dialog that made the pick has returned.
+        if (gMainWindow == NULL || !PostMessageA(gMainWindow, WM_NEXT_FANTASY_PICK, 0, 0))
+            Next_Fantasy_Draft_Pick();
+    }
 }
 
 // The dialogs the league's code opens: a human team's Contract Offer (team, slot; IDOK when the
