@@ -44,6 +44,16 @@ int Write_Playbook_File(const char* szPath, HWND hDlg);
 int Export_Playbook_Plays_CSV(const char* szFile);  // 1 when written
 void Export_And_Open_Playbook_Plays(HWND hWnd);
 
+// ---- the Options dialog (options_dialog.cpp) ----------------------------------------------------
+void Load_Options_Controls(HWND hDlg);
+void Store_Options_Controls(HWND hDlg);
+void Show_Options_Texts(HWND hDlg);
+void Fill_Skin_List(HWND hCombo);  // "Skin: <folder>" per folder under "Skins"
+void Apply_Skin_Choice(HWND hDlg);
+void Fill_Difficulty_List(HWND hDlg);  // combo 1008, the stored level selected
+void Fill_Reversion_List(HWND hDlg);   // combo 1011
+void Show_Special_Tool_Button(HWND hDlg);  // button 10 only in builds tagged for the tools
+
 // ---- contract recalculation (contract_recalculation.cpp) ---------------------------------------
 void Recalculate_Contracts(void);
 
