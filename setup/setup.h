@@ -54,6 +54,9 @@ void Fill_Difficulty_List(HWND hDlg);  // combo 1008, the stored level selected
 void Fill_Reversion_List(HWND hDlg);   // combo 1011
 void Show_Special_Tool_Button(HWND hDlg);  // button 10 only in builds tagged for the tools
 
+// ---- the trade-response dialog's frame (trade_response_frame.cpp) ------------------------------
+void Draw_Trade_Response_Frame(HWND hDlg, HDC hdc);  // 10 x 10 corners around control 1362
+
 // ---- contract recalculation (contract_recalculation.cpp) ---------------------------------------
 void Recalculate_Contracts(void);
 

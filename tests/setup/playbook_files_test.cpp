@@ -271,4 +271,35 @@ TEST_F(PlaybookFilesTest, SchemeCheckOffersTheMatchingPlaybook) {
     EXPECT_STREQ(Get_Team_Defensive_Playbook(PLAYBOOK_TEAM)->szName, "");
 }
 
+// The card plays as rows (each field followed by a comma) and the summaries over them.
+TEST_F(PlaybookFilesTest, PlaysCsvListsTheCardPlays) {
+    OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(PLAYBOOK_TEAM);
+    memset(pBook->abCardData, 0, TEAM_OFFENSIVE_PLAY_COUNT);
+    const uint8_t kCards[2][9] = {{1, 2, 4, 0, 9, 5, 15, 3, 3},   // touchdown, long pass
+                                  {0, 7, 0, 1, 2, 1, 4, 0, 0}};  // field goal, no bonus
+    for (int nPlay : {0, 5}) {
+        pBook->abCardData[nPlay] = 1;
+        snprintf(pBook->aPlays[nPlay].szName, 54, "Card %d", nPlay);
+        memcpy(reinterpret_cast<uint8_t*>(&pBook->aPlays[nPlay]) + 54, kCards[nPlay ? 1 : 0], 9);
+    }
+    ASSERT_EQ(Export_Playbook_Plays_CSV("plays.csv"), 1);
+    std::vector<uint8_t> abText = Read_Whole_File("plays.csv");
+    std::string stText(abText.begin(), abText.end());
+    remove("plays.csv");
+    EXPECT_EQ(stText.find("Number,Play Name,Score Type,Offense1,Offense2,Defense1,Defense2,"
+                          "Bonus Rating,Bonus Position,Bonus Value\n"),
+              0u);
+    EXPECT_NE(stText.find("0,Card 0,Touchdown,Rushing,Receiving,Run Defense,None,Passing,"
+                          "Any Position,3,Long Pass,\n"),
+              std::string::npos)
+        << stText;
+    EXPECT_NE(stText.find("5,Card 5,Field Goal,None,Pass Blocking,Pass Rush,Coverage,,,0,"
+                          "Inside Run,\n"),
+              std::string::npos)
+        << stText;
+    EXPECT_NE(stText.find("Field Goal,1,50%,\"[40%]\""), std::string::npos);
+    EXPECT_NE(stText.find(",3,,[3-4]"), std::string::npos) << stText;
+    EXPECT_NE(stText.find("Long Pass,1,50%,[24%]"), std::string::npos);
+}
+
 }  // namespace
