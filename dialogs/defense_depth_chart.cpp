@@ -61,10 +61,19 @@ static int Format_Defense_Mismatch(int nTeam, char* szText, int nSize) {
     return 1;
 }
 
+static LIST_DIALOG_LAYOUT gDefenseLayout;
+static const int kDefenseBottomControls[] = {DEPTH_BOTTOM_LABEL,   DEFENSE_SCHEME_COMBO,
+                                             DEPTH_CONTRACTS_NOTE, DEPTH_SPECIAL_TEAMS,
+                                             DEPTH_OFFENSE,        IDOK,
+                                             DEPTH_HELP};
+
 static const UNIT_CHART kDefenseChart = {
-    UNIT_DEFENCE,        "Defense",        IDD_DEFENSE,
-    DEPTH_OFFENSE,       IDD_OFFENSE,      1,
-    Fill_Defense_Extras, On_Defense_Extra_Command, Format_Defense_Mismatch,
+    UNIT_DEFENCE,        "Defense",
+    IDD_DEFENSE,         DEPTH_OFFENSE,
+    IDD_OFFENSE,         1,
+    Fill_Defense_Extras, On_Defense_Extra_Command,
+    Format_Defense_Mismatch, &gDefenseLayout,
+    kDefenseBottomControls, (int)(sizeof kDefenseBottomControls / sizeof kDefenseBottomControls[0]),
 };
 
 void Refill_Defense_Dialog(HWND hDlg) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/windows.h"
+#include "shell/shell.h"
 
 #define DEPTH_TEAM_COMBO 1132
 #define DEPTH_PERIOD_COMBO 1223
@@ -26,6 +27,8 @@
 #define DEPTH_CONTRACTS_NOTE 1446
 #define DEPTH_ROW_SIZE 256
 #define STARTER_COUNT 11
+#define DEPTH_BOTTOM_LABEL 1901  // the unit combo's label
+#define DEPTH_SECOND_BOTTOM_LABEL 1902
 
 // depth_chart_rows.cpp
 // The list row of a player: name, position, rating, games and the statistics summary, each
@@ -64,6 +67,10 @@ typedef struct UNIT_CHART {
     int (*pOnExtraCommand)(HWND hDlg, int nTeam, int nId, int nCode);  // 1 when handled
     // The warning text when a starter stands at the wrong spot; 0 when none does.
     int (*pFindMismatch)(int nTeam, char* szText, int nSize);
+    // The dialog's size kept for the run, and the controls that follow its bottom edge.
+    LIST_DIALOG_LAYOUT* pLayout;
+    const int* pnBottomControls;
+    int nBottomControls;
 } UNIT_CHART;
 
 int Get_Unit_First_Slot(int nTeam, int nUnit);

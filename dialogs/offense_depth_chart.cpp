@@ -106,10 +106,19 @@ static int Format_Offense_Mismatch(int nTeam, char* szText, int nSize) {
     return 1;
 }
 
+static LIST_DIALOG_LAYOUT gOffenseLayout;
+static const int kOffenseBottomControls[] = {
+    DEPTH_BOTTOM_LABEL,   OFFENSE_PERSONNEL_COMBO, DEPTH_SECOND_BOTTOM_LABEL,
+    OFFENSE_BALANCE_COMBO, DEPTH_CONTRACTS_NOTE,   DEPTH_SPECIAL_TEAMS,
+    DEPTH_DEFENSE,         IDOK,                   DEPTH_HELP};
+
 static const UNIT_CHART kOffenseChart = {
-    UNIT_OFFENCE,           "Offense",        IDD_OFFENSE,
-    DEPTH_DEFENSE,          IDD_DEFENSE,      0,
-    Fill_Offense_Extras,    On_Offense_Extra_Command, Format_Offense_Mismatch,
+    UNIT_OFFENCE,        "Offense",
+    IDD_OFFENSE,         DEPTH_DEFENSE,
+    IDD_DEFENSE,         0,
+    Fill_Offense_Extras, On_Offense_Extra_Command,
+    Format_Offense_Mismatch, &gOffenseLayout,
+    kOffenseBottomControls, (int)(sizeof kOffenseBottomControls / sizeof kOffenseBottomControls[0]),
 };
 
 void Refill_Offense_Dialog(HWND hDlg) {

@@ -174,11 +174,21 @@ static INT_PTR On_Unit_Chart_Command(HWND hDlg, const UNIT_CHART* pChart, int nI
     return TRUE;
 }
 
+// The layout is reset at the first opening in a run, recorded from the template, and the dialog
+// grows to show the reserves before it is centred.
 static void Init_Unit_Chart(HWND hDlg, const UNIT_CHART* pChart) {
     Init_Depth_Chart_Fonts(hDlg);
     Sort_Roster_By_Position(Get_Dialog_Team());
+    LIST_DIALOG_LAYOUT* pLayout = pChart->pLayout;
+    if (pLayout->rcLineUnits.bottom == 0)
+        Layout_List_Dialog(hDlg, pLayout, LIST_LAYOUT_RESET);
+    pLayout->nListId = DEPTH_RESERVES;
+    pLayout->nControls = Min_Int(pChart->nBottomControls, LIST_LAYOUT_CONTROLS);
+    for (int n = 0; n < pLayout->nControls; n++)
+        pLayout->anControlIds[n] = pChart->pnBottomControls[n];
+    Layout_List_Dialog(hDlg, pLayout, LIST_LAYOUT_RECORD);
+    Refresh_Depth_Chart_Dialog(hDlg, pLayout, pChart->szCaption);
     Center_Window(hDlg, GetParent(hDlg));
-    Refresh_Depth_Chart_Dialog(hDlg, NULL, pChart->szCaption);
 }
 
 INT_PTR Run_Unit_Chart_Message(const UNIT_CHART* pChart, HWND hDlg, UINT uMsg, WPARAM wParam,
@@ -186,6 +196,14 @@ INT_PTR Run_Unit_Chart_Message(const UNIT_CHART* pChart, HWND hDlg, UINT uMsg, W
     switch (uMsg) {
     case WM_INITDIALOG: Init_Unit_Chart(hDlg, pChart); return TRUE;
     case WM_PAINT: Paint_Team_Helmet(hDlg); return TRUE;
+    case WM_SIZING:
+        Clamp_Sizing_Rect((RECT*)lParam, &pChart->pLayout->rcInitial, (int)wParam,
+                          SIZING_GROW_HEIGHT);
+        return TRUE;
+    case WM_EXITSIZEMOVE:
+        Layout_List_Dialog(hDlg, pChart->pLayout, LIST_LAYOUT_FOLLOW_REPAINT);
+        return TRUE;
+    case WM_DESTROY: Layout_List_Dialog(hDlg, pChart->pLayout, LIST_LAYOUT_REMEMBER); return FALSE;
     case WM_COMMAND: return On_Unit_Chart_Command(hDlg, pChart, LOWORD(wParam), HIWORD(wParam));
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
