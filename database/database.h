@@ -1851,6 +1851,11 @@ void Store_Manager_Name_In_Fame_File(const char* szName);
 void Rebuild_Records_From_Schedule(void);
 void Set_All_Players_Vital_6(void);  // every player's weekly counter back to its start
 
+// The whole league copied aside and put back (league_snapshot.cpp); null when out of memory.
+SAVED_STATE* Take_League_Snapshot(void);
+void Restore_League_Snapshot(const SAVED_STATE* pSnapshot);
+void Free_League_Snapshot(SAVED_STATE* pSnapshot);
+
 // Old file layouts brought to the current one in place (layout_conversions.cpp).
 int Convert_Old_Universe_File(SAVED_STATE* pBlock);
 int Convert_Old_Saved_Block(SAVED_STATE* pBlock);
