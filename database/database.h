@@ -1084,6 +1084,7 @@ int Get_Leader_Stat_Value(int nTeam, int nSlot, int nCategory, int nSeason);
 int Is_Leader_Qualified(int nTeam, int nSlot, int nSeason, int nCategory);
 // A row of the record book: table 0 career, 1 season, 2 game; null (and an error) out of range.
 const RECORD_BOOK_ROW* Get_Record_Book_Row(int nTable, int nCategory, int nRow);
+void Set_Record_Book_Row(int nTable, int nCategory, int nRow, const RECORD_BOOK_ROW* pRow);
 
 // ---- derived player grades (player_grades.cpp, grade_helpers.cpp, card_grades.cpp) -------------
 int Get_Career_Reception_Rate(int nTeam, int nSlot);   // per mille

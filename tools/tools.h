@@ -64,5 +64,11 @@ int Read_Simulator_Data(SIMULATOR_RECORD* pRecord);  // a SIMULATOR_READ
 int Reset_Simulator_Data(void);                      // 1 when the zeroed file was written
 int Write_Simulator_Report(int nKind);               // 1 when every line was written
 
+// ---- the all-time leaders of the record book (all_time_leaders.cpp) ------------------------------
+// For the 2021 season only: the record book made anew from "input/stats/atl.txt".
+void Load_All_Time_Leaders(void);
+int Find_Leader_Stat_String(const char* szLabel);  // the category 0..29; -1 and a message
+int Get_Leader_Stat_Position(int nCategory);
+
 // ---- needed by the main window
 void Do_Special_Tool(void);
