@@ -1,7 +1,83 @@
 // Data import, database builder and tools. What other subsystems may call.
 #pragma once
 
+#include <stdio.h>
+
 #include "core/core.h"
+#include "database/database.h"
+
+// ---- the import files (import_files.cpp) --------------------------------------------------------
+// One spelling of each path, for the writers and the readers alike.
+#define PLAYERS_FILE_PATH "Input/Stats/Players.csv"
+#define SEASONS_FILE_PATH "Input/Stats/Seasons.csv"
+#define ROSTERS_FILE_FORMAT "Input/Stats/%d_rosters.csv"
+#define SALARIES_FILE_FORMAT "Input/Stats/%d_salaries.csv"
+#define SALARIES_MISSING_PATH "Input/Stats/Salaries-Missing.csv"
+#define CAP_ROOM_FILE_FORMAT "Input/Stats/%d_caproom.csv"
+#define TEAM_RECORDS_FILE_PATH "Input/Stats/team_records.csv"
+#define PERSONNEL_FILE_PATH "Input/Stats/Personnel.csv"
+#define COMBINE_FILE_PATH "Input/Stats/Combine_Results.csv"
+#define ROSTER_DOUBLES_PATH "output/roster-doubles.txt"
+#define ROSTER_UNKNOWNS_PATH "output/roster-unknowns.txt"
+#define IMPORT_LINE_LIMIT 2048
+#define IMPORT_FIELD_SIZE 256
+#define IMPORT_PATH_SIZE 260
+
+// Called with each line (its number from 0, the header included) and the reader's context.
+typedef void (*IMPORT_LINE_READER)(char* szLine, int nLine, void* pContext);
+int For_Each_Import_Line(const char* szPath, FILE* pFile, IMPORT_LINE_READER pfnRead,
+                         void* pContext);  // the lines read
+// Opened for reading, or NULL after the "Read Error" notice of a required file.
+FILE* Open_Required_Import_File(const char* szPath);
+int Read_Import_Int(const char* szField);  // the leading whole number, 0 for none
+double Read_Import_Decimal(const char* szField);
+int Read_Money_Field(const char* szField);  // "$1,250,000" reads 1250000
+// The next nCount fields of szLine; missing ones are empty. Returns how many the line had.
+int Split_Import_Fields(char* szLine, char (*aszFields)[IMPORT_FIELD_SIZE], int nCount);
+void Remove_Characters(char* szText, const char* szRemoved);
+inline int Is_Season_Line_Index(int nLine) {
+    return nLine >= 0 && nLine < SEASON_LINE_COUNT;
+}
+void Keep_Safe_File_Characters(char* szText);  // letters, digits, "_" and "-"; the rest "_"
+
+// ---- position texts (position_texts.cpp) --------------------------------------------------------
+int Find_Position_Abbreviation(const char* szText);  // detailed code 0..42, -1 unknown
+int Is_Preferred_Position_Abbreviation(const char* szText);
+int Get_Known_Player_Position(const char* szFullName);
+int Parse_Position_Abbreviation(const char* szText);  // also reads "LB/DE", "KR/PR", "NB-S"
+
+// ---- the roster table of a build (roster_import.cpp) --------------------------------------------
+#define ROSTER_TABLE_SIZE 10000
+#define ROSTER_FIELD_COUNT 15
+typedef struct ROSTER_ENTRY {
+    char szOstrelId[PLAYER_OUTSIDE_ID_SIZE];
+    int nPlayerId;  // 0 = none
+    int8_t nTeam;   // NO_TEAM once a player was made from it
+    char szFullName[32];
+    int nPosition;          // 0..14, -1 none
+    int nDetailedPosition;  // 0..42, -1 none
+    int8_t nDepth;
+    int nWeeksOut;
+    int nInjury;
+} ROSTER_ENTRY;
+typedef struct ROSTER_TABLE {
+    ROSTER_ENTRY aEntries[ROSTER_TABLE_SIZE];
+    int nCount;
+    int nSkipped;  // lines past a full table
+} ROSTER_TABLE;
+extern ROSTER_TABLE gRosterTable;
+void Clear_Roster_Table(void);
+void Load_Rosters_File(int nYear);
+int Find_Roster_Entry_By_Ostrel_ID(const char* szId);  // index or -1
+int Find_Roster_Entry_By_ID(int nId);
+int Find_Roster_Entry(int nId, const char* szId);  // the id first when above 0
+
+// ---- the players of a build (player_import.cpp, imported_names.cpp) -----------------------------
+void Import_Players_File(void);
+int Import_Player_Line(char* szLine);  // 1 when a player was made
+void Set_Imported_Position(int nTeam, int nSlot, const char* szText);
+void Remove_Unfit_Imported_Players(void);
+void Fix_Imported_Names(void);
 
 // ---- payroll scaling (payroll_scaling.cpp) ------------------------------------------------------
 int Fit_Team_Payroll(int nTeam, int nTarget);  // target in dollars; the first ratio per mille
@@ -72,3 +148,20 @@ int Get_Leader_Stat_Position(int nCategory);
 
 // ---- needed by the main window
 void Do_Special_Tool(void);
+// ---- season lines of a build (season_import.cpp) ------------------------------------------------
+void Import_Seasons_File(void);
+int Import_Season_Line(char* szLine);  // 1 when the line reached a player
+int Find_Player_Season_Line(int nTeam, int nSlot, int nLineTeam, int nYear);
+void Import_Season_Stat(int nTeam, int nSlot, int nLine, int nYear, int nStat, int nValue);
+void Fill_Field_Goal_Bands(int nTeam, int nSlot, int nLine, int nMade, int nTried);
+
+// ---- career totals and rating adjustments of a build (career_totals.cpp) ------------------------
+void Erase_Future_Season_Lines(void);
+void Rebuild_Career_Totals(void);
+void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, int nValue);
+void Write_Historical_Stats_File(void);
+int Get_League_Team_Count(int nYear);
+void Set_Experience_From_Seasons(void);
+void Age_Imported_Players(void);
+void Adjust_Flagged_Player_Overall(void);
+void Set_Drafted_Rookie_Ratings(void);
