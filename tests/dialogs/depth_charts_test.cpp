@@ -194,4 +194,27 @@ TEST_F(DepthChartsTest, SpecialTeamsReturnersAndLastKicker) {
               Get_Eligible_Returner(DC_TEAM, nReturners - 1));
 }
 
+// A team without kickers gets one kicker-unit player as the dialog opens, and no more after.
+TEST_F(DepthChartsTest, SpecialTeamsCreatesAKickerOnceAtOpening) {
+    for (int nSlot = 0; nSlot < FIXTURE_ROSTER_SIZE; nSlot++) {
+        int nPosition = Position(nSlot);
+        if (nPosition == POS_K || nPosition == POS_P)
+            Set_Player_Vital_Stat(DC_TEAM, nSlot, VITAL_POSITION, POS_LB);
+    }
+    int nBefore = Find_Free_Player_Slot(DC_TEAM);
+    int nAfterOpening = -1;
+    Test_Script_Dialog(IDD_SPECIAL_TEAMS, [&](HWND hDlg) {
+        nAfterOpening = Find_Free_Player_Slot(DC_TEAM);
+        for (int n = 0; n < 3; n++) {
+            InvalidateRect(hDlg, NULL, TRUE);
+            UpdateWindow(hDlg);
+            Refresh_Depth_Chart_Dialog(hDlg, NULL, "Special Teams");
+        }
+    });
+    Open_Dialog(NULL, IDD_SPECIAL_TEAMS);
+    EXPECT_EQ(nAfterOpening, nBefore + 1);
+    EXPECT_EQ(Find_Free_Player_Slot(DC_TEAM), nBefore + 1);
+    EXPECT_EQ(Count_Team_Unit_Players(DC_TEAM, UNIT_KICKERS), 1);
+}
+
 }  // namespace

@@ -271,6 +271,25 @@ TEST_F(PlaybookFilesTest, SchemeCheckOffersTheMatchingPlaybook) {
     EXPECT_STREQ(Get_Team_Defensive_Playbook(PLAYBOOK_TEAM)->szName, "");
 }
 
+// Delete asks with the file's full name; No keeps it, Yes removes it and the list follows.
+TEST_F(PlaybookFilesTest, DeleteAsksThenRemovesTheFile) {
+    gPlaybookSide = 1;
+    ASSERT_EQ(Write_Scheme_Playbook_Files(), 1);
+    int nRowsAfter = -1;
+    Test_Answer_Message_Box_With_Text("Are you sure you want to delete '3-4.dpb'?", IDNO);
+    Test_Answer_Message_Box_With_Text("Are you sure you want to delete '3-4.dpb'?", IDYES);
+    Test_Script_Dialog(IDD_LOAD_PLAYBOOK, [&](HWND hDlg) {
+        Test_Click_Control(hDlg, 3);
+        EXPECT_FALSE(Read_Whole_File("playbooks/3-4.dpb").empty());
+        Test_Click_Control(hDlg, 3);
+        nRowsAfter = (int)SendDlgItemMessageA(hDlg, PLAYBOOK_FILE_LIST, LB_GETCOUNT, 0, 0);
+    });
+    Open_Dialog(NULL, IDD_LOAD_PLAYBOOK);
+    EXPECT_TRUE(Read_Whole_File("playbooks/3-4.dpb").empty());
+    EXPECT_FALSE(Read_Whole_File("playbooks/4-3.dpb").empty());
+    EXPECT_EQ(nRowsAfter, 1);
+}
+
 // The card plays as rows (each field followed by a comma) and the summaries over them.
 TEST_F(PlaybookFilesTest, PlaysCsvListsTheCardPlays) {
     OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(PLAYBOOK_TEAM);
