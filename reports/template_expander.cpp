@@ -219,7 +219,11 @@ static char* Read_Template_File(const char* szTemplate, int* pLength) {
     FILE* pFile = Platform_Open_File(szPath, "rb");
     if (!pFile)
         return NULL;
-    int nLength = Get_File_Length(pFile);
+    int nLength = -1;
+    if (fseek(pFile, 0, SEEK_END) == 0) {
+        nLength = (int)ftell(pFile);
+        rewind(pFile);
+    }
     char* szText = nLength >= 0 ? (char*)malloc((size_t)nLength + 1) : NULL;
     if (szText && fread(szText, 1, (size_t)nLength, pFile) != (size_t)nLength) {
         free(szText);

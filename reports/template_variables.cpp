@@ -211,6 +211,35 @@ static int Write_League_Leaders_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSi
     return 1;
 }
 
+// Links to the season, week and team index pages, which no other variable names.
+static int Write_Season_Summary_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
+    int nSeason = Key(p, KEY_SEASON);
+    Format_String(st, nSize, "<a href=\"%sSeason summary", Get_Link_Prefix(Key(p, KEY_TYPE)));
+    if (nSeason != 0)
+        Append_Format_String(st, nSize, " %d", Current_Template_Year() - nSeason);
+    safe_strncat(st, ".htm\">", nSize);
+    return 1;
+}
+
+static int Write_Season_Detail_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
+    int nWeek = Key(p, KEY_WEEK);
+    Format_String(st, nSize, "<a href=\"%sSeasonDetail\\Season details",
+                  Get_Link_Prefix(Key(p, KEY_TYPE)));
+    if (gCurrentWeek != nWeek + 1 && nWeek != 20)
+        Append_Format_String(st, nSize, " week%d", nWeek + 1);
+    safe_strncat(st, ".htm\">", nSize);
+    return 1;
+}
+
+static int Write_Sorted_Team_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
+    char szLabel[TEAM_LABEL_SIZE] = "";
+    Get_Team_Label(Key(p, KEY_TEAM), szLabel, sizeof szLabel);
+    Format_String(st, nSize, "<a href=\"%sSortedPlayers\\", Get_Link_Prefix(Key(p, KEY_TYPE)));
+    Put_Safe_Name(st, nSize, szLabel);
+    safe_strncat(st, " index.htm\">", nSize);
+    return 1;
+}
+
 // ---- teams --------------------------------------------------------------------------------------
 
 typedef void (*TEAM_TEXT)(int nTeam, char* szOut, int nSize);
@@ -458,6 +487,9 @@ static const TEMPLATE_VAR kVariables[] = {
     {"TeamLogo", Write_Team_Logo},
     {"PositionName", Write_Position_Name},
     {"TimeLeaderCategory", Write_Time_Leader_Category},
+    {"SeasonSummaryRef", Write_Season_Summary_Ref},
+    {"SeasonDetailRef", Write_Season_Detail_Ref},
+    {"SortedTeamRef", Write_Sorted_Team_Ref},
 };
 
 static TEMPLATE_VAR_WRITER Find_Variable(const char* szName) {
