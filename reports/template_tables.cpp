@@ -90,7 +90,7 @@ static void Fill_Template_Player_List(int nTeam, int nPosition, int nInitial) {
     if (nInitial || nTeam == -1) {
         nFirst = 0;
         nLast = Count_Active_Teams() - 1;
-    } else if (!Is_Team_Active(nTeam)) {
+    } else if (!Is_Valid_Team(nTeam)) {
         return;
     }
     for (int nListed = nFirst; nListed <= nLast; nListed++) {
