@@ -7,6 +7,8 @@
 #include "personnel/personnel.h"
 #include "shell/sortable_listview.h"
 
+struct LIST_DIALOG_LAYOUT;  // shell/menus.h
+
 // ---- dialog procedures --------------------------------------------------------------------------
 INT_PTR Trades_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Sortable_Stats_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -37,7 +39,7 @@ struct LIST_DIALOG_LAYOUT;
 void Refresh_Depth_Chart_Dialog(HWND hDlg, LIST_DIALOG_LAYOUT* pLayout, const char* szCaption);
 // The returners (special_teams_dialog.cpp): eligible are RB, FB, TE, WR, CB and S in slot order.
 int Count_Special_Team_Returners(int nTeam);
-int Get_Eligible_Returner(int nTeam, int n);  // n past the last gives the last; 0 with none
+int Get_Eligible_Returner(int nTeam, int n);    // n past the last gives the last; 0 with none
 int Find_Returner_Index(int nTeam, int nSlot);  // 0 when the slot is no eligible returner
 void Format_Returner_Item(int nTeam, int nSlot, char* szOut, int nSize, int nKind);
 
@@ -82,6 +84,11 @@ void Get_Position_Name_Text(int nPosition, char* szOut, int nSize);
 #define LIST_KEY_FREE_AGENTS 5000
 #define LIST_KEY_DRAFT_POOL 6000
 #define LIST_ANY_POSITION POSITION_COUNT
+
+// The list dialogs' sizing, grip and layout messages (list_dialog_sizing.cpp); 1 with *pResult
+// set when the message was one of them.
+int Answer_List_Dialog_Sizing(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                              LIST_DIALOG_LAYOUT* pLayout, INT_PTR* pResult);
 
 // Rows and texts (player_list_rows.cpp).
 int Is_Known_List_Key(int nKey);

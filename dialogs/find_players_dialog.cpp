@@ -331,6 +331,9 @@ static INT_PTR On_Find_Players_Notify(HWND hDlg, const NMHDR* pNotify) {
 }
 
 INT_PTR Find_Players_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    INT_PTR nResult = 0;
+    if (Answer_List_Dialog_Sizing(hDlg, uMsg, wParam, lParam, &sFindLayout, &nResult))
+        return nResult;
     switch (uMsg) {
     case WM_INITDIALOG: Init_Find_Players(hDlg); return TRUE;
     case WM_CTLCOLORDLG:
@@ -341,14 +344,6 @@ INT_PTR Find_Players_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
     case WM_VSCROLL:
         if (GetDlgCtrlID((HWND)lParam) == IDC_FIND_AGE_SPIN)
             Set_Number(hDlg, IDC_FIND_AGE, HIWORD(wParam));
-        return TRUE;
-    case WM_SIZING:
-        Clamp_Sizing_Rect((RECT*)lParam, &sFindLayout.rcInitial, (int)wParam,
-                          SIZING_GROW_HEIGHT | SIZING_GROW_WIDTH);
-        return TRUE;
-    case WM_NCHITTEST: return Hit_Test_Size_Grip(hDlg, lParam);
-    case WM_EXITSIZEMOVE:
-        Layout_List_Dialog(hDlg, &sFindLayout, LIST_LAYOUT_FOLLOW_REPAINT);
         return TRUE;
     case WM_DESTROY:
         Layout_List_Dialog(hDlg, &sFindLayout, LIST_LAYOUT_REMEMBER);

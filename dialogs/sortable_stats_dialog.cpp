@@ -408,6 +408,9 @@ static INT_PTR On_Sortable_Stats_Notify(HWND hDlg, const NMHDR* pNotify) {
 }
 
 INT_PTR Sortable_Stats_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    INT_PTR nResult = 0;
+    if (Answer_List_Dialog_Sizing(hDlg, uMsg, wParam, lParam, &sListLayout, &nResult))
+        return nResult;
     switch (uMsg) {
     case WM_INITDIALOG: Init_Sortable_Stats(hDlg, lParam); return TRUE;
     case WM_CTLCOLORDLG:
@@ -422,26 +425,6 @@ INT_PTR Sortable_Stats_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM l
         return FALSE;
     case WM_COMMAND: On_Sortable_Stats_Command(hDlg, LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_NOTIFY: return On_Sortable_Stats_Notify(hDlg, (const NMHDR*)lParam);
-    case WM_SIZING: {
-        Clamp_Sizing_Rect((RECT*)lParam, &sListLayout.rcInitial, (int)wParam,
-                          SIZING_GROW_HEIGHT | SIZING_GROW_WIDTH);
-        RECT rcGrip;
-        Get_Size_Grip_Rect(hDlg, &rcGrip);
-        InvalidateRect(hDlg, &rcGrip, TRUE);
-        return TRUE;
-    }
-    case WM_NCHITTEST: return Hit_Test_Size_Grip(hDlg, lParam);
-    case WM_EXITSIZEMOVE:
-        Layout_List_Dialog(hDlg, &sListLayout, LIST_LAYOUT_FOLLOW_REPAINT);
-        return TRUE;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC hdc = BeginPaint(hDlg, &paint);
-        if (hdc)
-            Draw_Size_Grip(hDlg, hdc);
-        EndPaint(hDlg, &paint);
-        return TRUE;
-    }
     case WM_DESTROY:
         Layout_List_Dialog(hDlg, &sListLayout, LIST_LAYOUT_REMEMBER);
         Save_Listview_Columns(&sPlayerList);

@@ -1,6 +1,8 @@
 // The card plays of the dialog team's offensive playbook as a CSV file with its summary blocks.
 #include <string.h>
 
+#include <initializer_list>
+
 #include "database/database.h"
 #include "engine/engine.h"
 #include "setup/setup.h"
