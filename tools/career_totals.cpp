@@ -23,18 +23,6 @@ enum HISTORY_FIGURE {
 
 static int64_t gHistoricalTotals[HISTORY_YEARS][HISTORY_FIGURE_COUNT];
 
-// Every player of the league teams in use and of teams 36..40.
-static void For_Each_Build_Player(void (*pfnVisit)(int nTeam, int nSlot)) {
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
-        if (!Is_Valid_Team(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (Is_Player_Slot_Used(nTeam, nSlot))
-                pfnVisit(nTeam, nSlot);
-        }
-    }
-}
-
 static int Get_Base_Year(void) {
     return Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
 }
@@ -48,7 +36,7 @@ static void Erase_Player_Future_Lines(int nTeam, int nSlot) {
 }
 
 void Erase_Future_Season_Lines(void) {
-    For_Each_Build_Player(Erase_Player_Future_Lines);
+    For_Each_Roster_Player(Erase_Player_Future_Lines);
 }
 
 static void Rebuild_Player_Career(int nTeam, int nSlot) {
@@ -75,7 +63,7 @@ static void Rebuild_Player_Career(int nTeam, int nSlot) {
 }
 
 void Rebuild_Career_Totals(void) {
-    For_Each_Build_Player(Rebuild_Player_Career);
+    For_Each_Roster_Player(Rebuild_Player_Career);
 }
 
 void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, int nValue) {
@@ -184,7 +172,7 @@ static void Set_Player_Experience_From_Seasons(int nTeam, int nSlot) {
 }
 
 void Set_Experience_From_Seasons(void) {
-    For_Each_Build_Player(Set_Player_Experience_From_Seasons);
+    For_Each_Roster_Player(Set_Player_Experience_From_Seasons);
 }
 
 // ---- ratings by age and draft slot ---------------------------------------------------------------
@@ -231,7 +219,7 @@ static void Age_Imported_Player(int nTeam, int nSlot) {
 }
 
 void Age_Imported_Players(void) {
-    For_Each_Build_Player(Age_Imported_Player);
+    For_Each_Roster_Player(Age_Imported_Player);
 }
 
 static void Adjust_Flagged_Player(int nTeam, int nSlot) {
@@ -242,7 +230,7 @@ static void Adjust_Flagged_Player(int nTeam, int nSlot) {
 }
 
 void Adjust_Flagged_Player_Overall(void) {
-    For_Each_Build_Player(Adjust_Flagged_Player);
+    For_Each_Roster_Player(Adjust_Flagged_Player);
 }
 
 // The base year's first-round pick is rated 81 with room to 88; pick 33 77 and 84.
@@ -259,5 +247,5 @@ static void Set_Drafted_Rookie_Rating(int nTeam, int nSlot) {
 }
 
 void Set_Drafted_Rookie_Ratings(void) {
-    For_Each_Build_Player(Set_Drafted_Rookie_Rating);
+    For_Each_Roster_Player(Set_Drafted_Rookie_Rating);
 }

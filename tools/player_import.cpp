@@ -132,8 +132,9 @@ static void Apply_Roster_Entry(int nTeam, int nSlot, const ROSTER_ENTRY* pEntry)
 int Import_Player_Line(char* szLine) {
     char aszFields[PLAYER_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, PLAYER_FIELD_COUNT);
-    const char* szIdText =
+    char* szIdText =
         aszFields[COL_VANTO_ID][0] != 0 ? aszFields[COL_VANTO_ID] : aszFields[COL_OSTREL_ID];
+    Keep_Safe_File_Characters(szIdText);  // it names the player's photo file
     int nPlayerId = Read_Import_Int(aszFields[COL_PLAYER_ID]);
     int nEntry = Find_Roster_Entry(nPlayerId, szIdText);
     if (nEntry < 0)

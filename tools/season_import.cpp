@@ -10,7 +10,7 @@
 #include "personnel/personnel.h"
 #include "tools/tools.h"
 
-#define SEASON_FIELD_COUNT 97
+#define SEASON_FIELD_COUNT SEASONS_CSV_COLUMNS
 #define SEASON_FILE_STEPS 35
 #define YEARS_BEFORE_BASE 25
 #define YEARS_AFTER_BASE 15
@@ -27,16 +27,6 @@ enum SEASON_COLUMN {
     SC_FGA_20_29 = 87, SC_YAC = 91, SC_VALUE = 94
 };
 
-// Who a column is read for.
-enum SEASON_GROUP { SG_ALL, SG_QB, SG_SKILL, SG_RECEIVER, SG_RETURNER, SG_DEFENCE, SG_KICKER,
-                    SG_LINE_OR_DEFENCE };
-
-typedef struct SEASON_COLUMN_STAT {
-    int nColumn;
-    int nGroup;
-    int nStat;
-} SEASON_COLUMN_STAT;
-
 // The whole-number columns stored as they are.
 static const SEASON_COLUMN_STAT kSeasonColumns[] = {
     {9, SG_ALL, 0},         {10, SG_ALL, 1},        {11, SG_QB, 2},         {12, SG_QB, 3},
@@ -52,6 +42,11 @@ static const SEASON_COLUMN_STAT kSeasonColumns[] = {
     {88, SG_KICKER, 12},    {89, SG_KICKER, 14},    {90, SG_KICKER, 16},    {92, SG_RECEIVER, 5},
     {94, SG_LINE_OR_DEFENCE, 13}};
 
+const SEASON_COLUMN_STAT* Get_Season_Columns(int* pnCount) {
+    *pnCount = (int)(sizeof(kSeasonColumns) / sizeof(kSeasonColumns[0]));
+    return kSeasonColumns;
+}
+
 #define STAT_FUMBLES 2
 #define STAT_KICK_LONGEST 18
 #define STAT_PUNT_LONGEST 5
@@ -64,7 +59,7 @@ static const SEASON_COLUMN_STAT kSeasonColumns[] = {
 #define STAT_KICK_TRIED_SHORT 10
 #define STAT_YAC 6
 
-static int Is_In_Season_Group(int nTeam, int nSlot, int nGroup) {
+int Is_In_Season_Group(int nTeam, int nSlot, int nGroup) {
     int nPosition = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION);
     int nPlayerGroup = Get_Player_Position_Group(nTeam, nSlot);
     switch (nGroup) {
