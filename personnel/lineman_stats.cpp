@@ -21,16 +21,10 @@ void Derive_Lineman_Stats(int nTeam, int nSlot) {
 }
 
 void Derive_All_Lineman_Stats(void) {
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (!Is_Team_Active(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (!Is_Player_Slot_Used(nTeam, nSlot))
-                continue;
-            int nPosition = Translate_Expanded_Position(
-                Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION));
-            if (nPosition == POS_T || nPosition == POS_G || nPosition == POS_C)
-                Derive_Lineman_Stats(nTeam, nSlot);
-        }
-    }
+    For_Each_League_Player([](int nTeam, int nSlot) {
+        int nPosition =
+            Translate_Expanded_Position(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION));
+        if (nPosition == POS_T || nPosition == POS_G || nPosition == POS_C)
+            Derive_Lineman_Stats(nTeam, nSlot);
+    });
 }

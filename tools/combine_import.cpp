@@ -37,18 +37,11 @@ int Import_Combine_Line(char* szLine) {
 }
 
 static void Read_Combine_File_Line(char* szLine, int nLine, void* pContext) {
-    (void)pContext;
     Import_Combine_Line(szLine);  // the header matches no player
-    if (nLine % COMBINE_STEP_EVERY == 0 && nLine / COMBINE_STEP_EVERY < COMBINE_STEPS)
-        Step_Progress_Window(1);
+    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine);
 }
 
 void Import_Combine_Results(void) {
-    FILE* pFile = Platform_Open_File(COMBINE_FILE_PATH, "rt");
-    if (pFile == NULL) {
-        Show_Message_Box("Read Error", "Unable to open %s.", COMBINE_FILE_PATH);
-        return;
-    }
-    For_Each_Import_Line(COMBINE_FILE_PATH, pFile, Read_Combine_File_Line, NULL);
-    fclose(pFile);
+    IMPORT_PROGRESS progress = {COMBINE_STEP_EVERY, COMBINE_STEPS, 0};
+    Read_Import_File(COMBINE_FILE_PATH, FILE_MISSING_TEXT, Read_Combine_File_Line, &progress);
 }

@@ -178,27 +178,16 @@ int Import_Player_Line(char* szLine) {
     return 1;
 }
 
-typedef struct PLAYER_FILE_PROGRESS {
-    int nSteps;
-} PLAYER_FILE_PROGRESS;
-
 static void Read_Player_File_Line(char* szLine, int nLine, void* pContext) {
-    PLAYER_FILE_PROGRESS* pProgress = (PLAYER_FILE_PROGRESS*)pContext;
     if (nLine == 0)
         return;  // the header
     Import_Player_Line(szLine);
-    if (nLine % PLAYER_LINES_PER_STEP == 0 && pProgress->nSteps < PLAYER_FILE_STEPS) {
-        Step_Progress_Window(1);
-        pProgress->nSteps++;
-    }
+    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine);
 }
 
 void Import_Players_File(void) {
-    FILE* pFile = Open_Required_Import_File(PLAYERS_FILE_PATH);
-    if (pFile == NULL)
-        return;
-    PLAYER_FILE_PROGRESS progress = {0};
-    For_Each_Import_Line(PLAYERS_FILE_PATH, pFile, Read_Player_File_Line, &progress);
-    fclose(pFile);
-    Step_Progress_Window(PLAYER_FILE_STEPS - progress.nSteps);
+    IMPORT_PROGRESS progress = {PLAYER_LINES_PER_STEP, PLAYER_FILE_STEPS, 0};
+    if (Read_Import_File(PLAYERS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Player_File_Line,
+                         &progress))
+        Finish_Import_Progress(&progress);
 }

@@ -106,14 +106,12 @@ int Import_Salary_Line(char* szLine) {
 }
 
 static void Read_Salary_File_Line(char* szLine, int nLine, void* pContext) {
-    int* pSteps = (int*)pContext;
-    if (nLine == 0)
-        return;  // the header
-    Import_Salary_Line(szLine);
-    if ((nLine - 1) % SALARY_LINES_PER_STEP == 0 && *pSteps < SALARY_FILE_STEPS) {
-        Step_Progress_Window(1);
-        (*pSteps)++;
+    if (nLine == 0) {
+        Clear_All_Salaries();  // the file is there: its salaries replace all
+        return;
     }
+    Import_Salary_Line(szLine);
+    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine - 1);
 }
 
 void Import_Salaries_File(void) {
@@ -122,14 +120,10 @@ void Import_Salaries_File(void) {
         return;
     char szPath[IMPORT_PATH_SIZE];
     Format_String(szPath, sizeof(szPath), SALARIES_FILE_FORMAT, nYear);
-    FILE* pFile = Open_Required_Import_File(szPath);
-    if (pFile == NULL)
+    IMPORT_PROGRESS progress = {SALARY_LINES_PER_STEP, SALARY_FILE_STEPS, 0};
+    if (!Read_Import_File(szPath, REQUIRED_FILE_MISSING_TEXT, Read_Salary_File_Line, &progress))
         return;
-    Clear_All_Salaries();
-    int nSteps = 0;
-    For_Each_Import_Line(szPath, pFile, Read_Salary_File_Line, &nSteps);
-    fclose(pFile);
-    Step_Progress_Window(SALARY_FILE_STEPS - nSteps);
+    Finish_Import_Progress(&progress);
     Mark_Players_With_Salary();
 }
 

@@ -357,33 +357,26 @@ int Import_Season_Line(char* szLine) {
     return 1;
 }
 
-typedef struct SEASON_FILE_PROGRESS {
-    int nLinesPerStep;
-    int nSteps;
-} SEASON_FILE_PROGRESS;
-
 static void Read_Season_File_Line(char* szLine, int nLine, void* pContext) {
-    SEASON_FILE_PROGRESS* pProgress = (SEASON_FILE_PROGRESS*)pContext;
     if (nLine == 0)
         return;  // the header
     Import_Season_Line(szLine);
-    if (nLine % pProgress->nLinesPerStep == 0 && pProgress->nSteps < SEASON_FILE_STEPS) {
-        Step_Progress_Window(1);
-        pProgress->nSteps++;
-    }
+    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine);
 }
 
 void Import_Seasons_File(void) {
-    FILE* pFile = Open_Required_Import_File(SEASONS_FILE_PATH);
-    if (pFile == NULL)
+    if (!File_Exists(SEASONS_FILE_PATH)) {
+        Show_Message_Box("Read Error", REQUIRED_FILE_MISSING_TEXT, SEASONS_FILE_PATH);
         return;
+    }
     Rebuild_Player_Name_Hash();
     Rebuild_Ostrel_ID_Hash();
     Rebuild_Player_ID_Hash();
     gScoutTeam = NO_TEAM;
     gScoutSlot = -1;
-    SEASON_FILE_PROGRESS progress = {Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS), 0};
-    For_Each_Import_Line(SEASONS_FILE_PATH, pFile, Read_Season_File_Line, &progress);
-    fclose(pFile);
-    Step_Progress_Window(SEASON_FILE_STEPS - progress.nSteps);
+    IMPORT_PROGRESS progress = {
+        Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS), SEASON_FILE_STEPS, 0};
+    if (Read_Import_File(SEASONS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Season_File_Line,
+                         &progress))
+        Finish_Import_Progress(&progress);
 }

@@ -73,14 +73,8 @@ static void Read_Team_Record_File_Line(char* szLine, int nLine, void* pContext) 
 }
 
 void Import_Team_Records_File(void) {
-    FILE* pFile = Platform_Open_File(TEAM_RECORDS_FILE_PATH, "rt");
-    if (pFile == NULL) {
-        Show_Message_Box("Read Error", "Unable to open %s. Please re-install Football Vanto.",
-                         TEAM_RECORDS_FILE_PATH);
-        return;
-    }
-    For_Each_Import_Line(TEAM_RECORDS_FILE_PATH, pFile, Read_Team_Record_File_Line, NULL);
-    fclose(pFile);
+    Read_Import_File(TEAM_RECORDS_FILE_PATH, "Unable to open %s. Please re-install Football Vanto.",
+                     Read_Team_Record_File_Line, NULL);
 }
 
 // ---- personnel ------------------------------------------------------------------------------------
@@ -111,11 +105,5 @@ static void Read_Personnel_File_Line(char* szLine, int nLine, void* pContext) {
 }
 
 void Import_Personnel_File(void) {
-    FILE* pFile = Platform_Open_File(PERSONNEL_FILE_PATH, "rt");
-    if (pFile == NULL) {
-        Show_Message_Box("Read Error", "Unable to open %s.", PERSONNEL_FILE_PATH);
-        return;
-    }
-    For_Each_Import_Line(PERSONNEL_FILE_PATH, pFile, Read_Personnel_File_Line, NULL);
-    fclose(pFile);
+    Read_Import_File(PERSONNEL_FILE_PATH, FILE_MISSING_TEXT, Read_Personnel_File_Line, NULL);
 }

@@ -27,8 +27,23 @@
 typedef void (*IMPORT_LINE_READER)(char* szLine, int nLine, void* pContext);
 int For_Each_Import_Line(const char* szPath, FILE* pFile, IMPORT_LINE_READER pfnRead,
                          void* pContext);  // the lines read
-// Opened for reading, or NULL after the "Read Error" notice of a required file.
-FILE* Open_Required_Import_File(const char* szPath);
+// Reads every line of the file; a missing file shows szMissingText (with %s for the path) in a
+// "Read Error" box and gives 0.
+int Read_Import_File(const char* szPath, const char* szMissingText, IMPORT_LINE_READER pfnRead,
+                     void* pContext);
+#define REQUIRED_FILE_MISSING_TEXT                                                                 \
+    "Unable to open %s. Please read the Help Files for a complete list of required files for "     \
+    "the 'Import Stats' feature."
+#define FILE_MISSING_TEXT "Unable to open %s."
+// A reader's share of the progress window: one step every nLinesPerStep lines, at most nSteps,
+// and the rest when it ends.
+typedef struct IMPORT_PROGRESS {
+    int nLinesPerStep;
+    int nSteps;
+    int nDone;
+} IMPORT_PROGRESS;
+void Step_Import_Progress(IMPORT_PROGRESS* pProgress, int nLine);
+void Finish_Import_Progress(IMPORT_PROGRESS* pProgress);
 int Read_Import_Int(const char* szField);  // the leading whole number, 0 for none
 double Read_Import_Decimal(const char* szField);
 int Read_Money_Field(const char* szField);  // "$1,250,000" reads 1250000

@@ -149,8 +149,9 @@ TEST_F(SeasonBuildTest, LinemenFiguresFollowTheirBlocking) {
         Derive_Lineman_Stats(3, nSlot);
         EXPECT_EQ(Get_Player_Stat(3, nSlot, SEASON_PREDICTED, 4), anPenalties[i]);
         EXPECT_EQ(Get_Player_Stat(3, nSlot, SEASON_PREDICTED, 7), 225);
-        if (anPositions[i] == POS_G)
+        if (anPositions[i] == POS_G) {
             EXPECT_EQ(Get_Player_Stat(3, nSlot, SEASON_PREDICTED, 8), 870);
+        }
     }
 }
 
