@@ -23,6 +23,7 @@ float Get_Combine_Speed(double fDash, int nAge) {
 int Import_Combine_Line(char* szLine) {
     char aszFields[COMBINE_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, COMBINE_FIELD_COUNT);
+    Keep_Safe_File_Characters(aszFields[0]);
     int nTeam, nSlot;
     if (!Get_Player_By_ID(&nTeam, &nSlot, Read_Import_Int(aszFields[1])) &&
         !Get_Player_By_Ostrel_ID(&nTeam, &nSlot, aszFields[0]))

@@ -10,6 +10,7 @@
 #define RATINGS_FOLDER "Output/Ratings"
 #define RATINGS_FILE_FORMAT "Output/Ratings/%d_Player_Ratings.csv"
 #define RATINGS_ROW_SIZE 1024
+#define PREF_SORTABLE_STATS_POSITION 87  // the Sortable Stats dialog's position, 15 all
 #define MOST_DURABILITY 120.0f
 
 // Durability outside 0..120 is written, and kept, as the player's base rating.
@@ -65,5 +66,52 @@ int Export_Player_Ratings_CSV(int nPosition, int nYear) {
                 nRows += Write_Player_Ratings_Row(szPath, nTeam, nSlot);
         }
     }
+    return nRows;
+}
+
+static int Count_Exported_Players(int nPosition) {
+    int nCount = 0;
+    for (int nTeam = 0; nTeam <= FREE_AGENT_TEAM; nTeam++) {
+        if (nTeam < FREE_AGENT_TEAM && !Is_Team_Active(nTeam))
+            continue;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            nCount += Is_Player_Slot_Used(nTeam, nSlot) &&
+                      Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION) == nPosition;
+    }
+    return nCount;
+}
+
+static void Get_Exported_Position_Name(int nPosition, char* szName, int nSize) {
+    if (nPosition == POS_ANY)
+        safe_strncpy(szName, "Player", nSize);
+    else if (Is_Position_Code(nPosition))
+        Get_Position_Name(nPosition, szName, nSize);
+    else
+        safe_strncpy(szName, "<Error>", nSize);
+}
+
+int Export_Player_Ratings(void) {
+    int nPosition = Get_User_Preference(PREF_SORTABLE_STATS_POSITION);
+    int nYear = Get_Season_Year();
+    char szPath[260], szName[POSITION_NAME_SIZE];
+    Get_Player_Ratings_CSV_Path(nYear, szPath, sizeof(szPath));
+    if (nPosition != POS_ANY) {
+        Get_Exported_Position_Name(nPosition, szName, sizeof(szName));
+        char szText[512], szButton[64];
+        Format_String(szText, sizeof(szText),
+                      "This will export %d %ss to \"%s\"\n\n(Use the Sortable Stats Dialog to "
+                      "change the position selected.",
+                      Count_Exported_Players(nPosition), szName, szPath);
+        Format_String(szButton, sizeof(szButton), "Export %ss", szName);
+        int nAnswer = User_Message_Dialog("Export Player Ratings", szText, "", szButton,
+                                          "Export All Players", "Cancel");
+        if (nAnswer == IDCANCEL)
+            return -1;
+        if (nAnswer == IDNO)
+            nPosition = POS_ANY;
+    }
+    int nRows = Export_Player_Ratings_CSV(nPosition, nYear);
+    Get_Exported_Position_Name(nPosition, szName, sizeof(szName));
+    Show_Message_Box("Export Player Ratings", "%d %ss Written to \"%s\"", nRows, szName, szPath);
     return nRows;
 }

@@ -41,6 +41,7 @@ static int Parse_Roster_Line(char* szLine, ROSTER_ENTRY* pEntry) {
     if (nTeam == NO_TEAM)
         return 0;
     Clear_Roster_Entry(pEntry);
+    Keep_Safe_File_Characters(aszFields[0]);
     safe_strncpy(pEntry->szOstrelId, aszFields[0], sizeof(pEntry->szOstrelId));
     Parse_Int_Field(aszFields[1], &pEntry->nPlayerId);
     pEntry->nTeam = (int8_t)nTeam;

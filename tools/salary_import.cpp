@@ -82,6 +82,7 @@ static void Store_Salary_Columns(int nTeam, int nSlot, char (*aszFields)[IMPORT_
 int Import_Salary_Line(char* szLine) {
     char aszFields[SALARY_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, SALARY_FIELD_COUNT);
+    Keep_Safe_File_Characters(aszFields[SAL_OSTREL_ID]);
     int nTeam = NO_TEAM, nSlot = -1;
     int bFound = aszFields[SAL_OSTREL_ID][0] != 0 &&
                  Find_Player_By_Ostrel_Text(&nTeam, &nSlot, aszFields[SAL_OSTREL_ID]);

@@ -294,6 +294,7 @@ static void Store_Season_Columns(int nTeam, int nSlot, int nLine, int nYear,
 int Import_Season_Line(char* szLine) {
     char aszFields[SEASON_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, SEASON_FIELD_COUNT);
+    Keep_Safe_File_Characters(aszFields[SC_OSTREL_ID]);
     int nPlayerId = aszFields[SC_PLAYER_ID][0] == 0 ? -1 : Read_Import_Int(aszFields[SC_PLAYER_ID]);
     const char* szFlag = aszFields[SC_FLAG];
     if (strcasecmp(szFlag, "PRE") == 0 || strcasecmp(szFlag, "POST") == 0 ||

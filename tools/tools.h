@@ -203,6 +203,9 @@ float Get_Combine_Speed(double fDash, int nAge);
 int Export_Player_Ratings_CSV(int nPosition, int nYear);
 int Write_Player_Ratings_Row(const char* szPath, int nTeam, int nSlot);  // 0 when left out
 void Get_Player_Ratings_CSV_Path(int nYear, char* szPath, int nSize);
+// The Advanced Tools' export: the Sortable Stats dialog's position (asking whether to export it
+// or everyone) or all players, then the notice of what was written. The rows, -1 when cancelled.
+int Export_Player_Ratings(void);
 
 // ---- the season database builder (season_build.cpp) ---------------------------------------------
 // What a build ended with.

@@ -129,15 +129,15 @@ protected:
 
 TEST_F(PlayerImportTest, RosteredPlayersAreMadeOnceWithTheirFileFigures) {
     Write_Text_File("Input/Stats/2021_rosters.csv",
-                    std::string(kRostersHeader) + Roster_Line("AbcdDe00", 0, "QB") +
+                    std::string(kRostersHeader) + Roster_Line("Ab/cd..De00", 0, "QB") +
                         Roster_Line("", 70001, "") + Roster_Line("", 70002, "") +
                         Roster_Line("", 70003, "") + Roster_Line("Old", 0, "K") +
                         Roster_Line("", 70004, "") + "x,1,F,L,ZZZ,QB,,,,,,0,,\n");
     Load_Rosters_File(2021);  // positions left empty: the players file's texts decide
     EXPECT_EQ(gRosterTable.nCount, 6);  // the unknown team's line is dropped
     Write_Text_File(PLAYERS_FILE_PATH,
-                    std::string(kPlayersHeader) + Player_Line("AbcdDe00", 0, 9, "AJ", "Passer", "QB") +
-                        Player_Line("AbcdDe00", 0, 9, "AJ", "Again", "QB") +
+                    std::string(kPlayersHeader) + Player_Line("Ab/cd..De00", 0, 9, "AJ", "Passer", "QB") +
+                        Player_Line("Ab/cd..De00", 0, 9, "AJ", "Again", "QB") +
                         Player_Line("", 70001, 24, "Cor", "Corner", "DB") +
                         Player_Line("", 70003, 31, "Saf", "Safety", "DB") +
                         Player_Line("", 70002, 44, "Full", "Back", "RB") +
@@ -154,6 +154,7 @@ TEST_F(PlayerImportTest, RosteredPlayersAreMadeOnceWithTheirFileFigures) {
     EXPECT_EQ(Find_Slot("Rostered"), -1);
     EXPECT_EQ(Find_Slot("Old"), -1);    // born 1960: too old for a league team
     EXPECT_STREQ(Get_Player_First_Name_Ptr(nTeam, nPasser), "A.J.");
+    EXPECT_STREQ(Get_Player_Ostrel_ID(nTeam, nPasser), "Ab_cd__De00");  // it names his photo
     EXPECT_EQ(Get_Player_Vital_Stat_Raw(nTeam, nPasser, VITAL_HEIGHT), 74);
     EXPECT_GT(Get_Player_Vital_Stat_Raw(nTeam, nPasser, VITAL_PLAYER_ID), 0);
     EXPECT_EQ(Get_Player_Vital_Stat_Raw(nTeam, nPasser, VITAL_BIRTH_DATE), 19950517);

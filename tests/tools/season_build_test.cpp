@@ -183,6 +183,15 @@ TEST_F(SeasonBuildTest, RatingsRoundTripThroughTheCsv) {
     EXPECT_EQ(Get_Stored_Player_Rating(4, 0, RATING_HEALTH), 20.0f);  // not in the file
     EXPECT_EQ(Get_Stored_Player_Rating(4, 1, RATING_SPEED), RATING_BOUND);
     EXPECT_EQ(Load_Player_Ratings_CSV(0, "Output/Ratings/none.csv"), 0);
+
+    // A new season reads its year's file from the Simulation folder.
+    mkdir("Input/Ratings", 0755);
+    mkdir("Input/Ratings/Simulation", 0755);
+    Write_Text_File("Input/Ratings/Simulation/" + std::to_string(Get_Season_Year()) +
+                        "_Player_Ratings.csv",
+                    "header\nId2,,,,,,66\n");
+    ASSERT_EQ(Load_Season_Player_Ratings(0), 1);
+    EXPECT_EQ(Get_Stored_Player_Rating(4, 2, RATING_ACCURACY), 66.0f);
 }
 
 TEST_F(SeasonBuildTest, ADuplicateRatingsLineAsksUntilIgnored) {
@@ -224,6 +233,13 @@ TEST_F(SeasonBuildTest, TheDraftClassFileHoldsTheRookiesAndLoadsIntoThePool) {
     Load_Draft_Class_Database();
     EXPECT_GE(Count_Players(FIRST_DRAFT_POOL_TEAM, ALL_ROSTERS), nRookies);
     EXPECT_EQ(Get_Player_Vital_Stat_Raw(FIRST_DRAFT_POOL_TEAM, 0, VITAL_EXPERIENCE), -1);
+
+    // A short file: what it lacks reads as empty records, not as the last class's players.
+    std::string stFile = Read_Text_File("databases/rookies-2019.dat");
+    Write_Text_File("databases/rookies-2019.dat", stFile.substr(0, 756 * 2));
+    Load_Draft_Class_Database();
+    EXPECT_EQ(Count_Players(FIRST_DRAFT_POOL_TEAM, ALL_ROSTERS), 2);
+    EXPECT_EQ(Count_Players(FIRST_DRAFT_POOL_TEAM + 1, ALL_ROSTERS), 0);
 }
 
 // ---- a build refused ---------------------------------------------------------------------------
