@@ -201,12 +201,17 @@ int Build_Season_Database(void) {
     if (Count_Active_Teams() == 0) {
         if (bProgress)
             Close_Progress_Window();
-        return 0;
+        return BUILD_NO_TEAMS;
     }
     Init_Imported_League();
     Step_Progress_Window(10);
 
     int bRatingsLoaded = Build_Season_Players(nYear);
+    if (Count_Players(ALL_ROSTERS, ALL_ROSTERS) == 0) {
+        if (bProgress)
+            Close_Progress_Window();
+        return BUILD_NO_PLAYERS;
+    }
     Reset_Current_Season_Line_Cache();
     Import_Team_Records_File();
     Step_Progress_Window(1);
@@ -229,7 +234,7 @@ int Build_Season_Database(void) {
     Step_Progress_Window(1);
     if (bProgress)
         Close_Progress_Window();
-    return 1;
+    return BUILD_OK;
 }
 
 // ---- one universe -------------------------------------------------------------------------------
@@ -278,8 +283,14 @@ int Create_Universe_For_Year(int nYear) {
     Set_User_Preference(PREF_SORTABLE_POSITION, ALL_POSITIONS);
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
     Update_Inflation_Factor();
-    if (!Build_Season_Database())
-        return BUILD_NO_TEAMS;
+    int nBuilt = Build_Season_Database();
+    if (nBuilt != BUILD_OK) {
+        Show_Message_Box("Database Not Built",
+                         "The %d import files made no %s, so no %d database was built. The "
+                         "universe files are unchanged.",
+                         nYear, nBuilt == BUILD_NO_TEAMS ? "team" : "player", nYear);
+        return nBuilt;
+    }
     Remove_Invalid_Position_Players();
     Rebuild_Player_ID_Hash();
     Rebuild_Ostrel_ID_Hash();

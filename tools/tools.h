@@ -214,6 +214,7 @@ int Export_Player_Ratings(void);
 #define BUILD_NO_BASE_UNIVERSE 2  // the default universe could not be read: nothing changed
 #define BUILD_NO_TEAMS 3          // the teams file made no team: nothing saved
 #define BUILD_NOT_SAVED 4         // the universe file could not be written
+#define BUILD_NO_PLAYERS 5        // the import files made no player: nothing saved
 // Builds the league of the year (clamped to 1951..2021) from the import files in the working
 // folder, saves it as "databases/universe-%d.dat" and exports its ratings. It replaces the league
 // in memory: the caller asks first when a game is open, and after BUILD_OK starts the new game
@@ -221,7 +222,7 @@ int Export_Player_Ratings(void);
 int Create_Universe_For_Year(int nYear);
 int Create_Historical_Universes(int nFirstYear, int nLastYear);  // the years built
 int Create_All_Historical_Universes(void);
-int Build_Season_Database(void);  // the base year's league; 0 when the teams file made none
+int Build_Season_Database(void);  // the base year's league: BUILD_OK, BUILD_NO_TEAMS or _PLAYERS
 int Clamp_Build_Year(int nYear);
 void Get_Built_Universe_Path(int nYear, char* szPath, int nSize);
 int Get_Team_Scheme_For_Year(int nTeam, int nYear);  // 1 the 3-4, 0 the 4-3

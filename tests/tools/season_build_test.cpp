@@ -263,3 +263,13 @@ TEST_F(SeasonBuildTest, AMissingTeamsFileBuildsNothingAndKeepsTheUniverse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BuildYears, YearsOutsideTheBuildsAreClamped) {
+    EXPECT_EQ(Clamp_Build_Year(1940), 1951);
+    EXPECT_EQ(Clamp_Build_Year(2030), 2021);
+    EXPECT_EQ(Clamp_Build_Year(1999), 1999);
+}
+
+}  // namespace
