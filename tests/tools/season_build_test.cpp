@@ -118,6 +118,36 @@ TEST_F(SeasonBuildTest, SigningBonusesGoUntilThePayrollMeetsTheCap) {
               0);  // the last players keep theirs: the payroll met the cap before them
 }
 
+TEST_F(SeasonBuildTest, SalaryLinesSetContractsOrGoToTheMissingFile) {
+    int nId = Get_Player_Vital_Stat_Raw(6, 4, VITAL_PLAYER_ID);
+    // Found by his player id; dollars become thousands.
+    std::string stMatched =
+        "," + std::to_string(nId) + ",XX,1,First,Last,QB,,2,Knee,3,$1000000,$250000,4,$1500000";
+    ASSERT_EQ(Import_Salary_Line(stMatched.data()), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat_Raw(6, 4, VITAL_SALARY), 1000);
+    EXPECT_EQ(Get_Player_Vital_Stat_Raw(6, 4, VITAL_SIGNING_BONUS), 250);
+    EXPECT_EQ(Get_Player_Vital_Stat_Raw(6, 4, VITAL_CONTRACT_LENGTH), 4);
+    EXPECT_EQ(Get_Player_Vital_Stat_Raw(6, 4, VITAL_INJURY_WEEKS), 2);
+    remove(SALARIES_MISSING_PATH);
+    std::string stUnmatched = "Nobody9,0,XX,1,No,Body,QB,,,,,,,,";
+    EXPECT_EQ(Import_Salary_Line(stUnmatched.data()), 0);
+    EXPECT_EQ(Read_Text_File(SALARIES_MISSING_PATH), "No,Body,XX,QB\n");
+}
+
+TEST_F(SeasonBuildTest, TeamRecordLinesSetStrengthTargets) {
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 2020);
+    gSeasonNumber = 0;
+    char szNickname[TEAM_STRING_SIZE];
+    Get_Team_String(szNickname, sizeof(szNickname), 7, TEAM_NICKNAME);
+    std::string stName = std::string(szNickname) + "*";
+    std::string stLine = "2020,NFL," + stName + ",10,6,0,3rd of 4,Lost WC,400,350,50";
+    ASSERT_EQ(Import_Team_Record_Line(stLine.data()), 1);
+    // 990 + 3 x 4 + 20 - 17 + (10 x 4 - 30)
+    EXPECT_EQ(Get_Team_Stat(7, TEAM_IMPORT_STRENGTH), 1015);
+    std::string stOtherYear = "2019,NFL," + stName + ",10,6,0,3rd of 4,Lost WC,400,350,50";
+    EXPECT_EQ(Import_Team_Record_Line(stOtherYear.data()), 0);
+}
+
 TEST(TeamStrengthTargets, RecordsAndTargets) {
     // 13-3, 450 for and 300 against, lost in the division round after a first-place finish.
     EXPECT_EQ(Get_Team_Record_Strength(13, 3, 450, 300, 5), 1047);
