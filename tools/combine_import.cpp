@@ -43,6 +43,6 @@ static void Read_Combine_File_Line(char* szLine, int nLine, void* pContext) {
 }
 
 void Import_Combine_Results(void) {
-    IMPORT_PROGRESS progress = {COMBINE_STEP_EVERY, COMBINE_STEPS, 0};
+    IMPORT_PROGRESS progress = {COMBINE_STEP_EVERY, COMBINE_STEPS, 0, NULL};
     Read_Import_File(COMBINE_FILE_PATH, FILE_MISSING_TEXT, Read_Combine_File_Line, &progress);
 }

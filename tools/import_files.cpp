@@ -31,6 +31,14 @@ int Read_Import_File(const char* szPath, const char* szMissingText, IMPORT_LINE_
     return 1;
 }
 
+void Read_Stepped_Data_Line(char* szLine, int nLine, void* pContext) {
+    IMPORT_PROGRESS* pProgress = (IMPORT_PROGRESS*)pContext;
+    if (nLine == 0)
+        return;  // the header
+    pProgress->pfnImportLine(szLine);
+    Step_Import_Progress(pProgress, nLine);
+}
+
 void Step_Import_Progress(IMPORT_PROGRESS* pProgress, int nLine) {
     if (nLine % pProgress->nLinesPerStep == 0 && pProgress->nDone < pProgress->nSteps) {
         Step_Progress_Window(1);

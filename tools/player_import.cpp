@@ -178,16 +178,9 @@ int Import_Player_Line(char* szLine) {
     return 1;
 }
 
-static void Read_Player_File_Line(char* szLine, int nLine, void* pContext) {
-    if (nLine == 0)
-        return;  // the header
-    Import_Player_Line(szLine);
-    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine);
-}
-
 void Import_Players_File(void) {
-    IMPORT_PROGRESS progress = {PLAYER_LINES_PER_STEP, PLAYER_FILE_STEPS, 0};
-    if (Read_Import_File(PLAYERS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Player_File_Line,
+    IMPORT_PROGRESS progress = {PLAYER_LINES_PER_STEP, PLAYER_FILE_STEPS, 0, Import_Player_Line};
+    if (Read_Import_File(PLAYERS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Stepped_Data_Line,
                          &progress))
         Finish_Import_Progress(&progress);
 }

@@ -106,23 +106,19 @@ int Import_Salary_Line(char* szLine) {
     return 0;
 }
 
-static void Read_Salary_File_Line(char* szLine, int nLine, void* pContext) {
-    if (nLine == 0) {
-        Clear_All_Salaries();  // the file is there: its salaries replace all
-        return;
-    }
-    Import_Salary_Line(szLine);
-    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine - 1);
-}
-
 void Import_Salaries_File(void) {
     int nYear = Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
     if (nYear < FIRST_SALARIES_YEAR)
         return;
     char szPath[IMPORT_PATH_SIZE];
     Format_String(szPath, sizeof(szPath), SALARIES_FILE_FORMAT, nYear);
-    IMPORT_PROGRESS progress = {SALARY_LINES_PER_STEP, SALARY_FILE_STEPS, 0};
-    if (!Read_Import_File(szPath, REQUIRED_FILE_MISSING_TEXT, Read_Salary_File_Line, &progress))
+    if (!File_Exists(szPath)) {
+        Show_Message_Box("Read Error", REQUIRED_FILE_MISSING_TEXT, szPath);
+        return;
+    }
+    Clear_All_Salaries();  // the file's salaries replace all
+    IMPORT_PROGRESS progress = {SALARY_LINES_PER_STEP, SALARY_FILE_STEPS, 0, Import_Salary_Line};
+    if (!Read_Import_File(szPath, REQUIRED_FILE_MISSING_TEXT, Read_Stepped_Data_Line, &progress))
         return;
     Finish_Import_Progress(&progress);
     Mark_Players_With_Salary();

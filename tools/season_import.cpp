@@ -358,13 +358,6 @@ int Import_Season_Line(char* szLine) {
     return 1;
 }
 
-static void Read_Season_File_Line(char* szLine, int nLine, void* pContext) {
-    if (nLine == 0)
-        return;  // the header
-    Import_Season_Line(szLine);
-    Step_Import_Progress((IMPORT_PROGRESS*)pContext, nLine);
-}
-
 void Import_Seasons_File(void) {
     if (!File_Exists(SEASONS_FILE_PATH)) {
         Show_Message_Box("Read Error", REQUIRED_FILE_MISSING_TEXT, SEASONS_FILE_PATH);
@@ -375,9 +368,9 @@ void Import_Seasons_File(void) {
     Rebuild_Player_ID_Hash();
     gScoutTeam = NO_TEAM;
     gScoutSlot = -1;
-    IMPORT_PROGRESS progress = {
-        Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS), SEASON_FILE_STEPS, 0};
-    if (Read_Import_File(SEASONS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Season_File_Line,
+    IMPORT_PROGRESS progress = {Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS),
+                                SEASON_FILE_STEPS, 0, Import_Season_Line};
+    if (Read_Import_File(SEASONS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Stepped_Data_Line,
                          &progress))
         Finish_Import_Progress(&progress);
 }

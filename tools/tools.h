@@ -41,8 +41,12 @@ typedef struct IMPORT_PROGRESS {
     int nLinesPerStep;
     int nSteps;
     int nDone;
+    int (*pfnImportLine)(char* szLine);  // for Read_Stepped_Data_Line
 } IMPORT_PROGRESS;
 void Step_Import_Progress(IMPORT_PROGRESS* pProgress, int nLine);
+// A line reader for a file with a header: each data line to the context's pfnImportLine, then
+// the progress stepped.
+void Read_Stepped_Data_Line(char* szLine, int nLine, void* pContext);
 void Finish_Import_Progress(IMPORT_PROGRESS* pProgress);
 int Read_Import_Int(const char* szField);  // the leading whole number, 0 for none
 double Read_Import_Decimal(const char* szField);
