@@ -125,9 +125,10 @@ void Load_Draft_Class_Database(void) {
         // Leagues made without import files keep no classes: the notice goes to the log only,
         // so that a draft does not stop on it.
         if (nClassYear <= LAST_NOTED_CLASS_YEAR)
-            Log_Debug_Line("%s not found. Generating random rookies.\n"
-                           "Leaving Load_Draft_Class_Database() [failure]",
-                           szPath);
+            Log_Debug_Line(
+                "%s not found. Generating random rookies.\n"
+                "Leaving Load_Draft_Class_Database() [failure]",
+                szPath);
         return;
     }
     memset(gDraftClass, 0, sizeof(gDraftClass));  // a short file leaves the rest empty

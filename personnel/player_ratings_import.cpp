@@ -45,7 +45,8 @@ void Store_Bounded_Rating(int nTeam, int nSlot, int nRating, float fValue) {
 }
 
 int Get_Ratings_CSV_Column_Rating(int nColumn) {
-    return nColumn == RATINGS_CSV_RATING_COLUMNS - 1 ? RATING_DURABILITY : RATING_ACCURACY + nColumn;
+    return nColumn == RATINGS_CSV_RATING_COLUMNS - 1 ? RATING_DURABILITY
+                                                     : RATING_ACCURACY + nColumn;
 }
 
 typedef struct RATINGS_READ {
@@ -67,8 +68,8 @@ static void Check_Duplicate_Rating_Line(RATINGS_READ* pRead, int nTeam, int nSlo
             Format_String(szText, sizeof(szText),
                           "Warning: Duplicate Player ID found in Player Rating file:\n\n%s",
                           szIdText);
-        int nAnswer = User_Message_Dialog("Player Rating File", szText, "", "OK",
-                                          "Ignore Duplicate IDs", "");
+        int nAnswer =
+            User_Message_Dialog("Player Rating File", szText, "", "OK", "Ignore Duplicate IDs", "");
         if (nAnswer != IDOK && nAnswer != IDYES)
             pRead->bCheckDuplicates = 0;
     }

@@ -16,9 +16,20 @@
 #define REGENERATE_BELOW 25.0f
 
 enum HISTORY_FIGURE {
-    HF_PASS_ATTEMPTS, HF_COMPLETIONS, HF_INTERCEPTIONS, HF_PASS_YARDS, HF_TOUCHDOWN_PASSES,
-    HF_RUSHES, HF_RUSH_YARDS, HF_RECEPTIONS, HF_YAC, HF_TACKLES, HF_ASSISTS, HF_SACKS,
-    HF_KNOCKDOWNS, HISTORY_FIGURE_COUNT
+    HF_PASS_ATTEMPTS,
+    HF_COMPLETIONS,
+    HF_INTERCEPTIONS,
+    HF_PASS_YARDS,
+    HF_TOUCHDOWN_PASSES,
+    HF_RUSHES,
+    HF_RUSH_YARDS,
+    HF_RECEPTIONS,
+    HF_YAC,
+    HF_TACKLES,
+    HF_ASSISTS,
+    HF_SACKS,
+    HF_KNOCKDOWNS,
+    HISTORY_FIGURE_COUNT
 };
 
 static int64_t gHistoricalTotals[HISTORY_YEARS][HISTORY_FIGURE_COUNT];
@@ -77,10 +88,12 @@ void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, in
     int bDefender = Get_Position_Group(nPosition) == GROUP_DEFENCE;
     switch (nStat) {
     case 2:
-        pTotals[bQuarterback ? HF_PASS_ATTEMPTS : HF_TACKLES] += bQuarterback || bDefender ? nValue : 0;
+        pTotals[bQuarterback ? HF_PASS_ATTEMPTS : HF_TACKLES] +=
+            bQuarterback || bDefender ? nValue : 0;
         break;
     case 3:
-        pTotals[bQuarterback ? HF_COMPLETIONS : HF_ASSISTS] += bQuarterback || bDefender ? nValue : 0;
+        pTotals[bQuarterback ? HF_COMPLETIONS : HF_ASSISTS] +=
+            bQuarterback || bDefender ? nValue : 0;
         break;
     case 4:
         if (bQuarterback)
@@ -113,15 +126,24 @@ void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, in
 }
 
 int Get_League_Team_Count(int nYear) {
-    if (nYear > 2001) return 32;
-    if (nYear >= 1996) return 31;
-    if (nYear == 1995) return 30;
-    if (nYear >= 1976) return 28;
-    if (nYear >= 1968) return 26;
-    if (nYear == 1967) return 25;
-    if (nYear == 1966) return 24;
-    if (nYear >= 1961) return 22;
-    if (nYear == 1960) return 13;
+    if (nYear > 2001)
+        return 32;
+    if (nYear >= 1996)
+        return 31;
+    if (nYear == 1995)
+        return 30;
+    if (nYear >= 1976)
+        return 28;
+    if (nYear >= 1968)
+        return 26;
+    if (nYear == 1967)
+        return 25;
+    if (nYear == 1966)
+        return 24;
+    if (nYear >= 1961)
+        return 22;
+    if (nYear == 1960)
+        return 13;
     return 12;
 }
 
@@ -177,7 +199,8 @@ void Set_Experience_From_Seasons(void) {
 
 // ---- ratings by age and draft slot ---------------------------------------------------------------
 
-static const int kPeakAges[POSITION_COUNT] = {32, 27, 29, 29, 29, 28, 30, 29, 29, 30, 29, 28, 28, 35, 35};
+static const int kPeakAges[POSITION_COUNT] = {32, 27, 29, 29, 29, 28, 30, 29,
+                                              29, 30, 29, 28, 28, 35, 35};
 
 static int Get_Build_Age(int nTeam, int nSlot) {
     return Get_Season_Year() - Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
@@ -198,8 +221,8 @@ static void Age_Imported_Player(int nTeam, int nSlot) {
     Modify_Player_Ratings(nTeam, nSlot, 0.03f, 0);
     int nAge = Get_Build_Age(nTeam, nSlot);
     int nYear = Get_Season_Year();
-    int nPosition = Clamp(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION), 0,
-                              POSITION_COUNT - 1);
+    int nPosition =
+        Clamp(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION), 0, POSITION_COUNT - 1);
     int nPeak = kPeakAges[nPosition];
     if (nPosition == POS_QB && nYear >= 1950)
         nPeak += (nYear - 1950) / 20;

@@ -31,7 +31,8 @@ int Import_Combine_Line(char* szLine) {
     double fDash = Read_Import_Decimal(aszFields[COMBINE_DASH_COLUMN]);
     if (fDash <= SLOWEST_TIMED_DASH)
         return 0;
-    int nAge = Get_Season_Year() - Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
+    int nAge =
+        Get_Season_Year() - Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
     Set_Player_Rating(nTeam, nSlot, Get_Combine_Speed(fDash, nAge), RATING_SPEED);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_FORTY_TIME, (int)(fDash * 100 + 1e-6));
     return 1;

@@ -10,18 +10,18 @@
 #include "personnel/personnel.h"
 #include "tools/tools.h"
 
-#define PLAYERS_CSV_HEADER                                                                         \
-    "Vanto ID,Ostrel ID,Player ID,Team,Uniform,First Name,Last Name,Nickname,Position,,Height,"    \
-    "Weight,College,NFL Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft "     \
+#define PLAYERS_CSV_HEADER                                                                      \
+    "Vanto ID,Ostrel ID,Player ID,Team,Uniform,First Name,Last Name,Nickname,Position,,Height," \
+    "Weight,College,NFL Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft "  \
     "Year,Draft Round,Overall Pick,Undrafted,Feet,Inches,Birth Month,Birth Date,Birth Year"
-#define ROSTERS_CSV_HEADER_FORMAT                                                                  \
-    "OstrelID,PlayerID,FirstName,LastName,%d_Team,Position,Height,Weight,BirthMonth,BirthDate,"    \
+#define ROSTERS_CSV_HEADER_FORMAT                                                               \
+    "OstrelID,PlayerID,FirstName,LastName,%d_Team,Position,Height,Weight,BirthMonth,BirthDate," \
     "BirthYear,WeeksOut,Reason,Starter"
-#define SALARIES_CSV_HEADER                                                                        \
-    "OstrelID,PlayerID,2020 Team,Uniform,FirstName,LastName,Position,Depth Chart,Weeks Out,"      \
+#define SALARIES_CSV_HEADER                                                                  \
+    "OstrelID,PlayerID,2020 Team,Uniform,FirstName,LastName,Position,Depth Chart,Weeks Out," \
     "Reason Out,Years Remaining,Average Salary,Signing Bonus,Contract Years,Cap Hit"
-#define COMBINE_CSV_HEADER                                                                         \
-    "OstrelID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench Reps,Broad Jump,"      \
+#define COMBINE_CSV_HEADER                                                                   \
+    "OstrelID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench Reps,Broad Jump," \
     "20-Yard Shuttle,3-Cone Drill,Vertical"
 #define PERSONNEL_CSV_HEADER "Year,Team,Offensive Personnel,Defensive Personnel"
 #define TEAM_RECORDS_HEADER "Year,Lg,Team,W,L,T,Div. Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OSRS,DSRS"
@@ -132,44 +132,47 @@ static void Write_Players_Row(FILE* pFile, int nTeam, int nSlot) {
     char szCollege[PLAYER_COLLEGE_SIZE];
     Get_Player_College_Name(nTeam, nSlot, szCollege, sizeof(szCollege));
     std::string stHeight = Field(nHeight / 12) + "'" + Field(nHeight % 12) + "\"";
-    Write_Line(pFile, "," + Player_Ids(nTeam, nSlot) + "," + Team_Abbreviation(nTeam) + "," +
-                          Field(Get_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER)) + "," +
-                          Text(Get_Player_First_Name_Ptr(nTeam, nSlot)) + "," +
-                          Text(Get_Player_Last_Name_Ptr(nTeam, nSlot)) + ",," +
-                          Detailed_Position_Text(nTeam, nSlot) + ",," + stHeight + "," +
-                          Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_WEIGHT)) + "," +
-                          Text(szCollege) + "," +
-                          Field(Max_Int(0, Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_EXPERIENCE))) +
-                          ",,,," + Team_Abbreviation(nDraft / 10000 - 1) + "," +
-                          Field(nDraft % 10000) + "," + Field(nPick > 0 ? nPick / 100000 : 0) +
-                          "," + Field(nPick > 0 ? nPick % 1000 : 0) + "," +
-                          (nPick < 0 ? "TRUE" : "") + ",,," + Field(nBirth / 100 % 100) + "," +
-                          Field(nBirth % 100) + "," + Field(nBirth / 10000));
+    Write_Line(
+        pFile,
+        "," + Player_Ids(nTeam, nSlot) + "," + Team_Abbreviation(nTeam) + "," +
+            Field(Get_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER)) + "," +
+            Text(Get_Player_First_Name_Ptr(nTeam, nSlot)) + "," +
+            Text(Get_Player_Last_Name_Ptr(nTeam, nSlot)) + ",," +
+            Detailed_Position_Text(nTeam, nSlot) + ",," + stHeight + "," +
+            Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_WEIGHT)) + "," + Text(szCollege) +
+            "," + Field(Max_Int(0, Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_EXPERIENCE))) +
+            ",,,," + Team_Abbreviation(nDraft / 10000 - 1) + "," + Field(nDraft % 10000) + "," +
+            Field(nPick > 0 ? nPick / 100000 : 0) + "," + Field(nPick > 0 ? nPick % 1000 : 0) +
+            "," + (nPick < 0 ? "TRUE" : "") + ",,," + Field(nBirth / 100 % 100) + "," +
+            Field(nBirth % 100) + "," + Field(nBirth / 10000));
 }
 
 // The free agents are rostered by the name of their pool.
 static void Write_Rosters_Row(FILE* pFile, int nTeam, int nSlot) {
-    Write_Line(pFile, Player_Ids(nTeam, nSlot) + "," + Text(Get_Player_First_Name_Ptr(nTeam, nSlot)) +
-                          "," + Text(Get_Player_Last_Name_Ptr(nTeam, nSlot)) + "," +
-                          (nTeam == FREE_AGENT_TEAM ? "Free Agents" : Team_Abbreviation(nTeam)) + "," + Detailed_Position_Text(nTeam, nSlot) +
-                          ",,,,,," + Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS)) +
-                          ",,");
+    Write_Line(pFile,
+               Player_Ids(nTeam, nSlot) + "," + Text(Get_Player_First_Name_Ptr(nTeam, nSlot)) +
+                   "," + Text(Get_Player_Last_Name_Ptr(nTeam, nSlot)) + "," +
+                   (nTeam == FREE_AGENT_TEAM ? "Free Agents" : Team_Abbreviation(nTeam)) + "," +
+                   Detailed_Position_Text(nTeam, nSlot) + ",,,,,," +
+                   Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_INJURY_WEEKS)) + ",,");
 }
 
 static void Write_Salaries_Row(FILE* pFile, int nTeam, int nSlot) {
     if (nTeam >= LEAGUE_TEAM_COUNT)
         return;
     int nCapImpact = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT);
-    Write_Line(pFile, Player_Ids(nTeam, nSlot) + "," + Team_Abbreviation(nTeam) + "," +
-                          Field(Get_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER)) + "," +
-                          Text(Get_Player_First_Name_Ptr(nTeam, nSlot)) + "," +
-                          Text(Get_Player_Last_Name_Ptr(nTeam, nSlot)) + "," +
-                          Detailed_Position_Text(nTeam, nSlot) + ",,,," +
-                          Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT)) +
-                          ",$" + Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SALARY) * 1000) +
-                          ",$" + Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SIGNING_BONUS) * 1000) +
-                          "," + Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CONTRACT_LENGTH)) +
-                          ",$" + Field(nCapImpact * 1000));
+    Write_Line(pFile,
+               Player_Ids(nTeam, nSlot) + "," + Team_Abbreviation(nTeam) + "," +
+                   Field(Get_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER)) + "," +
+                   Text(Get_Player_First_Name_Ptr(nTeam, nSlot)) + "," +
+                   Text(Get_Player_Last_Name_Ptr(nTeam, nSlot)) + "," +
+                   Detailed_Position_Text(nTeam, nSlot) + ",,,," +
+                   Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT)) +
+                   ",$" + Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SALARY) * 1000) +
+                   ",$" +
+                   Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SIGNING_BONUS) * 1000) +
+                   "," + Field(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CONTRACT_LENGTH)) +
+                   ",$" + Field(nCapImpact * 1000));
 }
 
 static void Write_Combine_Row(FILE* pFile, int nTeam, int nSlot) {

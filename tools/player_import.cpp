@@ -154,7 +154,8 @@ int Import_Player_Line(char* szLine) {
     Clear_Player(nTeam, nSlot);
     Set_Player_First_Name(nTeam, nSlot, aszFields[COL_FIRST_NAME]);
     Set_Player_Last_Name(nTeam, nSlot, aszFields[COL_LAST_NAME]);
-    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER, Read_Import_Int(aszFields[COL_UNIFORM]));
+    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER,
+                         Read_Import_Int(aszFields[COL_UNIFORM]));
     if (nPlayerId <= 0)
         nPlayerId = Make_Unique_Player_Id(nTeam, nSlot);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, nPlayerId);

@@ -37,8 +37,9 @@ int Write_Player_Ratings_Row(const char* szPath, int nTeam, int nSlot) {
                   Get_Player_First_Name_Ptr(nTeam, nSlot), Get_Player_Last_Name_Ptr(nTeam, nSlot),
                   szPosition);
     for (int nColumn = 0; nColumn < RATINGS_CSV_RATING_COLUMNS; nColumn++)
-        Append_Format_String(szRow, sizeof(szRow), ",%d",
-                             Get_Exported_Rating(nTeam, nSlot, Get_Ratings_CSV_Column_Rating(nColumn)));
+        Append_Format_String(
+            szRow, sizeof(szRow), ",%d",
+            Get_Exported_Rating(nTeam, nSlot, Get_Ratings_CSV_Column_Rating(nColumn)));
     Append_Line_To_File(szPath, szRow);
     return 1;
 }

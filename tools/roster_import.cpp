@@ -46,9 +46,8 @@ static int Parse_Roster_Line(char* szLine, ROSTER_ENTRY* pEntry) {
     Parse_Int_Field(aszFields[1], &pEntry->nPlayerId);
     pEntry->nTeam = (int8_t)nTeam;
     pEntry->nDetailedPosition = Parse_Position_Abbreviation(aszFields[5]);
-    pEntry->nPosition = pEntry->nDetailedPosition < 0
-                            ? -1
-                            : Translate_Expanded_Position(pEntry->nDetailedPosition);
+    pEntry->nPosition =
+        pEntry->nDetailedPosition < 0 ? -1 : Translate_Expanded_Position(pEntry->nDetailedPosition);
     Parse_Int_Field(aszFields[11], &pEntry->nWeeksOut);
     pEntry->nInjury = Find_Injury_Code(aszFields[12]);
     if (aszFields[14][0] != 0)

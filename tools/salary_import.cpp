@@ -22,9 +22,19 @@
 #define VITAL_HAS_SALARY 27  // during a build: 1 when the salaries file gave a salary
 
 enum SALARY_COLUMN {
-    SAL_OSTREL_ID = 0, SAL_PLAYER_ID = 1, SAL_TEAM = 2, SAL_FIRST_NAME = 4, SAL_LAST_NAME = 5,
-    SAL_POSITION = 6, SAL_WEEKS_OUT = 8, SAL_REASON_OUT = 9, SAL_YEARS_LEFT = 10,
-    SAL_AVERAGE_SALARY = 11, SAL_SIGNING_BONUS = 12, SAL_CONTRACT_YEARS = 13, SAL_CAP_HIT = 14
+    SAL_OSTREL_ID = 0,
+    SAL_PLAYER_ID = 1,
+    SAL_TEAM = 2,
+    SAL_FIRST_NAME = 4,
+    SAL_LAST_NAME = 5,
+    SAL_POSITION = 6,
+    SAL_WEEKS_OUT = 8,
+    SAL_REASON_OUT = 9,
+    SAL_YEARS_LEFT = 10,
+    SAL_AVERAGE_SALARY = 11,
+    SAL_SIGNING_BONUS = 12,
+    SAL_CONTRACT_YEARS = 13,
+    SAL_CAP_HIT = 14
 };
 
 static int Get_Minimum_Salary(int nTeam, int nSlot) {
@@ -66,7 +76,8 @@ static void Store_Salary_Columns(int nTeam, int nSlot, char (*aszFields)[IMPORT_
     if (Read_Salary_Column(aszFields[SAL_WEEKS_OUT], &nWeeks) && nWeeks > 0)
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS, nWeeks);
     if (nWeeks > 0 && aszFields[SAL_REASON_OUT][0] != 0)
-        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, Find_Injury_Code(aszFields[SAL_REASON_OUT]));
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY,
+                              Find_Injury_Code(aszFields[SAL_REASON_OUT]));
     if (Read_Salary_Column(aszFields[SAL_YEARS_LEFT], &nValue))
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, Max_Int(1, nValue));
     if (Read_Salary_Column(aszFields[SAL_AVERAGE_SALARY], &nValue))
@@ -138,8 +149,8 @@ void Fit_Team_Cap_Hits(int nTeam, int nTarget) {
         if (nCapHit == 0)
             continue;
         int64_t nImpact = (int64_t)Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT) * 1000;
-        int64_t nFitted =
-            (int64_t)Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SALARY) * 1000 + nCapHit - nImpact;
+        int64_t nFitted = (int64_t)Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SALARY) * 1000 +
+                          nCapHit - nImpact;
         int64_t nPayroll = Get_Team_Payroll_Dollars(nTeam);
         if (nPayroll < nTarget - CAP_HIT_SLACK && nImpact < nCapHit)
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, (int)(nFitted / 1000));
@@ -213,8 +224,9 @@ static void Raise_Salary_To_Minimum(int nTeam, int nSlot) {
     int nSalary = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SALARY);
     if (nSalary >= nMinimum)
         return;
-    int nBonus = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SIGNING_BONUS) -
-                 (nMinimum - nSalary) * Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CONTRACT_LENGTH);
+    int nBonus =
+        Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_SIGNING_BONUS) -
+        (nMinimum - nSalary) * Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CONTRACT_LENGTH);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, Max_Int(0, nBonus));
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, nMinimum);
 }

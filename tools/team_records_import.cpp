@@ -60,9 +60,9 @@ int Import_Team_Record_Line(char* szLine) {
     }
     int nPlayoffCode = Get_Playoff_Code(aszFields[7], Get_Finish_Points(aszFields[6]));
     Set_Team_Stat(nTeam, TEAM_IMPORT_STRENGTH,
-                  Get_Team_Record_Strength(Read_Import_Int(aszFields[3]), Read_Import_Int(aszFields[4]),
-                                           Read_Import_Int(aszFields[8]), Read_Import_Int(aszFields[9]),
-                                           nPlayoffCode));
+                  Get_Team_Record_Strength(
+                      Read_Import_Int(aszFields[3]), Read_Import_Int(aszFields[4]),
+                      Read_Import_Int(aszFields[8]), Read_Import_Int(aszFields[9]), nPlayoffCode));
     return 1;
 }
 

@@ -49,7 +49,8 @@ void Nudge_Team_Ratings(int nTeam, float fAmount) {
             if (isnan(r))
                 r = Get_Rating_Target_Mean(RATING_TACKLING);
             r = fmaxf(r, LOWEST_RATING);
-            float f = fmaxf(0.0f, TACKLING_WIDTH - fabsf(TACKLING_CENTRE - r)) * fAmount / TACKLING_WIDTH;
+            float f =
+                fmaxf(0.0f, TACKLING_WIDTH - fabsf(TACKLING_CENTRE - r)) * fAmount / TACKLING_WIDTH;
             Set_Player_Rating(nTeam, nSlot, f > 0.01f ? r + f : r, RATING_TACKLING);
         }
         float x = Compute_Position_Rating(nTeam, nSlot, nPosition);

@@ -31,8 +31,8 @@ int For_Each_Import_Line(const char* szPath, FILE* pFile, IMPORT_LINE_READER pfn
 // "Read Error" box and gives 0.
 int Read_Import_File(const char* szPath, const char* szMissingText, IMPORT_LINE_READER pfnRead,
                      void* pContext);
-#define REQUIRED_FILE_MISSING_TEXT                                                                 \
-    "Unable to open %s. Please read the Help Files for a complete list of required files for "     \
+#define REQUIRED_FILE_MISSING_TEXT                                                             \
+    "Unable to open %s. Please read the Help Files for a complete list of required files for " \
     "the 'Import Stats' feature."
 #define FILE_MISSING_TEXT "Unable to open %s."
 // A reader's share of the progress window: one step every nLinesPerStep lines, at most nSteps,
@@ -59,7 +59,8 @@ inline int Is_Season_Line_Index(int nLine) {
 }
 void Keep_Safe_File_Characters(char* szText);
 // Every player of the league teams in use and of teams 36..40, team by team, slot by slot.
-void For_Each_Build_Player(void (*pfnVisit)(int nTeam, int nSlot));  // letters, digits, "_" and "-"; the rest "_"
+void For_Each_Build_Player(
+    void (*pfnVisit)(int nTeam, int nSlot));  // letters, digits, "_" and "-"; the rest "_"
 
 // ---- position texts (position_texts.cpp) --------------------------------------------------------
 int Find_Position_Abbreviation(const char* szText);  // detailed code 0..42, -1 unknown
@@ -150,8 +151,16 @@ void Fill_Field_Goal_Bands(int nTeam, int nSlot, int nLine, int nMade, int nTrie
     "FGA_40_49,FGA_50_Plus,YAC,Rec_1stD,DefIntLg,Value,Rush_1stD,Pass_1stD"
 #define SEASONS_CSV_COLUMNS 97
 // Who a column of the seasons file is read for, and the line statistic it fills.
-enum SEASON_GROUP { SG_ALL, SG_QB, SG_SKILL, SG_RECEIVER, SG_RETURNER, SG_DEFENCE, SG_KICKER,
-                    SG_LINE_OR_DEFENCE };
+enum SEASON_GROUP {
+    SG_ALL,
+    SG_QB,
+    SG_SKILL,
+    SG_RECEIVER,
+    SG_RETURNER,
+    SG_DEFENCE,
+    SG_KICKER,
+    SG_LINE_OR_DEFENCE
+};
 typedef struct SEASON_COLUMN_STAT {
     int nColumn;
     int nGroup;

@@ -64,7 +64,8 @@ TEST_F(SeasonBuildTest, ASeasonLineReadTwiceCountsOnce) {
     char szTeam[TEAM_STRING_SIZE];
     Get_Team_String(szTeam, sizeof(szTeam), 0, TEAM_ABBREVIATION);
     // id, flag, year, team, uniform, name, position, active, G, GS, PaAtt, PaCom, PaYds
-    std::string stLine = "," + std::to_string(nId) + ",,2015," + szTeam + ",7,Any Name,QB,,16,16,500,300,4000";
+    std::string stLine =
+        "," + std::to_string(nId) + ",,2015," + szTeam + ",7,Any Name,QB,,16,16,500,300,4000";
     ASSERT_EQ(Find_Player_Season_Line(0, nSlot, 0, 2015), NO_SEASON_LINE);
     int nCareer = Get_Player_Stat(0, nSlot, SEASON_CAREER, 5);
     int nPredicted = Get_Player_Stat(0, nSlot, SEASON_PREDICTED, 5);
@@ -76,7 +77,8 @@ TEST_F(SeasonBuildTest, ASeasonLineReadTwiceCountsOnce) {
     ASSERT_GE(nLine, 0);
     EXPECT_EQ(Get_Season_Line_Stat(nLine, 5), 4000);
     EXPECT_EQ(Get_Player_Stat(0, nSlot, SEASON_CAREER, 5), nCareer + 4000);
-    EXPECT_EQ(Get_Player_Stat(0, nSlot, SEASON_PREDICTED, 5), nPredicted + 4000);  // an older season counts once
+    EXPECT_EQ(Get_Player_Stat(0, nSlot, SEASON_PREDICTED, 5),
+              nPredicted + 4000);  // an older season counts once
     const char* const aszIgnored[] = {",1,POST,2020,X,,,QB", ",1,,1990,X,,,QB"};
     for (const char* szIgnored : aszIgnored) {
         std::string stCopy = szIgnored;
@@ -110,12 +112,14 @@ TEST_F(SeasonBuildTest, SigningBonusesGoUntilThePayrollMeetsTheCap) {
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, 1);
         }
     }
-    Set_Universe_Stat(UNIVERSE_SALARY_CAP, Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000 - 5000000);
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP,
+                      Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000 - 5000000);
     Remove_Team_Signing_Bonuses(nTeam, 0);
     int64_t nPayroll = (int64_t)Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000;
     EXPECT_LE(nPayroll, Get_Universe_Stat(UNIVERSE_SALARY_CAP));
-    EXPECT_GT(Get_Player_Vital_Stat_Raw(nTeam, Find_Free_Player_Slot(nTeam) - 1, VITAL_SIGNING_BONUS),
-              0);  // the last players keep theirs: the payroll met the cap before them
+    EXPECT_GT(
+        Get_Player_Vital_Stat_Raw(nTeam, Find_Free_Player_Slot(nTeam) - 1, VITAL_SIGNING_BONUS),
+        0);  // the last players keep theirs: the payroll met the cap before them
 }
 
 TEST_F(SeasonBuildTest, SalaryLinesSetContractsOrGoToTheMissingFile) {
@@ -153,7 +157,9 @@ TEST(TeamStrengthTargets, RecordsAndTargets) {
     EXPECT_EQ(Get_Team_Record_Strength(13, 3, 450, 300, 5), 1047);
     EXPECT_EQ(Get_Team_Record_Strength(8, 8, 300, 300, 3), 990);  // no playoff bonus below 4
     // The target lies a fifth of the way from the team's strength into its record's band.
-    struct { int nAverage, nStrength, nRecord, nTarget; } kCases[] = {
+    struct {
+        int nAverage, nStrength, nRecord, nTarget;
+    } kCases[] = {
         {1000, 1000, 1000, 1000},  // on target
         {1000, 900, 1100, 1060},   // band 1100..1150: e 900 -> (900 + 4 x 1100) / 5
         {2000, 2400, 1000, 2080},  // above: e 1200 -> 1000, t 1040
@@ -196,7 +202,8 @@ TEST_F(SeasonBuildTest, RatingsRoundTripThroughTheCsv) {
     }
     Set_Player_Rating(4, 1, 1500.0f, RATING_SPEED);  // clamped when read back
     int nRows = Export_Player_Ratings_CSV(POS_ANY, 2022);
-    EXPECT_EQ(nRows, Count_Players(ALL_ROSTERS, ALL_ROSTERS) + Count_Players(FREE_AGENT_TEAM, ALL_ROSTERS));
+    EXPECT_EQ(nRows, Count_Players(ALL_ROSTERS, ALL_ROSTERS) +
+                         Count_Players(FREE_AGENT_TEAM, ALL_ROSTERS));
     char szPath[IMPORT_PATH_SIZE];
     Get_Player_Ratings_CSV_Path(2022, szPath, sizeof(szPath));
     std::string stFirst = Read_Text_File(szPath);
@@ -217,9 +224,9 @@ TEST_F(SeasonBuildTest, RatingsRoundTripThroughTheCsv) {
     // A new season reads its year's file from the Simulation folder.
     mkdir("Input/Ratings", 0755);
     mkdir("Input/Ratings/Simulation", 0755);
-    Write_Text_File("Input/Ratings/Simulation/" + std::to_string(Get_Season_Year()) +
-                        "_Player_Ratings.csv",
-                    "header\nId2,,,,,,66\n");
+    Write_Text_File(
+        "Input/Ratings/Simulation/" + std::to_string(Get_Season_Year()) + "_Player_Ratings.csv",
+        "header\nId2,,,,,,66\n");
     ASSERT_EQ(Load_Season_Player_Ratings(0), 1);
     EXPECT_EQ(Get_Stored_Player_Rating(4, 2, RATING_ACCURACY), 66.0f);
 }
@@ -227,9 +234,11 @@ TEST_F(SeasonBuildTest, RatingsRoundTripThroughTheCsv) {
 TEST_F(SeasonBuildTest, ADuplicateRatingsLineAsksUntilIgnored) {
     Set_Player_Ostrel_ID(5, 0, "Dup1");
     Set_Player_Ostrel_ID(5, 1, "Dup2");
-    Write_Text_File("ratings.csv", "header\nDup1,,,,,,30\nDup1,,,,,,40\nDup2,,,,,,50\nDup2,,,,,,60\n"
-                                   "Dup1,,,,,,70\n");
-    Test_Answer_Message_Box_With_Caption("Player Rating File", IDNO);  // "Ignore Duplicate IDs" at the first repeat
+    Write_Text_File("ratings.csv",
+                    "header\nDup1,,,,,,30\nDup1,,,,,,40\nDup2,,,,,,50\nDup2,,,,,,60\n"
+                    "Dup1,,,,,,70\n");
+    Test_Answer_Message_Box_With_Caption("Player Rating File",
+                                         IDNO);  // "Ignore Duplicate IDs" at the first repeat
     ASSERT_EQ(Load_Player_Ratings_CSV(0, "ratings.csv"), 1);
     EXPECT_EQ(Get_Stored_Player_Rating(5, 0, RATING_ACCURACY), 70.0f);  // the later line wins
     EXPECT_EQ(Get_Stored_Player_Rating(5, 1, RATING_ACCURACY), 60.0f);

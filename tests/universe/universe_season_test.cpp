@@ -163,7 +163,8 @@ TEST_F(UniverseSeason, ANewSeasonReadsItsRatingsFileWhenTheLeagueImportsThem) {
     std::filesystem::create_directories("Input/Ratings/Simulation");
     std::ofstream("Input/Ratings/Simulation/" + std::to_string(Get_Season_Year() + 1) +
                   "_Player_Ratings.csv")
-        << "header\n" << nId << ",,,,,,77\n";
+        << "header\n"
+        << nId << ",,,,,,77\n";
     float fBefore = Get_Stored_Player_Rating(0, nSlot, RATING_ACCURACY);
     ASSERT_NE(fBefore, 77.0f);
     gSeasonNumber++;

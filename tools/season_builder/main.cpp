@@ -91,8 +91,8 @@ static double Get_Seconds(void) {
 }
 
 static int Copy_Game_Files(const fs::path& game, const fs::path& work) {
-    const char* const aszItems[] = {"Databases", "databases", "Cities.txt", "names", "Input",
-                                    "playbooks", "Playbooks"};
+    const char* const aszItems[] = {"Databases", "databases", "Cities.txt", "names",
+                                    "Input",     "playbooks", "Playbooks"};
     std::error_code error;
     fs::create_directories(work, error);
     for (const char* szItem : aszItems) {
@@ -101,7 +101,8 @@ static int Copy_Game_Files(const fs::path& game, const fs::path& work) {
         fs::copy(game / szItem, work / szItem,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
         if (error) {
-            fprintf(stderr, "season_builder: cannot copy %s: %s\n", szItem, error.message().c_str());
+            fprintf(stderr, "season_builder: cannot copy %s: %s\n", szItem,
+                    error.message().c_str());
             return 0;
         }
     }
@@ -142,12 +143,13 @@ static void Print_League_Shape(void) {
         }
     }
     std::sort(anAges.begin(), anAges.end());
-    printf("league of %d: %d teams, %.1f players a team, %d free agents; payroll %.1f M a team "
-           "against a cap of %.1f M (%d teams over); median age %d\n",
-           Get_Season_Year(), nTeams, nTeams ? (double)nPlayers / nTeams : 0.0,
-           Count_Players(FREE_AGENT_TEAM, ALL_ROSTERS),
-           nTeams ? nPayroll / 1e6 / nTeams : 0.0, Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1e6,
-           nOverCap, anAges.empty() ? 0 : anAges[anAges.size() / 2]);
+    printf(
+        "league of %d: %d teams, %.1f players a team, %d free agents; payroll %.1f M a team "
+        "against a cap of %.1f M (%d teams over); median age %d\n",
+        Get_Season_Year(), nTeams, nTeams ? (double)nPlayers / nTeams : 0.0,
+        Count_Players(FREE_AGENT_TEAM, ALL_ROSTERS), nTeams ? nPayroll / 1e6 / nTeams : 0.0,
+        Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1e6, nOverCap,
+        anAges.empty() ? 0 : anAges[anAges.size() / 2]);
 }
 
 // ---- the proof ----------------------------------------------------------------------------------
@@ -213,13 +215,15 @@ static int Check_Ratings_Round_Trip(void) {
             fwrite(stFirst.data(), 1, stFirst.size(), pFile);
             fclose(pFile);
         }
-        fprintf(stderr, "season_builder: the ratings read back into the copy differ: %s against %s\n",
+        fprintf(stderr,
+                "season_builder: the ratings read back into the copy differ: %s against %s\n",
                 szExport, FIRST_RATINGS_PATH);
         return 0;
     }
-    printf("ratings round trip: %d rows exported, read into the copy with lowered ratings and "
-           "exported the same\n",
-           nRows);
+    printf(
+        "ratings round trip: %d rows exported, read into the copy with lowered ratings and "
+        "exported the same\n",
+        nRows);
     return 1;
 }
 
