@@ -26,6 +26,9 @@
 #define PERSONNEL_CSV_HEADER "Year,Team,Offensive Personnel,Defensive Personnel"
 #define TEAM_RECORDS_HEADER "Year,Lg,Team,W,L,T,Div. Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OSRS,DSRS"
 #define VITAL_CAP_HIT 7
+#define COMBINE_EXPERIENCE 1
+#define FORTY_AT_NO_SPEED 5.88f
+#define FORTY_PER_SPEED 0.0166f
 #define SC_SACKS 42
 #define SC_FGA 60
 #define SC_FGM 61
@@ -112,8 +115,8 @@ static std::string Ostrel_Id(int nTeam, int nSlot) {
     if (szId[0] != 0)
         return Text(szId);
     char szMade[PLAYER_OUTSIDE_ID_SIZE];
-    Format_String(szMade, sizeof(szMade), "V%07d",
-                  Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID) % 10000000);
+    Format_String(szMade, sizeof(szMade), "V%08d",
+                  Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_PLAYER_ID));
     return szMade;
 }
 
@@ -175,10 +178,16 @@ static void Write_Salaries_Row(FILE* pFile, int nTeam, int nSlot) {
                    ",$" + Field(nCapImpact * 1000));
 }
 
+// The league's young players ran at the combine: a stored forty time, or the one their Speed
+// gives.
 static void Write_Combine_Row(FILE* pFile, int nTeam, int nSlot) {
+    if (Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_EXPERIENCE) > COMBINE_EXPERIENCE)
+        return;
     int nForty = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_FORTY_TIME);
     if (nForty <= 0)
-        return;
+        nForty = (int)((FORTY_AT_NO_SPEED - Get_Player_Rating(nTeam, nSlot, RATING_SPEED) *
+                                                FORTY_PER_SPEED) *
+                       100.0f);
     char szDash[16];
     Format_String(szDash, sizeof(szDash), "%d.%02d", nForty / 100, nForty % 100);
     Write_Line(pFile, Player_Ids(nTeam, nSlot) + ",,,,,," + szDash + ",,,,,");
