@@ -10,20 +10,6 @@
 #include "personnel/personnel.h"
 #include "tools/tools.h"
 
-#define PLAYERS_CSV_HEADER                                                                      \
-    "Vanto ID,Ostrel ID,Player ID,Team,Uniform,First Name,Last Name,Nickname,Position,,Height," \
-    "Weight,College,NFL Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft "  \
-    "Year,Draft Round,Overall Pick,Undrafted,Feet,Inches,Birth Month,Birth Date,Birth Year"
-#define ROSTERS_CSV_HEADER_FORMAT                                                               \
-    "OstrelID,PlayerID,FirstName,LastName,%d_Team,Position,Height,Weight,BirthMonth,BirthDate," \
-    "BirthYear,WeeksOut,Reason,Starter"
-#define SALARIES_CSV_HEADER                                                                  \
-    "OstrelID,PlayerID,2020 Team,Uniform,FirstName,LastName,Position,Depth Chart,Weeks Out," \
-    "Reason Out,Years Remaining,Average Salary,Signing Bonus,Contract Years,Cap Hit"
-#define COMBINE_CSV_HEADER                                                                   \
-    "OstrelID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench Reps,Broad Jump," \
-    "20-Yard Shuttle,3-Cone Drill,Vertical"
-#define PERSONNEL_CSV_HEADER "Year,Team,Offensive Personnel,Defensive Personnel"
 #define TEAM_RECORDS_HEADER "Year,Lg,Team,W,L,T,Div. Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OSRS,DSRS"
 #define VITAL_CAP_HIT 7
 #define COMBINE_EXPERIENCE 1

@@ -292,6 +292,7 @@ int Create_Universe_For_Year(int nYear) {
         return nBuilt;
     }
     Remove_Invalid_Position_Players();
+    Load_All_Time_Leaders();
     Rebuild_Player_ID_Hash();
     Rebuild_Ostrel_ID_Hash();
     Rebuild_Player_Name_Hash();
