@@ -625,3 +625,16 @@ int Count_Team_Draftees_At_Position(int nTeam, int nPosition);
 int Get_Fantasy_Cap_Room(int nTeam);                      // thousands
 void Get_Fantasy_Position_Needs(int nTeam, int* pNeeds);  // POSITION_COUNT per mille values
 int Choose_Fantasy_Draft_Player(int nTeam, int* pTeam, int* pSlot);  // 1 when one was chosen
+
+// ---- a new game's ratings (new_game_ratings.cpp) -----------------------------------------------
+void Normalize_Free_Agent_Ratings(void);  // the pool's average overall brought down to 62
+void Cap_Young_Player_Overall(void);      // players of 24 or less held to 78 + 6 a season played
+
+// ---- a new game's options (new_game_options.cpp) -----------------------------------------------
+// The shuffle mixes the league teams' and the free agents' players only.
+void Shuffle_Players(const char* szProgressTitle);
+void Shuffle_Players_Pass(void);
+void Create_Fictional_Players(void);
+void Equalize_Cities(void);
+void Equalize_Team_Finances(void);
+void Randomize_Player_Ratings(void);  // the small variation every new game gets
