@@ -5,8 +5,10 @@
 
 #include "database/database.h"
 
-#define PHOTO_FOLDER "Photos/Downloads"
-#define LOGO_FOLDER "Logos/Downloads"
+#define PHOTO_PARENT "Photos"
+#define PHOTO_FOLDER PHOTO_PARENT "/Downloads"
+#define LOGO_PARENT "Logos"
+#define LOGO_FOLDER LOGO_PARENT "/Downloads"
 #define LAST_LOGO_YEAR 2021
 #define LAST_HISTORICAL_YEAR 2020
 #define FIRST_MERGED_LEAGUE_YEAR 1963
@@ -103,6 +105,7 @@ void Install_Team_Logo(int nTeam) {
 }
 
 void Install_Team_Logos(void) {
+    Platform_Make_Directory(LOGO_PARENT);
     Platform_Make_Directory(LOGO_FOLDER);
     int nTeams = Count_Active_Teams();
     for (int nTeam = 0; nTeam < nTeams; nTeam++)
@@ -110,6 +113,7 @@ void Install_Team_Logos(void) {
 }
 
 void Install_Player_Photos(void) {
+    Platform_Make_Directory(PHOTO_PARENT);
     Platform_Make_Directory(PHOTO_FOLDER);
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
         if (Is_Valid_Team(nTeam)) {

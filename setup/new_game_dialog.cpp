@@ -120,7 +120,7 @@ static void Show_Notable_Players(HWND hDlg, int nTeam) {
             char szName[TEXT_BUFFER_SIZE], szPosition[POSITION_NAME_SIZE];
             int nSlot = anSlots[nLine];
             Get_Player_Full_Name(nTeam, nSlot, szName, sizeof szName);
-            Get_Position_Name(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION), szPosition,
+            Get_Position_Abbreviation(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION), szPosition,
                               sizeof szPosition);
             Format_String(szText, sizeof szText, "%s (%s, %d)", szName, szPosition,
                           Get_Player_Exact_Age(nTeam, nSlot));

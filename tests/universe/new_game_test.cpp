@@ -51,6 +51,8 @@ TEST_F(NewGameDialogTest, EveryOfferedSeasonStartsAtWeekZeroWithTheChoicesMade) 
             SendDlgItemMessageA(hDlg, IDC_NEW_GAME_HUMANS, LB_SETSEL, TRUE, NEW_GAME_SECOND_HUMAN);
             EXPECT_NE(Test_Control_Text(hDlg, IDC_NEW_GAME_PLAYER1), "");
             EXPECT_NE(Test_Control_Text(hDlg, IDC_NEW_GAME_PAYROLL), "");
+            std::string stPicture = m_stHere + "/new-game-" + std::to_string(nYear) + ".png";
+            EXPECT_TRUE(Test_Snapshot_Dialog(hDlg, stPicture));
             EXPECT_TRUE(Test_Click_Control(hDlg, IDC_PLAY));
         });
         EXPECT_EQ(Open_Dialog(gMainWindow, IDD_NEW_GAME), 1);
