@@ -249,6 +249,8 @@ static void Play_New_Game(HWND hDlg) {
     int bFantasyDraft = IsDlgButtonChecked(hDlg, IDC_FANTASY_DRAFT) == BST_CHECKED;
     int bReplay = IsDlgButtonChecked(hDlg, IDC_REPLAY_MODE) == BST_CHECKED;
     EndDialog(hDlg, 1);
+    // The main window takes the activation back as the progress windows of the start close.
+    EnableWindow(Get_Main_Window(), TRUE);
     Drop_League_Copy();
     gbNewGameCopyKept = 0;
     gReplayMode = (int16_t)(bReplay && nYear <= LAST_REPLAY_SEASON);
@@ -269,6 +271,7 @@ static void Play_New_Game(HWND hDlg) {
 // The league of before the dialog, with the tables a load rebuilds and its bars.
 static void Cancel_New_Game(HWND hDlg) {
     EndDialog(hDlg, IDCANCEL);
+    EnableWindow(Get_Main_Window(), TRUE);
     if (gbNewGameCopyKept && Put_Back_League_Copy()) {
         Rebuild_Tables_After_League_Change();
         gDatabaseLoaded = 1;
