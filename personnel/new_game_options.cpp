@@ -138,11 +138,111 @@ static void Give_Fictional_Vitals(int nTeam, int nSlot) {
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT, Generate_Player_Weight(nTeam, nSlot));
 }
 
-// STAND-IN(personnel): merges each fictional player's career lines of one year, caps last
-// season's figures and adds the small noise to every line, so his record is no real man's.
+// The player's linked lines, in link order; how many.
+static int Get_Linked_Lines(int nTeam, int nSlot, int* pLines) {
+    int nLines = 0;
+    for (int n = 0; n < SEASON_LINK_COUNT; n++) {
+        int nLine = Get_Player_Season_Line(nTeam, nSlot, n);
+        if (nLine >= 0)
+            pLines[nLines++] = nLine;
+    }
+    return nLines;
+}
+
+// Neighbouring lines of one year become one: the second one's figures go into the first.
+static void Merge_Same_Year_Lines(int nTeam, int nSlot) {
+    int anLines[SEASON_LINK_COUNT];
+    int nLinks = Get_Linked_Lines(nTeam, nSlot, anLines);
+    int nPasses = nLinks - 1 < 3 ? nLinks - 1 : 3;
+    for (int nPass = 0; nPass < nPasses; nPass++) {
+        for (int n = 0; n + 1 < SEASON_LINK_COUNT; n++) {
+            int nFirst = Get_Player_Season_Line(nTeam, nSlot, n);
+            int nSecond = Get_Player_Season_Line(nTeam, nSlot, n + 1);
+            if (nFirst < 0 || nSecond < 0 ||
+                Get_Season_Line_Year(nFirst) != Get_Season_Line_Year(nSecond))
+                continue;
+            for (int nStat = 0; nStat < SEASON_STAT_STORED; nStat++) {
+                Add_Season_Line_Stat(nStat, nFirst, Get_Season_Line_Stat(nSecond, nStat));
+                Set_Season_Line_Stat(nSecond, nStat, 0);
+            }
+            Remove_Player_Season_Link(nTeam, nSlot, n + 1);
+        }
+    }
+}
+
+// Last season's figures from the line of the season before the first one, a defender's stat 4
+// and a passer's or runner's stats 5 and 8 held to their limits in both.
+static void Rebuild_Previous_Season(int nTeam, int nSlot, const int* pLines, int nLines) {
+    for (int nStat = 0; nStat < SEASON_STAT_STORED; nStat++)
+        Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, nStat, 0);
+    int nFirstYear = Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
+    int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    for (int n = 0; n < nLines; n++) {
+        int nLine = pLines[n];
+        if (Get_Season_Line_Year(nLine) + 1 != nFirstYear || Get_Season_Line_Flag(nLine) < 0)
+            continue;
+        for (int nStat = 0; nStat < SEASON_STAT_STORED; nStat++) {
+            int nValue = Get_Season_Line_Stat(nLine, nStat);
+            int nLimit = -1;
+            if (nPosition >= POS_DE && nPosition <= POS_S && nStat == 4)
+                nLimit = 26;
+            else if (nPosition <= POS_WR && nStat == 5)
+                nLimit = 3900;
+            else if (nPosition <= POS_WR && nStat == 8)
+                nLimit = 1600;
+            if (nLimit >= 0 && nValue > nLimit) {
+                nValue = nLimit;
+                Set_Season_Line_Stat(nLine, nStat, nValue);
+            }
+            Set_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, nStat, nValue);
+        }
+    }
+}
+
+// Each figure of each line moved by up to a tenth either way (down for a regular starter's), the
+// career and last season moved alike and the projection by a share; games and starts kept within
+// the season's games.
+static void Add_Season_Line_Noise(int nTeam, int nSlot, const int* pLines, int nLines) {
+    int nFirstYear = Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
+    int nSeasonGames = Get_Universe_Stat(UNIVERSE_SEASON_GAMES);
+    for (int n = 0; n < nLines; n++) {
+        int nLine = pLines[n];
+        int bLastSeason = Get_Season_Line_Year(nLine) + 1 == nFirstYear;
+        int bRegularStarter = Get_Season_Line_Stat(nLine, 1) >= 14;
+        for (int nStat = 0; nStat < SEASON_STAT_STORED; nStat++) {
+            int nValue = Get_Season_Line_Stat(nLine, nStat);
+            int d = (nValue + 5) * 10 / 100;
+            int nNoise = (int)floor(Random_Unit() * d) - (int)floor(Random_Unit() * d);
+            if (bRegularStarter)
+                nNoise -= d;
+            Set_Season_Line_Stat(nLine, nStat, nValue + nNoise);
+            Add_Player_Stat(nTeam, nSlot, SEASON_CAREER, nStat, nNoise);
+            if (bLastSeason)
+                Add_Player_Stat(nTeam, nSlot, SEASON_PREVIOUS, nStat, nNoise);
+            Add_Player_Stat(nTeam, nSlot, SEASON_PREDICTED, nStat,
+                            (int)floor((double)nNoise / nLines + 0.5));
+        }
+        int nGames = Get_Season_Line_Stat(nLine, 0);
+        if (nGames > nSeasonGames)
+            Set_Season_Line_Stat(nLine, 0, nGames = nSeasonGames);
+        int nStartsLimit = nGames < nSeasonGames ? nGames : nSeasonGames;
+        if (Get_Season_Line_Stat(nLine, 1) > nStartsLimit)
+            Set_Season_Line_Stat(nLine, 1, nStartsLimit);
+    }
+}
+
+// A fictional player's career lines: one line a year, his current team on the league's lines,
+// last season rebuilt and every figure varied, so his record is no real man's.
 static void Vary_Fictional_Season_Lines(int nTeam, int nSlot) {
-    (void)nTeam;
-    (void)nSlot;
+    Merge_Same_Year_Lines(nTeam, nSlot);
+    int anLines[SEASON_LINK_COUNT];
+    int nLines = Get_Linked_Lines(nTeam, nSlot, anLines);
+    for (int n = 0; n < nLines; n++) {
+        if (Get_Season_Line_Flag(anLines[n]) >= 0)
+            Set_Season_Line_Team(anLines[n], nTeam);
+    }
+    Rebuild_Previous_Season(nTeam, nSlot, anLines, nLines);
+    Add_Season_Line_Noise(nTeam, nSlot, anLines, nLines);
 }
 
 void Create_Fictional_Players(void) {

@@ -58,3 +58,39 @@ TEST_F(NewGameOptionsTest, EqualMarketsGiveEveryCityAndTeamTheSameFooting) {
         EXPECT_EQ(Get_Team_Financial_Stat(nTeam, FIN_CASH), Get_Base_Team_Cash());
     }
 }
+
+// Fictional players: new names, every team at least at its minimum roster, one career line a
+// year, and games within the season's games.
+TEST_F(NewGameOptionsTest, FictionalPlayersLeaveNoRealRecord) {
+    char szBefore[TEXT_BUFFER_SIZE], szAfter[TEXT_BUFFER_SIZE];
+    Get_Player_Full_Name(3, 0, szBefore, sizeof szBefore);
+    int nId = Get_Player_ID(3, 0);
+    Create_Fictional_Players();
+    int nTeam, nSlot;
+    Rebuild_Player_ID_Hash();
+    ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nSlot, nId));
+    Get_Player_Full_Name(nTeam, nSlot, szAfter, sizeof szAfter);
+    EXPECT_STRNE(szBefore, szAfter);
+    static const int kMinimum[POSITION_COUNT] = {1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+    int nGames = Get_Universe_Stat(UNIVERSE_SEASON_GAMES);
+    for (int t = 0; t < FIXTURE_TEAM_COUNT; t++) {
+        int anCount[POSITION_COUNT] = {0};
+        for (int s = 0; s < PLAYERS_PER_TEAM; s++) {
+            if (!Is_Player_Slot_Used(t, s))
+                continue;
+            anCount[Get_Player_Vital_Stat(t, s, VITAL_POSITION)]++;
+            int nPreviousYear = 0;
+            for (int n = 0; n < SEASON_LINK_COUNT; n++) {
+                int nLine = Get_Player_Season_Line(t, s, n);
+                if (nLine < 0)
+                    continue;
+                EXPECT_NE(Get_Season_Line_Year(nLine), nPreviousYear) << t << "," << s;
+                nPreviousYear = Get_Season_Line_Year(nLine);
+                EXPECT_LE(Get_Season_Line_Stat(nLine, 0), nGames);
+                EXPECT_LE(Get_Season_Line_Stat(nLine, 1), Get_Season_Line_Stat(nLine, 0));
+            }
+        }
+        for (int p = 0; p < POSITION_COUNT; p++)
+            EXPECT_GE(anCount[p], kMinimum[p]) << "team " << t << " position " << p;
+    }
+}
