@@ -15,6 +15,11 @@
 #define FAME_CELLS 7
 #define FAME_EN_DASH "\x96"
 
+#define FAME_TAB_LEFT 15
+#define FAME_TAB_WIDTH 172
+#define FAME_TAB_TOP 81
+#define FAME_TAB_BOTTOM 103
+
 static const int kFameCellLeft[FAME_CELLS] = {15, 132, 295, 391, 482, 573, 676};
 static const int kFameCellWidth[FAME_CELLS] = {115, 161, 90, 90, 90, 90, 90};
 
@@ -95,15 +100,26 @@ static void Draw_Fame_Row(HDC hdc, const FAME_ROW_TEXTS* pRow, int y, COLORREF c
     }
 }
 
+// The row colours of the display classes, as the other pages colour their rows: light on the dark
+// skins' panels, else by the Dark Text option.
 static COLORREF Get_Fame_Class_Colour(int nClass) {
-    if (gDarkText) {
-        if (nClass == FAME_CLASS_DEFAULT)
-            return RGB(130, 30, 30);
-        return nClass == FAME_CLASS_WHITE ? RGB(0, 0, 0) : RGB(85, 85, 85);
-    }
     if (nClass == FAME_CLASS_DEFAULT)
-        return RGB(255, 249, 69);
-    return nClass == FAME_CLASS_WHITE ? RGB(255, 255, 255) : RGB(170, 170, 170);
+        return Get_Panel_Text_Colour(PAGE_COLOUR_HIGHLIGHT);
+    return Get_Panel_Text_Colour(nClass == FAME_CLASS_WHITE ? PAGE_COLOUR_PRIMARY
+                                                            : PAGE_COLOUR_FAINT);
+}
+
+// The four levels' tabs over the table, the shown one in the highlight colour.
+static void Draw_Fame_Tabs(HDC hdc, int nShown) {
+    static const char* const kLevels[FAME_LEVELS] = {"Fan", "Coach", "Head Coach", "Vanto"};
+    for (int nLevel = 0; nLevel < FAME_LEVELS; nLevel++) {
+        RECT tab = {FAME_TAB_LEFT + FAME_TAB_WIDTH * nLevel, FAME_TAB_TOP,
+                    FAME_TAB_LEFT + FAME_TAB_WIDTH * (nLevel + 1), FAME_TAB_BOTTOM};
+        COLORREF colour = nLevel == nShown ? Get_Fame_Class_Colour(FAME_CLASS_DEFAULT)
+                                           : Get_Fame_Class_Colour(FAME_CLASS_GREY);
+        Draw_Design_Text_Colour(kLevels[nLevel], hdc, colour, &tab,
+                                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
 }
 
 void Paint_Hall_Of_Fame_Page(HDC hdc) {
@@ -118,6 +134,7 @@ void Paint_Hall_Of_Fame_Page(HDC hdc) {
     HFONT hFont = Take_App_Font(FAME_PAGE_FONT);
     HGDIOBJ hOld = SelectObject(hdc, hFont);
     SetBkMode(hdc, TRANSPARENT);
+    Draw_Fame_Tabs(hdc, nLevel);
     FAME_ROW_TEXTS row;
     for (int nRow = 0; nRow < FAME_ROWS; nRow++) {
         const FAME_ENTRY& entry = record.aaTables[nLevel][nRow];
@@ -128,7 +145,7 @@ void Paint_Hall_Of_Fame_Page(HDC hdc) {
                       Get_Fame_Class_Colour(entry.nDisplayClass));
     }
     if (nLevel == gDifficulty && Fill_User_Fame_Row(&row))
-        Draw_Fame_Row(hdc, &row, FAME_USER_ROW_Y, gDarkText ? RGB(0, 0, 0) : RGB(255, 255, 255));
+        Draw_Fame_Row(hdc, &row, FAME_USER_ROW_Y, Get_Fame_Class_Colour(FAME_CLASS_WHITE));
     SelectObject(hdc, hOld);
     Release_App_Font(hFont);
 }

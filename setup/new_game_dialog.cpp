@@ -16,7 +16,6 @@
 #define FIRST_OFFERED_SEASON 1951
 #define LAST_OFFERED_SEASON 2021
 #define LAST_REPLAY_SEASON 2020
-#define FANTASY_DRAFT_DIALOG 165
 #define MANAGER_NAME_SIZE 64
 #define NEW_GAME_PATH_SIZE 64
 #define DIFFICULTY_LEVELS 4
@@ -234,6 +233,7 @@ static int Take_Team_Choices(HWND hDlg) {
     char szName[MANAGER_NAME_SIZE];
     GetDlgItemTextA(hDlg, IDC_NEW_GAME_NAME, szName, sizeof szName);
     Set_Team_String(nChosen, TEAM_MANAGER_NAME, szName);
+    Store_Manager_Name_In_Fame_File(szName);
     return nChosen;
 }
 
@@ -259,13 +259,16 @@ static void Play_New_Game(HWND hDlg) {
     // The team chosen in the dialog is the user's, whichever human team comes first.
     gUserTeam = nUserTeam;
     gDialogTeam = nUserTeam;
+    char szManager[TEAM_STRING_SIZE];
+    Get_Team_String(szManager, sizeof szManager, nUserTeam, TEAM_MANAGER_NAME);
+    Set_Manager_Name(szManager);
     gCurrentPage = STANDINGS_PAGE;
     Log_Debug_Line("Start_Game(TRUE)");
     Start_Game(1);
     Create_Button_Bar();
     Show_News_Page(STANDINGS_PAGE);
     if (bFantasyDraft)
-        Open_Dialog(Get_Main_Window(), FANTASY_DRAFT_DIALOG);
+        Open_Dialog(Get_Main_Window(), IDD_START_FANTASY_DRAFT);
 }
 
 // The league of before the dialog, with the tables a load rebuilds and its bars.
