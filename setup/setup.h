@@ -91,6 +91,32 @@ void Enter_User_Into_Fame_Table(FAME_RECORD* pRecord);
 // installs the photos and logos under a progress window of its own.
 void Start_Game(int bShowDownload);
 
+// ---- playbook files (playbook_load_dialog.cpp, playbook_save_dialog.cpp, playbook_plays_csv.cpp)
+// The dialogs work on the dialog team's playbook of side gPlaybookSide.
+void Fill_Playbook_File_List(HWND hDlg);
+int Load_Selected_Playbook(HWND hDlg, int nTeam);  // the reader's result; 0 when none is selected
+void Show_Playbook_Analysis(HWND hDlg);
+void Clear_Playbook_Analyzer(HWND hDlg);
+void Set_Playbook_Name(const char* szName);  // at most 37 characters kept
+int Is_Bare_Playbook_Name(const char* szName);  // a file name with no folder part and no ".."
+// Closes hDlg (when given) with 1 once the file is open; PLAYBOOK_WRITE_RESULT.
+int Write_Playbook_File(const char* szPath, HWND hDlg);
+int Export_Playbook_Plays_CSV(const char* szFile);  // 1 when written
+void Export_And_Open_Playbook_Plays(HWND hWnd);
+
+// ---- the Options dialog (options_dialog.cpp) ----------------------------------------------------
+void Load_Options_Controls(HWND hDlg);
+void Store_Options_Controls(HWND hDlg);
+void Show_Options_Texts(HWND hDlg);
+void Fill_Skin_List(HWND hCombo);  // "Skin: <folder>" per folder under "Skins"
+void Apply_Skin_Choice(HWND hDlg);
+void Fill_Difficulty_List(HWND hDlg);  // combo 1008, the stored level selected
+void Fill_Reversion_List(HWND hDlg);   // combo 1011
+void Show_Special_Tool_Button(HWND hDlg);  // button 10 only in builds tagged for the tools
+
+// ---- the trade-response dialog's frame (trade_response_frame.cpp) ------------------------------
+void Draw_Trade_Response_Frame(HWND hDlg, HDC hdc);  // 10 x 10 corners around control 1362
+
 // ---- contract recalculation (contract_recalculation.cpp) ---------------------------------------
 void Recalculate_Contracts(void);
 
