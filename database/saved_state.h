@@ -303,8 +303,7 @@ typedef struct SAVED_STATE {
     int16_t nRatingsImportSetting;
     uint8_t abUnused4[2];
     int16_t nNoSameDivisionDivisionalRound;
-    uint8_t abUnused5[84];
-    int16_t nReplayMode;  // 1: historical seasons' ratings come from the replay files
+    uint8_t abUnused5[86];
     int32_t anUniverseStats[UNIVERSE_STAT_COUNT];
     char aszLeagueNames[LEAGUE_COUNT][LEAGUE_NAME_SIZE];
     char aszDivisionNames[DIVISION_COUNT][DIVISION_NAME_SIZE];
@@ -412,7 +411,6 @@ inline int16_t& gAdvanceInProgress = gSavedState.nAdvanceInProgress;
 inline int16_t& gAgingModifier = gSavedState.nAgingConstant;       // Reversion To Mean, percent
 inline int16_t& gReplayMode = gSavedState.nRatingsImportSetting;  // ratings from each season's stats
 inline int16_t& gRunTargetWeek = gSavedState.nRunTargetWeek;
-inline int16_t& gReplayMode = gSavedState.nReplayMode;
 inline int16_t& gSuperBowl = gSavedState.nSuperBowl;
 inline int16_t& gNoSameDivisionDivisionalRound = gSavedState.nNoSameDivisionDivisionalRound;
 inline uint8_t (&gDraftPickOwners)[DRAFT_YEARS][DRAFT_ROUNDS][DRAFT_COLUMNS] =

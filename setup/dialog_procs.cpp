@@ -6,16 +6,6 @@
 #include "setup/setup.h"
 #include "shell/shell.h"
 
-// Ends a dialog that returns a chosen number as the real one does when cancelled: -1, no choice.
-static INT_PTR Cancel_Choice_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    (void)wParam;
-    (void)lParam;
-    if (uMsg != WM_INITDIALOG)
-        return FALSE;
-    EndDialog(hDlg, -1);
-    return TRUE;
-}
-
 // STAND-IN(setup): chooses what to print and prints it.
 INT_PTR Print_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return Cancel_Dialog_Proc(hDlg, uMsg, wParam, lParam);
