@@ -16,12 +16,7 @@ static void Draw_Column_Text(HDC hdc, RECT* pColumn, const char* szText, COLORRE
     RECT rect = *pColumn;
     SetTextColor(hdc, colour);
     int nHeight = Draw_Design_Text(hdc, szText, &rect, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX, 1);
-    RECT client;
-    Get_Page_Client_Rect(&client);
-    int nDesignHeight = client.bottom > DESIGN_HEIGHT
-                            ? nHeight * DESIGN_HEIGHT / (client.bottom - client.top)
-                            : nHeight;
-    pColumn->top += nDesignHeight + 2;
+    pColumn->top += nHeight + 2;
 }
 
 static void Restore_Column(HDC hdc) {

@@ -90,11 +90,11 @@ static void Draw_Scoreboard(HDC hdc, GAME* pGame) {
             if (e < OVERTIME_COLUMN) {
                 if (e >= nReached)
                     continue;
-                nPoints = Get_Game_Period_Points(pGame, e + 1, i);
+                nPoints = Get_Game_Period_Points(pGame, e, i);
             } else if (e == OVERTIME_COLUMN) {
                 if (pGame->nClock <= REGULATION_SECONDS)
                     continue;
-                nPoints = Get_Game_Period_Points(pGame, 5, i);
+                nPoints = Get_Game_Period_Points(pGame, OVERTIME_COLUMN, i);
             } else {
                 nPoints = pGame->anScores[i];
             }
@@ -317,6 +317,7 @@ void Paint_Games_Page(HDC hdc) {
     Get_Game_Screen_Background(szBackground, sizeof(szBackground));
     safe_strncpy(gPageBackgroundName, szBackground, sizeof(gPageBackgroundName));
     Draw_Page_Background(hdc);
+    SetBkMode(hdc, TRANSPARENT);
     GAME* pGame = Get_Displayed_Game();
     if (pGame == NULL) {
         Draw_Text(hdc, SCORE_FONT,

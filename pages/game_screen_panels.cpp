@@ -15,6 +15,7 @@
 #define PRIMARY_COLOUR_DARK RGB(160, 70, 70)
 #define PRIMARY_COLOUR RGB(170, 166, 46)
 #define GREY_ROW RGB(113, 113, 113)
+#define RETURNER_FLOOR 20
 
 typedef struct PANEL_SPOT {
     int nPosition;
@@ -82,9 +83,11 @@ static int Find_Row_Player(int nRow, int nTeam, const PANEL_SPOT* pSpot, int* pS
         *pSlot = nFoundSlot;
         return 1;
     }
+    uint8_t nSlot;
     if (pSpot->nPosition >= POSITION_COUNT)
-        return 0;
-    uint8_t nSlot = Get_Team_Position_Player_Checked(nTeam, pSpot->nPosition, pSpot->nDepth - 1);
+        nSlot = Get_Stored_Team_Returner(nTeam, pSpot->nDepth == 1 ? KICK_RETURNER : PUNT_RETURNER);
+    else
+        nSlot = Get_Team_Position_Player_Checked(nTeam, pSpot->nPosition, pSpot->nDepth - 1);
     if (nSlot >= PLAYERS_PER_TEAM || Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID) == 0)
         return 0;
     gFieldPlayerIds[nRow] = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID);
@@ -106,11 +109,18 @@ static void Format_Row_Game_Line(GAME* pGame, int nSide, int nTeam, int nSlot, c
 
 // Whether the call shown for a side puts a position and depth on the field, and whether that
 // spot is the offensive call's primary receiver.
-static int Find_Call_Spot(int nCall, int nTeam, int bOffence, const PANEL_SPOT* pSpot) {
+static int Find_Call_Spot(GAME* pGame, int nCall, int nTeam, int bOffence,
+                          const PANEL_SPOT* pSpot) {
     if (nCall < 0)
         return -1;
-    int nFormation = bOffence ? Get_Offensive_Play_Formation(nTeam, nCall)
-                              : Get_Defensive_Play_Formation(nTeam, nCall);
+    const int nDown = pGame->nFlags & GAME_FLAG_DOWN_MASK;
+    int nFormation;
+    if (!bOffence)
+        nFormation = Get_Defensive_Play_Formation(nTeam, nCall);
+    else if (nDown == KICKOFF || nDown == FREE_KICK)
+        nFormation = Get_Kicking_Play_Formation(nCall);
+    else
+        nFormation = Get_Offensive_Play_Formation(nTeam, nCall);
     for (int nSpot = 0; nSpot < FORMATION_SPOTS; nSpot++)
         if (Get_Formation_Spot_Position(nFormation, nSpot, SPOT_FIELD_POSITION) ==
                 pSpot->nPosition &&
@@ -123,7 +133,7 @@ static COLORREF Get_Watched_Row_Colour(GAME* pGame, int nSide, const PANEL_SPOT*
     const int bOffence = nSide == Get_Offensive_Side(pGame);
     const int nTeam = pGame->anTeams[nSide];
     const int nCall = Get_Shown_Play_Call(!bOffence);
-    const int nSpot = Find_Call_Spot(nCall, nTeam, bOffence, pSpot);
+    const int nSpot = Find_Call_Spot(pGame, nCall, nTeam, bOffence, pSpot);
     if (nSpot < 0)
         return GREY_ROW;
     if (bOffence && Get_Offensive_Play_Primary_Player(nTeam, nCall) == nSpot + 1)
@@ -134,10 +144,13 @@ static COLORREF Get_Watched_Row_Colour(GAME* pGame, int nSide, const PANEL_SPOT*
 static int Get_Row_Rating(int nRow, int nTeam, int nSlot, const PANEL_SPOT* pSpot) {
     if (gFieldPlayerRatings[nRow] != 0)
         return gFieldPlayerRatings[nRow];
-    int nPosition = pSpot->nPosition < POSITION_COUNT
-                        ? Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION)
-                        : POS_WR;
-    gFieldPlayerRatings[nRow] = (int)Compute_Position_Rating(nTeam, nSlot, nPosition);
+    // A returner shows his punt-return rating, at least 20; the stored value is left as it is.
+    if (pSpot->nPosition >= POSITION_COUNT)
+        gFieldPlayerRatings[nRow] = Max_Int(
+            (int)Get_Stored_Player_Rating(nTeam, nSlot, RATING_PUNT_RETURNS), RETURNER_FLOOR);
+    else
+        gFieldPlayerRatings[nRow] = (int)Compute_Position_Rating(
+            nTeam, nSlot, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
     return gFieldPlayerRatings[nRow];
 }
 
@@ -197,10 +210,24 @@ static void Draw_Stored_Panel(HDC hdc, GAME* pGame, int nSide) {
     }
 }
 
+// The rows' players and ratings are chosen once a play: a new play or another game starts them
+// afresh.
+static void Forget_Rows_Of_Another_Play(GAME* pGame) {
+    static const GAME* pTablesGame = NULL;
+    static int nTablesPlay = -1;
+    if (pGame == pTablesGame && pGame->nPlayCount == nTablesPlay)
+        return;
+    Clear_Field_Player_Tables();
+    pTablesGame = pGame;
+    nTablesPlay = pGame->nPlayCount;
+}
+
 void Draw_Game_Side_Panels(HDC hdc) {
     GAME* pGame = Get_Displayed_Game();
     if (pGame == NULL)
         return;
+    if (Is_Watched_Game_Shown())
+        Forget_Rows_Of_Another_Play(pGame);
     for (int nSide = 0; nSide < 2; nSide++) {
         if (Is_Watched_Game_Shown())
             Draw_Watched_Panel(hdc, pGame, nSide);

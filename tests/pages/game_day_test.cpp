@@ -19,6 +19,7 @@ namespace {
 #define DAY_HOME 2
 #define FIRST_PLAY_KEY 40116
 #define FIRST_PAGE_KEY 40126
+#define PAINTED_CALLS 3  // the screen is painted, resized and animated before every third call
 
 class GameDayTest : public PagesTest {
 protected:
@@ -62,7 +63,7 @@ protected:
 
     static void Paint_And_Resize() {
         static const int kSizes[2][2] = {{1024, 676}, {1280, 800}};
-        const int* pSize = kSizes[nCallsMade % 2];
+        const int* pSize = kSizes[nCallsMade / PAINTED_CALLS % 2];
         SetWindowPos(gMainWindow, NULL, 0, 0, pSize[0], pSize[1], SWP_NOMOVE | SWP_NOZORDER);
         Update_Back_Buffer_Size();
         HDC hdc = Get_Main_Window_DC();
@@ -73,10 +74,11 @@ protected:
 
     static void Scripted_Watch(int nStep, GAME* pWatched) {
         if (nStep == HOST_WATCH_PLAY_CALLS) {
-            if (bPaintBetweenPlays)
+            if (bPaintBetweenPlays && nCallsMade % PAINTED_CALLS == 0)
                 Paint_And_Resize();
             Call_By_Keys(pWatched);
-        } else if (nStep == HOST_WATCH_ANIMATE && bPaintBetweenPlays) {
+        } else if (nStep == HOST_WATCH_ANIMATE && bPaintBetweenPlays &&
+                   nCallsMade % PAINTED_CALLS == 0) {
             HDC hdc = Get_Main_Window_DC();
             for (int nFrame = 0; nFrame <= 10; nFrame++)
                 Draw_Play_By_Play_Text(hdc, nFrame, 0);
