@@ -83,6 +83,9 @@ int Call_Picker_Play(int n);
 int Show_Picker_Page(int n);
 int Click_Play_Calling_Area(GAME* pGame, int x, int y);
 void Redraw_Game_Side_Panels(void);
+// The down the calls were made for, kept until the play's last picture: while the play is
+// narrated the game already shows the next down. NULL forgets it.
+void Remember_Snap_Down(GAME* pGame);
 // The defensive play's grade against an offence kind 0..5; with a label "Inside: B" or the long
 // label. Returns 1 when the long label was used.
 int Get_Defensive_Play_Grade_Text(char* szOut, int nSize, int nKind, int nTeam, int nPlay,

@@ -30,6 +30,9 @@
 static int anPickerMarks[PICKER_PLAY_MARKS];
 static int bAutoPlayNoticeShown;  // the Playbook button's notice, once a run
 static POINT ptPickerHover = {-1, -1};
+static const GAME* pSnapGame;  // the game and down the shown calls were made for
+static int nSnapDown = -1;
+static int nSnapOffenceSide = -1;
 
 // ---- what the screen calls ----------------------------------------------------------------------
 
@@ -241,19 +244,30 @@ static void Draw_Called_Grades(HDC hdc, const RECT* pBox, int nTeam, int nPlay) 
     }
 }
 
+void Remember_Snap_Down(GAME* pGame) {
+    pSnapGame = pGame;
+    nSnapDown = pGame ? pGame->nFlags & GAME_FLAG_DOWN_MASK : -1;
+    nSnapOffenceSide = pGame ? Get_Offensive_Side(pGame) : -1;
+}
+
+static int Is_Snap_Remembered(GAME* pGame) {
+    return pGame == pSnapGame && nSnapDown >= 0;
+}
+
 // Both calls side by side: the offence's play in the box of the team with the ball.
 static void Draw_Called_Play_Diagrams(HDC hdc) {
     GAME* pGame = gLiveGame;
     if (pGame == NULL)
         return;
     const RECT boxes[2] = {{11, 290, 283, 464}, {481, 290, 753, 464}};
-    const int nOffenceSide = Get_Offensive_Side(pGame);
+    const int bRemembered = Is_Snap_Remembered(pGame);
+    const int nDown = bRemembered ? nSnapDown : pGame->nFlags & GAME_FLAG_DOWN_MASK;
+    const int nOffenceSide = bRemembered ? nSnapOffenceSide : Get_Offensive_Side(pGame);
     const RECT* pOffence = &boxes[nOffenceSide];
     const RECT* pDefence = &boxes[1 - nOffenceSide];
-    const int nOffence = Get_Offensive_Team(pGame);
-    const int nDefence = Get_Defensive_Team(pGame);
+    const int nOffence = pGame->anTeams[nOffenceSide];
+    const int nDefence = pGame->anTeams[1 - nOffenceSide];
     const int nOffensiveCall = pGame->currentPlay.nOffensiveCall;
-    const int nDown = pGame->nFlags & GAME_FLAG_DOWN_MASK;
     if (nDown <= FOURTH_DOWN || nDown == CONVERSION_ATTEMPT) {
         Draw_Play_Diagram(pOffence, hdc, nOffence, nOffensiveCall, PICKER_FONT, DIAGRAM_OFFENCE, 0,
                           1);

@@ -1,6 +1,6 @@
 // app_session_driver: runs the game with its driver armed and ends with the session's result. Runs in
 // the installation folder, on a display (scripts/app_session.sh gives it one).
-//   app_session_driver <screenshot folder>
+//   app_session_driver <screenshot folder> [gameday]
 #include "app_session.h"
 
 #include "shell/startup.h"
@@ -9,15 +9,19 @@
 #include <string.h>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: app_session_driver <screenshot folder>\n");
+    const bool bGameday = argc == 3 && strcmp(argv[2], "gameday") == 0;
+    if (argc != 2 && !bGameday) {
+        fprintf(stderr, "usage: app_session_driver <screenshot folder> [gameday]\n");
         return 2;
     }
     if (!Platform_Make_Directory(argv[1])) {
         fprintf(stderr, "app_session: the folder %s cannot be made\n", argv[1]);
         return 1;
     }
-    Arm_Session_Driver(argv[1]);
+    if (bGameday)
+        Arm_Gameday_Session(argv[1]);
+    else
+        Arm_Session_Driver(argv[1]);
     char szProgram[] = "football-vanto";
     char* aArgs[] = {szProgram, nullptr};
     int nExit = Run_Application(1, aArgs);
@@ -25,7 +29,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "app_session: FAILED: no display; the game ran without windows\n");
         return 1;
     }
-    int nResult = Session_Result();
+    int nResult = bGameday ? Gameday_Session_Result() : Session_Result();
     if (nResult == 0 && nExit != 0) {
         fprintf(stderr, "app_session: FAILED: the game ended with code %d\n", nExit);
         return 1;
