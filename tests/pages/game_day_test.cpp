@@ -3,6 +3,7 @@
 // generator alone.
 #include <string.h>
 
+#include <string>
 #include <vector>
 
 #include "core/host_services.h"
@@ -187,6 +188,86 @@ TEST_F(GameDayTest, ADiagramDrawnTwiceLeavesTheGeneratorAlone) {
     }
     Release_Main_Window_DC(hdc);
     EXPECT_EQ(Count_Random_Draws(), uDraws);
+}
+
+}  // namespace
+
+namespace {
+
+// The screen's texts of a game record: the statistics rows, where the ball is, the weather and a
+// defender's half sacks.
+TEST_F(GameDayTest, TheScreensTextsOfAGameRecord) {
+    Clear_Game(pGame);
+    pGame->anTeams[VISITOR_SIDE] = DAY_VISITOR;
+    pGame->anTeams[HOME_SIDE] = DAY_HOME;
+    pGame->nPossession = DAY_HOME;
+    char szText[128];
+    // No rushes and no passes: 0.0 yards a rush and 0%; 7 of 9 rounds half up to 78%.
+    Format_Team_Stat_Cell(szText, sizeof szText, pGame, HOME_SIDE, 2);
+    EXPECT_STREQ(szText, "0.0");
+    Format_Team_Stat_Cell(szText, sizeof szText, pGame, HOME_SIDE, 3);
+    EXPECT_STREQ(szText, "0%");
+    pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_COMPLETIONS] = 7;
+    pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_PASS_ATTEMPTS] = 9;
+    pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_RUSHES] = 4;
+    pGame->aanTeamTotals[HOME_SIDE][GAME_TOTAL_RUSHING_YARDS] = 17;
+    Format_Team_Stat_Cell(szText, sizeof szText, pGame, HOME_SIDE, 3);
+    EXPECT_STREQ(szText, "78%");
+    Format_Team_Stat_Cell(szText, sizeof szText, pGame, HOME_SIDE, 2);
+    EXPECT_STREQ(szText, "4.3");
+
+    // Past midfield the ball is in the half of the team that has it.
+    pGame->nYardLine = 50;
+    Format_Ball_Position(szText, sizeof szText, pGame);
+    EXPECT_STREQ(szText, "50-Yard Line");
+    for (int nYardLine : {70, 20}) {
+        pGame->nYardLine = (int8_t)nYardLine;
+        char szName[TEAM_LABEL_SIZE];
+        Get_Team_Short_Name(nYardLine > 50 ? DAY_HOME : DAY_VISITOR, szName, sizeof szName);
+        Format_Ball_Position(szText, sizeof szText, pGame);
+        std::string stName = szName;
+        std::string stExpected = stName + (stName.back() == 's' ? "' " : "'s ") +
+                                 std::to_string(50 - abs(50 - nYardLine));
+        EXPECT_EQ(std::string(szText), stExpected);
+    }
+
+    struct WEATHER_CASE {
+        int nPrecipitation, nTemperature;
+        const char* szText;
+        const char* szPicture;
+    } kWeather[] = {{114, 34, "Flurries", "Flurries"}, {114, 35, "Drizzle", "Mixed"},
+                    {40, 70, "Sunny", "Sunny"},        {140, 70, "Storms", "Storms"}};
+    for (const WEATHER_CASE& c : kWeather) {
+        pGame->anInfo[GAME_INFO_PRECIPITATION] = (int16_t)c.nPrecipitation;
+        pGame->anInfo[GAME_INFO_TEMPERATURE] = (int16_t)c.nTemperature;
+        Get_Weather_Text(szText, sizeof szText, pGame);
+        EXPECT_STREQ(szText, c.szText);
+        Get_Weather_Image_Name(szText, sizeof szText, pGame);
+        EXPECT_STREQ(szText, c.szPicture);
+    }
+}
+
+TEST_F(GameDayTest, ADefendersHalfSacksShowAsAHalf) {
+    Clear_Game(pGame);
+    pGame->anTeams[HOME_SIDE] = DAY_HOME;
+    int nSlot = -1;
+    for (int n = 0; n < PLAYERS_PER_TEAM && nSlot < 0; n++)
+        if (Get_Player_Vital_Stat(DAY_HOME, n, VITAL_PLAYER_ID) != 0 &&
+            Get_Player_Vital_Stat(DAY_HOME, n, VITAL_POSITION) == POS_LB)
+            nSlot = n;
+    ASSERT_GE(nSlot, 0);
+    pGame->aanRosterIds[HOME_SIDE][0] = Get_Player_Vital_Stat(DAY_HOME, nSlot, VITAL_PLAYER_ID);
+    struct SACK_CASE {
+        int nHalves, nTackles;
+        const char* szLine;
+    } kSacks[] = {{3, 0, "1.5 sacks  "}, {2, 0, "1 sack  "}, {4, 5, "2 sacks  5 tkl  "}};
+    for (const SACK_CASE& c : kSacks) {
+        pGame->aaanPlayerCounters[HOME_SIDE][0][0] = (int16_t)c.nHalves;
+        pGame->aaanPlayerCounters[HOME_SIDE][0][2] = (int16_t)c.nTackles;
+        char szLine[96];
+        Format_Player_Game_Line(szLine, sizeof szLine, pGame, HOME_SIDE, 0);
+        EXPECT_STREQ(szLine, c.szLine);
+    }
 }
 
 }  // namespace
