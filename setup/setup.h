@@ -56,3 +56,10 @@ int Confirm_Retirement(void);  // 1 when the user retires
 void Stop_Play_With_Message(const char* szCaption, const char* szText);
 int Open_With_Shell(HWND hWnd, const char* szFile);  // 1 when the shell accepted it
 void Set_Fame_File_Value(int nIndex, int nValue);    // one int of the file's value array
+
+// ---- the league's history and the encyclopedia (history_dialog.cpp, view_encyclopedia_dialog.cpp)
+// "5th (division)" ... "Super Bowl Champion" for a season's finish code; "" for another code.
+void Format_Finish_Text(int nTeam, int nCode, char* szOut, int nSize);
+void Read_Encyclopedia_Settings(char* szFolder, int nFolderSize, char* szDesign, int nDesignSize);
+int Save_Encyclopedia_Settings(const char* szFolder, const char* szDesign);
+int Export_HTML_Encyclopedia(HWND hDlg);
