@@ -2,6 +2,9 @@
 // the period, the down and distance, the weather and the team statistics rows.
 #include "pages/game_screen_internal.h"
 
+#include <ctype.h>
+#include <stdlib.h>
+
 #define LINE_PART_SIZE 48
 #define WEATHER_KIND_COUNT 8
 #define TEAM_STAT_ROWS 10

@@ -32,6 +32,7 @@ namespace {
 #define STAGE_OFFENCE 1
 #define STAGE_CALLED 4
 #define FOURTH_QUARTER 4
+#define VERY_FAST_TEXT 100  // the Options dialog's "Very Fast": each line held 200 ms
 
 enum GAMEDAY_PHASE {
     GAMEDAY_WELCOME,
@@ -53,6 +54,7 @@ struct GAMEDAY_STATE {
     int nClicks;
     int bKeyPending;  // a number key went to the picker on the last tick
     int nPressPlayCount;
+    int bOwnCallRunning;  // the play now narrated is one the keys called
     int bKickoffShot, bPickerShot, bHovered, bAnimationShot, bFourthShot, bFinishAsked;
     int bGamesPageShown;
     int nResult;
@@ -145,7 +147,8 @@ void Gameday_Welcome(void) {
 }
 
 // The person's choices before the week: his team's game of the week watched, plays called by
-// hand. The Calendar's game matchup and the Options dialog hold these settings.
+// hand, the narration very fast. The Calendar's game matchup and the Options dialog hold these
+// settings.
 void Gameday_Into_League(void) {
     if (HWND hDlg = Gameday_Dialog()) {
         if (GetDlgItem(hDlg, IDC_NEW_GAME))
@@ -158,6 +161,7 @@ void Gameday_Into_League(void) {
     Set_Calendar_PBP_Flag(gCurrentWeek, Get_User_Team(), 1);
     gAutomaticOffensivePlays = 0;
     gAutomaticDefensivePlays = 0;
+    gTextDisplaySpeed = VERY_FAST_TEXT;
     gDay.nWeekBefore = gCurrentWeek;
     gDay.nDialogs = 0;
     Gameday_Command(ID_PLAY_ONE_WEEK);
@@ -170,8 +174,10 @@ void Gameday_Count_Key_Call(GAME* pGame) {
     if (!gDay.bKeyPending)
         return;
     gDay.bKeyPending = 0;
-    if (pGame->nPlayCount != gDay.nPressPlayCount || !Is_Waiting_For_Play_Calls(pGame))
+    if (pGame->nPlayCount != gDay.nPressPlayCount || !Is_Waiting_For_Play_Calls(pGame)) {
         gDay.nKeyCalls++;
+        gDay.bOwnCallRunning = 1;
+    }
 }
 
 // The picker waits: pictures of the picker under the mouse and of the fourth
@@ -234,10 +240,12 @@ void Gameday_Game(void) {
     if (Is_Waiting_For_Play_Calls(pGame)) {
         Gameday_Call(pGame);
     } else if (gWaitingForClick) {
+        gDay.bOwnCallRunning = 0;
         gDay.nClicks++;
         Gameday_Mouse(WM_LBUTTONDOWN, NARRATION_X, NARRATION_Y);
     } else if (!gDay.bAnimationShot && gDay.bPickerShot && Get_Play_Call_Stage() == STAGE_CALLED &&
-               !Is_Fast_Forwarding()) {
+               !Is_Fast_Forwarding() &&
+               gDay.bOwnCallRunning) {
         gDay.bAnimationShot = Gameday_Shot("gameday-diagram-animation");
     }
 }
