@@ -54,7 +54,7 @@ struct GAMEDAY_STATE {
     int nClicks;
     int bKeyPending;  // a number key went to the picker on the last tick
     int nPressPlayCount;
-    int bOwnCallRunning;  // the play now narrated is one the keys called
+    int bOwnCallRunning;  // a number key went in since the last click: the narrated play is its call
     int bKickoffShot, bPickerShot, bHovered, bAnimationShot, bFourthShot, bFinishAsked;
     int bGamesPageShown;
     int nResult;
@@ -174,10 +174,8 @@ void Gameday_Count_Key_Call(GAME* pGame) {
     if (!gDay.bKeyPending)
         return;
     gDay.bKeyPending = 0;
-    if (pGame->nPlayCount != gDay.nPressPlayCount || !Is_Waiting_For_Play_Calls(pGame)) {
+    if (pGame->nPlayCount != gDay.nPressPlayCount || !Is_Waiting_For_Play_Calls(pGame))
         gDay.nKeyCalls++;
-        gDay.bOwnCallRunning = 1;
-    }
 }
 
 // The picker waits: pictures of the picker under the mouse and of the fourth
@@ -197,11 +195,13 @@ void Gameday_Call(GAME* pGame) {
         gDay.bPickerShot = Gameday_Shot("gameday-picker");
         return;
     }
-    if (gDay.nKeyCalls < KEY_CALLS_WANTED || !gDay.bPickerShot || nQuarter >= FOURTH_QUARTER) {
+    if (gDay.nKeyCalls < KEY_CALLS_WANTED || !gDay.bPickerShot || !gDay.bAnimationShot ||
+        nQuarter >= FOURTH_QUARTER) {
         static const SDL_Keycode kDigits[10] = {SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5,
                                                 SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_0};
         Gameday_Key(kDigits[gDay.nKeyPresses++ % 10]);
         gDay.bKeyPending = 1;
+        gDay.bOwnCallRunning = 1;
         gDay.nPressPlayCount = pGame->nPlayCount;
         if (nQuarter >= FOURTH_QUARTER && gDay.bFourthShot && !gDay.bFinishAsked) {
             gDay.bFinishAsked = 1;
