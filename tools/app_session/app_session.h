@@ -27,3 +27,6 @@ int Session_Result(void);
 // resumes it and plays on. Its result once Run_Application returns: 0, or 1 with the failure told.
 void Arm_Saved_Game_Scenario(const char* szFolder, int nRun);
 int Saved_Game_Scenario_Result(void);
+// The game-day scenario (gameday_session.cpp): a watched game of the user's team coached by keys.
+void Arm_Gameday_Session(const char* szFolder);
+int Gameday_Session_Result(void);
