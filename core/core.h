@@ -187,6 +187,8 @@ int Count_File_Lines(const char* szPath);
 int Get_File_Length(FILE* pFile);
 const char* Get_Errno_Text(void);
 int File_Exists(const char* szPath);
+// Copies the file unless szTo exists already (file_copy.cpp); 1 when copied.
+int Copy_File_If_Absent(const char* szFrom, const char* szTo);
 
 // ---- numbers in the fields of a file ------------------------------------------------------------
 // What a field held: a number (blanks around it allowed), nothing but blanks, or anything else

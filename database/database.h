@@ -399,6 +399,14 @@ void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);
 // ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
 void Install_Player_Photos(void);
 void Install_Team_Logos(void);
+void Install_Team_Logo(int nTeam);
+// The picture keys of a team's nickname: 0..31, -1 for none (photo_install.cpp).
+int Get_Modern_Team_Key(int nTeam);
+int Get_Historical_Team_Key(int nTeam, int nYear);
+// "Photos/Downloads/<outside-database id>.jpg": 1 when the player has an id.
+int Get_Player_Photo_Path(int nTeam, int nSlot, char* szOut, int nSize);
+// "Logos/Downloads/<abbreviation>-<year>.png", the year at most 2021: 1 when that file is there.
+int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
 int Get_Dialog_Team(void);                     // dialog_team.cpp
@@ -1788,6 +1796,12 @@ void Toggle_Calendar_PBP_Flag(int nTeam, int nWeek);
 
 extern int gDatabaseLoaded;
 
+// One copy of the whole block kept aside (league_copy.cpp): kept, put back (and then dropped), or
+// dropped. 1 when done; a put back without a copy changes nothing.
+int Keep_League_Copy(void);
+int Put_Back_League_Copy(void);
+void Drop_League_Copy(void);
+
 int Save_Game_File(const char* szPath, HWND hDialog);  // hDialog may be NULL
 // Why the last save failed, in a sentence naming the file; "" after a save that succeeded.
 const char* Get_Save_Failure_Reason(void);
@@ -1849,6 +1863,11 @@ void Copy_Old_Game_Weather(void);
 void Clear_Record_Book(void);
 void Repair_Player_Speed(void);  // load_repairs.cpp
 int Compute_Team_Table_Checksum(void);
+// Whether a person's edits changed the league since it was last saved or loaded
+// (league_edit_mark.cpp); changed when it was never marked.
+void Mark_League_Unchanged(void);
+void Forget_League_Mark(void);
+int Is_League_Changed(void);
 int Get_Team_Checksum(void);
 int Is_Database_Loaded(void);
 void Store_Manager_Name_In_Fame_File(const char* szName);

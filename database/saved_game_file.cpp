@@ -197,6 +197,8 @@ int Save_Game_File(const char* szPath, HWND hDialog) {
     free(pBuffer);
     if (!bAutoSave)
         Close_Progress_Window();
+    if (bOk)
+        Mark_League_Unchanged();
     return bOk ? SAVE_OK : SAVE_WRITE_FAILED;
 }
 

@@ -105,27 +105,6 @@ static int Draw_Named_Player_Photo(HDC hdc, int nTeam, int nSlot, const RECT* pF
     return Draw_Picture_In_Report_Rect(hdc, szPath, pFrame);
 }
 
-// The season's downloaded logo of the player's team, when there is one.
-static int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
-    szOut[0] = 0;
-    if (!Is_Team_Active(nTeam))
-        return 0;
-    char szAbbreviation[TEAM_LABEL_SIZE];
-    Get_Team_String(szAbbreviation, sizeof szAbbreviation, nTeam, TEAM_ABBREVIATION);
-    Format_String(szOut, nSize, "Logos/Downloads/%s.png", szAbbreviation);
-    return File_Exists(szOut);
-}
-
-// The downloaded photo of the player, named by his outside-database id.
-static int Get_Player_Photo_Path(int nTeam, int nSlot, char* szOut, int nSize) {
-    szOut[0] = 0;
-    const char* szId = Get_Player_Ostrel_ID(nTeam, nSlot);
-    if (!szId[0])
-        return 0;
-    Format_String(szOut, nSize, "Photos/Downloads/%s.jpg", szId);
-    return File_Exists(szOut);
-}
-
 static void Draw_Design_Outline(HDC hdc, int nLeft, int nTop, int nRight, int nBottom) {
     RECT rect = {nLeft, nTop, nRight, nBottom};
     Draw_Design_Rect_Frame_Colour(&rect, hdc, RGB(0, 0, 0));
@@ -138,7 +117,7 @@ static int Draw_Player_Photo(HDC hdc, int nTeam, int nSlot, int nPosition) {
                   PLAYER_PHOTO_TOP + PLAYER_PHOTO_HEIGHT};
     char szPath[PHOTO_PATH_SIZE];
     if (!Draw_Named_Player_Photo(hdc, nTeam, nSlot, &frame)) {
-        if (Get_Team_Logo_Path(nTeam, szPath, sizeof szPath)) {
+        if (Is_Team_Active(nTeam) && Get_Team_Logo_Path(nTeam, szPath, sizeof szPath)) {
             RECT white = {30, 49, 110, 150};
             Fill_Design_Rectangle(&white, hdc, RGB(255, 255, 255));
             Draw_Design_Outline(hdc, 30, 49, 110, 150);
@@ -151,7 +130,7 @@ static int Draw_Player_Photo(HDC hdc, int nTeam, int nSlot, int nPosition) {
                 Draw_Design_Outline(hdc, frame.left, frame.top, frame.right, frame.bottom);
         }
     }
-    if (!Get_Player_Photo_Path(nTeam, nSlot, szPath, sizeof szPath))
+    if (!Get_Player_Photo_Path(nTeam, nSlot, szPath, sizeof szPath) || !File_Exists(szPath))
         return 0;
     RECT downloaded = {135, 34, 185, 124};
     Draw_Picture_In_Report_Rect(hdc, szPath, &downloaded);

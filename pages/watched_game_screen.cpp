@@ -2,23 +2,34 @@
 // animation of each play, the wait for the click that starts the next one and the play's last
 // picture. Every wait for the person goes through the platform, which refuses it when nobody can
 // answer.
-#include "engine/engine.h"
-#include "pages/pages.h"
-#include "shell/shell.h"
+#include "pages/game_screen_internal.h"
 
 #define ANIMATION_FRAMES 11
 #define FINAL_FRAME (-1)
 
+// The screen shows the play as it now stands: drawn anew, not copied from the last paint.
+static void Show_Screen_Anew(void) {
+    gLastPaintedPage = -1;
+    Redraw_Main_Window();
+}
+
+// The keys of the accelerator table reach the picker: digits call plays, letters turn pages. The
+// screen is drawn once; a call or a page turn draws it again.
 static void Wait_For_Play_Calls(GAME* pGame) {
+    Remember_Snap_Down(pGame);
+    Show_Screen_Anew();
     if (!Is_Waiting_For_Play_Calls(pGame) || !Platform_Begin_User_Wait("play calls"))
         return;
     while (Is_Waiting_For_Play_Calls(pGame)) {
-        Redraw_Main_Window();
         MSG msg;
-        if (!GetMessageA(&msg, NULL, 0, 0))
+        if (!GetMessageA(&msg, NULL, 0, 0)) {
+            PostQuitMessage((int)msg.wParam);  // the program's own loop ends on it too
             break;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        }
+        if (!TranslateAcceleratorA(gMainWindow, gMainAccelerators, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
     }
 }
 
@@ -34,11 +45,17 @@ static void Hold_Frame(DWORD nFrameTime) {
     }
 }
 
+// Each frame takes the back buffer anew: a resize while a frame is held may replace it.
 static void Animate_Play(void) {
-    HDC hDC = gMainWindowDC;
+    Show_Screen_Anew();
     DWORD nFrameTime = (DWORD)Get_Animation_Frame_Time();
-    for (int nFrame = 0; nFrame < ANIMATION_FRAMES; nFrame++) {
-        if (Draw_Play_By_Play_Text(hDC, nFrame, 0)) {
+    for (int nFrame = 0; nFrame < ANIMATION_FRAMES && gSimulationRunning; nFrame++) {
+        HDC hDC = Get_Main_Window_DC();
+        if (!hDC)
+            return;
+        int bDrawn = Draw_Play_By_Play_Text(hDC, nFrame, 0);
+        Release_Main_Window_DC(hDC);
+        if (bDrawn) {
             UpdateWindow(gMainWindow);
             Hold_Frame(nFrameTime);
         }
@@ -53,8 +70,11 @@ static void Wait_For_Click(void) {
     gWaitingForClick = 1;
     int nPage = gCurrentPage;
     MSG msg;
-    while (gWaitingForClick && gCurrentPage == nPage && !Is_Fast_Forwarding() &&
-           GetMessageA(&msg, NULL, 0, 0)) {
+    while (gWaitingForClick && gCurrentPage == nPage && !Is_Fast_Forwarding()) {
+        if (!GetMessageA(&msg, NULL, 0, 0)) {
+            PostQuitMessage((int)msg.wParam);
+            break;
+        }
         if (!TranslateAcceleratorA(gMainWindow, gMainAccelerators, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
@@ -68,7 +88,11 @@ void Run_Watched_Game_Step(int nStep, GAME* pGame) {
     case HOST_WATCH_PLAY_CALLS: Wait_For_Play_Calls(pGame); break;
     case HOST_WATCH_ANIMATE: Animate_Play(); break;
     case HOST_WATCH_NEXT_PLAY: Wait_For_Click(); break;
-    case HOST_WATCH_FINAL_FRAME: Draw_Play_By_Play_Text(gMainWindowDC, FINAL_FRAME, 1); break;
+    case HOST_WATCH_FINAL_FRAME:
+        Remember_Snap_Down(NULL);
+        if (gMainWindowDC)
+            Draw_Play_By_Play_Text(gMainWindowDC, FINAL_FRAME, 1);
+        break;
     default: break;
     }
 }

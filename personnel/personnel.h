@@ -672,3 +672,16 @@ int Find_Player_By_Ostrel_Text(int* pTeam, int* pSlot, const char* szText);
 void Store_Bounded_Rating(int nTeam, int nSlot, int nRating, float fValue);
 int Load_Player_Ratings_CSV(int bReport, const char* szPath);  // 0 when it cannot be opened
 int Load_Season_Player_Ratings(int bReport);  // the current year's Simulation file
+
+// ---- a new game's ratings (new_game_ratings.cpp) -----------------------------------------------
+void Normalize_Free_Agent_Ratings(void);  // the pool's average overall brought down to 62
+void Cap_Young_Player_Overall(void);      // players of 24 or less held to 78 + 6 a season played
+
+// ---- a new game's options (new_game_options.cpp) -----------------------------------------------
+// The shuffle mixes the league teams' and the free agents' players only.
+void Shuffle_Players(const char* szProgressTitle);
+void Shuffle_Players_Pass(void);
+void Create_Fictional_Players(void);
+void Equalize_Cities(void);
+void Equalize_Team_Finances(void);
+void Randomize_Player_Ratings(void);  // the small variation every new game gets

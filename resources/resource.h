@@ -362,6 +362,34 @@
 #define ID_TEST_REDO               911
 #define ID_TEST_PLAIN_KEY          912
 
+// ---- New Game, Resume Game and Save Game ---------------------------------------------------
+#define IDC_NEW_GAME_DIFFICULTY    1008
+#define IDC_NEW_GAME_TEAM          1010
+#define IDC_NEW_GAME_NAME          1013
+#define IDC_NEW_GAME_VALUE         1016
+#define IDC_NEW_GAME_CAPACITY      1017
+#define IDC_NEW_GAME_FAN_BASE      1018
+#define IDC_NEW_GAME_LOYALTY       1019
+#define IDC_NEW_GAME_PLAYER1       1020
+#define IDC_NEW_GAME_PLAYER2       1021
+#define IDC_NEW_GAME_PLAYER3       1022
+#define IDC_NEW_GAME_INCOME        1023
+#define IDC_NEW_GAME_PLAYER4       1024
+#define IDC_NEW_GAME_PLAYER5       1025
+#define IDC_SAVED_GAMES            1077
+#define IDC_SAVE_NAME              1082
+#define IDC_NEW_GAME_SEASON        1089
+#define IDC_NEW_GAME_PAYROLL       1093
+#define IDC_SHUFFLE_PLAYERS        1317
+#define IDC_EQUALIZE_CITIES        1318
+#define IDC_FANTASY_DRAFT          1321
+#define IDC_REPLAY_MODE            1322
+#define IDC_PLAY                   1391
+#define IDC_SEASON_INFO            1450
+#define IDC_FICTIONAL_PLAYERS      1456
+#define IDC_NEW_GAME_HUMANS        1457
+#define IDC_DELETE_GAME            3
+
 // ---- dialogs used only by the platform tests (ids 950-999) ---------------------------------
 // Controls of the test class "DialogTestControl"; its style's low bits give the kind of control
 // the test class plays (see tests/platform/dialog_test_controls.h).

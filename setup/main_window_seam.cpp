@@ -1,5 +1,5 @@
-// Services of the setup dialogs that the main window's commands call: the Retire question, the
-// refusal of a command while games are played, the shell open and the fame file's values.
+// Services of the setup dialogs that the main window's commands call: the refusal of a command
+// while games are played, the shell open and the fame file's values.
 #include <string.h>
 
 #include "database/database.h"
@@ -7,15 +7,8 @@
 #include "setup/setup.h"
 
 #define FAME_VALUES_OFFSET 22080
-#define FAME_VALUE_COUNT 300
 #define SHELL_FOLDER_SIZE 4096
 #define SHELL_OPEN_FAILED 32  // ShellExecuteA's answers up to this are errors
-
-// Nobody retires: the game goes on.
-// STAND-IN(setup): asks whether to retire and enters the user into the users' Hall of Fame.
-int Confirm_Retirement(void) {
-    return 0;
-}
 
 void Stop_Play_With_Message(const char* szCaption, const char* szText) {
     Show_Message_Box(szCaption, "%s\n\nPlease try again once this day is completed.", szText);

@@ -1,5 +1,6 @@
 // The Simulation Tool dialog: how many seasons to simulate, and the tallies reset or shown.
 #include "database/database.h"
+#include "resources/resource.h"
 #include "setup/setup.h"
 #include "shell/shell.h"
 #include "tools/tools.h"

@@ -2,6 +2,9 @@
 // playbooks and the other tools. What other subsystems may call.
 #pragma once
 
+#include <stddef.h>
+#include <stdint.h>
+
 #include "core/core.h"
 #include "platform/windows.h"
 
@@ -30,6 +33,63 @@ INT_PTR Save_Playbook_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lP
 INT_PTR Load_Playbook_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR New_Version_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// ---- the users' Hall of Fame file (fame_table.cpp) ----------------------------------------------
+#define FAME_LEVELS 4  // one table a difficulty level: "Fan", "Coach", "Head Coach", "Vanto"
+#define FAME_ROWS 10
+#define FAME_TEXT_SIZE 256
+#define FAME_VALUE_COUNT 300
+#define FAME_REMINDER_COUNTDOWN 235  // value index: starts left until the reminder opens again
+#define FAME_NEVER_REMIND 236        // value index: FAME_NEVER_REMIND_WORD stops the reminder
+#define FAME_NEVER_REMIND_WORD 117
+#define FAME_CLASS_GREY 0
+#define FAME_CLASS_WHITE 1
+#define FAME_CLASS_DEFAULT 2
+
+struct FAME_ENTRY {
+    char szCoach[FAME_TEXT_SIZE];
+    char szTeam[FAME_TEXT_SIZE];
+    int32_t nFirstSeason;
+    int32_t nLastSeason;
+    int32_t nWins;
+    int32_t nLosses;
+    int32_t nTies;
+    int32_t nPlayoffWins;
+    int32_t nPlayoffLosses;
+    int32_t nRating;  // x 10
+    int32_t nDisplayClass;
+    int32_t nRevenueIndex;  // the team's financial stat 74 at entry
+};
+static_assert(sizeof(FAME_ENTRY) == 552);
+
+// The whole file "VntFame.dat", as it lies on disk.
+struct FAME_RECORD {
+    FAME_ENTRY aaTables[FAME_LEVELS][FAME_ROWS];
+    int32_t anValues[FAME_VALUE_COUNT];
+    char szUserName[FAME_TEXT_SIZE];
+    int32_t anWindowRect[4];
+};
+static_assert(offsetof(FAME_RECORD, anValues) == 22080);
+static_assert(offsetof(FAME_RECORD, szUserName) == 23280);
+static_assert(offsetof(FAME_RECORD, anWindowRect) == 23536);
+static_assert(sizeof(FAME_RECORD) == 23552);
+
+#define FAME_READ_OK 1
+#define FAME_READ_MISSING 0   // no file, or nothing in it: read as zeros after the notice
+#define FAME_READ_DAMAGED -1  // the wrong size or rows out of order: never to be written over
+
+int Read_Checked_Fame_File(FAME_RECORD* pRecord);  // FAME_READ_*
+void Rebuild_Fame_File(void);
+int Get_Fame_File_Value(int nIndex);  // 0 when the file cannot be read
+int Get_Best_Human_Team(void);        // NO_TEAM when no team is run by a person
+int Get_Best_Rated_Team(void);
+int Get_Team_Fame_Rating(int nTeam);  // x 10; 0 for NO_TEAM
+void Enter_User_Into_Fame_Table(FAME_RECORD* pRecord);
+
+// ---- the game start (game_start.cpp) ------------------------------------------------------------
+// The loaded universe made a new game at season 0, week 0 with its schedule; bShowDownload also
+// installs the photos and logos under a progress window of its own.
+void Start_Game(int bShowDownload);
 
 // ---- playbook files (playbook_load_dialog.cpp, playbook_save_dialog.cpp, playbook_plays_csv.cpp)
 // The dialogs work on the dialog team's playbook of side gPlaybookSide.
@@ -64,11 +124,15 @@ void Recalculate_Contracts(void);
 int Open_Save_Game_Dialog(HWND hParent);
 int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 
+// ---- the names games are saved under (saved_game_names.cpp) -------------------------------------
+void Update_Default_Save_Name(void);  // a name still the default follows the seasons
+int Auto_Save_Game(void);             // under the game's own name; 1 when saved
+
 // ---- the game matchup dialog --------------------------------------------------------------------
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
 
 // ---- needed by app-startup (startup_services.cpp) ------------------------------------------------
-void Ensure_Fame_File(void);       // "VntFame.dat" rebuilt when it does not exist
+int Ensure_Fame_File(void);        // "VntFame.dat" rebuilt when it does not exist: 1
 int Import_Old_Saved_Games(void);  // non-zero when saved games of earlier editions were found
 void Show_Update_Reminder(void);   // the start-up reminder to look for a newer version
 void Show_Build_Date(HWND hDlg);   // the program file's date in the About box

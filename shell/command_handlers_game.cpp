@@ -50,7 +50,8 @@ void Command_New_Game(HWND hWnd, int nUnused) {
         return;
     if ((gSeasonNumber != 0 || gCurrentWeek != 0) && !Confirm_Save_Changes(hWnd))
         return;
-    if (Open_Dialog(hWnd, IDD_NEW_GAME) == DIALOG_CANCELLED)
+    // Cancel puts back the game that was being played; without one the Welcome screen comes back.
+    if (Open_Dialog(hWnd, IDD_NEW_GAME) == DIALOG_CANCELLED && !gButtonBar)
         Do_Splash_Screen();
 }
 

@@ -90,6 +90,9 @@ void Draw_Design_Rect_Frame_Colour(const RECT* pRect, HDC hdc, COLORREF colour);
 int Copy_Enlarged_Rectangle(const RECT* pSource, RECT* pDestination);  // its height, -1 invalid
 
 // ---- noise (drawing_noise.cpp) ------------------------------------------------------------------
+// Restarts the drawing layer's own generator: a picture's grain repeats, a test sees a known one.
+void Seed_Cosmetic_Random(uint64_t uSeed);
+int Cosmetic_Random_Below(int n);  // 0..n-1 from the drawing layer's generator; 0 for n below 1
 // Blurred random grain; its own generator, so painting never moves the game's random numbers.
 void Draw_Button_Noise(const RECT* pRect, HDC hdc, int nRedA, int nRedB, int nGreenA, int nGreenB,
                        int nBlueA, int nBlueB, double dBlurX, double dBlurY);

@@ -13,5 +13,3 @@ typedef struct NOISE_CHANNEL {
 // layer's own generator: one draw a pixel, shared by its three channels.
 void Fill_Noise_Pixels(unsigned char* pBits, int nWidth, int nHeight, int nStride,
                        const NOISE_CHANNEL aChannels[3]);  // red, green, blue
-// Restarts the drawing layer's generator, so a test sees a known grain.
-void Seed_Cosmetic_Random(uint64_t uSeed);

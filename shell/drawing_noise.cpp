@@ -22,6 +22,12 @@ static uint32_t Next_Cosmetic_Random(void) {
     return (uint32_t)((uCosmeticState * 0x2545F4914F6CDD1Dull) >> 32);
 }
 
+int Cosmetic_Random_Below(int n) {
+    if (n < 1)
+        return 0;
+    return (int)(((uint64_t)Next_Cosmetic_Random() * (uint32_t)n) >> 32);
+}
+
 void Fill_Noise_Pixels(unsigned char* pBits, int nWidth, int nHeight, int nStride,
                        const NOISE_CHANNEL aChannels[3]) {
     for (int y = 0; y < nHeight; y++) {

@@ -77,5 +77,6 @@ int Load_Universe(const char* szPath) {
     Repair_Missing_Ratings();
     Sanity_Check_Player_IDs();
     Repair_Player_Speed();
+    Mark_League_Unchanged();
     return 1;
 }

@@ -291,26 +291,6 @@ TEST_F(SavedGameTest, ConfirmSaveChangesAsksOnlyAfterAChange) {
     EXPECT_EQ(Boxes()[0], "Game Not Saved|Save changes to current game since last save?");
 }
 
-// Yes saves under the game's own name and lets the caller go on; a game with no name yet is not
-// saved, the person is told so and may still leave.
-TEST_F(SavedGameTest, ConfirmSaveChangesYesSavesUnderTheGameName) {
-    Build_Fixture_League();
-    Set_Saved_Game_Name("Yes Save");
-    Set_Player_Vital_Stat(2, 4, VITAL_SALARY, 999);
-    Test_Answer_Message_Box(IDYES);
-    EXPECT_EQ(Confirm_Save_Changes(NULL), 1);
-    EXPECT_TRUE(File_Exists("Yes Save.vnt"));
-    EXPECT_EQ(gTeamChecksum, Compute_Team_Table_Checksum());
-
-    Set_Saved_Game_Name("");
-    Set_Player_Vital_Stat(2, 4, VITAL_SALARY, 998);
-    Test_Answer_Message_Box(IDYES);
-    EXPECT_EQ(Confirm_Save_Changes(NULL), 1);
-    ASSERT_EQ(Boxes().size(), 3u);
-    EXPECT_EQ(Boxes()[2], "Game Not Saved|This game has no name yet, so it was not saved.");
-    EXPECT_NE(gTeamChecksum, Compute_Team_Table_Checksum());
-}
-
 // Both teams of a scheduled game are written into its record, and the current season's record
 // bytes are counted from the finished games.
 TEST_F(SavedGameTest, RecordsAreRebuiltFromTheSchedule) {

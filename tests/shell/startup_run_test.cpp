@@ -136,6 +136,7 @@ TEST_F(StartupTest, WelcomeReturnsAfterACancelledNewGameAndExitQuits) {
     Startup_Write_Universe();
     mkdir("Help", 0755);
     Write_Text_File("Help/playing.htm", "<html></html>");  // opened at this first start
+    Write_Text_File("Help/update.htm", "<html></html>");   // the update reminder's page
     std::vector<bool> abResumeEnabled;
     auto choose = [&abResumeEnabled](int nButton) {
         return [&abResumeEnabled, nButton](HWND hDlg) {

@@ -31,7 +31,8 @@ const PAGE_SHOT kPages[] = {{STANDINGS_PAGE, "standings", 0, 0},
                             {LEADERS_PAGE, "leaders", LEADERS_BOTH_LEAGUES, 0},
                             {LEADERS_PAGE, "leaders-all-time", LEADERS_ALL_TIME, 0},
                             {LEADERS_PAGE, "leaders-expanded", LEADERS_ALL_TIME, 2},
-                            {DRAFT_PAGE, "draft", 0, 0}};
+                            {DRAFT_PAGE, "draft", 0, 0},
+                            {HALL_OF_FAME_PAGE, "hall-of-fame", 0, 0}};
 
 class LeaguePagesScreenshotTest : public UniverseWindowTest {
 protected:

@@ -14,7 +14,8 @@
 #include "resources/resource.h"
 #include "shell/shell.h"
 
-class UniverseWindowTest : public ::testing::Test {
+// The default universe loaded with the main window, headless; no game started yet.
+class UniverseLoadedWindowTest : public ::testing::Test {
 protected:
     std::string m_stHere;
 
@@ -29,10 +30,6 @@ protected:
         Create_Dialog_Brushes();
         ASSERT_NE(Load_Universe("Databases/Universe-2019.dat"), 0);
         Seed_Random(FIXED_RANDOM_SEED);
-        Test_Script_Dialog(IDD_NEW_GAME, [](HWND hDlg) {
-            SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        });
-        Open_Dialog(gMainWindow, IDD_NEW_GAME);
     }
 
     void TearDown() override {
@@ -46,5 +43,19 @@ protected:
         EXPECT_TRUE(Test_Snapshot_Window(gMainWindow, false, stPicture));
         std::printf("%s\n", stPicture.c_str());
         return stPicture;
+    }
+};
+
+// The loaded universe started as a new game with the New Game dialog's defaults.
+class UniverseWindowTest : public UniverseLoadedWindowTest {
+protected:
+    void SetUp() override {
+        UniverseLoadedWindowTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        Test_Script_Dialog(IDD_NEW_GAME, [](HWND hDlg) {
+            SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        Open_Dialog(gMainWindow, IDD_NEW_GAME);
     }
 };

@@ -22,3 +22,11 @@ bool Session_Files_Differ(const std::string& stA, const std::string& stB);
 // szFolder. The session's result, after Run_Application returns: 0, or 1 with the failure told.
 void Arm_Session_Driver(const char* szFolder);
 int Session_Result(void);
+
+// The saved-game scenario (saved_game_scenario.cpp): run 1 starts a game, plays and saves it; run 2
+// resumes it and plays on. Its result once Run_Application returns: 0, or 1 with the failure told.
+void Arm_Saved_Game_Scenario(const char* szFolder, int nRun);
+int Saved_Game_Scenario_Result(void);
+// The game-day scenario (gameday_session.cpp): a watched game of the user's team coached by keys.
+void Arm_Gameday_Session(const char* szFolder);
+int Gameday_Session_Result(void);

@@ -1,0 +1,8 @@
+// What the setup folder's dialogs share among themselves.
+#pragma once
+
+#include "platform/windows.h"
+
+// The messages every setup dialog answers alike: the skin's colours and, for a dialog that
+// disabled the main window while it is open, the main window enabled again as it goes.
+INT_PTR Answer_Common_Setup_Message(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
