@@ -250,6 +250,14 @@ int Build_Computer_Trade_Offer(TRADE_OFFER* pOffer, const TEAM_NEEDS needs0,
 int Balance_Trade_Offer_With_Picks(const TEAM_NEEDS needs1);
 int Balance_Trade_Offer_With_Cash(const TEAM_NEEDS needs1);
 
+// ---- proposals to human-run teams (computer_manager.cpp) ----------------------------------------
+// A computer team's trade for a human-run team: side 0 the computer team, side 1 the human one.
+extern TRADE_OFFER gTradeProposal;
+// Builds the offer; 1 when the computer team wants it (above 1200) and the human team's needs
+// would accept it (1000 or more).
+int Build_Trade_Proposal(TRADE_OFFER* pOffer, int nComputerTeam, int nHumanTeam);
+void Propose_Computer_Trade(void);  // the week loop's step: now and then a proposal is shown
+
 // ---- team unit strengths and league ranks (unit_ratings.cpp) ------------------------------------
 enum TEAM_UNIT {
     UNIT_RUNNING = 0,
