@@ -113,8 +113,7 @@ void Format_Trade_Offer_Item(int nTeam, int nItem, char* szOut, int nSize) {
 }
 
 void Set_Trade_Roster_Tab_Stops(HWND hList) {
-    int anTabs[ROSTER_TAB_STOPS] = {127, 165, 200, 262, 291};
-    Scale_Tab_Stops(anTabs, ROSTER_TAB_STOPS);
+    int anTabs[ROSTER_TAB_STOPS] = {114, 149, 180, 236, 262};
     SendMessageA(hList, LB_SETTABSTOPS, ROSTER_TAB_STOPS, (LPARAM)anTabs);
 }
 

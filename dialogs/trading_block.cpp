@@ -385,7 +385,6 @@ int Get_Trading_Block_Offers(HWND hDlg) {
 static void Set_Offer_Tab_Stops(HWND hList) {
     int anTabs[] = {80, 220, 360, 500};
     int nTabs = (int)(sizeof anTabs / sizeof anTabs[0]);
-    Scale_Tab_Stops(anTabs, nTabs);
     SendMessageA(hList, LB_SETTABSTOPS, nTabs, (LPARAM)anTabs);
 }
 
