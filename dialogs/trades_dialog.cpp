@@ -515,6 +515,7 @@ static INT_PTR On_Trades_Command(HWND hDlg, int nId, int nCode) {
     case TRADES_CLEAR: Clear_Offer(hDlg); break;
     case TRADES_BALANCE_PICKS: Balance_With_Picks(hDlg); break;
     case TRADES_BALANCE_CASH: Balance_With_Cash(hDlg); break;
+    case IDC_DIALOG_HELP: Show_Help_Topic(IDD_TRADES); return TRUE;
     case IDOK:
     case IDCANCEL: EndDialog(hDlg, 1); return TRUE;
     default: return FALSE;

@@ -587,6 +587,7 @@ static INT_PTR On_Block_Command(HWND hDlg, int nId, int nCode) {
     case BLOCK_ADD: Add_To_Block(hDlg, 0); return TRUE;
     case BLOCK_SCOUTING: Scout_Block_Player(hDlg); return TRUE;
     case BLOCK_GET_OFFERS: Get_Offers(hDlg); return TRUE;
+    case IDC_DIALOG_HELP: Show_Help_Topic(IDD_TRADING_BLOCK); return TRUE;
     case IDOK:
     case IDCANCEL: EndDialog(hDlg, 1); return TRUE;
     default: return FALSE;
