@@ -27,8 +27,8 @@ static void Fill_Proposal(HWND hDlg) {
         char szAmount[TRADE_ROW_SIZE];
         Format_With_Commas(pOffer->nCash < 0 ? -pOffer->nCash : pOffer->nCash, szAmount,
                            sizeof szAmount);
-        Format_String(szText, sizeof szText, pOffer->nCash > 0 ? "and $%s in cash" : "for $%s in cash",
-                      szAmount);
+        Format_String(szText, sizeof szText,
+                      pOffer->nCash > 0 ? "and $%s in cash" : "for $%s in cash", szAmount);
     }
     SetDlgItemTextA(hDlg, PROPOSAL_CASH, szText);
 }

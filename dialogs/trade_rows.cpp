@@ -9,7 +9,7 @@
 #define ROSTER_TAB_STOPS 5
 
 static const char* const kStandInPicks[] = {
-    "a bag of footballs", "a shiny new helmet", "some ointment", "a paperweight",
+    "a bag of footballs", "a shiny new helmet", "some ointment",       "a paperweight",
     "magic beans",        "a lucky penny",      "a stuffed armadillo",
 };
 #define STAND_IN_PICKS ((int)(sizeof kStandInPicks / sizeof kStandInPicks[0]))
@@ -108,8 +108,7 @@ void Format_Trade_Offer_Item(int nTeam, int nItem, char* szOut, int nSize) {
     if (Find_Pick_Texts(nTeam, nItem - nPlayers, szRound, szIssuer, 1, &nYear))
         Format_String(szOut, nSize, "%d - %s Round (%s)", nYear, szRound, szIssuer);
     else
-        safe_strncpy(szOut, kStandInPicks[abs(nTeam * (nItem - nPlayers)) % STAND_IN_PICKS],
-                     nSize);
+        safe_strncpy(szOut, kStandInPicks[abs(nTeam * (nItem - nPlayers)) % STAND_IN_PICKS], nSize);
 }
 
 void Set_Trade_Roster_Tab_Stops(HWND hList) {

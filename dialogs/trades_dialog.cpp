@@ -47,8 +47,8 @@ typedef struct TRADES_HALF {
 } TRADES_HALF;
 
 static const TRADES_HALF kHalves[TRADE_SIDES] = {
-    {TRADES_USER_ROSTER, TRADES_USER_SCOUTING, TRADES_USER_ADD, TRADES_USER_OFFER,
-     TRADES_USER_CASH, TRADES_USER_SPIN, TRADES_USER_CAP, TRADES_USER_MONEY},
+    {TRADES_USER_ROSTER, TRADES_USER_SCOUTING, TRADES_USER_ADD, TRADES_USER_OFFER, TRADES_USER_CASH,
+     TRADES_USER_SPIN, TRADES_USER_CAP, TRADES_USER_MONEY},
     {TRADES_PARTNER_ROSTER, TRADES_PARTNER_SCOUTING, TRADES_PARTNER_ADD, TRADES_PARTNER_OFFER,
      TRADES_PARTNER_CASH, TRADES_PARTNER_SPIN, TRADES_PARTNER_CAP, TRADES_PARTNER_MONEY},
 };
@@ -172,7 +172,8 @@ static void Refresh_Trades_Dialog(HWND hDlg) {
 }
 
 static void Warn_If_Over_Cap(void) {
-    if (gCommissionerMode || !Are_Trade_Teams_Over_Cap(gTradeOffer.acTeam[0], gTradeOffer.acTeam[1]))
+    if (gCommissionerMode ||
+        !Are_Trade_Teams_Over_Cap(gTradeOffer.acTeam[0], gTradeOffer.acTeam[1]))
         return;
     char szUser[TEAM_STRING_SIZE], szPartner[TEAM_STRING_SIZE];
     Get_Team_Short_Name(gTradeOffer.acTeam[0], szUser, sizeof szUser);
@@ -184,10 +185,9 @@ static void Warn_If_Over_Cap(void) {
 }
 
 static void Show_Owner_Controls(HWND hDlg) {
-    static const int kOwnerControls[] = {TRADES_USER_CASH,          TRADES_USER_SPIN,
-                                         TRADES_USER_CASH_LABEL,    TRADES_PARTNER_CASH,
-                                         TRADES_PARTNER_SPIN,       TRADES_PARTNER_CASH_LABEL,
-                                         TRADES_BALANCE_CASH};
+    static const int kOwnerControls[] = {
+        TRADES_USER_CASH,    TRADES_USER_SPIN,          TRADES_USER_CASH_LABEL, TRADES_PARTNER_CASH,
+        TRADES_PARTNER_SPIN, TRADES_PARTNER_CASH_LABEL, TRADES_BALANCE_CASH};
     for (int nId : kOwnerControls)
         ShowWindow(GetDlgItem(hDlg, nId), gOwnerMode == 1 ? SW_SHOW : SW_HIDE);
     SendDlgItemMessageA(hDlg, TRADES_USER_SPIN, UDM_SETRANGE, 0, MAKELONG(1, 0));
@@ -395,8 +395,8 @@ static void Submit_Trade_Offer(HWND hDlg) {
 
 // The user's players the partner would take, weighted by how readily the user parts with them
 // and by their worth.
-static void Rate_User_Players_For_Counter(const TEAM_NEEDS userNeeds,
-                                          const TEAM_NEEDS partnerNeeds, int* pnWeights) {
+static void Rate_User_Players_For_Counter(const TEAM_NEEDS userNeeds, const TEAM_NEEDS partnerNeeds,
+                                          int* pnWeights) {
     int nUser = gTradeOffer.acTeam[0];
     Rate_Team_Players_For_Trade(nUser, gTradeOffer.acTeam[1], userNeeds, partnerNeeds,
                                 Rate_Trade_Side_Players(&gTradeOffer, 0), pnWeights);
@@ -473,7 +473,7 @@ static void Clear_Offer(HWND hDlg) {
 
 // ---- messages ------------------------------------------------------------------------------------
 
-static int Find_Half(int nId, int TRADES_HALF::* pControl) {
+static int Find_Half(int nId, int TRADES_HALF::*pControl) {
     for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
         if (kHalves[nSide].*pControl == nId)
             return nSide;

@@ -38,10 +38,10 @@
 TRADE_OFFER gTradingBlockOffers[BLOCK_OFFER_TABLE];
 
 static const char* const kRequestNames[BLOCK_REQUEST_KINDS] = {
-    "Quarterbacks",   "Running Backs", "Fullbacks",    "Tight Ends",     "Wide Receivers",
-    "Tackles",        "Guards",        "Centers",      "Defensive Ends", "Defensive Tackles",
-    "Linebackers",    "Cornerbacks",   "Safeties",     "Kickers",        "Punters",
-    "Any Players",    "Prospects",     "Veterans",     "Draft Picks",    "Cash",
+    "Quarterbacks", "Running Backs", "Fullbacks", "Tight Ends",     "Wide Receivers",
+    "Tackles",      "Guards",        "Centers",   "Defensive Ends", "Defensive Tackles",
+    "Linebackers",  "Cornerbacks",   "Safeties",  "Kickers",        "Punters",
+    "Any Players",  "Prospects",     "Veterans",  "Draft Picks",    "Cash",
 };
 
 static TRADE_OFFER sSavedBlock;  // the block as it stood before an offer was opened
@@ -151,8 +151,8 @@ static int Get_Item_Trade_Value(int nTeam, int nItem) {
     if (!Find_Team_Draft_Pick(nTeam, nItem - nPlayers, &nDraft, &nRound, &nColumn))
         return 0;
     int bActual = Is_College_Draft_On() || Get_Current_Week() == OFF_SEASON_WEEK;
-    int nPlace = bActual ? Get_Team_Draft_Position(nColumn)
-                         : Get_Team_Projected_Draft_Position(nColumn);
+    int nPlace =
+        bActual ? Get_Team_Draft_Position(nColumn) : Get_Team_Projected_Draft_Position(nColumn);
     return Get_Draft_Pick_Trade_Value(nDraft, nRound, nPlace);
 }
 
@@ -227,8 +227,8 @@ int Order_Trading_Block_Offers(int nKind, const TEAM_NEEDS userNeeds) {
             continue;
         }
         nLegal++;
-        anKeys[n] = nKind == BLOCK_WANTS_CASH ? pOffer->nCash
-                                               : Evaluate_As_Commissioner(pOffer, userNeeds);
+        anKeys[n] =
+            nKind == BLOCK_WANTS_CASH ? pOffer->nCash : Evaluate_As_Commissioner(pOffer, userNeeds);
     }
     for (int nPass = 0; nPass < BLOCK_OFFER_TABLE; nPass++) {
         for (int n = 0; n + 1 < BLOCK_OFFER_TABLE; n++) {
@@ -281,7 +281,8 @@ void Format_Block_Offer(const TRADE_OFFER* pOffer, int nKind, char* szOut, int n
         int bMore = n == SHOWN_OFFER_ITEMS - 1 && nCount > SHOWN_OFFER_ITEMS;
         Append_Format_String(szOut, nSize, bMore ? "\t%s ..." : "\t%s", szItem);
     }
-    if (nKind < POSITION_COUNT && nCount == 1 && Is_Trade_Item_Player(pOffer, 1, pOffer->aabItems[1][0])) {
+    if (nKind < POSITION_COUNT && nCount == 1 &&
+        Is_Trade_Item_Player(pOffer, 1, pOffer->aabItems[1][0])) {
         Format_Player_Stat_Summary(nTeam, pOffer->aabItems[1][0], gStatPeriod, szItem,
                                    sizeof szItem);
         Append_Format_String(szOut, nSize, "\t%s", szItem);
@@ -580,7 +581,8 @@ static INT_PTR On_Block_Command(HWND hDlg, int nId, int nCode) {
         return TRUE;
     case BLOCK_PERIOD:
         if (nCode == CBN_SELCHANGE) {
-            gStatPeriod = Max_Int(0, (int)SendDlgItemMessageA(hDlg, BLOCK_PERIOD, CB_GETCURSEL, 0, 0));
+            gStatPeriod =
+                Max_Int(0, (int)SendDlgItemMessageA(hDlg, BLOCK_PERIOD, CB_GETCURSEL, 0, 0));
             Fill_Offers_List(hDlg);
         }
         return TRUE;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "database/database.h"
 #include "dialogs/dialogs.h"
@@ -239,7 +240,8 @@ TEST_F(TradesDialogTest, TheSubmittedVerdictDecidesAtExactlyOneThousand) {
         }
     }
     ASSERT_LT(nPartnerSlot, FIXTURE_ROSTER_SIZE);
-    int anUserIds[2] = {Get_Player_ID(FIXTURE_HUMAN_TEAM, nUserSlot - 1), Get_Player_ID(TRADE_PARTNER, nPartnerSlot)};
+    int anUserIds[2] = {Get_Player_ID(FIXTURE_HUMAN_TEAM, nUserSlot - 1),
+                        Get_Player_ID(TRADE_PARTNER, nPartnerSlot)};
     for (int nWanted : {999, 1000}) {
         Set_Universe_Stat(UNIVERSE_TRADE_GOODWILL, (nWanted - nVerdict) * 10);
         ASSERT_EQ(Evaluate_Trade_Offer_Frozen(&gTradeOffer, needs), nWanted);
@@ -256,37 +258,101 @@ TEST_F(TradesDialogTest, TheSubmittedVerdictDecidesAtExactlyOneThousand) {
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_TRADE_GOODWILL), (1000 - nVerdict) * 10 + 150);
 }
 
+TEST_F(TradesDialogTest, ACounterOfferSatisfiesThePartnerOrChangesNothing) {
+    for (int nWanted : {0, 6, 20}) {
+        Init_Trade_Offer(&gTradeOffer);
+        gTradeOffer.acTeam[0] = FIXTURE_HUMAN_TEAM;
+        gTradeOffer.acTeam[1] = TRADE_PARTNER;
+        Add_Trade_Item(&gTradeOffer, 1, nWanted);
+        TRADE_OFFER before = gTradeOffer;
+        TEAM_NEEDS needs;
+        Get_Team_Needs(TRADE_PARTNER, needs);
+        if (Build_Counter_Offer()) {
+            EXPECT_GE(Evaluate_Trade_Offer_Frozen(&gTradeOffer, needs), 1000) << nWanted;
+            EXPECT_GT(Count_Trade_Offer_Items(&gTradeOffer, 0), 0) << nWanted;
+            EXPECT_EQ(memcmp(gTradeOffer.aabItems[1], before.aabItems[1], TRADE_SIDE_ITEMS), 0);
+            EXPECT_TRUE(Check_Trade_Legality(&gTradeOffer, NULL)) << nWanted;
+        } else {
+            EXPECT_EQ(memcmp(&gTradeOffer, &before, sizeof before), 0) << nWanted;
+        }
+    }
+}
+
+TEST_F(TradesDialogTest, AComputerTeamProposesATradeToTheHumanTeam) {
+    gCurrentWeek = 3;
+    Seed_Random(99);
+    gAllTeamsComputer = 1;
+    Propose_Computer_Trade();
+    uint32_t nNext = Random_Number();
+    Seed_Random(99);
+    EXPECT_EQ(Random_Number(), nNext) << "no human team: nothing drawn";
+
+    gAllTeamsComputer = 0;
+    int nShown = 0;
+    std::vector<int> anComing;  // the players the computer team gives
+    for (int nWeek = 0; nWeek < 60 && nShown == 0; nWeek++) {
+        Test_Script_Dialog(IDD_TRADE_OFFER, [&](HWND hDlg) {
+            nShown++;
+            for (int n = 0; n < Count_Trade_Offer_Items(&gTradeProposal, 0); n++) {
+                int nItem = gTradeProposal.aabItems[0][n];
+                if (Is_Trade_Item_Player(&gTradeProposal, 0, nItem))
+                    anComing.push_back(Get_Player_ID(gTradeProposal.acTeam[0], nItem));
+            }
+            Test_Click_Control(hDlg, IDOK);
+        });
+        Propose_Computer_Trade();
+    }
+    ASSERT_EQ(nShown, 1);
+    EXPECT_EQ(gTradeProposal.acTeam[1], FIXTURE_HUMAN_TEAM);
+    ASSERT_FALSE(anComing.empty());
+    for (int nId : anComing)
+        EXPECT_EQ(Team_Of_Player(nId), FIXTURE_HUMAN_TEAM);
+}
+
 // ---- the trading block ---------------------------------------------------------------------------
+
+// What stepping down from all the team's cash, one price step at a time, finds: the cash of the
+// first accepted payment, or 1 when none is.
+static int Step_Down_To_Payment(TRADE_OFFER* pWork, const TEAM_NEEDS needs, int nStep) {
+    int nCash = Get_Team_Financial_Stat(pWork->acTeam[1], FIN_CASH);
+    for (int nPaid = nCash / nStep * nStep; nPaid >= 0; nPaid -= nStep) {
+        pWork->nCash = -nPaid;
+        if (Evaluate_Trade_Offer_Frozen(pWork, needs) >= 1000)
+            return -nPaid;
+    }
+    return 1;
+}
 
 TEST_F(TradesDialogTest, TheCashSearchFindsWhatSteppingDownFinds) {
     gOwnerMode = 1;
     int nStep = Get_Price_Step(Get_Universe_Stat(UNIVERSE_INFLATION)) * 1000;
-    for (int nTeam : {2, 9, 17}) {
-        TRADE_OFFER work;
-        Init_Trade_Offer(&work);
-        work.acTeam[0] = FIXTURE_HUMAN_TEAM;
-        work.acTeam[1] = (int8_t)nTeam;
-        Add_Trade_Item(&work, 0, 0);
-        Add_Trade_Item(&work, 0, 8);
-        TEAM_NEEDS needs;
-        Get_Team_Needs(nTeam, needs);
-        // Stepping down from all the team's cash, one price step at a time.
-        int nExpected = 1;  // no payment found
-        for (int nPaid = Get_Team_Financial_Stat(nTeam, FIN_CASH) / nStep * nStep; nPaid >= 0;
-             nPaid -= nStep) {
-            work.nCash = -nPaid;
-            if (Evaluate_Trade_Offer_Frozen(&work, needs) >= 1000) {
-                nExpected = -nPaid;
-                break;
+    int nPaying = 0;
+    int nPartly = 0;  // payments below all the team's cash
+    // Every fourth player of the user's on the block, against teams of different means.
+    for (int nBlock = 0; nBlock < FIXTURE_ROSTER_SIZE; nBlock += 4) {
+        for (int nTeam : {2, 9, 17, 23, 30}) {
+            TRADE_OFFER work;
+            Init_Trade_Offer(&work);
+            work.acTeam[0] = FIXTURE_HUMAN_TEAM;
+            work.acTeam[1] = (int8_t)nTeam;
+            Set_Team_Financial_Stat(nTeam, FIN_CASH, 4000000 * (nTeam % 7) + 250000);
+            Add_Trade_Item(&work, 0, nBlock);
+            TEAM_NEEDS needs;
+            Get_Team_Needs(nTeam, needs);
+            int nExpected = Step_Down_To_Payment(&work, needs, nStep);
+            work.nCash = 0;
+            int bFound = Find_Trading_Block_Cash(&work, needs);
+            EXPECT_EQ(bFound, nExpected != 1) << nBlock << " to " << nTeam;
+            if (bFound) {
+                EXPECT_EQ(work.nCash, nExpected) << nBlock << " to " << nTeam;
             }
-        }
-        work.nCash = 0;
-        int bFound = Find_Trading_Block_Cash(&work, needs);
-        EXPECT_EQ(bFound, nExpected != 1) << nTeam;
-        if (bFound) {
-            EXPECT_EQ(work.nCash, nExpected) << nTeam;
+            nPaying += nExpected < 0;
+            nPartly += nExpected < 0 &&
+                       -nExpected < Get_Team_Financial_Stat(nTeam, FIN_CASH) / nStep * nStep;
         }
     }
+    EXPECT_GT(nPaying, 0) << "some team pays for the block";
+    EXPECT_GT(nPartly, 0) << "some team pays less than all it has";
 }
 
 TEST_F(TradesDialogTest, IdenticalOffersAppearOnceAndIllegalOnesNotAtAll) {
