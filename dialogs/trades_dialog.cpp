@@ -311,8 +311,18 @@ static void On_Cash_Spin(HWND hDlg, int nSide, int nPosition) {
 
 // ---- carrying the trade out ----------------------------------------------------------------------
 
+static int Show_Illegal_Trade(void) {
+    char szReason[TRADE_REASON_SIZE] = "";
+    if (Check_Trade_Legality(&gTradeOffer, szReason))
+        return 0;
+    Show_Message_Box("Illegal Trade", "%s", szReason);
+    return 1;
+}
+
+// An offer that is no longer legal (a human partner's permission asks no rules) is refused with
+// its reason.
 static void Complete_Trade(HWND hDlg) {
-    if (!Implement_Trade(&gTradeOffer))
+    if (Show_Illegal_Trade() || !Implement_Trade(&gTradeOffer))
         return;
     Clear_Trade_Offer_Items(&gTradeOffer);
     Show_Cash_Edits(hDlg);
@@ -325,14 +335,6 @@ static void Complete_Trade(HWND hDlg) {
         return;
     }
     Refresh_Trades_Dialog(hDlg);
-}
-
-static int Show_Illegal_Trade(void) {
-    char szReason[TRADE_REASON_SIZE] = "";
-    if (Check_Trade_Legality(&gTradeOffer, szReason))
-        return 0;
-    Show_Message_Box("Illegal Trade", "%s", szReason);
-    return 1;
 }
 
 static void Ask_Computer_Partner(HWND hDlg, int nPartner) {
@@ -374,8 +376,7 @@ static void Submit_Trade_Offer(HWND hDlg) {
         Read_Cash_Edit(hDlg, TRADES_USER_CASH) - Read_Cash_Edit(hDlg, TRADES_PARTNER_CASH);
     int nPartner = gTradeOffer.acTeam[1];
     if (gCommissionerMode) {
-        if (!Show_Illegal_Trade())
-            Complete_Trade(hDlg);
+        Complete_Trade(hDlg);
         return;
     }
     if (Is_Human_Team(nPartner)) {

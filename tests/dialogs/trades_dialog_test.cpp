@@ -221,6 +221,22 @@ TEST_F(TradesDialogTest, TheCommissionerForcesALegalTradeOnly) {
     EXPECT_EQ(Count_Boxes("Comets would have less than 51 players."), 1);
 }
 
+TEST_F(TradesDialogTest, AHumanPartnerIsAskedForPermission) {
+    Set_Team_Stat(TRADE_PARTNER, TEAM_CONTROL, CONTROL_HUMAN);
+    int nId = Get_Player_ID(TRADE_PARTNER, 7);
+    for (int nAnswer : {IDNO, IDYES}) {
+        Test_Answer_Message_Box_With_Caption("Permission Needed", nAnswer);
+        gTradePartner = TRADE_PARTNER;
+        Run_Trades([&](HWND hDlg) {
+            Double_Click_Row(hDlg, TRADES_PARTNER_ROSTER, 7);
+            Test_Click_Control(hDlg, TRADES_SUBMIT);
+        });
+        EXPECT_EQ(Team_Of_Player(nId), nAnswer == IDYES ? FIXTURE_HUMAN_TEAM : TRADE_PARTNER);
+    }
+    for (const TEST_SHOWN& shown : Test_Get_Transcript())
+        EXPECT_NE(shown.nTemplateId, IDD_TRADE_OFFER_RESPONSE);
+}
+
 TEST_F(TradesDialogTest, TheSubmittedVerdictDecidesAtExactlyOneThousand) {
     // The user's player for a partner's player whose verdict lies within goodwill's reach; the
     // goodwill then moves the verdict to 999, then 1000.
