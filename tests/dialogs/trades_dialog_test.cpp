@@ -421,4 +421,41 @@ TEST_F(TradesDialogTest, TheBlockAsksForAPlayerAndKeepsTheRosterFloor) {
     EXPECT_EQ(Count_Boxes("Comets would have less than 51 players."), 1);
 }
 
+TEST_F(TradesDialogTest, AnOpenedOfferIsRestoredOrCompleted) {
+    // The block: the user's most valuable player, for cash; the opened offer is forced through.
+    gCommissionerMode = 1;
+    gOwnerMode = 1;
+    for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++)
+        Set_Team_Financial_Stat(nTeam, FIN_CASH, 20000000);
+    int nBlock = 0;
+    for (int nSlot = 1; nSlot < FIXTURE_ROSTER_SIZE; nSlot++) {
+        if (Get_Player_Trade_Value(FIXTURE_HUMAN_TEAM, nSlot) >
+            Get_Player_Trade_Value(FIXTURE_HUMAN_TEAM, nBlock))
+            nBlock = nSlot;
+    }
+    Init_Trade_Offer(&gTradeOffer);
+    int nBlockId = Get_Player_ID(FIXTURE_HUMAN_TEAM, nBlock);
+    int anBlockCounts[2] = {-1, -1};
+    int nOffers = 0;
+    Test_Script_Dialog(IDD_TRADES, [](HWND hDlg) { EndDialog(hDlg, 1); });
+    Test_Script_Dialog(IDD_TRADES, [](HWND hDlg) { Test_Click_Control(hDlg, TRADES_SUBMIT); });
+    Test_Script_Dialog(IDD_TRADING_BLOCK, [&](HWND hDlg) {
+        SendDlgItemMessageA(hDlg, 1424, LB_SETCURSEL, nBlock, 0);
+        SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(1424, LBN_DBLCLK), 0);
+        SendDlgItemMessageA(hDlg, 1375, CB_SETCURSEL, BLOCK_WANTS_CASH, 0);
+        Test_Click_Control(hDlg, 1372);
+        nOffers = (int)SendDlgItemMessageA(hDlg, 1371, LB_GETCOUNT, 0, 0);
+        for (int n = 0; n < 2 && nOffers > 0; n++) {
+            Double_Click_Row(hDlg, 1371, 0);
+            anBlockCounts[n] = (int)SendDlgItemMessageA(hDlg, 1126, LB_GETCOUNT, 0, 0);
+        }
+        EndDialog(hDlg, 1);
+    });
+    Open_Dialog(NULL, IDD_TRADING_BLOCK);
+    ASSERT_GT(nOffers, 0);
+    EXPECT_EQ(anBlockCounts[0], 1) << "a cancelled talk keeps the block";
+    EXPECT_EQ(anBlockCounts[1], 0) << "a completed trade empties it";
+    EXPECT_NE(Team_Of_Player(nBlockId), FIXTURE_HUMAN_TEAM);
+}
+
 }  // namespace
