@@ -1084,6 +1084,7 @@ int Get_Leader_Stat_Value(int nTeam, int nSlot, int nCategory, int nSeason);
 int Is_Leader_Qualified(int nTeam, int nSlot, int nSeason, int nCategory);
 // A row of the record book: table 0 career, 1 season, 2 game; null (and an error) out of range.
 const RECORD_BOOK_ROW* Get_Record_Book_Row(int nTable, int nCategory, int nRow);
+void Set_Record_Book_Row(int nTable, int nCategory, int nRow, const RECORD_BOOK_ROW* pRow);
 
 // ---- derived player grades (player_grades.cpp, grade_helpers.cpp, card_grades.cpp) -------------
 int Get_Career_Reception_Rate(int nTeam, int nSlot);   // per mille
@@ -1850,6 +1851,11 @@ int Is_Database_Loaded(void);
 void Store_Manager_Name_In_Fame_File(const char* szName);
 void Rebuild_Records_From_Schedule(void);
 void Set_All_Players_Vital_6(void);  // every player's weekly counter back to its start
+
+// The whole league copied aside and put back (league_snapshot.cpp); null when out of memory.
+SAVED_STATE* Take_League_Snapshot(void);
+void Restore_League_Snapshot(const SAVED_STATE* pSnapshot);
+void Free_League_Snapshot(SAVED_STATE* pSnapshot);
 
 // Old file layouts brought to the current one in place (layout_conversions.cpp).
 int Convert_Old_Universe_File(SAVED_STATE* pBlock);

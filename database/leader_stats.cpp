@@ -73,3 +73,9 @@ const RECORD_BOOK_ROW* Get_Record_Book_Row(int nTable, int nCategory, int nRow) 
     }
     return &gRecordBook[nTable][nCategory][nRow];
 }
+
+void Set_Record_Book_Row(int nTable, int nCategory, int nRow, const RECORD_BOOK_ROW* pRow) {
+    const RECORD_BOOK_ROW* pStored = Get_Record_Book_Row(nTable, nCategory, nRow);
+    if (pStored)
+        gRecordBook[nTable][nCategory][nRow] = *pRow;
+}

@@ -29,6 +29,17 @@ INT_PTR Fantasy_Draft_Order_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPA
 INT_PTR Trading_Block_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Edit_Ratings_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// ---- depth charts (depth_chart_rows.cpp) --------------------------------------------------------
+struct LIST_DIALOG_LAYOUT;
+// Sets the caption with season and team and refills the dialog the caption names ("Offense",
+// "Defense", "Special Teams"); with a layout the dialog's height is fitted to its list.
+void Refresh_Depth_Chart_Dialog(HWND hDlg, LIST_DIALOG_LAYOUT* pLayout, const char* szCaption);
+// The returners (special_teams_dialog.cpp): eligible are RB, FB, TE, WR, CB and S in slot order.
+int Count_Special_Team_Returners(int nTeam);
+int Get_Eligible_Returner(int nTeam, int n);  // n past the last gives the last; 0 with none
+int Find_Returner_Index(int nTeam, int nSlot);  // 0 when the slot is no eligible returner
+void Format_Returner_Item(int nTeam, int nSlot, char* szOut, int nSize, int nKind);
+
 // ---- league rules and new teams (league_rules.cpp) ----------------------------------------------
 // The League Editor's checks: each returns the value to keep and tells the user when it changed.
 int Check_Season_Games(int nGames);

@@ -854,9 +854,24 @@ void Turn_Ball_Over(GAME* pGame);
 #define PLAYBOOK_FILE_OFFENCE 0
 #define PLAYBOOK_FILE_DEFENCE 1
 
-// "playbooks/<name>.opb" or ".dpb" into the team's image; 1 on success, 0 with the image unchanged
-// when the file is missing or short.
+// "playbooks/<name>.opb" or ".dpb" into the team's image (a league team in use or 36..40), else
+// into the scratch image; 1 on success, 0 with the image unchanged when the file is missing or short.
 int Read_Playbook_File(int nTeam, int nFlag, const char* szName);
+// The scratch image of a side (OFFENSIVE_PLAYBOOK or DEFENSIVE_PLAYBOOK), filled by a read for a
+// team number that names no team in use, and the image size of a side.
+uint8_t* Get_Scratch_Playbook_Image(int bDefence);
+int Get_Playbook_Image_Size(int bDefence);
+enum PLAYBOOK_WRITE_RESULT {
+    PLAYBOOK_WRITE_DONE = 0,
+    PLAYBOOK_WRITE_NOT_CREATED = 1,
+    PLAYBOOK_WRITE_SHORT = 2  // the partial file is deleted
+};
+int Write_Playbook_Image_File(const char* szPath, const uint8_t* pImage, int nSize);
+// The defensive playbook fitted to a scheme (0 the 4-3, 1 the 3-4) from the built-in plays, and
+// the files "playbooks/4-3.dpb" and "3-4.dpb" the installation ships; 1 when both were written.
+void Build_Scheme_Defensive_Playbook(int nScheme, DEFENSIVE_PLAYBOOK* pBook);
+const char* Get_Scheme_Name(int nScheme);
+int Write_Scheme_Playbook_Files(void);
 
 // ---- playbook model teams (playbook_model_teams.cpp) --------------------------------------------
 #define PLAYBOOK_MODEL_TEAM_SIZE 16

@@ -502,6 +502,20 @@ BOOL Platform_Save_Screenshot(HWND hWnd, LPCSTR szPngPath);
 HINSTANCE ShellExecuteA(HWND hWnd, LPCSTR szVerb, LPCSTR szFile, LPCSTR szParameters,
                         LPCSTR szDirectory, int nShowCmd);
 
+// ---- downloads ----------------------------------------------------------------------------------
+typedef LONG HRESULT;
+#define S_OK ((HRESULT)0)
+#define E_OUTOFMEMORY ((HRESULT)0x8007000E)
+#define INET_E_DOWNLOAD_FAILURE ((HRESULT)0x800C0008)
+
+// Fetches an http or https address into the file (which is replaced only by a whole download;
+// redirects followed, a server's error answer is a failure). S_OK, E_OUTOFMEMORY, or
+// INET_E_DOWNLOAD_FAILURE for any other failure. The caller and callback are not used.
+HRESULT URLDownloadToFileA(void* pCaller, LPCSTR szAddress, LPCSTR szFile, DWORD dwReserved,
+                           void* pCallback);
+// Downloads are never cached here: TRUE, nothing to delete.
+BOOL DeleteUrlCacheEntryA(LPCSTR szAddress);
+
 #include "windows_gdi.h"
 #include "windows_menu.h"
 #include "windows_controls.h"

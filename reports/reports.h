@@ -81,3 +81,70 @@ void Write_Standings_Report(void);
 
 // ---- developer reports (red_zone_report.cpp) ----------------------------------------------------
 void Write_Red_Zone_Report(void);
+
+// ---- the HTML encyclopedia: template mark-up, tables, leader lists and the export --------------
+// Context keys of a template tag's groups "[KEY=value]".
+enum TEMPLATE_KEY {
+    KEY_GAME = 1,
+    KEY_TEAM,
+    KEY_WEEK,
+    KEY_PLAYER,
+    KEY_STAT,
+    KEY_LEAGUE,
+    KEY_DIVIS,
+    KEY_POS,
+    KEY_COUNT,
+    KEY_SEASON,
+    KEY_TYPE,
+    KEY_LEADERSTAT,
+    KEY_PLAY
+};
+#define TEMPLATE_CONTEXT_SLOTS 6
+#define MISSING_KEY_VALUE (-100)  // what a key the context does not hold reads
+typedef struct TEMPLATE_CONTEXT {
+    int anKeys[TEMPLATE_CONTEXT_SLOTS];  // 0 for an empty slot
+    int anValues[TEMPLATE_CONTEXT_SLOTS];
+} TEMPLATE_CONTEXT;
+int Get_Context_Value(const TEMPLATE_CONTEXT* pContext, int nKey);
+
+// Ten leaders, row 0 the best; a team list uses only the team and the value.
+#define LEADER_LIST_ROWS 10
+typedef struct LEADER_LIST {
+    int anTeams[LEADER_LIST_ROWS];
+    int anSlots[LEADER_LIST_ROWS];
+    int anValues[LEADER_LIST_ROWS];
+    int anSecondValues[LEADER_LIST_ROWS];  // the best season's year
+} LEADER_LIST;
+// The ten leading skill players (QB, RB, FB, TE, WR) in passing yards of a league (0, 1, or 2
+// for both) for a season kind (-2 the best single season); nUnused has no effect.
+void Build_Player_Leaders(LEADER_LIST* pList, int nLeague, int nUnused, int nSeason);
+// Ten teams by a team-totals figure: category 0 highest first, 4 lowest first.
+void Build_Team_Leaders(LEADER_LIST* pList, int nCategory, int nSeason);
+// Leader category 0..32 of a player; season -2 gives his best season with its year in *pYear.
+int Get_Player_Stat_Total(int nTeam, int nSlot, int nCategory, int nSeason, int* pYear);
+
+// Expands "HTML_Templates\<name>" with a page context of nPageGroups keys into its page; 1 when
+// the page was written.
+int Expand_Template_File(const char* szTemplate, const TEMPLATE_CONTEXT* pPage, int nPageGroups);
+// Expands a template text into a file; the page's groups go to its variables and tables.
+void Expand_Template_Text(const char* szText, int nLength, const TEMPLATE_CONTEXT* pPage,
+                          int nPageGroups, FILE* pOut);
+// Replaces a variable tag in szTag (cut to nSize) by its value.
+void Expand_Template_Var(char* szTag, int nSize);
+
+#define ENCYCLOPEDIA_FOLDER_SIZE 260
+#define ENCYCLOPEDIA_FOLDER_MAX 100  // the longest folder name the dialog accepts
+// The export's root folder and design (a .css file name in HTML_Templates\CSS).
+void Set_Encyclopedia_Export(const char* szFolder, const char* szDesign);
+const char* Get_Encyclopedia_Root(void);
+// The root followed by the template's page name for the context; 0 (and "") when the page has
+// no name (a team or position that names nothing).
+int Get_Encyclopedia_Page_Name(const char* szTemplate, const TEMPLATE_CONTEXT* pPage, char* szOut,
+                               int nSize);
+// A text reduced to what a file name may hold: no separators, no "..", no quotes or markup.
+void Make_Safe_File_Name_Part(const char* szText, char* szOut, int nSize);
+int Encyclopedia_Pages_Exist(void);
+int Create_Encyclopedia_Folders(void);  // 1 when the root and its folders exist
+void Copy_Encyclopedia_Art(void);
+// Writes every page with the progress window up; the pages written.
+int Write_HTML_Encyclopedia(void);

@@ -21,6 +21,8 @@ packages=(
   xvfb xauth
   # xdg-open: the help pages, box scores and recaps open in the desktop's browser
   xdg-utils
+  # the encyclopedia export's check parses every page with python3's HTML parser
+  python3
 )
 
 case "${1:-}" in

@@ -21,6 +21,12 @@
 #define TIMELINE_FIRST_ENTRY 176  // four season-timeline entries
 #define SEASON_START_STEPS 20
 
+static int gUnattendedAdvance = 0;
+
+void Set_Unattended_Advance(int bUnattended) {
+    gUnattendedAdvance = bUnattended != 0;
+}
+
 static int Get_Last_Postseason_Week(void) {
     return Get_Postseason_Week(POSTSEASON_WEEK_COUNT - 1);
 }
@@ -154,14 +160,14 @@ int Advance_Weeks(int nWeeks) {
     }
     if (bSeasonComplete)
         Compute_Draft_Order();
-    if (gCommissionerMode &&
+    if (gCommissionerMode && !gUnattendedAdvance &&
         Do_Message_Box("Would you like to turn Commissioner Mode off before proceeding?",
                        "Commissioner Mode", MB_YESNO | MB_ICONQUESTION) == IDYES)
         Set_Commissioner_Mode(0);
     gRunTargetWeek = (int16_t)(gCurrentWeek + nWeeks);
     Host_League_Changed(HOST_PLAY_MENU | HOST_TICKER_SCORES);
     Repaint_Season_Windows();
-    if (gAutoSave && gCurrentWeek % AUTO_SAVE_EVERY < nWeeks &&
+    if (gAutoSave && !gUnattendedAdvance && gCurrentWeek % AUTO_SAVE_EVERY < nWeeks &&
         Save_Game_File(AUTO_SAVE_FILE, NULL) != SAVE_OK)
         Show_Message_Box("Auto Save", "Football Vanto could not auto-save the game file!\n\n%s",
                          Get_Save_Failure_Reason());

@@ -14,6 +14,8 @@ void Start_Season(int bFromDraft);
 void Begin_Next_Season(void);
 void Simulate_Seasons(int nSeasons);  // whole seasons, every team run by the computer
 void Stop_Simulation(void);           // the running advance ends after the week in progress
+// While set, an advance asks the person nothing and writes no auto-save (the season simulator).
+void Set_Unattended_Advance(int bUnattended);
 void Stop_Watching_Game(void);
 int Is_Simulation_Running(void);
 int Is_Advance_In_Progress(void);

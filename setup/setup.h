@@ -31,6 +31,32 @@ INT_PTR Load_Playbook_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lP
 INT_PTR New_Version_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// ---- playbook files (playbook_load_dialog.cpp, playbook_save_dialog.cpp, playbook_plays_csv.cpp)
+// The dialogs work on the dialog team's playbook of side gPlaybookSide.
+void Fill_Playbook_File_List(HWND hDlg);
+int Load_Selected_Playbook(HWND hDlg, int nTeam);  // the reader's result; 0 when none is selected
+void Show_Playbook_Analysis(HWND hDlg);
+void Clear_Playbook_Analyzer(HWND hDlg);
+void Set_Playbook_Name(const char* szName);  // at most 37 characters kept
+int Is_Bare_Playbook_Name(const char* szName);  // a file name with no folder part and no ".."
+// Closes hDlg (when given) with 1 once the file is open; PLAYBOOK_WRITE_RESULT.
+int Write_Playbook_File(const char* szPath, HWND hDlg);
+int Export_Playbook_Plays_CSV(const char* szFile);  // 1 when written
+void Export_And_Open_Playbook_Plays(HWND hWnd);
+
+// ---- the Options dialog (options_dialog.cpp) ----------------------------------------------------
+void Load_Options_Controls(HWND hDlg);
+void Store_Options_Controls(HWND hDlg);
+void Show_Options_Texts(HWND hDlg);
+void Fill_Skin_List(HWND hCombo);  // "Skin: <folder>" per folder under "Skins"
+void Apply_Skin_Choice(HWND hDlg);
+void Fill_Difficulty_List(HWND hDlg);  // combo 1008, the stored level selected
+void Fill_Reversion_List(HWND hDlg);   // combo 1011
+void Show_Special_Tool_Button(HWND hDlg);  // button 10 only in builds tagged for the tools
+
+// ---- the trade-response dialog's frame (trade_response_frame.cpp) ------------------------------
+void Draw_Trade_Response_Frame(HWND hDlg, HDC hdc);  // 10 x 10 corners around control 1362
+
 // ---- contract recalculation (contract_recalculation.cpp) ---------------------------------------
 void Recalculate_Contracts(void);
 
@@ -56,3 +82,10 @@ int Confirm_Retirement(void);  // 1 when the user retires
 void Stop_Play_With_Message(const char* szCaption, const char* szText);
 int Open_With_Shell(HWND hWnd, const char* szFile);  // 1 when the shell accepted it
 void Set_Fame_File_Value(int nIndex, int nValue);    // one int of the file's value array
+
+// ---- the league's history and the encyclopedia (history_dialog.cpp, view_encyclopedia_dialog.cpp)
+// "5th (division)" ... "Super Bowl Champion" for a season's finish code; "" for another code.
+void Format_Finish_Text(int nTeam, int nCode, char* szOut, int nSize);
+void Read_Encyclopedia_Settings(char* szFolder, int nFolderSize, char* szDesign, int nDesignSize);
+int Save_Encyclopedia_Settings(const char* szFolder, const char* szDesign);
+int Export_HTML_Encyclopedia(HWND hDlg);

@@ -10,7 +10,6 @@
 
 #define LEAGUE_FILE_FORMAT "input/stats/leagues/%d_league.csv"
 #define TEAMS_FILE_FORMAT "input/stats/%d_%s.csv"
-#define IMPORT_LINE_LIMIT TEXT_BUFFER_SIZE
 #define PATH_BUFFER_SIZE 260
 #define SHORTEST_TEAM_LINE 9  // lines of this length or shorter carry no team
 #define MOST_IMPORTED_TEAMS 32

@@ -1,10 +1,7 @@
 // The developer tools the main window's commands start.
 #include "tools/tools.h"
 
-// STAND-IN(tools): downloads the statistics pages of the outside site into CSV files.
-void Do_Special_Tool(void) {}
-
-// STAND-IN(tools): plays the chosen number of seasons over a copy of the league and reports them.
-void Run_Season_Simulator(int nSeasons) {
-    (void)nSeasons;
+void Do_Special_Tool(void) {
+    Download_Football_Data();
+    Show_Message_Box("Do_Special_Tool()", "Download_Football_Data() completed.");
 }

@@ -1,6 +1,8 @@
 // Where windows are: the frame, caption and menu bar around the client area (fixed metrics, see
 // windows.h), conversions between screen, window and client coordinates, hit-testing and the
 // system metrics.
+#include <strings.h>
+
 #include "window_data.h"
 
 namespace {
@@ -46,10 +48,15 @@ bool Point_In(const RECT& rc, POINT pt) {
 
 }  // namespace
 
+// A group box lets the mouse through to the controls it frames, as its hit test says.
+static bool Is_Group_Box(const WINDOW_DATA* w) {
+    return strcasecmp(w->stClass.c_str(), "Button") == 0 && (w->dwStyle & 0x0F) == BS_GROUPBOX;
+}
+
 HWND Window_Child_At(HWND hWnd, POINT pt) {
     for (HWND hChild : Window_Visible_Children(hWnd)) {
         WINDOW_DATA* c = Window_Find(hChild);
-        if (!c || !Window_Is_Child(c) || (c->dwStyle & WS_DISABLED)) continue;
+        if (!c || !Window_Is_Child(c) || (c->dwStyle & WS_DISABLED) || Is_Group_Box(c)) continue;
         RECT rc;
         GetWindowRect(hChild, &rc);
         if (Point_In(rc, pt)) return Window_Child_At(hChild, pt);

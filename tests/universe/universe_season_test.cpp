@@ -39,6 +39,10 @@ protected:
         std::filesystem::copy(std::string(VANTO_GAME_DIR) + "/names", "names",
                               std::filesystem::copy_options::overwrite_existing |
                                   std::filesystem::copy_options::recursive);
+        // A computer team that changes its defensive scheme loads the scheme's playbook.
+        std::filesystem::copy(std::string(VANTO_GAME_DIR) + "/playbooks", "playbooks",
+                              std::filesystem::copy_options::overwrite_existing |
+                                  std::filesystem::copy_options::recursive);
         // The college draft reads the computer's draft strategy and talent tables.
         std::filesystem::create_directories("Input");
         for (const char* szFile : {"DraftStrategy.txt", "DraftTalent.txt"})

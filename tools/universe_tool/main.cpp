@@ -256,6 +256,11 @@ int main(int argc, char** argv) {
     Format_String(szNewGameFile, sizeof(szNewGameFile), "%s/%s", szFolder, szNewGameName);
     Format_String(szReportFile, sizeof(szReportFile), "%s/%s", szFolder, REPORT_FILE_NAME);
 
+    // The scheme playbooks the computer's teams load when they change their defensive scheme.
+    if (!Write_Scheme_Playbook_Files()) {
+        fprintf(stderr, "universe_tool: cannot write the playbooks\n");
+        return 1;
+    }
     double fStart = Get_Seconds();
     Install_Report_Writers();
     Seed_Random(FIXED_RANDOM_SEED);
