@@ -233,14 +233,14 @@ TEST_F(TradesUniverseTest, TheFourDialogsFilled) {
     std::printf("trading block offers: %d\n", nOffers);
     EXPECT_GT(nOffers, 0);
 
-    // A computer team's proposal to the user's team.
-    int nProposer = -1;
-    for (int nTeam = 0; nTeam < Count_Active_Teams() && nProposer < 0; nTeam++) {
-        if (nTeam != m_nUser && !Is_Human_Team(nTeam) &&
-            Build_Trade_Proposal(&gTradeProposal, nTeam, m_nUser))
-            nProposer = nTeam;
-    }
-    ASSERT_GE(nProposer, 0);
+    // A computer team's proposal to the user's team (the search is the fixture tests').
+    Init_Trade_Offer(&gTradeProposal);
+    gTradeProposal.acTeam[0] = (int8_t)m_nPartner;
+    gTradeProposal.acTeam[1] = (int8_t)m_nUser;
+    Add_Trade_Item(&gTradeProposal, 0, 4);
+    Add_Trade_Item(&gTradeProposal, 1, 12);
+    Add_Trade_Item(&gTradeProposal, 1, 20);
+    gTradeProposal.nCash = 1500000;
     Test_Script_Dialog(IDD_TRADE_OFFER, [&](HWND hDlg) {
         aPictures.push_back(Save_Dialog_Picture(hDlg, "trade_offer_dialog.png"));
         EndDialog(hDlg, 0);
