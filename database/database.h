@@ -220,6 +220,9 @@ void Remove_Team_Record(int nTeam);  // the erased team's record; the dialog tea
 
 // ---- league structure and settings (league_settings.cpp) ---------------------------------------
 int Get_Universe_Stat(int nStat);
+// On: each new season loads the player ratings file of its year before it starts.
+int Get_Ratings_Import_Setting(void);
+void Set_Ratings_Import_Setting(int bOn);
 void Set_Universe_Stat(int nStat, int nValue);
 int Modify_For_Universe_Stat(int nValue, int nStat);
 void Adjust_Trade_Goodwill(int nAmount);

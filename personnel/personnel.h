@@ -515,7 +515,14 @@ void Reset_Draft_Pool(void);
 void Load_Fantasy_Draft_State(void);
 
 // ---- the kept draft class of a season (draft_class.cpp) ----------------------------------------
-void Load_Draft_Class_Database(void);
+// "databases/rookies-%d.dat": DRAFT_CLASS_SIZE whole player records, highest draft value first,
+// empty records after the last player.
+#define DRAFT_CLASS_SIZE 1000
+#define DRAFT_CLASS_WRITTEN 0
+#define DRAFT_CLASS_NOT_CREATED 1
+#define DRAFT_CLASS_WRITE_FAILED 2
+int Write_Draft_Class_Database(void);  // the base year's class; one of the results above
+void Load_Draft_Class_Database(void);  // the coming season's class into teams 38..40
 
 // ---- injuries and other absences (injury_table.cpp, injuries.cpp, injury_reports.cpp) ----------
 #define INJURY_CODE_COUNT 200
@@ -567,6 +574,7 @@ void Calculate_Contract_Demand(int nTeam, int nSlot, int nWorth);  // nWorth 0: 
 
 // ---- offensive linemen's predicted line (lineman_stats.cpp) -------------------------------------
 void Derive_Lineman_Stats(int nTeam, int nSlot);
+void Derive_All_Lineman_Stats(void);  // the T, G and C of the league teams in use
 
 // ---- steering a player's potential (player_potential.cpp) ---------------------------------------
 int Set_Player_Potential_For_Overall(int nTeam, int nSlot, int nTarget);  // the steps taken
@@ -642,3 +650,23 @@ int Count_Team_Draftees_At_Position(int nTeam, int nPosition);
 int Get_Fantasy_Cap_Room(int nTeam);                      // thousands
 void Get_Fantasy_Position_Needs(int nTeam, int* pNeeds);  // POSITION_COUNT per mille values
 int Choose_Fantasy_Draft_Player(int nTeam, int* pTeam, int* pSlot);  // 1 when one was chosen
+
+// ---- player ratings CSV files (player_ratings_import.cpp) ---------------------------------------
+// One row a player: PlayerID (the Ostrel ID text), year_Team, Number, First, Last, Position, then
+// ratings 2..26 and last Durability (rating 1).
+#define RATINGS_CSV_HEADER_FORMAT                                                                  \
+    "PlayerID,%d_Team,Number,First,Last,Position,Accuracy,Distance,Control,Red Zone,Mobility,"    \
+    "Speed,Power,Quickness,Vision,Receiving,Hands,Kick Returns,Punt Returns,Pass Blocking,Run "   \
+    "Blocking,Discipline,Run Defense,Pass Rush,Coverage,Turnovers,Tackling,FG Accuracy,FG "       \
+    "Power,Punt Accuracy,Punt Power,Durability"
+#define RATINGS_CSV_FIRST_RATING_COLUMN 6
+#define RATINGS_CSV_RATING_COLUMNS 26
+#define SIMULATION_RATINGS_FILE_FORMAT "Input/Ratings/Simulation/%d_Player_Ratings.csv"
+int Get_Ratings_CSV_Column_Rating(int nColumn);  // the rating of rating column 0..25
+// The first player of teams 0..40 whose Ostrel ID is the text (any letter case); NO_TEAM, -1
+// and 0 when none or the text is empty.
+int Find_Player_By_Ostrel_Text(int* pTeam, int* pSlot, const char* szText);
+// A rating of a magnitude above the bound is reported and stored at the bound.
+void Store_Bounded_Rating(int nTeam, int nSlot, int nRating, float fValue);
+int Load_Player_Ratings_CSV(int bReport, const char* szPath);  // 0 when it cannot be opened
+int Load_Season_Player_Ratings(int bReport);  // the current year's Simulation file

@@ -231,9 +231,10 @@ void Start_Season(int bFromDraft) {
     gRunTargetWeek = (int16_t)gCurrentWeek;
 }
 
-// STAND-IN(season): loads the season's player ratings file first when the league imports
-// ratings ("Input/Ratings/Replay/%d_Player_Ratings.csv" or the Simulation folder's).
+// A league that imports ratings takes the new season's file first, when there is one.
 void Begin_Next_Season(void) {
+    if (Get_Ratings_Import_Setting())
+        Load_Season_Player_Ratings(0);
     Update_All_Team_Prices(0);
     Distribute_Free_Agents(0);
     Apply_Season_Rules();

@@ -6,16 +6,6 @@
 #include "setup/setup.h"
 #include "shell/shell.h"
 
-// Ends a dialog that returns a chosen number as the real one does when cancelled: -1, no choice.
-static INT_PTR Cancel_Choice_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    (void)wParam;
-    (void)lParam;
-    if (uMsg != WM_INITDIALOG)
-        return FALSE;
-    EndDialog(hDlg, -1);
-    return TRUE;
-}
-
 // The loaded universe as a new game: the first team run by the user, the new-game defaults, the
 // season started and the bars up.
 static void Start_Loaded_Universe(void) {

@@ -16,24 +16,23 @@
 #define REGENERATE_BELOW 25.0f
 
 enum HISTORY_FIGURE {
-    HF_PASS_ATTEMPTS, HF_COMPLETIONS, HF_INTERCEPTIONS, HF_PASS_YARDS, HF_TOUCHDOWN_PASSES,
-    HF_RUSHES, HF_RUSH_YARDS, HF_RECEPTIONS, HF_YAC, HF_TACKLES, HF_ASSISTS, HF_SACKS,
-    HF_KNOCKDOWNS, HISTORY_FIGURE_COUNT
+    HF_PASS_ATTEMPTS,
+    HF_COMPLETIONS,
+    HF_INTERCEPTIONS,
+    HF_PASS_YARDS,
+    HF_TOUCHDOWN_PASSES,
+    HF_RUSHES,
+    HF_RUSH_YARDS,
+    HF_RECEPTIONS,
+    HF_YAC,
+    HF_TACKLES,
+    HF_ASSISTS,
+    HF_SACKS,
+    HF_KNOCKDOWNS,
+    HISTORY_FIGURE_COUNT
 };
 
 static int64_t gHistoricalTotals[HISTORY_YEARS][HISTORY_FIGURE_COUNT];
-
-// Every player of the league teams in use and of teams 36..40.
-static void For_Each_Build_Player(void (*pfnVisit)(int nTeam, int nSlot)) {
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
-        if (!Is_Valid_Team(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (Is_Player_Slot_Used(nTeam, nSlot))
-                pfnVisit(nTeam, nSlot);
-        }
-    }
-}
 
 static int Get_Base_Year(void) {
     return Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
@@ -48,7 +47,7 @@ static void Erase_Player_Future_Lines(int nTeam, int nSlot) {
 }
 
 void Erase_Future_Season_Lines(void) {
-    For_Each_Build_Player(Erase_Player_Future_Lines);
+    For_Each_Roster_Player(Erase_Player_Future_Lines);
 }
 
 static void Rebuild_Player_Career(int nTeam, int nSlot) {
@@ -75,7 +74,7 @@ static void Rebuild_Player_Career(int nTeam, int nSlot) {
 }
 
 void Rebuild_Career_Totals(void) {
-    For_Each_Build_Player(Rebuild_Player_Career);
+    For_Each_Roster_Player(Rebuild_Player_Career);
 }
 
 void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, int nValue) {
@@ -89,10 +88,12 @@ void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, in
     int bDefender = Get_Position_Group(nPosition) == GROUP_DEFENCE;
     switch (nStat) {
     case 2:
-        pTotals[bQuarterback ? HF_PASS_ATTEMPTS : HF_TACKLES] += bQuarterback || bDefender ? nValue : 0;
+        pTotals[bQuarterback ? HF_PASS_ATTEMPTS : HF_TACKLES] +=
+            bQuarterback || bDefender ? nValue : 0;
         break;
     case 3:
-        pTotals[bQuarterback ? HF_COMPLETIONS : HF_ASSISTS] += bQuarterback || bDefender ? nValue : 0;
+        pTotals[bQuarterback ? HF_COMPLETIONS : HF_ASSISTS] +=
+            bQuarterback || bDefender ? nValue : 0;
         break;
     case 4:
         if (bQuarterback)
@@ -125,15 +126,24 @@ void Accumulate_Historical_Totals(int nTeam, int nSlot, int nYear, int nStat, in
 }
 
 int Get_League_Team_Count(int nYear) {
-    if (nYear > 2001) return 32;
-    if (nYear >= 1996) return 31;
-    if (nYear == 1995) return 30;
-    if (nYear >= 1976) return 28;
-    if (nYear >= 1968) return 26;
-    if (nYear == 1967) return 25;
-    if (nYear == 1966) return 24;
-    if (nYear >= 1961) return 22;
-    if (nYear == 1960) return 13;
+    if (nYear > 2001)
+        return 32;
+    if (nYear >= 1996)
+        return 31;
+    if (nYear == 1995)
+        return 30;
+    if (nYear >= 1976)
+        return 28;
+    if (nYear >= 1968)
+        return 26;
+    if (nYear == 1967)
+        return 25;
+    if (nYear == 1966)
+        return 24;
+    if (nYear >= 1961)
+        return 22;
+    if (nYear == 1960)
+        return 13;
     return 12;
 }
 
@@ -184,12 +194,13 @@ static void Set_Player_Experience_From_Seasons(int nTeam, int nSlot) {
 }
 
 void Set_Experience_From_Seasons(void) {
-    For_Each_Build_Player(Set_Player_Experience_From_Seasons);
+    For_Each_Roster_Player(Set_Player_Experience_From_Seasons);
 }
 
 // ---- ratings by age and draft slot ---------------------------------------------------------------
 
-static const int kPeakAges[POSITION_COUNT] = {32, 27, 29, 29, 29, 28, 30, 29, 29, 30, 29, 28, 28, 35, 35};
+static const int kPeakAges[POSITION_COUNT] = {32, 27, 29, 29, 29, 28, 30, 29,
+                                              29, 30, 29, 28, 28, 35, 35};
 
 static int Get_Build_Age(int nTeam, int nSlot) {
     return Get_Season_Year() - Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
@@ -210,8 +221,8 @@ static void Age_Imported_Player(int nTeam, int nSlot) {
     Modify_Player_Ratings(nTeam, nSlot, 0.03f, 0);
     int nAge = Get_Build_Age(nTeam, nSlot);
     int nYear = Get_Season_Year();
-    int nPosition = Clamp(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION), 0,
-                              POSITION_COUNT - 1);
+    int nPosition =
+        Clamp(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION), 0, POSITION_COUNT - 1);
     int nPeak = kPeakAges[nPosition];
     if (nPosition == POS_QB && nYear >= 1950)
         nPeak += (nYear - 1950) / 20;
@@ -231,7 +242,7 @@ static void Age_Imported_Player(int nTeam, int nSlot) {
 }
 
 void Age_Imported_Players(void) {
-    For_Each_Build_Player(Age_Imported_Player);
+    For_Each_Roster_Player(Age_Imported_Player);
 }
 
 static void Adjust_Flagged_Player(int nTeam, int nSlot) {
@@ -242,7 +253,7 @@ static void Adjust_Flagged_Player(int nTeam, int nSlot) {
 }
 
 void Adjust_Flagged_Player_Overall(void) {
-    For_Each_Build_Player(Adjust_Flagged_Player);
+    For_Each_Roster_Player(Adjust_Flagged_Player);
 }
 
 // The base year's first-round pick is rated 81 with room to 88; pick 33 77 and 84.
@@ -259,5 +270,5 @@ static void Set_Drafted_Rookie_Rating(int nTeam, int nSlot) {
 }
 
 void Set_Drafted_Rookie_Ratings(void) {
-    For_Each_Build_Player(Set_Drafted_Rookie_Rating);
+    For_Each_Roster_Player(Set_Drafted_Rookie_Rating);
 }

@@ -14,9 +14,7 @@
 #define CONTRACT_YEARS_FROM_END 5
 #define CLUB_NAME_SIZE 64
 
-static const char* const kSalariesHeader =
-    "OstrelID,PlayerID,2020 Team,Uniform,FirstName,LastName,Position,Depth Chart,Weeks Out,Reason "
-    "Out,Years Remaining,Average Salary,Signing Bonus,Contract Years,Cap Hit";
+static const char* const kSalariesHeader = SALARIES_CSV_HEADER;
 
 // Lower case (when asked) with blanks turned into "-", as the site and the file names spell it.
 static std::string Make_Club_Text(const char* szText, int bLower) {

@@ -19,14 +19,36 @@ int For_Each_Import_Line(const char* szPath, FILE* pFile, IMPORT_LINE_READER pfn
     }
 }
 
-FILE* Open_Required_Import_File(const char* szPath) {
+int Read_Import_File(const char* szPath, const char* szMissingText, IMPORT_LINE_READER pfnRead,
+                     void* pContext) {
     FILE* pFile = Platform_Open_File(szPath, "rt");
-    if (pFile == NULL)
-        Show_Message_Box("Read Error",
-                         "Unable to open %s. Please read the Help Files for a complete list of "
-                         "required files for the 'Import Stats' feature.",
-                         szPath);
-    return pFile;
+    if (pFile == NULL) {
+        Show_Message_Box("Read Error", szMissingText, szPath);
+        return 0;
+    }
+    For_Each_Import_Line(szPath, pFile, pfnRead, pContext);
+    fclose(pFile);
+    return 1;
+}
+
+void Read_Stepped_Data_Line(char* szLine, int nLine, void* pContext) {
+    IMPORT_PROGRESS* pProgress = (IMPORT_PROGRESS*)pContext;
+    if (nLine == 0)
+        return;  // the header
+    pProgress->pfnImportLine(szLine);
+    Step_Import_Progress(pProgress, nLine);
+}
+
+void Step_Import_Progress(IMPORT_PROGRESS* pProgress, int nLine) {
+    if (nLine % pProgress->nLinesPerStep == 0 && pProgress->nDone < pProgress->nSteps) {
+        Step_Progress_Window(1);
+        pProgress->nDone++;
+    }
+}
+
+void Finish_Import_Progress(IMPORT_PROGRESS* pProgress) {
+    Step_Progress_Window(pProgress->nSteps - pProgress->nDone);
+    pProgress->nDone = pProgress->nSteps;
 }
 
 int Read_Import_Int(const char* szField) {

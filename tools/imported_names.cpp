@@ -109,20 +109,14 @@ static void Fix_Last_Name(char* szName, int nSize) {
 
 void Fix_Imported_Names(void) {
     int bCapitals = Get_Universe_Stat(UNIVERSE_FIRST_YEAR) <= LAST_CAPITALS_YEAR;
-    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
-        if (!Is_Team_Active(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (!Is_Player_Slot_Used(nTeam, nSlot))
-                continue;
-            char szFirst[PLAYER_FIRST_NAME_SIZE], szLast[PLAYER_LAST_NAME_SIZE];
-            safe_strncpy(szFirst, Get_Player_First_Name_Ptr(nTeam, nSlot), sizeof(szFirst));
-            safe_strncpy(szLast, Get_Player_Last_Name_Ptr(nTeam, nSlot), sizeof(szLast));
-            Fix_First_Name(szFirst, sizeof(szFirst), bCapitals);
-            if (bCapitals)
-                Fix_Last_Name(szLast, sizeof(szLast));
-            Set_Player_First_Name(nTeam, nSlot, szFirst);
-            Set_Player_Last_Name(nTeam, nSlot, szLast);
-        }
-    }
+    For_Each_League_Player([bCapitals](int nTeam, int nSlot) {
+        char szFirst[PLAYER_FIRST_NAME_SIZE], szLast[PLAYER_LAST_NAME_SIZE];
+        safe_strncpy(szFirst, Get_Player_First_Name_Ptr(nTeam, nSlot), sizeof(szFirst));
+        safe_strncpy(szLast, Get_Player_Last_Name_Ptr(nTeam, nSlot), sizeof(szLast));
+        Fix_First_Name(szFirst, sizeof(szFirst), bCapitals);
+        if (bCapitals)
+            Fix_Last_Name(szLast, sizeof(szLast));
+        Set_Player_First_Name(nTeam, nSlot, szFirst);
+        Set_Player_Last_Name(nTeam, nSlot, szLast);
+    });
 }

@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "database/database.h"
+#include "personnel/personnel.h"
 #include "tools/tools.h"
 
 #define TWO_WAY_LIMIT 70
@@ -50,6 +51,11 @@ void Remove_Two_Way_Specialists(void) {
     Remove_Players_Where(Is_Two_Way_Specialist);
 }
 
-// The ratings stay as they are.
-// STAND-IN(tools): recomputes every player's ratings from his predicted grades.
-void Calculate_All_Player_Ratings(void) {}
+void Calculate_Player_Ratings(int nTeam, int nSlot) {
+    for (int nRating = 0; nRating < RATING_COUNT; nRating++)
+        Store_Bounded_Rating(nTeam, nSlot, nRating, Get_Player_Base_Rating(nTeam, nSlot, nRating));
+}
+
+void Calculate_All_Player_Ratings(void) {
+    For_Each_Roster_Player(Calculate_Player_Ratings);
+}

@@ -132,8 +132,9 @@ static void Apply_Roster_Entry(int nTeam, int nSlot, const ROSTER_ENTRY* pEntry)
 int Import_Player_Line(char* szLine) {
     char aszFields[PLAYER_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, PLAYER_FIELD_COUNT);
-    const char* szIdText =
+    char* szIdText =
         aszFields[COL_VANTO_ID][0] != 0 ? aszFields[COL_VANTO_ID] : aszFields[COL_OSTREL_ID];
+    Keep_Safe_File_Characters(szIdText);  // it names the player's photo file
     int nPlayerId = Read_Import_Int(aszFields[COL_PLAYER_ID]);
     int nEntry = Find_Roster_Entry(nPlayerId, szIdText);
     if (nEntry < 0)
@@ -153,7 +154,8 @@ int Import_Player_Line(char* szLine) {
     Clear_Player(nTeam, nSlot);
     Set_Player_First_Name(nTeam, nSlot, aszFields[COL_FIRST_NAME]);
     Set_Player_Last_Name(nTeam, nSlot, aszFields[COL_LAST_NAME]);
-    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER, Read_Import_Int(aszFields[COL_UNIFORM]));
+    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER,
+                         Read_Import_Int(aszFields[COL_UNIFORM]));
     if (nPlayerId <= 0)
         nPlayerId = Make_Unique_Player_Id(nTeam, nSlot);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, nPlayerId);
@@ -177,27 +179,9 @@ int Import_Player_Line(char* szLine) {
     return 1;
 }
 
-typedef struct PLAYER_FILE_PROGRESS {
-    int nSteps;
-} PLAYER_FILE_PROGRESS;
-
-static void Read_Player_File_Line(char* szLine, int nLine, void* pContext) {
-    PLAYER_FILE_PROGRESS* pProgress = (PLAYER_FILE_PROGRESS*)pContext;
-    if (nLine == 0)
-        return;  // the header
-    Import_Player_Line(szLine);
-    if (nLine % PLAYER_LINES_PER_STEP == 0 && pProgress->nSteps < PLAYER_FILE_STEPS) {
-        Step_Progress_Window(1);
-        pProgress->nSteps++;
-    }
-}
-
 void Import_Players_File(void) {
-    FILE* pFile = Open_Required_Import_File(PLAYERS_FILE_PATH);
-    if (pFile == NULL)
-        return;
-    PLAYER_FILE_PROGRESS progress = {0};
-    For_Each_Import_Line(PLAYERS_FILE_PATH, pFile, Read_Player_File_Line, &progress);
-    fclose(pFile);
-    Step_Progress_Window(PLAYER_FILE_STEPS - progress.nSteps);
+    IMPORT_PROGRESS progress = {PLAYER_LINES_PER_STEP, PLAYER_FILE_STEPS, 0, Import_Player_Line};
+    if (Read_Import_File(PLAYERS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Stepped_Data_Line,
+                         &progress))
+        Finish_Import_Progress(&progress);
 }

@@ -41,13 +41,13 @@ static int Parse_Roster_Line(char* szLine, ROSTER_ENTRY* pEntry) {
     if (nTeam == NO_TEAM)
         return 0;
     Clear_Roster_Entry(pEntry);
+    Keep_Safe_File_Characters(aszFields[0]);
     safe_strncpy(pEntry->szOstrelId, aszFields[0], sizeof(pEntry->szOstrelId));
     Parse_Int_Field(aszFields[1], &pEntry->nPlayerId);
     pEntry->nTeam = (int8_t)nTeam;
     pEntry->nDetailedPosition = Parse_Position_Abbreviation(aszFields[5]);
-    pEntry->nPosition = pEntry->nDetailedPosition < 0
-                            ? -1
-                            : Translate_Expanded_Position(pEntry->nDetailedPosition);
+    pEntry->nPosition =
+        pEntry->nDetailedPosition < 0 ? -1 : Translate_Expanded_Position(pEntry->nDetailedPosition);
     Parse_Int_Field(aszFields[11], &pEntry->nWeeksOut);
     pEntry->nInjury = Find_Injury_Code(aszFields[12]);
     if (aszFields[14][0] != 0)

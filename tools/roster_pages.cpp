@@ -319,7 +319,8 @@ static void Parse_Roster_Row(int nYear, const char* szLine, int nKey) {
 
 // ---- the two pages -------------------------------------------------------------------------------
 
-// Every line with a player after the line holding the marker goes to the row reader.
+// Every line with a player after the line holding the marker goes to the row reader; a page
+// without the marker is reported and skipped.
 static void For_Each_Player_Line(const char* szFile, const char* szMarker,
                                  void (*pfnRow)(int nYear, const char* szLine, int nKey), int nYear,
                                  int nKey) {
@@ -333,6 +334,8 @@ static void For_Each_Player_Line(const char* szFile, const char* szMarker,
             if (strstr(szLine, "data-append-csv"))
                 pfnRow(nYear, szLine, nKey);
         }
+    } else {
+        Log_Debug_Line("%s has no %s table: skipped", szFile, szMarker);
     }
     fclose(pFile);
 }

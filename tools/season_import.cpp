@@ -10,7 +10,7 @@
 #include "personnel/personnel.h"
 #include "tools/tools.h"
 
-#define SEASON_FIELD_COUNT 97
+#define SEASON_FIELD_COUNT SEASONS_CSV_COLUMNS
 #define SEASON_FILE_STEPS 35
 #define YEARS_BEFORE_BASE 25
 #define YEARS_AFTER_BASE 15
@@ -20,37 +20,53 @@
 #define VITAL_CAREER_VALUE 9  // the sum of the player's season values
 
 enum SEASON_COLUMN {
-    SC_OSTREL_ID = 0, SC_PLAYER_ID = 1, SC_FLAG = 2, SC_YEAR = 3, SC_TEAM = 4, SC_UNIFORM = 5,
-    SC_NAME = 6, SC_POSITION = 7, SC_GAMES = 9, SC_STARTS = 10, SC_RECEPTIONS = 25, SC_SACKS = 42,
-    SC_FUMBLE_RETURN_TD = 49, SC_INTERCEPTIONS = 50, SC_INTERCEPTION_RETURN_TD = 52,
-    SC_FGA = 60, SC_FGM = 61, SC_FGM_UNDER_20 = 81, SC_FGM_20_29 = 82, SC_FGA_UNDER_20 = 86,
-    SC_FGA_20_29 = 87, SC_YAC = 91, SC_VALUE = 94
+    SC_OSTREL_ID = 0,
+    SC_PLAYER_ID = 1,
+    SC_FLAG = 2,
+    SC_YEAR = 3,
+    SC_TEAM = 4,
+    SC_UNIFORM = 5,
+    SC_NAME = 6,
+    SC_POSITION = 7,
+    SC_GAMES = 9,
+    SC_STARTS = 10,
+    SC_RECEPTIONS = 25,
+    SC_SACKS = 42,
+    SC_FUMBLE_RETURN_TD = 49,
+    SC_INTERCEPTIONS = 50,
+    SC_INTERCEPTION_RETURN_TD = 52,
+    SC_FGA = 60,
+    SC_FGM = 61,
+    SC_FGM_UNDER_20 = 81,
+    SC_FGM_20_29 = 82,
+    SC_FGA_UNDER_20 = 86,
+    SC_FGA_20_29 = 87,
+    SC_YAC = 91,
+    SC_VALUE = 94
 };
-
-// Who a column is read for.
-enum SEASON_GROUP { SG_ALL, SG_QB, SG_SKILL, SG_RECEIVER, SG_RETURNER, SG_DEFENCE, SG_KICKER,
-                    SG_LINE_OR_DEFENCE };
-
-typedef struct SEASON_COLUMN_STAT {
-    int nColumn;
-    int nGroup;
-    int nStat;
-} SEASON_COLUMN_STAT;
 
 // The whole-number columns stored as they are.
 static const SEASON_COLUMN_STAT kSeasonColumns[] = {
-    {9, SG_ALL, 0},         {10, SG_ALL, 1},        {11, SG_QB, 2},         {12, SG_QB, 3},
-    {13, SG_QB, 5},         {14, SG_QB, 6},         {15, SG_QB, 4},         {18, SG_QB, 14},
-    {19, SG_QB, 15},        {20, SG_SKILL, 7},      {21, SG_SKILL, 8},      {22, SG_SKILL, 9},
-    {24, SG_RECEIVER, 4},   {25, SG_RECEIVER, 10},  {26, SG_RECEIVER, 11},  {27, SG_RECEIVER, 12},
-    {29, SG_RECEIVER, 2},   {30, SG_SKILL, 13},     {31, SG_RETURNER, 17},  {32, SG_RETURNER, 18},
-    {33, SG_RETURNER, 19},  {35, SG_RETURNER, 14},  {36, SG_RETURNER, 15},  {37, SG_RETURNER, 16},
-    {39, SG_DEFENCE, 2},    {40, SG_DEFENCE, 3},    {45, SG_DEFENCE, 6},    {46, SG_DEFENCE, 5},
-    {47, SG_DEFENCE, 8},    {50, SG_DEFENCE, 7},    {58, SG_KICKER, 2},     {59, SG_KICKER, 3},
-    {62, SG_KICKER, 18},    {63, SG_KICKER, 9},     {65, SG_KICKER, 6},     {68, SG_KICKER, 8},
-    {73, SG_KICKER, 5},     {83, SG_KICKER, 13},    {84, SG_KICKER, 15},    {85, SG_KICKER, 17},
-    {88, SG_KICKER, 12},    {89, SG_KICKER, 14},    {90, SG_KICKER, 16},    {92, SG_RECEIVER, 5},
-    {94, SG_LINE_OR_DEFENCE, 13}};
+    {9, SG_ALL, 0},        {10, SG_ALL, 1},       {11, SG_QB, 2},
+    {12, SG_QB, 3},        {13, SG_QB, 5},        {14, SG_QB, 6},
+    {15, SG_QB, 4},        {18, SG_QB, 14},       {19, SG_QB, 15},
+    {20, SG_SKILL, 7},     {21, SG_SKILL, 8},     {22, SG_SKILL, 9},
+    {24, SG_RECEIVER, 4},  {25, SG_RECEIVER, 10}, {26, SG_RECEIVER, 11},
+    {27, SG_RECEIVER, 12}, {29, SG_RECEIVER, 2},  {30, SG_SKILL, 13},
+    {31, SG_RETURNER, 17}, {32, SG_RETURNER, 18}, {33, SG_RETURNER, 19},
+    {35, SG_RETURNER, 14}, {36, SG_RETURNER, 15}, {37, SG_RETURNER, 16},
+    {39, SG_DEFENCE, 2},   {40, SG_DEFENCE, 3},   {45, SG_DEFENCE, 6},
+    {46, SG_DEFENCE, 5},   {47, SG_DEFENCE, 8},   {50, SG_DEFENCE, 7},
+    {58, SG_KICKER, 2},    {59, SG_KICKER, 3},    {62, SG_KICKER, 18},
+    {63, SG_KICKER, 9},    {65, SG_KICKER, 6},    {68, SG_KICKER, 8},
+    {73, SG_KICKER, 5},    {83, SG_KICKER, 13},   {84, SG_KICKER, 15},
+    {85, SG_KICKER, 17},   {88, SG_KICKER, 12},   {89, SG_KICKER, 14},
+    {90, SG_KICKER, 16},   {92, SG_RECEIVER, 5},  {94, SG_LINE_OR_DEFENCE, 13}};
+
+const SEASON_COLUMN_STAT* Get_Season_Columns(int* pnCount) {
+    *pnCount = (int)(sizeof(kSeasonColumns) / sizeof(kSeasonColumns[0]));
+    return kSeasonColumns;
+}
 
 #define STAT_FUMBLES 2
 #define STAT_KICK_LONGEST 18
@@ -64,26 +80,18 @@ static const SEASON_COLUMN_STAT kSeasonColumns[] = {
 #define STAT_KICK_TRIED_SHORT 10
 #define STAT_YAC 6
 
-static int Is_In_Season_Group(int nTeam, int nSlot, int nGroup) {
+int Is_In_Season_Group(int nTeam, int nSlot, int nGroup) {
     int nPosition = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION);
     int nPlayerGroup = Get_Player_Position_Group(nTeam, nSlot);
     switch (nGroup) {
-    case SG_ALL:
-        return 1;
-    case SG_QB:
-        return nPosition == POS_QB;
-    case SG_SKILL:
-        return Get_Position_Group(nPosition) == GROUP_SKILL;
-    case SG_RECEIVER:
-        return nPlayerGroup == GROUP_SKILL;
-    case SG_RETURNER:
-        return nPlayerGroup == GROUP_SKILL || nPlayerGroup == GROUP_DEFENCE;
-    case SG_DEFENCE:
-        return nPlayerGroup == GROUP_DEFENCE;
-    case SG_KICKER:
-        return Get_Position_Group(nPosition) == GROUP_KICKERS;
-    case SG_LINE_OR_DEFENCE:
-        return nPlayerGroup == GROUP_LINE || nPlayerGroup == GROUP_DEFENCE;
+    case SG_ALL: return 1;
+    case SG_QB: return nPosition == POS_QB;
+    case SG_SKILL: return Get_Position_Group(nPosition) == GROUP_SKILL;
+    case SG_RECEIVER: return nPlayerGroup == GROUP_SKILL;
+    case SG_RETURNER: return nPlayerGroup == GROUP_SKILL || nPlayerGroup == GROUP_DEFENCE;
+    case SG_DEFENCE: return nPlayerGroup == GROUP_DEFENCE;
+    case SG_KICKER: return Get_Position_Group(nPosition) == GROUP_KICKERS;
+    case SG_LINE_OR_DEFENCE: return nPlayerGroup == GROUP_LINE || nPlayerGroup == GROUP_DEFENCE;
     }
     return 0;
 }
@@ -232,9 +240,9 @@ static void Update_Season_Position(int nTeam, int nSlot, int nYear, int nDetaile
         return;
     int nNew = Translate_Expanded_Position(nDetailed);
     int nOld = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION);
-    int bTake = !Is_Position_Code(nOld) ||
-                (nYear == Get_Universe_Stat(UNIVERSE_FIRST_YEAR) &&
-                 Get_Position_Group_QB4(nOld) == Get_Position_Group_QB4(nNew));
+    int bTake =
+        !Is_Position_Code(nOld) || (nYear == Get_Universe_Stat(UNIVERSE_FIRST_YEAR) &&
+                                    Get_Position_Group_QB4(nOld) == Get_Position_Group_QB4(nNew));
     if (!bTake)
         return;
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION, nNew);
@@ -251,14 +259,17 @@ static void Estimate_Defence_Figures(int nTeam, int nSlot, int nLine, int nYear,
     int nDetailed = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_EXPANDED_POSITION);
     double fScale = (double)nValue * nGamesAndStarts / 336.0;
     if (nYear < 2001)
-        Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_DEFENCE_PASSES,
-                           Round_Half_Up(Get_Average_Stat(nDetailed, STAT_DEFENCE_PASSES) *
-                                         nGamesAndStarts * (nValue + 2.0 * nInterceptions) / 280.0));
+        Import_Season_Stat(
+            nTeam, nSlot, nLine, nYear, STAT_DEFENCE_PASSES,
+            Round_Half_Up(Get_Average_Stat(nDetailed, STAT_DEFENCE_PASSES) * nGamesAndStarts *
+                          (nValue + 2.0 * nInterceptions) / 280.0));
     if (nYear < 1995) {
-        Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_DEFENCE_TACKLES,
-                           Round_Half_Up(Get_Average_Stat(nDetailed, STAT_DEFENCE_TACKLES) * fScale));
-        Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_DEFENCE_ASSISTS,
-                           Round_Half_Up(Get_Average_Stat(nDetailed, STAT_DEFENCE_ASSISTS) * fScale));
+        Import_Season_Stat(
+            nTeam, nSlot, nLine, nYear, STAT_DEFENCE_TACKLES,
+            Round_Half_Up(Get_Average_Stat(nDetailed, STAT_DEFENCE_TACKLES) * fScale));
+        Import_Season_Stat(
+            nTeam, nSlot, nLine, nYear, STAT_DEFENCE_ASSISTS,
+            Round_Half_Up(Get_Average_Stat(nDetailed, STAT_DEFENCE_ASSISTS) * fScale));
     }
     if (nYear < 1982)
         Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_DEFENCE_SACKS,
@@ -279,16 +290,19 @@ static void Store_Season_Columns(int nTeam, int nSlot, int nLine, int nYear,
         const int anTouchdownColumns[] = {SC_FUMBLE_RETURN_TD, SC_INTERCEPTION_RETURN_TD};
         for (int nColumn : anTouchdownColumns) {
             int nValue = Read_Import_Int(aszFields[nColumn]);
-            int nBefore = nLine == NO_SEASON_LINE ? 0 : Get_Season_Line_Stat(nLine, STAT_DEFENCE_TD);
+            int nBefore =
+                nLine == NO_SEASON_LINE ? 0 : Get_Season_Line_Stat(nLine, STAT_DEFENCE_TD);
             if (nValue != 0)
                 Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_DEFENCE_TD, nBefore + nValue);
         }
     }
     if (Is_In_Season_Group(nTeam, nSlot, SG_KICKER)) {
-        Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_KICK_MADE_SHORT,
-                           Read_Import_Int(aszFields[SC_FGM_UNDER_20]) + Read_Import_Int(aszFields[SC_FGM_20_29]));
-        Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_KICK_TRIED_SHORT,
-                           Read_Import_Int(aszFields[SC_FGA_UNDER_20]) + Read_Import_Int(aszFields[SC_FGA_20_29]));
+        Import_Season_Stat(
+            nTeam, nSlot, nLine, nYear, STAT_KICK_MADE_SHORT,
+            Read_Import_Int(aszFields[SC_FGM_UNDER_20]) + Read_Import_Int(aszFields[SC_FGM_20_29]));
+        Import_Season_Stat(
+            nTeam, nSlot, nLine, nYear, STAT_KICK_TRIED_SHORT,
+            Read_Import_Int(aszFields[SC_FGA_UNDER_20]) + Read_Import_Int(aszFields[SC_FGA_20_29]));
     }
     if (Is_In_Season_Group(nTeam, nSlot, SG_RECEIVER))
         Import_Season_Stat(nTeam, nSlot, nLine, nYear, STAT_YAC,
@@ -299,6 +313,7 @@ static void Store_Season_Columns(int nTeam, int nSlot, int nLine, int nYear,
 int Import_Season_Line(char* szLine) {
     char aszFields[SEASON_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, SEASON_FIELD_COUNT);
+    Keep_Safe_File_Characters(aszFields[SC_OSTREL_ID]);
     int nPlayerId = aszFields[SC_PLAYER_ID][0] == 0 ? -1 : Read_Import_Int(aszFields[SC_PLAYER_ID]);
     const char* szFlag = aszFields[SC_FLAG];
     if (strcasecmp(szFlag, "PRE") == 0 || strcasecmp(szFlag, "POST") == 0 ||
@@ -339,7 +354,8 @@ int Import_Season_Line(char* szLine) {
     if (!Is_Season_Line_Index(nLine))
         nLine = NO_SEASON_LINE;
 
-    int nGamesAndStarts = Read_Import_Int(aszFields[SC_GAMES]) + Read_Import_Int(aszFields[SC_STARTS]);
+    int nGamesAndStarts =
+        Read_Import_Int(aszFields[SC_GAMES]) + Read_Import_Int(aszFields[SC_STARTS]);
     if (Is_Position_Code(Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_POSITION)))
         Store_Season_Columns(nTeam, nSlot, nLine, nYear, aszFields);
 
@@ -349,9 +365,9 @@ int Import_Season_Line(char* szLine) {
                               Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_CAREER_VALUE) + nValue);
         int nLastYear = nBase == NEW_GAME_BASE_YEAR ? LAST_SEASON_OF_2021_BUILD : nBase;
         if (nYear == nLastYear)
-            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_LINEMAN_BUILD,
-                                  Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_LINEMAN_BUILD) +
-                                      nValue);
+            Set_Player_Vital_Stat(
+                nTeam, nSlot, VITAL_LINEMAN_BUILD,
+                Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_LINEMAN_BUILD) + nValue);
     }
     int nMade = Read_Import_Int(aszFields[SC_FGM]), nTried = Read_Import_Int(aszFields[SC_FGA]);
     if (Is_In_Season_Group(nTeam, nSlot, SG_KICKER) && (nMade > 0 || nTried > 0))
@@ -362,33 +378,19 @@ int Import_Season_Line(char* szLine) {
     return 1;
 }
 
-typedef struct SEASON_FILE_PROGRESS {
-    int nLinesPerStep;
-    int nSteps;
-} SEASON_FILE_PROGRESS;
-
-static void Read_Season_File_Line(char* szLine, int nLine, void* pContext) {
-    SEASON_FILE_PROGRESS* pProgress = (SEASON_FILE_PROGRESS*)pContext;
-    if (nLine == 0)
-        return;  // the header
-    Import_Season_Line(szLine);
-    if (nLine % pProgress->nLinesPerStep == 0 && pProgress->nSteps < SEASON_FILE_STEPS) {
-        Step_Progress_Window(1);
-        pProgress->nSteps++;
-    }
-}
-
 void Import_Seasons_File(void) {
-    FILE* pFile = Open_Required_Import_File(SEASONS_FILE_PATH);
-    if (pFile == NULL)
+    if (!File_Exists(SEASONS_FILE_PATH)) {
+        Show_Message_Box("Read Error", REQUIRED_FILE_MISSING_TEXT, SEASONS_FILE_PATH);
         return;
+    }
     Rebuild_Player_Name_Hash();
     Rebuild_Ostrel_ID_Hash();
     Rebuild_Player_ID_Hash();
     gScoutTeam = NO_TEAM;
     gScoutSlot = -1;
-    SEASON_FILE_PROGRESS progress = {Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS), 0};
-    For_Each_Import_Line(SEASONS_FILE_PATH, pFile, Read_Season_File_Line, &progress);
-    fclose(pFile);
-    Step_Progress_Window(SEASON_FILE_STEPS - progress.nSteps);
+    IMPORT_PROGRESS progress = {Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS),
+                                SEASON_FILE_STEPS, 0, Import_Season_Line};
+    if (Read_Import_File(SEASONS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Stepped_Data_Line,
+                         &progress))
+        Finish_Import_Progress(&progress);
 }

@@ -122,6 +122,12 @@ static void Simulate_One_Season(int nTeams) {
 void Run_Season_Simulator(int nSeasons) {
     if (nSeasons < 1)
         return;
+    // Nothing can be played during a fantasy draft: say so once, not at every simulated week.
+    if (Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT) >= 1) {
+        Show_Message_Box("Season Simulator", "%s",
+                         "Football Vanto can't simulate seasons during the Fantasy Draft.");
+        return;
+    }
     int nTeams = Count_Active_Teams();
     Log_Debug_Line("gnSeasons=nSeasons %d", nSeasons);
     SAVED_STATE* pSnapshot = Take_League_Snapshot();

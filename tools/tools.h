@@ -27,8 +27,27 @@
 typedef void (*IMPORT_LINE_READER)(char* szLine, int nLine, void* pContext);
 int For_Each_Import_Line(const char* szPath, FILE* pFile, IMPORT_LINE_READER pfnRead,
                          void* pContext);  // the lines read
-// Opened for reading, or NULL after the "Read Error" notice of a required file.
-FILE* Open_Required_Import_File(const char* szPath);
+// Reads every line of the file; a missing file shows szMissingText (with %s for the path) in a
+// "Read Error" box and gives 0.
+int Read_Import_File(const char* szPath, const char* szMissingText, IMPORT_LINE_READER pfnRead,
+                     void* pContext);
+#define REQUIRED_FILE_MISSING_TEXT                                                             \
+    "Unable to open %s. Please read the Help Files for a complete list of required files for " \
+    "the 'Import Stats' feature."
+#define FILE_MISSING_TEXT "Unable to open %s."
+// A reader's share of the progress window: one step every nLinesPerStep lines, at most nSteps,
+// and the rest when it ends.
+typedef struct IMPORT_PROGRESS {
+    int nLinesPerStep;
+    int nSteps;
+    int nDone;
+    int (*pfnImportLine)(char* szLine);  // for Read_Stepped_Data_Line
+} IMPORT_PROGRESS;
+void Step_Import_Progress(IMPORT_PROGRESS* pProgress, int nLine);
+// A line reader for a file with a header: each data line to the context's pfnImportLine, then
+// the progress stepped.
+void Read_Stepped_Data_Line(char* szLine, int nLine, void* pContext);
+void Finish_Import_Progress(IMPORT_PROGRESS* pProgress);
 int Read_Import_Int(const char* szField);  // the leading whole number, 0 for none
 double Read_Import_Decimal(const char* szField);
 int Read_Money_Field(const char* szField);  // "$1,250,000" reads 1250000
@@ -38,7 +57,10 @@ void Remove_Characters(char* szText, const char* szRemoved);
 inline int Is_Season_Line_Index(int nLine) {
     return nLine >= 0 && nLine < SEASON_LINE_COUNT;
 }
-void Keep_Safe_File_Characters(char* szText);  // letters, digits, "_" and "-"; the rest "_"
+void Keep_Safe_File_Characters(char* szText);
+// Every player of the league teams in use and of teams 36..40, team by team, slot by slot.
+void For_Each_Build_Player(
+    void (*pfnVisit)(int nTeam, int nSlot));  // letters, digits, "_" and "-"; the rest "_"
 
 // ---- position texts (position_texts.cpp) --------------------------------------------------------
 int Find_Position_Abbreviation(const char* szText);  // detailed code 0..42, -1 unknown
@@ -95,6 +117,7 @@ void Init_Imported_League(void);
 // ---- clean-ups after a league is read (load_cleanups.cpp) ---------------------------------------
 void Remove_Invalid_Position_Players(void);
 void Remove_Two_Way_Specialists(void);
+void Calculate_Player_Ratings(int nTeam, int nSlot);  // the ratings from the predicted line
 void Calculate_All_Player_Ratings(void);
 
 // ---- a played league made a new one (universe_rebase.cpp) ---------------------------------------
@@ -166,6 +189,9 @@ int Get_Leader_Stat_Position(int nCategory);
     "ST_TeamSnaps,FGM_Under_20,FGM_20_29,FGM_30_39,FGM_40_49,FGM_50_Plus,FGA_Under_20,"           \
     "FGA_20_29,FGA_30_39,FGA_40_49,FGA_50_Plus,YAC,Rec_1stD,DefIntLg,Value,Rush_1stD,Pass_1stD"
 #define PERSONNEL_CSV_HEADER "Year,Team,Offensive Personnel,Defensive Personnel"
+#define SALARIES_CSV_HEADER                                                                        \
+    "OstrelID,PlayerID,2020 Team,Uniform,FirstName,LastName,Position,Depth Chart,Weeks Out,"      \
+    "Reason Out,Years Remaining,Average Salary,Signing Bonus,Contract Years,Cap Hit"
 #define COMBINE_CSV_HEADER                                                                         \
     "OstrelID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench Reps,Broad Jump,"      \
     "20-Yard Shuttle,3-Cone Drill,Vertical"
@@ -227,6 +253,25 @@ int Import_Season_Line(char* szLine);  // 1 when the line reached a player
 int Find_Player_Season_Line(int nTeam, int nSlot, int nLineTeam, int nYear);
 void Import_Season_Stat(int nTeam, int nSlot, int nLine, int nYear, int nStat, int nValue);
 void Fill_Field_Goal_Bands(int nTeam, int nSlot, int nLine, int nMade, int nTried);
+#define SEASONS_CSV_COLUMNS 97
+// Who a column of the seasons file is read for, and the line statistic it fills.
+enum SEASON_GROUP {
+    SG_ALL,
+    SG_QB,
+    SG_SKILL,
+    SG_RECEIVER,
+    SG_RETURNER,
+    SG_DEFENCE,
+    SG_KICKER,
+    SG_LINE_OR_DEFENCE
+};
+typedef struct SEASON_COLUMN_STAT {
+    int nColumn;
+    int nGroup;
+    int nStat;
+} SEASON_COLUMN_STAT;
+const SEASON_COLUMN_STAT* Get_Season_Columns(int* pnCount);  // the columns stored as they are
+int Is_In_Season_Group(int nTeam, int nSlot, int nGroup);
 
 // ---- career totals and rating adjustments of a build (career_totals.cpp) ------------------------
 void Erase_Future_Season_Lines(void);
@@ -238,3 +283,70 @@ void Set_Experience_From_Seasons(void);
 void Age_Imported_Players(void);
 void Adjust_Flagged_Player_Overall(void);
 void Set_Drafted_Rookie_Ratings(void);
+
+// ---- salaries, cap room and payroll fitting (salary_import.cpp) ---------------------------------
+void Import_Salaries_File(void);
+int Import_Salary_Line(char* szLine);  // 1 when it reached a player
+void Clear_All_Salaries(void);
+void Mark_Players_With_Salary(void);
+void Import_Cap_Room_File(void);
+void Fit_Team_Cap_Hits(int nTeam, int nTarget);            // target payroll in dollars
+void Remove_Team_Signing_Bonuses(int nTeam, int nTarget);  // target payroll in dollars
+void Fit_All_Payrolls_To_Cap(void);
+void Raise_Salaries_To_Minimum(void);
+void Fix_Contract_Minimums(void);
+
+// ---- team records, personnel and strength targets (team_records_import.cpp,
+// team_strength_fitting.cpp) ----------------------------------------------------------------------
+void Import_Team_Records_File(void);
+int Import_Team_Record_Line(char* szLine);  // 1 when it set a team's target
+int Get_Team_Record_Strength(int nWins, int nLosses, int nPointsFor, int nPointsAgainst,
+                             int nPlayoffCode);  // per mille of the league average
+void Import_Personnel_File(void);
+int Import_Personnel_Line(char* szLine);
+int Get_League_Average_Strength(void);
+int Get_Team_Strength_Target(int nAverage, int nStrength, int nRecordTarget);
+void Nudge_Team_Ratings(int nTeam, float fAmount);
+void Fit_Team_Strengths(void);
+
+// ---- combine results (combine_import.cpp) -------------------------------------------------------
+void Import_Combine_Results(void);
+int Import_Combine_Line(char* szLine);  // 1 when it set a player's speed
+float Get_Combine_Speed(double fDash, int nAge);
+
+// ---- player ratings CSV (player_ratings_export.cpp) ---------------------------------------------
+// "Output/Ratings/%d_Player_Ratings.csv" of the year: the rows written, players of one position
+// or POS_ANY for all, league teams then the free agents.
+int Export_Player_Ratings_CSV(int nPosition, int nYear);
+int Write_Player_Ratings_Row(const char* szPath, int nTeam, int nSlot);  // 0 when left out
+void Get_Player_Ratings_CSV_Path(int nYear, char* szPath, int nSize);
+// The Advanced Tools' export: the Sortable Stats dialog's position (asking whether to export it
+// or everyone) or all players, then the notice of what was written. The rows, -1 when cancelled.
+int Export_Player_Ratings(void);
+
+// ---- the season database builder (season_build.cpp) ---------------------------------------------
+// What a build ended with.
+#define BUILD_OK 0
+#define BUILD_NO_LEAGUE_FILES 1   // the league or the teams file is missing: nothing changed
+#define BUILD_NO_BASE_UNIVERSE 2  // the default universe could not be read: nothing changed
+#define BUILD_NO_TEAMS 3          // the teams file made no team: nothing saved
+#define BUILD_NOT_SAVED 4         // the universe file could not be written
+#define BUILD_NO_PLAYERS 5        // the import files made no player: nothing saved
+// Builds the league of the year (clamped to 1951..2021) from the import files in the working
+// folder, saves it as "databases/universe-%d.dat" and exports its ratings. It replaces the league
+// in memory: the caller asks first when a game is open, and after BUILD_OK starts the new game
+// (new-game defaults, the first page). The progress window runs through the host services.
+int Create_Universe_For_Year(int nYear);
+int Create_Historical_Universes(int nFirstYear, int nLastYear);  // the years built
+int Create_All_Historical_Universes(void);
+int Build_Season_Database(void);  // the base year's league: BUILD_OK, BUILD_NO_TEAMS or _PLAYERS
+int Clamp_Build_Year(int nYear);
+void Get_Built_Universe_Path(int nYear, char* szPath, int nSize);
+int Get_Team_Scheme_For_Year(int nTeam, int nYear);  // 1 the 3-4, 0 the 4-3
+void Set_Team_Schemes_And_Playbooks(void);
+int Import_Playbooks(int bReport);  // the playbook files loaded
+
+// ---- a fictional import set from a played league (import_set_writer.cpp) ------------------------
+// The players, seasons, rosters, salaries, combine, cap-room, personnel and team-records files of
+// the year under Input/Stats, written from the league in memory; 1 when all were written.
+int Write_Import_Set(int nYear);

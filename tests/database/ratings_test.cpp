@@ -78,15 +78,15 @@ TEST_F(RatingsTest, HugeValuesAreReportedButStored) {
 // keeps what it holds; inside the range, and for any other rating, the record answers.
 TEST_F(RatingsTest, HealthOutsideItsRangeIsAnsweredFromTheGrades) {
     Add_Rated_Player(0, POS_QB, 80.0f);
-    const float fGrade = Get_Player_Base_Rating(0, 0, RATING_HEALTH);
-    ASSERT_EQ(Get_Player_Base_Rating(0, 0, RATING_DURABILITY), fGrade);
+    const float fHealth = Get_Player_Base_Rating(0, 0, RATING_HEALTH);
+    const float fDurability = Get_Player_Base_Rating(0, 0, RATING_DURABILITY);
     const struct {
         int nRating;
         float fStored, fRead;
     } kCases[] = {
-        {RATING_HEALTH, 150.0f, fGrade},     {RATING_HEALTH, 120.5f, fGrade},
-        {RATING_HEALTH, 120.0f, 120.0f},     {RATING_DURABILITY, 110.0f, 110.0f},
-        {RATING_DURABILITY, 121.0f, fGrade}, {RATING_SPEED, 150.0f, 150.0f},
+        {RATING_HEALTH, 150.0f, fHealth},         {RATING_HEALTH, 120.5f, fHealth},
+        {RATING_HEALTH, 120.0f, 120.0f},          {RATING_DURABILITY, 110.0f, 110.0f},
+        {RATING_DURABILITY, 121.0f, fDurability}, {RATING_SPEED, 150.0f, 150.0f},
     };
     for (const auto& c : kCases) {
         Set_Player_Rating(0, 0, c.fStored, c.nRating);

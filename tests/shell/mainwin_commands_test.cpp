@@ -56,9 +56,12 @@ TEST_F(MainwinCommandTest, EveryCommandRunsHeadless) {
             Create_Window();
         for (int i = 0; i < 4; i++)
             Test_Answer_Message_Box(IDNO);
-        // Its result is a number of seasons, so an unanswered dialog's IDCANCEL would play two.
+        // Their result is a number of seasons, so an unanswered dialog's IDCANCEL would play two.
         if (idCommand == ID_PLAY_SEASONS)
             Test_Script_Dialog(IDD_PLAY_MULTIPLE_SEASONS,
+                               [](HWND hDlg) { Test_Click_Control(hDlg, IDCANCEL); });
+        if (idCommand == ID_TOOLS_SEASON_SIMULATOR)
+            Test_Script_Dialog(IDD_SIMULATION_TOOL,
                                [](HWND hDlg) { Test_Click_Control(hDlg, IDCANCEL); });
         EXPECT_EQ(Send_Command(gMainWindow, idCommand), 0);
     }

@@ -22,22 +22,22 @@ struct POSITION_CASE {
 
 // Every text of the position table, in its letter case and another.
 const POSITION_CASE kTablePositions[] = {
-    {"QB", 0},    {"RB", 1},    {"HB", 1},     {"HBK", 1},   {"LH", 1},    {"RH", 1},
-    {"OHB", 1},   {"FB", 2},    {"TB", 2},     {"BB", 2},    {"B", 2},     {"TE", 3},
-    {"WR", 4},    {"SE", 4},    {"T", 5},      {"OT", 5},    {"OY", 5},    {"G", 6},
-    {"OG", 6},    {"OL", 6},    {"C", 7},      {"DE", 8},    {"DL", 8},    {"DLE", 8},
-    {"LEO", 8},   {"OB", 8},    {"DE/OB", 8},  {"EDGE", 8},  {"DT", 9},    {"UT", 9},
-    {"DG", 9},    {"MG", 9},    {"LB", 10},    {"CB", 11},   {"DHB", 11},  {"S", 12},
-    {"SAF", 12},  {"DB", 12},   {"K", 13},     {"P", 14},    {"LWR", 15},  {"WR1", 15},
-    {"RWR", 16},  {"WR2", 16},  {"FL", 17},    {"WB", 17},   {"SB", 17},   {"SWR", 17},
-    {"RS", 18},   {"KR", 18},   {"PR", 18},    {"ST", 19},   {"OE", 20},   {"E", 20},
-    {"LT", 21},   {"LG", 22},   {"RG", 23},    {"RT", 24},   {"LS", 25},   {"LE", 26},
-    {"LDE", 26},  {"LDT", 27},  {"LNT", 27},   {"NT", 28},   {"RDT", 29},  {"RNT", 29},
-    {"RE", 30},   {"RDE", 30},  {"MLB", 31},   {"MIKE", 31}, {"ILB", 32},  {"OLB", 33},
-    {"LILB", 34}, {"SILB", 34}, {"ILB/M", 34}, {"RILB", 35}, {"WILB", 35}, {"ILB/W", 35},
+    {"QB", 0},    {"RB", 1},    {"HB", 1},     {"HBK", 1},   {"LH", 1},     {"RH", 1},
+    {"OHB", 1},   {"FB", 2},    {"TB", 2},     {"BB", 2},    {"B", 2},      {"TE", 3},
+    {"WR", 4},    {"SE", 4},    {"T", 5},      {"OT", 5},    {"OY", 5},     {"G", 6},
+    {"OG", 6},    {"OL", 6},    {"C", 7},      {"DE", 8},    {"DL", 8},     {"DLE", 8},
+    {"LEO", 8},   {"OB", 8},    {"DE/OB", 8},  {"EDGE", 8},  {"DT", 9},     {"UT", 9},
+    {"DG", 9},    {"MG", 9},    {"LB", 10},    {"CB", 11},   {"DHB", 11},   {"S", 12},
+    {"SAF", 12},  {"DB", 12},   {"K", 13},     {"P", 14},    {"LWR", 15},   {"WR1", 15},
+    {"RWR", 16},  {"WR2", 16},  {"FL", 17},    {"WB", 17},   {"SB", 17},    {"SWR", 17},
+    {"RS", 18},   {"KR", 18},   {"PR", 18},    {"ST", 19},   {"OE", 20},    {"E", 20},
+    {"LT", 21},   {"LG", 22},   {"RG", 23},    {"RT", 24},   {"LS", 25},    {"LE", 26},
+    {"LDE", 26},  {"LDT", 27},  {"LNT", 27},   {"NT", 28},   {"RDT", 29},   {"RNT", 29},
+    {"RE", 30},   {"RDE", 30},  {"MLB", 31},   {"MIKE", 31}, {"ILB", 32},   {"OLB", 33},
+    {"LILB", 34}, {"SILB", 34}, {"ILB/M", 34}, {"RILB", 35}, {"WILB", 35},  {"ILB/W", 35},
     {"SOLB", 36}, {"SLB", 36},  {"SAM", 36},   {"LOLB", 36}, {"OLB/L", 36}, {"LLB", 36},
     {"WOLB", 37}, {"WLB", 37},  {"WILL", 37},  {"ROLB", 37}, {"OLB/R", 37}, {"RLB", 37},
-    {"RUSH", 37}, {"JACK", 37}, {"LCB", 38},   {"RCB", 39},  {"N", 40},    {"NB", 40},
+    {"RUSH", 37}, {"JACK", 37}, {"LCB", 38},   {"RCB", 39},  {"N", 40},     {"NB", 40},
     {"SS", 41},   {"FS", 42}};
 
 TEST(PositionTexts, EveryTableTextGivesItsCodeInAnyLetterCase) {
@@ -53,13 +53,12 @@ TEST(PositionTexts, EveryTableTextGivesItsCodeInAnyLetterCase) {
 
 TEST(PositionTexts, CombinedTextsPreferTheirPreferredPart) {
     const POSITION_CASE kCombined[] = {
-        {"LB/DE", 10},   // both preferred: the first
-        {"KR/PR", 18},   // neither preferred: the first known
-        {"NB-S", 12},    // the preferred S wins over the earlier NB
-        {"DT,NT", 9},    // commas split as well
-        {"XX/YY", -1},   // nothing known
-        {"", -1},
-        {"ZZ/ZZ/ZZ/ZZ/ZZ/QB", -1},  // only five parts are looked at
+        {"LB/DE", 10},                             // both preferred: the first
+        {"KR/PR", 18},                             // neither preferred: the first known
+        {"NB-S", 12},                              // the preferred S wins over the earlier NB
+        {"DT,NT", 9},                              // commas split as well
+        {"XX/YY", -1},                             // nothing known
+        {"", -1},      {"ZZ/ZZ/ZZ/ZZ/ZZ/QB", -1},  // only five parts are looked at
     };
     for (const POSITION_CASE& c : kCombined)
         EXPECT_EQ(Parse_Position_Abbreviation(c.szText), c.nCode) << c.szText;
@@ -90,8 +89,10 @@ std::string Player_Line(const std::string& stOstrel, int nId, int nUniform,
                         const std::string& stFirst, const std::string& stLast,
                         const std::string& stPosition, int nBirthYear = 1995) {
     return "," + stOstrel + "," + std::to_string(nId) + ",X," + std::to_string(nUniform) + "," +
-           stFirst + "," + stLast + ",," + stPosition + ",,6'2\",230,<b>State</b> U,4,,,,,2017,"
-           "2,40,,6,2,5,17," + std::to_string(nBirthYear) + "\n";
+           stFirst + "," + stLast + ",," + stPosition +
+           ",,6'2\",230,<b>State</b> U,4,,,,,2017,"
+           "2,40,,6,2,5,17," +
+           std::to_string(nBirthYear) + "\n";
 }
 
 class PlayerImportTest : public ::testing::Test {
@@ -113,8 +114,8 @@ protected:
     }
 
     std::string Roster_Line(const std::string& stOstrel, int nId, const char* szPosition) {
-        return stOstrel + "," + std::to_string(nId) + ",F,L," + stAbbreviation + "," +
-               szPosition + ",,,,,,0,,\n";
+        return stOstrel + "," + std::to_string(nId) + ",F,L," + stAbbreviation + "," + szPosition +
+               ",,,,,,0,,\n";
     }
 
     int Find_Slot(const char* szLast) {
@@ -129,21 +130,21 @@ protected:
 
 TEST_F(PlayerImportTest, RosteredPlayersAreMadeOnceWithTheirFileFigures) {
     Write_Text_File("Input/Stats/2021_rosters.csv",
-                    std::string(kRostersHeader) + Roster_Line("AbcdDe00", 0, "QB") +
+                    std::string(kRostersHeader) + Roster_Line("Ab/cd..De00", 0, "QB") +
                         Roster_Line("", 70001, "") + Roster_Line("", 70002, "") +
                         Roster_Line("", 70003, "") + Roster_Line("Old", 0, "K") +
                         Roster_Line("", 70004, "") + "x,1,F,L,ZZZ,QB,,,,,,0,,\n");
-    Load_Rosters_File(2021);  // positions left empty: the players file's texts decide
+    Load_Rosters_File(2021);            // positions left empty: the players file's texts decide
     EXPECT_EQ(gRosterTable.nCount, 6);  // the unknown team's line is dropped
-    Write_Text_File(PLAYERS_FILE_PATH,
-                    std::string(kPlayersHeader) + Player_Line("AbcdDe00", 0, 9, "AJ", "Passer", "QB") +
-                        Player_Line("AbcdDe00", 0, 9, "AJ", "Again", "QB") +
-                        Player_Line("", 70001, 24, "Cor", "Corner", "DB") +
-                        Player_Line("", 70003, 31, "Saf", "Safety", "DB") +
-                        Player_Line("", 70002, 44, "Full", "Back", "RB") +
-                        Player_Line("", 70004, 22, "Half", "Back", "RB") +
-                        Player_Line("Old", 0, 3, "Too", "Old", "K", 1960) +
-                        Player_Line("", 99999, 1, "Not", "Rostered", "QB"));
+    Write_Text_File(PLAYERS_FILE_PATH, std::string(kPlayersHeader) +
+                                           Player_Line("Ab/cd..De00", 0, 9, "AJ", "Passer", "QB") +
+                                           Player_Line("Ab/cd..De00", 0, 9, "AJ", "Again", "QB") +
+                                           Player_Line("", 70001, 24, "Cor", "Corner", "DB") +
+                                           Player_Line("", 70003, 31, "Saf", "Safety", "DB") +
+                                           Player_Line("", 70002, 44, "Full", "Back", "RB") +
+                                           Player_Line("", 70004, 22, "Half", "Back", "RB") +
+                                           Player_Line("Old", 0, 3, "Too", "Old", "K", 1960) +
+                                           Player_Line("", 99999, 1, "Not", "Rostered", "QB"));
     Import_Players_File();
     Remove_Unfit_Imported_Players();
     Fix_Imported_Names();
@@ -152,8 +153,9 @@ TEST_F(PlayerImportTest, RosteredPlayersAreMadeOnceWithTheirFileFigures) {
     ASSERT_GE(nPasser, 0);
     EXPECT_EQ(Find_Slot("Again"), -1);  // the same roster entry makes nobody twice
     EXPECT_EQ(Find_Slot("Rostered"), -1);
-    EXPECT_EQ(Find_Slot("Old"), -1);    // born 1960: too old for a league team
+    EXPECT_EQ(Find_Slot("Old"), -1);  // born 1960: too old for a league team
     EXPECT_STREQ(Get_Player_First_Name_Ptr(nTeam, nPasser), "A.J.");
+    EXPECT_STREQ(Get_Player_Ostrel_ID(nTeam, nPasser), "Ab_cd__De00");  // it names his photo
     EXPECT_EQ(Get_Player_Vital_Stat_Raw(nTeam, nPasser, VITAL_HEIGHT), 74);
     EXPECT_GT(Get_Player_Vital_Stat_Raw(nTeam, nPasser, VITAL_PLAYER_ID), 0);
     EXPECT_EQ(Get_Player_Vital_Stat_Raw(nTeam, nPasser, VITAL_BIRTH_DATE), 19950517);

@@ -13,7 +13,8 @@
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
 #include "platform/test_api.h"
-#include "tools/local_http_server.h"
+#include "common/download_pages.h"
+#include "common/local_http_server.h"
 #include "tools/tools.h"
 
 namespace {
@@ -171,36 +172,6 @@ TEST_F(DownloaderTest, InjuryLinesGiveWeeksAndReasons) {
 
 // ---- a whole download ---------------------------------------------------------------------------
 
-struct PLAYER_ROW {
-    const char* szId;
-    const char* szLast;
-    const char* szFirst;
-    const char* szPosition;
-    int nGames;
-};
-
-std::string Roster_Line(const PLAYER_ROW& row) {
-    std::string st = "<tr><th data-stat=\"uniform_number\" >12</th>";
-    st += std::string("<td data-stat=\"player\" csk=\"") + row.szLast + "," + row.szFirst +
-          "\" data-append-csv=\"" + row.szId + "\">" + row.szFirst + "</td>";
-    st += std::string("<td data-stat=\"pos\" data-x=\"1\">") + row.szPosition + "</td>";
-    st += "<td data-stat=\"g\" >" + std::to_string(row.nGames) + "</td>";
-    st += "<td data-stat=\"gs\" >16</td><td data-stat=\"weight\" >220</td>";
-    st += "<td data-stat=\"height\" csk=\"74\" >6-2</td>";
-    st += "<td data-stat=\"birth_date_mod\" dx=1>1995-04-12</td>";
-    st += "<td data-stat=\"college_id\" >State, Other</td>";
-    st += "<td data-stat=\"experience\" dx=1>4</td>";
-    st += "<td data-stat=\"draft_info\" >Comets / 1st / 10th pick / <a href=\"/years/2017/\">2017</a></td>";
-    return st + "</tr>";
-}
-
-std::string Roster_Page(const std::vector<PLAYER_ROW>& rows, const std::string& stStarters) {
-    std::string st = "<html>\n" + stStarters + "<table id=\"roster\" data-title=\"Roster\">\n";
-    for (const PLAYER_ROW& row : rows)
-        st += Roster_Line(row) + "\n";
-    return st + "</table></html>\n";
-}
-
 class WholeDownloadTest : public DownloaderTest {
 protected:
     void Write_Sites(const std::string& stAddress) {
@@ -230,10 +201,12 @@ TEST_F(WholeDownloadTest, RefusedWithoutAModernLeagueOrSites) {
 }
 
 TEST_F(WholeDownloadTest, PagesOfThreeSeasonsBecomeTheImportFiles) {
-    const PLAYER_ROW kNew = {"SmitJo00", "Smith", "John", "QB", 16};
-    const PLAYER_ROW kVeteran = {"OakeLe00", "Oakes", "Lee", "TE", 16};
-    const PLAYER_ROW kShortStay = {"ReplAl00", "Repl", "Al", "WR", 2};
-    const PLAYER_ROW kRegular = {"RegaBo00", "Regal", "Bo", "WR", 5};
+    DOWNLOAD_PLAYER kNew = {"SmitJo00", "Smith", "John", "QB"};
+    DOWNLOAD_PLAYER kVeteran = {"OakeLe00", "Oakes", "Lee", "TE"};
+    DOWNLOAD_PLAYER kShortStay = {"ReplAl00", "Repl", "Al", "WR"};
+    kShortStay.nGames = 2;
+    DOWNLOAD_PLAYER kRegular = {"RegaBo00", "Regal", "Bo", "WR"};
+    kRegular.nGames = 5;
     std::string stStarters =
         "<b>Offensive Starters</b>\n<th>QB</th>\n<th>TE</th>\n<th>TE</th>\n<th>WR</th>\n"
         "<th>WR</th>\n<th>LT</th>\n<th>LG</th>\n<th>C</th>\n<th>RG</th>\n<th>RT</th>\n"

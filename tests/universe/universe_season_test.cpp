@@ -159,6 +159,29 @@ TEST_F(UniverseSeason, ASeasonEndsWithOneChampion) {
     Expect_Rows_Agree(1);
 }
 
+// A league that imports ratings reads the new season's file before the season starts; without
+// the setting the file is left alone.
+TEST_F(UniverseSeason, ANewSeasonReadsItsRatingsFileWhenTheLeagueImportsThem) {
+    int nSlot = 0;
+    int nId = Get_Player_Vital_Stat_Raw(0, nSlot, VITAL_PLAYER_ID);
+    std::filesystem::create_directories("Input/Ratings/Simulation");
+    std::ofstream("Input/Ratings/Simulation/" + std::to_string(Get_Season_Year() + 1) +
+                  "_Player_Ratings.csv")
+        << "header\n"
+        << nId << ",,,,,,77\n";
+    float fBefore = Get_Stored_Player_Rating(0, nSlot, RATING_ACCURACY);
+    ASSERT_NE(fBefore, 77.0f);
+    gSeasonNumber++;
+    Begin_Next_Season();
+    EXPECT_EQ(Get_Stored_Player_Rating(0, nSlot, RATING_ACCURACY), fBefore);
+
+    Set_Ratings_Import_Setting(1);
+    Begin_Next_Season();  // the same season begun again, now importing
+    int nTeam, nFound;
+    ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nFound, nId));
+    EXPECT_EQ(Get_Stored_Player_Rating(nTeam, nFound, RATING_ACCURACY), 77.0f);
+}
+
 // The computer manager keeps every roster legal at each week's end.
 TEST_F(UniverseSeason, EveryRosterStaysLegalWeekByWeek) {
     Start_Season(0);

@@ -1,5 +1,5 @@
 // The loopback HTTP server of the downloader's tests.
-#include "tools/local_http_server.h"
+#include "common/local_http_server.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
