@@ -204,17 +204,27 @@ int Update_Contract_Offer_Controls(HWND hDlg) {
     return nCash >= nAsking || gCommissionerMode;
 }
 
-// A prospect whose bonus the user cannot pay: says so; the offer stays open with Accept off and
-// the prospect stays in the pool.
-static void Explain_Unaffordable_Prospect(int nTeam, int nSlot) {
+static int sOpenTradingBlock;  // the offer closed to trade a pick for cash
+
+#define TRADING_BLOCK_QUESTION_ONE                                                                 \
+    "Press 'Yes' to go to the Trading Block.\nPress 'No' to return to the college draft and find " \
+    "a player you can sign."
+#define TRADING_BLOCK_QUESTION_NONE \
+    "Press 'Yes' to go to the Trading Block.\nPress 'No' to return to the college draft."
+
+// A prospect whose bonus the user cannot pay: says so and offers the Trading Block with the
+// user's first pick on it; No leaves the offer open with Accept off, the prospect in the pool.
+static int Ask_About_Unaffordable_Prospect(int nTeam, int nSlot) {
     int nCount = Count_Affordable_Draft_Pool_Players();
+    char szText[OFFER_TEXT_SIZE * 2];
     if (nCount == 0) {
-        Show_Message_Box("Can't Sign Any Players",
-                         "You don't have enough cash to pay the signing bonus for any available "
-                         "college players.\n\nThe best choice in this situation is usually to "
-                         "trade away this draft pick for cash that can be used to sign your NEXT "
-                         "draft pick.");
-        return;
+        Format_String(szText, sizeof szText,
+                      "You don't have enough cash to pay the signing bonus for any available "
+                      "college players.\n\nThe best choice in this situation is usually to trade "
+                      "away this draft pick for cash that can be used to sign your NEXT draft "
+                      "pick.\n\n%s",
+                      TRADING_BLOCK_QUESTION_NONE);
+        return Do_Message_Box(szText, "Can't Sign Any Players", MB_YESNO) == IDYES;
     }
     char szName[PLAYER_NAME_TEXT_SIZE];
     char szAsking[TEXT_BUFFER_SIZE];
@@ -225,17 +235,25 @@ static void Explain_Unaffordable_Prospect(int nTeam, int nSlot) {
     Format_Dollars(Saturate_To_Int((int64_t)nAsking * 1000), szAsking, sizeof szAsking);
     Format_Dollars(nCash, szCash, sizeof szCash);
     int bThisPick = (int64_t)nCash > ((int64_t)nAsking * 1000 * 80 + 50) / 100 && gDraftRound <= 3;
-    Show_Message_Box("Can't Sign This Player",
-                     "You don't have enough cash to sign %s (he is seeking a minimum signing "
-                     "bonus of %s).\n\nThere are %d college players that you can afford to sign "
-                     "(you have %s in cash).\n\n%s",
-                     szName, szAsking, nCount, szCash,
-                     bThisPick ? "The best choice in this situation is usually to trade away a "
-                                 "later draft pick for cash that can be used to sign this draft "
-                                 "pick."
-                               : "The best choice in this situation is usually to trade away "
-                                 "this draft pick for cash that can be used to sign your NEXT "
-                                 "draft pick.");
+    Format_String(szText, sizeof szText,
+                  "You don't have enough cash to sign %s (he is seeking a minimum signing bonus "
+                  "of %s).\n\nThere are %d college players that you can afford to sign (you have "
+                  "%s in cash).\n\n%s\n\n%s",
+                  szName, szAsking, nCount, szCash,
+                  bThisPick ? "The best choice in this situation is usually to trade away a later "
+                              "draft pick for cash that can be used to sign this draft pick."
+                            : "The best choice in this situation is usually to trade away this "
+                              "draft pick for cash that can be used to sign your NEXT draft pick.",
+                  TRADING_BLOCK_QUESTION_ONE);
+    return Do_Message_Box(szText, "Can't Sign This Player", MB_YESNO) == IDYES;
+}
+
+// The user's first draft pick (the first item code above his roster) on the shared offer.
+static void Offer_First_Pick_For_Cash(void) {
+    int nUser = Get_Cap_Text_Team(Get_User_Team());
+    Init_Trade_Offer(&gTradeOffer);
+    gTradeOffer.acTeam[0] = (int8_t)nUser;
+    Append_Trade_Offer_Item(&gTradeOffer, 0, Find_Free_Player_Slot(nUser));
 }
 
 static void Init_Contract_Offer(HWND hDlg) {
@@ -255,7 +273,12 @@ static void Init_Contract_Offer(HWND hDlg) {
     Get_Team_Label(gScoutTeam, szCaption, sizeof szCaption);
     SetWindowTextA(hDlg, szCaption);
     if (!Update_Contract_Offer_Controls(hDlg) && Is_Draft_Pool_Team(gScoutTeam)) {
-        Explain_Unaffordable_Prospect(gScoutTeam, gScoutSlot);
+        if (Ask_About_Unaffordable_Prospect(gScoutTeam, gScoutSlot)) {
+            Offer_First_Pick_For_Cash();
+            sOpenTradingBlock = 1;
+            EndDialog(hDlg, CONTRACT_DECLINED);
+            return;
+        }
         EnableWindow(GetDlgItem(hDlg, IDC_OFFER_ACCEPT), FALSE);
     }
 }
@@ -377,11 +400,16 @@ int Open_Contract_Offer_Dialog(HWND hWnd, int nTeam, int nSlot) {
                           Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT));
     if (hWnd)
         EnableWindow(hWnd, FALSE);
+    sOpenTradingBlock = 0;
     INT_PTR nResult = Open_Dialog(NULL, IDD_CONTRACT_OFFER);
     if (hWnd) {
         InvalidateRect(hWnd, NULL, TRUE);
         UpdateWindow(hWnd);
         EnableWindow(hWnd, TRUE);
+    }
+    if (sOpenTradingBlock) {
+        sOpenTradingBlock = 0;
+        Open_Dialog(hWnd, IDD_TRADING_BLOCK);
     }
     return nResult == CONTRACT_SIGNED;
 }

@@ -164,3 +164,76 @@ int Read_Fantasy_Later_Round_Order(HWND hDlg);
 // ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.
 void Start_Trade_Offer_For_Player(int nTeam, int nSlot);
+
+// ---- trade talks: the partner's reply and hints (trade_response.cpp) ----------------------------
+#define TRADE_ACCEPTED_VERDICT 1000
+#define TRADE_HINT_LINE_SIZE 96
+// The reply to a verdict: group 0 for an offer of nothing, 1..4 by quarters below acceptance,
+// 5 accepted; the line within the group follows the verdict (any line for an offer of nothing).
+int Get_Trade_Response_Group(int nVerdict);
+int Get_Trade_Response_Index(int nVerdict);
+const char* Get_Trade_Response_Line(int nVerdict);
+// Opens the reply dialog over hParent; 1 when the user pressed its first button (Sign Deal or
+// Hint).
+int Show_Trade_Offer_Response(HWND hParent, int nTeam, int nVerdict);
+// The team's biggest needs as "(1) A starting quarterback" lines, the first always, more while
+// the need just listed is above 1400; the number of lines.
+int List_Trade_Hints(int nTeam, char aszLines[][TRADE_HINT_LINE_SIZE], int nMost);
+// "Quarterbacks" or "Quarterbacks, Safeties": the one or two positions the team needs most.
+void Describe_Team_Needs(char* szOut, int nSize, int nTeam);
+
+// ---- rows of the trade dialogs (trade_rows.cpp) --------------------------------------------------
+#define TRADE_ROW_SIZE 64
+int Get_Draft_Pick_Year(int nDraft);  // of draft 0 (the coming one), 1 or 2
+// A roster row: name, position, age, cap charge, years left and rating, each followed by a tab.
+void Format_Trade_Player_Row(int nTeam, int nSlot, char* szOut, int nSize);
+// The team's n-th pick through a format taking the ordinal round, the year and the nickname of
+// the team at whose place it stands; "" when the team has no such pick.
+void Format_Trade_Pick_Row(int nTeam, int nPick, const char* szFormat, char* szOut, int nSize);
+// One item of an offer: "Name (QB)" or "2021 - 1st Round (ABC)".
+void Format_Trade_Offer_Item(int nTeam, int nItem, char* szOut, int nSize);
+void Set_Trade_Roster_Tab_Stops(HWND hList);
+// The team's players, then its picks: the row number is the item of a trade offer. The
+// selection is kept.
+void Fill_Trade_Roster_List(HWND hList, int nTeam);
+void Fill_Trade_Offer_List(HWND hList, const TRADE_OFFER* pOffer, int nSide);
+void Format_Team_Cash_Label(int nTeam, char* szOut, int nSize);  // "(Cash: $23.2M)"
+void Format_Trade_Cap_Line(int nTeam, char* szOut, int nSize);   // room under the cap
+void Set_Trade_Team_Heading(HWND hDlg, int nId, int nTeam);        // " NEW YORK FOXES"
+
+// ---- the Trades dialog (trades_dialog.cpp) -------------------------------------------------------
+int Get_Trades_User_Team(void);  // the dialog team in Commissioner Mode, else the user's team
+int Get_Trade_Team(HWND hDlg);   // the partner chosen in the dialog's team list
+// Tells the user why the item may not join the side: a full side, or an item already there.
+void Explain_Cannot_Add_Trade_Item(const TRADE_OFFER* pOffer, int nSide, int nItem);
+// One click of a cash spinner: a price step up or down, at most the paying team's cash rounded
+// down to the step and $100,000,000, at least 0.
+int Step_Trade_Cash(int nAmount, int bUp, int nTeamCash, int nStep);
+// Adds the user's players to gTradeOffer until the partner accepts; 0 (the offer unchanged) when
+// no such offer was found.
+int Build_Counter_Offer(void);
+
+// ---- the Trading Block (trading_block.cpp) -------------------------------------------------------
+// What the user asks for: a position 0..14, or one of these.
+#define BLOCK_WANTS_ANY 15
+#define BLOCK_WANTS_PROSPECTS 16
+#define BLOCK_WANTS_VETERANS 17
+#define BLOCK_WANTS_PICKS 18
+#define BLOCK_WANTS_CASH 19
+#define BLOCK_REQUEST_KINDS 20
+
+// One record per offering team: the user's block on side 0, the team's return on side 1.
+extern TRADE_OFFER gTradingBlockOffers[36];
+
+// The user's needs turned towards the request kind.
+void Get_Trading_Block_Wants(int nTeam, int nKind, TEAM_NEEDS wants);
+// Completes the offering team's side (side 1) of a work offer; nonzero when it found one.
+int Build_Trading_Block_Offer(TRADE_OFFER* pWork, const TEAM_NEEDS wants, int nKind);
+// The most the offering team pays, in price steps, for the block: 1 with the cash set, else 0.
+int Find_Trading_Block_Cash(TRADE_OFFER* pWork, const TEAM_NEEDS needs);
+void Sort_Trade_Offer_Items(TRADE_OFFER* pOffer);  // each side's items, most valuable first
+int Order_Trading_Block_Offers(int nKind, const TEAM_NEEDS userNeeds);  // the legal offers
+// Every other team's best offer for the block of gTradeOffer (hDlg may be null: no progress
+// shown); the number of legal offers, or -1 when the block would leave the user short of players.
+int Get_Trading_Block_Offers(HWND hDlg);
+void Format_Block_Offer(const TRADE_OFFER* pOffer, int nKind, char* szOut, int nSize);

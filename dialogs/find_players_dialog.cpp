@@ -144,14 +144,6 @@ static void Format_Find_Cap_Line(int nTeam, int bFullStop, char* szOut, int nSiz
     }
 }
 
-// What a team asks for in a trade, in the status line's words.
-// STAND-IN(dialogs): the trade-hint text of the Trades dialogs: the positions and kind of player
-// the team wants in return.
-static void Format_Team_Trade_Wish(int nTeam, char* szOut, int nSize) {
-    (void)nTeam;
-    safe_strncpy(szOut, "a fair trade", nSize);
-}
-
 static void Show_Find_Status(HWND hDlg) {
     int nTeam = NO_TEAM, nSlot = NO_PLAYER;
     int nValue = Get_Listview_Selected_Player(&sFoundList, &nTeam, &nSlot);
@@ -193,7 +185,7 @@ static void Show_Find_Status(HWND hDlg) {
         char szCity[TEAM_LABEL_SIZE];
         char szWish[FIND_TEXT_SIZE];
         Get_Team_String(szCity, sizeof szCity, nTeam, TEAM_CITY);
-        Format_Team_Trade_Wish(nTeam, szWish, sizeof szWish);
+        Describe_Team_Needs(szWish, sizeof szWish, nTeam);
         Format_String(szFirst, sizeof szFirst, "%s is seeking %s...", szCity, szWish);
         Format_Find_Cap_Line(nTeam, 1, szSecond, sizeof szSecond);
     }

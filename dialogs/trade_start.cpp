@@ -7,5 +7,5 @@ void Start_Trade_Offer_For_Player(int nTeam, int nSlot) {
     gTradeOffer.acTeam[0] = (int8_t)Get_Cap_Text_Team(Get_User_Team());
     gTradeOffer.acTeam[1] = (int8_t)nTeam;
     Append_Trade_Offer_Item(&gTradeOffer, 1, nSlot);
-    gTradePartner = NO_TEAM;  // the prepared offer names the partner
+    gTradePartner = NO_TEAM;  // the Trades dialog takes its partner from the prepared offer
 }

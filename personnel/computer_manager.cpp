@@ -5,13 +5,16 @@
 #include "core/core.h"
 #include "database/database.h"
 #include "personnel/personnel.h"
+#include "resources/resource.h"
 
+#define PROPOSAL_CHANCE 6  // a computer team proposes to a human team one week in six
 #define STAR_FREE_AGENT 70.0f  // only free agents rated above this draw bids
 #define BID_MARGIN 150
 #define LEAST_BID 500
 #define PROGRESS_STEPS 100
 #define LAST_TRADE_WEEK 11
 #define TRADE_VERDICT_NEEDED 1200
+#define TRADE_ACCEPTABLE 1000
 
 static int Is_Computer_Run(int nTeam) {
     return Is_Team_Active(nTeam) && !Is_Human_Team(nTeam);
@@ -232,4 +235,52 @@ void Run_Computer_Trades(void) {
     Reverse_Trade_Offer(pOffer);
     if (Do_Computer_Trade_Verdicts_Agree(nVerdict0, nVerdict1) && Keeps_Position_Minimums(pOffer))
         Implement_Trade(pOffer);
+}
+
+// ---- proposals to human-run teams ---------------------------------------------------------------
+
+TRADE_OFFER gTradeProposal;
+
+// A random human-run league team.
+static int Draw_Human_Team(void) {
+    int anHumans[LEAGUE_TEAM_COUNT];
+    int nHumans = 0;
+    for (int nTeam = 0; nTeam < LEAGUE_TEAM_COUNT; nTeam++) {
+        if (Is_Team_Active(nTeam) && Is_Human_Team(nTeam))
+            anHumans[nHumans++] = nTeam;
+    }
+    return nHumans > 0 ? anHumans[Draw_Random(nHumans)] : NO_TEAM;
+}
+
+int Build_Trade_Proposal(TRADE_OFFER* pOffer, int nComputerTeam, int nHumanTeam) {
+    Init_Trade_Offer(pOffer);
+    pOffer->acTeam[0] = (int8_t)nComputerTeam;
+    pOffer->acTeam[1] = (int8_t)nHumanTeam;
+    TEAM_NEEDS needs0, needs1;
+    Get_Team_Needs(nComputerTeam, needs0);
+    Get_Team_Needs(nHumanTeam, needs1);
+    Build_Computer_Trade_Offer(pOffer, needs0, needs1);
+    if (Count_Trade_Offer_Items(pOffer, 0) == 0 || Count_Trade_Offer_Items(pOffer, 1) == 0 ||
+        !Check_Trade_Legality(pOffer, NULL) || !Keeps_Position_Minimums(pOffer))
+        return 0;
+    int nHumanVerdict = Evaluate_Trade_Offer_Frozen(pOffer, needs1);
+    Reverse_Trade_Offer(pOffer);
+    int nComputerVerdict = Evaluate_Trade_Offer_Frozen(pOffer, needs0);
+    Reverse_Trade_Offer(pOffer);
+    return nComputerVerdict > TRADE_VERDICT_NEEDED && nHumanVerdict >= TRADE_ACCEPTABLE;
+}
+
+// Before the deadline, now and then, a computer team offers a human-run team a trade that both
+// would take; the human answers in the Trade Offer dialog. Draws nothing when no human team plays.
+void Propose_Computer_Trade(void) {
+    if (gCommissionerMode || gAllTeamsComputer || Count_Human_Teams() == 0 ||
+        Count_Computer_Run_Teams() == 0 || gCurrentWeek > LAST_TRADE_WEEK)
+        return;
+    if (Draw_Random(PROPOSAL_CHANCE) != 0)
+        return;
+    int nHuman = Draw_Human_Team();
+    if (nHuman == NO_TEAM)
+        return;
+    if (Build_Trade_Proposal(&gTradeProposal, Draw_Computer_Team(nHuman), nHuman))
+        Host_Open_Dialog(IDD_TRADE_OFFER, gTradeProposal.acTeam[0], nHuman);
 }

@@ -200,6 +200,15 @@ int Count_Trade_Offer_Items(const TRADE_OFFER* pOffer, int nSide);  // 0..15
 // reason goes to szReason (TRADE_REASON_SIZE bytes, may be NULL) when it is refused.
 int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason);
 int Count_Team_Draft_Picks_Three_Years(int nTeam);
+// 1 when the item may join the side: a real item byte, not listed there yet, and the side's
+// fifteenth entry still empty.
+int Can_Add_Trade_Item(const TRADE_OFFER* pOffer, int nSide, int nItem);
+// Writes the item into the side's first empty entry; a full side has its fifteenth replaced.
+void Add_Trade_Item(TRADE_OFFER* pOffer, int nSide, int nItem);
+// Takes one entry off a side; the later entries move up.
+void Remove_Trade_Item(TRADE_OFFER* pOffer, int nSide, int nEntry);
+// A side-0 team in debt may not take on more salary than it sends.
+int Is_Trade_Refused_For_Debt(const TRADE_OFFER* pOffer);
 
 // ---- trade values (trade_values.cpp) -------------------------------------------------------------
 int Get_Draft_Pick_Trade_Value(int nYearsAhead, int nRound, int nPlace);
@@ -240,6 +249,14 @@ int Build_Computer_Trade_Offer(TRADE_OFFER* pOffer, const TEAM_NEEDS needs0,
                                const TEAM_NEEDS needs1);
 int Balance_Trade_Offer_With_Picks(const TEAM_NEEDS needs1);
 int Balance_Trade_Offer_With_Cash(const TEAM_NEEDS needs1);
+
+// ---- proposals to human-run teams (computer_manager.cpp) ----------------------------------------
+// A computer team's trade for a human-run team: side 0 the computer team, side 1 the human one.
+extern TRADE_OFFER gTradeProposal;
+// Builds the offer; 1 when the computer team wants it (above 1200) and the human team's needs
+// would accept it (1000 or more).
+int Build_Trade_Proposal(TRADE_OFFER* pOffer, int nComputerTeam, int nHumanTeam);
+void Propose_Computer_Trade(void);  // the week loop's step: now and then a proposal is shown
 
 // ---- team unit strengths and league ranks (unit_ratings.cpp) ------------------------------------
 enum TEAM_UNIT {

@@ -131,13 +131,56 @@ int Check_Trade_Legality(const TRADE_OFFER* pOffer, char* szReason) {
     return Check_Roster_Sizes(pOffer, &move, szReason) && Check_Salary_Cap(pOffer, &move, szReason);
 }
 
-// Counts every pick still to be made; a draft whose pool has run dry keeps its made picks out.
-// STAND-IN(personnel): a draft still on with an empty pool is ended on the spot (notice, last round
-// marked, next season set up) before the picks are counted.
+// Counts every pick still to be made, as Find_Team_Draft_Pick numbers them: while a draft runs,
+// the picks it has made are left out. Ending a draft whose pool ran dry is the draft loop's step.
 int Count_Team_Draft_Picks_Three_Years(int nTeam) {
     int nCount = 0;
     int nYear, nRound, nColumn;
     while (Find_Team_Draft_Pick(nTeam, nCount, &nYear, &nRound, &nColumn))
         nCount++;
     return nCount;
+}
+
+int Can_Add_Trade_Item(const TRADE_OFFER* pOffer, int nSide, int nItem) {
+    if (!pOffer || nSide < 0 || nSide >= TRADE_SIDES || nItem < 0 || nItem >= EMPTY_TRADE_ITEM)
+        return 0;
+    if (Is_Trade_Item_Listed(pOffer, nSide, nItem))
+        return 0;
+    return pOffer->aabItems[nSide][TRADE_SIDE_ITEMS - 1] == EMPTY_TRADE_ITEM;
+}
+
+void Add_Trade_Item(TRADE_OFFER* pOffer, int nSide, int nItem) {
+    if (!pOffer || nSide < 0 || nSide >= TRADE_SIDES || nItem < 0 || nItem >= EMPTY_TRADE_ITEM)
+        return;
+    int nCount = Count_Trade_Offer_Items(pOffer, nSide);
+    int nEntry = nCount < TRADE_SIDE_ITEMS ? nCount : TRADE_SIDE_ITEMS - 1;
+    pOffer->aabItems[nSide][nEntry] = (uint8_t)nItem;
+}
+
+void Remove_Trade_Item(TRADE_OFFER* pOffer, int nSide, int nEntry) {
+    if (!pOffer || nSide < 0 || nSide >= TRADE_SIDES || nEntry < 0 || nEntry >= TRADE_SIDE_ITEMS)
+        return;
+    for (int n = nEntry; n < TRADE_SIDE_ITEMS - 1; n++)
+        pOffer->aabItems[nSide][n] = pOffer->aabItems[nSide][n + 1];
+    pOffer->aabItems[nSide][TRADE_SIDE_ITEMS - 1] = EMPTY_TRADE_ITEM;
+}
+
+// Salaries (not cap charges) of the players one side gives.
+static int64_t Sum_Side_Salaries(const TRADE_OFFER* pOffer, int nSide) {
+    int64_t nSum = 0;
+    int nCount = Count_Trade_Offer_Items(pOffer, nSide);
+    for (int n = 0; n < nCount; n++) {
+        int nItem = pOffer->aabItems[nSide][n];
+        if (Is_Trade_Item_Player(pOffer, nSide, nItem))
+            nSum += Get_Player_Vital_Stat(pOffer->acTeam[nSide], nItem, VITAL_SALARY);
+    }
+    return nSum;
+}
+
+int Is_Trade_Refused_For_Debt(const TRADE_OFFER* pOffer) {
+    if (!pOffer || !Is_Trade_Team(pOffer->acTeam[0]) || !Is_Trade_Team(pOffer->acTeam[1]))
+        return 0;
+    if (Get_Team_Financial_Stat(pOffer->acTeam[0], FIN_CASH) >= 0)
+        return 0;
+    return Sum_Side_Salaries(pOffer, 1) > Sum_Side_Salaries(pOffer, 0);
 }

@@ -77,6 +77,7 @@ static void Close_Week(int nPlayedWeek) {
         for (int n = 0; n < TRADE_ATTEMPTS_A_WEEK; n++)
             Run_Computer_Trades();
         gRunTradeAttempts += TRADE_ATTEMPTS_A_WEEK;
+        Propose_Computer_Trade();
     }
 }
 

@@ -351,6 +351,89 @@ TEST_F(TradeTest, TradeRules) {
     EXPECT_STREQ(szReason, "Rangers would exceed league salary cap.");
 }
 
+TEST_F(TradeTest, AddingItemsToASide) {
+    struct {
+        const char* szCase;
+        int nFilled;  // items 0..nFilled-1 already on side 0
+        int nItem;
+        int bCanAdd;
+        int nStoredAt;  // where Add_Trade_Item writes it
+    } kCases[] = {
+        {"an empty side", 0, 7, 1, 0},
+        {"after three items", 3, 7, 1, 3},
+        {"an item already there", 3, 2, 0, 3},
+        {"no item", 3, -1, 0, -1},
+        {"the empty marker", 3, EMPTY_TRADE_ITEM, 0, -1},
+        {"the fifteenth item", 14, 20, 1, 14},
+        {"a sixteenth item replaces the fifteenth", 15, 20, 0, 14},
+    };
+    for (const auto& c : kCases) {
+        TRADE_OFFER offer = Make_Offer(COMPUTER_TEAM_A, COMPUTER_TEAM_B);
+        for (int n = 0; n < c.nFilled; n++)
+            Add_Trade_Item(&offer, 0, n);
+        EXPECT_EQ(Can_Add_Trade_Item(&offer, 0, c.nItem), c.bCanAdd) << c.szCase;
+        Add_Trade_Item(&offer, 0, c.nItem);
+        if (c.nStoredAt >= 0) {
+            EXPECT_EQ(offer.aabItems[0][c.nStoredAt], c.nItem) << c.szCase;
+        }
+        EXPECT_EQ(Count_Trade_Offer_Items(&offer, 1), 0) << c.szCase;
+    }
+
+    TRADE_OFFER offer = Make_Offer(COMPUTER_TEAM_A, COMPUTER_TEAM_B);
+    for (int n = 0; n < 4; n++)
+        Add_Trade_Item(&offer, 1, 10 + n);
+    Remove_Trade_Item(&offer, 1, 1);
+    EXPECT_EQ(Count_Trade_Offer_Items(&offer, 1), 3);
+    EXPECT_EQ(offer.aabItems[1][1], 12);
+    EXPECT_EQ(offer.aabItems[1][2], 13);
+}
+
+TEST_F(TradeTest, RosterFloorDuringTheDraftAndTradesInDebt) {
+    // Four rounds of the draft made: three picks of the first team still to come, floor 48.
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, 0);
+    Set_Roster_Size(COMPUTER_TEAM_A, 50);
+    struct {
+        const char* szCase;
+        int bDraftOn;
+        int nGiven, nReceived;
+        int bLegal;
+        const char* szReason;
+    } kCases[] = {
+        {"outside the draft, 50 to 49", 0, 2, 1, 0, "Foxes would have less than 51 players."},
+        {"during the draft, 50 to 48", 1, 3, 1, 1, ""},
+        {"during the draft, 50 to 47", 1, 4, 1, 0, "Foxes would have less than 48 players."},
+        {"a thin roster may still grow", 0, 1, 2, 1, ""},
+    };
+    for (const auto& c : kCases) {
+        gDraftRound = c.bDraftOn ? 4 : NO_DRAFT_ROUND;
+        gDraftPick = 0;
+        TRADE_OFFER offer = Make_Offer(COMPUTER_TEAM_A, COMPUTER_TEAM_B);
+        for (int n = 0; n < c.nGiven; n++)
+            Add_Trade_Item(&offer, 0, n);
+        for (int n = 0; n < c.nReceived; n++)
+            Add_Trade_Item(&offer, 1, n);
+        char szReason[TRADE_REASON_SIZE] = "";
+        EXPECT_EQ(Check_Trade_Legality(&offer, szReason), c.bLegal) << c.szCase;
+        EXPECT_STREQ(szReason, c.szReason) << c.szCase;
+    }
+    gDraftRound = NO_DRAFT_ROUND;
+
+    // In debt, the first team may not take on more salary than it sends; cash counts in Owner
+    // Mode.
+    gOwnerMode = 1;
+    Set_Player_Vital_Stat(COMPUTER_TEAM_A, 3, VITAL_SALARY, 900);
+    Set_Player_Vital_Stat(COMPUTER_TEAM_B, 3, VITAL_SALARY, 900);
+    TRADE_OFFER offer = Make_Offer(COMPUTER_TEAM_A, COMPUTER_TEAM_B);
+    Add_Trade_Item(&offer, 0, 3);
+    Add_Trade_Item(&offer, 1, 3);
+    Set_Team_Financial_Stat(COMPUTER_TEAM_A, FIN_CASH, -1);
+    EXPECT_FALSE(Is_Trade_Refused_For_Debt(&offer)) << "equal salaries";
+    Set_Player_Vital_Stat(COMPUTER_TEAM_B, 3, VITAL_SALARY, 1500);
+    EXPECT_TRUE(Is_Trade_Refused_For_Debt(&offer)) << "more salary in";
+    Set_Team_Financial_Stat(COMPUTER_TEAM_A, FIN_CASH, 0);
+    EXPECT_FALSE(Is_Trade_Refused_For_Debt(&offer)) << "not in debt";
+}
+
 // ---- the computer's trade search ---------------------------------------------------------------
 
 TEST_F(TradeTest, WeightedPickFollowsTheWeights) {

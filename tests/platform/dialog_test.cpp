@@ -13,6 +13,7 @@ namespace {
 const int kOuterTemplate = 111;
 const int kInnerTemplate = 103;
 const int kMissingTemplate = 4242;
+const int kHelpButton = 9;  // the outer template's Help button
 
 struct DIALOG_LOG {
     LPARAM lInit = 0;
@@ -82,10 +83,10 @@ TEST_F(DialogTest, ScriptDrivesTheDialogAndItsControls) {
         EXPECT_EQ(GetDlgCtrlID(hOk), IDOK);
         EXPECT_EQ(GetParent(hOk), hDlg);
         char szText[32];
-        EXPECT_EQ(GetDlgItemTextA(hDlg, IDOK, szText, sizeof(szText)), 2u);
-        EXPECT_STREQ(szText, "OK");
-        EXPECT_TRUE(SetDlgItemTextA(hDlg, IDCANCEL, "Close"));
-        SendDlgItemMessageA(hDlg, IDCANCEL, WM_GETTEXT, sizeof(szText),
+        EXPECT_EQ(GetDlgItemTextA(hDlg, IDOK, szText, sizeof(szText)), 5u);
+        EXPECT_STREQ(szText, "&Done");
+        EXPECT_TRUE(SetDlgItemTextA(hDlg, kHelpButton, "Close"));
+        SendDlgItemMessageA(hDlg, kHelpButton, WM_GETTEXT, sizeof(szText),
                             reinterpret_cast<LPARAM>(szText));
         stReadBack = szText;
         EXPECT_EQ(GetDlgItemTextA(hDlg, 9999, szText, sizeof(szText)), 0u);

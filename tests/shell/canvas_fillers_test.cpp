@@ -21,12 +21,12 @@ INT_PTR Canvas_Fillers_Dialog_Proc(HWND, UINT uMsg, WPARAM, LPARAM) {
 // Runs the action on a small dialog once it has started.
 void Canvas_Run_On_Dialog(const std::function<void(HWND)>& action) {
     bool bRan = false;
-    Test_Script_Dialog(IDD_TRADES, [&](HWND hDlg) {
+    Test_Script_Dialog(IDD_ABOUT, [&](HWND hDlg) {
         action(hDlg);
         bRan = true;
         EndDialog(hDlg, IDOK);
     });
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TRADES), nullptr,
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), nullptr,
                     Canvas_Fillers_Dialog_Proc, 0);
     EXPECT_TRUE(bRan);
 }
