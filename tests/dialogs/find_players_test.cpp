@@ -140,7 +140,6 @@ TEST_F(FindPlayersTest, GoGetOpensTheTradeOrTheFreeAgents) {
         if (c.nTeam == FIND_TEAM) {
             EXPECT_EQ(gTradeOffer.acTeam[0], FIXTURE_HUMAN_TEAM);
             EXPECT_EQ(gTradeOffer.acTeam[1], FIND_TEAM);
-            EXPECT_EQ(gTradePartner, NO_TEAM);
         }
     }
 }
