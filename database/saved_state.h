@@ -478,6 +478,7 @@ enum USER_PREFERENCE {
     PREF_STANDINGS_OUTPUT = 79,       // automatic text output: standings
     PREF_AWARDS_OUTPUT = 80,          // automatic text output: awards
     PREF_FINANCES_OUTPUT = 81,        // automatic text output: finances
+    PREF_LIST_POSITION = 87,          // the player lists' position filter; 15 any position
     PREF_OVERTIME_PERIOD_LENGTH = 88,
     PREF_OVERTIME_POSSESSION = 89,
     PREF_AUTO_FILL_ROSTERS = 90,

@@ -7,7 +7,6 @@
 #include "resources/resource.h"
 #include "shell/shell.h"
 
-#define LIST_POSITION_PREFERENCE 87
 #define FANTASY_MODE_PICKING 1
 #define LIST_TEXT_SIZE 512
 #define ROSTER_FULL PLAYERS_PER_TEAM
@@ -20,7 +19,7 @@ static HWND sListDialog;
 static int sListKey = 0;  // kept between openings
 
 static int Get_Position_Filter(void) {
-    return Clamp(Get_User_Preference(LIST_POSITION_PREFERENCE), 0, LIST_ANY_POSITION);
+    return Clamp(Get_User_Preference(PREF_LIST_POSITION), 0, LIST_ANY_POSITION);
 }
 
 static int Is_Fantasy_Picking(void) {
@@ -379,7 +378,7 @@ static void On_Sortable_Stats_Command(HWND hDlg, int nId, int nCode) {
     case IDC_POSITION_COMBO:
         if (nCode == CBN_SELCHANGE) {
             Set_User_Preference(
-                LIST_POSITION_PREFERENCE,
+                PREF_LIST_POSITION,
                 (int)SendDlgItemMessageA(hDlg, IDC_POSITION_COMBO, CB_GETCURSEL, 0, 0));
             Refresh_Player_List(hDlg);
         }

@@ -22,7 +22,6 @@
 #define SEASON_LINE_WEIGHT_2021 25
 #define SEASON_LINE_WEIGHT 51
 #define ALL_POSITIONS 15
-#define PREF_SORTABLE_POSITION 87  // the Sortable Stats dialog's position
 #define PREF_BUILT_UNIVERSE 53
 #define PREF_START_LEVEL 24
 #define PREF_CURRENT_LEVEL 25
@@ -280,7 +279,7 @@ int Create_Universe_For_Year(int nYear) {
     int nVersion;
     if (!Read_Game_File(DEFAULT_UNIVERSE_FILE_NAME, &nVersion))
         return BUILD_NO_BASE_UNIVERSE;
-    Set_User_Preference(PREF_SORTABLE_POSITION, ALL_POSITIONS);
+    Set_User_Preference(PREF_LIST_POSITION, ALL_POSITIONS);
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
     Update_Inflation_Factor();
     int nBuilt = Build_Season_Database();

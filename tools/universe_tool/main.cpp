@@ -224,6 +224,7 @@ static int Save_Universe(const char* szPath, int bFillDraftPool) {
     if (bFillDraftPool)
         Fill_Draft_Pool();
     gCommissionerMode = 0;
+    Set_User_Preference(PREF_LIST_POSITION, POS_ANY);  // the player lists show every position
     Set_Skin_Name(DEFAULT_SKIN);
     if (Save_Game_File(szPath, NULL) != SAVE_OK) {
         fprintf(stderr, "universe_tool: could not write %s: %s\n", szPath,
