@@ -475,6 +475,10 @@ enum USER_PREFERENCE {
     PREF_SKIP_PREGAME_DIALOG = 61,
     PREF_LEAGUE_SETTINGS_FIRST = 64,  // 64..69: a new league: 50 each
     PREF_LEAGUE_AMOUNT = 70,          // a new league: 20,000
+    PREF_PRINT_PERIOD = 72,           // the Print dialog's choices
+    PREF_PRINT_GROUP = 73,
+    PREF_PRINT_SORT = 74,
+    PREF_PRINT_FORMAT = 76,
     PREF_STANDINGS_OUTPUT = 79,       // automatic text output: standings
     PREF_AWARDS_OUTPUT = 80,          // automatic text output: awards
     PREF_FINANCES_OUTPUT = 81,        // automatic text output: finances

@@ -32,6 +32,20 @@ INT_PTR Fantasy_Draft_Order_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPA
 INT_PTR Trading_Block_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Edit_Ratings_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// ---- the editors' edit boxes (edit_boxes.cpp) ----------------------------------------------------
+void Limit_Edit_Box(HWND hDlg, int nId, int nChars);
+// The box's text cut to a field of nFieldChars characters (szOut holds one more).
+void Get_Edit_Box_Text(HWND hDlg, int nId, char* szOut, int nFieldChars);
+void Set_Number_Box(HWND hDlg, int nId, int nValue);
+// A whole number with blanks allowed (and "$" and "," in money); 0 when the text is not one.
+int Parse_Whole_Number(const char* szText, int bMoney, int* pValue);
+int Parse_Decimal_Number(const char* szText, float* pValue);  // 0 when the text is not one
+// The box's number, or 0 after telling the user the labelled box needs one (its focus set).
+int Read_Number_Box(HWND hDlg, int nId, const char* szLabel, int bMoney, int* pValue);
+
+// ---- the stadium editor (stadium_editor_dialog.cpp) -------------------------------------------
+int Get_Stadium_Grade_Item(int nValue);  // "Poor" 0 .. "Excellent" 4 of a per-mille grade
+
 // ---- depth charts (depth_chart_rows.cpp) --------------------------------------------------------
 struct LIST_DIALOG_LAYOUT;
 // Sets the caption with season and team and refills the dialog the caption names ("Offense",

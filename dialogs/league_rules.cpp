@@ -15,7 +15,6 @@
 #define MAX_CONFERENCE_TEAMS 18
 #define MAX_DIVISION_TEAMS 13
 #define NICKNAME_DISPLAY_LENGTH 13
-#define TEAM_CASH_NOTICE_LIMIT 1000000000
 
 // Fan loyalty grades: the grade shown is (loyalty + 29) / 59 - 9; a chosen grade stores the middle
 // of the loyalties that show it, so the choice is what shows next time.
@@ -146,15 +145,17 @@ int Get_Grade_Fan_Loyalty(int nItem) {
 
 int Check_Team_Cash(int nCash) {
     char szLimit[TEXT_BUFFER_SIZE];
-    Format_Dollars(TEAM_CASH_NOTICE_LIMIT, szLimit, sizeof(szLimit));
-    if (nCash > TEAM_CASH_NOTICE_LIMIT) {
+    if (nCash > MAX_TEAM_CASH) {
+        Format_Dollars(MAX_TEAM_CASH, szLimit, sizeof(szLimit));
         Show_Message_Box("Cash Limit", "No team may have more than %s.", szLimit);
-        nCash = TEAM_CASH_NOTICE_LIMIT;
-    } else if (nCash < -TEAM_CASH_NOTICE_LIMIT) {
-        Show_Message_Box("Debt Limit", "No team may be in debt for more than %s.", szLimit);
-        nCash = -TEAM_CASH_NOTICE_LIMIT;
+        return MAX_TEAM_CASH;
     }
-    return Clamp(nCash, MIN_TEAM_CASH, MAX_TEAM_CASH);
+    if (nCash < MIN_TEAM_CASH) {  // the notice names the debt that is really kept
+        Format_Dollars(-MIN_TEAM_CASH, szLimit, sizeof(szLimit));
+        Show_Message_Box("Debt Limit", "No team may be in debt for more than %s.", szLimit);
+        return MIN_TEAM_CASH;
+    }
+    return nCash;
 }
 
 // ---- the league's structure --------------------------------------------------------------------

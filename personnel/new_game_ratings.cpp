@@ -5,7 +5,7 @@
 
 #define FREE_AGENT_TARGET_OVERALL 62
 #define OVERALL_BASE 50
-#define BROKEN_OVERALL 25  // an overall below this one is rolled anew before it is used
+#define BROKEN_NEW_GAME_OVERALL 25  // an overall below this one is rolled anew before it is used
 #define YOUNG_PLAYER_AGE 24
 #define YOUNG_CAP_BASE 78
 #define YOUNG_CAP_PER_SEASON 6
@@ -14,7 +14,7 @@
 static float Own_Position_Overall(int nTeam, int nSlot) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     float fOverall = Compute_Position_Rating(nTeam, nSlot, nPosition);
-    if (fOverall < BROKEN_OVERALL) {
+    if (fOverall < BROKEN_NEW_GAME_OVERALL) {
         Generate_Player_Ratings(nTeam, nSlot);
         fOverall = Compute_Position_Rating(nTeam, nSlot, nPosition);
     }

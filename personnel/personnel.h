@@ -594,6 +594,19 @@ void Derive_All_Lineman_Stats(void);  // the T, G and C of the league teams in u
 // ---- steering a player's potential (player_potential.cpp) ---------------------------------------
 int Set_Player_Potential_For_Overall(int nTeam, int nSlot, int nTarget);  // the steps taken
 
+// ---- injuries cleared league-wide (injury_clearing.cpp) ----------------------------------------
+// Every player of the teams in use, the pool and the draft teams healed; how many were injured.
+int Clear_All_Injuries(void);
+
+// ---- position changes (position_conversion.cpp) ------------------------------------------------
+// The groups a player may move within: QB; RB FB TE WR; T G C; DE DT LB CB S; K P.
+int Get_Conversion_Group_First(int nPosition);
+int Count_Conversion_Group(int nPosition);
+// His rating as his scouts expect it at the new position of his group.
+float Estimate_Converted_Rating(int nTeam, int nSlot, int nNewPosition, int nRating);
+// Stores the converted ratings of his old position's class and the new position.
+void Convert_Player_Position(int nTeam, int nSlot, int nNewPosition);
+
 // ---- new teams (new_team.cpp) -------------------------------------------------------------------
 int Get_New_Team_Position_Count(int nPosition);  // the fewest players a new team has there
 void Fill_New_Team_Roster(int nTeam);

@@ -28,6 +28,20 @@ int Decode_Gridiron_Play_Field(int nField, int nByte);
 void Set_Play_Gridiron_Field(int nTeam, int nPlay, int nField, int nValue);
 int Get_Play_Gridiron_Field(int nTeam, int nPlay, int nField);
 
+// ---- the statistics output file (output_results.cpp) -------------------------------------------
+enum OUTPUT_SECTION { OUTPUT_OFFENSE = 0, OUTPUT_DEFENSE, OUTPUT_KICKING, OUTPUT_SECTION_COUNT };
+enum OUTPUT_FORMAT { OUTPUT_TAB = 0, OUTPUT_COMMA, OUTPUT_FIXED, OUTPUT_HTML, OUTPUT_FORMAT_COUNT };
+#define OUTPUT_SORT_BY_NAME (-1)
+#define OUTPUT_SORT_BY_TEAM (-2)
+// Selector: a team below Count_Active_Teams (T), T league 0, T + 1 league 1, above: every team.
+// 1 when the whole file was written, 0 when it could not be created or written.
+int Write_Output_Results(const char* szPath, int nSelector, int nSeason, int nSection,
+                         int nSortKey, int nFormat);
+// The header for NO_TEAM and NO_PLAYER, else the player's row; the number of fields, 0 for none.
+int Format_Output_Results_Line(int nTeam, int nSlot, int nSeason, int nSection, int nFormat,
+                               char* szOut);  // OUTPUT_LINE_SIZE (2,048) bytes
+int Get_Output_Sort_Value(int nTeam, int nSlot, int nSeason, int nSortKey);  // -1: not listed
+
 // ---- the writers of the box score and the season reports (report_writers.cpp) ----------------
 // Installs them as the engine's report sink: the program, its tools and the tests that read box
 // scores or season reports call it once at start-up.

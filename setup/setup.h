@@ -34,6 +34,20 @@ INT_PTR Load_Playbook_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lP
 INT_PTR New_Version_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 INT_PTR Season_Simulator_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// ---- the city editor (city_editor_dialog.cpp) ----------------------------------------------------
+void Format_City_Degrees(int nThousandths, char* szOut, int nSize);  // -74006: "-74.006"
+int Parse_City_Degrees(const char* szText, int* pThousandths);      // 0 when not a number
+
+// ---- the export folder (export_folder_dialog.cpp) -----------------------------------------------
+#define EXPORT_FOLDER_SIZE 2048
+extern char gEncyclopediaFolder[EXPORT_FOLDER_SIZE];  // where the encyclopedia is exported
+extern char gBrowseFolder[EXPORT_FOLDER_SIZE];        // the folder Choose Export Folder shows
+void Build_Folder_Path(const char* szEntry, char* szOut, int nSize);
+
+// ---- Advanced Tools (advanced_tools_dialog.cpp) --------------------------------------------------
+void Do_Clear_Injuries(void);   // and tells how many
+int Clear_Output_Folder(void);  // the files removed from "Output"
+
 // ---- the users' Hall of Fame file (fame_table.cpp) ----------------------------------------------
 #define FAME_LEVELS 4  // one table a difficulty level: "Fan", "Coach", "Head Coach", "Vanto"
 #define FAME_ROWS 10
@@ -124,12 +138,19 @@ void Recalculate_Contracts(void);
 int Open_Save_Game_Dialog(HWND hParent);
 int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 
+// ---- the game matchup dialog (game_matchup.cpp) ------------------------------------------------
+#define MATCHUP_UNITS 5  // Running, Passing, Run Defense, Pass Defense, Special Teams
+
 // ---- the names games are saved under (saved_game_names.cpp) -------------------------------------
 void Update_Default_Save_Name(void);  // a name still the default follows the seasons
 int Auto_Save_Game(void);             // under the game's own name; 1 when saved
 
 // ---- the game matchup dialog --------------------------------------------------------------------
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
+int Get_Unit_Stars(int nBetterTeams, int nTeams);  // 5 for the best unit .. 1 for the worst
+void Compute_Unit_Stars(uint8_t* pStars, int nTeam);
+// "... favored by ..." or "Vegas Line: Pick 'em" of a spread in tenths (positive: the visitor).
+void Format_Point_Spread(int nVisitor, int nHome, int nSpread, char* szOut, int nSize);
 
 // ---- needed by app-startup (startup_services.cpp) ------------------------------------------------
 int Ensure_Fame_File(void);        // "VntFame.dat" rebuilt when it does not exist: 1

@@ -92,10 +92,10 @@ TEST_F(LeagueRulesTest, InflationAndCashLimits) {
               "Inflation Factor cannot be higher than 3000. It is being set to 3000.");
     EXPECT_EQ(Check_Team_Cash(2000000000), MAX_TEAM_CASH);
     EXPECT_EQ(Shown_Text(), "No team may have more than $1,000,000,000.");
-    EXPECT_EQ(Check_Team_Cash(-500000000), MIN_TEAM_CASH);  // no notice, but held to the floor
+    EXPECT_EQ(Check_Team_Cash(-50000000), -50000000);
     EXPECT_EQ(Shown_Text(), "");
-    EXPECT_EQ(Check_Team_Cash(-1500000000), MIN_TEAM_CASH);
-    EXPECT_EQ(Shown_Text(), "No team may be in debt for more than $1,000,000,000.");
+    EXPECT_EQ(Check_Team_Cash(-500000000), MIN_TEAM_CASH);  // the notice names the kept limit
+    EXPECT_EQ(Shown_Text(), "No team may be in debt for more than $100,000,000.");
 }
 
 // A chosen grade is the grade shown afterwards.

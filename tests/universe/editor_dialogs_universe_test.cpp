@@ -1,0 +1,172 @@
+// The editors over the default universe: a picture of each dialog filled, and a session as a
+// commissioner plays it: a running back made a fullback, a player renamed and rated, a team
+// added and a week played with it, the league's passing statistics printed to CSV and HTML.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "common/dialog_steps.h"
+#include "common/text_files.h"
+#include "season/season.h"
+#include "setup/setup.h"
+#include "universe/universe_window_fixture.h"
+
+namespace {
+
+#define CHANGE_POSITION_COMBO 1217
+#define EP_LAST_NAME 1271
+#define EP_DONE 1285
+#define ER_SPEED_BOX (1133 + RATING_SPEED - 1)
+#define ER_DONE 1285
+#define LE_ADD_TEAM 11
+#define PRINT_TEAMS 1132
+#define PRINT_SORT 1225
+#define PRINT_FORMAT 1226
+#define PRINT_FILE_NAME 1082
+#define PRINT_PASS_YARDS 5
+
+class EditorDialogsUniverseTest : public UniverseWindowTest {
+protected:
+    int nTeam = 0;
+
+    void SetUp() override {
+        UniverseWindowTest::SetUp();
+        gCommissionerMode = 1;
+        nTeam = Get_User_Team();
+        gDialogTeam = nTeam;
+    }
+
+    int First_Player_At(int nPosition) {
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            if (Is_Player_Slot_Used(nTeam, nSlot) && Get_Roster_Position(nTeam, nSlot) == nPosition)
+                return nSlot;
+        return -1;
+    }
+
+    // Opens the dialog, saves its picture in the case's folder and leaves it with Escape.
+    void Picture_Dialog(int idDialog, const std::string& stName) {
+        std::string stPath = m_stHere + "/" + stName + ".png";
+        bool bSaved = false;
+        Test_Script_Dialog(idDialog, [&](HWND hDlg) {
+            bSaved = Test_Snapshot_Dialog(hDlg, stPath);
+            Test_Press_Key(hDlg, VK_ESCAPE);
+        });
+        if (idDialog == IDD_GAME_MATCHUP)
+            Run_Game_Matchup_Dialog(nTeam, Get_Team_Opponent(nTeam, gCurrentWeek));
+        else
+            Do_Dialog(gMainWindow, idDialog, 0);
+        EXPECT_TRUE(bSaved) << stName;
+        std::printf("%s\n", stPath.c_str());
+    }
+};
+
+TEST_F(EditorDialogsUniverseTest, PicturesOfTheFilledDialogs) {
+    gScoutTeam = nTeam;
+    gScoutSlot = First_Player_At(POS_RB);
+    ASSERT_GE(gScoutSlot, 0);
+    const struct {
+        int idDialog;
+        const char* szName;
+    } kDialogs[] = {
+        {IDD_CHANGE_POSITION, "change-position"},
+        {IDD_EDIT_PLAYER, "edit-player"},
+        {IDD_EDIT_RATINGS, "edit-ratings"},
+        {IDD_STADIUM_EDITOR, "stadium-editor"},
+        {IDD_LEAGUE_EDITOR, "league-editor"},
+        {IDD_CITY_EDITOR, "city-editor"},
+        {IDD_RENAME_CITY, "rename-city"},
+        {IDD_ADVANCED_TOOLS, "advanced-tools"},
+        {IDD_CHOOSE_EXPORT_FOLDER, "export-folder"},
+        {IDD_GAME_MATCHUP, "game-matchup"},
+        {IDD_PRINT, "print"},
+    };
+    for (const auto& d : kDialogs)
+        Picture_Dialog(d.idDialog, d.szName);
+}
+
+TEST_F(EditorDialogsUniverseTest, CommissionerSession) {
+    // A running back becomes a fullback.
+    gScoutTeam = nTeam;
+    gScoutSlot = First_Player_At(POS_RB);
+    ASSERT_GE(gScoutSlot, 0);
+    int nBackId = Get_Player_ID(nTeam, gScoutSlot);
+    float fPower = Get_Player_Rating(nTeam, gScoutSlot, RATING_POWER);
+    Test_Script_Dialog(IDD_USER_MESSAGE, [](HWND hDlg) {  // the skinned question: Yes
+        SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_MESSAGE_BUTTON1, BN_CLICKED), 0);
+    });
+    Test_Script_Dialog(IDD_CHANGE_POSITION, [&](HWND hDlg) {
+        Test_Choose_Row(hDlg, CHANGE_POSITION_COMBO, POS_FB - POS_RB);
+        Test_Click_Control(hDlg, IDOK);
+    });
+    Do_Dialog(gMainWindow, IDD_CHANGE_POSITION, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(nTeam, gScoutSlot, VITAL_POSITION), POS_FB);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(nTeam, gScoutSlot, RATING_POWER), 0.95f * fPower);
+
+    // His name and his speed edited.
+    Test_Script_Dialog(IDD_EDIT_PLAYER, [&](HWND hDlg) {
+        Replace_Box_Text(hDlg, EP_LAST_NAME, "Newname");
+        Test_Click_Control(hDlg, 7);  // Edit Ratings
+        Test_Click_Control(hDlg, EP_DONE);
+    });
+    Test_Script_Dialog(IDD_EDIT_RATINGS, [&](HWND hDlg) {
+        Replace_Box_Text(hDlg, ER_SPEED_BOX, "88");
+        Test_Click_Control(hDlg, ER_DONE);
+    });
+    Do_Dialog(gMainWindow, IDD_EDIT_PLAYER, 0);
+    int nFoundTeam = NO_TEAM, nFoundSlot = NO_PLAYER;
+    ASSERT_TRUE(Find_Player_ID_Split(&nFoundTeam, &nFoundSlot, nBackId));
+    char szLast[64];
+    Get_Player_Last_Name(nFoundTeam, nFoundSlot, szLast, (int)sizeof szLast);
+    EXPECT_STREQ(szLast, "Newname");
+    EXPECT_FLOAT_EQ(Get_Player_Rating(nFoundTeam, nFoundSlot, RATING_SPEED), 88.0f);
+
+    // A roster left short by a deleted player, and a new team; then a week is played.
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0 && Count_Players(nTeam, ALL_ROSTERS) >= 51;
+         nSlot--) {
+        if (Is_Player_Slot_Used(nTeam, nSlot) && nSlot != gScoutSlot)
+            Delete_Player(nTeam, nSlot);
+    }
+    ASSERT_LT(Count_Players(nTeam, ALL_ROSTERS), 51);
+    int nTeams = Count_Active_Teams();
+    Test_Script_Dialog(IDD_LEAGUE_EDITOR, [&](HWND hDlg) {
+        Test_Click_Control(hDlg, LE_ADD_TEAM);
+        Test_Click_Control(hDlg, IDOK);
+    });
+    Do_Dialog(gMainWindow, IDD_LEAGUE_EDITOR, 0);
+    ASSERT_EQ(Count_Active_Teams(), nTeams + 1);
+    int nWeek = gCurrentWeek;
+    gCommissionerMode = 0;
+    Advance_Weeks(1);
+    EXPECT_EQ(gCurrentWeek, nWeek + 1);
+    int nPlayed = 0;
+    for (int n = 0; n < Count_Active_Teams(); n++)
+        nPlayed += Get_Team_Yearly_Char(n, Get_Current_Season_Index(), YEARLY_WINS) +
+                   Get_Team_Yearly_Char(n, Get_Current_Season_Index(), YEARLY_LOSSES) +
+                   Get_Team_Yearly_Char(n, Get_Current_Season_Index(), YEARLY_TIES);
+    EXPECT_GE(nPlayed, nTeams);  // every team played, the new one among them
+
+    // The league's passing statistics printed to CSV and to HTML.
+    for (int nFormat : {1, 3}) {
+        Test_Script_Dialog(IDD_PRINT, [&](HWND hDlg) {
+            int nAll = (int)SendDlgItemMessageA(hDlg, PRINT_TEAMS, CB_GETCOUNT, 0, 0) - 1;
+            Test_Choose_Row(hDlg, PRINT_TEAMS, nAll);
+            Test_Choose_Row(hDlg, PRINT_SORT, PRINT_PASS_YARDS);
+            Test_Choose_Row(hDlg, PRINT_FORMAT, nFormat);
+            Replace_Box_Text(hDlg, PRINT_FILE_NAME, "league-passing");
+            Test_Click_Control(hDlg, IDOK);
+            Test_Click_Control(hDlg, IDCANCEL);
+        });
+        Do_Dialog(gMainWindow, IDD_PRINT, 0);
+    }
+    std::string stCsv = Read_Text_File("Output/league-passing.csv");
+    std::string stHtml = Read_Text_File("Output/league-passing.htm");
+    EXPECT_EQ(stCsv.rfind("Last,First,Team,G,Att,Com,Yards", 0), 0u);
+    EXPECT_GT(std::count(stCsv.begin(), stCsv.end(), '\n'), 30);
+    EXPECT_NE(stHtml.find("<PRE>"), std::string::npos);
+    Write_Text_File(m_stHere + "/league-passing.csv", stCsv);
+    Write_Text_File(m_stHere + "/league-passing.htm", stHtml);
+    std::printf("%s/league-passing.csv\n", m_stHere.c_str());
+}
+
+}  // namespace
