@@ -85,9 +85,12 @@ static HFONT Get_Bold_Dialog_Font(LONG nHeight) {
     for (int n = 0; n < gDialogFontCount; n++) {
         if (gDialogFonts[n].nHeight != nHeight)
             continue;
-        if (GetObjectA(gDialogFonts[n].hFont, sizeof(font), &font))
+        // A handle freed with the platform's objects may since name another font.
+        if (GetObjectA(gDialogFonts[n].hFont, sizeof(font), &font) == sizeof(font) &&
+            font.lfHeight == nHeight && font.lfWeight == DIALOG_FONT_WEIGHT &&
+            strcmp(font.lfFaceName, DIALOG_FONT_FACE) == 0)
             return gDialogFonts[n].hFont;
-        gDialogFonts[n] = gDialogFonts[--gDialogFontCount];  // no longer a font: made anew
+        gDialogFonts[n] = gDialogFonts[--gDialogFontCount];  // no longer our font: made anew
         break;
     }
     memset(&font, 0, sizeof(font));
