@@ -17,6 +17,13 @@ bool Session_Check_Menu_Bar(std::string* pWhy);     // the ten menus with their 
 // The button bar and the news bar along the client bottom at their heights, under a news page.
 bool Session_Check_Bars(std::string* pWhy);
 bool Session_Files_Differ(const std::string& stA, const std::string& stB);
+// When hDlg is the game matchup before a person's game, clicks its "Simulate This Game" (its
+// default button would have the person watch the game) and returns true.
+bool Session_Simulate_Matchup(HWND hDlg);
+
+// Runs pTurn every nMilliseconds once the program's loops run; a turn never starts inside another
+// (a step's nested message pump).
+void Start_Session_Timer(UINT nMilliseconds, void (*pTurn)(void));
 
 // Arms the driver: its timer runs the steps once the program's loops run. Screenshots go to
 // szFolder. The session's result, after Run_Application returns: 0, or 1 with the failure told.

@@ -266,7 +266,7 @@ void Gameday_Games_Page(void) {
     PostQuitMessage(0);
 }
 
-void Gameday_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
+void Gameday_Timer_Proc(void) {
     if (gDay.ePhase == GAMEDAY_OVER)
         return;
     if (GetTickCount() - gDay.nProgressTick > GAMEDAY_STALL_MS) {
@@ -291,7 +291,7 @@ void Arm_Gameday_Session(const char* szFolder) {
     gDay.stFolder = szFolder;
     gDay.ePhase = GAMEDAY_WELCOME;
     Gameday_Progress();
-    SetTimer(nullptr, 0, GAMEDAY_TICK_MS, (void*)Gameday_Timer_Proc);
+    Start_Session_Timer(GAMEDAY_TICK_MS, Gameday_Timer_Proc);
 }
 
 int Gameday_Session_Result(void) {

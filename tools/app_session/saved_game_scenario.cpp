@@ -183,7 +183,8 @@ void Scenario_Into_League(void) {
 
 void Scenario_Week(void) {
     if (HWND hDlg = Scenario_Dialog_Up()) {
-        Scenario_Answer_With_Enter(hDlg);
+        if (!Session_Simulate_Matchup(hDlg))
+            Scenario_Answer_With_Enter(hDlg);
         return;
     }
     if (gCurrentWeek == gScenario.nWeekBefore || !Is_League_Shown())
@@ -280,7 +281,7 @@ void Scenario_Leave(void) {
         Scenario_Answer_With_Enter(hDlg);
 }
 
-void Scenario_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
+void Scenario_Timer_Proc(void) {
     if (gScenario.eStep == STEP_OVER)
         return;
     if (GetTickCount() - gScenario.nStepTick > SCENARIO_STEP_LIMIT_MS) {
@@ -315,7 +316,7 @@ void Arm_Saved_Game_Scenario(const char* szFolder, int nRun) {
     if (nRun == 1)
         Platform_Remove_File(SCENARIO_SAVE_FILE);  // a game of an earlier session
     Scenario_Enter(nRun == 1 ? STEP_WELCOME : STEP_RESUME_WELCOME);
-    SetTimer(nullptr, 0, SCENARIO_TICK_MS, (void*)Scenario_Timer_Proc);
+    Start_Session_Timer(SCENARIO_TICK_MS, Scenario_Timer_Proc);
 }
 
 int Saved_Game_Scenario_Result(void) {

@@ -1,4 +1,5 @@
-// The session's checks of what the main window shows: its size, its menu bar, its bars.
+// The session's checks of what the main window shows (its size, its menu bar, its bars) and the
+// answers every driver gives alike.
 #include "app_session.h"
 
 #include "pages/pages.h"
@@ -10,6 +11,8 @@
 
 #include <fstream>
 #include <iterator>
+
+#define MATCHUP_SIMULATE_THIS_GAME 1393
 
 namespace {
 
@@ -111,4 +114,16 @@ bool Session_Files_Differ(const std::string& stA, const std::string& stB) {
     std::string stDataA((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
     std::string stDataB((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
     return stDataA != stDataB;
+}
+
+bool Session_Simulate_Matchup(HWND hDlg) {
+    HWND hSimulate = GetDlgItem(hDlg, MATCHUP_SIMULATE_THIS_GAME);
+    char szText[64] = "";
+    if (!hSimulate || GetWindowTextA(hSimulate, szText, sizeof szText) <= 0 ||
+        strcmp(szText, "Simulate This Game") != 0)
+        return false;
+    printf("app_session: the game matchup gets \"Simulate This Game\"\n");
+    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(MATCHUP_SIMULATE_THIS_GAME, BN_CLICKED),
+                 (LPARAM)hSimulate);
+    return true;
 }

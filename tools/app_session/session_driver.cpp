@@ -166,7 +166,8 @@ bool Session_Answer_Dialog(HWND hDlg) {
     printf("app_session: dialog \"%s\" gets its default answer\n", szCaption);
     if (!Session_Shot("dialog"))
         return false;
-    Session_Press_Key(SDLK_RETURN, false);
+    if (!Session_Simulate_Matchup(hDlg))
+        Session_Press_Key(SDLK_RETURN, false);
     gSession.hAnswered = hDlg;
     return true;
 }
@@ -343,7 +344,7 @@ void Session_Close(void) {
     PostQuitMessage(0);
 }
 
-void Session_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
+void Session_Timer_Proc(void) {
     if (gSession.ePhase == SESSION_OVER)
         return;
     if (GetTickCount() - gSession.nPhaseTick > SESSION_STEP_LIMIT_MS) {
@@ -368,7 +369,7 @@ void Arm_Session_Driver(const char* szFolder) {
     gSession = {};
     gSession.stFolder = szFolder;
     Session_Enter(SESSION_WELCOME);
-    SetTimer(nullptr, 0, SESSION_TICK_MS, (void*)Session_Timer_Proc);
+    Start_Session_Timer(SESSION_TICK_MS, Session_Timer_Proc);
 }
 
 int Session_Result(void) {
