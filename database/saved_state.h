@@ -504,6 +504,8 @@ enum USER_PREFERENCE {
     PREF_DEPTH_NEED_AVERAGES = 140,    // 140..154
     PREF_AGE_NEED_AVERAGES = 155,      // 155..169
     PREF_PLAYBOOK_SIDE = 170,          // the playbook dialogs' side: 0 offence, 1 defence
+    PREF_PLAYBOOK_FOLDER = 171,        // the playbook editor's folder: 0..5 offence, 0..2 defence
+    PREF_PLAYBOOK_PLAY = 172,          // the playbook editor's place 0..9 within the folder
     PREF_TEXT_DISPLAY_SPEED = 173,
     PREF_TWO_POINT_CONVERSIONS = 174,
     PREF_OVERTIME_GAMES = 175,
@@ -547,6 +549,8 @@ inline int32_t& gShowNewsTicker = PREFERENCE_ENTRY(PREF_SHOW_NEWS_TICKER);
 inline int32_t& gCommissionerMode = PREFERENCE_ENTRY(PREF_COMMISSIONER_MODE);
 inline int32_t& gOwnerMode = PREFERENCE_ENTRY(PREF_OWNER_MODE);
 inline int32_t& gPlaybookSide = PREFERENCE_ENTRY(PREF_PLAYBOOK_SIDE);
+inline int32_t& gPlaybookFolder = PREFERENCE_ENTRY(PREF_PLAYBOOK_FOLDER);
+inline int32_t& gPlaybookPlay = PREFERENCE_ENTRY(PREF_PLAYBOOK_PLAY);
 inline int32_t& gPerfectScouting = PREFERENCE_ENTRY(PREF_PERFECT_SCOUTING);
 inline int32_t& gSkipToQuarter = PREFERENCE_ENTRY(PREF_SKIP_TO_QUARTER);
 inline int32_t& gOffensiveSelectorPage = PREFERENCE_ENTRY(PREF_OFFENSIVE_SELECTOR_PAGE);

@@ -285,6 +285,19 @@ void Set_Defensive_Play_Role(int nTeam, int nPlay, int nPlayer, int nRole);
 void Set_Team_Default_Playbook(int nTeam);
 void Reset_All_Playbooks(void);
 void Check_Defensive_Playbook_Scheme(int nTeam);  // playbook_scheme.cpp
+// A team's own play, to be changed in place; NULL for the fixed plays 54..59 and teams without
+// playbooks.
+OFFENSIVE_PLAY* Get_Editable_Offensive_Play(int nTeam, int nPlay);
+DEFENSIVE_PLAY* Get_Editable_Defensive_Play(int nTeam, int nPlay);
+
+// ---- playbooks: what a spot may be given (playbook_validation.cpp) ------------------------------
+int Can_Position_Run_Route(int nPosition, int nRoute);
+// The route, or the next one the position may run in the step's direction (modulo the 43 listed).
+int Adjust_Route_For_Position(int nPosition, int nRoute, int nStep);
+int Fix_Defensive_Role(int nPosition, int nRole);  // the role, or what replaces it at the position
+// Makes a play's assignments consistent after a change of nStep (new value minus old) in one.
+void Validate_Play_Assignments(int nTeam, int nSide, int nPlay, int nStep);
+int Has_Play_Result_Data(int nTeam, int nSide, int nPlay);  // the play was ever counted
 
 // ---- playbooks: styles by era (playbook_styles.cpp, playbook_assignment.cpp) -------------------
 const char* Get_Team_Playbook_Style(int nTeam, int nYear);  // NULL for a team without a style
@@ -351,6 +364,9 @@ enum PASS_ROUTE_CODE {
     ROUTE_BACKFIELD_SCREEN = 55,
     NO_ROUTE = -1
 };
+#define ROUTE_SLANT 2
+#define ROUTE_REVERSE 45
+#define LAST_LISTED_ROUTE 42  // a receiver's list offers routes 0..42, a run's carrier all 57
 
 typedef struct ROUTE_POINT {
     double x;  // yards across, positive to the right of the formation's picture

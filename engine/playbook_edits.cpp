@@ -36,3 +36,17 @@ void Set_Defensive_Play_Role(int nTeam, int nPlay, int nPlayer, int nRole) {
     if (pBook != NULL && nPlay >= 0 && nPlay < DEFENSIVE_PLAY_COUNT)
         pBook->aPlays[nPlay].anRoles[nPlayer] = nRole;
 }
+
+OFFENSIVE_PLAY* Get_Editable_Offensive_Play(int nTeam, int nPlay) {
+    OFFENSIVE_PLAYBOOK* pBook = Get_Team_Offensive_Playbook(nTeam);
+    if (pBook == NULL || nPlay < 0 || nPlay >= TEAM_OFFENSIVE_PLAY_COUNT)
+        return NULL;
+    return &pBook->aPlays[nPlay];
+}
+
+DEFENSIVE_PLAY* Get_Editable_Defensive_Play(int nTeam, int nPlay) {
+    DEFENSIVE_PLAYBOOK* pBook = Get_Team_Defensive_Playbook(nTeam);
+    if (pBook == NULL || nPlay < 0 || nPlay >= DEFENSIVE_PLAY_COUNT)
+        return NULL;
+    return &pBook->aPlays[nPlay];
+}

@@ -47,10 +47,7 @@ int Get_Zone_Drop_Point(int nTeam, int nPlay, int nDefender, DIAGRAM_POINT* pPoi
 DIAGRAM_POINT Get_Defender_Diagram_Spot(int nTeam, int nPlay, int nDefender);
 
 // ---- the whole diagram (play_diagram.cpp) -------------------------------------------------------
-void Draw_Play_Diagram(const RECT* pRect, HDC hdc, int nTeam, int nPlay, int nFont, int nKind,
-                       int bHighlighted, int bScale);
 void Draw_Key_Badge(const RECT* pRect, HDC hdc, const char* szText);
-void Get_Primary_Route_Text(char* szOut, int nSize, int nTeam, int nPlay, int bNewLine);
 int Is_Play_Defined_By_Kind(int nTeam, int nKind, int nPlay);
 void Get_Play_Description_By_Side(int nTeam, int nKind, int nPlay, char* szOut, int nSize);
 int Is_Key_Badge_Team(int nTeam);  // a human-run league team: its keys call plays
@@ -86,10 +83,6 @@ void Redraw_Game_Side_Panels(void);
 // The down the calls were made for, kept until the play's last picture: while the play is
 // narrated the game already shows the next down. NULL forgets it.
 void Remember_Snap_Down(GAME* pGame);
-// The defensive play's grade against an offence kind 0..5; with a label "Inside: B" or the long
-// label. Returns 1 when the long label was used.
-int Get_Defensive_Play_Grade_Text(char* szOut, int nSize, int nKind, int nTeam, int nPlay,
-                                  int bLabel, int bLong);
 void Format_Primary_Player_Text(char* szOut, int nSize, int nTeam, int nPlay);
 
 // ---- the game-day painters (game_screen_paint.cpp, game_screen_panels.cpp) ----------------------

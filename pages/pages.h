@@ -190,6 +190,19 @@ int Draw_Play_By_Play_Text(HDC hDC, int nFrame, int bFinal);  // 1 when the fram
 // A watched game's step on the screen (HOST_WATCH_*): the host services' watched-game turn.
 void Run_Watched_Game_Step(int nStep, struct GAME* pGame);
 
+// ---- play diagrams (play_diagram*.cpp, defensive_grades.cpp) ------------------------------------
+// Kinds: 0 offence, 1 defence, 2 kicking. The team may carry 0x80: no key badge.
+void Draw_Play_Diagram(const RECT* pRect, HDC hdc, int nTeam, int nPlay, int nFont, int nKind,
+                       int bHighlighted, int bScale);
+// The formation spot (offence) or defender the diagrams mark; -1 for none.
+extern int gHighlightedSpot;
+void Get_Primary_Route_Text(char* szOut, int nSize, int nTeam, int nPlay, int bNewLine);
+// The defensive play's grade against an offence kind 0..5; with a label "Inside: B" or the long
+// label. Returns 1 when the long label was used.
+int Get_Defensive_Play_Grade_Text(char* szOut, int nSize, int nKind, int nTeam, int nPlay,
+                                  int bLabel, int bLong);
+void Get_Defensive_Role_Name(int nRole, char* szOut, int nSize);  // empty out of range
+
 // ---- the news pages' score box (score_box.cpp) --------------------------------------------------
 void Draw_Live_Score_Lines(struct GAME* pGame);  // the host services' live score
 void Draw_Season_Phase_Box(void);

@@ -20,6 +20,8 @@ typedef struct DIAGRAM_COLOURS {
     COLORREF name;
 } DIAGRAM_COLOURS;
 
+int gHighlightedSpot = -1;
+
 static const DIAGRAM_COLOURS kDiagramColours[3] = {
     {RGB(0, 115, 54), RGB(50, 165, 104), RGB(255, 255, 255)},
     {RGB(15, 89, 10), RGB(65, 139, 60), RGB(255, 249, 69)},
@@ -106,11 +108,12 @@ static void Draw_Diagram_Chalk(HDC hdc, const RECT* pBox, int nTeam, int nPlay, 
     fFloor = Set_Play_Diagram_Frame(&canvas, nKind, nTeam, nPlay);
     if (nKind == DIAGRAM_OFFENCE) {
         Draw_Offensive_Routes(&canvas, nTeam, nPlay, 0, fFloor);
-        Draw_Formation_Player_Marks(&canvas, Get_Offensive_Play_Formation(nTeam, nPlay), -1);
+        Draw_Formation_Player_Marks(&canvas, Get_Offensive_Play_Formation(nTeam, nPlay),
+                                    gHighlightedSpot);
     } else if (nKind == DIAGRAM_DEFENCE) {
         Draw_Defensive_Routes(&canvas, nTeam, nPlay, fFloor);
-        Draw_Deep_Zone_Circles(&canvas, nTeam, nPlay, -1);
-        Draw_Defensive_Play_Markers(&canvas, nTeam, nPlay, -1);
+        Draw_Deep_Zone_Circles(&canvas, nTeam, nPlay, gHighlightedSpot);
+        Draw_Defensive_Play_Markers(&canvas, nTeam, nPlay, gHighlightedSpot);
     } else {
         int nKick = nPlay % KICKING_PLAY_COUNT;
         Draw_Offensive_Routes(&canvas, nTeam, nKick, 1, fFloor);

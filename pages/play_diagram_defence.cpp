@@ -45,6 +45,12 @@ static const ROLE_GEOMETRY kRoleGeometry[DEFENSIVE_ROLE_COUNT] = {
     {"Double Team", 2, {{1, 3}, {0, 5}}, {0, ROUTE_ARROW}},
 };
 
+void Get_Defensive_Role_Name(int nRole, char* szOut, int nSize) {
+    safe_strncpy(szOut,
+                 nRole >= 0 && nRole < DEFENSIVE_ROLE_COUNT ? kRoleGeometry[nRole].szName : "",
+                 nSize);
+}
+
 static int Get_Role(int nTeam, int nPlay, int nDefender) {
     return Get_Defensive_Play_Role(nTeam, nPlay, nDefender);
 }

@@ -25,6 +25,8 @@ namespace {
 #define PRINT_FORMAT 1226
 #define PRINT_FILE_NAME 1082
 #define PRINT_PASS_YARDS 5
+#define PLAYBOOK_THIRD_ROUTE 1396
+#define PLAYBOOK_FIRST_SPOT_LABEL 1228  // receiver 0 on offence, defender 3 on defence
 
 class EditorDialogsUniverseTest : public UniverseWindowTest {
 protected:
@@ -83,6 +85,34 @@ TEST_F(EditorDialogsUniverseTest, PicturesOfTheFilledDialogs) {
     };
     for (const auto& d : kDialogs)
         Picture_Dialog(d.idDialog, d.szName);
+}
+
+// The playbook editor on a pass play with a receiver's route list focused (its spot marked in the
+// diagram), and on a defensive play.
+TEST_F(EditorDialogsUniverseTest, PicturesOfThePlaybookEditor) {
+    const struct {
+        int bDefence, nFolder, nPlace;
+        const char* szName;
+    } kShots[] = {{0, 2, 1, "playbook-editor-offence"}, {1, 0, 0, "playbook-editor-defence"}};
+    for (const auto& shot : kShots) {
+        gPlaybookSide = shot.bDefence;
+        gPlaybookFolder = shot.nFolder;
+        gPlaybookPlay = shot.nPlace;
+        std::string stPath = m_stHere + "/" + shot.szName + ".png";
+        bool bSaved = false;
+        std::string stLabel;
+        Test_Script_Dialog(IDD_PLAYBOOK_EDITOR, [&](HWND hDlg) {
+            if (!shot.bDefence)
+                SetFocus(GetDlgItem(hDlg, PLAYBOOK_THIRD_ROUTE));
+            stLabel = Test_Control_Text(hDlg, PLAYBOOK_FIRST_SPOT_LABEL);
+            bSaved = Test_Snapshot_Dialog(hDlg, stPath);
+            Test_Press_Key(hDlg, VK_ESCAPE);
+        });
+        Do_Dialog(gMainWindow, IDD_PLAYBOOK_EDITOR, 0);
+        EXPECT_TRUE(bSaved) << shot.szName;
+        EXPECT_TRUE(!stLabel.empty() && stLabel[0] != '(') << stLabel;  // a player fills the spot
+        std::printf("%s\n", stPath.c_str());
+    }
 }
 
 TEST_F(EditorDialogsUniverseTest, CommissionerSession) {
