@@ -17,6 +17,9 @@ bool Session_Check_Menu_Bar(std::string* pWhy);     // the ten menus with their 
 // The button bar and the news bar along the client bottom at their heights, under a news page.
 bool Session_Check_Bars(std::string* pWhy);
 bool Session_Files_Differ(const std::string& stA, const std::string& stB);
+// The window a person would answer now: the active window unless it is the main window or the
+// progress window, which goes by itself; null when there is none.
+HWND Session_Dialog_Up(void);
 // When hDlg is the game matchup before a person's game, clicks its "Simulate This Game" (its
 // default button would have the person watch the game) and returns true.
 bool Session_Simulate_Matchup(HWND hDlg);

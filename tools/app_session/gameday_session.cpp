@@ -116,13 +116,6 @@ void Gameday_Command(int idCommand) {
     Gameday_Progress();
 }
 
-HWND Gameday_Dialog(void) {
-    HWND hActive = GetActiveWindow();
-    return hActive && hActive != gMainWindow && IsWindow(hActive) && IsWindowVisible(hActive)
-               ? hActive
-               : nullptr;
-}
-
 // Each box or dialog on the way gets its default answer.
 bool Gameday_Answer(HWND hDlg) {
     char szCaption[128] = "";
@@ -137,7 +130,7 @@ bool Gameday_Answer(HWND hDlg) {
 }
 
 void Gameday_Welcome(void) {
-    HWND hDlg = Gameday_Dialog();
+    HWND hDlg = Session_Dialog_Up();
     HWND hNewGame = hDlg ? GetDlgItem(hDlg, IDC_NEW_GAME) : nullptr;
     if (!hNewGame)
         return;
@@ -150,7 +143,7 @@ void Gameday_Welcome(void) {
 // hand, the narration very fast. The Calendar's game matchup and the Options dialog hold these
 // settings.
 void Gameday_Into_League(void) {
-    if (HWND hDlg = Gameday_Dialog()) {
+    if (HWND hDlg = Session_Dialog_Up()) {
         if (GetDlgItem(hDlg, IDC_NEW_GAME))
             return;  // the Welcome screen has not taken the click yet
         Gameday_Answer(hDlg);
@@ -213,7 +206,7 @@ void Gameday_Call(GAME* pGame) {
 }
 
 void Gameday_Game(void) {
-    if (HWND hDlg = Gameday_Dialog()) {
+    if (HWND hDlg = Session_Dialog_Up()) {
         Gameday_Answer(hDlg);
         return;
     }

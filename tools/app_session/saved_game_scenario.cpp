@@ -83,11 +83,6 @@ bool Scenario_Shot(const char* szName) {
     return true;
 }
 
-HWND Scenario_Dialog_Up(void) {
-    HWND hActive = GetActiveWindow();
-    return hActive && hActive != gMainWindow && IsWindow(hActive) ? hActive : nullptr;
-}
-
 // A dialog the scenario does not drive gets Enter, its default answer, as a person would give.
 void Scenario_Answer_With_Enter(HWND hDlg) {
     char szCaption[128] = "";
@@ -117,7 +112,7 @@ void Scenario_Click(HWND hDlg, int nId) {
 }
 
 bool Is_League_Shown(void) {
-    return !Scenario_Dialog_Up() && gButtonBar && Is_News_Page_Shown() && !Is_Simulation_Running();
+    return !Session_Dialog_Up() && gButtonBar && Is_News_Page_Shown() && !Is_Simulation_Running();
 }
 
 void Scenario_Play_Week(void) {
@@ -130,7 +125,7 @@ void Scenario_Play_Week(void) {
 // ---- the first run ------------------------------------------------------------------------------
 
 void Scenario_Welcome(int nButton, SCENARIO_STEP eNext) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     if (!hDlg || !GetDlgItem(hDlg, nButton))
         return;  // the Welcome screen is not up yet
     Scenario_Click(hDlg, nButton);
@@ -139,7 +134,7 @@ void Scenario_Welcome(int nButton, SCENARIO_STEP eNext) {
 
 // The 2021 season, the manager's name and a second team run by a person.
 void Scenario_New_Game(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     HWND hSeason = hDlg ? GetDlgItem(hDlg, IDC_NEW_GAME_SEASON) : nullptr;
     if (!hSeason)
         return;
@@ -157,7 +152,7 @@ void Scenario_New_Game(void) {
 }
 
 void Scenario_New_Game_Shot(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     if (!hDlg || !Scenario_Shot("new-game"))
         return;
     Scenario_Click(hDlg, IDC_PLAY);
@@ -166,7 +161,7 @@ void Scenario_New_Game_Shot(void) {
 }
 
 void Scenario_Into_League(void) {
-    if (HWND hDlg = Scenario_Dialog_Up()) {
+    if (HWND hDlg = Session_Dialog_Up()) {
         if (!Is_Click_Pending(hDlg))
             Scenario_Answer_With_Enter(hDlg);
         return;
@@ -182,7 +177,7 @@ void Scenario_Into_League(void) {
 }
 
 void Scenario_Week(void) {
-    if (HWND hDlg = Scenario_Dialog_Up()) {
+    if (HWND hDlg = Session_Dialog_Up()) {
         if (!Session_Simulate_Matchup(hDlg))
             Scenario_Answer_With_Enter(hDlg);
         return;
@@ -208,7 +203,7 @@ void Scenario_Week(void) {
 }
 
 void Scenario_Save_Dialog(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     if (!hDlg || !GetDlgItem(hDlg, IDC_SAVE_NAME))
         return;
     SetDlgItemTextA(hDlg, IDC_SAVE_NAME, SCENARIO_SAVE_NAME);
@@ -217,7 +212,7 @@ void Scenario_Save_Dialog(void) {
 }
 
 void Scenario_Save_Shot(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     if (!hDlg || !Scenario_Shot("save"))
         return;
     Scenario_Click(hDlg, IDOK);
@@ -225,7 +220,7 @@ void Scenario_Save_Shot(void) {
 }
 
 void Scenario_Saved(void) {
-    if (Scenario_Dialog_Up() || !File_Exists(SCENARIO_SAVE_FILE))
+    if (Session_Dialog_Up() || !File_Exists(SCENARIO_SAVE_FILE))
         return;
     PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(ID_GAME_EXIT, 0), 0);
     Scenario_Enter(STEP_LEAVE);
@@ -234,7 +229,7 @@ void Scenario_Saved(void) {
 // ---- the second run -----------------------------------------------------------------------------
 
 void Scenario_Resume_Dialog(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     HWND hList = hDlg ? GetDlgItem(hDlg, IDC_SAVED_GAMES) : nullptr;
     if (!hList)
         return;
@@ -247,7 +242,7 @@ void Scenario_Resume_Dialog(void) {
 }
 
 void Scenario_Resume_Shot(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     if (!hDlg || !Scenario_Shot("resume"))
         return;
     Scenario_Click(hDlg, IDOK);
@@ -256,7 +251,7 @@ void Scenario_Resume_Shot(void) {
 }
 
 void Scenario_Resumed(void) {
-    if (HWND hDlg = Scenario_Dialog_Up()) {
+    if (HWND hDlg = Session_Dialog_Up()) {
         if (!Is_Click_Pending(hDlg))
             Scenario_Answer_With_Enter(hDlg);
         return;
@@ -274,7 +269,7 @@ void Scenario_Resumed(void) {
 
 // Leaving: the question whether to save the week just played gets No.
 void Scenario_Leave(void) {
-    HWND hDlg = Scenario_Dialog_Up();
+    HWND hDlg = Session_Dialog_Up();
     if (hDlg && GetDlgItem(hDlg, IDC_MESSAGE_BUTTON2))
         Scenario_Click(hDlg, IDC_MESSAGE_BUTTON2);
     else if (hDlg)

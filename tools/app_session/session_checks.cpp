@@ -116,6 +116,13 @@ bool Session_Files_Differ(const std::string& stA, const std::string& stB) {
     return stDataA != stDataB;
 }
 
+HWND Session_Dialog_Up(void) {
+    HWND hActive = GetActiveWindow();
+    if (!hActive || hActive == gMainWindow || hActive == Get_Progress_Window())
+        return nullptr;
+    return IsWindow(hActive) && IsWindowVisible(hActive) ? hActive : nullptr;
+}
+
 bool Session_Simulate_Matchup(HWND hDlg) {
     HWND hSimulate = GetDlgItem(hDlg, MATCHUP_SIMULATE_THIS_GAME);
     char szText[64] = "";

@@ -142,11 +142,6 @@ void Session_Press_Key(SDL_Keycode nKey, bool bAlt) {
 }
 
 // The dialog or message box up over the main window, or null.
-HWND Session_Dialog_Up(void) {
-    HWND hActive = GetActiveWindow();
-    return hActive && hActive != gMainWindow && IsWindow(hActive) ? hActive : nullptr;
-}
-
 // The dialog answered last is still on the screen: its answer has not been taken yet.
 bool Session_Answer_Pending(void) {
     if (gSession.hAnswered && IsWindow(gSession.hAnswered) && IsWindowVisible(gSession.hAnswered))
