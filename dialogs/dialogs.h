@@ -193,8 +193,11 @@ int Show_Trade_Offer_Response(HWND hParent, int nTeam, int nVerdict);
 // The team's biggest needs as "(1) A starting quarterback" lines, the first always, more while
 // the need just listed is above 1400; the number of lines.
 int List_Trade_Hints(int nTeam, char aszLines[][TRADE_HINT_LINE_SIZE], int nMost);
-// "Quarterbacks" or "Quarterbacks, Safeties": the one or two positions the team needs most.
+int List_Needs_Hints(const TEAM_NEEDS needs, char aszLines[][TRADE_HINT_LINE_SIZE], int nMost);
+// "Quarterbacks" or "Quarterbacks, Safeties": the one or two positions the team needs most (the
+// second while the first's three needs sum above 1400).
 void Describe_Team_Needs(char* szOut, int nSize, int nTeam);
+void Describe_Needs(const TEAM_NEEDS needs, char* szOut, int nSize);
 
 // ---- rows of the trade dialogs (trade_rows.cpp) --------------------------------------------------
 #define TRADE_ROW_SIZE 64
@@ -213,7 +216,7 @@ void Fill_Trade_Roster_List(HWND hList, int nTeam);
 void Fill_Trade_Offer_List(HWND hList, const TRADE_OFFER* pOffer, int nSide);
 void Format_Team_Cash_Label(int nTeam, char* szOut, int nSize);  // "(Cash: $23.2M)"
 void Format_Trade_Cap_Line(int nTeam, char* szOut, int nSize);   // room under the cap
-void Set_Trade_Team_Heading(HWND hDlg, int nId, int nTeam);        // " NEW YORK FOXES"
+void Set_Trade_Team_Heading(HWND hDlg, int nId, int nTeam);      // " NEW YORK FOXES"
 
 // ---- the Trades dialog (trades_dialog.cpp) -------------------------------------------------------
 int Get_Trades_User_Team(void);  // the dialog team in Commissioner Mode, else the user's team
@@ -227,7 +230,7 @@ int Step_Trade_Cash(int nAmount, int bUp, int nTeamCash, int nStep);
 // no such offer was found.
 int Build_Counter_Offer(void);
 
-// ---- the Trading Block (trading_block.cpp) -------------------------------------------------------
+// ---- the Trading Block's search (trading_block_search.cpp) ---------------------------------------
 // What the user asks for: a position 0..14, or one of these.
 #define BLOCK_WANTS_ANY 15
 #define BLOCK_WANTS_PROSPECTS 16
@@ -237,7 +240,8 @@ int Build_Counter_Offer(void);
 #define BLOCK_REQUEST_KINDS 20
 
 // One record per offering team: the user's block on side 0, the team's return on side 1.
-extern TRADE_OFFER gTradingBlockOffers[36];
+#define TRADING_BLOCK_OFFERS 36
+extern TRADE_OFFER gTradingBlockOffers[TRADING_BLOCK_OFFERS];
 
 // The user's needs turned towards the request kind.
 void Get_Trading_Block_Wants(int nTeam, int nKind, TEAM_NEEDS wants);
@@ -245,8 +249,14 @@ void Get_Trading_Block_Wants(int nTeam, int nKind, TEAM_NEEDS wants);
 int Build_Trading_Block_Offer(TRADE_OFFER* pWork, const TEAM_NEEDS wants, int nKind);
 // The most the offering team pays, in price steps, for the block: 1 with the cash set, else 0.
 int Find_Trading_Block_Cash(TRADE_OFFER* pWork, const TEAM_NEEDS needs);
+// The team's best offer for the block of gTradeOffer, as the user judges the attempts; 0 when
+// none came together.
+int Find_Team_Best_Offer(int nTeam, int nKind, const TEAM_NEEDS wants, TRADE_OFFER* pBest);
 void Sort_Trade_Offer_Items(TRADE_OFFER* pOffer);  // each side's items, most valuable first
 int Order_Trading_Block_Offers(int nKind, const TEAM_NEEDS userNeeds);  // the legal offers
+void Clear_Trading_Block_Offers(void);
+
+// ---- the Trading Block (trading_block.cpp) -------------------------------------------------------
 // Every other team's best offer for the block of gTradeOffer (hDlg may be null: no progress
 // shown); the number of legal offers, or -1 when the block would leave the user short of players.
 int Get_Trading_Block_Offers(HWND hDlg);

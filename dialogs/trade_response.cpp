@@ -5,10 +5,10 @@
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 #include "resources/resource.h"
+#include "setup/setup.h"
 #include "shell/shell.h"
 
 #define RESPONSE_FACE 1392
-#define RESPONSE_FRAME 1362
 #define RESPONSE_TEXT 1390
 #define HINT_LIST 1030
 
@@ -211,21 +211,11 @@ static void Draw_Manager_Face(HWND hDlg, HDC hdc, int nTeam) {
     Draw_Image_In_Dialog_Item(hDlg, hdc, RESPONSE_FACE, szFace);
 }
 
-static RECT Get_Control_Rect_In_Dialog(HWND hDlg, int nId) {
-    RECT rc = {0, 0, 0, 0};
-    HWND hControl = GetDlgItem(hDlg, nId);
-    if (hControl) {
-        GetWindowRect(hControl, &rc);
-        Screen_Rect_To_Client(hDlg, &rc);
-    }
-    return rc;
-}
-
 // The speech frame, a rounded white box outlined in black.
-static void Draw_Trade_Response_Frame(HDC hdc, const RECT* pRect) {
+static void Draw_Speech_Frame(HWND hDlg, HDC hdc) {
     HGDIOBJ hOldPen = SelectObject(hdc, GetStockObject(BLACK_PEN));
     HGDIOBJ hOldBrush = SelectObject(hdc, GetStockObject(WHITE_BRUSH));
-    RoundRect(hdc, pRect->left, pRect->top, pRect->right, pRect->bottom, 16, 16);
+    Draw_Trade_Response_Frame(hDlg, hdc);
     SelectObject(hdc, hOldBrush);
     SelectObject(hdc, hOldPen);
 }
@@ -236,9 +226,9 @@ static void Paint_Trade_Response(HWND hDlg) {
     if (!hdc)
         return;
     Draw_Manager_Face(hDlg, hdc, gResponseTeam);
-    RECT rcFrame = Get_Control_Rect_In_Dialog(hDlg, RESPONSE_FRAME);
-    Draw_Trade_Response_Frame(hdc, &rcFrame);
-    RECT rcText = Get_Control_Rect_In_Dialog(hDlg, RESPONSE_TEXT);
+    Draw_Speech_Frame(hDlg, hdc);
+    RECT rcText;
+    Get_Dlg_Item_Client_Rect(hDlg, RESPONSE_TEXT, &rcText);
     HGDIOBJ hOldFont = SelectObject(hdc, (HGDIOBJ)SendMessageA(hDlg, WM_GETFONT, 0, 0));
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, RGB(0, 0, 128));
@@ -298,6 +288,12 @@ static void Describe_Need(int nKind, int nPosition, char* szOut, int nSize) {
 int List_Trade_Hints(int nTeam, char aszLines[][TRADE_HINT_LINE_SIZE], int nMost) {
     TEAM_NEEDS needs;
     Get_Team_Needs(nTeam, needs);
+    return List_Needs_Hints(needs, aszLines, nMost);
+}
+
+int List_Needs_Hints(const TEAM_NEEDS teamNeeds, char aszLines[][TRADE_HINT_LINE_SIZE], int nMost) {
+    TEAM_NEEDS needs;
+    memcpy(needs, teamNeeds, sizeof needs);
     int nLines = 0;
     while (nLines < nMost) {
         int nBestKind = 0, nBestPosition = 0;
@@ -363,11 +359,15 @@ static void Append_Plural_Position(char* szOut, int nSize, int nPosition) {
 }
 
 void Describe_Team_Needs(char* szOut, int nSize, int nTeam) {
+    TEAM_NEEDS needs;
+    Get_Team_Needs(nTeam, needs);
+    Describe_Needs(needs, szOut, nSize);
+}
+
+void Describe_Needs(const TEAM_NEEDS needs, char* szOut, int nSize) {
     if (!szOut || nSize <= 0)
         return;
     szOut[0] = 0;
-    TEAM_NEEDS needs;
-    Get_Team_Needs(nTeam, needs);
     int anSums[POSITION_COUNT];
     for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
         anSums[nPosition] = 0;

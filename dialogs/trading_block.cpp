@@ -1,8 +1,5 @@
 // The Trading Block: the user puts players and picks on the block, says what he wants back, and
 // collects the best legal offer of every other team; an offer opens in the Trades dialog.
-#include <limits.h>
-#include <string.h>
-
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 #include "pages/pages.h"
@@ -25,17 +22,11 @@
 #define BLOCK_PERIOD 1223
 
 #define PREF_BLOCK_REQUEST 99
-#define BLOCK_OFFER_TABLE 36
 #define LIVE_OFFER_ROWS 17
-#define PLAYER_ATTEMPTS 10
-#define USER_VERDICT_FLOOR 250
-#define WANTS_RAISE_NUMERATOR 4
-#define WANTS_RAISE_DENOMINATOR 3
 #define WARNING_ROSTER 53
+#define BLOCK_LIST_NAME "LVD_Trading_Block"
 #define BLOCK_TEXT_SIZE 256
 #define SHOWN_OFFER_ITEMS 3
-
-TRADE_OFFER gTradingBlockOffers[BLOCK_OFFER_TABLE];
 
 static const char* const kRequestNames[BLOCK_REQUEST_KINDS] = {
     "Quarterbacks", "Running Backs", "Fullbacks", "Tight Ends",     "Wide Receivers",
@@ -44,211 +35,11 @@ static const char* const kRequestNames[BLOCK_REQUEST_KINDS] = {
     "Any Players",  "Prospects",     "Veterans",  "Draft Picks",    "Cash",
 };
 
-static TRADE_OFFER sSavedBlock;  // the block as it stood before an offer was opened
+// Name, Pos, Age, Cap Impact, Years, Overall and Peak.
+static const int kBlockColumns[] = {0, 2, 15, 11, 91, 3, 4};
+#define BLOCK_COLUMNS ((int)(sizeof kBlockColumns / sizeof kBlockColumns[0]))
 
-static int Evaluate_As_Commissioner(const TRADE_OFFER* pOffer, const TEAM_NEEDS needs) {
-    return Evaluate_Trade_Offer_Frozen(pOffer, needs);
-}
-
-// The user's verdict on an offer: the offering side seen from the user's chair.
-static int Evaluate_For_User(const TRADE_OFFER* pOffer, const TEAM_NEEDS wants) {
-    TRADE_OFFER reversed = *pOffer;
-    Reverse_Trade_Offer(&reversed);
-    return Evaluate_As_Commissioner(&reversed, wants);
-}
-
-// ---- what the user wants -------------------------------------------------------------------------
-
-static int Raise_Want(int nNeed) {
-    return nNeed * WANTS_RAISE_NUMERATOR / WANTS_RAISE_DENOMINATOR;
-}
-
-void Get_Trading_Block_Wants(int nTeam, int nKind, TEAM_NEEDS wants) {
-    Get_Team_Needs(nTeam, wants);
-    for (int nKindOfNeed = 0; nKindOfNeed < NEED_KIND_COUNT; nKindOfNeed++) {
-        for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++) {
-            int* pWant = &wants[nKindOfNeed][nPosition];
-            if (nKind < POSITION_COUNT)
-                *pWant = nPosition == nKind ? Raise_Want(*pWant) : 0;
-            else if (nKind == BLOCK_WANTS_PROSPECTS)
-                *pWant = nKindOfNeed == NEED_AGE ? Raise_Want(*pWant) : 0;
-            else if (nKind == BLOCK_WANTS_VETERANS)
-                *pWant = nKindOfNeed == NEED_AGE ? 0 : Raise_Want(*pWant);
-        }
-    }
-}
-
-// ---- one team's offer ----------------------------------------------------------------------------
-
-// The team's verdict as the cash it pays goes from nothing up: 1 at or above acceptance.
-static int Accepts_Payment(TRADE_OFFER* pWork, const TEAM_NEEDS needs, int nSteps, int nStep) {
-    pWork->nCash = -nSteps * nStep;
-    return Evaluate_As_Commissioner(pWork, needs) >= TRADE_ACCEPTED_VERDICT;
-}
-
-// The largest payment, in whole price steps up to the team's cash, that the team still accepts.
-// The verdict falls as the payment grows (from one step up), so a bisection over the steps finds
-// the amount that stepping down from the top would find first; nothing paid is tried last, as
-// stepping down would.
-int Find_Trading_Block_Cash(TRADE_OFFER* pWork, const TEAM_NEEDS needs) {
-    int nStep = Get_Price_Step(Get_Universe_Stat(UNIVERSE_INFLATION)) * 1000;
-    int nCash = Get_Team_Financial_Stat(pWork->acTeam[1], FIN_CASH);
-    if (nStep <= 0 || !Validate_Trade_Offer(pWork))
-        return 0;
-    int nTop = Max_Int(0, nCash / nStep);
-    if (nTop >= 1 && Accepts_Payment(pWork, needs, 1, nStep)) {
-        int nLow = 1, nHigh = nTop;  // nLow is accepted; the answer lies in nLow..nHigh
-        while (nLow < nHigh) {
-            int nMiddle = nLow + (nHigh - nLow + 1) / 2;
-            if (Accepts_Payment(pWork, needs, nMiddle, nStep))
-                nLow = nMiddle;
-            else
-                nHigh = nMiddle - 1;
-        }
-        pWork->nCash = -nLow * nStep;
-        return 1;
-    }
-    return Accepts_Payment(pWork, needs, 0, nStep);
-}
-
-// Adds items to the offering side until the team accepts and the user's verdict is above 250.
-static int Complete_Offering_Side(TRADE_OFFER* pWork, const TEAM_NEEDS needs,
-                                  const TEAM_NEEDS wants, int bPicks, int* pnWeights) {
-    for (;;) {
-        int bAdded = bPicks ? Add_Random_Draft_Pick_To_Trade_Offer(pWork)
-                            : Add_Needed_Player_To_Trade_Offer(pWork, 0, pnWeights);
-        if (!bAdded || !Validate_Trade_Offer(pWork))
-            return 0;
-        if (Evaluate_As_Commissioner(pWork, needs) >= TRADE_ACCEPTED_VERDICT &&
-            Evaluate_For_User(pWork, wants) > USER_VERDICT_FLOOR)
-            return 1;
-    }
-}
-
-int Build_Trading_Block_Offer(TRADE_OFFER* pWork, const TEAM_NEEDS wants, int nKind) {
-    int nTeam = pWork->acTeam[1];
-    TEAM_NEEDS needs;
-    Get_Team_Needs(nTeam, needs);
-    if (nKind == BLOCK_WANTS_CASH)
-        return Find_Trading_Block_Cash(pWork, needs);
-    if (nKind == BLOCK_WANTS_PICKS)
-        return Complete_Offering_Side(pWork, needs, wants, 1, NULL);
-    int anWeights[PLAYERS_PER_TEAM];
-    Rate_Team_Players_For_Trade(nTeam, pWork->acTeam[0], needs, wants,
-                                Rate_Trade_Side_Players(pWork, 0), anWeights);
-    return Complete_Offering_Side(pWork, needs, wants, 0, anWeights);
-}
-
-// ---- the offers of every team --------------------------------------------------------------------
-
-static int Get_Item_Trade_Value(int nTeam, int nItem) {
-    if (nItem == EMPTY_TRADE_ITEM)
-        return 0;
-    int nPlayers = Find_Free_Player_Slot(nTeam);
-    if (nItem < nPlayers)
-        return Get_Player_Trade_Value(nTeam, nItem);
-    int nDraft, nRound, nColumn;
-    if (!Find_Team_Draft_Pick(nTeam, nItem - nPlayers, &nDraft, &nRound, &nColumn))
-        return 0;
-    int bActual = Is_College_Draft_On() || Get_Current_Week() == OFF_SEASON_WEEK;
-    int nPlace =
-        bActual ? Get_Team_Draft_Position(nColumn) : Get_Team_Projected_Draft_Position(nColumn);
-    return Get_Draft_Pick_Trade_Value(nDraft, nRound, nPlace);
-}
-
-// Each side's items by value, the most valuable first; empty entries stay last.
-void Sort_Trade_Offer_Items(TRADE_OFFER* pOffer) {
-    for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
-        int nTeam = pOffer->acTeam[nSide];
-        int anValues[TRADE_SIDE_ITEMS];
-        for (int n = 0; n < TRADE_SIDE_ITEMS; n++)
-            anValues[n] = Get_Item_Trade_Value(nTeam, pOffer->aabItems[nSide][n]);
-        for (int n = 1; n < TRADE_SIDE_ITEMS; n++) {
-            for (int m = n; m > 0 && anValues[m] > anValues[m - 1]; m--) {
-                int nValue = anValues[m];
-                anValues[m] = anValues[m - 1];
-                anValues[m - 1] = nValue;
-                uint8_t bItem = pOffer->aabItems[nSide][m];
-                pOffer->aabItems[nSide][m] = pOffer->aabItems[nSide][m - 1];
-                pOffer->aabItems[nSide][m - 1] = bItem;
-            }
-        }
-    }
-}
-
-// The best of the team's attempts, as the user judges them; 0 when none came together.
-static int Find_Team_Best_Offer(int nTeam, int nKind, const TEAM_NEEDS wants, TRADE_OFFER* pBest) {
-    int nAttempts = nKind == BLOCK_WANTS_CASH ? 1 : PLAYER_ATTEMPTS;
-    int nBestVerdict = INT_MIN;
-    for (int n = 0; n < nAttempts; n++) {
-        TRADE_OFFER work = gTradeOffer;
-        work.acTeam[1] = (int8_t)nTeam;
-        Clear_Trade_Offer_Side(&work, 1);
-        work.nDone = 0;
-        if (!Build_Trading_Block_Offer(&work, wants, nKind))
-            continue;
-        int nVerdict = Evaluate_For_User(&work, wants);
-        if (nVerdict > nBestVerdict) {
-            nBestVerdict = nVerdict;
-            *pBest = work;
-        }
-    }
-    return nBestVerdict != INT_MIN;
-}
-
-static int Is_Same_Offer(const TRADE_OFFER* pA, const TRADE_OFFER* pB) {
-    return pA->acTeam[0] == pB->acTeam[0] && pA->acTeam[1] == pB->acTeam[1] &&
-           memcmp(pA->aabItems, pB->aabItems, sizeof pA->aabItems) == 0 && pA->nCash == pB->nCash;
-}
-
-static int Is_Empty_Offer(const TRADE_OFFER* pOffer) {
-    return pOffer->acTeam[0] == NO_TEAM && pOffer->acTeam[1] == NO_TEAM;
-}
-
-// Repeats are cleared; then illegal offers are cleared and the rest ordered, the best for the
-// user first. Returns the number of legal offers.
-int Order_Trading_Block_Offers(int nKind, const TEAM_NEEDS userNeeds) {
-    for (int n = 0; n < BLOCK_OFFER_TABLE; n++) {
-        for (int nEarlier = 0; nEarlier < n; nEarlier++) {
-            if (!Is_Empty_Offer(&gTradingBlockOffers[n]) &&
-                Is_Same_Offer(&gTradingBlockOffers[n], &gTradingBlockOffers[nEarlier])) {
-                Init_Trade_Offer(&gTradingBlockOffers[n]);
-                break;
-            }
-        }
-    }
-    int anKeys[BLOCK_OFFER_TABLE];
-    int nLegal = 0;
-    for (int n = 0; n < BLOCK_OFFER_TABLE; n++) {
-        TRADE_OFFER* pOffer = &gTradingBlockOffers[n];
-        if (!Check_Trade_Legality(pOffer, NULL)) {
-            Init_Trade_Offer(pOffer);
-            anKeys[n] = INT_MAX;
-            continue;
-        }
-        nLegal++;
-        anKeys[n] =
-            nKind == BLOCK_WANTS_CASH ? pOffer->nCash : Evaluate_As_Commissioner(pOffer, userNeeds);
-    }
-    for (int nPass = 0; nPass < BLOCK_OFFER_TABLE; nPass++) {
-        for (int n = 0; n + 1 < BLOCK_OFFER_TABLE; n++) {
-            if (anKeys[n] <= anKeys[n + 1])
-                continue;
-            int nKey = anKeys[n];
-            anKeys[n] = anKeys[n + 1];
-            anKeys[n + 1] = nKey;
-            TRADE_OFFER offer = gTradingBlockOffers[n];
-            gTradingBlockOffers[n] = gTradingBlockOffers[n + 1];
-            gTradingBlockOffers[n + 1] = offer;
-        }
-    }
-    return nLegal;
-}
-
-static void Clear_Trading_Block_Offers(void) {
-    for (int n = 0; n < BLOCK_OFFER_TABLE; n++)
-        Init_Trade_Offer(&gTradingBlockOffers[n]);
-}
+static SORTABLE_LISTVIEW sBlockList;  // the user's players, then his picks
 
 // ---- rows ----------------------------------------------------------------------------------------
 
@@ -309,7 +100,7 @@ static void Fill_Offers_List(HWND hDlg) {
     SendMessageA(hList, LB_RESETCONTENT, 0, 0);
     char szRow[BLOCK_TEXT_SIZE * 2];
     int nKind = Get_Request_Kind(hDlg);
-    for (int n = 0; n < BLOCK_OFFER_TABLE; n++) {
+    for (int n = 0; n < TRADING_BLOCK_OFFERS; n++) {
         if (!Validate_Trade_Offer(&gTradingBlockOffers[n]))
             continue;
         Format_Block_Offer(&gTradingBlockOffers[n], nKind, szRow, sizeof szRow);
@@ -367,7 +158,7 @@ int Get_Trading_Block_Offers(HWND hDlg) {
         if (hDlg)
             SendDlgItemMessageA(hDlg, BLOCK_PROGRESS, PBM_STEPIT, 0, 0);
         Pump_Messages();
-        if (nStored >= BLOCK_OFFER_TABLE ||
+        if (nStored >= TRADING_BLOCK_OFFERS ||
             !Find_Team_Best_Offer(nTeam, nKind, wants, &gTradingBlockOffers[nStored]))
             continue;
         Sort_Trade_Offer_Items(&gTradingBlockOffers[nStored]);
@@ -404,16 +195,97 @@ static void Show_Roster_Warning(HWND hDlg) {
     SetDlgItemTextA(hDlg, BLOCK_STATUS, szText);
 }
 
+// ---- the roster list: players and picks ----------------------------------------------------------
+
+// A pick's row has an item value past every league roster's: active teams x 100 + n + 1.
+static int Get_Pick_Row_Value(int nPick) {
+    return Count_Active_Teams() * PLAYERS_PER_TEAM + nPick + 1;
+}
+
+static int Find_Block_Row(int nValue) {
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = nValue;
+    return (int)SendMessageA(sBlockList.hList, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find);
+}
+
+// The pick's text goes in the Name column; its other cells stay empty.
+static void Write_Pick_Row(int nTeam, int nPick) {
+    int nRow = Find_Block_Row(Get_Pick_Row_Value(nPick));
+    if (nRow < 0)
+        return;
+    char szPick[TRADE_ROW_SIZE * 2];
+    Format_Trade_Pick_Row(nTeam, nPick, "  %s Round Pick (%d) (%s)", szPick, sizeof szPick);
+    HWND hHeader = ListView_GetHeader(sBlockList.hList);
+    int nColumns = hHeader ? (int)SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0) : 0;
+    for (int nColumn = 0; nColumn < nColumns; nColumn++) {
+        LVITEMA item = {};
+        item.iSubItem = nColumn;
+        item.pszText =
+            (LPSTR)(Get_Listview_Column_Id(sBlockList.hList, nColumn) == 0 ? szPick : "");
+        SendMessageA(sBlockList.hList, LVM_SETITEMTEXTA, (WPARAM)nRow, (LPARAM)&item);
+    }
+}
+
+static void Fill_Block_Roster(void) {
+    int nUser = gTradeOffer.acTeam[0];
+    Clear_Listview_Players(&sBlockList);
+    int nPlayers = Find_Free_Player_Slot(nUser);
+    for (int nSlot = 0; nSlot < nPlayers; nSlot++)
+        Add_Listview_Player(&sBlockList, nUser, nSlot);
+    int nPicks = Count_Team_Draft_Picks_Three_Years(nUser);
+    int nPickTeam = Count_Active_Teams();
+    for (int nPick = 0; nPick < nPicks; nPick++)
+        Add_Listview_Player(&sBlockList, nPickTeam, nPick + 1);
+    Fill_Listview(&sBlockList, NULL);
+    for (int nPick = 0; nPick < nPicks; nPick++)
+        Write_Pick_Row(nUser, nPick);
+    Autosize_Listview_Columns(sBlockList.hList);  // the picks' names are the widest
+    if (sBlockList.nSort != 0)
+        Sort_Listview(&sBlockList);
+}
+
+static void Set_Block_Columns(void) {
+    sBlockList.nColumnCount = BLOCK_COLUMNS;
+    for (int n = 0; n < BLOCK_COLUMNS; n++)
+        sBlockList.anChosen[n] = kBlockColumns[n];
+    Rebuild_Listview_Columns(&sBlockList);
+}
+
+static void Init_Block_Roster(HWND hDlg) {
+    HWND hList = GetDlgItem(hDlg, BLOCK_ROSTER);
+    SetWindowTextA(hList, BLOCK_LIST_NAME);
+    Init_Listview(&sBlockList, hDlg, hList);
+    // Roster order until a column is clicked, and roster order breaks that column's ties.
+    sBlockList.nSort = 0;
+    sBlockList.nPreviousSort = 0;
+    Set_Block_Columns();
+}
+
+// The block item of the selected row: the slot of a player, player count + n for the n-th pick;
+// -1 when no row is selected.
+static int Get_Selected_Block_Item(void) {
+    int nTeam, nSlot;
+    int nValue = Get_Listview_Selected_Player(&sBlockList, &nTeam, &nSlot);
+    int nUser = gTradeOffer.acTeam[0];
+    if (nValue < 0)
+        return -1;
+    if (nTeam == nUser)
+        return nSlot;
+    int nPick = nValue - Get_Pick_Row_Value(0);
+    return nPick >= 0 ? Find_Free_Player_Slot(nUser) + nPick : -1;
+}
+
 static void Set_Block_Buttons(HWND hDlg) {
-    int nRow = (int)SendDlgItemMessageA(hDlg, BLOCK_ROSTER, LB_GETCURSEL, 0, 0);
+    int nItem = Get_Selected_Block_Item();
     EnableWindow(GetDlgItem(hDlg, BLOCK_ADD),
-                 nRow >= 0 && Can_Add_Trade_Item(&gTradeOffer, 0, nRow));
+                 nItem >= 0 && Can_Add_Trade_Item(&gTradeOffer, 0, nItem));
     EnableWindow(GetDlgItem(hDlg, BLOCK_SCOUTING),
-                 nRow >= 0 && Is_Trade_Item_Player(&gTradeOffer, 0, nRow));
+                 nItem >= 0 && Is_Trade_Item_Player(&gTradeOffer, 0, nItem));
 }
 
 static void Fill_Block_Lists(HWND hDlg) {
-    Fill_Trade_Roster_List(GetDlgItem(hDlg, BLOCK_ROSTER), gTradeOffer.acTeam[0]);
+    Fill_Block_Roster();
     Fill_Trade_Offer_List(GetDlgItem(hDlg, BLOCK_LIST), &gTradeOffer, 0);
     Set_Block_Buttons(hDlg);
 }
@@ -449,7 +321,6 @@ static void Reset_Trading_Block(HWND hDlg) {
         nPartner = nUser == 0 ? 1 : 0;
     gTradeOffer.acTeam[0] = (int8_t)nUser;
     gTradeOffer.acTeam[1] = (int8_t)nPartner;
-    sSavedBlock = gTradeOffer;
     Fill_Block_Lists(hDlg);
     ShowWindow(GetDlgItem(hDlg, BLOCK_PROGRESS), SW_HIDE);
     Show_Roster_Warning(hDlg);
@@ -458,15 +329,15 @@ static void Reset_Trading_Block(HWND hDlg) {
 }
 
 static void Add_To_Block(HWND hDlg, int bExplain) {
-    int nRow = (int)SendDlgItemMessageA(hDlg, BLOCK_ROSTER, LB_GETCURSEL, 0, 0);
-    if (nRow < 0)
+    int nItem = Get_Selected_Block_Item();
+    if (nItem < 0)
         return;
-    if (!Can_Add_Trade_Item(&gTradeOffer, 0, nRow)) {
+    if (!Can_Add_Trade_Item(&gTradeOffer, 0, nItem)) {
         if (bExplain)
-            Explain_Cannot_Add_Trade_Item(&gTradeOffer, 0, nRow);
+            Explain_Cannot_Add_Trade_Item(&gTradeOffer, 0, nItem);
         return;
     }
-    Add_Trade_Item(&gTradeOffer, 0, nRow);
+    Add_Trade_Item(&gTradeOffer, 0, nItem);
     Fill_Trade_Offer_List(GetDlgItem(hDlg, BLOCK_LIST), &gTradeOffer, 0);
     Set_Block_Buttons(hDlg);
 }
@@ -480,22 +351,26 @@ static void Remove_From_Block(HWND hDlg) {
     Set_Block_Buttons(hDlg);
 }
 
-// A player whose record changed on his card (released, say) takes the block and offers with him.
+// The card walks the list. A player whose record changed on it (released, say) takes the block
+// and the offers with him; the list is filled again and shows him where he now stands.
 static void Scout_Block_Player(HWND hDlg) {
-    int nRow = (int)SendDlgItemMessageA(hDlg, BLOCK_ROSTER, LB_GETCURSEL, 0, 0);
+    int nSlot = Get_Selected_Block_Item();
     int nUser = gTradeOffer.acTeam[0];
-    if (nRow < 0 || !Is_Trade_Item_Player(&gTradeOffer, 0, nRow))
+    if (nSlot < 0 || !Is_Trade_Item_Player(&gTradeOffer, 0, nSlot))
         return;
-    int nId = Get_Player_ID(nUser, nRow);
+    int nId = Get_Player_ID(nUser, nSlot);
     uint32_t nBefore = Get_Player_Record_Checksum(nId);
-    Open_Scouting_Report_At(nUser, nRow, hDlg);
-    if (Get_Player_ID(nUser, nRow) == nId && Get_Player_Record_Checksum(nId) == nBefore)
+    Open_Scouting_Report(nUser, nSlot, hDlg, &sBlockList);
+    if (Get_Player_ID(nUser, nSlot) == nId && Get_Player_Record_Checksum(nId) == nBefore)
         return;
     Clear_Trade_Offer_Side(&gTradeOffer, 0);
     Clear_Trading_Block_Offers();
     SendDlgItemMessageA(hDlg, BLOCK_OFFERS, LB_RESETCONTENT, 0, 0);
     Fill_Block_Lists(hDlg);
-    SendDlgItemMessageA(hDlg, BLOCK_ROSTER, LB_SETCURSEL, nRow, 0);
+    int nTeam = NO_TEAM;
+    if (Get_Player_By_ID(&nTeam, &nSlot, nId) && nTeam == nUser)
+        Select_Listview_Player(&sBlockList, nTeam, nSlot);
+    Set_Block_Buttons(hDlg);
 }
 
 static void Get_Offers(HWND hDlg) {
@@ -532,7 +407,7 @@ static void Open_Block_Offer(HWND hDlg) {
     if (nRow < 0)
         return;
     int nRecord = (int)SendDlgItemMessageA(hDlg, BLOCK_OFFERS, LB_GETITEMDATA, nRow, 0);
-    if (nRecord < 0 || nRecord >= BLOCK_OFFER_TABLE)
+    if (nRecord < 0 || nRecord >= TRADING_BLOCK_OFFERS)
         return;
     TRADE_OFFER saved = gTradeOffer;
     gTradeOffer = gTradingBlockOffers[nRecord];
@@ -561,12 +436,6 @@ static void On_Block_Cash_Spin(HWND hDlg, int nPosition) {
 
 static INT_PTR On_Block_Command(HWND hDlg, int nId, int nCode) {
     switch (nId) {
-    case BLOCK_ROSTER:
-        if (nCode == LBN_DBLCLK)
-            Add_To_Block(hDlg, 1);
-        else if (nCode == LBN_SELCHANGE)
-            Set_Block_Buttons(hDlg);
-        return TRUE;
     case BLOCK_LIST:
         if (nCode == LBN_DBLCLK)
             Remove_From_Block(hDlg);
@@ -596,17 +465,47 @@ static INT_PTR On_Block_Command(HWND hDlg, int nId, int nCode) {
     }
 }
 
+// The roster list's notifications: a double click adds the row to the block, a column click
+// sorts, a click or a new selection redoes the buttons, and the header's menu may change the
+// columns, after which the list is filled again.
+static INT_PTR On_Block_Notify(HWND hDlg, const NMHDR* pNotify) {
+    if (pNotify->hwndFrom == sBlockList.hHeader && pNotify->code == NM_RCLICK) {
+        int nCommand = Show_Listview_Header_Menu(&sBlockList);
+        if (nCommand == LISTVIEW_MENU_DEFAULT_COLUMNS)
+            Set_Block_Columns();
+        if (nCommand == LISTVIEW_MENU_CHOOSE_COLUMNS || nCommand == LISTVIEW_MENU_DEFAULT_COLUMNS)
+            Fill_Block_Roster();
+        return TRUE;
+    }
+    if (pNotify->idFrom != BLOCK_ROSTER)
+        return FALSE;
+    switch (pNotify->code) {
+    case NM_DBLCLK: Add_To_Block(hDlg, 1); return TRUE;
+    case LVN_COLUMNCLICK: return On_Listview_Notify(&sBlockList, pNotify);
+    case NM_CLICK:
+    case LVN_ITEMCHANGED:
+        if (sBlockList.bBusy)
+            return TRUE;
+        Set_Block_Buttons(hDlg);
+        if (pNotify->code == NM_CLICK)
+            InvalidateRect(sBlockList.hList, NULL, TRUE);
+        return TRUE;
+    default: return FALSE;
+    }
+}
+
 INT_PTR Trading_Block_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_INITDIALOG:
         Set_Dialog_Font(hDlg);
         Fill_Stat_Period_Combo(hDlg);
-        Set_Trade_Roster_Tab_Stops(GetDlgItem(hDlg, BLOCK_ROSTER));
+        Init_Block_Roster(hDlg);
         Set_Offer_Tab_Stops(GetDlgItem(hDlg, BLOCK_OFFERS));
         Reset_Trading_Block(hDlg);
         Center_Window(hDlg, Get_Main_Window());
         return TRUE;
     case WM_COMMAND: return On_Block_Command(hDlg, LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY: return On_Block_Notify(hDlg, (const NMHDR*)lParam);
     case WM_VSCROLL:
         if (LOWORD(wParam) == SB_THUMBPOSITION && GetDlgCtrlID((HWND)lParam) == BLOCK_SPIN)
             On_Block_Cash_Spin(hDlg, (short)HIWORD(wParam));

@@ -20,6 +20,7 @@ static int Get_List_Row_Value(HWND hList, int nRow) {
     return (int)item.lParam;
 }
 
+// Rows that hold no player (a trading block's draft picks) are passed over.
 void Step_Scouting_List_Player(SORTABLE_LISTVIEW* pList, int nStep, int* pTeam, int* pSlot) {
     if (!pList || !pList->hList)
         return;
@@ -28,9 +29,15 @@ void Step_Scouting_List_Player(SORTABLE_LISTVIEW* pList, int nStep, int* pTeam, 
     for (int nRow = 0; nRow < nRows; nRow++) {
         if (Get_List_Row_Value(pList->hList, nRow) != nValue)
             continue;
-        int nNext = Get_List_Row_Value(pList->hList, (nRow + nStep % nRows + nRows) % nRows);
-        *pTeam = nNext / PLAYERS_PER_TEAM;
-        *pSlot = nNext % PLAYERS_PER_TEAM;
+        for (int nMoves = 1; nMoves <= nRows; nMoves++) {
+            int nNextRow = ((nRow + nMoves * (nStep % nRows)) % nRows + nRows) % nRows;
+            int nNext = Get_List_Row_Value(pList->hList, nNextRow);
+            if (!Is_Player_Slot_Used(nNext / PLAYERS_PER_TEAM, nNext % PLAYERS_PER_TEAM))
+                continue;
+            *pTeam = nNext / PLAYERS_PER_TEAM;
+            *pSlot = nNext % PLAYERS_PER_TEAM;
+            return;
+        }
         return;
     }
 }

@@ -21,3 +21,20 @@ int Count_Shown_With_Text(const std::string& stText) {
         n += shown.stText == stText;
     return n;
 }
+
+bool Double_Click_Listview_Item(HWND hDlg, int nId, int nValue) {
+    HWND hList = GetDlgItem(hDlg, nId);
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = nValue;
+    int nRow = hList ? (int)SendMessageA(hList, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find) : -1;
+    if (nRow < 0 || !Test_Choose_Row(hDlg, nId, nRow))
+        return false;
+    NMITEMACTIVATE activate = {};
+    activate.hdr.hwndFrom = hList;
+    activate.hdr.idFrom = (UINT_PTR)nId;
+    activate.hdr.code = NM_DBLCLK;
+    activate.iItem = nRow;
+    SendMessageA(hDlg, WM_NOTIFY, (WPARAM)nId, (LPARAM)&activate);
+    return true;
+}

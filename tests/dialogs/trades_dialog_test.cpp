@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/dialog_steps.h"
 #include "database/database.h"
 #include "dialogs/dialogs.h"
 #include "fixtures/fixture_league.h"
@@ -23,6 +24,7 @@ namespace {
 #define TRADES_PARTNER_OFFER 1032
 #define TRADES_SUBMIT 1128
 #define TRADES_LEGALITY 1381
+#define BLOCK_ROSTER 1424
 #define TRADE_PARTNER 5
 
 class TradesDialogTest : public ::testing::Test {
@@ -66,6 +68,12 @@ protected:
         SendDlgItemMessageA(hDlg, nList, LB_SETCURSEL, nRow, 0);
         SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nList, LBN_DBLCLK),
                      (LPARAM)GetDlgItem(hDlg, nList));
+    }
+
+    // A player's row of the trading block's roster list.
+    static void Double_Click_Block_Row(HWND hDlg, int nTeam, int nSlot) {
+        EXPECT_TRUE(
+            Double_Click_Listview_Item(hDlg, BLOCK_ROSTER, nTeam * PLAYERS_PER_TEAM + nSlot));
     }
 
     // Runs the Trades dialog with the action once it has opened.
@@ -123,19 +131,63 @@ TEST_F(TradesDialogTest, TheReplyDialogOffersAHintBelowAcceptance) {
     }
 }
 
-TEST_F(TradesDialogTest, NeedsAreNamedInThePlural) {
+// Needs in words: the hint lines go on while the need just listed is above 1400 (five at most),
+// the short text names a second position only then, with no separator after a single name.
+TEST_F(TradesDialogTest, NeedsInWords) {
+    struct NEED {
+        int nKind, nPosition, nValue;
+    };
+    struct {
+        std::vector<NEED> aNeeds;  // over a table of 400s
+        const char* szText;
+        std::vector<std::string> aHints;
+    } kCases[] = {
+        {{{0, POS_QB, 500}}, "Quarterbacks", {"(1) A starting quarterback"}},
+        {{{1, POS_S, 1500}, {0, POS_DT, 1450}},
+         "Safeties, Defensive Tackles",
+         {"(1) More depth at safety", "(2) A starting defensive tackle",
+          "(3) A starting quarterback"}},
+        {{{1, POS_K, 1500}, {2, POS_P, 1600}},
+         "Punters, Kickers",
+         {"(1) A young punter", "(2) A backup kicker", "(3) A starting quarterback"}},
+        {{{0, POS_WR, 2000},
+          {0, POS_TE, 1900},
+          {1, POS_CB, 1800},
+          {2, POS_RB, 1700},
+          {0, POS_LB, 1600},
+          {0, POS_G, 1500}},
+         "Wide Receivers, Tight Ends",
+         {"(1) A starting wide receiver", "(2) A starting tight end",
+          "(3) More depth at cornerback", "(4) A young running back", "(5) A starting linebacker"}},
+    };
+    for (const auto& c : kCases) {
+        TEAM_NEEDS needs;
+        for (int nKind = 0; nKind < NEED_KIND_COUNT; nKind++)
+            for (int nPosition = 0; nPosition < POSITION_COUNT; nPosition++)
+                needs[nKind][nPosition] = 400;
+        for (const NEED& need : c.aNeeds)
+            needs[need.nKind][need.nPosition] = need.nValue;
+        char szText[128];
+        Describe_Needs(needs, szText, sizeof szText);
+        EXPECT_STREQ(szText, c.szText);
+        char aszLines[5][TRADE_HINT_LINE_SIZE];
+        int nLines = List_Needs_Hints(needs, aszLines, 5);
+        EXPECT_EQ(std::vector<std::string>(aszLines, aszLines + nLines), c.aHints) << c.szText;
+    }
+
+    // A team without defensive tackles needs them most.
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0; nSlot--) {
+        if (Is_Player_Slot_Used(TRADE_PARTNER, nSlot) &&
+            Get_Player_Vital_Stat(TRADE_PARTNER, nSlot, VITAL_POSITION) == POS_DT)
+            Remove_Player_Slot(TRADE_PARTNER, nSlot);
+    }
     char szNeeds[128];
     Describe_Team_Needs(szNeeds, sizeof szNeeds, TRADE_PARTNER);
-    std::string stNeeds = szNeeds;
-    ASSERT_FALSE(stNeeds.empty());
-    EXPECT_EQ(stNeeds.back(), 's') << stNeeds;
-    EXPECT_EQ(stNeeds.find(", ", stNeeds.size() - 2), std::string::npos) << "no trailing separator";
-    EXPECT_EQ(stNeeds.find("ys"), std::string::npos) << stNeeds;
-
+    EXPECT_EQ(std::string(szNeeds).rfind("Defensive Tackles, ", 0), 0u) << szNeeds;
     char aszLines[5][TRADE_HINT_LINE_SIZE];
-    int nLines = List_Trade_Hints(TRADE_PARTNER, aszLines, 5);
-    ASSERT_GE(nLines, 1);
-    EXPECT_EQ(std::string(aszLines[0]).rfind("(1) A ", 0), 0u) << aszLines[0];
+    ASSERT_GE(List_Trade_Hints(TRADE_PARTNER, aszLines, 5), 2);
+    std::string stFirst = aszLines[0];
+    EXPECT_EQ(stFirst.substr(stFirst.size() - 17), " defensive tackle") << stFirst;
 }
 
 TEST_F(TradesDialogTest, ThePartnerListLeavesOutTheUsersTeam) {
@@ -173,6 +225,47 @@ TEST_F(TradesDialogTest, RowsAreRefusedWhenFullOrAlreadyOffered) {
     EXPECT_EQ(Count_Boxes("That player is already part of the trade offer."), 1);
     EXPECT_EQ(gTradeOffer.aabItems[1][0], 1);
     EXPECT_EQ(gTradeOffer.aabItems[1][14], FIXTURE_ROSTER_SIZE);
+}
+
+// At opening the salary-cap notice tests the partner the dialog shows, and names him.
+TEST_F(TradesDialogTest, TheCapNoticeTestsThePartnerShown) {
+    int nRich = 9, nPoor = 10;
+    for (int nSlot = 0; nSlot < 5; nSlot++)
+        Set_Player_Vital_Stat(nRich, nSlot, VITAL_SALARY, 9000);
+    int nUserPayroll = Get_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_PAYROLL);
+    int nRichPayroll = Get_Team_Financial_Stat(nRich, FIN_PAYROLL);
+    ASSERT_GT(nRichPayroll, Get_Team_Financial_Stat(nPoor, FIN_PAYROLL));
+    Set_Universe_Stat(UNIVERSE_SALARY_CAP, (nUserPayroll + nRichPayroll) / 2 * 1000);
+    char szUser[TEAM_STRING_SIZE], szRich[TEAM_STRING_SIZE];
+    Get_Team_Short_Name(FIXTURE_HUMAN_TEAM, szUser, sizeof szUser);
+    Get_Team_Short_Name(nRich, szRich, sizeof szRich);
+    std::string stNotice = std::string("A trade cannot be constructed between ") + szUser +
+                           " and " + szRich + " that would satify the league salary cap.";
+    int anShownPartners[2] = {NO_TEAM, NO_TEAM};
+    for (int n = 0; n < 2; n++) {
+        gTradePartner = n == 0 ? nPoor : nRich;
+        Run_Trades([&](HWND) { anShownPartners[n] = gTradeOffer.acTeam[1]; });
+        EXPECT_EQ(Count_Boxes(stNotice), n) << "partner " << gTradePartner;
+    }
+    EXPECT_EQ(anShownPartners[0], nPoor);
+    EXPECT_EQ(anShownPartners[1], nRich);
+}
+
+// An item chosen in an offer list selects its own row in the roster list, a pick's too.
+TEST_F(TradesDialogTest, AnOfferedItemSelectsItsRosterRow) {
+    int nPickRow = FIXTURE_ROSTER_SIZE + 2;
+    int anSelected[2] = {-1, -1};
+    Run_Trades([&](HWND hDlg) {
+        Double_Click_Row(hDlg, TRADES_PARTNER_ROSTER, 4);
+        Double_Click_Row(hDlg, TRADES_PARTNER_ROSTER, nPickRow);
+        SendDlgItemMessageA(hDlg, TRADES_PARTNER_ROSTER, LB_SETCURSEL, 0, 0);
+        for (int nEntry = 1; nEntry >= 0; nEntry--) {
+            EXPECT_TRUE(Test_Choose_Row(hDlg, TRADES_PARTNER_OFFER, nEntry));
+            anSelected[nEntry] = Test_Control_Selection(hDlg, TRADES_PARTNER_ROSTER);
+        }
+    });
+    EXPECT_EQ(anSelected[0], 4);
+    EXPECT_EQ(anSelected[1], nPickRow);
 }
 
 TEST_F(TradesDialogTest, ATradeInDebtIsRefusedBeforeThePartnerIsAsked) {
@@ -406,10 +499,8 @@ TEST_F(TradesDialogTest, TheBlockAsksForAPlayerAndKeepsTheRosterFloor) {
     Test_Script_Dialog(IDD_TRADING_BLOCK, [&](HWND hDlg) {
         Test_Click_Control(hDlg, 1372);
         // Three players on the block of a 53-man roster, asking for picks: 50 would be left.
-        for (int nRow : {0, 1, 2}) {
-            SendDlgItemMessageA(hDlg, 1424, LB_SETCURSEL, nRow, 0);
-            SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(1424, LBN_DBLCLK), 0);
-        }
+        for (int nSlot : {0, 1, 2})
+            Double_Click_Block_Row(hDlg, FIXTURE_HUMAN_TEAM, nSlot);
         SendDlgItemMessageA(hDlg, 1375, CB_SETCURSEL, BLOCK_WANTS_PICKS, 0);
         Test_Click_Control(hDlg, 1372);
         EndDialog(hDlg, 1);
@@ -419,6 +510,51 @@ TEST_F(TradesDialogTest, TheBlockAsksForAPlayerAndKeepsTheRosterFloor) {
                           "Offers'."),
               1);
     EXPECT_EQ(Count_Boxes("Comets would have less than 51 players."), 1);
+}
+
+// The block's list: the players, then a row per pick, whose double click puts that pick on the
+// block; the card opened from the list walks its players only.
+TEST_F(TradesDialogTest, TheBlockListsPlayersThenPicks) {
+    int nPicks = Count_Team_Draft_Picks_Three_Years(FIXTURE_HUMAN_TEAM);
+    ASSERT_GT(nPicks, 2);
+    int nFirstPickValue = FIXTURE_TEAM_COUNT * PLAYERS_PER_TEAM + 1;
+    char szThirdPick[TRADE_ROW_SIZE * 2];
+    Format_Trade_Pick_Row(FIXTURE_HUMAN_TEAM, 2, "  %s Round Pick (%d) (%s)", szThirdPick,
+                          sizeof szThirdPick);
+    std::string stName, stThirdPick, stList;
+    int nRows = 0;
+    int anCardSlots[2] = {-1, -1};
+    Init_Trade_Offer(&gTradeOffer);
+    Test_Script_Dialog(IDD_SCOUTING_REPORT, [&](HWND hDlg) {
+        anCardSlots[0] = gScoutSlot;
+        Test_Click_Control(hDlg, IDC_NEXT_PLAYER);
+        anCardSlots[1] = gScoutSlot;
+        Test_Click_Control(hDlg, IDOK);
+    });
+    Test_Script_Dialog(IDD_TRADING_BLOCK, [&](HWND hDlg) {
+        HWND hList = GetDlgItem(hDlg, BLOCK_ROSTER);
+        char szText[TRADE_ROW_SIZE * 2] = "";
+        GetWindowTextA(hList, szText, sizeof szText);
+        stList = szText;
+        nRows = (int)SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0);
+        LVITEMA item = {};
+        item.pszText = szText;
+        item.cchTextMax = sizeof szText;
+        SendMessageA(hList, LVM_GETITEMTEXTA, FIXTURE_ROSTER_SIZE + 2, (LPARAM)&item);
+        stThirdPick = szText;
+        EXPECT_TRUE(Double_Click_Listview_Item(hDlg, BLOCK_ROSTER, nFirstPickValue + 2));
+        // The last player's card: Next passes over the picks back to the first player.
+        EXPECT_TRUE(Test_Choose_Row(hDlg, BLOCK_ROSTER, FIXTURE_ROSTER_SIZE - 1));
+        Test_Click_Control(hDlg, 1045);
+        EndDialog(hDlg, 1);
+    });
+    Open_Dialog(NULL, IDD_TRADING_BLOCK);
+    EXPECT_EQ(stList, "LVD_Trading_Block");
+    EXPECT_EQ(nRows, FIXTURE_ROSTER_SIZE + nPicks);
+    EXPECT_EQ(stThirdPick, szThirdPick);
+    EXPECT_EQ(gTradeOffer.aabItems[0][0], FIXTURE_ROSTER_SIZE + 2);
+    EXPECT_EQ(anCardSlots[0], FIXTURE_ROSTER_SIZE - 1);
+    EXPECT_EQ(anCardSlots[1], 0);
 }
 
 TEST_F(TradesDialogTest, AnOpenedOfferIsRestoredOrCompleted) {
@@ -440,8 +576,7 @@ TEST_F(TradesDialogTest, AnOpenedOfferIsRestoredOrCompleted) {
     Test_Script_Dialog(IDD_TRADES, [](HWND hDlg) { EndDialog(hDlg, 1); });
     Test_Script_Dialog(IDD_TRADES, [](HWND hDlg) { Test_Click_Control(hDlg, TRADES_SUBMIT); });
     Test_Script_Dialog(IDD_TRADING_BLOCK, [&](HWND hDlg) {
-        SendDlgItemMessageA(hDlg, 1424, LB_SETCURSEL, nBlock, 0);
-        SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(1424, LBN_DBLCLK), 0);
+        Double_Click_Block_Row(hDlg, FIXTURE_HUMAN_TEAM, nBlock);
         SendDlgItemMessageA(hDlg, 1375, CB_SETCURSEL, BLOCK_WANTS_CASH, 0);
         Test_Click_Control(hDlg, 1372);
         nOffers = (int)SendDlgItemMessageA(hDlg, 1371, LB_GETCOUNT, 0, 0);

@@ -299,11 +299,21 @@ TEST_F(CollegeDraftTest, EndingTheDraftLetsTheComputerPickForEveryone) {
     EXPECT_EQ(Find_Free_Player_Slot(FIXTURE_HUMAN_TEAM), nBefore + DRAFT_ROUNDS);
 }
 
-// Asking whether the draft runs never ends it; the draft's own step ends it on an empty pool.
+// Asking whether the draft runs, or counting a team's picks, never ends it; the draft's own step
+// ends it on an empty pool.
 TEST_F(CollegeDraftTest, AnEmptyPoolEndsTheDraftAtItsNextStep) {
     Start_Draft();
+    int nAllPicks = Count_Team_Draft_Picks_Three_Years(FIXTURE_HUMAN_TEAM);
+    int nMade = 0;  // the team's picks of the three rounds taken below
+    for (int nRound = 0; nRound < 3; nRound++) {
+        for (int nColumn = 0; nColumn < Count_Active_Teams(); nColumn++)
+            nMade += Get_Draft_Pick_Owner(0, nRound, nColumn) == FIXTURE_HUMAN_TEAM;
+    }
+    ASSERT_GT(nMade, 0);
     gDraftRound = 3;
     Clear_Draft_Pool();
+    EXPECT_TRUE(Is_College_Draft_On());
+    EXPECT_EQ(Count_Team_Draft_Picks_Three_Years(FIXTURE_HUMAN_TEAM), nAllPicks - nMade);
     EXPECT_TRUE(Is_College_Draft_On());
     EXPECT_TRUE(Message_Box_Texts().empty());
 

@@ -1,11 +1,12 @@
 // The trade dialogs over the default universe, headless: a person's whole trade talk (two players
 // and a pick for a starter, refused, a hint, cash added, accepted at exactly 1000) with the
-// figures printed, and the four dialogs filled, saved as pictures.
+// teams printed before and after, and the four dialogs filled, saved as pictures.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "common/dialog_steps.h"
 #include "dialogs/dialogs.h"
 #include "personnel/personnel.h"
 #include "universe/universe_window_fixture.h"
@@ -50,12 +51,24 @@ protected:
         return szRow;
     }
 
-    void Print_Team(const char* szWhen, int nTeam) const {
+    // The team's cash, players and picks, one item a line.
+    static void Print_Team(const char* szWhen, int nTeam) {
         char szName[TEAM_STRING_SIZE];
         Get_Team_Nickname(nTeam, szName, sizeof szName);
-        std::printf("%s %s: %d players, %d picks, cash $%d\n", szWhen, szName,
-                    Find_Free_Player_Slot(nTeam), Count_Team_Draft_Picks_Three_Years(nTeam),
-                    Get_Team_Financial_Stat(nTeam, FIN_CASH));
+        int nPlayers = Find_Free_Player_Slot(nTeam);
+        int nPicks = Count_Team_Draft_Picks_Three_Years(nTeam);
+        std::printf("%s: %s, cash $%d, %d players, %d picks\n", szWhen, szName,
+                    Get_Team_Financial_Stat(nTeam, FIN_CASH), nPlayers, nPicks);
+        for (int nItem = 0; nItem < nPlayers + nPicks; nItem++) {
+            char szItem[TRADE_ROW_SIZE * 2];
+            Format_Trade_Offer_Item(nTeam, nItem, szItem, sizeof szItem);
+            if (nItem < nPlayers)
+                std::printf("  %2d %s %d/%d\n", nItem, szItem,
+                            (int)Get_Player_Overall_Rating(nTeam, nItem),
+                            (int)Get_Player_Potential(nTeam, nItem));
+            else
+                std::printf("  pick %s\n", szItem);
+        }
     }
 
     std::string Save_Dialog_Picture(HWND hDlg, const std::string& stName) {
@@ -100,8 +113,8 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
     Get_Team_Needs(m_nPartner, needs);
     TRADE_OFFER offer;
     ASSERT_TRUE(Choose_Offer(&offer, needs));
-    // The first cash step count at which the partner accepts; the league's goodwill is set so
-    // that the verdict there is exactly 1000.
+    // The first count of cash steps at which the partner accepts; the league's goodwill (a tenth
+    // of which the verdict adds) is moved so that the verdict there is exactly 1000.
     int nStep = Get_Price_Step(Get_Universe_Stat(UNIVERSE_INFLATION)) * 1000;
     int nSteps = 0;
     int nVerdict = 0;
@@ -111,8 +124,13 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
         if (nVerdict >= 1000)
             break;
     }
-    int nGoodwill = Get_Universe_Stat(UNIVERSE_TRADE_GOODWILL) - (nVerdict - 1000) * 10;
+    ASSERT_GT(nSteps, 0);
+    int nGoodwill = (Get_Universe_Stat(UNIVERSE_TRADE_GOODWILL) / 10 - (nVerdict - 1000)) * 10;
     Set_Universe_Stat(UNIVERSE_TRADE_GOODWILL, nGoodwill);
+    ASSERT_EQ(Evaluate_Trade_Offer_Frozen(&offer, needs), 1000);
+    offer.nCash = (nSteps - 1) * nStep;
+    int nOneStepShort = Evaluate_Trade_Offer_Frozen(&offer, needs);
+    ASSERT_LT(nOneStepShort, 1000);
     offer.nCash = 0;
     int nRefused = Evaluate_Trade_Offer_Frozen(&offer, needs);
     ASSERT_LT(nRefused, 1000);
@@ -124,14 +142,21 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
     int anIds[3] = {Get_Player_ID(m_nUser, offer.aabItems[0][0]),
                     Get_Player_ID(m_nUser, offer.aabItems[0][1]),
                     Get_Player_ID(m_nPartner, offer.aabItems[1][0])};
+    int nUserPicks = Count_Team_Draft_Picks_Three_Years(m_nUser);
+    int nPartnerPicks = Count_Team_Draft_Picks_Three_Years(m_nPartner);
+    int nUserCash = Get_Team_Financial_Stat(m_nUser, FIN_CASH);
+    int nPartnerCash = Get_Team_Financial_Stat(m_nPartner, FIN_CASH);
     Print_Team("before", m_nUser);
     Print_Team("before", m_nPartner);
 
+    // The talk: submitted without cash, the reply offers a hint; with the cash, it signs.
     std::vector<std::string> aHints;
-    int anShown[2] = {0, 0};
+    std::vector<int> anVerdictsAsked;
+    std::vector<std::string> aFirstButtons;
     Test_Script_Dialog(IDD_TRADE_OFFER_RESPONSE, [&](HWND hDlg) {
-        anShown[0]++;
-        EXPECT_EQ(Test_Control_Text(hDlg, IDOK), "Hint");
+        anVerdictsAsked.push_back(Evaluate_Trade_Offer_Frozen(&gTradeOffer, needs));
+        aFirstButtons.push_back(Test_Control_Text(hDlg, IDOK));
+        Save_Dialog_Picture(hDlg, "trade_talk_refused.png");
         Test_Click_Control(hDlg, IDOK);
     });
     Test_Script_Dialog(IDD_TRADE_HINT, [&](HWND hDlg) {
@@ -141,14 +166,17 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
             SendDlgItemMessageA(hDlg, HINT_LIST, LB_GETTEXT, n, (LPARAM)szLine);
             aHints.push_back(szLine);
         }
+        Save_Dialog_Picture(hDlg, "trade_talk_hint.png");
         Test_Click_Control(hDlg, IDOK);
     });
     Test_Script_Dialog(IDD_TRADE_OFFER_RESPONSE, [&](HWND hDlg) {
-        anShown[1]++;
-        EXPECT_EQ(Test_Control_Text(hDlg, IDOK), "&Sign Deal");
+        anVerdictsAsked.push_back(Evaluate_Trade_Offer_Frozen(&gTradeOffer, needs));
+        aFirstButtons.push_back(Test_Control_Text(hDlg, IDOK));
+        Save_Dialog_Picture(hDlg, "trade_talk_accepted.png");
         Test_Click_Control(hDlg, IDOK);
     });
     int nDoneAfterRefusal = -1;
+    int nCashAsked = -1;
     Test_Script_Dialog(IDD_TRADES, [&](HWND hDlg) {
         for (int n = 0; n < 3; n++)
             Double_Click_Row(hDlg, TRADES_USER_ROSTER, offer.aabItems[0][n]);
@@ -158,15 +186,19 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
         HWND hSpin = GetDlgItem(hDlg, TRADES_USER_SPIN);
         for (int n = 0; n < nSteps; n++)
             SendMessageA(hDlg, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1), (LPARAM)hSpin);
-        EXPECT_EQ(gTradeOffer.nCash, nSteps * nStep);
+        nCashAsked = gTradeOffer.nCash;
         Test_Click_Control(hDlg, TRADES_SUBMIT);
         EndDialog(hDlg, 1);
     });
     Open_Dialog(gMainWindow, IDD_TRADES);
 
-    EXPECT_EQ(anShown[0], 1);
-    EXPECT_EQ(anShown[1], 1);
+    ASSERT_EQ(anVerdictsAsked.size(), 2u);
+    EXPECT_EQ(anVerdictsAsked[0], nRefused);
+    EXPECT_EQ(anVerdictsAsked[1], 1000);
+    EXPECT_EQ(aFirstButtons[0], "Hint");
+    EXPECT_EQ(aFirstButtons[1], "&Sign Deal");
     EXPECT_EQ(nDoneAfterRefusal, 0);
+    EXPECT_EQ(nCashAsked, nSteps * nStep);
     EXPECT_EQ(gTradeOffer.nDone, 1);
     ASSERT_FALSE(aHints.empty());
     std::printf("offer:");
@@ -176,10 +208,12 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
     std::printf("refused at %d: \"%s\"\n", nRefused, Get_Trade_Response_Line(nRefused));
     for (const std::string& st : aHints)
         std::printf("hint %s\n", st.c_str());
-    std::printf("cash added: %d steps of $%d = $%d; goodwill %d; accepted at 1000: \"%s\"\n",
-                nSteps, nStep, nSteps * nStep, nGoodwill, Get_Trade_Response_Line(1000));
+    std::printf("cash added: %d steps of $%d = $%d; one step short: %d; goodwill %d\n", nSteps,
+                nStep, nSteps * nStep, nOneStepShort, nGoodwill);
+    std::printf("accepted at %d: \"%s\"\n", anVerdictsAsked[1], Get_Trade_Response_Line(1000));
     Print_Team("after", m_nUser);
     Print_Team("after", m_nPartner);
+
     int anTeams[3];
     for (int n = 0; n < 3; n++) {
         int nTeam = NO_TEAM, nSlot = 0;
@@ -189,6 +223,10 @@ TEST_F(TradesUniverseTest, ATradeTalkEndsAcceptedAtExactlyOneThousand) {
     EXPECT_EQ(anTeams[0], m_nPartner);
     EXPECT_EQ(anTeams[1], m_nPartner);
     EXPECT_EQ(anTeams[2], m_nUser);
+    EXPECT_EQ(Count_Team_Draft_Picks_Three_Years(m_nUser), nUserPicks - 1);
+    EXPECT_EQ(Count_Team_Draft_Picks_Three_Years(m_nPartner), nPartnerPicks + 1);
+    EXPECT_EQ(Get_Team_Financial_Stat(m_nUser, FIN_CASH), nUserCash - nSteps * nStep);
+    EXPECT_EQ(Get_Team_Financial_Stat(m_nPartner, FIN_CASH), nPartnerCash + nSteps * nStep);
     EXPECT_EQ(Get_Universe_Stat(UNIVERSE_TRADE_GOODWILL), nGoodwill + 150 * gDifficulty);
 }
 
@@ -217,12 +255,17 @@ TEST_F(TradesUniverseTest, TheFourDialogsFilled) {
     });
     Open_Dialog(gMainWindow, IDD_TRADE_HINT);
 
-    // The trading block with two players offered for any players.
+    // The trading block with two players and the last pick (its row, past the players, in view)
+    // offered for any players.
     Init_Trade_Offer(&gTradeOffer);
     int nOffers = 0;
     Test_Script_Dialog(IDD_TRADING_BLOCK, [&](HWND hDlg) {
-        Double_Click_Row(hDlg, BLOCK_ROSTER, 14);
-        Double_Click_Row(hDlg, BLOCK_ROSTER, 30);
+        for (int nSlot : {14, 30})
+            EXPECT_TRUE(
+                Double_Click_Listview_Item(hDlg, BLOCK_ROSTER, m_nUser * PLAYERS_PER_TEAM + nSlot));
+        EXPECT_TRUE(Double_Click_Listview_Item(
+            hDlg, BLOCK_ROSTER,
+            Count_Active_Teams() * PLAYERS_PER_TEAM + Count_Team_Draft_Picks_Three_Years(m_nUser)));
         SendDlgItemMessageA(hDlg, BLOCK_REQUEST, CB_SETCURSEL, BLOCK_WANTS_ANY, 0);
         Test_Click_Control(hDlg, BLOCK_GET_OFFERS);
         nOffers = (int)SendDlgItemMessageA(hDlg, BLOCK_OFFERS, LB_GETCOUNT, 0, 0);
