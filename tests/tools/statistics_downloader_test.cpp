@@ -108,8 +108,9 @@ TEST_F(DownloaderTest, PlayerPageRowsLandInTheirColumns) {
     Write_Header_File(SEASONS_FILE_PATH, SEASONS_CSV_HEADER);
     Write_Header_File(COMBINE_FILE_PATH, COMBINE_CSV_HEADER);
     // Before the QBR statistic: 31 cells, the one after cell 22 standing for cell 24 (sacks).
-    std::string stOld = Table_Row(31, {{0, "2019*"}, {1, "x"}, {2, "ALD"}, {3, "QB"}},
-                                  "data-stat=\"pass_first_down\"");
+    std::string stOld =
+        Table_Row(31, {{0, "2019*"}, {1, "x"}, {2, "ALD"}, {3, "QB"}, {11, "4,012"}},
+                  "data-stat=\"pass_first_down\"");
     std::string stCareer = Table_Row(31, {{0, ""}, {1, ""}, {2, "ALD"}, {3, "QB"}},
                                      "data-stat=\"pass_first_down\"");
     std::string stNoTeam = Table_Row(31, {{0, ""}, {1, ""}, {2, ""}}, "");
@@ -132,6 +133,7 @@ TEST_F(DownloaderTest, PlayerPageRowsLandInTheirColumns) {
     EXPECT_EQ(Field(stRow, Seasons_Column("Year")), "2019");
     EXPECT_EQ(Field(stRow, Seasons_Column("Name")), "Ada Quill");
     EXPECT_EQ(Field(stRow, Seasons_Column("G")), "105");
+    EXPECT_EQ(Field(stRow, Seasons_Column("PaYds")), "4012");  // no comma splits the row
     EXPECT_EQ(Field(stRow, Seasons_Column("PaLg")), "117");
     EXPECT_EQ(Field(stRow, Seasons_Column("PaSk")), "123");     // the 24th cell is the sacks
     EXPECT_EQ(Field(stRow, Seasons_Column("PaSkYds")), "124");
