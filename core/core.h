@@ -139,6 +139,9 @@ int Pad_Left(char* szText, int nSize, int nWidth);
 void Pad_Left_Double(char* szText, int nSize, int nWidth);
 void Make_Upper_Case(char* szText);
 void Make_Lower_Case(char* szText);
+// Letters, digits, "_" and "-" kept, every other character made "_": a text from outside
+// that names a file.
+void Keep_Safe_File_Characters(char* szText);
 int Load_String(UINT nId, char* szOut, int nSize);
 // Copies szText with & < > " ' as entities; stops at a whole character. The length written.
 int Escape_Html(char* szOut, int nSize, const char* szText);

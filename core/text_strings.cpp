@@ -145,6 +145,16 @@ void Make_Lower_Case(char* szText) {
     }
 }
 
+void Keep_Safe_File_Characters(char* szText) {
+    for (char* p = szText; *p; p++) {
+        char ch = *p;
+        int bSafe = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
+                    (ch >= '0' && ch <= '9') || ch == '_' || ch == '-';
+        if (!bSafe)
+            *p = '_';
+    }
+}
+
 HINSTANCE Get_App_Instance(void) {
     return GetModuleHandleA(NULL);
 }

@@ -398,6 +398,8 @@ void Get_Team_Logo_File(char* szOut, int nSize, int nTeam);
 
 // ---- downloaded photos and logos (photo_install.cpp) --------------------------------------------
 void Install_Player_Photos(void);
+// The player's downloaded portrait copied as his photo unless the photo is there already.
+void Install_Player_Photo(int nTeam, int nSlot);
 void Install_Team_Logos(void);
 void Install_Team_Logo(int nTeam);
 // The picture keys of a team's nickname: 0..31, -1 for none (photo_install.cpp).

@@ -75,13 +75,35 @@ static int Get_Logo_Year(void) {
     return nYear < LAST_LOGO_YEAR ? nYear : LAST_LOGO_YEAR;
 }
 
+// The player's outside id as it names his picture files: only safe characters, so that an id
+// read from a file never reaches another folder.
+static int Get_Photo_Name(int nTeam, int nSlot, char* szOut, int nSize) {
+    safe_strncpy(szOut, Get_Player_Ostrel_ID(nTeam, nSlot), nSize);
+    Keep_Safe_File_Characters(szOut);
+    return szOut[0] != 0;
+}
+
 int Get_Player_Photo_Path(int nTeam, int nSlot, char* szOut, int nSize) {
     szOut[0] = 0;
-    const char* szId = Get_Player_Ostrel_ID(nTeam, nSlot);
-    if (!szId[0])
+    char szName[PLAYER_OUTSIDE_ID_SIZE];
+    if (!Get_Photo_Name(nTeam, nSlot, szName, sizeof szName))
         return 0;
-    Format_String(szOut, nSize, PHOTO_FOLDER "/%s.jpg", szId);
+    Format_String(szOut, nSize, PHOTO_FOLDER "/%s.jpg", szName);
     return 1;
+}
+
+void Install_Player_Photo(int nTeam, int nSlot) {
+    char szName[PLAYER_OUTSIDE_ID_SIZE], szSource[INSTALL_PATH_SIZE], szCopy[INSTALL_PATH_SIZE];
+    if (!Is_Player_Slot_Used(nTeam, nSlot) ||
+        !Get_Player_Photo_Path(nTeam, nSlot, szCopy, sizeof szCopy))
+        return;
+    Get_Photo_Name(nTeam, nSlot, szName, sizeof szName);
+    Format_String(szSource, sizeof szSource, "Input/Stats/Players/%s.dat", szName);
+    if (!File_Exists(szSource))
+        return;
+    Platform_Make_Directory(PHOTO_PARENT);
+    Platform_Make_Directory(PHOTO_FOLDER);
+    Copy_File_If_Absent(szSource, szCopy);
 }
 
 int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
@@ -117,15 +139,8 @@ void Install_Player_Photos(void) {
     Platform_Make_Directory(PHOTO_FOLDER);
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; nTeam++) {
         if (Is_Valid_Team(nTeam)) {
-            for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-                char szSource[INSTALL_PATH_SIZE], szCopy[INSTALL_PATH_SIZE];
-                if (!Is_Player_Slot_Used(nTeam, nSlot) ||
-                    !Get_Player_Photo_Path(nTeam, nSlot, szCopy, sizeof szCopy))
-                    continue;
-                Format_String(szSource, sizeof szSource, "Input/Stats/Players/%s.dat",
-                              Get_Player_Ostrel_ID(nTeam, nSlot));
-                Copy_File_If_Absent(szSource, szCopy);
-            }
+            for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+                Install_Player_Photo(nTeam, nSlot);
         }
         if (nTeam < PHOTO_PROGRESS_TEAMS)
             Step_Progress_Window(2);

@@ -18,6 +18,7 @@
 #define QUARTERBACK_VALUE_BONUS 20
 #define DRAFT_VALUE_OFFSET 30
 #define CAREER_VALUE_STAT 299
+#define VITAL_DRAFT_STANDING 17  // above 3: a rookie some classes list
 
 static PLAYER gDraftClass[DRAFT_CLASS_SIZE];
 
@@ -32,7 +33,7 @@ static int Is_Draft_Class_Player(int nTeam, int nSlot, int nYear) {
         Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_RANDOM_PROSPECT) != 0)
         return 0;
     if ((nYear == 1987 || nYear == 2013 || nYear == 2014) &&
-        Get_Player_Vital_Stat_Raw(nTeam, nSlot, 17) <= 3)
+        Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_DRAFT_STANDING) <= 3)
         return 0;
     int r = Get_Player_Vital_Stat_Raw(nTeam, nSlot, VITAL_DRAFT_RECORD) % 10000;
     return r == nYear || r < 0 || (r == 0 && nYear <= LAST_UNDATED_CLASS_YEAR);
@@ -99,13 +100,15 @@ int Write_Draft_Class_Database(void) {
     return DRAFT_CLASS_WRITTEN;
 }
 
-// A record of another league becomes a prospect of this one: its season lines are not ours.
+// A record of another league becomes a prospect of this one, with his downloaded portrait as his
+// photo: its season lines are not ours.
 static void Take_Draft_Class_Player(int nTeam, int nSlot, const PLAYER* pRecord) {
     Copy_Player_From_Memory(nTeam, nSlot, pRecord);
     if (pRecord->anVitalStats[VITAL_PLAYER_ID] == 0) {
         Clear_Player(nTeam, nSlot);
         return;
     }
+    Install_Player_Photo(nTeam, nSlot);
     Clear_Player_Season_Links(nTeam, nSlot);
     Set_Player_Season_Line_Cache(nTeam, nSlot, NO_SEASON_LINE);
     Init_New_Player_Record(nTeam, nSlot);

@@ -11,6 +11,7 @@
 #define RATING_LINE_LIMIT 2048
 #define RATING_FIELD_SIZE 64
 #define RATING_LINES_PER_STEP 20
+#define LAST_REPLAY_RATINGS_YEAR 2020  // later seasons have no replay ratings
 #define VITAL_LOADED_MARK 27  // while a file is read: 1 once the player's line was read
 
 int Find_Player_By_Ostrel_Text(int* pTeam, int* pSlot, const char* szText) {
@@ -132,9 +133,15 @@ int Load_Player_Ratings_CSV(int bReport, const char* szPath) {
     return 1;
 }
 
-// The league has no replay mode, so the season's file is the Simulation folder's.
+void Get_Season_Ratings_CSV_Path(char* szPath, int nSize) {
+    int nYear = Get_Season_Year();
+    int bReplay = gReplayMode && nYear <= LAST_REPLAY_RATINGS_YEAR;
+    Format_String(szPath, nSize,
+                  bReplay ? REPLAY_RATINGS_FILE_FORMAT : SIMULATION_RATINGS_FILE_FORMAT, nYear);
+}
+
 int Load_Season_Player_Ratings(int bReport) {
     char szPath[RATING_FIELD_SIZE * 2];
-    Format_String(szPath, sizeof(szPath), SIMULATION_RATINGS_FILE_FORMAT, Get_Season_Year());
+    Get_Season_Ratings_CSV_Path(szPath, sizeof(szPath));
     return Load_Player_Ratings_CSV(bReport, szPath);
 }

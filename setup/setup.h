@@ -105,6 +105,23 @@ void Enter_User_Into_Fame_Table(FAME_RECORD* pRecord);
 // installs the photos and logos under a progress window of its own.
 void Start_Game(int bShowDownload);
 
+// ---- the database builder from the Advanced Tools (universe_build.cpp) ---------------------------
+// Each asks before it replaces a game in progress, builds and saves the season databases, and
+// starts the last one built as a new game. The modern one gives 1 when built; the historical
+// ones the years built.
+int Build_Modern_Universe(HWND hOwner);
+int Build_Historical_Universes(HWND hOwner, int nFirstYear, int nLastYear);
+// A built league in memory made a game as a New Game makes one, its ratings kept as built, on the
+// news page.
+void Start_Built_Game(void);
+
+// ---- the developer tools' batch exports of the ratings CSV (ratings_batch_exports.cpp) ---------
+// No command runs them. Each loads every built universe of 1951..2021 there is and writes a
+// ratings CSV: of its season as built, or of the season before with the ratings made from that
+// season's statistics (offensive linemen as loaded). The universes exported; the last stays loaded.
+int Export_Every_Season_Player_Ratings(void);
+int Export_Replay_Mode_Player_Ratings(void);
+
 // ---- playbook files (playbook_load_dialog.cpp, playbook_save_dialog.cpp, playbook_plays_csv.cpp)
 // The dialogs work on the dialog team's playbook of side gPlaybookSide.
 void Fill_Playbook_File_List(HWND hDlg);

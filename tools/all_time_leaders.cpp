@@ -10,7 +10,6 @@
 #include "personnel/personnel.h"
 #include "tools/tools.h"
 
-#define ATL_FILE "input/stats/atl.txt"
 #define ATL_SEASON_YEAR 2021
 #define ATL_PROGRESS_STEPS 1500
 #define ATL_LINE_LIMIT 2047  // characters a line may hold
@@ -57,6 +56,15 @@ static const LEADER_STAT kLeaderStats[LEADER_CATEGORY_COUNT] = {
 
 static const char* const kSectionLabels[RECORD_BOOK_TABLES] = {
     "ALL_TIME_LEADER_CAREER", "ALL_TIME_LEADER_SEASON", "ALL_TIME_LEADER_GAME"};
+
+const char* Get_Leader_Stat_Label(int nCategory) {
+    return nCategory >= 0 && nCategory < LEADER_CATEGORY_COUNT ? kLeaderStats[nCategory].szLabel
+                                                               : "";
+}
+
+const char* Get_Leader_Section_Label(int nTable) {
+    return nTable >= 0 && nTable < RECORD_BOOK_TABLES ? kSectionLabels[nTable] : "";
+}
 
 int Find_Leader_Stat_String(const char* szLabel) {
     for (int n = 0; n < LEADER_CATEGORY_COUNT; n++) {
@@ -128,9 +136,9 @@ void Load_All_Time_Leaders(void) {
         return;
     Open_Progress_Window("Loading All-Time Leaders", ATL_PROGRESS_STEPS);
     Clear_Record_Book();
-    FILE* pFile = Platform_Open_File(ATL_FILE, "rt");
+    FILE* pFile = Platform_Open_File(ALL_TIME_LEADERS_PATH, "rt");
     if (!pFile) {
-        Show_Message_Box("Read Error", "Unable to open %s.", ATL_FILE);
+        Show_Message_Box("Read Error", "Unable to open %s.", ALL_TIME_LEADERS_PATH);
         Close_Progress_Window();
         return;
     }
@@ -165,5 +173,5 @@ void Load_All_Time_Leaders(void) {
     if (nSkipped > 0)
         Show_Message_Box("Read Error",
                          "%d line(s) of %s were longer than %d characters and were skipped.",
-                         nSkipped, ATL_FILE, ATL_LINE_LIMIT);
+                         nSkipped, ALL_TIME_LEADERS_PATH, ATL_LINE_LIMIT);
 }

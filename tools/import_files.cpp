@@ -92,13 +92,3 @@ void Remove_Characters(char* szText, const char* szRemoved) {
     }
     *pOut = 0;
 }
-
-void Keep_Safe_File_Characters(char* szText) {
-    for (char* p = szText; *p; p++) {
-        char ch = *p;
-        int bSafe = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
-                    (ch >= '0' && ch <= '9') || ch == '_' || ch == '-';
-        if (!bSafe)
-            *p = '_';
-    }
-}

@@ -273,6 +273,34 @@ static int Write_Team_Files(int nYear) {
     return bMade && bClosed;
 }
 
+// ---- the all-time leaders ------------------------------------------------------------------------
+
+// A section line per list of the record book that holds a row, then its rows: names, the year of
+// a season or game row, the value.
+static int Write_All_Time_Leaders_File(void) {
+    FILE* pFile = Create_Import_File(ALL_TIME_LEADERS_PATH);
+    if (pFile == NULL)
+        return 0;
+    for (int nTable = 0; nTable < RECORD_BOOK_TABLES; nTable++) {
+        for (int nCategory = 0; nCategory < LEADER_CATEGORY_COUNT; nCategory++) {
+            int bOpened = 0;
+            for (int nRow = 0; nRow < RECORD_BOOK_ROWS; nRow++) {
+                const RECORD_BOOK_ROW* pRow = Get_Record_Book_Row(nTable, nCategory, nRow);
+                if (pRow == NULL || (!pRow->szFirstName[0] && !pRow->szLastName[0]))
+                    continue;
+                if (!bOpened)
+                    Write_Line(pFile, std::string(Get_Leader_Section_Label(nTable)) + "," +
+                                          Get_Leader_Stat_Label(nCategory));
+                bOpened = 1;
+                std::string stYear = nTable > 0 ? Field(pRow->nYear) + "," : "";
+                Write_Line(pFile, Text(pRow->szFirstName) + "," + Text(pRow->szLastName) + "," +
+                                      stYear + Field(pRow->nValue));
+            }
+        }
+    }
+    return fclose(pFile) == 0;
+}
+
 int Write_Import_Set(int nYear) {
     Platform_Make_Directory("Input");
     Platform_Make_Directory("Input/Stats");
@@ -285,5 +313,5 @@ int Write_Import_Set(int nYear) {
            Write_Player_File(szRosters, szRostersHeader, Write_Rosters_Row) &&
            Write_Player_File(szSalaries, SALARIES_CSV_HEADER, Write_Salaries_Row) &&
            Write_Player_File(COMBINE_FILE_PATH, COMBINE_CSV_HEADER, Write_Combine_Row) &&
-           Write_Team_Files(nYear);
+           Write_Team_Files(nYear) && Write_All_Time_Leaders_File();
 }

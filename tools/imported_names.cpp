@@ -96,14 +96,17 @@ static void Fix_First_Name(char* szName, int nSize, int bCapitals) {
     }
 }
 
+// StJohn is parted first (St. John), so that the lowering keeps the capital after the blank.
 static void Fix_Last_Name(char* szName, int nSize) {
+    for (int i = 0; szName[i] && szName[i + 1] && szName[i + 2]; i++) {
+        if (szName[i] == 'S' && szName[i + 1] == 't' && isupper((unsigned char)szName[i + 2]))
+            Insert_Text_At(szName, nSize, i + 2, ". ");
+    }
     if (!Lower_Inner_Capitals(szName, PLAYER_LAST_NAME_SIZE - 1))
         Remove_Early_Blanks(szName);
     for (int i = 0; szName[i] && szName[i + 1] && szName[i + 2]; i++) {
         if (szName[i] == 'M' && szName[i + 1] == 'c' && islower((unsigned char)szName[i + 2]))
             szName[i + 2] = (char)toupper((unsigned char)szName[i + 2]);
-        if (szName[i] == 'S' && szName[i + 1] == 't' && isupper((unsigned char)szName[i + 2]))
-            Insert_Text_At(szName, nSize, i + 2, ". ");
     }
 }
 

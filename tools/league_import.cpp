@@ -8,8 +8,6 @@
 #include "database/database.h"
 #include "tools/tools.h"
 
-#define LEAGUE_FILE_FORMAT "input/stats/leagues/%d_league.csv"
-#define TEAMS_FILE_FORMAT "input/stats/%d_%s.csv"
 #define PATH_BUFFER_SIZE 260
 #define SHORTEST_TEAM_LINE 9  // lines of this length or shorter carry no team
 #define MOST_IMPORTED_TEAMS 32
@@ -215,8 +213,8 @@ int Import_Team_Line(const char* szPath, FILE* pFile) {
 
 void Import_Teams_File(void) {
     char szPath[PATH_BUFFER_SIZE];
-    Format_String(szPath, sizeof(szPath), TEAMS_FILE_FORMAT, Get_Universe_Stat(UNIVERSE_FIRST_YEAR),
-                  "teams");
+    Format_String(szPath, sizeof(szPath), TEAMS_FILE_FORMAT,
+                  Get_Universe_Stat(UNIVERSE_FIRST_YEAR));
     FILE* pFile = Platform_Open_File(szPath, "rt");
     if (pFile == NULL) {
         Show_Message_Box("File Read Error",

@@ -228,6 +228,7 @@ int Parse_Stats_Table_Row(FILE* pFile, const char* szFileName, int nSection, con
         pRest += nAfter;
         nCells++;
         Strip_HTML_Tags(szCell);
+        Remove_Characters(szCell, ",");  // "1,024" yards: a file field holds no comma
         if (nCell == 0)
             Read_Year_Cell(szCell, sizeof(szCell));
         int nSlot = nSection == COMBINE_SECTION ? nCell : Get_Stats_Cell_Slot(nSection, nCell);
@@ -258,25 +259,29 @@ static FILE* Open_Table(const char* szFileName, const char* szHeading) {
     return NULL;
 }
 
-void Parse_Stats_Tables(const char* szFileName, const char* szId, const char* szName) {
+int Parse_Stats_Tables(const char* szFileName, const char* szId, const char* szName) {
+    int nTables = 0;
     for (int nSection = 0; nSection < STATS_SECTION_COUNT; nSection++) {
         char szHeading[128];
         Format_String(szHeading, sizeof(szHeading), "<h2>%s</h2>", kSectionTitles[nSection]);
         FILE* pFile = Open_Table(szFileName, szHeading);
         if (!pFile)
             continue;
+        nTables++;
         while (Parse_Stats_Table_Row(pFile, szFileName, nSection, szId, szName)) {
         }
         fclose(pFile);
     }
+    return nTables;
 }
 
-void Parse_Combine_Table(const char* szFileName, const char* szId, const char* szName) {
+int Parse_Combine_Table(const char* szFileName, const char* szId, const char* szName) {
     FILE* pFile = Open_Table(szFileName, "<h2>Combine Measurements</h2>");
     if (!pFile)
-        return;
+        return 0;
     Parse_Stats_Table_Row(pFile, szFileName, COMBINE_SECTION, szId, szName);
     fclose(pFile);
+    return 1;
 }
 
 void Get_Page_Position(const char* szFileName, char* szPosition, int nSize) {
@@ -304,6 +309,8 @@ void Parse_Player_Page(char* szPosition, int nSize, const char* szPageFile, cons
         return;
     if (!szPosition[0])
         Get_Page_Position(szParsed, szPosition, nSize);
-    Parse_Stats_Tables(szParsed, szId, szName);
-    Parse_Combine_Table(szParsed, szId, szName);
+    int nTables = Parse_Stats_Tables(szParsed, szId, szName);
+    nTables += Parse_Combine_Table(szParsed, szId, szName);
+    if (nTables == 0)
+        Log_Debug_Line("%s has no statistics or combine table: skipped", szPageFile);
 }

@@ -30,8 +30,7 @@
 #define PREF_SHOW_TIPS 91
 #define SCHEME_TEAMS 32
 #define RUNNING_QB_PLAYBOOK "Running QB"
-#define LEAGUE_FILE_FORMAT_CHECK "input/stats/leagues/%d_league.csv"
-#define TEAMS_FILE_FORMAT_CHECK "input/stats/%d_teams.csv"
+#define RUN_PASS_EVEN 10  // the run/pass balance of a team that favours neither
 
 // ---- the teams' schemes and playbooks -----------------------------------------------------------
 
@@ -150,9 +149,7 @@ static int Build_Season_Players(int nYear) {
         Set_Drafted_Rookie_Ratings();
     Adjust_Flagged_Player_Overall();
     Step_Progress_Window(1);
-    char szRatings[IMPORT_PATH_SIZE];
-    Format_String(szRatings, sizeof(szRatings), SIMULATION_RATINGS_FILE_FORMAT, nYear);
-    int bRatingsLoaded = Load_Player_Ratings_CSV(0, szRatings);
+    int bRatingsLoaded = Load_Season_Player_Ratings(0);
     Import_Combine_Results();
     Step_Progress_Window(5);
     Erase_Future_Season_Lines();
@@ -167,6 +164,12 @@ static int Build_Season_Players(int nYear) {
     Sort_All_Player_Season_Links();
     Step_Progress_Window(1);
     return bRatingsLoaded;
+}
+
+// Every franchise's run/pass balance even, before the computer sets its teams' own.
+static void Reset_Run_Pass_Balances(void) {
+    for (int nTeam = 0; nTeam < SCHEME_TEAMS; nTeam++)
+        Set_Team_Stat(nTeam, TEAM_RUN_PASS_BALANCE, RUN_PASS_EVEN);
 }
 
 // The league as a new game of its year: team 0 run by the user, every other by the computer.
@@ -224,6 +227,7 @@ int Build_Season_Database(void) {
     Set_Built_League_Control();
     Set_Team_Schemes_And_Playbooks();
     Set_Default_Defensive_Schemes();
+    Reset_Run_Pass_Balances();
     Apply_Rookie_Contract_Options(1);
     if (nYear < FIRST_CAP_YEAR) {
         Fit_All_Payrolls_To_Cap();
@@ -248,7 +252,7 @@ static void Start_Roster_Match_Reports(void) {
 
 // The league and teams files are what a league is made of: without them nothing is built.
 static int Has_League_Frame_Files(int nYear) {
-    const char* const aszFormats[] = {LEAGUE_FILE_FORMAT_CHECK, TEAMS_FILE_FORMAT_CHECK};
+    const char* const aszFormats[] = {LEAGUE_FILE_FORMAT, TEAMS_FILE_FORMAT};
     for (const char* szFormat : aszFormats) {
         char szPath[IMPORT_PATH_SIZE];
         Format_String(szPath, sizeof(szPath), szFormat, nYear);
@@ -271,14 +275,18 @@ void Get_Built_Universe_Path(int nYear, char* szPath, int nSize) {
     Format_String(szPath, nSize, UNIVERSE_FILE_FORMAT, nYear);
 }
 
-int Create_Universe_For_Year(int nYear) {
-    nYear = Clamp_Build_Year(nYear);
-    if (!Has_League_Frame_Files(nYear))
-        return BUILD_NO_LEAGUE_FILES;
+// The build from the default universe to the saved file; the league in memory is the built one
+// after BUILD_OK, anything in between after a failure.
+static int Build_And_Save_Universe(int nYear) {
     Start_Roster_Match_Reports();
     int nVersion;
-    if (!Read_Game_File(DEFAULT_UNIVERSE_FILE_NAME, &nVersion))
+    if (!Read_Game_File(DEFAULT_UNIVERSE_FILE_NAME, &nVersion)) {
+        Show_Message_Box("Database Not Built",
+                         "%s could not be read, so no %d database was built. The universe files "
+                         "are unchanged.",
+                         DEFAULT_UNIVERSE_FILE_NAME, nYear);
         return BUILD_NO_BASE_UNIVERSE;
+    }
     Set_User_Preference(PREF_LIST_POSITION, ALL_POSITIONS);
     Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
     Update_Inflation_Factor();
@@ -298,15 +306,39 @@ int Create_Universe_For_Year(int nYear) {
     Update_Record_Book(RECORD_BOOK_CAREER | RECORD_BOOK_RESET_ELIGIBILITY);
     Import_Personnel_File();
     Set_All_Depth_Charts(0);
+    Set_Computer_Run_Pass_Balance();
     Write_Draft_Class_Database();
     Set_User_Preference(PREF_BUILT_UNIVERSE, 1);
     gCommissionerMode = 0;  // held on for the build; the computer manager runs its teams
     char szPath[IMPORT_PATH_SIZE];
     Get_Built_Universe_Path(nYear, szPath, sizeof(szPath));
-    if (Save_Game_File(szPath, NULL) != SAVE_OK)
+    if (Save_Game_File(szPath, NULL) != SAVE_OK) {
+        Show_Message_Box("Database Not Built", "The %d database was not saved: %s", nYear,
+                         Get_Save_Failure_Reason());
         return BUILD_NOT_SAVED;
+    }
     Export_Player_Ratings_CSV(ALL_POSITIONS, nYear);
     return BUILD_OK;
+}
+
+// A build that fails leaves the league in memory as it was before, as well as the files.
+int Create_Universe_For_Year(int nYear) {
+    nYear = Clamp_Build_Year(nYear);
+    if (!Has_League_Frame_Files(nYear))
+        return BUILD_NO_LEAGUE_FILES;
+    SAVED_STATE* pBefore = Take_League_Snapshot();
+    if (pBefore == NULL) {
+        Show_Message_Box("Database Not Built",
+                         "There is not enough memory to keep the game in progress while the %d "
+                         "database is built.",
+                         nYear);
+        return BUILD_NO_MEMORY;
+    }
+    int nBuilt = Build_And_Save_Universe(nYear);
+    if (nBuilt != BUILD_OK)
+        Restore_League_Snapshot(pBefore);
+    Free_League_Snapshot(pBefore);
+    return nBuilt;
 }
 
 int Create_Historical_Universes(int nFirstYear, int nLastYear) {

@@ -310,6 +310,10 @@ static void Store_Season_Columns(int nTeam, int nSlot, int nLine, int nYear,
                                  Read_Import_Int(aszFields[SC_RECEPTIONS])));
 }
 
+// Lines of the file whose season could not be kept as a line of the player (the pool or his
+// links full): their figures still count in his totals.
+static int gnUnkeptSeasonLines = 0;
+
 int Import_Season_Line(char* szLine) {
     char aszFields[SEASON_FIELD_COUNT][IMPORT_FIELD_SIZE];
     Split_Import_Fields(szLine, aszFields, SEASON_FIELD_COUNT);
@@ -349,8 +353,12 @@ int Import_Season_Line(char* szLine) {
         return 0;
     }
     int nLine = Find_Player_Season_Line(nTeam, nSlot, nLineTeam, nYear);
-    if (nLine == NO_SEASON_LINE && nLineTeam != NO_TEAM)
+    if (nLine == NO_SEASON_LINE && nLineTeam != NO_TEAM) {
         nLine = Add_Player_Season_Line(nTeam, nSlot, nYear, nLineTeam);
+        if (Find_Player_Season_Line(nTeam, nSlot, nLineTeam, nYear) != nLine)
+            nLine = NO_SEASON_LINE;  // a line he has no link to is freed by the next purge
+        gnUnkeptSeasonLines += nLine == NO_SEASON_LINE;
+    }
     if (!Is_Season_Line_Index(nLine))
         nLine = NO_SEASON_LINE;
 
@@ -388,9 +396,15 @@ void Import_Seasons_File(void) {
     Rebuild_Player_ID_Hash();
     gScoutTeam = NO_TEAM;
     gScoutSlot = -1;
+    gnUnkeptSeasonLines = 0;
     IMPORT_PROGRESS progress = {Max_Int(1, Count_File_Lines(SEASONS_FILE_PATH) / SEASON_FILE_STEPS),
                                 SEASON_FILE_STEPS, 0, Import_Season_Line};
     if (Read_Import_File(SEASONS_FILE_PATH, REQUIRED_FILE_MISSING_TEXT, Read_Stepped_Data_Line,
                          &progress))
         Finish_Import_Progress(&progress);
+    if (gnUnkeptSeasonLines > 0)
+        Show_Message_Box("Import Warning",
+                         "%d lines of %s found no room as a season line (the season lines or the "
+                         "player's links are full); their figures count in the totals only.",
+                         gnUnkeptSeasonLines, SEASONS_FILE_PATH);
 }

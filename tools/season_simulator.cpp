@@ -100,6 +100,7 @@ static void Record_Simulated_Season(int nTeams) {
 // One season from the starting state to the champion, every team run by the computer. Stop clears
 // gAllTeamsComputer, which abandons the season unrecorded.
 static void Simulate_One_Season(int nTeams) {
+    gCommissionerMode = 0;  // the computer manager runs every team
     gSkipPregameDialog = 1;
     Set_All_Teams_Computer();
     gAllTeamsComputer = 1;
@@ -126,6 +127,12 @@ void Run_Season_Simulator(int nSeasons) {
     if (Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT) >= 1) {
         Show_Message_Box("Season Simulator", "%s",
                          "Football Vanto can't simulate seasons during the Fantasy Draft.");
+        return;
+    }
+    // After the hand-over there is no season left to play until the next one starts.
+    if (gCurrentWeek == OFF_SEASON_WEEK) {
+        Show_Message_Box("Season Simulator", "%s",
+                         "The season is over: start the next season before simulating it.");
         return;
     }
     int nTeams = Count_Active_Teams();

@@ -5,7 +5,7 @@
 #include <strings.h>
 
 #include <string>
-#include <vector>
+#include <unordered_set>
 
 #include "database/database.h"
 #include "platform/windows.h"
@@ -29,7 +29,8 @@ static const char* const kDownloadFolders[] = {
     "Input/Downloads/Players", "Input/Downloads/Portraits", "Input/Downloads/Rosters",
     "Input/Stats/Players",     "Input/Stats/Historical"};
 
-static std::vector<std::string> gSeenIds;
+static std::unordered_set<std::string> gSeenIds;
+static int gbSeenIdsFull = 0;  // reported once a run
 
 const char* Get_Site_Team_Code(int nKey) {
     return nKey >= 0 && nKey < DOWNLOAD_TEAM_COUNT ? kSiteTeamCodes[nKey] : "";
@@ -37,16 +38,25 @@ const char* Get_Site_Team_Code(int nKey) {
 
 void Clear_Player_Ids(void) {
     gSeenIds.clear();
+    gbSeenIdsFull = 0;
 }
 
 int Register_Player_Id(const char* szId) {
-    for (const std::string& stSeen : gSeenIds) {
-        if (strcasecmp(stSeen.c_str(), szId) == 0)
-            return 0;
-    }
-    if ((int)gSeenIds.size() >= SEEN_ID_LIMIT)
+    char szKey[SEEN_ID_SIZE];
+    safe_strncpy(szKey, szId, sizeof(szKey));
+    Make_Lower_Case(szKey);  // ids compare in any letter case
+    if (gSeenIds.count(szKey))
         return 0;
-    gSeenIds.push_back(std::string(szId).substr(0, SEEN_ID_SIZE - 1));
+    if ((int)gSeenIds.size() >= SEEN_ID_LIMIT) {
+        if (!gbSeenIdsFull)
+            Report_Error(
+                "More than %d players in the downloaded rosters: from %s on, none gets "
+                "a page or a players row.",
+                SEEN_ID_LIMIT, szId);
+        gbSeenIdsFull = 1;
+        return 0;
+    }
+    gSeenIds.insert(szKey);
     return 1;
 }
 

@@ -17,6 +17,8 @@
 #define TEAM_RECORDS_FILE_PATH "Input/Stats/team_records.csv"
 #define PERSONNEL_FILE_PATH "Input/Stats/Personnel.csv"
 #define COMBINE_FILE_PATH "Input/Stats/Combine_Results.csv"
+#define LEAGUE_FILE_FORMAT "input/stats/leagues/%d_league.csv"
+#define TEAMS_FILE_FORMAT "input/stats/%d_teams.csv"
 #define ROSTER_DOUBLES_PATH "output/roster-doubles.txt"
 #define ROSTER_UNKNOWNS_PATH "output/roster-unknowns.txt"
 #define IMPORT_LINE_LIMIT 2048
@@ -57,10 +59,6 @@ void Remove_Characters(char* szText, const char* szRemoved);
 inline int Is_Season_Line_Index(int nLine) {
     return nLine >= 0 && nLine < SEASON_LINE_COUNT;
 }
-void Keep_Safe_File_Characters(char* szText);
-// Every player of the league teams in use and of teams 36..40, team by team, slot by slot.
-void For_Each_Build_Player(
-    void (*pfnVisit)(int nTeam, int nSlot));  // letters, digits, "_" and "-"; the rest "_"
 
 // ---- position texts (position_texts.cpp) --------------------------------------------------------
 int Find_Position_Abbreviation(const char* szText);  // detailed code 0..42, -1 unknown
@@ -164,10 +162,13 @@ int Reset_Simulator_Data(void);                      // 1 when the zeroed file w
 int Write_Simulator_Report(int nKind);               // 1 when every line was written
 
 // ---- the all-time leaders of the record book (all_time_leaders.cpp) ------------------------------
-// For the 2021 season only: the record book made anew from "input/stats/atl.txt".
+#define ALL_TIME_LEADERS_PATH "input/stats/atl.txt"
+// For the 2021 season only: the record book made anew from ALL_TIME_LEADERS_PATH.
 void Load_All_Time_Leaders(void);
 int Find_Leader_Stat_String(const char* szLabel);  // the category 0..29; -1 and a message
 int Get_Leader_Stat_Position(int nCategory);
+const char* Get_Leader_Stat_Label(int nCategory);  // "" out of range
+const char* Get_Leader_Section_Label(int nTable);  // "ALL_TIME_LEADER_CAREER", ...; "" out of range
 
 // ---- the statistics downloader (statistics_downloader.cpp, roster_pages.cpp, contract_pages.cpp,
 // player_page_parser.cpp, html_cells.cpp) ---------------------------------------------------------
@@ -214,7 +215,9 @@ void Write_Download_CSV_Headers(void);
 void Write_Header_File(const char* szPath, const char* szHeader);
 const char* Get_Site_Team_Code(int nKey);  // "" above 31
 void Clear_Player_Ids(void);
-int Register_Player_Id(const char* szId);  // 1 the first time the id is seen in a run
+// 1 the first time the id is seen in a run; a full table (20,000 ids) is reported once and takes
+// no more.
+int Register_Player_Id(const char* szId);
 void Download_Season_Data(int nYear);
 void Download_Team_Rosters(int nYear);
 void Download_Player_Contract_Data(void);
@@ -229,8 +232,9 @@ void Get_Player_Injury_Status(const char* szId, char* szWeeks, int nWeeksSize, c
 // A player page: its position (when still empty), its statistics rows and its combine row.
 void Parse_Player_Page(char* szPosition, int nSize, const char* szPageFile, const char* szId,
                        const char* szName);
-void Parse_Stats_Tables(const char* szFileName, const char* szId, const char* szName);
-void Parse_Combine_Table(const char* szFileName, const char* szId, const char* szName);
+// The statistics tables found; the combine table, 1 when found.
+int Parse_Stats_Tables(const char* szFileName, const char* szId, const char* szName);
+int Parse_Combine_Table(const char* szFileName, const char* szId, const char* szName);
 int Parse_Stats_Table_Row(FILE* pFile, const char* szFileName, int nSection, const char* szId,
                           const char* szName);
 int Get_Stats_Cell_Slot(int nSection, int nCell);  // -1 for a cell not kept
@@ -332,11 +336,14 @@ int Export_Player_Ratings(void);
 #define BUILD_NO_TEAMS 3          // the teams file made no team: nothing saved
 #define BUILD_NOT_SAVED 4         // the universe file could not be written
 #define BUILD_NO_PLAYERS 5        // the import files made no player: nothing saved
+#define BUILD_NO_MEMORY 6         // no room to keep the league in memory: nothing changed
 // Builds the league of the year (clamped to 1951..2021) from the import files in the working
-// folder, saves it as "databases/universe-%d.dat" and exports its ratings. It replaces the league
-// in memory: the caller asks first when a game is open, and after BUILD_OK starts the new game
-// (new-game defaults, the first page). The progress window runs through the host services.
+// folder, saves it as "databases/universe-%d.dat" and exports its ratings. After BUILD_OK the
+// built league is in memory: the caller asks first when a game is open, and then starts the new
+// game (new-game defaults, the first page). Any other result leaves the league in memory and the
+// files as they were, after saying why. The progress window runs through the host services.
 int Create_Universe_For_Year(int nYear);
+#define MODERN_UNIVERSE_YEAR 2021  // "Create Modern Database" builds this season
 int Create_Historical_Universes(int nFirstYear, int nLastYear);  // the years built
 int Create_All_Historical_Universes(void);
 int Build_Season_Database(void);  // the base year's league: BUILD_OK, BUILD_NO_TEAMS or _PLAYERS
@@ -347,6 +354,7 @@ void Set_Team_Schemes_And_Playbooks(void);
 int Import_Playbooks(int bReport);  // the playbook files loaded
 
 // ---- a fictional import set from a played league (import_set_writer.cpp) ------------------------
-// The players, seasons, rosters, salaries, combine, cap-room, personnel and team-records files of
-// the year under Input/Stats, written from the league in memory; 1 when all were written.
+// The players, seasons, rosters, salaries, combine, cap-room, personnel, team-records and all-time
+// leaders files of the year under Input/Stats, written from the league in memory; 1 when all were
+// written.
 int Write_Import_Set(int nYear);

@@ -175,6 +175,34 @@ TEST_F(PlayerImportTest, RosteredPlayersAreMadeOnceWithTheirFileFigures) {
     EXPECT_STREQ(szCollege, "State U");
 }
 
+// Files of seasons up to 2008 write names in capitals: they are put in mixed case, and run-together
+// names are parted.
+TEST_F(PlayerImportTest, NamesOfOldFilesArePutRight) {
+    struct NAME_CASE {
+        const char* szFirst;
+        const char* szLast;
+        const char* szFixedFirst;
+        const char* szFixedLast;
+    };
+    const NAME_CASE kNames[] = {
+        {"JAMES", "MCDONALD", "James", "McDonald"},
+        {"Paul", "StJohn", "Paul", "St. John"},
+        {"TJ", "O'NEIL", "T.J.", "O'Neil"},
+        {"BILLY JOE", "SMITH-JONES", "Billy Joe", "Smith-Jones"},
+    };
+    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 2005);
+    for (int n = 0; n < (int)(sizeof(kNames) / sizeof(kNames[0])); n++) {
+        Set_Player_Vital_Stat(nTeam, n, VITAL_PLAYER_ID, 80000 + n);
+        Set_Player_First_Name(nTeam, n, kNames[n].szFirst);
+        Set_Player_Last_Name(nTeam, n, kNames[n].szLast);
+    }
+    Fix_Imported_Names();
+    for (int n = 0; n < (int)(sizeof(kNames) / sizeof(kNames[0])); n++) {
+        EXPECT_STREQ(Get_Player_First_Name_Ptr(nTeam, n), kNames[n].szFixedFirst);
+        EXPECT_STREQ(Get_Player_Last_Name_Ptr(nTeam, n), kNames[n].szFixedLast);
+    }
+}
+
 TEST_F(PlayerImportTest, AnOverflowingRosterFileIsReportedAndCut) {
     std::string stText = kRostersHeader;
     for (int i = 0; i < ROSTER_TABLE_SIZE + 3; i++)

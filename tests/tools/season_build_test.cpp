@@ -86,6 +86,38 @@ TEST_F(SeasonBuildTest, ASeasonLineReadTwiceCountsOnce) {
     }
 }
 
+// A player with more seasons than links keeps 30 lines; the rest are reported once, and their
+// figures still count in his career.
+TEST_F(SeasonBuildTest, SeasonsPastThePlayersLinksAreReportedAndStillCount) {
+    int nSlot = Find_Position_Slot(2, POS_WR);
+    ASSERT_GE(nSlot, 0);
+    Clear_Player_Season_Links(2, nSlot);
+    Clear_Player_Season_Stats(2, nSlot, SEASON_CAREER);
+    int nId = Get_Player_Vital_Stat_Raw(2, nSlot, VITAL_PLAYER_ID);
+    std::string stLines = std::string(SEASONS_CSV_HEADER) + "\n";
+    for (int nYear = 2000; nYear < 2016; nYear++) {
+        for (int nTeam = 0; nTeam < 2; nTeam++) {
+            char szTeam[TEAM_STRING_SIZE];
+            Get_Team_String(szTeam, sizeof(szTeam), nTeam, TEAM_ABBREVIATION);
+            // id, flag, year, team, uniform, name, position, active, G
+            stLines += "," + std::to_string(nId) + ",," + std::to_string(nYear) + "," + szTeam +
+                       ",80,Any Name,WR,,1\n";
+        }
+    }
+    Write_Text_File(SEASONS_FILE_PATH, stLines);
+    Import_Seasons_File();
+    int nLinked = 0;
+    for (int n = 0; n < SEASON_LINK_COUNT; n++)
+        nLinked += Is_Season_Line_Index(Get_Player_Season_Line(2, nSlot, n));
+    EXPECT_EQ(nLinked, SEASON_LINK_COUNT);
+    EXPECT_EQ(Get_Player_Stat(2, nSlot, SEASON_CAREER, 0), 32);
+    int nNotices = 0;
+    for (const TEST_SHOWN& shown : Test_Get_Transcript())
+        nNotices += shown.stText.find("2 lines of Input/Stats/Seasons.csv found no room") !=
+                    std::string::npos;
+    EXPECT_EQ(nNotices, 1);
+}
+
 TEST_F(SeasonBuildTest, CapHitsFitAPayrollToItsTarget) {
     const int nTeam = 1;
     int nSlot = Find_Position_Slot(nTeam, POS_QB);
@@ -229,6 +261,22 @@ TEST_F(SeasonBuildTest, RatingsRoundTripThroughTheCsv) {
         "header\nId2,,,,,,66\n");
     ASSERT_EQ(Load_Season_Player_Ratings(0), 1);
     EXPECT_EQ(Get_Stored_Player_Rating(4, 2, RATING_ACCURACY), 66.0f);
+
+    // In replay mode a season up to 2020 reads the Replay folder's file, a later one still the
+    // Simulation folder's.
+    mkdir("Input/Ratings/Replay", 0755);
+    gReplayMode = 1;
+    for (int nYear : {2020, 2021}) {
+        SCOPED_TRACE(nYear);
+        gSeasonNumber = nYear - Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
+        for (const char* szFolder : {"Replay", "Simulation"})
+            Write_Text_File(
+                std::string("Input/Ratings/") + szFolder + "/" + std::to_string(nYear) +
+                    "_Player_Ratings.csv",
+                std::string("header\nId2,,,,,,") + (szFolder[0] == 'R' ? "44" : "55") + "\n");
+        ASSERT_EQ(Load_Season_Player_Ratings(0), 1);
+        EXPECT_EQ(Get_Stored_Player_Rating(4, 2, RATING_ACCURACY), nYear <= 2020 ? 44.0f : 55.0f);
+    }
 }
 
 TEST_F(SeasonBuildTest, ADuplicateRatingsLineAsksUntilIgnored) {
@@ -273,6 +321,19 @@ TEST_F(SeasonBuildTest, TheDraftClassFileHoldsTheRookiesAndLoadsIntoThePool) {
     EXPECT_GE(Count_Players(FIRST_DRAFT_POOL_TEAM, ALL_ROSTERS), nRookies);
     EXPECT_EQ(Get_Player_Vital_Stat_Raw(FIRST_DRAFT_POOL_TEAM, 0, VITAL_EXPERIENCE), -1);
 
+    // A rookie's downloaded portrait becomes his photo; an id that would leave the folder is
+    // kept to safe characters in both names.
+    mkdir("Input/Stats/Players", 0755);
+    Write_Text_File("Input/Stats/Players/Rook1.dat", "portrait");
+    Write_Text_File("Input/Stats/Players/___up.dat", "portrait of the odd id");
+    Set_Player_Ostrel_ID(0, 50, "Rook1");
+    Set_Player_Ostrel_ID(1, 50, "../up");
+    ASSERT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_WRITTEN);
+    Load_Draft_Class_Database();
+    EXPECT_EQ(Read_Text_File("Photos/Downloads/Rook1.jpg"), "portrait");
+    EXPECT_EQ(Read_Text_File("Photos/Downloads/___up.jpg"), "portrait of the odd id");
+    EXPECT_FALSE(File_Exists("Photos/up.jpg"));
+
     // A short file: what it lacks reads as empty records, not as the last class's players.
     std::string stFile = Read_Text_File("databases/rookies-2019.dat");
     Write_Text_File("databases/rookies-2019.dat", stFile.substr(0, 756 * 2));
@@ -298,6 +359,25 @@ TEST_F(SeasonBuildTest, AMissingTeamsFileBuildsNothingAndKeepsTheUniverse) {
     int nNotices = 0;
     for (const TEST_SHOWN& shown : Test_Get_Transcript())
         nNotices += shown.stText.find("no 2020 database was built") != std::string::npos;
+    EXPECT_EQ(nNotices, 1);
+}
+
+// A teams file that makes no team: nothing is saved, and the game in memory is the one before the
+// build, byte for byte.
+TEST_F(SeasonBuildTest, ABuildThatMakesNoTeamLeavesTheGameAsItWas) {
+    mkdir("Databases", 0755);
+    ASSERT_EQ(Save_Game_File(DEFAULT_UNIVERSE_FILE_NAME, NULL), SAVE_OK);
+    mkdir("Input/Stats/leagues", 0755);
+    Write_Text_File("Input/Stats/leagues/2020_league.csv", "h\nA,B,C,D,E\nF,G,H,I,J\n");
+    Write_Text_File("Input/Stats/2020_teams.csv", "header\n12345678901,no letter first\n");
+    gCurrentWeek = 5;  // a game under way
+    std::string stBefore((const char*)&gSavedState, sizeof(SAVED_STATE));
+    EXPECT_EQ(Create_Universe_For_Year(2020), BUILD_NO_TEAMS);
+    EXPECT_FALSE(File_Exists("databases/universe-2020.dat"));
+    EXPECT_TRUE(stBefore == std::string((const char*)&gSavedState, sizeof(SAVED_STATE)));
+    int nNotices = 0;
+    for (const TEST_SHOWN& shown : Test_Get_Transcript())
+        nNotices += shown.stText.find("made no team") != std::string::npos;
     EXPECT_EQ(nNotices, 1);
 }
 

@@ -136,6 +136,18 @@ TEST_F(SeasonSimulatorReportTest, ShortOrMissingFileStartsFromZero) {
     EXPECT_EQ(Read_Lines(SIMULATOR_TEXT_FILE)[0], "0 SEASONS SIMULATED");
 }
 
+// After the off-season hand-over there is no season to play: the run is refused and records
+// nothing.
+TEST_F(SeasonSimulatorReportTest, NothingIsSimulatedInTheOffSeason) {
+    gCurrentWeek = OFF_SEASON_WEEK;
+    remove(SIMULATOR_FILE);
+    Run_Season_Simulator(3);
+    EXPECT_FALSE(File_Exists(SIMULATOR_FILE));
+    EXPECT_EQ(gCurrentWeek, OFF_SEASON_WEEK);
+    ASSERT_EQ(Test_Get_Transcript().size(), 1u);
+    EXPECT_NE(Test_Get_Transcript()[0].stText.find("The season is over"), std::string::npos);
+}
+
 TEST_F(SeasonSimulatorReportTest, DialogTakesOneToAThousandSeasons) {
     struct CASE {
         const char* szTyped;

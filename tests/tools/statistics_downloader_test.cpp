@@ -108,8 +108,9 @@ TEST_F(DownloaderTest, PlayerPageRowsLandInTheirColumns) {
     Write_Header_File(SEASONS_FILE_PATH, SEASONS_CSV_HEADER);
     Write_Header_File(COMBINE_FILE_PATH, COMBINE_CSV_HEADER);
     // Before the QBR statistic: 31 cells, the one after cell 22 standing for cell 24 (sacks).
-    std::string stOld = Table_Row(31, {{0, "2019*"}, {1, "x"}, {2, "ALD"}, {3, "QB"}},
-                                  "data-stat=\"pass_first_down\"");
+    std::string stOld =
+        Table_Row(31, {{0, "2019*"}, {1, "x"}, {2, "ALD"}, {3, "QB"}, {11, "4,012"}},
+                  "data-stat=\"pass_first_down\"");
     std::string stCareer = Table_Row(31, {{0, ""}, {1, ""}, {2, "ALD"}, {3, "QB"}},
                                      "data-stat=\"pass_first_down\"");
     std::string stNoTeam = Table_Row(31, {{0, ""}, {1, ""}, {2, ""}}, "");
@@ -132,6 +133,7 @@ TEST_F(DownloaderTest, PlayerPageRowsLandInTheirColumns) {
     EXPECT_EQ(Field(stRow, Seasons_Column("Year")), "2019");
     EXPECT_EQ(Field(stRow, Seasons_Column("Name")), "Ada Quill");
     EXPECT_EQ(Field(stRow, Seasons_Column("G")), "105");
+    EXPECT_EQ(Field(stRow, Seasons_Column("PaYds")), "4012");  // no comma splits the row
     EXPECT_EQ(Field(stRow, Seasons_Column("PaLg")), "117");
     EXPECT_EQ(Field(stRow, Seasons_Column("PaSk")), "123");     // the 24th cell is the sacks
     EXPECT_EQ(Field(stRow, Seasons_Column("PaSkYds")), "124");
@@ -270,6 +272,35 @@ TEST_F(WholeDownloadTest, PagesOfThreeSeasonsBecomeTheImportFiles) {
     std::vector<std::string> astSeasons = Read_Lines(SEASONS_FILE_PATH);
     ASSERT_EQ(astSeasons.size(), 2u);
     EXPECT_EQ(Field(astSeasons[1], Seasons_Column("PaSk")), "124");
+}
+
+// An id from a page names files only in safe characters; a roster page without its table and a
+// player page without any table are logged and skipped.
+TEST_F(WholeDownloadTest, OutsideIdsNameSafeFilesAndUnparsedPagesAreSkipped) {
+    DOWNLOAD_PLAYER kOdd = {"../EvilXx", "Evil", "Ed", "WR"};
+    std::map<std::string, std::string> pages = {
+        {"/teams/crd/2021_roster.htm", Roster_Page({kOdd}, "")},
+        {"/teams/crd/2020_roster.htm", "<html><p>No roster here</p></html>\n"},
+    };
+    LocalHttpServer server(pages, "<html></html>\n");
+    ASSERT_TRUE(server.Is_Listening());
+    Write_Sites(server.Address());
+    ASSERT_TRUE(Start_Football_Download());
+    for (int nYear : {2021, 2020})
+        Download_Season_Data(nYear);
+
+    std::vector<std::string> astPlayers = Read_Lines(PLAYERS_FILE_PATH);
+    ASSERT_EQ(astPlayers.size(), 2u);
+    EXPECT_EQ(Field(astPlayers[1], 1), "___EvilXx");
+    EXPECT_EQ(server.Count_Requests("/players/_/___EvilXx.htm"), 1);
+    EXPECT_TRUE(std::filesystem::exists("Input/Downloads/Players/___EvilXx.txt"));
+    EXPECT_FALSE(std::filesystem::exists("Input/Downloads/EvilXx.txt"));
+    EXPECT_EQ(Read_Lines("Input/Stats/2020_rosters.csv").size(), 1u);  // the header alone
+    std::string stLog = Read_Text_File("debug.txt");
+    EXPECT_NE(stLog.find("2020_roster (crd).txt has no \"Roster\" table: skipped"),
+              std::string::npos);
+    EXPECT_NE(stLog.find("___EvilXx.txt has no statistics or combine table: skipped"),
+              std::string::npos);
 }
 
 }  // namespace

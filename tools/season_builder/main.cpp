@@ -24,6 +24,7 @@
 #include "personnel/personnel.h"
 #include "reports/reports.h"
 #include "season/season.h"
+#include "setup/setup.h"
 #include "shell/shell.h"
 #include "tools/tools.h"
 
@@ -39,12 +40,18 @@ namespace fs = std::filesystem;
 static struct PROGRESS_LINE {
     int nSteps;
     int nDone;
+    int nShown;  // the per cent on the line, -1 before the first
     char szCaption[128];
 } gProgressLine;
 
+// The line is written again only when its per cent changes.
 static void Print_Progress(void) {
     int nPercent = gProgressLine.nSteps > 0 ? gProgressLine.nDone * 100 / gProgressLine.nSteps : 0;
-    printf("\r%s %3d%%", gProgressLine.szCaption, Min_Int(nPercent, 100));
+    nPercent = Min_Int(nPercent, 100);
+    if (nPercent == gProgressLine.nShown)
+        return;
+    gProgressLine.nShown = nPercent;
+    printf("\r%s %3d%%", gProgressLine.szCaption, nPercent);
     fflush(stdout);
 }
 
@@ -52,6 +59,7 @@ static int Open_Progress_Line(const char* szCaption, int nSteps) {
     safe_strncpy(gProgressLine.szCaption, szCaption, sizeof(gProgressLine.szCaption));
     gProgressLine.nSteps = nSteps;
     gProgressLine.nDone = 0;
+    gProgressLine.nShown = -1;
     Print_Progress();
     return 1;
 }
@@ -163,16 +171,19 @@ static int Write_Fictional_Import_Set(int nYear) {
         fprintf(stderr, "season_builder: the import set of %d was not written\n", nYear);
         return 0;
     }
-    printf("import set of %d written from %s\n", nYear, PLAYED_UNIVERSE);
+    printf("import set of %d written from %s, whose ", nYear, PLAYED_UNIVERSE);
+    Print_League_Shape();
     return 1;
 }
 
+// The built file loaded and started as a new game, as the Advanced Tools start a build, then its
+// season played to the next one's kickoff with every team run by the computer.
 static int Play_Built_Season(const char* szPath, int nYear) {
     if (!Load_Universe(szPath)) {
         fprintf(stderr, "season_builder: the built %s does not load\n", szPath);
         return 0;
     }
-    Start_Season(0);
+    Start_Built_Game();
     Simulate_Seasons(1);
     if (Get_Season_Year() != nYear + 1 || gCurrentWeek != 0) {
         fprintf(stderr, "season_builder: the season of %d did not end (now %d, week %d)\n", nYear,
@@ -248,6 +259,7 @@ int main(int argc, char** argv) {
     }
     Install_Tool_Host();
     Install_Report_Writers();
+    Ensure_Fame_File();  // a game started keeps its manager's name there
     Seed_Random(FIXED_RANDOM_SEED);
     Set_Game_Texts_Kept(0);
     if (bProof && !Write_Fictional_Import_Set(nYear))
