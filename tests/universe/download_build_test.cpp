@@ -13,6 +13,7 @@
 #include "common/text_files.h"
 #include "database/database.h"
 #include "platform/test_api.h"
+#include "shell/shell.h"
 #include "tools/tools.h"
 
 namespace {

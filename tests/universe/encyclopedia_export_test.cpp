@@ -10,6 +10,7 @@
 
 #include "database/database.h"
 #include "platform/test_api.h"
+#include "shell/shell.h"
 #include "reports/reports.h"
 #include "season/season.h"
 
