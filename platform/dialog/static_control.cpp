@@ -61,7 +61,8 @@ void Draw_Bitmap(HWND hWnd, HDC hdc, const RECT& rc) {
     DeleteDC(hdcImage);
 }
 
-// STAND-IN(platform): draws the icon given with STM_SETICON or STM_SETIMAGE (IMAGE_ICON)
+// The layer keeps no icons and the game shows none in a static: an SS_ICON static shows its
+// background only.
 void Draw_Icon(HWND hWnd, HDC hdc, const RECT& rc) {
     FillRect(hdc, &rc, Control_Colors(hWnd, hdc, WM_CTLCOLORSTATIC, COLOR_BTNFACE));
 }
