@@ -409,7 +409,7 @@ int Get_Player_Photo_Path(int nTeam, int nSlot, char* szOut, int nSize);
 int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize);
 
 // ---- user-interface state kept in the league ----------------------------------------------------
-int Get_Dialog_Team(void);                     // dialog_team.cpp
+int Get_Dialog_Team(void);        // dialog_team.cpp
 void Set_Dialog_Team(int nTeam);  // the user's team follows a human team
 // The week and the page shown are kept in the league; the main window follows through the host
 // services (shown_week_and_page.cpp).
@@ -433,8 +433,8 @@ enum LIST_KIND {
     LIST_KIND_FIND_PLAYERS,
     LIST_KIND_COUNT
 };
-#define STAT_COLUMN_COUNT 113        // column ids 0..112
-#define LISTVIEW_MAX_COLUMNS 18      // shown at once
+#define STAT_COLUMN_COUNT 113    // column ids 0..112
+#define LISTVIEW_MAX_COLUMNS 18  // shown at once
 #define LISTVIEW_DEFAULT_LIST_COUNT 15
 #define LISTVIEW_PREFERENCE_FIRST 240  // kind k: 240 + 20k count, + 1 sort, + 2.. the ids
 #define LISTVIEW_PREFERENCE_STRIDE 20
@@ -789,6 +789,9 @@ int Get_Team_Payroll_Budget(int nTeam);
 int Get_Team_Spending_Limit(int nTeam);
 int Get_Team_City_Income_Value(int nTeam);
 int Get_Team_Payroll_Per_Game(int nTeam);
+// The payroll (thousands) the team would have with one more player of that cap impact, counted
+// among the largest impacts as the payroll counts them.
+int Get_Team_Payroll_With_Impact(int nTeam, int nImpact);
 
 // League wealth and the weekly league payment.
 int Compute_League_Wealth_Index(void);
