@@ -791,6 +791,9 @@ int Get_Team_Payroll_Budget(int nTeam);
 int Get_Team_Spending_Limit(int nTeam);
 int Get_Team_City_Income_Value(int nTeam);
 int Get_Team_Payroll_Per_Game(int nTeam);
+// The payroll (thousands) the team would have with one more player of that cap impact, counted
+// among the largest impacts as the payroll counts them.
+int Get_Team_Payroll_With_Impact(int nTeam, int nImpact);
 
 // League wealth and the weekly league payment.
 int Compute_League_Wealth_Index(void);

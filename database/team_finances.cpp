@@ -51,7 +51,6 @@ void Set_Team_Cash(int nTeam, int64_t nCash) {
     Set_Team_Financial_Stat(nTeam, FIN_CASH, (int)nCash);
 }
 
-
 // ---- player sums -------------------------------------------------------------------------------
 
 // The vital stat of the team's players; during a fantasy draft of every player drafted to it.
@@ -81,11 +80,9 @@ static int Compare_Descending(const void* pA, const void* pB) {
     return (a < b) - (a > b);
 }
 
-// The sum of the vital stat over the team's players; nLargest > 0 keeps only that many of the
-// largest values (outside a fantasy draft).
-static int Sum_Team_Player_Values(int nTeam, int nVital, int nLargest) {
-    int anValues[TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM];
-    int nCount = Collect_Team_Player_Values(nTeam, nVital, anValues);
+// The sum of the values; nLargest > 0 keeps only that many of the largest (outside a fantasy
+// draft).
+static int Sum_Largest_Values(int* anValues, int nCount, int nLargest) {
     if (nLargest > 0 && Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT) < FANTASY_DRAFT_UNDER_WAY &&
         nCount > nLargest) {
         qsort(anValues, nCount, sizeof(anValues[0]), Compare_Descending);
@@ -95,6 +92,21 @@ static int Sum_Team_Player_Values(int nTeam, int nVital, int nLargest) {
     for (int i = 0; i < nCount; i++)
         nSum += anValues[i];
     return (int)nSum;
+}
+
+// The sum of the vital stat over the team's players; nLargest > 0 keeps only that many of the
+// largest values (outside a fantasy draft).
+static int Sum_Team_Player_Values(int nTeam, int nVital, int nLargest) {
+    int anValues[TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM];
+    int nCount = Collect_Team_Player_Values(nTeam, nVital, anValues);
+    return Sum_Largest_Values(anValues, nCount, nLargest);
+}
+
+int Get_Team_Payroll_With_Impact(int nTeam, int nImpact) {
+    int anValues[TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM + 1];
+    int nCount = Collect_Team_Player_Values(nTeam, VITAL_CAP_IMPACT, anValues);
+    anValues[nCount++] = nImpact;
+    return Sum_Largest_Values(anValues, nCount, PAYROLL_SLOTS);
 }
 
 // The sum over roster slots 0..50; an empty slot adds 0. nVital < 0 sums the exact ages.

@@ -248,11 +248,17 @@ static int Ask_About_Unaffordable_Prospect(int nTeam, int nSlot) {
     return Do_Message_Box(szText, "Can't Sign This Player", MB_YESNO) == IDYES;
 }
 
-// The user's first draft pick (the first item code above his roster) on the shared offer.
+// The user's first draft pick (the first item code above his roster) on the shared offer. The
+// offer names a partner as well (the remembered one, else the first other team), so that the
+// Trading Block takes it as a valid offer and keeps the pick on the block.
 static void Offer_First_Pick_For_Cash(void) {
     int nUser = Get_Cap_Text_Team(Get_User_Team());
+    int nPartner = gTradePartner;
+    if (!Is_Team_Active(nPartner) || nPartner == nUser)
+        nPartner = nUser == 0 ? 1 : 0;
     Init_Trade_Offer(&gTradeOffer);
     gTradeOffer.acTeam[0] = (int8_t)nUser;
+    gTradeOffer.acTeam[1] = (int8_t)nPartner;
     Append_Trade_Offer_Item(&gTradeOffer, 0, Find_Free_Player_Slot(nUser));
 }
 

@@ -873,6 +873,8 @@ void Turn_Ball_Over(GAME* pGame);
 // "playbooks/<name>.opb" or ".dpb" into the team's image (a league team in use or 36..40), else
 // into the scratch image; 1 on success, 0 with the image unchanged when the file is missing or short.
 int Read_Playbook_File(int nTeam, int nFlag, const char* szName);
+// Why the last read that returned 0 failed, in a sentence for the user ("" after a success).
+const char* Get_Playbook_Read_Failure(void);
 // The scratch image of a side (OFFENSIVE_PLAYBOOK or DEFENSIVE_PLAYBOOK), filled by a read for a
 // team number that names no team in use, and the image size of a side.
 uint8_t* Get_Scratch_Playbook_Image(int bDefence);

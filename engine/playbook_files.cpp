@@ -6,10 +6,12 @@
 #include "engine/engine.h"
 
 #define PLAYBOOK_PATH_SIZE 256
+#define PLAYBOOK_FAILURE_SIZE 512
 
 // The images a read fills when its team number names no team in use.
 static OFFENSIVE_PLAYBOOK gScratchOffensivePlaybook;
 static DEFENSIVE_PLAYBOOK gScratchDefensivePlaybook;
+static char gszReadFailure[PLAYBOOK_FAILURE_SIZE];
 
 uint8_t* Get_Scratch_Playbook_Image(int bDefence) {
     return bDefence ? reinterpret_cast<uint8_t*>(&gScratchDefensivePlaybook)
@@ -33,21 +35,37 @@ static uint8_t* Get_Playbook_Destination(int nTeam, int bDefence) {
 // The whole image is read aside first, so a short or unreadable file leaves the destination as it
 // was. A longer file is accepted and its tail ignored.
 int Read_Playbook_File(int nTeam, int nFlag, const char* szName) {
-    if (szName == NULL)
+    gszReadFailure[0] = '\0';
+    if (szName == NULL) {
+        safe_strncpy(gszReadFailure, "No playbook file was named.", sizeof gszReadFailure);
         return 0;
+    }
     int bDefence = nFlag == PLAYBOOK_FILE_DEFENCE;
     int nSize = Get_Playbook_Image_Size(bDefence);
     char szPath[PLAYBOOK_PATH_SIZE];
     Format_String(szPath, sizeof szPath, "playbooks/%s%s", szName, bDefence ? ".dpb" : ".opb");
     FILE* pFile = Platform_Open_File(szPath, "rb");
-    if (pFile == NULL)
+    if (pFile == NULL) {
+        Format_String(gszReadFailure, sizeof gszReadFailure, "The file %s could not be opened.",
+                      szPath);
         return 0;
+    }
     static uint8_t abBuffer[OFFENSIVE_PLAYBOOK_BYTES];
-    int bRead = fread(abBuffer, 1, nSize, pFile) == (size_t)nSize;
+    size_t nRead = fread(abBuffer, 1, nSize, pFile);
     fclose(pFile);
-    if (bRead)
-        memcpy(Get_Playbook_Destination(nTeam, bDefence), abBuffer, nSize);
-    return bRead;
+    if (nRead != (size_t)nSize) {
+        Format_String(gszReadFailure, sizeof gszReadFailure,
+                      "The file %s holds %d bytes, but %s playbook takes %d: it is damaged or "
+                      "cut short.",
+                      szPath, (int)nRead, bDefence ? "a defensive" : "an offensive", nSize);
+        return 0;
+    }
+    memcpy(Get_Playbook_Destination(nTeam, bDefence), abBuffer, nSize);
+    return 1;
+}
+
+const char* Get_Playbook_Read_Failure(void) {
+    return gszReadFailure;
 }
 
 // A write that came up short leaves no partial file behind.

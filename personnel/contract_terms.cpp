@@ -34,10 +34,13 @@ int Get_Cap_Room_After_Signing(int nPayer, int nTeam, int nSlot) {
     int nCap = Get_Universe_Stat(UNIVERSE_SALARY_CAP) / 1000;
     if (nCap == 0)
         return 0;
-    int64_t nRoom = (int64_t)nCap - Get_Team_Financial_Stat(nPayer, FIN_PAYROLL);
-    if (nTeam != nPayer)
-        nRoom -= Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT);
-    return Saturate_To_Int(nRoom);
+    // His own team's payroll already holds the terms offered; anyone else joins it, and his
+    // impact may push a smaller one out of the impacts that count.
+    int nPayroll = nTeam == nPayer
+                       ? Get_Team_Financial_Stat(nPayer, FIN_PAYROLL)
+                       : Get_Team_Payroll_With_Impact(
+                             nPayer, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_IMPACT));
+    return Saturate_To_Int((int64_t)nCap - nPayroll);
 }
 
 void Charge_Signing_Bonus(int nPayer, int nBonus) {

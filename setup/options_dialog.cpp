@@ -45,10 +45,12 @@ static const struct {
     int nId;
     int nPreference;
 } kOptionBoxes[] = {
-    {1023, PREF_COMMISSIONER_MODE}, {1024, PREF_PERFECT_SCOUTING},  {1029, PREF_RETIRED_SETTING},
-    {1031, PREF_SOUND_EFFECTS},     {1032, PREF_DARK_TEXT},         {1028, PREF_AUTO_SAVE},
+    {1023, PREF_COMMISSIONER_MODE}, {1024, PREF_PERFECT_SCOUTING},
+    {1029, PREF_RETIRED_SETTING},   {1031, PREF_SOUND_EFFECTS},
+    {1032, PREF_DARK_TEXT},         {1028, PREF_AUTO_SAVE},
     {1036, PREF_AUTO_FILL_ROSTERS}, {OPTIONS_NEWS_TICKER, PREF_SHOW_NEWS_TICKER},
-    {1033, PREF_STANDINGS_OUTPUT},  {1034, PREF_AWARDS_OUTPUT},     {1035, PREF_FINANCES_OUTPUT},
+    {1033, PREF_STANDINGS_OUTPUT},  {1034, PREF_AWARDS_OUTPUT},
+    {1035, PREF_FINANCES_OUTPUT},
 };
 
 // The skin folders behind the list's entries.
@@ -72,7 +74,8 @@ static int Is_Replay_Year(void) {
 
 void Fill_Difficulty_List(HWND hDlg) {
     static const char* const kLevels[] = {"Fan", "Coach", "Head Coach", "Vanto"};
-    Fill_Combo(hDlg, OPTIONS_DIFFICULTY, kLevels, 4, Clamp(Get_User_Preference(PREF_DIFFICULTY), 0, 3));
+    Fill_Combo(hDlg, OPTIONS_DIFFICULTY, kLevels, 4,
+               Clamp(Get_User_Preference(PREF_DIFFICULTY), 0, 3));
 }
 
 // -100% .. +100% in steps of 10, with a plus sign from 0 up.
@@ -166,8 +169,8 @@ void Load_Options_Controls(HWND hDlg) {
     EnableWindow(GetDlgItem(hDlg, OPTIONS_REPLAY_MODE), Is_Replay_Year() ? TRUE : FALSE);
     CheckDlgButton(hDlg, OPTIONS_REPLAY_MODE,
                    Is_Replay_Year() && gReplayMode ? BST_CHECKED : BST_UNCHECKED);
-    static const char* const kSpeeds[] = {"Very Slow", "Slow", "Normal", "Fast", "Very Fast",
-                                          "Instant"};
+    static const char* const kSpeeds[] = {"Very Slow", "Slow",      "Normal",
+                                          "Fast",      "Very Fast", "Instant"};
     Fill_Combo(hDlg, OPTIONS_TEXT_SPEED, kSpeeds, 6,
                SPEED_STEPS - Clamp(gTextDisplaySpeed, 0, SPEED_STEPS * SPEED_STEP) / SPEED_STEP);
     static const char* const kPlayCalling[] = {"Manual", "Automatic"};
@@ -234,7 +237,7 @@ static INT_PTR On_Options_Command(HWND hDlg, int nId, int nCode) {
         if (nCode == CBN_SELCHANGE)
             Apply_Skin_Choice(hDlg);
         return TRUE;
-    case OPTIONS_SPECIAL_TOOL: Do_Special_Tool(); return TRUE;
+    case OPTIONS_SPECIAL_TOOL: Download_Football_Data(); return TRUE;
     case OPTIONS_HELP: Show_Help_Topic(IDD_OPTIONS); return TRUE;
     case IDOK:
     case IDCANCEL:

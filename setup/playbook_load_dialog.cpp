@@ -199,11 +199,13 @@ static int Init_Load_Playbook_Dialog(HWND hDlg) {
     Fill_Playbook_File_List(hDlg);
     if (SendDlgItemMessageA(hDlg, LOAD_PLAYBOOK_LIST, LB_GETCOUNT, 0, 0) <= 0) {
         if (bDefence)
-            Show_Message_Box("No Defensive Playbooks Files",
-                             "There are no Defensive Playbook files (.dpb) in the 'playbook' folder.");
+            Show_Message_Box(
+                "No Defensive Playbooks Files",
+                "There are no Defensive Playbook files (.dpb) in the 'playbook' folder.");
         else
-            Show_Message_Box("No Offensive Playbooks Files",
-                             "There are no Offensive Playbook files (.opb) in the 'playbook' folder.");
+            Show_Message_Box(
+                "No Offensive Playbooks Files",
+                "There are no Offensive Playbook files (.opb) in the 'playbook' folder.");
         EndDialog(hDlg, 2);
         return 0;
     }
@@ -216,7 +218,8 @@ static void Delete_Selected_Playbook(HWND hDlg) {
     if (!Get_Selected_Playbook_Name(hDlg, szName, sizeof szName))
         return;
     char szFile[PLAYBOOK_FILE_NAME_SIZE + 8];
-    Format_String(szFile, sizeof szFile, "%s%s", szName, Get_Playbook_Extension(gPlaybookSide != 0));
+    Format_String(szFile, sizeof szFile, "%s%s", szName,
+                  Get_Playbook_Extension(gPlaybookSide != 0));
     char szText[ANALYZER_TEXT_SIZE];
     Format_String(szText, sizeof szText, "Are you sure you want to delete '%s'?", szFile);
     if (Do_Message_Box(szText, "Confirm File Deletion", MB_YESNO | MB_ICONQUESTION) != IDYES)
@@ -232,11 +235,18 @@ static void Delete_Selected_Playbook(HWND hDlg) {
     Show_Playbook_Analysis(hDlg);
 }
 
+// A failed load leaves the team's playbook as it was and says why.
 static void Load_Chosen_Playbook(HWND hDlg) {
-    if (Load_Selected_Playbook(hDlg, Get_Dialog_Team()))
-        EndDialog(hDlg, 1);
-    else
-        Show_Message_Box("Read Error", "Unable to load playbook file.");
+    char szName[PLAYBOOK_FILE_NAME_SIZE];
+    const char* szWhy = "No playbook is selected.";
+    if (Get_Selected_Playbook_Name(hDlg, szName, sizeof szName)) {
+        if (Load_Selected_Playbook(hDlg, Get_Dialog_Team())) {
+            EndDialog(hDlg, 1);
+            return;
+        }
+        szWhy = Get_Playbook_Read_Failure();
+    }
+    Show_Message_Box("Read Error", "Unable to load playbook file.\n\n%s", szWhy);
 }
 
 static INT_PTR On_Load_Playbook_Command(HWND hDlg, int nId, int nCode) {

@@ -6,6 +6,7 @@
 void Free_Application_Resources(void) {
     Flush_Bitmap_Cache();
     Free_App_Fonts(1);
+    Free_Dialog_Fonts();
     Destroy_Back_Buffer();
     Delete_Dialog_Brushes();
 }

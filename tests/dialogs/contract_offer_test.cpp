@@ -70,11 +70,33 @@ TEST_F(ContractOfferTest, MoreYearsThenAcceptSignsAndChargesTheBonus) {
     EXPECT_EQ(Vital(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_LENGTH), 3);
     EXPECT_NE(stContract.find(Is_Season_Complete() ? "Two Year" : "Three Year"), std::string::npos)
         << stContract;
-    EXPECT_EQ(nRoom, FIXTURE_SALARY_CAP / 1000 -
-                         Get_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_PAYROLL) -
-                         Vital(FREE_AGENT_TEAM, 0, VITAL_CAP_IMPACT));
     EXPECT_EQ(stCap.rfind(nRoom > 0 ? "Room Under Salary Cap:\n$" : "Exceeding", 0), 0u) << stCap;
     EXPECT_EQ(Cash(), nCash - nBonus * 1000);
+    // The room shown is the room the team has once he joins it.
+    ASSERT_NE(Move_Player_To_Team(FIXTURE_HUMAN_TEAM, FREE_AGENT_TEAM, 0), NO_SLOT_BYTE);
+    EXPECT_EQ(nRoom,
+              FIXTURE_SALARY_CAP / 1000 - Get_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_PAYROLL));
+}
+
+// Only the largest impacts make the payroll: on a roster past that count a cheap signing pushes
+// the smallest out, and the room after signing counts that; a dear one is charged in full less
+// the impact he pushes out.
+TEST_F(ContractOfferTest, RoomAfterSigningCountsTheImpactsThatMakeThePayroll) {
+    while (Find_Free_Player_Slot(FIXTURE_HUMAN_TEAM) < 60)
+        Copy_Player(FIXTURE_HUMAN_TEAM, Find_Free_Player_Slot(FIXTURE_HUMAN_TEAM),
+                    FIXTURE_HUMAN_TEAM, 0);
+    for (int nSlot : {0, 1}) {
+        SCOPED_TRACE(nSlot);
+        int nRoom = Get_Cap_Room_After_Signing(FIXTURE_HUMAN_TEAM, FREE_AGENT_TEAM, nSlot);
+        int nBefore =
+            FIXTURE_SALARY_CAP / 1000 - Get_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_PAYROLL);
+        EXPECT_GE(nRoom, nBefore - Vital(FREE_AGENT_TEAM, nSlot, VITAL_CAP_IMPACT));
+        int nTeamSlot = Move_Player_To_Team(FIXTURE_HUMAN_TEAM, FREE_AGENT_TEAM, nSlot);
+        ASSERT_NE(nTeamSlot, NO_SLOT_BYTE);
+        EXPECT_EQ(nRoom, FIXTURE_SALARY_CAP / 1000 -
+                             Get_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_PAYROLL));
+        Release_Player_To_Free_Agents(FIXTURE_HUMAN_TEAM, nTeamSlot);
+    }
 }
 
 TEST_F(ContractOfferTest, TheCapRefusesUnlessTheCommissionerOverridesAndPays) {

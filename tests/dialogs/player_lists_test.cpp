@@ -47,6 +47,22 @@ protected:
         return IsWindowEnabled(GetDlgItem(hDlg, nId)) != 0;
     }
 
+    // The college draft opened and run by the computer up to the person's first pick; his
+    // place in the round.
+    static int Draft_Up_To_The_Person() {
+        Fill_Draft_Pool();
+        Grade_Draft_Pool();
+        Load_Draft_Strategy();
+        Reset_Draft_Pick_Ownership();
+        Compute_Draft_Order();
+        gDraftRound = 0;
+        gDraftPick = 0;
+        Start_College_Draft_File();
+        int nPlace = Get_Team_Draft_Position(FIXTURE_HUMAN_TEAM);
+        Run_College_Draft();
+        return nPlace;
+    }
+
     static int Count_Shown(int nTemplateId) {
         int nCount = 0;
         for (const TEST_SHOWN& shown : Test_Get_Transcript())
@@ -127,16 +143,7 @@ TEST_F(PlayerListsTest, AFullRosterIsToldBeforeAnyOffer) {
 }
 
 TEST_F(PlayerListsTest, ThePersonsDraftPickAndTheDraftGoesOn) {
-    Fill_Draft_Pool();
-    Grade_Draft_Pool();
-    Load_Draft_Strategy();
-    Reset_Draft_Pick_Ownership();
-    Compute_Draft_Order();
-    gDraftRound = 0;
-    gDraftPick = 0;
-    Start_College_Draft_File();
-    int nPlace = Get_Team_Draft_Position(FIXTURE_HUMAN_TEAM);
-    Run_College_Draft();
+    int nPlace = Draft_Up_To_The_Person();
     ASSERT_EQ(gDraftPick, nPlace);
     int nBefore = Players(FIXTURE_HUMAN_TEAM);
     int nId = 0;
@@ -160,6 +167,52 @@ TEST_F(PlayerListsTest, ThePersonsDraftPickAndTheDraftGoesOn) {
     // The computer made the picks up to the person's next one.
     EXPECT_EQ(gDraftRound, 1);
     EXPECT_EQ(gDraftPick, nPlace);
+}
+
+// A prospect the user cannot pay for: Yes closes the offer unsigned and opens the Trading Block
+// with the user's first pick on the offer; No keeps the offer open with Accept off. Either way
+// the prospect stays in the pool and the pick stays on the clock.
+TEST_F(PlayerListsTest, AProspectTheUserCannotPayForOffersTheTradingBlock) {
+    int nPlace = Draft_Up_To_The_Person();
+    ASSERT_EQ(gDraftPick, nPlace);
+    gOwnerMode = 1;  // cash counts only in Owner Mode
+    Set_Team_Financial_Stat(FIXTURE_HUMAN_TEAM, FIN_CASH, 0);
+    for (int nAnswer : {IDYES, IDNO}) {
+        SCOPED_TRACE(nAnswer == IDYES ? "Yes" : "No");
+        Test_Reset_Platform();
+        int nPool = Count_Draft_Pool_Players();
+        int nId = 0, nBlockOpened = 0, nFirstItem = -1;
+        bool bAcceptOn = true;
+        Test_Answer_Message_Box_With_Caption("Can't Sign Any Players", nAnswer);
+        Test_Script_Dialog(IDD_SORTABLE_STATS, [&](HWND hDlg) {
+            nId = Choose_Player(hDlg, 0);
+            Test_Click_Control(hDlg, IDC_LIST_ACTION);
+        });
+        if (nAnswer == IDYES) {
+            Test_Script_Dialog(IDD_TRADING_BLOCK, [&](HWND hDlg) {
+                nBlockOpened++;
+                nFirstItem = gTradeOffer.aabItems[0][0];
+                EndDialog(hDlg, 1);
+            });
+        } else {
+            Test_Script_Dialog(IDD_CONTRACT_OFFER, [&](HWND hDlg) {
+                bAcceptOn = Enabled(hDlg, IDC_OFFER_ACCEPT);
+                Test_Click_Control(hDlg, IDC_OFFER_DECLINE);
+            });
+        }
+        Open_Dialog(NULL, IDD_COLLEGE_DRAFT);
+        int nTeam = NO_TEAM, nSlot = NO_PLAYER;
+        ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nSlot, nId));
+        EXPECT_TRUE(Is_Draft_Pool_Team(nTeam));
+        EXPECT_EQ(Count_Draft_Pool_Players(), nPool);
+        EXPECT_EQ(gDraftPick, nPlace);
+        if (nAnswer == IDYES) {
+            EXPECT_EQ(nBlockOpened, 1);
+            EXPECT_EQ(nFirstItem, Players(FIXTURE_HUMAN_TEAM));
+        } else {
+            EXPECT_FALSE(bAcceptOn);
+        }
+    }
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ TEST_F(OptionsAndSettingsTest, OptionsStoreEveryPreference) {
                   {1034, PREF_AWARDS_OUTPUT},     {1035, PREF_FINANCES_OUTPUT}};
     for (const auto& box : kBoxes)
         Set_User_Preference(box.nPreference, 0);
+    // "Computer Offers Trades" is hidden: its state is loaded and stored as it stands.
+    Set_User_Preference(PREF_RETIRED_SETTING, 1);
     gTextDisplaySpeed = 700;
     int nSpeedShown = -1;
     Test_Script_Dialog(IDD_OPTIONS, [&](HWND hDlg) {
@@ -58,13 +60,14 @@ TEST_F(OptionsAndSettingsTest, OptionsStoreEveryPreference) {
         Test_Choose_Row(hDlg, OPT_DIFFICULTY, 2);       // "Head Coach"
         Test_Choose_Row(hDlg, OPT_FINANCES, 1);         // "Owner Mode"
         Test_Choose_Row(hDlg, OPT_REVERSION, 0);        // -100 %
-        EXPECT_EQ(gTextDisplaySpeed, 700);  // nothing stored before Done
+        EXPECT_EQ(gTextDisplaySpeed, 700);              // nothing stored before Done
         Test_Click_Control(hDlg, IDOK);
     });
     Open_Dialog(NULL, IDD_OPTIONS);
     EXPECT_EQ(nSpeedShown, 0);  // above 500 shows "Very Slow"
     for (const auto& box : kBoxes)
         EXPECT_EQ(Get_User_Preference(box.nPreference), 1) << box.nId;
+    EXPECT_EQ(Get_User_Preference(PREF_RETIRED_SETTING), 1);
     EXPECT_EQ(gTextDisplaySpeed, 0);
     EXPECT_EQ(Get_User_Preference(PREF_AUTOMATIC_OFFENSIVE_PLAYS), 1);
     EXPECT_EQ(Get_User_Preference(PREF_FAME_TABLE), 2);

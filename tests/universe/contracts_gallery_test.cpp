@@ -1,10 +1,13 @@
 // Pictures of the roster, contract and finance dialogs filled over the default universe: the
-// three player lists, the Contract Offer, Find Players after a search, the finance dialogs and
-// the fantasy draft's start.
+// three player lists, the Contract Offer, Find Players after a search, the finance dialogs, the
+// fantasy draft's start, and once a fantasy draft waits for the person, its order and the roster
+// list that drafts.
 #include <string>
 #include <vector>
 
+#include "common/user_waits.h"
 #include "dialogs/dialogs.h"
+#include "personnel/personnel.h"
 #include "universe/universe_window_fixture.h"
 
 namespace {
@@ -56,6 +59,38 @@ TEST_F(ContractsGalleryTest, FilledDialogs) {
     Picture_Dialog(IDD_CONCESSIONS, IDD_CONCESSIONS, "concessions.png");
     Picture_Dialog(IDD_TICKETS, IDD_TICKETS, "tickets.png");
     Picture_Dialog(IDD_START_FANTASY_DRAFT, IDD_START_FANTASY_DRAFT, "start-fantasy-draft.png");
+}
+
+// The fantasy draft started from its dialog runs the computer's picks up to the person's turn;
+// the order shows the picks made and the roster list drafts.
+TEST_F(ContractsGalleryTest, FantasyDraftDialogsFilled) {
+    Allow_User_Waits();
+    Test_Script_Dialog(IDD_START_FANTASY_DRAFT, [](HWND hDlg) {
+        Test_Click_Control(hDlg, IDC_FANTASY_ANNOUNCE);  // no box for every pick
+        Test_Click_Control(hDlg, IDOK);
+    });
+    Open_Dialog(gMainWindow, IDD_START_FANTASY_DRAFT);
+    ASSERT_EQ(Get_Universe_Stat(UNIVERSE_FANTASY_DRAFT), 1);
+    ASSERT_GT(Get_Fantasy_Draft_Round() * Count_Active_Teams() + Get_Fantasy_Draft_Place(), 0);
+    Picture_Dialog(IDD_FANTASY_DRAFT_ORDER, IDD_FANTASY_DRAFT_ORDER, "fantasy-draft-order.png");
+    std::string stButton;
+    bool bDraftOn = false;
+    Picture_Dialog(IDD_SORTABLE_STATS, IDD_SORTABLE_STATS, "fantasy-draft-roster-list.png",
+                   [&](HWND hDlg) {
+                       HWND hCombo = GetDlgItem(hDlg, IDC_TEAM_COMBO);
+                       int nItem = (int)SendMessageA(hCombo, CB_FINDSTRINGEXACT, (WPARAM)-1,
+                                                     (LPARAM) "Undrafted Players");
+                       ASSERT_GE(nItem, 0);
+                       SendMessageA(hCombo, CB_SETCURSEL, nItem, 0);
+                       SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_TEAM_COMBO, CBN_SELCHANGE),
+                                    (LPARAM)hCombo);
+                       Test_Choose_Row(hDlg, IDC_PLAYER_LIST, 0);
+                       stButton = Test_Control_Text(hDlg, IDC_LIST_ACTION);
+                       bDraftOn = IsWindowEnabled(GetDlgItem(hDlg, IDC_LIST_ACTION)) != 0;
+                   });
+    EXPECT_EQ(stButton, "Draft");
+    EXPECT_TRUE(bDraftOn);
+    End_Fantasy_Draft();
 }
 
 }  // namespace
