@@ -43,6 +43,11 @@ int Append_Row_Context(char* szTag, int nSize, int nTable, const TEMPLATE_CONTEX
                        int nRow);
 extern LEADER_LIST gTemplateLeaderList;
 int Get_Regular_Season_Length(void);  // the first postseason week, at least 2
+// The weeks that have week pages, up to the final's: the season's week, at most the regular
+// season and four playoff weeks.
+int Count_Detail_Weeks(void);
+// 1 when week nWeek's page is "Season details.htm": the last week of Count_Detail_Weeks.
+int Is_Latest_Detail_Week(int nWeek);
 
 // ---- variables (template_variables.cpp and its neighbours) --------------------------------------
 // Each writes its value into st (bounded by nSize) and returns 1, or returns 0 to leave the
@@ -57,6 +62,8 @@ inline int Key(const TEMPLATE_CONTEXT* pContext, int nKey) {
 }
 // Text from the league made safe for a page: & < > " ' as entities.
 void Put_Escaped(char* st, int nSize, const char* szText);
+// A link variable with nothing to link writes "<a>", so that the template's "</a>" still pairs.
+void Put_No_Link(char* st, int nSize);
 void Put_Team_Ref(int nTeam, int nSeason, int nType, char* st, int nSize);
 void Put_Player_Ref(int nTeam, int nSlot, int nType, char* st, int nSize);
 void Put_Team_Logo(int nTeam, char* st, int nSize);

@@ -12,8 +12,6 @@
 #define MAX_EXPORT_SEASONS 100
 #define PAGE_NAME_SIZE (ENCYCLOPEDIA_FOLDER_SIZE * 2)
 #define EXPORT_FIXED_STEPS 3737
-#define LAST_DETAIL_WEEK_INDEX 20
-#define ALL_LEAGUES 2
 #define COPY_CHUNK 65536
 
 char gEncyclopediaDesign[ENCYCLOPEDIA_FOLDER_SIZE] = "styles.css";
@@ -59,13 +57,9 @@ static int Count_Export_Seasons(void) {
     return Min_Int(gSeasonNumber + 1, MAX_EXPORT_SEASONS);
 }
 
-static int Count_Detail_Weeks(void) {
-    return gCurrentWeek + 1 > SCHEDULE_WEEKS ? LAST_DETAIL_WEEK_INDEX + 1 : gCurrentWeek;
-}
-
 static void Get_Leaders_Name(int nLeague, char* szOut, int nSize) {
     char szName[64] = "";
-    if (nLeague == ALL_LEAGUES)
+    if (nLeague == BOTH_LEAGUES)
         safe_strncpy(szName, "NFL", sizeof szName);
     else
         Get_League_Name(nLeague, szName, sizeof szName);
@@ -109,7 +103,7 @@ static int Format_Page_Name(const char* szTemplate, const TEMPLATE_CONTEXT* pPag
             Format_String(szOut, nSize, "Season summary %d.htm", nYear - nSeason);
     } else if (strcmp(szTemplate, "SeasonDetail.template") == 0) {
         int nWeek = Get_Context_Value(pPage, KEY_WEEK);
-        if (gCurrentWeek == nWeek + 1 || nWeek == LAST_DETAIL_WEEK_INDEX)
+        if (Is_Latest_Detail_Week(nWeek))
             safe_strncpy(szOut, "SeasonDetail/Season details.htm", nSize);
         else
             Format_String(szOut, nSize, "SeasonDetail/Season details week%d.htm", nWeek + 1);

@@ -129,10 +129,16 @@ typedef struct LEADER_LIST {
     int anValues[LEADER_LIST_ROWS];
     int anSecondValues[LEADER_LIST_ROWS];  // the best season's year
 } LEADER_LIST;
-// The ten leading skill players (QB, RB, FB, TE, WR) in passing yards of a league (0, 1, or 2
-// for both) for a season kind (-2 the best single season); nUnused has no effect.
-void Build_Player_Leaders(LEADER_LIST* pList, int nLeague, int nUnused, int nSeason);
-// Ten teams by a team-totals figure: category 0 highest first, 4 lowest first.
+// The ten leading skill players (QB, RB, FB, TE, WR) of a league (0, 1, or 2 for both, free
+// agents too) in a leader category 0..32 for a season kind (-2 the best single season; 4 and up
+// counted back from each player's last season line).
+void Build_Player_Leaders(LEADER_LIST* pList, int nLeague, int nCategory, int nSeason);
+#define BOTH_LEAGUES 2
+#define TEAM_LEADERS_OFFENCE 0        // Build_Team_Leaders' category: most yards first
+#define TEAM_LEADERS_DEFENCE 4        // fewest yards allowed first
+#define TEAM_LEADER_FLOOR 0x0FFFFFFF  // where a fewest-first list starts
+// Ten teams by yards from scrimmage of a team-totals category and season kind: category 0
+// highest first, 4 lowest first; any other category leaves the list empty.
 void Build_Team_Leaders(LEADER_LIST* pList, int nCategory, int nSeason);
 // Leader category 0..32 of a player; season -2 gives his best season with its year in *pYear.
 int Get_Player_Stat_Total(int nTeam, int nSlot, int nCategory, int nSeason, int* pYear);

@@ -163,7 +163,10 @@ static int Write_Game_Team_Logo(const TEMPLATE_CONTEXT* p, char* st, int nSize) 
 }
 
 static int Write_Game_Team_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
-    return Write_Game_Side_Team(p, st, nSize, Put_Current_Team_Ref);
+    Write_Game_Side_Team(p, st, nSize, Put_Current_Team_Ref);
+    if (!st[0])
+        Put_No_Link(st, nSize);
+    return 1;
 }
 
 static int Write_Game_Points(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
@@ -185,15 +188,16 @@ typedef struct GAME_LEADER {
 } GAME_LEADER;
 
 // The leader of counter STAT among position group POS on a side; 0 when there is none.
+// pLeader->pGame is NULL when there is no such game.
 static int Find_Game_Leader(GAME* pGame, int nSide, const TEMPLATE_CONTEXT* p,
                             GAME_LEADER* pLeader) {
     int nCounter = Key(p, KEY_STAT);
-    if (!pGame || nSide < 0 || nCounter < 0 || nCounter >= GAME_PLAYER_COUNTERS)
+    pLeader->pGame = nSide >= 0 ? pGame : NULL;
+    if (!pLeader->pGame || nCounter < 0 || nCounter >= GAME_PLAYER_COUNTERS)
         return 0;
     int nId = Get_Game_Stat_Leader(pGame, nCounter, Key(p, KEY_POS), nSide);
     if (nId <= 0)
         return 0;
-    pLeader->pGame = pGame;
     pLeader->nSide = nSide;
     pLeader->nValue = 0;
     for (int nSlot = 0; nSlot < GAME_ROSTER_SLOTS; nSlot++) {
@@ -212,6 +216,7 @@ static int Find_Record_Leader(const TEMPLATE_CONTEXT* p, GAME_LEADER* pLeader) {
 static int Find_Schedule_Leader(const TEMPLATE_CONTEXT* p, GAME_LEADER* pLeader) {
     int nTeam = Key(p, KEY_TEAM);
     int nWeek = Key(p, KEY_WEEK);
+    pLeader->pGame = NULL;
     if (!Is_Team_Active(nTeam) || nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
         return 0;
     GAME* pGame = Find_Team_Game_In_Week(nWeek, nTeam);
@@ -224,9 +229,14 @@ static int Find_Schedule_Leader(const TEMPLATE_CONTEXT* p, GAME_LEADER* pLeader)
 static void Put_Leader_Ref(const GAME_LEADER* pLeader, int bFound, char* st, int nSize) {
     if (bFound && pLeader->nTeam != NO_TEAM)
         Put_Player_Ref(pLeader->nTeam, pLeader->nSlot, 1, st, nSize);
+    else
+        Put_No_Link(st, nSize);
 }
 
+// "Retired" when the game has no leader or his slot is gone; a missing game writes nothing.
 static void Put_Leader_Name(const GAME_LEADER* pLeader, int bFound, char* st, int nSize) {
+    if (!pLeader->pGame)
+        return;
     if (!bFound || pLeader->nTeam == NO_TEAM ||
         !Is_Player_Slot_Used(pLeader->nTeam, pLeader->nSlot)) {
         safe_strncpy(st, "Retired", nSize);
@@ -270,9 +280,7 @@ static int Write_Schedule_Leader_Ref(const TEMPLATE_CONTEXT* p, char* st, int nS
 
 static int Write_Schedule_Leader_Name(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
     GAME_LEADER leader;
-    int bFound = Find_Schedule_Leader(p, &leader);
-    if (bFound)
-        Put_Leader_Name(&leader, bFound, st, nSize);
+    Put_Leader_Name(&leader, Find_Schedule_Leader(p, &leader), st, nSize);
     return 1;
 }
 

@@ -161,23 +161,28 @@ static int Write_Player_College(const TEMPLATE_CONTEXT* p, char* st, int nSize) 
     return 1;
 }
 
-// The team of the player's season line SEASON; team 0 for another kind.
-static int Get_Season_Line_Team_Of(const TEMPLATE_CONTEXT* p, int* pLine) {
+// The league team of the player's season line SEASON (team 0 for a kind that is no line,
+// NO_TEAM without a line); a college line names no team and gives its class -4..-1 in *pClass.
+static int Get_Season_Line_Team_Of(const TEMPLATE_CONTEXT* p, int* pClass) {
     int nSeason = Key(p, KEY_SEASON);
-    *pLine = Get_Kind_Season_Line(Key(p, KEY_TEAM), Key(p, KEY_PLAYER), nSeason);
+    *pClass = 0;
     if (nSeason < SEASON_FIRST_LINE || nSeason >= SEASON_KIND_COUNT)
         return 0;
-    return *pLine == NO_SEASON_LINE ? NO_TEAM : Get_Season_Line_Team(*pLine);
+    int nLine = Get_Kind_Season_Line(Key(p, KEY_TEAM), Key(p, KEY_PLAYER), nSeason);
+    if (nLine == NO_SEASON_LINE)
+        return NO_TEAM;
+    *pClass = Get_Season_Line_Flag(nLine);
+    return *pClass < 0 ? NO_TEAM : Get_Season_Line_Team(nLine);
 }
 
 static int Write_Player_Team(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
     if (Key(p, KEY_SEASON) == SEASON_CAREER)
         return 1;
-    int nLine;
-    int nTeam = Get_Season_Line_Team_Of(p, &nLine);
-    if (nTeam >= FIRST_COLLEGE_CLASS && nTeam < 0) {
+    int nClass;
+    int nTeam = Get_Season_Line_Team_Of(p, &nClass);
+    if (nClass >= FIRST_COLLEGE_CLASS && nClass < 0) {
         static const char* const kClasses[] = {"FR", "SO", "JR", "SR"};
-        safe_strncpy(st, kClasses[nTeam - FIRST_COLLEGE_CLASS], nSize);
+        safe_strncpy(st, kClasses[nClass - FIRST_COLLEGE_CLASS], nSize);
     } else if (Is_Team_Active(nTeam)) {
         char szAbbreviation[TEAM_STRING_SIZE];
         Get_Team_String(szAbbreviation, sizeof szAbbreviation, nTeam, TEAM_ABBREVIATION);
@@ -187,12 +192,16 @@ static int Write_Player_Team(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
 }
 
 static int Write_Player_Team_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
-    if (Key(p, KEY_SEASON) == SEASON_CAREER)
+    if (Key(p, KEY_SEASON) == SEASON_CAREER) {
+        Put_No_Link(st, nSize);
         return 1;
-    int nLine;
-    int nTeam = Get_Season_Line_Team_Of(p, &nLine);
+    }
+    int nClass;
+    int nTeam = Get_Season_Line_Team_Of(p, &nClass);
     if (Is_Team_Active(nTeam))
         Put_Team_Ref(nTeam, -1, 1, st, nSize);
+    else
+        Put_No_Link(st, nSize);
     return 1;
 }
 
@@ -290,11 +299,11 @@ static int Write_Leader_Stat_Year(const TEMPLATE_CONTEXT* p, char* st, int nSize
     return 1;
 }
 
-// An empty row gets an anchor without a target, so its closing tag still pairs.
+// An empty row links nobody.
 static int Write_Leader_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
     int nRow = Get_Leader_Row(p);
     if (nRow < 0)
-        safe_strncpy(st, "<a>", nSize);
+        Put_No_Link(st, nSize);
     else
         Put_Player_Ref(gTemplateLeaderList.anTeams[nRow], gTemplateLeaderList.anSlots[nRow],
                        Key(p, KEY_TYPE), st, nSize);
@@ -304,7 +313,7 @@ static int Write_Leader_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
 static int Write_Leader_Team_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
     int nRow = Get_Leader_Row(p);
     if (nRow < 0 || !Is_Team_Active(gTemplateLeaderList.anTeams[nRow]))
-        safe_strncpy(st, "<a>", nSize);
+        Put_No_Link(st, nSize);
     else
         Put_Team_Ref(gTemplateLeaderList.anTeams[nRow], -1, Key(p, KEY_TYPE), st, nSize);
     return 1;

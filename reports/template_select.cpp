@@ -4,8 +4,6 @@
 #include "core/core.h"
 #include "reports/encyclopedia_internal.h"
 
-#define LAST_SELECT_WEEK 21
-
 static const char* const kSelectNames[] = {"",
                                            "name=\"week\">\n",
                                            "name=\"season_year\">\n",
@@ -48,7 +46,7 @@ static void Put_Select_Options(int nType, char* st, int nSize) {
     char szValue[32], szText[64];
     switch (nType) {
     case 1: {
-        int nLast = Min_Int(gCurrentWeek, LAST_SELECT_WEEK);
+        int nLast = Count_Detail_Weeks();
         for (int nWeek = 1; nWeek <= nLast; nWeek++) {
             Format_String(szValue, sizeof szValue, "value=\"%d\"", nWeek == nLast ? -1 : nWeek);
             Format_String(szText, sizeof szText, "Week %d", nWeek);

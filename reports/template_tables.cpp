@@ -5,11 +5,12 @@
 #include "core/core.h"
 #include "reports/encyclopedia_internal.h"
 
-#define TEAM_LEADER_FLOOR 0x0FFFFFFF  // the start of a lowest-first team list
 #define SKILL_POSITION_LAST POS_WR
 #define PLAYOFF_ROWS_AFTER_SEASON 18
+#define PLAYOFF_ROUNDS 4
 #define BEST_SEASON (-2)
 #define CAREER_LEADERS (-1)
+#define TEMPLATE_LEADER_CATEGORY 0  // the pages rank leader category 0, pass attempts
 
 static const char* const kTableNames[] = {"",
                                           "tDivisionStanding",
@@ -43,6 +44,17 @@ int Get_Template_Table(const char* szName) {
 
 int Get_Regular_Season_Length(void) {
     return Max_Int(gPostseasonWeeks[0], 2);
+}
+
+// With a 17-week regular season the final is week 21; an 18-week season's final is week 22, and
+// its page is written too.
+int Count_Detail_Weeks(void) {
+    int nFinal = Min_Int(Get_Regular_Season_Length() + PLAYOFF_ROUNDS, SCHEDULE_WEEKS);
+    return Min_Int(gCurrentWeek, nFinal);
+}
+
+int Is_Latest_Detail_Week(int nWeek) {
+    return nWeek == Count_Detail_Weeks() - 1;
 }
 
 // ---- the player list -----------------------------------------------------------------------------
@@ -183,16 +195,22 @@ static int Count_Season_Links(int nTeam, int nSlot) {
     return nCount;
 }
 
-static void Rank_Leader_Candidate(LEADER_LIST* pList, int nTeam, int nSlot, int nSeason) {
+// A season kind of 4 or more counts back from the player's last line: the current season's
+// line is his last one. A season before his first line is no season of his.
+static void Rank_Leader_Candidate(LEADER_LIST* pList, int nTeam, int nSlot, int nCategory,
+                                  int nSeason) {
     int nPosition =
         Translate_Expanded_Position(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION));
     if (nPosition < POS_QB || nPosition > SKILL_POSITION_LAST)
         return;
     int nKind = nSeason;
-    if (nSeason >= SEASON_FIRST_LINE)
+    if (nSeason >= SEASON_FIRST_LINE) {
         nKind = nSeason + Count_Season_Links(nTeam, nSlot) - gSeasonNumber - 1;
+        if (nKind < SEASON_FIRST_LINE)
+            return;
+    }
     int nSecond = 0;
-    int nValue = Get_Player_Stat_Total(nTeam, nSlot, 0, nKind, &nSecond);
+    int nValue = Get_Player_Stat_Total(nTeam, nSlot, nCategory, nKind, &nSecond);
     for (int nRow = 0; nRow < LEADER_LIST_ROWS; nRow++) {
         if (pList->anValues[nRow] < nValue) {
             Insert_Leader_Row(pList, nRow, nTeam, nSlot, nValue, nSecond);
@@ -201,8 +219,7 @@ static void Rank_Leader_Candidate(LEADER_LIST* pList, int nTeam, int nSlot, int 
     }
 }
 
-void Build_Player_Leaders(LEADER_LIST* pList, int nLeague, int nUnused, int nSeason) {
-    (void)nUnused;
+void Build_Player_Leaders(LEADER_LIST* pList, int nLeague, int nCategory, int nSeason) {
     memset(pList, 0, sizeof *pList);
     for (int nTeam = 0; nTeam <= FREE_AGENT_TEAM; nTeam++) {
         if (nTeam < LEAGUE_TEAM_COUNT && !Is_Team_Active(nTeam))
@@ -213,16 +230,16 @@ void Build_Player_Leaders(LEADER_LIST* pList, int nLeague, int nUnused, int nSea
             continue;
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
             if (Is_Player_Slot_Used(nTeam, nSlot))
-                Rank_Leader_Candidate(pList, nTeam, nSlot, nSeason);
+                Rank_Leader_Candidate(pList, nTeam, nSlot, nCategory, nSeason);
         }
     }
 }
 
 void Build_Team_Leaders(LEADER_LIST* pList, int nCategory, int nSeason) {
     memset(pList, 0, sizeof *pList);
-    if (nCategory != 0 && nCategory != 4)
+    if (nCategory != TEAM_LEADERS_OFFENCE && nCategory != TEAM_LEADERS_DEFENCE)
         return;
-    int bLowest = nCategory == 4;
+    int bLowest = nCategory == TEAM_LEADERS_DEFENCE;
     for (int nRow = 0; nRow < LEADER_LIST_ROWS; nRow++)
         pList->anValues[nRow] = bLowest ? TEAM_LEADER_FLOOR : 0;
     for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
@@ -277,8 +294,8 @@ int Get_Table_Row_Count(int nTable, const TEMPLATE_CONTEXT* pContext) {
         return gTemplatePlayerCount;
     case TABLE_LEADERS: {
         int nKind = Get_Leaders_Season_Kind(Get_Context_Value(pContext, KEY_SEASON));
-        Build_Player_Leaders(&gTemplateLeaderList, Get_Context_Value(pContext, KEY_LEAGUE), nKind,
-                             nKind);
+        Build_Player_Leaders(&gTemplateLeaderList, Get_Context_Value(pContext, KEY_LEAGUE),
+                             TEMPLATE_LEADER_CATEGORY, nKind);
         return LEADER_LIST_ROWS;
     }
     case TABLE_PLAYER_STATS: {

@@ -5,7 +5,6 @@
 #include "core/core.h"
 #include "reports/encyclopedia_internal.h"
 
-#define ALL_LEAGUES 2
 #define LINK_ONE_FOLDER_DOWN 1
 #define NAME_SIZE 128
 
@@ -47,9 +46,15 @@ void Put_Team_Ref(int nTeam, int nSeason, int nType, char* st, int nSize) {
     safe_strncat(st, ".htm\">", nSize);
 }
 
+void Put_No_Link(char* st, int nSize) {
+    safe_strncat(st, "<a>", nSize);
+}
+
 void Put_Player_Ref(int nTeam, int nSlot, int nType, char* st, int nSize) {
-    if (!Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Is_Player_Slot_Used(nTeam, nSlot)) {
+        Put_No_Link(st, nSize);
         return;
+    }
     char szName[PLAYER_NAME_TEXT_SIZE];
     Get_Player_Last_First_Name(nTeam, nSlot, szName, sizeof szName);
     Append_Format_String(st, nSize, "<a href=\"%s\\players\\", Get_Link_Prefix(nType));
@@ -104,7 +109,7 @@ static int Write_Vanto_Name(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
 
 static int Write_League(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
     int nLeague = Key(p, KEY_LEAGUE);
-    if (nLeague == ALL_LEAGUES) {
+    if (nLeague == BOTH_LEAGUES) {
         safe_strncpy(st, "Overall", nSize);
         return 1;
     }
@@ -196,7 +201,7 @@ static int Write_League_Leaders_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSi
     if (Key(p, KEY_TYPE) == 1)
         nSeason = nSeason == -1 ? -2 : nSeason == -2 ? -1 : nSeason;
     char szName[NAME_SIZE] = "NFL";
-    if (nLeague != ALL_LEAGUES) {
+    if (nLeague != BOTH_LEAGUES) {
         szName[0] = 0;
         Get_League_Name(nLeague, szName, sizeof szName);
     }
@@ -225,7 +230,7 @@ static int Write_Season_Detail_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSiz
     int nWeek = Key(p, KEY_WEEK);
     Format_String(st, nSize, "<a href=\"%sSeasonDetail\\Season details",
                   Get_Link_Prefix(Key(p, KEY_TYPE)));
-    if (gCurrentWeek != nWeek + 1 && nWeek != 20)
+    if (!Is_Latest_Detail_Week(nWeek))
         Append_Format_String(st, nSize, " week%d", nWeek + 1);
     safe_strncat(st, ".htm\">", nSize);
     return 1;
@@ -403,6 +408,8 @@ static int Write_Opponent_Ref(const TEMPLATE_CONTEXT* p, char* st, int nSize) {
     GAME* pGame = Find_Week_Game(p, &nSide);
     if (pGame)
         Put_Team_Ref(pGame->anTeams[1 - nSide], -1, Key(p, KEY_TYPE), st, nSize);
+    else
+        Put_No_Link(st, nSize);
     return 1;
 }
 

@@ -51,6 +51,7 @@ int Save_Encyclopedia_Settings(const char* szFolder, const char* szDesign) {
         Show_Message_Box("View Encyclopedia", "Output directory name too long.");
         return 0;
     }
+    safe_strncpy(gEncyclopediaFolder, szFolder, (int)sizeof gEncyclopediaFolder);
     Set_Encyclopedia_Export(szFolder, szDesign);
     FILE* pFile = Platform_Open_File(ENCYCLOPEDIA_SETTINGS_FILE, "wt");
     if (!pFile)
@@ -124,18 +125,20 @@ static void Init_Encyclopedia_Dialog(HWND hDlg) {
     Read_Encyclopedia_Settings(szFolder, sizeof szFolder, szDesign, sizeof szDesign);
     Fill_Design_Combo(hDlg, szDesign);
     SetDlgItemTextA(hDlg, ENCYCLOPEDIA_FOLDER_EDIT, szFolder);
+    safe_strncpy(gEncyclopediaFolder, szFolder, (int)sizeof gEncyclopediaFolder);
     Set_Encyclopedia_Export(szFolder, NULL);
     Center_Window(hDlg, GetWindow(hDlg, GW_OWNER));
 }
 
 static INT_PTR On_Encyclopedia_Command(HWND hDlg, int nId) {
     switch (nId) {
-    case ENCYCLOPEDIA_BROWSE: {
-        INT_PTR nChosen = Open_Dialog(hDlg, IDD_CHOOSE_EXPORT_FOLDER);
-        if (nChosen > 0)
-            SetDlgItemTextA(hDlg, ENCYCLOPEDIA_FOLDER_EDIT, Get_Encyclopedia_Root());
+    case ENCYCLOPEDIA_BROWSE:
+        // Choose Export Folder changes gEncyclopediaFolder only when a folder was chosen.
+        GetDlgItemTextA(hDlg, ENCYCLOPEDIA_FOLDER_EDIT, gEncyclopediaFolder,
+                        (int)sizeof gEncyclopediaFolder);
+        Open_Dialog(hDlg, IDD_CHOOSE_EXPORT_FOLDER);
+        SetDlgItemTextA(hDlg, ENCYCLOPEDIA_FOLDER_EDIT, gEncyclopediaFolder);
         return TRUE;
-    }
     case ENCYCLOPEDIA_EXPORT:
         if (Take_Encyclopedia_Settings(hDlg) && Export_HTML_Encyclopedia(hDlg))
             Open_Encyclopedia_Index(Get_Main_Window());

@@ -1,11 +1,12 @@
 // The news ticker: six lines of league news (a welcome and the season's leaders) scrolled
 // across the news bar from right to left, one pixel per repaint, with pauses between lines.
 #include "database/database.h"
+#include "reports/reports.h"
 #include "shell/shell.h"
 
 #include <string.h>
 
-#define NEWS_TICKER_LEADER_ROWS 10
+#define NEWS_TICKER_LEADER_ROWS LEADER_LIST_ROWS
 #define NEWS_TICKER_ROW_SIZE 256
 #define NEWS_TICKER_TEXT_Y 2
 // The last line while no season has been played: the welcome and the three player lines.
@@ -26,54 +27,28 @@ static RECT gTickerBarRect;
 
 // ---- the lines ----------------------------------------------------------------------------------
 
-typedef struct TICKER_LEADER {
-    int nTeam;
-    int nSlot;
-    int nValue;
-} TICKER_LEADER;
-
-// Puts a value into a list sorted best first; an equal value stays behind the earlier ones.
-static int Insert_Ticker_Leader(TICKER_LEADER* aList, int nCount, TICKER_LEADER leader,
-                                int bLowestFirst) {
-    int nAt = nCount;
-    while (nAt > 0 && (bLowestFirst ? leader.nValue < aList[nAt - 1].nValue
-                                    : leader.nValue > aList[nAt - 1].nValue))
-        nAt--;
-    if (nAt >= NEWS_TICKER_LEADER_ROWS)
-        return nCount;
-    int nLast = Min_Int(nCount, NEWS_TICKER_LEADER_ROWS - 1);
-    memmove(&aList[nAt + 1], &aList[nAt], (size_t)(nLast - nAt) * sizeof aList[0]);
-    aList[nAt] = leader;
-    return Min_Int(nCount + 1, NEWS_TICKER_LEADER_ROWS);
+// The rows of a leader list that hold a team or player: a row still at the value the list
+// started with holds none.
+static int Count_Ticker_Rows(const LEADER_LIST* pList, int bLowestFirst) {
+    int nRows = 0;
+    while (nRows < LEADER_LIST_ROWS &&
+           (bLowestFirst ? pList->anValues[nRows] < TEAM_LEADER_FLOOR : pList->anValues[nRows] > 0))
+        nRows++;
+    return nRows;
 }
 
 // The ten best players of the league teams and the free agents in a leader category.
-static int Rank_Ticker_Players(int nCategory, TICKER_LEADER* aList) {
-    int nCount = 0;
-    for (int nTeam = 0; nTeam <= FREE_AGENT_TEAM; nTeam++) {
-        if (nTeam < LEAGUE_TEAM_COUNT && !Is_Team_Active(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            if (!Is_Player_Slot_Used(nTeam, nSlot))
-                continue;
-            int nValue = Get_Leader_Stat_Value(nTeam, nSlot, nCategory, gTickerSeasonKind);
-            if (nValue > 0)
-                nCount = Insert_Ticker_Leader(aList, nCount, {nTeam, nSlot, nValue}, 0);
-        }
-    }
-    return nCount;
-}
-
 static void Build_Player_Ticker_Line(char* szLine, const char* szHeading, int nCategory) {
-    TICKER_LEADER aLeaders[NEWS_TICKER_LEADER_ROWS];
-    int nCount = Rank_Ticker_Players(nCategory, aLeaders);
+    LEADER_LIST leaders;
+    Build_Player_Leaders(&leaders, BOTH_LEAGUES, nCategory, gTickerSeasonKind);
+    int nCount = Count_Ticker_Rows(&leaders, 0);
     Format_String(szLine, NEWS_TICKER_LINE_SIZE, szHeading, gTickerYear);
     for (int i = 0; i < nCount; i++) {
         char szName[NEWS_TICKER_ROW_SIZE], szTeam[TEAM_STRING_SIZE];
-        Get_Player_Abbreviated_Name(aLeaders[i].nTeam, aLeaders[i].nSlot, szName, sizeof szName);
-        Get_Team_String(szTeam, sizeof szTeam, aLeaders[i].nTeam, 0);
+        Get_Player_Abbreviated_Name(leaders.anTeams[i], leaders.anSlots[i], szName, sizeof szName);
+        Get_Team_String(szTeam, sizeof szTeam, leaders.anTeams[i], 0);
         Append_Format_String(szLine, NEWS_TICKER_LINE_SIZE, "%s (%s) %d%c    ", szName, szTeam,
-                             aLeaders[i].nValue, i + 1 < nCount ? ',' : '.');
+                             leaders.anValues[i], i + 1 < nCount ? ',' : '.');
     }
 }
 
@@ -86,23 +61,18 @@ static void Get_Ticker_Team_Yards(int nTeam, int bDefence, int* pnRun, int* pnPa
     *pnPass = Get_Team_Totals_Stat(nTeam, nPassCategory, gTickerSeasonKind, 5);
 }
 
-// The ten best offences by total yards, or the ten defences allowing the fewest.
+// The ten best offences by yards, or the ten defences allowing the fewest.
 static void Build_Team_Ticker_Line(char* szLine, const char* szHeading, int bDefence) {
-    TICKER_LEADER aTeams[NEWS_TICKER_LEADER_ROWS];
-    int nCount = 0;
-    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
-        if (!Is_Team_Active(nTeam))
-            continue;
-        int nRun, nPass;
-        Get_Ticker_Team_Yards(nTeam, bDefence, &nRun, &nPass);
-        nCount = Insert_Ticker_Leader(aTeams, nCount, {nTeam, 0, nRun + nPass}, bDefence);
-    }
+    LEADER_LIST teams;
+    Build_Team_Leaders(&teams, bDefence ? TEAM_LEADERS_DEFENCE : TEAM_LEADERS_OFFENCE,
+                       gTickerSeasonKind);
+    int nCount = Count_Ticker_Rows(&teams, bDefence);
     Format_String(szLine, NEWS_TICKER_LINE_SIZE, szHeading, NEWS_TICKER_LEADER_ROWS, gTickerYear);
     for (int i = 0; i < nCount; i++) {
         char szTeam[TEAM_STRING_SIZE];
         int nRun, nPass;
-        Get_Team_String(szTeam, sizeof szTeam, aTeams[i].nTeam, 0);
-        Get_Ticker_Team_Yards(aTeams[i].nTeam, bDefence, &nRun, &nPass);
+        Get_Team_String(szTeam, sizeof szTeam, teams.anTeams[i], 0);
+        Get_Ticker_Team_Yards(teams.anTeams[i], bDefence, &nRun, &nPass);
         Append_Format_String(szLine, NEWS_TICKER_LINE_SIZE,
                              "%d. %s: %d total yards, %d run yards, %d pass yards.    ", i + 1,
                              szTeam, nRun + nPass, nRun, nPass);

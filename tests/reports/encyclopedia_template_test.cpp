@@ -5,6 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/core.h"
@@ -83,6 +84,85 @@ TEST_F(EncyclopediaTemplateTest, TagsBecomeTheirOutput) {
     // Of seven groups the first stays part of the name, which then names no variable.
     EXPECT_EQ(Expand("<gdx:var Year[X=1][TEAM=1][TEAM=1][TEAM=1][TEAM=1][TEAM=1][SEASON=1]>"),
               "Year[X=1]");
+}
+
+// A stored game between teams 1 (visitor) and 2 with three logged plays: first and 10 at the
+// 30, first and goal at the 3, and a snap at midfield.
+static void Store_Fixture_Game(int nGame) {
+    GAME* pGame = Get_Game_Record(nGame);
+    memset(pGame, 0, sizeof *pGame);
+    pGame->anTeams[VISITOR_SIDE] = 1;
+    pGame->anTeams[HOME_SIDE] = 2;
+    pGame->anScores[VISITOR_SIDE] = 17;
+    pGame->anScores[HOME_SIDE] = 24;
+    pGame->anInfo[0] = (int16_t)(FIXTURE_FIRST_YEAR + gSeasonNumber);
+    const int kSnaps[][2] = {{10, 30}, {5, 3}, {10, 50}};
+    for (int n = 0; n < 3; n++) {
+        pGame->aPlayLog[n].nResult =
+            (kSnaps[n][0] << PLAY_WORD_TO_GO_SHIFT) | (kSnaps[n][1] << PLAY_WORD_YARD_LINE_SHIFT);
+        pGame->aPlayLog[n].nClock = (int16_t)(60 * n + 30);
+    }
+    pGame->nPlayCount = 3;
+}
+
+// Each kind of variable on the fixture: a game record and its plays, a player and his season
+// lines, a leader row; a key that names no game or play reads nothing.
+TEST_F(EncyclopediaTemplateTest, EveryKindOfVariableWritesItsValue) {
+    Store_Fixture_Game(3);
+    char szYear[8];
+    snprintf(szYear, sizeof szYear, "%02d", Year() % 100);
+    int nQuarterback = 0;
+    ASSERT_EQ(Fixture_Slot_Position(nQuarterback), POS_QB);
+    Set_Player_Stat(0, nQuarterback, 0, OFF_PASSING_YARDS, 3456);
+    std::string sPlayer = "[TEAM=0][PLAYER=0]";
+    struct {
+        std::string sTemplate;
+        std::string sExpected;
+    } const kCases[] = {
+        {"<gdx:var Game[GAME=3]>", "<a href=\"..\\GameDetails\\G-" + std::string(szYear) +
+                                       "-003.htm\">" + Label(1) + " 17, <b>" + Label(2) +
+                                       " 24</b></a>"},
+        {"<gdx:var GameTeam[GAME=3][TYPE=1]>", Label(2)},
+        {"<gdx:var GamePoints[GAME=3][TYPE=0]>", "17"},
+        {"<gdx:var PlayDown[GAME=3][PLAY=0]>", "1-10"},
+        {"<gdx:var PlayDown[GAME=3][PLAY=1]>", "1-G"},
+        {"<gdx:var PlayYardline[GAME=3][PLAY=2]>", "(--  50)"},
+        {"<gdx:var PlayDown[GAME=3][PLAY=3]>", ""},  // beyond the log
+        {"<gdx:var GameLeaderName[GAME=3][STAT=0][POS=0][TYPE=0]>", "Retired"},
+        {"<gdx:var GameLeaderName[GAME=-1][STAT=0][POS=0][TYPE=0]>", ""},
+        {"<gdx:var GameTeam[GAME=7][TYPE=0]>", ""},  // no game stored there
+        {"<gdx:var PlayerStat[STAT=5][TYPE=0][SEASON=0]" + sPlayer + ">",
+         "<td align=\"center\">3456</td>"},
+        {"<gdx:var PlayerStat[STAT=2][TYPE=1][SEASON=0]" + sPlayer + ">", ""},  // no tackles
+        {"<gdx:var SeasonYear[SEASON=4]" + sPlayer + ">", std::to_string(FIXTURE_FIRST_YEAR - 2)},
+        {"<gdx:var SeasonYear[SEASON=2]" + sPlayer + ">", "Career"},
+        {"<gdx:var PlayerTeam[SEASON=2]" + sPlayer + ">", ""},
+        {"<gdx:var SeasonYear[SEASON=9]" + sPlayer + ">", "0"},  // a kind without a line
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(Expand(c.sTemplate), c.sExpected) << c.sTemplate;
+
+    // A college line shows the player's class, a league line its team; only the latter links.
+    int nCollege = Add_Player_Season_Line(0, 1, FIXTURE_FIRST_YEAR - 2, 1);
+    Set_Season_Line_Flag(nCollege, -2);
+    Add_Player_Season_Line(0, 1, FIXTURE_FIRST_YEAR - 1, 1);
+    char szAbbreviation[TEAM_STRING_SIZE];
+    Get_Team_String(szAbbreviation, sizeof szAbbreviation, 1, TEAM_ABBREVIATION);
+    EXPECT_EQ(Expand("<gdx:var PlayerTeam[SEASON=4][TEAM=0][PLAYER=1]>"), "JR");
+    EXPECT_EQ(Expand("<gdx:var PlayerTeamRef[SEASON=4][TEAM=0][PLAYER=1]>"), "<a>");
+    EXPECT_EQ(Expand("<gdx:var PlayerTeam[SEASON=5][TEAM=0][PLAYER=1]>"), szAbbreviation);
+    EXPECT_EQ(Expand("<gdx:var PlayerTeamRef[SEASON=5][TEAM=0][PLAYER=1]>"),
+              "<a href=\"..\\\\teams\\" + Label(1) + ".htm\">");
+
+    // A player's table: one row per season line, then his career.
+    EXPECT_EQ(Expand("<gdx:table tPlayerStats" + sPlayer + ">[<gdx:var SeasonYear>]</gdx:table>"),
+              "[" + std::to_string(FIXTURE_FIRST_YEAR - 2) + "][" +
+                  std::to_string(FIXTURE_FIRST_YEAR - 1) + "][Career]");
+    // The leader rows read the list their table built.
+    std::string sLeaders =
+        Expand("<gdx:table tLeaders[LEAGUE=2][SEASON=0]><gdx:var LeaderStat>,</gdx:table>");
+    EXPECT_EQ(std::count(sLeaders.begin(), sLeaders.end(), ','), LEADER_LIST_ROWS) << sLeaders;
+    EXPECT_NE(sLeaders.substr(0, 1), ",") << sLeaders;
 }
 
 TEST_F(EncyclopediaTemplateTest, TablesRepeatTheirBodiesAndEndAtTheFirstClosingTag) {
@@ -178,9 +258,59 @@ TEST_F(EncyclopediaTemplateTest, LeaderListsAreOrdered) {
     for (int nRow = 0; nRow < LEADER_LIST_ROWS; nRow++)
         EXPECT_EQ(Get_Team_League(list.anTeams[nRow]), 0);
 
-    for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++)
-        Set_Team_Totals_Stat(nTeam, 4, 0, STAT_SCRIMMAGE_YARDS, 500 + nTeam);
-    Build_Team_Leaders(&list, 4, 0);
+    // A season before a player's first line is none of his: with two lines each, two seasons
+    // back lists nobody, one season back lists his first line.
+    Build_Player_Leaders(&list, 2, 0, gSeasonNumber - 2 + SEASON_FIRST_LINE);
+    EXPECT_EQ(list.anValues[0], 0);
+    Build_Player_Leaders(&list, 2, 0, gSeasonNumber - 1 + SEASON_FIRST_LINE);
+    EXPECT_GT(list.anValues[0], 0);
+    // The category chooses the figure: the passers have equal attempts but yards apart.
+    Build_Player_Leaders(&list, 2, 2, 0);
+    for (int nRow = 1; nRow < LEADER_LIST_ROWS; nRow++)
+        EXPECT_GT(list.anValues[nRow - 1], list.anValues[nRow]) << nRow;
+
+    // Yards from scrimmage: the most first on offence, the fewest allowed first on defence.
+    for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++) {
+        Set_Team_Totals_Stat(nTeam, TEAM_LEADERS_OFFENCE, 0, OFF_RUSHING_YARDS, 1000 - nTeam);
+        Set_Team_Totals_Stat(nTeam, TEAM_LEADERS_DEFENCE, 0, OFF_RUSHING_YARDS, 1000 - nTeam);
+    }
+    Build_Team_Leaders(&list, TEAM_LEADERS_OFFENCE, 0);
     for (int nRow = 0; nRow < LEADER_LIST_ROWS; nRow++)
         EXPECT_EQ(list.anTeams[nRow], nRow);
+    Build_Team_Leaders(&list, TEAM_LEADERS_DEFENCE, 0);
+    for (int nRow = 0; nRow < LEADER_LIST_ROWS; nRow++)
+        EXPECT_EQ(list.anTeams[nRow], FIXTURE_TEAM_COUNT - 1 - nRow);
+    Build_Team_Leaders(&list, 1, 0);
+    EXPECT_EQ(list.anValues[0], 0);
+}
+
+// Week pages run up to the week of the final: the latest is "Season details.htm", with week 21
+// the last of a 17-week season and week 22 that of an 18-week season.
+TEST_F(EncyclopediaTemplateTest, WeekPagesReachTheFinal) {
+    Set_Encyclopedia_Export("Export", "styles.css");
+    auto Page = [](int nWeek) {
+        TEMPLATE_CONTEXT week = {};
+        week.anKeys[0] = KEY_WEEK;
+        week.anValues[0] = nWeek;
+        char szPage[512];
+        Get_Encyclopedia_Page_Name("SeasonDetail.template", &week, szPage, sizeof szPage);
+        return std::string(szPage).substr(strlen("Export/SeasonDetail/"));
+    };
+    int nKept = gPostseasonWeeks[0];
+    const struct {
+        int nRegular, nWeek, nPages;
+    } kCases[] = {{17, 5, 5}, {17, OFF_SEASON_WEEK, 21}, {18, OFF_SEASON_WEEK, 22}, {18, 20, 20}};
+    for (const auto& c : kCases) {
+        gPostseasonWeeks[0] = c.nRegular;
+        gCurrentWeek = c.nWeek;
+        EXPECT_EQ(Page(c.nPages - 1), "Season details.htm");
+        EXPECT_EQ(Page(c.nPages - 2),
+                  "Season details week" + std::to_string(c.nPages - 1) + ".htm");
+        // The week list offers the same weeks, the latest as -1.
+        std::string sList = Expand("<gdx:var Select[TYPE=1]>");
+        EXPECT_NE(sList.find("value=\"-1\">Week " + std::to_string(c.nPages) + "<"),
+                  std::string::npos)
+            << sList;
+    }
+    gPostseasonWeeks[0] = nKept;
 }

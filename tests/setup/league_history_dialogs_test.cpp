@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/dialog_steps.h"
 #include "database/database.h"
 #include "fixtures/fixture_league.h"
 #include "platform/test_api.h"
@@ -23,6 +24,8 @@ namespace {
 #define ENCYCLOPEDIA_FOLDER_EDIT 1409
 #define ENCYCLOPEDIA_DESIGNS 1028
 #define ENCYCLOPEDIA_VIEW 1412
+#define ENCYCLOPEDIA_BROWSE 1410
+#define EXPORT_FOLDER_PATH 1409
 
 std::vector<std::string> List_Rows(HWND hDlg, int nId) {
     std::vector<std::string> aRows;
@@ -147,6 +150,22 @@ TEST_F(LeagueHistoryDialogsTest, EncyclopediaFolderIsCheckedSavedAndOpened) {
               "Pages Here/index.htm");
     Read_Encyclopedia_Settings(szFolder, sizeof szFolder, szDesign, sizeof szDesign);
     EXPECT_STREQ(szFolder, "Pages Here");
+
+    // Browse puts the folder chosen into the box; a cancelled choice leaves the box as it was.
+    std::vector<std::string> aShown;
+    for (int idButton : {IDCANCEL, IDOK}) {
+        Test_Script_Dialog(IDD_VIEW_ENCYCLOPEDIA, [&](HWND hDlg) {
+            Test_Click_Control(hDlg, ENCYCLOPEDIA_BROWSE);
+            aShown.push_back(Test_Control_Text(hDlg, ENCYCLOPEDIA_FOLDER_EDIT));
+            Test_Click_Control(hDlg, IDOK);
+        });
+        Test_Script_Dialog(IDD_CHOOSE_EXPORT_FOLDER, [&](HWND hDlg) {
+            Replace_Box_Text(hDlg, EXPORT_FOLDER_PATH, "/tmp/chosen pages");
+            Test_Click_Control(hDlg, idButton);
+        });
+        Open_Dialog(NULL, IDD_VIEW_ENCYCLOPEDIA);
+    }
+    EXPECT_EQ(aShown, (std::vector<std::string>{"Pages Here", "/tmp/chosen pages"}));
 }
 
 }  // namespace

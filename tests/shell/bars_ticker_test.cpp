@@ -243,6 +243,10 @@ TEST_F(BarsTickerTextTest, LinesDescribeTheRightSeasonWithLeadersBestFirst) {
     Set_Player_Stat(3, 0, kLastSeason, kPassYards, 4000);
     Set_Player_Stat(7, 0, kLastSeason, kPassYards, 4500);
     Set_Player_Stat(1, 0, kLastSeason, kPassYards, 4000);
+    for (int nTeam = 0; nTeam < Count_Active_Teams(); nTeam++) {
+        Set_Team_Totals_Stat(nTeam, 0, kLastSeason, OFF_RUSHING_YARDS, 1500 + nTeam);
+        Set_Team_Totals_Stat(nTeam, 4, kLastSeason, OFF_RUSHING_YARDS, 1500 + nTeam);
+    }
     gCurrentWeek = 0;
     Build_News_Ticker_Text();
     const int nFirstYear = Get_Universe_Stat(UNIVERSE_FIRST_YEAR);
@@ -259,11 +263,17 @@ TEST_F(BarsTickerTextTest, LinesDescribeTheRightSeasonWithLeadersBestFirst) {
     EXPECT_EQ(std::string(gTickerLines[5])
                   .rfind("Top 10 NFL Defenses of " + std::to_string(nFirstYear) + " :   1. ", 0),
               0u);
-    // Ten team rows, each ending with its full stop and four blanks.
+    // Ten team rows, each ending with its full stop and four blanks: the most yards first on
+    // offence, the fewest allowed first on defence.
     int nRows = 0;
     for (const char* p = gTickerLines[4]; (p = strstr(p, "pass yards.    ")) != NULL; p++)
         nRows++;
     EXPECT_EQ(nRows, 10);
+    char szLast[TEAM_STRING_SIZE], szFirst[TEAM_STRING_SIZE];
+    Get_Team_String(szLast, sizeof szLast, Count_Active_Teams() - 1, 0);
+    Get_Team_String(szFirst, sizeof szFirst, 0, 0);
+    EXPECT_NE(strstr(gTickerLines[4], (std::string("1. ") + szLast + ": ").c_str()), nullptr);
+    EXPECT_NE(strstr(gTickerLines[5], (std::string("1. ") + szFirst + ": ").c_str()), nullptr);
 
     gCurrentWeek = 5;
     Build_News_Ticker_Text();

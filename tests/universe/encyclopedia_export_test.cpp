@@ -12,7 +12,12 @@
 #include "platform/test_api.h"
 #include "shell/shell.h"
 #include "reports/reports.h"
+#include "resources/resource.h"
 #include "season/season.h"
+#include "setup/setup.h"
+#include "shell/shell.h"
+
+#define FAME_LIST 1210
 
 TEST(EncyclopediaExport, TheDefaultUniverseExportsLinkedPages) {
     Test_Reset_Platform();
@@ -38,9 +43,9 @@ TEST(EncyclopediaExport, TheDefaultUniverseExportsLinkedPages) {
     EXPECT_EQ(system(sCheck.c_str()), 0);
 }
 
-// The proof run by hand (--gtest_also_run_disabled_tests): three seasons played, the third up to
-// its final, then exported and checked; the pages stay in the case's folder for a browser.
-TEST(EncyclopediaExport, DISABLED_ThreePlayedSeasonsExportLinkedPages) {
+// Three seasons played to their finals, then exported and checked; the league's dialogs are
+// pictured and the pages stay in the case's folder for a browser.
+TEST(EncyclopediaExport, ThreePlayedSeasonsExportLinkedPages) {
     Test_Reset_Platform();
     std::filesystem::copy(std::string(VANTO_GAME_DIR) + "/names", "names",
                           std::filesystem::copy_options::overwrite_existing |
@@ -70,10 +75,29 @@ TEST(EncyclopediaExport, DISABLED_ThreePlayedSeasonsExportLinkedPages) {
     int nPages = Write_HTML_Encyclopedia();
     double fSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    // The league's history in its dialogs, pictured beside the pages.
+    gDialogTeam = 0;
+    for (auto [idDialog, szName] :
+         {std::pair{IDD_HALL_OF_FAME, "hall-of-fame"}, std::pair{IDD_HISTORY, "history"},
+          std::pair{IDD_VIEW_ENCYCLOPEDIA, "view-encyclopedia"}}) {
+        std::string sPicture = sHere + "/" + szName + ".png";
+        bool bSaved = false;
+        Test_Script_Dialog(idDialog, [&](HWND hDlg) {
+            bSaved = Test_Snapshot_Dialog(hDlg, sPicture);
+            if (idDialog == IDD_HALL_OF_FAME)
+                printf("Hall of Fame rows: %d\n",
+                       (int)SendDlgItemMessageA(hDlg, FAME_LIST, LB_GETCOUNT, 0, 0));
+            Test_Click_Control(hDlg, IDOK);
+        });
+        Open_Dialog(NULL, idDialog);
+        EXPECT_TRUE(bSaved) << sPicture;
+    }
     ASSERT_EQ(chdir(sHere.c_str()), 0);
     printf("season %d week %d: %d pages in %.2f s under %s\n", gSeasonNumber, gCurrentWeek, nPages,
            fSeconds, sRoot.c_str());
-    std::string sCheck = "python3 " + std::string(getenv("VANTO_SOURCE_DIR")) +
-                         "/scripts/check_encyclopedia.py '" + sRoot + "'";
+    const char* szSource = getenv("VANTO_SOURCE_DIR");
+    ASSERT_NE(szSource, nullptr);
+    std::string sCheck =
+        "python3 " + std::string(szSource) + "/scripts/check_encyclopedia.py '" + sRoot + "'";
     EXPECT_EQ(system(sCheck.c_str()), 0);
 }
