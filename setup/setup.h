@@ -48,6 +48,16 @@ void Build_Folder_Path(const char* szEntry, char* szOut, int nSize);
 void Do_Clear_Injuries(void);   // and tells how many
 int Clear_Output_Folder(void);  // the files removed from "Output"
 
+// ---- a season database build run from Advanced Tools (database_build_run.cpp) -----------------
+enum DATABASE_BUILD_KIND {
+    DATABASE_BUILD_MODERN,          // Create_Universe_For_Year of the year
+    DATABASE_BUILD_HISTORICAL,      // Create_Historical_Universes of that one year
+    DATABASE_BUILD_ALL_HISTORICAL,  // Create_All_Historical_Universes; the year is not used
+};
+// Offers the open game for saving (0 when the user cancels), builds, and starts the built league
+// as a new game; when no playable league was built the open game is put back. The databases built.
+int Run_Database_Build(int nKind, int nYear);
+
 // ---- the users' Hall of Fame file (fame_table.cpp) ----------------------------------------------
 #define FAME_LEVELS 4  // one table a difficulty level: "Fan", "Coach", "Head Coach", "Vanto"
 #define FAME_ROWS 10
