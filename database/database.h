@@ -184,6 +184,7 @@ void Get_Team_Home_Location(char* st, int nSize, int nTeam);
 void Set_Team_City_Name(int nTeam, const char* st);
 void Set_Team_Nickname(int nTeam, const char* st);
 void Set_Team_Home_Location(int nTeam, const char* st);
+// "stadiums\<picture name>.jpg"; the stadium's name stands in for a missing picture name.
 void Get_Stadium_Picture_Name(char* st, int nSize, int nTeam);
 int Get_Team_Stat(int nTeam, int nStat);
 void Set_Team_Stat(int nTeam, int nStat, int nValue);

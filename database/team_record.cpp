@@ -80,9 +80,13 @@ void Set_Team_Home_Location(int nTeam, const char* st) {
     Set_Team_String(nTeam, TEAM_HOME_LOCATION, st);
 }
 
+// A team without a picture name of its own (an imported team has none) shows the picture named
+// after its stadium, as the installation's pictures are.
 void Get_Stadium_Picture_Name(char* st, int nSize, int nTeam) {
     char szStadium[TEAM_STRING_SIZE];
     Get_Team_String(szStadium, sizeof(szStadium), nTeam, TEAM_STADIUM_NAME);
+    if (szStadium[0] == '\0')
+        Get_Team_String(szStadium, sizeof(szStadium), nTeam, TEAM_HOME_LOCATION);
     Format_String(st, nSize, "stadiums\\%s.jpg", szStadium);
 }
 

@@ -18,10 +18,7 @@ static const int kCurrentRatingIds[CHANGE_POSITION_KEY_RATINGS] = {1388, 1366, 1
 static const int kEstimateIds[CHANGE_POSITION_KEY_RATINGS] = {1362, 1363, 1391, 1369, 1382};
 
 static int Get_Shown_Position(int nTeam, int nSlot) {
-    int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    if (nPosition >= POSITION_COUNT)
-        nPosition = Translate_Expanded_Position(nPosition);
-    return Clamp(nPosition, 0, POSITION_COUNT - 1);
+    return Clamp(Get_Roster_Position(nTeam, nSlot), 0, POSITION_COUNT - 1);
 }
 
 static int Get_Chosen_Position(HWND hDlg) {
@@ -58,8 +55,6 @@ static void Fill_Position_Panels(HWND hDlg) {
 }
 
 static void Init_Change_Position_Dialog(HWND hDlg) {
-    Set_Dialog_Font(hDlg);
-    Center_Window(hDlg, GetParent(hDlg));
     int nNow = Get_Shown_Position(gScoutTeam, gScoutSlot);
     int nFirst = Get_Conversion_Group_First(nNow);
     HWND hCombo = GetDlgItem(hDlg, CHANGE_POSITION_COMBO);
@@ -96,23 +91,20 @@ static void Confirm_Position_Change(HWND hDlg) {
     EndDialog(hDlg, 1);
 }
 
-INT_PTR Change_Position_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: Init_Change_Position_Dialog(hDlg); return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK: Confirm_Position_Change(hDlg); return TRUE;
-        case IDCANCEL: EndDialog(hDlg, 1); return TRUE;
-        case CHANGE_POSITION_HELP: Show_Help_Topic(IDD_CHANGE_POSITION); return TRUE;
-        case CHANGE_POSITION_COMBO:
-            if (HIWORD(wParam) == CBN_SELCHANGE)
-                Fill_Position_Panels(hDlg);
-            return TRUE;
-        default: return FALSE;
-        }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
+static INT_PTR On_Change_Position_Command(HWND hDlg, int nId, int nCode) {
+    switch (nId) {
+    case IDOK: Confirm_Position_Change(hDlg); return TRUE;
+    case IDCANCEL: EndDialog(hDlg, 1); return TRUE;
+    case CHANGE_POSITION_HELP: Show_Help_Topic(IDD_CHANGE_POSITION); return TRUE;
+    case CHANGE_POSITION_COMBO:
+        if (nCode == CBN_SELCHANGE)
+            Fill_Position_Panels(hDlg);
+        return TRUE;
     default: return FALSE;
     }
+}
+
+INT_PTR Change_Position_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Change_Position_Dialog,
+                                   On_Change_Position_Command);
 }

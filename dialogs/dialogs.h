@@ -43,6 +43,10 @@ int Parse_Decimal_Number(const char* szText, float* pValue);  // 0 when the text
 // The box's number, or 0 after telling the user the labelled box needs one (its focus set).
 int Read_Number_Box(HWND hDlg, int nId, const char* szLabel, int bMoney, int* pValue);
 
+// ---- Edit Ratings (edit_ratings_dialog.cpp) ------------------------------------------------------
+// 1 after telling the user that ratings wait for this week's games to be played.
+int Refuse_Rating_Update_While_Simulating(void);
+
 // ---- the stadium editor (stadium_editor_dialog.cpp) -------------------------------------------
 int Get_Stadium_Grade_Item(int nValue);  // "Poor" 0 .. "Excellent" 4 of a per-mille grade
 
@@ -62,6 +66,7 @@ void Format_Returner_Item(int nTeam, int nSlot, char* szOut, int nSize, int nKin
 int Check_Season_Games(int nGames);
 int Check_Wild_Card_Teams(int nWildCards);
 int Get_Shown_Wild_Card_Teams(int nWildCards);  // within the limits of the leagues in use
+int Has_Wild_Card_League(void);  // 1 when a league in use has three or four divisions
 int Check_Inflation_Factor(int nFactor);
 int Change_Start_Year(int nYear);  // 1 when the user agreed and the year changed
 void Check_Team_Nickname_Length(const char* szNickname);

@@ -9,6 +9,7 @@
 #include "personnel/personnel.h"
 #include "resources/resource.h"
 #include "shell/shell.h"
+#include "tools/tools.h"
 
 #define EP_FIRST_NAME 1270
 #define EP_LAST_NAME 1271
@@ -48,6 +49,7 @@
 #define EP_LAST_NAME_CHARS 19
 #define EP_COLLEGE_CHARS 23
 #define EP_MAX_SEASONS 30
+#define EP_MAX_UNIFORM 99
 #define EP_DRAFT_TEAM_FACTOR 10000
 #define EP_DRAFT_ROUND_FACTOR 100000
 #define EP_DRAFT_PICK_MODULUS 1000
@@ -379,8 +381,10 @@ static int Write_Back_Edit_Player(HWND hDlg) {
     for (const EP_NUMBER_FIELD& f : kVitalFields)
         Set_Player_Vital_Stat(nTeam, nSlot, f.nVital, numbers.anVitals[n++]);
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE,
-                          Min_Int(numbers.nSeasons, EP_MAX_SEASONS));
-    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER, numbers.nUniform);
+                          Clamp(numbers.nSeasons, 0, EP_MAX_SEASONS));
+    // Held to what the byte can keep: a larger number would come back negative.
+    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_UNIFORM_NUMBER,
+                         Clamp(numbers.nUniform, 0, EP_MAX_UNIFORM));
     int nExperience = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_EXPERIENCE);
     int nSalary = Max_Int((numbers.nSalary + 500) / 1000, Get_League_Minimum_Salary(nExperience));
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, nSalary);
@@ -396,8 +400,9 @@ static int Write_Back_Edit_Player(HWND hDlg) {
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PHOTO_SOURCE, bById ? EP_PHOTO_BY_ID : 0);
     if (Has_Season_Line_View()) {
         int nLine = Get_Player_Season_Line(nTeam, nSlot, sSeasonView - SEASON_FIRST_LINE);
-        Set_Season_Line_Year(nLine, numbers.nLineYear);
-        Set_Season_Line_Team(nLine, numbers.nLineTeam);
+        // Year 0 would mark the line free while he still holds it; the team is kept in a byte.
+        Set_Season_Line_Year(nLine, Max_Int(numbers.nLineYear, 1));
+        Set_Season_Line_Team(nLine, Clamp(numbers.nLineTeam, 0, FREE_AGENT_TEAM));
     }
     Store_Edited_Statistics(nTeam, nSlot, numbers, hDlg);
     return 1;
@@ -436,9 +441,15 @@ static void Resort_Edited_Team(int nTeam) {
         gScoutSlot = nFoundSlot;
 }
 
+// What else was typed is written first, so the refill after the change keeps it; a box without a
+// number puts the combo back.
 static void On_Position_Chosen(HWND hDlg) {
     const int nTeam = gScoutTeam, nSlot = gScoutSlot;
     int nItem = (int)SendDlgItemMessageA(hDlg, EP_POSITION, CB_GETCURSEL, 0, 0);
+    if (!Write_Back_Edit_Player(hDlg)) {
+        Fill_Edit_Player(hDlg);
+        return;
+    }
     int nNew = nItem == EP_ANY_POSITION_ITEM ? POS_ANY : nItem;
     int nResult = Change_Edited_Position(nTeam, nSlot, nNew);
     if (nResult == 0) {
@@ -454,6 +465,10 @@ static void On_Position_Chosen(HWND hDlg) {
 static void On_Role_Chosen(HWND hDlg) {
     const int nTeam = gScoutTeam, nSlot = gScoutSlot;
     int nRole = (int)SendDlgItemMessageA(hDlg, EP_ROLE, CB_GETCURSEL, 0, 0);
+    if (!Write_Back_Edit_Player(hDlg)) {
+        Fill_Edit_Player(hDlg);
+        return;
+    }
     int nNew = Translate_Expanded_Position(nRole);
     int nResult = Change_Edited_Position(nTeam, nSlot, nNew);
     if (nResult != 0) {
@@ -465,16 +480,8 @@ static void On_Role_Chosen(HWND hDlg) {
     Fill_Edit_Player(hDlg);
 }
 
-static int Refuse_While_Simulating(void) {
-    if (!gSimulationRunning)
-        return 0;
-    Show_Message_Box("Simulation in progress",
-                     "Player ratings will not be updated until this week's games are completed.");
-    return 1;
-}
-
 static void Erase_Shown_Season_Line(HWND hDlg) {
-    if (!Has_Season_Line_View())
+    if (!Has_Season_Line_View() || !Write_Back_Edit_Player(hDlg))
         return;
     if (Do_Message_Box("This will erase the current season line.", "Please verify", MB_OKCANCEL) !=
         IDOK)
@@ -534,20 +541,18 @@ static void Delete_Edited_Player(HWND hDlg) {
     EndDialog(hDlg, 0);
 }
 
-// STAND-IN(dialogs): the real one also works his ratings out anew from his statistics
-// (Calculate_Player_Ratings) before they are shown again.
+// His ratings worked out anew from his predicted statistics as the boxes now hold them.
 static void Calculate_Edited_Ratings(HWND hDlg) {
-    if (Refuse_While_Simulating())
+    if (Refuse_Rating_Update_While_Simulating())
         return;
     if (!Write_Back_Edit_Player(hDlg))
         return;
+    Calculate_Player_Ratings(gScoutTeam, gScoutSlot);
     Fill_Edit_Player(hDlg);
     InvalidateRect(hDlg, NULL, FALSE);
 }
 
 static void Init_Edit_Player(HWND hDlg) {
-    Set_Dialog_Font(hDlg);
-    Center_Window(hDlg, GetParent(hDlg));
     Limit_Edit_Box(hDlg, EP_FIRST_NAME, EP_FIRST_NAME_CHARS);
     Limit_Edit_Box(hDlg, EP_LAST_NAME, EP_LAST_NAME_CHARS);
     Limit_Edit_Box(hDlg, EP_COLLEGE, EP_COLLEGE_CHARS);
@@ -606,12 +611,6 @@ static INT_PTR On_Edit_Player_Command(HWND hDlg, int nId, int nCode) {
 }
 
 INT_PTR Edit_Player_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: Init_Edit_Player(hDlg); return TRUE;
-    case WM_COMMAND: return On_Edit_Player_Command(hDlg, LOWORD(wParam), HIWORD(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
-    default: return FALSE;
-    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Edit_Player,
+                                   On_Edit_Player_Command);
 }

@@ -19,6 +19,14 @@ static int Get_Rating_Box_Id(int nRating) {
     return nRating == 0 ? 1457 : 1133 + nRating - 1;
 }
 
+int Refuse_Rating_Update_While_Simulating(void) {
+    if (!gSimulationRunning)
+        return 0;
+    Show_Message_Box("Simulation in progress",
+                     "Player ratings will not be updated until this week's games are completed.");
+    return 1;
+}
+
 static void Show_Edited_Ratings(HWND hDlg) {
     for (int nRating = 0; nRating < RATING_COUNT; nRating++)
         Set_Number_Box(hDlg, Get_Rating_Box_Id(nRating),
@@ -54,8 +62,6 @@ static int Store_Edited_Ratings(HWND hDlg) {
 }
 
 static void Init_Edit_Ratings(HWND hDlg) {
-    Set_Dialog_Font(hDlg);
-    Center_Window(hDlg, GetParent(hDlg));
     char szName[TEXT_BUFFER_SIZE], szCaption[TEXT_BUFFER_SIZE];
     Get_Player_Full_Name(gScoutTeam, gScoutSlot, szName, (int)sizeof szName);
     Format_String(szCaption, (int)sizeof szCaption, "Edit Ratings: %s", szName);
@@ -67,32 +73,24 @@ static void Init_Edit_Ratings(HWND hDlg) {
     Show_Edited_Ratings(hDlg);
 }
 
-INT_PTR Edit_Ratings_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: Init_Edit_Ratings(hDlg); return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case ER_DONE:
-            if (Store_Edited_Ratings(hDlg))
-                EndDialog(hDlg, 1);
-            return TRUE;
-        case ER_REFRESH:
-            if (gSimulationRunning) {
-                Show_Message_Box("Simulation in progress",
-                                 "Player ratings will not be updated "
-                                 "until this week's games are completed.");
-                return TRUE;
-            }
-            if (Store_Edited_Ratings(hDlg))
-                Show_Edited_Ratings(hDlg);
-            return TRUE;
-        case IDCANCEL: EndDialog(hDlg, 0); return TRUE;
-        case ER_HELP: Show_Help_Topic(IDD_EDIT_RATINGS); return TRUE;
-        default: return FALSE;
-        }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
+static INT_PTR On_Edit_Ratings_Command(HWND hDlg, int nId, int nCode) {
+    (void)nCode;
+    switch (nId) {
+    case ER_DONE:
+        if (Store_Edited_Ratings(hDlg))
+            EndDialog(hDlg, 1);
+        return TRUE;
+    case ER_REFRESH:
+        if (!Refuse_Rating_Update_While_Simulating() && Store_Edited_Ratings(hDlg))
+            Show_Edited_Ratings(hDlg);
+        return TRUE;
+    case IDCANCEL: EndDialog(hDlg, 0); return TRUE;
+    case ER_HELP: Show_Help_Topic(IDD_EDIT_RATINGS); return TRUE;
     default: return FALSE;
     }
+}
+
+INT_PTR Edit_Ratings_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Edit_Ratings,
+                                   On_Edit_Ratings_Command);
 }

@@ -193,8 +193,7 @@ static void Fill_League_Fields(HWND hDlg) {
                    Min_Int(Get_Universe_Stat(UNIVERSE_SEASON_GAMES), MAX_SEASON_GAMES));
     int nShownWildCards = Get_Shown_Wild_Card_Teams(Get_Universe_Stat(WILD_CARD_TEAMS));
     Set_Number_Box(hDlg, LE_WILD_CARDS, nShownWildCards);
-    int bLargeLeague = Count_League_Divisions(0) > 2 || Count_League_Divisions(1) > 2;
-    EnableWindow(GetDlgItem(hDlg, LE_WILD_CARDS), bLargeLeague && Is_Wild_Card_Open());
+    EnableWindow(GetDlgItem(hDlg, LE_WILD_CARDS), Has_Wild_Card_League() && Is_Wild_Card_Open());
     Format_Dollars(Get_Universe_Stat(UNIVERSE_SALARY_CAP), szText, (int)sizeof szText);
     SetDlgItemTextA(hDlg, LE_SALARY_CAP, szText);
     Set_Number_Box(hDlg, LE_START_YEAR, Get_Universe_Stat(UNIVERSE_FIRST_YEAR));
@@ -202,9 +201,9 @@ static void Fill_League_Fields(HWND hDlg) {
     for (const LE_PERCENT_COMBO& c : kPercentCombos)
         SendDlgItemMessageA(hDlg, c.nId, CB_SETCURSEL,
                             (Get_Universe_Stat(c.nStat) + 100) / LE_PERCENT_STEP, 0);
+    // Item i is week i, named "Week i+1"; the postseason shows no item.
     SendDlgItemMessageA(hDlg, LE_CURRENT_DATE, CB_SETCURSEL,
-                        gCurrentWeek >= 1 && gCurrentWeek <= LE_DATE_WEEKS ? gCurrentWeek - 1 : -1,
-                        0);
+                        gCurrentWeek >= 0 && gCurrentWeek < LE_DATE_WEEKS ? gCurrentWeek : -1, 0);
     static const int kStructureIds[] = {LE_SEASON_GAMES, LE_ADD_TEAM, LE_ERASE_TEAM};
     Enable_Ids(hDlg, kStructureIds, 3, Is_Structure_Open());
     int anCommissionerIds[3 + sizeof kPercentCombos / sizeof kPercentCombos[0]] = {
@@ -240,10 +239,10 @@ static int Read_League_Fields(HWND hDlg) {
     if (nGames != Min_Int(Get_Universe_Stat(UNIVERSE_SEASON_GAMES), MAX_SEASON_GAMES))
         sScheduleMarked = 1;
     Set_Universe_Stat(UNIVERSE_SEASON_GAMES, nGames);
-    if (IsWindowEnabled(GetDlgItem(hDlg, LE_WILD_CARDS))) {
-        nWildCards = Min_Int(Check_Wild_Card_Teams(nWildCards), MAX_WILD_CARD_TEAMS);
-        Set_Universe_Stat(WILD_CARD_TEAMS, nWildCards);
-    }
+    if (!Has_Wild_Card_League())
+        Set_Universe_Stat(WILD_CARD_TEAMS, 0);
+    else if (IsWindowEnabled(GetDlgItem(hDlg, LE_WILD_CARDS)))
+        Set_Universe_Stat(WILD_CARD_TEAMS, Check_Wild_Card_Teams(nWildCards));
     Set_Universe_Stat(UNIVERSE_SALARY_CAP, nCap);
     Set_Universe_Stat(UNIVERSE_INFLATION, Check_Inflation_Factor(nInflation));
     Change_Start_Year(nYear);
@@ -387,6 +386,7 @@ static void Erase_Team_From_Editor(HWND hDlg) {
     int nTeam = Get_Dialog_Team();
     if (!Erase_Team(nTeam, nChoice == IDYES))
         return;
+    Read_League_Fields(hDlg);  // what was typed is kept before the fields are filled anew
     Close_Up_League_Structure();
     Set_Dialog_Team(0);
     sScheduleMarked = 1;
@@ -400,7 +400,7 @@ static void On_Division_Chosen(HWND hDlg) {
     if (nNew < 0 || nNew == nOld)
         return;
     Set_Team_Stat(nTeam, TEAM_DIVISION, nNew);
-    if (!Read_Team_Fields(hDlg) || !Close_Up_League_Structure()) {
+    if (!Read_Team_Fields(hDlg) || !Read_League_Fields(hDlg) || !Close_Up_League_Structure()) {
         Set_Team_Stat(nTeam, TEAM_DIVISION, nOld);
         SendDlgItemMessageA(hDlg, LE_DIVISION, CB_SETCURSEL, nOld, 0);
         return;
@@ -433,8 +433,6 @@ static void On_Computer_Chosen(HWND hDlg) {
 }
 
 static void Init_League_Editor(HWND hDlg) {
-    Set_Dialog_Font(hDlg);
-    Center_Window(hDlg, GetParent(hDlg));
     if (!Is_Season_Complete() && gCurrentWeek != 0)
         Show_Message_Box("League Editing Disabled",
                          "You cannot add or remove teams while a season is in progress.\n\nPlease "
@@ -464,9 +462,9 @@ static void Init_League_Editor(HWND hDlg) {
     for (const char* szItem : kPeriods)
         SendDlgItemMessageA(hDlg, LE_PERIOD_LENGTH, CB_ADDSTRING, 0, (LPARAM)szItem);
     Fill_Grade_Combo(GetDlgItem(hDlg, LE_LOYALTY));
-    for (int nWeek = 1; nWeek <= LE_DATE_WEEKS; nWeek++) {
+    for (int nWeek = 0; nWeek < LE_DATE_WEEKS; nWeek++) {  // week n is named "Week n+1"
         char szItem[32];
-        Format_String(szItem, (int)sizeof szItem, "Week %d", nWeek);
+        Format_String(szItem, (int)sizeof szItem, "Week %d", nWeek + 1);
         SendDlgItemMessageA(hDlg, LE_CURRENT_DATE, CB_ADDSTRING, 0, (LPARAM)szItem);
     }
     char szLabel[64];
@@ -515,19 +513,16 @@ static INT_PTR On_League_Editor_Command(HWND hDlg, int nId, int nCode) {
         return TRUE;
     case LE_HOME_CITY: Set_Team_Stat(Get_Dialog_Team(), TEAM_CITY_INDEX, nItem); return TRUE;
     case LE_DIVISION: On_Division_Chosen(hDlg); return TRUE;
-    case LE_CURRENT_DATE: Set_Current_Week(nItem + 1); return TRUE;
+    case LE_CURRENT_DATE:
+        if (nItem >= 0)
+            Set_Current_Week(nItem);
+        return TRUE;
     case LE_PLAYOFF_OVERTIME: On_Playoff_Overtime_Chosen(hDlg); return TRUE;
     default: return FALSE;
     }
 }
 
 INT_PTR League_Editor_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: Init_League_Editor(hDlg); return TRUE;
-    case WM_COMMAND: return On_League_Editor_Command(hDlg, LOWORD(wParam), HIWORD(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
-    default: return FALSE;
-    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_League_Editor,
+                                   On_League_Editor_Command);
 }

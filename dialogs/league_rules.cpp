@@ -23,9 +23,10 @@
 #define LOYALTY_GRADE_OFFSET 9
 #define LOYALTY_GRADE_COUNT 13
 
-// Wild-card limits of a conference by its number of divisions, 1..4.
+// Wild-card limits of a conference by its number of divisions, 1..4. Three divisions could seed a
+// fifth wild card, but the league holds no more than MAX_WILD_CARD_TEAMS.
 static const int kMinWildCards[DIVISIONS_PER_LEAGUE] = {0, 0, 1, 0};
-static const int kMaxWildCards[DIVISIONS_PER_LEAGUE] = {0, 0, 5, 4};
+static const int kMaxWildCards[DIVISIONS_PER_LEAGUE] = {0, 0, MAX_WILD_CARD_TEAMS, 4};
 
 #define INVALID_ENTRY_CAPTION "Invalid Entry"
 
@@ -87,15 +88,18 @@ int Check_Wild_Card_Teams(int nWildCards) {
     return nWildCards;
 }
 
-int Get_Shown_Wild_Card_Teams(int nWildCards) {
-    int bAnyLargeLeague = 0;
+int Has_Wild_Card_League(void) {
     for (int nLeague = 0; nLeague < LEAGUE_COUNT; nLeague++) {
         if (Count_League_Divisions(nLeague) > 2)
-            bAnyLargeLeague = 1;
+            return 1;
     }
-    if (!bAnyLargeLeague)
+    return 0;
+}
+
+int Get_Shown_Wild_Card_Teams(int nWildCards) {
+    if (!Has_Wild_Card_League())
         return 0;
-    nWildCards = Min_Int(nWildCards, Get_Max_Wild_Card_Teams());
+    nWildCards = Min_Int(nWildCards, Min_Int(Get_Max_Wild_Card_Teams(), MAX_WILD_CARD_TEAMS));
     return Max_Int(nWildCards, Get_Min_Wild_Card_Teams());
 }
 

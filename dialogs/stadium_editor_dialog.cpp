@@ -96,32 +96,40 @@ static void On_Stadium_Team_Chosen(HWND hDlg) {
     Redraw_Child_Area(hDlg, GetDlgItem(hDlg, SE_PICTURE));
 }
 
-INT_PTR Stadium_Editor_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG:
-        Set_Dialog_Font(hDlg);
-        Center_Window(hDlg, GetParent(hDlg));
-        Limit_Edit_Box(hDlg, SE_NAME, SE_NAME_CHARS);
-        Fill_Stadium_Combos(hDlg);
-        Show_Stadium(hDlg);
+// The stadium's picture over the picture area; nothing when it is missing.
+static void Paint_Stadium_Picture(HWND hDlg) {
+    char szPicture[TEXT_BUFFER_SIZE];
+    Get_Stadium_Picture_Name(szPicture, (int)sizeof szPicture, Get_Dialog_Team());
+    Paint_Dialog_Item_Image(hDlg, SE_PICTURE, szPicture);
+}
+
+static void Init_Stadium_Editor(HWND hDlg) {
+    Limit_Edit_Box(hDlg, SE_NAME, SE_NAME_CHARS);
+    Fill_Stadium_Combos(hDlg);
+    Show_Stadium(hDlg);
+}
+
+static INT_PTR On_Stadium_Editor_Command(HWND hDlg, int nId, int nCode) {
+    switch (nId) {
+    case IDOK:
+        if (Store_Stadium(hDlg))
+            EndDialog(hDlg, 1);
         return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            if (Store_Stadium(hDlg))
-                EndDialog(hDlg, 1);
-            return TRUE;
-        case IDCANCEL: EndDialog(hDlg, 1); return TRUE;  // Cancel changes nothing
-        case SE_HELP: Open_Help_Page("stadiumeditor"); return TRUE;
-        case SE_TEAM:
-            if (HIWORD(wParam) == CBN_SELCHANGE)
-                On_Stadium_Team_Chosen(hDlg);
-            return TRUE;
-        default: return FALSE;
-        }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
+    case IDCANCEL: EndDialog(hDlg, 1); return TRUE;  // Cancel changes nothing
+    case SE_HELP: Open_Help_Page("stadiumeditor"); return TRUE;
+    case SE_TEAM:
+        if (nCode == CBN_SELCHANGE)
+            On_Stadium_Team_Chosen(hDlg);
+        return TRUE;
     default: return FALSE;
     }
+}
+
+INT_PTR Stadium_Editor_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_PAINT) {
+        Paint_Stadium_Picture(hDlg);
+        return TRUE;
+    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Stadium_Editor,
+                                   On_Stadium_Editor_Command);
 }

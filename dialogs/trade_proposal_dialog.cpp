@@ -57,14 +57,9 @@ static void Negotiate_Proposal(HWND hDlg) {
 }
 
 static void Paint_Proposal(HWND hDlg) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hDlg, &ps);
-    if (!hdc)
-        return;
     char szFace[MANAGER_FACE_FILE_SIZE];
     Get_Manager_Face_File(gTradeProposal.acTeam[0], szFace, sizeof szFace);
-    Draw_Image_In_Dialog_Item(hDlg, hdc, PROPOSAL_FACE, szFace);
-    EndPaint(hDlg, &ps);
+    Paint_Dialog_Item_Image(hDlg, PROPOSAL_FACE, szFace);
 }
 
 INT_PTR Trade_Offer_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {

@@ -102,10 +102,7 @@ static int Is_Conversion_Class_Rating(int nFirst, int nRating) {
 }
 
 static int Get_Player_Base_Position(int nTeam, int nSlot) {
-    int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    if (nPosition >= POSITION_COUNT)
-        nPosition = Translate_Expanded_Position(nPosition);
-    return Clamp(nPosition, 0, POSITION_COUNT - 1);
+    return Clamp(Get_Roster_Position(nTeam, nSlot), 0, POSITION_COUNT - 1);
 }
 
 float Estimate_Converted_Rating(int nTeam, int nSlot, int nNewPosition, int nRating) {

@@ -181,12 +181,13 @@ int Format_Output_Results_Line(int nTeam, int nSlot, int nSeason, int nSection, 
             return 0;
         nFields = Fill_Player_Fields(nTeam, nSlot, nSeason, nSection, aszFields);
     }
-    if (nFormat == OUTPUT_HTML) {
-        char szEscaped[OUTPUT_FIELD_SIZE * 6];
-        Escape_Html(szEscaped, (int)sizeof szEscaped, aszFields[0]);
-        safe_strncpy(aszFields[0], szEscaped, OUTPUT_FIELD_SIZE);
+    if (nFormat == OUTPUT_HTML) {  // the columns laid out first, then escaped, so they stay aligned
+        char szPlain[OUTPUT_LINE_SIZE];
+        Join_Fields(aszFields, nFields, nSection, nFormat, szPlain);
+        Escape_Html(szOut, OUTPUT_LINE_SIZE, szPlain);
+    } else {
+        Join_Fields(aszFields, nFields, nSection, nFormat, szOut);
     }
-    Join_Fields(aszFields, nFields, nSection, nFormat, szOut);
     return nFields + (nFormat == OUTPUT_COMMA);
 }
 

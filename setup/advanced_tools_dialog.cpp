@@ -1,5 +1,5 @@
 // Advanced Tools: the commissioner's one-button league tools. The small ones live here; the
-// others belong to their subsystems, and a tool this build does not have says so.
+// others belong to their subsystems.
 #include <dirent.h>
 #include <string.h>
 
@@ -14,6 +14,7 @@
 #define AT_CAPTION "Advanced Tools"
 #define AT_OUTPUT_FOLDER "Output"
 #define AT_CONTRACT_STEPS 10
+#define AT_MODERN_YEAR 2021
 
 enum ADVANCED_TOOL {
     AT_SPECIAL_TOOL = 10,
@@ -63,16 +64,18 @@ static int Confirm_Tool(const char* szText, const char* szCaption) {
     return Do_Message_Box(szText, szCaption, MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
-// STAND-IN(setup): the real one runs the tool of the subsystem that owns it (the playbook
-// import, the ratings export and import, the database builder).
-static void Say_Tool_Missing(const char* szTool) {
-    Show_Message_Box(AT_CAPTION, "%s is not available in this version of the game.", szTool);
-}
-
 static void Recalculate_Contracts_With_Progress(void) {
     Open_Progress_Window("Calculating Player Contracts", AT_CONTRACT_STEPS);
     Recalculate_Contracts();
     Close_Progress_Window();
+}
+
+static void Create_Modern_Database(void) {
+    if (Run_Database_Build(DATABASE_BUILD_MODERN, AT_MODERN_YEAR) == 0)
+        return;
+    Show_Message_Box("Create Modern Database",
+                     "Reminder: You must start a New Game to load the new database.");
+    Set_All_Depth_Charts(0);
 }
 
 static void Create_Historical_Database(HWND hDlg) {
@@ -89,7 +92,13 @@ static void Create_Historical_Database(HWND hDlg) {
         return;
     EndDialog(hDlg, 1);
     ShowWindow(hDlg, SW_HIDE);
-    Say_Tool_Missing("The database builder");
+    Run_Database_Build(nChoice == IDYES ? DATABASE_BUILD_HISTORICAL : DATABASE_BUILD_ALL_HISTORICAL,
+                       nYear);
+}
+
+static void Load_Player_Ratings(void) {
+    Load_Season_Player_Ratings(1);
+    Repair_Missing_Ratings();
 }
 
 // The tools that close the dialog before they run.
@@ -106,17 +115,18 @@ static int Run_Closing_Tool(HWND hDlg, int nId) {
     EndDialog(hDlg, 1);
     ShowWindow(hDlg, SW_HIDE);
     switch (nId) {
-    case AT_IMPORT_PLAYBOOKS: Say_Tool_Missing("The playbook import"); break;
+    case AT_IMPORT_PLAYBOOKS: Import_Playbooks(1); break;
     case AT_FILL_DRAFT_POOL: Reset_Draft_Pool(); break;
     case AT_RECALCULATE_CONTRACTS: Recalculate_Contracts_With_Progress(); break;
     case AT_BALANCE_PAYROLLS: Scale_Salaries_To_Cap(); break;
-    case AT_MODERN_DATABASE: Say_Tool_Missing("The database builder"); break;
+    case AT_MODERN_DATABASE: Create_Modern_Database(); break;
     default: Download_Football_Data(); break;
     }
     return 1;
 }
 
-static INT_PTR On_Advanced_Tools_Command(HWND hDlg, int nId) {
+static INT_PTR On_Advanced_Tools_Command(HWND hDlg, int nId, int nCode) {
+    (void)nCode;
     if (Run_Closing_Tool(hDlg, nId))
         return TRUE;
     switch (nId) {
@@ -131,8 +141,8 @@ static INT_PTR On_Advanced_Tools_Command(HWND hDlg, int nId) {
             Clear_Record_Book();
         return TRUE;
     case AT_CLEAR_INJURIES: Do_Clear_Injuries(); return TRUE;
-    case AT_EXPORT_RATINGS: Say_Tool_Missing("The player ratings export"); return TRUE;
-    case AT_LOAD_RATINGS: Say_Tool_Missing("The player ratings import"); return TRUE;
+    case AT_EXPORT_RATINGS: Export_Player_Ratings(); return TRUE;
+    case AT_LOAD_RATINGS: Load_Player_Ratings(); return TRUE;
     case AT_CALIBRATE_RATINGS: Normalize_Player_Ratings(); return TRUE;
     case AT_SORT_ALL_TEAMS: Set_All_Depth_Charts(0); return TRUE;
     case AT_HISTORICAL_DATABASE: Create_Historical_Database(hDlg); return TRUE;
@@ -145,16 +155,6 @@ static INT_PTR On_Advanced_Tools_Command(HWND hDlg, int nId) {
 }
 
 INT_PTR Advanced_Tools_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG:
-        Set_Dialog_Font(hDlg);
-        Center_Window(hDlg, GetParent(hDlg));
-        Show_Special_Tool_Button(hDlg);
-        return TRUE;
-    case WM_COMMAND: return On_Advanced_Tools_Command(hDlg, LOWORD(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
-    default: return FALSE;
-    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Show_Special_Tool_Button,
+                                   On_Advanced_Tools_Command);
 }

@@ -215,8 +215,6 @@ static void Add_New_City(HWND hDlg) {
 }
 
 static void Init_City_Editor(HWND hDlg) {
-    Set_Dialog_Font(hDlg);
-    Center_Window(hDlg, GetParent(hDlg));
     if (Fill_City_Photo_List(hDlg) == 0)
         Show_Message_Box("No art files",
                          "There are no art files in the 'Cities' directory. City "
@@ -255,14 +253,8 @@ static INT_PTR On_City_Editor_Command(HWND hDlg, int nId, int nCode) {
 }
 
 INT_PTR City_Editor_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: Init_City_Editor(hDlg); return TRUE;
-    case WM_COMMAND: return On_City_Editor_Command(hDlg, LOWORD(wParam), HIWORD(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
-    default: return FALSE;
-    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_City_Editor,
+                                   On_City_Editor_Command);
 }
 
 // ---- Rename City --------------------------------------------------------------------------------
@@ -280,30 +272,27 @@ static int Store_City_Name(HWND hDlg) {
     return 1;
 }
 
-INT_PTR Rename_City_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: {
-        Set_Dialog_Font(hDlg);
-        Center_Window(hDlg, GetParent(hDlg));
-        Limit_Edit_Box(hDlg, RC_NAME, CE_NAME_CHARS);
-        char szName[CITY_NAME_SIZE];
-        Get_City_Name(gCurrentCity, szName, (int)sizeof szName);
-        SetDlgItemTextA(hDlg, RC_NAME, szName);
+static void Init_Rename_City(HWND hDlg) {
+    Limit_Edit_Box(hDlg, RC_NAME, CE_NAME_CHARS);
+    char szName[CITY_NAME_SIZE];
+    Get_City_Name(gCurrentCity, szName, (int)sizeof szName);
+    SetDlgItemTextA(hDlg, RC_NAME, szName);
+}
+
+static INT_PTR On_Rename_City_Command(HWND hDlg, int nId, int nCode) {
+    (void)nCode;
+    switch (nId) {
+    case IDOK:
+        if (Store_City_Name(hDlg))
+            EndDialog(hDlg, 1);
         return TRUE;
-    }
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            if (Store_City_Name(hDlg))
-                EndDialog(hDlg, 1);
-            return TRUE;
-        case IDCANCEL: EndDialog(hDlg, 0); return TRUE;
-        case RC_HELP: Open_Help_Page("playing"); return TRUE;
-        default: return FALSE;
-        }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
+    case IDCANCEL: EndDialog(hDlg, 0); return TRUE;
+    case RC_HELP: Open_Help_Page("playing"); return TRUE;
     default: return FALSE;
     }
+}
+
+INT_PTR Rename_City_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Rename_City,
+                                   On_Rename_City_Command);
 }

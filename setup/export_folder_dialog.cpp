@@ -99,22 +99,16 @@ static INT_PTR On_Export_Folder_Command(HWND hDlg, int nId, int nCode) {
     }
 }
 
+static void Init_Export_Folder(HWND hDlg) {
+    if (GetCurrentDirectoryA(sizeof gBrowseFolder, gBrowseFolder) >= sizeof gBrowseFolder)
+        safe_strncpy(gBrowseFolder, EF_ROOT, (int)sizeof gBrowseFolder);
+    SendDlgItemMessageA(hDlg, EF_PATH, EM_LIMITTEXT, EXPORT_FOLDER_SIZE - 1, 0);
+    Fill_Folder_List(hDlg);
+    Fill_Drive_List(hDlg);
+    SetDlgItemTextA(hDlg, EF_PATH, "");
+}
+
 INT_PTR Choose_Export_Folder_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG:
-        Set_Dialog_Font(hDlg);
-        Center_Window(hDlg, GetParent(hDlg));
-        if (GetCurrentDirectoryA(sizeof gBrowseFolder, gBrowseFolder) >= sizeof gBrowseFolder)
-            safe_strncpy(gBrowseFolder, EF_ROOT, (int)sizeof gBrowseFolder);
-        SendDlgItemMessageA(hDlg, EF_PATH, EM_LIMITTEXT, EXPORT_FOLDER_SIZE - 1, 0);
-        Fill_Folder_List(hDlg);
-        Fill_Drive_List(hDlg);
-        SetDlgItemTextA(hDlg, EF_PATH, "");
-        return TRUE;
-    case WM_COMMAND: return On_Export_Folder_Command(hDlg, LOWORD(wParam), HIWORD(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
-    default: return FALSE;
-    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Export_Folder,
+                                   On_Export_Folder_Command);
 }

@@ -125,8 +125,6 @@ static void Paint_Matchup(HWND hDlg) {
 // ---- the dialog ---------------------------------------------------------------------------------
 
 static void Init_Matchup(HWND hDlg) {
-    Set_Dialog_Font(hDlg);
-    Center_Window(hDlg, GetParent(hDlg));
     char szText[TEXT_BUFFER_SIZE];
     Get_Week_Name(sMatchup.nWeek, szText, (int)sizeof szText);
     Make_Upper_Case(szText);
@@ -154,28 +152,29 @@ static void Set_Matchup_Play_By_Play(int nValue) {
     Set_Calendar_PBP_Flag(sMatchup.nWeek, sMatchup.nHome, nValue);
 }
 
-INT_PTR Game_Matchup_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG: Init_Matchup(hDlg); return TRUE;
-    case WM_PAINT: Paint_Matchup(hDlg); return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case MU_PLAY: Set_Matchup_Play_By_Play(1); break;
-        case MU_SIMULATE: Set_Matchup_Play_By_Play(0); break;
-        case MU_SIMULATE_ALL:
-            Set_Matchup_Play_By_Play(0);
-            gSkipPregameDialog = 1;
-            break;
-        case IDCANCEL: break;  // closed without a choice: the game's flags stay
-        default: return FALSE;
-        }
-        EndDialog(hDlg, 1);
-        return TRUE;
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
+// Every button closes the dialog; closed without a choice, the game's flags stay.
+static INT_PTR On_Matchup_Command(HWND hDlg, int nId, int nCode) {
+    (void)nCode;
+    switch (nId) {
+    case MU_PLAY: Set_Matchup_Play_By_Play(1); break;
+    case MU_SIMULATE: Set_Matchup_Play_By_Play(0); break;
+    case MU_SIMULATE_ALL:
+        Set_Matchup_Play_By_Play(0);
+        gSkipPregameDialog = 1;
+        break;
+    case IDCANCEL: break;
     default: return FALSE;
     }
+    EndDialog(hDlg, 1);
+    return TRUE;
+}
+
+INT_PTR Game_Matchup_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_PAINT) {
+        Paint_Matchup(hDlg);
+        return TRUE;
+    }
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Matchup, On_Matchup_Command);
 }
 
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor) {

@@ -138,28 +138,24 @@ static void Print_Statistics(HWND hDlg) {
         Open_With_Shell(hDlg, szPath);
 }
 
-INT_PTR Print_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    switch (uMsg) {
-    case WM_INITDIALOG:
-        Set_Dialog_Font(hDlg);
-        Center_Window(hDlg, GetParent(hDlg));
-        Limit_Edit_Box(hDlg, PRINT_FILE_NAME, PRINT_NAME_CHARS);
-        Fill_Print_Lists(hDlg);
+static void Init_Print_Dialog(HWND hDlg) {
+    Limit_Edit_Box(hDlg, PRINT_FILE_NAME, PRINT_NAME_CHARS);
+    Fill_Print_Lists(hDlg);
+}
+
+static INT_PTR On_Print_Command(HWND hDlg, int nId, int nCode) {
+    switch (nId) {
+    case IDOK: Print_Statistics(hDlg); return TRUE;
+    case IDCANCEL: EndDialog(hDlg, 0); return TRUE;
+    case PRINT_HELP: Open_Help_Page("printing"); return TRUE;
+    case PRINT_GROUP:
+        if (nCode == CBN_SELCHANGE)
+            Fill_Sort_List(hDlg);
         return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK: Print_Statistics(hDlg); return TRUE;
-        case IDCANCEL: EndDialog(hDlg, 0); return TRUE;
-        case PRINT_HELP: Open_Help_Page("printing"); return TRUE;
-        case PRINT_GROUP:
-            if (HIWORD(wParam) == CBN_SELCHANGE)
-                Fill_Sort_List(hDlg);
-            return TRUE;
-        default: return FALSE;
-        }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
     default: return FALSE;
     }
+}
+
+INT_PTR Print_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch_Dialog_Message(hDlg, uMsg, wParam, lParam, Init_Print_Dialog, On_Print_Command);
 }

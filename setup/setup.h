@@ -48,6 +48,20 @@ void Build_Folder_Path(const char* szEntry, char* szOut, int nSize);
 void Do_Clear_Injuries(void);   // and tells how many
 int Clear_Output_Folder(void);  // the files removed from "Output"
 
+// ---- a season database build run from Advanced Tools (database_build_run.cpp) -----------------
+enum DATABASE_BUILD_KIND {
+    DATABASE_BUILD_MODERN,          // Create_Universe_For_Year of the year
+    DATABASE_BUILD_HISTORICAL,      // Create_Historical_Universes of that one year
+    DATABASE_BUILD_ALL_HISTORICAL,  // Create_All_Historical_Universes; the year is not used
+};
+// Asks before it replaces an open game and offers it for saving (0 when the user declines or
+// cancels), builds, and starts the built league as a new game; when no playable league was built
+// the open game is put back. The databases built.
+int Run_Database_Build(int nKind, int nYear);
+// A built league in memory made a game as a New Game makes one, its ratings kept as built, on the
+// Standings page.
+void Start_Built_Game(void);
+
 // ---- the users' Hall of Fame file (fame_table.cpp) ----------------------------------------------
 #define FAME_LEVELS 4  // one table a difficulty level: "Fan", "Coach", "Head Coach", "Vanto"
 #define FAME_ROWS 10
@@ -104,16 +118,6 @@ void Enter_User_Into_Fame_Table(FAME_RECORD* pRecord);
 // The loaded universe made a new game at season 0, week 0 with its schedule; bShowDownload also
 // installs the photos and logos under a progress window of its own.
 void Start_Game(int bShowDownload);
-
-// ---- the database builder from the Advanced Tools (universe_build.cpp) ---------------------------
-// Each asks before it replaces a game in progress, builds and saves the season databases, and
-// starts the last one built as a new game. The modern one gives 1 when built; the historical
-// ones the years built.
-int Build_Modern_Universe(HWND hOwner);
-int Build_Historical_Universes(HWND hOwner, int nFirstYear, int nLastYear);
-// A built league in memory made a game as a New Game makes one, its ratings kept as built, on the
-// news page.
-void Start_Built_Game(void);
 
 // ---- the developer tools' batch exports of the ratings CSV (ratings_batch_exports.cpp) ---------
 // No command runs them. Each loads every built universe of 1951..2021 there is and writes a

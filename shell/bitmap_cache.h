@@ -104,6 +104,8 @@ int Draw_Image_In_Design_Rect(HDC hdc, const char* szName, int x, int y, int w, 
 int Draw_Image_In_Photo_Rect(HDC hdc, const char* szName);
 int Draw_Image_In_Dialog_Item(HWND hDlg, HDC hdc, int nControlId, const char* szName);
 int Draw_Image_In_Dialog_Item_Centered(HWND hDlg, HDC hdc, int nControlId, const char* szName);
+// A dialog's WM_PAINT that draws one image over a control; a missing image draws nothing.
+void Paint_Dialog_Item_Image(HWND hDlg, int nControlId, const char* szName);
 void Screen_Rect_To_Client(HWND hWnd, RECT* pRect);
 void Draw_Window_Background(HWND hWnd, HDC hdc, const char* szName);
 

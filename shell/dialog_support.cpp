@@ -48,6 +48,24 @@ HBRUSH On_Dialog_Ctl_Color(UINT uMsg, HWND hDlg, HWND hControl, HDC hdc) {
     }
 }
 
+INT_PTR Dispatch_Dialog_Message(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                void (*pOpen)(HWND hDlg),
+                                INT_PTR (*pCommand)(HWND hDlg, int nId, int nCode)) {
+    switch (uMsg) {
+    case WM_INITDIALOG:
+        Set_Dialog_Font(hDlg);
+        Center_Window(hDlg, GetParent(hDlg));
+        if (pOpen)
+            pOpen(hDlg);
+        return TRUE;
+    case WM_COMMAND: return pCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: return (INT_PTR)On_Dialog_Ctl_Color(uMsg, hDlg, (HWND)lParam, (HDC)wParam);
+    default: return FALSE;
+    }
+}
+
 int Create_Dialog_Brushes(void) {
     if (!gDialogBrush)
         gDialogBrush = CreateSolidBrush(Get_Skin_Dialog_Colour());

@@ -171,6 +171,15 @@ int Draw_Image_In_Dialog_Item_Centered(HWND hDlg, HDC hdc, int nControlId, const
     return Blit_Bitmap_Slot(hdc, pSlot, 255, x, y, -1, -1, 0, 0, -1, -1);
 }
 
+void Paint_Dialog_Item_Image(HWND hDlg, int nControlId, const char* szName) {
+    PAINTSTRUCT paint;
+    HDC hdc = BeginPaint(hDlg, &paint);
+    if (!hdc)
+        return;
+    Draw_Image_In_Dialog_Item(hDlg, hdc, nControlId, szName);
+    EndPaint(hDlg, &paint);
+}
+
 void Draw_Window_Background(HWND hWnd, HDC hdc, const char* szName) {
     if (hdc == NULL || szName == NULL)
         return;

@@ -46,6 +46,11 @@ extern HBRUSH gDialogBrush;  // the skin's dialog colour; null before start-up a
 
 // The brush for a colour message, or null for default handling.
 HBRUSH On_Dialog_Ctl_Color(UINT uMsg, HWND hDlg, HWND hControl, HDC hdc);
+// A plain dialog's messages: opening (after the dialog font and centring over its parent) goes to
+// pOpen (when given), each command to pCommand with its control and notification, the colours to the skin.
+INT_PTR Dispatch_Dialog_Message(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam,
+                                void (*pOpen)(HWND hDlg),
+                                INT_PTR (*pCommand)(HWND hDlg, int nId, int nCode));
 int Create_Dialog_Brushes(void);  // 1 when the dialog brush exists
 void Create_Skin_Brush(void);     // the brush anew in the current skin's colour
 void Delete_Dialog_Brushes(void);

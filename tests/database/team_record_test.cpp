@@ -36,6 +36,10 @@ TEST_F(DatabaseTest, StringsAreCutTo31Characters) {
     char szPicture[STADIUM_PICTURE_NAME_SIZE];
     Get_Stadium_Picture_Name(szPicture, sizeof(szPicture), 4);
     EXPECT_STREQ(szPicture, "stadiums\\A Stadium Name Far Longer Than .jpg");
+    Set_Team_String(4, TEAM_STADIUM_NAME, "");  // none of its own: the stadium's name
+    Set_Team_String(4, TEAM_HOME_LOCATION, "Lakeside Field");
+    Get_Stadium_Picture_Name(szPicture, sizeof(szPicture), 4);
+    EXPECT_STREQ(szPicture, "stadiums\\Lakeside Field.jpg");
 }
 
 TEST_F(DatabaseTest, CityStatComesFromTheTeamsCity) {

@@ -25,6 +25,7 @@ namespace {
 #define EP_DONE 1285
 #define EP_DELETE 3
 #define EP_COPY 1258
+#define EP_CALCULATE 1261
 #define ER_DONE 1285
 #define ER_FIRST_BOX 1133  // rating 1; rating 0 is 1457
 
@@ -105,10 +106,12 @@ TEST_F(EditPlayerTest, PositionOutsideTheGroupAsksAndClearsStatistics) {
         if (c.nAnswer)
             Test_Answer_Message_Box_With_Caption("Position Change", c.nAnswer);
         Test_Script_Dialog(IDD_EDIT_PLAYER, [&](HWND hDlg) {
+            Replace_Box_Text(hDlg, EP_LAST_NAME, "Typed");  // written before the change
             Test_Choose_Row(hDlg, EP_POSITION, c.nPosition);
             Test_Click_Control(hDlg, IDCANCEL);
         });
         Do_Dialog(NULL, IDD_EDIT_PLAYER, 0);
+        EXPECT_EQ(Last_Name(), "Typed");
         EXPECT_EQ(Get_Player_Vital_Stat(gScoutTeam, gScoutSlot, VITAL_POSITION), c.nKept);
         EXPECT_EQ(Get_Player_Stat(gScoutTeam, gScoutSlot, SEASON_CURRENT, 10), c.nReceptions);
         EXPECT_EQ(Count_Shown_With_Caption("Position Change"), c.nAnswer != 0 ? 1 : 0);
@@ -165,6 +168,27 @@ TEST_F(EditPlayerTest, RatingsAreStoredClampedAndRefusedWhenNotNumbers) {
         EXPECT_EQ(stCaption.rfind("Edit Ratings: ", 0), 0u);
         EXPECT_FLOAT_EQ(Get_Player_Rating(gScoutTeam, gScoutSlot, RATING_SPEED),
                         c.fStored < 0 ? fBefore : c.fStored);
+    }
+}
+
+// Calculate Ratings works his ratings out from his predicted line, but not while a week is played.
+TEST_F(EditPlayerTest, CalculateRatingsWorksThemOutFromHisStatistics) {
+    for (bool bSimulating : {true, false}) {
+        SCOPED_TRACE(bSimulating);
+        Test_Clear_Transcript();
+        Set_Player_Rating(gScoutTeam, gScoutSlot, 41.0f, RATING_RECEIVING);
+        gSimulationRunning = bSimulating;
+        Test_Script_Dialog(IDD_EDIT_PLAYER, [&](HWND hDlg) {
+            Test_Click_Control(hDlg, EP_CALCULATE);
+            Test_Click_Control(hDlg, IDCANCEL);
+        });
+        Do_Dialog(NULL, IDD_EDIT_PLAYER, 0);
+        gSimulationRunning = 0;
+        EXPECT_EQ(Count_Shown_With_Caption("Simulation in progress"), bSimulating ? 1 : 0);
+        float fExpected =
+            bSimulating ? 41.0f : Get_Player_Base_Rating(gScoutTeam, gScoutSlot, RATING_RECEIVING);
+        EXPECT_FLOAT_EQ(Get_Player_Rating(gScoutTeam, gScoutSlot, RATING_RECEIVING), fExpected);
+        EXPECT_TRUE(bSimulating || fExpected != 41.0f);
     }
 }
 

@@ -19,6 +19,9 @@ namespace {
 #define LE_SEASON_GAMES 1315
 #define LE_ADD_TEAM 11
 #define LE_NICKNAME 1287
+#define LE_CURRENT_DATE 1078
+#define LE_DIVISION 1134
+#define LE_DIVISION_0_COUNT 1306
 
 class LeagueEditorsTest : public ::testing::Test {
 protected:
@@ -109,6 +112,77 @@ TEST_F(LeagueEditorsTest, SeasonGamesAreCheckedAndTextIsRefused) {
         EXPECT_EQ(bOpen, c.nStored < 0);
         EXPECT_EQ(Get_Universe_Stat(UNIVERSE_SEASON_GAMES), c.nStored < 0 ? 16 : c.nStored);
     }
+}
+
+// A team moved into another division through the Division combo: a move that would overfill a
+// division or a conference is refused and undone, a legal one is kept and counted.
+TEST_F(LeagueEditorsTest, DivisionMovesThatBreakTheStructureAreUndone) {
+    struct CASE {
+        int nIntoDivisionZero;  // teams of divisions 1..3 moved into division 0 first
+        int nIntoDivisionOne;   // teams of league 1 moved into division 1 first
+        int nChosen;            // the division chosen for a team of division 4
+        const char* szCaption;  // the refusal, or "" when the move stands
+    } const kCases[] = {
+        {9, 0, 0, "Illegal Division"},    // a fourteenth team in division 0
+        {0, 2, 2, "Illegal Conference"},  // a nineteenth team in league 0
+        {0, 0, 0, ""},
+    };
+    for (const CASE& c : kCases) {
+        SCOPED_TRACE(c.nChosen);
+        Build_Fixture_League();
+        gCommissionerMode = 1;
+        gCurrentWeek = 0;
+        int nMoved = 0, nMover = -1;
+        for (int nTeam = 0; nTeam < FIXTURE_TEAM_COUNT; nTeam++) {
+            int nDivision = Get_Team_Stat(nTeam, TEAM_DIVISION);
+            if (nDivision >= 1 && nDivision <= 3 && nMoved < c.nIntoDivisionZero) {
+                Set_Team_Stat(nTeam, TEAM_DIVISION, 0);
+                nMoved++;
+            } else if (nDivision >= 5 && nMoved < c.nIntoDivisionOne) {
+                Set_Team_Stat(nTeam, TEAM_DIVISION, 1);
+                nMoved++;
+            } else if (nDivision == 4 && nMover < 0) {
+                nMover = nTeam;
+            }
+        }
+        ASSERT_GE(nMover, 0);
+        gDialogTeam = nMover;
+        int nDivisionZero = Count_Division_Teams(0);
+        Test_Clear_Transcript();
+        std::string stCount;
+        int nShownDivision = -1;
+        Test_Script_Dialog(IDD_LEAGUE_EDITOR, [&](HWND hDlg) {
+            Test_Choose_Row(hDlg, LE_DIVISION, c.nChosen);
+            nShownDivision = Test_Control_Selection(hDlg, LE_DIVISION);
+            stCount = Test_Control_Text(hDlg, LE_DIVISION_0_COUNT);
+            Test_Click_Control(hDlg, IDOK);
+        });
+        Do_Dialog(NULL, IDD_LEAGUE_EDITOR, 0);
+        bool bRefused = c.szCaption[0] != 0;
+        EXPECT_EQ(Count_Shown_With_Caption(c.szCaption), bRefused ? 1 : 0);
+        EXPECT_EQ(Get_Team_Stat(nMover, TEAM_DIVISION), bRefused ? 4 : c.nChosen);
+        EXPECT_EQ(nShownDivision, bRefused ? 4 : c.nChosen);
+        int nExpected = nDivisionZero + (bRefused || c.nChosen != 0 ? 0 : 1);
+        EXPECT_EQ(stCount, "(" + std::to_string(nExpected) + " teams)");
+    }
+}
+
+// Item i of Current Date is week i, named as the league names it.
+TEST_F(LeagueEditorsTest, CurrentDateItemsAreTheWeeks) {
+    gCommissionerMode = 1;
+    gCurrentWeek = 3;
+    int nShown = -1;
+    std::string stText;
+    Test_Script_Dialog(IDD_LEAGUE_EDITOR, [&](HWND hDlg) {
+        nShown = Test_Control_Selection(hDlg, LE_CURRENT_DATE);
+        stText = Test_Control_Text(hDlg, LE_CURRENT_DATE);
+        Test_Choose_Row(hDlg, LE_CURRENT_DATE, 5);
+        Test_Click_Control(hDlg, IDOK);
+    });
+    Do_Dialog(NULL, IDD_LEAGUE_EDITOR, 0);
+    EXPECT_EQ(nShown, 3);
+    EXPECT_EQ(stText, "Week 4");
+    EXPECT_EQ(gCurrentWeek, 5);
 }
 
 }  // namespace

@@ -72,10 +72,20 @@ TEST_F(LeagueRulesTest, WildCardsFollowTheDivisionCount) {
     EXPECT_EQ(Shown_Text(), "Conferences with 3 divisions must have at least 1 wild card team.");
     EXPECT_EQ(Check_Wild_Card_Teams(5), 4);
     EXPECT_EQ(Shown_Text(),
-              "Conferences with 4 divisions cannot have more than 4 wild card teams.");
+              "Conferences with 3 divisions cannot have more than 4 wild card teams.");
     EXPECT_EQ(Check_Wild_Card_Teams(3), 3);
     EXPECT_EQ(Shown_Text(), "");
-    EXPECT_EQ(Get_Shown_Wild_Card_Teams(9), 5);  // the largest maximum of the two leagues
+    EXPECT_EQ(Get_Shown_Wild_Card_Teams(9), 4);  // no more than the league holds
+}
+
+// Three divisions could seed five wild cards; the league keeps four, and the notice says so.
+TEST_F(LeagueRulesTest, WildCardsStayWithinWhatTheLeagueHolds) {
+    Add_Teams({0, 1, 2});
+    EXPECT_EQ(Check_Wild_Card_Teams(5), MAX_WILD_CARD_TEAMS);
+    EXPECT_EQ(Shown_Text(),
+              "Conferences with 3 divisions cannot have more than 4 wild card teams.");
+    EXPECT_EQ(Check_Wild_Card_Teams(4), 4);
+    EXPECT_EQ(Shown_Text(), "");
 }
 
 TEST_F(LeagueRulesTest, SmallLeaguesHaveNoWildCards) {

@@ -1,6 +1,8 @@
 // The statistics output file in its four formats, on a few players of the fixture league.
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,6 +102,16 @@ TEST_F(OutputResultsTest, HtmlEscapesNames) {
     std::string stHtml = Read_Text_File(OUT_FILE);
     EXPECT_EQ(stHtml.find("<Sons>"), std::string::npos);
     EXPECT_NE(stHtml.find("&amp; &lt;Sons&gt;"), std::string::npos);
+    // Escaped after the columns are laid out: read back, the row is the text format's row.
+    char szHtml[2048], szText[2048];
+    Format_Output_Results_Line(7, nQbB, SEASON_CURRENT, OUTPUT_OFFENSE, OUTPUT_HTML, szHtml);
+    Format_Output_Results_Line(7, nQbB, SEASON_CURRENT, OUTPUT_OFFENSE, OUTPUT_FIXED, szText);
+    std::string stRow = szHtml;
+    for (const auto& entity : {std::make_pair("&lt;", "<"), std::make_pair("&gt;", ">"),
+                               std::make_pair("&#39;", "'"), std::make_pair("&amp;", "&")})
+        for (size_t n; (n = stRow.find(entity.first)) != std::string::npos;)
+            stRow.replace(n, strlen(entity.first), entity.second);
+    EXPECT_EQ(stRow, szText);
 }
 
 TEST_F(OutputResultsTest, OrderByNameTeamAndStatistic) {

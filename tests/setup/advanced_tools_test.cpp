@@ -14,12 +14,17 @@
 #include "resources/resource.h"
 #include "setup/setup.h"
 #include "shell/shell.h"
+#include "tools/tools.h"
 
 namespace {
 
 #define AT_CLEAR_INJURIES 13
 #define AT_CLEAR_OUTPUT 18
 #define AT_IMPORT_PLAYBOOKS 15
+#define AT_LOAD_RATINGS 16
+#define AT_CLEAR_LEADERS 19
+#define AT_EXPORT_RATINGS 23
+#define SORTABLE_STATS_POSITION_PREFERENCE 87
 #define EF_PATH 1409
 #define EF_FOLDERS 1413
 
@@ -64,10 +69,46 @@ TEST_F(AdvancedToolsTest, ClearOutputFolderAsksFirstAndKeepsFolders) {
     }
 }
 
-TEST_F(AdvancedToolsTest, AToolThisBuildLacksSaysSo) {
+TEST_F(AdvancedToolsTest, ClearAllTimeLeadersAsksFirst) {
+    RECORD_BOOK_ROW row = {};
+    safe_strncpy(row.szLastName, "Leader", (int)sizeof row.szLastName);
+    row.nValue = 5000;
+    for (int nAnswer : {IDNO, IDYES}) {
+        Set_Record_Book_Row(0, 0, 0, &row);
+        Test_Answer_Message_Box_With_Caption("Clear All-Time Leaders", nAnswer);
+        Press(AT_CLEAR_LEADERS);
+        EXPECT_EQ(Get_Record_Book_Row(0, 0, 0)->nValue, nAnswer == IDNO ? 5000 : 0);
+    }
+}
+
+// The ratings written by Export Player Ratings and read back by Load Player Ratings from the
+// season's Simulation file: an edited rating returns to the exported one.
+TEST_F(AdvancedToolsTest, RatingsExportAndLoadRunTheirTools) {
+    Set_User_Preference(SORTABLE_STATS_POSITION_PREFERENCE, POS_ANY);  // every player
+    float fSpeed = Get_Player_Rating(2, 3, RATING_SPEED);
+    Press(AT_EXPORT_RATINGS);
+    char szExport[260];
+    Get_Player_Ratings_CSV_Path(Get_Season_Year(), szExport, (int)sizeof szExport);
+    std::string stCsv = Read_Text_File(szExport);
+    ASSERT_FALSE(stCsv.empty());
+    EXPECT_EQ(Count_Shown_With_Caption("Export Player Ratings"), 1);
+
+    Platform_Make_Directory("Input");
+    Platform_Make_Directory("Input/Ratings");
+    Platform_Make_Directory("Input/Ratings/Simulation");
+    Write_Text_File(
+        "Input/Ratings/Simulation/" + std::to_string(Get_Season_Year()) + "_Player_Ratings.csv",
+        stCsv);
+    Set_Player_Rating(2, 3, fSpeed - 20.0f, RATING_SPEED);
+    Press(AT_LOAD_RATINGS);
+    EXPECT_EQ(Count_Shown_With_Caption("Load Player Ratings"), 1);
+    EXPECT_NEAR(Get_Player_Rating(2, 3, RATING_SPEED), fSpeed, 0.5f);
+}
+
+TEST_F(AdvancedToolsTest, ImportPlaybooksReportsWhatItLoaded) {
     Press(AT_IMPORT_PLAYBOOKS);
-    EXPECT_EQ(Count_Shown_With_Text("The playbook import is not available in this version of the "
-                                    "game."),
+    EXPECT_EQ(Count_Shown_With_Text("0 Offensive Playbooks loaded.\n\n0 Defensive Playbooks "
+                                    "loaded."),
               1);
 }
 

@@ -50,24 +50,35 @@ TEST_F(CityEditorTest, DegreesShowWithThreeDecimalsAndReadBack) {
 TEST_F(CityEditorTest, DoneStoresEscapeAndViewingModeKeepEverything) {
     struct CASE {
         int bCommissioner, nButton;
-        bool bStored;
-    } const kCases[] = {{1, IDOK, true}, {1, IDCANCEL, false}, {0, IDOK, false}};
+        const char* szTyped;
+        int nStored;
+    } const kCases[] = {
+        {1, IDOK, "2500", 2500},
+        {1, IDCANCEL, "2500", 1000},
+        {0, IDOK, "2500", 1000},
+        {1, IDOK, "many", 1000},  // refused with a message; the editor stays open
+    };
     for (const CASE& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.bCommissioner << " " << c.nButton);
+        SCOPED_TRACE(testing::Message() << c.bCommissioner << " " << c.nButton << " " << c.szTyped);
         gCommissionerMode = c.bCommissioner;
         gCurrentCity = 1;
         Set_City_Stat(1, CITY_POPULATION, 1000);
         Set_City_Stat(1, CITY_LATITUDE, 40071);
-        bool bEnabled = false;
+        Test_Clear_Transcript();
+        bool bEnabled = false, bOpen = false;
         Test_Script_Dialog(IDD_CITY_EDITOR, [&](HWND hDlg) {
             bEnabled = IsWindowEnabled(GetDlgItem(hDlg, CE_POPULATION));
             if (bEnabled)
-                Replace_Box_Text(hDlg, CE_POPULATION, "2500");
+                Replace_Box_Text(hDlg, CE_POPULATION, c.szTyped);
             Test_Click_Control(hDlg, c.nButton);
+            bOpen = Count_Shown_With_Text("City Population must be a whole number.") == 1;
+            if (bOpen)
+                Test_Click_Control(hDlg, IDCANCEL);
         });
         Do_Dialog(NULL, IDD_CITY_EDITOR, 0);
         EXPECT_EQ(bEnabled, c.bCommissioner != 0);
-        EXPECT_EQ(Get_City_Stat(1, CITY_POPULATION), c.bStored ? 2500 : 1000);
+        EXPECT_EQ(bOpen, std::string(c.szTyped) == "many");
+        EXPECT_EQ(Get_City_Stat(1, CITY_POPULATION), c.nStored);
         EXPECT_EQ(Get_City_Stat(1, CITY_LATITUDE), 40071);
     }
 }

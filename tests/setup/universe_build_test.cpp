@@ -33,7 +33,7 @@ TEST(UniverseBuild, TheGameInProgressIsReplacedOnlyWhenTheUserAgrees) {
         Mark_League_Unchanged();
         Test_Answer_Message_Box_With_Caption("Create Database", nAnswer);
         std::string stBefore((const char*)&gSavedState, sizeof(SAVED_STATE));
-        EXPECT_EQ(Build_Modern_Universe(NULL), 0);
+        EXPECT_EQ(Run_Database_Build(DATABASE_BUILD_MODERN, MODERN_UNIVERSE_YEAR), 0);
         EXPECT_TRUE(stBefore == std::string((const char*)&gSavedState, sizeof(SAVED_STATE)));
         EXPECT_EQ(Count_Shown("replaces the game in progress"), 1);
         EXPECT_EQ(Count_Shown("no 2021 database was built"), nAnswer == IDYES ? 1 : 0);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "common/dialog_steps.h"
@@ -16,7 +17,10 @@ namespace {
 
 #define CHANGE_POSITION_COMBO 1217
 #define EP_LAST_NAME 1271
+#define EP_SEASON_VIEW 1218
+#define EP_CAREER_VIEW 2
 #define EP_DONE 1285
+#define EP_DELETE 3
 #define ER_SPEED_BOX (1133 + RATING_SPEED - 1)
 #define ER_DONE 1285
 #define LE_ADD_TEAM 11
@@ -46,11 +50,34 @@ protected:
         return -1;
     }
 
-    // Opens the dialog, saves its picture in the case's folder and leaves it with Escape.
-    void Picture_Dialog(int idDialog, const std::string& stName) {
+    // The number of the team whose name is "<home> <nickname>"; NO_TEAM when none.
+    static int Find_Team_Named(const std::string& stName) {
+        for (int n = 0; n < Count_Active_Teams(); n++) {
+            char szHome[TEAM_STRING_SIZE], szNickname[TEAM_STRING_SIZE];
+            Get_Team_String(szHome, (int)sizeof szHome, n, TEAM_CITY);
+            Get_Team_String(szNickname, (int)sizeof szNickname, n, TEAM_NICKNAME);
+            if (std::string(szHome) + " " + szNickname == stName)
+                return n;
+        }
+        return NO_TEAM;
+    }
+
+    static int Games_Played(int nTeam) {
+        int nSeason = Get_Current_Season_Index();
+        return Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_WINS) +
+               Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_LOSSES) +
+               Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_TIES);
+    }
+
+    // Opens the dialog, saves its picture in the case's folder and leaves it with Escape; the
+    // step runs first, on the open dialog.
+    void Picture_Dialog(int idDialog, const std::string& stName,
+                        std::function<void(HWND)> step = nullptr) {
         std::string stPath = m_stHere + "/" + stName + ".png";
         bool bSaved = false;
         Test_Script_Dialog(idDialog, [&](HWND hDlg) {
+            if (step)
+                step(hDlg);
             bSaved = Test_Snapshot_Dialog(hDlg, stPath);
             Test_Press_Key(hDlg, VK_ESCAPE);
         });
@@ -85,6 +112,12 @@ TEST_F(EditorDialogsUniverseTest, PicturesOfTheFilledDialogs) {
     };
     for (const auto& d : kDialogs)
         Picture_Dialog(d.idDialog, d.szName);
+    // The starting quarterback's career in Edit Player.
+    gScoutSlot = First_Player_At(POS_QB);
+    ASSERT_GE(gScoutSlot, 0);
+    Picture_Dialog(IDD_EDIT_PLAYER, "edit-player-career",
+                   [](HWND hDlg) { Test_Choose_Row(hDlg, EP_SEASON_VIEW, EP_CAREER_VIEW); });
+    Picture_Dialog(IDD_DID_YOU_KNOW, "did-you-know");
 }
 
 // The playbook editor on a pass play with a receiver's route list focused (its spot marked in the
@@ -151,10 +184,33 @@ TEST_F(EditorDialogsUniverseTest, CommissionerSession) {
     EXPECT_STREQ(szLast, "Newname");
     EXPECT_FLOAT_EQ(Get_Player_Rating(nFoundTeam, nFoundSlot, RATING_SPEED), 88.0f);
 
-    // A roster left short by a deleted player, and a new team; then a week is played.
+    // A computer team left below 51 by a player deleted in Edit Player, after the warning; the
+    // user's own team short too; and a new team added in the League Editor.
+    int nShort = nTeam == 0 ? 1 : 0;
+    ASSERT_NE(Get_Team_Stat(nShort, TEAM_CONTROL), CONTROL_HUMAN);
+    char szHome[TEAM_STRING_SIZE], szNickname[TEAM_STRING_SIZE];
+    Get_Team_String(szHome, (int)sizeof szHome, nShort, TEAM_CITY);
+    Get_Team_String(szNickname, (int)sizeof szNickname, nShort, TEAM_NICKNAME);
+    std::string stShortName = std::string(szHome) + " " + szNickname;  // teams are sorted anew
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot > 0 && Count_Players(nShort, ALL_ROSTERS) > 51;
+         nSlot--) {
+        if (Is_Player_Slot_Used(nShort, nSlot))
+            Delete_Player(nShort, nSlot);
+    }
+    gScoutTeam = nShort;
+    gScoutSlot = 0;
+    std::string stWarning;
+    Test_Script_Dialog(IDD_USER_MESSAGE, [&](HWND hDlg) {  // the skinned question: OK
+        stWarning = Test_Control_Text(hDlg, IDC_MESSAGE_TEXT);
+        SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_MESSAGE_BUTTON1, BN_CLICKED), 0);
+    });
+    Test_Script_Dialog(IDD_EDIT_PLAYER, [](HWND hDlg) { Test_Click_Control(hDlg, EP_DELETE); });
+    EXPECT_EQ(Do_Dialog(gMainWindow, IDD_EDIT_PLAYER, 0), 0);
+    EXPECT_EQ(Count_Players(nShort, ALL_ROSTERS), 50);
+    EXPECT_NE(stWarning.find("below those required"), std::string::npos) << stWarning;
     for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0 && Count_Players(nTeam, ALL_ROSTERS) >= 51;
          nSlot--) {
-        if (Is_Player_Slot_Used(nTeam, nSlot) && nSlot != gScoutSlot)
+        if (Is_Player_Slot_Used(nTeam, nSlot) && nSlot != nFoundSlot)
             Delete_Player(nTeam, nSlot);
     }
     ASSERT_LT(Count_Players(nTeam, ALL_ROSTERS), 51);
@@ -165,16 +221,23 @@ TEST_F(EditorDialogsUniverseTest, CommissionerSession) {
     });
     Do_Dialog(gMainWindow, IDD_LEAGUE_EDITOR, 0);
     ASSERT_EQ(Count_Active_Teams(), nTeams + 1);
-    int nWeek = gCurrentWeek;
+    int nNew = Find_Team_Named("[Empty Team]");
+    ASSERT_NE(nNew, NO_TEAM);
+    nShort = Find_Team_Named(stShortName);
+
+    // The weeks are played until the new team has played (one team of 33 sits out a week).
     gCommissionerMode = 0;
-    Advance_Weeks(1);
-    EXPECT_EQ(gCurrentWeek, nWeek + 1);
-    int nPlayed = 0;
-    for (int n = 0; n < Count_Active_Teams(); n++)
-        nPlayed += Get_Team_Yearly_Char(n, Get_Current_Season_Index(), YEARLY_WINS) +
-                   Get_Team_Yearly_Char(n, Get_Current_Season_Index(), YEARLY_LOSSES) +
-                   Get_Team_Yearly_Char(n, Get_Current_Season_Index(), YEARLY_TIES);
-    EXPECT_GE(nPlayed, nTeams);  // every team played, the new one among them
+    int nWeek = gCurrentWeek;
+    while (Games_Played(nNew) == 0 && gCurrentWeek < nWeek + 2)
+        Advance_Weeks(1);
+    int nWeeks = gCurrentWeek - nWeek;
+    EXPECT_EQ(Games_Played(nNew), 1);
+    EXPECT_GE(Games_Played(nShort), nWeeks - 1);  // a bye at the most
+    EXPECT_GE(Games_Played(Get_User_Team()), nWeeks - 1);
+    EXPECT_GE(Count_Players(nShort, ALL_ROSTERS), 51);  // the computer's step filled it
+    std::printf("after %d weeks: the short computer team has %d players, the user's team %d\n",
+                nWeeks, Count_Players(nShort, ALL_ROSTERS),
+                Count_Players(Get_User_Team(), ALL_ROSTERS));
 
     // The league's passing statistics printed to CSV and to HTML.
     for (int nFormat : {1, 3}) {
