@@ -253,9 +253,7 @@ static int Ask_About_Unaffordable_Prospect(int nTeam, int nSlot) {
 // Trading Block takes it as a valid offer and keeps the pick on the block.
 static void Offer_First_Pick_For_Cash(void) {
     int nUser = Get_Cap_Text_Team(Get_User_Team());
-    int nPartner = gTradePartner;
-    if (!Is_Team_Active(nPartner) || nPartner == nUser)
-        nPartner = nUser == 0 ? 1 : 0;
+    int nPartner = Get_Remembered_Trade_Partner(nUser);
     Init_Trade_Offer(&gTradeOffer);
     gTradeOffer.acTeam[0] = (int8_t)nUser;
     gTradeOffer.acTeam[1] = (int8_t)nPartner;

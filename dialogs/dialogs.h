@@ -180,9 +180,11 @@ int Is_Found_Player(int nTeam, int nSlot, const FIND_PLAYERS_LIMITS* pLimits);
 int Read_Fantasy_First_Round_Order(HWND hDlg);
 int Read_Fantasy_Later_Round_Order(HWND hDlg);
 
-// ---- a trade for one player (trade_start.cpp) ---------------------------------------------------
+// ---- a trade for one player and the remembered partner (trade_start.cpp) ------------------------
 // The shared trade offer: the user's team asks for this player alone; his team is the partner.
 void Start_Trade_Offer_For_Player(int nTeam, int nSlot);
+// The partner last traded with when he is another active team, else the first team but the user's.
+int Get_Remembered_Trade_Partner(int nUser);
 
 // ---- trade talks: the partner's reply and hints (trade_response.cpp) ----------------------------
 #define TRADE_ACCEPTED_VERDICT 1000

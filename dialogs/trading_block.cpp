@@ -316,9 +316,7 @@ static void Reset_Trading_Block(HWND hDlg) {
         ShowWindow(GetDlgItem(hDlg, nId), bOwner ? SW_SHOW : SW_HIDE);
     int nUser = Get_User_Team();
     Set_Trade_Team_Heading(hDlg, BLOCK_USER_LABEL, nUser);
-    int nPartner = gTradePartner;
-    if (!Is_Team_Active(nPartner) || nPartner == nUser)
-        nPartner = nUser == 0 ? 1 : 0;
+    int nPartner = Get_Remembered_Trade_Partner(nUser);
     gTradeOffer.acTeam[0] = (int8_t)nUser;
     gTradeOffer.acTeam[1] = (int8_t)nPartner;
     Fill_Block_Lists(hDlg);
