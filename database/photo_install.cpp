@@ -75,21 +75,30 @@ static int Get_Logo_Year(void) {
     return nYear < LAST_LOGO_YEAR ? nYear : LAST_LOGO_YEAR;
 }
 
+// An id or abbreviation names a picture of its folder only: one that could reach another folder
+// names none.
 int Get_Player_Photo_Path(int nTeam, int nSlot, char* szOut, int nSize) {
     szOut[0] = 0;
     const char* szId = Get_Player_Ostrel_ID(nTeam, nSlot);
-    if (!szId[0])
+    if (!szId[0] || Has_Path_Parts(szId))
         return 0;
     Format_String(szOut, nSize, PHOTO_FOLDER "/%s.jpg", szId);
     return 1;
 }
 
-int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
+// The logo's path; 1 when the team's abbreviation can name it.
+static int Format_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
     char szAbbreviation[TEAM_STRING_SIZE] = "";
     if (Is_Valid_Team(nTeam))
         Get_Team_String(szAbbreviation, sizeof szAbbreviation, nTeam, TEAM_ABBREVIATION);
+    if (Has_Path_Parts(szAbbreviation))
+        szAbbreviation[0] = 0;
     Format_String(szOut, nSize, LOGO_FOLDER "/%s-%d.png", szAbbreviation, Get_Logo_Year());
-    return szAbbreviation[0] && File_Exists(szOut);
+    return szAbbreviation[0] != 0;
+}
+
+int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
+    return Format_Team_Logo_Path(nTeam, szOut, nSize) && File_Exists(szOut);
 }
 
 void Install_Team_Logo(int nTeam) {
@@ -99,8 +108,9 @@ void Install_Team_Logo(int nTeam) {
     if (nKey < 0)
         return;
     char szSource[INSTALL_PATH_SIZE], szCopy[INSTALL_PATH_SIZE];
+    if (!Format_Team_Logo_Path(nTeam, szCopy, sizeof szCopy))
+        return;
     Format_String(szSource, sizeof szSource, "Input/Stats/Historical/%d%d.gz", nKey, nYear);
-    Get_Team_Logo_Path(nTeam, szCopy, sizeof szCopy);
     Copy_File_If_Absent(szSource, szCopy);
 }
 

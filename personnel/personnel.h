@@ -694,6 +694,8 @@ int Choose_Fantasy_Draft_Player(int nTeam, int* pTeam, int* pSlot);  // 1 when o
 #define RATINGS_CSV_FIRST_RATING_COLUMN 6
 #define RATINGS_CSV_RATING_COLUMNS 26
 #define SIMULATION_RATINGS_FILE_FORMAT "Input/Ratings/Simulation/%d_Player_Ratings.csv"
+#define REPLAY_RATINGS_FILE_FORMAT "Input/Ratings/Replay/%d_Player_Ratings.csv"
+#define LAST_REPLAY_RATINGS_YEAR 2020  // replay mode holds for the historical seasons only
 int Get_Ratings_CSV_Column_Rating(int nColumn);  // the rating of rating column 0..25
 // The first player of teams 0..40 whose Ostrel ID is the text (any letter case); NO_TEAM, -1
 // and 0 when none or the text is empty.
@@ -701,7 +703,7 @@ int Find_Player_By_Ostrel_Text(int* pTeam, int* pSlot, const char* szText);
 // A rating of a magnitude above the bound is reported and stored at the bound.
 void Store_Bounded_Rating(int nTeam, int nSlot, int nRating, float fValue);
 int Load_Player_Ratings_CSV(int bReport, const char* szPath);  // 0 when it cannot be opened
-int Load_Season_Player_Ratings(int bReport);  // the current year's Simulation file
+int Load_Season_Player_Ratings(int bReport);  // the current year's file, Replay or Simulation
 
 // ---- a new game's ratings (new_game_ratings.cpp) -----------------------------------------------
 void Normalize_Free_Agent_Ratings(void);  // the pool's average overall brought down to 62

@@ -132,9 +132,14 @@ int Load_Player_Ratings_CSV(int bReport, const char* szPath) {
     return 1;
 }
 
-// The league has no replay mode, so the season's file is the Simulation folder's.
+// A league in replay mode plays a historical season on the ratings its players earned that
+// year; any other season takes the Simulation folder's file.
 int Load_Season_Player_Ratings(int bReport) {
+    int nYear = Get_Season_Year();
     char szPath[RATING_FIELD_SIZE * 2];
-    Format_String(szPath, sizeof(szPath), SIMULATION_RATINGS_FILE_FORMAT, Get_Season_Year());
+    Format_String(szPath, sizeof(szPath),
+                  gReplayMode && nYear <= LAST_REPLAY_RATINGS_YEAR ? REPLAY_RATINGS_FILE_FORMAT
+                                                                   : SIMULATION_RATINGS_FILE_FORMAT,
+                  nYear);
     return Load_Player_Ratings_CSV(bReport, szPath);
 }

@@ -159,16 +159,20 @@ TEST_F(UniverseSeason, ASeasonEndsWithOneChampion) {
     Expect_Rows_Agree(1);
 }
 
-// A league that imports ratings reads the new season's file before the season starts; without
-// the setting the file is left alone.
+// A league that imports ratings (replay mode) reads the new season's file before the season
+// starts, the Replay folder's for a historical season; without the setting the files are left
+// alone.
 TEST_F(UniverseSeason, ANewSeasonReadsItsRatingsFileWhenTheLeagueImportsThem) {
     int nSlot = 0;
     int nId = Get_Player_Vital_Stat_Raw(0, nSlot, VITAL_PLAYER_ID);
-    std::filesystem::create_directories("Input/Ratings/Simulation");
-    std::ofstream("Input/Ratings/Simulation/" + std::to_string(Get_Season_Year() + 1) +
-                  "_Player_Ratings.csv")
-        << "header\n"
-        << nId << ",,,,,,77\n";
+    ASSERT_LE(Get_Season_Year() + 1, 2020);
+    for (const char* szFolder : {"Replay", "Simulation"}) {
+        std::filesystem::create_directories(std::string("Input/Ratings/") + szFolder);
+        std::ofstream(std::string("Input/Ratings/") + szFolder + "/" +
+                      std::to_string(Get_Season_Year() + 1) + "_Player_Ratings.csv")
+            << "header\n"
+            << nId << ",,,,,," << (szFolder[0] == 'R' ? 77 : 66) << "\n";
+    }
     float fBefore = Get_Stored_Player_Rating(0, nSlot, RATING_ACCURACY);
     ASSERT_NE(fBefore, 77.0f);
     gSeasonNumber++;
