@@ -143,6 +143,8 @@ static void Load_Chosen_Season(HWND hDlg) {
     Format_Universe_Path(nYear, szPath, sizeof szPath);
     gbNewGameLoaded = Load_Universe(szPath);
     EnableWindow(GetDlgItem(hDlg, IDC_PLAY), gbNewGameLoaded);
+    // The universe brings the page it was saved on: the window behind shows none while choosing.
+    Show_News_Page(0);
     Fill_Team_Combo(hDlg);
     if (!gbNewGameLoaded)
         return;

@@ -27,6 +27,7 @@ namespace {
 #define SCENARIO_MANAGER "Pat Doe"
 #define SCENARIO_SECOND_HUMAN_ROW 1
 #define SCENARIO_FIRST_RUN_WEEKS 2
+#define SCENARIO_MATCHUP_SIMULATE 1393  // the game matchup dialog's "Simulate This Game"
 
 enum SCENARIO_STEP {
     STEP_WELCOME,
@@ -55,6 +56,7 @@ struct SCENARIO_STATE {
     int nWeeksLeft;
     int nWeekBefore;
     int nResult;
+    HWND hSimulateClicked;  // the matchup dialog told to simulate, until it is gone
 };
 SCENARIO_STATE gScenario = {};
 
@@ -83,9 +85,14 @@ bool Scenario_Shot(const char* szName) {
     return true;
 }
 
+// The dialog up for the person to answer; a progress window is the program's own work and asks
+// nothing.
 HWND Scenario_Dialog_Up(void) {
     HWND hActive = GetActiveWindow();
-    return hActive && hActive != gMainWindow && IsWindow(hActive) ? hActive : nullptr;
+    return hActive && hActive != gMainWindow && IsWindow(hActive) &&
+                   !GetDlgItem(hActive, IDC_PROGRESS_TEXT)
+               ? hActive
+               : nullptr;
 }
 
 // A dialog the scenario does not drive gets Enter, its default answer, as a person would give.
@@ -123,6 +130,7 @@ bool Is_League_Shown(void) {
 void Scenario_Play_Week(void) {
     gScenario.nWeekBefore = gCurrentWeek;
     gScenario.nDialogs = 0;
+    gScenario.hSimulateClicked = nullptr;
     PostMessageA(gMainWindow, WM_COMMAND, MAKEWPARAM(ID_PLAY_ONE_WEEK, 0), 0);
     Scenario_Enter(STEP_WEEK);
 }
@@ -183,7 +191,14 @@ void Scenario_Into_League(void) {
 
 void Scenario_Week(void) {
     if (HWND hDlg = Scenario_Dialog_Up()) {
-        Scenario_Answer_With_Enter(hDlg);
+        // The matchup of a game of the user's: simulated, not watched play by play.
+        if (GetDlgItem(hDlg, SCENARIO_MATCHUP_SIMULATE)) {
+            if (gScenario.hSimulateClicked != hDlg)
+                Scenario_Click(hDlg, SCENARIO_MATCHUP_SIMULATE);
+            gScenario.hSimulateClicked = hDlg;
+        } else {
+            Scenario_Answer_With_Enter(hDlg);
+        }
         return;
     }
     if (gCurrentWeek == gScenario.nWeekBefore || !Is_League_Shown())
@@ -280,9 +295,7 @@ void Scenario_Leave(void) {
         Scenario_Answer_With_Enter(hDlg);
 }
 
-void Scenario_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
-    if (gScenario.eStep == STEP_OVER)
-        return;
+void Scenario_Tick(void) {
     if (GetTickCount() - gScenario.nStepTick > SCENARIO_STEP_LIMIT_MS) {
         Scenario_Shot("timeout");
         Scenario_Fail("step " + std::to_string(gScenario.eStep) + " did not come in time");
@@ -304,6 +317,17 @@ void Scenario_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
     case STEP_LEAVE: Scenario_Leave(); break;
     case STEP_OVER: break;
     }
+}
+
+void Scenario_Timer_Proc(HWND, UINT, UINT_PTR, DWORD) {
+    // A step's own work may pump messages (a season loaded under its progress window): the ticks
+    // that come meanwhile wait for it.
+    static bool s_bInStep = false;
+    if (gScenario.eStep == STEP_OVER || s_bInStep)
+        return;
+    s_bInStep = true;
+    Scenario_Tick();
+    s_bInStep = false;
 }
 
 }  // namespace

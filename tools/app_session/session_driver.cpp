@@ -25,6 +25,7 @@ namespace {
 #define SESSION_TICK_MS 100
 #define SESSION_STEP_LIMIT_MS 120000
 #define SESSION_DIALOG_LIMIT 8  // dialogs answered on the way into the league or after the week
+#define SESSION_MATCHUP_SIMULATE 1393  // the game matchup dialog's "Simulate This Game"
 
 enum SESSION_PHASE {
     SESSION_WELCOME,
@@ -270,6 +271,14 @@ void Session_Week(void) {
     if (Session_Answer_Pending())
         return;
     if (HWND hDlg = Session_Dialog_Up()) {
+        // The matchup of the user's game: the week is simulated, not watched play by play.
+        if (HWND hSimulate = GetDlgItem(hDlg, SESSION_MATCHUP_SIMULATE)) {
+            printf("app_session: the user's game is simulated\n");
+            PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(SESSION_MATCHUP_SIMULATE, BN_CLICKED),
+                         (LPARAM)hSimulate);
+            gSession.hAnswered = hDlg;
+            return;
+        }
         Session_Answer_Dialog(hDlg);
         return;
     }
