@@ -190,6 +190,9 @@ int Count_File_Lines(const char* szPath);
 int Get_File_Length(FILE* pFile);
 const char* Get_Errno_Text(void);
 int File_Exists(const char* szPath);
+// 1 when a name meant for one file of a folder could reach another folder: it holds "/", "\\"
+// or "..".
+int Has_Path_Parts(const char* szName);
 // Copies the file unless szTo exists already (file_copy.cpp); 1 when copied.
 int Copy_File_If_Absent(const char* szFrom, const char* szTo);
 

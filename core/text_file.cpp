@@ -173,3 +173,7 @@ int File_Exists(const char* szPath) {
     fclose(pFile);
     return 1;
 }
+
+int Has_Path_Parts(const char* szName) {
+    return strchr(szName, '/') || strchr(szName, '\\') || strstr(szName, "..");
+}

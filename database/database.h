@@ -235,6 +235,19 @@ void Get_Skin_Name(char* szOut, int nSize);
 void Set_Skin_Name(const char* szText);
 void Get_Saved_Game_Name(char* szOut, int nSize);
 void Set_Saved_Game_Name(const char* szText);
+
+// ---- the names games are saved under (saved_game_names.cpp) -------------------------------------
+// "Team (1999-2001)", or "32 teams - 2 players (2001)" when more than one team is run by people.
+void Format_Saved_Game_Description(char* szOut, int nSize);
+void Update_Default_Save_Name(void);  // a name still the default follows the seasons
+// Why a typed name cannot name a saved game, or NULL when it can: a file of the game folder,
+// never a path.
+const char* Check_Save_Name(const char* szName);
+void Format_Save_Path(const char* szName, char* szPath, int nSize);  // "<name>.vnt"
+// The notice of a save that failed: the given one when the file could not be made, the low-disk
+// one when it could not be written. Nothing for a save that worked.
+void Tell_Save_Failure(int nResult, const char* szOpenFailure, const char* szOpenCaption);
+int Auto_Save_Game(void);  // under the game's own name; 1 when saved
 void Get_Manager_Name(char* szOut, int nSize);
 void Set_Manager_Name(const char* szText);
 

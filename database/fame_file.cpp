@@ -5,6 +5,7 @@
 #include "database/database.h"
 
 #define FAME_FILE_NAME "VntFame.dat"
+#define FAME_TEMPORARY_PATH_SIZE 1024
 
 int Read_Fame_File(void* pRecord) {
     memset(pRecord, 0, FAME_FILE_SIZE);
@@ -25,14 +26,29 @@ int Read_Fame_File(void* pRecord) {
     return 1;
 }
 
+// The record goes to a new file beside the old one, which it replaces only once it is whole on
+// disk: a write that fails leaves the users' earlier careers as they were. A file marked
+// read-only is left alone.
 int Write_Fame_File(const void* pRecord) {
-    FILE* pFile = Platform_Open_File(FAME_FILE_NAME, "wb");
-    int bWritten = pFile && fwrite(pRecord, 1, FAME_FILE_SIZE, pFile) == FAME_FILE_SIZE;
+    char szTemporary[FAME_TEMPORARY_PATH_SIZE];
+    FILE* pFile = NULL;
+    if (Platform_Is_Read_Only_File(FAME_FILE_NAME))
+        errno = EACCES;
+    else
+        pFile = Platform_Create_Temporary_File(FAME_FILE_NAME, szTemporary, sizeof szTemporary);
+    int bWritten = pFile && fwrite(pRecord, 1, FAME_FILE_SIZE, pFile) == FAME_FILE_SIZE &&
+                   Platform_Sync_File(pFile);
     int nError = errno;
-    if (pFile && fclose(pFile) != 0) {
+    if (pFile && fclose(pFile) != 0 && bWritten) {
         bWritten = 0;
         nError = errno;
     }
+    if (bWritten && !Platform_Rename_File(szTemporary, FAME_FILE_NAME)) {
+        bWritten = 0;
+        nError = errno;
+    }
+    if (pFile && !bWritten)
+        Platform_Remove_File(szTemporary);
     if (!bWritten)
         Report_Error("Unable to write to file \"" FAME_FILE_NAME
                      "\"\n\nError: %s\n\nMake sure the "

@@ -106,12 +106,19 @@ void Install_Player_Photo(int nTeam, int nSlot) {
     Copy_File_If_Absent(szSource, szCopy);
 }
 
-int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
+// The logo's path; 1 when the team's abbreviation can name it.
+static int Format_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
     char szAbbreviation[TEAM_STRING_SIZE] = "";
     if (Is_Valid_Team(nTeam))
         Get_Team_String(szAbbreviation, sizeof szAbbreviation, nTeam, TEAM_ABBREVIATION);
+    if (Has_Path_Parts(szAbbreviation))
+        szAbbreviation[0] = 0;
     Format_String(szOut, nSize, LOGO_FOLDER "/%s-%d.png", szAbbreviation, Get_Logo_Year());
-    return szAbbreviation[0] && File_Exists(szOut);
+    return szAbbreviation[0] != 0;
+}
+
+int Get_Team_Logo_Path(int nTeam, char* szOut, int nSize) {
+    return Format_Team_Logo_Path(nTeam, szOut, nSize) && File_Exists(szOut);
 }
 
 void Install_Team_Logo(int nTeam) {
@@ -121,8 +128,9 @@ void Install_Team_Logo(int nTeam) {
     if (nKey < 0)
         return;
     char szSource[INSTALL_PATH_SIZE], szCopy[INSTALL_PATH_SIZE];
+    if (!Format_Team_Logo_Path(nTeam, szCopy, sizeof szCopy))
+        return;
     Format_String(szSource, sizeof szSource, "Input/Stats/Historical/%d%d.gz", nKey, nYear);
-    Get_Team_Logo_Path(nTeam, szCopy, sizeof szCopy);
     Copy_File_If_Absent(szSource, szCopy);
 }
 

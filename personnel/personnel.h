@@ -695,6 +695,7 @@ int Choose_Fantasy_Draft_Player(int nTeam, int* pTeam, int* pSlot);  // 1 when o
 #define RATINGS_CSV_RATING_COLUMNS 26
 #define SIMULATION_RATINGS_FILE_FORMAT "Input/Ratings/Simulation/%d_Player_Ratings.csv"
 #define REPLAY_RATINGS_FILE_FORMAT "Input/Ratings/Replay/%d_Player_Ratings.csv"
+#define LAST_REPLAY_RATINGS_YEAR 2020  // replay mode holds for the historical seasons only
 int Get_Ratings_CSV_Column_Rating(int nColumn);  // the rating of rating column 0..25
 // The first player of teams 0..40 whose Ostrel ID is the text (any letter case); NO_TEAM, -1
 // and 0 when none or the text is empty.

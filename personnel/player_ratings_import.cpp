@@ -11,7 +11,6 @@
 #define RATING_LINE_LIMIT 2048
 #define RATING_FIELD_SIZE 64
 #define RATING_LINES_PER_STEP 20
-#define LAST_REPLAY_RATINGS_YEAR 2020  // later seasons have no replay ratings
 #define VITAL_LOADED_MARK 27  // while a file is read: 1 once the player's line was read
 
 int Find_Player_By_Ostrel_Text(int* pTeam, int* pSlot, const char* szText) {
@@ -133,6 +132,8 @@ int Load_Player_Ratings_CSV(int bReport, const char* szPath) {
     return 1;
 }
 
+// A league in replay mode plays a historical season on the ratings its players earned that year;
+// any other season takes the Simulation folder's file.
 void Get_Season_Ratings_CSV_Path(char* szPath, int nSize) {
     int nYear = Get_Season_Year();
     int bReplay = gReplayMode && nYear <= LAST_REPLAY_RATINGS_YEAR;

@@ -179,6 +179,10 @@ int Advance_Weeks(int nWeeks) {
     if (bSeasonComplete) {
         Log_Timestamp("Off-Season Started");
         Process_Off_Season();
+        // A person's league is kept under its own name as each season ends; the seasons that the
+        // computer plays for every team (the tools that simulate them) are not saved.
+        if (!gUnattendedAdvance && !gAllTeamsComputer)
+            Auto_Save_Game();
     } else if (gCurrentWeek != OFF_SEASON_WEEK) {
         Run_Week_Loop();
     }

@@ -41,6 +41,7 @@ void Start_Game(int bShowDownload) {
     Step_Progress_Window(1);
     Reset_All_Play_Usage_Counters();
     Step_Progress_Window(1);
+    gCommissionerMode = 0;
     gPerfectScouting = 0;
     gSoundEffects = 1;
     Normalize_Free_Agent_Ratings();

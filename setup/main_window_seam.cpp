@@ -5,24 +5,26 @@
 #include "database/database.h"
 #include "season/season.h"
 #include "setup/setup.h"
+#include "setup/setup_internal.h"
 
 #define FAME_VALUES_OFFSET 22080
 #define SHELL_FOLDER_SIZE 4096
-#define SHELL_OPEN_FAILED 32  // ShellExecuteA's answers up to this are errors
 
 void Stop_Play_With_Message(const char* szCaption, const char* szText) {
     Show_Message_Box(szCaption, "%s\n\nPlease try again once this day is completed.", szText);
     Stop_Simulation();
 }
 
-// The shell's "open", the working folder as the program's folder.
-int Open_With_Shell(HWND hWnd, const char* szFile) {
+int Shell_Open_In_Working_Folder(HWND hWnd, const char* szTarget) {
     char szFolder[SHELL_FOLDER_SIZE];
     DWORD nLength = GetCurrentDirectoryA(sizeof(szFolder), szFolder);
     if (nLength == 0 || nLength >= sizeof(szFolder))
         szFolder[0] = 0;
-    INT_PTR nResult = (INT_PTR)ShellExecuteA(hWnd, "open", szFile, NULL, szFolder, SW_SHOWNORMAL);
-    return nResult > SHELL_OPEN_FAILED;
+    return (int)(INT_PTR)ShellExecuteA(hWnd, "open", szTarget, NULL, szFolder, SW_SHOWNORMAL);
+}
+
+int Open_With_Shell(HWND hWnd, const char* szFile) {
+    return Shell_Open_In_Working_Folder(hWnd, szFile) > SHELL_OPEN_FAILED;
 }
 
 // The file is written back only when it was read, so a read failure never wipes it.

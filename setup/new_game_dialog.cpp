@@ -15,7 +15,6 @@
 
 #define FIRST_OFFERED_SEASON 1951
 #define LAST_OFFERED_SEASON 2021
-#define LAST_REPLAY_SEASON 2020
 #define MANAGER_NAME_SIZE 64
 #define NEW_GAME_PATH_SIZE 64
 #define DIFFICULTY_LEVELS 4
@@ -41,14 +40,9 @@ static void Format_Universe_Path(int nYear, char* szPath, int nSize) {
     Format_String(szPath, nSize, "databases/universe-%d.dat", nYear);
 }
 
-static int Selected_Year_Of_Item(HWND hCombo, int nItem) {
-    return (int)SendMessageA(hCombo, CB_GETITEMDATA, nItem, 0);
-}
-
-// The seasons whose universe file is installed; the one loaded now is chosen, else the newest.
+// The seasons whose universe file is installed, the newest chosen.
 static void Fill_Season_Combo(HWND hDlg) {
     HWND hCombo = GetDlgItem(hDlg, IDC_NEW_GAME_SEASON);
-    int nLoadedYear = gDatabaseLoaded ? Get_Season_Year() : 0;
     int nChosen = -1;
     for (int nYear = FIRST_OFFERED_SEASON; nYear <= LAST_OFFERED_SEASON; nYear++) {
         char szPath[NEW_GAME_PATH_SIZE];
@@ -57,10 +51,8 @@ static void Fill_Season_Combo(HWND hDlg) {
             continue;
         char szYear[16];
         Format_String(szYear, sizeof szYear, "%d", nYear);
-        int nItem = (int)SendMessageA(hCombo, CB_ADDSTRING, 0, (LPARAM)szYear);
-        SendMessageA(hCombo, CB_SETITEMDATA, nItem, nYear);
-        if (nChosen < 0 || Selected_Year_Of_Item(hCombo, nChosen) != nLoadedYear)
-            nChosen = nItem;  // the newest so far, unless the loaded season was found
+        nChosen = (int)SendMessageA(hCombo, CB_ADDSTRING, 0, (LPARAM)szYear);
+        SendMessageA(hCombo, CB_SETITEMDATA, nChosen, nYear);
     }
     SendMessageA(hCombo, CB_SETCURSEL, nChosen, 0);
 }
@@ -151,18 +143,21 @@ static void Load_Chosen_Season(HWND hDlg) {
     Format_Universe_Path(nYear, szPath, sizeof szPath);
     gbNewGameLoaded = Load_Universe(szPath);
     EnableWindow(GetDlgItem(hDlg, IDC_PLAY), gbNewGameLoaded);
+    // The universe brings the page it was saved on: the window behind shows none while choosing.
+    Show_News_Page(0);
     Fill_Team_Combo(hDlg);
     if (!gbNewGameLoaded)
         return;
+    Load_Season_Player_Ratings(0);
     SendDlgItemMessageA(hDlg, IDC_NEW_GAME_TEAM, CB_SETCURSEL, Find_Team_By_Nickname(szNickname),
                         0);
     Show_Chosen_Team(hDlg);
     char szLine[CHAMPIONSHIP_LINE_SIZE];
     Format_Championship_Game_Line(nYear, szLine, sizeof szLine);
     SetDlgItemTextA(hDlg, IDC_SEASON_INFO, szLine);
-    if (nYear > LAST_REPLAY_SEASON)
+    if (nYear > LAST_REPLAY_RATINGS_YEAR)
         CheckDlgButton(hDlg, IDC_REPLAY_MODE, BST_UNCHECKED);
-    else if (nPreviousYear > LAST_REPLAY_SEASON)
+    else if (nPreviousYear > LAST_REPLAY_RATINGS_YEAR)
         CheckDlgButton(hDlg, IDC_REPLAY_MODE, BST_CHECKED);
 }
 
@@ -207,7 +202,7 @@ static void On_Option_Clicked(HWND hDlg, int nId) {
     } else if (nId == IDC_FANTASY_DRAFT || nId == IDC_FICTIONAL_PLAYERS) {
         CheckDlgButton(hDlg, IDC_SHUFFLE_PLAYERS, BST_UNCHECKED);
     } else if (nId == IDC_REPLAY_MODE &&
-               Selected_Item_Data(hDlg, IDC_NEW_GAME_SEASON) > LAST_REPLAY_SEASON) {
+               Selected_Item_Data(hDlg, IDC_NEW_GAME_SEASON) > LAST_REPLAY_RATINGS_YEAR) {
         Show_Message_Box("Replay Mode", "%s", "Replay Mode is only valid for historical seasons.");
         CheckDlgButton(hDlg, IDC_REPLAY_MODE, BST_UNCHECKED);
     }
@@ -233,7 +228,6 @@ static int Take_Team_Choices(HWND hDlg) {
     char szName[MANAGER_NAME_SIZE];
     GetDlgItemTextA(hDlg, IDC_NEW_GAME_NAME, szName, sizeof szName);
     Set_Team_String(nChosen, TEAM_MANAGER_NAME, szName);
-    Store_Manager_Name_In_Fame_File(szName);
     return nChosen;
 }
 
@@ -253,15 +247,18 @@ static void Play_New_Game(HWND hDlg) {
     EnableWindow(Get_Main_Window(), TRUE);
     Drop_League_Copy();
     gbNewGameCopyKept = 0;
-    gReplayMode = (int16_t)(bReplay && nYear <= LAST_REPLAY_SEASON);
+    gReplayMode = (int16_t)(bReplay && nYear <= LAST_REPLAY_RATINGS_YEAR);
+    Load_Season_Player_Ratings(0);
     Apply_New_Game_Options(&options);
     Set_New_Game_Defaults();
-    // The team chosen in the dialog is the user's, whichever human team comes first.
+    // The team chosen in the dialog is the user's, whichever human team comes first, and its
+    // manager's name is the one the fame file keeps.
     gUserTeam = nUserTeam;
     gDialogTeam = nUserTeam;
     char szManager[TEAM_STRING_SIZE];
     Get_Team_String(szManager, sizeof szManager, nUserTeam, TEAM_MANAGER_NAME);
     Set_Manager_Name(szManager);
+    Store_Manager_Name_In_Fame_File(szManager);
     gCurrentPage = STANDINGS_PAGE;
     Log_Debug_Line("Start_Game(TRUE)");
     Start_Game(1);

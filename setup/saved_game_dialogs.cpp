@@ -9,7 +9,6 @@
 #include "engine/engine.h"
 #include "resources/resource.h"
 #include "season/season.h"
-#include "setup/saved_games_internal.h"
 #include "setup/setup.h"
 #include "setup/setup_internal.h"
 #include "shell/shell.h"

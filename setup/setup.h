@@ -162,10 +162,6 @@ int Confirm_Save_Changes(HWND hParent);  // 1 when the caller may go on
 // ---- the game matchup dialog (game_matchup.cpp) ------------------------------------------------
 #define MATCHUP_UNITS 5  // Running, Passing, Run Defense, Pass Defense, Special Teams
 
-// ---- the names games are saved under (saved_game_names.cpp) -------------------------------------
-void Update_Default_Save_Name(void);  // a name still the default follows the seasons
-int Auto_Save_Game(void);             // under the game's own name; 1 when saved
-
 // ---- the game matchup dialog --------------------------------------------------------------------
 void Run_Game_Matchup_Dialog(int nHome, int nVisitor);
 int Get_Unit_Stars(int nBetterTeams, int nTeams);  // 5 for the best unit .. 1 for the worst
@@ -180,7 +176,6 @@ void Show_Update_Reminder(void);   // the start-up reminder to look for a newer 
 void Show_Build_Date(HWND hDlg);   // the program file's date in the About box
 int Open_Web_Page(HWND hWnd, const char* szAddress);
 int Get_Human_Team(int n);  // the n-th human-run league team; -1 when there are fewer
-void Format_Saved_Game_Description(char* szOut, int nSize);
 // ---- needed by the main window
 int Confirm_Retirement(void);  // 1 when the user retires
 // Shows the text with "Please try again once this day is completed." and stops the running

@@ -1,6 +1,7 @@
 // What start-up asks of the setup dialogs' module: the build date and the human-run teams.
 
 #include "database/database.h"
+#include "resources/resource.h"
 #include "setup/setup.h"
 
 #include <string.h>
@@ -8,9 +9,7 @@
 #include <time.h>
 #include <unistd.h>
 
-#define STARTUP_BUILD_DATE_CONTROL 1480
-
-// The date the program file was last written, as the About box shows it.
+// The day the program file was written, as the About box shows it.
 void Show_Build_Date(HWND hDlg) {
     char szPath[TEXT_BUFFER_SIZE];
     ssize_t nLength = readlink("/proc/self/exe", szPath, sizeof szPath - 1);
@@ -22,9 +21,12 @@ void Show_Build_Date(HWND hDlg) {
         return;
     struct tm when;
     localtime_r(&info.st_mtime, &when);
-    char szDate[64];
-    strftime(szDate, sizeof szDate, "Built %B %d, %Y", &when);
-    SetDlgItemTextA(hDlg, STARTUP_BUILD_DATE_CONTROL, szDate);
+    char szWeekday[TEXT_BUFFER_SIZE], szMonth[TEXT_BUFFER_SIZE], szDate[TEXT_BUFFER_SIZE];
+    Get_Weekday_Name((when.tm_wday + 6) % 7, szWeekday, sizeof szWeekday);  // Monday first
+    Get_Month_Name(when.tm_mon, szMonth, sizeof szMonth);
+    Format_String(szDate, sizeof szDate, "Created: %s, %s %d, %d", szWeekday, szMonth,
+                  when.tm_mday, when.tm_year + 1900);
+    SetDlgItemTextA(hDlg, IDC_ABOUT_BUILD_DATE, szDate);
 }
 
 int Get_Human_Team(int n) {

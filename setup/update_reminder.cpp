@@ -5,22 +5,16 @@
 
 #include "database/database.h"
 #include "setup/setup.h"
+#include "setup/setup_internal.h"
 #include "shell/shell.h"
 
-#define SHELL_FOLDER_SIZE 4096
-#define SHELL_OPEN_FAILED 32  // ShellExecuteA's answers up to this are errors
 #define REMINDER_PAGE "Help/update.htm"
 #define REMINDER_FIRST_YEAR 2023
 #define REMINDER_FIRST_MONTH 9
 #define REMINDER_EVERY_STARTS 5
 
 int Open_Web_Page(HWND hWnd, const char* szTarget) {
-    char szFolder[SHELL_FOLDER_SIZE];
-    DWORD nLength = GetCurrentDirectoryA(sizeof szFolder, szFolder);
-    if (nLength == 0 || nLength >= sizeof szFolder)
-        szFolder[0] = 0;
-    int nResult = (int)(INT_PTR)ShellExecuteA(hWnd, "open", szTarget, NULL, szFolder,
-                                              SW_SHOWNORMAL);
+    int nResult = Shell_Open_In_Working_Folder(hWnd, szTarget);
     if (nResult <= SHELL_OPEN_FAILED)
         Show_System_Error(errno, "Error Launching URL", "Error %d.  Could not access: \"%s\"",
                           nResult, szTarget);

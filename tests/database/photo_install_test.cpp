@@ -20,6 +20,20 @@ protected:
         std::ofstream file(stPath, std::ios::binary | std::ios::trunc);
         file << stText;
     }
+
+    // Team 0 the Bears of the year with the abbreviation, its first player with the id, and the
+    // installation's picture folders.
+    static void Set_Up_Pictures(const char* szAbbreviation, int nYear, const char* szId) {
+        Build_Fixture_League();
+        Set_Team_String(0, TEAM_NICKNAME, "Bears");
+        Set_Team_String(0, TEAM_ABBREVIATION, szAbbreviation);
+        Set_Universe_Stat(UNIVERSE_FIRST_YEAR, nYear);
+        gSeasonNumber = 0;
+        Set_Player_Ostrel_ID(0, 0, szId);
+        for (const char* szFolder :
+             {"Input", "Input/Stats", "Input/Stats/Historical", "Input/Stats/Players"})
+            mkdir(szFolder, 0755);
+    }
 };
 
 TEST_F(PhotoInstallTest, NicknamesGiveTheirSeasonsKeys) {
@@ -44,16 +58,7 @@ TEST_F(PhotoInstallTest, NicknamesGiveTheirSeasonsKeys) {
 
 // The logo of a 2025 season is the 2021 one; a second install keeps the first copies.
 TEST_F(PhotoInstallTest, InstallCopiesOnceAndKeepsTheCopies) {
-    Build_Fixture_League();
-    Set_Team_String(0, TEAM_NICKNAME, "Bears");
-    Set_Team_String(0, TEAM_ABBREVIATION, "CHI");
-    Set_Universe_Stat(UNIVERSE_FIRST_YEAR, 2025);
-    gSeasonNumber = 0;
-    Set_Player_Ostrel_ID(0, 0, "AbcdEf00");
-    mkdir("Input", 0755);
-    mkdir("Input/Stats", 0755);
-    mkdir("Input/Stats/Historical", 0755);
-    mkdir("Input/Stats/Players", 0755);
+    Set_Up_Pictures("CHI", 2025, "AbcdEf00");
     Write_Text("Input/Stats/Historical/52021.gz", "logo one");
     Write_Text("Input/Stats/Players/AbcdEf00.dat", "photo one");
 
@@ -73,4 +78,19 @@ TEST_F(PhotoInstallTest, InstallCopiesOnceAndKeepsTheCopies) {
     EXPECT_EQ(Read_Text(szLogo), "logo one");
     EXPECT_EQ(Read_Text(szPhoto), "photo one");
     EXPECT_FALSE(Get_Player_Photo_Path(0, 1, szPhoto, sizeof szPhoto) && File_Exists(szPhoto));
+}
+
+// An id or abbreviation that could reach another folder names no picture, and nothing is copied
+// for it.
+TEST_F(PhotoInstallTest, NamesWithPathPartsGetNoPicture) {
+    Set_Up_Pictures("../CHI", 2021, "../Escaped");
+    Write_Text("Input/Stats/Historical/52021.gz", "logo");
+    Write_Text("Input/Stats/Escaped.dat", "photo");  // where Players/../Escaped.dat leads
+    Install_Team_Logos();
+    Install_Player_Photos();
+    char szPath[128];
+    EXPECT_FALSE(Get_Player_Photo_Path(0, 0, szPath, sizeof szPath));
+    EXPECT_FALSE(Get_Team_Logo_Path(0, szPath, sizeof szPath));
+    EXPECT_FALSE(File_Exists("Photos/Escaped.jpg"));
+    EXPECT_FALSE(File_Exists("Logos/CHI-2021.png"));
 }

@@ -1,6 +1,7 @@
 // The off-season hand-over on the fixture league: every player takes exactly one yearly step,
 // the players the teams let go included.
 #include <map>
+#include <string>
 #include <vector>
 
 #include "season_test_fixture.h"
@@ -50,6 +51,33 @@ TEST_F(OffSeasonTest, EveryPlayerAdvancesOneYear) {
         ASSERT_TRUE(Get_Player_By_ID(&nTeam, &nSlot, nId));
         EXPECT_EQ(nTeam, FREE_AGENT_TEAM) << "player " << nId;
     }
+}
+
+// The advance that finds the season over runs the hand-over and keeps the game under its own
+// name, which follows the seasons while it is the default one.
+TEST_F(OffSeasonTest, TheOffSeasonSavesTheGameUnderItsName) {
+    for (int n = 0; n < POSTSEASON_WEEK_COUNT; n++)
+        gPostseasonWeeks[n] = 18 + n;
+    gCurrentWeek = gPostseasonWeeks[POSTSEASON_WEEK_COUNT - 1] + 1;
+    Set_Playoff_Team(28, FIXTURE_HUMAN_TEAM);  // the champions of both leagues and of the final
+    Set_Playoff_Team(29, 5);
+    Set_Playoff_Team(30, FIXTURE_HUMAN_TEAM);
+    ASSERT_TRUE(Is_Season_Complete());
+    gUserTeam = FIXTURE_HUMAN_TEAM;
+    char szName[256];
+    Format_Saved_Game_Description(szName, sizeof szName);
+    Set_Saved_Game_Name(szName);
+    Test_Answer_Message_Box_With_Caption("Begin College Draft?", IDNO);
+
+    Advance_Weeks(1);
+
+    ASSERT_EQ(gSeasonNumber, 1);
+    char szGrown[256];
+    Format_Saved_Game_Description(szGrown, sizeof szGrown);
+    Get_Saved_Game_Name(szName, sizeof szName);
+    EXPECT_STREQ(szName, szGrown);
+    EXPECT_NE(strchr(szName, '-'), nullptr) << szName;  // "(first-second)"
+    EXPECT_TRUE(File_Exists((std::string(szName) + ".vnt").c_str()));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +137,37 @@ TEST_F(FameTableTest, DamagedFileIsLeftAsItIs) {
         Show_Update_Reminder();
         EXPECT_EQ(Read_Bytes("VntFame.dat"), damaged);
     }
+}
+
+// A write that fails half-way (the file size limit reached) reports it and leaves the file that
+// was there whole; a file marked read-only is not replaced.
+TEST_F(FameTableTest, FailedWriteLeavesThePreviousFile) {
+    Give_User_Team_A_Career();
+    Rebuild_Fame_File();
+    FILE_BYTES before = Read_Bytes("VntFame.dat");
+    static FAME_RECORD record;
+    ASSERT_EQ(Read_Checked_Fame_File(&record), FAME_READ_OK);
+    safe_strncpy(record.szUserName, "Changed", sizeof record.szUserName);
+    Test_Set_Strict(false);
+
+    struct rlimit limit, cut;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    cut = limit;
+    cut.rlim_cur = 4096;
+    sighandler_t onLimit = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+    int bWritten = Write_Fame_File(&record);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, onLimit);
+    EXPECT_FALSE(bWritten);
+    EXPECT_EQ(Read_Bytes("VntFame.dat"), before);
+
+    ASSERT_EQ(chmod("VntFame.dat", 0444), 0);
+    memset(gRecentErrors, 0, sizeof gRecentErrors);
+    EXPECT_FALSE(Write_Fame_File(&record));
+    EXPECT_EQ(Read_Bytes("VntFame.dat"), before);
+    EXPECT_NE(strstr(gRecentErrors, "READ-ONLY"), nullptr) << gRecentErrors;
+    chmod("VntFame.dat", 0644);
 }
 
 // 2024-03-01: past the reminder's first date.

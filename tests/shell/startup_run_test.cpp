@@ -5,6 +5,7 @@
 #include "startup_test_fixture.h"
 
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -205,15 +206,26 @@ TEST_F(StartupTest, HowToPlayPageOpensAtTheFirstStartOnly) {
 }
 
 TEST_F(StartupTest, AboutShowsTheVersionAndEndsWithOne) {
-    std::string stVersion;
+    std::string stVersion, stCreated;
     Test_Script_Dialog(IDD_ABOUT, [&](HWND hDlg) {
         char szText[128];
         GetDlgItemTextA(hDlg, IDC_ABOUT_VERSION, szText, sizeof szText);
         stVersion = szText;
+        GetDlgItemTextA(hDlg, IDC_ABOUT_BUILD_DATE, szText, sizeof szText);
+        stCreated = szText;
         SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     });
     EXPECT_EQ(Do_Dialog(NULL, IDD_ABOUT, 0), 1);
     EXPECT_EQ(stVersion, "Football Vanto 22 (Version 19.0.4)");
+    // "Created: Tuesday, March 5, 2024": the program file's day, weekday and month named.
+    struct stat info;
+    ASSERT_EQ(stat("/proc/self/exe", &info), 0);
+    struct tm when;
+    localtime_r(&info.st_mtime, &when);
+    char szExpected[128];
+    strftime(szExpected, sizeof szExpected, "Created: %A, %B ", &when);
+    EXPECT_EQ(stCreated, std::string(szExpected) + std::to_string(when.tm_mday) + ", " +
+                             std::to_string(when.tm_year + 1900));
 }
 
 }  // namespace

@@ -46,14 +46,19 @@ protected:
     }
 };
 
-// The loaded universe started as a new game with the New Game dialog's defaults.
+// The loaded universe's season started as a new game with the New Game dialog's other defaults.
 class UniverseWindowTest : public UniverseLoadedWindowTest {
 protected:
     void SetUp() override {
         UniverseLoadedWindowTest::SetUp();
         if (HasFatalFailure())
             return;
-        Test_Script_Dialog(IDD_NEW_GAME, [](HWND hDlg) {
+        std::string stYear = std::to_string(Get_Season_Year());
+        Test_Script_Dialog(IDD_NEW_GAME, [stYear](HWND hDlg) {
+            HWND hSeason = GetDlgItem(hDlg, IDC_NEW_GAME_SEASON);
+            int nRow = (int)SendMessageA(hSeason, CB_FINDSTRINGEXACT, (WPARAM)-1,
+                                         (LPARAM)stYear.c_str());
+            EXPECT_TRUE(Test_Choose_Row(hDlg, IDC_NEW_GAME_SEASON, nRow));
             SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         });
         Open_Dialog(gMainWindow, IDD_NEW_GAME);

@@ -4,8 +4,6 @@
 #include <string.h>
 
 #include "database/database.h"
-#include "setup/saved_games_internal.h"
-#include "setup/setup.h"
 
 #define SAVE_NAME_SIZE 256
 #define SAVE_PATH_SIZE (SAVE_NAME_SIZE + 8)
@@ -47,7 +45,7 @@ const char* Check_Save_Name(const char* szName) {
         return "Please type a name for the saved game.";
     if (strlen(szName) >= SAVE_NAME_SIZE)
         return "That name is too long. Please use a name of at most 255 characters.";
-    if (strchr(szName, '/') || strchr(szName, '\\') || strstr(szName, ".."))
+    if (Has_Path_Parts(szName))
         return "A saved game's name names a file in the game folder, so it cannot hold \"/\", "
                "\"\\\" or \"..\". Please choose another name.";
     for (const char* p = szName; *p; p++) {
