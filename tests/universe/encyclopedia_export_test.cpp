@@ -82,9 +82,10 @@ TEST(EncyclopediaExport, ThreePlayedSeasonsExportLinkedPages) {
           std::pair{IDD_VIEW_ENCYCLOPEDIA, "view-encyclopedia"}}) {
         std::string sPicture = sHere + "/" + szName + ".png";
         bool bSaved = false;
-        Test_Script_Dialog(idDialog, [&](HWND hDlg) {
+        const int nDialog = idDialog;  // a structured binding can't be captured
+        Test_Script_Dialog(nDialog, [&](HWND hDlg) {
             bSaved = Test_Snapshot_Dialog(hDlg, sPicture);
-            if (idDialog == IDD_HALL_OF_FAME)
+            if (nDialog == IDD_HALL_OF_FAME)
                 printf("Hall of Fame rows: %d\n",
                        (int)SendDlgItemMessageA(hDlg, FAME_LIST, LB_GETCOUNT, 0, 0));
             Test_Click_Control(hDlg, IDOK);
