@@ -17,6 +17,13 @@ bool Session_Check_Menu_Bar(std::string* pWhy);     // the ten menus with their 
 // The button bar and the news bar along the client bottom at their heights, under a news page.
 bool Session_Check_Bars(std::string* pWhy);
 bool Session_Files_Differ(const std::string& stA, const std::string& stB);
+// The matchup dialog before a game of a person's team, and the person's choice on it: the game
+// played on the game-day screen, or simulated.
+bool Session_Is_Game_Matchup(HWND hDlg);
+void Session_Choose_Matchup(HWND hDlg, bool bPlay);
+// The progress window of long work: it goes by itself, and a key sent to it would stay queued
+// for the next dialog.
+bool Session_Is_Progress_Window(HWND hDlg);
 
 // Arms the driver: its timer runs the steps once the program's loops run. Screenshots go to
 // szFolder. The session's result, after Run_Application returns: 0, or 1 with the failure told.

@@ -88,12 +88,19 @@ HWND Scenario_Dialog_Up(void) {
     return hActive && hActive != gMainWindow && IsWindow(hActive) ? hActive : nullptr;
 }
 
-// A dialog the scenario does not drive gets Enter, its default answer, as a person would give.
+// A dialog the scenario does not drive gets Enter, its default answer, as a person would give;
+// the game matchup "Simulate This Game".
 void Scenario_Answer_With_Enter(HWND hDlg) {
+    if (Session_Is_Progress_Window(hDlg))
+        return;
     char szCaption[128] = "";
     GetWindowTextA(hDlg, szCaption, sizeof szCaption);
     if (++gScenario.nDialogs > SCENARIO_DIALOG_LIMIT) {
         Scenario_Fail(std::string("dialogs keep coming; the last is \"") + szCaption + "\"");
+        return;
+    }
+    if (Session_Is_Game_Matchup(hDlg)) {
+        Session_Choose_Matchup(hDlg, false);  // the weeks run unwatched here
         return;
     }
     printf("app_session: dialog \"%s\" gets its default answer\n", szCaption);
@@ -109,7 +116,8 @@ void Scenario_Answer_With_Enter(HWND hDlg) {
 
 // The dialog clicked last is still up: its click has not been taken yet.
 bool Is_Click_Pending(HWND hDlg) {
-    return GetDlgItem(hDlg, IDC_PLAY) || GetDlgItem(hDlg, IDC_SAVED_GAMES);
+    return !Session_Is_Game_Matchup(hDlg) &&
+           (GetDlgItem(hDlg, IDC_PLAY) || GetDlgItem(hDlg, IDC_SAVED_GAMES));
 }
 
 void Scenario_Click(HWND hDlg, int nId) {

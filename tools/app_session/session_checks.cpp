@@ -2,6 +2,7 @@
 #include "app_session.h"
 
 #include "pages/pages.h"
+#include "resources/resource.h"
 #include "shell/drawing.h"
 #include "shell/shell.h"
 
@@ -111,4 +112,28 @@ bool Session_Files_Differ(const std::string& stA, const std::string& stB) {
     std::string stDataA((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
     std::string stDataB((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
     return stDataA != stDataB;
+}
+
+// The matchup dialog's buttons (its template's ids): the person plays the game, or lets the
+// computer simulate it.
+#define MATCHUP_PLAY_BUTTON 1391
+#define MATCHUP_SIMULATE_BUTTON 1393
+
+bool Session_Is_Game_Matchup(HWND hDlg) {
+    char szText[64] = "";
+    HWND hSimulate = hDlg ? GetDlgItem(hDlg, MATCHUP_SIMULATE_BUTTON) : nullptr;
+    if (hSimulate)
+        GetWindowTextA(hSimulate, szText, sizeof szText);
+    return strcmp(szText, "Simulate This Game") == 0;
+}
+
+void Session_Choose_Matchup(HWND hDlg, bool bPlay) {
+    const int nButton = bPlay ? MATCHUP_PLAY_BUTTON : MATCHUP_SIMULATE_BUTTON;
+    printf("app_session: the game matchup gets \"%s\"\n",
+           bPlay ? "Play This Game" : "Simulate This Game");
+    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nButton));
+}
+
+bool Session_Is_Progress_Window(HWND hDlg) {
+    return hDlg && GetDlgItem(hDlg, IDC_PROGRESS_TEXT) != nullptr;
 }
