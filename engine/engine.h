@@ -445,7 +445,7 @@ int Is_Waiting_For_Play_Calls(GAME* pGame);
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenceCall, int nDefenceCall);
 void Show_Watched_Play(GAME* pGame);
 void Wait_For_Next_Play(void);
-int Is_Screen_Waiting_For_Click(void);
+int Is_Waiting_For_Click(void);  // "Click to continue..." waits on the Games page
 void Redraw_Main_Window(void);  // a watched game's screen is painted again
 int Get_Animation_Frame_Time(void);
 int Is_Touchdown_Result(int nResult);

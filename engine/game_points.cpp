@@ -28,16 +28,16 @@ void Add_Play_Points(int bHome, int nResult, int anScore[2]) {
     }
 }
 
-// The period of a logged play: a try belongs to the period of its touchdown, and every overtime
-// play to the one overtime column.
-static int Get_Logged_Play_Period(const PLAY* pPlay) {
+// The period of a logged play by its clock at the snap: a kicked or two-point try counts a second
+// earlier, so a try at the end of a quarter belongs to its touchdown's; plays from 3600 on count
+// in the one overtime column once the game has gone past regulation.
+static int Get_Logged_Play_Period(const GAME* pGame, const PLAY* pPlay) {
     int nClock = pPlay->nClock;
-    int nDown = pPlay->nResult & GAME_FLAG_DOWN_MASK;
-    if (nDown == CONVERSION_ATTEMPT)
+    int nResult = Get_Play_Result(pPlay);
+    if (nResult == RESULT_EXTRA_POINT_GOOD || nResult == RESULT_TWO_POINT_GOOD)
         nClock--;
-    if (nClock > REGULATION_SECONDS)
-        return OVERTIME_PERIOD;
-    return Clamp(nClock / QUARTER_SECONDS, 0, LAST_PERIOD_IN_REGULATION);
+    int nLast = pGame->nClock > REGULATION_SECONDS ? OVERTIME_PERIOD : LAST_PERIOD_IN_REGULATION;
+    return Clamp(nClock / QUARTER_SECONDS, 0, nLast);
 }
 
 int Get_Game_Period_Points(GAME* pGame, int nPeriod, int bTeam) {
@@ -47,7 +47,7 @@ int Get_Game_Period_Points(GAME* pGame, int nPeriod, int bTeam) {
     int nPlays = Clamp(pGame->nPlayCount, 0, PLAY_LOG_SIZE);
     for (int i = 0; i < nPlays; i++) {
         const PLAY* pPlay = &pGame->aPlayLog[i];
-        if (Get_Logged_Play_Period(pPlay) == nPeriod)
+        if (Get_Logged_Play_Period(pGame, pPlay) == nPeriod)
             Add_Play_Points((pPlay->nResult & PLAY_WORD_HOME_BALL) != 0, Get_Play_Result(pPlay),
                             anScore);
     }

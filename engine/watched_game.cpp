@@ -43,7 +43,7 @@ int Get_Animation_Frame_Time(void) {
 }
 
 // The game-day screen waits for the click that starts the next play.
-int Is_Screen_Waiting_For_Click(void) {
+int Is_Waiting_For_Click(void) {
     return gWaitingForClick && gCurrentPage == GAMES_PAGE && !Is_Fast_Forwarding();
 }
 

@@ -105,7 +105,7 @@ void Format_Primary_Player_Text(char* szOut, int nSize, int nTeam, int nPlay) {
     char szPosition[16] = "";
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
     if (nPosition <= FORMATION_RETURNER)
-        Get_Position_Name(nPosition, szPosition, sizeof(szPosition));
+        Get_Position_Abbreviation(nPosition, szPosition, sizeof(szPosition));
     char szName[64];
     Get_Player_Full_Name(nTeam, nSlot, szName, sizeof(szName));
     Format_String(szOut, nSize, "%s: %s", szPosition, szName);

@@ -19,12 +19,15 @@ static void Draw_Column_Text(HDC hdc, RECT* pColumn, const char* szText, COLORRE
     pColumn->top += nHeight + 2;
 }
 
+// The background part is given by its last column and row: the column ends at the page's bottom,
+// and one row more would make the copy squeeze into the page.
 static void Restore_Column(HDC hdc) {
     RECT rect = kPlayByPlayColumn;
     char szBackground[PAGE_BACKGROUND_NAME_SIZE];
     Get_Game_Screen_Background(szBackground, sizeof(szBackground));
     Scale_Design_Rect(&rect);
-    Draw_Page_Background_Part(hdc, szBackground, 255, rect.left, rect.top, rect.right, rect.bottom);
+    Draw_Page_Background_Part(hdc, szBackground, 255, rect.left, rect.top, rect.right - 1,
+                              rect.bottom - 1);
     if (gMainWindow)
         InvalidateRect(gMainWindow, &rect, FALSE);
 }

@@ -80,9 +80,21 @@ int Call_Picker_Play(int n);
 int Show_Picker_Page(int n);
 int Click_Play_Calling_Area(GAME* pGame, int x, int y);
 void Redraw_Game_Side_Panels(void);
+// A new call opens with the previews cleared: the cell under a mouse that has not moved is
+// previewed again, as lit as it is drawn.
+void Hover_Picker_Again(void);
 // The down the calls were made for, kept until the play's last picture: while the play is
 // narrated the game already shows the next down. NULL forgets it.
 void Remember_Snap_Down(GAME* pGame);
+// The down and the side with the ball of the play on show: the snap's while it is narrated.
+int Get_Shown_Down(GAME* pGame);
+int Get_Shown_Offence_Side(GAME* pGame);
+// The call a side panel lights, from that side's own playbook; -1 for none.
+int Get_Side_Shown_Call(int bDefence);
+// The defensive play's grade against an offence kind 0..5; with a label "Inside: B" or the long
+// label. Returns 1 when the long label was used.
+int Get_Defensive_Play_Grade_Text(char* szOut, int nSize, int nKind, int nTeam, int nPlay,
+                                  int bLabel, int bLong);
 void Format_Primary_Player_Text(char* szOut, int nSize, int nTeam, int nPlay);
 
 // ---- the game-day painters (game_screen_paint.cpp, game_screen_panels.cpp) ----------------------

@@ -28,8 +28,10 @@ int Is_Watched_Game_Shown(void) {
     return gLiveGame != NULL && Get_Displayed_Game() == gLiveGame;
 }
 
+// The play-by-play picture has no page tabs and no tiles: it is drawn only under the watched game,
+// not under a stored game shown while another is played unwatched.
 void Get_Game_Screen_Background(char* szOut, int nSize) {
-    Copy_Skin_File_Name(szOut, nSize, gLiveGame != NULL ? "news\\pbp.jpg" : "news\\games.jpg");
+    Copy_Skin_File_Name(szOut, nSize, Is_Watched_Game_Shown() ? "news\\pbp.jpg" : "news\\games.jpg");
 }
 
 COLORREF Get_Side_Colour(int nSide) {

@@ -11,7 +11,6 @@
 #define NAME_LIMIT 24
 #define OVERALL_STAT 225
 #define CAREER_SEASON_KIND 3
-#define FIRST_POSITION_STRING 59
 #define PRIMARY_COLOUR_DARK RGB(160, 70, 70)
 #define PRIMARY_COLOUR RGB(170, 166, 46)
 #define GREY_ROW RGB(113, 113, 113)
@@ -35,9 +34,12 @@ static const PANEL_SPOT kDefenceRows[PANEL_ROWS] = {
     {POS_CB, 2, "CB"}, {POS_S, 1, "SS"},  {POS_S, 2, "FS"},  {POS_CB, 3, "NB"}, {POS_S, 3, "DB"},
     {POS_CB, 4, "C3"}, {FORMATION_RETURNER, 2, "PR"}};
 
+// The dark skins' panels start lower: a stored game's listing 6 units lower than a watched one's.
 int Get_Player_Row_Origin(int nSide, int nRow, POINT* pPoint) {
     pPoint->x = 4 + 511 * nSide;
-    pPoint->y = 28 + 12 * nRow + (Is_Skin_Ice_Or_Fire() ? 30 : 0);
+    pPoint->y = 28 + 12 * nRow;
+    if (Is_Skin_Ice_Or_Fire())
+        pPoint->y += Is_Watched_Game_Shown() ? 30 : 36;
     return 1;
 }
 
@@ -113,7 +115,7 @@ static int Find_Call_Spot(GAME* pGame, int nCall, int nTeam, int bOffence,
                           const PANEL_SPOT* pSpot) {
     if (nCall < 0)
         return -1;
-    const int nDown = pGame->nFlags & GAME_FLAG_DOWN_MASK;
+    const int nDown = Get_Shown_Down(pGame);
     int nFormation;
     if (!bOffence)
         nFormation = Get_Defensive_Play_Formation(nTeam, nCall);
@@ -130,9 +132,9 @@ static int Find_Call_Spot(GAME* pGame, int nCall, int nTeam, int bOffence,
 }
 
 static COLORREF Get_Watched_Row_Colour(GAME* pGame, int nSide, const PANEL_SPOT* pSpot) {
-    const int bOffence = nSide == Get_Offensive_Side(pGame);
+    const int bOffence = nSide == Get_Shown_Offence_Side(pGame);
     const int nTeam = pGame->anTeams[nSide];
-    const int nCall = Get_Shown_Play_Call(!bOffence);
+    const int nCall = Get_Side_Shown_Call(!bOffence);
     const int nSpot = Find_Call_Spot(pGame, nCall, nTeam, bOffence, pSpot);
     if (nSpot < 0)
         return GREY_ROW;
@@ -156,8 +158,8 @@ static int Get_Row_Rating(int nRow, int nTeam, int nSlot, const PANEL_SPOT* pSpo
 
 static void Draw_Watched_Panel(HDC hdc, GAME* pGame, int nSide) {
     const int nTeam = pGame->anTeams[nSide];
-    const int bOffence = nSide == Get_Offensive_Side(pGame);
-    const int nDown = pGame->nFlags & GAME_FLAG_DOWN_MASK;
+    const int bOffence = nSide == Get_Shown_Offence_Side(pGame);
+    const int nDown = Get_Shown_Down(pGame);
     for (int k = 0; k < PANEL_ROWS; k++) {
         PANEL_SPOT spot = bOffence ? kOffenceRows[k] : kDefenceRows[k];
         if (!bOffence && k == PANEL_ROWS - 1 && (nDown == KICKOFF || nDown == FREE_KICK))
@@ -200,26 +202,32 @@ static void Draw_Stored_Panel(HDC hdc, GAME* pGame, int nSide) {
         Get_Game_Player_Ref(pGame, nSide, anIndexes[k], &nTeam, &nSlot);
         char szLabel[16], szName[64], szRating[16], szLine[96];
         int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-        Load_String(FIRST_POSITION_STRING + nPosition, szLabel, sizeof(szLabel));
+        Get_Position_Abbreviation(nPosition, szLabel, sizeof(szLabel));
         Get_Panel_Name(nTeam, nSlot, szName, sizeof(szName));
         Format_String(szRating, sizeof(szRating), "%d",
                       Get_Player_Stat(nTeam, nSlot, CAREER_SEASON_KIND, OVERALL_STAT));
         Format_Player_Game_Line(szLine, sizeof(szLine), pGame, nSide, anIndexes[k]);
-        POINT at = {4 + 511 * nSide, 28 + 12 * k + (Is_Skin_Ice_Or_Fire() ? 36 : 0)};
+        POINT at;
+        Get_Player_Row_Origin(nSide, k, &at);
         Draw_Panel_Row(hdc, at, szLabel, szName, szRating, szLine, Get_Panel_Side_Colour(nSide));
     }
 }
 
 // The rows' players and ratings are chosen once a play: a new play or another game starts them
-// afresh.
+// afresh, and so does the turn from a narrated play to the next call, where the side with the
+// ball and the rows' lists may change.
 static void Forget_Rows_Of_Another_Play(GAME* pGame) {
     static const GAME* pTablesGame = NULL;
-    static int nTablesPlay = -1;
-    if (pGame == pTablesGame && pGame->nPlayCount == nTablesPlay)
+    static int nTablesPlay = -1, nTablesOffence = -1, nTablesDown = -1;
+    const int nOffence = Get_Shown_Offence_Side(pGame), nDown = Get_Shown_Down(pGame);
+    if (pGame == pTablesGame && pGame->nPlayCount == nTablesPlay && nOffence == nTablesOffence &&
+        nDown == nTablesDown)
         return;
     Clear_Field_Player_Tables();
     pTablesGame = pGame;
     nTablesPlay = pGame->nPlayCount;
+    nTablesOffence = nOffence;
+    nTablesDown = nDown;
 }
 
 void Draw_Game_Side_Panels(HDC hdc) {

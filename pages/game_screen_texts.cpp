@@ -209,9 +209,12 @@ void Get_Weather_Image_Name(char* szOut, int nSize, GAME* pGame) {
     safe_strncpy(szOut, kWeatherPictures[Get_Weather_Kind(pGame)], nSize);
 }
 
-// A tenth-precise ratio rounded half up: n × 10 / d.
+// A tenth-precise ratio rounded half up: n × 10 / d, floored so that a loss rounds the same way.
 static int Tenths_Half_Up(int n, int d) {
-    return d <= 0 ? 0 : (n * 20 / d + 1) / 2;
+    if (d <= 0)
+        return 0;
+    const int nTop = 20 * n + d, nBottom = 2 * d;
+    return nTop >= 0 ? nTop / nBottom : -((-nTop + nBottom - 1) / nBottom);
 }
 
 void Format_Team_Stat_Cell(char* szOut, int nSize, GAME* pGame, int nSide, int nRow) {
@@ -228,7 +231,7 @@ void Format_Team_Stat_Cell(char* szOut, int nSize, GAME* pGame, int nSide, int n
         break;
     case 2: {
         int n = Tenths_Half_Up(t[GAME_TOTAL_RUSHING_YARDS], t[GAME_TOTAL_RUSHES]);
-        Format_String(szOut, nSize, "%d.%d", n / 10, abs(n % 10));
+        Format_String(szOut, nSize, "%s%d.%d", n < 0 ? "-" : "", abs(n) / 10, abs(n) % 10);
         break;
     }
     case 3: {

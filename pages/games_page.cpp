@@ -208,8 +208,9 @@ static void Draw_File_Button(HDC hdc, const RECT* pRect, const char* szCaption) 
                            *pRect, DT_CENTER | DT_WORDBREAK);
 }
 
+// A game played unwatched while the page shows a stored one leaves the stored game's controls.
 void Draw_Game_Screen_Tabs(HDC hdc) {
-    if (gLiveGame != NULL) {
+    if (Is_Watched_Game_Shown()) {
         Draw_Playbook_Page_Tabs(hdc);
         return;
     }
@@ -242,10 +243,11 @@ int Click_Team_Name(int bClick, int x, int y) {
     return 0;
 }
 
+// The row as its panel draws it.
 int Is_Point_In_Player_Row(int nRow, int x, int y) {
-    const int nSide = nRow / PANEL_ROWS;
-    const int nTop = (Is_Skin_Ice_Or_Fire() ? 58 : 28) + 12 * (nRow % PANEL_ROWS);
-    RECT rect = {4 + 511 * nSide, nTop, 257 + 511 * nSide, nTop + 12};
+    POINT at;
+    Get_Player_Row_Origin(nRow / PANEL_ROWS, nRow % PANEL_ROWS, &at);
+    RECT rect = {at.x, at.y, at.x + 253, at.y + 12};
     return Is_In(&rect, x, y);
 }
 

@@ -80,6 +80,17 @@ int Get_Shown_Play_Call(int bDefence) {
     }
 }
 
+// The panels light each side by its own playbook: the side that calls shows its preview; the
+// other side's call stays hidden until both are made.
+int Get_Side_Shown_Call(int bDefence) {
+    switch (Get_Play_Call_Stage()) {
+    case STAGE_OFFENCE:
+    case STAGE_KICKOFF: return bDefence ? NO_PREVIEW : gPickedOffensivePlay;
+    case STAGE_DEFENCE: return bDefence ? gPickedDefensivePlay : NO_PREVIEW;
+    default: return Get_Shown_Play_Call(bDefence);
+    }
+}
+
 int Is_Play_Call_Shown(int nPlay) {
     return nPlay >= 0 && (nPlay == Get_Shown_Play_Call(0) || nPlay == Get_Shown_Play_Call(1));
 }
@@ -254,15 +265,22 @@ static int Is_Snap_Remembered(GAME* pGame) {
     return pGame == pSnapGame && nSnapDown >= 0;
 }
 
+int Get_Shown_Down(GAME* pGame) {
+    return Is_Snap_Remembered(pGame) ? nSnapDown : pGame->nFlags & GAME_FLAG_DOWN_MASK;
+}
+
+int Get_Shown_Offence_Side(GAME* pGame) {
+    return Is_Snap_Remembered(pGame) ? nSnapOffenceSide : Get_Offensive_Side(pGame);
+}
+
 // Both calls side by side: the offence's play in the box of the team with the ball.
 static void Draw_Called_Play_Diagrams(HDC hdc) {
     GAME* pGame = gLiveGame;
     if (pGame == NULL)
         return;
     const RECT boxes[2] = {{11, 290, 283, 464}, {481, 290, 753, 464}};
-    const int bRemembered = Is_Snap_Remembered(pGame);
-    const int nDown = bRemembered ? nSnapDown : pGame->nFlags & GAME_FLAG_DOWN_MASK;
-    const int nOffenceSide = bRemembered ? nSnapOffenceSide : Get_Offensive_Side(pGame);
+    const int nDown = Get_Shown_Down(pGame);
+    const int nOffenceSide = Get_Shown_Offence_Side(pGame);
     const RECT* pOffence = &boxes[nOffenceSide];
     const RECT* pDefence = &boxes[1 - nOffenceSide];
     const int nOffence = pGame->anTeams[nOffenceSide];
@@ -290,7 +308,12 @@ static void Draw_Called_Play_Diagrams(HDC hdc) {
     }
 }
 
+// A stored game shown while another is played unwatched keeps its tiles.
 void Draw_Game_Screen_Centre(HDC hdc, int bRestore) {
+    if (!Is_Watched_Game_Shown()) {
+        Draw_Game_Tiles(hdc);
+        return;
+    }
     switch (Get_Play_Call_Stage()) {
     case STAGE_OFFENCE: Draw_Play_Picker(hdc, PICKER_OFFENCE, bRestore); break;
     case STAGE_DEFENCE: Draw_Play_Picker(hdc, PICKER_DEFENCE, bRestore); break;
@@ -308,8 +331,13 @@ void Redraw_Game_Side_Panels(void) {
     HDC hdc = Get_Main_Window_DC();
     if (!hdc)
         return;
-    Restore_Design_Area(hdc, RECT{4, 28, 257, 232});
-    Restore_Design_Area(hdc, RECT{515, 28, 768, 232});
+    SetBkMode(hdc, TRANSPARENT);
+    for (int nSide = 0; nSide < 2; nSide++) {
+        POINT top, bottom;
+        Get_Player_Row_Origin(nSide, 0, &top);
+        Get_Player_Row_Origin(nSide, FIELD_PLAYER_ROWS / 2, &bottom);
+        Restore_Design_Area(hdc, RECT{top.x, top.y, top.x + 253, bottom.y});
+    }
     Draw_Game_Screen_Centre(hdc, 1);
     Draw_Game_Side_Panels(hdc);
     Release_Main_Window_DC(hdc);
@@ -357,6 +385,7 @@ int Show_Picker_Page(int n) {
         gDefensiveSelectorPage = n;
     else
         return 0;
+    Hover_Picker_Again();  // the cell under the mouse holds another play now
     Force_Page_Repaint();
     return 1;
 }
@@ -444,6 +473,11 @@ static int Hover_Picker_Cells(int nSide, int x, int y, int* pbStored) {
     anPickerMarks[nPlay] = MARK_INVALIDATE;
     *pbStored = 1;
     return 1;
+}
+
+void Hover_Picker_Again(void) {
+    if (ptPickerHover.x >= 0 && Get_Picker_Side() != PICKER_NONE)
+        Click_Play_Selector(ptPickerHover.x, ptPickerHover.y);
 }
 
 int Click_Play_Selector(int x, int y) {

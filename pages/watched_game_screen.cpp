@@ -13,17 +13,30 @@ static void Show_Screen_Anew(void) {
     Redraw_Main_Window();
 }
 
+// The program is ending: the run stops with the game, and the program's own loop gets the quit.
+static void End_Run_For_Quit(int nExitCode) {
+    gSimulationRunning = 0;
+    PostQuitMessage(nExitCode);
+}
+
 // The keys of the accelerator table reach the picker: digits call plays, letters turn pages. The
-// screen is drawn once; a call or a page turn draws it again.
+// screen is drawn once; a call or a page turn draws it again, and the other side's call opens
+// with the cell under the mouse previewed.
 static void Wait_For_Play_Calls(GAME* pGame) {
     Remember_Snap_Down(pGame);
+    int nStage = Get_Play_Call_Stage();
+    Hover_Picker_Again();
     Show_Screen_Anew();
     if (!Is_Waiting_For_Play_Calls(pGame) || !Platform_Begin_User_Wait("play calls"))
         return;
     while (Is_Waiting_For_Play_Calls(pGame)) {
+        if (Get_Play_Call_Stage() != nStage) {
+            nStage = Get_Play_Call_Stage();
+            Hover_Picker_Again();
+        }
         MSG msg;
         if (!GetMessageA(&msg, NULL, 0, 0)) {
-            PostQuitMessage((int)msg.wParam);  // the program's own loop ends on it too
+            End_Run_For_Quit((int)msg.wParam);
             break;
         }
         if (!TranslateAcceleratorA(gMainWindow, gMainAccelerators, &msg)) {
@@ -62,17 +75,18 @@ static void Animate_Play(void) {
     }
 }
 
-// Waits on the normal message loop until the person clicks on, the page changes or fast-forward
-// starts.
+// Waits on the normal message loop until the person clicks on, the Games page is left,
+// fast-forward starts or the run is stopped.
 static void Wait_For_Click(void) {
-    if (!Platform_Begin_User_Wait("next play"))
-        return;
     gWaitingForClick = 1;
-    int nPage = gCurrentPage;
+    if (!Is_Waiting_For_Click() || !Platform_Begin_User_Wait("next play")) {
+        gWaitingForClick = 0;
+        return;
+    }
     MSG msg;
-    while (gWaitingForClick && gCurrentPage == nPage && !Is_Fast_Forwarding()) {
+    while (Is_Waiting_For_Click() && gSimulationRunning) {
         if (!GetMessageA(&msg, NULL, 0, 0)) {
-            PostQuitMessage((int)msg.wParam);
+            End_Run_For_Quit((int)msg.wParam);
             break;
         }
         if (!TranslateAcceleratorA(gMainWindow, gMainAccelerators, &msg)) {

@@ -66,6 +66,10 @@ static void Leave_Main_Window(HWND hWnd) {
     DestroyWindow(hWnd);
 }
 
+static int bCloseAfterAdvance = 0;
+
+// During a watched game the window is inside the advance's call chain: the game and the advance
+// are stopped first, and the window is left only once the advance has returned.
 void Close_Main_Window(HWND hWnd) {
     if (gSimulationRunning && !Get_Watched_Displayed_Game()) {
         Refuse_During_Week("Exit Game",
@@ -75,9 +79,23 @@ void Close_Main_Window(HWND hWnd) {
     }
     if (!Confirm_Save_Changes(hWnd))
         return;
-    gSimulationRunning = 0;
     gWaitingForClick = 0;
+    if (gAdvanceInProgress) {
+        Stop_Simulation();
+        gSimulationRunning = 0;
+        bCloseAfterAdvance = 1;
+        return;
+    }
+    gSimulationRunning = 0;
     Leave_Main_Window(hWnd);
+}
+
+void Close_Main_Window_After_Advance(void) {
+    if (!bCloseAfterAdvance || gAdvanceInProgress)
+        return;
+    bCloseAfterAdvance = 0;
+    if (gMainWindow && IsWindow(gMainWindow))
+        Leave_Main_Window(gMainWindow);
 }
 
 void Command_Exit(HWND hWnd, int nUnused) {

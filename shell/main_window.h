@@ -70,6 +70,9 @@ int Run_Main_Command(HWND hWnd, int idCommand);
 // WM_CLOSE and Exit: refused while a week is simulated unwatched (the run is stopped), else the
 // save question, then the placement is stored and the window destroyed.
 void Close_Main_Window(HWND hWnd);
+// A close asked for during a watched game stopped the game and the advance; the program's loop
+// calls this after each message and the window goes once the advance has returned.
+void Close_Main_Window_After_Advance(void);
 
 // ---- the debug keys Ctrl+F1..Ctrl+F12 on the live game (debug_keys.cpp) ------------------------
 #define ID_DEBUG_VISITOR_SCORE_DOWN 40140

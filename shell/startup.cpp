@@ -78,10 +78,11 @@ int Do_Splash_Screen(void) {
 static WPARAM Run_Message_Loop(void) {
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0)) {
-        if (TranslateAcceleratorA(msg.hwnd, gMainAccelerators, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!TranslateAcceleratorA(msg.hwnd, gMainAccelerators, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Close_Main_Window_After_Advance();
     }
     return msg.wParam;
 }

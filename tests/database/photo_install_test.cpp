@@ -80,8 +80,8 @@ TEST_F(PhotoInstallTest, InstallCopiesOnceAndKeepsTheCopies) {
     EXPECT_FALSE(Get_Player_Photo_Path(0, 1, szPhoto, sizeof szPhoto) && File_Exists(szPhoto));
 }
 
-// An id or abbreviation that could reach another folder names no picture, and nothing is copied
-// for it.
+// An id that could reach another folder is kept to its safe characters, so its picture stays in
+// the photo folder; such an abbreviation names no logo. Nothing is copied from outside.
 TEST_F(PhotoInstallTest, NamesWithPathPartsGetNoPicture) {
     Set_Up_Pictures("../CHI", 2021, "../Escaped");
     Write_Text("Input/Stats/Historical/52021.gz", "logo");
@@ -89,7 +89,9 @@ TEST_F(PhotoInstallTest, NamesWithPathPartsGetNoPicture) {
     Install_Team_Logos();
     Install_Player_Photos();
     char szPath[128];
-    EXPECT_FALSE(Get_Player_Photo_Path(0, 0, szPath, sizeof szPath));
+    ASSERT_TRUE(Get_Player_Photo_Path(0, 0, szPath, sizeof szPath));
+    EXPECT_EQ(std::string(szPath).find(".."), std::string::npos) << szPath;
+    EXPECT_FALSE(File_Exists(szPath));
     EXPECT_FALSE(Get_Team_Logo_Path(0, szPath, sizeof szPath));
     EXPECT_FALSE(File_Exists("Photos/Escaped.jpg"));
     EXPECT_FALSE(File_Exists("Logos/CHI-2021.png"));

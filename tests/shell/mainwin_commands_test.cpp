@@ -92,6 +92,28 @@ TEST_F(MainwinCommandTest, ExitDuringAWatchedGameGoesOnToTheSaveQuestion) {
     EXPECT_EQ(gSimulationRunning, 1);
 }
 
+// The close comes from inside the advance: the game and the advance stop first (the week's
+// play-by-play mark goes, the run ends after this week) and the window goes once the advance is
+// back.
+TEST_F(MainwinCommandTest, ClosingDuringAWatchedGameStopsItThenClosesAfterTheAdvance) {
+    HWND hWnd = Create_Window();
+    gCurrentWeek = 5;
+    Watch_Game()->anInfo[GAME_INFO_WEEK] = 5;
+    gAdvanceInProgress = 1;
+    Test_Answer_Message_Box_With_Text("Save changes", IDNO);
+    SendMessageA(hWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(hWnd));
+    EXPECT_EQ(gSimulationRunning, 0);
+    EXPECT_EQ(Get_Target_Week(), 6);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(FIXTURE_HUMAN_TEAM, 5), 0);
+    Close_Main_Window_After_Advance();
+    EXPECT_TRUE(IsWindow(hWnd));
+    gAdvanceInProgress = 0;
+    gLiveGame = NULL;
+    Close_Main_Window_After_Advance();
+    EXPECT_FALSE(IsWindow(hWnd));
+}
+
 TEST_F(MainwinCommandTest, ExitWithoutSavingStoresThePlacementAndEndsTheLoop) {
     Write_Fame_Rect(100, 80, 1300, 1000);
     HWND hWnd = Create_Window();

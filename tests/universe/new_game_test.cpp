@@ -10,6 +10,7 @@
 #include <string>
 
 #include "database/database.h"
+#include "pages/pages.h"
 #include "platform/test_api.h"
 #include "resources/resource.h"
 #include "season/season.h"

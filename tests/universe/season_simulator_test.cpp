@@ -13,6 +13,7 @@
 #include "database/database.h"
 #include "platform/test_api.h"
 #include "season/season.h"
+#include "shell/shell.h"
 #include "tools/tools.h"
 
 namespace {

@@ -18,11 +18,15 @@ bool Session_Check_Menu_Bar(std::string* pWhy);     // the ten menus with their 
 bool Session_Check_Bars(std::string* pWhy);
 bool Session_Files_Differ(const std::string& stA, const std::string& stB);
 // The window a person would answer now: the active window unless it is the main window or the
-// progress window, which goes by itself; null when there is none.
+// progress window; null when there is none.
 HWND Session_Dialog_Up(void);
-// When hDlg is the game matchup before a person's game, clicks its "Simulate This Game" (its
-// default button would have the person watch the game) and returns true.
-bool Session_Simulate_Matchup(HWND hDlg);
+// The matchup dialog before a game of a person's team, and the person's choice on it: the game
+// played on the game-day screen, or simulated.
+bool Session_Is_Game_Matchup(HWND hDlg);
+void Session_Choose_Matchup(HWND hDlg, bool bPlay);
+// The progress window of long work: it goes by itself, and a key sent to it would stay queued
+// for the next dialog.
+bool Session_Is_Progress_Window(HWND hDlg);
 
 // Runs pTurn every nMilliseconds once the program's loops run; a turn never starts inside another
 // (a step's nested message pump).

@@ -1,8 +1,8 @@
-// The game-day session: the real game on a display, where a person starts a New Game, marks the
-// first week's game of his team to watch with manual play calling, plays the week, calls plays on
-// the game-day screen with the number keys, clicks through the narration, lets the game run to
-// the fourth quarter and to its end with Finish Quarter and Finish Game, and opens the Games page
-// of the played week. Its timer fires inside the game's own waits, so every step goes through the
+// The game-day session: the real game on a display, where a person starts a New Game, plays the
+// first week and chooses "Play This Game" on his team's game matchup, calls plays by hand on the
+// game-day screen with the number keys, clicks through the narration, lets the game run to the
+// fourth quarter and to its end with Finish Quarter and Finish Game, and opens the Games page of
+// the played week. Its timer fires inside the game's own waits, so every step goes through the
 // program's real loops; each waits for the screen state it needs, never for time alone.
 #include "app_session.h"
 
@@ -30,6 +30,7 @@ namespace {
 #define NARRATION_X 385  // the narration column
 #define NARRATION_Y 400
 #define STAGE_OFFENCE 1
+#define STAGE_KICKOFF 3
 #define STAGE_CALLED 4
 #define FOURTH_QUARTER 4
 #define VERY_FAST_TEXT 100  // the Options dialog's "Very Fast": each line held 200 ms
@@ -55,8 +56,10 @@ struct GAMEDAY_STATE {
     int bKeyPending;  // a number key went to the picker on the last tick
     int nPressPlayCount;
     int bOwnCallRunning;  // a number key went in since the last click: the narrated play is its call
-    int bKickoffShot, bPickerShot, bHovered, bAnimationShot, bFourthShot, bFinishAsked;
+    int bKickoffShot, bKickoffCallShot, bPickerShot, bHovered, bAnimationShot, bFourthShot;
+    int bFinishAsked;
     int bGamesPageShown;
+    int bMatchupShot, bWatchChosen;
     int nResult;
 };
 GAMEDAY_STATE gDay = {};
@@ -116,13 +119,26 @@ void Gameday_Command(int idCommand) {
     Gameday_Progress();
 }
 
-// Each box or dialog on the way gets its default answer.
+// The game matchup before the week's game is answered "Play This Game": the person watches it.
+// Every other box or dialog on the way gets its default answer.
 bool Gameday_Answer(HWND hDlg) {
+    if (Session_Is_Progress_Window(hDlg))
+        return true;
     char szCaption[128] = "";
     GetWindowTextA(hDlg, szCaption, sizeof szCaption);
     if (++gDay.nDialogs > GAMEDAY_DIALOG_LIMIT) {
         Gameday_Fail(std::string("boxes keep coming; the last is \"") + szCaption + "\"");
         return false;
+    }
+    if (Session_Is_Game_Matchup(hDlg)) {
+        if (!gDay.bMatchupShot) {
+            gDay.bMatchupShot = Gameday_Shot("game-matchup");
+            return gDay.bMatchupShot;
+        }
+        Session_Choose_Matchup(hDlg, true);
+        gDay.bWatchChosen = 1;
+        Gameday_Progress();
+        return true;
     }
     printf("app_session (game day): \"%s\" gets its default answer\n", szCaption);
     Gameday_Key(SDLK_RETURN);
@@ -139,9 +155,8 @@ void Gameday_Welcome(void) {
     gDay.ePhase = GAMEDAY_INTO_LEAGUE;
 }
 
-// The person's choices before the week: his team's game of the week watched, plays called by
-// hand, the narration very fast. The Calendar's game matchup and the Options dialog hold these
-// settings.
+// The person's choices before the week, as the Options dialog holds them: plays called by hand,
+// the narration very fast. The game matchup that the week opens marks the game to watch.
 void Gameday_Into_League(void) {
     if (HWND hDlg = Session_Dialog_Up()) {
         if (GetDlgItem(hDlg, IDC_NEW_GAME))
@@ -151,7 +166,6 @@ void Gameday_Into_League(void) {
     }
     if (!gButtonBar || !Is_News_Page_Shown())
         return;
-    Set_Calendar_PBP_Flag(gCurrentWeek, Get_User_Team(), 1);
     gAutomaticOffensivePlays = 0;
     gAutomaticDefensivePlays = 0;
     gTextDisplaySpeed = VERY_FAST_TEXT;
@@ -171,10 +185,15 @@ void Gameday_Count_Key_Call(GAME* pGame) {
         gDay.nKeyCalls++;
 }
 
-// The picker waits: pictures of the picker under the mouse and of the fourth
-// quarter; a number key while calls are wanted, else the game is moved on.
+// The picker waits: pictures of the person's kickoff call, of the picker under the mouse and of
+// the fourth quarter; a number key while calls are wanted, else the game is moved on. The game is
+// played by keys until the person's team has kicked off once (after a score, or at the half).
 void Gameday_Call(GAME* pGame) {
     const int nQuarter = Get_Game_Quarter(pGame);
+    if (Get_Play_Call_Stage() == STAGE_KICKOFF && !gDay.bKickoffCallShot) {
+        gDay.bKickoffCallShot = Gameday_Shot("gameday-kickoff-call");
+        return;
+    }
     if (nQuarter >= FOURTH_QUARTER && !gDay.bFourthShot) {
         gDay.bFourthShot = Gameday_Shot("gameday-fourth-quarter");
         return;
@@ -189,7 +208,7 @@ void Gameday_Call(GAME* pGame) {
         return;
     }
     if (gDay.nKeyCalls < KEY_CALLS_WANTED || !gDay.bPickerShot || !gDay.bAnimationShot ||
-        nQuarter >= FOURTH_QUARTER) {
+        !gDay.bKickoffCallShot || nQuarter >= FOURTH_QUARTER) {
         static const SDL_Keycode kDigits[10] = {SDLK_1, SDLK_2, SDLK_3, SDLK_4, SDLK_5,
                                                 SDLK_6, SDLK_7, SDLK_8, SDLK_9, SDLK_0};
         Gameday_Key(kDigits[gDay.nKeyPresses++ % 10]);
@@ -212,8 +231,10 @@ void Gameday_Game(void) {
     }
     if (gCurrentWeek != gDay.nWeekBefore && !Is_Simulation_Running()) {
         if (gDay.nKeyCalls < KEY_CALLS_WANTED || gDay.nClicks < CLICKS_WANTED ||
-            !gDay.bKickoffShot || !gDay.bPickerShot || !gDay.bAnimationShot || !gDay.bFourthShot) {
-            Gameday_Fail("the week ended with " + std::to_string(gDay.nKeyCalls) +
+            !gDay.bKickoffShot || !gDay.bKickoffCallShot || !gDay.bPickerShot ||
+            !gDay.bAnimationShot || !gDay.bFourthShot) {
+            Gameday_Fail(std::string(gDay.bWatchChosen ? "" : "no game matchup was answered; ") +
+                         "the week ended with " + std::to_string(gDay.nKeyCalls) +
                          " plays called by keys, " + std::to_string(gDay.nClicks) +
                          " clicks and " + std::to_string(gDay.nShots) + " pictures");
             return;
@@ -227,7 +248,7 @@ void Gameday_Game(void) {
         return;
     Gameday_Count_Key_Call(pGame);
     if (!gDay.bKickoffShot) {
-        gDay.bKickoffShot = Gameday_Shot("gameday-kickoff");
+        gDay.bKickoffShot = Gameday_Shot("gameday-opening-kickoff");
         return;
     }
     if (Is_Waiting_For_Play_Calls(pGame)) {

@@ -83,12 +83,19 @@ bool Scenario_Shot(const char* szName) {
     return true;
 }
 
-// A dialog the scenario does not drive gets Enter, its default answer, as a person would give.
+// A dialog the scenario does not drive gets Enter, its default answer, as a person would give;
+// the game matchup "Simulate This Game".
 void Scenario_Answer_With_Enter(HWND hDlg) {
+    if (Session_Is_Progress_Window(hDlg))
+        return;
     char szCaption[128] = "";
     GetWindowTextA(hDlg, szCaption, sizeof szCaption);
     if (++gScenario.nDialogs > SCENARIO_DIALOG_LIMIT) {
         Scenario_Fail(std::string("dialogs keep coming; the last is \"") + szCaption + "\"");
+        return;
+    }
+    if (Session_Is_Game_Matchup(hDlg)) {
+        Session_Choose_Matchup(hDlg, false);  // the weeks run unwatched here
         return;
     }
     printf("app_session: dialog \"%s\" gets its default answer\n", szCaption);
@@ -104,7 +111,8 @@ void Scenario_Answer_With_Enter(HWND hDlg) {
 
 // The dialog clicked last is still up: its click has not been taken yet.
 bool Is_Click_Pending(HWND hDlg) {
-    return GetDlgItem(hDlg, IDC_PLAY) || GetDlgItem(hDlg, IDC_SAVED_GAMES);
+    return !Session_Is_Game_Matchup(hDlg) &&
+           (GetDlgItem(hDlg, IDC_PLAY) || GetDlgItem(hDlg, IDC_SAVED_GAMES));
 }
 
 void Scenario_Click(HWND hDlg, int nId) {
@@ -178,8 +186,7 @@ void Scenario_Into_League(void) {
 
 void Scenario_Week(void) {
     if (HWND hDlg = Session_Dialog_Up()) {
-        if (!Session_Simulate_Matchup(hDlg))
-            Scenario_Answer_With_Enter(hDlg);
+        Scenario_Answer_With_Enter(hDlg);
         return;
     }
     if (gCurrentWeek == gScenario.nWeekBefore || !Is_League_Shown())

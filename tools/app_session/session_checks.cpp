@@ -3,6 +3,7 @@
 #include "app_session.h"
 
 #include "pages/pages.h"
+#include "resources/resource.h"
 #include "shell/drawing.h"
 #include "shell/shell.h"
 
@@ -11,8 +12,6 @@
 
 #include <fstream>
 #include <iterator>
-
-#define MATCHUP_SIMULATE_THIS_GAME 1393
 
 namespace {
 
@@ -118,19 +117,31 @@ bool Session_Files_Differ(const std::string& stA, const std::string& stB) {
 
 HWND Session_Dialog_Up(void) {
     HWND hActive = GetActiveWindow();
-    if (!hActive || hActive == gMainWindow || hActive == Get_Progress_Window())
+    if (!hActive || hActive == gMainWindow || Session_Is_Progress_Window(hActive))
         return nullptr;
     return IsWindow(hActive) && IsWindowVisible(hActive) ? hActive : nullptr;
 }
 
-bool Session_Simulate_Matchup(HWND hDlg) {
-    HWND hSimulate = GetDlgItem(hDlg, MATCHUP_SIMULATE_THIS_GAME);
+// The matchup dialog's buttons (its template's ids): the person plays the game, or lets the
+// computer simulate it.
+#define MATCHUP_PLAY_BUTTON 1391
+#define MATCHUP_SIMULATE_BUTTON 1393
+
+bool Session_Is_Game_Matchup(HWND hDlg) {
     char szText[64] = "";
-    if (!hSimulate || GetWindowTextA(hSimulate, szText, sizeof szText) <= 0 ||
-        strcmp(szText, "Simulate This Game") != 0)
-        return false;
-    printf("app_session: the game matchup gets \"Simulate This Game\"\n");
-    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(MATCHUP_SIMULATE_THIS_GAME, BN_CLICKED),
-                 (LPARAM)hSimulate);
-    return true;
+    HWND hSimulate = hDlg ? GetDlgItem(hDlg, MATCHUP_SIMULATE_BUTTON) : nullptr;
+    if (hSimulate)
+        GetWindowTextA(hSimulate, szText, sizeof szText);
+    return strcmp(szText, "Simulate This Game") == 0;
+}
+
+void Session_Choose_Matchup(HWND hDlg, bool bPlay) {
+    const int nButton = bPlay ? MATCHUP_PLAY_BUTTON : MATCHUP_SIMULATE_BUTTON;
+    printf("app_session: the game matchup gets \"%s\"\n",
+           bPlay ? "Play This Game" : "Simulate This Game");
+    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nButton));
+}
+
+bool Session_Is_Progress_Window(HWND hDlg) {
+    return hDlg && GetDlgItem(hDlg, IDC_PROGRESS_TEXT) != nullptr;
 }

@@ -150,19 +150,25 @@ bool Session_Answer_Pending(void) {
     return false;
 }
 
-// A dialog that follows a step gets its default answer (Enter); false after too many.
+// A dialog that follows a step gets its default answer (Enter), the game matchup "Simulate This
+// Game"; false after too many.
 bool Session_Answer_Dialog(HWND hDlg) {
+    if (Session_Is_Progress_Window(hDlg))
+        return true;
     char szCaption[128] = "";
     GetWindowTextA(hDlg, szCaption, sizeof szCaption);
     if (++gSession.nDialogs > SESSION_DIALOG_LIMIT) {
         Session_Fail(std::string("dialogs keep coming; the last is \"") + szCaption + "\"");
         return false;
     }
-    printf("app_session: dialog \"%s\" gets its default answer\n", szCaption);
     if (!Session_Shot("dialog"))
         return false;
-    if (!Session_Simulate_Matchup(hDlg))
+    if (Session_Is_Game_Matchup(hDlg)) {
+        Session_Choose_Matchup(hDlg, false);  // the week runs unwatched here
+    } else {
+        printf("app_session: dialog \"%s\" gets its default answer\n", szCaption);
         Session_Press_Key(SDLK_RETURN, false);
+    }
     gSession.hAnswered = hDlg;
     return true;
 }
