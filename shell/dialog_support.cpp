@@ -146,7 +146,7 @@ void Set_Dialog_Font(HWND hDlg) {
         EnumChildWindows(hDlg, Set_Child_Font, (LPARAM)hFont);
 }
 
-// One axis: centred over the other window, then kept inside the work area.
+// One axis: centred over the other window, then kept inside the dialogs' area.
 static int Center_Span(int nOverStart, int nOverSize, int nSize, int nAreaStart, int nAreaEnd) {
     int nStart = nOverStart + (nOverSize - nSize) / 2;
     if (nStart < nAreaStart)
@@ -156,11 +156,23 @@ static int Center_Span(int nOverStart, int nOverSize, int nSize, int nAreaStart,
     return nStart;
 }
 
+RECT Get_Dialog_Area(void) {
+    RECT rc;
+    if (gMainWindow && IsWindowVisible(gMainWindow) && GetClientRect(gMainWindow, &rc) &&
+        rc.right > 0 && rc.bottom > 0) {
+        MapWindowPoints(gMainWindow, NULL, (POINT*)&rc, 2);
+        return rc;
+    }
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0))
+        rc = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return rc;
+}
+
 void Center_Window(HWND hWnd, HWND hOver) {
-    RECT rcWindow, rcOver, rcWork;
-    if (!hWnd || !GetWindowRect(hWnd, &rcWindow) || !GetWindowRect(hOver, &rcOver) ||
-        !SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
+    RECT rcWindow, rcOver;
+    if (!hWnd || !GetWindowRect(hWnd, &rcWindow) || !GetWindowRect(hOver, &rcOver))
         return;
+    RECT rcWork = Get_Dialog_Area();
     int nWidth = rcWindow.right - rcWindow.left;
     int nHeight = rcWindow.bottom - rcWindow.top;
     int x = Center_Span(rcOver.left, rcOver.right - rcOver.left, nWidth, rcWork.left, rcWork.right);

@@ -34,12 +34,6 @@ static int Rect_Width(const RECT& rc) {
     return rc.right - rc.left;
 }
 
-static RECT Get_Work_Area(void) {
-    RECT rcWork = {0, 0, 0, 0};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-    return rcWork;
-}
-
 static int Count_List_Items(HWND hList) {
     char szClass[LIST_LAYOUT_CLASS_SIZE];
     if (GetClassNameA(hList, szClass, sizeof(szClass)) > 0 &&
@@ -55,7 +49,7 @@ static void Record_Layout(HWND hDlg, LIST_DIALOG_LAYOUT* pLayout) {
         Get_Dlg_Item_Client_Rect(hDlg, pLayout->anControlIds[n], &pLayout->arcControls[n]);
     Get_Dlg_Item_Client_Rect(hDlg, pLayout->nListId, &pLayout->rcList);
     GetWindowRect(hDlg, &pLayout->rcInitial);
-    RECT rcWork = Get_Work_Area();
+    RECT rcWork = Get_Dialog_Area();
     MoveWindow(hDlg, rcWork.left, rcWork.top, Rect_Width(pLayout->rcInitial),
                Rect_Height(pLayout->rcInitial), TRUE);
     if (gAppIcon)
@@ -69,15 +63,14 @@ static void Restore_Layout(HWND hDlg, LIST_DIALOG_LAYOUT* pLayout) {
         MoveWindow(hDlg, rc.left, rc.top, Rect_Width(rc), Rect_Height(rc), TRUE);
         return;
     }
-    RECT rcMain;
-    HWND hMain = Get_Main_Window();
-    if (!hMain || !GetWindowRect(hMain, &rcMain) || Rect_Height(rcInitial) >= Rect_Height(rcMain))
+    // As high as the area dialogs stand in.
+    RECT rcArea = Get_Dialog_Area();
+    if (!Get_Main_Window() || Rect_Height(rcInitial) >= Rect_Height(rcArea))
         return;
-    int nHeight = Min_Int(Rect_Height(rcMain), Rect_Height(Get_Work_Area()));
-    MoveWindow(hDlg, rcInitial.left, rcMain.top, Rect_Width(rcInitial), nHeight, TRUE);
+    MoveWindow(hDlg, rcInitial.left, rcArea.top, Rect_Width(rcInitial), Rect_Height(rcArea), TRUE);
 }
 
-// The dialog as high as its list's items need, within the work area.
+// The dialog as high as its list's items need, within the dialogs' area.
 static void Fit_List(HWND hDlg, const LIST_DIALOG_LAYOUT* pLayout) {
     HWND hList = GetDlgItem(hDlg, pLayout->nListId);
     RECT rcWindow;
@@ -87,7 +80,7 @@ static void Fit_List(HWND hDlg, const LIST_DIALOG_LAYOUT* pLayout) {
     int nVisible = Rect_Height(pLayout->rcList) / nLine;
     int nItems = Count_List_Items(hList);
     int nExtra = nItems > nVisible ? (nItems - nVisible) * nLine : 0;
-    RECT rcWork = Get_Work_Area();
+    RECT rcWork = Get_Dialog_Area();
     int nInitialHeight = Rect_Height(pLayout->rcInitial);
     int nHeight = Min_Int(Rect_Height(rcWork), nInitialHeight + nExtra);
     if (rcWindow.top + nHeight > rcWork.bottom)

@@ -56,7 +56,10 @@ void Create_Skin_Brush(void);     // the brush anew in the current skin's colour
 void Delete_Dialog_Brushes(void);
 void Set_Dialog_Font(HWND hDlg);  // a bold font for every child control
 void Free_Dialog_Fonts(void);     // at shut-down: the fonts Set_Dialog_Font made
-void Center_Window(HWND hWnd, HWND hOver);
+// Where dialogs stand and are seen: the main window's client area on the screen while it is
+// shown, else the work area.
+RECT Get_Dialog_Area(void);
+void Center_Window(HWND hWnd, HWND hOver);  // centred over hOver, inside the dialogs' area
 void Add_Season_To_Caption(HWND hWnd);  // "caption (year team)"
 void Set_List_Item_Height(HWND hDlg, MEASUREITEMSTRUCT* pMeasure);
 int Confirm_Release_Player(int nTeam, int nSlot);  // 1 when the player was released

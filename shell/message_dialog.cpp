@@ -81,18 +81,6 @@ static int Choose_Message_Buttons(HWND hDlg, const USER_MESSAGE* pMessage, HFONT
     return nShown;
 }
 
-// The main window's client area on the screen, where the box stays; the work area without it.
-static RECT Get_Message_Area(void) {
-    RECT rc;
-    if (gMainWindow && IsWindowVisible(gMainWindow) && GetClientRect(gMainWindow, &rc) &&
-        rc.right > 0 && rc.bottom > 0) {
-        MapWindowPoints(gMainWindow, NULL, (POINT*)&rc, 2);
-        return rc;
-    }
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &rc, 0);
-    return rc;
-}
-
 // Over the main window when there is one, so that the box stands inside the area it was sized
 // for; on the work area before the main window exists.
 static void Centre_Message_Dialog(HWND hDlg) {
@@ -146,7 +134,7 @@ static BOOL Init_Message_Dialog(HWND hDlg, const USER_MESSAGE* pMessage) {
     layout.nDialogHeight = rcDialog.bottom - rcDialog.top;
     layout.nFrameWidth = layout.nDialogWidth - rcClient.right;
     // The box never grows past the area it stands in; its text wraps within what is left.
-    RECT rcArea = Get_Message_Area();
+    RECT rcArea = Get_Dialog_Area();
     layout.nMaxDialogWidth = rcArea.right - rcArea.left;
     SIZE sizeLimit = {
         layout.nMaxDialogWidth - (layout.nDialogWidth - (layout.rcText.right - layout.rcText.left)),

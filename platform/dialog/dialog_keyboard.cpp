@@ -84,13 +84,18 @@ HWND Find_Mnemonic(HWND hDlg, HWND hFocusCtl, char chKey) {
 }
 
 // A mnemonic chosen: a label moves the focus on to the control after it, a push button is
-// clicked, another button gets the focus and is clicked, anything else gets the focus.
+// clicked, another button gets the focus and is clicked, anything else gets the focus. A
+// mnemonic that more than one control has only moves the focus to the next of them, so that
+// no button is pressed by mistake.
 bool Activate_Mnemonic(HWND hDlg, HWND hFocusCtl, BYTE chTyped) {
     char chKey = static_cast<char>(tolower(chTyped));
     HWND hCtl = chKey ? Find_Mnemonic(hDlg, hFocusCtl, chKey) : nullptr;
     if (!hCtl) return false;
     UINT uCode = Dialog_Code(hCtl, nullptr);
-    if (uCode & DLGC_STATIC) {
+    bool bShared = Find_Mnemonic(hDlg, hCtl, chKey) != hCtl;
+    if (bShared && !(uCode & DLGC_STATIC)) {
+        Dialog_Focus_Control(hCtl);
+    } else if (uCode & DLGC_STATIC) {
         Dialog_Focus_Control(GetNextDlgTabItem(hDlg, hCtl, FALSE));
     } else if (uCode & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
         SendMessageA(hCtl, BM_CLICK, 0, 0);

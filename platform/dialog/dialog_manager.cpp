@@ -284,6 +284,8 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     const RC_DIALOG* pTemplate = Find_Template(szTemplate, &nTemplateId);
     if (!pTemplate || (hOwner && !IsWindow(hOwner))) return -1;
 
+    // Taken before the dialog exists: placing itself while it starts activates it.
+    HWND hWasActive = GetActiveWindow();
     HWND hDlg = Create_Dialog_Window(pTemplate, hOwner, pProc);
     if (!hDlg) return -1;
     gModalStack.push_back(hDlg);
@@ -292,7 +294,6 @@ INT_PTR DialogBoxParamA(HINSTANCE /*hInstance*/, LPCSTR szTemplate, HWND hOwner,
     Initialise_Dialog(hDlg, lParam);
 
     bool bAnswered = false;
-    HWND hWasActive = GetActiveWindow();
     if (!Dialog_Has_Ended(hDlg)) {
         ShowWindow(hDlg, SW_SHOW);
         SetActiveWindow(hDlg);

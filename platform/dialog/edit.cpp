@@ -741,10 +741,14 @@ LRESULT Scroll_Message(HWND hWnd, WPARAM wCode) {
     return static_cast<LRESULT>(static_cast<DWORD>(MAKELONG(nMoved, TRUE)));
 }
 
-LRESULT Edit_Dialog_Code(HWND hWnd) {
+// A multi-line edit that takes Enter keeps every key from the dialog but Escape, which still
+// cancels the dialog, and Tab, which still moves on to the next control.
+LRESULT Edit_Dialog_Code(HWND hWnd, const MSG* pMsg) {
     LRESULT nCode = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    if (Is_Multi_Line(hWnd) && (Edit_Style(hWnd) & ES_WANTRETURN)) nCode |= DLGC_WANTALLKEYS;
-    return nCode;
+    if (!Is_Multi_Line(hWnd) || !(Edit_Style(hWnd) & ES_WANTRETURN)) return nCode;
+    bool bDialogKey = pMsg && pMsg->message == WM_KEYDOWN &&
+                      (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_TAB);
+    return bDialogKey ? nCode : nCode | DLGC_WANTALLKEYS;
 }
 
 void Set_Focus(HWND hWnd, bool bFocus) {
@@ -786,7 +790,7 @@ LRESULT Edit_Window_Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return 1;
     case WM_ENABLE: InvalidateRect(hWnd, nullptr, TRUE); return 0;
     case WM_SETTEXT: Set_Text(hWnd, reinterpret_cast<const char*>(lParam)); return TRUE;
-    case WM_GETDLGCODE: return Edit_Dialog_Code(hWnd);
+    case WM_GETDLGCODE: return Edit_Dialog_Code(hWnd, reinterpret_cast<const MSG*>(lParam));
     case WM_SETFOCUS:
     case WM_KILLFOCUS: Set_Focus(hWnd, uMsg == WM_SETFOCUS); return 0;
     case WM_KEYDOWN: Edit_Key_Down(hWnd, wParam); return 0;

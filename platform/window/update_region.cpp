@@ -1,6 +1,7 @@
 // Paint requests: each window keeps the union of its invalidated rectangles and whether the
 // background must be erased; WM_PAINT comes while it is not empty. A parent's repaint covers its
-// children's pixels, so invalidating a parent invalidates the children under the rectangle too.
+// children's pixels, so invalidating a parent invalidates the children under the rectangle too,
+// their borders included.
 #include "window_data.h"
 
 #include <algorithm>
@@ -75,6 +76,11 @@ void Window_Invalidate(WINDOW_DATA* w, const RECT* pRect, bool bErase, bool bChi
             rc, {c->rcWindow.left, c->rcWindow.top, c->rcWindow.right, c->rcWindow.bottom});
         if (Rect_Is_Empty(rcOver)) continue;
         RECT rcInChild = {rcOver.left - dx, rcOver.top - dy, rcOver.right - dx, rcOver.bottom - dy};
+        // The parent's paint covers the child's border as well as its client area.
+        if (!Rect_Contains(Whole_Client(c), rcInChild)) {
+            c->bFrameInvalid = true;
+            c->bInvalid = true;
+        }
         Window_Invalidate(c, &rcInChild, bErase, true);
     }
 }

@@ -154,6 +154,46 @@ TEST_F(DialogKeyboardTest, EscapeAndTheCloseBoxMeanCancel) {
     EXPECT_EQ(gKeyboardLog.aCommands.size(), 3u);
 }
 
+// A notes box takes Enter as a new line, but Escape still cancels and Tab still moves on.
+TEST_F(DialogKeyboardTest, MultiLineEditTakingEnterLeavesEscapeAndTabToTheDialog) {
+    Open();
+    const int kNotes = 900;
+    HWND hNotes = CreateWindowExA(0, "EDIT", "a", WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                                  ES_MULTILINE | ES_WANTRETURN, 10, 10, 100, 40, m_hDlg,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNotes)),
+                                  nullptr, nullptr);
+    ASSERT_NE(hNotes, nullptr);
+    SetFocus(hNotes);
+    SendMessageA(hNotes, EM_SETSEL, 1, 1);
+    Press(VK_RETURN);
+    EXPECT_EQ(Test_Control_Text(m_hDlg, kNotes), "a\r\n");
+    auto Dialog_Commands = [] {
+        std::vector<int> aButtons;
+        for (int nId : gKeyboardLog.aCommands)
+            if (nId == IDOK || nId == IDCANCEL) aButtons.push_back(nId);
+        return aButtons;
+    };
+    EXPECT_TRUE(Dialog_Commands().empty());  // Enter pressed no button
+    Press(VK_ESCAPE);
+    EXPECT_EQ(Dialog_Commands(), (std::vector<int>{IDCANCEL}));
+    Press(VK_TAB);
+    EXPECT_EQ(Focused_Id(), IDC_TEST_EDIT);  // the notes box is last: Tab wraps to the first
+}
+
+// Two buttons with one mnemonic: each press moves the focus to the next, none is clicked.
+TEST_F(DialogKeyboardTest, ASharedMnemonicOnlyMovesTheFocus) {
+    Open();
+    SetWindowTextA(Item(IDCANCEL), "&Stop");
+    Focus(IDC_TEST_RED);
+    Press('S', true);
+    EXPECT_EQ(Focused_Id(), IDC_TEST_SAVE);
+    Press('S', true);
+    EXPECT_EQ(Focused_Id(), IDCANCEL);
+    Press('S', true);
+    EXPECT_EQ(Focused_Id(), IDC_TEST_SAVE);
+    EXPECT_TRUE(gKeyboardLog.aCommands.empty());
+}
+
 TEST_F(DialogKeyboardTest, MnemonicsReachTheirControls) {
     const struct {
         const char* szCase;

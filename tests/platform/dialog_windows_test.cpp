@@ -115,6 +115,39 @@ TEST_F(DialogWindowsTest, NestedModalLoopsEndInnermostFirst) {
         EXPECT_TRUE(shown.bScripted);
 }
 
+// A list dialog disables itself and opens an offer owned by the (disabled) main window; the
+// offer places itself while it starts, which activates it. Back from it, the list dialog is
+// the active window again.
+INT_PTR Self_Placing_Dialog_Proc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM /*lParam*/) {
+    if (uMsg == WM_INITDIALOG) {
+        SetWindowPos(hDlg, nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        return TRUE;
+    }
+    if (uMsg == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(hDlg, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST_F(DialogWindowsTest, TheWindowActiveBeforeAModalDialogIsActiveAfterIt) {
+    HWND hMain = CreateWindowExA(0, "DialogTestControl", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hMain, nullptr);
+    HWND hList = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_KEYBOARD),
+                                    hMain, Plain_Dialog_Proc, 0);
+    ASSERT_NE(hList, nullptr);
+    ShowWindow(hList, SW_SHOW);
+    SetActiveWindow(hList);
+    EnableWindow(hMain, FALSE);
+    EnableWindow(hList, FALSE);
+    Test_Script_Dialog(IDD_TEST_KEYBOARD, [](HWND) { Test_Send_Key(nullptr, VK_ESCAPE); });
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_KEYBOARD), hMain,
+                    Self_Placing_Dialog_Proc, 0);
+    EnableWindow(hList, TRUE);
+    EXPECT_EQ(GetActiveWindow(), hList);
+}
+
 TEST_F(DialogWindowsTest, ModelessDialogWorksBesideAModalOne) {
     HWND hModeless =
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_KEYBOARD), nullptr,

@@ -24,6 +24,8 @@ uint32_t Rgb_Of_System_Colour(int nIndex) {
     return (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
+const RECT kJustTheBorder = {8, 8, 12, 30};  // the child's left border and no client pixel
+
 class NonclientPaintTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -74,6 +76,26 @@ TEST_F(NonclientPaintTest, CaptionFollowsActivationAndShowsTheTitle) {
     SetActiveWindow(hWnd);
     p = Whole(hWnd);
     EXPECT_EQ(p.At(100, nCaptionY), Rgb_Of_System_Colour(COLOR_ACTIVECAPTION));
+}
+
+// The parent's background painted again over a child's border brings the border back too.
+TEST_F(NonclientPaintTest, RepaintingTheParentRedrawsTheChildsBorder) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = "FilledWindow";
+    ASSERT_NE(RegisterClassA(&wc), 0u);
+    HWND hWnd = CreateWindowExA(0, "FilledWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 120, 80,
+                                nullptr, nullptr, nullptr, nullptr);
+    CreateWindowExA(0, "FramedWindow", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 60, 20, hWnd,
+                    nullptr, nullptr, nullptr);
+    const uint32_t kBorder = Rgb_Of_System_Colour(COLOR_WINDOWFRAME);
+    ASSERT_NE(kBorder, Rgb_Of_System_Colour(COLOR_BTNFACE));
+    EXPECT_EQ(Whole(hWnd).At(10, 20), kBorder);
+    for (const RECT* pRect : {static_cast<const RECT*>(nullptr), &kJustTheBorder}) {
+        InvalidateRect(hWnd, pRect, TRUE);
+        EXPECT_EQ(Whole(hWnd).At(10, 20), kBorder);
+    }
 }
 
 }  // namespace nonclient_paint_test

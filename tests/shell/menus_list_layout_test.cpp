@@ -83,6 +83,44 @@ TEST(MenusListLayoutTest, FittedDialogGrowsWithItsListAndMovesTheButtonsDown) {
     });
 }
 
+// Dialogs are seen only inside the main window: a long list's dialog and a centred one stay
+// within its client area, caption included.
+TEST(MenusListLayoutTest, DialogsStayInsideTheShownMainWindow) {
+    Menus_Run_Layout_Dialog([](HWND hDlg) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = "LayoutMainWindow";
+        RegisterClassA(&wc);
+        gMainWindow = CreateWindowExA(0, "LayoutMainWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      30, 20, 800, 560, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(gMainWindow, nullptr);
+        RECT rcClient;
+        GetClientRect(gMainWindow, &rcClient);
+        MapWindowPoints(gMainWindow, NULL, (POINT*)&rcClient, 2);
+        auto Expect_Inside = [&](const char* szWhen) {
+            RECT rc;
+            GetWindowRect(hDlg, &rc);
+            EXPECT_GE(rc.top, rcClient.top) << szWhen;
+            EXPECT_LE(rc.bottom, rcClient.bottom) << szWhen;
+            EXPECT_GE(rc.left, rcClient.left) << szWhen;
+        };
+        LIST_DIALOG_LAYOUT layout;
+        Layout_List_Dialog(hDlg, &layout, LIST_LAYOUT_RESET);
+        layout.nControls = 1;
+        layout.anControlIds[0] = IDOK;
+        layout.nListId = MENUS_LIST_ID;
+        Layout_List_Dialog(hDlg, &layout, LIST_LAYOUT_RECORD);
+        for (int n = 0; n < 2000; n++)
+            SendMessageA(GetDlgItem(hDlg, MENUS_LIST_ID), LB_ADDSTRING, 0, (LPARAM) "row");
+        Layout_List_Dialog(hDlg, &layout, LIST_LAYOUT_FIT_LIST);
+        Expect_Inside("fitted to its list");
+        Center_Window(hDlg, gMainWindow);
+        Expect_Inside("centred");
+        DestroyWindow(gMainWindow);
+        gMainWindow = nullptr;
+    });
+}
+
 TEST(MenusListLayoutTest, SizeGripAnswersOnlyInTheBottomRightCorner) {
     Menus_Run_Layout_Dialog([](HWND hDlg) {
         RECT rcGrip;
