@@ -10,6 +10,7 @@
 #define FIELD_PLAYER_ROWS 34  // game-day side-panel rows, 17 a side
 
 extern int gLastPaintedPage;
+extern int gAutoPlayNoticeShown;  // the Playbook button's notice came in this run
 extern int gFieldPlayerIds[FIELD_PLAYER_ROWS];
 extern int gFieldPlayerRatings[FIELD_PLAYER_ROWS];
 

@@ -28,7 +28,7 @@
 #define LONG_DESCRIPTION 76
 
 static int anPickerMarks[PICKER_PLAY_MARKS];
-static int bAutoPlayNoticeShown;  // the Playbook button's notice, once a run
+int gAutoPlayNoticeShown = 0;  // the Playbook button's notice, once a run (not saved)
 static POINT ptPickerHover = {-1, -1};
 static const GAME* pSnapGame;  // the game and down the shown calls were made for
 static int nSnapDown = -1;
@@ -403,8 +403,8 @@ int Handle_Game_Screen_Command(int idCommand) {
 
 // The Playbook button lets the computer call; the first use in a run explains it.
 static void Click_Playbook_Button(GAME* pGame) {
-    if (!bAutoPlayNoticeShown) {
-        bAutoPlayNoticeShown = 1;
+    if (!gAutoPlayNoticeShown) {
+        gAutoPlayNoticeShown = 1;
         int nAnswer = Do_Message_Box(
             "Clicking the 'Playbook' button will let the computer choose your play.",
             "Automatic Play Selection", MB_OKCANCEL);

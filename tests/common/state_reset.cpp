@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "database/database.h"
+#include "pages/pages.h"
 #include "platform/test_api.h"
 #include "shell/shell.h"
 
@@ -20,6 +21,7 @@ public:
         gMainWindowDC = NULL;
         gButtonBar = gNewsBar = NULL;
         gLiveGame = NULL;
+        gAutoPlayNoticeShown = 0;  // once a run
         Reset_Random();
     }
 };
