@@ -121,7 +121,8 @@ int Load_App_Fonts(void) {
                    (int)rectClient.right, (int)rectClient.bottom);
     Log_Debug_Line("MIN_CLIENT_WIDTH, MIN_CLIENT_HEIGHT: {%d,%d}", MIN_CLIENT_WIDTH,
                    MIN_CLIENT_HEIGHT);
-    memset(anFontUseCounts, 0, sizeof(anFontUseCounts));
+    // The use counts stay: a dialog that loads the fonts again while a painter holds one must not
+    // make that painter's release an error.
     for (int nFont = 0; nFont < APP_FONT_COUNT; nFont++) {
         if (!gAppFonts[nFont] || APP_FONT_SPECS[nFont].bScaled)
             Create_App_Font(nFont);
